@@ -99,6 +99,7 @@ bool ApplyValue(const PreferenceKey& key, std::string_view text) {
         Overload{
             [&](const IntBinding& b) { return *b.value = ReadInt(text, b.defaultValue, b.valid), true; },
             [&](const FlagBinding& b) { return *b.value = ReadFlag(text), true; },
+            [&](const IntFlagBinding& b) { return *b.value = ReadFlag(text) ? 1 : 0, true; },
             [&](const DoubleBinding& b) {
                 return *b.value = ReadDouble(text, b.defaultValue, b.valid), true;
             },
@@ -148,6 +149,7 @@ void AppendKey(std::string& out, const PreferenceKey& key) {
         Overload{
             [&](const IntBinding& b) { line(std::to_string(*b.value)); },
             [&](const FlagBinding& b) { line(flag(*b.value)); },
+            [&](const IntFlagBinding& b) { line(flag(*b.value != 0)); },
             [&](const DoubleBinding& b) { line(FormatPreferenceDouble(*b.value)); },
             [&](const DoubleAccessorBinding& b) { line(FormatPreferenceDouble(b.get())); },
             [&](const TextBinding& b) { line(EncodeText(*b.value, b.form)); },
@@ -170,6 +172,7 @@ void ApplyDefault(const PreferenceKey& key) {
     std::visit(Overload{
                    [](const IntBinding& b) { *b.value = b.defaultValue; },
                    [](const FlagBinding& b) { *b.value = b.defaultValue; },
+                   [](const IntFlagBinding& b) { *b.value = b.defaultValue; },
                    [](const DoubleBinding& b) { *b.value = b.defaultValue; },
                    [](const DoubleAccessorBinding& b) { b.set(b.defaultValue); },
                    [](const TextBinding& b) { *b.value = b.defaultValue; },

@@ -47,6 +47,10 @@ struct FlagBinding {
     bool* value;
     bool defaultValue;
 };
+struct IntFlagBinding { // a flag the calculation keeps in an int (0 or 1)
+    int* value;
+    int defaultValue;
+};
 // "%lf": six decimals.
 struct DoubleBinding {
     double* value;
@@ -99,9 +103,10 @@ struct SizeBinding {
     int* cy;
 };
 
-using PreferenceBinding = std::variant<IntBinding, FlagBinding, DoubleBinding, DoubleAccessorBinding,
-                                       TextBinding, WriteOnlyTextBinding, IntListBinding, FlagListBinding,
-                                       DoubleListBinding, ColorBinding, SizeBinding>;
+using PreferenceBinding =
+    std::variant<IntBinding, FlagBinding, IntFlagBinding, DoubleBinding, DoubleAccessorBinding, TextBinding,
+                 WriteOnlyTextBinding, IntListBinding, FlagListBinding, DoubleListBinding, ColorBinding,
+                 SizeBinding>;
 
 struct PreferenceKey {
     std::string key; // compared case-sensitively

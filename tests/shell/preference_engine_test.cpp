@@ -14,6 +14,7 @@ struct Globals {
     int number = 0;
     int zoom = 0;
     bool flag = false;
+    int intFlag = 0;
     double decimal = 0;
     std::string text, city, address;
     std::array<int, 6> list{};
@@ -32,6 +33,7 @@ protected:
             {"Number", S::kCalculation, IntBinding{&g.number, 6}},
             {"Zoom", S::kDisplay, IntBinding{&g.zoom, 3, {0, 7}}},
             {"Flag", S::kCalculation, FlagBinding{&g.flag, true}},
+            {"IntFlag", S::kCalculation, IntFlagBinding{&g.intFlag, 1}},
             {"Decimal", S::kCalculation, DoubleBinding{&g.decimal, 365.24219, {0.001, 1e6}}},
             {"Text", S::kCurrentState, TextBinding{&g.text, "SP"}},
             {"City", S::kCalculation, TextBinding{&g.city, "Ujjain", TextForm::kBlanksAsCaret}},
@@ -108,6 +110,13 @@ TEST_F(PreferenceEngine, ReadingRules) {
     }
 }
 
+TEST_F(PreferenceEngine, FlagsKeptInIntsReadAsZeroOrOne) {
+    Read("IntFlag=7\n");
+    EXPECT_EQ(g.intFlag, 1);
+    Read("IntFlag=x\n");
+    EXPECT_EQ(g.intFlag, 0);
+}
+
 TEST_F(PreferenceEngine, IndexedKeys) {
     Read("List=2 9\nList=5 4\nFlags=1 1\nFlags=0 0\nLengths=3 354.36708\n");
     EXPECT_EQ(g.list, (std::array<int, 6>{1, 1, 9, 1, 1, 4}));
@@ -174,7 +183,7 @@ TEST_F(PreferenceEngine, WritesSectionsInOrderWithTheirLayout) {
     const std::string expected =
         "[Directory]\n\nVersion=8.0.0.0\n"
         "\n[CalculationPreferences]\n\n"
-        "Number=6\nFlag=1\nDecimal=365.242190\nCity=Ujjain\n"
+        "Number=6\nFlag=1\nIntFlag=1\nDecimal=365.242190\nCity=Ujjain\n"
         "Flags=0 1\nFlags=1 0\nFlags=2 1\n"
         "Lengths=0 1.500000\nLengths=1 2.500000\nLengths=2 3.500000\nLengths=3 4.500000\n"
         "\n[DisplayPreferences]\n\nZoom=3\n"
