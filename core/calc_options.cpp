@@ -1,0 +1,3 @@
+#include "core/calc_options.h"
+
+int g_nCalendarFlag = 1; // Gregorian
