@@ -27,7 +27,7 @@ int g_nAmsaRulerVarga = 25;
 int g_nTimeAdjBase = 2;
 int g_nTranTimeAdjBase = 4;
 
-std::string g_strJyotishiAddress = "Please enter your name and address here";
+std::string g_strJyotishiAddress = kDefaultJyotishiAddress;
 
 std::array<int, 19> g_bodyTypeShown = {1, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
 // The chart-drawing flags take their defaults at start-up, before the preference file is read.

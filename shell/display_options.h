@@ -39,6 +39,7 @@ extern int g_nTranTimeAdjBase; // TranTimeAdjBase = 4: transit-time step unit 0-
 
 // [Address]: the astrologer's name and address printed on reports, lines separated by "\n".
 extern std::string g_strJyotishiAddress; // JyotishiAddress
+constexpr const char* kDefaultJyotishiAddress = "Please enter your name and address here";
 
 // [BodiesToShow]: body-type groups the information tables list, and the chart-drawing flags
 // (keys, defaults and ranges in core/bodies_to_show.h).

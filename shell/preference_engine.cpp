@@ -103,7 +103,9 @@ bool ApplyValue(const PreferenceKey& key, std::string_view text) {
             [&](const DoubleBinding& b) {
                 return *b.value = ReadDouble(text, b.defaultValue, b.valid), true;
             },
-            [&](const DoubleAccessorBinding& b) { return b.set(ReadDouble(text, b.defaultValue, {})), true; },
+            [&](const DoubleAccessorBinding& b) {
+                return b.set(ReadDouble(text, b.defaultValue, b.valid)), true;
+            },
             [&](const TextBinding& b) { return *b.value = DecodeText(text, b.form), true; },
             [&](const WriteOnlyTextBinding&) { return false; },
             [&](const IntListBinding& b) {
@@ -263,6 +265,20 @@ std::string FormatPreferences(std::span<const PreferenceKey> keys,
             if (key.section == section) AppendKey(out, key);
     }
     return out;
+}
+
+bool SetPreferenceNumber(const PreferenceKey& key, double value) {
+    if (const auto* b = std::get_if<IntBinding>(&key.binding))
+        *b->value = static_cast<int>(value);
+    else if (const auto* b = std::get_if<FlagBinding>(&key.binding))
+        *b->value = value != 0;
+    else if (const auto* b = std::get_if<IntFlagBinding>(&key.binding))
+        *b->value = value != 0 ? 1 : 0;
+    else if (const auto* b = std::get_if<DoubleBinding>(&key.binding))
+        *b->value = value;
+    else
+        return false;
+    return true;
 }
 
 void ApplyPreferenceDefaults(std::span<const PreferenceKey> keys,

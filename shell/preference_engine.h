@@ -62,6 +62,7 @@ struct DoubleAccessorBinding {
     std::function<double()> get;
     std::function<void(double)> set;
     double defaultValue;
+    DoubleRange valid = {};
 };
 // Text to the end of the line. Blanks of place names are written as "^"; line breaks of the
 // astrologer's address as "^~^".
@@ -130,6 +131,9 @@ std::string FormatPreferences(std::span<const PreferenceKey> keys,
 // Write-only keys and sizes have none and are left alone.
 void ApplyPreferenceDefaults(std::span<const PreferenceKey> keys,
                              const std::function<bool(const PreferenceKey&)>& wanted = {});
+
+// Sets a number, flag (non-zero is true) or decimal key; false for a key of another form.
+bool SetPreferenceNumber(const PreferenceKey& key, double value);
 
 // The value conversions, exposed for tests. Both read the longest leading number after blanks, like
 // the C library's atoi and atof but independent of the locale; text without a number reads as 0.
