@@ -16,3 +16,5 @@ std::string g_strCustomStarCode = ",alVir"; // Spica
 double g_dCustomStarLongitude = 180.0;
 
 int g_nSiddhanta = 0;
+
+int g_nHouseTypeWanted = 1; // equal houses

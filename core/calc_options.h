@@ -27,3 +27,6 @@ extern double
 
 // Planetary model.
 extern int g_nSiddhanta; // Siddhanta: 1 = traditional Surya Siddhanta model, otherwise the ephemeris
+
+// Houses.
+extern int g_nHouseTypeWanted; // HouseTypeWanted: house system code 0-11 (see HouseSystemLetter)
