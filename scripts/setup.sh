@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev
   libswe-dev swe-basic-data swe-standard-data swetest
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-core fonts-noto-extra fonts-liberation2 fonts-dejavu-core
+  fonts-noto-core fonts-noto-extra fonts-liberation fonts-liberation2 fonts-dejavu-core
 )
 
 missing=()
