@@ -13,13 +13,19 @@ std::filesystem::path ExecutablePath() {
     return ec ? std::filesystem::current_path() / "bin" / "unknown" : path;
 }
 
-}  // namespace
+} // namespace
 
-std::string InstallationFolder() { return ExecutablePath().parent_path().parent_path().string(); }
+std::string InstallationFolder() {
+    return ExecutablePath().parent_path().parent_path().string();
+}
 
-std::string DataFolder() { return InstallationFolder() + "/tvcore"; }
+std::string DataFolder() {
+    return InstallationFolder() + "/tvcore";
+}
 
-std::string EphemerisFolder() { return DataFolder() + "/ephe"; }
+std::string EphemerisFolder() {
+    return DataFolder() + "/ephe";
+}
 
 void InitialiseEphemeris() {
     // swe_set_ephe_path keeps its own copy but takes a non-const pointer.
@@ -29,4 +35,6 @@ void InitialiseEphemeris() {
     swe_set_ephe_path(buffer.data());
 }
 
-void CloseEphemeris() { swe_close(); }
+void CloseEphemeris() {
+    swe_close();
+}

@@ -4,9 +4,9 @@
 // preference file. The build tree has the same shape, so tests and the program run from the build.
 #include <string>
 
-std::string InstallationFolder();  // no trailing slash
-std::string DataFolder();          // InstallationFolder() + "/tvcore"
-std::string EphemerisFolder();     // DataFolder() + "/ephe"
+std::string InstallationFolder(); // no trailing slash
+std::string DataFolder();         // InstallationFolder() + "/tvcore"
+std::string EphemerisFolder();    // DataFolder() + "/ephe"
 
 // Hands the ephemeris folder to the Swiss Ephemeris; call once before the first calculation.
 void InitialiseEphemeris();

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev
   libswe-dev swe-basic-data swe-standard-data swetest
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-core fonts-noto-extra fonts-liberation2 fonts-dejavu-core
+  fonts-noto-core fonts-noto-extra fonts-liberation fonts-liberation2 fonts-dejavu-core
 )
 # The atlas generator runs on Node.js. Debian's npm conflicts with a Node.js that came from elsewhere,
 # so both come from apt only when there is no npm at all.

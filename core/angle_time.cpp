@@ -1,0 +1,203 @@
+#include "core/angle_time.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include <swephexp.h>
+
+#include "core/calc_options.h"
+
+namespace {
+
+template <typename... Args> std::string Printf(const char* format, Args... args) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, args...);
+    return buffer;
+}
+
+double Join(std::uint8_t positive, int whole, int minutes, double seconds) {
+    const double value = whole + minutes / 60.0 + seconds / 3600.0;
+    return positive ? value : -value;
+}
+
+// Hours and minutes of a time, the minute rounded by the seconds per rounding mode; carries into the hour.
+void RoundToMinute(const CHmsTime& t, int roundingMode, int& hours, int& minutes) {
+    hours = t.m_nHours;
+    minutes = t.m_nMinutes;
+    if ((roundingMode == 1 && t.m_dSeconds > 0.0) || (roundingMode == 2 && t.m_dSeconds >= 30.0)) ++minutes;
+    if (minutes >= 60) {
+        minutes -= 60;
+        ++hours;
+    }
+}
+
+// Hours, minutes and seconds, the seconds rounded to whole; carries into minutes and hours.
+void RoundToSecond(const CHmsTime& t, int& hours, int& minutes, int& seconds) {
+    hours = t.m_nHours;
+    minutes = t.m_nMinutes;
+    seconds = static_cast<int>(t.m_dSeconds + 0.5);
+    if (seconds >= 60) {
+        seconds -= 60;
+        ++minutes;
+    }
+    if (minutes >= 60) {
+        minutes -= 60;
+        ++hours;
+    }
+}
+
+int TwelveHour(int hours) {
+    return (hours + 11) % 12 + 1;
+}
+const char* AmPm(int hours) {
+    return hours >= 12 ? "pm" : "am";
+}
+
+} // namespace
+
+void CDmsAngle::SplitDegrees() {
+    double value = m_dValue;
+    m_bPositive = value < 0.0 ? 0 : 1;
+    if (!m_bPositive) value = -value;
+    m_nDegrees = static_cast<int>(value);
+    m_nMinutes = static_cast<int>((value - m_nDegrees) * 60.0);
+    m_dSeconds = (value - (m_nDegrees + m_nMinutes * (1.0 / 60.0))) * 3600.0;
+    if (60.0 - m_dSeconds < 0.01) {
+        m_dSeconds = 0.0;
+        if (++m_nMinutes == 60) {
+            m_nMinutes = 0;
+            ++m_nDegrees;
+        }
+    }
+    // Values typed as whole seconds come back as whole seconds.
+    const double whole = std::trunc(m_dSeconds);
+    if (m_dSeconds - whole < 0.01) {
+        m_dSeconds = whole;
+    } else if (whole + 1.0 - m_dSeconds < 0.01) {
+        m_dSeconds = whole + 1.0;
+    }
+    m_dValue = m_bPositive ? value : -value;
+}
+
+void CDmsAngle::JoinDegrees() {
+    m_dValue = Join(m_bPositive, m_nDegrees, m_nMinutes, m_dSeconds);
+}
+
+void CHmsTime::SplitHours() {
+    double value = m_dHours;
+    m_bPositive = value < 0.0 ? 0 : 1;
+    if (!m_bPositive) value = -value;
+    m_nHours = static_cast<int>(value);
+    m_nMinutes = static_cast<int>((value - m_nHours) * 60.0);
+    // Seconds to the nearest ten-millionth.
+    m_dSeconds = std::trunc((value - (m_nMinutes * (1.0 / 60.0) + m_nHours)) * 3.6e10 + 0.5) * 1e-7;
+    if (60.0 - m_dSeconds < 0.0001) {
+        m_dSeconds = 0.0;
+        if (++m_nMinutes == 60) {
+            m_nMinutes = 0;
+            ++m_nHours;
+        }
+    }
+    if (m_dSeconds < 0.0001) m_dSeconds = 0.0;
+    m_dHours = m_bPositive ? value : -value;
+}
+
+void CHmsTime::JoinHours() {
+    m_dHours = Join(m_bPositive, m_nHours, m_nMinutes, m_dSeconds);
+}
+
+std::string CHmsTime::FormatAmPm() const {
+    return FormatAmPmMode(2);
+}
+
+std::string CHmsTime::FormatAmPmMode(int roundingMode) const {
+    int h, m;
+    RoundToMinute(*this, roundingMode, h, m);
+    return Printf("%d:%02d %s", TwelveHour(h), m, AmPm(h));
+}
+
+std::string CHmsTime::FormatHm() const {
+    return FormatHmMode(2);
+}
+
+std::string CHmsTime::FormatHmMode(int roundingMode) const {
+    int h, m;
+    RoundToMinute(*this, roundingMode, h, m);
+    return Printf("%d:%02d", h, m);
+}
+
+std::string CHmsTime::FormatHmsAmPm() const {
+    int h, m, s;
+    RoundToSecond(*this, h, m, s);
+    return Printf("%d:%02d:%02d %s", TwelveHour(h), m, s, AmPm(h));
+}
+
+std::string CHmsTime::FormatHms() const {
+    int h, m, s;
+    RoundToSecond(*this, h, m, s);
+    return Printf("%d:%02d:%02d", h, m, s);
+}
+
+std::string CHmsTime::FormatDuration() const {
+    int h, m, s;
+    RoundToSecond(*this, h, m, s);
+    const int days = h / 24;
+    const int hours = h % 24;
+    if (days != 0) return Printf("%d day %d hr %02d min %02d sec", days, hours, m, s);
+    if (hours != 0) return Printf("%d hr %02d min %02d sec", hours, m, s);
+    if (m != 0) return Printf("%d min %02d sec", m, s);
+    return Printf("%d sec", s);
+}
+
+double Reduce360(double degrees) {
+    double x = std::fmod(degrees, 360.0);
+    if (x < 0.0) x += 360.0;
+    return x >= 360.0 ? x - 360.0 : x; // a tiny negative remainder rounds up to 360
+}
+
+void CRasiLongitude::SplitLongitude() {
+    m_dLongitude = Reduce360(m_dLongitude);
+    const double L = m_dLongitude;
+    m_nSign = static_cast<int>(L * (1.0 / 30.0));
+    m_nDegrees = static_cast<int>(L - m_nSign * 30);
+    m_nMinutes = static_cast<int>((L - (m_nSign * 30 + m_nDegrees)) * 60.0);
+    m_dSeconds = (L - (m_nSign * 30 + m_nDegrees + m_nMinutes * (1.0 / 60.0))) * 3600.0;
+    if (60.0 - m_dSeconds < 0.0001) {
+        m_dSeconds = 0.0;
+        if (++m_nMinutes == 60) {
+            m_nMinutes = 0;
+            ++m_nDegrees;
+        }
+    }
+    if (m_dSeconds < 0.0001) m_dSeconds = 0.0;
+}
+
+void CRasiLongitude::JoinLongitude() {
+    m_dLongitude = m_nSign * 30.0 + DegreesInSign();
+}
+
+double CRasiLongitude::DegreesInSign() const {
+    return m_nDegrees + m_nMinutes / 60.0 + m_dSeconds / 3600.0;
+}
+
+std::string CLocalDateTime::FormatTime(int roundingMode, int dayNumber) const {
+    std::string text = m_time.FormatHmMode(roundingMode);
+    if (dayNumber != m_nDay) text += "*";
+    return text;
+}
+
+void CLocalDateTime::ChangeZone(double newZone) {
+    // The new local time may leave [0, 24): the Julian day carries the date across.
+    const double localHours = m_time.m_dHours + m_zone.m_dHours - newZone;
+    m_zone.m_dHours = newZone;
+    m_zone.SplitHours();
+    const double jd = swe_julday(m_nYear, m_nMonth, m_nDay, localHours, g_nCalendarFlag);
+    swe_revjul(jd, g_nCalendarFlag, &m_nYear, &m_nMonth, &m_nDay, &m_time.m_dHours);
+    m_time.SplitHours();
+}
+
+bool CBhava::ContainsLongitude(CRasiLongitude longitude) const {
+    const double span = Reduce360(m_end.m_dLongitude - m_start.m_dLongitude);
+    const double offset = Reduce360(longitude.m_dLongitude - m_start.m_dLongitude);
+    return offset <= span;
+}

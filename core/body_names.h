@@ -1,0 +1,22 @@
+#pragma once
+// Names of the bodies and points of a chart, indexed by body number (0 lagna, 1 Sun ... 9 Ketu,
+// 10-12 outer planets, then special lagnas, upagrahas, sphutas, varnadas, bhava arudhas and graha
+// arudhas up to 101). Bodies 102-104 are the chart's own extra points; their names live in the chart.
+// Texts are exact, trailing blanks included ("HL " is drawn as three characters).
+
+inline constexpr int kNamedBodyCount = 102;
+
+// Full names: lists, reports, menus.
+extern const char* const g_planetNames[kNamedBodyCount];
+extern const char* const g_planetNamesSanskrit[kNamedBodyCount];
+// Abbreviations of 2-4 characters: chart cells.
+extern const char* const g_planetAbbrevs[kNamedBodyCount];
+extern const char* const g_planetAbbrevsSanskrit[kNamedBodyCount];
+// Short names of 2-5 characters: table columns and period labels.
+extern const char* const g_planetShortNames[kNamedBodyCount];
+extern const char* const g_planetShortNamesSanskrit[kNamedBodyCount];
+
+// The tables of the language the user chose; null until SelectNameTables first runs.
+extern const char* const* g_pszPlanetNames;     // full names
+extern const char* const* g_pszPlanetNamesAlt;  // abbreviations
+extern const char* const* g_pszPlanetNamesAlt2; // short names

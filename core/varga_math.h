@@ -1,0 +1,28 @@
+#pragma once
+// Small arithmetic shared by the varga rules.
+#include "core/varga_columns.h"
+
+// Any integer reduced into 0-11.
+constexpr int Mod12(int value) {
+    return ((value % 12) + 12) % 12;
+}
+
+// Integer part of a non-negative value, toward zero.
+inline int Trunc(double value) {
+    return static_cast<int>(value);
+}
+
+// Aries, Gemini, Leo ... are the odd signs of the zodiac: sign numbers 0, 2, 4 ...
+constexpr bool IsOddSign(int sign) {
+    return sign % 2 == 0;
+}
+
+// Degrees of the body into its sign, 0 <= d < 30 (30 only for a record split just below a boundary).
+inline double DegreesInto(const VargaBody& body) {
+    return body.longitude - 30.0 * body.sign;
+}
+
+// The n-th part counted continuously from 0 Aries, n parts per sign, the signs repeating every 12.
+inline int CyclicSign(double longitude, int parts) {
+    return Mod12(Trunc(longitude * parts / 30.0));
+}

@@ -1,0 +1,239 @@
+#include <cmath>
+#include <filesystem>
+#include <map>
+
+#include <swephexp.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "core/ayanamsa.h"
+#include "core/calc_options.h"
+#include "core/data_folder.h"
+#include "core/ephemeris_flags.h"
+#include "reference_table.h"
+
+namespace {
+
+constexpr double kArcsecond = 1.0 / 3600.0;
+
+// Keeps the process-wide ayanamsa choice and star options as they were before each test.
+class AyanamsaTest : public testing::Test {
+protected:
+    void SetUp() override { GetAyanamsaSettings(m_saved); }
+    void TearDown() override {
+        g_bFixedPlaneInCustomStarAyanamsa = false;
+        g_strCustomStarCode = ",alVir";
+        g_dCustomStarLongitude = 180.0;
+        SetAyanamsaSettings(m_saved);
+    }
+    static void Choose(int id, double correction = 0.0) {
+        g_ayanamsaSettings.m_nAyanamsaId = id;
+        g_ayanamsaSettings.m_correction.m_dValue = correction;
+        g_ayanamsaSettings.m_correction.SplitDegrees();
+        ApplyAyanamsaSettings(g_ayanamsaSettings);
+    }
+    // The ayanamsa of a moment with its star anchoring, as a geocentric chart computes it.
+    static CalcValue MomentAyanamsa(double jdUt) {
+        CalcValue ayanamsa = GetAyanamsaValue(jdUt, g_ayanamsaSettings);
+        const auto anchor = StarAnchorOf(g_ayanamsaSettings.m_nAyanamsaId);
+        if (!ayanamsa.ok() || !anchor) return ayanamsa;
+        const std::int32_t flags =
+            SetTopocentric(0, 0, 0) | (g_ayanamsaSettings.m_bOwnValue ? 0 : kFlagSidereal);
+        const CalcValue k = CalcStarCorrection(*anchor, jdUt, flags);
+        if (!k.ok()) return k;
+        return {ayanamsa.value - k.value, {}};
+    }
+
+    CAyanamsaSettings m_saved;
+};
+
+// swetest's numbers by (kind, name or mode, frame, JD), see data/make_ayanamsa_swetest.sh.
+struct SwetestAyanamsas {
+    std::map<std::pair<std::string, std::string>, double> ayanamsa; // (mode, jd)
+    std::map<std::string, double> star;                             // name|mode|jd
+    std::vector<std::string> moments;
+    SwetestAyanamsas() {
+        for (const auto& r : ReadReferenceTable("ayanamsa_swetest.txt", "aya")) {
+            ayanamsa[{r[1], r[2]}] = std::stod(r[3]);
+            if (r[1] == "0") moments.push_back(r[2]);
+        }
+        for (const auto& r : ReadReferenceTable("ayanamsa_swetest.txt", "star"))
+            star[r[1] + "|" + r[2] + "|" + r[3]] = std::stod(r[4]);
+    }
+    double Aya(int mode, const std::string& jd) const { return ayanamsa.at({std::to_string(mode), jd}); }
+    double Star(const std::string& name, const std::string& mode, const std::string& jd) const {
+        return star.at(name + "|" + mode + "|" + jd);
+    }
+};
+
+} // namespace
+
+TEST_F(AyanamsaTest, EveryIdAgreesWithSwetest) {
+    const SwetestAyanamsas ref;
+    ASSERT_EQ(ref.moments.size(), 3u);
+    for (const std::string& jd : ref.moments) {
+        for (int id = 0; id < kAyanamsaCount; ++id) {
+            if (id == kAyanamsaSuryaSiddhanta) continue; // the traditional ayanamsa has tests of its own
+            SCOPED_TRACE(testing::Message() << "id " << id << " JD " << jd);
+            Choose(id);
+            const AyanamsaTableRow& row = g_ayanamsaTable[id];
+            double expected;
+            if (id == kAyanamsaTropical) {
+                expected = 0.0;
+            } else if (id == kAyanamsaChandraHari) { // own value: tropical star
+                expected = 0.0 - (240.0 - ref.Star("Shaula", "trop", jd));
+            } else if (row.star != nullptr) {
+                const std::string mode = std::to_string(row.siderealMode);
+                expected = ref.Aya(row.siderealMode, jd) - (row.starLongitude - ref.Star(row.star, mode, jd));
+            } else if (id == kAyanamsaCustomStar) { // ",alVir" held at 180: the same as id 17
+                expected = ref.Aya(1, jd) - (180.0 - ref.Star("Spica", "1", jd));
+            } else {
+                expected = ref.Aya(row.siderealMode, jd) - (id == kAyanamsaDevaDatta ? kDevaDattaShift : 0.0);
+            }
+            const CalcValue ayanamsa = MomentAyanamsa(std::stod(jd));
+            ASSERT_TRUE(ayanamsa.ok()) << ayanamsa.status.error;
+            EXPECT_NEAR(ayanamsa.value, expected, 0.001 * kArcsecond);
+        }
+    }
+}
+
+TEST_F(AyanamsaTest, SpicaIsHeldAtTheMiddleOfChitra) {
+    Choose(kAyanamsaTrueLahiri);
+    const SwetestAyanamsas ref;
+    for (const std::string& jd : ref.moments) {
+        SCOPED_TRACE(jd);
+        const CalcValue ayanamsa = MomentAyanamsa(std::stod(jd));
+        ASSERT_TRUE(ayanamsa.ok());
+        // Spica's sidereal longitude = its tropical longitude - the ayanamsa; tropical = mode-1 sidereal +
+        // the mode-1 ayanamsa.
+        const double tropicalSpica = ref.Star("Spica", "1", jd) + ref.Aya(1, jd);
+        EXPECT_NEAR(tropicalSpica - ayanamsa.value, 180.0, 0.001 * kArcsecond);
+    }
+}
+
+TEST_F(AyanamsaTest, CorrectionIsAddedToTheAyanamsa) {
+    Choose(kAyanamsaTraditionalLahiri, 1.5);
+    const double jd = 2451545.0;
+    const double lahiri = SwetestAyanamsas().Aya(1, "2451545.0");
+    EXPECT_NEAR(GetAyanamsaValue(jd, g_ayanamsaSettings).value, lahiri + 1.5, 1e-9);
+    Choose(kAyanamsaTropical, -0.25);
+    EXPECT_DOUBLE_EQ(GetAyanamsaValue(jd, g_ayanamsaSettings).value, -0.25);
+}
+
+TEST_F(AyanamsaTest, DevaDattaShiftIsStoredOnceAndHandedBackToTheUser) {
+    Choose(kAyanamsaDevaDatta);
+    EXPECT_DOUBLE_EQ(g_ayanamsaSettings.m_correction.m_dValue, -kDevaDattaShift);
+    EXPECT_EQ(g_ayanamsaSettings.m_correction.m_bPositive, 0);
+    EXPECT_EQ(g_ayanamsaSettings.m_correction.m_nMinutes, 22);
+    EXPECT_EQ(g_ayanamsaSettings.m_correction.m_dSeconds, 37.0);
+
+    CDmsAngle asEntered;
+    CopyAyanamsaPrefs(g_ayanamsaSettings, asEntered);
+    EXPECT_NEAR(asEntered.m_dValue, 0.0, 1e-15);
+
+    CAyanamsaSettings saved;
+    GetAyanamsaSettings(saved);
+    ResetAyanamsaSettings();
+    EXPECT_EQ(g_ayanamsaSettings.m_nAyanamsaId, kAyanamsaTropical);
+    EXPECT_EQ(g_ayanamsaSettings.m_correction.m_dValue, 0.0);
+    SetAyanamsaSettings(saved);
+    EXPECT_DOUBLE_EQ(g_ayanamsaSettings.m_correction.m_dValue, -kDevaDattaShift); // not lowered twice
+    EXPECT_EQ(g_ayanamsaSettings.m_nSiderealMode, 1);
+}
+
+TEST_F(AyanamsaTest, TableGivesFlagsAndModes) {
+    struct Case {
+        int id, ownValue, mode;
+    };
+    const Case kCases[] = {{0, 0, 1}, {1, 0, 512}, {8, 1, 1}, {13, 0, 17}, {16, 1, 30}, {17, 0, 1}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.id);
+        Choose(c.id);
+        EXPECT_EQ(g_ayanamsaSettings.m_bOwnValue, c.ownValue);
+        EXPECT_EQ(g_ayanamsaSettings.m_nSiderealMode, c.mode);
+    }
+    Choose(2);                       // Raman, mode 3
+    Choose(kAyanamsaSuryaSiddhanta); // own value; the mode is left as it was
+    EXPECT_EQ(g_ayanamsaSettings.m_bOwnValue, 1);
+    EXPECT_EQ(g_ayanamsaSettings.m_nSiderealMode, 3);
+    Choose(22); // no such id: nothing changes
+    EXPECT_EQ(g_ayanamsaSettings.m_bOwnValue, 1);
+    EXPECT_EQ(g_ayanamsaSettings.m_nSiderealMode, 3);
+    for (int id = 0; id < kAyanamsaCount; ++id) EXPECT_EQ(g_ayanamsaTable[id].id, id);
+}
+
+TEST_F(AyanamsaTest, CustomStarFollowsTheFixedPlaneOption) {
+    g_bFixedPlaneInCustomStarAyanamsa = true;
+    Choose(kAyanamsaCustomStar);
+    EXPECT_EQ(g_ayanamsaSettings.m_nSiderealMode, 512);
+    g_bFixedPlaneInCustomStarAyanamsa = false;
+    ApplyAyanamsaSettings(g_ayanamsaSettings);
+    EXPECT_EQ(g_ayanamsaSettings.m_nSiderealMode, 1);
+
+    g_strCustomStarCode = ",deCnc";
+    g_dCustomStarLongitude = 106.0;
+    const double jd = 2451545.0;
+    const SwetestAyanamsas ref;
+    const CalcValue ayanamsa = MomentAyanamsa(jd);
+    ASSERT_TRUE(ayanamsa.ok());
+    EXPECT_NEAR(ayanamsa.value, ref.Aya(1, "2451545.0") - 106.0 + ref.Star(",deCnc", "1", "2451545.0"),
+                0.001 * kArcsecond);
+}
+
+TEST_F(AyanamsaTest, UnknownStarFailsWithTheLibrarysMessage) {
+    g_strCustomStarCode = "NoSuchStar";
+    Choose(kAyanamsaCustomStar);
+    const CalcValue ayanamsa = MomentAyanamsa(2451545.0);
+    EXPECT_FALSE(ayanamsa.ok());
+    EXPECT_NE(ayanamsa.status.error.find("NoSuchStar"), std::string::npos) << ayanamsa.status.error;
+}
+
+TEST_F(AyanamsaTest, StarOutsideTheEphemerisFails) {
+    Choose(kAyanamsaTrueLahiri);
+    const double year20000 = 2451545.0 + 18000 * 365.25;
+    const CalcValue ayanamsa = MomentAyanamsa(year20000);
+    EXPECT_FALSE(ayanamsa.ok());
+    EXPECT_NE(ayanamsa.status.error.find("Spica"), std::string::npos) << ayanamsa.status.error;
+}
+
+// A missing star catalogue must stop the calculation, never leave the star at 0 degrees and turn the
+// chart by the whole anchor longitude. The library keeps a few stars built in (Spica among them), so
+// the catalogue's own stars show the failure.
+TEST_F(AyanamsaTest, MissingStarCatalogueFailsLoudly) {
+    namespace fs = std::filesystem;
+    const fs::path empty = fs::temp_directory_path() / ("kh_empty_ephe_" + std::to_string(::getpid()));
+    fs::create_directories(empty);
+    std::string path = empty.string();
+    swe_close(); // forget the catalogue the library has read
+    swe_set_ephe_path(path.data());
+    Choose(20); // Aldebaran held at 46 deg 40'
+    const CalcValue rohini = MomentAyanamsa(2451545.0);
+    g_strCustomStarCode = "Regulus";
+    Choose(kAyanamsaCustomStar);
+    const CalcValue custom = MomentAyanamsa(2451545.0);
+    swe_close();
+    InitialiseEphemeris();
+    fs::remove_all(empty);
+
+    EXPECT_FALSE(rohini.ok());
+    EXPECT_NE(rohini.status.error.find("Aldebaran"), std::string::npos) << rohini.status.error;
+    EXPECT_FALSE(custom.ok());
+    EXPECT_NE(custom.status.error.find("Regulus"), std::string::npos) << custom.status.error;
+}
+
+TEST(SuryaSiddhantaAyanamsa, TriangularWave) {
+    const double period = 7200 * 365.258756481482;
+    struct Case {
+        double d, expected;
+    };
+    const Case kCases[] = {
+        {0.0, 0.0},          {period / 4, -27.0}, {period / 2, 0.0}, {3 * period / 4, 27.0},
+        {period / 8, -13.5}, {period, 0.0},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.d);
+        EXPECT_NEAR(CalcSuryaSiddhantaAyanamsa(c.d), c.expected, 1e-7);
+        EXPECT_NEAR(CalcSuryaSiddhantaAyanamsa(-c.d), -c.expected, 1e-7); // odd in d
+    }
+}

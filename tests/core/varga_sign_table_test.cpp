@@ -1,0 +1,248 @@
+// Filling the varga sign table: variant preferences read at every computation, fall-backs, the
+// columns that read child charts, and the two columns that hold no sign.
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/varga_options.h"
+#include "core/varga_rules.h"
+#include "core/varga_sign_table.h"
+#include "tests/core/varga_test_support.h"
+
+namespace {
+
+int* const kVariantGlobals[] = {
+    &g_nD9Preference,  &g_nHoraPreference, &g_nD3Preference,   &g_nD4Preference,  &g_nD5Preference,
+    &g_nD7Preference,  &g_nD8Preference,   &g_nD10Preference,  &g_nD11Preference, &g_nD12Preference,
+    &g_nD16Preference, &g_nD20Preference,  &g_nD24Preference,  &g_nD27Preference, &g_nD30Preference,
+    &g_nD60Preference, &g_nD81Variant,     &g_nD108Preference,
+};
+
+// Puts every varga preference back as the test found it.
+class VargaTable : public testing::Test {
+protected:
+    void SetUp() override {
+        for (int* global : kVariantGlobals) m_variants.push_back(*global);
+        m_custom = g_nCustDivSettings;
+        m_scalars = {g_nDmDnChartDm,   g_nDmDnChartDn,    g_nBhavaChartVarga,
+                     g_nBhavaChartRef, g_nD150Preference, g_nArdhaNadiRulerDefinition};
+        m_flags = {g_bHouseCuspsInMiddle, g_bHousesFromNodesReversed};
+        for (int i = 0; i < 12; ++i) m_houses[i] = {30.0 * i, 30.0 * (i + 1)};
+        for (int b = 0; b < kVargaRows; ++b) m_bodies[b] = Body(std::fmod(b * 47.137 + 0.31, 360.0));
+    }
+    void TearDown() override {
+        for (size_t i = 0; i < std::size(kVariantGlobals); ++i) *kVariantGlobals[i] = m_variants[i];
+        g_nCustDivSettings = m_custom;
+        std::tie(g_nDmDnChartDm, g_nDmDnChartDn, g_nBhavaChartVarga, g_nBhavaChartRef, g_nD150Preference,
+                 g_nArdhaNadiRulerDefinition) = m_scalars;
+        std::tie(g_bHouseCuspsInMiddle, g_bHousesFromNodesReversed) = m_flags;
+    }
+
+    static void SetAllVariants(int value) {
+        for (int* global : kVariantGlobals) *global = value;
+    }
+
+    // Child charts as the chart's builder makes them: divisor x longitude, in the parent's varga sign.
+    VargaChildBodies Children(const CVargaSignTable& table) {
+        return [this, &table](int column, VargaBodies& out) {
+            m_askedColumns.push_back(column);
+            for (int b = 0; b < kVargaRows; ++b) {
+                const double degrees = std::fmod(g_vargaDivisors[column] * m_bodies[b].longitude, 30.0);
+                out[b].sign = table.Sign(b, column);
+                out[b].degreesInSign = degrees;
+                out[b].longitude = 30.0 * out[b].sign + degrees;
+            }
+        };
+    }
+
+    void Compute(CVargaSignTable& table) { ComputeVargaSigns(m_bodies, m_houses, Children(table), table); }
+
+    VargaBodies m_bodies;
+    std::array<HouseSpan, 12> m_houses;
+    std::vector<int> m_askedColumns;
+
+private:
+    std::vector<int> m_variants;
+    CustomDivisionSettings m_custom;
+    std::tuple<int, int, int, int, int, int> m_scalars;
+    std::tuple<bool, bool> m_flags;
+};
+
+} // namespace
+
+TEST_F(VargaTable, AVariantChangeTakesEffectAtTheNextComputation) {
+    m_bodies[1] = Body(At(Ta, 20));
+    CVargaSignTable table;
+    g_nHoraPreference = 6;
+    Compute(table);
+    EXPECT_EQ(table.Sign(1, kD2Column), Ge);
+    EXPECT_EQ(table.Sign(1, kHoraColumn), Le);
+    g_nHoraPreference = 0;
+    Compute(table);
+    EXPECT_EQ(table.Sign(1, kD2Column), Le);
+    EXPECT_EQ(table.Sign(1, kHoraColumn), Le);
+}
+
+TEST_F(VargaTable, HoraColumnHoldsTheParasaraHoraWhateverTheVariant) {
+    for (int variant = 0; variant < 12; ++variant) {
+        g_nHoraPreference = variant;
+        CVargaSignTable table;
+        Compute(table);
+        for (int b = 0; b < kVargaRows; ++b) {
+            const int sign = table.Sign(b, kHoraColumn);
+            EXPECT_TRUE(sign == Cn || sign == Le) << "body " << b << " variant " << variant;
+            EXPECT_EQ(sign, ParasaraHoraSign(m_bodies[b]));
+        }
+    }
+}
+
+TEST_F(VargaTable, UnknownVariantsComputeVariantZeroInsteadOfKeepingOldSigns) {
+    SetAllVariants(0);
+    CVargaSignTable expected;
+    Compute(expected);
+
+    CVargaSignTable table;
+    SetAllVariants(1);
+    Compute(table); // different contents to start from
+    for (int value : {99, -1, 12}) {
+        SetAllVariants(value);
+        Compute(table);
+        for (int column = 0; column < kVargaColumnCount; ++column) {
+            if (!VargaColumnHoldsSign(column)) continue;
+            for (int b = 0; b < kVargaRows; ++b) {
+                ASSERT_EQ(table.Sign(b, column), expected.Sign(b, column))
+                    << "column " << column << " body " << b << " variant " << value;
+            }
+        }
+    }
+}
+
+TEST_F(VargaTable, FinestDivisionsReadTheNavamsaAndDwadasamsaInForce) {
+    m_bodies[4] = Body(At(Ta, 1));
+    CVargaSignTable table;
+    g_nD108Preference = 1;
+    g_nD9Preference = 2;  // Krishna Mishra: 1 Taurus is in Capricorn
+    g_nD12Preference = 1; // even-sign reversal: 1 Taurus is in Aries
+    Compute(table);
+    EXPECT_EQ(table.Sign(4, kD108Column), Ar);
+    EXPECT_EQ(table.Sign(4, kD144Column), Le);
+    g_nD9Preference = 3;  // uniform Krishna Mishra: Virgo
+    g_nD12Preference = 0; // Taurus
+    Compute(table);
+    EXPECT_EQ(table.Sign(4, kD108Column), Sg);
+    EXPECT_EQ(table.Sign(4, kD144Column), Vi);
+}
+
+TEST_F(VargaTable, UndefinedCustomDivisionLeavesTheRasiSign) {
+    g_nCustDivSettings = {};
+    g_nCustDivSettings.bReverseDivsInEvenSigns = true; // N = 0 would count part -1 in even signs
+    CVargaSignTable table;
+    Compute(table);
+    for (int b = 0; b < kVargaRows; ++b) EXPECT_EQ(table.Sign(b, kCustomColumn), m_bodies[b].sign) << b;
+
+    g_nCustDivSettings.nCustDivN = 9;
+    g_nCustDivSettings.bCyclical = true;
+    g_nD9Preference = 0;
+    Compute(table);
+    for (int b = 0; b < kVargaRows; ++b)
+        EXPECT_EQ(table.Sign(b, kCustomColumn), table.Sign(b, kD9Column)) << b;
+}
+
+TEST_F(VargaTable, D150AndHaddaColumnsHoldNoSign) {
+    EXPECT_FALSE(VargaColumnHoldsSign(kD150Column));
+    EXPECT_FALSE(VargaColumnHoldsSign(kHaddaColumn));
+    m_bodies[0] = Body(At(Ar, 6));
+    m_bodies[3] = Body(At(Sc, 29.9));
+    g_nD150Preference = 1;
+    g_nArdhaNadiRulerDefinition = 2;
+    CVargaSignTable table;
+    Compute(table);
+    EXPECT_EQ(table.HaddaLord(0), 6); // Venus
+    EXPECT_EQ(table.D150Part(3), 149);
+    EXPECT_EQ(table.NadiHalf(3), 299);
+    EXPECT_EQ(table.NadiRuler(3), 0); // fixed sign: (299 - 299) mod 9
+    for (int b = 0; b < kVargaRows; ++b) {
+        EXPECT_EQ(table.Sign(b, kD150Column), m_bodies[b].sign);
+        EXPECT_EQ(table.Sign(b, kHaddaColumn), m_bodies[b].sign);
+        EXPECT_GE(table.HaddaLord(b), 3);
+        EXPECT_LE(table.HaddaLord(b), 7);
+        for (int column = 0; column < kVargaColumnCount; ++column) ASSERT_LT(table.Sign(b, column), 12);
+    }
+}
+
+TEST_F(VargaTable, CompositeIsTheInnerDivisionOfTheOuterChildChart) {
+    g_nDmDnChartDm = kD10Column;
+    g_nDmDnChartDn = kD9Column;
+    g_nD10Preference = 0;
+    g_nD9Preference = 0;
+    g_nBhavaChartVarga = 0;
+    m_bodies[5] = Body(At(Ar, 5)); // D-10 Taurus at 20 degrees: its navamsa is Cancer
+    CVargaSignTable table;
+    Compute(table);
+    EXPECT_EQ(table.Sign(5, kCompositeColumn), Cn);
+    EXPECT_EQ(m_askedColumns, std::vector<int>{kD10Column});
+    EXPECT_EQ(g_vargaDivisors[kD10Column] * g_vargaDivisors[kD9Column], 90);
+
+    g_nDmDnChartDm = kD1Column; // the chart itself: no child chart needed
+    m_askedColumns.clear();
+    Compute(table);
+    EXPECT_TRUE(m_askedColumns.empty());
+    for (int b = 0; b < kVargaRows; ++b) EXPECT_EQ(table.Sign(b, kCompositeColumn), table.Sign(b, kD9Column));
+
+    g_nDmDnChartDn = kD81Column; // not an inner division
+    EXPECT_FALSE(ComputeCompositeVarga(m_bodies, Children(table), table));
+    for (int b = 0; b < kVargaRows; ++b) EXPECT_EQ(table.Sign(b, kCompositeColumn), m_bodies[b].sign);
+}
+
+TEST_F(VargaTable, BhavaChakraFromTheHouses) {
+    g_nBhavaChartVarga = 0;
+    g_nBhavaChartRef = 0;
+    for (int i = 0; i < 12; ++i) m_houses[i] = {10.0 + 30 * i, 10.0 + 30 * (i + 1)};
+    m_bodies[0] = Body(At(Ar, 10));
+    m_bodies[1] = Body(At(Ta, 15)); // 2nd house
+    m_bodies[2] = Body(At(Ta, 5));  // still in the 1st house
+    m_bodies[3] = Body(At(Ar, 5));  // the 12th house
+    CVargaSignTable table;
+    Compute(table);
+    EXPECT_EQ(table.Sign(0, kBhavaColumn), Ar);
+    EXPECT_EQ(table.Sign(1, kBhavaColumn), Ta);
+    EXPECT_EQ(table.Sign(2, kBhavaColumn), Ar);
+    EXPECT_EQ(table.Sign(3, kBhavaColumn), Pi);
+}
+
+TEST_F(VargaTable, ChalitChakraAgainstTheReferenceBody) {
+    g_nBhavaChartVarga = 0;
+    g_nBhavaChartRef = 2;
+    g_bHouseCuspsInMiddle = true;
+    m_bodies[2] = Body(At(Ge, 20));
+    m_bodies[3] = Body(At(Le, 4));
+    m_bodies[4] = Body(At(Le, 5));
+    CVargaSignTable table;
+    Compute(table);
+    EXPECT_EQ(table.Sign(3, kBhavaColumn), Cn);
+    EXPECT_EQ(table.Sign(4, kBhavaColumn), Le);
+
+    // On the navamsa: the child chart's degrees decide (Moon at 20 Gemini is at 0 of its navamsa sign).
+    g_nBhavaChartVarga = kD9Column;
+    g_nD9Preference = 0;
+    g_nDmDnChartDm = kD1Column;
+    m_bodies[3] = Body(At(Le, 5.5)); // navamsa Taurus, 19.5 degrees into it: moves on one sign
+    m_askedColumns.clear();
+    Compute(table);
+    EXPECT_EQ(m_askedColumns, std::vector<int>{kD9Column});
+    EXPECT_EQ(table.Sign(3, kBhavaColumn), Ge);
+}
+
+TEST_F(VargaTable, ChildChartsComputeTheirOwnColumnsOnly) {
+    CVargaSignTable table;
+    EXPECT_FALSE(ComputeVargaColumn(kCompositeColumn, m_bodies, table));
+    EXPECT_FALSE(ComputeVargaColumn(kBhavaColumn, m_bodies, table));
+    EXPECT_TRUE(ComputeVargaColumn(kHoraColumn, m_bodies, table));
+    ComputeChildVargaSigns(m_bodies, table);
+    CVargaSignTable full;
+    Compute(full);
+    for (int column = 0; column <= kCustomColumn; ++column) {
+        for (int b = 0; b < kVargaRows; ++b) ASSERT_EQ(table.Sign(b, column), full.Sign(b, column)) << column;
+    }
+}

@@ -1,0 +1,18 @@
+// GUI test binaries start a QGuiApplication (offscreen unless told otherwise) so fonts and painting
+// are available.
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+#include "core/data_folder.h"
+
+int main(int argc, char** argv) {
+    // Test discovery runs the binary at build time, where no display may exist.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleTest(&argc, argv);
+    QGuiApplication application(argc, argv);
+    InitialiseEphemeris();
+    const int rc = RUN_ALL_TESTS();
+    CloseEphemeris();
+    return rc;
+}
