@@ -12,10 +12,6 @@
 
 namespace {
 
-std::string WorldAtlasPath() {
-    return DataFolder() + "/atlas/tvworld.adb";
-}
-
 double Degrees(int d, int m, int s, bool positive) {
     return (positive ? 1 : -1) * (d + m / 60.0 + s / 3600.0);
 }
@@ -23,15 +19,15 @@ double Degrees(int d, int m, int s, bool positive) {
 class WorldAtlas : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(std::filesystem::exists(WorldAtlasPath()))
-            << WorldAtlasPath() << " is missing: scripts/setup.sh generates it";
+        ASSERT_TRUE(std::filesystem::exists(AtlasFilePath()))
+            << AtlasFilePath() << " is missing: scripts/setup.sh generates it";
     }
 
     std::vector<AtlasMatch> Search(std::string_view text, std::string_view selector, AtlasResult expected,
                                    std::size_t capacity = 100) {
         std::vector<AtlasMatch> matches(capacity);
         int count = 0;
-        EXPECT_EQ(FindPlaceInAtlas(text, selector, count, matches, WorldAtlasPath()), expected);
+        EXPECT_EQ(FindPlaceInAtlas(text, selector, count, matches, AtlasFilePath()), expected);
         matches.resize(static_cast<std::size_t>(count));
         return matches;
     }
