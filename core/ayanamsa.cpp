@@ -1,5 +1,6 @@
 #include "core/ayanamsa.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 

@@ -11,11 +11,10 @@
 #include "core/calc_options.h"
 #include "core/data_folder.h"
 #include "core/ephemeris_flags.h"
+#include "core_test_helpers.h"
 #include "reference_table.h"
 
 namespace {
-
-constexpr double kArcsecond = 1.0 / 3600.0;
 
 // Keeps the process-wide ayanamsa choice and star options as they were before each test.
 class AyanamsaTest : public testing::Test {
@@ -26,12 +25,6 @@ protected:
         g_strCustomStarCode = ",alVir";
         g_dCustomStarLongitude = 180.0;
         SetAyanamsaSettings(m_saved);
-    }
-    static void Choose(int id, double correction = 0.0) {
-        g_ayanamsaSettings.m_nAyanamsaId = id;
-        g_ayanamsaSettings.m_correction.m_dValue = correction;
-        g_ayanamsaSettings.m_correction.SplitDegrees();
-        ApplyAyanamsaSettings(g_ayanamsaSettings);
     }
     // The ayanamsa of a moment with its star anchoring, as a geocentric chart computes it.
     static CalcValue MomentAyanamsa(double jdUt) {
@@ -76,7 +69,7 @@ TEST_F(AyanamsaTest, EveryIdAgreesWithSwetest) {
         for (int id = 0; id < kAyanamsaCount; ++id) {
             if (id == kAyanamsaSuryaSiddhanta) continue; // the traditional ayanamsa has tests of its own
             SCOPED_TRACE(testing::Message() << "id " << id << " JD " << jd);
-            Choose(id);
+            ChooseAyanamsa(id);
             const AyanamsaTableRow& row = g_ayanamsaTable[id];
             double expected;
             if (id == kAyanamsaTropical) {
@@ -99,7 +92,7 @@ TEST_F(AyanamsaTest, EveryIdAgreesWithSwetest) {
 }
 
 TEST_F(AyanamsaTest, SpicaIsHeldAtTheMiddleOfChitra) {
-    Choose(kAyanamsaTrueLahiri);
+    ChooseAyanamsa(kAyanamsaTrueLahiri);
     const SwetestAyanamsas ref;
     for (const std::string& jd : ref.moments) {
         SCOPED_TRACE(jd);
@@ -113,16 +106,16 @@ TEST_F(AyanamsaTest, SpicaIsHeldAtTheMiddleOfChitra) {
 }
 
 TEST_F(AyanamsaTest, CorrectionIsAddedToTheAyanamsa) {
-    Choose(kAyanamsaTraditionalLahiri, 1.5);
+    ChooseAyanamsa(kAyanamsaTraditionalLahiri, 1.5);
     const double jd = 2451545.0;
     const double lahiri = SwetestAyanamsas().Aya(1, "2451545.0");
     EXPECT_NEAR(GetAyanamsaValue(jd, g_ayanamsaSettings).value, lahiri + 1.5, 1e-9);
-    Choose(kAyanamsaTropical, -0.25);
+    ChooseAyanamsa(kAyanamsaTropical, -0.25);
     EXPECT_DOUBLE_EQ(GetAyanamsaValue(jd, g_ayanamsaSettings).value, -0.25);
 }
 
 TEST_F(AyanamsaTest, DevaDattaShiftIsStoredOnceAndHandedBackToTheUser) {
-    Choose(kAyanamsaDevaDatta);
+    ChooseAyanamsa(kAyanamsaDevaDatta);
     EXPECT_DOUBLE_EQ(g_ayanamsaSettings.m_correction.m_dValue, -kDevaDattaShift);
     EXPECT_EQ(g_ayanamsaSettings.m_correction.m_bPositive, 0);
     EXPECT_EQ(g_ayanamsaSettings.m_correction.m_nMinutes, 22);
@@ -149,15 +142,15 @@ TEST_F(AyanamsaTest, TableGivesFlagsAndModes) {
     const Case kCases[] = {{0, 0, 1}, {1, 0, 512}, {8, 1, 1}, {13, 0, 17}, {16, 1, 30}, {17, 0, 1}};
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.id);
-        Choose(c.id);
+        ChooseAyanamsa(c.id);
         EXPECT_EQ(g_ayanamsaSettings.m_bOwnValue, c.ownValue);
         EXPECT_EQ(g_ayanamsaSettings.m_nSiderealMode, c.mode);
     }
-    Choose(2);                       // Raman, mode 3
-    Choose(kAyanamsaSuryaSiddhanta); // own value; the mode is left as it was
+    ChooseAyanamsa(2);                       // Raman, mode 3
+    ChooseAyanamsa(kAyanamsaSuryaSiddhanta); // own value; the mode is left as it was
     EXPECT_EQ(g_ayanamsaSettings.m_bOwnValue, 1);
     EXPECT_EQ(g_ayanamsaSettings.m_nSiderealMode, 3);
-    Choose(22); // no such id: nothing changes
+    ChooseAyanamsa(22); // no such id: nothing changes
     EXPECT_EQ(g_ayanamsaSettings.m_bOwnValue, 1);
     EXPECT_EQ(g_ayanamsaSettings.m_nSiderealMode, 3);
     for (int id = 0; id < kAyanamsaCount; ++id) EXPECT_EQ(g_ayanamsaTable[id].id, id);
@@ -165,7 +158,7 @@ TEST_F(AyanamsaTest, TableGivesFlagsAndModes) {
 
 TEST_F(AyanamsaTest, CustomStarFollowsTheFixedPlaneOption) {
     g_bFixedPlaneInCustomStarAyanamsa = true;
-    Choose(kAyanamsaCustomStar);
+    ChooseAyanamsa(kAyanamsaCustomStar);
     EXPECT_EQ(g_ayanamsaSettings.m_nSiderealMode, 512);
     g_bFixedPlaneInCustomStarAyanamsa = false;
     ApplyAyanamsaSettings(g_ayanamsaSettings);
@@ -183,14 +176,14 @@ TEST_F(AyanamsaTest, CustomStarFollowsTheFixedPlaneOption) {
 
 TEST_F(AyanamsaTest, UnknownStarFailsWithTheLibrarysMessage) {
     g_strCustomStarCode = "NoSuchStar";
-    Choose(kAyanamsaCustomStar);
+    ChooseAyanamsa(kAyanamsaCustomStar);
     const CalcValue ayanamsa = MomentAyanamsa(2451545.0);
     EXPECT_FALSE(ayanamsa.ok());
     EXPECT_NE(ayanamsa.status.error.find("NoSuchStar"), std::string::npos) << ayanamsa.status.error;
 }
 
 TEST_F(AyanamsaTest, StarOutsideTheEphemerisFails) {
-    Choose(kAyanamsaTrueLahiri);
+    ChooseAyanamsa(kAyanamsaTrueLahiri);
     const double year20000 = 2451545.0 + 18000 * 365.25;
     const CalcValue ayanamsa = MomentAyanamsa(year20000);
     EXPECT_FALSE(ayanamsa.ok());
@@ -207,10 +200,10 @@ TEST_F(AyanamsaTest, MissingStarCatalogueFailsLoudly) {
     std::string path = empty.string();
     swe_close(); // forget the catalogue the library has read
     swe_set_ephe_path(path.data());
-    Choose(20); // Aldebaran held at 46 deg 40'
+    ChooseAyanamsa(20); // Aldebaran held at 46 deg 40'
     const CalcValue rohini = MomentAyanamsa(2451545.0);
     g_strCustomStarCode = "Regulus";
-    Choose(kAyanamsaCustomStar);
+    ChooseAyanamsa(kAyanamsaCustomStar);
     const CalcValue custom = MomentAyanamsa(2451545.0);
     swe_close();
     InitialiseEphemeris();

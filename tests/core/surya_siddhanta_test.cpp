@@ -5,17 +5,12 @@
 #include "core/angle_time.h"
 #include "core/ayanamsa.h"
 #include "core/surya_siddhanta.h"
+#include "core_test_helpers.h"
 
 namespace {
 
 constexpr double kDay2000 = 2451545.0 - 588465.5; // day count of 2000-01-01 12h at Ujjain's meridian
 constexpr double kMarsRetrogradeFrom = 169.392457108346;
-
-// Distance of two longitudes the short way round, degrees.
-double Separation(double a, double b) {
-    const double d = Reduce360(a - b);
-    return d > 180.0 ? 360.0 - d : d;
-}
 
 } // namespace
 

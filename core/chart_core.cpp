@@ -1,0 +1,136 @@
+// CChartCore: the record, its moment services and the calculation of its 13 bodies.
+#include "core/chart_core.h"
+
+#include <cmath>
+#include <swephexp.h>
+
+#include "core/calc_options.h"
+
+double g_dLastCalcJulianDay = 0.0;
+
+char HouseSystemLetter(int houseType) {
+    switch (houseType) {
+    case 1: // equal houses
+    case 2: // equal houses of nine nakshatra padas
+        return 'E';
+    case 4:
+        return 'P'; // Placidus
+    case 5:
+        return 'K'; // Koch
+    case 6:
+        return 'R'; // Regiomontanus
+    case 7:
+        return 'C'; // Campanus
+    case 8:
+        return 'X'; // axial rotation
+    case 9:
+        return 'T'; // Polich/Page
+    case 10:
+        return 'B'; // Alcabitus
+    default:
+        return 'O'; // each rasi a house, Sripathi (Porphyry), and the traditional system outside its model
+    }
+}
+
+bool IsInPushkaraNavamsa(double longitude) {
+    const int sign = static_cast<int>(longitude * (1.0 / 30.0)) % 12;
+    const int navamsa = static_cast<int>(longitude * 0.3) % 12; // the navamsa's sign counted from Aries
+    // The two pushkara navamsas of the fire, earth, air and water signs.
+    static constexpr int kPushkara[4][2] = {{6, 8}, {11, 1}, {11, 1}, {3, 5}};
+    const int* pair = kPushkara[sign % 4];
+    return navamsa == pair[0] || navamsa == pair[1];
+}
+
+CChartCore::CChartCore() {
+    m_dateTime.m_time.m_bPositive = 1;
+}
+
+CalcStatus CChartCore::CalcPlanets() {
+    double jd = 0.0;
+    // Body 0 first: it fills the house cusps before the planets.
+    for (int body = 0; body < kEphemerisBodyCount; ++body) {
+        jd = GetJulianDay();
+        CRasiLongitude& record = m_bodies[body];
+        const CalcValue longitude = CalcBody(body, jd, record.m_bRetrograde, true);
+        if (!longitude.ok()) return longitude.status;
+        record.m_dLongitude = longitude.value;
+        record.SplitLongitude();
+    }
+    g_dLastCalcJulianDay = jd;
+    return {};
+}
+
+double CChartCore::GetJulianDay() const {
+    return swe_julday(m_dateTime.m_nYear, m_dateTime.m_nMonth, m_dateTime.m_nDay,
+                      m_dateTime.m_time.m_dHours + m_dateTime.m_zone.m_dHours, g_nCalendarFlag);
+}
+
+void CChartCore::JulianDayToDate(double jdUt, CChartCore& target) const {
+    const CHmsTime zone = m_dateTime.m_zone;
+    CLocalDateTime& moment = target.m_dateTime;
+    swe_revjul(jdUt - zone.m_dHours / 24.0, g_nCalendarFlag, &moment.m_nYear, &moment.m_nMonth,
+               &moment.m_nDay, &moment.m_time.m_dHours);
+    moment.m_time.SplitHours();
+    moment.m_zone = zone;
+    moment.m_zone.SplitHours();
+    target.m_longitude = m_longitude;
+    target.m_longitude.SplitDegrees();
+    target.m_latitude = m_latitude;
+    target.m_latitude.SplitDegrees();
+    target.m_dAltitude = m_dAltitude;
+    target.m_dPressure = m_dPressure;
+    target.m_dTemperature = m_dTemperature;
+}
+
+CalcStatus CChartCore::SetFromJulianDay(double jdUt, CChartCore& target) const {
+    JulianDayToDate(jdUt, target);
+    return target.CalcPlanets();
+}
+
+void CChartCore::CopyPlaceAndMoment(const CChartCore& source) {
+    m_dateTime.m_nYear = source.m_dateTime.m_nYear;
+    m_dateTime.m_nMonth = source.m_dateTime.m_nMonth;
+    m_dateTime.m_nDay = source.m_dateTime.m_nDay;
+    m_dateTime.m_time = source.m_dateTime.m_time;
+    m_dateTime.m_time.SplitHours();
+    m_dateTime.m_zone = source.m_dateTime.m_zone;
+    m_dateTime.m_zone.SplitHours();
+    m_longitude = source.m_longitude;
+    m_longitude.SplitDegrees();
+    m_latitude = source.m_latitude;
+    m_latitude.SplitDegrees();
+    m_dAltitude = source.m_dAltitude;
+    m_dPressure = source.m_dPressure;
+    m_dTemperature = source.m_dTemperature;
+}
+
+CalcStatus CChartCore::CopyDataAndCalc(const CChartCore& source) {
+    CopyPlaceAndMoment(source);
+    return CalcPlanets();
+}
+
+CalcStatus CChartCore::CalcInto(CChartCore& target) const {
+    return target.CopyDataAndCalc(*this);
+}
+
+void CChartCore::ShiftByPeriod(double a, CChartCore& target, double b) const {
+    JulianDayToDate(GetJulianDay() + a * b, target);
+}
+
+void CChartCore::ShiftByDays(double days) {
+    CChartCore probe;
+    JulianDayToDate(GetJulianDay() + days, probe);
+    m_dateTime.m_nYear = probe.m_dateTime.m_nYear;
+    m_dateTime.m_nMonth = probe.m_dateTime.m_nMonth;
+    m_dateTime.m_nDay = probe.m_dateTime.m_nDay;
+    m_dateTime.m_time = probe.m_dateTime.m_time;
+}
+
+int CChartCore::GetWeekday() const {
+    const double jd = swe_julday(m_dateTime.m_nYear, m_dateTime.m_nMonth, m_dateTime.m_nDay,
+                                 m_dateTime.m_time.m_dHours, g_nCalendarFlag);
+    const long long n = static_cast<long long>(std::trunc(jd - 0.5));
+    long long r = (n - 2037) % 7; // 1-7, the day 2037 being a 7
+    if (r <= 0) r += 7;
+    return static_cast<int>((r + 2) % 7);
+}

@@ -1,0 +1,173 @@
+// CChartCore::CalcBody and its ephemeris path: the one place that asks the library for planets and houses.
+#include <cmath>
+
+#include <swephexp.h>
+
+#include "core/ayanamsa.h"
+#include "core/calc_options.h"
+#include "core/chart_core.h"
+#include "core/ephemeris_flags.h"
+#include "core/surya_siddhanta.h"
+
+namespace {
+
+// Kali epoch: day counts are days since JD 588465.5 (= 2415022.0 - 1826556.5).
+constexpr double kKaliEpochOffset = 2415022.0 - 1826556.5;
+
+// The library's body for body numbers 1-12; the nodes follow TrueNodes.
+int EphemerisBody(int body) {
+    static constexpr int kBodies[kEphemerisBodyCount] = {
+        -1,        SE_SUN,       SE_MOON,      SE_MARS,   SE_MERCURY, SE_JUPITER, SE_VENUS,
+        SE_SATURN, SE_MEAN_NODE, SE_MEAN_NODE, SE_URANUS, SE_NEPTUNE, SE_PLUTO};
+    if ((body == kRahu || body == kKetu) && g_bTrueNodes) return SE_TRUE_NODE;
+    return kBodies[body];
+}
+
+CalcStatus CalcFailure(const char* libraryMessage) {
+    return CalcStatus::Failure(std::string("The position cannot be calculated for this moment: ") +
+                               libraryMessage);
+}
+
+} // namespace
+
+CalcStatus CChartCore::CalcMomentAyanamsa(double jdUt, std::int32_t flags, MomentAyanamsa& moment) {
+    const CAyanamsaSettings& settings = g_ayanamsaSettings;
+    const bool suryaSiddhantaAyanamsa = settings.m_nAyanamsaId == kAyanamsaSuryaSiddhanta;
+    double ayanamsa;
+    if (g_nSiddhanta == 1 || suryaSiddhantaAyanamsa) {
+        // Days since the Kali epoch at the place's local mean time.
+        moment.dayCount = jdUt - kKaliEpochOffset - m_longitude.m_dValue / 360.0;
+        moment.longitudeDifference = LongitudeEast() - kUjjainLongitudeEast;
+        if (suryaSiddhantaAyanamsa) {
+            ayanamsa = CalcSuryaSiddhantaAyanamsa(moment.dayCount) + settings.m_correction.m_dValue;
+        } else {
+            const CalcValue library = GetAyanamsaValue(jdUt, settings);
+            if (!library.ok()) return library.status;
+            ayanamsa = library.value;
+        }
+        moment.trueDayCount = SsTrueDayCount(moment.dayCount, moment.longitudeDifference, ayanamsa);
+        m_dTraditionalAyanamsa = CalcSuryaSiddhantaAyanamsa(moment.trueDayCount);
+        if (suryaSiddhantaAyanamsa) ayanamsa = m_dTraditionalAyanamsa + settings.m_correction.m_dValue;
+    } else {
+        const CalcValue library = GetAyanamsaValue(jdUt, settings);
+        if (!library.ok()) return library.status;
+        ayanamsa = library.value;
+    }
+    moment.starCorrection = 0.0;
+    if (const auto anchor = StarAnchorOf(settings.m_nAyanamsaId)) {
+        const CalcValue k = CalcStarCorrection(*anchor, jdUt, flags);
+        if (!k.ok()) return k.status;
+        moment.starCorrection = k.value;
+        ayanamsa -= k.value;
+    }
+    m_dAyanamsa = ayanamsa;
+    return {};
+}
+
+CalcValue CChartCore::CalcBody(int body, double jdUt, std::uint8_t& retrograde, bool full) {
+    std::int32_t flags = SetTopocentric(LongitudeEast(), m_latitude.m_dValue, m_dAltitude);
+    flags = full ? flags | kFlagSpeed : flags & ~kFlagSpeed;
+    if (!g_ayanamsaSettings.m_bOwnValue) flags |= kFlagSidereal;
+    MomentAyanamsa moment;
+    if (const CalcStatus status = CalcMomentAyanamsa(jdUt, flags, moment); !status.ok()) return {0.0, status};
+
+    if (body == kLagna) retrograde = 0;
+    if (g_nSiddhanta == 1 && body == kLagna) return {Reduce360(CalcTraditionalLagna(jdUt, moment)), {}};
+    if (g_nSiddhanta == 1 && body <= kKetu) {
+        return {Reduce360(CalcTraditionalBody(body, retrograde, full, moment)), {}};
+    }
+    if (body == kLagna) return CalcEphemerisLagna(jdUt, full);
+    return CalcEphemerisBody(body, jdUt, flags, retrograde, full, moment);
+}
+
+CalcValue CChartCore::CalcEphemerisLagna(double jdUt, bool full) {
+    double cusps[13], angles[10];
+    char error[AS_MAXCH] = "";
+    // A house system that cannot be drawn inside the polar circles comes back as Porphyry with an
+    // error code: the cusps are still sound, so that is no failure of the chart.
+    swe_houses_ex2(jdUt, g_bNoNutation ? kFlagNoNutation : 0, m_latitude.m_dValue, LongitudeEast(),
+                   HouseSystemLetter(g_nHouseTypeWanted), cusps, angles, nullptr, nullptr, error);
+    if (!std::isfinite(angles[0]) || !std::isfinite(angles[2])) return {0.0, CalcFailure(error)};
+    m_dSiderealTime = angles[2] * (1.0 / 15.0); // ARMC in hours
+    if (full) {
+        for (int house = 1; house <= 12; ++house)
+            m_dHouseCusps[house - 1] = Reduce360(cusps[house] - m_dAyanamsa);
+    }
+    // The ayanamsa already holds the correction and the star anchoring.
+    return {Reduce360(angles[0] - m_dAyanamsa), {}};
+}
+
+CalcValue CChartCore::CalcEphemerisBody(int body, double jdUt, std::int32_t flags, std::uint8_t& retrograde,
+                                        bool full, const MomentAyanamsa& moment) {
+    double x[6];
+    char error[AS_MAXCH] = "";
+    if (swe_calc(jdUt + swe_deltat(jdUt), EphemerisBody(body), flags, x, error) < 0) {
+        return {0.0, CalcFailure(error)};
+    }
+    if (g_bApparentRefraction && !g_bTruePositions) {
+        double place[3] = {LongitudeEast(), m_latitude.m_dValue, m_dAltitude};
+        double horizon[3];
+        swe_azalt(jdUt, SE_ECL2HOR, place, m_dPressure, m_dTemperature, x, horizon);
+        horizon[1] = swe_refrac(horizon[1], m_dPressure, m_dTemperature, SE_TRUE_TO_APP);
+        double ecliptic[2];
+        swe_azalt_rev(jdUt, SE_HOR2ECL, place, horizon, ecliptic);
+        x[0] = ecliptic[0];
+        x[1] = ecliptic[1];
+    }
+    double longitude = x[0];
+    if (full) {
+        if (body <= kKetu) {
+            m_dBodyLatitude[body] = x[1];
+            m_dBodyDistance[body] = x[2];
+            m_dBodySpeed[body] = x[3];
+            m_dBodyLatitudeSpeed[body] = x[4];
+            m_dBodyDistanceSpeed[body] = x[5];
+        }
+        if (body == kKetu) longitude += 180.0;
+        retrograde = (body == kRahu || body == kKetu || x[3] >= 0.0) ? 0 : 1;
+    }
+    if (g_ayanamsaSettings.m_nAyanamsaId == kAyanamsaSuryaSiddhanta) {
+        longitude -= m_dAyanamsa;
+    } else {
+        longitude += moment.starCorrection - g_ayanamsaSettings.m_correction.m_dValue;
+    }
+    return {Reduce360(longitude), {}};
+}
+
+CalcStatus CChartCore::CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coordinates) {
+    std::int32_t flags = SetTopocentric(LongitudeEast(), m_latitude.m_dValue, m_dAltitude);
+    const CalcValue ayanamsa = GetAyanamsaValue(jdUt, g_ayanamsaSettings);
+    if (!ayanamsa.ok()) return ayanamsa.status;
+    m_dAyanamsa = ayanamsa.value;
+    if (!g_ayanamsaSettings.m_bOwnValue) flags |= kFlagSidereal;
+    const double jdEt = jdUt + swe_deltat(jdUt);
+    double ecliptic[6], equatorial[6];
+    char error[AS_MAXCH] = "";
+    if (swe_calc(jdEt, EphemerisBody(body), flags, ecliptic, error) < 0 ||
+        swe_calc(jdEt, EphemerisBody(body), flags | kFlagEquatorial, equatorial, error) < 0) {
+        return CalcFailure(error);
+    }
+    const auto set = [](CDmsAngle& angle, double degrees) {
+        angle.m_dValue = degrees;
+        angle.SplitDegrees();
+    };
+    set(coordinates.m_longitude, Reduce360(ecliptic[0] - g_ayanamsaSettings.m_correction.m_dValue));
+    set(coordinates.m_latitude, ecliptic[1]);
+    coordinates.m_dDistance = ecliptic[2];
+    set(coordinates.m_rightAscension, equatorial[0]);
+    set(coordinates.m_declination, equatorial[1]);
+    return {};
+}
+
+CalcValue CChartCore::GetAyanamsa() {
+    if (!g_bSiderealNaksharasInTropical) return {0.0, {}};
+    std::int32_t flags = SetTopocentric(LongitudeEast(), m_latitude.m_dValue, m_dAltitude);
+    const double jd = GetJulianDay();
+    const CalcValue ayanamsa = GetAyanamsaValue(jd, g_ayanamsaSettings);
+    if (!ayanamsa.ok()) return ayanamsa;
+    m_dAyanamsa = ayanamsa.value;
+    if (!g_ayanamsaSettings.m_bOwnValue) flags |= kFlagSidereal;
+    if (g_ayanamsaSettings.m_nAyanamsaId != kAyanamsaTropical) return {0.0, {}};
+    // The shift that puts Spica in the middle of Chitra.
+    return CalcStarCorrection({"Spica", 180.0, false}, jd, flags);
+}

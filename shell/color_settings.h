@@ -1,0 +1,43 @@
+#pragma once
+// The 125 numbered colour settings every pane draws with: preference key, colour-dialog description,
+// kind (which sample the dialog shows) and built-in default, grouped by pane family for the dialog.
+// A colour is a 32-bit colour reference: red in the low byte, then green, then blue, top byte 0.
+#include <array>
+#include <cstdint>
+
+using ColorRef = std::uint32_t;
+
+constexpr ColorRef Rgb(int red, int green, int blue) {
+    return static_cast<ColorRef>(red) | static_cast<ColorRef>(green) << 8 | static_cast<ColorRef>(blue) << 16;
+}
+constexpr ColorRef kLargestColorRef = 0xFFFFFF;
+
+enum ColorKind { kTextColor = 0, kLineColor = 1, kFillColor = 2 };
+
+constexpr int kColorCount = 125;
+constexpr int kColorGroupCount = 13;
+
+// Colours in use, read by every view by setting number.
+extern std::array<ColorRef, kColorCount> g_colors;
+// Last accepted colours: what the preference file receives and what a cancelled dialog returns to.
+extern std::array<ColorRef, kColorCount> g_savedColors;
+
+extern const std::array<ColorRef, kColorCount> g_defaultColors;
+extern const std::array<ColorKind, kColorCount> g_colorKinds;
+extern const std::array<const char*, kColorCount> g_colorIniKeys;
+extern const std::array<const char*, kColorCount> g_colorDescriptions;
+
+// Groups in the order of the colour dialog's list; each covers settings first..last (inclusive).
+struct ColorGroupRange {
+    int first;
+    int last;
+};
+extern const std::array<const char*, kColorGroupCount> g_colorGroups;
+extern const std::array<ColorGroupRange, kColorGroupCount> g_colorGroupRanges;
+
+// Both colour sets back to the built-in defaults (start-up, before the preference file is read).
+void ResetColorsToDefaults();
+// The colour dialog ended with OK: the colours in use become the saved ones.
+void AcceptColors();
+// The colour dialog was cancelled: every colour tried in it returns to its saved value.
+void RevertColors();

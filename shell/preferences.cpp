@@ -1,0 +1,74 @@
+#include "shell/preferences.h"
+
+#include <fstream>
+
+#include "core/ayanamsa.h"
+#include "core/calc_options.h"
+#include "core/data_folder.h"
+#include "core/name_selection.h"
+#include "core/option_appliers.h"
+#include "shell/display_options.h"
+#include "shell/ephemeris_range.h"
+#include "shell/preference_keys.h"
+#include "shell/window_sizes.h"
+
+std::string g_strTavroDirectory;
+std::string g_strDataDirectory;
+bool g_bPreferencesInitialised = false;
+
+bool ReadPreferencesFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    ReadPreferenceLines(file, PreferenceKeys());
+    file.close();
+
+    const YearRange years = EphemerisYearRange(EphemerisFolder());
+    g_nMinYear = years.min;
+    g_nMaxYear = years.max;
+    // Applied whatever else the file holds, so that the ayanamsa read from it is in force.
+    ApplyAyanamsaSettings(g_ayanamsaSettings);
+    return true;
+}
+
+FileWriteResult WritePreferencesFile(const std::string& path) {
+    const PreferenceSection withoutSizes[] = {PreferenceSection::kWindowSizes};
+    return WriteFileWhole(
+        path, FormatPreferences(PreferenceKeys(), g_bWindowSizesSaved
+                                                      ? std::span<const PreferenceSection>()
+                                                      : std::span<const PreferenceSection>(withoutSizes)));
+}
+
+FileWriteResult SavePreferences() {
+    const std::string dataFolder = g_strDataDirectory.empty() ? DataFolder() : g_strDataDirectory;
+    return WritePreferencesFile(PreferencesPathForWriting(dataFolder, UserPreferencesFolder()));
+}
+
+void InitPreferences() {
+    g_strTavroDirectory = InstallationFolder();
+    InitialiseEphemeris();
+    g_strDataDirectory = DataFolder();
+
+    ApplyPreferenceDefaults(PreferenceKeys());
+    g_dDefaultPressure = 1013.25; // mbar, the standard atmosphere
+    g_dDefaultTemperature = 20.0;
+    g_nDefaultGender = 0;
+    ApplyAyanamsaSettings(g_ayanamsaSettings);
+
+    ReadPreferencesFile(PreferencesPathForReading(g_strDataDirectory, UserPreferencesFolder()));
+
+    ApplyRahuKetuExaltationOption(g_bNodalExaltationParasara);
+    ApplyTableOption(g_bPushkaraBhagaJP);
+    SelectNameTables(g_bSanskritPlanetNames, g_bSanskritRasiNames);
+    g_bPreferencesInitialised = true;
+}
+
+bool ImportPreferences(const PreferenceFileChooser& choose) {
+    const auto path = choose(true);
+    return path && ReadPreferencesFile(WithIniExtension(*path));
+}
+
+std::optional<FileWriteResult> ExportPreferences(const PreferenceFileChooser& choose) {
+    const auto path = choose(false);
+    if (!path) return std::nullopt;
+    return WritePreferencesFile(WithIniExtension(*path));
+}
