@@ -7,6 +7,8 @@
 
 #include <swephexp.h>
 
+#include "core/chart_core.h"
+
 namespace {
 
 // One end of a season: the n-th weekday from a date (n = 0: the date itself), at a local hour.
@@ -109,6 +111,10 @@ bool InRegionSeason(std::string_view code, const DstMoment& m) {
     return InSeason(kEuropeanSeason, m, 0.0);
 }
 
+DstMoment MomentOf(const CChartCore& chart) {
+    return {chart.m_dateTime.m_nYear, chart.m_dateTime.m_zone.m_dHours, chart.GetJulianDay()};
+}
+
 } // namespace
 
 double FindNthWeekdayJd(int year, int month, int day, double hour, double zoneWest, int n, int weekday) {
@@ -133,4 +139,13 @@ bool IsDaylightSavingInForce(int regionRow, const DstMoment& moment, double plac
     if (regionRow < 0 || regionRow >= kRegionCount) return false;
     if (!ObservesDaylightSaving(placeStandardZone, placeDaylightZone)) return false;
     return InRegionSeason(g_regionTable[regionRow].code, moment);
+}
+
+bool GetDstCorrection(const CChartCore& chart, int placeCode) {
+    return IsDaylightSavingInForce(placeCode, MomentOf(chart));
+}
+
+bool GetDstCorrection(const CChartCore& chart, int placeCode, double placeStandardZone,
+                      double placeDaylightZone) {
+    return IsDaylightSavingInForce(placeCode, MomentOf(chart), placeStandardZone, placeDaylightZone);
 }

@@ -3,6 +3,8 @@
 // Rule dates are Gregorian (daylight saving began in the 20th century).
 #include "core/region_table.h"
 
+class CChartCore;
+
 // A moment as the rules read it.
 struct DstMoment {
     int year = 0;        // local civil year
@@ -23,3 +25,10 @@ bool IsDaylightSavingInForce(int regionRow, const DstMoment& moment);
 // its region's: a place without daylight saving in a region with it (Brisbane in Australia) never keeps it.
 bool IsDaylightSavingInForce(int regionRow, const DstMoment& moment, double placeStandardZone,
                              double placeDaylightZone);
+
+// The decision for a chart: daylight saving in force at the chart's moment (its local year, zone and
+// Julian day) under the rule of region row `placeCode`, the chart's place code.
+bool GetDstCorrection(const CChartCore& chart, int placeCode);
+// The same for a chart placed at an atlas place, judged by the place's zones (hours, positive east).
+bool GetDstCorrection(const CChartCore& chart, int placeCode, double placeStandardZone,
+                      double placeDaylightZone);

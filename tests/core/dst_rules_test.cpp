@@ -6,6 +6,7 @@
 
 #include <swephexp.h>
 
+#include "core/chart_core.h"
 #include "core/dst_rules.h"
 
 namespace {
@@ -140,6 +141,26 @@ TEST(DaylightSaving, PlacesAreJudgedByTheirOwnZones) {
     EXPECT_FALSE(IsDaylightSavingInForce(australia, january, 10, 10)); // Brisbane
     EXPECT_FALSE(IsDaylightSavingInForce(-1, january));
     EXPECT_FALSE(IsDaylightSavingInForce(kRegionCount, january));
+}
+
+// A chart in New York's standard time (zone 5 hours west) on the morning the 2010 season starts.
+CChartCore NewYorkChart(int hour, int minute) {
+    CChartCore chart;
+    chart.m_dateTime.m_nYear = 2010;
+    chart.m_dateTime.m_nMonth = 3;
+    chart.m_dateTime.m_nDay = 14;
+    chart.m_dateTime.m_time.m_dHours = hour + minute / 60.0;
+    chart.m_dateTime.m_zone.m_dHours = 5.0;
+    return chart;
+}
+
+TEST(DaylightSaving, ChartsAreJudgedAtTheirMoment) {
+    const int newYork = *FindRegionRow("USNY");
+    EXPECT_FALSE(GetDstCorrection(NewYorkChart(1, 59), newYork));
+    EXPECT_TRUE(GetDstCorrection(NewYorkChart(2, 0), newYork));
+    // An atlas place in the region whose zones are equal stays on standard time.
+    EXPECT_FALSE(GetDstCorrection(NewYorkChart(2, 0), newYork, -5, -5));
+    EXPECT_TRUE(GetDstCorrection(NewYorkChart(2, 0), newYork, -5, -4));
 }
 
 } // namespace
