@@ -48,6 +48,9 @@ extern int g_nBhavaReferenceBody; // body the houses are counted from (0 = lagna
 extern bool g_bZoneOverride;      // the chart is shown in a zone other than its birth zone
 extern double g_dBirthZone;       // the birth zone, hours, positive west
 extern double g_dOverrideZone;    // the display zone while g_bZoneOverride is set, hours, positive west
+// Varga column (0-28) whose Moon sign the murti of the sign entries is counted from; the transit views
+// set it, 0 (D-1) otherwise.
+extern int g_nMurtiReferenceColumn;
 
 class CChart;
 
@@ -85,6 +88,9 @@ struct CChartData {
     // Birth-day frames: sunrise, noon, sunset, midnight, next sunrise; then the frame's ghati values.
     std::array<CChartCore, 5> m_sunSnapshot;
     CDayFrameTimes m_sunriseFrame;
+    // 1 when the Sun did not rise or set that day (polar day or night): the sunrise frame and its
+    // snapshots are then those of local mean time, 6:00, 12:00, 18:00, 24:00 and the next 6:00.
+    std::uint8_t m_bSunriseFromMeanTime = 0;
     CDmsAngle m_ayanamsa;    // the chart's ayanamsa, degrees
     CHmsTime m_siderealTime; // local sidereal time, hours (ARMC / 15)
     // The 6:00-to-6:00 frames of local mean time and of zone time: 6:00, 18:00, next 6:00.
@@ -189,28 +195,65 @@ public:
     // Varnada lagnas (bodies 47-58) in all 29 columns.
     void ComputeVarnadas();
 
-    // --- Birth-day frames, special lagnas and points (core/chart_day*.cpp, chart_points*.cpp) -----
+    // --- Birth-day frames, special lagnas and points ----------------------------------------------
+    // The three day frames of the birth: sunrise (snapshots of sunrise, noon, sunset, midnight and the
+    // next sunrise, by SunriseDefinition; with Siddhanta 1 from the lagna meeting the Sun), and the
+    // 6:00-to-6:00 days of local mean time and of zone time. Where the Sun does not rise or set, the
+    // sunrise frame is the mean-time day (m_bSunriseFromMeanTime).
     CalcStatus ComputeSunriseSunset();
+    // The day results of the three frames: day numbers, weekdays, hora and kaala lords, part planet,
+    // five-minute signs; then the current and second values by WeekdayDefinition(Kaala).
     void ComputeTimeUpagrahas();
     // Same instant, clock time in zone z (hours, positive west); positions recomputed.
     CalcStatus ChangeTimeZone(double zone);
+    // Bodies 13-21 from the ghatis since sunrise, the Sun, Moon, Rahu and lagna.
     void ComputeSpecialLagnas();
+    // The rise of body 1-7 (upper edge, centre or refracted edge by SunriseDefinition: the lagna then
+    // stands that far behind the body) into `rise`, then its set into `set`; each searched backwards
+    // when its flag is set, from this chart's moment and then from the rise.
+    CalcStatus FindRiseTime(int body, CChartCore& rise, CChartCore& set, bool riseBackward, bool setBackward);
+    CalcStatus FindRiseTimeAt(int body, CChartCore& rise, bool backward);
+    // Bodies 22-26 (Dhooma group) from the Sun by VyatipataMethod.
     void ComputeSunUpagrahas();
+    // Bodies 27-32 (Kaala .. Gulika: the lagna at their part of the day or night) and the sphutas 33-44.
     CalcStatus ComputeUpagrahasAndSphutas();
+    // Yogi and Avayogi points (bodies 45, 46) and their lords.
     void ComputeYogiPoints();
+    // The 36 sahams, each through ComputeSaham.
     void ComputeSpecialPoints();
+    // Saham `index` from its three points (degrees): A - B + C, plus 30 unless the lagna lies from B
+    // forward to A; A and B change places by night for all but the sahams that keep them.
+    void ComputeSaham(int index, double a, double b, double c);
+    // Extra points 1 (the user's special point) and 2 (the planetary special lagna).
     CalcStatus ComputeExtraPoints();
+    // The planetary special lagna of planet 1-7 at this chart's moment: the planet's longitude at its
+    // last rise, moved on by `speedFactor` full circles for each day since then (moved back for Rahu
+    // and Ketu when `nodesReverse`); degrees, not normalised.
+    CalcValue PlanetarySpecialLagna(int planet, int speedFactor, bool nodesReverse);
     void ComputeCharaKarakas();
+    // The murti of the latest sign entry of planets 1-9 (FindSignEntryTimesFor each).
     CalcStatus FindSignEntryTimes();
+    CalcStatus FindSignEntryTimesFor(int body);
     CalcStatus ComputePanchanga();
     void ComputeDasaSeeds();
     void ComputeNakshatraPoints28();
+    // Tithi 0-29 of the angle from body a to body b taken (h + 1) times, and the fraction of it left.
+    int GetTithiIndex(int a, int b, int h) const;
+    double GetTithiFractionLeft(int a, int b, int h) const;
+    // Bhava arudhas, L1-L12 and the arudhas of the planets and their own signs, bodies 59-101, in
+    // every varga column but D-150 and Hadda.
     void ComputeArudhas();
 
     // --- Sign strength and lords (analysis/) -----------------------------------------------------
     void ComputeCoLordTables();
     void ComputeBrahmaRudraMaheswara();
     int SignLordOpt(int sign, int column) const; // lord (body 1-9) of a sign in a varga column
+    // Lord (body 1-9) of a sign in a varga column, Scorpio and Aquarius by the co-lord tables.
+    int SignLord(int sign, int column) const;
+    // The stronger own sign (0-11) of planet 1-9 in a varga column.
+    int StrongerOwnSign(int planet, int column) const;
+    // The stronger of planets a and b (1-9) in a varga column by the Jaimini rules.
+    int StrongerPlanet(int a, int b, int column, int flag) const;
 
     // --- Queries (core/chart_queries.cpp); c is a varga column 0-28 ------------------------------
     int HouseFromLagna0(int c, int body) const; // 0-11: the body's sign counted from the lagna's in c

@@ -6,8 +6,12 @@
 #include <array>
 #include <cstdint>
 
-// One day frame (sunrise frame, or the 6:00-to-6:00 frames of local mean time and zone time), ghatis.
+// One day frame (sunrise frame, or the 6:00-to-6:00 frames of local mean time and zone time): its three
+// moments as UT Julian days and the birth measured against them in ghatis.
 struct CDayFrameTimes {
+    double m_dStartJd = 0.0;               // start of the day: sunrise, or 6:00
+    double m_dNightStartJd = 0.0;          // start of the night: sunset, or 18:00
+    double m_dNextStartJd = 0.0;           // start of the next day
     double m_dGhatisSinceStart = 0.0;      // birth - start of the day (sunrise, or 6:00)
     double m_dGhatisSinceNightStart = 0.0; // birth - start of the night (sunset, or 18:00); < 0 by day
     double m_dDayLength = 0.0;             // start of the night - start of the day

@@ -3,38 +3,28 @@
 #include "core/chart.h"
 #include "core/planet_tables.h"
 
-CalcStatus CChart::ComputeSunriseSunset() {
-    return {};
-}
-void CChart::ComputeTimeUpagrahas() {}
-CalcStatus CChart::ChangeTimeZone(double) {
-    return {};
-}
-void CChart::ComputeSpecialLagnas() {}
-void CChart::ComputeSunUpagrahas() {}
-CalcStatus CChart::ComputeUpagrahasAndSphutas() {
-    return {};
-}
-void CChart::ComputeYogiPoints() {}
-void CChart::ComputeSpecialPoints() {}
 CalcStatus CChart::ComputeExtraPoints() {
     return {};
 }
-void CChart::ComputeCharaKarakas() {}
 CalcStatus CChart::FindSignEntryTimes() {
     return {};
 }
-CalcStatus CChart::ComputePanchanga() {
-    return {};
-}
-void CChart::ComputeDasaSeeds() {}
-void CChart::ComputeNakshatraPoints28() {}
-void CChart::ComputeArudhas() {}
 
 void CChart::ComputeCoLordTables() {}
 void CChart::ComputeBrahmaRudraMaheswara() {}
 int CChart::SignLordOpt(int sign, int) const {
     return kPlainSignLords[sign];
+}
+// Stand-ins for the sign-strength rules: the plain lord, the first own sign, the first planet.
+int CChart::SignLord(int sign, int) const {
+    return kPlainSignLords[sign];
+}
+int CChart::StrongerOwnSign(int planet, int) const {
+    static constexpr int kFirstOwnSign[10] = {0, 4, 3, 0, 2, 8, 1, 9, 10, 7};
+    return kFirstOwnSign[planet];
+}
+int CChart::StrongerPlanet(int a, int, int, int) const {
+    return a;
 }
 void CAshtakavarga::Compute() {}
 void CShadbala::Compute() {}
