@@ -34,7 +34,7 @@ inline CChart LocalChart(int year, int month, int day, double hours, double zone
 }
 
 // Puts a body at a longitude (degrees), split.
-inline void Place(CChart& chart, int body, double longitude) {
+inline void Place(CChartCore& chart, int body, double longitude) {
     chart.m_bodies[body].m_dLongitude = longitude;
     chart.m_bodies[body].SplitLongitude();
 }
