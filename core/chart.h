@@ -238,7 +238,6 @@ private:
     // After a copy from `source`: pointers that named the source name this chart.
     void RepointFrom(const CChart& source);
     void PointAnalysisAt(CChart* chart);
-    VargaBodies BodiesForVarga() const;
     void ComputeD1Column();
     void ApplyShift(); // every longitude + m_dShift, and the new D-1 signs
     void ApplyFixedLongitudes();
