@@ -127,6 +127,19 @@ TEST_F(ChartHousesTest, ReferenceBodyHousesAreCastForItsLongitude) {
     }
 }
 
+// In the traditional model the lagna is the model's own; the houses are cast by the ephemeris for the
+// instant its lagna stood there: equal houses centred on the traditional lagna (the model's own cusps
+// would put the 10th on its own tenth cusp).
+TEST_F(ChartHousesTest, TraditionalModelHousesAreCastForItsLagna) {
+    g_nSiddhanta = 1;
+    g_bHouseCuspsInMiddle = true;
+    const CChart chart = HousesAt(2451545.3, -0.1276, 51.5072);
+    EXPECT_EQ(g_nSiddhanta, 1); // restored after the houses were cast
+    const double lagna = chart.m_bodies[kLagna].m_dLongitude;
+    EXPECT_LT(Separation(chart.m_bhava[0].m_middle.m_dLongitude, lagna), 1.0 * kArcsecond);
+    EXPECT_LT(Separation(chart.m_bhava[9].m_middle.m_dLongitude, lagna + 270.0), 1.0 * kArcsecond);
+}
+
 // Up to the poles every system gives houses: finite, within the zodiac, never a crash.
 TEST_F(ChartHousesTest, PolarLatitudesGiveDefinedHouses) {
     for (int houseType = 0; houseType <= 11; ++houseType) {

@@ -169,37 +169,28 @@ TEST_F(ChartTest, ResetFlagsClearsShiftAndFixedLongitudes) {
     EXPECT_EQ(chart.m_dFixedLongitude[5], 0.0);
 }
 
-TEST_F(ChartTest, ShiftBeforeTheVargasMovesEveryTable) {
+// A shift of 10 degrees before the varga step (flag 1) or after the analysis (flags 1 and 2): every
+// final longitude and rasi sign moves; the navamsa moves by three navamsas only when it was computed
+// from the shifted longitudes.
+TEST_F(ChartTest, ShiftBeforeTheVargasOrAfterTheAnalysis) {
     CChart plain = NatalChart(2451545.3, 77.2, 28.6);
     ASSERT_TRUE(plain.Compute().ok());
-    CChart shifted = plain;
-    shifted.m_flags[1] = 1;
-    shifted.m_dShift = 10.0;
-    ASSERT_TRUE(shifted.Compute().ok());
-    for (int b = 0; b <= kKetu; ++b) {
-        SCOPED_TRACE(b);
-        EXPECT_NEAR(Separation(shifted.m_bodies[b].m_dLongitude, plain.m_bodies[b].m_dLongitude + 10.0), 0,
-                    1e-9);
-        EXPECT_EQ(shifted.m_vargaSign.Sign(b, kD1Column), shifted.m_bodies[b].m_nSign);
-        // The navamsa is computed from the shifted longitude: 10 degrees is three navamsas.
-        EXPECT_EQ(shifted.m_vargaSign.Sign(b, kD9Column), (plain.m_vargaSign.Sign(b, kD9Column) + 3) % 12);
-    }
-}
-
-TEST_F(ChartTest, ShiftAfterTheAnalysisMovesOnlyTheFinalLongitudesAndRasiSigns) {
-    CChart plain = NatalChart(2451545.3, 77.2, 28.6);
-    ASSERT_TRUE(plain.Compute().ok());
-    CChart shifted = plain;
-    shifted.m_flags[1] = 1;
-    shifted.m_flags[2] = 1;
-    shifted.m_dShift = 10.0;
-    ASSERT_TRUE(shifted.Compute().ok());
-    for (int b = 0; b <= kKetu; ++b) {
-        SCOPED_TRACE(b);
-        EXPECT_NEAR(Separation(shifted.m_bodies[b].m_dLongitude, plain.m_bodies[b].m_dLongitude + 10.0), 0,
-                    1e-9);
-        EXPECT_EQ(shifted.m_vargaSign.Sign(b, kD1Column), shifted.m_bodies[b].m_nSign);
-        EXPECT_EQ(shifted.m_vargaSign.Sign(b, kD9Column), plain.m_vargaSign.Sign(b, kD9Column));
+    for (const bool afterAnalysis : {false, true}) {
+        SCOPED_TRACE(afterAnalysis);
+        CChart shifted = plain;
+        shifted.m_flags[1] = 1;
+        shifted.m_flags[2] = afterAnalysis ? 1 : 0;
+        shifted.m_dShift = 10.0;
+        ASSERT_TRUE(shifted.Compute().ok());
+        const int navamsaMove = afterAnalysis ? 0 : 3;
+        for (int b = 0; b <= kKetu; ++b) {
+            SCOPED_TRACE(b);
+            EXPECT_NEAR(Separation(shifted.m_bodies[b].m_dLongitude, plain.m_bodies[b].m_dLongitude + 10.0),
+                        0, 1e-9);
+            EXPECT_EQ(shifted.m_vargaSign.Sign(b, kD1Column), shifted.m_bodies[b].m_nSign);
+            EXPECT_EQ(shifted.m_vargaSign.Sign(b, kD9Column),
+                      (plain.m_vargaSign.Sign(b, kD9Column) + navamsaMove) % 12);
+        }
     }
 }
 
