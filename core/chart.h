@@ -212,7 +212,7 @@ public:
     void ComputeBrahmaRudraMaheswara();
     int SignLordOpt(int sign, int column) const; // lord (body 1-9) of a sign in a varga column
 
-    // --- Queries (core/chart_queries.cpp); c is a varga column 0-28 ------------------------------
+    // --- Queries (core/chart_queries.cpp). c is a varga column 0-28 and comes first; p, q planets 1-9
     int HouseFromLagna0(int c, int body) const; // 0-11: the body's sign counted from the lagna's in c
     int HouseFromLagna(int c, int body) const;  // 1-12
     int RasiHouseFromLagna0(int body) const;    // HouseFromLagna0 in column 0
