@@ -255,7 +255,7 @@ public:
     // The stronger of planets a and b (1-9) in a varga column by the Jaimini rules.
     int StrongerPlanet(int a, int b, int column, int flag) const;
 
-    // --- Queries (core/chart_queries.cpp); c is a varga column 0-28 ------------------------------
+    // --- Queries (core/chart_queries.cpp). c is a varga column 0-28 and comes first; p, q planets 1-9
     int HouseFromLagna0(int c, int body) const; // 0-11: the body's sign counted from the lagna's in c
     int HouseFromLagna(int c, int body) const;  // 1-12
     int RasiHouseFromLagna0(int body) const;    // HouseFromLagna0 in column 0
@@ -281,7 +281,6 @@ private:
     // After a copy from `source`: pointers that named the source name this chart.
     void RepointFrom(const CChart& source);
     void PointAnalysisAt(CChart* chart);
-    VargaBodies BodiesForVarga() const;
     void ComputeD1Column();
     void ApplyShift(); // every longitude + m_dShift, and the new D-1 signs
     void ApplyFixedLongitudes();

@@ -47,31 +47,19 @@ bool IsOptionEnabled(int column) {
     }
 }
 
-VargaBodies CChart::BodiesForVarga() const {
-    VargaBodies bodies;
-    for (int b = 0; b < kVargaRows; ++b) {
-        const CRasiLongitude& record = m_bodies[b];
-        bodies[b] = {record.m_nSign, record.m_dLongitude, record.DegreesInSign()};
-    }
-    return bodies;
-}
-
 void CChart::ComputeD1Column() {
-    ComputeVargaColumn(kD1Column, BodiesForVarga(), m_vargaSign);
+    ComputeVargaColumn(kD1Column, m_bodies, m_vargaSign);
 }
 
 void CChart::ComputeVargaSigns() {
-    std::array<HouseSpan, 12> houses;
-    for (int h = 0; h < 12; ++h) houses[h] = {m_bhava[h].m_start.m_dLongitude, m_bhava[h].m_end.m_dLongitude};
     // The composite and bhava/chalit columns read the bodies of a child chart; they are derived here
     // from this chart's current longitudes, so that an existing child's last state never leaks in.
-    const VargaChildBodies childBodies = [this](int column, VargaBodies& out) {
-        for (int b = 0; b < kVargaRows; ++b) {
-            const CRasiLongitude record = DivisionalLongitude(b, column);
-            out[b] = {record.m_nSign, record.m_dLongitude, record.DegreesInSign()};
-        }
+    CRasiLongitude divisionalBodies[kBodyCount];
+    const VargaChildBodies childBodies = [this, &divisionalBodies](int column) {
+        for (int b = 0; b < kBodyCount; ++b) divisionalBodies[b] = DivisionalLongitude(b, column);
+        return VargaBodies(divisionalBodies);
     };
-    ::ComputeVargaSigns(BodiesForVarga(), houses, childBodies, m_vargaSign);
+    ::ComputeVargaSigns(m_bodies, m_bhava, childBodies, m_vargaSign);
 }
 
 CChart* CChart::GetVargaChart(int column) {
@@ -142,7 +130,7 @@ CalcStatus CChart::ComputeVargaChart(CChart& parent, int column) {
     if (CalcStatus status = DeriveChildBodies(*this, parent, column, [](int) { return false; }); !status.ok())
         return status;
     ComputeCharaKarakas();
-    ComputeChildVargaSigns(BodiesForVarga(), m_vargaSign);
+    ComputeChildVargaSigns(m_bodies, m_vargaSign);
     if (CalcStatus status = ComputeNakshatraPadas(); !status.ok()) return status;
     if (CalcStatus status = ComputePanchanga(); !status.ok()) return status;
     ComputeDasaSeeds();
@@ -163,9 +151,8 @@ CalcStatus CChart::RefreshVargaChart(CChart& parent, int column) {
         return keepArudhas && b >= kFirstBhavaArudha && b <= kLastBhavaArudha;
     };
     if (CalcStatus status = DeriveChildBodies(*this, parent, column, skipBody); !status.ok()) return status;
-    const VargaBodies bodies = BodiesForVarga();
-    ComputeVargaColumn(kD1Column, bodies, m_vargaSign);
-    ComputeVargaColumn(kD9Column, bodies, m_vargaSign);
+    ComputeVargaColumn(kD1Column, m_bodies, m_vargaSign);
+    ComputeVargaColumn(kD9Column, m_bodies, m_vargaSign);
     if (CalcStatus status = ComputeNakshatraPadas(); !status.ok()) return status;
     ComputeDasaSeeds();
     ApplyParentShift(*this, parent, column);
