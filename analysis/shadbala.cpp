@@ -10,6 +10,8 @@
 #include "core/chart.h"
 #include "core/drishti.h"
 
+#include <swephexp.h>
+
 namespace {
 
 enum PlanetIndex : int {
@@ -22,11 +24,12 @@ enum PlanetIndex : int {
     kSaturnIndex
 };
 
-// The point 180 degrees from each planet's exaltation point, where its uchcha bala is 0 (degrees).
+// The point 180 degrees from each planet's deep exaltation point, where its uchcha bala is 0 (degrees;
+// exaltation points of Parasara).
 constexpr std::array<double, kShadbalaPlanets> kDebilitationPoint = {190, 213, 118, 345, 275, 177, 20};
 
-// Natural friendship of the row planet to the column planet for the saptavargaja: 1 friend, 0 neutral,
-// -1 enemy; 3 for the planet itself.
+// Natural friendship (Parasara) of the row planet to the column planet for the saptavargaja: 1 friend,
+// 0 neutral, -1 enemy; 3 for the planet itself.
 constexpr std::array<std::array<int, kShadbalaPlanets>, kShadbalaPlanets> kNaturalFriendship = {{
     {3, 1, 1, 0, 1, -1, -1},
     {1, 3, 0, 1, 0, 0, 0},
@@ -36,7 +39,8 @@ constexpr std::array<std::array<int, kShadbalaPlanets>, kShadbalaPlanets> kNatur
     {-1, -1, 0, 1, 0, 3, 1},
     {-1, -1, -1, 1, 0, 1, 3},
 }};
-// Virupas of a compound relationship -2 (great enemy) .. 2 (great friend), and 3 (own sign).
+// Virupas of a compound relationship -2 (great enemy) .. 2 (great friend), and 3 (own sign); 45 for the
+// moolatrikona (Parasara).
 constexpr std::array<double, 6> kCompoundRelationValue = {1.875, 3.75, 7.5, 15, 22.5, 30};
 constexpr double kMoolatrikonaValue = 45;
 // Longitudes (degrees, both ends included) of each planet's moolatrikona in the rasi.
@@ -58,12 +62,14 @@ constexpr std::array<int, kShadbalaPlanets> kDrekkanaStep = {0, 8, 0, 4, 0, 8, 4
 constexpr std::array<double, kShadbalaPlanets> kPowerlessPoint = {90, 270, 90, 180, 180, 270, 0};
 
 // Declination (arc minutes) at 0, 15 .. 75 degrees from the equinox and the rise over each 15 degrees,
-// for the ayana bala; 1440' (24 degrees) at 90.
+// for the ayana bala; 1440' (24 degrees, the obliquity of the Surya Siddhanta) at 90.
 constexpr std::array<double, 6> kDeclinationAt = {0, 362, 703, 1002, 1238, 1388};
 constexpr std::array<double, 6> kDeclinationStep = {362, 341, 299, 236, 150, 52};
 // Sidereal to tropical for the ayana bala, degrees: a fixed approximation of the ayanamsa.
 constexpr double kAyanaAyanamsa = 23;
 
+// Naisargika bala (60 x 1/7 .. 7/7 by the planets' natural luminosity) and the rupas each planet needs to
+// be strong (Parasara).
 constexpr std::array<double, kShadbalaPlanets> kNaisargikaVirupas = {60,    51.43, 17.14, 25.7,
                                                                      34.28, 42.85, 8.57};
 constexpr std::array<double, kShadbalaPlanets> kRequiredRupas = {5, 6, 5, 7, 6.5, 5.5, 5};
@@ -72,17 +78,9 @@ int NonNegativeMod(int x, int n) {
     return (x % n + n) % n;
 }
 
-// Days from 1 January 1900 (Gregorian) to a date; negative before it.
-int DaysSince1900(int year, int month, int day) {
-    auto daysFromCivil = [](int y, int m, int d) {
-        y -= m <= 2;
-        const int era = (y >= 0 ? y : y - 399) / 400;
-        const int yearOfEra = y - era * 400;
-        const int dayOfYear = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-        const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-        return era * 146097 + dayOfEra;
-    };
-    return daysFromCivil(year, month, day) - daysFromCivil(1900, 1, 1);
+// Days from 1 January 1900 to a date, both Gregorian; negative before it.
+double DaysSince1900(int year, int month, int day) {
+    return swe_julday(year, month, day, 0.0, SE_GREG_CAL) - swe_julday(1900, 1, 1, 0.0, SE_GREG_CAL);
 }
 
 double Packed(const CHmsTime& time) {
@@ -348,7 +346,9 @@ void CShadbala::ComputeCheshta() {
     Value(kSunIndex, kCheshtaBala) = AngleDistance(Longitude(kSunIndex), -113.0) / 3.0;
     Value(kMoonIndex, kCheshtaBala) = AngleDistance(Longitude(kMoonIndex), Longitude(kSunIndex)) / 3.0;
 
-    // Mean motions from 1900: sighrocca M and mean longitude S of the five star planets (degrees).
+    // Sighrocca M and mean longitude S of the five star planets (degrees) from their mean motions since
+    // 1900, the elements the traditional shadbala worksheets use; the day is reckoned from the zone
+    // and time in their packed hours-and-minutes form.
     const int year = static_cast<int>(m_inputs.m_dYear);
     const double Y = year - 1900;
     const double D =
