@@ -7,31 +7,38 @@
 
 namespace {
 
-VargaBodies SpreadBodies() {
-    VargaBodies bodies;
-    for (int b = 0; b < kVargaRows; ++b) bodies[b] = VargaBodyAt(std::fmod(b * 47.137 + 0.31, 360.0));
-    return bodies;
-}
+struct SpreadChart {
+    SpreadChart() {
+        for (int b = 0; b < kBodyCount; ++b) {
+            bodies[b].m_dLongitude = std::fmod(b * 47.137 + 0.31, 360.0);
+            bodies[b].SplitLongitude();
+        }
+        for (int i = 0; i < 12; ++i) {
+            houses[i].m_start.m_dLongitude = 30.0 * i + 7;
+            houses[i].m_end.m_dLongitude = std::fmod(30.0 * (i + 1) + 7, 360.0);
+        }
+    }
+    CRasiLongitude bodies[kBodyCount];
+    CBhava houses[12];
+};
 
 void BM_VargaSignTable(benchmark::State& state) {
-    const VargaBodies bodies = SpreadBodies();
-    std::array<HouseSpan, 12> houses;
-    for (int i = 0; i < 12; ++i) houses[i] = {30.0 * i + 7, 30.0 * (i + 1) + 7};
-    // The pipeline hands over its child charts' records; copying 105 records is that cost.
-    const VargaChildBodies children = [&](int, VargaBodies& out) { out = bodies; };
+    const SpreadChart chart;
+    // The pipeline hands over its existing child charts' records; here the chart stands in for them.
+    const VargaChildBodies children = [&](int) { return VargaBodies(chart.bodies); };
     CVargaSignTable table;
     for (auto _ : state) {
-        ComputeVargaSigns(bodies, houses, children, table);
+        ComputeVargaSigns(chart.bodies, chart.houses, children, table);
         benchmark::DoNotOptimize(table);
     }
 }
 BENCHMARK(BM_VargaSignTable);
 
 void BM_ChildVargaSigns(benchmark::State& state) {
-    const VargaBodies bodies = SpreadBodies();
+    const SpreadChart chart;
     CVargaSignTable table;
     for (auto _ : state) {
-        ComputeChildVargaSigns(bodies, table);
+        ComputeChildVargaSigns(chart.bodies, table);
         benchmark::DoNotOptimize(table);
     }
 }

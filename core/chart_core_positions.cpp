@@ -105,13 +105,19 @@ CalcValue CChartCore::CalcEphemerisBody(int body, double jdUt, std::int32_t flag
         return {0.0, CalcFailure(error)};
     }
     if (g_bApparentRefraction && !g_bTruePositions) {
+        // The horizon works in the tropical ecliptic of date: turn a sidereal position back first.
+        const double toTropical =
+            g_ayanamsaSettings.m_bOwnValue
+                ? 0.0
+                : m_dAyanamsa + moment.starCorrection - g_ayanamsaSettings.m_correction.m_dValue;
         double place[3] = {LongitudeEast(), m_latitude.m_dValue, m_dAltitude};
+        double tropical[3] = {x[0] + toTropical, x[1], x[2]};
         double horizon[3];
-        swe_azalt(jdUt, SE_ECL2HOR, place, m_dPressure, m_dTemperature, x, horizon);
+        swe_azalt(jdUt, SE_ECL2HOR, place, m_dPressure, m_dTemperature, tropical, horizon);
         horizon[1] = swe_refrac(horizon[1], m_dPressure, m_dTemperature, SE_TRUE_TO_APP);
         double ecliptic[2];
         swe_azalt_rev(jdUt, SE_HOR2ECL, place, horizon, ecliptic);
-        x[0] = ecliptic[0];
+        x[0] = ecliptic[0] - toTropical;
         x[1] = ecliptic[1];
     }
     double longitude = x[0];

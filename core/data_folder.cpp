@@ -27,6 +27,10 @@ std::string EphemerisFolder() {
     return DataFolder() + "/ephe";
 }
 
+std::string AtlasFilePath() {
+    return DataFolder() + "/atlas/tvworld.adb";
+}
+
 void InitialiseEphemeris() {
     // swe_set_ephe_path keeps its own copy but takes a non-const pointer.
     std::string path = EphemerisFolder();

@@ -7,6 +7,7 @@
 std::string InstallationFolder(); // no trailing slash
 std::string DataFolder();         // InstallationFolder() + "/tvcore"
 std::string EphemerisFolder();    // DataFolder() + "/ephe"
+std::string AtlasFilePath();      // DataFolder() + "/atlas/tvworld.adb"
 
 // Hands the ephemeris folder to the Swiss Ephemeris; call once before the first calculation.
 void InitialiseEphemeris();

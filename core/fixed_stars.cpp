@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 
 #include <swephexp.h>
 
 #include "core/angle_time.h"
 #include "core/ayanamsa.h"
+#include "core/calc_options.h"
 #include "core/data_folder.h"
 #include "core/fixed_star_names.h"
 #include "core/zodiac_names.h"
@@ -116,4 +118,20 @@ std::optional<int> FindFixedStarByCode(const FixedStarList& list, const std::str
                                     [&code](const FixedStarEntry& entry) { return entry.searchKey == code; });
     if (found == list.entries.end()) return std::nullopt;
     return static_cast<int>(found - list.entries.begin());
+}
+
+void FindCustomStarIndex() {
+    g_nCustomStarIndex = FindFixedStarByCode(g_fixedStarList, g_strCustomStarCode).value_or(-1);
+}
+
+bool LoadFixedStarList() {
+    g_fixedStarList.entries.clear();
+    g_nCustomStarIndex = -1;
+    const auto path = FixedStarCataloguePath();
+    if (!path) return false;
+    std::ifstream catalogue(*path);
+    if (!catalogue) return false;
+    ListFixedStars(catalogue, g_fixedStarList);
+    FindCustomStarIndex();
+    return true;
 }

@@ -38,3 +38,10 @@ void ListFixedStars(std::istream& catalogue, FixedStarList& list);
 // Index of the first entry whose search key equals the code exactly (case-sensitive); nullopt when
 // none does.
 std::optional<int> FindFixedStarByCode(const FixedStarList& list, const std::string& code);
+
+// g_nCustomStarIndex for the preference CustomStarCode in g_fixedStarList; -1 when the list lacks it.
+void FindCustomStarIndex();
+
+// Start-up: reads the ephemeris folder's catalogue into g_fixedStarList and finds the custom star.
+// False, with an empty list and no custom star, when there is no catalogue.
+bool LoadFixedStarList();

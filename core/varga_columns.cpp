@@ -1,17 +1,5 @@
 #include "core/varga_columns.h"
 
-#include <cmath>
-
-VargaBody VargaBodyAt(double longitude) {
-    VargaBody body;
-    body.longitude = std::fmod(longitude, 360.0);
-    if (body.longitude < 0) body.longitude += 360.0;
-    if (body.longitude >= 360.0) body.longitude = 0; // a hair below 0 rounds up to 360
-    body.sign = static_cast<int>(body.longitude / 30.0);
-    body.degreesInSign = body.longitude - 30.0 * body.sign;
-    return body;
-}
-
 // Columns 23 and 24 start as a D-90 and a D-150 until the user's divisions are first applied.
 std::array<int, kVargaColumnCount> g_vargaDivisors = {1,  9,   2,   3,  4,   5,  6,  7,  8,  10,
                                                       11, 12,  16,  20, 24,  27, 30, 40, 45, 60,

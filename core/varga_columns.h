@@ -1,6 +1,10 @@
 #pragma once
-// The 29 columns of the varga sign table and the body record the varga rules read.
+// The 29 columns of the varga sign table, the body records the varga rules read, and the divisors.
 #include <array>
+#include <span>
+
+#include "core/chart_core.h"
+#include "core/zodiac_names.h"
 
 // Column numbers of the varga sign table; the order is the one every view uses.
 enum VargaColumn : int {
@@ -27,15 +31,13 @@ enum VargaColumn : int {
     kD81Column = 20,
     kD108Column = 21,
     kD144Column = 22,
-    kCustomColumn = 23,    // the user's D-N
-    kCompositeColumn = 24, // "D-n of D-m"
-    kD150Column = 25,      // not a sign: the D-150 part of each body (CVargaSignTable::D150Part)
-    kHoraColumn = 26,      // always the Parasara hora, Cancer or Leo
-    kHaddaColumn = 27,     // not a sign: the lord of the term (CVargaSignTable::HaddaLord)
-    kBhavaColumn = 28,     // the bhava/chalit chakra on a chosen base varga
+    kCustomColumn = kUserVargaColumn,         // the user's D-N
+    kCompositeColumn = kCompositeVargaColumn, // "D-n of D-m"
+    kD150Column = 25,  // not a sign: the D-150 part of each body (CVargaSignTable::D150Part)
+    kHoraColumn = 26,  // always the Parasara hora, Cancer or Leo
+    kHaddaColumn = 27, // not a sign: the lord of the term (CVargaSignTable::HaddaLord)
+    kBhavaColumn = 28, // the bhava/chalit chakra on a chosen base varga
 };
-inline constexpr int kVargaColumnCount = 29;
-inline constexpr int kVargaRows = 105; // one row per body, numbered as the chart numbers them
 inline constexpr int kLastFixedColumn = kD144Column;
 
 // False for the two columns that hold a D-150 part or a term lord rather than a sign.
@@ -43,16 +45,9 @@ constexpr bool VargaColumnHoldsSign(int column) {
     return column >= 0 && column < kVargaColumnCount && column != kD150Column && column != kHaddaColumn;
 }
 
-// One body as the varga rules see it. Longitudes are degrees, sidereal unless the chart is tropical.
-struct VargaBody {
-    int sign = 0;             // 0 Aries .. 11 Pisces, as the body record holds it
-    double longitude = 0;     // [0, 360)
-    double degreesInSign = 0; // the record's degrees + minutes/60 + seconds/3600 (read by the bhava column)
-};
-using VargaBodies = std::array<VargaBody, kVargaRows>;
-
-// A body at a longitude (degrees, any real value: normalised into [0, 360) first).
-VargaBody VargaBodyAt(double longitude);
+// The body records of one chart, by body number. The rules read each record's sign s and longitude L
+// (degrees [0, 360), sidereal unless the chart is tropical) and work on d = L - 30 s.
+using VargaBodies = std::span<const CRasiLongitude, kBodyCount>;
 
 // Divisor of each column: a child chart of column c puts a body at divisor x its longitude. Entries 23
 // and 24 follow the user's divisions (BuildCustomVargaNames); the others never change.

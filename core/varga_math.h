@@ -18,8 +18,8 @@ constexpr bool IsOddSign(int sign) {
 }
 
 // Degrees of the body into its sign, 0 <= d < 30 (30 only for a record split just below a boundary).
-inline double DegreesInto(const VargaBody& body) {
-    return body.longitude - 30.0 * body.sign;
+inline double DegreesInto(const CRasiLongitude& body) {
+    return body.m_dLongitude - 30.0 * body.m_nSign;
 }
 
 // The n-th part counted continuously from 0 Aries, n parts per sign, the signs repeating every 12.

@@ -24,20 +24,20 @@ int FiveLordPart(double degrees, const int (&limits)[4]) {
     return 4;
 }
 
-int FiveLordPartSign(const VargaBody& body, const int (&limits)[4]) {
+int FiveLordPartSign(const CRasiLongitude& body, const int (&limits)[4]) {
     const double d = DegreesInto(body);
-    const bool odd = IsOddSign(body.sign);
+    const bool odd = IsOddSign(body.m_nSign);
     return kFiveLordSign[odd ? 0 : 1][FiveLordPart(odd ? d : 30.0 - d, limits)];
 }
 
 } // namespace
 
-int D1Sign(const VargaBody& body) {
-    return Mod12(body.sign);
+int D1Sign(const CRasiLongitude& body) {
+    return Mod12(body.m_nSign);
 }
 
-int NavamsaSign(const VargaBody& body, int variant) {
-    const double longitude = body.longitude;
+int NavamsaSign(const CRasiLongitude& body, int variant) {
+    const double longitude = body.m_dLongitude;
     const int navamsa = Trunc(0.3 * longitude);
     const int k = Trunc(0.3 * DegreesInto(body));
     const int sign = Mod12(Trunc(longitude / 30.0));
@@ -56,8 +56,8 @@ int NavamsaSign(const VargaBody& body, int variant) {
     }
 }
 
-int ParasaraHoraSign(const VargaBody& body) {
-    const int q = Trunc((body.longitude / 15.0 + 1.0) / 2.0);
+int ParasaraHoraSign(const CRasiLongitude& body) {
+    const int q = Trunc((body.m_dLongitude / 15.0 + 1.0) / 2.0);
     return q % 2 == 1 ? kCancer : kLeo;
 }
 
@@ -67,8 +67,8 @@ int HoraSideSign(int sign, int row, bool keep) {
     return kLordSideSign[row != 0 ? 1 : 0][sign];
 }
 
-int HoraSign(const VargaBody& body, int variant) {
-    const int s = Mod12(body.sign);
+int HoraSign(const CRasiLongitude& body, int variant) {
+    const int s = Mod12(body.m_nSign);
     const double d = DegreesInto(body);
     const int h = d < 15.0 ? 0 : 1;
     const bool odd = IsOddSign(s);
@@ -77,7 +77,7 @@ int HoraSign(const VargaBody& body, int variant) {
     case 1:
         return kLuminaryHalfSign[ParasaraHoraSign(body) == kLeo ? 1 : 0][s];
     case 2:
-        return CyclicSign(body.longitude, 2);
+        return CyclicSign(body.m_dLongitude, 2);
     case 3:
         return Mod12(s + 6 * h);
     case 4:
@@ -85,7 +85,7 @@ int HoraSign(const VargaBody& body, int variant) {
     case 5:
         return HoraSideSign(s, sunRow, true);
     case 6: {
-        const double mirrored = odd ? body.longitude : 30.0 * s + (30.0 - d);
+        const double mirrored = odd ? body.m_dLongitude : 30.0 * s + (30.0 - d);
         return Mod12(Trunc(mirrored / 15.0));
     }
     case 7:
@@ -103,13 +103,13 @@ int HoraSign(const VargaBody& body, int variant) {
     }
 }
 
-int DrekkanaSign(const VargaBody& body, int variant) {
+int DrekkanaSign(const CRasiLongitude& body, int variant) {
     static constexpr int kUmaShambhu[12] = {0, 1, 2, 5, 4, 3, 6, 7, 8, 11, 10, 9};
-    const int s = Mod12(body.sign);
+    const int s = Mod12(body.m_nSign);
     const int k = Trunc(DegreesInto(body) / 10.0);
     switch (variant) {
     case 1:
-        return CyclicSign(body.longitude, 3);
+        return CyclicSign(body.m_dLongitude, 3);
     case 2: {
         const int v = Mod12(3 * (s / 2) + k);
         return IsOddSign(s) ? v : 11 - v;
@@ -117,46 +117,46 @@ int DrekkanaSign(const VargaBody& body, int variant) {
     case 3:
         return Mod12(9 * (s % 4) + 4 * k);
     case 4:
-        return kUmaShambhu[CyclicSign(body.longitude, 3)];
+        return kUmaShambhu[CyclicSign(body.m_dLongitude, 3)];
     default:
         return Mod12(s + 4 * k);
     }
 }
 
-int D4Sign(const VargaBody& body, int variant) {
-    if (variant == 1) return CyclicSign(body.longitude, 4);
-    return Mod12(body.sign + 3 * Trunc(4.0 * DegreesInto(body) / 30.0));
+int D4Sign(const CRasiLongitude& body, int variant) {
+    if (variant == 1) return CyclicSign(body.m_dLongitude, 4);
+    return Mod12(body.m_nSign + 3 * Trunc(4.0 * DegreesInto(body) / 30.0));
 }
 
-int D5Sign(const VargaBody& body, int variant) {
+int D5Sign(const CRasiLongitude& body, int variant) {
     static constexpr int kLimits[4] = {6, 12, 18, 24};
-    if (variant == 1) return CyclicSign(body.longitude, 5);
+    if (variant == 1) return CyclicSign(body.m_dLongitude, 5);
     return FiveLordPartSign(body, kLimits);
 }
 
-int D6Sign(const VargaBody& body) {
-    return CyclicSign(body.longitude, 6);
+int D6Sign(const CRasiLongitude& body) {
+    return CyclicSign(body.m_dLongitude, 6);
 }
 
-int D7Sign(const VargaBody& body, int variant) {
-    const int s = body.sign;
+int D7Sign(const CRasiLongitude& body, int variant) {
+    const int s = body.m_nSign;
     const int k = Trunc(7.0 * DegreesInto(body) / 30.0);
     if (variant == 1 || variant == 2) {
         if (IsOddSign(s)) return Mod12(s + k);
         return variant == 1 ? Mod12(s + 6 - k) : Mod12(s - k);
     }
-    return CyclicSign(body.longitude, 7);
+    return CyclicSign(body.m_dLongitude, 7);
 }
 
-int D8Sign(const VargaBody& body, int variant) {
-    if (variant != 1) return CyclicSign(body.longitude, 8);
-    const int s = Mod12(body.sign);
+int D8Sign(const CRasiLongitude& body, int variant) {
+    if (variant != 1) return CyclicSign(body.m_dLongitude, 8);
+    const int s = Mod12(body.m_nSign);
     return Mod12(kFromFifthNinth[s % 3] + Trunc(8.0 * DegreesInto(body) / 30.0));
 }
 
-int D10Sign(const VargaBody& body, int variant) {
-    if (variant == 1) return CyclicSign(body.longitude, 10);
-    const int s = body.sign;
+int D10Sign(const CRasiLongitude& body, int variant) {
+    if (variant == 1) return CyclicSign(body.m_dLongitude, 10);
+    const int s = body.m_nSign;
     const int k = Trunc(DegreesInto(body) / 3.0);
     if (IsOddSign(s)) return Mod12(s + k);
     switch (variant) {
@@ -171,52 +171,52 @@ int D10Sign(const VargaBody& body, int variant) {
     }
 }
 
-int D11Sign(const VargaBody& body, int variant) {
-    const int s = body.sign;
+int D11Sign(const CRasiLongitude& body, int variant) {
+    const int s = body.m_nSign;
     const int k = Trunc(11.0 * DegreesInto(body) / 30.0);
     return variant == 1 ? Mod12(s - k + 11) : Mod12(k - s);
 }
 
-int D12Sign(const VargaBody& body, int variant) {
+int D12Sign(const CRasiLongitude& body, int variant) {
     int k = Trunc(0.4 * DegreesInto(body));
-    if (variant == 1 && !IsOddSign(body.sign)) k = 11 - k;
-    return Mod12(body.sign + k);
+    if (variant == 1 && !IsOddSign(body.m_nSign)) k = 11 - k;
+    return Mod12(body.m_nSign + k);
 }
 
-int D16Sign(const VargaBody& body, int variant) {
-    const int s = Mod12(body.sign);
+int D16Sign(const CRasiLongitude& body, int variant) {
+    const int s = Mod12(body.m_nSign);
     int k = Trunc(16.0 * DegreesInto(body) / 30.0);
     if (variant == 1 && !IsOddSign(s)) k = 15 - k;
     return Mod12(kFromFifthNinth[s % 3] + k);
 }
 
-int D20Sign(const VargaBody& body, int variant) {
-    const int s = Mod12(body.sign);
+int D20Sign(const CRasiLongitude& body, int variant) {
+    const int s = Mod12(body.m_nSign);
     int k = Trunc(20.0 * DegreesInto(body) / 30.0);
     if (variant == 1 && !IsOddSign(s)) k = 19 - k;
     return Mod12(kFromNinthFifth[s % 3] + k);
 }
 
-int D24Sign(const VargaBody& body, int variant) {
+int D24Sign(const CRasiLongitude& body, int variant) {
     const int k = Trunc(0.8 * DegreesInto(body));
-    if (IsOddSign(body.sign) || variant == 2) return Mod12(4 + k);
+    if (IsOddSign(body.m_nSign) || variant == 2) return Mod12(4 + k);
     return variant == 1 ? Mod12(3 + k) : Mod12(3 - k);
 }
 
-int D27Sign(const VargaBody& body, int variant) {
-    const int s = Mod12(body.sign);
+int D27Sign(const CRasiLongitude& body, int variant) {
+    const int s = Mod12(body.m_nSign);
     int k = Trunc(0.9 * DegreesInto(body));
     if (variant == 1 && !IsOddSign(s)) k = 26 - k;
     return Mod12(kByElement[s % 4] + k);
 }
 
-int D30Sign(const VargaBody& body, int variant) {
+int D30Sign(const CRasiLongitude& body, int variant) {
     static constexpr int kLimits[4] = {5, 10, 18, 25};
     switch (variant) {
     case 1:
-        return Mod12(Trunc(body.longitude));
+        return Mod12(Trunc(body.m_dLongitude));
     case 2:
-        return Mod12(body.sign + Trunc(DegreesInto(body)));
+        return Mod12(body.m_nSign + Trunc(DegreesInto(body)));
     default:
         return FiveLordPartSign(body, kLimits);
     }
@@ -233,16 +233,16 @@ double D30DivisionalDegrees(double degreesInSign, bool evenSign) {
     return offset * 30.0 / kWidth[part];
 }
 
-int D40Sign(const VargaBody& body) {
-    return Mod12((IsOddSign(body.sign) ? 0 : 6) + Trunc(4.0 * DegreesInto(body) / 3.0));
+int D40Sign(const CRasiLongitude& body) {
+    return Mod12((IsOddSign(body.m_nSign) ? 0 : 6) + Trunc(4.0 * DegreesInto(body) / 3.0));
 }
 
-int D45Sign(const VargaBody& body) {
-    return Mod12(kFromFifthNinth[Mod12(body.sign) % 3] + Trunc(1.5 * DegreesInto(body)));
+int D45Sign(const CRasiLongitude& body) {
+    return Mod12(kFromFifthNinth[Mod12(body.m_nSign) % 3] + Trunc(1.5 * DegreesInto(body)));
 }
 
-int D60Sign(const VargaBody& body, int variant) {
-    const int s = body.sign;
+int D60Sign(const CRasiLongitude& body, int variant) {
+    const int s = body.m_nSign;
     const int k = Trunc(2.0 * DegreesInto(body));
     switch (variant) {
     case 1:
@@ -256,8 +256,8 @@ int D60Sign(const VargaBody& body, int variant) {
     }
 }
 
-int D81Sign(const VargaBody& body, int variant) {
-    const double longitude = body.longitude;
+int D81Sign(const CRasiLongitude& body, int variant) {
+    const double longitude = body.m_dLongitude;
     const int navamsa = Trunc(0.3 * longitude);
     int navamsaSign = Mod12(navamsa);
     double inNavamsa = 9.0 * (longitude - navamsa * 10.0 / 3.0); // scaled to 0-30 degrees
@@ -271,11 +271,11 @@ int D81Sign(const VargaBody& body, int variant) {
     return kalachakra && Trunc(x / 40.0) % 2 == 1 ? kMirrorSign[sign] : sign;
 }
 
-int D108Sign(const VargaBody& body, int variant, int navamsaSign) {
+int D108Sign(const CRasiLongitude& body, int variant, int navamsaSign) {
     const int k = Trunc(3.6 * DegreesInto(body));
-    return Mod12((variant == 1 ? navamsaSign : body.sign) + k);
+    return Mod12((variant == 1 ? navamsaSign : body.m_nSign) + k);
 }
 
-int D144Sign(const VargaBody& body, int dwadasamsaSign) {
+int D144Sign(const CRasiLongitude& body, int dwadasamsaSign) {
     return Mod12(dwadasamsaSign + Trunc(4.8 * DegreesInto(body)));
 }

@@ -10,18 +10,18 @@ namespace {
 
 // The rule of a column that depends on nothing but the body and its variant preference.
 struct ColumnRule {
-    int (*sign)(const VargaBody& body, int variant);
+    int (*sign)(const CRasiLongitude& body, int variant);
     const int* variant; // the preference global, read at every computation; null: no variants
 };
 
 const std::array<ColumnRule, kD60Column + 1> kColumnRules = {{
-    {[](const VargaBody& body, int) { return D1Sign(body); }, nullptr},
+    {[](const CRasiLongitude& body, int) { return D1Sign(body); }, nullptr},
     {NavamsaSign, &g_nD9Preference},
     {HoraSign, &g_nHoraPreference},
     {DrekkanaSign, &g_nD3Preference},
     {D4Sign, &g_nD4Preference},
     {D5Sign, &g_nD5Preference},
-    {[](const VargaBody& body, int) { return D6Sign(body); }, nullptr},
+    {[](const CRasiLongitude& body, int) { return D6Sign(body); }, nullptr},
     {D7Sign, &g_nD7Preference},
     {D8Sign, &g_nD8Preference},
     {D10Sign, &g_nD10Preference},
@@ -32,23 +32,23 @@ const std::array<ColumnRule, kD60Column + 1> kColumnRules = {{
     {D24Sign, &g_nD24Preference},
     {D27Sign, &g_nD27Preference},
     {D30Sign, &g_nD30Preference},
-    {[](const VargaBody& body, int) { return D40Sign(body); }, nullptr},
-    {[](const VargaBody& body, int) { return D45Sign(body); }, nullptr},
+    {[](const CRasiLongitude& body, int) { return D40Sign(body); }, nullptr},
+    {[](const CRasiLongitude& body, int) { return D45Sign(body); }, nullptr},
     {D60Sign, &g_nD60Preference},
 }};
 
-void ComputeRuleColumn(int column, int targetColumn, const VargaBodies& bodies, CVargaSignTable& table) {
+void ComputeRuleColumn(int column, int targetColumn, VargaBodies bodies, CVargaSignTable& table) {
     const ColumnRule& rule = kColumnRules[column];
     const int variant = rule.variant ? *rule.variant : 0;
-    for (int b = 0; b < kVargaRows; ++b) table.SetSign(b, targetColumn, rule.sign(bodies[b], variant));
+    for (int b = 0; b < kBodyCount; ++b) table.SetSign(b, targetColumn, rule.sign(bodies[b], variant));
 }
 
 template <typename Rule>
-void ComputeColumn(int column, const VargaBodies& bodies, CVargaSignTable& table, Rule rule) {
-    for (int b = 0; b < kVargaRows; ++b) table.SetSign(b, column, rule(b, bodies[b]));
+void ComputeColumn(int column, VargaBodies bodies, CVargaSignTable& table, Rule rule) {
+    for (int b = 0; b < kBodyCount; ++b) table.SetSign(b, column, rule(b, bodies[b]));
 }
 
-void ComputeFixedColumns(const VargaBodies& bodies, CVargaSignTable& table) {
+void ComputeFixedColumns(VargaBodies bodies, CVargaSignTable& table) {
     for (int column = kD1Column; column <= kD60Column; ++column) ComputeVargaColumn(column, bodies, table);
     ComputeVargaColumn(kCustomColumn, bodies, table);
     ComputeVargaColumn(kD81Column, bodies, table);
@@ -56,26 +56,23 @@ void ComputeFixedColumns(const VargaBodies& bodies, CVargaSignTable& table) {
     ComputeVargaColumn(kD144Column, bodies, table);
 }
 
-void ComputeD150(const VargaBodies& bodies, CVargaSignTable& table) {
+void ComputeD150(VargaBodies bodies, CVargaSignTable& table) {
     const int variant = g_nD150Preference;
     const int rulerVariant = g_nArdhaNadiRulerDefinition;
-    for (int b = 0; b < kVargaRows; ++b) {
+    for (int b = 0; b < kBodyCount; ++b) {
         const D150Place place = D150PlaceOf(DegreesInto(bodies[b]), variant);
-        table.SetD150(b, place, D150CycleIndex(bodies[b].sign, place.half, rulerVariant));
+        table.SetD150(b, place, D150CycleIndex(bodies[b].m_nSign, place.half, rulerVariant));
     }
 }
 
-void ComputeHadda(const VargaBodies& bodies, CVargaSignTable& table) {
-    for (int b = 0; b < kVargaRows; ++b)
-        table.SetHaddaLord(b, HaddaLord(bodies[b].sign, DegreesInto(bodies[b])));
+void ComputeHadda(VargaBodies bodies, CVargaSignTable& table) {
+    for (int b = 0; b < kBodyCount; ++b)
+        table.SetHaddaLord(b, HaddaLord(bodies[b].m_nSign, DegreesInto(bodies[b])));
 }
 
 // The bodies of the chart's child of a column: the chart itself for column 0.
-const VargaBodies& ChildOrSelf(int column, const VargaBodies& bodies, const VargaChildBodies& childBodies,
-                               VargaBodies& storage) {
-    if (column == kD1Column) return bodies;
-    childBodies(column, storage);
-    return storage;
+VargaBodies ChildOrSelf(int column, VargaBodies bodies, const VargaChildBodies& childBodies) {
+    return column == kD1Column ? bodies : childBodies(column);
 }
 
 } // namespace
@@ -99,36 +96,38 @@ void CVargaSignTable::SetHaddaLord(int body, int lord) {
     m_haddaLord[body] = static_cast<std::uint8_t>(lord);
 }
 
-bool ComputeVargaColumn(int column, const VargaBodies& bodies, CVargaSignTable& table) {
+bool ComputeVargaColumn(int column, VargaBodies bodies, CVargaSignTable& table) {
     if (column == kHoraColumn) column = kD2Column;
     if (column >= kD1Column && column <= kD60Column) {
         ComputeRuleColumn(column, column, bodies, table);
         if (column == kD2Column) {
             ComputeColumn(kHoraColumn, bodies, table,
-                          [](int, const VargaBody& body) { return ParasaraHoraSign(body); });
+                          [](int, const CRasiLongitude& body) { return ParasaraHoraSign(body); });
         }
         return true;
     }
     switch (column) {
     case kD81Column:
-        ComputeColumn(column, bodies, table, [variant = g_nD81Variant](int, const VargaBody& body) {
+        ComputeColumn(column, bodies, table, [variant = g_nD81Variant](int, const CRasiLongitude& body) {
             return D81Sign(body, variant);
         });
         return true;
     case kD108Column:
-        ComputeColumn(column, bodies, table, [&, variant = g_nD108Preference](int b, const VargaBody& body) {
-            return D108Sign(body, variant, table.Sign(b, kD9Column));
-        });
+        ComputeColumn(column, bodies, table,
+                      [&, variant = g_nD108Preference](int b, const CRasiLongitude& body) {
+                          return D108Sign(body, variant, table.Sign(b, kD9Column));
+                      });
         return true;
     case kD144Column:
-        ComputeColumn(column, bodies, table, [&](int b, const VargaBody& body) {
+        ComputeColumn(column, bodies, table, [&](int b, const CRasiLongitude& body) {
             return D144Sign(body, table.Sign(b, kD12Column));
         });
         return true;
     case kCustomColumn:
-        ComputeColumn(column, bodies, table, [settings = g_nCustDivSettings](int, const VargaBody& body) {
-            return CustomVargaSign(body, settings).value_or(D1Sign(body));
-        });
+        ComputeColumn(column, bodies, table,
+                      [settings = g_nCustDivSettings](int, const CRasiLongitude& body) {
+                          return CustomVargaSign(body, settings).value_or(D1Sign(body));
+                      });
         return true;
     case kD150Column:
         ComputeD150(bodies, table);
@@ -141,11 +140,11 @@ bool ComputeVargaColumn(int column, const VargaBodies& bodies, CVargaSignTable& 
     }
 }
 
-void ComputeChildVargaSigns(const VargaBodies& bodies, CVargaSignTable& table) {
+void ComputeChildVargaSigns(VargaBodies bodies, CVargaSignTable& table) {
     ComputeFixedColumns(bodies, table);
 }
 
-void ComputeVargaSigns(const VargaBodies& bodies, const std::array<HouseSpan, 12>& houses,
+void ComputeVargaSigns(VargaBodies bodies, std::span<const CBhava, 12> houses,
                        const VargaChildBodies& childBodies, CVargaSignTable& table) {
     ComputeFixedColumns(bodies, table);
     ComputeCompositeVarga(bodies, childBodies, table);
@@ -154,39 +153,36 @@ void ComputeVargaSigns(const VargaBodies& bodies, const std::array<HouseSpan, 12
     ComputeBhavaChalitSigns(bodies, houses, childBodies, table);
 }
 
-bool ComputeCompositeVarga(const VargaBodies& bodies, const VargaChildBodies& childBodies,
-                           CVargaSignTable& table) {
+bool ComputeCompositeVarga(VargaBodies bodies, const VargaChildBodies& childBodies, CVargaSignTable& table) {
     const int outer = g_nDmDnChartDm;
     const int inner = g_nDmDnChartDn;
     if (!IsValidCompositeVarga(outer, inner)) {
         ComputeColumn(kCompositeColumn, bodies, table,
-                      [](int, const VargaBody& body) { return D1Sign(body); });
+                      [](int, const CRasiLongitude& body) { return D1Sign(body); });
         return false;
     }
-    VargaBodies storage;
-    ComputeRuleColumn(inner, kCompositeColumn, ChildOrSelf(outer, bodies, childBodies, storage), table);
+    ComputeRuleColumn(inner, kCompositeColumn, ChildOrSelf(outer, bodies, childBodies), table);
     return true;
 }
 
-void ComputeBhavaChalitSigns(const VargaBodies& bodies, const std::array<HouseSpan, 12>& houses,
+void ComputeBhavaChalitSigns(VargaBodies bodies, std::span<const CBhava, 12> houses,
                              const VargaChildBodies& childBodies, CVargaSignTable& table) {
     const int base =
         g_nBhavaChartVarga >= 0 && g_nBhavaChartVarga <= kLastFixedColumn ? g_nBhavaChartVarga : 0;
-    const int reference = g_nBhavaChartRef >= 0 && g_nBhavaChartRef < kVargaRows ? g_nBhavaChartRef : 0;
+    const int reference = g_nBhavaChartRef >= 0 && g_nBhavaChartRef < kBodyCount ? g_nBhavaChartRef : 0;
     if (base == kD1Column && reference == 0) {
-        const int lagnaSign = bodies[0].sign;
-        ComputeColumn(kBhavaColumn, bodies, table, [&](int b, const VargaBody& body) {
-            return lagnaSign + (b == 0 ? 0 : HouseIndexOf(houses, body.longitude));
+        const int lagnaSign = bodies[0].m_nSign;
+        ComputeColumn(kBhavaColumn, bodies, table, [&](int b, const CRasiLongitude& body) {
+            return lagnaSign + (b == 0 ? 0 : HouseIndexOf(houses, body));
         });
         return;
     }
-    VargaBodies storage;
-    const VargaBodies& baseBodies = ChildOrSelf(base, bodies, childBodies, storage);
-    const double r = baseBodies[reference].degreesInSign;
+    const VargaBodies baseBodies = ChildOrSelf(base, bodies, childBodies);
+    const double r = baseBodies[reference].DegreesInSign();
     const bool cuspsInMiddle = g_bHouseCuspsInMiddle;
     const bool nodesReversed = g_bHousesFromNodesReversed;
-    ComputeColumn(kBhavaColumn, bodies, table, [&](int b, const VargaBody&) {
+    ComputeColumn(kBhavaColumn, bodies, table, [&](int b, const CRasiLongitude&) {
         return table.Sign(b, base) +
-               ChalitSignShift(baseBodies[b].degreesInSign, r, cuspsInMiddle, nodesReversed, reference);
+               ChalitSignShift(baseBodies[b].DegreesInSign(), r, cuspsInMiddle, nodesReversed, reference);
     });
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 
 #include "core/varga_columns.h"
 #include "core/varga_special.h"
@@ -25,41 +26,40 @@ public:
     void SetHaddaLord(int body, int lord);
 
 private:
-    std::array<std::array<std::uint8_t, kVargaColumnCount>, kVargaRows> m_sign{};
-    std::array<std::uint8_t, kVargaRows> m_d150Part{};
-    std::array<std::int16_t, kVargaRows> m_nadiHalf{};
-    std::array<std::uint8_t, kVargaRows> m_nadiRuler{};
-    std::array<std::uint8_t, kVargaRows> m_haddaLord{};
+    std::array<std::array<std::uint8_t, kVargaColumnCount>, kBodyCount> m_sign{};
+    std::array<std::uint8_t, kBodyCount> m_d150Part{};
+    std::array<std::int16_t, kBodyCount> m_nadiHalf{};
+    std::array<std::uint8_t, kBodyCount> m_nadiRuler{};
+    std::array<std::uint8_t, kBodyCount> m_haddaLord{};
 };
 
-// Fills `out` with the body records of the chart's child chart of a varga column (1-28), as the
-// chart's child-chart builder makes it: the composite column reads the child of DmDnChartDm, the
-// bhava/chalit column the child of BhavaChartVarga. Called only while the table is filled, after the
-// columns before the composite are current.
-using VargaChildBodies = std::function<void(int column, VargaBodies& out)>;
+// The body records of the chart's child chart of a varga column (1-28), as the chart's child-chart
+// builder makes it (CChart::GetVargaChart(column)->m_bodies): the composite column reads the child of
+// DmDnChartDm, the bhava/chalit column the child of BhavaChartVarga. Asked only while the table is
+// filled, after the columns before the composite are current; never for column 0.
+using VargaChildBodies = std::function<VargaBodies(int column)>;
 
 // The whole table for a chart's bodies, in the fixed order D-1, D-9, D-2 (with the Parasara hora
 // column), D-3 ... D-60, the user's D-N, D-81, D-108, D-144, the composite, D-150, Hadda and the
 // bhava/chalit chakra. `houses` are the chart's twelve houses. Reads the variant preferences now.
-void ComputeVargaSigns(const VargaBodies& bodies, const std::array<HouseSpan, 12>& houses,
+void ComputeVargaSigns(VargaBodies bodies, std::span<const CBhava, 12> houses,
                        const VargaChildBodies& childBodies, CVargaSignTable& table);
 
 // The columns a child chart computes for itself: D-1 through D-144 with the user's D-N and the
 // Parasara hora column; not the composite, D-150, Hadda or bhava/chalit.
-void ComputeChildVargaSigns(const VargaBodies& bodies, CVargaSignTable& table);
+void ComputeChildVargaSigns(VargaBodies bodies, CVargaSignTable& table);
 
 // One column on its own (the D-2 column also writes the Parasara hora column). The D-108 and D-144
 // columns read the D-9 and D-12 columns already in the table. False for the composite and
 // bhava/chalit columns, which need child charts: use the two functions below.
-bool ComputeVargaColumn(int column, const VargaBodies& bodies, CVargaSignTable& table);
+bool ComputeVargaColumn(int column, VargaBodies bodies, CVargaSignTable& table);
 
 // The composite "D-n of D-m". Returns false, and gives each body its D-1 sign, when the column pair in
 // DmDnChartDm/DmDnChartDn is not a valid one.
-bool ComputeCompositeVarga(const VargaBodies& bodies, const VargaChildBodies& childBodies,
-                           CVargaSignTable& table);
+bool ComputeCompositeVarga(VargaBodies bodies, const VargaChildBodies& childBodies, CVargaSignTable& table);
 
 // The bhava/chalit chakra on the base varga BhavaChartVarga with the reference body BhavaChartRef
 // (base D-1 with the lagna as reference: the houses themselves). An unknown base column or reference
 // body counts as 0 (D-1, the lagna).
-void ComputeBhavaChalitSigns(const VargaBodies& bodies, const std::array<HouseSpan, 12>& houses,
+void ComputeBhavaChalitSigns(VargaBodies bodies, std::span<const CBhava, 12> houses,
                              const VargaChildBodies& childBodies, CVargaSignTable& table);

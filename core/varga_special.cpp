@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr int kRahu = 8;
-constexpr int kKetu = 9;
-
 // Start offsets of the custom division by start rule: the sign chooses offsets[s mod groups].
 struct CustomStartRule {
     int groups;
@@ -44,11 +41,11 @@ bool IsValidCustomDivision(const CustomDivisionSettings& settings) {
     return partsValid && startValid;
 }
 
-std::optional<int> CustomVargaSign(const VargaBody& body, const CustomDivisionSettings& settings) {
+std::optional<int> CustomVargaSign(const CRasiLongitude& body, const CustomDivisionSettings& settings) {
     if (!IsValidCustomDivision(settings)) return std::nullopt;
     const int parts = settings.nCustDivN;
-    if (settings.bCyclical) return CyclicSign(body.longitude, parts);
-    const int s = Mod12(body.sign);
+    if (settings.bCyclical) return CyclicSign(body.m_dLongitude, parts);
+    const int s = Mod12(body.m_nSign);
     const int base = settings.bHouseAsSeed ? s : 0;
     const CustomStartRule& rule = kCustomStartRules[settings.tStart];
     int k = Trunc(DegreesInto(body) * parts / 30.0);
@@ -57,8 +54,9 @@ std::optional<int> CustomVargaSign(const VargaBody& body, const CustomDivisionSe
 }
 
 bool IsValidCompositeVarga(int outerColumn, int innerColumn) {
-    return outerColumn >= 0 && outerColumn < kVargaColumnCount && innerColumn >= 0 &&
-           innerColumn <= kD60Column;
+    const bool outerValid =
+        outerColumn >= 0 && outerColumn < kVargaColumnCount && outerColumn != kCompositeColumn;
+    return outerValid && innerColumn >= 0 && innerColumn <= kD60Column;
 }
 
 D150Place D150PlaceOf(double degreesInSign, int variant) {
@@ -106,16 +104,12 @@ int HaddaLord(int sign, double degreesInSign) {
     return terms.lords[passed];
 }
 
-bool HouseContains(const HouseSpan& house, double longitude) {
-    return NormalisedArc(longitude - house.start) <= NormalisedArc(house.end - house.start);
-}
-
-int HouseIndexOf(const std::array<HouseSpan, 12>& houses, double longitude) {
+int HouseIndexOf(std::span<const CBhava, 12> houses, const CRasiLongitude& body) {
     int latest = 0;
     double nearest = 360.0;
     for (int i = 0; i < 12; ++i) {
-        if (HouseContains(houses[i], longitude)) return i;
-        const double sinceStart = NormalisedArc(longitude - houses[i].start);
+        if (houses[i].ContainsLongitude(body)) return i;
+        const double sinceStart = NormalisedArc(body.m_dLongitude - houses[i].m_start.m_dLongitude);
         if (sinceStart < nearest) {
             nearest = sinceStart;
             latest = i;

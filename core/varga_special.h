@@ -1,8 +1,8 @@
 #pragma once
 // Rules of the user-defined, composite and special varga columns (23-25, 27, 28), one body at a time.
 // Longitudes are degrees [0, 360), sidereal unless the chart is tropical; d is degrees into the sign.
-#include <array>
 #include <optional>
+#include <span>
 
 #include "core/varga_columns.h"
 #include "core/varga_options.h"
@@ -15,11 +15,11 @@
 //   fiery/earthy/airy/watery signs.
 // With bReverseDivsInEvenSigns the parts of even signs run from the end. Empty when N is outside
 // 1-300 or the start rule outside 0-9: no division is defined.
-std::optional<int> CustomVargaSign(const VargaBody& body, const CustomDivisionSettings& settings);
+std::optional<int> CustomVargaSign(const CRasiLongitude& body, const CustomDivisionSettings& settings);
 bool IsValidCustomDivision(const CustomDivisionSettings& settings);
 
-// The composite "D-n of D-m" takes the outer chart from any column m (0-28) and applies the rule of
-// one of the columns n = 0-19 to it.
+// The composite "D-n of D-m" takes the outer chart from a column m (0-28, but not the composite column
+// itself) and applies the rule of one of the columns n = 0-19 to it.
 bool IsValidCompositeVarga(int outerColumn, int innerColumn);
 
 // A body's place among the 150 parts of its sign (D-150, nadi amsa) and the half of that part.
@@ -38,16 +38,9 @@ int D150CycleIndex(int sign, int half, int variant);
 // A boundary belongs to the next term.
 int HaddaLord(int sign, double degreesInSign);
 
-// One house as the bhava/chalit column needs it: the longitudes of its start and end (degrees).
-struct HouseSpan {
-    double start = 0;
-    double end = 0;
-};
-// True when the longitude lies on the arc from the house's start forward to its end, both included.
-bool HouseContains(const HouseSpan& house, double longitude);
-// Index 0-11 of the first house that holds the longitude. Houses that leave a gap put a longitude in
-// the gap into the house whose start it passed last.
-int HouseIndexOf(const std::array<HouseSpan, 12>& houses, double longitude);
+// Index 0-11 of the first of the twelve houses that holds the body. Houses that leave a gap put a
+// body in the gap into the house whose start it passed last.
+int HouseIndexOf(std::span<const CBhava, 12> houses, const CRasiLongitude& body);
 
 // Whether the bhava/chalit chakra moves a body out of its sign in the base varga: -1 back one sign, 0
 // stays, +1 on one sign. x and r are the degrees into their signs of the body and of the reference

@@ -10,6 +10,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-core fonts-noto-extra fonts-liberation fonts-liberation2 fonts-dejavu-core
 )
+# The atlas generator runs on Node.js. Debian's npm conflicts with a Node.js that came from elsewhere,
+# so both come from apt only when there is no npm at all.
+command -v npm >/dev/null || packages+=(nodejs npm)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -26,3 +29,16 @@ fi
 build_dir=${BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build_dir"
+
+# The atlas of places, generated from the GeoNames city list; made again only when it is missing or
+# when the generator, its locked packages, the region table or Node.js changed.
+atlas_tool=tools/atlas
+atlas_file="$build_dir/tvcore/atlas/tvworld.adb"
+atlas_stamp="$build_dir/tvworld.adb.inputs"
+atlas_inputs=$({ node --version; cat "$atlas_tool"/*.js "$atlas_tool"/package-lock.json core/region_table_data.cpp; } |
+  sha256sum | cut -d' ' -f1)
+if [ ! -f "$atlas_file" ] || [ "$(cat "$atlas_stamp" 2>/dev/null)" != "$atlas_inputs" ]; then
+  (cd "$atlas_tool" && npm ci --no-audit --no-fund --loglevel=error)
+  node "$atlas_tool/generate.js" "$atlas_file"
+  echo "$atlas_inputs" >"$atlas_stamp"
+fi

@@ -7,6 +7,7 @@
 #include "core/ayanamsa.h"
 #include "core/bodies_to_show.h"
 #include "core/calc_options.h"
+#include "core/fixed_stars.h"
 #include "core/option_appliers.h"
 #include "shell/display_options.h"
 #include "shell/preference_keys.h"
@@ -135,6 +136,7 @@ void ApplyCalculationPreset(CalculationPreset preset) {
     g_bWindowSizesSaved = false;
 
     g_strCustomStarCode = restore ? ",alVir" : ",deCnc"; // Spica; Delta Cancri, the Pushya star
+    FindCustomStarIndex();
 
     ApplyRahuKetuExaltationOption(g_bNodalExaltationParasara);
     ApplyTableOption(g_bPushkaraBhagaJP);

@@ -5,6 +5,7 @@
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/data_folder.h"
+#include "core/fixed_stars.h"
 #include "core/name_selection.h"
 #include "core/option_appliers.h"
 #include "shell/display_options.h"
@@ -25,6 +26,7 @@ bool ReadPreferencesFile(const std::string& path) {
     const YearRange years = EphemerisYearRange(EphemerisFolder());
     g_nMinYear = years.min;
     g_nMaxYear = years.max;
+    LoadFixedStarList();
     // Applied whatever else the file holds, so that the ayanamsa read from it is in force.
     ApplyAyanamsaSettings(g_ayanamsaSettings);
     return true;

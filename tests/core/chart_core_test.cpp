@@ -2,6 +2,7 @@
 #include <map>
 
 #include <gtest/gtest.h>
+#include <swephexp.h>
 
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
@@ -26,6 +27,8 @@ protected:
         g_nHouseTypeWanted = 1;
         g_nSiddhanta = 0;
         g_bSiderealNaksharasInTropical = false;
+        g_bTruePositions = true;
+        g_bApparentRefraction = false;
         SetAyanamsaSettings(m_saved);
     }
 
@@ -175,6 +178,40 @@ TEST_F(ChartCoreTest, AyanamsaOfTheChartHoldsTheStarCorrection) {
     EXPECT_NEAR(shift.value, 180.0 - (spicaMode1 + lahiri), 0.001 * kArcsecond);
     g_bSiderealNaksharasInTropical = false;
     EXPECT_EQ(chart.GetAyanamsa().value, 0.0);
+}
+
+TEST_F(ChartCoreTest, RefractionLiftsABodyAtTheHorizonOnly) {
+    g_bTruePositions = false;
+    // Sunrise (centre of the disc on the true horizon) in London and the Sun's culmination in Quito.
+    struct Case {
+        double longitudeEast, latitude;
+        std::int32_t event;
+        double minShift, maxShift; // degrees of longitude
+    };
+    const Case kCases[] = {
+        {-0.1276, 51.5072, SE_CALC_RISE | SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION, 0.1,
+         1.0},                                        // 34' up a slanted vertical
+        {-78.47, -0.18, SE_CALC_MTRANSIT, 0.0, 0.01}, // under a minute
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.latitude);
+        double place[3] = {c.longitudeEast, c.latitude, 0.0};
+        double event = 0.0;
+        char error[AS_MAXCH] = "";
+        ASSERT_GE(swe_rise_trans(2451716.5, SE_SUN, nullptr, SEFLG_SWIEPH, c.event, place, 1013.25, 20.0,
+                                 &event, error),
+                  0);
+        CChartCore chart = ChartAt(event, c.longitudeEast, c.latitude);
+        std::uint8_t retrograde = 0;
+        const double unrefracted = chart.CalcBody(kSun, event, retrograde, false).value;
+        g_bApparentRefraction = true;
+        const double refracted = chart.CalcBody(kSun, event, retrograde, false).value;
+        g_bApparentRefraction = false;
+        const double shift = Separation(refracted, unrefracted);
+        EXPECT_GE(shift, c.minShift);
+        EXPECT_LE(shift, c.maxShift);
+    }
+    g_bTruePositions = true;
 }
 
 TEST_F(ChartCoreTest, MomentOutsideTheEphemerisIsReported) {

@@ -13,7 +13,8 @@ struct Case {
     int expected;
 };
 
-void ExpectRule(const char* name, int (*rule)(const VargaBody&, int), std::initializer_list<Case> cases) {
+void ExpectRule(const char* name, int (*rule)(const CRasiLongitude&, int),
+                std::initializer_list<Case> cases) {
     for (const Case& c : cases) {
         EXPECT_EQ(rule(Body(c.longitude), c.variant), c.expected)
             << name << " variant " << c.variant << " at " << c.longitude << " deg";

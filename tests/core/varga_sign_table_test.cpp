@@ -28,8 +28,8 @@ protected:
         m_scalars = {g_nDmDnChartDm,   g_nDmDnChartDn,    g_nBhavaChartVarga,
                      g_nBhavaChartRef, g_nD150Preference, g_nArdhaNadiRulerDefinition};
         m_flags = {g_bHouseCuspsInMiddle, g_bHousesFromNodesReversed};
-        for (int i = 0; i < 12; ++i) m_houses[i] = {30.0 * i, 30.0 * (i + 1)};
-        for (int b = 0; b < kVargaRows; ++b) m_bodies[b] = Body(std::fmod(b * 47.137 + 0.31, 360.0));
+        SetHouses(0);
+        for (int b = 0; b < kBodyCount; ++b) m_bodies[b] = Body(std::fmod(b * 47.137 + 0.31, 360.0));
     }
     void TearDown() override {
         for (size_t i = 0; i < std::size(kVariantGlobals); ++i) *kVariantGlobals[i] = m_variants[i];
@@ -43,23 +43,34 @@ protected:
         for (int* global : kVariantGlobals) *global = value;
     }
 
+    // Equal houses of 30 degrees from the first house's start (degrees).
+    void SetHouses(double firstStart) {
+        for (int i = 0; i < 12; ++i) {
+            m_houses[i].m_start.m_dLongitude = std::fmod(firstStart + 30.0 * i, 360.0);
+            m_houses[i].m_end.m_dLongitude = std::fmod(firstStart + 30.0 * (i + 1), 360.0);
+        }
+    }
+
     // Child charts as the chart's builder makes them: divisor x longitude, in the parent's varga sign.
     VargaChildBodies Children(const CVargaSignTable& table) {
-        return [this, &table](int column, VargaBodies& out) {
+        return [this, &table](int column) {
             m_askedColumns.push_back(column);
-            for (int b = 0; b < kVargaRows; ++b) {
-                const double degrees = std::fmod(g_vargaDivisors[column] * m_bodies[b].longitude, 30.0);
-                out[b].sign = table.Sign(b, column);
-                out[b].degreesInSign = degrees;
-                out[b].longitude = 30.0 * out[b].sign + degrees;
+            for (int b = 0; b < kBodyCount; ++b) {
+                CRasiLongitude& child = m_child[b];
+                child.m_dLongitude = g_vargaDivisors[column] * m_bodies[b].m_dLongitude;
+                child.SplitLongitude();
+                child.m_nSign = table.Sign(b, column);
+                child.JoinLongitude();
             }
+            return VargaBodies(m_child);
         };
     }
 
     void Compute(CVargaSignTable& table) { ComputeVargaSigns(m_bodies, m_houses, Children(table), table); }
 
-    VargaBodies m_bodies;
-    std::array<HouseSpan, 12> m_houses;
+    CRasiLongitude m_bodies[kBodyCount];
+    CRasiLongitude m_child[kBodyCount];
+    CBhava m_houses[12];
     std::vector<int> m_askedColumns;
 
 private:
@@ -89,7 +100,7 @@ TEST_F(VargaTable, HoraColumnHoldsTheParasaraHoraWhateverTheVariant) {
         g_nHoraPreference = variant;
         CVargaSignTable table;
         Compute(table);
-        for (int b = 0; b < kVargaRows; ++b) {
+        for (int b = 0; b < kBodyCount; ++b) {
             const int sign = table.Sign(b, kHoraColumn);
             EXPECT_TRUE(sign == Cn || sign == Le) << "body " << b << " variant " << variant;
             EXPECT_EQ(sign, ParasaraHoraSign(m_bodies[b]));
@@ -110,7 +121,7 @@ TEST_F(VargaTable, UnknownVariantsComputeVariantZeroInsteadOfKeepingOldSigns) {
         Compute(table);
         for (int column = 0; column < kVargaColumnCount; ++column) {
             if (!VargaColumnHoldsSign(column)) continue;
-            for (int b = 0; b < kVargaRows; ++b) {
+            for (int b = 0; b < kBodyCount; ++b) {
                 ASSERT_EQ(table.Sign(b, column), expected.Sign(b, column))
                     << "column " << column << " body " << b << " variant " << value;
             }
@@ -139,13 +150,13 @@ TEST_F(VargaTable, UndefinedCustomDivisionLeavesTheRasiSign) {
     g_nCustDivSettings.bReverseDivsInEvenSigns = true; // N = 0 would count part -1 in even signs
     CVargaSignTable table;
     Compute(table);
-    for (int b = 0; b < kVargaRows; ++b) EXPECT_EQ(table.Sign(b, kCustomColumn), m_bodies[b].sign) << b;
+    for (int b = 0; b < kBodyCount; ++b) EXPECT_EQ(table.Sign(b, kCustomColumn), m_bodies[b].m_nSign) << b;
 
     g_nCustDivSettings.nCustDivN = 9;
     g_nCustDivSettings.bCyclical = true;
     g_nD9Preference = 0;
     Compute(table);
-    for (int b = 0; b < kVargaRows; ++b)
+    for (int b = 0; b < kBodyCount; ++b)
         EXPECT_EQ(table.Sign(b, kCustomColumn), table.Sign(b, kD9Column)) << b;
 }
 
@@ -162,9 +173,9 @@ TEST_F(VargaTable, D150AndHaddaColumnsHoldNoSign) {
     EXPECT_EQ(table.D150Part(3), 149);
     EXPECT_EQ(table.NadiHalf(3), 299);
     EXPECT_EQ(table.NadiRuler(3), 0); // fixed sign: (299 - 299) mod 9
-    for (int b = 0; b < kVargaRows; ++b) {
-        EXPECT_EQ(table.Sign(b, kD150Column), m_bodies[b].sign);
-        EXPECT_EQ(table.Sign(b, kHaddaColumn), m_bodies[b].sign);
+    for (int b = 0; b < kBodyCount; ++b) {
+        EXPECT_EQ(table.Sign(b, kD150Column), m_bodies[b].m_nSign);
+        EXPECT_EQ(table.Sign(b, kHaddaColumn), m_bodies[b].m_nSign);
         EXPECT_GE(table.HaddaLord(b), 3);
         EXPECT_LE(table.HaddaLord(b), 7);
         for (int column = 0; column < kVargaColumnCount; ++column) ASSERT_LT(table.Sign(b, column), 12);
@@ -188,17 +199,17 @@ TEST_F(VargaTable, CompositeIsTheInnerDivisionOfTheOuterChildChart) {
     m_askedColumns.clear();
     Compute(table);
     EXPECT_TRUE(m_askedColumns.empty());
-    for (int b = 0; b < kVargaRows; ++b) EXPECT_EQ(table.Sign(b, kCompositeColumn), table.Sign(b, kD9Column));
+    for (int b = 0; b < kBodyCount; ++b) EXPECT_EQ(table.Sign(b, kCompositeColumn), table.Sign(b, kD9Column));
 
     g_nDmDnChartDn = kD81Column; // not an inner division
     EXPECT_FALSE(ComputeCompositeVarga(m_bodies, Children(table), table));
-    for (int b = 0; b < kVargaRows; ++b) EXPECT_EQ(table.Sign(b, kCompositeColumn), m_bodies[b].sign);
+    for (int b = 0; b < kBodyCount; ++b) EXPECT_EQ(table.Sign(b, kCompositeColumn), m_bodies[b].m_nSign);
 }
 
 TEST_F(VargaTable, BhavaChakraFromTheHouses) {
     g_nBhavaChartVarga = 0;
     g_nBhavaChartRef = 0;
-    for (int i = 0; i < 12; ++i) m_houses[i] = {10.0 + 30 * i, 10.0 + 30 * (i + 1)};
+    SetHouses(10);
     m_bodies[0] = Body(At(Ar, 10));
     m_bodies[1] = Body(At(Ta, 15)); // 2nd house
     m_bodies[2] = Body(At(Ta, 5));  // still in the 1st house
@@ -243,6 +254,6 @@ TEST_F(VargaTable, ChildChartsComputeTheirOwnColumnsOnly) {
     CVargaSignTable full;
     Compute(full);
     for (int column = 0; column <= kCustomColumn; ++column) {
-        for (int b = 0; b < kVargaRows; ++b) ASSERT_EQ(table.Sign(b, column), full.Sign(b, column)) << column;
+        for (int b = 0; b < kBodyCount; ++b) ASSERT_EQ(table.Sign(b, column), full.Sign(b, column)) << column;
     }
 }

@@ -1,4 +1,7 @@
 // Rules of the user-defined, D-150, Hadda and bhava/chalit columns.
+#include <array>
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "core/varga_special.h"
@@ -65,6 +68,7 @@ TEST(CompositeVarga, AcceptsAnyOuterColumnAndInnerColumnsUpToD60) {
     EXPECT_TRUE(IsValidCompositeVarga(kBhavaColumn, kD60Column));
     EXPECT_FALSE(IsValidCompositeVarga(kD9Column, kD81Column));
     EXPECT_FALSE(IsValidCompositeVarga(29, kD9Column));
+    EXPECT_FALSE(IsValidCompositeVarga(kCompositeColumn, kD9Column)); // not built on itself
     EXPECT_FALSE(IsValidCompositeVarga(-1, kD9Column));
 }
 
@@ -113,26 +117,18 @@ TEST(Hadda, BoundaryBelongsToTheNextTerm) {
     for (const auto& c : cases) EXPECT_EQ(HaddaLord(c.sign, c.degrees), c.lord) << c.sign << " " << c.degrees;
 }
 
-TEST(Houses, ArcFromStartToEndHoldsBothEnds) {
-    const HouseSpan house{350, 20};
-    EXPECT_TRUE(HouseContains(house, 355));
-    EXPECT_TRUE(HouseContains(house, 5));
-    EXPECT_TRUE(HouseContains(house, 20));
-    EXPECT_TRUE(HouseContains(house, 350));
-    EXPECT_FALSE(HouseContains(house, 21));
-    EXPECT_TRUE(HouseContains({100, 100}, 100));
-    EXPECT_FALSE(HouseContains({100, 100}, 100.5));
-}
-
 TEST(Houses, FirstHouseThatHoldsTheBodyOrTheOneItEnteredLast) {
-    std::array<HouseSpan, 12> houses;
-    for (int i = 0; i < 12; ++i) houses[i] = {15.0 + 30 * i, 15.0 + 30 * (i + 1)};
-    EXPECT_EQ(HouseIndexOf(houses, 20), 0);
-    EXPECT_EQ(HouseIndexOf(houses, 45), 0); // a shared boundary goes to the first house that holds it
-    EXPECT_EQ(HouseIndexOf(houses, 46), 1);
-    EXPECT_EQ(HouseIndexOf(houses, 10), 11);
-    houses[3].end = 120; // gap from 120 to 135 before the 5th house
-    EXPECT_EQ(HouseIndexOf(houses, 125), 3);
+    std::array<CBhava, 12> houses;
+    for (int i = 0; i < 12; ++i) {
+        houses[i].m_start.m_dLongitude = 15.0 + 30 * i;
+        houses[i].m_end.m_dLongitude = std::fmod(15.0 + 30 * (i + 1), 360.0);
+    }
+    EXPECT_EQ(HouseIndexOf(houses, Body(20)), 0);
+    EXPECT_EQ(HouseIndexOf(houses, Body(45)), 0); // a shared boundary goes to the first house that holds it
+    EXPECT_EQ(HouseIndexOf(houses, Body(46)), 1);
+    EXPECT_EQ(HouseIndexOf(houses, Body(10)), 11);
+    houses[3].m_end.m_dLongitude = 120; // gap from 120 to 135 before the 5th house
+    EXPECT_EQ(HouseIndexOf(houses, Body(125)), 3);
 }
 
 TEST(Chalit, ShiftOfABodyAgainstTheReferenceDegree) {

@@ -1,6 +1,6 @@
 #pragma once
 // Shared helpers of the varga tests: sign names and longitudes written the way an astrologer reads them.
-#include "core/varga_columns.h"
+#include "core/angle_time.h"
 
 enum TestSign : int { Ar, Ta, Ge, Cn, Le, Vi, Li, Sc, Sg, Cp, Aq, Pi };
 
@@ -9,6 +9,10 @@ constexpr double At(int sign, double degrees, double minutes = 0, double seconds
     return 30.0 * sign + degrees + minutes / 60.0 + seconds / 3600.0;
 }
 
-inline VargaBody Body(double longitude) {
-    return VargaBodyAt(longitude);
+// A body record at a longitude, split as the chart splits it.
+inline CRasiLongitude Body(double longitude) {
+    CRasiLongitude body;
+    body.m_dLongitude = longitude;
+    body.SplitLongitude();
+    return body;
 }

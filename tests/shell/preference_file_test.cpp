@@ -13,6 +13,7 @@
 #include "core/body_names.h"
 #include "core/calc_options.h"
 #include "core/data_folder.h"
+#include "core/fixed_stars.h"
 #include "core/option_appliers.h"
 #include "core/varga_options.h"
 #include "shell/calculation_presets.h"
@@ -359,3 +360,22 @@ TEST_F(PreferenceFile, RecommendedPreset) {
 }
 
 } // namespace
+
+TEST_F(PreferenceFile, PresetsPointTheCustomStarIndexAtTheirStar) {
+    ASSERT_TRUE(LoadFixedStarList());
+    for (const auto& [preset, code] : {std::pair{CalculationPreset::kRestoreDefault, ",alVir"},
+                                       std::pair{CalculationPreset::kRecommended, ",deCnc"}}) {
+        g_nCustomStarIndex = -1;
+        ApplyCalculationPreset(preset);
+        ASSERT_GE(g_nCustomStarIndex, 0) << code;
+        EXPECT_EQ(g_fixedStarList.entries[g_nCustomStarIndex].searchKey, code);
+    }
+    ApplyRahuKetuExaltationOption(false);
+}
+
+TEST_F(PreferenceFile, AStarMissingFromTheListNamesNoStar) {
+    ASSERT_TRUE(LoadFixedStarList());
+    g_strCustomStarCode = ",noSuchStar";
+    FindCustomStarIndex();
+    EXPECT_EQ(g_nCustomStarIndex, -1);
+}

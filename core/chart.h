@@ -1,0 +1,252 @@
+#pragma once
+// CChart: the full, computed chart. Its base CChartCore holds the birth data and the body records;
+// everything derived from them (varga signs of the 105 bodies, nakshatras, houses, relationships, the
+// birth-day frames, special lagnas, upagrahas, sphutas, arudhas, panchanga, the analysis objects) is
+// produced by one pipeline, ComputeAll, run after the owner has set the birth data. Views only read.
+//
+// Units and frames as in CChartCore: longitudes in degrees [0, 360), sidereal unless the chart is
+// tropical; Julian days UT; geographic longitude and time zones positive WEST.
+// Numbering: bodies as in chart_core.h (0 lagna, 1 Sun .. 9 Ketu, up to 104); signs 0 Aries .. 11
+// Pisces; varga columns 0-28 as in varga_columns.h; planets in planet tables 1 Sun .. 9 Ketu stored at
+// 0..8.
+//
+// A chart owns its child charts (one per varga column, built on first request), its analysis objects
+// and its probes. Copies are deep: a copy gets its own child charts, and pointers that named the source
+// chart (natal chart, analysis chart, the analysis objects' chart) name the copy.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "analysis/ashtakavarga.h"
+#include "analysis/avasthas.h"
+#include "analysis/shadbala.h"
+#include "analysis/sign_lord_tables.h"
+#include "analysis/yoga_list.h"
+#include "core/calc_options.h"
+#include "core/chart_core.h"
+#include "core/chart_day.h"
+#include "core/varga_sign_table.h"
+
+inline constexpr int kPlanetCount = 9;           // Sun .. Ketu in planet tables
+inline constexpr int kExtraPointCount = 3;       // bodies 102-104
+inline constexpr int kFirstExtraPointBody = 102; // body number of extra point 0
+inline constexpr int kSahamCount = 36;
+inline constexpr int kStarLordLevels = 6; // the nakshatra lord and five nested sub-lords
+inline constexpr int kCharaKarakaSlots = 8;
+inline constexpr int kSignMarkerNone = 12;
+inline constexpr char kNoExtraPoint[] = "NULL"; // name of an extra-point slot that holds no point
+
+// A 9 x 9 relationship table of the planets Sun .. Ketu (stored at 0..8): 0 self, 1 great friend,
+// 2 friend, 3 neutral, 4 enemy, 5 great enemy.
+using RelationTable = std::array<std::array<int, kPlanetCount>, kPlanetCount>;
+// The natural (permanent) relationships: 0 self, 2 friend, 3 neutral, 4 enemy.
+extern const RelationTable g_nNaturalRelation;
+
+// Process-wide values the pipeline reads.
+extern int g_nBhavaReferenceBody; // body the houses are counted from (0 = lagna); set by the document
+extern bool g_bZoneOverride;      // the chart is shown in a zone other than its birth zone
+extern double g_dBirthZone;       // the birth zone, hours, positive west
+extern double g_dOverrideZone;    // the display zone while g_bZoneOverride is set, hours, positive west
+
+class CChart;
+
+// The child charts of the varga columns, owned by their chart. A copy clones every child.
+class CVargaChildren {
+public:
+    CVargaChildren();
+    CVargaChildren(const CVargaChildren& other);
+    CVargaChildren& operator=(const CVargaChildren& other);
+    ~CVargaChildren();
+
+    std::unique_ptr<CChart>& operator[](int column) { return m_child[column]; }
+    const std::unique_ptr<CChart>& operator[](int column) const { return m_child[column]; }
+
+private:
+    std::array<std::unique_ptr<CChart>, kVargaColumnCount> m_child;
+};
+
+// Everything a chart derives from its birth data, in record order. Kept apart from the operations so
+// that a chart's copy is the member-wise copy of this record followed by re-pointing what named the
+// source chart (CChart's copy operations).
+struct CChartData {
+    std::string m_strTitle;                               // empty at construction
+    std::array<std::uint8_t, kBodyCount> m_nakshatra{};   // 0-26
+    std::array<std::uint8_t, kBodyCount> m_nakshatra28{}; // 0-27, with Abhijit (ToNakshatra28)
+    std::array<std::uint8_t, kBodyCount> m_pada{};        // 0-3 within the nakshatra
+    CVargaSignTable m_vargaSign;        // sign of each body in each column, with the D-150 halves and rulers
+    CChart* m_pNatalChart = nullptr;    // the root chart of this chart; the natal chart names itself
+    CChart* m_pAnalysisChart = nullptr; // the chart the analysis objects are bound to; normally itself
+    CVargaChildren m_pVargaChart;       // child chart of each column, owned; null until asked
+    double m_dStandardZone = 0.0;       // hours, positive west
+    double m_dDstZone = 0.0;            // hours, positive west
+    std::uint8_t m_bDst = 0;
+
+    // Birth-day frames: sunrise, noon, sunset, midnight, next sunrise; then the frame's ghati values.
+    std::array<CChartCore, 5> m_sunSnapshot;
+    CDayFrameTimes m_sunriseFrame;
+    CDmsAngle m_ayanamsa;    // the chart's ayanamsa, degrees
+    CHmsTime m_siderealTime; // local sidereal time, hours (ARMC / 15)
+    // The 6:00-to-6:00 frames of local mean time and of zone time: 6:00, 18:00, next 6:00.
+    std::array<CChartCore, 3> m_meanTimeProbe;
+    CDayFrameTimes m_meanTimeFrame;
+    std::array<CChartCore, 3> m_zoneTimeProbe;
+    CDayFrameTimes m_zoneTimeFrame;
+    // Day results: "current" follows WeekdayDefinition, "second" WeekdayDefinitionKaala; then frames
+    // 0 (sunrise), 1 (mean time), 2 (zone time).
+    CDayLords m_currentDay;
+    CDayLords m_secondDay;
+    std::array<CDayLords, 3> m_frameDay;
+    int m_nPartPlanet = 0; // 0-6, of the sunrise frame
+    CPanchanga m_panchanga;
+
+    std::array<std::string, kExtraPointCount> m_extraName;      // "NULL": no point in the slot
+    std::array<std::string, kExtraPointCount> m_extraShortName; // "NULL": no point in the slot
+    std::array<CRasiLongitude, kExtraPointCount> m_extraPoint;
+    std::array<std::array<std::uint8_t, kVargaColumnCount>, kExtraPointCount> m_extraVargaSign{};
+    std::array<RelationTable, kVargaColumnCount> m_compoundRelation{};
+    std::array<RelationTable, kVargaColumnCount> m_temporalRelation{};
+    CSignLordTables m_signLordTables;
+    std::array<int, kDasaCodeCount> m_signMarker; // start sign of each dasa code, 12 = none
+    // Chara karakas: atma, amatya, bhratri, matri, pitri, putra, gnati, dara (body numbers, 0 none).
+    std::array<int, kCharaKarakaSlots> m_charaKaraka{};
+    int m_nCharaKarakas = 8; // 7 or 8
+    CAshtakavarga m_ashtakavarga;
+    CAvasthas m_avasthas;
+    CShadbala m_shadbala;
+    std::array<CRasiLongitude, kSahamCount> m_specialPoint; // the sahams
+    std::array<CBhava, 12> m_bhava;                         // houses 1-12
+    // Star lord (level 0) and five sub-lords of every body and house cusp, body numbers 1-9.
+    std::array<std::array<int, kBodyCount>, kStarLordLevels> m_starLord{};
+    std::array<std::array<int, 12>, kStarLordLevels> m_cuspStarLord{};
+    CYogaList m_yogaList;
+    std::array<CRasiLongitude, 2> m_sparePoint; // cleared by the time-nakshatra step
+
+    // Murti (0 gold, 1 silver, 2 copper, 3 iron) of each planet's sign entry, by body 1-9.
+    std::array<int, kPlanetCount + 1> m_nMurti{};
+    // Yogi and Avayogi points (degrees) and their lords (body numbers).
+    double m_dYogiPoint = 0.0;
+    double m_dAvayogiPoint = 0.0;
+    int m_nYogiPlanet = 0;
+    int m_nDuplicateYogi = 0;
+    int m_nAvayogiPlanet = 0;
+
+    std::string m_strCity;
+    std::string m_strState;
+    int m_nPlaceCode = 0; // row of the region table
+    // 0: compute with the natal birth moment swapped in; 1: shift every longitude by m_dShift;
+    // 2: apply that shift after the analysis instead of before the varga step.
+    std::array<std::uint8_t, 3> m_flags{};
+    double m_dShift = 0.0; // degrees
+    std::array<std::uint8_t, kBodyCount> m_bFixLongitude{};
+    std::array<double, kBodyCount> m_dFixedLongitude{}; // degrees
+};
+
+class CChart : public CChartCore, public CChartData {
+public:
+    CChart();
+    CChart(const CChart& other);
+    CChart& operator=(const CChart& other);
+    virtual ~CChart();
+
+    // --- The pipeline ----------------------------------------------------------------------------
+    // ComputeAll(false).
+    CalcStatus Compute();
+    // Fills every derived member from the birth data. Fails, with the ephemeris library's message, when
+    // a moment the chart needs lies outside the ephemeris; the derived members are then not to be used.
+    // bLagnaFromExtraPoint: the lagna is replaced by extra point 0 (prasna charts).
+    CalcStatus ComputeAll(bool bLagnaFromExtraPoint);
+    // Clears m_flags, m_dShift and the fixed longitudes.
+    void ResetFlags();
+    // Sets longitude and retrograde flag of all 105 body records to 0 (split).
+    void ClearLongitudes();
+    // Nakshatra, 28-fold nakshatra and pada of all 105 bodies from their longitudes (with the Spica
+    // shift of a tropical chart, which can fail).
+    CalcStatus ComputeNakshatraPadas();
+
+    // --- Varga charts ----------------------------------------------------------------------------
+    // Column 0: the chart itself. Columns 1-28: the child chart of that column, built on first request
+    // and refreshed by every ComputeAll. Null for a column outside 0-28 or when the child cannot be
+    // calculated.
+    CChart* GetVargaChart(int column);
+    // Fills this (child) chart from the parent for one column (1-28).
+    // The parent's column gets the child's shifted signs when the parent shifts after the analysis.
+    CalcStatus ComputeVargaChart(CChart& parent, int column);
+    // Re-derives this existing child after the parent was recomputed.
+    CalcStatus RefreshVargaChart(CChart& parent, int column);
+    // The whole varga sign table, every column.
+    void ComputeVargaSigns();
+    // Body `body` as the child chart of a column (1-28) holds it: divisional longitude, varga sign.
+    CRasiLongitude DivisionalLongitude(int body, int column) const;
+
+    // --- Houses, relationships, star lords, varnadas ---------------------------------------------
+    // Fills m_bhava by HouseTypeWanted; may recompute the house cusps for the reference body.
+    CalcStatus ComputeBhavas(bool bLagnaFromExtraPoint);
+    // Temporal and compound relationships of columns 0-24, 26 and 28.
+    void ComputeRelationships();
+    // m_starLord and m_cuspStarLord.
+    void ComputeStarLords();
+    // Varnada lagnas (bodies 47-58) in all 29 columns.
+    void ComputeVarnadas();
+
+    // --- Birth-day frames, special lagnas and points (core/chart_day*.cpp, chart_points*.cpp) -----
+    CalcStatus ComputeSunriseSunset();
+    void ComputeTimeUpagrahas();
+    // Same instant, clock time in zone z (hours, positive west); positions recomputed.
+    CalcStatus ChangeTimeZone(double zone);
+    void ComputeSpecialLagnas();
+    void ComputeSunUpagrahas();
+    CalcStatus ComputeUpagrahasAndSphutas();
+    void ComputeYogiPoints();
+    void ComputeSpecialPoints();
+    CalcStatus ComputeExtraPoints();
+    void ComputeCharaKarakas();
+    CalcStatus FindSignEntryTimes();
+    CalcStatus ComputePanchanga();
+    void ComputeDasaSeeds();
+    void ComputeNakshatraPoints28();
+    void ComputeArudhas();
+
+    // --- Sign strength and lords (analysis/) -----------------------------------------------------
+    void ComputeCoLordTables();
+    void ComputeBrahmaRudraMaheswara();
+    int SignLordOpt(int sign, int column) const; // lord (body 1-9) of a sign in a varga column
+
+    // --- Queries (core/chart_queries.cpp). c is a varga column 0-28 and comes first; p, q planets 1-9
+    int HouseFromLagna0(int c, int body) const; // 0-11: the body's sign counted from the lagna's in c
+    int HouseFromLagna(int c, int body) const;  // 1-12
+    int RasiHouseFromLagna0(int body) const;    // HouseFromLagna0 in column 0
+    // Relation 1-5 of planet p to planet q (1-9): natural unless UseCompundRelationshipInAvasthas.
+    int RelationInVarga(int c, int p, int q) const;
+    // Compound relation of p to q in column c (column 0 with CompoundRelationshipsFromRasi).
+    int CompoundRelation(int c, int p, int q) const;
+    bool IsMarakaInfluenced(int c, int sign) const;
+    bool IsMarakaInfluencedOwnSign(int c, int body) const;
+    bool SignsAspectInVarga(int c, int a, int b) const;
+    bool IsWellPlaced(int p, int c) const;
+    bool IsOwnOrExalted(int c, int p) const;
+    bool IsKendraOrTrikona(int c, int body) const;
+    bool OwnsSignFrom(int c, int p, int k) const;
+    int PachakadiRelation(int p, int kind) const;
+    int PachakadiRelationInVarga(int c, int p, int kind) const;
+    bool IsCombust(int p) const;
+    bool IsInPlanetaryWar(int p) const;
+    bool IsInPlanetaryWarAlt(int p) const;
+    int KaranaLord() const;
+
+private:
+    // After a copy from `source`: pointers that named the source name this chart.
+    void RepointFrom(const CChart& source);
+    void PointAnalysisAt(CChart* chart);
+    void ComputeD1Column();
+    void ApplyShift(); // every longitude + m_dShift, and the new D-1 signs
+    void ApplyFixedLongitudes();
+    void CopyExtraPointsIntoBodies();
+    // This chart's twelve house cusps become those of the instant, shortly before the chart's moment,
+    // at which the lagna stood at the longitude (degrees).
+    CalcStatus RecomputeCuspsForLagna(double lagnaLongitude);
+};
+
+// True when the variant chosen for a varga column counts the divisional longitude from the end of the
+// sign.
+bool IsOptionEnabled(int column);

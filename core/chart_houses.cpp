@@ -1,0 +1,107 @@
+// The twelve houses of a chart (start, middle and end) by the chosen house type.
+#include <cmath>
+
+#include "core/angle_math.h"
+#include "core/chart.h"
+
+namespace {
+
+constexpr int kHousesAreSigns = 0;    // "Each rasi is a house"
+constexpr int kPadaCentredHouses = 2; // "Equal houses based on nakshatra padas (9 padas each)"
+constexpr int kSriSuryaSiddhanta = 11;
+
+void SetHouse(CBhava& house, double start, double middle, double end) {
+    house.m_start.m_dLongitude = start;
+    house.m_middle.m_dLongitude = middle;
+    house.m_end.m_dLongitude = end;
+    house.m_start.SplitLongitude();
+    house.m_middle.SplitLongitude();
+    house.m_end.SplitLongitude();
+}
+
+// Forward midpoint from a to b, degrees.
+double HalfwayForward(double a, double b) {
+    return Normalize360(a + AngleDiff(b, a) / 2.0);
+}
+
+} // namespace
+
+CalcStatus CChart::RecomputeCuspsForLagna(double lagnaLongitude) {
+    // Backward from just after the chart's moment to the instant the lagna stood at the longitude.
+    constexpr double kStep = 1.0 / 12.0;         // days; the lagna moves about 15 degrees an hour
+    constexpr double kTolerance = 1.0 / 1296000; // a fifteenth of a second, days
+    constexpr int kMaxSteps = 48;                // two days: the lagna passes every longitude daily
+    CChartCore probe;
+    std::uint8_t retrograde = 0;
+    auto ahead = [&](double jd) -> CalcValue {
+        const CalcValue lagna = probe.CalcBody(kLagna, jd, retrograde, false);
+        return {AngleDiff(lagna.value, lagnaLongitude), lagna.status};
+    };
+    JulianDayToDate(GetJulianDay(), probe); // the probe takes this chart's place
+    double later = GetJulianDay() + 0.0035;
+    CalcValue fLater = ahead(later);
+    if (!fLater.ok()) return fLater.status;
+    double earlier = later;
+    bool bracketed = false;
+    for (int step = 0; step < kMaxSteps && !bracketed; ++step) {
+        earlier = later - kStep;
+        const CalcValue fEarlier = ahead(earlier);
+        if (!fEarlier.ok()) return fEarlier.status;
+        // Going back, the lagna's lead over the longitude falls to 0 and wraps to just under 360.
+        bracketed = fEarlier.value > 240.0 && fLater.value < 120.0;
+        if (!bracketed) {
+            later = earlier;
+            fLater = fEarlier;
+        }
+    }
+    if (!bracketed) return {}; // a polar lagna that never reaches it: the cusps stay as they are
+    while (later - earlier > kTolerance) {
+        const double middle = (earlier + later) / 2.0;
+        const CalcValue f = ahead(middle);
+        if (!f.ok()) return f.status;
+        (f.value > 240.0 ? earlier : later) = middle;
+    }
+    if (CalcStatus status = SetFromJulianDay(later, probe); !status.ok()) return status;
+    std::copy(std::begin(probe.m_dHouseCusps), std::end(probe.m_dHouseCusps), std::begin(m_dHouseCusps));
+    return {};
+}
+
+CalcStatus CChart::ComputeBhavas(bool bLagnaFromExtraPoint) {
+    const int reference =
+        g_nBhavaReferenceBody >= 0 && g_nBhavaReferenceBody < kBodyCount ? g_nBhavaReferenceBody : 0;
+    const double L = m_bodies[reference].m_dLongitude;
+    const int S = m_bodies[reference].m_nSign;
+    if (bLagnaFromExtraPoint || reference != kLagna ||
+        (g_nSiddhanta == 1 && g_nHouseTypeWanted != kSriSuryaSiddhanta)) {
+        // The cusps of the reference come from the ephemeris even in the traditional model.
+        const int siddhanta = g_nSiddhanta;
+        if (g_nSiddhanta == 1) g_nSiddhanta = 0;
+        const CalcStatus status = RecomputeCuspsForLagna(L);
+        g_nSiddhanta = siddhanta;
+        if (!status.ok()) return status;
+    }
+    for (int i = 0; i < 12; ++i) {
+        CBhava& house = m_bhava[i];
+        if (g_nHouseTypeWanted == kHousesAreSigns) {
+            const double start = (S + i) * 30.0;
+            SetHouse(house, start, i * 30.0 + L, start + 30.0);
+        } else if (g_nHouseTypeWanted == kPadaCentredHouses) {
+            const int pada = static_cast<int>(L * 0.3);
+            const double padaMiddle = pada * 3.3333333333333335 + 1.6666666666666667;
+            const double base = i * 30.0 + padaMiddle;
+            if (g_bHouseCuspsInMiddle)
+                SetHouse(house, base - 15.0, base, base + 15.0);
+            else
+                SetHouse(house, base, base + 15.0, base + 30.0);
+        } else {
+            const double previous = m_dHouseCusps[(i + 11) % 12];
+            const double cusp = m_dHouseCusps[i];
+            const double next = m_dHouseCusps[(i + 1) % 12];
+            if (g_bHouseCuspsInMiddle)
+                SetHouse(house, HalfwayForward(previous, cusp), cusp, HalfwayForward(cusp, next));
+            else
+                SetHouse(house, cusp, HalfwayForward(cusp, next), next);
+        }
+    }
+    return {};
+}

@@ -1,0 +1,258 @@
+// The chart record: construction, deep copies, child charts and the pipeline end to end.
+#include <cmath>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "chart_test_support.h"
+#include "core/chart.h"
+
+namespace {
+
+TEST(Chart, ConstructionStartsWithEmptyExtraPointsAndNoSignMarkers) {
+    CChart chart;
+    for (int k = 0; k < kExtraPointCount; ++k) {
+        EXPECT_EQ(chart.m_extraName[k], "NULL");
+        EXPECT_EQ(chart.m_extraShortName[k], "NULL");
+        EXPECT_EQ(chart.m_extraPoint[k].m_dLongitude, 0.0);
+    }
+    for (int marker : chart.m_signMarker) EXPECT_EQ(marker, 12);
+    EXPECT_EQ(chart.m_pNatalChart, &chart);
+    EXPECT_EQ(chart.m_pAnalysisChart, &chart);
+    EXPECT_EQ(chart.m_ashtakavarga.m_pChart, &chart);
+    EXPECT_EQ(chart.m_yogaList.m_nVarga, 0);
+}
+
+// Moments over the years the program is mostly used for, 1800-2400, at places north and south.
+TEST_F(ChartTest, NatalChartsComputeEndToEndFrom1800To2400) {
+    struct Case {
+        double jdUt, longitudeEast, latitude;
+    };
+    const Case kCases[] = {
+        {2378496.6, 75.77, 23.18},   {2415020.9, -0.13, 51.51},   {2451545.3, 151.21, -33.87},
+        {2488070.1, -74.01, 40.71},  {2524594.7, 18.95, 69.65},   {2561118.4, 139.69, 35.69},
+        {2597641.5, -43.17, -22.91}, {2597999.2, 166.67, -77.85},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.jdUt);
+        CChart chart = NatalChart(c.jdUt, c.longitudeEast, c.latitude);
+        ASSERT_TRUE(chart.Compute().ok());
+        for (int b = 0; b < kBodyCount; ++b) {
+            ASSERT_TRUE(std::isfinite(chart.m_bodies[b].m_dLongitude)) << b;
+            EXPECT_LT(chart.m_nakshatra[b], 27) << b;
+            EXPECT_LT(chart.m_pada[b], 4) << b;
+            for (int c2 = 0; c2 < kVargaColumnCount; ++c2) EXPECT_LT(chart.m_vargaSign.Sign(b, c2), 12);
+            for (int level = 0; level < kStarLordLevels; ++level) {
+                EXPECT_GE(chart.m_starLord[level][b], 1);
+                EXPECT_LE(chart.m_starLord[level][b], 9);
+            }
+        }
+        for (const CBhava& house : chart.m_bhava) {
+            EXPECT_TRUE(std::isfinite(house.m_start.m_dLongitude));
+            EXPECT_TRUE(std::isfinite(house.m_end.m_dLongitude));
+        }
+        EXPECT_NEAR(chart.m_ayanamsa.m_dValue, chart.m_dAyanamsa, 1e-12);
+    }
+}
+
+TEST_F(ChartTest, MomentOutsideTheEphemerisFailsWithTheLibrarysMessage) {
+    CChart chart = NatalChart(4000000.0, 0.0, 0.0); // AD 6239: beyond the ephemeris files
+    const CalcStatus status = chart.Compute();
+    EXPECT_FALSE(status.ok());
+    EXPECT_FALSE(status.error.empty());
+}
+
+TEST_F(ChartTest, ColumnZeroIsTheChartItselfAndOtherColumnsAreKeptChildren) {
+    CChart chart = NatalChart(2451545.3, 77.2, 28.6);
+    ASSERT_TRUE(chart.Compute().ok());
+    EXPECT_EQ(chart.GetVargaChart(0), &chart);
+    CChart* navamsa = chart.GetVargaChart(kD9Column);
+    ASSERT_NE(navamsa, nullptr);
+    EXPECT_NE(navamsa, &chart);
+    EXPECT_EQ(chart.GetVargaChart(kD9Column), navamsa);
+    // The child's bodies stand in the parent's navamsa signs.
+    for (int b = 0; b <= kKetu; ++b)
+        EXPECT_EQ(navamsa->m_bodies[b].m_nSign, chart.m_vargaSign.Sign(b, kD9Column)) << b;
+}
+
+TEST_F(ChartTest, VargaColumnOutsideTheTableIsRejected) {
+    CChart chart = NatalChart(2451545.3, 77.2, 28.6);
+    ASSERT_TRUE(chart.Compute().ok());
+    EXPECT_EQ(chart.GetVargaChart(-1), nullptr);
+    EXPECT_EQ(chart.GetVargaChart(kVargaColumnCount), nullptr);
+}
+
+// The D-150 and Hadda columns hold a part index and a planet number: their child charts must still
+// hold signs 0-11 only.
+TEST_F(ChartTest, ChildChartsOfColumnsWithoutSignsHoldOnlySigns) {
+    CChart chart = NatalChart(2451545.3, 77.2, 28.6);
+    ASSERT_TRUE(chart.Compute().ok());
+    for (int column : {kD150Column, kHaddaColumn}) {
+        SCOPED_TRACE(column);
+        CChart* child = chart.GetVargaChart(column);
+        ASSERT_NE(child, nullptr);
+        for (int b = 0; b < kBodyCount; ++b) {
+            EXPECT_GE(child->m_bodies[b].m_nSign, 0);
+            EXPECT_LT(child->m_bodies[b].m_nSign, 12);
+            for (int c = 0; c < kVargaColumnCount; ++c) EXPECT_LT(child->m_vargaSign.Sign(b, c), 12);
+        }
+    }
+    ASSERT_TRUE(chart.Compute().ok()); // refreshing the two children keeps them sound
+    EXPECT_LT(chart.GetVargaChart(kHaddaColumn)->m_bodies[kSun].m_nSign, 12);
+}
+
+TEST_F(ChartTest, RecomputingRefreshesExistingChildren) {
+    CChart chart = NatalChart(2451545.3, 77.2, 28.6);
+    ASSERT_TRUE(chart.Compute().ok());
+    CChart* navamsa = chart.GetVargaChart(kD9Column);
+    chart.JulianDayToDate(2451545.3 + 40.0, chart); // the Sun moves on by about 40 degrees
+    ASSERT_TRUE(chart.Compute().ok());
+    EXPECT_EQ(chart.GetVargaChart(kD9Column), navamsa);
+    for (int b = 0; b <= kKetu; ++b)
+        EXPECT_EQ(navamsa->m_bodies[b].m_nSign, chart.m_vargaSign.Sign(b, kD9Column)) << b;
+}
+
+TEST_F(ChartTest, CopiesAreDeepAndAnalyseThemselves) {
+    auto original = std::make_unique<CChart>(NatalChart(2451545.3, 77.2, 28.6));
+    ASSERT_TRUE(original->Compute().ok());
+    const CChart* originalChild = original->GetVargaChart(kD9Column);
+    const double childSun = originalChild->m_bodies[kSun].m_dLongitude;
+
+    CChart copy(*original);
+    CChart assigned;
+    assigned = *original;
+    for (CChart* chart : {&copy, &assigned}) {
+        EXPECT_EQ(chart->m_pNatalChart, chart);
+        EXPECT_EQ(chart->m_pAnalysisChart, chart);
+        EXPECT_EQ(chart->m_ashtakavarga.m_pChart, chart);
+        EXPECT_EQ(chart->m_shadbala.m_pChart, chart);
+        EXPECT_EQ(chart->m_avasthas.m_pChart, chart);
+        EXPECT_EQ(chart->m_yogaList.m_pChart, chart);
+        ASSERT_TRUE(chart->m_pVargaChart[kD9Column]);
+        EXPECT_NE(chart->m_pVargaChart[kD9Column].get(), originalChild);
+    }
+    original.reset(); // the copies own their children: nothing is freed twice or left dangling
+    EXPECT_EQ(copy.GetVargaChart(kD9Column)->m_bodies[kSun].m_dLongitude, childSun);
+    EXPECT_EQ(assigned.GetVargaChart(kD9Column)->m_bodies[kSun].m_dLongitude, childSun);
+    ASSERT_TRUE(copy.Compute().ok());
+}
+
+TEST_F(ChartTest, CopyOfATransitChartKeepsItsNatalBinding) {
+    CChart natal = NatalChart(2451545.3, 77.2, 28.6);
+    CChart transit = NatalChart(2460000.5, 77.2, 28.6);
+    transit.m_pNatalChart = &natal;
+    transit.m_pAnalysisChart = &natal;
+    const CChart copy(transit);
+    EXPECT_EQ(copy.m_pNatalChart, &natal);
+    EXPECT_EQ(copy.m_pAnalysisChart, &natal);
+}
+
+TEST_F(ChartTest, SelfAssignmentKeepsTheChildren) {
+    CChart chart = NatalChart(2451545.3, 77.2, 28.6);
+    ASSERT_TRUE(chart.Compute().ok());
+    CChart* child = chart.GetVargaChart(kD3Column);
+    CChart& alias = chart;
+    chart = alias;
+    EXPECT_EQ(chart.GetVargaChart(kD3Column), child);
+}
+
+TEST_F(ChartTest, ResetFlagsClearsShiftAndFixedLongitudes) {
+    CChart chart;
+    chart.m_flags = {1, 1, 1};
+    chart.m_dShift = 3.0;
+    chart.m_bFixLongitude[5] = 1;
+    chart.m_dFixedLongitude[5] = 100.0;
+    chart.ResetFlags();
+    EXPECT_EQ(chart.m_flags, (std::array<std::uint8_t, 3>{0, 0, 0}));
+    EXPECT_EQ(chart.m_dShift, 0.0);
+    EXPECT_EQ(chart.m_bFixLongitude[5], 0);
+    EXPECT_EQ(chart.m_dFixedLongitude[5], 0.0);
+}
+
+// A shift of 10 degrees before the varga step (flag 1) or after the analysis (flags 1 and 2): every
+// final longitude and rasi sign moves; the navamsa moves by three navamsas only when it was computed
+// from the shifted longitudes.
+TEST_F(ChartTest, ShiftBeforeTheVargasOrAfterTheAnalysis) {
+    CChart plain = NatalChart(2451545.3, 77.2, 28.6);
+    ASSERT_TRUE(plain.Compute().ok());
+    for (const bool afterAnalysis : {false, true}) {
+        SCOPED_TRACE(afterAnalysis);
+        CChart shifted = plain;
+        shifted.m_flags[1] = 1;
+        shifted.m_flags[2] = afterAnalysis ? 1 : 0;
+        shifted.m_dShift = 10.0;
+        ASSERT_TRUE(shifted.Compute().ok());
+        const int navamsaMove = afterAnalysis ? 0 : 3;
+        for (int b = 0; b <= kKetu; ++b) {
+            SCOPED_TRACE(b);
+            EXPECT_NEAR(Separation(shifted.m_bodies[b].m_dLongitude, plain.m_bodies[b].m_dLongitude + 10.0),
+                        0, 1e-9);
+            EXPECT_EQ(shifted.m_vargaSign.Sign(b, kD1Column), shifted.m_bodies[b].m_nSign);
+            EXPECT_EQ(shifted.m_vargaSign.Sign(b, kD9Column),
+                      (plain.m_vargaSign.Sign(b, kD9Column) + navamsaMove) % 12);
+        }
+    }
+}
+
+TEST_F(ChartTest, FixedLongitudeReplacesTheComputedOne) {
+    CChart chart = NatalChart(2451545.3, 77.2, 28.6);
+    chart.m_bFixLongitude[kMars] = 1;
+    chart.m_dFixedLongitude[kMars] = 123.5;
+    ASSERT_TRUE(chart.Compute().ok());
+    EXPECT_DOUBLE_EQ(chart.m_bodies[kMars].m_dLongitude, 123.5);
+    EXPECT_EQ(chart.m_vargaSign.Sign(kMars, kD1Column), 4);
+}
+
+// With DivLongFromEndToo and a navamsa variant that counts even signs from their end, a body at
+// 3 degrees of Taurus stands 3 degrees (not 27) into its sign of the navamsa child chart.
+TEST_F(ChartTest, DivisionalLongitudeCountsFromTheEndOnlyWhenTheVariantDoes) {
+    struct Case {
+        int d9Preference;
+        double expectedDegrees;
+    };
+    for (const Case c : {Case{2, 3.0}, Case{0, 27.0}}) {
+        SCOPED_TRACE(c.d9Preference);
+        g_bDivLongFromEndToo = true;
+        g_nD9Preference = c.d9Preference;
+        CChart chart = NatalChart(2451545.3, 77.2, 28.6);
+        chart.m_bFixLongitude[kSun] = 1;
+        chart.m_dFixedLongitude[kSun] = 33.0;
+        ASSERT_TRUE(chart.Compute().ok());
+        EXPECT_NEAR(chart.GetVargaChart(kD9Column)->m_bodies[kSun].DegreesInSign(), c.expectedDegrees, 1e-9);
+    }
+}
+
+TEST_F(ChartTest, ExtraPointsTakeTheirBodySlotsAndMunthaKeepsNoVargaSigns) {
+    CChart chart = NatalChart(2451545.3, 77.2, 28.6);
+    chart.m_extraName[0] = "Muntha";
+    chart.m_extraPoint[0].m_dLongitude = 200.0;
+    chart.m_extraPoint[0].SplitLongitude();
+    ASSERT_TRUE(chart.Compute().ok());
+    EXPECT_DOUBLE_EQ(chart.m_bodies[kFirstExtraPointBody].m_dLongitude, 200.0);
+    EXPECT_EQ(chart.m_vargaSign.Sign(kFirstExtraPointBody, kD1Column), 6);
+    for (int c = 0; c < kVargaColumnCount; ++c) EXPECT_EQ(chart.m_extraVargaSign[0][c], 0);
+}
+
+TEST_F(ChartTest, PrasnaLagnaReplacesTheLagnaAndEmptiesItsSlot) {
+    CChart chart = NatalChart(2451545.3, 77.2, 28.6);
+    chart.m_extraName[0] = "Prasna Lagna";
+    chart.m_extraPoint[0].m_dLongitude = 250.0;
+    chart.m_extraPoint[0].SplitLongitude();
+    ASSERT_TRUE(chart.ComputeAll(true).ok());
+    EXPECT_DOUBLE_EQ(chart.m_bodies[kLagna].m_dLongitude, 250.0);
+    EXPECT_EQ(chart.m_extraName[0], "NULL");
+    // The houses follow the new lagna: the 1st equal house is centred on it.
+    EXPECT_LT(Separation(chart.m_bhava[0].m_middle.m_dLongitude, 250.0), 2.0 * kArcsecond);
+}
+
+TEST(ChartOptions, VariantsCountingFromTheEndOfTheSign) {
+    const int saved = g_nD9Preference;
+    g_nD9Preference = 2;
+    EXPECT_TRUE(IsOptionEnabled(kD9Column));
+    g_nD9Preference = 0;
+    EXPECT_FALSE(IsOptionEnabled(kD9Column));
+    g_nD9Preference = saved;
+    EXPECT_FALSE(IsOptionEnabled(kD4Column)); // no variant of D-4 counts from the end
+}
+
+} // namespace

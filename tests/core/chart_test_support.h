@@ -1,0 +1,43 @@
+#pragma once
+// A natal chart for the chart tests, and a fixture that restores the options they change.
+#include <gtest/gtest.h>
+
+#include "core/ayanamsa.h"
+#include "core/calc_options.h"
+#include "core/chart.h"
+#include "core/varga_options.h"
+#include "core_test_helpers.h"
+
+// A chart at a UT Julian day (zone 0) and a place (longitude EAST, as swetest takes it).
+inline CChart NatalChart(double jdUt, double longitudeEast, double latitude) {
+    CChart chart;
+    chart.m_longitude.m_dValue = -longitudeEast;
+    chart.m_longitude.SplitDegrees();
+    chart.m_latitude.m_dValue = latitude;
+    chart.m_latitude.SplitDegrees();
+    chart.m_dPressure = 1013.25;
+    chart.m_dTemperature = 20.0;
+    chart.JulianDayToDate(jdUt, chart);
+    return chart;
+}
+
+// Each test starts from the program's defaults (true Lahiri, equal houses, cusps mid-house, the
+// ephemeris model, houses from the lagna) and gets them back afterwards.
+class ChartTest : public testing::Test {
+protected:
+    void SetUp() override {
+        GetAyanamsaSettings(m_saved);
+        ChooseAyanamsa(kAyanamsaTrueLahiri);
+    }
+    void TearDown() override {
+        g_nHouseTypeWanted = 1;
+        g_bHouseCuspsInMiddle = true;
+        g_nSiddhanta = 0;
+        g_nBhavaReferenceBody = 0;
+        g_bDivLongFromEndToo = false;
+        g_nD9Preference = 0;
+        SetAyanamsaSettings(m_saved);
+    }
+
+    CAyanamsaSettings m_saved;
+};
