@@ -307,9 +307,6 @@ private:
     void ApplyShift(); // every longitude + m_dShift, and the new D-1 signs
     void ApplyFixedLongitudes();
     void CopyExtraPointsIntoBodies();
-    // This chart's twelve house cusps become those of the instant, shortly before the chart's moment,
-    // at which the lagna stood at the longitude (degrees).
-    CalcStatus RecomputeCuspsForLagna(double lagnaLongitude);
 };
 
 // True when the variant chosen for a varga column counts the divisional longitude from the end of the
