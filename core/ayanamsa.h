@@ -57,6 +57,21 @@ void ApplyAyanamsaSettings(CAyanamsaSettings& settings);
 void GetAyanamsaSettings(CAyanamsaSettings& saved);       // copies g_ayanamsaSettings out, whole
 void SetAyanamsaSettings(const CAyanamsaSettings& saved); // puts a saved copy back, sets the library's mode
 void ResetAyanamsaSettings();                             // tropical (id 16) with no correction
+// Holds the tropical zodiac for its lifetime: saves g_ayanamsaSettings, resets them to tropical and
+// puts the saved copy back when it goes, however the scope is left.
+class TropicalZodiacScope {
+public:
+    TropicalZodiacScope() {
+        GetAyanamsaSettings(m_saved);
+        ResetAyanamsaSettings();
+    }
+    ~TropicalZodiacScope() { SetAyanamsaSettings(m_saved); }
+    TropicalZodiacScope(const TropicalZodiacScope&) = delete;
+    TropicalZodiacScope& operator=(const TropicalZodiacScope&) = delete;
+
+private:
+    CAyanamsaSettings m_saved;
+};
 // The correction as the user entered it (id 3's shift added back), for the dialog and preference file.
 void CopyAyanamsaPrefs(const CAyanamsaSettings& settings, CDmsAngle& correction);
 

@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "analysis/ashtakavarga.h"
@@ -245,15 +246,73 @@ public:
     void ComputeArudhas();
 
     // --- Sign strength and lords (analysis/) -----------------------------------------------------
+    // Signs 0 Aries .. 11 Pisces, planets are bodies 1 Sun .. 9 Ketu, v is a varga column 0-28. These
+    // read the varga sign table and the body longitudes (degrees in a sign are those of the chart's own
+    // positions, whatever the column); every comparison returns one of its two inputs, the first on a
+    // full tie.
+
+    // For every column: the co-lords of Scorpio and Aquarius under each rule set, the stronger of each
+    // sign and its 7th and the Saturn/Ketu occupancy; the start signs chosen for the rasi dasas are reset.
     void ComputeCoLordTables();
+    // Brahma, Rudra and Maheswara of the rasi chart, after the co-lord tables and the chara karakas.
     void ComputeBrahmaRudraMaheswara();
-    int SignLordOpt(int sign, int column) const; // lord (body 1-9) of a sign in a varga column
-    // Lord (body 1-9) of a sign in a varga column, Scorpio and Aquarius by the co-lord tables.
-    int SignLord(int sign, int column) const;
-    // The stronger own sign (0-11) of planet 1-9 in a varga column.
-    int StrongerOwnSign(int planet, int column) const;
-    // The stronger of planets a and b (1-9) in a varga column by the Jaimini rules.
-    int StrongerPlanet(int a, int b, int column, int flag) const;
+
+    // Lords (body 1-9). Every sign but Scorpio and Aquarius has its plain lord; those two take the
+    // co-lord of column v under: the general rule (SignLord), the rasi dasas' rule (SignLordForDasa),
+    // the degrees rule (SignLordNarayana), the nature-and-years rule (SignLordSudasa).
+    int SignLord(int sign, int v) const;
+    int SignLordOpt(int sign, int v) const; // always the plain lord
+    int SignLordForDasa(int sign, int v) const;
+    int SignLordNarayana(int sign, int v) const;
+    int SignLordSudasa(int sign, int v) const;
+    // The stronger of the sign and its 7th in column v, from the table.
+    int GetStrongerSignTable(int sign, int v) const;
+
+    // Stronger of two signs: more planets, more aspects (CountAspectsOnSign), more exalted and fewer
+    // debilitated occupants, the lord placed in a sign of the other oddity, dual over fixed over
+    // movable, more degrees of the lord (nodes as 30 - degrees). The lords of Scorpio and Aquarius are
+    // the rasi dasas' co-lords.
+    int StrongerSign(int a, int b, int v) const;
+    // The same tests with the dignity tests before the aspects.
+    int StrongerSignDignityFirst(int a, int b, int v) const;
+    // method 2: StrongerSignDignityFirst; any other: StrongerSign.
+    int CompareSignStrength(int a, int b, int v, int method) const;
+    // Sorts signs[0..n) in place, strongest first, by a stable insertion with CompareSignStrength.
+    void SortByStrength(int n, int* signs, int v, int method) const;
+    // 0-3: Mercury and Jupiter aspecting the sign, and its lord (or, failing that, Ketu on Scorpio and
+    // Rahu on Aquarius), by rasi drishti; a sign aspects itself.
+    int CountAspectsOnSign(int sign, int v) const;
+    int CountPlanetsInSign(int sign, int v) const; // planets 1-9 in the sign
+    // Writes the planets in the sign, strongest first (StrongerPlanetByDignity, stable); returns how many.
+    int ListPlanetsInSign(int sign, std::array<int, kPlanetCount>& out, int v) const;
+
+    // Stronger of two planets: more planets in its sign, exalted, not debilitated, in moolatrikona, in
+    // an own sign, more degrees (nodes as 30 - degrees).
+    int StrongerPlanet(int p, int q, int v) const;
+    int StrongerPlanetByDignity(int p, int q, int v) const; // without the company test
+
+    // The co-lord of Aquarius (p Saturn, q Rahu) or of Scorpio (p Mars, q Ketu) under each rule set.
+    int StrongerCoLord(int p, int q, int v) const;
+    int StrongerCoLordByYears(int p, int q, int v) const;
+    int StrongerCoLordByDegrees(int p, int q, int v) const;
+    int CompareSignsByCoLordRule(int p, int q, int v) const;
+    // The stronger of the planet's own signs (StrongerSign); Leo, Cancer, Aquarius, Scorpio for the Sun,
+    // Moon, Rahu and Ketu.
+    int StrongerOwnSign(int p, int v) const;
+
+    // Years of the rasi dasas: s the dasa sign, L its lord as the caller chose it, both in column v.
+    int RasiDasaYears(int s, int L, int v) const;
+    int RasiDasaYearsChara(int s, int L, int v) const;
+    // Years as a fraction, from reference body r's degrees in the child chart of column v to the lord's
+    // longitude there; nothing when that child chart cannot be calculated.
+    std::optional<double> RasiDasaYearsVirgoStart(int r, int s, int L, int v);
+    int RasiDasaYearsNarayana(int s, int L, int v) const;
+    int RasiDasaYearsCharaAlt(int s, int L, int v) const;
+    int RasiDasaYearsBrahma(int s, int p) const; // rasi chart
+    int RasiDasaYearsCharaModified(int s, int L, int v) const;
+    int RasiDasaYearsMandooka(int s, int L, int v) const;
+    int RasiDasaYearsAKKendradi(int p, int v) const; // graha dasa of planet p
+    int RasiDasaYearsMoola(int p, int v) const;      // graha dasa of planet p
 
     // --- Queries (core/chart_queries.cpp). c is a varga column 0-28 and comes first; p, q planets 1-9
     int HouseFromLagna0(int c, int body) const; // 0-11: the body's sign counted from the lagna's in c
@@ -285,9 +344,6 @@ private:
     void ApplyShift(); // every longitude + m_dShift, and the new D-1 signs
     void ApplyFixedLongitudes();
     void CopyExtraPointsIntoBodies();
-    // This chart's twelve house cusps become those of the instant, shortly before the chart's moment,
-    // at which the lagna stood at the longitude (degrees).
-    CalcStatus RecomputeCuspsForLagna(double lagnaLongitude);
 };
 
 // True when the variant chosen for a varga column counts the divisional longitude from the end of the

@@ -14,6 +14,7 @@
 
 #include "core/angle_time.h"
 #include "core/calc_status.h"
+#include "core/longitude_search.h"
 
 // Body numbers.
 constexpr int kLagna = 0;
@@ -88,6 +89,52 @@ public:
     void ShiftByDays(double days); // local date and time moved by the days; zone kept; no positions
     int GetWeekday() const;        // 0 Sunday .. 6 Saturday, of the local civil date
 
+    // --- Searches (chart_core_search.cpp) --------------------------------------------------------
+    // Each starts at this record's instant and place, steps a probe through time with positions read
+    // without speeds (Ketu as the node + 180) until the quantity crosses its target, then narrows the
+    // crossing to a tenth of a second (a fifteenth for the lagna). The instant found is the first moment
+    // at or past the crossing; it goes into `target` (this record's place and zone, bodies 0-12
+    // calculated) and into the result. Each search is bounded: a body or relation that does not reach
+    // its target within the longest time it could need gives SearchOutcome::kNotFound. Julian days are
+    // UT; longitudes degrees in the chart's zodiac. `target` may be this record.
+    //
+    // One body A reaching target + separation, or (two-body flag) A - B reaching the separation.
+    SearchResult FindLongitudeTime(CChartCore& target, const CLongitudeSearchRequest& request) const;
+    // The same with the sum (A + B = separation) and midpoint (midpoint of A and B = separation)
+    // relations; with one body, B is replaced by the target.
+    SearchResult SearchLongitude(CChartCore& target, const CLongitudeSearch& search) const;
+    // A + B = separation (one body: A + target = separation), searched with steps suited to sums.
+    SearchResult SearchAngleTime(CChartCore& target, const CLongitudeSearchRequest& request) const;
+    // The next (forward) or previous change of direction of body 0-12: `state` receives the new state,
+    // the retrograde flag (Rahu: 1 when moving forward, 0 when backward). The instant is within one
+    // second of the change, on its far side. Not found for bodies that do not station (the Sun, the
+    // Moon, the lagna, Ketu, the mean node) and for none within 1000 days.
+    SearchResult FindStation(CChartCore& target, int body, bool forward, std::uint8_t& state) const;
+    // The stay of body 0-12 in sign 0-11 met first in the search direction: `start` the first instant
+    // in the sign (this record's own instant when the body is in it already), `end` the first instant
+    // out of it, both UT Julian days within one second of the boundary, in search order (backward,
+    // `start` is the later). The result carries `start`.
+    SearchResult FindBodyEntersDivision(int body, int sign, bool backward, double& start, double& end) const;
+    // Replaces this record's 12 house cusps with those of the instant, searched backward from 0.0035
+    // days after this record's instant, at which the lagna had the given longitude (degrees).
+    SearchResult CalcAtTimeOffset(double lagnaLongitude);
+
+    // --- Return charts and Pravesha moments (chart_core_returns.cpp) -----------------------------
+    // The instant `years` years (fractional, may be negative) of a year kind (return_charts.h) after
+    // this record's instant, into `target`; natal values are this record's body longitudes, so it must
+    // be calculated. Day-count kinds (0, 1, 2, 6) set only the target's date and time, the searched
+    // kinds also its positions. `userDays` is the length of a year of kind 2.
+    SearchResult FindReturnChart(double years, CChartCore& target, int yearKind, double userDays) const;
+    SearchResult CastAnnualChart(double years, CChartCore& target, int yearKind) const;
+    SearchResult FindSiderealSolarReturn(double years, CChartCore& target) const; // kind 3
+    SearchResult FindTithiReturn(double years, CChartCore& target) const;         // kind 4
+    SearchResult FindMoonReturn(double years, CChartCore& target) const;          // kind 5
+    SearchResult FindTropicalSolarReturn(double years, CChartCore& target) const; // kind 7
+    // The Pravesha instant of the kind g_nTithiPraveshaKind from this record's instant, forward or
+    // backward: Moon - Sun = a - b (Tithi), Moon = a (Nakshatra) or Moon + Sun = a + b (Yoga); a and b
+    // in degrees. `month` receives its lunar month 0-11 by g_nLunarYrDef (left alone for other values).
+    SearchResult FindPraveshaMoment(double a, double b, bool backward, int& month, CChartCore& target) const;
+
     // --- Record ----------------------------------------------------------------------------------
     CLocalDateTime m_dateTime;           // local civil date, time of day, zone (positive west)
     CDmsAngle m_longitude;               // geographic longitude, degrees, positive WEST
@@ -124,5 +171,8 @@ private:
     double CalcTraditionalLagna(double jdUt, const MomentAyanamsa& moment);
     double CalcTraditionalBody(int body, std::uint8_t& retrograde, bool full, const MomentAyanamsa& moment);
     void CopyPlaceAndMoment(const CChartCore& source);
+    // The instant of a search, without delivering it into a record (chart_core_search.cpp).
+    SearchResult LocateLongitude(const CLongitudeSearch& search) const;
+    SearchResult LocateAngle(const CLongitudeSearchRequest& request) const;
     double LongitudeEast() const { return -m_longitude.m_dValue; }
 };

@@ -1,6 +1,4 @@
 // The twelve houses of a chart (start, middle and end) by the chosen house type.
-#include <cmath>
-
 #include "core/angle_math.h"
 #include "core/chart.h"
 
@@ -26,46 +24,6 @@ double HalfwayForward(double a, double b) {
 
 } // namespace
 
-CalcStatus CChart::RecomputeCuspsForLagna(double lagnaLongitude) {
-    // Backward from just after the chart's moment to the instant the lagna stood at the longitude.
-    constexpr double kStep = 1.0 / 12.0;         // days; the lagna moves about 15 degrees an hour
-    constexpr double kTolerance = 1.0 / 1296000; // a fifteenth of a second, days
-    constexpr int kMaxSteps = 48;                // two days: the lagna passes every longitude daily
-    CChartCore probe;
-    std::uint8_t retrograde = 0;
-    auto ahead = [&](double jd) -> CalcValue {
-        const CalcValue lagna = probe.CalcBody(kLagna, jd, retrograde, false);
-        return {AngleDiff(lagna.value, lagnaLongitude), lagna.status};
-    };
-    JulianDayToDate(GetJulianDay(), probe); // the probe takes this chart's place
-    double later = GetJulianDay() + 0.0035;
-    CalcValue fLater = ahead(later);
-    if (!fLater.ok()) return fLater.status;
-    double earlier = later;
-    bool bracketed = false;
-    for (int step = 0; step < kMaxSteps && !bracketed; ++step) {
-        earlier = later - kStep;
-        const CalcValue fEarlier = ahead(earlier);
-        if (!fEarlier.ok()) return fEarlier.status;
-        // Going back, the lagna's lead over the longitude falls to 0 and wraps to just under 360.
-        bracketed = fEarlier.value > 240.0 && fLater.value < 120.0;
-        if (!bracketed) {
-            later = earlier;
-            fLater = fEarlier;
-        }
-    }
-    if (!bracketed) return {}; // a polar lagna that never reaches it: the cusps stay as they are
-    while (later - earlier > kTolerance) {
-        const double middle = (earlier + later) / 2.0;
-        const CalcValue f = ahead(middle);
-        if (!f.ok()) return f.status;
-        (f.value > 240.0 ? earlier : later) = middle;
-    }
-    if (CalcStatus status = SetFromJulianDay(later, probe); !status.ok()) return status;
-    std::copy(std::begin(probe.m_dHouseCusps), std::end(probe.m_dHouseCusps), std::begin(m_dHouseCusps));
-    return {};
-}
-
 CalcStatus CChart::ComputeBhavas(bool bLagnaFromExtraPoint) {
     const int reference =
         g_nBhavaReferenceBody >= 0 && g_nBhavaReferenceBody < kBodyCount ? g_nBhavaReferenceBody : 0;
@@ -76,9 +34,10 @@ CalcStatus CChart::ComputeBhavas(bool bLagnaFromExtraPoint) {
         // The cusps of the reference come from the ephemeris even in the traditional model.
         const int siddhanta = g_nSiddhanta;
         if (g_nSiddhanta == 1) g_nSiddhanta = 0;
-        const CalcStatus status = RecomputeCuspsForLagna(L);
+        const SearchResult found = CalcAtTimeOffset(L);
         g_nSiddhanta = siddhanta;
-        if (!status.ok()) return status;
+        // A polar lagna that never reaches the longitude leaves the cusps as they are.
+        if (found.outcome == SearchOutcome::kFailed) return found.status;
     }
     for (int i = 0; i < 12; ++i) {
         CBhava& house = m_bhava[i];

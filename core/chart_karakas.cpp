@@ -72,8 +72,8 @@ void CChart::ComputeCharaKarakas() {
         kNoKaraka,
         kMercury,
         kMars,
-        StrongerPlanet(kMoon, kMars, kD1Column, 0),
-        StrongerPlanet(kSun, kVenus, kD1Column, 0),
+        StrongerPlanet(kMoon, kMars, kD1Column),
+        StrongerPlanet(kSun, kVenus, kD1Column),
         kSaturn,
         kMercury,
     };

@@ -13,20 +13,6 @@
 
 namespace {
 
-// A chart at a UT Julian day and a place (longitude EAST, as the library and swetest take it).
-CChartCore ChartAt(double jdUt, double longitudeEast, double latitude, double altitude = 0.0) {
-    CChartCore chart;
-    chart.m_longitude.m_dValue = -longitudeEast;
-    chart.m_longitude.SplitDegrees();
-    chart.m_latitude.m_dValue = latitude;
-    chart.m_latitude.SplitDegrees();
-    chart.m_dAltitude = altitude;
-    chart.m_dPressure = 1013.25;
-    chart.m_dTemperature = 20.0;
-    chart.JulianDayToDate(jdUt, chart); // zone 0
-    return chart;
-}
-
 // Keeps the calculation options and the ayanamsa choice as they were; each test starts from the
 // program's defaults (id 17, geocentric, mean nodes, equal houses, ephemeris model).
 class ChartCoreTest : public testing::Test {

@@ -1,0 +1,82 @@
+// Lords of the signs with the co-lords of Scorpio and Aquarius, and the per-column tables a chart keeps
+// of them (co-lords under four rule sets, the stronger of each sign pair, Saturn and Ketu occupancy).
+#include "analysis/dignity_tables.h"
+#include "core/chart.h"
+
+namespace {
+
+int LordFromTable(const CSignLordTables& tables, CoLordRule rule, int sign, int v) {
+    const CCoLordPair& pair = tables.m_coLord[rule][v];
+    if (sign == kAquarius) return pair.m_nAquarius;
+    if (sign == kScorpio) return pair.m_nScorpio;
+    return SignLordPlain(sign);
+}
+
+} // namespace
+
+int CChart::SignLord(int sign, int v) const {
+    return LordFromTable(m_signLordTables, kCoLordGeneral, sign, v);
+}
+
+int CChart::SignLordOpt(int sign, int /*v*/) const {
+    return SignLordPlain(sign);
+}
+
+int CChart::SignLordForDasa(int sign, int v) const {
+    return LordFromTable(m_signLordTables, kCoLordDasa, sign, v);
+}
+
+int CChart::SignLordNarayana(int sign, int v) const {
+    return LordFromTable(m_signLordTables, kCoLordDegrees, sign, v);
+}
+
+int CChart::SignLordSudasa(int sign, int v) const {
+    return LordFromTable(m_signLordTables, kCoLordNatureYears, sign, v);
+}
+
+int CChart::GetStrongerSignTable(int sign, int v) const {
+    return m_signLordTables.m_strongerSign[v][sign];
+}
+
+// Every column is filled, the D-150 and Hadda columns too: their signs read as the rasi chart's, so
+// their lords are the rasi chart's.
+void CChart::ComputeCoLordTables() {
+    CSignLordTables& tables = m_signLordTables;
+    tables.m_nSudasaStart = kNoStartSign;
+    for (int v = 0; v < kVargaColumnCount; ++v) {
+        tables.m_narayanaStart[v] = kNoStartSign;
+        tables.m_lagnamsakaStart[v] = kNoStartSign;
+        tables.m_padanaathaamsaStart[v] = kNoStartSign;
+        tables.m_paryayaStart[v] = kNoStartSign;
+
+        // Saturn and Mars come first, so they keep a full tie.
+        tables.m_coLord[kCoLordDasa][v] = {StrongerCoLordByYears(kSaturn, kRahu, v),
+                                           StrongerCoLordByYears(kMars, kKetu, v)};
+        tables.m_coLord[kCoLordGeneral][v] = {StrongerCoLord(kSaturn, kRahu, v),
+                                              StrongerCoLord(kMars, kKetu, v)};
+        tables.m_coLord[kCoLordDegrees][v] = {StrongerCoLordByDegrees(kSaturn, kRahu, v),
+                                              StrongerCoLordByDegrees(kMars, kKetu, v)};
+        tables.m_coLord[kCoLordNatureYears][v] = {CompareSignsByCoLordRule(kSaturn, kRahu, v),
+                                                  CompareSignsByCoLordRule(kMars, kKetu, v)};
+
+        for (int s = 0; s < 6; ++s) {
+            const int stronger = StrongerSign(s, s + 6, v);
+            tables.m_strongerSign[v][s] = stronger;
+            tables.m_strongerSign[v][s + 6] = stronger;
+        }
+
+        const int saturnSign = m_vargaSign.Sign(kSaturn, v);
+        const int ketuSign = m_vargaSign.Sign(kKetu, v);
+        for (int s = 0; s < 12; ++s) {
+            int occupancy = kNeitherSaturnNorKetu;
+            if (saturnSign == s && ketuSign == s)
+                occupancy =
+                    StrongerPlanetByDignity(kSaturn, kKetu, v) == kKetu ? kKetuOccupies : kSaturnOccupies;
+            else if (saturnSign == s)
+                occupancy = kSaturnOccupies;
+            else if (ketuSign == s)
+                occupancy = kKetuOccupies;
+            tables.m_saturnKetu[v][s] = occupancy;
+        }
+    }
+}

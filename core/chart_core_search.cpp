@@ -1,0 +1,385 @@
+// The searches for an instant: a probe is stepped through time until a body, or a relation of two
+// bodies, crosses its target; the crossing is then narrowed. Every loop is bounded, so a target that is
+// never reached gives "not found" instead of a hang.
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "core/angle_time.h"
+#include "core/chart_core.h"
+
+namespace {
+
+constexpr double kSecond = 1.0 / 86400.0; // days
+// Crossings are narrowed to a tenth of a second, so that even the Moon's place at the instant found is
+// right to a twentieth of an arcsecond; the lagna, turning some 15 arcseconds a second, to a fifteenth.
+constexpr double kTolerance = 0.1 * kSecond;
+constexpr double kLagnaTolerance = kSecond / 15.0;
+constexpr int kMaxNarrowingPasses = 200; // each pass at least halves the bracket: 60 would do
+// Mars, the body with the longest direct spell, runs direct for up to 746 days (1900-2100).
+constexpr double kStationSpanDays = 1000.0;
+// The most a body may move in one step of a sign search, degrees: less than a sign, so no stay is skipped.
+constexpr double kSignStepDegrees = 25.0;
+
+// Greatest daily motion in longitude of bodies 0-12, degrees per day, rounded up: the library's
+// geocentric extremes over 1900-2100 (the true node's for Rahu and Ketu); for the lagna, the fastest
+// rising at latitude 60 degrees. Steps are kept short enough for no crossing to slip between two steps.
+constexpr double kTopSpeed[kEphemerisBodyCount] = {1350.0, 1.02, 15.4, 0.8,   2.21,  0.25, 1.26,
+                                                   0.14,   0.26, 0.26, 0.065, 0.043, 0.041};
+
+// Longest time a body can take to come back to a longitude, days, with a margin: its period lengthened
+// by retrograde loops (the lagna: a sidereal day). A search gives up after this span.
+constexpr double kRecurrenceDays[kEphemerisBodyCount] = {
+    3.0, 400.0, 35.0, 1000.0, 500.0, 5000.0, 600.0, 12000.0, 8000.0, 8000.0, 33000.0, 64000.0, 100000.0};
+
+// Speed rank (0 fastest): the faster body of a two-body relation goes first, so the relation grows.
+constexpr int kSpeedRank[kEphemerisBodyCount] = {0, 4, 1, 5, 2, 6, 3, 9, 7, 8, 10, 11, 12};
+
+using ValueFunction = double (*)(double, double, double);
+
+// One crossing search: the quantity, where it counts as crossing 0, how it is stepped and narrowed.
+struct SearchPlan {
+    int bodyA = kSun;
+    int bodyB = kNoBody; // kNoBody: one-body search, y is fixedY
+    double fixedY = 0.0;
+    ValueFunction value = SearchValueDifference;
+    double c = 0.0;
+    double hi = 240.0; // a crossing goes from above hi to below lo, or back
+    double lo = 120.0;
+    double step = 10.0; // days; negative backward
+    double tolerance = kTolerance;
+    double spanDays = 0.0;
+
+    bool Involves(int body) const { return bodyA == body || bodyB == body; }
+    bool Crosses(double f1, double f2) const { return (f1 > hi && f2 < lo) || (f1 < lo && f2 > hi); }
+    // Shortens the step so that the quantity, moving at most `topSpeed` degrees a day, moves less than
+    // the crossing window in one step: a crossing is seen only when it lands from above hi to below lo.
+    void BoundStep(double topSpeed) { step = std::min(step, 0.95 * std::min(360.0 - hi, lo) / topSpeed); }
+    double RelationTopSpeed() const { return kTopSpeed[bodyA] + (bodyB == kNoBody ? 0.0 : kTopSpeed[bodyB]); }
+};
+
+SearchResult InvalidBody(int body) {
+    return SearchResult::Invalid("Body " + std::to_string(body) +
+                                 " cannot be searched: body numbers run from 0 to 12.");
+}
+
+bool IsSearchable(int body) {
+    return body >= 0 && body < kEphemerisBodyCount;
+}
+
+double SpanDays(int bodyA, int bodyB) {
+    if (bodyB == kNoBody) return kRecurrenceDays[bodyA];
+    if (bodyA == kLagna || bodyB == kLagna) return kRecurrenceDays[kLagna]; // the lagna's turn dominates
+    return kRecurrenceDays[bodyA] + kRecurrenceDays[bodyB];
+}
+
+// A body's sidereal longitude as the searches read it: without speeds, and Ketu opposite Rahu (read
+// without speeds, the library's node stands for both).
+CalcValue SearchPosition(CChartCore& probe, int body, double jdUt) {
+    std::uint8_t retrograde = 0;
+    if (body != kKetu) return probe.CalcBody(body, jdUt, retrograde, false);
+    CalcValue rahu = probe.CalcBody(kRahu, jdUt, retrograde, false);
+    rahu.value = Reduce360(rahu.value + 180.0);
+    return rahu;
+}
+
+struct Sample {
+    double t = 0.0; // UT Julian day
+    double f = 0.0; // the plan's quantity, degrees
+};
+
+class CrossingSearch {
+public:
+    CrossingSearch(const CChartCore& origin, const SearchPlan& plan) : m_probe(origin), m_plan(plan) {}
+
+    SearchResult Run(double jdStart) {
+        Sample before, after;
+        if (!Evaluate(jdStart, after)) return Failure();
+        const int maxSteps = static_cast<int>(std::ceil(m_plan.spanDays / std::fabs(m_plan.step)));
+        for (int i = 0;; ++i) {
+            if (i == maxSteps) return SearchResult::NotFound();
+            before = after;
+            if (!Evaluate(before.t + m_plan.step, after)) return Failure();
+            if (m_plan.Crosses(before.f, after.f)) break;
+        }
+        // `before` is on the near side of the crossing, `after` past it.
+        for (int pass = 0; std::fabs(after.t - before.t) > m_plan.tolerance; ++pass) {
+            if (pass == kMaxNarrowingPasses) return SearchResult::NotFound();
+            const Sample high = before.f > after.f ? before : after;
+            const Sample low = before.f > after.f ? after : before;
+            if (high.f == low.f) break;
+            // Where the straight line from the high value up through 360 to the low one crosses.
+            const double u = 360.0 - high.f;
+            const double estimate = (high.t * low.f + low.t * u) / (low.f + u);
+            bool narrowed = false;
+            // First try a bracket of 1/1024, then 1/16, of the present one around the estimate.
+            for (const double n : {1024.0, 16.0}) {
+                Sample a, b;
+                if (!Evaluate(estimate + (before.t - estimate) / n, a)) return Failure();
+                if (m_plan.Crosses(before.f, a.f)) continue;
+                if (!Evaluate(estimate + (after.t - estimate) / n, b)) return Failure();
+                if (m_plan.Crosses(a.f, b.f)) {
+                    before = a;
+                    after = b;
+                    narrowed = true;
+                    break;
+                }
+            }
+            if (narrowed) continue;
+            Sample middle;
+            if (!Evaluate((before.t + after.t) / 2.0, middle)) return Failure();
+            (m_plan.Crosses(before.f, middle.f) ? after : before) = middle;
+        }
+        return SearchResult::Found(std::max(before.t, after.t));
+    }
+
+private:
+    bool Evaluate(double jdUt, Sample& sample) {
+        sample.t = jdUt;
+        const CalcValue x = SearchPosition(m_probe, m_plan.bodyA, jdUt);
+        if (!x.ok()) return Fail(x.status);
+        double y = m_plan.fixedY;
+        if (m_plan.bodyB != kNoBody) {
+            const CalcValue b = SearchPosition(m_probe, m_plan.bodyB, jdUt);
+            if (!b.ok()) return Fail(b.status);
+            y = b.value;
+        }
+        sample.f = m_plan.value(x.value, y, m_plan.c);
+        return true;
+    }
+    bool Fail(const CalcStatus& status) {
+        m_failure = status;
+        return false;
+    }
+    SearchResult Failure() const { return SearchResult::Failed(m_failure); }
+
+    CChartCore m_probe;
+    SearchPlan m_plan;
+    CalcStatus m_failure;
+};
+
+// Steps from `t` by `step` days until `test` holds, for at most `spanDays`: `t` gets the first instant
+// where it does (unchanged when it holds there already), `before` the instant looked at just before it
+// (the caller sets it for `t` itself). `test(jdUt, holds)` returns the calculation's status.
+template <class Test>
+SearchResult StepUntil(double& before, double& t, double step, double spanDays, Test test) {
+    const int maxSteps = static_cast<int>(std::ceil(spanDays / std::fabs(step)));
+    bool holds = false;
+    for (int i = 0;; ++i) {
+        if (const CalcStatus status = test(t, holds); !status.ok()) return SearchResult::Failed(status);
+        if (holds) return SearchResult::Found(t);
+        if (i == maxSteps) return SearchResult::NotFound();
+        before = t;
+        t += step;
+    }
+}
+
+// Halves the span from `from` (where `test` fails) to `to` (where it holds) until it is at most one
+// second wide.
+template <class Test> CalcStatus NarrowToSecond(double& from, double& to, Test test) {
+    for (int pass = 0; std::fabs(to - from) > kSecond && pass < kMaxNarrowingPasses; ++pass) {
+        const double middle = (from + to) / 2.0;
+        bool holds = false;
+        if (const CalcStatus status = test(middle, holds); !status.ok()) return status;
+        (holds ? to : from) = middle;
+    }
+    return {};
+}
+
+// The bodies and the fixed longitude of a request; B only in a two-body request.
+template <class Request> SearchPlan PlanBodies(const Request& request) {
+    SearchPlan plan;
+    plan.bodyA = request.m_nBodyA;
+    plan.bodyB = request.m_bTwoBody ? request.m_nBodyB : kNoBody;
+    plan.fixedY = request.m_dTarget;
+    return plan;
+}
+
+template <class Request> std::optional<SearchResult> RefuseBadBodies(const Request& request) {
+    if (!IsSearchable(request.m_nBodyA)) return InvalidBody(request.m_nBodyA);
+    if (request.m_bTwoBody && !IsSearchable(request.m_nBodyB)) return InvalidBody(request.m_nBodyB);
+    return std::nullopt;
+}
+
+// Swaps A and B when B is the faster; true when it did.
+bool PutFasterFirst(SearchPlan& plan) {
+    if (plan.bodyB == kNoBody || kSpeedRank[plan.bodyA] <= kSpeedRank[plan.bodyB]) return false;
+    std::swap(plan.bodyA, plan.bodyB);
+    return true;
+}
+
+// Turns the step for a backward search, sets the tolerance and span, and searches from the origin's
+// instant.
+SearchResult RunPlan(const CChartCore& origin, SearchPlan plan, bool backward) {
+    if (backward) plan.step = -plan.step;
+    plan.tolerance = plan.Involves(kLagna) ? kLagnaTolerance : kTolerance;
+    plan.spanDays = SpanDays(plan.bodyA, plan.bodyB);
+    return CrossingSearch(origin, plan).Run(origin.GetJulianDay());
+}
+
+// Puts a found instant into the target record with its positions.
+SearchResult Deliver(const CChartCore& origin, SearchResult result, CChartCore& target) {
+    if (!result.found()) return result;
+    if (const CalcStatus status = origin.SetFromJulianDay(result.jdUt, target); !status.ok()) {
+        return SearchResult::Failed(status);
+    }
+    return result;
+}
+
+// Days between two looks at a body's direction: short enough not to step over a whole spell.
+double StationStepDays(int body) {
+    if (body == kMercury) return 5.0; // its retrograde spells last as little as 19.75 days
+    if (body == kRahu) return 1.0;    // the true node turns every few days
+    return 20.0;
+}
+
+} // namespace
+
+SearchResult CChartCore::FindLongitudeTime(CChartCore& target, const CLongitudeSearchRequest& request) const {
+    CLongitudeSearch search;
+    search.m_nBodyA = request.m_nBodyA;
+    search.m_nBodyB = request.m_nBodyB;
+    search.m_dTarget = request.m_dTarget;
+    search.m_dSeparation = request.m_dSeparation;
+    search.m_bTwoBody = request.m_bTwoBody;
+    search.m_bBackward = request.m_bBackward;
+    return SearchLongitude(target, search);
+}
+
+SearchResult CChartCore::SearchLongitude(CChartCore& target, const CLongitudeSearch& search) const {
+    return Deliver(*this, LocateLongitude(search), target);
+}
+
+SearchResult CChartCore::SearchAngleTime(CChartCore& target, const CLongitudeSearchRequest& request) const {
+    return Deliver(*this, LocateAngle(request), target);
+}
+
+SearchResult CChartCore::LocateLongitude(const CLongitudeSearch& search) const {
+    if (const auto refused = RefuseBadBodies(search)) return *refused;
+    SearchPlan plan = PlanBodies(search);
+    const bool lagna = plan.Involves(kLagna);
+    if (search.m_bMidpoint) {
+        // The midpoint jumps by 180 degrees when the two bodies pass each other: a narrow window keeps
+        // that jump from passing for a crossing.
+        plan.value = SearchValueMidpoint;
+        plan.c = -search.m_dSeparation;
+        plan.hi = lagna ? 358.0 : 350.0;
+        plan.lo = lagna ? 2.0 : 10.0;
+    } else if (search.m_bSum) {
+        plan.value = SearchValueSum;
+        plan.c = -search.m_dSeparation;
+    } else {
+        plan.value = SearchValueDifference;
+        plan.c = PutFasterFirst(plan) ? -search.m_dSeparation : search.m_dSeparation; // B - A = -separation
+    }
+    plan.step = lagna ? 1.0 / 12.0 : plan.Involves(kMoon) ? 3.0 : 10.0;
+    if (search.m_bMidpoint) {
+        plan.step /= 2.0;
+        plan.BoundStep(plan.RelationTopSpeed() / 2.0);
+    } else {
+        plan.BoundStep(plan.RelationTopSpeed());
+    }
+    return RunPlan(*this, plan, search.m_bBackward);
+}
+
+SearchResult CChartCore::LocateAngle(const CLongitudeSearchRequest& request) const {
+    if (const auto refused = RefuseBadBodies(request)) return *refused;
+    SearchPlan plan = PlanBodies(request);
+    PutFasterFirst(plan); // a sum does not care which comes first
+    plan.value = SearchValueSum;
+    plan.c = -request.m_dSeparation;
+    plan.step = plan.Involves(kLagna)  ? 1.0 / 6.0
+                : plan.Involves(kMoon) ? 7.0
+                : plan.Involves(kSun)  ? 60.0
+                                       : 10.0;
+    plan.BoundStep(plan.RelationTopSpeed());
+    return RunPlan(*this, plan, request.m_bBackward);
+}
+
+SearchResult CChartCore::FindStation(CChartCore& target, int body, bool forward, std::uint8_t& state) const {
+    if (!IsSearchable(body)) return InvalidBody(body);
+    CChartCore probe = *this;
+    const auto stateAt = [&](double jdUt, std::uint8_t& s) -> CalcStatus {
+        std::uint8_t retrograde = 0;
+        const CalcValue longitude = probe.CalcBody(body, jdUt, retrograde, true);
+        if (!longitude.ok()) return longitude.status;
+        // The nodes are never flagged retrograde: Rahu's state is its direction of motion.
+        s = body == kRahu ? (probe.m_dBodySpeed[kRahu] >= 0.0 ? 1 : 0) : retrograde;
+        return {};
+    };
+    const double jd = GetJulianDay();
+    std::uint8_t initial = 0;
+    if (const CalcStatus status = stateAt(jd, initial); !status.ok()) return SearchResult::Failed(status);
+    const auto changed = [&](double jdUt, bool& holds) {
+        std::uint8_t s = 0;
+        const CalcStatus status = stateAt(jdUt, s);
+        holds = s != initial;
+        return status;
+    };
+    const double step = forward ? StationStepDays(body) : -StationStepDays(body);
+    double before = jd, after = jd + step;
+    SearchResult result = StepUntil(before, after, step, kStationSpanDays, changed);
+    if (!result.found()) return result;
+    if (const CalcStatus status = NarrowToSecond(before, after, changed); !status.ok()) {
+        return SearchResult::Failed(status);
+    }
+    state = initial ? 0 : 1;
+    return Deliver(*this, SearchResult::Found(after), target);
+}
+
+SearchResult CChartCore::FindBodyEntersDivision(int body, int sign, bool backward, double& start,
+                                                double& end) const {
+    if (!IsSearchable(body)) return InvalidBody(body);
+    if (sign < 0 || sign > 11) {
+        return SearchResult::Invalid("Sign " + std::to_string(sign) +
+                                     " does not exist: signs run from 0 to 11.");
+    }
+    CChartCore probe = *this;
+    const auto inSign = [&](double jdUt, bool& holds) {
+        const CalcValue longitude = SearchPosition(probe, body, jdUt);
+        holds = static_cast<int>(longitude.value / 30.0) == sign;
+        return longitude.status;
+    };
+    const auto outOfSign = [&](double jdUt, bool& holds) {
+        const CalcStatus status = inSign(jdUt, holds);
+        holds = !holds;
+        return status;
+    };
+    const double baseStep = body == kLagna ? 1.0 / 12.0 : body == kMoon ? 3.0 : 10.0;
+    double step = std::min(baseStep, kSignStepDegrees / kTopSpeed[body]);
+    if (backward) step = -step;
+    const double span = kRecurrenceDays[body];
+
+    double inside = GetJulianDay(), before = inside;
+    SearchResult result = StepUntil(before, inside, step, span, inSign);
+    if (!result.found()) return result;
+    if (const CalcStatus status = NarrowToSecond(before, inside, inSign); !status.ok()) {
+        return SearchResult::Failed(status);
+    }
+    start = inside;
+    double lastInside = inside, outside = inside + step;
+    result = StepUntil(lastInside, outside, step, span, outOfSign);
+    if (!result.found()) return result;
+    if (const CalcStatus status = NarrowToSecond(lastInside, outside, outOfSign); !status.ok()) {
+        return SearchResult::Failed(status);
+    }
+    end = outside;
+    return SearchResult::Found(start);
+}
+
+SearchResult CChartCore::CalcAtTimeOffset(double lagnaLongitude) {
+    // A little past this record's instant, so that the lagna's own place is found at this instant.
+    CChartCore probe;
+    JulianDayToDate(GetJulianDay() + 0.0035, probe);
+    CLongitudeSearchRequest request;
+    request.m_nBodyA = kLagna;
+    request.m_dTarget = lagnaLongitude;
+    request.m_bBackward = 1;
+    CChartCore found;
+    const SearchResult result = probe.FindLongitudeTime(found, request);
+    if (!result.found()) return result;
+    std::copy(std::begin(found.m_dHouseCusps), std::end(found.m_dHouseCusps), std::begin(m_dHouseCusps));
+    return result;
+}

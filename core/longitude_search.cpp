@@ -1,0 +1,31 @@
+#include "core/longitude_search.h"
+
+#include <utility>
+
+#include "core/angle_time.h"
+
+double SearchValueDifference(double x, double y, double c) {
+    return Reduce360(x - (y + c));
+}
+
+double SearchValueSum(double x, double y, double c) {
+    return Reduce360(x + (y + c));
+}
+
+double SearchValueMidpoint(double x, double y, double c) {
+    return Reduce360(y + Reduce360(x - y) / 2.0 + c);
+}
+
+SearchResult SearchResult::NotFound() {
+    return {SearchOutcome::kNotFound, 0.0,
+            CalcStatus::Failure("No such moment was found within the time span searched.")};
+}
+
+SearchResult SearchResult::Failed(CalcStatus status) {
+    if (status.ok()) status = CalcStatus::Failure("");
+    return {SearchOutcome::kFailed, 0.0, std::move(status)};
+}
+
+SearchResult SearchResult::Invalid(const std::string& message) {
+    return Failed(CalcStatus::Failure(message));
+}

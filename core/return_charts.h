@@ -1,0 +1,27 @@
+#pragma once
+// Year kinds and Pravesha kinds: how "n years after a moment" is measured by the dasa years, the Tajaka
+// and return charts (CChartCore::FindReturnChart), and which Pravesha moment the Tithi Pravesha pane
+// asks for (CChartCore::FindPraveshaMoment). Lengths are days.
+#include "core/calc_options.h"
+
+// Year kinds 0-7.
+constexpr int kYearMeanTropical = 0;      // kMeanTropicalYearDays
+constexpr int kYearSavana = 1;            // 360 days
+constexpr int kYearUserDefined = 2;       // the user's number of days
+constexpr int kYearTrueSiderealSolar = 3; // the Sun's sidereal return
+constexpr int kYearTithi = 4;             // 360 tithis: the return of the Moon - Sun angle
+constexpr int kYearMoonReturn = 5;        // twelve returns of the Moon
+constexpr int kYearMeanSidereal = 6;      // kMeanSiderealYearDays
+constexpr int kYearTrueTropicalSolar = 7; // the Sun's tropical return
+constexpr int kYearKindCount = 8;
+
+constexpr double kSavanaYearDays = 360.0;
+constexpr double kMeanSiderealYearDays = 365.256364; // mean sidereal year
+constexpr double kLunarYearDays = 354.36708;         // twelve mean synodic months of 29.53059 days
+constexpr double kMoonReturnYearDays = 327.84;       // about twelve sidereal months of 27.3217 days
+
+// The Pravesha chosen in the Tithi Pravesha pane ("Select which Pravesha chart you want.").
+constexpr int kPraveshaTithi = 0;     // "Tithi Pravesha": Moon - Sun
+constexpr int kPraveshaNakshatra = 1; // "Nakshatra Pravesha": the Moon
+constexpr int kPraveshaYoga = 2;      // "Yoga Pravesha": Moon + Sun
+extern int g_nTithiPraveshaKind;

@@ -1,0 +1,42 @@
+#pragma once
+// Charts for the analysis tests, filled by hand: no ephemeris and no pipeline. A body placed at a
+// longitude gets that sign in every varga column; a test then changes single columns as it needs.
+#include "core/chart.h"
+
+// Puts a body at a sidereal longitude (degrees) and gives it that sign in every column.
+inline void PlaceBody(CChart& chart, int body, double longitude) {
+    CRasiLongitude& record = chart.m_bodies[body];
+    record.m_dLongitude = longitude;
+    record.SplitLongitude();
+    for (int c = 0; c < kVargaColumnCount; ++c) {
+        if (VargaColumnHoldsSign(c)) chart.m_vargaSign.SetSign(body, c, record.m_nSign);
+    }
+}
+
+// Puts a body in the middle of a sign plus `degrees` (default: 15 degrees into the sign).
+inline void PlaceInSign(CChart& chart, int body, int sign, double degrees = 15.0) {
+    PlaceBody(chart, body, 30.0 * sign + degrees);
+}
+
+// Longitudes of the lagna and the nine planets, body 0 to 9.
+struct Placement {
+    double longitude[10];
+};
+inline CChart ChartWith(const Placement& placement) {
+    CChart chart;
+    for (int b = 0; b <= 9; ++b) PlaceBody(chart, b, placement.longitude[b]);
+    return chart;
+}
+
+// Restores a process-wide option when the test ends.
+template <typename T> class ScopedOption {
+public:
+    ScopedOption(T& option, T value) : m_option(option), m_saved(option) { m_option = value; }
+    ~ScopedOption() { m_option = m_saved; }
+    ScopedOption(const ScopedOption&) = delete;
+    ScopedOption& operator=(const ScopedOption&) = delete;
+
+private:
+    T& m_option;
+    T m_saved;
+};
