@@ -209,11 +209,13 @@ public:
     CalcStatus ChangeTimeZone(double zone);
     // Bodies 13-21 from the ghatis since sunrise, the Sun, Moon, Rahu and lagna.
     void ComputeSpecialLagnas();
-    // The rise of body 1-7 (upper edge, centre or refracted edge by SunriseDefinition: the lagna then
-    // stands that far behind the body) into `rise`, then its set into `set`; each searched backwards
-    // when its flag is set, from this chart's moment and then from the rise.
-    CalcStatus FindRiseTime(int body, CChartCore& rise, CChartCore& set, bool riseBackward, bool setBackward);
-    CalcStatus FindRiseTimeAt(int body, CChartCore& rise, bool backward);
+    // The rise of body 1-9 into `rise`: the moment the lagna stands behind the body by the body's
+    // apparent radius (SunriseDefinition 1), that plus 34' of refraction (2 and any value but 0, 1 and 3)
+    // or nothing (the centre: 0 and 3), searched backwards from this chart's moment when `backward`.
+    // FindRiseTime then searches the set from the rise (the lagna as far past the body's opposite point)
+    // into `set` and returns that search's result. Positions of the probes as the searches leave them.
+    SearchResult FindRiseTime(int body, CChartCore& rise, CChartCore& set, bool riseBackward, bool setBackward) const;
+    SearchResult FindRiseTimeAt(int body, CChartCore& rise, bool backward) const;
     // Bodies 22-26 (Dhooma group) from the Sun by VyatipataMethod.
     void ComputeSunUpagrahas();
     // Bodies 27-32 (Kaala .. Gulika: the lagna at their part of the day or night) and the sphutas 33-44.
@@ -227,9 +229,10 @@ public:
     void ComputeSaham(int index, double a, double b, double c);
     // Extra points 1 (the user's special point) and 2 (the planetary special lagna).
     CalcStatus ComputeExtraPoints();
-    // The planetary special lagna of planet 1-7 at this chart's moment: the planet's longitude at its
+    // The planetary special lagna of planet 1-9 at this chart's moment: the planet's longitude at its
     // last rise, moved on by `speedFactor` full circles for each day since then (moved back for Rahu
-    // and Ketu when `nodesReverse`); degrees, not normalised.
+    // and Ketu when `nodesReverse`); degrees, not normalised. A planet that does not rise at the place
+    // (a polar sky) gives its own longitude.
     CalcValue PlanetarySpecialLagna(int planet, int speedFactor, bool nodesReverse);
     void ComputeCharaKarakas();
     // The murti of the latest sign entry of planets 1-9 (FindSignEntryTimesFor each).

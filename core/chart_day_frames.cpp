@@ -5,6 +5,7 @@
 #include <swephexp.h>
 
 #include "core/chart.h"
+#include "core/chart_searches.h"
 #include "core/ephemeris_flags.h"
 
 namespace {
@@ -107,6 +108,24 @@ SunDaySearch FindEphemerisSunDay(const CChartCore& chart, double birth) {
     return {true, {rise.jdUt, noon.jdUt, set.jdUt, midnight.jdUt, next.jdUt}, {}};
 }
 
+// The sunrise day of the traditional model: the Sun rises when the lagna stands d degrees behind it and
+// sets when the lagna is 180 + d past it; d by SunriseDefinition: none for the centre of the disc (0 and
+// 3), the Sun's mean radius (1) and that with 34' of refraction (2 and any other value). The sunrise is
+// searched back from the birth, the sunset forward from it, the next sunrise forward from the sunset.
+SunDaySearch FindSunDayByLagna(const CChartCore& chart) {
+    double d = 0.834765345044413;
+    if (g_nSunriseDefinition == 0 || g_nSunriseDefinition == 3) d = 0.0;
+    if (g_nSunriseDefinition == 1) d = 0.2680986783777464;
+    CChartCore rise, set, next;
+    const SearchResult foundRise = FindLagnaMeeting(chart, kSun, -d, true, rise);
+    if (!foundRise.found()) return {false, {}, FailureOf(foundRise)};
+    const SearchResult foundSet = FindLagnaMeeting(rise, kSun, 180.0 + d, false, set);
+    if (!foundSet.found()) return {false, {}, FailureOf(foundSet)};
+    const SearchResult foundNext = FindLagnaMeeting(set, kSun, -d, false, next);
+    if (!foundNext.found()) return {false, {}, FailureOf(foundNext)};
+    return {true, {foundRise.jdUt, 0.0, foundSet.jdUt, 0.0, foundNext.jdUt}, {}};
+}
+
 // The 6:00-to-6:00 day containing the birth, with 6:00 at the given hours of the zone clock: its frame
 // and the probes of its 6:00, 18:00 and next 6:00.
 CalcStatus ComputeSixOClockFrame(const CChartCore& chart, double zoneClockHours,
@@ -137,7 +156,7 @@ CalcStatus CChart::ComputeSunriseSunset() {
         return status;
 
     const double birth = GetJulianDay();
-    SunDaySearch search = FindEphemerisSunDay(*this, birth);
+    SunDaySearch search = g_nSiddhanta == 1 ? FindSunDayByLagna(*this) : FindEphemerisSunDay(*this, birth);
     if (!search.status.ok()) return search.status;
     m_bSunriseFromMeanTime = !search.found || !IsSoundSunDay(search.day, birth);
     if (m_bSunriseFromMeanTime) {

@@ -6,6 +6,7 @@
 
 #include "core/angle_math.h"
 #include "core/chart.h"
+#include "core/chart_searches.h"
 #include "core/computed_bodies.h"
 #include "core/planet_tables.h"
 #include "core/sign_arithmetic.h"
@@ -76,6 +77,67 @@ constexpr int kDasaSeedBodies[kDasaSeedCount] = {kMoon,
 // Seeds 1-3 are the 5th, 4th and 8th nakshatras from the Moon.
 constexpr int kMoonSeedNakshatraShift[3] = {4, 3, 7};
 
+// The last lunation (Moon - Sun = `elongation`) before the moment of `from`, or the next one after it.
+SearchResult FindLunation(const CChartCore& from, double elongation, bool backward, CChartCore& lunation) {
+    CLongitudeSearchRequest request;
+    request.m_nBodyA = kMoon;
+    request.m_nBodyB = kSun;
+    request.m_dSeparation = elongation;
+    request.m_bTwoBody = 1;
+    request.m_bBackward = backward ? 1 : 0;
+    return from.FindLongitudeTime(lunation, request);
+}
+
+// The sign one back from the tropical Sun's (longitudes sidereal, the ayanamsa in degrees).
+int TropicalSunSignBefore(const CChartCore& chart) {
+    return SignOfLongitude(Normalize360(chart.m_bodies[kSun].m_dLongitude + chart.m_dAyanamsa - 30.0));
+}
+
+// The lunar month by LunarYrDef, named at the last full moon (0, 1) or new moon (2-5) before the chart's
+// moment: by the Sun's sign then (0, 2) or one back from the tropical Sun then (1, 3), or at birth one
+// back from the Sun's sign (4) or the tropical Sun's (5); any other value as the default, 2. A month is
+// intercalary when the Moon stands in the same sign at its two lunations.
+CalcStatus ComputeLunarMonth(const CChart& chart, CPanchanga& p) {
+    p.m_nLunarMonth = 0;
+    p.m_nIntercalaryState = 0;
+    const double elongation = g_nLunarYrDef == 0 || g_nLunarYrDef == 1 ? 180.0 : 0.0;
+    CChartCore last;
+    const SearchResult found = FindLunation(chart, elongation, true, last);
+    if (!found.found()) return FailureOf(found);
+    switch (g_nLunarYrDef) {
+    case 1:
+    case 3:
+        p.m_nLunarMonth = TropicalSunSignBefore(last);
+        break;
+    case 4:
+        p.m_nLunarMonth = SignFrom(chart.m_bodies[kSun].m_nSign, -1);
+        break;
+    case 5:
+        p.m_nLunarMonth = TropicalSunSignBefore(chart);
+        break;
+    default:
+        p.m_nLunarMonth = last.m_bodies[kSun].m_nSign;
+        break;
+    }
+
+    // The neighbouring lunations, searched from a little past the found one so as not to find it again.
+    constexpr double kPastLunation = 0.0035; // days
+    const int moonSign = last.m_bodies[kMoon].m_nSign;
+    CChartCore from, other;
+    chart.JulianDayToDate(found.jdUt + kPastLunation, from);
+    const SearchResult next = FindLunation(from, elongation, false, other);
+    if (!next.found()) return FailureOf(next);
+    if (other.m_bodies[kMoon].m_nSign == moonSign) {
+        p.m_nIntercalaryState = 2;
+        return {};
+    }
+    chart.JulianDayToDate(found.jdUt - kPastLunation, from);
+    const SearchResult previous = FindLunation(from, elongation, true, other);
+    if (!previous.found()) return FailureOf(previous);
+    p.m_nIntercalaryState = other.m_bodies[kMoon].m_nSign == moonSign ? 1 : 0;
+    return {};
+}
+
 } // namespace
 
 int CChart::GetTithiIndex(int a, int b, int h) const {
@@ -108,6 +170,7 @@ CalcStatus CChart::ComputePanchanga() {
     p.m_dMoonNakshatraFraction =
         1.0 - (Normalize360(moon + offset.value) * kPerNakshatra - p.m_nMoonNakshatra);
 
+    if (CalcStatus status = ComputeLunarMonth(*this, p); !status.ok()) return status;
     // The cycle year turns in the lunar month Chaitra: before June a month late in the lunar year still
     // belongs to the previous civil year.
     int year = m_dateTime.m_nYear;

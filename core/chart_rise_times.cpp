@@ -1,0 +1,58 @@
+// Rise and set of a body as the lagna meeting it: the searches the special lagnas of the planets and
+// the panchanga's risings use.
+#include "core/chart.h"
+#include "core/chart_searches.h"
+
+namespace {
+
+// Radii of the bodies in km by body number (the lagna and the nodes none), for the rising of the upper
+// edge of the disc.
+constexpr double kBodyRadiusKm[kKetu + 1] = {0.0,     695500.0, 1737.4,  3397.0, 2439.7,
+                                             71492.0, 6051.8,   60268.0, 0.0,    0.0};
+constexpr double kAuPerKm = 6.684578082767149e-9;       // 1 / 149598000 km
+constexpr double kDegreesPerRadian = 57.29577951308232; // 180 / pi
+constexpr double kHorizontalRefraction = 34.0 / 60.0;   // degrees: the standard refraction at the horizon
+
+// How far (degrees) the lagna stands behind the body at its rise, by SunriseDefinition: nothing for the
+// centre of the disc (0 and 3), the apparent radius for the upper edge (1), and the refraction with it
+// (2 and any other value).
+double RiseOffset(const CChartCore& chart, int body) {
+    const double distance = body >= 0 && body <= kKetu ? chart.m_dBodyDistance[body] : 0.0;
+    const double radiusKm = body >= 0 && body <= kKetu ? kBodyRadiusKm[body] : 0.0;
+    const double radius =
+        radiusKm > 0.0 && distance > 0.0 ? radiusKm * kAuPerKm / distance * kDegreesPerRadian : 0.0;
+    switch (g_nSunriseDefinition) {
+    case 0:
+    case 3:
+        return 0.0;
+    case 1:
+        return radius;
+    default:
+        return radius + kHorizontalRefraction;
+    }
+}
+
+} // namespace
+
+SearchResult FindLagnaMeeting(const CChartCore& from, int body, double separation, bool backward,
+                              CChartCore& into) {
+    CLongitudeSearchRequest request;
+    request.m_nBodyA = kLagna;
+    request.m_nBodyB = body;
+    request.m_dSeparation = separation;
+    request.m_bTwoBody = 1;
+    request.m_bBackward = backward ? 1 : 0;
+    return from.FindLongitudeTime(into, request);
+}
+
+SearchResult CChart::FindRiseTimeAt(int body, CChartCore& rise, bool backward) const {
+    return FindLagnaMeeting(*this, body, -RiseOffset(*this, body), backward, rise);
+}
+
+SearchResult CChart::FindRiseTime(int body, CChartCore& rise, CChartCore& set, bool riseBackward,
+                                  bool setBackward) const {
+    const double offset = RiseOffset(*this, body);
+    const SearchResult found = FindLagnaMeeting(*this, body, -offset, riseBackward, rise);
+    if (!found.found()) return found;
+    return FindLagnaMeeting(rise, body, 180.0 + offset, setBackward, set);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Searches the chart's day and point steps make: the moment the lagna meets a body (the rising of the
+// traditional model and of the planets), and the failure a search result carries.
+#include "core/chart_core.h"
+
+// From `from`'s instant on (or back, with `backward`), the moment at which the lagna's longitude minus
+// body b's (1-9) equals `separation` (degrees: -d for a rise with the lagna d behind the body, 180 + d
+// for a set), delivered into `into` with its bodies 0-12.
+SearchResult FindLagnaMeeting(const CChartCore& from, int body, double separation, bool backward,
+                              CChartCore& into);
+
+// The failure of a search that could not calculate; a moment not found is no failure.
+inline CalcStatus FailureOf(const SearchResult& result) {
+    return result.outcome == SearchOutcome::kFailed ? result.status : CalcStatus{};
+}

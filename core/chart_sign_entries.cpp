@@ -1,0 +1,46 @@
+// The murti (metal) of each planet's latest entry into its present sign: where the Moon then stood,
+// counted from the natal Moon.
+#include "core/chart.h"
+#include "core/chart_searches.h"
+#include "core/sign_arithmetic.h"
+
+int g_nMurtiReferenceColumn = 0;
+
+namespace {
+
+// Murti by the house (1-12) of the Moon at the entry counted from the natal Moon: 0 gold, 1 silver,
+// 2 copper, 3 iron.
+constexpr int kMurtiByHouse[13] = {0, 0, 1, 2, 3, 1, 0, 2, 3, 1, 2, 0, 3};
+
+} // namespace
+
+CalcStatus CChart::FindSignEntryTimesFor(int body) {
+    if (body < kSun || body > kKetu) return {};
+    // Ketu enters its sign when Rahu enters the opposite one.
+    const int searched = body == kKetu ? kRahu : body;
+    double stayStart = 0.0, entry = 0.0;
+    const SearchResult found =
+        FindBodyEntersDivision(searched, m_bodies[searched].m_nSign, true, stayStart, entry);
+    if (!found.found()) return FailureOf(found); // no entry within the span searched: the murti stays
+    std::uint8_t retrograde = 0;
+    CChartCore probe;
+    JulianDayToDate(entry, probe);
+    const CalcValue moon = probe.CalcBody(kMoon, entry, retrograde, false);
+    if (!moon.ok()) return moon.status;
+    const int column = g_nMurtiReferenceColumn >= 0 && g_nMurtiReferenceColumn < kVargaColumnCount
+                           ? g_nMurtiReferenceColumn
+                           : kD1Column;
+    const CChart& natal = m_pNatalChart ? *m_pNatalChart : *this;
+    const int natalMoon = natal.m_vargaSign.Sign(kMoon, column);
+    const int house = SignFrom(SignOfLongitude(moon.value), -natalMoon) + 1;
+    m_nMurti[body] = kMurtiByHouse[house];
+    return {};
+}
+
+CalcStatus CChart::FindSignEntryTimes() {
+    for (int planet = kSun; planet <= kRahu; ++planet) {
+        if (CalcStatus status = FindSignEntryTimesFor(planet); !status.ok()) return status;
+    }
+    m_nMurti[kKetu] = m_nMurti[kRahu];
+    return {};
+}
