@@ -214,7 +214,8 @@ public:
     // or nothing (the centre: 0 and 3), searched backwards from this chart's moment when `backward`.
     // FindRiseTime then searches the set from the rise (the lagna as far past the body's opposite point)
     // into `set` and returns that search's result. Positions of the probes as the searches leave them.
-    SearchResult FindRiseTime(int body, CChartCore& rise, CChartCore& set, bool riseBackward, bool setBackward) const;
+    SearchResult FindRiseTime(int body, CChartCore& rise, CChartCore& set, bool riseBackward,
+                              bool setBackward) const;
     SearchResult FindRiseTimeAt(int body, CChartCore& rise, bool backward) const;
     // Bodies 22-26 (Dhooma group) from the Sun by VyatipataMethod.
     void ComputeSunUpagrahas();

@@ -93,7 +93,6 @@ struct SunDaySearch {
 };
 
 SunDaySearch FindEphemerisSunDay(const CChartCore& chart, double birth) {
-    SunDaySearch search;
     const SunEvent next = NextSunEvent(chart, birth, SE_CALC_RISE);
     if (!next.found) return {false, {}, next.status};
     // The birth day's own sunrise is the one before the next, searched from well before it.
