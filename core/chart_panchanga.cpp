@@ -79,13 +79,7 @@ constexpr int kMoonSeedNakshatraShift[3] = {4, 3, 7};
 
 // The last lunation (Moon - Sun = `elongation`) before the moment of `from`, or the next one after it.
 SearchResult FindLunation(const CChartCore& from, double elongation, bool backward, CChartCore& lunation) {
-    CLongitudeSearchRequest request;
-    request.m_nBodyA = kMoon;
-    request.m_nBodyB = kSun;
-    request.m_dSeparation = elongation;
-    request.m_bTwoBody = 1;
-    request.m_bBackward = backward ? 1 : 0;
-    return from.FindLongitudeTime(lunation, request);
+    return from.FindLongitudeTime(lunation, SeparationRequest(kMoon, kSun, elongation, backward));
 }
 
 // The sign one back from the tropical Sun's (longitudes sidereal, the ayanamsa in degrees).

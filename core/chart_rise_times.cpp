@@ -36,13 +36,7 @@ double RiseOffset(const CChartCore& chart, int body) {
 
 SearchResult FindLagnaMeeting(const CChartCore& from, int body, double separation, bool backward,
                               CChartCore& into) {
-    CLongitudeSearchRequest request;
-    request.m_nBodyA = kLagna;
-    request.m_nBodyB = body;
-    request.m_dSeparation = separation;
-    request.m_bTwoBody = 1;
-    request.m_bBackward = backward ? 1 : 0;
-    return from.FindLongitudeTime(into, request);
+    return from.FindLongitudeTime(into, SeparationRequest(kLagna, body, separation, backward));
 }
 
 SearchResult CChart::FindRiseTimeAt(int body, CChartCore& rise, bool backward) const {

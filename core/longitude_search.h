@@ -18,6 +18,17 @@ struct CLongitudeSearchRequest {
     std::uint8_t m_bBackward = 0; // 1: search back in time
 };
 
+// A two-body request: the moment at which A - B = separation (degrees), forward or back in time.
+inline CLongitudeSearchRequest SeparationRequest(int bodyA, int bodyB, double separation, bool backward) {
+    CLongitudeSearchRequest request;
+    request.m_nBodyA = bodyA;
+    request.m_nBodyB = bodyB;
+    request.m_dSeparation = separation;
+    request.m_bTwoBody = 1;
+    request.m_bBackward = backward ? 1 : 0;
+    return request;
+}
+
 // The request as CChartCore::SearchLongitude takes it, with the kind of two-body relation.
 struct CLongitudeSearch {
     int m_nBodyA = 0;
