@@ -287,12 +287,13 @@ TEST(Shadbala, BhavaDigBalaByTheClassOfTheSign) {
         double digBala;
     };
     constexpr Case kCases[] = {
-        {10, 1, 30}, // Aries, quadruped: no strength in the 4th
-        {10, 4, 60}, // Cancer, watery: none in the 10th        {10, 7, 0},   // Libra, human: none in the 7th
-        {10, 8, 50}, // Scorpio, insect: none in the 1st
+        {10, 1, 30},  // Aries, quadruped: no strength in the 4th
+        {10, 4, 60},  // Cancer, watery: none in the 10th
+        {10, 7, 0},   // Libra, human: none in the 7th
+        {10, 8, 50},  // Scorpio, insect: none in the 1st
         {250, 1, 60}, // Sagittarius below 15 degrees: human
-        {260, 1, 30}, // Sagittarius from 15 degrees: quadruped        {250, 2, 20}, // Capricorn with the
-                      // lagna below 15: quadruped
+        {260, 1, 30}, // Sagittarius from 15 degrees: quadruped
+        {250, 2, 20}, // Capricorn with the lagna below 15: quadruped
         {260, 2, 40}, // Capricorn from 15: watery
     };
     for (const Case& c : kCases) {
