@@ -97,6 +97,37 @@ TEST(Shadbala, CheshtaOfTheLuminariesIsNotCounted) {
     EXPECT_NEAR(Value(chart, kMoon, CShadbala::kCheshtaBala), 40.0, 1e-9);
 }
 
+// Worked by hand from the mean motions for 1 January 2000, 12:30 in zone 5:30 east: D = 36524 days +
+// ((-5.30 + 76) / 15 + 12.30) / 24 = 36524.708889; Y = 100. Each value is fold(M - (S + lon) / 2) / 3,
+// with M and S reduced into [0, 360).
+TEST(Shadbala, CheshtaOfTheStarPlanetsFromTheirMeanMotions) {
+    struct Case {
+        int planet;
+        double longitude;
+        double cheshta;
+    };
+    constexpr Case kCases[] = {
+        {kMars, 300.0, 19.541347},   // M 256.306671, S 329.861427
+        {kMercury, 250.0, 3.964235}, // M 241.260631, S 256.306671
+        {kJupiter, 0.0, 36.413978},  // M 256.306671, S 11.097210
+        {kVenus, 230.0, 27.275696},  // M 161.326247, S 256.306671
+        {kSaturn, 20.0, 41.762733},  // M 256.306671, S 23.189741
+    };
+    CChart chart = Conjunction();
+    chart.m_dateTime.m_nYear = 2000;
+    chart.m_dateTime.m_nMonth = 1;
+    chart.m_dateTime.m_nDay = 1;
+    chart.m_dateTime.m_time.m_dHours = 12.5;
+    chart.m_dateTime.m_zone.m_dHours = -5.5;
+    for (const Case& c : kCases) PlaceBody(chart, c.planet, c.longitude);
+    chart.m_shadbala.Compute();
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.planet);
+        EXPECT_NEAR(Value(chart, c.planet, CShadbala::kCheshtaBala), c.cheshta, 1e-5);
+        EXPECT_NEAR(Value(chart, c.planet, CShadbala::kCheshtaRashmi), (c.cheshta * 0.1 + 1.0) * 2.0, 1e-5);
+    }
+}
+
 TEST(Shadbala, UchchaRunsFromDebilitationToExaltation) {
     struct Case {
         int planet;
