@@ -4,12 +4,10 @@
 #include "analysis/dignity_tables.h"
 #include "core/calc_options.h"
 #include "core/chart.h"
+#include "core/computed_bodies.h"
 #include "core/sign_rules.h"
 
 namespace {
-
-constexpr int kArudhaLagna = 59;      // body number of the arudha lagna
-constexpr int kFirstGrahaArudha = 83; // body number of the Sun's arudha; Ketu's is 91
 
 bool InKendraFrom(int sign, int reference) {
     return (sign - reference + 12) % 12 % 3 == 0;
@@ -70,9 +68,9 @@ bool CAvasthas::InSwarudhaKendra(int p, int v) const {
     case 2:
         return InKendraFrom(sign, signs.Sign(kArudhaLagna, v));
     case 3:
-        return InKendraFrom(sign, signs.Sign(kFirstGrahaArudha + p - 1, kD1Column));
+        return InKendraFrom(sign, signs.Sign(kFirstPlanetArudha + p - 1, kD1Column));
     case 4:
-        return InKendraFrom(sign, signs.Sign(kFirstGrahaArudha + p - 1, v));
+        return InKendraFrom(sign, signs.Sign(kFirstPlanetArudha + p - 1, v));
     case 5: {
         const int lord = m_pChart->SignLordOpt(signs.Sign(kArudhaLagna, v), v);
         return InKendraFrom(sign, signs.Sign(lord, v));
