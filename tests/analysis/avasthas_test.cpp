@@ -37,8 +37,8 @@ TEST(Avasthas, VimsopakaOfAPlanetInItsOwnSignInEveryVargaIs20) {
 }
 
 TEST(Avasthas, VimsopakaWeighsEachVargasDignity) {
-    CChart chart = EveryPlanetAtHome(); // The Sun in Aries (Mars's sign) in D-9 only: Mars is its natural
-                                        // friend and, in Scorpio, the 8th
+    CChart chart = EveryPlanetAtHome();
+    // The Sun in Aries (Mars's sign) in D-9 only: Mars is its natural friend and, in Scorpio, the 8th
     // from Aries, its temporal enemy in D-9: neutral, 10 points instead of 20.
     chart.m_vargaSign.SetSign(kSun, kD9Column, kAries);
     chart.ComputeRelationships();
@@ -161,9 +161,8 @@ TEST(Avasthas, HarshaBala) {
     PlaceInSign(chart, kLagna, kAries);
     chart.m_sunriseFrame.m_bDayBirth = 1;
     chart.m_avasthas.Compute();
-    const auto& harsha =
-        chart.m_avasthas.m_harsha
-            .m_nBala; // The Sun in Leo, the 5th: own sign, a house of the 4th to 6th, day birth.
+    const auto& harsha = chart.m_avasthas.m_harsha.m_nBala;
+    // The Sun in Leo, the 5th: own sign, a house of the 4th to 6th, day birth.
     EXPECT_EQ(harsha[kSun - 1], 15);
     // Saturn in Capricorn, the 10th: own sign only.
     EXPECT_EQ(harsha[kSaturn - 1], 5);
