@@ -4,6 +4,7 @@
 #include "core/chart.h"
 #include "core/varga_options.h"
 #include "core/varga_rules.h"
+#include "core/varga_special.h"
 
 namespace {
 
@@ -76,12 +77,10 @@ CChart* CChart::GetVargaChart(int column) {
     return m_pVargaChart[column].get();
 }
 
-// A body of the parent at its divisional longitude in a column (1-28): the divisor times its longitude
-// (the D-30 degree rule for D-30 unless 1-degree parts are chosen; from the end of the sign where the
-// column's variant counts so), in the sign the parent's varga table gives it. Columns that hold no sign
-// (D-150, Hadda) give the D-1 sign, so such a child stays a rasi chart.
-CRasiLongitude CChart::DivisionalLongitude(int body, int column) const {
-    const CRasiLongitude& source = m_bodies[body];
+// A body record at its divisional longitude in a column (1-28): the divisor times its longitude (the
+// D-30 degree rule for D-30 unless 1-degree parts are chosen; from the end of the sign where the
+// column's variant counts so), in the given sign.
+static CRasiLongitude DivisionalRecord(const CRasiLongitude& source, int column, int sign) {
     double longitude = g_vargaDivisors[column] * source.m_dLongitude;
     if (column == kD30Column && !g_bUse1DegInD30ForDivLong)
         longitude = D30DivisionalDegrees(source.DegreesInSign(), IsEvenSign(source.m_nSign));
@@ -92,9 +91,19 @@ CRasiLongitude CChart::DivisionalLongitude(int body, int column) const {
     CRasiLongitude record;
     record.m_dLongitude = longitude;
     record.SplitLongitude();
-    record.m_nSign = m_vargaSign.Sign(body, column);
+    record.m_nSign = sign;
     record.JoinLongitude();
     return record;
+}
+
+// A body of the parent at its divisional longitude in a column (1-28), in the sign the parent's varga
+// table gives it. The composite "D-n of D-m" divides the body's record in the D-m chart by the rule
+// of D-n. Columns that hold no sign (D-150, Hadda) give the D-1 sign, so such a child stays a rasi chart.
+CRasiLongitude CChart::DivisionalLongitude(int body, int column) const {
+    const int sign = m_vargaSign.Sign(body, column);
+    if (column == kCompositeColumn && IsValidCompositeVarga(g_nDmDnChartDm, g_nDmDnChartDn))
+        return DivisionalRecord(DivisionalLongitude(body, g_nDmDnChartDm), g_nDmDnChartDn, sign);
+    return DivisionalRecord(m_bodies[body], column, sign);
 }
 
 // Birth data from the parent, then every body at its divisional longitude. Bodies for which skipBody
@@ -140,21 +149,20 @@ CalcStatus CChart::ComputeVargaChart(CChart& parent, int column) {
 }
 
 CalcStatus CChart::RefreshVargaChart(CChart& parent, int column) {
-    if (column == kCompositeColumn) {
-        if (CalcStatus status = ComputeNakshatraPadas(); !status.ok()) return status;
-        ComputeDasaSeeds();
-        return {};
-    }
     // Bhava arudhas by divisional longitude were written into this child by the parent's arudha step.
     const bool keepArudhas = g_bLongitudeBasedBhavaArudhas && g_bDivLongsInBhavaArudhas;
     const auto skipBody = [keepArudhas](int b) {
         return keepArudhas && b >= kFirstBhavaArudha && b <= kLastBhavaArudha;
     };
     if (CalcStatus status = DeriveChildBodies(*this, parent, column, skipBody); !status.ok()) return status;
-    ComputeVargaColumn(kD1Column, m_bodies, m_vargaSign);
-    ComputeVargaColumn(kD9Column, m_bodies, m_vargaSign);
+    // The composite child takes the parent's current composite records as they are, unshifted.
+    const bool composite = column == kCompositeColumn;
+    if (!composite) {
+        ComputeVargaColumn(kD1Column, m_bodies, m_vargaSign);
+        ComputeVargaColumn(kD9Column, m_bodies, m_vargaSign);
+    }
     if (CalcStatus status = ComputeNakshatraPadas(); !status.ok()) return status;
     ComputeDasaSeeds();
-    ApplyParentShift(*this, parent, column);
+    if (!composite) ApplyParentShift(*this, parent, column);
     return {};
 }

@@ -122,7 +122,7 @@ const std::array<RegionRow, kRegionCount> g_regionTable = {{
     {"JN", "Jan Mayen", 0.0, 0.0},
     {"JA", "Japan", 9.0, 9.0},
     {"JE", "Jersey", 0.0, 0.0},
-    {"JO", "Jordan", 2.0, 3.0},
+    {"JO", "Jordan ", 2.0, 3.0},
     {"JU", "Juan de Nova Island", 0.0, 0.0},
     {"KZ", "Kazakhstan", 6.0, 7.0},
     {"KE", "Kenya", 3.0, 3.0},

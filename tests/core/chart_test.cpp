@@ -102,14 +102,50 @@ TEST_F(ChartTest, ChildChartsOfColumnsWithoutSignsHoldOnlySigns) {
 }
 
 TEST_F(ChartTest, RecomputingRefreshesExistingChildren) {
-    CChart chart = NatalChart(2451545.3, 77.2, 28.6);
-    ASSERT_TRUE(chart.Compute().ok());
-    CChart* navamsa = chart.GetVargaChart(kD9Column);
-    chart.JulianDayToDate(2451545.3 + 40.0, chart); // the Sun moves on by about 40 degrees
-    ASSERT_TRUE(chart.Compute().ok());
-    EXPECT_EQ(chart.GetVargaChart(kD9Column), navamsa);
-    for (int b = 0; b <= kKetu; ++b)
-        EXPECT_EQ(navamsa->m_bodies[b].m_nSign, chart.m_vargaSign.Sign(b, kD9Column)) << b;
+    for (int column : {kD9Column, kCompositeColumn}) {
+        SCOPED_TRACE(column);
+        CChart chart = NatalChart(2451545.3, 77.2, 28.6);
+        ASSERT_TRUE(chart.Compute().ok());
+        CChart* child = chart.GetVargaChart(column);
+        chart.JulianDayToDate(2451545.3 + 40.0, chart); // the Sun moves on by about 40 degrees
+        ASSERT_TRUE(chart.Compute().ok());
+        EXPECT_EQ(chart.GetVargaChart(column), child);
+        for (int b = 0; b <= kKetu; ++b) {
+            EXPECT_EQ(child->m_bodies[b].m_nSign, chart.m_vargaSign.Sign(b, column)) << b;
+            EXPECT_DOUBLE_EQ(child->m_bodies[b].m_dLongitude,
+                             chart.DivisionalLongitude(b, column).m_dLongitude)
+                << b;
+        }
+    }
+}
+
+// "D-n of D-1" divides the rasi by D-n: its child chart is the child chart of D-n itself, with the
+// D-30 degree rule and the count from the end of even signs that D-n's child follows.
+TEST_F(ChartTest, CompositeOfTheRasiIsTheChildChartOfItsDivision) {
+    struct Case {
+        int inner;
+        int d9Preference;
+        bool oneDegreeInD30;
+    };
+    const Case kCases[] = {{kD30Column, 0, false}, {kD9Column, 2, true}};
+    const int savedOuter = g_nDmDnChartDm, savedInner = g_nDmDnChartDn;
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.inner);
+        g_nDmDnChartDm = kD1Column;
+        g_nDmDnChartDn = c.inner;
+        g_nD9Preference = c.d9Preference;
+        g_bUse1DegInD30ForDivLong = c.oneDegreeInD30;
+        g_bDivLongFromEndToo = true;
+        CChart chart = NatalChart(2451545.3, 77.2, 28.6);
+        ASSERT_TRUE(chart.Compute().ok());
+        const CChart* composite = chart.GetVargaChart(kCompositeColumn);
+        const CChart* division = chart.GetVargaChart(c.inner);
+        for (int b = 0; b < kBodyCount; ++b)
+            EXPECT_NEAR(composite->m_bodies[b].m_dLongitude, division->m_bodies[b].m_dLongitude, 1e-9) << b;
+    }
+    g_nDmDnChartDm = savedOuter;
+    g_nDmDnChartDn = savedInner;
+    g_bUse1DegInD30ForDivLong = true;
 }
 
 TEST_F(ChartTest, CopiesAreDeepAndAnalyseThemselves) {

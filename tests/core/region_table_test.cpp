@@ -40,3 +40,21 @@ TEST(RegionTable, ZonesOfCorrectedRows) {
         EXPECT_EQ(r.dDaylightZone, c.daylightZone);
     }
 }
+
+// Names are shown in the atlas matches as the table spells them, trailing blank and old spellings kept.
+TEST(RegionTable, NamesKeepTheirSpelling) {
+    struct Case {
+        const char* code;
+        std::string_view name;
+    };
+    const Case cases[] = {{"JO", "Jordan "},
+                          {"USTN", "Tennesse, USA"},
+                          {"FS", "French Southern and Antaractic Lands"},
+                          {"IV", "Cote D'Ivoire (Ivory Coast)"},
+                          {"BM", "Burma/Myanmar"},
+                          {"USGU", "Guam (Islands), USA"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        EXPECT_EQ(g_regionTable[FindRegionRow(c.code).value()].name, c.name);
+    }
+}
