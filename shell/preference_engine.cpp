@@ -15,6 +15,13 @@ std::string_view SkipBlanks(std::string_view text) {
     return start == std::string_view::npos ? std::string_view() : text.substr(start);
 }
 
+// Whether a number can be read from the start of `text` (blanks already skipped).
+bool StartsWithNumber(std::string_view text) {
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    double value = 0;
+    return std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc::invalid_argument;
+}
+
 // Splits "index entry" of an indexed key; both must scan.
 bool SplitIndexed(std::string_view text, int& index, std::string_view& entry) {
     text = SkipBlanks(text);
@@ -23,7 +30,7 @@ bool SplitIndexed(std::string_view text, int& index, std::string_view& entry) {
     const auto [next, ec] = std::from_chars(text.data(), end, index);
     if (ec != std::errc()) return false;
     entry = SkipBlanks(std::string_view(next, end - next));
-    return !entry.empty();
+    return StartsWithNumber(entry);
 }
 
 bool InRange(int value, IntRange range) {

@@ -125,7 +125,8 @@ TEST_F(PreferenceEngine, IndexedKeys) {
 
     // Lines that must not touch the arrays: index out of range, numbers that do not scan.
     ApplyPreferenceDefaults(keys);
-    Read("List=6 3\nList=-1 3\nList=99999999999 3\nList=3\nList=x 3\nList=\nFlags=3 1\nLengths=4 1.0\n");
+    Read("List=6 3\nList=-1 3\nList=99999999999 3\nList=3\nList=x 3\nList=2 x\nList=\nFlags=3 1\nFlags=0 x\n"
+         "Lengths=4 1.0\n");
     EXPECT_EQ(g.list, (std::array<int, 6>{1, 1, 1, 1, 1, 0}));
     EXPECT_EQ(g.flags, (std::array<bool, 3>{true, false, true}));
     EXPECT_EQ(g.lengths, (std::array<double, 4>{1.5, 2.5, 3.5, 4.5}));
@@ -172,7 +173,7 @@ TEST_F(PreferenceEngine, ColoursAndSizes) {
     EXPECT_EQ(g.cy, -20);
     EXPECT_EQ(g.afterReads, 1);
 
-    Read("colora=1\nColorA=16777216\nSizeA=30\nSizeA=\n");
+    Read("colora=1\nColorA=16777216\nSizeA=30\nSizeA=\nSizeA=30 x\n");
     EXPECT_EQ(g.savedColor, 0x123456u); // beyond 24 bits: the default
     EXPECT_EQ(g.cx, 10);
     EXPECT_EQ(g.afterReads, 1); // sizes that do not scan are ignored
