@@ -17,18 +17,26 @@ std::string g_strTavroDirectory;
 std::string g_strDataDirectory;
 bool g_bPreferencesInitialised = false;
 
+namespace {
+
+// The date range and the custom-star list follow the installed ephemeris files; the ayanamsa is
+// applied whatever the file held, so that the one read from it is in force.
+void ApplyEphemerisFolderFacts() {
+    const YearRange years = EphemerisYearRange(EphemerisFolder());
+    g_nMinYear = years.min;
+    g_nMaxYear = years.max;
+    LoadFixedStarList();
+    ApplyAyanamsaSettings(g_ayanamsaSettings);
+}
+
+} // namespace
+
 bool ReadPreferencesFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return false;
     ReadPreferenceLines(file, PreferenceKeys());
     file.close();
-
-    const YearRange years = EphemerisYearRange(EphemerisFolder());
-    g_nMinYear = years.min;
-    g_nMaxYear = years.max;
-    LoadFixedStarList();
-    // Applied whatever else the file holds, so that the ayanamsa read from it is in force.
-    ApplyAyanamsaSettings(g_ayanamsaSettings);
+    ApplyEphemerisFolderFacts();
     return true;
 }
 
@@ -56,7 +64,9 @@ void InitPreferences() {
     g_nDefaultGender = 0;
     ApplyAyanamsaSettings(g_ayanamsaSettings);
 
-    ReadPreferencesFile(PreferencesPathForReading(g_strDataDirectory, UserPreferencesFolder()));
+    // A first start has no preference file, yet its date fields and star list must fit the ephemeris.
+    if (!ReadPreferencesFile(PreferencesPathForReading(g_strDataDirectory, UserPreferencesFolder())))
+        ApplyEphemerisFolderFacts();
 
     ApplyRahuKetuExaltationOption(g_bNodalExaltationParasara);
     ApplyTableOption(g_bPushkaraBhagaJP);

@@ -379,3 +379,20 @@ TEST_F(PreferenceFile, AStarMissingFromTheListNamesNoStar) {
     FindCustomStarIndex();
     EXPECT_EQ(g_nCustomStarIndex, -1);
 }
+
+TEST(InitPreferences, AFirstStartWithoutAFileStillFollowsTheEphemerisFolder) {
+    if (fs::exists(fs::path(DataFolder()) / "tavro.ini")) GTEST_SKIP() << "the build tree holds a saved file";
+    const fs::path config = fs::temp_directory_path() / ("kh-first-" + std::to_string(::getpid()));
+    fs::create_directories(config);
+    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    g_nMinYear = -12900;
+    g_nMaxYear = 16600;
+    g_nCustomStarIndex = -1;
+    InitPreferences();
+    fs::remove_all(config);
+
+    EXPECT_EQ(g_nMinYear, -5300);
+    EXPECT_EQ(g_nMaxYear, 5200);
+    ASSERT_GE(g_nCustomStarIndex, 0);
+    EXPECT_EQ(g_fixedStarList.entries[g_nCustomStarIndex].searchKey, g_strCustomStarCode);
+}
