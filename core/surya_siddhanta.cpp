@@ -134,7 +134,7 @@ double EpicycleCorrection(double k, double even, double odd, double A) {
     return std::atan(E * std::sin(kk) / (E * std::cos(kk) + kRadiusMinutes)) / kDegree;
 }
 
-double TrueSunLongitude(double mean, Anomaly a) {
+double SsTrueSunEquation(double mean, Anomaly a) {
     const double k = a.k;
     const double r = 6383.39600310841 / (1.0 - std::cos(k * kDegree) * 0.8860136684023698) *
                          0.00015665642543765852 * (13.962634015954622 - k * 0.003325821600036921) +
@@ -143,7 +143,7 @@ double TrueSunLongitude(double mean, Anomaly a) {
     return Reduce360(mean + a.sign * std::asin(x) / kDegree);
 }
 
-double TrueMoonLongitude(double mean, Anomaly a) {
+double SsTrueMoonEquation(double mean, Anomaly a) {
     return Reduce360(mean + a.sign * EpicycleCorrection(a.k, kMoonEpicycleEven, kMoonEpicycleOdd, kMoonA));
 }
 
@@ -180,7 +180,8 @@ SsPlanetPosition SuryaSiddhantaPlanet(double d, double longitudeDifference, int 
     if (code == kSsSun || code == kSsMoon) {
         const double mean = code == kSsSun ? sunMean : MeanLongitude(d, longitudeDifference, code);
         const Anomaly a = ReduceToQuadrant(apsis - mean);
-        const double trueLongitude = code == kSsSun ? TrueSunLongitude(mean, a) : TrueMoonLongitude(mean, a);
+        const double trueLongitude =
+            code == kSsSun ? SsTrueSunEquation(mean, a) : SsTrueMoonEquation(mean, a);
         return {trueLongitude, 0, mean, apsis, a.sign * a.k};
     }
     const double own = MeanLongitude(d, longitudeDifference, code);
