@@ -18,6 +18,31 @@ CChart ChartWithBodies(std::initializer_list<std::pair<int, double>> longitudes)
     return chart;
 }
 
+// Nakshatra and pada at their boundaries, by the chart's factors (the doubles just above 0.075 and 0.3,
+// just below 40/3, truncated): a body a hair below a boundary may already fall past it.
+TEST(ChartNakshatras, BoundariesFallWhereTheFactorsPutThem) {
+    struct Case {
+        double longitude;
+        int nakshatra, pada, nakshatra28;
+    };
+    const Case kCases[] = {
+        {26.666666666666664, 2, 0, 2}, // twice 13.333333333333332: Krittika, not Bharani's 4th pada
+        {3.333333333333333, 0, 1, 0},  // one unit below 10/3: already the 2nd pada
+        {13.333333333333332, 1, 0, 1},
+        {266.66666666666663, 20, 0, 20}, // Uttara Ashadha
+        {277.0, 20, 3, 21},              // its 4th pada: Abhijit
+        {280.0, 21, 0, 22},              // Shravana
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.longitude);
+        CChart chart = ChartWithBodies({{kSun, c.longitude}});
+        ASSERT_TRUE(chart.ComputeNakshatraPadas().ok());
+        EXPECT_EQ(chart.m_nakshatra[kSun], c.nakshatra);
+        EXPECT_EQ(chart.m_pada[kSun], c.pada);
+        EXPECT_EQ(chart.m_nakshatra28[kSun], c.nakshatra28);
+    }
+}
+
 TEST_F(ChartTest, RelationshipsOfAComputedChart) {
     CChart chart = NatalChart(2451545.3, 77.2, 28.6);
     ASSERT_TRUE(chart.Compute().ok());

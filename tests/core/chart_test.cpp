@@ -1,6 +1,9 @@
 // The chart record: construction, deep copies, child charts and the pipeline end to end.
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -281,14 +284,34 @@ TEST_F(ChartTest, PrasnaLagnaReplacesTheLagnaAndEmptiesItsSlot) {
     EXPECT_LT(Separation(chart.m_bhava[0].m_middle.m_dLongitude, 250.0), 2.0 * kArcsecond);
 }
 
+// The variants whose divisional longitude runs from the end of an even sign, column by column; every
+// other column, and every other variant, counts from the start.
 TEST(ChartOptions, VariantsCountingFromTheEndOfTheSign) {
-    const int saved = g_nD9Preference;
-    g_nD9Preference = 2;
-    EXPECT_TRUE(IsOptionEnabled(kD9Column));
-    g_nD9Preference = 0;
-    EXPECT_FALSE(IsOptionEnabled(kD9Column));
-    g_nD9Preference = saved;
-    EXPECT_FALSE(IsOptionEnabled(kD4Column)); // no variant of D-4 counts from the end
+    struct Row {
+        int column;
+        int* preference;
+        std::set<int> fromTheEnd;
+    };
+    const Row kRows[] = {
+        {kD9Column, &g_nD9Preference, {2, 3}},      {kD2Column, &g_nHoraPreference, {6}},
+        {kD3Column, &g_nD3Preference, {2, 4}},      {kD7Column, &g_nD7Preference, {1, 2}},
+        {kD10Column, &g_nD10Preference, {2, 3, 4}}, {kD11Column, &g_nD11Preference, {1}},
+        {kD12Column, &g_nD12Preference, {1}},       {kD16Column, &g_nD16Preference, {1}},
+        {kD20Column, &g_nD20Preference, {1}},       {kD24Column, &g_nD24Preference, {0}},
+        {kD27Column, &g_nD27Preference, {1}},       {kD60Column, &g_nD60Preference, {1, 2}},
+    };
+    std::map<int*, int> saved;
+    for (const Row& row : kRows) saved[row.preference] = *row.preference;
+    for (int variant = 0; variant <= 6; ++variant) {
+        for (const Row& row : kRows) *row.preference = variant;
+        for (int column = 0; column < kVargaColumnCount; ++column) {
+            const auto row = std::find_if(std::begin(kRows), std::end(kRows),
+                                          [column](const Row& r) { return r.column == column; });
+            const bool expected = row != std::end(kRows) && row->fromTheEnd.count(variant) > 0;
+            EXPECT_EQ(IsOptionEnabled(column), expected) << "column " << column << " variant " << variant;
+        }
+    }
+    for (const auto& [preference, value] : saved) *preference = value;
 }
 
 } // namespace

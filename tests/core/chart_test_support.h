@@ -34,7 +34,7 @@ protected:
         g_bHouseCuspsInMiddle = true;
         g_nSiddhanta = 0;
         g_nBhavaReferenceBody = 0;
-        g_bDivLongFromEndToo = false;
+        g_bDivLongFromEndToo = true;
         g_nD9Preference = 0;
         SetAyanamsaSettings(m_saved);
     }
