@@ -212,8 +212,9 @@ public:
     // The rise of body 1-9 into `rise`: the moment the lagna stands behind the body by the body's
     // apparent radius (SunriseDefinition 1), that plus 34' of refraction (2 and any value but 0, 1 and 3)
     // or nothing (the centre: 0 and 3), searched backwards from this chart's moment when `backward`.
-    // FindRiseTime then searches the set from the rise (the lagna as far past the body's opposite point)
-    // into `set` and returns that search's result. Positions of the probes as the searches leave them.
+    // FindRiseTime also searches the set (the lagna as far past the body's opposite point) from this
+    // chart's moment in its own direction into `set`, and returns that search's result (or the rise
+    // search's failure). Positions of the probes as the searches leave them.
     SearchResult FindRiseTime(int body, CChartCore& rise, CChartCore& set, bool riseBackward,
                               bool setBackward) const;
     SearchResult FindRiseTimeAt(int body, CChartCore& rise, bool backward) const;

@@ -80,6 +80,42 @@ TEST_F(DayChartTest, RiseOfTheSunAsTheLagnaMeetsItAgreesWithSwetest) {
     }
 }
 
+TEST_F(DayChartTest, RiseAndSetAreBothSearchedFromTheChartsMoment) {
+    // swetest -b14.1.2024 -ut0 -p0 -rise -geopos80.27,13.08,0 -at1013.25,20 -n4 -head -disccenter -norefrac
+    //   rise 15.01.2024 01:08:43.6, set 15.01.2024 12:27:30.3; set 16.01.2024 12:28:03.4
+    // swetest -b14.1.2024 -ut0 -p1 -rise -geopos80.27,13.08,0 -at1013.25,20 -n4 -head -disccenter -norefrac
+    //   rise 15.01.2024 04:24:41.4, set 15.01.2024 16:28:00.5; rise 16.01.2024 05:07:07.6
+    // The Moon's latitude moves its rising off the ecliptic point's by some minutes (here under 10): 15
+    // minutes of tolerance.
+    g_nSunriseDefinition = 0;
+    struct Case {
+        int body;
+        double utHours; // the chart's moment on 2024-01-15
+        bool riseBackward;
+        int riseDay;
+        double rise;
+        int setDay;
+        double set;
+        double tolerance; // days
+        const char* why;
+    };
+    const Case cases[] = {
+        {kSun, 14.5, true, 15, 1 + 8 / 60.0 + 43.6 / 3600.0, 16, 12 + 28 / 60.0 + 3.4 / 3600.0, 5 * kSecond,
+         "after sunset: the day's sunrise, and the next day's sunset"},
+        {kMoon, 4.5, false, 16, 5 + 7 / 60.0 + 7.6 / 3600.0, 15, 16 + 28 / 60.0 + 0.5 / 3600.0, 15.0 / 1440.0,
+         "the Moon up: the next moonrise, and the moonset before it"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        CChart chart = LocalChart(2024, 1, 15, c.utHours + 5.5, -5.5, 80.27, 13.08);
+        ASSERT_TRUE(chart.CalcPlanets().ok());
+        CChartCore rise, set;
+        ASSERT_TRUE(chart.FindRiseTime(c.body, rise, set, c.riseBackward, false).found());
+        EXPECT_NEAR(rise.GetJulianDay(), swe_julday(2024, 1, c.riseDay, c.rise, SE_GREG_CAL), c.tolerance);
+        EXPECT_NEAR(set.GetJulianDay(), swe_julday(2024, 1, c.setDay, c.set, SE_GREG_CAL), c.tolerance);
+    }
+}
+
 TEST_F(DayChartTest, PlanetarySpecialLagnaTurnsFromThePlanetsRise) {
     g_nSunriseDefinition = 0;
     CChart chart = Chennai();
