@@ -51,7 +51,7 @@ extern double g_dBirthZone;       // the birth zone, hours, positive west
 extern double g_dOverrideZone;    // the display zone while g_bZoneOverride is set, hours, positive west
 // Varga column (0-28) whose Moon sign the murti of the sign entries is counted from; the transit views
 // set it, 0 (D-1) otherwise.
-extern int g_nMurtiReferenceColumn;
+extern int g_nTransitRefVarga;
 
 class CChart;
 

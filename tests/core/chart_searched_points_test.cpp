@@ -268,6 +268,12 @@ TEST_F(DayChartTest, MurtiOfTheSunsEntryIntoItsSign) {
     chart.m_nMurti[kKetu] = -1;
     ASSERT_TRUE(chart.FindSignEntryTimesFor(kKetu).ok());
     EXPECT_EQ(chart.m_nMurti[kKetu], chart.m_nMurti[kRahu]);
+    // Counted from the natal Moon's navamsa instead: 1 deg 26' of Taurus is in Capricorn, and Aquarius is
+    // the 2nd from it, silver.
+    SavedGlobals<int> savedReference(g_nTransitRefVarga);
+    g_nTransitRefVarga = kD9Column;
+    ASSERT_TRUE(chart.FindSignEntryTimesFor(kSun).ok());
+    EXPECT_EQ(chart.m_nMurti[kSun], 1);
 }
 
 } // namespace
