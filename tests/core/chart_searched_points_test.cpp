@@ -236,6 +236,8 @@ TEST_F(DayChartTest, LunarMonthDefinitionsAndTheCycleYear) {
         {2023, 9, 20, 0, 4, 36, "the full moon of August 31 had the Sun in Leo"},
         {2023, 9, 20, 4, 4, 36, "the Sun in Virgo at birth, one sign back"},
         {2023, 9, 20, 5, 4, 36, "the tropical Sun in Virgo, one sign back"},
+        // swetest -b17.7.2023 -ut18:32 -p0 -fPl -head   Sun 114.9360574 (tropical; sidereal 90.75, Cancer)
+        {2023, 8, 1, 3, 2, 36, "the tropical Sun in Cancer at the new moon of July 17, one sign back"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
