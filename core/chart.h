@@ -51,7 +51,7 @@ extern double g_dBirthZone;       // the birth zone, hours, positive west
 extern double g_dOverrideZone;    // the display zone while g_bZoneOverride is set, hours, positive west
 // Varga column (0-28) whose Moon sign the murti of the sign entries is counted from; the transit views
 // set it, 0 (D-1) otherwise.
-extern int g_nMurtiReferenceColumn;
+extern int g_nTransitRefVarga;
 
 class CChart;
 
@@ -212,8 +212,9 @@ public:
     // The rise of body 1-9 into `rise`: the moment the lagna stands behind the body by the body's
     // apparent radius (SunriseDefinition 1), that plus 34' of refraction (2 and any value but 0, 1 and 3)
     // or nothing (the centre: 0 and 3), searched backwards from this chart's moment when `backward`.
-    // FindRiseTime then searches the set from the rise (the lagna as far past the body's opposite point)
-    // into `set` and returns that search's result. Positions of the probes as the searches leave them.
+    // FindRiseTime also searches the set (the lagna as far past the body's opposite point) from this
+    // chart's moment in its own direction into `set`, and returns that search's result (or the rise
+    // search's failure). Positions of the probes as the searches leave them.
     SearchResult FindRiseTime(int body, CChartCore& rise, CChartCore& set, bool riseBackward,
                               bool setBackward) const;
     SearchResult FindRiseTimeAt(int body, CChartCore& rise, bool backward) const;

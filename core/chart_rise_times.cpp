@@ -46,7 +46,8 @@ SearchResult CChart::FindRiseTimeAt(int body, CChartCore& rise, bool backward) c
 SearchResult CChart::FindRiseTime(int body, CChartCore& rise, CChartCore& set, bool riseBackward,
                                   bool setBackward) const {
     const double offset = RiseOffset(*this, body);
+    // Both from this moment: a body up now sets before it rises again.
     const SearchResult found = FindLagnaMeeting(*this, body, -offset, riseBackward, rise);
-    if (!found.found()) return found;
-    return FindLagnaMeeting(rise, body, 180.0 + offset, setBackward, set);
+    if (found.outcome == SearchOutcome::kFailed) return found;
+    return FindLagnaMeeting(*this, body, 180.0 + offset, setBackward, set);
 }

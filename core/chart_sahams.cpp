@@ -16,8 +16,8 @@ bool KeepsPointsByNight(int index) {
            std::end(kSahamsKeptByNight);
 }
 
-constexpr int kPunyaSaham = 0;     // Pn, a point of later sahams
-constexpr int kSamarthaSaham = 17; // Ss, a point of saham 28
+constexpr int kPunyaSaham = 0;   // Pn, a point of later sahams
+constexpr int kSastraSaham = 17; // Ss, a point of saham 28
 
 struct SahamPoints {
     double a, b, c; // degrees
@@ -51,7 +51,7 @@ void CChart::ComputeSpecialPoints() {
     const double Pn = m_specialPoint[kPunyaSaham].m_dLongitude;
     // Saham 6 is taken from Jupiter to Mars when Mars owns the lagna.
     const bool marsOwnsLagna = kPlainSignLords[lagnaSign] == kMars;
-    const SahamPoints fromPunya[kSamarthaSaham] = {
+    const SahamPoints fromPunya[kSastraSaham] = {
         {Su, Mo, L},
         {Ju, Pn, L},
         {Ju, Pn, Ve},
@@ -70,16 +70,16 @@ void CChart::ComputeSpecialPoints() {
         {Ju, Ma, L},
         {Ju, Sa, Me}, // 13-17
     };
-    for (int i = 1; i <= kSamarthaSaham; ++i) {
+    for (int i = 1; i <= kSastraSaham; ++i) {
         const SahamPoints& p = fromPunya[i - 1];
         ComputeSaham(i, p.a, p.b, p.c);
     }
 
-    const double Ss = m_specialPoint[kSamarthaSaham].m_dLongitude;
+    const double Ss = m_specialPoint[kSastraSaham].m_dLongitude;
     // Saham 24 by night is taken from the Moon and the lord of the Moon's sign.
     const double sunSignLord = at(kPlainSignLords[m_bodies[kSun].m_nSign]);
     const double moonSignLord = at(kPlainSignLords[m_bodies[kMoon].m_nSign]);
-    const SahamPoints fromSamartha[kSahamCount - kSamarthaSaham - 1] = {
+    const SahamPoints fromSastra[kSahamCount - kSastraSaham - 1] = {
         {Me, Mo, L},
         {cusp(8), Mo, L},
         {cusp(9), lordOf(9), L},
@@ -99,8 +99,8 @@ void CChart::ComputeSpecialPoints() {
         {cusp(8), Ma, L},          // 30-34
         {cusp(11), lordOf(11), L}, // 35
     };
-    for (int i = kSamarthaSaham + 1; i < kSahamCount; ++i) {
-        const SahamPoints& p = fromSamartha[i - kSamarthaSaham - 1];
+    for (int i = kSastraSaham + 1; i < kSahamCount; ++i) {
+        const SahamPoints& p = fromSastra[i - kSastraSaham - 1];
         ComputeSaham(i, p.a, p.b, p.c);
     }
 }

@@ -4,7 +4,7 @@
 #include "core/chart_searches.h"
 #include "core/sign_arithmetic.h"
 
-int g_nMurtiReferenceColumn = 0;
+int g_nTransitRefVarga = 0;
 
 namespace {
 
@@ -27,9 +27,8 @@ CalcStatus CChart::FindSignEntryTimesFor(int body) {
     JulianDayToDate(entry, probe);
     const CalcValue moon = probe.CalcBody(kMoon, entry, retrograde, false);
     if (!moon.ok()) return moon.status;
-    const int column = g_nMurtiReferenceColumn >= 0 && g_nMurtiReferenceColumn < kVargaColumnCount
-                           ? g_nMurtiReferenceColumn
-                           : kD1Column;
+    const int column =
+        g_nTransitRefVarga >= 0 && g_nTransitRefVarga < kVargaColumnCount ? g_nTransitRefVarga : kD1Column;
     const CChart& natal = m_pNatalChart ? *m_pNatalChart : *this;
     const int natalMoon = natal.m_vargaSign.Sign(kMoon, column);
     const int house = SignFrom(SignOfLongitude(moon.value), -natalMoon) + 1;

@@ -231,6 +231,9 @@ TEST_F(DayChartTest, SahamsWithTheirOwnNightAndLordRules) {
     EXPECT_NEAR(chart.m_specialPoint[6].m_dLongitude, 250.0 - 200.0 + 5.0 + 30.0, kTolerance);
     // 24 by day: Saturn - Sun + the lord of the Sun's sign (Venus).
     EXPECT_NEAR(chart.m_specialPoint[24].m_dLongitude, 150.0 - 40.0 + 300.0 + 30.0 - 360.0, kTolerance);
+    // 28 from two sahams: Sastra (17: Jupiter - Saturn + Mercury + 30 = 190) - Punya (0: Moon - Sun + lagna
+    // + 30 = 95) + lagna, and 30 more.
+    EXPECT_NEAR(chart.m_specialPoint[28].m_dLongitude, 190.0 - 95.0 + 5.0 + 30.0, kTolerance);
     // 15 keeps its points by night: lagna - Moon + lagna, the lagna at A.
     chart.m_sunriseFrame.m_bDayBirth = 0;
     chart.ComputeSpecialPoints();

@@ -80,6 +80,42 @@ TEST_F(DayChartTest, RiseOfTheSunAsTheLagnaMeetsItAgreesWithSwetest) {
     }
 }
 
+TEST_F(DayChartTest, RiseAndSetAreBothSearchedFromTheChartsMoment) {
+    // swetest -b14.1.2024 -ut0 -p0 -rise -geopos80.27,13.08,0 -at1013.25,20 -n4 -head -disccenter -norefrac
+    //   rise 15.01.2024 01:08:43.6, set 15.01.2024 12:27:30.3; set 16.01.2024 12:28:03.4
+    // swetest -b14.1.2024 -ut0 -p1 -rise -geopos80.27,13.08,0 -at1013.25,20 -n4 -head -disccenter -norefrac
+    //   rise 15.01.2024 04:24:41.4, set 15.01.2024 16:28:00.5; rise 16.01.2024 05:07:07.6
+    // The Moon's latitude moves its rising off the ecliptic point's by some minutes (here under 10): 15
+    // minutes of tolerance.
+    g_nSunriseDefinition = 0;
+    struct Case {
+        int body;
+        double utHours; // the chart's moment on 2024-01-15
+        bool riseBackward;
+        int riseDay;
+        double rise;
+        int setDay;
+        double set;
+        double tolerance; // days
+        const char* why;
+    };
+    const Case cases[] = {
+        {kSun, 14.5, true, 15, 1 + 8 / 60.0 + 43.6 / 3600.0, 16, 12 + 28 / 60.0 + 3.4 / 3600.0, 5 * kSecond,
+         "after sunset: the day's sunrise, and the next day's sunset"},
+        {kMoon, 4.5, false, 16, 5 + 7 / 60.0 + 7.6 / 3600.0, 15, 16 + 28 / 60.0 + 0.5 / 3600.0, 15.0 / 1440.0,
+         "the Moon up: the next moonrise, and the moonset before it"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        CChart chart = LocalChart(2024, 1, 15, c.utHours + 5.5, -5.5, 80.27, 13.08);
+        ASSERT_TRUE(chart.CalcPlanets().ok());
+        CChartCore rise, set;
+        ASSERT_TRUE(chart.FindRiseTime(c.body, rise, set, c.riseBackward, false).found());
+        EXPECT_NEAR(rise.GetJulianDay(), swe_julday(2024, 1, c.riseDay, c.rise, SE_GREG_CAL), c.tolerance);
+        EXPECT_NEAR(set.GetJulianDay(), swe_julday(2024, 1, c.setDay, c.set, SE_GREG_CAL), c.tolerance);
+    }
+}
+
 TEST_F(DayChartTest, PlanetarySpecialLagnaTurnsFromThePlanetsRise) {
     g_nSunriseDefinition = 0;
     CChart chart = Chennai();
@@ -200,6 +236,8 @@ TEST_F(DayChartTest, LunarMonthDefinitionsAndTheCycleYear) {
         {2023, 9, 20, 0, 4, 36, "the full moon of August 31 had the Sun in Leo"},
         {2023, 9, 20, 4, 4, 36, "the Sun in Virgo at birth, one sign back"},
         {2023, 9, 20, 5, 4, 36, "the tropical Sun in Virgo, one sign back"},
+        // swetest -b17.7.2023 -ut18:32 -p0 -fPl -head   Sun 114.9360574 (tropical; sidereal 90.75, Cancer)
+        {2023, 8, 1, 3, 2, 36, "the tropical Sun in Cancer at the new moon of July 17, one sign back"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
@@ -232,6 +270,12 @@ TEST_F(DayChartTest, MurtiOfTheSunsEntryIntoItsSign) {
     chart.m_nMurti[kKetu] = -1;
     ASSERT_TRUE(chart.FindSignEntryTimesFor(kKetu).ok());
     EXPECT_EQ(chart.m_nMurti[kKetu], chart.m_nMurti[kRahu]);
+    // Counted from the natal Moon's navamsa instead: 1 deg 26' of Taurus is in Capricorn, and Aquarius is
+    // the 2nd from it, silver.
+    SavedGlobals<int> savedReference(g_nTransitRefVarga);
+    g_nTransitRefVarga = kD9Column;
+    ASSERT_TRUE(chart.FindSignEntryTimesFor(kSun).ok());
+    EXPECT_EQ(chart.m_nMurti[kSun], 1);
 }
 
 } // namespace
