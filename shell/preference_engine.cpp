@@ -15,21 +15,24 @@ std::string_view SkipBlanks(std::string_view text) {
     return start == std::string_view::npos ? std::string_view() : text.substr(start);
 }
 
-// Whether a number can be read from the start of `text` (blanks already skipped).
-bool StartsWithNumber(std::string_view text) {
+// The number at the start of `text` after blanks and an optional "+", as atoi and atof read it.
+template <class Number> std::from_chars_result ReadLeadingNumber(std::string_view text, Number& value) {
+    text = SkipBlanks(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    return std::from_chars(text.data(), text.data() + text.size(), value);
+}
+
+// Whether a number can be read from the start of `text`.
+bool StartsWithNumber(std::string_view text) {
     double value = 0;
-    return std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc::invalid_argument;
+    return ReadLeadingNumber(text, value).ec != std::errc::invalid_argument;
 }
 
 // Splits "index entry" of an indexed key; both must scan.
 bool SplitIndexed(std::string_view text, int& index, std::string_view& entry) {
-    text = SkipBlanks(text);
-    const char* end = text.data() + text.size();
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    const auto [next, ec] = std::from_chars(text.data(), end, index);
+    const auto [next, ec] = ReadLeadingNumber(text, index);
     if (ec != std::errc()) return false;
-    entry = SkipBlanks(std::string_view(next, end - next));
+    entry = SkipBlanks(std::string_view(next, text.data() + text.size() - next));
     return StartsWithNumber(entry);
 }
 
@@ -220,17 +223,13 @@ const char* PreferenceSectionName(PreferenceSection section) {
 }
 
 bool ParsePreferenceInt(std::string_view text, int& value) {
-    text = SkipBlanks(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    const auto [next, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto ec = ReadLeadingNumber(text, value).ec;
     if (ec == std::errc::invalid_argument) value = 0;
     return ec != std::errc::result_out_of_range;
 }
 
 bool ParsePreferenceDouble(std::string_view text, double& value) {
-    text = SkipBlanks(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    const auto [next, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto ec = ReadLeadingNumber(text, value).ec;
     if (ec == std::errc::invalid_argument) value = 0;
     return ec != std::errc::result_out_of_range && std::isfinite(value);
 }
