@@ -8,19 +8,6 @@ template <class T, size_t N> constexpr std::array<T, N> Filled(T value) {
     return values;
 }
 
-// Tajaka charts take the natal dasa seed for every dasa but code 45.
-constexpr std::array<bool, kDasaCodeCount> NatalSeedDefaults() {
-    auto seeds = Filled<bool, kDasaCodeCount>(true);
-    seeds[45] = false;
-    return seeds;
-}
-
-constexpr std::array<int, kNakshatraDasaCodeCount> NakshatraStartPointDefaults() {
-    std::array<int, kNakshatraDasaCodeCount> seeds{};
-    seeds[12] = 4;
-    return seeds;
-}
-
 } // namespace
 
 int g_nCalendarFlag = 1; // Gregorian
@@ -123,7 +110,7 @@ bool g_bAspectEvalAsPerParasara = true;
 bool g_bNodalExaltationParasara = false;
 bool g_bPushkaraBhagaJP = true;
 
-std::array<bool, kDasaCodeCount> g_bUseDasaSeedFromNatalInTajaka = NatalSeedDefaults();
+std::array<bool, kDasaCodeCount> g_bUseDasaSeedFromNatalInTajaka = kNatalSeedDefaults;
 std::array<bool, kDasaCodeCount> g_bProgressDasaSeedInTajaka = Filled<bool, kDasaCodeCount>(true);
 std::array<int, kDasaCodeCount> g_nDasaYearDefinition =
     Filled<int, kDasaCodeCount>(kDefaultDasaYearDefinition);
@@ -146,7 +133,7 @@ bool g_bTaraDasaDirectionFromStar = false;
 bool g_bTaraDasaUseSesham = true;
 bool g_bTaraDasaSeshamRevApasavya = false;
 bool g_bCharaDasaExaltationException = true;
-std::array<int, kNakshatraDasaCodeCount> g_nNakshatraDasaStartPoint = NakshatraStartPointDefaults();
+std::array<int, kNakshatraDasaCodeCount> g_nNakshatraDasaStartPoint = kNakshatraDasaStartPointDefaults;
 std::array<int, kNakshatraDasaCodeCount> g_nNaksDasaADMethod = {};
 std::array<int, kNakshatraDasaCodeCount> g_nNakshatraDasaShift = {};
 std::array<bool, kNakshatraDasaCodeCount> g_bAntiZodiacalDasa = {};

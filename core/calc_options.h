@@ -155,6 +155,20 @@ extern std::array<int, kNakshatraDasaCodeCount> g_nNaksDasaADMethod;        // N
 extern std::array<int, kNakshatraDasaCodeCount> g_nNakshatraDasaShift;      // NakshatraDasaShift
 extern std::array<bool, kNakshatraDasaCodeCount> g_bAntiZodiacalDasa;       // AntiZodiacalDasa
 
+// Built-in defaults of the two dasa arrays whose entries differ, shared with the preference file:
+// Tajaka charts take the natal dasa seed for every dasa but code 45; nakshatra dasa 12 starts at 4.
+inline constexpr std::array<bool, kDasaCodeCount> kNatalSeedDefaults = [] {
+    std::array<bool, kDasaCodeCount> seeds{};
+    seeds.fill(true);
+    seeds[45] = false;
+    return seeds;
+}();
+inline constexpr std::array<int, kNakshatraDasaCodeCount> kNakshatraDasaStartPointDefaults = [] {
+    std::array<int, kNakshatraDasaCodeCount> starts{};
+    starts[12] = 4;
+    return starts;
+}();
+
 // The dasa shown: the selected code and the remembered choice of each family and page.
 extern int g_nSelectedDasa;               // DasaToBeDisplayed
 extern int g_nNakshatraDasaToBeDisplayed; // NakshatraDasaToBeDisplayed

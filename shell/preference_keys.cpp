@@ -28,18 +28,6 @@ constexpr IntRange kTimeStepUnits = {0, 6}; // "Sec" ... "Year"
 constexpr IntRange kYearKinds = {0, 7};
 constexpr DoubleRange kYearLengths = {1, 100000}; // days; a zero year would stall every dasa
 
-std::vector<bool> NatalSeedDefaults() {
-    std::vector<bool> seeds(kDasaCodeCount, true);
-    seeds[45] = false;
-    return seeds;
-}
-
-std::vector<int> NakshatraStartPointDefaults() {
-    std::vector<int> seeds(kNakshatraDasaCodeCount, 0);
-    seeds[12] = 4;
-    return seeds;
-}
-
 // A varga above D-60's column other than 25 is no amsa-ruler varga: D-9 instead.
 void NormaliseAmsaRulerVarga() {
     if (g_nAmsaRulerVarga > 19 && g_nAmsaRulerVarga != 25) g_nAmsaRulerVarga = 1;
@@ -188,7 +176,8 @@ std::vector<PreferenceKey> BuildKeys() {
     b.Int("BhavaChartVarga", g_nBhavaChartVarga, 0, {0, 22});
     b.Int("BhavaChartRef", g_nBhavaChartRef, 2);
     b.Flag("HousesFromNodesReversed", g_bHousesFromNodesReversed, true);
-    b.FlagList("UseDasaSeedFromNatalInTajaka", g_bUseDasaSeedFromNatalInTajaka, NatalSeedDefaults());
+    b.FlagList("UseDasaSeedFromNatalInTajaka", g_bUseDasaSeedFromNatalInTajaka,
+               std::vector<bool>(kNatalSeedDefaults.begin(), kNatalSeedDefaults.end()));
     b.FlagList("ProgressDasaSeedInTajaka", g_bProgressDasaSeedInTajaka,
                std::vector<bool>(kDasaCodeCount, true));
     b.IntList("YearDefinition", g_nDasaYearDefinition,
@@ -332,7 +321,10 @@ std::vector<PreferenceKey> BuildKeys() {
     b.Double("SpecialPointMin", g_dSpecialPointMin, 0.0);
     b.Double("SpecialPointSec", g_dSpecialPointSec, 0.0);
     b.Int("AmsaRulerVarga", g_nAmsaRulerVarga, 25, {0, INT_MAX}, NormaliseAmsaRulerVarga);
-    b.IntList("NakshatraDasaStartPoint", g_nNakshatraDasaStartPoint, NakshatraStartPointDefaults(), {0, 20});
+    b.IntList(
+        "NakshatraDasaStartPoint", g_nNakshatraDasaStartPoint,
+        std::vector<int>(kNakshatraDasaStartPointDefaults.begin(), kNakshatraDasaStartPointDefaults.end()),
+        {0, 20});
     b.IntList("NaksDasaADMethodPreference", g_nNaksDasaADMethod, std::vector<int>(kNakshatraDasaCodeCount, 0),
               {0, 5});
     b.IntList("NakshatraDasaShift", g_nNakshatraDasaShift, std::vector<int>(kNakshatraDasaCodeCount, 0),
