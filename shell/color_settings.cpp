@@ -1,10 +1,5 @@
 #include "shell/color_settings.h"
 
-void ResetColorsToDefaults() {
-    g_colors = g_defaultColors;
-    g_savedColors = g_defaultColors;
-}
-
 void AcceptColors() {
     g_savedColors = g_colors;
 }

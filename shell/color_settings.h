@@ -35,8 +35,6 @@ struct ColorGroupRange {
 extern const std::array<const char*, kColorGroupCount> g_colorGroups;
 extern const std::array<ColorGroupRange, kColorGroupCount> g_colorGroupRanges;
 
-// Both colour sets back to the built-in defaults (start-up, before the preference file is read).
-void ResetColorsToDefaults();
 // The colour dialog ended with OK: the colours in use become the saved ones.
 void AcceptColors();
 // The colour dialog was cancelled: every colour tried in it returns to its saved value.

@@ -6,7 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/preference_keys.h"
+
 namespace {
+
+// Both colour sets back to the built-in defaults, as start-up puts them before reading the file.
+void ResetColours() {
+    ApplyPreferenceDefaults(
+        PreferenceKeys(), [](const PreferenceKey& key) { return key.section == PreferenceSection::kColors; });
+}
 
 TEST(ColorSettings, GroupsCoverEverySettingOnce) {
     std::multiset<int> covered;
@@ -70,7 +78,7 @@ TEST(ColorSettings, BothSetsStartAtTheDefaults) {
 }
 
 TEST(ColorSettings, CancelRestoresEveryTriedColourAndOkKeepsThem) {
-    ResetColorsToDefaults();
+    ResetColours();
     g_colors[3] = Rgb(1, 2, 3);
     g_colors[124] = Rgb(4, 5, 6);
     RevertColors();
@@ -80,7 +88,7 @@ TEST(ColorSettings, CancelRestoresEveryTriedColourAndOkKeepsThem) {
     AcceptColors();
     EXPECT_EQ(g_savedColors[50], Rgb(7, 8, 9));
     EXPECT_EQ(g_savedColors, g_colors);
-    ResetColorsToDefaults();
+    ResetColours();
     EXPECT_EQ(g_savedColors, g_defaultColors);
 }
 
