@@ -29,9 +29,9 @@ int g_nTranTimeAdjBase = 4;
 
 std::string g_strJyotishiAddress = kDefaultJyotishiAddress;
 
-std::array<int, 19> g_bodyTypeShown = {1, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+std::array<int, kBodyTypeCount> g_bodyTypeShown = std::to_array(g_bodyTypeDefaults);
 // The chart-drawing flags take their defaults at start-up, before the preference file is read.
-std::array<bool, 11> g_bShowInCharts = {};
+std::array<bool, kShowInChartsCount> g_bShowInCharts = {};
 
 bool g_bWideDisplay = false;
 bool g_bMoreChartsOnWideDisplay = false;

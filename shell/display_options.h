@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "core/bodies_to_show.h"
+
 // [DisplayPreferences]
 extern int g_nChartLanguage;          // ChartLanguage = 2 (English); 0-11, see chart_labels.h
 extern int g_nChartStyle;             // ChartStyle = 0
@@ -43,8 +45,8 @@ constexpr const char* kDefaultJyotishiAddress = "Please enter your name and addr
 
 // [BodiesToShow]: body-type groups the information tables list, and the chart-drawing flags
 // (keys, defaults and ranges in core/bodies_to_show.h).
-extern std::array<int, 19> g_bodyTypeShown;
-extern std::array<bool, 11> g_bShowInCharts;
+extern std::array<int, kBodyTypeCount> g_bodyTypeShown;
+extern std::array<bool, kShowInChartsCount> g_bShowInCharts;
 
 // Set by the frame from the desktop: at least 1,281 pixels wide, and that with MoreChartsOnBigDisplay.
 extern bool g_bWideDisplay;
