@@ -15,7 +15,7 @@
 
 namespace {
 
-// Keys both presets return to their built-in defaults.
+// Keys both presets return to their built-in defaults, besides the chart switches of [BodiesToShow].
 constexpr std::string_view kKeysToDefault[] = {
     "HoraPreference", "ParyaayaDasaChart", "LifeCycleYearLength", "LifeCycleYears", "D9Preference",
     "D4Preference", "D5Preference", "D8Preference", "D11Preference", "D12Preference", "D20Preference",
@@ -41,9 +41,11 @@ constexpr std::string_view kKeysToDefault[] = {
     "BhavaDrivenSarvaAshtakaVarga", "AspectEvalAsPerParasara", "FixedPlaneInCustomStarAyanamsa",
     "Use1DegInD30ForDivLong", "PushkaraBhagaJP", "AutoUpdateOn", "AutoUpdateOnTest",
     "KaalaInDayNightSeparate", "DivLongFromEndToo",
-    // The per-dasa and per-nakshatra-dasa arrays and the chart switches.
-    "YearLength", "NakshatraDasaStartPoint", "NaksDasaADMethodPreference", "NakshatraDasaShift",
-    "AntiZodiacalDasa", "UpagrahaRiseMethod", "AshtakaVargaCalculation"};
+    // The per-dasa and per-nakshatra-dasa arrays (the recommended preset then sets its own year
+    // definitions and Tajaka seeds).
+    "YearLength", "YearDefinition", "UseDasaSeedFromNatalInTajaka", "ProgressDasaSeedInTajaka",
+    "NakshatraDasaStartPoint", "NaksDasaADMethodPreference", "NakshatraDasaShift", "AntiZodiacalDasa",
+    "UpagrahaRiseMethod", "AshtakaVargaCalculation"};
 
 // Keys the presets set to values of their own; no value means the recommended preset leaves it.
 struct PresetValue {
@@ -105,7 +107,7 @@ bool IsDefaultedByPresets(const PreferenceKey& key) {
         std::find(std::begin(kKeysToDefault), std::end(kKeysToDefault), key.key) != std::end(kKeysToDefault);
     const bool chartSwitch = std::find(std::begin(g_showInChartsKeys), std::end(g_showInChartsKeys),
                                        key.key) != std::end(g_showInChartsKeys);
-    return listed || chartSwitch || (key.key == "YearDefinition");
+    return listed || chartSwitch;
 }
 
 } // namespace
@@ -124,9 +126,6 @@ void ApplyCalculationPreset(CalculationPreset preset) {
     ApplyAyanamsaSettings(g_ayanamsaSettings);
 
     if (restore) {
-        ApplyPreferenceDefaults(PreferenceKeys(), [](const PreferenceKey& key) {
-            return key.key == "UseDasaSeedFromNatalInTajaka" || key.key == "ProgressDasaSeedInTajaka";
-        });
         g_nPaneVarga = kRestoredPaneVargas;
     } else {
         g_nDasaYearDefinition.fill(kRecommendedYearDefinition);
