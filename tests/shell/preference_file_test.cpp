@@ -21,6 +21,7 @@
 #include "shell/preference_keys.h"
 #include "shell/preferences.h"
 #include "shell/window_sizes.h"
+#include "shell_test_helpers.h"
 
 namespace fs = std::filesystem;
 
@@ -44,13 +45,6 @@ std::vector<std::string> Lines(const std::string& text) {
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
-}
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 class PreferenceFile : public testing::Test {

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "shell/ephemeris_range.h"
+#include "shell_test_helpers.h"
 
 namespace fs = std::filesystem;
 
@@ -28,13 +28,6 @@ private:
     static inline int counter_ = 0;
     fs::path path_;
 };
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 TEST(PreferenceStorage, WritesWholeFiles) {
     TempFolder folder;
