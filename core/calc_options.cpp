@@ -22,7 +22,7 @@ bool g_bApparentRefraction = false;
 
 bool g_bSiderealNaksharasInTropical = false;
 bool g_bFixedPlaneInCustomStarAyanamsa = false;
-std::string g_strCustomStarCode = ",alVir"; // Spica
+std::string g_strCustomStarCode = kDefaultCustomStarCode;
 double g_dCustomStarLongitude = 180.0;
 
 int g_nSiddhanta = 0;

@@ -25,6 +25,7 @@ extern bool
 extern bool g_bFixedPlaneInCustomStarAyanamsa; // FixedPlaneInCustomStarAyanamsa: solar-system plane for the
                                                // custom star
 extern std::string g_strCustomStarCode; // CustomStarCode: the custom ayanamsa's star, as the library names it
+constexpr const char* kDefaultCustomStarCode = ",alVir"; // Spica
 extern double
     g_dCustomStarLongitude; // CustomStarLongitude: sidereal longitude the custom star is held at, degrees
 

@@ -134,7 +134,7 @@ void ApplyCalculationPreset(CalculationPreset preset) {
     }
     g_bWindowSizesSaved = false;
 
-    g_strCustomStarCode = restore ? ",alVir" : ",deCnc"; // Spica; Delta Cancri, the Pushya star
+    g_strCustomStarCode = restore ? kDefaultCustomStarCode : ",deCnc"; // Delta Cancri, the Pushya star
     FindCustomStarIndex();
 
     ApplyRahuKetuExaltationOption(g_bNodalExaltationParasara);

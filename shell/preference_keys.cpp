@@ -19,8 +19,7 @@ namespace {
 using S = PreferenceSection;
 
 constexpr const char* kProgramVersion = "8.0.0.0";
-constexpr const char* kDefaultCustomStarCode = ",alVir"; // Spica
-constexpr int kRegionRowCount = 308;                     // rows of the built-in region table
+constexpr int kRegionRowCount = 308; // rows of the built-in region table
 constexpr int kIndiaRegionRow = 105;
 constexpr IntRange kSigns = {0, 11};
 constexpr IntRange kVargaColumns = {0, 28};
