@@ -8,7 +8,9 @@
 #include "core/bodies_to_show.h"
 #include "core/calc_options.h"
 #include "core/chart_labels.h"
+#include "core/region_table.h"
 #include "core/varga_options.h"
+#include "core/zodiac_names.h"
 #include "shell/color_settings.h"
 #include "shell/display_options.h"
 #include "shell/preferences.h"
@@ -19,10 +21,9 @@ namespace {
 using S = PreferenceSection;
 
 constexpr const char* kProgramVersion = "8.0.0.0";
-constexpr int kRegionRowCount = 308; // rows of the built-in region table
 constexpr int kIndiaRegionRow = 105;
-constexpr IntRange kSigns = {0, 11};
-constexpr IntRange kVargaColumns = {0, 28};
+constexpr IntRange kSigns = {0, kSignCount - 1};
+constexpr IntRange kVargaColumns = {0, kVargaColumnCount - 1};
 constexpr IntRange kTimeStepUnits = {0, 6}; // "Sec" ... "Year"
 constexpr IntRange kYearKinds = {0, 7};
 constexpr DoubleRange kYearLengths = {1, 100000}; // days; a zero year would stall every dasa
@@ -129,7 +130,7 @@ std::vector<PreferenceKey> BuildKeys() {
     b.Zone("DefaultTimeZone", g_defaultTimeZone, -5.5);
     b.Zone("DefaultSummerTimeZone", g_defaultSummerTimeZone, -5.5);
     b.Int("DefaultLocationCountryCode", g_nDefaultLocationCountryCode, kIndiaRegionRow,
-          {0, kRegionRowCount - 1});
+          {0, kRegionCount - 1});
     b.Text("DefaultLocationCityName", g_strDefaultLocationCityName, "Ujjain", TextForm::kBlanksAsCaret);
     b.Text("DefaultLocationCountryName", g_strDefaultLocationCountryName, "India", TextForm::kBlanksAsCaret);
     b.Int("HoraPreference", g_nHoraPreference, 6);
