@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "core/chart.h"
+#include "core/computed_bodies.h"
 
 // Natural (permanent) relationship of planet i to planet j, Sun .. Ketu at 0..8: 0 self, 2 friend,
 // 3 neutral, 4 enemy.
@@ -39,9 +40,6 @@ void CChart::ComputeRelationships() {
 }
 
 namespace {
-constexpr int kHoraLagna = 14;
-constexpr int kFirstVarnada = 47;
-
 // A sign counted from its end of the zodiac: odd signs (even index) from Aries, even signs from Pisces.
 int CountFromItsEnd(int sign) {
     return sign % 2 == 0 ? sign + 1 : 12 - sign;

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "core/chart.h"
+#include "core/computed_bodies.h"
 #include "core/varga_options.h"
 #include "core/varga_rules.h"
 #include "core/varga_special.h"
@@ -11,9 +12,6 @@ namespace {
 bool IsEvenSign(int sign) {
     return sign % 2 == 1; // Taurus, Cancer ... (sign index 1, 3 ...)
 }
-
-constexpr int kFirstBhavaArudha = 59; // AL, A2 .. A11, UL
-constexpr int kLastBhavaArudha = 70;
 
 } // namespace
 
@@ -152,7 +150,7 @@ CalcStatus CChart::RefreshVargaChart(CChart& parent, int column) {
     // Bhava arudhas by divisional longitude were written into this child by the parent's arudha step.
     const bool keepArudhas = g_bLongitudeBasedBhavaArudhas && g_bDivLongsInBhavaArudhas;
     const auto skipBody = [keepArudhas](int b) {
-        return keepArudhas && b >= kFirstBhavaArudha && b <= kLastBhavaArudha;
+        return keepArudhas && b >= kArudhaLagna && b < kFirstLordArudha; // AL, A2 .. A11, UL
     };
     if (CalcStatus status = DeriveChildBodies(*this, parent, column, skipBody); !status.ok()) return status;
     // The composite child takes the parent's current composite records as they are, unshifted.
