@@ -3,17 +3,10 @@
 
 #include "core/chart.h"
 #include "core/computed_bodies.h"
+#include "core/varga_math.h"
 #include "core/varga_options.h"
 #include "core/varga_rules.h"
 #include "core/varga_special.h"
-
-namespace {
-
-bool IsEvenSign(int sign) {
-    return sign % 2 == 1; // Taurus, Cancer ... (sign index 1, 3 ...)
-}
-
-} // namespace
 
 bool IsOptionEnabled(int column) {
     switch (column) {
@@ -81,8 +74,8 @@ CChart* CChart::GetVargaChart(int column) {
 static CRasiLongitude DivisionalRecord(const CRasiLongitude& source, int column, int sign) {
     double longitude = g_vargaDivisors[column] * source.m_dLongitude;
     if (column == kD30Column && !g_bUse1DegInD30ForDivLong)
-        longitude = D30DivisionalDegrees(source.DegreesInSign(), IsEvenSign(source.m_nSign));
-    if (g_bDivLongFromEndToo && IsEvenSign(source.m_nSign) && IsOptionEnabled(column)) {
+        longitude = D30DivisionalDegrees(source.DegreesInSign(), !IsOddSign(source.m_nSign));
+    if (g_bDivLongFromEndToo && !IsOddSign(source.m_nSign) && IsOptionEnabled(column)) {
         const double wholeSigns = 30.0 * std::floor(longitude / 30.0);
         longitude = wholeSigns + (30.0 - (longitude - wholeSigns));
     }
