@@ -35,7 +35,7 @@ void CChart::ComputeStarLords() {
     }
     for (int h = 0; h < 12; ++h) {
         const double cusp = (g_bHouseCuspsInMiddle ? m_bhava[h].m_middle : m_bhava[h].m_start).m_dLongitude;
-        const int n = static_cast<int>(cusp * 0.075);
+        const int n = NakshatraOfLongitude(cusp);
         WalkSubLords(n, cusp - n * kNakshatraSpan,
                      [&](int level) -> int& { return m_cuspStarLord[level][h]; });
     }
