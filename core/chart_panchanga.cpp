@@ -2,7 +2,6 @@
 // the same between the atma and amatya karakas, the lunar month and the year of the sixty-year cycle),
 // the 21 dasa seeds and the two time nakshatras of the 28-fold wheel.
 #include <algorithm>
-#include <cmath>
 
 #include "core/angle_math.h"
 #include "core/chart.h"

@@ -1,7 +1,5 @@
 // Queries of a chart: houses from the lagna, relationships, dignity, combustion and planetary war.
 // Pure functions of the chart's tables and positions.
-#include <array>
-
 #include "core/angle_math.h"
 #include "core/chart.h"
 #include "core/option_appliers.h"
