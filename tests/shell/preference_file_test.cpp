@@ -215,6 +215,13 @@ TEST_F(PreferenceFile, DevaDattaCorrectionIsSavedAsEntered) {
     EXPECT_NE(Save().find("\nDeltaFromUserSelectedAyanamsa=0.500000\n"), std::string::npos);
 }
 
+TEST_F(PreferenceFile, ReadingAFileWithoutTheCorrectionShiftsDevaDattaOnlyOnce) {
+    ReadText("UserSelectedAyanamsa=3\nDeltaFromUserSelectedAyanamsa=0.5\n");
+    ReadText("HoraPreference=2\n"); // an imported file that says nothing of the ayanamsa
+    EXPECT_NEAR(g_ayanamsaSettings.m_correction.m_dValue, 0.5 - kDevaDattaShift, 1e-12);
+    EXPECT_NE(Save().find("\nDeltaFromUserSelectedAyanamsa=0.500000\n"), std::string::npos);
+}
+
 TEST_F(PreferenceFile, WindowSizesAreWrittenOnlyOnceSaved) {
     EXPECT_EQ(Save().find("[WindowSizes]"), std::string::npos);
     ReadText("WndSzClient=1280 1024\n");
