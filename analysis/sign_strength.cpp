@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "analysis/dignity_tables.h"
-#include "core/angle_math.h"
 #include "core/chart.h"
 #include "core/sign_rules.h"
 
@@ -142,18 +141,6 @@ int HomeSign(int p) {
     return p == kSaturn || p == kRahu ? kAquarius : kScorpio;
 }
 
-// Signs from the home sign to the candidate's: forward from Scorpio (even triplet), backward from
-// Aquarius (odd triplet), 12 for the home sign itself; one more when exalted there (below 12), one less
-// when debilitated (above 0).
-int CoLordYears(const CChart& chart, int planet, int home, int v) {
-    const int sign = SignOf(chart, planet, v);
-    const int distance = SignTriplet(home) % 2 == 0 ? sign - home : home - sign;
-    int years = SignedModOneBased((distance + 12) % 12, 12);
-    if (IsExaltedIn(planet, sign) && years < 12) ++years;
-    if (IsDebilitatedIn(planet, sign) && years > 0) --years;
-    return years;
-}
-
 template <std::size_t N>
 int ChooseCoLord(const CChart& chart, int p, int q, int v, const std::array<CoLordTest, N>& tests) {
     const int home = HomeSign(p);
@@ -179,7 +166,9 @@ int ChooseCoLord(const CChart& chart, int p, int q, int v, const std::array<CoLo
         case CoLordTest::kRawDegrees:
             return DegreesInSign(chart, planet);
         case CoLordTest::kYears:
-            return CoLordYears(chart, planet, home, v);
+            // The rasi dasa years of the home sign with the candidate as its lord: forward from Scorpio,
+            // backward from Aquarius, with the exaltation step.
+            return chart.RasiDasaYears(home, planet, v);
         }
         return 0;
     });
