@@ -6,6 +6,7 @@
 #include "analysis/dignity_tables.h"
 #include "core/angle_math.h"
 #include "core/chart.h"
+#include "core/varga_math.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ std::optional<double> CChart::RasiDasaYearsVirgoStart(int r, int s, int L, int v
     const CChart* child = GetVargaChart(v);
     if (!child) return std::nullopt;
     const CRasiLongitude& reference = child->m_bodies[r];
-    const double start = 30.0 * s + (reference.m_dLongitude - 30.0 * reference.m_nSign);
+    const double start = 30.0 * s + DegreesInto(reference);
     const double lordLongitude = child->m_bodies[L].m_dLongitude;
     const double arc =
         ForwardByTriplet(s) ? AngleDiff(lordLongitude, start) : AngleDiff(start, lordLongitude);

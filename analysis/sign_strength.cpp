@@ -5,6 +5,7 @@
 #include "analysis/dignity_tables.h"
 #include "core/chart.h"
 #include "core/sign_rules.h"
+#include "core/varga_math.h"
 
 namespace {
 
@@ -26,12 +27,8 @@ int SignOf(const CChart& chart, int body, int v) {
 
 // Degrees of a body within its sign in the chart's own positions; the nodes move backwards, so the
 // comparisons count their degrees from the end of the sign.
-double DegreesInSign(const CChart& chart, int body) {
-    const CRasiLongitude& record = chart.m_bodies[body];
-    return record.m_dLongitude - 30.0 * record.m_nSign;
-}
 double ComparedDegrees(const CChart& chart, int body) {
-    const double degrees = DegreesInSign(chart, body);
+    const double degrees = DegreesInto(chart.m_bodies[body]);
     return body == kRahu || body == kKetu ? 30.0 - degrees : degrees;
 }
 
@@ -164,7 +161,7 @@ int ChooseCoLord(const CChart& chart, int p, int q, int v, const std::array<CoLo
         case CoLordTest::kDegrees:
             return ComparedDegrees(chart, planet);
         case CoLordTest::kRawDegrees:
-            return DegreesInSign(chart, planet);
+            return DegreesInto(chart.m_bodies[planet]);
         case CoLordTest::kYears:
             // The rasi dasa years of the home sign with the candidate as its lord: forward from Scorpio,
             // backward from Aquarius, with the exaltation step.
