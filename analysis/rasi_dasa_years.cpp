@@ -6,13 +6,14 @@
 #include "analysis/dignity_tables.h"
 #include "core/angle_math.h"
 #include "core/chart.h"
+#include "core/sign_arithmetic.h"
 #include "core/varga_math.h"
 
 namespace {
 
 // Signs from `from` to `to`, 0-11, forward (zodiacal) or backward.
 int CountSignsBetween(int from, int to, bool forward) {
-    return ((forward ? to - from : from - to) % 12 + 12) % 12;
+    return PositiveMod(forward ? to - from : from - to, 12);
 }
 
 // One more when the lord is exalted where it stands and the count is below 12, then one less when it

@@ -9,6 +9,7 @@
 #include "core/angle_math.h"
 #include "core/chart.h"
 #include "core/drishti.h"
+#include "core/sign_arithmetic.h"
 
 #include <swephexp.h>
 
@@ -73,10 +74,6 @@ constexpr double kAyanaAyanamsa = 23;
 constexpr std::array<double, kShadbalaPlanets> kNaisargikaVirupas = {60,    51.43, 17.14, 25.7,
                                                                      34.28, 42.85, 8.57};
 constexpr std::array<double, kShadbalaPlanets> kRequiredRupas = {5, 6, 5, 7, 6.5, 5.5, 5};
-
-int NonNegativeMod(int x, int n) {
-    return (x % n + n) % n;
-}
 
 // Days from 1 January 1900 to a date, both Gregorian; negative before it.
 double DaysSince1900(int year, int month, int day) {
@@ -214,7 +211,7 @@ void CShadbala::ComputeSaptavargaja() {
     auto compound = kNaturalFriendship;
     for (int i = 0; i < kShadbalaPlanets; ++i) {
         for (int j = i + 1; j < kShadbalaPlanets; ++j) {
-            int distance = NonNegativeMod(SignIn(kRowD1, j) - SignIn(kRowD1, i), 12);
+            int distance = PositiveMod(SignIn(kRowD1, j) - SignIn(kRowD1, i), 12);
             if (distance > 6) distance = 12 - distance;
             const int temporal = distance >= 1 && distance <= 3 ? 1 : -1;
             compound[i][j] += temporal;
@@ -251,7 +248,7 @@ void CShadbala::ComputeKendra() {
     constexpr std::array<double, 3> kByHouseKind = {60, 30, 15}; // kendra, panapara, apoklima
     const int lagna = m_inputs.m_nSign[kRowD1][kLagna];
     for (int i = 0; i < kShadbalaPlanets; ++i)
-        Value(i, kKendra) = kByHouseKind[NonNegativeMod(SignIn(kRowD1, i) - lagna, 12) % 3];
+        Value(i, kKendra) = kByHouseKind[PositiveMod(SignIn(kRowD1, i) - lagna, 12) % 3];
 }
 
 void CShadbala::ComputeDrekkana() {
@@ -302,17 +299,16 @@ void CShadbala::ComputeTribhaga() {
     const double day = m_inputs.m_dDayLength;
     const double night = m_inputs.m_dNightLength;
     if (m_inputs.m_bDayBirth) {
-        if (day > 0.0)
-            Value(kDayThirds[NonNegativeMod(static_cast<int>(t / (day / 3.0)), 3)], kTribhaga) = 60.0;
+        if (day > 0.0) Value(kDayThirds[PositiveMod(static_cast<int>(t / (day / 3.0)), 3)], kTribhaga) = 60.0;
     } else if (night > 0.0) {
-        Value(kNightThirds[NonNegativeMod(static_cast<int>((t - day) / (night / 3.0)), 3)], kTribhaga) = 60.0;
+        Value(kNightThirds[PositiveMod(static_cast<int>((t - day) / (night / 3.0)), 3)], kTribhaga) = 60.0;
     }
 }
 
 void CShadbala::ComputeYearMonthDayLords() {
     const int days = m_inputs.m_nDayCount;
     // The lord of a weekday count w (a multiple of 7 counting as 7) is planet index (w + 2) mod 7.
-    auto lord = [](int weekdayCount) { return NonNegativeMod(weekdayCount + 2, 7); };
+    auto lord = [](int weekdayCount) { return PositiveMod(weekdayCount + 2, 7); };
     for (int i = 0; i < kShadbalaPlanets; ++i) Value(i, kAbda) = Value(i, kMaasa) = Value(i, kVaara) = 0.0;
     Value(lord((days / 360) * 3 + 1), kAbda) = 15.0;
     Value(lord((days / 30) * 2 + 1), kMaasa) = 30.0;
@@ -328,7 +324,7 @@ void CShadbala::ComputeHora() {
         kSaturnIndex, kJupiterIndex, kMarsIndex, kSunIndex, kVenusIndex, kMercuryIndex, kMoonIndex};
     for (int i = 0; i < kShadbalaPlanets; ++i) Value(i, kHora) = 0.0;
     const int hours = static_cast<int>(m_inputs.m_dGhatisSinceSunrise * 0.4); // 1 ghati = 0.4 hours
-    Value(kHoraSequence[NonNegativeMod(kSequenceStart[m_inputs.m_nWeekdayLord] + hours, 7)], kHora) = 60.0;
+    Value(kHoraSequence[PositiveMod(kSequenceStart[m_inputs.m_nWeekdayLord] + hours, 7)], kHora) = 60.0;
 }
 
 void CShadbala::ComputeAyana() {
