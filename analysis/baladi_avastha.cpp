@@ -44,7 +44,7 @@ void CBaladiAvastha::ComputeBaladi() {
 void CBaladiAvastha::ComputeJagradadi() {
     for (int p = kSun; p <= kKetu; ++p) {
         const int sign = m_pChart->m_vargaSign.Sign(p, m_nVarga);
-        if (IsLordOfSign(p, sign) || IsExaltedIn(p, sign)) {
+        if (m_pChart->IsOwnOrExalted(m_nVarga, p)) {
             m_nJagradadi[p] = 0;
             continue;
         }
