@@ -50,8 +50,6 @@ int ZeroHouse(SignClass signClass) {
 }
 
 constexpr double kDigBalaByDistance[12] = {0, 10, 20, 30, 40, 50, 60, 50, 40, 30, 20, 10};
-constexpr int kMercuryIndex = 3;
-constexpr int kJupiterIndex = 4;
 
 } // namespace
 

@@ -15,16 +15,6 @@
 
 namespace {
 
-enum PlanetIndex : int {
-    kSunIndex,
-    kMoonIndex,
-    kMarsIndex,
-    kMercuryIndex,
-    kJupiterIndex,
-    kVenusIndex,
-    kSaturnIndex
-};
-
 // The point 180 degrees from each planet's deep exaltation point, where its uchcha bala is 0 (degrees;
 // exaltation points of Parasara).
 constexpr std::array<double, kShadbalaPlanets> kDebilitationPoint = {190, 213, 118, 345, 275, 177, 20};

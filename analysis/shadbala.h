@@ -113,6 +113,16 @@ public:
     std::array<int, kShadbalaPlanets> m_nNature = {-1, 0, -1, 0, 1, 1, -1};
 
 private:
+    enum PlanetIndex : int {
+        kSunIndex,
+        kMoonIndex,
+        kMarsIndex,
+        kMercuryIndex,
+        kJupiterIndex,
+        kVenusIndex,
+        kSaturnIndex
+    };
+
     double& Value(int i, Item item) { return m_planet[i].m_value[item]; }
     double Value(int i, Item item) const { return m_planet[i].m_value[item]; }
     double Longitude(int i) const;         // of planet index i
