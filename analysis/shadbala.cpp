@@ -19,20 +19,9 @@ namespace {
 // exaltation points of Parasara).
 constexpr std::array<double, kShadbalaPlanets> kDebilitationPoint = {190, 213, 118, 345, 275, 177, 20};
 
-// Natural friendship (Parasara) of the row planet to the column planet for the saptavargaja: 1 friend,
-// 0 neutral, -1 enemy; 3 for the planet itself.
-constexpr std::array<std::array<int, kShadbalaPlanets>, kShadbalaPlanets> kNaturalFriendship = {{
-    {3, 1, 1, 0, 1, -1, -1},
-    {1, 3, 0, 1, 0, 0, 0},
-    {1, 1, 3, -1, 1, 0, 0},
-    {1, -1, 0, 3, 0, 1, 0},
-    {1, 1, 1, -1, 3, -1, 0},
-    {-1, -1, 0, 1, 0, 3, 1},
-    {-1, -1, -1, 1, 0, 1, 3},
-}};
-// Virupas of a compound relationship -2 (great enemy) .. 2 (great friend), and 3 (own sign); 45 for the
-// moolatrikona (Parasara).
-constexpr std::array<double, 6> kCompoundRelationValue = {1.875, 3.75, 7.5, 15, 22.5, 30};
+// Virupas of a compound relationship by the chart's code 0 (the planet itself, its own sign), 1 great
+// friend .. 5 great enemy; 45 for the moolatrikona (Parasara).
+constexpr std::array<double, 6> kCompoundRelationValue = {30, 22.5, 15, 7.5, 3.75, 1.875};
 constexpr double kMoolatrikonaValue = 45;
 // Longitudes (degrees, both ends included) of each planet's moolatrikona in the rasi.
 struct LongitudeRange {
@@ -195,19 +184,9 @@ void CShadbala::ComputeUchcha() {
     }
 }
 
+// The relation in every varga is the compound relationship of the rasi chart: natural friendship plus
+// the temporal one of the D-1 signs, as the chart keeps it.
 void CShadbala::ComputeSaptavargaja() {
-    // Compound relationship: natural friendship plus the temporal one of the D-1 signs (the 2nd to 4th
-    // and 10th to 12th signs from each other are temporal friends).
-    auto compound = kNaturalFriendship;
-    for (int i = 0; i < kShadbalaPlanets; ++i) {
-        for (int j = i + 1; j < kShadbalaPlanets; ++j) {
-            int distance = PositiveMod(SignIn(kRowD1, j) - SignIn(kRowD1, i), 12);
-            if (distance > 6) distance = 12 - distance;
-            const int temporal = distance >= 1 && distance <= 3 ? 1 : -1;
-            compound[i][j] += temporal;
-            compound[j][i] += temporal;
-        }
-    }
     for (int i = 0; i < kShadbalaPlanets; ++i) {
         double total = 0.0;
         for (InputRow row : kSaptavargaRows) {
@@ -216,8 +195,8 @@ void CShadbala::ComputeSaptavargaja() {
                 total += kMoolatrikonaValue;
                 continue;
             }
-            const int lord = SignLordPlain(SignIn(row, i)) - 1;
-            total += kCompoundRelationValue[compound[i][lord] + 2];
+            const int lord = SignLordPlain(SignIn(row, i));
+            total += kCompoundRelationValue[m_pChart->CompoundRelation(kD1Column, i + 1, lord)];
         }
         Value(i, kSaptavargaja) = total;
     }

@@ -99,7 +99,7 @@ public:
 
     virtual ~CShadbala() = default;
 
-    // Recomputes every field from m_pChart; m_pChart must be set.
+    // Recomputes every field from m_pChart; m_pChart must be set and its relationships computed.
     void Compute();
     // The natures of the Moon and Mercury for this chart (step of Compute).
     void ComputeComponent();

@@ -215,6 +215,7 @@ TEST(Shadbala, SthanaBalaParts) {
     PlaceBody(chart, kMoon, 40.0); // Taurus
     chart.m_vargaSign.SetSign(kMoon, kD9Column, kGemini);
     chart.m_vargaSign.SetSign(kMoon, kD3Column, kCapricorn); // the 9th from Taurus
+    chart.ComputeRelationships(); // the saptavargaja reads the rasi's compound relationships
     chart.m_shadbala.Compute();
     EXPECT_DOUBLE_EQ(Value(chart, kSun, CShadbala::kKendra), 30.0);    // 5th house
     EXPECT_DOUBLE_EQ(Value(chart, kMoon, CShadbala::kKendra), 30.0);   // 2nd house
