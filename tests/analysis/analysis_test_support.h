@@ -18,13 +18,11 @@ inline void PlaceInSign(CChart& chart, int body, int sign, double degrees = 15.0
     PlaceBody(chart, body, 30.0 * sign + degrees);
 }
 
-// Longitudes of the lagna and the nine planets, body 0 to 9.
-struct Placement {
-    double longitude[10];
-};
-inline CChart ChartWith(const Placement& placement) {
+// A chart with the lagna and the nine planets (bodies 0-9) all in one sign, `degrees` into it; a test
+// then moves the bodies it needs.
+inline CChart EveryBodyIn(int sign, double degrees = 15.0) {
     CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceBody(chart, b, placement.longitude[b]);
+    for (int b = 0; b <= 9; ++b) PlaceInSign(chart, b, sign, degrees);
     return chart;
 }
 
