@@ -21,7 +21,6 @@ bool IsWeakSayanadi(int state) {
 } // namespace
 
 void CAvasthas::Compute() {
-    m_vaiseshikamsa.m_pChart = m_pChart;
     m_baladi.m_pChart = m_pChart;
     m_vimsopaka.m_pChart = m_pChart;
     m_harsha.m_pChart = m_pChart;
