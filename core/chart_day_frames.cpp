@@ -108,13 +108,11 @@ SunDaySearch FindEphemerisSunDay(const CChartCore& chart, double birth) {
 }
 
 // The sunrise day of the traditional model: the Sun rises when the lagna stands d degrees behind it and
-// sets when the lagna is 180 + d past it; d by SunriseDefinition: none for the centre of the disc (0 and
-// 3), the Sun's mean radius (1) and that with 34' of refraction (2 and any other value). The sunrise is
+// sets when the lagna is 180 + d past it; d the rise offset of the Sun's mean radius. The sunrise is
 // searched back from the birth, the sunset forward from it, the next sunrise forward from the sunset.
 SunDaySearch FindSunDayByLagna(const CChartCore& chart) {
-    double d = 0.834765345044413;
-    if (g_nSunriseDefinition == 0 || g_nSunriseDefinition == 3) d = 0.0;
-    if (g_nSunriseDefinition == 1) d = 0.2680986783777464;
+    constexpr double kSunMeanRadius = 0.2680986783777464; // degrees, about 16.09'
+    const double d = RiseOffsetForRadius(kSunMeanRadius);
     CChartCore rise, set, next;
     const SearchResult foundRise = FindLagnaMeeting(chart, kSun, -d, true, rise);
     if (!foundRise.found()) return {false, {}, FailureOf(foundRise)};

@@ -1,6 +1,7 @@
 // The twelve houses of a chart (start, middle and end) by the chosen house type.
 #include "core/angle_math.h"
 #include "core/chart.h"
+#include "core/planet_tables.h"
 
 namespace {
 
@@ -15,11 +16,6 @@ void SetHouse(CBhava& house, double start, double middle, double end) {
     house.m_start.SplitLongitude();
     house.m_middle.SplitLongitude();
     house.m_end.SplitLongitude();
-}
-
-// Forward midpoint from a to b, degrees.
-double HalfwayForward(double a, double b) {
-    return Normalize360(a + AngleDiff(b, a) / 2.0);
 }
 
 } // namespace
@@ -46,7 +42,7 @@ CalcStatus CChart::ComputeBhavas(bool bLagnaFromExtraPoint) {
             SetHouse(house, start, i * 30.0 + L, start + 30.0);
         } else if (g_nHouseTypeWanted == kPadaCentredHouses) {
             const int pada = static_cast<int>(L * 0.3);
-            const double padaMiddle = pada * 3.3333333333333335 + 1.6666666666666667;
+            const double padaMiddle = pada * kPadaSpan + kPadaSpan / 2.0;
             const double base = i * 30.0 + padaMiddle;
             if (g_bHouseCuspsInMiddle)
                 SetHouse(house, base - 15.0, base, base + 15.0);
@@ -56,10 +52,11 @@ CalcStatus CChart::ComputeBhavas(bool bLagnaFromExtraPoint) {
             const double previous = m_dHouseCusps[(i + 11) % 12];
             const double cusp = m_dHouseCusps[i];
             const double next = m_dHouseCusps[(i + 1) % 12];
+            // Bounds halfway forward from one cusp to the next (AngleMidpoint(to, from, 0)).
             if (g_bHouseCuspsInMiddle)
-                SetHouse(house, HalfwayForward(previous, cusp), cusp, HalfwayForward(cusp, next));
+                SetHouse(house, AngleMidpoint(cusp, previous, 0.0), cusp, AngleMidpoint(next, cusp, 0.0));
             else
-                SetHouse(house, cusp, HalfwayForward(cusp, next), next);
+                SetHouse(house, cusp, AngleMidpoint(next, cusp, 0.0), next);
         }
     }
     return {};

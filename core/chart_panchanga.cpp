@@ -2,7 +2,6 @@
 // the same between the atma and amatya karakas, the lunar month and the year of the sixty-year cycle),
 // the 21 dasa seeds and the two time nakshatras of the 28-fold wheel.
 #include <algorithm>
-#include <cmath>
 
 #include "core/angle_math.h"
 #include "core/chart.h"
@@ -13,9 +12,8 @@
 
 namespace {
 
-constexpr double kTithiSpan = 12.0;     // degrees of Moon - Sun
-constexpr double kKaranaSpan = 6.0;     // half a tithi
-constexpr double kPerNakshatra = 0.075; // nakshatras per degree
+constexpr double kTithiSpan = 12.0; // degrees of Moon - Sun
+constexpr double kKaranaSpan = 6.0; // half a tithi
 
 struct Unit {
     int index;
@@ -31,7 +29,7 @@ Unit TithiOf(double angle) {
 
 // The yoga (nakshatra of a sum of two longitudes) and the part of it still to run.
 Unit YogaOf(double sum) {
-    const double x = Normalize360(sum) * kPerNakshatra;
+    const double x = Normalize360(sum) * kNakshatrasPerDegree;
     const int yoga = std::min(26, static_cast<int>(x));
     return {yoga, 1.0 - (x - yoga)};
 }
@@ -162,7 +160,7 @@ CalcStatus CChart::ComputePanchanga() {
     if (!offset.ok()) return offset.status;
     p.m_nMoonNakshatra = m_nakshatra[kMoon];
     p.m_dMoonNakshatraFraction =
-        1.0 - (Normalize360(moon + offset.value) * kPerNakshatra - p.m_nMoonNakshatra);
+        1.0 - (Normalize360(moon + offset.value) * kNakshatrasPerDegree - p.m_nMoonNakshatra);
 
     if (CalcStatus status = ComputeLunarMonth(*this, p); !status.ok()) return status;
     // The cycle year turns in the lunar month Chaitra: before June a month late in the lunar year still
@@ -195,7 +193,7 @@ void CChart::ComputeDasaSeeds() {
         CDasaSeed& seed = m_panchanga.m_dasaSeed[s];
         seed.m_nNakshatra = m_nakshatra[body];
         seed.m_dLongitude = Normalize360(m_bodies[body].m_dLongitude + offset.value);
-        seed.m_dFractionLeft = 1.0 - (seed.m_dLongitude * kPerNakshatra - seed.m_nNakshatra);
+        seed.m_dFractionLeft = 1.0 - (seed.m_dLongitude * kNakshatrasPerDegree - seed.m_nNakshatra);
     }
     for (int i = 0; i < 3; ++i) {
         CDasaSeed& seed = m_panchanga.m_dasaSeed[1 + i];

@@ -1,11 +1,10 @@
 // Queries of a chart: houses from the lagna, relationships, dignity, combustion and planetary war.
 // Pure functions of the chart's tables and positions.
-#include <array>
-
 #include "core/angle_math.h"
 #include "core/chart.h"
 #include "core/option_appliers.h"
 #include "core/planet_tables.h"
+#include "core/sign_arithmetic.h"
 #include "core/sign_rules.h"
 
 namespace {
@@ -36,7 +35,7 @@ bool IsKendraOrTrikonaHouse(int house0) {
 } // namespace
 
 int CChart::HouseFromLagna0(int c, int body) const {
-    return (m_vargaSign.Sign(body, c) - m_vargaSign.Sign(kLagna, c) + 12) % 12;
+    return PositiveMod(m_vargaSign.Sign(body, c) - m_vargaSign.Sign(kLagna, c), 12);
 }
 
 int CChart::HouseFromLagna(int c, int body) const {
@@ -60,8 +59,8 @@ int CChart::CompoundRelation(int c, int p, int q) const {
 
 bool CChart::IsMarakaInfluenced(int c, int sign) const {
     const int lagna = m_vargaSign.Sign(kLagna, c);
-    const int second = (lagna + 1) % 12;
-    const int seventh = (lagna + 6) % 12;
+    const int second = SignFrom(lagna, 1);
+    const int seventh = SignFrom(lagna, 6);
     for (int p = kSun; p <= kKetu; ++p) {
         const int placed = m_vargaSign.Sign(p, c);
         const bool maraka =
@@ -98,7 +97,7 @@ bool CChart::IsKendraOrTrikona(int c, int body) const {
 }
 
 bool CChart::OwnsSignFrom(int c, int p, int k) const {
-    return IsLordOfSign(p, (m_vargaSign.Sign(kLagna, c) + k) % 12);
+    return IsLordOfSign(p, SignFrom(m_vargaSign.Sign(kLagna, c), k));
 }
 
 int CChart::PachakadiRelation(int p, int kind) const {
@@ -106,7 +105,7 @@ int CChart::PachakadiRelation(int p, int kind) const {
 }
 
 int CChart::PachakadiRelationInVarga(int c, int p, int kind) const {
-    return (kPachakadiHouse[p - 1][kind] + m_vargaSign.Sign(p, c) - 1) % 12;
+    return SignFrom(m_vargaSign.Sign(p, c), kPachakadiHouse[p - 1][kind] - 1);
 }
 
 bool CChart::IsCombust(int p) const {
@@ -136,5 +135,5 @@ bool CChart::IsInPlanetaryWarAlt(int p) const {
 int CChart::KaranaLord() const {
     const int karana = m_panchanga.m_nKarana;
     if (karana < kFirstMovableKarana) return karana + 1;
-    return kPlainSignLords[(m_bodies[kLagna].m_nSign + 3 * (karana - kFirstMovableKarana)) % 12];
+    return kPlainSignLords[SignFrom(m_bodies[kLagna].m_nSign, 3 * (karana - kFirstMovableKarana))];
 }

@@ -2,6 +2,9 @@
 #include <cstdlib>
 
 #include "core/chart.h"
+#include "core/computed_bodies.h"
+#include "core/sign_arithmetic.h"
+#include "core/varga_math.h"
 
 // Natural (permanent) relationship of planet i to planet j, Sun .. Ketu at 0..8: 0 self, 2 friend,
 // 3 neutral, 4 enemy.
@@ -29,7 +32,7 @@ void CChart::ComputeRelationships() {
                 compound[i][j] = natural;
                 if (i == j) continue;
                 // j in the 2nd, 3rd, 4th, 10th, 11th or 12th sign from i is a temporal friend.
-                const int d = (m_vargaSign.Sign(j + 1, c) - m_vargaSign.Sign(i + 1, c) + 12) % 12;
+                const int d = PositiveMod(m_vargaSign.Sign(j + 1, c) - m_vargaSign.Sign(i + 1, c), 12);
                 const bool friendly = (d >= 1 && d <= 3) || d >= 9;
                 temporal[i][j] = friendly ? 2 : 4;
                 compound[i][j] = friendly ? natural - 1 : natural + 1;
@@ -39,12 +42,9 @@ void CChart::ComputeRelationships() {
 }
 
 namespace {
-constexpr int kHoraLagna = 14;
-constexpr int kFirstVarnada = 47;
-
 // A sign counted from its end of the zodiac: odd signs (even index) from Aries, even signs from Pisces.
 int CountFromItsEnd(int sign) {
-    return sign % 2 == 0 ? sign + 1 : 12 - sign;
+    return IsOddSign(sign) ? sign + 1 : 12 - sign;
 }
 
 int VarnadaSign(int lagnaSign, int horaLagnaSign) {
@@ -52,9 +52,9 @@ int VarnadaSign(int lagnaSign, int horaLagnaSign) {
     const int b = horaLagnaSign;
     const int countA = CountFromItsEnd(a);
     const int countB = CountFromItsEnd(b);
-    int n = a % 2 == b % 2 ? countA + countB : std::abs(countA - countB);
-    n = ((n - 1) % 12 + 12) % 12;
-    return a % 2 == 1 ? 11 - n : n;
+    const int count = IsOddSign(a) == IsOddSign(b) ? countA + countB : std::abs(countA - countB);
+    const int n = PositiveMod(count - 1, 12);
+    return IsOddSign(a) ? n : 11 - n;
 }
 } // namespace
 
@@ -66,7 +66,7 @@ void CChart::ComputeVarnadas() {
         const int lagnaSign = m_vargaSign.Sign(kLagna, c);
         const int horaLagnaSign = m_vargaSign.Sign(kHoraLagna, c);
         for (int k = 0; k < 12; ++k) {
-            const int sign = VarnadaSign((lagnaSign + k) % 12, (horaLagnaSign + k) % 12);
+            const int sign = VarnadaSign(SignFrom(lagnaSign, k), SignFrom(horaLagnaSign, k));
             m_vargaSign.SetSign(kFirstVarnada + k, c, sign);
             if (c != kD1Column) continue;
             CRasiLongitude& record = m_bodies[kFirstVarnada + k];

@@ -13,14 +13,18 @@ constexpr double kAuPerKm = 6.684578082767149e-9;       // 1 / 149598000 km
 constexpr double kDegreesPerRadian = 57.29577951308232; // 180 / pi
 constexpr double kHorizontalRefraction = 34.0 / 60.0;   // degrees: the standard refraction at the horizon
 
-// How far (degrees) the lagna stands behind the body at its rise, by SunriseDefinition: nothing for the
-// centre of the disc (0 and 3), the apparent radius for the upper edge (1), and the refraction with it
-// (2 and any other value).
+// The rise offset of the body from its apparent radius at the chart's moment.
 double RiseOffset(const CChartCore& chart, int body) {
     const double distance = body >= 0 && body <= kKetu ? chart.m_dBodyDistance[body] : 0.0;
     const double radiusKm = body >= 0 && body <= kKetu ? kBodyRadiusKm[body] : 0.0;
     const double radius =
         radiusKm > 0.0 && distance > 0.0 ? radiusKm * kAuPerKm / distance * kDegreesPerRadian : 0.0;
+    return RiseOffsetForRadius(radius);
+}
+
+} // namespace
+
+double RiseOffsetForRadius(double radius) {
     switch (g_nSunriseDefinition) {
     case 0:
     case 3:
@@ -31,8 +35,6 @@ double RiseOffset(const CChartCore& chart, int body) {
         return radius + kHorizontalRefraction;
     }
 }
-
-} // namespace
 
 SearchResult FindLagnaMeeting(const CChartCore& from, int body, double separation, bool backward,
                               CChartCore& into) {

@@ -9,6 +9,11 @@
 SearchResult FindLagnaMeeting(const CChartCore& from, int body, double separation, bool backward,
                               CChartCore& into);
 
+// How far (degrees) the lagna stands behind a body of apparent radius `radius` (degrees) at its rise, by
+// SunriseDefinition: nothing for the centre of the disc (0 and 3), the radius for the upper edge (1), and
+// 34' of refraction with it (2 and any other value).
+double RiseOffsetForRadius(double radius);
+
 // The failure of a search that could not calculate; a moment not found is no failure.
 inline CalcStatus FailureOf(const SearchResult& result) {
     return result.outcome == SearchOutcome::kFailed ? result.status : CalcStatus{};

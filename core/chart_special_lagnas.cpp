@@ -36,7 +36,7 @@ void CChart::ComputeSpecialLagnas() {
 
     // The Sree Lagna moves from the lagna a full circle for each nakshatra the Moon has passed through.
     const double moonNakshatra = static_cast<int>(moon / kNakshatraSpan);
-    const double nakshatraPassed = (moon - moonNakshatra * kNakshatraSpan) * 0.075;
+    const double nakshatraPassed = (moon - moonNakshatra * kNakshatraSpan) * kNakshatrasPerDegree;
     set(kSreeLagna, lagna + 360.0 * nakshatraPassed);
 
     const int ninthFromLagna = SignFrom(m_bodies[kLagna].m_nSign, 8);

@@ -5,21 +5,19 @@
 
 namespace {
 
-// Successor of each lord (by body number) in the Vimsottari cycle: Sun, Moon, Mars, Rahu, Jupiter,
-// Saturn, Mercury, Ketu, Venus, Sun ...
-constexpr std::array<int, 10> kNextLord = {0, 2, 3, 8, 9, 7, 1, 4, 5, 6};
-
 // Fills lords[0..5] for a longitude (degrees) in nakshatra n; x is its distance from the nakshatra's
 // start. A body exactly at the start of a portion gets that portion's lord.
 template <typename Lords> void WalkSubLords(int nakshatra, double x, Lords&& lords) {
     double span = kNakshatraSpan;
-    int lord = VimsottariLordOfNakshatra(nakshatra);
+    int place = nakshatra % 9; // the lord's place in the Vimsottari cycle
+    int lord = kVimsottariLords[place];
     lords(0) = lord;
     for (int level = 1; level < kStarLordLevels; ++level) {
         double portion = span * kVimsottariYears[lord] / kVimsottariTotalYears;
         for (int step = 0; step < 9 && x >= portion; ++step) {
             x -= portion;
-            lord = kNextLord[lord];
+            place = (place + 1) % 9;
+            lord = kVimsottariLords[place];
             portion = span * kVimsottariYears[lord] / kVimsottariTotalYears;
         }
         lords(level) = lord;
@@ -37,7 +35,7 @@ void CChart::ComputeStarLords() {
     }
     for (int h = 0; h < 12; ++h) {
         const double cusp = (g_bHouseCuspsInMiddle ? m_bhava[h].m_middle : m_bhava[h].m_start).m_dLongitude;
-        const int n = static_cast<int>(cusp * 0.075);
+        const int n = NakshatraOfLongitude(cusp);
         WalkSubLords(n, cusp - n * kNakshatraSpan,
                      [&](int level) -> int& { return m_cuspStarLord[level][h]; });
     }

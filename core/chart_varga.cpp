@@ -2,20 +2,11 @@
 #include <cmath>
 
 #include "core/chart.h"
+#include "core/computed_bodies.h"
+#include "core/varga_math.h"
 #include "core/varga_options.h"
 #include "core/varga_rules.h"
 #include "core/varga_special.h"
-
-namespace {
-
-bool IsEvenSign(int sign) {
-    return sign % 2 == 1; // Taurus, Cancer ... (sign index 1, 3 ...)
-}
-
-constexpr int kFirstBhavaArudha = 59; // AL, A2 .. A11, UL
-constexpr int kLastBhavaArudha = 70;
-
-} // namespace
 
 bool IsOptionEnabled(int column) {
     switch (column) {
@@ -83,8 +74,8 @@ CChart* CChart::GetVargaChart(int column) {
 static CRasiLongitude DivisionalRecord(const CRasiLongitude& source, int column, int sign) {
     double longitude = g_vargaDivisors[column] * source.m_dLongitude;
     if (column == kD30Column && !g_bUse1DegInD30ForDivLong)
-        longitude = D30DivisionalDegrees(source.DegreesInSign(), IsEvenSign(source.m_nSign));
-    if (g_bDivLongFromEndToo && IsEvenSign(source.m_nSign) && IsOptionEnabled(column)) {
+        longitude = D30DivisionalDegrees(source.DegreesInSign(), !IsOddSign(source.m_nSign));
+    if (g_bDivLongFromEndToo && !IsOddSign(source.m_nSign) && IsOptionEnabled(column)) {
         const double wholeSigns = 30.0 * std::floor(longitude / 30.0);
         longitude = wholeSigns + (30.0 - (longitude - wholeSigns));
     }
@@ -152,7 +143,7 @@ CalcStatus CChart::RefreshVargaChart(CChart& parent, int column) {
     // Bhava arudhas by divisional longitude were written into this child by the parent's arudha step.
     const bool keepArudhas = g_bLongitudeBasedBhavaArudhas && g_bDivLongsInBhavaArudhas;
     const auto skipBody = [keepArudhas](int b) {
-        return keepArudhas && b >= kFirstBhavaArudha && b <= kLastBhavaArudha;
+        return keepArudhas && b >= kArudhaLagna && b < kFirstLordArudha; // AL, A2 .. A11, UL
     };
     if (CalcStatus status = DeriveChildBodies(*this, parent, column, skipBody); !status.ok()) return status;
     // The composite child takes the parent's current composite records as they are, unshifted.

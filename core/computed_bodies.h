@@ -36,6 +36,8 @@ inline constexpr int kPanchaSphuta = 44;
 inline constexpr int kYogiPoint = 45;
 inline constexpr int kAvayogiPoint = 46;
 
+inline constexpr int kFirstVarnada = 47; // varnada lagnas of houses 1-12: 47-58
+
 // Arudha points.
 inline constexpr int kArudhaLagna = 59;         // AL, A2 .. A11, UL: 59-70 (house 1 .. 12)
 inline constexpr int kFirstLordArudha = 71;     // L1 .. L12: 71-82

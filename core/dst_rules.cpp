@@ -1,7 +1,6 @@
 #include "core/dst_rules.h"
 
 #include <array>
-#include <cmath>
 #include <cstdlib>
 #include <string_view>
 
@@ -118,10 +117,8 @@ DstMoment MomentOf(const CChartCore& chart) {
 } // namespace
 
 double FindNthWeekdayJd(int year, int month, int day, double hour, double zoneWest, int n, int weekday) {
-    // The day's number counted from a Sunday: Julian day 0 began at noon on a Monday.
-    const double midnight = swe_julday(year, month, day, 0.0, SE_GREG_CAL);
-    const long long dayNumber = static_cast<long long>(std::floor(midnight + 1.5));
-    const int dateWeekday = static_cast<int>((dayNumber % 7 + 7) % 7);
+    // swe_day_of_week counts from Monday (0); the rules count from Sunday.
+    const int dateWeekday = (swe_day_of_week(swe_julday(year, month, day, 0.0, SE_GREG_CAL)) + 1) % 7;
     int shift = 0;
     if (n > 0) shift = (weekday - dateWeekday + 14) % 7 + 7 * (n - 1);
     if (n < 0) shift = -((dateWeekday - weekday + 14) % 7) - 7 * (std::abs(n) - 1);

@@ -21,3 +21,9 @@ inline constexpr int kVimsottariTotalYears = 120;
 // Nakshatra and pada spans, degrees.
 inline constexpr double kNakshatraSpan = 40.0 / 3.0; // 13 deg 20'
 inline constexpr double kPadaSpan = 10.0 / 3.0;      // 3 deg 20'
+
+// Nakshatras per degree, 1 / kNakshatraSpan, and the nakshatra 0-26 of a longitude in [0, 360) degrees.
+inline constexpr double kNakshatrasPerDegree = 0.075;
+constexpr int NakshatraOfLongitude(double longitude) {
+    return static_cast<int>(longitude * kNakshatrasPerDegree);
+}

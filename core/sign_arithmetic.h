@@ -1,5 +1,5 @@
 #pragma once
-// Small integer rules of signs and cycles shared by the chart's point steps.
+// Small integer rules of signs and cycles shared by the chart's point steps and the varga rules.
 
 // x mod n in [0, n) for any sign of x (n > 0).
 constexpr int PositiveMod(int x, int n) {
@@ -15,4 +15,9 @@ constexpr int SignFrom(int s, int n) {
 // Sign 0-11 of a longitude in [0, 360) degrees.
 constexpr int SignOfLongitude(double longitude) {
     return PositiveMod(static_cast<int>(longitude * (1.0 / 30.0)), 12);
+}
+
+// Aries, Gemini, Leo ... are the odd signs of the zodiac: sign numbers 0, 2, 4 ...
+constexpr bool IsOddSign(int sign) {
+    return sign % 2 == 0;
 }

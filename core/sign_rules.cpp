@@ -1,7 +1,9 @@
 #include "core/sign_rules.h"
 
 #include "core/body_names.h"
+#include "core/chart_core.h"
 #include "core/planet_tables.h"
+#include "core/sign_arithmetic.h"
 
 namespace {
 constexpr int kAquarius = 10;
@@ -14,23 +16,23 @@ bool SignsAspect(int a, int b) {
     if (a == b) return true;
     const int natureA = a % 3;
     const int natureB = b % 3;
-    if (natureA == 0 && natureB == 1) return b != (a + 1) % 12;
-    if (natureA == 1 && natureB == 0) return b != (a + 11) % 12;
+    if (natureA == 0 && natureB == 1) return b != SignFrom(a, 1);
+    if (natureA == 1 && natureB == 0) return b != SignFrom(a, -1);
     return natureA == 2 && natureB == 2;
 }
 
 bool PlanetAspectsHouse(int p, int a, int b) {
-    if (p == 9) return false;
-    const int d = (b - a + 12) % 12; // 6 = the 7th sign
+    if (p == kKetu) return false;
+    const int d = PositiveMod(b - a, 12); // 6 = the 7th sign
     if (d == 6) return true;
     switch (p) {
-    case 3:
+    case kMars:
         return d == 3 || d == 7;
-    case 5:
+    case kJupiter:
         return d == 4 || d == 8;
-    case 7:
+    case kSaturn:
         return d == 2 || d == 9;
-    case 8:
+    case kRahu:
         return d == 4 || d == 8 || d == 1;
     default:
         return false;
@@ -38,7 +40,7 @@ bool PlanetAspectsHouse(int p, int a, int b) {
 }
 
 bool IsLordOfSign(int p, int s) {
-    return kPlainSignLords[s] == p || (p == 8 && s == kAquarius) || (p == 9 && s == kScorpio);
+    return kPlainSignLords[s] == p || (p == kRahu && s == kAquarius) || (p == kKetu && s == kScorpio);
 }
 
 std::string CoLordChoiceText(int s) {

@@ -1,20 +1,16 @@
 #pragma once
 // Small arithmetic shared by the varga rules.
+#include "core/sign_arithmetic.h"
 #include "core/varga_columns.h"
 
 // Any integer reduced into 0-11.
 constexpr int Mod12(int value) {
-    return ((value % 12) + 12) % 12;
+    return PositiveMod(value, 12);
 }
 
 // Integer part of a non-negative value, toward zero.
 inline int Trunc(double value) {
     return static_cast<int>(value);
-}
-
-// Aries, Gemini, Leo ... are the odd signs of the zodiac: sign numbers 0, 2, 4 ...
-constexpr bool IsOddSign(int sign) {
-    return sign % 2 == 0;
 }
 
 // Degrees of the body into its sign, 0 <= d < 30 (30 only for a record split just below a boundary).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/angle_time.h"
 #include "core/varga_math.h"
 #include "core/varga_tables.h"
 
@@ -24,12 +25,6 @@ constexpr std::array<CustomStartRule, kCustomStartRuleCount> kCustomStartRules =
     {4, {0, 3, 6, 9}},
     {4, {0, 9, 6, 3}},
 }};
-
-double NormalisedArc(double degrees) {
-    while (degrees < 0) degrees += 360.0;
-    while (degrees >= 360.0) degrees -= 360.0;
-    return degrees;
-}
 
 } // namespace
 
@@ -109,7 +104,7 @@ int HouseIndexOf(std::span<const CBhava, 12> houses, const CRasiLongitude& body)
     double nearest = 360.0;
     for (int i = 0; i < 12; ++i) {
         if (houses[i].ContainsLongitude(body)) return i;
-        const double sinceStart = NormalisedArc(body.m_dLongitude - houses[i].m_start.m_dLongitude);
+        const double sinceStart = Reduce360(body.m_dLongitude - houses[i].m_start.m_dLongitude);
         if (sinceStart < nearest) {
             nearest = sinceStart;
             latest = i;

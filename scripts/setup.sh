@@ -4,7 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-  build-essential cmake ninja-build pkg-config ccache clang
+  build-essential cmake ninja-build pkg-config ccache
+  clang libclang-rt-dev # fuzz tests; clang only recommends its libFuzzer and sanitizer runtimes
   qt6-base-dev
   libswe-dev swe-basic-data swe-standard-data swetest
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -22,9 +22,8 @@ protected:
         Recompute();
     }
     void Place(int body, double longitude, bool retrograde = false) {
-        m_chart.m_bodies[body].m_dLongitude = longitude;
+        ::Place(m_chart, body, longitude);
         m_chart.m_bodies[body].m_bRetrograde = retrograde ? 1 : 0;
-        m_chart.m_bodies[body].SplitLongitude();
     }
     void Recompute() {
         m_chart.ComputeVargaSigns();

@@ -11,10 +11,7 @@ namespace {
 // A chart whose body records are set by hand (no ephemeris).
 CChart ChartWithBodies(std::initializer_list<std::pair<int, double>> longitudes) {
     CChart chart;
-    for (const auto& [body, longitude] : longitudes) {
-        chart.m_bodies[body].m_dLongitude = longitude;
-        chart.m_bodies[body].SplitLongitude();
-    }
+    for (const auto& [body, longitude] : longitudes) Place(chart, body, longitude);
     return chart;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// A natal chart for the chart tests, and a fixture that restores the options they change.
+// Natal charts and charts placed by hand for the chart tests, and a fixture that restores the options
+// they change.
 #include <gtest/gtest.h>
 
 #include "core/ayanamsa.h"
@@ -8,17 +9,17 @@
 #include "core/varga_options.h"
 #include "core_test_helpers.h"
 
-// A chart at a UT Julian day (zone 0) and a place (longitude EAST, as swetest takes it).
+// ChartAt as a full chart: a UT Julian day (zone 0) and a place (longitude EAST, as swetest takes it).
 inline CChart NatalChart(double jdUt, double longitudeEast, double latitude) {
     CChart chart;
-    chart.m_longitude.m_dValue = -longitudeEast;
-    chart.m_longitude.SplitDegrees();
-    chart.m_latitude.m_dValue = latitude;
-    chart.m_latitude.SplitDegrees();
-    chart.m_dPressure = 1013.25;
-    chart.m_dTemperature = 20.0;
-    chart.JulianDayToDate(jdUt, chart);
+    static_cast<CChartCore&>(chart) = ChartAt(jdUt, longitudeEast, latitude);
     return chart;
+}
+
+// Puts a body at a longitude (degrees), split.
+inline void Place(CChartCore& chart, int body, double longitude) {
+    chart.m_bodies[body].m_dLongitude = longitude;
+    chart.m_bodies[body].SplitLongitude();
 }
 
 // Each test starts from the program's defaults (true Lahiri, equal houses, cusps mid-house, the

@@ -33,12 +33,6 @@ inline CChart LocalChart(int year, int month, int day, double hours, double zone
     return chart;
 }
 
-// Puts a body at a longitude (degrees), split.
-inline void Place(CChartCore& chart, int body, double longitude) {
-    chart.m_bodies[body].m_dLongitude = longitude;
-    chart.m_bodies[body].SplitLongitude();
-}
-
 // Keeps copies of some globals and puts them back when it goes.
 template <class... T> class SavedGlobals {
 public:

@@ -25,4 +25,4 @@ function foldName(name) {
   return folded.slice(0, NAME_CAPACITY).trimEnd();
 }
 
-module.exports = { foldName, NAME_CAPACITY };
+module.exports = { foldName };

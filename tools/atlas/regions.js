@@ -36,4 +36,4 @@ function regionCodeOf(place) {
   }
 }
 
-module.exports = { readRegionCodes, regionCodeOf, REGION_COUNT };
+module.exports = { readRegionCodes, regionCodeOf };
