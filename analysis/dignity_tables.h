@@ -6,7 +6,7 @@
 
 #include "core/option_appliers.h"
 #include "core/planet_tables.h"
-#include "core/varga_math.h"
+#include "core/sign_arithmetic.h"
 
 enum SignNumber : int {
     kAries = 0,
@@ -60,7 +60,7 @@ inline bool IsInMoolatrikona(int planet, int sign) {
     return kMoolatrikonaSigns[planet] == sign;
 }
 
-// Odd signs (Aries, Gemini, Leo ...) are tested with IsOddSign of core/varga_math.h.
+// Odd signs (Aries, Gemini, Leo ...) are tested with IsOddSign of core/sign_arithmetic.h.
 
 // 0 movable, 1 fixed, 2 dual.
 constexpr int SignNature(int sign) {
