@@ -2,14 +2,13 @@
 // Charts for the analysis tests, filled by hand: no ephemeris and no pipeline. A body placed at a
 // longitude gets that sign in every varga column; a test then changes single columns as it needs.
 #include "core/chart.h"
+#include "tests/core/chart_test_support.h"
 
 // Puts a body at a sidereal longitude (degrees) and gives it that sign in every column.
 inline void PlaceBody(CChart& chart, int body, double longitude) {
-    CRasiLongitude& record = chart.m_bodies[body];
-    record.m_dLongitude = longitude;
-    record.SplitLongitude();
+    Place(chart, body, longitude);
     for (int c = 0; c < kVargaColumnCount; ++c) {
-        if (VargaColumnHoldsSign(c)) chart.m_vargaSign.SetSign(body, c, record.m_nSign);
+        if (VargaColumnHoldsSign(c)) chart.m_vargaSign.SetSign(body, c, chart.m_bodies[body].m_nSign);
     }
 }
 
