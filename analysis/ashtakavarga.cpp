@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/angle_math.h"
 #include "core/calc_options.h"
 #include "core/chart.h"
 
@@ -115,7 +116,7 @@ void CAshtakavarga::ComputeColumn(int v) {
         ReduceAshtakavargaRow(m_reducedBhinna[v][r], occupied);
     }
     for (int s = 0; s < 12; ++s)
-        m_reducedSarva[v][s] = static_cast<std::uint8_t>(sarva[s] % 12 == 0 ? 12 : sarva[s] % 12);
+        m_reducedSarva[v][s] = static_cast<std::uint8_t>(SignedModOneBased(sarva[s], 12));
     ReduceAshtakavargaRow(m_reducedSarva[v], occupied);
 
     for (int r = 0; r < kAshtakavargaPoints; ++r) {

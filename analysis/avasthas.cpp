@@ -21,7 +21,6 @@ bool IsWeakSayanadi(int state) {
 } // namespace
 
 void CAvasthas::Compute() {
-    m_vaiseshikamsa.m_pChart = m_pChart;
     m_baladi.m_pChart = m_pChart;
     m_vimsopaka.m_pChart = m_pChart;
     m_harsha.m_pChart = m_pChart;
@@ -46,7 +45,7 @@ void CAvasthas::ComputeStateGroup() {
 
 bool CAvasthas::PlanetStateInGroup(int p, int v) const {
     const int sign = m_pChart->m_vargaSign.Sign(p, v);
-    if (IsLordOfSign(p, sign) || IsExaltedIn(p, sign) || IsInMoolatrikona(p, sign)) return true;
+    if (m_pChart->IsOwnOrExalted(v, p) || IsInMoolatrikona(p, sign)) return true;
     return g_nSwarudhaInAmsaBala != 0 && InSwarudhaKendra(p, v) && !SwarudhaPlaceCancelled(p, v);
 }
 

@@ -48,7 +48,6 @@ enum DeeptadiFlag : int {
 class CVaiseshikamsa {
 public:
     virtual ~CVaiseshikamsa() = default;
-    CChart* m_pChart = nullptr;
     std::array<PlanetInts, kVargaGroupCount> m_nCount{}; // [group][planet]
 };
 

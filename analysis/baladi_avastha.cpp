@@ -22,10 +22,6 @@ int CountMaleficsIn(const CChart& chart, int sign, int v) {
     return count;
 }
 
-int ModOneBased12(int x) {
-    return x % 12 == 0 ? 12 : x % 12;
-}
-
 } // namespace
 
 void CBaladiAvastha::Compute() {
@@ -48,7 +44,7 @@ void CBaladiAvastha::ComputeBaladi() {
 void CBaladiAvastha::ComputeJagradadi() {
     for (int p = kSun; p <= kKetu; ++p) {
         const int sign = m_pChart->m_vargaSign.Sign(p, m_nVarga);
-        if (IsLordOfSign(p, sign) || IsExaltedIn(p, sign)) {
+        if (m_pChart->IsOwnOrExalted(m_nVarga, p)) {
             m_nJagradadi[p] = 0;
             continue;
         }
@@ -94,12 +90,12 @@ void CBaladiAvastha::ComputeSayanadi() {
         const double degrees = chart.DivisionalLongitude(p, m_nVarga).DegreesInSign();
         const int navamsa = static_cast<int>(degrees * 0.3) + 1;
         const int nakshatra = chart.m_nakshatra[p] + 1;
-        const int state =
-            ModOneBased12(navamsa * nakshatra * p + (lagnaSign + 1) + (ghatis + 1) + (moonNakshatra + 1));
+        const int state = SignedModOneBased(
+            navamsa * nakshatra * p + (lagnaSign + 1) + (ghatis + 1) + (moonNakshatra + 1), 12);
         m_nSayanadi[p] = state - 1;
         for (int j = 1; j <= 5; ++j) {
-            const int count = ModOneBased12(state * state + j) + kCheshtaAddend[p];
-            m_nCheshta[j - 1][p] = (count % 3 == 0 ? 3 : count % 3) - 1;
+            const int count = SignedModOneBased(state * state + j, 12) + kCheshtaAddend[p];
+            m_nCheshta[j - 1][p] = SignedModOneBased(count, 3) - 1;
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "core/angle_math.h"
 #include "core/chart.h"
 #include "core/drishti.h"
+#include "core/sign_arithmetic.h"
 
 namespace {
 
@@ -49,8 +50,6 @@ int ZeroHouse(SignClass signClass) {
 }
 
 constexpr double kDigBalaByDistance[12] = {0, 10, 20, 30, 40, 50, 60, 50, 40, 30, 20, 10};
-constexpr int kMercuryIndex = 3;
-constexpr int kJupiterIndex = 4;
 
 } // namespace
 
@@ -60,9 +59,9 @@ void CShadbala::ComputeBhavaBala() {
     const double lagnaDegrees = lagnaLongitude - 30.0 * lagnaSign;
     for (int h = 1; h <= 12; ++h) {
         HouseRow& house = m_house[h - 1];
-        const int sign = (lagnaSign + h - 1) % 12;
+        const int sign = SignFrom(lagnaSign, h - 1);
         house.m_dLordBala = Value(SignLordPlain(sign) - 1, kShadbala);
-        const int distance = ((h - ZeroHouse(ClassOf(sign, lagnaDegrees))) % 12 + 12) % 12;
+        const int distance = PositiveMod(h - ZeroHouse(ClassOf(sign, lagnaDegrees)), 12);
         house.m_dDigBala = kDigBalaByDistance[distance];
 
         // Mercury and Jupiter add their whole aspect, other benefics a quarter; malefics take a quarter.

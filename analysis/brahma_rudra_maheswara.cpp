@@ -4,18 +4,20 @@
 
 #include "analysis/dignity_tables.h"
 #include "core/chart.h"
+#include "core/sign_arithmetic.h"
 
 namespace {
 
-int SignFrom(int sign, int house) {
-    return (sign + house - 1) % 12;
+// The n-th sign from a sign, counted inclusively (the sign itself is the 1st).
+int NthSignFrom(int sign, int n) {
+    return SignFrom(sign, n - 1);
 }
 
 // The lords of the 6th, 8th and 12th from a base sign that pass a placement test, in that order.
 template <typename Accept> std::vector<int> DusthanaLords(const CChart& chart, int base, Accept accept) {
     std::vector<int> lords;
     for (int house : {6, 8, 12}) {
-        const int lord = chart.SignLord(SignFrom(base, house), kD1Column);
+        const int lord = chart.SignLord(NthSignFrom(base, house), kD1Column);
         if (accept(lord)) lords.push_back(lord);
     }
     return lords;
@@ -29,26 +31,26 @@ void CChart::ComputeBrahmaRudraMaheswara() {
     auto signOf = [&](int body) { return m_vargaSign.Sign(body, v); };
 
     m_signLordTables.m_nRudra =
-        StrongerPlanetByDignity(SignLord(SignFrom(lagna, 2), v), SignLord(SignFrom(lagna, 8), v), v);
+        StrongerPlanetByDignity(SignLord(NthSignFrom(lagna, 2), v), SignLord(NthSignFrom(lagna, 8), v), v);
 
     // Maheswara: the lord of the 8th from the atmakaraka (the 6th when a node stands in the
     // atmakaraka's sign or its 8th), or the lord of the 8th from where that lord stands when it is
     // strong there.
     const int atmakarakaSign = signOf(m_charaKaraka[0]);
-    int target = SignFrom(atmakarakaSign, 8);
+    int target = NthSignFrom(atmakarakaSign, 8);
     for (int node : {kRahu, kKetu}) {
-        if (signOf(node) == atmakarakaSign || signOf(node) == SignFrom(atmakarakaSign, 8))
-            target = SignFrom(atmakarakaSign, 6);
+        if (signOf(node) == atmakarakaSign || signOf(node) == NthSignFrom(atmakarakaSign, 8))
+            target = NthSignFrom(atmakarakaSign, 6);
     }
     const int targetLord = SignLord(target, v);
     const int placed = signOf(targetLord);
     const bool strong =
         placed == target || IsExaltedIn(targetLord, placed) || SignLord(placed, v) == targetLord;
-    m_signLordTables.m_nMaheswara = strong ? SignLord(SignFrom(placed, 8), v) : targetLord;
+    m_signLordTables.m_nMaheswara = strong ? SignLord(NthSignFrom(placed, 8), v) : targetLord;
 
     // Brahma: the strongest of the dusthana lords from the stronger of the lagna and its 7th (then from
     // the weaker), preferring those in odd signs in the 7th to 12th houses, then those in odd signs.
-    const int seventh = SignFrom(lagna, 7);
+    const int seventh = NthSignFrom(lagna, 7);
     const int stronger = StrongerSign(lagna, seventh, v);
     const int weaker = stronger == lagna ? seventh : lagna;
     auto inOddSign = [&](int lord) { return IsOddSign(signOf(lord)); };

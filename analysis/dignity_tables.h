@@ -6,6 +6,7 @@
 
 #include "core/option_appliers.h"
 #include "core/planet_tables.h"
+#include "core/sign_arithmetic.h"
 
 enum SignNumber : int {
     kAries = 0,
@@ -59,10 +60,8 @@ inline bool IsInMoolatrikona(int planet, int sign) {
     return kMoolatrikonaSigns[planet] == sign;
 }
 
-// Odd signs in the astrological sense are Aries, Gemini, Leo ... (even sign numbers).
-constexpr bool IsOddSign(int sign) {
-    return sign % 2 == 0;
-}
+// Odd signs (Aries, Gemini, Leo ...) are tested with IsOddSign of core/sign_arithmetic.h.
+
 // 0 movable, 1 fixed, 2 dual.
 constexpr int SignNature(int sign) {
     return sign % 3;

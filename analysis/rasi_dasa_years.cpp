@@ -6,12 +6,14 @@
 #include "analysis/dignity_tables.h"
 #include "core/angle_math.h"
 #include "core/chart.h"
+#include "core/sign_arithmetic.h"
+#include "core/varga_math.h"
 
 namespace {
 
 // Signs from `from` to `to`, 0-11, forward (zodiacal) or backward.
 int CountSignsBetween(int from, int to, bool forward) {
-    return ((forward ? to - from : from - to) % 12 + 12) % 12;
+    return PositiveMod(forward ? to - from : from - to, 12);
 }
 
 // One more when the lord is exalted where it stands and the count is below 12, then one less when it
@@ -45,7 +47,7 @@ std::optional<double> CChart::RasiDasaYearsVirgoStart(int r, int s, int L, int v
     const CChart* child = GetVargaChart(v);
     if (!child) return std::nullopt;
     const CRasiLongitude& reference = child->m_bodies[r];
-    const double start = 30.0 * s + (reference.m_dLongitude - 30.0 * reference.m_nSign);
+    const double start = 30.0 * s + DegreesInto(reference);
     const double lordLongitude = child->m_bodies[L].m_dLongitude;
     const double arc =
         ForwardByTriplet(s) ? AngleDiff(lordLongitude, start) : AngleDiff(start, lordLongitude);

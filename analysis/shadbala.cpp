@@ -9,39 +9,19 @@
 #include "core/angle_math.h"
 #include "core/chart.h"
 #include "core/drishti.h"
+#include "core/sign_arithmetic.h"
 
 #include <swephexp.h>
 
 namespace {
 
-enum PlanetIndex : int {
-    kSunIndex,
-    kMoonIndex,
-    kMarsIndex,
-    kMercuryIndex,
-    kJupiterIndex,
-    kVenusIndex,
-    kSaturnIndex
-};
-
 // The point 180 degrees from each planet's deep exaltation point, where its uchcha bala is 0 (degrees;
 // exaltation points of Parasara).
 constexpr std::array<double, kShadbalaPlanets> kDebilitationPoint = {190, 213, 118, 345, 275, 177, 20};
 
-// Natural friendship (Parasara) of the row planet to the column planet for the saptavargaja: 1 friend,
-// 0 neutral, -1 enemy; 3 for the planet itself.
-constexpr std::array<std::array<int, kShadbalaPlanets>, kShadbalaPlanets> kNaturalFriendship = {{
-    {3, 1, 1, 0, 1, -1, -1},
-    {1, 3, 0, 1, 0, 0, 0},
-    {1, 1, 3, -1, 1, 0, 0},
-    {1, -1, 0, 3, 0, 1, 0},
-    {1, 1, 1, -1, 3, -1, 0},
-    {-1, -1, 0, 1, 0, 3, 1},
-    {-1, -1, -1, 1, 0, 1, 3},
-}};
-// Virupas of a compound relationship -2 (great enemy) .. 2 (great friend), and 3 (own sign); 45 for the
-// moolatrikona (Parasara).
-constexpr std::array<double, 6> kCompoundRelationValue = {1.875, 3.75, 7.5, 15, 22.5, 30};
+// Virupas of a compound relationship by the chart's code 0 (the planet itself, its own sign), 1 great
+// friend .. 5 great enemy; 45 for the moolatrikona (Parasara).
+constexpr std::array<double, 6> kCompoundRelationValue = {30, 22.5, 15, 7.5, 3.75, 1.875};
 constexpr double kMoolatrikonaValue = 45;
 // Longitudes (degrees, both ends included) of each planet's moolatrikona in the rasi.
 struct LongitudeRange {
@@ -73,10 +53,6 @@ constexpr double kAyanaAyanamsa = 23;
 constexpr std::array<double, kShadbalaPlanets> kNaisargikaVirupas = {60,    51.43, 17.14, 25.7,
                                                                      34.28, 42.85, 8.57};
 constexpr std::array<double, kShadbalaPlanets> kRequiredRupas = {5, 6, 5, 7, 6.5, 5.5, 5};
-
-int NonNegativeMod(int x, int n) {
-    return (x % n + n) % n;
-}
 
 // Days from 1 January 1900 to a date, both Gregorian; negative before it.
 double DaysSince1900(int year, int month, int day) {
@@ -208,19 +184,9 @@ void CShadbala::ComputeUchcha() {
     }
 }
 
+// The relation in every varga is the compound relationship of the rasi chart: natural friendship plus
+// the temporal one of the D-1 signs, as the chart keeps it.
 void CShadbala::ComputeSaptavargaja() {
-    // Compound relationship: natural friendship plus the temporal one of the D-1 signs (the 2nd to 4th
-    // and 10th to 12th signs from each other are temporal friends).
-    auto compound = kNaturalFriendship;
-    for (int i = 0; i < kShadbalaPlanets; ++i) {
-        for (int j = i + 1; j < kShadbalaPlanets; ++j) {
-            int distance = NonNegativeMod(SignIn(kRowD1, j) - SignIn(kRowD1, i), 12);
-            if (distance > 6) distance = 12 - distance;
-            const int temporal = distance >= 1 && distance <= 3 ? 1 : -1;
-            compound[i][j] += temporal;
-            compound[j][i] += temporal;
-        }
-    }
     for (int i = 0; i < kShadbalaPlanets; ++i) {
         double total = 0.0;
         for (InputRow row : kSaptavargaRows) {
@@ -229,8 +195,8 @@ void CShadbala::ComputeSaptavargaja() {
                 total += kMoolatrikonaValue;
                 continue;
             }
-            const int lord = SignLordPlain(SignIn(row, i)) - 1;
-            total += kCompoundRelationValue[compound[i][lord] + 2];
+            const int lord = SignLordPlain(SignIn(row, i));
+            total += kCompoundRelationValue[m_pChart->CompoundRelation(kD1Column, i + 1, lord)];
         }
         Value(i, kSaptavargaja) = total;
     }
@@ -251,7 +217,7 @@ void CShadbala::ComputeKendra() {
     constexpr std::array<double, 3> kByHouseKind = {60, 30, 15}; // kendra, panapara, apoklima
     const int lagna = m_inputs.m_nSign[kRowD1][kLagna];
     for (int i = 0; i < kShadbalaPlanets; ++i)
-        Value(i, kKendra) = kByHouseKind[NonNegativeMod(SignIn(kRowD1, i) - lagna, 12) % 3];
+        Value(i, kKendra) = kByHouseKind[PositiveMod(SignIn(kRowD1, i) - lagna, 12) % 3];
 }
 
 void CShadbala::ComputeDrekkana() {
@@ -302,17 +268,16 @@ void CShadbala::ComputeTribhaga() {
     const double day = m_inputs.m_dDayLength;
     const double night = m_inputs.m_dNightLength;
     if (m_inputs.m_bDayBirth) {
-        if (day > 0.0)
-            Value(kDayThirds[NonNegativeMod(static_cast<int>(t / (day / 3.0)), 3)], kTribhaga) = 60.0;
+        if (day > 0.0) Value(kDayThirds[PositiveMod(static_cast<int>(t / (day / 3.0)), 3)], kTribhaga) = 60.0;
     } else if (night > 0.0) {
-        Value(kNightThirds[NonNegativeMod(static_cast<int>((t - day) / (night / 3.0)), 3)], kTribhaga) = 60.0;
+        Value(kNightThirds[PositiveMod(static_cast<int>((t - day) / (night / 3.0)), 3)], kTribhaga) = 60.0;
     }
 }
 
 void CShadbala::ComputeYearMonthDayLords() {
     const int days = m_inputs.m_nDayCount;
     // The lord of a weekday count w (a multiple of 7 counting as 7) is planet index (w + 2) mod 7.
-    auto lord = [](int weekdayCount) { return NonNegativeMod(weekdayCount + 2, 7); };
+    auto lord = [](int weekdayCount) { return PositiveMod(weekdayCount + 2, 7); };
     for (int i = 0; i < kShadbalaPlanets; ++i) Value(i, kAbda) = Value(i, kMaasa) = Value(i, kVaara) = 0.0;
     Value(lord((days / 360) * 3 + 1), kAbda) = 15.0;
     Value(lord((days / 30) * 2 + 1), kMaasa) = 30.0;
@@ -328,7 +293,7 @@ void CShadbala::ComputeHora() {
         kSaturnIndex, kJupiterIndex, kMarsIndex, kSunIndex, kVenusIndex, kMercuryIndex, kMoonIndex};
     for (int i = 0; i < kShadbalaPlanets; ++i) Value(i, kHora) = 0.0;
     const int hours = static_cast<int>(m_inputs.m_dGhatisSinceSunrise * 0.4); // 1 ghati = 0.4 hours
-    Value(kHoraSequence[NonNegativeMod(kSequenceStart[m_inputs.m_nWeekdayLord] + hours, 7)], kHora) = 60.0;
+    Value(kHoraSequence[PositiveMod(kSequenceStart[m_inputs.m_nWeekdayLord] + hours, 7)], kHora) = 60.0;
 }
 
 void CShadbala::ComputeAyana() {

@@ -99,7 +99,7 @@ public:
 
     virtual ~CShadbala() = default;
 
-    // Recomputes every field from m_pChart; m_pChart must be set.
+    // Recomputes every field from m_pChart; m_pChart must be set and its relationships computed.
     void Compute();
     // The natures of the Moon and Mercury for this chart (step of Compute).
     void ComputeComponent();
@@ -113,6 +113,16 @@ public:
     std::array<int, kShadbalaPlanets> m_nNature = {-1, 0, -1, 0, 1, 1, -1};
 
 private:
+    enum PlanetIndex : int {
+        kSunIndex,
+        kMoonIndex,
+        kMarsIndex,
+        kMercuryIndex,
+        kJupiterIndex,
+        kVenusIndex,
+        kSaturnIndex
+    };
+
     double& Value(int i, Item item) { return m_planet[i].m_value[item]; }
     double Value(int i, Item item) const { return m_planet[i].m_value[item]; }
     double Longitude(int i) const;         // of planet index i

@@ -55,9 +55,15 @@ struct CSignLordTables {
     CSignLordTables() {
         for (auto& column : m_strongerSign)
             for (int s = 0; s < 12; ++s) column[s] = s;
+        ClearStartSigns();
+    }
+
+    // Every start-sign slot back to kNoStartSign, as each chart calculation leaves them.
+    void ClearStartSigns() {
         m_narayanaStart.fill(kNoStartSign);
         m_lagnamsakaStart.fill(kNoStartSign);
         m_padanaathaamsaStart.fill(kNoStartSign);
         m_paryayaStart.fill(kNoStartSign);
+        m_nSudasaStart = kNoStartSign;
     }
 };

@@ -42,13 +42,8 @@ int CChart::GetStrongerSignTable(int sign, int v) const {
 // their lords are the rasi chart's.
 void CChart::ComputeCoLordTables() {
     CSignLordTables& tables = m_signLordTables;
-    tables.m_nSudasaStart = kNoStartSign;
+    tables.ClearStartSigns();
     for (int v = 0; v < kVargaColumnCount; ++v) {
-        tables.m_narayanaStart[v] = kNoStartSign;
-        tables.m_lagnamsakaStart[v] = kNoStartSign;
-        tables.m_padanaathaamsaStart[v] = kNoStartSign;
-        tables.m_paryayaStart[v] = kNoStartSign;
-
         // Saturn and Mars come first, so they keep a full tie.
         tables.m_coLord[kCoLordDasa][v] = {StrongerCoLordByYears(kSaturn, kRahu, v),
                                            StrongerCoLordByYears(kMars, kKetu, v)};

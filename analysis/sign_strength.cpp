@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "analysis/dignity_tables.h"
-#include "core/angle_math.h"
 #include "core/chart.h"
 #include "core/sign_rules.h"
+#include "core/varga_math.h"
 
 namespace {
 
@@ -27,12 +27,8 @@ int SignOf(const CChart& chart, int body, int v) {
 
 // Degrees of a body within its sign in the chart's own positions; the nodes move backwards, so the
 // comparisons count their degrees from the end of the sign.
-double DegreesInSign(const CChart& chart, int body) {
-    const CRasiLongitude& record = chart.m_bodies[body];
-    return record.m_dLongitude - 30.0 * record.m_nSign;
-}
 double ComparedDegrees(const CChart& chart, int body) {
-    const double degrees = DegreesInSign(chart, body);
+    const double degrees = DegreesInto(chart.m_bodies[body]);
     return body == kRahu || body == kKetu ? 30.0 - degrees : degrees;
 }
 
@@ -142,18 +138,6 @@ int HomeSign(int p) {
     return p == kSaturn || p == kRahu ? kAquarius : kScorpio;
 }
 
-// Signs from the home sign to the candidate's: forward from Scorpio (even triplet), backward from
-// Aquarius (odd triplet), 12 for the home sign itself; one more when exalted there (below 12), one less
-// when debilitated (above 0).
-int CoLordYears(const CChart& chart, int planet, int home, int v) {
-    const int sign = SignOf(chart, planet, v);
-    const int distance = SignTriplet(home) % 2 == 0 ? sign - home : home - sign;
-    int years = SignedModOneBased((distance + 12) % 12, 12);
-    if (IsExaltedIn(planet, sign) && years < 12) ++years;
-    if (IsDebilitatedIn(planet, sign) && years > 0) --years;
-    return years;
-}
-
 template <std::size_t N>
 int ChooseCoLord(const CChart& chart, int p, int q, int v, const std::array<CoLordTest, N>& tests) {
     const int home = HomeSign(p);
@@ -177,9 +161,11 @@ int ChooseCoLord(const CChart& chart, int p, int q, int v, const std::array<CoLo
         case CoLordTest::kDegrees:
             return ComparedDegrees(chart, planet);
         case CoLordTest::kRawDegrees:
-            return DegreesInSign(chart, planet);
+            return DegreesInto(chart.m_bodies[planet]);
         case CoLordTest::kYears:
-            return CoLordYears(chart, planet, home, v);
+            // The rasi dasa years of the home sign with the candidate as its lord: forward from Scorpio,
+            // backward from Aquarius, with the exaltation step.
+            return chart.RasiDasaYears(home, planet, v);
         }
         return 0;
     });

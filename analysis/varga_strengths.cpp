@@ -2,7 +2,6 @@
 #include "analysis/avasthas.h"
 #include "analysis/dignity_tables.h"
 #include "core/chart.h"
-#include "core/sign_rules.h"
 
 // The varga groups by their D-numbers: 6 (shadvarga), 7 (saptavarga), 10 (dasavarga), 16 (shodasavarga).
 const std::array<VargaGroup, kVargaGroupCount> g_vargaGroups = {{
@@ -69,7 +68,6 @@ void CHarshaBala::Compute() {
     constexpr int kJoyHouse[8] = {0, 9, 3, 6, 1, 11, 5, 12};
     const bool dayBirth = m_pChart->m_sunriseFrame.m_bDayBirth != 0;
     for (int p = kSun; p <= kSaturn; ++p) {
-        const int sign = m_pChart->m_vargaSign.Sign(p, kD1Column);
         const int house = m_pChart->HouseFromLagna(kD1Column, p);
         // The Sun, Mars and Jupiter rejoice in the 4th-6th and 10th-12th houses and by day; the others
         // in the 1st-3rd and 7th-9th houses and by night.
@@ -77,7 +75,7 @@ void CHarshaBala::Compute() {
         const bool maleHouse = (house >= 4 && house <= 6) || house >= 10;
         int bala = 0;
         if (house == kJoyHouse[p]) bala += kUnit;
-        if (IsLordOfSign(p, sign) || IsExaltedIn(p, sign)) bala += kUnit;
+        if (m_pChart->IsOwnOrExalted(kD1Column, p)) bala += kUnit;
         if (maleHouse == male) bala += kUnit;
         if (dayBirth == male) bala += kUnit;
         m_nBala[p - 1] = bala;

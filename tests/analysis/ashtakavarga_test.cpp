@@ -84,8 +84,7 @@ TEST(Ashtakavarga, PrastaraRecordsWhoGaveEachBindu) {
 // Aquarius, both empty, to 3. Rasi pinda 7 + 4 + 2 x 5 + 7 + 3 x 9 + 3 x 5 + 3 x 11 = 103; graha pinda
 // = Aries's 1 x (5 + 5 + 8 + 5 + 10 + 7 + 5) = 45.
 TEST(Ashtakavarga, SunsRowWithEveryBodyInAriesReducesAsWorkedByHand) {
-    CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceInSign(chart, b, 0);
+    CChart chart = EveryBodyIn(0);
     chart.m_ashtakavarga.Compute();
     const CAshtakavarga& av = chart.m_ashtakavarga;
     EXPECT_EQ(av.m_bhinna[0][kSun], (SignBindus{3, 3, 3, 4, 2, 5, 4, 3, 5, 6, 7, 3}));

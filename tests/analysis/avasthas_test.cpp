@@ -5,6 +5,7 @@
 #include "analysis/dignity_tables.h"
 #include "analysis_test_support.h"
 #include "core/calc_options.h"
+#include "core/computed_bodies.h"
 #include "tests/core/chart_test_support.h"
 
 namespace {
@@ -68,7 +69,6 @@ TEST(Avasthas, VaiseshikamsaCountsTheVargasOfGoodPlace) {
 }
 
 TEST(Avasthas, KendraFromTheArudhaLagnaCountsWhenChosen) {
-    constexpr int kArudhaLagna = 59;
     CChart chart = EveryPlanetAtHome();
     PlaceInSign(chart, kKetu, kGemini);
     PlaceInSign(chart, kArudhaLagna, kVirgo); // Gemini is a kendra from Virgo

@@ -9,8 +9,7 @@ namespace {
 
 // A chart with every body in Gemini but one planet, placed in a sign.
 CChart WithPlanetIn(int planet, int sign, double degrees = 15.0) {
-    CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceInSign(chart, b, kGemini);
+    CChart chart = EveryBodyIn(kGemini);
     PlaceInSign(chart, planet, sign, degrees);
     return chart;
 }

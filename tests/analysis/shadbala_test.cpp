@@ -15,9 +15,7 @@ using Item = CShadbala::Item;
 
 // Every planet at 10 degrees of Aries but those a test moves; the lagna at 10 degrees of Aries.
 CChart Conjunction() {
-    CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceBody(chart, b, 10.0);
-    return chart;
+    return EveryBodyIn(kAries, 10.0);
 }
 
 double Value(const CChart& chart, int planet, Item item) {
@@ -167,16 +165,14 @@ TEST(Shadbala, DrigBalaMeasuresFromTheAspectingPlanetForward) {
 }
 
 TEST(Shadbala, NaturesOfTheMoonAndMercury) {
-    CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceBody(chart, b, 0.0);
+    CChart chart = EveryBodyIn(kAries, 0.0);
     PlaceBody(chart, kMercury, 40.0); // within none of the angles of any planet
     chart.m_shadbala.Compute();
     EXPECT_EQ(chart.m_shadbala.m_nNature[kMoon - 1], -1) << "new Moon";
     EXPECT_EQ(chart.m_shadbala.m_nNature[kMercury - 1], 1) << "Mercury alone is benefic";
 
     // Full Moon; Mercury conjoins Saturn and stands 205 degrees ahead of Mars, in its 210-degree aspect.
-    CChart other;
-    for (int b = 0; b <= 9; ++b) PlaceBody(other, b, 0.0);
+    CChart other = EveryBodyIn(kAries, 0.0);
     PlaceBody(other, kMoon, 180.0);
     PlaceBody(other, kSaturn, 200.0);
     PlaceBody(other, kMercury, 205.0);
@@ -190,8 +186,7 @@ TEST(Shadbala, NaturesOfTheMoonAndMercury) {
 
 TEST(Shadbala, MercuryTakesThreeQuartersOfASpecialAspect) {
     // Jupiter (benefic) 120 degrees behind Mercury; the malefics 180 away from Mercury count whole.
-    CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceBody(chart, b, 0.0);
+    CChart chart = EveryBodyIn(kAries, 0.0);
     PlaceBody(chart, kMercury, 300.0);
     PlaceBody(chart, kJupiter, 180.0);
     PlaceBody(chart, kVenus, 60.0);
@@ -215,6 +210,7 @@ TEST(Shadbala, SthanaBalaParts) {
     PlaceBody(chart, kMoon, 40.0); // Taurus
     chart.m_vargaSign.SetSign(kMoon, kD9Column, kGemini);
     chart.m_vargaSign.SetSign(kMoon, kD3Column, kCapricorn); // the 9th from Taurus
+    chart.ComputeRelationships(); // the saptavargaja reads the rasi's compound relationships
     chart.m_shadbala.Compute();
     EXPECT_DOUBLE_EQ(Value(chart, kSun, CShadbala::kKendra), 30.0);    // 5th house
     EXPECT_DOUBLE_EQ(Value(chart, kMoon, CShadbala::kKendra), 30.0);   // 2nd house

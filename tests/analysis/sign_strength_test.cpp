@@ -82,8 +82,7 @@ TEST(SignStrength, ScorpiosLordInsideTheComparisonIsTheCandidateOutsideIt) {
 }
 
 TEST(SignStrength, CountAspectsOnSign) {
-    CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceInSign(chart, b, kCancer);
+    CChart chart = EveryBodyIn(kCancer);
     PlaceInSign(chart, kMercury, kVirgo);               // dual: aspects Gemini, Sagittarius, Pisces
     PlaceInSign(chart, kJupiter, kSagittarius);         // dual as well
     PlaceInSign(chart, kSaturn, kPisces);               // Aquarius's lord in a dual sign: no aspect
@@ -116,24 +115,21 @@ TEST(SignStrength, StrongerPlanetTestsInOrder) {
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);
-        CChart chart;
-        for (int b = 0; b <= 9; ++b) PlaceInSign(chart, b, kAquarius, 5.0);
+        CChart chart = EveryBodyIn(kAquarius, 5.0);
         PlaceInSign(chart, kSun, kGemini);
         PlaceInSign(chart, kMoon, c.pSign, c.pDegrees);
         PlaceInSign(chart, kVenus, c.qSign, c.qDegrees);
         EXPECT_EQ(chart.StrongerPlanet(kMoon, kVenus, 0), c.stronger);
     }
     // Moolatrikona comes before the own sign: Rahu in Virgo against Venus in Taurus.
-    CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceInSign(chart, b, kAquarius, 5.0);
+    CChart chart = EveryBodyIn(kAquarius, 5.0);
     PlaceInSign(chart, kRahu, kVirgo, 29.0);
     PlaceInSign(chart, kVenus, kTaurus, 29.0);
     EXPECT_EQ(chart.StrongerPlanet(kVenus, kRahu, 0), kRahu);
 }
 
 TEST(SignStrength, NodesCompareTheirDegreesFromTheEndOfTheSign) {
-    CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceInSign(chart, b, kAquarius);
+    CChart chart = EveryBodyIn(kAquarius);
     PlaceInSign(chart, kSun, kPisces, 10.0);
     PlaceInSign(chart, kRahu, kCancer, 25.0); // 5 degrees from the end
     EXPECT_EQ(chart.StrongerPlanet(kRahu, kSun, 0), kSun);
@@ -142,8 +138,7 @@ TEST(SignStrength, NodesCompareTheirDegreesFromTheEndOfTheSign) {
 }
 
 TEST(SignStrength, ListPlanetsInSignStrongestFirstTiesInOrder) {
-    CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceInSign(chart, b, kAries, 10.0);
+    CChart chart = EveryBodyIn(kAries, 10.0);
     PlaceInSign(chart, kSaturn, kTaurus);
     PlaceInSign(chart, kRahu, kTaurus);
     PlaceInSign(chart, kKetu, kScorpio);
@@ -175,8 +170,7 @@ int Choose(const CChart& chart, CoLordChooser chooser, int p, int q) {
 }
 
 TEST(CoLords, EveryRuleChoosesTheCandidateOutsideTheHomeSign) {
-    CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceInSign(chart, b, kGemini);
+    CChart chart = EveryBodyIn(kGemini);
     PlaceInSign(chart, kSaturn, kAquarius);
     PlaceInSign(chart, kMars, kScorpio);
     for (CoLordChooser chooser : {kGeneral, kByYears, kByDegrees, kNatureYears}) {
@@ -186,8 +180,7 @@ TEST(CoLords, EveryRuleChoosesTheCandidateOutsideTheHomeSign) {
 }
 
 TEST(CoLords, SaturnAndRahuTogetherWithNothingBetweenThemGiveSaturn) {
-    CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceInSign(chart, b, kGemini);
+    CChart chart = EveryBodyIn(kGemini);
     PlaceInSign(chart, kSaturn, kAquarius, 15.0);
     PlaceInSign(chart, kRahu, kAquarius, 15.0); // 15 from the end too
     for (CoLordChooser chooser : {kGeneral, kByYears, kByDegrees, kNatureYears})
@@ -198,8 +191,7 @@ TEST(CoLords, SaturnAndRahuTogetherWithNothingBetweenThemGiveSaturn) {
 // sign's lord (the Sun aspects Leo from Libra): raw degrees favour Ketu, the nature test of the general
 // rule the fixed Leo, the nature-and-years rule the movable Aries.
 TEST(CoLords, TheRulesDifferInTheirLaterTests) {
-    CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceInSign(chart, b, kGemini);
+    CChart chart = EveryBodyIn(kGemini);
     PlaceInSign(chart, kSun, kLibra);
     PlaceInSign(chart, kMars, kAries, 10.0);
     PlaceInSign(chart, kKetu, kLeo, 25.0);
@@ -214,8 +206,7 @@ TEST(CoLords, TheRulesDifferInTheirLaterTests) {
 // Counted forward from Scorpio Libra is 11 signs away and Aries 5: the years rule takes Mars; the
 // general rule ends on degrees, 5 against Ketu's 30 - 20 = 10.
 TEST(CoLords, YearsRuleCountsFromTheHomeSign) {
-    CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceInSign(chart, b, kGemini);
+    CChart chart = EveryBodyIn(kGemini);
     PlaceInSign(chart, kMars, kLibra, 5.0);
     PlaceInSign(chart, kKetu, kAries, 20.0);
     ASSERT_EQ(chart.CountAspectsOnSign(kLibra, 0), chart.CountAspectsOnSign(kAries, 0));
@@ -264,8 +255,7 @@ TEST(SignLords, StrongerSignTableHoldsEachPairTwice) {
 }
 
 TEST(SignLords, SaturnKetuOccupancy) {
-    CChart chart;
-    for (int b = 0; b <= 9; ++b) PlaceInSign(chart, b, kGemini);
+    CChart chart = EveryBodyIn(kGemini);
     PlaceInSign(chart, kSaturn, kLibra, 10.0); // exalted
     PlaceInSign(chart, kKetu, kLibra, 25.0);
     chart.m_vargaSign.SetSign(kKetu, kD9Column, kVirgo);
