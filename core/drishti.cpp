@@ -5,10 +5,10 @@
 
 #include "core/angle_math.h"
 #include "core/calc_options.h"
+#include "core/chart_core.h"
 
 namespace {
 
-constexpr int kMars = 3, kJupiter = 5, kSaturn = 7, kRahu = 8, kKetu = 9;
 constexpr double kFullVirupas = 60.0;
 constexpr double kVirupasToPercent = 1.6666666666666665;
 

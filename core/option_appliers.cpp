@@ -1,9 +1,9 @@
 #include "core/option_appliers.h"
 
+#include "core/chart_core.h"
+
 namespace {
 
-constexpr int kRahu = 8;
-constexpr int kKetu = 9;
 constexpr int kTaurus = 1, kGemini = 2, kScorpio = 7, kSagittarius = 8;
 
 } // namespace
