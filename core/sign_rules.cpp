@@ -4,8 +4,6 @@
 #include "core/planet_tables.h"
 
 namespace {
-constexpr int kAquarius = 10;
-constexpr int kScorpio = 7;
 constexpr int kUttaraAshadha = 20;
 constexpr int kAbhijit = 21;
 } // namespace
