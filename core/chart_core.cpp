@@ -41,10 +41,6 @@ bool IsInPushkaraNavamsa(double longitude) {
     return navamsa == pair[0] || navamsa == pair[1];
 }
 
-CChartCore::CChartCore() {
-    m_dateTime.m_time.m_bPositive = 1;
-}
-
 CalcStatus CChartCore::CalcPlanets() {
     double jd = 0.0;
     // Body 0 first: it fills the house cusps before the planets.

@@ -55,8 +55,6 @@ bool IsInPushkaraNavamsa(double longitude);
 
 class CChartCore {
 public:
-    CChartCore();
-
     // --- Positions -------------------------------------------------------------------------------
     // Sidereal longitude [0, 360) of body 0-12 at a UT Julian day, seen from this record's place.
     // Computes the ayanamsa of the moment first (m_dAyanamsa, m_dTraditionalAyanamsa). With `full` it
