@@ -169,6 +169,8 @@ private:
     double CalcTraditionalLagna(double jdUt, const MomentAyanamsa& moment);
     double CalcTraditionalBody(int body, std::uint8_t& retrograde, bool full, const MomentAyanamsa& moment);
     void CopyPlaceAndMoment(const CChartCore& source);
+    // Longitude and latitude (re-split), altitude, pressure and temperature.
+    void CopyPlace(const CChartCore& source);
     // The instant of a search, without delivering it into a record (chart_core_search.cpp).
     SearchResult LocateLongitude(const CLongitudeSearch& search) const;
     SearchResult LocateAngle(const CLongitudeSearchRequest& request) const;
