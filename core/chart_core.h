@@ -162,6 +162,9 @@ private:
         double trueDayCount = 0.0;        // corrected by the equation of time
         double longitudeDifference = 0.0; // degrees east of Ujjain
     };
+    // Flags for a position seen from this record's place (SetTopocentric, which hands the place to the
+    // library when topocentric positions are on), with the sidereal bit unless the ayanamsa is an own value.
+    std::int32_t PlaceFlags() const;
     CalcStatus CalcMomentAyanamsa(double jdUt, std::int32_t flags, MomentAyanamsa& moment);
     CalcValue CalcEphemerisLagna(double jdUt, bool full);
     CalcValue CalcEphemerisBody(int body, double jdUt, std::int32_t flags, std::uint8_t& retrograde,
