@@ -4,7 +4,8 @@
 #include "core/ayanamsa.h"
 #include "core/chart_core.h"
 
-constexpr double kArcsecond = 1.0 / 3600.0;
+constexpr double kArcsecond = 1.0 / 3600.0; // degrees
+constexpr double kSecond = 1.0 / 86400.0;   // days
 
 // Distance of two longitudes the short way round, degrees.
 inline double Separation(double a, double b) {

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double kSecond = 1.0 / 86400.0;
 constexpr double kNatalJd = 2447892.1; // natal case 0 of the reference table
 
 CLongitudeSearchRequest OneBody(int body, double target, bool backward = false) {
