@@ -10,15 +10,7 @@
 
 // A chart at a UT Julian day (zone 0) and a place (longitude EAST, as swetest takes it).
 inline CChart NatalChart(double jdUt, double longitudeEast, double latitude) {
-    CChart chart;
-    chart.m_longitude.m_dValue = -longitudeEast;
-    chart.m_longitude.SplitDegrees();
-    chart.m_latitude.m_dValue = latitude;
-    chart.m_latitude.SplitDegrees();
-    chart.m_dPressure = 1013.25;
-    chart.m_dTemperature = 20.0;
-    chart.JulianDayToDate(jdUt, chart);
-    return chart;
+    return ChartAt<CChart>(jdUt, longitudeEast, latitude);
 }
 
 // Each test starts from the program's defaults (true Lahiri, equal houses, cusps mid-house, the

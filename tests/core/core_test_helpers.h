@@ -21,17 +21,25 @@ inline void ChooseAyanamsa(int id, double correction = 0.0) {
     ApplyAyanamsaSettings(g_ayanamsaSettings);
 }
 
-// A chart at a UT Julian day and a place (longitude EAST, as the library and swetest take it), zone 0;
-// no positions calculated.
-inline CChartCore ChartAt(double jdUt, double longitudeEast, double latitude, double altitude = 0.0) {
-    CChartCore chart;
+// Puts a record at a place: longitude EAST, as the library and swetest take it (the record keeps it
+// positive west), latitude north, altitude metres, air pressure mbar and temperature degrees C.
+inline void SetPlace(CChartCore& chart, double longitudeEast, double latitude, double altitude = 0.0,
+                     double pressure = 1013.25, double temperature = 20.0) {
     chart.m_longitude.m_dValue = -longitudeEast;
     chart.m_longitude.SplitDegrees();
     chart.m_latitude.m_dValue = latitude;
     chart.m_latitude.SplitDegrees();
     chart.m_dAltitude = altitude;
-    chart.m_dPressure = 1013.25;
-    chart.m_dTemperature = 20.0;
+    chart.m_dPressure = pressure;
+    chart.m_dTemperature = temperature;
+}
+
+// A chart (CChartCore or CChart) at a UT Julian day and a place (longitude EAST), zone 0; no positions
+// calculated.
+template <class Chart = CChartCore>
+Chart ChartAt(double jdUt, double longitudeEast, double latitude, double altitude = 0.0) {
+    Chart chart;
+    SetPlace(chart, longitudeEast, latitude, altitude);
     chart.JulianDayToDate(jdUt, chart);
     return chart;
 }

@@ -23,13 +23,7 @@ inline CChart LocalChart(int year, int month, int day, double hours, double zone
     chart.m_dateTime.m_time.SplitHours();
     chart.m_dateTime.m_zone.m_dHours = zoneWest;
     chart.m_dateTime.m_zone.SplitHours();
-    chart.m_longitude.m_dValue = -longitudeEast;
-    chart.m_longitude.SplitDegrees();
-    chart.m_latitude.m_dValue = latitude;
-    chart.m_latitude.SplitDegrees();
-    chart.m_dAltitude = altitude;
-    chart.m_dPressure = pressure;
-    chart.m_dTemperature = temperature;
+    SetPlace(chart, longitudeEast, latitude, altitude, pressure, temperature);
     return chart;
 }
 
