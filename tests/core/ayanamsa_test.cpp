@@ -18,13 +18,6 @@ namespace {
 // Keeps the process-wide ayanamsa choice and star options as they were before each test.
 class AyanamsaTest : public testing::Test {
 protected:
-    void SetUp() override { GetAyanamsaSettings(m_saved); }
-    void TearDown() override {
-        g_bFixedPlaneInCustomStarAyanamsa = false;
-        g_strCustomStarCode = ",alVir";
-        g_dCustomStarLongitude = 180.0;
-        SetAyanamsaSettings(m_saved);
-    }
     // The ayanamsa of a moment with its star anchoring, as a geocentric chart computes it.
     static CalcValue MomentAyanamsa(double jdUt) {
         CalcValue ayanamsa = GetAyanamsaValue(jdUt, g_ayanamsaSettings);
@@ -37,7 +30,10 @@ protected:
         return {ayanamsa.value - k.value, {}};
     }
 
-    CAyanamsaSettings m_saved;
+private:
+    SavedAyanamsa m_ayanamsa;
+    SavedGlobals<bool, std::string, double> m_starOptions{g_bFixedPlaneInCustomStarAyanamsa,
+                                                          g_strCustomStarCode, g_dCustomStarLongitude};
 };
 
 } // namespace

@@ -13,26 +13,10 @@
 
 namespace {
 
-// Keeps the calculation options and the ayanamsa choice as they were; each test starts from the
-// program's defaults (id 17, geocentric, mean nodes, equal houses, ephemeris model).
-class ChartCoreTest : public testing::Test {
+// Each test starts from the program's default ayanamsa (id 17) and gets the options back afterwards.
+class ChartCoreTest : public CalcOptionsTest {
 protected:
-    void SetUp() override {
-        GetAyanamsaSettings(m_saved);
-        ChooseAyanamsa(kAyanamsaTrueLahiri);
-    }
-    void TearDown() override {
-        g_bTopocentricPositions = false;
-        g_bTrueNodes = false;
-        g_nHouseTypeWanted = 1;
-        g_nSiddhanta = 0;
-        g_bSiderealNaksharasInTropical = false;
-        g_bTruePositions = true;
-        g_bApparentRefraction = false;
-        SetAyanamsaSettings(m_saved);
-    }
-
-    CAyanamsaSettings m_saved;
+    ChartCoreTest() : CalcOptionsTest(kAyanamsaTrueLahiri) {}
 };
 
 // The cases of data/positions_swetest.txt.

@@ -2,7 +2,6 @@
 // Charts for the tests of the day frames and computed points: one cast at a local moment and place,
 // and a fixture that gives back every option those tests change.
 #include <array>
-#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -32,19 +31,6 @@ inline void Place(CChartCore& chart, int body, double longitude) {
     chart.m_bodies[body].m_dLongitude = longitude;
     chart.m_bodies[body].SplitLongitude();
 }
-
-// Keeps copies of some globals and puts them back when it goes.
-template <class... T> class SavedGlobals {
-public:
-    explicit SavedGlobals(T&... globals) : m_globals(globals...), m_values(globals...) {}
-    ~SavedGlobals() { m_globals = m_values; }
-    SavedGlobals(const SavedGlobals&) = delete;
-    SavedGlobals& operator=(const SavedGlobals&) = delete;
-
-private:
-    std::tuple<T&...> m_globals;
-    std::tuple<T...> m_values;
-};
 
 // ChartTest that also gives back the options of the day frames, points, karakas, arudhas and panchanga.
 class DayChartTest : public ChartTest {
