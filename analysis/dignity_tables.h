@@ -8,21 +8,6 @@
 #include "core/planet_tables.h"
 #include "core/sign_arithmetic.h"
 
-enum SignNumber : int {
-    kAries = 0,
-    kTaurus,
-    kGemini,
-    kCancer,
-    kLeo,
-    kVirgo,
-    kLibra,
-    kScorpio,
-    kSagittarius,
-    kCapricorn,
-    kAquarius,
-    kPisces,
-};
-
 // Moolatrikona sign: Leo, Taurus, Aries, Virgo, Sagittarius, Libra, Aquarius, Virgo (Rahu), Pisces (Ketu).
 inline constexpr std::array<int, 10> kMoolatrikonaSigns = {kNoSign,      kLeo,   kTaurus,   kAries, kVirgo,
                                                            kSagittarius, kLibra, kAquarius, kVirgo, kPisces};

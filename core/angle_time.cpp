@@ -46,6 +46,17 @@ void RoundToSecond(const CHmsTime& t, int& hours, int& minutes, int& seconds) {
     }
 }
 
+// Seconds within `tolerance` of 60 become 0 and carry into the minutes, and on into the whole units.
+void CarryNearlyFullMinute(double& seconds, int& minutes, int& whole, double tolerance) {
+    if (60.0 - seconds < tolerance) {
+        seconds = 0.0;
+        if (++minutes == 60) {
+            minutes = 0;
+            ++whole;
+        }
+    }
+}
+
 int TwelveHour(int hours) {
     return (hours + 11) % 12 + 1;
 }
@@ -62,13 +73,7 @@ void CDmsAngle::SplitDegrees() {
     m_nDegrees = static_cast<int>(value);
     m_nMinutes = static_cast<int>((value - m_nDegrees) * 60.0);
     m_dSeconds = (value - (m_nDegrees + m_nMinutes * (1.0 / 60.0))) * 3600.0;
-    if (60.0 - m_dSeconds < 0.01) {
-        m_dSeconds = 0.0;
-        if (++m_nMinutes == 60) {
-            m_nMinutes = 0;
-            ++m_nDegrees;
-        }
-    }
+    CarryNearlyFullMinute(m_dSeconds, m_nMinutes, m_nDegrees, 0.01);
     // Values typed as whole seconds come back as whole seconds.
     const double whole = std::trunc(m_dSeconds);
     if (m_dSeconds - whole < 0.01) {
@@ -91,13 +96,7 @@ void CHmsTime::SplitHours() {
     m_nMinutes = static_cast<int>((value - m_nHours) * 60.0);
     // Seconds to the nearest ten-millionth.
     m_dSeconds = std::trunc((value - (m_nMinutes * (1.0 / 60.0) + m_nHours)) * 3.6e10 + 0.5) * 1e-7;
-    if (60.0 - m_dSeconds < 0.0001) {
-        m_dSeconds = 0.0;
-        if (++m_nMinutes == 60) {
-            m_nMinutes = 0;
-            ++m_nHours;
-        }
-    }
+    CarryNearlyFullMinute(m_dSeconds, m_nMinutes, m_nHours, 0.0001);
     if (m_dSeconds < 0.0001) m_dSeconds = 0.0;
     m_dHours = m_bPositive ? value : -value;
 }
@@ -162,13 +161,7 @@ void CRasiLongitude::SplitLongitude() {
     m_nDegrees = static_cast<int>(L - m_nSign * 30);
     m_nMinutes = static_cast<int>((L - (m_nSign * 30 + m_nDegrees)) * 60.0);
     m_dSeconds = (L - (m_nSign * 30 + m_nDegrees + m_nMinutes * (1.0 / 60.0))) * 3600.0;
-    if (60.0 - m_dSeconds < 0.0001) {
-        m_dSeconds = 0.0;
-        if (++m_nMinutes == 60) {
-            m_nMinutes = 0;
-            ++m_nDegrees;
-        }
-    }
+    CarryNearlyFullMinute(m_dSeconds, m_nMinutes, m_nDegrees, 0.0001);
     if (m_dSeconds < 0.0001) m_dSeconds = 0.0;
 }
 

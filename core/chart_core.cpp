@@ -41,10 +41,6 @@ bool IsInPushkaraNavamsa(double longitude) {
     return navamsa == pair[0] || navamsa == pair[1];
 }
 
-CChartCore::CChartCore() {
-    m_dateTime.m_time.m_bPositive = 1;
-}
-
 CalcStatus CChartCore::CalcPlanets() {
     double jd = 0.0;
     // Body 0 first: it fills the house cusps before the planets.
@@ -73,13 +69,7 @@ void CChartCore::JulianDayToDate(double jdUt, CChartCore& target) const {
     moment.m_time.SplitHours();
     moment.m_zone = zone;
     moment.m_zone.SplitHours();
-    target.m_longitude = m_longitude;
-    target.m_longitude.SplitDegrees();
-    target.m_latitude = m_latitude;
-    target.m_latitude.SplitDegrees();
-    target.m_dAltitude = m_dAltitude;
-    target.m_dPressure = m_dPressure;
-    target.m_dTemperature = m_dTemperature;
+    target.CopyPlace(*this);
 }
 
 CalcStatus CChartCore::SetFromJulianDay(double jdUt, CChartCore& target) const {
@@ -95,6 +85,10 @@ void CChartCore::CopyPlaceAndMoment(const CChartCore& source) {
     m_dateTime.m_time.SplitHours();
     m_dateTime.m_zone = source.m_dateTime.m_zone;
     m_dateTime.m_zone.SplitHours();
+    CopyPlace(source);
+}
+
+void CChartCore::CopyPlace(const CChartCore& source) {
     m_longitude = source.m_longitude;
     m_longitude.SplitDegrees();
     m_latitude = source.m_latitude;

@@ -55,8 +55,6 @@ bool IsInPushkaraNavamsa(double longitude);
 
 class CChartCore {
 public:
-    CChartCore();
-
     // --- Positions -------------------------------------------------------------------------------
     // Sidereal longitude [0, 360) of body 0-12 at a UT Julian day, seen from this record's place.
     // Computes the ayanamsa of the moment first (m_dAyanamsa, m_dTraditionalAyanamsa). With `full` it
@@ -164,6 +162,9 @@ private:
         double trueDayCount = 0.0;        // corrected by the equation of time
         double longitudeDifference = 0.0; // degrees east of Ujjain
     };
+    // Flags for a position seen from this record's place (SetTopocentric, which hands the place to the
+    // library when topocentric positions are on), with the sidereal bit unless the ayanamsa is an own value.
+    std::int32_t PlaceFlags() const;
     CalcStatus CalcMomentAyanamsa(double jdUt, std::int32_t flags, MomentAyanamsa& moment);
     CalcValue CalcEphemerisLagna(double jdUt, bool full);
     CalcValue CalcEphemerisBody(int body, double jdUt, std::int32_t flags, std::uint8_t& retrograde,
@@ -171,6 +172,8 @@ private:
     double CalcTraditionalLagna(double jdUt, const MomentAyanamsa& moment);
     double CalcTraditionalBody(int body, std::uint8_t& retrograde, bool full, const MomentAyanamsa& moment);
     void CopyPlaceAndMoment(const CChartCore& source);
+    // Longitude and latitude (re-split), altitude, pressure and temperature.
+    void CopyPlace(const CChartCore& source);
     // The instant of a search, without delivering it into a record (chart_core_search.cpp).
     SearchResult LocateLongitude(const CLongitudeSearch& search) const;
     SearchResult LocateAngle(const CLongitudeSearchRequest& request) const;

@@ -30,6 +30,11 @@ CalcStatus CalcFailure(const char* libraryMessage) {
 
 } // namespace
 
+std::int32_t CChartCore::PlaceFlags() const {
+    const std::int32_t flags = SetTopocentric(LongitudeEast(), m_latitude.m_dValue, m_dAltitude);
+    return g_ayanamsaSettings.m_bOwnValue ? flags : flags | kFlagSidereal;
+}
+
 CalcStatus CChartCore::CalcMomentAyanamsa(double jdUt, std::int32_t flags, MomentAyanamsa& moment) {
     const CAyanamsaSettings& settings = g_ayanamsaSettings;
     const bool suryaSiddhantaAyanamsa = settings.m_nAyanamsaId == kAyanamsaSuryaSiddhanta;
@@ -65,9 +70,8 @@ CalcStatus CChartCore::CalcMomentAyanamsa(double jdUt, std::int32_t flags, Momen
 }
 
 CalcValue CChartCore::CalcBody(int body, double jdUt, std::uint8_t& retrograde, bool full) {
-    std::int32_t flags = SetTopocentric(LongitudeEast(), m_latitude.m_dValue, m_dAltitude);
+    std::int32_t flags = PlaceFlags();
     flags = full ? flags | kFlagSpeed : flags & ~kFlagSpeed;
-    if (!g_ayanamsaSettings.m_bOwnValue) flags |= kFlagSidereal;
     MomentAyanamsa moment;
     if (const CalcStatus status = CalcMomentAyanamsa(jdUt, flags, moment); !status.ok()) return {0.0, status};
 
@@ -141,11 +145,10 @@ CalcValue CChartCore::CalcEphemerisBody(int body, double jdUt, std::int32_t flag
 }
 
 CalcStatus CChartCore::CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coordinates) {
-    std::int32_t flags = SetTopocentric(LongitudeEast(), m_latitude.m_dValue, m_dAltitude);
+    const std::int32_t flags = PlaceFlags();
     const CalcValue ayanamsa = GetAyanamsaValue(jdUt, g_ayanamsaSettings);
     if (!ayanamsa.ok()) return ayanamsa.status;
     m_dAyanamsa = ayanamsa.value;
-    if (!g_ayanamsaSettings.m_bOwnValue) flags |= kFlagSidereal;
     const double jdEt = jdUt + swe_deltat(jdUt);
     double ecliptic[6], equatorial[6];
     char error[AS_MAXCH] = "";
@@ -167,12 +170,11 @@ CalcStatus CChartCore::CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coo
 
 CalcValue CChartCore::GetAyanamsa() {
     if (!g_bSiderealNaksharasInTropical) return {0.0, {}};
-    std::int32_t flags = SetTopocentric(LongitudeEast(), m_latitude.m_dValue, m_dAltitude);
+    const std::int32_t flags = PlaceFlags();
     const double jd = GetJulianDay();
     const CalcValue ayanamsa = GetAyanamsaValue(jd, g_ayanamsaSettings);
     if (!ayanamsa.ok()) return ayanamsa;
     m_dAyanamsa = ayanamsa.value;
-    if (!g_ayanamsaSettings.m_bOwnValue) flags |= kFlagSidereal;
     if (g_ayanamsaSettings.m_nAyanamsaId != kAyanamsaTropical) return {0.0, {}};
     // The shift that puts Spica in the middle of Chitra.
     return CalcStarCorrection({"Spica", 180.0, false}, jd, flags);

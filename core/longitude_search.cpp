@@ -2,18 +2,18 @@
 
 #include <utility>
 
-#include "core/angle_time.h"
+#include "core/angle_math.h"
 
 double SearchValueDifference(double x, double y, double c) {
-    return Reduce360(x - (y + c));
+    return AngleDiff(x, y + c);
 }
 
 double SearchValueSum(double x, double y, double c) {
-    return Reduce360(x + (y + c));
+    return AngleSum(x, y + c);
 }
 
 double SearchValueMidpoint(double x, double y, double c) {
-    return Reduce360(y + Reduce360(x - y) / 2.0 + c);
+    return AngleMidpoint(x, y, c);
 }
 
 SearchResult SearchResult::NotFound() {

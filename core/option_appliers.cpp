@@ -1,12 +1,7 @@
 #include "core/option_appliers.h"
 
 #include "core/chart_core.h"
-
-namespace {
-
-constexpr int kTaurus = 1, kGemini = 2, kScorpio = 7, kSagittarius = 8;
-
-} // namespace
+#include "core/planet_tables.h"
 
 // Lagna, Sun..Saturn, then the nodes as a file without NodalExaltationParasara gives them.
 std::array<int, 10> g_exaltationSigns = {kNoSign, 0, 1, 9, 5, 3, 11, 6, kGemini, kSagittarius};

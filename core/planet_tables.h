@@ -3,6 +3,21 @@
 // signs 0 Aries .. 11 Pisces; nakshatras 0 Aswini .. 26 Revati.
 #include <array>
 
+enum SignNumber : int {
+    kAries = 0,
+    kTaurus,
+    kGemini,
+    kCancer,
+    kLeo,
+    kVirgo,
+    kLibra,
+    kScorpio,
+    kSagittarius,
+    kCapricorn,
+    kAquarius,
+    kPisces,
+};
+
 // The plain (classical) lord of each sign: Mars, Venus, Mercury, Moon, Sun, Mercury, Venus, Mars,
 // Jupiter, Saturn, Saturn, Jupiter.
 inline constexpr std::array<int, 12> kPlainSignLords = {3, 6, 4, 2, 1, 4, 6, 3, 5, 7, 7, 5};

@@ -6,8 +6,6 @@
 #include "core/sign_arithmetic.h"
 
 namespace {
-constexpr int kAquarius = 10;
-constexpr int kScorpio = 7;
 constexpr int kUttaraAshadha = 20;
 constexpr int kAbhijit = 21;
 } // namespace

@@ -1,12 +1,10 @@
 #include "core/varga_rules.h"
 
+#include "core/planet_tables.h"
 #include "core/varga_math.h"
 #include "core/varga_tables.h"
 
 namespace {
-
-constexpr int kCancer = 3;
-constexpr int kLeo = 4;
 
 // Start sign offsets by the sign's quality (movable, fixed, dual) or element (fire, earth, air, water).
 constexpr int kFromFifthNinth[3] = {0, 4, 8}; // movable 1st, fixed 5th, dual 9th

@@ -1,6 +1,5 @@
 #include <cmath>
 #include <filesystem>
-#include <map>
 
 #include <swephexp.h>
 #include <unistd.h>
@@ -19,13 +18,6 @@ namespace {
 // Keeps the process-wide ayanamsa choice and star options as they were before each test.
 class AyanamsaTest : public testing::Test {
 protected:
-    void SetUp() override { GetAyanamsaSettings(m_saved); }
-    void TearDown() override {
-        g_bFixedPlaneInCustomStarAyanamsa = false;
-        g_strCustomStarCode = ",alVir";
-        g_dCustomStarLongitude = 180.0;
-        SetAyanamsaSettings(m_saved);
-    }
     // The ayanamsa of a moment with its star anchoring, as a geocentric chart computes it.
     static CalcValue MomentAyanamsa(double jdUt) {
         CalcValue ayanamsa = GetAyanamsaValue(jdUt, g_ayanamsaSettings);
@@ -38,26 +30,10 @@ protected:
         return {ayanamsa.value - k.value, {}};
     }
 
-    CAyanamsaSettings m_saved;
-};
-
-// swetest's numbers by (kind, name or mode, frame, JD), see data/make_ayanamsa_swetest.sh.
-struct SwetestAyanamsas {
-    std::map<std::pair<std::string, std::string>, double> ayanamsa; // (mode, jd)
-    std::map<std::string, double> star;                             // name|mode|jd
-    std::vector<std::string> moments;
-    SwetestAyanamsas() {
-        for (const auto& r : ReadReferenceTable("ayanamsa_swetest.txt", "aya")) {
-            ayanamsa[{r[1], r[2]}] = std::stod(r[3]);
-            if (r[1] == "0") moments.push_back(r[2]);
-        }
-        for (const auto& r : ReadReferenceTable("ayanamsa_swetest.txt", "star"))
-            star[r[1] + "|" + r[2] + "|" + r[3]] = std::stod(r[4]);
-    }
-    double Aya(int mode, const std::string& jd) const { return ayanamsa.at({std::to_string(mode), jd}); }
-    double Star(const std::string& name, const std::string& mode, const std::string& jd) const {
-        return star.at(name + "|" + mode + "|" + jd);
-    }
+private:
+    SavedAyanamsa m_ayanamsa;
+    SavedGlobals<bool, std::string, double> m_starOptions{g_bFixedPlaneInCustomStarAyanamsa,
+                                                          g_strCustomStarCode, g_dCustomStarLongitude};
 };
 
 } // namespace

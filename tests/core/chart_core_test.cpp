@@ -13,26 +13,10 @@
 
 namespace {
 
-// Keeps the calculation options and the ayanamsa choice as they were; each test starts from the
-// program's defaults (id 17, geocentric, mean nodes, equal houses, ephemeris model).
-class ChartCoreTest : public testing::Test {
+// Each test starts from the program's default ayanamsa (id 17) and gets the options back afterwards.
+class ChartCoreTest : public CalcOptionsTest {
 protected:
-    void SetUp() override {
-        GetAyanamsaSettings(m_saved);
-        ChooseAyanamsa(kAyanamsaTrueLahiri);
-    }
-    void TearDown() override {
-        g_bTopocentricPositions = false;
-        g_bTrueNodes = false;
-        g_nHouseTypeWanted = 1;
-        g_nSiddhanta = 0;
-        g_bSiderealNaksharasInTropical = false;
-        g_bTruePositions = true;
-        g_bApparentRefraction = false;
-        SetAyanamsaSettings(m_saved);
-    }
-
-    CAyanamsaSettings m_saved;
+    ChartCoreTest() : CalcOptionsTest(kAyanamsaTrueLahiri) {}
 };
 
 // The cases of data/positions_swetest.txt.
@@ -160,13 +144,9 @@ TEST_F(ChartCoreTest, AyanamsaOfTheChartHoldsTheStarCorrection) {
     const double jd = 2451545.0;
     CChartCore chart = ChartAt(jd, 75.7683, 23.18);
     ASSERT_TRUE(chart.CalcPlanets().ok());
-    const auto star = ReadReferenceTable("ayanamsa_swetest.txt", "star");
-    const auto aya = ReadReferenceTable("ayanamsa_swetest.txt", "aya");
-    double spicaMode1 = 0, lahiri = 0;
-    for (const auto& r : star)
-        if (r[1] == "Spica" && r[2] == "1" && r[3] == "2451545.0") spicaMode1 = std::stod(r[4]);
-    for (const auto& r : aya)
-        if (r[1] == "1" && r[2] == "2451545.0") lahiri = std::stod(r[3]);
+    const SwetestAyanamsas ref;
+    const double spicaMode1 = ref.Star("Spica", "1", "2451545.0");
+    const double lahiri = ref.Aya(1, "2451545.0");
     EXPECT_NEAR(spicaMode1 + lahiri - chart.m_dAyanamsa, 180.0, 0.001 * kArcsecond);
 
     // The nakshatra shift of tropical charts is 180 - tropical Spica, about -24 degrees in 2000.

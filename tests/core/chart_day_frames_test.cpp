@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr double kSecond = 1.0 / 86400.0; // days
-
 // "DD.MM.YYYY" "HH:MM:SS.S" (UT) -> Julian day.
 double ParseUt(const std::string& date, const std::string& time) {
     int day = 0, month = 0, year = 0, hours = 0, minutes = 0;

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr double kSecond = 1.0 / 86400.0; // days
-
 // Chennai, 2024-01-15 10:00 IST (case 0 of sunrise_swetest.txt).
 CChart Chennai() {
     return LocalChart(2024, 1, 15, 10.0, -5.5, 80.27, 13.08);

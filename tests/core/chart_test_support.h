@@ -11,9 +11,7 @@
 
 // ChartAt as a full chart: a UT Julian day (zone 0) and a place (longitude EAST, as swetest takes it).
 inline CChart NatalChart(double jdUt, double longitudeEast, double latitude) {
-    CChart chart;
-    static_cast<CChartCore&>(chart) = ChartAt(jdUt, longitudeEast, latitude);
-    return chart;
+    return ChartAt<CChart>(jdUt, longitudeEast, latitude);
 }
 
 // Puts a body at a longitude (degrees), split.
@@ -22,23 +20,14 @@ inline void Place(CChartCore& chart, int body, double longitude) {
     chart.m_bodies[body].SplitLongitude();
 }
 
-// Each test starts from the program's defaults (true Lahiri, equal houses, cusps mid-house, the
-// ephemeris model, houses from the lagna) and gets them back afterwards.
-class ChartTest : public testing::Test {
+// Each test starts from the true Lahiri ayanamsa and gets back afterwards, beside the calculation
+// options, those the chart tests change: cusps mid-house, the houses' reference body, division
+// longitudes from the end and the D-9 rule.
+class ChartTest : public CalcOptionsTest {
 protected:
-    void SetUp() override {
-        GetAyanamsaSettings(m_saved);
-        ChooseAyanamsa(kAyanamsaTrueLahiri);
-    }
-    void TearDown() override {
-        g_nHouseTypeWanted = 1;
-        g_bHouseCuspsInMiddle = true;
-        g_nSiddhanta = 0;
-        g_nBhavaReferenceBody = 0;
-        g_bDivLongFromEndToo = true;
-        g_nD9Preference = 0;
-        SetAyanamsaSettings(m_saved);
-    }
+    ChartTest() : CalcOptionsTest(kAyanamsaTrueLahiri) {}
 
-    CAyanamsaSettings m_saved;
+private:
+    SavedGlobals<bool, int, bool, int> m_chartOptions{g_bHouseCuspsInMiddle, g_nBhavaReferenceBody,
+                                                      g_bDivLongFromEndToo, g_nD9Preference};
 };

@@ -1,10 +1,16 @@
 #pragma once
 // Small helpers shared by the core tests.
+#include <tuple>
+
+#include <gtest/gtest.h>
+
 #include "core/angle_time.h"
 #include "core/ayanamsa.h"
+#include "core/calc_options.h"
 #include "core/chart_core.h"
 
-constexpr double kArcsecond = 1.0 / 3600.0;
+constexpr double kArcsecond = 1.0 / 3600.0; // degrees
+constexpr double kSecond = 1.0 / 86400.0;   // days
 
 // Distance of two longitudes the short way round, degrees.
 inline double Separation(double a, double b) {
@@ -20,17 +26,64 @@ inline void ChooseAyanamsa(int id, double correction = 0.0) {
     ApplyAyanamsaSettings(g_ayanamsaSettings);
 }
 
-// A chart at a UT Julian day and a place (longitude EAST, as the library and swetest take it), zone 0;
-// no positions calculated.
-inline CChartCore ChartAt(double jdUt, double longitudeEast, double latitude, double altitude = 0.0) {
-    CChartCore chart;
+// Puts a record at a place: longitude EAST, as the library and swetest take it (the record keeps it
+// positive west), latitude north, altitude metres, air pressure mbar and temperature degrees C.
+inline void SetPlace(CChartCore& chart, double longitudeEast, double latitude, double altitude = 0.0,
+                     double pressure = 1013.25, double temperature = 20.0) {
     chart.m_longitude.m_dValue = -longitudeEast;
     chart.m_longitude.SplitDegrees();
     chart.m_latitude.m_dValue = latitude;
     chart.m_latitude.SplitDegrees();
     chart.m_dAltitude = altitude;
-    chart.m_dPressure = 1013.25;
-    chart.m_dTemperature = 20.0;
+    chart.m_dPressure = pressure;
+    chart.m_dTemperature = temperature;
+}
+
+// A chart (CChartCore or CChart) at a UT Julian day and a place (longitude EAST), zone 0; no positions
+// calculated.
+template <class Chart = CChartCore>
+Chart ChartAt(double jdUt, double longitudeEast, double latitude, double altitude = 0.0) {
+    Chart chart;
+    SetPlace(chart, longitudeEast, latitude, altitude);
     chart.JulianDayToDate(jdUt, chart);
     return chart;
 }
+
+// Keeps copies of some globals and puts them back when it goes.
+template <class... T> class SavedGlobals {
+public:
+    explicit SavedGlobals(T&... globals) : m_globals(globals...), m_values(globals...) {}
+    ~SavedGlobals() { m_globals = m_values; }
+    SavedGlobals(const SavedGlobals&) = delete;
+    SavedGlobals& operator=(const SavedGlobals&) = delete;
+
+private:
+    std::tuple<T&...> m_globals;
+    std::tuple<T...> m_values;
+};
+
+// Keeps the process-wide ayanamsa choice and puts it back, with the library's sidereal mode, when it goes.
+class SavedAyanamsa {
+public:
+    SavedAyanamsa() { GetAyanamsaSettings(m_saved); }
+    ~SavedAyanamsa() { SetAyanamsaSettings(m_saved); }
+    SavedAyanamsa(const SavedAyanamsa&) = delete;
+    SavedAyanamsa& operator=(const SavedAyanamsa&) = delete;
+
+private:
+    CAyanamsaSettings m_saved;
+};
+
+// Each test starts under the given ayanamsa and gets back afterwards the ayanamsa choice and the
+// calculation options the core tests change (topocentric, true and refracted positions, nodes, tropical
+// nakshatras, houses, planetary model).
+class CalcOptionsTest : public testing::Test {
+protected:
+    explicit CalcOptionsTest(int ayanamsaId) { ChooseAyanamsa(ayanamsaId); }
+
+private:
+    SavedAyanamsa m_ayanamsa;
+    SavedGlobals<bool, bool, bool, bool, bool, int, int> m_options{
+        g_bTopocentricPositions,        g_bTrueNodes,       g_bTruePositions, g_bApparentRefraction,
+        g_bSiderealNaksharasInTropical, g_nHouseTypeWanted, g_nSiddhanta};
+};

@@ -2,7 +2,6 @@
 // Charts for the tests of the day frames and computed points: one cast at a local moment and place,
 // and a fixture that gives back every option those tests change.
 #include <array>
-#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -23,28 +22,9 @@ inline CChart LocalChart(int year, int month, int day, double hours, double zone
     chart.m_dateTime.m_time.SplitHours();
     chart.m_dateTime.m_zone.m_dHours = zoneWest;
     chart.m_dateTime.m_zone.SplitHours();
-    chart.m_longitude.m_dValue = -longitudeEast;
-    chart.m_longitude.SplitDegrees();
-    chart.m_latitude.m_dValue = latitude;
-    chart.m_latitude.SplitDegrees();
-    chart.m_dAltitude = altitude;
-    chart.m_dPressure = pressure;
-    chart.m_dTemperature = temperature;
+    SetPlace(chart, longitudeEast, latitude, altitude, pressure, temperature);
     return chart;
 }
-
-// Keeps copies of some globals and puts them back when it goes.
-template <class... T> class SavedGlobals {
-public:
-    explicit SavedGlobals(T&... globals) : m_globals(globals...), m_values(globals...) {}
-    ~SavedGlobals() { m_globals = m_values; }
-    SavedGlobals(const SavedGlobals&) = delete;
-    SavedGlobals& operator=(const SavedGlobals&) = delete;
-
-private:
-    std::tuple<T&...> m_globals;
-    std::tuple<T...> m_values;
-};
 
 // ChartTest that also gives back the options of the day frames, points, karakas, arudhas and panchanga.
 class DayChartTest : public ChartTest {

@@ -9,23 +9,12 @@
 
 namespace {
 
-constexpr double kSecond = 1.0 / 86400.0;
 constexpr double kNatalJd = 2447892.1; // natal case 0 of the reference table
 
 CLongitudeSearchRequest OneBody(int body, double target, bool backward = false) {
     CLongitudeSearchRequest request;
     request.m_nBodyA = body;
     request.m_dTarget = target;
-    request.m_bBackward = backward;
-    return request;
-}
-
-CLongitudeSearchRequest TwoBody(int bodyA, int bodyB, double separation, bool backward = false) {
-    CLongitudeSearchRequest request;
-    request.m_nBodyA = bodyA;
-    request.m_nBodyB = bodyB;
-    request.m_dSeparation = separation;
-    request.m_bTwoBody = 1;
     request.m_bBackward = backward;
     return request;
 }
@@ -68,8 +57,9 @@ TEST_F(LongitudeSearchTest, CrossingsAgreeWithSwetest) {
         if (quantity == "moon") result = start.FindLongitudeTime(found, OneBody(kMoon, target, backward));
         if (quantity == "sun") result = start.FindLongitudeTime(found, OneBody(kSun, target, backward));
         if (quantity == "tithi")
-            result = start.FindLongitudeTime(found, TwoBody(kMoon, kSun, target, backward));
-        if (quantity == "yoga") result = start.SearchAngleTime(found, TwoBody(kMoon, kSun, target, backward));
+            result = start.FindLongitudeTime(found, SeparationRequest(kMoon, kSun, target, backward));
+        if (quantity == "yoga")
+            result = start.SearchAngleTime(found, SeparationRequest(kMoon, kSun, target, backward));
         ASSERT_TRUE(result.found()) << result.status.error;
         EXPECT_LT(ArcsecondsOff(result.jdUt, std::stod(r[5]), std::stod(r[7])), 0.1);
     }
@@ -78,8 +68,10 @@ TEST_F(LongitudeSearchTest, CrossingsAgreeWithSwetest) {
 TEST_F(LongitudeSearchTest, SlowerBodyFirstGivesTheSameInstant) {
     const CChartCore start = CalculatedChartAt(kNatalJd);
     CChartCore found;
-    const SearchResult moonFirst = start.FindLongitudeTime(found, TwoBody(kMoon, kSun, 120.0));
-    const SearchResult sunFirst = start.FindLongitudeTime(found, TwoBody(kSun, kMoon, -120.0));
+    const SearchResult moonFirst =
+        start.FindLongitudeTime(found, SeparationRequest(kMoon, kSun, 120.0, false));
+    const SearchResult sunFirst =
+        start.FindLongitudeTime(found, SeparationRequest(kSun, kMoon, -120.0, false));
     ASSERT_TRUE(moonFirst.found());
     ASSERT_TRUE(sunFirst.found());
     EXPECT_DOUBLE_EQ(moonFirst.jdUt, sunFirst.jdUt);
@@ -91,15 +83,15 @@ TEST_F(LongitudeSearchTest, SlowerBodyFirstGivesTheSameInstant) {
 TEST_F(LongitudeSearchTest, RestartingPastTheLastResultFindsTheNextEvent) {
     const CChartCore start = CalculatedChartAt(kNatalJd);
     CChartCore first, second, again;
-    const SearchResult s = start.FindLongitudeTime(first, TwoBody(kMoon, kSun, 180.0));
+    const SearchResult s = start.FindLongitudeTime(first, SeparationRequest(kMoon, kSun, 180.0, false));
     ASSERT_TRUE(s.found());
     const CChartCore restart = ChartAt(s.jdUt + 0.0035, kUjjainEast, kUjjainLatitude);
-    const SearchResult e = restart.FindLongitudeTime(second, TwoBody(kMoon, kSun, 180.0));
+    const SearchResult e = restart.FindLongitudeTime(second, SeparationRequest(kMoon, kSun, 180.0, false));
     ASSERT_TRUE(e.found());
     EXPECT_NEAR(e.jdUt - s.jdUt, 29.53, 0.4); // a synodic month
 
     const CChartCore back = ChartAt(e.jdUt - 0.0035, kUjjainEast, kUjjainLatitude);
-    const SearchResult previous = back.FindLongitudeTime(again, TwoBody(kMoon, kSun, 180.0, true));
+    const SearchResult previous = back.FindLongitudeTime(again, SeparationRequest(kMoon, kSun, 180.0, true));
     ASSERT_TRUE(previous.found());
     EXPECT_NEAR(previous.jdUt, s.jdUt, 0.1 * kSecond);
 }
@@ -163,7 +155,8 @@ TEST_F(LongitudeSearchTest, SumSearchFindsTheFirstCrossing) {
         SCOPED_TRACE(ahead);
         const double target = Reduce360(sunAndMercury + ahead);
         CChartCore found;
-        const SearchResult result = start.SearchAngleTime(found, TwoBody(kSun, kMercury, target));
+        const SearchResult result =
+            start.SearchAngleTime(found, SeparationRequest(kSun, kMercury, target, false));
         ASSERT_TRUE(result.found());
         double day = jd;
         for (double previous = Reduce360(sunAndMercury - target);; day += 1.0) {
@@ -196,10 +189,10 @@ TEST_F(LongitudeSearchTest, RelationsThatNeverHappenAreNotFound) {
         CLongitudeSearchRequest request;
     };
     const Case kCases[] = {
-        {"Mercury 90 degrees from the Sun", TwoBody(kMercury, kSun, 90.0)},
-        {"Venus 60 degrees behind the Sun", TwoBody(kVenus, kSun, -60.0, true)},
-        {"Rahu on Ketu", TwoBody(kRahu, kKetu, 0.0)},
-        {"the Sun 10 degrees from itself", TwoBody(kSun, kSun, 10.0)},
+        {"Mercury 90 degrees from the Sun", SeparationRequest(kMercury, kSun, 90.0, false)},
+        {"Venus 60 degrees behind the Sun", SeparationRequest(kVenus, kSun, -60.0, true)},
+        {"Rahu on Ketu", SeparationRequest(kRahu, kKetu, 0.0, false)},
+        {"the Sun 10 degrees from itself", SeparationRequest(kSun, kSun, 10.0, false)},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.what);
@@ -217,8 +210,8 @@ TEST_F(LongitudeSearchTest, BadRequestsAreRefused) {
     double entry = 0, exit = 0;
     const SearchResult results[] = {
         start.FindLongitudeTime(found, OneBody(13, 0.0)),
-        start.FindLongitudeTime(found, TwoBody(kMoon, -1, 0.0)),
-        start.SearchAngleTime(found, TwoBody(kMoon, kNoBody, 0.0)),
+        start.FindLongitudeTime(found, SeparationRequest(kMoon, -1, 0.0, false)),
+        start.SearchAngleTime(found, SeparationRequest(kMoon, kNoBody, 0.0, false)),
         start.FindStation(found, 20, true, state),
         start.FindBodyEntersDivision(kSun, 12, false, entry, exit),
     };

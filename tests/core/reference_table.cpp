@@ -19,3 +19,12 @@ std::vector<ReferenceRecord> ReadReferenceTable(const std::string& fileName, con
     }
     return records;
 }
+
+SwetestAyanamsas::SwetestAyanamsas() {
+    for (const auto& r : ReadReferenceTable("ayanamsa_swetest.txt", "aya")) {
+        ayanamsa[{r[1], r[2]}] = std::stod(r[3]);
+        if (r[1] == "0") moments.push_back(r[2]);
+    }
+    for (const auto& r : ReadReferenceTable("ayanamsa_swetest.txt", "star"))
+        star[r[1] + "|" + r[2] + "|" + r[3]] = std::stod(r[4]);
+}

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr double kSecond = 1.0 / 86400.0;
-
 std::map<int, double> NatalMoments() {
     std::map<int, double> moments;
     for (const auto& r : ReadReferenceTable(kSearchReference, "natal"))

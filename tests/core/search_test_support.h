@@ -15,22 +15,11 @@ constexpr const char* kSearchReference = "search_swetest.txt";
 constexpr double kUjjainEast = 75.7683; // degrees east
 constexpr double kUjjainLatitude = 23.18;
 
-// Geocentric, mean nodes, equal houses and the plain Lahiri ayanamsa (id 0: swetest's -sid1); the
-// options the tests change are put back afterwards.
-class SearchTest : public testing::Test {
+// Starts under the plain Lahiri ayanamsa (id 0: swetest's -sid1); the options the tests change are put
+// back afterwards.
+class SearchTest : public CalcOptionsTest {
 protected:
-    void SetUp() override {
-        GetAyanamsaSettings(m_saved);
-        ChooseAyanamsa(kAyanamsaTraditionalLahiri);
-    }
-    void TearDown() override {
-        g_bTrueNodes = false;
-        g_nHouseTypeWanted = 1;
-        g_nSiddhanta = 0;
-        g_nTithiPraveshaKind = kPraveshaTithi;
-        g_nLunarYrDef = 2;
-        SetAyanamsaSettings(m_saved);
-    }
+    SearchTest() : CalcOptionsTest(kAyanamsaTraditionalLahiri) {}
 
     // A chart at Ujjain at a UT Julian day, calculated.
     static CChartCore CalculatedChartAt(double jdUt) {
@@ -40,7 +29,8 @@ protected:
         return chart;
     }
 
-    CAyanamsaSettings m_saved;
+private:
+    SavedGlobals<int, int> m_praveshaOptions{g_nTithiPraveshaKind, g_nLunarYrDef};
 };
 
 // How far from its target a quantity moving at `speed` degrees a day stands, in arcseconds, at an
