@@ -8,6 +8,7 @@
 #include "shell/application.h"
 #include "shell/extra_frames.h"
 #include "shell/frame_geometry.h"
+#include "shell/layout_table.h"
 #include "shell/splash_wnd.h"
 #include "tests/shell/main_frame_fixture.h"
 
@@ -94,11 +95,15 @@ TEST_F(MainFrameTest, WholeWindowRendersWithoutQtWarnings) {
     const QtMessageHandler previous = qInstallMessageHandler(CollectWarnings);
     CMainFrame& frame = Build(1366, 768);
     const QImage shot = frame.grab().toImage();
+    // The chakra tabs: a strip at the top inside the top strip.
+    frame.Framework().ActivateNode(frame.Framework().GetNode(kNodeKotaChakra));
+    const QImage chakras = frame.grab().toImage();
     qInstallMessageHandler(previous);
     EXPECT_EQ(g_warnings, std::vector<std::string>{});
     EXPECT_EQ(shot.width(), 1366);
-    const QString path = QDir(KH_TEST_OUTPUT_DIR).filePath("main_window.png");
-    EXPECT_TRUE(shot.save(path)) << path.toStdString();
+    const QDir output(KH_TEST_OUTPUT_DIR);
+    EXPECT_TRUE(shot.save(output.filePath("main_window.png")));
+    EXPECT_TRUE(chakras.save(output.filePath("main_window_chakras.png")));
 }
 
 } // namespace
