@@ -8,11 +8,14 @@
 
 #include "platform/message_box.h"
 #include "shell/main_frame.h"
+#include "shell/preferences.h"
 #include "shell/tab_wnd.h"
 
 class MainFrameTest : public testing::Test {
 protected:
     void SetUp() override {
+        // Loaded before a test sets its options, which the frame's own loading would overwrite.
+        if (!g_bPreferencesInitialised) InitPreferences();
         m_previousHandler = SetMessageBoxHandler([this](const MessageBoxRequest& request) {
             m_messages.push_back(request.caption + ": " + request.text);
             return MessageResult::kOk;
