@@ -1,4 +1,8 @@
 // The recorder, an image and a doubled-resolution image draw one figure through the same calls.
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include "platform/painter_surface.h"
@@ -65,6 +69,21 @@ TEST(DrawSurface, DoubledScreensDrawTheSameUnitsAtTwiceThePixels) {
     EXPECT_DOUBLE_EQ(doubled.Surface().DevicePixelRatio(), 2.0);
     // The rectangle's green fill lies at the same units, so at twice the pixels.
     EXPECT_EQ(picture.pixelColor(60, 50), QColor(0, 120, 0));
+}
+
+TEST(DrawSurface, APrinterPageTakesTheSameCallsInItsDots) {
+    QTemporaryDir folder;
+    QPdfWriter page(folder.filePath("page.pdf"));
+    page.setResolution(300);
+    {
+        QPainter painter(&page);
+        PainterSurface surface(painter);
+        DrawFigure(surface);
+        EXPECT_DOUBLE_EQ(surface.DevicePixelRatio(), 1.0);
+        surface.SelectFont(FontSpec{"Arial Narrow", 50, 0, 400});
+        EXPECT_NEAR(surface.TextExtent("Rasi").cy, 50, 1); // heights are the printer's dots
+    }
+    EXPECT_GT(QFileInfo(folder.filePath("page.pdf")).size(), 0);
 }
 
 TEST(DrawSurface, FontHeightsAreCellHeightsInDeviceUnits) {
