@@ -1,5 +1,7 @@
 #include "shell/tab_change_effects.h"
 
+#include <iterator>
+
 #include "core/calc_options.h"
 #include "shell/display_options.h"
 #include "shell/pane_state.h"
@@ -36,12 +38,12 @@ void RunTopStripEffects(const std::string& title) {
 }
 
 void RunBottomStripEffects(const std::string& title) {
-    const DasaPage pages[kDasaPageCount] = {
+    const DasaPage pages[] = {
         {"Nakshatra dasas", &g_nNakshatraDasaToBeDisplayed},
         {"Rasi dasas", &g_nRasiDasaToBeDisplayed},
         {"Other dasas", &g_nOtherDasaToBeDisplayed},
     };
-    for (int page = 0; page < kDasaPageCount; ++page)
+    for (int page = 0; page < std::ssize(pages); ++page)
         if (title == pages[page].title) RestoreDasaPage(page, *pages[page].rememberedDasa);
     g_bLongitudeCorrelationShown = title == "Longitude Correlation";
     if (g_bLongitudeCorrelationShown && g_tabChangeHooks.updateAllViews) g_tabChangeHooks.updateAllViews();
