@@ -59,14 +59,12 @@ void CChart::RepointFrom(const CChart& source) {
     repoint(m_ashtakavarga.m_pChart);
     repoint(m_avasthas.m_pChart);
     repoint(m_shadbala.m_pChart);
-    repoint(m_yogaList.m_pChart);
 }
 
 void CChart::PointAnalysisAt(CChart* chart) {
     m_ashtakavarga.m_pChart = chart;
     m_avasthas.m_pChart = chart;
     m_shadbala.m_pChart = chart;
-    m_yogaList.m_pChart = chart;
 }
 
 void CChart::ResetFlags() {
@@ -190,7 +188,7 @@ CalcStatus CChart::ComputeAll(bool bLagnaFromExtraPoint) {
     PointAnalysisAt(m_pAnalysisChart);
     m_ashtakavarga.Compute();
     m_shadbala.Compute();
-    m_yogaList.FindAllYogas(0);
+    m_yogaList.FindAllYogas(*m_pAnalysisChart, kYogaAll);
     m_avasthas.Compute();
 
     if (CalcStatus status = FindSignEntryTimes(); !status.ok()) return status;
