@@ -188,7 +188,6 @@ CalcStatus CChart::ComputeAll(bool bLagnaFromExtraPoint) {
     PointAnalysisAt(m_pAnalysisChart);
     m_ashtakavarga.Compute();
     m_shadbala.Compute();
-    m_yogaList.FindAllYogas(*m_pAnalysisChart, kYogaAll);
     m_avasthas.Compute();
 
     if (CalcStatus status = FindSignEntryTimes(); !status.ok()) return status;
@@ -198,6 +197,8 @@ CalcStatus CChart::ComputeAll(bool bLagnaFromExtraPoint) {
         if (CalcStatus status = m_pVargaChart[c]->RefreshVargaChart(*this, c); !status.ok()) return status;
     }
     ComputeArudhas();
+    // The yoga testers read the arudha lagna and the bhagyapada: not before they are current.
+    m_yogaList.FindAllYogas(*m_pAnalysisChart, kYogaAll);
     if (CalcStatus status = ComputeNakshatraPadas(); !status.ok()) return status;
     ComputeStarLords();
     if (m_flags[1] && m_flags[2]) ApplyShift(); // the analysis above saw the unshifted chart

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/yoga_catalogue.h"
+#include "analysis/yoga_column.h"
 #include "analysis/yoga_list.h"
 #include "analysis_test_support.h"
 #include "core/planet_tables.h"
