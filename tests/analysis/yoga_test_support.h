@@ -57,6 +57,19 @@ inline std::optional<std::vector<int>> GiversOf(const CYogaList& list, int categ
     return Givers(*record);
 }
 
+// The givers of every record of entry (category, index), in list order.
+inline std::vector<std::vector<int>> AllGiversOf(const CYogaList& list, int category, int index) {
+    CYogaRecord wanted;
+    CYogaCatalogue(category, index, wanted);
+    std::vector<std::vector<int>> all;
+    for (const CYogaRecord& r : list.m_records) {
+        if (r.m_nCategory == category && r.m_strName == wanted.m_strName &&
+            r.m_strDefinition == wanted.m_strDefinition)
+            all.push_back(Givers(r));
+    }
+    return all;
+}
+
 // The names of the list's records, in order.
 inline std::vector<std::string> Names(const CYogaList& list) {
     std::vector<std::string> names;
