@@ -62,6 +62,10 @@ public:
     // Plain lord (body 1-7) of a sign; the lord of the n-th house, Ln.
     int LordOf(int sign) const { return m_chart.SignLordOpt(sign, m_column); }
     int HouseLord(int n) const { return LordOf(NthSign(n)); }
+    // The lord of the a-th house stands in the b-th and the lord of the b-th in the a-th (an exchange).
+    bool LordsExchanged(int a, int b) const {
+        return Sign(HouseLord(a)) == NthSign(b) && Sign(HouseLord(b)) == NthSign(a);
+    }
     // Lord of the planet's D-9 sign (whatever the column under test).
     int NavamsaDispositor(int planet) const {
         return m_chart.SignLordOpt(SignIn(planet, kD9Column), kD9Column);

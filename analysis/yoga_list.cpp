@@ -9,7 +9,6 @@
 #include "analysis/yoga_column.h"
 
 bool g_bYogaListOnly = false;
-int g_nYogaCategory = kYogaAll;
 
 namespace {
 

@@ -73,9 +73,8 @@ struct CYogaRecord {
     std::array<int, kMaxYogaGivers> m_nGivers{}; // body numbers 1-9; the first m_nGiverCount count
 };
 
-// Settings of the yogas view that steer the finder; neither is saved.
-extern bool g_bYogaListOnly; // list the catalogue instead of testing the chart (off at start)
-extern int g_nYogaCategory;  // the category the view shows, 0-10 (0 at start)
+// Set by the yogas view to list the catalogue instead of testing the chart; off at start, not saved.
+extern bool g_bYogaListOnly;
 
 class CYogaList {
 public:

@@ -153,8 +153,6 @@ void CYogaList::TestKoorma(const YogaColumn& col) {
 
 void CYogaList::TestKhadga(const YogaColumn& col) {
     const int lord1 = col.HouseLord(1);
-    const int lord2 = col.HouseLord(2);
-    const int lord9 = col.HouseLord(9);
-    if (col.Sign(lord2) == col.NthSign(9) && col.Sign(lord9) == col.NthSign(2) && col.IsInKendraOrKona(lord1))
-        AddYoga(kYogaOtherPopular, 17, {lord2, lord9, lord1});
+    if (col.LordsExchanged(2, 9) && col.IsInKendraOrKona(lord1))
+        AddYoga(kYogaOtherPopular, 17, {col.HouseLord(2), col.HouseLord(9), lord1});
 }

@@ -1,5 +1,7 @@
 // Other popular yogas, second group: Kusuma to Gandharva (catalogue entries 5/18 to 5/56), yogas of
 // house lords, of the navamsa dispositors of house lords and of benefics around a reference sign.
+#include <optional>
+
 #include "analysis/yoga_column.h"
 #include "core/computed_bodies.h"
 
@@ -28,6 +30,20 @@ bool BeneficMajority(const SignSetCounts& n) {
 
 bool InSigns(const YogaColumn& col, int body, std::initializer_list<int> signs) {
     return std::find(signs.begin(), signs.end(), col.Sign(body)) != signs.end();
+}
+
+// The benefics in the signs `offsets` on from the sign of the lord of house `house`, when they hold the
+// majority there.
+std::optional<YogaGivers> BeneficMajorityFromLord(const YogaColumn& col, int house,
+                                                  std::array<int, 3> offsets) {
+    const int x = col.Sign(col.HouseLord(house));
+    const std::initializer_list<int> signs = {SignFrom(x, offsets[0]), SignFrom(x, offsets[1]),
+                                              SignFrom(x, offsets[2])};
+    if (!BeneficMajority(CountIn(col, signs))) return std::nullopt;
+    YogaGivers givers;
+    for (int b : g_NaturalBenefics)
+        if (InSigns(col, b, signs)) givers.Add(b);
+    return givers;
 }
 
 bool IsKonaFrom(const YogaColumn& col, int body, int sign) {
@@ -95,10 +111,8 @@ void CYogaList::TestVidyut(const YogaColumn& col) {
 
 void CYogaList::TestChaapa(const YogaColumn& col) {
     const int lord1 = col.HouseLord(1);
-    const int lord4 = col.HouseLord(4);
-    const int lord10 = col.HouseLord(10);
-    if (col.Sign(lord4) == col.NthSign(10) && col.Sign(lord10) == col.NthSign(4) && col.IsExalted(lord1))
-        AddYoga(kYogaOtherPopular, 25, {lord4, lord10, lord1});
+    if (col.LordsExchanged(4, 10) && col.IsExalted(lord1))
+        AddYoga(kYogaOtherPopular, 25, {col.HouseLord(4), col.HouseLord(10), lord1});
 }
 
 void CYogaList::TestPushkala(const YogaColumn& col) {
@@ -164,27 +178,18 @@ void CYogaList::TestSadhu(const YogaColumn& col) {
 
 // Hari, Hara and Brahma: the benefic majority in three signs counted from a house lord.
 void CYogaList::TestHari(const YogaColumn& col) {
-    const int x = col.Sign(col.HouseLord(2));
-    const std::initializer_list<int> signs = {SignFrom(x, 1), SignFrom(x, 11), SignFrom(x, 7)};
-    if (BeneficMajority(CountIn(col, signs)))
-        AddYogaWithMembers(kYogaOtherPopular, 35, g_NaturalBenefics,
-                           [&](int b) { return InSigns(col, b, signs); });
+    if (const auto givers = BeneficMajorityFromLord(col, 2, {1, 11, 7}))
+        AddYoga(kYogaOtherPopular, 35, *givers);
 }
 
 void CYogaList::TestHara(const YogaColumn& col) {
-    const int x = col.Sign(col.HouseLord(7));
-    const std::initializer_list<int> signs = {SignFrom(x, 3), SignFrom(x, 8), SignFrom(x, 7)};
-    if (BeneficMajority(CountIn(col, signs)))
-        AddYogaWithMembers(kYogaOtherPopular, 36, g_NaturalBenefics,
-                           [&](int b) { return InSigns(col, b, signs); });
+    if (const auto givers = BeneficMajorityFromLord(col, 7, {3, 8, 7}))
+        AddYoga(kYogaOtherPopular, 36, *givers);
 }
 
 void CYogaList::TestBrahma(const YogaColumn& col) {
-    const int x = col.Sign(col.HouseLord(1));
-    const std::initializer_list<int> signs = {SignFrom(x, 3), SignFrom(x, 9), SignFrom(x, 10)};
-    if (BeneficMajority(CountIn(col, signs)))
-        AddYogaWithMembers(kYogaOtherPopular, 37, g_NaturalBenefics,
-                           [&](int b) { return InSigns(col, b, signs); });
+    if (const auto givers = BeneficMajorityFromLord(col, 1, {3, 9, 10}))
+        AddYoga(kYogaOtherPopular, 37, *givers);
 }
 
 void CYogaList::TestBrahmaSecond(const YogaColumn& col) {
@@ -282,21 +287,14 @@ void CYogaList::TestAmsavatara(const YogaColumn& col) {
 }
 
 void CYogaList::TestDevendra(const YogaColumn& col) {
-    const int lord1 = col.HouseLord(1);
-    const int lord2 = col.HouseLord(2);
-    const int lord10 = col.HouseLord(10);
-    const int lord11 = col.HouseLord(11);
-    if (col.Sign(lord2) == col.NthSign(10) && col.Sign(lord10) == col.NthSign(2) &&
-        col.Sign(lord1) == col.NthSign(11) && col.Sign(lord11) == col.Lagna() && IsFixedSign(col.Lagna()))
-        AddYoga(kYogaOtherPopular, 51, {lord2, lord10, lord1, lord11});
+    if (col.LordsExchanged(2, 10) && col.LordsExchanged(1, 11) && IsFixedSign(col.Lagna()))
+        AddYoga(kYogaOtherPopular, 51,
+                {col.HouseLord(2), col.HouseLord(10), col.HouseLord(1), col.HouseLord(11)});
 }
 
 void CYogaList::TestIndra(const YogaColumn& col) {
-    const int lord5 = col.HouseLord(5);
-    const int lord11 = col.HouseLord(11);
-    if (col.Sign(lord5) == col.NthSign(11) && col.Sign(lord11) == col.NthSign(5) &&
-        col.Sign(kMoon) == col.NthSign(5))
-        AddYoga(kYogaOtherPopular, 52, {lord5, lord11, kMoon});
+    if (col.LordsExchanged(5, 11) && col.Sign(kMoon) == col.NthSign(5))
+        AddYoga(kYogaOtherPopular, 52, {col.HouseLord(5), col.HouseLord(11), kMoon});
 }
 
 void CYogaList::TestRavi(const YogaColumn& col) {
@@ -329,7 +327,7 @@ void CYogaList::TestVasumati(const YogaColumn& col) {
     for (int b : g_NaturalBenefics) benefics += inUpachaya(b);
     int malefics = 0;
     for (int m : g_NaturalMalefics) malefics += inUpachaya(m);
-    if (benefics == static_cast<int>(g_NaturalBenefics.size()) || (benefics > 2 && malefics < benefics))
+    if (BeneficMajority({benefics, malefics}))
         AddYogaWithMembers(kYogaOtherPopular, 55, g_NaturalBenefics, inUpachaya);
 }
 

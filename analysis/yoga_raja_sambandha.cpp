@@ -51,8 +51,7 @@ void CYogaList::TestRajaSambandha(const YogaColumn& col) {
     if ((atmaHouse == 4 || atmaHouse == 6 || atmaHouse == 8 || atmaHouse == 9) && BeneficJoins(col, atma))
         AddYoga(kYogaRajaSambandha, 9, {atma});
     if (atmaHouse == 8 && col.Sign(kBhagyapada) == l) AddYoga(kYogaRajaSambandha, 10, {atma});
-    if (col.Sign(lord1) == col.NthSign(10) && col.Sign(lord10) == l)
-        AddYoga(kYogaRajaSambandha, 11, {lord1, lord10});
+    if (col.LordsExchanged(1, 10)) AddYoga(kYogaRajaSambandha, 11, {lord1, lord10});
     const int fifthFromAtma = SignFrom(atmaSign, 4);
     if (col.Sign(kMoon) == fifthFromAtma && col.Sign(kVenus) == fifthFromAtma)
         AddYoga(kYogaRajaSambandha, 12, {kMoon, kVenus});

@@ -1,20 +1,13 @@
 // The yoga finder on a computed natal chart, as the pipeline and the yogas view run it.
 #include <benchmark/benchmark.h>
 
-#include "core/ayanamsa.h"
-#include "core/chart.h"
+#include "bench_charts.h"
 
 namespace {
 
-// Delhi, 1 January 2000 12:00 UT, true Lahiri; all categories in the rasi column.
+// Delhi, 1 January 2000 12:00 UT; all categories in the rasi column.
 void BM_FindAllYogas(benchmark::State& state) {
-    g_ayanamsaSettings.m_nAyanamsaId = kAyanamsaTrueLahiri;
-    ApplyAyanamsaSettings(g_ayanamsaSettings);
-    CChart chart;
-    chart.m_longitude.m_dValue = -77.2;
-    chart.m_longitude.SplitDegrees();
-    chart.m_latitude.m_dValue = 28.6;
-    chart.m_latitude.SplitDegrees();
+    CChart chart = DelhiChart();
     chart.JulianDayToDate(2451545.0, chart);
     if (!chart.Compute().ok()) {
         state.SkipWithError("the chart cannot be computed");

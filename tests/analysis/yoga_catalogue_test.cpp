@@ -43,6 +43,11 @@ TEST(YogaCatalogue, HoldsTheEntriesOfEachCategory) {
         }
     }
     EXPECT_EQ(total, 182);
+    EXPECT_STREQ(g_yogaCategoryNames[kYogaAll], "All");
+    EXPECT_STREQ(g_yogaCategoryNames[kYogaOtherPopular], "Other popular");
+    EXPECT_STREQ(g_yogaCategoryNames[kYogaParivraja], "Parivraja/Pravrajya");
+    EXPECT_STREQ(g_yogaCategoryMenuNames[kYogaMahapurusha], "Pancha maha purusha yogas");
+    EXPECT_STREQ(g_yogaCategoryMenuNames[kYogaRajaSambandha], "Raja sambandha yogas");
     for (int c = 1; c <= kYogaCategoryCount; ++c) {
         for (int i = 0; i < g_nYogaCategorySizes[c]; ++i) {
             const CYogaRecord r = Entry(c, i);

@@ -57,11 +57,10 @@ TEST(MahapurushaYogas, TheD9ColumnReadsTheD9Lagna) {
 }
 
 // The Sun in Leo with the lagna; the planets that are not placed stay in Sagittarius, the 5th.
-CChart SunInLeo(std::initializer_list<BodySign> places) {
-    CChart chart = ChartWith(kLeo, {});
-    for (int p = kMoon; p <= kKetu; ++p) PlaceInSign(chart, p, kSagittarius);
-    for (const BodySign& p : places) PlaceInSign(chart, p.body, p.sign);
-    return chart;
+CChart SunInLeo(const std::vector<BodySign>& places) {
+    std::vector<BodySign> all = {{kSun, kLeo}};
+    all.insert(all.end(), places.begin(), places.end());
+    return ChartWithRest(kLeo, kSagittarius, all);
 }
 
 TEST(SolarYogas, PlanetsBesideTheSun) {
@@ -91,11 +90,9 @@ TEST(SolarYogas, NipunaWithMercuryTogetherOrOpposite) {
 // Aries lagna with the Moon in it; the planets not placed stay in Leo (the 5th), off the kendras and
 // away from the Moon.
 CChart MoonInAries(const std::vector<BodySign>& places) {
-    CChart chart = ChartWith(kAries, {});
-    for (int p = kSun; p <= kKetu; ++p)
-        if (p != kMoon) PlaceInSign(chart, p, kLeo);
-    for (const BodySign& p : places) PlaceInSign(chart, p.body, p.sign);
-    return chart;
+    std::vector<BodySign> all = {{kMoon, kAries}};
+    all.insert(all.end(), places.begin(), places.end());
+    return ChartWithRest(kAries, kLeo, all);
 }
 
 TEST(LunarYogas, PlanetsBesideTheMoonOrKemadruma) {

@@ -95,31 +95,27 @@ TEST(NaabhasaYogas, KendrasHeldByBeneficsOrMalefics) {
     EXPECT_TRUE(FindEntry(list, kYogaNaabhasa, 4));
 }
 
+// Benefics in Libra and Aries, malefics in Cancer and Capricorn: for a Libra lagna in the 1st and 7th,
+// for a Cancer lagna in the 4th and 10th.
+CChart KendrasSplitFor(int lagna) {
+    return ChartWithRest(lagna, kGemini,
+                         {{kSun, kCancer},
+                          {kMoon, kLibra},
+                          {kMars, kCancer},
+                          {kMercury, kAries},
+                          {kJupiter, kAries},
+                          {kVenus, kLibra},
+                          {kSaturn, kCapricorn},
+                          {kKetu, kSagittarius}});
+}
+
 TEST(NaabhasaYogas, VajraAndYavaNeedStrictMajorities) {
-    // Libra lagna: Venus in Libra, Jupiter in Aries, Sun in Cancer, Saturn in Capricorn.
-    CChart chart = ChartWith(kLibra, {{kSun, kCancer},
-                                      {kMoon, kLibra},
-                                      {kMars, kCancer},
-                                      {kMercury, kAries},
-                                      {kJupiter, kAries},
-                                      {kVenus, kLibra},
-                                      {kSaturn, kCapricorn},
-                                      {kRahu, kGemini},
-                                      {kKetu, kSagittarius}});
-    EXPECT_TRUE(FindEntry(FindYogas(chart, kYogaNaabhasa), kYogaNaabhasa, 17));
-    PlaceInSign(chart, kRahu, kAries); // two benefics against two malefics in the 7th
-    PlaceInSign(chart, kKetu, kAries);
-    EXPECT_FALSE(FindEntry(FindYogas(chart, kYogaNaabhasa), kYogaNaabhasa, 17));
-    // Turned round: benefics in the 4th and 10th, malefics in the 1st and 7th.
-    CChart yava = ChartWith(kCancer, {{kSun, kCancer},
-                                      {kMoon, kLibra},
-                                      {kMars, kCancer},
-                                      {kMercury, kAries},
-                                      {kJupiter, kAries},
-                                      {kVenus, kLibra},
-                                      {kSaturn, kCapricorn},
-                                      {kRahu, kGemini},
-                                      {kKetu, kSagittarius}});
+    CChart vajra = KendrasSplitFor(kLibra);
+    EXPECT_TRUE(FindEntry(FindYogas(vajra, kYogaNaabhasa), kYogaNaabhasa, 17));
+    PlaceInSign(vajra, kRahu, kAries); // two benefics against two malefics in the 7th
+    PlaceInSign(vajra, kKetu, kAries);
+    EXPECT_FALSE(FindEntry(FindYogas(vajra, kYogaNaabhasa), kYogaNaabhasa, 17));
+    CChart yava = KendrasSplitFor(kCancer);
     EXPECT_TRUE(FindEntry(FindYogas(yava, kYogaNaabhasa), kYogaNaabhasa, 18));
 }
 

@@ -8,13 +8,6 @@ namespace {
 
 using Bodies = std::vector<int>;
 
-CChart Chart(int lagna, int rest, std::initializer_list<BodySign> places) {
-    CChart chart = ChartWith(lagna, {});
-    for (int p = kSun; p <= kKetu; ++p) PlaceInSign(chart, p, rest);
-    for (const BodySign& p : places) PlaceInSign(chart, p.body, p.sign);
-    return chart;
-}
-
 // Chara karakas AK, AmK, BK, MK, PiK, PK, GK, DK.
 void SetKarakas(CChart& chart, std::array<int, kCharaKarakaSlots> karakas) {
     chart.m_charaKaraka = karakas;
@@ -25,7 +18,7 @@ int CountEntry(const CYogaList& list, int category, int index) {
 }
 
 TEST(RajaYogas, TaurusLagnaHasSaturnForYogakaraka) {
-    CChart chart = Chart(kTaurus, kGemini, {});
+    CChart chart = ChartWithRest(kTaurus, kGemini, {});
     const CYogaList list = FindYogas(chart, kYogaRaja);
     EXPECT_EQ(CountEntry(list, kYogaRaja, 0), 1);
     EXPECT_EQ(GiversOf(list, kYogaRaja, 0), Bodies{kSaturn});
@@ -35,8 +28,8 @@ TEST(RajaYogas, APairOfLordsIsListedOnce) {
     // Sagittarius lagna: Jupiter (lord of the 1st and 4th) with the Sun (9th lord) in Leo. Lakshmi for
     // the 1st and 9th; the same pair as lords of the 4th and 9th is not listed again. Mercury (7th and
     // 10th) in Capricorn and Mars (5th) in Taurus are related to neither.
-    CChart chart = Chart(kSagittarius, kAquarius,
-                         {{kJupiter, kLeo}, {kSun, kLeo}, {kMercury, kCapricorn}, {kMars, kTaurus}});
+    CChart chart = ChartWithRest(kSagittarius, kAquarius,
+                                 {{kJupiter, kLeo}, {kSun, kLeo}, {kMercury, kCapricorn}, {kMars, kTaurus}});
     const CYogaList list = FindYogas(chart, kYogaRaja);
     EXPECT_EQ(GiversOf(list, kYogaRaja, 1), (Bodies{kJupiter, kSun}));
     EXPECT_EQ(CountEntry(list, kYogaRaja, 3), 0);
@@ -47,8 +40,8 @@ TEST(RajaYogas, DifferentPairsEachGiveARecord) {
     // Aries lagna: Saturn (10th lord), Mars (1st) and the Sun (5th) together in Capricorn; Jupiter
     // (9th) in Virgo related to none of the kendra lords.
     CChart chart =
-        Chart(kAries, kGemini,
-              {{kSaturn, kCapricorn}, {kMars, kCapricorn}, {kSun, kCapricorn}, {kJupiter, kVirgo}});
+        ChartWithRest(kAries, kGemini,
+                      {{kSaturn, kCapricorn}, {kMars, kCapricorn}, {kSun, kCapricorn}, {kJupiter, kVirgo}});
     EXPECT_EQ(AllGiversOf(FindYogas(chart, kYogaRaja), kYogaRaja, 3),
               (std::vector<Bodies>{{kSaturn, kSun}, {kMars, kSun}, {kSaturn, kMars}}));
 }
@@ -56,17 +49,17 @@ TEST(RajaYogas, DifferentPairsEachGiveARecord) {
 TEST(RajaYogas, GrahaDrishtiMustGoBothWays) {
     // Aries lagna: Saturn (10th lord) in Aries aspects Capricorn (its 10th), where Jupiter (9th lord)
     // does not aspect Aries back.
-    CChart oneWay = Chart(kAries, kGemini, {{kSaturn, kAries}, {kJupiter, kCapricorn}});
+    CChart oneWay = ChartWithRest(kAries, kGemini, {{kSaturn, kAries}, {kJupiter, kCapricorn}});
     EXPECT_FALSE(GiversOf(FindYogas(oneWay, kYogaRaja), kYogaRaja, 2));
-    CChart mutual = Chart(kAries, kGemini, {{kSaturn, kAries}, {kJupiter, kLibra}});
+    CChart mutual = ChartWithRest(kAries, kGemini, {{kSaturn, kAries}, {kJupiter, kLibra}});
     EXPECT_EQ(GiversOf(FindYogas(mutual, kYogaRaja), kYogaRaja, 2), (Bodies{kSaturn, kJupiter}));
     // An exchange of signs: Saturn in Sagittarius, Jupiter in Capricorn.
-    CChart exchange = Chart(kAries, kGemini, {{kSaturn, kSagittarius}, {kJupiter, kCapricorn}});
+    CChart exchange = ChartWithRest(kAries, kGemini, {{kSaturn, kSagittarius}, {kJupiter, kCapricorn}});
     EXPECT_TRUE(GiversOf(FindYogas(exchange, kYogaRaja), kYogaRaja, 2));
 }
 
 TEST(RajaYogas, KarakaRajaYogas) {
-    CChart chart = Chart(kAries, kGemini, {{kSun, kLeo}, {kMoon, kAries}, {kVenus, kLeo}});
+    CChart chart = ChartWithRest(kAries, kGemini, {{kSun, kLeo}, {kMoon, kAries}, {kVenus, kLeo}});
     SetKarakas(chart, {kSun, kMars, kJupiter, kMercury, kMoon, kVenus, kSaturn, kRahu});
     const CYogaList list = FindYogas(chart, kYogaRaja);
     EXPECT_EQ(GiversOf(list, kYogaRaja, 4), (Bodies{kSun, kVenus})); // AK and PK together in the 5th
@@ -75,7 +68,7 @@ TEST(RajaYogas, KarakaRajaYogas) {
 
 TEST(RajaYogas, YogadaCountsTheNodesAsOwners) {
     // Aquarius lagna, hora and ghati lagnas; Rahu, its co-owner, in Pisces aspects none of them.
-    CChart chart = Chart(kAquarius, kGemini, {{kRahu, kPisces}, {kKetu, kVirgo}});
+    CChart chart = ChartWithRest(kAquarius, kGemini, {{kRahu, kPisces}, {kKetu, kVirgo}});
     PlaceInSign(chart, kHoraLagna, kAquarius);
     PlaceInSign(chart, kGhatiLagna, kAquarius);
     EXPECT_EQ(AllGiversOf(FindYogas(chart, kYogaRaja), kYogaRaja, 6),
@@ -87,7 +80,7 @@ TEST(RajaYogas, YogadaCountsTheNodesAsOwners) {
 }
 
 TEST(RajaYogas, AspectOnTheLagnaInSixVargasIgnoresTheColumn) {
-    CChart chart = Chart(kAries, kGemini, {{kMars, kAries}, {kSaturn, kLeo}});
+    CChart chart = ChartWithRest(kAries, kGemini, {{kMars, kAries}, {kSaturn, kLeo}});
     chart.m_vargaSign.SetSign(kSaturn, kD30Column, kCancer); // Cancer and Aries: no rasi drishti
     const CYogaList d1 = FindYogas(chart, kYogaRaja);
     const CYogaList d10 = FindYogas(chart, kYogaRaja, kD10Column);
@@ -98,7 +91,8 @@ TEST(RajaYogas, AspectOnTheLagnaInSixVargasIgnoresTheColumn) {
 TEST(RajaYogas, ViparitaYogas) {
     // Aries lagna: 6th lord Mercury in Scorpio (8th), 8th lord Mars in Pisces (12th), 12th lord Jupiter
     // in Virgo (6th): all three single ones, and the 8th and 12th lords opposite each other.
-    CChart chart = Chart(kAries, kGemini, {{kMercury, kScorpio}, {kMars, kPisces}, {kJupiter, kVirgo}});
+    CChart chart =
+        ChartWithRest(kAries, kGemini, {{kMercury, kScorpio}, {kMars, kPisces}, {kJupiter, kVirgo}});
     const CYogaList list = FindYogas(chart, kYogaRaja);
     EXPECT_EQ(GiversOf(list, kYogaRaja, 17), Bodies{kMercury});
     EXPECT_EQ(GiversOf(list, kYogaRaja, 18), Bodies{kMars});
@@ -108,7 +102,7 @@ TEST(RajaYogas, ViparitaYogas) {
 }
 
 TEST(RajaYogas, FourPlanetsInMoolatrikonaOrExaltation) {
-    CChart chart = Chart(kAries, kCapricorn, {{kSun, kLeo}, {kMoon, kTaurus}, {kMars, kAries}});
+    CChart chart = ChartWithRest(kAries, kCapricorn, {{kSun, kLeo}, {kMoon, kTaurus}, {kMars, kAries}});
     EXPECT_FALSE(GiversOf(FindYogas(chart, kYogaRaja), kYogaRaja, 16));
     PlaceInSign(chart, kSaturn, kLibra);
     EXPECT_EQ(GiversOf(FindYogas(chart, kYogaRaja), kYogaRaja, 16), (Bodies{kSun, kMoon, kMars, kSaturn}));
@@ -116,7 +110,8 @@ TEST(RajaYogas, FourPlanetsInMoolatrikonaOrExaltation) {
 
 TEST(RajaSambandhaYogas, AmatyaKarakaAndThe10thLord) {
     // Aries lagna: AmK Venus in Capricorn with Saturn, the 10th lord: (7, 0), not the lagna-lord test.
-    CChart chart = Chart(kAries, kGemini, {{kVenus, kCapricorn}, {kSaturn, kCapricorn}, {kMars, kCapricorn}});
+    CChart chart =
+        ChartWithRest(kAries, kGemini, {{kVenus, kCapricorn}, {kSaturn, kCapricorn}, {kMars, kCapricorn}});
     SetKarakas(chart, {kSun, kVenus, kJupiter, kMercury, kMoon, kMars, kSaturn, kRahu});
     const CYogaList list = FindYogas(chart, kYogaRajaSambandha);
     EXPECT_EQ(GiversOf(list, kYogaRajaSambandha, 0), (Bodies{kVenus, kSaturn}));
@@ -129,7 +124,7 @@ TEST(RajaSambandhaYogas, AmatyaKarakaAndThe10thLord) {
 
 TEST(RajaSambandhaYogas, AMoonAtmaKarakaWantsAnotherBenefic) {
     // Aries lagna: AK Moon in Leo (5th), with Mercury or alone.
-    CChart chart = Chart(kAries, kGemini, {{kMoon, kLeo}});
+    CChart chart = ChartWithRest(kAries, kGemini, {{kMoon, kLeo}});
     SetKarakas(chart, {kMoon, kSun, kJupiter, kMercury, kMars, kVenus, kSaturn, kRahu});
     EXPECT_FALSE(GiversOf(FindYogas(chart, kYogaRajaSambandha), kYogaRajaSambandha, 9));
     PlaceInSign(chart, kMercury, kLeo);
@@ -143,7 +138,7 @@ TEST(RajaSambandhaYogas, AMoonAtmaKarakaWantsAnotherBenefic) {
 
 TEST(RajaSambandhaYogas, MaleficsInThe3rdAnd6thFromThreePoints) {
     // Aries lagna, arudha lagna and AK Sun all in Aries: malefics wanted in Gemini and Virgo.
-    CChart chart = Chart(kAries, kTaurus, {{kSun, kAries}, {kSaturn, kGemini}, {kRahu, kVirgo}});
+    CChart chart = ChartWithRest(kAries, kTaurus, {{kSun, kAries}, {kSaturn, kGemini}, {kRahu, kVirgo}});
     PlaceInSign(chart, kArudhaLagna, kAries);
     SetKarakas(chart, {kSun, kMoon, kJupiter, kMercury, kMars, kVenus, kSaturn, kRahu});
     EXPECT_EQ(GiversOf(FindYogas(chart, kYogaRajaSambandha), kYogaRajaSambandha, 6), Bodies{});
@@ -152,7 +147,7 @@ TEST(RajaSambandhaYogas, MaleficsInThe3rdAnd6thFromThreePoints) {
 }
 
 TEST(ParivrajaYogas, MoonAndSaturnInTheArudhaLagna) {
-    CChart chart = Chart(kAries, kGemini, {{kMoon, kLeo}, {kSaturn, kLeo}});
+    CChart chart = ChartWithRest(kAries, kGemini, {{kMoon, kLeo}, {kSaturn, kLeo}});
     PlaceInSign(chart, kArudhaLagna, kLeo);
     const CYogaList list = FindYogas(chart, kYogaParivraja);
     EXPECT_EQ(GiversOf(list, kYogaParivraja, 0), (Bodies{kSaturn, kMoon}));
@@ -167,7 +162,7 @@ TEST(ParivrajaYogas, MoonAndSaturnInTheArudhaLagna) {
 TEST(ParivrajaYogas, TheLagnaDegreeIsTheBirthChartsInEveryColumn) {
     // Rasi lagna at 28 degrees of Aries; in D-9 the lagna is Cancer, with Venus in it and Jupiter in
     // the 1st there too.
-    CChart chart = Chart(kAries, kGemini, {{kJupiter, kCancer}, {kVenus, kCancer}});
+    CChart chart = ChartWithRest(kAries, kGemini, {{kJupiter, kCancer}, {kVenus, kCancer}});
     PlaceBody(chart, kLagna, 28.5);
     chart.m_vargaSign.SetSign(kLagna, kD9Column, kCancer);
     EXPECT_EQ(GiversOf(FindYogas(chart, kYogaParivraja, kD9Column), kYogaParivraja, 3),
@@ -179,7 +174,7 @@ TEST(ParivrajaYogas, TheLagnaDegreeIsTheBirthChartsInEveryColumn) {
 
 TEST(ParivrajaYogas, SaturnAsTheMoonsDispositor) {
     // The Moon in Capricorn; Saturn in Virgo with none of the Sun to Venus with it or aspecting it.
-    CChart chart = Chart(kAries, kAries, {{kMoon, kCapricorn}, {kSaturn, kVirgo}});
+    CChart chart = ChartWithRest(kAries, kAries, {{kMoon, kCapricorn}, {kSaturn, kVirgo}});
     const CYogaList list = FindYogas(chart, kYogaParivraja);
     ASSERT_TRUE(GiversOf(list, kYogaParivraja, 6));
     EXPECT_EQ(list.m_records.back().m_strResults,

@@ -24,6 +24,14 @@ inline CChart ChartWith(int lagna, std::initializer_list<BodySign> places) {
     return chart;
 }
 
+// The lagna in `lagna`, the nine grahas in `rest` but those that `places` puts elsewhere.
+inline CChart ChartWithRest(int lagna, int rest, const std::vector<BodySign>& places) {
+    CChart chart = ChartWith(lagna, {});
+    for (int p = kSun; p <= kKetu; ++p) PlaceInSign(chart, p, rest);
+    for (const BodySign& p : places) PlaceInSign(chart, p.body, p.sign);
+    return chart;
+}
+
 // The yogas of `category` found in the chart's column `column`, the relationship tables made current.
 inline CYogaList FindYogas(CChart& chart, int category = kYogaAll, int column = 0) {
     chart.ComputeRelationships();
