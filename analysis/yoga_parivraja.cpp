@@ -13,8 +13,6 @@ constexpr int kCrowdedSign = 5;        // the 10th lord and at least four others
 } // namespace
 
 void CYogaList::TestParivraja(const YogaColumn& col) {
-    const CChart& chart = col.Chart();
-    const int c = col.Column();
     const int l = col.Lagna();
     const int moon = col.Sign(kMoon);
     const int arudha = col.Sign(kArudhaLagna);
@@ -27,12 +25,12 @@ void CYogaList::TestParivraja(const YogaColumn& col) {
     }
 
     const int lord10 = col.HouseLord(10);
-    if (col.Grahas(col.Sign(lord10)) >= kCrowdedSign && chart.IsKendraOrTrikona(c, lord10))
+    if (col.Grahas(col.Sign(lord10)) >= kCrowdedSign && col.IsInKendraOrKona(lord10))
         AddYoga(kYogaParivraja, 2, {lord10});
 
     // The degree is the birth lagna's, whatever the column.
-    if (chart.m_bodies[kLagna].m_nDegrees >= kLastDegreesOfSign && col.Benefics(l) > 0 &&
-        chart.IsKendraOrTrikona(c, kJupiter)) {
+    if (col.Chart().m_bodies[kLagna].m_nDegrees >= kLastDegreesOfSign && col.Benefics(l) > 0 &&
+        col.IsInKendraOrKona(kJupiter)) {
         YogaGivers givers{kJupiter};
         for (int b : g_NaturalBenefics)
             if (col.Sign(b) == l) givers.Add(b);
