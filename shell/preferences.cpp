@@ -5,6 +5,7 @@
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/data_folder.h"
+#include "core/default_air.h"
 #include "core/fixed_stars.h"
 #include "core/name_selection.h"
 #include "core/option_appliers.h"
@@ -65,8 +66,8 @@ void InitPreferences() {
     g_strDataDirectory = DataFolder();
 
     ApplyPreferenceDefaults(PreferenceKeys());
-    g_dDefaultPressure = 1013.25; // mbar, the standard atmosphere
-    g_dDefaultTemperature = 20.0;
+    g_dDefaultPressure = kDefaultAirPressure;
+    g_dDefaultTemperature = kDefaultAirTemperature;
     g_nDefaultGender = 0;
     ApplyAyanamsaSettings(g_ayanamsaSettings);
 
