@@ -1,5 +1,6 @@
-// The lords of the birth's day: weekday, hora, kaala and five-minute sign of each frame, on frames set
-// by hand where the rule shows best, and on a real chart for the birth before sunrise.
+// The lords of the birth's day: weekday, hora, kaala, part planet and five-minute sign of each frame, on
+// frames set by hand where the rule shows best, and on real charts for a birth before sunrise and one
+// after midnight before a late sunset.
 #include <gtest/gtest.h>
 #include <swephexp.h>
 
