@@ -1,0 +1,85 @@
+// The table of dasa systems by code: titles and short texts as the program shows them, one paragraph
+// on each system, and its calculator.
+#include "document/dasa_codes.h"
+
+#include <array>
+
+#include "document/dasa_kalachakra.h"
+#include "document/dasa_nakshatra.h"
+
+namespace {
+
+constexpr DasaSystem kSystems[] = {
+    {0, "Vimsottari Dasa", "",
+     "The most widely used nakshatra dasa: nine planets rule 120 years in a fixed order, entered at the lord "
+     "of the Moon's nakshatra with the part already elapsed at birth cut off.",
+     RunNakshatraDasa},
+    {1, "Ashtottari Dasa", "conditional nakshatra dasa",
+     "A nakshatra dasa of 108 years over eight planets (without Ketu), whose lords own groups of three or "
+     "four "
+     "nakshatras counted from Ardra, Abhijit included.",
+     RunNakshatraDasa},
+    {2, "Kalachakra Dasa", "",
+     "The wheel of time: signs rule periods taken from a fixed chain of 216 navamsas, savya and apasavya, "
+     "entered at the navamsa of the Moon; the jumps of the chain (gatis) mark turns in life.",
+     RunKalachakraDasa},
+    {3, "Yogini Dasa", "with planets replacing Yoginis",
+     "Eight Yoginis, named here by their planets, rule cycles of 36 years; quick to show the timing of "
+     "events.",
+     RunNakshatraDasa},
+    {4, "Dwi-saptati sama dasa", "applicable if lagna lord is in 7th or 7th lord is in lagna",
+     "Eight planets rule nine years each, a cycle of 72 years, counted from Moola.", RunNakshatraDasa},
+    {5, "Shat-trimsa sama dasa",
+     "applicable for daytime births in Sun's hora and night-time births in Moon's hora",
+     "Eight planets rule one to eight years, a cycle of 36 years, counted from Sravana.", RunNakshatraDasa},
+    {6, "Dwadasottari dasa", "applicable if lagna is in Venusian amsa",
+     "Eight planets (without Venus) rule 112 years, counted backwards from Revati.", RunNakshatraDasa},
+    {7, "Chaturaseeti sama dasa", "applicable if 10th lord is in 10th",
+     "Seven planets rule twelve years each, a cycle of 84 years, counted from Swati.", RunNakshatraDasa},
+    {8, "Sataabdika dasa", "applicable if lagna is in vargottama",
+     "Seven planets rule a cycle of 100 years, counted from Revati.", RunNakshatraDasa},
+    {9, "Shodasottari dasa",
+     "applicable if lagna in Moon's hora in Krishna paksha or in Sun's hora in Sukla paksha",
+     "Eight planets (without Rahu) rule 116 years, counted from Pushya.", RunNakshatraDasa},
+    {10, "Panchottari dasa", "applicable if lagna is in Cancer in rasi and dwadasamsa",
+     "Seven planets rule 105 years, counted from Anuradha.", RunNakshatraDasa},
+    {11, "Shashti-hayani Dasa", "applicable if Sun is in lagna",
+     "Eight planets rule 60 years; their lords own groups of three or four nakshatras from Aswini.",
+     RunNakshatraDasa},
+    {12, "Saptarshi nakshatra dasa", "",
+     "The nakshatras themselves rule ten years each, counted backwards from the seed's nakshatra, after the "
+     "seven sages who move through them.",
+     RunNakshatraDasa},
+    {68, "Rasi-Bhukta Vimsottari Dasa", "",
+     "Vimsottari periods whose sub-periods are the twelve signs from the sign of the period's lord, each "
+     "divided by the eight bodies of the kakshya order.",
+     RunNakshatraDasa},
+    {69, "Tithi Ashtottari Dasa of ", "useful especially in Tithi Pravesha charts",
+     "Ashtottari periods entered at the lord of the tithi instead of the nakshatra.", RunNakshatraDasa},
+    {70, "Yoga Vimsottari Dasa", "useful especially in Yoga Pravesha charts",
+     "Vimsottari periods entered at the lord of the yoga of the Sun and the Moon.", RunNakshatraDasa},
+    {71, "Karana Chaturaseeti sama dasa", "useful especially in Tithi/Karana Pravesha charts",
+     "Chaturaseeti sama periods entered at the lord of the karana.", RunNakshatraDasa},
+    {72, "Tithi Yogini Dasa of ", "based on tithis instead of nakshatras",
+     "Yogini periods entered at the lord of the tithi instead of the nakshatra.", RunNakshatraDasa},
+};
+
+// Index of each code's entry in kSystems; codes without one point at Vimsottari (entry 0).
+const std::array<int, kDasaCodeCount> kIndexByCode = [] {
+    std::array<int, kDasaCodeCount> index{};
+    for (int i = 0; i < static_cast<int>(std::size(kSystems)); ++i) index[kSystems[i].code] = i;
+    return index;
+}();
+
+} // namespace
+
+const DasaSystem& DasaSystemFor(int code) {
+    if (code < 0 || code >= kDasaCodeCount) return kSystems[0];
+    return kSystems[kIndexByCode[code]];
+}
+
+const CChart* BuiltVargaChart(const CChart& chart, int column) {
+    if (column == 0) return &chart;
+    if (column < 0 || column >= kVargaColumnCount) return nullptr;
+    return chart.m_pVargaChart[column].get();
+}
