@@ -6,6 +6,11 @@ add_library(dasa STATIC
   ${CMAKE_CURRENT_LIST_DIR}/dasa_kalachakra.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_nakshatra.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_options.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dasa_rasi.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dasa_rasi_ayur.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dasa_rasi_chara.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dasa_rasi_narayana.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dasa_rasi_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_tree.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_years.cpp
 )

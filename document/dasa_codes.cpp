@@ -6,6 +6,7 @@
 
 #include "document/dasa_kalachakra.h"
 #include "document/dasa_nakshatra.h"
+#include "document/dasa_rasi.h"
 
 namespace {
 
@@ -50,6 +51,64 @@ constexpr DasaSystem kSystems[] = {
      "The nakshatras themselves rule ten years each, counted backwards from the seed's nakshatra, after the "
      "seven sages who move through them.",
      RunNakshatraDasa},
+    {25, "Narayana Dasa of ", "a versatile phalita rasi dasa",
+     "The signs rule periods from the stronger of the lagna and the 7th, in the order their nature gives; a "
+     "sign's years run to its lord. It shows the events of life in the areas of the signs.",
+     RunRasiDasa},
+    {26, "Lagnamsaka Dasa from ", "a versatile phalita rasi dasa",
+     "Narayana dasa started from the lagna's sign in a divisional chart, for the matters of that chart.",
+     RunRasiDasa},
+    {27, "Padanaathaamsa Dasa of ", "a versatile phalita rasi dasa",
+     "Narayana dasa started from the sign that the lord of the arudha lagna occupies in a divisional chart.",
+     RunRasiDasa},
+    {28, "Sudasa", "phalita dasa showing Lakshmi's blessings",
+     "A rasi dasa from Sree lagna by kendras, panaparas and apoklimas; it shows prosperity and status.",
+     RunRasiDasa},
+    {29, "Drigdasa", "religious and spiritual activities",
+     "Signs follow the signs they aspect, from the 9th sign onwards; it shows the spiritual path.",
+     RunRasiDasa},
+    {30, "Lagna Kendradi Rasi Dasa", "fructification of yogas",
+     "Signs by kendras, panaparas and apoklimas from the stronger of the lagna and the 7th.", RunRasiDasa},
+    {31, "Atma Karaka Kendradi Rasi Dasa", "experiences of soul",
+     "Signs by kendras, panaparas and apoklimas from the atma karaka's sign, the strongest first in each "
+     "group.",
+     RunRasiDasa},
+    {32, "Trikona Dasa", "dasa showing purusharthas - four purposes in life",
+     "A rasi dasa from the strongest of the lagna and its trines.", RunRasiDasa},
+    {33, "Chara dasa", "a popular phalita rasi dasa",
+     "The best known rasi dasa of Jaimini: signs from the lagna forward or backward by the lagna's group, a "
+     "sign's years counted to its lord.",
+     RunRasiDasa},
+    {34, "Chara dasa of K.N.Rao", "modified version of a phalita rasi dasa",
+     "Chara dasa in one cycle of twelve signs with years counted from each sign in its own direction.",
+     RunRasiDasa},
+    {35, "Iranganti Rangacharya Chara dasa", "Modified version of a phalita rasi dasa",
+     "Chara dasa with the order of signs by the lagna's nature and a start that differs for women.",
+     RunRasiDasa},
+    {36, "Yogardha dasa", "a rasi dasa based on chara and sthira dasas",
+     "Each sign rules the mean of its Chara dasa years and its Sthira dasa years.", RunRasiDasa},
+    {37, "Sthira Paryaya dasa of ", "illnesses, litigations && worries",
+     "This dasa applies to natives with lagna in a fixed sign. It shows illnesses, litigations && worries.",
+     RunRasiDasa},
+    {38, "Shoola dasa", "troubles and death",
+     "Nine years to every sign from the stronger of the lagna and the 7th; an ayur dasa of troubles.",
+     RunRasiDasa},
+    {39, "Niryana Shoola Dasa", "death",
+     "An ayur dasa from the stronger of the 2nd and 8th signs, with years by the signs' nature.",
+     RunRasiDasa},
+    {40, "Brahma dasa", "cycle of life, death and life",
+     "A rasi dasa from the sign of the Brahma of the chart.", RunRasiDasa},
+    {41, "Sthira dasa", "an ayur dasa that shows death",
+     "Seven, eight and nine years to movable, fixed and dual signs, from the Brahma's sign.", RunRasiDasa},
+    {42, "Mandooka dasa of D-11", "an ayur dasa showing wars and destruction",
+     "The frog's dasa: every other sign from the 11th sign of the D-11 lagna, then the ones leapt over.",
+     RunRasiDasa},
+    {43, "Mandooka dasa of K.N. Rao", "a conditional phalita rasi dasa",
+     "Signs by kendras, panaparas and apoklimas from the lagna or its 7th.", RunRasiDasa},
+    {44, "Navamsa dasa", "death", "Nine years to every sign, from the sign that begins the lagna's navamsas.",
+     RunRasiDasa},
+    {45, "Varnada dasa", "troubles and death", "A rasi dasa whose years are counted from the varnada lagna.",
+     RunRasiDasa},
     {68, "Rasi-Bhukta Vimsottari Dasa", "",
      "Vimsottari periods whose sub-periods are the twelve signs from the sign of the period's lord, each "
      "divided by the eight bodies of the kakshya order.",

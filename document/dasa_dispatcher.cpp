@@ -101,6 +101,9 @@ CalcStatus CalculateDasa(const DasaRequest& request, CDasaTree& tree) {
             if (CalcStatus status = BuildSeedCharts(request.natal); !status.ok()) return status;
         }
     }
+    // Chara dasa's fractional years are measured in the child chart of its varga.
+    if (system.code == 33 && chart.GetVargaChart(g_nRasiDasaVarga) == nullptr)
+        return CalcStatus::Failure("The varga chart of Chara dasa could not be calculated.");
     const int entry = std::clamp(code, 0, kDasaCodeCount - 1);
     tree.nDasaCode = code;
     tree.strName = system.title;

@@ -24,3 +24,15 @@ extern int g_nTithiAshtottariVarga;
 // Tithi Yogini: the harmonic 0-35 of the Moon-Sun tithi.
 extern int g_nTithiYoginiHarmonic;
 extern int g_nTithiYoginiVarga;
+
+// Rasi dasas (varga columns 0-28; bodies as in chart_core.h).
+extern bool g_bPakaNarayana;         // Narayana dasa: the Paka variant
+extern bool g_bSamaNarayana;         // Narayana dasa: the Sama variant (ten years a sign)
+extern int g_nRasiDasaVarga;         // varga of Chara, Drig, Trikona and Yogardha dasas
+extern int g_nCharaDasaSeed;         // body Chara dasa starts from (0 lagna)
+extern bool g_bCharaDasaVirgoRule;   // Chara dasa years as fractions from the seed's degrees
+extern int g_nCharaDasaProgressBody; // body whose sign Chara dasa's progression starts from
+extern int g_nShoolaDasaStartHouse;  // Shoola dasa from this house after the lagna (0 the lagna)
+extern int g_nLagnaKendradiVarga;    // varga of Lagna Kendradi Rasi Dasa
+extern int g_nAKKendradiVarga;       // varga of Atma Karaka Kendradi Rasi Dasa
+extern int g_nAKKendradiGrahaVarga;  // varga of AK Kendradi Graha Dasa (not saved)

@@ -21,6 +21,11 @@ const Birth kBirths[] = {
     {2597640.4, 18.42, -33.92, "Cape Town 2400"},
 };
 
+// Named by its place in test lists.
+void PrintTo(const Birth& birth, std::ostream* out) {
+    *out << birth.place;
+}
+
 // Checks the listing under the chain the tree holds against its parent (running[level - 1]).
 void ExpectChildrenTileTheParent(const CDasaTree& tree) {
     ASSERT_GT(tree.nCount, 0);
