@@ -6,6 +6,7 @@
 
 #include "document/dasa_kalachakra.h"
 #include "document/dasa_nakshatra.h"
+#include "document/dasa_other.h"
 #include "document/dasa_rasi.h"
 
 namespace {
@@ -109,6 +110,30 @@ constexpr DasaSystem kSystems[] = {
      RunRasiDasa},
     {45, "Varnada dasa", "troubles and death", "A rasi dasa whose years are counted from the varnada lagna.",
      RunRasiDasa},
+    {60, "Moola Dasa", "dasa showing the root of events - past karma",
+     "Planets rule in the order of their signs from the strongest of the lagna, the Moon and the Sun, by "
+     "kendras, panaparas and apoklimas; it shows the karma behind events.",
+     RunOtherDasa},
+    {61, "Naisargika Dasa", "dasa of the nature",
+     "The natural periods of life: the Moon rules infancy and Saturn old age, whoever the native.",
+     RunOtherDasa},
+    {62, "Tara Dasa", "applicable if all the four quadrants are occupied",
+     "Vimsottari years to the planets in the order of their strength in the kendras from the lagna.",
+     RunOtherDasa},
+    {63, "Kaala Dasa", "a versatile phalita rasi dasa",
+     "Periods of the planets scaled by the part of the day or night in which birth fell.", RunOtherDasa},
+    {64, "AK Kendradi Graha Dasa", "experiences of the soul",
+     "Planets in the order of their signs from the atma karaka's, by kendras, panaparas and apoklimas.",
+     RunOtherDasa},
+    {65, "Patyayini Dasa", "useful in Tajaka charts",
+     "Periods of the lagna and the seven planets by the degrees they have traversed in their signs.",
+     RunOtherDasa},
+    {66, "Sudarsana Chakra Dasa of ", "Lagna:Moon:Sun",
+     "Each year a sign from the lagna, the Moon and the Sun together, as on the Sudarsana chakra.",
+     RunOtherDasa},
+    {67, "Buddhi Gati Dasa of ", "from Agni Purana",
+     "Planets in the order of their houses from the 10th, showing the course of the intellect.",
+     RunOtherDasa},
     {68, "Rasi-Bhukta Vimsottari Dasa", "",
      "Vimsottari periods whose sub-periods are the twelve signs from the sign of the period's lord, each "
      "divided by the eight bodies of the kakshya order.",
@@ -121,6 +146,12 @@ constexpr DasaSystem kSystems[] = {
      "Chaturaseeti sama periods entered at the lord of the karana.", RunNakshatraDasa},
     {72, "Tithi Yogini Dasa of ", "based on tithis instead of nakshatras",
      "Yogini periods entered at the lord of the tithi instead of the nakshatra.", RunNakshatraDasa},
+    {73, "Karaka Dasa", "chara karaka effects",
+     "The chara karakas rule by their distance from the lagna, then the rest of twelve years each.",
+     RunOtherDasa},
+    {74, "Chakra Dasa", "a versatile phalita rasi dasa",
+     "Ten years to each sign from the lagna, the sign after it or its lord's sign, by the time of birth.",
+     RunOtherDasa},
 };
 
 // Index of each code's entry in kSystems; codes without one point at Vimsottari (entry 0).
