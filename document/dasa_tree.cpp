@@ -38,6 +38,24 @@ CalcStatus FromSearch(const SearchResult& result) {
     return CalcStatus::Failure("A dasa period's moment could not be found.");
 }
 
+void SetStart(CDasaPeriod& period, const CDasaMoment& moment) {
+    period.strStartDate = moment.strDate;
+    period.strStartTime = moment.strTime;
+    period.start = moment.local;
+    period.dStartJd = moment.dJd;
+}
+
+void SetEnd(CDasaPeriod& period, const CDasaMoment& moment) {
+    period.strEndDate = moment.strDate;
+    period.strEndTime = moment.strTime;
+    period.end = moment.local;
+    period.dEndJd = moment.dJd;
+}
+
+CDasaMoment EndOf(const CDasaPeriod& period) {
+    return {period.strEndDate, period.strEndTime, period.end, period.dEndJd};
+}
+
 double JulianDayOf(const CLocalDateTime& moment) {
     CChartCore probe;
     probe.m_dateTime = moment;
@@ -169,15 +187,9 @@ CalcStatus CDasaTree::FillPeriod(const CChartCore& start, int level, const Perio
     NamePeriod(level, spec, out);
     CDasaMoment moment;
     if (CalcStatus status = FormatPeriodStart(start, from, moment); !status.ok()) return status;
-    out.strStartDate = moment.strDate;
-    out.strStartTime = moment.strTime;
-    out.start = moment.local;
-    out.dStartJd = moment.dJd;
+    SetStart(out, moment);
     if (CalcStatus status = FormatPeriodStart(start, from + spec.years, moment); !status.ok()) return status;
-    out.strEndDate = moment.strDate;
-    out.strEndTime = moment.strTime;
-    out.end = moment.local;
-    out.dEndJd = moment.dJd;
+    SetEnd(out, moment);
     return {};
 }
 
@@ -208,27 +220,16 @@ CalcStatus CDasaTree::ExpandPeriod() {
         CDasaPeriod& p = period[j];
         const PeriodSpec& spec = listed.spec[j];
         NamePeriod(nLevel, spec, p);
+        CDasaMoment moment;
         if (j == 0) {
-            CDasaMoment moment;
             if (CalcStatus status = FormatPeriodStart(start, offset, moment); !status.ok()) return status;
-            p.strStartDate = moment.strDate;
-            p.strStartTime = moment.strTime;
-            p.start = moment.local;
-            p.dStartJd = moment.dJd;
+            SetStart(p, moment);
         } else {
-            const CDasaPeriod& previous = period[j - 1];
-            p.strStartDate = previous.strEndDate;
-            p.strStartTime = previous.strEndTime;
-            p.start = previous.end;
-            p.dStartJd = previous.dEndJd;
+            SetStart(p, EndOf(period[j - 1])); // periods meet exactly
         }
         offset += spec.years;
-        CDasaMoment moment;
         if (CalcStatus status = FormatPeriodStart(start, offset, moment); !status.ok()) return status;
-        p.strEndDate = moment.strDate;
-        p.strEndTime = moment.strTime;
-        p.end = moment.local;
-        p.dEndJd = moment.dJd;
+        SetEnd(p, moment);
     }
     for (int level = 0; level < nLevel; ++level) running[level].strName += kLevelSuffix[level];
     nListedLevel = nLevel;
