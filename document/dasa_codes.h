@@ -30,12 +30,33 @@ struct DasaInput {
 
 using DasaCalculator = CalcStatus (*)(const DasaInput& input, CDasaTree& tree);
 
+// The options dialog that edits a dasa's options (the dasa pages open it for the dasa shown).
+enum class DasaOptionSet {
+    kNone,
+    kNakshatra,      // "Nakshatra dasa options"
+    kKalachakra,     // "Kalachakra dasa options"
+    kNarayana,       // "Narayana dasa options"
+    kLagnamsaka,     // Lagnamsaka dasa's
+    kPadanaathaamsa, // Padanaathaamsa dasa's
+    kParyaya,        // Paryaya dasa's
+    kRasi,           // "Rasi dasa options"
+    kSudasa,         // "Sudasa options"
+    kDrigdasa,       // "Drigdasa options"
+    kShoola,         // "Shoola dasa options"
+    kRasiBhukta,     // "RBV dasa options"
+    kMoola,          // "Moola dasa options"
+    kNaisargika,     // "Naisargika dasa options"
+    kTara,           // "Tara dasa options"
+    kSudarsana,      // "Sudarsana Chakra Dasa Options"
+};
+
 struct DasaSystem {
     int code;
     const char* title;       // completed by the calculator when it ends in "of " or "from "
     const char* shortText;   // the note's first piece ("" where the calculator writes the note)
     const char* description; // one paragraph on the dasa
     DasaCalculator calculate;
+    DasaOptionSet options;
 };
 
 // The system of a code; codes without a calculator give Vimsottari's.

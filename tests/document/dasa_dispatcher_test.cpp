@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "dasa_test_support.h"
+#include "document/dasa_codes.h"
 #include "document/dasa_dispatcher.h"
 #include "document/dasa_years.h"
 
@@ -30,6 +31,22 @@ TEST_F(DasaDispatcherTest, CodesWithoutACalculatorComputeVimsottari) {
     EXPECT_EQ(tree.nLord[0][0], kKetu);
     EXPECT_EQ(tree.dYears[0], 7.0);
     EXPECT_EQ(g_nRasiDasaToBeDisplayed, 50);
+}
+
+TEST_F(DasaDispatcherTest, FortyNineSystemsHaveTheirOwnEntries) {
+    int systems = 0;
+    for (int code = 0; code < kDasaCodeCount; ++code) {
+        const DasaSystem& system = DasaSystemFor(code);
+        if (system.code != code) {
+            EXPECT_EQ(system.code, kVimsottariCode) << code;
+            continue;
+        }
+        ++systems;
+        EXPECT_NE(system.description[0], '\0') << code;
+    }
+    EXPECT_EQ(systems, 49);
+    EXPECT_EQ(DasaSystemFor(2).options, DasaOptionSet::kKalachakra);
+    EXPECT_STREQ(DasaSystemFor(73).title, "Karaka Dasa");
 }
 
 TEST_F(DasaDispatcherTest, EveryDasaKeepsItsCycleOffset) {
