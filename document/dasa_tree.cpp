@@ -182,21 +182,49 @@ void CDasaTree::NamePeriod(int level, const PeriodSpec& spec, CDasaPeriod& out) 
     out.strName = (out.bPlanet ? g_pszPlanetNamesAlt2 : g_pszSignNames)[spec.lord];
 }
 
-CalcStatus CDasaTree::FillPeriod(const CChartCore& start, int level, const PeriodSpec& spec, double from,
-                                 CDasaPeriod& out) const {
+CalcStatus CDasaTree::PrepareCycleStart() {
+    const int code = nDasaCode >= 0 && nDasaCode < static_cast<int>(g_bDasaShift.size()) ? nDasaCode : 0;
+    const std::array<double, 9> key = {birth.GetJulianDay(),
+                                       bBalance ? 1.0 : 0.0,
+                                       dBalance,
+                                       dYears[0],
+                                       g_bDasaShift[code] ? g_dDasaShiftDays[code] : 0.0,
+                                       static_cast<double>(g_nDasaCycleOffset),
+                                       CycleLengthYears(),
+                                       static_cast<double>(nYearKind),
+                                       dUserYearDays};
+    if (m_cache.valid && m_cache.key == key) return {};
+    m_cache.valid = false;
+    m_cache.moments.clear();
+    if (CalcStatus status = CycleStart(m_cache.start); !status.ok()) return status;
+    m_cache.key = key;
+    m_cache.valid = true;
+    return {};
+}
+
+CalcStatus CDasaTree::MomentAt(double years, CDasaMoment& moment) {
+    if (const auto found = m_cache.moments.find(years); found != m_cache.moments.end()) {
+        moment = found->second;
+        return {};
+    }
+    if (CalcStatus status = FormatPeriodStart(m_cache.start, years, moment); !status.ok()) return status;
+    m_cache.moments.emplace(years, moment);
+    return {};
+}
+
+CalcStatus CDasaTree::FillPeriod(int level, const PeriodSpec& spec, double from, CDasaPeriod& out) {
     NamePeriod(level, spec, out);
     CDasaMoment moment;
-    if (CalcStatus status = FormatPeriodStart(start, from, moment); !status.ok()) return status;
+    if (CalcStatus status = MomentAt(from, moment); !status.ok()) return status;
     SetStart(out, moment);
-    if (CalcStatus status = FormatPeriodStart(start, from + spec.years, moment); !status.ok()) return status;
+    if (CalcStatus status = MomentAt(from + spec.years, moment); !status.ok()) return status;
     SetEnd(out, moment);
     return {};
 }
 
 CalcStatus CDasaTree::ExpandPeriod() {
     bRunningValid = false;
-    CChartCore start;
-    if (CalcStatus status = CycleStart(start); !status.ok()) return status;
+    if (CalcStatus status = PrepareCycleStart(); !status.ok()) return status;
     const Shares share = SubPeriodShares();
     const int deepest = nDasaCode == kRasiBhuktaVimsottariCode ? kRasiBhuktaLevels - 1 : kDasaLevels - 1;
     if (nLevel > deepest) nLevel = deepest;
@@ -210,7 +238,7 @@ CalcStatus CDasaTree::ExpandPeriod() {
         nSelected[level] = selected;
         for (int j = 0; j < selected; ++j) offset += children.spec[j].years;
         parent = children.spec[selected];
-        if (CalcStatus status = FillPeriod(start, level, parent, offset, running[level]); !status.ok())
+        if (CalcStatus status = FillPeriod(level, parent, offset, running[level]); !status.ok())
             return status;
     }
 
@@ -222,13 +250,13 @@ CalcStatus CDasaTree::ExpandPeriod() {
         NamePeriod(nLevel, spec, p);
         CDasaMoment moment;
         if (j == 0) {
-            if (CalcStatus status = FormatPeriodStart(start, offset, moment); !status.ok()) return status;
+            if (CalcStatus status = MomentAt(offset, moment); !status.ok()) return status;
             SetStart(p, moment);
         } else {
             SetStart(p, EndOf(period[j - 1])); // periods meet exactly
         }
         offset += spec.years;
-        if (CalcStatus status = FormatPeriodStart(start, offset, moment); !status.ok()) return status;
+        if (CalcStatus status = MomentAt(offset, moment); !status.ok()) return status;
         SetEnd(p, moment);
     }
     for (int level = 0; level < nLevel; ++level) running[level].strName += kLevelSuffix[level];

@@ -9,6 +9,7 @@
 // Sun's or the Moon-Sun angle's motion. Moments are the birth place's local civil time beside their
 // UT Julian days.
 #include <array>
+#include <map>
 #include <string>
 
 #include "core/calc_status.h"
@@ -126,11 +127,24 @@ private:
     };
     using Shares = std::array<double, kDasaLordCount>;
 
+    // The cycle start of the last listing and the moments found from it, by dasa years: the levels of
+    // one chain, and the searches for a running period, share their parents' moments. Valid while the
+    // inputs of the cycle start (the key) stay the same.
+    struct MomentCache {
+        std::array<double, 9> key{};
+        bool valid = false;
+        CChartCore start;
+        std::map<double, CDasaMoment> moments;
+    };
+
     Shares SubPeriodShares() const;
     Children PeriodsUnder(int level, const PeriodSpec* parent, const Shares& share) const;
-    CalcStatus FillPeriod(const CChartCore& start, int level, const PeriodSpec& spec, double from,
-                          CDasaPeriod& out) const;
+    CalcStatus PrepareCycleStart();
+    CalcStatus MomentAt(double years, CDasaMoment& moment);
+    CalcStatus FillPeriod(int level, const PeriodSpec& spec, double from, CDasaPeriod& out);
     void NamePeriod(int level, const PeriodSpec& spec, CDasaPeriod& out) const;
     // The first listed level-0 period index containing the UT Julian day, or -1.
     int PeriodAt(double jd) const;
+
+    MomentCache m_cache;
 };
