@@ -18,18 +18,6 @@ constexpr SignOrder kAlternateOrder = {0, 2, 4, 6, 8, 10, 1, 3, 5, 7, 9, 11};
 // Navamsa dasa maps each even sign to the odd sign that begins its navamsas' count.
 constexpr int kNavamsaMap[12] = {0, 6, 2, 10, 4, 2, 6, 0, 8, 4, 10, 8};
 
-template <typename Years> std::array<double, 12> YearsOf(const std::array<int, 12>& signs, Years years) {
-    std::array<double, 12> out{};
-    for (int i = 0; i < 12; ++i) out[i] = years(signs[i]);
-    return out;
-}
-
-// 7, 8 and 9 years for movable, fixed and dual signs: 96 in a cycle.
-std::array<double, 12> SthiraYears(const std::array<int, 12>& signs) {
-    return YearsOf(signs, [](int s) { return s % 3 + 7.0; });
-}
-constexpr double kSthiraCycleYears = 96.0;
-
 // Sub-periods of every sign forward through the twelve signs from start(s).
 template <typename Start> void SetForwardSubPeriods(CDasaTree& tree, Start start) {
     for (int s = 0; s < 12; ++s) SetSubSigns(tree, s, start(s), 1, kPlainOrder);
@@ -64,9 +52,7 @@ CalcStatus CalcSudasa(const CChart& chart, int subPeriodOption, CDasaTree& tree)
         signs[4 + k] = SignFrom(k2, 3 * k * direction);
         signs[8 + k] = SignFrom(k3, 3 * k * direction);
     }
-    std::array<double, 12> years = YearsOf(signs, [&](int s) {
-        return static_cast<double>(chart.RasiDasaYears(s, chart.SignLordForDasa(s, 0), 0));
-    });
+    std::array<double, 12> years = YearsOf(signs, [&](int s) { return RasiYears(chart, s, 0); });
     years[0] *= 1.0 - sreeLagna.DegreesInSign() / 30.0; // the part of Sree lagna's sign still to rise
     FillSignPeriods(tree, signs, years, true, 120.0);
     for (int s = 0; s < 12; ++s) {
@@ -145,9 +131,7 @@ CalcStatus CalcMandookaDasaKNRao(const CChart& chart, CDasaTree& tree) {
     const auto years = YearsOf(signs, [&](int s) {
         return static_cast<double>(chart.RasiDasaYearsMandooka(s, SignLordPlain(s), 0));
     });
-    double sum = 0.0;
-    for (double y : years) sum += y;
-    FillSignPeriods(tree, signs, years, false, sum);
+    FillSignPeriods(tree, signs, years, false, SumOf(years));
     for (int s = 0; s < 12; ++s) SetSubSigns(tree, s, s, direction, kKendraOrder);
     return {};
 }

@@ -15,18 +15,6 @@ constexpr int kIrangantiCode = 35;
 constexpr int kFemale = 2; // CChartCore::m_nGender
 constexpr double kRasiCycleYears = 120.0;
 
-template <typename Years> std::array<double, 12> YearsOf(const std::array<int, 12>& signs, Years years) {
-    std::array<double, 12> out{};
-    for (int i = 0; i < 12; ++i) out[i] = years(signs[i]);
-    return out;
-}
-
-double SumOf(const std::array<double, 12>& years) {
-    double sum = 0.0;
-    for (double y : years) sum += y;
-    return sum;
-}
-
 // Years as a fraction: from the seed's degrees in sign s to the lord's longitude, in the varga chart,
 // forward or backward as RasiDasaYears counts; a lord exactly there gives 12.
 double VirgoStartYears(const CChart& seedChart, int seedBody, int sign, int lord) {
@@ -60,7 +48,7 @@ CalcStatus CalcDrigdasa(const CChart& chart, int column, bool parasara, CDasaTre
         std::copy(group.begin(), group.end(), signs.begin() + 4 * g);
     }
     if (parasara) {
-        FillSignPeriods(tree, signs, YearsOf(signs, [](int s) { return s % 3 + 7.0; }), false, 96.0);
+        FillSignPeriods(tree, signs, SthiraYears(signs), false, kSthiraCycleYears);
         SetCharaSubPeriods(chart, tree, column);
     } else {
         const auto years = YearsOf(signs, [&](int s) {
@@ -80,9 +68,7 @@ CalcStatus CalcTrikonaDasa(const CChart& chart, int column, CDasaTree& tree) {
         start = chart.StrongerSign(start, trine, column);
     const std::array<int, 12> signs =
         SignsInOrder(start, ParityDirection(start), OrderByNature(start, kCharaDualOrder));
-    const auto years = YearsOf(signs, [&](int s) {
-        return static_cast<double>(chart.RasiDasaYears(s, chart.SignLordForDasa(s, column), column));
-    });
+    const auto years = YearsOf(signs, [&](int s) { return RasiYears(chart, s, column); });
     FillSignPeriods(tree, signs, years, false, kRasiCycleYears);
     SetCharaSubPeriods(chart, tree, column);
     AppendVargaName(tree, column);

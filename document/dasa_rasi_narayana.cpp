@@ -13,17 +13,6 @@ constexpr int kYogardhaCode = 36;
 constexpr double kRasiCycleYears = 120.0;
 constexpr int kSortByDignityFirst = 2; // SortByStrength's rule set 2
 
-// Years of a sign by the rasi dasas' rule, its lord by their co-lords, in a column.
-double RasiYears(const CChart& chart, int sign, int column) {
-    return chart.RasiDasaYears(sign, chart.SignLordForDasa(sign, column), column);
-}
-
-template <typename Years> std::array<double, 12> YearsOf(const std::array<int, 12>& signs, Years years) {
-    std::array<double, 12> out{};
-    for (int i = 0; i < 12; ++i) out[i] = years(signs[i]);
-    return out;
-}
-
 // Narayana's walk from S: the order of S's nature, forward from Aries, Leo, Virgo, Libra, Aquarius and
 // Pisces; a forward exception of the column makes it plain and forward, a reversed one turns it.
 std::array<int, 12> NarayanaSigns(const CChart& chart, int column, int start) {

@@ -61,6 +61,20 @@ int MarkedStartOr(const CChart& chart, int code, int computed) {
     return ChosenOr(chart.m_signMarker[code], computed);
 }
 
+double SumOf(const std::array<double, 12>& years) {
+    double sum = 0.0;
+    for (double y : years) sum += y;
+    return sum;
+}
+
+double RasiYears(const CChart& chart, int sign, int column) {
+    return chart.RasiDasaYears(sign, chart.SignLordForDasa(sign, column), column);
+}
+
+std::array<double, 12> SthiraYears(const std::array<int, 12>& signs) {
+    return YearsOf(signs, [](int s) { return s % 3 + 7.0; });
+}
+
 int SignIn(const CChart& chart, int body, int column) {
     return chart.m_vargaSign.Sign(body, column);
 }

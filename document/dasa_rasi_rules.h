@@ -44,6 +44,19 @@ int ChosenOr(int chosen, int computed);
 // The chart's start exception for a dasa code (m_signMarker), or the computed sign.
 int MarkedStartOr(const CChart& chart, int code, int computed);
 
+// Years of each of the signs by a rule of the sign.
+template <typename Years> std::array<double, 12> YearsOf(const std::array<int, 12>& signs, Years years) {
+    std::array<double, 12> out{};
+    for (int i = 0; i < 12; ++i) out[i] = years(signs[i]);
+    return out;
+}
+double SumOf(const std::array<double, 12>& years);
+// The rasi dasas' years (CChart::RasiDasaYears) with the sign's lord by their co-lords, in a column.
+double RasiYears(const CChart& chart, int sign, int column);
+// Sthira years: 7, 8 and 9 for movable, fixed and dual signs, 96 in a cycle.
+std::array<double, 12> SthiraYears(const std::array<int, 12>& signs);
+inline constexpr double kSthiraCycleYears = 96.0;
+
 // Sign of a body in a column; lord of a sign by the rasi dasas' co-lords.
 int SignIn(const CChart& chart, int body, int column);
 // The sign that the lord (SignLordForDasa) of the stronger of s and its 7th occupies in the column.
