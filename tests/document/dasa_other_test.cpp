@@ -185,4 +185,31 @@ TEST_F(OtherDasaTest, KarakaYearsFromTheLagna) {
     EXPECT_DOUBLE_EQ(tree.dSubFraction[8][0], 1.0 / 8.0);
 }
 
+TEST_F(OtherDasaTest, MoolaTwoCyclesMakeVimsottarisYears) {
+    CChart chart = EveryBodyIn(Ar); // the lagna's sign holds every planet: it wins
+    PlaceInSign(chart, kSaturn, Cn);
+    CDasaTree tree;
+    ASSERT_TRUE(CalcMoolaDasa(chart, {}, tree).ok());
+    ASSERT_EQ(tree.nPeriods, 18);
+    EXPECT_EQ(tree.nLord[0][8], kSaturn); // Cancer is the first kendra after Aries
+    EXPECT_NEAR(SumOfYears(tree, 0, 18), 120.0, 1e-9);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(tree.nLord[0][9 + i], tree.nLord[0][i]);
+}
+
+TEST_F(OtherDasaTest, BuddhiGatiRepeatsItsFirstThreePlanets) {
+    CChart chart = EveryBodyIn(Ar);
+    PlaceInSign(chart, kSaturn, Cp); // the 10th house from the lagna comes first
+    CDasaTree tree;
+    ASSERT_TRUE(CalcBuddhiGatiDasa(chart, 0, tree).ok());
+    ASSERT_EQ(tree.nPeriods, 24);
+    EXPECT_EQ(tree.nLord[0][0], kSaturn);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(tree.nLord[0][9 + i], tree.nLord[0][i]);
+    EXPECT_EQ(tree.dYears[0], 3.0); // from Capricorn back to Aries
+    EXPECT_EQ(tree.dYears[12], 9.0);
+    // Saturn's row is that of its later place, 9: it starts with Saturn again.
+    EXPECT_EQ(tree.nLord[1 + kSaturn][0], kSaturn);
+    EXPECT_EQ(tree.nLord[1 + kSaturn][3], kSaturn); // places 9, 10, 11, then 0 again
+    EXPECT_EQ(tree.nLord[1 + kSaturn][4], tree.nLord[0][1]);
+}
+
 } // namespace

@@ -127,4 +127,15 @@ TEST_F(RasiDasaTest, NavamsaDasaMapsEvenSigns) {
     EXPECT_EQ(tree.nLord[1 + Ta][0], Li);
 }
 
+TEST_F(RasiDasaTest, SudasaShortensItsFirstPeriodBySreeLagnasDegrees) {
+    CChart chart = EveryBodyIn(Ar);
+    PlaceBody(chart, kSreeLagna, 10.0); // a third of Aries risen
+    CDasaTree tree;
+    ASSERT_TRUE(CalcSudasa(chart, 4, tree).ok());
+    EXPECT_EQ(tree.nLord[0][0], Ar);
+    EXPECT_THAT(Signs(tree, 4), ElementsAre(Ar, Cn, Li, Cp)); // the kendras, forward from Aries
+    EXPECT_DOUBLE_EQ(tree.dYears[0], 12.0 * 2.0 / 3.0);       // Mars in Aries: 12 years, two thirds left
+    EXPECT_EQ(tree.nPeriods, 24);
+}
+
 } // namespace
