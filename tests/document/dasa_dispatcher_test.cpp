@@ -87,6 +87,26 @@ TEST_F(DasaDispatcherTest, TribhagiThirdsThePeriodsOfMostNakshatraDasas) {
     EXPECT_EQ(tree.strName.find("Tribhagi"), std::string::npos);
 }
 
+TEST_F(DasaDispatcherTest, TajakaChartsTakeTheNatalSeed) {
+    CChart natal = ChartWithMoonSeed(20.0); // Bharani: Venus
+    g_nSelectedDasa = 0;
+    g_bUseDasaSeedFromNatalInTajaka[0] = true;
+    g_bProgressDasaSeedInTajaka[0] = false;
+    ASSERT_TRUE(CalculateDasa({chart, natal, kModeTajaka, 1}, tree).ok());
+    EXPECT_EQ(tree.strName, "Mudda/Vimsottari Dasa");
+    EXPECT_EQ(tree.nLord[0][0], kVenus);
+    EXPECT_EQ(tree.birth.GetJulianDay(), chart.GetJulianDay()); // dated from the Tajaka chart
+
+    g_bProgressDasaSeedInTajaka[0] = true; // a year on: one nakshatra on
+    ASSERT_TRUE(CalculateDasa({chart, natal, kModeTajaka, 1}, tree).ok());
+    EXPECT_EQ(tree.nLord[0][0], kSun);
+
+    g_bUseDasaSeedFromNatalInTajaka[0] = false;
+    ASSERT_TRUE(CalculateDasa({chart, natal, kModeTajaka, 1}, tree).ok());
+    EXPECT_EQ(tree.strName, "Vimsottari Dasa");
+    EXPECT_EQ(tree.nLord[0][0], kKetu);
+}
+
 TEST_F(DasaDispatcherTest, YearKindOfAMode) {
     g_bSpecialYearForTajaka = g_bSpecialYearForTP = true;
     struct Case {

@@ -38,6 +38,8 @@ private:
         m_nakshatra{g_nNakshatraDasaStartPoint, g_nNaksDasaADMethod,   g_nNakshatraDasaShift,
                     g_bAntiZodiacalDasa,        g_nNakshatraDasaVarga, g_nKalachakraDasaCalculation,
                     g_bKCDRohini4NavamsaInLeo,  g_nRasiBhuktaVarga,    g_nTithiYoginiHarmonic};
+    SavedGlobals<std::array<bool, kDasaCodeCount>, std::array<bool, kDasaCodeCount>> m_tajaka{
+        g_bUseDasaSeedFromNatalInTajaka, g_bProgressDasaSeedInTajaka};
     SavedGlobals<bool, bool, bool, bool> m_modes{g_bSpecialYearForTajaka, g_bSpecialYearForTP,
                                                  g_bDasaSeshamInMundaneCharts, g_bMundaneBackToNatal};
 };
