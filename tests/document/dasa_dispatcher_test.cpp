@@ -166,4 +166,18 @@ TEST_F(DasaDispatcherTest, YearsToMomentOfDayCountKinds) {
     EXPECT_NEAR(years.value, 2.0, 1e-9);
 }
 
+TEST_F(DasaDispatcherTest, YearsToMomentOfTrueSolarYears) {
+    SavedAyanamsa ayanamsa;
+    CChart natal = ChartAt<CChart>(2451545.0, 77.2, 28.6);
+    ASSERT_TRUE(natal.Compute().ok());
+    CChartCore target;
+    const SearchResult twoYears = natal.FindReturnChart(2.0, target, kYearTrueSiderealSolar, 0.0);
+    ASSERT_TRUE(twoYears.found());
+    const CalcValue years =
+        DasaYearsToMoment(natal, twoYears.jdUt - natal.GetJulianDay(), kYearTrueSiderealSolar,
+                          NominalYearDays(kYearTrueSiderealSolar, 0.0));
+    ASSERT_TRUE(years.ok());
+    EXPECT_NEAR(years.value, 2.0, 1e-6);
+}
+
 } // namespace
