@@ -1,14 +1,15 @@
 #pragma once
-// The chart the benchmarks compute: Delhi, zone -5.5, under the default ayanamsa (true Lahiri).
+// The natal chart the benchmarks cast.
 #include "core/ayanamsa.h"
 #include "core/chart.h"
 
-// The place and ayanamsa only; the caller sets the moment (JulianDayToDate) before computing.
+// Delhi (77.2 E, 28.6 N, zone 5.5 hours east) under the default ayanamsa, true Lahiri; the caller sets
+// the moment.
 inline CChart DelhiChart() {
     g_ayanamsaSettings.m_nAyanamsaId = kAyanamsaTrueLahiri;
     ApplyAyanamsaSettings(g_ayanamsaSettings);
     CChart chart;
-    chart.m_longitude.m_dValue = -77.2; // positive west
+    chart.m_longitude.m_dValue = -77.2;
     chart.m_longitude.SplitDegrees();
     chart.m_latitude.m_dValue = 28.6;
     chart.m_latitude.SplitDegrees();
