@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kModeTajaka = 1;
-
 // Vimsottari: Ketu, Venus, Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury; 120 years.
 constexpr int kVimsottariLords[] = {kKetu, kVenus, kSun, kMoon, kMars, kRahu, kJupiter, kSaturn, kMercury};
 constexpr double kVimsottariYears[] = {7, 20, 6, 10, 7, 18, 16, 19, 17};
