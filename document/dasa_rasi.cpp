@@ -1,7 +1,9 @@
 // The rasi dasas' entry in the table of dasa systems: each code's options from the globals.
 #include "document/dasa_rasi.h"
 
+#include "core/sign_arithmetic.h"
 #include "document/dasa_options.h"
+#include "document/dasa_rasi_rules.h"
 
 CalcStatus RunRasiDasa(const DasaInput& input, CDasaTree& tree) {
     const CChart& chart = input.chart;
@@ -27,8 +29,16 @@ CalcStatus RunRasiDasa(const DasaInput& input, CDasaTree& tree) {
         return CalcDrigdasa(chart, g_nRasiDasaVarga, g_bDrigdasaOfParasara, tree, lagna);
     case 30:
         return CalcLagnaKendradiDasa(chart, g_nLagnaKendradiVarga, tree, lagna);
-    case 31:
-        return CalcAtmaKarakaKendradiDasa(chart, g_nAKKendradiVarga, tree);
+    case 31: {
+        // From the Muntha, the natal atma karaka stands as many signs on as it stood from the natal lagna.
+        const int v = g_nAKKendradiVarga;
+        const CChart& natal = input.natal;
+        const int karakaSign =
+            lagna == kLagna ? kNoStartSign
+                            : SignFrom(SignIn(chart, lagna, v),
+                                       SignIn(natal, natal.m_charaKaraka[0], v) - SignIn(natal, kLagna, v));
+        return CalcAtmaKarakaKendradiDasa(chart, v, tree, karakaSign);
+    }
     case 32:
         return CalcTrikonaDasa(chart, g_nRasiDasaVarga, tree, lagna);
     case 33: {

@@ -17,7 +17,9 @@ CalcStatus CalcNarayanaDasa(const CChart& chart, int column, NarayanaVariant var
 CalcStatus CalcLagnamsakaDasa(const CChart& chart, int column, CDasaTree& tree, int lagnaBody = kLagna);
 CalcStatus CalcPadanaathaamsaDasa(const CChart& chart, int column, CDasaTree& tree);
 CalcStatus CalcLagnaKendradiDasa(const CChart& chart, int column, CDasaTree& tree, int lagnaBody = kLagna);
-CalcStatus CalcAtmaKarakaKendradiDasa(const CChart& chart, int column, CDasaTree& tree);
+// From the atma karaka's sign in the column, or from `karakaSign` when it names a sign (0-11).
+CalcStatus CalcAtmaKarakaKendradiDasa(const CChart& chart, int column, CDasaTree& tree,
+                                      int karakaSign = kNoStartSign);
 CalcStatus CalcYogardhaDasa(const CChart& chart, int column, CDasaTree& tree, int lagnaBody = kLagna);
 CalcStatus CalcParyayaDasa(const CChart& chart, int column, CDasaTree& tree, int lagnaBody = kLagna);
 

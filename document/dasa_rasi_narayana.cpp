@@ -102,10 +102,10 @@ CalcStatus CalcLagnaKendradiDasa(const CChart& chart, int column, CDasaTree& tre
     return {};
 }
 
-CalcStatus CalcAtmaKarakaKendradiDasa(const CChart& chart, int column, CDasaTree& tree) {
-    const int karakaSign = SignIn(chart, chart.m_charaKaraka[0], column);
+CalcStatus CalcAtmaKarakaKendradiDasa(const CChart& chart, int column, CDasaTree& tree, int karakaSign) {
+    const int karaka = ChosenOr(karakaSign, SignIn(chart, chart.m_charaKaraka[0], column));
     const int start =
-        MarkedStartOr(chart, kAtmaKarakaKendradiCode, chart.GetStrongerSignTable(karakaSign, column));
+        MarkedStartOr(chart, kAtmaKarakaKendradiCode, chart.GetStrongerSignTable(karaka, column));
     // Kendras, panaparas and apoklimas from the start, always forward, each four strongest first.
     std::array<int, 12> signs = SignsInOrder(start, 1, kKendraOrder);
     for (int group = 0; group < 3; ++group)

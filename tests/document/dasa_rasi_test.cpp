@@ -154,4 +154,20 @@ TEST_F(RasiDasaTest, TajakaChartsStartFromTheMuntha) {
     EXPECT_EQ(tree.nLord[0][0], Ar);
 }
 
+TEST_F(RasiDasaTest, TajakaAtmaKarakaKendradiCountsTheNatalKarakaOnFromTheMuntha) {
+    CChart natal = EveryBodyIn(Ar);
+    natal.m_charaKaraka[0] = kSun;
+    PlaceInSign(natal, kSun, Ge); // two signs on from the natal lagna
+    CChart tajaka = natal;
+    PlaceInSign(tajaka, kFirstExtraPointBody, Le);
+    g_nSelectedDasa = 31;
+    g_bUseDasaSeedFromNatalInTajaka[31] = g_bProgressDasaSeedInTajaka[31] = true;
+    CDasaTree tree;
+    // The first four periods are the kendras from the start, strongest first.
+    ASSERT_TRUE(CalculateDasa({tajaka, natal, kModeTajaka, 4}, tree).ok());
+    EXPECT_THAT(Signs(tree, 4), testing::UnorderedElementsAre(Li, Cp, Ar, Cn));
+    ASSERT_TRUE(CalculateDasa({natal, natal, kModeNatal, 0}, tree).ok());
+    EXPECT_THAT(Signs(tree, 4), testing::UnorderedElementsAre(Ge, Vi, Sg, Pi));
+}
+
 } // namespace
