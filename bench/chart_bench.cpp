@@ -1,33 +1,93 @@
 // The full pipeline of a natal chart, as the document runs it on every change of birth data, option,
-// mode or time step.
+// mode or time step, beside its floor: the bare library work of the one chart moment. Run with
+// repetitions and compare medians; the counters give the library calls per chart by kind.
 #include <benchmark/benchmark.h>
 
+#include <swephexp.h>
+
 #include "core/ayanamsa.h"
+#include "core/calc_options.h"
 #include "core/chart.h"
+#include "core/ephemeris_calls.h"
+#include "core/ephemeris_flags.h"
 
 namespace {
 
 constexpr double kJ2000 = 2451545.0;
 constexpr double kStep = 0.0137; // days between runs, so the library's caches do not answer
+// Delhi: degrees, longitude positive east; zone hours positive west.
+constexpr double kDelhiLongitudeEast = 77.2;
+constexpr double kDelhiLatitude = 28.6;
+constexpr double kDelhiZone = -5.5;
 
-// Delhi, zone -5.5, with the default ayanamsa (true Lahiri) and equal houses.
-void BM_ChartComputeAll(benchmark::State& state) {
+void ChooseTrueLahiri() {
     g_ayanamsaSettings.m_nAyanamsaId = kAyanamsaTrueLahiri;
     ApplyAyanamsaSettings(g_ayanamsaSettings);
+}
+
+// The library calls made while the benchmark ran, per iteration, by kind.
+class CallCounters {
+public:
+    CallCounters() : m_start(EphemerisCallsSoFar()) {}
+    void Report(benchmark::State& state) const {
+        const EphemerisCallCounts end = EphemerisCallsSoFar();
+        const auto perChart = [](std::int64_t calls) {
+            return benchmark::Counter(static_cast<double>(calls), benchmark::Counter::kAvgIterations);
+        };
+        state.counters["calls"] = perChart(end.Total() - m_start.Total());
+        state.counters["bodies"] = perChart(end.bodies - m_start.bodies);
+        state.counters["houses"] = perChart(end.houses - m_start.houses);
+        state.counters["stars"] = perChart(end.stars - m_start.stars);
+        state.counters["ayanamsas"] = perChart(end.ayanamsas - m_start.ayanamsas);
+        state.counters["riseTransits"] = perChart(end.riseTransits - m_start.riseTransits);
+    }
+
+private:
+    EphemerisCallCounts m_start;
+};
+
+// Delhi with the default ayanamsa (true Lahiri) and the default options.
+void BM_ChartComputeAll(benchmark::State& state) {
+    ChooseTrueLahiri();
     CChart chart;
-    chart.m_longitude.m_dValue = -77.2;
+    chart.m_longitude.m_dValue = -kDelhiLongitudeEast;
     chart.m_longitude.SplitDegrees();
-    chart.m_latitude.m_dValue = 28.6;
+    chart.m_latitude.m_dValue = kDelhiLatitude;
     chart.m_latitude.SplitDegrees();
-    chart.m_dateTime.m_zone.m_dHours = -5.5;
+    chart.m_dateTime.m_zone.m_dHours = kDelhiZone;
     chart.m_dateTime.m_zone.SplitHours();
     double jd = kJ2000;
+    const CallCounters calls;
     for (auto _ : state) {
         chart.JulianDayToDate(jd, chart);
         benchmark::DoNotOptimize(chart.ComputeAll(false));
         jd += kStep;
     }
+    calls.Report(state);
 }
 BENCHMARK(BM_ChartComputeAll)->Unit(benchmark::kMicrosecond);
+
+// The floor under BM_ChartComputeAll: the library work of one chart moment at the same place, with the
+// chart's flags and nothing around it: the 12 bodies, Spica (the default ayanamsa's anchor) and the houses.
+void BM_ChartMomentFloor(benchmark::State& state) {
+    ChooseTrueLahiri();
+    const std::int32_t flags = SetTopocentric(kDelhiLongitudeEast, kDelhiLatitude, 0.0) | kFlagSidereal;
+    static constexpr int kBodies[] = {SE_SUN,       SE_MOON,   SE_MARS,    SE_MERCURY,
+                                      SE_JUPITER,   SE_VENUS,  SE_SATURN,  SE_MEAN_NODE,
+                                      SE_MEAN_NODE, SE_URANUS, SE_NEPTUNE, SE_PLUTO};
+    const int houseSystem = HouseSystemLetter(g_nHouseTypeWanted);
+    double jd = kJ2000;
+    for (auto _ : state) {
+        double x[6], cusps[13], angles[10];
+        char error[AS_MAXCH];
+        for (const int body : kBodies) benchmark::DoNotOptimize(swe_calc_ut(jd, body, flags, x, error));
+        char star[2 * SE_MAX_STNAME + 1] = "Spica";
+        benchmark::DoNotOptimize(swe_fixstar2_ut(star, jd, flags, x, error));
+        benchmark::DoNotOptimize(
+            swe_houses_ex(jd, 0, kDelhiLatitude, kDelhiLongitudeEast, houseSystem, cusps, angles));
+        jd += kStep;
+    }
+}
+BENCHMARK(BM_ChartMomentFloor)->Unit(benchmark::kMicrosecond);
 
 } // namespace

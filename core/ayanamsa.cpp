@@ -7,6 +7,7 @@
 #include <swephexp.h>
 
 #include "core/calc_options.h"
+#include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
 
 CAyanamsaSettings g_ayanamsaSettings;
@@ -75,6 +76,7 @@ CalcValue GetAyanamsaValue(double jdUt, const CAyanamsaSettings& settings) {
     const std::int32_t flags = CalculationOptionFlags();
     double ayanamsa = 0.0;
     char error[AS_MAXCH] = "";
+    CountEphemerisCall(EphemerisCall::kAyanamsa);
     if (swe_get_ayanamsa_ex_ut(jdUt, flags, &ayanamsa, error) < 0) return CalcValue::Failure(error);
     return {ayanamsa + correction, {}};
 }
@@ -111,6 +113,7 @@ CalcValue CalcStarCorrection(const StarAnchor& anchor, double jdUt, std::int32_t
     star.resize(std::max<std::size_t>(star.size() + 1, 2 * SE_MAX_STNAME + 1), '\0');
     double position[6] = {};
     char error[AS_MAXCH] = "";
+    CountEphemerisCall(EphemerisCall::kStar);
     if (swe_fixstar(star.data(), jdUt + swe_deltat(jdUt), flags, position, error) < 0) {
         return CalcValue::Failure("The star \"" + anchor.star +
                                   "\" of the ayanamsa cannot be computed: " + error);

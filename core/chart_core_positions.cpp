@@ -6,6 +6,7 @@
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/chart_core.h"
+#include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
 #include "core/surya_siddhanta.h"
 
@@ -87,6 +88,7 @@ CalcValue CChartCore::CalcBody(int body, double jdUt, std::uint8_t& retrograde, 
 CalcValue CChartCore::CalcEphemerisLagna(double jdUt, bool full) {
     double cusps[13], angles[10];
     char error[AS_MAXCH] = "";
+    CountEphemerisCall(EphemerisCall::kHouses);
     // A house system that cannot be drawn inside the polar circles comes back as Porphyry with an
     // error code: the cusps are still sound, so that is no failure of the chart.
     swe_houses_ex2(jdUt, g_bNoNutation ? kFlagNoNutation : 0, m_latitude.m_dValue, LongitudeEast(),
@@ -105,6 +107,7 @@ CalcValue CChartCore::CalcEphemerisBody(int body, double jdUt, std::int32_t flag
                                         bool full, const MomentAyanamsa& moment) {
     double x[6];
     char error[AS_MAXCH] = "";
+    CountEphemerisCall(EphemerisCall::kBody);
     if (swe_calc(jdUt + swe_deltat(jdUt), EphemerisBody(body), flags, x, error) < 0) {
         return {0.0, CalcFailure(error)};
     }
@@ -152,8 +155,10 @@ CalcStatus CChartCore::CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coo
     const double jdEt = jdUt + swe_deltat(jdUt);
     double ecliptic[6], equatorial[6];
     char error[AS_MAXCH] = "";
-    if (swe_calc(jdEt, EphemerisBody(body), flags, ecliptic, error) < 0 ||
-        swe_calc(jdEt, EphemerisBody(body), flags | kFlagEquatorial, equatorial, error) < 0) {
+    CountEphemerisCall(EphemerisCall::kBody);
+    if (swe_calc(jdEt, EphemerisBody(body), flags, ecliptic, error) < 0) return CalcFailure(error);
+    CountEphemerisCall(EphemerisCall::kBody);
+    if (swe_calc(jdEt, EphemerisBody(body), flags | kFlagEquatorial, equatorial, error) < 0) {
         return CalcFailure(error);
     }
     const auto set = [](CDmsAngle& angle, double degrees) {

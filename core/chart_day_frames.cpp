@@ -6,6 +6,7 @@
 
 #include "core/chart.h"
 #include "core/chart_searches.h"
+#include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
 
 namespace {
@@ -73,6 +74,7 @@ SunEvent NextSunEvent(const CChartCore& chart, double jdUt, int event) {
     const std::int32_t flags = SetTopocentric(longitudeEast, chart.m_latitude.m_dValue, chart.m_dAltitude);
     char error[AS_MAXCH] = "";
     double found = 0.0;
+    CountEphemerisCall(EphemerisCall::kRiseTransit);
     const std::int32_t result = swe_rise_trans(jdUt, SE_SUN, nullptr, flags & ~kFlagSpeed,
                                                event | RiseDefinitionBits(g_nSunriseDefinition), place,
                                                chart.m_dPressure, chart.m_dTemperature, &found, error);
