@@ -150,6 +150,40 @@ TEST_F(AyanamsaTest, CustomStarFollowsTheFixedPlaneOption) {
                 0.001 * kArcsecond);
 }
 
+// A chart moment asks the library once for its ayanamsa and star; every body of it must come out as
+// when the body is calculated alone, right after a calculation at another moment that leaves nothing
+// to share, with or without speeds, 1800-2400, for a star-anchored id on each of its planes and for
+// the library's own modes.
+TEST_F(AyanamsaTest, RememberedMomentAyanamsaAgreesWithTheLibrarysOwn) {
+    const int kIds[] = {kAyanamsaTrueLahiri, 1, kAyanamsaChandraHari, 13, kAyanamsaTraditionalLahiri};
+    for (const int id : kIds) {
+        ChooseAyanamsa(id);
+        for (int year = 1800; year <= 2400; year += 50) {
+            const double jd = 2451545.0 + (year - 2000) * 365.25 + 0.37;
+            SCOPED_TRACE(testing::Message() << "id " << id << " year " << year);
+            CChartCore chart = ChartAt(jd, 77.2, 28.6);
+            ASSERT_TRUE(chart.CalcPlanets().ok());
+            CChartCore probe = chart;
+            std::uint8_t retrograde = 0;
+            const auto alone = [&](int body, bool full) {
+                (void)probe.CalcBody(kSun, jd + 0.5, retrograde, false);
+                return probe.CalcBody(body, jd, retrograde, full);
+            };
+            for (int body = 0; body < kEphemerisBodyCount; ++body) {
+                SCOPED_TRACE(body);
+                const CalcValue own = alone(body, true);
+                ASSERT_TRUE(own.ok());
+                EXPECT_NEAR(Separation(chart.m_bodies[body].m_dLongitude, own.value), 0.0,
+                            0.0001 * kArcsecond);
+                // A search step without speeds right after the full calculation shares its star.
+                const int searched = body == kKetu ? kRahu : body;
+                const CalcValue step = probe.CalcBody(searched, jd, retrograde, false);
+                EXPECT_NEAR(Separation(step.value, alone(searched, false).value), 0.0, 0.0001 * kArcsecond);
+            }
+        }
+    }
+}
+
 TEST_F(AyanamsaTest, UnknownStarFailsWithTheLibrarysMessage) {
     g_strCustomStarCode = "NoSuchStar";
     ChooseAyanamsa(kAyanamsaCustomStar);
