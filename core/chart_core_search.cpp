@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/angle_time.h"
+#include "core/calc_options.h"
 #include "core/chart_core.h"
 
 namespace {
@@ -28,6 +29,12 @@ constexpr double kSignStepDegrees = 25.0;
 // rising at latitude 60 degrees. Steps are kept short enough for no crossing to slip between two steps.
 constexpr double kTopSpeed[kEphemerisBodyCount] = {1350.0, 1.02, 15.4, 0.8,   2.21,  0.25, 1.26,
                                                    0.14,   0.26, 0.26, 0.065, 0.043, 0.041};
+
+// Least daily motion in longitude of the bodies that never turn retrograde, degrees per day, rounded
+// down (the library's geocentric extremes over 1900-2100): the Sun and the Moon. Every other body may
+// stand still or go back; its entry is minus its top speed.
+constexpr double kLeastSpeed[kEphemerisBodyCount] = {0.0,   0.95,  11.7,  -0.8,   -2.21,  -0.25, -1.26,
+                                                     -0.14, -0.26, -0.26, -0.065, -0.043, -0.041};
 
 // Longest time a body can take to come back to a longitude, days, with a margin: its period lengthened
 // by retrograde loops (the lagna: a sidereal day). A search gives up after this span.
@@ -52,12 +59,36 @@ struct SearchPlan {
     double tolerance = kTolerance;
     double spanDays = 0.0;
 
+    bool strides = false; // the speed tables bound the quantity (SetStrides)
+    bool growing = false; // the quantity can only grow with time
+
     bool Involves(int body) const { return bodyA == body || bodyB == body; }
+    // The longest step from a sample of value f on which the quantity, moving at most
+    // RelationTopSpeed() degrees a day, cannot reach 0 (= 360), where every crossing lies: far from it
+    // the search strides instead of walking; never shorter than the plan's step.
+    double StrideFrom(double f) const {
+        if (!strides) return step;
+        const bool forward = step > 0.0;
+        const double distance = !growing ? std::min(f, 360.0 - f) : forward ? 360.0 - f : f;
+        const double stride = distance / RelationTopSpeed();
+        return forward ? std::max(step, stride) : std::min(step, -stride);
+    }
     bool Crosses(double f1, double f2) const { return (f1 > hi && f2 < lo) || (f1 < lo && f2 > hi); }
     // Shortens the step so that the quantity, moving at most `topSpeed` degrees a day, moves less than
     // the crossing window in one step: a crossing is seen only when it lands from above hi to below lo.
     void BoundStep(double topSpeed) { step = std::min(step, 0.95 * std::min(360.0 - hi, lo) / topSpeed); }
     double RelationTopSpeed() const { return kTopSpeed[bodyA] + (bodyB == kNoBody ? 0.0 : kTopSpeed[bodyB]); }
+    // Lets a difference or sum stride when the speed tables bound it: geocentric positions of the
+    // library (the topocentric Moon swings with the observer's turn, refraction lifts a body near the
+    // horizon, the traditional model moves by its own rules) and no lagna, whose speed grows without
+    // bound toward the poles.
+    void SetStrides(bool sum) {
+        strides = !g_bTopocentricPositions && !(g_bApparentRefraction && !g_bTruePositions) &&
+                  g_nSiddhanta != 1 && !Involves(kLagna);
+        double least = kLeastSpeed[bodyA];
+        if (bodyB != kNoBody) least += sum ? kLeastSpeed[bodyB] : -kTopSpeed[bodyB];
+        growing = least > 0.0;
+    }
 };
 
 SearchResult InvalidBody(int body) {
@@ -99,12 +130,20 @@ public:
         if (!Evaluate(jdStart, after)) return Failure();
         const int maxSteps = static_cast<int>(std::ceil(m_plan.spanDays / std::fabs(m_plan.step)));
         for (int i = 0;; ++i) {
-            if (i == maxSteps) return SearchResult::NotFound();
+            if (i == maxSteps || std::fabs(after.t - jdStart) > m_plan.spanDays)
+                return SearchResult::NotFound();
             before = after;
-            if (!Evaluate(before.t + m_plan.step, after)) return Failure();
-            if (m_plan.Crosses(before.f, after.f)) break;
+            const double step = m_plan.StrideFrom(before.f);
+            if (!Evaluate(before.t + step, after)) return Failure();
+            // A stride passes no crossing, though it may carry the quantity across the whole window.
+            if (step == m_plan.step && m_plan.Crosses(before.f, after.f)) break;
         }
-        // `before` is on the near side of the crossing, `after` past it.
+        return Narrow(before, after);
+    }
+
+    // Narrows a crossing between `before` (near side) and `after` (past it) to the plan's tolerance;
+    // the result is the later end.
+    SearchResult Narrow(Sample before, Sample after) {
         for (int pass = 0; std::fabs(after.t - before.t) > m_plan.tolerance; ++pass) {
             if (pass == kMaxNarrowingPasses) return SearchResult::NotFound();
             const Sample high = before.f > after.f ? before : after;
@@ -135,7 +174,7 @@ public:
         return SearchResult::Found(std::max(before.t, after.t));
     }
 
-private:
+    // The plan's quantity at a moment.
     bool Evaluate(double jdUt, Sample& sample) {
         sample.t = jdUt;
         const CalcValue x = SearchPosition(m_probe, m_plan.bodyA, jdUt);
@@ -149,11 +188,13 @@ private:
         sample.f = m_plan.value(x.value, y, m_plan.c);
         return true;
     }
+    SearchResult Failure() const { return SearchResult::Failed(m_failure); }
+
+private:
     bool Fail(const CalcStatus& status) {
         m_failure = status;
         return false;
     }
-    SearchResult Failure() const { return SearchResult::Failed(m_failure); }
 
     CChartCore m_probe;
     SearchPlan m_plan;
@@ -270,9 +311,11 @@ SearchResult CChartCore::LocateLongitude(const CLongitudeSearch& search) const {
     } else if (search.m_bSum) {
         plan.value = SearchValueSum;
         plan.c = -search.m_dSeparation;
+        plan.SetStrides(true);
     } else {
         plan.value = SearchValueDifference;
         plan.c = PutFasterFirst(plan) ? -search.m_dSeparation : search.m_dSeparation; // B - A = -separation
+        plan.SetStrides(false);
     }
     plan.step = lagna ? 1.0 / 12.0 : plan.Involves(kMoon) ? 3.0 : 10.0;
     if (search.m_bMidpoint) {
@@ -290,6 +333,7 @@ SearchResult CChartCore::LocateAngle(const CLongitudeSearchRequest& request) con
     PutFasterFirst(plan); // a sum does not care which comes first
     plan.value = SearchValueSum;
     plan.c = -request.m_dSeparation;
+    plan.SetStrides(true);
     plan.step = plan.Involves(kLagna)  ? 1.0 / 6.0
                 : plan.Involves(kMoon) ? 7.0
                 : plan.Involves(kSun)  ? 60.0
