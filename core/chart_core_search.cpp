@@ -46,6 +46,13 @@ constexpr int kSpeedRank[kEphemerisBodyCount] = {0, 4, 1, 5, 2, 6, 3, 9, 7, 8, 1
 
 using ValueFunction = double (*)(double, double, double);
 
+// True when the speed tables bound the positions: geocentric positions of the library. The topocentric
+// Moon swings with the observer's turn, refraction lifts a body near the horizon, and the traditional
+// model moves by its own rules.
+bool SpeedTablesHold() {
+    return !g_bTopocentricPositions && !(g_bApparentRefraction && !g_bTruePositions) && g_nSiddhanta != 1;
+}
+
 // One crossing search: the quantity, where it counts as crossing 0, how it is stepped and narrowed.
 struct SearchPlan {
     int bodyA = kSun;
@@ -78,13 +85,10 @@ struct SearchPlan {
     // the crossing window in one step: a crossing is seen only when it lands from above hi to below lo.
     void BoundStep(double topSpeed) { step = std::min(step, 0.95 * std::min(360.0 - hi, lo) / topSpeed); }
     double RelationTopSpeed() const { return kTopSpeed[bodyA] + (bodyB == kNoBody ? 0.0 : kTopSpeed[bodyB]); }
-    // Lets a difference or sum stride when the speed tables bound it: geocentric positions of the
-    // library (the topocentric Moon swings with the observer's turn, refraction lifts a body near the
-    // horizon, the traditional model moves by its own rules) and no lagna, whose speed grows without
-    // bound toward the poles.
+    // Lets a difference or sum stride when the speed tables bound it, and no lagna takes part: its speed
+    // grows without bound toward the poles.
     void SetStrides(bool sum) {
-        strides = !g_bTopocentricPositions && !(g_bApparentRefraction && !g_bTruePositions) &&
-                  g_nSiddhanta != 1 && !Involves(kLagna);
+        strides = SpeedTablesHold() && !Involves(kLagna);
         double least = kLeastSpeed[bodyA];
         if (bodyB != kNoBody) least += sum ? kLeastSpeed[bodyB] : -kTopSpeed[bodyB];
         growing = least > 0.0;
@@ -138,14 +142,21 @@ public:
             // A stride passes no crossing, though it may carry the quantity across the whole window.
             if (step == m_plan.step && m_plan.Crosses(before.f, after.f)) break;
         }
-        return Narrow(before, after);
+        switch (Narrow(before, after)) {
+        case SearchOutcome::kFound:
+            return SearchResult::Found(std::max(before.t, after.t));
+        case SearchOutcome::kFailed:
+            return Failure();
+        default:
+            return SearchResult::NotFound();
+        }
     }
 
-    // Narrows a crossing between `before` (near side) and `after` (past it) to the plan's tolerance;
-    // the result is the later end.
-    SearchResult Narrow(Sample before, Sample after) {
+    // Narrows a crossing between `before` (near side) and `after` (past it) until the two are at most
+    // the plan's tolerance apart, `before` still on the near side and `after` past the crossing.
+    SearchOutcome Narrow(Sample& before, Sample& after) {
         for (int pass = 0; std::fabs(after.t - before.t) > m_plan.tolerance; ++pass) {
-            if (pass == kMaxNarrowingPasses) return SearchResult::NotFound();
+            if (pass == kMaxNarrowingPasses) return SearchOutcome::kNotFound;
             const Sample high = before.f > after.f ? before : after;
             const Sample low = before.f > after.f ? after : before;
             if (high.f == low.f) break;
@@ -156,9 +167,9 @@ public:
             // First try a bracket of 1/1024, then 1/16, of the present one around the estimate.
             for (const double n : {1024.0, 16.0}) {
                 Sample a, b;
-                if (!Evaluate(estimate + (before.t - estimate) / n, a)) return Failure();
+                if (!Evaluate(estimate + (before.t - estimate) / n, a)) return SearchOutcome::kFailed;
                 if (m_plan.Crosses(before.f, a.f)) continue;
-                if (!Evaluate(estimate + (after.t - estimate) / n, b)) return Failure();
+                if (!Evaluate(estimate + (after.t - estimate) / n, b)) return SearchOutcome::kFailed;
                 if (m_plan.Crosses(a.f, b.f)) {
                     before = a;
                     after = b;
@@ -168,11 +179,14 @@ public:
             }
             if (narrowed) continue;
             Sample middle;
-            if (!Evaluate((before.t + after.t) / 2.0, middle)) return Failure();
+            if (!Evaluate((before.t + after.t) / 2.0, middle)) return SearchOutcome::kFailed;
             (m_plan.Crosses(before.f, middle.f) ? after : before) = middle;
         }
-        return SearchResult::Found(std::max(before.t, after.t));
+        return SearchOutcome::kFound;
     }
+
+    // Moves the plan's fixed longitude by `shift` degrees; samples taken before must be moved with it.
+    void ShiftTarget(double shift) { m_plan.fixedY = Reduce360(m_plan.fixedY + shift); }
 
     // The plan's quantity at a moment.
     bool Evaluate(double jdUt, Sample& sample) {
@@ -199,6 +213,78 @@ private:
     CChartCore m_probe;
     SearchPlan m_plan;
     CalcStatus m_failure;
+};
+
+// The stay of a body in one sign. The probe strides while the body is too far from the sign's edges to
+// cross one (the speed tables bound how far it can go), walks steps of at most kSignStepDegrees of its
+// motion near them, and narrows each crossing to a second against the edge it crossed.
+class SignStaySearch {
+public:
+    SignStaySearch(const CChartCore& origin, int body, int sign, bool backward)
+        : m_search(origin, EdgePlan(body, sign)), m_topSpeed(kTopSpeed[body]),
+          m_strides(SpeedTablesHold() && body != kLagna), m_spanDays(kRecurrenceDays[body]) {
+        const double baseStep = body == kLagna ? 1.0 / 12.0 : body == kMoon ? 3.0 : 10.0;
+        m_step = std::min(baseStep, kSignStepDegrees / m_topSpeed);
+        if (backward) m_step = -m_step;
+    }
+
+    // The body at a moment: f is its distance past the sign's start, in [0, 360); in the sign below 30.
+    bool Evaluate(double jdUt, Sample& sample) { return m_search.Evaluate(jdUt, sample); }
+    SearchResult Failure() const { return m_search.Failure(); }
+
+    // From `from`, the first instant in the search direction where the body is in the sign (`inside`)
+    // or out of it: `from` itself when it already is.
+    SearchResult Reach(const Sample& from, bool inside, Sample& reached) {
+        Sample before, after = from;
+        const int maxSteps = static_cast<int>(std::ceil(m_spanDays / std::fabs(m_step)));
+        for (int i = 0; IsInside(after) != inside; ++i) {
+            if (i == maxSteps || std::fabs(after.t - from.t) > m_spanDays) return SearchResult::NotFound();
+            before = after;
+            if (!Evaluate(before.t + StepFrom(before), after)) return Failure();
+        }
+        if (after.t != from.t) {
+            // The edge crossed is the one the outside sample lies beyond: the start when it is below it.
+            const double outside = inside ? before.f : after.f;
+            const double edge = outside > 180.0 ? 0.0 : 30.0;
+            const auto toEdge = [edge](Sample& sample, double sign) {
+                sample.f = Reduce360(sample.f - sign * edge);
+            };
+            toEdge(before, 1.0);
+            toEdge(after, 1.0);
+            m_search.ShiftTarget(edge);
+            const SearchOutcome outcome = m_search.Narrow(before, after);
+            m_search.ShiftTarget(-edge);
+            toEdge(after, -1.0);
+            if (outcome == SearchOutcome::kFailed) return Failure();
+            if (outcome == SearchOutcome::kNotFound) return SearchResult::NotFound();
+        }
+        reached = after;
+        return SearchResult::Found(after.t);
+    }
+
+private:
+    static SearchPlan EdgePlan(int body, int sign) {
+        SearchPlan plan;
+        plan.bodyA = body;
+        plan.fixedY = 30.0 * sign;
+        plan.tolerance = kSecond;
+        return plan;
+    }
+    static bool IsInside(const Sample& sample) { return sample.f < 30.0; }
+    // A step from a sample: a stride while the body cannot reach an edge within it, else the walking step.
+    double StepFrom(const Sample& sample) const {
+        if (!m_strides) return m_step;
+        const double f = sample.f;
+        const double distance = IsInside(sample) ? std::min(f, 30.0 - f) : std::min(360.0 - f, f - 30.0);
+        const double stride = 0.95 * distance / m_topSpeed;
+        return m_step > 0.0 ? std::max(m_step, stride) : std::min(m_step, -stride);
+    }
+
+    CrossingSearch m_search;
+    double m_topSpeed;
+    bool m_strides;
+    double m_spanDays;
+    double m_step = 0.0; // days; negative backward
 };
 
 // Steps from `t` by `step` days until `test` holds, for at most `spanDays`: `t` gets the first instant
@@ -380,36 +466,15 @@ SearchResult CChartCore::FindBodyEntersDivision(int body, int sign, bool backwar
         return SearchResult::Invalid("Sign " + std::to_string(sign) +
                                      " does not exist: signs run from 0 to 11.");
     }
-    CChartCore probe = *this;
-    const auto inSign = [&](double jdUt, bool& holds) {
-        const CalcValue longitude = SearchPosition(probe, body, jdUt);
-        holds = static_cast<int>(longitude.value / 30.0) == sign;
-        return longitude.status;
-    };
-    const auto outOfSign = [&](double jdUt, bool& holds) {
-        const CalcStatus status = inSign(jdUt, holds);
-        holds = !holds;
-        return status;
-    };
-    const double baseStep = body == kLagna ? 1.0 / 12.0 : body == kMoon ? 3.0 : 10.0;
-    double step = std::min(baseStep, kSignStepDegrees / kTopSpeed[body]);
-    if (backward) step = -step;
-    const double span = kRecurrenceDays[body];
-
-    double inside = GetJulianDay(), before = inside;
-    SearchResult result = StepUntil(before, inside, step, span, inSign);
+    SignStaySearch search(*this, body, sign, backward);
+    Sample now, inside, outside;
+    if (!search.Evaluate(GetJulianDay(), now)) return search.Failure();
+    SearchResult result = search.Reach(now, true, inside);
     if (!result.found()) return result;
-    if (const CalcStatus status = NarrowToSecond(before, inside, inSign); !status.ok()) {
-        return SearchResult::Failed(status);
-    }
-    start = inside;
-    double lastInside = inside, outside = inside + step;
-    result = StepUntil(lastInside, outside, step, span, outOfSign);
+    result = search.Reach(inside, false, outside);
     if (!result.found()) return result;
-    if (const CalcStatus status = NarrowToSecond(lastInside, outside, outOfSign); !status.ok()) {
-        return SearchResult::Failed(status);
-    }
-    end = outside;
+    start = inside.t;
+    end = outside.t;
     return SearchResult::Found(start);
 }
 
