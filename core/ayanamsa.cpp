@@ -4,7 +4,6 @@
 
 #include <swephexp.h>
 
-#include "core/ayanamsa_cache.h"
 #include "core/calc_options.h"
 #include "core/ephemeris_flags.h"
 
@@ -69,11 +68,11 @@ void CopyAyanamsaPrefs(const CAyanamsaSettings& settings, CDmsAngle& correction)
     }
 }
 
-CalcValue GetAyanamsaValue(double jdUt, const CAyanamsaSettings& settings) {
+CalcValue GetAyanamsaValue(double jdUt, const CAyanamsaSettings& settings, AyanamsaUse use) {
     const double correction = settings.m_correction.m_dValue;
     if (settings.m_bOwnValue) return {correction, {}};
     // The same options as the positions: star-based library modes (the galactic centre) move with them.
-    CalcValue ayanamsa = LibraryAyanamsa(jdUt, CalculationOptionFlags(), settings.m_nSiderealMode);
+    CalcValue ayanamsa = LibraryAyanamsa(jdUt, CalculationOptionFlags(), settings.m_nSiderealMode, use);
     ayanamsa.value += correction;
     return ayanamsa;
 }
@@ -103,9 +102,9 @@ std::optional<StarAnchor> StarAnchorOf(int ayanamsaId) {
     return StarAnchor{row.star, row.starLongitude, row.starWithTruePosition};
 }
 
-CalcValue CalcStarCorrection(const StarAnchor& anchor, double jdUt, std::int32_t flags) {
+CalcValue CalcStarCorrection(const StarAnchor& anchor, double jdUt, std::int32_t flags, AyanamsaUse use) {
     if (anchor.withTruePosition) flags |= kFlagTruePositions;
-    const CalcValue star = LibraryStarLongitude(anchor.star, jdUt, flags);
+    const CalcValue star = LibraryStarLongitude(anchor.star, jdUt, flags, use);
     if (!star.ok()) {
         return CalcValue::Failure("The star \"" + anchor.star +
                                   "\" of the ayanamsa cannot be computed: " + star.status.error);

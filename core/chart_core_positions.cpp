@@ -36,7 +36,8 @@ std::int32_t CChartCore::PlaceFlags() const {
     return g_ayanamsaSettings.m_bOwnValue ? flags : flags | kFlagSidereal;
 }
 
-CalcStatus CChartCore::CalcMomentAyanamsa(double jdUt, std::int32_t flags, MomentAyanamsa& moment) {
+CalcStatus CChartCore::CalcMomentAyanamsa(double jdUt, std::int32_t flags, AyanamsaUse use,
+                                          MomentAyanamsa& moment) {
     const CAyanamsaSettings& settings = g_ayanamsaSettings;
     const bool suryaSiddhantaAyanamsa = settings.m_nAyanamsaId == kAyanamsaSuryaSiddhanta;
     double ayanamsa;
@@ -47,7 +48,7 @@ CalcStatus CChartCore::CalcMomentAyanamsa(double jdUt, std::int32_t flags, Momen
         if (suryaSiddhantaAyanamsa) {
             ayanamsa = CalcSuryaSiddhantaAyanamsa(moment.dayCount) + settings.m_correction.m_dValue;
         } else {
-            const CalcValue library = GetAyanamsaValue(jdUt, settings);
+            const CalcValue library = GetAyanamsaValue(jdUt, settings, use);
             if (!library.ok()) return library.status;
             ayanamsa = library.value;
         }
@@ -55,13 +56,13 @@ CalcStatus CChartCore::CalcMomentAyanamsa(double jdUt, std::int32_t flags, Momen
         m_dTraditionalAyanamsa = CalcSuryaSiddhantaAyanamsa(moment.trueDayCount);
         if (suryaSiddhantaAyanamsa) ayanamsa = m_dTraditionalAyanamsa + settings.m_correction.m_dValue;
     } else {
-        const CalcValue library = GetAyanamsaValue(jdUt, settings);
+        const CalcValue library = GetAyanamsaValue(jdUt, settings, use);
         if (!library.ok()) return library.status;
         ayanamsa = library.value;
     }
     moment.starCorrection = 0.0;
     if (const auto anchor = StarAnchorOf(settings.m_nAyanamsaId)) {
-        const CalcValue k = CalcStarCorrection(*anchor, jdUt, flags);
+        const CalcValue k = CalcStarCorrection(*anchor, jdUt, flags, use);
         if (!k.ok()) return k.status;
         moment.starCorrection = k.value;
         ayanamsa -= k.value;
@@ -74,7 +75,10 @@ CalcValue CChartCore::CalcBody(int body, double jdUt, std::uint8_t& retrograde, 
     std::int32_t flags = PlaceFlags();
     flags = full ? flags | kFlagSpeed : flags & ~kFlagSpeed;
     MomentAyanamsa moment;
-    if (const CalcStatus status = CalcMomentAyanamsa(jdUt, flags, moment); !status.ok()) return {0.0, status};
+    const AyanamsaUse use = full ? AyanamsaUse::kChartMoment : AyanamsaUse::kSearchStep;
+    if (const CalcStatus status = CalcMomentAyanamsa(jdUt, flags, use, moment); !status.ok()) {
+        return {0.0, status};
+    }
 
     if (body == kLagna) retrograde = 0;
     if (g_nSiddhanta == 1 && body == kLagna) return {Reduce360(CalcTraditionalLagna(jdUt, moment)), {}};
