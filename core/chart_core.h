@@ -101,6 +101,8 @@ public:
     //
     // One body A reaching target + separation, or (two-body flag) A - B reaching the separation.
     SearchResult FindLongitudeTime(CChartCore& target, const CLongitudeSearchRequest& request) const;
+    // The instant FindLongitudeTime finds, without setting a record.
+    SearchResult LocateLongitudeTime(const CLongitudeSearchRequest& request) const;
     // The same with the sum (A + B = separation) and midpoint (midpoint of A and B = separation)
     // relations; with one body, B is replaced by the target.
     SearchResult SearchLongitude(CChartCore& target, const CLongitudeSearch& search) const;

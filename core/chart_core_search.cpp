@@ -365,6 +365,10 @@ double StationStepDays(int body) {
 } // namespace
 
 SearchResult CChartCore::FindLongitudeTime(CChartCore& target, const CLongitudeSearchRequest& request) const {
+    return Deliver(*this, LocateLongitudeTime(request), target);
+}
+
+SearchResult CChartCore::LocateLongitudeTime(const CLongitudeSearchRequest& request) const {
     CLongitudeSearch search;
     search.m_nBodyA = request.m_nBodyA;
     search.m_nBodyB = request.m_nBodyB;
@@ -372,7 +376,7 @@ SearchResult CChartCore::FindLongitudeTime(CChartCore& target, const CLongitudeS
     search.m_dSeparation = request.m_dSeparation;
     search.m_bTwoBody = request.m_bTwoBody;
     search.m_bBackward = request.m_bBackward;
-    return SearchLongitude(target, search);
+    return LocateLongitude(search);
 }
 
 SearchResult CChartCore::SearchLongitude(CChartCore& target, const CLongitudeSearch& search) const {

@@ -75,9 +75,21 @@ constexpr int kDasaSeedBodies[kDasaSeedCount] = {kMoon,
 // Seeds 1-3 are the 5th, 4th and 8th nakshatras from the Moon.
 constexpr int kMoonSeedNakshatraShift[3] = {4, 3, 7};
 
-// The last lunation (Moon - Sun = `elongation`) before the moment of `from`, or the next one after it.
+// The last lunation (Moon - Sun = `elongation`) before the moment of `from`, or the next one after it:
+// `lunation` set to its instant with only the Sun and the Moon calculated, all the month needs.
 SearchResult FindLunation(const CChartCore& from, double elongation, bool backward, CChartCore& lunation) {
-    return from.FindLongitudeTime(lunation, SeparationRequest(kMoon, kSun, elongation, backward));
+    const SearchResult found = from.LocateLongitudeTime(SeparationRequest(kMoon, kSun, elongation, backward));
+    if (!found.found()) return found;
+    from.JulianDayToDate(found.jdUt, lunation);
+    const double jd = lunation.GetJulianDay();
+    for (const int body : {kSun, kMoon}) {
+        CRasiLongitude& record = lunation.m_bodies[body];
+        const CalcValue longitude = lunation.CalcBody(body, jd, record.m_bRetrograde, true);
+        if (!longitude.ok()) return SearchResult::Failed(longitude.status);
+        record.m_dLongitude = longitude.value;
+        record.SplitLongitude();
+    }
+    return found;
 }
 
 // The sign one back from the tropical Sun's (longitudes sidereal, the ayanamsa in degrees).
