@@ -18,6 +18,8 @@ constexpr double kSecond = 1.0 / 86400.0; // days
 // right to a twentieth of an arcsecond; the lagna, turning some 15 arcseconds a second, to a fifteenth.
 constexpr double kTolerance = 0.1 * kSecond;
 constexpr double kLagnaTolerance = kSecond / 15.0;
+// How far past the aimed-for crossing a walking step lands beyond 5% of the way: days.
+constexpr double kAimMargin = 2.0 * kSecond;
 constexpr int kMaxNarrowingPasses = 200; // each pass at least halves the bracket: 60 would do
 // Mars, the body with the longest direct spell, runs direct for up to 746 days (1900-2100).
 constexpr double kStationSpanDays = 1000.0;
@@ -125,6 +127,18 @@ struct Sample {
     double f = 0.0; // the plan's quantity, degrees
 };
 
+// Shortens a walking step to land a little past where the quantity, going on at the rate it had between
+// `older` and `newer`, covers the distance to its target (`up` degrees when it grows along the search,
+// `down` when it falls): the crossing is then bracketed tightly and narrows in few evaluations. The
+// step is never lengthened, so no crossing is skipped that the full step would have met.
+double AimStep(double step, const Sample& older, const Sample& newer, double up, double down, double least) {
+    const double rate = (Reduce360(newer.f - older.f + 180.0) - 180.0) / (newer.t - older.t); // degrees a day
+    if (rate == 0.0 || !std::isfinite(rate)) return step;
+    const double days = (rate * step > 0.0 ? up : down) / std::fabs(rate);
+    const double aimed = 1.05 * days + least;
+    return step > 0.0 ? std::min(step, aimed) : std::max(step, -aimed);
+}
+
 class CrossingSearch {
 public:
     CrossingSearch(const CChartCore& origin, const SearchPlan& plan) : m_probe(origin), m_plan(plan) {}
@@ -136,11 +150,15 @@ public:
         for (int i = 0;; ++i) {
             if (i == maxSteps || std::fabs(after.t - jdStart) > m_plan.spanDays)
                 return SearchResult::NotFound();
+            const Sample older = before;
             before = after;
-            const double step = m_plan.StrideFrom(before.f);
-            if (!Evaluate(before.t + step, after)) return Failure();
+            double step = m_plan.StrideFrom(before.f);
             // A stride passes no crossing, though it may carry the quantity across the whole window.
-            if (step == m_plan.step && m_plan.Crosses(before.f, after.f)) break;
+            const bool strides = std::fabs(step) > std::fabs(m_plan.step);
+            if (!strides && i > 0)
+                step = AimStep(step, older, before, 360.0 - before.f, before.f, kAimMargin);
+            if (!Evaluate(before.t + step, after)) return Failure();
+            if (!strides && m_plan.Crosses(before.f, after.f)) break;
         }
         switch (Narrow(before, after)) {
         case SearchOutcome::kFound:
@@ -153,34 +171,30 @@ public:
     }
 
     // Narrows a crossing between `before` (near side) and `after` (past it) until the two are at most
-    // the plan's tolerance apart, `before` still on the near side and `after` past the crossing.
+    // the plan's tolerance apart, `before` still on the near side and `after` past the crossing. Each
+    // pass looks just before and just after where the straight line through the two ends crosses (a
+    // 1/1024 of the bracket away), and every look shrinks the bracket from one side or the other; a
+    // pass that does not halve it ends with a look at the middle.
     SearchOutcome Narrow(Sample& before, Sample& after) {
         for (int pass = 0; std::fabs(after.t - before.t) > m_plan.tolerance; ++pass) {
             if (pass == kMaxNarrowingPasses) return SearchOutcome::kNotFound;
+            const double width = std::fabs(after.t - before.t);
             const Sample high = before.f > after.f ? before : after;
             const Sample low = before.f > after.f ? after : before;
             if (high.f == low.f) break;
             // Where the straight line from the high value up through 360 to the low one crosses.
             const double u = 360.0 - high.f;
             const double estimate = (high.t * low.f + low.t * u) / (low.f + u);
-            bool narrowed = false;
-            // First try a bracket of 1/1024, then 1/16, of the present one around the estimate.
-            for (const double n : {1024.0, 16.0}) {
-                Sample a, b;
-                if (!Evaluate(estimate + (before.t - estimate) / n, a)) return SearchOutcome::kFailed;
-                if (m_plan.Crosses(before.f, a.f)) continue;
-                if (!Evaluate(estimate + (after.t - estimate) / n, b)) return SearchOutcome::kFailed;
-                if (m_plan.Crosses(a.f, b.f)) {
-                    before = a;
-                    after = b;
-                    narrowed = true;
-                    break;
-                }
+            const double nearSide = estimate + (before.t - estimate) / 1024.0;
+            const double farSide = estimate + (after.t - estimate) / 1024.0;
+            for (const double t : {nearSide, farSide}) {
+                if (!IsStrictlyBetween(t, before.t, after.t)) continue;
+                if (!Look(t, before, after)) return SearchOutcome::kFailed;
             }
-            if (narrowed) continue;
-            Sample middle;
-            if (!Evaluate((before.t + after.t) / 2.0, middle)) return SearchOutcome::kFailed;
-            (m_plan.Crosses(before.f, middle.f) ? after : before) = middle;
+            if (std::fabs(after.t - before.t) > width / 2.0 &&
+                !Look((before.t + after.t) / 2.0, before, after)) {
+                return SearchOutcome::kFailed;
+            }
         }
         return SearchOutcome::kFound;
     }
@@ -205,6 +219,14 @@ public:
     SearchResult Failure() const { return SearchResult::Failed(m_failure); }
 
 private:
+    static bool IsStrictlyBetween(double t, double a, double b) { return (t - a) * (t - b) < 0.0; }
+    // The quantity at `t`, inside the bracket, which then becomes its near or its far end.
+    bool Look(double t, Sample& before, Sample& after) {
+        Sample sample;
+        if (!Evaluate(t, sample)) return false;
+        (m_plan.Crosses(before.f, sample.f) ? after : before) = sample;
+        return true;
+    }
     bool Fail(const CalcStatus& status) {
         m_failure = status;
         return false;
@@ -239,8 +261,15 @@ public:
         const int maxSteps = static_cast<int>(std::ceil(m_spanDays / std::fabs(m_step)));
         for (int i = 0; IsInside(after) != inside; ++i) {
             if (i == maxSteps || std::fabs(after.t - from.t) > m_spanDays) return SearchResult::NotFound();
+            const Sample older = before;
             before = after;
-            if (!Evaluate(before.t + StepFrom(before), after)) return Failure();
+            double step = StepFrom(before);
+            if (step == m_step && i > 0) {
+                const double f = before.f;
+                step = inside ? AimStep(step, older, before, 360.0 - f, f - 30.0, kAimMargin)
+                              : AimStep(step, older, before, 30.0 - f, f, kAimMargin);
+            }
+            if (!Evaluate(before.t + step, after)) return Failure();
         }
         if (after.t != from.t) {
             // The edge crossed is the one the outside sample lies beyond: the start when it is below it.
