@@ -27,10 +27,21 @@ constexpr double kStationSpanDays = 1000.0;
 constexpr double kSignStepDegrees = 25.0;
 
 // Greatest daily motion in longitude of bodies 0-12, degrees per day, rounded up: the library's
-// geocentric extremes over 1900-2100 (the true node's for Rahu and Ketu); for the lagna, the fastest
-// rising at latitude 60 degrees. Steps are kept short enough for no crossing to slip between two steps.
+// geocentric extremes over 1900-2100 (the true node's for Rahu and Ketu, TopSpeed); for the lagna, the
+// fastest rising at latitude 60 degrees. Steps are kept short enough for no crossing to slip between two
+// steps.
 constexpr double kTopSpeed[kEphemerisBodyCount] = {1350.0, 1.02, 15.4, 0.8,   2.21,  0.25, 1.26,
                                                    0.14,   0.26, 0.26, 0.065, 0.043, 0.041};
+
+// The mean node's daily motion, degrees per day, rounded up: it runs back at a steady 0.0529 to 0.0530
+// degrees a day (the library, 1800-2400).
+constexpr double kMeanNodeSpeed = 0.054;
+
+// Greatest daily motion of a body (degrees per day) under the nodes chosen by TrueNodes.
+double TopSpeed(int body) {
+    if ((body == kRahu || body == kKetu) && !g_bTrueNodes) return kMeanNodeSpeed;
+    return kTopSpeed[body];
+}
 
 // Least daily motion in longitude of the bodies that never turn retrograde, degrees per day, rounded
 // down (the library's geocentric extremes over 1900-2100): the Sun and the Moon. Every other body may
@@ -86,13 +97,13 @@ struct SearchPlan {
     // Shortens the step so that the quantity, moving at most `topSpeed` degrees a day, moves less than
     // the crossing window in one step: a crossing is seen only when it lands from above hi to below lo.
     void BoundStep(double topSpeed) { step = std::min(step, 0.95 * std::min(360.0 - hi, lo) / topSpeed); }
-    double RelationTopSpeed() const { return kTopSpeed[bodyA] + (bodyB == kNoBody ? 0.0 : kTopSpeed[bodyB]); }
+    double RelationTopSpeed() const { return TopSpeed(bodyA) + (bodyB == kNoBody ? 0.0 : TopSpeed(bodyB)); }
     // Lets a difference or sum stride when the speed tables bound it, and no lagna takes part: its speed
     // grows without bound toward the poles.
     void SetStrides(bool sum) {
         strides = SpeedTablesHold() && !Involves(kLagna);
         double least = kLeastSpeed[bodyA];
-        if (bodyB != kNoBody) least += sum ? kLeastSpeed[bodyB] : -kTopSpeed[bodyB];
+        if (bodyB != kNoBody) least += sum ? kLeastSpeed[bodyB] : -TopSpeed(bodyB);
         growing = least > 0.0;
     }
 };
@@ -243,7 +254,7 @@ private:
 class SignStaySearch {
 public:
     SignStaySearch(const CChartCore& origin, int body, int sign, bool backward)
-        : m_search(origin, EdgePlan(body, sign)), m_topSpeed(kTopSpeed[body]),
+        : m_search(origin, EdgePlan(body, sign)), m_topSpeed(TopSpeed(body)),
           m_strides(SpeedTablesHold() && body != kLagna), m_spanDays(kRecurrenceDays[body]) {
         const double baseStep = body == kLagna ? 1.0 / 12.0 : body == kMoon ? 3.0 : 10.0;
         m_step = std::min(baseStep, kSignStepDegrees / m_topSpeed);
