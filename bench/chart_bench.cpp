@@ -5,9 +5,8 @@
 
 #include <swephexp.h>
 
-#include "core/ayanamsa.h"
+#include "bench_charts.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
 
@@ -15,15 +14,6 @@ namespace {
 
 constexpr double kJ2000 = 2451545.0;
 constexpr double kStep = 0.0137; // days between runs, so the library's caches do not answer
-// Delhi: degrees, longitude positive east; zone hours positive west.
-constexpr double kDelhiLongitudeEast = 77.2;
-constexpr double kDelhiLatitude = 28.6;
-constexpr double kDelhiZone = -5.5;
-
-void ChooseTrueLahiri() {
-    g_ayanamsaSettings.m_nAyanamsaId = kAyanamsaTrueLahiri;
-    ApplyAyanamsaSettings(g_ayanamsaSettings);
-}
 
 // The library calls made while the benchmark ran, per iteration, by kind.
 class CallCounters {
@@ -46,16 +36,9 @@ private:
     EphemerisCallCounts m_start;
 };
 
-// Delhi with the default ayanamsa (true Lahiri) and the default options.
+// Delhi, zone -5.5, with the default ayanamsa (true Lahiri) and the default options.
 void BM_ChartComputeAll(benchmark::State& state) {
-    ChooseTrueLahiri();
-    CChart chart;
-    chart.m_longitude.m_dValue = -kDelhiLongitudeEast;
-    chart.m_longitude.SplitDegrees();
-    chart.m_latitude.m_dValue = kDelhiLatitude;
-    chart.m_latitude.SplitDegrees();
-    chart.m_dateTime.m_zone.m_dHours = kDelhiZone;
-    chart.m_dateTime.m_zone.SplitHours();
+    CChart chart = DelhiChart();
     double jd = kJ2000;
     const CallCounters calls;
     for (auto _ : state) {
@@ -70,8 +53,10 @@ BENCHMARK(BM_ChartComputeAll)->Unit(benchmark::kMicrosecond);
 // The floor under BM_ChartComputeAll: the library work of one chart moment at the same place, with the
 // chart's flags and nothing around it: the 12 bodies, Spica (the default ayanamsa's anchor) and the houses.
 void BM_ChartMomentFloor(benchmark::State& state) {
-    ChooseTrueLahiri();
-    const std::int32_t flags = SetTopocentric(kDelhiLongitudeEast, kDelhiLatitude, 0.0) | kFlagSidereal;
+    const CChart chart = DelhiChart();
+    const double longitudeEast = -chart.m_longitude.m_dValue;
+    const double latitude = chart.m_latitude.m_dValue;
+    const std::int32_t flags = SetTopocentric(longitudeEast, latitude, 0.0) | kFlagSidereal;
     static constexpr int kBodies[] = {SE_SUN,       SE_MOON,   SE_MARS,    SE_MERCURY,
                                       SE_JUPITER,   SE_VENUS,  SE_SATURN,  SE_MEAN_NODE,
                                       SE_MEAN_NODE, SE_URANUS, SE_NEPTUNE, SE_PLUTO};
@@ -83,8 +68,7 @@ void BM_ChartMomentFloor(benchmark::State& state) {
         for (const int body : kBodies) benchmark::DoNotOptimize(swe_calc_ut(jd, body, flags, x, error));
         char star[2 * SE_MAX_STNAME + 1] = "Spica";
         benchmark::DoNotOptimize(swe_fixstar2_ut(star, jd, flags, x, error));
-        benchmark::DoNotOptimize(
-            swe_houses_ex(jd, 0, kDelhiLatitude, kDelhiLongitudeEast, houseSystem, cusps, angles));
+        benchmark::DoNotOptimize(swe_houses_ex(jd, 0, latitude, longitudeEast, houseSystem, cusps, angles));
         jd += kStep;
     }
 }
