@@ -75,26 +75,28 @@ private:
 thread_local RememberedValues t_ayanamsas(false);
 thread_local RememberedValues t_stars(true);
 
-std::uint64_t Generation() {
+} // namespace
+
+std::uint64_t CachedAyanamsaGeneration() {
     return g_generation.load(std::memory_order_relaxed);
 }
 
-} // namespace
-
 CalcValue LibraryAyanamsa(double jdUt, std::int32_t flags, int siderealMode, AyanamsaUse use) {
-    return t_ayanamsas.Get({Generation(), flags, siderealMode, {}}, jdUt, use, true, [&]() -> CalcValue {
-        double ayanamsa = 0.0;
-        char error[AS_MAXCH] = "";
-        CountEphemerisCall(EphemerisCall::kAyanamsa);
-        if (swe_get_ayanamsa_ex_ut(jdUt, flags, &ayanamsa, error) < 0) return CalcValue::Failure(error);
-        return {ayanamsa, {}};
-    });
+    return t_ayanamsas.Get({CachedAyanamsaGeneration(), flags, siderealMode, {}}, jdUt, use, true,
+                           [&]() -> CalcValue {
+                               double ayanamsa = 0.0;
+                               char error[AS_MAXCH] = "";
+                               CountEphemerisCall(EphemerisCall::kAyanamsa);
+                               if (swe_get_ayanamsa_ex_ut(jdUt, flags, &ayanamsa, error) < 0)
+                                   return CalcValue::Failure(error);
+                               return {ayanamsa, {}};
+                           });
 }
 
 CalcValue LibraryStarLongitude(const std::string& star, double jdUt, std::int32_t flags, AyanamsaUse use) {
     const bool remember = (flags & kFlagTopocentric) == 0;
     // The speed bit changes no position: a search step and a chart moment share the entry.
-    const Key key{Generation(), flags & ~kFlagSpeed, 0, star};
+    const Key key{CachedAyanamsaGeneration(), flags & ~kFlagSpeed, 0, star};
     return t_stars.Get(key, jdUt, use, remember, [&]() -> CalcValue {
         // The library writes the star's full name back into the buffer it is given.
         std::vector<char> name(star.begin(), star.end());

@@ -35,3 +35,5 @@ CalcValue LibraryStarLongitude(const std::string& star, double jdUt, std::int32_
 // Drops every remembered value, in every thread: after the ayanamsa settings, the sidereal mode or
 // the ephemeris files change.
 void ForgetCachedAyanamsas();
+// Counts the ForgetCachedAyanamsas calls: other remembered positions keep it in their keys.
+std::uint64_t CachedAyanamsaGeneration();

@@ -66,7 +66,8 @@ public:
     // minutes apart around it (within 1e-5 arcsecond, ayanamsa_cache.h).
     CalcValue CalcBody(int body, double jdUt, std::uint8_t& retrograde, bool full);
     // Bodies 0-12 at the record's own moment, full: longitudes stored and split, retrograde flags,
-    // house cusps; sets g_dLastCalcJulianDay. Stops at the first body that cannot be computed.
+    // house cusps; sets g_dLastCalcJulianDay. Stops at the first body that cannot be computed. A moment
+    // calculated lately at the same place under the same options is taken back (calculated_moments.h).
     CalcStatus CalcPlanets();
     // Ecliptic and equatorial coordinates of body 1-8 (no star anchoring, no traditional model, Ketu
     // not turned); writes m_dAyanamsa.
@@ -177,6 +178,8 @@ private:
     double CalcTraditionalLagna(double jdUt, const MomentAyanamsa& moment);
     double CalcTraditionalBody(int body, std::uint8_t& retrograde, bool full, const MomentAyanamsa& moment);
     void CopyPlaceAndMoment(const CChartCore& source);
+    // What CalcPlanets writes, from a record calculated for the same moment, place and options.
+    void TakePositions(const CChartCore& source);
     // Longitude and latitude (re-split), altitude, pressure and temperature.
     void CopyPlace(const CChartCore& source);
     // The instant of a search, without delivering it into a record (chart_core_search.cpp).
