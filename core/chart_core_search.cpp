@@ -10,6 +10,7 @@
 #include "core/angle_time.h"
 #include "core/calc_options.h"
 #include "core/chart_core.h"
+#include "core/remembered_searches.h"
 
 namespace {
 
@@ -264,6 +265,14 @@ public:
     // The body at a moment: f is its distance past the sign's start, in [0, 360); in the sign below 30.
     bool Evaluate(double jdUt, Sample& sample) { return m_search.Evaluate(jdUt, sample); }
     SearchResult Failure() const { return m_search.Failure(); }
+    // Days either way from a sample during which the body cannot reach an edge of the sign (0 when the
+    // speed tables do not bound it).
+    double SafeDays(const Sample& sample) const {
+        if (!m_strides) return 0.0;
+        const double f = sample.f;
+        const double distance = IsInside(sample) ? std::min(f, 30.0 - f) : std::min(360.0 - f, f - 30.0);
+        return 0.95 * distance / m_topSpeed;
+    }
 
     // From `from`, the first instant in the search direction where the body is in the sign (`inside`)
     // or out of it: `from` itself when it already is.
@@ -313,10 +322,7 @@ private:
     static bool IsInside(const Sample& sample) { return sample.f < 30.0; }
     // A step from a sample: a stride while the body cannot reach an edge within it, else the walking step.
     double StepFrom(const Sample& sample) const {
-        if (!m_strides) return m_step;
-        const double f = sample.f;
-        const double distance = IsInside(sample) ? std::min(f, 30.0 - f) : std::min(360.0 - f, f - 30.0);
-        const double stride = 0.95 * distance / m_topSpeed;
+        const double stride = SafeDays(sample);
         return m_step > 0.0 ? std::max(m_step, stride) : std::min(m_step, -stride);
     }
 
@@ -510,15 +516,32 @@ SearchResult CChartCore::FindBodyEntersDivision(int body, int sign, bool backwar
         return SearchResult::Invalid("Sign " + std::to_string(sign) +
                                      " does not exist: signs run from 0 to 11.");
     }
+    const double jd = GetJulianDay();
+    const SignStayKey key{body, sign, backward, KeyOfMoment(*this, 0.0)};
+    if (const auto stayEnd = RememberedStayEnd(key, jd)) {
+        start = jd;
+        end = *stayEnd;
+        return SearchResult::Found(start);
+    }
     SignStaySearch search(*this, body, sign, backward);
     Sample now, inside, outside;
-    if (!search.Evaluate(GetJulianDay(), now)) return search.Failure();
+    if (!search.Evaluate(jd, now)) return search.Failure();
     SearchResult result = search.Reach(now, true, inside);
     if (!result.found()) return result;
     result = search.Reach(inside, false, outside);
     if (!result.found()) return result;
     start = inside.t;
     end = outside.t;
+    if (start == jd) {
+        // The body stays in the sign from a little before this start (it cannot have left in the safe
+        // time) to a second short of the end: a search from anywhere there ends at the same instant.
+        const double safe = search.SafeDays(now);
+        if (backward) {
+            RememberStay(key, end + kSecond, jd + safe, end);
+        } else {
+            RememberStay(key, jd - safe, end - kSecond, end);
+        }
+    }
     return SearchResult::Found(start);
 }
 
