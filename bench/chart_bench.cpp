@@ -6,6 +6,7 @@
 #include <swephexp.h>
 
 #include "bench_charts.h"
+#include "core/ayanamsa_cache.h"
 #include "core/calc_options.h"
 #include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
@@ -36,19 +37,39 @@ private:
     EphemerisCallCounts m_start;
 };
 
-// Delhi, zone -5.5, with the default ayanamsa (true Lahiri) and the default options.
-void BM_ChartComputeAll(benchmark::State& state) {
+// Delhi, zone -5.5, with the default ayanamsa (true Lahiri) and the default options, recalculated
+// `step` days later each time; `forget`: with nothing remembered from the calculation before.
+void ComputeCharts(benchmark::State& state, double step, bool forget) {
     CChart chart = DelhiChart();
     double jd = kJ2000;
     const CallCounters calls;
     for (auto _ : state) {
+        if (forget) ForgetCachedAyanamsas();
         chart.JulianDayToDate(jd, chart);
         benchmark::DoNotOptimize(chart.ComputeAll(false));
-        jd += kStep;
+        jd += step;
     }
     calls.Report(state);
 }
+
+// The time stepped by 20 minutes, as the user steps it: the birth day, the lunations and most stays
+// in signs are taken back from the calculation before.
+void BM_ChartComputeAll(benchmark::State& state) {
+    ComputeCharts(state, kStep, false);
+}
 BENCHMARK(BM_ChartComputeAll)->Unit(benchmark::kMicrosecond);
+
+// One chart a day, as the calendars cast them: a new birth day every time.
+void BM_ChartComputeAllDayByDay(benchmark::State& state) {
+    ComputeCharts(state, 1.0 + kStep, false);
+}
+BENCHMARK(BM_ChartComputeAllDayByDay)->Unit(benchmark::kMicrosecond);
+
+// Every chart from scratch: nothing remembered.
+void BM_ChartComputeAllFromScratch(benchmark::State& state) {
+    ComputeCharts(state, kStep, true);
+}
+BENCHMARK(BM_ChartComputeAllFromScratch)->Unit(benchmark::kMicrosecond);
 
 // The floor under BM_ChartComputeAll: the library work of one chart moment at the same place, with the
 // chart's flags and nothing around it: the 12 bodies, Spica (the default ayanamsa's anchor) and the houses.

@@ -52,10 +52,19 @@ struct SunDayKey {
     bool operator==(const SunDayKey&) const = default;
 };
 
+struct PositionKey {
+    int body = 0;
+    MomentKey moment;
+
+    bool operator==(const PositionKey&) const = default;
+};
+
 // Nine bodies of two charts recalculated in turn.
 thread_local Remembered<SignStayKey, Stay, 32> t_stays;
 thread_local Remembered<LunationKey, LunationFacts, 8> t_lunations;
 thread_local Remembered<SunDayKey, SunDayMoments, 8> t_sunDays;
+// Six upagrahas and eight sign entries of two charts.
+thread_local Remembered<PositionKey, double, 32> t_positions;
 
 } // namespace
 
@@ -92,4 +101,13 @@ std::optional<SunDayMoments> RememberedSunDay(int sunriseDefinition, const Momen
 
 void RememberSunDay(int sunriseDefinition, const MomentKey& place, const SunDayMoments& day) {
     t_sunDays.Add({sunriseDefinition, place}, day);
+}
+
+CalcValue RememberedSearchPosition(CChartCore& probe, int body, double jdUt) {
+    const PositionKey key{body, KeyOfMoment(probe, jdUt)};
+    if (const double* longitude = t_positions.Find(key, [](double) { return true; })) return {*longitude, {}};
+    std::uint8_t retrograde = 0;
+    const CalcValue longitude = probe.CalcBody(body, jdUt, retrograde, false);
+    if (longitude.ok()) t_positions.Add(key, longitude.value);
+    return longitude;
 }

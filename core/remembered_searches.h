@@ -42,3 +42,8 @@ using SunDayMoments = std::array<double, 5>;
 // The day found for a moment between the same sunrise and next sunrise.
 std::optional<SunDayMoments> RememberedSunDay(int sunriseDefinition, const MomentKey& place, double jdUt);
 void RememberSunDay(int sunriseDefinition, const MomentKey& place, const SunDayMoments& day);
+
+// A body's longitude at a moment as a search step reads it (CChartCore::CalcBody without `full`, on the
+// probe, which holds the place), remembered for the moments asked lately: the time upagrahas' lagnas
+// and the Moon at the planets' sign entries stand still while the time steps within a day.
+CalcValue RememberedSearchPosition(CChartCore& probe, int body, double jdUt);

@@ -8,6 +8,7 @@
 
 #include "core/angle_math.h"
 #include "core/chart.h"
+#include "core/computed_bodies.h"
 #include "day_chart_support.h"
 
 namespace {
@@ -304,6 +305,10 @@ TEST_F(DayChartTest, RememberedSearchesAgreeWithFreshOnes) {
         EXPECT_NEAR(a.m_dNightStartJd, b.m_dNightStartJd, kHundredthOfASecond);
         EXPECT_NEAR(a.m_dNextStartJd, b.m_dNextStartJd, kHundredthOfASecond);
         EXPECT_EQ(a.m_bDayBirth, b.m_bDayBirth);
+        for (int b = kKaala; b <= kGulika; ++b) { // the time upagrahas: the lagna at parts of the day
+            EXPECT_NEAR(stepped.m_bodies[b].m_dLongitude, fresh.m_bodies[b].m_dLongitude, 0.001 * kArcsecond)
+                << b;
+        }
         for (int i = 0; i < 5; ++i) {
             EXPECT_NEAR(stepped.m_sunSnapshot[i].m_bodies[kSun].m_dLongitude,
                         fresh.m_sunSnapshot[i].m_bodies[kSun].m_dLongitude, 0.001 * kArcsecond)
