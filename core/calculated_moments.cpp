@@ -1,11 +1,9 @@
 #include "core/calculated_moments.h"
 
-#include <array>
-#include <utility>
-
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/ephemeris_flags.h"
+#include "core/remembered_ring.h"
 
 namespace {
 
@@ -13,13 +11,7 @@ namespace {
 // with its five sunrise snapshots and six 6:00 probes.
 constexpr int kRememberedMoments = 32;
 
-struct RememberedMoments {
-    std::array<std::pair<MomentKey, CChartCore>, kRememberedMoments> entries;
-    std::array<bool, kRememberedMoments> used{};
-    int next = 0; // the oldest entry, replaced next
-};
-
-thread_local RememberedMoments t_moments;
+thread_local RememberedRing<MomentKey, CChartCore, kRememberedMoments> t_moments;
 
 } // namespace
 
@@ -52,15 +44,9 @@ MomentKey KeyOfMoment(const CChartCore& record, double jdUt) {
 }
 
 const CChartCore* RememberedMoment(const MomentKey& key) {
-    for (int i = 0; i < kRememberedMoments; ++i) {
-        if (t_moments.used[i] && t_moments.entries[i].first == key) return &t_moments.entries[i].second;
-    }
-    return nullptr;
+    return t_moments.Find(key);
 }
 
 void RememberMoment(const MomentKey& key, const CChartCore& calculated) {
-    const int slot = t_moments.next;
-    t_moments.entries[slot] = {key, calculated};
-    t_moments.used[slot] = true;
-    t_moments.next = (slot + 1) % kRememberedMoments;
+    t_moments.Add(key, calculated);
 }

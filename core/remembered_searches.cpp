@@ -1,36 +1,12 @@
 #include "core/remembered_searches.h"
 
-#include <array>
+#include "core/remembered_ring.h"
 
 namespace {
 
 // A second, days: the results are kept a second away from the instants they were found at, which the
 // searches place to within a second.
 constexpr double kMargin = 1.0 / 86400.0;
-
-template <class Key, class Value, int N> class Remembered {
-public:
-    template <class Holds> const Value* Find(const Key& key, Holds holds) const {
-        for (int i = 0; i < N; ++i) {
-            if (m_used[i] && m_entries[i].key == key && holds(m_entries[i].value)) return &m_entries[i].value;
-        }
-        return nullptr;
-    }
-    void Add(const Key& key, const Value& value) {
-        m_entries[m_next] = {key, value};
-        m_used[m_next] = true;
-        m_next = (m_next + 1) % N;
-    }
-
-private:
-    struct Entry {
-        Key key;
-        Value value;
-    };
-    std::array<Entry, N> m_entries{};
-    std::array<bool, N> m_used{};
-    int m_next = 0;
-};
 
 struct Stay {
     double from = 0.0;
@@ -60,11 +36,11 @@ struct PositionKey {
 };
 
 // Nine bodies of two charts recalculated in turn.
-thread_local Remembered<SignStayKey, Stay, 32> t_stays;
-thread_local Remembered<LunationKey, LunationFacts, 8> t_lunations;
-thread_local Remembered<SunDayKey, SunDayMoments, 8> t_sunDays;
+thread_local RememberedRing<SignStayKey, Stay, 32> t_stays;
+thread_local RememberedRing<LunationKey, LunationFacts, 8> t_lunations;
+thread_local RememberedRing<SunDayKey, SunDayMoments, 8> t_sunDays;
 // Six upagrahas and eight sign entries of two charts.
-thread_local Remembered<PositionKey, double, 32> t_positions;
+thread_local RememberedRing<PositionKey, double, 32> t_positions;
 
 } // namespace
 
@@ -105,7 +81,7 @@ void RememberSunDay(int sunriseDefinition, const MomentKey& place, const SunDayM
 
 CalcValue RememberedSearchPosition(CChartCore& probe, int body, double jdUt) {
     const PositionKey key{body, KeyOfMoment(probe, jdUt)};
-    if (const double* longitude = t_positions.Find(key, [](double) { return true; })) return {*longitude, {}};
+    if (const double* longitude = t_positions.Find(key)) return {*longitude, {}};
     std::uint8_t retrograde = 0;
     const CalcValue longitude = probe.CalcBody(body, jdUt, retrograde, false);
     if (longitude.ok()) t_positions.Add(key, longitude.value);
