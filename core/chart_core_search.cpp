@@ -19,7 +19,7 @@ constexpr double kSecond = 1.0 / 86400.0; // days
 // right to a twentieth of an arcsecond; the lagna, turning some 15 arcseconds a second, to a fifteenth.
 constexpr double kTolerance = 0.1 * kSecond;
 constexpr double kLagnaTolerance = kSecond / 15.0;
-// How far past the aimed-for crossing a walking step lands beyond 5% of the way: days.
+// A walking step aimed at a crossing lands past it by 5% of the way plus this margin, days.
 constexpr double kAimMargin = 2.0 * kSecond;
 constexpr int kMaxNarrowingPasses = 200; // each pass at least halves the bracket: 60 would do
 // Mars, the body with the longest direct spell, runs direct for up to 746 days (1900-2100).
@@ -28,9 +28,9 @@ constexpr double kStationSpanDays = 1000.0;
 constexpr double kSignStepDegrees = 25.0;
 
 // Greatest daily motion in longitude of bodies 0-12, degrees per day, rounded up: the library's
-// geocentric extremes over 1900-2100 (the true node's for Rahu and Ketu, TopSpeed); for the lagna, the
-// fastest rising at latitude 60 degrees. Steps are kept short enough for no crossing to slip between two
-// steps.
+// geocentric extremes over 1900-2100 (for Rahu and Ketu the true node's; TopSpeed takes the mean node's
+// own); for the lagna, the fastest rising at latitude 60 degrees. Steps are kept short enough for no crossing
+// to slip between two steps.
 constexpr double kTopSpeed[kEphemerisBodyCount] = {1350.0, 1.02, 15.4, 0.8,   2.21,  0.25, 1.26,
                                                    0.14,   0.26, 0.26, 0.065, 0.043, 0.041};
 
