@@ -1,9 +1,9 @@
 #pragma once
-// Search results that stay true while the time steps: a body's stay in a sign and the lunations around a
-// moment. A chart recalculated for a nearby moment (the time stepped by minutes or hours) takes them back
-// instead of searching again, when its moment lies where the result is known to hold. Each entry is
-// kept with the place and position options it was found under (calculated_moments.h). Each thread keeps
-// its own. Julian days are UT.
+// Search results that stay true while the time steps: a body's stay in a sign, the lunations around a
+// moment, the sunrise day, and a body's place at a moment fixed within the day. A chart recalculated for a
+// nearby moment (the time stepped by minutes or hours) takes them back instead of searching again, when its
+// moment lies where the result is known to hold. Each entry is kept with the place and position options it
+// was found under (calculated_moments.h). Each thread keeps its own. Julian days are UT.
 #include <array>
 #include <optional>
 
