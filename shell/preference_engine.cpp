@@ -59,10 +59,16 @@ bool ReadFlag(std::string_view text) {
     return !ParsePreferenceInt(text, value) || value != 0;
 }
 
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
+// Builds a new text in one pass: replacing in place would move the rest of the text at every match.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    std::string out;
+    out.reserve(text.size());
+    size_t done = 0;
+    for (size_t at = text.find(from); at != std::string_view::npos; at = text.find(from, done)) {
+        out.append(text, done, at - done).append(to);
+        done = at + from.size();
+    }
+    return out.append(text, done);
 }
 
 // Stored texts never break a line of the file.
@@ -81,9 +87,9 @@ std::string EncodeText(const std::string& text, TextForm form) {
 std::string DecodeText(std::string_view text, TextForm form) {
     switch (form) {
     case TextForm::kLineBreaksAsMarker:
-        return ReplaceAll(std::string(text), "^~^", "\n");
+        return ReplaceAll(text, "^~^", "\n");
     case TextForm::kBlanksAsCaret:
-        return ReplaceAll(std::string(text), "^", " ");
+        return ReplaceAll(text, "^", " ");
     case TextForm::kPlain:
         break;
     }
@@ -240,10 +246,11 @@ std::string FormatPreferenceDouble(double value) {
     return ec == std::errc() ? std::string(buffer, end) : std::string("0.000000");
 }
 
-void ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys) {
+int ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys) {
     std::unordered_map<std::string_view, const PreferenceKey*> byName;
     for (const auto& key : keys) byName.emplace(key.key, &key);
 
+    int applied = 0;
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -253,8 +260,11 @@ void ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys) 
         const auto found = byName.find(std::string_view(line).substr(0, equals));
         if (found == byName.end()) continue;
         const PreferenceKey& key = *found->second;
-        if (ApplyValue(key, std::string_view(line).substr(equals + 1)) && key.afterRead) key.afterRead();
+        if (!ApplyValue(key, std::string_view(line).substr(equals + 1))) continue;
+        ++applied;
+        if (key.afterRead) key.afterRead();
     }
+    return applied;
 }
 
 std::string FormatPreferences(std::span<const PreferenceKey> keys,

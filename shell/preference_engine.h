@@ -119,7 +119,8 @@ struct PreferenceKey {
 // Reads key=value lines from `in` into the globals the keys bind. Section headers, lines without "=",
 // unknown keys and rejected values change nothing; keys may come in any section and any order, and
 // a key given twice keeps its last value. Lines may be of any length and end in "\n" or "\r\n".
-void ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys);
+// Returns the number of lines that set a key.
+int ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys);
 
 // The whole file text: the sections of `keys` in enum order, each key in table order. The
 // first header is followed by one empty line, every later one is preceded and followed by one.

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "core/angle_time.h"
@@ -139,6 +141,37 @@ TEST(RasiLongitude, SplitLeavesTheRetrogradeFlag) {
     r.m_dLongitude = 10.0;
     r.SplitLongitude();
     EXPECT_EQ(r.m_bRetrograde, 1);
+}
+
+// Whole units go into int fields: a value too large for them, or not a number, is refused and the
+// fields keep what they held (a converted 1e300 once left every body of a chart at -0.0 degrees).
+TEST(Splits, RefuseValuesTheirFieldsCannotHold) {
+    const double kRefused[] = {1e300, -1e300, 2147483647.0, -2147483648.0, INFINITY, -INFINITY, NAN};
+    for (const double value : kRefused) {
+        SCOPED_TRACE(value);
+        CDmsAngle angle;
+        angle.m_nDegrees = 7;
+        angle.m_dValue = value;
+        EXPECT_FALSE(angle.SplitDegrees());
+        EXPECT_EQ(angle.m_nDegrees, 7);
+        CHmsTime time;
+        time.m_nHours = 7;
+        time.m_dHours = value;
+        EXPECT_FALSE(time.SplitHours());
+        EXPECT_EQ(time.m_nHours, 7);
+    }
+    CRasiLongitude longitude;
+    longitude.m_nSign = 7;
+    longitude.m_dLongitude = NAN;
+    EXPECT_FALSE(longitude.SplitLongitude());
+    EXPECT_EQ(longitude.m_nSign, 7);
+
+    CDmsAngle largest;
+    largest.m_dValue = -2147483646.5;
+    EXPECT_TRUE(largest.SplitDegrees());
+    EXPECT_EQ(largest.m_nDegrees, 2147483646);
+    EXPECT_EQ(largest.m_nMinutes, 30);
+    EXPECT_TRUE(Longitude(1e300).m_dLongitude < 360.0); // any finite longitude reduces
 }
 
 TEST(LocalDateTime, ChangeZoneAcrossTheDateLine) {
