@@ -2,6 +2,7 @@
 #include "core/chart_core.h"
 
 #include <cmath>
+#include <cstdio>
 #include <swephexp.h>
 
 #include "core/calc_options.h"
@@ -42,6 +43,12 @@ bool IsInPushkaraNavamsa(double longitude) {
 }
 
 CalcStatus CChartCore::CalcPlanets() {
+    if (!(m_dAltitude >= kMinAltitude && m_dAltitude <= kMaxAltitude)) {
+        char text[160];
+        std::snprintf(text, sizeof text, "The altitude %g m lies outside %g to %g m.", m_dAltitude,
+                      kMinAltitude, kMaxAltitude);
+        return CalcStatus::Failure(text);
+    }
     double jd = 0.0;
     // Body 0 first: it fills the house cusps before the planets.
     for (int body = 0; body < kEphemerisBodyCount; ++body) {
