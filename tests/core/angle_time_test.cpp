@@ -143,28 +143,31 @@ TEST(RasiLongitude, SplitLeavesTheRetrogradeFlag) {
     EXPECT_EQ(r.m_bRetrograde, 1);
 }
 
+namespace {
+
+// That a split refuses `value` in the decimal field and leaves the whole-units field as it was.
+template <class Record>
+void ExpectRefused(int Record::*whole, double Record::*decimal, bool (Record::*split)(), double value) {
+    Record record;
+    record.*whole = 7;
+    record.*decimal = value;
+    EXPECT_FALSE((record.*split)());
+    EXPECT_EQ(record.*whole, 7);
+}
+
+} // namespace
+
 // Whole units go into int fields: a value too large for them, or not a number, is refused and the
 // fields keep what they held (a converted 1e300 once left every body of a chart at -0.0 degrees).
 TEST(Splits, RefuseValuesTheirFieldsCannotHold) {
     const double kRefused[] = {1e300, -1e300, 2147483647.0, -2147483648.0, INFINITY, -INFINITY, NAN};
     for (const double value : kRefused) {
         SCOPED_TRACE(value);
-        CDmsAngle angle;
-        angle.m_nDegrees = 7;
-        angle.m_dValue = value;
-        EXPECT_FALSE(angle.SplitDegrees());
-        EXPECT_EQ(angle.m_nDegrees, 7);
-        CHmsTime time;
-        time.m_nHours = 7;
-        time.m_dHours = value;
-        EXPECT_FALSE(time.SplitHours());
-        EXPECT_EQ(time.m_nHours, 7);
+        ExpectRefused(&CDmsAngle::m_nDegrees, &CDmsAngle::m_dValue, &CDmsAngle::SplitDegrees, value);
+        ExpectRefused(&CHmsTime::m_nHours, &CHmsTime::m_dHours, &CHmsTime::SplitHours, value);
     }
-    CRasiLongitude longitude;
-    longitude.m_nSign = 7;
-    longitude.m_dLongitude = NAN;
-    EXPECT_FALSE(longitude.SplitLongitude());
-    EXPECT_EQ(longitude.m_nSign, 7);
+    ExpectRefused(&CRasiLongitude::m_nSign, &CRasiLongitude::m_dLongitude, &CRasiLongitude::SplitLongitude,
+                  NAN);
 
     CDmsAngle largest;
     largest.m_dValue = -2147483646.5;
