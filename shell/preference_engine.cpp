@@ -143,11 +143,13 @@ bool ApplyValue(const PreferenceKey& key, std::string_view text) {
                 return true;
             },
             [&](const SizeBinding& b) {
-                int cx = 0;
-                std::string_view cy;
-                if (!SplitIndexed(text, cx, cy)) return false;
+                int cx = 0, cy = 0;
+                std::string_view second;
+                if (!SplitIndexed(text, cx, second) || !ParsePreferenceInt(second, cy) ||
+                    !InRange(cx, b.valid) || !InRange(cy, b.valid))
+                    return false;
                 *b.cx = cx;
-                *b.cy = ReadInt(cy, 0, {});
+                *b.cy = cy;
                 return true;
             },
         },
@@ -250,7 +252,7 @@ int ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys) {
     std::unordered_map<std::string_view, const PreferenceKey*> byName;
     for (const auto& key : keys) byName.emplace(key.key, &key);
 
-    int applied = 0;
+    int known = 0;
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -259,12 +261,11 @@ int ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys) {
         if (equals == std::string::npos) continue;
         const auto found = byName.find(std::string_view(line).substr(0, equals));
         if (found == byName.end()) continue;
+        ++known;
         const PreferenceKey& key = *found->second;
-        if (!ApplyValue(key, std::string_view(line).substr(equals + 1))) continue;
-        ++applied;
-        if (key.afterRead) key.afterRead();
+        if (ApplyValue(key, std::string_view(line).substr(equals + 1)) && key.afterRead) key.afterRead();
     }
-    return applied;
+    return known;
 }
 
 std::string FormatPreferences(std::span<const PreferenceKey> keys,

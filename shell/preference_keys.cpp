@@ -111,7 +111,8 @@ public:
         Add(g_colorIniKeys[n], ColorBinding{&g_savedColors[n], &g_colors[n], g_defaultColors[n]});
     }
     void Size(WindowSizeRecord& record) {
-        Add(record.name, SizeBinding{&record.cx, &record.cy}, [] { g_bWindowSizesSaved = true; });
+        Add(record.name, SizeBinding{&record.cx, &record.cy, kScreenCoordinates},
+            [] { g_bWindowSizesSaved = true; });
     }
 
     std::vector<PreferenceKey> keys;

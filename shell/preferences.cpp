@@ -62,9 +62,9 @@ PreferenceFileRead ReadPreferencesFile(const std::string& path) {
     CopyAyanamsaPrefs(g_ayanamsaSettings, entered);
     g_ayanamsaSettings.m_correction = entered;
     std::istringstream lines(file.text);
-    const int keysRead = ReadPreferenceLines(lines, PreferenceKeys());
+    const int keyLines = ReadPreferenceLines(lines, PreferenceKeys());
     ApplyEphemerisFolderFacts();
-    if (keysRead == 0 && !file.text.empty()) return {PreferenceFileState::kHoldsNoKey, {}};
+    if (keyLines == 0 && !file.text.empty()) return {PreferenceFileState::kHoldsNoKey, {}};
     return {};
 }
 

@@ -226,6 +226,8 @@ TEST_F(PreferenceFile, EveryNumberOutsideItsRangeTakesTheDefault) {
                  std::holds_alternative<DoubleAccessorBinding>(b) ||
                  std::holds_alternative<DoubleListBinding>(b))
             values = {"1e300", "-1e300"};
+        else if (std::holds_alternative<SizeBinding>(b))
+            values = {"-2147483648 0", "0 2147483647"};
         for (const auto& value : values) {
             SCOPED_TRACE(key.key + "=" + value);
             ReadText(key.key + "=" + (indexed ? "0 " : "") + value + "\n");
