@@ -213,7 +213,7 @@ TEST_F(PreferenceFile, ReadingRulesOnTheRealKeys) {
 // saved file is the file of defaults again (a correction of 1e300 once put every body at -0.0 degrees
 // and was saved back).
 TEST_F(PreferenceFile, EveryNumberOutsideItsRangeTakesTheDefault) {
-    const std::string defaults = Save("defaults.ini");
+    const std::string defaults = FormatCurrent();
     for (const auto& key : PreferenceKeys()) {
         const auto& b = key.binding;
         const bool indexed =
@@ -230,8 +230,9 @@ TEST_F(PreferenceFile, EveryNumberOutsideItsRangeTakesTheDefault) {
             values = {"-2147483648 0", "0 2147483647"};
         for (const auto& value : values) {
             SCOPED_TRACE(key.key + "=" + value);
-            ReadText(key.key + "=" + (indexed ? "0 " : "") + value + "\n");
-            EXPECT_EQ(Save(), defaults);
+            std::istringstream line(key.key + "=" + (indexed ? "0 " : "") + value + "\n");
+            ReadPreferenceLines(line, PreferenceKeys());
+            EXPECT_EQ(FormatCurrent(), defaults);
         }
     }
     EXPECT_EQ(g_ayanamsaSettings.m_correction.m_nDegrees, 0);
