@@ -45,13 +45,9 @@ using RelationTable = std::array<std::array<int, kPlanetCount>, kPlanetCount>;
 extern const RelationTable g_nNaturalRelation;
 
 // Process-wide values the pipeline reads.
-extern int g_nBhavaReferenceBody; // body the houses are counted from (0 = lagna); set by the document
-extern bool g_bZoneOverride;      // the chart is shown in a zone other than its birth zone
-extern double g_dBirthZone;       // the birth zone, hours, positive west
-extern double g_dOverrideZone;    // the display zone while g_bZoneOverride is set, hours, positive west
-// Varga column (0-28) whose Moon sign the murti of the sign entries is counted from; the transit views
-// set it, 0 (D-1) otherwise.
-extern int g_nTransitRefVarga;
+extern bool g_bZoneOverride;   // the chart is shown in a zone other than its birth zone
+extern double g_dBirthZone;    // the birth zone, hours, positive west
+extern double g_dOverrideZone; // the display zone while g_bZoneOverride is set, hours, positive west
 
 class CChart;
 

@@ -4,8 +4,6 @@
 #include "core/chart_searches.h"
 #include "core/sign_arithmetic.h"
 
-int g_nTransitRefVarga = 0;
-
 namespace {
 
 // Murti by the house (1-12) of the Moon at the entry counted from the natal Moon: 0 gold, 1 silver,

@@ -43,7 +43,7 @@ TEST(Ashtakavarga, BhinnaAndSarvaTotalsAreTheSameForEveryChartAndColumn) {
 }
 
 TEST(Ashtakavarga, SarvaWithTheLagnasBindusAdds49) {
-    ScopedOption eight(g_bEightAVInSAV, true);
+    const CScopedOption eight(g_bEightAVInSAV, true);
     CChart chart = SpreadChart(1);
     chart.m_ashtakavarga.Compute();
     EXPECT_EQ(Total(chart.m_ashtakavarga.m_sarva[0]), 386);
@@ -59,7 +59,7 @@ TEST(Ashtakavarga, EachDisputedPlaceMovesItsOwnersTotalByOne) {
     constexpr Case kCases[] = {{0, 2, -1}, {1, 2, +1}, {2, 2, -1}, {3, 2, +1}, {4, 6, -1}, {5, 6, +1}};
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.flag);
-        ScopedOption flag(g_abAshtakaVargaCalculation[c.flag], false);
+        const CScopedOption flag(g_abAshtakaVargaCalculation[c.flag], false);
         CChart chart = SpreadChart(2);
         chart.m_ashtakavarga.Compute();
         EXPECT_EQ(Total(chart.m_ashtakavarga.m_bhinna[0][c.owner]), kDefaultTotals[c.owner] + c.change);
@@ -156,7 +156,7 @@ TEST(Ashtakavarga, ReferenceShiftCountsTheLagnasBindusFromAnotherSign) {
 }
 
 TEST(Ashtakavarga, BhavaDrivenSarvaPutsEachOwnersOwnSignAtTheReference) {
-    ScopedOption bhavaDriven(g_bBhavaDrivenSarvaAshtakaVarga, true);
+    const CScopedOption bhavaDriven(g_bBhavaDrivenSarvaAshtakaVarga, true);
     CChart chart = SpreadChart(2);
     chart.m_ashtakavarga.m_referenceShift[0] = 3;
     chart.m_ashtakavarga.Compute();
@@ -172,7 +172,7 @@ TEST(Ashtakavarga, TheOtherDefinitionGivesTheBindusToTheContributor) {
     CChart chart = SpreadChart(1);
     chart.m_ashtakavarga.Compute();
     const auto byOwner = chart.m_ashtakavarga.m_bhinna[0];
-    ScopedOption definition(g_bAshtakaVargaDefinition, false);
+    const CScopedOption definition(g_bAshtakaVargaDefinition, false);
     chart.m_ashtakavarga.Compute();
     // Every owner's places now fall from its own sign: the total of a row is the number of places that
     // the table lists in its column.

@@ -74,20 +74,20 @@ TEST(Avasthas, KendraFromTheArudhaLagnaCountsWhenChosen) {
     PlaceInSign(chart, kArudhaLagna, kVirgo); // Gemini is a kendra from Virgo
     chart.m_avasthas.Compute();
     EXPECT_FALSE(chart.m_avasthas.PlanetStateInGroup(kKetu, 0));
-    ScopedOption swarudha(g_nSwarudhaInAmsaBala, 1);
+    const CScopedOption swarudha(g_nSwarudhaInAmsaBala, 1);
     // Of the spoilers on by default, Ketu would meet all but combustion here.
-    ScopedOption defeat(g_bDefeatBadInAmsaBala, false);
-    ScopedOption poorVimsopaka(g_bPoorVimsopakaBadInAmsaBala, false);
-    ScopedOption sayanadi(g_bSayanadiBadInAmsaBala, false);
-    ScopedOption noNeecha(g_bNeechaBadInAmsaBala, false);
+    const CScopedOption defeat(g_bDefeatBadInAmsaBala, false);
+    const CScopedOption poorVimsopaka(g_bPoorVimsopakaBadInAmsaBala, false);
+    const CScopedOption sayanadi(g_bSayanadiBadInAmsaBala, false);
+    const CScopedOption noNeecha(g_bNeechaBadInAmsaBala, false);
     EXPECT_TRUE(chart.m_avasthas.PlanetStateInGroup(kKetu, 0));
     {
         // Ketu is debilitated in Gemini: the option spoils the place found by the kendra rule.
-        ScopedOption neecha(g_bNeechaBadInAmsaBala, true);
+        const CScopedOption neecha(g_bNeechaBadInAmsaBala, true);
         EXPECT_FALSE(chart.m_avasthas.PlanetStateInGroup(kKetu, 0));
     }
     // A planet in its own sign keeps its place whatever spoils the kendra rule.
-    ScopedOption neecha(g_bDispositorNeechaBadInAmsaBala, true);
+    const CScopedOption neecha(g_bDispositorNeechaBadInAmsaBala, true);
     EXPECT_TRUE(chart.m_avasthas.PlanetStateInGroup(kSun, 0));
 }
 
@@ -107,7 +107,7 @@ TEST(Avasthas, JagradadiAwakeInOwnOrExaltationSign) {
     PlaceInSign(chart, kSaturn, kLibra);    // exalted
     PlaceInSign(chart, kMercury, kScorpio); // Mars's sign: Mercury is neutral to Mars
     PlaceInSign(chart, kMars, kGemini);     // Mercury's sign: Mars is Mercury's enemy
-    ScopedOption compound(g_bUseCompundRelationshipInAvasthas, false);
+    const CScopedOption compound(g_bUseCompundRelationshipInAvasthas, false);
     chart.ComputeRelationships();
     chart.m_avasthas.Compute();
     const PlanetInts& state = chart.m_avasthas.m_baladi.m_nJagradadi;
