@@ -7,11 +7,10 @@ class CYogaList {
 public:
     virtual ~CYogaList() = default;
 
-    // Replaces the list with the yogas of `category` (0 all, 1-10 one category) that hold in
-    // m_pChart's varga column m_nVarga; m_pChart must be set.
-    void FindAllYogas(int category);
+    // Replaces the list with the yogas of `category` (0 all, 1-10 one category) that hold in the chart's
+    // varga column m_nVarga.
+    void FindAllYogas(const CChart& chart, int category);
 
-    CChart* m_pChart = nullptr; // the chart analysed; not owned (set by the chart before each run)
-    int m_nVarga = 0;           // varga column 0-28 the yogas are looked for in
-    int m_nCount = 0;           // records in use
+    int m_nVarga = 0; // varga column 0-28 the yogas are looked for in
+    int m_nCount = 0; // records in use
 };

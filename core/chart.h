@@ -66,20 +66,22 @@ private:
     std::array<std::unique_ptr<CChart>, kVargaColumnCount> m_child;
 };
 
-// Everything a chart derives from its birth data, in record order. Kept apart from the operations so
-// that a chart's copy is the member-wise copy of this record followed by re-pointing what named the
-// source chart (CChart's copy operations).
+// Everything a chart derives from its birth data, in record order. A chart's copy is the member-wise
+// copy: no member names the chart that holds it.
 struct CChartData {
     std::string m_strTitle;                               // empty at construction
     std::array<std::uint8_t, kBodyCount> m_nakshatra{};   // 0-26
     std::array<std::uint8_t, kBodyCount> m_nakshatra28{}; // 0-27, with Abhijit (ToNakshatra28)
     std::array<std::uint8_t, kBodyCount> m_pada{};        // 0-3 within the nakshatra
-    CVargaSignTable m_vargaSign;        // sign of each body in each column, with the D-150 halves and rulers
-    CChart* m_pNatalChart = nullptr;    // the root chart of this chart; the natal chart names itself
-    CChart* m_pAnalysisChart = nullptr; // the chart the analysis objects are bound to; normally itself
-    CVargaChildren m_pVargaChart;       // child chart of each column, owned; null until asked
-    double m_dStandardZone = 0.0;       // hours, positive west
-    double m_dDstZone = 0.0;            // hours, positive west
+    CVargaSignTable m_vargaSign; // sign of each body in each column, with the D-150 halves and rulers
+    // The root chart of this chart, and the chart the analysis objects are computed from (the natal
+    // chart in transit mode); null names the chart itself, so that a copy needs no re-pointing. Read
+    // through NatalChart() and AnalysisChart().
+    CChart* m_pNatalChart = nullptr;
+    CChart* m_pAnalysisChart = nullptr;
+    CVargaChildren m_pVargaChart; // child chart of each column, owned; null until asked
+    double m_dStandardZone = 0.0; // hours, positive west
+    double m_dDstZone = 0.0;      // hours, positive west
     std::uint8_t m_bDst = 0;
 
     // Birth-day frames: sunrise, noon, sunset, midnight, next sunrise; then the frame's ghati values.
@@ -148,9 +150,14 @@ struct CChartData {
 class CChart : public CChartCore, public CChartData {
 public:
     CChart();
-    CChart(const CChart& other);
-    CChart& operator=(const CChart& other);
+    CChart(const CChart& other) = default;
+    CChart& operator=(const CChart& other) = default;
     virtual ~CChart();
+
+    // The root chart and the chart the analysis is computed from: this chart unless the document set
+    // m_pNatalChart or m_pAnalysisChart.
+    const CChart& NatalChart() const { return m_pNatalChart ? *m_pNatalChart : *this; }
+    const CChart& AnalysisChart() const { return m_pAnalysisChart ? *m_pAnalysisChart : *this; }
 
     // --- The pipeline ----------------------------------------------------------------------------
     // ComputeAll(false).
@@ -338,9 +345,6 @@ public:
     int KaranaLord() const;
 
 private:
-    // After a copy from `source`: pointers that named the source name this chart.
-    void RepointFrom(const CChart& source);
-    void PointAnalysisAt(CChart* chart);
     void ComputeD1Column();
     void ApplyShift(); // every longitude + m_dShift, and the new D-1 signs
     void ApplyFixedLongitudes();
