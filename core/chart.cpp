@@ -6,10 +6,6 @@
 #include "core/angle_math.h"
 #include "core/sign_rules.h"
 
-bool g_bZoneOverride = false;
-double g_dBirthZone = 0.0;
-double g_dOverrideZone = 0.0;
-
 CVargaChildren::CVargaChildren() = default;
 CVargaChildren::~CVargaChildren() = default;
 

@@ -44,10 +44,8 @@ using RelationTable = std::array<std::array<int, kPlanetCount>, kPlanetCount>;
 // The natural (permanent) relationships: 0 self, 2 friend, 3 neutral, 4 enemy.
 extern const RelationTable g_nNaturalRelation;
 
-// Process-wide values the pipeline reads.
-extern bool g_bZoneOverride;   // the chart is shown in a zone other than its birth zone
-extern double g_dBirthZone;    // the birth zone, hours, positive west
-extern double g_dOverrideZone; // the display zone while g_bZoneOverride is set, hours, positive west
+// The zone override the pipeline reads (g_bZoneOverride, g_dBirthZone, g_dOverrideZone) is an option of
+// option_table.h.
 
 class CChart;
 
@@ -145,6 +143,10 @@ struct CChartData {
     double m_dShift = 0.0; // degrees
     std::array<std::uint8_t, kBodyCount> m_bFixLongitude{};
     std::array<double, kBodyCount> m_dFixedLongitude{}; // degrees
+
+    // The outcome of the last ComputeAll, for views to tell a current chart from a failed one; empty
+    // until the chart is first calculated.
+    std::optional<CalcStatus> m_lastCalculation;
 };
 
 class CChart : public CChartCore, public CChartData {
@@ -345,6 +347,7 @@ public:
     int KaranaLord() const;
 
 private:
+    CalcStatus RunPipeline(bool bLagnaFromExtraPoint); // ComputeAll's steps
     void ComputeD1Column();
     void ApplyShift(); // every longitude + m_dShift, and the new D-1 signs
     void ApplyFixedLongitudes();

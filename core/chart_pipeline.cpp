@@ -9,6 +9,12 @@ CalcStatus CChart::Compute() {
 }
 
 CalcStatus CChart::ComputeAll(bool bLagnaFromExtraPoint) {
+    m_lastCalculation = RunPipeline(bLagnaFromExtraPoint);
+    return *m_lastCalculation;
+}
+
+// Each step runs once; the steps that read what a later step changes run again only when it changed.
+CalcStatus CChart::RunPipeline(bool bLagnaFromExtraPoint) {
     // Positions, houses and the birth day.
     ClearLongitudes();
     if (CalcStatus status = CalcPlanets(); !status.ok()) return status;
@@ -18,14 +24,10 @@ CalcStatus CChart::ComputeAll(bool bLagnaFromExtraPoint) {
     m_siderealTime.SplitHours();
     if (CalcStatus status = ComputeBhavas(bLagnaFromExtraPoint); !status.ok()) return status;
     if (CalcStatus status = ComputeSunriseSunset(); !status.ok()) return status;
-    // The day frames are measured on the birth zone's clock.
-    if (g_bZoneOverride) {
-        if (CalcStatus status = ChangeTimeZone(g_dBirthZone); !status.ok()) return status;
-    }
+    // The day frames are measured on the birth zone's clock. The instant stays, and so do the positions.
+    if (g_bZoneOverride) m_dateTime.ChangeZone(g_dBirthZone);
     ComputeTimeUpagrahas();
-    if (g_bZoneOverride) {
-        if (CalcStatus status = ChangeTimeZone(g_dOverrideZone); !status.ok()) return status;
-    }
+    if (g_bZoneOverride) m_dateTime.ChangeZone(g_dOverrideZone);
 
     // Computed bodies.
     ComputeSpecialLagnas();
@@ -47,9 +49,9 @@ CalcStatus CChart::ComputeAll(bool bLagnaFromExtraPoint) {
 
     // Varga signs and the tables read from them.
     ComputeD1Column();
+    // No varga rule reads the co-lord tables, and neither karakas nor varnadas read them: the tables
+    // are made once, from the finished varga signs.
     ComputeVargaSigns();
-    ComputeCoLordTables();
-    ComputeVargaSigns(); // again, now that the co-lord tables are current
     ComputeCharaKarakas();
     ComputeVarnadas();
     ComputeCoLordTables();
@@ -80,8 +82,11 @@ CalcStatus CChart::ComputeAll(bool bLagnaFromExtraPoint) {
         if (CalcStatus status = m_pVargaChart[c]->RefreshVargaChart(*this, c); !status.ok()) return status;
     }
     ComputeArudhas();
-    if (CalcStatus status = ComputeNakshatraPadas(); !status.ok()) return status;
-    ComputeStarLords();
+    // Arudhas from longitudes are the only step since the nakshatras that moves a body.
+    if (g_bLongitudeBasedBhavaArudhas) {
+        if (CalcStatus status = ComputeNakshatraPadas(); !status.ok()) return status;
+        ComputeStarLords();
+    }
     if (m_flags[1] && m_flags[2]) ApplyShift(); // the analysis above saw the unshifted chart
     return {};
 }

@@ -224,5 +224,8 @@
     ROW(Core, Unsaved, Int, int, g_nD81Variant, 0, nullptr) /* set for the session by the chart view */ \
     ROW(Core, Unsaved, Int, int, g_nBhavaReferenceBody, 0, nullptr) /* body the houses count from, 0 lagna */ \
     ROW(Core, Unsaved, Int, int, g_nTransitRefVarga, 0, nullptr) /* column of the Moon the murtis count from */ \
+    ROW(Core, Unsaved, Flag, bool, g_bZoneOverride, false, nullptr) /* the chart is shown in another zone than its birth zone */ \
+    ROW(Core, Unsaved, Double, double, g_dBirthZone, 0.0, nullptr) /* hours, positive west */ \
+    ROW(Core, Unsaved, Double, double, g_dOverrideZone, 0.0, nullptr) /* the zone shown while g_bZoneOverride, hours, positive west */ \
     ROW(Core, Unsaved, Int, int, g_nTithiPraveshaKind, kPraveshaTithi, nullptr) /* the Tithi Pravesha pane's choice */
 // clang-format on
