@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "core/angle_time.h"
+#include "core/default_air.h"
 
 // Dasa codes 0-74 index every per-dasa array; the nakshatra dasas are codes 0-24.
 constexpr int kDasaCodeCount = 75;

@@ -72,7 +72,6 @@ CalcStatus CChart::RunPipeline(bool bLagnaFromExtraPoint) {
     const CChart& analysed = AnalysisChart();
     m_ashtakavarga.Compute(analysed);
     m_shadbala.Compute(analysed);
-    m_yogaList.FindAllYogas(analysed, 0);
     m_avasthas.Compute(analysed);
 
     if (CalcStatus status = FindSignEntryTimes(); !status.ok()) return status;
@@ -82,6 +81,8 @@ CalcStatus CChart::RunPipeline(bool bLagnaFromExtraPoint) {
         if (CalcStatus status = m_pVargaChart[c]->RefreshVargaChart(*this, c); !status.ok()) return status;
     }
     ComputeArudhas();
+    // The yoga testers read the arudha lagna and the bhagyapada: not before they are current.
+    m_yogaList.FindAllYogas(analysed, kYogaAll);
     // Arudhas from longitudes are the only step since the nakshatras that moves a body.
     if (g_bLongitudeBasedBhavaArudhas) {
         if (CalcStatus status = ComputeNakshatraPadas(); !status.ok()) return status;

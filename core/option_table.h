@@ -218,8 +218,8 @@
     ROW(Core, CurrentState, Int, int, g_nDmDnChartDn, 1, "DmDnChartDn", Ints(0, 19)) /* the division applied to it, column 0-19 */ \
     ROW(Shell, Address, Text, std::string, g_strJyotishiAddress, kDefaultJyotishiAddress, "JyotishiAddress", TextForm::kLineBreaksAsMarker) \
     ROW(Core, Unsaved, Int, int, g_nCalendarFlag, 1, nullptr) /* 1 Gregorian, 0 Julian calendar */ \
-    ROW(Core, Unsaved, Double, double, g_dDefaultPressure, 0.0, nullptr) /* mbar: a new chart's air pressure */ \
-    ROW(Core, Unsaved, Double, double, g_dDefaultTemperature, 0.0, nullptr) /* degrees C */ \
+    ROW(Core, Unsaved, Double, double, g_dDefaultPressure, kDefaultAirPressure, nullptr) /* mbar: a new chart's air pressure */ \
+    ROW(Core, Unsaved, Double, double, g_dDefaultTemperature, kDefaultAirTemperature, nullptr) /* degrees C */ \
     ROW(Core, Unsaved, Int, int, g_nDefaultGender, 0, nullptr) \
     ROW(Core, Unsaved, Int, int, g_nD81Variant, 0, nullptr) /* set for the session by the chart view */ \
     ROW(Core, Unsaved, Int, int, g_nBhavaReferenceBody, 0, nullptr) /* body the houses count from, 0 lagna */ \

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(ScopedOption, GivesTheValueBackOnEveryWayOut) {
+TEST(CScopedOption, GivesTheValueBackOnEveryWayOut) {
     const int before = g_nSiddhanta;
     {
         const CScopedOption traditional(g_nSiddhanta, 1);
