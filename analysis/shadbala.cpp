@@ -9,9 +9,8 @@
 #include "core/angle_math.h"
 #include "core/chart.h"
 #include "core/drishti.h"
+#include "core/julian_day.h"
 #include "core/sign_arithmetic.h"
-
-#include <swephexp.h>
 
 namespace {
 
@@ -56,7 +55,8 @@ constexpr std::array<double, kShadbalaPlanets> kRequiredRupas = {5, 6, 5, 7, 6.5
 
 // Days from 1 January 1900 to a date, both Gregorian; negative before it.
 double DaysSince1900(int year, int month, int day) {
-    return swe_julday(year, month, day, 0.0, SE_GREG_CAL) - swe_julday(1900, 1, 1, 0.0, SE_GREG_CAL);
+    return JulianDay(year, month, day, 0.0, kGregorianCalendar) -
+           JulianDay(1900, 1, 1, 0.0, kGregorianCalendar);
 }
 
 double Packed(const CHmsTime& time) {

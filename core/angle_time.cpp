@@ -3,9 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include <swephexp.h>
-
 #include "core/calc_options.h"
+#include "core/julian_day.h"
 
 namespace {
 
@@ -184,8 +183,7 @@ void CLocalDateTime::ChangeZone(double newZone) {
     const double localHours = m_time.m_dHours + m_zone.m_dHours - newZone;
     m_zone.m_dHours = newZone;
     m_zone.SplitHours();
-    const double jd = swe_julday(m_nYear, m_nMonth, m_nDay, localHours, g_nCalendarFlag);
-    swe_revjul(jd, g_nCalendarFlag, &m_nYear, &m_nMonth, &m_nDay, &m_time.m_dHours);
+    CivilDateOf(JulianDay(m_nYear, m_nMonth, m_nDay, localHours), m_nYear, m_nMonth, m_nDay, m_time.m_dHours);
     m_time.SplitHours();
 }
 

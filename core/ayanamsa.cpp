@@ -8,6 +8,7 @@
 
 #include "core/calc_options.h"
 #include "core/ephemeris_flags.h"
+#include "core/julian_day.h"
 
 CAyanamsaSettings g_ayanamsaSettings;
 
@@ -110,7 +111,7 @@ CalcValue CalcStarCorrection(const StarAnchor& anchor, double jdUt, std::int32_t
     star.resize(std::max<std::size_t>(star.size() + 1, 2 * SE_MAX_STNAME + 1), '\0');
     double position[6] = {};
     char error[AS_MAXCH] = "";
-    if (swe_fixstar(star.data(), jdUt + swe_deltat(jdUt), flags, position, error) < 0) {
+    if (swe_fixstar(star.data(), EphemerisJulianDay(jdUt), flags, position, error) < 0) {
         return CalcValue::Failure("The star \"" + anchor.star +
                                   "\" of the ayanamsa cannot be computed: " + error);
     }

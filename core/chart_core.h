@@ -36,9 +36,6 @@ constexpr int kBodyCount = 105;         // slots of a chart; 105 also means "no 
 constexpr int kNoBody = 105;
 constexpr int kPerBodyValueCount = 10; // the per-body arrays hold bodies 1-9
 
-// The Julian day (UT) of the last moment whose 13 bodies were calculated by CalcPlanets and its kin.
-extern double g_dLastCalcJulianDay;
-
 // Ecliptic and equatorial coordinates of one body (CChartCore::CalcBodyTopo).
 struct CBodyCoordinates {
     CDmsAngle m_longitude;      // sidereal ecliptic longitude less the ayanamsa correction, degrees
@@ -64,7 +61,7 @@ public:
     // `full` nothing else is stored and Ketu (9) reads as the node itself, not the node + 180.
     CalcValue CalcBody(int body, double jdUt, std::uint8_t& retrograde, bool full);
     // Bodies 0-12 at the record's own moment, full: longitudes stored and split, retrograde flags,
-    // house cusps; sets g_dLastCalcJulianDay. Stops at the first body that cannot be computed.
+    // house cusps. Stops at the first body that cannot be computed.
     CalcStatus CalcPlanets();
     // Ecliptic and equatorial coordinates of body 1-8 (no star anchoring, no traditional model, Ketu
     // not turned); writes m_dAyanamsa.

@@ -7,6 +7,7 @@
 #include "core/calc_options.h"
 #include "core/chart_core.h"
 #include "core/ephemeris_flags.h"
+#include "core/julian_day.h"
 #include "core/surya_siddhanta.h"
 
 namespace {
@@ -105,7 +106,7 @@ CalcValue CChartCore::CalcEphemerisBody(int body, double jdUt, std::int32_t flag
                                         bool full, const MomentAyanamsa& moment) {
     double x[6];
     char error[AS_MAXCH] = "";
-    if (swe_calc(jdUt + swe_deltat(jdUt), EphemerisBody(body), flags, x, error) < 0) {
+    if (swe_calc(EphemerisJulianDay(jdUt), EphemerisBody(body), flags, x, error) < 0) {
         return {0.0, CalcFailure(error)};
     }
     if (g_bApparentRefraction && !g_bTruePositions) {
@@ -149,7 +150,7 @@ CalcStatus CChartCore::CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coo
     const CalcValue ayanamsa = GetAyanamsaValue(jdUt, g_ayanamsaSettings);
     if (!ayanamsa.ok()) return ayanamsa.status;
     m_dAyanamsa = ayanamsa.value;
-    const double jdEt = jdUt + swe_deltat(jdUt);
+    const double jdEt = EphemerisJulianDay(jdUt);
     double ecliptic[6], equatorial[6];
     char error[AS_MAXCH] = "";
     if (swe_calc(jdEt, EphemerisBody(body), flags, ecliptic, error) < 0 ||

@@ -86,7 +86,7 @@ TEST_F(ChartCoreTest, PositionsAgreeWithSwetest) {
             EXPECT_LT(Separation(chart.m_dHouseCusps[house - 1], c.cusps.at(house) + k), 0.001 * kArcsecond)
                 << "cusp " << house;
         }
-        EXPECT_NEAR(g_dLastCalcJulianDay, c.jd, 1e-8);
+        EXPECT_NEAR(chart.GetJulianDay(), c.jd, 1e-8);
     }
 }
 
