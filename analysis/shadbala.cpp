@@ -69,7 +69,7 @@ double Packed(const CHmsTime& time) {
 } // namespace
 
 double AyanaDeclination(double longitude) {
-    const double tropical = Normalize360(longitude + kAyanaAyanamsa);
+    const double tropical = Reduce360(longitude + kAyanaAyanamsa);
     double x = tropical > 180.0 ? 360.0 - tropical : tropical;
     if (x > 90.0) x = 180.0 - x;
     const int step = std::min(static_cast<int>(x / 15.0), 5);
@@ -158,7 +158,7 @@ void CShadbala::ComputeComponent() {
     bool influenced = false;
     for (int p = 0; p < kShadbalaPlanets; ++p) {
         if (p == kMercuryIndex) continue;
-        const double d = Normalize360(Longitude(kMercuryIndex) - Longitude(p));
+        const double d = Reduce360(Longitude(kMercuryIndex) - Longitude(p));
         if (d <= 15.0 || d >= 345.0 || (d >= 165.0 && d <= 195.0)) {
             sum += m_nNature[p];
             influenced = true;
@@ -231,7 +231,7 @@ void CShadbala::ComputeDigBala() {
 }
 
 void CShadbala::ComputeNatonnata() {
-    double x = Normalize360(m_inputs.m_dLongitude[kLagna] - Longitude(kSunIndex) + 90.0);
+    double x = Reduce360(m_inputs.m_dLongitude[kLagna] - Longitude(kSunIndex) + 90.0);
     x = std::min(x, 360.0 - x) / 3.0;
     for (int i = 0; i < kShadbalaPlanets; ++i) {
         // Day-strong planets grow towards noon, night-strong ones towards midnight; Mercury is always strong.
@@ -332,8 +332,8 @@ void CShadbala::ComputeCheshta() {
         {kSaturnIndex, meanSun, 236.74 + 5.0 + 0.033439 * D + 0.001 * Y},
     };
     for (const MeanPlaces& place : places) {
-        const double M = Normalize360(place.sighrocca);
-        const double S = Normalize360(place.meanLongitude);
+        const double M = Reduce360(place.sighrocca);
+        const double S = Reduce360(place.meanLongitude);
         Value(place.planet, kCheshtaBala) = AngleDistance(M, (S + Longitude(place.planet)) / 2.0) / 3.0;
     }
     for (int i = 0; i < kShadbalaPlanets; ++i)

@@ -48,7 +48,7 @@ CalcStatus CChart::ComputeNakshatraPadas() {
     const CalcValue offset = GetAyanamsa(); // non-zero only for Spica-based nakshatras in a tropical chart
     if (!offset.ok()) return offset.status;
     for (int b = 0; b < kBodyCount; ++b) {
-        const double x = Normalize360(m_bodies[b].m_dLongitude + offset.value);
+        const double x = Reduce360(m_bodies[b].m_dLongitude + offset.value);
         // The factors are the doubles one unit in the last place above 0.075 and 0.3, and one below
         // 40/3, so that a body on a boundary falls where the program has always put it.
         const int nakshatra = std::min(26, static_cast<int>(x * 0.07500000000000001));

@@ -101,8 +101,8 @@ TEST(SignRules, CountSigns) {
 }
 
 TEST(AngleMath, Arithmetic) {
-    EXPECT_DOUBLE_EQ(Normalize360(-30.0), 330.0);
-    EXPECT_DOUBLE_EQ(Normalize360(725.0), 5.0);
+    EXPECT_DOUBLE_EQ(Reduce360(-30.0), 330.0);
+    EXPECT_DOUBLE_EQ(Reduce360(725.0), 5.0);
     EXPECT_DOUBLE_EQ(AngleDiff(10.0, 350.0), 20.0);
     EXPECT_DOUBLE_EQ(AngleSum(350.0, 20.0), 10.0);
     EXPECT_DOUBLE_EQ(AngleDistance(350.0, 10.0), 20.0);
