@@ -18,7 +18,7 @@
 //
 // Two names of one value: the custom D-N record is g_nCustDivSettings (the dialog and the file also
 // call it g_bCustDivSettings, g_bsCustDivSettings and g_nsCustDivSettings); D-81's variant is
-// g_nD81Variant (the chart view's g_nD81Preference).
+// g_nD81Variant (the chart views call it g_nD81Preference).
 // clang-format off
 #define OPTION_TABLE(ROW) \
     ROW(Core, Calculation, Angle, CDmsAngle, g_defaultLongitude, SetAtStartUp(-(75 + 46 / 60.0 + 6 / 3600.0)), "DefaultLongitude", Doubles(-180, 180)) /* degrees, positive west */ \

@@ -1,5 +1,3 @@
 #include "core/varga_options.h"
 
-int& g_nD81Preference = g_nD81Variant;
-
 CustomDivisionSettings g_nCustDivSettings;

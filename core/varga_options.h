@@ -5,10 +5,6 @@
 // in varga_rules.h.
 #include "core/calc_options.h"
 
-// The chart view's name for D-81's variant, which has no preference key: the chart view's menu sets it
-// for the session.
-extern int& g_nD81Preference;
-
 // The user-defined D-N (varga column 23), set by the dialog "Custom Divisional Chart for Research".
 struct CustomDivisionSettings {
     int nCustDivN = 0;         // "CustDivSettings.nCustDivN": parts per sign, 1-300 when set
