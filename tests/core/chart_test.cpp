@@ -130,7 +130,6 @@ TEST_F(ChartTest, CompositeOfTheRasiIsTheChildChartOfItsDivision) {
         bool oneDegreeInD30;
     };
     const Case kCases[] = {{kD30Column, 0, false}, {kD9Column, 2, true}};
-    const int savedOuter = g_nDmDnChartDm, savedInner = g_nDmDnChartDn;
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.inner);
         g_nDmDnChartDm = kD1Column;
@@ -145,9 +144,6 @@ TEST_F(ChartTest, CompositeOfTheRasiIsTheChildChartOfItsDivision) {
         for (int b = 0; b < kBodyCount; ++b)
             EXPECT_NEAR(composite->m_bodies[b].m_dLongitude, division->m_bodies[b].m_dLongitude, 1e-9) << b;
     }
-    g_nDmDnChartDm = savedOuter;
-    g_nDmDnChartDn = savedInner;
-    g_bUse1DegInD30ForDivLong = true;
 }
 
 TEST_F(ChartTest, CopiesAreDeepAndAnalyseThemselves) {

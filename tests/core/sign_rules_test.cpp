@@ -9,6 +9,7 @@
 #include "core/calc_options.h"
 #include "core/chart_helpers.h"
 #include "core/drishti.h"
+#include "core/option_snapshot.h"
 #include "core/sign_rules.h"
 
 namespace {
@@ -154,13 +155,12 @@ TEST(Drishti, StrengthWithAndWithoutParasarasGrades) {
         {false, kJupiter, 130.0, 83.333333333333329}, // 20 + 30
         {true, kJupiter, 250.0, 75.0},                // 60 - 15
     };
-    const bool saved = g_bAspectEvalAsPerParasara;
+    const CScopedOptions saved;
     for (const Case& c : kCases) {
         g_bAspectEvalAsPerParasara = c.parasara;
         EXPECT_NEAR(DrishtiStrength(100.0 + c.d, 100.0, c.planet), c.expected, 1e-9)
             << c.planet << " at " << c.d << (c.parasara ? " Parasara" : "");
     }
-    g_bAspectEvalAsPerParasara = saved;
 }
 
 TEST(Drishti, AspectFractionTexts) {
