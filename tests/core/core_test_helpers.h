@@ -1,5 +1,7 @@
 #pragma once
 // Small helpers shared by the core tests.
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "core/angle_time.h"
@@ -47,6 +49,20 @@ Chart ChartAt(double jdUt, double longitudeEast, double latitude, double altitud
     chart.JulianDayToDate(jdUt, chart);
     return chart;
 }
+
+// Keeps copies of some globals outside the option table and puts them back when it goes (the options of
+// the table come back through CScopedOptions).
+template <class... T> class SavedGlobals {
+public:
+    explicit SavedGlobals(T&... globals) : m_globals(globals...), m_values(globals...) {}
+    ~SavedGlobals() { m_globals = m_values; }
+    SavedGlobals(const SavedGlobals&) = delete;
+    SavedGlobals& operator=(const SavedGlobals&) = delete;
+
+private:
+    std::tuple<T&...> m_globals;
+    std::tuple<T...> m_values;
+};
 
 // Each test starts under the given ayanamsa and gets back afterwards every option it changed.
 class CalcOptionsTest : public testing::Test {
