@@ -227,5 +227,6 @@
     ROW(Core, Unsaved, Flag, bool, g_bZoneOverride, false, nullptr) /* the chart is shown in another zone than its birth zone */ \
     ROW(Core, Unsaved, Double, double, g_dBirthZone, 0.0, nullptr) /* hours, positive west */ \
     ROW(Core, Unsaved, Double, double, g_dOverrideZone, 0.0, nullptr) /* the zone shown while g_bZoneOverride, hours, positive west */ \
+    ROW(Core, Unsaved, Flag, bool, g_bYogaListOnly, false, nullptr) /* the yogas view lists the catalogue instead of testing */ \
     ROW(Core, Unsaved, Int, int, g_nTithiPraveshaKind, kPraveshaTithi, nullptr) /* the Tithi Pravesha pane's choice */
 // clang-format on
