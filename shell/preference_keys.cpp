@@ -7,6 +7,7 @@
 #include "core/ayanamsa.h"
 #include "core/bodies_to_show.h"
 #include "core/calc_options.h"
+#include "core/chart.h"
 #include "core/chart_labels.h"
 #include "core/region_table.h"
 #include "core/varga_options.h"
@@ -27,6 +28,11 @@ constexpr IntRange kVargaColumns = {0, kVargaColumnCount - 1};
 constexpr IntRange kTimeStepUnits = {0, 6}; // "Sec" ... "Year"
 constexpr IntRange kYearKinds = {0, 7};
 constexpr DoubleRange kYearLengths = {1, 100000}; // days; a zero year would stall every dasa
+constexpr IntRange kOffOn = {0, 1};
+constexpr IntRange kBodies = {0, kBodyCount - 1};
+constexpr IntRange kDayFrames = {0, 2};                  // the sunrise, mean-time and zone-time days
+constexpr IntRange kChartStyles = {0, 4};                // 0, 1 South, 2 North, 3, 4 East Indian
+constexpr IntRange kScreenCoordinates = {-32768, 32767}; // pixels
 
 // A varga above D-60's column other than 25 is no amsa-ruler varga: D-9 instead.
 void NormaliseAmsaRulerVarga() {
@@ -50,7 +56,8 @@ void SetUserAyanamsaCorrection(double degrees) {
 class KeyTableBuilder {
 public:
     void Section(S section) { section_ = section; }
-    void Int(const char* key, int& value, int defaultValue, IntRange valid = {},
+    // Every number states the values it accepts; any other value read takes the default.
+    void Int(const char* key, int& value, int defaultValue, IntRange valid,
              std::function<void()> after = {}) {
         Add(key, IntBinding{&value, defaultValue, valid}, std::move(after));
     }
@@ -60,12 +67,13 @@ public:
     void IntFlag(const char* key, int& value, int defaultValue) {
         Add(key, IntFlagBinding{&value, defaultValue});
     }
-    void Double(const char* key, double& value, double defaultValue, DoubleRange valid = {}) {
+    void Double(const char* key, double& value, double defaultValue, DoubleRange valid) {
         Add(key, DoubleBinding{&value, defaultValue, valid});
     }
     // Saved as the user entered it: the Deva-datta shift kept inside the correction is added back.
-    void AyanamsaCorrection(const char* key, CAyanamsaSettings&, double defaultValue) {
-        Add(key, DoubleAccessorBinding{UserAyanamsaCorrection, SetUserAyanamsaCorrection, defaultValue});
+    void AyanamsaCorrection(const char* key, CAyanamsaSettings&, double defaultValue, DoubleRange valid) {
+        Add(key,
+            DoubleAccessorBinding{UserAyanamsaCorrection, SetUserAyanamsaCorrection, defaultValue, valid});
     }
     // Angles and zones are stored as decimals and split into their parts when set.
     void Angle(const char* key, CDmsAngle& angle, double defaultValue, DoubleRange valid) {
@@ -91,7 +99,7 @@ public:
     }
     template <size_t N>
     void IntList(const char* key, std::array<int, N>& values, const std::array<int, N>& defaults,
-                 IntRange valid = {}) {
+                 IntRange valid) {
         Add(key, IntListBinding{values, std::vector<int>(defaults.begin(), defaults.end()), valid});
     }
     template <size_t N>
@@ -107,7 +115,8 @@ public:
         Add(g_colorIniKeys[n], ColorBinding{&g_savedColors[n], &g_colors[n], g_defaultColors[n]});
     }
     void Size(WindowSizeRecord& record) {
-        Add(record.name, SizeBinding{&record.cx, &record.cy}, [] { g_bWindowSizesSaved = true; });
+        Add(record.name, SizeBinding{&record.cx, &record.cy, kScreenCoordinates},
+            [] { g_bWindowSizesSaved = true; });
     }
 
     std::vector<PreferenceKey> keys;
@@ -137,7 +146,7 @@ std::vector<PreferenceKey> BuildKeys() {
     OPTION_TABLE(BIND_OPTION)
     b.Section(S::kBodiesToShow);
     for (int i = 0; i < kBodyTypeCount; ++i)
-        b.Int(g_bodyTypeNames[i], g_bodyTypeShown[i], g_bodyTypeDefaults[i]);
+        b.Int(g_bodyTypeNames[i], g_bodyTypeShown[i], g_bodyTypeDefaults[i], kOffOn);
     for (int i = 0; i < kShowInChartsCount; ++i)
         b.Flag(g_showInChartsKeys[i], g_bShowInCharts[i], g_showInChartsDefaults[i] != 0);
     b.Section(S::kColors);
