@@ -1,0 +1,18 @@
+#pragma once
+// Where the chart views find their charts: the natal chart, the current (mode) chart and the mode.
+// The document fills it; until a document is in place the views draw nothing.
+#include <functional>
+
+class CChart;
+
+struct ChartSource {
+    std::function<CChart*()> natal;
+    std::function<CChart*()> current;
+    std::function<int()> mode; // 0 natal, 1 Tajaka ... 6 prasna
+};
+extern ChartSource g_chartSource;
+
+// The chart a pane shows: the natal chart when the pane's display mode is "natal chart only", else the
+// current chart; null while there is none.
+CChart* ChartOfPane(int pane);
+int CurrentMode();

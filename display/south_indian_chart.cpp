@@ -1,0 +1,167 @@
+// South Indian charts: the signs at fixed places of a 4 x 4 frame, the caption in the middle 2 x 2 block.
+#include "core/body_names.h"
+#include "core/chart.h"
+#include "display/chart_captions.h"
+#include "display/chart_cells.h"
+#include "display/chart_colors.h"
+#include "display/chart_figure.h"
+#include "display/chart_renderers.h"
+#include "display/drawing_factors.h"
+#include "display/sign_labels.h"
+
+namespace {
+
+// Label slots of a cell: a 3 x 3 grid in its upper part, then a band of 4 x 3 small slots below
+// (row -1 overlaps the grid's last row). (column, row) in slot order.
+constexpr Point kGridOrder[9] = {{1, 1}, {0, 0}, {2, 0}, {0, 2}, {1, 0}, {0, 1}, {2, 1}, {1, 2}, {2, 2}};
+constexpr Point kBandOrder[12] = {{3, 1}, {1, 1}, {3, 0}, {1, 0}, {3, -1}, {1, -1},
+                                  {2, 1}, {0, 1}, {2, 0}, {0, 0}, {2, -1}, {0, -1}};
+
+// Offsets of the two-chart forms' half cells, in quarter cells, by sign: the inner chart toward the
+// frame's centre, the outer toward its edge. Columns of the mirrored style are 2 - those of the regular.
+constexpr int kInnerA[12] = {1, 1, 0, 0, 0, 0, 1, 1, 2, 2, 2, 2};
+constexpr int kInnerC[12] = {2, 2, 2, 1, 1, 0, 0, 0, 0, 1, 1, 2};
+
+// The label area of a cell: origin, grid height and slot sizes.
+struct SouthLabelArea {
+    int x;
+    int y;
+    int gridH;
+    int gridSlotW;
+    int bandSlotW;
+    int bandH;
+};
+
+CellSlots SouthSlots(const SouthLabelArea& a, bool twoChart) {
+    CellSlots slots;
+    slots.main = [a](int n) {
+        const Point p = kGridOrder[n % 9];
+        return LabelSlot{a.x + p.x * a.gridSlotW, a.y + p.y * (a.gridH / 3), a.gridSlotW, a.gridH / 3};
+    };
+    // A thirteenth band label wraps to the first slot, as the grid does after nine.
+    slots.small = [a](int n) {
+        const Point p = kBandOrder[n % 12];
+        return LabelSlot{a.x + p.x * a.bandSlotW, a.y + a.gridH + p.y * a.bandH, a.bandSlotW, a.bandH};
+    };
+    slots.twoChart = twoChart;
+    return slots;
+}
+
+void FillHighlight(DrawSurface& surface, const CPolygonRegion& region, bool from, bool to) {
+    if (from) region.Fill(surface, ColorOf(kColorChartViewSelectedRasi));
+    if (to) region.Fill(surface, ColorOf(kColorChartViewHighlightedRasi));
+}
+
+void SetCellRegion(CPolygonRegion& region, const Rect& cell) {
+    region.SetPoints(
+        {{cell.left, cell.top}, {cell.right, cell.top}, {cell.right, cell.bottom}, {cell.left, cell.bottom}});
+}
+
+// The centre block of a single chart: title, varga name and label, and the body-view notes.
+void DrawSouthCentre(DrawSurface& surface, const Rect& r, int varga, const CChart& chart, int pane) {
+    const int cW = r.Width() / 4;
+    const int cH = r.Height() / 4;
+    DrawChartText(surface, chart.m_strTitle,
+                  Rect{r.left + cW, r.top + cH, r.left + 3 * cW, r.top + 3 * cH / 2}, kCentredLine,
+                  FontA(1.1, 1.1, 1.0));
+    if (varga == 0) {
+        DrawChartText(surface, ChartVargaName(0), Rect{r.left + cW, r.top + cH, r.right - cW, r.bottom - cH},
+                      kCentredLine, VargaNameFont(1.4, 1.4, 1.4));
+    } else {
+        DrawChartText(surface, ChartVargaName(varga),
+                      Rect{r.left + cW, r.top + 3 * cH / 2, r.right - cW, r.top + 2 * cH}, kCentredLine,
+                      VargaNameFont(1.3, 1.3, 1.3));
+        DrawChartText(surface, VargaLabel(varga),
+                      Rect{r.left + cW, r.top + 2 * cH, r.right - cW, r.bottom - cH}, kTextCenter,
+                      FontA(1.2, 1.2, 1.2));
+    }
+    const Rect lower{r.left + cW, r.top + 2 * cH, r.right - cW, r.bottom - cH};
+    const ColorRef noteColor = ColorOf(kColorChartViewGrahaArudhaTitle);
+    if (g_bPaneBhavaFromBody[pane]) {
+        DrawChartText(surface, std::string("Bhava from ") + g_pszPlanetNamesAlt[g_nPaneBhavaBody[pane]],
+                      lower, kCentredLine, FontA(1.1, 1.1, 1.1), noteColor);
+    }
+    if (g_nPaneBodyView[pane] == kGrahaArudhaView || g_nPaneBodyView[pane] == kDualGrahaArudhaView)
+        DrawChartText(surface, "Arudhas of Planets", lower, kCentredLine, FontA(1.1, 1.1, 1.1), noteColor);
+}
+
+// The centre of a two-chart form: the outer pass writes the upper half, the inner pass the lower.
+void DrawMixedSouthCentre(DrawSurface& surface, const Rect& r, int varga, const CChart& chart, int pane) {
+    const int cW = r.Width() / 4;
+    const int cH = r.Height() / 4;
+    const bool outer = pane == kOuterPane;
+    const int captionTop = outer ? r.top + cH : r.top + 2 * cH;
+    const int nameTop = outer ? r.top + 5 * cH / 4 : r.top + 9 * cH / 4;
+    const int labelTop = outer ? r.top + 3 * cH / 2 : r.top + 5 * cH / 2;
+    const int labelBottom = outer ? r.top + 2 * cH : r.top + 3 * cH;
+    const std::string caption = (outer ? "Outer: " : "Inner: ") + chart.m_strTitle;
+    DrawChartText(surface, caption, Rect{r.left + cW, captionTop, r.left + 3 * cW, nameTop}, kCentredLine,
+                  FontA(1.3, 1.3, 1.0));
+    const double nameScale = varga <= 1 ? 1.4 : 1.3;
+    DrawChartText(surface, ChartVargaName(varga), Rect{r.left + cW, nameTop, r.right - cW, labelTop},
+                  kCentredLine, VargaNameFont(nameScale, nameScale, nameScale));
+    const Rect lower{r.left + cW, labelTop, r.right - cW, labelBottom};
+    if (varga > 1) DrawChartText(surface, VargaLabel(varga), lower, kTextCenter, FontA(1.2, 1.2, 1.2));
+    if (g_nPaneBodyView[pane] == kGrahaArudhaView || g_nPaneBodyView[pane] == kDualGrahaArudhaView) {
+        DrawChartText(surface, "Arudhas of Planets", lower, kCentredLine, FontA(1.1, 1.1, 1.1),
+                      ColorOf(kColorChartViewGrahaArudhaTitle));
+    }
+}
+
+} // namespace
+
+void DrawSouthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect, int varga,
+                          const CChart& chart, int pane, bool regular, bool screen) {
+    if (screen && !g_bPrinting) surface.FillRect(rect, ColorOf(kColorChartViewCartBackground));
+    state.bodyLabelRect[pane].fill(Rect{});
+    const int cellW = rect.Width() / 4;
+    const int cellH = rect.Height() / 4;
+    const int gridH = 5 * cellH / 9;
+    const SignLabelTarget target{surface, state, chart, varga, pane};
+    for (int sign = 0; sign < 12; ++sign) {
+        const Rect cell = SouthSignCell(rect, sign, regular);
+        CPolygonRegion& region = state.Region(pane, sign);
+        SetCellRegion(region, cell);
+        FillHighlight(surface, region, state.rasiHighlightFrom[pane][sign],
+                      state.rasiHighlightTo[pane][sign]);
+        const SouthLabelArea area{cell.left, cell.top, gridH, cellW / 3, cellW / 4, (cellH - gridH) / 2};
+        DrawSignLabels(target, sign, SouthSlots(area, false));
+    }
+    DrawSouthCentre(surface, rect, varga, chart, pane);
+    DrawChartFigure(regular ? kSouthFigure : kSouthMirrorFigure, surface, rect.left, rect.top, rect.right,
+                    rect.bottom, cellW, cellH, true, ColorOf(kColorChartViewChartLine));
+}
+
+void DrawMixedSouthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect, int varga,
+                               const CChart& chart, int pane, bool regular) {
+    const int cellW = rect.Width() / 4;
+    const int cellH = rect.Height() / 4;
+    const int gridH = 5 * cellH / 18;
+    const bool inner = pane == kInnerPane;
+    state.bodyLabelRect[pane].fill(Rect{});
+    const SignLabelTarget target{surface, state, chart, varga, pane};
+    for (int sign = 0; sign < 12; ++sign) {
+        const Rect cell = SouthSignCell(rect, sign, regular);
+        CPolygonRegion& region = state.Region(pane, sign);
+        SetCellRegion(region, cell);
+        if (inner) {
+            FillHighlight(surface, region,
+                          state.rasiHighlightFrom[kInnerPane][sign] ||
+                              state.rasiHighlightFrom[kOuterPane][sign],
+                          state.rasiHighlightTo[kInnerPane][sign] || state.rasiHighlightTo[kOuterPane][sign]);
+        }
+        // The outer chart's half cell lies opposite the inner one's: 2 - the inner offsets.
+        const int innerA = regular ? kInnerA[sign] : 2 - kInnerA[sign];
+        const int a = inner ? innerA : 2 - innerA;
+        const int c = inner ? kInnerC[sign] : 2 - kInnerC[sign];
+        const SouthLabelArea area{
+            cell.left + a * cellW / 4, cell.top + c * cellH / 4, gridH, cellW / 6, cellW / 8,
+            (cellH / 2 - gridH) / 2};
+        DrawSignLabels(target, sign, SouthSlots(area, true));
+    }
+    DrawMixedSouthCentre(surface, rect, varga, chart, pane);
+    if (!inner) {
+        DrawChartFigure(regular ? kSouthFigure : kSouthMirrorFigure, surface, rect.left, rect.top, rect.right,
+                        rect.bottom, cellW, cellH, true, ColorOf(kColorChartViewChartLine));
+    }
+}
