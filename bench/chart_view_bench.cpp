@@ -42,6 +42,7 @@ void BM_DrawManyVargas(benchmark::State& state) {
     g_chartSource.current = [] { return &BenchChart(); };
     CChartView view;
     view.resize(1366, 700);
+    view.show(); // lays the viewport out at the window's size
     view.OnInitialUpdate();
     ImageSurface image(Size{1366, 700});
     for (auto _ : state) view.OnDraw(image.Surface());

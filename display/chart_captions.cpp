@@ -9,10 +9,19 @@
 void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& rect, std::uint32_t format,
                    const FontSpec& font, ColorRef color) {
     TextStyle style;
-    style.SetBox(rect);
     style.format = format;
     style.font = font;
     style.color = color;
+    // A centred text stays within its rectangle: a long varga name is drawn smaller, not across the cells.
+    if ((format & kTextCenter) && !(format & kTextNoClip) && rect.Width() > 0) {
+        style.SetBox(rect);
+        const int width = MeasureStyledText(surface, text, style) - rect.left;
+        if (width > rect.Width()) {
+            const double factor = static_cast<double>(rect.Width()) / width;
+            ScaleFontFields(style.font, factor, factor, 1.0);
+        }
+    }
+    style.SetBox(rect);
     DrawStyledText(surface, text, style);
 }
 
