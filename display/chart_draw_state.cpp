@@ -45,3 +45,14 @@ void ChartDrawState::ClearHighlights() {
 bool ChartDrawState::ShowsRelations() const {
     return std::any_of(paneRelations.begin(), paneRelations.end(), [](std::uint8_t on) { return on != 0; });
 }
+
+void FillRasiHighlight(DrawSurface& surface, const ChartDrawState& state, const CPolygonRegion& region,
+                       int pane, int sign) {
+    if (pane == kOuterPane) return;
+    const bool inner = pane == kInnerPane;
+    const auto marked = [&](const auto& marks) {
+        return marks[pane][sign] || (inner && marks[kOuterPane][sign]);
+    };
+    if (marked(state.rasiHighlightFrom)) region.Fill(surface, ColorOf(kColorChartViewSelectedRasi));
+    if (marked(state.rasiHighlightTo)) region.Fill(surface, ColorOf(kColorChartViewHighlightedRasi));
+}

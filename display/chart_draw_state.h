@@ -36,3 +36,9 @@ struct ChartDrawState {
     void ClearHighlights();
     bool ShowsRelations() const;
 };
+
+// Fills a marked sign's cell: the source sign of a highlight in the selection colour, then a highlighted
+// sign in the highlight colour over it. The mixed view's inner pass fills for both of its charts and
+// its outer pass fills nothing, so the fill lies under both charts' labels.
+void FillRasiHighlight(DrawSurface& surface, const ChartDrawState& state, const CPolygonRegion& region,
+                       int pane, int sign);

@@ -13,3 +13,7 @@ CChart* ChartOfPane(int pane) {
 int CurrentMode() {
     return g_chartSource.mode ? g_chartSource.mode() : 0;
 }
+
+void RecalculateCharts() {
+    if (g_chartSource.recalculate) g_chartSource.recalculate();
+}

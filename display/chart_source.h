@@ -8,7 +8,8 @@ class CChart;
 struct ChartSource {
     std::function<CChart*()> natal;
     std::function<CChart*()> current;
-    std::function<int()> mode; // 0 natal, 1 Tajaka ... 6 prasna
+    std::function<int()> mode;         // 0 natal, 1 Tajaka ... 6 prasna
+    std::function<void()> recalculate; // recompute the charts after an option changed; updates the views
 };
 extern ChartSource g_chartSource;
 
@@ -16,3 +17,5 @@ extern ChartSource g_chartSource;
 // current chart; null while there is none.
 CChart* ChartOfPane(int pane);
 int CurrentMode();
+// The document's full recalculation; nothing while no document is in place.
+void RecalculateCharts();

@@ -1,6 +1,7 @@
 // The chart view's context menu and its commands: varga, body view, display mode, highlights,
 // relationships and the marana karaka sthana query of the pane under the last right click.
 #include <QMenu>
+#include <cctype>
 #include <string>
 
 #include "analysis/dignity_tables.h"
@@ -14,6 +15,7 @@
 #include "display/chart_view.h"
 #include "display/chart_vocabulary.h"
 #include "display/sign_change_search.h"
+#include "display/varga_variants.h"
 #include "platform/message_box.h"
 #include "shell/pane_state.h"
 
@@ -94,6 +96,29 @@ std::string VargaEntryText(int column) {
     return g_vargaNames[column] + " (" + VargaLabel(column) + ")";
 }
 
+const VargaVariantChoice* VariantChoiceOf(int column) {
+    for (const VargaVariantChoice& choice : VargaVariantChoices())
+        if (choice.column == column) return &choice;
+    return nullptr;
+}
+
+// A varga's entry: the popup of its variants, the one in use checked, when the pane shows the varga;
+// otherwise the command that shows it.
+void AddVargaEntry(QMenu& menu, int column, int command, int paneVarga) {
+    const VargaVariantChoice* choice = VariantChoiceOf(column);
+    if (!choice || paneVarga != column) {
+        Check(AddCommand(menu, VargaEntryText(column), command), paneVarga == column);
+        return;
+    }
+    std::string name = g_vargaNames[column];
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    QMenu* variants =
+        menu.addMenu(QString::fromStdString("Choose " + name + " (" + VargaLabel(column) + ")"));
+    for (int i = 0; i < static_cast<int>(choice->variants.size()); ++i)
+        Check(AddCommand(*variants, choice->variants[i].text, choice->variants[i].command),
+              *choice->preference == i);
+}
+
 } // namespace
 
 void CChartView::BuildContextMenu(QMenu& menu) {
@@ -105,15 +130,12 @@ void CChartView::BuildContextMenu(QMenu& menu) {
         menu.addSeparator();
     }
     Check(AddCommand(menu, "&Rasi chakra", kCmdRasiChakra), g_nPaneVarga[pane] == 0);
-    Check(AddCommand(menu, VargaEntryText(1), kCmdVargaD9), g_nPaneVarga[pane] == 1);
-    for (int column = 2; column <= kLastPlainVarga; ++column) {
-        Check(AddCommand(menu, VargaEntryText(column), kCmdFirstVarga + column - 2),
-              g_nPaneVarga[pane] == column);
-    }
+    AddVargaEntry(menu, 1, kCmdVargaD9, g_nPaneVarga[pane]);
+    for (int column = 2; column <= kLastPlainVarga; ++column)
+        AddVargaEntry(menu, column, kCmdFirstVarga + column - 2, g_nPaneVarga[pane]);
     QMenu* higher = menu.addMenu("Higher divisions");
     for (const VargaCommand& entry : kHigherVargas)
-        Check(AddCommand(*higher, VargaEntryText(entry.column), entry.command),
-              g_nPaneVarga[pane] == entry.column);
+        AddVargaEntry(*higher, entry.column, entry.command, g_nPaneVarga[pane]);
     menu.addSeparator();
     const std::string title = VargaTitle(g_nPaneVarga[pane]);
     AddCommand(menu, "When will lagna change sign in " + title, kCmdLagnaSignChange);
@@ -159,6 +181,20 @@ bool CChartView::SelectVarga(int command) {
     return true;
 }
 
+bool CChartView::SelectVariant(int command) {
+    for (const VargaVariantChoice& choice : VargaVariantChoices()) {
+        for (int i = 0; i < static_cast<int>(choice.variants.size()); ++i) {
+            if (choice.variants[i].command != command) continue;
+            *choice.preference = i;
+            RecalculateCharts();
+            g_nPaneVarga[m_nCurPane] = choice.column;
+            Invalidate();
+            return true;
+        }
+    }
+    return false;
+}
+
 bool CChartView::SelectBodyView(int command) {
     for (int preset = 0; preset < kBodyViewCount; ++preset) {
         if (kBodyViews[preset].command != command) continue;
@@ -184,7 +220,9 @@ bool CChartView::ToggleOptionalBody(int command) {
 }
 
 bool CChartView::RunCommand(int command) {
-    if (SelectVarga(command) || SelectBodyView(command) || ToggleOptionalBody(command)) return true;
+    if (SelectVarga(command) || SelectVariant(command) || SelectBodyView(command) ||
+        ToggleOptionalBody(command))
+        return true;
     const int pane = m_nCurPane;
     if (command == kCmdAutomatic || command == kCmdNatalOnly) {
         g_nPaneDisplayMode[pane] = command == kCmdNatalOnly ? kNatalChartOnly : kAutomaticChart;

@@ -79,10 +79,7 @@ void DrawEastChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect
     for (int sign = 0; sign < 12; ++sign) {
         Rect square;
         CPolygonRegion& region = EastCellRegion(state, area, pane, sign, square);
-        if (state.rasiHighlightFrom[pane][sign])
-            region.Fill(surface, ColorOf(kColorChartViewSelectedRasi));
-        else if (state.rasiHighlightTo[pane][sign])
-            region.Fill(surface, ColorOf(kColorChartViewHighlightedRasi));
+        FillRasiHighlight(surface, state, region, pane, sign);
         DrawSignLabels(target, sign, EastSlots(square.left, square.top, w / 6, h / 8, EastCellShape(sign)));
     }
     DrawChartText(surface, chart.m_strTitle, Rect{rect.left, rect.top - 4, rect.right, area.top},
@@ -118,12 +115,7 @@ void DrawMixedEastChart(DrawSurface& surface, ChartDrawState& state, const Rect&
     for (int sign = 0; sign < 12; ++sign) {
         Rect square;
         CPolygonRegion& region = EastCellRegion(state, area, pane, sign, square);
-        if (inner) {
-            if (state.rasiHighlightFrom[kInnerPane][sign] || state.rasiHighlightFrom[kOuterPane][sign])
-                region.Fill(surface, ColorOf(kColorChartViewSelectedRasi));
-            if (state.rasiHighlightTo[kInnerPane][sign] || state.rasiHighlightTo[kOuterPane][sign])
-                region.Fill(surface, ColorOf(kColorChartViewHighlightedRasi));
-        }
+        FillRasiHighlight(surface, state, region, pane, sign);
         const Point text = inner ? kInnerTextArea[sign] : kOuterTextArea[sign];
         DrawSignLabels(target, sign,
                        EastSlots(square.left + text.x * w / 4, square.top + text.y * h / 4, w / 12, h / 16,

@@ -90,10 +90,7 @@ void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
         const Rect cell = NorthCellRect(r, k);
         CPolygonRegion& region = state.Region(pane, sign);
         CalcNorthIndianCell(region, NorthCellShape(k), cell.left, cell.top, cell.right, cell.bottom);
-        if (state.rasiHighlightFrom[pane][sign])
-            region.Fill(surface, ColorOf(kColorChartViewSelectedRasi));
-        else if (state.rasiHighlightTo[pane][sign])
-            region.Fill(surface, ColorOf(kColorChartViewHighlightedRasi));
+        FillRasiHighlight(surface, state, region, pane, sign);
         const Point number = kSignNumberQuarters[k];
         const int nx = cell.left + number.x * u / 4;
         const int ny = cell.top + number.y * v / 4;
@@ -127,12 +124,9 @@ void DrawMixedNorthIndianChart(DrawSurface& surface, ChartDrawState& state, cons
         const Rect cell = NorthCellRect(r, k);
         CPolygonRegion& region = state.Region(pane, sign);
         CalcNorthIndianCell(region, NorthCellShape(k), cell.left, cell.top, cell.right, cell.bottom);
+        FillRasiHighlight(surface, state, region, pane, sign);
         int slotShape = NorthCellShape(k);
         if (inner) {
-            if (state.rasiHighlightFrom[kInnerPane][sign] || state.rasiHighlightFrom[kOuterPane][sign])
-                region.Fill(surface, ColorOf(kColorChartViewSelectedRasi));
-            if (state.rasiHighlightTo[kInnerPane][sign] || state.rasiHighlightTo[kOuterPane][sign])
-                region.Fill(surface, ColorOf(kColorChartViewHighlightedRasi));
             const Point number = kSignNumberEighths[k];
             const int nx = cell.left + number.x * u / 8;
             const int ny = cell.top + number.y * v / 8;

@@ -19,6 +19,7 @@ double g_dChartScale = 1.0;
 FontSpec g_chartFontA;
 FontSpec g_chartFontB;
 bool g_bHighlightsOn = false;
+std::string g_strChartCentreCaption;
 
 namespace {
 

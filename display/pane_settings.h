@@ -4,6 +4,7 @@
 // pane vargas (g_nPaneVarga) and the pane count live with the shell's display state.
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "core/chart_core.h"
 #include "core/option_appliers.h"
@@ -50,6 +51,8 @@ extern double g_dChartScale;
 extern FontSpec g_chartFontA;
 extern FontSpec g_chartFontB;
 extern bool g_bHighlightsOn; // a highlight is shown
+// The caption a chart picture carries in its centre in place of the chart's title (chart bitmaps).
+extern std::string g_strChartCentreCaption;
 
 // Clears the pane's flags and karaka labels, then shows the bodies of a preset; presets 0, 1, 5 and 6
 // also set the arudha reference (lagna, lagna, Moon, Sun). Stores the preset. Pane 0-14, preset 0-9.

@@ -1,10 +1,14 @@
 // South Indian charts: the signs at fixed places of a 4 x 4 frame, the caption in the middle 2 x 2 block.
+#include <cstdio>
+
 #include "core/body_names.h"
 #include "core/chart.h"
 #include "display/chart_captions.h"
 #include "display/chart_cells.h"
 #include "display/chart_colors.h"
 #include "display/chart_figure.h"
+#include "display/chart_info.h"
+#include "display/chart_label_text.h"
 #include "display/chart_renderers.h"
 #include "display/drawing_factors.h"
 #include "display/sign_labels.h"
@@ -47,14 +51,39 @@ CellSlots SouthSlots(const SouthLabelArea& a, bool twoChart) {
     return slots;
 }
 
-void FillHighlight(DrawSurface& surface, const CPolygonRegion& region, bool from, bool to) {
-    if (from) region.Fill(surface, ColorOf(kColorChartViewSelectedRasi));
-    if (to) region.Fill(surface, ColorOf(kColorChartViewHighlightedRasi));
-}
-
 void SetCellRegion(CPolygonRegion& region, const Rect& cell) {
     region.SetPoints(
         {{cell.left, cell.top}, {cell.right, cell.top}, {cell.right, cell.bottom}, {cell.left, cell.bottom}});
+}
+
+// The centre of a chart picture: its caption, the varga and the birth data in three lines.
+void DrawSouthBirthDataCentre(DrawSurface& surface, const Rect& r, int varga, const CChart& chart) {
+    const int cW = r.Width() / 4;
+    const int cH = r.Height() / 4;
+    DrawChartText(surface, g_strChartCentreCaption,
+                  Rect{r.left + cW, r.top + cH, r.left + 3 * cW, r.bottom - cH}, kCentredLine,
+                  FontA(1.2, 1.0, 1.2));
+    const std::string& name = varga <= 1                 ? ChartVargaName(varga)
+                              : ChartLanguageIsSymbols() ? VargaLabel(varga)
+                                                         : VargaTitle(varga);
+    DrawChartText(surface, name, Rect{r.left + cW, r.top + cH, r.right - cW, r.top + 2 * cH}, kCentredLine,
+                  VargaNameFont(1.1, 1.1, 1.1));
+    const CLocalDateTime& d = chart.m_dateTime;
+    const CHmsTime& zone = d.m_zone;
+    char lines[3][96];
+    std::snprintf(lines[0], sizeof lines[0], "%s", FormatInfoDate(chart).c_str());
+    std::snprintf(lines[1], sizeof lines[1], "%d:%02d:%02d (%d:%02d %s)", d.m_time.m_nHours,
+                  d.m_time.m_nMinutes, static_cast<int>(d.m_time.m_dSeconds), zone.m_nHours, zone.m_nMinutes,
+                  zone.m_bPositive ? "west" : "east");
+    std::snprintf(lines[2], sizeof lines[2], "%d %c %d, %d %c %d", chart.m_longitude.m_nDegrees,
+                  chart.m_longitude.m_bPositive ? 'W' : 'E', chart.m_longitude.m_nMinutes,
+                  chart.m_latitude.m_nDegrees, chart.m_latitude.m_bPositive ? 'N' : 'S',
+                  chart.m_latitude.m_nMinutes);
+    for (int k = 0; k < 3; ++k) {
+        const int y = r.top + 2 * cH + 3 * cH / 10 + k * (cH / 5);
+        DrawChartText(surface, lines[k], Rect{r.left + cW, y, r.left + 3 * cW, r.bottom}, kTextCenter,
+                      FontA(0.9, 1.0, 1.0));
+    }
 }
 
 // The centre block of a single chart: title, varga name and label, and the body-view notes.
@@ -122,12 +151,14 @@ void DrawSouthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
         const Rect cell = SouthSignCell(rect, sign, regular);
         CPolygonRegion& region = state.Region(pane, sign);
         SetCellRegion(region, cell);
-        FillHighlight(surface, region, state.rasiHighlightFrom[pane][sign],
-                      state.rasiHighlightTo[pane][sign]);
+        FillRasiHighlight(surface, state, region, pane, sign);
         const SouthLabelArea area{cell.left, cell.top, gridH, cellW / 3, cellW / 4, (cellH - gridH) / 2};
         DrawSignLabels(target, sign, SouthSlots(area, false));
     }
-    DrawSouthCentre(surface, rect, varga, chart, pane);
+    if (state.centreBirthData)
+        DrawSouthBirthDataCentre(surface, rect, varga, chart);
+    else
+        DrawSouthCentre(surface, rect, varga, chart, pane);
     DrawChartFigure(regular ? kSouthFigure : kSouthMirrorFigure, surface, rect.left, rect.top, rect.right,
                     rect.bottom, cellW, cellH, true, ColorOf(kColorChartViewChartLine));
 }
@@ -144,12 +175,7 @@ void DrawMixedSouthIndianChart(DrawSurface& surface, ChartDrawState& state, cons
         const Rect cell = SouthSignCell(rect, sign, regular);
         CPolygonRegion& region = state.Region(pane, sign);
         SetCellRegion(region, cell);
-        if (inner) {
-            FillHighlight(surface, region,
-                          state.rasiHighlightFrom[kInnerPane][sign] ||
-                              state.rasiHighlightFrom[kOuterPane][sign],
-                          state.rasiHighlightTo[kInnerPane][sign] || state.rasiHighlightTo[kOuterPane][sign]);
-        }
+        FillRasiHighlight(surface, state, region, pane, sign);
         // The outer chart's half cell lies opposite the inner one's: 2 - the inner offsets.
         const int innerA = regular ? kInnerA[sign] : 2 - kInnerA[sign];
         const int a = inner ? innerA : 2 - innerA;

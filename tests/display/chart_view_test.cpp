@@ -2,13 +2,20 @@
 // style, and the context-menu commands change what the panes show.
 #include <gtest/gtest.h>
 
+#include <QMenu>
+#include <algorithm>
+#include <cstdio>
+
 #include "core/body_names.h"
 #include "core/computed_bodies.h"
+#include "core/varga_options.h"
 #include "display/chart_commands.h"
+#include "display/chart_renderers.h"
 #include "display/chart_view.h"
 #include "display/mixed_chart_view.h"
 #include "display_test_support.h"
 #include "platform/message_box.h"
+#include "platform/painter_surface.h"
 #include "platform/recording_surface.h"
 
 namespace {
@@ -110,6 +117,31 @@ TEST_F(ChartViewTest, VargaViewAndModeCommandsChangeThePane) {
     EXPECT_EQ(g_bPaneShowBody[1][8] != 0, !nodes);
 }
 
+TEST_F(ChartViewTest, AVariantOfAnotherVargaSwitchesThePaneAndRecalculates) {
+    int recalculations = 0;
+    g_chartSource.recalculate = [&] { ++recalculations; };
+    const int saved = g_nD9Preference;
+    g_nPaneVarga[0] = 0;
+    Draw();
+    ASSERT_TRUE(m_view.HitTestForMenu(CellCentre(0)));
+    EXPECT_TRUE(m_view.RunCommand(33238)); // Kalachakra navamsa
+    EXPECT_EQ(g_nD9Preference, 1);
+    EXPECT_EQ(g_nPaneVarga[0], 1);
+    EXPECT_EQ(recalculations, 1);
+    // The pane now shows the navamsa: its menu entry is the popup with the variant in use checked.
+    QMenu menu;
+    m_view.BuildContextMenu(menu);
+    const QAction* popup = nullptr;
+    std::string texts;
+    for (const QAction* action : menu.actions()) {
+        texts += action->text().toStdString() + "; ";
+        if (action->text() == "Choose navamsa (D-9)") popup = action;
+    }
+    ASSERT_TRUE(popup && popup->menu()) << texts;
+    EXPECT_TRUE(popup->menu()->actions()[1]->isChecked());
+    g_nD9Preference = saved;
+}
+
 TEST_F(ChartViewTest, ArgalaHighlightsFollowKetu) {
     CChart& chart = FixedBirthChart();
     const int ketu = chart.m_vargaSign.Sign(kKetu, 0);
@@ -183,6 +215,89 @@ TEST_F(ChartViewTest, SignChangeQueriesNameTheBodyAndVarga) {
     ASSERT_TRUE(m_view.HitTestForMenu(Point{(pane.left + pane.right) / 2, (pane.top + pane.bottom) / 2}));
     EXPECT_FALSE(m_view.RunCommand(kCmdPlanetSignChange));
     SetMessageBoxHandler(previous);
+}
+
+TEST_F(ChartViewTest, TwoChartStylesPairThePanes) {
+    g_bUseTwoChartStyles = true;
+    g_nChartStyle = 0;
+    g_nChartStyle2 = 2;
+    g_nPaneVarga = {1, 0};
+    Draw();
+    // Pane 1 shows pane 0's varga in the North Indian style: its side cells are triangles.
+    const int lagna = FixedBirthChart().m_vargaSign.Sign(kLagna, 1);
+    EXPECT_EQ(m_view.DrawState().Region(0, (lagna + 1) % 12).Count(), 4);
+    EXPECT_EQ(m_view.DrawState().Region(1, (lagna + 1) % 12).Count(), 3);
+    // A click in pane 1 finds the sign under it there, and the commands act on pane 0.
+    const CPolygonRegion& cell = m_view.DrawState().Region(1, lagna);
+    const Point centre{(cell[0].x + cell[2].x) / 2, (cell[1].y + cell[3].y) / 2};
+    ASSERT_TRUE(m_view.HitTestForMenu(centre));
+    EXPECT_EQ(m_view.CurrentPane(), 0);
+    EXPECT_EQ(m_view.CurrentRasi(), lagna);
+}
+
+TEST_F(ChartViewTest, ChartPictureCentreShowsTheBirthData) {
+    ChartDrawState state;
+    state.centreBirthData = true;
+    g_strChartCentreCaption = "Birth chart";
+    RecordingSurface surface;
+    DrawSouthIndianChart(surface, state, Rect{0, 0, 400, 400}, 0, FixedBirthChart(), 0, true, true);
+    const auto drawn = [&](const std::string& text) {
+        return std::any_of(surface.Calls().begin(), surface.Calls().end(), [&](const std::string& call) {
+            return call.rfind("DrawText \"" + text + "\"", 0) == 0;
+        });
+    };
+    EXPECT_TRUE(drawn("Birth chart"));
+    EXPECT_TRUE(drawn("January 15, 1990"));
+    EXPECT_TRUE(drawn("6:29:59 (0:00 west)")); // whole seconds are cut, not rounded
+    EXPECT_TRUE(drawn("77 E 12, 28 N 36"));
+    EXPECT_FALSE(drawn("Natal Chart"));
+    g_strChartCentreCaption.clear();
+}
+
+// The label rectangle a click is tested against is the text as drawn: measured in the label's own font.
+TEST_F(ChartViewTest, HitRectangleIsTheDrawnLabel) {
+    RecordingSurface surface;
+    ChartDrawState state;
+    g_dChartScale = 1.0;
+    g_chartFontA = g_displayFonts[0];
+    g_chartFontB = g_displayFonts[1];
+    DrawSouthIndianChart(surface, state, Rect{0, 0, 480, 480}, 0, FixedBirthChart(), 0, true, true);
+    std::string font;
+    for (const std::string& call : surface.Calls()) {
+        if (call.rfind("SelectFont", 0) == 0) font = call;
+        if (call.rfind("DrawText \"Su\"", 0) == 0) break;
+    }
+    // "SelectFont \"face\" height width weight"
+    const size_t close = font.find('"', 12);
+    FontSpec spec{font.substr(12, close - 12)};
+    std::sscanf(font.c_str() + close + 1, "%d %d %d", &spec.height, &spec.width, &spec.weight);
+    spec.pitchAndFamily = g_chartFontB.pitchAndFamily;
+    spec.quality = g_chartFontB.quality;
+    ImageSurface measure(Size{1, 1});
+    measure.Surface().SelectFont(spec);
+    const Rect drawn = measure.Surface().DrawText("Su", Rect{0, 0, 0, 0}, kTextCalcRect);
+    const Rect hit = state.bodyLabelRect[0][1];
+    EXPECT_EQ(hit.Width(), drawn.Width());
+    EXPECT_EQ(hit.Height(), drawn.Height());
+}
+
+// The user's extra points are drawn once, by their own step, whatever show flags their slots carry;
+// the body loop stops where the label tables end.
+TEST_F(ChartViewTest, ExtraPointsAreDrawnOnce) {
+    CChart chart = FixedBirthChart();
+    chart.m_extraName[0] = "Muntha";
+    chart.m_extraShortName[0] = "Mu";
+    chart.m_extraVargaSign[0][0] = 3;
+    g_bPaneShowBody[0][102] = 1;
+    g_bPaneShowBody[0][104] = 1;
+    ChartDrawState state;
+    RecordingSurface surface;
+    DrawNorthIndianChart(surface, state, Rect{0, 0, 480, 480}, 0, chart, 0, true, true);
+    EXPECT_EQ(std::count_if(surface.Calls().begin(), surface.Calls().end(),
+                            [](const std::string& call) { return call.rfind("DrawText \"Mu\"", 0) == 0; }),
+              1);
+    g_bPaneShowBody[0][102] = 0;
+    g_bPaneShowBody[0][104] = 0;
 }
 
 TEST_F(ChartViewTest, MixedViewPanesByTheClickedRing) {

@@ -42,6 +42,8 @@ protected:
     ~DisplayTest() override {
         g_chartSource = ChartSource{};
         g_nChartStyle = m_style;
+        g_nChartStyle2 = m_style2;
+        g_bUseTwoChartStyles = false;
         g_nChartPaneCount = m_paneCount;
         g_bPackedChartMode = m_packed;
         g_nPaneVarga = m_vargas;
@@ -50,6 +52,7 @@ protected:
 
 private:
     int m_style = g_nChartStyle;
+    int m_style2 = g_nChartStyle2;
     int m_paneCount = g_nChartPaneCount;
     bool m_packed = g_bPackedChartMode;
     std::array<int, kChartPaneCount> m_vargas = g_nPaneVarga;

@@ -34,24 +34,29 @@ protected:
     }
 };
 
-TEST_F(StyledTextTest, PrintingScalesFontAndRectangle) {
-    g_bPrinting = true;
+TEST_F(StyledTextTest, PrintingScalesFontAndRectangleCaptureTheFontOnly) {
+    struct Case {
+        bool printing;
+        bool capture;
+        const char* font;
+        const char* text;
+    };
+    const Case kCases[] = {
+        {true, false, "SelectFont \"Arial\" 80 0 700", "DrawText \"Su\" 41,80,458,160 0x000000"},
+        {false, true, "SelectFont \"Arial\" 80 0 700", "DrawText \"Su\" 10,20,110,40 0x000000"},
+        {false, false, "SelectFont \"Arial\" 20 0 700", "DrawText \"Su\" 10,20,110,40 0x000000"},
+    };
     g_dDrawScaleX = 4.17;
     g_dDrawScaleY = 4.0;
-    RecordingSurface surface;
-    DrawStyledText(surface, "Su", Style());
-    EXPECT_TRUE(Has(surface, "SelectFont \"Arial\" 80 0 700"));
-    EXPECT_TRUE(Has(surface, "DrawText \"Su\" 41,80,458,160 0x000000"));
-}
-
-TEST_F(StyledTextTest, CaptureScalesTheFontOnly) {
-    g_bScaledCapture = true;
-    g_dDrawScaleX = 4.17;
-    g_dDrawScaleY = 4.0;
-    RecordingSurface surface;
-    DrawStyledText(surface, "Su", Style());
-    EXPECT_TRUE(Has(surface, "SelectFont \"Arial\" 80 0 700"));
-    EXPECT_TRUE(Has(surface, "DrawText \"Su\" 10,20,110,40 0x000000"));
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(std::string(c.printing ? "printing" : "") + (c.capture ? "capture" : ""));
+        g_bPrinting = c.printing;
+        g_bScaledCapture = c.capture;
+        RecordingSurface surface;
+        DrawStyledText(surface, "Su", Style());
+        EXPECT_TRUE(Has(surface, c.font));
+        EXPECT_TRUE(Has(surface, c.text));
+    }
 }
 
 TEST_F(StyledTextTest, BlackPrintingOverridesEveryColour) {
