@@ -47,11 +47,22 @@ CellSlots EastSlots(int x, int y, int sw, int sh, int shape) {
     return slots;
 }
 
-CPolygonRegion& EastCellRegion(ChartDrawState& state, const Rect& area, int pane, int sign, Rect& square) {
-    square = EastGridSquare(area, sign);
-    CPolygonRegion& region = state.Region(pane, sign);
-    SetCellPolygon(region, EastCellShape(sign), square.left, square.top, square.right, square.bottom);
-    return region;
+// The twelve cells of a chart area: polygons, highlight fills and labels; `slotsOf`(sign, grid square,
+// w, h) gives each sign's label slots.
+template <class SlotsOf>
+void DrawEastCells(DrawSurface& surface, ChartDrawState& state, const Rect& area, int varga,
+                   const CChart& chart, int pane, SlotsOf slotsOf) {
+    state.bodyLabelRect[pane].fill(Rect{});
+    const int w = area.Width() / 3;
+    const int h = area.Height() / 3;
+    const SignLabelTarget target{surface, state, chart, varga, pane};
+    for (int sign = 0; sign < 12; ++sign) {
+        const Rect square = EastGridSquare(area, sign);
+        CPolygonRegion& region = state.Region(pane, sign);
+        SetCellPolygon(region, EastCellShape(sign), square.left, square.top, square.right, square.bottom);
+        FillRasiHighlight(surface, state, region, pane, sign);
+        DrawSignLabels(target, sign, slotsOf(sign, square, w, h));
+    }
 }
 
 int CaptionStrip() {
@@ -72,16 +83,11 @@ void DrawEastChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect
     const bool fill = screen && !g_bPrinting;
     if (fill) surface.FillRect(frame ? area : rect, ColorOf(kColorChartViewCartBackground));
     if (area.Width() <= 0 || area.Height() <= 0) return;
-    state.bodyLabelRect[pane].fill(Rect{});
+    DrawEastCells(surface, state, area, varga, chart, pane, [](int sign, const Rect& square, int w, int h) {
+        return EastSlots(square.left, square.top, w / 6, h / 8, EastCellShape(sign));
+    });
     const int w = area.Width() / 3;
     const int h = area.Height() / 3;
-    const SignLabelTarget target{surface, state, chart, varga, pane};
-    for (int sign = 0; sign < 12; ++sign) {
-        Rect square;
-        CPolygonRegion& region = EastCellRegion(state, area, pane, sign, square);
-        FillRasiHighlight(surface, state, region, pane, sign);
-        DrawSignLabels(target, sign, EastSlots(square.left, square.top, w / 6, h / 8, EastCellShape(sign)));
-    }
     DrawChartText(surface, chart.m_strTitle, Rect{rect.left, rect.top - 4, rect.right, area.top},
                   kTextCenter | kTextNoClip, FontA(1.2, 1.2, 1.0));
     const int x0 = area.left + w;
@@ -108,19 +114,14 @@ void DrawMixedEastChart(DrawSurface& surface, ChartDrawState& state, const Rect&
     const bool inner = pane == kInnerPane;
     const int c = CaptionStrip() * (inner ? 1 : 2);
     if (area.Width() <= 0 || area.Height() <= 0) return;
-    state.bodyLabelRect[pane].fill(Rect{});
+    DrawEastCells(surface, state, area, varga, chart, pane,
+                  [inner](int sign, const Rect& square, int w, int h) {
+                      const Point text = inner ? kInnerTextArea[sign] : kOuterTextArea[sign];
+                      return EastSlots(square.left + text.x * w / 4, square.top + text.y * h / 4, w / 12,
+                                       h / 16, EastCellShape(sign));
+                  });
     const int w = area.Width() / 3;
     const int h = area.Height() / 3;
-    const SignLabelTarget target{surface, state, chart, varga, pane};
-    for (int sign = 0; sign < 12; ++sign) {
-        Rect square;
-        CPolygonRegion& region = EastCellRegion(state, area, pane, sign, square);
-        FillRasiHighlight(surface, state, region, pane, sign);
-        const Point text = inner ? kInnerTextArea[sign] : kOuterTextArea[sign];
-        DrawSignLabels(target, sign,
-                       EastSlots(square.left + text.x * w / 4, square.top + text.y * h / 4, w / 12, h / 16,
-                                 EastCellShape(sign)));
-    }
     const Rect band{area.left, area.top - c, area.right, area.top};
     DrawChartText(surface, (inner ? "Inner: " : "Outer: ") + chart.m_strTitle, band, kTextNoClip,
                   FontA(1.2, 1.2, 1.0));

@@ -63,6 +63,24 @@ void DrawSignNumber(DrawSurface& surface, int sign, const Rect& box, const FontS
                   ColorOf(kColorChartViewStartRasi));
 }
 
+// The twelve cells of a square whose houses count from `lagnaSign`: polygons, highlight fills and
+// labels; `eachCell`(sign, house position, cell rectangle) draws what else the cell holds and gives its
+// label slots.
+template <class EachCell>
+void DrawNorthCells(DrawSurface& surface, ChartDrawState& state, const Rect& square, int varga,
+                    const CChart& chart, int pane, int lagnaSign, EachCell eachCell) {
+    state.bodyLabelRect[pane].fill(Rect{});
+    const SignLabelTarget target{surface, state, chart, varga, pane};
+    for (int sign = 0; sign < 12; ++sign) {
+        const int k = NorthHousePosition(sign, lagnaSign, state.paneHouseOffset[pane]);
+        const Rect cell = NorthCellRect(square, k);
+        CPolygonRegion& region = state.Region(pane, sign);
+        CalcNorthIndianCell(region, NorthCellShape(k), cell.left, cell.top, cell.right, cell.bottom);
+        FillRasiHighlight(surface, state, region, pane, sign);
+        DrawSignLabels(target, sign, eachCell(sign, k, cell));
+    }
+}
+
 int CaptionHeight() {
     return static_cast<int>(g_chartFontA.height * 1.2 + 2.0);
 }
@@ -78,26 +96,19 @@ void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
     r.right -= h / 2;
     if (screen && !g_bPrinting) surface.FillRect(r, ColorOf(kColorChartViewCartBackground));
     if (r.Width() <= 0 || r.Height() <= 0) return;
-    state.bodyLabelRect[pane].fill(Rect{});
     const int halfW = r.Width() / 2;
     const int halfH = r.Height() / 2;
     const int u = halfW / 6;
     const int v = halfH / 8;
     const int lagna = chart.m_vargaSign.Sign(kLagna, varga);
-    const SignLabelTarget target{surface, state, chart, varga, pane};
-    for (int sign = 0; sign < 12; ++sign) {
-        const int k = NorthHousePosition(sign, lagna, state.paneHouseOffset[pane]);
-        const Rect cell = NorthCellRect(r, k);
-        CPolygonRegion& region = state.Region(pane, sign);
-        CalcNorthIndianCell(region, NorthCellShape(k), cell.left, cell.top, cell.right, cell.bottom);
-        FillRasiHighlight(surface, state, region, pane, sign);
+    DrawNorthCells(surface, state, r, varga, chart, pane, lagna, [&](int sign, int k, const Rect& cell) {
         const Point number = kSignNumberQuarters[k];
         const int nx = cell.left + number.x * u / 4;
         const int ny = cell.top + number.y * v / 4;
         DrawSignNumber(surface, sign, Rect{nx, ny, nx + u, ny + v},
                        k == 0 ? FontA(1.15, 1.15, 1.25) : FontA(0.85, 0.85, 1.0));
-        DrawSignLabels(target, sign, NorthSlots(cell.left, cell.top, u, v, NorthCellShape(k), false));
-    }
+        return NorthSlots(cell.left, cell.top, u, v, NorthCellShape(k), false);
+    });
     if (caption) {
         const Rect band{r.left, r.top - h, r.right, r.top};
         DrawChartText(surface, chart.m_strTitle, band, kTextNoClip, FontA(1.2, 1.2, 1.0));
@@ -115,34 +126,27 @@ void DrawMixedNorthIndianChart(DrawSurface& surface, ChartDrawState& state, cons
     const int halfW = r.Width() / 2;
     const int halfH = r.Height() / 2;
     if (halfW <= 0 || halfH <= 0) return;
-    state.bodyLabelRect[pane].fill(Rect{});
     const int u = halfW / 12;
     const int v = halfH / 16;
-    const SignLabelTarget target{surface, state, chart, varga, pane};
-    for (int sign = 0; sign < 12; ++sign) {
-        const int k = NorthHousePosition(sign, referenceLagna, state.paneHouseOffset[pane]);
-        const Rect cell = NorthCellRect(r, k);
-        CPolygonRegion& region = state.Region(pane, sign);
-        CalcNorthIndianCell(region, NorthCellShape(k), cell.left, cell.top, cell.right, cell.bottom);
-        FillRasiHighlight(surface, state, region, pane, sign);
-        int slotShape = NorthCellShape(k);
-        if (inner) {
-            const Point number = kSignNumberEighths[k];
-            const int nx = cell.left + number.x * u / 8;
-            const int ny = cell.top + number.y * v / 8;
-            DrawSignNumber(surface, sign, Rect{nx, ny, nx + u, ny + v},
-                           k == 0 ? FontA(1.1, 1.1, 1.1) : FontA(0.9, 0.9, 1.0));
-        } else if (slotShape == 0) {
-            // The outer chart's labels stand in the band along the edge: the diamonds take the slots of
-            // the triangle on their outer side.
-            constexpr int kOuterDiamondSlots[4] = {3, 4, 1, 2};
-            slotShape = kOuterDiamondSlots[k / 3];
-        }
-        const Point area = inner ? kInnerLabelArea[k] : kOuterLabelArea[k];
-        DrawSignLabels(
-            target, sign,
-            NorthSlots(cell.left + area.x * halfW / 4, cell.top + area.y * halfH / 4, u, v, slotShape, true));
-    }
+    DrawNorthCells(surface, state, r, varga, chart, pane, referenceLagna,
+                   [&](int sign, int k, const Rect& cell) {
+                       int slotShape = NorthCellShape(k);
+                       if (inner) {
+                           const Point number = kSignNumberEighths[k];
+                           const int nx = cell.left + number.x * u / 8;
+                           const int ny = cell.top + number.y * v / 8;
+                           DrawSignNumber(surface, sign, Rect{nx, ny, nx + u, ny + v},
+                                          k == 0 ? FontA(1.1, 1.1, 1.1) : FontA(0.9, 0.9, 1.0));
+                       } else if (slotShape == 0) {
+                           // The outer chart's labels stand in the band along the edge: the diamonds take the
+                           // slots of the triangle on their outer side.
+                           constexpr int kOuterDiamondSlots[4] = {3, 4, 1, 2};
+                           slotShape = kOuterDiamondSlots[k / 3];
+                       }
+                       const Point area = inner ? kInnerLabelArea[k] : kOuterLabelArea[k];
+                       return NorthSlots(cell.left + area.x * halfW / 4, cell.top + area.y * halfH / 4, u, v,
+                                         slotShape, true);
+                   });
     const Rect band{r.left, r.top - h, r.right, r.top};
     DrawChartText(surface, (inner ? "Inner: " : "Outer: ") + chart.m_strTitle, band, kTextNoClip,
                   FontA(1.2, 1.2, 1.0));

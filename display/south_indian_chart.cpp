@@ -56,6 +56,22 @@ void SetCellRegion(CPolygonRegion& region, const Rect& cell) {
         {{cell.left, cell.top}, {cell.right, cell.top}, {cell.right, cell.bottom}, {cell.left, cell.bottom}});
 }
 
+// The twelve sign cells of a frame: polygons, highlight fills and labels; `areaOf`(sign, cell) gives the
+// part of each cell its labels take.
+template <class AreaOf>
+void DrawSouthCells(DrawSurface& surface, ChartDrawState& state, const Rect& rect, int varga,
+                    const CChart& chart, int pane, bool regular, bool twoChart, AreaOf areaOf) {
+    state.bodyLabelRect[pane].fill(Rect{});
+    const SignLabelTarget target{surface, state, chart, varga, pane};
+    for (int sign = 0; sign < 12; ++sign) {
+        const Rect cell = SouthSignCell(rect, sign, regular);
+        CPolygonRegion& region = state.Region(pane, sign);
+        SetCellRegion(region, cell);
+        FillRasiHighlight(surface, state, region, pane, sign);
+        DrawSignLabels(target, sign, SouthSlots(areaOf(sign, cell), twoChart));
+    }
+}
+
 // The centre of a chart picture: its caption, the varga and the birth data in three lines.
 void DrawSouthBirthDataCentre(DrawSurface& surface, const Rect& r, int varga, const CChart& chart) {
     const int cW = r.Width() / 4;
@@ -142,19 +158,12 @@ void DrawMixedSouthCentre(DrawSurface& surface, const Rect& r, int varga, const 
 void DrawSouthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect, int varga,
                           const CChart& chart, int pane, bool regular, bool screen) {
     if (screen && !g_bPrinting) surface.FillRect(rect, ColorOf(kColorChartViewCartBackground));
-    state.bodyLabelRect[pane].fill(Rect{});
     const int cellW = rect.Width() / 4;
     const int cellH = rect.Height() / 4;
-    const int gridH = 5 * cellH / 9;
-    const SignLabelTarget target{surface, state, chart, varga, pane};
-    for (int sign = 0; sign < 12; ++sign) {
-        const Rect cell = SouthSignCell(rect, sign, regular);
-        CPolygonRegion& region = state.Region(pane, sign);
-        SetCellRegion(region, cell);
-        FillRasiHighlight(surface, state, region, pane, sign);
-        const SouthLabelArea area{cell.left, cell.top, gridH, cellW / 3, cellW / 4, (cellH - gridH) / 2};
-        DrawSignLabels(target, sign, SouthSlots(area, false));
-    }
+    DrawSouthCells(surface, state, rect, varga, chart, pane, regular, false, [&](int, const Rect& cell) {
+        const int gridH = 5 * cellH / 9;
+        return SouthLabelArea{cell.left, cell.top, gridH, cellW / 3, cellW / 4, (cellH - gridH) / 2};
+    });
     if (state.centreBirthData)
         DrawSouthBirthDataCentre(surface, rect, varga, chart);
     else
@@ -167,24 +176,17 @@ void DrawMixedSouthIndianChart(DrawSurface& surface, ChartDrawState& state, cons
                                const CChart& chart, int pane, bool regular) {
     const int cellW = rect.Width() / 4;
     const int cellH = rect.Height() / 4;
-    const int gridH = 5 * cellH / 18;
     const bool inner = pane == kInnerPane;
-    state.bodyLabelRect[pane].fill(Rect{});
-    const SignLabelTarget target{surface, state, chart, varga, pane};
-    for (int sign = 0; sign < 12; ++sign) {
-        const Rect cell = SouthSignCell(rect, sign, regular);
-        CPolygonRegion& region = state.Region(pane, sign);
-        SetCellRegion(region, cell);
-        FillRasiHighlight(surface, state, region, pane, sign);
+    DrawSouthCells(surface, state, rect, varga, chart, pane, regular, true, [&](int sign, const Rect& cell) {
         // The outer chart's half cell lies opposite the inner one's: 2 - the inner offsets.
         const int innerA = regular ? kInnerA[sign] : 2 - kInnerA[sign];
         const int a = inner ? innerA : 2 - innerA;
         const int c = inner ? kInnerC[sign] : 2 - kInnerC[sign];
-        const SouthLabelArea area{
+        const int gridH = 5 * cellH / 18;
+        return SouthLabelArea{
             cell.left + a * cellW / 4, cell.top + c * cellH / 4, gridH, cellW / 6, cellW / 8,
             (cellH / 2 - gridH) / 2};
-        DrawSignLabels(target, sign, SouthSlots(area, true));
-    }
+    });
     DrawMixedSouthCentre(surface, rect, varga, chart, pane);
     if (!inner) {
         DrawChartFigure(regular ? kSouthFigure : kSouthMirrorFigure, surface, rect.left, rect.top, rect.right,
