@@ -5,6 +5,7 @@
 
 #include "core/chart.h"
 #include "display/chart_colors.h"
+#include "display/chart_info_values.h"
 #include "display/drawing_factors.h"
 #include "display/pane_settings.h"
 #include "display/styled_text.h"
@@ -44,7 +45,7 @@ std::string Coordinate(const CDmsAngle& angle, char positive, char negative) {
 std::string FormatInfoDate(const CChart& chart) {
     const CLocalDateTime& d = chart.m_dateTime;
     char text[64];
-    std::snprintf(text, sizeof text, "%s %d, %d", kMonthNames[(d.m_nMonth + 11) % 12], d.m_nDay, d.m_nYear);
+    std::snprintf(text, sizeof text, "%s %d, %d", MonthName(d.m_nMonth).c_str(), d.m_nDay, d.m_nYear);
     return text;
 }
 
@@ -67,7 +68,8 @@ std::string FormatInfoCoordinates(const CChart& chart) {
 }
 
 std::string FormatInfoCity(const CChart& chart) {
-    if (chart.m_strCity == kUnknownCity) return "";
+    // A chart never given a place name has no city line, as one named "Unknown".
+    if (chart.m_strCity == kUnknownCity || chart.m_strCity.empty()) return "";
     return chart.m_strCity + ", " + chart.m_strState;
 }
 

@@ -16,9 +16,21 @@ std::string FormatInfoTime(const CChart& chart);
 std::string FormatInfoZone(const CChart& chart);
 // "77 E 12' 36\", 28 N 36' 36\"": longitude and latitude to the nearest second.
 std::string FormatInfoCoordinates(const CChart& chart);
-// "City, State", or empty when the city is "Unknown".
+// "City, State", or empty when the city is "Unknown" or not given.
 std::string FormatInfoCity(const CChart& chart);
 
 // Date, time, zone and place at the top-left of `rect` (pixels), one line step apart, the values
 // `valueOffset` pixels right of the labels; display font 3, unzoomed steps while printing.
 void DrawChartInfoShort(DrawSurface& surface, const CChart& chart, const Rect& rect, int valueOffset);
+
+// The full block: the heading in `headingRect`, then the label and value columns from the top of
+// `linesRect`, the values `labelWidth` unzoomed pixels right of the labels. When printing the heading is
+// the chart file's name and the sunrise lines are left out.
+void DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, Rect linesRect,
+                   int labelWidth);
+// The key-data block of a printed report: the astrologer's address in a frame, the heading and six
+// condensed lines, each rectangle given by its top-left corner and the page's right and bottom.
+void DrawChartInfoPrint(DrawSurface& surface, const CChart& chart, Rect addressRect, Rect headingRect,
+                        Rect linesRect);
+// Appends the block as text with 16-character labels, for the clipboard.
+void FormatChartInfoText(std::string& text, const CChart& chart);

@@ -17,3 +17,11 @@ int CurrentMode() {
 void RecalculateCharts() {
     if (g_chartSource.recalculate) g_chartSource.recalculate();
 }
+
+std::string ChartBaseName() {
+    return g_chartSource.baseName ? g_chartSource.baseName() : std::string();
+}
+
+int LifeCycle() {
+    return g_chartSource.lifeCycle ? g_chartSource.lifeCycle() : 0;
+}

@@ -22,6 +22,8 @@ TEST_F(ChartInfoTest, BirthDataTexts) {
     EXPECT_EQ(FormatInfoZone(chart), "5:30:00 (East of GMT)");
     chart.m_strCity = "Unknown";
     EXPECT_EQ(FormatInfoCity(chart), "");
+    chart.m_strCity.clear();
+    EXPECT_EQ(FormatInfoCity(chart), "");
     chart.m_strCity = "New Delhi";
     chart.m_strState = "India";
     EXPECT_EQ(FormatInfoCity(chart), "New Delhi, India");
