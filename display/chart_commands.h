@@ -38,6 +38,8 @@ enum ChartCommand {
     kCmdMaranaKarakaSthana = 33113,
     kCmdChartFromThisHouse = 32914,
     kCmdLagnaSignChange = 33076,
+    kCmdPachakadiPlanet = 33109,
+    kCmdPachakadiRasi = 33110,
     kCmdPlanetSignChange = 33160,
 };
 

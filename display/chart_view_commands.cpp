@@ -14,6 +14,7 @@
 #include "display/chart_source.h"
 #include "display/chart_view.h"
 #include "display/chart_vocabulary.h"
+#include "display/pachakadi_text.h"
 #include "display/sign_change_search.h"
 #include "display/varga_variants.h"
 #include "platform/message_box.h"
@@ -146,6 +147,9 @@ void CChartView::BuildContextMenu(QMenu& menu) {
     AddCommand(menu, "Planets in &marana karaka sthana", kCmdMaranaKarakaSthana);
     QMenu* relations = menu.addMenu("Relationships");
     for (const ViewCommand& entry : kRelations) AddCommand(*relations, entry.text, entry.command, planet);
+    AddCommand(*relations, "P&achakadi relationships of this planet", kCmdPachakadiPlanet,
+               m_nCurBody >= 1 && m_nCurBody <= kSaturn);
+    AddCommand(*relations, "&Pachakadi relationships of this rasi", kCmdPachakadiRasi, sign);
     QMenu* highlight = menu.addMenu("&Highlight rasi(s)");
     for (const ViewCommand& entry : kHighlights) {
         const bool needsSign = entry.command == kCmdHighlightArgala ||
@@ -249,6 +253,18 @@ bool CChartView::RunCommand(int command) {
     }
     if (command == kCmdMaranaKarakaSthana) {
         ShowMaranaKarakaSthana(*chart, varga);
+        return true;
+    }
+    if (command == kCmdPachakadiPlanet && m_nCurBody >= 1 && m_nCurBody <= kSaturn) {
+        MessageBox(this, PachakadiPlanetText(*chart, m_nCurBody, m_nCurRasi, varga),
+                   std::string(g_pszPlanetNames[m_nCurBody]) + ": Pachakadi Relationships");
+        return true;
+    }
+    if (command == kCmdPachakadiRasi && m_nCurRasi < kNoSign) {
+        MessageBox(
+            this, PachakadiRasiText(*chart, m_nCurRasi, varga),
+            std::string(g_pszChartSignNames ? g_pszChartSignNames[m_nCurRasi] : g_pszSignNames[m_nCurRasi]) +
+                ": Pachakadi Relationships");
         return true;
     }
     if (command == kCmdChartFromThisHouse && m_nCurRasi < kNoSign) {

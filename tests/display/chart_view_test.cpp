@@ -199,6 +199,33 @@ TEST_F(ChartViewTest, MaranaKarakaSthanaAnswersInAMessage) {
     SetMessageBoxHandler(previous);
 }
 
+TEST_F(ChartViewTest, PachakadiQueriesOfAPlanetAndARasi) {
+    MessageBoxRequest shown;
+    const auto previous = SetMessageBoxHandler([&](const MessageBoxRequest& request) {
+        shown = request;
+        return MessageResult::kOk;
+    });
+    Draw();
+    const Rect sun = m_view.DrawState().bodyLabelRect[0][1];
+    ASSERT_TRUE(m_view.HitTestForMenu(Point{sun.left + 1, sun.top + 1}));
+    ASSERT_TRUE(m_view.RunCommand(kCmdPachakadiPlanet));
+    EXPECT_EQ(shown.caption, "Sun: Pachakadi Relationships");
+    EXPECT_EQ(shown.text.rfind("    For Sun\n\n      Naisargika Pachaka: ", 0), 0u);
+    for (const char* part : {"      Vedhaka sthana: ", "\n    Sun is\n\n", "\n    Sun is in\n\n"})
+        EXPECT_NE(shown.text.find(part), std::string::npos) << part;
+    const int sunSign = FixedBirthChart().m_vargaSign.Sign(1, g_nPaneVarga[0]);
+    ASSERT_TRUE(m_view.RunCommand(kCmdPachakadiRasi));
+    EXPECT_EQ(shown.caption, std::string(g_signNames[sunSign]) + ": Pachakadi Relationships");
+    EXPECT_NE(shown.text.find(std::string("\n    ") + g_signNames[sunSign] + " contains\n\n"),
+              std::string::npos);
+    // Rahu has no Pachakadi relations.
+    const Rect rahu = m_view.DrawState().bodyLabelRect[0][8];
+    ASSERT_TRUE(m_view.HitTestForMenu(Point{rahu.left + 1, rahu.top + 1}));
+    ASSERT_EQ(m_view.CurrentBody(), 8);
+    EXPECT_FALSE(m_view.RunCommand(kCmdPachakadiPlanet));
+    SetMessageBoxHandler(previous);
+}
+
 TEST_F(ChartViewTest, SignChangeQueriesNameTheBodyAndVarga) {
     std::string caption;
     const auto previous = SetMessageBoxHandler([&](const MessageBoxRequest& request) {
