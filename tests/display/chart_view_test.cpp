@@ -142,6 +142,21 @@ TEST_F(ChartViewTest, AVariantOfAnotherVargaSwitchesThePaneAndRecalculates) {
     g_nD9Preference = saved;
 }
 
+TEST_F(ChartViewTest, BhavaChakraOnAChosenBase) {
+    int recalculations = 0;
+    g_chartSource.recalculate = [&] { ++recalculations; };
+    const int saved = g_nBhavaChartVarga;
+    Draw();
+    ASSERT_TRUE(m_view.HitTestForMenu(CellCentre(0)));
+    EXPECT_TRUE(m_view.RunCommand(kCmdBhavaChakra));
+    EXPECT_EQ(g_nPaneVarga[0], 28);
+    EXPECT_EQ(recalculations, 0);
+    EXPECT_TRUE(m_view.RunCommand(kBhavaBaseCommands[1])); // based on the navamsa
+    EXPECT_EQ(g_nBhavaChartVarga, 1);
+    EXPECT_EQ(recalculations, 1);
+    g_nBhavaChartVarga = saved;
+}
+
 TEST_F(ChartViewTest, ArgalaHighlightsFollowKetu) {
     CChart& chart = FixedBirthChart();
     const int ketu = chart.m_vargaSign.Sign(kKetu, 0);
