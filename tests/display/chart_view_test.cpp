@@ -199,6 +199,22 @@ TEST_F(ChartViewTest, KetuKeepsItsOwnRelationships) {
     EXPECT_EQ(m_view.DrawState().bodyRelation[8], 2);     // Rahu a friend
     EXPECT_EQ(m_view.DrawState().bodyRelation[1], 4);     // the Sun an enemy
     EXPECT_TRUE(m_view.DrawState().paneRelations[0]);
+    // The pane now draws each of the nine planets on the background of its class: the Sun's in the
+    // enemy's colour, under its label.
+    RecordingSurface surface;
+    m_view.OnDraw(surface);
+    const auto& calls = surface.Calls();
+    // Pane 0's Sun: its mark is filled just before the label is drawn (after selecting font and colour).
+    const auto sun = std::find_if(calls.begin(), calls.end(), [](const std::string& call) {
+        return call.rfind("DrawText \"Su\"", 0) == 0;
+    });
+    ASSERT_NE(sun, calls.end());
+    ASSERT_GE(sun - calls.begin(), 3);
+    const auto fill = sun - 3;
+    ASSERT_EQ(fill->rfind("FillRect", 0), 0u) << *fill;
+    char colour[16];
+    std::snprintf(colour, sizeof colour, "0x%06x", m_view.DrawState().relationBackColor[4]);
+    EXPECT_NE(fill->find(colour), std::string::npos) << *fill;
 }
 
 TEST_F(ChartViewTest, MaranaKarakaSthanaAnswersInAMessage) {
