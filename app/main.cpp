@@ -1,10 +1,12 @@
 // Kalomithra Hora: start-up and shut-down.
 #include <QApplication>
 
+#include "display/chart_view.h"
 #include "shell/application.h"
 
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
+    RegisterChartViews();
     CTavroApp application;
     if (!application.InitInstance(qtApplication.arguments().mid(1))) return 1;
     const int rc = qtApplication.exec();
