@@ -40,6 +40,10 @@ CTavroDoc::CTavroDoc() : m_pCurrentChart(&m_natalChart) {
     m_natalChart.m_strTitle = "Natal Chart";
 }
 
+CTavroDoc::~CTavroDoc() {
+    if (g_pReferenceChart == &m_natalChart || g_pReferenceChart == &m_workChart) g_pReferenceChart = nullptr;
+}
+
 bool CTavroDoc::OnNewDocument() {
     if (!CDocument::OnNewDocument()) return false;
     g_nCalendarFlag = 1;

@@ -31,6 +31,8 @@ public:
     // Loads the preferences when nothing has yet, reads the clock, and sets up the charts; calculates
     // nothing (OnNewDocument or a chart file does).
     CTavroDoc();
+    // The chart of reference no longer names one of its charts.
+    ~CTavroDoc() override;
 
     // --- Framework -------------------------------------------------------------------------------
     // A new chart: the present moment at the default place, daylight saving as the place's rules say,

@@ -9,6 +9,8 @@
 
 #include "core/angle_time.h"
 #include "core/calc_options.h"
+#include "core/varga_options.h"
+#include "core/zodiac_names.h"
 #include "document/birth_time_undo.h"
 #include "document/document_state.h"
 #include "document_test_support.h"
@@ -199,6 +201,37 @@ TEST_F(DocumentTest, TransitChartsAreReadAgainstTheNatalChart) {
     ASSERT_TRUE(m_document.SyncAndCalculate().ok());
     EXPECT_EQ(g_pReferenceChart, &m_document.m_workChart);
     EXPECT_EQ(m_document.m_workChart.m_pAnalysisChart, &m_document.m_workChart);
+}
+
+TEST_F(DocumentTest, AnOptionChangeRecomputesBothChartsWhereTheyStand) {
+    SavedGlobals<int> saved{g_nD9Preference};
+    OpenChennai();
+    CastWorkChart(kTransitMode);
+    const double transitMoon = m_document.m_workChart.m_bodies[kMoon].m_dLongitude;
+    m_view.updates.clear();
+
+    g_nD9Preference = 1;
+    ASSERT_TRUE(m_document.RecalculateAll().ok());
+    EXPECT_EQ(g_strVargaLabels[1], "D-9 (K)");
+    EXPECT_EQ(m_document.m_nMode, kTransitMode);
+    EXPECT_EQ(m_document.m_workChart.m_bodies[kMoon].m_dLongitude, transitMoon);
+    EXPECT_NEAR(TropicalMoon(m_document.m_natalChart), kChennaiMoonTropical, 1.0 / 3600);
+    EXPECT_TRUE(m_view.updates.empty());
+
+    m_document.m_nMode = kEventMode; // event charts do not outlive an option change
+    ASSERT_TRUE(m_document.RecalculateAll().ok());
+    EXPECT_EQ(m_document.m_nMode, kNatalMode);
+    EXPECT_EQ(m_document.m_pCurrentChart, &m_document.m_natalChart);
+    EXPECT_EQ(m_view.updates.size(), 1u);
+}
+
+TEST(Document, TheChartOfReferenceDoesNotOutliveTheDocument) {
+    {
+        CTavroDoc document;
+        ASSERT_TRUE(document.ReadChartText(kChennaiChartText, "chennai.tvd").ok());
+        EXPECT_EQ(g_pReferenceChart, &document.m_natalChart);
+    }
+    EXPECT_EQ(g_pReferenceChart, nullptr);
 }
 
 TEST_F(DocumentTest, AChangeOfModeStartsTheDasaPagesAgainAndClearsTheShift) {
