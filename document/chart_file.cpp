@@ -1,7 +1,6 @@
 #include "document/chart_file.h"
 
 #include <charconv>
-#include <climits>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -28,28 +27,17 @@ class ValueScanner {
 public:
     explicit ValueScanner(std::string_view text) : m_text(text) {}
 
-    std::optional<int> Int() {
+    // An int or a double; nothing when the text here is no number of that kind.
+    template <class Number> std::optional<Number> Read() {
         SkipSpace();
-        std::size_t start = m_pos;
-        if (start < m_text.size() && m_text[start] == '+') ++start; // from_chars takes no plus sign
-        int value = 0;
-        const auto [end, error] =
-            std::from_chars(m_text.data() + start, m_text.data() + m_text.size(), value);
+        const char* const first = m_text.data() + m_pos;
+        const char* const last = m_text.data() + m_text.size();
+        const char* digits = first;
+        if (digits < last && *digits == '+') ++digits; // from_chars takes no plus sign
+        Number value{};
+        const auto [end, error] = std::from_chars(digits, last, value);
         if (error != std::errc()) return std::nullopt;
-        m_token = m_text.substr(m_pos, end - (m_text.data() + m_pos));
-        m_pos = end - m_text.data();
-        return value;
-    }
-
-    std::optional<double> Double() {
-        SkipSpace();
-        std::size_t start = m_pos;
-        if (start < m_text.size() && m_text[start] == '+') ++start;
-        double value = 0.0;
-        const auto [end, error] =
-            std::from_chars(m_text.data() + start, m_text.data() + m_text.size(), value);
-        if (error != std::errc()) return std::nullopt;
-        m_token = m_text.substr(m_pos, end - (m_text.data() + m_pos));
+        m_token = std::string_view(first, end - first);
         m_pos = end - m_text.data();
         return value;
     }
@@ -131,7 +119,6 @@ public:
                       " to " + Plain(high) + ".";
         }
     }
-    void Finite(int index, double value) { Range(index, value, -HUGE_VAL, HUGE_VAL); }
 
     const std::string& Error() const { return m_error; }
 
@@ -184,15 +171,8 @@ ChartFileParse ParseChartText(std::string_view text, const std::string& fileName
 
     // Each step reads one value into its place and checks it; the first that cannot be read ends the
     // scan, and the values after it keep their defaults.
-    const auto readInt = [&](int& into, double low, double high) {
-        const std::optional<int> value = scanner.Int();
-        if (!value) return false;
-        into = *value;
-        check.Range(v.count, *value, low, high);
-        return true;
-    };
-    const auto readDouble = [&](double& into, double low, double high) {
-        const std::optional<double> value = scanner.Double();
+    const auto read = [&]<class Number>(Number& into, double low, double high) {
+        const std::optional<Number> value = scanner.Read<Number>();
         if (!value) return false;
         into = *value;
         check.Range(v.count, *value, low, high);
@@ -204,28 +184,27 @@ ChartFileParse ParseChartText(std::string_view text, const std::string& fileName
         into = ReadName(*value);
         return true;
     };
-    const auto anyInt = [&](int& into) { return readInt(into, INT_MIN, INT_MAX); };
-    const auto anyDouble = [&](double& into) { return readDouble(into, -HUGE_VAL, HUGE_VAL); };
+    const auto any = [&](auto& into) { return read(into, -HUGE_VAL, HUGE_VAL); };
 
     const std::function<bool()> steps[kChartFileValueCount] = {
-        [&] { return readInt(v.month, 1, 12); },
-        [&] { return readInt(v.day, 1, 31); },
-        [&] { return anyInt(v.year); },
-        [&] { return readDouble(v.packedTime, 0.0, 24.0); },
-        [&] { return readDouble(v.packedZone, -kMaxZoneHours, kMaxZoneHours); },
-        [&] { return readDouble(v.packedLongitude, -180.0, 180.0); },
-        [&] { return readDouble(v.packedLatitude, -90.0, 90.0); },
-        [&] { return anyDouble(v.altitude); },
-        [&] { return readDouble(v.standardZone, -kMaxZoneHours, kMaxZoneHours); },
-        [&] { return readDouble(v.daylightZone, -kMaxZoneHours, kMaxZoneHours); },
-        [&] { return anyInt(v.dstFlag); },
-        [&] { return readInt(v.placeCode, 0, kRegionCount - 1); },
+        [&] { return read(v.month, 1, 12); },
+        [&] { return read(v.day, 1, 31); },
+        [&] { return any(v.year); },
+        [&] { return read(v.packedTime, 0.0, 24.0); },
+        [&] { return read(v.packedZone, -kMaxZoneHours, kMaxZoneHours); },
+        [&] { return read(v.packedLongitude, -180.0, 180.0); },
+        [&] { return read(v.packedLatitude, -90.0, 90.0); },
+        [&] { return any(v.altitude); },
+        [&] { return read(v.standardZone, -kMaxZoneHours, kMaxZoneHours); },
+        [&] { return read(v.daylightZone, -kMaxZoneHours, kMaxZoneHours); },
+        [&] { return any(v.dstFlag); },
+        [&] { return read(v.placeCode, 0, kRegionCount - 1); },
         [&] { return readName(v.city); },
         [&] { return readName(v.state); },
-        [&] { return readInt(v.calendarFlag, 0, 1); },
-        [&] { return anyDouble(v.pressure); },
-        [&] { return anyDouble(v.temperature); },
-        [&] { return readInt(v.gender, 0, 2); },
+        [&] { return read(v.calendarFlag, 0, 1); },
+        [&] { return any(v.pressure); },
+        [&] { return any(v.temperature); },
+        [&] { return read(v.gender, 0, 2); },
     };
     for (const auto& step : steps) {
         if (!step()) break;
