@@ -30,20 +30,18 @@ TEST(ChartFilePacking, PacksAndUnpacksHoursAndDegrees) {
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.value);
-        CHmsTime time;
+        CHmsTime time, unpackedTime;
         time.m_dHours = c.value;
         time.SplitHours();
-        EXPECT_NEAR(PackHms(time), c.packed, 1e-9);
-        CHmsTime unpacked;
-        UnpackHms(c.packed, unpacked);
-        EXPECT_NEAR(unpacked.m_dHours, c.value, 1e-9);
-
-        CDmsAngle angle;
+        UnpackHms(c.packed, unpackedTime);
+        CDmsAngle angle, unpackedAngle;
         angle.m_dValue = c.value;
         angle.SplitDegrees();
-        EXPECT_NEAR(PackDms(angle), c.packed, 1e-9);
-        CDmsAngle unpackedAngle;
         UnpackDms(c.packed, unpackedAngle);
+
+        EXPECT_NEAR(PackHms(time), c.packed, 1e-9);
+        EXPECT_NEAR(PackDms(angle), c.packed, 1e-9);
+        EXPECT_NEAR(unpackedTime.m_dHours, c.value, 1e-9);
         EXPECT_NEAR(unpackedAngle.m_dValue, c.value, 1e-9);
     }
 }
