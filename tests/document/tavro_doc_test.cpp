@@ -107,6 +107,8 @@ TEST_F(DocumentTest, OpeningAFileRunsTheWholeRoadAndTellsTheViewsOnce) {
     EXPECT_NEAR(TropicalMoon(natal), kChennaiMoonTropical, 1.0 / 3600);
     EXPECT_EQ(m_document.m_pCurrentChart, &natal);
     EXPECT_EQ(g_pReferenceChart, &natal);
+    EXPECT_EQ(m_document.m_workChart.m_strCity, "Chennai");
+    EXPECT_EQ(m_document.m_workChart.m_strState, "Tamil Nadu");
     EXPECT_EQ(g_nLifecycle, 0);
     EXPECT_EQ(g_bChartPane2Natal, 0);
     EXPECT_FALSE(g_bKotaChakraBaseOverride);
