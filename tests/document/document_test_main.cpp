@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "core/ayanamsa.h"
 #include "core/data_folder.h"
 #include "shell/preference_keys.h"
 #include "shell/preferences.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     InitPreferences();
     ApplyPreferenceDefaults(PreferenceKeys());
+    ApplyAyanamsaSettings(g_ayanamsaSettings);
     std::filesystem::remove_all(config);
     const int rc = RUN_ALL_TESTS();
     CloseEphemeris();
