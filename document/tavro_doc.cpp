@@ -96,6 +96,13 @@ void CTavroDoc::ResetToNatalMode() {
     g_bDasaCompression = false;
 }
 
+CalcStatus CTavroDoc::OnResetToNatalMode() {
+    ResetToNatalMode();
+    CalcStatus status = SyncAndCalculate();
+    UpdateAllViews(nullptr);
+    return status;
+}
+
 CalcStatus CTavroDoc::Calculate(int subMode) {
     CChart& chart = *m_pCurrentChart;
     if (m_nMode != m_nLastCalculatedMode) {

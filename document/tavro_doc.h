@@ -56,7 +56,7 @@ public:
     CalcStatus SyncAndCalculate();
     // After birth data or an option changed, without recomputing the charts first: the varga labels,
     // then by mode: natal and event modes return to natal and calculate and update every view; the
-    // transit, progression and prasna charts stay as they are (their forms recast them).
+    // other modes' charts stay as they are (their own computations recast them).
     CalcStatus RefreshMode();
     // Both charts recomputed, each at its own moment, then RefreshMode.
     CalcStatus RecalculateAll();
@@ -64,6 +64,8 @@ public:
     void CalculateDasa();
     // Natal mode with the natal chart current and its default panes; nothing is calculated.
     void ResetToNatalMode();
+    // Modes > Reset to Natal Mode: ResetToNatalMode, calculated, every view updated.
+    CalcStatus OnResetToNatalMode();
 
     // --- Birth-time changes and their undo --------------------------------------------------------
     // The natal birth data were changed (by a command that moves the birth time or by the birth-data

@@ -194,6 +194,26 @@ TEST_F(DocumentTest, ABirthChangeInEventModeReturnsToTheNatalChart) {
     EXPECT_EQ(m_view.updates.size(), 1u);
 }
 
+TEST_F(DocumentTest, ResetToNatalModeShowsTheNatalChartAgain) {
+    OpenChennai();
+    CastWorkChart(kPrasnaMode);
+    m_document.m_workChart.m_extraName[0] = "Prasna Lagna";
+    g_bDasaCompression = true;
+    g_bChartPane1Natal = 0;
+    g_nChartPane2Varga = 5;
+    m_view.updates.clear();
+
+    ASSERT_TRUE(m_document.OnResetToNatalMode().ok());
+    EXPECT_EQ(m_document.m_nMode, kNatalMode);
+    EXPECT_EQ(m_document.m_pCurrentChart, &m_document.m_natalChart);
+    EXPECT_EQ(m_document.m_workChart.m_extraName[0], "NULL");
+    EXPECT_FALSE(g_bDasaCompression);
+    EXPECT_EQ(g_bChartPane1Natal, 1);
+    EXPECT_EQ(g_nChartPane2Varga, 1);
+    EXPECT_EQ(g_pReferenceChart, &m_document.m_natalChart);
+    EXPECT_EQ(m_view.updates.size(), 1u);
+}
+
 TEST_F(DocumentTest, TransitChartsAreReadAgainstTheNatalChart) {
     OpenChennai();
     CastWorkChart(kTransitMode);
