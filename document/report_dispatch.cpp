@@ -40,11 +40,11 @@ CReportView* ReportView(int kind) {
     return Registry()[kind].back();
 }
 
-void DrawViewKind(CDrawingSurface& surface, int kind, int a, int b) {
+void DrawViewKind(DrawSurface& surface, int kind, int a, int b) {
     if (CReportView* view = ReportView(kind)) view->PrintReport(surface, a, b);
 }
 
-void DrawViewKindScaled(CDrawingSurface& surface, int kind, int a, int b, double factorY, double factorX) {
+void DrawViewKindScaled(DrawSurface& surface, int kind, int a, int b, double factorY, double factorX) {
     const double savedY = g_dDrawScaleY;
     const double savedX = g_dDrawScaleX;
     g_dDrawScaleY *= factorY;

@@ -4,7 +4,7 @@
 // it is created and leaves when it is destroyed, so a dispatch never reaches a destroyed view; while
 // several views of one kind live, the newest one answers.
 
-class CDrawingSurface;
+class DrawSurface;
 
 // The kinds in their fixed order.
 enum ReportKind : int {
@@ -30,7 +30,7 @@ public:
 
     // Draws the view's report into the surface at the current drawing scales; `a` and `b` are the
     // caller's page arguments, passed through.
-    virtual void PrintReport(CDrawingSurface& surface, int a, int b) = 0;
+    virtual void PrintReport(DrawSurface& surface, int a, int b) = 0;
     // Rebuilds the view's text forms, which the copy commands read; `flag` as the caller passes it.
     virtual void RebuildReportText(bool flag) = 0;
 
@@ -48,10 +48,10 @@ extern double g_dDrawScaleX;
 extern double g_dDrawScaleY;
 
 // Draws the report of the kind; any other kind, or a kind with no view, draws nothing.
-void DrawViewKind(CDrawingSurface& surface, int kind, int a, int b);
+void DrawViewKind(DrawSurface& surface, int kind, int a, int b);
 // The same with g_dDrawScaleY multiplied by factorY and g_dDrawScaleX by factorX for the drawing; both
 // hold exactly their previous values afterwards.
-void DrawViewKindScaled(CDrawingSurface& surface, int kind, int a, int b, double factorY, double factorX);
+void DrawViewKindScaled(DrawSurface& surface, int kind, int a, int b, double factorY, double factorX);
 // Rebuilds the text forms in this order: key data, basic information, dasa, chart; with `flag` also
 // ashtakavarga, shadbala and strengths.
 void RefreshViewData(bool flag);

@@ -27,7 +27,7 @@ void CDocument::RemoveView(CDocumentView& view) {
     view.m_pDocument = nullptr;
 }
 
-void CDocument::UpdateAllViews(CDocumentView* sender, int hint) {
+void CDocument::UpdateAllViews(CDocumentView* sender, long hint) {
     // A view may add or remove views while it updates; those take part from the next update on.
     const std::vector<CDocumentView*> views = m_views;
     for (CDocumentView* view : views) {

@@ -20,7 +20,7 @@ public:
 
     // The document changed: `sender` is the view that made the change (null when the document did),
     // `hint` says what changed, 0 = everything.
-    virtual void OnUpdate(CDocumentView* sender, int hint) = 0;
+    virtual void OnUpdate(CDocumentView* sender, long hint) = 0;
 
     CDocument* GetDocument() const { return m_pDocument; }
 
@@ -42,7 +42,7 @@ public:
     void AddView(CDocumentView& view);
     void RemoveView(CDocumentView& view);
     // Tells every registered view but `sender` to update, in the order they were added.
-    void UpdateAllViews(CDocumentView* sender, int hint = 0);
+    void UpdateAllViews(CDocumentView* sender, long hint = 0);
 
     // --- File and title -------------------------------------------------------------------------
     const std::string& GetPathName() const { return m_strPathName; }

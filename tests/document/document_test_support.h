@@ -13,11 +13,11 @@
 // Records every update with the hint it came with.
 class RecordingView : public CDocumentView {
 public:
-    void OnUpdate(CDocumentView* sender, int hint) override { updates.push_back({sender, hint}); }
+    void OnUpdate(CDocumentView* sender, long hint) override { updates.push_back({sender, hint}); }
 
     struct Update {
         CDocumentView* sender;
-        int hint;
+        long hint;
     };
     std::vector<Update> updates;
 };

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-// The drawing surface is the display layer's; the dispatch only hands it through.
-class CDrawingSurface {};
+// The views' drawing surface; the dispatch only hands it through.
+class DrawSurface {};
 
 namespace {
 
@@ -21,7 +21,7 @@ public:
     explicit RecordingReportView(int kind, std::string name = "")
         : CReportView(kind), m_name(std::move(name)) {}
 
-    void PrintReport(CDrawingSurface& surface, int a, int b) override {
+    void PrintReport(DrawSurface& surface, int a, int b) override {
         lastSurface = &surface;
         scaleX = g_dDrawScaleX;
         scaleY = g_dDrawScaleY;
@@ -32,7 +32,7 @@ public:
         g_calls.push_back(std::to_string(Kind()) + m_name + ":text " + (flag ? "1" : "0"));
     }
 
-    CDrawingSurface* lastSurface = nullptr;
+    DrawSurface* lastSurface = nullptr;
     double scaleX = 0.0;
     double scaleY = 0.0;
 
@@ -48,7 +48,7 @@ protected:
             m_views.push_back(std::make_unique<RecordingReportView>(kind));
     }
 
-    CDrawingSurface m_surface;
+    DrawSurface m_surface;
     std::vector<std::unique_ptr<RecordingReportView>> m_views;
 };
 
