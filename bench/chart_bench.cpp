@@ -2,8 +2,7 @@
 // mode or time step.
 #include <benchmark/benchmark.h>
 
-#include "core/ayanamsa.h"
-#include "core/chart.h"
+#include "bench_charts.h"
 
 namespace {
 
@@ -12,15 +11,7 @@ constexpr double kStep = 0.0137; // days between runs, so the library's caches d
 
 // Delhi, zone -5.5, with the default ayanamsa (true Lahiri) and equal houses.
 void BM_ChartComputeAll(benchmark::State& state) {
-    g_ayanamsaSettings.m_nAyanamsaId = kAyanamsaTrueLahiri;
-    ApplyAyanamsaSettings(g_ayanamsaSettings);
-    CChart chart;
-    chart.m_longitude.m_dValue = -77.2;
-    chart.m_longitude.SplitDegrees();
-    chart.m_latitude.m_dValue = 28.6;
-    chart.m_latitude.SplitDegrees();
-    chart.m_dateTime.m_zone.m_dHours = -5.5;
-    chart.m_dateTime.m_zone.SplitHours();
+    CChart chart = DelhiChart();
     double jd = kJ2000;
     for (auto _ : state) {
         chart.JulianDayToDate(jd, chart);

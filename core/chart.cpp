@@ -59,14 +59,12 @@ void CChart::RepointFrom(const CChart& source) {
     repoint(m_ashtakavarga.m_pChart);
     repoint(m_avasthas.m_pChart);
     repoint(m_shadbala.m_pChart);
-    repoint(m_yogaList.m_pChart);
 }
 
 void CChart::PointAnalysisAt(CChart* chart) {
     m_ashtakavarga.m_pChart = chart;
     m_avasthas.m_pChart = chart;
     m_shadbala.m_pChart = chart;
-    m_yogaList.m_pChart = chart;
 }
 
 void CChart::ResetFlags() {
@@ -190,7 +188,6 @@ CalcStatus CChart::ComputeAll(bool bLagnaFromExtraPoint) {
     PointAnalysisAt(m_pAnalysisChart);
     m_ashtakavarga.Compute();
     m_shadbala.Compute();
-    m_yogaList.FindAllYogas(0);
     m_avasthas.Compute();
 
     if (CalcStatus status = FindSignEntryTimes(); !status.ok()) return status;
@@ -200,6 +197,8 @@ CalcStatus CChart::ComputeAll(bool bLagnaFromExtraPoint) {
         if (CalcStatus status = m_pVargaChart[c]->RefreshVargaChart(*this, c); !status.ok()) return status;
     }
     ComputeArudhas();
+    // The yoga testers read the arudha lagna and the bhagyapada: not before they are current.
+    m_yogaList.FindAllYogas(*m_pAnalysisChart, kYogaAll);
     if (CalcStatus status = ComputeNakshatraPadas(); !status.ok()) return status;
     ComputeStarLords();
     if (m_flags[1] && m_flags[2]) ApplyShift(); // the analysis above saw the unshifted chart

@@ -166,7 +166,6 @@ TEST_F(ChartTest, CopiesAreDeepAndAnalyseThemselves) {
         EXPECT_EQ(chart->m_ashtakavarga.m_pChart, chart);
         EXPECT_EQ(chart->m_shadbala.m_pChart, chart);
         EXPECT_EQ(chart->m_avasthas.m_pChart, chart);
-        EXPECT_EQ(chart->m_yogaList.m_pChart, chart);
         ASSERT_TRUE(chart->m_pVargaChart[kD9Column]);
         EXPECT_NE(chart->m_pVargaChart[kD9Column].get(), originalChild);
     }
