@@ -77,11 +77,11 @@ double AyanaDeclination(double longitude) {
     return tropical >= 180.0 ? -arcMinutes / 60.0 : arcMinutes / 60.0;
 }
 
-void CShadbala::Compute() {
-    CopyInputs();
+void CShadbala::Compute(const CChart& chart) {
+    CopyInputs(chart);
     ComputeComponent();
     ComputeUchcha();
-    ComputeSaptavargaja();
+    ComputeSaptavargaja(chart);
     ComputeOjaYugma();
     ComputeKendra();
     ComputeDrekkana();
@@ -110,11 +110,10 @@ void CShadbala::Compute() {
     ComputePhalaAndRashmis();
     ComputeBhavaBala();
     ComputePanchaVargeeya();
-    ComputeDwadasaVargeeya();
+    ComputeDwadasaVargeeya(chart);
 }
 
-void CShadbala::CopyInputs() {
-    const CChart& chart = *m_pChart;
+void CShadbala::CopyInputs(const CChart& chart) {
     Inputs& in = m_inputs;
     in.m_bDayBirth = chart.m_sunriseFrame.m_bDayBirth;
     in.m_dGhatisSinceSunrise = chart.m_sunriseFrame.m_dGhatisSinceStart;
@@ -186,7 +185,7 @@ void CShadbala::ComputeUchcha() {
 
 // The relation in every varga is the compound relationship of the rasi chart: natural friendship plus
 // the temporal one of the D-1 signs, as the chart keeps it.
-void CShadbala::ComputeSaptavargaja() {
+void CShadbala::ComputeSaptavargaja(const CChart& chart) {
     for (int i = 0; i < kShadbalaPlanets; ++i) {
         double total = 0.0;
         for (InputRow row : kSaptavargaRows) {
@@ -196,7 +195,7 @@ void CShadbala::ComputeSaptavargaja() {
                 continue;
             }
             const int lord = SignLordPlain(SignIn(row, i));
-            total += kCompoundRelationValue[m_pChart->CompoundRelation(kD1Column, i + 1, lord)];
+            total += kCompoundRelationValue[chart.CompoundRelation(kD1Column, i + 1, lord)];
         }
         Value(i, kSaptavargaja) = total;
     }

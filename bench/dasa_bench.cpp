@@ -17,7 +17,10 @@ void BM_VimsottariSixLevels(benchmark::State& state) {
     SelectNameTables(false, false);
     CChart chart = DelhiChart();
     chart.JulianDayToDate(kJ2000, chart);
-    chart.Compute();
+    if (!chart.Compute().ok()) {
+        state.SkipWithError("the chart cannot be computed");
+        return;
+    }
     g_nSelectedDasa = 0;
     g_nDasaYearDefinition[0] = static_cast<int>(state.range(0));
     CDasaTree tree;

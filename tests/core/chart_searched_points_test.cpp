@@ -270,8 +270,7 @@ TEST_F(DayChartTest, MurtiOfTheSunsEntryIntoItsSign) {
     EXPECT_EQ(chart.m_nMurti[kKetu], chart.m_nMurti[kRahu]);
     // Counted from the natal Moon's navamsa instead: 1 deg 26' of Taurus is in Capricorn, and Aquarius is
     // the 2nd from it, silver.
-    SavedGlobals<int> savedReference(g_nTransitRefVarga);
-    g_nTransitRefVarga = kD9Column;
+    const CScopedOption reference(g_nTransitRefVarga, kD9Column);
     ASSERT_TRUE(chart.FindSignEntryTimesFor(kSun).ok());
     EXPECT_EQ(chart.m_nMurti[kSun], 1);
 }

@@ -20,9 +20,8 @@ TEST(Chart, ConstructionStartsWithEmptyExtraPointsAndNoSignMarkers) {
         EXPECT_EQ(chart.m_extraPoint[k].m_dLongitude, 0.0);
     }
     for (int marker : chart.m_signMarker) EXPECT_EQ(marker, 12);
-    EXPECT_EQ(chart.m_pNatalChart, &chart);
-    EXPECT_EQ(chart.m_pAnalysisChart, &chart);
-    EXPECT_EQ(chart.m_ashtakavarga.m_pChart, &chart);
+    EXPECT_EQ(&chart.NatalChart(), &chart);
+    EXPECT_EQ(&chart.AnalysisChart(), &chart);
     EXPECT_EQ(chart.m_yogaList.m_nVarga, 0);
 }
 
@@ -161,11 +160,8 @@ TEST_F(ChartTest, CopiesAreDeepAndAnalyseThemselves) {
     CChart assigned;
     assigned = *original;
     for (CChart* chart : {&copy, &assigned}) {
-        EXPECT_EQ(chart->m_pNatalChart, chart);
-        EXPECT_EQ(chart->m_pAnalysisChart, chart);
-        EXPECT_EQ(chart->m_ashtakavarga.m_pChart, chart);
-        EXPECT_EQ(chart->m_shadbala.m_pChart, chart);
-        EXPECT_EQ(chart->m_avasthas.m_pChart, chart);
+        EXPECT_EQ(&chart->NatalChart(), chart);
+        EXPECT_EQ(&chart->AnalysisChart(), chart);
         ASSERT_TRUE(chart->m_pVargaChart[kD9Column]);
         EXPECT_NE(chart->m_pVargaChart[kD9Column].get(), originalChild);
     }
@@ -181,8 +177,8 @@ TEST_F(ChartTest, CopyOfATransitChartKeepsItsNatalBinding) {
     transit.m_pNatalChart = &natal;
     transit.m_pAnalysisChart = &natal;
     const CChart copy(transit);
-    EXPECT_EQ(copy.m_pNatalChart, &natal);
-    EXPECT_EQ(copy.m_pAnalysisChart, &natal);
+    EXPECT_EQ(&copy.NatalChart(), &natal);
+    EXPECT_EQ(&copy.AnalysisChart(), &natal);
 }
 
 TEST_F(ChartTest, SelfAssignmentKeepsTheChildren) {

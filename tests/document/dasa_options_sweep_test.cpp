@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/option_snapshot.h"
 #include "dasa_test_support.h"
 #include "document/dasa_codes.h"
 #include "document/dasa_dispatcher.h"
@@ -36,15 +37,17 @@ protected:
     }
 
 private:
-    SavedGlobals<int, int, int, int, int, int, int, int, int> m_vargas{
-        g_nNarayanaDasaChart, g_nLagnamsakaDasaChart,  g_nPadanathamsaDasaChart,
-        g_nParyaayaDasaChart, g_nRasiDasaVarga,        g_nLagnaKendradiVarga,
-        g_nAKKendradiVarga,   g_nAKKendradiGrahaVarga, g_nSCDasaVarga};
-    SavedGlobals<int, int, int, int, int, bool, bool, bool, bool, bool> m_rest{
-        g_nBuddhiGatiDasaVarga,  g_nSudasaADOption,       g_nShoolaDasaAntardasaStart,
-        g_nShoolaDasaStartHouse, g_nTithiAshtottariVarga, g_bPakaNarayana,
-        g_bSamaNarayana,         g_bTaraDasaParasara,     g_bDrigdasaOfParasara,
-        g_bCharaDasaVirgoRule};
+    // The core options, and the dasa options the dispatcher keeps beside them, come back as they were.
+    CScopedOptions m_options;
+    CScopedOption<int> m_rasiDasaVarga{g_nRasiDasaVarga, g_nRasiDasaVarga};
+    CScopedOption<int> m_lagnaKendradiVarga{g_nLagnaKendradiVarga, g_nLagnaKendradiVarga};
+    CScopedOption<int> m_akKendradiVarga{g_nAKKendradiVarga, g_nAKKendradiVarga};
+    CScopedOption<int> m_akKendradiGrahaVarga{g_nAKKendradiGrahaVarga, g_nAKKendradiGrahaVarga};
+    CScopedOption<int> m_shoolaStartHouse{g_nShoolaDasaStartHouse, g_nShoolaDasaStartHouse};
+    CScopedOption<int> m_tithiAshtottariVarga{g_nTithiAshtottariVarga, g_nTithiAshtottariVarga};
+    CScopedOption<bool> m_pakaNarayana{g_bPakaNarayana, g_bPakaNarayana};
+    CScopedOption<bool> m_samaNarayana{g_bSamaNarayana, g_bSamaNarayana};
+    CScopedOption<bool> m_charaVirgoRule{g_bCharaDasaVirgoRule, g_bCharaDasaVirgoRule};
 };
 
 TEST_F(DasaOptionsSweepTest, NakshatraDasaSeedsShiftsAndOrders) {

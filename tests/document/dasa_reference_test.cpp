@@ -14,7 +14,7 @@ constexpr double kUserYearDays = 400.0; // the script's user-defined year
 
 class DasaReferenceTest : public DasaTest {
 private:
-    SavedAyanamsa m_ayanamsa;
+    CScopedOptions m_ayanamsa; // the ayanamsa choice among them
 };
 
 TEST_F(DasaReferenceTest, StartsAgreeWithSwetestMoon) {

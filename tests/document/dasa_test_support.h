@@ -6,6 +6,7 @@
 #include "core/calc_options.h"
 #include "core/chart.h"
 #include "core/name_selection.h"
+#include "core/option_snapshot.h"
 #include "core/return_charts.h"
 #include "document/dasa_options.h"
 #include "document/dasa_tree.h"
@@ -22,26 +23,22 @@ protected:
     }
 
 private:
-    SavedGlobals<int, int, int, int, int, int, bool, bool, double, bool> m_choice{
-        g_nSelectedDasa,          g_nNakshatraDasaToBeDisplayed,
-        g_nRasiDasaToBeDisplayed, g_nOtherDasaToBeDisplayed,
-        g_nDasaCycleOffset,       g_nDasaCycleOffsetCode,
-        g_bTribhagiVariation,     g_bDasaCompression,
-        g_dCompressionDays,       g_bPrinting};
-    SavedGlobals<std::array<int, kDasaCodeCount + 1>, std::array<int, kDasaCodeCount>,
-                 std::array<double, kDasaCodeCount>, std::array<bool, 75>, std::array<double, 75>>
-        m_arrays{g_nDasaCycleOffsetByCode, g_nDasaYearDefinition, g_dDasaYearLength, g_bDasaShift,
-                 g_dDasaShiftDays};
-    SavedGlobals<std::array<int, kNakshatraDasaCodeCount>, std::array<int, kNakshatraDasaCodeCount>,
-                 std::array<int, kNakshatraDasaCodeCount>, std::array<bool, kNakshatraDasaCodeCount>, int,
-                 int, bool, int, int>
-        m_nakshatra{g_nNakshatraDasaStartPoint, g_nNaksDasaADMethod,   g_nNakshatraDasaShift,
-                    g_bAntiZodiacalDasa,        g_nNakshatraDasaVarga, g_nKalachakraDasaCalculation,
-                    g_bKCDRohini4NavamsaInLeo,  g_nRasiBhuktaVarga,    g_nTithiYoginiHarmonic};
-    SavedGlobals<std::array<bool, kDasaCodeCount>, std::array<bool, kDasaCodeCount>> m_tajaka{
-        g_bUseDasaSeedFromNatalInTajaka, g_bProgressDasaSeedInTajaka};
-    SavedGlobals<bool, bool, bool, bool> m_modes{g_bSpecialYearForTajaka, g_bSpecialYearForTP,
-                                                 g_bDasaSeshamInMundaneCharts, g_bMundaneBackToNatal};
+    // Every core option, and the dasa state the dispatcher keeps beside the options, as it was.
+    CScopedOptions m_options;
+    CScopedOption<int> m_cycleOffset{g_nDasaCycleOffset, g_nDasaCycleOffset};
+    CScopedOption<int> m_cycleOffsetCode{g_nDasaCycleOffsetCode, g_nDasaCycleOffsetCode};
+    CScopedOption<std::array<int, kDasaCodeCount + 1>> m_cycleOffsets{g_nDasaCycleOffsetByCode,
+                                                                      g_nDasaCycleOffsetByCode};
+    CScopedOption<bool> m_tribhagi{g_bTribhagiVariation, g_bTribhagiVariation};
+    CScopedOption<bool> m_compression{g_bDasaCompression, g_bDasaCompression};
+    CScopedOption<double> m_compressionDays{g_dCompressionDays, g_dCompressionDays};
+    CScopedOption<bool> m_printing{g_bPrinting, g_bPrinting};
+    CScopedOption<std::array<bool, 75>> m_shift{g_bDasaShift, g_bDasaShift};
+    CScopedOption<std::array<double, 75>> m_shiftDays{g_dDasaShiftDays, g_dDasaShiftDays};
+    CScopedOption<int> m_nakshatraVarga{g_nNakshatraDasaVarga, g_nNakshatraDasaVarga};
+    CScopedOption<int> m_rasiBhuktaVarga{g_nRasiBhuktaVarga, g_nRasiBhuktaVarga};
+    CScopedOption<int> m_tithiYoginiHarmonic{g_nTithiYoginiHarmonic, g_nTithiYoginiHarmonic};
+    CScopedOption<bool> m_mundaneBackToNatal{g_bMundaneBackToNatal, g_bMundaneBackToNatal};
 };
 
 // A chart at 2000-01-01 12:00 UT whose seed 0 (the Moon's) stands at `longitude` (degrees): nakshatra,

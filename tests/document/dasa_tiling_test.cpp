@@ -44,7 +44,7 @@ protected:
     DasaTilingTest() { g_nDasaYearDefinition.fill(kYearTrueSiderealSolar); }
 
 private:
-    SavedAyanamsa m_ayanamsa;
+    CScopedOptions m_ayanamsa; // the ayanamsa choice among them
 };
 
 TEST_P(DasaTilingTest, EveryCodeTilesSixLevels) {

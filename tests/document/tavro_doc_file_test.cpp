@@ -10,6 +10,7 @@
 #include "document/birth_time_undo.h"
 #include "document/tavro_doc.h"
 #include "document_test_support.h"
+#include "core/option_snapshot.h"
 #include "tests/core/core_test_helpers.h"
 
 namespace {
@@ -95,8 +96,10 @@ void ExpectBirth(const Birth& b, const CChart& chart) {
 
 class ChartFileDocument : public testing::Test {
 protected:
-    SavedGlobals<int, bool, double, double> m_saved{g_nCalendarFlag, g_bZoneOverride, g_dBirthZone,
-                                                    g_dOverrideZone};
+    CScopedOptions m_options;
+    CScopedOption<bool> m_zoneOverride{g_bZoneOverride, g_bZoneOverride};
+    CScopedOption<double> m_birthZone{g_dBirthZone, g_dBirthZone};
+    CScopedOption<double> m_overrideZone{g_dOverrideZone, g_dOverrideZone};
     TempFolder m_folder;
 };
 

@@ -14,6 +14,7 @@
 #include "document/birth_time_undo.h"
 #include "document/document_state.h"
 #include "document_test_support.h"
+#include "core/option_snapshot.h"
 #include "tests/core/core_test_helpers.h"
 
 namespace {
@@ -56,7 +57,8 @@ protected:
         ASSERT_TRUE(m_document.SyncAndCalculate().ok());
     }
 
-    SavedGlobals<bool, double> m_saved{g_bZoneOverride, g_dBirthZone};
+    CScopedOption<bool> m_zoneOverride{g_bZoneOverride, g_bZoneOverride};
+    CScopedOption<double> m_birthZone{g_dBirthZone, g_dBirthZone};
     TempFolder m_folder;
     CTavroDoc m_document;
     RecordingView m_view;
@@ -226,7 +228,7 @@ TEST_F(DocumentTest, TransitChartsAreReadAgainstTheNatalChart) {
 }
 
 TEST_F(DocumentTest, AnOptionChangeRecomputesBothChartsWhereTheyStand) {
-    SavedGlobals<int> saved{g_nD9Preference};
+    CScopedOptions options;
     OpenChennai();
     CastWorkChart(kTransitMode);
     const double transitMoon = m_document.m_workChart.m_bodies[kMoon].m_dLongitude;

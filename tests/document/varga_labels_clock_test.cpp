@@ -12,13 +12,13 @@
 #include "core/zodiac_names.h"
 #include "document/clock_time.h"
 #include "document/varga_labels.h"
+#include "core/option_snapshot.h"
 #include "tests/core/core_test_helpers.h"
 
 namespace {
 
 TEST(VargaLabels, FollowTheChosenVariants) {
-    SavedGlobals<int, int, int, int, int, int> saved{g_nD9Preference, g_nHoraPreference,  g_nD24Preference,
-                                                     g_nD81Variant,   g_nBhavaChartVarga, g_nBhavaChartRef};
+    CScopedOptions saved;
     struct Case {
         int& variant;
         int value;
@@ -45,7 +45,7 @@ TEST(VargaLabels, FollowTheChosenVariants) {
 }
 
 TEST(VargaLabels, TheBhavaColumnNamesItsBaseVargaAndReference) {
-    SavedGlobals<int, int> saved{g_nBhavaChartVarga, g_nBhavaChartRef};
+    CScopedOptions saved;
     SelectNameTables(false, false);
     g_nBhavaChartVarga = 1;
     g_nBhavaChartRef = 2;
@@ -79,9 +79,7 @@ TEST(ClockTime, ThePresentMomentIsOnTheDefaultPlacesClock) {
 }
 
 TEST(ClockTime, SummerTimeFollowsTheDefaultPlacesRules) {
-    SavedGlobals<CHmsTime, CHmsTime, CDmsAngle, CDmsAngle, int> saved{
-        g_defaultTimeZone, g_defaultSummerTimeZone, g_defaultLongitude, g_defaultLatitude,
-        g_nDefaultLocationCountryCode};
+    CScopedOptions saved;
     g_dDefaultTimeZone = 5.0; // New York: 5 h west, 4 h in summer
     g_defaultTimeZone.SplitHours();
     g_dDefaultSummerTimeZone = 4.0;
