@@ -6,9 +6,6 @@ CLocalDateTime g_clockMoment;
 CLocalDateTime g_transitMoment;
 int g_nLifecycle = 0;
 
-bool g_bDasaCompression = false;
-double g_dCompressionDays = kMeanTropicalYearDays;
-
 CChart* g_pReferenceChart = nullptr;
 
 int g_bChartPane1Natal = 1;

@@ -14,7 +14,8 @@ extern CLocalDateTime
     g_transitMoment;     // moment of the transit and event forms; its zone follows the natal zone
 extern int g_nLifecycle; // lifecycle shown in natal mode: 0 this life, up to 10
 
-// The dasa of the current mode chart is compressed into the period that chart governs.
+// The dasa of the current mode chart is compressed into the period that chart governs (defined with
+// the dasa options, whose dispatcher reads them).
 extern bool g_bDasaCompression;
 extern double g_dCompressionDays; // length of that period, days; 365.24219 when none
 

@@ -163,7 +163,10 @@ bool CTavroDoc::RefreshRecomputesNatal() const {
 
 CalcStatus CTavroDoc::RefreshMode() {
     BuildVargaLabels();
-    if (!RefreshRecomputesNatal()) return {}; // mode charts are recast by their own forms
+    // Tajaka and Tithi Pravesha charts are recast from the new natal chart and options.
+    if (m_nMode == kTajakaMode) return CalculateTajaka();
+    if (m_nMode == kTithiPraveshaMode) return CalculateTithiPravesha();
+    if (!RefreshRecomputesNatal()) return {}; // the other mode charts are recast by their own forms
     // Event charts do not outlive a change of birth data or options.
     if (m_nMode == kEventMode) ResetToNatalMode();
     SyncChartPlace();

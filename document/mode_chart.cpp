@@ -1,0 +1,34 @@
+// The ending every mode chart shares: the work chart cast for the found moment and calculated.
+#include "document/mode_chart.h"
+
+#include "document/document_state.h"
+#include "document/tavro_doc.h"
+
+CalcStatus CTavroDoc::ShowModeChart(const CChartCore& moment, const std::string& title, int mode,
+                                    double periodDays) {
+    if (CalcStatus status = PrepareModeChart(moment, title, mode, periodDays); !status.ok()) return status;
+    return FinishModeChart();
+}
+
+CalcStatus CTavroDoc::PrepareModeChart(const CChartCore& moment, const std::string& title, int mode,
+                                       double periodDays) {
+    if (CalcStatus status = m_workChart.CopyDataAndCalc(moment); !status.ok()) return status;
+    m_pCurrentChart = &m_workChart;
+    m_nMode = mode;
+    m_workChart.m_extraName[0] = kNoExtraPoint;
+    m_workChart.m_strTitle = title;
+    g_bDasaCompression = true;
+    g_dCompressionDays = periodDays;
+    return {};
+}
+
+CalcStatus CTavroDoc::FinishModeChart() {
+    CalcStatus status = SyncAndCalculate();
+    UpdateAllViews(nullptr);
+    return status;
+}
+
+CalcStatus SearchFailure(const SearchResult& result, const std::string& notFound) {
+    if (result.outcome == SearchOutcome::kFailed) return result.status;
+    return CalcStatus::Failure(notFound);
+}
