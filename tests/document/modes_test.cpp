@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/angle_math.h"
 #include "core/calc_options.h"
 #include "core/option_snapshot.h"
 #include "core/return_charts.h"
@@ -176,6 +177,27 @@ TEST_F(ModesTest, EventChartTitlesAndPeriods) {
     EXPECT_EQ(m_document.m_workChart.m_strTitle, "Lunar Year");
 }
 
+TEST_F(ModesTest, LunarYearByTheSunsIngressIsTheSolarYear) {
+    const CScopedOption<int> rule(g_nLunarYrDef, 4);
+    const CScopedOption<int> lunarSign(g_nLunarYrSign, 3);
+    const CScopedOption<int> solarSign(g_nSolarYrSign, 3);
+    ASSERT_TRUE(m_document.CalcSolarNewYearChart(true).ok());
+    const double solar = m_document.m_workChart.GetJulianDay();
+    const double solarDays = g_dCompressionDays;
+    ASSERT_TRUE(m_document.CalcLunarNewYearChart(true).ok());
+    EXPECT_EQ(m_document.m_workChart.GetJulianDay(), solar);
+    EXPECT_EQ(g_dCompressionDays, solarDays);
+}
+
+TEST_F(ModesTest, ConjunctionTitlesNameTheAngle) {
+    ASSERT_TRUE(m_document.CalcConjunctionChart(kSun, kMoon, true, 180.0).ok());
+    EXPECT_NE(m_document.m_workChart.m_strTitle.find(" Opp"), std::string::npos)
+        << m_document.m_workChart.m_strTitle;
+    EXPECT_NEAR(AngleDiff(m_document.m_workChart.m_bodies[kSun].m_dLongitude,
+                          m_document.m_workChart.m_bodies[kMoon].m_dLongitude),
+                180.0, 1e-3);
+}
+
 TEST_F(ModesTest, SwearingInChartKeepsTheFormsPeriod) {
     const CScopedOption<double> period(g_dCompressionDays, 3 * kMeanTropicalYearDays);
     ASSERT_TRUE(m_document.CalcSwearingInChart().ok());
@@ -193,6 +215,13 @@ TEST_F(ModesTest, DivisionChangeAndStation) {
     ASSERT_TRUE(m_document.OnResetToNatalMode().ok());
     ASSERT_TRUE(m_document.CalcDivisionChangeChart(kKetu, kDivisionNakshatra, true).ok());
     EXPECT_NEAR(std::remainder(m_document.m_workChart.m_bodies[kKetu].m_dLongitude, 40.0 / 3.0), 0.0, 1e-3);
+    // Ketu's change of sign is Rahu's.
+    ASSERT_TRUE(m_document.OnResetToNatalMode().ok());
+    ASSERT_TRUE(m_document.CalcDivisionChangeChart(kRahu, kDivisionRasi, true).ok());
+    const double rahu = m_document.m_workChart.GetJulianDay();
+    ASSERT_TRUE(m_document.OnResetToNatalMode().ok());
+    ASSERT_TRUE(m_document.CalcDivisionChangeChart(kKetu, kDivisionRasi, true).ok());
+    EXPECT_EQ(m_document.m_workChart.GetJulianDay(), rahu);
     ASSERT_TRUE(m_document.CalcRetroChangeChart(kMars, true).ok());
     EXPECT_NE(m_document.m_workChart.m_strTitle.find("Retro change"), std::string::npos);
 }
@@ -257,6 +286,20 @@ TEST_F(ModesTest, TransitResearchNeverRecordsQuarterAspects) {
     EXPECT_GT(recorded, 0);
 }
 
+TEST_F(ModesTest, TransitResearchStopsAtAHundredPairsInPointThenColumnOrder) {
+    // Every pair qualifies at strength 0: the first 100 of 25 points x 11 columns are kept.
+    const CScopedOption<int> method(g_nTransitResearchMethod, kResearchDrishti);
+    const CScopedOption<double> strength(g_dTransitResearchMinStrength, 0.0);
+    ASSERT_TRUE(m_document.CalcTransitResearch().ok());
+    const CTransitResearchTable& jupiter = g_transitResearchTables[0];
+    ASSERT_EQ(jupiter.nCount, kTransitResearchMaxEntries);
+    EXPECT_EQ(jupiter.entries[0].nPoint, 0);
+    EXPECT_EQ(jupiter.entries[0].nColumn, 0);
+    EXPECT_EQ(jupiter.entries[99].nPoint, 9); // the tenth point, Ketu, in its first column
+    EXPECT_EQ(jupiter.entries[99].nColumn, 0);
+    EXPECT_EQ(jupiter.entries[12].nColumn, 1); // second point, second column: D-9
+}
+
 TEST_F(ModesTest, PrasnaChartTakesItsLagnaFromTheNumber) {
     // Sub-mode 0 shows the Prasna Lagna as a point of its own; sub-mode 1 makes it the lagna.
     ASSERT_TRUE(m_document.CalcNadiPrasna(150, 0, false, 0.0).ok());
@@ -287,6 +330,34 @@ TEST_F(ModesTest, ProgressionsShiftOrFixTheChart) {
     EXPECT_EQ(m_document.m_workChart.m_strTitle, "Progressed (Bhrigu)");
     EXPECT_EQ(m_document.m_workChart.m_dShift, 0.0); // the Sudarsana shift does not stay
     EXPECT_EQ(m_document.m_workChart.m_bFixLongitude[kSun], 1);
+}
+
+TEST_F(ModesTest, DasaProgressionsTurnOrFixTheChart) {
+    RecordingView view;
+    m_document.AddView(view);
+    const CLocalDateTime target =
+        NatalZoneMoment(m_document, m_document.m_natalChart.GetJulianDay() + 10 * 365.25);
+    ASSERT_TRUE(m_document.CalcSudarsanaProgression(target).ok());
+    // In progression mode the Yogini method moves on from the chart in hand: one update, no natal reset.
+    view.updates.clear();
+    ASSERT_TRUE(m_document.CalcYoginiProgression(target, 0, 2).ok());
+    EXPECT_EQ(view.updates.size(), 1u);
+    EXPECT_EQ(m_document.m_workChart.m_strTitle, "Progressed (Yogini)");
+    EXPECT_EQ(m_document.m_workChart.m_flags[1], 1);
+    EXPECT_GE(m_document.m_workChart.m_dShift, 0.0);
+    EXPECT_LT(m_document.m_workChart.m_dShift, 360.0);
+    // The Kalachakra method returns to natal mode first: two updates.
+    view.updates.clear();
+    ASSERT_TRUE(m_document.CalcKalachakraProgression(target).ok());
+    EXPECT_EQ(view.updates.size(), 2u);
+    EXPECT_EQ(m_document.m_workChart.m_strTitle, "Progressed (KCD)");
+    EXPECT_EQ(m_document.m_workChart.m_flags[1], 0);
+    for (int k = 0; k < kProgressionSeedChoices; ++k) {
+        EXPECT_EQ(m_document.m_workChart.m_bFixLongitude[KalachakraProgressionBody(k)], 1) << k;
+    }
+    ASSERT_TRUE(m_document.CalcNakshatraDasaProgression(target, 0, 2, 0).ok());
+    EXPECT_EQ(m_document.m_workChart.m_strTitle, "Prog (NaksDasa)");
+    m_document.RemoveView(view);
 }
 
 // Everything of the natal chart a mode could touch, written out exactly.
