@@ -11,9 +11,10 @@ namespace {
 
 constexpr double kJ2000 = 2451545.0;
 
-// Vimsottari in the year kind of the argument (0 mean tropical, 3 true sidereal solar, the default),
-// computed and listed at all six levels along the chain of the fourth period at each level.
-void BM_VimsottariSixLevels(benchmark::State& state) {
+// The dasa of the first argument (0 Vimsottari, 2 Kalachakra, 25 Narayana) in the year kind of the
+// second (0 mean tropical, 3 true sidereal solar, the default), computed and listed at all six levels
+// along the chain of the fourth period at each level.
+void BM_DasaSixLevels(benchmark::State& state) {
     SelectNameTables(false, false);
     CChart chart = DelhiChart();
     chart.JulianDayToDate(kJ2000, chart);
@@ -21,8 +22,9 @@ void BM_VimsottariSixLevels(benchmark::State& state) {
         state.SkipWithError("the chart cannot be computed");
         return;
     }
-    g_nSelectedDasa = 0;
-    g_nDasaYearDefinition[0] = static_cast<int>(state.range(0));
+    const int code = static_cast<int>(state.range(0));
+    g_nSelectedDasa = code;
+    g_nDasaYearDefinition[code] = static_cast<int>(state.range(1));
     CDasaTree tree;
     for (auto _ : state) {
         benchmark::DoNotOptimize(CalculateDasa({chart, chart, kModeNatal, 0}, tree));
@@ -33,9 +35,11 @@ void BM_VimsottariSixLevels(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_VimsottariSixLevels)
-    ->Arg(kYearMeanTropical)
-    ->Arg(kYearTrueSiderealSolar)
+BENCHMARK(BM_DasaSixLevels)
+    ->Args({0, kYearMeanTropical})
+    ->Args({0, kYearTrueSiderealSolar})
+    ->Args({2, kYearTrueSiderealSolar})
+    ->Args({25, kYearTrueSiderealSolar})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -16,6 +16,15 @@ inline constexpr int kShatTrimsaSamaCode = 5;
 inline constexpr int kFirstRasiDasaCode = 25;
 inline constexpr int kFirstOtherDasaCode = 60;
 
+// The document's modes, as the dasas tell them apart.
+inline constexpr int kModeNatal = 0;
+inline constexpr int kModeTajaka = 1;
+inline constexpr int kModeTithiPravesha = 2;
+inline constexpr int kModeTransit = 3;
+inline constexpr int kModeProgressions = 4;
+inline constexpr int kModeMundane = 5;
+inline constexpr int kModePrasna = 6;
+
 // What a calculator reads besides its own options. The charts are computed; the varga charts the
 // dispatcher named (VargaChartsNeeded) have been built.
 struct DasaInput {

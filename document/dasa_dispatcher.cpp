@@ -116,8 +116,10 @@ CalcStatus CalculateDasa(const DasaRequest& request, CDasaTree& tree) {
     const bool tribhagi = g_bTribhagiVariation && code == g_nNakshatraDasaToBeDisplayed &&
                           system.code != kKalachakraCode && system.code != kYoginiCode &&
                           system.code != kShatTrimsaSamaCode;
-    const DasaInput input{chart,   request.natal, code, request.mode, request.tajakaYear, g_bDasaCompression,
-                          tribhagi};
+    // A code beyond the table reads the options of the system that stands in for it.
+    const int optionsCode = code >= 0 && code < kDasaCodeCount ? code : system.code;
+    const DasaInput input{
+        chart, request.natal, optionsCode, request.mode, request.tajakaYear, g_bDasaCompression, tribhagi};
     if (CalcStatus status = system.calculate(input, tree); !status.ok()) return status;
     if (tribhagi) ApplyTribhagi(tree, system.code == kVimsottariCode);
     if (g_bDasaCompression) return Compress(request, tree);

@@ -5,15 +5,8 @@
 // dasa into a mode chart's span (g_bDasaCompression).
 #include "core/calc_status.h"
 #include "core/chart.h"
+#include "document/dasa_codes.h"
 #include "document/dasa_tree.h"
-
-inline constexpr int kModeNatal = 0;
-inline constexpr int kModeTajaka = 1;
-inline constexpr int kModeTithiPravesha = 2;
-inline constexpr int kModeTransit = 3;
-inline constexpr int kModeProgressions = 4;
-inline constexpr int kModeMundane = 5;
-inline constexpr int kModePrasna = 6;
 
 // The document's charts and mode, as the dispatcher needs them. Both charts are computed.
 struct DasaRequest {

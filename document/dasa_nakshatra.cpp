@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kModeTajaka = 1;
-
 // Vimsottari: Ketu, Venus, Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury; 120 years.
 constexpr int kVimsottariLords[] = {kKetu, kVenus, kSun, kMoon, kMars, kRahu, kJupiter, kSaturn, kMercury};
 constexpr double kVimsottariYears[] = {7, 20, 6, 10, 7, 18, 16, 19, 17};
@@ -52,6 +50,20 @@ constexpr double kSaptarshiYears = 10.0;
 constexpr int kNakshatras28 = 28;
 constexpr int kAshtottariAnchor = 5; // Ardra
 constexpr int kShashtiHayaniAnchor = 0;
+
+// Codes 3-10: a cycle of lords entered from the seed's nakshatra counted on from an anchor.
+constexpr int kFirstCycleCode = 3;
+constexpr int kLastCycleCode = 10;
+constexpr NakshatraCycle kCycleDasas[] = {
+    {kYoginiLords, kYoginiYears, 0, 1, true},
+    {kDwiSaptatiLords, kNineYearsEach, 9, 1, false},
+    {kShatTrimsaLords, kShatTrimsaYears, 6, 1, true},
+    {kDwadasottariLords, kDwadasottariYears, 53, -1, false},
+    {kSevenPlanets, kTwelveYearsEach, 13, 1, false},
+    {kSataabdikaLords, kSataabdikaYears, 1, 1, false},
+    {kShodasottariLords, kShodasottariYears, 20, 1, false},
+    {kPanchottariLords, kPanchottariYears, 11, 1, false},
+};
 
 // Start longitude and span of nakshatra k of the 28 (Abhijit at 21), degrees.
 constexpr double kUttarashadhaStart = 20 * kNakshatraDegrees;
@@ -242,7 +254,7 @@ CalcStatus CalcRasiBhuktaVimsottariDasa(const CChart& seedChart, const Nakshatra
 }
 
 CalcStatus CalcTithiAshtottariDasa(const CChart& tithiChart, int a, int b, int harmonic, int tajakaYear,
-                                   CDasaTree& tree) {
+                                   CDasaTree& tree, int varga) {
     const int tithi = tithiChart.GetTithiIndex(a, b, harmonic);
     const int lord = ProgressedLord(kTithiLords[tithi], tajakaYear, 8);
     const DasaLordCycle cycle{kTithiAshtottariLords, kTithiAshtottariYears};
@@ -251,6 +263,7 @@ CalcStatus CalcTithiAshtottariDasa(const CChart& tithiChart, int a, int b, int h
     tree.bBalance = true;
     tree.dBalance = tithiChart.GetTithiFractionLeft(a, b, harmonic);
     SetTithiTitle(tree, harmonic);
+    tree.strName += " in " + g_strVargaLabels[varga];
     return {};
 }
 
@@ -288,23 +301,12 @@ CalcStatus CalcKaranaChaturaseetiDasa(const CChart& chart, int tajakaYear, CDasa
 CalcStatus RunNakshatraDasa(const DasaInput& input, CDasaTree& tree) {
     const NakshatraDasaOptions options = NakshatraDasaOptionsFor(input);
     const CChart& base = options.natalSeed ? input.natal : input.chart;
-    const auto vargaChart = [&](int column) { return BuiltVargaChart(base, column); };
-    const CChart* seed = vargaChart(options.varga);
+    const int column = input.code == 69   ? g_nTithiAshtottariVarga
+                       : input.code == 72 ? g_nTithiYoginiVarga
+                                          : options.varga;
+    const CChart* seed = BuiltVargaChart(base, column);
     if (seed == nullptr)
         return CalcStatus::Failure("The varga chart of the dasa seed could not be calculated.");
-    static constexpr NakshatraCycle kCycles[] = {
-        {}, // 0 Vimsottari, 1 Ashtottari and 2 Kalachakra have calculators of their own
-        {},
-        {},
-        {kYoginiLords, kYoginiYears, 0, 1, true},
-        {kDwiSaptatiLords, kNineYearsEach, 9, 1, false},
-        {kShatTrimsaLords, kShatTrimsaYears, 6, 1, true},
-        {kDwadasottariLords, kDwadasottariYears, 53, -1, false},
-        {kSevenPlanets, kTwelveYearsEach, 13, 1, false},
-        {kSataabdikaLords, kSataabdikaYears, 1, 1, false},
-        {kShodasottariLords, kShodasottariYears, 20, 1, false},
-        {kPanchottariLords, kPanchottariYears, 11, 1, false},
-    };
     switch (input.code) {
     case 1:
         return CalcAshtottariDasa(*seed, options, tree);
@@ -315,27 +317,18 @@ CalcStatus RunNakshatraDasa(const DasaInput& input, CDasaTree& tree) {
     case 68:
         return CalcRasiBhuktaVimsottariDasa(*seed, options, g_nRasiBhuktaVarga, tree);
     case 69:
-        seed = vargaChart(g_nTithiAshtottariVarga);
-        if (seed == nullptr) break;
-        if (CalcStatus s = CalcTithiAshtottariDasa(*seed, g_nTithiAshtottariBodyA, g_nTithiAshtottariBodyB,
-                                                   g_nTithiAshtottariHarmonic, options.tajakaYear, tree);
-            !s.ok())
-            return s;
-        tree.strName += " in " + g_strVargaLabels[g_nTithiAshtottariVarga];
-        return {};
+        return CalcTithiAshtottariDasa(*seed, g_nTithiAshtottariBodyA, g_nTithiAshtottariBodyB,
+                                       g_nTithiAshtottariHarmonic, options.tajakaYear, tree, column);
     case 70:
         return CalcYogaVimsottariDasa(*seed, options.tajakaYear, tree);
     case 71:
         return CalcKaranaChaturaseetiDasa(*seed, options.tajakaYear, tree);
     case 72:
-        seed = vargaChart(g_nTithiYoginiVarga);
-        if (seed == nullptr) break;
         return CalcTithiYoginiDasa(*seed, g_nTithiYoginiHarmonic, options.tajakaYear, options.compressed,
                                    tree);
     default:
-        if (input.code >= 3 && input.code <= 10)
-            return CalcCycleDasa(*seed, options, kCycles[input.code], tree);
+        if (input.code >= kFirstCycleCode && input.code <= kLastCycleCode)
+            return CalcCycleDasa(*seed, options, kCycleDasas[input.code - kFirstCycleCode], tree);
         return CalcVimsottariDasa(*seed, options, tree);
     }
-    return CalcStatus::Failure("The varga chart of the dasa seed could not be calculated.");
 }

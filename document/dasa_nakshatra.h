@@ -41,9 +41,10 @@ CalcStatus CalcSaptarshiDasa(const CChart& seedChart, const NakshatraDasaOptions
 // Rasi-Bhukta Vimsottari: sub-periods are the signs from the lord's sign in varga column `signVarga`.
 CalcStatus CalcRasiBhuktaVimsottariDasa(const CChart& seedChart, const NakshatraDasaOptions& options,
                                         int signVarga, CDasaTree& tree);
-// Tithi Ashtottari: the tithi of the angle from body a to body b taken (harmonic + 1) times.
+// Tithi Ashtottari: the tithi of the angle from body a to body b taken (harmonic + 1) times, in the
+// chart of varga column `varga` (named in the title).
 CalcStatus CalcTithiAshtottariDasa(const CChart& tithiChart, int a, int b, int harmonic, int tajakaYear,
-                                   CDasaTree& tree);
+                                   CDasaTree& tree, int varga = 0);
 // Tithi Yogini: the chart's Moon-Sun tithi of harmonic + 1 (0-35).
 CalcStatus CalcTithiYoginiDasa(const CChart& tithiChart, int harmonic, int tajakaYear, bool compressed,
                                CDasaTree& tree);

@@ -7,19 +7,26 @@
 
 #include "document/dasa_codes.h"
 
+// lagnaBody: the body whose sign stands for the lagna: the lagna, or in a Tajaka chart whose dasas
+// progress the natal seed, the Muntha (extra point 0, body 102).
+
 // Narayana family (dasa_rasi_narayana.cpp).
 enum class NarayanaVariant { kNormal, kPaka, kSama };
-CalcStatus CalcNarayanaDasa(const CChart& chart, int column, NarayanaVariant variant, CDasaTree& tree);
-CalcStatus CalcLagnamsakaDasa(const CChart& chart, int column, CDasaTree& tree);
+CalcStatus CalcNarayanaDasa(const CChart& chart, int column, NarayanaVariant variant, CDasaTree& tree,
+                            int lagnaBody = kLagna);
+CalcStatus CalcLagnamsakaDasa(const CChart& chart, int column, CDasaTree& tree, int lagnaBody = kLagna);
 CalcStatus CalcPadanaathaamsaDasa(const CChart& chart, int column, CDasaTree& tree);
-CalcStatus CalcLagnaKendradiDasa(const CChart& chart, int column, CDasaTree& tree);
-CalcStatus CalcAtmaKarakaKendradiDasa(const CChart& chart, int column, CDasaTree& tree);
-CalcStatus CalcYogardhaDasa(const CChart& chart, int column, CDasaTree& tree);
-CalcStatus CalcParyayaDasa(const CChart& chart, int column, CDasaTree& tree);
+CalcStatus CalcLagnaKendradiDasa(const CChart& chart, int column, CDasaTree& tree, int lagnaBody = kLagna);
+// From the atma karaka's sign in the column, or from `karakaSign` when it names a sign (0-11).
+CalcStatus CalcAtmaKarakaKendradiDasa(const CChart& chart, int column, CDasaTree& tree,
+                                      int karakaSign = kNoStartSign);
+CalcStatus CalcYogardhaDasa(const CChart& chart, int column, CDasaTree& tree, int lagnaBody = kLagna);
+CalcStatus CalcParyayaDasa(const CChart& chart, int column, CDasaTree& tree, int lagnaBody = kLagna);
 
 // Chara family (dasa_rasi_chara.cpp).
-CalcStatus CalcDrigdasa(const CChart& chart, int column, bool parasara, CDasaTree& tree);
-CalcStatus CalcTrikonaDasa(const CChart& chart, int column, CDasaTree& tree);
+CalcStatus CalcDrigdasa(const CChart& chart, int column, bool parasara, CDasaTree& tree,
+                        int lagnaBody = kLagna);
+CalcStatus CalcTrikonaDasa(const CChart& chart, int column, CDasaTree& tree, int lagnaBody = kLagna);
 // Chara dasa from the seed body's sign; `seedChart` is the varga chart of the column (for the
 // fractional years of the Virgo rule; null without the rule).
 struct CharaDasaOptions {
@@ -31,21 +38,22 @@ struct CharaDasaOptions {
 };
 CalcStatus CalcCharaDasa(const CChart& chart, const CChart* seedChart, const CharaDasaOptions& options,
                          CDasaTree& tree);
-CalcStatus CalcCharaDasaKNRao(const CChart& chart, CDasaTree& tree);
-CalcStatus CalcIrangantiCharaDasa(const CChart& chart, CDasaTree& tree);
+CalcStatus CalcCharaDasaKNRao(const CChart& chart, CDasaTree& tree, int lagnaBody = kLagna);
+CalcStatus CalcIrangantiCharaDasa(const CChart& chart, CDasaTree& tree, int lagnaBody = kLagna);
 
 // Ayur dasas and Sudasa (dasa_rasi_ayur.cpp).
 CalcStatus CalcSudasa(const CChart& chart, int subPeriodOption, CDasaTree& tree);
 // Shoola dasa from house `house` after the lagna (0 the lagna); sub-periods from the sign (0), the
 // stronger of it and its 7th (1) or the sign of that one's lord (2).
-CalcStatus CalcShoolaDasa(const CChart& chart, int house, int subPeriodStart, CDasaTree& tree);
-CalcStatus CalcNiryanaShoolaDasa(const CChart& chart, CDasaTree& tree);
+CalcStatus CalcShoolaDasa(const CChart& chart, int house, int subPeriodStart, CDasaTree& tree,
+                          int lagnaBody = kLagna);
+CalcStatus CalcNiryanaShoolaDasa(const CChart& chart, CDasaTree& tree, int lagnaBody = kLagna);
 CalcStatus CalcBrahmaDasa(const CChart& chart, CDasaTree& tree);
 CalcStatus CalcSthiraDasa(const CChart& chart, CDasaTree& tree);
-CalcStatus CalcMandookaDasaD11(const CChart& chart, CDasaTree& tree);
-CalcStatus CalcMandookaDasaKNRao(const CChart& chart, CDasaTree& tree);
-CalcStatus CalcNavamsaDasa(const CChart& chart, CDasaTree& tree);
-CalcStatus CalcVarnadaDasa(const CChart& chart, CDasaTree& tree);
+CalcStatus CalcMandookaDasaD11(const CChart& chart, CDasaTree& tree, int lagnaBody = kLagna);
+CalcStatus CalcMandookaDasaKNRao(const CChart& chart, CDasaTree& tree, int lagnaBody = kLagna);
+CalcStatus CalcNavamsaDasa(const CChart& chart, CDasaTree& tree, int lagnaBody = kLagna);
+CalcStatus CalcVarnadaDasa(const CChart& chart, CDasaTree& tree, int lagnaBody = kLagna);
 
 // The table's entry: options from the globals, then the code's calculator.
 CalcStatus RunRasiDasa(const DasaInput& input, CDasaTree& tree);

@@ -29,10 +29,6 @@ int Strongest(const CChart& chart, int a, int step, int column) {
     return best;
 }
 
-int LagnaSign(const CChart& chart) {
-    return SignIn(chart, kLagna, 0);
-}
-
 int BrahmaSign(const CChart& chart) {
     return SignIn(chart, chart.m_signLordTables.m_nBrahma, 0);
 }
@@ -66,8 +62,9 @@ CalcStatus CalcSudasa(const CChart& chart, int subPeriodOption, CDasaTree& tree)
     return {};
 }
 
-CalcStatus CalcShoolaDasa(const CChart& chart, int house, int subPeriodStart, CDasaTree& tree) {
-    const int start = chart.GetStrongerSignTable(SignFrom(LagnaSign(chart), house), 0);
+CalcStatus CalcShoolaDasa(const CChart& chart, int house, int subPeriodStart, CDasaTree& tree,
+                          int lagnaBody) {
+    const int start = chart.GetStrongerSignTable(SignFrom(SignIn(chart, lagnaBody, 0), house), 0);
     const std::array<int, 12> signs = SignsInOrder(start, 1, kPlainOrder);
     FillSignPeriods(tree, signs, YearsOf(signs, [](int) { return 9.0; }), false, 108.0);
     SetForwardSubPeriods(tree, [&](int s) {
@@ -80,9 +77,9 @@ CalcStatus CalcShoolaDasa(const CChart& chart, int house, int subPeriodStart, CD
     return {};
 }
 
-CalcStatus CalcNiryanaShoolaDasa(const CChart& chart, CDasaTree& tree) {
+CalcStatus CalcNiryanaShoolaDasa(const CChart& chart, CDasaTree& tree, int lagnaBody) {
     const int start = MarkedStartOr(chart, kNiryanaShoolaCode,
-                                    chart.GetStrongerSignTable(SignFrom(LagnaSign(chart), 1), 0));
+                                    chart.GetStrongerSignTable(SignFrom(SignIn(chart, lagnaBody, 0), 1), 0));
     const int direction = WithDirectionException(chart, 0, start, ParityDirection(start));
     const std::array<int, 12> signs = SignsInOrder(start, direction, kPlainOrder);
     FillSignPeriods(tree, signs, SthiraYears(signs), false, kSthiraCycleYears);
@@ -113,8 +110,8 @@ CalcStatus CalcSthiraDasa(const CChart& chart, CDasaTree& tree) {
     return {};
 }
 
-CalcStatus CalcMandookaDasaD11(const CChart& chart, CDasaTree& tree) {
-    const int start = SignFrom(SignIn(chart, kLagna, kD11Column), 10);
+CalcStatus CalcMandookaDasaD11(const CChart& chart, CDasaTree& tree, int lagnaBody) {
+    const int start = SignFrom(SignIn(chart, lagnaBody, kD11Column), 10);
     const int direction = WithDirectionException(chart, kD11Column, start, ParityDirection(start));
     // Every other sign, then the ones passed over: the frog's leaps.
     const std::array<int, 12> signs = SignsInOrder(start, direction, kAlternateOrder);
@@ -123,8 +120,8 @@ CalcStatus CalcMandookaDasaD11(const CChart& chart, CDasaTree& tree) {
     return {};
 }
 
-CalcStatus CalcMandookaDasaKNRao(const CChart& chart, CDasaTree& tree) {
-    const int lagna = LagnaSign(chart);
+CalcStatus CalcMandookaDasaKNRao(const CChart& chart, CDasaTree& tree, int lagnaBody) {
+    const int lagna = SignIn(chart, lagnaBody, 0);
     const int start = IsOddSign(lagna) ? lagna : SignFrom(lagna, 6);
     const int direction = ParityDirection(start);
     const std::array<int, 12> signs = SignsInOrder(start, direction, kKendraOrder);
@@ -136,18 +133,19 @@ CalcStatus CalcMandookaDasaKNRao(const CChart& chart, CDasaTree& tree) {
     return {};
 }
 
-CalcStatus CalcNavamsaDasa(const CChart& chart, CDasaTree& tree) {
+CalcStatus CalcNavamsaDasa(const CChart& chart, CDasaTree& tree, int lagnaBody) {
     const auto mapped = [&](int s) { return kNavamsaMap[chart.GetStrongerSignTable(s, 0)]; };
-    const int start = MarkedStartOr(chart, kNavamsaCode, mapped(LagnaSign(chart)));
+    const int start = MarkedStartOr(chart, kNavamsaCode, mapped(SignIn(chart, lagnaBody, 0)));
     const std::array<int, 12> signs = SignsInOrder(start, 1, kPlainOrder);
     FillSignPeriods(tree, signs, YearsOf(signs, [](int) { return 9.0; }), false, 108.0);
     SetForwardSubPeriods(tree, mapped);
     return {};
 }
 
-CalcStatus CalcVarnadaDasa(const CChart& chart, CDasaTree& tree) {
+CalcStatus CalcVarnadaDasa(const CChart& chart, CDasaTree& tree, int lagnaBody) {
     const int start = MarkedStartOr(
-        chart, kVarnadaCode, chart.CompareSignStrength(LagnaSign(chart), SignIn(chart, kHoraLagna, 0), 0, 0));
+        chart, kVarnadaCode,
+        chart.CompareSignStrength(SignIn(chart, lagnaBody, 0), SignIn(chart, kHoraLagna, 0), 0, 0));
     const int varnada = SignIn(chart, kFirstVarnada, 0);
     const std::array<int, 12> signs = SignsInOrder(start, ParityDirection(start), kPlainOrder);
     const auto years =

@@ -37,8 +37,8 @@ std::array<int, 4> SignAndItsAspects(int sign) {
 
 } // namespace
 
-CalcStatus CalcDrigdasa(const CChart& chart, int column, bool parasara, CDasaTree& tree) {
-    const int lagna = SignIn(chart, kLagna, column);
+CalcStatus CalcDrigdasa(const CChart& chart, int column, bool parasara, CDasaTree& tree, int lagnaBody) {
+    const int lagna = SignIn(chart, lagnaBody, column);
     // Groups from the 9th, 10th and 11th signs; without Parasara's form and from a dual sign, the 9th,
     // 8th and 7th.
     const int step = !parasara && lagna % 3 == 2 ? -1 : 1;
@@ -61,8 +61,8 @@ CalcStatus CalcDrigdasa(const CChart& chart, int column, bool parasara, CDasaTre
     return {};
 }
 
-CalcStatus CalcTrikonaDasa(const CChart& chart, int column, CDasaTree& tree) {
-    const int lagna = SignIn(chart, kLagna, column);
+CalcStatus CalcTrikonaDasa(const CChart& chart, int column, CDasaTree& tree, int lagnaBody) {
+    const int lagna = SignIn(chart, lagnaBody, column);
     int start = lagna;
     for (int trine : {SignFrom(lagna, 4), SignFrom(lagna, 8)})
         start = chart.StrongerSign(start, trine, column);
@@ -97,9 +97,9 @@ CalcStatus CalcCharaDasa(const CChart& chart, const CChart* seedChart, const Cha
     return {};
 }
 
-CalcStatus CalcCharaDasaKNRao(const CChart& chart, CDasaTree& tree) {
+CalcStatus CalcCharaDasaKNRao(const CChart& chart, CDasaTree& tree, int lagnaBody) {
     const auto directionOf = [&](int s) { return WithDirectionException(chart, 0, s, NarayanaDirection(s)); };
-    const int start = MarkedStartOr(chart, kCharaKNRaoCode, SignIn(chart, kLagna, 0));
+    const int start = MarkedStartOr(chart, kCharaKNRaoCode, SignIn(chart, lagnaBody, 0));
     const std::array<int, 12> signs = SignsInOrder(start, directionOf(start), kPlainOrder);
     const auto years = YearsOf(signs, [&](int s) {
         return static_cast<double>(chart.RasiDasaYearsCharaModified(s, chart.SignLordNarayana(s, 0), 0));
@@ -110,8 +110,8 @@ CalcStatus CalcCharaDasaKNRao(const CChart& chart, CDasaTree& tree) {
     return {};
 }
 
-CalcStatus CalcIrangantiCharaDasa(const CChart& chart, CDasaTree& tree) {
-    const int lagna = SignIn(chart, kLagna, 0);
+CalcStatus CalcIrangantiCharaDasa(const CChart& chart, CDasaTree& tree, int lagnaBody) {
+    const int lagna = SignIn(chart, lagnaBody, 0);
     int start = lagna;
     if (chart.m_nGender == kFemale) start = SignFrom(lagna, IsOddSign(lagna) ? 3 : 9);
     start = MarkedStartOr(chart, kIrangantiCode, start);

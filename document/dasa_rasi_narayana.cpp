@@ -41,18 +41,16 @@ int Strongest(const CChart& chart, std::initializer_list<int> signs, int column)
     return best;
 }
 
-// The lagna's sign in a column, and the stronger of it and its 7th there.
-int LagnaSign(const CChart& chart, int column) {
-    return SignIn(chart, kLagna, column);
-}
-int StrongerLagnaSign(const CChart& chart, int column) {
-    return chart.GetStrongerSignTable(LagnaSign(chart, column), column);
+// The stronger of the lagna's sign and its 7th in a column.
+int StrongerLagnaSign(const CChart& chart, int lagnaBody, int column) {
+    return chart.GetStrongerSignTable(SignIn(chart, lagnaBody, column), column);
 }
 
 } // namespace
 
-CalcStatus CalcNarayanaDasa(const CChart& chart, int column, NarayanaVariant variant, CDasaTree& tree) {
-    const int lagna = LagnaSign(chart, 0);
+CalcStatus CalcNarayanaDasa(const CChart& chart, int column, NarayanaVariant variant, CDasaTree& tree,
+                            int lagnaBody) {
+    const int lagna = SignIn(chart, lagnaBody, 0);
     int start = lagna;
     if (column != 0) {
         const int counted = SignFrom(lagna, NarayanaVargaDivisor(column) - 1);
@@ -76,9 +74,9 @@ CalcStatus CalcNarayanaDasa(const CChart& chart, int column, NarayanaVariant var
     return {};
 }
 
-CalcStatus CalcLagnamsakaDasa(const CChart& chart, int column, CDasaTree& tree) {
+CalcStatus CalcLagnamsakaDasa(const CChart& chart, int column, CDasaTree& tree, int lagnaBody) {
     const int start = ChosenOr(chart.m_signLordTables.m_lagnamsakaStart[column],
-                               chart.GetStrongerSignTable(LagnaSign(chart, column), 0));
+                               chart.GetStrongerSignTable(SignIn(chart, lagnaBody, column), 0));
     FillRasiYears(chart, tree, NarayanaSigns(chart, column, start), column);
     SetNarayanaSubPeriods(chart, tree, 0); // the rasi chart's, whatever the dasa's varga
     AppendVargaName(tree, column, " chart");
@@ -95,8 +93,8 @@ CalcStatus CalcPadanaathaamsaDasa(const CChart& chart, int column, CDasaTree& tr
     return {};
 }
 
-CalcStatus CalcLagnaKendradiDasa(const CChart& chart, int column, CDasaTree& tree) {
-    const int start = MarkedStartOr(chart, kLagnaKendradiCode, StrongerLagnaSign(chart, column));
+CalcStatus CalcLagnaKendradiDasa(const CChart& chart, int column, CDasaTree& tree, int lagnaBody) {
+    const int start = MarkedStartOr(chart, kLagnaKendradiCode, StrongerLagnaSign(chart, lagnaBody, column));
     const int direction = WithDirectionException(chart, column, start, ParityDirection(start));
     FillRasiYears(chart, tree, SignsInOrder(start, direction, kKendraOrder), column);
     SetNarayanaSubPeriods(chart, tree, column);
@@ -104,10 +102,10 @@ CalcStatus CalcLagnaKendradiDasa(const CChart& chart, int column, CDasaTree& tre
     return {};
 }
 
-CalcStatus CalcAtmaKarakaKendradiDasa(const CChart& chart, int column, CDasaTree& tree) {
-    const int karakaSign = SignIn(chart, chart.m_charaKaraka[0], column);
+CalcStatus CalcAtmaKarakaKendradiDasa(const CChart& chart, int column, CDasaTree& tree, int karakaSign) {
+    const int karaka = ChosenOr(karakaSign, SignIn(chart, chart.m_charaKaraka[0], column));
     const int start =
-        MarkedStartOr(chart, kAtmaKarakaKendradiCode, chart.GetStrongerSignTable(karakaSign, column));
+        MarkedStartOr(chart, kAtmaKarakaKendradiCode, chart.GetStrongerSignTable(karaka, column));
     // Kendras, panaparas and apoklimas from the start, always forward, each four strongest first.
     std::array<int, 12> signs = SignsInOrder(start, 1, kKendraOrder);
     for (int group = 0; group < 3; ++group)
@@ -118,8 +116,8 @@ CalcStatus CalcAtmaKarakaKendradiDasa(const CChart& chart, int column, CDasaTree
     return {};
 }
 
-CalcStatus CalcYogardhaDasa(const CChart& chart, int column, CDasaTree& tree) {
-    const int start = MarkedStartOr(chart, kYogardhaCode, StrongerLagnaSign(chart, column));
+CalcStatus CalcYogardhaDasa(const CChart& chart, int column, CDasaTree& tree, int lagnaBody) {
+    const int start = MarkedStartOr(chart, kYogardhaCode, StrongerLagnaSign(chart, lagnaBody, column));
     const int direction = WithDirectionException(chart, column, start, ParityDirection(start));
     const std::array<int, 12> signs = SignsInOrder(start, direction, kPlainOrder);
     // Half the sum of the rasi dasas' years and Sthira dasa's (7, 8, 9 by nature).
@@ -130,9 +128,10 @@ CalcStatus CalcYogardhaDasa(const CChart& chart, int column, CDasaTree& tree) {
     return {};
 }
 
-CalcStatus CalcParyayaDasa(const CChart& chart, int column, CDasaTree& tree) {
+CalcStatus CalcParyayaDasa(const CChart& chart, int column, CDasaTree& tree, int lagnaBody) {
     const int chosen = chart.m_signLordTables.m_paryayaStart[column];
-    const int q = ChosenOr(chosen, SignFrom(LagnaSign(chart, column), NarayanaVargaDivisor(column) - 1));
+    const int q =
+        ChosenOr(chosen, SignFrom(SignIn(chart, lagnaBody, column), NarayanaVargaDivisor(column) - 1));
     const char* kind;
     const SignOrder* order;
     int start;

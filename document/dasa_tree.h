@@ -57,8 +57,9 @@ public:
     virtual ~CDasaTree();
 
     // Lists level nLevel under the chain nSelected[0..nLevel-1] into period[0..nCount), fills running[]
-    // for the levels above and sets nListedLevel. Fails when a period's moment cannot be found (outside
-    // the ephemeris); the listing is then incomplete.
+    // for the levels above and sets nListedLevel (a selection past a level's last period is taken as
+    // its last; Rasi-Bhukta Vimsottari lists three levels at most). Fails when a period's moment cannot be
+    // found (outside the ephemeris); the listing is then incomplete.
     CalcStatus ExpandPeriod();
     // Selects, at levels 0..maxLevel, the periods running at `when` (both ends of a period inclusive,
     // the earlier of two periods that meet at it), moving g_nDasaCycleOffset to the cycle that holds

@@ -4,12 +4,10 @@
 
 #include "core/calc_options.h"
 #include "core/return_charts.h"
+#include "document/dasa_codes.h"
 
 namespace {
 
-constexpr int kModeTajaka = 1;
-constexpr int kModeTithiPravesha = 2;
-constexpr int kModeMundane = 5;
 constexpr double kOneSecondDays = 1.0 / 86400.0;
 constexpr int kYearsToMomentIterations = 500;
 

@@ -33,6 +33,15 @@ TEST_F(DasaDispatcherTest, CodesWithoutACalculatorComputeVimsottari) {
     EXPECT_EQ(g_nRasiDasaToBeDisplayed, 50);
 }
 
+TEST_F(DasaDispatcherTest, CodesBeyondTheTableComputeVimsottari) {
+    for (int mode : {kModeNatal, kModeTajaka}) {
+        Calculate(99, mode);
+        EXPECT_EQ(tree.nLord[0][0], kKetu);
+        Calculate(-1, mode);
+        EXPECT_EQ(tree.nLord[0][0], kKetu);
+    }
+}
+
 TEST_F(DasaDispatcherTest, FortyNineSystemsHaveTheirOwnEntries) {
     int systems = 0;
     for (int code = 0; code < kDasaCodeCount; ++code) {

@@ -1,11 +1,9 @@
 // Every option value a dasa reads, on one real chart: the dasa computes and its first two levels tile
 // their parents. Index faults in the tables show up here.
-#include <functional>
-
 #include <gtest/gtest.h>
 
 #include "core/option_snapshot.h"
-#include "dasa_test_support.h"
+#include "dasa_tiling_support.h"
 #include "document/dasa_codes.h"
 #include "document/dasa_dispatcher.h"
 
@@ -15,25 +13,9 @@ class DasaOptionsSweepTest : public DasaTest {
 protected:
     CChart chart = ChartAt<CChart>(2446827.1, 151.21, -33.87);
 
+    // The first three levels down the chain of the last period at each level.
     void ExpectComputesAndTiles(int code) {
-        SCOPED_TRACE(code);
-        g_nSelectedDasa = code;
-        CDasaTree tree;
-        ASSERT_TRUE(CalculateDasa({chart, chart, kModeNatal, 0}, tree).ok());
-        ASSERT_GT(tree.nPeriods, 0);
-        ASSERT_LE(tree.nPeriods, kDasaMaxPeriods);
-        for (int level = 0; level < 3; ++level) {
-            tree.nLevel = level;
-            tree.nSelected[level] = tree.nPeriods - 1;
-            ASSERT_TRUE(tree.ExpandPeriod().ok());
-            ASSERT_GT(tree.nCount, 0);
-            ASSERT_LE(tree.nCount, kDasaMaxPeriods);
-            if (level > 0) {
-                EXPECT_NEAR(tree.period[0].dStartJd, tree.running[level - 1].dStartJd, kDasaSecond);
-                EXPECT_NEAR(tree.period[tree.nCount - 1].dEndJd, tree.running[level - 1].dEndJd, kDasaSecond);
-            }
-            for (int j = 0; j < tree.nCount; ++j) EXPECT_LE(tree.period[j].dStartJd, tree.period[j].dEndJd);
-        }
+        ExpectDasaTiles(chart, code, 3, [](int, int count) { return count - 1; });
     }
 
 private:

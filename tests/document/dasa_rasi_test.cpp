@@ -6,6 +6,7 @@
 
 #include "core/computed_bodies.h"
 #include "dasa_test_support.h"
+#include "document/dasa_dispatcher.h"
 #include "document/dasa_rasi.h"
 
 namespace {
@@ -136,6 +137,37 @@ TEST_F(RasiDasaTest, SudasaShortensItsFirstPeriodBySreeLagnasDegrees) {
     EXPECT_THAT(Signs(tree, 4), ElementsAre(Ar, Cn, Li, Cp)); // the kendras, forward from Aries
     EXPECT_DOUBLE_EQ(tree.dYears[0], 12.0 * 2.0 / 3.0);       // Mars in Aries: 12 years, two thirds left
     EXPECT_EQ(tree.nPeriods, 24);
+}
+
+TEST_F(RasiDasaTest, TajakaChartsStartFromTheMuntha) {
+    CChart chart = EveryBodyIn(Ar);
+    PlaceInSign(chart, kFirstExtraPointBody, Le); // the Muntha
+    g_nSelectedDasa = 25;
+    g_bUseDasaSeedFromNatalInTajaka[25] = g_bProgressDasaSeedInTajaka[25] = true;
+    CDasaTree tree;
+    ASSERT_TRUE(CalculateDasa({chart, chart, kModeTajaka, 4}, tree).ok());
+    EXPECT_EQ(tree.nLord[0][0], Le);
+    ASSERT_TRUE(CalculateDasa({chart, chart, kModeNatal, 0}, tree).ok());
+    EXPECT_EQ(tree.nLord[0][0], Ar);
+    g_bProgressDasaSeedInTajaka[25] = false;
+    ASSERT_TRUE(CalculateDasa({chart, chart, kModeTajaka, 4}, tree).ok());
+    EXPECT_EQ(tree.nLord[0][0], Ar);
+}
+
+TEST_F(RasiDasaTest, TajakaAtmaKarakaKendradiCountsTheNatalKarakaOnFromTheMuntha) {
+    CChart natal = EveryBodyIn(Ar);
+    natal.m_charaKaraka[0] = kSun;
+    PlaceInSign(natal, kSun, Ge); // two signs on from the natal lagna
+    CChart tajaka = natal;
+    PlaceInSign(tajaka, kFirstExtraPointBody, Le);
+    g_nSelectedDasa = 31;
+    g_bUseDasaSeedFromNatalInTajaka[31] = g_bProgressDasaSeedInTajaka[31] = true;
+    CDasaTree tree;
+    // The first four periods are the kendras from the start, strongest first.
+    ASSERT_TRUE(CalculateDasa({tajaka, natal, kModeTajaka, 4}, tree).ok());
+    EXPECT_THAT(Signs(tree, 4), testing::UnorderedElementsAre(Li, Cp, Ar, Cn));
+    ASSERT_TRUE(CalculateDasa({natal, natal, kModeNatal, 0}, tree).ok());
+    EXPECT_THAT(Signs(tree, 4), testing::UnorderedElementsAre(Ge, Vi, Sg, Pi));
 }
 
 } // namespace

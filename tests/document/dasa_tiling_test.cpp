@@ -3,8 +3,7 @@
 // where the next starts, the last ends with it).
 #include <gtest/gtest.h>
 
-#include "dasa_test_support.h"
-#include "document/dasa_dispatcher.h"
+#include "dasa_tiling_support.h"
 
 namespace {
 
@@ -26,18 +25,6 @@ void PrintTo(const Birth& birth, std::ostream* out) {
     *out << birth.place;
 }
 
-// Checks the listing under the chain the tree holds against its parent (running[level - 1]).
-void ExpectChildrenTileTheParent(const CDasaTree& tree) {
-    ASSERT_GT(tree.nCount, 0);
-    if (tree.nListedLevel > 0) {
-        const CDasaPeriod& parent = tree.running[tree.nListedLevel - 1];
-        EXPECT_NEAR(tree.period[0].dStartJd, parent.dStartJd, kDasaSecond);
-        EXPECT_NEAR(tree.period[tree.nCount - 1].dEndJd, parent.dEndJd, kDasaSecond);
-    }
-    for (int j = 1; j < tree.nCount; ++j) EXPECT_EQ(tree.period[j].dStartJd, tree.period[j - 1].dEndJd);
-    for (int j = 0; j < tree.nCount; ++j) EXPECT_LE(tree.period[j].dStartJd, tree.period[j].dEndJd);
-}
-
 // One birth per test, so that ctest runs them side by side; true sidereal years, the default.
 class DasaTilingTest : public DasaTest, public testing::WithParamInterface<Birth> {
 protected:
@@ -51,21 +38,9 @@ TEST_P(DasaTilingTest, EveryCodeTilesSixLevels) {
     const Birth& b = GetParam();
     CChart chart = ChartAt<CChart>(b.jdUt, b.longitudeEast, b.latitude);
     ASSERT_TRUE(chart.Compute().ok());
-    for (int code = 0; code < kDasaCodeCount; ++code) {
-        SCOPED_TRACE(code);
-        g_nSelectedDasa = code;
-        CDasaTree tree;
-        ASSERT_TRUE(CalculateDasa({chart, chart, kModeNatal, 0}, tree).ok());
-        ASSERT_GT(tree.nPeriods, 0);
-        ASSERT_LE(tree.nPeriods, kDasaMaxPeriods);
-        for (int level = 0; level < kDasaLevels; ++level) {
-            tree.nLevel = level;
-            ASSERT_TRUE(tree.ExpandPeriod().ok());
-            if (tree.nListedLevel < level) break; // Rasi-Bhukta Vimsottari stops at its third level
-            ExpectChildrenTileTheParent(tree);
-            tree.nSelected[level] = (code + 3 * level) % tree.nCount;
-        }
-    }
+    for (int code = 0; code < kDasaCodeCount; ++code)
+        ExpectDasaTiles(chart, code, kDasaLevels,
+                        [code](int level, int count) { return (code + 3 * level) % count; });
 }
 
 INSTANTIATE_TEST_SUITE_P(Births, DasaTilingTest, testing::ValuesIn(kBirths),
