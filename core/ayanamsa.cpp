@@ -32,12 +32,18 @@ void ApplyAyanamsaSettings(CAyanamsaSettings& settings) {
         } else if (row.siderealMode != kKeepSiderealMode) {
             settings.m_nSiderealMode = row.siderealMode;
         }
-        if (id == kAyanamsaDevaDatta) {
-            settings.m_correction.m_dValue -= kDevaDattaShift;
-            settings.m_correction.SplitDegrees();
-        }
     }
     swe_set_sid_mode(settings.m_nSiderealMode, 0, 0);
+}
+
+void ChooseAyanamsa(int id, const CDmsAngle& enteredCorrection) {
+    g_ayanamsaSettings.m_nAyanamsaId = id;
+    g_ayanamsaSettings.m_correction = enteredCorrection;
+    if (id == kAyanamsaDevaDatta) {
+        g_ayanamsaSettings.m_correction.m_dValue -= kDevaDattaShift;
+        g_ayanamsaSettings.m_correction.SplitDegrees();
+    }
+    ApplyAyanamsaSettings(g_ayanamsaSettings);
 }
 
 void GetAyanamsaSettings(CAyanamsaSettings& saved) {
@@ -50,14 +56,7 @@ void SetAyanamsaSettings(const CAyanamsaSettings& saved) {
 }
 
 void ResetAyanamsaSettings() {
-    g_ayanamsaSettings.m_nAyanamsaId = kAyanamsaTropical;
-    CDmsAngle& correction = g_ayanamsaSettings.m_correction;
-    correction.m_bPositive = 1;
-    correction.m_nDegrees = 0;
-    correction.m_nMinutes = 0;
-    correction.m_dSeconds = 0.0;
-    correction.JoinDegrees();
-    ApplyAyanamsaSettings(g_ayanamsaSettings);
+    ChooseAyanamsa(kAyanamsaTropical, CDmsAngle{}); // "Add" 0 degrees 0' 0''
 }
 
 void CopyAyanamsaPrefs(const CAyanamsaSettings& settings, CDmsAngle& correction) {

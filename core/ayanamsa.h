@@ -49,11 +49,15 @@ struct AyanamsaTableRow {
 constexpr int kKeepSiderealMode = -1;
 extern const AyanamsaTableRow g_ayanamsaTable[kAyanamsaCount]; // indexed by id
 
-// Sets the record's own-value flag and sidereal mode from its id, lowers the correction of id 3 by
-// kDevaDattaShift (once per setting of the correction from user input) and hands the mode to the
-// library. The program passes g_ayanamsaSettings. An id outside 0-21 changes nothing but the
-// library's mode.
+// Sets the record's own-value flag and sidereal mode from its id and hands the mode to the library; the
+// correction is left as it is, so applying the same settings again changes nothing. The program passes
+// g_ayanamsaSettings. An id outside 0-21 changes nothing but the library's mode.
 void ApplyAyanamsaSettings(CAyanamsaSettings& settings);
+// The one way to choose an ayanamsa, as the ayanamsa dialog, the preference file and the planetary-model
+// commands do: makes `id` (0-21) with the correction as the user entered it (degrees, joined, sign flag
+// 1 "Add") the process-wide ayanamsa, stores the correction with id 3's kDevaDattaShift taken off, and
+// applies it.
+void ChooseAyanamsa(int id, const CDmsAngle& enteredCorrection);
 void GetAyanamsaSettings(CAyanamsaSettings& saved);       // copies g_ayanamsaSettings out, whole
 void SetAyanamsaSettings(const CAyanamsaSettings& saved); // puts a saved copy back, sets the library's mode
 void ResetAyanamsaSettings();                             // tropical (id 16) with no correction

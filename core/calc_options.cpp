@@ -1,5 +1,7 @@
 #include "core/calc_options.h"
 
+#include "core/default_air.h"
+
 namespace {
 
 template <class T, size_t N> constexpr std::array<T, N> Filled(T value) {
@@ -36,8 +38,8 @@ double& g_dDefaultSummerTimeZone = g_defaultSummerTimeZone.m_dHours;
 double& g_dDefaultLongitude = g_defaultLongitude.m_dValue;
 double& g_dDefaultLatitude = g_defaultLatitude.m_dValue;
 double g_dDefaultAltitude = 0.0;
-double g_dDefaultPressure = 0.0;
-double g_dDefaultTemperature = 0.0;
+double g_dDefaultPressure = kDefaultAirPressure;
+double g_dDefaultTemperature = kDefaultAirTemperature;
 int g_nDefaultGender = 0;
 int g_nDefaultLocationCountryCode = 0;
 std::string g_strDefaultLocationCityName;

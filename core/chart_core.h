@@ -14,6 +14,7 @@
 
 #include "core/angle_time.h"
 #include "core/calc_status.h"
+#include "core/default_air.h"
 #include "core/longitude_search.h"
 
 // Body numbers.
@@ -134,13 +135,13 @@ public:
     SearchResult FindPraveshaMoment(double a, double b, bool backward, int& month, CChartCore& target) const;
 
     // --- Record ----------------------------------------------------------------------------------
-    CLocalDateTime m_dateTime;           // local civil date, time of day, zone (positive west)
-    CDmsAngle m_longitude;               // geographic longitude, degrees, positive WEST
-    CDmsAngle m_latitude;                // geographic latitude, degrees, positive NORTH
-    double m_dAltitude = 0.0;            // metres above sea level
-    double m_dPressure = 0.0;            // mbar (refraction only)
-    double m_dTemperature = 0.0;         // degrees Celsius (refraction only)
-    int m_nGender = 0;                   // kept with the chart file; not used by the calculation
+    CLocalDateTime m_dateTime;                      // local civil date, time of day, zone (positive west)
+    CDmsAngle m_longitude;                          // geographic longitude, degrees, positive WEST
+    CDmsAngle m_latitude;                           // geographic latitude, degrees, positive NORTH
+    double m_dAltitude = 0.0;                       // metres above sea level
+    double m_dPressure = kDefaultAirPressure;       // mbar (refraction only)
+    double m_dTemperature = kDefaultAirTemperature; // degrees Celsius (refraction only)
+    int m_nGender = 0;                              // kept with the chart file; not used by the calculation
     CRasiLongitude m_bodies[kBodyCount]; // by body number; 0-12 filled here, the rest by the full chart
     // Bodies 1-9, as the ephemeris returns them (0 in the traditional model).
     double m_dBodyLatitude[kPerBodyValueCount] = {};      // ecliptic latitude, degrees

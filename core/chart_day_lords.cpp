@@ -76,21 +76,29 @@ int PartPlanet(const CDayFrameTimes& frame, int weekday) {
     return PositiveMod(weekday + 4 * (part % 8) + 4, 7);
 }
 
+// The civil day number of a moment of the chart's clock, given as a Julian day as if the clock were UT.
+int CivilDayNumber(double clockJd) {
+    return static_cast<int>(std::floor(clockJd - 0.5)) - kDayNumberEpoch;
+}
+
 } // namespace
 
 void CChart::ComputeTimeUpagrahas() {
-    // The civil day of the local date, as at Greenwich: the clock time with zone 0.
     const CLocalDateTime& moment = m_dateTime;
-    const double civilJd =
-        swe_julday(moment.m_nYear, moment.m_nMonth, moment.m_nDay, moment.m_time.m_dHours, g_nCalendarFlag);
-    const int civilDay = static_cast<int>(std::floor(civilJd - 0.5)) - kDayNumberEpoch;
+    const int civilDay = CivilDayNumber(
+        swe_julday(moment.m_nYear, moment.m_nMonth, moment.m_nDay, moment.m_time.m_dHours, g_nCalendarFlag));
     const bool morning = moment.m_time.m_dHours < 12.0;
 
-    const CDayFrameTimes* const frames[3] = {&m_sunriseFrame, &m_meanTimeFrame, &m_zoneTimeFrame};
-    for (int f = 0; f < 3; ++f) {
-        // A morning birth before the day's start (sunrise or 6:00) belongs to the day before.
-        const int dayNumber = morning && !frames[f]->m_bDayBirth ? civilDay - 1 : civilDay;
-        m_frameDay[f] = DayLordsOf(*frames[f], dayNumber, m_sunriseFrame.m_bDayBirth);
+    // The sunrise frame's day is the civil day of its sunrise: at high latitude the sunset can come after
+    // civil midnight, and a birth before it still belongs to the day that sunrise began.
+    const int sunriseDay = CivilDayNumber(m_sunriseFrame.m_dStartJd - moment.m_zone.m_dHours / 24.0);
+    m_frameDay[0] = DayLordsOf(m_sunriseFrame, sunriseDay, m_sunriseFrame.m_bDayBirth);
+    // A morning birth before the 6:00 that starts a clock day belongs to the day before.
+    const CDayFrameTimes* const sixOClockFrames[2] = {&m_meanTimeFrame, &m_zoneTimeFrame};
+    for (int f = 1; f < 3; ++f) {
+        const CDayFrameTimes& frame = *sixOClockFrames[f - 1];
+        const int dayNumber = morning && !frame.m_bDayBirth ? civilDay - 1 : civilDay;
+        m_frameDay[f] = DayLordsOf(frame, dayNumber, m_sunriseFrame.m_bDayBirth);
     }
     m_nPartPlanet = PartPlanet(m_sunriseFrame, m_frameDay[0].m_nWeekday);
     m_currentDay = m_frameDay[g_nWeekdayDefinition == 0 ? 0 : 1];

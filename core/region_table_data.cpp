@@ -1,8 +1,8 @@
 // The built-in region table: countries (rows 0-248), then US states and territories (249-307).
 // Zones are hours east of Greenwich; a region without daylight saving has equal zones.
 // Standard zones of Azerbaijan, Bassas da India, Christmas Island, Comoros, East Timor, Liechtenstein,
-// Macau and Montserrat from the IANA time-zone database; Azerbaijan keeps the daylight zone it used
-// until 2015, as the other rows of the former Soviet Union do.
+// Macau and Montserrat from the IANA time-zone database; Azerbaijan has kept its standard zone all year
+// since 2016, so it has no daylight zone.
 #include "core/region_table.h"
 
 const std::array<RegionRow, kRegionCount> g_regionTable = {{
@@ -19,7 +19,7 @@ const std::array<RegionRow, kRegionCount> g_regionTable = {{
     {"AT", "Ashmore and Cartier Islands", 0.0, 0.0},
     {"AS", "Australia", 10.0, 11.0},
     {"AU", "Austria", 1.0, 2.0},
-    {"AJ", "Azerbaijan", 4.0, 5.0},
+    {"AJ", "Azerbaijan", 4.0, 4.0},
     {"BF", "Bahamas The", -5.0, -4.0},
     {"BA", "Bahrain", 3.0, 3.0},
     {"BG", "Bangladesh", 6.0, 6.0},

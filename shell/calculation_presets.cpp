@@ -121,9 +121,7 @@ void ApplyCalculationPreset(CalculationPreset preset) {
     }
     UpdateMoreChartsOnWideDisplay();
 
-    g_ayanamsaSettings.m_correction = CDmsAngle{};
-    g_ayanamsaSettings.m_correction.JoinDegrees();
-    ApplyAyanamsaSettings(g_ayanamsaSettings);
+    ChooseAyanamsa(g_ayanamsaSettings.m_nAyanamsaId, CDmsAngle{}); // the chosen ayanamsa, no correction
 
     if (restore) {
         g_nPaneVarga = kRestoredPaneVargas;

@@ -39,7 +39,7 @@ double UserAyanamsaCorrection() {
     return correction.m_dValue;
 }
 
-// Applying the settings (after the fixed stars are read) lowers a Deva-datta correction once.
+// Choosing the ayanamsa after the file is read lowers a Deva-datta correction once.
 void SetUserAyanamsaCorrection(double degrees) {
     g_ayanamsaSettings.m_correction.m_dValue = degrees;
     g_ayanamsaSettings.m_correction.SplitDegrees();

@@ -5,6 +5,7 @@
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/data_folder.h"
+#include "core/default_air.h"
 #include "core/fixed_stars.h"
 #include "core/name_selection.h"
 #include "core/option_appliers.h"
@@ -35,13 +36,14 @@ bool ReadPreferencesFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return false;
     // The file holds the correction as the user entered it, and so must the settings while it is read:
-    // the Deva-datta shift is made once, when the settings are applied below, even if the file does not
-    // name the correction.
+    // the ayanamsa is then chosen from what was read, which makes the Deva-datta shift once, even if the
+    // file does not name the correction.
     CDmsAngle entered;
     CopyAyanamsaPrefs(g_ayanamsaSettings, entered);
     g_ayanamsaSettings.m_correction = entered;
     ReadPreferenceLines(file, PreferenceKeys());
     file.close();
+    ChooseAyanamsa(g_ayanamsaSettings.m_nAyanamsaId, g_ayanamsaSettings.m_correction);
     ApplyEphemerisFolderFacts();
     return true;
 }
@@ -65,8 +67,8 @@ void InitPreferences() {
     g_strDataDirectory = DataFolder();
 
     ApplyPreferenceDefaults(PreferenceKeys());
-    g_dDefaultPressure = 1013.25; // mbar, the standard atmosphere
-    g_dDefaultTemperature = 20.0;
+    g_dDefaultPressure = kDefaultAirPressure;
+    g_dDefaultTemperature = kDefaultAirTemperature;
     g_nDefaultGender = 0;
     ApplyAyanamsaSettings(g_ayanamsaSettings);
 

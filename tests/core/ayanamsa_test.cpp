@@ -111,6 +111,26 @@ TEST_F(AyanamsaTest, DevaDattaShiftIsStoredOnceAndHandedBackToTheUser) {
     EXPECT_EQ(g_ayanamsaSettings.m_nSiderealMode, 1);
 }
 
+// The dialogs, the preference file and the start-up each apply the settings; however often that
+// happens, the ayanamsa stays the one chosen (Deva-datta: Lahiri and the correction, less 22' 37'').
+TEST_F(AyanamsaTest, ApplyingTheSameSettingsAgainChangesNoAyanamsa) {
+    const SwetestAyanamsas ref;
+    const std::string& jd = ref.moments.front();
+    for (int id = 0; id < kAyanamsaCount; ++id) {
+        SCOPED_TRACE(id);
+        ChooseAyanamsa(id, 0.5);
+        const CalcValue once = MomentAyanamsa(std::stod(jd));
+        ApplyAyanamsaSettings(g_ayanamsaSettings);
+        ApplyAyanamsaSettings(g_ayanamsaSettings);
+        const CalcValue thrice = MomentAyanamsa(std::stod(jd));
+        EXPECT_EQ(thrice.ok(), once.ok());
+        EXPECT_EQ(thrice.value, once.value);
+        if (id == kAyanamsaDevaDatta) {
+            EXPECT_NEAR(thrice.value, ref.Aya(1, jd) + 0.5 - kDevaDattaShift, 1e-9);
+        }
+    }
+}
+
 TEST_F(AyanamsaTest, TableGivesFlagsAndModes) {
     struct Case {
         int id, ownValue, mode;

@@ -98,6 +98,25 @@ TEST_F(DayChartTest, SunriseFrameAgreesWithSwetestForEveryDefinition) {
     }
 }
 
+// A record whose air was never set, as one made before the preferences are read: its refracted sunrise
+// is swetest's in the default air (case 0 is Chennai at 1013.25 mbar and 20 degrees C).
+TEST_F(DayChartTest, ARecordStartsInTheDefaultAirForItsRefractedSunrise) {
+    const CChart inDefaultAir = SunriseCases().front().chart;
+    CChart chart;
+    chart.m_dateTime = inDefaultAir.m_dateTime;
+    chart.m_longitude = inDefaultAir.m_longitude;
+    chart.m_latitude = inDefaultAir.m_latitude;
+    for (int definition : {2, 3}) { // upper edge and centre of the disc, with refraction
+        SCOPED_TRACE(definition);
+        g_nSunriseDefinition = definition;
+        ASSERT_TRUE(chart.ComputeSunriseSunset().ok());
+        const double rise = LastAtOrBefore(Events("rise", 0, definition), chart.GetJulianDay());
+        EXPECT_NEAR(chart.m_sunriseFrame.m_dStartJd, rise, 2 * kSecond);
+        EXPECT_NEAR(chart.m_sunriseFrame.m_dNightStartJd, FirstAfter(Events("set", 0, definition), rise),
+                    2 * kSecond);
+    }
+}
+
 TEST_F(DayChartTest, ChennaiSunriseAndSunsetInIndianTime) {
     // 2024-01-15 at Chennai: sunrise about 6:35, sunset about 18:01 IST (standard definition).
     g_nSunriseDefinition = 2;

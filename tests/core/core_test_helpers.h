@@ -18,12 +18,12 @@ inline double Separation(double a, double b) {
     return d > 180.0 ? 360.0 - d : d;
 }
 
-// Makes `id` with a correction (degrees) the process-wide ayanamsa, as the ayanamsa dialog does.
+// Makes `id` with a correction entered in degrees the process-wide ayanamsa.
 inline void ChooseAyanamsa(int id, double correction = 0.0) {
-    g_ayanamsaSettings.m_nAyanamsaId = id;
-    g_ayanamsaSettings.m_correction.m_dValue = correction;
-    g_ayanamsaSettings.m_correction.SplitDegrees();
-    ApplyAyanamsaSettings(g_ayanamsaSettings);
+    CDmsAngle entered;
+    entered.m_dValue = correction;
+    entered.SplitDegrees();
+    ChooseAyanamsa(id, entered);
 }
 
 // Puts a record at a place: longitude EAST, as the library and swetest take it (the record keeps it

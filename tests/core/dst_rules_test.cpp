@@ -129,6 +129,7 @@ TEST(DaylightSaving, RegionsWithoutDaylightZoneNeverKeepIt) {
     const DstCase cases[] = {
         {"IN", 2010, 7, 1, 12, 0, false},   {"CH", 2010, 7, 1, 12, 0, false},
         {"USAZ", 2010, 7, 1, 12, 0, false}, {"USHI", 2010, 7, 1, 12, 0, false},
+        {"AJ", 2024, 7, 1, 12, 0, false}, // Azerbaijan, +4 all year since 2016
         {"USCA", 2010, 7, 1, 12, 0, true},  {"AL", 2010, 7, 1, 12, 0, true}, // European rule, zones 1/2
     };
     ExpectCases(std::begin(cases), std::end(cases));

