@@ -1,7 +1,5 @@
 #include "document/document_state.h"
 
-#include "core/calc_options.h"
-
 CLocalDateTime g_clockMoment;
 CLocalDateTime g_transitMoment;
 int g_nLifecycle = 0;

@@ -1,6 +1,7 @@
 // The ending every mode chart shares: the work chart cast for the found moment and calculated.
 #include "document/mode_chart.h"
 
+#include "document/dasa_options.h"
 #include "document/document_state.h"
 #include "document/tavro_doc.h"
 

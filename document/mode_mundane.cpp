@@ -181,7 +181,7 @@ CalcStatus CTavroDoc::CalcDivisionChangeChart(int body, int code, bool forward) 
     if (!found.found()) return SearchFailure(found, kNoEventFound);
     char title[96];
     std::snprintf(title, sizeof title, "%s change (%s)", DivisionName(code).c_str(), BodyName(body));
-    return ShowModeChart(pair.start, title, kEventMode, pair.Days());
+    return ShowModeChart(pair.start, title, kModeMundane, pair.Days());
 }
 
 CalcStatus CTavroDoc::CalcArdraPraveshaChart(bool forward) {
@@ -190,7 +190,7 @@ CalcStatus CTavroDoc::CalcArdraPraveshaChart(bool forward) {
     EventPair pair;
     const SearchResult found = FindDivisionChange(start, kSun, kDivisionArdraEntry, forward, pair);
     if (!found.found()) return SearchFailure(found, kNoEventFound);
-    return ShowModeChart(pair.start, "Meteorological Yr", kEventMode, pair.Days());
+    return ShowModeChart(pair.start, "Meteorological Yr", kModeMundane, pair.Days());
 }
 
 CalcStatus CTavroDoc::CalcRetroChangeChart(int body, bool forward) {
@@ -203,7 +203,7 @@ CalcStatus CTavroDoc::CalcRetroChangeChart(int body, bool forward) {
     if (!s.found()) return SearchFailure(s, "The body does not station within the range searched.");
     const SearchResult e = station.FindStation(next, searched, true, state);
     if (!e.found()) return SearchFailure(e, "The body does not station again within the range searched.");
-    return ShowModeChart(station, std::string("Retro change (") + BodyName(body) + ")", kEventMode,
+    return ShowModeChart(station, std::string("Retro change (") + BodyName(body) + ")", kModeMundane,
                          e.jdUt - s.jdUt);
 }
 
@@ -214,7 +214,7 @@ CalcStatus CTavroDoc::CalcSolarNewYearChart(bool forward) {
     EventPair pair;
     const SearchResult found = FindSunIngressPair(start, forward, g_bSolarYrTrop, sign, sign, pair);
     if (!found.found()) return SearchFailure(found, kNoEventFound);
-    return ShowModeChart(pair.start, "Solar Year", kEventMode, pair.Days());
+    return ShowModeChart(pair.start, "Solar Year", kModeMundane, pair.Days());
 }
 
 CalcStatus CTavroDoc::CastSolarMonth(bool forward, bool tropical, const char* title) {
@@ -225,7 +225,7 @@ CalcStatus CTavroDoc::CastSolarMonth(bool forward, bool tropical, const char* ti
     EventPair pair;
     const SearchResult found = FindSunIngressPair(start, forward, tropical, target, target + 30.0, pair);
     if (!found.found()) return SearchFailure(found, kNoEventFound);
-    return ShowModeChart(pair.start, title, kEventMode, pair.Days());
+    return ShowModeChart(pair.start, title, kModeMundane, pair.Days());
 }
 
 CalcStatus CTavroDoc::CalcSolarNewMonthChart(bool forward) {
@@ -255,7 +255,7 @@ CalcStatus CTavroDoc::CalcLunarNewYearChart(bool forward) {
     EventPair ingress;
     SearchResult found = FindSunIngressPair(start, forward, LunarRuleTropical(), sign, sign, ingress);
     if (!found.found()) return SearchFailure(found, kNoEventFound);
-    if (LunarRuleByIngress()) return ShowModeChart(ingress.start, "Lunar Year", kEventMode, ingress.Days());
+    if (LunarRuleByIngress()) return ShowModeChart(ingress.start, "Lunar Year", kModeMundane, ingress.Days());
     // The first lunation of the rule's kind from each ingress on.
     const auto request = SeparationRequest(kMoon, kSun, LunarRuleAngle(), false);
     CChartCore yearStart, yearEnd, endProbe;
@@ -264,7 +264,7 @@ CalcStatus CTavroDoc::CalcLunarNewYearChart(bool forward) {
     if (CalcStatus status = ProbeAt(start, ingress.endJd, endProbe); !status.ok()) return status;
     const SearchResult end = endProbe.FindLongitudeTime(yearEnd, request);
     if (!end.found()) return SearchFailure(end, kNoEventFound);
-    return ShowModeChart(yearStart, "Lunar Year", kEventMode, end.jdUt - found.jdUt);
+    return ShowModeChart(yearStart, "Lunar Year", kModeMundane, end.jdUt - found.jdUt);
 }
 
 CalcStatus CTavroDoc::CalcLunarNewMonthChart(bool forward) {
@@ -274,7 +274,7 @@ CalcStatus CTavroDoc::CalcLunarNewMonthChart(bool forward) {
     EventPair pair;
     const SearchResult found = FindAngleEventPair(start, kMoon, kSun, forward, LunarRuleAngle(), pair);
     if (!found.found()) return SearchFailure(found, kNoEventFound);
-    return ShowModeChart(pair.start, "Lunar Month", kEventMode, pair.Days());
+    return ShowModeChart(pair.start, "Lunar Month", kModeMundane, pair.Days());
 }
 
 CalcStatus CTavroDoc::CalcFortnightChart(bool forward) {
@@ -283,7 +283,7 @@ CalcStatus CTavroDoc::CalcFortnightChart(bool forward) {
     EventPair pair;
     const SearchResult found = FindFortnightEvent(start, kMoon, kSun, forward, 0.0, pair);
     if (!found.found()) return SearchFailure(found, kNoEventFound);
-    return ShowModeChart(pair.start, "Fortnight Chart", kEventMode, pair.Days());
+    return ShowModeChart(pair.start, "Fortnight Chart", kModeMundane, pair.Days());
 }
 
 CalcStatus CTavroDoc::CalcNewLunarDayChart(bool forward) {
@@ -300,7 +300,7 @@ CalcStatus CTavroDoc::CalcNewLunarDayChart(bool forward) {
     const SearchResult e =
         probe.FindLongitudeTime(next, SeparationRequest(kMoon, kSun, Reduce360(target + 12.0), false));
     if (!e.found()) return SearchFailure(e, kNoEventFound);
-    return ShowModeChart(day, "Lunar Day", kEventMode, e.jdUt - s.jdUt);
+    return ShowModeChart(day, "Lunar Day", kModeMundane, e.jdUt - s.jdUt);
 }
 
 CalcStatus CTavroDoc::CalcConjunctionChart(int a, int b, bool forward, double angle) {
@@ -312,5 +312,5 @@ CalcStatus CTavroDoc::CalcConjunctionChart(int a, int b, bool forward, double an
         return SearchFailure(found, "The two bodies do not reach the angle within the range searched.");
     char title[64];
     std::snprintf(title, sizeof title, angle != 180.0 ? "%s-%s Conj" : "%s-%s Opp", BodyName(a), BodyName(b));
-    return ShowModeChart(pair.start, title, kEventMode, pair.Days());
+    return ShowModeChart(pair.start, title, kModeMundane, pair.Days());
 }

@@ -8,6 +8,7 @@
 #include "core/calc_options.h"
 #include "core/planet_tables.h"
 #include "core/return_charts.h"
+#include "document/dasa_options.h"
 #include "document/document_state.h"
 #include "document/eclipse_search.h"
 #include "document/mode_chart.h"
@@ -49,7 +50,7 @@ double NishekaDays(double cusp1, double cusp9, double moonInSign, double saturnI
 }
 
 CalcStatus CTavroDoc::CalcSwearingInChart() {
-    return ShowModeChart(*m_pCurrentChart, SwearingInTitle(g_dCompressionDays), kEventMode,
+    return ShowModeChart(*m_pCurrentChart, SwearingInTitle(g_dCompressionDays), kModeMundane,
                          g_dCompressionDays);
 }
 
@@ -70,7 +71,7 @@ CalcStatus CTavroDoc::CalcEclipseChart(bool next, EclipseKind kind, bool atStart
     const double days = following.contacts[contact] - startJd;
     // A type none of the titles names keeps the work chart's title.
     CalcStatus status =
-        ShowModeChart(moment, eclipseTitle.empty() ? m_workChart.m_strTitle : eclipseTitle, kEventMode, days);
+        ShowModeChart(moment, eclipseTitle.empty() ? m_workChart.m_strTitle : eclipseTitle, kModeMundane, days);
     title = m_workChart.m_strTitle;
     return status;
 }
@@ -95,7 +96,7 @@ CalcStatus CTavroDoc::CalcAngularReturnChart(int a, int b, bool backward, const 
             e, "The two bodies do not return to their natal angle again within the range searched.");
     char title[64];
     std::snprintf(title, sizeof title, "Ang Ret %s-%s", BodyName(a), BodyName(b));
-    return ShowModeChart(found, title, kEventMode, e.jdUt - s.jdUt);
+    return ShowModeChart(found, title, kModeMundane, e.jdUt - s.jdUt);
 }
 
 CalcStatus CTavroDoc::CalcNishekaChart() {
@@ -110,5 +111,5 @@ CalcStatus CTavroDoc::CalcNishekaChart() {
     const SearchResult found = natal.CastAnnualChart(-days / 365.0, conception, kYearSavana);
     if (!found.found()) return SearchFailure(found, "The conception moment lies outside the ephemeris.");
     // The common ending clears extra point 0, so no point an earlier mode left stays with this chart.
-    return ShowModeChart(conception, "Nisheka/Adhana", kEventMode, days);
+    return ShowModeChart(conception, "Nisheka/Adhana", kModeMundane, days);
 }

@@ -5,6 +5,7 @@
 
 #include "core/planet_tables.h"
 #include "core/varga_options.h"
+#include "document/dasa_options.h"
 #include "document/document_state.h"
 #include "document/tavro_doc.h"
 
@@ -94,7 +95,7 @@ CalcStatus CTavroDoc::CastPrasnaChart(const std::string& title, double lagna, in
     if (CalcStatus status = m_natalChart.CalcInto(m_workChart); !status.ok()) return status;
     m_workChart.m_strTitle = title;
     m_pCurrentChart = &m_workChart;
-    m_nMode = kPrasnaMode;
+    m_nMode = kModePrasna;
     g_bDasaCompression = compressDasa;
     if (compressDasa) g_dCompressionDays = periodDays;
     m_workChart.m_extraName[0] = "Prasna Lagna";

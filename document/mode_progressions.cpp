@@ -104,7 +104,7 @@ double NatalLongitudeIn(const CChart& natal, int body, int column) {
 } // namespace
 
 CalcStatus CTavroDoc::StartProgression(const CLocalDateTime& target, bool resetToNatal, CChartCore& moment) {
-    if (resetToNatal && m_nMode != kNatalMode) {
+    if (resetToNatal && m_nMode != kModeNatal) {
         if (CalcStatus status = OnResetToNatalMode(); !status.ok()) return status;
     }
     return NatalAtTarget(m_natalChart, target, moment);
@@ -113,7 +113,7 @@ CalcStatus CTavroDoc::StartProgression(const CLocalDateTime& target, bool resetT
 CalcStatus CTavroDoc::ShowProgression(const CChartCore& moment, const std::string& title) {
     // The work chart keeps only the shift and fixed longitudes its method sets here.
     m_workChart.ResetFlags();
-    if (CalcStatus status = PrepareModeChart(moment, title, kProgressionMode, g_dCompressionDays);
+    if (CalcStatus status = PrepareModeChart(moment, title, kModeProgressions, g_dCompressionDays);
         !status.ok()) {
         return status;
     }
@@ -168,7 +168,7 @@ CalcStatus CTavroDoc::RunningDasaPosition(const CChartCore& moment, double& posi
     if (CalcStatus status = chart.Compute(); !status.ok()) return status;
     CDasaTree tree;
     const CScopedOption<bool> noCompression(g_bDasaCompression, false);
-    if (CalcStatus status = ::CalculateDasa(DasaRequest{chart, m_natalChart, kProgressionMode, 0}, tree);
+    if (CalcStatus status = ::CalculateDasa(DasaRequest{chart, m_natalChart, kModeProgressions, 0}, tree);
         !status.ok()) {
         return status;
     }
@@ -184,7 +184,7 @@ CalcStatus CTavroDoc::CastDasaProgression(const CLocalDateTime& target, int code
                                           const char* title) {
     CChartCore moment;
     // A dasa progression in progression mode moves on from the chart in hand.
-    if (CalcStatus status = StartProgression(target, m_nMode != kProgressionMode, moment); !status.ok())
+    if (CalcStatus status = StartProgression(target, m_nMode != kModeProgressions, moment); !status.ok())
         return status;
     double position = 0.0;
     {

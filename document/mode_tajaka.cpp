@@ -7,6 +7,7 @@
 #include "core/planet_tables.h"
 #include "core/return_charts.h"
 #include "core/varga_columns.h"
+#include "document/dasa_options.h"
 #include "document/document_state.h"
 #include "document/mode_chart.h"
 #include "document/tavro_doc.h"
@@ -148,7 +149,7 @@ CalcStatus CTavroDoc::CastTajakaChart(bool atSunrise) {
     const TajakaSpan span =
         SelectedTajakaSpan(m_natalChart.m_dateTime.m_nYear, m_natalChart.m_dateTime.m_nMonth);
     if (CalcStatus status =
-            PrepareModeChart(start, span.title, kTajakaMode, end.GetJulianDay() - start.GetJulianDay());
+            PrepareModeChart(start, span.title, kModeTajaka, end.GetJulianDay() - start.GetJulianDay());
         !status.ok())
         return status;
     const Muntha muntha = TajakaMuntha(m_natalChart, span);

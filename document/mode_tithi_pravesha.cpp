@@ -98,7 +98,7 @@ double AnniversaryJd(const CChart& natal, double years) {
 }
 
 CalcStatus ShowPraveshaChart(CTavroDoc& doc, const char* word, const Pravesha& chart, double endJd) {
-    return doc.ShowModeChart(chart.moment, word + g_strPraveshaLabel, kTithiPraveshaMode, endJd - chart.Jd());
+    return doc.ShowModeChart(chart.moment, word + g_strPraveshaLabel, kModeTithiPravesha, endJd - chart.Jd());
 }
 
 // The monthly moment of the year family: the annual return (without preferring one that meets both

@@ -5,6 +5,7 @@
 
 #include "core/chart.h"
 #include "core/drishti.h"
+#include "document/dasa_options.h"
 #include "document/document_state.h"
 #include "document/mode_chart.h"
 #include "document/tavro_doc.h"
@@ -93,7 +94,7 @@ CalcStatus CTavroDoc::ShowTransitChart(const CLocalDateTime& moment) {
     m_workChart.m_dateTime = converted.m_dateTime;
     m_workChart.m_strTitle = "Transit";
     m_pCurrentChart = &m_workChart;
-    m_nMode = kTransitMode;
+    m_nMode = kModeTransit;
     g_bDasaCompression = false;
     CalcStatus status = SyncAndCalculate();
     UpdateAllViews(nullptr);
@@ -119,7 +120,7 @@ CalcStatus CTavroDoc::CalcTransitSearch(const CLocalDateTime& from, int body, do
     const SearchResult e = found.FindLongitudeTime(next, request);
     if (!e.found())
         return SearchFailure(e, "The body does not reach the longitude again within the range searched.");
-    return ShowModeChart(found, "Transit Search", kEventMode, e.jdUt - s.jdUt);
+    return ShowModeChart(found, "Transit Search", kModeMundane, e.jdUt - s.jdUt);
 }
 
 CalcStatus CTavroDoc::CalcTransitResearch() {

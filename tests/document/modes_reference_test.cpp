@@ -7,6 +7,7 @@
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/option_snapshot.h"
+#include "document/dasa_options.h"
 #include "document/document_state.h"
 #include "document/eclipse_search.h"
 #include "document/mode_tajaka.h"
@@ -46,7 +47,7 @@ TEST_F(ModesReferenceTest, TajakaAnnualChartStartsAtTheSunsReturn) {
             SCOPED_TRACE(r[0] + " " + r[1]);
             g_nTajakaYear = std::stoi(r[1]);
             ASSERT_TRUE(m_document.CalculateTajaka().ok());
-            EXPECT_EQ(m_document.m_nMode, kTajakaMode);
+            EXPECT_EQ(m_document.m_nMode, kModeTajaka);
             EXPECT_EQ(m_document.m_workChart.m_strTitle, "Tajaka annual");
             EXPECT_NEAR(m_document.m_workChart.GetJulianDay(), Jd(r, 2), kSecond);
             // The dasa spans one true year, sidereal or tropical.
@@ -86,7 +87,7 @@ TEST_F(ModesReferenceTest, ProgressionByDegreesReachesTheProgressedReturn) {
         SCOPED_TRACE("division " + r[1]);
         const int column = r[1] == "1" ? 0 : 1; // D-1 or D-9
         ASSERT_TRUE(m_document.CalcProgressedByDegrees(column, NatalZoneMoment(m_document, Jd(r, 2))).ok());
-        EXPECT_EQ(m_document.m_nMode, kProgressionMode);
+        EXPECT_EQ(m_document.m_nMode, kModeProgressions);
         EXPECT_NEAR(m_document.m_workChart.GetJulianDay(), Jd(r, 3), kSecond);
     }
 }
@@ -108,7 +109,7 @@ TEST_F(ModesReferenceTest, EclipseChartsAtTheirMaxima) {
         std::string title, contacts;
         ASSERT_TRUE(m_document.CalcEclipseChart(true, c.kind, false, title, contacts).ok());
         EXPECT_EQ(title, c.title);
-        EXPECT_EQ(m_document.m_nMode, kEventMode);
+        EXPECT_EQ(m_document.m_nMode, kModeMundane);
         EXPECT_NEAR(m_document.m_workChart.GetJulianDay(), Jd(r, 2), kSecond);
         EXPECT_NE(contacts.find("    Maximum eclipse point: "), std::string::npos) << contacts;
     }

@@ -11,6 +11,7 @@
 #include "core/option_snapshot.h"
 #include "core/return_charts.h"
 #include "core/varga_options.h"
+#include "document/dasa_options.h"
 #include "document/document_state.h"
 #include "document/eclipse_search.h"
 #include "document/mode_mundane.h"
@@ -103,7 +104,7 @@ TEST_F(ModesTest, BirthDataChangeRecastsTheTajakaChart) {
     time.m_dHours += 1.0;
     time.SplitHours();
     ASSERT_TRUE(m_document.OnBirthDataChanged().ok());
-    EXPECT_EQ(m_document.m_nMode, kTajakaMode);
+    EXPECT_EQ(m_document.m_nMode, kModeTajaka);
     EXPECT_NEAR(m_document.m_workChart.GetJulianDay() - before, 1.0 / 24, 0.005);
 }
 
@@ -131,7 +132,7 @@ TEST_F(ModesTest, TithiPraveshaThatNeverMatchesIsReportedNotFound) {
     const CalcStatus status = m_document.CalculateTithiPravesha();
     EXPECT_FALSE(status.ok());
     EXPECT_NE(status.error.find("No TP moment"), std::string::npos) << status.error;
-    EXPECT_EQ(m_document.m_nMode, kNatalMode);
+    EXPECT_EQ(m_document.m_nMode, kModeNatal);
 }
 
 TEST_F(ModesTest, TithiPraveshaFromAMomentFindsTheNearestCharts) {
@@ -255,7 +256,7 @@ TEST_F(ModesTest, LunarEclipseContactsListOnlyThePhasesItHas) {
 TEST_F(ModesTest, TransitChartAtTheBirthMomentIsTheNatalChart) {
     ASSERT_TRUE(m_document.ShowTransitChart(m_document.m_natalChart.m_dateTime).ok());
     EXPECT_EQ(m_document.m_workChart.m_strTitle, "Transit");
-    EXPECT_EQ(m_document.m_nMode, kTransitMode);
+    EXPECT_EQ(m_document.m_nMode, kModeTransit);
     EXPECT_EQ(g_pReferenceChart, &m_document.m_natalChart);
     for (int body = 0; body < kEphemerisBodyCount; ++body) {
         EXPECT_EQ(m_document.m_workChart.m_bodies[body].m_dLongitude,
@@ -310,7 +311,7 @@ TEST_F(ModesTest, PrasnaChartTakesItsLagnaFromTheNumber) {
     ASSERT_TRUE(m_document.CalcPrasna108(0, 1, true, 30.0).ok());
     EXPECT_EQ(m_document.m_workChart.m_strTitle, "Prasna-108 (1)");
     EXPECT_EQ(m_document.m_nSubMode, 1);
-    EXPECT_EQ(m_document.m_nMode, kPrasnaMode);
+    EXPECT_EQ(m_document.m_nMode, kModePrasna);
     EXPECT_NEAR(m_document.m_workChart.m_bodies[kLagna].m_dLongitude, 1.0 + 40.0 / 60, 1e-9);
     EXPECT_EQ(g_dCompressionDays, 30.0);
     EXPECT_FALSE(m_document.CalcPrasna249(249, 0, false, 0.0).ok()); // numbers run 1-249
@@ -398,7 +399,7 @@ TEST_F(ModesTest, SwitchingModesLeavesTheNatalChartAsItWas) {
         ASSERT_TRUE(m_document.CalcNishekaChart().ok());
         ASSERT_TRUE(m_document.CalcPrasna249(10, 1, true, 30.0).ok());
         ASSERT_TRUE(m_document.OnResetToNatalMode().ok());
-        EXPECT_EQ(m_document.m_nMode, kNatalMode);
+        EXPECT_EQ(m_document.m_nMode, kModeNatal);
         EXPECT_EQ(NatalFingerprint(m_document), before) << "round " << round;
     }
 }
