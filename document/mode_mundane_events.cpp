@@ -70,8 +70,8 @@ CalcStatus CTavroDoc::CalcEclipseChart(bool next, EclipseKind kind, bool atStart
     contacts = EclipseContactText(kind, eclipse, place.m_dateTime.m_zone.m_dHours, g_bTimeDisplayWithAmPm);
     const double days = following.contacts[contact] - startJd;
     // A type none of the titles names keeps the work chart's title.
-    CalcStatus status =
-        ShowModeChart(moment, eclipseTitle.empty() ? m_workChart.m_strTitle : eclipseTitle, kModeMundane, days);
+    CalcStatus status = ShowModeChart(moment, eclipseTitle.empty() ? m_workChart.m_strTitle : eclipseTitle,
+                                      kModeMundane, days);
     title = m_workChart.m_strTitle;
     return status;
 }
