@@ -1,6 +1,8 @@
 // The ending every mode chart shares: the work chart cast for the found moment and calculated.
 #include "document/mode_chart.h"
 
+#include "core/body_names.h"
+#include "core/chart.h"
 #include "document/dasa_options.h"
 #include "document/document_state.h"
 #include "document/tavro_doc.h"
@@ -27,6 +29,16 @@ CalcStatus CTavroDoc::FinishModeChart() {
     CalcStatus status = SyncAndCalculate();
     UpdateAllViews(nullptr);
     return status;
+}
+
+const char* ModeBodyName(int body) {
+    return g_pszPlanetNamesAlt != nullptr ? g_pszPlanetNamesAlt[body] : g_planetAbbrevs[body];
+}
+
+CalcStatus NatalPlaceAt(const CChart& natal, const CLocalDateTime& moment, CChartCore& into) {
+    CChartCore given = natal;
+    given.m_dateTime = moment;
+    return natal.SetFromJulianDay(given.GetJulianDay(), into);
 }
 
 CalcStatus SearchFailure(const SearchResult& result, const std::string& notFound) {

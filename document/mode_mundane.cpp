@@ -10,7 +10,6 @@
 
 #include "core/angle_math.h"
 #include "core/ayanamsa.h"
-#include "core/body_names.h"
 #include "core/calc_options.h"
 #include "core/zodiac_names.h"
 #include "document/mode_chart.h"
@@ -18,16 +17,11 @@
 
 namespace {
 
-constexpr double kStepDays = 0.0035;          // past a found moment before the next search starts
 constexpr double kDivisionEndStepDays = 0.01; // past a division change before its end is searched
 constexpr double kArdraStart = 400.0 / 6.0;   // 66 deg 40': the start of Ardra
 // Divisions of varga columns 0-22 (D-1, D-9, D-2 ... D-144).
 constexpr std::array<int, 23> kColumnDivisions = {1,  9,  2,  3,  4,  5,  6,  7,  8,  10,  11, 12,
                                                   16, 20, 24, 27, 30, 40, 45, 60, 81, 108, 144};
-
-const char* BodyName(int body) {
-    return g_pszPlanetNamesAlt != nullptr ? g_pszPlanetNamesAlt[body] : g_planetAbbrevs[body];
-}
 
 CLongitudeSearchRequest OneBody(int body, double target, bool backward) {
     CLongitudeSearchRequest request;
@@ -58,7 +52,7 @@ SearchResult FindSunIngressPair(const CChartCore& from, bool forward, bool tropi
     const SearchResult s = from.FindLongitudeTime(pair.start, OneBody(kSun, first, !forward));
     if (!s.found()) return s;
     CChartCore probe, end;
-    if (CalcStatus status = ProbeAt(from, s.jdUt + kStepDays, probe); !status.ok())
+    if (CalcStatus status = ProbeAt(from, s.jdUt + kModeSearchStepDays, probe); !status.ok())
         return SearchResult::Failed(status);
     const SearchResult e = probe.FindLongitudeTime(end, OneBody(kSun, second, false));
     if (e.found()) pair.endJd = e.jdUt;
@@ -72,7 +66,7 @@ SearchResult FindAngleEventPair(const CChartCore& from, int a, int b, bool forwa
         from.FindLongitudeTime(pair.start, SeparationRequest(a, b, Reduce360(angle), !forward));
     if (!s.found()) return s;
     CChartCore probe, end;
-    if (CalcStatus status = ProbeAt(from, s.jdUt + kStepDays, probe); !status.ok())
+    if (CalcStatus status = ProbeAt(from, s.jdUt + kModeSearchStepDays, probe); !status.ok())
         return SearchResult::Failed(status);
     const SearchResult e = probe.FindLongitudeTime(end, SeparationRequest(a, b, Reduce360(angle), false));
     if (e.found()) pair.endJd = e.jdUt;
@@ -95,7 +89,7 @@ SearchResult FindFortnightEvent(const CChartCore& from, int a, int b, bool forwa
     const double other = takeOpposite ? angle : angle + 180.0;
     const double startJd = takeOpposite ? sb.jdUt : sa.jdUt;
     CChartCore probe, end;
-    if (CalcStatus status = ProbeAt(from, startJd + kStepDays, probe); !status.ok())
+    if (CalcStatus status = ProbeAt(from, startJd + kModeSearchStepDays, probe); !status.ok())
         return SearchResult::Failed(status);
     const SearchResult e = probe.FindLongitudeTime(end, SeparationRequest(a, b, Reduce360(other), false));
     if (e.found()) pair.endJd = e.jdUt;
@@ -167,7 +161,8 @@ double DivisionTarget(int code, double longitude) {
 
 CalcStatus CTavroDoc::EventSearchStart(bool forward, CChartCore& start) const {
     if (m_pCurrentChart == &m_natalChart) return m_natalChart.CalcInto(start);
-    const double jd = m_pCurrentChart->GetJulianDay() + (forward ? kStepDays : -kStepDays);
+    const double jd =
+        m_pCurrentChart->GetJulianDay() + (forward ? kModeSearchStepDays : -kModeSearchStepDays);
     return m_pCurrentChart->SetFromJulianDay(jd, start);
 }
 
@@ -180,7 +175,7 @@ CalcStatus CTavroDoc::CalcDivisionChangeChart(int body, int code, bool forward) 
     const SearchResult found = FindDivisionChange(start, body, code, forward, pair);
     if (!found.found()) return SearchFailure(found, kNoEventFound);
     char title[96];
-    std::snprintf(title, sizeof title, "%s change (%s)", DivisionName(code).c_str(), BodyName(body));
+    std::snprintf(title, sizeof title, "%s change (%s)", DivisionName(code).c_str(), ModeBodyName(body));
     return ShowModeChart(pair.start, title, kModeMundane, pair.Days());
 }
 
@@ -203,7 +198,7 @@ CalcStatus CTavroDoc::CalcRetroChangeChart(int body, bool forward) {
     if (!s.found()) return SearchFailure(s, "The body does not station within the range searched.");
     const SearchResult e = station.FindStation(next, searched, true, state);
     if (!e.found()) return SearchFailure(e, "The body does not station again within the range searched.");
-    return ShowModeChart(station, std::string("Retro change (") + BodyName(body) + ")", kModeMundane,
+    return ShowModeChart(station, std::string("Retro change (") + ModeBodyName(body) + ")", kModeMundane,
                          e.jdUt - s.jdUt);
 }
 
@@ -296,7 +291,7 @@ CalcStatus CTavroDoc::CalcNewLunarDayChart(bool forward) {
     const SearchResult s =
         start.FindLongitudeTime(day, SeparationRequest(kMoon, kSun, Reduce360(target), !forward));
     if (!s.found()) return SearchFailure(s, kNoEventFound);
-    if (CalcStatus status = ProbeAt(start, s.jdUt + kStepDays, probe); !status.ok()) return status;
+    if (CalcStatus status = ProbeAt(start, s.jdUt + kModeSearchStepDays, probe); !status.ok()) return status;
     const SearchResult e =
         probe.FindLongitudeTime(next, SeparationRequest(kMoon, kSun, Reduce360(target + 12.0), false));
     if (!e.found()) return SearchFailure(e, kNoEventFound);
@@ -311,6 +306,7 @@ CalcStatus CTavroDoc::CalcConjunctionChart(int a, int b, bool forward, double an
     if (!found.found())
         return SearchFailure(found, "The two bodies do not reach the angle within the range searched.");
     char title[64];
-    std::snprintf(title, sizeof title, angle != 180.0 ? "%s-%s Conj" : "%s-%s Opp", BodyName(a), BodyName(b));
+    std::snprintf(title, sizeof title, angle != 180.0 ? "%s-%s Conj" : "%s-%s Opp", ModeBodyName(a),
+                  ModeBodyName(b));
     return ShowModeChart(pair.start, title, kModeMundane, pair.Days());
 }

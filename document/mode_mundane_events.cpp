@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "core/angle_math.h"
-#include "core/body_names.h"
 #include "core/calc_options.h"
 #include "core/planet_tables.h"
 #include "core/return_charts.h"
@@ -18,16 +17,11 @@
 
 namespace {
 
-constexpr double kStepDays = 0.0035;
 constexpr double kNextEclipseAfterDays = 1.0; // the next eclipse is searched from a day after this one
 constexpr double kGestationExtraDays = 28.5;
 constexpr int kMaandi = 31;
 // A period counts as whole years when it is that many years to within this (days).
 constexpr double kWholeYearTolerance = 1e-6;
-
-const char* BodyName(int body) {
-    return g_pszPlanetNamesAlt != nullptr ? g_pszPlanetNamesAlt[body] : g_planetAbbrevs[body];
-}
 
 } // namespace
 
@@ -77,11 +71,8 @@ CalcStatus CTavroDoc::CalcEclipseChart(bool next, EclipseKind kind, bool atStart
 }
 
 CalcStatus CTavroDoc::CalcAngularReturnChart(int a, int b, bool backward, const CLocalDateTime& moment) {
-    CChartCore given = m_natalChart;
-    given.m_dateTime = moment;
     CChartCore start;
-    if (CalcStatus status = m_natalChart.SetFromJulianDay(given.GetJulianDay(), start); !status.ok())
-        return status;
+    if (CalcStatus status = NatalPlaceAt(m_natalChart, moment, start); !status.ok()) return status;
     const double angle =
         AngleDiff(m_natalChart.m_bodies[a].m_dLongitude, m_natalChart.m_bodies[b].m_dLongitude);
     CChartCore found, probe, next;
@@ -89,13 +80,14 @@ CalcStatus CTavroDoc::CalcAngularReturnChart(int a, int b, bool backward, const 
     if (!s.found())
         return SearchFailure(s,
                              "The two bodies do not return to their natal angle within the range searched.");
-    if (CalcStatus status = start.SetFromJulianDay(s.jdUt + kStepDays, probe); !status.ok()) return status;
+    if (CalcStatus status = start.SetFromJulianDay(s.jdUt + kModeSearchStepDays, probe); !status.ok())
+        return status;
     const SearchResult e = probe.FindLongitudeTime(next, SeparationRequest(a, b, angle, false));
     if (!e.found())
         return SearchFailure(
             e, "The two bodies do not return to their natal angle again within the range searched.");
     char title[64];
-    std::snprintf(title, sizeof title, "Ang Ret %s-%s", BodyName(a), BodyName(b));
+    std::snprintf(title, sizeof title, "Ang Ret %s-%s", ModeBodyName(a), ModeBodyName(b));
     return ShowModeChart(found, title, kModeMundane, e.jdUt - s.jdUt);
 }
 

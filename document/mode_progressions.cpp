@@ -82,13 +82,6 @@ int KalachakraProgressionBody(int k) {
 
 namespace {
 
-// The natal place at `target` (local civil time in its own zone), bodies 0-12 calculated.
-CalcStatus NatalAtTarget(const CChart& natal, const CLocalDateTime& target, CChartCore& into) {
-    CChartCore given = natal;
-    given.m_dateTime = target;
-    return natal.SetFromJulianDay(given.GetJulianDay(), into);
-}
-
 double ArcTo(const CChart& natal, const CChartCore& target) {
     return SolarArc(target.m_dateTime.m_nYear - natal.m_dateTime.m_nYear,
                     target.GetJulianDay() - natal.GetJulianDay(), natal.m_bodies[kSun].m_dLongitude,
@@ -107,7 +100,7 @@ CalcStatus CTavroDoc::StartProgression(const CLocalDateTime& target, bool resetT
     if (resetToNatal && m_nMode != kModeNatal) {
         if (CalcStatus status = OnResetToNatalMode(); !status.ok()) return status;
     }
-    return NatalAtTarget(m_natalChart, target, moment);
+    return NatalPlaceAt(m_natalChart, target, moment);
 }
 
 CalcStatus CTavroDoc::ShowProgression(const CChartCore& moment, const std::string& title) {

@@ -21,7 +21,6 @@ CLocalDateTime g_tithiPraveshaMoment;
 
 namespace {
 
-constexpr double kStepDays = 0.0035; // past a found moment before the next search starts
 // The annual search starts 90 days (in mean tropical years of 365.24219 days) after the anniversary
 // and looks back, so it meets the return nearest after the Sun's return first.
 constexpr double kAnnualLeadYears = 0.24641183977130354;
@@ -63,7 +62,7 @@ public:
                 if (preferBoth && !OtherCriterion(out)) return PreferBoth(found, out);
                 return found;
             }
-            fromJd = found.jdUt + (backward ? -kStepDays : kStepDays);
+            fromJd = found.jdUt + (backward ? -kModeSearchStepDays : kModeSearchStepDays);
         }
         return SearchResult::NotFound();
     }
@@ -76,7 +75,7 @@ private:
 
     SearchResult PreferBoth(const SearchResult& found, Pravesha& out) const {
         Pravesha earlier;
-        const SearchResult before = Find(found.jdUt - kStepDays, 0.0, true, earlier);
+        const SearchResult before = Find(found.jdUt - kModeSearchStepDays, 0.0, true, earlier);
         if (before.outcome == SearchOutcome::kFailed) return before;
         if (before.found() && Criterion(earlier) && OtherCriterion(earlier)) {
             out = earlier;
@@ -109,7 +108,7 @@ SearchResult FindTithiPraveshaMonth(const CChart& natal, Pravesha& month) {
     SearchResult found =
         finder.FindAnnual(AnniversaryJd(natal, years + kAnnualLeadYears), true, false, month);
     for (int k = 1; found.found() && k < g_nTithiPraveshaMonth; ++k) {
-        found = finder.Find(found.jdUt + kStepDays, 0.0, false, month);
+        found = finder.Find(found.jdUt + kModeSearchStepDays, 0.0, false, month);
     }
     return found;
 }
@@ -124,9 +123,9 @@ CalcStatus CalcFortnightFrom(CTavroDoc& doc, double fromJd, bool backward) {
     if (!foundB.found()) return NotFound(foundB);
     const bool takeB = backward ? foundB.jdUt > foundA.jdUt : foundB.jdUt < foundA.jdUt;
     const Pravesha& start = takeB ? b : a;
-    const SearchResult nextA = finder.Find(start.Jd() + kStepDays, 0.0, false, endA);
+    const SearchResult nextA = finder.Find(start.Jd() + kModeSearchStepDays, 0.0, false, endA);
     if (!nextA.found()) return NotFound(nextA);
-    const SearchResult nextB = finder.Find(start.Jd() + kStepDays, 180.0, false, endB);
+    const SearchResult nextB = finder.Find(start.Jd() + kModeSearchStepDays, 180.0, false, endB);
     if (!nextB.found()) return NotFound(nextB);
     return ShowPraveshaChart(doc, takeB ? "Fortntly " : "Fortntly", start, std::min(nextA.jdUt, nextB.jdUt));
 }
@@ -154,7 +153,7 @@ CalcStatus CalcDailyFrom(CTavroDoc& doc, double fromJd, bool backward) {
     Pravesha start, end;
     SearchResult found = finder.Find(fromJd, k, backward, start);
     if (!found.found()) return NotFound(found);
-    found = finder.Find(found.jdUt + kStepDays, k + kTithiDegrees, false, end);
+    found = finder.Find(found.jdUt + kModeSearchStepDays, k + kTithiDegrees, false, end);
     if (!found.found()) return NotFound(found);
     return ShowPraveshaChart(doc, "Daily ", start, end.Jd());
 }
@@ -187,7 +186,7 @@ CalcStatus CTavroDoc::CalcTithiPraveshaMonthly() {
     Pravesha start, end;
     SearchResult found = FindTithiPraveshaMonth(m_natalChart, start);
     if (!found.found()) return NotFound(found);
-    found = PraveshaFinder(m_natalChart).Find(found.jdUt + kStepDays, 0.0, false, end);
+    found = PraveshaFinder(m_natalChart).Find(found.jdUt + kModeSearchStepDays, 0.0, false, end);
     if (!found.found()) return NotFound(found);
     return ShowPraveshaChart(*this, "Monthly ", start, end.Jd());
 }
@@ -197,9 +196,10 @@ CalcStatus CTavroDoc::CalcTithiPraveshaDaily() {
     Pravesha month, start, end;
     SearchResult found = FindTithiPraveshaMonth(m_natalChart, month);
     if (!found.found()) return NotFound(found);
-    found = finder.Find(found.jdUt - kStepDays, kTithiDegrees * (g_nTithiPraveshaDay - 1), false, start);
+    found = finder.Find(found.jdUt - kModeSearchStepDays, kTithiDegrees * (g_nTithiPraveshaDay - 1), false,
+                        start);
     if (!found.found()) return NotFound(found);
-    found = finder.Find(found.jdUt + kStepDays, kTithiDegrees * g_nTithiPraveshaDay, false, end);
+    found = finder.Find(found.jdUt + kModeSearchStepDays, kTithiDegrees * g_nTithiPraveshaDay, false, end);
     if (!found.found()) return NotFound(found);
     return ShowPraveshaChart(*this, "Daily ", start, end.Jd());
 }
@@ -209,8 +209,8 @@ CalcStatus CTavroDoc::CalculateTithiPraveshaAlt(int period, bool backward, const
     g_bTithiPraveshaBackward = backward;
     g_tithiPraveshaMoment = moment;
     // The moment's own zone gives its instant; the searches then run in the natal zone.
-    CChartCore given = m_natalChart;
-    given.m_dateTime = moment;
+    CChartCore given;
+    if (CalcStatus status = NatalPlaceAt(m_natalChart, moment, given); !status.ok()) return status;
     const double fromJd = given.GetJulianDay();
     const PraveshaFinder finder(m_natalChart);
     Pravesha start, end;
@@ -218,7 +218,7 @@ CalcStatus CTavroDoc::CalculateTithiPraveshaAlt(int period, bool backward, const
     case kTithiPraveshaMonthly: {
         SearchResult found = finder.Find(fromJd, 0.0, backward, start);
         if (!found.found()) return NotFound(found);
-        found = finder.Find(found.jdUt + kStepDays, 0.0, false, end);
+        found = finder.Find(found.jdUt + kModeSearchStepDays, 0.0, false, end);
         if (!found.found()) return NotFound(found);
         return ShowPraveshaChart(*this, "Monthly ", start, end.Jd());
     }
@@ -229,7 +229,7 @@ CalcStatus CTavroDoc::CalculateTithiPraveshaAlt(int period, bool backward, const
     default: {
         SearchResult found = finder.FindAnnual(fromJd, backward, true, start);
         if (!found.found()) return NotFound(found);
-        found = finder.FindAnnual(start.Jd() + 2 * kStepDays, false, true, end);
+        found = finder.FindAnnual(start.Jd() + 2 * kModeSearchStepDays, false, true, end);
         if (!found.found()) return NotFound(found);
         return ShowPraveshaChart(*this, "Annual ", start, end.Jd());
     }

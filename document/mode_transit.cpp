@@ -76,20 +76,9 @@ void FillTransitResearchTables(CChart& natal, const CChart& transit,
     }
 }
 
-namespace {
-
-// The natal chart's place at `moment` (its own zone), moved into the natal zone.
-CalcStatus NatalAt(const CChart& natal, const CLocalDateTime& moment, CChartCore& into) {
-    CChartCore given = natal;
-    given.m_dateTime = moment;
-    return natal.SetFromJulianDay(given.GetJulianDay(), into);
-}
-
-} // namespace
-
 CalcStatus CTavroDoc::ShowTransitChart(const CLocalDateTime& moment) {
     CChartCore converted;
-    if (CalcStatus status = NatalAt(m_natalChart, moment, converted); !status.ok()) return status;
+    if (CalcStatus status = NatalPlaceAt(m_natalChart, moment, converted); !status.ok()) return status;
     m_workChart = m_natalChart;
     m_workChart.m_dateTime = converted.m_dateTime;
     m_workChart.m_strTitle = "Transit";
@@ -125,7 +114,7 @@ CalcStatus CTavroDoc::CalcTransitSearch(const CLocalDateTime& from, int body, do
 
 CalcStatus CTavroDoc::CalcTransitResearch() {
     CChartCore moment;
-    if (CalcStatus status = NatalAt(m_natalChart, g_transitMoment, moment); !status.ok()) return status;
+    if (CalcStatus status = NatalPlaceAt(m_natalChart, g_transitMoment, moment); !status.ok()) return status;
     CChart transit = m_natalChart;
     transit.m_dateTime = moment.m_dateTime;
     transit.m_strTitle = "Transit";
