@@ -5,6 +5,8 @@
 #include "core/chart.h"
 #include "document/dasa_options.h"
 #include "document/document_state.h"
+#include "document/mode_tajaka.h"
+#include "document/mode_tithi_pravesha.h"
 #include "document/tavro_doc.h"
 
 CalcStatus CTavroDoc::ShowModeChart(const CChartCore& moment, const std::string& title, int mode,
@@ -29,6 +31,13 @@ CalcStatus CTavroDoc::FinishModeChart() {
     CalcStatus status = SyncAndCalculate();
     UpdateAllViews(nullptr);
     return status;
+}
+
+void ResetModeSelections(int year) {
+    g_nTajakaYear = year;
+    g_nTajakaMonth = g_nTajaka2DayPart = g_nTajaka5HourPart = g_nTajaka25MinPart = g_nTajaka2MinPart = 0;
+    g_nTithiPraveshaYear = year;
+    g_nTithiPraveshaMonth = g_nTithiPraveshaDay = 0;
 }
 
 const char* ModeBodyName(int body) {

@@ -12,6 +12,9 @@ class CChartCore;
 // Days a search starts past the moment found before, so that it does not find that moment again.
 inline constexpr double kModeSearchStepDays = 0.0035;
 
+// The Tajaka and Tithi Pravesha forms start at `year` with no month, part or day chosen.
+void ResetModeSelections(int year);
+
 // A body's name in the titles of event charts: the abbreviation of the chosen name tables.
 const char* ModeBodyName(int body);
 

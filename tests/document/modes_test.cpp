@@ -57,6 +57,16 @@ TEST(ModeRules, SolarArcCountsWholeCircles) {
     EXPECT_NEAR(SolarArc(10, 0.0, 30.0, 35.0), 6 * 360.0 + 5.0, 1e-9);
 }
 
+TEST(ModeSelections, ANewDocumentStartsAtThePresentYear) {
+    const CScopedOption<int> month(g_nTajakaMonth, 5);
+    const CScopedOption<int> day(g_nTithiPraveshaDay, 3);
+    const CTavroDoc document;
+    EXPECT_EQ(g_nTajakaYear, g_clockMoment.m_nYear);
+    EXPECT_EQ(g_nTithiPraveshaYear, g_clockMoment.m_nYear);
+    EXPECT_EQ(g_nTajakaMonth, 0);
+    EXPECT_EQ(g_nTithiPraveshaDay, 0);
+}
+
 class ModesTest : public ChennaiDocumentTest {};
 
 TEST_F(ModesTest, TajakaMonthBeforeTheBirthMonthBelongsToTheYearBefore) {
