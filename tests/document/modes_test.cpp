@@ -263,6 +263,21 @@ TEST_F(ModesTest, LunarEclipseContactsListOnlyThePhasesItHas) {
     EXPECT_NEAR(m_document.m_workChart.GetJulianDay(), eclipse.contacts[kLunarPenumbralStart], kSecond);
 }
 
+TEST_F(ModesTest, AnEclipseSearchPastTheEphemerisIsReported) {
+    // The ephemeris files end in 5400: no eclipse is found after the end of 5399, and nothing changes.
+    m_document.m_natalChart.m_dateTime.m_nYear = 5399;
+    m_document.m_natalChart.m_dateTime.m_nMonth = 12;
+    m_document.m_natalChart.m_dateTime.m_nDay = 30;
+    std::string title = "unchanged", contacts;
+    for (const EclipseKind kind : {EclipseKind::kLunar, EclipseKind::kSolarGlobal, EclipseKind::kSolarLocal}) {
+        const CalcStatus status = m_document.CalcEclipseChart(true, kind, false, title, contacts);
+        EXPECT_FALSE(status.ok());
+        EXPECT_FALSE(status.error.empty());
+    }
+    EXPECT_EQ(m_document.m_nMode, kModeNatal);
+    EXPECT_EQ(title, "unchanged");
+}
+
 TEST_F(ModesTest, TransitChartAtTheBirthMomentIsTheNatalChart) {
     ASSERT_TRUE(m_document.ShowTransitChart(m_document.m_natalChart.m_dateTime).ok());
     EXPECT_EQ(m_document.m_workChart.m_strTitle, "Transit");
