@@ -17,31 +17,38 @@ constexpr double kNoContactLimit = 1e12;
 
 using ContactLabels = std::vector<std::pair<int, const char*>>;
 
-const ContactLabels& LabelsOf(EclipseKind kind) {
-    static const ContactLabels lunar = {{6, "Start of penumbral phase: "}, {2, "Start of partial phase: "},
-                                        {4, "Start of totality: "},        {0, "Maximum eclipse point: "},
-                                        {5, "End of totality: "},          {3, "End of partial phase: "},
-                                        {7, "End of penumbral phase: "}};
-    static const ContactLabels global = {{2, "Start of eclipse: "},
-                                         {4, "Start of annularity/totality: "},
-                                         {0, "Maximum eclipse point: "},
-                                         {5, "End of annularity/totality: "},
-                                         {3, "End of eclipse: "},
-                                         {6, "Start of eclipse on central line: "},
-                                         {7, "End of eclipse on central line: "}};
-    static const ContactLabels local = {{1, "Start of eclipse: "},
-                                        {2, "Start of annularity/totality: "},
-                                        {0, "Maximum eclipse point: "},
-                                        {3, "End of annularity/totality: "},
-                                        {4, "End of eclipse: "}};
-    switch (kind) {
-    case EclipseKind::kLunar:
-        return lunar;
-    case EclipseKind::kSolarGlobal:
-        return global;
-    default:
-        return local;
-    }
+// What differs by kind: the contact a chart cast at the start of the eclipse takes, and the contacts
+// listed, in the order the form shows them, with their labels.
+struct EclipseKindRules {
+    int startContact;
+    ContactLabels labels;
+};
+
+const EclipseKindRules& RulesOf(EclipseKind kind) {
+    static const EclipseKindRules lunar = {kLunarPenumbralStart,
+                                           {{6, "Start of penumbral phase: "},
+                                            {2, "Start of partial phase: "},
+                                            {4, "Start of totality: "},
+                                            {0, "Maximum eclipse point: "},
+                                            {5, "End of totality: "},
+                                            {3, "End of partial phase: "},
+                                            {7, "End of penumbral phase: "}}};
+    static const EclipseKindRules global = {kSolarGlobalStart,
+                                            {{2, "Start of eclipse: "},
+                                             {4, "Start of annularity/totality: "},
+                                             {0, "Maximum eclipse point: "},
+                                             {5, "End of annularity/totality: "},
+                                             {3, "End of eclipse: "},
+                                             {6, "Start of eclipse on central line: "},
+                                             {7, "End of eclipse on central line: "}}};
+    static const EclipseKindRules local = {kSolarLocalFirstContact,
+                                           {{1, "Start of eclipse: "},
+                                            {2, "Start of annularity/totality: "},
+                                            {0, "Maximum eclipse point: "},
+                                            {3, "End of annularity/totality: "},
+                                            {4, "End of eclipse: "}}};
+    if (kind == EclipseKind::kLunar) return lunar;
+    return kind == EclipseKind::kSolarGlobal ? global : local;
 }
 
 } // namespace
@@ -79,15 +86,7 @@ EclipseFound FindEclipse(EclipseKind kind, double jdUt, const CChartCore& place,
 }
 
 int EclipseChartContact(EclipseKind kind, bool atStart) {
-    if (!atStart) return kContactMaximum;
-    switch (kind) {
-    case EclipseKind::kLunar:
-        return kLunarPenumbralStart;
-    case EclipseKind::kSolarGlobal:
-        return kSolarGlobalStart;
-    default:
-        return kSolarLocalFirstContact;
-    }
+    return atStart ? RulesOf(kind).startContact : kContactMaximum;
 }
 
 std::string EclipseTitle(EclipseKind kind, int type) {
@@ -107,7 +106,7 @@ std::string EclipseTitle(EclipseKind kind, int type) {
 
 std::string EclipseContactText(EclipseKind kind, const EclipseFound& eclipse, double zoneHours, bool amPm) {
     std::string text;
-    for (const auto& [index, label] : LabelsOf(kind)) {
+    for (const auto& [index, label] : RulesOf(kind).labels) {
         const double jd = eclipse.contacts[index];
         if (jd == 0.0 || jd >= kNoContactLimit) continue;
         CChartCore moment;

@@ -80,6 +80,14 @@ TEST_F(ModesReferenceTest, TithiPraveshaMonthAndDayMoments) {
         EXPECT_EQ(m_document.m_workChart.m_strTitle, "Daily TP");
         EXPECT_NEAR(m_document.m_workChart.GetJulianDay(), Jd(r, 3), kSecond);
     }
+    // Day 1 of month 1 is the monthly chart's own moment.
+    for (const auto& r : ReadReferenceTable(kTable, "tithi")) {
+        SCOPED_TRACE(r[1] + " day 1");
+        g_nTithiPraveshaYear = std::stoi(r[1]);
+        g_nTithiPraveshaDay = 1;
+        ASSERT_TRUE(m_document.CalculateTithiPravesha().ok());
+        EXPECT_NEAR(m_document.m_workChart.GetJulianDay(), Jd(r, 2), kSecond);
+    }
 }
 
 TEST_F(ModesReferenceTest, ProgressionByDegreesReachesTheProgressedReturn) {
