@@ -22,7 +22,7 @@ CLocalDateTime g_tithiPraveshaMoment;
 namespace {
 
 // The annual search starts 90 days (in mean tropical years of 365.24219 days) after the anniversary
-// and looks back, so it meets the return nearest after the Sun's return first.
+// and looks back for the latest return at which the Sun still stands in its natal sign.
 constexpr double kAnnualLeadYears = 0.24641183977130354;
 constexpr double kTithiDegrees = 12.0;
 

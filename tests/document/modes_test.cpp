@@ -50,6 +50,13 @@ TEST(ModeRules, SwearingInAndProgressionTitles) {
     EXPECT_NEAR(SudarsanaAngle(4321.2), 0.1, 1e-9); // a new 12-year cycle
 }
 
+TEST(ModeRules, NishekaDays) {
+    // 9th cusp 240 degrees on from the 1st, Maandi 15.5 degrees past Saturn (15 whole), 28.5 days;
+    // the Moon's 12.5 degrees count when the lagna lord stands less than 180 degrees ahead of the lagna.
+    EXPECT_DOUBLE_EQ(NishekaDays(10.0, 250.0, 12.5, 5.2, 20.7, 10.0, 100.0), 240 + 15 + 12.5 + 28.5);
+    EXPECT_DOUBLE_EQ(NishekaDays(10.0, 250.0, 12.5, 20.7, 5.2, 10.0, 300.0), 240 + 15 + 28.5);
+}
+
 TEST(ModeRules, SolarArcCountsWholeCircles) {
     // 36 years of 365.25 days and the Sun 5 degrees on: 36 circles and 5 degrees.
     EXPECT_NEAR(SolarArc(36, 36 * 365.25, 30.0, 35.0), 36 * 360.0 + 5.0, 1e-9);
