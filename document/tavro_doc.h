@@ -168,7 +168,8 @@ public:
     CalcStatus CalcSudarsanaProgression(const CLocalDateTime& target);
     // The whole chart turned by how far the running periods (five levels) of the nakshatra dasa
     // `dasaCode` (or Yogini dasa) seeded by choice 0-17 in the column have progressed the seed.
-    CalcStatus CalcNakshatraDasaProgression(const CLocalDateTime& target, int column, int seedChoice, int dasaCode);
+    CalcStatus CalcNakshatraDasaProgression(const CLocalDateTime& target, int column, int seedChoice,
+                                            int dasaCode);
     CalcStatus CalcYoginiProgression(const CLocalDateTime& target, int column, int seedChoice);
     // Eighteen bodies fixed at the progressed positions of Kalachakra dasa seeded from each in turn.
     CalcStatus CalcKalachakraProgression(const CLocalDateTime& target);
@@ -204,7 +205,8 @@ private:
     // The natal chart recomputed unless the mode's refresh recomputes it anyway, then RefreshMode.
     CalcStatus RecomputeNatalAndRefresh();
     // ShowModeChart in two halves, so that a mode can place its own extra point in between.
-    CalcStatus PrepareModeChart(const CChartCore& moment, const std::string& title, int mode, double periodDays);
+    CalcStatus PrepareModeChart(const CChartCore& moment, const std::string& title, int mode,
+                                double periodDays);
     CalcStatus FinishModeChart();
     CalcStatus CastTajakaChart(bool atSunrise);
     // The start of the searches that follow the chart in hand.

@@ -276,7 +276,8 @@ TEST_F(ModesTest, AnEclipseSearchPastTheEphemerisIsReported) {
     m_document.m_natalChart.m_dateTime.m_nMonth = 12;
     m_document.m_natalChart.m_dateTime.m_nDay = 30;
     std::string title = "unchanged", contacts;
-    for (const EclipseKind kind : {EclipseKind::kLunar, EclipseKind::kSolarGlobal, EclipseKind::kSolarLocal}) {
+    for (const EclipseKind kind :
+         {EclipseKind::kLunar, EclipseKind::kSolarGlobal, EclipseKind::kSolarLocal}) {
         const CalcStatus status = m_document.CalcEclipseChart(true, kind, false, title, contacts);
         EXPECT_FALSE(status.ok());
         EXPECT_FALSE(status.error.empty());
