@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/angle_math.h"
+#include "core/calc_options.h"
 #include "core/option_snapshot.h"
 #include "core/return_charts.h"
 #include "document/dasa_dispatcher.h"
@@ -34,7 +35,8 @@ constexpr std::array<int, kProgressionSeedChoices> kSeedCodes = {4,  8, 0, 9, 10
 constexpr std::array<int, kProgressionSeedChoices> kKalachakraBodies = {2, 0,  1,  3,  4,  5,  6,  7,   8,
                                                                         9, 31, 32, 36, 20, 19, 17, 103, 104};
 // Divisions of varga columns 0-15.
-constexpr std::array<int, 16> kColumnDivisions = {1, 9, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 16, 20, 24, 27};
+constexpr std::array<int, kProgressionColumnCount> kColumnDivisions = {1, 9,  2,  3,  4,  5,  6,  7,
+                                                                       8, 10, 11, 12, 16, 20, 24, 27};
 
 } // namespace
 
@@ -115,6 +117,9 @@ CalcStatus CTavroDoc::ShowProgression(const CChartCore& moment, const std::strin
 }
 
 CalcStatus CTavroDoc::CalcProgressedByDegrees(int column, const CLocalDateTime& target) {
+    if (column < 0 || column >= kProgressionColumnCount) {
+        return CalcStatus::Failure("Progression by degrees reads the varga columns D-1 to D-27 only.");
+    }
     CChartCore moment;
     if (CalcStatus status = StartProgression(target, false, moment); !status.ok()) return status;
     const double rate = ProgressionRate(column);
@@ -175,6 +180,10 @@ CalcStatus CTavroDoc::RunningDasaPosition(const CChartCore& moment, double& posi
 
 CalcStatus CTavroDoc::CastDasaProgression(const CLocalDateTime& target, int code, int column, int seedChoice,
                                           const char* title) {
+    if (code < 0 || code >= kNakshatraDasaCodeCount || seedChoice < 0 ||
+        seedChoice >= kProgressionSeedChoices) {
+        return CalcStatus::Failure("The dasa or its seed is not one the progression can start from.");
+    }
     CChartCore moment;
     // A dasa progression in progression mode moves on from the chart in hand.
     if (CalcStatus status = StartProgression(target, m_nMode != kModeProgressions, moment); !status.ok())

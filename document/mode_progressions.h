@@ -4,6 +4,7 @@
 #include <string>
 
 inline constexpr int kProgressionSeedChoices = 18;
+inline constexpr int kProgressionColumnCount = 16; // varga columns 0-15 (D-1 .. D-27) progress by degrees
 
 // The Sun's true arc since birth (degrees, whole circles counted): the Sun's motion from the natal
 // moment to the target, with the circles the mean motion over the elapsed days calls for.

@@ -389,6 +389,9 @@ TEST_F(ModesTest, DasaProgressionsTurnOrFixTheChart) {
     for (int k = 0; k < kProgressionSeedChoices; ++k) {
         EXPECT_EQ(m_document.m_workChart.m_bFixLongitude[KalachakraProgressionBody(k)], 1) << k;
     }
+    EXPECT_FALSE(m_document.CalcNakshatraDasaProgression(target, 0, 2, 45).ok()); // a rasi dasa
+    EXPECT_FALSE(m_document.CalcYoginiProgression(target, 0, 18).ok());           // no such seed
+    EXPECT_EQ(m_document.m_workChart.m_strTitle, "Progressed (KCD)");
     ASSERT_TRUE(m_document.CalcNakshatraDasaProgression(target, 0, 2, 0).ok());
     EXPECT_EQ(m_document.m_workChart.m_strTitle, "Prog (NaksDasa)");
     m_document.RemoveView(view);
