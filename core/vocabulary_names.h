@@ -3,11 +3,12 @@
 // transit murthis, dasa seeds, number words and house ordinals. Constant after start-up.
 #include <string>
 
+#include "core/chart_day.h" // kDasaSeedCount
+
 inline constexpr int kCharaKarakaCount = 8;
 inline constexpr int kSahamaCount = 36;
 inline constexpr int kTaraCount = 9;
 inline constexpr int kSpecialTaraCount = 11;
-inline constexpr int kDasaSeedCount = 21;
 
 extern const char* const g_charaKarakaAbbrevs[kCharaKarakaCount]; // "AK", "AmK" ...
 extern const char* const g_charaKarakaMeanings[kCharaKarakaCount];

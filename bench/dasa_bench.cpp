@@ -1,0 +1,42 @@
+// A dasa as the document computes it after every chart calculation, and the dasa pages' descent: the
+// first-level periods, then every level below one period down to the sixth.
+#include <benchmark/benchmark.h>
+
+#include "bench_charts.h"
+#include "core/name_selection.h"
+#include "core/return_charts.h"
+#include "document/dasa_dispatcher.h"
+
+namespace {
+
+constexpr double kJ2000 = 2451545.0;
+
+// The dasa of the first argument (0 Vimsottari, 2 Kalachakra, 25 Narayana) in the year kind of the
+// second (0 mean tropical, 3 true sidereal solar, the default), computed and listed at all six levels
+// along the chain of the fourth period at each level.
+void BM_DasaSixLevels(benchmark::State& state) {
+    SelectNameTables(false, false);
+    CChart chart = DelhiChart();
+    chart.JulianDayToDate(kJ2000, chart);
+    chart.Compute();
+    const int code = static_cast<int>(state.range(0));
+    g_nSelectedDasa = code;
+    g_nDasaYearDefinition[code] = static_cast<int>(state.range(1));
+    CDasaTree tree;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CalculateDasa({chart, chart, kModeNatal, 0}, tree));
+        for (int level = 0; level < kDasaLevels; ++level) {
+            tree.nLevel = level;
+            benchmark::DoNotOptimize(tree.ExpandPeriod());
+            tree.nSelected[level] = 3;
+        }
+    }
+}
+BENCHMARK(BM_DasaSixLevels)
+    ->Args({0, kYearMeanTropical})
+    ->Args({0, kYearTrueSiderealSolar})
+    ->Args({2, kYearTrueSiderealSolar})
+    ->Args({25, kYearTrueSiderealSolar})
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace

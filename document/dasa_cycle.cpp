@@ -1,0 +1,30 @@
+#include "document/dasa_cycle.h"
+
+#include "core/angle_math.h"
+#include "core/sign_arithmetic.h"
+
+int SubPeriodOrder::Position(int p, int j, int n) const {
+    return countSigns ? ::CountSigns(p, j, n, mode, reverse) : PositiveMod(p + offset + j, n);
+}
+
+void FillLordCycle(CDasaTree& tree, const DasaLordCycle& cycle, int first, int periods, bool reverse,
+                   const SubPeriodOrder& order) {
+    const int n = static_cast<int>(cycle.lords.size());
+    tree.bPlanetLords = true;
+    tree.nPeriods = periods;
+    tree.nSubPeriods = n;
+    tree.dCycleYears = 0.0;
+    for (double years : cycle.years) tree.dCycleYears += years;
+    for (int i = 0; i < periods; ++i) {
+        const int p = PositiveMod(reverse ? first - i : first + i, n);
+        tree.nLord[0][i] = cycle.lords[p];
+        tree.dYears[i] = cycle.years[p];
+    }
+    for (int p = 0; p < n; ++p)
+        for (int j = 0; j < n; ++j) tree.nLord[1 + cycle.lords[p]][j] = cycle.lords[order.Position(p, j, n)];
+}
+
+void AppendNote(CDasaTree& tree, const std::string& piece) {
+    if (!tree.strNote.empty()) tree.strNote += ", ";
+    tree.strNote += piece;
+}

@@ -1,0 +1,320 @@
+#include "document/dasa_tree.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "core/body_names.h"
+#include "core/calc_options.h"
+#include "core/return_charts.h"
+#include "core/zodiac_names.h"
+#include "shell/display_options.h"
+
+int g_nDasaCycleOffset = 0;
+std::array<bool, 75> g_bDasaShift{};
+std::array<double, 75> g_dDasaShiftDays{};
+bool g_bPrinting = false;
+double g_dDasaProgressPosition = 0.0;
+
+namespace {
+
+constexpr const char* kLevelSuffix[kDasaLevels] = {" MD", " AD", " PD", " SD", " PAD", " DAD"};
+// Rasi-Bhukta Vimsottari's third level: the kakshya order Saturn, Jupiter, Mars, Sun, Venus, Mercury,
+// Moon, lagna, an eighth of the parent each.
+constexpr int kKakshyaOrder[8] = {kSaturn, kJupiter, kMars, kSun, kVenus, kMercury, kMoon, kLagna};
+constexpr int kNameAsSign = 0;
+constexpr int kNameAsBody = 1;
+// A search that steps whole cycles looks at most this many cycles past its estimate.
+constexpr int kCycleSearchTries = 4;
+
+bool IsSearchedYearKind(int kind) {
+    return kind == kYearTrueSiderealSolar || kind == kYearTithi || kind == kYearMoonReturn ||
+           kind == kYearTrueTropicalSolar;
+}
+
+CalcStatus FromSearch(const SearchResult& result) {
+    if (result.found()) return {};
+    if (!result.status.ok()) return result.status;
+    return CalcStatus::Failure("A dasa period's moment could not be found.");
+}
+
+void SetStart(CDasaPeriod& period, const CDasaMoment& moment) {
+    period.strStartDate = moment.strDate;
+    period.strStartTime = moment.strTime;
+    period.start = moment.local;
+    period.dStartJd = moment.dJd;
+}
+
+void SetEnd(CDasaPeriod& period, const CDasaMoment& moment) {
+    period.strEndDate = moment.strDate;
+    period.strEndTime = moment.strTime;
+    period.end = moment.local;
+    period.dEndJd = moment.dJd;
+}
+
+CDasaMoment EndOf(const CDasaPeriod& period) {
+    return {period.strEndDate, period.strEndTime, period.end, period.dEndJd};
+}
+
+double JulianDayOf(const CLocalDateTime& moment) {
+    CChartCore probe;
+    probe.m_dateTime = moment;
+    return probe.GetJulianDay();
+}
+
+} // namespace
+
+CDasaTree::CDasaTree() = default;
+CDasaTree::~CDasaTree() = default;
+
+double CDasaTree::CycleLengthYears() const {
+    double sum = 0.0;
+    for (int i = 0; i < nPeriods; ++i) sum += dYears[i];
+    return sum;
+}
+
+CalcStatus CDasaTree::FormatPeriodStart(const CChartCore& ref, double years, CDasaMoment& moment) const {
+    CChartCore target = ref;
+    const SearchResult result = ref.FindReturnChart(years, target, nYearKind, dUserYearDays);
+    if (CalcStatus status = FromSearch(result); !status.ok()) return status;
+    moment.local = target.m_dateTime;
+    moment.dJd = result.jdUt;
+    char date[32];
+    std::snprintf(date, sizeof date, "%4d-%02d-%02d", target.m_dateTime.m_nYear, target.m_dateTime.m_nMonth,
+                  target.m_dateTime.m_nDay);
+    moment.strDate = date;
+    moment.strTime = g_bTimeDisplayWithAmPm ? target.m_dateTime.m_time.FormatHmsAmPm()
+                                            : target.m_dateTime.m_time.FormatHms();
+    return {};
+}
+
+CalcStatus CDasaTree::CycleStart(CChartCore& start) const {
+    start = birth;
+    if (bBalance) {
+        const SearchResult moved =
+            birth.FindReturnChart(-(1.0 - dBalance) * dYears[0], start, nYearKind, dUserYearDays);
+        if (CalcStatus status = FromSearch(moved); !status.ok()) return status;
+    }
+    if (nDasaCode >= 0 && nDasaCode < static_cast<int>(g_bDasaShift.size()) && g_bDasaShift[nDasaCode]) {
+        start.ShiftByPeriod(g_dDasaShiftDays[nDasaCode], start, 1.0);
+        // A true year is measured from the positions of the moment it starts at.
+        if (IsSearchedYearKind(nYearKind)) {
+            if (CalcStatus status = start.CalcPlanets(); !status.ok()) return status;
+        }
+    }
+    if (g_nDasaCycleOffset != 0) {
+        const CChartCore from = start;
+        const SearchResult moved =
+            from.FindReturnChart(g_nDasaCycleOffset * CycleLengthYears(), start, nYearKind, dUserYearDays);
+        if (CalcStatus status = FromSearch(moved); !status.ok()) return status;
+    }
+    return {};
+}
+
+CDasaTree::Shares CDasaTree::SubPeriodShares() const {
+    Shares share{};
+    if (bEqualSubPeriods) {
+        share.fill(nSubPeriods > 0 ? 1.0 / nSubPeriods : 0.0);
+    } else if (!bExplicitSubPeriods) {
+        // A lord's share of any parent is its share of the first cycle, as in Vimsottari.
+        double sum = 0.0;
+        for (int i = 0; i < nSubPeriods; ++i) sum += dYears[i];
+        for (int i = 0; i < nSubPeriods; ++i) share[nLord[0][i]] = sum > 0.0 ? dYears[i] / sum : 0.0;
+    }
+    return share;
+}
+
+CDasaTree::Children CDasaTree::PeriodsUnder(int level, const PeriodSpec* parent, const Shares& share) const {
+    Children out;
+    if (level == 0) {
+        out.count = nPeriods;
+        for (int j = 0; j < nPeriods; ++j) {
+            PeriodSpec& s = out.spec[j];
+            s = {nLord[0][j], nLord2[0][j], nLord3[0][j], dYears[j], -1};
+            if (nDasaCode == kRasiBhuktaVimsottariCode) s.table = kNameAsBody;
+        }
+        return out;
+    }
+    const int a = parent->lord;
+    if (nDasaCode == kRasiBhuktaVimsottariCode && level == 2) {
+        out.count = 8;
+        for (int j = 0; j < 8; ++j)
+            out.spec[j] = {kKakshyaOrder[j], 0, 0, parent->years * 0.125, kNameAsBody};
+        return out;
+    }
+    out.count = bExplicitSubPeriods ? nSubCount[a] : nSubPeriods;
+    const int b = bLord2 ? parent->lord2 : a;
+    const int c = bLord3 ? parent->lord3 : a;
+    for (int j = 0; j < out.count; ++j) {
+        PeriodSpec& s = out.spec[j];
+        s.lord = nLord[1 + a][j];
+        s.lord2 = nLord2[1 + b][j];
+        s.lord3 = nLord3[1 + c][j];
+        s.years = parent->years * (bExplicitSubPeriods ? dSubFraction[a][j] : share[s.lord]);
+        if (nDasaCode == kRasiBhuktaVimsottariCode) s.table = kNameAsSign;
+    }
+    return out;
+}
+
+void CDasaTree::FormatPeriodLabel(int level, int lord, int lord2, int lord3, std::string& name,
+                                  bool& isPlanet, int& outLord) const {
+    outLord = lord;
+    if (bUseLabelTables) {
+        name = strLabel[lord];
+        if (!g_bPrinting && bShowLabel2 && !(bLabel2AtFirstLevelOnly && level > 0))
+            name += " (" + strLabel2[lord] + ")";
+        return;
+    }
+    isPlanet = bPlanetLords;
+    const char* const* table = bPlanetLords ? g_pszPlanetNamesAlt2 : g_pszSignNames;
+    name = table[lord];
+    if (bLord2) name += std::string(":") + table[lord2];
+    if (bLord3) name += std::string(":") + table[lord3];
+}
+
+void CDasaTree::NamePeriod(int level, const PeriodSpec& spec, CDasaPeriod& out) const {
+    if (spec.table < 0) {
+        FormatPeriodLabel(level, spec.lord, spec.lord2, spec.lord3, out.strName, out.bPlanet, out.nLord);
+        return;
+    }
+    out.nLord = spec.lord;
+    out.bPlanet = spec.table == kNameAsBody;
+    out.strName = (out.bPlanet ? g_pszPlanetNamesAlt2 : g_pszSignNames)[spec.lord];
+}
+
+CalcStatus CDasaTree::PrepareCycleStart() {
+    const int code = nDasaCode >= 0 && nDasaCode < static_cast<int>(g_bDasaShift.size()) ? nDasaCode : 0;
+    const std::array<double, 9> key = {birth.GetJulianDay(),
+                                       bBalance ? 1.0 : 0.0,
+                                       dBalance,
+                                       dYears[0],
+                                       g_bDasaShift[code] ? g_dDasaShiftDays[code] : 0.0,
+                                       static_cast<double>(g_nDasaCycleOffset),
+                                       CycleLengthYears(),
+                                       static_cast<double>(nYearKind),
+                                       dUserYearDays};
+    if (m_cache.valid && m_cache.key == key) return {};
+    m_cache.valid = false;
+    m_cache.moments.clear();
+    if (CalcStatus status = CycleStart(m_cache.start); !status.ok()) return status;
+    m_cache.key = key;
+    m_cache.valid = true;
+    return {};
+}
+
+CalcStatus CDasaTree::MomentAt(double years, CDasaMoment& moment) {
+    if (const auto found = m_cache.moments.find(years); found != m_cache.moments.end()) {
+        moment = found->second;
+        return {};
+    }
+    if (CalcStatus status = FormatPeriodStart(m_cache.start, years, moment); !status.ok()) return status;
+    m_cache.moments.emplace(years, moment);
+    return {};
+}
+
+CalcStatus CDasaTree::FillPeriod(int level, const PeriodSpec& spec, double from, CDasaPeriod& out) {
+    NamePeriod(level, spec, out);
+    CDasaMoment moment;
+    if (CalcStatus status = MomentAt(from, moment); !status.ok()) return status;
+    SetStart(out, moment);
+    if (CalcStatus status = MomentAt(from + spec.years, moment); !status.ok()) return status;
+    SetEnd(out, moment);
+    return {};
+}
+
+CalcStatus CDasaTree::ExpandPeriod() {
+    bRunningValid = false;
+    if (CalcStatus status = PrepareCycleStart(); !status.ok()) return status;
+    const Shares share = SubPeriodShares();
+    const int deepest = nDasaCode == kRasiBhuktaVimsottariCode ? kRasiBhuktaLevels - 1 : kDasaLevels - 1;
+    if (nLevel > deepest) nLevel = deepest;
+    if (nLevel < 0) nLevel = 0;
+
+    double offset = 0.0; // dasa years from the cycle start to the listed parent's start
+    PeriodSpec parent;
+    for (int level = 0; level < nLevel; ++level) {
+        const Children children = PeriodsUnder(level, level == 0 ? nullptr : &parent, share);
+        const int selected = std::clamp(nSelected[level], 0, std::max(0, children.count - 1));
+        nSelected[level] = selected;
+        for (int j = 0; j < selected; ++j) offset += children.spec[j].years;
+        parent = children.spec[selected];
+        if (CalcStatus status = FillPeriod(level, parent, offset, running[level]); !status.ok())
+            return status;
+    }
+
+    const Children listed = PeriodsUnder(nLevel, nLevel == 0 ? nullptr : &parent, share);
+    nCount = listed.count;
+    for (int j = 0; j < nCount; ++j) {
+        CDasaPeriod& p = period[j];
+        const PeriodSpec& spec = listed.spec[j];
+        NamePeriod(nLevel, spec, p);
+        CDasaMoment moment;
+        if (j == 0) {
+            if (CalcStatus status = MomentAt(offset, moment); !status.ok()) return status;
+            SetStart(p, moment);
+        } else {
+            SetStart(p, EndOf(period[j - 1])); // periods meet exactly
+        }
+        offset += spec.years;
+        if (CalcStatus status = MomentAt(offset, moment); !status.ok()) return status;
+        SetEnd(p, moment);
+    }
+    for (int level = 0; level < nLevel; ++level) running[level].strName += kLevelSuffix[level];
+    nListedLevel = nLevel;
+    return {};
+}
+
+int CDasaTree::PeriodAt(double jd) const {
+    for (int j = 0; j < nCount; ++j) {
+        if (period[j].dStartJd <= jd && jd <= period[j].dEndJd) return j;
+    }
+    return -1;
+}
+
+CalcStatus CDasaTree::FindRunningPeriods(const CLocalDateTime& when, int maxLevel) {
+    if (nDasaCode == kRasiBhuktaVimsottariCode) maxLevel = std::min(maxLevel, kRasiBhuktaLevels - 1);
+    maxLevel = std::clamp(maxLevel, 0, kDasaLevels - 1);
+    if (!(CycleLengthYears() > 0.0)) return CalcStatus::Failure("The dasa's cycle has no length.");
+    const double jd = JulianDayOf(when);
+
+    // The cycle that holds the moment: estimated from the listed cycle's span in days, then stepped
+    // by whole cycles a bounded number of times (true years make a cycle's span vary a little).
+    nLevel = 0;
+    if (CalcStatus status = ExpandPeriod(); !status.ok()) return status;
+    int index = PeriodAt(jd);
+    for (int attempt = 0; index < 0 && attempt < kCycleSearchTries; ++attempt) {
+        const double cycleStart = period[0].dStartJd;
+        const double cycleDays = period[nCount - 1].dEndJd - cycleStart;
+        if (!(cycleDays > 0.0)) return CalcStatus::Failure("The dasa's cycle has no length.");
+        const int step = static_cast<int>(std::floor((jd - cycleStart) / cycleDays));
+        g_nDasaCycleOffset += step != 0 ? step : (jd > cycleStart ? 1 : -1);
+        if (CalcStatus status = ExpandPeriod(); !status.ok()) return status;
+        index = PeriodAt(jd);
+    }
+    if (index < 0) return CalcStatus::Failure("No dasa period runs at the moment asked for.");
+    nSelected[0] = index;
+
+    for (int level = 1; level <= maxLevel; ++level) {
+        nLevel = level;
+        if (CalcStatus status = ExpandPeriod(); !status.ok()) return status;
+        // The children tile their parent; a moment at the parent's very end belongs to the last child.
+        const int j = PeriodAt(jd);
+        nSelected[level] = j >= 0 ? j : nCount - 1;
+    }
+
+    double position = dProgressBase;
+    double step = dProgressStep;
+    for (int level = 0; level <= maxLevel; ++level) {
+        position += nSelected[level] * step;
+        if (level == maxLevel) {
+            const CDasaPeriod& p = period[nSelected[level]];
+            const double span = p.dEndJd - p.dStartJd;
+            if (span > 0.0) position += step * (jd - p.dStartJd) / span;
+        }
+        step /= nCount;
+    }
+    g_dDasaProgressPosition = position;
+    bRunningValid = true;
+    nRunningIndex = nSelected[maxLevel];
+    return {};
+}

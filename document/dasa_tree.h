@@ -1,0 +1,151 @@
+#pragma once
+// CDasaTree: one computed dasa of one chart. A calculator (dasa_codes.h) fills the first-level periods,
+// their lengths in dasa years and the tables every lower level is derived from; the tree stores no
+// lower level but lists any level below a chosen chain of periods on demand (ExpandPeriod) and finds
+// the chain running at a moment (FindRunningPeriods). Six levels: MD, AD, PD, SD, PAD, DAD.
+//
+// Units: lengths in dasa years of the kind nYearKind (return_charts.h); a dasa year becomes a moment
+// through CChartCore::FindReturnChart from the birth record, so true solar and tithi years follow the
+// Sun's or the Moon-Sun angle's motion. Moments are the birth place's local civil time beside their
+// UT Julian days.
+#include <array>
+#include <map>
+#include <string>
+
+#include "core/calc_status.h"
+#include "core/chart_core.h"
+
+inline constexpr int kDasaLevels = 6;      // MD, AD, PD, SD, PAD, DAD
+inline constexpr int kDasaMaxPeriods = 36; // periods of one level under one parent
+inline constexpr int kDasaLordCount = 216; // lord indices 0-215
+inline constexpr int kDasaLordRows = kDasaLordCount + 1;
+inline constexpr int kRasiBhuktaVimsottariCode = 68; // listed by a rule of its own, three levels deep
+inline constexpr int kRasiBhuktaLevels = 3;
+inline constexpr double kNakshatraDegrees = 40.0 / 3.0; // 13 deg 20'
+
+using DasaLordRows = std::array<std::array<int, kDasaMaxPeriods>, kDasaLordRows>;
+
+// Process-wide dasa state the tree reads and writes (the document and the dasa pages set it).
+extern int g_nDasaCycleOffset; // whole cycles by which the dasa is moved; negative for earlier cycles
+extern std::array<bool, 75> g_bDasaShift;       // per dasa code: move the dasa by g_dDasaShiftDays
+extern std::array<double, 75> g_dDasaShiftDays; // per dasa code, days
+extern bool g_bPrinting;                        // set while printing: no second labels
+extern double g_dDasaProgressPosition;          // output of FindRunningPeriods: the progressed seed, degrees
+
+// One listed period.
+struct CDasaPeriod {
+    bool bPlanet = false; // the lord is a body (else a sign); left alone when label tables name it
+    int nLord = 0;        // lord index of the first sequence
+    std::string strName;  // one lord, two or three joined by ":", or a label with a second in brackets
+    std::string strStartDate, strStartTime, strEndDate, strEndTime;
+    CLocalDateTime start, end; // in the birth place's local time
+    double dStartJd = 0.0;     // UT Julian days of start and end
+    double dEndJd = 0.0;
+};
+
+// A moment some dasa years after the reference, with its texts.
+struct CDasaMoment {
+    std::string strDate; // "%4d-%02d-%02d"
+    std::string strTime; // "%d:%02d:%02d", or with am/pm by TimeDisplayWithAmPm
+    CLocalDateTime local;
+    double dJd = 0.0; // UT
+};
+
+class CDasaTree {
+public:
+    CDasaTree();
+    virtual ~CDasaTree();
+
+    // Lists level nLevel under the chain nSelected[0..nLevel-1] into period[0..nCount), fills running[]
+    // for the levels above and sets nListedLevel (a selection past a level's last period is taken as
+    // its last; Rasi-Bhukta Vimsottari lists three levels at most). Fails when a period's moment cannot be
+    // found (outside the ephemeris); the listing is then incomplete.
+    CalcStatus ExpandPeriod();
+    // Selects, at levels 0..maxLevel, the periods running at `when` (both ends of a period inclusive,
+    // the earlier of two periods that meet at it), moving g_nDasaCycleOffset to the cycle that holds
+    // it; leaves the tree listed at maxLevel and writes g_dDasaProgressPosition. Fails when the cycle
+    // has no length or no moment can be found; bRunningValid stays clear then.
+    CalcStatus FindRunningPeriods(const CLocalDateTime& when, int maxLevel);
+    // Name of one period at a level from its lords; `isPlanet` and `lord` as a CDasaPeriod keeps them.
+    void FormatPeriodLabel(int level, int lord, int lord2, int lord3, std::string& name, bool& isPlanet,
+                           int& outLord) const;
+    // The moment `years` dasa years after `ref` (which must have its positions for the searched kinds).
+    CalcStatus FormatPeriodStart(const CChartCore& ref, double years, CDasaMoment& moment) const;
+    // The birth moment of the dasa's first cycle with the balance, the code's shift and the cycle
+    // offset applied; dasa years are counted from it.
+    CalcStatus CycleStart(CChartCore& start) const;
+    // Sum of the first-level periods, dasa years.
+    double CycleLengthYears() const;
+
+    bool bRunningValid = false;
+    int nRunningIndex = 0;
+    int nDasaCode = 0; // the code the tree was computed for (the shift and the listing rules follow it)
+    std::string strName;
+    std::string strDescription;
+    std::string strNote;
+    int nYearKind = 0;
+    double dUserYearDays = 0.0; // days of a year of kind 2
+    bool bUseLabelTables = false;
+    bool bPlanetLords = true; // without label tables: lords are bodies (else signs)
+    bool bShowLabel2 = false;
+    bool bLabel2AtFirstLevelOnly = false;
+    std::array<std::string, kDasaLordCount> strLabel;
+    std::array<std::string, kDasaLordCount> strLabel2;
+    CChartCore birth;     // moment and place of the chart; the reference of every period date
+    int nPeriods = 0;     // first-level periods, at most 36
+    int nSubPeriods = 0;  // sub-periods of every period without explicit tables, at most 36
+    DasaLordRows nLord{}; // row 0: first-level lords; row 1 + p: the sub-lords under lord p
+    bool bLord2 = false;
+    DasaLordRows nLord2{};
+    bool bLord3 = false;
+    DasaLordRows nLord3{};
+    std::array<double, kDasaMaxPeriods> dYears{}; // first-level lengths, dasa years
+    bool bBalance = false;                        // the first period began before birth
+    double dBalance = 1.0;                        // fraction of the first period left at birth
+    bool bEqualSubPeriods = false;
+    double dCycleYears = 0.0; // nominal length of a cycle, dasa years (compression)
+    bool bExplicitSubPeriods = false;
+    std::array<int, kDasaLordCount> nSubCount{};
+    std::array<std::array<double, kDasaMaxPeriods>, kDasaLordCount> dSubFraction{};
+    double dProgressBase = 0.0; // degrees
+    double dProgressStep = kNakshatraDegrees;
+    std::array<int, kDasaLevels> nSelected{};
+    int nLevel = 0;
+    int nCount = 0;
+    std::array<CDasaPeriod, kDasaMaxPeriods> period;
+    int nListedLevel = 0;
+    std::array<CDasaPeriod, kDasaLevels> running;
+
+private:
+    struct PeriodSpec {
+        int lord = 0, lord2 = 0, lord3 = 0;
+        double years = 0.0;
+        int table = -1; // -1: named as the tree says; else 1 bodies, 0 signs (Rasi-Bhukta's levels)
+    };
+    struct Children {
+        int count = 0;
+        std::array<PeriodSpec, kDasaMaxPeriods> spec;
+    };
+    using Shares = std::array<double, kDasaLordCount>;
+
+    // The cycle start of the last listing and the moments found from it, by dasa years: the levels of
+    // one chain, and the searches for a running period, share their parents' moments. Valid while the
+    // inputs of the cycle start (the key) stay the same.
+    struct MomentCache {
+        std::array<double, 9> key{};
+        bool valid = false;
+        CChartCore start;
+        std::map<double, CDasaMoment> moments;
+    };
+
+    Shares SubPeriodShares() const;
+    Children PeriodsUnder(int level, const PeriodSpec* parent, const Shares& share) const;
+    CalcStatus PrepareCycleStart();
+    CalcStatus MomentAt(double years, CDasaMoment& moment);
+    CalcStatus FillPeriod(int level, const PeriodSpec& spec, double from, CDasaPeriod& out);
+    void NamePeriod(int level, const PeriodSpec& spec, CDasaPeriod& out) const;
+    // The first listed level-0 period index containing the UT Julian day, or -1.
+    int PeriodAt(double jd) const;
+
+    MomentCache m_cache;
+};

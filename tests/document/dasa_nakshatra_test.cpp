@@ -1,0 +1,167 @@
+// The nakshatra dasas on charts whose seed is set by hand: the entry lord, the balance, the variations
+// and the period counts of each member.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "dasa_test_support.h"
+#include "document/dasa_nakshatra.h"
+
+namespace {
+
+using testing::ElementsAre;
+
+constexpr double kBharaniMiddle = 20.0; // 20 deg: Bharani (Venus), half of it traversed
+
+class NakshatraDasaTest : public DasaTest {};
+
+TEST_F(NakshatraDasaTest, VimsottariFromAriesStartsWithAFullKetu) {
+    const CChart chart = ChartWithMoonSeed(0.0);
+    CDasaTree tree;
+    ASSERT_TRUE(CalcVimsottariDasa(chart, {}, tree).ok());
+    EXPECT_THAT(FirstLevelLords(tree),
+                ElementsAre(kKetu, kVenus, kSun, kMoon, kMars, kRahu, kJupiter, kSaturn, kMercury));
+    EXPECT_THAT(FirstLevelYears(tree), ElementsAre(7, 20, 6, 10, 7, 18, 16, 19, 17));
+    EXPECT_TRUE(tree.bBalance);
+    EXPECT_DOUBLE_EQ(tree.dBalance, 1.0);
+    EXPECT_EQ(tree.dCycleYears, 120.0);
+    // Sub-periods of Venus run forward from Venus (antardasa mode 0).
+    EXPECT_EQ(tree.nLord[1 + kVenus][0], kVenus);
+    EXPECT_EQ(tree.nLord[1 + kVenus][8], kKetu);
+}
+
+TEST_F(NakshatraDasaTest, VimsottariVariations) {
+    const CChart chart = ChartWithMoonSeed(kBharaniMiddle);
+    struct Case {
+        int shift;
+        bool reverse;
+        std::vector<int> firstLords;
+        double balance;
+        const char* note;
+    };
+    const Case cases[] = {
+        {0, false, {kVenus, kSun, kMoon, kMars}, 0.5, ""},
+        {1, false, {kKetu, kVenus, kSun, kMoon}, 0.5, "shift of 1 stars"},
+        {0, true, {kVenus, kKetu, kMercury, kSaturn}, 0.5, "reverse"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        NakshatraDasaOptions options;
+        options.shift = c.shift;
+        options.reverse = c.reverse;
+        CDasaTree tree;
+        ASSERT_TRUE(CalcVimsottariDasa(chart, options, tree).ok());
+        EXPECT_EQ(std::vector<int>(tree.nLord[0].begin(), tree.nLord[0].begin() + 4), c.firstLords);
+        EXPECT_NEAR(tree.dBalance, c.balance, 1e-12);
+        EXPECT_EQ(tree.strNote, c.note);
+    }
+}
+
+TEST_F(NakshatraDasaTest, ReverseBalanceIsThePartTraversed) {
+    const CChart chart = ChartWithMoonSeed(16.0); // 2 deg 40' into Bharani: a fifth traversed
+    NakshatraDasaOptions options;
+    options.reverse = true;
+    CDasaTree tree;
+    ASSERT_TRUE(CalcVimsottariDasa(chart, options, tree).ok());
+    EXPECT_NEAR(tree.dBalance, 0.2, 1e-12);
+    EXPECT_DOUBLE_EQ(tree.dProgressStep, -40.0 / 3.0);
+    EXPECT_DOUBLE_EQ(tree.dProgressBase, 80.0 / 3.0); // Bharani's end
+}
+
+TEST_F(NakshatraDasaTest, AshtottariAroundAbhijit) {
+    struct Case {
+        double longitude;
+        int firstLord;
+        double balance;
+        const char* why;
+    };
+    // Saturn owns Purvashadha, Uttarashadha, Abhijit and Sravana (253 deg 20' to 293 deg 20'); the Sun
+    // Ardra to Aasresha (66 deg 40' to 120 deg).
+    const Case cases[] = {
+        {278.0, kSaturn, 1.0 - (278.0 - 760.0 / 3.0) / 40.0, "in Abhijit's span"},
+        {276.0, kSaturn, 1.0 - (276.0 - 760.0 / 3.0) / 40.0, "in the last degrees of Uttarashadha"},
+        {70.0, kSun, 1.0 - (70.0 - 200.0 / 3.0) / (160.0 / 3.0), "in Ardra: the Sun's arc"},
+        {52.0, kVenus, 1.0 - (52.0 - 80.0 / 3.0) / 40.0, "in Mrigasira: Venus, from Krittika"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        CDasaTree tree;
+        ASSERT_TRUE(CalcAshtottariDasa(ChartWithMoonSeed(c.longitude), {}, tree).ok());
+        EXPECT_EQ(tree.nPeriods, 8);
+        EXPECT_EQ(tree.nLord[0][0], c.firstLord);
+        EXPECT_EQ(tree.dCycleYears, 108.0);
+        EXPECT_NEAR(tree.dBalance, c.balance, 1e-9);
+    }
+}
+
+TEST_F(NakshatraDasaTest, ThreeRoundsUnlessCompressed) {
+    const CChart chart = ChartWithMoonSeed(0.0);
+    static constexpr int kLords[] = {kMars, kMercury, kSaturn, kVenus, kRahu, kMoon, kSun, kJupiter};
+    static constexpr double kYears[] = {4, 5, 6, 7, 8, 1, 2, 3};
+    const NakshatraCycle yogini{kLords, kYears, 0, 1, true};
+    for (bool compressed : {false, true}) {
+        NakshatraDasaOptions options;
+        options.compressed = compressed;
+        CDasaTree tree;
+        ASSERT_TRUE(CalcCycleDasa(chart, options, yogini, tree).ok());
+        EXPECT_EQ(tree.nPeriods, compressed ? 8 : 24);
+        EXPECT_EQ(tree.nSubPeriods, 8);
+        EXPECT_EQ(tree.nLord[0][0], kMars); // Aswini enters Yogini at Mars (Bhramari)
+    }
+}
+
+TEST_F(NakshatraDasaTest, SaptarshiCountsNakshatrasBackwards) {
+    CDasaTree tree;
+    ASSERT_TRUE(CalcSaptarshiDasa(ChartWithMoonSeed(20.0), {}, tree).ok());
+    EXPECT_EQ(tree.nPeriods, 10);
+    EXPECT_FALSE(tree.bBalance);
+    EXPECT_THAT(std::vector<int>(tree.nLord[0].begin(), tree.nLord[0].begin() + 3), ElementsAre(1, 0, 26));
+    EXPECT_EQ(tree.strLabel[1], "Bharani");
+    EXPECT_EQ(tree.nLord[1 + 0][1], 26); // under Aswini: Aswini, Revati ...
+}
+
+TEST_F(NakshatraDasaTest, RasiBhuktaSubPeriodsAreSignsFromTheLordsSign) {
+    CChart chart = ChartWithMoonSeed(0.0);
+    PlaceInSign(chart, kKetu, 4); // Ketu in Leo
+    CDasaTree tree;
+    ASSERT_TRUE(CalcRasiBhuktaVimsottariDasa(chart, {}, 0, tree).ok());
+    EXPECT_EQ(tree.nSubPeriods, 12);
+    EXPECT_TRUE(tree.bEqualSubPeriods);
+    EXPECT_EQ(tree.nLord[1 + kKetu][0], 4);
+    EXPECT_EQ(tree.nLord[1 + kKetu][11], 3);
+    EXPECT_EQ(tree.strNote, "of Rasi chart, ");
+}
+
+TEST_F(NakshatraDasaTest, TithiYogaAndKaranaSeeds) {
+    CChart chart = ChartWithMoonSeed(0.0);
+    PlaceBody(chart, kSun, 100.0);
+    PlaceBody(chart, kMoon, 110.0); // tithi 0 (Sun), a sixth left
+    chart.m_panchanga.m_nTithi[0] = 0;
+    chart.m_panchanga.m_dTithiFraction[0] = 1.0 / 6.0;
+    chart.m_panchanga.m_nYoga = 2; // Ketu
+    chart.m_panchanga.m_dYogaFraction = 0.25;
+
+    CDasaTree ashtottari;
+    ASSERT_TRUE(CalcTithiAshtottariDasa(chart, kSun, kMoon, 0, 0, ashtottari).ok());
+    EXPECT_EQ(ashtottari.nPeriods, 9);
+    EXPECT_EQ(ashtottari.nLord[0][0], kSun);
+    EXPECT_EQ(ashtottari.nLord[0][8], kSun); // the first lord again, with its full years
+    EXPECT_EQ(ashtottari.dYears[8], 6.0);
+    EXPECT_EQ(ashtottari.nLord[1 + kSun][0], kMoon); // sub-periods start at the next lord
+    EXPECT_NEAR(ashtottari.dBalance, 1.0 / 6.0, 1e-12);
+
+    CDasaTree yogini;
+    ASSERT_TRUE(CalcTithiYoginiDasa(chart, 0, 1, false, yogini).ok()); // progressed: Moon
+    EXPECT_EQ(yogini.nPeriods, 24);
+    EXPECT_EQ(yogini.nLord[0][0], kMoon);
+    EXPECT_EQ(yogini.nLord[1 + kMoon][0], kMoon);
+
+    CDasaTree yoga;
+    ASSERT_TRUE(CalcYogaVimsottariDasa(chart, 0, yoga).ok());
+    EXPECT_EQ(yoga.nPeriods, 10);
+    EXPECT_EQ(yoga.nLord[0][0], kKetu);
+    EXPECT_EQ(yoga.nLord[0][9], kKetu);
+    EXPECT_EQ(yoga.dYears[9], 7.0);
+    EXPECT_DOUBLE_EQ(yoga.dBalance, 0.25);
+}
+
+} // namespace

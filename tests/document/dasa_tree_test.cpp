@@ -1,0 +1,153 @@
+// The period tree on trees filled by hand: the balance, the listing and naming of levels, the search for
+// the running periods and its cycle steps.
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "dasa_test_support.h"
+
+namespace {
+
+constexpr double kBirthJd = 2451545.0;
+
+// Two lords (Sun 20 years, Moon 10) with shares by their years; kind 0 years.
+CDasaTree TwoLordTree() {
+    CDasaTree tree;
+    tree.birth = ChartAt<CChartCore>(kBirthJd, 0.0, 0.0);
+    tree.nYearKind = kYearMeanTropical;
+    tree.nPeriods = tree.nSubPeriods = 2;
+    tree.nLord[0][0] = kSun;
+    tree.nLord[0][1] = kMoon;
+    tree.dYears[0] = 20.0;
+    tree.dYears[1] = 10.0;
+    tree.dCycleYears = 30.0;
+    for (int lord : {kSun, kMoon}) {
+        tree.nLord[1 + lord][0] = lord;
+        tree.nLord[1 + lord][1] = lord == kSun ? kMoon : kSun;
+    }
+    return tree;
+}
+
+CLocalDateTime MomentAt(double jd) {
+    CChartCore probe = ChartAt<CChartCore>(jd, 0.0, 0.0);
+    return probe.m_dateTime;
+}
+
+class DasaTreeTest : public DasaTest {};
+
+TEST_F(DasaTreeTest, BalanceMovesTheFirstPeriodBeforeBirth) {
+    CDasaTree tree = TwoLordTree();
+    tree.bBalance = true;
+    tree.dBalance = 0.25;
+    ASSERT_TRUE(tree.ExpandPeriod().ok());
+    EXPECT_NEAR(tree.period[0].dStartJd, kBirthJd - 15.0 * kMeanTropicalYearDays, kDasaSecond);
+    EXPECT_NEAR(tree.period[0].dEndJd, kBirthJd + 5.0 * kMeanTropicalYearDays, kDasaSecond);
+    EXPECT_EQ(tree.period[0].strName, "Sun");
+    EXPECT_EQ(tree.period[0].strStartDate, "1984-12-31"); // 5478.63 days before noon of 2000-01-01
+}
+
+TEST_F(DasaTreeTest, LowerLevelsNameTheirChain) {
+    CDasaTree tree = TwoLordTree();
+    tree.nLevel = 2;
+    tree.nSelected = {1, 1, 0, 0, 0, 0};
+    ASSERT_TRUE(tree.ExpandPeriod().ok());
+    EXPECT_EQ(tree.nListedLevel, 2);
+    EXPECT_EQ(tree.running[0].strName, "Moon MD");
+    EXPECT_EQ(tree.running[1].strName, "Sun AD");
+    ASSERT_EQ(tree.nCount, 2);
+    // Moon MD (10 years) > Sun AD (2/3 of it) > Sun PD (2/3 of that), starting 20 + 10/3 years on.
+    EXPECT_NEAR(tree.period[0].dStartJd, kBirthJd + (20.0 + 10.0 / 3.0) * kMeanTropicalYearDays, kDasaSecond);
+    EXPECT_NEAR(tree.period[0].dEndJd - tree.period[0].dStartJd, 10.0 * 4.0 / 9.0 * kMeanTropicalYearDays,
+                kDasaSecond);
+    EXPECT_EQ(tree.period[1].dStartJd, tree.period[0].dEndJd);
+    EXPECT_EQ(tree.period[1].strStartDate, tree.period[0].strEndDate);
+}
+
+TEST_F(DasaTreeTest, TwoAndThreeLordNames) {
+    CDasaTree tree = TwoLordTree();
+    tree.bPlanetLords = false;
+    tree.bLord2 = tree.bLord3 = true;
+    tree.nLord2[0][0] = 3;
+    tree.nLord3[0][0] = 4;
+    std::string name;
+    bool planet = true;
+    int lord = 0;
+    tree.FormatPeriodLabel(0, 0, 3, 4, name, planet, lord);
+    EXPECT_EQ(name, "Ar:Cn:Le");
+    EXPECT_FALSE(planet);
+}
+
+TEST_F(DasaTreeTest, AtABoundaryTheEarlierPeriodRuns) {
+    CDasaTree tree = TwoLordTree();
+    ASSERT_TRUE(tree.FindRunningPeriods(MomentAt(kBirthJd + 1.0), 1).ok());
+    EXPECT_EQ(tree.nSelected[0], 0);
+    // The moment the Moon's MD starts: the Sun's MD ends there too, and the earlier one wins.
+    ASSERT_TRUE(tree.FindRunningPeriods(MomentAt(kBirthJd + 20.0 * kMeanTropicalYearDays), 0).ok());
+    EXPECT_EQ(tree.nSelected[0], 0);
+    EXPECT_TRUE(tree.bRunningValid);
+}
+
+TEST_F(DasaTreeTest, RunningPeriodsInOtherCycles) {
+    struct Case {
+        double years; // after birth
+        int offset;
+        int period;
+    };
+    const Case cases[] = {
+        {-5.0, -1, 1},           // before birth: the previous cycle's Moon
+        {45.0, 1, 0},            // the second cycle's Sun
+        {3000.0 + 25.0, 100, 1}, // a hundred cycles on, found without stepping through them
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.years);
+        g_nDasaCycleOffset = 0;
+        CDasaTree tree = TwoLordTree();
+        ASSERT_TRUE(tree.FindRunningPeriods(MomentAt(kBirthJd + c.years * kMeanTropicalYearDays), 5).ok());
+        EXPECT_EQ(g_nDasaCycleOffset, c.offset);
+        EXPECT_EQ(tree.nSelected[0], c.period);
+        EXPECT_EQ(tree.nListedLevel, 5);
+    }
+}
+
+TEST_F(DasaTreeTest, ACycleWithoutLengthHasNoRunningPeriod) {
+    CDasaTree tree = TwoLordTree();
+    tree.dYears[0] = tree.dYears[1] = 0.0;
+    EXPECT_FALSE(tree.FindRunningPeriods(MomentAt(kBirthJd + 100.0), 2).ok());
+    EXPECT_FALSE(tree.bRunningValid);
+}
+
+TEST_F(DasaTreeTest, ProgressionMovesOneStepPerFirstLevelPeriod) {
+    CDasaTree tree = TwoLordTree();
+    tree.dProgressBase = 10.0;
+    tree.dProgressStep = 40.0 / 3.0;
+    // Halfway through the Moon's period.
+    ASSERT_TRUE(tree.FindRunningPeriods(MomentAt(kBirthJd + 25.0 * kMeanTropicalYearDays), 0).ok());
+    EXPECT_NEAR(g_dDasaProgressPosition, 10.0 + 40.0 / 3.0 * 1.5, 1e-6);
+}
+
+TEST_F(DasaTreeTest, RasiBhuktaListsThreeLevels) {
+    CDasaTree tree = TwoLordTree();
+    tree.nDasaCode = kRasiBhuktaVimsottariCode;
+    tree.bPlanetLords = false;
+    tree.bEqualSubPeriods = true;
+    tree.nSubPeriods = 12;
+    for (int lord : {kSun, kMoon})
+        for (int j = 0; j < 12; ++j) tree.nLord[1 + lord][j] = (lord + j) % 12;
+    ASSERT_TRUE(tree.FindRunningPeriods(MomentAt(kBirthJd + 1.0), 5).ok());
+    EXPECT_EQ(tree.nListedLevel, 2);
+    ASSERT_EQ(tree.nCount, 8);
+    EXPECT_EQ(tree.period[0].strName, "Sat"); // the kakshya order from Saturn, as bodies
+    EXPECT_EQ(tree.running[0].strName, "Sun MD");
+    EXPECT_EQ(tree.running[1].strName, "Ta AD"); // signs from the Sun's row
+}
+
+TEST_F(DasaTreeTest, ShiftMovesTheDasaByDays) {
+    CDasaTree tree = TwoLordTree();
+    tree.nDasaCode = 7;
+    g_bDasaShift[7] = true;
+    g_dDasaShiftDays[7] = 10.0;
+    ASSERT_TRUE(tree.ExpandPeriod().ok());
+    EXPECT_NEAR(tree.period[0].dStartJd, kBirthJd + 10.0, kDasaSecond);
+}
+
+} // namespace
