@@ -55,6 +55,12 @@ enum CommandId : unsigned {
     kCmdUndoLatestBirthTime = 33194,
     kCmdUndoAllBirthTime = 33195,
     kCmdSpecialPoint = 33199,
+    // the document's option commands
+    kCmdChartStyleAndLanguage = 32887,
+    kCmdUseTwoChartStyles = 33114,
+    kCmdDivisionalChartOptions = 32935,
+    kCmdUpagrahaOptions = 32936,
+    kCmdPlanetOptions = 32937,
     kCmdChangeTimeZone = 33200,
     kCmdArudhaOptions = 33245,
     kCmdTithiPraveshaOptions = 33282,

@@ -1,0 +1,119 @@
+#include "shell/dialogs/document_commands.h"
+
+#include "core/chart.h"
+#include "core/name_selection.h"
+#include "document/document_state.h"
+#include "document/tavro_doc.h"
+#include "platform/message_box.h"
+#include "shell/dialogs/birth_data_dlg.h"
+#include "shell/dialogs/option_form_dlg.h"
+#include "shell/dialogs/time_zone_dlg.h"
+#include "shell/display_fonts.h"
+#include "shell/display_options.h"
+#include "shell/main_frame.h"
+
+namespace {
+
+// The zone that g_transitMoment follows (hours, positive west).
+void SetTransitZone(double zoneWest) {
+    g_transitMoment.m_zone.m_dHours = zoneWest;
+    g_transitMoment.m_zone.SplitHours();
+}
+
+// After a calculation option changed: the natal chart recomputed (the refresh of natal and event
+// modes recomputes it anyway), then the mode refreshed.
+CalcStatus RecomputeNatalAndRefresh(CTavroDoc& document) {
+    if (document.m_nMode != kNatalMode && document.m_nMode != kEventMode) {
+        if (CalcStatus status = document.m_natalChart.Compute(); !status.ok()) return status;
+    }
+    return document.RefreshMode();
+}
+
+} // namespace
+
+CalcStatus OnEditBirthdata(CTavroDoc& document, QWidget* parent) {
+    CChart& natal = document.m_natalChart;
+    if (g_bZoneOverride) natal.ChangeTimeZone(g_dBirthZone);
+    CBirthDataDlg dialog(parent);
+    static_cast<BirthDataMembers&>(dialog) = BirthDataFromChart(natal, g_bTimeDisplayWithAmPm);
+    if (!dialog.DoModal()) {
+        // Cancel: the chart is shown in the zone it was shown in before.
+        if (g_bZoneOverride) return natal.ChangeTimeZone(g_dOverrideZone);
+        return {};
+    }
+    g_bTimeDisplayWithAmPm = ApplyBirthData(dialog, natal);
+    g_dBirthZone = natal.m_dateTime.m_zone.m_dHours;
+    SetTransitZone(g_dBirthZone);
+    if (g_bZoneOverride) natal.ChangeTimeZone(g_dOverrideZone);
+    return document.OnBirthDataChanged();
+}
+
+CalcStatus OnChangeTimezone(CTavroDoc& document, QWidget* parent) {
+    CHmsTime shown;
+    shown.m_dHours = g_bZoneOverride ? g_dOverrideZone : g_dBirthZone;
+    shown.SplitHours();
+    CTimeZoneDlg dialog(parent);
+    dialog.m_nChoice = 1;
+    dialog.m_nSide = shown.m_bPositive ? 1 : 0; // positive west
+    dialog.m_dHours = shown.m_nHours;
+    dialog.m_dMinutes = shown.m_nMinutes + shown.m_dSeconds / 60.0;
+    if (!dialog.DoModal()) return {};
+
+    const double magnitude = dialog.m_dHours + dialog.m_dMinutes / 60.0;
+    const double zoneWest = dialog.m_nSide == 0 ? -magnitude : magnitude;
+    g_bZoneOverride = dialog.m_nChoice == 1;
+    g_dOverrideZone = g_bZoneOverride ? zoneWest : g_dBirthZone;
+    if (CalcStatus status = document.m_natalChart.ChangeTimeZone(g_dOverrideZone); !status.ok())
+        return status;
+    SetTransitZone(g_dOverrideZone);
+    CalcStatus status = document.SyncAndCalculate();
+    document.UpdateAllViews(nullptr);
+    return status;
+}
+
+CalcStatus OnChartStyleAndLanguage(CTavroDoc& document, QWidget* parent) {
+    if (!RunChartStyleDialog(parent)) return {};
+    SelectNameTables(g_bSanskritPlanetNames, g_bSanskritRasiNames);
+    CreateDisplayFonts();
+    document.UpdateAllViews(nullptr);
+    return {};
+}
+
+CalcStatus OnUseTwoChartStyles(CTavroDoc& document, QWidget* parent) {
+    if (RunTwoChartStylesDialog(parent)) document.UpdateAllViews(nullptr);
+    return {};
+}
+
+CalcStatus OnDivisionalChartOptions(CTavroDoc& document, QWidget* parent) {
+    if (!RunVargaOptionsDialog(parent)) return {};
+    return document.RecalculateAll();
+}
+
+CalcStatus OnUpagrahaOptions(CTavroDoc& document, QWidget* parent) {
+    if (!RunUpagrahaOptionsDialog(parent)) return {};
+    return RecomputeNatalAndRefresh(document);
+}
+
+CalcStatus OnPlanetOptions(CTavroDoc& document, QWidget* parent) {
+    if (!RunPlanetOptionsDialog(parent)) return {};
+    return RecomputeNatalAndRefresh(document);
+}
+
+void BindDocumentCommands(CMainFrame& frame, CTavroDoc& document) {
+    auto bind = [&frame, &document](CommandId id, CalcStatus (*command)(CTavroDoc&, QWidget*)) {
+        frame.SetCommandHandler(id, [&frame, &document, command] {
+            if (CalcStatus status = command(document, &frame); !status.ok())
+                MessageBox(&frame, status.error, "Error", MessageIcon::kError);
+        });
+    };
+    bind(kCmdEditBirthData, OnEditBirthdata);
+    bind(kCmdChangeTimeZone, OnChangeTimezone);
+    bind(kCmdUndoLatestBirthTime, [](CTavroDoc& d, QWidget*) { return d.OnUndoBirthTimeChange(); });
+    bind(kCmdUndoAllBirthTime, [](CTavroDoc& d, QWidget*) { return d.OnUndoAllBirthTimeChanges(); });
+    bind(kCmdGoBackToNatal, [](CTavroDoc& d, QWidget*) { return d.OnResetToNatalMode(); });
+    bind(kCmdChartStyleAndLanguage, OnChartStyleAndLanguage);
+    bind(kCmdUseTwoChartStyles, OnUseTwoChartStyles);
+    bind(kCmdDivisionalChartOptions, OnDivisionalChartOptions);
+    bind(kCmdUpagrahaOptions, OnUpagrahaOptions);
+    bind(kCmdPlanetOptions, OnPlanetOptions);
+}

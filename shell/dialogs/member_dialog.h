@@ -1,0 +1,50 @@
+#pragma once
+// What every dialog of the program shares: the caller fills the dialog's members, runs it modally,
+// and on OK finds in the members what the user entered; Cancel leaves the members as they were. OK
+// first reads and checks every field: one that does not scan or is out of range is refused with a
+// message saying what is allowed, gets the focus, and the dialog stays open.
+#include <QDialog>
+#include <optional>
+#include <string>
+
+class QBoxLayout;
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+class CMemberDialog : public QDialog {
+public:
+    CMemberDialog(QWidget* parent, const char* title);
+
+    // Controls from the members, then the modal run; true on OK (the members then hold the entry).
+    bool DoModal();
+    // Controls from the members and the dialog shown without blocking (tests drive it this way).
+    void ShowModeless();
+
+    void accept() override;
+
+protected:
+    // Members -> controls.
+    virtual void LoadControls() = 0;
+    // Controls -> members when every field scans and lies in range; otherwise refuses the first bad
+    // field (RefuseField) and returns false, the members untouched.
+    virtual bool StoreControls() = 0;
+
+    // Tells the user what `control` allows, with the caption "Error", and puts the focus there.
+    void RefuseField(QWidget* control, const std::string& message);
+    // The number in `edit` when it scans and lies in [min, max] (below `max` when `maxExcluded`);
+    // otherwise the field is refused, naming it `name`.
+    std::optional<double> ReadNumberField(QLineEdit* edit, const char* name, double min, double max,
+                                          bool maxExcluded = false);
+    // OK and Cancel at the end of `layout`.
+    void AddOkCancel(QBoxLayout* layout);
+};
+
+// Controls the dialogs make alike.
+QComboBox* MakeCombo(QWidget* parent, std::initializer_list<const char*> items);
+QLineEdit* MakeNumberEdit(QWidget* parent, int widthInCharacters = 6);
+// Text of numbers written into edit boxes: integers plainly, decimals without needless zeros.
+QString NumberText(int value);
+QString NumberText(double value);
+// A combo's selected index written into an int member (-1 when nothing is selected), and back.
+void SelectIndex(QComboBox* combo, int index);
