@@ -61,6 +61,7 @@ enum CommandId : unsigned {
     kCmdDivisionalChartOptions = 32935,
     kCmdUpagrahaOptions = 32936,
     kCmdPlanetOptions = 32937,
+    kCmdPlanetarySpecialLagnas = 33252,
     kCmdChangeTimeZone = 33200,
     kCmdArudhaOptions = 33245,
     kCmdTithiPraveshaOptions = 33282,

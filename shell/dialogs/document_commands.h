@@ -17,6 +17,11 @@ CalcStatus OnEditBirthdata(CTavroDoc& document, QWidget* parent);
 // charts) or back in the birth zone; the chart file keeps the birth zone.
 CalcStatus OnChangeTimezone(CTavroDoc& document, QWidget* parent);
 
+// Edit > User defined special point and Edit > Planetary Special Lagnas: the definitions kept in the
+// option globals edited, the current chart's user point renamed, then the chart recalculated.
+CalcStatus OnUserDefinedSpecialPoint(CTavroDoc& document, QWidget* parent);
+CalcStatus OnPlanetarySpecialLagnas(CTavroDoc& document, QWidget* parent);
+
 // The option commands: each runs its option form and on OK recalculates what the options touch and
 // has every view updated. Chart style and language also reselect the name tables and the fonts.
 CalcStatus OnChartStyleAndLanguage(CTavroDoc& document, QWidget* parent);
