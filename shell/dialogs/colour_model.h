@@ -1,9 +1,7 @@
 #pragma once
 // The hue-lightness-saturation colour model of the colour picker. Colours are 0x00BBGGRR (red in the
 // low byte); hue, lightness and saturation are in [0, 1], hue 0 red, 1/3 green, 2/3 blue.
-#include <cstdint>
-
-using ColorRef = std::uint32_t;
+#include "platform/color_ref.h"
 
 struct Hls {
     double h = 0, l = 0, s = 0;
