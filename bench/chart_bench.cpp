@@ -1,24 +1,98 @@
 // The full pipeline of a natal chart, as the document runs it on every change of birth data, option,
-// mode or time step.
+// mode or time step, beside its floor: the bare library work of the one chart moment. Run with
+// repetitions and compare medians; the counters give the library calls per chart by kind.
 #include <benchmark/benchmark.h>
 
+#include <swephexp.h>
+
 #include "bench_charts.h"
+#include "core/ayanamsa_cache.h"
+#include "core/calc_options.h"
+#include "core/ephemeris_calls.h"
+#include "core/ephemeris_flags.h"
 
 namespace {
 
 constexpr double kJ2000 = 2451545.0;
 constexpr double kStep = 0.0137; // days between runs, so the library's caches do not answer
 
-// Delhi, zone -5.5, with the default ayanamsa (true Lahiri) and equal houses.
-void BM_ChartComputeAll(benchmark::State& state) {
+// The library calls made while the benchmark ran, per iteration, by kind.
+class CallCounters {
+public:
+    CallCounters() : m_start(EphemerisCallsSoFar()) {}
+    void Report(benchmark::State& state) const {
+        const EphemerisCallCounts end = EphemerisCallsSoFar();
+        const auto perChart = [](std::int64_t calls) {
+            return benchmark::Counter(static_cast<double>(calls), benchmark::Counter::kAvgIterations);
+        };
+        state.counters["calls"] = perChart(end.Total() - m_start.Total());
+        state.counters["bodies"] = perChart(end.bodies - m_start.bodies);
+        state.counters["houses"] = perChart(end.houses - m_start.houses);
+        state.counters["stars"] = perChart(end.stars - m_start.stars);
+        state.counters["ayanamsas"] = perChart(end.ayanamsas - m_start.ayanamsas);
+        state.counters["riseTransits"] = perChart(end.riseTransits - m_start.riseTransits);
+    }
+
+private:
+    EphemerisCallCounts m_start;
+};
+
+// Delhi, zone -5.5, with the default ayanamsa (true Lahiri) and the default options, recalculated
+// `step` days later each time; `forget`: with nothing remembered from the calculation before.
+void ComputeCharts(benchmark::State& state, double step, bool forget) {
     CChart chart = DelhiChart();
     double jd = kJ2000;
+    const CallCounters calls;
     for (auto _ : state) {
+        if (forget) ForgetCachedAyanamsas();
         chart.JulianDayToDate(jd, chart);
         benchmark::DoNotOptimize(chart.ComputeAll(false));
+        jd += step;
+    }
+    calls.Report(state);
+}
+
+// The time stepped by 20 minutes, as the user steps it: the birth day, the lunations and most stays
+// in signs are taken back from the calculation before.
+void BM_ChartComputeAll(benchmark::State& state) {
+    ComputeCharts(state, kStep, false);
+}
+BENCHMARK(BM_ChartComputeAll)->Unit(benchmark::kMicrosecond);
+
+// One chart a day, as the calendars cast them: a new birth day every time.
+void BM_ChartComputeAllDayByDay(benchmark::State& state) {
+    ComputeCharts(state, 1.0 + kStep, false);
+}
+BENCHMARK(BM_ChartComputeAllDayByDay)->Unit(benchmark::kMicrosecond);
+
+// Every chart from scratch: nothing remembered.
+void BM_ChartComputeAllFromScratch(benchmark::State& state) {
+    ComputeCharts(state, kStep, true);
+}
+BENCHMARK(BM_ChartComputeAllFromScratch)->Unit(benchmark::kMicrosecond);
+
+// The floor under BM_ChartComputeAll: the library work of one chart moment at the same place, with the
+// chart's flags and nothing around it: the 12 bodies, Spica (the default ayanamsa's anchor) and the houses.
+void BM_ChartMomentFloor(benchmark::State& state) {
+    const CChart chart = DelhiChart();
+    const double longitudeEast = -chart.m_longitude.m_dValue;
+    const double latitude = chart.m_latitude.m_dValue;
+    const std::int32_t flags = SetTopocentric(longitudeEast, latitude, 0.0) | kFlagSidereal;
+    static constexpr int kBodies[] = {SE_SUN,       SE_MOON,   SE_MARS,    SE_MERCURY,
+                                      SE_JUPITER,   SE_VENUS,  SE_SATURN,  SE_MEAN_NODE,
+                                      SE_MEAN_NODE, SE_URANUS, SE_NEPTUNE, SE_PLUTO};
+    const int houseSystem = HouseSystemLetter(g_nHouseTypeWanted);
+    double jd = kJ2000;
+    for (auto _ : state) {
+        double x[6], cusps[13], angles[10];
+        char error[AS_MAXCH];
+        for (const int body : kBodies) benchmark::DoNotOptimize(swe_calc_ut(jd, body, flags, x, error));
+        char star[2 * SE_MAX_STNAME + 1] = "Spica";
+        benchmark::DoNotOptimize(swe_fixstar2_ut(star, jd, flags, x, error));
+        benchmark::DoNotOptimize(swe_houses_ex(jd, 0, latitude, longitudeEast, houseSystem, cusps, angles));
         jd += kStep;
     }
 }
-BENCHMARK(BM_ChartComputeAll)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChartMomentFloor)->Unit(benchmark::kMicrosecond);
 
 } // namespace

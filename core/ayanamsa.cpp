@@ -1,8 +1,6 @@
 #include "core/ayanamsa.h"
 
-#include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include <swephexp.h>
 
@@ -34,6 +32,7 @@ void ApplyAyanamsaSettings(CAyanamsaSettings& settings) {
         }
     }
     swe_set_sid_mode(settings.m_nSiderealMode, 0, 0);
+    ForgetCachedAyanamsas();
 }
 
 void ChooseAyanamsa(int id, const CDmsAngle& enteredCorrection) {
@@ -53,6 +52,7 @@ void GetAyanamsaSettings(CAyanamsaSettings& saved) {
 void SetAyanamsaSettings(const CAyanamsaSettings& saved) {
     g_ayanamsaSettings = saved; // its correction already holds id 3's shift
     swe_set_sid_mode(g_ayanamsaSettings.m_nSiderealMode, 0, 0);
+    ForgetCachedAyanamsas();
 }
 
 void ResetAyanamsaSettings() {
@@ -67,15 +67,13 @@ void CopyAyanamsaPrefs(const CAyanamsaSettings& settings, CDmsAngle& correction)
     }
 }
 
-CalcValue GetAyanamsaValue(double jdUt, const CAyanamsaSettings& settings) {
+CalcValue GetAyanamsaValue(double jdUt, const CAyanamsaSettings& settings, AyanamsaUse use) {
     const double correction = settings.m_correction.m_dValue;
     if (settings.m_bOwnValue) return {correction, {}};
     // The same options as the positions: star-based library modes (the galactic centre) move with them.
-    const std::int32_t flags = CalculationOptionFlags();
-    double ayanamsa = 0.0;
-    char error[AS_MAXCH] = "";
-    if (swe_get_ayanamsa_ex_ut(jdUt, flags, &ayanamsa, error) < 0) return CalcValue::Failure(error);
-    return {ayanamsa + correction, {}};
+    CalcValue ayanamsa = LibraryAyanamsa(jdUt, CalculationOptionFlags(), settings.m_nSiderealMode, use);
+    ayanamsa.value += correction;
+    return ayanamsa;
 }
 
 double CalcSuryaSiddhantaAyanamsa(double d) {
@@ -103,16 +101,12 @@ std::optional<StarAnchor> StarAnchorOf(int ayanamsaId) {
     return StarAnchor{row.star, row.starLongitude, row.starWithTruePosition};
 }
 
-CalcValue CalcStarCorrection(const StarAnchor& anchor, double jdUt, std::int32_t flags) {
+CalcValue CalcStarCorrection(const StarAnchor& anchor, double jdUt, std::int32_t flags, AyanamsaUse use) {
     if (anchor.withTruePosition) flags |= kFlagTruePositions;
-    // The library writes the star's full name back into the buffer it is given.
-    std::vector<char> star(anchor.star.begin(), anchor.star.end());
-    star.resize(std::max<std::size_t>(star.size() + 1, 2 * SE_MAX_STNAME + 1), '\0');
-    double position[6] = {};
-    char error[AS_MAXCH] = "";
-    if (swe_fixstar(star.data(), jdUt + swe_deltat(jdUt), flags, position, error) < 0) {
+    const CalcValue star = LibraryStarLongitude(anchor.star, jdUt, flags, use);
+    if (!star.ok()) {
         return CalcValue::Failure("The star \"" + anchor.star +
-                                  "\" of the ayanamsa cannot be computed: " + error);
+                                  "\" of the ayanamsa cannot be computed: " + star.status.error);
     }
-    return {anchor.longitude - position[0], {}};
+    return {anchor.longitude - star.value, {}};
 }

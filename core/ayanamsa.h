@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/angle_time.h"
+#include "core/ayanamsa_cache.h"
 #include "core/calc_status.h"
 
 constexpr int kAyanamsaCount = 22; // ids 0-21
@@ -83,7 +84,9 @@ void CopyAyanamsaPrefs(const CAyanamsaSettings& settings, CDmsAngle& correction)
 // own-value flag the correction alone. Computed with the calculation options (nutation unless NoNutation
 // is on, true positions...): the value the library subtracts from its own sidereal positions. Fails
 // with the library's message. No star anchoring here.
-CalcValue GetAyanamsaValue(double jdUt, const CAyanamsaSettings& settings);
+// A search step may take the value interpolated between two exact ones (ayanamsa_cache.h).
+CalcValue GetAyanamsaValue(double jdUt, const CAyanamsaSettings& settings,
+                           AyanamsaUse use = AyanamsaUse::kChartMoment);
 
 // The traditional trepidation ayanamsa, degrees: a triangular wave of amplitude 27 degrees and period
 // 7200 years of 365.258756481482 days; d is days since the Kali epoch (JD 588465.5) at local mean time.
@@ -101,4 +104,5 @@ std::optional<StarAnchor> StarAnchorOf(int ayanamsaId); // nullopt for ids witho
 // the given flags): the ayanamsa is lowered by k and body longitudes raised by k. Fails with the
 // library's message when the star cannot be computed (missing catalogue, unknown star, moment outside
 // the ephemeris): a missing star must never turn a chart.
-CalcValue CalcStarCorrection(const StarAnchor& anchor, double jdUt, std::int32_t flags);
+CalcValue CalcStarCorrection(const StarAnchor& anchor, double jdUt, std::int32_t flags,
+                             AyanamsaUse use = AyanamsaUse::kChartMoment);

@@ -1,10 +1,13 @@
 // CChartCore: the record, its moment services and the calculation of its 13 bodies.
 #include "core/chart_core.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <swephexp.h>
 
 #include "core/calc_options.h"
+#include "core/calculated_moments.h"
 
 double g_dLastCalcJulianDay = 0.0;
 
@@ -42,18 +45,39 @@ bool IsInPushkaraNavamsa(double longitude) {
 }
 
 CalcStatus CChartCore::CalcPlanets() {
-    double jd = 0.0;
-    // Body 0 first: it fills the house cusps before the planets.
-    for (int body = 0; body < kEphemerisBodyCount; ++body) {
-        jd = GetJulianDay();
-        CRasiLongitude& record = m_bodies[body];
-        const CalcValue longitude = CalcBody(body, jd, record.m_bRetrograde, true);
-        if (!longitude.ok()) return longitude.status;
-        record.m_dLongitude = longitude.value;
-        record.SplitLongitude();
+    const double jd = GetJulianDay();
+    const MomentKey key = KeyOfMoment(*this, jd);
+    if (const CChartCore* remembered = RememberedMoment(key)) {
+        TakePositions(*remembered);
+    } else {
+        // Body 0 first: it fills the house cusps before the planets.
+        for (int body = 0; body < kEphemerisBodyCount; ++body) {
+            CRasiLongitude& record = m_bodies[body];
+            const CalcValue longitude = CalcBody(body, jd, record.m_bRetrograde, true);
+            if (!longitude.ok()) return longitude.status;
+            record.m_dLongitude = longitude.value;
+            record.SplitLongitude();
+        }
+        RememberMoment(key, *this);
     }
     g_dLastCalcJulianDay = jd;
     return {};
+}
+
+void CChartCore::TakePositions(const CChartCore& source) {
+    std::copy_n(source.m_bodies, kEphemerisBodyCount, m_bodies);
+    const auto copy = [](const double(&from)[kPerBodyValueCount], double(&to)[kPerBodyValueCount]) {
+        std::copy(std::begin(from), std::end(from), std::begin(to));
+    };
+    copy(source.m_dBodyLatitude, m_dBodyLatitude);
+    copy(source.m_dBodyDistance, m_dBodyDistance);
+    copy(source.m_dBodySpeed, m_dBodySpeed);
+    copy(source.m_dBodyLatitudeSpeed, m_dBodyLatitudeSpeed);
+    copy(source.m_dBodyDistanceSpeed, m_dBodyDistanceSpeed);
+    std::copy(std::begin(source.m_dHouseCusps), std::end(source.m_dHouseCusps), std::begin(m_dHouseCusps));
+    m_dAyanamsa = source.m_dAyanamsa;
+    m_dTraditionalAyanamsa = source.m_dTraditionalAyanamsa;
+    m_dSiderealTime = source.m_dSiderealTime;
 }
 
 double CChartCore::GetJulianDay() const {

@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #include "core/angle_time.h"
+#include "core/ayanamsa_cache.h"
 #include "core/calc_status.h"
 #include "core/default_air.h"
 #include "core/longitude_search.h"
@@ -61,10 +62,13 @@ public:
     // Computes the ayanamsa of the moment first (m_dAyanamsa, m_dTraditionalAyanamsa). With `full` it
     // writes the retrograde flag, the five per-body arrays (bodies 1-9) and, for body 0, the house cusps
     // (the traditional model writes them in any case); body 0 always writes m_dSiderealTime. Without
-    // `full` nothing else is stored and Ketu (9) reads as the node itself, not the node + 180.
+    // `full` nothing else is stored and Ketu (9) reads as the node itself, not the node + 180; such a
+    // search step may take the ayanamsa interpolated between two exact ones of moments at most 45
+    // minutes apart around it (within 1e-5 arcsecond, ayanamsa_cache.h).
     CalcValue CalcBody(int body, double jdUt, std::uint8_t& retrograde, bool full);
     // Bodies 0-12 at the record's own moment, full: longitudes stored and split, retrograde flags,
-    // house cusps; sets g_dLastCalcJulianDay. Stops at the first body that cannot be computed.
+    // house cusps; sets g_dLastCalcJulianDay. Stops at the first body that cannot be computed. A moment
+    // calculated lately at the same place under the same options is taken back (calculated_moments.h).
     CalcStatus CalcPlanets();
     // Ecliptic and equatorial coordinates of body 1-8 (no star anchoring, no traditional model, Ketu
     // not turned); writes m_dAyanamsa.
@@ -99,6 +103,8 @@ public:
     //
     // One body A reaching target + separation, or (two-body flag) A - B reaching the separation.
     SearchResult FindLongitudeTime(CChartCore& target, const CLongitudeSearchRequest& request) const;
+    // The instant FindLongitudeTime finds, without setting a record.
+    SearchResult LocateLongitudeTime(const CLongitudeSearchRequest& request) const;
     // The same with the sum (A + B = separation) and midpoint (midpoint of A and B = separation)
     // relations; with one body, B is replaced by the target.
     SearchResult SearchLongitude(CChartCore& target, const CLongitudeSearch& search) const;
@@ -166,13 +172,15 @@ private:
     // Flags for a position seen from this record's place (SetTopocentric, which hands the place to the
     // library when topocentric positions are on), with the sidereal bit unless the ayanamsa is an own value.
     std::int32_t PlaceFlags() const;
-    CalcStatus CalcMomentAyanamsa(double jdUt, std::int32_t flags, MomentAyanamsa& moment);
+    CalcStatus CalcMomentAyanamsa(double jdUt, std::int32_t flags, AyanamsaUse use, MomentAyanamsa& moment);
     CalcValue CalcEphemerisLagna(double jdUt, bool full);
     CalcValue CalcEphemerisBody(int body, double jdUt, std::int32_t flags, std::uint8_t& retrograde,
                                 bool full, const MomentAyanamsa& moment);
     double CalcTraditionalLagna(double jdUt, const MomentAyanamsa& moment);
     double CalcTraditionalBody(int body, std::uint8_t& retrograde, bool full, const MomentAyanamsa& moment);
     void CopyPlaceAndMoment(const CChartCore& source);
+    // What CalcPlanets writes, from a record calculated for the same moment, place and options.
+    void TakePositions(const CChartCore& source);
     // Longitude and latitude (re-split), altitude, pressure and temperature.
     void CopyPlace(const CChartCore& source);
     // The instant of a search, without delivering it into a record (chart_core_search.cpp).

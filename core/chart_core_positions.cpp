@@ -6,6 +6,7 @@
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/chart_core.h"
+#include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
 #include "core/surya_siddhanta.h"
 
@@ -35,7 +36,8 @@ std::int32_t CChartCore::PlaceFlags() const {
     return g_ayanamsaSettings.m_bOwnValue ? flags : flags | kFlagSidereal;
 }
 
-CalcStatus CChartCore::CalcMomentAyanamsa(double jdUt, std::int32_t flags, MomentAyanamsa& moment) {
+CalcStatus CChartCore::CalcMomentAyanamsa(double jdUt, std::int32_t flags, AyanamsaUse use,
+                                          MomentAyanamsa& moment) {
     const CAyanamsaSettings& settings = g_ayanamsaSettings;
     const bool suryaSiddhantaAyanamsa = settings.m_nAyanamsaId == kAyanamsaSuryaSiddhanta;
     double ayanamsa;
@@ -46,7 +48,7 @@ CalcStatus CChartCore::CalcMomentAyanamsa(double jdUt, std::int32_t flags, Momen
         if (suryaSiddhantaAyanamsa) {
             ayanamsa = CalcSuryaSiddhantaAyanamsa(moment.dayCount) + settings.m_correction.m_dValue;
         } else {
-            const CalcValue library = GetAyanamsaValue(jdUt, settings);
+            const CalcValue library = GetAyanamsaValue(jdUt, settings, use);
             if (!library.ok()) return library.status;
             ayanamsa = library.value;
         }
@@ -54,13 +56,13 @@ CalcStatus CChartCore::CalcMomentAyanamsa(double jdUt, std::int32_t flags, Momen
         m_dTraditionalAyanamsa = CalcSuryaSiddhantaAyanamsa(moment.trueDayCount);
         if (suryaSiddhantaAyanamsa) ayanamsa = m_dTraditionalAyanamsa + settings.m_correction.m_dValue;
     } else {
-        const CalcValue library = GetAyanamsaValue(jdUt, settings);
+        const CalcValue library = GetAyanamsaValue(jdUt, settings, use);
         if (!library.ok()) return library.status;
         ayanamsa = library.value;
     }
     moment.starCorrection = 0.0;
     if (const auto anchor = StarAnchorOf(settings.m_nAyanamsaId)) {
-        const CalcValue k = CalcStarCorrection(*anchor, jdUt, flags);
+        const CalcValue k = CalcStarCorrection(*anchor, jdUt, flags, use);
         if (!k.ok()) return k.status;
         moment.starCorrection = k.value;
         ayanamsa -= k.value;
@@ -73,7 +75,10 @@ CalcValue CChartCore::CalcBody(int body, double jdUt, std::uint8_t& retrograde, 
     std::int32_t flags = PlaceFlags();
     flags = full ? flags | kFlagSpeed : flags & ~kFlagSpeed;
     MomentAyanamsa moment;
-    if (const CalcStatus status = CalcMomentAyanamsa(jdUt, flags, moment); !status.ok()) return {0.0, status};
+    const AyanamsaUse use = full ? AyanamsaUse::kChartMoment : AyanamsaUse::kSearchStep;
+    if (const CalcStatus status = CalcMomentAyanamsa(jdUt, flags, use, moment); !status.ok()) {
+        return {0.0, status};
+    }
 
     if (body == kLagna) retrograde = 0;
     if (g_nSiddhanta == 1 && body == kLagna) return {Reduce360(CalcTraditionalLagna(jdUt, moment)), {}};
@@ -87,6 +92,7 @@ CalcValue CChartCore::CalcBody(int body, double jdUt, std::uint8_t& retrograde, 
 CalcValue CChartCore::CalcEphemerisLagna(double jdUt, bool full) {
     double cusps[13], angles[10];
     char error[AS_MAXCH] = "";
+    CountEphemerisCall(EphemerisCall::kHouses);
     // A house system that cannot be drawn inside the polar circles comes back as Porphyry with an
     // error code: the cusps are still sound, so that is no failure of the chart.
     swe_houses_ex2(jdUt, g_bNoNutation ? kFlagNoNutation : 0, m_latitude.m_dValue, LongitudeEast(),
@@ -105,6 +111,7 @@ CalcValue CChartCore::CalcEphemerisBody(int body, double jdUt, std::int32_t flag
                                         bool full, const MomentAyanamsa& moment) {
     double x[6];
     char error[AS_MAXCH] = "";
+    CountEphemerisCall(EphemerisCall::kBody);
     if (swe_calc(jdUt + swe_deltat(jdUt), EphemerisBody(body), flags, x, error) < 0) {
         return {0.0, CalcFailure(error)};
     }
@@ -152,8 +159,10 @@ CalcStatus CChartCore::CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coo
     const double jdEt = jdUt + swe_deltat(jdUt);
     double ecliptic[6], equatorial[6];
     char error[AS_MAXCH] = "";
-    if (swe_calc(jdEt, EphemerisBody(body), flags, ecliptic, error) < 0 ||
-        swe_calc(jdEt, EphemerisBody(body), flags | kFlagEquatorial, equatorial, error) < 0) {
+    CountEphemerisCall(EphemerisCall::kBody);
+    if (swe_calc(jdEt, EphemerisBody(body), flags, ecliptic, error) < 0) return CalcFailure(error);
+    CountEphemerisCall(EphemerisCall::kBody);
+    if (swe_calc(jdEt, EphemerisBody(body), flags | kFlagEquatorial, equatorial, error) < 0) {
         return CalcFailure(error);
     }
     const auto set = [](CDmsAngle& angle, double degrees) {

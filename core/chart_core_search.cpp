@@ -8,7 +8,9 @@
 #include <utility>
 
 #include "core/angle_time.h"
+#include "core/calc_options.h"
 #include "core/chart_core.h"
+#include "core/remembered_searches.h"
 
 namespace {
 
@@ -17,6 +19,8 @@ constexpr double kSecond = 1.0 / 86400.0; // days
 // right to a twentieth of an arcsecond; the lagna, turning some 15 arcseconds a second, to a fifteenth.
 constexpr double kTolerance = 0.1 * kSecond;
 constexpr double kLagnaTolerance = kSecond / 15.0;
+// A walking step aimed at a crossing lands past it by 5% of the way plus this margin, days.
+constexpr double kAimMargin = 2.0 * kSecond;
 constexpr int kMaxNarrowingPasses = 200; // each pass at least halves the bracket: 60 would do
 // Mars, the body with the longest direct spell, runs direct for up to 746 days (1900-2100).
 constexpr double kStationSpanDays = 1000.0;
@@ -24,10 +28,27 @@ constexpr double kStationSpanDays = 1000.0;
 constexpr double kSignStepDegrees = 25.0;
 
 // Greatest daily motion in longitude of bodies 0-12, degrees per day, rounded up: the library's
-// geocentric extremes over 1900-2100 (the true node's for Rahu and Ketu); for the lagna, the fastest
-// rising at latitude 60 degrees. Steps are kept short enough for no crossing to slip between two steps.
+// geocentric extremes over 1900-2100 (for Rahu and Ketu the true node's; TopSpeed takes the mean node's
+// own); for the lagna, the fastest rising at latitude 60 degrees. Steps are kept short enough for no crossing
+// to slip between two steps.
 constexpr double kTopSpeed[kEphemerisBodyCount] = {1350.0, 1.02, 15.4, 0.8,   2.21,  0.25, 1.26,
                                                    0.14,   0.26, 0.26, 0.065, 0.043, 0.041};
+
+// The mean node's daily motion, degrees per day, rounded up: it runs back at a steady 0.0529 to 0.0530
+// degrees a day (the library, 1800-2400).
+constexpr double kMeanNodeSpeed = 0.054;
+
+// Greatest daily motion of a body (degrees per day) under the nodes chosen by TrueNodes.
+double TopSpeed(int body) {
+    if ((body == kRahu || body == kKetu) && !g_bTrueNodes) return kMeanNodeSpeed;
+    return kTopSpeed[body];
+}
+
+// Least daily motion in longitude of the bodies that never turn retrograde, degrees per day, rounded
+// down (the library's geocentric extremes over 1900-2100): the Sun and the Moon. Every other body may
+// stand still or go back; its entry is minus its top speed.
+constexpr double kLeastSpeed[kEphemerisBodyCount] = {0.0,   0.95,  11.7,  -0.8,   -2.21,  -0.25, -1.26,
+                                                     -0.14, -0.26, -0.26, -0.065, -0.043, -0.041};
 
 // Longest time a body can take to come back to a longitude, days, with a margin: its period lengthened
 // by retrograde loops (the lagna: a sidereal day). A search gives up after this span.
@@ -38,6 +59,13 @@ constexpr double kRecurrenceDays[kEphemerisBodyCount] = {
 constexpr int kSpeedRank[kEphemerisBodyCount] = {0, 4, 1, 5, 2, 6, 3, 9, 7, 8, 10, 11, 12};
 
 using ValueFunction = double (*)(double, double, double);
+
+// True when the speed tables bound the positions: geocentric positions of the library. The topocentric
+// Moon swings with the observer's turn, refraction lifts a body near the horizon, and the traditional
+// model moves by its own rules.
+bool SpeedTablesHold() {
+    return !g_bTopocentricPositions && !(g_bApparentRefraction && !g_bTruePositions) && g_nSiddhanta != 1;
+}
 
 // One crossing search: the quantity, where it counts as crossing 0, how it is stepped and narrowed.
 struct SearchPlan {
@@ -52,12 +80,33 @@ struct SearchPlan {
     double tolerance = kTolerance;
     double spanDays = 0.0;
 
+    bool strides = false; // the speed tables bound the quantity (SetStrides)
+    bool growing = false; // the quantity can only grow with time
+
     bool Involves(int body) const { return bodyA == body || bodyB == body; }
+    // The longest step from a sample of value f on which the quantity, moving at most
+    // RelationTopSpeed() degrees a day, cannot reach 0 (= 360), where every crossing lies: far from it
+    // the search strides instead of walking; never shorter than the plan's step.
+    double StrideFrom(double f) const {
+        if (!strides) return step;
+        const bool forward = step > 0.0;
+        const double distance = !growing ? std::min(f, 360.0 - f) : forward ? 360.0 - f : f;
+        const double stride = distance / RelationTopSpeed();
+        return forward ? std::max(step, stride) : std::min(step, -stride);
+    }
     bool Crosses(double f1, double f2) const { return (f1 > hi && f2 < lo) || (f1 < lo && f2 > hi); }
     // Shortens the step so that the quantity, moving at most `topSpeed` degrees a day, moves less than
     // the crossing window in one step: a crossing is seen only when it lands from above hi to below lo.
     void BoundStep(double topSpeed) { step = std::min(step, 0.95 * std::min(360.0 - hi, lo) / topSpeed); }
-    double RelationTopSpeed() const { return kTopSpeed[bodyA] + (bodyB == kNoBody ? 0.0 : kTopSpeed[bodyB]); }
+    double RelationTopSpeed() const { return TopSpeed(bodyA) + (bodyB == kNoBody ? 0.0 : TopSpeed(bodyB)); }
+    // Lets a difference or sum stride when the speed tables bound it, and no lagna takes part: its speed
+    // grows without bound toward the poles.
+    void SetStrides(bool sum) {
+        strides = SpeedTablesHold() && !Involves(kLagna);
+        double least = kLeastSpeed[bodyA];
+        if (bodyB != kNoBody) least += sum ? kLeastSpeed[bodyB] : -TopSpeed(bodyB);
+        growing = least > 0.0;
+    }
 };
 
 SearchResult InvalidBody(int body) {
@@ -90,6 +139,18 @@ struct Sample {
     double f = 0.0; // the plan's quantity, degrees
 };
 
+// Shortens a walking step to land a little past where the quantity, going on at the rate it had between
+// `older` and `newer`, covers the distance to its target (`up` degrees when it grows along the search,
+// `down` when it falls): the crossing is then bracketed tightly and narrows in few evaluations. The
+// step is never lengthened, so no crossing is skipped that the full step would have met.
+double AimStep(double step, const Sample& older, const Sample& newer, double up, double down, double least) {
+    const double rate = (Reduce360(newer.f - older.f + 180.0) - 180.0) / (newer.t - older.t); // degrees a day
+    if (rate == 0.0 || !std::isfinite(rate)) return step;
+    const double days = (rate * step > 0.0 ? up : down) / std::fabs(rate);
+    const double aimed = 1.05 * days + least;
+    return step > 0.0 ? std::min(step, aimed) : std::max(step, -aimed);
+}
+
 class CrossingSearch {
 public:
     CrossingSearch(const CChartCore& origin, const SearchPlan& plan) : m_probe(origin), m_plan(plan) {}
@@ -99,43 +160,61 @@ public:
         if (!Evaluate(jdStart, after)) return Failure();
         const int maxSteps = static_cast<int>(std::ceil(m_plan.spanDays / std::fabs(m_plan.step)));
         for (int i = 0;; ++i) {
-            if (i == maxSteps) return SearchResult::NotFound();
+            if (i == maxSteps || std::fabs(after.t - jdStart) > m_plan.spanDays)
+                return SearchResult::NotFound();
+            const Sample older = before;
             before = after;
-            if (!Evaluate(before.t + m_plan.step, after)) return Failure();
-            if (m_plan.Crosses(before.f, after.f)) break;
+            double step = m_plan.StrideFrom(before.f);
+            // A stride passes no crossing, though it may carry the quantity across the whole window.
+            const bool strides = std::fabs(step) > std::fabs(m_plan.step);
+            if (!strides && i > 0)
+                step = AimStep(step, older, before, 360.0 - before.f, before.f, kAimMargin);
+            if (!Evaluate(before.t + step, after)) return Failure();
+            if (!strides && m_plan.Crosses(before.f, after.f)) break;
         }
-        // `before` is on the near side of the crossing, `after` past it.
+        switch (Narrow(before, after)) {
+        case SearchOutcome::kFound:
+            return SearchResult::Found(std::max(before.t, after.t));
+        case SearchOutcome::kFailed:
+            return Failure();
+        default:
+            return SearchResult::NotFound();
+        }
+    }
+
+    // Narrows a crossing between `before` (near side) and `after` (past it) until the two are at most
+    // the plan's tolerance apart, `before` still on the near side and `after` past the crossing. Each
+    // pass looks just before and just after where the straight line through the two ends crosses (a
+    // 1/1024 of the bracket away), and every look shrinks the bracket from one side or the other; a
+    // pass that does not halve it ends with a look at the middle.
+    SearchOutcome Narrow(Sample& before, Sample& after) {
         for (int pass = 0; std::fabs(after.t - before.t) > m_plan.tolerance; ++pass) {
-            if (pass == kMaxNarrowingPasses) return SearchResult::NotFound();
+            if (pass == kMaxNarrowingPasses) return SearchOutcome::kNotFound;
+            const double width = std::fabs(after.t - before.t);
             const Sample high = before.f > after.f ? before : after;
             const Sample low = before.f > after.f ? after : before;
             if (high.f == low.f) break;
             // Where the straight line from the high value up through 360 to the low one crosses.
             const double u = 360.0 - high.f;
             const double estimate = (high.t * low.f + low.t * u) / (low.f + u);
-            bool narrowed = false;
-            // First try a bracket of 1/1024, then 1/16, of the present one around the estimate.
-            for (const double n : {1024.0, 16.0}) {
-                Sample a, b;
-                if (!Evaluate(estimate + (before.t - estimate) / n, a)) return Failure();
-                if (m_plan.Crosses(before.f, a.f)) continue;
-                if (!Evaluate(estimate + (after.t - estimate) / n, b)) return Failure();
-                if (m_plan.Crosses(a.f, b.f)) {
-                    before = a;
-                    after = b;
-                    narrowed = true;
-                    break;
-                }
+            const double nearSide = estimate + (before.t - estimate) / 1024.0;
+            const double farSide = estimate + (after.t - estimate) / 1024.0;
+            for (const double t : {nearSide, farSide}) {
+                if (!IsStrictlyBetween(t, before.t, after.t)) continue;
+                if (!Look(t, before, after)) return SearchOutcome::kFailed;
             }
-            if (narrowed) continue;
-            Sample middle;
-            if (!Evaluate((before.t + after.t) / 2.0, middle)) return Failure();
-            (m_plan.Crosses(before.f, middle.f) ? after : before) = middle;
+            if (std::fabs(after.t - before.t) > width / 2.0 &&
+                !Look((before.t + after.t) / 2.0, before, after)) {
+                return SearchOutcome::kFailed;
+            }
         }
-        return SearchResult::Found(std::max(before.t, after.t));
+        return SearchOutcome::kFound;
     }
 
-private:
+    // Moves the plan's fixed longitude by `shift` degrees; samples taken before must be moved with it.
+    void ShiftTarget(double shift) { m_plan.fixedY = Reduce360(m_plan.fixedY + shift); }
+
+    // The plan's quantity at a moment.
     bool Evaluate(double jdUt, Sample& sample) {
         sample.t = jdUt;
         const CalcValue x = SearchPosition(m_probe, m_plan.bodyA, jdUt);
@@ -149,15 +228,109 @@ private:
         sample.f = m_plan.value(x.value, y, m_plan.c);
         return true;
     }
+    SearchResult Failure() const { return SearchResult::Failed(m_failure); }
+
+private:
+    static bool IsStrictlyBetween(double t, double a, double b) { return (t - a) * (t - b) < 0.0; }
+    // The quantity at `t`, inside the bracket, which then becomes its near or its far end.
+    bool Look(double t, Sample& before, Sample& after) {
+        Sample sample;
+        if (!Evaluate(t, sample)) return false;
+        (m_plan.Crosses(before.f, sample.f) ? after : before) = sample;
+        return true;
+    }
     bool Fail(const CalcStatus& status) {
         m_failure = status;
         return false;
     }
-    SearchResult Failure() const { return SearchResult::Failed(m_failure); }
 
     CChartCore m_probe;
     SearchPlan m_plan;
     CalcStatus m_failure;
+};
+
+// The stay of a body in one sign. The probe strides while the body is too far from the sign's edges to
+// cross one (the speed tables bound how far it can go), walks steps of at most kSignStepDegrees of its
+// motion near them, and narrows each crossing to a second against the edge it crossed.
+class SignStaySearch {
+public:
+    SignStaySearch(const CChartCore& origin, int body, int sign, bool backward)
+        : m_search(origin, EdgePlan(body, sign)), m_topSpeed(TopSpeed(body)),
+          m_strides(SpeedTablesHold() && body != kLagna), m_spanDays(kRecurrenceDays[body]) {
+        const double baseStep = body == kLagna ? 1.0 / 12.0 : body == kMoon ? 3.0 : 10.0;
+        m_step = std::min(baseStep, kSignStepDegrees / m_topSpeed);
+        if (backward) m_step = -m_step;
+    }
+
+    // The body at a moment: f is its distance past the sign's start, in [0, 360); in the sign below 30.
+    bool Evaluate(double jdUt, Sample& sample) { return m_search.Evaluate(jdUt, sample); }
+    SearchResult Failure() const { return m_search.Failure(); }
+    // Days either way from a sample during which the body cannot reach an edge of the sign (0 when the
+    // speed tables do not bound it).
+    double SafeDays(const Sample& sample) const {
+        if (!m_strides) return 0.0;
+        const double f = sample.f;
+        const double distance = IsInside(sample) ? std::min(f, 30.0 - f) : std::min(360.0 - f, f - 30.0);
+        return 0.95 * distance / m_topSpeed;
+    }
+
+    // From `from`, the first instant in the search direction where the body is in the sign (`inside`)
+    // or out of it: `from` itself when it already is.
+    SearchResult Reach(const Sample& from, bool inside, Sample& reached) {
+        Sample before, after = from;
+        const int maxSteps = static_cast<int>(std::ceil(m_spanDays / std::fabs(m_step)));
+        for (int i = 0; IsInside(after) != inside; ++i) {
+            if (i == maxSteps || std::fabs(after.t - from.t) > m_spanDays) return SearchResult::NotFound();
+            const Sample older = before;
+            before = after;
+            double step = StepFrom(before);
+            if (step == m_step && i > 0) {
+                const double f = before.f;
+                step = inside ? AimStep(step, older, before, 360.0 - f, f - 30.0, kAimMargin)
+                              : AimStep(step, older, before, 30.0 - f, f, kAimMargin);
+            }
+            if (!Evaluate(before.t + step, after)) return Failure();
+        }
+        if (after.t != from.t) {
+            // The edge crossed is the one the outside sample lies beyond: the start when it is below it.
+            const double outside = inside ? before.f : after.f;
+            const double edge = outside > 180.0 ? 0.0 : 30.0;
+            const auto toEdge = [edge](Sample& sample, double sign) {
+                sample.f = Reduce360(sample.f - sign * edge);
+            };
+            toEdge(before, 1.0);
+            toEdge(after, 1.0);
+            m_search.ShiftTarget(edge);
+            const SearchOutcome outcome = m_search.Narrow(before, after);
+            m_search.ShiftTarget(-edge);
+            toEdge(after, -1.0);
+            if (outcome == SearchOutcome::kFailed) return Failure();
+            if (outcome == SearchOutcome::kNotFound) return SearchResult::NotFound();
+        }
+        reached = after;
+        return SearchResult::Found(after.t);
+    }
+
+private:
+    static SearchPlan EdgePlan(int body, int sign) {
+        SearchPlan plan;
+        plan.bodyA = body;
+        plan.fixedY = 30.0 * sign;
+        plan.tolerance = kSecond;
+        return plan;
+    }
+    static bool IsInside(const Sample& sample) { return sample.f < 30.0; }
+    // A step from a sample: a stride while the body cannot reach an edge within it, else the walking step.
+    double StepFrom(const Sample& sample) const {
+        const double stride = SafeDays(sample);
+        return m_step > 0.0 ? std::max(m_step, stride) : std::min(m_step, -stride);
+    }
+
+    CrossingSearch m_search;
+    double m_topSpeed;
+    bool m_strides;
+    double m_spanDays;
+    double m_step = 0.0; // days; negative backward
 };
 
 // Steps from `t` by `step` days until `test` holds, for at most `spanDays`: `t` gets the first instant
@@ -238,6 +411,10 @@ double StationStepDays(int body) {
 } // namespace
 
 SearchResult CChartCore::FindLongitudeTime(CChartCore& target, const CLongitudeSearchRequest& request) const {
+    return Deliver(*this, LocateLongitudeTime(request), target);
+}
+
+SearchResult CChartCore::LocateLongitudeTime(const CLongitudeSearchRequest& request) const {
     CLongitudeSearch search;
     search.m_nBodyA = request.m_nBodyA;
     search.m_nBodyB = request.m_nBodyB;
@@ -245,7 +422,7 @@ SearchResult CChartCore::FindLongitudeTime(CChartCore& target, const CLongitudeS
     search.m_dSeparation = request.m_dSeparation;
     search.m_bTwoBody = request.m_bTwoBody;
     search.m_bBackward = request.m_bBackward;
-    return SearchLongitude(target, search);
+    return LocateLongitude(search);
 }
 
 SearchResult CChartCore::SearchLongitude(CChartCore& target, const CLongitudeSearch& search) const {
@@ -270,9 +447,11 @@ SearchResult CChartCore::LocateLongitude(const CLongitudeSearch& search) const {
     } else if (search.m_bSum) {
         plan.value = SearchValueSum;
         plan.c = -search.m_dSeparation;
+        plan.SetStrides(true);
     } else {
         plan.value = SearchValueDifference;
         plan.c = PutFasterFirst(plan) ? -search.m_dSeparation : search.m_dSeparation; // B - A = -separation
+        plan.SetStrides(false);
     }
     plan.step = lagna ? 1.0 / 12.0 : plan.Involves(kMoon) ? 3.0 : 10.0;
     if (search.m_bMidpoint) {
@@ -290,6 +469,7 @@ SearchResult CChartCore::LocateAngle(const CLongitudeSearchRequest& request) con
     PutFasterFirst(plan); // a sum does not care which comes first
     plan.value = SearchValueSum;
     plan.c = -request.m_dSeparation;
+    plan.SetStrides(true);
     plan.step = plan.Involves(kLagna)  ? 1.0 / 6.0
                 : plan.Involves(kMoon) ? 7.0
                 : plan.Involves(kSun)  ? 60.0
@@ -336,36 +516,32 @@ SearchResult CChartCore::FindBodyEntersDivision(int body, int sign, bool backwar
         return SearchResult::Invalid("Sign " + std::to_string(sign) +
                                      " does not exist: signs run from 0 to 11.");
     }
-    CChartCore probe = *this;
-    const auto inSign = [&](double jdUt, bool& holds) {
-        const CalcValue longitude = SearchPosition(probe, body, jdUt);
-        holds = static_cast<int>(longitude.value / 30.0) == sign;
-        return longitude.status;
-    };
-    const auto outOfSign = [&](double jdUt, bool& holds) {
-        const CalcStatus status = inSign(jdUt, holds);
-        holds = !holds;
-        return status;
-    };
-    const double baseStep = body == kLagna ? 1.0 / 12.0 : body == kMoon ? 3.0 : 10.0;
-    double step = std::min(baseStep, kSignStepDegrees / kTopSpeed[body]);
-    if (backward) step = -step;
-    const double span = kRecurrenceDays[body];
-
-    double inside = GetJulianDay(), before = inside;
-    SearchResult result = StepUntil(before, inside, step, span, inSign);
-    if (!result.found()) return result;
-    if (const CalcStatus status = NarrowToSecond(before, inside, inSign); !status.ok()) {
-        return SearchResult::Failed(status);
+    const double jd = GetJulianDay();
+    const SignStayKey key{body, sign, backward, KeyOfMoment(*this, 0.0)};
+    if (const auto stayEnd = RememberedStayEnd(key, jd)) {
+        start = jd;
+        end = *stayEnd;
+        return SearchResult::Found(start);
     }
-    start = inside;
-    double lastInside = inside, outside = inside + step;
-    result = StepUntil(lastInside, outside, step, span, outOfSign);
+    SignStaySearch search(*this, body, sign, backward);
+    Sample now, inside, outside;
+    if (!search.Evaluate(jd, now)) return search.Failure();
+    SearchResult result = search.Reach(now, true, inside);
     if (!result.found()) return result;
-    if (const CalcStatus status = NarrowToSecond(lastInside, outside, outOfSign); !status.ok()) {
-        return SearchResult::Failed(status);
+    result = search.Reach(inside, false, outside);
+    if (!result.found()) return result;
+    start = inside.t;
+    end = outside.t;
+    if (start == jd) {
+        // The body stays in the sign from a little before this start (it cannot have left in the safe
+        // time) to a second short of the end: a search from anywhere there ends at the same instant.
+        const double safe = search.SafeDays(now);
+        if (backward) {
+            RememberStay(key, end + kSecond, jd + safe, end);
+        } else {
+            RememberStay(key, jd - safe, end - kSecond, end);
+        }
     }
-    end = outside;
     return SearchResult::Found(start);
 }
 

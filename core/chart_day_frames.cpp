@@ -6,7 +6,9 @@
 
 #include "core/chart.h"
 #include "core/chart_searches.h"
+#include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
+#include "core/remembered_searches.h"
 
 namespace {
 
@@ -73,6 +75,7 @@ SunEvent NextSunEvent(const CChartCore& chart, double jdUt, int event) {
     const std::int32_t flags = SetTopocentric(longitudeEast, chart.m_latitude.m_dValue, chart.m_dAltitude);
     char error[AS_MAXCH] = "";
     double found = 0.0;
+    CountEphemerisCall(EphemerisCall::kRiseTransit);
     const std::int32_t result = swe_rise_trans(jdUt, SE_SUN, nullptr, flags & ~kFlagSpeed,
                                                event | RiseDefinitionBits(g_nSunriseDefinition), place,
                                                chart.m_dPressure, chart.m_dTemperature, &found, error);
@@ -93,6 +96,12 @@ struct SunDaySearch {
 };
 
 SunDaySearch FindEphemerisSunDay(const CChartCore& chart, double birth) {
+    // While the birth time steps within one day, the day found before stands.
+    const MomentKey place = KeyOfMoment(chart, 0.0);
+    if (const auto day = RememberedSunDay(g_nSunriseDefinition, place, birth)) {
+        const SunDayMoments& m = *day;
+        return {true, {m[0], m[1], m[2], m[3], m[4]}, {}};
+    }
     const SunEvent next = NextSunEvent(chart, birth, SE_CALC_RISE);
     if (!next.found) return {false, {}, next.status};
     // The birth day's own sunrise is the one before the next, searched from well before it.
@@ -104,6 +113,7 @@ SunDaySearch FindEphemerisSunDay(const CChartCore& chart, double birth) {
     for (const SunEvent* event : {&noon, &set, &midnight}) {
         if (!event->found) return {false, {}, event->status};
     }
+    RememberSunDay(g_nSunriseDefinition, place, {rise.jdUt, noon.jdUt, set.jdUt, midnight.jdUt, next.jdUt});
     return {true, {rise.jdUt, noon.jdUt, set.jdUt, midnight.jdUt, next.jdUt}, {}};
 }
 

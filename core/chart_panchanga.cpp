@@ -8,6 +8,7 @@
 #include "core/chart_searches.h"
 #include "core/computed_bodies.h"
 #include "core/planet_tables.h"
+#include "core/remembered_searches.h"
 #include "core/sign_arithmetic.h"
 
 namespace {
@@ -75,9 +76,21 @@ constexpr int kDasaSeedBodies[kDasaSeedCount] = {kMoon,
 // Seeds 1-3 are the 5th, 4th and 8th nakshatras from the Moon.
 constexpr int kMoonSeedNakshatraShift[3] = {4, 3, 7};
 
-// The last lunation (Moon - Sun = `elongation`) before the moment of `from`, or the next one after it.
+// The last lunation (Moon - Sun = `elongation`) before the moment of `from`, or the next one after it:
+// `lunation` set to its instant with only the Sun and the Moon calculated, all the month needs.
 SearchResult FindLunation(const CChartCore& from, double elongation, bool backward, CChartCore& lunation) {
-    return from.FindLongitudeTime(lunation, SeparationRequest(kMoon, kSun, elongation, backward));
+    const SearchResult found = from.LocateLongitudeTime(SeparationRequest(kMoon, kSun, elongation, backward));
+    if (!found.found()) return found;
+    from.JulianDayToDate(found.jdUt, lunation);
+    const double jd = lunation.GetJulianDay();
+    for (const int body : {kSun, kMoon}) {
+        CRasiLongitude& record = lunation.m_bodies[body];
+        const CalcValue longitude = lunation.CalcBody(body, jd, record.m_bRetrograde, true);
+        if (!longitude.ok()) return SearchResult::Failed(longitude.status);
+        record.m_dLongitude = longitude.value;
+        record.SplitLongitude();
+    }
+    return found;
 }
 
 // The sign one back from the tropical Sun's (longitudes sidereal, the ayanamsa in degrees).
@@ -85,32 +98,23 @@ int TropicalSunSignBefore(const CChartCore& chart) {
     return SignOfLongitude(Normalize360(chart.m_bodies[kSun].m_dLongitude + chart.m_dAyanamsa - 30.0));
 }
 
-// The lunar month by LunarYrDef, named at the last full moon (0, 1) or new moon (2-5) before the chart's
-// moment: by the Sun's sign then (0, 2) or one back from the tropical Sun then (1, 3), or at birth one
-// back from the Sun's sign (4) or the tropical Sun's (5); any other value as the default, 2. A month is
-// intercalary when the Moon stands in the same sign at its two lunations.
-CalcStatus ComputeLunarMonth(const CChart& chart, CPanchanga& p) {
-    p.m_nLunarMonth = 0;
-    p.m_nIntercalaryState = 0;
-    const double elongation = g_nLunarYrDef == 0 || g_nLunarYrDef == 1 ? 180.0 : 0.0;
+// The last lunation (Moon - Sun = `elongation`) before the chart's moment, the signs then, and whether
+// the month between it and the next is intercalary: the Moon stands in the same sign at its two
+// lunations (this month, 2) or at the last one and the one before (the month before, 1). While the time
+// steps between the same two lunations they are taken back (remembered_searches.h).
+CalcStatus FindLunationFacts(const CChart& chart, double elongation, LunationFacts& facts) {
+    const double jd = chart.GetJulianDay();
+    const MomentKey place = KeyOfMoment(chart, 0.0);
+    if (const auto remembered = RememberedLunations(elongation, place, jd)) {
+        facts = *remembered;
+        return {};
+    }
     CChartCore last;
     const SearchResult found = FindLunation(chart, elongation, true, last);
     if (!found.found()) return FailureOf(found);
-    switch (g_nLunarYrDef) {
-    case 1:
-    case 3:
-        p.m_nLunarMonth = TropicalSunSignBefore(last);
-        break;
-    case 4:
-        p.m_nLunarMonth = SignFrom(chart.m_bodies[kSun].m_nSign, -1);
-        break;
-    case 5:
-        p.m_nLunarMonth = TropicalSunSignBefore(chart);
-        break;
-    default:
-        p.m_nLunarMonth = last.m_bodies[kSun].m_nSign;
-        break;
-    }
+    facts.last = found.jdUt;
+    facts.sunSign = last.m_bodies[kSun].m_nSign;
+    facts.tropicalSunSignBefore = TropicalSunSignBefore(last);
 
     // The neighbouring lunations, searched from a little past the found one so as not to find it again.
     constexpr double kPastLunation = 0.0035; // days
@@ -119,14 +123,44 @@ CalcStatus ComputeLunarMonth(const CChart& chart, CPanchanga& p) {
     chart.JulianDayToDate(found.jdUt + kPastLunation, from);
     const SearchResult next = FindLunation(from, elongation, false, other);
     if (!next.found()) return FailureOf(next);
+    facts.next = next.jdUt;
     if (other.m_bodies[kMoon].m_nSign == moonSign) {
-        p.m_nIntercalaryState = 2;
-        return {};
+        facts.intercalaryState = 2;
+    } else {
+        chart.JulianDayToDate(found.jdUt - kPastLunation, from);
+        const SearchResult previous = FindLunation(from, elongation, true, other);
+        if (!previous.found()) return FailureOf(previous);
+        facts.intercalaryState = other.m_bodies[kMoon].m_nSign == moonSign ? 1 : 0;
     }
-    chart.JulianDayToDate(found.jdUt - kPastLunation, from);
-    const SearchResult previous = FindLunation(from, elongation, true, other);
-    if (!previous.found()) return FailureOf(previous);
-    p.m_nIntercalaryState = other.m_bodies[kMoon].m_nSign == moonSign ? 1 : 0;
+    RememberLunations(elongation, place, facts);
+    return {};
+}
+
+// The lunar month by LunarYrDef, named at the last full moon (0, 1) or new moon (2-5) before the chart's
+// moment: by the Sun's sign then (0, 2) or one back from the tropical Sun then (1, 3), or at birth one
+// back from the Sun's sign (4) or the tropical Sun's (5); any other value as the default, 2.
+CalcStatus ComputeLunarMonth(const CChart& chart, CPanchanga& p) {
+    p.m_nLunarMonth = 0;
+    p.m_nIntercalaryState = 0;
+    const double elongation = g_nLunarYrDef == 0 || g_nLunarYrDef == 1 ? 180.0 : 0.0;
+    LunationFacts facts;
+    if (CalcStatus status = FindLunationFacts(chart, elongation, facts); !status.ok()) return status;
+    switch (g_nLunarYrDef) {
+    case 1:
+    case 3:
+        p.m_nLunarMonth = facts.tropicalSunSignBefore;
+        break;
+    case 4:
+        p.m_nLunarMonth = SignFrom(chart.m_bodies[kSun].m_nSign, -1);
+        break;
+    case 5:
+        p.m_nLunarMonth = TropicalSunSignBefore(chart);
+        break;
+    default:
+        p.m_nLunarMonth = facts.sunSign;
+        break;
+    }
+    p.m_nIntercalaryState = facts.intercalaryState;
     return {};
 }
 

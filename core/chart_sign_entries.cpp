@@ -2,6 +2,7 @@
 // counted from the natal Moon.
 #include "core/chart.h"
 #include "core/chart_searches.h"
+#include "core/remembered_searches.h"
 #include "core/sign_arithmetic.h"
 
 int g_nTransitRefVarga = 0;
@@ -22,10 +23,9 @@ CalcStatus CChart::FindSignEntryTimesFor(int body) {
     const SearchResult found =
         FindBodyEntersDivision(searched, m_bodies[searched].m_nSign, true, stayStart, entry);
     if (!found.found()) return FailureOf(found); // no entry within the span searched: the murti stays
-    std::uint8_t retrograde = 0;
     CChartCore probe;
     JulianDayToDate(entry, probe);
-    const CalcValue moon = probe.CalcBody(kMoon, entry, retrograde, false);
+    const CalcValue moon = RememberedSearchPosition(probe, kMoon, entry);
     if (!moon.ok()) return moon.status;
     const int column =
         g_nTransitRefVarga >= 0 && g_nTransitRefVarga < kVargaColumnCount ? g_nTransitRefVarga : kD1Column;

@@ -4,6 +4,7 @@
 
 #include "core/chart.h"
 #include "core/computed_bodies.h"
+#include "core/remembered_searches.h"
 
 namespace {
 
@@ -67,8 +68,7 @@ CalcStatus CChart::ComputeUpagrahasAndSphutas() {
         const int part = (lord - firstLord + 16) % 8;
         const double jd = start + (part + PartFraction(u)) * partDays;
         JulianDayToDate(jd, probe);
-        std::uint8_t retrograde = 0;
-        const CalcValue lagna = probe.CalcBody(kLagna, jd, retrograde, false);
+        const CalcValue lagna = RememberedSearchPosition(probe, kLagna, jd);
         if (!lagna.ok()) return lagna.status;
         m_bodies[kKaala + u].m_dLongitude = lagna.value;
         m_bodies[kKaala + u].SplitLongitude();

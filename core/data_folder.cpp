@@ -5,6 +5,8 @@
 
 #include <swephexp.h>
 
+#include "core/ayanamsa_cache.h"
+
 namespace {
 
 std::filesystem::path ExecutablePath() {
@@ -37,8 +39,10 @@ void InitialiseEphemeris() {
     std::vector<char> buffer(path.begin(), path.end());
     buffer.push_back('\0');
     swe_set_ephe_path(buffer.data());
+    ForgetCachedAyanamsas();
 }
 
 void CloseEphemeris() {
     swe_close();
+    ForgetCachedAyanamsas();
 }

@@ -11,6 +11,7 @@
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/data_folder.h"
+#include "core/ephemeris_calls.h"
 #include "core/fixed_star_names.h"
 #include "core/zodiac_names.h"
 
@@ -99,6 +100,7 @@ void ListFixedStars(std::istream& catalogue, FixedStarList& list) {
         char error[AS_MAXCH];
         // swe_fixstar2 reads the catalogue once and keeps it; swe_fixstar would reread it for every star.
         // A star the library cannot find keeps the zeroed position, as the list always showed it.
+        CountEphemerisCall(EphemerisCall::kStar);
         swe_fixstar2(starName, epochEt, kStarFlags, position, error);
         entry.longitude = position[0];
         entry.latitude = position[1];

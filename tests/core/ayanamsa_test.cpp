@@ -9,6 +9,7 @@
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/data_folder.h"
+#include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
 #include "core_test_helpers.h"
 #include "reference_table.h"
@@ -168,6 +169,76 @@ TEST_F(AyanamsaTest, CustomStarFollowsTheFixedPlaneOption) {
     ASSERT_TRUE(ayanamsa.ok());
     EXPECT_NEAR(ayanamsa.value, ref.Aya(1, "2451545.0") - 106.0 + ref.Star(",deCnc", "1", "2451545.0"),
                 0.001 * kArcsecond);
+}
+
+// A chart moment asks the library once for its ayanamsa and star; every body of it must come out as
+// when the body is calculated alone, right after a calculation at another moment that leaves nothing
+// to share, with or without speeds, 1800-2400, for a star-anchored id on each of its planes and for
+// the library's own modes.
+TEST_F(AyanamsaTest, RememberedMomentAyanamsaAgreesWithTheLibrarysOwn) {
+    const int kIds[] = {kAyanamsaTrueLahiri, 1, kAyanamsaChandraHari, 13, kAyanamsaTraditionalLahiri};
+    for (const int id : kIds) {
+        ChooseAyanamsa(id);
+        for (int year = 1800; year <= 2400; year += 50) {
+            const double jd = 2451545.0 + (year - 2000) * 365.25 + 0.37;
+            SCOPED_TRACE(testing::Message() << "id " << id << " year " << year);
+            CChartCore chart = ChartAt(jd, 77.2, 28.6);
+            ASSERT_TRUE(chart.CalcPlanets().ok());
+            CChartCore probe = chart;
+            std::uint8_t retrograde = 0;
+            const auto alone = [&](int body, bool full) {
+                (void)probe.CalcBody(kSun, jd + 0.5, retrograde, false);
+                return probe.CalcBody(body, jd, retrograde, full);
+            };
+            for (int body = 0; body < kEphemerisBodyCount; ++body) {
+                SCOPED_TRACE(body);
+                const CalcValue own = alone(body, true);
+                ASSERT_TRUE(own.ok());
+                EXPECT_NEAR(Separation(chart.m_bodies[body].m_dLongitude, own.value), 0.0,
+                            0.0001 * kArcsecond);
+                // A search step without speeds right after the full calculation shares its star.
+                const int searched = body == kKetu ? kRahu : body;
+                const CalcValue step = probe.CalcBody(searched, jd, retrograde, false);
+                EXPECT_NEAR(Separation(step.value, alone(searched, false).value), 0.0, 0.0001 * kArcsecond);
+            }
+        }
+    }
+}
+
+// A search step between two exact values of moments 45 minutes apart takes the straight line between
+// them without asking the library; it must stay within 0.0001 arcsecond of the library's own value,
+// 1800-2400, for the library's ayanamsa and for each anchor star (delta Cancri lies on the ecliptic,
+// so the Sun's deflection of its light bends it most).
+TEST_F(AyanamsaTest, InterpolatedSearchStepAyanamsaAgreesWithTheExactOne) {
+    const int kIds[] = {kAyanamsaTrueLahiri, 1, kAyanamsaChandraHari, 20, 21};
+    for (const int id : kIds) {
+        ChooseAyanamsa(id);
+        const auto anchor = StarAnchorOf(id);
+        ASSERT_TRUE(anchor.has_value());
+        const std::int32_t flags =
+            SetTopocentric(0, 0, 0) | (g_ayanamsaSettings.m_bOwnValue ? 0 : kFlagSidereal);
+        for (int year = 1800; year <= 2400; year += 25) {
+            const double jd = 2451545.0 + (year - 2000) * 365.25 + 0.37 * (year % 7);
+            SCOPED_TRACE(testing::Message() << "id " << id << " year " << year);
+            for (const double fraction : {0.1, 0.5, 0.93}) {
+                const double between = jd + fraction * kAyanamsaInterpolationSpan;
+                for (const double end : {jd, jd + kAyanamsaInterpolationSpan}) {
+                    ASSERT_TRUE(GetAyanamsaValue(end, g_ayanamsaSettings).ok());
+                    ASSERT_TRUE(CalcStarCorrection(*anchor, end, flags).ok());
+                }
+                const std::int64_t callsBefore = EphemerisCallsSoFar().Total();
+                const CalcValue ayanamsa =
+                    GetAyanamsaValue(between, g_ayanamsaSettings, AyanamsaUse::kSearchStep);
+                const CalcValue k = CalcStarCorrection(*anchor, between, flags, AyanamsaUse::kSearchStep);
+                EXPECT_EQ(EphemerisCallsSoFar().Total(), callsBefore) << "not interpolated";
+                const CalcValue exactAyanamsa = GetAyanamsaValue(between, g_ayanamsaSettings);
+                const CalcValue exactK = CalcStarCorrection(*anchor, between, flags);
+                ASSERT_TRUE(ayanamsa.ok() && k.ok() && exactAyanamsa.ok() && exactK.ok());
+                EXPECT_NEAR(ayanamsa.value, exactAyanamsa.value, 0.0001 * kArcsecond);
+                EXPECT_NEAR(k.value, exactK.value, 0.0001 * kArcsecond);
+            }
+        }
+    }
 }
 
 TEST_F(AyanamsaTest, UnknownStarFailsWithTheLibrarysMessage) {

@@ -268,6 +268,55 @@ TEST_F(ChartCoreTest, CopyDataAndCalcTakesTheMomentAndPlaceButNotTheGender) {
     }
 }
 
+// A moment calculated once is taken back when a record is cast for it again, but only under the options
+// and at the place it was calculated for: after each change the 13 bodies and the cusps must be those
+// that each body's own calculation gives.
+TEST_F(ChartCoreTest, RememberedMomentsFollowEveryPositionOption) {
+    const SavedGlobals<bool, std::string, double> saved{g_bNoNutation, g_strCustomStarCode,
+                                                        g_dCustomStarLongitude};
+    const double jd = 2451545.0 + 123.456;
+    struct Change {
+        const char* what;
+        void (*apply)(CChartCore& chart);
+    };
+    const Change kChanges[] = {
+        {"true nodes", [](CChartCore&) { g_bTrueNodes = true; }},
+        {"no nutation", [](CChartCore&) { g_bNoNutation = true; }},
+        {"apparent positions", [](CChartCore&) { g_bTruePositions = false; }},
+        {"refraction", [](CChartCore&) { g_bApparentRefraction = true; }},
+        {"air pressure", [](CChartCore& chart) { chart.m_dPressure = 900.0; }},
+        {"topocentric", [](CChartCore&) { g_bTopocentricPositions = true; }},
+        {"altitude", [](CChartCore& chart) { chart.m_dAltitude = 2000.0; }},
+        {"Placidus houses", [](CChartCore&) { g_nHouseTypeWanted = 4; }},
+        {"ayanamsa correction", [](CChartCore&) { ChooseAyanamsa(kAyanamsaTrueLahiri, 0.5); }},
+        {"plane of the ayanamsa", [](CChartCore&) { ChooseAyanamsa(1); }},
+        {"custom star",
+         [](CChartCore&) {
+             g_strCustomStarCode = ",deCnc";
+             ChooseAyanamsa(kAyanamsaCustomStar);
+         }},
+        {"custom star longitude", [](CChartCore&) { g_dCustomStarLongitude = 106.0; }},
+        {"traditional model", [](CChartCore&) { g_nSiddhanta = 1; }},
+    };
+    CChartCore chart = ChartAt(jd, 77.2, 28.6, 200.0);
+    for (const Change& change : kChanges) {
+        SCOPED_TRACE(change.what);
+        ASSERT_TRUE(chart.CalcPlanets().ok()); // remembered under the options before the change
+        change.apply(chart);
+        ASSERT_TRUE(chart.CalcPlanets().ok());
+        CChartCore own = chart;
+        for (int body = 0; body < kEphemerisBodyCount; ++body) {
+            std::uint8_t retrograde = 0;
+            const CalcValue longitude = own.CalcBody(body, jd, retrograde, true);
+            ASSERT_TRUE(longitude.ok());
+            EXPECT_DOUBLE_EQ(chart.m_bodies[body].m_dLongitude, longitude.value) << body;
+            EXPECT_EQ(chart.m_bodies[body].m_bRetrograde, retrograde) << body;
+        }
+        for (int house = 0; house < 12; ++house)
+            EXPECT_DOUBLE_EQ(chart.m_dHouseCusps[house], own.m_dHouseCusps[house]) << house;
+    }
+}
+
 TEST_F(ChartCoreTest, KetuIsOppositeRahuOnlyWithTheFullFlag) {
     for (bool trueNode : {false, true}) {
         g_bTrueNodes = trueNode;

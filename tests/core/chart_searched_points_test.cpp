@@ -8,6 +8,7 @@
 
 #include "core/angle_math.h"
 #include "core/chart.h"
+#include "core/computed_bodies.h"
 #include "day_chart_support.h"
 
 namespace {
@@ -277,3 +278,41 @@ TEST_F(DayChartTest, MurtiOfTheSunsEntryIntoItsSign) {
 }
 
 } // namespace
+
+// While the time steps, a chart takes back the sunrise day, the lunations and the planets' stays in
+// their signs that an earlier calculation found. Stepping 90 minutes at a time across a new moon, two
+// sunrises and the Moon's change of sign, each chart must come out as a chart calculated afresh, with
+// nothing remembered, and a change of the sunrise definition must be noticed. The library places a
+// sunrise a few microseconds differently from different starts: times agree to a hundredth of a second.
+TEST_F(DayChartTest, RememberedSearchesAgreeWithFreshOnes) {
+    constexpr double kHundredthOfASecond = 0.01 * kSecond;
+    g_nLunarYrDef = 2;
+    CChart stepped = LocalChart(2000, 1, 5, 12.0, -5.5, 77.2, 28.6); // new moon 2000-01-06 18:14 UT
+    for (int step = 0; step < 32; ++step) {
+        if (step == 20) g_nSunriseDefinition = 2;
+        stepped.ShiftByDays(0.0625);
+        SCOPED_TRACE(testing::Message() << "step " << step << " JD " << stepped.GetJulianDay());
+        ASSERT_TRUE(stepped.ComputeAll(false).ok());
+        CChart fresh = stepped;
+        ForgetCachedAyanamsas();
+        ASSERT_TRUE(fresh.ComputeAll(false).ok());
+        EXPECT_EQ(stepped.m_panchanga.m_nLunarMonth, fresh.m_panchanga.m_nLunarMonth);
+        EXPECT_EQ(stepped.m_panchanga.m_nIntercalaryState, fresh.m_panchanga.m_nIntercalaryState);
+        EXPECT_EQ(stepped.m_nMurti, fresh.m_nMurti);
+        const CDayFrameTimes& a = stepped.m_sunriseFrame;
+        const CDayFrameTimes& b = fresh.m_sunriseFrame;
+        EXPECT_NEAR(a.m_dStartJd, b.m_dStartJd, kHundredthOfASecond);
+        EXPECT_NEAR(a.m_dNightStartJd, b.m_dNightStartJd, kHundredthOfASecond);
+        EXPECT_NEAR(a.m_dNextStartJd, b.m_dNextStartJd, kHundredthOfASecond);
+        EXPECT_EQ(a.m_bDayBirth, b.m_bDayBirth);
+        for (int b = kKaala; b <= kGulika; ++b) { // the time upagrahas: the lagna at parts of the day
+            EXPECT_NEAR(stepped.m_bodies[b].m_dLongitude, fresh.m_bodies[b].m_dLongitude, 0.001 * kArcsecond)
+                << b;
+        }
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_NEAR(stepped.m_sunSnapshot[i].m_bodies[kSun].m_dLongitude,
+                        fresh.m_sunSnapshot[i].m_bodies[kSun].m_dLongitude, 0.001 * kArcsecond)
+                << i;
+        }
+    }
+}

@@ -1,0 +1,52 @@
+#include "core/calculated_moments.h"
+
+#include "core/ayanamsa.h"
+#include "core/calc_options.h"
+#include "core/ephemeris_flags.h"
+#include "core/remembered_ring.h"
+
+namespace {
+
+// Enough for the moments of two charts that are recalculated in turn (natal and working chart), each
+// with its five sunrise snapshots and six 6:00 probes.
+constexpr int kRememberedMoments = 32;
+
+thread_local RememberedRing<MomentKey, CChartCore, kRememberedMoments> t_moments;
+
+} // namespace
+
+PositionOptions CurrentPositionOptions() {
+    const CAyanamsaSettings& ayanamsa = g_ayanamsaSettings;
+    return {ayanamsa.m_nAyanamsaId,
+            ayanamsa.m_bOwnValue,
+            ayanamsa.m_nSiderealMode,
+            ayanamsa.m_correction.m_dValue,
+            CalculationOptionFlags(),
+            g_bTopocentricPositions,
+            g_bTrueNodes,
+            g_bApparentRefraction,
+            g_nHouseTypeWanted,
+            g_nSiddhanta,
+            g_nCalendarFlag,
+            g_strCustomStarCode,
+            g_dCustomStarLongitude,
+            CachedAyanamsaGeneration()};
+}
+
+MomentKey KeyOfMoment(const CChartCore& record, double jdUt) {
+    return {jdUt,
+            record.m_longitude.m_dValue,
+            record.m_latitude.m_dValue,
+            record.m_dAltitude,
+            record.m_dPressure,
+            record.m_dTemperature,
+            CurrentPositionOptions()};
+}
+
+const CChartCore* RememberedMoment(const MomentKey& key) {
+    return t_moments.Find(key);
+}
+
+void RememberMoment(const MomentKey& key, const CChartCore& calculated) {
+    t_moments.Add(key, calculated);
+}
