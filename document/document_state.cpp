@@ -1,13 +1,8 @@
 #include "document/document_state.h"
 
-#include "core/calc_options.h"
-
 CLocalDateTime g_clockMoment;
 CLocalDateTime g_transitMoment;
 int g_nLifecycle = 0;
-
-bool g_bDasaCompression = false;
-double g_dCompressionDays = kMeanTropicalYearDays;
 
 CChart* g_pReferenceChart = nullptr;
 

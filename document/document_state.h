@@ -1,6 +1,6 @@
 #pragma once
-// Process-wide state of the chart document, one instance for the program: the moments it keeps, the
-// dasa compression of the mode charts, and the display selections that the document resets when a
+// Process-wide state of the chart document, one instance for the program: the moments it keeps and
+// the display selections that the document resets when a
 // new chart comes in and the views read. Time zones are hours, positive west.
 #include <array>
 #include <string>
@@ -13,10 +13,6 @@ extern CLocalDateTime g_clockMoment; // the present moment at the default place 
 extern CLocalDateTime
     g_transitMoment;     // moment of the transit and event forms; its zone follows the natal zone
 extern int g_nLifecycle; // lifecycle shown in natal mode: 0 this life, up to 10
-
-// The dasa of the current mode chart is compressed into the period that chart governs.
-extern bool g_bDasaCompression;
-extern double g_dCompressionDays; // length of that period, days; 365.24219 when none
 
 // The chart that the ashtakavarga and chart views take as the chart of reference: the natal chart in
 // transit mode, the current chart otherwise.
@@ -31,7 +27,7 @@ extern int g_nChartPane2Varga;
 
 // The dasa views' saved navigation state, one record for each dasa page (nakshatra, rasi, other dasas):
 // the path of selected periods, and in the last word the level shown.
-inline constexpr int kDasaNavStateWords = 7;
+inline constexpr int kDasaNavStateWords = 7; // kDasaLevels selections and the level
 inline constexpr int kDasaPageCount = 3;
 using DasaNavState = std::array<int, kDasaNavStateWords>;
 extern std::array<DasaNavState, kDasaPageCount> g_dasaNavStates;

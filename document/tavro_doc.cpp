@@ -1,10 +1,13 @@
 // CTavroDoc: construction, a new chart, and the calculation road every change takes.
 #include "document/tavro_doc.h"
 
+#include <algorithm>
+
 #include "core/calc_options.h"
 #include "core/dst_rules.h"
 #include "document/birth_time_undo.h"
 #include "document/clock_time.h"
+#include "document/dasa_options.h"
 #include "document/document_state.h"
 #include "document/varga_labels.h"
 #include "shell/preferences.h"
@@ -26,6 +29,13 @@ void SetZone(CHmsTime& zone, double hours) {
     zone.SplitHours();
 }
 
+// The dasa pages' saved state into the tree: the selected periods, then the level shown.
+static_assert(kDasaNavStateWords == kDasaLevels + 1);
+void SetDasaNavigation(CDasaTree& tree, const DasaNavState& state) {
+    std::copy_n(state.begin(), kDasaLevels, tree.nSelected.begin());
+    tree.nLevel = state[kDasaLevels];
+}
+
 } // namespace
 
 CTavroDoc::CTavroDoc() : m_pCurrentChart(&m_natalChart) {
@@ -35,6 +45,7 @@ CTavroDoc::CTavroDoc() : m_pCurrentChart(&m_natalChart) {
     g_transitMoment = g_clockMoment;
     g_bZoneOverride = false;
     g_nBhavaReferenceBody = 0;
+    g_nDasaCycleOffsetByCode.fill(0);
     SetUpChart(m_natalChart, m_natalChart);
     SetUpChart(m_workChart, m_natalChart);
     m_natalChart.m_strTitle = "Natal Chart";
@@ -48,6 +59,7 @@ bool CTavroDoc::OnNewDocument() {
     if (!CDocument::OnNewDocument()) return false;
     g_nCalendarFlag = 1;
     SetToClockTime(g_clockMoment);
+    g_bDasaShift.fill(false);
     g_birthTimeUndo.Clear();
 
     CChart& natal = m_natalChart;
@@ -83,11 +95,12 @@ void CTavroDoc::ResetForIncomingChart() {
     g_transitMoment.m_zone = m_natalChart.m_dateTime.m_zone;
     g_nBasicInfoSelection = 0;
     g_nBhavaReferenceBody = 0;
+    m_dasaTree.nLevel = 0;
 }
 
 void CTavroDoc::ResetToNatalMode() {
     m_pCurrentChart = &m_natalChart;
-    m_nMode = kNatalMode;
+    m_nMode = kModeNatal;
     g_bChartPane1Natal = 1;
     g_bChartPane2Natal = 0;
     g_nChartPane1Varga = 0;
@@ -108,10 +121,11 @@ CalcStatus CTavroDoc::Calculate(int subMode) {
     if (m_nMode != m_nLastCalculatedMode) {
         m_nLastCalculatedMode = m_nMode;
         g_dasaNavStates = {};
-        if (m_nMode != kProgressionMode) chart.ResetFlags();
+        SetDasaNavigation(m_dasaTree, g_dasaNavStates[0]);
+        if (m_nMode != kModeProgressions) chart.ResetFlags();
     }
     const std::uint8_t lowByte = static_cast<std::uint8_t>(subMode);
-    m_nSubMode = m_nMode == kPrasnaMode ? lowByte : 0;
+    m_nSubMode = m_nMode == kModePrasna ? lowByte : 0;
     BuildVargaLabels();
     g_bKalaChakraBaseOverride = false;
     g_bKotaChakraBaseOverride = false;
@@ -126,7 +140,7 @@ CalcStatus CTavroDoc::Calculate(int subMode) {
     }
 
     // Transit charts are read against the natal chart.
-    CChart* const reference = m_nMode == kTransitMode ? &m_natalChart : &chart;
+    CChart* const reference = m_nMode == kModeTransit ? &m_natalChart : &chart;
     chart.m_pAnalysisChart = reference;
     g_pReferenceChart = reference;
 
@@ -135,14 +149,14 @@ CalcStatus CTavroDoc::Calculate(int subMode) {
     const CLocalDateTime ownMoment = chart.m_dateTime;
     if (atNatalMoment) chart.m_dateTime = m_natalChart.m_dateTime;
     CalcStatus status = chart.ComputeAll(lowByte != 0);
-    if (status.ok()) CalculateDasa();
+    if (status.ok()) status = CalculateDasa();
     if (atNatalMoment) chart.m_dateTime = ownMoment;
     m_bCalculated = true;
     return status;
 }
 
-void CTavroDoc::CalculateDasa() {
-    // The dasa of the selected system is computed here for the current chart.
+CalcStatus CTavroDoc::CalculateDasa() {
+    return ::CalculateDasa({*m_pCurrentChart, m_natalChart, m_nMode, m_nTajakaYearIndex}, m_dasaTree);
 }
 
 void CTavroDoc::SyncChartPlace() {
@@ -153,19 +167,19 @@ void CTavroDoc::SyncChartPlace() {
 
 CalcStatus CTavroDoc::SyncAndCalculate() {
     SyncChartPlace();
-    if (m_nMode != kPrasnaMode) m_nSubMode = 0;
+    if (m_nMode != kModePrasna) m_nSubMode = 0;
     return Calculate(m_nSubMode);
 }
 
 bool CTavroDoc::RefreshRecomputesNatal() const {
-    return m_nMode == kNatalMode || m_nMode == kEventMode;
+    return m_nMode == kModeNatal || m_nMode == kModeMundane;
 }
 
 CalcStatus CTavroDoc::RefreshMode() {
     BuildVargaLabels();
     if (!RefreshRecomputesNatal()) return {}; // mode charts are recast by their own forms
     // Event charts do not outlive a change of birth data or options.
-    if (m_nMode == kEventMode) ResetToNatalMode();
+    if (m_nMode == kModeMundane) ResetToNatalMode();
     SyncChartPlace();
     CalcStatus status = Calculate(m_nSubMode);
     UpdateAllViews(nullptr);

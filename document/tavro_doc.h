@@ -12,19 +12,9 @@
 
 #include "core/calc_status.h"
 #include "core/chart.h"
+#include "document/dasa_dispatcher.h"
+#include "document/dasa_tree.h"
 #include "platform/document_base.h"
-
-// The modes of the document; the current chart is the natal chart in the first, the work chart in
-// every other.
-enum DocumentMode : int {
-    kNatalMode = 0,
-    kTajakaMode = 1,
-    kTithiPraveshaMode = 2,
-    kTransitMode = 3,
-    kProgressionMode = 4,
-    kEventMode = 5, // mundane and event charts
-    kPrasnaMode = 6,
-};
 
 class CTavroDoc : public CDocument {
 public:
@@ -60,8 +50,9 @@ public:
     CalcStatus RefreshMode();
     // Both charts recomputed, each at its own moment, then RefreshMode.
     CalcStatus RecalculateAll();
-    // The dasa of the selected dasa system for the current chart.
-    void CalculateDasa();
+    // The dasa of the selected dasa system (g_nSelectedDasa) for the current chart into m_dasaTree;
+    // fails when a chart or moment it needs cannot be calculated.
+    CalcStatus CalculateDasa();
     // Natal mode with the natal chart current and its default panes; nothing is calculated.
     void ResetToNatalMode();
     // Modes > Reset to Natal Mode: ResetToNatalMode, calculated, every view updated.
@@ -91,11 +82,12 @@ public:
     CChart m_workChart;       // the chart of modes 1-6
     CChart m_thirdChart;      // kept for later use; the document reads nothing of it
     CChart* m_pCurrentChart;  // the chart the views show and Calculate computes
-    int m_nMode = kNatalMode; // DocumentMode
-    int m_nLastCalculatedMode = kNatalMode;
+    int m_nMode = kModeNatal; // DocumentMode
+    int m_nLastCalculatedMode = kModeNatal;
     std::uint8_t m_nSubMode = 0; // the argument of the last calculation in mode 6, else 0
     bool m_bCalculated = true;
     int m_nTajakaYearIndex = 0; // Tajaka year minus birth year
+    CDasaTree m_dasaTree;       // the dasa of the current chart
     int m_nEntryVarga = 0;      // the entry views' varga (hidden entry document only)
 
 private:

@@ -12,6 +12,8 @@
 #include "core/varga_options.h"
 #include "core/zodiac_names.h"
 #include "document/birth_time_undo.h"
+#include "document/dasa_options.h"
+#include "document/dasa_tree.h"
 #include "document/document_state.h"
 #include "document_test_support.h"
 #include "tests/core/core_test_helpers.h"
@@ -78,7 +80,7 @@ TEST_F(DocumentTest, ANewChartIsThePresentMomentAtTheDefaultPlace) {
     EXPECT_EQ(natal.m_bDst, 0);
     EXPECT_EQ(natal.m_strTitle, "Natal Chart");
     EXPECT_EQ(m_document.m_pCurrentChart, &natal);
-    EXPECT_EQ(m_document.m_nMode, kNatalMode);
+    EXPECT_EQ(m_document.m_nMode, kModeNatal);
     EXPECT_EQ(m_document.GetTitle(), "Untitled");
     EXPECT_FALSE(m_document.IsModified());
     EXPECT_EQ(g_birthTimeUndo.Count(), 1);
@@ -90,7 +92,7 @@ TEST_F(DocumentTest, ANewChartIsThePresentMomentAtTheDefaultPlace) {
 TEST_F(DocumentTest, OpeningAFileRunsTheWholeRoadAndTellsTheViewsOnce) {
     OpenChennai();
     ASSERT_TRUE(MoveBirthTime(2.0).ok());
-    CastWorkChart(kTransitMode);
+    CastWorkChart(kModeTransit);
     g_nLifecycle = 3;
     g_bChartPane2Natal = 1;
     g_bKotaChakraBaseOverride = true;
@@ -100,11 +102,16 @@ TEST_F(DocumentTest, OpeningAFileRunsTheWholeRoadAndTellsTheViewsOnce) {
 
     EXPECT_EQ(m_view.updates.size(), 1u);
     EXPECT_EQ(m_view.updates[0].sender, nullptr);
-    EXPECT_EQ(m_document.m_nMode, kNatalMode);
+    EXPECT_EQ(m_document.m_nMode, kModeNatal);
     EXPECT_FALSE(g_bZoneOverride);
     EXPECT_EQ(g_birthTimeUndo.Count(), 1);
     const CChart& natal = m_document.m_natalChart;
     EXPECT_NEAR(TropicalMoon(natal), kChennaiMoonTropical, 1.0 / 3600);
+    const CDasaTree& dasa = m_document.m_dasaTree;
+    EXPECT_EQ(dasa.nDasaCode, g_nSelectedDasa);
+    EXPECT_GT(dasa.nPeriods, 0);
+    EXPECT_DOUBLE_EQ(dasa.birth.GetJulianDay(), natal.GetJulianDay());
+    EXPECT_EQ(dasa.nLevel, 0);
     EXPECT_EQ(m_document.m_pCurrentChart, &natal);
     EXPECT_EQ(g_pReferenceChart, &natal);
     EXPECT_EQ(m_document.m_workChart.m_strCity, "Chennai");
@@ -167,13 +174,13 @@ TEST(BirthTimeUndo, KeepsTheNewest500) {
 
 TEST_F(DocumentTest, ABirthChangeInTransitModeLeavesTheShownChart) {
     OpenChennai();
-    CastWorkChart(kTransitMode);
+    CastWorkChart(kModeTransit);
     const double transitMoon = m_document.m_workChart.m_bodies[kMoon].m_dLongitude;
     const double natalMoon = m_document.m_natalChart.m_bodies[kMoon].m_dLongitude;
     m_view.updates.clear();
 
     ASSERT_TRUE(MoveBirthTime(1.0).ok());
-    EXPECT_EQ(m_document.m_nMode, kTransitMode);
+    EXPECT_EQ(m_document.m_nMode, kModeTransit);
     EXPECT_EQ(m_document.m_pCurrentChart, &m_document.m_workChart);
     EXPECT_EQ(m_document.m_workChart.m_bodies[kMoon].m_dLongitude, transitMoon);
     EXPECT_NE(m_document.m_natalChart.m_bodies[kMoon].m_dLongitude, natalMoon);
@@ -182,12 +189,12 @@ TEST_F(DocumentTest, ABirthChangeInTransitModeLeavesTheShownChart) {
 
 TEST_F(DocumentTest, ABirthChangeInEventModeReturnsToTheNatalChart) {
     OpenChennai();
-    CastWorkChart(kEventMode);
+    CastWorkChart(kModeMundane);
     g_bDasaCompression = true;
     m_view.updates.clear();
 
     ASSERT_TRUE(MoveBirthTime(1.0).ok());
-    EXPECT_EQ(m_document.m_nMode, kNatalMode);
+    EXPECT_EQ(m_document.m_nMode, kModeNatal);
     EXPECT_EQ(m_document.m_pCurrentChart, &m_document.m_natalChart);
     EXPECT_FALSE(g_bDasaCompression);
     EXPECT_NEAR(TropicalMoon(m_document.m_natalChart), kChennaiMoonTropicalHourLater, 1.0 / 3600);
@@ -196,7 +203,7 @@ TEST_F(DocumentTest, ABirthChangeInEventModeReturnsToTheNatalChart) {
 
 TEST_F(DocumentTest, ResetToNatalModeShowsTheNatalChartAgain) {
     OpenChennai();
-    CastWorkChart(kPrasnaMode);
+    CastWorkChart(kModePrasna);
     m_document.m_workChart.m_extraName[0] = "Prasna Lagna";
     g_bDasaCompression = true;
     g_bChartPane1Natal = 0;
@@ -204,7 +211,7 @@ TEST_F(DocumentTest, ResetToNatalModeShowsTheNatalChartAgain) {
     m_view.updates.clear();
 
     ASSERT_TRUE(m_document.OnResetToNatalMode().ok());
-    EXPECT_EQ(m_document.m_nMode, kNatalMode);
+    EXPECT_EQ(m_document.m_nMode, kModeNatal);
     EXPECT_EQ(m_document.m_pCurrentChart, &m_document.m_natalChart);
     EXPECT_EQ(m_document.m_workChart.m_extraName[0], "NULL");
     EXPECT_FALSE(g_bDasaCompression);
@@ -216,10 +223,12 @@ TEST_F(DocumentTest, ResetToNatalModeShowsTheNatalChartAgain) {
 
 TEST_F(DocumentTest, TransitChartsAreReadAgainstTheNatalChart) {
     OpenChennai();
-    CastWorkChart(kTransitMode);
+    CastWorkChart(kModeTransit);
     EXPECT_EQ(g_pReferenceChart, &m_document.m_natalChart);
     EXPECT_EQ(m_document.m_workChart.m_pAnalysisChart, &m_document.m_natalChart);
-    m_document.m_nMode = kProgressionMode;
+    // Transits run the natal dasa.
+    EXPECT_DOUBLE_EQ(m_document.m_dasaTree.birth.GetJulianDay(), m_document.m_natalChart.GetJulianDay());
+    m_document.m_nMode = kModeProgressions;
     ASSERT_TRUE(m_document.SyncAndCalculate().ok());
     EXPECT_EQ(g_pReferenceChart, &m_document.m_workChart);
     EXPECT_EQ(m_document.m_workChart.m_pAnalysisChart, &m_document.m_workChart);
@@ -228,21 +237,21 @@ TEST_F(DocumentTest, TransitChartsAreReadAgainstTheNatalChart) {
 TEST_F(DocumentTest, AnOptionChangeRecomputesBothChartsWhereTheyStand) {
     SavedGlobals<int> saved{g_nD9Preference};
     OpenChennai();
-    CastWorkChart(kTransitMode);
+    CastWorkChart(kModeTransit);
     const double transitMoon = m_document.m_workChart.m_bodies[kMoon].m_dLongitude;
     m_view.updates.clear();
 
     g_nD9Preference = 1;
     ASSERT_TRUE(m_document.RecalculateAll().ok());
     EXPECT_EQ(g_strVargaLabels[1], "D-9 (K)");
-    EXPECT_EQ(m_document.m_nMode, kTransitMode);
+    EXPECT_EQ(m_document.m_nMode, kModeTransit);
     EXPECT_EQ(m_document.m_workChart.m_bodies[kMoon].m_dLongitude, transitMoon);
     EXPECT_NEAR(TropicalMoon(m_document.m_natalChart), kChennaiMoonTropical, 1.0 / 3600);
     EXPECT_TRUE(m_view.updates.empty());
 
-    m_document.m_nMode = kEventMode; // event charts do not outlive an option change
+    m_document.m_nMode = kModeMundane; // event charts do not outlive an option change
     ASSERT_TRUE(m_document.RecalculateAll().ok());
-    EXPECT_EQ(m_document.m_nMode, kNatalMode);
+    EXPECT_EQ(m_document.m_nMode, kModeNatal);
     EXPECT_EQ(m_document.m_pCurrentChart, &m_document.m_natalChart);
     EXPECT_EQ(m_view.updates.size(), 1u);
 }
@@ -259,33 +268,37 @@ TEST(Document, TheChartOfReferenceDoesNotOutliveTheDocument) {
 TEST_F(DocumentTest, AChangeOfModeStartsTheDasaPagesAgainAndClearsTheShift) {
     OpenChennai();
     CChart& work = m_document.m_workChart;
-    CastWorkChart(kProgressionMode);
+    CastWorkChart(kModeProgressions);
     work.m_flags[1] = 1;
     work.m_dShift = 5.0;
     g_dasaNavStates[2][6] = 4;
+    g_dasaNavStates[0] = {1, 2, 0, 0, 0, 0, 2};
+    m_document.m_dasaTree.nLevel = 2;
     ASSERT_TRUE(m_document.SyncAndCalculate().ok()); // the same mode keeps both
     EXPECT_EQ(g_dasaNavStates[2][6], 4);
     EXPECT_EQ(work.m_flags[1], 1);
 
-    m_document.m_nMode = kTransitMode;
+    m_document.m_nMode = kModeTransit;
     ASSERT_TRUE(m_document.SyncAndCalculate().ok());
     EXPECT_EQ(g_dasaNavStates[2][6], 0);
+    EXPECT_EQ(m_document.m_dasaTree.nLevel, 0); // the dasa pages start at the top level
+    EXPECT_EQ(m_document.m_dasaTree.nSelected[1], 0);
     EXPECT_EQ(work.m_flags[1], 0);
     EXPECT_EQ(work.m_dShift, 0.0);
 
     work.m_flags[1] = 1;
-    m_document.m_nMode = kProgressionMode; // progressions keep their shift
+    m_document.m_nMode = kModeProgressions; // progressions keep their shift
     ASSERT_TRUE(m_document.SyncAndCalculate().ok());
     EXPECT_EQ(work.m_flags[1], 1);
 }
 
 TEST_F(DocumentTest, TheSubModeIsKeptInPrasnaModeOnly) {
     OpenChennai();
-    CastWorkChart(kPrasnaMode);
+    CastWorkChart(kModePrasna);
     m_document.m_nSubMode = 1;
     ASSERT_TRUE(m_document.Calculate(0x100).ok()); // only the low byte counts
     EXPECT_EQ(m_document.m_nSubMode, 0);
-    m_document.m_nMode = kTransitMode;
+    m_document.m_nMode = kModeTransit;
     m_document.m_nSubMode = 1;
     ASSERT_TRUE(m_document.SyncAndCalculate().ok());
     EXPECT_EQ(m_document.m_nSubMode, 0);
@@ -293,7 +306,7 @@ TEST_F(DocumentTest, TheSubModeIsKeptInPrasnaModeOnly) {
 
 TEST_F(DocumentTest, AChartAskingForTheNatalMomentIsComputedThereAndShowsItsOwn) {
     OpenChennai();
-    CastWorkChart(kProgressionMode);
+    CastWorkChart(kModeProgressions);
     CChart& work = m_document.m_workChart;
     const CLocalDateTime own = work.m_dateTime;
     work.m_flags[0] = 1;
