@@ -32,7 +32,7 @@ void SetTransitZone(double zoneWest) {
 // After a calculation option changed: the natal chart recomputed (the refresh of natal and event
 // modes recomputes it anyway), then the mode refreshed.
 CalcStatus RecomputeNatalAndRefresh(CTavroDoc& document) {
-    if (document.m_nMode != kNatalMode && document.m_nMode != kEventMode) {
+    if (document.m_nMode != kModeNatal && document.m_nMode != kModeMundane) {
         if (CalcStatus status = document.m_natalChart.Compute(); !status.ok()) return status;
     }
     return document.RefreshMode();

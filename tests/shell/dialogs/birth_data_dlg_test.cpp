@@ -11,6 +11,7 @@
 
 #include "core/region_table.h"
 #include "dialog_test_support.h"
+#include "shell/display_options.h"
 
 namespace {
 
@@ -26,6 +27,8 @@ BirthDataMembers MayMorning() {
 class BirthDataDlgTest : public testing::Test {
 protected:
     void SetUp() override {
+        // The years the ephemeris files allow, as the program starts before it checks the files.
+        g_nMinYear = -12900, g_nMaxYear = 16600;
         static_cast<BirthDataMembers&>(m_dialog) = MayMorning();
         m_dialog.ShowModeless();
     }
@@ -46,6 +49,9 @@ protected:
         emit m_dialog.Edit(field)->textEdited(text);
     }
 
+    void TearDown() override { g_nMinYear = m_minYear, g_nMaxYear = m_maxYear; }
+
+    int m_minYear = g_nMinYear, m_maxYear = g_nMaxYear;
     RecordedMessages m_messages;
     CBirthDataDlg m_dialog{nullptr};
 };

@@ -7,6 +7,7 @@
 #include "core/region_table.h"
 #include "shell/dialogs/birth_data.h"
 #include "shell/dialogs/field_checks.h"
+#include "shell/display_options.h"
 
 namespace {
 
@@ -53,7 +54,15 @@ TEST(ParseFields, OnlyWholeTextsScan) {
     EXPECT_FALSE(ParseNumber("1e400"));
 }
 
-TEST(CheckBirthData, RefusesEveryFieldOutOfRangeSayingWhatIsAllowed) {
+// The years the date fields allow when the ephemeris files cover -12900 to 16600.
+class BirthDataChecks : public testing::Test {
+protected:
+    void SetUp() override { g_nMinYear = -12900, g_nMaxYear = 16600; }
+    void TearDown() override { g_nMinYear = m_minYear, g_nMaxYear = m_maxYear; }
+    int m_minYear = g_nMinYear, m_maxYear = g_nMaxYear;
+};
+
+TEST_F(BirthDataChecks, RefusesEveryFieldOutOfRangeSayingWhatIsAllowed) {
     struct Case {
         const char* what;
         void (*edit)(BirthDataMembers&);
@@ -105,7 +114,7 @@ TEST(CheckBirthData, RefusesEveryFieldOutOfRangeSayingWhatIsAllowed) {
     }
 }
 
-TEST(CheckBirthData, AcceptsTheLeapDayOfLeapYearsAndTheEdgesOfTheRanges) {
+TEST_F(BirthDataChecks, AcceptsTheLeapDayOfLeapYearsAndTheEdgesOfTheRanges) {
     for (int year : {2000, 1600, -12900, 16600}) {
         SCOPED_TRACE(year);
         BirthDataMembers m = ChennaiMembers();
