@@ -17,6 +17,7 @@
 #include "shell/dialogs/time_zone_dlg.h"
 #include "shell/display_fonts.h"
 #include "shell/display_options.h"
+#include "shell/layout_table.h"
 #include "shell/main_frame.h"
 
 namespace {
@@ -192,6 +193,22 @@ void BindDocumentCommands(CMainFrame& frame, CTavroDoc& document) {
         return CalcStatus{};
     });
     bind(kCmdPlanetarySpecialLagnas, OnPlanetarySpecialLagnas);
+    // Screens brought to the front; nothing is computed.
+    const std::pair<CommandId, unsigned> screens[] = {
+        {kCmdViewYogas, kNodeYogas},
+        {kCmdGoToTajakaScreen, kNodeTajakaForm},
+        {kCmdGoToTithiPraveshaScreen, kNodeTithiPraveshaForm},
+        {kCmdGoToTransitScreen, kNodeTransitForm},
+        {kCmdGoToProgressionsScreen, kNodeProgressionsForm},
+        {kCmdGoToPrasnaScreen, kNodePrasnaForm},
+        {kCmdGoToMundaneScreen, kNodeMundaneForm},
+    };
+    for (const auto& [command, node] : screens) {
+        frame.SetCommandHandler(command, [&frame, node] {
+            CVisualFramework& framework = frame.Framework();
+            framework.ActivateNode(framework.GetNode(node));
+        });
+    }
     bind(kCmdChartStyleAndLanguage, OnChartStyleAndLanguage);
     bind(kCmdUseTwoChartStyles, OnUseTwoChartStyles);
     bind(kCmdDivisionalChartOptions, OnDivisionalChartOptions);

@@ -16,7 +16,7 @@ std::string_view Trimmed(std::string_view text) {
 // A number as the user would type it: no exponent, no needless zeros.
 std::string NumberText(double value) {
     char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
+    std::snprintf(text, sizeof text, "%.10g", value);
     return text;
 }
 

@@ -49,6 +49,17 @@ std::optional<double> CMemberDialog::ReadNumberField(QLineEdit* edit, const char
     return value;
 }
 
+std::optional<int> CMemberDialog::ReadIntegerField(QLineEdit* edit, const char* name, int min, int max) {
+    const auto value = ParseInteger(edit->text().toStdString());
+    const auto problem = value ? CheckIntegerRange(name, *value, min, max)
+                               : std::optional<std::string>(std::string(name) + ": enter a whole number.");
+    if (problem) {
+        RefuseField(edit, *problem);
+        return std::nullopt;
+    }
+    return value;
+}
+
 void CMemberDialog::AddOkCancel(QBoxLayout* layout) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CMemberDialog::accept);

@@ -36,6 +36,8 @@ protected:
     // otherwise the field is refused, naming it `name`.
     std::optional<double> ReadNumberField(QLineEdit* edit, const char* name, double min, double max,
                                           bool maxExcluded = false);
+    // The whole number in `edit` when it scans and lies in [min, max]; otherwise the field is refused.
+    std::optional<int> ReadIntegerField(QLineEdit* edit, const char* name, int min, int max);
     // OK and Cancel at the end of `layout`.
     void AddOkCancel(QBoxLayout* layout);
 };
