@@ -232,25 +232,23 @@ void CBirthDataDlg::ShowZoneKind() {
 }
 
 void CBirthDataDlg::OnSearchUsa() {
-    if (!ReadForHandler()) return;
-    m_resultList->clear();
-    const int selection = m_stateList->currentIndex();
-    if (selection < 0) return;
-    g_nLastStateSelection = selection;
-    if (selection == 0) return Search("US", "USA", 0);
-    const RegionRow& state = g_regionTable[kFirstUsStateRow - 1 + selection];
-    Search(state.code, state.name, kFirstUsStateRow - 1 + selection);
+    SearchFromList(m_stateList, g_nLastStateSelection, {"US", "USA", 0, 0}, kFirstUsStateRow - 1);
 }
 
 void CBirthDataDlg::OnSearchWorld() {
+    SearchFromList(m_countryList, g_nLastCountrySelection, {"WORLD", "Unknown country", 0, 0}, -1);
+}
+
+void CBirthDataDlg::SearchFromList(QComboBox* list, int& remembered, const RegionRow& all,
+                                   int firstRowBefore) {
     if (!ReadForHandler()) return;
     m_resultList->clear();
-    const int selection = m_countryList->currentIndex();
+    const int selection = list->currentIndex();
     if (selection < 0) return;
-    g_nLastCountrySelection = selection;
-    if (selection == 0) return Search("WORLD", "Unknown country", 0);
-    const RegionRow& country = g_regionTable[selection - 1];
-    Search(country.code, country.name, selection - 1);
+    remembered = selection;
+    if (selection == 0) return Search(all.code, all.name, 0);
+    const int row = firstRowBefore + selection;
+    Search(g_regionTable[row].code, g_regionTable[row].name, row);
 }
 
 void CBirthDataDlg::Search(std::string_view regionCode, std::string_view regionName, int regionIndex) {

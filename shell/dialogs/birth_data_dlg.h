@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/atlas.h"
+#include "core/region_table.h"
 #include "shell/dialogs/birth_data.h"
 #include "shell/dialogs/member_dialog.h"
 
@@ -57,6 +58,9 @@ private:
     // Members -> controls; with `zoneFieldsOnly` only the zone and coordinate fields.
     void WriteControls(bool zoneFieldsOnly);
     void ShowZoneKind();
+    // Entry 0 of `list` searches `all` (region index 0), entry n the region row firstRowBefore + n;
+    // the selection is remembered for the next dialog.
+    void SearchFromList(QComboBox* list, int& remembered, const RegionRow& all, int firstRowBefore);
     void Search(std::string_view regionCode, std::string_view regionName, int regionIndex);
 
     std::array<AtlasMatch, kMaxHits> m_hits{};
