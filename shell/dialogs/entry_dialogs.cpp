@@ -41,15 +41,10 @@ const char* const kPages[CPrintPagesDlg::kPageCount] = {
     "Charts of misfortune and karma (D-6, D-8, D-11, D-30, D-45, D-60)",
     "Tribhagi Vimsottari dasa"};
 
-// A check row bound to an int member holding 0 or 1.
-OptionRow IntCheck(const char* label, int& member) {
-    return {label, {}, [&member] { return member; }, [&member](int v) { member = v; }};
-}
-
 std::vector<OptionRow> BodyRows(std::array<int, CSelectBodiesDlg::kGroupCount>& flags) {
     std::vector<OptionRow> rows;
     for (int i = 0; i < CSelectBodiesDlg::kGroupCount; ++i)
-        rows.push_back(IntCheck(kBodyGroups[i], flags[i]));
+        rows.push_back(IntCheckOption(kBodyGroups[i], flags[i]));
     return rows;
 }
 
@@ -61,7 +56,8 @@ std::vector<OptionRow> PageRows(int& mask, int& blackAndWhite) {
                         [&mask, i] { return mask >> i & 1; },
                         [&mask, i](int on) { mask = on ? mask | 1 << i : mask & ~(1 << i); }});
     }
-    rows.push_back(IntCheck("I don't have a color printer. Print in black and white only.", blackAndWhite));
+    rows.push_back(
+        IntCheckOption("I don't have a color printer. Print in black and white only.", blackAndWhite));
     return rows;
 }
 

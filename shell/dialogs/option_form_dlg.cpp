@@ -19,6 +19,10 @@ OptionRow CheckOption(const char* label, bool& option) {
     return FlagOption(label, {}, option);
 }
 
+OptionRow IntCheckOption(const char* label, int& option) {
+    return IntOption(label, {}, option);
+}
+
 COptionFormDlg::COptionFormDlg(QWidget* parent, const char* title, std::vector<OptionRow> rows)
     : CMemberDialog(parent, title), m_values(rows.size(), -1), m_rows(std::move(rows)) {
     auto* form = new QFormLayout;

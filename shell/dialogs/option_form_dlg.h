@@ -19,6 +19,7 @@ struct OptionRow {
 OptionRow IntOption(const char* label, std::vector<const char*> items, int& option);
 OptionRow FlagOption(const char* label, std::vector<const char*> items, bool& option);
 OptionRow CheckOption(const char* label, bool& option);
+OptionRow IntCheckOption(const char* label, int& option); // an int option holding 0 or 1
 
 class COptionFormDlg : public CMemberDialog {
 public:

@@ -1,0 +1,22 @@
+#pragma once
+// Option dialogs of single dasas that are a column of choices over their option globals: Moola,
+// Naisargika, Sudarsana Chakra and Shoola dasa. RunAndStore copies the options in and, on OK, back;
+// the caller then recomputes the dasa and updates the views.
+#include "shell/dialogs/option_form_dlg.h"
+
+class CMoolaDasaDlg : public COptionFormDlg {
+public:
+    explicit CMoolaDasaDlg(QWidget* parent);
+};
+class CNaisargikaDasaDlg : public COptionFormDlg {
+public:
+    explicit CNaisargikaDasaDlg(QWidget* parent);
+};
+class CSudarsanaDasaDlg : public COptionFormDlg {
+public:
+    explicit CSudarsanaDasaDlg(QWidget* parent);
+};
+class CShoolaDasaDlg : public COptionFormDlg {
+public:
+    explicit CShoolaDasaDlg(QWidget* parent);
+};
