@@ -1,5 +1,6 @@
 #include "shell/dialogs/dasa_option_dlgs.h"
 
+#include <QComboBox>
 #include <string>
 
 #include "core/calc_options.h"
@@ -54,3 +55,38 @@ CShoolaDasaDlg::CShoolaDasaDlg(QWidget* parent)
                      {"From dasa sign itself", "From the stronger of dasa sign and 7th from it",
                       "From the lord of the stronger of dasa sign and 7th from it"},
                      g_nShoolaDasaAntardasaStart)}) {}
+
+namespace {
+
+constexpr int kTaraDefinitionRow = 0, kTaraSeshamRow = 1, kTaraDirectionRow = 2;
+
+// The three sesham choices over the two sesham flags: none, from the Moon, reversed for apasavya.
+OptionRow TaraSeshamRow() {
+    return {"Dasa sesham",
+            {"No dasa sesham", "Dasa sesham from Moon like in Vimsottari dasa",
+             "Dasa sesham from Moon, but in reverse for apasavya nakshatras"},
+            [] { return !g_bTaraDasaUseSesham          ? 0
+                        : g_bTaraDasaSeshamRevApasavya ? 2
+                                                       : 1; },
+            [](int v) {
+                g_bTaraDasaUseSesham = v != 0;
+                g_bTaraDasaSeshamRevApasavya = v == 2;
+            }};
+}
+
+} // namespace
+
+CTaraDasaDlg::CTaraDasaDlg(QWidget* parent)
+    : COptionFormDlg(
+          parent, "Tara dasa options",
+          {FlagOption("Definition", {"Definition taught by a teacher", "Parasara's definition"},
+                      g_bTaraDasaParasara),
+           TaraSeshamRow(),
+           CheckOption("Use nakshatra (savya/apasavya) to reckon direction, instead of sign (odd/even).",
+                       g_bTaraDasaDirectionFromStar)}) {}
+
+void CTaraDasaDlg::OnRowChanged() {
+    const bool firstDefinition = static_cast<QComboBox*>(Control(kTaraDefinitionRow))->currentIndex() == 0;
+    Control(kTaraSeshamRow)->setEnabled(firstDefinition);
+    Control(kTaraDirectionRow)->setEnabled(firstDefinition);
+}

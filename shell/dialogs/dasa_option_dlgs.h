@@ -1,6 +1,6 @@
 #pragma once
 // Option dialogs of single dasas that are a column of choices over their option globals: Moola,
-// Naisargika, Sudarsana Chakra and Shoola dasa. RunAndStore copies the options in and, on OK, back;
+// Naisargika, Sudarsana Chakra, Shoola and Tara dasa. RunAndStore copies the options in and, on OK, back;
 // the caller then recomputes the dasa and updates the views.
 #include "shell/dialogs/option_form_dlg.h"
 
@@ -19,4 +19,14 @@ public:
 class CShoolaDasaDlg : public COptionFormDlg {
 public:
     explicit CShoolaDasaDlg(QWidget* parent);
+};
+
+// Tara dasa: its definition, the dasa sesham and the direction rule; the last two belong to the
+// first definition only.
+class CTaraDasaDlg : public COptionFormDlg {
+public:
+    explicit CTaraDasaDlg(QWidget* parent);
+
+protected:
+    void OnRowChanged() override;
 };

@@ -29,12 +29,14 @@ COptionFormDlg::COptionFormDlg(QWidget* parent, const char* title, std::vector<O
     for (const OptionRow& row : m_rows) {
         if (row.items.empty()) {
             auto* check = new QCheckBox(row.label, this);
+            connect(check, &QCheckBox::toggled, this, [this] { OnRowChanged(); });
             form->addRow(check);
             m_controls.push_back(check);
             continue;
         }
         auto* combo = new QComboBox(this);
         for (const char* item : row.items) combo->addItem(item);
+        connect(combo, &QComboBox::currentIndexChanged, this, [this] { OnRowChanged(); });
         form->addRow(new QLabel(row.label, this), combo);
         m_controls.push_back(combo);
     }
@@ -58,6 +60,7 @@ void COptionFormDlg::LoadControls() {
         else
             SelectIndex(static_cast<QComboBox*>(m_controls[i]), m_values[i]);
     }
+    OnRowChanged();
 }
 
 bool COptionFormDlg::StoreControls() {

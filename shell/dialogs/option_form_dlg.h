@@ -35,6 +35,9 @@ public:
 protected:
     void LoadControls() override;
     bool StoreControls() override;
+    // Runs after the controls are loaded and whenever the user changes one: a form whose rows depend
+    // on each other enables them here.
+    virtual void OnRowChanged() {}
 
 private:
     std::vector<OptionRow> m_rows;

@@ -50,3 +50,31 @@ TEST(DasaOptionDlgs, ShoolaDasaStartsFromAnyOfTheTwelveHouses) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(DasaOptionDlgs, TaraDasaSeshamAndDirectionBelongToTheFirstDefinition) {
+    const bool parasara = g_bTaraDasaParasara, sesham = g_bTaraDasaUseSesham,
+               reverse = g_bTaraDasaSeshamRevApasavya;
+    g_bTaraDasaParasara = false, g_bTaraDasaUseSesham = true, g_bTaraDasaSeshamRevApasavya = false;
+    WhenModal<CTaraDasaDlg>([](CTaraDasaDlg& dialog) {
+        auto* definition = static_cast<QComboBox*>(dialog.Control(0));
+        auto* seshamChoice = static_cast<QComboBox*>(dialog.Control(1));
+        EXPECT_EQ(seshamChoice->currentIndex(), 1);
+        EXPECT_TRUE(seshamChoice->isEnabled());
+        definition->setCurrentIndex(1);
+        EXPECT_FALSE(seshamChoice->isEnabled());
+        EXPECT_FALSE(dialog.Control(2)->isEnabled());
+        definition->setCurrentIndex(0);
+        EXPECT_TRUE(dialog.Control(2)->isEnabled());
+        seshamChoice->setCurrentIndex(2);
+        dialog.accept();
+    });
+    CTaraDasaDlg dialog(nullptr);
+    ASSERT_TRUE(dialog.RunAndStore());
+    EXPECT_TRUE(g_bTaraDasaUseSesham);
+    EXPECT_TRUE(g_bTaraDasaSeshamRevApasavya);
+    g_bTaraDasaParasara = parasara, g_bTaraDasaUseSesham = sesham, g_bTaraDasaSeshamRevApasavya = reverse;
+}
+
+} // namespace
