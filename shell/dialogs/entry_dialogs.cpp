@@ -2,9 +2,13 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <iterator>
+
+#include "core/zodiac_names.h"
 
 namespace {
 
@@ -163,4 +167,24 @@ bool CLifecycleDlg::StoreControls() {
     m_dYears = *years;
     m_dUserYearDays = *days;
     return true;
+}
+
+CBaseNakshatraDlg::CBaseNakshatraDlg(QWidget* parent, const std::string& defaultBase,
+                                     const std::string& placement)
+    : COptionFormDlg(
+          parent, "Choose the base nakshatra",
+          {IntOption("Base star",
+                     {"Stick to the default base star mentioned above",
+                      "No, use the following star as the base instead"},
+                     m_nChoice),
+           IntOption("Star", {std::begin(g_nakshatraNames), std::end(g_nakshatraNames)}, m_nStar)}) {
+    // The caller's texts above the choices.
+    auto* texts = new QVBoxLayout;
+    for (const std::string& text : {defaultBase, placement})
+        texts->addWidget(new QLabel(QString::fromStdString(text), this));
+    static_cast<QVBoxLayout*>(layout())->insertLayout(0, texts);
+}
+
+void CBaseNakshatraDlg::OnRowChanged() {
+    Control(1)->setEnabled(static_cast<QComboBox*>(Control(0))->currentIndex() == 1);
 }

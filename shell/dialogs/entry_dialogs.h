@@ -90,3 +90,16 @@ private:
     QComboBox* m_kind;
     QLineEdit *m_years, *m_days;
 };
+
+// "Choose the base nakshatra": the default base star of a chakra, or another star chosen from the
+// list (enabled only for that choice). The caller gives the texts naming the default base and where
+// it is placed.
+class CBaseNakshatraDlg : public COptionFormDlg {
+public:
+    CBaseNakshatraDlg(QWidget* parent, const std::string& defaultBase, const std::string& placement);
+    int m_nChoice = -1; // 0 the default base, 1 the star below
+    int m_nStar = -1;   // 0 Aswini .. 26 Revati
+
+protected:
+    void OnRowChanged() override;
+};

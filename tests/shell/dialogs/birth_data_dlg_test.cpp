@@ -84,6 +84,21 @@ TEST_F(BirthDataDlgTest, ChennaiFromTheAtlasFillsCoordinatesAndZone) {
     EXPECT_TRUE(m_messages.texts.empty());
 }
 
+TEST_F(BirthDataDlgTest, TheFirstEntriesSearchAllCountriesOrAllStates) {
+    m_dialog.CityEdit()->setText("Chennai");
+    m_dialog.CountryList()->setCurrentIndex(0); // "All the countries (except USA)"
+    m_dialog.SearchWorldButton()->click();
+    EXPECT_TRUE(m_dialog.ResultList()->itemText(0).startsWith("Chennai, India"));
+    EXPECT_EQ(m_dialog.m_strRegionName, "Unknown country");
+    m_dialog.CityEdit()->setText("Phoenix");
+    m_dialog.StateList()->setCurrentIndex(0); // "All the states in USA"
+    m_dialog.SearchUsaButton()->click();
+    EXPECT_TRUE(m_dialog.ResultList()->itemText(0).startsWith("Phoenix, Arizona, USA"));
+    EXPECT_EQ(m_dialog.m_strRegionName, "USA");
+    EXPECT_EQ(m_dialog.ResultList()->itemText(m_dialog.ResultList()->count() - 1),
+              "None of these - will enter longitude etc manually");
+}
+
 TEST_F(BirthDataDlgTest, NewYorkKeepsDaylightSavingInJulyButNotInJanuary) {
     m_dialog.MonthCombo()->setCurrentIndex(6);
     emit m_dialog.MonthCombo()->activated(6);

@@ -128,3 +128,24 @@ TEST(ChangeDateTimeDlg, RefusesWhatIsOutOfRange) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(BaseNakshatraDlg, TheStarListIsEnabledOnlyForAnotherStar) {
+    CBaseNakshatraDlg dialog(nullptr, "Default base: Krittika", "Placed at the top");
+    dialog.m_nChoice = 0, dialog.m_nStar = 2;
+    WhenModal<CBaseNakshatraDlg>([](CBaseNakshatraDlg& d) {
+        SavePicture(d, "base_nakshatra_dialog");
+        auto* choice = static_cast<QComboBox*>(d.Control(0));
+        EXPECT_FALSE(d.Control(1)->isEnabled());
+        choice->setCurrentIndex(1);
+        EXPECT_TRUE(d.Control(1)->isEnabled());
+        static_cast<QComboBox*>(d.Control(1))->setCurrentIndex(26);
+        d.accept();
+    });
+    ASSERT_TRUE(dialog.RunAndStore());
+    EXPECT_EQ(dialog.m_nChoice, 1);
+    EXPECT_EQ(dialog.m_nStar, 26);
+}
+
+} // namespace
