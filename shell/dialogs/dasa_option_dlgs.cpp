@@ -1,11 +1,17 @@
 #include "shell/dialogs/dasa_option_dlgs.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <iterator>
 #include <string>
 
+#include "core/body_names.h"
 #include "core/calc_options.h"
 #include "core/varga_columns.h"
 #include "core/zodiac_names.h"
+#include "document/dasa_codes.h"
+#include "document/dasa_kalachakra.h"
 #include "document/dasa_options.h"
 
 namespace {
@@ -17,7 +23,63 @@ std::vector<const char*> VargaItems() {
     return items;
 }
 
+// The starting points of Kalachakra dasa by the body each one names: the Moon's star first.
+std::vector<const char*> KalachakraSeedItems() {
+    std::vector<const char*> items{"Janma tara (Moon)"};
+    for (int choice = 1; choice < kKalachakraSeedChoices; ++choice)
+        items.push_back(g_planetNames[KalachakraSeedBody(choice)]);
+    return items;
+}
+
+const char* const kKalachakraMethods[] = {
+    "Full-cycle fraction; antardasas from the cycle's nine signs",
+    "First-dasa fraction; antardasas from the cycle's nine signs",
+    "Full-cycle fraction; antardasas may jump like mahadasas",
+    "First-dasa fraction; antardasas may jump like mahadasas",
+    "First-dasa fraction; antardasas by iteration",
+    "Progression of the Moon's navamsa; antardasas by iteration",
+    "Full-cycle fraction; back to the cycle's start at its end",
+};
+const char* const kKalachakraExplanations[] = {
+    "The balance is the fraction of the whole cycle still to run. Mahadasas continue into the next cycle; "
+    "antardasas are taken strictly from the nine signs of the cycle.",
+    "The balance is the fraction of the first dasa still to run. The nine signs of the cycle are the "
+    "antardasa signs.",
+    "The balance is the fraction of the whole cycle still to run. Antardasas may jump into the next cycle "
+    "as mahadasas do.",
+    "The balance is the fraction of the first dasa still to run. Antardasas may jump into the next cycle.",
+    "The balance is the fraction of the first dasa still to run. Each mahadasa is treated as a navamsa with "
+    "its own cycle, and its antardasas found the same way.",
+    "The nine Kalachakra navamsas from the seed's navamsa are the mahadasas, as the Moon's navamsa "
+    "progresses; antardasas by iteration.",
+    "The balance is the fraction of the whole cycle still to run. At the end of a cycle the dasas return "
+    "to its beginning.",
+};
+
 } // namespace
+
+CKalachakraDasaDlg::CKalachakraDasaDlg(QWidget* parent)
+    : COptionFormDlg(
+          parent, "Kalachakra dasa options",
+          {IntOption("Starting point", KalachakraSeedItems(), g_nNakshatraDasaStartPoint[kKalachakraCode]),
+           IntOption("Divisional chart", VargaItems(), g_nNakshatraDasaVarga),
+           IntOption("Calculation method", {std::begin(kKalachakraMethods), std::end(kKalachakraMethods)},
+                     g_nKalachakraDasaCalculation),
+           FlagOption("Rohini", {"Rohini 4th pada is Cancer navamsa", "Rohini 4th pada is Leo navamsa"},
+                      g_bKCDRohini4NavamsaInLeo)}),
+      m_explanation(new QLabel(this)) {
+    m_explanation->setWordWrap(true);
+    m_explanation->setMinimumHeight(m_explanation->fontMetrics().lineSpacing() * 3);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, m_explanation);
+}
+
+void CKalachakraDasaDlg::OnRowChanged() {
+    constexpr int kMethodRow = 2;
+    const int method = static_cast<QComboBox*>(Control(kMethodRow))->currentIndex();
+    m_explanation->setText(method >= 0 && method < static_cast<int>(std::size(kKalachakraExplanations))
+                               ? kKalachakraExplanations[method]
+                               : "Invalid selection");
+}
 
 CMoolaDasaDlg::CMoolaDasaDlg(QWidget* parent)
     : COptionFormDlg(

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,30 @@ TEST(DasaOptionDlgs, TaraDasaSeshamAndDirectionBelongToTheFirstDefinition) {
     EXPECT_TRUE(g_bTaraDasaUseSesham);
     EXPECT_TRUE(g_bTaraDasaSeshamRevApasavya);
     g_bTaraDasaParasara = parasara, g_bTaraDasaUseSesham = sesham, g_bTaraDasaSeshamRevApasavya = reverse;
+}
+
+} // namespace
+
+namespace {
+
+TEST(DasaOptionDlgs, KalachakraExplainsTheChosenMethod) {
+    const int method = g_nKalachakraDasaCalculation;
+    g_nKalachakraDasaCalculation = 5;
+    WhenModal<CKalachakraDasaDlg>([](CKalachakraDasaDlg& dialog) {
+        SavePicture(dialog, "kalachakra_dasa_dialog");
+        EXPECT_TRUE(dialog.Explanation()->text().startsWith("The nine Kalachakra navamsas"));
+        auto* methods = static_cast<QComboBox*>(dialog.Control(2));
+        EXPECT_EQ(methods->count(), 7);
+        methods->setCurrentIndex(-1);
+        EXPECT_EQ(dialog.Explanation()->text(), "Invalid selection");
+        methods->setCurrentIndex(6);
+        EXPECT_TRUE(dialog.Explanation()->text().contains("return to its beginning"));
+        dialog.accept();
+    });
+    CKalachakraDasaDlg dialog(nullptr);
+    ASSERT_TRUE(dialog.RunAndStore());
+    EXPECT_EQ(g_nKalachakraDasaCalculation, 6);
+    g_nKalachakraDasaCalculation = method;
 }
 
 } // namespace
