@@ -18,9 +18,7 @@ CAyanamsaDlg::CAyanamsaDlg(QWidget* parent) : CMemberDialog(parent, "Select Ayan
     for (const char* text : byPosition) m_ayanamsa->addItem(text);
     m_correction =
         new QCheckBox("Apply the correction specified below\nto the ayanamsa selected above", this);
-    m_degrees = MakeNumberEdit(this, 3);
-    m_minutes = MakeNumberEdit(this, 2);
-    m_seconds = MakeNumberEdit(this, 5);
+    m_correctionEdits = MakeDmsEdits(this);
     m_addSubtract = MakeCombo(this, {"Add", "Subtract"});
     m_siderealNakshatras = new QCheckBox("Use the sidereal zodiac for nakshatras", this);
 
@@ -28,10 +26,7 @@ CAyanamsaDlg::CAyanamsaDlg(QWidget* parent) : CMemberDialog(parent, "Select Ayan
     layout->addWidget(m_ayanamsa);
     layout->addWidget(m_correction);
     auto* correction = new QHBoxLayout;
-    for (auto [edit, unit] : {std::pair{m_degrees, "deg"}, {m_minutes, "min"}, {m_seconds, "sec"}}) {
-        correction->addWidget(edit);
-        correction->addWidget(new QLabel(unit, this));
-    }
+    AddDmsEdits(correction, m_correctionEdits);
     correction->addWidget(m_addSubtract);
     correction->addStretch();
     layout->addLayout(correction);
@@ -43,9 +38,9 @@ CAyanamsaDlg::CAyanamsaDlg(QWidget* parent) : CMemberDialog(parent, "Select Ayan
 void CAyanamsaDlg::LoadControls() {
     SelectIndex(m_ayanamsa, m_nAyanamsa);
     m_correction->setChecked(m_bCorrection != 0);
-    m_degrees->setText(NumberText(m_nDegrees));
-    m_minutes->setText(NumberText(m_nMinutes));
-    m_seconds->setText(NumberText(m_dSeconds));
+    m_correctionEdits.degrees->setText(NumberText(m_nDegrees));
+    m_correctionEdits.minutes->setText(NumberText(m_nMinutes));
+    m_correctionEdits.seconds->setText(NumberText(m_dSeconds));
     SelectIndex(m_addSubtract, m_nAddSubtract);
     m_siderealNakshatras->setChecked(m_bSiderealNakshatras != 0);
     EnableSiderealNakshatras();
@@ -58,23 +53,18 @@ void CAyanamsaDlg::EnableSiderealNakshatras() {
 void CAyanamsaDlg::OnAyanamsaChanged() {
     // A correction belongs to the ayanamsa it was typed for.
     m_correction->setChecked(false);
-    m_degrees->setText("0");
-    m_minutes->setText("0");
-    m_seconds->setText("0");
+    for (QLineEdit* edit : {m_correctionEdits.degrees, m_correctionEdits.minutes, m_correctionEdits.seconds})
+        edit->setText("0");
     m_addSubtract->setCurrentIndex(0);
     EnableSiderealNakshatras();
 }
 
 bool CAyanamsaDlg::StoreControls() {
-    const auto degrees = ReadIntegerField(m_degrees, "Degrees", 0, 359);
-    if (!degrees) return false;
-    const auto minutes = ReadIntegerField(m_minutes, "Minutes", 0, 59);
-    if (!minutes) return false;
-    const auto seconds = ReadNumberField(m_seconds, "Seconds", 0, 60, true);
-    if (!seconds) return false;
+    const auto correction = ReadDmsFields(m_correctionEdits, 359);
+    if (!correction) return false;
     m_nAyanamsa = m_ayanamsa->currentIndex();
     m_bCorrection = m_correction->isChecked() ? 1 : 0;
-    m_nDegrees = *degrees, m_nMinutes = *minutes, m_dSeconds = *seconds;
+    m_nDegrees = correction->degrees, m_nMinutes = correction->minutes, m_dSeconds = correction->seconds;
     m_nAddSubtract = m_addSubtract->currentIndex();
     m_bSiderealNakshatras = m_siderealNakshatras->isChecked() ? 1 : 0;
     return true;

@@ -23,8 +23,8 @@ public:
     QComboBox* AyanamsaCombo() const { return m_ayanamsa; }
     QCheckBox* CorrectionCheck() const { return m_correction; }
     QCheckBox* SiderealNakshatraCheck() const { return m_siderealNakshatras; }
-    QLineEdit* DegreesEdit() const { return m_degrees; }
-    QLineEdit* MinutesEdit() const { return m_minutes; }
+    QLineEdit* DegreesEdit() const { return m_correctionEdits.degrees; }
+    QLineEdit* MinutesEdit() const { return m_correctionEdits.minutes; }
 
 protected:
     void LoadControls() override;
@@ -36,5 +36,5 @@ private:
 
     QComboBox *m_ayanamsa, *m_addSubtract;
     QCheckBox *m_correction, *m_siderealNakshatras;
-    QLineEdit *m_degrees, *m_minutes, *m_seconds;
+    DmsEdits m_correctionEdits;
 };

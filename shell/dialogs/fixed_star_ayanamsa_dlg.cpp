@@ -17,9 +17,7 @@ CFixedStarAyanamsaDlg::CFixedStarAyanamsaDlg(QWidget* parent)
     for (const FixedStarEntry& star : g_fixedStarList.entries)
         m_star->addItem(QString::fromStdString(star.displayName));
     m_position = new QLabel(this);
-    m_degrees = MakeNumberEdit(this, 2);
-    m_minutes = MakeNumberEdit(this, 2);
-    m_seconds = MakeNumberEdit(this, 5);
+    m_heldAt = MakeDmsEdits(this);
     m_sign = new QComboBox(this);
     for (const char* sign : g_signNames) m_sign->addItem(sign);
     m_fixedPlane = new QCheckBox(
@@ -29,10 +27,7 @@ CFixedStarAyanamsaDlg::CFixedStarAyanamsaDlg(QWidget* parent)
     layout->addWidget(m_position);
     auto* held = new QHBoxLayout;
     held->addWidget(new QLabel("Hold the star at", this));
-    for (auto [edit, unit] : {std::pair{m_degrees, "deg"}, {m_minutes, "min"}, {m_seconds, "sec"}}) {
-        held->addWidget(edit);
-        held->addWidget(new QLabel(unit, this));
-    }
+    AddDmsEdits(held, m_heldAt);
     held->addWidget(m_sign);
     held->addStretch();
     layout->addLayout(held);
@@ -44,9 +39,9 @@ CFixedStarAyanamsaDlg::CFixedStarAyanamsaDlg(QWidget* parent)
 void CFixedStarAyanamsaDlg::LoadControls() {
     const bool inList = m_nStar >= 0 && m_nStar < g_fixedStarList.Count();
     m_star->setCurrentIndex(inList ? m_nStar : 0);
-    m_degrees->setText(NumberText(m_nDegrees));
-    m_minutes->setText(NumberText(m_nMinutes));
-    m_seconds->setText(NumberText(m_dSeconds));
+    m_heldAt.degrees->setText(NumberText(m_nDegrees));
+    m_heldAt.minutes->setText(NumberText(m_nMinutes));
+    m_heldAt.seconds->setText(NumberText(m_dSeconds));
     SelectIndex(m_sign, m_nSign);
     m_fixedPlane->setChecked(m_bFixedPlane != 0);
     OnStarChanged();
@@ -68,14 +63,10 @@ void CFixedStarAyanamsaDlg::OnStarChanged() {
 }
 
 bool CFixedStarAyanamsaDlg::StoreControls() {
-    const auto degrees = ReadIntegerField(m_degrees, "Degrees", 0, 29);
-    if (!degrees) return false;
-    const auto minutes = ReadIntegerField(m_minutes, "Minutes", 0, 59);
-    if (!minutes) return false;
-    const auto seconds = ReadNumberField(m_seconds, "Seconds", 0, 60, true);
-    if (!seconds) return false;
+    const auto heldAt = ReadDmsFields(m_heldAt, 29);
+    if (!heldAt) return false;
     m_nStar = m_star->currentIndex();
-    m_nDegrees = *degrees, m_nMinutes = *minutes, m_dSeconds = *seconds;
+    m_nDegrees = heldAt->degrees, m_nMinutes = heldAt->minutes, m_dSeconds = heldAt->seconds;
     m_nSign = m_sign->currentIndex();
     m_bFixedPlane = m_fixedPlane->isChecked() ? 1 : 0;
     return true;

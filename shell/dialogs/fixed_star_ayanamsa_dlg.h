@@ -20,7 +20,7 @@ public:
 
     QComboBox* StarCombo() const { return m_star; }
     QLabel* StarPosition() const { return m_position; }
-    QLineEdit* DegreesEdit() const { return m_degrees; }
+    QLineEdit* DegreesEdit() const { return m_heldAt.degrees; }
 
 protected:
     void LoadControls() override;
@@ -30,7 +30,7 @@ private:
     void OnStarChanged();
 
     QComboBox *m_star, *m_sign;
-    QLineEdit *m_degrees, *m_minutes, *m_seconds;
+    DmsEdits m_heldAt;
     QCheckBox* m_fixedPlane;
     QLabel* m_position;
 };

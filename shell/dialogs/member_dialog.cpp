@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "platform/message_box.h"
@@ -60,6 +61,16 @@ std::optional<int> CMemberDialog::ReadIntegerField(QLineEdit* edit, const char* 
     return value;
 }
 
+std::optional<DmsValue> CMemberDialog::ReadDmsFields(const DmsEdits& edits, int maxDegrees) {
+    const auto degrees = ReadIntegerField(edits.degrees, "Degrees", 0, maxDegrees);
+    if (!degrees) return std::nullopt;
+    const auto minutes = ReadIntegerField(edits.minutes, "Minutes", 0, 59);
+    if (!minutes) return std::nullopt;
+    const auto seconds = ReadNumberField(edits.seconds, "Seconds", 0, 60, true);
+    if (!seconds) return std::nullopt;
+    return DmsValue{*degrees, *minutes, *seconds};
+}
+
 void CMemberDialog::AddOkCancel(QBoxLayout* layout) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CMemberDialog::accept);
@@ -89,4 +100,17 @@ QString NumberText(double value) {
 
 void SelectIndex(QComboBox* combo, int index) {
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+DmsEdits MakeDmsEdits(QWidget* parent) {
+    return {MakeNumberEdit(parent, 3), MakeNumberEdit(parent, 2), MakeNumberEdit(parent, 5)};
+}
+
+void AddDmsEdits(QBoxLayout* row, const DmsEdits& edits) {
+    QWidget* parent = edits.degrees->parentWidget();
+    for (auto [edit, unit] :
+         {std::pair{edits.degrees, "deg"}, {edits.minutes, "min"}, {edits.seconds, "sec"}}) {
+        row->addWidget(edit);
+        row->addWidget(new QLabel(unit, parent));
+    }
 }

@@ -12,6 +12,19 @@ class QComboBox;
 class QLineEdit;
 class QWidget;
 
+// The degrees, minutes and seconds edit boxes of one angle.
+struct DmsEdits {
+    QLineEdit* degrees;
+    QLineEdit* minutes;
+    QLineEdit* seconds;
+};
+// An angle read from them: whole degrees and minutes, decimal seconds.
+struct DmsValue {
+    int degrees;
+    int minutes;
+    double seconds;
+};
+
 class CMemberDialog : public QDialog {
 public:
     CMemberDialog(QWidget* parent, const char* title);
@@ -38,6 +51,9 @@ protected:
                                           bool maxExcluded = false);
     // The whole number in `edit` when it scans and lies in [min, max]; otherwise the field is refused.
     std::optional<int> ReadIntegerField(QLineEdit* edit, const char* name, int min, int max);
+    // Whole degrees 0..maxDegrees, whole minutes 0-59 and seconds below 60; the first field out of
+    // range is refused.
+    std::optional<DmsValue> ReadDmsFields(const DmsEdits& edits, int maxDegrees);
     // OK and Cancel at the end of `layout`.
     void AddOkCancel(QBoxLayout* layout);
 };
@@ -48,5 +64,8 @@ QLineEdit* MakeNumberEdit(QWidget* parent, int widthInCharacters = 6);
 // Text of numbers written into edit boxes: integers plainly, decimals without needless zeros.
 QString NumberText(int value);
 QString NumberText(double value);
+DmsEdits MakeDmsEdits(QWidget* parent);
+// The three boxes into `row`, each followed by its unit ("deg", "min", "sec").
+void AddDmsEdits(QBoxLayout* row, const DmsEdits& edits);
 // A combo's selected index written into an int member (-1 when nothing is selected), and back.
 void SelectIndex(QComboBox* combo, int index);

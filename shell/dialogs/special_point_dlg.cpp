@@ -60,10 +60,7 @@ CSpecialPointDlg::CSpecialPointDlg(QWidget* parent) : CMemberDialog(parent, "Use
     symbol->addStretch();
     layout->addLayout(symbol);
     auto* offset = new QHBoxLayout;
-    for (auto [edit, unit] : {std::pair{m_degrees, "deg"}, {m_minutes, "min"}, {m_seconds, "sec"}}) {
-        offset->addWidget(edit);
-        offset->addWidget(new QLabel(unit, this));
-    }
+    AddDmsEdits(offset, {m_degrees, m_minutes, m_seconds});
     offset->addWidget(m_behindAfter);
     offset->addStretch();
     layout->addLayout(offset);
