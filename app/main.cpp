@@ -9,6 +9,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (!g_bPreferencesInitialised) InitPreferences();
+    // A preference file that could not be used must not pass silently either.
+    if (!g_strPreferenceFileNotice.empty())
+        QMessageBox::warning(nullptr, "Error", QString::fromStdString(g_strPreferenceFileNotice));
     QMainWindow frame;
     frame.setWindowTitle("Kalomithra Hora");
     frame.resize(1024, 720);
