@@ -6,7 +6,7 @@
 // top and bottom): device units of the target per unit the views lay themselves out in.
 extern double g_dDrawScaleX;
 extern double g_dDrawScaleY;
-extern bool g_bPrinting;      // a print job draws: texts, rectangles and figures are scaled
+extern bool g_bPrinting;      // a print job draws: texts, rectangles and figures are scaled (display_options)
 extern bool g_bScaledCapture; // a bitmap at a changed resolution: fonts are scaled, rectangles are not
 extern bool g_bPrintInBlack;  // a view is printed in black: every styled text is near-black
 

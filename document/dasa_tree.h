@@ -14,6 +14,7 @@
 
 #include "core/calc_status.h"
 #include "core/chart_core.h"
+#include "shell/display_options.h" // g_bPrinting
 
 inline constexpr int kDasaLevels = 6;      // MD, AD, PD, SD, PAD, DAD
 inline constexpr int kDasaMaxPeriods = 36; // periods of one level under one parent
@@ -29,7 +30,6 @@ using DasaLordRows = std::array<std::array<int, kDasaMaxPeriods>, kDasaLordRows>
 extern int g_nDasaCycleOffset; // whole cycles by which the dasa is moved; negative for earlier cycles
 extern std::array<bool, 75> g_bDasaShift;       // per dasa code: move the dasa by g_dDasaShiftDays
 extern std::array<double, 75> g_dDasaShiftDays; // per dasa code, days
-extern bool g_bPrinting;                        // set while printing: no second labels
 extern double g_dDasaProgressPosition;          // output of FindRunningPeriods: the progressed seed, degrees
 
 // One listed period.

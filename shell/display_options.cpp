@@ -18,5 +18,7 @@ void UpdateMoreChartsOnWideDisplay() {
     g_bMoreChartsOnWideDisplay = g_bWideDisplay && g_bMoreChartsOnBigDisplay;
 }
 
+bool g_bPrinting = false;
+
 int g_nMinYear = -12900;
 int g_nMaxYear = 16600;

@@ -31,6 +31,9 @@ extern bool g_bWideDisplay;
 extern bool g_bMoreChartsOnWideDisplay;
 void UpdateMoreChartsOnWideDisplay(); // g_bMoreChartsOnWideDisplay from the two above
 
+// Set while a print job draws: texts and figures are scaled, second dasa labels left out.
+extern bool g_bPrinting;
+
 // Years accepted by date fields; they follow the ephemeris files present (ephemeris_range.h).
 extern int g_nMinYear; // -12900 until the files are checked
 extern int g_nMaxYear; // 16600

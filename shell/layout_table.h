@@ -39,6 +39,12 @@ enum LayoutNodeId : unsigned {
     kNodeNakshatraDasas = 63,
     kNodeRasiDasas = 64,
     kNodeOtherDasas = 65,
+    kNodeYogas = 48,
     kNodeTransitForm = 84,
+    kNodeTajakaForm = 104,
+    kNodeTithiPraveshaForm = 124,
+    kNodeMundaneForm = 143,
     kNodeProgressions = 163,
+    kNodePrasnaForm = 165,
+    kNodeProgressionsForm = 170,
 };

@@ -1,0 +1,182 @@
+#include "shell/dialogs/birth_data.h"
+
+#include <cmath>
+
+#include "core/calc_options.h"
+#include "core/chart.h"
+#include "core/dst_rules.h"
+#include "core/region_table.h"
+#include "shell/dialogs/field_checks.h"
+#include "shell/display_options.h"
+
+namespace {
+
+// Degrees, minutes and seconds of a longitude or latitude within `limit` degrees.
+std::optional<FieldProblem> CheckAngle(std::string_view name, int degrees, int minutes, double seconds,
+                                       int limit, BirthField degreeField) {
+    const auto minuteField = static_cast<BirthField>(static_cast<int>(degreeField) + 1);
+    const auto secondField = static_cast<BirthField>(static_cast<int>(degreeField) + 2);
+    const std::string label(name);
+    if (auto m = CheckIntegerRange(label + " degrees", degrees, 0, limit))
+        return FieldProblem{degreeField, *m};
+    if (auto m = CheckIntegerRange(label + " minutes", minutes, 0, 59)) return FieldProblem{minuteField, *m};
+    if (auto m = CheckSixtieths(label + " seconds", seconds)) return FieldProblem{secondField, *m};
+    if (degrees + minutes / 60.0 + seconds / 3600.0 > limit)
+        return FieldProblem{degreeField, label + ": enter at most " + std::to_string(limit) + " degrees."};
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<FieldProblem> CheckBirthData(const BirthDataMembers& m) {
+    using F = BirthField;
+    const int month = m.m_nMonth < 0 ? 1 : m.m_nMonth + 1;
+    if (auto e = CheckIntegerRange("Day", m.m_nDay, 1, DaysInMonth(month, m.m_nYear)))
+        return FieldProblem{F::kDay, *e};
+    if (auto e = CheckIntegerRange("Year", m.m_nYear, g_nMinYear, g_nMaxYear))
+        return FieldProblem{F::kYear, *e};
+    const bool twelveHours = m.m_nTimeFormat != kTwentyFourHours;
+    if (auto e = CheckIntegerRange("Hour", m.m_nHour, twelveHours ? 1 : 0, twelveHours ? 12 : 23))
+        return FieldProblem{F::kHour, *e};
+    if (auto e = CheckSixtieths("Minutes", m.m_dMinute)) return FieldProblem{F::kMinute, *e};
+    if (auto e = CheckSixtieths("Seconds", m.m_dSecond)) return FieldProblem{F::kSecond, *e};
+    if (auto e = CheckIntegerRange("Time zone hours", m.m_nZoneHours, 0, kMaxZoneHours))
+        return FieldProblem{F::kZoneHours, *e};
+    if (auto e = CheckSixtieths("Time zone minutes", m.m_dZoneMinutes))
+        return FieldProblem{F::kZoneMinutes, *e};
+    if (auto p = CheckAngle("Longitude", m.m_nLonDeg, m.m_nLonMin, m.m_dLonSec, 180, F::kLonDeg)) return p;
+    if (auto p = CheckAngle("Latitude", m.m_nLatDeg, m.m_nLatMin, m.m_dLatSec, 90, F::kLatDeg)) return p;
+    if (auto e = CheckNumberRange("Altitude", m.m_dAltitude, kMinAltitudeMetres, kMaxAltitudeMetres))
+        return FieldProblem{F::kAltitude, *e};
+    if (auto e = CheckNumberRange("Air pressure", m.m_dPressure, kMinPressureMbar, kMaxPressureMbar))
+        return FieldProblem{F::kPressure, *e};
+    if (auto e =
+            CheckNumberRange("Temperature", m.m_dTemperature, kMinTemperatureCelsius, kMaxTemperatureCelsius))
+        return FieldProblem{F::kTemperature, *e};
+    return std::nullopt;
+}
+
+double TypedZoneEast(const BirthDataMembers& m) {
+    const double zone = m.m_nZoneHours + m.m_dZoneMinutes / 60.0;
+    return m.m_nZoneSide == 1 ? -zone : zone;
+}
+
+void SetZoneFields(BirthDataMembers& m, double zoneEast) {
+    m.m_nZoneSide = zoneEast < 0 ? 1 : 0;
+    CHmsTime zone;
+    zone.m_dHours = std::fabs(zoneEast);
+    zone.SplitHours();
+    m.m_nZoneHours = zone.m_nHours;
+    m.m_dZoneMinutes = zone.m_nMinutes + (zone.m_dSeconds >= 30 ? 1 : 0);
+}
+
+void DecideDaylightSaving(BirthDataMembers& m) {
+    g_nCalendarFlag = m.m_nCalendar;
+    bool daylight = false;
+    if (m.m_dStdZone != m.m_dDstZone) {
+        if (m.m_strChartRegion == "Russia" && m.m_dDstZone == m.m_dStdZone + 1)
+            m.m_dDstZone = m.m_dStdZone + 2;
+        CChartCore moment;
+        moment.m_dateTime.m_nYear = m.m_nYear;
+        moment.m_dateTime.m_nMonth = m.m_nMonth + 1;
+        moment.m_dateTime.m_nDay = m.m_nDay;
+        const bool twelveHours = m.m_nTimeFormat != kTwentyFourHours;
+        const int hour = twelveHours ? m.m_nHour % 12 + (m.m_nTimeFormat == kPm ? 12 : 0) : m.m_nHour;
+        moment.m_dateTime.m_time.m_dHours = hour + m.m_dMinute / 60.0 + m.m_dSecond / 3600.0;
+        moment.m_dateTime.m_time.SplitHours();
+        moment.m_dateTime.m_zone.m_dHours = -m.m_dStdZone;
+        moment.m_dateTime.m_zone.SplitHours();
+        daylight = GetDstCorrection(moment, m.m_nChartRegion, m.m_dStdZone, m.m_dDstZone);
+    }
+    m.m_bDaylight = daylight;
+    SetZoneFields(m, daylight ? m.m_dDstZone : m.m_dStdZone);
+}
+
+BirthDataMembers BirthDataFromChart(const CChart& chart, bool withAmPm) {
+    BirthDataMembers m;
+    const CLocalDateTime& when = chart.m_dateTime;
+    m.m_nMonth = when.m_nMonth - 1;
+    m.m_nDay = when.m_nDay;
+    m.m_nYear = when.m_nYear;
+    m.m_nCalendar = g_nCalendarFlag;
+    const int hours = when.m_time.m_nHours;
+    if (withAmPm) {
+        m.m_nHour = (hours + 11) % 12 + 1;
+        m.m_nTimeFormat = hours >= 12 ? kPm : kAm;
+    } else {
+        m.m_nHour = hours;
+        m.m_nTimeFormat = kTwentyFourHours;
+    }
+    m.m_dMinute = when.m_time.m_nMinutes;
+    m.m_dSecond = when.m_time.m_dSeconds;
+    m.m_nGender = chart.m_nGender;
+    m.m_nZoneHours = when.m_zone.m_nHours;
+    m.m_dZoneMinutes = when.m_zone.m_nMinutes;
+    m.m_nZoneSide = when.m_zone.m_bPositive ? 1 : 0; // the chart's zone is positive west
+    m.m_nLonDeg = chart.m_longitude.m_nDegrees;
+    m.m_nLonMin = chart.m_longitude.m_nMinutes;
+    m.m_dLonSec = chart.m_longitude.m_dSeconds;
+    m.m_nLonSide = chart.m_longitude.m_bPositive ? 1 : 0; // positive west
+    m.m_nLatDeg = chart.m_latitude.m_nDegrees;
+    m.m_nLatMin = chart.m_latitude.m_nMinutes;
+    m.m_dLatSec = chart.m_latitude.m_dSeconds;
+    m.m_nLatSide = chart.m_latitude.m_bPositive ? 0 : 1; // positive north
+    m.m_dAltitude = chart.m_dAltitude;
+    m.m_dPressure = chart.m_dPressure;
+    m.m_dTemperature = chart.m_dTemperature;
+    m.m_strCity = m.m_strChartCity = chart.m_strCity;
+    m.m_strRegionName = m.m_strChartRegion = chart.m_strState;
+    m.m_dStdZone = -chart.m_dStandardZone;
+    m.m_dDstZone = -chart.m_dDstZone;
+    m.m_nRegion = m.m_nChartRegion = chart.m_nPlaceCode;
+    m.m_bDaylight = chart.m_bDst != 0;
+    m.m_bUseLmt = 0;
+    return m;
+}
+
+bool ApplyBirthData(const BirthDataMembers& m, CChart& chart) {
+    chart.m_strCity = m.m_strChartCity;
+    chart.m_strState = m.m_strChartRegion;
+    CLocalDateTime& when = chart.m_dateTime;
+    when.m_nYear = m.m_nYear;
+    when.m_nMonth = m.m_nMonth + 1;
+    when.m_nDay = m.m_nDay;
+    const bool twelveHours = m.m_nTimeFormat != kTwentyFourHours;
+    when.m_time.m_bPositive = 1;
+    when.m_time.m_nHours = twelveHours ? m.m_nHour % 12 + (m.m_nTimeFormat == kPm ? 12 : 0) : m.m_nHour;
+    when.m_time.m_nMinutes = static_cast<int>(m.m_dMinute);
+    when.m_time.m_dSeconds = m.m_dSecond;
+    when.m_time.JoinHours();
+    chart.m_nGender = m.m_nGender;
+
+    chart.m_longitude.m_nDegrees = m.m_nLonDeg;
+    chart.m_longitude.m_nMinutes = m.m_nLonMin;
+    chart.m_longitude.m_dSeconds = m.m_dLonSec;
+    chart.m_longitude.m_bPositive = m.m_nLonSide == 1 ? 1 : 0;
+    chart.m_longitude.JoinDegrees();
+    chart.m_latitude.m_nDegrees = m.m_nLatDeg;
+    chart.m_latitude.m_nMinutes = m.m_nLatMin;
+    chart.m_latitude.m_dSeconds = m.m_dLatSec;
+    chart.m_latitude.m_bPositive = m.m_nLatSide == 1 ? 0 : 1;
+    chart.m_latitude.JoinDegrees();
+
+    if (m.m_bUseLmt) {
+        const double zone = (m.m_nLonDeg + m.m_nLonMin / 60.0) / 15.0;
+        when.m_zone.m_dHours = m.m_nLonSide == 0 ? -zone : zone;
+        when.m_zone.SplitHours();
+    } else {
+        when.m_zone.m_bPositive = m.m_nZoneSide == 1 ? 1 : 0;
+        when.m_zone.m_nHours = m.m_nZoneHours;
+        when.m_zone.m_nMinutes = static_cast<int>(m.m_dZoneMinutes);
+        when.m_zone.m_dSeconds = 0;
+        when.m_zone.JoinHours();
+    }
+    chart.m_dAltitude = m.m_dAltitude;
+    chart.m_dPressure = m.m_dPressure;
+    chart.m_dTemperature = m.m_dTemperature;
+    chart.m_nPlaceCode = m.m_nChartRegion;
+    chart.m_bDst = m.m_bDaylight ? 1 : 0;
+    chart.m_dStandardZone = -m.m_dStdZone;
+    chart.m_dDstZone = -m.m_dDstZone;
+    return twelveHours;
+}

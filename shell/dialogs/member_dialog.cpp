@@ -1,0 +1,116 @@
+#include "shell/dialogs/member_dialog.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "platform/message_box.h"
+#include "shell/dialogs/field_checks.h"
+
+CMemberDialog::CMemberDialog(QWidget* parent, const char* title) : QDialog(parent) {
+    setWindowTitle(title);
+}
+
+bool CMemberDialog::DoModal() {
+    LoadControls();
+    return exec() == QDialog::Accepted;
+}
+
+void CMemberDialog::ShowModeless() {
+    LoadControls();
+    show();
+}
+
+void CMemberDialog::accept() {
+    if (StoreControls()) QDialog::accept();
+}
+
+void CMemberDialog::RefuseField(QWidget* control, const std::string& message) {
+    MessageBox(this, message, "Error", MessageIcon::kWarning);
+    control->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
+}
+
+std::optional<double> CMemberDialog::ReadNumberField(QLineEdit* edit, const char* name, double min,
+                                                     double max, bool maxExcluded) {
+    const auto value = ParseNumber(edit->text().toStdString());
+    std::optional<std::string> problem;
+    if (!value)
+        problem = std::string(name) + ": enter a number.";
+    else if (maxExcluded)
+        problem = CheckNumberBelow(name, *value, min, max);
+    else
+        problem = CheckNumberRange(name, *value, min, max);
+    if (problem) {
+        RefuseField(edit, *problem);
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> CMemberDialog::ReadIntegerField(QLineEdit* edit, const char* name, int min, int max) {
+    const auto value = ParseInteger(edit->text().toStdString());
+    const auto problem = value ? CheckIntegerRange(name, *value, min, max)
+                               : std::optional<std::string>(std::string(name) + ": enter a whole number.");
+    if (problem) {
+        RefuseField(edit, *problem);
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<DmsValue> CMemberDialog::ReadDmsFields(const DmsEdits& edits, int maxDegrees) {
+    const auto degrees = ReadIntegerField(edits.degrees, "Degrees", 0, maxDegrees);
+    if (!degrees) return std::nullopt;
+    const auto minutes = ReadIntegerField(edits.minutes, "Minutes", 0, 59);
+    if (!minutes) return std::nullopt;
+    const auto seconds = ReadNumberField(edits.seconds, "Seconds", 0, 60, true);
+    if (!seconds) return std::nullopt;
+    return DmsValue{*degrees, *minutes, *seconds};
+}
+
+void CMemberDialog::AddOkCancel(QBoxLayout* layout) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CMemberDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CMemberDialog::reject);
+    layout->addWidget(buttons);
+}
+
+QComboBox* MakeCombo(QWidget* parent, std::initializer_list<const char*> items) {
+    auto* combo = new QComboBox(parent);
+    for (const char* item : items) combo->addItem(item);
+    return combo;
+}
+
+QLineEdit* MakeNumberEdit(QWidget* parent, int widthInCharacters) {
+    auto* edit = new QLineEdit(parent);
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance('0') * (widthInCharacters + 2) + 8);
+    return edit;
+}
+
+QString NumberText(int value) {
+    return QString::number(value);
+}
+
+QString NumberText(double value) {
+    return QString::number(value, 'g', 10);
+}
+
+void SelectIndex(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+DmsEdits MakeDmsEdits(QWidget* parent) {
+    return {MakeNumberEdit(parent, 3), MakeNumberEdit(parent, 2), MakeNumberEdit(parent, 5)};
+}
+
+void AddDmsEdits(QBoxLayout* row, const DmsEdits& edits) {
+    QWidget* parent = edits.degrees->parentWidget();
+    for (auto [edit, unit] :
+         {std::pair{edits.degrees, "deg"}, {edits.minutes, "min"}, {edits.seconds, "sec"}}) {
+        row->addWidget(edit);
+        row->addWidget(new QLabel(unit, parent));
+    }
+}
