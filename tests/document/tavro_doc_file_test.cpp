@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "core/calc_options.h"
+#include "core/option_snapshot.h"
 #include "document/birth_time_undo.h"
 #include "document/tavro_doc.h"
 #include "document_test_support.h"
@@ -95,8 +96,8 @@ void ExpectBirth(const Birth& b, const CChart& chart) {
 
 class ChartFileDocument : public testing::Test {
 protected:
-    SavedGlobals<int, bool, double, double> m_saved{g_nCalendarFlag, g_bZoneOverride, g_dBirthZone,
-                                                    g_dOverrideZone};
+    CScopedOptions m_options;
+    SavedGlobals<bool, double, double> m_saved{g_bZoneOverride, g_dBirthZone, g_dOverrideZone};
     TempFolder m_folder;
 };
 

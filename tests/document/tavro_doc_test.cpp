@@ -9,6 +9,7 @@
 
 #include "core/angle_time.h"
 #include "core/calc_options.h"
+#include "core/option_snapshot.h"
 #include "core/varga_options.h"
 #include "core/zodiac_names.h"
 #include "document/birth_time_undo.h"
@@ -237,7 +238,7 @@ TEST_F(DocumentTest, TransitChartsAreReadAgainstTheNatalChart) {
 }
 
 TEST_F(DocumentTest, AnOptionChangeRecomputesBothChartsWhereTheyStand) {
-    SavedGlobals<int> saved{g_nD9Preference};
+    CScopedOptions options;
     OpenChennai();
     CastWorkChart(kModeTransit);
     const double transitMoon = m_document.m_workChart.m_bodies[kMoon].m_dLongitude;

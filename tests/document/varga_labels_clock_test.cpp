@@ -7,18 +7,17 @@
 #include "core/body_names.h"
 #include "core/calc_options.h"
 #include "core/name_selection.h"
+#include "core/option_snapshot.h"
 #include "core/region_table.h"
 #include "core/varga_options.h"
 #include "core/zodiac_names.h"
 #include "document/clock_time.h"
 #include "document/varga_labels.h"
-#include "tests/core/core_test_helpers.h"
 
 namespace {
 
 TEST(VargaLabels, FollowTheChosenVariants) {
-    SavedGlobals<int, int, int, int, int, int> saved{g_nD9Preference, g_nHoraPreference,  g_nD24Preference,
-                                                     g_nD81Variant,   g_nBhavaChartVarga, g_nBhavaChartRef};
+    CScopedOptions options;
     struct Case {
         int& variant;
         int value;
@@ -45,7 +44,7 @@ TEST(VargaLabels, FollowTheChosenVariants) {
 }
 
 TEST(VargaLabels, TheBhavaColumnNamesItsBaseVargaAndReference) {
-    SavedGlobals<int, int> saved{g_nBhavaChartVarga, g_nBhavaChartRef};
+    CScopedOptions options;
     SelectNameTables(false, false);
     g_nBhavaChartVarga = 1;
     g_nBhavaChartRef = 2;
@@ -79,9 +78,7 @@ TEST(ClockTime, ThePresentMomentIsOnTheDefaultPlacesClock) {
 }
 
 TEST(ClockTime, SummerTimeFollowsTheDefaultPlacesRules) {
-    SavedGlobals<CHmsTime, CHmsTime, CDmsAngle, CDmsAngle, int> saved{
-        g_defaultTimeZone, g_defaultSummerTimeZone, g_defaultLongitude, g_defaultLatitude,
-        g_nDefaultLocationCountryCode};
+    CScopedOptions options;
     g_dDefaultTimeZone = 5.0; // New York: 5 h west, 4 h in summer
     g_defaultTimeZone.SplitHours();
     g_dDefaultSummerTimeZone = 4.0;
