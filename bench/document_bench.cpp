@@ -1,9 +1,13 @@
 // The document's recalculation after a change of the birth time: the natal chart, the current chart
-// and its dasa, and the views told, as every birth-time step of the chart view runs it.
+// and its dasa, and the views told, as every birth-time step of the chart view runs it; and the
+// computations of the modes.
 #include <benchmark/benchmark.h>
 
 #include "core/ayanamsa.h"
 #include "core/data_folder.h"
+#include "document/eclipse_search.h"
+#include "document/mode_tajaka.h"
+#include "document/mode_tithi_pravesha.h"
 #include "document/tavro_doc.h"
 #include "shell/preference_keys.h"
 #include "shell/preferences.h"
@@ -30,6 +34,43 @@ void BM_DocumentBirthTimeChange(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DocumentBirthTimeChange)->Unit(benchmark::kMicrosecond);
+
+// One mode computation from the chart file's natal chart: its searches, the work chart and its dasa.
+template <class Cast> void RunModeComputation(benchmark::State& state, Cast cast) {
+    CTavroDoc document;
+    if (!document.ReadChartText(kChartText, "chennai.tvd").ok()) {
+        state.SkipWithError("the chart did not calculate");
+        return;
+    }
+    for (auto _ : state) {
+        if (!cast(document).ok()) {
+            state.SkipWithError("the mode chart did not calculate");
+            return;
+        }
+    }
+}
+
+void BM_TajakaAnnualChart(benchmark::State& state) {
+    g_nTajakaYear = 2020;
+    g_nTajakaMonth = 0;
+    RunModeComputation(state, [](CTavroDoc& document) { return document.CalculateTajaka(); });
+}
+BENCHMARK(BM_TajakaAnnualChart)->Unit(benchmark::kMillisecond);
+
+void BM_TithiPraveshaAnnualChart(benchmark::State& state) {
+    g_nTithiPraveshaYear = 2020;
+    g_nTithiPraveshaMonth = 0;
+    RunModeComputation(state, [](CTavroDoc& document) { return document.CalcTithiPraveshaAnnual(); });
+}
+BENCHMARK(BM_TithiPraveshaAnnualChart)->Unit(benchmark::kMillisecond);
+
+void BM_SolarEclipseChart(benchmark::State& state) {
+    RunModeComputation(state, [](CTavroDoc& document) {
+        std::string title, contacts;
+        return document.CalcEclipseChart(true, EclipseKind::kSolarGlobal, false, title, contacts);
+    });
+}
+BENCHMARK(BM_SolarEclipseChart)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

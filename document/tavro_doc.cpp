@@ -9,6 +9,7 @@
 #include "document/clock_time.h"
 #include "document/dasa_options.h"
 #include "document/document_state.h"
+#include "document/mode_chart.h"
 #include "document/varga_labels.h"
 #include "shell/preferences.h"
 
@@ -43,6 +44,7 @@ CTavroDoc::CTavroDoc() : m_pCurrentChart(&m_natalChart) {
     SetToClockTime(g_clockMoment);
     g_dBirthZone = g_clockMoment.m_zone.m_dHours;
     g_transitMoment = g_clockMoment;
+    ResetModeSelections(g_clockMoment.m_nYear);
     g_bZoneOverride = false;
     g_nBhavaReferenceBody = 0;
     g_nDasaCycleOffsetByCode.fill(0);
@@ -177,7 +179,10 @@ bool CTavroDoc::RefreshRecomputesNatal() const {
 
 CalcStatus CTavroDoc::RefreshMode() {
     BuildVargaLabels();
-    if (!RefreshRecomputesNatal()) return {}; // mode charts are recast by their own forms
+    // Tajaka and Tithi Pravesha charts are recast from the new natal chart and options.
+    if (m_nMode == kModeTajaka) return CalculateTajaka();
+    if (m_nMode == kModeTithiPravesha) return CalculateTithiPravesha();
+    if (!RefreshRecomputesNatal()) return {}; // the other mode charts are recast by their own forms
     // Event charts do not outlive a change of birth data or options.
     if (m_nMode == kModeMundane) ResetToNatalMode();
     SyncChartPlace();

@@ -16,6 +16,8 @@
 #include "document/dasa_tree.h"
 #include "platform/document_base.h"
 
+enum class EclipseKind : int;
+
 class CTavroDoc : public CDocument {
 public:
     // Loads the preferences when nothing has yet, reads the clock, and sets up the charts; calculates
@@ -45,8 +47,9 @@ public:
     // SyncChartPlace, then Calculate; every mode computation ends here.
     CalcStatus SyncAndCalculate();
     // After birth data or an option changed, without recomputing the charts first: the varga labels,
-    // then by mode: natal and event modes return to natal and calculate and update every view; the
-    // other modes' charts stay as they are (their own computations recast them).
+    // then by mode: natal and event modes return to natal and calculate and update every view; Tajaka
+    // and Tithi Pravesha charts are cast again; the transit, progression and prasna charts stay as
+    // they are (their own forms recast them).
     CalcStatus RefreshMode();
     // Both charts recomputed, each at its own moment, then RefreshMode.
     CalcStatus RecalculateAll();
@@ -77,6 +80,107 @@ public:
     // g_strChartBaseName from the document's path: the path without its file's own ".tvd" or ".dat".
     void UpdateChartBaseName();
 
+    // --- Modes (document/mode_*.cpp) -------------------------------------------------------------
+    // Each casts its chart into the work chart, makes it current and calculates it (with its dasa
+    // compressed into the period the chart governs), then updates every view. A search that finds
+    // nothing, or a moment that cannot be calculated, is reported and leaves the charts and the mode
+    // as they were.
+    //
+    // The work chart becomes `moment` (its place and zone, bodies calculated), titled, current in
+    // `mode`, with no extra point; its dasa is compressed into `periodDays` (days); then calculated.
+    CalcStatus ShowModeChart(const CChartCore& moment, const std::string& title, int mode, double periodDays);
+
+    // Tajaka (mode_tajaka.cpp): the chart of the Tajaka selection (mode_tajaka.h), at its start moment
+    // or at the sunrise of that day as g_bTajakaAtSunrise asks, with the Muntha as extra body 102.
+    CalcStatus CalculateTajaka();
+    CalcStatus CalcTajakaChart();
+    CalcStatus CalcTajakaAtSunrise();
+    // The start and end moments of the selected span (bodies calculated for the searched year kinds);
+    // sets m_nTajakaYearIndex. Not found when a return lies outside the ephemeris.
+    SearchResult FindTajakaReturn(CChartCore& start, CChartCore& end);
+
+    // Tithi Pravesha (mode_tithi_pravesha.cpp): the chart of the year family's selection, or with
+    // g_bTithiPraveshaFromMoment the remembered request of the moment family.
+    CalcStatus CalculateTithiPravesha();
+    // The moment family: the annual, monthly, fortnightly or daily chart (`period`, 0-3) nearest before
+    // (`backward`) or after `moment` (local civil time in its own zone); the request is remembered.
+    CalcStatus CalculateTithiPraveshaAlt(int period, bool backward, const CLocalDateTime& moment);
+    CalcStatus CalcTithiPraveshaAnnual();
+    CalcStatus CalcTithiPraveshaMonthly();
+    CalcStatus CalcTithiPraveshaDaily();
+
+    // Transit (mode_transit.cpp). The natal chart recomputed at `moment` (local civil time in its own
+    // zone, shown in the natal zone), read against the natal chart; no dasa compression.
+    CalcStatus ShowTransitChart(const CLocalDateTime& moment);
+    // Event chart of the moment body 0-12 next (`forward`) or last reaches `target` + `separation`
+    // (sidereal degrees), searched from `from` (local civil time in its own zone) at the natal place;
+    // its dasa spans the time to the following such moment.
+    CalcStatus CalcTransitSearch(const CLocalDateTime& from, int body, double target, double separation,
+                                 bool forward);
+    // g_transitResearchTables (mode_transit.h) for the moment in g_transitMoment.
+    CalcStatus CalcTransitResearch();
+
+    // Mundane and event charts (mode_mundane.cpp, mode_mundane_events.cpp), mode 5. `forward` (or
+    // `next`) searches after the start, else before it. Unless said, searches start at the natal moment.
+    // The body's change of division (mode_mundane.h codes) from the current chart's moment moved
+    // 0.0035 days in the search direction (the natal moment when the natal chart is current), its dasa
+    // running until the body leaves the division entered.
+    CalcStatus CalcDivisionChangeChart(int body, int code, bool forward);
+    // The body's station from the same start as a division change, until its next station.
+    CalcStatus CalcRetroChangeChart(int body, bool forward);
+    // The Sun's entry into sign SolarYrSign (tropical with SolarYrTrop), until the next: "Solar Year".
+    CalcStatus CalcSolarNewYearChart(bool forward);
+    // The Sun's entry into Ardra, until the next: "Meteorological Yr".
+    CalcStatus CalcArdraPraveshaChart(bool forward);
+    // The Sun's entry into the sign after (forward) or of the natal Sun's sign, for 30 degrees.
+    CalcStatus CalcSolarNewMonthChart(bool forward);
+    // The lunar year and month by LunarYrDef and LunarYrSign.
+    CalcStatus CalcLunarNewYearChart(bool forward);
+    CalcStatus CalcLunarNewMonthChart(bool forward);
+    // The new or full moon met first, until the next of the other.
+    CalcStatus CalcFortnightChart(bool forward);
+    // The start of the natal tithi (backward) or of the one after it, for one tithi.
+    CalcStatus CalcNewLunarDayChart(bool forward);
+    // Body a - body b (0-12) reaching `angle` (degrees) from the same start as a division change.
+    CalcStatus CalcConjunctionChart(int a, int b, bool forward, double angle);
+    // The work chart cast for the current chart's moment and place for g_dCompressionDays (the form's
+    // period): "3-yr chart" or "Chart of 1000 days".
+    CalcStatus CalcSwearingInChart();
+    // The next or previous eclipse of a kind from the current chart's moment, at its maximum or (with
+    // `atStart`) its first contact, until the same contact of the following one; `title` and
+    // `contacts` receive the chart's title and the contact lines for the form.
+    CalcStatus CalcEclipseChart(bool next, EclipseKind kind, bool atStart, std::string& title,
+                                std::string& contacts);
+    // Body a - body b back at its natal angle, searched from `moment` (local civil time in its own
+    // zone) at the natal place.
+    CalcStatus CalcAngularReturnChart(int a, int b, bool backward, const CLocalDateTime& moment);
+    // The conception chart, NishekaDays before birth, for those days.
+    CalcStatus CalcNishekaChart();
+
+    // Progressions (mode_progressions.cpp), mode 4, to `target` (local civil time in its own zone), with
+    // no dasa compression. The Bhrigu, Sudarsana and Kalachakra methods first return to natal mode; the
+    // nakshatra-dasa and Yogini methods do so unless in progression mode already.
+    // The chart of the moment the Sun's arc, at 30 / (the column's division) degrees a year, reaches.
+    CalcStatus CalcProgressedByDegrees(int column, const CLocalDateTime& target);
+    // Sun to Saturn fixed at their natal places in the column moved on by the arc / their Bhrigu periods.
+    CalcStatus CalcBhriguProgression(int column, const CLocalDateTime& target);
+    // The whole chart turned by the Sudarsana angle of the arc.
+    CalcStatus CalcSudarsanaProgression(const CLocalDateTime& target);
+    // The whole chart turned by how far the running periods (five levels) of the nakshatra dasa
+    // `dasaCode` (or Yogini dasa) seeded by choice 0-17 in the column have progressed the seed.
+    CalcStatus CalcNakshatraDasaProgression(const CLocalDateTime& target, int column, int seedChoice,
+                                            int dasaCode);
+    CalcStatus CalcYoginiProgression(const CLocalDateTime& target, int column, int seedChoice);
+    // Eighteen bodies fixed at the progressed positions of Kalachakra dasa seeded from each in turn.
+    CalcStatus CalcKalachakraProgression(const CLocalDateTime& target);
+
+    // Prasna charts (mode_prasna.cpp): the natal moment with the Prasna Lagna of number n (0-based) as
+    // extra body 102; `subMode` reaches the pipeline as its lagna-from-extra-point flag; the dasa is
+    // compressed into `periodDays` when `compressDasa`.
+    CalcStatus CalcPrasna108(int n, int subMode, bool compressDasa, double periodDays);
+    CalcStatus CalcPrasna249(int n, int subMode, bool compressDasa, double periodDays);
+    CalcStatus CalcNadiPrasna(int n, int subMode, bool compressDasa, double periodDays);
+
     // --- Data ------------------------------------------------------------------------------------
     CChart m_natalChart;      // "Natal Chart"
     CChart m_workChart;       // the chart of modes 1-6
@@ -100,6 +204,22 @@ private:
     CalcStatus MoveNatalMomentTo(double jdUt);
     // The natal chart recomputed unless the mode's refresh recomputes it anyway, then RefreshMode.
     CalcStatus RecomputeNatalAndRefresh();
+    // ShowModeChart in two halves, so that a mode can place its own extra point in between.
+    CalcStatus PrepareModeChart(const CChartCore& moment, const std::string& title, int mode,
+                                double periodDays);
+    CalcStatus FinishModeChart();
+    CalcStatus CastTajakaChart(bool atSunrise);
+    // The start of the searches that follow the chart in hand.
+    CalcStatus EventSearchStart(bool forward, CChartCore& start) const;
+    CalcStatus CastSolarMonth(bool forward, bool tropical, const char* title);
+    CalcStatus StartProgression(const CLocalDateTime& target, bool resetToNatal, CChartCore& moment);
+    CalcStatus ShowProgression(const CChartCore& moment, const std::string& title);
+    CalcStatus ShiftWholeChart(const CChartCore& moment, const std::string& title, double angle);
+    CalcStatus RunningDasaPosition(const CChartCore& moment, double& position);
+    CalcStatus CastDasaProgression(const CLocalDateTime& target, int code, int column, int seedChoice,
+                                   const char* title);
+    CalcStatus CastPrasnaChart(const std::string& title, double lagna, int subMode, bool compressDasa,
+                               double periodDays);
 };
 
 // The base name of a chart file's path: the path without the file's own ".tvd", else ".dat",

@@ -1,15 +1,10 @@
 #pragma once
 // The 125 numbered colour settings every pane draws with: preference key, colour-dialog description,
 // kind (which sample the dialog shows) and built-in default, grouped by pane family for the dialog.
-// A colour is a 32-bit colour reference: red in the low byte, then green, then blue, top byte 0.
 #include <array>
-#include <cstdint>
 
-using ColorRef = std::uint32_t;
+#include "platform/color_ref.h"
 
-constexpr ColorRef Rgb(int red, int green, int blue) {
-    return static_cast<ColorRef>(red) | static_cast<ColorRef>(green) << 8 | static_cast<ColorRef>(blue) << 16;
-}
 constexpr ColorRef kLargestColorRef = 0xFFFFFF;
 
 enum ColorKind { kTextColor = 0, kLineColor = 1, kFillColor = 2 };

@@ -1,6 +1,6 @@
-// GUI test binaries start a QGuiApplication (offscreen unless told otherwise) so fonts and painting
+// GUI test binaries start a QApplication (offscreen unless told otherwise) so fonts and painting
 // are available.
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     // Test discovery runs the binary at build time, where no display may exist.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     InitialiseEphemeris();
     const int rc = RUN_ALL_TESTS();
     CloseEphemeris();

@@ -97,7 +97,9 @@ void ExpectBirth(const Birth& b, const CChart& chart) {
 class ChartFileDocument : public testing::Test {
 protected:
     CScopedOptions m_options;
-    SavedGlobals<bool, double, double> m_saved{g_bZoneOverride, g_dBirthZone, g_dOverrideZone};
+    CScopedOption<bool> m_zoneOverride{g_bZoneOverride, g_bZoneOverride};
+    CScopedOption<double> m_birthZone{g_dBirthZone, g_dBirthZone};
+    CScopedOption<double> m_overrideZone{g_dOverrideZone, g_dOverrideZone};
     TempFolder m_folder;
 };
 

@@ -59,7 +59,8 @@ protected:
         ASSERT_TRUE(m_document.SyncAndCalculate().ok());
     }
 
-    SavedGlobals<bool, double> m_saved{g_bZoneOverride, g_dBirthZone};
+    CScopedOption<bool> m_zoneOverride{g_bZoneOverride, g_bZoneOverride};
+    CScopedOption<double> m_birthZone{g_dBirthZone, g_dBirthZone};
     TempFolder m_folder;
     CTavroDoc m_document;
     RecordingView m_view;

@@ -13,11 +13,12 @@
 #include "core/zodiac_names.h"
 #include "document/clock_time.h"
 #include "document/varga_labels.h"
+#include "tests/core/core_test_helpers.h"
 
 namespace {
 
 TEST(VargaLabels, FollowTheChosenVariants) {
-    CScopedOptions options;
+    CScopedOptions saved;
     struct Case {
         int& variant;
         int value;
@@ -44,7 +45,7 @@ TEST(VargaLabels, FollowTheChosenVariants) {
 }
 
 TEST(VargaLabels, TheBhavaColumnNamesItsBaseVargaAndReference) {
-    CScopedOptions options;
+    CScopedOptions saved;
     SelectNameTables(false, false);
     g_nBhavaChartVarga = 1;
     g_nBhavaChartRef = 2;
@@ -78,7 +79,7 @@ TEST(ClockTime, ThePresentMomentIsOnTheDefaultPlacesClock) {
 }
 
 TEST(ClockTime, SummerTimeFollowsTheDefaultPlacesRules) {
-    CScopedOptions options;
+    CScopedOptions saved;
     g_dDefaultTimeZone = 5.0; // New York: 5 h west, 4 h in summer
     g_defaultTimeZone.SplitHours();
     g_dDefaultSummerTimeZone = 4.0;

@@ -1,0 +1,66 @@
+#include "display/chart_captions.h"
+
+#include "core/chart_labels.h"
+#include "display/chart_colors.h"
+#include "display/chart_label_text.h"
+#include "display/pane_settings.h"
+#include "display/styled_text.h"
+
+void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& rect, std::uint32_t format,
+                   const FontSpec& font, ColorRef color) {
+    TextStyle style;
+    style.format = format;
+    style.font = font;
+    style.color = color;
+    // A centred text stays within its rectangle: a long varga name is drawn smaller, not across the cells.
+    if ((format & kTextCenter) && !(format & kTextNoClip) && rect.Width() > 0) {
+        style.SetBox(rect);
+        const int width = MeasureStyledText(surface, text, style) - rect.left;
+        if (width > rect.Width()) {
+            const double factor = static_cast<double>(rect.Width()) / width;
+            ScaleFontFields(style.font, factor, factor, 1.0);
+        }
+    }
+    style.SetBox(rect);
+    DrawStyledText(surface, text, style);
+}
+
+void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& rect, std::uint32_t format,
+                   const FontSpec& font) {
+    DrawChartText(surface, text, rect, format, font, ColorOf(kColorChartViewChartLine));
+}
+
+FontSpec VargaNameFont(double height, double width, double weight) {
+    return ScaledFont(ChartLanguageIsSymbols() ? g_chartFontA : g_chartFontB, height, width, weight);
+}
+
+FontSpec FontA(double height, double width, double weight) {
+    return ScaledFont(g_chartFontA, height, width, weight);
+}
+
+const std::string& ChartVargaName(int varga) {
+    return g_pszChartVargaNames ? g_pszChartVargaNames[varga] : g_vargaNames[varga];
+}
+
+const std::string& VargaLabel(int varga) {
+    return g_strVargaLabels[varga];
+}
+
+const std::string& VargaTitle(int varga) {
+    return g_vargaTitles[varga];
+}
+
+void DrawVargaCaption(DrawSurface& surface, const Rect& band, const Rect& noteRect, int varga, int pane,
+                      int namedUpTo, int lineHeight) {
+    constexpr std::uint32_t kRightAligned = kTextRight | kTextNoClip;
+    if (g_nPaneBodyView[pane] == kGrahaArudhaView || g_nPaneBodyView[pane] == kDualGrahaArudhaView) {
+        DrawChartText(surface, "Arudhas of Planets", noteRect, kTextCenter | kTextNoClip,
+                      FontA(1.1, 1.1, 1.1), ColorOf(kColorChartViewGrahaArudhaTitle));
+        DrawChartText(surface, VargaLabel(varga), band, kRightAligned, FontA(1.2, 1.2, 1.0));
+    } else if (varga <= namedUpTo) {
+        DrawChartText(surface, ChartVargaName(varga), band, kRightAligned,
+                      FontNoTallerThan(VargaNameFont(1.2, 1.2, 1.2), lineHeight));
+    } else {
+        DrawChartText(surface, VargaLabel(varga), band, kRightAligned, FontA(1.2, 1.2, 1.0));
+    }
+}

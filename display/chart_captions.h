@@ -1,0 +1,29 @@
+#pragma once
+// Caption and centre texts of the chart renderers: each in the line colour unless given, through the
+// styled-text path, with a copy of a chart font scaled for its purpose.
+#include <string>
+
+#include "platform/draw_surface.h"
+
+inline constexpr std::uint32_t kCentredLine = kTextCenter | kTextVCenter | kTextSingleLine;
+
+void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& rect, std::uint32_t format,
+                   const FontSpec& font, ColorRef color);
+void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& rect, std::uint32_t format,
+                   const FontSpec& font);
+
+// The font of the chart-language varga names: chart font B, or A with the symbol labels; scaled.
+FontSpec VargaNameFont(double height, double width, double weight);
+// Chart font A scaled.
+FontSpec FontA(double height, double width, double weight);
+
+// Varga names and labels by column 0-28.
+const std::string& ChartVargaName(int varga); // in the chart language ("Rasi", "Navamsa" ...)
+const std::string& VargaLabel(int varga);     // "D-1", "D-9" ...
+const std::string& VargaTitle(int varga);     // "Rasi", "Navamsa", then "D-n"
+
+// The right-hand part of a caption band: the varga's chart-language name for columns up to
+// `namedUpTo`, else its label; in the graha arudha views "Arudhas of Planets" centred in `noteRect`
+// before the label. The texts are no taller than `lineHeight`, so they stay within their caption line.
+void DrawVargaCaption(DrawSurface& surface, const Rect& band, const Rect& noteRect, int varga, int pane,
+                      int namedUpTo, int lineHeight);

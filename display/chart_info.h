@@ -1,0 +1,36 @@
+#pragma once
+// The chart information block: a chart's birth data as a column of labels beside a column of values.
+// Value texts are shared by every form of the block; the short form is what a chart view draws under a
+// single pane.
+#include <string>
+
+#include "platform/draw_surface.h"
+
+class CChart;
+
+// "January 15, 1990".
+std::string FormatInfoDate(const CChart& chart);
+// The local time, "6:30:00" or with TimeDisplayWithAmPm "6:30:00 am".
+std::string FormatInfoTime(const CChart& chart);
+// "5:30:00 (East of GMT)": the zone to the nearest second, west when the zone is zero or positive.
+std::string FormatInfoZone(const CChart& chart);
+// "77 E 12' 36\", 28 N 36' 36\"": longitude and latitude to the nearest second.
+std::string FormatInfoCoordinates(const CChart& chart);
+// "City, State", or empty when the city is "Unknown" or not given.
+std::string FormatInfoCity(const CChart& chart);
+
+// Date, time, zone and place at the top-left of `rect` (pixels), one line step apart, the values
+// `valueOffset` pixels right of the labels; display font 3, unzoomed steps while printing.
+void DrawChartInfoShort(DrawSurface& surface, const CChart& chart, const Rect& rect, int valueOffset);
+
+// The full block: the heading in `headingRect`, then the label and value columns from the top of
+// `linesRect`, the values `labelWidth` unzoomed pixels right of the labels. When printing the heading is
+// the chart file's name and the sunrise lines are left out.
+void DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, Rect linesRect,
+                   int labelWidth);
+// The key-data block of a printed report: the astrologer's address in a frame, the heading and six
+// condensed lines, each rectangle given by its top-left corner and the page's right and bottom.
+void DrawChartInfoPrint(DrawSurface& surface, const CChart& chart, Rect addressRect, Rect headingRect,
+                        Rect linesRect);
+// Appends the block as text with 16-character labels, for the clipboard.
+void FormatChartInfoText(std::string& text, const CChart& chart);

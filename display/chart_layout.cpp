@@ -1,0 +1,91 @@
+#include "display/chart_layout.h"
+
+#include <algorithm>
+
+namespace {
+
+// Side candidates as fractions of the window: 27/112, 9/19, 9/28 and 18/19 of the width, 8/25 and 12/25
+// of the height.
+struct GridRule {
+    int columns;
+    int rows;
+    double widthFactor;
+    double heightFactor;
+};
+
+GridRule RuleFor(int paneCount, bool wideLayout) {
+    switch (paneCount) {
+    case 12:
+        return {4, 3, 0.24107142857142858, 0.32};
+    case 6:
+        return wideLayout ? GridRule{3, 2, 0.3214285714285714, 0.48}
+                          : GridRule{2, 3, 0.47368421052631576, 0.32};
+    case 4:
+        return {2, 2, 0.47368421052631576, 0.48};
+    case 1:
+        return {1, 1, 0.9473684210526315, 0.48};
+    default:
+        return {1, 2, 0.9473684210526315, 0.48};
+    }
+}
+
+constexpr int kChartUnits = 360; // renderers draw a chart of 360 units
+constexpr int kMarginUnits = 10;
+
+} // namespace
+
+ChartPaneLayout LayOutChartPanes(int width, int height, int paneCount, bool wideLayout) {
+    const GridRule rule = RuleFor(paneCount, wideLayout);
+    ChartPaneLayout layout;
+    layout.columns = rule.columns;
+    layout.rows = rule.rows;
+    const int candidate =
+        std::min(static_cast<int>(width * rule.widthFactor), static_cast<int>(height * rule.heightFactor));
+    layout.scale = static_cast<double>(candidate) / kChartUnits;
+    layout.margin = static_cast<int>(layout.scale * kMarginUnits);
+    const int s = static_cast<int>(layout.scale * kChartUnits);
+    layout.side = s - s % 4;
+    const int pitch = layout.side + layout.margin;
+    const bool touching = paneCount == 12;
+    for (int k = 0; k < rule.columns * rule.rows && k < kChartPaneCount; ++k) {
+        const int column = k % rule.columns;
+        const int row = k / rule.columns;
+        const int left = layout.margin + column * pitch;
+        const int top = layout.margin + row * pitch;
+        layout.panes[k] = touching ? Rect{left, top, left + pitch, top + pitch}
+                                   : Rect{left, top, left + layout.side, top + layout.side};
+    }
+    layout.total = Size{rule.columns * pitch + layout.margin, rule.rows * pitch + layout.margin};
+    return layout;
+}
+
+double MixedChartScale(int width, int height) {
+    constexpr int kLargestSide = 800;
+    const int side = std::min(
+        {static_cast<int>(height * 18.0 / 19.0), static_cast<int>(width * 18.0 / 19.0), kLargestSide});
+    return static_cast<double>(side) / kChartUnits;
+}
+
+MixedChartLayout LayOutMixedChart(int width, int height, int style, int captionHeight) {
+    MixedChartLayout layout;
+    layout.scale = MixedChartScale(width, height);
+    const int m = static_cast<int>(layout.scale * kMarginUnits);
+    int s = static_cast<int>(layout.scale * kChartUnits);
+    s -= s % 4;
+    layout.area = Rect{m, m, s + m, s + m};
+    constexpr int kNorthStyle = 2;
+    if (style >= kNorthStyle) {
+        const int t = captionHeight;
+        layout.area = Rect{m + t, m + 2 * t, s + m - t, s + m};
+    }
+    // The inner chart takes the middle of the area: inset by an eighth (South, North) or a sixth (East).
+    const int divisor = style > kNorthStyle ? 6 : 8;
+    const int insetX = layout.area.Width() / divisor;
+    const int insetY = layout.area.Height() / divisor;
+    layout.inner = Rect{layout.area.left + insetX, layout.area.top + insetY, layout.area.right - insetX,
+                        layout.area.bottom - insetY};
+    constexpr int kLeastHeight = 600;
+    const int total = s + 2 * m + 40;
+    layout.total = Size{total, std::max(total, kLeastHeight)};
+    return layout;
+}

@@ -1,0 +1,27 @@
+#include "display/chart_source.h"
+
+#include "display/pane_settings.h"
+
+ChartSource g_chartSource;
+
+CChart* ChartOfPane(int pane) {
+    const auto& pick =
+        g_nPaneDisplayMode[pane] == kNatalChartOnly ? g_chartSource.natal : g_chartSource.current;
+    return pick ? pick() : nullptr;
+}
+
+int CurrentMode() {
+    return g_chartSource.mode ? g_chartSource.mode() : 0;
+}
+
+void RecalculateCharts() {
+    if (g_chartSource.recalculate) g_chartSource.recalculate();
+}
+
+std::string ChartBaseName() {
+    return g_chartSource.baseName ? g_chartSource.baseName() : std::string();
+}
+
+int LifeCycle() {
+    return g_chartSource.lifeCycle ? g_chartSource.lifeCycle() : 0;
+}

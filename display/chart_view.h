@@ -1,0 +1,79 @@
+#pragma once
+// The chart view: 2, 6 or 12 chart panes side by side, each a square in which one varga of the
+// document is drawn in the chosen chart style. What a pane shows is kept in the process-wide pane
+// settings; the view keeps the hit-test geometry its renderers record, the highlights its commands set
+// and the hit of the last right click. Coordinates are pixels of the scrolled content.
+#include <array>
+
+#include "display/chart_draw_state.h"
+#include "platform/view.h"
+
+class CChart;
+class QMenu;
+
+class CChartView : public CView {
+public:
+    explicit CChartView(QWidget* parent = nullptr);
+    ~CChartView() override;
+
+    void OnInitialUpdate() override;
+    void OnDraw(DrawSurface& surface) override;
+    void OnContextMenu(QPoint screenPos) override;
+
+    // Pane grid, chart scale, chart fonts and scroll sizes for a window of `window` pixels.
+    virtual void RecalcLayout(Size window);
+    // Draws one pane with the renderer of the pane's chart style; `screen` fills the background.
+    void DrawChart(DrawSurface& surface, const Rect& rect, int varga, const CChart& chart, int pane,
+                   bool screen);
+
+    // The right click at `point` (content pixels): the pane, the sign and the body label under it.
+    // False when the point lies in no pane; the hit is then left as it was.
+    virtual bool HitTestForMenu(Point point);
+    // Runs a context-menu command on the last hit; false for a command the view does not know or whose
+    // precondition (a planet or sign under the click) is missing.
+    bool RunCommand(int command);
+    // The menu of the last hit, with its check marks and enable states.
+    virtual void BuildContextMenu(QMenu& menu);
+
+    // Clears highlights and relationship marks (a left click); redraws when any were shown.
+    void ClearHighlightsOnClick();
+
+    int CurrentPane() const { return m_nCurPane; }
+    int CurrentRasi() const { return m_nCurRasi; }
+    int CurrentBody() const { return m_nCurBody; }
+    const Rect& PaneRect(int pane) const { return m_paneRect[pane]; }
+    ChartDrawState& DrawState() { return m_state; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    Size WindowSize() const;
+    // The body label and the sign cell of `geometryPane` under `point`; none found clears the hit, so no
+    // earlier click's body or sign lingers.
+    void FindHitInPane(int geometryPane, Point point);
+    void ShowHighlights();
+
+    ChartDrawState m_state;
+    std::array<Rect, kChartPaneCount> m_paneRect{};
+    Rect m_background;
+    int m_nCurPane = 0;
+    int m_nCurRasi = kNoSign;
+    int m_nCurBody = kNoBody;
+
+private:
+    void RunHighlight(int command, const CChart& chart, int varga);
+    void RunRelationships(int command, const CChart& chart, int varga);
+    void ShowMaranaKarakaSthana(const CChart& chart, int varga);
+    // When body 0-9 changes its sign in the pane's varga, earlier and later than the chart's moment.
+    void ShowSignChangeTime(const CChart& chart, int body, int varga);
+    bool SelectVarga(int command);
+    bool SelectBhavaChakra(int command);
+    bool SelectVariant(int command);
+    bool SelectBodyView(int command);
+    bool ToggleOptionalBody(int command);
+};
+
+// The chart view last constructed, which report printing and text refresh reach; null when none lives.
+extern CChartView* g_pChartView;
+
+// Registers the chart views with the shell's pane registry, so the pane tree's chart nodes show them.
+void RegisterChartViews();

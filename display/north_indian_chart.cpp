@@ -1,0 +1,159 @@
+// North Indian charts: houses fixed in a diamond figure, counted anticlockwise from the top diamond; the
+// signs move with the lagna, so each cell carries its sign number.
+#include "core/chart.h"
+#include "display/chart_captions.h"
+#include "display/chart_cells.h"
+#include "display/chart_colors.h"
+#include "display/chart_figure.h"
+#include "display/chart_renderers.h"
+#include "display/drawing_factors.h"
+#include "display/sign_labels.h"
+#include "display/styled_text.h"
+
+namespace {
+
+// Label slots by cell shape: nine in half label units, then six small ones in quarter units, from the
+// corner of the cell's (or label area's) rectangle.
+constexpr Point kNineSlots[5][9] = {
+    {{6, 6}, {5, 2}, {3, 4}, {2, 6}, {6, 4}, {8, 6}, {4, 6}, {4, 8}, {6, 8}},
+    {{5, 2}, {3, 0}, {7, 0}, {5, 0}, {3, 2}, {7, 2}, {1, 0}, {9, 0}, {4, 4}},
+    {{0, 6}, {0, 8}, {0, 4}, {0, 2}, {2, 6}, {2, 8}, {2, 4}, {4, 6}, {4, 8}},
+    {{3, 12}, {7, 12}, {5, 10}, {5, 12}, {3, 14}, {1, 14}, {5, 8}, {7, 10}, {5, 14}},
+    {{10, 6}, {10, 8}, {10, 4}, {10, 2}, {8, 6}, {8, 8}, {8, 4}, {6, 6}, {6, 8}},
+};
+constexpr Point kSixSlots[5][6] = {
+    {{12, 24}, {8, 24}, {12, 20}, {8, 20}, {4, 18}, {16, 18}},
+    {{12, 8}, {8, 8}, {11, 12}, {18, 0}, {2, 0}, {14, 4}},
+    {{0, 20}, {0, 24}, {4, 20}, {0, 27}, {8, 13}, {8, 16}},
+    {{14, 28}, {17, 28}, {20, 29}, {11, 28}, {18, 25}, {10, 17}},
+    {{20, 20}, {20, 24}, {16, 20}, {20, 27}, {12, 13}, {12, 16}},
+};
+// Sign numbers by house position, at the corner of the cell that points to the chart's centre: quarter
+// label units in a single chart, eighth units in the two-chart form.
+constexpr Point kSignNumberQuarters[12] = {{10, 28}, {10, 12}, {8, 14},  {20, 14}, {8, 14},  {10, 17},
+                                           {10, 1},  {10, 17}, {13, 14}, {1, 14},  {13, 14}, {10, 12}};
+constexpr Point kSignNumberEighths[12] = {{45, 122}, {45, 58}, {40, 61}, {88, 61}, {40, 61}, {45, 67},
+                                          {45, 3},   {45, 67}, {49, 61}, {1, 61},  {49, 61}, {45, 58}};
+// Label areas of the two-chart form, quarters of the half square from the cell's corner: the inner
+// chart toward the centre, the outer chart along the square's edge.
+constexpr Point kInnerLabelArea[12] = {{1, 2}, {1, 1}, {1, 1}, {2, 1}, {1, 1}, {1, 1},
+                                       {1, 0}, {1, 1}, {1, 1}, {0, 1}, {1, 1}, {1, 1}};
+// The left and right cells sit in the edge band as the top and bottom ones do: the side diamonds one
+// quarter outward, their neighbours flush with the edge, so no label falls outside the square.
+constexpr Point kOuterLabelArea[12] = {{1, -1}, {0, 0}, {0, 1}, {-1, 1}, {0, 1}, {1, 2},
+                                       {1, 3},  {2, 2}, {2, 1}, {3, 1},  {2, 1}, {1, 0}};
+
+// Slots of a label area whose corner is (x, y), with label units u x v and the slot shape.
+CellSlots NorthSlots(int x, int y, int u, int v, int shape, bool twoChart) {
+    CellSlots slots;
+    slots.main = [=](int n) {
+        const Point p = kNineSlots[shape][n % 9];
+        return LabelSlot{x + p.x * u / 2, y + p.y * v / 2, u, v};
+    };
+    slots.small = [=](int n) {
+        const Point p = kSixSlots[shape][n % 6];
+        return LabelSlot{x + p.x * u / 4, y + p.y * v / 4, u, v};
+    };
+    slots.twoChart = twoChart;
+    return slots;
+}
+
+void DrawSignNumber(DrawSurface& surface, int sign, const Rect& box, const FontSpec& font) {
+    DrawChartText(surface, std::to_string(sign + 1), box, kTextCenter | kTextNoClip, font,
+                  ColorOf(kColorChartViewStartRasi));
+}
+
+// The twelve cells of a square whose houses count from `lagnaSign`: polygons, highlight fills and
+// labels; `eachCell`(sign, house position, cell rectangle) draws what else the cell holds and gives its
+// label slots.
+template <class EachCell>
+void DrawNorthCells(DrawSurface& surface, ChartDrawState& state, const Rect& square, int varga,
+                    const CChart& chart, int pane, int lagnaSign, EachCell eachCell) {
+    state.bodyLabelRect[pane].fill(Rect{});
+    const SignLabelTarget target{surface, state, chart, varga, pane};
+    for (int sign = 0; sign < 12; ++sign) {
+        const int k = NorthHousePosition(sign, lagnaSign, state.paneHouseOffset[pane]);
+        const Rect cell = NorthCellRect(square, k);
+        CPolygonRegion& region = state.Region(pane, sign);
+        CalcNorthIndianCell(region, NorthCellShape(k), cell.left, cell.top, cell.right, cell.bottom);
+        FillRasiHighlight(surface, state, region, pane, sign);
+        DrawSignLabels(target, sign, eachCell(sign, k, cell));
+    }
+}
+
+int CaptionHeight() {
+    return static_cast<int>(g_chartFontA.height * 1.2 + 2.0);
+}
+
+} // namespace
+
+void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect, int varga,
+                          const CChart& chart, int pane, bool caption, bool screen) {
+    Rect r = rect;
+    const int h = caption ? CaptionHeight() : 0;
+    r.top += h;
+    r.left += h / 2;
+    r.right -= h / 2;
+    if (screen && !g_bPrinting) surface.FillRect(r, ColorOf(kColorChartViewCartBackground));
+    if (r.Width() <= 0 || r.Height() <= 0) return;
+    const int halfW = r.Width() / 2;
+    const int halfH = r.Height() / 2;
+    const int u = halfW / 6;
+    const int v = halfH / 8;
+    const int lagna = chart.m_vargaSign.Sign(kLagna, varga);
+    DrawNorthCells(surface, state, r, varga, chart, pane, lagna, [&](int sign, int k, const Rect& cell) {
+        const Point number = kSignNumberQuarters[k];
+        const int nx = cell.left + number.x * u / 4;
+        const int ny = cell.top + number.y * v / 4;
+        DrawSignNumber(surface, sign, Rect{nx, ny, nx + u, ny + v},
+                       k == 0 ? FontA(1.15, 1.15, 1.25) : FontA(0.85, 0.85, 1.0));
+        return NorthSlots(cell.left, cell.top, u, v, NorthCellShape(k), false);
+    });
+    if (caption) {
+        const Rect band{r.left, r.top - h, r.right, r.top};
+        DrawChartText(surface, chart.m_strTitle, band, kTextNoClip, FontA(1.2, 1.2, 1.0));
+        DrawVargaCaption(surface, band, Rect{r.left + halfW / 2, r.top - h, r.right, r.top}, varga, pane, 0,
+                         h);
+    }
+    DrawChartFigure(kNorthFigure, surface, r.left, r.top, r.right, r.bottom, halfW, halfH, true,
+                    ColorOf(kColorChartViewChartLine));
+}
+
+void DrawMixedNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rect& r, int varga,
+                               const CChart& chart, int pane, int referenceLagna) {
+    const bool inner = pane == kInnerPane;
+    const int h = CaptionHeight() * (inner ? 1 : 2);
+    const int halfW = r.Width() / 2;
+    const int halfH = r.Height() / 2;
+    if (halfW <= 0 || halfH <= 0) return;
+    const int u = halfW / 12;
+    const int v = halfH / 16;
+    DrawNorthCells(surface, state, r, varga, chart, pane, referenceLagna,
+                   [&](int sign, int k, const Rect& cell) {
+                       int slotShape = NorthCellShape(k);
+                       if (inner) {
+                           const Point number = kSignNumberEighths[k];
+                           const int nx = cell.left + number.x * u / 8;
+                           const int ny = cell.top + number.y * v / 8;
+                           DrawSignNumber(surface, sign, Rect{nx, ny, nx + u, ny + v},
+                                          k == 0 ? FontA(1.1, 1.1, 1.1) : FontA(0.9, 0.9, 1.0));
+                       } else if (slotShape == 0) {
+                           // The outer chart's labels stand in the band along the edge: the diamonds take the
+                           // slots of the triangle on their outer side.
+                           constexpr int kOuterDiamondSlots[4] = {3, 4, 1, 2};
+                           slotShape = kOuterDiamondSlots[k / 3];
+                       }
+                       const Point area = inner ? kInnerLabelArea[k] : kOuterLabelArea[k];
+                       return NorthSlots(cell.left + area.x * halfW / 4, cell.top + area.y * halfH / 4, u, v,
+                                         slotShape, true);
+                   });
+    const Rect band{r.left, r.top - h, r.right, r.top};
+    DrawChartText(surface, (inner ? "Inner: " : "Outer: ") + chart.m_strTitle, band, kTextNoClip,
+                  FontA(1.2, 1.2, 1.0));
+    DrawVargaCaption(surface, band, Rect{r.left + halfW / 2, r.top - h, r.right, r.top}, varga, pane, 1,
+                     CaptionHeight());
+    if (!inner) {
+        DrawChartFigure(kNorthFigure, surface, r.left, r.top, r.right, r.bottom, halfW, halfH, true,
+                        ColorOf(kColorChartViewChartLine));
+    }
+}

@@ -1,0 +1,133 @@
+#include "display/sign_labels.h"
+
+#include "core/body_names.h"
+#include "core/chart.h"
+#include "display/chart_colors.h"
+#include "display/chart_label_text.h"
+#include "display/drawing_factors.h"
+#include "display/styled_text.h"
+
+namespace {
+
+constexpr double kSmallFontFactor = 0.85;     // small labels of a single chart
+constexpr double kTwoChartSmallHeight = 0.95; // small labels of a two-chart view
+constexpr double kBlurScale = 0.85;           // below this chart scale small screen labels keep their font
+constexpr double kSelectedFactor = 1.33;      // a selected planet is drawn larger
+constexpr int kLabelInset = 2;
+// A label's font is at most this many slot heights tall, so that neighbouring slots stay readable.
+constexpr double kLargestFontPerSlot = 1.3;
+
+// The planet whose hit rectangle and highlight a body stands for: 0-9 themselves, the graha arudhas
+// 83-91 their planet 1-9; -1 for every other body.
+int LabelledPlanet(int body) {
+    if (body >= 0 && body < kLabelledBodies) return body;
+    if (body >= 83 && body <= 91) return body - 82;
+    return -1;
+}
+
+bool UsesChartFontB(int body) {
+    return body < kLabelledBodies || (body >= 83 && body < kNamedBodyCount);
+}
+
+// The font, made smaller when it is taller than its slot allows.
+FontSpec FittedToSlot(const FontSpec& font, const LabelSlot& slot) {
+    return FontNoTallerThan(font, static_cast<int>(slot.height * kLargestFontPerSlot));
+}
+
+Rect SlotBox(const LabelSlot& slot) {
+    return Rect{slot.x + kLabelInset, slot.y + kLabelInset, slot.x + slot.width, slot.y + slot.height};
+}
+
+// The small-label font and box of a single or two-chart view.
+void AdjustSmallLabel(bool twoChart, FontSpec& font, Rect& box) {
+    if (twoChart) {
+        ScaleFontFields(font, kTwoChartSmallHeight, 1.0, 1.0);
+        box.top -= kLabelInset;
+    } else if (!g_bPrinting && g_dChartScale < kBlurScale) {
+        box.top -= kLabelInset;
+    } else {
+        ScaleFontFields(font, kSmallFontFactor, kSmallFontFactor, 1.0);
+    }
+}
+
+// The box a relationship mark fills behind a planet's label.
+Rect RelationBox(const Rect& label) {
+    const int left = label.left - label.Width() / 6;
+    return Rect{left, label.top, label.right - (label.right - left) / 6, label.bottom + label.Height() / 4};
+}
+
+void DrawLabel(const SignLabelTarget& target, const std::string& text, TextStyle style, int planet) {
+    ChartDrawState& state = target.state;
+    const bool marked = planet >= 1 && state.paneRelations[target.pane];
+    // The label's extent is measured apart only when a mark goes under it or the print scales it; else
+    // the drawing itself gives it.
+    if (!marked && !g_bPrinting) {
+        const Rect drawn = DrawStyledText(target.surface, text, style);
+        if (planet >= 0) state.bodyLabelRect[target.pane][planet] = drawn;
+        return;
+    }
+    MeasureStyledText(target.surface, text, style);
+    if (planet >= 0) state.bodyLabelRect[target.pane][planet] = style.Box();
+    if (marked) {
+        const int relation = state.bodyRelation[planet];
+        target.surface.FillRect(RelationBox(style.Box()), state.relationBackColor[relation]);
+        style.color = state.relationTextColor[relation];
+    }
+    DrawStyledText(target.surface, text, style);
+}
+
+} // namespace
+
+bool TakesSmallSlot(int body) {
+    return (body >= 48 && body <= 58) || (body >= 60 && body <= 82);
+}
+
+void DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& slots) {
+    const CChart& chart = target.chart;
+    const int pane = target.pane;
+    int mainCount = 0;
+    int smallCount = 0;
+    for (int k = 0; k < kExtraPointCount; ++k) {
+        if (chart.m_extraName[k] == kNoExtraPoint || chart.m_extraVargaSign[k][target.varga] != sign)
+            continue;
+        TextStyle style;
+        style.SetBox(SlotBox(slots.main(mainCount++)));
+        style.color = ColorOf(kColorChartViewSpecialPoint);
+        style.format = kTextNoClip;
+        style.font = FittedToSlot(g_chartFontA, slots.main(mainCount - 1));
+        DrawLabel(target, chart.m_extraShortName[k], style, -1);
+    }
+    // The label tables end at body 101; the extra points 102-104 were drawn above.
+    for (int body = 0; body < kNamedBodyCount; ++body) {
+        if (!g_bPaneShowBody[pane][body]) continue;
+        const int source = ArudhaPositionSource(chart, body, target.varga, pane);
+        if (chart.m_vargaSign.Sign(source, target.varga) != sign) continue;
+
+        TextStyle style;
+        style.format = kTextNoClip;
+        style.color = target.state.bodyColor[body];
+        style.font = UsesChartFontB(body) ? g_chartFontB : g_chartFontA;
+        const bool small = TakesSmallSlot(body);
+        const LabelSlot slot = small ? slots.small(smallCount++) : slots.main(mainCount++);
+        Rect box = SlotBox(slot);
+        if (small) {
+            style.font = g_chartFontA;
+            AdjustSmallLabel(slots.twoChart, style.font, box);
+        }
+        style.font = FittedToSlot(style.font, slot);
+        style.SetBox(box);
+
+        std::string text = BodyLabelText(chart, body, pane);
+        if (g_bPaneKarakaLabels[pane] && body >= 1 && body <= 8) {
+            text = FormatChartCaption(chart, body, false);
+            style.font = FittedToSlot(g_chartFontA, slot);
+            style.color = ColorOf(kColorChartViewCharaKaraka);
+        }
+        const int planet = LabelledPlanet(body);
+        if (planet >= 1 && target.state.bodyHighlight[pane][planet]) {
+            style.color = ColorOf(kColorChartViewSelectedPlanet);
+            ScaleFontFields(style.font, kSelectedFactor, kSelectedFactor, kSelectedFactor);
+        }
+        DrawLabel(target, text, style, planet);
+    }
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The labels of one sign's cell, shared by every chart renderer: the user's extra points, then the
+// bodies a pane shows, each in the next free slot of the cell. Renderers differ only in where their
+// slots lie; colours, fonts, karaka labels, highlights, relationship marks and the recorded label
+// rectangles of the lagna and the nine grahas are the same for all.
+#include <functional>
+
+#include "display/chart_draw_state.h"
+
+class CChart;
+class DrawSurface;
+
+// Top-left corner of a slot and its size, device units, before the 2-unit inset of the label.
+struct LabelSlot {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct CellSlots {
+    std::function<LabelSlot(int n)> main;  // the n-th label of the cell (the renderer wraps n)
+    std::function<LabelSlot(int n)> small; // the n-th small label (varnadas, arudhas, house lords)
+    // The two-chart views draw small labels with 0.95 of the height and one unit higher; single charts
+    // use 0.85 of the font, or the full font one unit higher when a small screen chart would blur it.
+    bool twoChart = false;
+};
+
+struct SignLabelTarget {
+    DrawSurface& surface;
+    ChartDrawState& state;
+    const CChart& chart;
+    int varga; // column 0-28
+    int pane;  // 0-14
+};
+
+// Draws every label of sign `sign` (0-11) into the cell's slots and records the label rectangles (in the
+// drawn font) of the lagna and grahas, a graha arudha (83-91) counting as its planet.
+void DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& slots);
+
+// Varnadas (48-58), arudhas A2-UL (60-70) and house lords (71-82) take the small slots.
+bool TakesSmallSlot(int body);

@@ -1,0 +1,49 @@
+#pragma once
+// Every text the display draws goes through these routines: a text-style record gives the rectangle,
+// colour, layout flags and font; the drawing factors scale font and rectangle while printing (the font
+// alone during a scaled bitmap capture), and a view printed in black draws near-black text.
+// Rectangles and font sizes are in the units the caller lays out in (device units on screen).
+#include <cstdint>
+#include <string_view>
+
+#include "platform/draw_surface.h"
+
+struct TextStyle {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    ColorRef color = 0;
+    std::uint32_t format = 0; // TextFormat flags
+    FontSpec font;
+
+    Rect Box() const { return Rect{left, top, right, bottom}; }
+    void SetBox(const Rect& box) {
+        left = box.left;
+        top = box.top;
+        right = box.right;
+        bottom = box.bottom;
+    }
+};
+
+// `font` with height and width multiplied by the drawing factors (truncated) while printing or capturing.
+FontSpec ScaledStyleFont(const FontSpec& font);
+// `rect` with left and right times g_dDrawScaleX and top and bottom times g_dDrawScaleY (truncated).
+Rect ScaledPrintRect(const Rect& rect);
+
+// Draws the text into the style's rectangle (scaled while printing) with its format and font; returns
+// the rectangle the text takes, in the surface's units (as MeasureStyledText gives it when not printing).
+Rect DrawStyledText(DrawSurface& surface, std::string_view text, const TextStyle& style);
+// The extent the text takes in the style's font, unscaled: the style's right and bottom become left +
+// text width and top + text height. Returns the new right.
+int MeasureStyledText(DrawSurface& surface, std::string_view text, TextStyle& style);
+// Outlines the text's extent (10 units out on screen; 30 units out and a second outline one unit further
+// when printing) with the current pen. Draws no text.
+void DrawTextFrame(DrawSurface& surface, std::string_view text, const TextStyle& style);
+
+// Multiplies height, width and weight by a, b and c, each truncated toward zero.
+void ScaleFontFields(FontSpec& font, double a, double b, double c);
+// `font` made no taller than `height`, its width shrunk in proportion; unchanged when it fits.
+FontSpec FontNoTallerThan(FontSpec font, int height);
+// A copy of `font` scaled by ScaleFontFields.
+FontSpec ScaledFont(FontSpec font, double a, double b, double c);

@@ -1,0 +1,53 @@
+#pragma once
+// The transit mode and the transit research. A transit chart is the natal chart recomputed at another
+// moment and read against the natal chart. The research lists, for the moment in g_transitMoment,
+// which natal points each transiting body aspects in eleven divisional charts. Longitudes are sidereal
+// degrees; speeds degrees per day.
+#include <array>
+#include <string>
+
+#include "core/angle_time.h"
+
+class CChart;
+
+inline constexpr int kTransitResearchBodies = 9;
+inline constexpr int kTransitResearchMaxEntries = 100;
+
+// One natal point aspected in one divisional chart.
+struct CTransitResearchEntry {
+    int nColumn = 0;        // varga column
+    int nPoint = 0;         // natal body number
+    double dStrength = 0.0; // drishti strength (drishti method only)
+    CRasiLongitude natal;   // the natal point in that divisional chart
+    double dAspect = 0.0;   // the aspect method's value (aspect methods only)
+    std::string strAspect;  // the aspect fraction's text (fraction method only)
+};
+
+// The pairs of one transiting body, in point-then-column order, at most 100.
+struct CTransitResearchTable {
+    int nCount = 0;
+    std::array<CTransitResearchEntry, kTransitResearchMaxEntries> entries;
+    CRasiLongitude transit;   // the body's longitude at the transit moment
+    double dSpeedRatio = 0.0; // its speed / its mean daily motion
+};
+
+// Jupiter, Saturn, Rahu, Ketu, Mars, Sun, Venus, Mercury, Moon: slow to fast.
+inline constexpr std::array<int, kTransitResearchBodies> kTransitResearchBodyOrder = {5, 7, 8, 9, 3,
+                                                                                      1, 6, 4, 2};
+extern std::array<CTransitResearchTable, kTransitResearchBodies> g_transitResearchTables;
+
+// Research settings of the research form.
+inline constexpr int kResearchDrishti = 0;
+inline constexpr int kResearchAspectFraction = 1;
+inline constexpr int kResearchMarsSaturn = 2;
+inline constexpr int kResearchJupiter = 3;
+extern int g_nTransitResearchMethod;
+extern double g_dTransitResearchMinStrength;   // drishti strength (0-100) a pair must reach
+extern double g_dTransitResearchOrbFraction;   // orb of the fraction method, degrees
+extern double g_dTransitResearchOrbMarsSaturn; // orb of the Mars and Saturn aspects, degrees
+extern double g_dTransitResearchOrbJupiter;    // orb of the Jupiter aspects, degrees
+
+// Fills the nine tables from the natal chart and the transit chart (the natal chart at the transit
+// moment, computed); the natal chart's divisional charts are built as they are needed.
+void FillTransitResearchTables(CChart& natal, const CChart& transit,
+                               std::array<CTransitResearchTable, kTransitResearchBodies>& tables);

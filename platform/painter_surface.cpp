@@ -1,0 +1,177 @@
+#include "platform/painter_surface.h"
+
+#include <QFontMetricsF>
+#include <QPolygon>
+#include <vector>
+
+#include "platform/qt_fonts.h"
+
+QRect ToQRect(const Rect& rect) {
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+QColor ToQColor(ColorRef color) {
+    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
+}
+
+int QtTextFlags(std::uint32_t format) {
+    int flags = Qt::AlignTop;
+    if (format & kTextCenter)
+        flags |= Qt::AlignHCenter;
+    else if (format & kTextRight)
+        flags |= Qt::AlignRight;
+    else
+        flags |= Qt::AlignLeft;
+    if (format & kTextSingleLine) {
+        flags |= Qt::TextSingleLine;
+        if (format & kTextVCenter)
+            flags = (flags & ~Qt::AlignTop) | Qt::AlignVCenter;
+        else if (format & kTextBottom)
+            flags = (flags & ~Qt::AlignTop) | Qt::AlignBottom;
+    }
+    if (format & kTextWordBreak) flags |= Qt::TextWordWrap;
+    if (format & kTextNoClip) flags |= Qt::TextDontClip;
+    return flags;
+}
+
+namespace {
+
+QPolygon ToQPolygon(std::span<const Point> points) {
+    QPolygon polygon;
+    polygon.reserve(static_cast<int>(points.size()));
+    for (const Point& p : points) polygon.append(QPoint(p.x, p.y));
+    return polygon;
+}
+
+Qt::PenStyle ToQtPenStyle(PenStyle style) {
+    switch (style) {
+    case PenStyle::kDash:
+        return Qt::DashLine;
+    case PenStyle::kDot:
+        return Qt::DotLine;
+    case PenStyle::kNull:
+        return Qt::NoPen;
+    case PenStyle::kSolid:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+} // namespace
+
+PainterSurface::PainterSurface(QPainter& painter) : m_painter(painter) {
+    m_painter.setPen(QPen(Qt::black, 1));
+    m_painter.setBrush(Qt::white);
+}
+
+void PainterSurface::SelectPen(const PenSpec& pen) {
+    QPen qpen(ToQColor(pen.color), std::max(1, pen.width), ToQtPenStyle(pen.style), Qt::FlatCap,
+              Qt::MiterJoin);
+    m_painter.setPen(qpen);
+}
+
+void PainterSurface::SelectBrush(const BrushSpec& brush) {
+    m_painter.setBrush(brush.hollow ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brush.color)));
+}
+
+void PainterSurface::SelectFont(const FontSpec& font) {
+    m_painter.setFont(QFontFromSpec(font, *m_painter.device()));
+}
+
+void PainterSurface::SetTextColor(ColorRef color) {
+    m_textColor = ToQColor(color);
+}
+
+void PainterSurface::SetTextBackground(ColorRef color, bool opaque) {
+    m_textBackground = opaque ? std::optional<QColor>(ToQColor(color)) : std::nullopt;
+}
+
+void PainterSurface::SetClipRect(const Rect& clip) {
+    m_painter.setClipRect(ToQRect(clip));
+}
+
+void PainterSurface::ClearClip() {
+    m_painter.setClipping(false);
+}
+
+void PainterSurface::Line(Point from, Point to) {
+    m_painter.drawLine(from.x, from.y, to.x, to.y);
+}
+
+void PainterSurface::Polyline(std::span<const Point> points) {
+    m_painter.drawPolyline(ToQPolygon(points));
+}
+
+void PainterSurface::Polygon(std::span<const Point> points) {
+    m_painter.drawPolygon(ToQPolygon(points));
+}
+
+// Windows figures span right - 1 and bottom - 1 with the pen inside; QPainter's outline of a rectangle
+// of width w covers w + 1 pixels, hence the one-pixel smaller figure.
+void PainterSurface::Rectangle(const Rect& rect) {
+    m_painter.drawRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1);
+}
+
+void PainterSurface::FillRect(const Rect& rect, ColorRef color) {
+    m_painter.fillRect(ToQRect(rect), ToQColor(color));
+}
+
+void PainterSurface::Ellipse(const Rect& bounds) {
+    m_painter.drawEllipse(bounds.left, bounds.top, bounds.Width() - 1, bounds.Height() - 1);
+}
+
+void PainterSurface::Arc(const Rect& bounds, double startDegrees, double spanDegrees) {
+    constexpr double kQtAngleUnitsPerDegree = 16.0; // QPainter takes angles in 1/16 degree
+    m_painter.drawArc(bounds.left, bounds.top, bounds.Width() - 1, bounds.Height() - 1,
+                      static_cast<int>(startDegrees * kQtAngleUnitsPerDegree),
+                      static_cast<int>(spanDegrees * kQtAngleUnitsPerDegree));
+}
+
+Rect PainterSurface::DrawText(std::string_view text, const Rect& rect, std::uint32_t format) {
+    QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const int flags = QtTextFlags(format);
+    const QFontMetricsF metrics(m_painter.font(), m_painter.device());
+    if ((format & kTextEndEllipsis) && (format & kTextSingleLine))
+        qtext = metrics.elidedText(qtext, Qt::ElideRight, rect.Width());
+    const QRectF bounds = metrics.boundingRect(QRectF(ToQRect(rect)), flags, qtext);
+    const Rect taken{rect.left, rect.top, rect.left + static_cast<int>(std::ceil(bounds.width())),
+                     rect.top + static_cast<int>(std::ceil(bounds.height()))};
+    if (format & kTextCalcRect) return taken;
+    if (m_textBackground) m_painter.fillRect(bounds, *m_textBackground);
+    const QPen pen = m_painter.pen();
+    m_painter.setPen(m_textColor);
+    m_painter.drawText(ToQRect(rect), flags, qtext);
+    m_painter.setPen(pen);
+    return taken;
+}
+
+Size PainterSurface::TextExtent(std::string_view text) {
+    const QFontMetricsF metrics(m_painter.font(), m_painter.device());
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return Size{static_cast<int>(std::ceil(metrics.horizontalAdvance(qtext))),
+                static_cast<int>(std::ceil(metrics.height()))};
+}
+
+double PainterSurface::DevicePixelRatio() const {
+    return m_painter.device()->devicePixelRatioF();
+}
+
+ImageSurface::ImageSurface(Size size, double devicePixelRatio)
+    : m_image(static_cast<int>(std::ceil(size.cx * devicePixelRatio)),
+              static_cast<int>(std::ceil(size.cy * devicePixelRatio)), QImage::Format_RGB32) {
+    m_image.setDevicePixelRatio(devicePixelRatio);
+    m_image.fill(Qt::white);
+    m_painter = std::make_unique<QPainter>(&m_image);
+    m_surface = std::make_unique<PainterSurface>(*m_painter);
+}
+
+ImageSurface::~ImageSurface() {
+    m_surface.reset();
+    m_painter->end();
+}
+
+QImage ImageSurface::Image() {
+    QImage copy = m_image.copy();
+    copy.setDevicePixelRatio(m_image.devicePixelRatio());
+    return copy;
+}

@@ -1,0 +1,93 @@
+#include "platform/splitter_wnd.h"
+
+#include <QVBoxLayout>
+#include <algorithm>
+
+CSplitterWnd::CSplitterWnd(int rows, int cols, QWidget* parent)
+    : QWidget(parent), m_rows(std::max(1, rows)), m_cols(std::max(1, cols)),
+      m_rowSplitter(new QSplitter(Qt::Vertical, this)),
+      m_panes(static_cast<size_t>(m_rows * m_cols), nullptr), m_idealWidths(static_cast<size_t>(m_cols), 0),
+      m_idealHeights(static_cast<size_t>(m_rows), 0) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_rowSplitter);
+    m_rowSplitter->setChildrenCollapsible(false);
+    for (int row = 0; row < m_rows; ++row) {
+        auto* columns = new QSplitter(Qt::Horizontal, m_rowSplitter);
+        columns->setChildrenCollapsible(false);
+        m_columnSplitters.push_back(columns);
+        QObject::connect(columns, &QSplitter::splitterMoved, this,
+                         [this, columns] { FollowColumns(columns); });
+    }
+}
+
+bool CSplitterWnd::SetPane(int row, int col, QWidget* pane, QSize ideal) {
+    if (!pane || row < 0 || row >= m_rows || col < 0 || col >= m_cols) return false;
+    QWidget*& cell = m_panes[static_cast<size_t>(row * m_cols + col)];
+    if (cell) return false;
+    cell = pane;
+    // Panes go into their row in column order whatever order they arrive in.
+    QSplitter* columns = m_columnSplitters[static_cast<size_t>(row)];
+    int index = 0;
+    for (int c = 0; c < col; ++c)
+        if (GetPane(row, c)) ++index;
+    columns->insertWidget(index, pane);
+    if (ideal.width() > 0) m_idealWidths[static_cast<size_t>(col)] = ideal.width();
+    if (ideal.height() > 0) m_idealHeights[static_cast<size_t>(row)] = ideal.height();
+    m_sizesApplied = false;
+    return true;
+}
+
+QWidget* CSplitterWnd::GetPane(int row, int col) const {
+    if (row < 0 || row >= m_rows || col < 0 || col >= m_cols) return nullptr;
+    return m_panes[static_cast<size_t>(row * m_cols + col)];
+}
+
+bool CSplitterWnd::FindPane(const QWidget* pane, int* row, int* col) const {
+    const auto found = std::find(m_panes.begin(), m_panes.end(), pane);
+    if (!pane || found == m_panes.end()) return false;
+    const int index = static_cast<int>(found - m_panes.begin());
+    if (row) *row = index / m_cols;
+    if (col) *col = index % m_cols;
+    return true;
+}
+
+void CSplitterWnd::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!m_sizesApplied && width() > 0 && height() > 0) ApplyIdealSizes();
+}
+
+// Every row and column takes its ideal size and the last one the rest, as far as the window allows; a
+// row or column without an ideal size takes an even share.
+QList<int> CSplitterWnd::FitIdealSizes(const std::vector<int>& ideal, int total) {
+    const int count = static_cast<int>(ideal.size());
+    const int even = std::max(1, total / count);
+    QList<int> sizes;
+    int used = 0;
+    for (int i = 0; i + 1 < count; ++i) {
+        const int size =
+            std::max(1, ideal[static_cast<size_t>(i)] > 0 ? ideal[static_cast<size_t>(i)] : even);
+        sizes.append(size);
+        used += size;
+    }
+    sizes.append(std::max(1, total - used));
+    return sizes;
+}
+
+void CSplitterWnd::ApplyIdealSizes() {
+    m_sizesApplied = true;
+    const int handle = m_rowSplitter->handleWidth();
+    m_rowSplitter->setSizes(FitIdealSizes(m_idealHeights, height() - handle * (m_rows - 1)));
+    const QList<int> widths = FitIdealSizes(m_idealWidths, width() - handle * (m_cols - 1));
+    for (QSplitter* columns : m_columnSplitters)
+        if (columns->count() == m_cols) columns->setSizes(widths);
+}
+
+void CSplitterWnd::FollowColumns(QSplitter* moved) {
+    const QList<int> widths = moved->sizes();
+    for (QSplitter* columns : m_columnSplitters)
+        if (columns != moved && columns->count() == widths.size()) {
+            const QSignalBlocker quiet(columns);
+            columns->setSizes(widths);
+        }
+}

@@ -1,0 +1,41 @@
+#pragma once
+// A static splitter: a fixed grid of rows x columns of panes with movable bars between them. The
+// columns are shared by all rows and the rows by all columns, so every pane lines up with its
+// neighbours. Sizes are pixels.
+#include <QSplitter>
+#include <QWidget>
+#include <vector>
+
+class CSplitterWnd : public QWidget {
+public:
+    CSplitterWnd(int rows, int cols, QWidget* parent = nullptr);
+
+    int GetRowCount() const { return m_rows; }
+    int GetColumnCount() const { return m_cols; }
+
+    // Puts `pane` at (row, col) and asks for `ideal` width and height (pixels; 0 leaves it to the
+    // splitter). The splitter takes ownership of the pane. False when the cell is outside the grid or
+    // already holds a pane.
+    bool SetPane(int row, int col, QWidget* pane, QSize ideal);
+    // The pane at (row, col), or null.
+    QWidget* GetPane(int row, int col) const;
+    // True when `pane` stands in this splitter; row and col receive its place.
+    bool FindPane(const QWidget* pane, int* row, int* col) const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    static QList<int> FitIdealSizes(const std::vector<int>& ideal, int total);
+    void ApplyIdealSizes();
+    void FollowColumns(QSplitter* moved);
+
+    int m_rows;
+    int m_cols;
+    QSplitter* m_rowSplitter;                  // vertical: one entry per row
+    std::vector<QSplitter*> m_columnSplitters; // horizontal: the columns of each row
+    std::vector<QWidget*> m_panes;             // row-major
+    std::vector<int> m_idealWidths;
+    std::vector<int> m_idealHeights;
+    bool m_sizesApplied = false;
+};

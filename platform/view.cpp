@@ -1,0 +1,74 @@
+#include "platform/view.h"
+
+#include <QContextMenuEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "platform/painter_surface.h"
+
+namespace {
+// A menu asked for from the keyboard opens this far right of and below the pane's top-left, pixels.
+constexpr int kKeyboardMenuOffset = 5;
+} // namespace
+
+CView::CView(QWidget* parent) : QAbstractScrollArea(parent) {
+    setFrameShape(QFrame::NoFrame);
+    viewport()->setAutoFillBackground(true);
+    viewport()->setBackgroundRole(QPalette::Base);
+}
+
+void CView::OnUpdate(CView*, long) {
+    Invalidate();
+}
+
+void CView::OnContextMenu(QPoint) {}
+
+void CView::Invalidate() {
+    viewport()->update();
+}
+
+void CView::SetScrollSizes(Size total) {
+    m_total = total;
+    UpdateScrollBars();
+}
+
+Point CView::GetScrollPosition() const {
+    return Point{horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+void CView::ScrollToPosition(Point position) {
+    horizontalScrollBar()->setValue(position.x);
+    verticalScrollBar()->setValue(position.y);
+}
+
+Rect CView::GetClientRect() const {
+    return Rect{0, 0, viewport()->width(), viewport()->height()};
+}
+
+void CView::UpdateScrollBars() {
+    const QSize visible = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, m_total.cx - visible.width()));
+    horizontalScrollBar()->setPageStep(visible.width());
+    verticalScrollBar()->setRange(0, std::max(0, m_total.cy - visible.height()));
+    verticalScrollBar()->setPageStep(visible.height());
+}
+
+void CView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const Point scrolled = GetScrollPosition();
+    painter.translate(-scrolled.x, -scrolled.y);
+    PainterSurface surface(painter);
+    OnDraw(surface);
+}
+
+void CView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+}
+
+void CView::contextMenuEvent(QContextMenuEvent* event) {
+    const QPoint at = event->reason() == QContextMenuEvent::Keyboard
+                          ? viewport()->mapToGlobal(QPoint(kKeyboardMenuOffset, kKeyboardMenuOffset))
+                          : event->globalPos();
+    OnContextMenu(at);
+}

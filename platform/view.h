@@ -1,0 +1,49 @@
+#pragma once
+// The base of every pane that shows the document: it draws itself through the drawing surface in
+// OnDraw, is told of document changes in OnUpdate, offers its context menu in OnContextMenu and
+// scrolls over a total size it sets. Coordinates are pixels of the pane (device units of the surface);
+// the surface's origin is the top-left of the scrolled content.
+#include <QAbstractScrollArea>
+
+#include "platform/draw_surface.h"
+
+class CDocument; // the document base: title, path, modified flag and the views it updates
+
+class CView : public QAbstractScrollArea {
+public:
+    explicit CView(QWidget* parent = nullptr);
+
+    CDocument* GetDocument() const { return m_document; }
+    void SetDocument(CDocument* document) { m_document = document; }
+
+    // Draws the pane's content; the surface is clipped to the visible part.
+    virtual void OnDraw(DrawSurface& surface) = 0;
+    // Called once the pane is in place and has its document, before it is first shown.
+    virtual void OnInitialUpdate() { OnUpdate(nullptr, 0); }
+    // The document changed (`hint` says how, 0 for everything); by default the pane is redrawn.
+    virtual void OnUpdate(CView* sender, long hint);
+    // The user asked for the context menu at `screenPos` (screen pixels); by default nothing.
+    virtual void OnContextMenu(QPoint screenPos);
+
+    // Redraws the pane at the next paint.
+    void Invalidate();
+    // Total size of the content in pixels; scroll bars appear where the pane is smaller.
+    void SetScrollSizes(Size total);
+    Size GetTotalSize() const { return m_total; }
+    // Offset of the content's top-left from the pane's top-left, in pixels (0, 0 when not scrolled).
+    Point GetScrollPosition() const;
+    void ScrollToPosition(Point position);
+    // The visible part of the pane in pixels.
+    Rect GetClientRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void UpdateScrollBars();
+
+    CDocument* m_document = nullptr;
+    Size m_total;
+};

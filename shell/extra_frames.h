@@ -1,0 +1,23 @@
+#pragma once
+// Panes opened in top-level frames of their own (period-entry views, the transit calendar, the aspect
+// table ...). Frames opened one after another take the four cascade rectangles in turn.
+#include <functional>
+#include <string>
+
+#include "platform/geometry.h"
+#include "shell/view_registry.h"
+
+class CFrameWnd;
+
+// The create context of extra frames: the document their views show.
+extern CCreateContext g_frameCreateContext;
+// Refreshes every view of the document once a new frame is open; empty does nothing.
+extern std::function<void()> g_updateAllViewsOfMainDoc;
+
+// Opens a frame with a view of `className` at the next cascade rectangle (the slot advances even when
+// it fails). Returns nonzero when the frame was made; `outFrame` receives it (null on failure).
+// Callers report a failure with "Unable to create window." captioned "Oops".
+int OpenChildWindow(int resourceId, const std::string& className, CFrameWnd** outFrame = nullptr);
+// The same at `rect` (screen pixels), leaving the cascade slot alone.
+int OpenChildWindowInRect(int resourceId, const std::string& className, const Rect& rect,
+                          CFrameWnd** outFrame = nullptr);

@@ -1,0 +1,73 @@
+#pragma once
+// The one frame window: the menu bar, the main tool bar and the two time-step tool bars on one row,
+// the status bar, and the pane tree that the layout framework builds in its client area. Closing it
+// saves the preferences.
+#include <QComboBox>
+#include <QLabel>
+#include <QToolBar>
+#include <functional>
+#include <map>
+
+#include "platform/frame_wnd.h"
+#include "platform/recent_file_list.h"
+#include "shell/command_ids.h"
+#include "shell/visual_framework.h"
+
+class QAction;
+
+class CMainFrame : public CFrameWnd {
+public:
+    // Loads the preferences when nobody has yet, and sets the display-size flags from the saved
+    // frame width or, without saved sizes, computes the default sizes from `desktop` (pixels).
+    explicit CMainFrame(const Rect& desktop);
+    ~CMainFrame() override;
+
+    // Places the frame at the saved or default rectangle, computes the cascade rectangles, makes the
+    // bars, the display fonts and the pane tree. Nodes that could not be created are reported.
+    void Create(const CCreateContext& context);
+
+    CVisualFramework& Framework() { return m_framework; }
+    CRecentFileList& RecentFiles() { return m_recentFiles; }
+    QComboBox* BirthTimeCombo() const { return m_birthTimeCombo; }
+    QComboBox* TransitTimeCombo() const { return m_transitTimeCombo; }
+
+    // The action of a menu or tool bar command (the first made for it), or null.
+    QAction* FindAction(CommandId id) const;
+    // Runs a command as its menu item or button would; false when it has no handler yet.
+    bool RunCommand(CommandId id);
+    // Binds (or rebinds) a command's handler and enables its menu items and buttons.
+    void SetCommandHandler(CommandId id, std::function<void()> handler);
+
+    // Saves the frame's and every live pane's size into the saved-size records (Save current window sizes).
+    void StoreWindowSizes();
+    // Redraws every pane (after a font or colour change).
+    void UpdateAllPanes();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // OnCreate: the bars; OnCreateClient: the fonts and the layout.
+    void CreateMenus();
+    void CreateToolBars();
+    QToolBar* CreateTimeStepBar(const char* name, CommandId back, CommandId forward, CommandId comboId,
+                                int selection, QComboBox** combo);
+    void CreateStatusBar();
+    void BuildLayout(const CCreateContext& context);
+    void BindCommands();
+    void RebuildRecentFileMenu();
+
+    QAction* MakeAction(CommandId id, const QString& text);
+
+    CVisualFramework m_framework;
+    CRecentFileList m_recentFiles;
+    QComboBox* m_birthTimeCombo = nullptr;
+    QComboBox* m_transitTimeCombo = nullptr;
+    QMenu* m_recentFileMenu = nullptr;
+    std::multimap<unsigned, QAction*> m_actions;
+    std::map<unsigned, std::function<void()>> m_handlers;
+};
+
+// The time-step units of the stepper combo boxes, in index order.
+extern const char* const kTimeStepUnits[7];

@@ -1,0 +1,94 @@
+#include "shell/splash_wnd.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include "platform/painter_surface.h"
+#include "shell/app_icon.h"
+
+bool CSplashWnd::c_bShowSplashWnd = false;
+CSplashWnd* CSplashWnd::c_pSplashWnd = nullptr;
+
+namespace {
+
+constexpr Size kSplashSize = {420, 220}; // pixels
+
+QImage DrawSplashBitmap() {
+    ImageSurface image(kSplashSize);
+    DrawSurface& s = image.Surface();
+    s.FillRect(Rect{0, 0, kSplashSize.cx, kSplashSize.cy}, Rgb(255, 248, 225));
+    s.SelectPen(PenSpec{Rgb(120, 40, 20), 2, PenStyle::kSolid});
+    s.SelectBrush(BrushSpec{0, true});
+    s.Rectangle(Rect{1, 1, kSplashSize.cx - 1, kSplashSize.cy - 1});
+    DrawApplicationIcon(s, 96);
+    s.SetTextColor(Rgb(120, 40, 20));
+    s.SelectFont(FontSpec{"Times New Roman", 40, 0, 700});
+    s.DrawText("Kalomithra Hora", Rect{110, 20, kSplashSize.cx - 10, 90},
+               kTextLeft | kTextVCenter | kTextSingleLine);
+    s.SelectFont(FontSpec{"Arial", 18, 0, 400});
+    s.DrawText("Version 8.0", Rect{110, 90, kSplashSize.cx - 10, 120}, kTextLeft | kTextSingleLine);
+    s.DrawText("Vedic astrology", Rect{110, 150, kSplashSize.cx - 10, 200}, kTextLeft | kTextSingleLine);
+    return image.Image();
+}
+
+} // namespace
+
+void CSplashWnd::EnableSplashScreen(bool enable) {
+    c_bShowSplashWnd = enable;
+}
+
+CSplashWnd::CSplashWnd(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_bitmap(DrawSplashBitmap()) {
+    c_pSplashWnd = this;
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(m_bitmap.size());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+    if (!m_timer.SetTimer(kTimerId, kShowMilliseconds, [] { HideSplashScreen(); })) {
+        // Without its timer the splash could stay for good.
+        c_pSplashWnd = nullptr;
+    }
+}
+
+CSplashWnd::~CSplashWnd() {
+    if (c_pSplashWnd == this) c_pSplashWnd = nullptr;
+}
+
+void CSplashWnd::ShowSplashScreen(QWidget* parent) {
+    if (!c_bShowSplashWnd || c_pSplashWnd) return;
+    auto* splash = new CSplashWnd(parent);
+    if (!c_pSplashWnd) {
+        delete splash;
+        return;
+    }
+    splash->show();
+}
+
+void CSplashWnd::HideSplashScreen() {
+    if (!c_pSplashWnd) return;
+    CSplashWnd* splash = c_pSplashWnd;
+    c_pSplashWnd = nullptr;
+    QWidget* main = splash->parentWidget();
+    splash->close();
+    if (main) main->update();
+}
+
+bool CSplashWnd::PreTranslateAppMessage(const QEvent* event) {
+    if (!c_pSplashWnd) return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonPress:
+        HideSplashScreen();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CSplashWnd::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_bitmap);
+}

@@ -1,0 +1,377 @@
+// The chart view on the recording surface and offscreen: every sign cell's centre finds its sign in each
+// style, and the context-menu commands change what the panes show.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <algorithm>
+#include <cstdio>
+
+#include "core/body_names.h"
+#include "core/computed_bodies.h"
+#include "core/varga_options.h"
+#include "display/chart_commands.h"
+#include "display/chart_renderers.h"
+#include "display/chart_view.h"
+#include "display/mixed_chart_view.h"
+#include "display_test_support.h"
+#include "platform/message_box.h"
+#include "platform/painter_surface.h"
+#include "platform/recording_surface.h"
+
+namespace {
+
+class ChartViewTest : public DisplayTest {
+protected:
+    ChartViewTest() {
+        g_nChartPaneCount = 2;
+        g_bPackedChartMode = true;
+        m_view.resize(600, 900);
+        m_view.OnInitialUpdate();
+    }
+    void Draw() {
+        RecordingSurface surface;
+        m_view.OnDraw(surface);
+    }
+    // The centre of sign s's cell in pane 0 (the mean of its vertices).
+    Point CellCentre(int sign) {
+        const CPolygonRegion& region = m_view.DrawState().Region(0, sign);
+        int x = 0, y = 0;
+        for (int i = 0; i < region.Count(); ++i) x += region[i].x, y += region[i].y;
+        return Point{x / region.Count(), y / region.Count()};
+    }
+    CChartView m_view;
+};
+
+TEST_F(ChartViewTest, EachCellCentreFindsItsSignInEveryStyle) {
+    for (int style = 0; style <= 4; ++style) {
+        SCOPED_TRACE("style " + std::to_string(style));
+        g_nChartStyle = style;
+        Draw();
+        for (int sign = 0; sign < 12; ++sign) {
+            ASSERT_TRUE(m_view.HitTestForMenu(CellCentre(sign)));
+            EXPECT_EQ(m_view.CurrentRasi(), sign);
+        }
+    }
+}
+
+TEST_F(ChartViewTest, NorthIndianTopDiamondHoldsTheLagnaSign) {
+    g_nChartStyle = 2;
+    g_nPaneVarga[0] = 0;
+    Draw();
+    const Rect pane = m_view.PaneRect(0);
+    const int lagna = FixedBirthChart().m_vargaSign.Sign(kLagna, 0);
+    // The top diamond's centre lies a quarter of the chart square below its top.
+    ASSERT_TRUE(
+        m_view.HitTestForMenu(Point{(pane.left + pane.right) / 2, pane.top + pane.Height() / 4 + 10}));
+    EXPECT_EQ(m_view.CurrentRasi(), lagna);
+    // Turned so that the sign in the 5th house takes the top diamond.
+    const int fifth = (lagna + 4) % 12;
+    ASSERT_TRUE(m_view.HitTestForMenu(CellCentre(fifth)));
+    ASSERT_TRUE(m_view.RunCommand(kCmdChartFromThisHouse));
+    EXPECT_EQ(m_view.DrawState().paneHouseOffset[0], 4);
+    Draw();
+    ASSERT_TRUE(
+        m_view.HitTestForMenu(Point{(pane.left + pane.right) / 2, pane.top + pane.Height() / 4 + 10}));
+    EXPECT_EQ(m_view.CurrentRasi(), fifth);
+}
+
+TEST_F(ChartViewTest, ALabelFindsItsBodyAndAnEmptyPlaceNone) {
+    Draw();
+    const Rect sun = m_view.DrawState().bodyLabelRect[0][1];
+    ASSERT_GT(sun.Width(), 0);
+    ASSERT_TRUE(m_view.HitTestForMenu(Point{sun.left + 1, sun.top + 1}));
+    EXPECT_EQ(m_view.CurrentBody(), 1);
+    EXPECT_EQ(m_view.CurrentRasi(), FixedBirthChart().m_vargaSign.Sign(1, g_nPaneVarga[0]));
+    // The centre block holds no sign and no body: both are cleared.
+    const Rect pane = m_view.PaneRect(0);
+    ASSERT_TRUE(m_view.HitTestForMenu(Point{(pane.left + pane.right) / 2, (pane.top + pane.bottom) / 2}));
+    EXPECT_EQ(m_view.CurrentBody(), kNoBody);
+    EXPECT_EQ(m_view.CurrentRasi(), kNoSign);
+    EXPECT_FALSE(m_view.HitTestForMenu(Point{pane.right + 2, pane.top}));
+}
+
+TEST_F(ChartViewTest, VargaViewAndModeCommandsChangeThePane) {
+    Draw();
+    ASSERT_TRUE(m_view.HitTestForMenu(CellCentre(0)));
+    EXPECT_TRUE(m_view.RunCommand(kCmdVargaD9));
+    EXPECT_EQ(g_nPaneVarga[0], 1);
+    EXPECT_TRUE(m_view.RunCommand(kCmdVargaD60));
+    EXPECT_EQ(g_nPaneVarga[0], 19);
+    EXPECT_TRUE(m_view.RunCommand(kCmdFirstVarga + 14)); // Trimsamsa, D-30
+    EXPECT_EQ(g_nPaneVarga[0], 16);
+    EXPECT_TRUE(m_view.RunCommand(kCmdRasiChakra));
+    EXPECT_EQ(g_nPaneVarga[0], 0);
+    EXPECT_TRUE(m_view.RunCommand(kCmdNatalOnly));
+    EXPECT_EQ(g_nPaneDisplayMode[0], kNatalChartOnly);
+    EXPECT_TRUE(m_view.RunCommand(kCmdUpagrahaView));
+    EXPECT_EQ(g_nPaneBodyView[0], kUpagrahaView);
+    EXPECT_TRUE(g_bPaneShowBody[0][kGulika]);
+    EXPECT_FALSE(g_bPaneShowBody[0][1]);
+    EXPECT_TRUE(m_view.RunCommand(kCmdSuryaArudhaView));
+    EXPECT_EQ(g_nPaneArudhaFrom[0], kArudhaFromSun);
+    EXPECT_TRUE(m_view.RunCommand(kCmdStandardView));
+    EXPECT_EQ(g_nPaneArudhaFrom[0], kArudhaFromLagna);
+    // The nodes group toggles Rahu and Ketu in every standard pane.
+    const bool nodes = g_bShowInCharts[0];
+    EXPECT_TRUE(m_view.RunCommand(kOptionalBodyCommands[0]));
+    EXPECT_EQ(g_bPaneShowBody[1][8] != 0, !nodes);
+}
+
+TEST_F(ChartViewTest, AVariantOfAnotherVargaSwitchesThePaneAndRecalculates) {
+    int recalculations = 0;
+    g_chartSource.recalculate = [&] { ++recalculations; };
+    const int saved = g_nD9Preference;
+    g_nPaneVarga[0] = 0;
+    Draw();
+    ASSERT_TRUE(m_view.HitTestForMenu(CellCentre(0)));
+    EXPECT_TRUE(m_view.RunCommand(33238)); // Kalachakra navamsa
+    EXPECT_EQ(g_nD9Preference, 1);
+    EXPECT_EQ(g_nPaneVarga[0], 1);
+    EXPECT_EQ(recalculations, 1);
+    // The pane now shows the navamsa: its menu entry is the popup with the variant in use checked.
+    QMenu menu;
+    m_view.BuildContextMenu(menu);
+    const QAction* popup = nullptr;
+    std::string texts;
+    for (const QAction* action : menu.actions()) {
+        texts += action->text().toStdString() + "; ";
+        if (action->text() == "Choose navamsa (D-9)") popup = action;
+    }
+    ASSERT_TRUE(popup && popup->menu()) << texts;
+    EXPECT_TRUE(popup->menu()->actions()[1]->isChecked());
+    g_nD9Preference = saved;
+}
+
+TEST_F(ChartViewTest, BhavaChakraOnAChosenBase) {
+    int recalculations = 0;
+    g_chartSource.recalculate = [&] { ++recalculations; };
+    const int saved = g_nBhavaChartVarga;
+    Draw();
+    ASSERT_TRUE(m_view.HitTestForMenu(CellCentre(0)));
+    EXPECT_TRUE(m_view.RunCommand(kCmdBhavaChakra));
+    EXPECT_EQ(g_nPaneVarga[0], 28);
+    EXPECT_EQ(recalculations, 0);
+    EXPECT_TRUE(m_view.RunCommand(kBhavaBaseCommands[1])); // based on the navamsa
+    EXPECT_EQ(g_nBhavaChartVarga, 1);
+    EXPECT_EQ(recalculations, 1);
+    g_nBhavaChartVarga = saved;
+}
+
+TEST_F(ChartViewTest, ArgalaHighlightsFollowKetu) {
+    CChart& chart = FixedBirthChart();
+    const int ketu = chart.m_vargaSign.Sign(kKetu, 0);
+    constexpr int kLeo = 4;
+    struct Case {
+        int ketuSign;
+        int command;
+        std::array<int, 4> expected;
+    };
+    const int elsewhere = ketu == kLeo ? 0 : ketu;
+    const Case kCases[] = {
+        {elsewhere, kCmdHighlightArgala, {5, 7, 2, 8}}, // Virgo, Scorpio, Gemini, Sagittarius
+        {kLeo, kCmdHighlightArgala, {3, 1, 6, 0}},      // Cancer, Taurus, Libra, Aries
+        {elsewhere, kCmdHighlightVirodhargala, {3, 1, 6, 0}},
+    };
+    Draw();
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.command);
+        chart.m_vargaSign.SetSign(kKetu, 0, c.ketuSign);
+        ASSERT_TRUE(m_view.HitTestForMenu(CellCentre(kLeo)));
+        ASSERT_TRUE(m_view.RunCommand(c.command));
+        const auto& to = m_view.DrawState().rasiHighlightTo[0];
+        for (int sign : c.expected) EXPECT_TRUE(to[sign]) << sign;
+        EXPECT_EQ(std::count(to.begin(), to.end(), 1), 4);
+        EXPECT_TRUE(m_view.DrawState().rasiHighlightFrom[0][kLeo]);
+    }
+    chart.m_vargaSign.SetSign(kKetu, 0, ketu);
+    m_view.ClearHighlightsOnClick();
+    EXPECT_FALSE(m_view.DrawState().rasiHighlightFrom[0][kLeo]);
+}
+
+TEST_F(ChartViewTest, KetuKeepsItsOwnRelationships) {
+    Draw();
+    const Rect ketu = m_view.DrawState().bodyLabelRect[0][kKetu];
+    ASSERT_GT(ketu.Width(), 0) << "Ketu is drawn in the standard view with the nodes group";
+    ASSERT_TRUE(m_view.HitTestForMenu(Point{ketu.left + 1, ketu.top + 1}));
+    ASSERT_EQ(m_view.CurrentBody(), kKetu);
+    ASSERT_TRUE(m_view.RunCommand(kCmdPermanentRelations));
+    EXPECT_EQ(m_view.DrawState().bodyRelation[kKetu], 0); // the planet itself
+    EXPECT_EQ(m_view.DrawState().bodyRelation[8], 2);     // Rahu a friend
+    EXPECT_EQ(m_view.DrawState().bodyRelation[1], 4);     // the Sun an enemy
+    EXPECT_TRUE(m_view.DrawState().paneRelations[0]);
+    // The pane now draws each of the nine planets on the background of its class: the Sun's in the
+    // enemy's colour, under its label.
+    RecordingSurface surface;
+    m_view.OnDraw(surface);
+    const auto& calls = surface.Calls();
+    // Pane 0's Sun: its mark is filled just before the label is drawn (after selecting font and colour).
+    const auto sun = std::find_if(calls.begin(), calls.end(), [](const std::string& call) {
+        return call.rfind("DrawText \"Su\"", 0) == 0;
+    });
+    ASSERT_NE(sun, calls.end());
+    ASSERT_GE(sun - calls.begin(), 3);
+    const auto fill = sun - 3;
+    ASSERT_EQ(fill->rfind("FillRect", 0), 0u) << *fill;
+    char colour[16];
+    std::snprintf(colour, sizeof colour, "0x%06x", m_view.DrawState().relationBackColor[4]);
+    EXPECT_NE(fill->find(colour), std::string::npos) << *fill;
+}
+
+TEST_F(ChartViewTest, MaranaKarakaSthanaAnswersInAMessage) {
+    std::string caption;
+    const auto previous = SetMessageBoxHandler([&](const MessageBoxRequest& request) {
+        caption = request.caption;
+        return MessageResult::kOk;
+    });
+    Draw();
+    ASSERT_TRUE(m_view.HitTestForMenu(CellCentre(0)));
+    EXPECT_TRUE(m_view.RunCommand(kCmdMaranaKarakaSthana));
+    EXPECT_EQ(caption, "Planets in Marana Karaka Sthana");
+    SetMessageBoxHandler(previous);
+}
+
+TEST_F(ChartViewTest, PachakadiQueriesOfAPlanetAndARasi) {
+    MessageBoxRequest shown;
+    const auto previous = SetMessageBoxHandler([&](const MessageBoxRequest& request) {
+        shown = request;
+        return MessageResult::kOk;
+    });
+    Draw();
+    const Rect sun = m_view.DrawState().bodyLabelRect[0][1];
+    ASSERT_TRUE(m_view.HitTestForMenu(Point{sun.left + 1, sun.top + 1}));
+    ASSERT_TRUE(m_view.RunCommand(kCmdPachakadiPlanet));
+    EXPECT_EQ(shown.caption, "Sun: Pachakadi Relationships");
+    EXPECT_EQ(shown.text.rfind("    For Sun\n\n      Naisargika Pachaka: ", 0), 0u);
+    for (const char* part : {"      Vedhaka sthana: ", "\n    Sun is\n\n", "\n    Sun is in\n\n"})
+        EXPECT_NE(shown.text.find(part), std::string::npos) << part;
+    const int sunSign = FixedBirthChart().m_vargaSign.Sign(1, g_nPaneVarga[0]);
+    ASSERT_TRUE(m_view.RunCommand(kCmdPachakadiRasi));
+    EXPECT_EQ(shown.caption, std::string(g_signNames[sunSign]) + ": Pachakadi Relationships");
+    EXPECT_NE(shown.text.find(std::string("\n    ") + g_signNames[sunSign] + " contains\n\n"),
+              std::string::npos);
+    // Rahu has no Pachakadi relations.
+    const Rect rahu = m_view.DrawState().bodyLabelRect[0][8];
+    ASSERT_TRUE(m_view.HitTestForMenu(Point{rahu.left + 1, rahu.top + 1}));
+    ASSERT_EQ(m_view.CurrentBody(), 8);
+    EXPECT_FALSE(m_view.RunCommand(kCmdPachakadiPlanet));
+    SetMessageBoxHandler(previous);
+}
+
+TEST_F(ChartViewTest, SignChangeQueriesNameTheBodyAndVarga) {
+    std::string caption;
+    const auto previous = SetMessageBoxHandler([&](const MessageBoxRequest& request) {
+        caption = request.caption;
+        return MessageResult::kOk;
+    });
+    g_nPaneVarga[0] = 1;
+    Draw();
+    ASSERT_TRUE(m_view.HitTestForMenu(CellCentre(0)));
+    EXPECT_TRUE(m_view.RunCommand(kCmdLagnaSignChange));
+    EXPECT_EQ(caption, std::string("When will ") + g_pszPlanetNames[0] + " change in this Navamsa chart?");
+    // The planet's query needs a planet under the click.
+    const Rect pane = m_view.PaneRect(0);
+    ASSERT_TRUE(m_view.HitTestForMenu(Point{(pane.left + pane.right) / 2, (pane.top + pane.bottom) / 2}));
+    EXPECT_FALSE(m_view.RunCommand(kCmdPlanetSignChange));
+    SetMessageBoxHandler(previous);
+}
+
+TEST_F(ChartViewTest, TwoChartStylesPairThePanes) {
+    g_bUseTwoChartStyles = true;
+    g_nChartStyle = 0;
+    g_nChartStyle2 = 2;
+    g_nPaneVarga = {1, 0};
+    Draw();
+    // Pane 1 shows pane 0's varga in the North Indian style: its side cells are triangles.
+    const int lagna = FixedBirthChart().m_vargaSign.Sign(kLagna, 1);
+    EXPECT_EQ(m_view.DrawState().Region(0, (lagna + 1) % 12).Count(), 4);
+    EXPECT_EQ(m_view.DrawState().Region(1, (lagna + 1) % 12).Count(), 3);
+    // A click in pane 1 finds the sign under it there, and the commands act on pane 0.
+    const CPolygonRegion& cell = m_view.DrawState().Region(1, lagna);
+    const Point centre{(cell[0].x + cell[2].x) / 2, (cell[1].y + cell[3].y) / 2};
+    ASSERT_TRUE(m_view.HitTestForMenu(centre));
+    EXPECT_EQ(m_view.CurrentPane(), 0);
+    EXPECT_EQ(m_view.CurrentRasi(), lagna);
+}
+
+TEST_F(ChartViewTest, ChartPictureCentreShowsTheBirthData) {
+    ChartDrawState state;
+    state.centreBirthData = true;
+    g_strChartCentreCaption = "Birth chart";
+    RecordingSurface surface;
+    DrawSouthIndianChart(surface, state, Rect{0, 0, 400, 400}, 0, FixedBirthChart(), 0, true, true);
+    const auto drawn = [&](const std::string& text) {
+        return std::any_of(surface.Calls().begin(), surface.Calls().end(), [&](const std::string& call) {
+            return call.rfind("DrawText \"" + text + "\"", 0) == 0;
+        });
+    };
+    EXPECT_TRUE(drawn("Birth chart"));
+    EXPECT_TRUE(drawn("January 15, 1990"));
+    EXPECT_TRUE(drawn("6:29:59 (0:00 west)")); // whole seconds are cut, not rounded
+    EXPECT_TRUE(drawn("77 E 12, 28 N 36"));
+    EXPECT_FALSE(drawn("Natal Chart"));
+    g_strChartCentreCaption.clear();
+}
+
+// The label rectangle a click is tested against is the text as drawn: measured in the label's own font.
+TEST_F(ChartViewTest, HitRectangleIsTheDrawnLabel) {
+    RecordingSurface surface;
+    ChartDrawState state;
+    g_dChartScale = 1.0;
+    g_chartFontA = g_displayFonts[0];
+    g_chartFontB = g_displayFonts[1];
+    DrawSouthIndianChart(surface, state, Rect{0, 0, 480, 480}, 0, FixedBirthChart(), 0, true, true);
+    std::string font;
+    for (const std::string& call : surface.Calls()) {
+        if (call.rfind("SelectFont", 0) == 0) font = call;
+        if (call.rfind("DrawText \"Su\"", 0) == 0) break;
+    }
+    // "SelectFont \"face\" height width weight"
+    const size_t close = font.find('"', 12);
+    FontSpec spec{font.substr(12, close - 12)};
+    std::sscanf(font.c_str() + close + 1, "%d %d %d", &spec.height, &spec.width, &spec.weight);
+    spec.pitchAndFamily = g_chartFontB.pitchAndFamily;
+    spec.quality = g_chartFontB.quality;
+    ImageSurface measure(Size{1, 1});
+    measure.Surface().SelectFont(spec);
+    const Rect drawn = measure.Surface().DrawText("Su", Rect{0, 0, 0, 0}, kTextCalcRect);
+    const Rect hit = state.bodyLabelRect[0][1];
+    EXPECT_EQ(hit.Width(), drawn.Width());
+    EXPECT_EQ(hit.Height(), drawn.Height());
+}
+
+// The user's extra points are drawn once, by their own step, whatever show flags their slots carry;
+// the body loop stops where the label tables end.
+TEST_F(ChartViewTest, ExtraPointsAreDrawnOnce) {
+    CChart chart = FixedBirthChart();
+    chart.m_extraName[0] = "Muntha";
+    chart.m_extraShortName[0] = "Mu";
+    chart.m_extraVargaSign[0][0] = 3;
+    g_bPaneShowBody[0][102] = 1;
+    g_bPaneShowBody[0][104] = 1;
+    ChartDrawState state;
+    RecordingSurface surface;
+    DrawNorthIndianChart(surface, state, Rect{0, 0, 480, 480}, 0, chart, 0, true, true);
+    EXPECT_EQ(std::count_if(surface.Calls().begin(), surface.Calls().end(),
+                            [](const std::string& call) { return call.rfind("DrawText \"Mu\"", 0) == 0; }),
+              1);
+    g_bPaneShowBody[0][102] = 0;
+    g_bPaneShowBody[0][104] = 0;
+}
+
+TEST_F(ChartViewTest, MixedViewPanesByTheClickedRing) {
+    CMixedChartView mixed;
+    mixed.resize(380, 500);
+    mixed.OnInitialUpdate();
+    EXPECT_EQ(g_nPaneVarga[kInnerPane], 0);
+    EXPECT_EQ(g_nPaneVarga[kOuterPane], 1); // natal mode: the navamsa outside
+    RecordingSurface surface;
+    mixed.OnDraw(surface);
+    const Rect inner = mixed.InnerRect();
+    ASSERT_TRUE(mixed.HitTestForMenu(Point{inner.left + 5, inner.top + 5}));
+    EXPECT_EQ(mixed.CurrentPane(), kInnerPane);
+    ASSERT_TRUE(mixed.HitTestForMenu(Point{inner.left - 5, inner.top + 5}));
+    EXPECT_EQ(mixed.CurrentPane(), kOuterPane);
+    EXPECT_FALSE(mixed.HitTestForMenu(Point{2, 2}));
+}
+
+} // namespace
