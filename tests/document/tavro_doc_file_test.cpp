@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "core/calc_options.h"
+#include "core/option_snapshot.h"
 #include "document/birth_time_undo.h"
 #include "document/tavro_doc.h"
 #include "document_test_support.h"
-#include "core/option_snapshot.h"
 #include "tests/core/core_test_helpers.h"
 
 namespace {

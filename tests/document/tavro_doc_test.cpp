@@ -9,6 +9,7 @@
 
 #include "core/angle_time.h"
 #include "core/calc_options.h"
+#include "core/option_snapshot.h"
 #include "core/varga_options.h"
 #include "core/zodiac_names.h"
 #include "document/birth_time_undo.h"
@@ -16,7 +17,6 @@
 #include "document/dasa_tree.h"
 #include "document/document_state.h"
 #include "document_test_support.h"
-#include "core/option_snapshot.h"
 #include "tests/core/core_test_helpers.h"
 
 namespace {

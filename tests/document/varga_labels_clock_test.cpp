@@ -7,12 +7,12 @@
 #include "core/body_names.h"
 #include "core/calc_options.h"
 #include "core/name_selection.h"
+#include "core/option_snapshot.h"
 #include "core/region_table.h"
 #include "core/varga_options.h"
 #include "core/zodiac_names.h"
 #include "document/clock_time.h"
 #include "document/varga_labels.h"
-#include "core/option_snapshot.h"
 #include "tests/core/core_test_helpers.h"
 
 namespace {
