@@ -1,0 +1,258 @@
+// The chart file through the document: every field of the natal chart survives a save and a load, a
+// short file takes its defaults, and a damaged file leaves the open chart as it was.
+#include <algorithm>
+#include <cmath>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/calc_options.h"
+#include "document/birth_time_undo.h"
+#include "document/tavro_doc.h"
+#include "document_test_support.h"
+#include "tests/core/core_test_helpers.h"
+
+namespace {
+
+using testing::HasSubstr;
+
+// Birth data in decimal values: zones and longitudes positive west, latitudes positive north.
+struct Birth {
+    const char* label;
+    int year, month, day;
+    double time, zone, longitude, latitude, altitude;
+    double standardZone, daylightZone;
+    int dst, placeCode;
+    std::string city, state;
+    int calendarFlag;
+    double pressure, temperature;
+    int gender;
+};
+
+double Hours(int h, int m, int s) {
+    return h + m / 60.0 + s / 3600.0;
+}
+
+const Birth kBirths[] = {
+    {"Chennai, east and north", 1990, 5, 15, Hours(10, 25, 0), -5.5, -Hours(80, 16, 0), Hours(13, 5, 0), 6,
+     -5.5, -5.5, 0, 105, "Chennai", "Tamil Nadu", 1, 1013.25, 30, 1},
+    {"New York in summer time", 1975, 7, 4, Hours(15, 45, 30), 4, Hours(74, 0, 21), Hours(40, 42, 46), 10, 5,
+     4, 1, 288, "New York", "New York, USA", 1, 1009.5, 24.5, 2},
+    {"Buenos Aires, south and west", 2010, 12, 31, Hours(23, 59, 59), 3, Hours(58, 22, 54),
+     -Hours(34, 36, 12), 25, 3, 3, 0, 9, "Buenos Aires", "Argentina", 1, 1015, 28, 0},
+    {"a zone of 5 h 30 m west", 2001, 1, 1, Hours(0, 0, 1), 5.5, Hours(82, 30, 0), -Hours(5, 0, 0), 0, 5.5,
+     5.5, 0, 0, "Nowhere", "Ocean", 1, 1013.25, 20, 0},
+    {"a long city, local mean time, Julian calendar", 1500, 3, 10, Hours(6, 0, 0), -Hours(0, 53, 28),
+     -Hours(13, 22, 0), Hours(52, 31, 0), 2400.5, -Hours(0, 53, 28), -Hours(1, 53, 28), 0, 0,
+     std::string(300, 'c') + " upon " + std::string(50, 'd'), "Prussia", 0, 990, -5.5, 2},
+};
+
+void SetBirth(const Birth& b, CChart& chart) {
+    chart.m_dateTime.m_nYear = b.year;
+    chart.m_dateTime.m_nMonth = b.month;
+    chart.m_dateTime.m_nDay = b.day;
+    chart.m_dateTime.m_time.m_dHours = b.time;
+    chart.m_dateTime.m_time.SplitHours();
+    chart.m_dateTime.m_zone.m_dHours = b.zone;
+    chart.m_dateTime.m_zone.SplitHours();
+    chart.m_longitude.m_dValue = b.longitude;
+    chart.m_longitude.SplitDegrees();
+    chart.m_latitude.m_dValue = b.latitude;
+    chart.m_latitude.SplitDegrees();
+    chart.m_dAltitude = b.altitude;
+    chart.m_dStandardZone = b.standardZone;
+    chart.m_dDstZone = b.daylightZone;
+    chart.m_bDst = static_cast<std::uint8_t>(b.dst);
+    chart.m_nPlaceCode = b.placeCode;
+    chart.m_strCity = b.city;
+    chart.m_strState = b.state;
+    chart.m_dPressure = b.pressure;
+    chart.m_dTemperature = b.temperature;
+    chart.m_nGender = b.gender;
+}
+
+void ExpectBirth(const Birth& b, const CChart& chart) {
+    EXPECT_EQ(chart.m_dateTime.m_nYear, b.year);
+    EXPECT_EQ(chart.m_dateTime.m_nMonth, b.month);
+    EXPECT_EQ(chart.m_dateTime.m_nDay, b.day);
+    EXPECT_NEAR(chart.m_dateTime.m_time.m_dHours, b.time, 1e-9);
+    EXPECT_NEAR(chart.m_dateTime.m_zone.m_dHours, b.zone, 2e-6);
+    // Packed D.MMSS with six decimals keeps the seconds to 0.006".
+    EXPECT_NEAR(chart.m_longitude.m_dValue, b.longitude, 2e-6);
+    EXPECT_NEAR(chart.m_latitude.m_dValue, b.latitude, 2e-6);
+    EXPECT_DOUBLE_EQ(chart.m_dAltitude, b.altitude);
+    EXPECT_NEAR(chart.m_dStandardZone, b.standardZone, 2e-6);
+    EXPECT_NEAR(chart.m_dDstZone, b.daylightZone, 2e-6);
+    EXPECT_EQ(chart.m_bDst, b.dst);
+    EXPECT_EQ(chart.m_nPlaceCode, b.placeCode);
+    EXPECT_EQ(chart.m_strCity, b.city);
+    EXPECT_EQ(chart.m_strState, b.state);
+    EXPECT_EQ(g_nCalendarFlag, b.calendarFlag);
+    EXPECT_DOUBLE_EQ(chart.m_dPressure, b.pressure);
+    EXPECT_DOUBLE_EQ(chart.m_dTemperature, b.temperature);
+    EXPECT_EQ(chart.m_nGender, b.gender);
+}
+
+class ChartFileDocument : public testing::Test {
+protected:
+    SavedGlobals<int, bool, double, double> m_saved{g_nCalendarFlag, g_bZoneOverride, g_dBirthZone,
+                                                    g_dOverrideZone};
+    TempFolder m_folder;
+};
+
+TEST_F(ChartFileDocument, EveryFieldSurvivesASaveAndALoad) {
+    for (const Birth& b : kBirths) {
+        SCOPED_TRACE(b.label);
+        CTavroDoc saved;
+        SetBirth(b, saved.m_natalChart);
+        g_nCalendarFlag = b.calendarFlag;
+        const std::string path = m_folder / "chart.tvd";
+        ASSERT_TRUE(saved.OnSaveDocument(path).ok());
+        EXPECT_EQ(Slurp(path), saved.WriteChartText());
+        g_nCalendarFlag = 1 - b.calendarFlag;
+
+        CTavroDoc loaded;
+        const DocumentStatus status = loaded.OnOpenDocument(path);
+        ASSERT_TRUE(status.ok()) << status.error;
+        ExpectBirth(b, loaded.m_natalChart);
+        EXPECT_EQ(loaded.GetPathName(), path);
+        EXPECT_EQ(loaded.GetTitle(), "chart.tvd");
+        EXPECT_FALSE(loaded.IsModified());
+        EXPECT_EQ(loaded.WriteChartText(), saved.WriteChartText());
+    }
+}
+
+TEST_F(ChartFileDocument, ZonesEastAndWestAndBlanksAreStoredAsTheFileHasThem) {
+    CTavroDoc document;
+    SetBirth(kBirths[0], document.m_natalChart);
+    EXPECT_EQ(document.WriteChartText(), kChennaiChartText);
+    SetBirth(kBirths[3], document.m_natalChart);
+    EXPECT_THAT(document.WriteChartText(), HasSubstr("\r\n5.300000\r\n82.300000\r\n-5.000000\r\n"));
+}
+
+TEST_F(ChartFileDocument, ASevenValueFileTakesTheDefaultsAndSavesWhole) {
+    CTavroDoc document;
+    ASSERT_TRUE(document.ReadChartText("5\n15\n1990\n10.25\n-5.3\n-80.16\n13.05\n", "old.tvd").ok());
+    const CChart& natal = document.m_natalChart;
+    EXPECT_DOUBLE_EQ(natal.m_dAltitude, g_dDefaultAltitude);
+    EXPECT_DOUBLE_EQ(natal.m_dStandardZone, -5.5);
+    EXPECT_DOUBLE_EQ(natal.m_dDstZone, -5.5);
+    EXPECT_EQ(natal.m_bDst, 0);
+    EXPECT_EQ(natal.m_strCity, "Unknown");
+    EXPECT_EQ(natal.m_strState, "Unknown");
+    EXPECT_EQ(natal.m_nPlaceCode, 0);
+    EXPECT_EQ(g_nCalendarFlag, 1);
+    EXPECT_DOUBLE_EQ(natal.m_dPressure, g_dDefaultPressure);
+    EXPECT_DOUBLE_EQ(natal.m_dTemperature, g_dDefaultTemperature);
+    EXPECT_EQ(natal.m_nGender, g_nDefaultGender);
+
+    const std::string text = document.WriteChartText();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 18);
+    EXPECT_THAT(text, HasSubstr("\r\nUnknown\r\nUnknown\r\n"));
+}
+
+TEST_F(ChartFileDocument, ADamagedFileLeavesTheOpenChartAsItWas) {
+    CTavroDoc document;
+    const std::string good = m_folder.Write("good.tvd", kChennaiChartText);
+    ASSERT_TRUE(document.OnOpenDocument(good).ok());
+    const std::string before = document.WriteChartText();
+    const double sun = document.m_natalChart.m_bodies[kSun].m_dLongitude;
+
+    struct Case {
+        std::string path;
+        std::string why;
+    };
+    const std::string cut = kChennaiChartText.substr(0, kChennaiChartText.find("-80.16"));
+    const Case kCases[] = {
+        {m_folder.Write("cut.tvd", cut), "its longitude (value 6) is missing"},
+        {m_folder.Write("empty.tvd", ""), "is empty"},
+        {m_folder.Write("binary.tvd", std::string("\x7f"
+                                                  "ELF\x02\x01\x01\0\0\0",
+                                                  10)),
+         "value 1"},
+        {m_folder.Write("far.tvd", "5 15 99999 10.25 -5.3 -80.16 13.05"), "cannot be calculated"},
+        {m_folder / "missing.tvd", "No such file or directory"},
+        {m_folder / "", "Is a directory"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.path);
+        const DocumentStatus status = document.OnOpenDocument(c.path);
+        EXPECT_FALSE(status.ok());
+        EXPECT_THAT(status.error, HasSubstr("\"" + c.path + "\""));
+        EXPECT_THAT(status.error, HasSubstr(c.why));
+        EXPECT_EQ(document.WriteChartText(), before);
+        EXPECT_EQ(document.m_natalChart.m_bodies[kSun].m_dLongitude, sun);
+        EXPECT_EQ(document.GetPathName(), good);
+    }
+}
+
+TEST_F(ChartFileDocument, SavingWhileAnotherZoneIsShownStoresTheBirthZone) {
+    CTavroDoc document;
+    ASSERT_TRUE(document.ReadChartText(kChennaiChartText, "chennai.tvd").ok());
+    g_bZoneOverride = true;
+    g_dOverrideZone = 0.0;
+    ASSERT_TRUE(document.m_natalChart.ChangeTimeZone(0.0).ok());
+
+    EXPECT_EQ(document.WriteChartText(), kChennaiChartText);
+    EXPECT_DOUBLE_EQ(document.m_natalChart.m_dateTime.m_zone.m_dHours, 0.0);
+    EXPECT_NEAR(document.m_natalChart.m_dateTime.m_time.m_dHours, Hours(4, 55, 0),
+                1e-7); // through a Julian day
+}
+
+TEST_F(ChartFileDocument, AFailedSaveSaysSoAndKeepsTheDocumentUnsaved) {
+    CTavroDoc document;
+    ASSERT_TRUE(document.OnOpenDocument(m_folder.Write("chart.tvd", kChennaiChartText)).ok());
+    document.SetModifiedFlag();
+    const std::string elsewhere = m_folder / "no-such-folder/chart.tvd";
+    const DocumentStatus status = document.OnSaveDocument(elsewhere);
+    EXPECT_FALSE(status.ok());
+    EXPECT_THAT(status.error, HasSubstr(elsewhere));
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(document.GetPathName(), m_folder / "chart.tvd");
+}
+
+TEST_F(ChartFileDocument, OpeningAndSavingLeaveOneUndoEntry) {
+    CTavroDoc document;
+    ASSERT_TRUE(document.OnOpenDocument(m_folder.Write("chart.tvd", kChennaiChartText)).ok());
+    EXPECT_EQ(g_birthTimeUndo.Count(), 1);
+    EXPECT_DOUBLE_EQ(g_birthTimeUndo.Latest(), document.m_natalChart.GetJulianDay());
+    g_birthTimeUndo.Push(0.0);
+    ASSERT_TRUE(document.OnSaveDocument(m_folder / "again.tvd").ok());
+    EXPECT_EQ(g_birthTimeUndo.Count(), 1);
+}
+
+TEST(ChartBaseName, CutsOnlyTheFilesOwnExtension) {
+    struct Case {
+        std::string path;
+        std::string base;
+    };
+    const Case kCases[] = {
+        {"/home/a/chart.tvd", "/home/a/chart"},
+        {"/home/a/chart.dat", "/home/a/chart"},
+        {"/home/a/chart", "/home/a/chart"},
+        {"/home/old.tvd.charts/chart.tvd", "/home/old.tvd.charts/chart"},
+        {"/home/x.dat/notes.txt", "/home/x.dat/notes.txt"},
+        {"/home/a/.tvd", "/home/a/.tvd"},
+        {"chart.dat.tvd", "chart.dat"},
+        {"", ""},
+    };
+    for (const Case& c : kCases) EXPECT_EQ(ChartBaseName(c.path), c.base) << c.path;
+}
+
+TEST_F(ChartFileDocument, ACommandLineChartThatCannotBeOpenedGivesTheDefaultChart) {
+    CTavroDoc document;
+    RecordingView view;
+    document.AddView(view);
+    const DocumentStatus status = OpenCommandLineChart(document, m_folder / "absent.tvd");
+    EXPECT_THAT(status.error, HasSubstr(m_folder / "absent.tvd"));
+    EXPECT_EQ(document.m_natalChart.m_strCity, g_strDefaultLocationCityName);
+    EXPECT_EQ(document.GetPathName(), "");
+    EXPECT_EQ(view.updates.size(), 1u);
+
+    const std::string path = m_folder.Write("chennai.tvd", kChennaiChartText);
+    EXPECT_TRUE(OpenCommandLineChart(document, path).ok());
+    EXPECT_EQ(document.m_natalChart.m_strCity, "Chennai");
+    EXPECT_EQ(document.GetPathName(), path);
+}
+
+} // namespace
