@@ -3,10 +3,14 @@
 
 #include "display/chart_view.h"
 #include "shell/application.h"
+#include "views/info/info_view_registration.h"
+#include "views/periods/period_view_registration.h"
 
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
     RegisterChartViews();
+    RegisterInfoViews();
+    RegisterPeriodViews();
     CTavroApp application;
     if (!application.InitInstance(qtApplication.arguments().mid(1))) return 1;
     const int rc = qtApplication.exec();

@@ -145,6 +145,7 @@ int g_nNakshatraDasaToBeDisplayed = 0;
 int g_nRasiDasaToBeDisplayed = 25;
 int g_nOtherDasaToBeDisplayed = 60;
 int g_nCurrentDasaViewType = 0;
+bool g_bPrinting = false;
 int g_nNarayanaDasaChart = 0;
 int g_nLagnamsakaDasaChart = 1;
 int g_nPadanathamsaDasaChart = 1;

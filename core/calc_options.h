@@ -183,6 +183,9 @@ extern int g_nParyaayaDasaChart;          // ParyaayaDasaChart
 extern int g_nSCDasaVarga;                // SCDasaVarga
 extern int g_nBuddhiGatiDasaVarga;        // BuddhiGatiDasaVarga
 
+// Set while a print job draws a view: the dasa labels and the display both read it, so it lives here.
+extern bool g_bPrinting;
+
 // The user's planetary special lagna and special point (extra bodies 104 and 103).
 extern bool g_bSpecialLagnaOn;              // SpecialLagnaOn
 extern int g_nSpecialLagnaPlanet;           // SpecialLagnaPlanet

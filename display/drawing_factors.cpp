@@ -2,6 +2,5 @@
 
 double g_dDrawScaleX = 1.0;
 double g_dDrawScaleY = 1.0;
-bool g_bPrinting = false;
 bool g_bScaledCapture = false;
 bool g_bPrintInBlack = false;

@@ -13,7 +13,6 @@
 int g_nDasaCycleOffset = 0;
 std::array<bool, 75> g_bDasaShift{};
 std::array<double, 75> g_dDasaShiftDays{};
-bool g_bPrinting = false;
 double g_dDasaProgressPosition = 0.0;
 
 namespace {
