@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include <swephexp.h>
 
@@ -57,6 +58,11 @@ void CarryNearlyFullMinute(double& seconds, int& minutes, int& whole, double tol
     }
 }
 
+// Whether a value can be split: finite, with its whole units (and a carry of one) inside an int.
+bool FitsIntFields(double value) {
+    return std::isfinite(value) && std::fabs(value) < static_cast<double>(std::numeric_limits<int>::max());
+}
+
 int TwelveHour(int hours) {
     return (hours + 11) % 12 + 1;
 }
@@ -66,7 +72,8 @@ const char* AmPm(int hours) {
 
 } // namespace
 
-void CDmsAngle::SplitDegrees() {
+bool CDmsAngle::SplitDegrees() {
+    if (!FitsIntFields(m_dValue)) return false;
     double value = m_dValue;
     m_bPositive = value < 0.0 ? 0 : 1;
     if (!m_bPositive) value = -value;
@@ -82,13 +89,15 @@ void CDmsAngle::SplitDegrees() {
         m_dSeconds = whole + 1.0;
     }
     m_dValue = m_bPositive ? value : -value;
+    return true;
 }
 
 void CDmsAngle::JoinDegrees() {
     m_dValue = Join(m_bPositive, m_nDegrees, m_nMinutes, m_dSeconds);
 }
 
-void CHmsTime::SplitHours() {
+bool CHmsTime::SplitHours() {
+    if (!FitsIntFields(m_dHours)) return false;
     double value = m_dHours;
     m_bPositive = value < 0.0 ? 0 : 1;
     if (!m_bPositive) value = -value;
@@ -99,6 +108,7 @@ void CHmsTime::SplitHours() {
     CarryNearlyFullMinute(m_dSeconds, m_nMinutes, m_nHours, 0.0001);
     if (m_dSeconds < 0.0001) m_dSeconds = 0.0;
     m_dHours = m_bPositive ? value : -value;
+    return true;
 }
 
 void CHmsTime::JoinHours() {
@@ -154,7 +164,8 @@ double Reduce360(double degrees) {
     return x >= 360.0 ? x - 360.0 : x; // a tiny negative remainder rounds up to 360
 }
 
-void CRasiLongitude::SplitLongitude() {
+bool CRasiLongitude::SplitLongitude() {
+    if (!std::isfinite(m_dLongitude)) return false;
     m_dLongitude = Reduce360(m_dLongitude);
     const double L = m_dLongitude;
     m_nSign = static_cast<int>(L * (1.0 / 30.0));
@@ -163,6 +174,7 @@ void CRasiLongitude::SplitLongitude() {
     m_dSeconds = (L - (m_nSign * 30 + m_nDegrees + m_nMinutes * (1.0 / 60.0))) * 3600.0;
     CarryNearlyFullMinute(m_dSeconds, m_nMinutes, m_nDegrees, 0.0001);
     if (m_dSeconds < 0.0001) m_dSeconds = 0.0;
+    return true;
 }
 
 void CRasiLongitude::JoinLongitude() {

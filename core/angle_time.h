@@ -15,8 +15,10 @@ double Reduce360(double degrees);
 // the ayanamsa correction.
 class CDmsAngle {
 public:
-    void SplitDegrees(); // value -> sign flag, degrees, minutes, seconds (seconds snapped within 0.01)
-    void JoinDegrees();  // degrees, minutes, seconds, sign flag -> value
+    // value -> sign flag, degrees, minutes, seconds (seconds snapped within 0.01). False, and nothing
+    // changed, for a value that is not finite or whose whole degrees do not fit the int field.
+    bool SplitDegrees();
+    void JoinDegrees(); // degrees, minutes, seconds, sign flag -> value
 
     std::uint8_t m_bPositive = 1; // 1 when the value is zero or positive, 0 when negative
     int m_nDegrees = 0;           // whole degrees of the magnitude
@@ -28,8 +30,10 @@ public:
 // A signed time of day, time zone or duration in hours.
 class CHmsTime {
 public:
-    void SplitHours(); // value -> sign flag, hours, minutes, seconds (seconds to 1e-7)
-    void JoinHours();  // hours, minutes, seconds, sign flag -> value
+    // value -> sign flag, hours, minutes, seconds (seconds to 1e-7). False, and nothing changed, for a
+    // value that is not finite or whose whole hours do not fit the int field.
+    bool SplitHours();
+    void JoinHours(); // hours, minutes, seconds, sign flag -> value
 
     // Text forms; they print the magnitude fields only. Rounding mode of the minute-only forms:
     // 1 = add a minute when the seconds are above 0, 2 = when they are 30 or more, else truncate.
@@ -54,8 +58,9 @@ public:
 class CRasiLongitude {
 public:
     // Normalises the longitude into [0, 360), then splits it. A longitude a hair below a sign
-    // boundary splits as 30 degrees of the lower sign: the carry stops at the degrees.
-    void SplitLongitude();
+    // boundary splits as 30 degrees of the lower sign: the carry stops at the degrees. False, and
+    // nothing changed, for a longitude that is not finite.
+    bool SplitLongitude();
     void JoinLongitude();         // longitude = sign x 30 + degrees + minutes/60 + seconds/3600
     double DegreesInSign() const; // degrees + minutes/60 + seconds/3600
 

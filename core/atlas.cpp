@@ -17,6 +17,9 @@ constexpr std::uint8_t kEndOfBlockBit = 0x40;
 constexpr std::uint64_t kNodeHeaderSize = 5;  // size word and key length
 constexpr std::uint64_t kGroupHeaderSize = 6; // size word, letter length and letter
 constexpr std::size_t kPlaceDataSize = 12;
+// A chain holds at most one node per region and its closing node. A longer walk is a damaged file,
+// which could otherwise make every region's walk cross the whole file.
+constexpr int kMostNodesInAChain = kRegionCount + 1;
 
 char Upper(char c) {
     return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -75,8 +78,8 @@ AtlasResult FindRegionBlock(AtlasFile& atlas, int row, std::optional<Extent>& bl
     if (!chainStart) return AtlasResult::Corrupted;
     std::uint64_t nodeStart = *chainStart;
     std::string key;
-    for (;;) {
-        if (!atlas.Seek(nodeStart)) return AtlasResult::Corrupted;
+    for (int visited = 0;; ++visited) {
+        if (visited == kMostNodesInAChain || !atlas.Seek(nodeStart)) return AtlasResult::Corrupted;
         const auto word = atlas.ReadBigEndian32();
         const auto keyLength = word ? atlas.ReadByte() : std::nullopt;
         if (!keyLength || !atlas.ReadText(*keyLength, key)) return AtlasResult::Corrupted;

@@ -8,6 +8,7 @@
 //   100  4 x 308   per region-table row: file position of a node chain holding that region's node
 // Node: size (4; top two bits are flags, low 30 bits the node's length with its header; 0 = last of
 // the chain), key length (1), key (the region code), then for the region's node its letter groups.
+// A chain holds at most one node per region and its last node; a longer one is damage.
 // Letter group: size (4; first byte has bit 7 set, low 30 bits the group's length with its header;
 // 0 = last group), letter length (1, always 1), letter, then place records. Place record: name length
 // (1, 0..127), name, 12 data bytes (see AtlasMatch). A byte with bit 7 set where a record would start

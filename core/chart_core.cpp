@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <iterator>
 #include <swephexp.h>
 
@@ -45,6 +46,12 @@ bool IsInPushkaraNavamsa(double longitude) {
 }
 
 CalcStatus CChartCore::CalcPlanets() {
+    if (!(m_dAltitude >= kMinAltitude && m_dAltitude <= kMaxAltitude)) {
+        char text[160];
+        std::snprintf(text, sizeof text, "The altitude %g m lies outside %g to %g m.", m_dAltitude,
+                      kMinAltitude, kMaxAltitude);
+        return CalcStatus::Failure(text);
+    }
     const double jd = GetJulianDay();
     const MomentKey key = KeyOfMoment(*this, jd);
     if (const CChartCore* remembered = RememberedMoment(key)) {

@@ -37,6 +37,11 @@ constexpr int kBodyCount = 105;         // slots of a chart; 105 also means "no 
 constexpr int kNoBody = 105;
 constexpr int kPerBodyValueCount = 10; // the per-body arrays hold bodies 1-9
 
+// The altitudes a chart accepts, metres above sea level: from below the shore of the Dead Sea (about
+// -430 m) to above an airliner's cruising height. Outside them the topocentric ephemeris fails.
+constexpr double kMinAltitude = -1000.0;
+constexpr double kMaxAltitude = 20000.0;
+
 // The Julian day (UT) of the last moment whose 13 bodies were calculated by CalcPlanets and its kin.
 extern double g_dLastCalcJulianDay;
 
@@ -67,8 +72,9 @@ public:
     // minutes apart around it (within 1e-5 arcsecond, ayanamsa_cache.h).
     CalcValue CalcBody(int body, double jdUt, std::uint8_t& retrograde, bool full);
     // Bodies 0-12 at the record's own moment, full: longitudes stored and split, retrograde flags,
-    // house cusps; sets g_dLastCalcJulianDay. Stops at the first body that cannot be computed. A moment
-    // calculated lately at the same place under the same options is taken back (calculated_moments.h).
+    // house cusps; sets g_dLastCalcJulianDay. Stops at the first body that cannot be computed; refuses
+    // an altitude outside kMinAltitude..kMaxAltitude. A moment calculated lately at the same place under
+    // the same options is taken back (calculated_moments.h).
     CalcStatus CalcPlanets();
     // Ecliptic and equatorial coordinates of body 1-8 (no star anchoring, no traditional model, Ketu
     // not turned); writes m_dAyanamsa.

@@ -1,5 +1,7 @@
 // CChartCore::CalcBody and its ephemeris path: the one place that asks the library for planets and houses.
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include <swephexp.h>
 
@@ -27,6 +29,21 @@ int EphemerisBody(int body) {
 CalcStatus CalcFailure(const char* libraryMessage) {
     return CalcStatus::Failure(std::string("The position cannot be calculated for this moment: ") +
                                libraryMessage);
+}
+
+bool AllFinite(const double* values, int count) {
+    return std::all_of(values, values + count, [](double v) { return std::isfinite(v); });
+}
+
+// The library answered without an error but with values that are not numbers: name what it was asked.
+CalcStatus NotANumberFailure(const char* what, double jdUt, double longitudeEast, double latitude,
+                             double altitude) {
+    char text[300];
+    std::snprintf(text, sizeof text,
+                  "The ephemeris gave no %s for Julian day %.6f (UT) at longitude %g (east), latitude %g, "
+                  "altitude %g m.",
+                  what, jdUt, longitudeEast, latitude, altitude);
+    return CalcStatus::Failure(text);
 }
 
 } // namespace
@@ -115,6 +132,9 @@ CalcValue CChartCore::CalcEphemerisBody(int body, double jdUt, std::int32_t flag
     if (swe_calc(jdUt + swe_deltat(jdUt), EphemerisBody(body), flags, x, error) < 0) {
         return {0.0, CalcFailure(error)};
     }
+    if (!AllFinite(x, 6)) {
+        return {0.0, NotANumberFailure("position", jdUt, LongitudeEast(), m_latitude.m_dValue, m_dAltitude)};
+    }
     if (g_bApparentRefraction && !g_bTruePositions) {
         // The horizon works in the tropical ecliptic of date: turn a sidereal position back first.
         const double toTropical =
@@ -165,6 +185,8 @@ CalcStatus CChartCore::CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coo
     if (swe_calc(jdEt, EphemerisBody(body), flags | kFlagEquatorial, equatorial, error) < 0) {
         return CalcFailure(error);
     }
+    if (!AllFinite(ecliptic, 3) || !AllFinite(equatorial, 2))
+        return NotANumberFailure("position", jdUt, LongitudeEast(), m_latitude.m_dValue, m_dAltitude);
     const auto set = [](CDmsAngle& angle, double degrees) {
         angle.m_dValue = degrees;
         angle.SplitDegrees();

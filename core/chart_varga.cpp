@@ -1,4 +1,5 @@
 // The chart's varga sign table and the child charts of its varga columns.
+#include <algorithm>
 #include <cmath>
 
 #include "core/chart.h"
@@ -84,6 +85,9 @@ static CRasiLongitude DivisionalRecord(const CRasiLongitude& source, int column,
     record.SplitLongitude();
     record.m_nSign = sign;
     record.JoinLongitude();
+    // A split a hair below a sign's end gives 30 degrees of the sign; joined, that would be the next
+    // sign's start (360 after Pisces). The record stays just inside the sign the table gives it.
+    record.m_dLongitude = std::min(record.m_dLongitude, std::nextafter((sign + 1) * 30.0, 0.0));
     return record;
 }
 

@@ -59,10 +59,16 @@ bool ReadFlag(std::string_view text) {
     return !ParsePreferenceInt(text, value) || value != 0;
 }
 
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
+// Builds a new text in one pass: replacing in place would move the rest of the text at every match.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    std::string out;
+    out.reserve(text.size());
+    size_t done = 0;
+    for (size_t at = text.find(from); at != std::string_view::npos; at = text.find(from, done)) {
+        out.append(text, done, at - done).append(to);
+        done = at + from.size();
+    }
+    return out.append(text, done);
 }
 
 // Stored texts never break a line of the file.
@@ -81,9 +87,9 @@ std::string EncodeText(const std::string& text, TextForm form) {
 std::string DecodeText(std::string_view text, TextForm form) {
     switch (form) {
     case TextForm::kLineBreaksAsMarker:
-        return ReplaceAll(std::string(text), "^~^", "\n");
+        return ReplaceAll(text, "^~^", "\n");
     case TextForm::kBlanksAsCaret:
-        return ReplaceAll(std::string(text), "^", " ");
+        return ReplaceAll(text, "^", " ");
     case TextForm::kPlain:
         break;
     }
@@ -137,11 +143,13 @@ bool ApplyValue(const PreferenceKey& key, std::string_view text) {
                 return true;
             },
             [&](const SizeBinding& b) {
-                int cx = 0;
-                std::string_view cy;
-                if (!SplitIndexed(text, cx, cy)) return false;
+                int cx = 0, cy = 0;
+                std::string_view second;
+                if (!SplitIndexed(text, cx, second) || !ParsePreferenceInt(second, cy) ||
+                    !InRange(cx, b.valid) || !InRange(cy, b.valid))
+                    return false;
                 *b.cx = cx;
-                *b.cy = ReadInt(cy, 0, {});
+                *b.cy = cy;
                 return true;
             },
         },
@@ -240,10 +248,11 @@ std::string FormatPreferenceDouble(double value) {
     return ec == std::errc() ? std::string(buffer, end) : std::string("0.000000");
 }
 
-void ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys) {
+int ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys) {
     std::unordered_map<std::string_view, const PreferenceKey*> byName;
     for (const auto& key : keys) byName.emplace(key.key, &key);
 
+    int known = 0;
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -252,9 +261,11 @@ void ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys) 
         if (equals == std::string::npos) continue;
         const auto found = byName.find(std::string_view(line).substr(0, equals));
         if (found == byName.end()) continue;
+        ++known;
         const PreferenceKey& key = *found->second;
         if (ApplyValue(key, std::string_view(line).substr(equals + 1)) && key.afterRead) key.afterRead();
     }
+    return known;
 }
 
 std::string FormatPreferences(std::span<const PreferenceKey> keys,

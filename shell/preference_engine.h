@@ -98,10 +98,12 @@ struct ColorBinding {
     ColorRef* current;
     ColorRef defaultValue;
 };
-// "cx cy"; both must scan. Sizes have no built-in default here (the frame computes them).
+// "cx cy"; both must scan and lie in range, or the line is ignored. Sizes have no built-in default
+// here (the frame computes them).
 struct SizeBinding {
     int* cx;
     int* cy;
+    IntRange valid = {};
 };
 
 using PreferenceBinding =
@@ -119,7 +121,8 @@ struct PreferenceKey {
 // Reads key=value lines from `in` into the globals the keys bind. Section headers, lines without "=",
 // unknown keys and rejected values change nothing; keys may come in any section and any order, and
 // a key given twice keeps its last value. Lines may be of any length and end in "\n" or "\r\n".
-void ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys);
+// Returns the number of lines that name a key, whether their value was taken or not.
+int ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys);
 
 // The whole file text: the sections of `keys` in enum order, each key in table order. The
 // first header is followed by one empty line, every later one is preceded and followed by one.

@@ -1,16 +1,8 @@
 #pragma once
-// Where the preference file lives and how it is written: whole or not at all.
+// Where the preference file lives. It is written whole or not at all (core/whole_file.h).
 #include <string>
 
-// What became of a write; the frame shows the message when it fails.
-struct FileWriteResult {
-    bool ok = true;
-    std::string message; // empty when ok, else what failed and why
-};
-
-// Writes `text` to a temporary file beside `path` and renames it over `path`, so a failed or
-// interrupted write leaves the previous file as it was.
-FileWriteResult WriteFileWhole(const std::string& path, const std::string& text);
+#include "core/whole_file.h"
 
 constexpr const char* kPreferenceFileName = "tavro.ini";
 
@@ -19,7 +11,8 @@ std::string UserPreferencesFolder();
 
 // An installed copy under /usr has a data folder the user cannot write. Its preferences are then
 // kept in the user's folder: reading looks there first, and once a file exists there every save
-// goes there too, so what was saved is what the next start reads.
+// goes there too, so what was saved is what the next start reads. The folder of the path for
+// writing may not exist yet: the caller creates it (CreateFolder).
 std::string PreferencesPathForReading(const std::string& dataFolder, const std::string& userFolder);
 std::string PreferencesPathForWriting(const std::string& dataFolder, const std::string& userFolder);
 

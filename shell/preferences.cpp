@@ -1,6 +1,7 @@
 #include "shell/preferences.h"
 
-#include <fstream>
+#include <filesystem>
+#include <sstream>
 
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
@@ -17,8 +18,26 @@
 std::string g_strTavroDirectory;
 std::string g_strDataDirectory;
 bool g_bPreferencesInitialised = false;
+std::string g_strPreferenceFileNotice;
+
+namespace fs = std::filesystem;
 
 namespace {
+
+// The preference file the start read, and what it found there.
+struct LoadedPreferenceFile {
+    std::string path;
+    PreferenceFileState state = PreferenceFileState::kMissing;
+};
+LoadedPreferenceFile g_loadedFile;
+
+std::string DataFolderInUse() {
+    return g_strDataDirectory.empty() ? DataFolder() : g_strDataDirectory;
+}
+
+std::string BackupPath(const std::string& path) {
+    return path + ".bak";
+}
 
 // The date range and the custom-star list follow the installed ephemeris files; the ayanamsa is
 // applied whatever the file held, so that the one read from it is in force.
@@ -32,20 +51,23 @@ void ApplyEphemerisFolderFacts() {
 
 } // namespace
 
-bool ReadPreferencesFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
+PreferenceFileRead ReadPreferencesFile(const std::string& path) {
+    const FileReadResult file = ReadFileWhole(path);
+    if (file.outcome == FileReadResult::Outcome::kMissing) return {PreferenceFileState::kMissing, {}};
+    if (file.outcome == FileReadResult::Outcome::kUnreadable)
+        return {PreferenceFileState::kUnreadable, file.message};
     // The file holds the correction as the user entered it, and so must the settings while it is read:
     // the ayanamsa is then chosen from what was read, which makes the Deva-datta shift once, even if the
     // file does not name the correction.
     CDmsAngle entered;
     CopyAyanamsaPrefs(g_ayanamsaSettings, entered);
     g_ayanamsaSettings.m_correction = entered;
-    ReadPreferenceLines(file, PreferenceKeys());
-    file.close();
+    std::istringstream lines(file.text);
+    const int keyLines = ReadPreferenceLines(lines, PreferenceKeys());
     ChooseAyanamsa(g_ayanamsaSettings.m_nAyanamsaId, g_ayanamsaSettings.m_correction);
     ApplyEphemerisFolderFacts();
-    return true;
+    if (keyLines == 0 && !file.text.empty()) return {PreferenceFileState::kHoldsNoKey, {}};
+    return {};
 }
 
 FileWriteResult WritePreferencesFile(const std::string& path) {
@@ -56,9 +78,47 @@ FileWriteResult WritePreferencesFile(const std::string& path) {
                                                       : std::span<const PreferenceSection>(withoutSizes)));
 }
 
+std::string LoadPreferences() {
+    g_loadedFile.path = PreferencesPathForReading(DataFolderInUse(), UserPreferencesFolder());
+    const PreferenceFileRead read = ReadPreferencesFile(g_loadedFile.path);
+    g_loadedFile.state = read.state;
+    // Without a file the date fields and the star list must still fit the ephemeris.
+    if (read.state == PreferenceFileState::kMissing || read.state == PreferenceFileState::kUnreadable)
+        ApplyEphemerisFolderFacts();
+    switch (read.state) {
+    case PreferenceFileState::kUnreadable:
+        return read.message + "\nThe built-in preferences are used, and this file is left as it is.";
+    case PreferenceFileState::kHoldsNoKey:
+        return "The preference file \"" + g_loadedFile.path +
+               "\" holds no preferences; the built-in ones are used. The file is kept as \"" +
+               BackupPath(g_loadedFile.path) + "\" when the preferences are saved.";
+    case PreferenceFileState::kRead:
+    case PreferenceFileState::kMissing:
+        break;
+    }
+    return {};
+}
+
 FileWriteResult SavePreferences() {
-    const std::string dataFolder = g_strDataDirectory.empty() ? DataFolder() : g_strDataDirectory;
-    return WritePreferencesFile(PreferencesPathForWriting(dataFolder, UserPreferencesFolder()));
+    const std::string path = PreferencesPathForWriting(DataFolderInUse(), UserPreferencesFolder());
+    if (const FileWriteResult folder = CreateFolder(fs::path(path).parent_path().string()); !folder.ok)
+        return folder;
+    const bool loadedHere = path == g_loadedFile.path;
+    if (loadedHere && g_loadedFile.state == PreferenceFileState::kUnreadable) {
+        return {false, "The preferences were not saved: \"" + path +
+                           "\" could not be read at start-up and is left as it is."};
+    }
+    if (loadedHere && g_loadedFile.state == PreferenceFileState::kHoldsNoKey) {
+        const FileReadResult old = ReadFileWhole(path);
+        if (old.outcome == FileReadResult::Outcome::kUnreadable) return {false, old.message};
+        if (old.outcome == FileReadResult::Outcome::kRead) {
+            if (const FileWriteResult kept = WriteFileWhole(BackupPath(path), old.text); !kept.ok)
+                return kept;
+        }
+    }
+    const FileWriteResult written = WritePreferencesFile(path);
+    if (written.ok && loadedHere) g_loadedFile.state = PreferenceFileState::kRead; // the file is ours now
+    return written;
 }
 
 void InitPreferences() {
@@ -72,9 +132,7 @@ void InitPreferences() {
     g_nDefaultGender = 0;
     ApplyAyanamsaSettings(g_ayanamsaSettings);
 
-    // A first start has no preference file, yet its date fields and star list must fit the ephemeris.
-    if (!ReadPreferencesFile(PreferencesPathForReading(g_strDataDirectory, UserPreferencesFolder())))
-        ApplyEphemerisFolderFacts();
+    g_strPreferenceFileNotice = LoadPreferences();
 
     ApplyRahuKetuExaltationOption(g_bNodalExaltationParasara);
     ApplyTableOption(g_bPushkaraBhagaJP);
@@ -84,7 +142,9 @@ void InitPreferences() {
 
 bool ImportPreferences(const PreferenceFileChooser& choose) {
     const auto path = choose(true);
-    return path && ReadPreferencesFile(WithIniExtension(*path));
+    if (!path) return false;
+    const PreferenceFileState state = ReadPreferencesFile(WithIniExtension(*path)).state;
+    return state == PreferenceFileState::kRead || state == PreferenceFileState::kHoldsNoKey;
 }
 
 std::optional<FileWriteResult> ExportPreferences(const PreferenceFileChooser& choose) {

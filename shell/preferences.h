@@ -16,15 +16,38 @@ extern bool g_bPreferencesInitialised;
 // Callers test g_bPreferencesInitialised first.
 void InitPreferences();
 
-// Reads a preference file over the current options; false when it cannot be opened (nothing
-// changes then). After a file is read the year range of date fields follows the ephemeris files,
-// the custom ayanamsa star is looked up in the star catalogue and the ayanamsa settings are applied.
-bool ReadPreferencesFile(const std::string& path);
+// What reading a preference file found.
+enum class PreferenceFileState {
+    kRead,       // read; an empty file counts as read
+    kMissing,    // there is no file
+    kUnreadable, // the file exists but cannot be read: it may still hold the user's settings
+    kHoldsNoKey, // the file has text but not one preference in it (damaged, or not a preference file)
+};
+struct PreferenceFileRead {
+    PreferenceFileState state = PreferenceFileState::kRead;
+    std::string message; // kUnreadable: the file and the cause
+};
+
+// Reads a preference file over the current options; nothing changes when it is missing or cannot be
+// read. After a file is read the year range of date fields follows the ephemeris files, the custom
+// ayanamsa star is looked up in the star catalogue and the ayanamsa settings are applied.
+PreferenceFileRead ReadPreferencesFile(const std::string& path);
+
+// Reads tavro.ini from its place (the user's folder first, then the data folder) and remembers what
+// it found for the saves that follow: a file that could not be read is never replaced, and a file that
+// held no preference is first kept beside the new one as "tavro.ini.bak". Returns the notice for the
+// user: which file could not be used and why; empty when it was read or there was none.
+std::string LoadPreferences();
+
+// The notice of the start-up's LoadPreferences; the frame shows it when it is not empty.
+extern std::string g_strPreferenceFileNotice;
 
 // Writes every key to `path`, whole or not at all; [WindowSizes] only once sizes were saved.
 FileWriteResult WritePreferencesFile(const std::string& path);
 
-// Writes tavro.ini to its place (the data folder, or the user's folder when that is not writable).
+// Writes tavro.ini to its place (the data folder, or the user's folder when that is not writable),
+// creating the user's folder when needed. Refused, with a message, when that file could not be read
+// at start-up.
 FileWriteResult SavePreferences();
 
 // The file dialog of import (true) and export (false); nullopt when the user cancels.

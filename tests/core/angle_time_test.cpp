@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "core/angle_time.h"
@@ -139,6 +141,40 @@ TEST(RasiLongitude, SplitLeavesTheRetrogradeFlag) {
     r.m_dLongitude = 10.0;
     r.SplitLongitude();
     EXPECT_EQ(r.m_bRetrograde, 1);
+}
+
+namespace {
+
+// That a split refuses `value` in the decimal field and leaves the whole-units field as it was.
+template <class Record>
+void ExpectRefused(int Record::*whole, double Record::*decimal, bool (Record::*split)(), double value) {
+    Record record;
+    record.*whole = 7;
+    record.*decimal = value;
+    EXPECT_FALSE((record.*split)());
+    EXPECT_EQ(record.*whole, 7);
+}
+
+} // namespace
+
+// Whole units go into int fields: a value too large for them, or not a number, is refused and the
+// fields keep what they held (a converted 1e300 once left every body of a chart at -0.0 degrees).
+TEST(Splits, RefuseValuesTheirFieldsCannotHold) {
+    const double kRefused[] = {1e300, -1e300, 2147483647.0, -2147483648.0, INFINITY, -INFINITY, NAN};
+    for (const double value : kRefused) {
+        SCOPED_TRACE(value);
+        ExpectRefused(&CDmsAngle::m_nDegrees, &CDmsAngle::m_dValue, &CDmsAngle::SplitDegrees, value);
+        ExpectRefused(&CHmsTime::m_nHours, &CHmsTime::m_dHours, &CHmsTime::SplitHours, value);
+    }
+    ExpectRefused(&CRasiLongitude::m_nSign, &CRasiLongitude::m_dLongitude, &CRasiLongitude::SplitLongitude,
+                  NAN);
+
+    CDmsAngle largest;
+    largest.m_dValue = -2147483646.5;
+    EXPECT_TRUE(largest.SplitDegrees());
+    EXPECT_EQ(largest.m_nDegrees, 2147483646);
+    EXPECT_EQ(largest.m_nMinutes, 30);
+    EXPECT_TRUE(Longitude(1e300).m_dLongitude < 360.0); // any finite longitude reduces
 }
 
 TEST(LocalDateTime, ChangeZoneAcrossTheDateLine) {

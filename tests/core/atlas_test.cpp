@@ -262,6 +262,41 @@ TEST(AtlasFileCheck, DamagedLengthsOffsetsAndSizesGiveThree) {
     }
 }
 
+// Every region row pointing at one chain of `nodes` (bytes of whole nodes) laid where the first node
+// of `atlas` starts.
+std::string OneChainFor(std::string atlas, const std::string& nodes) {
+    const std::size_t chainStart = kAtlasOffsetTable + 4 * kRegionCount;
+    atlas.insert(chainStart, nodes);
+    for (int row = 0; row < kRegionCount; ++row)
+        WriteBigEndian32(atlas, kAtlasOffsetTable + 4 * static_cast<std::size_t>(row), chainStart);
+    return atlas;
+}
+
+std::string TinyNode(std::string_view key) {
+    std::string node(4, '\0');
+    WriteBigEndian32(node, 0, static_cast<std::uint32_t>(5 + key.size()));
+    node += static_cast<char>(key.size());
+    return node += key;
+}
+
+// A chain holds at most one node per region and its closing node. A well-formed 3.9 MB chain of
+// tiny nodes with empty keys, walked again for each of 308 regions and each shortened search text,
+// once held a search for minutes: the walk now stops as damaged once it passes what a chain can hold.
+TEST(AtlasFileCheck, AChainLongerThanTheRegionsIsDamaged) {
+    std::string tiny;
+    for (int i = 0; i < 780'000; ++i) tiny += TinyNode("");
+    const std::string path = WriteTestFile("tiny_nodes.adb", OneChainFor(AtlasBuilder().Build(), tiny));
+    EXPECT_EQ(SearchFile(path, "London", "ALL").result, AtlasResult::Corrupted);
+    std::remove(path.c_str());
+
+    // The longest sound chain: the nodes of all other regions before the one searched.
+    std::string others;
+    for (int row = 0; row + 1 < kRegionCount; ++row) others += TinyNode(g_regionTable[row].code);
+    const std::string full = AtlasBuilder().Add("USWY", {.name = "Cheyenne", .latitude = 41.1}).Build();
+    EXPECT_THAT(SearchBytes(OneChainFor(full, others), "Chey", "USWY").Names(),
+                ElementsAreArray({"Cheyenne"}));
+}
+
 TEST(AtlasFileCheck, EveryCutOfAFileEndsTheSearchCleanly) {
     const std::string good = SmallWorld().Build();
     for (std::size_t length = 0; length < good.size(); ++length) {

@@ -217,6 +217,31 @@ TEST_F(ChartCoreTest, MomentOutsideTheEphemerisIsReported) {
     }
 }
 
+// Seen from an absurd height the library answers "not a number" without an error: the chart refuses
+// the altitude itself, and a position asked for directly fails naming the place it was asked for.
+TEST_F(ChartCoreTest, AnAltitudeOutOfRangeIsRefusedAndNamed) {
+    g_bTopocentricPositions = true;
+    for (const double altitude : {1e300, -1e300, kMaxAltitude + 1, kMinAltitude - 1}) {
+        SCOPED_TRACE(altitude);
+        CChartCore chart = ChartAt(2451545.0, 77.2, 28.6, altitude);
+        const CalcStatus status = chart.CalcPlanets();
+        EXPECT_FALSE(status.ok());
+        EXPECT_NE(status.error.find("altitude"), std::string::npos) << status.error;
+    }
+    for (const double altitude : {kMinAltitude, 0.0, kMaxAltitude}) {
+        CChartCore chart = ChartAt(2451545.0, 77.2, 28.6, altitude);
+        EXPECT_TRUE(chart.CalcPlanets().ok()) << altitude;
+    }
+
+    CChartCore chart = ChartAt(2451545.0, 77.2, 28.6, 1e300);
+    std::uint8_t retrograde = 0;
+    const CalcValue sun = chart.CalcBody(kSun, 2451545.0, retrograde, true);
+    EXPECT_FALSE(sun.ok());
+    EXPECT_NE(sun.status.error.find("altitude 1e+300 m"), std::string::npos) << sun.status.error;
+    CBodyCoordinates coordinates;
+    EXPECT_FALSE(chart.CalcBodyTopo(kMoon, 2451545.0, coordinates).ok());
+}
+
 TEST_F(ChartCoreTest, JulianDayRoundTripKeepsTheZone) {
     CChartCore chart;
     chart.m_dateTime.m_nYear = 2000;

@@ -104,6 +104,24 @@ TEST_F(ChartTest, ChildChartsOfColumnsWithoutSignsHoldOnlySigns) {
     EXPECT_LT(chart.GetVargaChart(kHaddaColumn)->m_bodies[kSun].m_nSign, 12);
 }
 
+// Bodies a hair (1e-9 degree) below the end of each sign: multiplied up, their parts end within a
+// split's rounding of a sign's end, which once joined to 30 degrees of Pisces as 360.
+TEST_F(ChartTest, DivisionalLongitudesStayInsideTheirSignsAndBelow360) {
+    CChart chart = NatalChart(2451545.3, 77.2, 28.6);
+    ASSERT_TRUE(chart.Compute().ok());
+    for (int body = kSun; body <= kPluto; ++body) Place(chart, body, 30.0 * body - 1e-9);
+    chart.ComputeVargaSigns();
+    for (int column = 1; column < kVargaColumnCount; ++column) {
+        for (int body = kSun; body <= kPluto; ++body) {
+            SCOPED_TRACE(testing::Message() << "column " << column << ", body " << body);
+            const CRasiLongitude record = chart.DivisionalLongitude(body, column);
+            EXPECT_GE(record.m_dLongitude, 0.0);
+            EXPECT_LT(record.m_dLongitude, 360.0);
+            EXPECT_EQ(static_cast<int>(record.m_dLongitude / 30.0), record.m_nSign);
+        }
+    }
+}
+
 TEST_F(ChartTest, RecomputingRefreshesExistingChildren) {
     for (int column : {kD9Column, kCompositeColumn}) {
         SCOPED_TRACE(column);

@@ -165,6 +165,19 @@ TEST_F(PreferenceEngine, LongLinesAreReadWhole) {
     EXPECT_EQ(g.zoom, 5);
 }
 
+// 10 MB of line-break markers: replaced one by one in place, each would move the rest of the text
+// (hours of work); done in one pass it is read and written back at once.
+TEST_F(PreferenceEngine, AHugeAddressIsConvertedInOnePass) {
+    constexpr size_t kMarkers = (10 << 20) / 3;
+    std::string markers;
+    markers.reserve(3 * kMarkers);
+    for (size_t i = 0; i < kMarkers; ++i) markers += "^~^";
+    Read("Address=" + markers + "\n");
+    ASSERT_EQ(g.address.size(), kMarkers);
+    EXPECT_EQ(g.address.find_first_not_of('\n'), std::string::npos);
+    EXPECT_NE(FormatPreferences(keys).find("\nAddress=" + markers + "\n"), std::string::npos);
+}
+
 TEST_F(PreferenceEngine, ColoursAndSizes) {
     Read("ColorA=255\nSizeA=10 -20\n");
     EXPECT_EQ(g.savedColor, 255u);

@@ -65,7 +65,7 @@ protected:
     }
     void ReadText(const std::string& text) {
         std::ofstream(Path("in.ini"), std::ios::binary) << text;
-        ASSERT_TRUE(ReadPreferencesFile(Path("in.ini")));
+        ASSERT_EQ(ReadPreferencesFile(Path("in.ini")).state, PreferenceFileState::kRead);
     }
 
     fs::path folder;
@@ -147,7 +147,7 @@ TEST_F(PreferenceFile, ReadingTheSavedFileAndSavingAgainGivesTheSameBytes) {
     g_nHoraPreference = 2;
     g_dDasaYearLength[7] = 360;
     g_colors[5] = g_savedColors[5] = 1;
-    ASSERT_TRUE(ReadPreferencesFile(Path("first.ini")));
+    ASSERT_EQ(ReadPreferencesFile(Path("first.ini")).state, PreferenceFileState::kRead);
     EXPECT_EQ(Save("second.ini"), first);
 
     // And with every value away from its default.
@@ -159,7 +159,7 @@ TEST_F(PreferenceFile, ReadingTheSavedFileAndSavingAgainGivesTheSameBytes) {
     g_windowSizes[1] = {"WndSzClient", 1280, 1024};
     const std::string changed = Save("third.ini");
     ApplyPreferenceDefaults(PreferenceKeys());
-    ASSERT_TRUE(ReadPreferencesFile(Path("third.ini")));
+    ASSERT_EQ(ReadPreferencesFile(Path("third.ini")).state, PreferenceFileState::kRead);
     EXPECT_EQ(Save("fourth.ini"), changed);
     EXPECT_EQ(g_strDefaultLocationCityName, "Rio de Janeiro");
     EXPECT_NE(changed.find("\nDefaultLocationCityName=Rio^de^Janeiro\n"), std::string::npos);
@@ -209,6 +209,35 @@ TEST_F(PreferenceFile, ReadingRulesOnTheRealKeys) {
     EXPECT_NEAR(g_defaultLongitude.m_dSeconds, 32.0, 0.01);
 }
 
+// Every number the file holds has its range: a value far outside it takes the default, so that the
+// saved file is the file of defaults again (a correction of 1e300 once put every body at -0.0 degrees
+// and was saved back).
+TEST_F(PreferenceFile, EveryNumberOutsideItsRangeTakesTheDefault) {
+    const std::string defaults = FormatCurrent();
+    for (const auto& key : PreferenceKeys()) {
+        const auto& b = key.binding;
+        const bool indexed =
+            std::holds_alternative<IntListBinding>(b) || std::holds_alternative<DoubleListBinding>(b);
+        std::vector<std::string> values;
+        if (std::holds_alternative<IntBinding>(b) || std::holds_alternative<IntListBinding>(b) ||
+            std::holds_alternative<ColorBinding>(b))
+            values = {"-2147483648"};
+        else if (std::holds_alternative<DoubleBinding>(b) ||
+                 std::holds_alternative<DoubleAccessorBinding>(b) ||
+                 std::holds_alternative<DoubleListBinding>(b))
+            values = {"1e300", "-1e300"};
+        else if (std::holds_alternative<SizeBinding>(b))
+            values = {"-2147483648 0", "0 2147483647"};
+        for (const auto& value : values) {
+            SCOPED_TRACE(key.key + "=" + value);
+            std::istringstream line(key.key + "=" + (indexed ? "0 " : "") + value + "\n");
+            ReadPreferenceLines(line, PreferenceKeys());
+            EXPECT_EQ(FormatCurrent(), defaults);
+        }
+    }
+    EXPECT_EQ(g_ayanamsaSettings.m_correction.m_nDegrees, 0);
+}
+
 TEST_F(PreferenceFile, DevaDattaCorrectionIsSavedAsEntered) {
     ReadText("UserSelectedAyanamsa=3\nDeltaFromUserSelectedAyanamsa=0.5\n");
     EXPECT_NEAR(g_ayanamsaSettings.m_correction.m_dValue, 0.5 - kDevaDattaShift, 1e-12);
@@ -236,7 +265,7 @@ TEST_F(PreferenceFile, WindowSizesAreWrittenOnlyOnceSaved) {
 
 TEST_F(PreferenceFile, AMissingFileChangesNothing) {
     g_nHoraPreference = 2;
-    EXPECT_FALSE(ReadPreferencesFile(Path("missing.ini")));
+    EXPECT_EQ(ReadPreferencesFile(Path("missing.ini")).state, PreferenceFileState::kMissing);
     EXPECT_EQ(g_nHoraPreference, 2);
 }
 
@@ -245,7 +274,9 @@ TEST_F(PreferenceFile, DamagedFilesNeverCrashAndAFailedSaveKeepsTheGoodFile) {
     for (size_t cut = 0; cut < good.size(); cut += 97) {
         std::string damaged = good.substr(0, cut);
         damaged += std::string("\0\xff=\n[", 5) + good.substr(cut, 40);
-        ReadText(damaged);
+        std::ofstream(Path("in.ini"), std::ios::binary) << damaged;
+        const PreferenceFileState state = ReadPreferencesFile(Path("in.ini")).state;
+        EXPECT_TRUE(state == PreferenceFileState::kRead || state == PreferenceFileState::kHoldsNoKey);
     }
     ApplyPreferenceDefaults(PreferenceKeys());
     fs::create_directory(Path("blocked.ini"));

@@ -1,0 +1,142 @@
+#include "core/whole_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kMaxLinkHops = 40; // as the kernel's own limit on symbolic links in a path
+
+std::string Failure(const std::string& what, const std::string& path, int error) {
+    return what + " \"" + path + "\": " + std::strerror(error);
+}
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    int get() const { return m_fd; }
+    // Closes now; false (errno set) when the close reports a failed write.
+    bool Close() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool WriteAll(int fd, const std::string& text) {
+    for (size_t done = 0; done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// The file a path names after following symbolic links (a dangling link gives its target).
+// Empty, with errno set, when the links loop or cannot be read.
+std::string FollowLinks(const std::string& path) {
+    fs::path current = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(current, ec)) return current.string();
+        const fs::path target = fs::read_symlink(current, ec);
+        if (ec) {
+            errno = ec.value();
+            return {};
+        }
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    errno = ELOOP;
+    return {};
+}
+
+// A new file beside `path` that no one else has: path.tmp-<random>. Created with mode 0666 so that
+// the umask applies as for any new file.
+int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = path + ".tmp-" + std::to_string(random());
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+int SyncFolder(const std::string& folder) {
+    Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0 || ::fsync(fd.get()) != 0) return errno;
+    return 0;
+}
+
+} // namespace
+
+FileWriteResult WriteFileWhole(const std::string& path, const std::string& text) {
+    const std::string target = FollowLinks(path);
+    if (target.empty()) return {false, Failure("Cannot follow the link", path, errno)};
+    std::string folder = fs::path(target).parent_path().string();
+    if (folder.empty()) folder = ".";
+
+    std::string temporary;
+    Descriptor fd(CreateTemporaryBeside(target, temporary));
+    if (fd.get() < 0) return {false, Failure("Cannot create a file beside", target, errno)};
+    const auto fail = [&](const char* what, int error) {
+        ::unlink(temporary.c_str());
+        return FileWriteResult{false, Failure(what, target, error)};
+    };
+
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 && ::fchmod(fd.get(), existing.st_mode & 07777) != 0)
+        return fail("Cannot keep the permissions of", errno);
+    if (!WriteAll(fd.get(), text) || ::fsync(fd.get()) != 0) return fail("Cannot write", errno);
+    if (!fd.Close()) return fail("Cannot write", errno);
+    if (::rename(temporary.c_str(), target.c_str()) != 0) return fail("Cannot replace", errno);
+    // The rename itself lasts only once the folder's entry is on the disk.
+    if (const int error = SyncFolder(folder); error != 0)
+        return {false, Failure("Cannot sync", folder, error)};
+    return {};
+}
+
+FileWriteResult CreateFolder(const std::string& folder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) return {false, Failure("Cannot create the folder", folder, ec.value())};
+    return {};
+}
+
+FileReadResult ReadFileWhole(const std::string& path) {
+    using Outcome = FileReadResult::Outcome;
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        const int error = errno;
+        return {error == ENOENT ? Outcome::kMissing : Outcome::kUnreadable,
+                {},
+                Failure("Cannot read", path, error)};
+    }
+    FileReadResult result;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return {Outcome::kUnreadable, {}, Failure("Cannot read", path, errno)};
+        if (n == 0) return result;
+        result.text.append(buffer, static_cast<size_t>(n));
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Reading and writing a file whole, for the program's own text files (the preference file, chart
+// files). Failures come back with a message that names the file and the cause.
+#include <string>
+
+// What became of a write; the caller shows the message when it fails.
+struct FileWriteResult {
+    bool ok = true;
+    std::string message; // empty when ok, else what failed and why
+};
+
+// Writes `text` to a temporary file beside the target and renames it over the target, then syncs
+// the folder, so a failed or interrupted write leaves the previous file as it was. A symbolic link
+// is followed: its target is replaced and the link stays. An existing file keeps its permission
+// bits; a new one gets the usual ones (0666 less the umask).
+FileWriteResult WriteFileWhole(const std::string& path, const std::string& text);
+
+// Creates `folder` and its missing parents; the message names the folder and the cause.
+FileWriteResult CreateFolder(const std::string& folder);
+
+// What became of a read.
+struct FileReadResult {
+    enum class Outcome { kRead, kMissing, kUnreadable };
+    Outcome outcome = Outcome::kRead;
+    std::string text;    // the bytes read, when kRead
+    std::string message; // kMissing and kUnreadable: the file and the cause
+};
+
+// Reads the whole file at `path`. A file that does not exist is kMissing; one that exists but cannot
+// be opened or read (no permission, a folder, an I/O error) is kUnreadable.
+FileReadResult ReadFileWhole(const std::string& path);

@@ -1,0 +1,127 @@
+#include "core/whole_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class WholeFile : public testing::Test {
+protected:
+    WholeFile() : folder(fs::temp_directory_path() / ("kh-whole-file-" + std::to_string(::getpid()))) {
+        fs::create_directories(folder);
+    }
+    ~WholeFile() override { fs::remove_all(folder); }
+
+    std::string Path(const std::string& name) const { return (folder / name).string(); }
+    std::string Slurp(const std::string& name) const {
+        std::ifstream in(folder / name, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    long EntryCount() const {
+        return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+    }
+
+    fs::path folder;
+};
+
+TEST_F(WholeFile, WritesWholeFilesAndLeavesNothingElse) {
+    ASSERT_TRUE(WriteFileWhole(Path("tavro.ini"), "first\n").ok);
+    ASSERT_TRUE(WriteFileWhole(Path("tavro.ini"), "second\n").ok);
+    EXPECT_EQ(Slurp("tavro.ini"), "second\n");
+    EXPECT_EQ(EntryCount(), 1);
+}
+
+TEST_F(WholeFile, AFailedWriteSaysSoAndLeavesNothingBehind) {
+    const auto missing = WriteFileWhole(Path("no-such-folder/tavro.ini"), "x");
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.message.find("no-such-folder"), std::string::npos);
+
+    // The rename cannot replace a folder: the old entry stays and the temporary file goes.
+    fs::create_directory(Path("tavro.ini"));
+    const auto blocked = WriteFileWhole(Path("tavro.ini"), "x");
+    EXPECT_FALSE(blocked.ok);
+    EXPECT_NE(blocked.message.find("tavro.ini\": Is a directory"), std::string::npos) << blocked.message;
+    EXPECT_TRUE(fs::is_directory(Path("tavro.ini")));
+    EXPECT_EQ(EntryCount(), 1);
+}
+
+TEST_F(WholeFile, KeepsThePermissionsOfTheFileItReplaces) {
+    for (const mode_t mode : {0600, 0640, 0644}) {
+        SCOPED_TRACE(mode);
+        std::ofstream(Path("tavro.ini")) << "old";
+        ::chmod(Path("tavro.ini").c_str(), mode);
+        ASSERT_TRUE(WriteFileWhole(Path("tavro.ini"), "new").ok);
+        struct stat written {};
+        ASSERT_EQ(::stat(Path("tavro.ini").c_str(), &written), 0);
+        EXPECT_EQ(written.st_mode & 07777, mode);
+    }
+}
+
+TEST_F(WholeFile, ANewFileGetsTheUsualPermissions) {
+    const mode_t mask = ::umask(027);
+    const bool ok = WriteFileWhole(Path("new.ini"), "x").ok;
+    ::umask(mask);
+    ASSERT_TRUE(ok);
+    struct stat written {};
+    ASSERT_EQ(::stat(Path("new.ini").c_str(), &written), 0);
+    EXPECT_EQ(written.st_mode & 07777, 0640u);
+}
+
+TEST_F(WholeFile, WritesThroughSymbolicLinks) {
+    // tavro.ini -> settings/mine.ini (relative), and a link to that link.
+    fs::create_directory(folder / "settings");
+    std::ofstream(folder / "settings/mine.ini") << "old";
+    fs::create_symlink("settings/mine.ini", folder / "tavro.ini");
+    fs::create_symlink(folder / "tavro.ini", folder / "again.ini");
+
+    ASSERT_TRUE(WriteFileWhole(Path("tavro.ini"), "new").ok);
+    EXPECT_TRUE(fs::is_symlink(folder / "tavro.ini"));
+    EXPECT_EQ(Slurp("settings/mine.ini"), "new");
+    ASSERT_TRUE(WriteFileWhole(Path("again.ini"), "newer").ok);
+    EXPECT_TRUE(fs::is_symlink(folder / "again.ini"));
+    EXPECT_EQ(Slurp("settings/mine.ini"), "newer");
+
+    // A link to a file not yet there creates the file.
+    fs::create_symlink("settings/later.ini", folder / "later.ini");
+    ASSERT_TRUE(WriteFileWhole(Path("later.ini"), "made").ok);
+    EXPECT_EQ(Slurp("settings/later.ini"), "made");
+
+    fs::create_symlink("loop.ini", folder / "loop.ini");
+    const auto loop = WriteFileWhole(Path("loop.ini"), "x");
+    EXPECT_FALSE(loop.ok);
+    EXPECT_NE(loop.message.find("loop.ini"), std::string::npos);
+}
+
+TEST_F(WholeFile, CreatingAFolderReportsTheRealCause) {
+    EXPECT_TRUE(CreateFolder(Path("a/b/c")).ok);
+    EXPECT_TRUE(fs::is_directory(folder / "a/b/c"));
+    std::ofstream(folder / "plain") << "x";
+    const auto blocked = CreateFolder(Path("plain/sub"));
+    EXPECT_FALSE(blocked.ok);
+    EXPECT_NE(blocked.message.find("plain/sub\": Not a directory"), std::string::npos) << blocked.message;
+}
+
+TEST_F(WholeFile, ReadsWholeFilesAndTellsMissingFromUnreadable) {
+    std::ofstream(Path("some.ini"), std::ios::binary) << std::string("a\0b\nc", 5);
+    const FileReadResult read = ReadFileWhole(Path("some.ini"));
+    EXPECT_EQ(read.outcome, FileReadResult::Outcome::kRead);
+    EXPECT_EQ(read.text, std::string("a\0b\nc", 5));
+
+    EXPECT_EQ(ReadFileWhole(Path("none.ini")).outcome, FileReadResult::Outcome::kMissing);
+
+    fs::create_directory(Path("folder.ini"));
+    const FileReadResult folderRead = ReadFileWhole(Path("folder.ini"));
+    EXPECT_EQ(folderRead.outcome, FileReadResult::Outcome::kUnreadable);
+    EXPECT_NE(folderRead.message.find("folder.ini\": Is a directory"), std::string::npos)
+        << folderRead.message;
+}
+
+} // namespace

@@ -1,0 +1,174 @@
+// The preference file as the start finds it: unreadable, damaged or absent, it never costs the user
+// the file.
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <random>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "core/calc_options.h"
+#include "shell/preference_keys.h"
+#include "shell/preferences.h"
+#include "shell_test_helpers.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+// Runs `scenario` in a child process as an ordinary user would: tests that run as root give up root
+// there (for the user nobody), so that permission bits hold. The child's own failures fail the test.
+void AsOrdinaryUser(const std::function<void()>& scenario) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) std::_Exit(2);
+        scenario();
+        std::_Exit(testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
+}
+
+std::optional<std::string> OptionalText(const char* text) {
+    return text ? std::optional<std::string>(text) : std::nullopt;
+}
+
+// A data folder and a user's folder of the test's own, with the program pointed at them.
+class Folders {
+public:
+    Folders()
+        : root(fs::temp_directory_path() / ("kh-start-" + std::to_string(::getpid()))),
+          savedDataFolder(g_strDataDirectory), savedConfig(OptionalText(std::getenv("XDG_CONFIG_HOME"))) {
+        fs::remove_all(root);
+        fs::create_directories(root / "data");
+        fs::create_directories(root / "config/kalomithra-hora");
+        g_strDataDirectory = (root / "data").string();
+        ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+    }
+    ~Folders() {
+        std::error_code ec;
+        fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ec);
+        for (const auto& entry : fs::recursive_directory_iterator(root, ec))
+            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(root, ec);
+        g_strDataDirectory = savedDataFolder;
+        if (savedConfig)
+            ::setenv("XDG_CONFIG_HOME", savedConfig->c_str(), 1);
+        else
+            ::unsetenv("XDG_CONFIG_HOME");
+    }
+    std::string DataFile() const { return (root / "data/tavro.ini").string(); }
+    std::string UserFile() const { return (root / "config/kalomithra-hora/tavro.ini").string(); }
+
+    fs::path root;
+
+private:
+    std::string savedDataFolder;
+    std::optional<std::string> savedConfig;
+};
+
+mode_t ModeOf(const std::string& path) {
+    struct stat s {};
+    return ::stat(path.c_str(), &s) == 0 ? s.st_mode & 07777 : 07777;
+}
+
+TEST(PreferenceStart, AFileThatCannotBeReadIsNamedAndNeverReplaced) {
+    for (const bool inUsersFolder : {false, true}) {
+        SCOPED_TRACE(inUsersFolder ? "user's folder" : "data folder");
+        AsOrdinaryUser([inUsersFolder] {
+            Folders folders;
+            const std::string path = inUsersFolder ? folders.UserFile() : folders.DataFile();
+            const std::string held = "TrueNodes=1\nChartStyle=4\n";
+            std::ofstream(path) << held;
+            ::chmod(path.c_str(), 0);
+            ApplyPreferenceDefaults(PreferenceKeys());
+
+            const std::string notice = LoadPreferences();
+            EXPECT_NE(notice.find("\"" + path + "\": Permission denied"), std::string::npos) << notice;
+            EXPECT_FALSE(g_bTrueNodes);
+
+            const FileWriteResult saved = SavePreferences();
+            EXPECT_FALSE(saved.ok);
+            EXPECT_NE(saved.message.find(path), std::string::npos) << saved.message;
+            EXPECT_EQ(ModeOf(path), 0u);
+            ::chmod(path.c_str(), 0600);
+            EXPECT_EQ(Slurp(path), held);
+        });
+    }
+}
+
+// Bytes of every value but the line break, from a fixed seed: no line of them names a key.
+std::string Garbage(size_t size, bool withLineBreaks) {
+    std::mt19937 random(15);
+    std::string bytes(size, '\0');
+    for (char& c : bytes) {
+        c = static_cast<char>(random() % 256);
+        if (c == '\n' && !withLineBreaks) c = '=';
+    }
+    return bytes;
+}
+
+TEST(PreferenceStart, AFileWithoutAnyPreferenceIsKeptBesideTheNewOne) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    const Case kCases[] = {
+        {"random bytes", Garbage(4096, true)},
+        {"10 MB of garbage on one line", Garbage(10 << 20, false)},
+        {"a text of another program", "[Settings]\nColour=blue\n"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.what);
+        Folders folders;
+        std::ofstream(folders.DataFile(), std::ios::binary) << c.bytes;
+        ApplyPreferenceDefaults(PreferenceKeys());
+
+        const std::string notice = LoadPreferences();
+        EXPECT_NE(notice.find(folders.DataFile()), std::string::npos) << notice;
+        EXPECT_NE(notice.find(folders.DataFile() + ".bak"), std::string::npos) << notice;
+
+        ASSERT_TRUE(SavePreferences().ok);
+        EXPECT_TRUE(Slurp(folders.DataFile() + ".bak") == c.bytes);
+        EXPECT_NE(Slurp(folders.DataFile()).find("\nTrueNodes=0\n"), std::string::npos);
+        // The next save replaces the program's own file as usual.
+        std::ofstream(folders.DataFile() + ".bak") << "kept";
+        ASSERT_TRUE(SavePreferences().ok);
+        EXPECT_EQ(Slurp(folders.DataFile() + ".bak"), "kept");
+    }
+}
+
+TEST(PreferenceStart, AnEmptyOrMissingFileIsAFirstStart) {
+    Folders folders;
+    EXPECT_EQ(LoadPreferences(), "");
+    std::ofstream(folders.DataFile()) << "";
+    EXPECT_EQ(LoadPreferences(), "");
+    ASSERT_TRUE(SavePreferences().ok);
+    EXPECT_FALSE(fs::exists(folders.DataFile() + ".bak"));
+}
+
+TEST(PreferenceStart, AUsersFolderThatCannotBeMadeIsReportedWithItsCause) {
+    AsOrdinaryUser([] {
+        Folders folders;
+        fs::remove_all(folders.root / "config");
+        fs::create_directory(folders.root / "config");
+        ::chmod((folders.root / "config").c_str(), 0555);
+        ::chmod((folders.root / "data").c_str(), 0555); // the data folder is not writable either
+
+        const FileWriteResult saved = SavePreferences();
+        EXPECT_FALSE(saved.ok);
+        const std::string folder = (folders.root / "config/kalomithra-hora").string();
+        EXPECT_NE(saved.message.find("\"" + folder + "\": Permission denied"), std::string::npos)
+            << saved.message;
+    });
+}
+
+} // namespace
