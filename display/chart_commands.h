@@ -11,6 +11,8 @@ enum ChartCommand {
     kCmdVargaD108 = 32800,
     kCmdVargaD81 = 33239,
     kCmdVargaD144 = 33063,
+    kCmdBhavaChakra = 33009,
+    kCmdBhavaChakraReference = 33353, // the main frame's command
     kCmdAutomatic = 32801,
     kCmdNatalOnly = 32802,
     kCmdStandardView = 32803,
@@ -42,6 +44,11 @@ enum ChartCommand {
     kCmdPachakadiRasi = 33110,
     kCmdPlanetSignChange = 33160,
 };
+
+// The bases of the bhava/chalit chakra, varga columns 0-22 in order.
+constexpr int kBhavaBaseCommands[23] = {33330, 33332, 33333, 33334, 33335, 33336, 33337, 33339,
+                                        33341, 33344, 33346, 33348, 33350, 33352, 33354, 33355,
+                                        33356, 33357, 33358, 33359, 33360, 33361, 33362};
 
 // The toggle of optional body group 0-10 of the standard view.
 constexpr int kOptionalBodyCommands[11] = {33053, 33054, 33055, 33056, 33057, 33058,

@@ -66,6 +66,7 @@ private:
     // When body 0-9 changes its sign in the pane's varga, earlier and later than the chart's moment.
     void ShowSignChangeTime(const CChart& chart, int body, int varga);
     bool SelectVarga(int command);
+    bool SelectBhavaChakra(int command);
     bool SelectVariant(int command);
     bool SelectBodyView(int command);
     bool ToggleOptionalBody(int command);

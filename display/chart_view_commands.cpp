@@ -2,6 +2,7 @@
 // relationships and the marana karaka sthana query of the pane under the last right click.
 #include <QMenu>
 #include <cctype>
+#include <iterator>
 #include <string>
 
 #include "analysis/dignity_tables.h"
@@ -9,6 +10,7 @@
 #include "core/chart_labels.h"
 #include "core/option_appliers.h"
 #include "core/sign_rules.h"
+#include "core/varga_options.h"
 #include "display/chart_captions.h"
 #include "display/chart_commands.h"
 #include "display/chart_source.h"
@@ -120,6 +122,28 @@ void AddVargaEntry(QMenu& menu, int column, int command, int paneVarga) {
               *choice->preference == i);
 }
 
+constexpr int kBhavaColumnCode = 28;
+
+// The bhava/chalit entry: the popup of its bases, the one in use checked, when the pane shows the
+// chakra; otherwise the command that shows it on the base in use.
+void AddBhavaEntry(QMenu& menu, int paneVarga) {
+    if (paneVarga != kBhavaColumnCode) {
+        AddCommand(menu, "Bhava/chalit chakra (based on " + VargaLabel(g_nBhavaChartVarga) + ")",
+                   kCmdBhavaChakra);
+        return;
+    }
+    QMenu* bases = menu.addMenu("Bhava/chalit chakra");
+    for (int column = 0; column < static_cast<int>(std::size(kBhavaBaseCommands)); ++column) {
+        std::string name = g_vargaNames[column];
+        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        Check(AddCommand(*bases, "Based on " + name + " (" + VargaLabel(column) + ")",
+                         kBhavaBaseCommands[column]),
+              g_nBhavaChartVarga == column);
+    }
+    bases->addSeparator();
+    AddCommand(*bases, "Choose reference used for bhava/chalit chakra", kCmdBhavaChakraReference);
+}
+
 } // namespace
 
 void CChartView::BuildContextMenu(QMenu& menu) {
@@ -131,6 +155,7 @@ void CChartView::BuildContextMenu(QMenu& menu) {
         menu.addSeparator();
     }
     Check(AddCommand(menu, "&Rasi chakra", kCmdRasiChakra), g_nPaneVarga[pane] == 0);
+    AddBhavaEntry(menu, g_nPaneVarga[pane]);
     AddVargaEntry(menu, 1, kCmdVargaD9, g_nPaneVarga[pane]);
     for (int column = 2; column <= kLastPlainVarga; ++column)
         AddVargaEntry(menu, column, kCmdFirstVarga + column - 2, g_nPaneVarga[pane]);
@@ -185,6 +210,20 @@ bool CChartView::SelectVarga(int command) {
     return true;
 }
 
+bool CChartView::SelectBhavaChakra(int command) {
+    int base = -1;
+    for (int column = 0; column < static_cast<int>(std::size(kBhavaBaseCommands)); ++column)
+        if (kBhavaBaseCommands[column] == command) base = column;
+    if (base < 0 && command != kCmdBhavaChakra) return false;
+    if (base >= 0) {
+        g_nBhavaChartVarga = base;
+        RecalculateCharts();
+    }
+    g_nPaneVarga[m_nCurPane] = kBhavaColumnCode;
+    Invalidate();
+    return true;
+}
+
 bool CChartView::SelectVariant(int command) {
     for (const VargaVariantChoice& choice : VargaVariantChoices()) {
         for (int i = 0; i < static_cast<int>(choice.variants.size()); ++i) {
@@ -224,8 +263,8 @@ bool CChartView::ToggleOptionalBody(int command) {
 }
 
 bool CChartView::RunCommand(int command) {
-    if (SelectVarga(command) || SelectVariant(command) || SelectBodyView(command) ||
-        ToggleOptionalBody(command))
+    if (SelectVarga(command) || SelectBhavaChakra(command) || SelectVariant(command) ||
+        SelectBodyView(command) || ToggleOptionalBody(command))
         return true;
     const int pane = m_nCurPane;
     if (command == kCmdAutomatic || command == kCmdNatalOnly) {

@@ -57,10 +57,18 @@ Rect RelationBox(const Rect& label) {
 }
 
 void DrawLabel(const SignLabelTarget& target, const std::string& text, TextStyle style, int planet) {
-    MeasureStyledText(target.surface, text, style);
     ChartDrawState& state = target.state;
+    const bool marked = planet >= 1 && state.paneRelations[target.pane];
+    // The label's extent is measured apart only when a mark goes under it or the print scales it; else
+    // the drawing itself gives it.
+    if (!marked && !g_bPrinting) {
+        const Rect drawn = DrawStyledText(target.surface, text, style);
+        if (planet >= 0) state.bodyLabelRect[target.pane][planet] = drawn;
+        return;
+    }
+    MeasureStyledText(target.surface, text, style);
     if (planet >= 0) state.bodyLabelRect[target.pane][planet] = style.Box();
-    if (planet >= 1 && state.paneRelations[target.pane]) {
+    if (marked) {
         const int relation = state.bodyRelation[planet];
         target.surface.FillRect(RelationBox(style.Box()), state.relationBackColor[relation]);
         style.color = state.relationTextColor[relation];

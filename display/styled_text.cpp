@@ -44,9 +44,9 @@ Rect ScaledPrintRect(const Rect& rect) {
                 Truncated(rect.right * g_dDrawScaleX), Truncated(rect.bottom * g_dDrawScaleY)};
 }
 
-void DrawStyledText(DrawSurface& surface, std::string_view text, const TextStyle& style) {
+Rect DrawStyledText(DrawSurface& surface, std::string_view text, const TextStyle& style) {
     SelectStyle(surface, style, true);
-    surface.DrawText(text, g_bPrinting ? ScaledPrintRect(style.Box()) : style.Box(), style.format);
+    return surface.DrawText(text, g_bPrinting ? ScaledPrintRect(style.Box()) : style.Box(), style.format);
 }
 
 int MeasureStyledText(DrawSurface& surface, std::string_view text, TextStyle& style) {

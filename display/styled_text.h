@@ -31,8 +31,9 @@ FontSpec ScaledStyleFont(const FontSpec& font);
 // `rect` with left and right times g_dDrawScaleX and top and bottom times g_dDrawScaleY (truncated).
 Rect ScaledPrintRect(const Rect& rect);
 
-// Draws the text into the style's rectangle (scaled while printing) with its format and font.
-void DrawStyledText(DrawSurface& surface, std::string_view text, const TextStyle& style);
+// Draws the text into the style's rectangle (scaled while printing) with its format and font; returns
+// the rectangle the text takes, in the surface's units (as MeasureStyledText gives it when not printing).
+Rect DrawStyledText(DrawSurface& surface, std::string_view text, const TextStyle& style);
 // The extent the text takes in the style's font, unscaled: the style's right and bottom become left +
 // text width and top + text height. Returns the new right.
 int MeasureStyledText(DrawSurface& surface, std::string_view text, TextStyle& style);

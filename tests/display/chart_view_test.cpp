@@ -142,6 +142,21 @@ TEST_F(ChartViewTest, AVariantOfAnotherVargaSwitchesThePaneAndRecalculates) {
     g_nD9Preference = saved;
 }
 
+TEST_F(ChartViewTest, BhavaChakraOnAChosenBase) {
+    int recalculations = 0;
+    g_chartSource.recalculate = [&] { ++recalculations; };
+    const int saved = g_nBhavaChartVarga;
+    Draw();
+    ASSERT_TRUE(m_view.HitTestForMenu(CellCentre(0)));
+    EXPECT_TRUE(m_view.RunCommand(kCmdBhavaChakra));
+    EXPECT_EQ(g_nPaneVarga[0], 28);
+    EXPECT_EQ(recalculations, 0);
+    EXPECT_TRUE(m_view.RunCommand(kBhavaBaseCommands[1])); // based on the navamsa
+    EXPECT_EQ(g_nBhavaChartVarga, 1);
+    EXPECT_EQ(recalculations, 1);
+    g_nBhavaChartVarga = saved;
+}
+
 TEST_F(ChartViewTest, ArgalaHighlightsFollowKetu) {
     CChart& chart = FixedBirthChart();
     const int ketu = chart.m_vargaSign.Sign(kKetu, 0);
@@ -184,6 +199,22 @@ TEST_F(ChartViewTest, KetuKeepsItsOwnRelationships) {
     EXPECT_EQ(m_view.DrawState().bodyRelation[8], 2);     // Rahu a friend
     EXPECT_EQ(m_view.DrawState().bodyRelation[1], 4);     // the Sun an enemy
     EXPECT_TRUE(m_view.DrawState().paneRelations[0]);
+    // The pane now draws each of the nine planets on the background of its class: the Sun's in the
+    // enemy's colour, under its label.
+    RecordingSurface surface;
+    m_view.OnDraw(surface);
+    const auto& calls = surface.Calls();
+    // Pane 0's Sun: its mark is filled just before the label is drawn (after selecting font and colour).
+    const auto sun = std::find_if(calls.begin(), calls.end(), [](const std::string& call) {
+        return call.rfind("DrawText \"Su\"", 0) == 0;
+    });
+    ASSERT_NE(sun, calls.end());
+    ASSERT_GE(sun - calls.begin(), 3);
+    const auto fill = sun - 3;
+    ASSERT_EQ(fill->rfind("FillRect", 0), 0u) << *fill;
+    char colour[16];
+    std::snprintf(colour, sizeof colour, "0x%06x", m_view.DrawState().relationBackColor[4]);
+    EXPECT_NE(fill->find(colour), std::string::npos) << *fill;
 }
 
 TEST_F(ChartViewTest, MaranaKarakaSthanaAnswersInAMessage) {
