@@ -66,8 +66,10 @@ protected:
 
 TEST_F(DocumentTest, ANewChartIsThePresentMomentAtTheDefaultPlace) {
     m_document.AddView(m_view);
+    g_bDasaShift[3] = true;
     const double now = kUnixEpochJd + std::time(nullptr) / 86400.0;
     ASSERT_TRUE(m_document.NewDocument());
+    EXPECT_FALSE(g_bDasaShift[3]);
 
     const CChart& natal = m_document.m_natalChart;
     EXPECT_NEAR(natal.GetJulianDay(), now, 60.0 / 86400);
