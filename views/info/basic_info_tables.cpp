@@ -7,9 +7,13 @@
 #include "core/bodies_to_show.h"
 #include "core/body_names.h"
 #include "core/calc_options.h"
+#include "core/calendar_names.h"
 #include "core/chart.h"
+#include "core/drishti.h"
+#include "core/varga_options.h"
 #include "core/vocabulary_names.h"
 #include "core/zodiac_names.h"
+#include "display/chart_info_values.h"
 #include "shell/display_options.h"
 #include "views/info/custom_list_view.h"
 #include "views/info/drekkana_classes.h"
@@ -30,9 +34,6 @@ const char* const kCharaKarakaNames[] = {"Atma karaka",  "Amatya karaka", "Bhrat
 // D-16, D-20, D-24, D-27, D-30, D-40, D-45, D-60, D-m, D-n, D-5, D-6, D-8, D-11, D-81, D-108, D-144.
 constexpr std::array<int, 25> kAllDivisionalColumns = {0,  1,  9,  2,  3,  4, 7, 11, 12, 13, 14, 15, 16,
                                                        17, 18, 19, 24, 23, 5, 6, 8,  10, 20, 21, 22};
-
-// Vimsottari lords by nakshatra modulo 9: Ketu, Venus, Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury.
-constexpr std::array<int, 9> kVimsottariLords = {9, 6, 1, 2, 3, 8, 5, 7, 4};
 
 std::string Format(const char* format, auto... values) {
     char buffer[256];
@@ -140,7 +141,7 @@ void FillNavaTaras(CCustomListView& list, const CChart& chart, int reference, co
     for (const char* column : {"Nakshatra 1", "Nakshatra 2", "Nakshatra 3"}) list.InsertColumn(column, 100);
     for (int k = 0; k < kTaraCount; ++k) {
         const int n = (k + chart.m_nakshatra[reference]) % kNakshatras;
-        list.AddRow({g_taraNames[k], g_taraMeanings[k], g_pszPlanetNames[kVimsottariLords[n % 9]],
+        list.AddRow({g_taraNames[k], g_taraMeanings[k], g_pszPlanetNames[NakshatraLord(n)],
                      g_nakshatraNames[n], g_nakshatraNames[(n + 9) % kNakshatras],
                      g_nakshatraNames[(n + 18) % kNakshatras]});
     }
@@ -211,6 +212,62 @@ void FillBrahmaRudraMaheswara(CCustomListView& list, const CChart& chart) {
     list.AddRow({"Maheswara", g_pszPlanetNames[lords.m_nMaheswara]});
 }
 
+// One row of the aspect table: the label, the aspected longitude and each planet's aspect on it.
+void AddAspectRow(CCustomListView& list, std::string label, double aspected, const CChart& aspecting) {
+    std::vector<std::string> cells{std::move(label), FormatSignLongitude(aspected)};
+    for (int p = 1; p <= kPlanetCount; ++p) {
+        const double strength = DrishtiStrength(aspected, aspecting.m_bodies[p].m_dLongitude, p);
+        cells.push_back(strength == 0 ? "-" : Format("%5.2f%%", strength));
+    }
+    list.AddRow(std::move(cells));
+}
+
+// The aspects of the current chart's planets on the natal chart's positions, both in D-1, and on the
+// houses from each planet and bhava arudha (the lagna's houses are its cusps).
+void FillAspects(CCustomListView& list, const CChart& aspected, const CChart& aspecting) {
+    list.InsertColumn("Aspected Body", 140);
+    list.InsertColumn("Longitude (in " + g_vargaNames[0] + ")", 140);
+    for (int p = 1; p <= kPlanetCount; ++p) list.InsertColumn(g_pszPlanetNames[p], 70);
+    auto isHouseReference = [](int body) { return body <= 9 || (body >= 59 && body <= 70); };
+    for (int body : ListedBodies(true)) {
+        const CRasiLongitude& position = aspected.m_bodies[body];
+        const bool retrograde = body >= 1 && body <= 7 && position.m_bRetrograde;
+        AddAspectRow(list, Format("%s%s", g_pszPlanetNames[body], retrograde ? " (R) " : ""),
+                     position.m_dLongitude, aspecting);
+        if (!isHouseReference(body)) continue;
+        const bool backwards = g_bHousesFromNodesReversed && (body == 8 || body == 9);
+        for (int k = 1; k < 12; ++k) {
+            double longitude = position.m_dLongitude + (backwards ? -30.0 : 30.0) * k;
+            if (body == 0)
+                longitude =
+                    (g_bHouseCuspsInMiddle ? aspected.m_bhava[k].m_middle : aspected.m_bhava[k].m_start)
+                        .m_dLongitude;
+            AddAspectRow(list, Format("%s from %s", g_houseOrdinals[k], g_pszPlanetNames[body]),
+                         std::fmod(longitude + 720.0, 360.0), aspecting);
+        }
+    }
+    for (int extra = 0; extra < kExtraPointCount; ++extra)
+        if (aspected.m_extraName[extra] != kNoExtraPoint)
+            AddAspectRow(list, aspected.m_extraName[extra], aspected.m_extraPoint[extra].m_dLongitude,
+                         aspecting);
+}
+
+void FillSpecialTithis(CCustomListView& list, const CChart& chart) {
+    for (const char* heading : {"Special Tithi", "Seed", "Name", "% left"}) list.InsertColumn(heading, 110);
+    list.InsertColumn("Lord", 80);
+    list.InsertColumn("Deity", 120);
+    list.InsertColumn("Index", 60);
+    list.InsertColumn("Index in paksha", 130);
+    const CPanchanga& panchanga = chart.m_panchanga;
+    for (int h = 0; h < kSpecialTithiCount; ++h) {
+        const int t = panchanga.m_nTithi[h];
+        list.AddRow({g_specialTithiNames[h], Format("%d", h + 1), g_tithiNames[t],
+                     Format("%d%%", static_cast<int>(std::lround(panchanga.m_dTithiFraction[h] * 100))),
+                     g_pszPlanetNames[TithiLord(t)], g_tithiDeityNames[t], Format("%dth", t + 1),
+                     Format("%dth in %s half", t % 15 + 1, t < 15 ? "Brighter" : "Darker")});
+    }
+}
+
 void FillSahamas(CCustomListView& list, const CChart& chart, const char* positionHeading) {
     list.InsertColumn("Sahama name", 160);
     list.InsertColumn(positionHeading, 130);
@@ -272,6 +329,12 @@ bool FillBasicInfoTable(CCustomListView& list, int table, CChart& current, CChar
     switch (table) {
     case kTableLongitudes:
         FillLongitudes(list, current, g_nBasicInfoVarga, false);
+        return true;
+    case kTableAspects:
+        FillAspects(list, natal, current);
+        return true;
+    case kTableSpecialTithis:
+        FillSpecialTithis(list, current);
         return true;
     case kTableAllDivisional:
         FillAllDivisional(list, current);

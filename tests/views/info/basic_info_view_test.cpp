@@ -11,7 +11,9 @@
 #include "core/bodies_to_show.h"
 #include "core/body_names.h"
 #include "core/calc_options.h"
+#include "core/varga_options.h"
 #include "core/zodiac_names.h"
+#include "display/chart_info_values.h"
 #include "shell/view_registry.h"
 #include "views/info/basic_info_tables.h"
 #include "views/info/drekkana_classes.h"
@@ -138,6 +140,38 @@ TEST_F(BasicInfoTest, DrekkanasAreClassedByTheirTenDegreesForTwentyTwoPoints) {
     EXPECT_EQ(m_view.CellText(21, 0), "12th house");
     const double sun = m_document.m_natalChart.m_bodies[1].m_dLongitude;
     EXPECT_STREQ(m_view.CellText(0, 1).c_str(), DrekkanaClass(static_cast<int>(sun / 10)));
+}
+
+TEST_F(BasicInfoTest, SpecialTithisListThirtySixHarmonicsWithTheirLordsAndHalves) {
+    struct Case {
+        int tithi;
+        int lord;
+    };
+    for (const Case c : {Case{0, 1}, Case{7, 8}, Case{8, 1}, Case{14, 7}, Case{15, 1}, Case{22, 8},
+                         Case{23, 1}, Case{28, 6}, Case{29, 8}})
+        EXPECT_EQ(TithiLord(c.tithi), c.lord) << c.tithi;
+    m_view.SetMode(kTableSpecialTithis);
+    ASSERT_EQ(m_view.RowCount(), 36);
+    EXPECT_EQ(m_view.CellText(0, 0), "Janma tithi");
+    EXPECT_EQ(m_view.CellText(35, 1), "36");
+    const int t = m_document.m_natalChart.m_panchanga.m_nTithi[0];
+    EXPECT_EQ(m_view.CellText(0, 4), g_pszPlanetNames[TithiLord(t)]);
+    EXPECT_EQ(m_view.CellText(0, 7),
+              std::to_string(t % 15 + 1) + "th in " + (t < 15 ? "Brighter" : "Darker") + " half");
+}
+
+TEST_F(BasicInfoTest, TheLagnasHousesInTheAspectTableAreItsCuspsAndTheOthersThirtyDegreeSteps) {
+    g_bodyTypeShown.fill(0);
+    g_bodyTypeShown[0] = 1;
+    m_view.SetMode(kTableAspects);
+    EXPECT_EQ(m_view.ColumnCount(), 11);
+    EXPECT_EQ(m_view.RowCount(), 10 * 12);
+    EXPECT_EQ(m_view.CellText(1, 0), "2nd from " + std::string(g_pszPlanetNames[0]));
+    const CBhava& second = m_document.m_natalChart.m_bhava[1];
+    EXPECT_EQ(m_view.CellText(1, 1),
+              FormatSignLongitude((g_bHouseCuspsInMiddle ? second.m_middle : second.m_start).m_dLongitude));
+    const double sun = m_document.m_natalChart.m_bodies[1].m_dLongitude;
+    EXPECT_EQ(m_view.CellText(13, 1), FormatSignLongitude(std::fmod(sun + 30, 360)));
 }
 
 TEST_F(BasicInfoTest, EveryListedTableHasColumnsAndRows) {
