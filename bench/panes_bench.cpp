@@ -2,20 +2,15 @@
 // with its dasa, then the chart view, the basic information table and the dasa page redrawn into an
 // image, offscreen. (Opening the document and the Qt application object are outside the measure.)
 #include <QApplication>
-#include <filesystem>
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include "core/ayanamsa.h"
 #include "core/data_folder.h"
 #include "display/chart_source.h"
 #include "display/chart_view.h"
 #include "document/tavro_doc.h"
 #include "platform/painter_surface.h"
-#include "shell/display_fonts.h"
-#include "shell/preference_keys.h"
-#include "shell/preferences.h"
+#include "tests/views/built_in_preferences.h"
 #include "views/info/basic_info_view.h"
 #include "views/periods/dasa_view.h"
 
@@ -41,33 +36,37 @@ void BM_TimeStepRedraw(benchmark::State& state) {
         view->OnInitialUpdate();
     }
     ImageSurface image(Size{680, 700});
+    // Arg 0: the whole step; 1: the calculation alone; 2: the redraw alone.
+    const bool calculate = state.range(0) != 2;
+    const bool redraw = state.range(0) != 1;
     for (auto _ : state) {
-        CChart& natal = document.m_natalChart;
-        (void)natal.SetFromJulianDay(natal.GetJulianDay() + kMinuteDays, natal);
-        (void)document.Calculate(0);
-        document.UpdateAllViews(nullptr); // the table refills; the pages are drawn below
-        chartView.OnDraw(image.Surface());
-        basicInfo.OnDraw(image.Surface());
-        dasaPage.OnDraw(image.Surface());
+        if (calculate) {
+            CChart& natal = document.m_natalChart;
+            (void)natal.SetFromJulianDay(natal.GetJulianDay() + kMinuteDays, natal);
+            (void)document.Calculate(0);
+        }
+        if (redraw) {
+            document.UpdateAllViews(nullptr); // the table refills; the pages are drawn below
+            chartView.OnDraw(image.Surface());
+            basicInfo.OnDraw(image.Surface());
+            dasaPage.OnDraw(image.Surface());
+        }
     }
     g_chartSource = ChartSource{};
 }
-BENCHMARK(BM_TimeStepRedraw)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_TimeStepRedraw)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // The built-in preferences, whatever preference file the user's folder holds.
-    const std::filesystem::path config =
-        std::filesystem::temp_directory_path() / ("kh-panes-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(config);
-    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    InitPreferences();
-    ApplyPreferenceDefaults(PreferenceKeys());
-    ApplyAyanamsaSettings(g_ayanamsaSettings);
-    CreateDisplayFonts();
-    std::filesystem::remove_all(config);
+    UseBuiltInPreferences("kh-panes-bench");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
