@@ -72,7 +72,7 @@ void FillLongitudes(CCustomListView& list, CChart& chart, int varga, bool natal)
     std::string heading =
         varga == 0 ? std::string("Longitude") : "Longitude (in " + g_vargaNames[varga] + ")";
     if (natal) heading = "NATAL Longitude";
-    list.InsertColumn("Body", 180);
+    list.InsertColumn("Body", 200);
     list.InsertColumn(heading, 170);
     list.InsertColumn("Nakshatra", 150);
     list.InsertColumn("Pada", 60);
