@@ -66,12 +66,11 @@ void ReduceAshtakavargaRow(SignBindus& row, const std::array<bool, 12>& occupied
     ReduceEkadhipatya(row, occupied);
 }
 
-void CAshtakavarga::Compute() {
-    for (int v = 0; v < kVargaColumnCount; ++v) ComputeColumn(v);
+void CAshtakavarga::Compute(const CChart& chart) {
+    for (int v = 0; v < kVargaColumnCount; ++v) ComputeColumn(chart, v);
 }
 
-void CAshtakavarga::ComputeColumn(int v) {
-    const CChart& chart = *m_pChart;
+void CAshtakavarga::ComputeColumn(const CChart& chart, int v) {
     // Reference signs: the lagna's (moved by the reference shift), then the planets'.
     std::array<int, kAshtakavargaPoints> place{};
     place[0] = (chart.m_vargaSign.Sign(kLagna, v) + m_referenceShift[v]) % 12;

@@ -53,12 +53,11 @@ class CAshtakavarga {
 public:
     virtual ~CAshtakavarga() = default;
 
-    // Recomputes every table of every column from m_pChart's varga sign table (bodies 0-7) and the
-    // ashtakavarga options as they are now; m_pChart must be set. The D-150 and Hadda columns read as
+    // Recomputes every table of every column from the chart's varga sign table (bodies 0-7) and the
+    // ashtakavarga options as they are now. The D-150 and Hadda columns read as
     // the rasi chart, as the varga sign table gives them.
-    void Compute();
+    void Compute(const CChart& chart);
 
-    CChart* m_pChart = nullptr; // the chart analysed; not owned (set by the chart before Compute)
     std::array<PointBindus, kVargaColumnCount> m_bhinna{};
     std::array<PointBindus, kVargaColumnCount> m_reducedBhinna{};
     std::array<SignBindus, kVargaColumnCount> m_sarva{};
@@ -73,5 +72,5 @@ public:
     std::array<int, kVargaColumnCount> m_referenceShift{};
 
 private:
-    void ComputeColumn(int v);
+    void ComputeColumn(const CChart& chart, int v);
 };

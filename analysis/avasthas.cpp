@@ -20,40 +20,38 @@ bool IsWeakSayanadi(int state) {
 
 } // namespace
 
-void CAvasthas::Compute() {
-    m_baladi.m_pChart = m_pChart;
-    m_vimsopaka.m_pChart = m_pChart;
-    m_harsha.m_pChart = m_pChart;
-    m_baladi.Compute();
-    m_vimsopaka.Compute();
-    ComputeStateGroup();
-    m_harsha.Compute();
+void CAvasthas::Compute(const CChart& chart) {
+    m_baladi.Compute(chart);
+    m_vimsopaka.Compute(chart);
+    ComputeStateGroup(chart);
+    m_harsha.Compute(chart);
 }
 
-void CAvasthas::ComputeStateGroup() {
+void CAvasthas::ComputeStateGroup(const CChart& chart) {
     for (int g = 0; g < kVargaGroupCount; ++g) {
         const VargaGroup& group = g_vargaGroups[g];
         for (int p = kSun; p <= kKetu; ++p) {
             int count = 0;
             for (int k = 0; k < group.size; ++k) {
-                if (PlanetStateInGroup(p, group.members[k].column)) ++count;
+                if (PlanetStateInGroup(chart, p, group.members[k].column)) ++count;
             }
             m_vaiseshikamsa.m_nCount[g][p] = count;
         }
     }
 }
 
-bool CAvasthas::PlanetStateInGroup(int p, int v) const {
-    const int sign = m_pChart->m_vargaSign.Sign(p, v);
-    if (m_pChart->IsOwnOrExalted(v, p) || IsInMoolatrikona(p, sign)) return true;
-    return g_nSwarudhaInAmsaBala != 0 && InSwarudhaKendra(p, v) && !SwarudhaPlaceCancelled(p, v);
+bool CAvasthas::PlanetStateInGroup(const CChart& chart, int p, int v) const {
+    const int sign = chart.m_vargaSign.Sign(p, v);
+    if (chart.IsOwnOrExalted(v, p) || IsInMoolatrikona(p, sign)) return true;
+    return g_nSwarudhaInAmsaBala != 0 && InSwarudhaKendra(chart, p, v) &&
+           !SwarudhaPlaceCancelled(chart, p, v);
 }
 
 // The kendra rule that SwarudhaInAmsaBala chooses: from the arudha lagna (1 rasi, 2 this varga), from
 // the planet's own arudha (3 rasi, 4 this varga), from the arudha lagna's lord (5), or owning a sign in
 // a kendra from the arudha lagna (6 rasi, 7 this varga).
-bool CAvasthas::InSwarudhaKendra(int p, int v) const {
-    const CVargaSignTable& signs = m_pChart->m_vargaSign;
+bool CAvasthas::InSwarudhaKendra(const CChart& chart, int p, int v) const {
+    const CVargaSignTable& signs = chart.m_vargaSign;
     const int sign = signs.Sign(p, v);
     auto ownsKendraFrom = [p](int reference) {
         for (int k = 0; k < 12; k += 3) {
@@ -71,7 +69,7 @@ bool CAvasthas::InSwarudhaKendra(int p, int v) const {
     case 4:
         return InKendraFrom(sign, signs.Sign(kFirstPlanetArudha + p - 1, v));
     case 5: {
-        const int lord = m_pChart->SignLordOpt(signs.Sign(kArudhaLagna, v), v);
+        const int lord = chart.SignLordOpt(signs.Sign(kArudhaLagna, v), v);
         return InKendraFrom(sign, signs.Sign(lord, v));
     }
     case 6:
@@ -85,8 +83,7 @@ bool CAvasthas::InSwarudhaKendra(int p, int v) const {
 
 // A place found good by the kendra rule is spoilt by what the ...BadInAmsaBala options name, of the
 // planet itself or of its dispositor L (the plain lord of its sign; L2 is L's dispositor).
-bool CAvasthas::SwarudhaPlaceCancelled(int p, int v) const {
-    const CChart& chart = *m_pChart;
+bool CAvasthas::SwarudhaPlaceCancelled(const CChart& chart, int p, int v) const {
     const CVargaSignTable& signs = chart.m_vargaSign;
     const int dispositor = chart.SignLordOpt(signs.Sign(p, v), v);
     const int dispositor2 = chart.SignLordOpt(signs.Sign(dispositor, v), v);

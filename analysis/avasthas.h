@@ -55,10 +55,9 @@ public:
 class CBaladiAvastha {
 public:
     virtual ~CBaladiAvastha() = default;
-    // Baladi, then jagradadi, deeptadi and sayanadi for m_nVarga; m_pChart must be set.
-    void Compute();
+    // Baladi, then jagradadi, deeptadi and sayanadi of the chart for m_nVarga.
+    void Compute(const CChart& chart);
 
-    CChart* m_pChart = nullptr;
     int m_nVarga = 0;                       // varga column 0-28, 0 the rasi chart
     PlanetInts m_nBaladi{};                 // 0 Baala .. 4 Mrita
     PlanetInts m_nSayanadi{};               // 0 Sayana .. 11 Nidra
@@ -68,19 +67,18 @@ public:
         m_deeptadi{}; // [planet][DeeptadiFlag]
 
 private:
-    void ComputeBaladi();
-    void ComputeJagradadi();
-    void ComputeDeeptadi();
-    void ComputeSayanadi();
+    void ComputeBaladi(const CChart& chart);
+    void ComputeJagradadi(const CChart& chart);
+    void ComputeDeeptadi(const CChart& chart);
+    void ComputeSayanadi(const CChart& chart);
 };
 
 // Vimsopaka bala: dignity points per planet and varga column 0-19, and the weighted sum per group.
 class CVimsopakaBala {
 public:
     virtual ~CVimsopakaBala() = default;
-    void Compute();
+    void Compute(const CChart& chart);
 
-    CChart* m_pChart = nullptr;
     std::array<std::array<int, kVimsopakaColumns>, kAvasthaSlots> m_nPoints{}; // [planet][column]: 5-20
     std::array<std::array<double, kAvasthaSlots>, kVargaGroupCount> m_dBala{}; // [group][planet]: 0-20
 };
@@ -89,9 +87,8 @@ public:
 class CHarshaBala {
 public:
     virtual ~CHarshaBala() = default;
-    void Compute();
+    void Compute(const CChart& chart);
 
-    CChart* m_pChart = nullptr;
     std::array<int, 7> m_nBala{}; // [planet - 1]
 };
 
@@ -99,23 +96,21 @@ class CAvasthas {
 public:
     virtual ~CAvasthas() = default;
 
-    // Points the members at m_pChart and computes baladi, vimsopaka, vaiseshikamsa and Harsha bala in
-    // that order; m_pChart must be set.
-    void Compute();
+    // Baladi, vimsopaka, vaiseshikamsa and Harsha bala of the chart, in that order.
+    void Compute(const CChart& chart);
     // The vaiseshikamsa counts of the four groups.
-    void ComputeStateGroup();
+    void ComputeStateGroup(const CChart& chart);
     // True when planet p (1-9) is in a good place in varga column v: own sign, exaltation or
     // moolatrikona, or a kendra of the reference that SwarudhaInAmsaBala chooses unless one of the
     // ...BadInAmsaBala options cancels it.
-    bool PlanetStateInGroup(int p, int v) const;
+    bool PlanetStateInGroup(const CChart& chart, int p, int v) const;
 
-    CChart* m_pChart = nullptr; // the chart analysed; not owned (set by the chart before Compute)
     CVaiseshikamsa m_vaiseshikamsa;
     CBaladiAvastha m_baladi;
     CVimsopakaBala m_vimsopaka;
     CHarshaBala m_harsha;
 
 private:
-    bool InSwarudhaKendra(int p, int v) const;
-    bool SwarudhaPlaceCancelled(int p, int v) const;
+    bool InSwarudhaKendra(const CChart& chart, int p, int v) const;
+    bool SwarudhaPlaceCancelled(const CChart& chart, int p, int v) const;
 };

@@ -24,37 +24,36 @@ int CountMaleficsIn(const CChart& chart, int sign, int v) {
 
 } // namespace
 
-void CBaladiAvastha::Compute() {
-    ComputeBaladi();
-    ComputeJagradadi();
-    ComputeDeeptadi();
-    ComputeSayanadi();
+void CBaladiAvastha::Compute(const CChart& chart) {
+    ComputeBaladi(chart);
+    ComputeJagradadi(chart);
+    ComputeDeeptadi(chart);
+    ComputeSayanadi(chart);
 }
 
 // Degrees within the sign come from the body's longitude in this column's chart.
-void CBaladiAvastha::ComputeBaladi() {
+void CBaladiAvastha::ComputeBaladi(const CChart& chart) {
     for (int p = kSun; p <= kKetu; ++p) {
-        const CRasiLongitude place = m_pChart->DivisionalLongitude(p, m_nVarga);
+        const CRasiLongitude place = chart.DivisionalLongitude(p, m_nVarga);
         double degrees = place.DegreesInSign();
-        if (!IsOddSign(m_pChart->m_vargaSign.Sign(p, m_nVarga))) degrees = 30.0 - degrees;
+        if (!IsOddSign(chart.m_vargaSign.Sign(p, m_nVarga))) degrees = 30.0 - degrees;
         m_nBaladi[p] = std::clamp(static_cast<int>(degrees / 6.0), 0, 4);
     }
 }
 
-void CBaladiAvastha::ComputeJagradadi() {
+void CBaladiAvastha::ComputeJagradadi(const CChart& chart) {
     for (int p = kSun; p <= kKetu; ++p) {
-        const int sign = m_pChart->m_vargaSign.Sign(p, m_nVarga);
-        if (m_pChart->IsOwnOrExalted(m_nVarga, p)) {
+        const int sign = chart.m_vargaSign.Sign(p, m_nVarga);
+        if (chart.IsOwnOrExalted(m_nVarga, p)) {
             m_nJagradadi[p] = 0;
             continue;
         }
-        const int relation = m_pChart->RelationInVarga(m_nVarga, p, SignLordPlain(sign));
+        const int relation = chart.RelationInVarga(m_nVarga, p, SignLordPlain(sign));
         m_nJagradadi[p] = relation >= 1 && relation <= 3 ? 1 : 2;
     }
 }
 
-void CBaladiAvastha::ComputeDeeptadi() {
-    const CChart& chart = *m_pChart;
+void CBaladiAvastha::ComputeDeeptadi(const CChart& chart) {
     for (int p = kSun; p <= kKetu; ++p) {
         const int sign = chart.m_vargaSign.Sign(p, m_nVarga);
         const int lord = SignLordPlain(sign);
@@ -79,10 +78,9 @@ void CBaladiAvastha::ComputeDeeptadi() {
     }
 }
 
-void CBaladiAvastha::ComputeSayanadi() {
+void CBaladiAvastha::ComputeSayanadi(const CChart& chart) {
     // Added to each planet's cheshta count: Sun .. Ketu.
     constexpr int kCheshtaAddend[kAvasthaSlots] = {0, 5, 2, 2, 3, 5, 3, 3, 4, 4};
-    const CChart& chart = *m_pChart;
     const int lagnaSign = chart.m_vargaSign.Sign(kLagna, m_nVarga);
     const int ghatis = static_cast<int>(chart.m_sunriseFrame.m_dGhatisSinceStart);
     const int moonNakshatra = chart.m_nakshatra[kMoon];

@@ -9,9 +9,8 @@
 #include "core/angle_math.h"
 #include "core/chart.h"
 #include "core/drishti.h"
+#include "core/julian_day.h"
 #include "core/sign_arithmetic.h"
-
-#include <swephexp.h>
 
 namespace {
 
@@ -56,7 +55,8 @@ constexpr std::array<double, kShadbalaPlanets> kRequiredRupas = {5, 6, 5, 7, 6.5
 
 // Days from 1 January 1900 to a date, both Gregorian; negative before it.
 double DaysSince1900(int year, int month, int day) {
-    return swe_julday(year, month, day, 0.0, SE_GREG_CAL) - swe_julday(1900, 1, 1, 0.0, SE_GREG_CAL);
+    return JulianDay(year, month, day, 0.0, kGregorianCalendar) -
+           JulianDay(1900, 1, 1, 0.0, kGregorianCalendar);
 }
 
 double Packed(const CHmsTime& time) {
@@ -69,7 +69,7 @@ double Packed(const CHmsTime& time) {
 } // namespace
 
 double AyanaDeclination(double longitude) {
-    const double tropical = Normalize360(longitude + kAyanaAyanamsa);
+    const double tropical = Reduce360(longitude + kAyanaAyanamsa);
     double x = tropical > 180.0 ? 360.0 - tropical : tropical;
     if (x > 90.0) x = 180.0 - x;
     const int step = std::min(static_cast<int>(x / 15.0), 5);
@@ -77,11 +77,11 @@ double AyanaDeclination(double longitude) {
     return tropical >= 180.0 ? -arcMinutes / 60.0 : arcMinutes / 60.0;
 }
 
-void CShadbala::Compute() {
-    CopyInputs();
+void CShadbala::Compute(const CChart& chart) {
+    CopyInputs(chart);
     ComputeComponent();
     ComputeUchcha();
-    ComputeSaptavargaja();
+    ComputeSaptavargaja(chart);
     ComputeOjaYugma();
     ComputeKendra();
     ComputeDrekkana();
@@ -110,11 +110,10 @@ void CShadbala::Compute() {
     ComputePhalaAndRashmis();
     ComputeBhavaBala();
     ComputePanchaVargeeya();
-    ComputeDwadasaVargeeya();
+    ComputeDwadasaVargeeya(chart);
 }
 
-void CShadbala::CopyInputs() {
-    const CChart& chart = *m_pChart;
+void CShadbala::CopyInputs(const CChart& chart) {
     Inputs& in = m_inputs;
     in.m_bDayBirth = chart.m_sunriseFrame.m_bDayBirth;
     in.m_dGhatisSinceSunrise = chart.m_sunriseFrame.m_dGhatisSinceStart;
@@ -159,7 +158,7 @@ void CShadbala::ComputeComponent() {
     bool influenced = false;
     for (int p = 0; p < kShadbalaPlanets; ++p) {
         if (p == kMercuryIndex) continue;
-        const double d = Normalize360(Longitude(kMercuryIndex) - Longitude(p));
+        const double d = Reduce360(Longitude(kMercuryIndex) - Longitude(p));
         if (d <= 15.0 || d >= 345.0 || (d >= 165.0 && d <= 195.0)) {
             sum += m_nNature[p];
             influenced = true;
@@ -186,7 +185,7 @@ void CShadbala::ComputeUchcha() {
 
 // The relation in every varga is the compound relationship of the rasi chart: natural friendship plus
 // the temporal one of the D-1 signs, as the chart keeps it.
-void CShadbala::ComputeSaptavargaja() {
+void CShadbala::ComputeSaptavargaja(const CChart& chart) {
     for (int i = 0; i < kShadbalaPlanets; ++i) {
         double total = 0.0;
         for (InputRow row : kSaptavargaRows) {
@@ -196,7 +195,7 @@ void CShadbala::ComputeSaptavargaja() {
                 continue;
             }
             const int lord = SignLordPlain(SignIn(row, i));
-            total += kCompoundRelationValue[m_pChart->CompoundRelation(kD1Column, i + 1, lord)];
+            total += kCompoundRelationValue[chart.CompoundRelation(kD1Column, i + 1, lord)];
         }
         Value(i, kSaptavargaja) = total;
     }
@@ -232,7 +231,7 @@ void CShadbala::ComputeDigBala() {
 }
 
 void CShadbala::ComputeNatonnata() {
-    double x = Normalize360(m_inputs.m_dLongitude[kLagna] - Longitude(kSunIndex) + 90.0);
+    double x = Reduce360(m_inputs.m_dLongitude[kLagna] - Longitude(kSunIndex) + 90.0);
     x = std::min(x, 360.0 - x) / 3.0;
     for (int i = 0; i < kShadbalaPlanets; ++i) {
         // Day-strong planets grow towards noon, night-strong ones towards midnight; Mercury is always strong.
@@ -333,8 +332,8 @@ void CShadbala::ComputeCheshta() {
         {kSaturnIndex, meanSun, 236.74 + 5.0 + 0.033439 * D + 0.001 * Y},
     };
     for (const MeanPlaces& place : places) {
-        const double M = Normalize360(place.sighrocca);
-        const double S = Normalize360(place.meanLongitude);
+        const double M = Reduce360(place.sighrocca);
+        const double S = Reduce360(place.meanLongitude);
         Value(place.planet, kCheshtaBala) = AngleDistance(M, (S + Longitude(place.planet)) / 2.0) / 3.0;
     }
     for (int i = 0; i < kShadbalaPlanets; ++i)

@@ -99,12 +99,11 @@ public:
 
     virtual ~CShadbala() = default;
 
-    // Recomputes every field from m_pChart; m_pChart must be set and its relationships computed.
-    void Compute();
+    // Recomputes every field from the chart, whose relationships must be computed.
+    void Compute(const CChart& chart);
     // The natures of the Moon and Mercury for this chart (step of Compute).
     void ComputeComponent();
 
-    CChart* m_pChart = nullptr; // the chart analysed; not owned (set by the chart before Compute)
     std::array<PlanetRow, kShadbalaPlanets> m_planet{};
     std::array<HouseRow, 12> m_house{}; // houses 1-12
     Inputs m_inputs;
@@ -127,9 +126,9 @@ private:
     double Value(int i, Item item) const { return m_planet[i].m_value[item]; }
     double Longitude(int i) const;         // of planet index i
     int SignIn(InputRow row, int i) const; // of planet index i
-    void CopyInputs();
+    void CopyInputs(const CChart& chart);
     void ComputeUchcha();
-    void ComputeSaptavargaja();
+    void ComputeSaptavargaja(const CChart& chart);
     void ComputeOjaYugma();
     void ComputeKendra();
     void ComputeDrekkana();
@@ -147,5 +146,5 @@ private:
     void ComputePhalaAndRashmis();
     void ComputeBhavaBala();
     void ComputePanchaVargeeya();
-    void ComputeDwadasaVargeeya();
+    void ComputeDwadasaVargeeya(const CChart& chart);
 };

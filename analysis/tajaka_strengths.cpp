@@ -31,13 +31,13 @@ void CShadbala::ComputePanchaVargeeya() {
     }
 }
 
-void CShadbala::ComputeDwadasaVargeeya() {
+void CShadbala::ComputeDwadasaVargeeya(const CChart& chart) {
     constexpr int kFirstTwelveColumns = 12; // D-1, D-9, D-2, D-3 ... D-12
     for (int i = 0; i < kShadbalaPlanets; ++i) {
         const int planet = i + 1;
         int count = 0;
         for (int v = 0; v < kFirstTwelveColumns; ++v) {
-            const int sign = m_pChart->m_vargaSign.Sign(planet, v);
+            const int sign = chart.m_vargaSign.Sign(planet, v);
             if (IsExaltedIn(planet, sign) ||
                 (!IsDebilitatedIn(planet, sign) && TajakaRelation(planet, SignLordPlain(sign)) >= 1))
                 ++count;

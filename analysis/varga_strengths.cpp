@@ -44,13 +44,13 @@ const std::array<VargaGroup, kVargaGroupCount> g_vargaGroups = {{
        {kD60Column, 4}}}},
 }};
 
-void CVimsopakaBala::Compute() {
+void CVimsopakaBala::Compute(const CChart& chart) {
     // Points of the dignity code 0 (own) .. 5 (great enemy) of the planet towards its dispositor.
     constexpr int kPointsByDignity[6] = {20, 18, 15, 10, 7, 5};
     for (int p = kSun; p <= kKetu; ++p) {
         for (int v = 0; v < kVimsopakaColumns; ++v) {
-            const int lord = SignLordPlain(m_pChart->m_vargaSign.Sign(p, v));
-            m_nPoints[p][v] = kPointsByDignity[m_pChart->CompoundRelation(v, p, lord)];
+            const int lord = SignLordPlain(chart.m_vargaSign.Sign(p, v));
+            m_nPoints[p][v] = kPointsByDignity[chart.CompoundRelation(v, p, lord)];
         }
         for (int g = 0; g < kVargaGroupCount; ++g) {
             const VargaGroup& group = g_vargaGroups[g];
@@ -62,20 +62,20 @@ void CVimsopakaBala::Compute() {
     }
 }
 
-void CHarshaBala::Compute() {
+void CHarshaBala::Compute(const CChart& chart) {
     constexpr int kUnit = 5;
     // House of joy of the Sun .. Saturn.
     constexpr int kJoyHouse[8] = {0, 9, 3, 6, 1, 11, 5, 12};
-    const bool dayBirth = m_pChart->m_sunriseFrame.m_bDayBirth != 0;
+    const bool dayBirth = chart.m_sunriseFrame.m_bDayBirth != 0;
     for (int p = kSun; p <= kSaturn; ++p) {
-        const int house = m_pChart->HouseFromLagna(kD1Column, p);
+        const int house = chart.HouseFromLagna(kD1Column, p);
         // The Sun, Mars and Jupiter rejoice in the 4th-6th and 10th-12th houses and by day; the others
         // in the 1st-3rd and 7th-9th houses and by night.
         const bool male = p == kSun || p == kMars || p == kJupiter;
         const bool maleHouse = (house >= 4 && house <= 6) || house >= 10;
         int bala = 0;
         if (house == kJoyHouse[p]) bala += kUnit;
-        if (m_pChart->IsOwnOrExalted(kD1Column, p)) bala += kUnit;
+        if (chart.IsOwnOrExalted(kD1Column, p)) bala += kUnit;
         if (maleHouse == male) bala += kUnit;
         if (dayBirth == male) bala += kUnit;
         m_nBala[p - 1] = bala;

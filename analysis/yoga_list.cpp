@@ -8,8 +8,6 @@
 #include "analysis/yoga_catalogue.h"
 #include "analysis/yoga_column.h"
 
-bool g_bYogaListOnly = false;
-
 namespace {
 
 // Membership of the bodies 1 Sun .. 9 Ketu (index 0, the lagna, belongs to no group), by group.

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "core/calc_options.h"
+
 class CChart;
 class YogaColumn;
 
@@ -73,8 +75,8 @@ struct CYogaRecord {
     std::array<int, kMaxYogaGivers> m_nGivers{}; // body numbers 1-9; the first m_nGiverCount count
 };
 
-// Set by the yogas view to list the catalogue instead of testing the chart; off at start, not saved.
-extern bool g_bYogaListOnly;
+// g_bYogaListOnly (an option of core/option_table.h): set by the yogas view to list the catalogue
+// instead of testing the chart.
 
 class CYogaList {
 public:

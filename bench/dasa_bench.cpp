@@ -18,7 +18,10 @@ void BM_DasaSixLevels(benchmark::State& state) {
     SelectNameTables(false, false);
     CChart chart = DelhiChart();
     chart.JulianDayToDate(kJ2000, chart);
-    chart.Compute();
+    if (!chart.Compute().ok()) {
+        state.SkipWithError("the chart cannot be computed");
+        return;
+    }
     const int code = static_cast<int>(state.range(0));
     g_nSelectedDasa = code;
     g_nDasaYearDefinition[code] = static_cast<int>(state.range(1));

@@ -2,16 +2,12 @@
 
 #include <cmath>
 
-double Normalize360(double a) {
-    return Reduce360(a);
-}
-
 double AngleDiff(double a, double b) {
-    return Normalize360(a - b);
+    return Reduce360(a - b);
 }
 
 double AngleSum(double a, double b) {
-    return Normalize360(a + b);
+    return Reduce360(a + b);
 }
 
 double AngleDistance(double a, double b) {
@@ -20,11 +16,11 @@ double AngleDistance(double a, double b) {
 }
 
 double AngleMidpoint(double a, double b, double c) {
-    return Normalize360(b + AngleDiff(a, b) / 2.0 + c);
+    return Reduce360(b + AngleDiff(a, b) / 2.0 + c);
 }
 
 bool IsAngleBetween(double x, double a, double b) {
-    return Normalize360(x - a) < Normalize360(b - a);
+    return Reduce360(x - a) < Reduce360(b - a);
 }
 
 double Fabs(double a) {

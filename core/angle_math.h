@@ -2,11 +2,10 @@
 // Angle arithmetic on longitudes (degrees, any real value unless stated) and small integer helpers.
 #include "core/angle_time.h"
 
-double Normalize360(double a);            // into [0, 360)
-double AngleDiff(double a, double b);     // Normalize360(a - b): how far a lies ahead of b
-double AngleSum(double a, double b);      // Normalize360(a + b)
+double AngleDiff(double a, double b);     // Reduce360(a - b): how far a lies ahead of b
+double AngleSum(double a, double b);      // Reduce360(a + b)
 double AngleDistance(double a, double b); // |a - b| folded into [0, 180]
-// Normalize360(b + AngleDiff(a, b) / 2 + c): the forward midpoint from b to a, moved on by c.
+// Reduce360(b + AngleDiff(a, b) / 2 + c): the forward midpoint from b to a, moved on by c.
 double AngleMidpoint(double a, double b, double c);
 // True when x lies on the forward arc from a to b (a included, b excluded).
 bool IsAngleBetween(double x, double a, double b);

@@ -4,9 +4,8 @@
 #include <cstdio>
 #include <limits>
 
-#include <swephexp.h>
-
 #include "core/calc_options.h"
+#include "core/julian_day.h"
 
 namespace {
 
@@ -196,8 +195,7 @@ void CLocalDateTime::ChangeZone(double newZone) {
     const double localHours = m_time.m_dHours + m_zone.m_dHours - newZone;
     m_zone.m_dHours = newZone;
     m_zone.SplitHours();
-    const double jd = swe_julday(m_nYear, m_nMonth, m_nDay, localHours, g_nCalendarFlag);
-    swe_revjul(jd, g_nCalendarFlag, &m_nYear, &m_nMonth, &m_nDay, &m_time.m_dHours);
+    CivilDateOf(JulianDay(m_nYear, m_nMonth, m_nDay, localHours), m_nYear, m_nMonth, m_nDay, m_time.m_dHours);
     m_time.SplitHours();
 }
 

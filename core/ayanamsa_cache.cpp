@@ -11,6 +11,7 @@
 #include "core/angle_time.h"
 #include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
+#include "core/julian_day.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ CalcValue LibraryStarLongitude(const std::string& star, double jdUt, std::int32_
         double position[6] = {};
         char error[AS_MAXCH] = "";
         CountEphemerisCall(EphemerisCall::kStar);
-        if (swe_fixstar2(name.data(), jdUt + swe_deltat(jdUt), flags, position, error) < 0) {
+        if (swe_fixstar2(name.data(), EphemerisJulianDay(jdUt), flags, position, error) < 0) {
             return CalcValue::Failure(error);
         }
         return {position[0], {}};

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-struct CalcStatus {
+struct [[nodiscard]] CalcStatus {
     std::string error; // empty when the calculation succeeded
 
     bool ok() const { return error.empty(); }
@@ -15,7 +15,7 @@ struct CalcStatus {
 };
 
 // A value in the units its producer names (degrees for longitudes and ayanamsas), or the failure.
-struct CalcValue {
+struct [[nodiscard]] CalcValue {
     double value = 0.0;
     CalcStatus status;
 

@@ -44,14 +44,8 @@ using RelationTable = std::array<std::array<int, kPlanetCount>, kPlanetCount>;
 // The natural (permanent) relationships: 0 self, 2 friend, 3 neutral, 4 enemy.
 extern const RelationTable g_nNaturalRelation;
 
-// Process-wide values the pipeline reads.
-extern int g_nBhavaReferenceBody; // body the houses are counted from (0 = lagna); set by the document
-extern bool g_bZoneOverride;      // the chart is shown in a zone other than its birth zone
-extern double g_dBirthZone;       // the birth zone, hours, positive west
-extern double g_dOverrideZone;    // the display zone while g_bZoneOverride is set, hours, positive west
-// Varga column (0-28) whose Moon sign the murti of the sign entries is counted from; the transit views
-// set it, 0 (D-1) otherwise.
-extern int g_nTransitRefVarga;
+// The zone override the pipeline reads (g_bZoneOverride, g_dBirthZone, g_dOverrideZone) is an option of
+// option_table.h.
 
 class CChart;
 
@@ -70,20 +64,22 @@ private:
     std::array<std::unique_ptr<CChart>, kVargaColumnCount> m_child;
 };
 
-// Everything a chart derives from its birth data, in record order. Kept apart from the operations so
-// that a chart's copy is the member-wise copy of this record followed by re-pointing what named the
-// source chart (CChart's copy operations).
+// Everything a chart derives from its birth data, in record order. A chart's copy is the member-wise
+// copy: no member names the chart that holds it.
 struct CChartData {
     std::string m_strTitle;                               // empty at construction
     std::array<std::uint8_t, kBodyCount> m_nakshatra{};   // 0-26
     std::array<std::uint8_t, kBodyCount> m_nakshatra28{}; // 0-27, with Abhijit (ToNakshatra28)
     std::array<std::uint8_t, kBodyCount> m_pada{};        // 0-3 within the nakshatra
-    CVargaSignTable m_vargaSign;        // sign of each body in each column, with the D-150 halves and rulers
-    CChart* m_pNatalChart = nullptr;    // the root chart of this chart; the natal chart names itself
-    CChart* m_pAnalysisChart = nullptr; // the chart the analysis objects are bound to; normally itself
-    CVargaChildren m_pVargaChart;       // child chart of each column, owned; null until asked
-    double m_dStandardZone = 0.0;       // hours, positive west
-    double m_dDstZone = 0.0;            // hours, positive west
+    CVargaSignTable m_vargaSign; // sign of each body in each column, with the D-150 halves and rulers
+    // The root chart of this chart, and the chart the analysis objects are computed from (the natal
+    // chart in transit mode); null names the chart itself, so that a copy needs no re-pointing. Read
+    // through NatalChart() and AnalysisChart().
+    CChart* m_pNatalChart = nullptr;
+    CChart* m_pAnalysisChart = nullptr;
+    CVargaChildren m_pVargaChart; // child chart of each column, owned; null until asked
+    double m_dStandardZone = 0.0; // hours, positive west
+    double m_dDstZone = 0.0;      // hours, positive west
     std::uint8_t m_bDst = 0;
 
     // Birth-day frames: sunrise, noon, sunset, midnight, next sunrise; then the frame's ghati values.
@@ -147,14 +143,23 @@ struct CChartData {
     double m_dShift = 0.0; // degrees
     std::array<std::uint8_t, kBodyCount> m_bFixLongitude{};
     std::array<double, kBodyCount> m_dFixedLongitude{}; // degrees
+
+    // The outcome of the last ComputeAll, for views to tell a current chart from a failed one; empty
+    // until the chart is first calculated.
+    std::optional<CalcStatus> m_lastCalculation;
 };
 
 class CChart : public CChartCore, public CChartData {
 public:
     CChart();
-    CChart(const CChart& other);
-    CChart& operator=(const CChart& other);
+    CChart(const CChart& other) = default;
+    CChart& operator=(const CChart& other) = default;
     virtual ~CChart();
+
+    // The root chart and the chart the analysis is computed from: this chart unless the document set
+    // m_pNatalChart or m_pAnalysisChart.
+    const CChart& NatalChart() const { return m_pNatalChart ? *m_pNatalChart : *this; }
+    const CChart& AnalysisChart() const { return m_pAnalysisChart ? *m_pAnalysisChart : *this; }
 
     // --- The pipeline ----------------------------------------------------------------------------
     // ComputeAll(false).
@@ -342,9 +347,7 @@ public:
     int KaranaLord() const;
 
 private:
-    // After a copy from `source`: pointers that named the source name this chart.
-    void RepointFrom(const CChart& source);
-    void PointAnalysisAt(CChart* chart);
+    CalcStatus RunPipeline(bool bLagnaFromExtraPoint); // ComputeAll's steps
     void ComputeD1Column();
     void ApplyShift(); // every longitude + m_dShift, and the new D-1 signs
     void ApplyFixedLongitudes();

@@ -72,7 +72,7 @@ void ComputeBhavaArudhasByLongitude(CChart& chart) {
             if (g_bExceptionsInBhavaArudhas && (arc >= 345.0 || arc < 15.0 || (arc >= 165.0 && arc < 195.0)))
                 arc += 270.0;
             CRasiLongitude& record = child->m_bodies[kArudhaLagna + k];
-            record.m_dLongitude = Normalize360(house + arc);
+            record.m_dLongitude = Reduce360(house + arc);
             record.SplitLongitude();
             table.SetSign(kArudhaLagna + k, c, SignOfLongitude(record.m_dLongitude));
         }

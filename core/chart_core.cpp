@@ -5,12 +5,10 @@
 #include <cmath>
 #include <cstdio>
 #include <iterator>
-#include <swephexp.h>
 
 #include "core/calc_options.h"
 #include "core/calculated_moments.h"
-
-double g_dLastCalcJulianDay = 0.0;
+#include "core/julian_day.h"
 
 char HouseSystemLetter(int houseType) {
     switch (houseType) {
@@ -67,7 +65,6 @@ CalcStatus CChartCore::CalcPlanets() {
         }
         RememberMoment(key, *this);
     }
-    g_dLastCalcJulianDay = jd;
     return {};
 }
 
@@ -88,15 +85,15 @@ void CChartCore::TakePositions(const CChartCore& source) {
 }
 
 double CChartCore::GetJulianDay() const {
-    return swe_julday(m_dateTime.m_nYear, m_dateTime.m_nMonth, m_dateTime.m_nDay,
-                      m_dateTime.m_time.m_dHours + m_dateTime.m_zone.m_dHours, g_nCalendarFlag);
+    return JulianDay(m_dateTime.m_nYear, m_dateTime.m_nMonth, m_dateTime.m_nDay,
+                     m_dateTime.m_time.m_dHours + m_dateTime.m_zone.m_dHours);
 }
 
 void CChartCore::JulianDayToDate(double jdUt, CChartCore& target) const {
     const CHmsTime zone = m_dateTime.m_zone;
     CLocalDateTime& moment = target.m_dateTime;
-    swe_revjul(jdUt - zone.m_dHours / 24.0, g_nCalendarFlag, &moment.m_nYear, &moment.m_nMonth,
-               &moment.m_nDay, &moment.m_time.m_dHours);
+    CivilDateOf(jdUt - zone.m_dHours / 24.0, moment.m_nYear, moment.m_nMonth, moment.m_nDay,
+                moment.m_time.m_dHours);
     moment.m_time.SplitHours();
     moment.m_zone = zone;
     moment.m_zone.SplitHours();
@@ -152,8 +149,8 @@ void CChartCore::ShiftByDays(double days) {
 }
 
 int CChartCore::GetWeekday() const {
-    const double jd = swe_julday(m_dateTime.m_nYear, m_dateTime.m_nMonth, m_dateTime.m_nDay,
-                                 m_dateTime.m_time.m_dHours, g_nCalendarFlag);
+    const double jd =
+        JulianDay(m_dateTime.m_nYear, m_dateTime.m_nMonth, m_dateTime.m_nDay, m_dateTime.m_time.m_dHours);
     const long long n = static_cast<long long>(std::trunc(jd - 0.5));
     long long r = (n - 2037) % 7; // 1-7, the day 2037 being a 7
     if (r <= 0) r += 7;

@@ -42,9 +42,6 @@ constexpr int kPerBodyValueCount = 10; // the per-body arrays hold bodies 1-9
 constexpr double kMinAltitude = -1000.0;
 constexpr double kMaxAltitude = 20000.0;
 
-// The Julian day (UT) of the last moment whose 13 bodies were calculated by CalcPlanets and its kin.
-extern double g_dLastCalcJulianDay;
-
 // Ecliptic and equatorial coordinates of one body (CChartCore::CalcBodyTopo).
 struct CBodyCoordinates {
     CDmsAngle m_longitude;      // sidereal ecliptic longitude less the ayanamsa correction, degrees
@@ -72,7 +69,7 @@ public:
     // minutes apart around it (within 1e-5 arcsecond, ayanamsa_cache.h).
     CalcValue CalcBody(int body, double jdUt, std::uint8_t& retrograde, bool full);
     // Bodies 0-12 at the record's own moment, full: longitudes stored and split, retrograde flags,
-    // house cusps; sets g_dLastCalcJulianDay. Stops at the first body that cannot be computed; refuses
+    // house cusps. Stops at the first body that cannot be computed; refuses
     // an altitude outside kMinAltitude..kMaxAltitude. A moment calculated lately at the same place under
     // the same options is taken back (calculated_moments.h).
     CalcStatus CalcPlanets();

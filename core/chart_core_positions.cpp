@@ -10,6 +10,7 @@
 #include "core/chart_core.h"
 #include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
+#include "core/julian_day.h"
 #include "core/surya_siddhanta.h"
 
 namespace {
@@ -129,7 +130,7 @@ CalcValue CChartCore::CalcEphemerisBody(int body, double jdUt, std::int32_t flag
     double x[6];
     char error[AS_MAXCH] = "";
     CountEphemerisCall(EphemerisCall::kBody);
-    if (swe_calc(jdUt + swe_deltat(jdUt), EphemerisBody(body), flags, x, error) < 0) {
+    if (swe_calc(EphemerisJulianDay(jdUt), EphemerisBody(body), flags, x, error) < 0) {
         return {0.0, CalcFailure(error)};
     }
     if (!AllFinite(x, 6)) {
@@ -176,7 +177,7 @@ CalcStatus CChartCore::CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coo
     const CalcValue ayanamsa = GetAyanamsaValue(jdUt, g_ayanamsaSettings);
     if (!ayanamsa.ok()) return ayanamsa.status;
     m_dAyanamsa = ayanamsa.value;
-    const double jdEt = jdUt + swe_deltat(jdUt);
+    const double jdEt = EphemerisJulianDay(jdUt);
     double ecliptic[6], equatorial[6];
     char error[AS_MAXCH] = "";
     CountEphemerisCall(EphemerisCall::kBody);

@@ -6,8 +6,6 @@
 #include "core/chart_core.h"
 #include "core/return_charts.h"
 
-int g_nTithiPraveshaKind = kPraveshaTithi;
-
 namespace {
 
 // The true returns are searched backward from a little past the mean estimate (forward from a little

@@ -1,8 +1,8 @@
 // CChartCore::CalcBody in the traditional Surya Siddhanta model: bodies 1-9 and the lagna with its cusps.
-#include <swephexp.h>
 
 #include "core/calc_options.h"
 #include "core/chart_core.h"
+#include "core/julian_day.h"
 #include "core/surya_siddhanta.h"
 
 namespace {
@@ -14,8 +14,8 @@ constexpr double kTraditionalSiderealTime = 6.5;      // hours; the model has no
 double JulianDayOnDateOf(double m, double hour) {
     int year, month, day;
     double hours;
-    swe_revjul(m, g_nCalendarFlag, &year, &month, &day, &hours);
-    return swe_julday(year, month, day, hour, g_nCalendarFlag);
+    CivilDateOf(m, year, month, day, hours);
+    return JulianDay(year, month, day, hour);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "core/chart_searches.h"
 #include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
+#include "core/julian_day.h"
 #include "core/remembered_searches.h"
 
 namespace {
@@ -140,8 +141,8 @@ CalcStatus ComputeSixOClockFrame(const CChartCore& chart, double zoneClockHours,
     const double birth = chart.GetJulianDay();
     // 6:00 of the birth's civil date, then the one at or before the birth.
     const CLocalDateTime& moment = chart.m_dateTime;
-    const double sameDate = swe_julday(moment.m_nYear, moment.m_nMonth, moment.m_nDay,
-                                       zoneClockHours + moment.m_zone.m_dHours, g_nCalendarFlag);
+    const double sameDate =
+        JulianDay(moment.m_nYear, moment.m_nMonth, moment.m_nDay, zoneClockHours + moment.m_zone.m_dHours);
     const double start = sameDate + std::floor(birth - sameDate);
     frame = MeasureDay(birth, start, start + 0.5, start + 1.0);
     for (int i = 0; i < 3; ++i) {

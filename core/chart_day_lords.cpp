@@ -4,9 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include <swephexp.h>
-
 #include "core/chart.h"
+#include "core/julian_day.h"
 #include "core/sign_arithmetic.h"
 
 namespace {
@@ -85,8 +84,8 @@ int CivilDayNumber(double clockJd) {
 
 void CChart::ComputeTimeUpagrahas() {
     const CLocalDateTime& moment = m_dateTime;
-    const int civilDay = CivilDayNumber(
-        swe_julday(moment.m_nYear, moment.m_nMonth, moment.m_nDay, moment.m_time.m_dHours, g_nCalendarFlag));
+    const int civilDay =
+        CivilDayNumber(JulianDay(moment.m_nYear, moment.m_nMonth, moment.m_nDay, moment.m_time.m_dHours));
     const bool morning = moment.m_time.m_dHours < 12.0;
 
     // The sunrise frame's day is the civil day of its sunrise: at high latitude the sunset can come after

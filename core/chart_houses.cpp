@@ -1,6 +1,7 @@
 // The twelve houses of a chart (start, middle and end) by the chosen house type.
 #include "core/angle_math.h"
 #include "core/chart.h"
+#include "core/option_snapshot.h"
 #include "core/planet_tables.h"
 
 namespace {
@@ -28,10 +29,10 @@ CalcStatus CChart::ComputeBhavas(bool bLagnaFromExtraPoint) {
     if (bLagnaFromExtraPoint || reference != kLagna ||
         (g_nSiddhanta == 1 && g_nHouseTypeWanted != kSriSuryaSiddhanta)) {
         // The cusps of the reference come from the ephemeris even in the traditional model.
-        const int siddhanta = g_nSiddhanta;
-        if (g_nSiddhanta == 1) g_nSiddhanta = 0;
-        const SearchResult found = CalcAtTimeOffset(L);
-        g_nSiddhanta = siddhanta;
+        const SearchResult found = [&] {
+            const CScopedOption ephemerisModel(g_nSiddhanta, g_nSiddhanta == 1 ? 0 : g_nSiddhanta);
+            return CalcAtTimeOffset(L);
+        }();
         // A polar lagna that never reaches the longitude leaves the cusps as they are.
         if (found.outcome == SearchOutcome::kFailed) return found.status;
     }

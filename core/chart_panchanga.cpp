@@ -23,14 +23,14 @@ struct Unit {
 
 // The tithi of an angle (degrees, any value) and the part of it still to run.
 Unit TithiOf(double angle) {
-    const double x = Normalize360(angle);
+    const double x = Reduce360(angle);
     const int tithi = std::min(29, static_cast<int>(x / kTithiSpan));
     return {tithi, (kTithiSpan - x + kTithiSpan * tithi) / kTithiSpan};
 }
 
 // The yoga (nakshatra of a sum of two longitudes) and the part of it still to run.
 Unit YogaOf(double sum) {
-    const double x = Normalize360(sum) * kNakshatrasPerDegree;
+    const double x = Reduce360(sum) * kNakshatrasPerDegree;
     const int yoga = std::min(26, static_cast<int>(x));
     return {yoga, 1.0 - (x - yoga)};
 }
@@ -45,7 +45,7 @@ int KaranaOfHalfTithi(int n) {
 
 // The karana of an angle Moon - Sun and the part of it left, from its tithi's fraction left.
 Unit KaranaOf(double angle, double tithiFractionLeft) {
-    const int n = std::min(59, static_cast<int>(Normalize360(angle) / kKaranaSpan));
+    const int n = std::min(59, static_cast<int>(Reduce360(angle) / kKaranaSpan));
     double left = 2.0 * tithiFractionLeft;
     if (left > 1.0) left -= 1.0;
     return {KaranaOfHalfTithi(n), left};
@@ -95,7 +95,7 @@ SearchResult FindLunation(const CChartCore& from, double elongation, bool backwa
 
 // The sign one back from the tropical Sun's (longitudes sidereal, the ayanamsa in degrees).
 int TropicalSunSignBefore(const CChartCore& chart) {
-    return SignOfLongitude(Normalize360(chart.m_bodies[kSun].m_dLongitude + chart.m_dAyanamsa - 30.0));
+    return SignOfLongitude(Reduce360(chart.m_bodies[kSun].m_dLongitude + chart.m_dAyanamsa - 30.0));
 }
 
 // The last lunation (Moon - Sun = `elongation`) before the chart's moment, the signs then, and whether
@@ -194,7 +194,7 @@ CalcStatus CChart::ComputePanchanga() {
     if (!offset.ok()) return offset.status;
     p.m_nMoonNakshatra = m_nakshatra[kMoon];
     p.m_dMoonNakshatraFraction =
-        1.0 - (Normalize360(moon + offset.value) * kNakshatrasPerDegree - p.m_nMoonNakshatra);
+        1.0 - (Reduce360(moon + offset.value) * kNakshatrasPerDegree - p.m_nMoonNakshatra);
 
     if (CalcStatus status = ComputeLunarMonth(*this, p); !status.ok()) return status;
     // The cycle year turns in the lunar month Chaitra: before June a month late in the lunar year still
@@ -226,13 +226,13 @@ void CChart::ComputeDasaSeeds() {
         const int body = kDasaSeedBodies[s];
         CDasaSeed& seed = m_panchanga.m_dasaSeed[s];
         seed.m_nNakshatra = m_nakshatra[body];
-        seed.m_dLongitude = Normalize360(m_bodies[body].m_dLongitude + offset.value);
+        seed.m_dLongitude = Reduce360(m_bodies[body].m_dLongitude + offset.value);
         seed.m_dFractionLeft = 1.0 - (seed.m_dLongitude * kNakshatrasPerDegree - seed.m_nNakshatra);
     }
     for (int i = 0; i < 3; ++i) {
         CDasaSeed& seed = m_panchanga.m_dasaSeed[1 + i];
         seed.m_nNakshatra = (seed.m_nNakshatra + kMoonSeedNakshatraShift[i]) % 27;
-        seed.m_dLongitude = Normalize360(seed.m_dLongitude + kMoonSeedNakshatraShift[i] * kNakshatraSpan);
+        seed.m_dLongitude = Reduce360(seed.m_dLongitude + kMoonSeedNakshatraShift[i] * kNakshatraSpan);
     }
 }
 

@@ -32,7 +32,7 @@ void CChart::ComputeSaham(int index, double a, double b, double c) {
     // The lagna outside the arc from B forward to A (both ends in the arc) adds a sign.
     const double lagna = m_bodies[kLagna].m_dLongitude;
     if (AngleDiff(lagna, b) > AngleDiff(a, b)) value += 30.0;
-    m_specialPoint[index].m_dLongitude = Normalize360(value);
+    m_specialPoint[index].m_dLongitude = Reduce360(value);
     m_specialPoint[index].SplitLongitude();
 }
 

@@ -5,8 +5,6 @@
 #include "core/remembered_searches.h"
 #include "core/sign_arithmetic.h"
 
-int g_nTransitRefVarga = 0;
-
 namespace {
 
 // Murti by the house (1-12) of the Moon at the entry counted from the natal Moon: 0 gold, 1 silver,
@@ -29,7 +27,7 @@ CalcStatus CChart::FindSignEntryTimesFor(int body) {
     if (!moon.ok()) return moon.status;
     const int column =
         g_nTransitRefVarga >= 0 && g_nTransitRefVarga < kVargaColumnCount ? g_nTransitRefVarga : kD1Column;
-    const CChart& natal = m_pNatalChart ? *m_pNatalChart : *this;
+    const CChart& natal = NatalChart();
     const int natalMoon = natal.m_vargaSign.Sign(kMoon, column);
     const int house = SignFrom(SignOfLongitude(moon.value), -natalMoon) + 1;
     m_nMurti[body] = kMurtiByHouse[house];

@@ -7,8 +7,8 @@
 
 void CChart::ComputeYogiPoints() {
     // Yogi = Sun + Moon + 93 deg 20'; Avayogi 186 deg 40' further on.
-    m_dYogiPoint = Normalize360(m_bodies[kMoon].m_dLongitude + m_bodies[kSun].m_dLongitude + 280.0 / 3.0);
-    m_dAvayogiPoint = Normalize360(m_dYogiPoint + 560.0 / 3.0);
+    m_dYogiPoint = Reduce360(m_bodies[kMoon].m_dLongitude + m_bodies[kSun].m_dLongitude + 280.0 / 3.0);
+    m_dAvayogiPoint = Reduce360(m_dYogiPoint + 560.0 / 3.0);
     m_nYogiPlanet = VimsottariLordOfNakshatra(NakshatraOfLongitude(m_dYogiPoint));
     m_nDuplicateYogi = kPlainSignLords[SignOfLongitude(m_dYogiPoint)];
     m_nAvayogiPlanet = VimsottariLordOfNakshatra(NakshatraOfLongitude(m_dAvayogiPoint));

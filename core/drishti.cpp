@@ -72,7 +72,7 @@ double SpecialAspectBonus(double d, int p) {
 // both sides of 0), or 360 when none.
 template <std::size_t N>
 double NearestFullAspect(double x, double y, int p, double orb, const double (&centres)[N]) {
-    double d = Normalize360(x - y);
+    double d = Reduce360(x - y);
     if (p == kRahu || p == kKetu) d = 360 - d;
     if (std::fabs(d) <= orb) return std::fabs(d);
     if (std::fabs(360 - d) <= orb) return std::fabs(360 - d);
@@ -85,7 +85,7 @@ double NearestFullAspect(double x, double y, int p, double orb, const double (&c
 } // namespace
 
 double DrishtiStrength(double x, double y, int p) {
-    const double d = Normalize360(x - y);
+    const double d = Reduce360(x - y);
     const double base = BaseVirupas(d);
     const double virupas =
         g_bAspectEvalAsPerParasara ? ParasaraVirupas(d, p, base) : base + SpecialAspectBonus(d, p);
@@ -93,7 +93,7 @@ double DrishtiStrength(double x, double y, int p) {
 }
 
 double AspectFractionText(double x, double y, int p, double orb, std::string& text) {
-    double d = Normalize360(x - y);
+    double d = Reduce360(x - y);
     if (p == kKetu) {
         text = "None";
         return d;

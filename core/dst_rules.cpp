@@ -4,9 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include <swephexp.h>
-
 #include "core/chart_core.h"
+#include "core/julian_day.h"
 
 namespace {
 
@@ -79,8 +78,8 @@ bool InSeason(const Season& season, const DstMoment& m, double zoneWest) {
 
 // US war time ran without a break from 2 February 1942 to 1 October 1945.
 bool InUsWarTime(double jdUt) {
-    return jdUt >= swe_julday(1942, 2, 2, 0.0, SE_GREG_CAL) &&
-           jdUt < swe_julday(1945, 10, 1, 0.0, SE_GREG_CAL);
+    return jdUt >= JulianDay(1942, 2, 2, 0.0, kGregorianCalendar) &&
+           jdUt < JulianDay(1945, 10, 1, 0.0, kGregorianCalendar);
 }
 
 bool InNorthAmericanSeason(std::string_view code, const DstMoment& m) {
@@ -117,12 +116,12 @@ DstMoment MomentOf(const CChartCore& chart) {
 } // namespace
 
 double FindNthWeekdayJd(int year, int month, int day, double hour, double zoneWest, int n, int weekday) {
-    // swe_day_of_week counts from Monday (0); the rules count from Sunday.
-    const int dateWeekday = (swe_day_of_week(swe_julday(year, month, day, 0.0, SE_GREG_CAL)) + 1) % 7;
+    // The rules count from Sunday.
+    const int dateWeekday = (WeekdayFromMonday(JulianDay(year, month, day, 0.0, kGregorianCalendar)) + 1) % 7;
     int shift = 0;
     if (n > 0) shift = (weekday - dateWeekday + 14) % 7 + 7 * (n - 1);
     if (n < 0) shift = -((dateWeekday - weekday + 14) % 7) - 7 * (std::abs(n) - 1);
-    return swe_julday(year, month, day, hour + zoneWest, SE_GREG_CAL) + shift;
+    return JulianDay(year, month, day, hour + zoneWest, kGregorianCalendar) + shift;
 }
 
 bool IsDaylightSavingInForce(int regionRow, const DstMoment& moment) {

@@ -13,6 +13,7 @@
 #include "core/data_folder.h"
 #include "core/ephemeris_calls.h"
 #include "core/fixed_star_names.h"
+#include "core/julian_day.h"
 #include "core/zodiac_names.h"
 
 FixedStarList g_fixedStarList;
@@ -85,7 +86,7 @@ std::optional<std::string> FixedStarCataloguePath() {
 }
 
 void ListFixedStars(std::istream& catalogue, FixedStarList& list) {
-    const double epochEt = kJ2000Ut + swe_deltat(kJ2000Ut);
+    const double epochEt = EphemerisJulianDay(kJ2000Ut);
     std::vector<FixedStarEntry> entries;
     const LahiriModeScope lahiri;
     std::string line;

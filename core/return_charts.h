@@ -20,8 +20,5 @@ constexpr double kMeanSiderealYearDays = 365.256364; // mean sidereal year
 constexpr double kLunarYearDays = 354.36708;         // twelve mean synodic months of 29.53059 days
 constexpr double kMoonReturnYearDays = 327.84;       // about twelve sidereal months of 27.3217 days
 
-// The Pravesha chosen in the Tithi Pravesha pane ("Select which Pravesha chart you want.").
-constexpr int kPraveshaTithi = 0;     // "Tithi Pravesha": Moon - Sun
-constexpr int kPraveshaNakshatra = 1; // "Nakshatra Pravesha": the Moon
-constexpr int kPraveshaYoga = 2;      // "Yoga Pravesha": Moon + Sun
-extern int g_nTithiPraveshaKind;
+// The Pravesha chosen in the Tithi Pravesha pane is g_nTithiPraveshaKind (kPraveshaTithi ...,
+// calc_options.h).

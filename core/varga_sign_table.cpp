@@ -147,10 +147,11 @@ void ComputeChildVargaSigns(VargaBodies bodies, CVargaSignTable& table) {
 void ComputeVargaSigns(VargaBodies bodies, std::span<const CBhava, 12> houses,
                        const VargaChildBodies& childBodies, CVargaSignTable& table) {
     ComputeFixedColumns(bodies, table);
-    ComputeCompositeVarga(bodies, childBodies, table);
     ComputeD150(bodies, table);
     ComputeHadda(bodies, table);
     ComputeBhavaChalitSigns(bodies, houses, childBodies, table);
+    // Last: its outer chart may be any other column.
+    ComputeCompositeVarga(bodies, childBodies, table);
 }
 
 bool ComputeCompositeVarga(VargaBodies bodies, const VargaChildBodies& childBodies, CVargaSignTable& table) {

@@ -36,12 +36,13 @@ private:
 // The body records of the chart's child chart of a varga column (1-28), as the chart's child-chart
 // builder makes it (CChart::GetVargaChart(column)->m_bodies): the composite column reads the child of
 // DmDnChartDm, the bhava/chalit column the child of BhavaChartVarga. Asked only while the table is
-// filled, after the columns before the composite are current; never for column 0.
+// filled, after every column it reads is current; never for column 0.
 using VargaChildBodies = std::function<VargaBodies(int column)>;
 
 // The whole table for a chart's bodies, in the fixed order D-1, D-9, D-2 (with the Parasara hora
-// column), D-3 ... D-60, the user's D-N, D-81, D-108, D-144, the composite, D-150, Hadda and the
-// bhava/chalit chakra. `houses` are the chart's twelve houses. Reads the variant preferences now.
+// column), D-3 ... D-60, the user's D-N, D-81, D-108, D-144, D-150, Hadda, the bhava/chalit chakra and
+// last the composite, whose outer chart may be any of them: one pass leaves every column current. `houses`
+// are the chart's twelve houses. Reads the variant preferences now.
 void ComputeVargaSigns(VargaBodies bodies, std::span<const CBhava, 12> houses,
                        const VargaChildBodies& childBodies, CVargaSignTable& table);
 

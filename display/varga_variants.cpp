@@ -106,7 +106,7 @@ std::span<const VargaVariantChoice> VargaVariantChoices() {
         {8, &g_nD8Preference, kD8},    {9, &g_nD10Preference, kD10},  {10, &g_nD11Preference, kD11},
         {11, &g_nD12Preference, kD12}, {12, &g_nD16Preference, kD16}, {13, &g_nD20Preference, kD20},
         {14, &g_nD24Preference, kD24}, {15, &g_nD27Preference, kD27}, {16, &g_nD30Preference, kD30},
-        {19, &g_nD60Preference, kD60}, {20, &g_nD81Preference, kD81},
+        {19, &g_nD60Preference, kD60}, {20, &g_nD81Variant, kD81},
     };
     return kChoices;
 }

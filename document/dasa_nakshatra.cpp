@@ -129,8 +129,8 @@ CalcStatus CalcArcDasa(const CChart& seedChart, const NakshatraDasaOptions& opti
         arcLength = 0.0;
         for (int g = 0; g < groups[lord]; ++g, k = (k + 1) % kNakshatras28) arcLength += Nakshatra28Span(k);
         first = lord;
-        if (IsAngleBetween(seed.m_dLongitude, arcStart, Normalize360(arcStart + arcLength))) break;
-        arcStart = Normalize360(arcStart + arcLength);
+        if (IsAngleBetween(seed.m_dLongitude, arcStart, Reduce360(arcStart + arcLength))) break;
+        arcStart = Reduce360(arcStart + arcLength);
     }
     FillLordCycle(tree, cycle, first, n, false, SubPeriodOrder::CountSigns(options.subPeriodMode, false));
     tree.bBalance = true;

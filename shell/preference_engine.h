@@ -36,6 +36,13 @@ struct DoubleRange {
     double min = -1e300;
     double max = 1e300;
 };
+// The ranges as the option table writes them.
+constexpr IntRange Ints(int min, int max) {
+    return {min, max};
+}
+constexpr DoubleRange Doubles(double min, double max) {
+    return {min, max};
+}
 
 // "%d". Flags are the same with 0 or 1, true when the integer read is not 0.
 struct IntBinding {

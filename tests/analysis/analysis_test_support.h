@@ -2,6 +2,7 @@
 // Charts for the analysis tests, filled by hand: no ephemeris and no pipeline. A body placed at a
 // longitude gets that sign in every varga column; a test then changes single columns as it needs.
 #include "core/chart.h"
+#include "core/option_snapshot.h"
 #include "tests/core/chart_test_support.h"
 
 // Puts a body at a sidereal longitude (degrees) and gives it that sign in every column.
@@ -24,16 +25,3 @@ inline CChart EveryBodyIn(int sign, double degrees = 15.0) {
     for (int b = 0; b <= 9; ++b) PlaceInSign(chart, b, sign, degrees);
     return chart;
 }
-
-// Restores a process-wide option when the test ends.
-template <typename T> class ScopedOption {
-public:
-    ScopedOption(T& option, T value) : m_option(option), m_saved(option) { m_option = value; }
-    ~ScopedOption() { m_option = m_saved; }
-    ScopedOption(const ScopedOption&) = delete;
-    ScopedOption& operator=(const ScopedOption&) = delete;
-
-private:
-    T& m_option;
-    T m_saved;
-};

@@ -32,7 +32,7 @@ int Total(const SignBindus& row) {
 TEST(Ashtakavarga, BhinnaAndSarvaTotalsAreTheSameForEveryChartAndColumn) {
     for (int seed = 0; seed < 4; ++seed) {
         CChart chart = SpreadChart(seed);
-        chart.m_ashtakavarga.Compute();
+        chart.m_ashtakavarga.Compute(chart);
         for (int v = 0; v < kVargaColumnCount; ++v) {
             SCOPED_TRACE(testing::Message() << "seed " << seed << " column " << v);
             for (int r = 0; r < kAshtakavargaPoints; ++r)
@@ -43,9 +43,9 @@ TEST(Ashtakavarga, BhinnaAndSarvaTotalsAreTheSameForEveryChartAndColumn) {
 }
 
 TEST(Ashtakavarga, SarvaWithTheLagnasBindusAdds49) {
-    ScopedOption eight(g_bEightAVInSAV, true);
+    const CScopedOption eight(g_bEightAVInSAV, true);
     CChart chart = SpreadChart(1);
-    chart.m_ashtakavarga.Compute();
+    chart.m_ashtakavarga.Compute(chart);
     EXPECT_EQ(Total(chart.m_ashtakavarga.m_sarva[0]), 386);
 }
 
@@ -59,16 +59,16 @@ TEST(Ashtakavarga, EachDisputedPlaceMovesItsOwnersTotalByOne) {
     constexpr Case kCases[] = {{0, 2, -1}, {1, 2, +1}, {2, 2, -1}, {3, 2, +1}, {4, 6, -1}, {5, 6, +1}};
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.flag);
-        ScopedOption flag(g_abAshtakaVargaCalculation[c.flag], false);
+        const CScopedOption flag(g_abAshtakaVargaCalculation[c.flag], false);
         CChart chart = SpreadChart(2);
-        chart.m_ashtakavarga.Compute();
+        chart.m_ashtakavarga.Compute(chart);
         EXPECT_EQ(Total(chart.m_ashtakavarga.m_bhinna[0][c.owner]), kDefaultTotals[c.owner] + c.change);
     }
 }
 
 TEST(Ashtakavarga, PrastaraRecordsWhoGaveEachBindu) {
     CChart chart = SpreadChart(3);
-    chart.m_ashtakavarga.Compute();
+    chart.m_ashtakavarga.Compute(chart);
     for (int r = 0; r < kAshtakavargaPoints; ++r) {
         const CPrastara& prastara = chart.m_ashtakavarga.m_prastara[4][r];
         for (int s = 0; s < 12; ++s) {
@@ -85,7 +85,7 @@ TEST(Ashtakavarga, PrastaraRecordsWhoGaveEachBindu) {
 // = Aries's 1 x (5 + 5 + 8 + 5 + 10 + 7 + 5) = 45.
 TEST(Ashtakavarga, SunsRowWithEveryBodyInAriesReducesAsWorkedByHand) {
     CChart chart = EveryBodyIn(0);
-    chart.m_ashtakavarga.Compute();
+    chart.m_ashtakavarga.Compute(chart);
     const CAshtakavarga& av = chart.m_ashtakavarga;
     EXPECT_EQ(av.m_bhinna[0][kSun], (SignBindus{3, 3, 3, 4, 2, 5, 4, 3, 5, 6, 7, 3}));
     EXPECT_EQ(av.m_reducedBhinna[0][kSun], (SignBindus{1, 0, 0, 1, 0, 2, 1, 0, 3, 3, 3, 0}));
@@ -142,24 +142,24 @@ TEST(Ashtakavarga, EkadhipatyaReductionOfAriesAndScorpio) {
 TEST(Ashtakavarga, ReferenceShiftCountsTheLagnasBindusFromAnotherSign) {
     CChart shifted = SpreadChart(0);
     shifted.m_ashtakavarga.m_referenceShift[0] = 3;
-    shifted.m_ashtakavarga.Compute();
+    shifted.m_ashtakavarga.Compute(shifted);
     // The same chart with its lagna itself three signs on.
     CChart moved = SpreadChart(0);
     moved.m_vargaSign.SetSign(kLagna, 0, shifted.m_vargaSign.Sign(kLagna, 0) + 3);
-    moved.m_ashtakavarga.Compute();
+    moved.m_ashtakavarga.Compute(moved);
     EXPECT_EQ(shifted.m_ashtakavarga.m_bhinna[0], moved.m_ashtakavarga.m_bhinna[0]);
     // Other columns keep the lagna.
     CChart plain = SpreadChart(0);
-    plain.m_ashtakavarga.Compute();
+    plain.m_ashtakavarga.Compute(plain);
     EXPECT_NE(shifted.m_ashtakavarga.m_bhinna[0], plain.m_ashtakavarga.m_bhinna[0]);
     EXPECT_EQ(shifted.m_ashtakavarga.m_bhinna[1], plain.m_ashtakavarga.m_bhinna[1]);
 }
 
 TEST(Ashtakavarga, BhavaDrivenSarvaPutsEachOwnersOwnSignAtTheReference) {
-    ScopedOption bhavaDriven(g_bBhavaDrivenSarvaAshtakaVarga, true);
+    const CScopedOption bhavaDriven(g_bBhavaDrivenSarvaAshtakaVarga, true);
     CChart chart = SpreadChart(2);
     chart.m_ashtakavarga.m_referenceShift[0] = 3;
-    chart.m_ashtakavarga.Compute();
+    chart.m_ashtakavarga.Compute(chart);
     const CAshtakavarga& av = chart.m_ashtakavarga;
     const int reference = (chart.m_vargaSign.Sign(kLagna, 0) + 3) % 12;
     int ownSigns = 0;
@@ -170,10 +170,10 @@ TEST(Ashtakavarga, BhavaDrivenSarvaPutsEachOwnersOwnSignAtTheReference) {
 
 TEST(Ashtakavarga, TheOtherDefinitionGivesTheBindusToTheContributor) {
     CChart chart = SpreadChart(1);
-    chart.m_ashtakavarga.Compute();
+    chart.m_ashtakavarga.Compute(chart);
     const auto byOwner = chart.m_ashtakavarga.m_bhinna[0];
-    ScopedOption definition(g_bAshtakaVargaDefinition, false);
-    chart.m_ashtakavarga.Compute();
+    const CScopedOption definition(g_bAshtakaVargaDefinition, false);
+    chart.m_ashtakavarga.Compute(chart);
     // Every owner's places now fall from its own sign: the total of a row is the number of places that
     // the table lists in its column.
     for (int c = 0; c < kAshtakavargaPoints; ++c) {
@@ -187,7 +187,7 @@ TEST(Ashtakavarga, TheOtherDefinitionGivesTheBindusToTheContributor) {
 
 TEST(Ashtakavarga, ColumnsWithoutSignsOfTheirOwnReadAsTheRasi) {
     CChart chart = SpreadChart(3);
-    chart.m_ashtakavarga.Compute();
+    chart.m_ashtakavarga.Compute(chart);
     const CAshtakavarga& av = chart.m_ashtakavarga;
     for (int v : {kD150Column, kHaddaColumn}) {
         EXPECT_EQ(av.m_bhinna[v], av.m_bhinna[0]) << v;

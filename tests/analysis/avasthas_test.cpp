@@ -29,7 +29,7 @@ CChart EveryPlanetAtHome() {
 
 TEST(Avasthas, VimsopakaOfAPlanetInItsOwnSignInEveryVargaIs20) {
     CChart chart = EveryPlanetAtHome();
-    chart.m_avasthas.Compute();
+    chart.m_avasthas.Compute(chart);
     for (int p = kSun; p <= kSaturn; ++p) {
         for (int g = 0; g < kVargaGroupCount; ++g)
             EXPECT_DOUBLE_EQ(chart.m_avasthas.m_vimsopaka.m_dBala[g][p], 20.0)
@@ -43,7 +43,7 @@ TEST(Avasthas, VimsopakaWeighsEachVargasDignity) {
     // from Aries, its temporal enemy in D-9: neutral, 10 points instead of 20.
     chart.m_vargaSign.SetSign(kSun, kD9Column, kAries);
     chart.ComputeRelationships();
-    chart.m_avasthas.Compute();
+    chart.m_avasthas.Compute(chart);
     const auto& bala = chart.m_avasthas.m_vimsopaka.m_dBala;
     ASSERT_EQ(chart.m_avasthas.m_vimsopaka.m_nPoints[kSun][kD9Column], 10);
     EXPECT_DOUBLE_EQ(bala[0][kSun], 20.0 - 10 * 5 * 0.05);   // D-9 weighs 5 of 20
@@ -55,7 +55,7 @@ TEST(Avasthas, VimsopakaWeighsEachVargasDignity) {
 TEST(Avasthas, VaiseshikamsaCountsTheVargasOfGoodPlace) {
     CChart chart = EveryPlanetAtHome();
     chart.m_vargaSign.SetSign(kMoon, kD60Column, kLeo); // out of its own sign in D-60
-    chart.m_avasthas.Compute();
+    chart.m_avasthas.Compute(chart);
     const auto& count = chart.m_avasthas.m_vaiseshikamsa.m_nCount;
     EXPECT_EQ(count[0][kSun], 6);
     EXPECT_EQ(count[1][kSun], 7);
@@ -72,23 +72,23 @@ TEST(Avasthas, KendraFromTheArudhaLagnaCountsWhenChosen) {
     CChart chart = EveryPlanetAtHome();
     PlaceInSign(chart, kKetu, kGemini);
     PlaceInSign(chart, kArudhaLagna, kVirgo); // Gemini is a kendra from Virgo
-    chart.m_avasthas.Compute();
-    EXPECT_FALSE(chart.m_avasthas.PlanetStateInGroup(kKetu, 0));
-    ScopedOption swarudha(g_nSwarudhaInAmsaBala, 1);
+    chart.m_avasthas.Compute(chart);
+    EXPECT_FALSE(chart.m_avasthas.PlanetStateInGroup(chart, kKetu, 0));
+    const CScopedOption swarudha(g_nSwarudhaInAmsaBala, 1);
     // Of the spoilers on by default, Ketu would meet all but combustion here.
-    ScopedOption defeat(g_bDefeatBadInAmsaBala, false);
-    ScopedOption poorVimsopaka(g_bPoorVimsopakaBadInAmsaBala, false);
-    ScopedOption sayanadi(g_bSayanadiBadInAmsaBala, false);
-    ScopedOption noNeecha(g_bNeechaBadInAmsaBala, false);
-    EXPECT_TRUE(chart.m_avasthas.PlanetStateInGroup(kKetu, 0));
+    const CScopedOption defeat(g_bDefeatBadInAmsaBala, false);
+    const CScopedOption poorVimsopaka(g_bPoorVimsopakaBadInAmsaBala, false);
+    const CScopedOption sayanadi(g_bSayanadiBadInAmsaBala, false);
+    const CScopedOption noNeecha(g_bNeechaBadInAmsaBala, false);
+    EXPECT_TRUE(chart.m_avasthas.PlanetStateInGroup(chart, kKetu, 0));
     {
         // Ketu is debilitated in Gemini: the option spoils the place found by the kendra rule.
-        ScopedOption neecha(g_bNeechaBadInAmsaBala, true);
-        EXPECT_FALSE(chart.m_avasthas.PlanetStateInGroup(kKetu, 0));
+        const CScopedOption neecha(g_bNeechaBadInAmsaBala, true);
+        EXPECT_FALSE(chart.m_avasthas.PlanetStateInGroup(chart, kKetu, 0));
     }
     // A planet in its own sign keeps its place whatever spoils the kendra rule.
-    ScopedOption neecha(g_bDispositorNeechaBadInAmsaBala, true);
-    EXPECT_TRUE(chart.m_avasthas.PlanetStateInGroup(kSun, 0));
+    const CScopedOption neecha(g_bDispositorNeechaBadInAmsaBala, true);
+    EXPECT_TRUE(chart.m_avasthas.PlanetStateInGroup(chart, kSun, 0));
 }
 
 TEST(Avasthas, BaladiByDegreesAndSign) {
@@ -96,7 +96,7 @@ TEST(Avasthas, BaladiByDegreesAndSign) {
     PlaceBody(chart, kMars, 29.0 + 59.0 / 60.0);         // 29 deg 59' Aries
     PlaceBody(chart, kVenus, 30.0 + 29.0 + 59.0 / 60.0); // 29 deg 59' Taurus: counted from the end
     PlaceBody(chart, kSun, 120.0 + 12.5);                // 12 deg 30' Leo
-    chart.m_avasthas.Compute();
+    chart.m_avasthas.Compute(chart);
     EXPECT_EQ(chart.m_avasthas.m_baladi.m_nBaladi[kMars], 4);
     EXPECT_EQ(chart.m_avasthas.m_baladi.m_nBaladi[kVenus], 0);
     EXPECT_EQ(chart.m_avasthas.m_baladi.m_nBaladi[kSun], 2);
@@ -107,9 +107,9 @@ TEST(Avasthas, JagradadiAwakeInOwnOrExaltationSign) {
     PlaceInSign(chart, kSaturn, kLibra);    // exalted
     PlaceInSign(chart, kMercury, kScorpio); // Mars's sign: Mercury is neutral to Mars
     PlaceInSign(chart, kMars, kGemini);     // Mercury's sign: Mars is Mercury's enemy
-    ScopedOption compound(g_bUseCompundRelationshipInAvasthas, false);
+    const CScopedOption compound(g_bUseCompundRelationshipInAvasthas, false);
     chart.ComputeRelationships();
-    chart.m_avasthas.Compute();
+    chart.m_avasthas.Compute(chart);
     const PlanetInts& state = chart.m_avasthas.m_baladi.m_nJagradadi;
     EXPECT_EQ(state[kSun], 0);
     EXPECT_EQ(state[kRahu], 0); // Rahu owns Aquarius
@@ -126,7 +126,7 @@ TEST(Avasthas, SayanadiAsWorkedByHand) {
     CChart chart = EveryPlanetAtHome();
     PlaceBody(chart, kSun, 130.0);
     chart.m_nakshatra.fill(0);
-    chart.m_avasthas.Compute();
+    chart.m_avasthas.Compute(chart);
     const CBaladiAvastha& baladi = chart.m_avasthas.m_baladi;
     EXPECT_EQ(baladi.m_nSayanadi[kSun], 6);
     EXPECT_EQ(baladi.m_nCheshta[0][kSun], 0);
@@ -141,7 +141,7 @@ TEST(Avasthas, DeeptadiFlags) {
     PlaceInSign(chart, kKetu, kLibra, 14.0);  // three malefics in Libra
     PlaceInSign(chart, kMercury, kLeo, 20.0); // 5 degrees from the Sun, in the 5th from the lagna
     chart.ComputeRelationships();
-    chart.m_avasthas.Compute();
+    chart.m_avasthas.Compute(chart);
     const auto& saturn = chart.m_avasthas.m_baladi.m_deeptadi[kSaturn];
     EXPECT_EQ(saturn[kDeeptaExalted], 1);
     EXPECT_EQ(saturn[kDeeptaOwnSign], 0);
@@ -160,7 +160,7 @@ TEST(Avasthas, HarshaBala) {
     CChart chart = EveryPlanetAtHome();
     PlaceInSign(chart, kLagna, kAries);
     chart.m_sunriseFrame.m_bDayBirth = 1;
-    chart.m_avasthas.Compute();
+    chart.m_avasthas.Compute(chart);
     const auto& harsha = chart.m_avasthas.m_harsha.m_nBala;
     // The Sun in Leo, the 5th: own sign, a house of the 4th to 6th, day birth.
     EXPECT_EQ(harsha[kSun - 1], 15);
@@ -172,11 +172,11 @@ TEST(Avasthas, HarshaBala) {
     EXPECT_EQ(harsha[kMars - 1], 10);
     PlaceInSign(chart, kLagna, kSagittarius); // Mercury in Gemini becomes the 7th; Jupiter in Pisces the 4th
     chart.m_sunriseFrame.m_bDayBirth = 0;
-    chart.m_avasthas.Compute();
+    chart.m_avasthas.Compute(chart);
     EXPECT_EQ(harsha[kMercury - 1], 15); // own, the 7th, night
     EXPECT_EQ(harsha[kJupiter - 1], 10); // own, the 4th
     PlaceInSign(chart, kLagna, kGemini); // Mercury in the 1st, its house of joy
-    chart.m_avasthas.Compute();
+    chart.m_avasthas.Compute(chart);
     EXPECT_EQ(harsha[kMercury - 1], 20);
 }
 

@@ -43,7 +43,7 @@ TEST(RasiDasaYears, CountsToTheLordInTheDirectionOfTheSignsTriplet) {
 TEST(RasiDasaYears, CharaDasaSkipsTheExaltationStepWhenTheExceptionIsOff) {
     const CChart chart = WithPlanetIn(kMars, kCancer);
     EXPECT_EQ(chart.RasiDasaYearsChara(kCancer, kMars, 0), 11);
-    ScopedOption exception(g_bCharaDasaExaltationException, false);
+    const CScopedOption exception(g_bCharaDasaExaltationException, false);
     EXPECT_EQ(chart.RasiDasaYearsChara(kCancer, kMars, 0), 12);
     EXPECT_EQ(chart.RasiDasaYearsCharaModified(kCancer, kMars, 0), 12);
 }
@@ -104,7 +104,7 @@ TEST(RasiDasaYears, MoolaTakesTheDifferenceFromTheVimsottariYears) {
     EXPECT_EQ(WithPlanetIn(kSun, kAries).RasiDasaYearsMoola(kSun, 0), 1);      // 4 + 1 exalted: 6 - 5
     EXPECT_EQ(WithPlanetIn(kSun, kLeo).RasiDasaYearsMoola(kSun, 0), 6);        // in it: 12 signs
     EXPECT_EQ(WithPlanetIn(kRahu, kAquarius).RasiDasaYearsMoola(kRahu, 0), 6); // 18 - 12
-    ScopedOption noCorrection(g_nMoolaDasaNoCorrectionInMoolaTrikona, 1);
+    const CScopedOption noCorrection(g_nMoolaDasaNoCorrectionInMoolaTrikona, 1);
     EXPECT_EQ(WithPlanetIn(kRahu, kAquarius).RasiDasaYearsMoola(kRahu, 0), 18);
 }
 

@@ -25,7 +25,7 @@ TEST(Shadbala, NaisargikaAndRequiredRupas) {
     constexpr double kNaisargika[] = {60, 51.43, 17.14, 25.7, 34.28, 42.85, 8.57};
     constexpr double kRequiredRupas[] = {5, 6, 5, 7, 6.5, 5.5, 5};
     CChart chart = Conjunction();
-    chart.m_shadbala.Compute();
+    chart.m_shadbala.Compute(chart);
     for (int p = kSun; p <= kSaturn; ++p) {
         SCOPED_TRACE(p);
         EXPECT_DOUBLE_EQ(Value(chart, p, CShadbala::kNaisargikaBala), kNaisargika[p - 1]);
@@ -57,7 +57,7 @@ TEST(Shadbala, AyanaBalaOfAFullDeclination) {
         SCOPED_TRACE(testing::Message() << c.planet << " at " << c.longitude);
         CChart chart = Conjunction();
         PlaceBody(chart, c.planet, c.longitude);
-        chart.m_shadbala.Compute();
+        chart.m_shadbala.Compute(chart);
         EXPECT_NEAR(Value(chart, c.planet, CShadbala::kAyana), c.ayana, 1e-9);
     }
 }
@@ -65,7 +65,7 @@ TEST(Shadbala, AyanaBalaOfAFullDeclination) {
 TEST(Shadbala, KaalaBalaSumsItsNineParts) {
     CChart chart = Conjunction();
     PlaceBody(chart, kSun, 67.0);
-    chart.m_shadbala.Compute();
+    chart.m_shadbala.Compute(chart);
     double parts = 0.0;
     for (Item item : {CShadbala::kNatonnata, CShadbala::kPaksha, CShadbala::kTribhaga, CShadbala::kAbda,
                       CShadbala::kMaasa, CShadbala::kVaara, CShadbala::kHora, CShadbala::kAyana})
@@ -79,7 +79,7 @@ TEST(Shadbala, CheshtaOfTheLuminariesIsNotCounted) {
     CChart chart = Conjunction();
     PlaceBody(chart, kMoon, 130.0);
     PlaceBody(chart, kMars, 200.0);
-    chart.m_shadbala.Compute();
+    chart.m_shadbala.Compute(chart);
     for (int p = kSun; p <= kSaturn; ++p) {
         SCOPED_TRACE(p);
         double expected = 0.0;
@@ -117,7 +117,7 @@ TEST(Shadbala, CheshtaOfTheStarPlanetsFromTheirMeanMotions) {
     chart.m_dateTime.m_time.m_dHours = 12.5;
     chart.m_dateTime.m_zone.m_dHours = -5.5;
     for (const Case& c : kCases) PlaceBody(chart, c.planet, c.longitude);
-    chart.m_shadbala.Compute();
+    chart.m_shadbala.Compute(chart);
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.planet);
         EXPECT_NEAR(Value(chart, c.planet, CShadbala::kCheshtaBala), c.cheshta, 1e-5);
@@ -138,7 +138,7 @@ TEST(Shadbala, UchchaRunsFromDebilitationToExaltation) {
         SCOPED_TRACE(testing::Message() << c.planet << " at " << c.longitude);
         CChart chart = Conjunction();
         PlaceBody(chart, c.planet, c.longitude);
-        chart.m_shadbala.Compute();
+        chart.m_shadbala.Compute(chart);
         EXPECT_NEAR(Value(chart, c.planet, CShadbala::kUchcha), c.uchcha, 1e-9);
         EXPECT_NEAR(Value(chart, c.planet, CShadbala::kUchchaRashmi), (c.uchcha * 0.1 + 1.0) * 2.0, 1e-9);
     }
@@ -153,7 +153,7 @@ TEST(Shadbala, UchchaRunsFromDebilitationToExaltation) {
 TEST(Shadbala, DrigBalaMeasuresFromTheAspectingPlanetForward) {
     CChart chart = Conjunction();
     PlaceBody(chart, kJupiter, 100.0);
-    chart.m_shadbala.Compute();
+    chart.m_shadbala.Compute(chart);
     EXPECT_NEAR(Value(chart, kJupiter, CShadbala::kDrigBala), -48.75, 1e-9);
     for (int p : {kSun, kMoon, kMars, kMercury, kVenus, kSaturn}) {
         SCOPED_TRACE(p);
@@ -164,7 +164,7 @@ TEST(Shadbala, DrigBalaMeasuresFromTheAspectingPlanetForward) {
 TEST(Shadbala, NaturesOfTheMoonAndMercury) {
     CChart chart = EveryBodyIn(kAries, 0.0);
     PlaceBody(chart, kMercury, 40.0); // within none of the angles of any planet
-    chart.m_shadbala.Compute();
+    chart.m_shadbala.Compute(chart);
     EXPECT_EQ(chart.m_shadbala.m_nNature[kMoon - 1], -1) << "new Moon";
     EXPECT_EQ(chart.m_shadbala.m_nNature[kMercury - 1], 1) << "Mercury alone is benefic";
 
@@ -173,7 +173,7 @@ TEST(Shadbala, NaturesOfTheMoonAndMercury) {
     PlaceBody(other, kMoon, 180.0);
     PlaceBody(other, kSaturn, 200.0);
     PlaceBody(other, kMercury, 205.0);
-    other.m_shadbala.Compute();
+    other.m_shadbala.Compute(other);
     EXPECT_EQ(other.m_shadbala.m_nNature[kMoon - 1], 1);
     EXPECT_EQ(other.m_shadbala.m_nNature[kMercury - 1], -1);
     // Each chart keeps its own natures.
@@ -189,12 +189,12 @@ TEST(Shadbala, MercuryTakesThreeQuartersOfASpecialAspect) {
     PlaceBody(chart, kVenus, 60.0);
     PlaceBody(chart, kMoon, 180.0); // full Moon: benefic; it has no special aspects
     // The Sun, Mars and Saturn at 0 are 300 degrees behind Mercury, outside all their angles.
-    chart.m_shadbala.Compute();
+    chart.m_shadbala.Compute(chart);
     // Jupiter's 120: +0.75; nothing else reaches Mercury.
     EXPECT_EQ(chart.m_shadbala.m_nNature[kMercury - 1], 1);
     PlaceBody(chart, kSaturn, 15.0); // Saturn's 270 + 15 = 285: Mercury 285 ahead of Saturn, -0.75
     PlaceBody(chart, kMars, 90.0);   // Mars's 210: -0.75
-    chart.m_shadbala.Compute();
+    chart.m_shadbala.Compute(chart);
     EXPECT_EQ(chart.m_shadbala.m_nNature[kMercury - 1], -1);
 }
 
@@ -208,7 +208,7 @@ TEST(Shadbala, SthanaBalaParts) {
     chart.m_vargaSign.SetSign(kMoon, kD9Column, kGemini);
     chart.m_vargaSign.SetSign(kMoon, kD3Column, kCapricorn); // the 9th from Taurus
     chart.ComputeRelationships(); // the saptavargaja reads the rasi's compound relationships
-    chart.m_shadbala.Compute();
+    chart.m_shadbala.Compute(chart);
     EXPECT_DOUBLE_EQ(Value(chart, kSun, CShadbala::kKendra), 30.0);    // 5th house
     EXPECT_DOUBLE_EQ(Value(chart, kMoon, CShadbala::kKendra), 30.0);   // 2nd house
     EXPECT_DOUBLE_EQ(Value(chart, kMars, CShadbala::kKendra), 60.0);   // 1st house
@@ -237,7 +237,7 @@ TEST(Shadbala, DigBalaIsFullAtThePlanetsStrongPoint) {
         SCOPED_TRACE(testing::Message() << c.planet << " at " << c.fromLagna);
         CChart chart = Conjunction();
         PlaceBody(chart, c.planet, 10.0 + c.fromLagna);
-        chart.m_shadbala.Compute();
+        chart.m_shadbala.Compute(chart);
         EXPECT_NEAR(Value(chart, c.planet, CShadbala::kDigBala), c.digBala, 1e-9);
     }
 }
@@ -245,12 +245,12 @@ TEST(Shadbala, DigBalaIsFullAtThePlanetsStrongPoint) {
 TEST(Shadbala, NatonnataFollowsTheSunsDistanceFromMidnight) {
     CChart chart = Conjunction();
     PlaceBody(chart, kSun, 100.0); // lagna + 90: the Sun at the nadir
-    chart.m_shadbala.Compute();
+    chart.m_shadbala.Compute(chart);
     EXPECT_NEAR(Value(chart, kSun, CShadbala::kNatonnata), 0.0, 1e-9);
     EXPECT_NEAR(Value(chart, kMoon, CShadbala::kNatonnata), 60.0, 1e-9);
     EXPECT_NEAR(Value(chart, kMercury, CShadbala::kNatonnata), 60.0, 1e-9);
     PlaceBody(chart, kSun, 280.0); // at the zenith
-    chart.m_shadbala.Compute();
+    chart.m_shadbala.Compute(chart);
     EXPECT_NEAR(Value(chart, kJupiter, CShadbala::kNatonnata), 60.0, 1e-9);
     EXPECT_NEAR(Value(chart, kSaturn, CShadbala::kNatonnata), 0.0, 1e-9);
 }
@@ -258,7 +258,7 @@ TEST(Shadbala, NatonnataFollowsTheSunsDistanceFromMidnight) {
 TEST(Shadbala, PakshaGrowsWithTheMoonsElongationForBenefics) {
     CChart chart = Conjunction();
     PlaceBody(chart, kMoon, 130.0); // 120 from the Sun: benefic
-    chart.m_shadbala.Compute();
+    chart.m_shadbala.Compute(chart);
     EXPECT_NEAR(Value(chart, kMoon, CShadbala::kPaksha), 80.0, 1e-9); // 40, doubled
     EXPECT_NEAR(Value(chart, kJupiter, CShadbala::kPaksha), 40.0, 1e-9);
     EXPECT_NEAR(Value(chart, kSaturn, CShadbala::kPaksha), 20.0, 1e-9);
@@ -291,7 +291,7 @@ TEST(Shadbala, TimeLords) {
         chart.m_sunriseFrame.m_dDayLength = 30.0;
         chart.m_sunriseFrame.m_dNightLength = 30.0;
         chart.m_sunriseFrame.m_bDayBirth = c.dayBirth;
-        chart.m_shadbala.Compute();
+        chart.m_shadbala.Compute(chart);
         for (int p = kSun; p <= kSaturn; ++p) {
             SCOPED_TRACE(p);
             EXPECT_EQ(Value(chart, p, CShadbala::kAbda), p == c.year ? 15.0 : 0.0);
@@ -324,7 +324,7 @@ TEST(Shadbala, BhavaDigBalaByTheClassOfTheSign) {
         SCOPED_TRACE(testing::Message() << c.lagna << " house " << c.house);
         CChart chart = Conjunction();
         PlaceBody(chart, kLagna, c.lagna);
-        chart.m_shadbala.Compute();
+        chart.m_shadbala.Compute(chart);
         const CShadbala::HouseRow& house = chart.m_shadbala.m_house[c.house - 1];
         EXPECT_DOUBLE_EQ(house.m_dDigBala, c.digBala);
         const int sign = (chart.m_bodies[kLagna].m_nSign + c.house - 1) % 12;
@@ -337,7 +337,7 @@ TEST(Shadbala, TajakaStrengthsOfAPlanetInItsOwnPlaces) {
     CChart chart = Conjunction();
     PlaceBody(chart, kMars, 28.0); // Aries in every varga, 90 degrees from its debilitation point
     chart.m_vargaSign.SetHaddaLord(kMars, kMars);
-    chart.m_shadbala.Compute();
+    chart.m_shadbala.Compute(chart);
     // (30 / 3 + 30 + 15 + 10 + 5) / 4
     EXPECT_DOUBLE_EQ(Value(chart, kMars, CShadbala::kPanchaVargeeyaBala), 17.5);
     EXPECT_EQ(chart.m_shadbala.m_planet[kMars - 1].m_nPanchaVargeeyaGrade, 3);

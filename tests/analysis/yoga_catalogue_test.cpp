@@ -168,8 +168,7 @@ TEST_F(YogaCatalogueNames, SanskritNamesChangeOnlyTheDhanaDefinitions) {
 
 class YogaListOnly : public testing::Test {
 protected:
-    YogaListOnly() { g_bYogaListOnly = true; }
-    ~YogaListOnly() override { g_bYogaListOnly = false; }
+    const CScopedOption<bool> m_listOnly{g_bYogaListOnly, true};
     CChart m_chart = EveryBodyIn(kAries);
 };
 

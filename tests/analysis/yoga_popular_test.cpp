@@ -45,8 +45,8 @@ TEST(PopularYogas, OnlyOneRecordOfAPair) {
 }
 
 TEST(PopularYogas, MridangaCountsPlanetsInTheirSignsInKendrasAndKonas) {
-    ScopedOption exaltation(g_exaltationSigns, g_exaltationSigns);
-    ScopedOption debilitation(g_debilitationSigns, g_debilitationSigns);
+    CScopedOption exaltation(g_exaltationSigns, g_exaltationSigns);
+    CScopedOption debilitation(g_debilitationSigns, g_debilitationSigns);
     ApplyRahuKetuExaltationOption(false); // Rahu exalted in Gemini
     // Gemini lagna: Mercury exalted in Virgo (4th), Rahu exalted in the lagna; the rest in Leo (3rd).
     CChart chart = ChartWithRest(kGemini, kLeo, {{kMercury, kVirgo}, {kRahu, kGemini}});

@@ -32,9 +32,7 @@ protected:
     }
 
 private:
-    SavedAyanamsa m_ayanamsa;
-    SavedGlobals<bool, std::string, double> m_starOptions{g_bFixedPlaneInCustomStarAyanamsa,
-                                                          g_strCustomStarCode, g_dCustomStarLongitude};
+    CScopedOptions m_options;
 };
 
 } // namespace

@@ -86,7 +86,7 @@ TEST_F(ChartCoreTest, PositionsAgreeWithSwetest) {
             EXPECT_LT(Separation(chart.m_dHouseCusps[house - 1], c.cusps.at(house) + k), 0.001 * kArcsecond)
                 << "cusp " << house;
         }
-        EXPECT_NEAR(g_dLastCalcJulianDay, c.jd, 1e-8);
+        EXPECT_NEAR(chart.GetJulianDay(), c.jd, 1e-8);
     }
 }
 
@@ -297,8 +297,7 @@ TEST_F(ChartCoreTest, CopyDataAndCalcTakesTheMomentAndPlaceButNotTheGender) {
 // and at the place it was calculated for: after each change the 13 bodies and the cusps must be those
 // that each body's own calculation gives.
 TEST_F(ChartCoreTest, RememberedMomentsFollowEveryPositionOption) {
-    const SavedGlobals<bool, std::string, double> saved{g_bNoNutation, g_strCustomStarCode,
-                                                        g_dCustomStarLongitude};
+    const CScopedOptions saved;
     const double jd = 2451545.0 + 123.456;
     struct Change {
         const char* what;

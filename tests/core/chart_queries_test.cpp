@@ -80,20 +80,17 @@ TEST_F(ChartQueriesTest, MarakaInfluence) {
 }
 
 TEST_F(ChartQueriesTest, RelationsFollowTheOptions) {
-    const bool savedAvasthas = g_bUseCompundRelationshipInAvasthas;
-    g_bUseCompundRelationshipInAvasthas = false;
+    const CScopedOption compound(g_bUseCompundRelationshipInAvasthas, false);
     EXPECT_EQ(m_chart.RelationInVarga(kD1Column, kSun, kMars), 2); // natural friend
     g_bUseCompundRelationshipInAvasthas = true;
     // Mars in Gemini is 3rd from the Sun in Aries: temporal friend too.
     EXPECT_EQ(m_chart.RelationInVarga(kD1Column, kSun, kMars), 1);
     EXPECT_EQ(m_chart.CompoundRelation(kD1Column, kSun, kMars), 1);
     EXPECT_EQ(m_chart.CompoundRelation(kD150Column, kSun, kMars), 1); // no tables of its own: the rasi's
-    g_bUseCompundRelationshipInAvasthas = savedAvasthas;
 }
 
 TEST_F(ChartQueriesTest, Combustion) {
-    const bool saved = g_bCombustionSpecialRuleVenusMercury;
-    g_bCombustionSpecialRuleVenusMercury = false;
+    const CScopedOption specialRule(g_bCombustionSpecialRuleVenusMercury, false);
     EXPECT_TRUE(m_chart.IsCombust(kMercury)); // 5 degrees from the Sun
     Place(kMercury, 17.0);
     EXPECT_FALSE(m_chart.IsCombust(kMercury)); // 7 degrees
@@ -108,7 +105,6 @@ TEST_F(ChartQueriesTest, Combustion) {
     EXPECT_FALSE(m_chart.IsCombust(kVenus));   // direct Venus
     Place(kVenus, 7.0, true);
     EXPECT_TRUE(m_chart.IsCombust(kVenus));
-    g_bCombustionSpecialRuleVenusMercury = saved;
 }
 
 TEST_F(ChartQueriesTest, PlanetaryWar) {

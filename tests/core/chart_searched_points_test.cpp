@@ -32,11 +32,11 @@ TEST_F(DayChartTest, TraditionalSunriseIsTheLagnaMeetingTheSun) {
         const CChartCore& set = chart.m_sunSnapshot[2];
         const CChartCore& next = chart.m_sunSnapshot[4];
         EXPECT_NEAR(AngleDiff(rise.m_bodies[kLagna].m_dLongitude, rise.m_bodies[kSun].m_dLongitude),
-                    Normalize360(-behind[definition]), 1e-3);
+                    Reduce360(-behind[definition]), 1e-3);
         EXPECT_NEAR(AngleDiff(set.m_bodies[kLagna].m_dLongitude, set.m_bodies[kSun].m_dLongitude),
                     180.0 + behind[definition], 1e-3);
         EXPECT_NEAR(AngleDiff(next.m_bodies[kLagna].m_dLongitude, next.m_bodies[kSun].m_dLongitude),
-                    Normalize360(-behind[definition]), 1e-3);
+                    Reduce360(-behind[definition]), 1e-3);
         const double birth = chart.GetJulianDay();
         EXPECT_LT(rise.GetJulianDay(), birth);
         EXPECT_GT(next.GetJulianDay(), birth);
@@ -174,7 +174,7 @@ TEST_F(DayChartTest, ExtraPointsFromTheUsersSettings) {
         g_nSpecialPointUseRasi = c.useRasi;
         g_nSpecialPointUseMidPoint = c.useMidPoint;
         ASSERT_TRUE(chart.ComputeExtraPoints().ok());
-        EXPECT_NEAR(chart.m_extraPoint[1].m_dLongitude, Normalize360(c.expected), 1e-9);
+        EXPECT_NEAR(chart.m_extraPoint[1].m_dLongitude, Reduce360(c.expected), 1e-9);
         EXPECT_EQ(chart.m_extraName[1], g_strSpecialPointName);
         EXPECT_EQ(chart.m_extraShortName[1], g_strSpecialPointSymbol);
         EXPECT_EQ(chart.m_extraName[2], "NULL");
@@ -271,8 +271,7 @@ TEST_F(DayChartTest, MurtiOfTheSunsEntryIntoItsSign) {
     EXPECT_EQ(chart.m_nMurti[kKetu], chart.m_nMurti[kRahu]);
     // Counted from the natal Moon's navamsa instead: 1 deg 26' of Taurus is in Capricorn, and Aquarius is
     // the 2nd from it, silver.
-    SavedGlobals<int> savedReference(g_nTransitRefVarga);
-    g_nTransitRefVarga = kD9Column;
+    const CScopedOption reference(g_nTransitRefVarga, kD9Column);
     ASSERT_TRUE(chart.FindSignEntryTimesFor(kSun).ok());
     EXPECT_EQ(chart.m_nMurti[kSun], 1);
 }

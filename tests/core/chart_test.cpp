@@ -20,9 +20,8 @@ TEST(Chart, ConstructionStartsWithEmptyExtraPointsAndNoSignMarkers) {
         EXPECT_EQ(chart.m_extraPoint[k].m_dLongitude, 0.0);
     }
     for (int marker : chart.m_signMarker) EXPECT_EQ(marker, 12);
-    EXPECT_EQ(chart.m_pNatalChart, &chart);
-    EXPECT_EQ(chart.m_pAnalysisChart, &chart);
-    EXPECT_EQ(chart.m_ashtakavarga.m_pChart, &chart);
+    EXPECT_EQ(&chart.NatalChart(), &chart);
+    EXPECT_EQ(&chart.AnalysisChart(), &chart);
     EXPECT_EQ(chart.m_yogaList.m_nVarga, 0);
 }
 
@@ -149,7 +148,6 @@ TEST_F(ChartTest, CompositeOfTheRasiIsTheChildChartOfItsDivision) {
         bool oneDegreeInD30;
     };
     const Case kCases[] = {{kD30Column, 0, false}, {kD9Column, 2, true}};
-    const int savedOuter = g_nDmDnChartDm, savedInner = g_nDmDnChartDn;
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.inner);
         g_nDmDnChartDm = kD1Column;
@@ -164,9 +162,6 @@ TEST_F(ChartTest, CompositeOfTheRasiIsTheChildChartOfItsDivision) {
         for (int b = 0; b < kBodyCount; ++b)
             EXPECT_NEAR(composite->m_bodies[b].m_dLongitude, division->m_bodies[b].m_dLongitude, 1e-9) << b;
     }
-    g_nDmDnChartDm = savedOuter;
-    g_nDmDnChartDn = savedInner;
-    g_bUse1DegInD30ForDivLong = true;
 }
 
 TEST_F(ChartTest, CopiesAreDeepAndAnalyseThemselves) {
@@ -179,11 +174,8 @@ TEST_F(ChartTest, CopiesAreDeepAndAnalyseThemselves) {
     CChart assigned;
     assigned = *original;
     for (CChart* chart : {&copy, &assigned}) {
-        EXPECT_EQ(chart->m_pNatalChart, chart);
-        EXPECT_EQ(chart->m_pAnalysisChart, chart);
-        EXPECT_EQ(chart->m_ashtakavarga.m_pChart, chart);
-        EXPECT_EQ(chart->m_shadbala.m_pChart, chart);
-        EXPECT_EQ(chart->m_avasthas.m_pChart, chart);
+        EXPECT_EQ(&chart->NatalChart(), chart);
+        EXPECT_EQ(&chart->AnalysisChart(), chart);
         ASSERT_TRUE(chart->m_pVargaChart[kD9Column]);
         EXPECT_NE(chart->m_pVargaChart[kD9Column].get(), originalChild);
     }
@@ -199,8 +191,8 @@ TEST_F(ChartTest, CopyOfATransitChartKeepsItsNatalBinding) {
     transit.m_pNatalChart = &natal;
     transit.m_pAnalysisChart = &natal;
     const CChart copy(transit);
-    EXPECT_EQ(copy.m_pNatalChart, &natal);
-    EXPECT_EQ(copy.m_pAnalysisChart, &natal);
+    EXPECT_EQ(&copy.NatalChart(), &natal);
+    EXPECT_EQ(&copy.AnalysisChart(), &natal);
 }
 
 TEST_F(ChartTest, SelfAssignmentKeepsTheChildren) {

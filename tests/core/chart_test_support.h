@@ -20,14 +20,8 @@ inline void Place(CChartCore& chart, int body, double longitude) {
     chart.m_bodies[body].SplitLongitude();
 }
 
-// Each test starts from the true Lahiri ayanamsa and gets back afterwards, beside the calculation
-// options, those the chart tests change: cusps mid-house, the houses' reference body, division
-// longitudes from the end and the D-9 rule.
+// Each test starts from the true Lahiri ayanamsa and gets back afterwards every option it changed.
 class ChartTest : public CalcOptionsTest {
 protected:
     ChartTest() : CalcOptionsTest(kAyanamsaTrueLahiri) {}
-
-private:
-    SavedGlobals<bool, int, bool, int> m_chartOptions{g_bHouseCuspsInMiddle, g_nBhavaReferenceBody,
-                                                      g_bDivLongFromEndToo, g_nD9Preference};
 };

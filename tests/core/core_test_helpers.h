@@ -8,6 +8,7 @@
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/chart_core.h"
+#include "core/option_snapshot.h"
 
 constexpr double kArcsecond = 1.0 / 3600.0; // degrees
 constexpr double kSecond = 1.0 / 86400.0;   // days
@@ -49,7 +50,8 @@ Chart ChartAt(double jdUt, double longitudeEast, double latitude, double altitud
     return chart;
 }
 
-// Keeps copies of some globals and puts them back when it goes.
+// Keeps copies of some globals outside the option table and puts them back when it goes (the options of
+// the table come back through CScopedOptions).
 template <class... T> class SavedGlobals {
 public:
     explicit SavedGlobals(T&... globals) : m_globals(globals...), m_values(globals...) {}
@@ -62,28 +64,11 @@ private:
     std::tuple<T...> m_values;
 };
 
-// Keeps the process-wide ayanamsa choice and puts it back, with the library's sidereal mode, when it goes.
-class SavedAyanamsa {
-public:
-    SavedAyanamsa() { GetAyanamsaSettings(m_saved); }
-    ~SavedAyanamsa() { SetAyanamsaSettings(m_saved); }
-    SavedAyanamsa(const SavedAyanamsa&) = delete;
-    SavedAyanamsa& operator=(const SavedAyanamsa&) = delete;
-
-private:
-    CAyanamsaSettings m_saved;
-};
-
-// Each test starts under the given ayanamsa and gets back afterwards the ayanamsa choice and the
-// calculation options the core tests change (topocentric, true and refracted positions, nodes, tropical
-// nakshatras, houses, planetary model).
+// Each test starts under the given ayanamsa and gets back afterwards every option it changed.
 class CalcOptionsTest : public testing::Test {
 protected:
     explicit CalcOptionsTest(int ayanamsaId) { ChooseAyanamsa(ayanamsaId); }
 
 private:
-    SavedAyanamsa m_ayanamsa;
-    SavedGlobals<bool, bool, bool, bool, bool, int, int> m_options{
-        g_bTopocentricPositions,        g_bTrueNodes,       g_bTruePositions, g_bApparentRefraction,
-        g_bSiderealNaksharasInTropical, g_nHouseTypeWanted, g_nSiddhanta};
+    CScopedOptions m_options;
 };

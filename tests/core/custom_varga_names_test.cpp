@@ -5,6 +5,7 @@
 
 #include "core/chart_labels.h"
 #include "core/custom_varga_names.h"
+#include "core/option_snapshot.h"
 #include "core/varga_columns.h"
 #include "core/varga_options.h"
 #include "core/zodiac_names.h"
@@ -18,8 +19,6 @@ protected:
         m_labels = {g_strVargaLabels[kCustomColumn], g_strVargaLabels[kCompositeColumn]};
         m_titles = {g_vargaTitles[kCustomColumn], g_vargaTitles[kCompositeColumn]};
         m_divisors = g_vargaDivisors;
-        m_settings = g_nCustDivSettings;
-        m_pair = {g_nDmDnChartDm, g_nDmDnChartDn};
         m_chartNames = g_pszChartVargaNames;
         for (int c = 0; c < kVargaColumnCount; ++c) m_languageNames[c] = "v" + std::to_string(c);
         g_pszChartVargaNames = m_languageNames;
@@ -28,8 +27,6 @@ protected:
         std::tie(g_strVargaLabels[kCustomColumn], g_strVargaLabels[kCompositeColumn]) = m_labels;
         std::tie(g_vargaTitles[kCustomColumn], g_vargaTitles[kCompositeColumn]) = m_titles;
         g_vargaDivisors = m_divisors;
-        g_nCustDivSettings = m_settings;
-        std::tie(g_nDmDnChartDm, g_nDmDnChartDn) = m_pair;
         g_pszChartVargaNames = m_chartNames;
     }
 
@@ -38,8 +35,7 @@ protected:
 private:
     std::pair<std::string, std::string> m_labels, m_titles;
     std::array<int, kVargaColumnCount> m_divisors;
-    CustomDivisionSettings m_settings;
-    std::pair<int, int> m_pair;
+    CScopedOptions m_options;
     std::string* m_chartNames = nullptr;
 };
 

@@ -1,8 +1,5 @@
 #pragma once
-// Charts for the tests of the day frames and computed points: one cast at a local moment and place,
-// and a fixture that gives back every option those tests change.
-#include <array>
-
+// Charts for the tests of the day frames and computed points: one cast at a local moment and place.
 #include <gtest/gtest.h>
 
 #include "chart_test_support.h"
@@ -26,27 +23,5 @@ inline CChart LocalChart(int year, int month, int day, double hours, double zone
     return chart;
 }
 
-// ChartTest that also gives back the options of the day frames, points, karakas, arudhas and panchanga.
-class DayChartTest : public ChartTest {
-private:
-    SavedGlobals<int, int, int, bool, bool, int, std::array<int, 6>, bool, bool, int, int> m_dayOptions{
-        g_nSunriseDefinition,       g_nWeekdayDefinition,       g_nWeekdayDefinitionKaala,
-        g_bKaalaInDayNightSeparate, g_bContinuousSpecialLagnas, g_nVyatipataMethod,
-        g_nUpagrahaRiseMethod,      g_bMandiInSaturnPortion,    g_bGulikaInSaturnPortion,
-        g_nUpagrahaDayDefinition,   g_nCharaKarakaDefinition};
-    SavedGlobals<bool, bool, bool, bool, bool, int, int> m_arudhaOptions{g_bNodesInArudhas,
-                                                                         g_bExceptionsInBhavaArudhas,
-                                                                         g_bExceptionsInGrahaArudhas,
-                                                                         g_bLongitudeBasedBhavaArudhas,
-                                                                         g_bDivLongsInBhavaArudhas,
-                                                                         g_nArudhaBasePlanet,
-                                                                         g_nLunarYrDef};
-    SavedGlobals<bool, int, int, int, int, int, int, int, int, int, int, double, double, double>
-        m_pointOptions{g_bSpecialPointOn,           g_nSpecialPointBehindAfter,  g_nSpecialPointUsePlanet,
-                       g_nSpecialPointUseSaham,     g_nSpecialPointUseRasi,      g_nSpecialPointUseMidPoint,
-                       g_nSpecialPointPlanetIndex,  g_nSpecialPointSahamIndex,   g_nSpecialPointSignIndex,
-                       g_nSpecialPointPlanetIndex1, g_nSpecialPointPlanetIndex2, g_dSpecialPointDeg,
-                       g_dSpecialPointMin,          g_dSpecialPointSec};
-    SavedGlobals<bool, int, int, bool> m_lagnaOptions{
-        g_bSpecialLagnaOn, g_nSpecialLagnaPlanet, g_nSpecialLagnaSpeedFactor, g_bSpecialLagnaNodesReverse};
-};
+// The day-frame, point, karaka, arudha and panchanga tests: ChartTest gives back every option they change.
+using DayChartTest = ChartTest;

@@ -28,9 +28,6 @@ protected:
         EXPECT_TRUE(status.ok()) << status.error;
         return chart;
     }
-
-private:
-    SavedGlobals<int, int> m_praveshaOptions{g_nTithiPraveshaKind, g_nLunarYrDef};
 };
 
 // How far from its target a quantity moving at `speed` degrees a day stands, in arcseconds, at an

@@ -9,6 +9,7 @@
 #include "core/calc_options.h"
 #include "core/chart_helpers.h"
 #include "core/drishti.h"
+#include "core/option_snapshot.h"
 #include "core/sign_rules.h"
 
 namespace {
@@ -101,8 +102,8 @@ TEST(SignRules, CountSigns) {
 }
 
 TEST(AngleMath, Arithmetic) {
-    EXPECT_DOUBLE_EQ(Normalize360(-30.0), 330.0);
-    EXPECT_DOUBLE_EQ(Normalize360(725.0), 5.0);
+    EXPECT_DOUBLE_EQ(Reduce360(-30.0), 330.0);
+    EXPECT_DOUBLE_EQ(Reduce360(725.0), 5.0);
     EXPECT_DOUBLE_EQ(AngleDiff(10.0, 350.0), 20.0);
     EXPECT_DOUBLE_EQ(AngleSum(350.0, 20.0), 10.0);
     EXPECT_DOUBLE_EQ(AngleDistance(350.0, 10.0), 20.0);
@@ -154,13 +155,12 @@ TEST(Drishti, StrengthWithAndWithoutParasarasGrades) {
         {false, kJupiter, 130.0, 83.333333333333329}, // 20 + 30
         {true, kJupiter, 250.0, 75.0},                // 60 - 15
     };
-    const bool saved = g_bAspectEvalAsPerParasara;
+    const CScopedOptions saved;
     for (const Case& c : kCases) {
         g_bAspectEvalAsPerParasara = c.parasara;
         EXPECT_NEAR(DrishtiStrength(100.0 + c.d, 100.0, c.planet), c.expected, 1e-9)
             << c.planet << " at " << c.d << (c.parasara ? " Parasara" : "");
     }
-    g_bAspectEvalAsPerParasara = saved;
 }
 
 TEST(Drishti, AspectFractionTexts) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/option_snapshot.h"
 #include "core/varga_options.h"
 #include "core/varga_rules.h"
 #include "core/varga_sign_table.h"
@@ -23,20 +24,8 @@ int* const kVariantGlobals[] = {
 class VargaTable : public testing::Test {
 protected:
     void SetUp() override {
-        for (int* global : kVariantGlobals) m_variants.push_back(*global);
-        m_custom = g_nCustDivSettings;
-        m_scalars = {g_nDmDnChartDm,   g_nDmDnChartDn,    g_nBhavaChartVarga,
-                     g_nBhavaChartRef, g_nD150Preference, g_nArdhaNadiRulerDefinition};
-        m_flags = {g_bHouseCuspsInMiddle, g_bHousesFromNodesReversed};
         SetHouses(0);
         for (int b = 0; b < kBodyCount; ++b) m_bodies[b] = Body(std::fmod(b * 47.137 + 0.31, 360.0));
-    }
-    void TearDown() override {
-        for (size_t i = 0; i < std::size(kVariantGlobals); ++i) *kVariantGlobals[i] = m_variants[i];
-        g_nCustDivSettings = m_custom;
-        std::tie(g_nDmDnChartDm, g_nDmDnChartDn, g_nBhavaChartVarga, g_nBhavaChartRef, g_nD150Preference,
-                 g_nArdhaNadiRulerDefinition) = m_scalars;
-        std::tie(g_bHouseCuspsInMiddle, g_bHousesFromNodesReversed) = m_flags;
     }
 
     static void SetAllVariants(int value) {
@@ -74,10 +63,7 @@ protected:
     std::vector<int> m_askedColumns;
 
 private:
-    std::vector<int> m_variants;
-    CustomDivisionSettings m_custom;
-    std::tuple<int, int, int, int, int, int> m_scalars;
-    std::tuple<bool, bool> m_flags;
+    CScopedOptions m_options;
 };
 
 } // namespace

@@ -14,7 +14,7 @@
 // 1990-01-15 06:30 UT at New Delhi (77.21 E, 28.61 N), true Lahiri ayanamsa: lagna in Pisces.
 inline CChart& FixedBirthChart() {
     static CChart chart = [] {
-        SavedAyanamsa saved;
+        CScopedOptions saved; // the ayanamsa choice among them
         ChooseAyanamsa(kAyanamsaTrueLahiri);
         CChart c = ChartAt<CChart>(2447906.770833, 77.21, 28.61);
         EXPECT_TRUE(c.ComputeAll(false).ok());

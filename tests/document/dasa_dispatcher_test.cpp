@@ -176,7 +176,6 @@ TEST_F(DasaDispatcherTest, YearsToMomentOfDayCountKinds) {
 }
 
 TEST_F(DasaDispatcherTest, YearsToMomentOfTrueSolarYears) {
-    SavedAyanamsa ayanamsa;
     CChart natal = ChartAt<CChart>(2451545.0, 77.2, 28.6);
     ASSERT_TRUE(natal.Compute().ok());
     CChartCore target;

@@ -12,10 +12,7 @@ namespace {
 
 constexpr double kUserYearDays = 400.0; // the script's user-defined year
 
-class DasaReferenceTest : public DasaTest {
-private:
-    SavedAyanamsa m_ayanamsa;
-};
+using DasaReferenceTest = DasaTest; // which gives back the ayanamsa too
 
 TEST_F(DasaReferenceTest, StartsAgreeWithSwetestMoon) {
     ChooseAyanamsa(kAyanamsaTraditionalLahiri); // swetest -sid1 -true

@@ -22,26 +22,15 @@ protected:
     }
 
 private:
-    SavedGlobals<int, int, int, int, int, int, bool, bool, double, bool> m_choice{
-        g_nSelectedDasa,          g_nNakshatraDasaToBeDisplayed,
-        g_nRasiDasaToBeDisplayed, g_nOtherDasaToBeDisplayed,
-        g_nDasaCycleOffset,       g_nDasaCycleOffsetCode,
-        g_bTribhagiVariation,     g_bDasaCompression,
-        g_dCompressionDays,       g_bPrinting};
-    SavedGlobals<std::array<int, kDasaCodeCount + 1>, std::array<int, kDasaCodeCount>,
-                 std::array<double, kDasaCodeCount>, std::array<bool, 75>, std::array<double, 75>>
-        m_arrays{g_nDasaCycleOffsetByCode, g_nDasaYearDefinition, g_dDasaYearLength, g_bDasaShift,
-                 g_dDasaShiftDays};
-    SavedGlobals<std::array<int, kNakshatraDasaCodeCount>, std::array<int, kNakshatraDasaCodeCount>,
-                 std::array<int, kNakshatraDasaCodeCount>, std::array<bool, kNakshatraDasaCodeCount>, int,
-                 int, bool, int, int>
-        m_nakshatra{g_nNakshatraDasaStartPoint, g_nNaksDasaADMethod,   g_nNakshatraDasaShift,
-                    g_bAntiZodiacalDasa,        g_nNakshatraDasaVarga, g_nKalachakraDasaCalculation,
-                    g_bKCDRohini4NavamsaInLeo,  g_nRasiBhuktaVarga,    g_nTithiYoginiHarmonic};
-    SavedGlobals<std::array<bool, kDasaCodeCount>, std::array<bool, kDasaCodeCount>> m_tajaka{
-        g_bUseDasaSeedFromNatalInTajaka, g_bProgressDasaSeedInTajaka};
-    SavedGlobals<bool, bool, bool, bool> m_modes{g_bSpecialYearForTajaka, g_bSpecialYearForTP,
-                                                 g_bDasaSeshamInMundaneCharts, g_bMundaneBackToNatal};
+    CScopedOptions m_options; // the ayanamsa and every option of the table
+    // The dasa state the document holds outside the option table.
+    SavedGlobals<int, int, bool, bool, double, bool, std::array<int, kDasaCodeCount + 1>,
+                 std::array<bool, 75>, std::array<double, 75>, int, int, int, bool>
+        m_dasaState{g_nDasaCycleOffset,       g_nDasaCycleOffsetCode, g_bTribhagiVariation,
+                    g_bDasaCompression,       g_dCompressionDays,     g_bPrinting,
+                    g_nDasaCycleOffsetByCode, g_bDasaShift,           g_dDasaShiftDays,
+                    g_nNakshatraDasaVarga,    g_nRasiBhuktaVarga,     g_nTithiYoginiHarmonic,
+                    g_bMundaneBackToNatal};
 };
 
 // A chart at 2000-01-01 12:00 UT whose seed 0 (the Moon's) stands at `longitude` (degrees): nakshatra,

@@ -29,9 +29,6 @@ void PrintTo(const Birth& birth, std::ostream* out) {
 class DasaTilingTest : public DasaTest, public testing::WithParamInterface<Birth> {
 protected:
     DasaTilingTest() { g_nDasaYearDefinition.fill(kYearTrueSiderealSolar); }
-
-private:
-    SavedAyanamsa m_ayanamsa;
 };
 
 TEST_P(DasaTilingTest, EveryCodeTilesSixLevels) {

@@ -4,6 +4,7 @@
 
 #include "core/calc_options.h"
 #include "platform/splitter_wnd.h"
+#include "shell/display_options.h"
 #include "shell/layout_table.h"
 #include "shell/pane_state.h"
 #include "shell/view_registry.h"

@@ -126,8 +126,10 @@ void CDasaView::OnUpdate(CView*, long) {
 
 void CDasaView::Recompute() {
     if (CTavroDoc* document = GetDasaDocument()) {
-        document->CalculateDasa();
+        const CalcStatus status = document->CalculateDasa();
         document->UpdateAllViews(nullptr);
+        // A moment outside the ephemeris leaves the dasa as far as it was computed; the user is told why.
+        if (!status.ok()) MessageBox(this, status.error, "Error", MessageIcon::kWarning);
     }
     Invalidate();
 }
@@ -210,7 +212,8 @@ void CDasaView::OnDraw(DrawSurface& surface) {
     ShowButtons();
     const bool bothLines = DrawStatusLines(surface, m_bHasOptions ? 310 : 190);
     const int y0 = bothLines ? 53 : 35;
-    if (!tree->bRunningValid) tree->ExpandPeriod();
+    // A listing that stops at the ephemeris' end shows the periods found before it.
+    if (!tree->bRunningValid) (void)tree->ExpandPeriod();
 
     std::string title = tree->strName;
     if (!tree->strNote.empty()) title += " (" + tree->strNote + ")";

@@ -11,6 +11,7 @@
 #include "document/dasa_tree.h"
 #include "document/tavro_doc.h"
 #include "platform/message_box.h"
+#include "shell/display_options.h"
 #include "views/periods/dasa_menu_table.h"
 #include "views/periods/dasa_view.h"
 

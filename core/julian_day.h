@@ -1,0 +1,21 @@
+#pragma once
+// The one place the program converts between civil dates and Julian days, and from universal to
+// ephemeris time. A civil date is read in the calendar the option g_nCalendarFlag chooses, unless a
+// rule is fixed to the Gregorian calendar (dates of laws and epochs).
+#include "core/calc_options.h"
+
+constexpr int kJulianCalendar = 0;    // the library's SE_JUL_CAL
+constexpr int kGregorianCalendar = 1; // the library's SE_GREG_CAL
+
+// The Julian day of a civil date and a time of day in decimal hours (which may leave [0, 24): the day
+// carries). Time scale: that of the hours, UT for universal time.
+double JulianDay(int year, int month, int day, double hours, int calendar = g_nCalendarFlag);
+
+// The civil date and time of day (decimal hours in [0, 24)) of a Julian day, in its time scale.
+void CivilDateOf(double jd, int& year, int& month, int& day, double& hours, int calendar = g_nCalendarFlag);
+
+// Day of the week of a Julian day's civil date, counted from Monday (0) to Sunday (6).
+int WeekdayFromMonday(double jd);
+
+// The Julian day in ephemeris time (TT) of a UT Julian day: UT + Delta T, as the library models it.
+double EphemerisJulianDay(double jdUt);
