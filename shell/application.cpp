@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "core/data_folder.h"
+#include "platform/message_box.h"
 #include "shell/app_icon.h"
 #include "shell/main_frame.h"
 #include "shell/preferences.h"
@@ -36,6 +37,9 @@ bool CTavroApp::InitInstance(const QStringList& arguments) {
     const CommandLineInfo info = ParseCommandLine(arguments);
     CSplashWnd::EnableSplashScreen(info.showSplash);
     if (!g_bPreferencesInitialised) InitPreferences();
+    // A preference file that could not be used must not pass silently.
+    if (!g_strPreferenceFileNotice.empty())
+        MessageBox(nullptr, g_strPreferenceFileNotice, "Error", MessageIcon::kWarning);
     QApplication::setWindowIcon(ApplicationIcon());
     qApp->installEventFilter(this);
 

@@ -5,6 +5,7 @@
 #include "../core/core_test_helpers.h"
 #include "core/bodies_to_show.h"
 #include "core/chart.h"
+#include "core/option_snapshot.h"
 #include "core/name_selection.h"
 #include "display/chart_source.h"
 #include "display/pane_settings.h"
@@ -14,7 +15,7 @@
 // 1990-01-15 06:30 UT at New Delhi (77.21 E, 28.61 N), true Lahiri ayanamsa: lagna in Pisces.
 inline CChart& FixedBirthChart() {
     static CChart chart = [] {
-        CScopedOptions saved; // the ayanamsa choice among them
+        CScopedOptions saved;
         ChooseAyanamsa(kAyanamsaTrueLahiri);
         CChart c = ChartAt<CChart>(2447906.770833, 77.21, 28.61);
         EXPECT_TRUE(c.ComputeAll(false).ok());
