@@ -1,12 +1,5 @@
 #include "platform/archive.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
-
-#include <sys/stat.h>
-
 CArchive::CArchive(Mode mode, std::string bytes, std::string fileName)
     : m_mode(mode), m_bytes(std::move(bytes)), m_fileName(std::move(fileName)) {}
 
@@ -26,22 +19,4 @@ std::string CArchive::ReadAll() {
 
 void CArchive::Write(std::string_view bytes) {
     m_bytes.append(bytes);
-}
-
-DocumentStatus ReadWholeFile(const std::string& path, std::string& bytes) {
-    const auto failure = [&path](const std::string& why) {
-        return DocumentStatus::Failure("Cannot read \"" + path + "\": " + why);
-    };
-    // An ifstream opens a folder without complaint and then reads nothing; say what it is instead.
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return failure(std::strerror(errno));
-    if (S_ISDIR(info.st_mode)) return failure(std::strerror(EISDIR));
-
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return failure(std::strerror(errno));
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    if (file.bad()) return failure("the file could not be read to its end");
-    bytes = std::move(contents).str();
-    return {};
 }

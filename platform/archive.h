@@ -41,7 +41,3 @@ private:
     std::size_t m_readPosition = 0;
     std::string m_fileName;
 };
-
-// Reads the file at `path` whole into `bytes`. Fails, naming the file and the reason, when it cannot
-// be opened or read (a missing file, a folder, no permission).
-DocumentStatus ReadWholeFile(const std::string& path, std::string& bytes);

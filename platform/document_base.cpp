@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "shell/preference_storage.h"
+#include "core/whole_file.h"
 
 CDocumentView::~CDocumentView() {
     if (m_pDocument) m_pDocument->RemoveView(*this);
@@ -56,9 +56,9 @@ bool CDocument::NewDocument() {
 }
 
 DocumentStatus CDocument::OnOpenDocument(const std::string& path) {
-    std::string bytes;
-    if (DocumentStatus status = ReadWholeFile(path, bytes); !status.ok()) return status;
-    CArchive archive = CArchive::ForLoading(std::move(bytes), path);
+    FileReadResult read = ReadFileWhole(path);
+    if (read.outcome != FileReadResult::Outcome::kRead) return DocumentStatus::Failure(read.message);
+    CArchive archive = CArchive::ForLoading(std::move(read.text), path);
     if (DocumentStatus status = Serialize(archive); !status.ok()) return status;
     SetPathName(path);
     SetModifiedFlag(false);
