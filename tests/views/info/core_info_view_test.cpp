@@ -1,0 +1,74 @@
+// The key data pane: one block in natal mode, two side by side in the other modes (scaled by the zoom),
+// the copied text, and the report pointer.
+#include "views/info/core_info_view.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "../views_test_support.h"
+#include "document/dasa_codes.h"
+#include "views/info/pane_support.h"
+
+namespace {
+class CoreInfoTest : public PaneTest {
+protected:
+    CoreInfoTest() {
+        m_view.SetDocument(&m_document);
+        m_view.resize(900, 600);
+    }
+    ~CoreInfoTest() override { m_document.m_pCurrentChart = &m_document.m_natalChart; }
+    // A transit chart one day after birth becomes the current chart.
+    void UseWorkChart() {
+        m_document.m_workChart = m_document.m_natalChart;
+        m_document.m_workChart.m_strTitle = "Transit";
+        m_document.m_pCurrentChart = &m_document.m_workChart;
+        m_document.m_nMode = kModeTransit;
+    }
+    // The lefts of the texts drawn, in order.
+    std::vector<int> TextLefts() {
+        ProbeSurface surface;
+        m_view.OnDraw(surface);
+        std::vector<int> lefts;
+        for (const auto& text : surface.texts) lefts.push_back(text.rect.left);
+        return lefts;
+    }
+    // The least left of the texts from x 200 on: where the second block starts.
+    int SecondBlockLeft() {
+        int least = 1 << 30;
+        for (int left : TextLefts())
+            if (left >= 200) least = std::min(least, left);
+        return least;
+    }
+
+    CCoreInfoView m_view;
+};
+
+TEST_F(CoreInfoTest, NatalModeShowsOneBlockAndOtherModesTwoWithTheNatalOneFurtherRight) {
+    EXPECT_EQ(SecondBlockLeft(), 1 << 30) << "one block only";
+    UseWorkChart();
+    EXPECT_EQ(SecondBlockLeft(), 280);
+    SetZoom(7);
+    EXPECT_EQ(SecondBlockLeft(), 420);
+}
+
+TEST_F(CoreInfoTest, CopyingGivesTheNatalBlockOnlyOutsideNatalMode) {
+    const std::string natal = m_view.GetInfoText(true);
+    ASSERT_FALSE(natal.empty());
+    UseWorkChart();
+    const std::string current = m_view.GetInfoText(false);
+    EXPECT_NE(current, natal);
+    EXPECT_EQ(m_view.GetInfoText(true), current + natal);
+}
+
+TEST_F(CoreInfoTest, TheLayoutKeepsAtLeast900PixelsAndTheReportPointerLeavesWithThePane) {
+    m_view.RecalcLayout();
+    EXPECT_EQ(m_view.DrawingRect().right, 900);
+    EXPECT_EQ(m_view.DrawingRect().bottom, 900);
+    {
+        CCoreInfoView other;
+        EXPECT_EQ(g_pCoreInfoView, &other);
+    }
+    EXPECT_EQ(g_pCoreInfoView, nullptr);
+}
+} // namespace

@@ -1,0 +1,230 @@
+// The dasa page: level navigation by clicks, the hit rectangles under the zoom and am/pm times, the
+// status lines, the cycle buttons and the page as text, on the Vimsottari dasa of a fixed birth.
+#include "views/periods/dasa_view.h"
+
+#include <gtest/gtest.h>
+
+#include "../views_test_support.h"
+#include "core/calc_options.h"
+#include "core/vocabulary_names.h"
+#include "document/dasa_tree.h"
+#include "shell/view_registry.h"
+#include "views/periods/period_view_registration.h"
+
+namespace {
+constexpr int kVimsottari = 0;
+
+class DasaViewTest : public PaneTest {
+protected:
+    DasaViewTest() {
+        g_nSelectedDasa = kVimsottari;
+        g_nCurrentDasaViewType = 0;
+        g_nDasaCycleOffset = 0;
+        m_document.m_dasaTree.nLevel = 0;
+        m_document.m_dasaTree.nSelected = {};
+        EXPECT_TRUE(m_document.CalculateDasa().ok());
+        m_view.SetDocument(&m_document);
+        m_view.resize(900, 900);
+        m_view.OnInitialUpdate();
+        Draw();
+    }
+    ~DasaViewTest() override {
+        g_bTimeDisplayWithAmPm = m_amPm;
+        g_bDasaShift = m_shift;
+        g_dDasaShiftDays = m_shiftDays;
+        g_bDasaSeedNameValid = false;
+        g_nDasaCycleOffset = 0;
+    }
+    DrawnRecord Draw() {
+        ProbeSurface surface;
+        m_view.OnDraw(surface);
+        return surface;
+    }
+    static Point Centre(const Rect& rect) {
+        return Point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
+    CDasaTree& Tree() { return m_document.m_dasaTree; }
+    // Clicks period `index` of the shown level and redraws.
+    bool ClickPeriod(int index) {
+        const bool changed = m_view.OnLButtonUp(Centre(m_view.PeriodRects()[index]));
+        Draw();
+        return changed;
+    }
+
+    CDasaView m_view;
+
+private:
+    bool m_amPm = g_bTimeDisplayWithAmPm;
+    std::array<bool, 75> m_shift = g_bDasaShift;
+    std::array<double, 75> m_shiftDays = g_dDasaShiftDays;
+};
+
+TEST_F(DasaViewTest, ClicksDescendToTheDeepestLevelWhereTheySelectWithoutDescending) {
+    EXPECT_EQ(Tree().nCount, 9);
+    for (int level = 0; level < 5; ++level) {
+        ASSERT_TRUE(ClickPeriod(2)) << level;
+        EXPECT_EQ(Tree().nLevel, level + 1);
+    }
+    EXPECT_FALSE(ClickPeriod(4));
+    EXPECT_EQ(Tree().nLevel, 5);
+    EXPECT_EQ(Tree().nSelected[5], 4);
+}
+
+TEST_F(DasaViewTest, TheTitleReturnsToTheMahaDasasKeepingTheDeeperSelections) {
+    ClickPeriod(3);
+    ClickPeriod(5);
+    ASSERT_EQ(Tree().nLevel, 2);
+    EXPECT_TRUE(m_view.OnLButtonUp(Centre(m_view.LevelRects()[0])));
+    const DrawnRecord page = Draw();
+    EXPECT_EQ(Tree().nLevel, 0);
+    EXPECT_EQ(Tree().nSelected[0], 3);
+    EXPECT_EQ(Tree().nSelected[1], 5);
+    EXPECT_NE(page.FindText("Maha Dasas:"), nullptr);
+    // An opened period returns to its sub-periods.
+    ClickPeriod(3);
+    ClickPeriod(5);
+    EXPECT_TRUE(m_view.OnLButtonUp(Centre(m_view.LevelRects()[1])));
+    EXPECT_EQ(Tree().nLevel, 1);
+}
+
+TEST_F(DasaViewTest, RasiBhuktaVimsottariOpensThreeLevelsOnly) {
+    g_nSelectedDasa = kRasiBhuktaVimsottariCode;
+    ASSERT_TRUE(m_document.CalculateDasa().ok());
+    Draw();
+    EXPECT_TRUE(ClickPeriod(0));
+    EXPECT_TRUE(ClickPeriod(0));
+    EXPECT_FALSE(ClickPeriod(1));
+    EXPECT_EQ(Tree().nLevel, 2);
+}
+
+TEST_F(DasaViewTest, TheLargestZoomScalesRowsAndHitRectanglesButNotTheStatusLines) {
+    ClickPeriod(1);
+    const DrawnRecord normal = Draw();
+    const Rect period = m_view.PeriodRects()[2];
+    const Rect opened = m_view.LevelRects()[1];
+    SetZoom(7);
+    const DrawnRecord large = Draw();
+    EXPECT_EQ(m_view.PeriodRects()[2],
+              (Rect{period.left * 3 / 2, period.top * 3 / 2, period.right * 3 / 2, period.bottom * 3 / 2}));
+    EXPECT_EQ(m_view.LevelRects()[1],
+              (Rect{opened.left * 3 / 2, opened.top * 3 / 2, opened.right * 3 / 2, opened.bottom * 3 / 2}));
+    const std::string& start = Tree().period[2].strStartDate;
+    const auto findLast = [&](const DrawnRecord& s) {
+        const DrawnRecord::Text* last = nullptr;
+        for (const auto& t : s.texts)
+            if (t.text == start) last = &t;
+        return last;
+    };
+    EXPECT_EQ(findLast(large)->rect.right, findLast(normal)->rect.right * 3 / 2);
+    const std::string year = normal.texts.front().text;
+    ASSERT_EQ(year, "Using true sidereal solar years");
+    EXPECT_EQ(large.FindText(year)->rect, normal.FindText(year)->rect);
+}
+
+TEST_F(DasaViewTest, AmPmTimesWidenTheHitRectanglesByTwenty) {
+    const Rect plain = m_view.PeriodRects()[0];
+    g_bTimeDisplayWithAmPm = true;
+    Draw();
+    EXPECT_EQ(m_view.PeriodRects()[0].right, plain.right + 20);
+    EXPECT_EQ(m_view.PeriodRects()[0].left, plain.left);
+}
+
+TEST_F(DasaViewTest, TheTreeMovesDownOnlyWhenBothTheSeedAndTheShiftLinesShow) {
+    const int top = m_view.LevelRects()[0].top;
+    g_bDasaShift[kVimsottari] = true;
+    g_dDasaShiftDays[kVimsottari] = -1.5;
+    g_bDasaSeedNameValid = false;
+    const DrawnRecord shifted = Draw();
+    EXPECT_NE(shifted.FindText("Shift: 1 days 12 hrs (back)"), nullptr);
+    EXPECT_EQ(m_view.LevelRects()[0].top, top);
+    g_bDasaSeedNameValid = true;
+    g_strDasaSeedName = "Moon";
+    const DrawnRecord both = Draw();
+    EXPECT_NE(both.FindText("Started from Moon"), nullptr);
+    EXPECT_EQ(m_view.LevelRects()[0].top, top + 18);
+}
+
+TEST_F(DasaViewTest, ShiftTextsSplitDaysHoursAndMinutes) {
+    EXPECT_EQ(DasaShiftText(-1.5), "Shift: 1 days 12 hrs (back)");
+    EXPECT_EQ(DasaShiftText(2 + 30.0 / 1440), "Shift: 2 days 30 min (forward)");
+    EXPECT_EQ(DasaShiftText(0.25), "Shift: 6 hrs (forward)");
+}
+
+TEST_F(DasaViewTest, RowsShowTheTreesDatesAndTimes) {
+    const DrawnRecord page = Draw();
+    for (int i = 0; i < Tree().nCount; ++i) {
+        const CDasaPeriod& period = Tree().period[i];
+        EXPECT_NE(page.FindText(period.strName + ":"), nullptr) << i;
+        EXPECT_NE(page.FindText(period.strStartDate), nullptr) << i;
+        EXPECT_NE(page.FindText(" (" + period.strEndTime + ")"), nullptr) << i;
+    }
+    EXPECT_EQ(Tree().period[0].strStartDate.size(), 10u); // "%04d-%02d-%02d"
+}
+
+TEST_F(DasaViewTest, HoverOutlinesTheRectangleUnderThePointer) {
+    m_view.OnMouseMove(Centre(m_view.PeriodRects()[1]));
+    EXPECT_EQ(m_view.HoverRect(), m_view.PeriodRects()[1]);
+    m_view.OnMouseMove(Point{2, 890});
+    EXPECT_EQ(m_view.HoverRect(), Rect{});
+}
+
+TEST_F(DasaViewTest, TheCycleButtonsMoveTheDasaByWholeCycles) {
+    const std::string first = Tree().period[0].strStartDate;
+    m_view.OnNextCycle();
+    Draw();
+    EXPECT_EQ(g_nDasaCycleOffset, 1);
+    EXPECT_GT(Tree().period[0].strStartDate, first);
+    m_view.OnBirthCycle();
+    Draw();
+    EXPECT_EQ(Tree().period[0].strStartDate, first);
+}
+
+TEST_F(DasaViewTest, ThePageAsTextListsTheChainAndTheShownLevel) {
+    ClickPeriod(2);
+    const std::string text = m_view.PageText(false);
+    const CDasaPeriod& opened = Tree().running[0];
+    const CDasaPeriod& first = Tree().period[0];
+    EXPECT_EQ(text.rfind(Tree().strName, 0), 0u);
+    EXPECT_NE(
+        text.find("\n" + opened.strName + ": " + opened.strStartDate + " - " + opened.strEndDate + "\n"),
+        std::string::npos);
+    EXPECT_NE(text.find("\n\n  Antardasas in this MD:\n"), std::string::npos);
+    EXPECT_NE(text.find("\n  " + first.strName + ": " + first.strStartDate + " - " + first.strEndDate),
+              std::string::npos);
+    EXPECT_NE(m_view.PageText(true).find(" (" + first.strStartTime + ") - "), std::string::npos);
+}
+
+TEST_F(DasaViewTest, SelectingADasaRemembersItsFamilyAndStartsAtTheTop) {
+    ClickPeriod(1);
+    m_view.SelectDasa(3);
+    EXPECT_EQ(g_nNakshatraDasaToBeDisplayed, 3);
+    EXPECT_EQ(Tree().nLevel, 0);
+    EXPECT_EQ(Tree().nDasaCode, 3);
+    m_view.SelectDasa(kVimsottari);
+}
+
+TEST_F(DasaViewTest, QuickInfoCaptionsCutTheNameAfterDasa) {
+    EXPECT_EQ(QuickInfoCaption("Vimsottari Dasa (of Moon)"), "Quick Info on Vimsottari Dasa");
+    EXPECT_EQ(QuickInfoCaption("Chara dasa of Rasi"), "Quick Info on Chara dasa");
+    EXPECT_EQ(QuickInfoCaption("Sudasa"), "Quick Info on Sudasa");
+}
+
+TEST_F(DasaViewTest, TheOptionsButtonShowsForDasasWithOptionsOnly) {
+    EXPECT_TRUE(m_view.HasOptions());
+    g_nSelectedDasa = 63;
+    Draw();
+    EXPECT_FALSE(m_view.HasOptions());
+    g_nSelectedDasa = kVimsottari;
+}
+
+TEST_F(DasaViewTest, TheReportPointerLeavesWithItsPageAndTheRegistryMakesThePages) {
+    {
+        CDasaView other;
+        EXPECT_EQ(g_pDasaView, &other);
+    }
+    EXPECT_EQ(g_pDasaView, nullptr);
+    RegisterPeriodViews();
+    std::unique_ptr<QWidget> pane(CreatePaneOfClass("CDasaView", nullptr, nullptr));
+    EXPECT_NE(dynamic_cast<CDasaView*>(pane.get()), nullptr);
+}
+} // namespace

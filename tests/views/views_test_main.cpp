@@ -1,0 +1,18 @@
+// The pane tests start a QApplication (offscreen unless told otherwise) and the built-in preferences.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include "built_in_preferences.h"
+#include "core/data_folder.h"
+
+int main(int argc, char** argv) {
+    // Test discovery runs the binary at build time, where no display may exist.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleTest(&argc, argv);
+    QApplication application(argc, argv);
+    UseBuiltInPreferences("kh-views-tests");
+    const int rc = RUN_ALL_TESTS();
+    CloseEphemeris();
+    return rc;
+}

@@ -1,0 +1,78 @@
+#pragma once
+// Helpers of the pane tests: a surface that keeps what was filled and written, and a chart document
+// opened on a fixed birth.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "document/tavro_doc.h"
+#include "platform/recording_surface.h"
+#include "shell/display_fonts.h"
+#include "shell/display_options.h"
+
+// What a surface was given to fill and to write, with the text colour of each text.
+struct DrawnRecord {
+    struct Fill {
+        Rect rect;
+        ColorRef color;
+    };
+    struct Text {
+        std::string text;
+        Rect rect;
+        ColorRef color;
+    };
+    // The first text drawn that equals `text`; null when none.
+    const Text* FindText(const std::string& text) const {
+        for (const Text& t : texts)
+            if (t.text == text) return &t;
+        return nullptr;
+    }
+    std::vector<Fill> fills;
+    std::vector<Text> texts;
+};
+
+// A recording surface that also keeps its fills and texts.
+class ProbeSurface : public RecordingSurface, public DrawnRecord {
+public:
+    void FillRect(const Rect& rect, ColorRef color) override {
+        fills.push_back({rect, color});
+        RecordingSurface::FillRect(rect, color);
+    }
+    void SetTextColor(ColorRef color) override {
+        m_color = color;
+        RecordingSurface::SetTextColor(color);
+    }
+    Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
+        if (!(format & kTextCalcRect)) texts.push_back({std::string(text), rect, m_color});
+        return RecordingSurface::DrawText(text, rect, format);
+    }
+
+private:
+    ColorRef m_color = 0;
+};
+
+// 10:25 am on 15 May 1990 at Chennai (80 deg 16' E, 13 deg 05' N, zone 5 h 30 m east): a chart file's text.
+inline const std::string kChennaiChartText =
+    "5\r\n15\r\n1990\r\n10.250000000000000\r\n-5.300000\r\n-80.160000\r\n13.050000\r\n6.000000\r\n"
+    "-5.500000\r\n-5.500000\r\n0\r\n105\r\nChennai\r\nTamil^Nadu\r\n1\r\n1013.250000\r\n30.000000\r\n1\r\n";
+
+// A document on the Chennai birth, calculated, with the zoom at 1.0; the zoom is put back afterwards.
+class PaneTest : public testing::Test {
+protected:
+    PaneTest() {
+        const DocumentStatus status = m_document.ReadChartText(kChennaiChartText, "chennai.tvd");
+        EXPECT_TRUE(status.ok()) << status.error;
+        SetZoom(3);
+    }
+    ~PaneTest() override { SetZoom(m_zoom); }
+    static void SetZoom(int selection) {
+        g_nFontSizeSelection = selection;
+        AdjustDisplayFontSizes();
+    }
+
+    CTavroDoc m_document;
+
+private:
+    int m_zoom = g_nFontSizeSelection;
+};

@@ -1,0 +1,48 @@
+#pragma once
+// CBasicInfoView: the pane that lists a chart's positions as one of the basic information tables at
+// a time (basic_info_tables.h), chosen from its context menu; the document's reports reach the last
+// constructed pane through g_pBasicInfoView. CEntryBasicInfoView lists the hidden period-entry
+// document's chart the same way.
+#include <string>
+
+#include "views/info/custom_list_view.h"
+
+class CChart;
+class CBasicInfoView;
+// The last basic information pane constructed, for the document's reports; null once it is destroyed.
+extern CBasicInfoView* g_pBasicInfoView;
+
+class CBasicInfoView : public CCustomListView {
+public:
+    explicit CBasicInfoView(QWidget* parent = nullptr);
+
+    int Mode() const { return m_nMode; }
+    // Shows table `mode` (a table this pane does not list leaves the list empty).
+    void SetMode(int mode);
+    // Refills the list with the current table from the document's charts.
+    void RefreshList();
+    // The document changed: refilled unless a print job is drawing.
+    void OnUpdate(CView* sender, long hint) override;
+    void OnContextMenu(QPoint screenPos) override;
+
+    // For the document's copy commands: the longitude table twice and the chara karakas as text.
+    void GetInfoText(std::string& longitudes, std::string& longitudesAgain, std::string& charaKarakas);
+
+protected:
+    // The document whose charts are listed; the entry pane lists the period-entry document.
+    virtual CTavroDoc* ListedDocument() const;
+
+private:
+    std::string TableText(int mode);
+
+    int m_nMode = 0;
+    CReportPointer<CBasicInfoView> m_reportPointer{g_pBasicInfoView, this};
+};
+
+class CEntryBasicInfoView : public CBasicInfoView {
+public:
+    using CBasicInfoView::CBasicInfoView;
+
+protected:
+    CTavroDoc* ListedDocument() const override;
+};

@@ -1,0 +1,37 @@
+#pragma once
+// CCoreInfoView: the key data of the current chart beside the charts — one block in natal mode, and
+// in the other modes the current chart's block with the natal chart's beside it, 270 units to the right.
+// The blocks are drawn by the chart information routines; the document's reports reach the last
+// constructed pane through g_pCoreInfoView. Units are pixels.
+#include <string>
+
+#include "platform/view.h"
+#include "views/info/pane_support.h"
+
+class CCoreInfoView;
+// The last key data pane constructed, for the document's reports; null once it is destroyed.
+extern CCoreInfoView* g_pCoreInfoView;
+
+class CCoreInfoView : public CView {
+public:
+    explicit CCoreInfoView(QWidget* parent = nullptr);
+
+    void OnInitialUpdate() override;
+    // The document changed: redrawn unless a print job is drawing.
+    void OnUpdate(CView* sender, long hint) override;
+    void OnDraw(DrawSurface& surface) override;
+    void OnContextMenu(QPoint screenPos) override;
+
+    // The scroll area (900 x 900) and the drawing rectangle: the window, at least 900 x 900.
+    void RecalcLayout();
+    const Rect& DrawingRect() const { return m_drawingRect; }
+    // The key data as text: the current chart's block and, with `withNatal` outside natal mode, the natal's.
+    std::string GetInfoText(bool withNatal) const;
+    // Copy to clipboard: the current block, and the natal block outside natal mode.
+    void CopyToClipboard() const;
+
+private:
+    CPaneUpdateLink m_updateLink{*this};
+    Rect m_drawingRect;
+    CReportPointer<CCoreInfoView> m_reportPointer{g_pCoreInfoView, this};
+};

@@ -1,0 +1,200 @@
+#include "views/info/custom_list_view.h"
+
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "display/styled_text.h"
+#include "shell/color_settings.h"
+#include "shell/display_fonts.h"
+#include "views/info/list_text.h"
+
+namespace {
+// Setting numbers of the list colours (shell/color_settings_table.cpp).
+constexpr int kColorTitle = 0;
+constexpr int kColorItem = 1;
+constexpr int kColorOddLine = 2;
+constexpr int kColorEvenLine = 3;
+constexpr int kColorBackground = 4;
+constexpr int kColorHighlight = 5;
+constexpr int kColorTitleDescription = 6;
+constexpr int kColorItemDescription = 7;
+
+constexpr int kListFont = 2; // the list font of the display fonts
+// Vertically centred, single line, not clipped, "&" as it is, long texts end in an ellipsis; left-aligned.
+constexpr std::uint32_t kCellFormat =
+    kTextVCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix | kTextEndEllipsis;
+constexpr ColorRef kHeaderFill = Rgb(236, 236, 236);
+constexpr ColorRef kHeaderText = Rgb(0, 0, 0);
+constexpr ColorRef kHeaderLine = Rgb(200, 200, 200);
+
+const std::string kEmpty;
+
+TextStyle CellStyle(const Rect& rect, ColorRef color) {
+    TextStyle style;
+    style.SetBox(rect);
+    style.color = color;
+    style.format = kCellFormat;
+    style.font = g_displayFonts[kListFont];
+    return style;
+}
+} // namespace
+
+CCustomListView::CCustomListView(QWidget* parent) : CView(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    RefreshLayout();
+}
+
+void CCustomListView::DeleteAllColumnsAndRows() {
+    m_columns.clear();
+    m_rows.clear();
+    m_selectedRow = -1;
+    UpdateScrollSize();
+}
+
+void CCustomListView::InsertColumn(const std::string& header, int baseWidth, bool scaled) {
+    m_columns.push_back(Column{header, scaled ? ScaledWidth(baseWidth) : baseWidth});
+    UpdateScrollSize();
+}
+
+int CCustomListView::AddRow(std::vector<std::string> cells) {
+    m_rows.push_back(std::move(cells));
+    UpdateScrollSize();
+    return RowCount() - 1;
+}
+
+const std::string& CCustomListView::CellText(int row, int column) const {
+    if (row < 0 || row >= RowCount() || column < 0) return kEmpty;
+    const auto& cells = m_rows[row];
+    return column < static_cast<int>(cells.size()) ? cells[column] : kEmpty;
+}
+
+void CCustomListView::RefreshLayout() {
+    m_rowHeight = std::max(1, g_displayFonts[kListFont].height);
+    UpdateScrollSize();
+}
+
+Rect CCustomListView::RowBounds(int row) const {
+    int width = 0;
+    for (const Column& column : m_columns) width += column.width;
+    const int top = (row + 1) * m_rowHeight; // the header line takes the first row's height
+    return Rect{0, top, width, top + m_rowHeight};
+}
+
+int CCustomListView::RowAt(Point content) const {
+    if (content.y < m_rowHeight) return -1;
+    const int row = content.y / m_rowHeight - 1;
+    return row < RowCount() ? row : -1;
+}
+
+void CCustomListView::SelectRow(int row) {
+    m_selectedRow = row;
+    Invalidate();
+}
+
+void CCustomListView::DrawItem(DrawSurface& surface, int row) {
+    DrawListItem(surface, row, kNoSpecialRows);
+}
+
+void CCustomListView::DrawListItem(DrawSurface& surface, int row, int firstSpecialRow) {
+    const bool special = row >= firstSpecialRow;
+    const bool selected = !special && row == m_selectedRow && m_showsSelection;
+    ColorRef background = g_colors[kColorEvenLine];
+    if (selected)
+        background = g_colors[kColorHighlight];
+    else if (special)
+        background = g_colors[kColorBackground];
+    else if (row % 2 == 1)
+        background = g_colors[kColorOddLine];
+
+    Rect bounds = RowBounds(row);
+    surface.FillRect(bounds, background);
+    if (m_columns.empty()) return;
+
+    surface.SelectFont(g_displayFonts[kListFont]);
+    const int offset = 2 * surface.TextExtent(" ").cx;
+    Rect column{bounds.left, bounds.top, bounds.left + m_columns[0].width, bounds.bottom};
+    surface.SetClipRect(column);
+    const Rect label{column.left + offset / 2, column.top, column.right - offset, column.bottom};
+    DrawStyledText(surface, CellText(row, 0),
+                   CellStyle(label, g_colors[special ? kColorTitleDescription : kColorTitle]));
+
+    for (int c = 1; c < ColumnCount(); ++c) {
+        column = Rect{column.right, bounds.top, column.right + m_columns[c].width, bounds.bottom};
+        surface.SetClipRect(column);
+        surface.FillRect(column, background);
+        const std::string& text = CellText(row, c);
+        if (!text.empty())
+            DrawStyledText(surface, text,
+                           CellStyle(column, g_colors[special ? kColorItemDescription : kColorItem]));
+    }
+    surface.ClearClip();
+}
+
+std::string CCustomListView::ToText() const {
+    std::string text;
+    ListCtrlToText(*this, text, ColumnCount());
+    return text;
+}
+
+void CCustomListView::CopyToClipboard() const {
+    CopyTextToClipboard(ToText());
+}
+
+void CCustomListView::DrawHeader(DrawSurface& surface) {
+    int left = 0;
+    surface.SelectPen(PenSpec{kHeaderLine, 1});
+    for (const Column& column : m_columns) {
+        const Rect cell{left, 0, left + column.width, m_rowHeight};
+        surface.FillRect(cell, kHeaderFill);
+        surface.Line(Point{cell.right - 1, cell.top}, Point{cell.right - 1, cell.bottom});
+        surface.SetClipRect(cell);
+        DrawStyledText(surface, column.header,
+                       CellStyle(Rect{cell.left + 4, cell.top, cell.right - 4, cell.bottom}, kHeaderText));
+        surface.ClearClip();
+        left = cell.right;
+    }
+}
+
+void CCustomListView::OnDraw(DrawSurface& surface) {
+    const Point scrolled = GetScrollPosition();
+    const Rect client = GetClientRect();
+    surface.FillRect(Rect{scrolled.x, scrolled.y, scrolled.x + client.right, scrolled.y + client.bottom},
+                     g_colors[kColorBackground]);
+    const int first = std::max(0, scrolled.y / m_rowHeight - 1);
+    const int last = std::min(RowCount() - 1, (scrolled.y + client.bottom) / m_rowHeight);
+    for (int row = first; row <= last; ++row) DrawItem(surface, row);
+    DrawHeader(surface);
+}
+
+void CCustomListView::OnUpdate(CView*, long) {}
+
+void CCustomListView::OnInitialUpdate() {
+    m_updateLink.Attach(GetDocument());
+    OnUpdate(nullptr, 0);
+}
+
+void CCustomListView::UpdateScrollSize() {
+    int width = 0;
+    for (const Column& column : m_columns) width += column.width;
+    SetScrollSizes(Size{width, (RowCount() + 1) * m_rowHeight});
+    Invalidate();
+}
+
+void CCustomListView::mousePressEvent(QMouseEvent* event) {
+    const Point scrolled = GetScrollPosition();
+    const int row = RowAt(Point{event->pos().x() + scrolled.x, event->pos().y() + scrolled.y});
+    if (row >= 0) SelectRow(row);
+    CView::mousePressEvent(event);
+}
+
+void CCustomListView::focusInEvent(QFocusEvent* event) {
+    m_showsSelection = true;
+    Invalidate();
+    CView::focusInEvent(event);
+}
+
+void CCustomListView::focusOutEvent(QFocusEvent* event) {
+    m_showsSelection = false;
+    Invalidate();
+    CView::focusOutEvent(event);
+}

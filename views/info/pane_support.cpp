@@ -1,0 +1,53 @@
+#include "views/info/pane_support.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <algorithm>
+
+#include "document/dasa_tree.h"
+#include "document/tavro_doc.h"
+#include "shell/display_fonts.h"
+
+CTavroDoc* g_entryDoc = nullptr;
+
+CTavroDoc* TavroDocOf(const CView& pane) {
+    return static_cast<CTavroDoc*>(pane.GetDocument());
+}
+
+void CPaneUpdateLink::Attach(CDocument* document) {
+    if (document) document->AddView(*this);
+}
+
+void CPaneUpdateLink::OnUpdate(CDocumentView*, long hint) {
+    m_pane.OnUpdate(nullptr, hint);
+}
+
+bool UpdateHeldForPrinting() {
+    return g_bPrinting;
+}
+
+void UpdateAllPanesOf(const CView& pane) {
+    if (CDocument* document = pane.GetDocument()) document->UpdateAllViews(nullptr);
+}
+
+double FontSizeFactor() {
+    return g_dFontSizeFactors[std::clamp(g_nFontSizeSelection, 0, kFontSizeSteps - 1)];
+}
+
+int FontSizePercent() {
+    // The sum of a factor and a hair keeps 1.15 at 115 (its double is just below it).
+    return static_cast<int>(FontSizeFactor() * 100 + 1e-9);
+}
+
+Rect ScaledByFontSize(const Rect& rect) {
+    const int p = FontSizePercent();
+    return Rect{rect.left * p / 100, rect.top * p / 100, rect.right * p / 100, rect.bottom * p / 100};
+}
+
+int ScaledWidth(int pixels) {
+    return static_cast<int>(pixels * FontSizeFactor());
+}
+
+void CopyTextToClipboard(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}

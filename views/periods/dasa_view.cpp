@@ -1,0 +1,360 @@
+#include "views/periods/dasa_view.h"
+
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "core/calc_options.h"
+#include "core/chart.h"
+#include "core/vocabulary_names.h"
+#include "display/styled_text.h"
+#include "document/dasa_tree.h"
+#include "document/tavro_doc.h"
+#include "platform/message_box.h"
+#include "shell/color_settings.h"
+#include "shell/display_fonts.h"
+#include "shell/display_options.h"
+#include "views/periods/dasa_menu_table.h"
+
+CDasaView* g_pDasaView = nullptr;
+CTavroDoc* g_pMainDoc = nullptr;
+int g_nDasaDeepestLevel = 5;
+std::array<std::array<int, kDasaPageStateSize>, kDasaPageKinds> g_dasaPageState{};
+std::function<bool(int code, QWidget* owner)> g_runDasaOptionsDialog;
+
+namespace {
+// Setting numbers of the page's colours (shell/color_settings_table.cpp).
+enum DasaColor {
+    kColorBackground = 8,
+    kColorHeader = 9,
+    kColorOwner = 10,
+    kColorDate = 11,
+    kColorTime = 12,
+    kColorHyphen = 13,
+    kColorFocus = 14,
+    kColorHint = 15,
+    kColorYear = 16,
+};
+constexpr int kPageFont = 3; // the text font of the display fonts
+
+// Buttons by command id 1-5: text and rectangle (pixels, unscaled).
+struct ButtonSpec {
+    const char* text;
+    Rect rect;
+};
+constexpr ButtonSpec kButtons[] = {
+    {"Options", {190, 10, 300, 35}}, {"Quick Info", {70, 10, 180, 35}}, {"<", {4, 10, 22, 35}},
+    {"|", {25, 10, 39, 35}},         {">", {42, 10, 60, 35}},
+};
+constexpr int kOptionsButton = 1, kQuickInfoButton = 2, kPreviousButton = 3, kBirthButton = 4,
+              kNextButton = 5;
+
+constexpr int kLeastWidth = 800, kLeastHeight = 800; // pixels
+constexpr int kRowHeight = 20;                       // unscaled pixels
+constexpr int kStatusLineStep = 18;
+constexpr int kYearLimit = 5255; // the cycle buttons stop at the years the ephemeris covers
+
+const char* const kHelpText = "Want the entry chart of a period? Click the right mouse button on it.\n"
+                              "Want to divide a period further? Click the left mouse button on it.\n"
+                              "Want another dasa? Click the right mouse button in this frame.\n"
+                              "Want more dasas? Look at the tabs below to change the dasa type.";
+
+constexpr std::uint32_t kLeft = kTextLeft | kTextSingleLine | kTextNoClip | kTextNoPrefix;
+constexpr std::uint32_t kRight = kTextRight | kTextSingleLine | kTextNoClip | kTextNoPrefix;
+constexpr std::uint32_t kCentre = kTextCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix;
+
+void DrawPageText(DrawSurface& surface, const std::string& text, const Rect& rect, int color,
+                  std::uint32_t format) {
+    TextStyle style;
+    style.SetBox(rect);
+    style.color = g_colors[color];
+    style.format = format;
+    style.font = g_displayFonts[kPageFont];
+    DrawStyledText(surface, text, style);
+}
+
+int CellWidth() {
+    return g_bTimeDisplayWithAmPm ? 100 : 90;
+}
+
+int RectExtra() {
+    return g_bTimeDisplayWithAmPm ? 20 : 0;
+}
+} // namespace
+
+CDasaView::CDasaView(QWidget* parent) : CView(parent) {
+    viewport()->setMouseTracking(true);
+    for (int command = 1; command <= 5; ++command) {
+        const ButtonSpec& spec = kButtons[command - 1];
+        auto* button = new QPushButton(spec.text, viewport());
+        button->setDefault(true);
+        button->setGeometry(spec.rect.left, spec.rect.top, spec.rect.Width(), spec.rect.Height());
+        m_buttons[command - 1] = button;
+    }
+    connect(Button(kOptionsButton), &QPushButton::clicked, this, [this] { OnDasaOptions(); });
+    connect(Button(kQuickInfoButton), &QPushButton::clicked, this, [this] { OnQuickInfo(); });
+    connect(Button(kPreviousButton), &QPushButton::clicked, this, [this] { OnPreviousCycle(); });
+    connect(Button(kBirthButton), &QPushButton::clicked, this, [this] { OnBirthCycle(); });
+    connect(Button(kNextButton), &QPushButton::clicked, this, [this] { OnNextCycle(); });
+    SetScrollSizes(Size{kLeastWidth, 600});
+}
+
+CTavroDoc* CDasaView::GetDasaDocument() const {
+    return TavroDocOf(*this);
+}
+
+CTavroDoc* CEntryDasaView::GetDasaDocument() const {
+    return g_entryDoc;
+}
+
+CDasaTree* CDasaView::Tree() const {
+    CTavroDoc* document = GetDasaDocument();
+    return document ? &document->m_dasaTree : nullptr;
+}
+
+void CDasaView::OnInitialUpdate() {
+    m_updateLink.Attach(GetDocument());
+    LayOut();
+    m_levelRects = {};
+    m_periodRects = {};
+    m_hoverRect = {};
+    g_pMainDoc = GetDasaDocument();
+}
+
+void CDasaView::OnUpdate(CView*, long) {
+    if (!UpdateHeldForPrinting()) Invalidate();
+}
+
+void CDasaView::Recompute() {
+    if (CTavroDoc* document = GetDasaDocument()) {
+        const CalcStatus status = document->CalculateDasa();
+        document->UpdateAllViews(nullptr);
+        // A moment outside the ephemeris leaves the dasa as far as it was computed; the user is told why.
+        if (!status.ok()) MessageBox(this, status.error, "Error", MessageIcon::kWarning);
+    }
+    Invalidate();
+}
+
+void CDasaView::LayOut() {
+    SetScrollSizes(Size{kLeastWidth, kLeastHeight});
+    Rect window = UpdateHeldForPrinting() ? ScaledPrintRect(GetClientRect()) : GetClientRect();
+    m_windowRect = Rect{0, 0, std::max(window.Width(), kLeastWidth), std::max(window.Height(), kLeastHeight)};
+}
+
+void CDasaView::ShowButtons() {
+    for (int command : {kQuickInfoButton, kPreviousButton, kBirthButton, kNextButton}) {
+        Button(command)->setEnabled(true);
+        Button(command)->setVisible(!UpdateHeldForPrinting());
+    }
+    m_bHasOptions = !UpdateHeldForPrinting() && DasaHasOptions(g_nSelectedDasa);
+    Button(kOptionsButton)->setVisible(m_bHasOptions);
+}
+
+bool CDasaView::DrawStatusLines(DrawSurface& surface, int x) {
+    const CTavroDoc* document = GetDasaDocument();
+    const CDasaTree& tree = *Tree();
+    const std::string title =
+        document->m_pCurrentChart ? document->m_pCurrentChart->m_strTitle : std::string();
+    const Rect yearRect{x, 4, x + 200, 29};
+    DrawPageText(surface, DasaYearText(tree, document->m_nMode, title), yearRect, kColorYear,
+                 kLeft | kTextVCenter);
+    if (g_bZoneOverride) {
+        char zone[32];
+        if (g_dOverrideZone < 0)
+            std::snprintf(zone, sizeof zone, "TZ: %.1f E", -g_dOverrideZone);
+        else
+            std::snprintf(zone, sizeof zone, "TZ: %.1f W", g_dOverrideZone);
+        DrawPageText(surface, zone, Rect{x + 180, 4, x + 380, 29}, kColorYear, kLeft | kTextVCenter);
+    }
+    Rect line = yearRect;
+    const bool seed = g_bDasaSeedNameValid;
+    if (seed) {
+        line = Rect{x, line.top + kStatusLineStep, x + 200, line.bottom + kStatusLineStep};
+        DrawPageText(surface, "Started from " + g_strDasaSeedName, line, kColorYear, kLeft | kTextVCenter);
+    }
+    const int code = std::clamp(tree.nDasaCode, 0, kDasaCodeCount - 1);
+    const bool shift = g_bDasaShift[code] && g_dDasaShiftDays[code] != 0.0;
+    if (shift) {
+        line = Rect{x, line.top + kStatusLineStep, x + 200, line.bottom + kStatusLineStep};
+        DrawPageText(surface, DasaShiftText(g_dDasaShiftDays[code]), line, kColorYear, kLeft | kTextVCenter);
+    }
+    return seed && shift;
+}
+
+void CDasaView::DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaPeriod& period,
+                              int nameColor) {
+    const int bottom = top + kRowHeight;
+    const int width = CellWidth();
+    auto cell = [&](int left, int right) { return ScaledByFontSize(Rect{left, top, right, bottom}); };
+    DrawPageText(surface, period.strName + ":", cell(x, x + 60), nameColor, kLeft);
+    DrawPageText(surface, period.strStartDate, cell(x + 60, x + 150), kColorDate, kRight);
+    const int startTime = x + 160;
+    DrawPageText(surface, " (" + period.strStartTime + ")", cell(startTime, startTime + width), kColorTime,
+                 kLeft);
+    const int hyphen = startTime + width;
+    DrawPageText(surface, "-", cell(hyphen, hyphen + 10), kColorHyphen, kCentre);
+    const int endDate = hyphen + 10;
+    DrawPageText(surface, period.strEndDate, cell(endDate, endDate + width), kColorDate, kRight);
+    const int endTime = endDate + width + 10;
+    DrawPageText(surface, " (" + period.strEndTime + ")", cell(endTime, endTime + width), kColorTime, kLeft);
+}
+
+void CDasaView::OnDraw(DrawSurface& surface) {
+    CDasaTree* tree = Tree();
+    if (!tree) return;
+    auto& state = g_dasaPageState[std::clamp(g_nCurrentDasaViewType, 0, kDasaPageKinds - 1)];
+    std::copy(tree->nSelected.begin(), tree->nSelected.end(), state.begin());
+    state[kDasaLevels] = tree->nLevel;
+    LayOut();
+    const bool printing = UpdateHeldForPrinting();
+    if (!printing) surface.FillRect(m_windowRect, g_colors[kColorBackground]);
+    surface.SetTextBackground(g_colors[kColorBackground], false);
+
+    ShowButtons();
+    const bool bothLines = DrawStatusLines(surface, m_bHasOptions ? 310 : 190);
+    const int y0 = bothLines ? 53 : 35;
+    // A listing that stops at the ephemeris' end shows the periods found before it.
+    if (!tree->bRunningValid) (void)tree->ExpandPeriod();
+
+    std::string title = tree->strName;
+    if (!tree->strNote.empty()) title += " (" + tree->strNote + ")";
+    TextStyle titleStyle;
+    titleStyle.SetBox(ScaledByFontSize(Rect{10, y0 + 10, 460, y0 + 40}));
+    titleStyle.color = g_colors[kColorHeader];
+    titleStyle.format = kLeft;
+    titleStyle.font = g_displayFonts[kPageFont];
+    TextStyle measured = titleStyle;
+    MeasureStyledText(surface, title, measured);
+    DrawStyledText(surface, title, titleStyle);
+    Rect titleRect = measured.Box();
+    titleRect.right = titleRect.left + static_cast<int>(titleRect.Width() * FontSizeFactor());
+    m_levelRects = {};
+    m_levelRects[0] = titleRect;
+
+    const int level = std::clamp(tree->nLevel, 0, kDasaLevels - 1);
+    int y = y0 + 10;
+    for (int m = 0; m < level; ++m) {
+        if (m == 0) y += kRowHeight;
+        y += kRowHeight;
+        const int x = 30 + 20 * m;
+        DrawPeriodRow(surface, x, y, tree->running[m], kColorHeader);
+        m_levelRects[m + 1] = ScaledByFontSize(Rect{x, y, x + 470 + RectExtra(), y + kRowHeight});
+    }
+    y += 2 * kRowHeight;
+    const int x = 30 + 20 * level;
+    DrawPageText(surface, DasaLevelHeading(level), ScaledByFontSize(Rect{x, y, x + 400, y + kRowHeight}),
+                 kColorHeader, kLeft);
+    y += kRowHeight;
+    m_periodRects = {};
+    const int count = std::clamp(tree->nCount, 0, kDasaMaxPeriods);
+    for (int i = 0; i < count; ++i) {
+        y += kRowHeight;
+        if (tree->bRunningValid && i == tree->nRunningIndex) {
+            const Rect name = ScaledByFontSize(Rect{x, y, x + 60, y + kRowHeight});
+            const int left = name.left - static_cast<int>(40 * FontSizeFactor());
+            DrawPageText(surface, "==>", Rect{left, name.top, name.left, name.bottom}, kColorFocus, kLeft);
+        }
+        DrawPeriodRow(surface, x, y, tree->period[i], kColorOwner);
+        m_periodRects[i] = ScaledByFontSize(Rect{x, y, x + 390 + RectExtra(), y + kRowHeight});
+    }
+    if (!printing)
+        DrawPageText(surface, kHelpText,
+                     ScaledByFontSize(Rect{10, y + 50, m_windowRect.right, m_windowRect.bottom}), kColorHint,
+                     kTextLeft | kTextNoClip | kTextNoPrefix);
+    tree->bRunningValid = false;
+
+    if (m_hoverRect != Rect{}) {
+        surface.SelectPen(PenSpec{g_colors[kColorFocus], 1});
+        surface.SelectBrush(BrushSpec{0, true});
+        surface.Rectangle(m_hoverRect);
+    }
+}
+
+Point CDasaView::ContentPoint(QPoint viewportPoint) const {
+    const Point scrolled = GetScrollPosition();
+    return Point{viewportPoint.x() + scrolled.x, viewportPoint.y() + scrolled.y};
+}
+
+bool CDasaView::OnLButtonUp(Point page) {
+    CDasaTree* tree = Tree();
+    if (!tree) return false;
+    g_nDasaDeepestLevel =
+        g_nSelectedDasa == kRasiBhuktaVimsottariCode ? kRasiBhuktaLevels - 1 : kDasaLevels - 1;
+    const int level = std::clamp(tree->nLevel, 0, kDasaLevels - 1);
+    int newLevel = -1;
+    for (int k = 0; k <= level && newLevel < 0; ++k)
+        if (m_levelRects[k].Contains(page)) newLevel = k;
+    if (newLevel < 0) {
+        for (int i = 0; i < std::clamp(tree->nCount, 0, kDasaMaxPeriods); ++i) {
+            if (!m_periodRects[i].Contains(page)) continue;
+            tree->nSelected[level] = i;
+            if (level < g_nDasaDeepestLevel) newLevel = level + 1;
+            break;
+        }
+    }
+    if (newLevel < 0) return false;
+    tree->nLevel = newLevel;
+    tree->nListedLevel = newLevel;
+    m_hoverRect = {};
+    ScrollToPosition(Point{0, 0});
+    Invalidate();
+    return true;
+}
+
+void CDasaView::OnMouseMove(Point page) {
+    const CDasaTree* tree = Tree();
+    if (!tree) return;
+    g_nDasaDeepestLevel =
+        g_nSelectedDasa == kRasiBhuktaVimsottariCode ? kRasiBhuktaLevels - 1 : kDasaLevels - 1;
+    const int level = std::clamp(tree->nLevel, 0, kDasaLevels - 1);
+    Rect target;
+    for (int k = 0; k <= level && target == Rect{}; ++k)
+        if (m_levelRects[k].Contains(page)) target = m_levelRects[k];
+    if (target == Rect{} && level <= g_nDasaDeepestLevel)
+        for (int i = 0; i < std::clamp(tree->nCount, 0, kDasaMaxPeriods); ++i)
+            if (m_periodRects[i].Contains(page)) {
+                target = m_periodRects[i];
+                break;
+            }
+    if (target == m_hoverRect) return;
+    m_hoverRect = target;
+    Invalidate();
+}
+
+void CDasaView::OnPreviousCycle() {
+    const CDasaTree* tree = Tree();
+    if (!tree || tree->nCount == 0) return;
+    if (tree->period[0].start.m_nYear > -kYearLimit) --g_nDasaCycleOffset;
+    Invalidate();
+}
+
+void CDasaView::OnBirthCycle() {
+    g_nDasaCycleOffset = 0;
+    Invalidate();
+}
+
+void CDasaView::OnNextCycle() {
+    const CDasaTree* tree = Tree();
+    if (!tree || tree->nCount == 0) return;
+    if (tree->period[tree->nCount - 1].end.m_nYear < kYearLimit) ++g_nDasaCycleOffset;
+    Invalidate();
+}
+
+void CDasaView::OnQuickInfo() {
+    const CDasaTree* tree = Tree();
+    if (tree) MessageBox(this, tree->strDescription, QuickInfoCaption(tree->strName));
+}
+
+void CDasaView::OnDasaOptions() {
+    if (!m_bHasOptions || !g_runDasaOptionsDialog) return;
+    if (g_runDasaOptionsDialog(g_nSelectedDasa, this)) Recompute();
+}
+
+void CDasaView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) OnLButtonUp(ContentPoint(event->pos()));
+    CView::mouseReleaseEvent(event);
+}
+
+void CDasaView::mouseMoveEvent(QMouseEvent* event) {
+    OnMouseMove(ContentPoint(event->pos()));
+    CView::mouseMoveEvent(event);
+}

@@ -1,0 +1,131 @@
+#pragma once
+// CDasaView: the dasa page. It draws the period tree of the selected dasa system for the current chart
+// — title, the chain of opened periods, the periods of the shown level with their start and end — and
+// lets the user descend by clicking a period, climb back by clicking the title or an opened period,
+// move the whole dasa by cycles with "<", "|" and ">", read the dasa's description and open its
+// options. One class serves the three pages of the Dasas tab; the page kind is g_nCurrentDasaViewType.
+// Coordinates are pixels of the page; row cells and hit rectangles scale with the zoom factor.
+#include <QPushButton>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "core/angle_time.h"
+#include "platform/view.h"
+#include "views/info/pane_support.h"
+
+class CDasaTree;
+
+inline constexpr int kDasaPageKinds = 3;     // nakshatra, rasi and other dasas
+inline constexpr int kDasaPageStateSize = 7; // the selected period at six levels, then the shown level
+
+// The view stores itself here when constructed (the document's reports reach it); null once destroyed.
+class CDasaView;
+extern CDasaView* g_pDasaView;
+// The document of the last page given its initial update.
+extern CTavroDoc* g_pMainDoc;
+// The deepest level a click may open: 5, or 2 for Rasi-Bhukta Vimsottari; set on every click and move.
+extern int g_nDasaDeepestLevel;
+// Per page kind, the tree's selection state as last drawn, so each page reopens where it was.
+extern std::array<std::array<int, kDasaPageStateSize>, kDasaPageKinds> g_dasaPageState;
+// The options dialog of a dasa code (the "Options" button); true when the user accepted. Unset: none.
+extern std::function<bool(int code, QWidget* owner)> g_runDasaOptionsDialog;
+
+class CDasaView : public CView {
+public:
+    explicit CDasaView(QWidget* parent = nullptr);
+
+    void OnInitialUpdate() override;
+    void OnUpdate(CView* sender, long hint) override;
+    void OnDraw(DrawSurface& surface) override;
+    void OnContextMenu(QPoint screenPos) override;
+
+    // The document whose dasa is shown; the entry page shows the period-entry document's.
+    virtual CTavroDoc* GetDasaDocument() const;
+
+    // --- Navigation, in page pixels (scroll position included) -------------------------------------
+    // A left click: back to a level, or the period's sub-periods. False when nothing changed.
+    bool OnLButtonUp(Point page);
+    // Hover: the level or period rectangle under the point is outlined.
+    void OnMouseMove(Point page);
+    // "<", "|", ">": the dasa one cycle earlier, back to the birth cycle, one cycle later.
+    void OnPreviousCycle();
+    void OnBirthCycle();
+    void OnNextCycle();
+    // "Quick Info": the dasa's description in a message box.
+    void OnQuickInfo();
+    // "Options": the current dasa's options dialog, when it has one.
+    void OnDasaOptions();
+
+    const std::array<Rect, 6>& LevelRects() const { return m_levelRects; }
+    const std::array<Rect, 36>& PeriodRects() const { return m_periodRects; }
+    const Rect& HoverRect() const { return m_hoverRect; }
+    bool HasOptions() const { return m_bHasOptions; }
+    QPushButton* Button(int command) const { return m_buttons[command - 1]; }
+
+    // --- Commands of the context menu (dasa_view_menu.cpp) ----------------------------------------
+    // Shows dasa `code` from its top level, recomputed; every view updated.
+    void SelectDasa(int code);
+    // The current dasa's year measured by `kind` (0-7, without a dialog: kind 2 keeps its stored length).
+    void SetYearKind(int kind);
+    void ToggleTribhagi();
+    void ToggleSeshamInMundane();
+    // The page as text: with the times of day, or the dates only.
+    std::string PageText(bool withTimes) const;
+    // The picked period's lords' longitudes summed (Rahu and Ketu as 360 minus theirs); false when the
+    // dasa's lords are not planets. Degrees.
+    bool SumOfLongitudes(double& sum) const;
+    // Hit test of the menu's point (page pixels): the picked period, its label and flags.
+    void PickPeriod(Point page);
+    bool HasPickedPeriod() const { return m_bPicked; }
+    bool PickedIsRow() const { return m_bPickedRow; }
+    const std::string& PickedLabel() const { return m_strPickedLabel; }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    CDasaTree* Tree() const;
+    // Recomputes the dasa and updates every view.
+    void Recompute();
+    void LayOut();
+    // Draws the year, zone, seed and shift lines from x; returns whether the seed and shift lines were both
+    // drawn.
+    bool DrawStatusLines(DrawSurface& surface, int x);
+    void DrawPeriodRow(DrawSurface& surface, int x, int top, const struct CDasaPeriod& period, int nameColor);
+    void ShowButtons();
+    Point ContentPoint(QPoint viewportPoint) const;
+
+    std::array<QPushButton*, 5> m_buttons{};
+    Rect m_windowRect;
+    std::array<Rect, 6> m_levelRects{};
+    std::array<Rect, 36> m_periodRects{};
+    Rect m_hoverRect;
+    bool m_bHasOptions = false;
+    // The period last picked with the right button.
+    bool m_bPicked = false;
+    bool m_bPickedRow = false;
+    CLocalDateTime m_pickedStart;
+    CLocalDateTime m_pickedEnd;
+    std::string m_strPickedLabel;
+    int m_nPickedLord = 0;
+    CPaneUpdateLink m_updateLink{*this};
+    CReportPointer<CDasaView> m_reportPointer{g_pDasaView, this};
+};
+
+// The period-entry page: the same page over the hidden period-entry document.
+class CEntryDasaView : public CDasaView {
+public:
+    using CDasaView::CDasaView;
+    CTavroDoc* GetDasaDocument() const override;
+};
+
+// Whether dasa `code` has an options dialog.
+bool DasaHasOptions(int code);
+// The year line of the page for the tree's year kind (empty for kind 5).
+std::string DasaYearText(const CDasaTree& tree, int mode, const std::string& chartTitle);
+// "Shift: 1 days 12 hrs (back)": a shift of `days` (negative: back).
+std::string DasaShiftText(double days);
+// "Quick Info on " and the dasa's name cut after its first "Dasa" (or "dasa").
+std::string QuickInfoCaption(const std::string& dasaName);

@@ -1,0 +1,235 @@
+// The dasa page's context menu and its commands: the dasa system, the year measure, the dasa
+// preferences, the picked period and the page as text.
+#include <QMenu>
+#include <algorithm>
+#include <cstdio>
+
+#include "core/calc_options.h"
+#include "core/chart.h"
+#include "core/zodiac_names.h"
+#include "document/dasa_options.h"
+#include "document/dasa_tree.h"
+#include "document/tavro_doc.h"
+#include "platform/message_box.h"
+#include "shell/display_options.h"
+#include "views/periods/dasa_menu_table.h"
+#include "views/periods/dasa_view.h"
+
+namespace {
+const char* const kLevelSuffixes[kDasaLevels] = {" MD", " AD", " PD", " SD", " PAD", " DAD"};
+constexpr int kFirstRasiDasa = 25;
+constexpr int kFirstOtherDasa = 60;
+constexpr int kNodeLordFrom = 8; // lords from Rahu on count backwards
+
+// Length of a year of each kind, days (the user-defined kind 2 keeps its own).
+double YearDaysOfKind(int kind, double current) {
+    switch (kind) {
+    case 0:
+        return 365.24219; // mean tropical year (Newcomb)
+    case 1:
+        return 360.0; // savana year
+    case 3:
+        return 365.256364; // sidereal year
+    case 4:
+        return 354.36708; // 360 tithis: twelve mean synodic months
+    case 6:
+        return 365.256364;
+    case 7:
+        return 365.24219;
+    default:
+        return current;
+    }
+}
+
+std::string PeriodRow(const CDasaPeriod& period, bool withTimes) {
+    if (!withTimes) return period.strName + ": " + period.strStartDate + " - " + period.strEndDate;
+    return period.strName + ": " + period.strStartDate + " (" + period.strStartTime + ")" + " - " +
+           period.strEndDate + " (" + period.strEndTime + ")";
+}
+
+// The menu item of a year kind (4 and 5 share "Year with 360 tithis").
+int YearItemKind(int kind) {
+    return kind == 5 ? 4 : kind;
+}
+} // namespace
+
+void CDasaView::SelectDasa(int code) {
+    if (code < kFirstRasiDasa)
+        g_nNakshatraDasaToBeDisplayed = code;
+    else if (code < kFirstOtherDasa)
+        g_nRasiDasaToBeDisplayed = code;
+    else
+        g_nOtherDasaToBeDisplayed = code;
+    g_nSelectedDasa = code;
+    if (CDasaTree* tree = Tree()) tree->nLevel = 0;
+    Recompute();
+}
+
+void CDasaView::SetYearKind(int kind) {
+    const int code = std::clamp(g_nSelectedDasa, 0, kDasaCodeCount - 1);
+    g_nDasaYearDefinition[code] = kind;
+    g_dDasaYearLength[code] = YearDaysOfKind(kind, g_dDasaYearLength[code]);
+    Recompute();
+}
+
+void CDasaView::ToggleTribhagi() {
+    g_bTribhagiVariation = !g_bTribhagiVariation;
+    Recompute();
+}
+
+void CDasaView::ToggleSeshamInMundane() {
+    g_bDasaSeshamInMundaneCharts = !g_bDasaSeshamInMundaneCharts;
+    Recompute();
+}
+
+std::string CDasaView::PageText(bool withTimes) const {
+    const CDasaTree* tree = Tree();
+    if (!tree) return {};
+    std::string text = tree->strName;
+    if (!tree->strNote.empty()) text += " (" + tree->strNote + ")";
+    text += ":\n";
+    const int level = std::clamp(tree->nLevel, 0, kDasaLevels - 1);
+    std::string indent;
+    for (int m = 0; m < level; ++m) {
+        text += "\n" + indent + PeriodRow(tree->running[m], withTimes);
+        indent += " ";
+    }
+    indent += " ";
+    if (level != 0) text += "\n";
+    text += "\n" + indent + DasaLevelHeading(level) + "\n";
+    for (int i = 0; i < std::clamp(tree->nCount, 0, kDasaMaxPeriods); ++i)
+        text += "\n" + indent + PeriodRow(tree->period[i], withTimes);
+    return text + "\n\n";
+}
+
+void CDasaView::PickPeriod(Point page) {
+    m_bPicked = false;
+    m_bPickedRow = false;
+    const CDasaTree* tree = Tree();
+    if (!tree) return;
+    const int level = std::clamp(tree->nLevel, 0, kDasaLevels - 1);
+    auto chainLabel = [&](int levels) {
+        std::string label;
+        for (int m = 0; m < levels; ++m) label += (m ? "-" : "") + tree->running[m].strName;
+        return label;
+    };
+    for (int k = 1; k <= level; ++k) {
+        if (!m_levelRects[k].Contains(page)) continue;
+        const CDasaPeriod& period = tree->running[k - 1];
+        m_bPicked = true;
+        m_pickedStart = period.start;
+        m_pickedEnd = period.end;
+        m_nPickedLord = period.nLord;
+        m_strPickedLabel = chainLabel(k);
+        return;
+    }
+    for (int i = 0; i < std::clamp(tree->nCount, 0, kDasaMaxPeriods); ++i) {
+        if (!m_periodRects[i].Contains(page)) continue;
+        const CDasaPeriod& period = tree->period[i];
+        m_bPicked = true;
+        m_bPickedRow = true;
+        m_pickedStart = period.start;
+        m_pickedEnd = period.end;
+        m_nPickedLord = period.nLord;
+        m_strPickedLabel = chainLabel(level);
+        m_strPickedLabel += (level ? "-" : "") + period.strName + kLevelSuffixes[level];
+        return;
+    }
+}
+
+bool CDasaView::SumOfLongitudes(double& sum) const {
+    const CDasaTree* tree = Tree();
+    const CTavroDoc* document = GetDasaDocument();
+    if (!tree || !document || !document->m_pCurrentChart || !tree->bPlanetLords || tree->bUseLabelTables)
+        return false;
+    const CChart& chart = *document->m_pCurrentChart;
+    auto add = [&](int lord) {
+        if (lord < 1 || lord > kPlanetCount) return;
+        const double longitude = chart.m_bodies[lord].m_dLongitude;
+        sum += lord < kNodeLordFrom ? longitude : 360.0 - longitude;
+    };
+    sum = 0.0;
+    for (int m = 0; m < std::clamp(tree->nLevel, 0, kDasaLevels - 1); ++m) add(tree->running[m].nLord);
+    if (m_bPickedRow) add(m_nPickedLord);
+    return true;
+}
+
+void CDasaView::OnContextMenu(QPoint screenPos) {
+    const QPoint local = viewport()->mapFromGlobal(screenPos);
+    PickPeriod(ContentPoint(local));
+    const int page = std::clamp(g_nCurrentDasaViewType, 0, kDasaPageKinds - 1);
+    const int code = std::clamp(g_nSelectedDasa, 0, kDasaCodeCount - 1);
+
+    QMenu menu(this);
+    auto command = [&](QMenu& into, const char* text, auto handler, bool enabled = true) {
+        QAction* action = into.addAction(QString::fromUtf8(text)); // "&" and "&&" read as in a menu resource
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    // Commands that need dialogs or windows of their own are shown, not yet offered.
+    for (const char* text : {"&Entry chart of this period", "&Locate an event", "&Shift dasa dates",
+                             "&Dasa-Transit Correlation"})
+        menu.addAction(QString::fromUtf8(text))->setEnabled(false);
+    menu.addSeparator();
+    QMenu* years = menu.addMenu("Definition of &year in dasas");
+    for (const YearMenuEntry& entry : YearMenuEntries()) {
+        if (entry.kind == kDasaMenuSeparator) {
+            years->addSeparator();
+            continue;
+        }
+        const int kind = entry.kind;
+        QAction* action = command(
+            *years, entry.text, [this, kind] { SetYearKind(kind); }, kind != 2);
+        action->setCheckable(true);
+        action->setChecked(YearItemKind(g_nDasaYearDefinition[code]) == kind);
+    }
+    QMenu* preferences = menu.addMenu("Preferences related to dasas");
+    preferences->addAction("Dasa seed settings for &Tajaka")->setEnabled(false);
+    QAction* sesham = command(*preferences, "Use dasa sesham in compressed mundane dasas",
+                              [this] { ToggleSeshamInMundane(); });
+    sesham->setCheckable(true);
+    sesham->setChecked(g_bDasaSeshamInMundaneCharts);
+    menu.addSeparator();
+    if (page == 0) {
+        QAction* tribhagi = command(menu, "Use Tribhagi variation", [this] { ToggleTribhagi(); });
+        tribhagi->setCheckable(true);
+        tribhagi->setChecked(g_bTribhagiVariation);
+        menu.addSeparator();
+    }
+    for (const DasaMenuEntry& entry : DasaMenuEntries(page)) {
+        if (entry.code == kDasaMenuSeparator) {
+            menu.addSeparator();
+            continue;
+        }
+        const int dasa = entry.code;
+        command(menu, entry.text, [this, dasa] { SelectDasa(dasa); });
+    }
+    menu.addSeparator();
+    if (page == 0) menu.addAction("Vimsottari seed strength comparison &help")->setEnabled(false);
+    command(menu, "Copy to clipboard", [this] { CopyTextToClipboard(PageText(true)); });
+    command(menu, "&Copy to clipboard (only dates)", [this] { CopyTextToClipboard(PageText(false)); });
+    menu.addAction("Print this &window")->setEnabled(false);
+    if (page == 0)
+        command(menu, "Sum of &longitudes of planets upto this level", [this] {
+            double sum = 0.0;
+            if (!SumOfLongitudes(sum)) {
+                MessageBox(
+                    this,
+                    "Available only in dasas of planets, such as Vimsottari dasa, Ashtottari dasa, Yogini "
+                    "dasa etc.",
+                    "Sum of Longitudes");
+                return;
+            }
+            CRasiLongitude split;
+            split.m_dLongitude = sum;
+            split.SplitLongitude();
+            char text[160];
+            std::snprintf(text, sizeof text,
+                          "Sum of longitudes of planets upto selected level is %2d %s %02d' %05.2f\".",
+                          split.m_nDegrees, g_pszSignNames[split.m_nSign], split.m_nMinutes,
+                          split.m_dSeconds);
+            MessageBox(this, text, "Sum of Longitudes");
+        });
+    menu.exec(screenPos);
+}
