@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/run_benchmarks.h"
 #include "core/ayanamsa.h"
 #include "core/chart.h"
 #include "core/data_folder.h"
@@ -61,9 +62,5 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     InitialiseEphemeris();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    CloseEphemeris();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "bench/run_benchmarks.h"
 #include "core/ayanamsa.h"
 #include "core/chart_core.h"
 #include "core/data_folder.h"
@@ -72,9 +73,5 @@ BENCHMARK(BM_CalcBodySearchStep)->Arg(kLagna)->Arg(kMoon);
 
 int main(int argc, char** argv) {
     InitialiseEphemeris();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    CloseEphemeris();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

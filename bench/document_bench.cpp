@@ -3,6 +3,7 @@
 // computations of the modes.
 #include <benchmark/benchmark.h>
 
+#include "bench/run_benchmarks.h"
 #include "core/ayanamsa.h"
 #include "core/data_folder.h"
 #include "document/eclipse_search.h"
@@ -80,9 +81,5 @@ int main(int argc, char** argv) {
     ApplyPreferenceDefaults(PreferenceKeys());
     ApplyAyanamsaSettings(g_ayanamsaSettings);
     g_bPreferencesInitialised = true;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    CloseEphemeris();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/run_benchmarks.h"
 #include "core/data_folder.h"
 #include "display/chart_source.h"
 #include "display/chart_view.h"
@@ -67,9 +68,5 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     UseBuiltInPreferences("kh-panes-bench");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    CloseEphemeris();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/run_benchmarks.h"
 #include "core/data_folder.h"
 #include "shell/main_frame.h"
 #include "shell/preferences.h"
@@ -28,9 +29,5 @@ BENCHMARK(BM_StartUpToFirstPaint)->Unit(benchmark::kMillisecond)->Repetitions(15
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    CloseEphemeris();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }
