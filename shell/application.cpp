@@ -35,9 +35,7 @@ CTavroApp::CTavroApp() {
 
 CTavroApp::~CTavroApp() {
     qApp->removeEventFilter(this);
-    m_frameLink.reset();
-    m_frame.reset();
-    DisconnectDocument();
+    DisconnectDocument(); // the members then go in reverse order: link, frame and views, document
 }
 
 bool CTavroApp::InitInstance(const QStringList& arguments) {
@@ -69,11 +67,7 @@ bool CTavroApp::InitInstance(const QStringList& arguments) {
     m_frameLink = std::make_unique<CFrameDocumentLink>(*m_frame, *m_document);
     BindDocumentCommands(*m_frame, *m_document);
     BindFileCommands(*m_frame, *m_document);
-    if (!info.fileToOpen.empty() && opened.ok()) {
-        m_frame->RecentFiles().Add(QString::fromStdString(info.fileToOpen));
-        m_frame->RecentFiles().WriteList();
-        m_frame->RebuildRecentFileMenu();
-    }
+    if (!info.fileToOpen.empty() && opened.ok()) RememberChartFile(*m_frame, info.fileToOpen);
 
     CSplashWnd::ShowSplashScreen(m_frame.get());
     m_frame->show();

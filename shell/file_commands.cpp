@@ -11,12 +11,6 @@ namespace {
 
 const QString kChartFileFilter = "Chart data files (*.tvd)";
 
-void RememberFile(CMainFrame& frame, const std::string& path) {
-    frame.RecentFiles().Add(QString::fromStdString(path));
-    frame.RecentFiles().WriteList();
-    frame.RebuildRecentFileMenu();
-}
-
 bool SaveChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& path) {
     const DocumentStatus status = document.OnSaveDocument(path);
     if (!status.ok()) {
@@ -24,7 +18,7 @@ bool SaveChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& pa
         return false;
     }
     document.UpdateChartBaseName();
-    RememberFile(frame, path);
+    RememberChartFile(frame, path);
     frame.setWindowTitle(QString::fromStdString(FrameTitle(document.GetTitle())));
     return true;
 }
@@ -37,6 +31,12 @@ void SaveChartFileAs(CMainFrame& frame, CTavroDoc& document) {
 
 } // namespace
 
+void RememberChartFile(CMainFrame& frame, const std::string& path) {
+    frame.RecentFiles().Add(QString::fromStdString(path));
+    frame.RecentFiles().WriteList();
+    frame.RebuildRecentFileMenu();
+}
+
 bool OpenChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& path) {
     const DocumentStatus status = document.OnOpenDocument(path);
     if (!status.ok()) {
@@ -44,7 +44,7 @@ bool OpenChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& pa
         return false;
     }
     document.UpdateChartBaseName();
-    RememberFile(frame, path);
+    RememberChartFile(frame, path);
     return true;
 }
 

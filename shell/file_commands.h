@@ -9,5 +9,8 @@ class CTavroDoc;
 // message names the file and the fault and the open chart stays. True when it was opened.
 bool OpenChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& path);
 
+// Puts `path` at the head of the recent-file list, kept in the settings and shown in the File menu.
+void RememberChartFile(CMainFrame& frame, const std::string& path);
+
 // Binds the file commands and the recent-file entries of the frame to the document.
 void BindFileCommands(CMainFrame& frame, CTavroDoc& document);

@@ -151,6 +151,15 @@ TEST_F(ApplicationStartTest, FileNewAndTheRecentFileListActOnTheDocument) {
     EXPECT_EQ(frame.windowTitle().toStdString(), "chennai.tvd - Kalomithra Hora");
     EXPECT_EQ(document.m_natalChart.m_dateTime.m_nYear, 1990);
 
+    // File > Save writes the changed birth back into the chart's file.
+    document.m_natalChart.m_dateTime.m_nDay = 16;
+    ASSERT_TRUE(document.OnBirthDataChanged().ok());
+    EXPECT_TRUE(frame.RunCommand(kCmdFileSave));
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_TRUE(frame.RunCommand(kCmdFileNew));
+    EXPECT_TRUE(frame.RunCommand(kCmdRecentFile1));
+    EXPECT_EQ(document.m_natalChart.m_dateTime.m_nDay, 16);
+
     // A listed file that has gone is reported and leaves the list; the open chart stays.
     ASSERT_TRUE(QFile::remove(QString::fromStdString(path)));
     EXPECT_TRUE(frame.RunCommand(kCmdRecentFile1));
