@@ -2,9 +2,7 @@
 #include <QApplication>
 
 #include "display/chart_view.h"
-#include "platform/message_box.h"
 #include "shell/application.h"
-#include "shell/preferences.h"
 #include "views/info/info_view_registration.h"
 #include "views/periods/period_view_registration.h"
 
@@ -15,9 +13,6 @@ int main(int argc, char* argv[]) {
     RegisterPeriodViews();
     CTavroApp application;
     if (!application.InitInstance(qtApplication.arguments().mid(1))) return 1;
-    // A preference file that could not be used must not pass silently.
-    if (!g_strPreferenceFileNotice.empty())
-        MessageBox(nullptr, g_strPreferenceFileNotice, "Error", MessageIcon::kWarning);
     const int rc = qtApplication.exec();
     application.ExitInstance();
     return rc;

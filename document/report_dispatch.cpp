@@ -4,9 +4,6 @@
 #include <array>
 #include <vector>
 
-double g_dDrawScaleX = 1.0;
-double g_dDrawScaleY = 1.0;
-
 namespace {
 
 // The living views of each kind, oldest first.

@@ -3,6 +3,7 @@
 // views whether or not they are on screen. Each of those views registers itself under its kind when
 // it is created and leaves when it is destroyed, so a dispatch never reaches a destroyed view; while
 // several views of one kind live, the newest one answers.
+#include "shell/display_options.h" // g_dDrawScaleX, g_dDrawScaleY
 
 class DrawSurface;
 
@@ -42,10 +43,6 @@ private:
 
 // The newest living view of the kind; null when there is none or the kind is not 0-6.
 CReportView* ReportView(int kind);
-
-// The drawing scales of the chart view and the report pages: factors on the sizes they draw.
-extern double g_dDrawScaleX;
-extern double g_dDrawScaleY;
 
 // Draws the report of the kind; any other kind, or a kind with no view, draws nothing.
 void DrawViewKind(DrawSurface& surface, int kind, int a, int b);

@@ -4,8 +4,12 @@
 #include <QScreen>
 
 #include "core/data_folder.h"
+#include "document/tavro_doc.h"
 #include "platform/message_box.h"
 #include "shell/app_icon.h"
+#include "shell/chart_document_link.h"
+#include "shell/dialogs/document_commands.h"
+#include "shell/file_commands.h"
 #include "shell/main_frame.h"
 #include "shell/preferences.h"
 #include "shell/splash_wnd.h"
@@ -31,6 +35,7 @@ CTavroApp::CTavroApp() {
 
 CTavroApp::~CTavroApp() {
     qApp->removeEventFilter(this);
+    DisconnectDocument(); // the members then go in reverse order: link, frame and views, document
 }
 
 bool CTavroApp::InitInstance(const QStringList& arguments) {
@@ -43,17 +48,37 @@ bool CTavroApp::InitInstance(const QStringList& arguments) {
     QApplication::setWindowIcon(ApplicationIcon());
     qApp->installEventFilter(this);
 
+    // The chart is in place before the panes are made, so that their first drawing shows it.
+    m_document = std::make_unique<CTavroDoc>();
+    DocumentStatus opened;
+    if (info.fileToOpen.empty())
+        m_document->NewDocument();
+    else
+        opened = OpenCommandLineChart(*m_document, info.fileToOpen);
+    m_document->UpdateChartBaseName();
+    ConnectDocument(*m_document);
+
     const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
     m_frame = std::make_unique<CMainFrame>(
         Rect{desktop.left(), desktop.top(), desktop.right() + 1, desktop.bottom() + 1});
-    m_frame->Create(CCreateContext{});
+    CCreateContext context;
+    context.m_pCurrentDoc = m_document.get();
+    m_frame->Create(context);
+    m_frameLink = std::make_unique<CFrameDocumentLink>(*m_frame, *m_document);
+    BindDocumentCommands(*m_frame, *m_document);
+    BindFileCommands(*m_frame, *m_document);
+    if (!info.fileToOpen.empty() && opened.ok()) RememberChartFile(*m_frame, info.fileToOpen);
+
     CSplashWnd::ShowSplashScreen(m_frame.get());
     m_frame->show();
+    if (!opened.ok()) MessageBox(m_frame.get(), opened.error, "Error", MessageIcon::kError);
     return true;
 }
 
 void CTavroApp::ExitInstance() {
+    m_frameLink.reset();
     m_frame.reset();
+    DisconnectDocument();
     CloseEphemeris();
 }
 

@@ -1,12 +1,15 @@
 #pragma once
-// The application: start-up in order (preferences, main frame with splash, the chart named on the
-// command line) and shut-down (the ephemeris library closed).
+// The application: start-up in order (preferences, the chart document with a new chart or the chart
+// named on the command line, main frame with splash, the document joined to the frame and its views)
+// and shut-down (the ephemeris library closed).
 #include <QObject>
 #include <QStringList>
 #include <memory>
 #include <string>
 
+class CFrameDocumentLink;
 class CMainFrame;
+class CTavroDoc;
 
 struct CommandLineInfo {
     bool showSplash = true;
@@ -28,11 +31,15 @@ public:
     void ExitInstance();
 
     CMainFrame* MainFrame() const { return m_frame.get(); }
+    CTavroDoc* Document() const { return m_document.get(); }
 
 protected:
     // Lets the splash window see every key and mouse press before it is delivered.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Declared in the order they are made; each outlives what is made after it.
+    std::unique_ptr<CTavroDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<CFrameDocumentLink> m_frameLink;
 };

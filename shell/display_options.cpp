@@ -19,6 +19,8 @@ void UpdateMoreChartsOnWideDisplay() {
 }
 
 bool g_bPrinting = false;
+double g_dDrawScaleX = 1.0;
+double g_dDrawScaleY = 1.0;
 
 int g_nMinYear = -12900;
 int g_nMaxYear = 16600;

@@ -34,6 +34,12 @@ void UpdateMoreChartsOnWideDisplay(); // g_bMoreChartsOnWideDisplay from the two
 // Set while a print job draws: texts and figures are scaled, second dasa labels left out.
 extern bool g_bPrinting;
 
+// The drawing scales of the chart view and the report pages. Horizontal factor (font widths,
+// rectangle left and right) and vertical factor (font heights, rectangle top and bottom): device units
+// of the target per unit the views lay themselves out in.
+extern double g_dDrawScaleX;
+extern double g_dDrawScaleY;
+
 // Years accepted by date fields; they follow the ephemeris files present (ephemeris_range.h).
 extern int g_nMinYear; // -12900 until the files are checked
 extern int g_nMaxYear; // 16600

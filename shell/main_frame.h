@@ -38,6 +38,10 @@ public:
     // Binds (or rebinds) a command's handler and enables its menu items and buttons.
     void SetCommandHandler(CommandId id, std::function<void()> handler);
 
+    // The File menu's recent-file entries made again from RecentFiles(); an entry is enabled once its
+    // command has a handler.
+    void RebuildRecentFileMenu();
+
     // Saves the frame's and every live pane's size into the saved-size records (Save current window sizes).
     void StoreWindowSizes();
     // Redraws every pane (after a font or colour change).
@@ -56,7 +60,6 @@ private:
     void CreateStatusBar();
     void BuildLayout(const CCreateContext& context);
     void BindCommands();
-    void RebuildRecentFileMenu();
 
     QAction* MakeAction(CommandId id, const QString& text);
 

@@ -1,0 +1,77 @@
+#include "shell/file_commands.h"
+
+#include <QFileDialog>
+
+#include "document/tavro_doc.h"
+#include "platform/message_box.h"
+#include "shell/chart_document_link.h"
+#include "shell/main_frame.h"
+
+namespace {
+
+const QString kChartFileFilter = "Chart data files (*.tvd)";
+
+bool SaveChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& path) {
+    const DocumentStatus status = document.OnSaveDocument(path);
+    if (!status.ok()) {
+        MessageBox(&frame, status.error, "Error", MessageIcon::kError);
+        return false;
+    }
+    document.UpdateChartBaseName();
+    RememberChartFile(frame, path);
+    frame.setWindowTitle(QString::fromStdString(FrameTitle(document.GetTitle())));
+    return true;
+}
+
+void SaveChartFileAs(CMainFrame& frame, CTavroDoc& document) {
+    const QString path = QFileDialog::getSaveFileName(
+        &frame, "Save As", QString::fromStdString(document.GetPathName()), kChartFileFilter);
+    if (!path.isEmpty()) SaveChartFile(frame, document, path.toStdString());
+}
+
+} // namespace
+
+void RememberChartFile(CMainFrame& frame, const std::string& path) {
+    frame.RecentFiles().Add(QString::fromStdString(path));
+    frame.RecentFiles().WriteList();
+    frame.RebuildRecentFileMenu();
+}
+
+bool OpenChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& path) {
+    const DocumentStatus status = document.OnOpenDocument(path);
+    if (!status.ok()) {
+        MessageBox(&frame, status.error, "Error", MessageIcon::kError);
+        return false;
+    }
+    document.UpdateChartBaseName();
+    RememberChartFile(frame, path);
+    return true;
+}
+
+void BindFileCommands(CMainFrame& frame, CTavroDoc& document) {
+    frame.SetCommandHandler(kCmdFileNew, [&document] {
+        document.NewDocument();
+        document.UpdateChartBaseName();
+    });
+    frame.SetCommandHandler(kCmdFileOpen, [&frame, &document] {
+        const QString path = QFileDialog::getOpenFileName(&frame, "Open", {}, kChartFileFilter);
+        if (!path.isEmpty()) OpenChartFile(frame, document, path.toStdString());
+    });
+    frame.SetCommandHandler(kCmdFileSave, [&frame, &document] {
+        if (document.GetPathName().empty())
+            SaveChartFileAs(frame, document);
+        else
+            SaveChartFile(frame, document, document.GetPathName());
+    });
+    frame.SetCommandHandler(kCmdFileSaveAs, [&frame, &document] { SaveChartFileAs(frame, document); });
+    for (int i = 0; i < frame.RecentFiles().GetSize(); ++i)
+        frame.SetCommandHandler(CommandId(kCmdRecentFile1 + i), [&frame, &document, i] {
+            if (i >= frame.RecentFiles().Paths().size()) return;
+            if (OpenChartFile(frame, document, frame.RecentFiles().Paths()[i].toStdString())) return;
+            // A file that can no longer be read leaves the list.
+            frame.RecentFiles().Remove(i);
+            frame.RecentFiles().WriteList();
+            frame.RebuildRecentFileMenu();
+        });
+    frame.RebuildRecentFileMenu();
+}

@@ -1,0 +1,16 @@
+#pragma once
+// File > New, Open, Save, Save As and the recent-file list, acting on the one chart document.
+#include <string>
+
+class CMainFrame;
+class CTavroDoc;
+
+// Opens the chart file at `path` into the document; on success it heads the recent-file list, else a
+// message names the file and the fault and the open chart stays. True when it was opened.
+bool OpenChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& path);
+
+// Puts `path` at the head of the recent-file list, kept in the settings and shown in the File menu.
+void RememberChartFile(CMainFrame& frame, const std::string& path);
+
+// Binds the file commands and the recent-file entries of the frame to the document.
+void BindFileCommands(CMainFrame& frame, CTavroDoc& document);

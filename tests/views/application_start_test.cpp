@@ -1,0 +1,171 @@
+// The whole program started as it is from the command line, offscreen: the chart document made at
+// start-up, opened from a chart file or new when the file cannot be read, and joined to the main
+// window's title, chart views, panes and commands. The main window on the chart is rendered into
+// application_window_*.png in the build folder for a look.
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "core/data_folder.h"
+#include "display/chart_source.h"
+#include "display/chart_view.h"
+#include "document/tavro_doc.h"
+#include "platform/message_box.h"
+#include "shell/application.h"
+#include "shell/layout_table.h"
+#include "shell/main_frame.h"
+#include "shell/splash_wnd.h"
+#include "views/info/info_view_registration.h"
+#include "views/info/pane_support.h"
+#include "views/periods/period_view_registration.h"
+#include "views_test_support.h"
+
+namespace {
+
+class ApplicationStartTest : public testing::Test {
+protected:
+    ApplicationStartTest() {
+        // The recent-file list goes to a test folder, not the user's settings.
+        QStandardPaths::setTestModeEnabled(true);
+        RegisterChartViews();
+        RegisterInfoViews();
+        RegisterPeriodViews();
+        m_previousHandler = SetMessageBoxHandler([this](const MessageBoxRequest& request) {
+            m_messages.push_back(request.caption + ": " + request.text);
+            return MessageResult::kOk;
+        });
+    }
+    ~ApplicationStartTest() override {
+        CSplashWnd::HideSplashScreen();
+        m_application.ExitInstance();
+        InitialiseEphemeris(); // closed by the program's shut-down; the next tests still calculate
+        SetMessageBoxHandler(std::move(m_previousHandler));
+        QStandardPaths::setTestModeEnabled(false);
+    }
+
+    std::string WriteChartFile(const QString& name, const std::string& text) {
+        const QString path = m_folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), static_cast<qint64>(text.size()));
+        return path.toStdString();
+    }
+
+    CView* PaneOf(unsigned node) {
+        CVisualNode* found = m_application.MainFrame()->Framework().GetNode(node);
+        return found ? dynamic_cast<CView*>(found->m_pWnd.data()) : nullptr;
+    }
+
+    // The document reaches the chart views, their chart source and the information panes.
+    void ExpectViewsShow(CTavroDoc& document) {
+        ASSERT_NE(g_pChartView, nullptr);
+        EXPECT_EQ(g_pChartView->GetDocument(), &document);
+        EXPECT_EQ(ChartOfPane(0), document.m_pCurrentChart);
+        EXPECT_EQ(g_chartSource.natal(), &document.m_natalChart);
+        CView* basicInfo = PaneOf(kNodeBasicInfo);
+        ASSERT_NE(basicInfo, nullptr);
+        EXPECT_EQ(TavroDocOf(*basicInfo), &document);
+    }
+
+    QTemporaryDir m_folder;
+    CTavroApp m_application;
+    std::vector<std::string> m_messages;
+    MessageBoxHandler m_previousHandler;
+};
+
+TEST_F(ApplicationStartTest, ChartFileOnTheCommandLineIsShownInTheTitleAndThePanes) {
+    ASSERT_TRUE(m_folder.isValid());
+    const std::string path = WriteChartFile("chennai.tvd", kChennaiChartText);
+    ASSERT_TRUE(m_application.InitInstance({QString::fromStdString(path)}));
+    CTavroDoc& document = *m_application.Document();
+    CMainFrame& frame = *m_application.MainFrame();
+
+    EXPECT_TRUE(m_messages.empty()) << m_messages.front();
+    EXPECT_EQ(frame.windowTitle().toStdString(), "chennai.tvd - Kalomithra Hora");
+    EXPECT_EQ(document.GetPathName(), path);
+    const CLocalDateTime& birth = document.m_natalChart.m_dateTime;
+    EXPECT_EQ(std::tuple(birth.m_nYear, birth.m_nMonth, birth.m_nDay), std::tuple(1990, 5, 15));
+    ExpectViewsShow(document);
+    EXPECT_EQ(ChartBaseName(), m_folder.filePath("chennai").toStdString());
+    ASSERT_FALSE(frame.RecentFiles().Paths().empty());
+    EXPECT_EQ(frame.RecentFiles().Paths().front().toStdString(), path);
+
+    // The document's commands act in the program: a birth-time change is undone through the frame.
+    EXPECT_TRUE(frame.FindAction(kCmdEditBirthData)->isEnabled());
+    document.m_natalChart.m_dateTime.m_nDay = 16;
+    ASSERT_TRUE(document.OnBirthDataChanged().ok());
+    EXPECT_TRUE(frame.RunCommand(kCmdUndoLatestBirthTime));
+    EXPECT_EQ(document.m_natalChart.m_dateTime.m_nDay, 15);
+
+    // Bringing a dasa page to the front computes that page's dasa.
+    frame.Framework().ActivateNode(frame.Framework().GetNode(kNodeRasiDasas));
+    EXPECT_EQ(document.m_dasaTree.nDasaCode, g_nRasiDasaToBeDisplayed);
+    frame.Framework().ActivateNode(frame.Framework().GetNode(kNodeNakshatraDasas));
+    EXPECT_EQ(document.m_dasaTree.nDasaCode, g_nNakshatraDasaToBeDisplayed);
+
+    frame.setWindowState(Qt::WindowNoState);
+    frame.resize(1366, 768);
+    const std::pair<unsigned, const char*> pages[] = {
+        {kNodeManyVargas, "application_window_chakras.png"},
+        {kNodeBasicInfo, "application_window_basics.png"},
+        {kNodeNakshatraDasas, "application_window_dasas.png"},
+    };
+    for (const auto& [node, file] : pages) {
+        frame.Framework().ActivateNode(frame.Framework().GetNode(node));
+        EXPECT_TRUE(frame.grab().toImage().save(QDir(KH_TEST_OUTPUT_DIR).filePath(file)));
+    }
+}
+
+TEST_F(ApplicationStartTest, UnreadableChartFileLeavesTheDefaultChartAndSaysWhy) {
+    ASSERT_TRUE(m_folder.isValid());
+    const std::string path = m_folder.filePath("absent.tvd").toStdString();
+    ASSERT_TRUE(m_application.InitInstance({QString::fromStdString(path)}));
+    CTavroDoc& document = *m_application.Document();
+
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages.front().rfind("Error: ", 0), 0u) << m_messages.front();
+    EXPECT_NE(m_messages.front().find("absent.tvd"), std::string::npos) << m_messages.front();
+    EXPECT_EQ(m_application.MainFrame()->windowTitle().toStdString(), "Untitled - Kalomithra Hora");
+    EXPECT_TRUE(document.GetPathName().empty());
+    EXPECT_GT(document.m_natalChart.m_dateTime.m_nYear, 2000); // the present moment
+    ExpectViewsShow(document);
+}
+
+TEST_F(ApplicationStartTest, FileNewAndTheRecentFileListActOnTheDocument) {
+    const std::string path = WriteChartFile("chennai.tvd", kChennaiChartText);
+    ASSERT_TRUE(m_application.InitInstance({QString::fromStdString(path)}));
+    CMainFrame& frame = *m_application.MainFrame();
+    CTavroDoc& document = *m_application.Document();
+
+    EXPECT_TRUE(frame.RunCommand(kCmdFileNew));
+    EXPECT_EQ(frame.windowTitle().toStdString(), "Untitled - Kalomithra Hora");
+    EXPECT_GT(document.m_natalChart.m_dateTime.m_nYear, 2000);
+    EXPECT_TRUE(ChartBaseName().empty());
+
+    ASSERT_TRUE(frame.FindAction(kCmdRecentFile1));
+    EXPECT_TRUE(frame.FindAction(kCmdRecentFile1)->isEnabled());
+    EXPECT_TRUE(frame.RunCommand(kCmdRecentFile1));
+    EXPECT_EQ(frame.windowTitle().toStdString(), "chennai.tvd - Kalomithra Hora");
+    EXPECT_EQ(document.m_natalChart.m_dateTime.m_nYear, 1990);
+
+    // File > Save writes the changed birth back into the chart's file.
+    document.m_natalChart.m_dateTime.m_nDay = 16;
+    ASSERT_TRUE(document.OnBirthDataChanged().ok());
+    EXPECT_TRUE(frame.RunCommand(kCmdFileSave));
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_TRUE(frame.RunCommand(kCmdFileNew));
+    EXPECT_TRUE(frame.RunCommand(kCmdRecentFile1));
+    EXPECT_EQ(document.m_natalChart.m_dateTime.m_nDay, 16);
+
+    // A listed file that has gone is reported and leaves the list; the open chart stays.
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(path)));
+    EXPECT_TRUE(frame.RunCommand(kCmdRecentFile1));
+    EXPECT_EQ(m_messages.size(), 1u);
+    EXPECT_FALSE(frame.RecentFiles().Paths().contains(QString::fromStdString(path)));
+    EXPECT_EQ(document.m_natalChart.m_dateTime.m_nYear, 1990);
+}
+
+} // namespace
