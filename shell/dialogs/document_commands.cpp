@@ -43,7 +43,10 @@ CalcStatus RecomputeNatalAndRefresh(CTavroDoc& document) {
 
 CalcStatus OnEditBirthdata(CTavroDoc& document, QWidget* parent) {
     CChart& natal = document.m_natalChart;
-    if (g_bZoneOverride) natal.ChangeTimeZone(g_dBirthZone);
+    // The dialog shows and takes the birth in its own zone.
+    if (g_bZoneOverride) {
+        if (CalcStatus status = natal.ChangeTimeZone(g_dBirthZone); !status.ok()) return status;
+    }
     CBirthDataDlg dialog(parent);
     static_cast<BirthDataMembers&>(dialog) = BirthDataFromChart(natal, g_bTimeDisplayWithAmPm);
     if (!dialog.DoModal()) {
@@ -54,7 +57,9 @@ CalcStatus OnEditBirthdata(CTavroDoc& document, QWidget* parent) {
     g_bTimeDisplayWithAmPm = ApplyBirthData(dialog, natal);
     g_dBirthZone = natal.m_dateTime.m_zone.m_dHours;
     SetTransitZone(g_dBirthZone);
-    if (g_bZoneOverride) natal.ChangeTimeZone(g_dOverrideZone);
+    if (g_bZoneOverride) {
+        if (CalcStatus status = natal.ChangeTimeZone(g_dOverrideZone); !status.ok()) return status;
+    }
     return document.OnBirthDataChanged();
 }
 
