@@ -123,12 +123,12 @@ CDasaTree::Shares CDasaTree::SubPeriodShares() const {
     return share;
 }
 
-CDasaTree::Children CDasaTree::PeriodsUnder(int level, const PeriodSpec* parent, const Shares& share) const {
+CDasaTree::Children CDasaTree::PeriodsUnder(int level, const PeriodShape* parent, const Shares& share) const {
     Children out;
     if (level == 0) {
         out.count = nPeriods;
         for (int j = 0; j < nPeriods; ++j) {
-            PeriodSpec& s = out.spec[j];
+            PeriodShape& s = out.shapes[j];
             s = {nLord[0][j], nLord2[0][j], nLord3[0][j], dYears[j], -1};
             if (nDasaCode == kRasiBhuktaVimsottariCode) s.table = kNameAsBody;
         }
@@ -138,14 +138,14 @@ CDasaTree::Children CDasaTree::PeriodsUnder(int level, const PeriodSpec* parent,
     if (nDasaCode == kRasiBhuktaVimsottariCode && level == 2) {
         out.count = 8;
         for (int j = 0; j < 8; ++j)
-            out.spec[j] = {kKakshyaOrder[j], 0, 0, parent->years * 0.125, kNameAsBody};
+            out.shapes[j] = {kKakshyaOrder[j], 0, 0, parent->years * 0.125, kNameAsBody};
         return out;
     }
     out.count = bExplicitSubPeriods ? nSubCount[a] : nSubPeriods;
     const int b = bLord2 ? parent->lord2 : a;
     const int c = bLord3 ? parent->lord3 : a;
     for (int j = 0; j < out.count; ++j) {
-        PeriodSpec& s = out.spec[j];
+        PeriodShape& s = out.shapes[j];
         s.lord = nLord[1 + a][j];
         s.lord2 = nLord2[1 + b][j];
         s.lord3 = nLord3[1 + c][j];
@@ -171,14 +171,14 @@ void CDasaTree::FormatPeriodLabel(int level, int lord, int lord2, int lord3, std
     if (bLord3) name += std::string(":") + table[lord3];
 }
 
-void CDasaTree::NamePeriod(int level, const PeriodSpec& spec, CDasaPeriod& out) const {
-    if (spec.table < 0) {
-        FormatPeriodLabel(level, spec.lord, spec.lord2, spec.lord3, out.strName, out.bPlanet, out.nLord);
+void CDasaTree::NamePeriod(int level, const PeriodShape& shape, CDasaPeriod& out) const {
+    if (shape.table < 0) {
+        FormatPeriodLabel(level, shape.lord, shape.lord2, shape.lord3, out.strName, out.bPlanet, out.nLord);
         return;
     }
-    out.nLord = spec.lord;
-    out.bPlanet = spec.table == kNameAsBody;
-    out.strName = (out.bPlanet ? g_pszPlanetNamesAlt2 : g_pszSignNames)[spec.lord];
+    out.nLord = shape.lord;
+    out.bPlanet = shape.table == kNameAsBody;
+    out.strName = (out.bPlanet ? g_pszPlanetNamesAlt2 : g_pszSignNames)[shape.lord];
 }
 
 CalcStatus CDasaTree::PrepareCycleStart() {
@@ -211,12 +211,12 @@ CalcStatus CDasaTree::MomentAt(double years, CDasaMoment& moment) {
     return {};
 }
 
-CalcStatus CDasaTree::FillPeriod(int level, const PeriodSpec& spec, double from, CDasaPeriod& out) {
-    NamePeriod(level, spec, out);
+CalcStatus CDasaTree::FillPeriod(int level, const PeriodShape& shape, double from, CDasaPeriod& out) {
+    NamePeriod(level, shape, out);
     CDasaMoment moment;
     if (CalcStatus status = MomentAt(from, moment); !status.ok()) return status;
     SetStart(out, moment);
-    if (CalcStatus status = MomentAt(from + spec.years, moment); !status.ok()) return status;
+    if (CalcStatus status = MomentAt(from + shape.years, moment); !status.ok()) return status;
     SetEnd(out, moment);
     return {};
 }
@@ -230,13 +230,13 @@ CalcStatus CDasaTree::ExpandPeriod() {
     if (nLevel < 0) nLevel = 0;
 
     double offset = 0.0; // dasa years from the cycle start to the listed parent's start
-    PeriodSpec parent;
+    PeriodShape parent;
     for (int level = 0; level < nLevel; ++level) {
         const Children children = PeriodsUnder(level, level == 0 ? nullptr : &parent, share);
         const int selected = std::clamp(nSelected[level], 0, std::max(0, children.count - 1));
         nSelected[level] = selected;
-        for (int j = 0; j < selected; ++j) offset += children.spec[j].years;
-        parent = children.spec[selected];
+        for (int j = 0; j < selected; ++j) offset += children.shapes[j].years;
+        parent = children.shapes[selected];
         if (CalcStatus status = FillPeriod(level, parent, offset, running[level]); !status.ok())
             return status;
     }
@@ -245,8 +245,8 @@ CalcStatus CDasaTree::ExpandPeriod() {
     nCount = listed.count;
     for (int j = 0; j < nCount; ++j) {
         CDasaPeriod& p = period[j];
-        const PeriodSpec& spec = listed.spec[j];
-        NamePeriod(nLevel, spec, p);
+        const PeriodShape& shape = listed.shapes[j];
+        NamePeriod(nLevel, shape, p);
         CDasaMoment moment;
         if (j == 0) {
             if (CalcStatus status = MomentAt(offset, moment); !status.ok()) return status;
@@ -254,7 +254,7 @@ CalcStatus CDasaTree::ExpandPeriod() {
         } else {
             SetStart(p, EndOf(period[j - 1])); // periods meet exactly
         }
-        offset += spec.years;
+        offset += shape.years;
         if (CalcStatus status = MomentAt(offset, moment); !status.ok()) return status;
         SetEnd(p, moment);
     }

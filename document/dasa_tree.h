@@ -117,14 +117,14 @@ public:
     std::array<CDasaPeriod, kDasaLevels> running;
 
 private:
-    struct PeriodSpec {
+    struct PeriodShape {
         int lord = 0, lord2 = 0, lord3 = 0;
         double years = 0.0;
         int table = -1; // -1: named as the tree says; else 1 bodies, 0 signs (Rasi-Bhukta's levels)
     };
     struct Children {
         int count = 0;
-        std::array<PeriodSpec, kDasaMaxPeriods> spec;
+        std::array<PeriodShape, kDasaMaxPeriods> shapes;
     };
     using Shares = std::array<double, kDasaLordCount>;
 
@@ -139,11 +139,11 @@ private:
     };
 
     Shares SubPeriodShares() const;
-    Children PeriodsUnder(int level, const PeriodSpec* parent, const Shares& share) const;
+    Children PeriodsUnder(int level, const PeriodShape* parent, const Shares& share) const;
     CalcStatus PrepareCycleStart();
     CalcStatus MomentAt(double years, CDasaMoment& moment);
-    CalcStatus FillPeriod(int level, const PeriodSpec& spec, double from, CDasaPeriod& out);
-    void NamePeriod(int level, const PeriodSpec& spec, CDasaPeriod& out) const;
+    CalcStatus FillPeriod(int level, const PeriodShape& shape, double from, CDasaPeriod& out);
+    void NamePeriod(int level, const PeriodShape& shape, CDasaPeriod& out) const;
     // The first listed level-0 period index containing the UT Julian day, or -1.
     int PeriodAt(double jd) const;
 

@@ -44,23 +44,23 @@ QString InstalledFamilyFor(const std::string& faceName) {
     return QString::fromStdString(faceName);
 }
 
-QFont QFontFromSpec(const FontSpec& spec, const QPaintDevice& device) {
-    const QString family = InstalledFamilyFor(spec.faceName);
-    const int weight = std::clamp(spec.weight > 0 ? spec.weight : kNormalWeight, 1, 1000);
+QFont QFontFromSpec(const FontSpec& record, const QPaintDevice& device) {
+    const QString family = InstalledFamilyFor(record.faceName);
+    const int weight = std::clamp(record.weight > 0 ? record.weight : kNormalWeight, 1, 1000);
     QFont font(family);
     font.setWeight(QFont::Weight(weight));
-    font.setItalic(spec.italic != 0);
-    font.setUnderline(spec.underline != 0);
-    font.setStrikeOut(spec.strikeOut != 0);
-    if (spec.height == 0 && spec.width == 0) return font;
+    font.setItalic(record.italic != 0);
+    font.setUnderline(record.underline != 0);
+    font.setStrikeOut(record.strikeOut != 0);
+    if (record.height == 0 && record.width == 0) return font;
 
     const FaceRatios& ratios = RatiosFor(family, weight, device);
-    double em = spec.height > 0 ? spec.height / ratios.cellPerEm : -spec.height;
-    if (spec.height == 0) em = QFontMetricsF(font, &device).height() / ratios.cellPerEm;
+    double em = record.height > 0 ? record.height / ratios.cellPerEm : -record.height;
+    if (record.height == 0) em = QFontMetricsF(font, &device).height() / ratios.cellPerEm;
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(em))));
-    if (spec.width > 0 && ratios.averageWidthPerEm > 0) {
+    if (record.width > 0 && ratios.averageWidthPerEm > 0) {
         const double natural = ratios.averageWidthPerEm * font.pixelSize();
-        font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * spec.width / natural)), 1, 4000));
+        font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * record.width / natural)), 1, 4000));
     }
     return font;
 }

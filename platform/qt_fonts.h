@@ -9,7 +9,7 @@ class QPaintDevice;
 // The installed family that stands in for a face name the views ask for ("Arial Narrow" ...).
 QString InstalledFamilyFor(const std::string& faceName);
 
-// The Qt font for `spec` on `device`: a positive height is the cell height (ascent + descent), a
+// The Qt font for `record` on `device`: a positive height is the cell height (ascent + descent), a
 // negative one the character height, both in the device's units; a width other than 0 stretches
 // the glyphs to that average character width.
-QFont QFontFromSpec(const FontSpec& spec, const QPaintDevice& device);
+QFont QFontFromSpec(const FontSpec& record, const QPaintDevice& device);

@@ -327,12 +327,12 @@ TEST_F(ChartViewTest, HitRectangleIsTheDrawnLabel) {
     }
     // "SelectFont \"face\" height width weight"
     const size_t close = font.find('"', 12);
-    FontSpec spec{font.substr(12, close - 12)};
-    std::sscanf(font.c_str() + close + 1, "%d %d %d", &spec.height, &spec.width, &spec.weight);
-    spec.pitchAndFamily = g_chartFontB.pitchAndFamily;
-    spec.quality = g_chartFontB.quality;
+    FontSpec labelFont{font.substr(12, close - 12)};
+    std::sscanf(font.c_str() + close + 1, "%d %d %d", &labelFont.height, &labelFont.width, &labelFont.weight);
+    labelFont.pitchAndFamily = g_chartFontB.pitchAndFamily;
+    labelFont.quality = g_chartFontB.quality;
     ImageSurface measure(Size{1, 1});
-    measure.Surface().SelectFont(spec);
+    measure.Surface().SelectFont(labelFont);
     const Rect drawn = measure.Surface().DrawText("Su", Rect{0, 0, 0, 0}, kTextCalcRect);
     const Rect hit = state.bodyLabelRect[0][1];
     EXPECT_EQ(hit.Width(), drawn.Width());

@@ -37,11 +37,11 @@ enum DasaColor {
 constexpr int kPageFont = 3; // the text font of the display fonts
 
 // Buttons by command id 1-5: text and rectangle (pixels, unscaled).
-struct ButtonSpec {
+struct ButtonPlace {
     const char* text;
     Rect rect;
 };
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonPlace kButtons[] = {
     {"Options", {190, 10, 300, 35}}, {"Quick Info", {70, 10, 180, 35}}, {"<", {4, 10, 22, 35}},
     {"|", {25, 10, 39, 35}},         {">", {42, 10, 60, 35}},
 };
@@ -84,10 +84,10 @@ int RectExtra() {
 CDasaView::CDasaView(QWidget* parent) : CView(parent) {
     viewport()->setMouseTracking(true);
     for (int command = 1; command <= 5; ++command) {
-        const ButtonSpec& spec = kButtons[command - 1];
-        auto* button = new QPushButton(spec.text, viewport());
+        const ButtonPlace& place = kButtons[command - 1];
+        auto* button = new QPushButton(place.text, viewport());
         button->setDefault(true);
-        button->setGeometry(spec.rect.left, spec.rect.top, spec.rect.Width(), spec.rect.Height());
+        button->setGeometry(place.rect.left, place.rect.top, place.rect.Width(), place.rect.Height());
         m_buttons[command - 1] = button;
     }
     connect(Button(kOptionsButton), &QPushButton::clicked, this, [this] { OnDasaOptions(); });
