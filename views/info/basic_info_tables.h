@@ -50,5 +50,15 @@ std::string FormatShortSignLongitude(double longitude);
 // karaka abbreviations joined by "/".
 std::string BodyLabel(const CChart& chart, int body);
 
+// The 22 points of the pushkara, mrityu bhaga and drekkana tables: Sun to Ketu, Maandi, the lagna and
+// the cusps of houses 2 to 12, with their longitudes (degrees). `body` is the body number, 0 for the
+// lagna and the cusps.
+struct SensitivePoint {
+    std::string label;
+    double longitude;
+    int body;
+};
+std::vector<SensitivePoint> SensitivePoints(const CChart& chart);
+
 // Fills `list` with table `table`; false for a table this pane does not list.
 bool FillBasicInfoTable(CCustomListView& list, int table, CChart& current, CChart& natal);
