@@ -313,8 +313,13 @@ std::string FormatShortSignLongitude(double longitude) {
     CRasiLongitude split;
     split.m_dLongitude = longitude;
     split.SplitLongitude();
-    const int minutes = split.m_nMinutes + (split.m_dSeconds >= 30 ? 1 : 0);
-    return Format("%2d%s%02d", split.m_nDegrees, g_pszSignNames[split.m_nSign], minutes);
+    int degrees = split.m_nDegrees;
+    int minutes = split.m_nMinutes + (split.m_dSeconds >= 30 ? 1 : 0);
+    if (minutes == 60) { // 59' 30" and more is the next degree, not 60 minutes
+        minutes = 0;
+        ++degrees;
+    }
+    return Format("%2d%s%02d", degrees, g_pszSignNames[split.m_nSign], minutes);
 }
 
 std::string BodyLabel(const CChart& chart, int body) {

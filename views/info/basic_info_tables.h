@@ -44,7 +44,8 @@ extern int g_nBasicInfoVarga;
 std::vector<int> ListedBodies(bool limited);
 // "%2d %s %02d' %05.2f\"" with the sign's name: a longitude within its sign, degrees.
 std::string FormatSignLongitude(double longitude);
-// "%2d%s%02d": degrees, sign name, minutes rounded up from 30 seconds on.
+// "%2d%s%02d": degrees, sign name, minutes rounded up from 30 seconds on (59' 30" makes the next
+// degree; 30 just below the sign's end).
 std::string FormatShortSignLongitude(double longitude);
 // The body's name, " (R) " when retrograde (else " "), and for planets 1-8 "- " with its chara
 // karaka abbreviations joined by "/".

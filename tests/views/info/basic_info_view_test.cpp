@@ -95,12 +95,18 @@ TEST_F(BasicInfoTest, AnotherVargaTitlesTheLongitudeColumnAndListsThatVargaChart
 }
 
 TEST_F(BasicInfoTest, ShortLongitudesRoundTheMinutesUpFromThirtySeconds) {
-    const double base = 30 * 4; // Leo
-    EXPECT_EQ(FormatShortSignLongitude(base + 12 + 29 / 60.0 + 31 / 3600.0),
-              std::string("12") + g_pszSignNames[4] + "30");
-    EXPECT_EQ(FormatShortSignLongitude(base + 12 + 29 / 60.0 + 29 / 3600.0),
-              std::string("12") + g_pszSignNames[4] + "29");
-    EXPECT_EQ(FormatShortSignLongitude(base + 3), std::string(" 3") + g_pszSignNames[4] + "00");
+    struct Case {
+        int degrees, minutes, seconds;
+        const char* expected; // degrees and minutes around the sign's name
+    };
+    const double leo = 30 * 4;
+    for (const Case c : {Case{12, 29, 31, "12|30"}, Case{12, 29, 29, "12|29"}, Case{3, 0, 0, " 3|00"},
+                         Case{12, 59, 45, "13|00"}, Case{29, 59, 40, "30|00"}}) {
+        const std::string expected(c.expected);
+        EXPECT_EQ(FormatShortSignLongitude(leo + c.degrees + c.minutes / 60.0 + c.seconds / 3600.0),
+                  expected.substr(0, 2) + g_pszSignNames[4] + expected.substr(3))
+            << c.degrees << " " << c.minutes << " " << c.seconds;
+    }
 }
 
 // The planets' rows against the chart: longitude to the hundredth of a second, nakshatra and pada
