@@ -334,84 +334,51 @@ std::string BodyLabel(const CChart& chart, int body) {
     return label;
 }
 
+namespace {
+using TableFiller = void (*)(CCustomListView& list, CChart& current, CChart& natal);
+
+// The filler of each table, by table number.
+constexpr TableFiller kTableFillers[kBasicInfoTableCount] = {
+    [](CCustomListView& list, CChart& current, CChart&) {
+        FillLongitudes(list, current, g_nBasicInfoVarga, false);
+    },
+    [](CCustomListView& list, CChart& current, CChart& natal) {
+        CChart* aspected = AspectChart(current, natal, g_bAspectedForceNatal, g_nAspectedVarga);
+        CChart* aspecting = AspectChart(current, natal, g_bAspectingForceNatal, g_nAspectingVarga);
+        if (aspected && aspecting) FillAspects(list, *aspected, g_nAspectedVarga, *aspecting);
+    },
+    [](CCustomListView& list, CChart& current, CChart&) { FillAllDivisional(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillCoordinates(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillRasisInVargas(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillNavaTaras(list, current, 2, "Tara (Moon)"); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillNavaTaras(list, current, 0, "Tara (Lagna)"); },
+    [](CCustomListView& list, CChart& current, CChart&) {
+        FillSpecialTaras(list, current, 2, "Special tara (Moon)");
+    },
+    [](CCustomListView& list, CChart& current, CChart&) {
+        FillSpecialTaras(list, current, 0, "Special tara (lagna)");
+    },
+    [](CCustomListView& list, CChart& current, CChart&) { FillNakshatraAspects(list, current); },
+    [](CCustomListView& list, CChart& current, CChart& natal) { FillYogi(list, current, natal); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillPushkara(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillSpecialTithis(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillCharaKarakas(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillCombustion(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillGrahaYuddha(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillBrahmaRudraMaheswara(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillMrityuBhaga(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillDrekkanas(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillMaliciousDivisions(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillSahamas(list, current, "Position"); },
+    [](CCustomListView& list, CChart&, CChart& natal) { FillLongitudes(list, natal, 0, true); },
+    [](CCustomListView& list, CChart&, CChart& natal) { FillSahamas(list, natal, "NATAL Position"); },
+};
+} // namespace
+
 bool FillBasicInfoTable(CCustomListView& list, int table, CChart& current, CChart& natal) {
     list.RefreshLayout();
     list.DeleteAllColumnsAndRows();
-    switch (table) {
-    case kTableLongitudes:
-        FillLongitudes(list, current, g_nBasicInfoVarga, false);
-        return true;
-    case kTableAspects: {
-        CChart* aspected = AspectChart(current, natal, g_bAspectedForceNatal, g_nAspectedVarga);
-        CChart* aspecting = AspectChart(current, natal, g_bAspectingForceNatal, g_nAspectingVarga);
-        if (!aspected || !aspecting) return false;
-        FillAspects(list, *aspected, g_nAspectedVarga, *aspecting);
-        return true;
-    }
-    case kTableSpecialTithis:
-        FillSpecialTithis(list, current);
-        return true;
-    case kTableAllDivisional:
-        FillAllDivisional(list, current);
-        return true;
-    case kTableCoordinates:
-        FillCoordinates(list, current);
-        return true;
-    case kTableRasisInVargas:
-        FillRasisInVargas(list, current);
-        return true;
-    case kTableNavaTarasMoon:
-        FillNavaTaras(list, current, 2, "Tara (Moon)");
-        return true;
-    case kTableNavaTarasLagna:
-        FillNavaTaras(list, current, 0, "Tara (Lagna)");
-        return true;
-    case kTableSpecialTarasMoon:
-        FillSpecialTaras(list, current, 2, "Special tara (Moon)");
-        return true;
-    case kTableSpecialTarasLagna:
-        FillSpecialTaras(list, current, 0, "Special tara (lagna)");
-        return true;
-    case kTableNakshatraAspects:
-        FillNakshatraAspects(list, current);
-        return true;
-    case kTablePushkara:
-        FillPushkara(list, current);
-        return true;
-    case kTableMrityuBhaga:
-        FillMrityuBhaga(list, current);
-        return true;
-    case kTableMaliciousDivisions:
-        FillMaliciousDivisions(list, current);
-        return true;
-    case kTableYogi:
-        FillYogi(list, current, natal);
-        return true;
-    case kTableCharaKarakas:
-        FillCharaKarakas(list, current);
-        return true;
-    case kTableCombustion:
-        FillCombustion(list, current);
-        return true;
-    case kTableGrahaYuddha:
-        FillGrahaYuddha(list, current);
-        return true;
-    case kTableBrahmaRudra:
-        FillBrahmaRudraMaheswara(list, current);
-        return true;
-    case kTableDrekkanas:
-        FillDrekkanas(list, current);
-        return true;
-    case kTableSahamas:
-        FillSahamas(list, current, "Position");
-        return true;
-    case kTableNatalLongitudes:
-        FillLongitudes(list, natal, 0, true);
-        return true;
-    case kTableNatalSahamas:
-        FillSahamas(list, natal, "NATAL Position");
-        return true;
-    default:
-        return false;
-    }
+    if (table < 0 || table >= kBasicInfoTableCount) return false;
+    kTableFillers[table](list, current, natal);
+    return true;
 }
