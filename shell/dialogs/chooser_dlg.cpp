@@ -1,59 +1,55 @@
 #include "shell/dialogs/chooser_dlg.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QLabel>
-#include <QVBoxLayout>
 
 #include "core/body_names.h"
 #include "core/zodiac_names.h"
 
-CChooserDlg::CChooserDlg(QWidget* parent, const char* title, std::vector<ChooserRow> rows)
-    : CMemberDialog(parent, title), m_rows(std::move(rows)) {
-    auto* form = new QFormLayout;
-    for (const ChooserRow& row : m_rows) {
-        auto* combo = new QComboBox(this);
-        combo->addItems(row.items);
-        form->addRow(new QLabel(row.label, this), combo);
-        m_combos.push_back(combo);
-    }
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    AddOkCancel(layout);
+CChooserDlg::CChooserDlg(QWidget* parent, const char* title, std::vector<OptionRow> rows)
+    : COptionFormDlg(parent, title, std::move(rows)) {}
+
+QComboBox* CChooserDlg::Combo(int row) const {
+    return static_cast<QComboBox*>(Control(row));
 }
 
 void CChooserDlg::LoadControls() {
-    for (size_t i = 0; i < m_rows.size(); ++i) SelectIndex(m_combos[i], *m_rows[i].member);
+    ValuesFromOptions();
+    COptionFormDlg::LoadControls();
 }
 
 bool CChooserDlg::StoreControls() {
-    for (size_t i = 0; i < m_rows.size(); ++i) {
-        if (m_combos[i]->currentIndex() < 0) {
-            RefuseField(m_combos[i], std::string(m_rows[i].label) + ": choose one from the list.");
+    for (int row = 0; row < static_cast<int>(m_values.size()); ++row) {
+        if (Combo(row)->currentIndex() < 0) {
+            RefuseField(Combo(row), std::string(Label(row)) + ": choose one from the list.");
             return false;
         }
     }
-    for (size_t i = 0; i < m_rows.size(); ++i) *m_rows[i].member = m_combos[i]->currentIndex();
+    COptionFormDlg::StoreControls();
+    ValuesToOptions();
     return true;
 }
 
-QStringList VargaItems() {
-    QStringList items;
-    // The plain vargas are the columns before the user-defined D-n.
-    for (int code = 0; code < kUserVargaColumn; ++code) items << QString::fromStdString(g_vargaTitles[code]);
+ItemList VargaItems() {
+    // The plain vargas are the columns before the user-defined D-n; their titles are never rewritten.
+    ItemList items;
+    for (int code = 0; code < kUserVargaColumn; ++code) items.push_back(g_vargaTitles[code].c_str());
     return items;
 }
 
-ChooserRow VargaRow(int& varga) {
-    return {"Divisional chart", VargaItems(), &varga};
+OptionRow VargaRow(int& varga) {
+    return IntOption("Divisional chart", VargaItems(), varga);
 }
 
-QStringList NameItems(const char* const* names, int first, int count) {
-    QStringList items;
-    for (int i = first; i < first + count; ++i) items << names[i];
-    return items;
+ItemList NameItems(const char* const* names, int first, int count) {
+    return {names + first, names + first + count};
 }
 
-QStringList BodyNameItems(int first, int count) {
+ItemList BodyNameItems(int first, int count) {
     return NameItems(g_pszPlanetNames ? g_pszPlanetNames : g_planetNames, first, count);
+}
+
+ItemList TextItems(const std::vector<std::string>& texts) {
+    ItemList items;
+    for (const std::string& text : texts) items.push_back(text.c_str());
+    return items;
 }

@@ -1,40 +1,31 @@
 #pragma once
-// The chooser dialogs: a column of lists, each bound to one int member of the dialog that holds the
-// index of the chosen item (-1 = unset, shown as no selection). The caller sets the members, runs
-// DoModal and on OK reads them; OK with a list left empty is refused, so an accepted chooser always
-// returns indices inside its lists.
-#include <QStringList>
-#include <vector>
+// The chooser dialogs: a column of lists, each bound (IntOption) to one int member of the dialog that
+// holds the index of the chosen item (-1 = unset, shown as no selection). The caller sets the
+// members, runs DoModal and on OK reads them; OK with a list left empty is refused, so an accepted
+// chooser always returns indices inside its lists.
+#include "shell/dialogs/option_form_dlg.h"
 
-#include "shell/dialogs/member_dialog.h"
-
-// One list: its label, its items in index order and the member holding the chosen index.
-struct ChooserRow {
-    const char* label;
-    QStringList items;
-    int* member;
-};
-
-class CChooserDlg : public CMemberDialog {
+class CChooserDlg : public COptionFormDlg {
 public:
-    CChooserDlg(QWidget* parent, const char* title, std::vector<ChooserRow> rows);
+    // `rows` hold lists only.
+    CChooserDlg(QWidget* parent, const char* title, std::vector<OptionRow> rows);
 
-    QComboBox* Combo(int row) const { return m_combos[row]; }
+    QComboBox* Combo(int row) const;
 
 protected:
     void LoadControls() override;
     bool StoreControls() override;
-
-private:
-    std::vector<ChooserRow> m_rows;
-    std::vector<QComboBox*> m_combos;
 };
 
+// The lists' items, as option rows hold them.
+using ItemList = std::vector<const char*>;
 // The divisional charts a chooser offers, by varga code 0-22: "Rasi", "Navamsa", "D-2" ... "D-144".
-QStringList VargaItems();
+ItemList VargaItems();
 // The list "Divisional chart" over those items, bound to `varga`.
-ChooserRow VargaRow(int& varga);
+OptionRow VargaRow(int& varga);
 // `count` names of `names` from index `first` on.
-QStringList NameItems(const char* const* names, int first, int count);
+ItemList NameItems(const char* const* names, int first, int count);
 // Body names `first`..`first + count - 1` in the language the user chose for planet names.
-QStringList BodyNameItems(int first, int count);
+ItemList BodyNameItems(int first, int count);
+// Items of texts made at run time; the texts must outlive the dialog (keep them in a static).
+ItemList TextItems(const std::vector<std::string>& texts);

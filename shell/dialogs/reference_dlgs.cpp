@@ -4,18 +4,17 @@
 
 CSelectReferenceDlg::CSelectReferenceDlg(QWidget* parent)
     : CChooserDlg(parent, "Select the reference",
-                  {{"Sign", NameItems(g_signNames, 0, kSignCount), &m_nSign}}) {}
+                  {IntOption("Sign", NameItems(g_signNames, 0, kSignCount), m_nSign)}) {}
 
 CHouseReferenceDlg::CHouseReferenceDlg(QWidget* parent)
     : CChooserDlg(parent, "Choose the reference for houses",
-                  {{"Houses from", BodyNameItems(0, kBodyCount), &m_nBody}}) {}
+                  {IntOption("Houses from", BodyNameItems(0, kBodyCount), m_nBody)}) {}
 
 CNatalReferenceDlg::CNatalReferenceDlg(QWidget* parent)
     : CChooserDlg(parent, "Choose a natal reference",
-                  {{"Choose a natal reference for transit analysis",
-                    {"Moon", "Lagna", "Arudha lagna"},
-                    &m_nReference}}) {}
+                  {IntOption("Choose a natal reference for transit analysis",
+                             {"Moon", "Lagna", "Arudha lagna"}, m_nReference)}) {}
 
 CNatalOrDerivedDlg::CNatalOrDerivedDlg(QWidget* parent)
     : CChooserDlg(parent, "Natal Chart or Derived Chart?",
-                  {{"Chart", {"Natal Chart", "Derived Chart (Tajaka/TP etc)"}, &m_nDerived}}) {}
+                  {IntOption("Chart", {"Natal Chart", "Derived Chart (Tajaka/TP etc)"}, m_nDerived)}) {}

@@ -4,66 +4,85 @@
 #include "core/calendar_names.h"
 #include "core/vocabulary_names.h"
 
+#include <cctype>
+#include <string>
+
 namespace {
 
 // Twelve special tithis, each with its house: "Janma tithi (1st)".
 constexpr int kNatalSpecialTithiCount = 12;
 
 // "Janma tara (birth)": the tara's name in sentence case and its meaning in lower case.
-QStringList TaraItems() {
-    QStringList items;
-    for (int i = 0; i < kTaraCount; ++i) {
-        const QString name = g_taraNames[i];
-        items << name.left(1) + name.mid(1).toLower() + " tara (" + QString(g_taraMeanings[i]).toLower() +
-                     ")";
-    }
-    return items;
+ItemList TaraItems() {
+    static const std::vector<std::string> texts = [] {
+        const auto lower = [](std::string text) {
+            for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            return text;
+        };
+        std::vector<std::string> made;
+        for (int i = 0; i < kTaraCount; ++i) {
+            const std::string name = g_taraNames[i];
+            made.push_back(name.substr(0, 1) + lower(name.substr(1)) + " tara (" + lower(g_taraMeanings[i]) +
+                           ")");
+        }
+        return made;
+    }();
+    return TextItems(texts);
 }
 
-QStringList SpecialTithiItems() {
-    QStringList items;
-    for (int i = 0; i < kNatalSpecialTithiCount; ++i)
-        items << QString("%1 (%2)").arg(g_specialTithiNames[i], g_houseOrdinals[i]);
-    return items;
+ItemList SpecialTithiItems() {
+    static const std::vector<std::string> texts = [] {
+        std::vector<std::string> made;
+        for (int i = 0; i < kNatalSpecialTithiCount; ++i)
+            made.push_back(std::string(g_specialTithiNames[i]) + " (" + g_houseOrdinals[i] + ")");
+        return made;
+    }();
+    return TextItems(texts);
 }
 
 // The lagnas of the house and planet lists, as those lists write them.
 const char* const kLagnaNames[] = {"Lagna",       "Arudha lagna", "Upapada lagna", "Hora lagna",
                                    "Ghati lagna", "Bhava lagna",  "Varnada lagna"};
+constexpr int kLagnaCount = static_cast<int>(std::size(kLagnaNames));
 
-QStringList LagnaFirstItems() {
-    return NameItems(kLagnaNames, 0, std::size(kLagnaNames)) + NameItems(g_planetNames, 1, 9);
+ItemList Joined(ItemList first, const ItemList& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
 }
 
-QStringList PlanetFirstItems() {
-    return NameItems(g_planetNames, 1, 9) + NameItems(kLagnaNames, 0, std::size(kLagnaNames));
+ItemList LagnaFirstItems() {
+    return Joined(NameItems(kLagnaNames, 0, kLagnaCount), NameItems(g_planetNames, 1, 9));
+}
+
+ItemList PlanetFirstItems() {
+    return Joined(NameItems(g_planetNames, 1, 9), NameItems(kLagnaNames, 0, kLagnaCount));
 }
 
 } // namespace
 
 CSelectTaraDlg::CSelectTaraDlg(QWidget* parent)
     : CChooserDlg(parent, "Select a tara under nava-tara scheme",
-                  {{"Tara", TaraItems(), &m_nTara}, VargaRow(m_nVarga)}) {}
+                  {IntOption("Tara", TaraItems(), m_nTara), VargaRow(m_nVarga)}) {}
 
 CSelectNakshatraDlg::CSelectNakshatraDlg(QWidget* parent)
-    : CChooserDlg(parent, "Select a special nakshatra",
-                  {{"Special nakshatra", NameItems(g_specialTaraNames, 0, kSpecialTaraCount), &m_nNakshatra},
-                   VargaRow(m_nVarga)}) {}
+    : CChooserDlg(
+          parent, "Select a special nakshatra",
+          {IntOption("Special nakshatra", NameItems(g_specialTaraNames, 0, kSpecialTaraCount), m_nNakshatra),
+           VargaRow(m_nVarga)}) {}
 
 CSelectTithiDlg::CSelectTithiDlg(QWidget* parent)
     : CChooserDlg(parent, "Select a special tithi",
-                  {{"Special tithi", SpecialTithiItems(), &m_nTithi}, VargaRow(m_nVarga)}) {}
+                  {IntOption("Special tithi", SpecialTithiItems(), m_nTithi), VargaRow(m_nVarga)}) {}
 
 CSelectHouseDlg::CSelectHouseDlg(QWidget* parent)
     : CChooserDlg(parent, "Select a house",
-                  {{"House", NameItems(g_houseOrdinals, 0, 12), &m_nHouse},
-                   {"From", LagnaFirstItems(), &m_nReference},
-                   VargaRow(m_nVarga)}) {}
+                  {IntOption("House", NameItems(g_houseOrdinals, 0, 12), m_nHouse),
+                   IntOption("From", LagnaFirstItems(), m_nReference), VargaRow(m_nVarga)}) {}
 
 CSelectPlanetDlg::CSelectPlanetDlg(QWidget* parent)
     : CChooserDlg(parent, "Select a planet",
-                  {{"Planet", PlanetFirstItems(), &m_nChoice}, VargaRow(m_nVarga)}) {}
+                  {IntOption("Planet", PlanetFirstItems(), m_nChoice), VargaRow(m_nVarga)}) {}
 
 CBasePlanetDlg::CBasePlanetDlg(QWidget* parent)
     : CChooserDlg(parent, "Select a planet as base",
-                  {{"Planet", BodyNameItems(0, kBodyCount), &m_nBody}, VargaRow(m_nVarga)}) {}
+                  {IntOption("Planet", BodyNameItems(0, kBodyCount), m_nBody), VargaRow(m_nVarga)}) {}
