@@ -5,6 +5,15 @@
 #include "core/body_names.h"
 #include "core/zodiac_names.h"
 
+namespace {
+
+std::vector<OptionRow> WithVargaRow(std::vector<OptionRow> rows, int& varga) {
+    rows.push_back(VargaRow(varga));
+    return rows;
+}
+
+} // namespace
+
 CChooserDlg::CChooserDlg(QWidget* parent, const char* title, std::vector<OptionRow> rows)
     : COptionFormDlg(parent, title, std::move(rows)) {}
 
@@ -28,6 +37,9 @@ bool CChooserDlg::StoreControls() {
     ValuesToOptions();
     return true;
 }
+
+CVargaChooserDlg::CVargaChooserDlg(QWidget* parent, const char* title, std::vector<OptionRow> rows)
+    : CChooserDlg(parent, title, WithVargaRow(std::move(rows), m_nVarga)) {}
 
 ItemList VargaItems() {
     // The plain vargas are the columns before the user-defined D-n; their titles are never rewritten.

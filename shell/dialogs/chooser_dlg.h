@@ -17,6 +17,16 @@ protected:
     bool StoreControls() override;
 };
 
+// A chooser of one thing in a divisional chart: its own lists, then "Divisional chart" bound to
+// m_nVarga (varga code 0-22).
+class CVargaChooserDlg : public CChooserDlg {
+public:
+    int m_nVarga = -1;
+
+protected:
+    CVargaChooserDlg(QWidget* parent, const char* title, std::vector<OptionRow> rows);
+};
+
 // The lists' items, as option rows hold them.
 using ItemList = std::vector<const char*>;
 // The divisional charts a chooser offers, by varga code 0-22: "Rasi", "Navamsa", "D-2" ... "D-144".

@@ -61,28 +61,26 @@ ItemList PlanetFirstItems() {
 } // namespace
 
 CSelectTaraDlg::CSelectTaraDlg(QWidget* parent)
-    : CChooserDlg(parent, "Select a tara under nava-tara scheme",
-                  {IntOption("Tara", TaraItems(), m_nTara), VargaRow(m_nVarga)}) {}
+    : CVargaChooserDlg(parent, "Select a tara under nava-tara scheme",
+                       {IntOption("Tara", TaraItems(), m_nTara)}) {}
 
 CSelectNakshatraDlg::CSelectNakshatraDlg(QWidget* parent)
-    : CChooserDlg(
-          parent, "Select a special nakshatra",
-          {IntOption("Special nakshatra", NameItems(g_specialTaraNames, 0, kSpecialTaraCount), m_nNakshatra),
-           VargaRow(m_nVarga)}) {}
+    : CVargaChooserDlg(parent, "Select a special nakshatra",
+                       {IntOption("Special nakshatra", NameItems(g_specialTaraNames, 0, kSpecialTaraCount),
+                                  m_nNakshatra)}) {}
 
 CSelectTithiDlg::CSelectTithiDlg(QWidget* parent)
-    : CChooserDlg(parent, "Select a special tithi",
-                  {IntOption("Special tithi", SpecialTithiItems(), m_nTithi), VargaRow(m_nVarga)}) {}
+    : CVargaChooserDlg(parent, "Select a special tithi",
+                       {IntOption("Special tithi", SpecialTithiItems(), m_nTithi)}) {}
 
 CSelectHouseDlg::CSelectHouseDlg(QWidget* parent)
-    : CChooserDlg(parent, "Select a house",
-                  {IntOption("House", NameItems(g_houseOrdinals, 0, 12), m_nHouse),
-                   IntOption("From", LagnaFirstItems(), m_nReference), VargaRow(m_nVarga)}) {}
+    : CVargaChooserDlg(parent, "Select a house",
+                       {IntOption("House", NameItems(g_houseOrdinals, 0, 12), m_nHouse),
+                        IntOption("From", LagnaFirstItems(), m_nReference)}) {}
 
 CSelectPlanetDlg::CSelectPlanetDlg(QWidget* parent)
-    : CChooserDlg(parent, "Select a planet",
-                  {IntOption("Planet", PlanetFirstItems(), m_nChoice), VargaRow(m_nVarga)}) {}
+    : CVargaChooserDlg(parent, "Select a planet", {IntOption("Planet", PlanetFirstItems(), m_nChoice)}) {}
 
 CBasePlanetDlg::CBasePlanetDlg(QWidget* parent)
-    : CChooserDlg(parent, "Select a planet as base",
-                  {IntOption("Planet", BodyNameItems(0, kBodyCount), m_nBody), VargaRow(m_nVarga)}) {}
+    : CVargaChooserDlg(parent, "Select a planet as base",
+                       {IntOption("Planet", BodyNameItems(0, kBodyCount), m_nBody)}) {}

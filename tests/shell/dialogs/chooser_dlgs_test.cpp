@@ -30,8 +30,9 @@ struct ChooserCase {
     std::function<std::vector<int*>(CChooserDlg&)> members;
 };
 
-template <class T, class... Member>
-ChooserCase Case(const char* title, std::vector<ListShape> lists, Member T::*... members) {
+// The members may be the dialog's own or its base's (the varga).
+template <class T, class... Owner>
+ChooserCase Case(const char* title, std::vector<ListShape> lists, int Owner::*... members) {
     return {title, std::move(lists), [] { return std::make_unique<T>(nullptr); },
             [members...](CChooserDlg& dialog) {
                 T& d = static_cast<T&>(dialog);
