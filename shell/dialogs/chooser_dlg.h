@@ -3,6 +3,9 @@
 // holds the index of the chosen item (-1 = unset, shown as no selection). The caller sets the
 // members, runs DoModal and on OK reads them; OK with a list left empty is refused, so an accepted
 // chooser always returns indices inside its lists.
+#include <string>
+#include <vector>
+
 #include "shell/dialogs/option_form_dlg.h"
 
 class CChooserDlg : public COptionFormDlg {
