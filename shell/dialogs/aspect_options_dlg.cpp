@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/calc_options.h"
-#include "shell/dialogs/select_varga_dlg.h"
+#include "shell/dialogs/chooser_dlg.h"
 
 CAspectOptionsDlg::CAspectOptionsDlg(QWidget* parent)
     : CMemberDialog(parent, "Planetary Aspect Evaluation Options") {
@@ -21,7 +21,8 @@ CAspectOptionsDlg::Group CAspectOptionsDlg::MakeGroup(const char* title, QBoxLay
     auto* box = new QGroupBox(title, this);
     auto* column = new QVBoxLayout(box);
     Group group{new QCheckBox("Force natal chart even when displaying Tajaka/TP/Transit etc", box),
-                MakeVargaCombo(box, false)};
+                new QComboBox(box)};
+    for (const char* item : VargaItems()) group.varga->addItem(item);
     column->addWidget(group.forceNatal);
     column->addWidget(new QLabel("Choose the divisional chart to be used for positions", box));
     column->addWidget(group.varga);

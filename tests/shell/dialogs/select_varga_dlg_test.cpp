@@ -8,33 +8,33 @@
 #include <gtest/gtest.h>
 
 #include "core/calc_options.h"
+#include "core/zodiac_names.h"
 #include "dialog_test_support.h"
 #include "shell/dialogs/aspect_options_dlg.h"
 
 namespace {
 
-TEST(VargaChoiceDlg, ShortTitlesOrFullNamesOfTheTwentyThreeColumnsAndTheChoiceComesBack) {
+TEST(VargaChoiceDlg, ShortTitlesOrFullNamesOfTheTwentyThreeVargasAndTheChoiceComesBack) {
     struct Case {
         bool fullNames;
-        int column;
+        int code;
         const char* text;
     };
     for (const Case c : {Case{false, 0, "Rasi"}, Case{false, 2, "D-2"}, Case{false, 22, "D-144"},
-                         Case{true, 1, "Navamsa"}}) {
+                         Case{true, 1, "Navamsa"}, Case{true, 22, g_vargaNames[22].c_str()}}) {
         SCOPED_TRACE(c.text);
-        std::unique_ptr<CVargaChoiceDlg> dialog;
-        if (c.fullNames)
-            dialog = std::make_unique<CChooseVargaDlg>(nullptr);
-        else
-            dialog = std::make_unique<CSelectVargaDlg>(nullptr);
-        dialog->m_nVarga = 5;
-        dialog->ShowModeless();
-        EXPECT_EQ(dialog->VargaCombo()->count(), kChoosableVargaCount);
-        EXPECT_EQ(dialog->VargaCombo()->currentIndex(), 5);
-        EXPECT_EQ(dialog->VargaCombo()->itemText(c.column).toStdString(), c.text);
-        dialog->VargaCombo()->setCurrentIndex(c.column);
-        dialog->accept();
-        EXPECT_EQ(dialog->m_nVarga, c.column);
+        CSelectVargaDlg select(nullptr);
+        CChooseVargaDlg choose(nullptr);
+        CChooserDlg& dialog = c.fullNames ? static_cast<CChooserDlg&>(choose) : select;
+        int& varga = c.fullNames ? choose.m_nVarga : select.m_nVarga;
+        varga = 5;
+        dialog.ShowModeless();
+        EXPECT_EQ(dialog.Combo(0)->count(), 23);
+        EXPECT_EQ(dialog.Combo(0)->currentIndex(), 5);
+        EXPECT_EQ(dialog.Combo(0)->itemText(c.code).toStdString(), c.text);
+        dialog.Combo(0)->setCurrentIndex(c.code);
+        dialog.accept();
+        EXPECT_EQ(varga, c.code);
     }
 }
 
@@ -42,7 +42,7 @@ TEST(VargaChoiceDlg, CancelKeepsTheCallersChoice) {
     CChooseVargaDlg dialog(nullptr);
     dialog.m_nVarga = 3;
     WhenModal<CChooseVargaDlg>([](CChooseVargaDlg& d) {
-        d.VargaCombo()->setCurrentIndex(9);
+        d.Combo(0)->setCurrentIndex(9);
         d.reject();
     });
     EXPECT_FALSE(dialog.DoModal());

@@ -332,14 +332,14 @@ TEST_F(BasicInfoTest, SelectingBodiesShowsTheGroupOfTheCheckedBoxAndCancelNone) 
 TEST_F(BasicInfoTest, ChoosingTheVargaRefillsTheLongitudesInItAndCancelKeepsIt) {
     m_view.SetMode(kTableLongitudes);
     WhenModal<CChooseVargaDlg>([](CChooseVargaDlg& d) {
-        EXPECT_EQ(d.VargaCombo()->currentIndex(), 0);
-        d.VargaCombo()->setCurrentIndex(9);
+        EXPECT_EQ(d.Combo(0)->currentIndex(), 0);
+        d.Combo(0)->setCurrentIndex(9);
         d.reject();
     });
     m_view.OnChooseVarga();
     EXPECT_EQ(g_nBasicInfoVarga, 0);
     WhenModal<CChooseVargaDlg>([](CChooseVargaDlg& d) {
-        d.VargaCombo()->setCurrentIndex(9); // D-10
+        d.Combo(0)->setCurrentIndex(9); // D-10
         d.accept();
     });
     m_view.OnChooseVarga();
