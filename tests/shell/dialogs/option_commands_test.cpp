@@ -1,0 +1,160 @@
+// The option commands run from the frame: OK recalculates the document's charts and writes the
+// preference file at once; Cancel changes nothing. The Muntha commands move the Tajaka chart's Muntha.
+#include "shell/dialogs/option_commands.h"
+
+#include <QComboBox>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+#include "core/angle_math.h"
+#include "core/ayanamsa.h"
+#include "core/calc_options.h"
+#include "core/option_appliers.h"
+#include "core/option_snapshot.h"
+#include "dialog_test_support.h"
+#include "document/mode_tajaka.h"
+#include "document/tavro_doc.h"
+#include "shell/dialogs/ayanamsa_dlg.h"
+#include "shell/dialogs/calculation_option_dlgs.h"
+#include "shell/dialogs/document_commands.h"
+#include "tests/shell/main_frame_fixture.h"
+
+namespace {
+
+constexpr double kMinutesPerDay = 1440.0;
+
+class OptionCommandsTest : public MainFrameTest {
+protected:
+    void SetUp() override {
+        MainFrameTest::SetUp();
+        m_options.emplace(); // after the preferences are loaded
+        ASSERT_TRUE(m_folder.isValid());
+        g_strDataDirectory = m_folder.path().toStdString();
+        ASSERT_TRUE(m_document.OnNewDocument());
+        BindDocumentCommands(Build(), m_document);
+    }
+    void TearDown() override {
+        MainFrameTest::TearDown();
+        g_strDataDirectory = m_savedFolder;
+        m_options.reset();
+        ApplyAyanamsaSettings(g_ayanamsaSettings);
+        ApplyRahuKetuExaltationOption(g_bNodalExaltationParasara);
+    }
+
+    // The preference file written in the test's data folder; empty when none was written.
+    std::string PreferenceFile() const {
+        std::ifstream file(m_folder.filePath("tavro.ini").toStdString());
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+    double SunriseJd() const { return m_document.m_natalChart.m_sunSnapshot[0].GetJulianDay(); }
+
+    std::optional<CScopedOptions> m_options; // every calculation option, the ayanamsa among them
+    QTemporaryDir m_folder;
+    std::string m_savedFolder = g_strDataDirectory;
+    CTavroDoc m_document;
+};
+
+TEST_F(OptionCommandsTest, SunriseDefinitionRecalculatesTheChartAndSavesAtOnce) {
+    g_nSunriseDefinition = 0; // the centre of the disc, no refraction
+    ASSERT_TRUE(m_document.RecalculateAll().ok());
+    const double centreRise = SunriseJd();
+
+    WhenModal<CSunriseDlg>([](CSunriseDlg& dialog) {
+        static_cast<QComboBox*>(dialog.Control(0))->setCurrentIndex(2);
+        dialog.reject();
+    });
+    ASSERT_TRUE(m_frame->RunCommand(kCmdSunriseDefinition));
+    EXPECT_EQ(g_nSunriseDefinition, 0);
+    EXPECT_EQ(SunriseJd(), centreRise);
+    EXPECT_EQ(PreferenceFile(), "");
+
+    WhenModal<CSunriseDlg>([](CSunriseDlg& dialog) {
+        static_cast<QComboBox*>(dialog.Control(0))->setCurrentIndex(2);
+        dialog.accept();
+    });
+    ASSERT_TRUE(m_frame->RunCommand(kCmdSunriseDefinition));
+    EXPECT_EQ(g_nSunriseDefinition, 2);
+    // The upper edge with refraction rises a few minutes before the centre without it.
+    const double earlierMinutes = (centreRise - SunriseJd()) * kMinutesPerDay;
+    EXPECT_GT(earlierMinutes, 1.5);
+    EXPECT_LT(earlierMinutes, 10.0);
+    EXPECT_NE(PreferenceFile().find("SunriseDefinition=2"), std::string::npos);
+    EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(OptionCommandsTest, NodalExaltationRewritesTheExaltationTable) {
+    g_bNodalExaltationParasara = false;
+    ApplyRahuKetuExaltationOption(false);
+    WhenModal<CNodeExaltationDlg>([](CNodeExaltationDlg& dialog) {
+        static_cast<QComboBox*>(dialog.Control(0))->setCurrentIndex(1);
+        dialog.accept();
+    });
+    ASSERT_TRUE(m_frame->RunCommand(kCmdNodalExaltation));
+    EXPECT_EQ(g_exaltationSigns[kRahu], 1); // Taurus
+    EXPECT_EQ(g_exaltationSigns[kKetu], 7); // Scorpio
+    EXPECT_NE(PreferenceFile().find("NodalExaltationParasara=1"), std::string::npos);
+}
+
+TEST_F(OptionCommandsTest, SiddhantaSetsItsAyanamsaOrTakesItsHousesAway) {
+    struct Case {
+        int model, housesBefore, ayanamsaShown, housesAfter;
+        const char* caption;
+    };
+    // The Surya Siddhanta ayanamsa stands at list position 8.
+    const Case cases[] = {{1, 1, 8, 1, "Choose Ayanamsa"},
+                          {0, 11, g_ayanamsaTable[kAyanamsaTrueLahiri].listPosition, 3,
+                           "SSS house system not available anymore"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.model);
+        ChooseAyanamsa(kAyanamsaTrueLahiri, CDmsAngle{});
+        g_nSiddhanta = 1 - c.model;
+        g_nHouseTypeWanted = c.housesBefore;
+        m_messages.clear();
+        int shownAyanamsa = -1;
+        WhenModal<CSiddhantaDlg>([&c, &shownAyanamsa](CSiddhantaDlg& dialog) {
+            WhenModal<CAyanamsaDlg>([&shownAyanamsa](CAyanamsaDlg& ayanamsa) {
+                shownAyanamsa = ayanamsa.AyanamsaCombo()->currentIndex();
+                ayanamsa.accept();
+            });
+            static_cast<QComboBox*>(dialog.Control(0))->setCurrentIndex(c.model);
+            dialog.accept();
+        });
+        const CalcStatus status = OnSiddhanta(m_document, m_frame.get());
+        ASSERT_TRUE(status.ok()) << status.error;
+        EXPECT_EQ(shownAyanamsa, c.ayanamsaShown);
+        EXPECT_EQ(g_nHouseTypeWanted, c.housesAfter);
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_EQ(m_messages[0].substr(0, std::string(c.caption).size()), c.caption);
+        EXPECT_NE(PreferenceFile().find("Siddhanta=" + std::to_string(c.model)), std::string::npos);
+    }
+    EXPECT_EQ(g_ayanamsaSettings.m_nAyanamsaId, kAyanamsaTrueLahiri);
+}
+
+TEST_F(OptionCommandsTest, MunthaCommandsCountTheMunthaFromTheirBody) {
+    g_nMunthaPreference = 1; // one sign per year from the reference
+    const CScopedOption<int> year(g_nTajakaYear, m_document.m_natalChart.m_dateTime.m_nYear + 30);
+    const CScopedOption<int> month(g_nTajakaMonth, 0);
+    const CScopedOption<int> reference(g_nMunthaReference, kLagna);
+    ASSERT_TRUE(m_document.CalculateTajaka().ok());
+    const std::pair<CommandId, int> cases[] = {
+        {kCmdMunthaFromSun, kSun}, {kCmdMunthaFromMoon, kMoon}, {kCmdMunthaFromLagna, kLagna}};
+    for (const auto& [command, body] : cases) {
+        SCOPED_TRACE(body);
+        ASSERT_TRUE(m_frame->RunCommand(command));
+        EXPECT_EQ(g_nMunthaReference, body);
+        EXPECT_EQ(m_document.m_nMode, kModeTajaka);
+        // A whole number of signs from the natal place of its reference.
+        const double fromReference = AngleDiff(m_document.m_workChart.m_extraPoint[0].m_dLongitude,
+                                               m_document.m_natalChart.m_bodies[body].m_dLongitude);
+        EXPECT_NEAR(std::remainder(fromReference, 30.0), 0.0, 1e-6);
+    }
+    EXPECT_TRUE(m_messages.empty());
+}
+
+} // namespace
