@@ -2,7 +2,9 @@
 // preference file at once; Cancel changes nothing. The Muntha commands move the Tajaka chart's Muntha.
 #include "shell/dialogs/option_commands.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -20,7 +22,10 @@
 #include "document/tavro_doc.h"
 #include "shell/dialogs/ayanamsa_dlg.h"
 #include "shell/dialogs/calculation_option_dlgs.h"
+#include "shell/dialogs/calendar_dlgs.h"
 #include "shell/dialogs/document_commands.h"
+#include "shell/dialogs/entry_dialogs.h"
+#include "shell/display_options.h"
 #include "tests/shell/main_frame_fixture.h"
 
 namespace {
@@ -155,6 +160,58 @@ TEST_F(OptionCommandsTest, MunthaCommandsCountTheMunthaFromTheirBody) {
         EXPECT_NEAR(std::remainder(fromReference, 30.0), 0.0, 1e-6);
     }
     EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(OptionCommandsTest, TithiPraveshaOptionsGoOnToTheLunarYear) {
+    g_bSolarMonthUsedInTP = true;
+    g_nLunarYrDef = 2;
+    g_nLunarYrSign = 11;
+    WhenModal<CTithiPraveshaDlg>([](CTithiPraveshaDlg& dialog) {
+        WhenModal<CLunarCalendarDlg>([](CLunarCalendarDlg& lunar) {
+            static_cast<QComboBox*>(lunar.Control(1))->setCurrentIndex(1); // tropical signs
+            static_cast<QComboBox*>(lunar.Control(2))->setCurrentIndex(0); // from Aries (Vaisakha)
+            lunar.accept();
+        });
+        static_cast<QCheckBox*>(dialog.Control(0))->setChecked(false);
+        dialog.accept();
+    });
+    ASSERT_TRUE(m_frame->RunCommand(kCmdTithiPraveshaOptions));
+    EXPECT_FALSE(g_bSolarMonthUsedInTP);
+    EXPECT_EQ(g_nLunarYrDef, 3);
+    EXPECT_EQ(g_nLunarYrSign, 0);
+    EXPECT_NE(PreferenceFile().find("LunarYrDef=3"), std::string::npos);
+}
+
+TEST_F(OptionCommandsTest, PrintPagesRebuildTheMaskFromTheSwitches) {
+    const CScopedOption<int> mask(g_nMaskedPrintPageMap, 0b101);
+    const CScopedOption<bool> black(g_bBlackPrintingWanted, true);
+    WhenModal<CPrintPagesDlg>([](CPrintPagesDlg& dialog) {
+        static_cast<QCheckBox*>(dialog.Control(0))->setChecked(false);
+        static_cast<QCheckBox*>(dialog.Control(1))->setChecked(true);
+        static_cast<QCheckBox*>(dialog.Control(CPrintPagesDlg::kPageCount))->setChecked(false);
+        dialog.accept();
+    });
+    ASSERT_TRUE(m_frame->RunCommand(kCmdPrintPages));
+    EXPECT_EQ(g_nMaskedPrintPageMap, 0b110);
+    EXPECT_FALSE(g_bBlackPrintingWanted);
+}
+
+TEST_F(OptionCommandsTest, AnEmptyAstrologerAddressTakesTheBuiltInFooter) {
+    const CScopedOption<std::string> address(g_strJyotishiAddress, "A. Jyotishi\nUjjain");
+    struct Case {
+        const char* typed;
+        std::string expected;
+    };
+    const Case cases[] = {{"B. Jyotishi\nChennai", "B. Jyotishi\nChennai"}, {"", kDefaultJyotishiAddress}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        WhenModal<CUserAddressDlg>([&c](CUserAddressDlg& dialog) {
+            static_cast<QPlainTextEdit*>(dialog.Editor())->setPlainText(c.typed);
+            dialog.accept();
+        });
+        ASSERT_TRUE(m_frame->RunCommand(kCmdAstrologerAddress));
+        EXPECT_EQ(g_strJyotishiAddress, c.expected);
+    }
 }
 
 } // namespace
