@@ -1,5 +1,6 @@
 #include "shell/dialogs/option_commands.h"
 
+#include "core/angle_math.h"
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/chart_core.h"
@@ -79,7 +80,7 @@ const CalculationForm kCalculationForms[] = {
 // The fixed-star ayanamsa's star and the sidereal longitude it is held at; true on OK.
 bool RunFixedStarAyanamsa(QWidget* parent) {
     CFixedStarAyanamsaDlg dialog(parent);
-    const double heldAt = g_dCustomStarLongitude;
+    const double heldAt = Reduce360(g_dCustomStarLongitude); // 360 is Aries 0, not a thirteenth sign
     dialog.m_nStar = g_nCustomStarIndex;
     dialog.m_nSign = static_cast<int>(heldAt / 30.0);
     CDmsAngle inSign;

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
@@ -15,6 +16,7 @@
 #include "core/angle_math.h"
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
+#include "core/fixed_stars.h"
 #include "core/option_appliers.h"
 #include "core/option_snapshot.h"
 #include "dialog_test_support.h"
@@ -25,6 +27,7 @@
 #include "shell/dialogs/calendar_dlgs.h"
 #include "shell/dialogs/document_commands.h"
 #include "shell/dialogs/entry_dialogs.h"
+#include "shell/dialogs/fixed_star_ayanamsa_dlg.h"
 #include "shell/display_options.h"
 #include "tests/shell/main_frame_fixture.h"
 
@@ -212,6 +215,35 @@ TEST_F(OptionCommandsTest, AnEmptyAstrologerAddressTakesTheBuiltInFooter) {
         ASSERT_TRUE(m_frame->RunCommand(kCmdAstrologerAddress));
         EXPECT_EQ(g_strJyotishiAddress, c.expected);
     }
+}
+
+TEST_F(OptionCommandsTest, TheFixedStarAyanamsaAsksForItsStar) {
+    const FixedStarList savedStars = g_fixedStarList;
+    g_fixedStarList.entries = {{"Aldebaran", ",alTau", 1, 45.78, -5.47},
+                               {"Spica", ",alVir", 2, 179.83, -2.05}};
+    ChooseAyanamsa(kAyanamsaTrueLahiri, CDmsAngle{});
+    g_nCustomStarIndex = 1;
+    g_strCustomStarCode = ",alVir";
+    g_dCustomStarLongitude = 360.0; // held at the start of Aries
+    WhenModal<CAyanamsaDlg>([](CAyanamsaDlg& dialog) {
+        WhenModal<CFixedStarAyanamsaDlg>([](CFixedStarAyanamsaDlg& star) {
+            EXPECT_EQ(star.StarCombo()->currentIndex(), 1);
+            EXPECT_EQ(star.m_nSign, 0);
+            star.StarCombo()->setCurrentIndex(0);
+            star.DegreesEdit()->setText("15");
+            star.accept();
+        });
+        dialog.AyanamsaCombo()->setCurrentIndex(g_ayanamsaTable[kAyanamsaCustomStar].listPosition);
+        dialog.accept();
+    });
+    ASSERT_TRUE(m_frame->RunCommand(kCmdAyanamsa));
+    EXPECT_TRUE(m_messages.empty());
+    EXPECT_EQ(g_ayanamsaSettings.m_nAyanamsaId, kAyanamsaCustomStar);
+    EXPECT_EQ(g_nCustomStarIndex, 0);
+    EXPECT_EQ(g_strCustomStarCode, ",alTau");
+    EXPECT_DOUBLE_EQ(g_dCustomStarLongitude, 15.0);
+    EXPECT_NE(PreferenceFile().find("CustomStarCode=,alTau"), std::string::npos);
+    g_fixedStarList = savedStars;
 }
 
 } // namespace
