@@ -84,8 +84,12 @@ void DrawLabel(const SignLabelTarget& target, const PendingLabel& label) {
 void FitToCell(const SignLabelTarget& target, std::vector<PendingLabel>& labels, const CPolygonRegion& cell) {
     std::vector<Rect> boxes;
     boxes.reserve(labels.size());
+    // Labels of a cell mostly share a font: it is selected once for them (as MeasureStyledText would).
+    const FontSpec* selected = nullptr;
     for (PendingLabel& label : labels) {
-        MeasureStyledText(target.surface, label.text, label.style);
+        if (!selected || !(*selected == label.style.font)) target.surface.SelectFont(label.style.font);
+        selected = &label.style.font;
+        label.style.SetBox(target.surface.DrawText(label.text, label.style.Box(), kTextCalcRect));
         boxes.push_back(label.style.Box());
     }
     const std::vector<LabelFit> fits = FitLabels(boxes, &cell);
