@@ -70,6 +70,24 @@ private:
     bool SelectVariant(int command);
     bool SelectBodyView(int command);
     bool ToggleOptionalBody(int command);
+
+    // The entries of the commands below in the context menu.
+    void AddBirthTimeEntries(QMenu& menu);
+    void AddResearchVargaEntries(QMenu& higher);
+    void AddChartEntries(QMenu& menu);
+    // Birth time to the lagna's previous or next sign and its undo, the research vargas, the
+    // ashtakavarga and aspect table of the pane, packed chart mode; false for any other command.
+    bool RunChartCommand(int command);
+    // The natal birth moved until the lagna of the pane's chart enters the previous or next sign of
+    // the pane's varga; nothing when that sign change cannot be followed (composite, bhava columns).
+    void MoveBirthTimeToSign(bool next);
+    void ShowAshtakavarga();
+    void OpenAspectTable();
+    void ChooseCustomVarga();
+    void ChooseSubVarga();
+    // The pane shows the user-defined or composite column after its settings changed.
+    void ShowResearchVarga(int column);
+    void TogglePackedChartMode();
 };
 
 // The chart view last constructed, which report printing and text refresh reach; null when none lives.

@@ -6,13 +6,13 @@
 #include <QStatusBar>
 #include <QUrl>
 
-#include "core/data_folder.h"
 #include "platform/message_box.h"
 #include "shell/about_box.h"
 #include "shell/display_fonts.h"
 #include "shell/layout_table.h"
 #include "shell/main_frame.h"
 #include "shell/preferences.h"
+#include "shell/restart_exit.h"
 #include "shell/window_sizes.h"
 
 namespace {
@@ -58,9 +58,7 @@ void CMainFrame::BindCommands() {
             "Kalomithra Hora will now close. Please restart Kalomithra Hora.",
             "Switching back to default window sizes");
         g_bWindowSizesSaved = false;
-        CloseEphemeris();
-        SavePreferences();
-        std::exit(0);
+        g_endForRestart();
     });
 
     SetCommandHandler(kCmdSavePreferences, [this] {
