@@ -16,6 +16,7 @@
 #include "platform/print_job.h"
 #include "views/info/basic_info_tables.h"
 #include "views/info/basic_info_view.h"
+#include "views/info/core_info_view.h"
 #include "views/periods/dasa_view.h"
 #include "views_test_support.h"
 
@@ -33,6 +34,8 @@ protected:
         m_dasa.SetDocument(&m_document);
         m_dasa.resize(900, 900);
         m_dasa.OnInitialUpdate();
+        m_core.SetDocument(&m_document);
+        m_core.OnInitialUpdate();
         g_askPrintedChartName = [](std::string&) { return false; };
         g_strChartBaseName = "chennai";
     }
@@ -82,6 +85,7 @@ protected:
 
     CBasicInfoView m_list;
     CDasaView m_dasa;
+    CCoreInfoView m_core;
     QTemporaryDir m_dir;
     int m_dialogs = 0;
     bool m_viewContentAtDialog = false;
@@ -153,6 +157,40 @@ TEST_F(PrintViewsTest, AnUpdateWhileAPageDrawsIsHeldBack) {
     EXPECT_EQ(m_list.CellText(0, 1), shown);
 }
 
+TEST_F(PrintViewsTest, TheDasaPageOfTheReportPrintsItsThreeDasasAndKeepsTheOneShown) {
+    // The titles of Ashtottari, Kalachakra and Moola dasa, as the page shows them when selected.
+    std::vector<std::string> titles;
+    for (const int code : {1, 2, 60}) {
+        g_nSelectedDasa = code;
+        ASSERT_TRUE(m_document.CalculateDasa().ok());
+        titles.push_back(m_document.m_dasaTree.strName);
+    }
+    g_nSelectedDasa = 0;
+    ASSERT_TRUE(m_document.CalculateDasa().ok());
+    const std::string shown = m_document.m_dasaTree.strName;
+    ProbeSurface screen;
+    m_dasa.OnDraw(screen); // lays out the periods to click
+    ASSERT_TRUE(
+        m_dasa.OnLButtonUp(Point{(m_dasa.PeriodRects()[2].left + m_dasa.PeriodRects()[2].right) / 2,
+                                 (m_dasa.PeriodRects()[2].top + m_dasa.PeriodRects()[2].bottom) / 2}));
+    const int level = m_document.m_dasaTree.nLevel;
+
+    g_nMaskedPrintPageMap = 0x4;
+    ProbeSurface surface;
+    CPrintInfo info;
+    info.pageArea = Size{4800, 6600};
+    InitPrintJob(surface, info);
+    PrintChartPage(surface, info);
+    for (const std::string& title : titles) {
+        bool printed = false;
+        for (const DrawnRecord::Text& text : surface.texts) printed |= text.text.starts_with(title);
+        EXPECT_TRUE(printed) << title;
+    }
+    EXPECT_EQ(g_nSelectedDasa, 0);
+    EXPECT_EQ(m_document.m_dasaTree.strName, shown);
+    EXPECT_EQ(m_document.m_dasaTree.nLevel, level);
+}
+
 TEST_F(PrintViewsTest, PrintThisWindowPrintsOnePageAndLeavesNothingSet) {
     for (const bool accept : {true, false}) {
         SCOPED_TRACE(accept);
@@ -170,8 +208,10 @@ TEST_F(PrintViewsTest, PrintThisWindowPrintsOnePageAndLeavesNothingSet) {
 TEST_F(PrintViewsTest, PrintedPagesRenderToPictures) {
     g_nMaskedPrintPageMap = 0x1;
     const QImage report = RenderPage(m_list, 1, "printed_report_page1");
-    // The basic information table stands in the right half of the page's top.
+    // The key data at the top left, the basic information table in the right half, the dasa below.
+    EXPECT_GT(DarkPixels(report, Rect{40, 41, 1275 / 2, 400}), 100);
     EXPECT_GT(DarkPixels(report, Rect{1275 / 2, 41, 1275 - 40, 400}), 100);
+    EXPECT_GT(DarkPixels(report, Rect{40, 1650 * 13 / 21, 1275 - 40, 1650 - 41}), 100);
     g_bPrintViewContent = true;
     const QImage dasa = RenderPage(m_dasa, 1, "printed_dasa_page");
     EXPECT_FALSE(g_bPrintViewContent);

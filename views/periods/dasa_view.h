@@ -42,6 +42,9 @@ public:
     void OnContextMenu(QPoint screenPos) override;
     // The report, or this page alone after "Print this window".
     CPrintClient& PrintClient() override { return m_print; }
+    // For the printed report: dasa `code` from its top level, drawn from the surface's origin. The dasa
+    // shown, its level and the Narayana dasa chart are put back afterwards.
+    void PrintDasa(DrawSurface& surface, int code);
 
     // The document whose dasa is shown; the entry page shows the period-entry document's.
     virtual CTavroDoc* GetDasaDocument() const;
@@ -115,6 +118,8 @@ private:
     int m_nPickedLord = 0;
     CPaneUpdateLink m_updateLink{*this};
     CViewPrint m_print{*this, CViewPrint::Form::kContent};
+    CPrintedPiece m_report{kDasaReport,
+                           [this](DrawSurface& surface, int code, int) { PrintDasa(surface, code); }};
     CReportPointer<CDasaView> m_reportPointer{g_pDasaView, this};
 };
 
