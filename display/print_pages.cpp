@@ -239,9 +239,12 @@ void SetPrintGeometry(Size area) {
 }
 
 void InitPrintJob(DrawSurface&, CPrintInfo& info) {
-    if (g_chartSource.baseName) g_strChartBaseName = ChartBaseName();
-    std::string name = g_strChartBaseName;
-    if (g_askPrintedChartName && g_askPrintedChartName(name)) g_strChartBaseName = name;
+    // The name is asked once a job; a preview that draws its pages again keeps it.
+    if (!info.repeated) {
+        if (g_chartSource.baseName) g_strChartBaseName = ChartBaseName();
+        std::string name = g_strChartBaseName;
+        if (g_askPrintedChartName && g_askPrintedChartName(name)) g_strChartBaseName = name;
+    }
     g_nPrintPageMask = g_nMaskedPrintPageMap;
     if (IsReturnChartMode(CurrentMode())) g_nPrintPageMask &= kReturnChartPageMask;
     const int pages = std::popcount(static_cast<unsigned>(g_nPrintPageMask));

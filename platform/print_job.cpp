@@ -45,8 +45,10 @@ PrintOutcome RunDialog(QWidget* parent, CPrintClient& client, bool preview) {
     prepared.preview = preview;
     if (!client.OnPreparePrinting(prepared)) return {PrintStatus::kCancelled, {}};
     PrintOutcome outcome{PrintStatus::kCancelled, {}};
+    int paints = 0;
     auto paint = [&](QPrinter& printer) {
         CPrintInfo info = prepared;
+        info.repeated = paints++ > 0;
         outcome = PrintPages(printer, client, info);
     };
     QPrinter& printer = SharedPrinter();

@@ -15,10 +15,11 @@ class QWidget;
 // What a job knows of its pages. Pages are numbered from 1.
 struct CPrintInfo {
     int minPage = 1;
-    int maxPage = 1;      // set by OnBeginPrinting; a maximum below minPage prints nothing
-    int currentPage = 1;  // the page OnPrint draws
-    bool preview = false; // the pages go to the print preview
-    Size pageArea;        // the printable area of a page, device units (printer dots)
+    int maxPage = 1;       // set by OnBeginPrinting; a maximum below minPage prints nothing
+    int currentPage = 1;   // the page OnPrint draws
+    bool preview = false;  // the pages go to the print preview
+    bool repeated = false; // the preview draws the job again (its page setup changed)
+    Size pageArea;         // the printable area of a page, device units (printer dots)
 };
 
 // A view's part in the print flow.

@@ -193,6 +193,14 @@ TEST_F(PrintPagesTest, ThePrintedNameIsAskedStartingFromTheFileName) {
     m_typedName = "Ravi Kumar";
     Begin();
     EXPECT_EQ(g_strChartBaseName, "Ravi Kumar");
+    // A preview drawing its pages again asks nothing and keeps the name.
+    m_askedWith.clear();
+    m_typedName = "Someone Else";
+    CPrintInfo again;
+    again.repeated = true;
+    InitPrintJob(m_surface, again);
+    EXPECT_EQ(m_askedWith, "");
+    EXPECT_EQ(g_strChartBaseName, "Ravi Kumar");
 }
 
 TEST_F(PrintPagesTest, APieceThatFailsLeavesNothingInThePrintingState) {

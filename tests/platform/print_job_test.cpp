@@ -20,7 +20,7 @@ public:
         return m_prepares;
     }
     void OnBeginPrinting(DrawSurface& surface, CPrintInfo& info) override {
-        steps += "begin ";
+        steps += info.repeated ? "again " : "begin ";
         info.maxPage = m_pages;
         printer = surface.IsPrinter();
         area = info.pageArea;
@@ -126,6 +126,19 @@ TEST_F(PrintJobTest, TheDialogDecidesWhetherAJobRuns) {
             }
         }
     }
+}
+
+TEST_F(PrintJobTest, APreviewDrawingItsPagesAgainSaysSo) {
+    StepClient client(1);
+    SetPrintDialogHandler([&](const PrintDialogRequest& request) {
+        request.printer.setOutputFormat(QPrinter::PdfFormat);
+        request.printer.setOutputFileName(m_dir.filePath("job.pdf"));
+        request.paint(request.printer);
+        request.paint(request.printer); // the preview's page setup changed
+        return true;
+    });
+    EXPECT_EQ(RunPrintPreview(nullptr, client).status, PrintStatus::kPrinted);
+    EXPECT_EQ(client.steps, "prepare begin page1 endagain page1 end");
 }
 
 } // namespace
