@@ -1,5 +1,5 @@
 // The frame commands that stand without the document: pane navigation, font sizes, window sizes,
-// preference files, the About box and the menu hint.
+// preference files, printing the active pane, the About box and the menu hint.
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -7,6 +7,8 @@
 #include <QUrl>
 
 #include "platform/message_box.h"
+#include "platform/print_job.h"
+#include "platform/view.h"
 #include "shell/about_box.h"
 #include "shell/display_fonts.h"
 #include "shell/layout_table.h"
@@ -90,6 +92,14 @@ void CMainFrame::BindCommands() {
     });
     SetCommandHandler(kCmdAppAbout, [this] { RunAboutBox(this); });
     SetCommandHandler(kCmdAppExit, [this] { close(); });
+    // Printing acts on the active pane, which knows what it prints.
+    SetCommandHandler(kCmdFilePrint, [this] {
+        if (auto* pane = dynamic_cast<CView*>(GetActiveView())) pane->OnFilePrint();
+    });
+    SetCommandHandler(kCmdFilePrintPreview, [this] {
+        if (auto* pane = dynamic_cast<CView*>(GetActiveView())) pane->OnFilePrintPreview();
+    });
+    SetCommandHandler(kCmdFilePrintSetup, [this] { RunPrintSetup(this); });
     SetCommandHandler(kCmdViewToolbar, [this] {
         for (QToolBar* bar : findChildren<QToolBar*>()) bar->setVisible(!bar->isVisible());
     });
