@@ -8,7 +8,10 @@
 
 #include "shell/dialogs/field_checks.h"
 
-CChangeDateTimeDlg::CChangeDateTimeDlg(QWidget* parent) : CMemberDialog(parent, "Change Date and Time") {
+CChangeDateTimeDlg::CChangeDateTimeDlg(QWidget* parent)
+    : CChangeDateTimeDlg(parent, "Change Date and Time") {}
+
+CChangeDateTimeDlg::CChangeDateTimeDlg(QWidget* parent, const char* title) : CMemberDialog(parent, title) {
     for (auto& edit : m_edits) edit = MakeNumberEdit(this, 5);
     m_month = MakeCombo(this, {"January", "February", "March", "April", "May", "June", "July", "August",
                                "September", "October", "November", "December"});
