@@ -95,6 +95,17 @@ int* RasiDasaVarga(int code) {
     }
 }
 
+// "Rasi dasa options"; Chara dasa adds whether an exalted or debilitated lord changes its years.
+RasiDasaDlgKind RasiDasaKind(int code) {
+    RasiDasaDlgKind kind{"Rasi dasa options"};
+    if (code != kCharaDasaCode) return kind;
+    kind.ownLabel = "Exaltation and debilitation of the lord:";
+    kind.ownItems = {"Do not change the years", "Add a year when exalted, remove one when debilitated"};
+    kind.getOwn = [] { return g_bCharaDasaExaltationException ? 1 : 0; };
+    kind.setOwn = [](int v) { g_bCharaDasaExaltationException = v == 1; };
+    return kind;
+}
+
 bool RunRasiDasaOptions(int code, CTavroDoc& document, QWidget* owner) {
     int* varga = RasiDasaVarga(code);
     const int column = varga ? *varga : 0;
@@ -103,7 +114,7 @@ bool RunRasiDasaOptions(int code, CTavroDoc& document, QWidget* owner) {
         CDrigDasaDlg dialog(owner);
         accepted = RunRasiDasaDialog(dialog, code, document, column);
     } else {
-        CRasiDasaDlg dialog(owner);
+        CRasiDasaDlg dialog(owner, RasiDasaKind(code));
         accepted = RunRasiDasaDialog(dialog, code, document, column);
     }
     if (varga) accepted = RunVargaChoice(owner, *varga) || accepted;

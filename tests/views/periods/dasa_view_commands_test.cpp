@@ -71,6 +71,11 @@ TEST_F(DasaCommandTest, CharaDasaAsksForItsSeedThenItsStrengthsThenItsVarga) {
         seed.findChild<QComboBox*>()->setCurrentIndex(2); // the Moon
         WhenModal<CRasiDasaDlg>([](CRasiDasaDlg& strengths) {
             EXPECT_EQ(strengths.windowTitle(), "Rasi dasa options");
+            // Chara dasa's own choice: the exaltation rule of its years.
+            QComboBox* exaltation = strengths.OwnCombo();
+            ASSERT_NE(exaltation, nullptr);
+            EXPECT_EQ(exaltation->currentIndex(), g_bCharaDasaExaltationException ? 1 : 0);
+            exaltation->setCurrentIndex(g_bCharaDasaExaltationException ? 0 : 1);
             WhenModal<COptionFormDlg>([](COptionFormDlg& varga) {
                 EXPECT_EQ(varga.windowTitle(), "Select a divisional chart");
                 static_cast<QComboBox*>(varga.Control(0))->setCurrentIndex(1); // Navamsa
@@ -80,7 +85,9 @@ TEST_F(DasaCommandTest, CharaDasaAsksForItsSeedThenItsStrengthsThenItsVarga) {
         });
         seed.accept();
     });
+    const bool exaltation = g_bCharaDasaExaltationException;
     m_view.OnDasaOptions();
+    EXPECT_NE(g_bCharaDasaExaltationException, exaltation);
     EXPECT_EQ(g_nCharaDasaSeed, 2);
     EXPECT_EQ(g_nRasiDasaVarga, 1);
     EXPECT_NE(Tree().strName.find(g_vargaNames[1]), std::string::npos) << Tree().strName;
