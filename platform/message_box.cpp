@@ -29,6 +29,8 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::kYesNo:
         return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::kYesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case MessageButtons::kOk:
         break;
     }

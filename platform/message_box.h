@@ -7,7 +7,7 @@
 class QWidget;
 
 enum class MessageIcon { kInformation, kWarning, kError, kQuestion };
-enum class MessageButtons { kOk, kOkCancel, kYesNo };
+enum class MessageButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
 enum class MessageResult { kOk, kCancel, kYes, kNo };
 
 struct MessageBoxRequest {

@@ -23,13 +23,28 @@ bool SaveChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& pa
     return true;
 }
 
-void SaveChartFileAs(CMainFrame& frame, CTavroDoc& document) {
+bool SaveChartFileAs(CMainFrame& frame, CTavroDoc& document) {
     const QString path = QFileDialog::getSaveFileName(
         &frame, "Save As", QString::fromStdString(document.GetPathName()), kChartFileFilter);
-    if (!path.isEmpty()) SaveChartFile(frame, document, path.toStdString());
+    return !path.isEmpty() && SaveChartFile(frame, document, path.toStdString());
+}
+
+bool SaveChart(CMainFrame& frame, CTavroDoc& document) {
+    if (document.GetPathName().empty()) return SaveChartFileAs(frame, document);
+    return SaveChartFile(frame, document, document.GetPathName());
 }
 
 } // namespace
+
+bool SaveModifiedChart(CMainFrame& frame, CTavroDoc& document) {
+    if (!document.IsModified()) return true;
+    const MessageResult answer =
+        MessageBox(&frame, "Save changes to " + document.GetTitle() + "?", "Kalomithra Hora",
+                   MessageIcon::kQuestion, MessageButtons::kYesNoCancel);
+    if (answer == MessageResult::kNo) return true;
+    if (answer != MessageResult::kYes) return false;
+    return SaveChart(frame, document);
+}
 
 void RememberChartFile(CMainFrame& frame, const std::string& path) {
     frame.RecentFiles().Add(QString::fromStdString(path));
@@ -49,24 +64,21 @@ bool OpenChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& pa
 }
 
 void BindFileCommands(CMainFrame& frame, CTavroDoc& document) {
-    frame.SetCommandHandler(kCmdFileNew, [&document] {
+    frame.SetCommandHandler(kCmdFileNew, [&frame, &document] {
+        if (!SaveModifiedChart(frame, document)) return;
         document.NewDocument();
         document.UpdateChartBaseName();
     });
     frame.SetCommandHandler(kCmdFileOpen, [&frame, &document] {
+        if (!SaveModifiedChart(frame, document)) return;
         const QString path = QFileDialog::getOpenFileName(&frame, "Open", {}, kChartFileFilter);
         if (!path.isEmpty()) OpenChartFile(frame, document, path.toStdString());
     });
-    frame.SetCommandHandler(kCmdFileSave, [&frame, &document] {
-        if (document.GetPathName().empty())
-            SaveChartFileAs(frame, document);
-        else
-            SaveChartFile(frame, document, document.GetPathName());
-    });
+    frame.SetCommandHandler(kCmdFileSave, [&frame, &document] { SaveChart(frame, document); });
     frame.SetCommandHandler(kCmdFileSaveAs, [&frame, &document] { SaveChartFileAs(frame, document); });
     for (int i = 0; i < frame.RecentFiles().GetSize(); ++i)
         frame.SetCommandHandler(CommandId(kCmdRecentFile1 + i), [&frame, &document, i] {
-            if (i >= frame.RecentFiles().Paths().size()) return;
+            if (i >= frame.RecentFiles().Paths().size() || !SaveModifiedChart(frame, document)) return;
             if (OpenChartFile(frame, document, frame.RecentFiles().Paths()[i].toStdString())) return;
             // A file that can no longer be read leaves the list.
             frame.RecentFiles().Remove(i);
@@ -74,4 +86,5 @@ void BindFileCommands(CMainFrame& frame, CTavroDoc& document) {
             frame.RebuildRecentFileMenu();
         });
     frame.RebuildRecentFileMenu();
+    frame.SetCloseQuery([&frame, &document] { return SaveModifiedChart(frame, document); });
 }

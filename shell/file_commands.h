@@ -9,8 +9,13 @@ class CTavroDoc;
 // message names the file and the fault and the open chart stays. True when it was opened.
 bool OpenChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& path);
 
+// Before the chart is replaced or the program closes: a chart with unsaved changes is offered for
+// saving ("Yes" saves it, through Save As when it has no file yet; "No" drops the changes). False when
+// the user cancels or the save fails, and the chart then stays.
+bool SaveModifiedChart(CMainFrame& frame, CTavroDoc& document);
+
 // Puts `path` at the head of the recent-file list, kept in the settings and shown in the File menu.
 void RememberChartFile(CMainFrame& frame, const std::string& path);
 
-// Binds the file commands and the recent-file entries of the frame to the document.
+// Binds the file commands, the recent-file entries and the close query of the frame to the document.
 void BindFileCommands(CMainFrame& frame, CTavroDoc& document);

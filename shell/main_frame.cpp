@@ -154,6 +154,10 @@ QAction* CMainFrame::MakeAction(CommandId id, const QString& text) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_canClose && !m_canClose()) {
+        event->ignore();
+        return;
+    }
     if (m_birthTimeCombo) g_nTimeAdjBase = m_birthTimeCombo->currentIndex();
     if (m_transitTimeCombo) g_nTranTimeAdjBase = m_transitTimeCombo->currentIndex();
     const FileWriteResult saved = SavePreferences();

@@ -46,6 +46,8 @@ public:
     void StoreWindowSizes();
     // Redraws every pane (after a font or colour change).
     void UpdateAllPanes();
+    // Asked before the frame closes; returning false keeps the program open (unsaved chart kept).
+    void SetCloseQuery(std::function<bool()> canClose) { m_canClose = std::move(canClose); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +72,7 @@ private:
     QMenu* m_recentFileMenu = nullptr;
     std::multimap<unsigned, QAction*> m_actions;
     std::map<unsigned, std::function<void()>> m_handlers;
+    std::function<bool()> m_canClose;
 };
 
 // The time-step units of the stepper combo boxes, in index order.

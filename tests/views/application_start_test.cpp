@@ -35,7 +35,7 @@ protected:
         RegisterPeriodViews();
         m_previousHandler = SetMessageBoxHandler([this](const MessageBoxRequest& request) {
             m_messages.push_back(request.caption + ": " + request.text);
-            return MessageResult::kOk;
+            return request.buttons == MessageButtons::kYesNoCancel ? m_answer : MessageResult::kOk;
         });
     }
     ~ApplicationStartTest() override {
@@ -73,6 +73,7 @@ protected:
     QTemporaryDir m_folder;
     CTavroApp m_application;
     std::vector<std::string> m_messages;
+    MessageResult m_answer = MessageResult::kCancel; // to "Save changes to ...?"
     MessageBoxHandler m_previousHandler;
 };
 
@@ -166,6 +167,53 @@ TEST_F(ApplicationStartTest, FileNewAndTheRecentFileListActOnTheDocument) {
     EXPECT_EQ(m_messages.size(), 1u);
     EXPECT_FALSE(frame.RecentFiles().Paths().contains(QString::fromStdString(path)));
     EXPECT_EQ(document.m_natalChart.m_dateTime.m_nYear, 1990);
+}
+
+// Nothing typed into a chart is lost by File > New, a recent file or closing the window: each asks
+// first, and Cancel (or a failed save) keeps the chart as it is.
+TEST_F(ApplicationStartTest, UnsavedChangesAreOfferedForSavingBeforeTheChartIsReplaced) {
+    const std::string path = WriteChartFile("chennai.tvd", kChennaiChartText);
+    ASSERT_TRUE(m_application.InitInstance({QString::fromStdString(path)}));
+    CMainFrame& frame = *m_application.MainFrame();
+    CTavroDoc& document = *m_application.Document();
+
+    EXPECT_TRUE(frame.RunCommand(kCmdFileNew)); // nothing changed: no question
+    EXPECT_TRUE(m_messages.empty());
+    EXPECT_TRUE(frame.RunCommand(kCmdRecentFile1));
+
+    const auto changeTheBirthDay = [&](int day) {
+        document.m_natalChart.m_dateTime.m_nDay = day;
+        ASSERT_TRUE(document.OnBirthDataChanged().ok());
+        ASSERT_TRUE(document.IsModified());
+    };
+    changeTheBirthDay(17);
+    m_answer = MessageResult::kCancel;
+    EXPECT_TRUE(frame.RunCommand(kCmdFileNew));
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0], "Kalomithra Hora: Save changes to chennai.tvd?");
+    EXPECT_EQ(document.m_natalChart.m_dateTime.m_nDay, 17);
+    EXPECT_FALSE(frame.close()); // the window stays open too
+    EXPECT_TRUE(document.IsModified());
+
+    m_answer = MessageResult::kNo; // the change is dropped, the file untouched
+    EXPECT_TRUE(frame.RunCommand(kCmdRecentFile1));
+    EXPECT_EQ(document.m_natalChart.m_dateTime.m_nDay, 15);
+
+    changeTheBirthDay(18);
+    m_answer = MessageResult::kYes; // saved into its file first
+    EXPECT_TRUE(frame.RunCommand(kCmdFileNew));
+    EXPECT_EQ(frame.windowTitle().toStdString(), "Untitled - Kalomithra Hora");
+    EXPECT_TRUE(frame.RunCommand(kCmdRecentFile1));
+    EXPECT_EQ(document.m_natalChart.m_dateTime.m_nDay, 18);
+
+    // A save that fails keeps the chart: a folder now stands where the file was.
+    changeTheBirthDay(19);
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(path)));
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(path)));
+    const size_t before = m_messages.size();
+    EXPECT_TRUE(frame.RunCommand(kCmdFileNew));
+    EXPECT_EQ(m_messages.size(), before + 2); // the question, then the error
+    EXPECT_EQ(document.m_natalChart.m_dateTime.m_nDay, 19);
 }
 
 } // namespace
