@@ -234,7 +234,9 @@ void CDasaView::OnContextMenu(QPoint screenPos) {
             continue;
         }
         const int dasa = entry.code;
-        command(menu, entry.text, [this, dasa] { SelectDasa(dasa); });
+        const CTavroDoc* document = GetDasaDocument();
+        command(menu, DasaMenuText(entry, document ? document->m_nMode : kModeNatal),
+                [this, dasa] { SelectDasa(dasa); });
     }
     menu.addSeparator();
     if (page == 0)

@@ -20,6 +20,7 @@
 #include "shell/dialogs/locate_event_dlg.h"
 #include "shell/dialogs/nakshatra_dasa_dlg.h"
 #include "shell/dialogs/rasi_dasa_dlg.h"
+#include "views/periods/dasa_menu_table.h"
 #include "views/periods/dasa_transit_input.h"
 
 namespace {
@@ -253,6 +254,27 @@ TEST_F(DasaCommandTest, APeriodsSignFromItsLordOrItsName) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(DasaPeriodSign(c.isBody, c.lord, c.byLabel, c.name, chart), c.sign);
+    }
+}
+
+TEST_F(DasaCommandTest, VimsottariIsMuddaInTajakaChartsWithTheNatalSeed) {
+    const DasaMenuEntry vimsottari = DasaMenuEntries(0)[0];
+    const DasaMenuEntry ashtottari = DasaMenuEntries(0)[1];
+    const struct {
+        DasaMenuEntry entry;
+        int mode;
+        bool natalSeed;
+        std::string text;
+    } cases[] = {
+        {vimsottari, 1, true, "Mudda/Vimsottari dasa"},
+        {vimsottari, 1, false, "&Vimsottari dasa"},
+        {vimsottari, 0, true, "&Vimsottari dasa"},
+        {ashtottari, 1, true, "&Ashtottari dasa"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        g_bUseDasaSeedFromNatalInTajaka[0] = c.natalSeed;
+        EXPECT_EQ(DasaMenuText(c.entry, c.mode), c.text);
     }
 }
 
