@@ -8,6 +8,7 @@
 #include "document/dasa_tree.h"
 #include "document/document_state.h"
 #include "document/tavro_doc.h"
+#include "platform/frame_wnd.h"
 #include "platform/message_box.h"
 #include "shell/dialogs/dasa_seed_year_dlgs.h"
 #include "shell/dialogs/dasa_shift_dlg.h"
@@ -139,5 +140,7 @@ void CDasaView::OnDasaTransitCorrelation() {
 }
 
 void CDasaView::OnSeedStrengthHelp() {
-    if (!OpenChildWindow(kChildFrameResource, "CVimsoStrengthHelpView")) ReportNoWindow(this);
+    CFrameWnd* frame = nullptr;
+    if (!OpenChildWindow(kChildFrameResource, "CVimsoStrengthHelpView", &frame)) ReportNoWindow(this);
+    g_pSeedHelpFrame = frame;
 }

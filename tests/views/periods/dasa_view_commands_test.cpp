@@ -20,6 +20,7 @@
 #include "shell/dialogs/locate_event_dlg.h"
 #include "shell/dialogs/nakshatra_dasa_dlg.h"
 #include "shell/dialogs/rasi_dasa_dlg.h"
+#include "views/info/pane_support.h"
 #include "views/periods/dasa_menu_table.h"
 #include "views/periods/dasa_transit_input.h"
 
@@ -276,6 +277,14 @@ TEST_F(DasaCommandTest, VimsottariIsMuddaInTajakaChartsWithTheNatalSeed) {
         g_bUseDasaSeedFromNatalInTajaka[0] = c.natalSeed;
         EXPECT_EQ(DasaMenuText(c.entry, c.mode), c.text);
     }
+}
+
+TEST_F(DasaCommandTest, TheSeedHelpFrameIsRecordedAndForgottenWhenItCloses) {
+    m_view.OnSeedStrengthHelp();
+    ASSERT_FALSE(g_pSeedHelpFrame.isNull());
+    EXPECT_TRUE(g_pSeedHelpFrame->isVisible());
+    delete g_pSeedHelpFrame.data();
+    EXPECT_TRUE(g_pSeedHelpFrame.isNull());
 }
 
 } // namespace
