@@ -96,6 +96,21 @@ TEST_F(DasaCommandTest, CharaDasaAsksForItsSeedThenItsStrengthsThenItsVarga) {
     m_view.SelectDasa(kVimsottari);
 }
 
+TEST_F(DasaCommandTest, NarayanaDasaStrengthsAreTheCurrentChartsAndSurviveTheRecomputation) {
+    m_view.SelectDasa(25);
+    const int v = g_nNarayanaDasaChart;
+    CSignLordTables& tables = m_document.m_pCurrentChart->m_signLordTables;
+    const int other = tables.m_strongerSign[v][0] == 0 ? 6 : 0; // the other sign of Aries/Libra
+    WhenModal<CNarayanaDasaDlg>([other](CNarayanaDasaDlg& d) {
+        d.PairCombo(0)->setCurrentIndex(other == 0 ? 0 : 1);
+        d.accept();
+    });
+    m_view.OnDasaOptions();
+    EXPECT_EQ(tables.m_strongerSign[v][0], other);
+    EXPECT_EQ(tables.m_strongerSign[v][6], other);
+    m_view.SelectDasa(kVimsottari);
+}
+
 TEST_F(DasaCommandTest, AUserYearForAllDasasReachesCodesWithoutAMenuItem) {
     // Cancel in the year length ends the command.
     WhenModal<CUserYearDlg>([](CUserYearDlg& d) { d.reject(); });
