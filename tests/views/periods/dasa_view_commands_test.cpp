@@ -20,6 +20,7 @@
 #include "shell/dialogs/locate_event_dlg.h"
 #include "shell/dialogs/nakshatra_dasa_dlg.h"
 #include "shell/dialogs/rasi_dasa_dlg.h"
+#include "tests/core/core_test_helpers.h"
 #include "views/info/pane_support.h"
 #include "views/periods/dasa_menu_table.h"
 #include "views/periods/dasa_transit_input.h"
@@ -38,8 +39,10 @@ protected:
 
 private:
     CScopedOptions m_options;
-    CLocalDateTime m_transitMoment = g_transitMoment;
-    int m_charaSeed = g_nCharaDasaSeed, m_rasiVarga = g_nRasiDasaVarga;
+    // The dasa options kept outside the option table.
+    SavedGlobals<CLocalDateTime, int, int, int, int, int, int, int> m_state{
+        g_transitMoment,     g_nCharaDasaSeed,        g_nRasiDasaVarga,           g_nTithiYoginiHarmonic,
+        g_nTithiYoginiVarga, g_nTithiAshtottariBodyA, g_nTithiAshtottariHarmonic, g_nRasiBhuktaStartPoint};
 };
 
 TEST_F(DasaCommandTest, TheNakshatraDasaOptionsMoveTheFirstLordsStar) {
@@ -108,6 +111,45 @@ TEST_F(DasaCommandTest, NarayanaDasaStrengthsAreTheCurrentChartsAndSurviveTheRec
     m_view.OnDasaOptions();
     EXPECT_EQ(tables.m_strongerSign[v][0], other);
     EXPECT_EQ(tables.m_strongerSign[v][6], other);
+    m_view.SelectDasa(kVimsottari);
+}
+
+TEST_F(DasaCommandTest, TheTithiSeedGoesToTheDasaShownAndOnlyAshtottariReadsTheBodies) {
+    const int bodyA = g_nTithiAshtottariBodyA, harmonic = g_nTithiAshtottariHarmonic;
+    m_view.SelectDasa(72); // Tithi Yogini: the Moon-Sun tithi only
+    WhenModal<CTithiDasaSeedDlg>([](CTithiDasaSeedDlg& d) {
+        EXPECT_FALSE(d.BodyACombo()->isEnabled());
+        d.BodyACombo()->setCurrentIndex(4);
+        d.findChildren<QComboBox*>()[0]->setCurrentIndex(8); // Bhagya tithi
+        d.findChildren<QComboBox*>()[3]->setCurrentIndex(1); // Navamsa
+        d.accept();
+    });
+    m_view.OnDasaOptions();
+    EXPECT_EQ(g_nTithiYoginiHarmonic, 8);
+    EXPECT_EQ(g_nTithiYoginiVarga, 1);
+    EXPECT_EQ(g_nTithiAshtottariBodyA, bodyA);
+    EXPECT_EQ(g_nTithiAshtottariHarmonic, harmonic);
+
+    m_view.SelectDasa(69);
+    WhenModal<CTithiDasaSeedDlg>([](CTithiDasaSeedDlg& d) {
+        EXPECT_TRUE(d.BodyACombo()->isEnabled());
+        d.BodyACombo()->setCurrentIndex(4); // Jupiter
+        d.accept();
+    });
+    m_view.OnDasaOptions();
+    EXPECT_EQ(g_nTithiAshtottariBodyA, kJupiter);
+    m_view.SelectDasa(kVimsottari);
+}
+
+TEST_F(DasaCommandTest, RasiBhuktaVimsottariStartsFromTheSeedItsOptionsChoose) {
+    m_view.SelectDasa(kRasiBhuktaVimsottariCode);
+    WhenModal<CRbvDasaDlg>([](CRbvDasaDlg& d) {
+        d.findChildren<QComboBox*>()[0]->setCurrentIndex(4); // Lagna
+        d.accept();
+    });
+    m_view.OnDasaOptions();
+    EXPECT_EQ(g_nRasiBhuktaStartPoint, 4);
+    EXPECT_NE(Draw().FindText("Started from Lagna"), nullptr);
     m_view.SelectDasa(kVimsottari);
 }
 
