@@ -269,12 +269,20 @@ TEST_F(DasaCommandTest, TheEntryChartIsTheChartAtThePickedPeriodsStart) {
     PickRow(2);
     ASSERT_TRUE(m_view.HasPickedPeriod());
     const CDasaPeriod picked = Tree().period[2];
+    CTavroDoc entryDocument;
+    g_entryDoc = &entryDocument;
     m_view.OnEntryChart();
+    g_entryDoc = nullptr;
     const CChart& entry = m_document.m_thirdChart;
     EXPECT_EQ(entry.m_strTitle, m_view.PickedLabel());
     EXPECT_EQ(entry.m_strTitle, Tree().running[0].strName + "-" + picked.strName + " AD");
     EXPECT_NEAR(entry.GetJulianDay(), picked.dStartJd, 1e-6);
     EXPECT_NEAR(m_document.m_dEntrySpanDays, picked.dEndJd - picked.dStartJd, 1e-9);
+    // The period-entry document shows the same chart, with its own dasa.
+    EXPECT_EQ(entryDocument.m_pCurrentChart->m_strTitle, entry.m_strTitle);
+    EXPECT_NEAR(entryDocument.m_pCurrentChart->GetJulianDay(), picked.dStartJd, 1e-6);
+    EXPECT_DOUBLE_EQ(entryDocument.m_dEntrySpanDays, m_document.m_dEntrySpanDays);
+    EXPECT_NEAR(entryDocument.m_dasaTree.birth.GetJulianDay(), entry.GetJulianDay(), 1e-9);
     // Recomputed for its own moment: the Moon has moved on from birth.
     EXPECT_GT(std::abs(entry.m_bodies[kMoon].m_dLongitude -
                        m_document.m_pCurrentChart->m_bodies[kMoon].m_dLongitude),
