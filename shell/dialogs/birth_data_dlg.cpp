@@ -69,8 +69,7 @@ void CBirthDataDlg::BuildControls() {
     for (const EditBinding& b : kEditBindings)
         m_edits[static_cast<int>(b.field)] = MakeNumberEdit(this, b.field == BirthField::kYear ? 6 : 4);
     auto edit = [this](BirthField f) { return Edit(f); };
-    m_month = MakeCombo(this, {"January", "February", "March", "April", "May", "June", "July", "August",
-                               "September", "October", "November", "December"});
+    m_month = MakeMonthCombo(this);
     m_calendar = MakeCombo(this, {"Julian", "Gregorian"});
     m_timeFormat = MakeCombo(this, {"am", "pm", "0-24 hrs"});
     m_zoneSide = MakeCombo(this, {"East of GMT", "West of GMT"});

@@ -6,15 +6,12 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "shell/dialogs/field_checks.h"
-
 CChangeDateTimeDlg::CChangeDateTimeDlg(QWidget* parent)
     : CChangeDateTimeDlg(parent, "Change Date and Time") {}
 
 CChangeDateTimeDlg::CChangeDateTimeDlg(QWidget* parent, const char* title) : CMemberDialog(parent, title) {
     for (auto& edit : m_edits) edit = MakeNumberEdit(this, 5);
-    m_month = MakeCombo(this, {"January", "February", "March", "April", "May", "June", "July", "August",
-                               "September", "October", "November", "December"});
+    m_month = MakeMonthCombo(this);
     m_zoneSide = MakeCombo(this, {"East of GMT", "West of GMT"});
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel("Date", this), 0, 0);
@@ -35,29 +32,25 @@ CChangeDateTimeDlg::CChangeDateTimeDlg(QWidget* parent, const char* title) : CMe
 }
 
 void CChangeDateTimeDlg::LoadControls() {
-    m_edits[kDay]->setText(NumberText(m_nDay));
-    m_edits[kYear]->setText(NumberText(m_nYear));
+    LoadDateFields(DateFields(), {m_nDay, m_nMonth, m_nYear});
     m_edits[kHour]->setText(NumberText(m_nHour));
     m_edits[kMinute]->setText(NumberText(m_nMinute));
     m_edits[kSecond]->setText(NumberText(m_dSecond));
     m_edits[kZoneHours]->setText(NumberText(m_nZoneHours));
     m_edits[kZoneMinutes]->setText(NumberText(m_dZoneMinutes));
-    SelectIndex(m_month, m_nMonth);
     SelectIndex(m_zoneSide, m_nZoneSide);
 }
 
 bool CChangeDateTimeDlg::StoreControls() {
-    // Whole-number fields: what they are called and their range; the day's range follows the month.
-    const int month = m_month->currentIndex() < 0 ? 1 : m_month->currentIndex() + 1;
+    const auto date = ReadDateFields(DateFields(), kMinYear, kMaxYear);
+    if (!date) return false;
+    // The time's whole-number fields: what they are called and their range.
     int values[kFieldCount] = {};
-    const auto year = ParseInteger(m_edits[kYear]->text().toStdString());
     const struct {
         Field field;
         const char* name;
         int min, max;
     } wholes[] = {
-        {kYear, "Year", kMinYear, kMaxYear},
-        {kDay, "Day", 1, DaysInMonth(month, year.value_or(2000))},
         {kHour, "Hour", 0, 24},
         {kMinute, "Minutes", 0, 59},
         {kZoneHours, "Time zone hours", 0, 24},
@@ -71,10 +64,9 @@ bool CChangeDateTimeDlg::StoreControls() {
     if (!second) return false;
     const auto zoneMinutes = ReadNumberField(m_edits[kZoneMinutes], "Time zone minutes", 0, 60, true);
     if (!zoneMinutes) return false;
-    m_nDay = values[kDay], m_nYear = values[kYear];
+    m_nDay = date->day, m_nMonth = date->month, m_nYear = date->year;
     m_nHour = values[kHour], m_nMinute = values[kMinute], m_nZoneHours = values[kZoneHours];
     m_dSecond = *second, m_dZoneMinutes = *zoneMinutes;
-    m_nMonth = m_month->currentIndex();
     m_nZoneSide = m_zoneSide->currentIndex();
     return true;
 }

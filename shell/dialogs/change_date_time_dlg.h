@@ -29,6 +29,7 @@ protected:
     bool StoreControls() override;
 
 private:
+    DateEdits DateFields() const { return {m_edits[kDay], m_month, m_edits[kYear]}; }
     std::array<QLineEdit*, kFieldCount> m_edits{};
     QComboBox *m_month, *m_zoneSide;
 };

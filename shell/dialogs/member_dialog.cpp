@@ -71,6 +71,15 @@ std::optional<DmsValue> CMemberDialog::ReadDmsFields(const DmsEdits& edits, int 
     return DmsValue{*degrees, *minutes, *seconds};
 }
 
+std::optional<DateValue> CMemberDialog::ReadDateFields(const DateEdits& edits, int minYear, int maxYear) {
+    const auto year = ReadIntegerField(edits.year, "Year", minYear, maxYear);
+    if (!year) return std::nullopt;
+    const int month = edits.month->currentIndex();
+    const auto day = ReadIntegerField(edits.day, "Day", 1, DaysInMonth(month < 0 ? 1 : month + 1, *year));
+    if (!day) return std::nullopt;
+    return DateValue{*day, month, *year};
+}
+
 void CMemberDialog::AddOkCancel(QBoxLayout* layout) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CMemberDialog::accept);
@@ -96,6 +105,21 @@ QString NumberText(int value) {
 
 QString NumberText(double value) {
     return QString::number(value, 'g', 10);
+}
+
+QComboBox* MakeMonthCombo(QWidget* parent) {
+    return MakeCombo(parent, {"January", "February", "March", "April", "May", "June", "July", "August",
+                              "September", "October", "November", "December"});
+}
+
+DateEdits MakeDateEdits(QWidget* parent) {
+    return {MakeNumberEdit(parent, 2), MakeMonthCombo(parent), MakeNumberEdit(parent, 5)};
+}
+
+void LoadDateFields(const DateEdits& edits, const DateValue& date) {
+    edits.day->setText(NumberText(date.day));
+    SelectIndex(edits.month, date.month);
+    edits.year->setText(NumberText(date.year));
 }
 
 void SelectIndex(QComboBox* combo, int index) {

@@ -24,6 +24,18 @@ struct DmsValue {
     int minutes;
     double seconds;
 };
+// The day box, month list and year box of one date.
+struct DateEdits {
+    QLineEdit* day;
+    QComboBox* month;
+    QLineEdit* year;
+};
+// A date read from them; month 0 January .. 11 December (-1 when none is chosen).
+struct DateValue {
+    int day;
+    int month;
+    int year;
+};
 
 class CMemberDialog : public QDialog {
 public:
@@ -54,6 +66,9 @@ protected:
     // Whole degrees 0..maxDegrees, whole minutes 0-59 and seconds below 60; the first field out of
     // range is refused.
     std::optional<DmsValue> ReadDmsFields(const DmsEdits& edits, int maxDegrees);
+    // The year minYear..maxYear, then the day within the month of that year (January when no month is
+    // chosen); the first field out of range is refused.
+    std::optional<DateValue> ReadDateFields(const DateEdits& edits, int minYear, int maxYear);
     // OK and Cancel at the end of `layout`.
     void AddOkCancel(QBoxLayout* layout);
 };
@@ -67,5 +82,9 @@ QString NumberText(double value);
 DmsEdits MakeDmsEdits(QWidget* parent);
 // The three boxes into `row`, each followed by its unit ("deg", "min", "sec").
 void AddDmsEdits(QBoxLayout* row, const DmsEdits& edits);
+// "January" .. "December".
+QComboBox* MakeMonthCombo(QWidget* parent);
+DateEdits MakeDateEdits(QWidget* parent);
+void LoadDateFields(const DateEdits& edits, const DateValue& date);
 // A combo's selected index written into an int member (-1 when nothing is selected), and back.
 void SelectIndex(QComboBox* combo, int index);

@@ -46,11 +46,19 @@ COptionFormDlg::COptionFormDlg(QWidget* parent, const char* title, std::vector<O
 }
 
 bool COptionFormDlg::RunAndStore() {
-    for (size_t i = 0; i < m_rows.size(); ++i) m_values[i] = m_rows[i].get();
+    ValuesFromOptions();
     if (!DoModal()) return false;
+    ValuesToOptions();
+    return true;
+}
+
+void COptionFormDlg::ValuesFromOptions() {
+    for (size_t i = 0; i < m_rows.size(); ++i) m_values[i] = m_rows[i].get();
+}
+
+void COptionFormDlg::ValuesToOptions() {
     for (size_t i = 0; i < m_rows.size(); ++i)
         if (m_values[i] >= 0) m_rows[i].set(m_values[i]);
-    return true;
 }
 
 void COptionFormDlg::LoadControls() {

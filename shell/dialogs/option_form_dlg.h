@@ -29,12 +29,16 @@ public:
 
     // The combo box or check box of row `row`.
     QWidget* Control(int row) const { return m_controls[row]; }
+    const char* Label(int row) const { return m_rows[row].label; }
     // The options copied in, the run, and on OK the options copied back; true on OK.
     bool RunAndStore();
 
 protected:
     void LoadControls() override;
     bool StoreControls() override;
+    // The rows' options into the values, and the values (those set) back into the options.
+    void ValuesFromOptions();
+    void ValuesToOptions();
     // Runs after the controls are loaded and whenever the user changes one: a form whose rows depend
     // on each other enables them here.
     virtual void OnRowChanged() {}
