@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "core/chart_day.h"
-#include "core/varga_columns.h"
 #include "core/vocabulary_names.h"
 #include "core/zodiac_names.h"
+#include "shell/dialogs/chooser_dlg.h"
 
 namespace {
 constexpr int kAbhijitIndex = 21; // in the list of 28 stars
@@ -34,7 +34,7 @@ QComboBox* MakeDasaSeedCombo(QWidget* parent) {
 
 QComboBox* MakeVargaCombo(QWidget* parent) {
     auto* combo = new QComboBox(parent);
-    for (int v = 0; v <= kD144Column; ++v) combo->addItem(QString::fromStdString(g_vargaNames[v]));
+    for (const char* varga : VargaItems()) combo->addItem(varga);
     return combo;
 }
 

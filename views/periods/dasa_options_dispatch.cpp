@@ -1,13 +1,12 @@
 #include "views/periods/dasa_options_dispatch.h"
 
-#include <vector>
-
 #include "core/body_names.h"
 #include "core/calc_options.h"
 #include "core/zodiac_names.h"
 #include "document/dasa_nakshatra.h"
 #include "document/dasa_options.h"
 #include "document/tavro_doc.h"
+#include "shell/dialogs/chooser_dlg.h"
 #include "shell/dialogs/dasa_option_dlgs.h"
 #include "shell/dialogs/dasa_seed_year_dlgs.h"
 #include "shell/dialogs/nakshatra_dasa_dlg.h"
@@ -26,9 +25,7 @@ void CopyBack(int member, int& option) {
 
 // "Select a divisional chart": D-1 to D-144 into `varga`.
 bool RunVargaChoice(QWidget* owner, int& varga) {
-    std::vector<const char*> items;
-    for (int v = 0; v <= kD144Column; ++v) items.push_back(g_vargaNames[v].c_str());
-    COptionFormDlg dialog(owner, "Select a divisional chart", {IntOption("Divisional chart", items, varga)});
+    COptionFormDlg dialog(owner, "Select a divisional chart", {VargaRow(varga)});
     return dialog.RunAndStore();
 }
 
