@@ -228,5 +228,7 @@
     ROW(Core, Unsaved, Double, double, g_dBirthZone, 0.0, nullptr) /* hours, positive west */ \
     ROW(Core, Unsaved, Double, double, g_dOverrideZone, 0.0, nullptr) /* the zone shown while g_bZoneOverride, hours, positive west */ \
     ROW(Core, Unsaved, Flag, bool, g_bYogaListOnly, false, nullptr) /* the yogas view lists the catalogue instead of testing */ \
-    ROW(Core, Unsaved, Int, int, g_nTithiPraveshaKind, kPraveshaTithi, nullptr) /* the Tithi Pravesha pane's choice */
+    ROW(Core, Unsaved, Int, int, g_nTithiPraveshaKind, kPraveshaTithi, nullptr) /* the Tithi Pravesha pane's choice */ \
+    ROW(Core, Unsaved, Int, int, g_nMunthaReference, 0, nullptr) /* body whose natal place starts the Muntha: 0 lagna, 1 Sun, 2 Moon */ \
+    ROW(Core, Unsaved, Flag, bool, g_bExtendedBodies, false, nullptr) /* body lists offer 71 bodies instead of 47 */
 // clang-format on

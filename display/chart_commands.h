@@ -43,6 +43,15 @@ enum ChartCommand {
     kCmdPachakadiPlanet = 33109,
     kCmdPachakadiRasi = 33110,
     kCmdPlanetSignChange = 33160,
+    kCmdBirthTimePreviousSign = 33187,
+    kCmdBirthTimeNextSign = 33186,
+    kCmdUndoLatestBirthTimeChange = 33188,
+    kCmdUndoAllBirthTimeChanges = 33189,
+    kCmdShowAshtakavarga = 32827,
+    kCmdAspectTableOfPane = 33387,
+    kCmdCustomVarga = 33375,
+    kCmdSubVarga = 33368,
+    kCmdPackedChartMode = 33287,
 };
 
 // The bases of the bhava/chalit chakra, varga columns 0-22 in order.

@@ -25,3 +25,15 @@ std::string ChartBaseName() {
 int LifeCycle() {
     return g_chartSource.lifeCycle ? g_chartSource.lifeCycle() : 0;
 }
+
+void MoveBirthTime(double jdUt) {
+    if (g_chartSource.moveBirthTime) g_chartSource.moveBirthTime(jdUt);
+}
+
+void UndoBirthTime(bool all) {
+    if (g_chartSource.undoBirthTime) g_chartSource.undoBirthTime(all);
+}
+
+int BirthTimeUndoCount() {
+    return g_chartSource.birthTimeUndoCount ? g_chartSource.birthTimeUndoCount() : 0;
+}

@@ -14,6 +14,12 @@ struct ChartSource {
     std::function<std::string()>
         baseName;                   // the chart file's path without its extension; empty if never saved
     std::function<int()> lifeCycle; // 0 for the birth cycle, 1-10 for later cycles
+    // The natal birth moment moved to a Julian day (UT) and kept for undo; recalculates, updates views.
+    std::function<void(double)> moveBirthTime;
+    // Back to the moment before the latest birth-time change, or (true) to the moment as entered.
+    std::function<void(bool all)> undoBirthTime;
+    // Birth moments kept for undo, the entered one included.
+    std::function<int()> birthTimeUndoCount;
 };
 extern ChartSource g_chartSource;
 
@@ -25,3 +31,6 @@ int CurrentMode();
 void RecalculateCharts();
 std::string ChartBaseName();
 int LifeCycle();
+void MoveBirthTime(double jdUt);
+void UndoBirthTime(bool all);
+int BirthTimeUndoCount();

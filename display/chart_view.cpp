@@ -68,8 +68,9 @@ void CChartView::RecalcLayout(Size window) {
 }
 
 void CChartView::OnDraw(DrawSurface& surface) {
+    if (g_bPrinting && !surface.IsPrinter()) return;
     RecalcLayout(WindowSize());
-    surface.FillRect(m_background, ColorOf(kColorChartViewFrame));
+    if (!g_bPrinting) surface.FillRect(m_background, ColorOf(kColorChartViewFrame));
     const int paneCount = std::min(g_nChartPaneCount, kChartPaneCount);
     for (int k = 0; k < paneCount; ++k) {
         const CChart* chart = ChartOfPane(k);
@@ -104,7 +105,7 @@ void CChartView::DrawChart(DrawSurface& surface, const Rect& rect, int varga, co
         break;
     case kEastStyle:
     case kEastFramed:
-        DrawEastChart(surface, m_state, rect, varga, chart, pane, style == kEastFramed, true);
+        DrawEastChart(surface, m_state, rect, varga, chart, pane, style == kEastFramed, screen);
         break;
     default:
         break;

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "display/chart_draw_state.h"
+#include "display/view_print.h"
 #include "platform/view.h"
 
 class CChart;
@@ -17,8 +18,18 @@ public:
     ~CChartView() override;
 
     void OnInitialUpdate() override;
+    // Draws nothing on the screen while a print job runs.
     void OnDraw(DrawSurface& surface) override;
+    // Held back while a print job runs.
+    void OnUpdate(CView* sender, long hint) override;
     void OnContextMenu(QPoint screenPos) override;
+    // Prints the report.
+    CPrintClient& PrintClient() override;
+
+    // Draws the document's current chart in `varga` into print slot `slot` (0-5) of a report page: two
+    // columns by three rows of squares the size of pane 0, 11 units apart, scaled so that two columns
+    // fill half the print area's width and three rows its height. The drawing scales are restored.
+    void PrintChartInto(DrawSurface& surface, int varga, int slot);
 
     // Pane grid, chart scale, chart fonts and scroll sizes for a window of `window` pixels.
     virtual void RecalcLayout(Size window);
@@ -60,6 +71,12 @@ protected:
     int m_nCurBody = kNoBody;
 
 private:
+    // The printed report's chart panes.
+    CPrintedPiece m_report{kChartReport, [this](DrawSurface& surface, int varga, int slot) {
+                               PrintChartInto(surface, varga, slot);
+                           }};
+    CViewPrint m_print{*this, CViewPrint::Form::kReport};
+
     void RunHighlight(int command, const CChart& chart, int varga);
     void RunRelationships(int command, const CChart& chart, int varga);
     void ShowMaranaKarakaSthana(const CChart& chart, int varga);
@@ -70,6 +87,24 @@ private:
     bool SelectVariant(int command);
     bool SelectBodyView(int command);
     bool ToggleOptionalBody(int command);
+
+    // The entries of the commands below in the context menu.
+    void AddBirthTimeEntries(QMenu& menu);
+    void AddResearchVargaEntries(QMenu& higher);
+    void AddChartEntries(QMenu& menu);
+    // Birth time to the lagna's previous or next sign and its undo, the research vargas, the
+    // ashtakavarga and aspect table of the pane, packed chart mode; false for any other command.
+    bool RunChartCommand(int command);
+    // The natal birth moved until the lagna of the pane's chart enters the previous or next sign of
+    // the pane's varga; nothing when that sign change cannot be followed (composite, bhava columns).
+    void MoveBirthTimeToSign(bool next);
+    void ShowAshtakavarga();
+    void OpenAspectTable();
+    void ChooseCustomVarga();
+    void ChooseSubVarga();
+    // The pane shows the user-defined or composite column after its settings changed.
+    void ShowResearchVarga(int column);
+    void TogglePackedChartMode();
 };
 
 // The chart view last constructed, which report printing and text refresh reach; null when none lives.

@@ -16,6 +16,7 @@
 #include "display/chart_source.h"
 #include "display/chart_view.h"
 #include "display/chart_vocabulary.h"
+#include "display/menu_commands.h"
 #include "display/pachakadi_text.h"
 #include "display/sign_change_search.h"
 #include "display/varga_variants.h"
@@ -81,18 +82,6 @@ constexpr int kMaranaKarakaHouse[9] = {12, 8, 7, 7, 3, 6, 1, 9, 0};
 
 bool PlanetHit(int body) {
     return body >= 1 && body <= kKetu;
-}
-
-QAction* AddCommand(QMenu& menu, const std::string& text, int command, bool enabled = true) {
-    QAction* action = menu.addAction(QString::fromStdString(text));
-    action->setData(command);
-    action->setEnabled(enabled);
-    return action;
-}
-
-void Check(QAction* action, bool on) {
-    action->setCheckable(true);
-    action->setChecked(on);
 }
 
 std::string VargaEntryText(int column) {
@@ -162,9 +151,11 @@ void CChartView::BuildContextMenu(QMenu& menu) {
     QMenu* higher = menu.addMenu("Higher divisions");
     for (const VargaCommand& entry : kHigherVargas)
         AddVargaEntry(*higher, entry.column, entry.command, g_nPaneVarga[pane]);
+    AddResearchVargaEntries(*higher);
     menu.addSeparator();
     const std::string title = VargaTitle(g_nPaneVarga[pane]);
     AddCommand(menu, "When will lagna change sign in " + title, kCmdLagnaSignChange);
+    AddBirthTimeEntries(menu);
     AddCommand(menu,
                planet ? std::string("When will ") + g_pszPlanetNames[m_nCurBody] + " change sign in " + title
                       : std::string("&When will this planet change sign in this chart?"),
@@ -194,6 +185,7 @@ void CChartView::BuildContextMenu(QMenu& menu) {
     Check(AddCommand(*mode, "&Automatic (Natal, Tajaka etc)", kCmdAutomatic),
           g_nPaneDisplayMode[pane] == kAutomaticChart);
     Check(AddCommand(*mode, "&Natal chart only", kCmdNatalOnly), g_nPaneDisplayMode[pane] == kNatalChartOnly);
+    AddChartEntries(menu);
 }
 
 bool CChartView::SelectVarga(int command) {
@@ -264,7 +256,7 @@ bool CChartView::ToggleOptionalBody(int command) {
 
 bool CChartView::RunCommand(int command) {
     if (SelectVarga(command) || SelectBhavaChakra(command) || SelectVariant(command) ||
-        SelectBodyView(command) || ToggleOptionalBody(command))
+        SelectBodyView(command) || ToggleOptionalBody(command) || RunChartCommand(command))
         return true;
     const int pane = m_nCurPane;
     if (command == kCmdAutomatic || command == kCmdNatalOnly) {

@@ -1,10 +1,14 @@
 #include "display/sign_labels.h"
 
+#include <string>
+#include <vector>
+
 #include "core/body_names.h"
 #include "core/chart.h"
 #include "display/chart_colors.h"
 #include "display/chart_label_text.h"
 #include "display/drawing_factors.h"
+#include "display/label_spacing.h"
 #include "display/styled_text.h"
 
 namespace {
@@ -56,24 +60,49 @@ Rect RelationBox(const Rect& label) {
     return Rect{left, label.top, label.right - (label.right - left) / 6, label.bottom + label.Height() / 4};
 }
 
-void DrawLabel(const SignLabelTarget& target, const std::string& text, TextStyle style, int planet) {
+struct PendingLabel {
+    std::string text;
+    TextStyle style;
+    int planet; // the planet whose hit rectangle the label gives; -1 for none
+};
+
+void DrawLabel(const SignLabelTarget& target, const PendingLabel& label) {
     ChartDrawState& state = target.state;
-    const bool marked = planet >= 1 && state.paneRelations[target.pane];
-    // The label's extent is measured apart only when a mark goes under it or the print scales it; else
-    // the drawing itself gives it.
-    if (!marked && !g_bPrinting) {
-        const Rect drawn = DrawStyledText(target.surface, text, style);
-        if (planet >= 0) state.bodyLabelRect[target.pane][planet] = drawn;
-        return;
-    }
-    MeasureStyledText(target.surface, text, style);
+    TextStyle style = label.style;
+    const int planet = label.planet;
     if (planet >= 0) state.bodyLabelRect[target.pane][planet] = style.Box();
-    if (marked) {
+    if (planet >= 1 && state.paneRelations[target.pane]) {
         const int relation = state.bodyRelation[planet];
         target.surface.FillRect(RelationBox(style.Box()), state.relationBackColor[relation]);
         style.color = state.relationTextColor[relation];
     }
-    DrawStyledText(target.surface, text, style);
+    DrawStyledText(target.surface, label.text, style);
+}
+
+// Each label measured in its font, then moved or shrunk where the cell is crowded (FitLabels); the
+// style's box becomes the text's extent, which the hit test uses.
+void FitToCell(const SignLabelTarget& target, std::vector<PendingLabel>& labels, const CPolygonRegion& cell) {
+    std::vector<Rect> boxes;
+    boxes.reserve(labels.size());
+    // Labels of a cell mostly share a font: it is selected once for them (as MeasureStyledText would).
+    const FontSpec* selected = nullptr;
+    for (PendingLabel& label : labels) {
+        if (!selected || !(*selected == label.style.font)) target.surface.SelectFont(label.style.font);
+        selected = &label.style.font;
+        label.style.SetBox(target.surface.DrawText(label.text, label.style.Box(), kTextCalcRect));
+        boxes.push_back(label.style.Box());
+    }
+    const std::vector<LabelFit> fits = FitLabels(boxes, &cell);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        TextStyle& style = labels[i].style;
+        if (fits[i].shift == 0 && fits[i].scale == 1.0) continue;
+        style.left -= fits[i].shift;
+        style.right -= fits[i].shift;
+        if (fits[i].scale < 1.0) {
+            ScaleFontFields(style.font, fits[i].scale, fits[i].scale, 1.0);
+            MeasureStyledText(target.surface, labels[i].text, style);
+        }
+    }
 }
 
 } // namespace
@@ -87,6 +116,7 @@ void DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& sl
     const int pane = target.pane;
     int mainCount = 0;
     int smallCount = 0;
+    std::vector<PendingLabel> labels;
     for (int k = 0; k < kExtraPointCount; ++k) {
         if (chart.m_extraName[k] == kNoExtraPoint || chart.m_extraVargaSign[k][target.varga] != sign)
             continue;
@@ -95,9 +125,9 @@ void DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& sl
         style.color = ColorOf(kColorChartViewSpecialPoint);
         style.format = kTextNoClip;
         style.font = FittedToSlot(g_chartFontA, slots.main(mainCount - 1));
-        DrawLabel(target, chart.m_extraShortName[k], style, -1);
+        labels.push_back({chart.m_extraShortName[k], style, -1});
     }
-    // The label tables end at body 101; the extra points 102-104 were drawn above.
+    // The label tables end at body 101; the extra points 102-104 were taken above.
     for (int body = 0; body < kNamedBodyCount; ++body) {
         if (!g_bPaneShowBody[pane][body]) continue;
         const int source = ArudhaPositionSource(chart, body, target.varga, pane);
@@ -128,6 +158,8 @@ void DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& sl
             style.color = ColorOf(kColorChartViewSelectedPlanet);
             ScaleFontFields(style.font, kSelectedFactor, kSelectedFactor, kSelectedFactor);
         }
-        DrawLabel(target, text, style, planet);
+        labels.push_back({std::move(text), style, planet});
     }
+    FitToCell(target, labels, target.state.Region(pane, sign));
+    for (const PendingLabel& label : labels) DrawLabel(target, label);
 }

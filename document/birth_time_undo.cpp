@@ -3,6 +3,6 @@
 CBirthTimeUndo g_birthTimeUndo;
 
 void CBirthTimeUndo::Push(double jdUt) {
-    if (Count() == kCapacity) m_moments.pop_front();
+    if (Count() == kCapacity) m_moments.erase(m_moments.begin() + 1);
     m_moments.push_back(jdUt);
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The birth moments the natal chart had before each change of its birth time, for undo. Holds the
-// newest 500: a change beyond that forgets the oldest, so undo always starts at the latest change.
+// The birth moments the natal chart had before each change of its birth time, for undo. Holds 500: the
+// moment the chart was opened or made with, and the newest changes. A change beyond that forgets the
+// oldest change but never the first moment, so undo always steps back to the moment before the latest
+// change and undo all still returns to the moment as entered.
 #include <deque>
 
 class CBirthTimeUndo {

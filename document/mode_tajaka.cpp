@@ -19,7 +19,6 @@ int g_nTajaka5HourPart = 0;
 int g_nTajaka25MinPart = 0;
 int g_nTajaka2MinPart = 0;
 bool g_bTajakaAtSunrise = false;
-int g_nMunthaReference = kLagna;
 
 namespace {
 

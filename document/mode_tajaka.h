@@ -19,7 +19,6 @@ extern int g_nTajaka5HourPart;  // 5-hour part 1-12 within the 2.5-day part; 0 =
 extern int g_nTajaka25MinPart;  // 25-minute part 1-12 within the 5-hour part; 0 = none
 extern int g_nTajaka2MinPart;   // 2-minute part 1-12 within the 25-minute part; 0 = none
 extern bool g_bTajakaAtSunrise; // move the start and end moments to the sunrise of their days
-extern int g_nMunthaReference;  // body whose natal position starts the Muntha: 0 lagna, 1 Sun, 2 Moon
 
 inline constexpr int kTajakaLevelCount = 5; // month, 2.5 days, 5 hours, 25 minutes, 2 minutes
 

@@ -216,6 +216,11 @@ CalcStatus CTavroDoc::OnBirthDataChanged() {
     return status;
 }
 
+CalcStatus CTavroDoc::OnBirthTimeMoved(double jdUt) {
+    m_natalChart.JulianDayToDate(jdUt, m_natalChart);
+    return OnBirthDataChanged();
+}
+
 CalcStatus CTavroDoc::MoveNatalMomentTo(double jdUt) {
     m_natalChart.JulianDayToDate(jdUt, m_natalChart);
     return RecomputeNatalAndRefresh();

@@ -66,6 +66,8 @@ public:
     // entry): the natal chart is recomputed, the document marked modified, the mode refreshed, and the
     // new natal moment pushed on the undo stack.
     CalcStatus OnBirthDataChanged();
+    // The natal birth moment moved to a Julian day (UT) by a chart view's command, then as above.
+    CalcStatus OnBirthTimeMoved(double jdUt);
     // Back to the moment before the latest change; nothing when there is none.
     CalcStatus OnUndoBirthTimeChange();
     // Back to the moment the chart was opened or made with.

@@ -77,6 +77,12 @@ public:
     // Device pixels per device unit (2 on a doubled screen); 1 for images and printers.
     virtual double DevicePixelRatio() const = 0;
 
+    // Moves every later drawing by `origin` device units (a print page places its pieces so); (0, 0)
+    // puts it back where the surface started.
+    virtual void SetViewportOrigin(Point origin) = 0;
+    // True when the surface draws on a printer (or a print preview's page), where print jobs draw.
+    virtual bool IsPrinter() const = 0;
+
     // Line drawing from a current position, for figures drawn as connected strokes.
     void MoveTo(Point p) { m_current = p; }
     void LineTo(Point p) {

@@ -59,7 +59,7 @@ Qt::PenStyle ToQtPenStyle(PenStyle style) {
 
 } // namespace
 
-PainterSurface::PainterSurface(QPainter& painter) : m_painter(painter) {
+PainterSurface::PainterSurface(QPainter& painter) : m_painter(painter), m_baseTransform(painter.transform()) {
     m_painter.setPen(QPen(Qt::black, 1));
     m_painter.setBrush(Qt::white);
 }
@@ -154,6 +154,14 @@ Size PainterSurface::TextExtent(std::string_view text) {
 
 double PainterSurface::DevicePixelRatio() const {
     return m_painter.device()->devicePixelRatioF();
+}
+
+void PainterSurface::SetViewportOrigin(Point origin) {
+    m_painter.setTransform(m_baseTransform * QTransform::fromTranslate(origin.x, origin.y));
+}
+
+bool PainterSurface::IsPrinter() const {
+    return m_painter.device()->devType() == QInternal::Printer;
 }
 
 ImageSurface::ImageSurface(Size size, double devicePixelRatio)

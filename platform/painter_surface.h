@@ -2,6 +2,7 @@
 // The drawing surface over a QPainter: a widget, an image or a printer, whatever the painter paints on.
 #include <QImage>
 #include <QPainter>
+#include <QTransform>
 #include <memory>
 #include <optional>
 
@@ -29,9 +30,12 @@ public:
     Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override;
     Size TextExtent(std::string_view text) override;
     double DevicePixelRatio() const override;
+    void SetViewportOrigin(Point origin) override;
+    bool IsPrinter() const override;
 
 private:
     QPainter& m_painter;
+    QTransform m_baseTransform; // the painter's transform when the surface was made
     QColor m_textColor = Qt::black;
     std::optional<QColor> m_textBackground; // set when text backgrounds are opaque
 };

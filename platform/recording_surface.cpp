@@ -70,6 +70,10 @@ void RecordingSurface::SetClipRect(const Rect& clip) {
     Record("SetClipRect " + Format(clip), [clip](DrawSurface& s) { s.SetClipRect(clip); });
 }
 
+void RecordingSurface::SetViewportOrigin(Point origin) {
+    Record("SetViewportOrigin " + Format(origin), [origin](DrawSurface& s) { s.SetViewportOrigin(origin); });
+}
+
 void RecordingSurface::ClearClip() {
     Record("ClearClip", [](DrawSurface& s) { s.ClearClip(); });
 }

@@ -34,11 +34,16 @@ public:
     Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override;
     Size TextExtent(std::string_view text) override;
     double DevicePixelRatio() const override { return 1.0; }
+    void SetViewportOrigin(Point origin) override;
+    bool IsPrinter() const override { return m_printer; }
+    // Makes the recorder stand for a printer's page (or a screen again).
+    void SetPrinter(bool printer) { m_printer = printer; }
 
 private:
     void Record(std::string text, std::function<void(DrawSurface&)> replay);
 
     std::vector<std::string> m_calls;
     std::vector<std::function<void(DrawSurface&)>> m_replays;
+    bool m_printer = false;
     ImageSurface m_measure; // a one-pixel image that only measures text
 };

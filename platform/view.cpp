@@ -4,9 +4,21 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "platform/message_box.h"
 #include "platform/painter_surface.h"
 
 namespace {
+
+// Printing a pane without print routines of its own: its drawing on one page, as on screen.
+class CDrawingPrint : public CPrintClient {
+public:
+    explicit CDrawingPrint(CView& view) : m_view(view) {}
+    void OnPrint(DrawSurface& surface, CPrintInfo&) override { m_view.OnDraw(surface); }
+
+private:
+    CView& m_view;
+};
+
 // A menu asked for from the keyboard opens this far right of and below the pane's top-left, pixels.
 constexpr int kKeyboardMenuOffset = 5;
 } // namespace
@@ -22,6 +34,20 @@ void CView::OnUpdate(CView*, long) {
 }
 
 void CView::OnContextMenu(QPoint) {}
+
+CPrintClient& CView::PrintClient() {
+    if (!m_drawingPrint) m_drawingPrint = std::make_unique<CDrawingPrint>(*this);
+    return *m_drawingPrint;
+}
+
+void CView::OnFilePrint() {
+    ReportPrintOutcome(this, RunPrintDialog(this, PrintClient()));
+}
+
+void CView::OnFilePrintPreview() {
+    if (RunPrintPreview(this, PrintClient()).status == PrintStatus::kFailed)
+        MessageBox(this, "Command failed.", "Sorry", MessageIcon::kError);
+}
 
 void CView::Invalidate() {
     viewport()->update();

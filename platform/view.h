@@ -4,8 +4,10 @@
 // scrolls over a total size it sets. Coordinates are pixels of the pane (device units of the surface);
 // the surface's origin is the top-left of the scrolled content.
 #include <QAbstractScrollArea>
+#include <memory>
 
 #include "platform/draw_surface.h"
+#include "platform/print_job.h"
 
 class CDocument; // the document base: title, path, modified flag and the views it updates
 
@@ -24,6 +26,13 @@ public:
     virtual void OnUpdate(CView* sender, long hint);
     // The user asked for the context menu at `screenPos` (screen pixels); by default nothing.
     virtual void OnContextMenu(QPoint screenPos);
+
+    // The pane's part in printing; by default its own drawing on one page.
+    virtual CPrintClient& PrintClient();
+    // File > Print: the print dialog, then the pages; a failed print says so.
+    virtual void OnFilePrint();
+    // File > Print Preview; a preview that cannot be shown says "Command failed.".
+    virtual void OnFilePrintPreview();
 
     // Redraws the pane at the next paint.
     void Invalidate();
@@ -46,4 +55,5 @@ private:
 
     CDocument* m_document = nullptr;
     Size m_total;
+    std::unique_ptr<CPrintClient> m_drawingPrint; // made on first use
 };

@@ -4,6 +4,7 @@
 
 #include "display/chart_source.h"
 #include "display/chart_view.h"
+#include "document/birth_time_undo.h"
 #include "document/tavro_doc.h"
 #include "platform/message_box.h"
 #include "shell/extra_frames.h"
@@ -15,11 +16,18 @@ void ConnectDocument(CTavroDoc& document) {
     g_chartSource.natal = [&document] { return &document.m_natalChart; };
     g_chartSource.current = [&document] { return document.m_pCurrentChart; };
     g_chartSource.mode = [&document] { return document.m_nMode; };
-    g_chartSource.recalculate = [&document] {
-        if (const CalcStatus status = document.RecalculateAll(); !status.ok())
-            MessageBox(nullptr, status.error, "Error", MessageIcon::kError);
+    const auto reportFailure = [](const CalcStatus& status) {
+        if (!status.ok()) MessageBox(nullptr, status.error, "Error", MessageIcon::kError);
     };
+    g_chartSource.recalculate = [&document, reportFailure] { reportFailure(document.RecalculateAll()); };
     g_chartSource.baseName = [&document] { return ChartBaseName(document.GetPathName()); };
+    g_chartSource.moveBirthTime = [&document, reportFailure](double jdUt) {
+        reportFailure(document.OnBirthTimeMoved(jdUt));
+    };
+    g_chartSource.undoBirthTime = [&document, reportFailure](bool all) {
+        reportFailure(all ? document.OnUndoAllBirthTimeChanges() : document.OnUndoBirthTimeChange());
+    };
+    g_chartSource.birthTimeUndoCount = [] { return g_birthTimeUndo.Count(); };
 
     // A dasa page reopens at the periods it showed last.
     g_tabChangeHooks.restoreDasaPage = [&document](int page) {

@@ -62,6 +62,10 @@ enum CommandId : unsigned {
     kCmdUpagrahaOptions = 32936,
     kCmdPlanetOptions = 32937,
     kCmdPlanetarySpecialLagnas = 33252,
+    // the Muntha of the Tajaka chart counted from the lagna, the Moon or the Sun (no menu entry)
+    kCmdMunthaFromLagna = 33208,
+    kCmdMunthaFromMoon = 33209,
+    kCmdMunthaFromSun = 33210,
     // the document's commands that bring a screen to the front
     kCmdViewYogas = 33026,
     kCmdGoToTajakaScreen = 32774,

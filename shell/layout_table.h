@@ -35,6 +35,7 @@ enum LayoutNodeId : unsigned {
     kNodeKotaChakra = 10,
     kNodeBasicInfo = 24,
     kNodeKeyData = 26,
+    kNodeAshtakavarga = 43,
     kNodeBarGraphs = 45,
     kNodeNakshatraDasas = 63,
     kNodeRasiDasas = 64,

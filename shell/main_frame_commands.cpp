@@ -1,18 +1,20 @@
 // The frame commands that stand without the document: pane navigation, font sizes, window sizes,
-// preference files, the About box and the menu hint.
+// preference files, printing the active pane, the About box and the menu hint.
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QStatusBar>
 #include <QUrl>
 
-#include "core/data_folder.h"
 #include "platform/message_box.h"
+#include "platform/print_job.h"
+#include "platform/view.h"
 #include "shell/about_box.h"
 #include "shell/display_fonts.h"
 #include "shell/layout_table.h"
 #include "shell/main_frame.h"
 #include "shell/preferences.h"
+#include "shell/restart_exit.h"
 #include "shell/window_sizes.h"
 
 namespace {
@@ -58,9 +60,7 @@ void CMainFrame::BindCommands() {
             "Kalomithra Hora will now close. Please restart Kalomithra Hora.",
             "Switching back to default window sizes");
         g_bWindowSizesSaved = false;
-        CloseEphemeris();
-        SavePreferences();
-        std::exit(0);
+        g_endForRestart();
     });
 
     SetCommandHandler(kCmdSavePreferences, [this] {
@@ -92,6 +92,14 @@ void CMainFrame::BindCommands() {
     });
     SetCommandHandler(kCmdAppAbout, [this] { RunAboutBox(this); });
     SetCommandHandler(kCmdAppExit, [this] { close(); });
+    // Printing acts on the active pane, which knows what it prints.
+    SetCommandHandler(kCmdFilePrint, [this] {
+        if (auto* pane = dynamic_cast<CView*>(GetActiveView())) pane->OnFilePrint();
+    });
+    SetCommandHandler(kCmdFilePrintPreview, [this] {
+        if (auto* pane = dynamic_cast<CView*>(GetActiveView())) pane->OnFilePrintPreview();
+    });
+    SetCommandHandler(kCmdFilePrintSetup, [this] { RunPrintSetup(this); });
     SetCommandHandler(kCmdViewToolbar, [this] {
         for (QToolBar* bar : findChildren<QToolBar*>()) bar->setVisible(!bar->isVisible());
     });

@@ -12,6 +12,7 @@
 #include "platform/message_box.h"
 #include "shell/dialogs/birth_data_dlg.h"
 #include "shell/dialogs/matching_dlg.h"
+#include "shell/dialogs/option_commands.h"
 #include "shell/dialogs/option_form_dlg.h"
 #include "shell/dialogs/special_point_dlg.h"
 #include "shell/dialogs/time_zone_dlg.h"
@@ -219,4 +220,5 @@ void BindDocumentCommands(CMainFrame& frame, CTavroDoc& document) {
     bind(kCmdDivisionalChartOptions, OnDivisionalChartOptions);
     bind(kCmdUpagrahaOptions, OnUpagrahaOptions);
     bind(kCmdPlanetOptions, OnPlanetOptions);
+    BindOptionCommands(frame, document);
 }

@@ -358,6 +358,34 @@ TEST_F(ChartViewTest, ExtraPointsAreDrawnOnce) {
     g_bPaneShowBody[0][104] = 0;
 }
 
+// In the fixed chart Mercury, retrograde, shares a cell with Saturn and stands at the frame in the
+// North Indian style: every planet's label keeps clear of its row's neighbours and inside its cell.
+TEST_F(ChartViewTest, PlanetLabelsKeepAGapAndStayInTheirCells) {
+    const CChart& chart = FixedBirthChart();
+    for (int style = 0; style <= 4; ++style) {
+        SCOPED_TRACE("style " + std::to_string(style));
+        g_nChartStyle = style;
+        g_nPaneVarga[0] = 0;
+        Draw();
+        const auto& labels = m_view.DrawState().bodyLabelRect[0];
+        for (int a = 0; a <= kKetu; ++a) {
+            const Rect& box = labels[a];
+            if (box.Width() <= 0) continue;
+            const int middle = (box.top + box.bottom) / 2;
+            const CPolygonRegion& cell = m_view.DrawState().Region(0, chart.m_vargaSign.Sign(a, 0));
+            EXPECT_TRUE(cell.ContainsPoint(box.left, middle) && cell.ContainsPoint(box.right, middle))
+                << g_pszPlanetNames[a];
+            for (int b = a + 1; b <= kKetu; ++b) {
+                const Rect& other = labels[b];
+                const int overlap = std::min(box.bottom, other.bottom) - std::max(box.top, other.top);
+                if (other.Width() <= 0 || overlap * 2 <= std::min(box.Height(), other.Height())) continue;
+                EXPECT_TRUE(box.right < other.left || other.right < box.left)
+                    << g_pszPlanetNames[a] << " touches " << g_pszPlanetNames[b];
+            }
+        }
+    }
+}
+
 TEST_F(ChartViewTest, MixedViewPanesByTheClickedRing) {
     CMixedChartView mixed;
     mixed.resize(380, 500);

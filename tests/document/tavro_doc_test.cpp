@@ -163,17 +163,19 @@ TEST_F(DocumentTest, UndoWalksBackThroughBirthTimeChanges) {
     EXPECT_FALSE(m_document.IsModified());
 }
 
-TEST(BirthTimeUndo, KeepsTheNewest500) {
+// More changes than the stack holds: the moment as entered stays first, so that undo all still returns
+// to it, and undo still steps back to the moment before the latest change.
+TEST(BirthTimeUndo, KeepsTheEnteredMomentAndTheNewestChanges) {
     CBirthTimeUndo undo;
     for (int n = 1; n <= 600; ++n) undo.Push(n);
     EXPECT_EQ(undo.Count(), 500);
-    EXPECT_EQ(undo.First(), 101);
+    EXPECT_EQ(undo.First(), 1);
     EXPECT_EQ(undo.Latest(), 600);
     undo.DropLatest();
     EXPECT_EQ(undo.Latest(), 599);
     undo.KeepFirst();
     EXPECT_EQ(undo.Count(), 1);
-    EXPECT_EQ(undo.Latest(), 101);
+    EXPECT_EQ(undo.Latest(), 1);
 }
 
 TEST_F(DocumentTest, ABirthChangeInTransitModeLeavesTheShownChart) {
@@ -353,3 +355,4 @@ TEST_F(DocumentTest, AZoneThatIsNeitherStoredZoneBecomesBoth) {
 }
 
 } // namespace
+

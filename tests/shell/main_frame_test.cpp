@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/view.h"
+#include "shell/command_ids.h"
 #include "shell/display_fonts.h"
 #include "shell/layout_table.h"
 #include "shell/preferences.h"
@@ -79,6 +81,33 @@ TEST_F(MainFrameTest, SavedWindowSizesAreThoseOfThePanes) {
     EXPECT_EQ(g_windowSizes[4].cx, chart->width()); // WndSzBasicCht
     EXPECT_EQ(g_windowSizes[4].cy, chart->height());
     g_bWindowSizesSaved = saved;
+}
+
+// A pane that counts what File > Print and Print Preview asked of it.
+class PrintCountingPane : public CView {
+public:
+    void OnDraw(DrawSurface&) override {}
+    void OnFilePrint() override { ++prints; }
+    void OnFilePrintPreview() override { ++previews; }
+    int prints = 0;
+    int previews = 0;
+};
+
+TEST_F(MainFrameTest, PrintAndPreviewGoToTheActivePane) {
+    Build();
+    PrintCountingPane pane;
+    for (CommandId id : {kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup})
+        EXPECT_TRUE(m_frame->FindAction(id)->isEnabled()) << id;
+    m_frame->SetActiveView(&pane);
+    ASSERT_TRUE(m_frame->RunCommand(kCmdFilePrint));
+    ASSERT_TRUE(m_frame->RunCommand(kCmdFilePrintPreview));
+    ASSERT_TRUE(m_frame->RunCommand(kCmdFilePrintPreview));
+    EXPECT_EQ(pane.prints, 1);
+    EXPECT_EQ(pane.previews, 2);
+    // A window that is no pane prints nothing.
+    m_frame->SetActiveView(nullptr);
+    EXPECT_TRUE(m_frame->RunCommand(kCmdFilePrint));
+    EXPECT_EQ(pane.prints, 1);
 }
 
 } // namespace

@@ -12,8 +12,10 @@
 #include "core/data_folder.h"
 #include "display/chart_source.h"
 #include "display/chart_view.h"
+#include "display/mixed_chart_view.h"
 #include "document/tavro_doc.h"
 #include "platform/message_box.h"
+#include "platform/recording_surface.h"
 #include "shell/application.h"
 #include "shell/layout_table.h"
 #include "shell/main_frame.h"
@@ -118,6 +120,35 @@ TEST_F(ApplicationStartTest, ChartFileOnTheCommandLineIsShownInTheTitleAndThePan
         frame.Framework().ActivateNode(frame.Framework().GetNode(node));
         EXPECT_TRUE(frame.grab().toImage().save(QDir(KH_TEST_OUTPUT_DIR).filePath(file)));
     }
+}
+
+// "Show ashtakavarga of this chart" in a chart pane brings the ashtakavarga page to the front; the mixed
+// chart view's ashtakavarga already stands beside it.
+TEST_F(ApplicationStartTest, ChartViewsAshtakavargaCommandShowsTheAshtakavargaPage) {
+    ASSERT_TRUE(m_folder.isValid());
+    ASSERT_TRUE(m_application.InitInstance(
+        {QString::fromStdString(WriteChartFile("chennai.tvd", kChennaiChartText))}));
+    CVisualFramework& framework = m_application.MainFrame()->Framework();
+    constexpr unsigned kBasicsChart = 21;
+    constexpr int kShowAshtakavarga = 32827; // the chart views' command (display/chart_commands.h)
+    ASSERT_TRUE(framework.ActivateNode(framework.GetNode(kBasicsChart)));
+    auto* chartView = dynamic_cast<CChartView*>(PaneOf(kBasicsChart));
+    ASSERT_NE(chartView, nullptr);
+    RecordingSurface surface;
+    chartView->OnDraw(surface);
+    const Rect pane = chartView->PaneRect(0);
+    ASSERT_TRUE(chartView->HitTestForMenu(Point{pane.left + 2, pane.top + 2}));
+    ASSERT_TRUE(chartView->RunCommand(kShowAshtakavarga));
+    EXPECT_EQ(framework.GetActiveNode(), framework.GetNode(kNodeAshtakavarga));
+
+    ASSERT_TRUE(framework.ActivateNode(framework.GetNode(kNodeMixedChart)));
+    auto* mixed = dynamic_cast<CMixedChartView*>(PaneOf(kNodeMixedChart));
+    ASSERT_NE(mixed, nullptr);
+    mixed->OnDraw(surface);
+    const Rect inner = mixed->InnerRect();
+    ASSERT_TRUE(mixed->HitTestForMenu(Point{inner.left + 5, inner.top + 5}));
+    ASSERT_TRUE(mixed->RunCommand(kShowAshtakavarga));
+    EXPECT_EQ(framework.GetActiveNode(), framework.GetNode(kNodeMixedChart));
 }
 
 TEST_F(ApplicationStartTest, UnreadableChartFileLeavesTheDefaultChartAndSaysWhy) {

@@ -4,6 +4,7 @@
 
 #include "document/tavro_doc.h"
 #include "views/info/basic_info_tables.h"
+#include "views/info/list_print.h"
 
 CBasicInfoView* g_pBasicInfoView = nullptr;
 
@@ -97,6 +98,15 @@ std::string CBasicInfoView::TableText(int mode) {
     m_nMode = mode;
     RefreshList();
     return ToText();
+}
+
+void CBasicInfoView::PrintInto(DrawSurface& surface) {
+    constexpr int kPrintedRows = 18;
+    const int kept = m_nMode;
+    m_nMode = kTableLongitudes;
+    RefreshList();
+    DrawListCtrl(*this, surface, ColumnCount(), kPrintedRows);
+    m_nMode = kept;
 }
 
 void CBasicInfoView::GetInfoText(std::string& longitudes, std::string& longitudesAgain,

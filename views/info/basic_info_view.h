@@ -27,6 +27,9 @@ public:
 
     // For the document's copy commands: the longitude table twice and the chara karakas as text.
     void GetInfoText(std::string& longitudes, std::string& longitudesAgain, std::string& charaKarakas);
+    // For the printed report: the first rows of the longitude table, drawn from the surface's origin. The
+    // table shown is kept; the update that ends the print job refills it.
+    void PrintInto(DrawSurface& surface);
 
 protected:
     // The document whose charts are listed; the entry pane lists the period-entry document.
@@ -37,6 +40,7 @@ private:
 
     int m_nMode = 0;
     CReportPointer<CBasicInfoView> m_reportPointer{g_pBasicInfoView, this};
+    CPrintedPiece m_report{kBasicInfoReport, [this](DrawSurface& surface, int, int) { PrintInto(surface); }};
 };
 
 class CEntryBasicInfoView : public CBasicInfoView {

@@ -71,6 +71,17 @@ void CCoreInfoView::CopyToClipboard() const {
     CopyTextToClipboard(GetInfoText(true));
 }
 
+void CCoreInfoView::PrintInfo(DrawSurface& surface) {
+    RecalcLayout();
+    const CTavroDoc* document = TavroDocOf(*this);
+    if (!UpdateHeldForPrinting()) surface.FillRect(m_drawingRect, g_colors[kColorCoreViewBackground]);
+    if (!document || !document->m_pCurrentChart) return;
+    const auto from = [this](int left, int top) {
+        return Rect{left, top, m_drawingRect.right, m_drawingRect.bottom};
+    };
+    DrawChartInfoPrint(surface, *document->m_pCurrentChart, from(24, 10), from(10, 220), from(10, 270));
+}
+
 void CCoreInfoView::OnContextMenu(QPoint screenPos) {
     QMenu menu(this);
     connect(menu.addAction("&Copy to clipboard"), &QAction::triggered, this, [this] { CopyToClipboard(); });

@@ -5,6 +5,7 @@
 // constructed pane through g_pCoreInfoView. Units are pixels.
 #include <string>
 
+#include "display/view_print.h"
 #include "platform/view.h"
 #include "views/info/pane_support.h"
 
@@ -29,9 +30,16 @@ public:
     std::string GetInfoText(bool withNatal) const;
     // Copy to clipboard: the current block, and the natal block outside natal mode.
     void CopyToClipboard() const;
+    // For the printed report: the current chart's key-data block in its print form, with the astrologer's
+    // address, drawn from the surface's origin.
+    void PrintInfo(DrawSurface& surface);
+    // File > Print and Print Preview print the report.
+    CPrintClient& PrintClient() override { return m_print; }
 
 private:
     CPaneUpdateLink m_updateLink{*this};
     Rect m_drawingRect;
     CReportPointer<CCoreInfoView> m_reportPointer{g_pCoreInfoView, this};
+    CPrintedPiece m_report{kCoreInfoReport, [this](DrawSurface& surface, int, int) { PrintInfo(surface); }};
+    CViewPrint m_print{*this, CViewPrint::Form::kReport};
 };

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "display/view_print.h"
 #include "platform/draw_surface.h"
 #include "platform/view.h"
 #include "views/info/pane_support.h"
@@ -59,6 +60,8 @@ public:
     void OnUpdate(CView* sender, long hint) override;
     // Registers with the document for its updates.
     void OnInitialUpdate() override;
+    // File > Print and Print Preview print the report.
+    CPrintClient& PrintClient() override { return m_print; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -68,6 +71,7 @@ protected:
     CPaneUpdateLink m_updateLink{*this};
 
 private:
+    CViewPrint m_print{*this, CViewPrint::Form::kReport};
     struct Column {
         std::string header;
         int width = 0;

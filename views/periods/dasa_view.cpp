@@ -134,6 +134,26 @@ void CDasaView::Recompute() {
     Invalidate();
 }
 
+void CDasaView::PrintDasa(DrawSurface& surface, int code) {
+    CTavroDoc* document = GetDasaDocument();
+    if (!document) return;
+    CDasaTree& tree = document->m_dasaTree;
+    const int shown = g_nSelectedDasa;
+    const int narayanaChart = g_nNarayanaDasaChart;
+    const int level = tree.nLevel;
+    const auto picked = tree.nSelected;
+    g_nSelectedDasa = code;
+    // A dasa that stops at the ephemeris' end prints the periods found before it.
+    (void)document->CalculateDasa();
+    tree.nLevel = 0;
+    OnDraw(surface);
+    g_nSelectedDasa = shown;
+    g_nNarayanaDasaChart = narayanaChart;
+    (void)document->CalculateDasa();
+    tree.nLevel = level;
+    tree.nSelected = picked;
+}
+
 void CDasaView::LayOut() {
     SetScrollSizes(Size{kLeastWidth, kLeastHeight});
     Rect window = UpdateHeldForPrinting() ? ScaledPrintRect(GetClientRect()) : GetClientRect();

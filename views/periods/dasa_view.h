@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/angle_time.h"
+#include "display/view_print.h"
 #include "platform/view.h"
 #include "views/info/pane_support.h"
 
@@ -37,6 +38,11 @@ public:
     void OnUpdate(CView* sender, long hint) override;
     void OnDraw(DrawSurface& surface) override;
     void OnContextMenu(QPoint screenPos) override;
+    // The report, or this page alone after "Print this window".
+    CPrintClient& PrintClient() override { return m_print; }
+    // For the printed report: dasa `code` from its top level, drawn from the surface's origin. The dasa
+    // shown, its level and the Narayana dasa chart are put back afterwards.
+    void PrintDasa(DrawSurface& surface, int code);
 
     // The document whose dasa is shown; the entry page shows the period-entry document's.
     virtual CTavroDoc* GetDasaDocument() const;
@@ -134,6 +140,9 @@ private:
     std::string m_strPickedName;    // the picked period's own name
     double m_dPickedSpanDays = 0.0; // from its start to its end
     CPaneUpdateLink m_updateLink{*this};
+    CViewPrint m_print{*this, CViewPrint::Form::kContent};
+    CPrintedPiece m_report{kDasaReport,
+                           [this](DrawSurface& surface, int code, int) { PrintDasa(surface, code); }};
     CReportPointer<CDasaView> m_reportPointer{g_pDasaView, this};
 };
 

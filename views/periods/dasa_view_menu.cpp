@@ -243,7 +243,7 @@ void CDasaView::OnContextMenu(QPoint screenPos) {
         command(menu, "Vimsottari seed strength comparison &help", [this] { OnSeedStrengthHelp(); });
     command(menu, "Copy to clipboard", [this] { CopyTextToClipboard(PageText(true)); });
     command(menu, "&Copy to clipboard (only dates)", [this] { CopyTextToClipboard(PageText(false)); });
-    menu.addAction("Print this &window")->setEnabled(false);
+    command(menu, "Print this &window", [this] { PrintViewContent(*this); });
     if (page == 0)
         command(menu, "Sum of &longitudes of planets upto this level", [this] {
             double sum = 0.0;

@@ -1,0 +1,48 @@
+#pragma once
+// How a view takes part in printing: File > Print and Print Preview print the report (display/
+// print_pages.h) from any view that has this print client; views with their own drawing on paper (the
+// content form) print that drawing instead when "Print this window" started the job.
+#include <functional>
+#include <utility>
+
+#include "document/report_dispatch.h"
+#include "platform/print_job.h"
+
+class CView;
+
+// A view's piece of the printed report, registered under its report kind for as long as it lives.
+// The text forms of the reports are made when they are copied, so there is nothing to rebuild.
+class CPrintedPiece : public CReportView {
+public:
+    using PrintRoutine = std::function<void(DrawSurface& surface, int a, int b)>;
+    CPrintedPiece(int kind, PrintRoutine print) : CReportView(kind), m_print(std::move(print)) {}
+    void PrintReport(DrawSurface& surface, int a, int b) override { m_print(surface, a, b); }
+    void RebuildReportText(bool) override {}
+
+private:
+    PrintRoutine m_print;
+};
+
+class CViewPrint : public CPrintClient {
+public:
+    enum class Form {
+        kReport,  // the report pages only
+        kContent, // the report pages, or the view's own drawing for "Print this window"
+    };
+    CViewPrint(CView& view, Form form) : m_view(view), m_form(form) {}
+
+    void OnBeginPrinting(DrawSurface& surface, CPrintInfo& info) override;
+    // The page; in the content form with g_bPrintViewContent set, the view's own OnDraw below the
+    // heading, with g_bPrinting and g_bPrintInBlack set while it draws.
+    void OnPrint(DrawSurface& surface, CPrintInfo& info) override;
+    // Ends the job and updates every view of the view's document.
+    void OnEndPrinting(DrawSurface& surface, CPrintInfo& info) override;
+
+private:
+    CView& m_view;
+    Form m_form;
+};
+
+// "Print this window": the view's own drawing on one page under the chart's name, through the print
+// dialog. Nothing stays set when the dialog is cancelled or the print fails.
+void PrintViewContent(CView& view);

@@ -1,0 +1,221 @@
+// The panes on paper: the basic information table in the report at the print scale, the report from a
+// list pane and the dasa page's "Print this window" through the print dialog's stand-in, updates held
+// back while a job draws, and printed pages rendered to pictures for a look.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "display/drawing_factors.h"
+#include "display/print_pages.h"
+#include "document/dasa_options.h"
+#include "document/document_state.h"
+#include "platform/painter_surface.h"
+#include "platform/print_job.h"
+#include "views/info/basic_info_tables.h"
+#include "views/info/basic_info_view.h"
+#include "views/info/core_info_view.h"
+#include "views/periods/dasa_view.h"
+#include "views_test_support.h"
+
+namespace {
+
+class PrintViewsTest : public PaneTest {
+protected:
+    PrintViewsTest() {
+        m_list.SetDocument(&m_document);
+        m_list.resize(600, 400);
+        m_list.OnInitialUpdate();
+        g_nSelectedDasa = 0;
+        g_nCurrentDasaViewType = 0;
+        EXPECT_TRUE(m_document.CalculateDasa().ok());
+        m_dasa.SetDocument(&m_document);
+        m_dasa.resize(900, 900);
+        m_dasa.OnInitialUpdate();
+        m_core.SetDocument(&m_document);
+        m_core.OnInitialUpdate();
+        g_askPrintedChartName = [](std::string&) { return false; };
+        g_strChartBaseName = "chennai";
+    }
+    ~PrintViewsTest() override {
+        SetPrintDialogHandler({});
+        g_askPrintedChartName = m_savedAsk;
+        g_nMaskedPrintPageMap = m_savedMask;
+        g_dDrawScaleX = g_dDrawScaleY = 1.0;
+    }
+    // The print dialog's stand-in: prints to a PDF when `accept`, and counts the jobs it was asked for.
+    void AnswerPrintDialog(bool accept) {
+        SetPrintDialogHandler([this, accept](const PrintDialogRequest& request) {
+            ++m_dialogs;
+            m_viewContentAtDialog = g_bPrintViewContent;
+            if (!accept) return false;
+            request.printer.setOutputFormat(QPrinter::PdfFormat);
+            request.printer.setOutputFileName(m_dir.filePath("job.pdf"));
+            request.paint(request.printer);
+            return true;
+        });
+    }
+    int PdfPages() {
+        QFile file(m_dir.filePath("job.pdf"));
+        if (!file.open(QIODevice::ReadOnly)) return 0;
+        const QByteArray pdf = file.readAll();
+        return static_cast<int>(pdf.count("/Type /Page") - pdf.count("/Type /Pages"));
+    }
+    // Page `page` of the job of `pane` drawn on a letter page at 150 dots per inch, saved as `name`.png.
+    QImage RenderPage(CView& pane, int page, const char* name) {
+        ImageSurface image(Size{1275, 1650});
+        CPrintInfo info;
+        info.pageArea = Size{1275, 1650};
+        pane.PrintClient().OnBeginPrinting(image.Surface(), info);
+        info.currentPage = page;
+        pane.PrintClient().OnPrint(image.Surface(), info);
+        pane.PrintClient().OnEndPrinting(image.Surface(), info);
+        QImage picture = image.Image();
+        picture.save(QString(KH_TEST_OUTPUT_DIR) + "/" + name + ".png");
+        return picture;
+    }
+    static int DarkPixels(const QImage& picture, const Rect& area) {
+        int dark = 0;
+        for (int y = area.top; y < area.bottom; y += 2)
+            for (int x = area.left; x < area.right; x += 2) dark += qGray(picture.pixel(x, y)) < 128;
+        return dark;
+    }
+
+    CBasicInfoView m_list;
+    CDasaView m_dasa;
+    CCoreInfoView m_core;
+    QTemporaryDir m_dir;
+    int m_dialogs = 0;
+    bool m_viewContentAtDialog = false;
+
+private:
+    std::function<bool(std::string&)> m_savedAsk = g_askPrintedChartName;
+    int m_savedMask = g_nMaskedPrintPageMap;
+};
+
+TEST_F(PrintViewsTest, TheLongitudeTableIsPrintedAtThePrintScaleAndTheShownTableKept) {
+    m_list.SetMode(kTableCoordinates);
+    ProbeSurface surface;
+    SetPrintGeometry(Size{4800, 6600});
+    {
+        CPrintingScope printing(true);
+        m_list.PrintInto(surface);
+    }
+    EXPECT_EQ(m_list.Mode(), kTableCoordinates);
+    const DrawnRecord::Text* header = surface.FindText("Body");
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->rect.left, 0);
+    EXPECT_EQ(header->rect.top, 0);
+    EXPECT_EQ(header->color, kPrintInBlackColor);
+    // Header and 18 rows per column, each row one text-font height lower, scaled to the printer.
+    std::vector<int> bodyColumnTops;
+    for (const DrawnRecord::Text& text : surface.texts)
+        if (text.rect.left == 0) bodyColumnTops.push_back(text.rect.top);
+    ASSERT_EQ(bodyColumnTops.size(), 19u);
+    const int line = g_displayFonts[3].height;
+    for (int row = 1; row <= 18; ++row)
+        EXPECT_EQ(bodyColumnTops[row], static_cast<int>(row * line * g_dDrawScaleY)) << row;
+    // The second column starts right of the widest body name.
+    int second = 1 << 30;
+    for (const DrawnRecord::Text& text : surface.texts)
+        if (text.rect.left > 0) second = std::min(second, text.rect.left);
+    for (const DrawnRecord::Text& text : surface.texts)
+        if (text.rect.left == 0) {
+            EXPECT_LT(text.rect.right, second + 1) << text.text;
+        }
+}
+
+TEST_F(PrintViewsTest, AListPanePrintsTheReportAndUpdatesAfterTheJobOnly) {
+    g_nMaskedPrintPageMap = 0x103;
+    AnswerPrintDialog(true);
+    m_list.SetMode(kTableCoordinates);
+    const std::string shown = m_list.CellText(0, 1);
+    m_list.OnFilePrint();
+    EXPECT_EQ(m_dialogs, 1);
+    EXPECT_EQ(PdfPages(), 3);
+    EXPECT_FALSE(g_bPrinting);
+    // The job left the longitude rows in the list; the update that ended it refilled the shown table.
+    EXPECT_EQ(m_list.CellText(0, 1), shown);
+}
+
+TEST_F(PrintViewsTest, AnUpdateWhileAPageDrawsIsHeldBack) {
+    m_list.SetMode(kTableCoordinates);
+    const std::string shown = m_list.CellText(0, 1);
+    SetPrintGeometry(Size{4800, 6600});
+    ProbeSurface surface;
+    {
+        CPrintingScope printing(true);
+        m_list.PrintInto(surface); // the list now holds the longitude rows
+        const std::string printed = m_list.CellText(0, 1);
+        EXPECT_NE(printed, shown);
+        m_document.UpdateAllViews(nullptr);
+        EXPECT_EQ(m_list.CellText(0, 1), printed);
+    }
+    m_document.UpdateAllViews(nullptr);
+    EXPECT_EQ(m_list.CellText(0, 1), shown);
+}
+
+TEST_F(PrintViewsTest, TheDasaPageOfTheReportPrintsItsThreeDasasAndKeepsTheOneShown) {
+    // The titles of Ashtottari, Kalachakra and Moola dasa, as the page shows them when selected.
+    std::vector<std::string> titles;
+    for (const int code : {1, 2, 60}) {
+        g_nSelectedDasa = code;
+        ASSERT_TRUE(m_document.CalculateDasa().ok());
+        titles.push_back(m_document.m_dasaTree.strName);
+    }
+    g_nSelectedDasa = 0;
+    ASSERT_TRUE(m_document.CalculateDasa().ok());
+    const std::string shown = m_document.m_dasaTree.strName;
+    ProbeSurface screen;
+    m_dasa.OnDraw(screen); // lays out the periods to click
+    ASSERT_TRUE(
+        m_dasa.OnLButtonUp(Point{(m_dasa.PeriodRects()[2].left + m_dasa.PeriodRects()[2].right) / 2,
+                                 (m_dasa.PeriodRects()[2].top + m_dasa.PeriodRects()[2].bottom) / 2}));
+    const int level = m_document.m_dasaTree.nLevel;
+
+    g_nMaskedPrintPageMap = 0x4;
+    ProbeSurface surface;
+    CPrintInfo info;
+    info.pageArea = Size{4800, 6600};
+    InitPrintJob(surface, info);
+    PrintChartPage(surface, info);
+    for (const std::string& title : titles) {
+        bool printed = false;
+        for (const DrawnRecord::Text& text : surface.texts) printed |= text.text.starts_with(title);
+        EXPECT_TRUE(printed) << title;
+    }
+    EXPECT_EQ(g_nSelectedDasa, 0);
+    EXPECT_EQ(m_document.m_dasaTree.strName, shown);
+    EXPECT_EQ(m_document.m_dasaTree.nLevel, level);
+}
+
+TEST_F(PrintViewsTest, PrintThisWindowPrintsOnePageAndLeavesNothingSet) {
+    for (const bool accept : {true, false}) {
+        SCOPED_TRACE(accept);
+        QFile::remove(m_dir.filePath("job.pdf"));
+        AnswerPrintDialog(accept);
+        PrintViewContent(m_dasa);
+        EXPECT_TRUE(m_viewContentAtDialog);
+        EXPECT_EQ(PdfPages(), accept ? 1 : 0);
+        EXPECT_FALSE(g_bPrintViewContent);
+        EXPECT_FALSE(g_bPrinting);
+        EXPECT_FALSE(g_bPrintInBlack);
+    }
+}
+
+TEST_F(PrintViewsTest, PrintedPagesRenderToPictures) {
+    g_nMaskedPrintPageMap = 0x1;
+    const QImage report = RenderPage(m_list, 1, "printed_report_page1");
+    // The key data at the top left, the basic information table in the right half, the dasa below.
+    EXPECT_GT(DarkPixels(report, Rect{40, 41, 1275 / 2, 400}), 100);
+    EXPECT_GT(DarkPixels(report, Rect{1275 / 2, 41, 1275 - 40, 400}), 100);
+    EXPECT_GT(DarkPixels(report, Rect{40, 1650 * 13 / 21, 1275 - 40, 1650 - 41}), 100);
+    g_bPrintViewContent = true;
+    const QImage dasa = RenderPage(m_dasa, 1, "printed_dasa_page");
+    EXPECT_FALSE(g_bPrintViewContent);
+    EXPECT_GT(DarkPixels(dasa, Rect{40, 41, 1275 - 40, 800}), 100);
+}
+
+} // namespace
