@@ -144,11 +144,6 @@ bool RunTithiSeedDialog(int code, QWidget* owner) {
     return true;
 }
 
-template <class Dialog> bool RunForm(QWidget* owner) {
-    Dialog dialog(owner);
-    return dialog.RunAndStore();
-}
-
 template <class Dialog> bool RunRasiForm(int code, CTavroDoc& document, QWidget* owner) {
     Dialog dialog(owner);
     return RunRasiDasaDialog(dialog, code, document);
