@@ -12,7 +12,6 @@ enum ChartCommand {
     kCmdVargaD81 = 33239,
     kCmdVargaD144 = 33063,
     kCmdBhavaChakra = 33009,
-    kCmdBhavaChakraReference = 33353, // the main frame's command
     kCmdAutomatic = 32801,
     kCmdNatalOnly = 32802,
     kCmdStandardView = 32803,

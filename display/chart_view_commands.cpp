@@ -21,6 +21,7 @@
 #include "display/sign_change_search.h"
 #include "display/varga_variants.h"
 #include "platform/message_box.h"
+#include "shell/command_ids.h"
 #include "shell/pane_state.h"
 
 namespace {

@@ -145,7 +145,9 @@ NakshatraDasaOptions NakshatraDasaOptionsFor(const DasaInput& input) {
     NakshatraDasaOptions o;
     const int c = std::clamp(input.code, 0, kNakshatraDasaCodeCount - 1);
     const bool nakshatraCode = input.code < kNakshatraDasaCodeCount;
-    o.startPoint = nakshatraCode ? g_nNakshatraDasaStartPoint[c] : 0;
+    o.startPoint = nakshatraCode                             ? g_nNakshatraDasaStartPoint[c]
+                   : input.code == kRasiBhuktaVimsottariCode ? g_nRasiBhuktaStartPoint
+                                                             : 0;
     o.subPeriodMode = nakshatraCode ? g_nNaksDasaADMethod[c] : 0;
     o.shift = nakshatraCode ? g_nNakshatraDasaShift[c] : 0;
     o.reverse = input.code == kVimsottariCode && g_bAntiZodiacalDasa[kVimsottariCode];
@@ -155,6 +157,44 @@ NakshatraDasaOptions NakshatraDasaOptionsFor(const DasaInput& input) {
     o.compressed = input.compressed;
     o.tribhagi = input.tribhagi;
     return o;
+}
+
+NakshatraDasaAllotment NakshatraDasaDefaultAllotment(int code) {
+    constexpr int kKrittika = 2;
+    switch (code) {
+    case kAshtottariCode:
+        return {kAshtottariAnchor, kAshtottariLords[0], kNakshatras28};
+    case 11:
+        return {kShashtiHayaniAnchor, kShashtiHayaniLords[0], kNakshatras28};
+    case 12: // the lords are the stars themselves
+        return {0, 0, kNakshatraCount};
+    default:
+        break;
+    }
+    if (code >= kFirstCycleCode && code <= kLastCycleCode) {
+        // The first lord's star is the one whose count from the anchor is 0.
+        const NakshatraCycle& cycle = kCycleDasas[code - kFirstCycleCode];
+        return {PositiveMod(-cycle.direction * cycle.anchor, kNakshatraCount), cycle.lords[0],
+                kNakshatraCount};
+    }
+    return {kKrittika, kSun, kNakshatraCount};
+}
+
+namespace {
+int ShiftDirection(int code) {
+    return code >= kFirstCycleCode && code <= kLastCycleCode ? kCycleDasas[code - kFirstCycleCode].direction
+                                                             : 1;
+}
+} // namespace
+
+int NakshatraDasaStarOfShift(int code, int shift) {
+    const NakshatraDasaAllotment a = NakshatraDasaDefaultAllotment(code);
+    return PositiveMod(a.star + ShiftDirection(code) * shift, a.count);
+}
+
+int NakshatraDasaShiftOfStar(int code, int star) {
+    const NakshatraDasaAllotment a = NakshatraDasaDefaultAllotment(code);
+    return PositiveMod(ShiftDirection(code) * (star - a.star), a.count);
 }
 
 CalcStatus CalcVimsottariDasa(const CChart& seedChart, const NakshatraDasaOptions& options, CDasaTree& tree) {

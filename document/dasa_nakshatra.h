@@ -51,5 +51,18 @@ CalcStatus CalcTithiYoginiDasa(const CChart& tithiChart, int harmonic, int tajak
 CalcStatus CalcYogaVimsottariDasa(const CChart& chart, int tajakaYear, CDasaTree& tree);
 CalcStatus CalcKaranaChaturaseetiDasa(const CChart& chart, int tajakaYear, CDasaTree& tree);
 
+// Which star a nakshatra dasa gives to its first lord, and how the per-dasa shift (stars, see
+// g_nNakshatraDasaShift) moves it. Stars are counted in the dasa's own zodiac of 27 nakshatras, or of
+// 28 (Abhijit at 21) for Ashtottari and Shashti-hayani.
+struct NakshatraDasaAllotment {
+    int star = 0;   // the star the first lord owns without a shift
+    int body = 0;   // the first lord, a body number (0 when the lords are not bodies)
+    int count = 27; // stars in the dasa's zodiac: 27 or 28
+};
+NakshatraDasaAllotment NakshatraDasaDefaultAllotment(int code);
+// The star the first lord owns under `shift`, and the shift that gives it `star` (0 <= shift < count).
+int NakshatraDasaStarOfShift(int code, int shift);
+int NakshatraDasaShiftOfStar(int code, int star);
+
 // The table's entries: options from the globals, then the calculator.
 CalcStatus RunNakshatraDasa(const DasaInput& input, CDasaTree& tree);

@@ -8,6 +8,7 @@ double g_dCompressionDays = kMeanTropicalYearDays;
 bool g_bMundaneBackToNatal = false;
 int g_nNakshatraDasaVarga = 0;
 int g_nRasiBhuktaVarga = 0;
+int g_nRasiBhuktaStartPoint = 0;
 int g_nTithiAshtottariBodyA = 1; // the Sun
 int g_nTithiAshtottariBodyB = 2; // the Moon
 int g_nTithiAshtottariHarmonic = 0;

@@ -16,6 +16,8 @@ extern double g_dCompressionDays;  // days (365.24219 at start)
 extern bool g_bMundaneBackToNatal; // the mundane form's "Back to Natal Chart" state
 extern int g_nNakshatraDasaVarga;  // varga column whose chart gives the nakshatra-dasa seed (0 rasi)
 extern int g_nRasiBhuktaVarga;     // varga column of the signs of Rasi-Bhukta Vimsottari
+// Dasa seed 0-20 of Rasi-Bhukta Vimsottari (0 the Moon's).
+extern int g_nRasiBhuktaStartPoint;
 // Tithi Ashtottari: the two bodies whose angle gives the tithi, the harmonic 0-35 and the varga column.
 extern int g_nTithiAshtottariBodyA;
 extern int g_nTithiAshtottariBodyB;

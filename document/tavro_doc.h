@@ -195,6 +195,8 @@ public:
     int m_nTajakaYearIndex = 0; // Tajaka year minus birth year
     CDasaTree m_dasaTree;       // the dasa of the current chart
     int m_nEntryVarga = 0;      // the entry views' varga (hidden entry document only)
+    // Length of the period the third chart was cast for (the dasa page's entry chart), days.
+    double m_dEntrySpanDays = 0.0;
 
 private:
     // Natal mode, the lifecycle, the zone override and the views' selections start again for a chart

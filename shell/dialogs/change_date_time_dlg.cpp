@@ -6,7 +6,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-CChangeDateTimeDlg::CChangeDateTimeDlg(QWidget* parent) : CMemberDialog(parent, "Change Date and Time") {
+CChangeDateTimeDlg::CChangeDateTimeDlg(QWidget* parent)
+    : CChangeDateTimeDlg(parent, "Change Date and Time") {}
+
+CChangeDateTimeDlg::CChangeDateTimeDlg(QWidget* parent, const char* title) : CMemberDialog(parent, title) {
     for (auto& edit : m_edits) edit = MakeNumberEdit(this, 5);
     m_month = MakeMonthCombo(this);
     m_zoneSide = MakeCombo(this, {"East of GMT", "West of GMT"});

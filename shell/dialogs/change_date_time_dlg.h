@@ -23,6 +23,8 @@ public:
     QComboBox* MonthCombo() const { return m_month; }
 
 protected:
+    // The same fields under another title ("Locate an event").
+    CChangeDateTimeDlg(QWidget* parent, const char* title);
     void LoadControls() override;
     bool StoreControls() override;
 

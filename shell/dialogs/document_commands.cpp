@@ -13,7 +13,7 @@
 #include "shell/dialogs/birth_data_dlg.h"
 #include "shell/dialogs/matching_dlg.h"
 #include "shell/dialogs/option_commands.h"
-#include "shell/dialogs/option_form_dlg.h"
+#include "shell/dialogs/option_dialogs.h"
 #include "shell/dialogs/special_point_dlg.h"
 #include "shell/dialogs/time_zone_dlg.h"
 #include "shell/display_fonts.h"
@@ -154,7 +154,7 @@ CalcStatus OnPlanetarySpecialLagnas(CTavroDoc& document, QWidget* parent) {
 }
 
 CalcStatus OnChartStyleAndLanguage(CTavroDoc& document, QWidget* parent) {
-    if (!RunChartStyleDialog(parent)) return {};
+    if (!RunForm<CChartStyleDlg>(parent)) return {};
     SelectNameTables(g_bSanskritPlanetNames, g_bSanskritRasiNames);
     CreateDisplayFonts();
     document.UpdateAllViews(nullptr);
@@ -162,22 +162,22 @@ CalcStatus OnChartStyleAndLanguage(CTavroDoc& document, QWidget* parent) {
 }
 
 CalcStatus OnUseTwoChartStyles(CTavroDoc& document, QWidget* parent) {
-    if (RunTwoChartStylesDialog(parent)) document.UpdateAllViews(nullptr);
+    if (RunForm<CTwoChartStylesDlg>(parent)) document.UpdateAllViews(nullptr);
     return {};
 }
 
 CalcStatus OnDivisionalChartOptions(CTavroDoc& document, QWidget* parent) {
-    if (!RunVargaOptionsDialog(parent)) return {};
+    if (!RunForm<CVargaOptionsDlg>(parent)) return {};
     return document.RecalculateAll();
 }
 
 CalcStatus OnUpagrahaOptions(CTavroDoc& document, QWidget* parent) {
-    if (!RunUpagrahaOptionsDialog(parent)) return {};
+    if (!RunForm<CUpagrahaOptionsDlg>(parent)) return {};
     return RecomputeNatalAndRefresh(document);
 }
 
 CalcStatus OnPlanetOptions(CTavroDoc& document, QWidget* parent) {
-    if (!RunPlanetOptionsDialog(parent)) return {};
+    if (!RunForm<CPlanetOptionsDlg>(parent)) return {};
     return RecomputeNatalAndRefresh(document);
 }
 

@@ -113,6 +113,8 @@ bool CTextEntryDlg::StoreControls() {
 CUserYearDlg::CUserYearDlg(QWidget* parent) : CMemberDialog(parent, "User defined year") {
     m_days = MakeNumberEdit(this, 10);
     auto* form = new QFormLayout;
+    form->addRow(new QLabel(
+        "Enter the length of the year in days. You can include fractions too (e.g. 305.6778).", this));
     form->addRow("Length of the year in days", m_days);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -126,6 +128,11 @@ void CUserYearDlg::LoadControls() {
 bool CUserYearDlg::StoreControls() {
     const auto days = ReadNumberField(m_days, "Days", 0, 1000000);
     if (!days) return false;
+    // A year of no length would put every period of a dasa at one moment.
+    if (*days <= 0) {
+        RefuseField(m_days, "Days: enter a number above 0, up to 1000000.");
+        return false;
+    }
     m_dDays = *days;
     return true;
 }

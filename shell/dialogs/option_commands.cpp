@@ -42,11 +42,6 @@ CalcStatus RecalculateAndSave(CTavroDoc& document) {
     return SaveNow();
 }
 
-template <class Form> bool RunForm(QWidget* parent) {
-    Form form(parent);
-    return form.RunAndStore();
-}
-
 bool RunLunarCalendar(QWidget* parent) {
     CLunarCalendarDlg dialog(parent);
     return dialog.RunOnOptions();

@@ -48,10 +48,8 @@ private:
     std::vector<QWidget*> m_controls;
 };
 
-// The option commands of the document: each runs its form over the option globals and returns true
-// on OK (the caller then recalculates as the option needs).
-bool RunChartStyleDialog(QWidget* parent);      // "Language & Chart Style"
-bool RunTwoChartStylesDialog(QWidget* parent);  // "Multiple Chart Style Support"
-bool RunVargaOptionsDialog(QWidget* parent);    // "Divisional Chart Calculation Options"
-bool RunUpagrahaOptionsDialog(QWidget* parent); // "Upagraha Calculation Options"
-bool RunPlanetOptionsDialog(QWidget* parent);   // "Planet Calculation Options"
+// Runs a form made with only its parent: options in, the run, and on OK the options back.
+template <class Form> bool RunForm(QWidget* parent) {
+    Form form(parent);
+    return form.RunAndStore();
+}

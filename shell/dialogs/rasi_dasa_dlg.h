@@ -50,6 +50,7 @@ public:
     QComboBox* StartExceptionCombo() const { return m_startException; }
     QComboBox* VargaCombo() const { return m_varga; }
     QComboBox* AquariusCombo() const { return m_aquarius; }
+    QComboBox* OwnCombo() const { return m_own; }
 
 protected:
     void LoadControls() override;

@@ -164,4 +164,49 @@ TEST_F(NakshatraDasaTest, TithiYogaAndKaranaSeeds) {
     EXPECT_DOUBLE_EQ(yoga.dBalance, 0.25);
 }
 
+// The star the options dialog offers for a dasa's first lord: once the shift is set from a star, a seed
+// in that star enters the dasa at the first lord, with the whole period to run.
+TEST_F(NakshatraDasaTest, ShiftChosenByStarStartsTheFirstLordThere) {
+    constexpr double kSpan = 40.0 / 3.0;
+    // Middle of star t in a zodiac of 27 stars, or of 28 (stars up to 20 where both agree, then Revati).
+    auto middle = [&](int t, int count) { return (count == 28 && t > 22 ? t - 1 : t) * kSpan + kSpan / 2; };
+    const int stars[] = {0, 5, 13, 19, 26};
+    for (int code : {0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11}) {
+        const NakshatraDasaAllotment allotment = NakshatraDasaDefaultAllotment(code);
+        EXPECT_EQ(NakshatraDasaStarOfShift(code, 0), allotment.star) << "code " << code;
+        for (int t : stars) {
+            SCOPED_TRACE(testing::Message() << "code " << code << ", star " << t);
+            g_nNakshatraDasaShift[code] = NakshatraDasaShiftOfStar(code, t);
+            EXPECT_EQ(NakshatraDasaStarOfShift(code, g_nNakshatraDasaShift[code]), t);
+            const CChart chart = ChartWithMoonSeed(middle(t, allotment.count));
+            CDasaTree tree;
+            ASSERT_TRUE(RunNakshatraDasa(DasaInput{chart, chart, code}, tree).ok());
+            EXPECT_EQ(tree.nLord[0][0], allotment.body);
+        }
+    }
+    // Vimsottari gives Krittika to the Sun, Ashtottari Ardra to the Sun (28 stars).
+    EXPECT_EQ(NakshatraDasaDefaultAllotment(0).star, 2);
+    EXPECT_EQ(NakshatraDasaDefaultAllotment(0).body, kSun);
+    EXPECT_EQ(NakshatraDasaDefaultAllotment(1).star, 5);
+    EXPECT_EQ(NakshatraDasaDefaultAllotment(1).count, 28);
+}
+
+// Rasi-Bhukta Vimsottari starts from the seed its own option names, not always from the Moon.
+TEST_F(NakshatraDasaTest, RasiBhuktaVimsottariTakesItsOwnSeed) {
+    constexpr int kLagnaSeed = 4;
+    CChart chart = ChartWithMoonSeed(0.0); // Moon in Aswini: Ketu
+    CDasaSeed& lagna = chart.m_panchanga.m_dasaSeed[kLagnaSeed];
+    lagna.m_nNakshatra = 1; // Bharani: Venus
+    lagna.m_dLongitude = kBharaniMiddle;
+    lagna.m_dFractionLeft = 0.5;
+    const int saved = g_nRasiBhuktaStartPoint;
+    for (auto [point, lord] : {std::pair{0, kKetu}, std::pair{kLagnaSeed, kVenus}}) {
+        g_nRasiBhuktaStartPoint = point;
+        CDasaTree tree;
+        ASSERT_TRUE(RunNakshatraDasa(DasaInput{chart, chart, kRasiBhuktaVimsottariCode}, tree).ok());
+        EXPECT_EQ(tree.nLord[0][0], lord) << "seed " << point;
+    }
+    g_nRasiBhuktaStartPoint = saved;
+}
+
 } // namespace

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "core/data_folder.h"
+#include "display/chart_commands.h"
 #include "display/chart_source.h"
 #include "display/chart_view.h"
 #include "display/mixed_chart_view.h"
@@ -130,7 +131,6 @@ TEST_F(ApplicationStartTest, ChartViewsAshtakavargaCommandShowsTheAshtakavargaPa
         {QString::fromStdString(WriteChartFile("chennai.tvd", kChennaiChartText))}));
     CVisualFramework& framework = m_application.MainFrame()->Framework();
     constexpr unsigned kBasicsChart = 21;
-    constexpr int kShowAshtakavarga = 32827; // the chart views' command (display/chart_commands.h)
     ASSERT_TRUE(framework.ActivateNode(framework.GetNode(kBasicsChart)));
     auto* chartView = dynamic_cast<CChartView*>(PaneOf(kBasicsChart));
     ASSERT_NE(chartView, nullptr);
@@ -138,7 +138,7 @@ TEST_F(ApplicationStartTest, ChartViewsAshtakavargaCommandShowsTheAshtakavargaPa
     chartView->OnDraw(surface);
     const Rect pane = chartView->PaneRect(0);
     ASSERT_TRUE(chartView->HitTestForMenu(Point{pane.left + 2, pane.top + 2}));
-    ASSERT_TRUE(chartView->RunCommand(kShowAshtakavarga));
+    ASSERT_TRUE(chartView->RunCommand(kCmdShowAshtakavarga));
     EXPECT_EQ(framework.GetActiveNode(), framework.GetNode(kNodeAshtakavarga));
 
     ASSERT_TRUE(framework.ActivateNode(framework.GetNode(kNodeMixedChart)));
@@ -147,7 +147,7 @@ TEST_F(ApplicationStartTest, ChartViewsAshtakavargaCommandShowsTheAshtakavargaPa
     mixed->OnDraw(surface);
     const Rect inner = mixed->InnerRect();
     ASSERT_TRUE(mixed->HitTestForMenu(Point{inner.left + 5, inner.top + 5}));
-    ASSERT_TRUE(mixed->RunCommand(kShowAshtakavarga));
+    ASSERT_TRUE(mixed->RunCommand(kCmdShowAshtakavarga));
     EXPECT_EQ(framework.GetActiveNode(), framework.GetNode(kNodeMixedChart));
 }
 

@@ -6,9 +6,11 @@
 
 #include "document/dasa_tree.h"
 #include "document/tavro_doc.h"
+#include "platform/frame_wnd.h"
 #include "shell/display_fonts.h"
 
 CTavroDoc* g_entryDoc = nullptr;
+QPointer<CFrameWnd> g_pSeedHelpFrame;
 
 CTavroDoc* TavroDocOf(const CView& pane) {
     return static_cast<CTavroDoc*>(pane.GetDocument());

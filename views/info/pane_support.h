@@ -2,13 +2,18 @@
 // What the information and period panes share of the view protocol: the chart document they show, the
 // link through which the document's updates reach them, the update a print job holds back, the zoom
 // factor their layouts scale by, and the clipboard their copy commands fill.
+#include <QPointer>
 #include <string>
 
 #include "platform/document_base.h"
 #include "platform/geometry.h"
 #include "platform/view.h"
 
+class CFrameWnd;
 class CTavroDoc;
+
+// The frame of the Vimsottari seed comparison that the nakshatra-dasa page opened; null once closed.
+extern QPointer<CFrameWnd> g_pSeedHelpFrame;
 
 // The hidden document of the period-entry chart that the entry panes show; null until there is one.
 extern CTavroDoc* g_entryDoc;

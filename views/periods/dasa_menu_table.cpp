@@ -1,5 +1,7 @@
 #include "views/periods/dasa_menu_table.h"
 
+#include "core/calc_options.h"
+
 namespace {
 constexpr int kSep = kDasaMenuSeparator;
 
@@ -102,4 +104,11 @@ std::span<const DasaMenuEntry> DasaMenuEntries(int page) {
 
 std::span<const YearMenuEntry> YearMenuEntries() {
     return kYearItems;
+}
+
+const char* DasaMenuText(const DasaMenuEntry& entry, int mode) {
+    constexpr int kTajakaMode = 1, kVimsottari = 0;
+    if (entry.code == kVimsottari && mode == kTajakaMode && g_bUseDasaSeedFromNatalInTajaka[kVimsottari])
+        return "Mudda/Vimsottari dasa";
+    return entry.text;
 }

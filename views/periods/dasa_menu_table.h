@@ -12,6 +12,10 @@ inline constexpr int kDasaMenuSeparator = -1;
 // The dasa items of page kind `page` (0 nakshatra, 1 rasi, 2 other), separators included.
 std::span<const DasaMenuEntry> DasaMenuEntries(int page);
 
+// The text an entry shows in document mode `mode`: in a Tajaka chart that takes Vimsottari's seed from
+// the natal chart, Vimsottari reads "Mudda/Vimsottari dasa".
+const char* DasaMenuText(const DasaMenuEntry& entry, int mode);
+
 struct YearMenuEntry {
     int kind; // dasa-year kind 0-7; kDasaMenuSeparator for a separator
     const char* text;

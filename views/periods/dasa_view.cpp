@@ -14,12 +14,12 @@
 #include "shell/display_fonts.h"
 #include "shell/display_options.h"
 #include "views/periods/dasa_menu_table.h"
+#include "views/periods/dasa_options_dispatch.h"
 
 CDasaView* g_pDasaView = nullptr;
 CTavroDoc* g_pMainDoc = nullptr;
 int g_nDasaDeepestLevel = 5;
 std::array<std::array<int, kDasaPageStateSize>, kDasaPageKinds> g_dasaPageState{};
-std::function<bool(int code, QWidget* owner)> g_runDasaOptionsDialog;
 
 namespace {
 // Setting numbers of the page's colours (shell/color_settings_table.cpp).
@@ -365,8 +365,9 @@ void CDasaView::OnQuickInfo() {
 }
 
 void CDasaView::OnDasaOptions() {
-    if (!m_bHasOptions || !g_runDasaOptionsDialog) return;
-    if (g_runDasaOptionsDialog(g_nSelectedDasa, this)) Recompute();
+    CTavroDoc* document = GetDasaDocument();
+    if (!m_bHasOptions || !document) return;
+    if (RunDasaOptionsDialog(g_nSelectedDasa, *document, this)) Recompute();
 }
 
 void CDasaView::mouseReleaseEvent(QMouseEvent* event) {

@@ -7,7 +7,6 @@
 // Coordinates are pixels of the page; row cells and hit rectangles scale with the zoom factor.
 #include <QPushButton>
 #include <array>
-#include <functional>
 #include <string>
 
 #include "core/angle_time.h"
@@ -16,6 +15,7 @@
 #include "views/info/pane_support.h"
 
 class CDasaTree;
+struct CDasaPeriod;
 
 inline constexpr int kDasaPageKinds = 3;     // nakshatra, rasi and other dasas
 inline constexpr int kDasaPageStateSize = 7; // the selected period at six levels, then the shown level
@@ -29,8 +29,6 @@ extern CTavroDoc* g_pMainDoc;
 extern int g_nDasaDeepestLevel;
 // Per page kind, the tree's selection state as last drawn, so each page reopens where it was.
 extern std::array<std::array<int, kDasaPageStateSize>, kDasaPageKinds> g_dasaPageState;
-// The options dialog of a dasa code (the "Options" button); true when the user accepted. Unset: none.
-extern std::function<bool(int code, QWidget* owner)> g_runDasaOptionsDialog;
 
 class CDasaView : public CView {
 public:
@@ -72,8 +70,26 @@ public:
     // --- Commands of the context menu (dasa_view_menu.cpp) ----------------------------------------
     // Shows dasa `code` from its top level, recomputed; every view updated.
     void SelectDasa(int code);
-    // The current dasa's year measured by `kind` (0-7, without a dialog: kind 2 keeps its stored length).
-    void SetYearKind(int kind);
+    // A year-definition item: for kind 2 the user's year length first, then the dasa year preference
+    // with its scope; on OK the kind (and length) of the current dasa or of every dasa, recomputed.
+    void OnYearDefinition(int kind);
+    // The year of kind 0-7 (length `userDays` for kind 2) for the current dasa, or every code 0-74.
+    void SetYearKind(int kind, double userDays, bool allCodes);
+    // "Dasa seed settings for Tajaka": the two seed switches of the current dasa or of every dasa.
+    void OnTajakaSeedSettings();
+    // "Locate an event": the periods running at the entered moment, down to the entered level, marked.
+    void OnLocateEvent();
+    // Lists the periods running at `when` (local time of the birth place's zone in `when`) down to level
+    // 0-5 and marks the running row on the next drawing.
+    void LocateEvent(const CLocalDateTime& when, int level);
+    // "Shift dasa dates": the current dasa's dates moved by the entered amount, or not at all.
+    void OnShiftDasaDates();
+    // "Entry chart of this period": the current chart cast for the picked period's start.
+    void OnEntryChart();
+    // "Dasa-Transit Correlation": the picked period's span and sign handed to the correlation window.
+    void OnDasaTransitCorrelation();
+    // "Vimsottari seed strength comparison help": its window.
+    void OnSeedStrengthHelp();
     void ToggleTribhagi();
     void ToggleSeshamInMundane();
     // The page as text: with the times of day, or the dates only.
@@ -86,6 +102,8 @@ public:
     bool HasPickedPeriod() const { return m_bPicked; }
     bool PickedIsRow() const { return m_bPickedRow; }
     const std::string& PickedLabel() const { return m_strPickedLabel; }
+    const CLocalDateTime& PickedStart() const { return m_pickedStart; }
+    const CLocalDateTime& PickedEnd() const { return m_pickedEnd; }
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -93,13 +111,15 @@ protected:
 
 private:
     CDasaTree* Tree() const;
+    // The period the right button picked: its moments, lord and name.
+    void Pick(const CDasaPeriod& period);
     // Recomputes the dasa and updates every view.
     void Recompute();
     void LayOut();
     // Draws the year, zone, seed and shift lines from x; returns whether the seed and shift lines were both
     // drawn.
     bool DrawStatusLines(DrawSurface& surface, int x);
-    void DrawPeriodRow(DrawSurface& surface, int x, int top, const struct CDasaPeriod& period, int nameColor);
+    void DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaPeriod& period, int nameColor);
     void ShowButtons();
     Point ContentPoint(QPoint viewportPoint) const;
 
@@ -116,6 +136,9 @@ private:
     CLocalDateTime m_pickedEnd;
     std::string m_strPickedLabel;
     int m_nPickedLord = 0;
+    bool m_bPickedIsPlanet = false; // the picked period's label kind: its lord is a body, not a sign
+    std::string m_strPickedName;    // the picked period's own name
+    double m_dPickedSpanDays = 0.0; // from its start to its end
     CPaneUpdateLink m_updateLink{*this};
     CViewPrint m_print{*this, CViewPrint::Form::kContent};
     CPrintedPiece m_report{kDasaReport,

@@ -11,8 +11,11 @@
 #include "document/dasa_tree.h"
 #include "document/tavro_doc.h"
 #include "platform/message_box.h"
+#include "shell/dialogs/dasa_seed_year_dlgs.h"
+#include "shell/dialogs/entry_dialogs.h"
 #include "shell/display_options.h"
 #include "views/periods/dasa_menu_table.h"
+#include "views/periods/dasa_transit_input.h"
 #include "views/periods/dasa_view.h"
 
 namespace {
@@ -20,6 +23,8 @@ const char* const kLevelSuffixes[kDasaLevels] = {" MD", " AD", " PD", " SD", " P
 constexpr int kFirstRasiDasa = 25;
 constexpr int kFirstOtherDasa = 60;
 constexpr int kNodeLordFrom = 8; // lords from Rahu on count backwards
+
+constexpr int kUserDefinedYear = 2;
 
 // Length of a year of each kind, days (the user-defined kind 2 keeps its own).
 double YearDaysOfKind(int kind, double current) {
@@ -65,11 +70,32 @@ void CDasaView::SelectDasa(int code) {
     Recompute();
 }
 
-void CDasaView::SetYearKind(int kind) {
+void CDasaView::SetYearKind(int kind, double userDays, bool allCodes) {
     const int code = std::clamp(g_nSelectedDasa, 0, kDasaCodeCount - 1);
-    g_nDasaYearDefinition[code] = kind;
-    g_dDasaYearLength[code] = YearDaysOfKind(kind, g_dDasaYearLength[code]);
+    for (int c = allCodes ? 0 : code; c <= (allCodes ? kDasaCodeCount - 1 : code); ++c) {
+        g_nDasaYearDefinition[c] = kind;
+        g_dDasaYearLength[c] = YearDaysOfKind(kind, userDays);
+    }
     Recompute();
+}
+
+void CDasaView::OnYearDefinition(int kind) {
+    const int code = std::clamp(g_nSelectedDasa, 0, kDasaCodeCount - 1);
+    double days = g_dDasaYearLength[code];
+    if (kind == kUserDefinedYear) {
+        CUserYearDlg year(this);
+        year.m_dDays = days;
+        if (!year.DoModal()) return;
+        days = year.m_dDays;
+    }
+    CDasaYearDlg preference(this);
+    preference.m_bFirst = g_bSpecialYearForTP ? 1 : 0;
+    preference.m_bSecond = g_bSpecialYearForTajaka ? 1 : 0;
+    preference.m_nScope = CDasaScopeDlg::kCurrentDasa;
+    if (!preference.DoModal()) return;
+    g_bSpecialYearForTP = preference.m_bFirst == 1;
+    g_bSpecialYearForTajaka = preference.m_bSecond == 1;
+    SetYearKind(kind, days, preference.m_nScope == CDasaScopeDlg::kWiderScope);
 }
 
 void CDasaView::ToggleTribhagi() {
@@ -115,26 +141,30 @@ void CDasaView::PickPeriod(Point page) {
     };
     for (int k = 1; k <= level; ++k) {
         if (!m_levelRects[k].Contains(page)) continue;
-        const CDasaPeriod& period = tree->running[k - 1];
-        m_bPicked = true;
-        m_pickedStart = period.start;
-        m_pickedEnd = period.end;
-        m_nPickedLord = period.nLord;
+        Pick(tree->running[k - 1]);
         m_strPickedLabel = chainLabel(k);
         return;
     }
     for (int i = 0; i < std::clamp(tree->nCount, 0, kDasaMaxPeriods); ++i) {
         if (!m_periodRects[i].Contains(page)) continue;
         const CDasaPeriod& period = tree->period[i];
-        m_bPicked = true;
+        Pick(period);
         m_bPickedRow = true;
-        m_pickedStart = period.start;
-        m_pickedEnd = period.end;
-        m_nPickedLord = period.nLord;
         m_strPickedLabel = chainLabel(level);
         m_strPickedLabel += (level ? "-" : "") + period.strName + kLevelSuffixes[level];
         return;
     }
+}
+
+void CDasaView::Pick(const CDasaPeriod& period) {
+    m_bPicked = true;
+    m_pickedStart = period.start;
+    m_pickedEnd = period.end;
+    m_nPickedLord = period.nLord;
+    m_bPickedIsPlanet = period.bPlanet;
+    m_strPickedName = period.strName;
+    m_dPickedSpanDays = period.dEndJd - period.dStartJd;
+    g_strPickedPeriodName = period.strName;
 }
 
 bool CDasaView::SumOfLongitudes(double& sum) const {
@@ -167,10 +197,12 @@ void CDasaView::OnContextMenu(QPoint screenPos) {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    // Commands that need dialogs or windows of their own are shown, not yet offered.
-    for (const char* text : {"&Entry chart of this period", "&Locate an event", "&Shift dasa dates",
-                             "&Dasa-Transit Correlation"})
-        menu.addAction(QString::fromUtf8(text))->setEnabled(false);
+    command(
+        menu, "&Entry chart of this period", [this] { OnEntryChart(); }, m_bPicked);
+    command(menu, "&Locate an event", [this] { OnLocateEvent(); });
+    command(menu, "&Shift dasa dates", [this] { OnShiftDasaDates(); });
+    command(
+        menu, "&Dasa-Transit Correlation", [this] { OnDasaTransitCorrelation(); }, m_bPicked);
     menu.addSeparator();
     QMenu* years = menu.addMenu("Definition of &year in dasas");
     for (const YearMenuEntry& entry : YearMenuEntries()) {
@@ -179,13 +211,12 @@ void CDasaView::OnContextMenu(QPoint screenPos) {
             continue;
         }
         const int kind = entry.kind;
-        QAction* action = command(
-            *years, entry.text, [this, kind] { SetYearKind(kind); }, kind != 2);
+        QAction* action = command(*years, entry.text, [this, kind] { OnYearDefinition(kind); });
         action->setCheckable(true);
         action->setChecked(YearItemKind(g_nDasaYearDefinition[code]) == kind);
     }
     QMenu* preferences = menu.addMenu("Preferences related to dasas");
-    preferences->addAction("Dasa seed settings for &Tajaka")->setEnabled(false);
+    command(*preferences, "Dasa seed settings for &Tajaka", [this] { OnTajakaSeedSettings(); });
     QAction* sesham = command(*preferences, "Use dasa sesham in compressed mundane dasas",
                               [this] { ToggleSeshamInMundane(); });
     sesham->setCheckable(true);
@@ -203,10 +234,13 @@ void CDasaView::OnContextMenu(QPoint screenPos) {
             continue;
         }
         const int dasa = entry.code;
-        command(menu, entry.text, [this, dasa] { SelectDasa(dasa); });
+        const CTavroDoc* document = GetDasaDocument();
+        command(menu, DasaMenuText(entry, document ? document->m_nMode : kModeNatal),
+                [this, dasa] { SelectDasa(dasa); });
     }
     menu.addSeparator();
-    if (page == 0) menu.addAction("Vimsottari seed strength comparison &help")->setEnabled(false);
+    if (page == 0)
+        command(menu, "Vimsottari seed strength comparison &help", [this] { OnSeedStrengthHelp(); });
     command(menu, "Copy to clipboard", [this] { CopyTextToClipboard(PageText(true)); });
     command(menu, "&Copy to clipboard (only dates)", [this] { CopyTextToClipboard(PageText(false)); });
     command(menu, "Print this &window", [this] { PrintViewContent(*this); });

@@ -81,16 +81,27 @@ TEST(TextEntryDlg, TheTextIsLimitedToItsLength) {
     EXPECT_EQ(title.m_strText, std::string(20, 'b'));
 }
 
-TEST(UserYearDlg, TheLengthIsWithinAMillionDays) {
-    RecordedMessages messages;
-    CUserYearDlg dialog(nullptr);
-    dialog.m_dDays = 365;
-    dialog.ShowModeless();
-    dialog.DaysEdit()->setText("1000001");
-    dialog.accept();
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0], "Days: enter a number from 0 to 1000000.");
-    EXPECT_DOUBLE_EQ(dialog.m_dDays, 365);
+TEST(UserYearDlg, TheLengthIsAboveZeroAndWithinAMillionDays) {
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"1000001", "Days: enter a number from 0 to 1000000."},
+        {"0", "Days: enter a number above 0, up to 1000000."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        RecordedMessages messages;
+        CUserYearDlg dialog(nullptr);
+        dialog.m_dDays = 365;
+        dialog.ShowModeless();
+        dialog.DaysEdit()->setText(c.text);
+        dialog.accept();
+        ASSERT_EQ(messages.texts.size(), 1u);
+        EXPECT_EQ(messages.texts[0], c.message);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_DOUBLE_EQ(dialog.m_dDays, 365);
+    }
 }
 
 TEST(ChangeDateTimeDlg, RefusesWhatIsOutOfRange) {

@@ -1,5 +1,5 @@
 // The option forms: the options copied in, OK copies the choices back, Cancel leaves them.
-#include "shell/dialogs/option_form_dlg.h"
+#include "shell/dialogs/option_dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,7 +53,7 @@ TEST(OptionForm, TheUpagrahaRiseChoiceOfKaalaToYamaGhantakaSetsAllFour) {
         static_cast<QComboBox*>(dialog.Control(3))->setCurrentIndex(1);
         dialog.accept();
     });
-    ASSERT_TRUE(RunUpagrahaOptionsDialog(nullptr));
+    ASSERT_TRUE(RunForm<CUpagrahaOptionsDlg>(nullptr));
     EXPECT_EQ(g_nUpagrahaRiseMethod, (std::array<int, 6>{2, 2, 2, 2, 1, 1}));
 }
 
@@ -68,7 +68,7 @@ TEST(OptionForm, TheDivisionalChartOptionsShowTheirVariants) {
         navamsa->setCurrentIndex(3);
         dialog.accept();
     });
-    ASSERT_TRUE(RunVargaOptionsDialog(nullptr));
+    ASSERT_TRUE(RunForm<CVargaOptionsDlg>(nullptr));
     EXPECT_EQ(g_nD9Preference, 3);
 }
 

@@ -4,60 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "../views_test_support.h"
 #include "core/calc_options.h"
 #include "core/vocabulary_names.h"
+#include "dasa_view_fixture.h"
 #include "document/dasa_tree.h"
 #include "shell/view_registry.h"
 #include "views/periods/period_view_registration.h"
 
 namespace {
-constexpr int kVimsottari = 0;
-
-class DasaViewTest : public PaneTest {
-protected:
-    DasaViewTest() {
-        g_nSelectedDasa = kVimsottari;
-        g_nCurrentDasaViewType = 0;
-        g_nDasaCycleOffset = 0;
-        m_document.m_dasaTree.nLevel = 0;
-        m_document.m_dasaTree.nSelected = {};
-        EXPECT_TRUE(m_document.CalculateDasa().ok());
-        m_view.SetDocument(&m_document);
-        m_view.resize(900, 900);
-        m_view.OnInitialUpdate();
-        Draw();
-    }
-    ~DasaViewTest() override {
-        g_bTimeDisplayWithAmPm = m_amPm;
-        g_bDasaShift = m_shift;
-        g_dDasaShiftDays = m_shiftDays;
-        g_bDasaSeedNameValid = false;
-        g_nDasaCycleOffset = 0;
-    }
-    DrawnRecord Draw() {
-        ProbeSurface surface;
-        m_view.OnDraw(surface);
-        return surface;
-    }
-    static Point Centre(const Rect& rect) {
-        return Point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    }
-    CDasaTree& Tree() { return m_document.m_dasaTree; }
-    // Clicks period `index` of the shown level and redraws.
-    bool ClickPeriod(int index) {
-        const bool changed = m_view.OnLButtonUp(Centre(m_view.PeriodRects()[index]));
-        Draw();
-        return changed;
-    }
-
-    CDasaView m_view;
-
-private:
-    bool m_amPm = g_bTimeDisplayWithAmPm;
-    std::array<bool, 75> m_shift = g_bDasaShift;
-    std::array<double, 75> m_shiftDays = g_dDasaShiftDays;
-};
 
 TEST_F(DasaViewTest, ClicksDescendToTheDeepestLevelWhereTheySelectWithoutDescending) {
     EXPECT_EQ(Tree().nCount, 9);

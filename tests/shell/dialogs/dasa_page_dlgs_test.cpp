@@ -1,0 +1,202 @@
+// The dasa page's dialogs: the nakshatra-dasa and RBV options, the seed, scope and tithi-seed dialogs,
+// the shift amount and "Locate an event": members in, OK copies back, ranges refused.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include "core/zodiac_names.h"
+#include "dialog_test_support.h"
+#include "shell/dialogs/dasa_seed_year_dlgs.h"
+#include "shell/dialogs/dasa_shift_dlg.h"
+#include "shell/dialogs/locate_event_dlg.h"
+#include "shell/dialogs/nakshatra_dasa_dlg.h"
+
+namespace {
+
+TEST(NakshatraDasaDlg, AbhijitIsListedOnlyForTwentyEightStars) {
+    for (bool with28 : {false, true}) {
+        SCOPED_TRACE(with28);
+        CNakshatraDasaDlg dialog(nullptr);
+        dialog.m_b28Stars = with28;
+        dialog.m_nSeedStar = 22; // Sravana among 28, Dhanishta among 27
+        dialog.ShowModeless();
+        QComboBox* stars = dialog.SeedStarCombo();
+        ASSERT_EQ(stars->count(), with28 ? 28 : 27);
+        constexpr int kSravana = 21, kDhanishta = 22; // among 27
+        EXPECT_EQ(stars->itemText(21), with28 ? "Abhijit" : g_nakshatraNames[kSravana]);
+        EXPECT_EQ(stars->currentText(), g_nakshatraNames[with28 ? kSravana : kDhanishta]);
+        EXPECT_EQ(stars->itemText(stars->count() - 1), g_nakshatraNames[26]);
+    }
+}
+
+TEST(NakshatraDasaDlg, OkCopiesEveryChoiceBackAndTheCallerDisablesTheOrder) {
+    CNakshatraDasaDlg dialog(nullptr);
+    dialog.m_strSeedStarHeading = "Krittika (allocated to Sun):";
+    dialog.m_bSubPeriodOrderEnabled = false;
+    dialog.m_nStartPoint = 0;
+    dialog.m_nVarga = 0;
+    dialog.m_nSeedStar = 2;
+    dialog.m_nSubPeriodOrder = 0;
+    dialog.m_bAntiZodiacal = 0;
+    WhenModal<CNakshatraDasaDlg>([](CNakshatraDasaDlg& d) {
+        SavePicture(d, "nakshatra_dasa_dialog");
+        EXPECT_EQ(d.SeedStarHeading()->text(), "Krittika (allocated to Sun):");
+        EXPECT_FALSE(d.SubPeriodOrderCombo()->isEnabled());
+        EXPECT_TRUE(d.SeedStarCombo()->isEnabled());
+        d.SeedStarCombo()->setCurrentIndex(5);
+        d.findChild<QCheckBox*>()->setChecked(true);
+        d.accept();
+    });
+    ASSERT_TRUE(dialog.DoModal());
+    EXPECT_EQ(dialog.m_nSeedStar, 5);
+    EXPECT_EQ(dialog.m_bAntiZodiacal, 1);
+    EXPECT_EQ(dialog.m_nSubPeriodOrder, 0);
+    EXPECT_EQ(dialog.m_nStartPoint, 0);
+}
+
+TEST(DasaScopeDlgs, TheWiderScopeIsTheCallersAndCancelKeepsTheMembers) {
+    CTajakaDasaSeedDlg seed(nullptr);
+    seed.m_strWiderScope = "All rasi dasas";
+    seed.m_bFirst = 1;
+    seed.m_bSecond = 0;
+    seed.m_nScope = 0;
+    WhenModal<CTajakaDasaSeedDlg>([](CTajakaDasaSeedDlg& d) {
+        SavePicture(d, "tajaka_dasa_seed_dialog");
+        ASSERT_EQ(d.ScopeCombo()->count(), 2);
+        EXPECT_EQ(d.ScopeCombo()->itemText(0), "The current dasa");
+        EXPECT_EQ(d.ScopeCombo()->itemText(1), "All rasi dasas");
+        EXPECT_TRUE(d.FirstCheck()->isChecked());
+        d.SecondCheck()->setChecked(true);
+        d.ScopeCombo()->setCurrentIndex(1);
+        d.reject();
+    });
+    EXPECT_FALSE(seed.DoModal());
+    EXPECT_EQ(seed.m_bSecond, 0);
+    EXPECT_EQ(seed.m_nScope, 0);
+
+    CDasaYearDlg year(nullptr);
+    year.m_bFirst = 0;
+    year.m_bSecond = 1;
+    WhenModal<CDasaYearDlg>([](CDasaYearDlg& d) {
+        SavePicture(d, "dasa_year_dialog");
+        d.FirstCheck()->setChecked(true);
+        d.ScopeCombo()->setCurrentIndex(1);
+        d.accept();
+    });
+    ASSERT_TRUE(year.DoModal());
+    EXPECT_EQ(year.m_bFirst, 1);
+    EXPECT_EQ(year.m_bSecond, 1);
+    EXPECT_EQ(year.m_nScope, CDasaScopeDlg::kWiderScope);
+}
+
+TEST(TithiDasaSeedDlg, TheBodiesFollowTheCaller) {
+    CTithiDasaSeedDlg dialog(nullptr);
+    dialog.m_bBodiesEnabled = false;
+    dialog.m_nTithi = 7;
+    dialog.m_nBodyA = 0;
+    dialog.m_nBodyB = 1;
+    dialog.m_nVarga = 1;
+    dialog.ShowModeless();
+    SavePicture(dialog, "tithi_dasa_seed_dialog");
+    EXPECT_FALSE(dialog.BodyACombo()->isEnabled());
+    EXPECT_EQ(dialog.BodyACombo()->currentText(), "Sun");
+    dialog.accept();
+    EXPECT_EQ(dialog.m_nTithi, 7);
+    EXPECT_EQ(dialog.m_nBodyB, 1);
+    EXPECT_EQ(dialog.m_nVarga, 1);
+}
+
+TEST(DasaShiftDlg, OffersTheStoredShiftAndRefusesHoursAndMinutesOutOfRange) {
+    CDasaShiftDlg dialog(nullptr);
+    dialog.m_amount = SplitDasaShift(true, -1.5);
+    dialog.ShowModeless();
+    SavePicture(dialog, "dasa_shift_dialog");
+    EXPECT_EQ(dialog.ChoiceCombo()->currentText(), "Subtract");
+    EXPECT_EQ(dialog.DaysEdit()->text(), "1");
+    EXPECT_EQ(dialog.HoursEdit()->text(), "12");
+    EXPECT_EQ(dialog.MinutesEdit()->text(), "0");
+
+    struct Case {
+        const char* hours;
+        const char* minutes;
+        const char* message;
+    };
+    const Case refused[] = {
+        {"24", "0", "Hours"},
+        {"3", "60", "Minutes"},
+        {"x", "0", "Hours"},
+    };
+    for (const Case& c : refused) {
+        SCOPED_TRACE(c.message);
+        RecordedMessages messages;
+        dialog.HoursEdit()->setText(c.hours);
+        dialog.MinutesEdit()->setText(c.minutes);
+        dialog.accept();
+        EXPECT_TRUE(dialog.isVisible());
+        ASSERT_EQ(messages.texts.size(), 1u);
+        EXPECT_NE(messages.texts[0].find(c.message), std::string::npos) << messages.texts[0];
+    }
+    dialog.HoursEdit()->setText("6");
+    dialog.MinutesEdit()->setText("30");
+    dialog.ChoiceCombo()->setCurrentIndex(kAddDasaShift);
+    dialog.accept();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.m_amount.choice, kAddDasaShift);
+    EXPECT_EQ(dialog.m_amount.days, 1);
+    EXPECT_EQ(dialog.m_amount.hours, 6);
+    EXPECT_DOUBLE_EQ(dialog.m_amount.minutes, 30);
+}
+
+TEST(LocateEventDlg, TheMomentAndTheLevelComeBackOnOk) {
+    CLocateEventDlg dialog(nullptr);
+    dialog.m_nDay = 15;
+    dialog.m_nMonth = 4;
+    dialog.m_nYear = 2010;
+    dialog.m_nZoneHours = 5;
+    dialog.m_dZoneMinutes = 30;
+    dialog.m_nZoneSide = 0;
+    dialog.m_nLevel = 2;
+    dialog.ShowModeless();
+    SavePicture(dialog, "locate_event_dialog");
+    EXPECT_EQ(dialog.windowTitle(), "Locate an event");
+    EXPECT_EQ(dialog.LevelCombo()->currentText(), "Pratyantardasa (PD)");
+    EXPECT_EQ(dialog.LevelCombo()->itemText(5), "Deha-antardasa (DAD)");
+    {
+        RecordedMessages messages;
+        dialog.Edit(CChangeDateTimeDlg::kDay)->setText("31"); // May has 31 days, June not
+        dialog.MonthCombo()->setCurrentIndex(5);
+        dialog.accept();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(messages.texts.size(), 1u);
+    }
+    dialog.Edit(CChangeDateTimeDlg::kDay)->setText("30");
+    dialog.LevelCombo()->setCurrentIndex(4);
+    dialog.accept();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.m_nDay, 30);
+    EXPECT_EQ(dialog.m_nMonth, 5);
+    EXPECT_EQ(dialog.m_nLevel, 4);
+    EXPECT_EQ(dialog.m_nZoneHours, 5);
+}
+
+TEST(RbvDasaDlg, OkCopiesTheSeedAndTheVargaBack) {
+    CRbvDasaDlg dialog(nullptr);
+    dialog.m_nStartPoint = 0;
+    dialog.m_nVarga = 0;
+    WhenModal<CRbvDasaDlg>([](CRbvDasaDlg& d) {
+        SavePicture(d, "rbv_dasa_dialog");
+        const auto combos = d.findChildren<QComboBox*>();
+        ASSERT_EQ(combos.size(), 2);
+        combos[0]->setCurrentIndex(4); // Lagna
+        combos[1]->setCurrentIndex(1); // Navamsa
+        d.accept();
+    });
+    ASSERT_TRUE(dialog.DoModal());
+    EXPECT_EQ(dialog.m_nStartPoint, 4);
+    EXPECT_EQ(dialog.m_nVarga, 1);
+}
+
+} // namespace

@@ -1,0 +1,146 @@
+// The dasa page's commands that run a dialog or open a window: the Tajaka seed settings, locating an
+// event, shifting the dasa dates, the entry chart of a period, the dasa-transit correlation and the
+// Vimsottari seed help.
+#include <algorithm>
+
+#include "core/calc_options.h"
+#include "core/chart.h"
+#include "document/dasa_tree.h"
+#include "document/document_state.h"
+#include "document/tavro_doc.h"
+#include "platform/frame_wnd.h"
+#include "platform/message_box.h"
+#include "shell/dialogs/dasa_seed_year_dlgs.h"
+#include "shell/dialogs/dasa_shift_dlg.h"
+#include "shell/dialogs/locate_event_dlg.h"
+#include "shell/extra_frames.h"
+#include "views/info/pane_support.h"
+#include "views/periods/dasa_transit_input.h"
+#include "views/periods/dasa_view.h"
+
+namespace {
+constexpr int kChildFrameResource = 128; // the program's document template
+constexpr int kSudarsanaChakraDasaCode = 66;
+
+int CurrentCode() {
+    return std::clamp(g_nSelectedDasa, 0, kDasaCodeCount - 1);
+}
+
+void ReportNoWindow(QWidget* owner) {
+    MessageBox(owner, "Unable to create window.", "Oops", MessageIcon::kWarning);
+}
+
+// Decimal hours from whole hours, whole minutes and seconds.
+double Hours(int hours, double minutes) {
+    return hours + minutes / 60.0;
+}
+} // namespace
+
+void CDasaView::OnTajakaSeedSettings() {
+    const int code = CurrentCode();
+    CTajakaDasaSeedDlg dialog(this);
+    dialog.m_bFirst = g_bUseDasaSeedFromNatalInTajaka[code] ? 1 : 0;
+    dialog.m_bSecond = g_bProgressDasaSeedInTajaka[code] ? 1 : 0;
+    dialog.m_nScope = CDasaScopeDlg::kCurrentDasa;
+    if (!dialog.DoModal()) return;
+    const bool all = dialog.m_nScope == CDasaScopeDlg::kWiderScope;
+    for (int c = all ? 0 : code; c <= (all ? kDasaCodeCount - 1 : code); ++c) {
+        g_bUseDasaSeedFromNatalInTajaka[c] = dialog.m_bFirst == 1;
+        g_bProgressDasaSeedInTajaka[c] = dialog.m_bSecond == 1;
+    }
+    Recompute();
+}
+
+void CDasaView::OnLocateEvent() {
+    CLocateEventDlg dialog(this);
+    const CLocalDateTime& moment = g_transitMoment;
+    dialog.m_nDay = moment.m_nDay;
+    dialog.m_nMonth = moment.m_nMonth - 1;
+    dialog.m_nYear = moment.m_nYear;
+    dialog.m_nHour = moment.m_time.m_nHours;
+    dialog.m_nMinute = moment.m_time.m_nMinutes;
+    dialog.m_dSecond = moment.m_time.m_dSeconds;
+    // The moment keeps its zone positive west; the dialog shows it east or west of Greenwich.
+    dialog.m_nZoneHours = moment.m_zone.m_nHours;
+    dialog.m_dZoneMinutes = moment.m_zone.m_nMinutes + moment.m_zone.m_dSeconds / 60.0;
+    dialog.m_nZoneSide = moment.m_zone.m_dHours > 0 ? 1 : 0;
+    dialog.m_nLevel = std::clamp(g_nDasaSearchLevel, 0, kDasaLevels - 1);
+    if (!dialog.DoModal()) return;
+    CLocalDateTime when = moment;
+    when.m_nDay = dialog.m_nDay;
+    when.m_nMonth = dialog.m_nMonth + 1;
+    when.m_nYear = dialog.m_nYear;
+    when.m_time.m_dHours = Hours(dialog.m_nHour, dialog.m_nMinute + dialog.m_dSecond / 60.0);
+    when.m_time.SplitHours();
+    const double zone = Hours(dialog.m_nZoneHours, dialog.m_dZoneMinutes);
+    when.m_zone.m_dHours = dialog.m_nZoneSide == 1 ? zone : -zone;
+    when.m_zone.SplitHours();
+    g_transitMoment = when;
+    g_nDasaSearchLevel = std::max(dialog.m_nLevel, 0);
+    LocateEvent(when, g_nDasaSearchLevel);
+}
+
+void CDasaView::LocateEvent(const CLocalDateTime& when, int level) {
+    CDasaTree* tree = Tree();
+    CTavroDoc* document = GetDasaDocument();
+    if (!tree || !document) return;
+    const CalcStatus status = tree->FindRunningPeriods(when, std::clamp(level, 0, kDasaLevels - 1));
+    if (!status.ok()) MessageBox(this, status.error, "Error", MessageIcon::kWarning);
+    document->UpdateAllViews(nullptr);
+    Invalidate();
+}
+
+void CDasaView::OnShiftDasaDates() {
+    const int code = CurrentCode();
+    CDasaShiftDlg dialog(this);
+    dialog.m_amount = SplitDasaShift(g_bDasaShift[code], g_dDasaShiftDays[code]);
+    if (!dialog.DoModal()) return;
+    bool shifted = false;
+    const double days = JoinDasaShift(dialog.m_amount, shifted);
+    g_bDasaShift[code] = shifted;
+    if (shifted) g_dDasaShiftDays[code] = days;
+    Recompute();
+}
+
+void CDasaView::OnEntryChart() {
+    CTavroDoc* document = GetDasaDocument();
+    if (!m_bPicked || !document || !document->m_pCurrentChart) return;
+    CChart& entry = document->m_thirdChart;
+    entry = *document->m_pCurrentChart;
+    entry.m_dateTime = m_pickedStart;
+    entry.m_strTitle = m_strPickedLabel;
+    const CalcStatus status = entry.ComputeAll(false);
+    if (!status.ok()) {
+        MessageBox(this, status.error, "Error", MessageIcon::kWarning);
+        return;
+    }
+    document->m_nEntryVarga = g_nSelectedDasa == kSudarsanaChakraDasaCode ? g_nSCDasaVarga : 0;
+    document->m_dEntrySpanDays = m_dPickedSpanDays;
+    // The hidden period-entry document shows the entry chart in the entry panes.
+    if (g_entryDoc && g_entryDoc != document) {
+        g_entryDoc->m_natalChart = entry;
+        g_entryDoc->m_pCurrentChart = &g_entryDoc->m_natalChart;
+        g_entryDoc->m_nEntryVarga = document->m_nEntryVarga;
+        g_entryDoc->m_dEntrySpanDays = m_dPickedSpanDays;
+        (void)g_entryDoc->CalculateDasa();
+        g_entryDoc->UpdateAllViews(nullptr);
+    }
+    if (!OpenChildWindow(kChildFrameResource, "CEntryChartView")) ReportNoWindow(this);
+}
+
+void CDasaView::OnDasaTransitCorrelation() {
+    const CTavroDoc* document = GetDasaDocument();
+    const CDasaTree* tree = Tree();
+    if (!m_bPicked || !document || !tree || !document->m_pCurrentChart) return;
+    const int sign = DasaPeriodSign(m_bPickedIsPlanet, m_nPickedLord, tree->bUseLabelTables, m_strPickedName,
+                                    *document->m_pCurrentChart);
+    if (sign < 0) return;
+    g_dasaTransitInput = CDasaTransitInput{m_pickedStart, m_pickedEnd, m_strPickedLabel, sign, true};
+    if (!OpenChildWindow(kChildFrameResource, "CDasaSignTransitView")) ReportNoWindow(this);
+}
+
+void CDasaView::OnSeedStrengthHelp() {
+    CFrameWnd* frame = nullptr;
+    if (!OpenChildWindow(kChildFrameResource, "CVimsoStrengthHelpView", &frame)) ReportNoWindow(this);
+    g_pSeedHelpFrame = frame;
+}
