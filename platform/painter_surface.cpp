@@ -80,7 +80,8 @@ void PainterSurface::SelectFont(const LogicalFont& font) {
         std::find_if(m_fonts.begin(), m_fonts.end(), [&](const auto& entry) { return entry.first == font; });
     if (made == m_fonts.end())
         made = m_fonts.insert(m_fonts.end(), {font, QFontFromLogicalFont(font, *m_painter.device())});
-    m_painter.setFont(made->second);
+    // Setting the painter's font gives it a new private copy that must find its glyph engines again.
+    if (!(m_painter.font() == made->second)) m_painter.setFont(made->second);
 }
 
 void PainterSurface::SetTextColor(ColorRef color) {
