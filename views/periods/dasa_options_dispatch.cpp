@@ -111,8 +111,9 @@ bool RunRasiDasaOptions(int code, CTavroDoc& document, QWidget* owner) {
         CDrigDasaDlg dialog(owner);
         accepted = RunRasiDasaDialog(dialog, code, document, column);
     } else {
+        // The chart's start sign for this dasa code, which the rasi dasas honour in place of their rule.
         CRasiDasaDlg dialog(owner, RasiDasaKind(code));
-        accepted = RunRasiDasaDialog(dialog, code, document, column);
+        accepted = RunRasiDasaDialog(dialog, code, document, column, &DasaChart(document).m_signMarker[code]);
     }
     if (varga) accepted = RunVargaChoice(owner, *varga) || accepted;
     return accepted;

@@ -114,6 +114,35 @@ TEST_F(DasaCommandTest, NarayanaDasaStrengthsAreTheCurrentChartsAndSurviveTheRec
     m_view.SelectDasa(kVimsottari);
 }
 
+TEST_F(DasaCommandTest, TheRasiDasasStartFromTheSignTheirOptionsChoose) {
+    // Dasas whose "Rasi dasa options" are not followed by a varga choice: Chara dasa of K.N.Rao,
+    // Niryana Shoola, Brahma and Sthira dasa.
+    for (int code : {34, 39, 40, 41}) {
+        SCOPED_TRACE(code);
+        m_view.SelectDasa(code);
+        Draw();
+        const int chosen = (Tree().nLord[0][0] + 5) % 12;
+        WhenModal<CRasiDasaDlg>([chosen](CRasiDasaDlg& d) {
+            EXPECT_EQ(d.StartCombo()->currentText(), "Use the default");
+            d.StartCombo()->setCurrentIndex(chosen);
+            d.accept();
+        });
+        m_view.OnDasaOptions();
+        EXPECT_EQ(m_document.m_pCurrentChart->m_signMarker[code], chosen);
+        EXPECT_EQ(Tree().nLord[0][0], chosen);
+        // The chosen sign is offered again, and "Use the default" gives the rule back.
+        WhenModal<CRasiDasaDlg>([chosen](CRasiDasaDlg& d) {
+            EXPECT_EQ(d.StartCombo()->currentIndex(), chosen);
+            d.StartCombo()->setCurrentIndex(12);
+            d.accept();
+        });
+        m_view.OnDasaOptions();
+        EXPECT_EQ(m_document.m_pCurrentChart->m_signMarker[code], 12);
+        EXPECT_NE(Tree().nLord[0][0], chosen);
+    }
+    m_view.SelectDasa(kVimsottari);
+}
+
 TEST_F(DasaCommandTest, TheTithiSeedGoesToTheDasaShownAndOnlyAshtottariReadsTheBodies) {
     const int bodyA = g_nTithiAshtottariBodyA, harmonic = g_nTithiAshtottariHarmonic;
     m_view.SelectDasa(72); // Tithi Yogini: the Moon-Sun tithi only
