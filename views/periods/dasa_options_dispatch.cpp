@@ -204,7 +204,10 @@ bool RunDasaOptionsDialog(int code, CTavroDoc& document, QWidget* owner) {
         CRbvDasaDlg dialog(owner);
         dialog.m_nStartPoint = g_nRasiBhuktaStartPoint;
         dialog.m_nVarga = g_nRasiBhuktaVarga;
+        dialog.m_pTables = &DasaChart(document).m_signLordTables;
+        dialog.LoadOptions();
         if (!dialog.DoModal()) return false;
+        dialog.SaveOptions();
         CopyBack(dialog.m_nStartPoint, g_nRasiBhuktaStartPoint);
         CopyBack(dialog.m_nVarga, g_nRasiBhuktaVarga);
         return true;

@@ -20,6 +20,7 @@
 #include "shell/dialogs/locate_event_dlg.h"
 #include "shell/dialogs/nakshatra_dasa_dlg.h"
 #include "shell/dialogs/rasi_dasa_dlg.h"
+#include "shell/dialogs/rasi_strength_group.h"
 #include "tests/core/core_test_helpers.h"
 #include "views/info/pane_support.h"
 #include "views/periods/dasa_menu_table.h"
@@ -172,13 +173,20 @@ TEST_F(DasaCommandTest, TheTithiSeedGoesToTheDasaShownAndOnlyAshtottariReadsTheB
 
 TEST_F(DasaCommandTest, RasiBhuktaVimsottariStartsFromTheSeedItsOptionsChoose) {
     m_view.SelectDasa(kRasiBhuktaVimsottariCode);
-    WhenModal<CRbvDasaDlg>([](CRbvDasaDlg& d) {
+    const int v = g_nRasiBhuktaVarga;
+    CSignLordTables& tables = m_document.m_pCurrentChart->m_signLordTables;
+    const int other = tables.m_strongerSign[v][1] == 1 ? 7 : 1; // the other sign of Taurus/Scorpio
+    WhenModal<CRbvDasaDlg>([other](CRbvDasaDlg& d) {
         d.findChildren<QComboBox*>()[0]->setCurrentIndex(4); // Lagna
+        // The chart's strength settings, kept for the rasi dasas.
+        d.Strengths()->PairCombo(1)->setCurrentIndex(other == 1 ? 0 : 1);
         d.accept();
     });
     m_view.OnDasaOptions();
     EXPECT_EQ(g_nRasiBhuktaStartPoint, 4);
     EXPECT_NE(Draw().FindText("Started from Lagna"), nullptr);
+    EXPECT_EQ(tables.m_strongerSign[v][1], other);
+    EXPECT_EQ(tables.m_strongerSign[v][7], other);
     m_view.SelectDasa(kVimsottari);
 }
 
