@@ -198,8 +198,10 @@ bool RunDasaOptionsDialog(int code, CTavroDoc& document, QWidget* owner) {
         return RunVargaChoice(owner, g_nAKKendradiGrahaVarga);
     case 66:
         return RunForm<CSudarsanaDasaDlg>(owner);
-    case 67:
-        return RunVargaChoice(owner, g_nBuddhiGatiDasaVarga);
+    case 67: {
+        CSudarsanaDasaDlg dialog(owner, g_nBuddhiGatiDasaVarga);
+        return dialog.RunAndStore();
+    }
     case kRasiBhuktaVimsottariCode: {
         CRbvDasaDlg dialog(owner);
         dialog.m_nStartPoint = g_nRasiBhuktaStartPoint;

@@ -14,6 +14,7 @@
 #include "document/dasa_options.h"
 #include "document/document_state.h"
 #include "platform/frame_wnd.h"
+#include "shell/dialogs/dasa_option_dlgs.h"
 #include "shell/dialogs/dasa_seed_year_dlgs.h"
 #include "shell/dialogs/dasa_shift_dlg.h"
 #include "shell/dialogs/entry_dialogs.h"
@@ -187,6 +188,20 @@ TEST_F(DasaCommandTest, RasiBhuktaVimsottariStartsFromTheSeedItsOptionsChoose) {
     EXPECT_NE(Draw().FindText("Started from Lagna"), nullptr);
     EXPECT_EQ(tables.m_strongerSign[v][1], other);
     EXPECT_EQ(tables.m_strongerSign[v][7], other);
+    m_view.SelectDasa(kVimsottari);
+}
+
+TEST_F(DasaCommandTest, BuddhiGatiDasaChoosesItsVargaInTheSudarsanaDialog) {
+    const int sudarsanaVarga = g_nSCDasaVarga;
+    m_view.SelectDasa(67);
+    WhenModal<CSudarsanaDasaDlg>([](CSudarsanaDasaDlg& d) {
+        EXPECT_FALSE(d.Control(1)->isEnabled());                   // its antardasas are not Sudarsana's
+        static_cast<QComboBox*>(d.Control(0))->setCurrentIndex(1); // Navamsa
+        d.accept();
+    });
+    m_view.OnDasaOptions();
+    EXPECT_EQ(g_nBuddhiGatiDasaVarga, 1);
+    EXPECT_EQ(g_nSCDasaVarga, sudarsanaVarga);
     m_view.SelectDasa(kVimsottari);
 }
 
