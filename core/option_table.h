@@ -230,5 +230,10 @@
     ROW(Core, Unsaved, Flag, bool, g_bYogaListOnly, false, nullptr) /* the yogas view lists the catalogue instead of testing */ \
     ROW(Core, Unsaved, Int, int, g_nTithiPraveshaKind, kPraveshaTithi, nullptr) /* the Tithi Pravesha pane's choice */ \
     ROW(Core, Unsaved, Int, int, g_nMunthaReference, 0, nullptr) /* body whose natal place starts the Muntha: 0 lagna, 1 Sun, 2 Moon */ \
-    ROW(Core, Unsaved, Flag, bool, g_bExtendedBodies, false, nullptr) /* body lists offer 71 bodies instead of 47 */
+    ROW(Core, Unsaved, Flag, bool, g_bExtendedBodies, false, nullptr) /* body lists offer 71 bodies instead of 47 */ \
+    ROW(Core, Unsaved, Flag, bool, g_bUse28Nakshatras, true, nullptr) /* star counts of the tara and nakshatra-aspect tables run over 28 stars with Abhijit */ \
+    ROW(Core, Unsaved, Flag, bool, g_bAspectedForceNatal, true, nullptr) /* aspect evaluation: aspected positions from the natal chart in any mode */ \
+    ROW(Core, Unsaved, Flag, bool, g_bAspectingForceNatal, false, nullptr) /* aspect evaluation: aspecting planets from the natal chart in any mode */ \
+    ROW(Core, Unsaved, Int, int, g_nAspectedVarga, 0, nullptr) /* aspect evaluation: varga column 0-22 of the aspected positions */ \
+    ROW(Core, Unsaved, Int, int, g_nAspectingVarga, 0, nullptr) /* aspect evaluation: varga column 0-22 of the aspecting planets */
 // clang-format on

@@ -109,6 +109,8 @@ const char* const g_specialTaraMeanings[] = {"Existence", "Work",        "Collec
                                              "Family",    "Death",       "Nation",     "Coronation",
                                              "Kindling",  "Destructive", "Mental"};
 
+const int g_specialTaraCounts[] = {1, 10, 18, 16, 4, 7, 12, 28, 19, 22, 25};
+
 const char* const g_murthiNames[] = {"Swarna - golden", "Rajata - silver", "Taamra - copper", "Loha - iron"};
 
 const char* const g_dasaSeedNames[] = {"Moon",

@@ -34,6 +34,8 @@ extern const char* const g_taraNames[kTaraCount]; // counted from a reference na
 extern const char* const g_taraMeanings[kTaraCount];
 extern const char* const g_specialTaraNames[kSpecialTaraCount];
 extern const char* const g_specialTaraMeanings[kSpecialTaraCount];
+// Where each special tara lies from the reference star, counted with that star as 1.
+extern const int g_specialTaraCounts[kSpecialTaraCount];
 
 extern const char* const g_murthiNames[4];
 

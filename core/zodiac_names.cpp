@@ -16,6 +16,13 @@ const char* const g_nakshatraNames[] = {
     "Moola",        "Poorvashadha", "Uttarashadha", "Sravanam", "Dhanishtha",      "Satabhishak",
     "Poorvabhadra", "Uttarabhadra", "Revati"};
 
+const char* const g_nakshatraNames28[] = {
+    "Aswini",      "Bharani",      "Krittika",     "Rohini",  "Mrigasira",       "Aardra",
+    "Punarvasu",   "Pushyami",     "Aasresha",     "Magha",   "Poorva Phalguni", "Uttara Phalguni",
+    "Hastha",      "Chitra",       "Swaati",       "Visakha", "Anuraadha",       "Jyeshtha",
+    "Moola",       "Poorvashadha", "Uttarashadha", "Abhijit", "Sravanam",        "Dhanishtha",
+    "Satabhishak", "Poorvabhadra", "Uttarabhadra", "Revati"};
+
 const char* const g_nakshatraShortNames[] = {"Aswi", "Bhar", "Krit", "Rohi", "Mrig", "Ardr", "Puna",
                                              "Push", "Asre", "Magh", "PPha", "UPha", "Hast", "Chit",
                                              "Swat", "Visa", "Anu",  "Jye",  "Mool", "PSha", "USha",

@@ -18,6 +18,8 @@ extern const char* const* g_pszSignNames;
 
 extern const char* const g_nakshatraNames[kNakshatraCount];      // "Aswini"
 extern const char* const g_nakshatraShortNames[kNakshatraCount]; // "Aswi"
+// The 28-star scheme: "Abhijit" at 21, the 27-table's 21-26 at 22-27.
+extern const char* const g_nakshatraNames28[kNakshatraCount + 1];
 // The 28-star scheme: "Abhi" (Abhijit) at 21, the 27-table's 21-26 at 22-27.
 extern const char* const g_nakshatraShortNames28[kNakshatraCount + 1];
 

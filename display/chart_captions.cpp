@@ -7,7 +7,7 @@
 #include "display/styled_text.h"
 
 void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& rect, std::uint32_t format,
-                   const FontSpec& font, ColorRef color) {
+                   const LogicalFont& font, ColorRef color) {
     TextStyle style;
     style.format = format;
     style.font = font;
@@ -26,15 +26,15 @@ void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& re
 }
 
 void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& rect, std::uint32_t format,
-                   const FontSpec& font) {
+                   const LogicalFont& font) {
     DrawChartText(surface, text, rect, format, font, ColorOf(kColorChartViewChartLine));
 }
 
-FontSpec VargaNameFont(double height, double width, double weight) {
+LogicalFont VargaNameFont(double height, double width, double weight) {
     return ScaledFont(ChartLanguageIsSymbols() ? g_chartFontA : g_chartFontB, height, width, weight);
 }
 
-FontSpec FontA(double height, double width, double weight) {
+LogicalFont FontA(double height, double width, double weight) {
     return ScaledFont(g_chartFontA, height, width, weight);
 }
 

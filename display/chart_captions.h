@@ -8,14 +8,14 @@
 inline constexpr std::uint32_t kCentredLine = kTextCenter | kTextVCenter | kTextSingleLine;
 
 void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& rect, std::uint32_t format,
-                   const FontSpec& font, ColorRef color);
+                   const LogicalFont& font, ColorRef color);
 void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& rect, std::uint32_t format,
-                   const FontSpec& font);
+                   const LogicalFont& font);
 
 // The font of the chart-language varga names: chart font B, or A with the symbol labels; scaled.
-FontSpec VargaNameFont(double height, double width, double weight);
+LogicalFont VargaNameFont(double height, double width, double weight);
 // Chart font A scaled.
-FontSpec FontA(double height, double width, double weight);
+LogicalFont FontA(double height, double width, double weight);
 
 // Varga names and labels by column 0-28.
 const std::string& ChartVargaName(int varga); // in the chart language ("Rasi", "Navamsa" ...)

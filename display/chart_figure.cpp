@@ -57,8 +57,8 @@ void EastLines(DrawSurface& s, int x0, int y0, int x1, int y1, int dx, int dy) {
 
 void DrawFigureLines(int kind, DrawSurface& surface, int x0, int y0, int x1, int y1, int dx, int dy,
                      ColorRef color) {
-    surface.SelectPen(PenSpec{color, 1, PenStyle::kSolid});
-    surface.SelectBrush(BrushSpec{color, true});
+    surface.SelectPen(LogicalPen{color, 1, PenStyle::kSolid});
+    surface.SelectBrush(LogicalBrush{color, true});
     switch (kind) {
     case kSouthFigure:
     case kSouthMirrorFigure:
@@ -79,7 +79,7 @@ void DrawFigureLines(int kind, DrawSurface& surface, int x0, int y0, int x1, int
 void DrawFigureFrame(int kind, DrawSurface& surface, int x0, int y0, int x1, int y1, int dx, bool doubleFrame,
                      int step, ColorRef color) {
     if (kind == kEastFigure) return;
-    surface.SelectPen(PenSpec{color, 1, PenStyle::kSolid});
+    surface.SelectPen(LogicalPen{color, 1, PenStyle::kSolid});
     Outline(surface, x0, y0, x1, y1);
     if (!doubleFrame) return;
     Outline(surface, x0 - 2 * step, y0 - 2 * step, x1 + 2 * step, y1 + 2 * step);

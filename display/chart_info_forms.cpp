@@ -78,7 +78,7 @@ std::string CycleSuffix(const char* format, const std::string& name) {
     return text;
 }
 
-void DrawText(DrawSurface& surface, const std::string& text, const Rect& rect, const FontSpec& font,
+void DrawText(DrawSurface& surface, const std::string& text, const Rect& rect, const LogicalFont& font,
               ChartColor color) {
     TextStyle style;
     style.SetBox(rect);
@@ -91,11 +91,11 @@ void DrawText(DrawSurface& surface, const std::string& text, const Rect& rect, c
 // The heading of a printed block: the chart file's name (with its life cycle), then the chart's title
 // below it for any chart but the natal one; `linesRect` moves down by that second line.
 void DrawPrintHeading(DrawSurface& surface, const CChart& chart, Rect headingRect, Rect& linesRect) {
-    const FontSpec& base = g_displayFonts[3];
+    const LogicalFont& base = g_displayFonts[3];
     std::string name = ChartBaseName();
     if (name.empty()) name = kUntitled;
     if (LifeCycle() != 0) name = CycleSuffix("%s (cycle %d)", name);
-    FontSpec font = ScaledFont(base, 1.6, 1.6, 1.0);
+    LogicalFont font = ScaledFont(base, 1.6, 1.6, 1.0);
     font.weight = 200 + static_cast<int>(base.weight * 1.6);
     DrawText(surface, name, headingRect, font, kColorCoreViewHeader);
     if (chart.m_strTitle == kNatalTitle) return;
@@ -116,7 +116,7 @@ std::string ScreenHeading(const CChart& chart) {
 
 void DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, Rect linesRect,
                    int labelWidth) {
-    const FontSpec& base = g_displayFonts[3];
+    const LogicalFont& base = g_displayFonts[3];
     if (g_bPrinting)
         DrawPrintHeading(surface, chart, headingRect, linesRect);
     else
@@ -126,7 +126,7 @@ void DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, 
     const int step = static_cast<int>(zoom * kLineStep);
     const int gap = 150 * step / 100;
     constexpr int kWideLabels = 120;
-    const FontSpec font =
+    const LogicalFont font =
         g_bPrinting ? base : ScaledFont(base, 0.85, labelWidth >= kWideLabels ? 1.2 : 1.1, 1.0);
     const int valueLeft = linesRect.left + static_cast<int>(labelWidth * zoom);
     int y = linesRect.top;
@@ -146,7 +146,7 @@ void DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, 
 
 void DrawChartInfoPrint(DrawSurface& surface, const CChart& chart, Rect addressRect, Rect headingRect,
                         Rect linesRect) {
-    const FontSpec& base = g_displayFonts[3];
+    const LogicalFont& base = g_displayFonts[3];
     TextStyle address;
     address.SetBox(addressRect);
     address.format = kTextNoClip;

@@ -83,7 +83,7 @@ void CMixedChartView::OnDraw(DrawSurface& surface) {
     const int lagnaSign = inner->m_vargaSign.Sign(kLagna, g_nPaneVarga[kInnerPane]);
     DrawMixedChart(surface, g_nPaneVarga[kInnerPane], *inner, kInnerPane, lagnaSign);
     DrawMixedChart(surface, g_nPaneVarga[kOuterPane], *outer, kOuterPane, lagnaSign);
-    surface.SelectPen(PenSpec{ColorOf(kColorChartViewInnerOuterSeparator), 1, PenStyle::kSolid});
+    surface.SelectPen(LogicalPen{ColorOf(kColorChartViewInnerOuterSeparator), 1, PenStyle::kSolid});
     const Rect& r = m_innerRect;
     surface.MoveTo(Point{r.left, r.top});
     surface.LineTo(Point{r.right, r.top});

@@ -58,7 +58,7 @@ CellSlots NorthSlots(int x, int y, int u, int v, int shape, bool twoChart) {
     return slots;
 }
 
-void DrawSignNumber(DrawSurface& surface, int sign, const Rect& box, const FontSpec& font) {
+void DrawSignNumber(DrawSurface& surface, int sign, const Rect& box, const LogicalFont& font) {
     DrawChartText(surface, std::to_string(sign + 1), box, kTextCenter | kTextNoClip, font,
                   ColorOf(kColorChartViewStartRasi));
 }

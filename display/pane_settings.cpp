@@ -16,8 +16,8 @@ PaneArray g_nPaneBhavaBody{};
 bool g_bResetPaneBodyViews = true;
 
 double g_dChartScale = 1.0;
-FontSpec g_chartFontA;
-FontSpec g_chartFontB;
+LogicalFont g_chartFontA;
+LogicalFont g_chartFontB;
 bool g_bHighlightsOn = false;
 std::string g_strChartCentreCaption;
 

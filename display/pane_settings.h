@@ -8,7 +8,7 @@
 
 #include "core/chart_core.h"
 #include "core/option_appliers.h"
-#include "platform/font_spec.h"
+#include "platform/logical_font.h"
 #include "shell/display_options.h"
 
 using PaneArray = std::array<int, kChartPaneCount>;
@@ -48,8 +48,8 @@ extern bool g_bResetPaneBodyViews; // the next initial update resets every pane 
 // Side of one pane square / 360: the renderers draw a chart of 360 units scaled by it.
 extern double g_dChartScale;
 // Display fonts 0 and 1 with height, width and weight scaled by g_dChartScale.
-extern FontSpec g_chartFontA;
-extern FontSpec g_chartFontB;
+extern LogicalFont g_chartFontA;
+extern LogicalFont g_chartFontB;
 extern bool g_bHighlightsOn; // a highlight is shown
 // The caption a chart picture carries in its centre in place of the chart's title (chart bitmaps).
 extern std::string g_strChartCentreCaption;

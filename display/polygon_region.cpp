@@ -12,8 +12,8 @@ void CPolygonRegion::SetPoints(std::initializer_list<Point> list) {
 
 void CPolygonRegion::Fill(DrawSurface& surface, ColorRef fill) const {
     if (count < 3) return;
-    surface.SelectPen(PenSpec{fill, 1, PenStyle::kNull});
-    surface.SelectBrush(BrushSpec{fill, false});
+    surface.SelectPen(LogicalPen{fill, 1, PenStyle::kNull});
+    surface.SelectBrush(LogicalBrush{fill, false});
     surface.Polygon(std::span<const Point>(points.data(), static_cast<size_t>(count)));
 }
 

@@ -34,7 +34,7 @@ bool UsesChartFontB(int body) {
 }
 
 // The font, made smaller when it is taller than its slot allows.
-FontSpec FittedToSlot(const FontSpec& font, const LabelSlot& slot) {
+LogicalFont FittedToSlot(const LogicalFont& font, const LabelSlot& slot) {
     return FontNoTallerThan(font, static_cast<int>(slot.height * kLargestFontPerSlot));
 }
 
@@ -43,7 +43,7 @@ Rect SlotBox(const LabelSlot& slot) {
 }
 
 // The small-label font and box of a single or two-chart view.
-void AdjustSmallLabel(bool twoChart, FontSpec& font, Rect& box) {
+void AdjustSmallLabel(bool twoChart, LogicalFont& font, Rect& box) {
     if (twoChart) {
         ScaleFontFields(font, kTwoChartSmallHeight, 1.0, 1.0);
         box.top -= kLabelInset;
@@ -85,7 +85,7 @@ void FitToCell(const SignLabelTarget& target, std::vector<PendingLabel>& labels,
     std::vector<Rect> boxes;
     boxes.reserve(labels.size());
     // Labels of a cell mostly share a font: it is selected once for them (as MeasureStyledText would).
-    const FontSpec* selected = nullptr;
+    const LogicalFont* selected = nullptr;
     for (PendingLabel& label : labels) {
         if (!selected || !(*selected == label.style.font)) target.surface.SelectFont(label.style.font);
         selected = &label.style.font;

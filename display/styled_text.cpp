@@ -16,25 +16,25 @@ void SelectStyle(DrawSurface& surface, const TextStyle& style, bool scaled) {
 
 } // namespace
 
-void ScaleFontFields(FontSpec& font, double a, double b, double c) {
+void ScaleFontFields(LogicalFont& font, double a, double b, double c) {
     font.height = Truncated(font.height * a);
     font.width = Truncated(font.width * b);
     font.weight = Truncated(font.weight * c);
 }
 
-FontSpec ScaledFont(FontSpec font, double a, double b, double c) {
+LogicalFont ScaledFont(LogicalFont font, double a, double b, double c) {
     ScaleFontFields(font, a, b, c);
     return font;
 }
 
-FontSpec FontNoTallerThan(FontSpec font, int height) {
+LogicalFont FontNoTallerThan(LogicalFont font, int height) {
     if (font.height <= height || height <= 0) return font;
     const double factor = static_cast<double>(height) / font.height;
     ScaleFontFields(font, factor, factor, 1.0);
     return font;
 }
 
-FontSpec ScaledStyleFont(const FontSpec& font) {
+LogicalFont ScaledStyleFont(const LogicalFont& font) {
     if (!g_bPrinting && !g_bScaledCapture) return font;
     return ScaledFont(font, g_dDrawScaleY, g_dDrawScaleX, 1.0);
 }
@@ -57,7 +57,7 @@ int MeasureStyledText(DrawSurface& surface, std::string_view text, TextStyle& st
 
 void DrawTextFrame(DrawSurface& surface, std::string_view text, const TextStyle& style) {
     SelectStyle(surface, style, true);
-    surface.SelectBrush(BrushSpec{0, true});
+    surface.SelectBrush(LogicalBrush{0, true});
     if (g_bPrinting) {
         constexpr int kPrintMargin = 30; // printer dots between the text and its frame
         Rect box = surface.DrawText(text, ScaledPrintRect(style.Box()), kTextCalcRect);

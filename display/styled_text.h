@@ -15,7 +15,7 @@ struct TextStyle {
     int bottom = 0;
     ColorRef color = 0;
     std::uint32_t format = 0; // TextFormat flags
-    FontSpec font;
+    LogicalFont font;
 
     Rect Box() const { return Rect{left, top, right, bottom}; }
     void SetBox(const Rect& box) {
@@ -27,7 +27,7 @@ struct TextStyle {
 };
 
 // `font` with height and width multiplied by the drawing factors (truncated) while printing or capturing.
-FontSpec ScaledStyleFont(const FontSpec& font);
+LogicalFont ScaledStyleFont(const LogicalFont& font);
 // `rect` with left and right times g_dDrawScaleX and top and bottom times g_dDrawScaleY (truncated).
 Rect ScaledPrintRect(const Rect& rect);
 
@@ -42,8 +42,8 @@ int MeasureStyledText(DrawSurface& surface, std::string_view text, TextStyle& st
 void DrawTextFrame(DrawSurface& surface, std::string_view text, const TextStyle& style);
 
 // Multiplies height, width and weight by a, b and c, each truncated toward zero.
-void ScaleFontFields(FontSpec& font, double a, double b, double c);
+void ScaleFontFields(LogicalFont& font, double a, double b, double c);
 // `font` made no taller than `height`, its width shrunk in proportion; unchanged when it fits.
-FontSpec FontNoTallerThan(FontSpec font, int height);
+LogicalFont FontNoTallerThan(LogicalFont font, int height);
 // A copy of `font` scaled by ScaleFontFields.
-FontSpec ScaledFont(FontSpec font, double a, double b, double c);
+LogicalFont ScaledFont(LogicalFont font, double a, double b, double c);

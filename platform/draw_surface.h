@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "platform/color_ref.h"
-#include "platform/font_spec.h"
 #include "platform/geometry.h"
+#include "platform/logical_font.h"
 
 // Layout flags of DrawText, with the values of the Windows DrawText flags the views were laid out with.
 enum TextFormat : std::uint32_t {
@@ -29,17 +29,17 @@ enum TextFormat : std::uint32_t {
 
 enum class PenStyle { kSolid, kDash, kDot, kNull };
 
-struct PenSpec {
+struct LogicalPen {
     ColorRef color = 0;
     int width = 1; // device units; 0 draws one device unit
     PenStyle style = PenStyle::kSolid;
-    bool operator==(const PenSpec&) const = default;
+    bool operator==(const LogicalPen&) const = default;
 };
 
-struct BrushSpec {
+struct LogicalBrush {
     ColorRef color = Rgb(255, 255, 255);
     bool hollow = false; // figures are outlined only
-    bool operator==(const BrushSpec&) const = default;
+    bool operator==(const LogicalBrush&) const = default;
 };
 
 class DrawSurface {
@@ -48,9 +48,9 @@ public:
 
     // Drawing state: the current pen outlines figures and draws lines, the brush fills figures, the
     // font and text colour draw text; an opaque background fills each text's rectangle first.
-    virtual void SelectPen(const PenSpec& pen) = 0;
-    virtual void SelectBrush(const BrushSpec& brush) = 0;
-    virtual void SelectFont(const FontSpec& font) = 0;
+    virtual void SelectPen(const LogicalPen& pen) = 0;
+    virtual void SelectBrush(const LogicalBrush& brush) = 0;
+    virtual void SelectFont(const LogicalFont& font) = 0;
     virtual void SetTextColor(ColorRef color) = 0;
     virtual void SetTextBackground(ColorRef color, bool opaque) = 0;
 

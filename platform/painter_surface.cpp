@@ -64,18 +64,18 @@ PainterSurface::PainterSurface(QPainter& painter) : m_painter(painter), m_baseTr
     m_painter.setBrush(Qt::white);
 }
 
-void PainterSurface::SelectPen(const PenSpec& pen) {
+void PainterSurface::SelectPen(const LogicalPen& pen) {
     QPen qpen(ToQColor(pen.color), std::max(1, pen.width), ToQtPenStyle(pen.style), Qt::FlatCap,
               Qt::MiterJoin);
     m_painter.setPen(qpen);
 }
 
-void PainterSurface::SelectBrush(const BrushSpec& brush) {
+void PainterSurface::SelectBrush(const LogicalBrush& brush) {
     m_painter.setBrush(brush.hollow ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brush.color)));
 }
 
-void PainterSurface::SelectFont(const FontSpec& font) {
-    m_painter.setFont(QFontFromSpec(font, *m_painter.device()));
+void PainterSurface::SelectFont(const LogicalFont& font) {
+    m_painter.setFont(QFontFromLogicalFont(font, *m_painter.device()));
 }
 
 void PainterSurface::SetTextColor(ColorRef color) {

@@ -13,9 +13,9 @@ public:
     // Draws through `painter`, which must be active on its device for the surface's life.
     explicit PainterSurface(QPainter& painter);
 
-    void SelectPen(const PenSpec& pen) override;
-    void SelectBrush(const BrushSpec& brush) override;
-    void SelectFont(const FontSpec& font) override;
+    void SelectPen(const LogicalPen& pen) override;
+    void SelectBrush(const LogicalBrush& brush) override;
+    void SelectFont(const LogicalFont& font) override;
     void SetTextColor(ColorRef color) override;
     void SetTextBackground(ColorRef color, bool opaque) override;
     void SetClipRect(const Rect& clip) override;

@@ -44,7 +44,7 @@ QString InstalledFamilyFor(const std::string& faceName) {
     return QString::fromStdString(faceName);
 }
 
-QFont QFontFromSpec(const FontSpec& record, const QPaintDevice& device) {
+QFont QFontFromLogicalFont(const LogicalFont& record, const QPaintDevice& device) {
     const QString family = InstalledFamilyFor(record.faceName);
     const int weight = std::clamp(record.weight > 0 ? record.weight : kNormalWeight, 1, 1000);
     QFont font(family);

@@ -1,8 +1,8 @@
 #pragma once
-// Fonts of FontSpec records as Qt fonts, sized in the device units of the paint device they draw on.
+// Fonts of LogicalFont records as Qt fonts, sized in the device units of the paint device they draw on.
 #include <QFont>
 
-#include "platform/font_spec.h"
+#include "platform/logical_font.h"
 
 class QPaintDevice;
 
@@ -12,4 +12,4 @@ QString InstalledFamilyFor(const std::string& faceName);
 // The Qt font for `record` on `device`: a positive height is the cell height (ascent + descent), a
 // negative one the character height, both in the device's units; a width other than 0 stretches
 // the glyphs to that average character width.
-QFont QFontFromSpec(const FontSpec& record, const QPaintDevice& device);
+QFont QFontFromLogicalFont(const LogicalFont& record, const QPaintDevice& device);

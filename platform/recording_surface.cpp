@@ -39,18 +39,18 @@ void RecordingSurface::Replay(DrawSurface& target) const {
     for (const auto& replay : m_replays) replay(target);
 }
 
-void RecordingSurface::SelectPen(const PenSpec& pen) {
+void RecordingSurface::SelectPen(const LogicalPen& pen) {
     Record("SelectPen " + Hex(pen.color) + " " + std::to_string(pen.width) + " " +
                std::to_string(static_cast<int>(pen.style)),
            [pen](DrawSurface& s) { s.SelectPen(pen); });
 }
 
-void RecordingSurface::SelectBrush(const BrushSpec& brush) {
+void RecordingSurface::SelectBrush(const LogicalBrush& brush) {
     Record("SelectBrush " + (brush.hollow ? std::string("hollow") : Hex(brush.color)),
            [brush](DrawSurface& s) { s.SelectBrush(brush); });
 }
 
-void RecordingSurface::SelectFont(const FontSpec& font) {
+void RecordingSurface::SelectFont(const LogicalFont& font) {
     m_measure.Surface().SelectFont(font);
     Record("SelectFont \"" + font.faceName + "\" " + std::to_string(font.height) + " " +
                std::to_string(font.width) + " " + std::to_string(font.weight),

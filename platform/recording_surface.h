@@ -17,9 +17,9 @@ public:
     // Draws every recorded call onto `target`, in order.
     void Replay(DrawSurface& target) const;
 
-    void SelectPen(const PenSpec& pen) override;
-    void SelectBrush(const BrushSpec& brush) override;
-    void SelectFont(const FontSpec& font) override;
+    void SelectPen(const LogicalPen& pen) override;
+    void SelectBrush(const LogicalBrush& brush) override;
+    void SelectFont(const LogicalFont& font) override;
     void SetTextColor(ColorRef color) override;
     void SetTextBackground(ColorRef color, bool opaque) override;
     void SetClipRect(const Rect& clip) override;

@@ -14,7 +14,7 @@ void DrawApplicationIcon(DrawSurface& s, int size) {
     const int line = std::max(1, size / 32);
     s.FillRect(Rect{0, 0, edge, edge}, kSaffron);
     s.FillRect(Rect{cell, cell, 3 * cell, 3 * cell}, kCream);
-    s.SelectPen(PenSpec{kInk, line, PenStyle::kSolid});
+    s.SelectPen(LogicalPen{kInk, line, PenStyle::kSolid});
     for (int i = 0; i <= 4; ++i) {
         const int at = std::min(i * cell, edge - line / 2 - 1);
         const bool inner = i == 2;
@@ -26,7 +26,7 @@ void DrawApplicationIcon(DrawSurface& s, int size) {
             s.Line(Point{3 * cell, at}, Point{edge, at});
         }
     }
-    s.SelectBrush(BrushSpec{kSaffron, false});
+    s.SelectBrush(LogicalBrush{kSaffron, false});
     const int r = cell / 2;
     s.Ellipse(Rect{2 * cell - r, 2 * cell - r, 2 * cell + r, 2 * cell + r});
 }

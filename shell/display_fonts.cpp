@@ -4,8 +4,8 @@
 
 #include "core/chart_labels.h"
 
-std::array<FontSpec, kDisplayFontCount> g_displayFonts;
-std::array<FontSpec, kDisplayFontCount> g_displayFontDefaults;
+std::array<LogicalFont, kDisplayFontCount> g_displayFonts;
+std::array<LogicalFont, kDisplayFontCount> g_displayFontDefaults;
 
 const std::array<double, kFontSizeSteps> g_dFontSizeFactors = {0.7, 0.8, 0.9, 1.0, 1.15, 1.25, 1.35, 1.5};
 
@@ -25,8 +25,8 @@ constexpr ChartFontSize kChartFontSizes[] = {
 constexpr ChartFontSize kEnglishChartFont = {kChartLanguageEnglish, 27, 9, 200};
 
 // Pitch and family, italic, underline, strike-out and quality of every display font.
-FontSpec Record(const char* face, int height, int width, int weight) {
-    return FontSpec{face, height, width, weight, 2, 0, 0, 0, 2};
+LogicalFont Record(const char* face, int height, int width, int weight) {
+    return LogicalFont{face, height, width, weight, 2, 0, 0, 0, 2};
 }
 
 constexpr int kUnscaledChartFontStep = 3; // the ChartFontSizeSelection that leaves the chart font alone

@@ -4,12 +4,12 @@
 // zoom of FontSizeSelection; g_displayFontDefaults keeps them unscaled, for printing.
 #include <array>
 
-#include "platform/font_spec.h"
+#include "platform/logical_font.h"
 #include "shell/display_options.h"
 
 constexpr int kDisplayFontCount = 4;
-extern std::array<FontSpec, kDisplayFontCount> g_displayFonts;
-extern std::array<FontSpec, kDisplayFontCount> g_displayFontDefaults;
+extern std::array<LogicalFont, kDisplayFontCount> g_displayFonts;
+extern std::array<LogicalFont, kDisplayFontCount> g_displayFontDefaults;
 
 // Zoom factor by FontSizeSelection 0-7.
 extern const std::array<double, kFontSizeSteps> g_dFontSizeFactors;

@@ -70,10 +70,10 @@ QIcon LetterIcon(const char* mark, double devicePixelRatio) {
     ImageSurface image(Size{kIconSize, kIconSize}, devicePixelRatio);
     DrawSurface& s = image.Surface();
     s.FillRect(Rect{0, 0, kIconSize, kIconSize}, Rgb(236, 233, 216));
-    s.SelectPen(PenSpec{Rgb(90, 90, 140), 1, PenStyle::kSolid});
-    s.SelectBrush(BrushSpec{0, true});
+    s.SelectPen(LogicalPen{Rgb(90, 90, 140), 1, PenStyle::kSolid});
+    s.SelectBrush(LogicalBrush{0, true});
     s.Rectangle(Rect{0, 0, kIconSize, kIconSize});
-    s.SelectFont(FontSpec{"Arial Narrow", 13, 0, 700});
+    s.SelectFont(LogicalFont{"Arial Narrow", 13, 0, 700});
     s.SetTextColor(Rgb(20, 20, 90));
     s.DrawText(mark, Rect{0, 0, kIconSize, kIconSize},
                kTextCenter | kTextVCenter | kTextSingleLine | kTextNoClip);

@@ -19,15 +19,15 @@ QImage DrawSplashBitmap() {
     ImageSurface image(kSplashSize);
     DrawSurface& s = image.Surface();
     s.FillRect(Rect{0, 0, kSplashSize.cx, kSplashSize.cy}, Rgb(255, 248, 225));
-    s.SelectPen(PenSpec{Rgb(120, 40, 20), 2, PenStyle::kSolid});
-    s.SelectBrush(BrushSpec{0, true});
+    s.SelectPen(LogicalPen{Rgb(120, 40, 20), 2, PenStyle::kSolid});
+    s.SelectBrush(LogicalBrush{0, true});
     s.Rectangle(Rect{1, 1, kSplashSize.cx - 1, kSplashSize.cy - 1});
     DrawApplicationIcon(s, 96);
     s.SetTextColor(Rgb(120, 40, 20));
-    s.SelectFont(FontSpec{"Times New Roman", 40, 0, 700});
+    s.SelectFont(LogicalFont{"Times New Roman", 40, 0, 700});
     s.DrawText("Kalomithra Hora", Rect{110, 20, kSplashSize.cx - 10, 90},
                kTextLeft | kTextVCenter | kTextSingleLine);
-    s.SelectFont(FontSpec{"Arial", 18, 0, 400});
+    s.SelectFont(LogicalFont{"Arial", 18, 0, 400});
     s.DrawText("Version 8.0", Rect{110, 90, kSplashSize.cx - 10, 120}, kTextLeft | kTextSingleLine);
     s.DrawText("Vedic astrology", Rect{110, 150, kSplashSize.cx - 10, 200}, kTextLeft | kTextSingleLine);
     return image.Image();

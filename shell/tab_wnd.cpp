@@ -30,9 +30,9 @@ StripColors ColorsOf(const QWidget& widget) {
 }
 
 // The tab titles use the desktop's general font, at its pixel height.
-FontSpec TitleFont() {
+LogicalFont TitleFont() {
     const QFont system = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    FontSpec font;
+    LogicalFont font;
     font.faceName = QFontInfo(system).family().toStdString();
     font.height = -QFontInfo(system).pixelSize();
     font.weight = system.weight();
@@ -44,7 +44,7 @@ void HLine(DrawSurface& s, int y, int x0, int x1) {
 }
 
 void Pen(DrawSurface& s, ColorRef color, int width) {
-    s.SelectPen(PenSpec{color, width, PenStyle::kSolid});
+    s.SelectPen(LogicalPen{color, width, PenStyle::kSolid});
 }
 
 // A rectangle's edges: top and left in one colour, bottom and right in the other.

@@ -84,5 +84,5 @@ private:
     std::vector<std::unique_ptr<CTabItem>> m_tabs;
     int m_nActive = 0; // -1: none
     int m_nStyle = kTabStripBottom;
-    FontSpec m_font;
+    LogicalFont m_font;
 };

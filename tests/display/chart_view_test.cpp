@@ -327,7 +327,7 @@ TEST_F(ChartViewTest, HitRectangleIsTheDrawnLabel) {
     }
     // "SelectFont \"face\" height width weight"
     const size_t close = font.find('"', 12);
-    FontSpec labelFont{font.substr(12, close - 12)};
+    LogicalFont labelFont{font.substr(12, close - 12)};
     std::sscanf(font.c_str() + close + 1, "%d %d %d", &labelFont.height, &labelFont.width, &labelFont.weight);
     labelFont.pitchAndFamily = g_chartFontB.pitchAndFamily;
     labelFont.quality = g_chartFontB.quality;

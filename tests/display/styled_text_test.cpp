@@ -26,7 +26,7 @@ protected:
         TextStyle style;
         style.SetBox(Rect{10, 20, 110, 40});
         style.color = Rgb(200, 0, 0);
-        style.font = FontSpec{"Arial", 20, 0, 700};
+        style.font = LogicalFont{"Arial", 20, 0, 700};
         return style;
     }
     static bool Has(const RecordingSurface& surface, const std::string& call) {
@@ -67,12 +67,12 @@ TEST_F(StyledTextTest, BlackPrintingOverridesEveryColour) {
 }
 
 TEST(ScaleFontFields, TruncatesEachField) {
-    FontSpec font{"Arial", 10, 0, 400};
+    LogicalFont font{"Arial", 10, 0, 400};
     ScaleFontFields(font, 1.4, 1.4, 2.0);
     EXPECT_EQ(font.height, 14);
     EXPECT_EQ(font.width, 0);
     EXPECT_EQ(font.weight, 800);
-    FontSpec chart{"Arial", 27, 9, 200};
+    LogicalFont chart{"Arial", 27, 9, 200};
     ScaleFontFields(chart, 0.62, 0.62, 0.62);
     EXPECT_EQ(chart.height, 16); // 16.74
     EXPECT_EQ(chart.weight, 124);

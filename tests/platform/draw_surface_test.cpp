@@ -13,8 +13,8 @@ namespace {
 // A small figure touching every kind of call a view makes.
 void DrawFigure(DrawSurface& s) {
     s.FillRect(Rect{0, 0, 120, 80}, Rgb(250, 250, 220));
-    s.SelectPen(PenSpec{Rgb(200, 0, 0), 2, PenStyle::kSolid});
-    s.SelectBrush(BrushSpec{Rgb(0, 120, 0), false});
+    s.SelectPen(LogicalPen{Rgb(200, 0, 0), 2, PenStyle::kSolid});
+    s.SelectBrush(LogicalBrush{Rgb(0, 120, 0), false});
     s.Rectangle(Rect{10, 10, 50, 40});
     const Point triangle[] = {{60, 10}, {100, 10}, {80, 40}};
     s.Polygon(triangle);
@@ -23,7 +23,7 @@ void DrawFigure(DrawSurface& s) {
     s.MoveTo(Point{0, 79});
     s.LineTo(Point{119, 79});
     s.SetClipRect(Rect{0, 0, 60, 80});
-    s.SelectFont(FontSpec{"Arial Narrow", 18, 0, 700});
+    s.SelectFont(LogicalFont{"Arial Narrow", 18, 0, 700});
     s.SetTextColor(Rgb(0, 0, 128));
     const Rect taken =
         s.DrawText("Rasi", Rect{50, 40, 110, 60}, kTextCenter | kTextVCenter | kTextSingleLine);
@@ -50,7 +50,7 @@ TEST(DrawSurface, RecorderReplaysOntoAnImageAsTheImageDrawsItself) {
 TEST(DrawSurface, MeasuresTextLikeAnImage) {
     RecordingSurface recorder;
     ImageSurface image(Size{10, 10});
-    const FontSpec font{"Times New Roman", 18, 6, 300};
+    const LogicalFont font{"Times New Roman", 18, 6, 300};
     recorder.SelectFont(font);
     image.Surface().SelectFont(font);
     EXPECT_EQ(recorder.TextExtent("Navamsa"), image.Surface().TextExtent("Navamsa"));
@@ -80,7 +80,7 @@ TEST(DrawSurface, APrinterPageTakesTheSameCallsInItsDots) {
         PainterSurface surface(painter);
         DrawFigure(surface);
         EXPECT_DOUBLE_EQ(surface.DevicePixelRatio(), 1.0);
-        surface.SelectFont(FontSpec{"Arial Narrow", 50, 0, 400});
+        surface.SelectFont(LogicalFont{"Arial Narrow", 50, 0, 400});
         EXPECT_NEAR(surface.TextExtent("Rasi").cy, 50, 1); // heights are the printer's dots
     }
     EXPECT_GT(QFileInfo(folder.filePath("page.pdf")).size(), 0);
@@ -90,7 +90,7 @@ TEST(DrawSurface, FontHeightsAreCellHeightsInDeviceUnits) {
     ImageSurface image(Size{10, 10});
     for (int height : {12, 18, 27, 43}) {
         SCOPED_TRACE(height);
-        image.Surface().SelectFont(FontSpec{"Arial Narrow", height, 0, 400});
+        image.Surface().SelectFont(LogicalFont{"Arial Narrow", height, 0, 400});
         EXPECT_NEAR(image.Surface().TextExtent("Ag").cy, height, 1);
     }
 }

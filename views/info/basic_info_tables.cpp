@@ -15,8 +15,10 @@
 #include "core/zodiac_names.h"
 #include "display/chart_info_values.h"
 #include "shell/display_options.h"
+#include "views/info/bhaga_tables.h"
 #include "views/info/custom_list_view.h"
 #include "views/info/drekkana_classes.h"
+#include "views/info/nakshatra_tables.h"
 
 int g_nBasicInfoVarga = 0;
 
@@ -68,7 +70,8 @@ std::vector<ListedPoint> ListedPoints(const CChart& chart, bool limited) {
 }
 
 void FillLongitudes(CCustomListView& list, CChart& chart, int varga, bool natal) {
-    CChart& shown = varga == 0 ? chart : *chart.GetVargaChart(varga);
+    // A divisional chart that could not be calculated lists no rows under the headings.
+    CChart* shown = chart.GetVargaChart(varga);
     std::string heading =
         varga == 0 ? std::string("Longitude") : "Longitude (in " + g_vargaNames[varga] + ")";
     if (natal) heading = "NATAL Longitude";
@@ -78,7 +81,8 @@ void FillLongitudes(CCustomListView& list, CChart& chart, int varga, bool natal)
     list.InsertColumn("Pada", 60);
     list.InsertColumn("Rasi", 90);
     list.InsertColumn("Navamsa", 100);
-    for (const ListedPoint& point : ListedPoints(shown, true))
+    if (!shown) return;
+    for (const ListedPoint& point : ListedPoints(*shown, true))
         list.AddRow({point.label, FormatSignLongitude(point.position.m_dLongitude),
                      g_nakshatraNames[point.nakshatra], Format("%d", point.pada + 1),
                      g_pszSignNames[point.rasi], g_pszSignNames[point.navamsa]});
@@ -91,9 +95,12 @@ void FillAllDivisional(CCustomListView& list, CChart& chart) {
     std::vector<std::vector<std::string>> cells(rows.size());
     for (std::size_t r = 0; r < rows.size(); ++r) cells[r].push_back(rows[r].label);
     for (int column : kAllDivisionalColumns) {
-        const std::vector<ListedPoint> inVarga = ListedPoints(*chart.GetVargaChart(column), true);
-        for (std::size_t r = 0; r < rows.size() && r < inVarga.size(); ++r)
-            cells[r].push_back(FormatShortSignLongitude(inVarga[r].position.m_dLongitude));
+        CChart* varga = chart.GetVargaChart(column);
+        const std::vector<ListedPoint> inVarga =
+            varga ? ListedPoints(*varga, true) : std::vector<ListedPoint>{};
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            cells[r].push_back(r < inVarga.size() ? FormatShortSignLongitude(inVarga[r].position.m_dLongitude)
+                                                  : std::string());
     }
     for (auto& row : cells) list.AddRow(std::move(row));
 }
@@ -182,25 +189,11 @@ void FillGrahaYuddha(CCustomListView& list, const CChart& chart) {
                      chart.IsInPlanetaryWarAlt(p) ? "Yes" : "-"});
 }
 
-// The 22 points of the pushkara, mrityu bhaga and drekkana tables: Sun to Ketu, Maandi, the lagna and the
-// cusps of houses 2 to 12, with their longitudes (degrees).
-std::vector<std::pair<std::string, double>> SensitivePoints(const CChart& chart) {
-    constexpr int kMaandi = 31;
-    std::vector<std::pair<std::string, double>> points;
-    for (int body = 1; body <= kPlanetCount; ++body)
-        points.emplace_back(g_pszPlanetNames[body], chart.m_bodies[body].m_dLongitude);
-    points.emplace_back(g_pszPlanetNames[kMaandi], chart.m_bodies[kMaandi].m_dLongitude);
-    points.emplace_back(g_pszPlanetNames[0], chart.m_bodies[0].m_dLongitude);
-    for (int house = 1; house < 12; ++house)
-        points.emplace_back(Format("%s house", g_houseOrdinals[house]), chart.m_dHouseCusps[house]);
-    return points;
-}
-
 void FillDrekkanas(CCustomListView& list, const CChart& chart) {
     list.InsertColumn("Body", 100);
     list.InsertColumn("Drekkana occupied", 320);
-    for (const auto& [label, longitude] : SensitivePoints(chart))
-        list.AddRow({label, DrekkanaClass(static_cast<int>(longitude / 10))});
+    for (const SensitivePoint& point : SensitivePoints(chart))
+        list.AddRow({point.label, DrekkanaClass(static_cast<int>(point.longitude / 10))});
 }
 
 void FillBrahmaRudraMaheswara(CCustomListView& list, const CChart& chart) {
@@ -222,11 +215,11 @@ void AddAspectRow(CCustomListView& list, std::string label, double aspected, con
     list.AddRow(std::move(cells));
 }
 
-// The aspects of the current chart's planets on the natal chart's positions, both in D-1, and on the
-// houses from each planet and bhava arudha (the lagna's houses are its cusps).
-void FillAspects(CCustomListView& list, const CChart& aspected, const CChart& aspecting) {
+// The aspects of the aspecting chart's planets on the aspected chart's positions, and on the houses
+// from each planet and bhava arudha; the lagna's houses in D-1 are its house cusps.
+void FillAspects(CCustomListView& list, const CChart& aspected, int aspectedVarga, const CChart& aspecting) {
     list.InsertColumn("Aspected Body", 140);
-    list.InsertColumn("Longitude (in " + g_vargaNames[0] + ")", 140);
+    list.InsertColumn("Longitude (in " + g_vargaNames[aspectedVarga] + ")", 140);
     for (int p = 1; p <= kPlanetCount; ++p) list.InsertColumn(g_pszPlanetNames[p], 70);
     auto isHouseReference = [](int body) { return body <= 9 || (body >= 59 && body <= 70); };
     for (int body : ListedBodies(true)) {
@@ -238,7 +231,7 @@ void FillAspects(CCustomListView& list, const CChart& aspected, const CChart& as
         const bool backwards = g_bHousesFromNodesReversed && (body == 8 || body == 9);
         for (int k = 1; k < 12; ++k) {
             double longitude = position.m_dLongitude + (backwards ? -30.0 : 30.0) * k;
-            if (body == 0)
+            if (body == 0 && aspectedVarga == 0)
                 longitude =
                     (g_bHouseCuspsInMiddle ? aspected.m_bhava[k].m_middle : aspected.m_bhava[k].m_start)
                         .m_dLongitude;
@@ -250,6 +243,12 @@ void FillAspects(CCustomListView& list, const CChart& aspected, const CChart& as
         if (aspected.m_extraName[extra] != kNoExtraPoint)
             AddAspectRow(list, aspected.m_extraName[extra], aspected.m_extraPoint[extra].m_dLongitude,
                          aspecting);
+}
+
+// The chart a side of the aspect table takes its positions from: the natal or the shown chart, in the
+// varga chosen for that side (null when the varga chart cannot be calculated).
+CChart* AspectChart(CChart& current, CChart& natal, bool forceNatal, int varga) {
+    return (forceNatal ? natal : current).GetVargaChart(varga);
 }
 
 void FillSpecialTithis(CCustomListView& list, const CChart& chart) {
@@ -295,6 +294,18 @@ std::vector<int> ListedBodies(bool limited) {
     return bodies;
 }
 
+std::vector<SensitivePoint> SensitivePoints(const CChart& chart) {
+    constexpr int kMaandi = 31;
+    std::vector<SensitivePoint> points;
+    for (int body = 1; body <= kPlanetCount; ++body)
+        points.push_back({g_pszPlanetNames[body], chart.m_bodies[body].m_dLongitude, body});
+    points.push_back({g_pszPlanetNames[kMaandi], chart.m_bodies[kMaandi].m_dLongitude, kMaandi});
+    points.push_back({g_pszPlanetNames[0], chart.m_bodies[0].m_dLongitude, 0});
+    for (int house = 1; house < 12; ++house)
+        points.push_back({Format("%s house", g_houseOrdinals[house]), chart.m_dHouseCusps[house], 0});
+    return points;
+}
+
 std::string FormatSignLongitude(double longitude) {
     CRasiLongitude split;
     split.m_dLongitude = longitude;
@@ -307,8 +318,13 @@ std::string FormatShortSignLongitude(double longitude) {
     CRasiLongitude split;
     split.m_dLongitude = longitude;
     split.SplitLongitude();
-    const int minutes = split.m_nMinutes + (split.m_dSeconds >= 30 ? 1 : 0);
-    return Format("%2d%s%02d", split.m_nDegrees, g_pszSignNames[split.m_nSign], minutes);
+    int degrees = split.m_nDegrees;
+    int minutes = split.m_nMinutes + (split.m_dSeconds >= 30 ? 1 : 0);
+    if (minutes == 60) { // 59' 30" and more is the next degree, not 60 minutes
+        minutes = 0;
+        ++degrees;
+    }
+    return Format("%2d%s%02d", degrees, g_pszSignNames[split.m_nSign], minutes);
 }
 
 std::string BodyLabel(const CChart& chart, int body) {
@@ -323,62 +339,51 @@ std::string BodyLabel(const CChart& chart, int body) {
     return label;
 }
 
+namespace {
+using TableFiller = void (*)(CCustomListView& list, CChart& current, CChart& natal);
+
+// The filler of each table, by table number.
+constexpr TableFiller kTableFillers[kBasicInfoTableCount] = {
+    [](CCustomListView& list, CChart& current, CChart&) {
+        FillLongitudes(list, current, g_nBasicInfoVarga, false);
+    },
+    [](CCustomListView& list, CChart& current, CChart& natal) {
+        CChart* aspected = AspectChart(current, natal, g_bAspectedForceNatal, g_nAspectedVarga);
+        CChart* aspecting = AspectChart(current, natal, g_bAspectingForceNatal, g_nAspectingVarga);
+        if (aspected && aspecting) FillAspects(list, *aspected, g_nAspectedVarga, *aspecting);
+    },
+    [](CCustomListView& list, CChart& current, CChart&) { FillAllDivisional(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillCoordinates(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillRasisInVargas(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillNavaTaras(list, current, 2, "Tara (Moon)"); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillNavaTaras(list, current, 0, "Tara (Lagna)"); },
+    [](CCustomListView& list, CChart& current, CChart&) {
+        FillSpecialTaras(list, current, 2, "Special tara (Moon)");
+    },
+    [](CCustomListView& list, CChart& current, CChart&) {
+        FillSpecialTaras(list, current, 0, "Special tara (lagna)");
+    },
+    [](CCustomListView& list, CChart& current, CChart&) { FillNakshatraAspects(list, current); },
+    [](CCustomListView& list, CChart& current, CChart& natal) { FillYogi(list, current, natal); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillPushkara(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillSpecialTithis(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillCharaKarakas(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillCombustion(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillGrahaYuddha(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillBrahmaRudraMaheswara(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillMrityuBhaga(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillDrekkanas(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillMaliciousDivisions(list, current); },
+    [](CCustomListView& list, CChart& current, CChart&) { FillSahamas(list, current, "Position"); },
+    [](CCustomListView& list, CChart&, CChart& natal) { FillLongitudes(list, natal, 0, true); },
+    [](CCustomListView& list, CChart&, CChart& natal) { FillSahamas(list, natal, "NATAL Position"); },
+};
+} // namespace
+
 bool FillBasicInfoTable(CCustomListView& list, int table, CChart& current, CChart& natal) {
     list.RefreshLayout();
     list.DeleteAllColumnsAndRows();
-    switch (table) {
-    case kTableLongitudes:
-        FillLongitudes(list, current, g_nBasicInfoVarga, false);
-        return true;
-    case kTableAspects:
-        FillAspects(list, natal, current);
-        return true;
-    case kTableSpecialTithis:
-        FillSpecialTithis(list, current);
-        return true;
-    case kTableAllDivisional:
-        FillAllDivisional(list, current);
-        return true;
-    case kTableCoordinates:
-        FillCoordinates(list, current);
-        return true;
-    case kTableRasisInVargas:
-        FillRasisInVargas(list, current);
-        return true;
-    case kTableNavaTarasMoon:
-        FillNavaTaras(list, current, 2, "Tara (Moon)");
-        return true;
-    case kTableNavaTarasLagna:
-        FillNavaTaras(list, current, 0, "Tara (Lagna)");
-        return true;
-    case kTableYogi:
-        FillYogi(list, current, natal);
-        return true;
-    case kTableCharaKarakas:
-        FillCharaKarakas(list, current);
-        return true;
-    case kTableCombustion:
-        FillCombustion(list, current);
-        return true;
-    case kTableGrahaYuddha:
-        FillGrahaYuddha(list, current);
-        return true;
-    case kTableBrahmaRudra:
-        FillBrahmaRudraMaheswara(list, current);
-        return true;
-    case kTableDrekkanas:
-        FillDrekkanas(list, current);
-        return true;
-    case kTableSahamas:
-        FillSahamas(list, current, "Position");
-        return true;
-    case kTableNatalLongitudes:
-        FillLongitudes(list, natal, 0, true);
-        return true;
-    case kTableNatalSahamas:
-        FillSahamas(list, natal, "NATAL Position");
-        return true;
-    default:
-        return false;
-    }
+    if (table < 0 || table >= kBasicInfoTableCount) return false;
+    kTableFillers[table](list, current, natal);
+    return true;
 }

@@ -44,11 +44,22 @@ extern int g_nBasicInfoVarga;
 std::vector<int> ListedBodies(bool limited);
 // "%2d %s %02d' %05.2f\"" with the sign's name: a longitude within its sign, degrees.
 std::string FormatSignLongitude(double longitude);
-// "%2d%s%02d": degrees, sign name, minutes rounded up from 30 seconds on.
+// "%2d%s%02d": degrees, sign name, minutes rounded up from 30 seconds on (59' 30" makes the next
+// degree; 30 just below the sign's end).
 std::string FormatShortSignLongitude(double longitude);
 // The body's name, " (R) " when retrograde (else " "), and for planets 1-8 "- " with its chara
 // karaka abbreviations joined by "/".
 std::string BodyLabel(const CChart& chart, int body);
+
+// The 22 points of the pushkara, mrityu bhaga and drekkana tables: Sun to Ketu, Maandi, the lagna and
+// the cusps of houses 2 to 12, with their longitudes (degrees). `body` is the body number, 0 for the
+// lagna and the cusps.
+struct SensitivePoint {
+    std::string label;
+    double longitude;
+    int body;
+};
+std::vector<SensitivePoint> SensitivePoints(const CChart& chart);
 
 // Fills `list` with table `table`; false for a table this pane does not list.
 bool FillBasicInfoTable(CCustomListView& list, int table, CChart& current, CChart& natal);

@@ -1,39 +1,59 @@
 #include "views/info/basic_info_view.h"
 
 #include <QMenu>
+#include <array>
 
+#include "core/bodies_to_show.h"
 #include "document/tavro_doc.h"
+#include "shell/dialogs/aspect_options_dlg.h"
+#include "shell/dialogs/entry_dialogs.h"
+#include "shell/dialogs/select_varga_dlg.h"
+#include "shell/display_options.h"
 #include "views/info/basic_info_tables.h"
 #include "views/info/list_print.h"
 
 CBasicInfoView* g_pBasicInfoView = nullptr;
 
+int g_nAspectOptionsAskedMode = -1;
+
 namespace {
-// The context menu, in order: a table number, or a separator (-1), or "Copy to clipboard" (-2).
+// The context menu, in order: a table number, or one of the commands below, or a separator.
 constexpr int kSeparator = -1;
 constexpr int kCopy = -2;
+constexpr int kSelectBodies = -3;
+constexpr int kChooseVarga = -4;
+constexpr int kAspectOptions = -5;
 struct MenuItem {
     const char* text;
     int table;
 };
-// Tables the pane lists; the others are left out of its menu.
 constexpr MenuItem kMenu[] = {
+    {"Select &bodies to be shown", kSelectBodies},
+    {"", kSeparator},
     {"&Longitudes && Basic Info", kTableLongitudes},
+    {"&Choose the divisional chart for longitudes", kChooseVarga},
     {"", kSeparator},
     {"Planetary Aspect &Evaluation", kTableAspects},
+    {"&Options for Planetary Aspect Evaluation", kAspectOptions},
     {"", kSeparator},
     {"Latitudes, speeds etc (c&o-ordinates)", kTableCoordinates},
     {"&All Divisional Longitudes", kTableAllDivisional},
     {"&Rasis occupied in all vargas", kTableRasisInVargas},
     {"Na&va Taras (from Moon)", kTableNavaTarasMoon},
     {"Na&va Taras (from lagna)", kTableNavaTarasLagna},
+    {"Special Taras/&Nakshatras (from Moon)", kTableSpecialTarasMoon},
+    {"Special Taras/&Nakshatras (from lagna)", kTableSpecialTarasLagna},
+    {"Nakshatra &Aspects && Latta", kTableNakshatraAspects},
     {"&Yogi, Sahayogi and Avayogi Planets", kTableYogi},
+    {"&Pushkaramsas and Pushkara Bhagas", kTablePushkara},
     {"Special &Tithis", kTableSpecialTithis},
     {"&Chara Karakas", kTableCharaKarakas},
     {"C&ombustion", kTableCombustion},
     {"Graha &Yuddha (planetary war)", kTableGrahaYuddha},
     {"Bra&hma, Rudra, Maheswara", kTableBrahmaRudra},
+    {"Distances from &Mrityu Bhaga", kTableMrityuBhaga},
     {"Planetary &drekkanas (ayudha drekkana etc)", kTableDrekkanas},
+    {"Lords of &64th navamsa and 22nd drekkana", kTableMaliciousDivisions},
     {"&Sahamas (sahams)", kTableSahamas},
     {"", kSeparator},
     {"Natal Longitudes", kTableNatalLongitudes},
@@ -41,6 +61,11 @@ constexpr MenuItem kMenu[] = {
     {"", kSeparator},
     {"&Copy to clipboard", kCopy},
 };
+
+// The row of "Select the bodies to show" that shows or hides each body group of the tables: the
+// dialog lists the groups in an order of its own, so the flags are matched by their check boxes.
+constexpr std::array<int, kBodyTypeCount> kDialogRowOfGroup = {0,  1,  8,  9,  2,  3,  4,  5,  6, 7,
+                                                               17, 10, 16, 11, 12, 13, 14, 15, 18};
 } // namespace
 
 CBasicInfoView::CBasicInfoView(QWidget* parent) : CCustomListView(parent) {}
@@ -59,6 +84,10 @@ void CBasicInfoView::SetMode(int mode) {
 }
 
 void CBasicInfoView::RefreshList() {
+    if (m_nMode == kTableAspects && g_nAspectOptionsAskedMode != kTableAspects) {
+        g_nAspectOptionsAskedMode = kTableAspects;
+        CAspectOptionsDlg(this).RunAndStore();
+    }
     CTavroDoc* document = ListedDocument();
     RefreshLayout();
     if (!document || !document->m_pCurrentChart) {
@@ -75,6 +104,11 @@ void CBasicInfoView::OnUpdate(CView*, long) {
 
 void CBasicInfoView::OnContextMenu(QPoint screenPos) {
     QMenu menu(this);
+    FillContextMenu(menu);
+    menu.exec(screenPos);
+}
+
+void CBasicInfoView::FillContextMenu(QMenu& menu) {
     for (const MenuItem& item : kMenu) {
         if (item.table == kSeparator) {
             menu.addSeparator();
@@ -83,15 +117,56 @@ void CBasicInfoView::OnContextMenu(QPoint screenPos) {
         QAction* action =
             menu.addAction(QString::fromUtf8(item.text)); // Qt reads "&" and "&&" as the menu resource did
         const int table = item.table;
-        if (table == kCopy) {
-            connect(action, &QAction::triggered, this, [this] { CopyToClipboard(); });
+        if (table < 0) {
+            connect(action, &QAction::triggered, this, [this, table] { RunCommand(table); });
             continue;
         }
         action->setCheckable(true);
         action->setChecked(table == m_nMode);
         connect(action, &QAction::triggered, this, [this, table] { SetMode(table); });
     }
-    menu.exec(screenPos);
+}
+
+void CBasicInfoView::RunCommand(int command) {
+    switch (command) {
+    case kCopy:
+        CopyToClipboard();
+        return;
+    case kSelectBodies:
+        OnSelectBodies();
+        return;
+    case kChooseVarga:
+        OnChooseVarga();
+        return;
+    case kAspectOptions:
+        OnAspectOptions();
+        return;
+    default:
+        return;
+    }
+}
+
+void CBasicInfoView::OnSelectBodies() {
+    CSelectBodiesDlg dialog(this);
+    for (int group = 0; group < kBodyTypeCount; ++group)
+        dialog.m_bShow[kDialogRowOfGroup[group]] = g_bodyTypeShown[group];
+    if (!dialog.RunAndStore()) return;
+    for (int group = 0; group < kBodyTypeCount; ++group)
+        g_bodyTypeShown[group] = dialog.m_bShow[kDialogRowOfGroup[group]];
+    RefreshList();
+}
+
+void CBasicInfoView::OnChooseVarga() {
+    CChooseVargaDlg dialog(this);
+    dialog.m_nVarga = g_nBasicInfoVarga;
+    if (!dialog.DoModal() || dialog.m_nVarga < 0) return;
+    g_nBasicInfoVarga = dialog.m_nVarga;
+    RefreshList();
+}
+
+void CBasicInfoView::OnAspectOptions() {
+    CAspectOptionsDlg(this).RunAndStore();
+    RefreshList(); // refilled even when cancelled
 }
 
 std::string CBasicInfoView::TableText(int mode) {

@@ -7,10 +7,15 @@
 
 #include "views/info/custom_list_view.h"
 
+class QMenu;
+
 class CChart;
 class CBasicInfoView;
 // The last basic information pane constructed, for the document's reports; null once it is destroyed.
 extern CBasicInfoView* g_pBasicInfoView;
+// The table for which the aspect evaluation options were last asked: the aspect table asks for them
+// the first time it is shown only. Shared by every basic information pane.
+extern int g_nAspectOptionsAskedMode;
 
 class CBasicInfoView : public CCustomListView {
 public:
@@ -24,6 +29,13 @@ public:
     // The document changed: refilled unless a print job is drawing.
     void OnUpdate(CView* sender, long hint) override;
     void OnContextMenu(QPoint screenPos) override;
+    // The context menu's items: the 23 tables (the current one checked), the dialogs and the copy.
+    void FillContextMenu(QMenu& menu);
+
+    // The menu's commands: each runs its dialog over the shared display state and, on OK, refills.
+    void OnSelectBodies();  // the shown body groups
+    void OnChooseVarga();   // the varga of the longitude table
+    void OnAspectOptions(); // where the aspect table takes its two sides from; refills on Cancel too
 
     // For the document's copy commands: the longitude table twice and the chara karakas as text.
     void GetInfoText(std::string& longitudes, std::string& longitudesAgain, std::string& charaKarakas);
@@ -36,6 +48,7 @@ protected:
     virtual CTavroDoc* ListedDocument() const;
 
 private:
+    void RunCommand(int command);
     std::string TableText(int mode);
 
     int m_nMode = 0;

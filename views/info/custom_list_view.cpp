@@ -142,7 +142,7 @@ void CCustomListView::CopyToClipboard() const {
 
 void CCustomListView::DrawHeader(DrawSurface& surface) {
     int left = 0;
-    surface.SelectPen(PenSpec{kHeaderLine, 1});
+    surface.SelectPen(LogicalPen{kHeaderLine, 1});
     for (const Column& column : m_columns) {
         const Rect cell{left, 0, left + column.width, m_rowHeight};
         surface.FillRect(cell, kHeaderFill);

@@ -16,7 +16,7 @@ constexpr int kTextFont = 3; // the text font of the display fonts
 constexpr double kHeaderWeight = 2.5;
 constexpr int kManyColumns = 10;
 
-TextStyle PrintStyle(const FontSpec& font, ColorRef color, int left, int top) {
+TextStyle PrintStyle(const LogicalFont& font, ColorRef color, int left, int top) {
     TextStyle style;
     style.font = font;
     style.color = color;
@@ -25,7 +25,7 @@ TextStyle PrintStyle(const FontSpec& font, ColorRef color, int left, int top) {
     return style;
 }
 
-int TextWidth(DrawSurface& surface, const std::string& text, const FontSpec& font) {
+int TextWidth(DrawSurface& surface, const std::string& text, const LogicalFont& font) {
     TextStyle style = PrintStyle(font, 0, 0, 0);
     return MeasureStyledText(surface, text, style);
 }
@@ -34,8 +34,8 @@ int TextWidth(DrawSurface& surface, const std::string& text, const FontSpec& fon
 void DrawListCtrl(const CCustomListView& list, DrawSurface& surface, int columns, int rows) {
     columns = std::clamp(columns, 0, list.ColumnCount());
     rows = rows == 0 ? list.RowCount() : std::clamp(rows, 0, list.RowCount());
-    const FontSpec itemFont = g_displayFonts[kTextFont];
-    const FontSpec headerFont = ScaledFont(itemFont, 1.0, 1.0, kHeaderWeight);
+    const LogicalFont itemFont = g_displayFonts[kTextFont];
+    const LogicalFont headerFont = ScaledFont(itemFont, 1.0, 1.0, kHeaderWeight);
     const int gap = columns < kManyColumns ? 10 : 5;
     const int lineHeight = std::max(1, itemFont.height);
 

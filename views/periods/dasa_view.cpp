@@ -283,8 +283,8 @@ void CDasaView::OnDraw(DrawSurface& surface) {
     tree->bRunningValid = false;
 
     if (m_hoverRect != Rect{}) {
-        surface.SelectPen(PenSpec{g_colors[kColorFocus], 1});
-        surface.SelectBrush(BrushSpec{0, true});
+        surface.SelectPen(LogicalPen{g_colors[kColorFocus], 1});
+        surface.SelectBrush(LogicalBrush{0, true});
         surface.Rectangle(m_hoverRect);
     }
 }

@@ -2,11 +2,15 @@
 // agree with the chart's own positions.
 #include "views/info/basic_info_view.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
 #include <cmath>
 #include <cstdio>
 
 #include <gtest/gtest.h>
 
+#include "../../shell/dialogs/dialog_test_support.h"
 #include "../views_test_support.h"
 #include "core/bodies_to_show.h"
 #include "core/body_names.h"
@@ -14,6 +18,9 @@
 #include "core/varga_options.h"
 #include "core/zodiac_names.h"
 #include "display/chart_info_values.h"
+#include "shell/dialogs/aspect_options_dlg.h"
+#include "shell/dialogs/entry_dialogs.h"
+#include "shell/dialogs/select_varga_dlg.h"
 #include "shell/view_registry.h"
 #include "views/info/basic_info_tables.h"
 #include "views/info/drekkana_classes.h"
@@ -22,11 +29,18 @@
 namespace {
 class BasicInfoTest : public PaneTest {
 protected:
-    BasicInfoTest() { m_view.SetDocument(&m_document); }
+    BasicInfoTest() {
+        m_view.SetDocument(&m_document);
+        g_nAspectOptionsAskedMode = kTableAspects; // the aspect table does not ask for its options
+    }
     ~BasicInfoTest() override {
         g_bodyTypeShown = m_shown;
         g_bLongitudeBasedBhavaArudhas = m_arudhas;
         g_nBasicInfoVarga = 0;
+        g_bAspectedForceNatal = true;
+        g_bAspectingForceNatal = false;
+        g_nAspectedVarga = 0;
+        g_nAspectingVarga = 0;
     }
     // The labels of column 0.
     std::vector<std::string> Labels() const {
@@ -81,12 +95,18 @@ TEST_F(BasicInfoTest, AnotherVargaTitlesTheLongitudeColumnAndListsThatVargaChart
 }
 
 TEST_F(BasicInfoTest, ShortLongitudesRoundTheMinutesUpFromThirtySeconds) {
-    const double base = 30 * 4; // Leo
-    EXPECT_EQ(FormatShortSignLongitude(base + 12 + 29 / 60.0 + 31 / 3600.0),
-              std::string("12") + g_pszSignNames[4] + "30");
-    EXPECT_EQ(FormatShortSignLongitude(base + 12 + 29 / 60.0 + 29 / 3600.0),
-              std::string("12") + g_pszSignNames[4] + "29");
-    EXPECT_EQ(FormatShortSignLongitude(base + 3), std::string(" 3") + g_pszSignNames[4] + "00");
+    struct Case {
+        int degrees, minutes, seconds;
+        const char* expected; // degrees and minutes around the sign's name
+    };
+    const double leo = 30 * 4;
+    for (const Case c : {Case{12, 29, 31, "12|30"}, Case{12, 29, 29, "12|29"}, Case{3, 0, 0, " 3|00"},
+                         Case{12, 59, 45, "13|00"}, Case{29, 59, 40, "30|00"}}) {
+        const std::string expected(c.expected);
+        EXPECT_EQ(FormatShortSignLongitude(leo + c.degrees + c.minutes / 60.0 + c.seconds / 3600.0),
+                  expected.substr(0, 2) + g_pszSignNames[4] + expected.substr(3))
+            << c.degrees << " " << c.minutes << " " << c.seconds;
+    }
 }
 
 // The planets' rows against the chart: longitude to the hundredth of a second, nakshatra and pada
@@ -202,5 +222,164 @@ TEST_F(BasicInfoTest, DocumentUpdatesRefillThePaneThroughItsLink) {
     m_view.DeleteAllColumnsAndRows();
     m_document.UpdateAllViews(nullptr);
     EXPECT_EQ(m_view.RowCount(), 9);
+}
+
+// Cancels every aspect options dialog that opens while alive, and counts them.
+class AspectOptionsCounter {
+public:
+    AspectOptionsCounter() {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* dialog = dynamic_cast<CAspectOptionsDlg*>(widget); dialog && dialog->isVisible()) {
+                    ++count;
+                    dialog->reject();
+                }
+        });
+        m_timer.start(10);
+    }
+    int count = 0;
+
+private:
+    QTimer m_timer;
+};
+
+TEST_F(BasicInfoTest, TheAspectTableAsksForItsOptionsTheFirstTimeOnly) {
+    g_nAspectOptionsAskedMode = -1;
+    AspectOptionsCounter dialogs;
+    m_view.SetMode(kTableAspects);
+    EXPECT_EQ(dialogs.count, 1);
+    EXPECT_GT(m_view.RowCount(), 0); // filled after the cancelled dialog
+    m_view.SetMode(kTableLongitudes);
+    m_view.SetMode(kTableAspects);
+    CBasicInfoView other;
+    other.SetDocument(&m_document);
+    other.SetMode(kTableAspects);
+    EXPECT_EQ(dialogs.count, 1);
+    m_view.OnAspectOptions(); // the menu command asks every time, and refills after Cancel
+    EXPECT_EQ(dialogs.count, 2);
+    EXPECT_EQ(m_view.ColumnCount(), 11);
+}
+
+// The work chart's Sun put opposite the natal Moon aspects it fully; the sides come from the charts
+// the options name.
+TEST_F(BasicInfoTest, TheAspectTablesSidesComeFromTheChartsAndVargaTheOptionsName) {
+    g_bodyTypeShown.fill(0);
+    g_bodyTypeShown[0] = 1;
+    CChart& natal = m_document.m_natalChart;
+    m_document.m_workChart = natal;
+    CChart& shown = m_document.m_workChart;
+    shown.m_bodies[1].m_dLongitude = std::fmod(natal.m_bodies[2].m_dLongitude + 180, 360);
+    shown.m_bodies[2].m_dLongitude = std::fmod(natal.m_bodies[2].m_dLongitude + 100, 360);
+    m_document.m_pCurrentChart = &shown;
+    const int moonRow = 2 * 12, sunColumn = 2;
+    struct Case {
+        bool aspectedNatal, aspectingNatal;
+        double moon;
+        bool fullAspect;
+    };
+    for (const Case c : {Case{true, false, natal.m_bodies[2].m_dLongitude, true},
+                         Case{false, false, shown.m_bodies[2].m_dLongitude, false},
+                         Case{true, true, natal.m_bodies[2].m_dLongitude, false}}) {
+        SCOPED_TRACE(testing::Message() << c.aspectedNatal << c.aspectingNatal);
+        g_bAspectedForceNatal = c.aspectedNatal;
+        g_bAspectingForceNatal = c.aspectingNatal;
+        m_view.SetMode(kTableAspects);
+        EXPECT_EQ(m_view.CellText(moonRow, 1), FormatSignLongitude(c.moon));
+        EXPECT_EQ(m_view.CellText(moonRow, sunColumn) == "100.00%", c.fullAspect);
+    }
+    m_document.m_pCurrentChart = &natal;
+    g_nAspectedVarga = 1; // D-9: the lagna's houses are 30-degree steps, not the cusps
+    m_view.SetMode(kTableAspects);
+    EXPECT_EQ(m_view.ColumnHeader(1), "Longitude (in " + g_vargaNames[1] + ")");
+    const double lagna = natal.GetVargaChart(1)->m_bodies[0].m_dLongitude;
+    EXPECT_EQ(m_view.CellText(0, 1), FormatSignLongitude(lagna));
+    EXPECT_EQ(m_view.CellText(1, 1), FormatSignLongitude(std::fmod(lagna + 30, 360)));
+}
+
+QCheckBox* CheckBoxNamed(QDialog& dialog, const char* text) {
+    for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
+        if (box->text() == text) return box;
+    ADD_FAILURE() << "no check box " << text;
+    return nullptr;
+}
+
+// The dialog lists the groups in an order of its own: a group is shown by the check box of its name.
+TEST_F(BasicInfoTest, SelectingBodiesShowsTheGroupOfTheCheckedBoxAndCancelNone) {
+    g_bodyTypeShown.fill(0);
+    g_bodyTypeShown[18] = 1; // yoga and avayoga sphutas
+    m_view.SetMode(kTableLongitudes);
+    WhenModal<CSelectBodiesDlg>([](CSelectBodiesDlg& d) {
+        EXPECT_TRUE(CheckBoxNamed(d, "Yoga and Avayoga Sphuta")->isChecked());
+        EXPECT_FALSE(CheckBoxNamed(d, "Bhava, Hora Ghati Lagnas")->isChecked());
+        CheckBoxNamed(d, "Mandi")->setChecked(true);
+        d.reject();
+    });
+    m_view.OnSelectBodies();
+    EXPECT_EQ(g_bodyTypeShown[2], 0);
+    WhenModal<CSelectBodiesDlg>([](CSelectBodiesDlg& d) {
+        CheckBoxNamed(d, "Mandi")->setChecked(true);
+        CheckBoxNamed(d, "Yoga and Avayoga Sphuta")->setChecked(false);
+        d.accept();
+    });
+    m_view.OnSelectBodies();
+    std::array<int, kBodyTypeCount> expected{};
+    expected[2] = 1; // Maandi
+    EXPECT_EQ(g_bodyTypeShown, expected);
+    EXPECT_EQ(CountRowsStartingWith(g_pszPlanetNames[31]), 1);
+    EXPECT_EQ(CountRowsStartingWith(g_pszPlanetNames[45]), 0);
+}
+
+TEST_F(BasicInfoTest, ChoosingTheVargaRefillsTheLongitudesInItAndCancelKeepsIt) {
+    m_view.SetMode(kTableLongitudes);
+    WhenModal<CChooseVargaDlg>([](CChooseVargaDlg& d) {
+        EXPECT_EQ(d.Combo(0)->currentIndex(), 0);
+        d.Combo(0)->setCurrentIndex(9);
+        d.reject();
+    });
+    m_view.OnChooseVarga();
+    EXPECT_EQ(g_nBasicInfoVarga, 0);
+    WhenModal<CChooseVargaDlg>([](CChooseVargaDlg& d) {
+        d.Combo(0)->setCurrentIndex(9); // D-10
+        d.accept();
+    });
+    m_view.OnChooseVarga();
+    EXPECT_EQ(g_nBasicInfoVarga, 9);
+    EXPECT_EQ(m_view.ColumnHeader(1), "Longitude (in " + g_vargaNames[9] + ")");
+}
+TEST_F(BasicInfoTest, TheMenuOffersEveryTableWithTheCurrentOneCheckedAndItsCommands) {
+    m_view.SetMode(kTableMrityuBhaga);
+    QMenu menu;
+    m_view.FillContextMenu(menu);
+    std::vector<QAction*> tables;
+    std::vector<std::string> commands;
+    for (QAction* action : menu.actions()) {
+        if (action->isCheckable())
+            tables.push_back(action);
+        else if (!action->isSeparator())
+            commands.push_back(action->text().toStdString());
+    }
+    ASSERT_EQ(tables.size(), std::size_t{kBasicInfoTableCount});
+    for (QAction* action : tables)
+        EXPECT_EQ(action->isChecked(), action->text() == "Distances from &Mrityu Bhaga")
+            << action->text().toStdString();
+    EXPECT_EQ(commands, (std::vector<std::string>{
+                            "Select &bodies to be shown", "&Choose the divisional chart for longitudes",
+                            "&Options for Planetary Aspect Evaluation", "&Copy to clipboard"}));
+    tables[2]->trigger(); // the menu lists the coordinates before the divisional longitudes
+    EXPECT_EQ(m_view.Mode(), kTableCoordinates);
+}
+
+// The tables of stars and special degrees rendered into pictures (basic_info_<table>.png in the build
+// folder) for a look.
+TEST_F(BasicInfoTest, StarAndDegreeTablesArePicturedForALook) {
+    m_view.resize(900, 420);
+    m_view.show();
+    for (int table : {kTableSpecialTarasMoon, kTableNakshatraAspects, kTablePushkara, kTableMrityuBhaga,
+                      kTableMaliciousDivisions}) {
+        m_view.SetMode(table);
+        const std::string name = "basic_info_" + std::to_string(table);
+        EXPECT_TRUE(
+            m_view.grab().save(QString(KH_TEST_OUTPUT_DIR) + "/" + QString::fromStdString(name) + ".png"));
+    }
 }
 } // namespace

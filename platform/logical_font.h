@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-struct FontSpec {
+struct LogicalFont {
     std::string faceName;
     std::int32_t height = 0; // > 0: cell height (ascent + descent); < 0: character height; 0: default
     std::int32_t width = 0;  // average character width; 0: the face's own
@@ -16,11 +16,11 @@ struct FontSpec {
     std::uint8_t strikeOut = 0;
     std::uint8_t quality = 0;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const LogicalFont&) const = default;
 };
 
 // Multiplies the height, width and weight of `font` by a, b and c, each rounded to the nearest integer.
-inline void ScaleRecordFields(FontSpec& font, double a, double b, double c) {
+inline void ScaleRecordFields(LogicalFont& font, double a, double b, double c) {
     font.height = static_cast<std::int32_t>(std::lround(font.height * a));
     font.width = static_cast<std::int32_t>(std::lround(font.width * b));
     font.weight = static_cast<std::int32_t>(std::lround(font.weight * c));
