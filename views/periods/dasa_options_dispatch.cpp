@@ -6,11 +6,11 @@
 #include "document/dasa_nakshatra.h"
 #include "document/dasa_options.h"
 #include "document/tavro_doc.h"
-#include "shell/dialogs/chooser_dlg.h"
 #include "shell/dialogs/dasa_option_dlgs.h"
 #include "shell/dialogs/dasa_seed_year_dlgs.h"
 #include "shell/dialogs/nakshatra_dasa_dlg.h"
 #include "shell/dialogs/rasi_dasa_dlg.h"
+#include "shell/dialogs/select_varga_dlg.h"
 
 namespace {
 constexpr int kAbhijit = 21;       // in a zodiac of 28 stars
@@ -25,8 +25,11 @@ void CopyBack(int member, int& option) {
 
 // "Select a divisional chart": D-1 to D-144 into `varga`.
 bool RunVargaChoice(QWidget* owner, int& varga) {
-    COptionFormDlg dialog(owner, "Select a divisional chart", {VargaRow(varga)});
-    return dialog.RunAndStore();
+    CSelectVargaDlg dialog(owner);
+    dialog.m_nVarga = varga;
+    if (!dialog.DoModal()) return false;
+    CopyBack(dialog.m_nVarga, varga);
+    return true;
 }
 
 bool RunNakshatraDasaDialog(int code, CTavroDoc& document, QWidget* owner) {

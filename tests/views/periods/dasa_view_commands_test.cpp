@@ -22,6 +22,7 @@
 #include "shell/dialogs/nakshatra_dasa_dlg.h"
 #include "shell/dialogs/rasi_dasa_dlg.h"
 #include "shell/dialogs/rasi_strength_group.h"
+#include "shell/dialogs/select_varga_dlg.h"
 #include "tests/core/core_test_helpers.h"
 #include "views/info/pane_support.h"
 #include "views/periods/dasa_menu_table.h"
@@ -71,6 +72,7 @@ TEST_F(DasaCommandTest, TheNakshatraDasaOptionsMoveTheFirstLordsStar) {
 }
 
 TEST_F(DasaCommandTest, CharaDasaAsksForItsSeedThenItsStrengthsThenItsVarga) {
+    g_nRasiDasaVarga = 0;
     m_view.SelectDasa(33);
     Draw();
     ASSERT_TRUE(m_view.HasOptions());
@@ -83,9 +85,10 @@ TEST_F(DasaCommandTest, CharaDasaAsksForItsSeedThenItsStrengthsThenItsVarga) {
             ASSERT_NE(exaltation, nullptr);
             EXPECT_EQ(exaltation->currentIndex(), g_bCharaDasaExaltationException ? 1 : 0);
             exaltation->setCurrentIndex(g_bCharaDasaExaltationException ? 0 : 1);
-            WhenModal<COptionFormDlg>([](COptionFormDlg& varga) {
+            WhenModal<CSelectVargaDlg>([](CSelectVargaDlg& varga) {
                 EXPECT_EQ(varga.windowTitle(), "Select a divisional chart");
-                static_cast<QComboBox*>(varga.Control(0))->setCurrentIndex(1); // Navamsa
+                EXPECT_EQ(varga.Combo(0)->currentIndex(), 0); // the rasi, as chosen before
+                varga.Combo(0)->setCurrentIndex(1);           // Navamsa
                 varga.accept();
             });
             strengths.accept();
