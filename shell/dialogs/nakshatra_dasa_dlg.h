@@ -1,15 +1,15 @@
 #pragma once
 // "Nakshatra dasa options" and "RBV dasa options": where a nakshatra dasa takes its seed from, in which
 // divisional chart, which star its first lord owns, the order of the sub-period lords and the
-// antizodiacal reckoning; Rasi-Bhukta Vimsottari takes the seed and the chart of its signs. Members are
-// combo indices and check states, -1 = unset; the caller copies its options in and, on OK, back.
+// antizodiacal reckoning; Rasi-Bhukta Vimsottari takes the seed and the chart of its signs, and shows the
+// chart's rasi-dasa strengths. Members are combo indices and check states, -1 = unset; the caller copies
+// its options in and, on OK, back.
 #include <string>
 
 #include "shell/dialogs/member_dialog.h"
 #include "shell/dialogs/rasi_dasa_strengths.h"
 
 class CRasiStrengthGroup;
-
 class QCheckBox;
 class QLabel;
 
