@@ -15,7 +15,7 @@ constexpr char kDhanaResults[] = "Very rich";
 
 // Full body name in the chosen language (English before any choice is made).
 std::string BodyName(int body) {
-    return (g_pszPlanetNames ? g_pszPlanetNames : g_planetNames)[body];
+    return ChosenPlanetNames()[body];
 }
 
 // Full sign name: Sanskrit when chosen, else English. The English sign table the user can choose holds

@@ -6,6 +6,14 @@ const char* const* g_pszPlanetNames = nullptr;
 const char* const* g_pszPlanetNamesAlt = nullptr;
 const char* const* g_pszPlanetNamesAlt2 = nullptr;
 
+const char* const* ChosenPlanetNames() {
+    return g_pszPlanetNames ? g_pszPlanetNames : g_planetNames;
+}
+
+const char* const* ChosenPlanetAbbrevs() {
+    return g_pszPlanetNamesAlt ? g_pszPlanetNamesAlt : g_planetAbbrevs;
+}
+
 const char* const g_planetNames[] = {
     "Lagna", "Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn", "Rahu", "Ketu", "Uranus",
     "Neptune", "Pluto",

@@ -20,3 +20,7 @@ extern const char* const g_planetShortNamesSanskrit[kNamedBodyCount];
 extern const char* const* g_pszPlanetNames;     // full names
 extern const char* const* g_pszPlanetNamesAlt;  // abbreviations
 extern const char* const* g_pszPlanetNamesAlt2; // short names
+
+// Full names / abbreviations in the chosen language; the English tables before a language is chosen.
+const char* const* ChosenPlanetNames();
+const char* const* ChosenPlanetAbbrevs();

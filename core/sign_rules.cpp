@@ -44,7 +44,7 @@ bool IsLordOfSign(int p, int s) {
 std::string CoLordChoiceText(int s) {
     if (s == kAquarius) return "Saturn and Rahu";
     if (s == kScorpio) return "Mars and Ketu";
-    const char* const* names = g_pszPlanetNames ? g_pszPlanetNames : g_planetNames;
+    const char* const* names = ChosenPlanetNames();
     return names[kPlainSignLords[s]];
 }
 

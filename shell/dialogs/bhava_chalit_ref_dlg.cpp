@@ -11,7 +11,7 @@ namespace {
 constexpr int kBaseVargaCount = 23; // D-1 .. D-144, the columns with a sign per body
 
 std::vector<const char*> ReferenceItems() {
-    const char* const* names = g_pszPlanetNames ? g_pszPlanetNames : g_planetNames;
+    const char* const* names = ChosenPlanetNames();
     const int count =
         g_bExtendedBodies ? CBhavaChalitRefDlg::kExtendedBodiesListed : CBhavaChalitRefDlg::kBodiesListed;
     return {names, names + count};

@@ -21,13 +21,16 @@ OptionRow InvertedCheckOption(const char* label, bool& option) {
     return {label, {}, [&option] { return option ? 0 : 1; }, [&option](int v) { option = v == 0; }};
 }
 
-const char* const* BodyNames() {
-    return g_pszPlanetNames ? g_pszPlanetNames : g_planetNames;
-}
-
 // Reference of the arudhas: the lagna and Sun to Ketu as themselves, anything past Ketu as the
 // Bhava Lagna, the last item.
 constexpr int kArudhaBhavaLagnaItem = kKetu + 1;
+
+std::vector<const char*> ArudhaReferenceItems() {
+    const char* const* names = ChosenPlanetNames();
+    std::vector<const char*> items(names + kLagna, names + kKetu + 1);
+    items.push_back(names[kBhavaLagna]);
+    return items;
+}
 
 } // namespace
 
@@ -71,10 +74,7 @@ CArudhaPadaDlg::CArudhaPadaDlg(QWidget* parent)
            FlagOption("Exceptions in bhava arudha padas", {"Off", "On"}, g_bExceptionsInBhavaArudhas),
            FlagOption("Exceptions in graha arudha padas", {"Off", "On"}, g_bExceptionsInGrahaArudhas),
            ConvertedOption(
-               "Reference for arudha padas",
-               {BodyNames()[kLagna], BodyNames()[kSun], BodyNames()[kMoon], BodyNames()[kMars],
-                BodyNames()[kMercury], BodyNames()[kJupiter], BodyNames()[kVenus], BodyNames()[kSaturn],
-                BodyNames()[kRahu], BodyNames()[kKetu], BodyNames()[kBhavaLagna]},
+               "Reference for arudha padas", ArudhaReferenceItems(),
                [](int body) { return std::min(body, kArudhaBhavaLagnaItem); },
                [](int item) { return item >= kArudhaBhavaLagnaItem ? kBhavaLagna : item; },
                g_nArudhaBasePlanet)}) {}

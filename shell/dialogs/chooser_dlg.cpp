@@ -57,7 +57,7 @@ ItemList NameItems(const char* const* names, int first, int count) {
 }
 
 ItemList BodyNameItems(int first, int count) {
-    return NameItems(g_pszPlanetNames ? g_pszPlanetNames : g_planetNames, first, count);
+    return NameItems(ChosenPlanetNames(), first, count);
 }
 
 ItemList TextItems(const std::vector<std::string>& texts) {

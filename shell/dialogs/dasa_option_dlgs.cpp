@@ -98,11 +98,21 @@ CNaisargikaDasaDlg::CNaisargikaDasaDlg(QWidget* parent)
                       CheckOption("Planets in 2nd, 6th, 11th and 12th from dasa lord have no antardasas",
                                   g_bNaisargikaDasaOthersNoAD)}) {}
 
+namespace {
+std::vector<OptionRow> SudarsanaRows(int& varga) {
+    return {
+        IntOption("Divisional chart", VargaItems(), varga),
+        IntOption("Antardasas", {"From dasa sign", "From the lord of dasa sign"}, g_nSudarsanaChakraDasaAD)};
+}
+} // namespace
+
 CSudarsanaDasaDlg::CSudarsanaDasaDlg(QWidget* parent)
-    : COptionFormDlg(parent, "Sudarsana Chakra Dasa Options",
-                     {IntOption("Divisional chart", VargaItems(), g_nSCDasaVarga),
-                      IntOption("Antardasas", {"From dasa sign", "From the lord of dasa sign"},
-                                g_nSudarsanaChakraDasaAD)}) {}
+    : COptionFormDlg(parent, "Sudarsana Chakra Dasa Options", SudarsanaRows(g_nSCDasaVarga)) {}
+
+CSudarsanaDasaDlg::CSudarsanaDasaDlg(QWidget* parent, int& varga)
+    : COptionFormDlg(parent, "Sudarsana Chakra Dasa Options", SudarsanaRows(varga)) {
+    Control(1)->setEnabled(false);
+}
 
 CShoolaDasaDlg::CShoolaDasaDlg(QWidget* parent)
     : COptionFormDlg(

@@ -17,6 +17,9 @@ public:
 class CSudarsanaDasaDlg : public COptionFormDlg {
 public:
     explicit CSudarsanaDasaDlg(QWidget* parent);
+    // The same dialog for a dasa that reads only a varga (Buddhi gati dasa): its varga row edits
+    // `varga`, the antardasa row is disabled.
+    CSudarsanaDasaDlg(QWidget* parent, int& varga);
 };
 class CShoolaDasaDlg : public COptionFormDlg {
 public:

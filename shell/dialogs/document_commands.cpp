@@ -132,7 +132,7 @@ CalcStatus OnUserDefinedSpecialPoint(CTavroDoc& document, QWidget* parent) {
 CalcStatus OnPlanetarySpecialLagnas(CTavroDoc& document, QWidget* parent) {
     static const char* const kSignsPerUnit[] = {"1", "2", "3", "4",  "5",  "6",
                                                 "7", "8", "9", "10", "11", "12"};
-    const char* const* names = g_pszPlanetNames ? g_pszPlanetNames : g_planetNames;
+    const char* const* names = ChosenPlanetNames();
     int planet = g_nSpecialLagnaPlanet - 1, factor = g_nSpecialLagnaSpeedFactor - 1;
     bool reverseNodes = g_bSpecialLagnaNodesReverse, remove = false;
     COptionFormDlg dialog(parent, "Special Lagna Research",
@@ -146,7 +146,7 @@ CalcStatus OnPlanetarySpecialLagnas(CTavroDoc& document, QWidget* parent) {
     g_nSpecialLagnaPlanet = planet + 1;
     g_nSpecialLagnaSpeedFactor = factor + 1;
     g_bSpecialLagnaNodesReverse = reverseNodes;
-    const char* const* abbreviations = g_pszPlanetNamesAlt ? g_pszPlanetNamesAlt : g_planetAbbrevs;
+    const char* const* abbreviations = ChosenPlanetAbbrevs();
     g_strSpecialLagnaName = abbreviations[g_nSpecialLagnaPlanet] + std::to_string(g_nSpecialLagnaSpeedFactor);
     CalcStatus status = document.SyncAndCalculate();
     document.UpdateAllViews(nullptr);

@@ -10,6 +10,7 @@
 #include "core/vocabulary_names.h"
 #include "core/zodiac_names.h"
 #include "shell/dialogs/chooser_dlg.h"
+#include "shell/dialogs/rasi_strength_group.h"
 
 namespace {
 constexpr int kAbhijitIndex = 21; // in the list of 28 stars
@@ -84,21 +85,48 @@ bool CNakshatraDasaDlg::StoreControls() {
 CRbvDasaDlg::CRbvDasaDlg(QWidget* parent)
     : CMemberDialog(parent, "RBV dasa options"), m_startPoint(MakeDasaSeedCombo(this)),
       m_varga(MakeVargaCombo(this)) {
+    m_strengths = new CRasiStrengthGroup(this, false, [this](int sign) {
+        return m_pTables ? m_pTables->m_saturnKetu[m_nVarga][sign] : kNeitherSaturnNorKetu;
+    });
     auto* form = new QFormLayout;
     form->addRow("Starting point:", m_startPoint);
     form->addRow("Divisional chart of the signs:", m_varga);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(m_strengths);
     AddOkCancel(layout);
+    connect(m_varga, &QComboBox::activated, this, &CRbvDasaDlg::OnVargaChanged);
+}
+
+void CRbvDasaDlg::LoadOptions() {
+    if (!m_pTables || m_nVarga < 0 || m_nVarga >= kVargaColumnCount) return;
+    // RBV reads the lords of Aquarius and Scorpio of the rasi dasas without a table of their own.
+    static_cast<RasiDasaStrengthMembers&>(*this) =
+        LoadRasiDasaStrengths(*m_pTables, kCoLordDasa, m_nVarga, kNoStartSign);
+}
+
+void CRbvDasaDlg::SaveOptions() {
+    if (!m_pTables || m_nVarga < 0 || m_nVarga >= kVargaColumnCount) return;
+    int noStartSign = kNoStartSign;
+    SaveRasiDasaStrengths(*this, kCoLordDasa, m_nVarga, *m_pTables, noStartSign);
+}
+
+void CRbvDasaDlg::OnVargaChanged() {
+    m_nVarga = m_varga->currentIndex();
+    LoadOptions();
+    m_strengths->Show(*this);
 }
 
 void CRbvDasaDlg::LoadControls() {
     SelectIndex(m_startPoint, m_nStartPoint);
     SelectIndex(m_varga, m_nVarga);
+    m_strengths->Show(*this);
+    m_strengths->setEnabled(m_pTables != nullptr);
 }
 
 bool CRbvDasaDlg::StoreControls() {
     m_nStartPoint = m_startPoint->currentIndex();
     m_nVarga = m_varga->currentIndex();
+    m_strengths->Read(*this);
     return true;
 }

@@ -1,12 +1,15 @@
 #pragma once
 // "Nakshatra dasa options" and "RBV dasa options": where a nakshatra dasa takes its seed from, in which
 // divisional chart, which star its first lord owns, the order of the sub-period lords and the
-// antizodiacal reckoning; Rasi-Bhukta Vimsottari takes the seed and the chart of its signs. Members are
-// combo indices and check states, -1 = unset; the caller copies its options in and, on OK, back.
+// antizodiacal reckoning; Rasi-Bhukta Vimsottari takes the seed and the chart of its signs, and shows the
+// chart's rasi-dasa strengths. Members are combo indices and check states, -1 = unset; the caller copies
+// its options in and, on OK, back.
 #include <string>
 
 #include "shell/dialogs/member_dialog.h"
+#include "shell/dialogs/rasi_dasa_strengths.h"
 
+class CRasiStrengthGroup;
 class QCheckBox;
 class QLabel;
 
@@ -40,19 +43,34 @@ private:
     QCheckBox* m_antiZodiacal;
 };
 
-class CRbvDasaDlg : public CMemberDialog {
+// RBV also shows the chart's rasi-dasa strength settings of the chosen varga column, as Narayana dasa
+// does; a change of varga shows that column's settings without saving those of the old one.
+class CRbvDasaDlg : public CMemberDialog, public RasiDasaStrengthMembers {
 public:
     explicit CRbvDasaDlg(QWidget* parent);
 
-    int m_nStartPoint = -1; // dasa seed 0-20
-    int m_nVarga = -1;      // varga column 0-22 whose signs give the sub-periods
+    int m_nStartPoint = -1;               // dasa seed 0-20
+    int m_nVarga = -1;                    // varga column 0-22 whose signs give the sub-periods
+    CSignLordTables* m_pTables = nullptr; // the chart's strength settings; null: the group is disabled
+
+    // Settings of column m_nVarga -> strength members; before the run.
+    void LoadOptions();
+    // Strength members -> settings of column m_nVarga; after OK.
+    void SaveOptions();
+
+    QComboBox* SeedCombo() const { return m_startPoint; }
+    QComboBox* VargaCombo() const { return m_varga; }
+    CRasiStrengthGroup* Strengths() const { return m_strengths; }
 
 protected:
     void LoadControls() override;
     bool StoreControls() override;
 
 private:
+    void OnVargaChanged();
+
     QComboBox *m_startPoint, *m_varga;
+    CRasiStrengthGroup* m_strengths;
 };
 
 // Combo lists the dasa dialogs share: the dasa seeds and the divisional charts D-1 to D-144.

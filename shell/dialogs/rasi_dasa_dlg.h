@@ -5,12 +5,12 @@
 // Lagnamsaka, Padanaathaamsa, Paryaya) or one choice of its own (Sudasa, Drigdasa). The caller names
 // the chart's tables (and, without an own varga choice, the varga column and the start-sign slot);
 // LoadOptions before the run, SaveOptions after OK.
-#include <array>
 #include <functional>
 #include <vector>
 
 #include "shell/dialogs/member_dialog.h"
 #include "shell/dialogs/rasi_dasa_strengths.h"
+#include "shell/dialogs/rasi_strength_group.h"
 
 // What distinguishes one member of the family.
 struct RasiDasaDlgKind {
@@ -44,12 +44,12 @@ public:
     // Also stores the own varga choice and the own choice.
     void SaveOptions();
 
-    QComboBox* PairCombo(int pair) const { return m_pairs[pair]; }
-    QComboBox* PairExceptionCombo(int pair) const { return m_pairExceptions[pair]; }
-    QComboBox* StartCombo() const { return m_start; }
-    QComboBox* StartExceptionCombo() const { return m_startException; }
+    QComboBox* PairCombo(int pair) const { return m_strengths->PairCombo(pair); }
+    QComboBox* PairExceptionCombo(int pair) const { return m_strengths->PairExceptionCombo(pair); }
+    QComboBox* StartCombo() const { return m_strengths->StartCombo(); }
+    QComboBox* StartExceptionCombo() const { return m_strengths->StartExceptionCombo(); }
     QComboBox* VargaCombo() const { return m_varga; }
-    QComboBox* AquariusCombo() const { return m_aquarius; }
+    QComboBox* AquariusCombo() const { return m_strengths->AquariusCombo(); }
     QComboBox* OwnCombo() const { return m_own; }
 
 protected:
@@ -57,16 +57,13 @@ protected:
     bool StoreControls() override;
 
 private:
-    void OnPairChanged(int pair);
-    void OnStartChanged();
     void OnVargaChanged();
     int VargaOfListIndex(int index) const;
     int ListIndexOfVarga(int varga) const;
 
     RasiDasaDlgKind m_kind;
-    QComboBox *m_aquarius, *m_scorpio, *m_start = nullptr, *m_startException = nullptr;
     QComboBox *m_varga = nullptr, *m_own = nullptr;
-    std::array<QComboBox*, 6> m_pairs{}, m_pairExceptions{};
+    CRasiStrengthGroup* m_strengths;
 };
 
 class CNarayanaDasaDlg : public CRasiDasaDlg {

@@ -27,14 +27,16 @@ RasiDasaStrengthMembers LoadRasiDasaStrengths(const CSignLordTables& tables, CoL
 
 void SaveRasiDasaStrengths(const RasiDasaStrengthMembers& m, CoLordRule rule, int v, CSignLordTables& tables,
                            int& startSign) {
+    // An unset member (-1) leaves its setting as it is.
     CCoLordPair& lords = tables.m_coLord[rule][v];
-    lords.m_nAquarius = m.m_nAquarius == 1 ? kRahu : kSaturn;
-    lords.m_nScorpio = m.m_nScorpio == 1 ? kKetu : kMars;
-    startSign = m.m_nStartSign;
+    if (m.m_nAquarius >= 0) lords.m_nAquarius = m.m_nAquarius == 1 ? kRahu : kSaturn;
+    if (m.m_nScorpio >= 0) lords.m_nScorpio = m.m_nScorpio == 1 ? kKetu : kMars;
+    if (m.m_nStartSign >= 0) startSign = m.m_nStartSign;
     if (m.m_nStartSign >= 0 && m.m_nStartSign < 12 && m.m_nStartException >= 0 &&
         m.m_nStartException < kLastSettingException)
         tables.m_saturnKetu[v][m.m_nStartSign] = m.m_nStartException;
     for (int i = 0; i < 6; ++i) {
+        if (m.m_nPair[i] < 0) continue;
         const int chosen = m.m_nPair[i] == 1 ? i + 6 : i;
         tables.m_strongerSign[v][i] = tables.m_strongerSign[v][i + 6] = chosen;
         if (m.m_nPairException[i] >= 0) tables.m_saturnKetu[v][chosen] = m.m_nPairException[i];

@@ -28,6 +28,6 @@ RasiDasaStrengthMembers LoadRasiDasaStrengths(const CSignLordTables& tables, CoL
                                               int startSign);
 // Members -> settings of column `v`. The start sign goes into `startSign`; its exception only when a
 // sign is chosen and the exception is not "Last setting". A pair stores its chosen sign in both of its
-// entries and the exception under the chosen sign.
+// entries and the exception under the chosen sign. Unset members (-1) leave their settings.
 void SaveRasiDasaStrengths(const RasiDasaStrengthMembers& m, CoLordRule rule, int v, CSignLordTables& tables,
                            int& startSign);

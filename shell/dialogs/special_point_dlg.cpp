@@ -32,7 +32,7 @@ CSpecialPointDlg::CSpecialPointDlg(QWidget* parent) : CMemberDialog(parent, "Use
     m_minutes = MakeNumberEdit(this);
     m_seconds = MakeNumberEdit(this);
     m_behindAfter = MakeCombo(this, {"behind", "ahead of"});
-    const char* const* bodies = g_pszPlanetNames ? g_pszPlanetNames : g_planetNames;
+    const char* const* bodies = ChosenPlanetNames();
     for (int list : {0, 3, 4}) {
         m_lists[list] = new QComboBox(this);
         for (int body = 0; body < kListedBodies; ++body) m_lists[list]->addItem(bodies[body]);

@@ -291,6 +291,19 @@ TEST(BodiesToShow, MandiAndGulikaFlagsSitUnderTheShiftedKeys) {
     EXPECT_EQ(g_showInChartsDefaults[1], 0);            // outer planets off
 }
 
+TEST(NameSelection, ChosenNamesAreEnglishUntilALanguageIsChosen) {
+    const char* const* saved[] = {g_pszPlanetNames, g_pszPlanetNamesAlt, g_pszPlanetNamesAlt2};
+    g_pszPlanetNames = g_pszPlanetNamesAlt = g_pszPlanetNamesAlt2 = nullptr;
+    EXPECT_STREQ(ChosenPlanetNames()[1], "Sun");
+    EXPECT_STREQ(ChosenPlanetAbbrevs()[1], "Su");
+    SelectNameTables(true, false);
+    EXPECT_STREQ(ChosenPlanetNames()[1], "Surya");
+    EXPECT_STREQ(ChosenPlanetAbbrevs()[1], "Sy");
+    g_pszPlanetNames = saved[0];
+    g_pszPlanetNamesAlt = saved[1];
+    g_pszPlanetNamesAlt2 = saved[2];
+}
+
 TEST(NameSelection, SwitchesAllBodyNameLengthsTogether) {
     SelectNameTables(false, false);
     EXPECT_STREQ(g_pszPlanetNamesAlt[1], "Su");

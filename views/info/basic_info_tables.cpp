@@ -70,7 +70,8 @@ std::vector<ListedPoint> ListedPoints(const CChart& chart, bool limited) {
 }
 
 void FillLongitudes(CCustomListView& list, CChart& chart, int varga, bool natal) {
-    CChart& shown = varga == 0 ? chart : *chart.GetVargaChart(varga);
+    // A divisional chart that could not be calculated lists no rows under the headings.
+    CChart* shown = chart.GetVargaChart(varga);
     std::string heading =
         varga == 0 ? std::string("Longitude") : "Longitude (in " + g_vargaNames[varga] + ")";
     if (natal) heading = "NATAL Longitude";
@@ -80,7 +81,8 @@ void FillLongitudes(CCustomListView& list, CChart& chart, int varga, bool natal)
     list.InsertColumn("Pada", 60);
     list.InsertColumn("Rasi", 90);
     list.InsertColumn("Navamsa", 100);
-    for (const ListedPoint& point : ListedPoints(shown, true))
+    if (!shown) return;
+    for (const ListedPoint& point : ListedPoints(*shown, true))
         list.AddRow({point.label, FormatSignLongitude(point.position.m_dLongitude),
                      g_nakshatraNames[point.nakshatra], Format("%d", point.pada + 1),
                      g_pszSignNames[point.rasi], g_pszSignNames[point.navamsa]});
@@ -93,9 +95,12 @@ void FillAllDivisional(CCustomListView& list, CChart& chart) {
     std::vector<std::vector<std::string>> cells(rows.size());
     for (std::size_t r = 0; r < rows.size(); ++r) cells[r].push_back(rows[r].label);
     for (int column : kAllDivisionalColumns) {
-        const std::vector<ListedPoint> inVarga = ListedPoints(*chart.GetVargaChart(column), true);
-        for (std::size_t r = 0; r < rows.size() && r < inVarga.size(); ++r)
-            cells[r].push_back(FormatShortSignLongitude(inVarga[r].position.m_dLongitude));
+        CChart* varga = chart.GetVargaChart(column);
+        const std::vector<ListedPoint> inVarga =
+            varga ? ListedPoints(*varga, true) : std::vector<ListedPoint>{};
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            cells[r].push_back(r < inVarga.size() ? FormatShortSignLongitude(inVarga[r].position.m_dLongitude)
+                                                  : std::string());
     }
     for (auto& row : cells) list.AddRow(std::move(row));
 }

@@ -6,11 +6,11 @@
 #include "document/dasa_nakshatra.h"
 #include "document/dasa_options.h"
 #include "document/tavro_doc.h"
-#include "shell/dialogs/chooser_dlg.h"
 #include "shell/dialogs/dasa_option_dlgs.h"
 #include "shell/dialogs/dasa_seed_year_dlgs.h"
 #include "shell/dialogs/nakshatra_dasa_dlg.h"
 #include "shell/dialogs/rasi_dasa_dlg.h"
+#include "shell/dialogs/select_varga_dlg.h"
 
 namespace {
 constexpr int kAbhijit = 21;       // in a zodiac of 28 stars
@@ -25,8 +25,11 @@ void CopyBack(int member, int& option) {
 
 // "Select a divisional chart": D-1 to D-144 into `varga`.
 bool RunVargaChoice(QWidget* owner, int& varga) {
-    COptionFormDlg dialog(owner, "Select a divisional chart", {VargaRow(varga)});
-    return dialog.RunAndStore();
+    CSelectVargaDlg dialog(owner);
+    dialog.m_nVarga = varga;
+    if (!dialog.DoModal()) return false;
+    CopyBack(dialog.m_nVarga, varga);
+    return true;
 }
 
 bool RunNakshatraDasaDialog(int code, CTavroDoc& document, QWidget* owner) {
@@ -111,8 +114,9 @@ bool RunRasiDasaOptions(int code, CTavroDoc& document, QWidget* owner) {
         CDrigDasaDlg dialog(owner);
         accepted = RunRasiDasaDialog(dialog, code, document, column);
     } else {
+        // The chart's start sign for this dasa code, which the rasi dasas honour in place of their rule.
         CRasiDasaDlg dialog(owner, RasiDasaKind(code));
-        accepted = RunRasiDasaDialog(dialog, code, document, column);
+        accepted = RunRasiDasaDialog(dialog, code, document, column, &DasaChart(document).m_signMarker[code]);
     }
     if (varga) accepted = RunVargaChoice(owner, *varga) || accepted;
     return accepted;
@@ -197,13 +201,18 @@ bool RunDasaOptionsDialog(int code, CTavroDoc& document, QWidget* owner) {
         return RunVargaChoice(owner, g_nAKKendradiGrahaVarga);
     case 66:
         return RunForm<CSudarsanaDasaDlg>(owner);
-    case 67:
-        return RunVargaChoice(owner, g_nBuddhiGatiDasaVarga);
+    case 67: {
+        CSudarsanaDasaDlg dialog(owner, g_nBuddhiGatiDasaVarga);
+        return dialog.RunAndStore();
+    }
     case kRasiBhuktaVimsottariCode: {
         CRbvDasaDlg dialog(owner);
         dialog.m_nStartPoint = g_nRasiBhuktaStartPoint;
         dialog.m_nVarga = g_nRasiBhuktaVarga;
+        dialog.m_pTables = &DasaChart(document).m_signLordTables;
+        dialog.LoadOptions();
         if (!dialog.DoModal()) return false;
+        dialog.SaveOptions();
         CopyBack(dialog.m_nStartPoint, g_nRasiBhuktaStartPoint);
         CopyBack(dialog.m_nVarga, g_nRasiBhuktaVarga);
         return true;

@@ -13,6 +13,7 @@
 #include "shell/dialogs/dasa_shift_dlg.h"
 #include "shell/dialogs/locate_event_dlg.h"
 #include "shell/dialogs/nakshatra_dasa_dlg.h"
+#include "shell/dialogs/rasi_strength_group.h"
 
 namespace {
 
@@ -188,15 +189,53 @@ TEST(RbvDasaDlg, OkCopiesTheSeedAndTheVargaBack) {
     dialog.m_nVarga = 0;
     WhenModal<CRbvDasaDlg>([](CRbvDasaDlg& d) {
         SavePicture(d, "rbv_dasa_dialog");
-        const auto combos = d.findChildren<QComboBox*>();
-        ASSERT_EQ(combos.size(), 2);
-        combos[0]->setCurrentIndex(4); // Lagna
-        combos[1]->setCurrentIndex(1); // Navamsa
+        d.SeedCombo()->setCurrentIndex(4);  // Lagna
+        d.VargaCombo()->setCurrentIndex(1); // Navamsa
         d.accept();
     });
     ASSERT_TRUE(dialog.DoModal());
     EXPECT_EQ(dialog.m_nStartPoint, 4);
     EXPECT_EQ(dialog.m_nVarga, 1);
+}
+
+TEST(RbvDasaDlg, StrengthsAreThoseOfTheChosenVargaAndOkSavesThem) {
+    CSignLordTables tables;
+    tables.m_strongerSign[1][2] = tables.m_strongerSign[1][8] = 8; // navamsa: Sagittarius the stronger
+    tables.m_saturnKetu[1][8] = kKetuOccupies;
+    tables.m_coLord[kCoLordDasa][1].m_nScorpio = 9;
+    CRbvDasaDlg dialog(nullptr);
+    dialog.m_pTables = &tables;
+    dialog.m_nVarga = 0;
+    dialog.LoadOptions();
+    WhenModal<CRbvDasaDlg>([](CRbvDasaDlg& d) {
+        SavePicture(d, "rbv_dasa_dialog_strengths");
+        CRasiStrengthGroup& strengths = *d.Strengths();
+        EXPECT_TRUE(strengths.isEnabled());
+        EXPECT_EQ(strengths.StartCombo(), nullptr); // RBV has no start sign
+        EXPECT_EQ(strengths.PairCombo(2)->currentText(), "Gemini");
+        strengths.AquariusCombo()->setCurrentIndex(1); // typed for the rasi, then dropped
+        d.VargaCombo()->setCurrentIndex(1);
+        emit d.VargaCombo()->activated(1);
+        EXPECT_EQ(strengths.PairCombo(2)->currentText(), "Sagittarius");
+        EXPECT_EQ(strengths.PairExceptionCombo(2)->currentText(), "Ketu exception");
+        EXPECT_EQ(strengths.ScorpioCombo()->currentText(), "Ketu");
+        EXPECT_EQ(strengths.AquariusCombo()->currentText(), "Saturn");
+        strengths.PairCombo(0)->setCurrentIndex(1); // Libra over Aries
+        emit strengths.PairCombo(0)->activated(1);
+        strengths.PairExceptionCombo(0)->setCurrentIndex(1);
+        d.accept();
+    });
+    ASSERT_TRUE(dialog.DoModal());
+    dialog.SaveOptions();
+    EXPECT_EQ(dialog.m_nVarga, 1);
+    EXPECT_EQ(tables.m_strongerSign[1][0], 6);
+    EXPECT_EQ(tables.m_strongerSign[1][6], 6);
+    EXPECT_EQ(tables.m_saturnKetu[1][6], kSaturnOccupies);
+    EXPECT_EQ(tables.m_strongerSign[1][2], 8);
+    EXPECT_EQ(tables.m_coLord[kCoLordDasa][1].m_nScorpio, 9);
+    // The rasi column is untouched.
+    EXPECT_EQ(tables.m_coLord[kCoLordDasa][0].m_nAquarius, 7);
+    EXPECT_EQ(tables.m_strongerSign[0][0], 0);
 }
 
 } // namespace

@@ -50,6 +50,21 @@ TEST(RasiDasaStrengths, TheDefaultStartSignLeavesEveryException) {
     EXPECT_EQ(LoadRasiDasaStrengths(tables, kCoLordDasa, 0, start).m_nStartException, kLastSettingException);
 }
 
+TEST(RasiDasaStrengths, UnsetMembersLeaveTheirSettings) {
+    CSignLordTables tables;
+    tables.m_strongerSign[0][kAries] = tables.m_strongerSign[0][kLibra] = kLibra;
+    tables.m_coLord[kCoLordDasa][0].m_nAquarius = 8;
+    tables.m_coLord[kCoLordDasa][0].m_nScorpio = 9;
+    int start = 4;
+    const CSignLordTables before = tables;
+    SaveRasiDasaStrengths(RasiDasaStrengthMembers{}, kCoLordDasa, 0, tables, start);
+    EXPECT_EQ(start, 4);
+    EXPECT_EQ(tables.m_strongerSign, before.m_strongerSign);
+    EXPECT_EQ(tables.m_saturnKetu, before.m_saturnKetu);
+    EXPECT_EQ(tables.m_coLord[kCoLordDasa][0].m_nAquarius, 8);
+    EXPECT_EQ(tables.m_coLord[kCoLordDasa][0].m_nScorpio, 9);
+}
+
 TEST(RasiDasaStrengths, TheLordsOfAquariusAndScorpioGoToTheDasasOwnTable) {
     CSignLordTables tables;
     int start = kNoStartSign;

@@ -115,7 +115,7 @@ TEST_F(SpecialPointCommands, TheSpecialLagnaIsNamedAfterItsPlanetAndFactor) {
     EXPECT_TRUE(g_bSpecialLagnaOn);
     EXPECT_EQ(g_nSpecialLagnaPlanet, 2);
     EXPECT_EQ(g_nSpecialLagnaSpeedFactor, 3);
-    const char* const* abbreviations = g_pszPlanetNamesAlt ? g_pszPlanetNamesAlt : g_planetAbbrevs;
+    const char* const* abbreviations = ChosenPlanetAbbrevs();
     EXPECT_EQ(g_strSpecialLagnaName, std::string(abbreviations[kMoon]) + "3");
 }
 

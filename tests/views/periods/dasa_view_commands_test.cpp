@@ -14,12 +14,15 @@
 #include "document/dasa_options.h"
 #include "document/document_state.h"
 #include "platform/frame_wnd.h"
+#include "shell/dialogs/dasa_option_dlgs.h"
 #include "shell/dialogs/dasa_seed_year_dlgs.h"
 #include "shell/dialogs/dasa_shift_dlg.h"
 #include "shell/dialogs/entry_dialogs.h"
 #include "shell/dialogs/locate_event_dlg.h"
 #include "shell/dialogs/nakshatra_dasa_dlg.h"
 #include "shell/dialogs/rasi_dasa_dlg.h"
+#include "shell/dialogs/rasi_strength_group.h"
+#include "shell/dialogs/select_varga_dlg.h"
 #include "tests/core/core_test_helpers.h"
 #include "views/info/pane_support.h"
 #include "views/periods/dasa_menu_table.h"
@@ -69,6 +72,7 @@ TEST_F(DasaCommandTest, TheNakshatraDasaOptionsMoveTheFirstLordsStar) {
 }
 
 TEST_F(DasaCommandTest, CharaDasaAsksForItsSeedThenItsStrengthsThenItsVarga) {
+    g_nRasiDasaVarga = 0;
     m_view.SelectDasa(33);
     Draw();
     ASSERT_TRUE(m_view.HasOptions());
@@ -81,9 +85,10 @@ TEST_F(DasaCommandTest, CharaDasaAsksForItsSeedThenItsStrengthsThenItsVarga) {
             ASSERT_NE(exaltation, nullptr);
             EXPECT_EQ(exaltation->currentIndex(), g_bCharaDasaExaltationException ? 1 : 0);
             exaltation->setCurrentIndex(g_bCharaDasaExaltationException ? 0 : 1);
-            WhenModal<COptionFormDlg>([](COptionFormDlg& varga) {
+            WhenModal<CSelectVargaDlg>([](CSelectVargaDlg& varga) {
                 EXPECT_EQ(varga.windowTitle(), "Select a divisional chart");
-                static_cast<QComboBox*>(varga.Control(0))->setCurrentIndex(1); // Navamsa
+                EXPECT_EQ(varga.Combo(0)->currentIndex(), 0); // the rasi, as chosen before
+                varga.Combo(0)->setCurrentIndex(1);           // Navamsa
                 varga.accept();
             });
             strengths.accept();
@@ -111,6 +116,35 @@ TEST_F(DasaCommandTest, NarayanaDasaStrengthsAreTheCurrentChartsAndSurviveTheRec
     m_view.OnDasaOptions();
     EXPECT_EQ(tables.m_strongerSign[v][0], other);
     EXPECT_EQ(tables.m_strongerSign[v][6], other);
+    m_view.SelectDasa(kVimsottari);
+}
+
+TEST_F(DasaCommandTest, TheRasiDasasStartFromTheSignTheirOptionsChoose) {
+    // Dasas whose "Rasi dasa options" are not followed by a varga choice: Chara dasa of K.N.Rao,
+    // Niryana Shoola, Brahma and Sthira dasa.
+    for (int code : {34, 39, 40, 41}) {
+        SCOPED_TRACE(code);
+        m_view.SelectDasa(code);
+        Draw();
+        const int chosen = (Tree().nLord[0][0] + 5) % 12;
+        WhenModal<CRasiDasaDlg>([chosen](CRasiDasaDlg& d) {
+            EXPECT_EQ(d.StartCombo()->currentText(), "Use the default");
+            d.StartCombo()->setCurrentIndex(chosen);
+            d.accept();
+        });
+        m_view.OnDasaOptions();
+        EXPECT_EQ(m_document.m_pCurrentChart->m_signMarker[code], chosen);
+        EXPECT_EQ(Tree().nLord[0][0], chosen);
+        // The chosen sign is offered again, and "Use the default" gives the rule back.
+        WhenModal<CRasiDasaDlg>([chosen](CRasiDasaDlg& d) {
+            EXPECT_EQ(d.StartCombo()->currentIndex(), chosen);
+            d.StartCombo()->setCurrentIndex(12);
+            d.accept();
+        });
+        m_view.OnDasaOptions();
+        EXPECT_EQ(m_document.m_pCurrentChart->m_signMarker[code], 12);
+        EXPECT_NE(Tree().nLord[0][0], chosen);
+    }
     m_view.SelectDasa(kVimsottari);
 }
 
@@ -143,13 +177,34 @@ TEST_F(DasaCommandTest, TheTithiSeedGoesToTheDasaShownAndOnlyAshtottariReadsTheB
 
 TEST_F(DasaCommandTest, RasiBhuktaVimsottariStartsFromTheSeedItsOptionsChoose) {
     m_view.SelectDasa(kRasiBhuktaVimsottariCode);
-    WhenModal<CRbvDasaDlg>([](CRbvDasaDlg& d) {
+    const int v = g_nRasiBhuktaVarga;
+    CSignLordTables& tables = m_document.m_pCurrentChart->m_signLordTables;
+    const int other = tables.m_strongerSign[v][1] == 1 ? 7 : 1; // the other sign of Taurus/Scorpio
+    WhenModal<CRbvDasaDlg>([other](CRbvDasaDlg& d) {
         d.findChildren<QComboBox*>()[0]->setCurrentIndex(4); // Lagna
+        // The chart's strength settings, kept for the rasi dasas.
+        d.Strengths()->PairCombo(1)->setCurrentIndex(other == 1 ? 0 : 1);
         d.accept();
     });
     m_view.OnDasaOptions();
     EXPECT_EQ(g_nRasiBhuktaStartPoint, 4);
     EXPECT_NE(Draw().FindText("Started from Lagna"), nullptr);
+    EXPECT_EQ(tables.m_strongerSign[v][1], other);
+    EXPECT_EQ(tables.m_strongerSign[v][7], other);
+    m_view.SelectDasa(kVimsottari);
+}
+
+TEST_F(DasaCommandTest, BuddhiGatiDasaChoosesItsVargaInTheSudarsanaDialog) {
+    const int sudarsanaVarga = g_nSCDasaVarga;
+    m_view.SelectDasa(67);
+    WhenModal<CSudarsanaDasaDlg>([](CSudarsanaDasaDlg& d) {
+        EXPECT_FALSE(d.Control(1)->isEnabled());                   // its antardasas are not Sudarsana's
+        static_cast<QComboBox*>(d.Control(0))->setCurrentIndex(1); // Navamsa
+        d.accept();
+    });
+    m_view.OnDasaOptions();
+    EXPECT_EQ(g_nBuddhiGatiDasaVarga, 1);
+    EXPECT_EQ(g_nSCDasaVarga, sudarsanaVarga);
     m_view.SelectDasa(kVimsottari);
 }
 
