@@ -133,6 +133,8 @@ public:
     // be calculated. Day-count kinds (0, 1, 2, 6) set only the target's date and time, the searched
     // kinds also its positions. `userDays` is the length of a year of kind 2.
     SearchResult FindReturnChart(double years, CChartCore& target, int yearKind, double userDays) const;
+    // The same instant as a UT Julian day alone, no positions computed (natal values as above).
+    SearchResult LocateReturn(double years, int yearKind, double userDays) const;
     SearchResult CastAnnualChart(double years, CChartCore& target, int yearKind) const;
     SearchResult FindSiderealSolarReturn(double years, CChartCore& target) const; // kind 3
     SearchResult FindTithiReturn(double years, CChartCore& target) const;         // kind 4

@@ -72,10 +72,27 @@ SearchResult SetLunarMonth(const CChartCore& pravesha, const SearchResult& found
 
 SearchResult CChartCore::FindReturnChart(double years, CChartCore& target, int yearKind,
                                          double userDays) const {
+    const SearchResult result = LocateReturn(years, yearKind, userDays);
+    if (!result.found()) return result;
+    if (!IsSearchedYearKind(yearKind)) {
+        JulianDayToDate(result.jdUt, target);
+        return result;
+    }
+    if (const CalcStatus status = SetFromJulianDay(result.jdUt, target); !status.ok()) {
+        return SearchResult::Failed(status);
+    }
+    return result;
+}
+
+SearchResult CChartCore::LocateReturn(double years, int yearKind, double userDays) const {
     const auto dayCount = [&](double yearDays) {
-        const double jd = GetJulianDay() + years * yearDays;
-        JulianDayToDate(jd, target);
-        return SearchResult::Found(jd);
+        return SearchResult::Found(GetJulianDay() + years * yearDays);
+    };
+    // Searches start from a record at the estimate, at this record's place and zone.
+    const auto probeAt = [&](double jdUt) {
+        CChartCore probe;
+        JulianDayToDate(jdUt, probe);
+        return probe;
     };
     switch (yearKind) {
     case kYearMeanTropical:
@@ -84,16 +101,32 @@ SearchResult CChartCore::FindReturnChart(double years, CChartCore& target, int y
         return dayCount(kSavanaYearDays);
     case kYearUserDefined:
         return dayCount(userDays);
-    case kYearTrueSiderealSolar:
-        return FindSiderealSolarReturn(years, target);
-    case kYearTithi:
-        return FindTithiReturn(years, target);
-    case kYearMoonReturn:
-        return FindMoonReturn(years, target);
     case kYearMeanSidereal:
         return dayCount(kMeanSiderealYearDays);
-    case kYearTrueTropicalSolar:
-        return FindTropicalSolarReturn(years, target);
+    case kYearTrueSiderealSolar:
+        return probeAt(GetJulianDay() + years * kMeanTropicalYearDays + kSolarReturnMarginDays)
+            .LocateLongitude(OneBodySearch(kSun, m_bodies[kSun].m_dLongitude + years * 360.0, true));
+    case kYearTithi: {
+        const double natalAngle = m_bodies[kMoon].m_dLongitude - m_bodies[kSun].m_dLongitude;
+        return probeAt(GetJulianDay() + years * kLunarYearDays + kLunarReturnMarginDays)
+            .LocateLongitude(
+                MoonSunSearch(natalAngle + Reduce360(years * kDegreesPerTithiYear), false, true));
+    }
+    case kYearMoonReturn: {
+        const bool backward = years > 0.0;
+        const double margin = backward ? kLunarReturnMarginDays : -kLunarReturnMarginDays;
+        return probeAt(GetJulianDay() + years * kMoonReturnYearDays + margin)
+            .LocateLongitude(OneBodySearch(kMoon, m_bodies[kMoon].m_dLongitude + years * 360.0, backward));
+    }
+    case kYearTrueTropicalSolar: {
+        const TropicalZodiacScope tropical;
+        CChartCore natal = *this;
+        std::uint8_t retrograde = 0;
+        const CalcValue sun = natal.CalcBody(kSun, GetJulianDay(), retrograde, false);
+        if (!sun.ok()) return SearchResult::Failed(sun.status);
+        return probeAt(GetJulianDay() + years * kMeanSiderealYearDays + kSolarReturnMarginDays)
+            .LocateLongitude(OneBodySearch(kSun, sun.value + years * 360.0, true));
+    }
     default:
         return SearchResult::Invalid("Year kind " + std::to_string(yearKind) +
                                      " is not known: year kinds run from 0 to 7.");
@@ -105,49 +138,19 @@ SearchResult CChartCore::CastAnnualChart(double years, CChartCore& target, int y
 }
 
 SearchResult CChartCore::FindSiderealSolarReturn(double years, CChartCore& target) const {
-    const CLongitudeSearch search = OneBodySearch(kSun, m_bodies[kSun].m_dLongitude + years * 360.0, true);
-    CChartCore probe;
-    JulianDayToDate(GetJulianDay() + years * kMeanTropicalYearDays + kSolarReturnMarginDays, probe);
-    return probe.SearchLongitude(target, search);
+    return FindReturnChart(years, target, kYearTrueSiderealSolar, 0.0);
 }
 
 SearchResult CChartCore::FindTithiReturn(double years, CChartCore& target) const {
-    const double natalAngle = m_bodies[kMoon].m_dLongitude - m_bodies[kSun].m_dLongitude;
-    const CLongitudeSearch search =
-        MoonSunSearch(natalAngle + Reduce360(years * kDegreesPerTithiYear), false, true);
-    CChartCore probe;
-    JulianDayToDate(GetJulianDay() + years * kLunarYearDays + kLunarReturnMarginDays, probe);
-    return probe.SearchLongitude(target, search);
+    return FindReturnChart(years, target, kYearTithi, 0.0);
 }
 
 SearchResult CChartCore::FindMoonReturn(double years, CChartCore& target) const {
-    const bool backward = years > 0.0;
-    const CLongitudeSearch search =
-        OneBodySearch(kMoon, m_bodies[kMoon].m_dLongitude + years * 360.0, backward);
-    CChartCore probe;
-    const double margin = backward ? kLunarReturnMarginDays : -kLunarReturnMarginDays;
-    JulianDayToDate(GetJulianDay() + years * kMoonReturnYearDays + margin, probe);
-    return probe.SearchLongitude(target, search);
+    return FindReturnChart(years, target, kYearMoonReturn, 0.0);
 }
 
 SearchResult CChartCore::FindTropicalSolarReturn(double years, CChartCore& target) const {
-    SearchResult result;
-    {
-        const TropicalZodiacScope tropical;
-        CChartCore natal = *this;
-        std::uint8_t retrograde = 0;
-        const CalcValue sun = natal.CalcBody(kSun, GetJulianDay(), retrograde, false);
-        if (!sun.ok()) return SearchResult::Failed(sun.status);
-        CChartCore probe;
-        JulianDayToDate(GetJulianDay() + years * kMeanSiderealYearDays + kSolarReturnMarginDays, probe);
-        result = probe.LocateLongitude(OneBodySearch(kSun, sun.value + years * 360.0, true));
-        if (!result.found()) return result;
-    }
-    // The target's positions in the chart's own zodiac.
-    if (const CalcStatus status = SetFromJulianDay(result.jdUt, target); !status.ok()) {
-        return SearchResult::Failed(status);
-    }
-    return result;
+    return FindReturnChart(years, target, kYearTrueTropicalSolar, 0.0);
 }
 
 SearchResult CChartCore::FindPraveshaMoment(double a, double b, bool backward, int& month,

@@ -15,6 +15,12 @@ constexpr int kYearMeanSidereal = 6;      // kMeanSiderealYearDays
 constexpr int kYearTrueTropicalSolar = 7; // the Sun's tropical return
 constexpr int kYearKindCount = 8;
 
+// The kinds whose years are found by searching the Sun's or the Moon's motion, not by counting days.
+constexpr bool IsSearchedYearKind(int kind) {
+    return kind == kYearTrueSiderealSolar || kind == kYearTithi || kind == kYearMoonReturn ||
+           kind == kYearTrueTropicalSolar;
+}
+
 constexpr double kSavanaYearDays = 360.0;
 constexpr double kMeanSiderealYearDays = 365.256364; // mean sidereal year
 constexpr double kLunarYearDays = 354.36708;         // twelve mean synodic months of 29.53059 days

@@ -26,11 +26,6 @@ constexpr int kNameAsBody = 1;
 // A search that steps whole cycles looks at most this many cycles past its estimate.
 constexpr int kCycleSearchTries = 4;
 
-bool IsSearchedYearKind(int kind) {
-    return kind == kYearTrueSiderealSolar || kind == kYearTithi || kind == kYearMoonReturn ||
-           kind == kYearTrueTropicalSolar;
-}
-
 CalcStatus FromSearch(const SearchResult& result) {
     if (result.found()) return {};
     if (!result.status.ok()) return result.status;
@@ -73,9 +68,11 @@ double CDasaTree::CycleLengthYears() const {
 }
 
 CalcStatus CDasaTree::FormatPeriodStart(const CChartCore& ref, double years, CDasaMoment& moment) const {
-    CChartCore target = ref;
-    const SearchResult result = ref.FindReturnChart(years, target, nYearKind, dUserYearDays);
+    // Only the moment is listed: its positions are not computed.
+    const SearchResult result = ref.LocateReturn(years, nYearKind, dUserYearDays);
     if (CalcStatus status = FromSearch(result); !status.ok()) return status;
+    CChartCore target;
+    ref.JulianDayToDate(result.jdUt, target);
     moment.local = target.m_dateTime;
     moment.dJd = result.jdUt;
     char date[32];

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPolygon>
+#include <algorithm>
 #include <vector>
 
 #include "platform/qt_fonts.h"
@@ -75,7 +76,12 @@ void PainterSurface::SelectBrush(const LogicalBrush& brush) {
 }
 
 void PainterSurface::SelectFont(const LogicalFont& font) {
-    m_painter.setFont(QFontFromLogicalFont(font, *m_painter.device()));
+    auto made =
+        std::find_if(m_fonts.begin(), m_fonts.end(), [&](const auto& entry) { return entry.first == font; });
+    if (made == m_fonts.end())
+        made = m_fonts.insert(m_fonts.end(), {font, QFontFromLogicalFont(font, *m_painter.device())});
+    // Setting the painter's font gives it a new private copy that must find its glyph engines again.
+    if (!(m_painter.font() == made->second)) m_painter.setFont(made->second);
 }
 
 void PainterSurface::SetTextColor(ColorRef color) {
@@ -133,16 +139,21 @@ Rect PainterSurface::DrawText(std::string_view text, const Rect& rect, std::uint
     const QFontMetricsF metrics(m_painter.font(), m_painter.device());
     if ((format & kTextEndEllipsis) && (format & kTextSingleLine))
         qtext = metrics.elidedText(qtext, Qt::ElideRight, rect.Width());
-    const QRectF bounds = metrics.boundingRect(QRectF(ToQRect(rect)), flags, qtext);
-    const Rect taken{rect.left, rect.top, rect.left + static_cast<int>(std::ceil(bounds.width())),
-                     rect.top + static_cast<int>(std::ceil(bounds.height()))};
-    if (format & kTextCalcRect) return taken;
-    if (m_textBackground) m_painter.fillRect(bounds, *m_textBackground);
-    const QPen pen = m_painter.pen();
-    m_painter.setPen(m_textColor);
-    m_painter.drawText(ToQRect(rect), flags, qtext);
-    m_painter.setPen(pen);
-    return taken;
+    const QRectF box(ToQRect(rect));
+    // Drawing lays the text out and gives its bounds; a layout of its own beforehand is needed only to
+    // measure, to paint the background under the text, or for no text (QPainter then gives no bounds).
+    const bool measureFirst = (format & kTextCalcRect) || m_textBackground || qtext.isEmpty();
+    QRectF bounds;
+    if (measureFirst) bounds = metrics.boundingRect(box, flags, qtext);
+    if (!(format & kTextCalcRect)) {
+        if (m_textBackground) m_painter.fillRect(bounds, *m_textBackground);
+        const QPen pen = m_painter.pen();
+        m_painter.setPen(m_textColor);
+        m_painter.drawText(box, flags, qtext, measureFirst ? nullptr : &bounds);
+        m_painter.setPen(pen);
+    }
+    return Rect{rect.left, rect.top, rect.left + static_cast<int>(std::ceil(bounds.width())),
+                rect.top + static_cast<int>(std::ceil(bounds.height()))};
 }
 
 Size PainterSurface::TextExtent(std::string_view text) {

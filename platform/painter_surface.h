@@ -5,6 +5,8 @@
 #include <QTransform>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/draw_surface.h"
 
@@ -38,6 +40,9 @@ private:
     QTransform m_baseTransform; // the painter's transform when the surface was made
     QColor m_textColor = Qt::black;
     std::optional<QColor> m_textBackground; // set when text backgrounds are opaque
+    // The Qt fonts made on this surface by their description: a drawing selects a few fonts many
+    // times, and a font made afresh must look up its metrics and glyph engine again.
+    std::vector<std::pair<LogicalFont, QFont>> m_fonts;
 };
 
 // An image to draw on, `size` device units at `devicePixelRatio` image pixels per unit, white at start.

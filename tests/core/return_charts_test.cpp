@@ -43,6 +43,23 @@ TEST_F(ReturnChartTest, ReturnsAgreeWithSwetest) {
     }
 }
 
+// Locating a return gives the very instant the return chart is cast for, in every year kind.
+TEST_F(ReturnChartTest, LocatingAReturnGivesTheReturnChartsInstant) {
+    const CChartCore chart = CalculatedChartAt(2447892.1);
+    for (int kind = 0; kind < kYearKindCount; ++kind) {
+        for (const double years : {1.0, -2.5, 37.75}) {
+            SCOPED_TRACE(testing::Message() << "kind " << kind << " years " << years);
+            CChartCore target;
+            const SearchResult cast = chart.FindReturnChart(years, target, kind, 400.5);
+            const SearchResult located = chart.LocateReturn(years, kind, 400.5);
+            ASSERT_TRUE(cast.found()) << cast.status.error;
+            ASSERT_TRUE(located.found()) << located.status.error;
+            EXPECT_EQ(located.jdUt, cast.jdUt);
+        }
+    }
+    EXPECT_FALSE(chart.LocateReturn(1.0, kYearKindCount, 0.0).found());
+}
+
 TEST_F(ReturnChartTest, DayCountYearsAddTheirDaysExactly) {
     const CChartCore chart = CalculatedChartAt(2447892.1);
     struct Case {

@@ -95,4 +95,49 @@ TEST(DrawSurface, FontHeightsAreCellHeightsInDeviceUnits) {
     }
 }
 
+TEST(DrawSurface, DrawnTextTakesTheRectangleItsMeasureGives) {
+    struct Case {
+        const char* text;
+        Rect rect;
+        std::uint32_t format;
+        bool opaque;
+    };
+    const Case cases[] = {
+        {"Rasi", Rect{5, 5, 95, 25}, kTextLeft | kTextSingleLine, false},
+        {"Navamsa", Rect{5, 5, 95, 25}, kTextCenter | kTextVCenter | kTextSingleLine, false},
+        {"Dasamsa", Rect{5, 5, 95, 25}, kTextRight | kTextBottom | kTextSingleLine | kTextNoClip, true},
+        {"Sun Moon Mars Mercury Jupiter", Rect{5, 5, 60, 90}, kTextLeft | kTextWordBreak, false},
+        {"Sun Moon Mars Mercury Jupiter", Rect{5, 5, 60, 25}, kTextLeft | kTextSingleLine | kTextEndEllipsis,
+         false},
+        {"", Rect{5, 5, 95, 25}, kTextLeft | kTextSingleLine, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        ImageSurface image(Size{100, 100});
+        image.Surface().SelectFont(LogicalFont{"Arial Narrow", 18, 0, 400});
+        image.Surface().SetTextBackground(Rgb(255, 255, 0), c.opaque);
+        const Rect measured = image.Surface().DrawText(c.text, c.rect, c.format | kTextCalcRect);
+        EXPECT_EQ(image.Surface().DrawText(c.text, c.rect, c.format), measured);
+    }
+}
+
+TEST(DrawSurface, AFontSelectedAgainDrawsAsOnAFreshSurface) {
+    const LogicalFont regular{"Arial Narrow", 18, 0, 400};
+    LogicalFont bold = regular;
+    bold.weight = 700;
+    LogicalFont italic = regular;
+    italic.italic = 1;
+    const auto drawn = [](std::initializer_list<LogicalFont> fonts) {
+        ImageSurface image(Size{100, 30});
+        for (const LogicalFont& font : fonts) image.Surface().SelectFont(font);
+        image.Surface().DrawText("Saturn", Rect{2, 2, 98, 28}, kTextLeft | kTextSingleLine);
+        return image.Image();
+    };
+    EXPECT_TRUE(drawn({bold, italic, regular}) == drawn({regular}));
+    EXPECT_TRUE(drawn({regular, bold}) == drawn({bold}));
+    EXPECT_TRUE(drawn({regular, italic}) == drawn({italic}));
+    EXPECT_FALSE(drawn({bold}) == drawn({regular}));
+    EXPECT_FALSE(drawn({italic}) == drawn({regular}));
+}
+
 } // namespace

@@ -182,3 +182,32 @@ TEST_F(DasaViewTest, TheReportPointerLeavesWithItsPageAndTheRegistryMakesThePage
     EXPECT_NE(dynamic_cast<CDasaView*>(pane.get()), nullptr);
 }
 } // namespace
+
+// A step of the birth moment lists the periods of the stepped chart: the page equals one opened afresh
+// on that chart, nothing kept from before the step.
+TEST_F(DasaViewTest, AStepOfTheBirthMomentDrawsAsAPageOpenedOnTheSteppedChart) {
+    ClickPeriod(2);
+    const std::string before = m_view.PageText(true);
+    const auto step = [](CTavroDoc& document) {
+        CChart& natal = document.m_natalChart;
+        ASSERT_TRUE(natal.SetFromJulianDay(natal.GetJulianDay() + 1.0 / 24, natal).ok());
+        ASSERT_TRUE(document.Calculate(0).ok());
+    };
+    step(m_document);
+    Draw();
+    const std::string stepped = m_view.PageText(true);
+
+    CTavroDoc fresh;
+    ASSERT_TRUE(fresh.ReadChartText(kChennaiChartText, "chennai.tvd").ok());
+    step(fresh);
+    fresh.m_dasaTree.nLevel = 1;
+    fresh.m_dasaTree.nSelected = {2};
+    CDasaView freshPage;
+    freshPage.SetDocument(&fresh);
+    freshPage.resize(900, 900);
+    freshPage.OnInitialUpdate();
+    ProbeSurface surface;
+    freshPage.OnDraw(surface);
+    EXPECT_EQ(stepped, freshPage.PageText(true));
+    EXPECT_NE(stepped, before);
+}
