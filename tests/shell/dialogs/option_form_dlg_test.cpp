@@ -7,21 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "core/calc_options.h"
+#include "core/option_snapshot.h"
 #include "core/varga_options.h"
 #include "dialog_test_support.h"
 
 namespace {
-
-// Saves an option global and puts it back at the end of the test.
-template <class T> class Saved {
-public:
-    explicit Saved(T& option) : m_option(option), m_value(option) {}
-    ~Saved() { m_option = m_value; }
-
-private:
-    T& m_option;
-    T m_value;
-};
 
 TEST(OptionForm, OkCopiesTheChoicesBackAndCancelLeavesThem) {
     int style = 2;
@@ -46,7 +36,7 @@ TEST(OptionForm, OkCopiesTheChoicesBackAndCancelLeavesThem) {
 }
 
 TEST(OptionForm, TheUpagrahaRiseChoiceOfKaalaToYamaGhantakaSetsAllFour) {
-    Saved saved(g_nUpagrahaRiseMethod);
+    CScopedOptions options;
     g_nUpagrahaRiseMethod = {1, 1, 1, 1, 1, 0};
     WhenModal<COptionFormDlg>([](COptionFormDlg& dialog) {
         static_cast<QComboBox*>(dialog.Control(1))->setCurrentIndex(2);
@@ -58,7 +48,7 @@ TEST(OptionForm, TheUpagrahaRiseChoiceOfKaalaToYamaGhantakaSetsAllFour) {
 }
 
 TEST(OptionForm, TheDivisionalChartOptionsShowTheirVariants) {
-    Saved saved(g_nD9Preference);
+    CScopedOptions options;
     g_nD9Preference = 1;
     WhenModal<COptionFormDlg>([](COptionFormDlg& dialog) {
         SavePicture(dialog, "varga_options_dialog");
