@@ -12,6 +12,7 @@
 #include "core/body_names.h"
 #include "core/calc_options.h"
 #include "core/chart.h"
+#include "core/option_snapshot.h"
 #include "dialog_test_support.h"
 #include "document/tavro_doc.h"
 #include "shell/dialogs/document_commands.h"
@@ -68,19 +69,7 @@ TEST(SpecialPointDlg, TheOffsetIsCheckedAndTheNameLimited) {
 class SpecialPointCommands : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_document.OnNewDocument()); }
-    void TearDown() override {
-        g_bSpecialPointOn = m_pointOn;
-        g_strSpecialPointName = m_pointName;
-        g_strSpecialPointSymbol = m_pointSymbol;
-        g_bSpecialLagnaOn = m_lagnaOn;
-        g_nSpecialLagnaPlanet = m_lagnaPlanet;
-        g_nSpecialLagnaSpeedFactor = m_lagnaFactor;
-        g_strSpecialLagnaName = m_lagnaName;
-    }
-    bool m_pointOn = g_bSpecialPointOn, m_lagnaOn = g_bSpecialLagnaOn;
-    std::string m_pointName = g_strSpecialPointName, m_pointSymbol = g_strSpecialPointSymbol;
-    int m_lagnaPlanet = g_nSpecialLagnaPlanet, m_lagnaFactor = g_nSpecialLagnaSpeedFactor;
-    std::string m_lagnaName = g_strSpecialLagnaName;
+    CScopedOptions m_options; // the point's and the lagna's definitions come back after each test
     RecordedMessages m_messages;
     CTavroDoc m_document;
 };
