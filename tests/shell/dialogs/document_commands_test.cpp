@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "core/chart.h"
+#include "core/option_snapshot.h"
 #include "core/region_table.h"
 #include "dialog_test_support.h"
 #include "document/birth_time_undo.h"
@@ -42,14 +43,8 @@ protected:
         m_document.AddView(m_view);
         m_view.updates = 0;
     }
-    void TearDown() override {
-        g_bZoneOverride = m_savedOverride;
-        g_dBirthZone = m_savedBirthZone;
-        g_dOverrideZone = m_savedOverrideZone;
-    }
 
-    bool m_savedOverride = g_bZoneOverride;
-    double m_savedBirthZone = g_dBirthZone, m_savedOverrideZone = g_dOverrideZone;
+    CScopedOptions m_options; // the zones in use come back after each test
     RecordedMessages m_messages;
     CTavroDoc m_document;
     CountingView m_view;

@@ -9,6 +9,7 @@
 #include "../views_test_support.h"
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
+#include "core/option_snapshot.h"
 #include "core/sign_rules.h"
 #include "core/varga_options.h"
 #include "core/zodiac_names.h"
@@ -35,23 +36,13 @@ protected:
         m_view.SetDocument(&m_document);
         g_nAspectOptionsAskedMode = kTableAspects;
     }
-    ~BasicInfoReferenceTest() override {
-        g_ayanamsaSettings = m_ayanamsa;
-        ApplyAyanamsaSettings(g_ayanamsaSettings);
-        g_bUse28Nakshatras = m_use28;
-        g_nMBTablePreference = m_mbTable;
-        g_nMBLocationPreference = m_mbLocation;
-    }
     int Int(const ReferenceRecord& r, int field) const { return std::stoi(r[field]); }
     double Distance(int row, int column) const { return std::stod(m_view.CellText(row, column)); }
 
     CBasicInfoView m_view;
 
 private:
-    CAyanamsaSettings m_ayanamsa = g_ayanamsaSettings;
-    bool m_use28 = g_bUse28Nakshatras;
-    int m_mbTable = g_nMBTablePreference;
-    int m_mbLocation = g_nMBLocationPreference;
+    CScopedOptions m_options; // the ayanamsa and the table options come back after each test
 };
 
 TEST_F(BasicInfoReferenceTest, TheChartStandsWhereSwetestPutsIt) {
