@@ -84,8 +84,8 @@ MixedChartLayout LayOutMixedChart(int width, int height, int style, int captionH
     const int insetY = layout.area.Height() / divisor;
     layout.inner = Rect{layout.area.left + insetX, layout.area.top + insetY, layout.area.right - insetX,
                         layout.area.bottom - insetY};
-    constexpr int kLeastHeight = 600;
-    const int total = s + 2 * m + 40;
-    layout.total = Size{total, std::max(total, kLeastHeight)};
+    // The chart square with its margins: the side came from the window, so no scroll bar shows while
+    // the chart fits.
+    layout.total = Size{s + 2 * m, s + 2 * m};
     return layout;
 }

@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "core/chart.h"
@@ -148,6 +149,14 @@ void CChartView::ShowHighlights() {
 void CChartView::mousePressEvent(QMouseEvent* event) {
     CView::mousePressEvent(event);
     if (event->button() == Qt::LeftButton) ClearHighlightsOnClick();
+}
+
+void CChartView::wheelEvent(QWheelEvent* event) {
+    if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
+        event->accept(); // taken here, so no enclosing pane scrolls or zooms either
+        return;
+    }
+    CView::wheelEvent(event);
 }
 
 void CChartView::OnContextMenu(QPoint screenPos) {

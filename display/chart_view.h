@@ -57,6 +57,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // The wheel scrolls the view, except with Shift or Ctrl held: then it does nothing.
+    void wheelEvent(QWheelEvent* event) override;
     Size WindowSize() const;
     // The body label and the sign cell of `geometryPane` under `point`; none found clears the hit, so no
     // earlier click's body or sign lingers.

@@ -2,9 +2,13 @@
 // style, and the context-menu commands change what the panes show.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMenu>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cstdio>
+#include <map>
 
 #include "core/body_names.h"
 #include "core/computed_bodies.h"
@@ -19,6 +23,22 @@
 #include "platform/recording_surface.h"
 
 namespace {
+
+// Every command of a menu and its submenus with its text and whether it is checked and enabled.
+struct MenuEntry {
+    std::string text;
+    bool checked;
+    bool enabled;
+};
+void CollectEntries(const QMenu& menu, std::map<int, MenuEntry>& entries) {
+    for (const QAction* action : menu.actions()) {
+        if (action->menu())
+            CollectEntries(*action->menu(), entries);
+        else if (!action->isSeparator())
+            entries[action->data().toInt()] = {action->text().remove('&').toStdString(), action->isChecked(),
+                                               action->isEnabled()};
+    }
+}
 
 class ChartViewTest : public DisplayTest {
 protected:
@@ -400,6 +420,81 @@ TEST_F(ChartViewTest, MixedViewPanesByTheClickedRing) {
     ASSERT_TRUE(mixed.HitTestForMenu(Point{inner.left - 5, inner.top + 5}));
     EXPECT_EQ(mixed.CurrentPane(), kOuterPane);
     EXPECT_FALSE(mixed.HitTestForMenu(Point{2, 2}));
+}
+
+// The mixed view's menu is its own: the ring clicked, its varga, body views and display mode, without
+// the chart view's birth-time, research-varga, aspect-table and packed-mode entries.
+TEST_F(ChartViewTest, MixedViewMenuActsOnTheClickedRing) {
+    CMixedChartView mixed;
+    mixed.resize(600, 700);
+    mixed.OnInitialUpdate();
+    g_nChartStyle = 2;
+    RecordingSurface surface;
+    mixed.OnDraw(surface);
+    const Rect inner = mixed.InnerRect();
+    ASSERT_TRUE(mixed.HitTestForMenu(Point{inner.left + 5, (inner.top + inner.bottom) / 2}));
+    ASSERT_EQ(mixed.CurrentPane(), kInnerPane);
+    QMenu menu;
+    mixed.BuildContextMenu(menu);
+    std::map<int, MenuEntry> entries;
+    CollectEntries(menu, entries);
+    for (const int absent : std::initializer_list<int>{
+             kCmdBirthTimePreviousSign, kCmdUndoAllBirthTimeChanges, kCmdCustomVarga, kCmdSubVarga,
+             kCmdAspectTableOfPane, kCmdPackedChartMode, kCmdStandardWithArudhas, kCmdPachakadiPlanet,
+             kCmdPlanetSignChange, kOptionalBodyCommands[7], kOptionalBodyCommands[8]})
+        EXPECT_FALSE(entries.contains(absent)) << entries[absent].text;
+    const struct {
+        int command;
+        const char* text;
+    } present[] = {
+        {kCmdRasiChakra, "Rasi chakra"},
+        {kCmdBhavaChakra, "Bhava chakra or Chalit chakra"},
+        {kCmdVargaD9, "Navamsa chakra"},
+        {kCmdFirstVarga, "Hora (D-2)"},
+        {kCmdFirstVarga + 14, "Trimsamsa (D-30)"},
+        {kCmdVargaD60, "Shashtyamsa (D-60)"},
+        {kCmdShowAshtakavarga, "Show ashtakavarga of this chart"},
+        {kCmdMaranaKarakaSthana, "Planets in marana karaka sthana"},
+        {kCmdSpecialLagnaView, "Special lagna view"},
+        {kOptionalBodyCommands[9], "Maandi"},
+        {kOptionalBodyCommands[10], "Gulika"},
+    };
+    for (const auto& p : present) {
+        ASSERT_TRUE(entries.contains(p.command)) << p.text;
+        EXPECT_EQ(entries[p.command].text, p.text);
+    }
+    EXPECT_TRUE(entries[kCmdStandardView].checked);
+    EXPECT_TRUE(entries[kCmdNatalOnly].checked); // the inner ring shows the natal chart
+    EXPECT_FALSE(entries[kCmdAutomatic].checked);
+
+    // Its commands change the ring clicked; the optional bodies reach both rings.
+    EXPECT_TRUE(mixed.RunCommand(kCmdFirstVarga + 14));
+    EXPECT_EQ(g_nPaneVarga[kInnerPane], 16);
+    EXPECT_EQ(g_nPaneVarga[kOuterPane], 1);
+    const bool nodes = g_bShowInCharts[0];
+    EXPECT_TRUE(mixed.RunCommand(kOptionalBodyCommands[0]));
+    EXPECT_EQ(g_bPaneShowBody[kInnerPane][kRahu] != 0, !nodes);
+    EXPECT_EQ(g_bPaneShowBody[kOuterPane][kKetu] != 0, !nodes);
+    EXPECT_TRUE(mixed.RunCommand(kOptionalBodyCommands[0]));
+}
+
+// The wheel scrolls a chart view; with Shift or Ctrl held it does nothing, in either direction.
+TEST_F(ChartViewTest, ShiftOrCtrlWheelLeavesTheViewWhereItIs) {
+    m_view.show();
+    m_view.SetScrollSizes(Size{3000, 3000});
+    const auto turn = [&](Qt::KeyboardModifiers modifiers) {
+        QWheelEvent wheel(QPointF(50, 50), m_view.mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(m_view.viewport(), &wheel);
+        return Point{m_view.horizontalScrollBar()->value(), m_view.verticalScrollBar()->value()};
+    };
+    for (const Qt::KeyboardModifiers held :
+         {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
+          Qt::ShiftModifier | Qt::ControlModifier}) {
+        SCOPED_TRACE(static_cast<int>(held));
+        EXPECT_EQ(turn(held), (Point{0, 0}));
+    }
+    EXPECT_GT(turn(Qt::NoModifier).y, 0);
 }
 
 } // namespace
