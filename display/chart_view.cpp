@@ -60,12 +60,16 @@ Size CChartView::WindowSize() const {
 void CChartView::RecalcLayout(Size window) {
     const ChartPaneLayout layout =
         LayOutChartPanes(window.cx, window.cy, g_nChartPaneCount, WideChartLayout());
-    g_dChartScale = layout.scale;
     m_paneRect = layout.panes;
     m_background = Rect{0, 0, std::max(window.cx, layout.total.cx), std::max(window.cy, layout.total.cy)};
     SetScrollSizes(layout.total);
-    g_chartFontA = ScaledFont(g_displayFonts[0], g_dChartScale, g_dChartScale, g_dChartScale);
-    g_chartFontB = ScaledFont(g_displayFonts[1], g_dChartScale, g_dChartScale, g_dChartScale);
+    SetChartScale(layout.scale);
+}
+
+void SetChartScale(double scale) {
+    g_dChartScale = scale;
+    g_chartFontA = ScaledFont(g_displayFonts[0], scale, scale, scale);
+    g_chartFontB = ScaledFont(g_displayFonts[1], scale, scale, scale);
 }
 
 void CChartView::OnDraw(DrawSurface& surface) {

@@ -109,6 +109,10 @@ private:
     void TogglePackedChartMode();
 };
 
+// g_dChartScale and the chart fonts g_chartFontA and g_chartFontB (display fonts 0 and 1) for panes of
+// `scale` x 360 units.
+void SetChartScale(double scale);
+
 // The chart view last constructed, which report printing and text refresh reach; null when none lives.
 extern CChartView* g_pChartView;
 

@@ -33,8 +33,7 @@ CMixedChartView::CMixedChartView(QWidget* parent) : CChartView(parent) {}
 
 void CMixedChartView::RecalcLayout(Size window) {
     g_dChartScale = MixedChartScale(window.cx, window.cy);
-    int side = static_cast<int>(g_dChartScale * 360);
-    side -= side % 4;
+    const int side = ChartSideAtScale(g_dChartScale);
     const double factor =
         g_dChartScale * (side < kSmallAreaLimit ? kSmallAreaFontFactor : kLargeAreaFontFactor);
     g_chartFontA = ScaledFont(g_displayFonts[0], factor, factor, factor);
