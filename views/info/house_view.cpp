@@ -54,9 +54,9 @@ void CHouseView::OnUpdate(CView*, long) {
 void CHouseView::FillTable() {
     DeleteAllColumnsAndRows();
     InsertColumn("House", 60);
-    InsertColumn(g_bHouseCuspsInMiddle ? "Start" : "Cusp", 140);
-    InsertColumn(g_bHouseCuspsInMiddle ? "Cusp" : "Middle", 140);
-    InsertColumn("End", 140);
+    InsertColumn(g_bHouseCuspsInMiddle ? "Start" : "Cusp", 160);
+    InsertColumn(g_bHouseCuspsInMiddle ? "Cusp" : "Middle", 160);
+    InsertColumn("End", 160);
     InsertColumn("Planets in it", 250);
     const CTavroDoc* document = TavroDocOf(*this);
     if (!document || !document->m_pCurrentChart) return;
