@@ -29,7 +29,11 @@ double AspectTableHousePoint(const CChart& vargaChart, int varga, int houseRefer
 }
 
 int AspectValue(double aspected, double aspecting, int planet, double fullValue) {
-    return static_cast<int>(DrishtiStrength(aspected, aspecting, planet) * fullValue * 0.01 + 0.5);
+    // A value exactly halfway rounds up; the per-cent form of a half virupa (2.5 virupas = 4.1666..%)
+    // comes back a hair below the half, so the rounding allows for it.
+    constexpr double kRoundingAllowance = 1e-9;
+    return static_cast<int>(DrishtiStrength(aspected, aspecting, planet) * fullValue * 0.01 + 0.5 +
+                            kRoundingAllowance);
 }
 
 bool ComputeAspectTable(CChart& chart, int varga, int houseReference, double fullValue, AspectTable& table) {

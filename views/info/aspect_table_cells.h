@@ -33,7 +33,8 @@ struct AspectTable {
 // cusp with HouseCuspsInMiddle, else its start); otherwise the reference body's varga longitude plus
 // 30 (h - 1) degrees, minus that for Rahu and Ketu with HousesFromNodesReversed. [0, 360).
 double AspectTableHousePoint(const CChart& vargaChart, int varga, int houseReference, int h);
-// The value shown for an aspect: DrishtiStrength x fullValue / 100, rounded half up.
+// The value shown for an aspect: DrishtiStrength x fullValue / 100, rounded half up (exact halves up
+// despite the per-cent form's rounding error).
 int AspectValue(double aspected, double aspecting, int planet, double fullValue);
 // The table of the varga column `varga` (out of range: D-1) of `chart`, houses counted from body
 // `houseReference` (out of 0-9: the lagna), a full aspect shown as `fullValue`. False when the varga

@@ -45,6 +45,7 @@ constexpr int kLabelLeft = 10;
 constexpr int kGlyphLeft = 34;
 constexpr int kLegendLine = 22;
 constexpr int kBelowLegend = 40;
+constexpr int kColorNameLeft = 260; // the colour names of the colour legend, from the meanings' left
 
 // The height the table took at its last drawing; the scroll extent follows it.
 int g_nAspectTableHeight = 2000;
@@ -188,7 +189,7 @@ int DrawLegends(DrawSurface& surface, int y, int varga, int houseReference) {
     for (int relation = 0; relation < kRelationCodes; ++relation) {
         DrawStyledText(surface, kRelationStyles[relation].meaning, RelationText(LegendBox(kLabelLeft, y), relation));
         DrawStyledText(surface, kRelationStyles[relation].colorName,
-                       RelationText(LegendBox(kLabelLeft + 220, y), relation));
+                       RelationText(LegendBox(kLabelLeft + kColorNameLeft, y), relation));
         y += kLegendLine;
     }
     return y;

@@ -29,6 +29,8 @@ LogicalFont LabelFont(const LogicalFont& font) {
     return ScaledFont(font, 1.2, 1.2, 1.0);
 }
 
+// The text centred on one line in the band; a text wider than the band is drawn in a font narrowed
+// and lowered in proportion, so that titles and labels of narrow graphs stay inside their graph.
 void DrawCentred(DrawSurface& surface, const std::string& text, const Rect& band, const LogicalFont& font,
                  ColorRef color) {
     TextStyle style;
@@ -36,6 +38,12 @@ void DrawCentred(DrawSurface& surface, const std::string& text, const Rect& band
     style.color = color;
     style.format = kTextCenter | kTextVCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix;
     style.font = font;
+    TextStyle measured = style;
+    const int width = MeasureStyledText(surface, text, measured) - measured.left;
+    if (width > band.Width() && width > 0) {
+        const double narrowing = static_cast<double>(band.Width()) / width;
+        ScaleFontFields(style.font, narrowing, narrowing, 1.0);
+    }
     DrawStyledText(surface, text, style);
 }
 } // namespace
