@@ -54,7 +54,8 @@ bool ComputeAspectTable(CChart& chart, int varga, int houseReference, double ful
         for (int q = kSun; q <= kKetu; ++q) {
             row.planetRelation[q - 1] = relation[p - 1][q - 1];
             row.planetValue[q - 1] =
-                q == p ? kBlankCell : AspectValue(vargaChart->m_bodies[q].m_dLongitude, aspecting, p, fullValue);
+                q == p ? kBlankCell
+                       : AspectValue(vargaChart->m_bodies[q].m_dLongitude, aspecting, p, fullValue);
         }
         for (int h = 1; h <= 12; ++h) {
             const double point = AspectTableHousePoint(*vargaChart, varga, houseReference, h);

@@ -136,9 +136,9 @@ void DrawRow(DrawSurface& surface, int p, const AspectTableRow& row) {
                        RelationText(Cell(kCellLeft + kColumnWidth * q, top), row.planetRelation[q]));
     }
     for (int h = 0; h < 12; ++h)
-        DrawStyledText(surface, FormatCell("%d", row.houseValue[h]),
-                       RelationText(Cell(kCellLeft + kColumnWidth * (kAspectPlanets + h), top),
-                                    row.houseRelation[h]));
+        DrawStyledText(
+            surface, FormatCell("%d", row.houseValue[h]),
+            RelationText(Cell(kCellLeft + kColumnWidth * (kAspectPlanets + h), top), row.houseRelation[h]));
 }
 
 // The key lines and both legends from `y` down; returns the y below the last line.
@@ -184,10 +184,12 @@ int DrawLegends(DrawSurface& surface, int y, int varga, int houseReference) {
         y += kLegendLine;
     }
     y += kRowHeight / 2;
-    DrawStyledText(surface, "Aspect Legend (color code):", Style(LegendBox(kLabelLeft, y), kBlack, 1.1, 1.1, 1.5));
+    DrawStyledText(surface,
+                   "Aspect Legend (color code):", Style(LegendBox(kLabelLeft, y), kBlack, 1.1, 1.1, 1.5));
     y += kLegendLine;
     for (int relation = 0; relation < kRelationCodes; ++relation) {
-        DrawStyledText(surface, kRelationStyles[relation].meaning, RelationText(LegendBox(kLabelLeft, y), relation));
+        DrawStyledText(surface, kRelationStyles[relation].meaning,
+                       RelationText(LegendBox(kLabelLeft, y), relation));
         DrawStyledText(surface, kRelationStyles[relation].colorName,
                        RelationText(LegendBox(kLabelLeft + kColorNameLeft, y), relation));
         y += kLegendLine;
@@ -201,14 +203,16 @@ void AddValueChoice(QMenu& menu, CAspectTableView& view) {
         QAction* action = values->addAction(value == 60.0 ? "&60" : "&100");
         action->setCheckable(true);
         action->setChecked((g_dAspectValueMax == 60.0) == (value == 60.0));
-        QObject::connect(action, &QAction::triggered, &view, [&view, value] { view.SetFullAspectValue(value); });
+        QObject::connect(action, &QAction::triggered, &view,
+                         [&view, value] { view.SetFullAspectValue(value); });
     }
 }
 
 void AddRuleChoice(QMenu& menu, CAspectTableView& view) {
     QMenu* rules = menu.addMenu("Aspects of Mars, Jupiter and Saturn");
     for (const bool parasara : {true, false}) {
-        QAction* action = rules->addAction(parasara ? "As per Parasara's teachings" : "As per Dr Raman's teachings");
+        QAction* action =
+            rules->addAction(parasara ? "As per Parasara's teachings" : "As per Dr Raman's teachings");
         action->setCheckable(true);
         action->setChecked(g_bAspectEvalAsPerParasara == parasara);
         QObject::connect(action, &QAction::triggered, &view,
@@ -221,7 +225,9 @@ void AddRuleChoice(QMenu& menu, CAspectTableView& view) {
 int DrawAspectGlyph(DrawSurface& surface, int kind, int x, int y, ColorRef color, bool door) {
     surface.SelectPen(LogicalPen{color, 1});
     surface.SelectBrush(LogicalBrush{color});
-    const auto line = [&](int x0, int y0, int x1, int y1) { surface.Line(At(x + x0, y + y0), At(x + x1, y + y1)); };
+    const auto line = [&](int x0, int y0, int x1, int y1) {
+        surface.Line(At(x + x0, y + y0), At(x + x1, y + y1));
+    };
     const auto box = [&](int x0, int y0, int x1, int y1) {
         const Point a = At(x + x0, y + y0);
         const Point b = At(x + x1, y + y1);
@@ -310,12 +316,15 @@ void CAspectTableView::Layout() {
 
 void CAspectTableView::OnDraw(DrawSurface& surface) {
     Layout();
-    if (!g_bPrinting) surface.FillRect(Rect{0, 0, std::max(kMinimumWidth, width()), g_nAspectTableHeight + height()},
-                                       g_colors[kColorFrame]);
+    if (!g_bPrinting)
+        surface.FillRect(Rect{0, 0, std::max(kMinimumWidth, width()), g_nAspectTableHeight + height()},
+                         g_colors[kColorFrame]);
     CTavroDoc* document = TavroDocOf(*this);
     if (!document || !document->m_pCurrentChart) return;
-    const int varga = g_nAspectTableVarga >= 0 && g_nAspectTableVarga < kVargaColumnCount ? g_nAspectTableVarga : 0;
-    const int reference = g_nAspTblHouseRef >= kLagna && g_nAspTblHouseRef <= kKetu ? g_nAspTblHouseRef : kLagna;
+    const int varga =
+        g_nAspectTableVarga >= 0 && g_nAspectTableVarga < kVargaColumnCount ? g_nAspectTableVarga : 0;
+    const int reference =
+        g_nAspTblHouseRef >= kLagna && g_nAspTblHouseRef <= kKetu ? g_nAspTblHouseRef : kLagna;
     AspectTable table;
     if (!ComputeAspectTable(*document->m_pCurrentChart, varga, reference, g_dAspectValueMax, table)) return;
     surface.SetTextBackground(g_colors[kColorFrame], false);
@@ -347,7 +356,8 @@ void CAspectTableView::FillContextMenu(QMenu& menu) {
     menu.addSeparator();
     AddRuleChoice(menu, *this);
     menu.addSeparator();
-    connect(menu.addAction("Print this window"), &QAction::triggered, this, [this] { PrintViewContent(*this); });
+    connect(menu.addAction("Print this window"), &QAction::triggered, this,
+            [this] { PrintViewContent(*this); });
 }
 
 void CAspectTableView::OnSelectVarga() {

@@ -16,7 +16,13 @@ class QMenu;
 extern int g_nAspTblHouseRef;
 
 // The glyphs drawn beside a planet and in the legend.
-enum AspectGlyph : int { kGlyphHouse = 0, kGlyphUpArrow = 1, kGlyphDownArrow = 2, kGlyphTriangle = 3, kGlyphDisc = 4 };
+enum AspectGlyph : int {
+    kGlyphHouse = 0,
+    kGlyphUpArrow = 1,
+    kGlyphDownArrow = 2,
+    kGlyphTriangle = 3,
+    kGlyphDisc = 4
+};
 // Draws glyph `kind` with its top-left at (x, y) in `color` (a house with a door when `door`); returns
 // how far the next glyph stands to the right (20 for an unknown kind, which draws nothing).
 int DrawAspectGlyph(DrawSurface& surface, int kind, int x, int y, ColorRef color, bool door = false);

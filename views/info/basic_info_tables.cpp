@@ -305,8 +305,8 @@ std::string FormatSignLongitude(double longitude) {
     CRasiLongitude split;
     split.m_dLongitude = longitude;
     split.SplitLongitude();
-    return FormatCell("%2d %s %02d' %05.2f\"", split.m_nDegrees, g_pszSignNames[split.m_nSign], split.m_nMinutes,
-                  split.m_dSeconds);
+    return FormatCell("%2d %s %02d' %05.2f\"", split.m_nDegrees, g_pszSignNames[split.m_nSign],
+                      split.m_nMinutes, split.m_dSeconds);
 }
 
 std::string FormatShortSignLongitude(double longitude) {

@@ -14,8 +14,10 @@ void RegisterInfoViews() {
     RegisterPaneClass("CEntryBasicInfoView",
                       [](QWidget* parent) -> QWidget* { return new CEntryBasicInfoView(parent); });
     RegisterPaneClass("CCoreInfoView", [](QWidget* parent) -> QWidget* { return new CCoreInfoView(parent); });
-    RegisterPaneClass("CShadbalasView", [](QWidget* parent) -> QWidget* { return new CShadbalasView(parent); });
-    RegisterPaneClass("CStrengthsView", [](QWidget* parent) -> QWidget* { return new CStrengthsView(parent); });
+    RegisterPaneClass("CShadbalasView",
+                      [](QWidget* parent) -> QWidget* { return new CShadbalasView(parent); });
+    RegisterPaneClass("CStrengthsView",
+                      [](QWidget* parent) -> QWidget* { return new CStrengthsView(parent); });
     RegisterPaneClass("CStrengthGraphView",
                       [](QWidget* parent) -> QWidget* { return new CStrengthGraphView(parent); });
     RegisterPaneClass("CAspectTableView",

@@ -22,14 +22,17 @@ struct PlanetColumn {
 };
 
 constexpr PlanetColumn kSummary[] = {
-    {"Shadbala", CShadbala::kShadbala, 80},         {"In rupas", CShadbala::kShadbalaRupas, 80},
+    {"Shadbala", CShadbala::kShadbala, 80},           {"In rupas", CShadbala::kShadbalaRupas, 80},
     {"% Strength", CShadbala::kPercentStrength, 100}, {"IshtaPhala", CShadbala::kIshtaPhala, 80},
     {"KashtaPhala", CShadbala::kKashtaPhala, 80},
 };
 constexpr PlanetColumn kBreakUp[] = {
-    {"Shadbala Rupas", CShadbala::kShadbalaRupas, 150}, {"Sthana Bala", CShadbala::kSthanaBala, 100},
-    {"Kala Bala", CShadbala::kKaalaBala, 100},          {"DigBala", CShadbala::kDigBala, 100},
-    {"Cheshta Bala", CShadbala::kCheshtaBala, 100},     {"DrigBala", CShadbala::kDrigBala, 100},
+    {"Shadbala Rupas", CShadbala::kShadbalaRupas, 150},
+    {"Sthana Bala", CShadbala::kSthanaBala, 100},
+    {"Kala Bala", CShadbala::kKaalaBala, 100},
+    {"DigBala", CShadbala::kDigBala, 100},
+    {"Cheshta Bala", CShadbala::kCheshtaBala, 100},
+    {"DrigBala", CShadbala::kDrigBala, 100},
     {"Naisargika Bala", CShadbala::kNaisargikaBala, 100},
 };
 constexpr PlanetColumn kSthana[] = {
@@ -39,11 +42,16 @@ constexpr PlanetColumn kSthana[] = {
     {"Drekkana", CShadbala::kDrekkana, 80},
 };
 constexpr PlanetColumn kKaala[] = {
-    {"Kaala Bala", CShadbala::kKaalaBala, 120}, {"In rupas", CShadbala::kKaalaBala, 80, true},
-    {"Natonnata", CShadbala::kNatonnata, 80},   {"Paksha", CShadbala::kPaksha, 80},
-    {"Tribhaga", CShadbala::kTribhaga, 80},     {"Abda", CShadbala::kAbda, 80},
-    {"Maasa", CShadbala::kMaasa, 80},           {"Vaara", CShadbala::kVaara, 80},
-    {"Hora", CShadbala::kHora, 80},             {"Ayana", CShadbala::kAyana, 80},
+    {"Kaala Bala", CShadbala::kKaalaBala, 120},
+    {"In rupas", CShadbala::kKaalaBala, 80, true},
+    {"Natonnata", CShadbala::kNatonnata, 80},
+    {"Paksha", CShadbala::kPaksha, 80},
+    {"Tribhaga", CShadbala::kTribhaga, 80},
+    {"Abda", CShadbala::kAbda, 80},
+    {"Maasa", CShadbala::kMaasa, 80},
+    {"Vaara", CShadbala::kVaara, 80},
+    {"Hora", CShadbala::kHora, 80},
+    {"Ayana", CShadbala::kAyana, 80},
     {"Yuddha", CShadbala::kYuddha, 80},
 };
 constexpr PlanetColumn kDig[] = {{"DigBala", CShadbala::kDigBala, 120},
@@ -58,23 +66,36 @@ constexpr PlanetColumn kIshtaKashta[] = {{"Ishta Phala", CShadbala::kIshtaPhala,
                                          {"Kashta Phala", CShadbala::kKashtaPhala, 120},
                                          {"Shadbala", CShadbala::kShadbalaRupas, 120}};
 constexpr PlanetColumn kRashmis[] = {
-    {"Uchcha Rashmi", CShadbala::kUchchaRashmi, 120},       {"Cheshta Rashmi", CShadbala::kCheshtaRashmi, 120},
-    {"Subha Rashmi", CShadbala::kSubhaRashmi, 120},         {"Asubha Rashmi", CShadbala::kAsubhaRashmi, 120},
-    {"Ishta (Parasara)", CShadbala::kIshtaParasara, 120}, {"Kashta (Parasara)", CShadbala::kKashtaParasara, 120},
+    {"Uchcha Rashmi", CShadbala::kUchchaRashmi, 120},
+    {"Cheshta Rashmi", CShadbala::kCheshtaRashmi, 120},
+    {"Subha Rashmi", CShadbala::kSubhaRashmi, 120},
+    {"Asubha Rashmi", CShadbala::kAsubhaRashmi, 120},
+    {"Ishta (Parasara)", CShadbala::kIshtaParasara, 120},
+    {"Kashta (Parasara)", CShadbala::kKashtaParasara, 120},
 };
 
 std::span<const PlanetColumn> PlanetColumns(int table) {
     switch (table) {
-    case kShadbalaBreakUp: return kBreakUp;
-    case kSthanaBalaTable: return kSthana;
-    case kKaalaBalaTable: return kKaala;
-    case kDigBalaTable: return kDig;
-    case kCheshtaBalaTable: return kCheshta;
-    case kDrigBalaTable: return kDrig;
-    case kNaisargikaBalaTable: return kNaisargika;
-    case kIshtaKashtaTable: return kIshtaKashta;
-    case kRashmiTable: return kRashmis;
-    default: return kSummary;
+    case kShadbalaBreakUp:
+        return kBreakUp;
+    case kSthanaBalaTable:
+        return kSthana;
+    case kKaalaBalaTable:
+        return kKaala;
+    case kDigBalaTable:
+        return kDig;
+    case kCheshtaBalaTable:
+        return kCheshta;
+    case kDrigBalaTable:
+        return kDrig;
+    case kNaisargikaBalaTable:
+        return kNaisargika;
+    case kIshtaKashtaTable:
+        return kIshtaKashta;
+    case kRashmiTable:
+        return kRashmis;
+    default:
+        return kSummary;
     }
 }
 
@@ -82,7 +103,8 @@ std::string Value(double value) {
     return FormatCell("%.2f", value);
 }
 
-void FillPlanetTable(CCustomListView& list, std::span<const PlanetColumn> columns, const CShadbala& shadbala) {
+void FillPlanetTable(CCustomListView& list, std::span<const PlanetColumn> columns,
+                     const CShadbala& shadbala) {
     list.InsertColumn("Planet", 80);
     for (const PlanetColumn& column : columns) list.InsertColumn(column.header, column.width);
     const char* const* names = ChosenPlanetNames();

@@ -38,6 +38,7 @@ public:
 
 private:
     CReportPointer<CShadbalasView> m_reportPointer{g_pShadbalasView, this};
-    CPrintedPiece m_report{kShadbalaReport, [this](DrawSurface& surface, int form, int) { PrintTables(surface, form); },
+    CPrintedPiece m_report{kShadbalaReport,
+                           [this](DrawSurface& surface, int form, int) { PrintTables(surface, form); },
                            [this](bool) { RebuildText(); }};
 };

@@ -18,7 +18,7 @@ constexpr int kGroupOf6 = 0;
 constexpr int kGroupOf7 = 1;
 constexpr int kGroupOf10 = 2;
 constexpr int kGroupOf16 = 3;
-constexpr int kLastPlanet = 9;       // Ketu
+constexpr int kLastPlanet = 9;         // Ketu
 constexpr int kLastShadbalaPlanet = 7; // Saturn
 
 CStrengthGraphRecord Graph(std::string title, double top, bool whole, bool isSigned = false) {
@@ -75,8 +75,9 @@ std::vector<CStrengthGraphRecord> GrahaBalas(const CChart& chart, int varga) {
                  [&](int p) { return chart.m_avasthas.m_harsha.m_nBala[p - 1]; }),
         VaiseshikamsaBars("Vaiseshikamsa (Dasa)", 10, chart, kGroupOf10),
         // Each body's bindus in its own bhinna ashtakavarga, in the sign it occupies.
-        BodyBars(Graph(WithVarga("Ashtakavarga Bala", varga), 8, true), kLagna, kLastShadbalaPlanet,
-                 [&](int b) { return chart.m_ashtakavarga.m_bhinna[varga][b][chart.m_vargaSign.Sign(b, varga)]; }),
+        BodyBars(
+            Graph(WithVarga("Ashtakavarga Bala", varga), 8, true), kLagna, kLastShadbalaPlanet,
+            [&](int b) { return chart.m_ashtakavarga.m_bhinna[varga][b][chart.m_vargaSign.Sign(b, varga)]; }),
     };
 }
 
@@ -124,8 +125,10 @@ int ValidVargaColumn(int varga) {
 std::vector<CStrengthGraphRecord> CollectGraphData(int page, const CChart& chart, int ashtakavargaVarga) {
     const int varga = ValidVargaColumn(ashtakavargaVarga);
     switch (ValidGraphPage(page)) {
-    case kBhavaBalaPage: return BhavaBalas(chart, varga);
-    case kShadbalaBreakUpPage: return ShadbalaBreakUp(chart);
+    case kBhavaBalaPage:
+        return BhavaBalas(chart, varga);
+    case kShadbalaBreakUpPage:
+        return ShadbalaBreakUp(chart);
     case kVimsopakaPage:
         return {VimsopakaBars("Vimsopaka Bala (10)", chart, kGroupOf10),
                 VimsopakaBars("Vimsopaka Bala (16)", chart, kGroupOf16),
@@ -141,6 +144,7 @@ std::vector<CStrengthGraphRecord> CollectGraphData(int page, const CChart& chart
                 ShadbalaBars("Cheshta Rashmi", 14, chart, CShadbala::kCheshtaRashmi),
                 ShadbalaBars("Subha Rashmi", 8, chart, CShadbala::kSubhaRashmi),
                 ShadbalaBars("Ishta Phala (of Parasara)", 60, chart, CShadbala::kIshtaParasara)};
-    default: return GrahaBalas(chart, varga);
+    default:
+        return GrahaBalas(chart, varga);
     }
 }

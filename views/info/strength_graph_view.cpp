@@ -48,8 +48,8 @@ void CStrengthGraphView::OnDraw(DrawSurface& surface) {
     if (!document || !document->m_pCurrentChart) return;
     const std::vector<CStrengthGraphRecord> graphs =
         CollectGraphData(m_nPage, *document->m_pCurrentChart, g_ashtakavargaChoice.varga);
-    const LogicalFont font = ScaledFont(g_displayFonts[kGraphFont], m_layout.fontScale, m_layout.fontScale,
-                                        m_layout.fontScale);
+    const LogicalFont font =
+        ScaledFont(g_displayFonts[kGraphFont], m_layout.fontScale, m_layout.fontScale, m_layout.fontScale);
     for (size_t i = 0; i < graphs.size() && i < m_layout.groups.size(); ++i)
         DrawBarGraph(surface, graphs[i], m_layout.groups[i], font);
 }

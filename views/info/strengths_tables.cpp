@@ -68,8 +68,7 @@ void FillVimsopaka(CCustomListView& list, const CChart& chart) {
 
 void FillBasicAvasthas(CCustomListView& list, const CChart& chart) {
     const CBaladiAvastha& avasthas = chart.m_avasthas.m_baladi;
-    const std::string varga =
-        g_strVargaLabels[std::clamp(avasthas.m_nVarga, 0, kVargaColumnCount - 1)];
+    const std::string varga = g_strVargaLabels[std::clamp(avasthas.m_nVarga, 0, kVargaColumnCount - 1)];
     list.InsertColumn("Planet", 70);
     list.InsertColumn("Age", 130);
     list.InsertColumn(FormatCell("Alertness (%s)", varga.c_str()), 130);
@@ -85,7 +84,8 @@ void FillSayanadiAvasthas(CCustomListView& list, const CChart& chart) {
     list.InsertColumn("Activity", 150);
     for (int j = 1; j <= 5; ++j) list.InsertColumn(FormatCell("Intensity %d", j), 100);
     for (int p = 1; p <= kLastPlanet; ++p) {
-        std::vector<std::string> cells{PlanetName(p), NameAt(g_activityAvasthaNames, avasthas.m_nSayanadi[p])};
+        std::vector<std::string> cells{PlanetName(p),
+                                       NameAt(g_activityAvasthaNames, avasthas.m_nSayanadi[p])};
         for (const PlanetInts& intensity : avasthas.m_nCheshta)
             cells.push_back(NameAt(g_activityIntensityNames, intensity[p]));
         list.AddRow(std::move(cells));
@@ -145,12 +145,26 @@ std::string MoodList(const CChart& chart, int planet) {
 void FillStrengthsTable(CCustomListView& list, int table, const CChart& chart) {
     list.DeleteAllColumnsAndRows();
     switch (ValidStrengthsTable(table)) {
-    case kBasicAvasthaTable: FillBasicAvasthas(list, chart); break;
-    case kSayanadiAvasthaTable: FillSayanadiAvasthas(list, chart); break;
-    case kHarshaBalaTable: FillHarshaBala(list, chart); break;
-    case kPanchaVargeeyaTable: FillPanchaVargeeya(list, chart); break;
-    case kDwadasaVargeeyaTable: FillDwadasaVargeeya(list, chart); break;
-    case kVimsopakaTable: FillVimsopaka(list, chart); break;
-    default: FillVaiseshikamsas(list, chart); break;
+    case kBasicAvasthaTable:
+        FillBasicAvasthas(list, chart);
+        break;
+    case kSayanadiAvasthaTable:
+        FillSayanadiAvasthas(list, chart);
+        break;
+    case kHarshaBalaTable:
+        FillHarshaBala(list, chart);
+        break;
+    case kPanchaVargeeyaTable:
+        FillPanchaVargeeya(list, chart);
+        break;
+    case kDwadasaVargeeyaTable:
+        FillDwadasaVargeeya(list, chart);
+        break;
+    case kVimsopakaTable:
+        FillVimsopaka(list, chart);
+        break;
+    default:
+        FillVaiseshikamsas(list, chart);
+        break;
     }
 }

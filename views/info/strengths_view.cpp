@@ -50,9 +50,12 @@ void AddChoice(QMenu& menu, const char* title, const char* first, const char* se
 // the 10 and 16 groups only, the sayanadi activity without its intensities.
 int TextColumns(int table, int columns) {
     switch (table) {
-    case kVaiseshikamsaTable: return 3;
-    case kSayanadiAvasthaTable: return 2;
-    default: return columns;
+    case kVaiseshikamsaTable:
+        return 3;
+    case kSayanadiAvasthaTable:
+        return 2;
+    default:
+        return columns;
     }
 }
 } // namespace
@@ -99,9 +102,10 @@ void CStrengthsView::FillContextMenu(QMenu& menu) {
     };
     FillTableMenu(menu, kTableItems, ValidStrengthsTable(g_nStrengthsTable), chosen);
     AddChoice(menu, "Relationships to be used in avasthas", "Permanent", "Compound",
-              g_bUseCompundRelationshipInAvasthas, [this](bool compound) { SetCompoundRelationships(compound); });
-    AddChoice(menu, "Relationships in avasthas/vimsopaka are based on", "Rasi chart always", "Relevant varga chart",
-              !g_bCompoundRelationshipsFromRasi,
+              g_bUseCompundRelationshipInAvasthas,
+              [this](bool compound) { SetCompoundRelationships(compound); });
+    AddChoice(menu, "Relationships in avasthas/vimsopaka are based on", "Rasi chart always",
+              "Relevant varga chart", !g_bCompoundRelationshipsFromRasi,
               [this](bool relevantVarga) { SetRelationshipsFromRasi(!relevantVarga); });
     FillTableMenu(menu, kCopyItems, -1, chosen);
 }
@@ -148,7 +152,8 @@ void CStrengthsView::RebuildText() {
     const int varga = chart->m_avasthas.m_baladi.m_nVarga;
     RecomputeAvasthas(*chart, 0);
     g_strStrengthsText.clear();
-    std::vector<int> tables = {kVaiseshikamsaTable, kVimsopakaTable, kBasicAvasthaTable, kSayanadiAvasthaTable};
+    std::vector<int> tables = {kVaiseshikamsaTable, kVimsopakaTable, kBasicAvasthaTable,
+                               kSayanadiAvasthaTable};
     const CTavroDoc* document = TavroDocOf(*this);
     if (document && (document->m_nMode == kModeTajaka || document->m_nMode == kModeTithiPravesha))
         tables.insert(tables.end(), {kPanchaVargeeyaTable, kDwadasaVargeeyaTable, kHarshaBalaTable});

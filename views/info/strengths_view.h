@@ -53,6 +53,7 @@ private:
     void UpdateAll();
 
     CReportPointer<CStrengthsView> m_reportPointer{g_pStrengthsView, this};
-    CPrintedPiece m_report{kStrengthsReport, [this](DrawSurface& surface, int table, int) { PrintTables(surface, table); },
+    CPrintedPiece m_report{kStrengthsReport,
+                           [this](DrawSurface& surface, int table, int) { PrintTables(surface, table); },
                            [this](bool) { RebuildText(); }};
 };

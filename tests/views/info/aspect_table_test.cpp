@@ -11,11 +11,11 @@
 #include "../views_test_support.h"
 #include "core/calc_options.h"
 #include "core/option_snapshot.h"
+#include "core/planet_tables.h"
 #include "display/view_handoffs.h"
 #include "platform/frame_wnd.h"
 #include "platform/painter_surface.h"
 #include "shell/extra_frames.h"
-#include "core/planet_tables.h"
 #include "tests/analysis/analysis_test_support.h"
 #include "tests/golden_image_support.h"
 #include "views/info/aspect_table_cells.h"
@@ -86,9 +86,9 @@ TEST(AspectTableCells, HousesRunBackwardsFromTheNodesWhenAsked) {
         double point;
     };
     constexpr Case kCases[] = {
-        {kRahu, true, true, 2, 170.0},  {kRahu, true, true, 4, 110.0}, {kRahu, false, true, 2, 230.0},
-        {kKetu, true, true, 12, 50.0},  {kKetu, false, true, 12, 350.0}, {kMars, true, true, 2, 130.0},
-        {kLagna, true, true, 3, 85.0},  {kLagna, true, false, 3, 70.0},
+        {kRahu, true, true, 2, 170.0}, {kRahu, true, true, 4, 110.0},   {kRahu, false, true, 2, 230.0},
+        {kKetu, true, true, 12, 50.0}, {kKetu, false, true, 12, 350.0}, {kMars, true, true, 2, 130.0},
+        {kLagna, true, true, 3, 85.0}, {kLagna, true, false, 3, 70.0},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(testing::Message() << c.reference << " house " << c.house);
@@ -128,8 +128,8 @@ protected:
     CFrameWnd* Open() {
         CFrameWnd* frame = nullptr;
         EXPECT_TRUE(OpenChildWindowInRect(
-            0, "CAspectTableView", Rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom},
-            &frame));
+            0, "CAspectTableView",
+            Rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom}, &frame));
         QApplication::processEvents();
         return frame;
     }
@@ -170,7 +170,8 @@ TEST_F(AspectTableViewTest, TheTableLooksAsItsPicture) {
                              "Aspect Legend (color code):", "Bold Italic Red", "Asta (combust)"})
         EXPECT_NE(probe.FindText(text), nullptr) << text;
     // The Sun's own cell (first row, first column) holds nothing.
-    for (const DrawnRecord::Text& text : probe.texts) EXPECT_FALSE(text.rect.left == 74 && text.rect.top == 30);
+    for (const DrawnRecord::Text& text : probe.texts)
+        EXPECT_FALSE(text.rect.left == 74 && text.rect.top == 30);
     // The scroll range follows the height drawn.
     EXPECT_GT(view.GetTotalSize().cy, 500);
     EXPECT_LT(view.GetTotalSize().cy, 900);
@@ -192,7 +193,8 @@ TEST_F(AspectTableViewTest, TheMenuChecksTheFullValueAndTheAspectRule) {
             for (QAction* choice : submenu->actions())
                 if (choice->isChecked()) checked.push_back(choice->text().toStdString());
     EXPECT_EQ(checked[0], "&60");
-    EXPECT_EQ(checked[1], g_bAspectEvalAsPerParasara ? "As per Parasara's teachings" : "As per Dr Raman's teachings");
+    EXPECT_EQ(checked[1],
+              g_bAspectEvalAsPerParasara ? "As per Parasara's teachings" : "As per Dr Raman's teachings");
     view.SetFullAspectValue(100.0);
     ProbeSurface probe;
     view.OnDraw(probe);

@@ -9,8 +9,8 @@
 
 #include "../views_test_support.h"
 #include "core/body_names.h"
-#include "core/vocabulary_names.h"
 #include "core/planet_tables.h"
+#include "core/vocabulary_names.h"
 #include "tests/analysis/analysis_test_support.h"
 #include "views/info/shadbala_tables.h"
 
@@ -46,8 +46,16 @@ TEST(ShadbalaTables, WorkedStrengthsStandInTheirRows) {
     };
     const Case kCases[] = {
         {kNaisargikaBalaTable,
-         {{0, 1, "60.00"}, {0, 2, "1.00"}, {1, 1, "51.43"}, {1, 2, "0.86"}, {2, 1, "17.14"}, {3, 1, "25.70"},
-          {4, 1, "34.28"}, {5, 1, "42.85"}, {6, 1, "8.57"}, {6, 2, "0.14"}}},
+         {{0, 1, "60.00"},
+          {0, 2, "1.00"},
+          {1, 1, "51.43"},
+          {1, 2, "0.86"},
+          {2, 1, "17.14"},
+          {3, 1, "25.70"},
+          {4, 1, "34.28"},
+          {5, 1, "42.85"},
+          {6, 1, "8.57"},
+          {6, 2, "0.14"}}},
         {kDrigBalaTable, {{4, 1, "-48.75"}, {4, 2, "-0.81"}, {0, 1, "3.75"}, {6, 1, "3.75"}, {6, 2, "0.06"}}},
         {kSthanaBalaTable, {{0, 3, "60.00"}, {4, 3, "58.33"}}},
         {kShadbalaBreakUp, {{4, 6, "-48.75"}, {0, 7, "60.00"}}},
@@ -71,7 +79,9 @@ TEST(ShadbalaTables, HeadingsOfEveryTable) {
         int firstWidths[2];
     };
     const Case kCases[] = {
-        {kShadbalaSummary, {"Planet", "Shadbala", "In rupas", "% Strength", "IshtaPhala", "KashtaPhala"}, {80, 80}},
+        {kShadbalaSummary,
+         {"Planet", "Shadbala", "In rupas", "% Strength", "IshtaPhala", "KashtaPhala"},
+         {80, 80}},
         {kShadbalaBreakUp,
          {"Planet", "Shadbala Rupas", "Sthana Bala", "Kala Bala", "DigBala", "Cheshta Bala", "DrigBala",
           "Naisargika Bala"},
@@ -80,14 +90,16 @@ TEST(ShadbalaTables, HeadingsOfEveryTable) {
          {"Planet", "Sthana Bala", "In rupas", "Uchcha", "Saptavargaja", "Oja Yugma", "Kendra", "Drekkana"},
          {80, 120}},
         {kKaalaBalaTable,
-         {"Planet", "Kaala Bala", "In rupas", "Natonnata", "Paksha", "Tribhaga", "Abda", "Maasa", "Vaara", "Hora",
-          "Ayana", "Yuddha"},
+         {"Planet", "Kaala Bala", "In rupas", "Natonnata", "Paksha", "Tribhaga", "Abda", "Maasa", "Vaara",
+          "Hora", "Ayana", "Yuddha"},
          {80, 120}},
         {kDigBalaTable, {"Planet", "DigBala", "In rupas"}, {80, 120}},
         {kCheshtaBalaTable, {"Planet", "Cheshta Bala", "In rupas"}, {80, 120}},
         {kDrigBalaTable, {"Planet", "DrigBala", "In rupas"}, {80, 120}},
         {kNaisargikaBalaTable, {"Planet", "Naisargika Bala", "In rupas"}, {80, 120}},
-        {kBhavaBalaTable, {"House", "Bhava Bala", "In rupas", "Lord's bala", "DigBala", "DrigBala"}, {80, 100}},
+        {kBhavaBalaTable,
+         {"House", "Bhava Bala", "In rupas", "Lord's bala", "DigBala", "DrigBala"},
+         {80, 100}},
         {kIshtaKashtaTable, {"Planet", "Ishta Phala", "Kashta Phala", "Shadbala"}, {80, 120}},
         {kRashmiTable,
          {"Planet", "Uchcha Rashmi", "Cheshta Rashmi", "Subha Rashmi", "Asubha Rashmi", "Ishta (Parasara)",
@@ -100,7 +112,8 @@ TEST(ShadbalaTables, HeadingsOfEveryTable) {
         SCOPED_TRACE(c.table);
         FillShadbalaTable(list, c.table, chart);
         std::vector<std::string> headers;
-        for (int column = 0; column < list.ColumnCount(); ++column) headers.push_back(list.ColumnHeader(column));
+        for (int column = 0; column < list.ColumnCount(); ++column)
+            headers.push_back(list.ColumnHeader(column));
         EXPECT_EQ(headers, c.headers);
         EXPECT_EQ(list.ColumnWidth(0), ScaledWidth(c.firstWidths[0]));
         EXPECT_EQ(list.ColumnWidth(1), ScaledWidth(c.firstWidths[1]));
@@ -148,8 +161,8 @@ TEST_F(ShadbalaViewTest, TheTextAndTheReportLeaveTheChosenTableShown) {
         int form;
         const char* header;
     };
-    for (const Case& c : {Case{0, "% Strength"}, Case{1, "Shadbala Rupas"}, Case{2, "Lord's bala"},
-                          Case{7, "Natonnata"}}) {
+    for (const Case& c :
+         {Case{0, "% Strength"}, Case{1, "Shadbala Rupas"}, Case{2, "Lord's bala"}, Case{7, "Natonnata"}}) {
         SCOPED_TRACE(c.form);
         ProbeSurface surface;
         m_view.PrintTables(surface, c.form);

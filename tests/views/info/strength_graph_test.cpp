@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "../views_test_support.h"
+#include "core/planet_tables.h"
 #include "display/view_handoffs.h"
 #include "platform/painter_surface.h"
-#include "core/planet_tables.h"
 #include "tests/analysis/analysis_test_support.h"
 #include "tests/golden_image_support.h"
 #include "views/info/strength_graph_drawing.h"
@@ -114,7 +114,8 @@ TEST_F(StrengthGraphViewTest, EveryPageDrawsItsGraphs) {
           "Shadbala (rupas)", "Shadbala (% strength)"}},
         {kVimsopakaPage,
          {"Vimsopaka Bala (10)", "Vimsopaka Bala (16)", "Vimsopaka Bala (6)", "Vimsopaka Bala (7)"}},
-        {kVaiseshikamsaPage, {"Vaiseshikamsa (10)", "Vaiseshikamsa (16)", "Vaiseshikamsa (6)", "Vaiseshikamsa (7)"}},
+        {kVaiseshikamsaPage,
+         {"Vaiseshikamsa (10)", "Vaiseshikamsa (16)", "Vaiseshikamsa (6)", "Vaiseshikamsa (7)"}},
         {kRashmiPage, {"Uchcha Rashmi", "Cheshta Rashmi", "Subha Rashmi", "Ishta Phala (of Parasara)"}},
     };
     g_ashtakavargaChoice.varga = 1; // D-9

@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "../views_test_support.h"
+#include "core/planet_tables.h"
 #include "core/zodiac_names.h"
 #include "document/dasa_codes.h"
-#include "core/planet_tables.h"
 #include "tests/analysis/analysis_test_support.h"
 #include "views/info/strengths_tables.h"
 
