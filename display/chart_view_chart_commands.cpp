@@ -105,7 +105,14 @@ void CChartView::MoveBirthTimeToSign(bool next) {
 
 void CChartView::ShowAshtakavarga() {
     const int varga = g_nPaneVarga[m_nCurPane];
-    g_ashtakavargaChoice = {ChartOfPane(m_nCurPane), varga, varga, 0, 0};
+    AshtakavargaChoice& choice = g_ashtakavargaChoice;
+    choice.source = g_nPaneDisplayMode[m_nCurPane] == kNatalChartOnly ? AshtakavargaSource::kNatal
+                                                                      : AshtakavargaSource::kDerived;
+    choice.varga = varga;
+    choice.highlightVarga = varga;
+    choice.displayMode = 0;
+    choice.sodhita = false;
+    choice.calculation = -1;
     // The mixed view's ashtakavarga stands beside it already.
     const bool mixed = m_nCurPane == kInnerPane || m_nCurPane == kOuterPane;
     if (!mixed && g_pVisualFramework)

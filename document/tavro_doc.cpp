@@ -154,6 +154,7 @@ CalcStatus CTavroDoc::Calculate(int subMode) {
     if (status.ok()) status = CalculateDasa();
     if (atNatalMoment) chart.m_dateTime = ownMoment;
     m_bCalculated = true;
+    ++m_nCalculations;
     return status;
 }
 

@@ -192,6 +192,7 @@ public:
     int m_nLastCalculatedMode = kModeNatal;
     std::uint8_t m_nSubMode = 0; // the argument of the last calculation in mode 6, else 0
     bool m_bCalculated = true;
+    long m_nCalculations = 0;   // calculations of the current chart so far: views tell a new one by it
     int m_nTajakaYearIndex = 0; // Tajaka year minus birth year
     CDasaTree m_dasaTree;       // the dasa of the current chart
     int m_nEntryVarga = 0;      // the entry views' varga (hidden entry document only)
