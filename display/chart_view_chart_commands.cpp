@@ -93,7 +93,7 @@ bool CChartView::RunChartCommand(int command) {
 
 void CChartView::MoveBirthTimeToSign(bool next) {
     // The sign is searched in the pane's chart (perhaps a mode chart); the shift moves the natal birth.
-    const CChart* chart = ChartOfPane(m_nCurPane);
+    const CChart* chart = PaneChart(m_nCurPane);
     const CChart* natal = g_chartSource.natal ? g_chartSource.natal() : nullptr;
     if (!chart || !natal) return;
     const std::optional<SignChangeTimes> times =

@@ -23,6 +23,9 @@ struct AshtakavargaChoice {
     long calculation = -1;
 };
 extern AshtakavargaChoice g_ashtakavargaChoice;
+// What the period-entry chart hands its ashtakavarga window: the varga of its chart. The main window's
+// choices stay as they are.
+extern AshtakavargaChoice g_entryAshtakavargaChoice;
 
 // Varga column of the aspect table.
 extern int g_nAspectTableVarga;

@@ -55,9 +55,7 @@ CAshtakaVargaView::CAshtakaVargaView(QWidget* parent, bool forReports) : CView(p
 }
 
 CEntryAshtakaVargaView::CEntryAshtakaVargaView(QWidget* parent)
-    : CAshtakaVargaView(parent, false), m_choice(g_ashtakavargaChoice) {
-    m_choice.source = AshtakavargaSource::kAutomatic;
-}
+    : CAshtakaVargaView(parent, false), m_choice(g_entryAshtakavargaChoice) {}
 
 void CAshtakaVargaView::OnInitialUpdate() {
     m_updateLink.Attach(GetDocument());

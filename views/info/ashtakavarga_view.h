@@ -107,7 +107,7 @@ public:
 };
 
 // The ashtakavarga of the period-entry chart: its own document's chart, with choices of its own taken
-// from the shared ones when it opens.
+// from what the entry chart handed over (g_entryAshtakavargaChoice) when it opens.
 class CEntryAshtakaVargaView : public CAshtakaVargaView {
 public:
     explicit CEntryAshtakaVargaView(QWidget* parent = nullptr);
