@@ -11,8 +11,8 @@
 class CView;
 
 // A view's piece of the printed report, registered under its report kind for as long as it lives.
-// Most text forms of the reports are made when they are copied; a view whose text form is kept
-// between copies rebuilds it in its rebuild routine.
+// Most text forms of the reports are made when they are copied; a view that keeps a text for the
+// document's text refresh passes the routine that rebuilds it.
 class CPrintedPiece : public CReportView {
 public:
     using PrintRoutine = std::function<void(DrawSurface& surface, int a, int b)>;

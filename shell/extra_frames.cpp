@@ -59,9 +59,9 @@ void PlaceInsideScreen(CFrameWnd* frame, const Rect& rect) {
         decoration.top = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
     }
     const Rect placed = FrameRectInside(client, decoration, ToRect(screen->availableGeometry()));
-    frame->resize(placed.Width() - decoration.left - decoration.right,
-                  placed.Height() - decoration.top - decoration.bottom);
-    frame->move(placed.left, placed.top);
+    frame->setGeometry(placed.left + decoration.left, placed.top + decoration.top,
+                       placed.Width() - decoration.left - decoration.right,
+                       placed.Height() - decoration.top - decoration.bottom);
 }
 
 int ShowFrame(CFrameWnd* frame, const Rect& rect, CFrameWnd** outFrame) {

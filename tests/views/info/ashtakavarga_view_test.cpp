@@ -264,10 +264,7 @@ protected:
         view.OnDraw(image.Surface());
         return image.Image();
     }
-    static void Compare(const QImage& image, const std::string& name) {
-        // A misplaced number or symbol differs in a hundred pixels or more.
-        CompareWithGolden(image, KH_GOLDEN_DIR, KH_TEST_OUTPUT_DIR, name, 60);
-    }
+    static void Compare(const QImage& image, const std::string& name) { CompareWithGolden(image, name); }
 };
 
 TEST_F(AshtakavargaPictureTest, PagesAndSmallPanesInTheThreeStyles) {
