@@ -1,6 +1,7 @@
 #include "display/chart_view.h"
 
 #include <QMenu>
+#include <QPointer>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <algorithm>
@@ -28,8 +29,17 @@ bool WideChartLayout() {
 
 } // namespace
 
-CChartView::CChartView(QWidget* parent) : CView(parent) {
+CChartView::CChartView(QWidget* parent) : CChartView(parent, true) {}
+
+CChartView::CChartView(QWidget* parent, bool forReports) : CView(parent) {
+    if (!forReports) return;
     g_pChartView = this;
+    m_report.emplace(kChartReport,
+                     [this](DrawSurface& surface, int varga, int slot) { PrintChartInto(surface, varga, slot); });
+}
+
+CChart* CChartView::PaneChart(int pane) const {
+    return ChartOfPane(pane);
 }
 
 CChartView::~CChartView() {
@@ -78,7 +88,7 @@ void CChartView::OnDraw(DrawSurface& surface) {
     if (!g_bPrinting) surface.FillRect(m_background, ColorOf(kColorChartViewFrame));
     const int paneCount = std::min(g_nChartPaneCount, kChartPaneCount);
     for (int k = 0; k < paneCount; ++k) {
-        const CChart* chart = ChartOfPane(k);
+        const CChart* chart = PaneChart(k);
         if (!chart) continue;
         // With two chart styles the two panes of a pair show one varga, one in each style.
         const int vargaPane = g_bUseTwoChartStyles ? (k & ~1) : k;
@@ -168,8 +178,10 @@ void CChartView::OnContextMenu(QPoint screenPos) {
     const QPoint client = viewport()->mapFromGlobal(screenPos);
     const Point scroll = GetScrollPosition();
     if (!HitTestForMenu(Point{client.x() + scroll.x, client.y() + scroll.y})) return;
-    QMenu menu(this);
+    // The menu is not the view's child: a window closed while the menu is up takes its view along.
+    QMenu menu;
     BuildContextMenu(menu);
+    const QPointer<CChartView> alive(this);
     const QAction* chosen = menu.exec(screenPos);
-    if (chosen) RunCommand(chosen->data().toInt());
+    if (chosen && alive) RunCommand(chosen->data().toInt());
 }

@@ -88,13 +88,27 @@ void AddBhavaEntry(QMenu& menu, int paneVarga) {
 } // namespace
 
 void CChartView::BuildContextMenu(QMenu& menu) {
-    const int pane = m_nCurPane;
     const bool planet = PlanetHit(m_nCurBody);
-    const bool sign = m_nCurRasi < kNoSign;
-    if (sign && g_nChartStyle == 2) {
+    if (m_nCurRasi < kNoSign && g_nChartStyle == 2) {
         AddCommand(menu, "Show chart from this house", kCmdChartFromThisHouse);
         menu.addSeparator();
     }
+    AddVargaEntries(menu);
+    menu.addSeparator();
+    const std::string title = VargaTitle(g_nPaneVarga[m_nCurPane]);
+    AddCommand(menu, "When will lagna change sign in " + title, kCmdLagnaSignChange);
+    AddBirthTimeEntries(menu);
+    AddCommand(menu,
+               planet ? std::string("When will ") + g_pszPlanetNames[m_nCurBody] + " change sign in " + title
+                      : std::string("&When will this planet change sign in this chart?"),
+               kCmdPlanetSignChange, planet);
+    AddAnalysisEntries(menu);
+    AddViewEntries(menu);
+    AddChartEntries(menu);
+}
+
+void CChartView::AddVargaEntries(QMenu& menu) {
+    const int pane = m_nCurPane;
     Check(AddCommand(menu, "&Rasi chakra", kCmdRasiChakra), g_nPaneVarga[pane] == 0);
     AddBhavaEntry(menu, g_nPaneVarga[pane]);
     AddVargaEntry(menu, 1, kCmdVargaD9, g_nPaneVarga[pane]);
@@ -104,23 +118,22 @@ void CChartView::BuildContextMenu(QMenu& menu) {
     for (const VargaCommand& entry : HigherVargaCommands())
         AddVargaEntry(*higher, entry.column, entry.command, g_nPaneVarga[pane]);
     AddResearchVargaEntries(*higher);
-    menu.addSeparator();
-    const std::string title = VargaTitle(g_nPaneVarga[pane]);
-    AddCommand(menu, "When will lagna change sign in " + title, kCmdLagnaSignChange);
-    AddBirthTimeEntries(menu);
-    AddCommand(menu,
-               planet ? std::string("When will ") + g_pszPlanetNames[m_nCurBody] + " change sign in " + title
-                      : std::string("&When will this planet change sign in this chart?"),
-               kCmdPlanetSignChange, planet);
+}
+
+void CChartView::AddAnalysisEntries(QMenu& menu) {
+    const bool planet = PlanetHit(m_nCurBody);
+    const bool sign = m_nCurRasi < kNoSign;
     AddCommand(menu, "Planets in &marana karaka sthana", kCmdMaranaKarakaSthana);
     QMenu* relations = AddRelationEntries(menu, planet);
     AddCommand(*relations, "P&achakadi relationships of this planet", kCmdPachakadiPlanet,
                m_nCurBody >= 1 && m_nCurBody <= kSaturn);
     AddCommand(*relations, "&Pachakadi relationships of this rasi", kCmdPachakadiRasi, sign);
     AddHighlightEntries(menu, planet, sign);
-    AddBodyViewEntries(menu, pane, kAllBodyViews, kAllOptionalGroups);
-    AddDisplayModeEntries(menu, pane);
-    AddChartEntries(menu);
+}
+
+void CChartView::AddViewEntries(QMenu& menu) {
+    AddBodyViewEntries(menu, m_nCurPane, kAllBodyViews, kAllOptionalGroups);
+    AddDisplayModeEntries(menu, m_nCurPane);
 }
 
 bool CChartView::SelectVarga(int command) {
@@ -200,7 +213,7 @@ bool CChartView::RunCommand(int command) {
         Invalidate();
         return true;
     }
-    const CChart* chart = ChartOfPane(pane);
+    const CChart* chart = PaneChart(pane);
     if (!chart) return false;
     const int varga = g_nPaneVarga[pane];
     for (const ViewCommand& entry : HighlightCommands()) {
@@ -237,7 +250,7 @@ bool CChartView::RunCommand(int command) {
     if (command == kCmdChartFromThisHouse && m_nCurRasi < kNoSign) {
         // The mixed view turns both of its charts by the inner chart's lagna.
         const bool mixed = pane == kInnerPane || pane == kOuterPane;
-        const CChart* reference = mixed ? ChartOfPane(kInnerPane) : chart;
+        const CChart* reference = mixed ? PaneChart(kInnerPane) : chart;
         const int referenceVarga = mixed ? g_nPaneVarga[kInnerPane] : varga;
         if (!reference) return false;
         const int offset = (m_nCurRasi - reference->m_vargaSign.Sign(kLagna, referenceVarga) + 144) % 12;

@@ -58,14 +58,16 @@ constexpr ListMenuItem kMenu[] = {
 };
 } // namespace
 
-CBasicInfoView::CBasicInfoView(QWidget* parent) : CCustomListView(parent) {}
+CBasicInfoView::CBasicInfoView(QWidget* parent) : CBasicInfoView(parent, true) {}
+
+CBasicInfoView::CBasicInfoView(QWidget* parent, bool forReports) : CCustomListView(parent) {
+    if (!forReports) return;
+    m_reportPointer.emplace(g_pBasicInfoView, this);
+    m_report.emplace(kBasicInfoReport, [this](DrawSurface& surface, int, int) { PrintInto(surface); });
+}
 
 CTavroDoc* CBasicInfoView::ListedDocument() const {
     return TavroDocOf(*this);
-}
-
-CTavroDoc* CEntryBasicInfoView::ListedDocument() const {
-    return g_entryDoc;
 }
 
 void CBasicInfoView::SetMode(int mode) {

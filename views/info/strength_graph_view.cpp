@@ -79,6 +79,6 @@ void CStrengthGraphView::OnChangeAshtakavargaVarga() {
     CSelectVargaDlg dialog(this);
     dialog.m_nVarga = ValidVargaColumn(g_ashtakavargaChoice.varga);
     if (!dialog.DoModal() || dialog.m_nVarga < 0) return;
-    g_ashtakavargaChoice.varga = g_ashtakavargaChoice.tableVarga = dialog.m_nVarga;
+    g_ashtakavargaChoice.varga = g_ashtakavargaChoice.highlightVarga = dialog.m_nVarga;
     Invalidate();
 }
