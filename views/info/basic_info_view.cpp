@@ -7,6 +7,7 @@
 #include "shell/dialogs/select_varga_dlg.h"
 #include "shell/display_options.h"
 #include "views/info/basic_info_tables.h"
+#include "views/info/list_menu.h"
 #include "views/info/list_print.h"
 #include "views/info/select_bodies.h"
 
@@ -15,17 +16,13 @@ CBasicInfoView* g_pBasicInfoView = nullptr;
 int g_nAspectOptionsAskedMode = -1;
 
 namespace {
-// The context menu, in order: a table number, or one of the commands below, or a separator.
-constexpr int kSeparator = -1;
+// The context menu's commands.
 constexpr int kCopy = -2;
 constexpr int kSelectBodies = -3;
 constexpr int kChooseVarga = -4;
 constexpr int kAspectOptions = -5;
-struct MenuItem {
-    const char* text;
-    int table;
-};
-constexpr MenuItem kMenu[] = {
+constexpr int kSeparator = kListMenuSeparator;
+constexpr ListMenuItem kMenu[] = {
     {"Select &bodies to be shown", kSelectBodies},
     {"", kSeparator},
     {"&Longitudes && Basic Info", kTableLongitudes},
@@ -102,22 +99,12 @@ void CBasicInfoView::OnContextMenu(QPoint screenPos) {
 }
 
 void CBasicInfoView::FillContextMenu(QMenu& menu) {
-    for (const MenuItem& item : kMenu) {
-        if (item.table == kSeparator) {
-            menu.addSeparator();
-            continue;
-        }
-        QAction* action =
-            menu.addAction(QString::fromUtf8(item.text)); // Qt reads "&" and "&&" as the menu resource did
-        const int table = item.table;
-        if (table < 0) {
-            connect(action, &QAction::triggered, this, [this, table] { RunCommand(table); });
-            continue;
-        }
-        action->setCheckable(true);
-        action->setChecked(table == m_nMode);
-        connect(action, &QAction::triggered, this, [this, table] { SetMode(table); });
-    }
+    AddTableMenuItems(menu, kMenu, m_nMode, [this](int item) {
+        if (item >= 0)
+            SetMode(item);
+        else
+            RunCommand(item);
+    });
 }
 
 void CBasicInfoView::RunCommand(int command) {

@@ -1,6 +1,7 @@
 #include "views/info/info_view_registration.h"
 
 #include "shell/view_registry.h"
+#include "views/info/aspect_table_view.h"
 #include "views/info/basic_info_view.h"
 #include "views/info/core_info_view.h"
 #include "views/info/house_view.h"
@@ -9,6 +10,9 @@
 #include "views/info/seed_strength_view.h"
 #include "views/info/varga_deity_view.h"
 #include "views/info/yogas_view.h"
+#include "views/info/shadbala_view.h"
+#include "views/info/strength_graph_view.h"
+#include "views/info/strengths_view.h"
 
 void RegisterInfoViews() {
     RegisterPaneClass("CBasicInfoView",
@@ -25,4 +29,12 @@ void RegisterInfoViews() {
     RegisterPaneClass("CVimsoStrengthHelpView",
                       [](QWidget* parent) -> QWidget* { return new CVimsoStrengthHelpView(parent); });
     RegisterPaneClass("CYogasView", [](QWidget* parent) -> QWidget* { return new CYogasView(parent); });
+    RegisterPaneClass("CShadbalasView",
+                      [](QWidget* parent) -> QWidget* { return new CShadbalasView(parent); });
+    RegisterPaneClass("CStrengthsView",
+                      [](QWidget* parent) -> QWidget* { return new CStrengthsView(parent); });
+    RegisterPaneClass("CStrengthGraphView",
+                      [](QWidget* parent) -> QWidget* { return new CStrengthGraphView(parent); });
+    RegisterPaneClass("CAspectTableView",
+                      [](QWidget* parent) -> QWidget* { return new CAspectTableView(parent); });
 }
