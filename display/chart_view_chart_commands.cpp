@@ -164,5 +164,5 @@ void CChartView::TogglePackedChartMode() {
                std::string("Packed chart mode is ") + (g_bMoreChartsOnBigDisplay ? "ON" : "OFF") +
                    " now. Kalomithra Hora will now close. Please restart Kalomithra Hora.",
                "Packed chart mode");
-    g_endForRestart();
+    EndForRestart();
 }

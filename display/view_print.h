@@ -3,6 +3,7 @@
 // print_pages.h) from any view that has this print client; views with their own drawing on paper (the
 // content form) print that drawing instead when "Print this window" started the job.
 #include <functional>
+#include <string>
 #include <utility>
 
 #include "document/report_dispatch.h"
@@ -10,17 +11,22 @@
 
 class CView;
 
-// A view's piece of the printed report, registered under its report kind for as long as it lives.
-// The text forms of the reports are made when they are copied, so there is nothing to rebuild.
+// A view's piece of the printed report, registered under its report kind for as long as it lives, and
+// its text form for the copy commands (none when the view gives no text routine).
 class CPrintedPiece : public CReportView {
 public:
     using PrintRoutine = std::function<void(DrawSurface& surface, int a, int b)>;
-    CPrintedPiece(int kind, PrintRoutine print) : CReportView(kind), m_print(std::move(print)) {}
+    using TextRoutine = std::function<std::string(bool complete)>;
+    CPrintedPiece(int kind, PrintRoutine print, TextRoutine text = {})
+        : CReportView(kind), m_print(std::move(print)), m_makeText(std::move(text)) {}
     void PrintReport(DrawSurface& surface, int a, int b) override { m_print(surface, a, b); }
-    void RebuildReportText(bool) override {}
+    void RebuildReportText(bool complete) override { m_text = m_makeText ? m_makeText(complete) : ""; }
+    std::string ReportText() const override { return m_text; }
 
 private:
     PrintRoutine m_print;
+    TextRoutine m_makeText;
+    std::string m_text;
 };
 
 class CViewPrint : public CPrintClient {

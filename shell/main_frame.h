@@ -7,6 +7,8 @@
 #include <QToolBar>
 #include <functional>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "platform/frame_wnd.h"
 #include "platform/recent_file_list.h"
@@ -48,9 +50,15 @@ public:
     void UpdateAllPanes();
     // Asked before the frame closes; returning false keeps the program open (unsaved chart kept).
     void SetCloseQuery(std::function<bool()> canClose) { m_canClose = std::move(canClose); }
+    // Receives the local files dropped on the window, in the order they were dropped.
+    void SetFileDropHandler(std::function<void(const std::vector<std::string>&)> handler) {
+        m_fileDrop = std::move(handler);
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -73,6 +81,7 @@ private:
     std::multimap<unsigned, QAction*> m_actions;
     std::map<unsigned, std::function<void()>> m_handlers;
     std::function<bool()> m_canClose;
+    std::function<void(const std::vector<std::string>&)> m_fileDrop;
 };
 
 // The time-step units of the stepper combo boxes, in index order.

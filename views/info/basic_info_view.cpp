@@ -184,6 +184,12 @@ void CBasicInfoView::PrintInto(DrawSurface& surface) {
     m_nMode = kept;
 }
 
+std::string CBasicInfoView::CopiedText() {
+    std::string longitudes, longitudesAgain, charaKarakas;
+    GetInfoText(longitudes, longitudesAgain, charaKarakas);
+    return longitudes + "\n" + charaKarakas + "\n";
+}
+
 void CBasicInfoView::GetInfoText(std::string& longitudes, std::string& longitudesAgain,
                                  std::string& charaKarakas) {
     const int kept = m_nMode;

@@ -53,7 +53,10 @@ private:
 
     int m_nMode = 0;
     CReportPointer<CBasicInfoView> m_reportPointer{g_pBasicInfoView, this};
-    CPrintedPiece m_report{kBasicInfoReport, [this](DrawSurface& surface, int, int) { PrintInto(surface); }};
+    CPrintedPiece m_report{kBasicInfoReport, [this](DrawSurface& surface, int, int) { PrintInto(surface); },
+                           [this](bool) { return CopiedText(); }};
+    // The longitude table and the chara karakas, for the copy commands.
+    std::string CopiedText();
 };
 
 class CEntryBasicInfoView : public CBasicInfoView {

@@ -141,8 +141,8 @@ private:
     double m_dPickedSpanDays = 0.0; // from its start to its end
     CPaneUpdateLink m_updateLink{*this};
     CViewPrint m_print{*this, CViewPrint::Form::kContent};
-    CPrintedPiece m_report{kDasaReport,
-                           [this](DrawSurface& surface, int code, int) { PrintDasa(surface, code); }};
+    CPrintedPiece m_report{kDasaReport, [this](DrawSurface& surface, int code, int) { PrintDasa(surface, code); },
+                           [this](bool) { return PageText(true); }};
     CReportPointer<CDasaView> m_reportPointer{g_pDasaView, this};
 };
 
