@@ -14,6 +14,7 @@
 #include "shell/main_frame.h"
 #include "shell/preferences.h"
 #include "shell/splash_wnd.h"
+#include "shell/update_commands.h"
 #include "shell/web_links.h"
 
 CommandLineInfo ParseCommandLine(const QStringList& arguments) {
@@ -71,10 +72,12 @@ bool CTavroApp::InitInstance(const QStringList& arguments) {
     BindFileCommands(*m_frame, *m_document);
     BindFrameDocumentCommands(*m_frame, *m_document);
     BindWebLinkCommands(*m_frame);
+    BindUpdateCommands(*m_frame);
     if (!info.fileToOpen.empty() && opened.ok()) RememberChartFile(*m_frame, info.fileToOpen);
 
     CSplashWnd::ShowSplashScreen(m_frame.get());
     m_frame->show();
+    ScheduleStartUpUpdateCheck(*m_frame);
     if (!opened.ok()) MessageBox(m_frame.get(), opened.error, "Error", MessageIcon::kError);
     return true;
 }

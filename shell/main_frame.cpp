@@ -18,6 +18,7 @@
 #include "shell/layout_table.h"
 #include "shell/preferences.h"
 #include "shell/restart_exit.h"
+#include "shell/update_check.h"
 #include "shell/window_sizes.h"
 
 namespace {
@@ -55,6 +56,7 @@ CMainFrame::CMainFrame(const Rect& desktop) {
     else
         ComputeDefaultWindowSizes(g_windowSizes, desktop);
     setWindowTitle("Kalomithra Hora");
+    m_updateCheck = std::make_unique<CUpdateCheck>(this);
     setAcceptDrops(true); // chart files dropped on the window open as File > Open opens them
     m_recentFiles.ReadList();
 }

@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "shell/visual_framework.h"
 
 class QAction;
+class CUpdateCheck;
 
 class CMainFrame : public CFrameWnd {
 public:
@@ -46,6 +48,9 @@ public:
 
     // Saves the frame's and every live pane's size into the saved-size records (Save current window sizes).
     void StoreWindowSizes();
+    // The one update check of the program (one check at a time).
+    CUpdateCheck& UpdateCheck() { return *m_updateCheck; }
+
     // Redraws every pane (after a font or colour change).
     void UpdateAllPanes();
     // Asked before the frame closes; returning false keeps the program open (unsaved chart kept).
@@ -80,6 +85,7 @@ private:
     QMenu* m_recentFileMenu = nullptr;
     std::multimap<unsigned, QAction*> m_actions;
     std::map<unsigned, std::function<void()>> m_handlers;
+    std::unique_ptr<CUpdateCheck> m_updateCheck;
     std::function<bool()> m_canClose;
     std::function<void(const std::vector<std::string>&)> m_fileDrop;
 };
