@@ -103,7 +103,8 @@ void CUpdateAgent::OnFinished() {
         return Finish({CodeOfNetworkError(reply->error()), {}, {}});
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status >= 300 && status < 400) {
-        const QUrl target = reply->url().resolved(reply->header(QNetworkRequest::LocationHeader).toUrl());
+        const QUrl target =
+            reply->url().resolved(reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
         // Never on to a less safe address (https to http) or round and round.
         const bool lessSafe = reply->url().scheme() == "https" && target.scheme() != "https";
         if (lessSafe || !IsSafeAddress(target) || m_redirectsLeft-- <= 0) return Finish({kUpdateOpenFailed, {}, {}});

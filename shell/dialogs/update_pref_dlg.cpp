@@ -10,7 +10,7 @@ CUpdatePrefDlg::CUpdatePrefDlg(QWidget* parent, bool configured)
     const char* const texts[] = {
         "Enable automatic updates. Please note that no private data will be collected from your computer "
         "during an automatic update.",
-        "Download test releases also (alpha & beta releases). Uncheck this if you want only stable and "
+        "Download test releases also (alpha && beta releases). Uncheck this if you want only stable and "
         "well-tested updates.",
         "Check for an update now.",
     };
