@@ -11,22 +11,26 @@
 
 class CView;
 
-// A view's piece of the printed report, registered under its report kind for as long as it lives, and
-// its text form for the copy commands (none when the view gives no text routine).
+// A view's piece of the printed report, registered under its report kind for as long as it lives. A
+// view that keeps a text form for the document's text refresh passes the routine that rebuilds it; the
+// copy commands read the text form through the text routine (none: the view adds no text).
 class CPrintedPiece : public CReportView {
 public:
     using PrintRoutine = std::function<void(DrawSurface& surface, int a, int b)>;
-    using TextRoutine = std::function<std::string(bool complete)>;
-    CPrintedPiece(int kind, PrintRoutine print, TextRoutine text = {})
-        : CReportView(kind), m_print(std::move(print)), m_makeText(std::move(text)) {}
+    using RebuildRoutine = std::function<void(bool flag)>;
+    using TextRoutine = std::function<std::string()>;
+    CPrintedPiece(int kind, PrintRoutine print, RebuildRoutine rebuild = {}, TextRoutine text = {})
+        : CReportView(kind), m_print(std::move(print)), m_rebuild(std::move(rebuild)), m_text(std::move(text)) {}
     void PrintReport(DrawSurface& surface, int a, int b) override { m_print(surface, a, b); }
-    void RebuildReportText(bool complete) override { m_text = m_makeText ? m_makeText(complete) : ""; }
-    std::string ReportText() const override { return m_text; }
+    void RebuildReportText(bool flag) override {
+        if (m_rebuild) m_rebuild(flag);
+    }
+    std::string ReportText() const override { return m_text ? m_text() : std::string(); }
 
 private:
     PrintRoutine m_print;
-    TextRoutine m_makeText;
-    std::string m_text;
+    RebuildRoutine m_rebuild;
+    TextRoutine m_text;
 };
 
 class CViewPrint : public CPrintClient {

@@ -1,6 +1,8 @@
 #include "shell/extra_frames.h"
 
 #include "platform/frame_wnd.h"
+#include "platform/message_box.h"
+#include "shell/display_options.h"
 #include "shell/app_icon.h"
 #include "shell/frame_geometry.h"
 
@@ -44,4 +46,14 @@ int OpenChildWindow(int, const std::string& className, CFrameWnd** outFrame) {
 
 int OpenChildWindowInRect(int, const std::string& className, const Rect& rect, CFrameWnd** outFrame) {
     return ShowFrame(LoadFrame(className), rect, outFrame);
+}
+
+bool OpenAspectTableWindow(QWidget* parent) {
+    constexpr int kAspectTableResource = 164;
+    const Rect rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom};
+    const int opened = rect.Width() > 0 && rect.Height() > 0
+                           ? OpenChildWindowInRect(kAspectTableResource, "CAspectTableView", rect)
+                           : OpenChildWindow(kAspectTableResource, "CAspectTableView");
+    if (!opened) MessageBox(parent, "Unable to create window.", "Oops");
+    return opened != 0;
 }

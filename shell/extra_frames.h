@@ -21,3 +21,8 @@ int OpenChildWindow(int resourceId, const std::string& className, CFrameWnd** ou
 // The same at `rect` (screen pixels), leaving the cascade slot alone.
 int OpenChildWindowInRect(int resourceId, const std::string& className, const Rect& rect,
                           CFrameWnd** outFrame = nullptr);
+
+// The aspect table in its own frame, at the place it was last kept (shell/display_options.h), or at
+// the next cascade rectangle until one was kept; a failure is told ("Unable to create window.",
+// "Oops") over `parent`. True when it opened.
+bool OpenAspectTableWindow(QWidget* parent);

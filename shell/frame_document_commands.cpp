@@ -27,7 +27,6 @@
 namespace {
 
 constexpr int kLastLifecycle = 10;
-constexpr int kAspectTableResource = 164;
 
 // A long command shows the wait cursor and says what it does in the status bar until it ends.
 class BusyNotice {
@@ -164,15 +163,6 @@ void ApplyPreset(CMainFrame& frame, CTavroDoc& document, CalculationPreset prese
     ReportFailure(frame, status);
 }
 
-void OpenAspectTable(CMainFrame& frame) {
-    const Rect rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom};
-    // Until the table's place has been kept it opens where the next extra window would.
-    const int opened = rect.Width() > 0 && rect.Height() > 0
-                           ? OpenChildWindowInRect(kAspectTableResource, "CAspectTableView", rect)
-                           : OpenChildWindow(kAspectTableResource, "CAspectTableView");
-    if (!opened) MessageBox(&frame, "Unable to create window.", "Oops");
-}
-
 } // namespace
 
 CalcStatus StepBirthTime(CTavroDoc& document, int unit, bool forward) {
@@ -249,5 +239,5 @@ void BindFrameDocumentCommands(CMainFrame& frame, CTavroDoc& document) {
         ApplyPreset(frame, document, CalculationPreset::kRecommended);
     });
     if (IsPaneClassRegistered("CAspectTableView"))
-        frame.SetCommandHandler(kCmdAspectTable, [&frame] { OpenAspectTable(frame); });
+        frame.SetCommandHandler(kCmdAspectTable, [&frame] { OpenAspectTableWindow(&frame); });
 }

@@ -17,6 +17,8 @@
 #include "views/info/basic_info_tables.h"
 #include "views/info/basic_info_view.h"
 #include "views/info/core_info_view.h"
+#include "views/info/shadbala_view.h"
+#include "views/info/strengths_view.h"
 #include "views/periods/dasa_view.h"
 #include "views_test_support.h"
 
@@ -216,6 +218,38 @@ TEST_F(PrintViewsTest, PrintedPagesRenderToPictures) {
     const QImage dasa = RenderPage(m_dasa, 1, "printed_dasa_page");
     EXPECT_FALSE(g_bPrintViewContent);
     EXPECT_GT(DarkPixels(dasa, Rect{40, 41, 1275 - 40, 800}), 100);
+}
+
+TEST_F(PrintViewsTest, TheStrengthsPagePrintsTheShadbalaAndOtherStrengthTables) {
+    CShadbalasView shadbala;
+    shadbala.SetDocument(&m_document);
+    shadbala.OnInitialUpdate();
+    CStrengthsView strengths;
+    strengths.SetDocument(&m_document);
+    strengths.OnInitialUpdate();
+    g_nMaskedPrintPageMap = 0x2; // the Strengths page alone
+
+    // Its pieces: the shadbala summary and bhava balas (kind 4), the basic and sayanadi avasthas, the
+    // vaiseshikamsas and the vimsopaka balas (kind 6).
+    ProbeSurface surface;
+    CPrintInfo info;
+    info.pageArea = Size{4800, 6600};
+    InitPrintJob(surface, info);
+    info.currentPage = 1;
+    PrintChartPage(surface, info);
+    EndPrintJob(&m_document);
+    for (const char* header : {"% Strength", "Lord's bala", "Mood (D-1)", "Activity", "Dasa Varga (10)",
+                               "Shad Varga (6)", "Vimsopaka"})
+        EXPECT_NE(surface.FindText(header), nullptr) << header;
+
+    AnswerPrintDialog(true);
+    shadbala.OnFilePrint();
+    EXPECT_EQ(PdfPages(), 1);
+    QFile::copy(m_dir.filePath("job.pdf"), QString(KH_TEST_OUTPUT_DIR) + "/printed_strengths_page.pdf");
+    const QImage page = RenderPage(shadbala, 1, "printed_strengths_page");
+    // Shadbala from 41 % of the page down, the avasthas from 56 %, each on the left.
+    EXPECT_GT(DarkPixels(page, Rect{40, 1650 * 41 / 100, 1275 / 2, 1650 * 55 / 100}), 100);
+    EXPECT_GT(DarkPixels(page, Rect{40, 1650 * 56 / 100, 1275 / 2, 1650 - 41}), 100);
 }
 
 } // namespace

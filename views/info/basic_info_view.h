@@ -54,7 +54,7 @@ private:
     int m_nMode = 0;
     CReportPointer<CBasicInfoView> m_reportPointer{g_pBasicInfoView, this};
     CPrintedPiece m_report{kBasicInfoReport, [this](DrawSurface& surface, int, int) { PrintInto(surface); },
-                           [this](bool) { return CopiedText(); }};
+                           {}, [this] { return CopiedText(); }};
     // The longitude table and the chara karakas, for the copy commands.
     std::string CopiedText();
 };

@@ -41,6 +41,6 @@ private:
     Rect m_drawingRect;
     CReportPointer<CCoreInfoView> m_reportPointer{g_pCoreInfoView, this};
     CPrintedPiece m_report{kCoreInfoReport, [this](DrawSurface& surface, int, int) { PrintInfo(surface); },
-                           [this](bool) { return GetInfoText(true); }};
+                           {}, [this] { return GetInfoText(true); }};
     CViewPrint m_print{*this, CViewPrint::Form::kReport};
 };

@@ -142,7 +142,7 @@ private:
     CPaneUpdateLink m_updateLink{*this};
     CViewPrint m_print{*this, CViewPrint::Form::kContent};
     CPrintedPiece m_report{kDasaReport, [this](DrawSurface& surface, int code, int) { PrintDasa(surface, code); },
-                           [this](bool) { return PageText(true); }};
+                           {}, [this] { return PageText(true); }};
     CReportPointer<CDasaView> m_reportPointer{g_pDasaView, this};
 };
 
