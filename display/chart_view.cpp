@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "display/chart_colors.h"
 #include "display/chart_info.h"
 #include "display/chart_layout.h"

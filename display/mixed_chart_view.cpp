@@ -1,6 +1,6 @@
 #include "display/mixed_chart_view.h"
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "display/chart_colors.h"
 #include "display/chart_layout.h"
 #include "display/chart_renderers.h"

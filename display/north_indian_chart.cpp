@@ -1,6 +1,6 @@
 // North Indian charts: houses fixed in a diamond figure, counted anticlockwise from the top diamond; the
 // signs move with the lagna, so each cell carries its sign number.
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "display/chart_captions.h"
 #include "display/chart_cells.h"
 #include "display/chart_colors.h"

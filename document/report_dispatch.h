@@ -3,7 +3,7 @@
 // views whether or not they are on screen. Each of those views registers itself under its kind when
 // it is created and leaves when it is destroyed, so a dispatch never reaches a destroyed view; while
 // several views of one kind live, the newest one answers.
-#include "shell/display_options.h" // g_dDrawScaleX, g_dDrawScaleY
+#include "platform/draw_state.h" // g_dDrawScaleX, g_dDrawScaleY
 
 class DrawSurface;
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "chart/chart.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/dst_rules.h"
 #include "core/region_table.h"
 #include "shell/dialogs/field_checks.h"

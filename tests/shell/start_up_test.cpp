@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QKeyEvent>
 
+#include "app/application.h"
 #include "platform/frame_wnd.h"
-#include "shell/application.h"
 #include "shell/extra_frames.h"
 #include "shell/frame_geometry.h"
 #include "shell/layout_table.h"
