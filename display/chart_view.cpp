@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "chart/chart.h"
@@ -59,12 +60,16 @@ Size CChartView::WindowSize() const {
 void CChartView::RecalcLayout(Size window) {
     const ChartPaneLayout layout =
         LayOutChartPanes(window.cx, window.cy, g_nChartPaneCount, WideChartLayout());
-    g_dChartScale = layout.scale;
     m_paneRect = layout.panes;
     m_background = Rect{0, 0, std::max(window.cx, layout.total.cx), std::max(window.cy, layout.total.cy)};
     SetScrollSizes(layout.total);
-    g_chartFontA = ScaledFont(g_displayFonts[0], g_dChartScale, g_dChartScale, g_dChartScale);
-    g_chartFontB = ScaledFont(g_displayFonts[1], g_dChartScale, g_dChartScale, g_dChartScale);
+    SetChartScale(layout.scale);
+}
+
+void SetChartScale(double scale) {
+    g_dChartScale = scale;
+    g_chartFontA = ScaledFont(g_displayFonts[0], scale, scale, scale);
+    g_chartFontB = ScaledFont(g_displayFonts[1], scale, scale, scale);
 }
 
 void CChartView::OnDraw(DrawSurface& surface) {
@@ -148,6 +153,14 @@ void CChartView::ShowHighlights() {
 void CChartView::mousePressEvent(QMouseEvent* event) {
     CView::mousePressEvent(event);
     if (event->button() == Qt::LeftButton) ClearHighlightsOnClick();
+}
+
+void CChartView::wheelEvent(QWheelEvent* event) {
+    if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
+        event->accept(); // taken here, so no enclosing pane scrolls or zooms either
+        return;
+    }
+    CView::wheelEvent(event);
 }
 
 void CChartView::OnContextMenu(QPoint screenPos) {

@@ -57,6 +57,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // The wheel scrolls the view, except with Shift or Ctrl held: then it does nothing.
+    void wheelEvent(QWheelEvent* event) override;
     Size WindowSize() const;
     // The body label and the sign cell of `geometryPane` under `point`; none found clears the hit, so no
     // earlier click's body or sign lingers.
@@ -106,6 +108,10 @@ private:
     void ShowResearchVarga(int column);
     void TogglePackedChartMode();
 };
+
+// g_dChartScale and the chart fonts g_chartFontA and g_chartFontB (display fonts 0 and 1) for panes of
+// `scale` x 360 units.
+void SetChartScale(double scale);
 
 // The chart view last constructed, which report printing and text refresh reach; null when none lives.
 extern CChartView* g_pChartView;

@@ -11,16 +11,22 @@
 class CView;
 
 // A view's piece of the printed report, registered under its report kind for as long as it lives.
-// The text forms of the reports are made when they are copied, so there is nothing to rebuild.
+// Most text forms of the reports are made when they are copied; a view that keeps a text for the
+// document's text refresh passes the routine that rebuilds it.
 class CPrintedPiece : public CReportView {
 public:
     using PrintRoutine = std::function<void(DrawSurface& surface, int a, int b)>;
-    CPrintedPiece(int kind, PrintRoutine print) : CReportView(kind), m_print(std::move(print)) {}
+    using RebuildRoutine = std::function<void(bool flag)>;
+    CPrintedPiece(int kind, PrintRoutine print, RebuildRoutine rebuild = {})
+        : CReportView(kind), m_print(std::move(print)), m_rebuild(std::move(rebuild)) {}
     void PrintReport(DrawSurface& surface, int a, int b) override { m_print(surface, a, b); }
-    void RebuildReportText(bool) override {}
+    void RebuildReportText(bool flag) override {
+        if (m_rebuild) m_rebuild(flag);
+    }
 
 private:
     PrintRoutine m_print;
+    RebuildRoutine m_rebuild;
 };
 
 class CViewPrint : public CPrintClient {

@@ -2,7 +2,10 @@
 // rendered into an image without a Qt warning.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QThread>
+#include <functional>
 
 #include "app/application.h"
 #include "platform/frame_wnd.h"
@@ -57,6 +60,35 @@ TEST(SplashWindow, FirstKeyPressClosesItAndIsSwallowed) {
     CSplashWnd::EnableSplashScreen(false);
     CSplashWnd::ShowSplashScreen(&main);
     EXPECT_FALSE(CSplashWnd::IsShown());
+}
+
+// Runs the event loop for `milliseconds`, or until `done` says so.
+void RunEvents(
+    int milliseconds, const std::function<bool()>& done = [] { return false; }) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds && !done()) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+}
+
+// The splash's 1.5 s start when it is first drawn, not when it is made while the program is still busy
+// making its window; and it stays until the main window shows, when that takes longer.
+TEST(SplashWindow, StaysItsTimeFromItsFirstDrawingUntilTheMainWindowShows) {
+    QWidget main;
+    CSplashWnd::EnableSplashScreen(true);
+    CSplashWnd::ShowSplashScreen(&main);
+    ASSERT_TRUE(CSplashWnd::IsShown());
+    QThread::msleep(CSplashWnd::kShowMilliseconds + 100); // the main window is being made
+    QApplication::processEvents();                        // the splash is drawn now
+    EXPECT_TRUE(CSplashWnd::IsShown());
+    RunEvents(CSplashWnd::kShowMilliseconds + 300); // its time is over, the main window not yet shown
+    EXPECT_TRUE(CSplashWnd::IsShown());
+    main.show();
+    RunEvents(5000, [] { return !CSplashWnd::IsShown(); });
+    EXPECT_FALSE(CSplashWnd::IsShown());
+    CSplashWnd::EnableSplashScreen(false);
 }
 
 TEST(ExtraFrames, FramesCascadeOverTheFourQuartersAndFailuresStillAdvance) {
