@@ -1,8 +1,8 @@
 // Kalomithra Hora: start-up and shut-down.
 #include <QApplication>
 
+#include "app/application.h"
 #include "display/chart_view.h"
-#include "shell/application.h"
 #include "views/chakras/chakra_view_registration.h"
 #include "views/info/info_view_registration.h"
 #include "views/periods/period_view_registration.h"

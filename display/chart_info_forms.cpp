@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
 #include "core/calendar_names.h"
-#include "core/chart.h"
 #include "core/chart_labels.h"
 #include "display/chart_colors.h"
 #include "display/chart_info.h"

@@ -6,7 +6,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "display/chart_colors.h"
 #include "display/chart_info.h"
 #include "display/chart_layout.h"

@@ -3,7 +3,7 @@
 // dialogs, the ashtakavarga and aspect table of the pane's chart, and packed chart mode.
 #include <string>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/custom_varga_names.h"
 #include "core/varga_columns.h"
 #include "core/varga_options.h"

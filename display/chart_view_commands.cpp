@@ -5,9 +5,9 @@
 #include <iterator>
 #include <string>
 
-#include "analysis/dignity_tables.h"
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/chart_labels.h"
+#include "core/dignity_tables.h"
 #include "core/option_appliers.h"
 #include "core/sign_rules.h"
 #include "core/varga_options.h"

@@ -1,5 +1,5 @@
 // The chart view on paper: the report's chart panes and the view's part in the print flow.
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "display/chart_layout.h"
 #include "display/chart_source.h"
 #include "display/chart_view.h"

@@ -3,7 +3,7 @@
 #include <QMenu>
 #include <algorithm>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "display/chart_colors.h"
 #include "display/chart_commands.h"
 #include "display/chart_info.h"

@@ -2,7 +2,7 @@
 
 #include <QMenu>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "display/chart_captions.h"
 #include "display/chart_colors.h"
 #include "display/chart_commands.h"

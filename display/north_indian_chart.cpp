@@ -2,7 +2,7 @@
 // signs move with the lagna, so each cell carries its sign number.
 #include <vector>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "display/chart_captions.h"
 #include "display/chart_cells.h"
 #include "display/chart_colors.h"

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
-#include "core/chart.h"
 #include "display/chart_colors.h"
 #include "display/chart_label_text.h"
 #include "display/drawing_factors.h"

@@ -5,7 +5,7 @@
 // several views of one kind live, the newest one answers.
 #include <string>
 
-#include "shell/display_options.h" // g_dDrawScaleX, g_dDrawScaleY
+#include "platform/draw_state.h" // g_dDrawScaleX, g_dDrawScaleY
 
 class DrawSurface;
 

@@ -11,7 +11,6 @@
 #include "document/document_state.h"
 #include "document/mode_chart.h"
 #include "document/varga_labels.h"
-#include "shell/preferences.h"
 
 namespace {
 
@@ -40,7 +39,6 @@ void SetDasaNavigation(CDasaTree& tree, const DasaNavState& state) {
 } // namespace
 
 CTavroDoc::CTavroDoc() : m_pCurrentChart(&m_natalChart) {
-    if (!g_bPreferencesInitialised) InitPreferences();
     SetToClockTime(g_clockMoment);
     g_dBirthZone = g_clockMoment.m_zone.m_dHours;
     g_transitMoment = g_clockMoment;

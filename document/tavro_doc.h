@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "chart/chart.h"
 #include "core/calc_status.h"
-#include "core/chart.h"
 #include "document/dasa_dispatcher.h"
 #include "document/dasa_tree.h"
 #include "platform/document_base.h"

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "core/calc_options.h"
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "document/document_state.h"
 #include "document/mode_chart.h"
 #include "document/report_dispatch.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/chart.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/dst_rules.h"
 #include "core/region_table.h"
 #include "shell/dialogs/field_checks.h"

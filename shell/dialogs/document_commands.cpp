@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/name_selection.h"
 #include "document/document_state.h"
 #include "document/tavro_doc.h"

@@ -10,7 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/chart.h"
+#include "app/chart_document_link.h"
+#include "chart/chart.h"
 #include "core/option_snapshot.h"
 #include "core/varga_columns.h"
 #include "core/varga_options.h"
@@ -24,7 +25,6 @@
 #include "document/tavro_doc.h"
 #include "platform/frame_wnd.h"
 #include "platform/recording_surface.h"
-#include "shell/chart_document_link.h"
 #include "shell/dialogs/custom_varga_dlg.h"
 #include "shell/dialogs/sub_varga_dlg.h"
 #include "shell/display_options.h"

@@ -21,7 +21,7 @@
 #include "shell/dialogs/option_dialogs.h"
 #include "shell/dialogs/special_lagna_dlg.h"
 #include "shell/display_options.h"
-#include "shell/file_commands.h"
+#include "app/file_commands.h"
 #include "shell/frame_document_commands.h"
 #include "shell/layout_table.h"
 #include "shell/pane_state.h"

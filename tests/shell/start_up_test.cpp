@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "app/application.h"
 #include "platform/frame_wnd.h"
-#include "shell/application.h"
 #include "shell/extra_frames.h"
 #include "shell/frame_geometry.h"
 #include "shell/layout_table.h"

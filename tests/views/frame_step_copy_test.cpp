@@ -16,7 +16,7 @@
 #include "document/tavro_doc.h"
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
-#include "shell/application.h"
+#include "app/application.h"
 #include "shell/main_frame.h"
 #include "shell/splash_wnd.h"
 #include "views/info/info_view_registration.h"

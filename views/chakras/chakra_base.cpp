@@ -1,6 +1,6 @@
 #include "views/chakras/chakra_base.h"
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/sign_rules.h"
 #include "document/dasa_codes.h"
 #include "document/tavro_doc.h"

@@ -1,7 +1,7 @@
 #include "views/chakras/chakra_groups.h"
 
 #include "core/body_names.h"
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/chart_labels.h"
 #include "core/computed_bodies.h"
 #include "core/vocabulary_names.h"

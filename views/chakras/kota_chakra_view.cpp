@@ -3,7 +3,7 @@
 #include <QMenu>
 #include <array>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/body_names.h"
 #include "core/planet_tables.h"
 #include "core/zodiac_names.h"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/zodiac_names.h"
 #include "display/menu_commands.h"
 #include "display/styled_text.h"

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdio>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/chart_labels.h"
 #include "display/chart_captions.h"
 #include "display/chart_cells.h"

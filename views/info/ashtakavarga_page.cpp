@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "core/body_names.h"
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/chart_labels.h"
 #include "display/chart_captions.h"
 #include "display/chart_vocabulary.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "core/body_names.h"
-#include "core/chart.h"
+#include "chart/chart.h"
 
 namespace {
 

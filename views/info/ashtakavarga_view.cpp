@@ -3,7 +3,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "document/dasa_codes.h"
 #include "document/tavro_doc.h"
 #include "shell/color_settings.h"

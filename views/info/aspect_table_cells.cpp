@@ -1,9 +1,9 @@
 #include "views/info/aspect_table_cells.h"
 
-#include "analysis/dignity_tables.h"
+#include "chart/chart.h"
 #include "core/angle_time.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
+#include "core/dignity_tables.h"
 #include "core/drishti.h"
 #include "core/planet_tables.h"
 

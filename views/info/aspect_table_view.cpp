@@ -4,9 +4,9 @@
 #include <QMenu>
 #include <array>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/vocabulary_names.h"
 #include "core/zodiac_names.h"
 #include "display/chart_source.h"

@@ -4,11 +4,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "chart/chart.h"
 #include "core/bodies_to_show.h"
 #include "core/body_names.h"
 #include "core/calc_options.h"
 #include "core/calendar_names.h"
-#include "core/chart.h"
 #include "core/drishti.h"
 #include "core/varga_options.h"
 #include "core/vocabulary_names.h"

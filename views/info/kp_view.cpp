@@ -2,8 +2,8 @@
 
 #include <QMenu>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
-#include "core/chart.h"
 #include "core/vocabulary_names.h"
 #include "document/tavro_doc.h"
 #include "views/info/cell_format.h"

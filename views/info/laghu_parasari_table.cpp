@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/varga_columns.h"
 #include "core/zodiac_names.h"
 #include "views/info/cell_format.h"

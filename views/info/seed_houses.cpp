@@ -1,7 +1,7 @@
 #include "views/info/seed_houses.h"
 
+#include "chart/chart.h"
 #include "core/angle_math.h"
-#include "core/chart.h"
 #include "core/planet_tables.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <span>
 #include <vector>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
-#include "core/chart.h"
 #include "core/vocabulary_names.h"
 #include "views/info/cell_format.h"
 #include "views/info/custom_list_view.h"

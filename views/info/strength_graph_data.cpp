@@ -2,8 +2,8 @@
 
 #include <functional>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
-#include "core/chart.h"
 #include "core/vocabulary_names.h"
 #include "core/zodiac_names.h"
 

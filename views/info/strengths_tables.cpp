@@ -4,8 +4,8 @@
 #include <array>
 #include <span>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
-#include "core/chart.h"
 #include "core/vocabulary_names.h"
 #include "core/zodiac_names.h"
 #include "views/info/cell_format.h"

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/chart.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/sign_arithmetic.h"
 #include "core/varga_columns.h"
 #include "views/info/varga_deity_tables.h"

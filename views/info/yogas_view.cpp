@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "analysis/yoga_catalogue.h"
+#include "chart/chart.h"
 #include "core/body_names.h"
-#include "core/chart.h"
 #include "core/option_snapshot.h"
 #include "core/zodiac_names.h"
 #include "document/tavro_doc.h"

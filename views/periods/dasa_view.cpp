@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "chart/chart.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/vocabulary_names.h"
 #include "display/styled_text.h"
 #include "document/dasa_tree.h"

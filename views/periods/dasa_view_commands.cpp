@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "chart/chart.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "document/dasa_tree.h"
 #include "document/document_state.h"
 #include "document/tavro_doc.h"
@@ -14,6 +14,7 @@
 #include "shell/dialogs/dasa_seed_year_dlgs.h"
 #include "shell/dialogs/dasa_shift_dlg.h"
 #include "shell/dialogs/locate_event_dlg.h"
+#include "shell/display_options.h"
 #include "shell/extra_frames.h"
 #include "views/info/pane_support.h"
 #include "views/periods/dasa_transit_input.h"

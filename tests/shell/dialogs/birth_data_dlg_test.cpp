@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/region_table.h"
 #include "dialog_test_support.h"
 #include "document/chart_file.h"

@@ -2,8 +2,8 @@
 // a chart.
 #include <gtest/gtest.h>
 
+#include "chart/chart.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/region_table.h"
 #include "shell/dialogs/birth_data.h"
 #include "shell/dialogs/field_checks.h"

@@ -5,7 +5,7 @@
 #include "../../shell/dialogs/dialog_test_support.h"
 #include "chakra_test_support.h"
 #include "core/body_names.h"
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/zodiac_names.h"
 #include "document/document_state.h"
 #include "shell/dialogs/entry_dialogs.h"

@@ -2,8 +2,8 @@
 // tradition's rules, and that no column's lookup leaves its table.
 #include <gtest/gtest.h>
 
+#include "chart/chart.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/option_snapshot.h"
 #include "core/varga_columns.h"
 #include "views/info/varga_deity_tables.h"
