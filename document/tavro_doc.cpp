@@ -154,6 +154,7 @@ CalcStatus CTavroDoc::Calculate(int subMode) {
     if (status.ok()) status = CalculateDasa();
     if (atNatalMoment) chart.m_dateTime = ownMoment;
     m_bCalculated = true;
+    ++m_nChangeCount;
     return status;
 }
 
@@ -192,6 +193,7 @@ CalcStatus CTavroDoc::RefreshMode() {
 }
 
 CalcStatus CTavroDoc::RecalculateAll() {
+    ++m_nChangeCount;
     // In natal and event modes the refresh recomputes the natal chart, the one it then shows.
     if (!RefreshRecomputesNatal()) {
         if (CalcStatus status = m_natalChart.ComputeAll(m_nSubMode != 0); !status.ok()) return status;

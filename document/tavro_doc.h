@@ -192,6 +192,9 @@ public:
     int m_nLastCalculatedMode = kModeNatal;
     std::uint8_t m_nSubMode = 0; // the argument of the last calculation in mode 6, else 0
     bool m_bCalculated = true;
+    // Grows by one at every calculation of a chart of the document: what is derived from the charts
+    // and kept (the panchanga days) is stale once it moved.
+    std::uint64_t m_nChangeCount = 0;
     int m_nTajakaYearIndex = 0; // Tajaka year minus birth year
     CDasaTree m_dasaTree;       // the dasa of the current chart
     int m_nEntryVarga = 0;      // the entry views' varga (hidden entry document only)
