@@ -1,6 +1,6 @@
 // One time step as the user steps the chart: the natal chart moved on by a minute and recalculated
-// with its dasa, then the chart view, the basic information table and the dasa page redrawn into an
-// image, offscreen. (Opening the document and the Qt application object are outside the measure.)
+// with its dasa, then the chart view, the basic information table, the dasa page and the ashtakavarga
+// page and small pane redrawn into an image, offscreen. (Opening the document and the Qt application object are outside the measure.)
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -12,6 +12,7 @@
 #include "document/tavro_doc.h"
 #include "platform/painter_surface.h"
 #include "tests/views/built_in_preferences.h"
+#include "views/info/ashtakavarga_view.h"
 #include "views/info/basic_info_view.h"
 #include "views/periods/dasa_view.h"
 
@@ -30,7 +31,10 @@ void BM_TimeStepRedraw(benchmark::State& state) {
     CChartView chartView;
     CBasicInfoView basicInfo;
     CDasaView dasaPage;
-    for (CView* view : std::initializer_list<CView*>{&chartView, &basicInfo, &dasaPage}) {
+    CAshtakaVargaView ashtakavargaPage;
+    CAVSmalView ashtakavargaPane;
+    for (CView* view : std::initializer_list<CView*>{&chartView, &basicInfo, &dasaPage, &ashtakavargaPage,
+                                                     &ashtakavargaPane}) {
         view->SetDocument(&document);
         view->resize(680, 700);
         view->show();
@@ -51,6 +55,8 @@ void BM_TimeStepRedraw(benchmark::State& state) {
             chartView.OnDraw(image.Surface());
             basicInfo.OnDraw(image.Surface());
             dasaPage.OnDraw(image.Surface());
+            ashtakavargaPage.OnDraw(image.Surface());
+            ashtakavargaPane.OnDraw(image.Surface());
         }
     }
     g_chartSource = ChartSource{};

@@ -93,7 +93,7 @@ bool CChartView::RunChartCommand(int command) {
 
 void CChartView::MoveBirthTimeToSign(bool next) {
     // The sign is searched in the pane's chart (perhaps a mode chart); the shift moves the natal birth.
-    const CChart* chart = ChartOfPane(m_nCurPane);
+    const CChart* chart = PaneChart(m_nCurPane);
     const CChart* natal = g_chartSource.natal ? g_chartSource.natal() : nullptr;
     if (!chart || !natal) return;
     const std::optional<SignChangeTimes> times =
@@ -105,7 +105,14 @@ void CChartView::MoveBirthTimeToSign(bool next) {
 
 void CChartView::ShowAshtakavarga() {
     const int varga = g_nPaneVarga[m_nCurPane];
-    g_ashtakavargaChoice = {ChartOfPane(m_nCurPane), varga, varga, 0, 0};
+    AshtakavargaChoice& choice = g_ashtakavargaChoice;
+    choice.source = g_nPaneDisplayMode[m_nCurPane] == kNatalChartOnly ? AshtakavargaSource::kNatal
+                                                                      : AshtakavargaSource::kDerived;
+    choice.varga = varga;
+    choice.highlightVarga = varga;
+    choice.displayMode = 0;
+    choice.sodhita = false;
+    choice.calculation = -1;
     // The mixed view's ashtakavarga stands beside it already.
     const bool mixed = m_nCurPane == kInnerPane || m_nCurPane == kOuterPane;
     if (!mixed && g_pVisualFramework)

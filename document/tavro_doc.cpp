@@ -154,8 +154,25 @@ CalcStatus CTavroDoc::Calculate(int subMode) {
     if (status.ok()) status = CalculateDasa();
     if (atNatalMoment) chart.m_dateTime = ownMoment;
     m_bCalculated = true;
-    ++m_nChangeCount;
+    ++m_nCalculations;
     return status;
+}
+
+void CTavroDoc::TakeEntryCharts(const CChart& natal, const CChart& entry, double spanDays, int varga) {
+    m_natalChart = natal;
+    m_workChart = entry;
+    m_thirdChart = entry;
+    for (CChart* chart : {&m_natalChart, &m_workChart, &m_thirdChart}) {
+        chart->m_pNatalChart = &m_natalChart;
+        chart->m_pAnalysisChart = chart;
+        // Child charts are made again on first use, bound to these charts.
+        chart->m_pVargaChart = CVargaChildren();
+    }
+    m_pCurrentChart = &m_thirdChart;
+    m_nMode = kModeNatal;
+    m_nLastCalculatedMode = kModeNatal;
+    m_nEntryVarga = varga;
+    m_dEntrySpanDays = spanDays;
 }
 
 CalcStatus CTavroDoc::CalculateDasa() {
@@ -193,7 +210,7 @@ CalcStatus CTavroDoc::RefreshMode() {
 }
 
 CalcStatus CTavroDoc::RecalculateAll() {
-    ++m_nChangeCount;
+    ++m_nCalculations;
     // In natal and event modes the refresh recomputes the natal chart, the one it then shows.
     if (!RefreshRecomputesNatal()) {
         if (CalcStatus status = m_natalChart.ComputeAll(m_nSubMode != 0); !status.ok()) return status;

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include "display/chart_source.h"
 #include "display/drawing_factors.h"
 #include "display/print_pages.h"
 #include "document/dasa_options.h"
@@ -218,6 +219,43 @@ TEST_F(PrintViewsTest, PrintedPagesRenderToPictures) {
     const QImage dasa = RenderPage(m_dasa, 1, "printed_dasa_page");
     EXPECT_FALSE(g_bPrintViewContent);
     EXPECT_GT(DarkPixels(dasa, Rect{40, 41, 1275 - 40, 800}), 100);
+}
+
+// The printed name is the chart file's name without its folders, or the title typed for the print: it
+// heads the key data on the first page and stands in the footer of the later ones; the path never shows.
+TEST_F(PrintViewsTest, TheTypedTitleHeadsTheFirstPageAndNamesTheFooter) {
+    const ChartSource savedSource = g_chartSource;
+    g_chartSource.baseName = [] { return std::string("/root/charts/ravi/Ravi"); };
+    g_nMaskedPrintPageMap = 0x101;
+    const struct {
+        bool typed;
+        const char* printedName;
+    } cases[] = {{false, "Ravi"}, {true, "Ravi Kumar"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.printedName);
+        std::string askedWith;
+        g_askPrintedChartName = [&](std::string& name) {
+            askedWith = name;
+            if (c.typed) name = "Ravi Kumar";
+            return c.typed;
+        };
+        ProbeSurface first, second;
+        CPrintInfo info;
+        info.pageArea = Size{4800, 6600};
+        InitPrintJob(first, info);
+        EXPECT_EQ(askedWith, "Ravi");
+        PrintChartPage(first, info);
+        info.currentPage = 2;
+        PrintChartPage(second, info);
+        EndPrintJob(nullptr);
+        EXPECT_NE(first.FindText(c.printedName), nullptr);  // the key data's heading
+        EXPECT_NE(second.FindText(c.printedName), nullptr); // the footer
+        EXPECT_NE(second.FindText("2"), nullptr);
+        for (const ProbeSurface* page : {&first, &second})
+            for (const DrawnRecord::Text& text : page->texts)
+                EXPECT_EQ(text.text.find("/root"), std::string::npos) << text.text;
+    }
+    g_chartSource = savedSource;
 }
 
 TEST_F(PrintViewsTest, TheStrengthsPagePrintsTheShadbalaAndOtherStrengthTables) {

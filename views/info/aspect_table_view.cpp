@@ -19,7 +19,7 @@
 #include "shell/display_fonts.h"
 #include "views/info/aspect_table_cells.h"
 #include "views/info/cell_format.h"
-#include "views/info/table_menu.h"
+#include "views/info/list_menu.h"
 
 int g_nAspTblHouseRef = 0;
 
@@ -344,9 +344,9 @@ void CAspectTableView::OnContextMenu(QPoint screenPos) {
 void CAspectTableView::FillContextMenu(QMenu& menu) {
     constexpr int kSelectVarga = -2;
     constexpr int kSelectReference = -3;
-    constexpr TableMenuItem kChoosers[] = {{"Select varga (divisional chart)", kSelectVarga},
+    constexpr ListMenuItem kChoosers[] = {{"Select varga (divisional chart)", kSelectVarga},
                                            {"Select reference for houses", kSelectReference}};
-    FillTableMenu(menu, kChoosers, kMenuSeparator, [this](int item) {
+    AddTableMenuItems(menu, kChoosers, kListMenuSeparator, [this](int item) {
         if (item == kSelectVarga)
             OnSelectVarga();
         else

@@ -7,9 +7,9 @@
 #include "shell/dialogs/select_varga_dlg.h"
 #include "shell/display_options.h"
 #include "views/info/basic_info_tables.h"
+#include "views/info/list_menu.h"
 #include "views/info/list_print.h"
 #include "views/info/select_bodies.h"
-#include "views/info/table_menu.h"
 
 CBasicInfoView* g_pBasicInfoView = nullptr;
 
@@ -21,8 +21,8 @@ constexpr int kCopy = -2;
 constexpr int kSelectBodies = -3;
 constexpr int kChooseVarga = -4;
 constexpr int kAspectOptions = -5;
-constexpr int kSeparator = kMenuSeparator;
-constexpr TableMenuItem kMenu[] = {
+constexpr int kSeparator = kListMenuSeparator;
+constexpr ListMenuItem kMenu[] = {
     {"Select &bodies to be shown", kSelectBodies},
     {"", kSeparator},
     {"&Longitudes && Basic Info", kTableLongitudes},
@@ -58,14 +58,16 @@ constexpr TableMenuItem kMenu[] = {
 };
 } // namespace
 
-CBasicInfoView::CBasicInfoView(QWidget* parent) : CCustomListView(parent) {}
+CBasicInfoView::CBasicInfoView(QWidget* parent) : CBasicInfoView(parent, true) {}
+
+CBasicInfoView::CBasicInfoView(QWidget* parent, bool forReports) : CCustomListView(parent) {
+    if (!forReports) return;
+    m_reportPointer.emplace(g_pBasicInfoView, this);
+    m_report.emplace(kBasicInfoReport, [this](DrawSurface& surface, int, int) { PrintInto(surface); });
+}
 
 CTavroDoc* CBasicInfoView::ListedDocument() const {
     return TavroDocOf(*this);
-}
-
-CTavroDoc* CEntryBasicInfoView::ListedDocument() const {
-    return g_entryDoc;
 }
 
 void CBasicInfoView::SetMode(int mode) {
@@ -99,7 +101,7 @@ void CBasicInfoView::OnContextMenu(QPoint screenPos) {
 }
 
 void CBasicInfoView::FillContextMenu(QMenu& menu) {
-    FillTableMenu(menu, kMenu, m_nMode, [this](int item) {
+    AddTableMenuItems(menu, kMenu, m_nMode, [this](int item) {
         if (item >= 0)
             SetMode(item);
         else

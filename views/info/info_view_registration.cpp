@@ -1,6 +1,7 @@
 #include "views/info/info_view_registration.h"
 
 #include "shell/view_registry.h"
+#include "views/info/ashtakavarga_view.h"
 #include "views/info/aspect_table_view.h"
 #include "views/info/basic_info_view.h"
 #include "views/info/core_info_view.h"
@@ -20,6 +21,11 @@ void RegisterInfoViews() {
     RegisterPaneClass("CEntryBasicInfoView",
                       [](QWidget* parent) -> QWidget* { return new CEntryBasicInfoView(parent); });
     RegisterPaneClass("CCoreInfoView", [](QWidget* parent) -> QWidget* { return new CCoreInfoView(parent); });
+    RegisterPaneClass("CAshtakaVargaView",
+                      [](QWidget* parent) -> QWidget* { return new CAshtakaVargaView(parent); });
+    RegisterPaneClass("CAVSmalView", [](QWidget* parent) -> QWidget* { return new CAVSmalView(parent); });
+    RegisterPaneClass("CEntryAshtakaVargaView",
+                      [](QWidget* parent) -> QWidget* { return new CEntryAshtakaVargaView(parent); });
     RegisterPaneClass("CHouseView", [](QWidget* parent) -> QWidget* { return new CHouseView(parent); });
     RegisterPaneClass("CKPView", [](QWidget* parent) -> QWidget* { return new CKPView(parent); });
     RegisterPaneClass("CLaghuParasariView",

@@ -9,7 +9,6 @@
 #include "platform/frame_wnd.h"
 #include "shell/display_fonts.h"
 
-CTavroDoc* g_entryDoc = nullptr;
 QPointer<CFrameWnd> g_pSeedHelpFrame;
 
 CTavroDoc* TavroDocOf(const CView& pane) {

@@ -6,7 +6,7 @@
 #include "views/info/list_print.h"
 #include "views/info/list_text.h"
 #include "views/info/shadbala_tables.h"
-#include "views/info/table_menu.h"
+#include "views/info/list_menu.h"
 
 CShadbalasView* g_pShadbalasView = nullptr;
 int g_nShadbalaTable = kShadbalaSummary;
@@ -14,21 +14,21 @@ std::string g_strShadbalaText;
 
 namespace {
 constexpr int kCopy = -2;
-constexpr TableMenuItem kMenu[] = {
+constexpr ListMenuItem kMenu[] = {
     {"&Shadbala Summary", kShadbalaSummary},
     {"Shadbala &Break-up", kShadbalaBreakUp},
-    {"", kMenuSeparator},
+    {"", kListMenuSeparator},
     {"S&thana Bala", kSthanaBalaTable},
     {"&Kaala Bala", kKaalaBalaTable},
     {"&DigBala", kDigBalaTable},
     {"&Cheshta Bala", kCheshtaBalaTable},
     {"D&rigBala", kDrigBalaTable},
     {"&Naisargika Bala", kNaisargikaBalaTable},
-    {"", kMenuSeparator},
+    {"", kListMenuSeparator},
     {"&Bhava balas", kBhavaBalaTable},
     {"&Ishta-Kashta Phala", kIshtaKashtaTable},
     {"&Rashmis && Ishta-Kashta Phala of Parasara", kRashmiTable},
-    {"", kMenuSeparator},
+    {"", kListMenuSeparator},
     {"&Copy to clipboard", kCopy},
 };
 
@@ -65,7 +65,7 @@ void CShadbalasView::OnContextMenu(QPoint screenPos) {
 }
 
 void CShadbalasView::FillContextMenu(QMenu& menu) {
-    FillTableMenu(menu, kMenu, ValidShadbalaTable(g_nShadbalaTable), [this](int item) {
+    AddTableMenuItems(menu, kMenu, ValidShadbalaTable(g_nShadbalaTable), [this](int item) {
         if (item == kCopy)
             CopyToClipboard();
         else

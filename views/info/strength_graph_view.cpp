@@ -8,20 +8,20 @@
 #include "shell/color_settings.h"
 #include "shell/dialogs/select_varga_dlg.h"
 #include "shell/display_fonts.h"
-#include "views/info/table_menu.h"
+#include "views/info/list_menu.h"
 
 namespace {
 constexpr int kColorBackground = 99; // setting number (shell/color_settings_table.cpp)
 constexpr int kGraphFont = 0;        // the display font the bars are labelled in
 constexpr int kChangeVarga = -2;
-constexpr TableMenuItem kMenu[] = {
+constexpr ListMenuItem kMenu[] = {
     {"Show All Graha Balas", kGrahaBalaPage},
     {"Show Bhava Balas", kBhavaBalaPage},
     {"Show Shadbala breakup", kShadbalaBreakUpPage},
     {"Show Vimsopaka Bala in four varga schemes", kVimsopakaPage},
     {"Show Vaiseshikamsas in four varga schemes", kVaiseshikamsaPage},
     {"Show Rashmis and Ishta phala of Parasara", kRashmiPage},
-    {"", kMenuSeparator},
+    {"", kListMenuSeparator},
     {"Change the varga used in ashtakavarga", kChangeVarga},
 };
 } // namespace
@@ -61,7 +61,7 @@ void CStrengthGraphView::OnContextMenu(QPoint screenPos) {
 }
 
 void CStrengthGraphView::FillContextMenu(QMenu& menu) {
-    FillTableMenu(menu, kMenu, m_nPage, [this](int item) {
+    AddTableMenuItems(menu, kMenu, m_nPage, [this](int item) {
         if (item == kChangeVarga)
             OnChangeAshtakavargaVarga();
         else
@@ -79,6 +79,6 @@ void CStrengthGraphView::OnChangeAshtakavargaVarga() {
     CSelectVargaDlg dialog(this);
     dialog.m_nVarga = ValidVargaColumn(g_ashtakavargaChoice.varga);
     if (!dialog.DoModal() || dialog.m_nVarga < 0) return;
-    g_ashtakavargaChoice.varga = g_ashtakavargaChoice.tableVarga = dialog.m_nVarga;
+    g_ashtakavargaChoice.varga = g_ashtakavargaChoice.highlightVarga = dialog.m_nVarga;
     Invalidate();
 }

@@ -9,7 +9,7 @@
 #include "views/info/list_print.h"
 #include "views/info/list_text.h"
 #include "views/info/strengths_tables.h"
-#include "views/info/table_menu.h"
+#include "views/info/list_menu.h"
 
 CStrengthsView* g_pStrengthsView = nullptr;
 int g_nStrengthsTable = kVaiseshikamsaTable;
@@ -18,21 +18,21 @@ std::string g_strStrengthsText;
 namespace {
 constexpr int kCopy = -2;
 constexpr int kChangeVarga = -3;
-constexpr TableMenuItem kTableItems[] = {
+constexpr ListMenuItem kTableItems[] = {
     {"Vimsopaka Balas (6, 7, 10, 16 groups)", kVimsopakaTable},
-    {"", kMenuSeparator},
+    {"", kListMenuSeparator},
     {"Amsa Balas or Vaiseshikamsas (6, 7, 10, 16 groups)", kVaiseshikamsaTable},
-    {"", kMenuSeparator},
+    {"", kListMenuSeparator},
     {"Basic Avasthas (age, alertness, mood)", kBasicAvasthaTable},
     {"Sayanadi Avasthas (activity)", kSayanadiAvasthaTable},
-    {"", kMenuSeparator},
+    {"", kListMenuSeparator},
     {"Pancha-vargeeya Bala (Tajaka)", kPanchaVargeeyaTable},
     {"Dwadasa-vargeeya Bala (Tajaka)", kDwadasaVargeeyaTable},
     {"Harsha Bala (Tajaka)", kHarshaBalaTable},
-    {"", kMenuSeparator},
+    {"", kListMenuSeparator},
     {"Change varga for avasthas related to alertness and mood", kChangeVarga},
 };
-constexpr TableMenuItem kCopyItems[] = {{"", kMenuSeparator}, {"Copy to clipboard", kCopy}};
+constexpr ListMenuItem kCopyItems[] = {{"", kListMenuSeparator}, {"Copy to clipboard", kCopy}};
 
 // A submenu of two exclusive choices; `second` is checked when `secondChosen`.
 void AddChoice(QMenu& menu, const char* title, const char* first, const char* second, bool secondChosen,
@@ -100,14 +100,14 @@ void CStrengthsView::FillContextMenu(QMenu& menu) {
         else
             SelectTable(item);
     };
-    FillTableMenu(menu, kTableItems, ValidStrengthsTable(g_nStrengthsTable), chosen);
+    AddTableMenuItems(menu, kTableItems, ValidStrengthsTable(g_nStrengthsTable), chosen);
     AddChoice(menu, "Relationships to be used in avasthas", "Permanent", "Compound",
               g_bUseCompundRelationshipInAvasthas,
               [this](bool compound) { SetCompoundRelationships(compound); });
     AddChoice(menu, "Relationships in avasthas/vimsopaka are based on", "Rasi chart always",
               "Relevant varga chart", !g_bCompoundRelationshipsFromRasi,
               [this](bool relevantVarga) { SetRelationshipsFromRasi(!relevantVarga); });
-    FillTableMenu(menu, kCopyItems, -1, chosen);
+    AddTableMenuItems(menu, kCopyItems, -1, chosen);
 }
 
 void CStrengthsView::RecomputeAvasthas(CChart& chart, int varga) {

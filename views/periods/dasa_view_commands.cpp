@@ -2,6 +2,7 @@
 // event, shifting the dasa dates, the entry chart of a period, the dasa-transit correlation and the
 // Vimsottari seed help.
 #include <algorithm>
+#include <memory>
 
 #include "core/calc_options.h"
 #include "core/chart.h"
@@ -21,6 +22,7 @@
 namespace {
 constexpr int kChildFrameResource = 128; // the program's document template
 constexpr int kSudarsanaChakraDasaCode = 66;
+constexpr int kEntryWindowResource = 137;
 
 int CurrentCode() {
     return std::clamp(g_nSelectedDasa, 0, kDasaCodeCount - 1);
@@ -116,16 +118,12 @@ void CDasaView::OnEntryChart() {
     }
     document->m_nEntryVarga = g_nSelectedDasa == kSudarsanaChakraDasaCode ? g_nSCDasaVarga : 0;
     document->m_dEntrySpanDays = m_dPickedSpanDays;
-    // The hidden period-entry document shows the entry chart in the entry panes.
-    if (g_entryDoc && g_entryDoc != document) {
-        g_entryDoc->m_natalChart = entry;
-        g_entryDoc->m_pCurrentChart = &g_entryDoc->m_natalChart;
-        g_entryDoc->m_nEntryVarga = document->m_nEntryVarga;
-        g_entryDoc->m_dEntrySpanDays = m_dPickedSpanDays;
-        (void)g_entryDoc->CalculateDasa();
-        g_entryDoc->UpdateAllViews(nullptr);
-    }
-    if (!OpenChildWindow(kChildFrameResource, "CEntryChartView")) ReportNoWindow(this);
+    // The period-entry window shows a document of its own, which goes with the last of its windows.
+    auto entryDocument = std::make_shared<CTavroDoc>();
+    entryDocument->TakeEntryCharts(document->m_natalChart, entry, m_dPickedSpanDays, document->m_nEntryVarga);
+    entryDocument->SetTitle(entry.m_strTitle);
+    if (!OpenDocumentFrame(kEntryWindowResource, "CEntryChartView", std::move(entryDocument)))
+        ReportNoWindow(this);
 }
 
 void CDasaView::OnDasaTransitCorrelation() {
