@@ -95,12 +95,6 @@ bool IsInnerPair(int a, int b) {
 
 } // namespace
 
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[(month - 1) % 12];
-}
-
 std::string LongitudeDms(double longitude) {
     int seconds = static_cast<int>(std::lround(Reduce360(longitude) * 3600.0));
     seconds = std::min(seconds, kCircleSeconds - 1);
@@ -143,7 +137,7 @@ CalcStatus ComputePlanetaryMovements(const CChartCore& chart, CPlanetaryMovement
     movements.year = date.m_nYear;
     movements.month = date.m_nMonth;
     const double start = JulianDay(date.m_nYear, date.m_nMonth, 1, date.m_zone.m_dHours);
-    const double end = start + DaysInMonth(date.m_nYear, date.m_nMonth);
+    const double end = start + DaysInMonth(date.m_nMonth, date.m_nYear);
 
     // Ingresses of the Sun and of Mars to Ketu; the Moon changes sign too often to be listed.
     for (const int body : {kSun, kMars, kMercury, kJupiter, kVenus, kSaturn, kRahu, kKetu}) {

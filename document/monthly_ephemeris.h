@@ -42,6 +42,3 @@ struct CPlanetaryMovements {
 CalcStatus ComputePlanetaryMovements(const CChartCore& chart, CPlanetaryMovements& movements);
 // The movements as the clipboard text.
 std::string FormatPlanetaryMovements(const CPlanetaryMovements& movements);
-
-// Days in a month of the Gregorian calendar (month 1-12).
-int DaysInMonth(int year, int month);
