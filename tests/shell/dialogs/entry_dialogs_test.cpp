@@ -151,7 +151,8 @@ TEST(ChangeDateTimeDlg, RefusesWhatIsOutOfRange) {
 namespace {
 
 TEST(BaseNakshatraDlg, TheStarListIsEnabledOnlyForAnotherStar) {
-    CBaseNakshatraDlg dialog(nullptr, "Default base: Krittika", "Placed at the top");
+    CBaseNakshatraDlg dialog(nullptr, {"Default base: Krittika", "and the star of lagna in Tajaka charts.",
+                                       "Placed at the top"});
     dialog.m_nChoice = 0, dialog.m_nStar = 2;
     WhenModal<CBaseNakshatraDlg>([](CBaseNakshatraDlg& d) {
         SavePicture(d, "base_nakshatra_dialog");
@@ -159,12 +160,15 @@ TEST(BaseNakshatraDlg, TheStarListIsEnabledOnlyForAnotherStar) {
         EXPECT_FALSE(d.Control(1)->isEnabled());
         choice->setCurrentIndex(1);
         EXPECT_TRUE(d.Control(1)->isEnabled());
-        static_cast<QComboBox*>(d.Control(1))->setCurrentIndex(26);
+        auto* stars = static_cast<QComboBox*>(d.Control(1));
+        ASSERT_EQ(stars->count(), 28);
+        EXPECT_EQ(stars->itemText(21), "Abhijit");
+        stars->setCurrentIndex(27);
         d.accept();
     });
     ASSERT_TRUE(dialog.RunAndStore());
     EXPECT_EQ(dialog.m_nChoice, 1);
-    EXPECT_EQ(dialog.m_nStar, 26);
+    EXPECT_EQ(dialog.m_nStar, 27); // Revati, after Abhijit
 }
 
 // A dialog is wide enough for its caption in the title bar: the caption in bold with room for the
