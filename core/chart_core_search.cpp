@@ -555,7 +555,8 @@ SearchResult CChartCore::FindBodyEntersDivision(int body, int sign, bool backwar
 SearchResult CChartCore::FindDivisionExit(int body, double width, bool backward) const {
     if (!IsSearchable(body)) return InvalidBody(body);
     if (!(width > 0.0 && width <= 180.0))
-        return SearchResult::Invalid("A division of " + std::to_string(width) + " degrees cannot be searched.");
+        return SearchResult::Invalid("A division of " + std::to_string(width) +
+                                     " degrees cannot be searched.");
     const double jd = GetJulianDay();
     // The division the body stands in now, read the way the search reads it.
     CChartCore probe = *this;

@@ -47,9 +47,10 @@ HorizonEventResult NextHorizonEvent(const CChartCore& place, double jdUt, int bo
     char error[AS_MAXCH] = "";
     double found = 0.0;
     CountEphemerisCall(EphemerisCall::kRiseTransit);
-    const std::int32_t result = swe_rise_trans(jdUt, moon ? SE_MOON : SE_SUN, nullptr, flags & ~kFlagSpeed,
-                                               LibraryEvent(event) | RiseDefinitionBits(g_nSunriseDefinition),
-                                               position, place.m_dPressure, place.m_dTemperature, &found, error);
+    const std::int32_t result =
+        swe_rise_trans(jdUt, moon ? SE_MOON : SE_SUN, nullptr, flags & ~kFlagSpeed,
+                       LibraryEvent(event) | RiseDefinitionBits(g_nSunriseDefinition), position,
+                       place.m_dPressure, place.m_dTemperature, &found, error);
     if (result == -2) return {}; // circumpolar: no rise or set
     if (result < 0) {
         const std::string what = moon ? "The moonrise" : "The sunrise";

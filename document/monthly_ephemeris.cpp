@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr double kMorningHours = 5.5;         // the ephemeris' daily moment, 5:30 of the chart's zone
+constexpr double kMorningHours = 5.5;            // the ephemeris' daily moment, 5:30 of the chart's zone
 constexpr double kMorningToNoonDays = 0.2708333; // 6.5 hours: 5:30 to 12:00
 constexpr double kSecondDays = 1.0 / 86400.0;
 constexpr int kCircleSeconds = 360 * 3600;
@@ -80,8 +80,9 @@ CalcStatus CollectSeparations(const CChartCore& chart, int a, int b, double angl
         for (const auto& [label, swapped] : texts) {
             const char* first = names[swapped ? b : a];
             const char* second = names[swapped ? a : b];
-            InsertEventSorted(events,
-                              {FormatText("\n%s\t%s\t%s\t%d\t%s", first, label, second, day, time.c_str()), found.jdUt});
+            InsertEventSorted(
+                events,
+                {FormatText("\n%s\t%s\t%s\t%d\t%s", first, label, second, day, time.c_str()), found.jdUt});
         }
         // On from a second past the crossing, so that it is not found again.
         chart.JulianDayToDate(found.jdUt + kSecondDays, from);
@@ -104,7 +105,8 @@ std::string LongitudeDms(double longitude) {
 CalcStatus FormatMonthlyEphemeris(const CChartCore& chart, const std::vector<CPanchangaDay>& month,
                                   std::string& text) {
     const CLocalDateTime& date = chart.m_dateTime;
-    const double firstMorning = JulianDay(date.m_nYear, date.m_nMonth, 1, kMorningHours + date.m_zone.m_dHours);
+    const double firstMorning =
+        JulianDay(date.m_nYear, date.m_nMonth, 1, kMorningHours + date.m_zone.m_dHours);
     std::string table = FormatText("\nMonthly Ephemeris for %s, %d (at 5:30 am everyday):\n",
                                    g_monthNames[date.m_nMonth - 1], date.m_nYear);
     table += "\nDate\tDay\tSunrise\tSunset   \tSidTime    \tSun    \tMoon   \tMars   \tMercury \tJupiter  "
@@ -114,7 +116,8 @@ CalcStatus FormatMonthlyEphemeris(const CChartCore& chart, const std::vector<CPa
     CChartCore morning, noon;
     for (std::size_t i = 0; i < month.size(); ++i) {
         const CPanchangaDay& day = month[i];
-        if (CalcStatus status = chart.SetFromJulianDay(firstMorning + i, morning); !status.ok()) return status;
+        if (CalcStatus status = chart.SetFromJulianDay(firstMorning + i, morning); !status.ok())
+            return status;
         chart.JulianDayToDate(firstMorning + i + kMorningToNoonDays, noon);
         noon.m_dateTime.m_zone.m_dHours = meanTimeZone;
         noon.m_dateTime.m_zone.SplitHours();
@@ -125,7 +128,8 @@ CalcStatus FormatMonthlyEphemeris(const CChartCore& chart, const std::vector<CPa
         table += FormatText("\n%d\t%s\t", morning.m_dateTime.m_nDay, g_weekdayAbbrevs[day.m_nWeekday]);
         table += day.m_sunrise.m_time.FormatHms() + "\t" + day.m_sunset.m_time.FormatHms() + "\t" +
                  siderealTime.FormatHms() + "\t";
-        for (int body = kSun; body <= kRahu; ++body) table += LongitudeDms(morning.m_bodies[body].m_dLongitude) + "\t";
+        for (int body = kSun; body <= kRahu; ++body)
+            table += LongitudeDms(morning.m_bodies[body].m_dLongitude) + "\t";
     }
     text = std::move(table);
     return {};
@@ -141,7 +145,8 @@ CalcStatus ComputePlanetaryMovements(const CChartCore& chart, CPlanetaryMovement
 
     // Ingresses of the Sun and of Mars to Ketu; the Moon changes sign too often to be listed.
     for (const int body : {kSun, kMars, kMercury, kJupiter, kVenus, kSaturn, kRahu, kKetu}) {
-        if (CalcStatus status = CollectIngresses(chart, body, 30.0, g_signNames, start, end, movements.signEntries);
+        if (CalcStatus status =
+                CollectIngresses(chart, body, 30.0, g_signNames, start, end, movements.signEntries);
             !status.ok())
             return status;
         if (CalcStatus status = CollectIngresses(chart, body, kNakshatraSpan, g_nakshatraNames, start, end,
@@ -155,11 +160,13 @@ CalcStatus ComputePlanetaryMovements(const CChartCore& chart, CPlanetaryMovement
     std::vector<CMovementEvent>& events = movements.aspects;
     for (int a = kSun; a <= kSaturn; ++a) {
         for (int b = a + 1; b <= kSaturn; ++b) {
-            if (CalcStatus status = CollectSeparations(chart, a, b, 0.0, start, end, {{"[C]", false}}, events);
+            if (CalcStatus status =
+                    CollectSeparations(chart, a, b, 0.0, start, end, {{"[C]", false}}, events);
                 !status.ok())
                 return status;
             if (IsInnerPair(a, b)) continue;
-            if (CalcStatus status = CollectSeparations(chart, a, b, 180.0, start, end, {{"[S]", false}}, events);
+            if (CalcStatus status =
+                    CollectSeparations(chart, a, b, 180.0, start, end, {{"[S]", false}}, events);
                 !status.ok())
                 return status;
         }
@@ -172,8 +179,8 @@ CalcStatus ComputePlanetaryMovements(const CChartCore& chart, CPlanetaryMovement
         const char* first;
         const char* second; // null: written from A's side only
     };
-    constexpr Distance kDistances[] = {{270.0, "[4]", "[10]"}, {150.0, "[8]", nullptr}, {240.0, "[5]", "[9]"},
-                                       {300.0, "[3]", nullptr}};
+    constexpr Distance kDistances[] = {
+        {270.0, "[4]", "[10]"}, {150.0, "[8]", nullptr}, {240.0, "[5]", "[9]"}, {300.0, "[3]", nullptr}};
     for (int a = kSun; a <= kKetu; ++a) {
         for (const Distance& distance : kDistances) {
             for (int b = kSun; b <= kKetu; ++b) {
@@ -182,8 +189,8 @@ CalcStatus ComputePlanetaryMovements(const CChartCore& chart, CPlanetaryMovement
                     distance.second
                         ? CollectSeparations(chart, a, b, distance.angle, start, end,
                                              {{distance.first, false}, {distance.second, true}}, events)
-                        : CollectSeparations(chart, a, b, distance.angle, start, end, {{distance.first, false}},
-                                             events);
+                        : CollectSeparations(chart, a, b, distance.angle, start, end,
+                                             {{distance.first, false}}, events);
                 if (!status.ok()) return status;
             }
         }

@@ -31,7 +31,7 @@ struct CMovementEvent {
 
 struct CPlanetaryMovements {
     int year = 0;
-    int month = 1; // 1-12
+    int month = 1;                                // 1-12
     std::vector<CMovementEvent> signEntries;      // by body, in time within each body
     std::vector<CMovementEvent> nakshatraEntries; // likewise
     std::vector<CMovementEvent> aspects;          // in time; events at one moment in the order found

@@ -58,8 +58,8 @@ SearchResult FindQuantity(const CChartCore& from, LimbQuantity quantity, double 
 // chart's moment: the first is always searched, the following ones while the last end lies inside the
 // window, up to `maxEnds` in it. `ends` receives every end found (UT Julian days); the count inside the
 // window is returned through `inside`.
-CalcStatus FindUnitEnds(const CChart& chart, const PanchangaWindow& window, LimbQuantity quantity, double span,
-                        int units, int maxEnds, std::vector<double>& ends, int& inside) {
+CalcStatus FindUnitEnds(const CChart& chart, const PanchangaWindow& window, LimbQuantity quantity,
+                        double span, int units, int maxEnds, std::vector<double>& ends, int& inside) {
     ends.clear();
     inside = 0;
     int boundary = static_cast<int>(std::floor(QuantityAt(chart, quantity) / span)) + 1;
@@ -197,7 +197,8 @@ CalcStatus ComputePanchangaDays(const CChartCore& chart, int count, bool fromFir
     const double firstNoon = FirstNoonOfRun(chart, fromFirstOfMonth);
     CChart work;
     for (int i = 0; i < count; ++i) {
-        if (CalcStatus status = CastPanchangaDayChart(chart, firstNoon + i, work); !status.ok()) return status;
+        if (CalcStatus status = CastPanchangaDayChart(chart, firstNoon + i, work); !status.ok())
+            return status;
         if (CalcStatus status = ComputePanchangaDay(work, days[i], true); !status.ok()) return status;
         if (progress) progress(i + 1, count);
     }

@@ -37,9 +37,9 @@ struct CPanchangaSpan {
 
 // A limb that changes at most twice in a day (tithi 0-29, nakshatra 0-26, yoga 0-26).
 struct CLimbEnds {
-    int m_nCount = 0;            // ends within the day, 0-2; 0: the limb runs through the whole day
-    int m_nIndex = 0;            // the limb at the day's moment
-    int m_nNext = 0;             // the one after it (meaningful when the count is at least 1)
+    int m_nCount = 0;                    // ends within the day, 0-2; 0: the limb runs through the whole day
+    int m_nIndex = 0;                    // the limb at the day's moment
+    int m_nNext = 0;                     // the one after it (meaningful when the count is at least 1)
     std::array<CLocalDateTime, 2> m_end; // end of the limb at the moment, then of the next
     // The first end even when it falls after the day (the tab-separated table lists it).
     CLocalDateTime m_firstEnd;
@@ -58,7 +58,7 @@ struct CPanchangaDay {
     CLimbEnds m_tithi;
     CLimbEnds m_nakshatra;
     CLimbEnds m_yoga;
-    int m_nKaranaCount = 0; // ends within the day, 0-3
+    int m_nKaranaCount = 0;                     // ends within the day, 0-3
     std::array<int, kMaxKaranaEnds> m_karana{}; // 0-10: the karana at the moment, then the following ones
     std::array<CLocalDateTime, kMaxKaranaEnds> m_karanaEnd;
     CPanchangaSpan m_rahuKala;

@@ -23,7 +23,8 @@ constexpr std::array<int, 7> kGulikaKalaPart = {6, 5, 4, 3, 2, 1, 0}; // Gulika 
 constexpr std::array<int, 7> kYamaGandaPart = {4, 3, 2, 1, 0, 6, 5};
 // Durmuhurtas: zero-based muhurtas (fifteenths of the daylight) by weekday; Sunday and Wednesday have one.
 constexpr std::array<int, 7> kFirstDurmuhurta = {13, 7, 3, 7, 11, 3, 0};
-constexpr std::array<std::optional<int>, 7> kSecondDurmuhurta = {std::nullopt, 11, 10, std::nullopt, 12, 8, 1};
+constexpr std::array<std::optional<int>, 7> kSecondDurmuhurta = {std::nullopt, 11, 10, std::nullopt,
+                                                                 12,           8,  1};
 constexpr double kGhatisPerNakshatra = 60.0;
 constexpr double kGhatisPerDay = 60.0;
 constexpr double kVarjyaGhatis = 4.0;
@@ -44,8 +45,9 @@ CalcStatus FindMoonAt(const CChartCore& from, double target, bool backward, doub
         jdUt = found.jdUt;
         return {};
     }
-    return found.outcome == SearchOutcome::kFailed ? found.status
-                                                   : CalcStatus::Failure("The Moon's nakshatra cannot be found.");
+    return found.outcome == SearchOutcome::kFailed
+               ? found.status
+               : CalcStatus::Failure("The Moon's nakshatra cannot be found.");
 }
 
 } // namespace
@@ -76,12 +78,14 @@ CalcStatus ComputeVarjya(const CChart& chart, CPanchangaDay& day) {
     day.m_nVarjyaCount = 0;
     CChartCore from = chart;
     for (int i = 0; i < 2; ++i) {
-        if (CalcStatus status = FindMoonAt(from, ((star + 1) % 27) * kNakshatraSpan, false, starEnd); !status.ok())
+        if (CalcStatus status = FindMoonAt(from, ((star + 1) % 27) * kNakshatraSpan, false, starEnd);
+            !status.ok())
             return status;
         const double ghati = (starEnd - starStart) / kGhatisPerNakshatra;
         const double start = starStart + g_nVarjyaGhatis[star] * ghati;
         const double end = start + kVarjyaGhatis * ghati;
-        if (end >= window.start && start < window.end) day.m_varjya[day.m_nVarjyaCount++] = SpanIn(chart, start, end);
+        if (end >= window.start && start < window.end)
+            day.m_varjya[day.m_nVarjyaCount++] = SpanIn(chart, start, end);
         star = (star + 1) % 27;
         starStart = starEnd;
         chart.JulianDayToDate(starEnd, from);
@@ -91,7 +95,9 @@ CalcStatus ComputeVarjya(const CChart& chart, CPanchangaDay& day) {
     const double sunrise = chart.m_sunriseFrame.m_dStartJd;
     const double muhurta = (chart.m_sunriseFrame.m_dNightStartJd - sunrise) / 15.0;
     const int w = day.m_nWeekday;
-    const auto muhurtaSpan = [&](int m) { return SpanIn(chart, sunrise + m * muhurta, sunrise + (m + 1) * muhurta); };
+    const auto muhurtaSpan = [&](int m) {
+        return SpanIn(chart, sunrise + m * muhurta, sunrise + (m + 1) * muhurta);
+    };
     day.m_durmuhurta[0] = muhurtaSpan(kFirstDurmuhurta[w]);
     day.m_nDurmuhurtaCount = 1;
     if (kSecondDurmuhurta[w]) day.m_durmuhurta[day.m_nDurmuhurtaCount++] = muhurtaSpan(*kSecondDurmuhurta[w]);

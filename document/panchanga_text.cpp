@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kCutSeconds = 0;   // FormatTime: the seconds cut
+constexpr int kCutSeconds = 0;    // FormatTime: the seconds cut
 constexpr int kNearestMinute = 2; // FormatTime: 30 seconds and more count as the next minute
 
 // An end of a limb, seconds cut; a period's bound or a rise, to the nearest minute.
@@ -93,8 +93,8 @@ CalcStatus TableRow(const CChart& chart, const CPanchangaDay& day, std::string& 
     const CLocalDateTime& date = day.m_moment;
     const int sunSign = chart.m_bodies[kSun].m_nSign;
     const int tithi = day.m_tithi.m_nIndex;
-    text += FormatText("\n%d-%02d-%04d\t%04d\t%s\t%d\t", date.m_nDay, date.m_nMonth, date.m_nYear, date.m_nYear,
-                       g_monthNames[date.m_nMonth - 1], date.m_nDay);
+    text += FormatText("\n%d-%02d-%04d\t%04d\t%s\t%d\t", date.m_nDay, date.m_nMonth, date.m_nYear,
+                       date.m_nYear, g_monthNames[date.m_nMonth - 1], date.m_nDay);
     text += FormatText("%s\t%s\t%s\t%s\t%s\t", g_samvatsaraNames[day.m_nSamvatsara],
                        sunSign < 3 || sunSign >= 9 ? "Uttarayana" : "Dakshinayana",
                        g_rituNames[(day.m_nLunarMonth + 1) % 12 / 2], g_signNamesSanskrit[sunSign],
@@ -184,8 +184,8 @@ std::string VarjyaEntries(const CPanchangaDay& day) {
 
 std::string RiseSetEntries(const CPanchangaDay& day, const char* separator) {
     return FormatText("Sunrise at %s, Sunset at %s,%sMoonrise at %s, Moonset at %s, ",
-                      PeriodTime(day, day.m_sunrise).c_str(), PeriodTime(day, day.m_sunset).c_str(), separator,
-                      RiseTime(day, day.m_moonrise, day.m_bMoonrise).c_str(),
+                      PeriodTime(day, day.m_sunrise).c_str(), PeriodTime(day, day.m_sunset).c_str(),
+                      separator, RiseTime(day, day.m_moonrise, day.m_bMoonrise).c_str(),
                       RiseTime(day, day.m_moonset, day.m_bMoonset).c_str());
 }
 
@@ -227,7 +227,8 @@ CalcStatus FormatPanchangaTableDP(const CChartCore& chart, int year, int month, 
     CChart work;
     CPanchangaDay record;
     for (int i = 0; i < count; ++i) {
-        if (CalcStatus status = CastPanchangaDayChart(chart, firstNoon + i, work); !status.ok()) return status;
+        if (CalcStatus status = CastPanchangaDayChart(chart, firstNoon + i, work); !status.ok())
+            return status;
         if (CalcStatus status = ComputePanchangaDay(work, record, false); !status.ok()) return status;
         if (CalcStatus status = TableRow(work, record, table); !status.ok()) return status;
         if (progress) progress(i + 1, count);

@@ -43,7 +43,8 @@ std::vector<ReferenceCase> ReadCases() {
         for (const auto& r : ReadReferenceTable(kTable, kind)) {
             ReferenceCase& c = cases.at(std::stoi(r[1]));
             const bool moon = r[2] == "1";
-            auto& list = std::string(kind) == "rise" ? (moon ? c.moonrises : c.sunrises) : (moon ? c.moonsets : c.sunsets);
+            auto& list = std::string(kind) == "rise" ? (moon ? c.moonrises : c.sunrises)
+                                                     : (moon ? c.moonsets : c.sunsets);
             list.push_back(std::stod(r[3]));
         }
     }
@@ -86,7 +87,8 @@ ReferenceDay DayOf(const ReferenceCase& c, const CPanchangaDay& record) {
 }
 
 // The reference ends of a quantity inside the day's window.
-std::vector<std::pair<int, double>> EndsIn(const ReferenceCase& c, const char* quantity, const ReferenceDay& d) {
+std::vector<std::pair<int, double>> EndsIn(const ReferenceCase& c, const char* quantity,
+                                           const ReferenceDay& d) {
     std::vector<std::pair<int, double>> inside;
     for (const auto& e : c.ends.at(quantity))
         if (d.start <= e.second && e.second < d.end) inside.push_back(e);
@@ -95,7 +97,8 @@ std::vector<std::pair<int, double>> EndsIn(const ReferenceCase& c, const char* q
 
 // The unit running at a moment: the one entered at the last end before it, or the one before the first.
 int UnitAt(const ReferenceCase& c, const std::string& quantity, double jd) {
-    const std::map<std::string, int> units = {{"tithi", 30}, {"karana", 60}, {"nakshatra", 27}, {"yoga", 27}, {"sign", 12}};
+    const std::map<std::string, int> units = {
+        {"tithi", 30}, {"karana", 60}, {"nakshatra", 27}, {"yoga", 27}, {"sign", 12}};
     const auto& ends = c.ends.at(quantity);
     int unit = (ends.front().first + units.at(quantity) - 1) % units.at(quantity);
     for (const auto& e : ends)
@@ -151,8 +154,8 @@ TEST_F(PanchangaDayTest, LimbEndsAgreeWithSwetestAndBelongToOneDay) {
         for (const CPanchangaDay& day : days) {
             const ReferenceDay d = DayOf(c, day);
             for (const Limb& limb : limbs) {
-                SCOPED_TRACE(testing::Message() << "case " << c.n << " day " << day.m_moment.m_nDay << " "
-                                                << limb.quantity);
+                SCOPED_TRACE(testing::Message()
+                             << "case " << c.n << " day " << day.m_moment.m_nDay << " " << limb.quantity);
                 const CLimbEnds& ends = day.*limb.ends;
                 const auto expected = EndsIn(c, limb.quantity, d);
                 ASSERT_EQ(ends.m_nCount, static_cast<int>(expected.size()));

@@ -17,7 +17,8 @@ inline constexpr double kSecondDays = 1.0 / 86400.0;
 
 // A record at noon of a civil date at a place: longitude positive EAST as swetest takes it, zone
 // positive WEST as the program keeps it (hours).
-inline CChartCore PlaceAtNoon(double longitudeEast, double latitude, double zoneWest, int year, int month, int day) {
+inline CChartCore PlaceAtNoon(double longitudeEast, double latitude, double zoneWest, int year, int month,
+                              int day) {
     CChartCore place;
     place.m_longitude.m_dValue = -longitudeEast;
     place.m_longitude.SplitDegrees();
