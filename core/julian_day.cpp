@@ -17,10 +17,3 @@ int WeekdayFromMonday(double jd) {
 double EphemerisJulianDay(double jdUt) {
     return jdUt + swe_deltat(jdUt);
 }
-
-int DaysInMonth(int month, int year) {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 31;
-    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-    return month == 2 && leap ? 29 : kDays[month - 1];
-}

@@ -14,10 +14,6 @@ double JulianDay(int year, int month, int day, double hours, int calendar = g_nC
 // The civil date and time of day (decimal hours in [0, 24)) of a Julian day, in its time scale.
 void CivilDateOf(double jd, int& year, int& month, int& day, double& hours, int calendar = g_nCalendarFlag);
 
-// Days in `month` (1-12) of `year`: February has 29 when the year is divisible by 4 and either not by
-// 100 or by 400 (the Gregorian rule); 31 for a month out of range.
-int DaysInMonth(int month, int year);
-
 // Day of the week of a Julian day's civil date, counted from Monday (0) to Sunday (6).
 int WeekdayFromMonday(double jd);
 

@@ -26,7 +26,6 @@ namespace {
 
 // Past the sign's edge by 0.000005 days (0.432 s), so that the lagna lies just inside the new sign.
 constexpr double kInsideNewSign = 0.000005;
-constexpr int kAspectTableResource = 33387;
 
 } // namespace
 
@@ -122,12 +121,7 @@ void CChartView::ShowAshtakavarga() {
 
 void CChartView::OpenAspectTable() {
     g_nAspectTableVarga = g_nPaneVarga[m_nCurPane];
-    const Rect rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom};
-    // Until the table's place has been kept it opens where the next extra window would.
-    const int opened = rect.Width() > 0 && rect.Height() > 0
-                           ? OpenChildWindowInRect(kAspectTableResource, "CAspectTableView", rect)
-                           : OpenChildWindow(kAspectTableResource, "CAspectTableView");
-    if (!opened) MessageBox(this, "Unable to create window.", "Oops");
+    OpenAspectTableWindow(this);
 }
 
 void CChartView::ChooseCustomVarga() {
@@ -171,5 +165,5 @@ void CChartView::TogglePackedChartMode() {
                std::string("Packed chart mode is ") + (g_bMoreChartsOnBigDisplay ? "ON" : "OFF") +
                    " now. Kalomithra Hora will now close. Please restart Kalomithra Hora.",
                "Packed chart mode");
-    g_endForRestart();
+    EndForRestart();
 }

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "core/angle_math.h"
 #include "core/body_names.h"
 #include "core/calendar_names.h"
 #include "core/chart.h"

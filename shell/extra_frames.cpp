@@ -5,6 +5,8 @@
 #include <QStyle>
 
 #include "platform/frame_wnd.h"
+#include "platform/message_box.h"
+#include "shell/display_options.h"
 #include "shell/app_icon.h"
 #include "shell/frame_geometry.h"
 
@@ -95,4 +97,14 @@ int OpenDocumentFrame(int, const std::string& className, std::shared_ptr<CDocume
     const Rect rect = NextCascadeRect();
     const CCreateContext context{document.get()};
     return ShowFrame(LoadFrame(new CDocumentFrame(std::move(document)), className, context), rect, outFrame);
+}
+
+bool OpenAspectTableWindow(QWidget* parent) {
+    constexpr int kAspectTableResource = 164;
+    const Rect rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom};
+    const int opened = rect.Width() > 0 && rect.Height() > 0
+                           ? OpenChildWindowInRect(kAspectTableResource, "CAspectTableView", rect)
+                           : OpenChildWindow(kAspectTableResource, "CAspectTableView");
+    if (!opened) MessageBox(parent, "Unable to create window.", "Oops");
+    return opened != 0;
 }

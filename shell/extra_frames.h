@@ -29,3 +29,8 @@ int OpenChildWindowInRect(int resourceId, const std::string& className, const Re
 // document share it; it goes with the last of them).
 int OpenDocumentFrame(int resourceId, const std::string& className, std::shared_ptr<CDocument> document,
                       CFrameWnd** outFrame = nullptr);
+
+// The aspect table in its own frame, at the place it was last kept (shell/display_options.h), or at
+// the next cascade rectangle until one was kept; a failure is told ("Unable to create window.",
+// "Oops") over `parent`. True when it opened.
+bool OpenAspectTableWindow(QWidget* parent);

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/julian_day.h" // DaysInMonth: both calendars of the date fields are judged by its rule
+#include "core/angle_math.h" // DaysInMonth
 
 // The text of an edit box read as a whole number or a decimal number (blanks around it allowed);
 // nothing when it does not scan in full.

@@ -63,7 +63,8 @@ CBasicInfoView::CBasicInfoView(QWidget* parent) : CBasicInfoView(parent, true) {
 CBasicInfoView::CBasicInfoView(QWidget* parent, bool forReports) : CCustomListView(parent) {
     if (!forReports) return;
     m_reportPointer.emplace(g_pBasicInfoView, this);
-    m_report.emplace(kBasicInfoReport, [this](DrawSurface& surface, int, int) { PrintInto(surface); });
+    m_report.emplace(kBasicInfoReport, [this](DrawSurface& surface, int, int) { PrintInto(surface); },
+                     CPrintedPiece::RebuildRoutine{}, [this] { return CopiedText(); });
 }
 
 CTavroDoc* CBasicInfoView::ListedDocument() const {
@@ -158,6 +159,12 @@ void CBasicInfoView::PrintInto(DrawSurface& surface) {
     RefreshList();
     DrawListCtrl(*this, surface, ColumnCount(), kPrintedRows);
     m_nMode = kept;
+}
+
+std::string CBasicInfoView::CopiedText() {
+    std::string longitudes, longitudesAgain, charaKarakas;
+    GetInfoText(longitudes, longitudesAgain, charaKarakas);
+    return longitudes + "\n" + charaKarakas + "\n";
 }
 
 void CBasicInfoView::GetInfoText(std::string& longitudes, std::string& longitudesAgain,

@@ -57,6 +57,8 @@ private:
     int m_nMode = 0;
     std::optional<CReportPointer<CBasicInfoView>> m_reportPointer;
     std::optional<CPrintedPiece> m_report;
+    // The longitude table and the chara karakas, for the copy commands.
+    std::string CopiedText();
 };
 
 // The planet longitudes of the period-entry chart: the same pane on the period-entry window's

@@ -40,5 +40,5 @@ private:
     CReportPointer<CShadbalasView> m_reportPointer{g_pShadbalasView, this};
     CPrintedPiece m_report{kShadbalaReport,
                            [this](DrawSurface& surface, int form, int) { PrintTables(surface, form); },
-                           [this](bool) { RebuildText(); }};
+                           [this](bool) { RebuildText(); }, [] { return g_strShadbalaText; }};
 };

@@ -55,5 +55,5 @@ private:
     CReportPointer<CStrengthsView> m_reportPointer{g_pStrengthsView, this};
     CPrintedPiece m_report{kStrengthsReport,
                            [this](DrawSurface& surface, int table, int) { PrintTables(surface, table); },
-                           [this](bool) { RebuildText(); }};
+                           [this](bool) { RebuildText(); }, [] { return g_strStrengthsText; }};
 };

@@ -85,7 +85,8 @@ CDasaView::CDasaView(QWidget* parent) : CDasaView(parent, true) {}
 
 CDasaView::CDasaView(QWidget* parent, bool mainPage) : CView(parent), m_bMainPage(mainPage) {
     if (mainPage) {
-        m_report.emplace(kDasaReport, [this](DrawSurface& surface, int code, int) { PrintDasa(surface, code); });
+        m_report.emplace(kDasaReport, [this](DrawSurface& surface, int code, int) { PrintDasa(surface, code); },
+                         CPrintedPiece::RebuildRoutine{}, [this] { return PageText(true); });
         m_reportPointer.emplace(g_pDasaView, this);
     }
     viewport()->setMouseTracking(true);
