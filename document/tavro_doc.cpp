@@ -208,6 +208,7 @@ CalcStatus CTavroDoc::RefreshMode() {
 }
 
 CalcStatus CTavroDoc::RecalculateAll() {
+    ++m_nCalculations;
     // In natal and event modes the refresh recomputes the natal chart, the one it then shows.
     if (!RefreshRecomputesNatal()) {
         if (CalcStatus status = m_natalChart.ComputeAll(m_nSubMode != 0); !status.ok()) return status;
