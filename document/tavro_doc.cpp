@@ -7,7 +7,7 @@
 #include "core/dst_rules.h"
 #include "document/birth_time_undo.h"
 #include "document/clock_time.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/mode_chart.h"
 #include "document/varga_labels.h"
