@@ -121,7 +121,7 @@ void DrawPictureLegend(DrawSurface& surface, const CChart& chart, const CChart& 
         std::snprintf(value, sizeof value, "%2d %s %02d%s", place.m_nDegrees, g_pszSignNames[place.m_nSign], minutes,
                       karaka.c_str());
         TextStyle text = label;
-        const int valueLeft = left + columnWidth / 4;
+        const int valueLeft = left + 2 * columnWidth / 5;
         text.SetBox(Rect{valueLeft, top, valueLeft + columnWidth, top + rowHeight});
         text.font = ScaledFont(g_chartFontA, 1.0, 0.9, 1.0);
         DrawStyledText(surface, value, text);
@@ -191,7 +191,8 @@ QImage CChartView::RenderChartPicture(ChartPicture picture, int k) {
         g_nChartLanguage = kChartLanguageEnglish;
         CreateDisplayFonts();
     }
-    SetChartScale(k);
+    // The chart fonts of a screen pane as large as the picture's charts; font A then the book's own.
+    SetChartScale(layout.first.Width() / 360.0);
     g_chartFontA = BookChartFont(k);
     if (picture == ChartPicture::kSouthNorth) g_chartFontB = BookChartFont(k);
     g_bPrintInBlack = true;
