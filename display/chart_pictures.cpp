@@ -35,7 +35,8 @@ std::optional<PictureTarget> ChooseFileInDialog(QWidget* parent) {
     const QString path =
         QFileDialog::getSaveFileName(parent, "Save bitmap as", {}, kBmpFilter + ";;" + kPngFilter, &filter);
     if (path.isEmpty()) return std::nullopt;
-    return PictureTarget{path.toStdString(), filter == kPngFilter ? PictureFormat::kPng : PictureFormat::kBmp};
+    return PictureTarget{path.toStdString(),
+                         filter == kPngFilter ? PictureFormat::kPng : PictureFormat::kBmp};
 }
 
 std::optional<std::string> AskTitleInDialog(QWidget* parent, const std::string& title) {
@@ -55,14 +56,16 @@ PictureDialogs& Dialogs() {
 ChartPictureLayout LayOutChartPicture(ChartPicture picture, int k) {
     if (picture == ChartPicture::kAsOnScreen) {
         // The chart as a screen pane of 360k pixels draws it (the pane's side is a multiple of four).
-        return ChartPictureLayout{Size{360 * k + 22, 360 * k + 22}, Rect{6 * k, 6 * k, 366 * k, 366 * k}, Rect{}};
+        return ChartPictureLayout{Size{360 * k + 22, 360 * k + 22}, Rect{6 * k, 6 * k, 366 * k, 366 * k},
+                                  Rect{}};
     }
     return ChartPictureLayout{Size{663 * k, 392 * k}, Rect{6 * k, 6 * k, 325 * k, 325 * k},
                               Rect{337 * k, 6 * k, 656 * k, 325 * k}};
 }
 
 int PicturePixelsPerMetre(ChartPicture picture, int k) {
-    const bool at300Dpi = picture == ChartPicture::kAsOnScreen ? k == kScreenPicture300Dpi : k == kBookPicture300Dpi;
+    const bool at300Dpi =
+        picture == ChartPicture::kAsOnScreen ? k == kScreenPicture300Dpi : k == kBookPicture300Dpi;
     return at300Dpi ? kPicture300DpiPixelsPerMetre : 0;
 }
 
@@ -83,7 +86,7 @@ std::string EncodeBmp(const QImage& source, int pixelsPerMetre) {
     PutLittleEndian(out, kBmpInfoHeaderSize, 4);
     PutLittleEndian(out, static_cast<std::uint32_t>(width), 4);
     PutLittleEndian(out, static_cast<std::uint32_t>(height), 4); // positive: rows bottom-up
-    PutLittleEndian(out, 1, 2);                                   // planes
+    PutLittleEndian(out, 1, 2);                                  // planes
     PutLittleEndian(out, kBmpBitsPerPixel, 2);
     PutLittleEndian(out, kBmpNoCompression, 4);
     PutLittleEndian(out, imageSize, 4);

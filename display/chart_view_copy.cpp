@@ -118,8 +118,8 @@ void DrawPictureLegend(DrawSurface& surface, const CChart& chart, const CChart& 
         const int minutes = static_cast<int>(place.m_nMinutes + place.m_dSeconds / 60.0 + 0.5);
         const std::string karaka = body >= 1 && body <= 8 ? FormatChartCaption(chart, body, true) : "";
         char value[96];
-        std::snprintf(value, sizeof value, "%2d %s %02d%s", place.m_nDegrees, g_pszSignNames[place.m_nSign], minutes,
-                      karaka.c_str());
+        std::snprintf(value, sizeof value, "%2d %s %02d%s", place.m_nDegrees, g_pszSignNames[place.m_nSign],
+                      minutes, karaka.c_str());
         TextStyle text = label;
         const int valueLeft = left + 2 * columnWidth / 5;
         text.SetBox(Rect{valueLeft, top, valueLeft + columnWidth, top + rowHeight});
@@ -208,7 +208,8 @@ QImage CChartView::RenderChartPicture(ChartPicture picture, int k) {
     return image.Image();
 }
 
-void CChartView::DrawChartInStyle(DrawSurface& surface, const Rect& rect, int varga, const CChart& chart, int pane) {
+void CChartView::DrawChartInStyle(DrawSurface& surface, const Rect& rect, int varga, const CChart& chart,
+                                  int pane) {
     switch (g_nChartStyle) {
     case 0:
     case 1:

@@ -12,9 +12,8 @@
 namespace {
 
 // The bodies every text chart shows, in the order a cell lists them.
-constexpr int kTextChartBodies[] = {kLagna,  1,      2,          3,      4,      5,
-                                    6,       7,      8,          kKetu,  kHoraLagna,
-                                    kGhatiLagna, kMaandi, kGulika, kArudhaLagna};
+constexpr int kTextChartBodies[] = {kLagna, 1,     2,          3,           4,       5,       6,           7,
+                                    8,      kKetu, kHoraLagna, kGhatiLagna, kMaandi, kGulika, kArudhaLagna};
 constexpr int kEntriesPerCell = 10;
 // Entries of a cell stand at least five characters apart: four for the text, one blank between.
 constexpr int kEntryWidth = 4;
@@ -36,7 +35,9 @@ public:
             m_text[Offset(i, kTextChartWidth) + 1] = '\n';
         }
     }
-    static size_t Offset(int line, int column) { return static_cast<size_t>(line * kTextChartLinePitch + column); }
+    static size_t Offset(int line, int column) {
+        return static_cast<size_t>(line * kTextChartLinePitch + column);
+    }
 
     void Put(int line, int column, char c) { m_text[Offset(line, column)] = c; }
     // A figure line from `pattern`: each character of it repeated its count of times, left to right.
@@ -84,7 +85,8 @@ void WriteBodies(TextGrid& grid, const CChart& chart, int varga, OriginOf origin
         const int sign = chart.m_vargaSign.Sign(body, varga);
         if (sign < 0 || sign > 11 || used[sign] >= kEntriesPerCell) continue;
         const GridPlace place = places(sign)[used[sign]++];
-        grid.Write(origin(sign) + TextGrid::Offset(place.line, place.column), EntryText(chart, body), kEntryWidth);
+        grid.Write(origin(sign) + TextGrid::Offset(place.line, place.column), EntryText(chart, body),
+                   kEntryWidth);
     }
 }
 
@@ -92,8 +94,8 @@ void WriteBodies(TextGrid& grid, const CChart& chart, int varga, OriginOf origin
 // the chart's middle block: `width` characters from column `column` of line 12.
 void WriteMiddleCaption(TextGrid& grid, int varga, int column, int width) {
     constexpr int kCaptionLine = 12;
-    grid.WriteCentred(TextGrid::Offset(varga == 0 ? kCaptionLine : kCaptionLine - 1, column), g_vargaNames[varga],
-                      width);
+    grid.WriteCentred(TextGrid::Offset(varga == 0 ? kCaptionLine : kCaptionLine - 1, column),
+                      g_vargaNames[varga], width);
     if (varga != 0) grid.WriteCentred(TextGrid::Offset(kCaptionLine + 1, column), VargaLabel(varga), width);
 }
 
@@ -176,7 +178,7 @@ constexpr CellPlaces kEastPlaces[5] = {
     {{{3, 2}, {1, 2}, {1, 7}, {0, 6}, {2, 1}, {2, 6}, {4, 2}, {0, 1}, {0, 10}, {5, 1}}},
     {{{3, 11}, {5, 11}, {5, 6}, {6, 8}, {4, 12}, {4, 7}, {2, 12}, {6, 3}, {6, 12}, {1, 13}}},
 };
-constexpr int kEastBlock = 16;      // characters of a block of the 3 x 3 grid, its line included
+constexpr int kEastBlock = 16; // characters of a block of the 3 x 3 grid, its line included
 constexpr int kEastBlockLines = 8;
 
 TextGrid EastTemplate(bool frame) {
@@ -193,7 +195,8 @@ TextGrid EastTemplate(bool frame) {
     if (frame) {
         grid.Row(0, {{'+', 1}, {'-', 47}, {'+', 1}});
         grid.Row(24, {{'+', 1}, {'-', 15}, {'+', 1}, {'-', 15}, {'+', 1}, {'-', 15}, {'+', 1}});
-        for (const int line : {8, 16}) grid.Row(line, {{'|', 1}, {'-', 15}, {'+', 1}, {'-', 15}, {'+', 1}, {'-', 15}, {'|', 1}});
+        for (const int line : {8, 16})
+            grid.Row(line, {{'|', 1}, {'-', 15}, {'+', 1}, {'-', 15}, {'+', 1}, {'-', 15}, {'|', 1}});
     } else {
         for (const int line : {8, 16}) grid.Row(line, {{'-', 16}, {'+', 1}, {'-', 15}, {'+', 1}, {'-', 16}});
     }

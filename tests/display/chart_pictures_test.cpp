@@ -34,12 +34,12 @@ protected:
             m_messages.push_back(request.caption + ": " + request.text);
             return MessageResult::kOk;
         });
-        m_keptDialogs = SetChartPictureDialogs(PictureDialogs{
-            [this](QWidget*) { return m_target; },
-            [this](QWidget*, const std::string& title) {
-                m_offeredTitle = title;
-                return std::optional<std::string>("Test Chart");
-            }});
+        m_keptDialogs =
+            SetChartPictureDialogs(PictureDialogs{[this](QWidget*) { return m_target; },
+                                                  [this](QWidget*, const std::string& title) {
+                                                      m_offeredTitle = title;
+                                                      return std::optional<std::string>("Test Chart");
+                                                  }});
     }
     ~ChartPicturesTest() override {
         SetChartPictureDialogs(std::move(m_keptDialogs));
@@ -66,9 +66,9 @@ TEST_F(ChartPicturesTest, SavedBitmapsHaveTheirSizeAndResolution) {
         int pixelsPerMetre;
     };
     const Case kCases[] = {
-        {ChartPicture::kAsOnScreen, 1, 382, 382, 0},      {ChartPicture::kAsOnScreen, 2, 742, 742, 12000},
-        {ChartPicture::kSouthNorth, 1, 663, 392, 0},      {ChartPicture::kSouthNorth, 3, 1989, 1176, 12000},
-        {ChartPicture::kRasiNavamsa, 1, 663, 392, 0},     {ChartPicture::kRasiNavamsa, 3, 1989, 1176, 12000},
+        {ChartPicture::kAsOnScreen, 1, 382, 382, 0},  {ChartPicture::kAsOnScreen, 2, 742, 742, 12000},
+        {ChartPicture::kSouthNorth, 1, 663, 392, 0},  {ChartPicture::kSouthNorth, 3, 1989, 1176, 12000},
+        {ChartPicture::kRasiNavamsa, 1, 663, 392, 0}, {ChartPicture::kRasiNavamsa, 3, 1989, 1176, 12000},
     };
     CChartView view;
     view.OnInitialUpdate();
@@ -143,10 +143,14 @@ TEST_F(ChartPicturesTest, FileNameGetsItsEndingUnlessItEndsSoAlready) {
         const char* saved;
     };
     const Case kCases[] = {
-        {"chart", PictureFormat::kBmp, "chart.bmp"},          {"chart.bmp", PictureFormat::kBmp, "chart.bmp"},
-        {"chart.BMP", PictureFormat::kBmp, "chart.BMP"},      {"x.bmp.txt", PictureFormat::kBmp, "x.bmp.txt.bmp"},
-        {"chart.png", PictureFormat::kBmp, "chart.png.bmp"},  {"chart", PictureFormat::kPng, "chart.png"},
-        {"chart.PnG", PictureFormat::kPng, "chart.PnG"},      {"a.bmp", PictureFormat::kPng, "a.bmp.png"},
+        {"chart", PictureFormat::kBmp, "chart.bmp"},
+        {"chart.bmp", PictureFormat::kBmp, "chart.bmp"},
+        {"chart.BMP", PictureFormat::kBmp, "chart.BMP"},
+        {"x.bmp.txt", PictureFormat::kBmp, "x.bmp.txt.bmp"},
+        {"chart.png", PictureFormat::kBmp, "chart.png.bmp"},
+        {"chart", PictureFormat::kPng, "chart.png"},
+        {"chart.PnG", PictureFormat::kPng, "chart.PnG"},
+        {"a.bmp", PictureFormat::kPng, "a.bmp.png"},
     };
     for (const Case& c : kCases) EXPECT_EQ(PictureFileName(c.chosen, c.format), c.saved) << c.chosen;
 }
@@ -194,7 +198,8 @@ TEST_F(ChartPicturesTest, EverySettingAPictureChangesIsPutBack) {
     const LogicalFont fontB = g_chartFontB;
     const double chartScale = g_dChartScale;
     const auto shown = g_bPaneShowBody[0];
-    for (const ChartPicture picture : {ChartPicture::kAsOnScreen, ChartPicture::kSouthNorth, ChartPicture::kRasiNavamsa}) {
+    for (const ChartPicture picture :
+         {ChartPicture::kAsOnScreen, ChartPicture::kSouthNorth, ChartPicture::kRasiNavamsa}) {
         SCOPED_TRACE(static_cast<int>(picture));
         const QImage image = view.RenderChartPicture(picture, 1);
         EXPECT_FALSE(image.isNull());
@@ -251,7 +256,8 @@ TEST_F(ChartPicturesTest, EveryPictureOfEveryStyleIsDrawn) {
         view.OnInitialUpdate();
         for (const Kind& kind : kKinds) {
             for (const int k : {1, kind.picture == ChartPicture::kAsOnScreen ? 2 : 3}) {
-                SCOPED_TRACE(std::string(kind.name) + " style " + std::to_string(style) + " k " + std::to_string(k));
+                SCOPED_TRACE(std::string(kind.name) + " style " + std::to_string(style) + " k " +
+                             std::to_string(k));
                 const QImage image = view.RenderChartPicture(kind.picture, k);
                 ASSERT_EQ(image.size(), QSize(LayOutChartPicture(kind.picture, k).size.cx,
                                               LayOutChartPicture(kind.picture, k).size.cy));

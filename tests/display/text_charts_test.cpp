@@ -10,10 +10,10 @@
 #include "core/computed_bodies.h"
 #include "core/varga_columns.h"
 #include "core/zodiac_names.h"
+#include "display/chart_captions.h"
 #include "display/chart_commands.h"
 #include "display/chart_view.h"
 #include "display/mixed_chart_view.h"
-#include "display/chart_captions.h"
 #include "display/text_charts.h"
 #include "display_test_support.h"
 #include "document/report_dispatch.h"
@@ -60,7 +60,8 @@ struct StyleCase {
 
 const StyleCase kStyles[] = {
     {"south", kSouthTextLines, [](const CChart& c, int v) { return FormatSouthChartText(c, v, true); }},
-    {"south_mirrored", kSouthTextLines, [](const CChart& c, int v) { return FormatSouthChartText(c, v, false); }},
+    {"south_mirrored", kSouthTextLines,
+     [](const CChart& c, int v) { return FormatSouthChartText(c, v, false); }},
     {"north", kNorthTextLines, [](const CChart& c, int v) { return FormatNorthChartText(c, v); }},
     {"east_framed", kEastTextLines, [](const CChart& c, int v) { return FormatEastChartText(c, v, true); }},
     {"east", kEastTextLines, [](const CChart& c, int v) { return FormatEastChartText(c, v, false); }},
@@ -73,12 +74,15 @@ TEST_F(TextChartsTest, EachStyleMatchesItsKeptText) {
         for (const int varga : {0, 1}) {
             SCOPED_TRACE(std::string(style.name) + " varga " + std::to_string(varga));
             const std::string text = style.format(FixedBirthChart(), varga);
-            CompareWithKeptText(text, std::string("text_chart_") + style.name + "_d" + (varga ? "9" : "1") + ".txt");
+            CompareWithKeptText(text, std::string("text_chart_") + style.name + "_d" + (varga ? "9" : "1") +
+                                          ".txt");
             // Every line 49 characters and CR LF, then the closing empty line.
             ASSERT_EQ(text.size(), static_cast<size_t>(style.lines * kTextChartLinePitch + 2));
             for (int line = 0; line <= style.lines; ++line)
-                EXPECT_EQ(text.substr(static_cast<size_t>(line * kTextChartLinePitch + (line < style.lines ? 49 : 0)), 2),
-                          "\r\n");
+                EXPECT_EQ(
+                    text.substr(
+                        static_cast<size_t>(line * kTextChartLinePitch + (line < style.lines ? 49 : 0)), 2),
+                    "\r\n");
         }
     }
 }
@@ -133,7 +137,8 @@ TEST_F(TextChartsTest, LongVargaNameIsCutToItsPlaceAndTheFigureStaysWhole) {
 // fills each of its cell shapes): the first nine of the cell stand whole, those past the tenth are left
 // out (in the North chart's side triangles the tenth shares the ninth's place and is left out too).
 TEST_F(TextChartsTest, FullCellsKeepTheirEntriesWhole) {
-    const int bodies[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, kHoraLagna, kGhatiLagna, kMaandi, kGulika, kArudhaLagna};
+    const int bodies[] = {0, 1, 2,          3,           4,       5,       6,           7,
+                          8, 9, kHoraLagna, kGhatiLagna, kMaandi, kGulika, kArudhaLagna};
     auto label = [](int body) {
         std::string text = ChosenPlanetAbbrevs()[body];
         return text.substr(0, text.find(' '));
@@ -245,15 +250,16 @@ TEST_F(CopyChartTextTest, EveryChartViewOffersCopyChart) {
     };
     CChartView chartView;
     chartView.OnInitialUpdate();
-    EXPECT_EQ(copyEntries(chartView),
-              (std::vector<int>{kCmdCopyChartText, kCmdCopyChartTextAllStyles, kCmdPictureAsOnScreen,
-                                kCmdPicture300DpiAsOnScreen, kCmdPictureSouthNorth, kCmdPicture300DpiSouthNorth,
-                                kCmdPictureRasiNavamsa, kCmdPicture300DpiRasiNavamsa}));
+    EXPECT_EQ(
+        copyEntries(chartView),
+        (std::vector<int>{kCmdCopyChartText, kCmdCopyChartTextAllStyles, kCmdPictureAsOnScreen,
+                          kCmdPicture300DpiAsOnScreen, kCmdPictureSouthNorth, kCmdPicture300DpiSouthNorth,
+                          kCmdPictureRasiNavamsa, kCmdPicture300DpiRasiNavamsa}));
     CMixedChartView mixed;
     mixed.OnInitialUpdate();
-    EXPECT_EQ(copyEntries(mixed),
-              (std::vector<int>{kCmdCopyChartText, kCmdCopyChartTextAllStyles, kCmdPictureAsOnScreen,
-                                kCmdPicture300DpiAsOnScreen, kCmdPictureSouthNorth, kCmdPicture300DpiSouthNorth}));
+    EXPECT_EQ(copyEntries(mixed), (std::vector<int>{kCmdCopyChartText, kCmdCopyChartTextAllStyles,
+                                                    kCmdPictureAsOnScreen, kCmdPicture300DpiAsOnScreen,
+                                                    kCmdPictureSouthNorth, kCmdPicture300DpiSouthNorth}));
 }
 
 } // namespace
