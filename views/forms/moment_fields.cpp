@@ -32,6 +32,9 @@ int CMomentFields::AddTo(QGridLayout* grid, int row) const {
     if (m_withZone)
         labelled(row++, "Time zone:",
                  {{m_edits[kZoneHours], "Hr"}, {m_edits[kZoneMinutes], "Min"}, {m_zoneSide, ""}});
+    // The fields keep to the left; the room to spare goes past them.
+    constexpr int kColumnsUsed = 7;
+    grid->setColumnStretch(kColumnsUsed, 1);
     return row;
 }
 
@@ -41,7 +44,9 @@ void CMomentFields::Load(const CLocalDateTime& moment) {
     m_edits[kYear]->setText(NumberText(moment.m_nYear));
     m_edits[kHours]->setText(NumberText(moment.m_time.m_nHours));
     m_edits[kMinutes]->setText(NumberText(moment.m_time.m_nMinutes));
-    m_edits[kSeconds]->setText(NumberText(moment.m_time.m_dSeconds));
+    // Seconds to the thousandth: the clock's fraction of a second is noise in a form.
+    constexpr double kThousandths = 1000.0;
+    m_edits[kSeconds]->setText(NumberText(std::round(moment.m_time.m_dSeconds * kThousandths) / kThousandths));
     if (!m_withZone) return;
     m_edits[kZoneHours]->setText(NumberText(moment.m_zone.m_nHours));
     m_edits[kZoneMinutes]->setText(NumberText(moment.m_zone.m_nMinutes + moment.m_zone.m_dSeconds / 60.0));

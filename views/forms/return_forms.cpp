@@ -101,6 +101,7 @@ CTajakaFormView::CTajakaFormView(QWidget* parent) : CDerivedChartForm(parent) {
         grid->addWidget(MakeLabel(captions[p]), p + 1, 0);
         grid->addWidget(m_parts[p], p + 1, 1);
     }
+    grid->setColumnStretch(2, 1);
     layout->addLayout(grid);
     layout->addWidget(MakeLabel("Must click this at the end"));
     layout->addLayout(Row({MakeButton("Find Tajaka Chart", [this] { OnFindTajaka(false); }),
