@@ -11,6 +11,7 @@
 #include "core/calc_options.h"
 #include "core/chart_core.h"
 #include "core/remembered_searches.h"
+#include "core/search_progress.h"
 
 namespace {
 
@@ -127,6 +128,7 @@ double SpanDays(int bodyA, int bodyB) {
 // A body's sidereal longitude as the searches read it: without speeds, and Ketu opposite Rahu (read
 // without speeds, the library's node stands for both).
 CalcValue SearchPosition(CChartCore& probe, int body, double jdUt) {
+    if (CalcStatus go = SearchStep(); !go.ok()) return {0.0, go};
     std::uint8_t retrograde = 0;
     if (body != kKetu) return probe.CalcBody(body, jdUt, retrograde, false);
     CalcValue rahu = probe.CalcBody(kRahu, jdUt, retrograde, false);
@@ -489,6 +491,7 @@ SearchResult CChartCore::FindStation(CChartCore& target, int body, bool forward,
     if (!IsSearchable(body)) return InvalidBody(body);
     CChartCore probe = *this;
     const auto stateAt = [&](double jdUt, std::uint8_t& s) -> CalcStatus {
+        if (CalcStatus go = SearchStep(); !go.ok()) return go;
         std::uint8_t retrograde = 0;
         const CalcValue longitude = probe.CalcBody(body, jdUt, retrograde, true);
         if (!longitude.ok()) return longitude.status;

@@ -126,7 +126,8 @@ public:
     // its dasa spans the time to the following such moment.
     CalcStatus CalcTransitSearch(const CLocalDateTime& from, int body, double target, double separation,
                                  bool forward);
-    // g_transitResearchTables (mode_transit.h) for the moment in g_transitMoment.
+    // g_transitResearchTables (mode_transit.h) for the moment in g_transitMoment; a research the user
+    // stops (core/search_progress.h) leaves the tables of the last one.
     CalcStatus CalcTransitResearch();
 
     // Mundane and event charts (mode_mundane.cpp, mode_mundane_events.cpp), mode 5. `forward` (or
