@@ -3,7 +3,10 @@
 #include "chart/chart.h"
 #include "core/sign_rules.h"
 #include "document/dasa_codes.h"
+#include "document/document_state.h"
 #include "document/tavro_doc.h"
+#include "platform/message_box.h"
+#include "shell/dialogs/change_date_time_dlg.h"
 #include "shell/dialogs/entry_dialogs.h"
 #include "shell/dialogs/select_varga_dlg.h"
 
@@ -63,10 +66,24 @@ bool ChooseBasePlanet(QWidget* parent, ChakraBaseSettings& settings, std::vector
 }
 
 bool ChooseBodyVarga(QWidget* parent, ChakraBaseSettings& settings) {
+    return ChooseVarga(parent, settings.vargaForBodies);
+}
+
+bool ChooseVarga(QWidget* parent, int& varga) {
     CSelectVargaDlg dialog(parent);
-    dialog.m_nVarga = settings.vargaForBodies;
+    dialog.m_nVarga = varga;
     if (!dialog.DoModal()) return false;
-    settings.vargaForBodies = dialog.m_nVarga;
+    varga = dialog.m_nVarga;
+    return true;
+}
+
+bool ShowTransitsOnDate(QWidget* parent, CTavroDoc& document) {
+    CChangeDateTimeDlg dialog(parent);
+    dialog.SetMoment(g_transitMoment);
+    if (!dialog.DoModal()) return false;
+    g_transitMoment = dialog.Moment(g_transitMoment);
+    const CalcStatus status = document.ShowTransitChart(g_transitMoment);
+    if (!status.ok()) MessageBox(parent, status.error, "Error", MessageIcon::kWarning);
     return true;
 }
 

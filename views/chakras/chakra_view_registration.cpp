@@ -3,7 +3,10 @@
 #include "shell/view_registry.h"
 #include "views/chakras/kota_chakra_view.h"
 #include "views/chakras/panchanga_view.h"
+#include "views/chakras/sarvatobhadra_chakra_view.h"
 #include "views/chakras/star_chakras.h"
+#include "views/chakras/sudarsana_chakra_view.h"
+#include "views/chakras/tripataki_chakra_view.h"
 
 void RegisterChakraViews() {
     RegisterPaneClass("CCKChakraView", [](QWidget* parent) -> QWidget* { return new CCKChakraView(parent); });
@@ -16,4 +19,10 @@ void RegisterChakraViews() {
     RegisterPaneClass("CShoolaChakraView",
                       [](QWidget* parent) -> QWidget* { return new CShoolaChakraView(parent); });
     RegisterPaneClass("CSKChakraView", [](QWidget* parent) -> QWidget* { return new CSKChakraView(parent); });
+    RegisterPaneClass("CSarvatobhadraChakraView",
+                      [](QWidget* parent) -> QWidget* { return new CSarvatobhadraChakraView(parent); });
+    RegisterPaneClass("CSudarsanaChakraView",
+                      [](QWidget* parent) -> QWidget* { return new CSudarsanaChakraView(parent); });
+    RegisterPaneClass("CTripatakiChakraView",
+                      [](QWidget* parent) -> QWidget* { return new CTripatakiChakraView(parent); });
 }
