@@ -17,6 +17,7 @@ namespace {
 constexpr int kItemWidths[kCalendarItems] = {18, 18, 16, 10, 8, 16};
 constexpr int kItemGap = 2;
 constexpr int kItemHeight = 16;
+constexpr int kSymbolText = 12; // numbers inside the house boxes and stars
 constexpr int kColumnMargin = 10;  // right of a column's last item
 constexpr int kNarrowItems = 36;   // items narrower than this widen the column by as much
 constexpr int kTableFont = 0;      // the first display font
@@ -40,13 +41,16 @@ Rect Box(int x0, int y0, int x1, int y1) {
     return Rect{a.x, a.y, b.x, b.y};
 }
 
+// The first display font scaled by a, b, c (height, width, weight), made no taller than `fitHeight`
+// (0: any height) so that it stays inside the small boxes of the rows.
 void Text(DrawSurface& surface, const std::string& text, const Rect& box, ColorRef color, double a, double b,
-          double c, std::uint32_t format = kCentred) {
+          double c, int fitHeight = 0, std::uint32_t format = kCentred) {
     TextStyle style;
     style.SetBox(box);
     style.color = color;
     style.format = format;
     style.font = ScaledFont(g_displayFonts[kTableFont], a, b, c);
+    if (fitHeight > 0) style.font = FontNoTallerThan(style.font, fitHeight);
     DrawStyledText(surface, text, style);
 }
 
@@ -79,7 +83,7 @@ void DrawHouse(DrawSurface& surface, int x0, int y0, int x1, int y1, int house, 
                g_colors[good ? kColorTransitBackGood : kColorTransitBackBad]);
     if (good && vedha) surface.FillRect(Box(x1 - 5, y0, x1, y0 + 5), g_colors[kColorTransitVedha]);
     Text(surface, FormatCell("%d", house), Box(x0 + inset, y0, x1, y1 - inset),
-         g_colors[good ? kColorTransitTextGood : kColorTransitTextBad], 0.8, 0.8, 1.0);
+         g_colors[good ? kColorTransitTextGood : kColorTransitTextBad], 0.8, 0.8, 1.0, y1 - inset - y0);
 }
 
 void DrawTara(DrawSurface& surface, int x0, int y0, int x1, int y1, int tara, bool good) {
@@ -88,8 +92,8 @@ void DrawTara(DrawSurface& surface, int x0, int y0, int x1, int y1, int tara, bo
     std::transform(std::begin(kStar), std::end(kStar), points, [&](Point p) { return At(x0 + p.x, y0 + p.y); });
     Outline(surface, g_colors[good ? kColorTransitBackGood : kColorTransitBackBad]);
     surface.Polygon(points);
-    Text(surface, FormatCell("%d", tara + 1), Box(x0, y0, x1, y1),
-         g_colors[good ? kColorTransitTextGood : kColorTransitTextBad], 0.8, 0.8, 1.0);
+    Text(surface, FormatCell("%d", tara + 1), Box(x0, y0 + 2, x1, y1),
+         g_colors[good ? kColorTransitTextGood : kColorTransitTextBad], 0.8, 0.8, 1.0, kSymbolText);
 }
 
 void DrawMurthi(DrawSurface& surface, int x0, int y0, int x1, int y1, int murthi) {
@@ -216,11 +220,12 @@ int DrawCalendarItem(DrawSurface& surface, int item, int planet, const CalendarC
         break;
     case kItemAshtakavarga:
         if (cell.bindus >= 0)
-            Text(surface, FormatCell("%d", cell.bindus), Box(x, y, x1, y1), ScoreColor(cell.bindus), 1.2, 1.0, 1.0);
+            Text(surface, FormatCell("%d", cell.bindus), Box(x, y, x1, y1), ScoreColor(cell.bindus), 1.2, 1.0, 1.0,
+                 kItemHeight);
         break;
     case kItemKakshya:
-        Text(surface, FormatCell("%s", ShortName(cell.kakshyaLord)), Box(x, y, x1, y1),
-             KakshyaColor(cell.goodKakshya), 1.2, 0.9, 1.0);
+        Text(surface, FormatCell("%s", ChosenPlanetAbbrevs()[cell.kakshyaLord]), Box(x, y, x1, y1),
+             KakshyaColor(cell.goodKakshya), 1.2, 0.9, 1.0, kItemHeight);
         break;
     default: break;
     }
@@ -234,7 +239,7 @@ void DrawTransitCalendar(DrawSurface& surface, const TransitCalendar& calendar,
     Text(surface,
          FormatCell("%s chart transits of planets with respect to natal %s chart",
                     g_vargaNames[request.transitColumn].c_str(), g_vargaNames[request.natalColumn].c_str()),
-         Box(4, 2, right, 24), g_colors[kColorTransitTitle], 1.0, 1.5, 1.0, kLeftCentred);
+         Box(4, 2, right, 24), g_colors[kColorTransitTitle], 1.0, 1.5, 1.0, 0, kLeftCentred);
     for (int p = kSun; p <= kKetu; ++p) {
         const int left = CalendarColumnLeft(shown, p);
         Text(surface, FormatCell("%s", ShortName(p)), Box(left, 24, left + columnWidth - kColumnMargin, kCalendarTop),
@@ -244,7 +249,7 @@ void DrawTransitCalendar(DrawSurface& surface, const TransitCalendar& calendar,
         const CalendarRow& row = calendar.rows[r];
         const int top = kCalendarTop + kCalendarRowHeight * static_cast<int>(r);
         Text(surface, RowLabel(row.moment), Box(4, top, kCalendarDateWidth, top + kCalendarRowHeight),
-             g_colors[kColorTransitDate], 1.1, 1.0, 1.5, kLeftCentred);
+             g_colors[kColorTransitDate], 1.1, 1.0, 1.5, kItemHeight, kLeftCentred);
         const int itemTop = top + (kCalendarRowHeight - kItemHeight) / 2;
         for (int p = kSun; p <= kKetu; ++p) {
             int x = CalendarColumnLeft(shown, p);
@@ -262,6 +267,6 @@ void DrawCalendarLegend(DrawSurface& surface) {
         const int top = kLegendTop + kCalendarRowHeight * i;
         DrawCalendarItem(surface, row.item, kSun, row.cell, kLegendSampleLeft, top);
         Text(surface, row.text, Box(kLegendTextLeft, top, right, top + kItemHeight),
-             g_colors[kColorTransitLegendText], 1.0, 1.0, 1.0, kLeftCentred);
+             g_colors[kColorTransitLegendText], 1.0, 1.0, 1.0, kItemHeight, kLeftCentred);
     }
 }
