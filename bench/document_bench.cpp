@@ -11,6 +11,8 @@
 #include "document/eclipse_search.h"
 #include "document/mode_tajaka.h"
 #include "document/mode_tithi_pravesha.h"
+#include "document/monthly_ephemeris.h"
+#include "document/panchanga_day.h"
 #include "document/tavro_doc.h"
 #include "document/transit_calendar.h"
 #include "shell/preference_keys.h"
@@ -75,6 +77,45 @@ void BM_SolarEclipseChart(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_SolarEclipseChart)->Unit(benchmark::kMillisecond);
+
+// A month of panchanga days from its 1st, as the monthly copies compute it. Each run takes the next
+// month, so nothing the chart calculation remembers of earlier moments helps.
+void BM_PanchangaMonth(benchmark::State& state) {
+    CTavroDoc document;
+    if (!document.ReadChartText(kChartText, "chennai.tvd").ok()) {
+        state.SkipWithError("the chart did not calculate");
+        return;
+    }
+    CChartCore place = document.m_natalChart;
+    std::vector<CPanchangaDay> days;
+    for (auto _ : state) {
+        if (++place.m_dateTime.m_nMonth > 12) {
+            place.m_dateTime.m_nMonth = 1;
+            ++place.m_dateTime.m_nYear;
+        }
+        if (!ComputePanchangaDays(place, 31, true, days).ok()) state.SkipWithError("a day did not calculate");
+    }
+}
+BENCHMARK(BM_PanchangaMonth)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The planetary movements of a month, each run the next month.
+void BM_PlanetaryMovementsMonth(benchmark::State& state) {
+    CTavroDoc document;
+    if (!document.ReadChartText(kChartText, "chennai.tvd").ok()) {
+        state.SkipWithError("the chart did not calculate");
+        return;
+    }
+    CChartCore place = document.m_natalChart;
+    CPlanetaryMovements movements;
+    for (auto _ : state) {
+        if (++place.m_dateTime.m_nMonth > 12) {
+            place.m_dateTime.m_nMonth = 1;
+            ++place.m_dateTime.m_nYear;
+        }
+        if (!ComputePlanetaryMovements(place, movements).ok()) state.SkipWithError("a search failed");
+    }
+}
+BENCHMARK(BM_PlanetaryMovementsMonth)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

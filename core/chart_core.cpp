@@ -1,5 +1,6 @@
 // CChartCore: the record, its moment services and the calculation of its 13 bodies.
 #include "core/chart_core.h"
+#include "core/chart_helpers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -90,13 +91,7 @@ double CChartCore::GetJulianDay() const {
 }
 
 void CChartCore::JulianDayToDate(double jdUt, CChartCore& target) const {
-    const CHmsTime zone = m_dateTime.m_zone;
-    CLocalDateTime& moment = target.m_dateTime;
-    CivilDateOf(jdUt - zone.m_dHours / 24.0, moment.m_nYear, moment.m_nMonth, moment.m_nDay,
-                moment.m_time.m_dHours);
-    moment.m_time.SplitHours();
-    moment.m_zone = zone;
-    moment.m_zone.SplitHours();
+    target.m_dateTime = LocalMomentOf(jdUt, m_dateTime.m_zone);
     target.CopyPlace(*this);
 }
 

@@ -9,7 +9,7 @@
 #include "core/vocabulary_names.h"
 #include "core/zodiac_names.h"
 #include "document/dasa_cycle.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "document/dasa_codes.h"
 
-// The options one nakshatra dasa reads, by code (core/calc_options.h, dasa_options.h).
+// The options one nakshatra dasa reads, by code (core/calc_options.h, document_options.h).
 struct NakshatraDasaOptions {
     int startPoint = 0;     // dasa seed 0-20 (chart_day.h); 0 the Moon
     int subPeriodMode = 0;  // order of the sub-period lords, CountSigns mode 0-5

@@ -10,11 +10,6 @@
 #include "core/zodiac_names.h"
 #include "document/document_options.h"
 
-int g_nDasaCycleOffset = 0;
-std::array<bool, 75> g_bDasaShift{};
-std::array<double, 75> g_dDasaShiftDays{};
-double g_dDasaProgressPosition = 0.0;
-
 namespace {
 
 constexpr const char* kLevelSuffix[kDasaLevels] = {" MD", " AD", " PD", " SD", " PAD", " DAD"};

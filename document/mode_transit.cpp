@@ -5,7 +5,7 @@
 
 #include "chart/chart.h"
 #include "core/drishti.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/mode_chart.h"
 #include "document/tavro_doc.h"

@@ -199,14 +199,12 @@ TEST_F(NakshatraDasaTest, RasiBhuktaVimsottariTakesItsOwnSeed) {
     lagna.m_nNakshatra = 1; // Bharani: Venus
     lagna.m_dLongitude = kBharaniMiddle;
     lagna.m_dFractionLeft = 0.5;
-    const int saved = g_nRasiBhuktaStartPoint;
     for (auto [point, lord] : {std::pair{0, kKetu}, std::pair{kLagnaSeed, kVenus}}) {
         g_nRasiBhuktaStartPoint = point;
         CDasaTree tree;
         ASSERT_TRUE(RunNakshatraDasa(DasaInput{chart, chart, kRasiBhuktaVimsottariCode}, tree).ok());
         EXPECT_EQ(tree.nLord[0][0], lord) << "seed " << point;
     }
-    g_nRasiBhuktaStartPoint = saved;
 }
 
 } // namespace

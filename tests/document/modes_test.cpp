@@ -11,7 +11,7 @@
 #include "core/option_snapshot.h"
 #include "core/return_charts.h"
 #include "core/varga_options.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/eclipse_search.h"
 #include "document/mode_mundane.h"

@@ -21,4 +21,7 @@ enum ChakraColor {
     kColorKalachakraDikpalaName = 93,
     kColorKalachakraBodyTypeTitle = 94,
     kColorKalachakraBodyName = 95,
+    kColorPanchangaFrame = 96, // the panchanga page's background
+    kColorPanchangaText = 97,
+    kColorPanchangaWait = 98, // the waiting notice
 };

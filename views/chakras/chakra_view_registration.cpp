@@ -2,12 +2,17 @@
 
 #include "shell/view_registry.h"
 #include "views/chakras/kota_chakra_view.h"
+#include "views/chakras/panchanga_view.h"
 #include "views/chakras/star_chakras.h"
 
 void RegisterChakraViews() {
     RegisterPaneClass("CCKChakraView", [](QWidget* parent) -> QWidget* { return new CCKChakraView(parent); });
-    RegisterPaneClass("CKalaChakraView", [](QWidget* parent) -> QWidget* { return new CKalaChakraView(parent); });
-    RegisterPaneClass("CKotaChakraView", [](QWidget* parent) -> QWidget* { return new CKotaChakraView(parent); });
+    RegisterPaneClass("CKalaChakraView",
+                      [](QWidget* parent) -> QWidget* { return new CKalaChakraView(parent); });
+    RegisterPaneClass("CKotaChakraView",
+                      [](QWidget* parent) -> QWidget* { return new CKotaChakraView(parent); });
+    RegisterPaneClass("CPanchangaView",
+                      [](QWidget* parent) -> QWidget* { return new CPanchangaView(parent); });
     RegisterPaneClass("CShoolaChakraView",
                       [](QWidget* parent) -> QWidget* { return new CShoolaChakraView(parent); });
     RegisterPaneClass("CSKChakraView", [](QWidget* parent) -> QWidget* { return new CSKChakraView(parent); });
