@@ -14,31 +14,33 @@ namespace {
 // Good (+1) and bad (-1) transit houses 1-12 of the planets Sun .. Ketu, from the natal reference
 // (the classical gochara table).
 constexpr int kHouseQuality[9][12] = {
-    {0, 0, 1, 0, 0, 1, 0, -1, 0, 1, 1, -1},     // Sun: 3 6 10 11 good; 8 12 bad
-    {1, 0, 1, 0, 0, 1, 1, -1, 0, 1, 1, -1},     // Moon: 1 3 6 7 10 11; 8 12
-    {0, 0, 1, 0, 0, 1, 0, -1, 0, 0, 1, -1},     // Mars: 3 6 11; 8 12
-    {0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 1, -1},      // Mercury: 2 4 6 8 10 11; 12
-    {0, 1, 0, 0, 1, 0, 1, -1, 1, 0, 1, -1},     // Jupiter: 2 5 7 9 11; 8 12
-    {1, 1, 1, 1, 1, -1, 0, 1, 1, 0, 1, 1},      // Venus: 1 2 3 4 5 8 9 11 12; 6
-    {-1, -1, 1, -1, 0, 1, 0, -1, 0, 0, 1, -1},  // Saturn: 3 6 11; 1 2 4 8 12
-    {0, 0, 1, 0, 0, 1, 0, -1, 0, 0, 1, -1},     // Rahu: 3 6 11; 8 12
-    {0, 0, 1, 0, 0, 1, 0, -1, 0, 0, 1, -1},     // Ketu: 3 6 11; 8 12
+    {0, 0, 1, 0, 0, 1, 0, -1, 0, 1, 1, -1},    // Sun: 3 6 10 11 good; 8 12 bad
+    {1, 0, 1, 0, 0, 1, 1, -1, 0, 1, 1, -1},    // Moon: 1 3 6 7 10 11; 8 12
+    {0, 0, 1, 0, 0, 1, 0, -1, 0, 0, 1, -1},    // Mars: 3 6 11; 8 12
+    {0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 1, -1},     // Mercury: 2 4 6 8 10 11; 12
+    {0, 1, 0, 0, 1, 0, 1, -1, 1, 0, 1, -1},    // Jupiter: 2 5 7 9 11; 8 12
+    {1, 1, 1, 1, 1, -1, 0, 1, 1, 0, 1, 1},     // Venus: 1 2 3 4 5 8 9 11 12; 6
+    {-1, -1, 1, -1, 0, 1, 0, -1, 0, 0, 1, -1}, // Saturn: 3 6 11; 1 2 4 8 12
+    {0, 0, 1, 0, 0, 1, 0, -1, 0, 0, 1, -1},    // Rahu: 3 6 11; 8 12
+    {0, 0, 1, 0, 0, 1, 0, -1, 0, 0, 1, -1},    // Ketu: 3 6 11; 8 12
 };
 
-// The vedha house of each good house 1-12 of the planets Sun .. Saturn (0: none), from the classical vedha table.
+// The vedha house of each good house 1-12 of the planets Sun .. Saturn (0: none), from the classical vedha
+// table.
 constexpr int kVedhaHouse[7][12] = {
-    {0, 0, 9, 0, 0, 12, 0, 0, 0, 4, 5, 0},   // Sun 3:9 6:12 10:4 11:5
-    {5, 0, 9, 0, 0, 12, 2, 0, 0, 4, 8, 0},   // Moon 1:5 3:9 6:12 7:2 10:4 11:8
-    {0, 0, 12, 0, 0, 9, 0, 0, 0, 0, 5, 0},   // Mars 3:12 6:9 11:5
-    {0, 5, 0, 3, 0, 9, 0, 1, 0, 7, 12, 0},   // Mercury 2:5 4:3 6:9 8:1 10:7 11:12
-    {0, 12, 0, 0, 4, 0, 3, 0, 10, 0, 8, 0},  // Jupiter 2:12 5:4 7:3 9:10 11:8
-    {8, 7, 1, 10, 9, 0, 0, 5, 11, 0, 6, 3},  // Venus 1:8 2:7 3:1 4:10 5:9 8:5 9:11 11:6 12:3
-    {0, 0, 12, 0, 0, 9, 0, 0, 0, 0, 5, 0},   // Saturn 3:12 6:9 11:5
+    {0, 0, 9, 0, 0, 12, 0, 0, 0, 4, 5, 0},  // Sun 3:9 6:12 10:4 11:5
+    {5, 0, 9, 0, 0, 12, 2, 0, 0, 4, 8, 0},  // Moon 1:5 3:9 6:12 7:2 10:4 11:8
+    {0, 0, 12, 0, 0, 9, 0, 0, 0, 0, 5, 0},  // Mars 3:12 6:9 11:5
+    {0, 5, 0, 3, 0, 9, 0, 1, 0, 7, 12, 0},  // Mercury 2:5 4:3 6:9 8:1 10:7 11:12
+    {0, 12, 0, 0, 4, 0, 3, 0, 10, 0, 8, 0}, // Jupiter 2:12 5:4 7:3 9:10 11:8
+    {8, 7, 1, 10, 9, 0, 0, 5, 11, 0, 6, 3}, // Venus 1:8 2:7 3:1 4:10 5:9 8:5 9:11 11:6 12:3
+    {0, 0, 12, 0, 0, 9, 0, 0, 0, 0, 5, 0},  // Saturn 3:12 6:9 11:5
 };
 
 constexpr bool kGoodTara[kTaraCycle] = {true, true, false, true, false, true, false, true, true};
 
-constexpr int kKakshyaLords[kKakshyaCount] = {kSaturn, kJupiter, kMars, kSun, kVenus, kMercury, kMoon, kLagna};
+constexpr int kKakshyaLords[kKakshyaCount] = {kSaturn, kJupiter, kMars, kSun,
+                                              kVenus,  kMercury, kMoon, kLagna};
 constexpr double kKakshyaDegrees = 3.75; // 30 / 8
 
 // Murthi by the Moon's house 1-12: 1 6 11 Swarna, 2 5 9 Rajata, 3 7 10 Taamra, 4 8 12 Loha.
@@ -126,7 +128,8 @@ SignEntryMurthi FindSignEntryMurthi(const CChartCore& at, int body, int natalMoo
     // Ketu enters its sign when Rahu enters the opposite one.
     const int searched = body == kKetu ? kRahu : body;
     double stayStart = 0.0, entry = 0.0;
-    const SearchResult found = at.FindBodyEntersDivision(searched, at.m_bodies[searched].m_nSign, true, stayStart, entry);
+    const SearchResult found =
+        at.FindBodyEntersDivision(searched, at.m_bodies[searched].m_nSign, true, stayStart, entry);
     if (!found.found()) {
         result.status = FailureOf(found);
         return result;

@@ -148,7 +148,10 @@ void BM_TransitCalendar100Rows(benchmark::State& state) {
         benchmark::DoNotOptimize(calendar.rows.back().planets[0].murthi);
     }
 }
-BENCHMARK(BM_TransitCalendar100Rows)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_TransitCalendar100Rows)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {
     InitialiseEphemeris();

@@ -41,4 +41,5 @@ using ListingProgress = std::function<bool(int done, int total)>;
 // houses counted from `sign`, searched at `birth`'s place and told in its zone. A stay running at the
 // start begins at the start. A failure or a cancel stops at once.
 DasaTransitListing ListDasaTransits(const CChartCore& birth, const CLocalDateTime& start,
-                                    const CLocalDateTime& end, int sign, const ListingProgress& progress = {});
+                                    const CLocalDateTime& end, int sign,
+                                    const ListingProgress& progress = {});

@@ -167,7 +167,8 @@ TransitCalendar ComputeTransitCalendar(const CChart& natal, const TransitCalenda
             cell.kakshyaLord = KakshyaLord(KakshyaIndex(probe->m_bodies[p].m_dLongitude));
             const int sign = places.transitSign[p];
             cell.bindus = TransitBindus(ashtakavarga, natalColumn, p, sign).value_or(-1);
-            const std::optional<bool> good = IsGoodKakshya(ashtakavarga, natalColumn, p, sign, cell.kakshyaLord);
+            const std::optional<bool> good =
+                IsGoodKakshya(ashtakavarga, natalColumn, p, sign, cell.kakshyaLord);
             cell.goodKakshya = good ? (*good ? 1 : 0) : -1;
         }
         if (CalcStatus status = murthis.Update(*probe, places.fromMoon, row); !status.ok()) {

@@ -30,10 +30,10 @@ enum CalendarItem : int {
 };
 
 // --- The settings the transit-calendar form writes (its start moment is g_transitMoment) -----------
-extern double g_dTranCalenStepDays;    // days between rows ("e.g. 1, 10, 0.5 etc"), initially 1.0
-extern int g_nTranCalenStepCount;      // rows, 0-100, initially 15
-extern int g_nTranCalenNatalVarga;     // entry 0-21 of the form's natal chart chooser, initially 0
-extern int g_nTranCalenTransitVarga;   // entry 0-21 of the form's transit chart chooser, initially 0
+extern double g_dTranCalenStepDays;  // days between rows ("e.g. 1, 10, 0.5 etc"), initially 1.0
+extern int g_nTranCalenStepCount;    // rows, 0-100, initially 15
+extern int g_nTranCalenNatalVarga;   // entry 0-21 of the form's natal chart chooser, initially 0
+extern int g_nTranCalenTransitVarga; // entry 0-21 of the form's transit chart chooser, initially 0
 extern std::array<bool, kCalendarItems> g_bTranCalenShowItem; // by CalendarItem, initially all on
 
 // The varga column of an entry of the form's 22-entry chooser: "Rasi (D-1)" .. "Shashtyamsa (D-60)"
@@ -43,12 +43,12 @@ int CalendarChooserColumn(int entry);
 
 // What one calendar is computed from.
 struct TransitCalendarRequest {
-    CLocalDateTime start;   // the first row's moment, local civil time in its own zone
-    double stepDays = 1.0;  // days between rows
-    int count = 0;          // rows, 0-100 (more are cut to 100)
-    int natalColumn = 0;    // varga column 0-22 of the natal Moon, lagna and ashtakavarga
-    int transitColumn = 0;  // varga column 0-22 of the transiting planets' signs
-    int murthiColumn = 0;   // varga column of the natal Moon the murthis count from (g_nTransitRefVarga)
+    CLocalDateTime start;  // the first row's moment, local civil time in its own zone
+    double stepDays = 1.0; // days between rows
+    int count = 0;         // rows, 0-100 (more are cut to 100)
+    int natalColumn = 0;   // varga column 0-22 of the natal Moon, lagna and ashtakavarga
+    int transitColumn = 0; // varga column 0-22 of the transiting planets' signs
+    int murthiColumn = 0;  // varga column of the natal Moon the murthis count from (g_nTransitRefVarga)
     // Same start (date, time of day and zone), step, count and columns.
     bool operator==(const TransitCalendarRequest& other) const;
 };
@@ -65,11 +65,11 @@ struct CalendarCell {
     bool vedhaFromLagna = false;
     int tara = 0; // 0 Janma .. 8 Parama Mitra
     bool goodTara = false;
-    int murthi = -1;         // 0-3 of the planet's latest sign entry; -1 none (the Moon, or no entry found)
-    double entryJdUt = 0.0;  // that sign entry (UT), when murthi >= 0
-    int bindus = -1;         // natal ashtakavarga score of the sign; -1 for Rahu and Ketu
-    int kakshyaLord = 0;     // body 0-7 ruling the planet's kakshya (of its D-1 longitude)
-    int goodKakshya = -1;    // 1 good, 0 bad, -1 not judged (Rahu and Ketu)
+    int murthi = -1;        // 0-3 of the planet's latest sign entry; -1 none (the Moon, or no entry found)
+    double entryJdUt = 0.0; // that sign entry (UT), when murthi >= 0
+    int bindus = -1;        // natal ashtakavarga score of the sign; -1 for Rahu and Ketu
+    int kakshyaLord = 0;    // body 0-7 ruling the planet's kakshya (of its D-1 longitude)
+    int goodKakshya = -1;   // 1 good, 0 bad, -1 not judged (Rahu and Ketu)
 };
 
 struct CalendarRow {

@@ -41,17 +41,15 @@ TEST(TransitJudgement, GoodAndBadHousesOfEachPlanet) {
         std::vector<int> good, bad;
     };
     const Planet planets[9] = {
-        {{3, 6, 10, 11}, {8, 12}},       {{1, 3, 6, 7, 10, 11}, {8, 12}},
-        {{3, 6, 11}, {8, 12}},           {{2, 4, 6, 8, 10, 11}, {12}},
-        {{2, 5, 7, 9, 11}, {8, 12}},     {{1, 2, 3, 4, 5, 8, 9, 11, 12}, {6}},
-        {{3, 6, 11}, {1, 2, 4, 8, 12}},  {{3, 6, 11}, {8, 12}},
-        {{3, 6, 11}, {8, 12}},
+        {{3, 6, 10, 11}, {8, 12}},      {{1, 3, 6, 7, 10, 11}, {8, 12}}, {{3, 6, 11}, {8, 12}},
+        {{2, 4, 6, 8, 10, 11}, {12}},   {{2, 5, 7, 9, 11}, {8, 12}},     {{1, 2, 3, 4, 5, 8, 9, 11, 12}, {6}},
+        {{3, 6, 11}, {1, 2, 4, 8, 12}}, {{3, 6, 11}, {8, 12}},           {{3, 6, 11}, {8, 12}},
     };
     for (int p = kSun; p <= kKetu; ++p) {
         for (int house = 1; house <= 12; ++house) {
             SCOPED_TRACE("planet " + std::to_string(p) + " house " + std::to_string(house));
             const Planet& expected = planets[p - 1];
-            const int quality = std::count(expected.good.begin(), expected.good.end(), house)  ? 1
+            const int quality = std::count(expected.good.begin(), expected.good.end(), house) ? 1
                                 : std::count(expected.bad.begin(), expected.bad.end(), house) ? -1
                                                                                               : 0;
             EXPECT_EQ(TransitHouseQuality(p, house), quality);
@@ -77,14 +75,16 @@ TEST(TransitJudgement, VedhaOfThePlanetsInTheirHouses) {
         bool obstructs;
     };
     const Case cases[] = {
-        {"Venus in the 9th obstructs the Moon in the 3rd", Houses({{kMoon, 3}, {kVenus, 9}}), kVenus, kMoon, true},
-        {"the Moon in the 3rd does not obstruct Venus in the 9th", Houses({{kMoon, 3}, {kVenus, 9}}), kMoon, kVenus,
-         false},
+        {"Venus in the 9th obstructs the Moon in the 3rd", Houses({{kMoon, 3}, {kVenus, 9}}), kVenus, kMoon,
+         true},
+        {"the Moon in the 3rd does not obstruct Venus in the 9th", Houses({{kMoon, 3}, {kVenus, 9}}), kMoon,
+         kVenus, false},
         {"Saturn never obstructs the Sun", Houses({{kSun, 3}, {kSaturn, 9}}), kSaturn, kSun, false},
         {"the Sun never obstructs Saturn", Houses({{kSaturn, 3}, {kSun, 12}}), kSun, kSaturn, false},
         {"Mercury never obstructs the Moon", Houses({{kMoon, 1}, {kMercury, 5}}), kMercury, kMoon, false},
         {"the Moon never obstructs Mercury", Houses({{kMercury, 2}, {kMoon, 5}}), kMoon, kMercury, false},
-        {"Mars obstructs the Sun in the 3rd from the 9th", Houses({{kSun, 3}, {kMars, 9}}), kMars, kSun, true},
+        {"Mars obstructs the Sun in the 3rd from the 9th", Houses({{kSun, 3}, {kMars, 9}}), kMars, kSun,
+         true},
         {"Rahu obstructs others", Houses({{kSun, 3}, {kRahu, 9}}), kRahu, kSun, true},
         {"nothing obstructs Rahu", Houses({{kRahu, 3}, {kSun, 9}, {kMars, 12}}), kSun, kRahu, false},
         {"no vedha in a bad house", Houses({{kSun, 8}, {kMars, 9}}), kMars, kSun, false},
@@ -106,9 +106,18 @@ TEST(TransitJudgement, KakshyasOfThreeDegreesFortyFive) {
         int lord;
     };
     const Case cases[] = {
-        {0.0, kSaturn},        {29.0 + 59.0 / 60.0, kLagna}, {3.74, kSaturn},    {3.75, kJupiter},
-        {7.5, kMars},          {11.25, kSun},                {15.0, kVenus},     {18.75, kMercury},
-        {22.5, kMoon},         {26.25, kLagna},              {30.0, kSaturn},    {359.99, kLagna},
+        {0.0, kSaturn},
+        {29.0 + 59.0 / 60.0, kLagna},
+        {3.74, kSaturn},
+        {3.75, kJupiter},
+        {7.5, kMars},
+        {11.25, kSun},
+        {15.0, kVenus},
+        {18.75, kMercury},
+        {22.5, kMoon},
+        {26.25, kLagna},
+        {30.0, kSaturn},
+        {359.99, kLagna},
         {123.75 + 0.01, kJupiter},
     };
     for (const Case& c : cases) {
@@ -141,12 +150,12 @@ TEST(TransitNakshatras, SpecialNakshatrasFromTheReference) {
         int star, reference, special;
     };
     const Case cases[] = {
-        {10, 10, 0},  // Janma
-        {9, 10, 7},   // the star before: Abhisheka (Coronation)
-        {19, 10, 1},  // the 10th: Karma
-        {6, 10, 10},  // the 25th: Maanasa
-        {5, 10, -1},  // the 24th: none
-        {27, 0, 7},   // round the circle of 28
+        {10, 10, 0}, // Janma
+        {9, 10, 7},  // the star before: Abhisheka (Coronation)
+        {19, 10, 1}, // the 10th: Karma
+        {6, 10, 10}, // the 25th: Maanasa
+        {5, 10, -1}, // the 24th: none
+        {27, 0, 7},  // round the circle of 28
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.star) + " from " + std::to_string(c.reference));
@@ -164,12 +173,12 @@ TEST(TransitNakshatras, AspectsAndLatta) {
         int planet, star, latta;
     };
     const Case cases[] = {
-        {kSun, 20, 3},      // 12 forward
-        {kMoon, 0, 7},      // 22 backward
-        {kMars, 27, 1},     // 3 forward
-        {kMercury, 3, 25},  // 7 backward
-        {kRahu, 5, 25},     // 9 backward
-        {kKetu, 13, 13},    // its own star
+        {kSun, 20, 3},     // 12 forward
+        {kMoon, 0, 7},     // 22 backward
+        {kMars, 27, 1},    // 3 forward
+        {kMercury, 3, 25}, // 7 backward
+        {kRahu, 5, 25},    // 9 backward
+        {kKetu, 13, 13},   // its own star
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.planet);
@@ -184,11 +193,16 @@ TEST(TransitNakshatras, NaraChakraLimbs) {
         const char* result;
     };
     const Case cases[] = {
-        {kSun, 0, "Face", "Destruction"},        {kSun, 1, "Head", "Influx of wealth"},
-        {kSun, 26, "Privities", "Danger to life"}, {kMoon, 8, "Tow eyes", "Monetary gains"},
-        {kMars, 26, "Two eyes", "Going abroad"}, {kVenus, 18, "Privities", "Loss"},
-        {kJupiter, 26, "Two feet", "Honor and fame"}, {kKetu, 0, "Face", "Sorrow"},
-        {kSaturn, 26, "Back", "Danger to life"}, {kMoon, 26, "Right hand", "Financial gain"},
+        {kSun, 0, "Face", "Destruction"},
+        {kSun, 1, "Head", "Influx of wealth"},
+        {kSun, 26, "Privities", "Danger to life"},
+        {kMoon, 8, "Tow eyes", "Monetary gains"},
+        {kMars, 26, "Two eyes", "Going abroad"},
+        {kVenus, 18, "Privities", "Loss"},
+        {kJupiter, 26, "Two feet", "Honor and fame"},
+        {kKetu, 0, "Face", "Sorrow"},
+        {kSaturn, 26, "Back", "Danger to life"},
+        {kMoon, 26, "Right hand", "Financial gain"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.planet) + " at " + std::to_string(c.distance));

@@ -27,7 +27,8 @@ protected:
         ApplyAyanamsaSettings(g_ayanamsaSettings);
         ChennaiDocumentTest::SetUp();
     }
-    TransitCalendarRequest Request(double jdUt, double step, int count, int natalColumn = 0, int transitColumn = 0) {
+    TransitCalendarRequest Request(double jdUt, double step, int count, int natalColumn = 0,
+                                   int transitColumn = 0) {
         TransitCalendarRequest request;
         request.start = NatalZoneMoment(m_document, jdUt);
         request.stepDays = step;
@@ -39,7 +40,8 @@ protected:
 };
 
 TEST_F(TransitCalendarTest, SignEntriesAgreeWithSwetestForAMonth) {
-    const TransitCalendar calendar = ComputeTransitCalendar(m_document.m_natalChart, Request(kMarch2024, 1.0, 31));
+    const TransitCalendar calendar =
+        ComputeTransitCalendar(m_document.m_natalChart, Request(kMarch2024, 1.0, 31));
     ASSERT_TRUE(calendar.status.ok()) << calendar.status.error;
     ASSERT_EQ(calendar.rows.size(), 31u);
     const std::vector<ReferenceRecord> entries = ReadReferenceTable("sign_entries_swetest.txt", "entry");
@@ -51,7 +53,8 @@ TEST_F(TransitCalendarTest, SignEntriesAgreeWithSwetestForAMonth) {
             const int searched = body == kKetu ? kRahu : body;
             double expected = 0.0;
             for (const ReferenceRecord& r : entries)
-                if (std::stoi(r[1]) == searched && std::stod(r[3]) <= row.jdUt) expected = std::max(expected, std::stod(r[3]));
+                if (std::stoi(r[1]) == searched && std::stod(r[3]) <= row.jdUt)
+                    expected = std::max(expected, std::stod(r[3]));
             SCOPED_TRACE("body " + std::to_string(body) + " on " + std::to_string(row.jdUt));
             ASSERT_GT(expected, 0.0);
             const CalendarCell& cell = row.planets[body - 1];
@@ -96,7 +99,8 @@ TEST_F(TransitCalendarTest, RowsJudgeAsAFullyCastTransitChart) {
 }
 
 TEST_F(TransitCalendarTest, TheNodesShowNoVedhaScoreOrKakshyaFlag) {
-    const TransitCalendar calendar = ComputeTransitCalendar(m_document.m_natalChart, Request(kMarch2024, 20.0, 40));
+    const TransitCalendar calendar =
+        ComputeTransitCalendar(m_document.m_natalChart, Request(kMarch2024, 20.0, 40));
     ASSERT_EQ(calendar.rows.size(), 40u);
     for (const CalendarRow& row : calendar.rows) {
         for (const int node : {kRahu, kKetu}) {
@@ -151,8 +155,8 @@ TEST(TransitCalendarChooser, EntriesMapToTheColumnsTheyName) {
     struct Case {
         int entry, column;
     };
-    const Case cases[] = {{0, kD1Column},   {1, kD9Column},    {19, kD60Column}, {20, kD108Column},
-                          {21, kD144Column}, {22, kD1Column},  {-1, kD1Column}};
+    const Case cases[] = {{0, kD1Column},    {1, kD9Column},  {19, kD60Column}, {20, kD108Column},
+                          {21, kD144Column}, {22, kD1Column}, {-1, kD1Column}};
     for (const Case& c : cases) EXPECT_EQ(CalendarChooserColumn(c.entry), c.column) << c.entry;
 }
 

@@ -21,7 +21,7 @@ DasaTransitListing g_dasaTransitListing;
 
 namespace {
 
-constexpr int kTextFont = 3;        // the fourth display font
+constexpr int kTextFont = 3; // the fourth display font
 constexpr int kScrollWidth = 900;
 constexpr int kLeft = 10;
 constexpr int kDatesLeft = 100;
@@ -89,19 +89,19 @@ bool CDasaSignTransitView::RefreshListing() {
     g_bDasaTransitComputing = true;
     const CDasaTransitInput input = g_dasaTransitInput;
     // Application-modal: the windows repaint and Cancel works, nothing else changes meanwhile.
-    QPointer<QProgressDialog> progress =
-        new QProgressDialog("Searching the transits of the period...", "Cancel", 0, 12 * kListedTransitBodies, this);
+    QPointer<QProgressDialog> progress = new QProgressDialog("Searching the transits of the period...",
+                                                             "Cancel", 0, 12 * kListedTransitBodies, this);
     progress->setWindowTitle("Dasa-Transit Correlation");
     progress->setWindowModality(Qt::ApplicationModal);
     progress->setMinimumDuration(kProgressDelayMs);
     progress->setAutoReset(false);
     QPointer<CDasaSignTransitView> alive(this);
-    DasaTransitListing listing =
-        ListDasaTransits(document->m_natalChart, input.start, input.end, input.sign, [&progress](int done, int) {
-            if (!progress) return false;
-            progress->setValue(done);
-            return !progress->wasCanceled();
-        });
+    DasaTransitListing listing = ListDasaTransits(document->m_natalChart, input.start, input.end, input.sign,
+                                                  [&progress](int done, int) {
+                                                      if (!progress) return false;
+                                                      progress->setValue(done);
+                                                      return !progress->wasCanceled();
+                                                  });
     delete progress;
     g_bDasaTransitComputing = false;
     // A cancelled or failed search keeps what it found; the same input is not searched again.
@@ -123,10 +123,12 @@ void CDasaSignTransitView::OnDraw(DrawSurface& surface) {
     Layout();
     const int right = std::max(kScrollWidth, width());
     if (!g_bPrinting)
-        surface.FillRect(Rect{0, 0, right, std::max(g_nDasaTransitHeight, height())}, g_colors[kColorTransitFrame]);
+        surface.FillRect(Rect{0, 0, right, std::max(g_nDasaTransitHeight, height())},
+                         g_colors[kColorTransitFrame]);
     surface.SetTextBackground(g_colors[kColorTransitFrame], false);
     if (g_dasaTransitInput.bNew || g_bDasaTransitComputing) {
-        surface.FillRect(Rect{0, 0, right, std::max(g_nDasaTransitHeight, height())}, g_colors[kColorDasaBackground]);
+        surface.FillRect(Rect{0, 0, right, std::max(g_nDasaTransitHeight, height())},
+                         g_colors[kColorDasaBackground]);
         TextStyle wait = Style(kLeft, kLeft, right, g_colors[kColorTransitWait]);
         wait.font = ScaledFont(g_displayFonts[kTextFont], 2.0, 4.0, 1.0);
         wait.bottom = wait.top + 3 * kLine;
@@ -153,7 +155,8 @@ void CDasaSignTransitView::OnDraw(DrawSurface& surface) {
                 y += kLine;
             }
             for (const TransitStay& stay : stays) {
-                DrawStyledText(surface, StayText(stay), Style(y, kDatesLeft, right, g_colors[kColorDasaDate]));
+                DrawStyledText(surface, StayText(stay),
+                               Style(y, kDatesLeft, right, g_colors[kColorDasaDate]));
                 y += kLine;
             }
         }

@@ -17,17 +17,18 @@ namespace {
 constexpr int kItemWidths[kCalendarItems] = {18, 18, 16, 10, 8, 16};
 constexpr int kItemGap = 2;
 constexpr int kItemHeight = 16;
-constexpr int kSymbolText = 12; // numbers inside the house boxes and stars
-constexpr int kColumnMargin = 10;  // right of a column's last item
-constexpr int kNarrowItems = 36;   // items narrower than this widen the column by as much
-constexpr int kTableFont = 0;      // the first display font
+constexpr int kSymbolText = 12;   // numbers inside the house boxes and stars
+constexpr int kColumnMargin = 10; // right of a column's last item
+constexpr int kNarrowItems = 36;  // items narrower than this widen the column by as much
+constexpr int kTableFont = 0;     // the first display font
 constexpr int kLegendSampleLeft = 40;
 constexpr int kLegendTextLeft = 80;
 constexpr int kLegendTop = 40;
 constexpr int kLegendWidthColumns = 7;
 constexpr int kLegendHeightRows = 22;
 constexpr std::uint32_t kCentred = kTextCenter | kTextVCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix;
-constexpr std::uint32_t kLeftCentred = kTextLeft | kTextVCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix;
+constexpr std::uint32_t kLeftCentred =
+    kTextLeft | kTextVCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix;
 
 // A point of a figure, scaled to the printer while printing as the texts are.
 Point At(int x, int y) {
@@ -87,9 +88,11 @@ void DrawHouse(DrawSurface& surface, int x0, int y0, int x1, int y1, int house, 
 }
 
 void DrawTara(DrawSurface& surface, int x0, int y0, int x1, int y1, int tara, bool good) {
-    constexpr Point kStar[] = {{8, 0}, {11, 3}, {16, 3}, {14, 9}, {16, 16}, {8, 13}, {0, 16}, {2, 9}, {0, 3}, {5, 3}};
+    constexpr Point kStar[] = {{8, 0},  {11, 3}, {16, 3}, {14, 9}, {16, 16},
+                               {8, 13}, {0, 16}, {2, 9},  {0, 3},  {5, 3}};
     Point points[std::size(kStar)];
-    std::transform(std::begin(kStar), std::end(kStar), points, [&](Point p) { return At(x0 + p.x, y0 + p.y); });
+    std::transform(std::begin(kStar), std::end(kStar), points,
+                   [&](Point p) { return At(x0 + p.x, y0 + p.y); });
     Outline(surface, g_colors[good ? kColorTransitBackGood : kColorTransitBackBad]);
     surface.Polygon(points);
     Text(surface, FormatCell("%d", tara + 1), Box(x0, y0 + 2, x1, y1),
@@ -160,10 +163,14 @@ const LegendRow kLegend[kCalendarLegendRows] = {
      "Planet is transiting in the 8th star from natal Moon star (mitra tara). It is a good tara."},
     {kItemTara, Sample(4, false, 0, 0, 0, 0),
      "Planet is transiting in the 5th star from natal Moon star (pratyak tara). It is a bad tara."},
-    {kItemMurthi, Sample(0, true, 0, 0, 0, 0), "Planet is a Swarna Murthi in transit (golden idol/form - very good)."},
-    {kItemMurthi, Sample(0, true, 1, 0, 0, 0), "Planet is a Rajata Murthi in transit (silver idol/form - good)."},
-    {kItemMurthi, Sample(0, true, 2, 0, 0, 0), "Planet is a Taamra Murthi in transit (copper idol/form - bad)."},
-    {kItemMurthi, Sample(0, true, 3, 0, 0, 0), "Planet is a Loha Murthi in transit (iron idol/form - very bad)."},
+    {kItemMurthi, Sample(0, true, 0, 0, 0, 0),
+     "Planet is a Swarna Murthi in transit (golden idol/form - very good)."},
+    {kItemMurthi, Sample(0, true, 1, 0, 0, 0),
+     "Planet is a Rajata Murthi in transit (silver idol/form - good)."},
+    {kItemMurthi, Sample(0, true, 2, 0, 0, 0),
+     "Planet is a Taamra Murthi in transit (copper idol/form - bad)."},
+    {kItemMurthi, Sample(0, true, 3, 0, 0, 0),
+     "Planet is a Loha Murthi in transit (iron idol/form - very bad)."},
     {kItemAshtakavarga, Sample(0, true, 0, 5, 0, 0),
      "Planet is transiting in a sign with a score of 5 in its ashtakavarga (good)."},
     {kItemAshtakavarga, Sample(0, true, 0, 4, 0, 0),
@@ -212,7 +219,9 @@ int DrawCalendarItem(DrawSurface& surface, int item, int planet, const CalendarC
     case kItemHouseFromLagna:
         DrawHouse(surface, x, y, x1, y1, cell.houseFromLagna, cell.goodFromLagna, cell.vedhaFromLagna, false);
         break;
-    case kItemTara: DrawTara(surface, x, y, x1, y1, cell.tara, cell.goodTara); break;
+    case kItemTara:
+        DrawTara(surface, x, y, x1, y1, cell.tara, cell.goodTara);
+        break;
     case kItemMurthi:
         // The Moon has no murthi: half the item's width stays empty.
         if (planet == kMoon) return x + kItemWidths[item] / 2 + kItemGap;
@@ -220,14 +229,15 @@ int DrawCalendarItem(DrawSurface& surface, int item, int planet, const CalendarC
         break;
     case kItemAshtakavarga:
         if (cell.bindus >= 0)
-            Text(surface, FormatCell("%d", cell.bindus), Box(x, y, x1, y1), ScoreColor(cell.bindus), 1.2, 1.0, 1.0,
-                 kItemHeight);
+            Text(surface, FormatCell("%d", cell.bindus), Box(x, y, x1, y1), ScoreColor(cell.bindus), 1.2, 1.0,
+                 1.0, kItemHeight);
         break;
     case kItemKakshya:
         Text(surface, FormatCell("%s", ChosenPlanetAbbrevs()[cell.kakshyaLord]), Box(x, y, x1, y1),
              KakshyaColor(cell.goodKakshya), 1.2, 0.9, 1.0, kItemHeight);
         break;
-    default: break;
+    default:
+        break;
     }
     return x1 + kItemGap;
 }
@@ -242,8 +252,9 @@ void DrawTransitCalendar(DrawSurface& surface, const TransitCalendar& calendar,
          Box(4, 2, right, 24), g_colors[kColorTransitTitle], 1.0, 1.5, 1.0, 0, kLeftCentred);
     for (int p = kSun; p <= kKetu; ++p) {
         const int left = CalendarColumnLeft(shown, p);
-        Text(surface, FormatCell("%s", ShortName(p)), Box(left, 24, left + columnWidth - kColumnMargin, kCalendarTop),
-             g_colors[kColorTransitPlanet], 1.0, 1.4, 1.0);
+        Text(surface, FormatCell("%s", ShortName(p)),
+             Box(left, 24, left + columnWidth - kColumnMargin, kCalendarTop), g_colors[kColorTransitPlanet],
+             1.0, 1.4, 1.0);
     }
     for (size_t r = 0; r < calendar.rows.size(); ++r) {
         const CalendarRow& row = calendar.rows[r];
@@ -260,8 +271,9 @@ void DrawTransitCalendar(DrawSurface& surface, const TransitCalendar& calendar,
 }
 
 void DrawCalendarLegend(DrawSurface& surface) {
-    const int right = kLegendTextLeft + CalendarColumnWidth(CalendarItems{true, true, true, true, true, true}) *
-                                            kLegendWidthColumns;
+    const int right =
+        kLegendTextLeft +
+        CalendarColumnWidth(CalendarItems{true, true, true, true, true, true}) * kLegendWidthColumns;
     for (int i = 0; i < kCalendarLegendRows; ++i) {
         const LegendRow& row = kLegend[i];
         const int top = kLegendTop + kCalendarRowHeight * i;

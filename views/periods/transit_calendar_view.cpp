@@ -49,8 +49,8 @@ bool CTransitCalenView::RefreshCalendar() {
     const Key key = CurrentKey();
     // Application-modal: the natal chart cannot change while its rows are made, yet the windows repaint
     // and Cancel works.
-    QPointer<QProgressDialog> progress =
-        new QProgressDialog("Calculating the transit calendar...", "Cancel", 0, std::max(1, key.request.count), this);
+    QPointer<QProgressDialog> progress = new QProgressDialog("Calculating the transit calendar...", "Cancel",
+                                                             0, std::max(1, key.request.count), this);
     progress->setWindowTitle("Transit Calendar");
     progress->setWindowModality(Qt::ApplicationModal);
     progress->setMinimumDuration(kProgressDelayMs);

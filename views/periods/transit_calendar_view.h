@@ -55,7 +55,8 @@ private:
         std::uint64_t natalChanges = 0; // CTavroDoc::NatalChangeCount
         TransitCalendarRequest request;
         bool operator==(const Key& other) const {
-            return document == other.document && natalChanges == other.natalChanges && request == other.request;
+            return document == other.document && natalChanges == other.natalChanges &&
+                   request == other.request;
         }
     };
     Key CurrentKey() const;
@@ -67,7 +68,7 @@ private:
     DisplayMode m_mode = kCalendar;
     TransitCalendar m_calendar;
     Key m_key;
-    bool m_bComputed = false;  // m_key holds the input of the rows kept
+    bool m_bComputed = false; // m_key holds the input of the rows kept
     bool m_bComputing = false;
     bool m_bRefreshAsked = false; // a computation waits for the event loop
 };

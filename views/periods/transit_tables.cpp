@@ -38,7 +38,8 @@ std::string SpecialStarText(int special) {
 // House 1-12 of each planet's D-1 sign in the transit chart, counted from `reference`.
 std::array<int, 10> HousesFrom(const CChart& transit, int reference) {
     std::array<int, 10> houses{};
-    for (int b = kSun; b <= kKetu; ++b) houses[b] = HouseFrom(transit.m_vargaSign.Sign(b, kD1Column), reference);
+    for (int b = kSun; b <= kKetu; ++b)
+        houses[b] = HouseFrom(transit.m_vargaSign.Sign(b, kD1Column), reference);
     return houses;
 }
 
@@ -86,8 +87,9 @@ TransitTable HousesTable(const CChart& transit, const CChart& natal) {
                         {"From Navamsa Lagna", 150}},
                        {},
                        kFirstFooterRow};
-    const int references[] = {natal.m_vargaSign.Sign(kMoon, kD1Column), natal.m_vargaSign.Sign(kLagna, kD1Column),
-                              natal.m_vargaSign.Sign(kMoon, kD9Column), natal.m_vargaSign.Sign(kLagna, kD9Column)};
+    const int references[] = {
+        natal.m_vargaSign.Sign(kMoon, kD1Column), natal.m_vargaSign.Sign(kLagna, kD1Column),
+        natal.m_vargaSign.Sign(kMoon, kD9Column), natal.m_vargaSign.Sign(kLagna, kD9Column)};
     for (int b = kSun; b <= kKetu; ++b) {
         std::vector<std::string> row{BodyName(b)};
         for (const int reference : references)
@@ -118,10 +120,11 @@ TransitTable AshtakavargaTable(const CChart& transit, const CChart& natal, const
         for (int c = kLagna; c <= kSaturn; ++c)
             if (IsGoodKakshya(ashtakavarga, natalVarga, b, sign, c).value_or(false))
                 givers.push_back(ChosenPlanetAbbrevs()[c]);
-        table.rows.push_back({BodyName(b), FormatCell("%d", TransitBindus(ashtakavarga, natalVarga, b, sign).value_or(0)),
-                              FormatCell("%d", ashtakavarga.m_sarva[natalVarga][sign]), BodyName(lord),
-                              FormatCell("%d", IsGoodKakshya(ashtakavarga, natalVarga, b, sign, lord).value_or(false) ? 1 : 0),
-                              JoinCells(givers)});
+        table.rows.push_back(
+            {BodyName(b), FormatCell("%d", TransitBindus(ashtakavarga, natalVarga, b, sign).value_or(0)),
+             FormatCell("%d", ashtakavarga.m_sarva[natalVarga][sign]), BodyName(lord),
+             FormatCell("%d", IsGoodKakshya(ashtakavarga, natalVarga, b, sign, lord).value_or(false) ? 1 : 0),
+             JoinCells(givers)});
     }
     table.rows.push_back({kBlankRow});
     table.rows.push_back({"Natal varga:", FormatCell("%s", g_strVargaLabels[natalVarga].c_str())});
@@ -161,7 +164,8 @@ TransitTable SpecialStarsTable(const CChart& transit, const CChart& natal, bool 
 }
 
 TransitTable LattaTable(const CChart& transit, const CChart& natal) {
-    TransitTable table{{{"Planet", 80}, {"Latta on", 100}, {"Anything special about it", 300}}, {}, kFirstFooterRow};
+    TransitTable table{
+        {{"Planet", 80}, {"Latta on", 100}, {"Anything special about it", 300}}, {}, kFirstFooterRow};
     const int moonStar = natal.m_nakshatra28[kMoon];
     const int lagnaStar = natal.m_nakshatra28[kLagna];
     for (int b = kSun; b <= kKetu; ++b) {
@@ -192,7 +196,8 @@ TransitTable AngaGrahaTable(const CChart& transit, const CChart& natal) {
     for (int b = kSun; b <= kKetu; ++b) {
         std::vector<std::string> row{BodyName(b)};
         for (const int reference : {kMoon, kLagna, kSun}) {
-            const int distance = PositiveMod(transit.m_nakshatra[b] - natal.m_nakshatra[reference], kNakshatraCount);
+            const int distance =
+                PositiveMod(transit.m_nakshatra[b] - natal.m_nakshatra[reference], kNakshatraCount);
             const AngaLimb limb = AngaGrahaLimb(b, distance);
             row.push_back(limb.limb);
             row.push_back(limb.result);
@@ -206,14 +211,23 @@ TransitTable AngaGrahaTable(const CChart& transit, const CChart& natal) {
 
 TransitTable BuildTransitTable(const CChart& transit, const CChart& natal, const TransitTableChoice& choice) {
     switch (choice.table) {
-    case kTransitHouses: return HousesTable(transit, natal);
-    case kTransitAshtakavarga: return AshtakavargaTable(transit, natal, choice);
-    case kTransitSpecialStarsMoon: return SpecialStarsTable(transit, natal, false, false);
-    case kTransitStarAspectsMoon: return SpecialStarsTable(transit, natal, false, true);
-    case kTransitLatta: return LattaTable(transit, natal);
-    case kTransitSpecialStarsLagna: return SpecialStarsTable(transit, natal, true, false);
-    case kTransitStarAspectsLagna: return SpecialStarsTable(transit, natal, true, true);
-    case kTransitAngaGraha: return AngaGrahaTable(transit, natal);
-    default: return StandardTable(transit, natal, choice);
+    case kTransitHouses:
+        return HousesTable(transit, natal);
+    case kTransitAshtakavarga:
+        return AshtakavargaTable(transit, natal, choice);
+    case kTransitSpecialStarsMoon:
+        return SpecialStarsTable(transit, natal, false, false);
+    case kTransitStarAspectsMoon:
+        return SpecialStarsTable(transit, natal, false, true);
+    case kTransitLatta:
+        return LattaTable(transit, natal);
+    case kTransitSpecialStarsLagna:
+        return SpecialStarsTable(transit, natal, true, false);
+    case kTransitStarAspectsLagna:
+        return SpecialStarsTable(transit, natal, true, true);
+    case kTransitAngaGraha:
+        return AngaGrahaTable(transit, natal);
+    default:
+        return StandardTable(transit, natal, choice);
     }
 }

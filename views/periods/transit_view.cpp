@@ -120,12 +120,24 @@ void CTransitView::OnContextMenu(QPoint screenPos) {
 void CTransitView::FillContextMenu(QMenu& menu) {
     AddTableMenuItems(menu, kMenu, m_nTable, [this](int command) {
         switch (command) {
-        case kNatalReference: OnNatalReference(); break;
-        case kNatalAvVarga: OnNatalAvVarga(); break;
-        case kTransitAvVarga: OnTransitAvVarga(); break;
-        case kChangeMoment: OnChangeTransitDateTime(); break;
-        case kCopy: CopyToClipboard(); break;
-        default: ShowTable(command); break;
+        case kNatalReference:
+            OnNatalReference();
+            break;
+        case kNatalAvVarga:
+            OnNatalAvVarga();
+            break;
+        case kTransitAvVarga:
+            OnTransitAvVarga();
+            break;
+        case kChangeMoment:
+            OnChangeTransitDateTime();
+            break;
+        case kCopy:
+            CopyToClipboard();
+            break;
+        default:
+            ShowTable(command);
+            break;
         }
     });
 }

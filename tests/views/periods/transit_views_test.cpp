@@ -30,7 +30,8 @@ void PlaceWithStar(CChart& chart, int body, double longitude) {
     const int pada = static_cast<int>((longitude - star * 40.0 / 3.0) / (10.0 / 3.0));
     chart.m_nakshatra[body] = static_cast<std::uint8_t>(star);
     chart.m_pada[body] = static_cast<std::uint8_t>(pada);
-    chart.m_nakshatra28[body] = static_cast<std::uint8_t>(star > 20 ? star + 1 : (star == 20 && pada == 3 ? 21 : star));
+    chart.m_nakshatra28[body] =
+        static_cast<std::uint8_t>(star > 20 ? star + 1 : (star == 20 && pada == 3 ? 21 : star));
 }
 
 // Natal: everything at 20 Aries (Bharani, star 1). Transit: everything at 20 Taurus (the 2nd house).
@@ -44,7 +45,9 @@ struct HandCharts {
         }
     }
     // Body moved to house `house` from Aries, `degrees` into the sign.
-    void Move(int body, int house, double degrees = 20.0) { PlaceWithStar(transit, body, 30.0 * (house - 1) + degrees); }
+    void Move(int body, int house, double degrees = 20.0) {
+        PlaceWithStar(transit, body, 30.0 * (house - 1) + degrees);
+    }
     TransitTable Table(int table) const {
         TransitTableChoice choice;
         choice.table = table;
@@ -88,8 +91,8 @@ TEST(TransitTables, VedhaBetweenTheMoonAndVenusButNotTheSunAndSaturn) {
 
 TEST(TransitTables, TaraAndTheMoonsMurthi) {
     HandCharts charts;
-    charts.Move(kSun, 1, 20.0);                 // the natal Moon's star
-    charts.Move(kMars, 5, 15.0);                // nine stars on: Purva Phalguni
+    charts.Move(kSun, 1, 20.0);  // the natal Moon's star
+    charts.Move(kMars, 5, 15.0); // nine stars on: Purva Phalguni
     charts.transit.m_nMurti.fill(2);
     const TransitTable table = charts.Table(kTransitStandard);
     EXPECT_EQ(table.rows[kSun - 1][1], "Janma (Birth)");
@@ -134,7 +137,7 @@ TEST(TransitTables, KakshyaAtTheEdgesOfASign) {
 
 TEST(TransitTables, SpecialNakshatrasLattaAndAngaGraha) {
     HandCharts charts;
-    charts.Move(kSun, 1, 5.0);  // Aswini, the star before the natal Moon's Bharani: Abhisheka
+    charts.Move(kSun, 1, 5.0);   // Aswini, the star before the natal Moon's Bharani: Abhisheka
     charts.Move(kKetu, 1, 20.0); // Bharani itself
     EXPECT_EQ(charts.Table(kTransitSpecialStarsMoon).rows[kSun - 1][1], "Abhisheka (Coronation)");
     EXPECT_EQ(charts.Table(kTransitSpecialStarsMoon).rows[kKetu - 1][1], "Janma (Existence)");
@@ -263,8 +266,9 @@ TEST_F(TransitPanesTest, CalendarRowsAreMadeAgainForEveryChangeOfInput) {
             if (a[r].jdUt != b[r].jdUt) return false;
             for (int p = 0; p < kCalendarPlanets; ++p) {
                 const CalendarCell &x = a[r].planets[p], &y = b[r].planets[p];
-                if (x.houseFromMoon != y.houseFromMoon || x.houseFromLagna != y.houseFromLagna || x.tara != y.tara ||
-                    x.bindus != y.bindus || x.murthi != y.murthi || x.entryJdUt != y.entryJdUt)
+                if (x.houseFromMoon != y.houseFromMoon || x.houseFromLagna != y.houseFromLagna ||
+                    x.tara != y.tara || x.bindus != y.bindus || x.murthi != y.murthi ||
+                    x.entryJdUt != y.entryJdUt)
                     return false;
             }
         }
@@ -282,7 +286,10 @@ TEST_F(TransitPanesTest, CalendarRowsAreMadeAgainForEveryChangeOfInput) {
         {"natal varga", [] { g_nTranCalenNatalVarga = 1; }},
         {"transit varga", [] { g_nTranCalenTransitVarga = 21; }},
         {"murthi varga", [] { g_nTransitRefVarga = kD2Column; }}, // the natal Moon's D-9 sign is its D-1 sign
-        {"birth time", [this] { ASSERT_TRUE(m_document.OnBirthTimeMoved(m_document.m_natalChart.GetJulianDay() + 0.2).ok()); }},
+        {"birth time",
+         [this] {
+             ASSERT_TRUE(m_document.OnBirthTimeMoved(m_document.m_natalChart.GetJulianDay() + 0.2).ok());
+         }},
         {"ayanamsa",
          [this] {
              g_ayanamsaSettings.m_nAyanamsaId = g_ayanamsaSettings.m_nAyanamsaId == kAyanamsaChandraHari
@@ -320,7 +327,7 @@ TEST_F(TransitPanesTest, PaintingOnlyDrawsAndShownItemsNeedNoComputation) {
     calendar.OnDraw(waiting);
     EXPECT_NE(waiting.FindText(" W A I T "), nullptr);
     EXPECT_EQ(calendar.Calendar().rows.front().jdUt, firstJd); // not computed while painting
-    QApplication::processEvents();                            // the computation asked for by the paint
+    QApplication::processEvents();                             // the computation asked for by the paint
     EXPECT_EQ(calendar.Calendar().rows.front().moment.m_nYear, 2025);
     // Fewer items make narrower columns, drawn from the same rows.
     const int wide = CalendarColumnWidth(g_bTranCalenShowItem);
@@ -330,7 +337,8 @@ TEST_F(TransitPanesTest, PaintingOnlyDrawsAndShownItemsNeedNoComputation) {
     EXPECT_LT(CalendarColumnWidth(g_bTranCalenShowItem), wide);
     ProbeSurface narrow;
     calendar.OnDraw(narrow);
-    EXPECT_EQ(narrow.FindText("Moon")->rect.left, kCalendarDateWidth + CalendarColumnWidth(g_bTranCalenShowItem));
+    EXPECT_EQ(narrow.FindText("Moon")->rect.left,
+              kCalendarDateWidth + CalendarColumnWidth(g_bTranCalenShowItem));
 }
 
 TEST_F(TransitPanesTest, CorrelationListingTextAndPicture) {
@@ -345,12 +353,15 @@ TEST_F(TransitPanesTest, CorrelationListingTextAndPicture) {
     EXPECT_FALSE(g_dasaTransitInput.bNew);
     CompareWithGolden(picture, "dasa_transit_correlation");
     const std::string text = DasaTransitText(g_dasaTransitListing, g_dasaTransitInput);
-    const std::string start = "\nTransits in 1st house from Capricorn during Venus-Saturn AD:\n\n  Jupiter\n    ";
+    const std::string start =
+        "\nTransits in 1st house from Capricorn during Venus-Saturn AD:\n\n  Jupiter\n    ";
     EXPECT_EQ(text.substr(0, start.size()), start);
     // Saturn stays in Aquarius (the 2nd) from the start and enters Pisces in 2025, still there in 2027.
-    EXPECT_NE(text.find("Transits in 2nd house from Aquarius during Venus-Saturn AD:\n\n  Jupiter\n    None\n\n  Saturn\n"
-                        "    From 2024-03-15 to 2025-"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find(
+            "Transits in 2nd house from Aquarius during Venus-Saturn AD:\n\n  Jupiter\n    None\n\n  Saturn\n"
+            "    From 2024-03-15 to 2025-"),
+        std::string::npos);
     EXPECT_NE(text.find("\n    None\n"), std::string::npos);
 }
 
