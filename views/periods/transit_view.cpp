@@ -48,7 +48,7 @@ int ReferenceEntry(int body) {
     return 0;
 }
 
-// The varga code a chooser returned, or `current` when it returned none.
+// The varga code chosen in the dialog (preset with `current`), or -1 when it was cancelled.
 int ChosenVarga(CSelectVargaDlg& dialog, int current) {
     dialog.m_nVarga = current;
     if (!dialog.DoModal() || dialog.m_nVarga < 0) return -1;
