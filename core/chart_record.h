@@ -111,6 +111,9 @@ struct CChartData {
     // The outcome of the last ComputeAll, for views to tell a current chart from a failed one; empty
     // until the chart is first calculated.
     std::optional<CalcStatus> m_lastCalculation;
+    // Set by every ComputeAll to a number no earlier computation of any chart had (0 until the first):
+    // whoever keeps results derived from a chart tells a recomputed chart by it.
+    std::uint64_t m_nComputeStamp = 0;
 };
 
 class CChartRecord : public CChartCore, public CChartData {

@@ -225,7 +225,8 @@
     ROW(Core, Unsaved, Int, int, g_nDefaultGender, 0, nullptr) \
     ROW(Core, Unsaved, Int, int, g_nD81Variant, 0, nullptr) /* set for the session by the chart view */ \
     ROW(Core, Unsaved, Int, int, g_nBhavaReferenceBody, 0, nullptr) /* body the houses count from, 0 lagna */ \
-    ROW(Core, Unsaved, Int, int, g_nTransitRefVarga, 0, nullptr) /* column of the Moon the murtis count from */ \
+    ROW(Core, Unsaved, Int, int, g_nTransitRefVarga, 0, nullptr) /* column of the Moon the murtis count from, and of the transit tables' natal reference */ \
+    ROW(Core, Unsaved, Int, int, g_nTransitRefBody, 2, nullptr) /* natal body the transit tables count houses from: 2 Moon, 0 lagna, 59 arudha lagna */ \
     ROW(Core, Unsaved, Flag, bool, g_bZoneOverride, false, nullptr) /* the chart is shown in another zone than its birth zone */ \
     ROW(Core, Unsaved, Double, double, g_dBirthZone, 0.0, nullptr) /* hours, positive west */ \
     ROW(Core, Unsaved, Double, double, g_dOverrideZone, 0.0, nullptr) /* the zone shown while g_bZoneOverride, hours, positive west */ \

@@ -201,6 +201,9 @@ public:
     std::uint8_t m_nSubMode = 0; // the argument of the last calculation in mode 6, else 0
     bool m_bCalculated = true;
     long m_nCalculations = 0;   // calculations of the current chart so far: views tell a new one by it
+    // Moves whenever the natal chart is computed (a new chart or file, a birth-time step, a change of
+    // options or ayanamsa), in every mode: results derived from the natal chart alone are keyed on it.
+    std::uint64_t NatalChangeCount() const { return m_natalChart.m_nComputeStamp; }
     int m_nTajakaYearIndex = 0; // Tajaka year minus birth year
     CDasaTree m_dasaTree;       // the dasa of the current chart
     int m_nEntryVarga = 0;      // the entry views' varga (hidden entry document only)

@@ -5,8 +5,6 @@
 #include "document/dasa_codes.h"
 #include "document/document_state.h"
 #include "document/tavro_doc.h"
-#include "platform/message_box.h"
-#include "shell/dialogs/change_date_time_dlg.h"
 #include "shell/dialogs/entry_dialogs.h"
 #include "shell/dialogs/select_varga_dlg.h"
 
@@ -74,16 +72,6 @@ bool ChooseVarga(QWidget* parent, int& varga) {
     dialog.m_nVarga = varga;
     if (!dialog.DoModal()) return false;
     varga = dialog.m_nVarga;
-    return true;
-}
-
-bool ShowTransitsOnDate(QWidget* parent, CTavroDoc& document) {
-    CChangeDateTimeDlg dialog(parent);
-    dialog.SetMoment(g_transitMoment);
-    if (!dialog.DoModal()) return false;
-    g_transitMoment = dialog.Moment(g_transitMoment);
-    const CalcStatus status = document.ShowTransitChart(g_transitMoment);
-    if (!status.ok()) MessageBox(parent, status.error, "Error", MessageIcon::kWarning);
     return true;
 }
 

@@ -50,10 +50,6 @@ bool ChooseBasePlanet(QWidget* parent, ChakraBaseSettings& settings,
 bool ChooseBodyVarga(QWidget* parent, ChakraBaseSettings& settings);
 // "Select a divisional chart" preset with `varga` (code 0-22), which takes the choice on OK.
 bool ChooseVarga(QWidget* parent, int& varga);
-// "View transits on this date": "Change Date and Time" on the shared transit moment; on OK the moment
-// is stored and the document casts its transit chart (and updates every view), a failure said in a
-// message. False when cancelled.
-bool ShowTransitsOnDate(QWidget* parent, CTavroDoc& document);
 // "Fully customize base nakshatra": "Choose the base nakshatra" with `texts` above its choices; the
 // custom base is on when the second choice was taken, with the star chosen.
 bool ChooseCustomBase(QWidget* parent, ChakraBaseSettings& settings, const std::vector<std::string>& texts);

@@ -16,6 +16,7 @@
 #include "views/chakras/chakra_colors.h"
 #include "views/chakras/chakra_groups.h"
 #include "views/chakras/chakra_text.h"
+#include "views/info/pane_support.h"
 
 int g_nKotaCustomBase = 0;
 
@@ -116,7 +117,7 @@ bool CKotaChakraView::RunCommand(int command) {
     switch (command) {
     case kCmdTransits:
         // The document recalculates and redraws every view itself.
-        if (CTavroDoc* document = Document()) ShowTransitsOnDate(this, *document);
+        ChangeTransitMoment(*this);
         return false;
     case kCmdBase:
         return ChooseBase();

@@ -10,6 +10,7 @@
 #include "shell/dialogs/select_dlgs.h"
 #include "views/chakras/chakra_base.h"
 #include "views/chakras/sarvatobhadra_chakra_view.h"
+#include "views/info/pane_support.h"
 
 namespace {
 constexpr int kSeparator = 0;
@@ -118,8 +119,7 @@ bool CSarvatobhadraChakraView::RunCommand(int command) {
     case kCmdTransitVarga:
         return ChooseVarga(this, g_nSbcTransitVarga);
     case kCmdTransits:
-        // The document recalculates and redraws every view itself.
-        ShowTransitsOnDate(this, *document);
+        ChangeTransitMoment(*this);
         return false;
     default:
         return false;

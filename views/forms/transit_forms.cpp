@@ -22,12 +22,6 @@
 #include "shell/layout_table.h"
 #include "views/forms/form_lists.h"
 
-int g_nTranCalenNatalVarga = 0;
-int g_nTranCalenTransitVarga = 0;
-double g_dTranCalenStepDays = 1.0;
-int g_nTranCalenStepCount = 15;
-std::array<int, kTranCalenItemCount> g_bTranCalenShowItem = {1, 1, 1, 1, 1, 1};
-
 namespace {
 
 constexpr int kNatalBodyItems = 47; // bodies 0-46 of the body-name table
@@ -193,13 +187,13 @@ CTranCalenFormView::CTranCalenFormView(QWidget* parent) : CFormView(parent), m_m
     m_count = MakeEdit(3);
     m_natalVarga = MakeList(TransitVargaItems());
     m_transitVarga = MakeList(TransitVargaItems());
-    const char* items[kTranCalenItemCount] = {"Houses from natal Moon and vedhas",
+    const char* items[kCalendarItems] = {"Houses from natal Moon and vedhas",
                                               "Houses from natal lagna and vedhas",
                                               "Transit taras (stars)",
                                               "Murthis (idol/form)",
                                               "Ashtakavarga scores",
                                               "Kakshya details"};
-    for (int i = 0; i < kTranCalenItemCount; ++i) m_items[i] = new QCheckBox(items[i], Page());
+    for (int i = 0; i < kCalendarItems; ++i) m_items[i] = new QCheckBox(items[i], Page());
 
     auto* layout = new QVBoxLayout(Page());
     layout->addWidget(MakeLabel("Enter all relevant data below and click this button."));
@@ -226,7 +220,7 @@ void CTranCalenFormView::LoadFields() {
     SelectIndex(m_transitVarga, g_nTranCalenTransitVarga);
     m_step->setText(NumberText(g_dTranCalenStepDays));
     m_count->setText(NumberText(g_nTranCalenStepCount));
-    for (int i = 0; i < kTranCalenItemCount; ++i) m_items[i]->setChecked(g_bTranCalenShowItem[i] != 0);
+    for (int i = 0; i < kCalendarItems; ++i) m_items[i]->setChecked(g_bTranCalenShowItem[i]);
 }
 
 void CTranCalenFormView::OnShowCalendar() {
@@ -241,7 +235,7 @@ void CTranCalenFormView::OnShowCalendar() {
     g_nTranCalenTransitVarga = m_transitVarga->currentIndex();
     g_dTranCalenStepDays = *step;
     g_nTranCalenStepCount = *count;
-    for (int i = 0; i < kTranCalenItemCount; ++i) g_bTranCalenShowItem[i] = m_items[i]->isChecked() ? 1 : 0;
+    for (int i = 0; i < kCalendarItems; ++i) g_bTranCalenShowItem[i] = m_items[i]->isChecked();
     CFrameWnd* frame = nullptr;
     if (!OpenChildWindow(kTransitCalendarResource, "CTransitCalenView", &frame)) {
         MessageBox(this, "Unable to create window.", "Oops");

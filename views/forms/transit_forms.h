@@ -5,21 +5,13 @@
 // (CTranCalenFormView). The moment they share is g_transitMoment (document/document_state.h).
 #include <array>
 
+#include "document/transit_calendar.h" // the calendar settings this form writes
 #include "views/forms/form_view.h"
 #include "views/forms/moment_fields.h"
 
 class QCheckBox;
 class QRadioButton;
 
-// Transit calendar settings, shared with the calendar window.
-extern int g_nTranCalenNatalVarga;    // entry 0-21 of the calendar's divisional charts (form_lists.h)
-extern int g_nTranCalenTransitVarga;  // the same for the transit chart
-extern double g_dTranCalenStepDays;   // days between two rows, 0-366 (1 at start)
-extern int g_nTranCalenStepCount;     // rows, 0-100 (15 at start)
-inline constexpr int kTranCalenItemCount = 6;
-// Shown items: houses from the natal Moon and vedhas, houses from the natal lagna and vedhas, taras,
-// murthis, ashtakavarga scores, kakshyas (all shown at start).
-extern std::array<int, kTranCalenItemCount> g_bTranCalenShowItem;
 inline constexpr int kTranCalenMaxSteps = 100;
 
 class CTransitFormView : public CFormView {
@@ -76,7 +68,7 @@ public:
     CMomentFields& Moment() { return m_moment; }
     QLineEdit *m_step, *m_count;
     QComboBox *m_natalVarga, *m_transitVarga;
-    std::array<QCheckBox*, kTranCalenItemCount> m_items{};
+    std::array<QCheckBox*, kCalendarItems> m_items{};
 
 protected:
     void LoadFields() override;

@@ -501,7 +501,7 @@ TEST_F(FormTest, TransitCalendarFormStoresItsSettingsAndOpensTheCalendarWindow) 
     EXPECT_DOUBLE_EQ(g_dTranCalenStepDays, 0.5);
     EXPECT_EQ(g_nTranCalenStepCount, 30);
     EXPECT_EQ(g_nTranCalenNatalVarga, 21);
-    EXPECT_EQ(g_bTranCalenShowItem[3], 0);
+    EXPECT_FALSE(g_bTranCalenShowItem[3]);
     EXPECT_EQ(m_document.m_nMode, kModeNatal);
     ASSERT_FALSE(g_pSeedHelpFrame.isNull());
     delete g_pSeedHelpFrame.data();
