@@ -1,16 +1,14 @@
 #include "views/info/basic_info_view.h"
 
 #include <QMenu>
-#include <array>
 
-#include "core/bodies_to_show.h"
 #include "document/tavro_doc.h"
 #include "shell/dialogs/aspect_options_dlg.h"
-#include "shell/dialogs/entry_dialogs.h"
 #include "shell/dialogs/select_varga_dlg.h"
 #include "shell/display_options.h"
 #include "views/info/basic_info_tables.h"
 #include "views/info/list_print.h"
+#include "views/info/select_bodies.h"
 
 CBasicInfoView* g_pBasicInfoView = nullptr;
 
@@ -61,11 +59,6 @@ constexpr MenuItem kMenu[] = {
     {"", kSeparator},
     {"&Copy to clipboard", kCopy},
 };
-
-// The row of "Select the bodies to show" that shows or hides each body group of the tables: the
-// dialog lists the groups in an order of its own, so the flags are matched by their check boxes.
-constexpr std::array<int, kBodyTypeCount> kDialogRowOfGroup = {0,  1,  8,  9,  2,  3,  4,  5,  6, 7,
-                                                               17, 10, 16, 11, 12, 13, 14, 15, 18};
 } // namespace
 
 CBasicInfoView::CBasicInfoView(QWidget* parent) : CCustomListView(parent) {}
@@ -147,13 +140,7 @@ void CBasicInfoView::RunCommand(int command) {
 }
 
 void CBasicInfoView::OnSelectBodies() {
-    CSelectBodiesDlg dialog(this);
-    for (int group = 0; group < kBodyTypeCount; ++group)
-        dialog.m_bShow[kDialogRowOfGroup[group]] = g_bodyTypeShown[group];
-    if (!dialog.RunAndStore()) return;
-    for (int group = 0; group < kBodyTypeCount; ++group)
-        g_bodyTypeShown[group] = dialog.m_bShow[kDialogRowOfGroup[group]];
-    RefreshList();
+    if (RunSelectBodiesDialog(this)) RefreshList();
 }
 
 void CBasicInfoView::OnChooseVarga() {
