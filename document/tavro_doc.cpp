@@ -154,7 +154,25 @@ CalcStatus CTavroDoc::Calculate(int subMode) {
     if (status.ok()) status = CalculateDasa();
     if (atNatalMoment) chart.m_dateTime = ownMoment;
     m_bCalculated = true;
+    ++m_nCalculations;
     return status;
+}
+
+void CTavroDoc::TakeEntryCharts(const CChart& natal, const CChart& entry, double spanDays, int varga) {
+    m_natalChart = natal;
+    m_workChart = entry;
+    m_thirdChart = entry;
+    for (CChart* chart : {&m_natalChart, &m_workChart, &m_thirdChart}) {
+        chart->m_pNatalChart = &m_natalChart;
+        chart->m_pAnalysisChart = chart;
+        // Child charts are made again on first use, bound to these charts.
+        chart->m_pVargaChart = CVargaChildren();
+    }
+    m_pCurrentChart = &m_thirdChart;
+    m_nMode = kModeNatal;
+    m_nLastCalculatedMode = kModeNatal;
+    m_nEntryVarga = varga;
+    m_dEntrySpanDays = spanDays;
 }
 
 CalcStatus CTavroDoc::CalculateDasa() {

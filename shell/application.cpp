@@ -10,9 +10,12 @@
 #include "shell/chart_document_link.h"
 #include "shell/dialogs/document_commands.h"
 #include "shell/file_commands.h"
+#include "shell/frame_document_commands.h"
 #include "shell/main_frame.h"
 #include "shell/preferences.h"
 #include "shell/splash_wnd.h"
+#include "shell/update_commands.h"
+#include "shell/web_links.h"
 
 CommandLineInfo ParseCommandLine(const QStringList& arguments) {
     CommandLineInfo info;
@@ -67,10 +70,14 @@ bool CTavroApp::InitInstance(const QStringList& arguments) {
     m_frameLink = std::make_unique<CFrameDocumentLink>(*m_frame, *m_document);
     BindDocumentCommands(*m_frame, *m_document);
     BindFileCommands(*m_frame, *m_document);
+    BindFrameDocumentCommands(*m_frame, *m_document);
+    BindWebLinkCommands(*m_frame);
+    BindUpdateCommands(*m_frame);
     if (!info.fileToOpen.empty() && opened.ok()) RememberChartFile(*m_frame, info.fileToOpen);
 
     CSplashWnd::ShowSplashScreen(m_frame.get());
     m_frame->show();
+    ScheduleStartUpUpdateCheck(*m_frame);
     if (!opened.ok()) MessageBox(m_frame.get(), opened.error, "Error", MessageIcon::kError);
     return true;
 }

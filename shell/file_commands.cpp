@@ -1,6 +1,8 @@
 #include "shell/file_commands.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <algorithm>
 
 #include "document/tavro_doc.h"
 #include "platform/message_box.h"
@@ -63,6 +65,21 @@ bool OpenChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& pa
     return true;
 }
 
+void OpenDroppedFiles(CMainFrame& frame, CTavroDoc& document, const std::vector<std::string>& paths) {
+    const auto isChartFile = [](const std::string& path) {
+        return QFileInfo(QString::fromStdString(path)).suffix().compare("tvd", Qt::CaseInsensitive) == 0;
+    };
+    const auto chart = std::find_if(paths.begin(), paths.end(), isChartFile);
+    if (chart == paths.end()) {
+        if (!paths.empty())
+            MessageBox(&frame,
+                       paths.front() + " is not opened: Kalomithra Hora opens chart data files (*.tvd) only.",
+                       "Error", MessageIcon::kError);
+        return;
+    }
+    if (SaveModifiedChart(frame, document)) OpenChartFile(frame, document, *chart);
+}
+
 void BindFileCommands(CMainFrame& frame, CTavroDoc& document) {
     frame.SetCommandHandler(kCmdFileNew, [&frame, &document] {
         if (!SaveModifiedChart(frame, document)) return;
@@ -87,4 +104,7 @@ void BindFileCommands(CMainFrame& frame, CTavroDoc& document) {
         });
     frame.RebuildRecentFileMenu();
     frame.SetCloseQuery([&frame, &document] { return SaveModifiedChart(frame, document); });
+    frame.SetFileDropHandler([&frame, &document](const std::vector<std::string>& paths) {
+        OpenDroppedFiles(frame, document, paths);
+    });
 }

@@ -1,6 +1,7 @@
 #pragma once
 // File > New, Open, Save, Save As and the recent-file list, acting on the one chart document.
 #include <string>
+#include <vector>
 
 class CMainFrame;
 class CTavroDoc;
@@ -17,5 +18,11 @@ bool SaveModifiedChart(CMainFrame& frame, CTavroDoc& document);
 // Puts `path` at the head of the recent-file list, kept in the settings and shown in the File menu.
 void RememberChartFile(CMainFrame& frame, const std::string& path);
 
-// Binds the file commands, the recent-file entries and the close query of the frame to the document.
+// Files dropped on the window: the first chart file (".tvd") among them opens as File > Open would open
+// it (a changed chart offered for saving first); when none is a chart file, a message names the first
+// file and says why it is not opened.
+void OpenDroppedFiles(CMainFrame& frame, CTavroDoc& document, const std::vector<std::string>& paths);
+
+// Binds the file commands, the recent-file entries, dropped files and the close query of the frame to the
+// document.
 void BindFileCommands(CMainFrame& frame, CTavroDoc& document);

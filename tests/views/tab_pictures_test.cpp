@@ -1,6 +1,6 @@
-// The "Basics" and "Dasas" tabs of the main window on a real chart, rendered offscreen: the pane asked
-// for is shown and every pane of the tab holds drawing, the dasa page a row for every period. The
-// pictures are kept for a look (basics_tab.png, dasas_tab.png in the build folder).
+// The "Basics", "Dasas" and "Chakras" tabs of the main window on a real chart, rendered offscreen: the
+// pane asked for is shown and every pane of the tab holds drawing, the dasa page a row for every period.
+// The pictures are kept for a look (basics_tab.png, dasas_tab.png, chakras_tab.png in the build folder).
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -9,19 +9,21 @@
 #include "display/chart_view.h"
 #include "shell/main_frame.h"
 #include "shell/preferences.h"
+#include "views/chakras/chakra_view_registration.h"
 #include "views/info/info_view_registration.h"
 #include "views/periods/dasa_view.h"
 #include "views/periods/period_view_registration.h"
 #include "views_test_support.h"
 
 namespace {
-// Panes of the "Basics" tab (its chart, the longitude table, the key information) and the "Dasas" tab
-// (its chart, the nakshatra dasa page).
+// Panes of the "Basics" tab (its chart, the longitude table, the key information), the "Dasas" tab (its
+// chart, the nakshatra dasa page) and the "Chakras" tab's Kalachakra.
 constexpr unsigned kNodeBasicsChart = 21;
 constexpr unsigned kNodeBasicsTable = 24;
 constexpr unsigned kNodeBasicsCoreInfo = 26;
 constexpr unsigned kNodeDasasChart = 61;
 constexpr unsigned kNodeNakshatraDasas = 63;
+constexpr unsigned kNodeKalachakra = 8;
 
 class TabPicturesTest : public PaneTest {
 protected:
@@ -29,6 +31,7 @@ protected:
         RegisterChartViews();
         RegisterInfoViews();
         RegisterPeriodViews();
+        RegisterChakraViews();
         g_chartSource.natal = [this] { return &m_document.m_natalChart; };
         g_chartSource.current = [this] { return m_document.m_pCurrentChart; };
         g_chartSource.mode = [this] { return m_document.m_nMode; };
@@ -86,5 +89,12 @@ TEST_F(TabPicturesTest, BasicsAndDasasTabsShowTheChartsTablesAndPeriods) {
                          QSize(row.Width(), row.Height()));
         EXPECT_GT(DrawnShare(picture, area), 0.02);
     }
+
+    CVisualNode* kalachakra = layout.GetNode(kNodeKalachakra);
+    ASSERT_TRUE(layout.ActivateNode(kalachakra));
+    EXPECT_EQ(layout.GetActiveNode(), kalachakra);
+    const QImage chakras = frame.grab().toImage();
+    chakras.save(QDir(KH_TEST_OUTPUT_DIR).filePath("chakras_tab.png"));
+    ExpectDrawn(chakras, frame, *kalachakra);
 }
 } // namespace

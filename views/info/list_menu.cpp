@@ -16,3 +16,14 @@ void AddListMenuItems(QMenu& menu, std::span<const ListMenuItem> items, const Li
         QObject::connect(action, &QAction::triggered, &menu, [run, command] { run(command); });
     }
 }
+
+void AddTableMenuItems(QMenu& menu, std::span<const ListMenuItem> items, int shownTable,
+                       const std::function<void(int command)>& run) {
+    AddListMenuItems(
+        menu, items,
+        [shownTable](int command) -> std::optional<bool> {
+            if (command < 0) return std::nullopt;
+            return command == shownTable;
+        },
+        run);
+}

@@ -18,3 +18,8 @@ using ListMenuCheck = std::function<std::optional<bool>(int command)>;
 // Appends the items to `menu`; choosing one calls `run` with its command.
 void AddListMenuItems(QMenu& menu, std::span<const ListMenuItem> items, const ListMenuCheck& checked,
                       const std::function<void(int command)>& run);
+
+// A menu whose items numbered 0 or more each show one of the pane's tables, `shownTable` checked;
+// negative numbers are the pane's commands.
+void AddTableMenuItems(QMenu& menu, std::span<const ListMenuItem> items, int shownTable,
+                       const std::function<void(int command)>& run);
