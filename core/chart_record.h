@@ -26,6 +26,7 @@ inline constexpr int kFirstExtraPointBody = 102; // body number of extra point 0
 inline constexpr int kSahamCount = 36;
 inline constexpr int kStarLordLevels = 6; // the nakshatra lord and five nested sub-lords
 inline constexpr int kCharaKarakaSlots = 8;
+inline constexpr int kNoCharaKaraka = 0; // a slot no planet holds (seven karakas without a pitri karaka)
 inline constexpr int kSignMarkerNone = 12;
 inline constexpr char kNoExtraPoint[] = "NULL"; // name of an extra-point slot that holds no point
 
