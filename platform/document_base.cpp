@@ -28,7 +28,9 @@ void CDocument::RemoveView(CDocumentView& view) {
 }
 
 void CDocument::UpdateAllViews(CDocumentView* sender, long hint) {
-    // A view may add or remove views while it updates; those take part from the next update on.
+    // A view may add or remove views while it updates; those take part from the next update on. A
+    // shared document whose last window closes meanwhile lives until the round is over.
+    const std::shared_ptr<CDocument> keepAlive = weak_from_this().lock();
     const std::vector<CDocumentView*> views = m_views;
     for (CDocumentView* view : views) {
         if (view == sender) continue;

@@ -83,8 +83,9 @@ void CEntryDasaView::OnInitialUpdate() {
 
 void CEntryDasaView::OnUpdate(CView* sender, long hint) {
     if (UpdateHeldForPrinting()) return;
+    const QPointer<CEntryDasaView> alive(this); // its window may be closed while an error is told
     ComputeEntryDasa();
-    CDasaView::OnUpdate(sender, hint);
+    if (alive) CDasaView::OnUpdate(sender, hint);
 }
 
 void CEntryDasaView::ComputeEntryDasa() {

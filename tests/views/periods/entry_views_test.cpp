@@ -178,6 +178,33 @@ TEST_F(EntryViewsTest, EntryWindowsOutliveTheMainChart) {
     EXPECT_NEAR(EntryDocument()->m_pCurrentChart->GetJulianDay(), m_picked.dStartJd, 1e-6);
 }
 
+// A view of the entry document that, while the document is recomputed, runs what an event loop would
+// run meanwhile: every entry window closed and deleted, the document going with the last of them.
+class ClosingEntryWindowsOnUpdate : public CDocumentView {
+public:
+    void OnUpdate(CDocumentView*, long) override {
+        ++updates;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (dynamic_cast<CFrameWnd*>(widget)) widget->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    int updates = 0;
+};
+
+TEST_F(EntryViewsTest, WindowsClosedWhileTheEntryChartIsRecomputedAreNotReadAgain) {
+    ClosingEntryWindowsOnUpdate closer;
+    CTavroDoc* document = EntryDocument();
+    document->AddView(closer);
+    OpenAllEntryWindows(); // their views are told after the closer
+    const std::weak_ptr<CDocument> alive = document->weak_from_this();
+    document->UpdateAllViews(nullptr);
+    EXPECT_EQ(closer.updates, 1);
+    EXPECT_TRUE(alive.expired());
+    EXPECT_EQ(closer.GetDocument(), nullptr);
+    EXPECT_EQ(OpenView<CEntryChartView>(), nullptr);
+    EXPECT_EQ(OpenView<CEntryDasaView>(), nullptr);
+}
+
 TEST_F(EntryViewsTest, ARightClickOutsideTheChartOpensNoMenu) {
     m_entry->resize(700, 560);
     m_entry->RecalcLayout(Size{700, 560});
