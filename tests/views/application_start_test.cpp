@@ -2,6 +2,7 @@
 // start-up, opened from a chart file or new when the file cannot be read, and joined to the main
 // window's title, chart views, panes and commands. The main window on the chart is rendered into
 // application_window_*.png in the build folder for a look.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -14,8 +15,10 @@
 #include "display/chart_commands.h"
 #include "display/chart_source.h"
 #include "display/chart_view.h"
+#include "display/entry_chart_view.h"
 #include "display/mixed_chart_view.h"
 #include "document/tavro_doc.h"
+#include "platform/frame_wnd.h"
 #include "platform/message_box.h"
 #include "platform/recording_surface.h"
 #include "shell/layout_table.h"
@@ -23,6 +26,7 @@
 #include "shell/splash_wnd.h"
 #include "views/info/info_view_registration.h"
 #include "views/info/pane_support.h"
+#include "views/periods/dasa_view.h"
 #include "views/periods/period_view_registration.h"
 #include "views_test_support.h"
 
@@ -245,6 +249,65 @@ TEST_F(ApplicationStartTest, UnsavedChangesAreOfferedForSavingBeforeTheChartIsRe
     EXPECT_TRUE(frame.RunCommand(kCmdFileNew));
     EXPECT_EQ(m_messages.size(), before + 2); // the question, then the error
     EXPECT_EQ(document.m_natalChart.m_dateTime.m_nDay, 19);
+}
+
+// The period-entry windows show a document of their own: File > New and File > Open replace the main
+// chart under them, and they go on drawing, updating and running their commands on their own charts.
+TEST_F(ApplicationStartTest, EntryWindowsOutliveTheMainChartBeingReplaced) {
+    const std::string path = WriteChartFile("chennai.tvd", kChennaiChartText);
+    ASSERT_TRUE(m_application.InitInstance({QString::fromStdString(path)}));
+    CMainFrame& frame = *m_application.MainFrame();
+    CVisualFramework& framework = frame.Framework();
+    ASSERT_TRUE(framework.ActivateNode(framework.GetNode(kNodeNakshatraDasas)));
+    auto* dasa = dynamic_cast<CDasaView*>(PaneOf(kNodeNakshatraDasas));
+    ASSERT_NE(dasa, nullptr);
+    RecordingSurface surface;
+    dasa->OnDraw(surface);
+    const Rect period = dasa->PeriodRects()[2];
+    dasa->PickPeriod(Point{(period.left + period.right) / 2, (period.top + period.bottom) / 2});
+    dasa->OnEntryChart();
+
+    std::vector<CFrameWnd*> entryFrames;
+    CEntryChartView* entry = nullptr;
+    const auto findEntryWindows = [&] {
+        entryFrames.clear();
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = dynamic_cast<CFrameWnd*>(widget); window && window != &frame) {
+                entryFrames.push_back(window);
+                if (auto* view = dynamic_cast<CEntryChartView*>(window->centralWidget())) entry = view;
+            }
+    };
+    findEntryWindows();
+    ASSERT_NE(entry, nullptr);
+    for (const int command : {int(kCmdEntryPlanetLongitudes), int(kCmdShowAshtakavarga), int(kCmdEntryPatyayiniDasa)})
+        ASSERT_TRUE(entry->RunCommand(command));
+    findEntryWindows();
+    ASSERT_EQ(entryFrames.size(), 4u);
+    auto* entryDocument = static_cast<CTavroDoc*>(entry->GetDocument());
+    const double entryJd = entryDocument->m_pCurrentChart->GetJulianDay();
+
+    const auto everyEntryWindowWorks = [&] {
+        for (CFrameWnd* window : entryFrames) {
+            auto* view = dynamic_cast<CView*>(window->centralWidget());
+            ASSERT_NE(view, nullptr);
+            EXPECT_EQ(view->GetDocument(), entryDocument);
+            RecordingSurface drawn;
+            view->OnDraw(drawn);
+        }
+        entryDocument->UpdateAllViews(nullptr);
+        const Rect area = entry->ChartArea();
+        ASSERT_TRUE(entry->HitTestForMenu(Point{area.left + 5, area.top + 5}));
+        EXPECT_TRUE(entry->RunCommand(kCmdLagnaSignChange));
+        EXPECT_NEAR(entryDocument->m_pCurrentChart->GetJulianDay(), entryJd, 1e-9);
+        EXPECT_EQ(entryDocument->m_pCurrentChart->m_pNatalChart, &entryDocument->m_natalChart);
+    };
+    everyEntryWindowWorks();
+    EXPECT_TRUE(frame.RunCommand(kCmdFileNew));
+    everyEntryWindowWorks();
+    EXPECT_TRUE(frame.RunCommand(kCmdRecentFile1));
+    everyEntryWindowWorks();
+    for (CFrameWnd* window : entryFrames) window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace
