@@ -94,6 +94,14 @@ void ExpectBirth(const Birth& b, const CChart& chart) {
     EXPECT_EQ(chart.m_nGender, b.gender);
 }
 
+// The Chennai chart text with its value `index` (1-18) replaced by `value`.
+std::string WithValue(int index, const std::string& value) {
+    std::string text = kChennaiChartText;
+    std::size_t start = 0;
+    for (int i = 1; i < index; ++i) start = text.find("\r\n", start) + 2;
+    return text.replace(start, text.find("\r\n", start) - start, value);
+}
+
 class ChartFileDocument : public testing::Test {
 protected:
     CScopedOptions m_options;
@@ -174,6 +182,10 @@ TEST_F(ChartFileDocument, ADamagedFileLeavesTheOpenChartAsItWas) {
                                                   10)),
          "value 1"},
         {m_folder.Write("far.tvd", "5 15 99999 10.25 -5.3 -80.16 13.05"), "cannot be calculated"},
+        // Values the reader takes but the calculation refuses: the open chart must not take them either.
+        {m_folder.Write("high.tvd", WithValue(8, "25000")), "cannot be calculated"},
+        {m_folder.Write("huge.tvd", WithValue(8, "1e308")), "cannot be calculated"},
+        {m_folder.Write("deep.tvd", WithValue(8, "-1e308")), "cannot be calculated"},
         {m_folder / "missing.tvd", "No such file or directory"},
         {m_folder / "", "Is a directory"},
     };
