@@ -6,6 +6,10 @@
 #include <memory>
 #include <optional>
 
+#include <unistd.h>
+
+#include "core/whole_file.h"
+
 namespace {
 
 constexpr std::string_view kAtlasMagic = "Kalomithra Hora";
@@ -221,9 +225,15 @@ AtlasResult SearchOpenAtlas(std::string_view searchText, std::string_view region
 AtlasResult FindPlaceInAtlas(std::string_view searchText, std::string_view regionSelector, int& matchCount,
                              std::span<AtlasMatch> matches, const std::string& atlasPath) {
     matchCount = 0;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(atlasPath.c_str(), "rb"),
-                                                               &std::fclose);
-    if (!file) return AtlasResult::Missing;
+    // Only a regular file is read: a fifo in the atlas's place would hold the search for ever.
+    FileReadResult failure;
+    const int fd = OpenRegularFile(atlasPath, failure);
+    if (fd < 0) return AtlasResult::Missing;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(::fdopen(fd, "rb"), &std::fclose);
+    if (!file) {
+        ::close(fd);
+        return AtlasResult::Missing;
+    }
     AtlasFile atlas(file.get());
     return SearchOpenAtlas(searchText, regionSelector, matchCount, matches, atlas);
 }

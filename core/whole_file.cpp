@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -29,6 +30,8 @@ public:
         if (m_fd >= 0) ::close(m_fd);
     }
     int get() const { return m_fd; }
+    // Hands the descriptor over; it is no longer closed here.
+    int Release() { return std::exchange(m_fd, -1); }
     // Closes now; false (errno set) when the close reports a failed write.
     bool Close() {
         const int fd = m_fd;
@@ -39,6 +42,14 @@ public:
 private:
     int m_fd;
 };
+
+// What a file that is not a regular one is, for messages.
+std::string KindOfFile(mode_t mode) {
+    if (S_ISFIFO(mode)) return "a fifo";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "a special file";
+}
 
 bool WriteAll(int fd, const std::string& text) {
     for (size_t done = 0; done < text.size();) {
@@ -121,16 +132,40 @@ FileWriteResult CreateFolder(const std::string& folder) {
     return {};
 }
 
-FileReadResult ReadFileWhole(const std::string& path) {
+int OpenRegularFile(const std::string& path, FileReadResult& failure) {
     using Outcome = FileReadResult::Outcome;
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking, so that opening a fifo returns at once; the descriptor blocks again once checked.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
         const int error = errno;
-        return {error == ENOENT ? Outcome::kMissing : Outcome::kUnreadable,
-                {},
-                Failure("Cannot read", path, error)};
+        failure = {error == ENOENT ? Outcome::kMissing : Outcome::kUnreadable, {}, Failure("Cannot read", path, error)};
+        return -1;
     }
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0) {
+        failure = {Outcome::kUnreadable, {}, Failure("Cannot read", path, errno)};
+        return -1;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        failure = {Outcome::kUnreadable, {},
+                   S_ISDIR(status.st_mode) ? Failure("Cannot read", path, EISDIR)
+                                           : "Cannot read \"" + path + "\": it is not a regular file (" +
+                                                 KindOfFile(status.st_mode) + ")"};
+        return -1;
+    }
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        failure = {Outcome::kUnreadable, {}, Failure("Cannot read", path, errno)};
+        return -1;
+    }
+    return fd.Release();
+}
+
+FileReadResult ReadFileWhole(const std::string& path) {
+    using Outcome = FileReadResult::Outcome;
     FileReadResult result;
+    Descriptor fd(OpenRegularFile(path, result));
+    if (fd.get() < 0) return result;
     char buffer[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);

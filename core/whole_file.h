@@ -27,5 +27,11 @@ struct FileReadResult {
 };
 
 // Reads the whole file at `path`. A file that does not exist is kMissing; one that exists but cannot
-// be opened or read (no permission, a folder, an I/O error) is kUnreadable.
+// be opened or read (no permission, a folder, a fifo or a device, an I/O error) is kUnreadable.
 FileReadResult ReadFileWhole(const std::string& path);
+
+// Opens the file at `path` for reading when it is a regular file (a link to one included) and returns
+// its descriptor, which the caller closes. Anything else is refused without waiting on it: a fifo
+// would hold the reader until someone writes, a device may never end. On refusal -1 is returned and
+// `failure` holds the outcome (kMissing or kUnreadable) and a message naming the file.
+int OpenRegularFile(const std::string& path, FileReadResult& failure);

@@ -4,6 +4,10 @@
 #include <cstdio>
 #include <filesystem>
 
+#include <unistd.h>
+
+#include "core/whole_file.h"
+
 namespace {
 
 constexpr YearRange kLongRange = {-12900, 16600};
@@ -12,10 +16,12 @@ constexpr int kYearsPerFile = 600; // each Swiss Ephemeris file covers six centu
 constexpr int kFirstFileYear = -13200;
 constexpr int kLastFileYear = 16800; // start of the last file of the long range (sepl_168)
 
+// A regular file that opens: a fifo in the folder is never waited on.
 bool Readable(const std::filesystem::path& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file) std::fclose(file);
-    return file != nullptr;
+    FileReadResult failure;
+    const int fd = OpenRegularFile(path.string(), failure);
+    if (fd >= 0) ::close(fd);
+    return fd >= 0;
 }
 
 // Planet and moon files of the six centuries that start at `year` (a multiple of 600).

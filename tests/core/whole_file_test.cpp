@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "tests/core/fifo_file.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -122,6 +124,25 @@ TEST_F(WholeFile, ReadsWholeFilesAndTellsMissingFromUnreadable) {
     EXPECT_EQ(folderRead.outcome, FileReadResult::Outcome::kUnreadable);
     EXPECT_NE(folderRead.message.find("folder.ini\": Is a directory"), std::string::npos)
         << folderRead.message;
+}
+
+TEST_F(WholeFile, AFifoOrADeviceIsRefusedWithoutWaitingOnIt) {
+    FifoFile fifo(Path("chart.tvd"));
+    ASSERT_TRUE(fifo.made());
+    const FileReadResult fromFifo = fifo.ReadAside([&] { return ReadFileWhole(fifo.path()); });
+    EXPECT_EQ(fromFifo.outcome, FileReadResult::Outcome::kUnreadable);
+    EXPECT_NE(fromFifo.message.find("chart.tvd\": it is not a regular file (a fifo)"), std::string::npos)
+        << fromFifo.message;
+
+    const FileReadResult fromDevice = ReadFileWhole("/dev/null");
+    EXPECT_EQ(fromDevice.outcome, FileReadResult::Outcome::kUnreadable);
+    EXPECT_NE(fromDevice.message.find("\"/dev/null\": it is not a regular file (a device)"), std::string::npos)
+        << fromDevice.message;
+
+    // A link to a regular file is read as the file.
+    std::ofstream(Path("real.ini")) << "x";
+    fs::create_symlink(Path("real.ini"), Path("link.ini"));
+    EXPECT_EQ(ReadFileWhole(Path("link.ini")).text, "x");
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "document/tavro_doc.h"
 #include "document_test_support.h"
 #include "tests/core/core_test_helpers.h"
+#include "tests/core/fifo_file.h"
 
 namespace {
 
@@ -198,6 +199,21 @@ TEST_F(ChartFileDocument, ADamagedFileLeavesTheOpenChartAsItWas) {
         EXPECT_EQ(document.WriteChartText(), before);
         EXPECT_EQ(document.m_natalChart.m_bodies[kSun].m_dLongitude, sun);
         EXPECT_EQ(document.GetPathName(), good);
+    }
+}
+
+TEST_F(ChartFileDocument, AFifoInThePlaceOfAChartIsRefusedAndNamed) {
+    CTavroDoc document;
+    const std::string good = m_folder.Write("good.tvd", kChennaiChartText);
+    ASSERT_TRUE(document.OnOpenDocument(good).ok());
+    FifoFile fifo(m_folder / "pipe.tvd");
+    ASSERT_TRUE(fifo.made());
+    for (const bool commandLine : {false, true}) {
+        const DocumentStatus status = fifo.ReadAside([&] {
+            return commandLine ? OpenCommandLineChart(document, fifo.path()) : document.OnOpenDocument(fifo.path());
+        });
+        EXPECT_FALSE(status.ok());
+        EXPECT_THAT(status.error, HasSubstr("\"" + fifo.path() + "\": it is not a regular file"));
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "shell/ephemeris_range.h"
 #include "shell_test_helpers.h"
+#include "tests/core/fifo_file.h"
 
 namespace fs = std::filesystem;
 
@@ -90,6 +91,17 @@ TEST(EphemerisRange, FollowsTheFilesPresent) {
         EXPECT_EQ(range.min, c.expected.min);
         EXPECT_EQ(range.max, c.expected.max);
     }
+}
+
+TEST(EphemerisRange, AFifoAmongTheFilesIsNotWaitedOn) {
+    TempFolder folder;
+    folder.Touch("sepl_18.se1");
+    FifoFile moon(folder / "semo_18.se1");
+    ASSERT_TRUE(moon.made());
+    const YearRange range = moon.ReadAside([&] { return EphemerisYearRange(folder.str()); });
+    EXPECT_FALSE(moon.readerWaited());
+    EXPECT_EQ(range.min, -2900); // as without the moon's file
+    EXPECT_EQ(range.max, 2800);
 }
 
 // Debian's swe-basic-data and swe-standard-data: 600-year files from 5400 BC to AD 5400.
