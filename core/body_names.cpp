@@ -15,7 +15,7 @@ const char* const* ChosenPlanetAbbrevs() {
 }
 
 const char* const g_extraPointSlotNames[] = {"Mode's own point", "User's special point",
-                                              "User's special lagna"};
+                                             "User's special lagna"};
 
 const char* FullBodyName(int body) {
     return body < kNamedBodyCount ? g_planetNames[body] : g_extraPointSlotNames[body - kNamedBodyCount];

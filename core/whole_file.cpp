@@ -138,7 +138,9 @@ int OpenRegularFile(const std::string& path, FileReadResult& failure) {
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
         const int error = errno;
-        failure = {error == ENOENT ? Outcome::kMissing : Outcome::kUnreadable, {}, Failure("Cannot read", path, error)};
+        failure = {error == ENOENT ? Outcome::kMissing : Outcome::kUnreadable,
+                   {},
+                   Failure("Cannot read", path, error)};
         return -1;
     }
     struct stat status {};
@@ -147,7 +149,8 @@ int OpenRegularFile(const std::string& path, FileReadResult& failure) {
         return -1;
     }
     if (!S_ISREG(status.st_mode)) {
-        failure = {Outcome::kUnreadable, {},
+        failure = {Outcome::kUnreadable,
+                   {},
                    S_ISDIR(status.st_mode) ? Failure("Cannot read", path, EISDIR)
                                            : "Cannot read \"" + path + "\": it is not a regular file (" +
                                                  KindOfFile(status.st_mode) + ")"};

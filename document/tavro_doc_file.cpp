@@ -131,9 +131,11 @@ DocumentStatus CTavroDoc::ReadChartText(std::string_view text, const std::string
     if (!parse.ok()) return DocumentStatus::Failure(parse.error);
 
     const auto refused = [&fileName](const CalcStatus& status) {
-        return DocumentStatus::Failure("The chart in \"" + fileName + "\" cannot be calculated: " + status.error);
+        return DocumentStatus::Failure("The chart in \"" + fileName +
+                                       "\" cannot be calculated: " + status.error);
     };
-    if (CalcStatus status = TryIncomingChart(parse.values, m_natalChart); !status.ok()) return refused(status);
+    if (CalcStatus status = TryIncomingChart(parse.values, m_natalChart); !status.ok())
+        return refused(status);
 
     SetBirthData(parse.values, m_natalChart);
     ResetForIncomingChart();

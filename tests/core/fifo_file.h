@@ -14,7 +14,8 @@
 
 class FifoFile {
 public:
-    explicit FifoFile(std::string path) : m_path(std::move(path)), m_made(::mkfifo(m_path.c_str(), 0600) == 0) {}
+    explicit FifoFile(std::string path)
+        : m_path(std::move(path)), m_made(::mkfifo(m_path.c_str(), 0600) == 0) {}
     ~FifoFile() { ::unlink(m_path.c_str()); }
     FifoFile(const FifoFile&) = delete;
     FifoFile& operator=(const FifoFile&) = delete;

@@ -136,7 +136,8 @@ TEST_F(WholeFile, AFifoOrADeviceIsRefusedWithoutWaitingOnIt) {
 
     const FileReadResult fromDevice = ReadFileWhole("/dev/null");
     EXPECT_EQ(fromDevice.outcome, FileReadResult::Outcome::kUnreadable);
-    EXPECT_NE(fromDevice.message.find("\"/dev/null\": it is not a regular file (a device)"), std::string::npos)
+    EXPECT_NE(fromDevice.message.find("\"/dev/null\": it is not a regular file (a device)"),
+              std::string::npos)
         << fromDevice.message;
 
     // A link to a regular file is read as the file.

@@ -210,7 +210,8 @@ TEST_F(ChartFileDocument, AFifoInThePlaceOfAChartIsRefusedAndNamed) {
     ASSERT_TRUE(fifo.made());
     for (const bool commandLine : {false, true}) {
         const DocumentStatus status = fifo.ReadAside([&] {
-            return commandLine ? OpenCommandLineChart(document, fifo.path()) : document.OnOpenDocument(fifo.path());
+            return commandLine ? OpenCommandLineChart(document, fifo.path())
+                               : document.OnOpenDocument(fifo.path());
         });
         EXPECT_FALSE(status.ok());
         EXPECT_THAT(status.error, HasSubstr("\"" + fifo.path() + "\": it is not a regular file"));
