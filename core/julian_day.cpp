@@ -2,12 +2,20 @@
 
 #include <swephexp.h>
 
+#include "core/angle_math.h"
+
 double JulianDay(int year, int month, int day, double hours, int calendar) {
     return swe_julday(year, month, day, hours, calendar);
 }
 
 void CivilDateOf(double jd, int& year, int& month, int& day, double& hours, int calendar) {
     swe_revjul(jd, calendar, &year, &month, &day, &hours);
+}
+
+int MonthLength(int year, int month, int calendar) {
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = calendar == kJulianCalendar ? year % 4 == 0 : IsLeapYear(year);
+    return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 int WeekdayFromMonday(double jd) {

@@ -134,6 +134,34 @@ TEST_F(ChartFileDocument, EveryFieldSurvivesASaveAndALoad) {
     }
 }
 
+// Save, open and save again give the same bytes, also for a birth time that came back through a Julian
+// day (a time step and its undo).
+TEST_F(ChartFileDocument, ASavedChartSavesAgainToTheSameBytes) {
+    for (const Birth& b : kBirths) {
+        SCOPED_TRACE(b.label);
+        CTavroDoc saved;
+        SetBirth(b, saved.m_natalChart);
+        g_nCalendarFlag = b.calendarFlag;
+        const std::string first = m_folder / "first.tvd", second = m_folder / "second.tvd";
+        ASSERT_TRUE(saved.OnSaveDocument(first).ok());
+        CTavroDoc loaded;
+        ASSERT_TRUE(loaded.OnOpenDocument(first).ok());
+        ASSERT_TRUE(loaded.OnSaveDocument(second).ok());
+        EXPECT_EQ(Slurp(second), Slurp(first));
+    }
+
+    CTavroDoc document;
+    ASSERT_TRUE(document.ReadChartText(kChennaiChartText, "chennai.tvd").ok());
+    const double jd = document.m_natalChart.GetJulianDay();
+    ASSERT_TRUE(document.OnBirthTimeMoved(jd - (2 * 3600 + 19 * 60 + 48) / 86400.0).ok()); // to 8:05:12
+    ASSERT_TRUE(document.OnBirthTimeMoved(jd + 1.0).ok());
+    ASSERT_TRUE(document.OnUndoBirthTimeChange().ok());
+    const std::string text = document.WriteChartText();
+    EXPECT_THAT(text, HasSubstr("\r\n1990\r\n8.052000000000000\r\n"));
+    ASSERT_TRUE(document.ReadChartText(text, "again.tvd").ok());
+    EXPECT_EQ(document.WriteChartText(), text);
+}
+
 TEST_F(ChartFileDocument, ZonesEastAndWestAndBlanksAreStoredAsTheFileHasThem) {
     CTavroDoc document;
     SetBirth(kBirths[0], document.m_natalChart);
@@ -183,10 +211,14 @@ TEST_F(ChartFileDocument, ADamagedFileLeavesTheOpenChartAsItWas) {
                                                   10)),
          "value 1"},
         {m_folder.Write("far.tvd", "5 15 99999 10.25 -5.3 -80.16 13.05"), "cannot be calculated"},
+        {m_folder.Write("feb31.tvd", WithValue(1, "2").replace(3, 2, "31")),
+         "its day (value 2) is 31, but month 2"},
+        {m_folder.Write("late.tvd", WithValue(4, "23.9999")),
+         "its time of day (value 4) is 23.9999, whose minutes"},
         // Values the reader takes but the calculation refuses: the open chart must not take them either.
         {m_folder.Write("high.tvd", WithValue(8, "25000")), "cannot be calculated"},
-        {m_folder.Write("huge.tvd", WithValue(8, "1e308")), "cannot be calculated"},
-        {m_folder.Write("deep.tvd", WithValue(8, "-1e308")), "cannot be calculated"},
+        {m_folder.Write("huge.tvd", WithValue(8, "1" + std::string(308, '0'))), "cannot be calculated"},
+        {m_folder.Write("deep.tvd", WithValue(8, "-1" + std::string(308, '0'))), "cannot be calculated"},
         {m_folder / "missing.tvd", "No such file or directory"},
         {m_folder / "", "Is a directory"},
     };
