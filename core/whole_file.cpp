@@ -91,6 +91,25 @@ int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
     return -1;
 }
 
+// Removes the temporaries of `target` that interrupted writes left in `folder`; ours is renamed by now.
+void RemoveStaleTemporaries(const std::string& folder, const std::string& target) {
+    const std::string prefix = fs::path(target).filename().string() + ".tmp-";
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(prefix) || name.size() == prefix.size()) continue;
+        if (name.find_first_not_of("0123456789", prefix.size()) != std::string::npos) continue;
+        ::unlink(entry.path().c_str());
+    }
+}
+
+// The replaced file's owner and group go to its successor where the process may give them (root
+// saving a user's file); else its group alone, where the process belongs to it.
+void KeepOwnerAndGroup(int fd, const struct stat& existing) {
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0)
+        (void)::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+}
+
 int SyncFolder(const std::string& folder) {
     Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0 || ::fsync(fd.get()) != 0) return errno;
@@ -114,15 +133,26 @@ FileWriteResult WriteFileWhole(const std::string& path, const std::string& text)
     };
 
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && ::fchmod(fd.get(), existing.st_mode & 07777) != 0)
-        return fail("Cannot keep the permissions of", errno);
+    if (::stat(target.c_str(), &existing) == 0) {
+        KeepOwnerAndGroup(fd.get(), existing);
+        // After the owner: a change of owner clears the set-id bits.
+        if (::fchmod(fd.get(), existing.st_mode & 07777) != 0)
+            return fail("Cannot keep the permissions of", errno);
+    }
     if (!WriteAll(fd.get(), text) || ::fsync(fd.get()) != 0) return fail("Cannot write", errno);
     if (!fd.Close()) return fail("Cannot write", errno);
     if (::rename(temporary.c_str(), target.c_str()) != 0) return fail("Cannot replace", errno);
     // The rename itself lasts only once the folder's entry is on the disk.
     if (const int error = SyncFolder(folder); error != 0)
         return {false, Failure("Cannot sync", folder, error)};
+    RemoveStaleTemporaries(folder, target);
     return {};
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return false;
+    return (status.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
 FileWriteResult CreateFolder(const std::string& folder) {

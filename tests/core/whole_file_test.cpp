@@ -67,6 +67,59 @@ TEST_F(WholeFile, KeepsThePermissionsOfTheFileItReplaces) {
     }
 }
 
+// Root saving a user's file gives it back to the user; anyone else keeps what the system lets keep.
+TEST_F(WholeFile, KeepsTheOwnerAndGroupOfTheFileItReplaces) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+    constexpr uid_t kUser = 54321;
+    constexpr gid_t kGroup = 54322;
+    std::ofstream(Path("chart.tvd")) << "old";
+    ASSERT_EQ(::chown(Path("chart.tvd").c_str(), kUser, kGroup), 0);
+    ASSERT_EQ(::chmod(Path("chart.tvd").c_str(), 02640), 0); // set-group-id survives the change of owner
+    ASSERT_TRUE(WriteFileWhole(Path("chart.tvd"), "new").ok);
+    struct stat written {};
+    ASSERT_EQ(::stat(Path("chart.tvd").c_str(), &written), 0);
+    EXPECT_EQ(written.st_uid, kUser);
+    EXPECT_EQ(written.st_gid, kGroup);
+    EXPECT_EQ(written.st_mode & 07777, 02640u);
+    EXPECT_EQ(Slurp("chart.tvd"), "new");
+}
+
+// Saves killed midway leave their temporaries; the next save of the same file clears them, and only
+// them.
+TEST_F(WholeFile, ASaveRemovesTheTemporariesOfInterruptedSavesOfTheSameFile) {
+    const char* const kStale[] = {"chart.tvd.tmp-1", "chart.tvd.tmp-3158906401"};
+    const char* const kOthers[] = {"other.tvd.tmp-17", "chart.tvd.tmp-", "chart.tvd.tmp-12x",
+                                   "chart.tvd.bak"};
+    for (const char* name : kStale) std::ofstream(Path(name)) << "half";
+    for (const char* name : kOthers) std::ofstream(Path(name)) << "kept";
+    ASSERT_TRUE(WriteFileWhole(Path("chart.tvd"), "whole").ok);
+    for (const char* name : kStale) EXPECT_FALSE(fs::exists(folder / name)) << name;
+    for (const char* name : kOthers) EXPECT_EQ(Slurp(name), "kept") << name;
+    EXPECT_EQ(Slurp("chart.tvd"), "whole");
+}
+
+TEST_F(WholeFile, TellsAReadOnlyFile) {
+    struct Case {
+        const char* name;
+        int mode; // -1: no such file
+        bool readOnly;
+    };
+    const Case kCases[] = {
+        {"marked.tvd", 0444, true},
+        {"owner.tvd", 0644, false},
+        {"mine.tvd", 0200, false},
+        {"none.tvd", -1, false},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        if (c.mode >= 0) {
+            std::ofstream(Path(c.name)) << "x";
+            ::chmod(Path(c.name).c_str(), static_cast<mode_t>(c.mode));
+        }
+        EXPECT_EQ(IsReadOnlyFile(Path(c.name)), c.readOnly);
+    }
+}
+
 TEST_F(WholeFile, ANewFileGetsTheUsualPermissions) {
     const mode_t mask = ::umask(027);
     const bool ok = WriteFileWhole(Path("new.ini"), "x").ok;
