@@ -1,6 +1,7 @@
 #include "core/atlas.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdio>
 #include <memory>
@@ -236,4 +237,13 @@ AtlasResult FindPlaceInAtlas(std::string_view searchText, std::string_view regio
     }
     AtlasFile atlas(file.get());
     return SearchOpenAtlas(searchText, regionSelector, matchCount, matches, atlas);
+}
+
+AtlasResult CheckAtlasFile(const std::string& atlasPath) {
+    // A search that no place name matches walks the header and every region's chain.
+    std::array<AtlasMatch, 1> none;
+    int count = 0;
+    const AtlasResult result = FindPlaceInAtlas("\x7f", "ALL", count, none, atlasPath);
+    return result == AtlasResult::Missing || result == AtlasResult::Corrupted ? result
+                                                                              : AtlasResult::Finished;
 }
