@@ -13,9 +13,8 @@ void CivilDateOf(double jd, int& year, int& month, int& day, double& hours, int 
 }
 
 int MonthLength(int year, int month, int calendar) {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = calendar == kJulianCalendar ? year % 4 == 0 : IsLeapYear(year);
-    return month == 2 && leap ? 29 : kDays[month - 1];
+    if (calendar == kJulianCalendar && month == 2) return year % 4 == 0 ? 29 : 28;
+    return DaysInMonth(month, year);
 }
 
 int WeekdayFromMonday(double jd) {

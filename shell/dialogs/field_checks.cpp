@@ -4,8 +4,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/julian_day.h"
-
 namespace {
 
 std::string_view Trimmed(std::string_view text) {
@@ -23,11 +21,6 @@ std::string NumberText(double value) {
 }
 
 } // namespace
-
-int DaysInMonth(int month, int year) {
-    if (month < 1 || month > 12) return 31;
-    return MonthLength(year, month, kGregorianCalendar);
-}
 
 std::optional<int> ParseInteger(std::string_view text) {
     text = Trimmed(text);
