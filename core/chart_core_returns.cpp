@@ -148,19 +148,20 @@ private:
         sample.offset = 180.0 - Reduce360(180.0 - (q.value - m_target));
         return true;
     }
-    // False position with the Illinois step, halving the bracket when it shrinks slowly.
+    // False position, halving the bracket instead when the same end has moved twice in a row.
     SearchResult Narrow(Sample low, Sample high) {
-        int stale = 0; // passes in a row that moved the same end
+        int sameEnd = 0; // moves in a row of the same end
+        bool lowMoved = false;
         for (int pass = 0; high.t - low.t > kYearMomentTolerance; ++pass) {
             if (pass == kMaxYearMomentPasses) return SearchResult::NotFound();
             const double width = high.t - low.t;
-            const double weight = stale >= 2 ? 0.5 : -low.offset / (high.offset - low.offset);
+            const double weight = sameEnd >= 2 ? 0.5 : -low.offset / (high.offset - low.offset);
             Sample middle{low.t + std::clamp(weight, 0.01, 0.99) * width};
             if (!Evaluate(middle)) return SearchResult::Failed(m_failure);
             const bool movesLow = middle.offset < 0.0;
             (movesLow ? low : high) = middle;
-            stale = movesLow == m_lastMovedLow ? stale + 1 : 0;
-            m_lastMovedLow = movesLow;
+            sameEnd = movesLow == lowMoved ? sameEnd + 1 : 0;
+            lowMoved = movesLow;
         }
         return SearchResult::Found(high.t);
     }
@@ -170,7 +171,6 @@ private:
     double m_origin;
     std::optional<TropicalZodiacScope> m_tropical;
     double m_target = 0.0;
-    bool m_lastMovedLow = false;
     CalcStatus m_failure;
 };
 

@@ -25,7 +25,8 @@ public:
     // True when a reader had to be let go.
     bool readerWaited() const { return m_readerWaited; }
 
-    // What `reader()` returns, run aside.
+    // What `reader()` returns, run aside. A reader that calculates closes the ephemeris library before
+    // it returns (CloseEphemeris): the library keeps its files and tables for each thread.
     template <class Reader> auto ReadAside(Reader reader) {
         auto result = std::async(std::launch::async, reader);
         while (result.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {

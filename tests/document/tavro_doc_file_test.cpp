@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "core/calc_options.h"
+#include "core/data_folder.h"
 #include "core/option_snapshot.h"
 #include "document/birth_time_undo.h"
 #include "document/tavro_doc.h"
@@ -242,8 +243,10 @@ TEST_F(ChartFileDocument, AFifoInThePlaceOfAChartIsRefusedAndNamed) {
     ASSERT_TRUE(fifo.made());
     for (const bool commandLine : {false, true}) {
         const DocumentStatus status = fifo.ReadAside([&] {
-            return commandLine ? OpenCommandLineChart(document, fifo.path())
-                               : document.OnOpenDocument(fifo.path());
+            DocumentStatus opened = commandLine ? OpenCommandLineChart(document, fifo.path())
+                                                : document.OnOpenDocument(fifo.path());
+            CloseEphemeris();
+            return opened;
         });
         EXPECT_FALSE(status.ok());
         EXPECT_THAT(status.error, HasSubstr("\"" + fifo.path() + "\": it is not a regular file"));

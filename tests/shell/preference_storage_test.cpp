@@ -134,7 +134,11 @@ TEST(DataFolderNotice, NamesMissingAndDamagedFilesAndWhatStillWorks) {
     ASSERT_TRUE(special.made());
     std::ofstream(atlas) << "no atlas at all";
 
-    const std::string notice = special.ReadAside([&] { return DataFolderNotice(atlas, ephe); });
+    const std::string notice = special.ReadAside([&] {
+        std::string found = DataFolderNotice(atlas, ephe);
+        CloseEphemeris();
+        return found;
+    });
     EXPECT_FALSE(special.readerWaited());
     const std::string kParts[] = {
         "The atlas of places \"" + atlas + "\" is damaged: places cannot be looked up",
