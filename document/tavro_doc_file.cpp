@@ -10,7 +10,7 @@
 #include "core/vocabulary_names.h"
 #include "document/birth_time_undo.h"
 #include "document/chart_file.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/tavro_doc.h"
 
