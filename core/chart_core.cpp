@@ -90,14 +90,18 @@ double CChartCore::GetJulianDay() const {
 }
 
 void CChartCore::JulianDayToDate(double jdUt, CChartCore& target) const {
-    const CHmsTime zone = m_dateTime.m_zone;
-    CLocalDateTime& moment = target.m_dateTime;
-    CivilDateOf(jdUt - zone.m_dHours / 24.0, moment.m_nYear, moment.m_nMonth, moment.m_nDay,
+    target.m_dateTime = LocalDateTimeAt(jdUt);
+    target.CopyPlace(*this);
+}
+
+CLocalDateTime CChartCore::LocalDateTimeAt(double jdUt) const {
+    CLocalDateTime moment;
+    moment.m_zone = m_dateTime.m_zone;
+    CivilDateOf(jdUt - moment.m_zone.m_dHours / 24.0, moment.m_nYear, moment.m_nMonth, moment.m_nDay,
                 moment.m_time.m_dHours);
     moment.m_time.SplitHours();
-    moment.m_zone = zone;
     moment.m_zone.SplitHours();
-    target.CopyPlace(*this);
+    return moment;
 }
 
 CalcStatus CChartCore::SetFromJulianDay(double jdUt, CChartCore& target) const {

@@ -86,6 +86,7 @@ public:
     // time of the UT Julian day; then its bodies 0-12 are calculated. The target may be this record.
     CalcStatus SetFromJulianDay(double jdUt, CChartCore& target) const;
     void JulianDayToDate(double jdUt, CChartCore& target) const; // as SetFromJulianDay, no positions
+    CLocalDateTime LocalDateTimeAt(double jdUt) const; // the UT Julian day on this record's zone's clock
     // Copy date, time, zone, place, altitude, pressure and temperature (gender is not copied), then
     // calculate bodies 0-12 of the receiving record.
     CalcStatus CopyDataAndCalc(const CChartCore& source);

@@ -71,16 +71,11 @@ CalcStatus CDasaTree::FormatPeriodStart(const CChartCore& ref, double years, CDa
     // Only the moment is listed: its positions are not computed.
     const SearchResult result = ref.LocateReturn(years, nYearKind, dUserYearDays);
     if (CalcStatus status = FromSearch(result); !status.ok()) return status;
-    CChartCore target;
-    ref.JulianDayToDate(result.jdUt, target);
-    moment.local = target.m_dateTime;
+    moment.local = ref.LocalDateTimeAt(result.jdUt);
     moment.dJd = result.jdUt;
-    char date[32];
-    std::snprintf(date, sizeof date, "%4d-%02d-%02d", target.m_dateTime.m_nYear, target.m_dateTime.m_nMonth,
-                  target.m_dateTime.m_nDay);
-    moment.strDate = date;
-    moment.strTime = g_bTimeDisplayWithAmPm ? target.m_dateTime.m_time.FormatHmsAmPm()
-                                            : target.m_dateTime.m_time.FormatHms();
+    moment.strDate = moment.local.FormatDate();
+    moment.strTime =
+        g_bTimeDisplayWithAmPm ? moment.local.m_time.FormatHmsAmPm() : moment.local.m_time.FormatHms();
     return {};
 }
 
@@ -199,6 +194,8 @@ CalcStatus CDasaTree::PrepareCycleStart() {
 }
 
 CalcStatus CDasaTree::MomentAt(double years, CDasaMoment& moment) {
+    // A moment counted in days is quicker made again than looked up; only searched ones are kept.
+    if (!IsSearchedYearKind(nYearKind)) return FormatPeriodStart(m_cache.start, years, moment);
     if (const auto found = m_cache.moments.find(years); found != m_cache.moments.end()) {
         moment = found->second;
         return {};

@@ -14,6 +14,7 @@
 
 #include "core/calc_status.h"
 #include "core/chart_core.h"
+#include "document/dasa_rows.h"
 #include "shell/display_options.h" // g_bPrinting
 
 inline constexpr int kDasaLevels = 6;      // MD, AD, PD, SD, PAD, DAD
@@ -24,7 +25,7 @@ inline constexpr int kRasiBhuktaVimsottariCode = 68; // listed by a rule of its 
 inline constexpr int kRasiBhuktaLevels = 3;
 inline constexpr double kNakshatraDegrees = 40.0 / 3.0; // 13 deg 20'
 
-using DasaLordRows = std::array<std::array<int, kDasaMaxPeriods>, kDasaLordRows>;
+using DasaLordRows = CDasaRows<int, kDasaLordRows, kDasaMaxPeriods>;
 
 // Process-wide dasa state the tree reads and writes (the document and the dasa pages set it).
 extern int g_nDasaCycleOffset; // whole cycles by which the dasa is moved; negative for earlier cycles
@@ -94,11 +95,11 @@ public:
     CChartCore birth;     // moment and place of the chart; the reference of every period date
     int nPeriods = 0;     // first-level periods, at most 36
     int nSubPeriods = 0;  // sub-periods of every period without explicit tables, at most 36
-    DasaLordRows nLord{}; // row 0: first-level lords; row 1 + p: the sub-lords under lord p
+    DasaLordRows nLord; // row 0: first-level lords; row 1 + p: the sub-lords under lord p
     bool bLord2 = false;
-    DasaLordRows nLord2{};
+    DasaLordRows nLord2;
     bool bLord3 = false;
-    DasaLordRows nLord3{};
+    DasaLordRows nLord3;
     std::array<double, kDasaMaxPeriods> dYears{}; // first-level lengths, dasa years
     bool bBalance = false;                        // the first period began before birth
     double dBalance = 1.0;                        // fraction of the first period left at birth
@@ -106,7 +107,7 @@ public:
     double dCycleYears = 0.0; // nominal length of a cycle, dasa years (compression)
     bool bExplicitSubPeriods = false;
     std::array<int, kDasaLordCount> nSubCount{};
-    std::array<std::array<double, kDasaMaxPeriods>, kDasaLordCount> dSubFraction{};
+    CDasaRows<double, kDasaLordCount, kDasaMaxPeriods> dSubFraction;
     double dProgressBase = 0.0; // degrees
     double dProgressStep = kNakshatraDegrees;
     std::array<int, kDasaLevels> nSelected{};
