@@ -5,7 +5,7 @@
 
 #include "core/angle_math.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
+#include "core/chart_record.h"
 
 namespace {
 
@@ -66,11 +66,11 @@ void ReduceAshtakavargaRow(SignBindus& row, const std::array<bool, 12>& occupied
     ReduceEkadhipatya(row, occupied);
 }
 
-void CAshtakavarga::Compute(const CChart& chart) {
+void CAshtakavarga::Compute(const CChartRecord& chart) {
     for (int v = 0; v < kVargaColumnCount; ++v) ComputeColumn(chart, v);
 }
 
-void CAshtakavarga::ComputeColumn(const CChart& chart, int v) {
+void CAshtakavarga::ComputeColumn(const CChartRecord& chart, int v) {
     // Reference signs: the lagna's (moved by the reference shift), then the planets'.
     std::array<int, kAshtakavargaPoints> place{};
     place[0] = (chart.m_vargaSign.Sign(kLagna, v) + m_referenceShift[v]) % 12;

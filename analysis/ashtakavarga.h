@@ -12,7 +12,7 @@
 
 #include "core/varga_columns.h"
 
-class CChart;
+class CChartRecord;
 
 inline constexpr int kAshtakavargaPoints = 8; // Lagna and the seven planets Sun .. Saturn
 
@@ -56,7 +56,7 @@ public:
     // Recomputes every table of every column from the chart's varga sign table (bodies 0-7) and the
     // ashtakavarga options as they are now. The D-150 and Hadda columns read as
     // the rasi chart, as the varga sign table gives them.
-    void Compute(const CChart& chart);
+    void Compute(const CChartRecord& chart);
 
     std::array<PointBindus, kVargaColumnCount> m_bhinna{};
     std::array<PointBindus, kVargaColumnCount> m_reducedBhinna{};
@@ -72,5 +72,5 @@ public:
     std::array<int, kVargaColumnCount> m_referenceShift{};
 
 private:
-    void ComputeColumn(const CChart& chart, int v);
+    void ComputeColumn(const CChartRecord& chart, int v);
 };

@@ -1,10 +1,10 @@
 // The avasthas record: its members in order, and the vaiseshikamsa counts with the good-place test.
 #include "analysis/avasthas.h"
 
-#include "analysis/dignity_tables.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
+#include "core/chart_record.h"
 #include "core/computed_bodies.h"
+#include "core/dignity_tables.h"
 #include "core/sign_rules.h"
 
 namespace {
@@ -20,14 +20,14 @@ bool IsWeakSayanadi(int state) {
 
 } // namespace
 
-void CAvasthas::Compute(const CChart& chart) {
+void CAvasthas::Compute(const CChartRecord& chart) {
     m_baladi.Compute(chart);
     m_vimsopaka.Compute(chart);
     ComputeStateGroup(chart);
     m_harsha.Compute(chart);
 }
 
-void CAvasthas::ComputeStateGroup(const CChart& chart) {
+void CAvasthas::ComputeStateGroup(const CChartRecord& chart) {
     for (int g = 0; g < kVargaGroupCount; ++g) {
         const VargaGroup& group = g_vargaGroups[g];
         for (int p = kSun; p <= kKetu; ++p) {
@@ -40,7 +40,7 @@ void CAvasthas::ComputeStateGroup(const CChart& chart) {
     }
 }
 
-bool CAvasthas::PlanetStateInGroup(const CChart& chart, int p, int v) const {
+bool CAvasthas::PlanetStateInGroup(const CChartRecord& chart, int p, int v) const {
     const int sign = chart.m_vargaSign.Sign(p, v);
     if (chart.IsOwnOrExalted(v, p) || IsInMoolatrikona(p, sign)) return true;
     return g_nSwarudhaInAmsaBala != 0 && InSwarudhaKendra(chart, p, v) &&
@@ -50,7 +50,7 @@ bool CAvasthas::PlanetStateInGroup(const CChart& chart, int p, int v) const {
 // The kendra rule that SwarudhaInAmsaBala chooses: from the arudha lagna (1 rasi, 2 this varga), from
 // the planet's own arudha (3 rasi, 4 this varga), from the arudha lagna's lord (5), or owning a sign in
 // a kendra from the arudha lagna (6 rasi, 7 this varga).
-bool CAvasthas::InSwarudhaKendra(const CChart& chart, int p, int v) const {
+bool CAvasthas::InSwarudhaKendra(const CChartRecord& chart, int p, int v) const {
     const CVargaSignTable& signs = chart.m_vargaSign;
     const int sign = signs.Sign(p, v);
     auto ownsKendraFrom = [p](int reference) {
@@ -83,7 +83,7 @@ bool CAvasthas::InSwarudhaKendra(const CChart& chart, int p, int v) const {
 
 // A place found good by the kendra rule is spoilt by what the ...BadInAmsaBala options name, of the
 // planet itself or of its dispositor L (the plain lord of its sign; L2 is L's dispositor).
-bool CAvasthas::SwarudhaPlaceCancelled(const CChart& chart, int p, int v) const {
+bool CAvasthas::SwarudhaPlaceCancelled(const CChartRecord& chart, int p, int v) const {
     const CVargaSignTable& signs = chart.m_vargaSign;
     const int dispositor = chart.SignLordOpt(signs.Sign(p, v), v);
     const int dispositor2 = chart.SignLordOpt(signs.Sign(dispositor, v), v);

@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-class CChart;
+class CChartRecord;
 
 inline constexpr int kAvasthaSlots = 10;
 inline constexpr int kVargaGroupCount = 4; // the 6, 7, 10 and 16 varga groups
@@ -56,7 +56,7 @@ class CBaladiAvastha {
 public:
     virtual ~CBaladiAvastha() = default;
     // Baladi, then jagradadi, deeptadi and sayanadi of the chart for m_nVarga.
-    void Compute(const CChart& chart);
+    void Compute(const CChartRecord& chart);
 
     int m_nVarga = 0;                       // varga column 0-28, 0 the rasi chart
     PlanetInts m_nBaladi{};                 // 0 Baala .. 4 Mrita
@@ -67,17 +67,17 @@ public:
         m_deeptadi{}; // [planet][DeeptadiFlag]
 
 private:
-    void ComputeBaladi(const CChart& chart);
-    void ComputeJagradadi(const CChart& chart);
-    void ComputeDeeptadi(const CChart& chart);
-    void ComputeSayanadi(const CChart& chart);
+    void ComputeBaladi(const CChartRecord& chart);
+    void ComputeJagradadi(const CChartRecord& chart);
+    void ComputeDeeptadi(const CChartRecord& chart);
+    void ComputeSayanadi(const CChartRecord& chart);
 };
 
 // Vimsopaka bala: dignity points per planet and varga column 0-19, and the weighted sum per group.
 class CVimsopakaBala {
 public:
     virtual ~CVimsopakaBala() = default;
-    void Compute(const CChart& chart);
+    void Compute(const CChartRecord& chart);
 
     std::array<std::array<int, kVimsopakaColumns>, kAvasthaSlots> m_nPoints{}; // [planet][column]: 5-20
     std::array<std::array<double, kAvasthaSlots>, kVargaGroupCount> m_dBala{}; // [group][planet]: 0-20
@@ -87,7 +87,7 @@ public:
 class CHarshaBala {
 public:
     virtual ~CHarshaBala() = default;
-    void Compute(const CChart& chart);
+    void Compute(const CChartRecord& chart);
 
     std::array<int, 7> m_nBala{}; // [planet - 1]
 };
@@ -97,13 +97,13 @@ public:
     virtual ~CAvasthas() = default;
 
     // Baladi, vimsopaka, vaiseshikamsa and Harsha bala of the chart, in that order.
-    void Compute(const CChart& chart);
+    void Compute(const CChartRecord& chart);
     // The vaiseshikamsa counts of the four groups.
-    void ComputeStateGroup(const CChart& chart);
+    void ComputeStateGroup(const CChartRecord& chart);
     // True when planet p (1-9) is in a good place in varga column v: own sign, exaltation or
     // moolatrikona, or a kendra of the reference that SwarudhaInAmsaBala chooses unless one of the
     // ...BadInAmsaBala options cancels it.
-    bool PlanetStateInGroup(const CChart& chart, int p, int v) const;
+    bool PlanetStateInGroup(const CChartRecord& chart, int p, int v) const;
 
     CVaiseshikamsa m_vaiseshikamsa;
     CBaladiAvastha m_baladi;
@@ -111,6 +111,6 @@ public:
     CHarshaBala m_harsha;
 
 private:
-    bool InSwarudhaKendra(const CChart& chart, int p, int v) const;
-    bool SwarudhaPlaceCancelled(const CChart& chart, int p, int v) const;
+    bool InSwarudhaKendra(const CChartRecord& chart, int p, int v) const;
+    bool SwarudhaPlaceCancelled(const CChartRecord& chart, int p, int v) const;
 };

@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "analysis/avasthas.h"
-#include "analysis/dignity_tables.h"
 #include "core/angle_math.h"
-#include "core/chart.h"
+#include "core/chart_record.h"
+#include "core/dignity_tables.h"
 #include "core/sign_rules.h"
 
 namespace {
@@ -14,7 +14,7 @@ bool IsMalefic(int planet) {
     return planet == kSun || planet == kMars || planet == kSaturn || planet == kRahu || planet == kKetu;
 }
 
-int CountMaleficsIn(const CChart& chart, int sign, int v) {
+int CountMaleficsIn(const CChartRecord& chart, int sign, int v) {
     int count = 0;
     for (int p = kSun; p <= kKetu; ++p) {
         if (IsMalefic(p) && chart.m_vargaSign.Sign(p, v) == sign) ++count;
@@ -24,7 +24,7 @@ int CountMaleficsIn(const CChart& chart, int sign, int v) {
 
 } // namespace
 
-void CBaladiAvastha::Compute(const CChart& chart) {
+void CBaladiAvastha::Compute(const CChartRecord& chart) {
     ComputeBaladi(chart);
     ComputeJagradadi(chart);
     ComputeDeeptadi(chart);
@@ -32,7 +32,7 @@ void CBaladiAvastha::Compute(const CChart& chart) {
 }
 
 // Degrees within the sign come from the body's longitude in this column's chart.
-void CBaladiAvastha::ComputeBaladi(const CChart& chart) {
+void CBaladiAvastha::ComputeBaladi(const CChartRecord& chart) {
     for (int p = kSun; p <= kKetu; ++p) {
         const CRasiLongitude place = chart.DivisionalLongitude(p, m_nVarga);
         double degrees = place.DegreesInSign();
@@ -41,7 +41,7 @@ void CBaladiAvastha::ComputeBaladi(const CChart& chart) {
     }
 }
 
-void CBaladiAvastha::ComputeJagradadi(const CChart& chart) {
+void CBaladiAvastha::ComputeJagradadi(const CChartRecord& chart) {
     for (int p = kSun; p <= kKetu; ++p) {
         const int sign = chart.m_vargaSign.Sign(p, m_nVarga);
         if (chart.IsOwnOrExalted(m_nVarga, p)) {
@@ -53,7 +53,7 @@ void CBaladiAvastha::ComputeJagradadi(const CChart& chart) {
     }
 }
 
-void CBaladiAvastha::ComputeDeeptadi(const CChart& chart) {
+void CBaladiAvastha::ComputeDeeptadi(const CChartRecord& chart) {
     for (int p = kSun; p <= kKetu; ++p) {
         const int sign = chart.m_vargaSign.Sign(p, m_nVarga);
         const int lord = SignLordPlain(sign);
@@ -78,7 +78,7 @@ void CBaladiAvastha::ComputeDeeptadi(const CChart& chart) {
     }
 }
 
-void CBaladiAvastha::ComputeSayanadi(const CChart& chart) {
+void CBaladiAvastha::ComputeSayanadi(const CChartRecord& chart) {
     // Added to each planet's cheshta count: Sun .. Ketu.
     constexpr int kCheshtaAddend[kAvasthaSlots] = {0, 5, 2, 2, 3, 5, 3, 3, 4, 4};
     const int lagnaSign = chart.m_vargaSign.Sign(kLagna, m_nVarga);

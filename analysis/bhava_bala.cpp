@@ -1,9 +1,9 @@
 // Bhava bala: the strength of the twelve houses from their lords' shadbala, the class of their signs and
 // the aspects of the seven planets on their cusps.
-#include "analysis/dignity_tables.h"
 #include "analysis/shadbala.h"
 #include "core/angle_math.h"
-#include "core/chart.h"
+#include "core/chart_record.h"
+#include "core/dignity_tables.h"
 #include "core/drishti.h"
 #include "core/sign_arithmetic.h"
 

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/dignity_tables.h"
 #include "core/angle_math.h"
-#include "core/chart.h"
+#include "core/chart_record.h"
+#include "core/dignity_tables.h"
 #include "core/drishti.h"
 #include "core/julian_day.h"
 #include "core/sign_arithmetic.h"
@@ -77,7 +77,7 @@ double AyanaDeclination(double longitude) {
     return tropical >= 180.0 ? -arcMinutes / 60.0 : arcMinutes / 60.0;
 }
 
-void CShadbala::Compute(const CChart& chart) {
+void CShadbala::Compute(const CChartRecord& chart) {
     CopyInputs(chart);
     ComputeComponent();
     ComputeUchcha();
@@ -113,7 +113,7 @@ void CShadbala::Compute(const CChart& chart) {
     ComputeDwadasaVargeeya(chart);
 }
 
-void CShadbala::CopyInputs(const CChart& chart) {
+void CShadbala::CopyInputs(const CChartRecord& chart) {
     Inputs& in = m_inputs;
     in.m_bDayBirth = chart.m_sunriseFrame.m_bDayBirth;
     in.m_dGhatisSinceSunrise = chart.m_sunriseFrame.m_dGhatisSinceStart;
@@ -185,7 +185,7 @@ void CShadbala::ComputeUchcha() {
 
 // The relation in every varga is the compound relationship of the rasi chart: natural friendship plus
 // the temporal one of the D-1 signs, as the chart keeps it.
-void CShadbala::ComputeSaptavargaja(const CChart& chart) {
+void CShadbala::ComputeSaptavargaja(const CChartRecord& chart) {
     for (int i = 0; i < kShadbalaPlanets; ++i) {
         double total = 0.0;
         for (InputRow row : kSaptavargaRows) {

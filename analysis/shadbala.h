@@ -10,7 +10,7 @@
 #include <array>
 #include <cstdint>
 
-class CChart;
+class CChartRecord;
 
 inline constexpr int kShadbalaPlanets = 7;
 
@@ -100,7 +100,7 @@ public:
     virtual ~CShadbala() = default;
 
     // Recomputes every field from the chart, whose relationships must be computed.
-    void Compute(const CChart& chart);
+    void Compute(const CChartRecord& chart);
     // The natures of the Moon and Mercury for this chart (step of Compute).
     void ComputeComponent();
 
@@ -126,9 +126,9 @@ private:
     double Value(int i, Item item) const { return m_planet[i].m_value[item]; }
     double Longitude(int i) const;         // of planet index i
     int SignIn(InputRow row, int i) const; // of planet index i
-    void CopyInputs(const CChart& chart);
+    void CopyInputs(const CChartRecord& chart);
     void ComputeUchcha();
-    void ComputeSaptavargaja(const CChart& chart);
+    void ComputeSaptavargaja(const CChartRecord& chart);
     void ComputeOjaYugma();
     void ComputeKendra();
     void ComputeDrekkana();
@@ -146,5 +146,5 @@ private:
     void ComputePhalaAndRashmis();
     void ComputeBhavaBala();
     void ComputePanchaVargeeya();
-    void ComputeDwadasaVargeeya(const CChart& chart);
+    void ComputeDwadasaVargeeya(const CChartRecord& chart);
 };

@@ -1,7 +1,7 @@
 // The Tajaka strengths that the shadbala record carries: pancha-vargeeya bala and dwadasa-vargeeya bala.
-#include "analysis/dignity_tables.h"
 #include "analysis/shadbala.h"
-#include "core/chart.h"
+#include "core/chart_record.h"
+#include "core/dignity_tables.h"
 
 int TajakaRelation(int p, int q) {
     if (p == q) return 2;
@@ -31,7 +31,7 @@ void CShadbala::ComputePanchaVargeeya() {
     }
 }
 
-void CShadbala::ComputeDwadasaVargeeya(const CChart& chart) {
+void CShadbala::ComputeDwadasaVargeeya(const CChartRecord& chart) {
     constexpr int kFirstTwelveColumns = 12; // D-1, D-9, D-2, D-3 ... D-12
     for (int i = 0; i < kShadbalaPlanets; ++i) {
         const int planet = i + 1;

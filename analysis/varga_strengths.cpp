@@ -1,7 +1,7 @@
 // Vimsopaka bala over the four varga groups, and the Tajaka Harsha bala.
 #include "analysis/avasthas.h"
-#include "analysis/dignity_tables.h"
-#include "core/chart.h"
+#include "core/chart_record.h"
+#include "core/dignity_tables.h"
 
 // The varga groups by their D-numbers: 6 (shadvarga), 7 (saptavarga), 10 (dasavarga), 16 (shodasavarga).
 const std::array<VargaGroup, kVargaGroupCount> g_vargaGroups = {{
@@ -44,7 +44,7 @@ const std::array<VargaGroup, kVargaGroupCount> g_vargaGroups = {{
        {kD60Column, 4}}}},
 }};
 
-void CVimsopakaBala::Compute(const CChart& chart) {
+void CVimsopakaBala::Compute(const CChartRecord& chart) {
     // Points of the dignity code 0 (own) .. 5 (great enemy) of the planet towards its dispositor.
     constexpr int kPointsByDignity[6] = {20, 18, 15, 10, 7, 5};
     for (int p = kSun; p <= kKetu; ++p) {
@@ -62,7 +62,7 @@ void CVimsopakaBala::Compute(const CChart& chart) {
     }
 }
 
-void CHarshaBala::Compute(const CChart& chart) {
+void CHarshaBala::Compute(const CChartRecord& chart) {
     constexpr int kUnit = 5;
     // House of joy of the Sun .. Saturn.
     constexpr int kJoyHouse[8] = {0, 9, 3, 6, 1, 11, 5, 12};

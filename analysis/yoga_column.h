@@ -7,9 +7,9 @@
 #include <array>
 #include <initializer_list>
 
-#include "analysis/dignity_tables.h"
 #include "analysis/yoga_list.h"
-#include "core/chart.h"
+#include "core/chart_record.h"
+#include "core/dignity_tables.h"
 #include "core/sign_arithmetic.h"
 
 // Giver candidates, in the order testers name them.
@@ -42,11 +42,11 @@ constexpr bool IsFixedSign(int sign) {
 
 class YogaColumn {
 public:
-    YogaColumn(const CChart& chart, int column, const YogaGroupCounts& counts)
+    YogaColumn(const CChartRecord& chart, int column, const YogaGroupCounts& counts)
         : m_chart(chart), m_column(column), m_counts(counts),
           m_lagna(chart.m_vargaSign.Sign(kLagna, column)) {}
 
-    const CChart& Chart() const { return m_chart; }
+    const CChartRecord& Chart() const { return m_chart; }
     int Column() const { return m_column; }
 
     int Sign(int body) const { return m_chart.m_vargaSign.Sign(body, m_column); }
@@ -79,7 +79,7 @@ public:
     bool IsOwnOrExalted(int planet) const { return m_chart.IsOwnOrExalted(m_column, planet); }
     // In the 1st, 4th, 5th, 7th, 9th or 10th house.
     bool IsInKendraOrKona(int body) const { return IsKendraOrKonaDistance(House0(body)); }
-    // CChart::IsWellPlaced in the column.
+    // CChartRecord::IsWellPlaced in the column.
     bool IsStrong(int planet) const { return m_chart.IsWellPlaced(planet, m_column); }
     // In its own or exaltation sign, or in the sign of a natural friend or of a compound (great)
     // friend in the column.
@@ -92,7 +92,7 @@ public:
     int SevenPlanets(int sign) const { return m_counts[kGroupSevenPlanets][sign]; }
 
 private:
-    const CChart& m_chart;
+    const CChartRecord& m_chart;
     int m_column;
     const YogaGroupCounts& m_counts;
     int m_lagna;

@@ -3,7 +3,7 @@
 #include "analysis/yoga_column.h"
 
 void CYogaList::TestDaridraYogas(const YogaColumn& col) {
-    const CChart& chart = col.Chart();
+    const CChartRecord& chart = col.Chart();
     const int c = col.Column();
     const int l = col.Lagna();
     const auto maraka = [&](int body) { return chart.IsMarakaInfluencedOwnSign(c, body); };

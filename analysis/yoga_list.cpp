@@ -109,14 +109,14 @@ bool IsCategory(int category) {
 
 } // namespace
 
-int CountGroupPlanetsInSign(const CChart& chart, int group, int sign, int column) {
+int CountGroupPlanetsInSign(const CChartRecord& chart, int group, int sign, int column) {
     int count = 0;
     for (int b = kSun; b <= kKetu; ++b)
         if (kInGroup[group][b] && chart.m_vargaSign.Sign(b, column) == sign) ++count;
     return count;
 }
 
-void CYogaList::FindAllYogas(const CChart& chart, int category) {
+void CYogaList::FindAllYogas(const CChartRecord& chart, int category) {
     if (!IsCategory(category)) category = kYogaAll;
     m_records.clear();
     m_bTruncated = false;

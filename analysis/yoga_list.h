@@ -1,6 +1,6 @@
 #pragma once
 // The yogas found in a chart for one varga column, and the finder that fills them. The finder reads
-// the chart it is given (a const CChart&, never kept), counts the planets of five groups in every sign
+// the chart it is given (a const CChartRecord&, never kept), counts the planets of five groups in every sign
 // of the column, then runs its testers in a fixed order; each yoga that holds appends one record whose
 // texts come from the yoga catalogue (yoga_catalogue.h) and whose givers the tester names.
 //
@@ -13,7 +13,7 @@
 
 #include "core/calc_options.h"
 
-class CChart;
+class CChartRecord;
 class YogaColumn;
 
 // Yoga categories; 0 asks for all of them.
@@ -49,7 +49,7 @@ inline constexpr int kYogaGroupCount = 5;
 using YogaGroupCounts = std::array<std::array<int, 12>, kYogaGroupCount>; // [group][sign]
 
 // Number of bodies 1-9 of `group` whose sign in varga column `column` of the chart is `sign`.
-int CountGroupPlanetsInSign(const CChart& chart, int group, int sign, int column);
+int CountGroupPlanetsInSign(const CChartRecord& chart, int group, int sign, int column);
 
 // The planets that make a yoga, in the order the tester names them (a planet may be named twice).
 struct YogaGivers {
@@ -88,7 +88,7 @@ public:
     // it names. The list holds at most kMaxYogaRecords records: the finder stops there and sets
     // m_bTruncated (no chart's testers can find that many: one record per catalogue entry at most,
     // a few entries repeated per planet or per pair of lords).
-    void FindAllYogas(const CChart& chart, int category);
+    void FindAllYogas(const CChartRecord& chart, int category);
 
     // Appends the catalogue entries of `category` (0: all categories in order) without testing,
     // each with no givers.

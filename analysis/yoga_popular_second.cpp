@@ -73,7 +73,7 @@ void CYogaList::TestKalanidhi(const YogaColumn& col) {
 }
 
 void CYogaList::TestKalpadruma(const YogaColumn& col) {
-    const CChart& chart = col.Chart();
+    const CChartRecord& chart = col.Chart();
     const int lord = col.HouseLord(1);
     const int dispositor = col.LordOf(col.Sign(lord));
     const int rasiDispositor = chart.SignLordOpt(col.SignIn(dispositor, kD1Column), kD1Column);

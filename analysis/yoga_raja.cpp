@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "analysis/dignity_tables.h"
 #include "analysis/yoga_column.h"
 #include "core/computed_bodies.h"
+#include "core/dignity_tables.h"
 #include "core/sign_rules.h"
 
 namespace {
@@ -105,7 +105,7 @@ void CYogaList::TestYogada(const YogaColumn& col) {
 }
 
 void CYogaList::TestRajaYogas(const YogaColumn& col) {
-    const CChart& chart = col.Chart();
+    const CChartRecord& chart = col.Chart();
     const int l = col.Lagna();
     const int atma = chart.m_charaKaraka[kAtmaKarakaSlot];
     int lord[13];

@@ -1,8 +1,9 @@
 // Kalomithra Hora: start-up and shut-down.
 #include <QApplication>
 
+#include "app/application.h"
 #include "display/chart_view.h"
-#include "shell/application.h"
+#include "views/chakras/chakra_view_registration.h"
 #include "views/info/info_view_registration.h"
 #include "views/periods/period_view_registration.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     RegisterChartViews();
     RegisterInfoViews();
     RegisterPeriodViews();
+    RegisterChakraViews();
     CTavroApp application;
     if (!application.InitInstance(qtApplication.arguments().mid(1))) return 1;
     const int rc = qtApplication.exec();

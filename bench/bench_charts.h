@@ -1,7 +1,7 @@
 #pragma once
 // The natal chart the benchmarks cast.
+#include "chart/chart.h"
 #include "core/ayanamsa.h"
-#include "core/chart.h"
 
 // Delhi (77.2 E, 28.6 N, zone 5.5 hours east) under the default ayanamsa, true Lahiri; the caller sets
 // the moment.

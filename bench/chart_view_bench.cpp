@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/run_benchmarks.h"
+#include "chart/chart.h"
 #include "core/ayanamsa.h"
-#include "core/chart.h"
 #include "core/data_folder.h"
 #include "core/name_selection.h"
 #include "display/chart_source.h"

@@ -1,6 +1,8 @@
 // One time step as the user steps the chart: the natal chart moved on by a minute and recalculated
-// with its dasa, then the chart view, the basic information table and the dasa page redrawn into an
-// image, offscreen. (Opening the document and the Qt application object are outside the measure.)
+// with its dasa, then the chart view, the basic information table, the dasa page and the ashtakavarga
+// page and small pane redrawn into an image, offscreen; and the same step with a chakra pane visible
+// (the Chandra Kalanala chakra). (Opening the document and the Qt application object are outside the
+// measure.)
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -12,6 +14,8 @@
 #include "document/tavro_doc.h"
 #include "platform/painter_surface.h"
 #include "tests/views/built_in_preferences.h"
+#include "views/chakras/star_chakras.h"
+#include "views/info/ashtakavarga_view.h"
 #include "views/info/basic_info_view.h"
 #include "views/periods/dasa_view.h"
 
@@ -30,7 +34,10 @@ void BM_TimeStepRedraw(benchmark::State& state) {
     CChartView chartView;
     CBasicInfoView basicInfo;
     CDasaView dasaPage;
-    for (CView* view : std::initializer_list<CView*>{&chartView, &basicInfo, &dasaPage}) {
+    CAshtakaVargaView ashtakavargaPage;
+    CAVSmalView ashtakavargaPane;
+    for (CView* view : std::initializer_list<CView*>{&chartView, &basicInfo, &dasaPage, &ashtakavargaPage,
+                                                     &ashtakavargaPane}) {
         view->SetDocument(&document);
         view->resize(680, 700);
         view->show();
@@ -51,6 +58,8 @@ void BM_TimeStepRedraw(benchmark::State& state) {
             chartView.OnDraw(image.Surface());
             basicInfo.OnDraw(image.Surface());
             dasaPage.OnDraw(image.Surface());
+            ashtakavargaPage.OnDraw(image.Surface());
+            ashtakavargaPane.OnDraw(image.Surface());
         }
     }
     g_chartSource = ChartSource{};
@@ -59,6 +68,32 @@ BENCHMARK(BM_TimeStepRedraw)
     ->Arg(0)
     ->Arg(1)
     ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+// Arg 0: the step with the chakra redrawn; 1: the chakra's redraw alone.
+void BM_TimeStepChakra(benchmark::State& state) {
+    CTavroDoc document;
+    (void)document.ReadChartText(kChennai, "chennai.tvd");
+    CCKChakraView chakra;
+    chakra.SetDocument(&document);
+    chakra.resize(1000, 700);
+    chakra.show();
+    chakra.OnInitialUpdate();
+    ImageSurface image(Size{1000, 700});
+    const bool calculate = state.range(0) == 0;
+    for (auto _ : state) {
+        if (calculate) {
+            CChart& natal = document.m_natalChart;
+            (void)natal.SetFromJulianDay(natal.GetJulianDay() + kMinuteDays, natal);
+            (void)document.Calculate(0);
+        }
+        chakra.OnDraw(image.Surface());
+    }
+}
+BENCHMARK(BM_TimeStepChakra)
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);

@@ -41,6 +41,12 @@ bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
+int DaysInMonth(int month, int year) {
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 31;
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
 bool PtInBox(int x, int y, int left, int top, int right, int bottom) {
     return left <= x && x < right && top <= y && y < bottom;
 }

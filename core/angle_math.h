@@ -17,6 +17,9 @@ unsigned ModOneBased(unsigned x, unsigned n);
 int SignedModOneBased(int x, int n);
 
 bool IsLeapYear(int year); // Gregorian rule
+// Days in `month` (1-12) of `year` by the Gregorian rule (the date fields judge both calendars by it);
+// 31 for a month outside 1-12.
+int DaysInMonth(int month, int year);
 
 // left <= x < right and top <= y < bottom.
 bool PtInBox(int x, int y, int left, int top, int right, int bottom);

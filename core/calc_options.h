@@ -82,10 +82,16 @@ template <class Start> constexpr auto OptionDefault(const Start& start) {
 // nothing.
 #define OPTION_OF_LAYER(layer, wanted, ...) OPTION_OF_LAYER_##layer##_##wanted(__VA_ARGS__)
 #define OPTION_OF_LAYER_Core_Core(...) __VA_ARGS__
+#define OPTION_OF_LAYER_Core_Document(...)
 #define OPTION_OF_LAYER_Core_Shell(...)
+#define OPTION_OF_LAYER_Document_Core(...)
+#define OPTION_OF_LAYER_Document_Document(...) __VA_ARGS__
+#define OPTION_OF_LAYER_Document_Shell(...)
 #define OPTION_OF_LAYER_Shell_Core(...)
+#define OPTION_OF_LAYER_Shell_Document(...)
 #define OPTION_OF_LAYER_Shell_Shell(...) __VA_ARGS__
 #define OPTION_OF_LAYER_Member_Core(...)
+#define OPTION_OF_LAYER_Member_Document(...)
 #define OPTION_OF_LAYER_Member_Shell(...)
 
 #define DECLARE_CORE_OPTION(layer, section, form, type, name, ...)                                           \

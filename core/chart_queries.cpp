@@ -1,11 +1,25 @@
 // Queries of a chart: houses from the lagna, relationships, dignity, combustion and planetary war.
 // Pure functions of the chart's tables and positions.
 #include "core/angle_math.h"
-#include "core/chart.h"
+#include "core/chart_record.h"
 #include "core/option_appliers.h"
 #include "core/planet_tables.h"
 #include "core/sign_arithmetic.h"
 #include "core/sign_rules.h"
+
+// Natural (permanent) relationship of planet i to planet j, Sun .. Ketu at 0..8: 0 self, 2 friend,
+// 3 neutral, 4 enemy.
+const RelationTable g_nNaturalRelation = {{
+    {0, 2, 2, 3, 2, 4, 4, 4, 4}, // Sun
+    {2, 0, 3, 2, 3, 3, 3, 4, 4}, // Moon
+    {2, 2, 0, 4, 2, 3, 3, 4, 2}, // Mars
+    {2, 4, 3, 0, 3, 2, 3, 3, 3}, // Mercury
+    {2, 2, 2, 4, 0, 4, 3, 3, 3}, // Jupiter
+    {4, 4, 3, 2, 3, 0, 2, 2, 2}, // Venus
+    {4, 4, 4, 2, 3, 2, 0, 2, 4}, // Saturn
+    {4, 4, 4, 3, 3, 2, 2, 0, 2}, // Rahu
+    {4, 4, 4, 3, 3, 2, 2, 2, 0}, // Ketu
+}};
 
 namespace {
 
@@ -34,30 +48,30 @@ bool IsKendraOrTrikonaHouse(int house0) {
 
 } // namespace
 
-int CChart::HouseFromLagna0(int c, int body) const {
+int CChartRecord::HouseFromLagna0(int c, int body) const {
     return PositiveMod(m_vargaSign.Sign(body, c) - m_vargaSign.Sign(kLagna, c), 12);
 }
 
-int CChart::HouseFromLagna(int c, int body) const {
+int CChartRecord::HouseFromLagna(int c, int body) const {
     return HouseFromLagna0(c, body) + 1;
 }
 
-int CChart::RasiHouseFromLagna0(int body) const {
+int CChartRecord::RasiHouseFromLagna0(int body) const {
     return HouseFromLagna0(kD1Column, body);
 }
 
-int CChart::RelationInVarga(int c, int p, int q) const {
+int CChartRecord::RelationInVarga(int c, int p, int q) const {
     if (!g_bUseCompundRelationshipInAvasthas) return g_nNaturalRelation[p - 1][q - 1];
     return CompoundRelation(c, p, q);
 }
 
-int CChart::CompoundRelation(int c, int p, int q) const {
+int CChartRecord::CompoundRelation(int c, int p, int q) const {
     // The D-150 and Hadda columns have no relationship tables of their own: they read the rasi's.
     const int column = g_bCompoundRelationshipsFromRasi || !VargaColumnHoldsSign(c) ? kD1Column : c;
     return m_compoundRelation[column][p - 1][q - 1];
 }
 
-bool CChart::IsMarakaInfluenced(int c, int sign) const {
+bool CChartRecord::IsMarakaInfluenced(int c, int sign) const {
     const int lagna = m_vargaSign.Sign(kLagna, c);
     const int second = SignFrom(lagna, 1);
     const int seventh = SignFrom(lagna, 6);
@@ -70,15 +84,15 @@ bool CChart::IsMarakaInfluenced(int c, int sign) const {
     return false;
 }
 
-bool CChart::IsMarakaInfluencedOwnSign(int c, int body) const {
+bool CChartRecord::IsMarakaInfluencedOwnSign(int c, int body) const {
     return IsMarakaInfluenced(c, m_vargaSign.Sign(body, c));
 }
 
-bool CChart::SignsAspectInVarga(int c, int a, int b) const {
+bool CChartRecord::SignsAspectInVarga(int c, int a, int b) const {
     return SignsAspect(m_vargaSign.Sign(a, c), m_vargaSign.Sign(b, c));
 }
 
-bool CChart::IsWellPlaced(int p, int c) const {
+bool CChartRecord::IsWellPlaced(int p, int c) const {
     const int sign = m_vargaSign.Sign(p, c);
     if (IsKendraOrTrikonaHouse(HouseFromLagna0(c, p)) || IsOwnOrExalted(c, p)) return true;
     const int dispositor = SignLordOpt(sign, c);
@@ -87,28 +101,28 @@ bool CChart::IsWellPlaced(int p, int c) const {
     return compound == 1 || compound == 2;
 }
 
-bool CChart::IsOwnOrExalted(int c, int p) const {
+bool CChartRecord::IsOwnOrExalted(int c, int p) const {
     const int sign = m_vargaSign.Sign(p, c);
     return IsLordOfSign(p, sign) || sign == g_exaltationSigns[p];
 }
 
-bool CChart::IsKendraOrTrikona(int c, int body) const {
+bool CChartRecord::IsKendraOrTrikona(int c, int body) const {
     return IsKendraOrTrikonaHouse(HouseFromLagna0(c, body));
 }
 
-bool CChart::OwnsSignFrom(int c, int p, int k) const {
+bool CChartRecord::OwnsSignFrom(int c, int p, int k) const {
     return IsLordOfSign(p, SignFrom(m_vargaSign.Sign(kLagna, c), k));
 }
 
-int CChart::PachakadiRelation(int p, int kind) const {
+int CChartRecord::PachakadiRelation(int p, int kind) const {
     return kPachakadiPlanet[p - 1][kind];
 }
 
-int CChart::PachakadiRelationInVarga(int c, int p, int kind) const {
+int CChartRecord::PachakadiRelationInVarga(int c, int p, int kind) const {
     return SignFrom(m_vargaSign.Sign(p, c), kPachakadiHouse[p - 1][kind] - 1);
 }
 
-bool CChart::IsCombust(int p) const {
+bool CChartRecord::IsCombust(int p) const {
     if (p < kMars || p > kSaturn) return false;
     const bool retrograde = m_bodies[p].m_bRetrograde != 0;
     if (g_bCombustionSpecialRuleVenusMercury) {
@@ -118,21 +132,21 @@ bool CChart::IsCombust(int p) const {
     return AngleDistance(m_bodies[p].m_dLongitude, m_bodies[kSun].m_dLongitude) <= kCombustionOrb;
 }
 
-bool CChart::IsInPlanetaryWar(int p) const {
+bool CChartRecord::IsInPlanetaryWar(int p) const {
     for (int q = kSun; q <= kKetu; ++q) {
         if (q != p && AngleDiff(m_bodies[p].m_dLongitude, m_bodies[q].m_dLongitude) <= kWarOrb) return true;
     }
     return false;
 }
 
-bool CChart::IsInPlanetaryWarAlt(int p) const {
+bool CChartRecord::IsInPlanetaryWarAlt(int p) const {
     for (int q = kSun; q <= kKetu; ++q) {
         if (q != p && AngleDiff(m_bodies[q].m_dLongitude, m_bodies[p].m_dLongitude) <= kWarOrb) return true;
     }
     return false;
 }
 
-int CChart::KaranaLord() const {
+int CChartRecord::KaranaLord() const {
     const int karana = m_panchanga.m_nKarana;
     if (karana < kFirstMovableKarana) return karana + 1;
     return kPlainSignLords[SignFrom(m_bodies[kLagna].m_nSign, 3 * (karana - kFirstMovableKarana))];

@@ -5,8 +5,9 @@
 // from this table; adding an option is adding its row.
 //
 // ROW(layer, section, form, type, global, start, key, accepted...):
-// - layer: Core (a calculation option the core holds), Shell (display state the shell holds) or Member
-//   (a field of a record declared elsewhere: bound to the file, not declared here).
+// - layer: Core (a calculation option the core holds), Document (an option of the document and its
+//   dasa systems, document/document_options.h), Shell (display state the shell holds) or Member (a field
+//   of a record declared elsewhere: bound to the file, not declared here).
 // - section: the preference-file section; Unsaved for the options no key stores (their key is nullptr).
 // - form: how the file writes the value, the name of the preference binding (shell/preference_keys.cpp).
 // - start: the value the global starts with and the key's default. SetAtStartUp(value) starts the global
@@ -14,7 +15,8 @@
 // - accepted: the range a read value must lie in (Ints, Doubles or a named range), a text form, or a
 //   function run after the key is read.
 // Tokens of a row are compiled only by the layers that use them: range names and text forms only where
-// the preference file is bound, Shell rows only in the shell.
+// the preference file is bound, Document rows only in the document and above, Shell rows only in the
+// shell.
 //
 // Two names of one value: the custom D-N record is g_nCustDivSettings (the dialog and the file also
 // call it g_bCustDivSettings, g_bsCustDivSettings and g_nsCustDivSettings); D-81's variant is
@@ -168,7 +170,7 @@
     ROW(Shell, Display, Flag, bool, g_bUseTwoChartStyles, false, "UseTwoChartStyles") \
     ROW(Shell, Display, Int, int, g_nMaskedPrintPageMap, 2047, "MaskedPrintPageMap", Ints(0, 2047)) /* one bit per report page */ \
     ROW(Shell, Display, Flag, bool, g_bBlackPrintingWanted, true, "BlackPrintingWanted") \
-    ROW(Shell, Display, Flag, bool, g_bTimeDisplayWithAmPm, false, "TimeDisplayWithAmPm") \
+    ROW(Document, Display, Flag, bool, g_bTimeDisplayWithAmPm, false, "TimeDisplayWithAmPm") \
     ROW(Shell, Display, Int, int, g_nFontSizeSelection, 3, "FontSizeSelection", Ints(0, kFontSizeSteps - 1)) /* zoom step 0-7 */ \
     ROW(Shell, Display, Int, int, g_nChartFontSizeSelection, 3, "ChartFontSizeSelection", Ints(0, kFontSizeSteps - 1)) /* chart-font step 0-7 */ \
     ROW(Shell, Display, Flag, bool, g_bSanskritPlanetNames, false, "SanskritPlanetNames") \

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "display/chart_colors.h"
 #include "display/chart_info_values.h"
 #include "display/drawing_factors.h"

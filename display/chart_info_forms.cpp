@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
 #include "core/calendar_names.h"
-#include "core/chart.h"
 #include "core/chart_labels.h"
 #include "display/chart_colors.h"
 #include "display/chart_info.h"
@@ -14,6 +14,7 @@
 #include "display/drawing_factors.h"
 #include "display/pane_settings.h"
 #include "display/styled_text.h"
+#include "document/document_state.h"
 #include "shell/display_fonts.h"
 
 namespace {
@@ -88,11 +89,12 @@ void DrawText(DrawSurface& surface, const std::string& text, const Rect& rect, c
     DrawStyledText(surface, text, style);
 }
 
-// The heading of a printed block: the chart file's name (with its life cycle), then the chart's title
-// below it for any chart but the natal one; `linesRect` moves down by that second line.
+// The heading of a printed block: the printed name the job began with (the chart file's name or the
+// title typed for the print, with its life cycle), then the chart's title below it for any chart but
+// the natal one; `linesRect` moves down by that second line.
 void DrawPrintHeading(DrawSurface& surface, const CChart& chart, Rect headingRect, Rect& linesRect) {
     const LogicalFont& base = g_displayFonts[3];
-    std::string name = ChartBaseName();
+    std::string name = g_strChartBaseName;
     if (name.empty()) name = kUntitled;
     if (LifeCycle() != 0) name = CycleSuffix("%s (cycle %d)", name);
     LogicalFont font = ScaledFont(base, 1.6, 1.6, 1.0);

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
 #include "core/calendar_names.h"
-#include "core/chart.h"
 #include "core/chart_labels.h"
 #include "shell/display_options.h"
 

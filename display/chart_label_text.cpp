@@ -1,6 +1,6 @@
 #include "display/chart_label_text.h"
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/chart_labels.h"
 #include "core/computed_bodies.h"
 #include "display/chart_vocabulary.h"

@@ -34,6 +34,11 @@ constexpr int kMarginUnits = 10;
 
 } // namespace
 
+int ChartSideAtScale(double scale) {
+    const int s = static_cast<int>(scale * kChartUnits);
+    return s - s % 4;
+}
+
 ChartPaneLayout LayOutChartPanes(int width, int height, int paneCount, bool wideLayout) {
     const GridRule rule = RuleFor(paneCount, wideLayout);
     ChartPaneLayout layout;
@@ -43,8 +48,7 @@ ChartPaneLayout LayOutChartPanes(int width, int height, int paneCount, bool wide
         std::min(static_cast<int>(width * rule.widthFactor), static_cast<int>(height * rule.heightFactor));
     layout.scale = static_cast<double>(candidate) / kChartUnits;
     layout.margin = static_cast<int>(layout.scale * kMarginUnits);
-    const int s = static_cast<int>(layout.scale * kChartUnits);
-    layout.side = s - s % 4;
+    layout.side = ChartSideAtScale(layout.scale);
     const int pitch = layout.side + layout.margin;
     const bool touching = paneCount == 12;
     for (int k = 0; k < rule.columns * rule.rows && k < kChartPaneCount; ++k) {
@@ -70,8 +74,7 @@ MixedChartLayout LayOutMixedChart(int width, int height, int style, int captionH
     MixedChartLayout layout;
     layout.scale = MixedChartScale(width, height);
     const int m = static_cast<int>(layout.scale * kMarginUnits);
-    int s = static_cast<int>(layout.scale * kChartUnits);
-    s -= s % 4;
+    const int s = ChartSideAtScale(layout.scale);
     layout.area = Rect{m, m, s + m, s + m};
     constexpr int kNorthStyle = 2;
     if (style >= kNorthStyle) {
@@ -84,8 +87,8 @@ MixedChartLayout LayOutMixedChart(int width, int height, int style, int captionH
     const int insetY = layout.area.Height() / divisor;
     layout.inner = Rect{layout.area.left + insetX, layout.area.top + insetY, layout.area.right - insetX,
                         layout.area.bottom - insetY};
-    constexpr int kLeastHeight = 600;
-    const int total = s + 2 * m + 40;
-    layout.total = Size{total, std::max(total, kLeastHeight)};
+    // The chart square with its margins: the side came from the window, so no scroll bar shows while
+    // the chart fits.
+    layout.total = Size{s + 2 * m, s + 2 * m};
     return layout;
 }

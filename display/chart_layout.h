@@ -15,6 +15,10 @@ struct ChartPaneLayout {
     Size total; // scroll size of the grid
 };
 
+// The side of a chart square at `scale` (pane side / 360): 360 x scale, truncated, less its rest after
+// a multiple of 4.
+int ChartSideAtScale(double scale);
+
 // 2, 4, 6 (split: 2 x 3, wide: 3 x 2) or 12 panes (4 x 3) in a window `width` x `height` pixels; a single
 // pane is laid out as the first of two. With 12 panes every pane reaches the next one's edge.
 ChartPaneLayout LayOutChartPanes(int width, int height, int paneCount, bool wideLayout);

@@ -1,10 +1,12 @@
 #include "display/chart_view.h"
 
 #include <QMenu>
+#include <QPointer>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <algorithm>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "display/chart_colors.h"
 #include "display/chart_info.h"
 #include "display/chart_layout.h"
@@ -27,8 +29,17 @@ bool WideChartLayout() {
 
 } // namespace
 
-CChartView::CChartView(QWidget* parent) : CView(parent) {
+CChartView::CChartView(QWidget* parent) : CChartView(parent, true) {}
+
+CChartView::CChartView(QWidget* parent, bool forReports) : CView(parent) {
+    if (!forReports) return;
     g_pChartView = this;
+    m_report.emplace(kChartReport,
+                     [this](DrawSurface& surface, int varga, int slot) { PrintChartInto(surface, varga, slot); });
+}
+
+CChart* CChartView::PaneChart(int pane) const {
+    return ChartOfPane(pane);
 }
 
 CChartView::~CChartView() {
@@ -59,12 +70,16 @@ Size CChartView::WindowSize() const {
 void CChartView::RecalcLayout(Size window) {
     const ChartPaneLayout layout =
         LayOutChartPanes(window.cx, window.cy, g_nChartPaneCount, WideChartLayout());
-    g_dChartScale = layout.scale;
     m_paneRect = layout.panes;
     m_background = Rect{0, 0, std::max(window.cx, layout.total.cx), std::max(window.cy, layout.total.cy)};
     SetScrollSizes(layout.total);
-    g_chartFontA = ScaledFont(g_displayFonts[0], g_dChartScale, g_dChartScale, g_dChartScale);
-    g_chartFontB = ScaledFont(g_displayFonts[1], g_dChartScale, g_dChartScale, g_dChartScale);
+    SetChartScale(layout.scale);
+}
+
+void SetChartScale(double scale) {
+    g_dChartScale = scale;
+    g_chartFontA = ScaledFont(g_displayFonts[0], scale, scale, scale);
+    g_chartFontB = ScaledFont(g_displayFonts[1], scale, scale, scale);
 }
 
 void CChartView::OnDraw(DrawSurface& surface) {
@@ -73,7 +88,7 @@ void CChartView::OnDraw(DrawSurface& surface) {
     if (!g_bPrinting) surface.FillRect(m_background, ColorOf(kColorChartViewFrame));
     const int paneCount = std::min(g_nChartPaneCount, kChartPaneCount);
     for (int k = 0; k < paneCount; ++k) {
-        const CChart* chart = ChartOfPane(k);
+        const CChart* chart = PaneChart(k);
         if (!chart) continue;
         // With two chart styles the two panes of a pair show one varga, one in each style.
         const int vargaPane = g_bUseTwoChartStyles ? (k & ~1) : k;
@@ -150,13 +165,23 @@ void CChartView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) ClearHighlightsOnClick();
 }
 
+void CChartView::wheelEvent(QWheelEvent* event) {
+    if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
+        event->accept(); // taken here, so no enclosing pane scrolls or zooms either
+        return;
+    }
+    CView::wheelEvent(event);
+}
+
 void CChartView::OnContextMenu(QPoint screenPos) {
     ClearHighlightsOnClick();
     const QPoint client = viewport()->mapFromGlobal(screenPos);
     const Point scroll = GetScrollPosition();
     if (!HitTestForMenu(Point{client.x() + scroll.x, client.y() + scroll.y})) return;
-    QMenu menu(this);
+    // The menu is not the view's child: a window closed while the menu is up takes its view along.
+    QMenu menu;
     BuildContextMenu(menu);
+    const QPointer<CChartView> alive(this);
     const QAction* chosen = menu.exec(screenPos);
-    if (chosen) RunCommand(chosen->data().toInt());
+    if (chosen && alive) RunCommand(chosen->data().toInt());
 }

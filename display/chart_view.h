@@ -4,6 +4,7 @@
 // settings; the view keeps the hit-test geometry its renderers record, the highlights its commands set
 // and the hit of the last right click. Coordinates are pixels of the scrolled content.
 #include <array>
+#include <optional>
 
 #include "display/chart_draw_state.h"
 #include "display/view_print.h"
@@ -42,7 +43,9 @@ public:
     virtual bool HitTestForMenu(Point point);
     // Runs a context-menu command on the last hit; false for a command the view does not know or whose
     // precondition (a planet or sign under the click) is missing.
-    bool RunCommand(int command);
+    virtual bool RunCommand(int command);
+    // The chart pane `pane` shows; null while there is none.
+    virtual CChart* PaneChart(int pane) const;
     // The menu of the last hit, with its check marks and enable states.
     virtual void BuildContextMenu(QMenu& menu);
 
@@ -56,7 +59,16 @@ public:
     ChartDrawState& DrawState() { return m_state; }
 
 protected:
+    // A view that the reports do not reach (the period-entry chart).
+    CChartView(QWidget* parent, bool forReports);
     void mousePressEvent(QMouseEvent* event) override;
+    // The wheel scrolls the view, except with Shift or Ctrl held: then it does nothing.
+    void wheelEvent(QWheelEvent* event) override;
+    // Parts of the context menu: the varga choices; marana karaka sthana, relationships and highlights;
+    // the body views and display mode.
+    void AddVargaEntries(QMenu& menu);
+    void AddAnalysisEntries(QMenu& menu);
+    void AddViewEntries(QMenu& menu);
     Size WindowSize() const;
     // The body label and the sign cell of `geometryPane` under `point`; none found clears the hit, so no
     // earlier click's body or sign lingers.
@@ -72,9 +84,7 @@ protected:
 
 private:
     // The printed report's chart panes.
-    CPrintedPiece m_report{kChartReport, [this](DrawSurface& surface, int varga, int slot) {
-                               PrintChartInto(surface, varga, slot);
-                           }};
+    std::optional<CPrintedPiece> m_report;
     CViewPrint m_print{*this, CViewPrint::Form::kReport};
 
     void RunHighlight(int command, const CChart& chart, int varga);
@@ -106,6 +116,10 @@ private:
     void ShowResearchVarga(int column);
     void TogglePackedChartMode();
 };
+
+// g_dChartScale and the chart fonts g_chartFontA and g_chartFontB (display fonts 0 and 1) for panes of
+// `scale` x 360 units.
+void SetChartScale(double scale);
 
 // The chart view last constructed, which report printing and text refresh reach; null when none lives.
 extern CChartView* g_pChartView;

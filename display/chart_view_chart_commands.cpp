@@ -3,7 +3,7 @@
 // dialogs, the ashtakavarga and aspect table of the pane's chart, and packed chart mode.
 #include <string>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/custom_varga_names.h"
 #include "core/varga_columns.h"
 #include "core/varga_options.h"
@@ -26,7 +26,6 @@ namespace {
 
 // Past the sign's edge by 0.000005 days (0.432 s), so that the lagna lies just inside the new sign.
 constexpr double kInsideNewSign = 0.000005;
-constexpr int kAspectTableResource = 33387;
 
 } // namespace
 
@@ -93,7 +92,7 @@ bool CChartView::RunChartCommand(int command) {
 
 void CChartView::MoveBirthTimeToSign(bool next) {
     // The sign is searched in the pane's chart (perhaps a mode chart); the shift moves the natal birth.
-    const CChart* chart = ChartOfPane(m_nCurPane);
+    const CChart* chart = PaneChart(m_nCurPane);
     const CChart* natal = g_chartSource.natal ? g_chartSource.natal() : nullptr;
     if (!chart || !natal) return;
     const std::optional<SignChangeTimes> times =
@@ -105,7 +104,14 @@ void CChartView::MoveBirthTimeToSign(bool next) {
 
 void CChartView::ShowAshtakavarga() {
     const int varga = g_nPaneVarga[m_nCurPane];
-    g_ashtakavargaChoice = {ChartOfPane(m_nCurPane), varga, varga, 0, 0};
+    AshtakavargaChoice& choice = g_ashtakavargaChoice;
+    choice.source = g_nPaneDisplayMode[m_nCurPane] == kNatalChartOnly ? AshtakavargaSource::kNatal
+                                                                      : AshtakavargaSource::kDerived;
+    choice.varga = varga;
+    choice.highlightVarga = varga;
+    choice.displayMode = 0;
+    choice.sodhita = false;
+    choice.calculation = -1;
     // The mixed view's ashtakavarga stands beside it already.
     const bool mixed = m_nCurPane == kInnerPane || m_nCurPane == kOuterPane;
     if (!mixed && g_pVisualFramework)
@@ -115,12 +121,7 @@ void CChartView::ShowAshtakavarga() {
 
 void CChartView::OpenAspectTable() {
     g_nAspectTableVarga = g_nPaneVarga[m_nCurPane];
-    const Rect rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom};
-    // Until the table's place has been kept it opens where the next extra window would.
-    const int opened = rect.Width() > 0 && rect.Height() > 0
-                           ? OpenChildWindowInRect(kAspectTableResource, "CAspectTableView", rect)
-                           : OpenChildWindow(kAspectTableResource, "CAspectTableView");
-    if (!opened) MessageBox(this, "Unable to create window.", "Oops");
+    OpenAspectTableWindow(this);
 }
 
 void CChartView::ChooseCustomVarga() {
@@ -164,5 +165,5 @@ void CChartView::TogglePackedChartMode() {
                std::string("Packed chart mode is ") + (g_bMoreChartsOnBigDisplay ? "ON" : "OFF") +
                    " now. Kalomithra Hora will now close. Please restart Kalomithra Hora.",
                "Packed chart mode");
-    g_endForRestart();
+    EndForRestart();
 }

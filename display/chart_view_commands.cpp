@@ -5,14 +5,15 @@
 #include <iterator>
 #include <string>
 
-#include "analysis/dignity_tables.h"
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/chart_labels.h"
+#include "core/dignity_tables.h"
 #include "core/option_appliers.h"
 #include "core/sign_rules.h"
 #include "core/varga_options.h"
 #include "display/chart_captions.h"
 #include "display/chart_commands.h"
+#include "display/chart_menu_entries.h"
 #include "display/chart_source.h"
 #include "display/chart_view.h"
 #include "display/chart_vocabulary.h"
@@ -26,67 +27,17 @@
 
 namespace {
 
-// Varga columns 2-16 follow the D-2 command in order; the higher divisions have ids of their own.
-struct VargaCommand {
-    int command;
-    int column;
-};
-constexpr VargaCommand kHigherVargas[] = {{kCmdVargaD40, 17}, {kCmdVargaD45, 18},  {kCmdVargaD60, 19},
-                                          {kCmdVargaD81, 20}, {kCmdVargaD108, 21}, {kCmdVargaD144, 22}};
-constexpr int kLastPlainVarga = 16;
+// The chart view's menu offers every preset and every optional group.
+constexpr int kAllBodyViews[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+constexpr int kAllOptionalGroups[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+static_assert(std::size(kAllBodyViews) == kBodyViewCount &&
+              std::size(kAllOptionalGroups) == kShowInChartsCount);
 
-struct ViewCommand {
-    int command;
-    const char* text;
-};
-constexpr ViewCommand kBodyViews[kBodyViewCount] = {
-    {kCmdStandardView, "Standard view"},
-    {kCmdStandardWithArudhas, "Standard view with graha arudhas"},
-    {kCmdUpagrahaView, "&Upagraha view"},
-    {kCmdGrahaArudhaView, "&Graha arudha view"},
-    {kCmdDualGrahaArudhaView, "&Dual graha arudha view"},
-    {kCmdChandraArudhaView, "&Chandra arudha view (from Moon)"},
-    {kCmdSuryaArudhaView, "&Surya arudha view (from Sun)"},
-    {kCmdVarnadaView, "&Varnada view"},
-    {kCmdCharaKarakaView, "&Chara Karaka view"},
-    {kCmdSpecialLagnaView, "&Special lagna view"},
-};
-constexpr const char* kOptionalBodyTexts[kShowInChartsCount] = {"Nodes (Rahu and Ketu)",
-                                                                "Uranus, Neptune and Pluto",
-                                                                "Arudha Lagna",
-                                                                "Other Arudhas",
-                                                                "Hora Lagna",
-                                                                "Ghati Lagna (Ghatika Lagna)",
-                                                                "Sree Lagna",
-                                                                "Bhrigu Bindu",
-                                                                "Pranapada Lagna",
-                                                                "Maandi",
-                                                                "Gulika"};
-constexpr ViewCommand kHighlights[] = {
-    {kCmdHighlightArgala, "having &argala on this rasi"},
-    {kCmdHighlightVirodhargala, "having &virodhargala on this rasi"},
-    {kCmdHighlightGrahaDrishti, "&aspected by this planet (graha drishti)"},
-    {kCmdHighlightPlanetRasiDrishti, "aspected by this planet (&rasi drishti)"},
-    {kCmdHighlightRasiDrishti, "aspected by this rasi (&rasi drishti)"},
-    {kCmdHighlightOwned, "&owned by this planet"},
-    {kCmdHighlightMoolatrikona, "which is &moolatrikona of this planet"},
-    {kCmdHighlightExalted, "where this planet is &exalted"},
-    {kCmdHighlightDebilitated, "where this planet is &debilitated"},
-};
-constexpr ViewCommand kRelations[] = {
-    {kCmdPermanentRelations, "&Permanent relationships of this planet"},
-    {kCmdTemporaryRelations, "&Temporary relationships of this planet"},
-    {kCmdCompoundRelations, "&Compound relationships of this planet"},
-};
 // House from the lagna in which each planet (Sun .. Rahu) stands in marana karaka sthana.
 constexpr int kMaranaKarakaHouse[9] = {12, 8, 7, 7, 3, 6, 1, 9, 0};
 
 bool PlanetHit(int body) {
     return body >= 1 && body <= kKetu;
-}
-
-std::string VargaEntryText(int column) {
-    return g_vargaNames[column] + " (" + VargaLabel(column) + ")";
 }
 
 const VargaVariantChoice* VariantChoiceOf(int column) {
@@ -137,56 +88,52 @@ void AddBhavaEntry(QMenu& menu, int paneVarga) {
 } // namespace
 
 void CChartView::BuildContextMenu(QMenu& menu) {
-    const int pane = m_nCurPane;
     const bool planet = PlanetHit(m_nCurBody);
-    const bool sign = m_nCurRasi < kNoSign;
-    if (sign && g_nChartStyle == 2) {
+    if (m_nCurRasi < kNoSign && g_nChartStyle == 2) {
         AddCommand(menu, "Show chart from this house", kCmdChartFromThisHouse);
         menu.addSeparator();
     }
-    Check(AddCommand(menu, "&Rasi chakra", kCmdRasiChakra), g_nPaneVarga[pane] == 0);
-    AddBhavaEntry(menu, g_nPaneVarga[pane]);
-    AddVargaEntry(menu, 1, kCmdVargaD9, g_nPaneVarga[pane]);
-    for (int column = 2; column <= kLastPlainVarga; ++column)
-        AddVargaEntry(menu, column, kCmdFirstVarga + column - 2, g_nPaneVarga[pane]);
-    QMenu* higher = menu.addMenu("Higher divisions");
-    for (const VargaCommand& entry : kHigherVargas)
-        AddVargaEntry(*higher, entry.column, entry.command, g_nPaneVarga[pane]);
-    AddResearchVargaEntries(*higher);
+    AddVargaEntries(menu);
     menu.addSeparator();
-    const std::string title = VargaTitle(g_nPaneVarga[pane]);
+    const std::string title = VargaTitle(g_nPaneVarga[m_nCurPane]);
     AddCommand(menu, "When will lagna change sign in " + title, kCmdLagnaSignChange);
     AddBirthTimeEntries(menu);
     AddCommand(menu,
                planet ? std::string("When will ") + g_pszPlanetNames[m_nCurBody] + " change sign in " + title
                       : std::string("&When will this planet change sign in this chart?"),
                kCmdPlanetSignChange, planet);
+    AddAnalysisEntries(menu);
+    AddViewEntries(menu);
+    AddChartEntries(menu);
+}
+
+void CChartView::AddVargaEntries(QMenu& menu) {
+    const int pane = m_nCurPane;
+    Check(AddCommand(menu, "&Rasi chakra", kCmdRasiChakra), g_nPaneVarga[pane] == 0);
+    AddBhavaEntry(menu, g_nPaneVarga[pane]);
+    AddVargaEntry(menu, 1, kCmdVargaD9, g_nPaneVarga[pane]);
+    for (int column = 2; column <= kLastPlainVarga; ++column)
+        AddVargaEntry(menu, column, kCmdFirstVarga + column - 2, g_nPaneVarga[pane]);
+    QMenu* higher = menu.addMenu("Higher divisions");
+    for (const VargaCommand& entry : HigherVargaCommands())
+        AddVargaEntry(*higher, entry.column, entry.command, g_nPaneVarga[pane]);
+    AddResearchVargaEntries(*higher);
+}
+
+void CChartView::AddAnalysisEntries(QMenu& menu) {
+    const bool planet = PlanetHit(m_nCurBody);
+    const bool sign = m_nCurRasi < kNoSign;
     AddCommand(menu, "Planets in &marana karaka sthana", kCmdMaranaKarakaSthana);
-    QMenu* relations = menu.addMenu("Relationships");
-    for (const ViewCommand& entry : kRelations) AddCommand(*relations, entry.text, entry.command, planet);
+    QMenu* relations = AddRelationEntries(menu, planet);
     AddCommand(*relations, "P&achakadi relationships of this planet", kCmdPachakadiPlanet,
                m_nCurBody >= 1 && m_nCurBody <= kSaturn);
     AddCommand(*relations, "&Pachakadi relationships of this rasi", kCmdPachakadiRasi, sign);
-    QMenu* highlight = menu.addMenu("&Highlight rasi(s)");
-    for (const ViewCommand& entry : kHighlights) {
-        const bool needsSign = entry.command == kCmdHighlightArgala ||
-                               entry.command == kCmdHighlightVirodhargala ||
-                               entry.command == kCmdHighlightRasiDrishti;
-        AddCommand(*highlight, entry.text, entry.command, needsSign ? sign : planet);
-    }
-    QMenu* views = menu.addMenu("Choose a view (which bodies to show)");
-    for (int preset = 0; preset < kBodyViewCount; ++preset)
-        Check(AddCommand(*views, kBodyViews[preset].text, kBodyViews[preset].command),
-              g_nPaneBodyView[pane] == preset);
-    QMenu* optional = views->addMenu("Optional bodies in standard view");
-    for (int group = 0; group < kShowInChartsCount; ++group)
-        Check(AddCommand(*optional, kOptionalBodyTexts[group], kOptionalBodyCommands[group]),
-              g_bShowInCharts[group]);
-    QMenu* mode = menu.addMenu("Chart display mode");
-    Check(AddCommand(*mode, "&Automatic (Natal, Tajaka etc)", kCmdAutomatic),
-          g_nPaneDisplayMode[pane] == kAutomaticChart);
-    Check(AddCommand(*mode, "&Natal chart only", kCmdNatalOnly), g_nPaneDisplayMode[pane] == kNatalChartOnly);
-    AddChartEntries(menu);
+    AddHighlightEntries(menu, planet, sign);
+}
+
+void CChartView::AddViewEntries(QMenu& menu) {
+    AddBodyViewEntries(menu, m_nCurPane, kAllBodyViews, kAllOptionalGroups);
+    AddDisplayModeEntries(menu, m_nCurPane);
 }
 
 bool CChartView::SelectVarga(int command) {
@@ -195,7 +142,7 @@ bool CChartView::SelectVarga(int command) {
     if (command == kCmdVargaD9) column = 1;
     if (command >= kCmdFirstVarga && command < kCmdFirstVarga + kLastPlainVarga - 1)
         column = command - kCmdFirstVarga + 2;
-    for (const VargaCommand& entry : kHigherVargas)
+    for (const VargaCommand& entry : HigherVargaCommands())
         if (entry.command == command) column = entry.column;
     if (column < 0) return false;
     g_nPaneVarga[m_nCurPane] = column;
@@ -233,7 +180,7 @@ bool CChartView::SelectVariant(int command) {
 
 bool CChartView::SelectBodyView(int command) {
     for (int preset = 0; preset < kBodyViewCount; ++preset) {
-        if (kBodyViews[preset].command != command) continue;
+        if (BodyViewCommands()[preset].command != command) continue;
         ApplyBodyView(m_nCurPane, preset);
         if (preset == kStandardWithGrahaArudhas && g_bUseTwoChartStyles)
             ApplyBodyView(m_nCurPane + 1, preset);
@@ -247,7 +194,8 @@ bool CChartView::ToggleOptionalBody(int command) {
     for (int group = 0; group < kShowInChartsCount; ++group) {
         if (kOptionalBodyCommands[group] != command) continue;
         g_bShowInCharts[group] = !g_bShowInCharts[group];
-        for (int k = 0; k < std::min(g_nChartPaneCount, kChartPaneCount); ++k)
+        // The groups are program-wide: every standard-view pane follows, the mixed and entry views' too.
+        for (int k = 0; k < kChartPaneCount; ++k)
             if (g_nPaneBodyView[k] == kStandardView) ResetBodyFlagsStandard(k);
         Invalidate();
         return true;
@@ -265,15 +213,15 @@ bool CChartView::RunCommand(int command) {
         Invalidate();
         return true;
     }
-    const CChart* chart = ChartOfPane(pane);
+    const CChart* chart = PaneChart(pane);
     if (!chart) return false;
     const int varga = g_nPaneVarga[pane];
-    for (const ViewCommand& entry : kHighlights) {
+    for (const ViewCommand& entry : HighlightCommands()) {
         if (entry.command != command) continue;
         RunHighlight(command, *chart, varga);
         return true;
     }
-    for (const ViewCommand& entry : kRelations) {
+    for (const ViewCommand& entry : RelationCommands()) {
         if (entry.command != command) continue;
         if (!PlanetHit(m_nCurBody)) return false;
         RunRelationships(command, *chart, varga);
@@ -302,7 +250,7 @@ bool CChartView::RunCommand(int command) {
     if (command == kCmdChartFromThisHouse && m_nCurRasi < kNoSign) {
         // The mixed view turns both of its charts by the inner chart's lagna.
         const bool mixed = pane == kInnerPane || pane == kOuterPane;
-        const CChart* reference = mixed ? ChartOfPane(kInnerPane) : chart;
+        const CChart* reference = mixed ? PaneChart(kInnerPane) : chart;
         const int referenceVarga = mixed ? g_nPaneVarga[kInnerPane] : varga;
         if (!reference) return false;
         const int offset = (m_nCurRasi - reference->m_vargaSign.Sign(kLagna, referenceVarga) + 144) % 12;
@@ -318,9 +266,7 @@ void CChartView::RunHighlight(int command, const CChart& chart, int varga) {
     const int pane = m_nCurPane;
     const int r = m_nCurRasi;
     const int p = m_nCurBody;
-    const bool signCommand = command == kCmdHighlightRasiDrishti || command == kCmdHighlightArgala ||
-                             command == kCmdHighlightVirodhargala;
-    if (signCommand ? r >= kNoSign : !PlanetHit(p)) return;
+    if (HighlightNeedsSign(command) ? r >= kNoSign : !PlanetHit(p)) return;
     if (command == kCmdHighlightPlanetRasiDrishti || command == kCmdHighlightGrahaDrishti) {
         if (r >= kNoSign) return;
     }

@@ -1,10 +1,17 @@
 // The chart view on paper: the report's chart panes and the view's part in the print flow.
-#include "core/chart.h"
+#include "chart/chart.h"
+#include "display/chart_layout.h"
 #include "display/chart_source.h"
 #include "display/chart_view.h"
 #include "display/print_pages.h"
 
 namespace {
+
+// Printed panes are laid out at one chart scale, whatever the window of the view that prints them: a
+// pane of 360 units with the display fonts as they are, which the slot's scales then fit to the page.
+// Laid out for the window, paper followed the screen: a small or hidden view gave thick frames and
+// unreadable labels, and the preview differed from the print whenever the window changed between them.
+constexpr double kPrintChartScale = 1.0;
 
 // Gap between the print slots, logical units.
 constexpr int kSlotGap = 11;
@@ -43,9 +50,9 @@ void CChartView::PrintChartInto(DrawSurface& surface, int varga, int slot) {
     const CChart* chart = g_chartSource.current ? g_chartSource.current() : nullptr;
     if (!chart || slot < 0 || slot >= kSlotColumns * kSlotRows) return;
     SavedDrawScales saved;
-    RecalcLayout(WindowSize());
-    const int w = m_paneRect[0].Width();
-    const int h = m_paneRect[0].Height();
+    SetChartScale(kPrintChartScale);
+    const int w = ChartSideAtScale(kPrintChartScale);
+    const int h = w;
     const int left = (slot % kSlotColumns) * (w + kSlotGap);
     const int top = (slot / kSlotColumns) * (h + kSlotGap);
     g_dDrawScaleX = g_nPrintAreaWidth * (1.0 / kSlotColumns) / (w + kSlotMargin);

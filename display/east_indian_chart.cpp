@@ -1,6 +1,6 @@
 // East Indian charts: a 3 x 3 grid whose corner squares are cut into two triangles; Aries at the top
 // middle, the signs running counter-clockwise; the centre square holds the varga.
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "display/chart_captions.h"
 #include "display/chart_cells.h"
 #include "display/chart_colors.h"

@@ -9,9 +9,29 @@
 
 namespace {
 
+// The band a text's letters take within its extent: below the room over the capitals (about a sixth of
+// the line) and above the room under the baseline that only descenders use (about a tenth).
+struct Band {
+    int top;
+    int bottom;
+};
+Band LetterBand(const Rect& box) {
+    return Band{box.top + box.Height() / 6, box.bottom - box.Height() / 10};
+}
+
+// Units by which the letter bands of two texts overlap (negative when apart).
+int BandOverlap(const Rect& a, const Rect& b) {
+    const Band p = LetterBand(a);
+    const Band q = LetterBand(b);
+    return std::min(p.bottom, q.bottom) - std::max(p.top, q.top);
+}
+
+// Stacked labels (slots a line apart) overlap by a tenth of their bands at most; labels whose letters
+// would meet overlap by more than a quarter.
 bool ShareARow(const Rect& a, const Rect& b) {
-    const int overlap = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
-    return overlap * 2 > std::min(a.Height(), b.Height());
+    const Band p = LetterBand(a);
+    const Band q = LetterBand(b);
+    return BandOverlap(a, b) * 4 > std::min(p.bottom - p.top, q.bottom - q.top);
 }
 
 struct Span {
@@ -82,7 +102,7 @@ Span RowRoom(std::span<const Rect> boxes, const std::vector<int>& members, const
 bool FitsAsItIs(std::span<const Rect> boxes, const std::vector<int>& members, const Span& room) {
     for (std::size_t k = 0; k < members.size(); ++k) {
         const Rect& box = boxes[members[k]];
-        if (box.right > room.right) return false;
+        if (box.right > room.right || box.left < room.left) return false;
         if (k + 1 < members.size() && box.right + kLabelGap > boxes[members[k + 1]].left) return false;
     }
     return true;
@@ -126,9 +146,41 @@ void FitRow(std::span<const Rect> boxes, const std::vector<int>& members, const 
 
 } // namespace
 
-std::vector<LabelFit> FitLabels(std::span<const Rect> boxes, const CPolygonRegion* cell) {
+std::vector<LabelFit> FitLabels(std::span<const Rect> boxes, const CPolygonRegion* cell,
+                                std::span<const Rect> fixed) {
     std::vector<LabelFit> fits(boxes.size());
-    for (const std::vector<int>& members : Rows(boxes))
-        FitRow(boxes, members, RowRoom(boxes, members, cell), fits);
+    for (const std::vector<int>& members : Rows(boxes)) {
+        const Span room = RowRoom(boxes, members, cell);
+        // A fixed text in the row parts it: the labels whose middles lie left of its middle keep to the
+        // room left of it, the others to the room right of it.
+        std::vector<Span> parts{room};
+        std::vector<std::vector<int>> partMembers(1, members);
+        for (const Rect& obstacle : fixed) {
+            const bool inRow = std::any_of(members.begin(), members.end(),
+                                           [&](int i) { return BandOverlap(boxes[i], obstacle) > 0; });
+            if (!inRow) continue;
+            const int middle = (obstacle.left + obstacle.right) / 2;
+            std::vector<Span> split;
+            std::vector<std::vector<int>> splitMembers;
+            for (std::size_t p = 0; p < parts.size(); ++p) {
+                if (middle <= parts[p].left || middle >= parts[p].right) {
+                    split.push_back(parts[p]);
+                    splitMembers.push_back(partMembers[p]);
+                    continue;
+                }
+                std::vector<int> left, right;
+                for (const int i : partMembers[p])
+                    ((boxes[i].left + boxes[i].right) / 2 < middle ? left : right).push_back(i);
+                split.push_back(Span{parts[p].left, std::min(parts[p].right, obstacle.left - kLabelGap)});
+                splitMembers.push_back(left);
+                split.push_back(Span{std::max(parts[p].left, obstacle.right + kLabelGap), parts[p].right});
+                splitMembers.push_back(right);
+            }
+            parts = std::move(split);
+            partMembers = std::move(splitMembers);
+        }
+        for (std::size_t p = 0; p < parts.size(); ++p)
+            if (!partMembers[p].empty()) FitRow(boxes, partMembers[p], parts[p], fits);
+    }
     return fits;
 }

@@ -1,10 +1,16 @@
 #include "display/mixed_chart_view.h"
 
-#include "core/chart.h"
+#include <QMenu>
+
+#include "chart/chart.h"
+#include "display/chart_captions.h"
 #include "display/chart_colors.h"
+#include "display/chart_commands.h"
 #include "display/chart_layout.h"
+#include "display/chart_menu_entries.h"
 #include "display/chart_renderers.h"
 #include "display/chart_source.h"
+#include "display/menu_commands.h"
 #include "display/styled_text.h"
 #include "shell/display_fonts.h"
 
@@ -14,14 +20,20 @@ constexpr double kSmallAreaFontFactor = 0.65; // chart fonts of a chart area up 
 constexpr double kLargeAreaFontFactor = 0.5;
 constexpr int kSmallAreaLimit = 601;
 
+// The body views of the mixed view's menu: every preset but the standard view with graha arudhas.
+constexpr int kMixedBodyViews[] = {kStandardView,        kUpagrahaView,      kGrahaArudhaView,
+                                   kDualGrahaArudhaView, kChandraArudhaView, kSuryaArudhaView,
+                                   kVarnadaView,         kCharaKarakaView,   kSpecialLagnaView};
+// Its optional bodies: every group but Bhrigu Bindu and Pranapada Lagna.
+constexpr int kMixedOptionalGroups[] = {0, 1, 2, 3, 4, 5, 6, 9, 10};
+
 } // namespace
 
 CMixedChartView::CMixedChartView(QWidget* parent) : CChartView(parent) {}
 
 void CMixedChartView::RecalcLayout(Size window) {
     g_dChartScale = MixedChartScale(window.cx, window.cy);
-    int side = static_cast<int>(g_dChartScale * 360);
-    side -= side % 4;
+    const int side = ChartSideAtScale(g_dChartScale);
     const double factor =
         g_dChartScale * (side < kSmallAreaLimit ? kSmallAreaFontFactor : kLargeAreaFontFactor);
     g_chartFontA = ScaledFont(g_displayFonts[0], factor, factor, factor);
@@ -100,4 +112,31 @@ bool CMixedChartView::HitTestForMenu(Point point) {
     m_nCurPane = pane;
     FindHitInPane(pane, point);
     return true;
+}
+
+void CMixedChartView::BuildContextMenu(QMenu& menu) {
+    const int pane = m_nCurPane;
+    const bool planet = m_nCurBody >= 1 && m_nCurBody <= kKetu;
+    const bool sign = m_nCurRasi < kNoSign;
+    if (sign && g_nChartStyle == 2) {
+        AddCommand(menu, "Show chart from this house", kCmdChartFromThisHouse);
+        menu.addSeparator();
+    }
+    AddCommand(menu, "When will lagna change sign in " + VargaTitle(g_nPaneVarga[pane]), kCmdLagnaSignChange);
+    AddCommand(menu, "Show ashtakavarga of this chart", kCmdShowAshtakavarga);
+    menu.addSeparator();
+    AddCommand(menu, "Rasi chakra", kCmdRasiChakra);
+    AddCommand(menu, "Bhava chakra or Chalit chakra", kCmdBhavaChakra);
+    AddCommand(menu, "Navamsa chakra", kCmdVargaD9);
+    for (int column = 2; column <= kLastPlainVarga; ++column)
+        AddCommand(menu, VargaEntryText(column), kCmdFirstVarga + column - 2);
+    QMenu* higher = menu.addMenu("Higher divisions");
+    for (const VargaCommand& entry : HigherVargaCommands())
+        AddCommand(*higher, VargaEntryText(entry.column), entry.command);
+    menu.addSeparator();
+    AddCommand(menu, "Planets in marana karaka sthana", kCmdMaranaKarakaSthana);
+    AddRelationEntries(menu, planet);
+    AddHighlightEntries(menu, planet, sign);
+    AddBodyViewEntries(menu, pane, kMixedBodyViews, kMixedOptionalGroups);
+    AddDisplayModeEntries(menu, pane);
 }

@@ -12,6 +12,10 @@ public:
     void RecalcLayout(Size window) override;
     // A click in the chart area acts on the outer chart, one inside the inner square on the inner chart.
     bool HitTestForMenu(Point point) override;
+    // The view's own menu: the varga, body-view and display-mode choices of the ring clicked, its
+    // queries and highlights; the chart view's birth-time, research-varga and layout entries are not
+    // offered here.
+    void BuildContextMenu(QMenu& menu) override;
 
     const Rect& InnerRect() const { return m_innerRect; }
 

@@ -1,6 +1,8 @@
 // North Indian charts: houses fixed in a diamond figure, counted anticlockwise from the top diamond; the
 // signs move with the lagna, so each cell carries its sign number.
-#include "core/chart.h"
+#include <vector>
+
+#include "chart/chart.h"
 #include "display/chart_captions.h"
 #include "display/chart_cells.h"
 #include "display/chart_colors.h"
@@ -58,9 +60,15 @@ CellSlots NorthSlots(int x, int y, int u, int v, int shape, bool twoChart) {
     return slots;
 }
 
-void DrawSignNumber(DrawSurface& surface, int sign, const Rect& box, const LogicalFont& font) {
-    DrawChartText(surface, std::to_string(sign + 1), box, kTextCenter | kTextNoClip, font,
-                  ColorOf(kColorChartViewStartRasi));
+// Draws the sign's number centred in `box`; gives the extent of the number, which the cell's labels keep
+// clear of.
+Rect DrawSignNumber(DrawSurface& surface, int sign, const Rect& box, const LogicalFont& font) {
+    const std::string number = std::to_string(sign + 1);
+    DrawChartText(surface, number, box, kTextCenter | kTextNoClip, font, ColorOf(kColorChartViewStartRasi));
+    surface.SelectFont(font);
+    const Rect extent = surface.DrawText(number, box, kTextCalcRect);
+    const int left = box.left + (box.Width() - extent.Width()) / 2;
+    return Rect{left, extent.top, left + extent.Width(), extent.bottom};
 }
 
 // The twelve cells of a square whose houses count from `lagnaSign`: polygons, highlight fills and
@@ -71,13 +79,20 @@ void DrawNorthCells(DrawSurface& surface, ChartDrawState& state, const Rect& squ
                     const CChart& chart, int pane, int lagnaSign, EachCell eachCell) {
     state.bodyLabelRect[pane].fill(Rect{});
     const SignLabelTarget target{surface, state, chart, varga, pane};
+    std::vector<CellSlots> slots;
+    std::vector<Rect> numbers; // every cell's sign number: the numbers of four cells meet at the centre
     for (int sign = 0; sign < 12; ++sign) {
         const int k = NorthHousePosition(sign, lagnaSign, state.paneHouseOffset[pane]);
         const Rect cell = NorthCellRect(square, k);
         CPolygonRegion& region = state.Region(pane, sign);
         CalcNorthIndianCell(region, NorthCellShape(k), cell.left, cell.top, cell.right, cell.bottom);
         FillRasiHighlight(surface, state, region, pane, sign);
-        DrawSignLabels(target, sign, eachCell(sign, k, cell));
+        slots.push_back(eachCell(sign, k, cell));
+        numbers.insert(numbers.end(), slots.back().fixed.begin(), slots.back().fixed.end());
+    }
+    for (int sign = 0; sign < 12; ++sign) {
+        slots[sign].fixed = numbers;
+        DrawSignLabels(target, sign, slots[sign]);
     }
 }
 
@@ -105,9 +120,11 @@ void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
         const Point number = kSignNumberQuarters[k];
         const int nx = cell.left + number.x * u / 4;
         const int ny = cell.top + number.y * v / 4;
-        DrawSignNumber(surface, sign, Rect{nx, ny, nx + u, ny + v},
-                       k == 0 ? FontA(1.15, 1.15, 1.25) : FontA(0.85, 0.85, 1.0));
-        return NorthSlots(cell.left, cell.top, u, v, NorthCellShape(k), false);
+        const Rect drawn = DrawSignNumber(surface, sign, Rect{nx, ny, nx + u, ny + v},
+                                          k == 0 ? FontA(1.15, 1.15, 1.25) : FontA(0.85, 0.85, 1.0));
+        CellSlots slots = NorthSlots(cell.left, cell.top, u, v, NorthCellShape(k), false);
+        slots.fixed.push_back(drawn);
+        return slots;
     });
     if (caption) {
         const Rect band{r.left, r.top - h, r.right, r.top};
@@ -131,12 +148,13 @@ void DrawMixedNorthIndianChart(DrawSurface& surface, ChartDrawState& state, cons
     DrawNorthCells(surface, state, r, varga, chart, pane, referenceLagna,
                    [&](int sign, int k, const Rect& cell) {
                        int slotShape = NorthCellShape(k);
+                       Rect number;
                        if (inner) {
-                           const Point number = kSignNumberEighths[k];
-                           const int nx = cell.left + number.x * u / 8;
-                           const int ny = cell.top + number.y * v / 8;
-                           DrawSignNumber(surface, sign, Rect{nx, ny, nx + u, ny + v},
-                                          k == 0 ? FontA(1.1, 1.1, 1.1) : FontA(0.9, 0.9, 1.0));
+                           const Point at = kSignNumberEighths[k];
+                           const int nx = cell.left + at.x * u / 8;
+                           const int ny = cell.top + at.y * v / 8;
+                           number = DrawSignNumber(surface, sign, Rect{nx, ny, nx + u, ny + v},
+                                                   k == 0 ? FontA(1.1, 1.1, 1.1) : FontA(0.9, 0.9, 1.0));
                        } else if (slotShape == 0) {
                            // The outer chart's labels stand in the band along the edge: the diamonds take the
                            // slots of the triangle on their outer side.
@@ -144,8 +162,10 @@ void DrawMixedNorthIndianChart(DrawSurface& surface, ChartDrawState& state, cons
                            slotShape = kOuterDiamondSlots[k / 3];
                        }
                        const Point area = inner ? kInnerLabelArea[k] : kOuterLabelArea[k];
-                       return NorthSlots(cell.left + area.x * halfW / 4, cell.top + area.y * halfH / 4, u, v,
-                                         slotShape, true);
+                       CellSlots slots = NorthSlots(cell.left + area.x * halfW / 4,
+                                                    cell.top + area.y * halfH / 4, u, v, slotShape, true);
+                       if (inner) slots.fixed.push_back(number);
+                       return slots;
                    });
     const Rect band{r.left, r.top - h, r.right, r.top};
     DrawChartText(surface, (inner ? "Inner: " : "Outer: ") + chart.m_strTitle, band, kTextNoClip,

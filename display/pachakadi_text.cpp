@@ -1,7 +1,7 @@
 #include "display/pachakadi_text.h"
 
+#include "chart/chart.h"
 #include "core/body_names.h"
-#include "core/chart.h"
 #include "core/chart_labels.h"
 
 namespace {

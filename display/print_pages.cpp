@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdio>
+#include <filesystem>
 
 #include "display/chart_source.h"
 #include "display/drawing_factors.h"
@@ -241,7 +242,9 @@ void SetPrintGeometry(Size area) {
 void InitPrintJob(DrawSurface&, CPrintInfo& info) {
     // The name is asked once a job; a preview that draws its pages again keeps it.
     if (!info.repeated) {
-        if (g_chartSource.baseName) g_strChartBaseName = ChartBaseName();
+        // The file's name without its folders: the heading and footer name the chart, not where it lies.
+        if (g_chartSource.baseName)
+            g_strChartBaseName = std::filesystem::path(ChartBaseName()).filename().string();
         std::string name = g_strChartBaseName;
         if (g_askPrintedChartName && g_askPrintedChartName(name)) g_strChartBaseName = name;
     }

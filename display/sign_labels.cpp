@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
-#include "core/chart.h"
 #include "display/chart_colors.h"
 #include "display/chart_label_text.h"
 #include "display/drawing_factors.h"
@@ -81,7 +81,8 @@ void DrawLabel(const SignLabelTarget& target, const PendingLabel& label) {
 
 // Each label measured in its font, then moved or shrunk where the cell is crowded (FitLabels); the
 // style's box becomes the text's extent, which the hit test uses.
-void FitToCell(const SignLabelTarget& target, std::vector<PendingLabel>& labels, const CPolygonRegion& cell) {
+void FitToCell(const SignLabelTarget& target, std::vector<PendingLabel>& labels, const CPolygonRegion& cell,
+               const std::vector<Rect>& fixed) {
     std::vector<Rect> boxes;
     boxes.reserve(labels.size());
     // Labels of a cell mostly share a font: it is selected once for them (as MeasureStyledText would).
@@ -92,7 +93,7 @@ void FitToCell(const SignLabelTarget& target, std::vector<PendingLabel>& labels,
         label.style.SetBox(target.surface.DrawText(label.text, label.style.Box(), kTextCalcRect));
         boxes.push_back(label.style.Box());
     }
-    const std::vector<LabelFit> fits = FitLabels(boxes, &cell);
+    const std::vector<LabelFit> fits = FitLabels(boxes, &cell, fixed);
     for (std::size_t i = 0; i < labels.size(); ++i) {
         TextStyle& style = labels[i].style;
         if (fits[i].shift == 0 && fits[i].scale == 1.0) continue;
@@ -160,6 +161,6 @@ void DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& sl
         }
         labels.push_back({std::move(text), style, planet});
     }
-    FitToCell(target, labels, target.state.Region(pane, sign));
+    FitToCell(target, labels, target.state.Region(pane, sign), slots.fixed);
     for (const PendingLabel& label : labels) DrawLabel(target, label);
 }

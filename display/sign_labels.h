@@ -4,6 +4,7 @@
 // slots lie; colours, fonts, karaka labels, highlights, relationship marks and the recorded label
 // rectangles of the lagna and the nine grahas are the same for all.
 #include <functional>
+#include <vector>
 
 #include "display/chart_draw_state.h"
 
@@ -24,6 +25,8 @@ struct CellSlots {
     // The two-chart views draw small labels with 0.95 of the height and one unit higher; single charts
     // use 0.85 of the font, or the full font one unit higher when a small screen chart would blur it.
     bool twoChart = false;
+    // Texts already drawn in the cell that labels keep clear of (its sign number), device units.
+    std::vector<Rect> fixed;
 };
 
 struct SignLabelTarget {

@@ -1,8 +1,8 @@
 // South Indian charts: the signs at fixed places of a 4 x 4 frame, the caption in the middle 2 x 2 block.
 #include <cstdio>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
-#include "core/chart.h"
 #include "display/chart_captions.h"
 #include "display/chart_cells.h"
 #include "display/chart_colors.h"

@@ -3,6 +3,7 @@
 // print_pages.h) from any view that has this print client; views with their own drawing on paper (the
 // content form) print that drawing instead when "Print this window" started the job.
 #include <functional>
+#include <string>
 #include <utility>
 
 #include "document/report_dispatch.h"
@@ -10,17 +11,26 @@
 
 class CView;
 
-// A view's piece of the printed report, registered under its report kind for as long as it lives.
-// The text forms of the reports are made when they are copied, so there is nothing to rebuild.
+// A view's piece of the printed report, registered under its report kind for as long as it lives. A
+// view that keeps a text form for the document's text refresh passes the routine that rebuilds it; the
+// copy commands read the text form through the text routine (none: the view adds no text).
 class CPrintedPiece : public CReportView {
 public:
     using PrintRoutine = std::function<void(DrawSurface& surface, int a, int b)>;
-    CPrintedPiece(int kind, PrintRoutine print) : CReportView(kind), m_print(std::move(print)) {}
+    using RebuildRoutine = std::function<void(bool flag)>;
+    using TextRoutine = std::function<std::string()>;
+    CPrintedPiece(int kind, PrintRoutine print, RebuildRoutine rebuild = {}, TextRoutine text = {})
+        : CReportView(kind), m_print(std::move(print)), m_rebuild(std::move(rebuild)), m_text(std::move(text)) {}
     void PrintReport(DrawSurface& surface, int a, int b) override { m_print(surface, a, b); }
-    void RebuildReportText(bool) override {}
+    void RebuildReportText(bool flag) override {
+        if (m_rebuild) m_rebuild(flag);
+    }
+    std::string ReportText() const override { return m_text ? m_text() : std::string(); }
 
 private:
     PrintRoutine m_print;
+    RebuildRoutine m_rebuild;
+    TextRoutine m_text;
 };
 
 class CViewPrint : public CPrintClient {

@@ -17,4 +17,4 @@ add_library(dasa STATIC
   ${CMAKE_CURRENT_LIST_DIR}/dasa_tree.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_years.cpp
 )
-target_link_libraries(dasa PUBLIC chart shell_prefs)
+target_link_libraries(dasa PUBLIC chart document_options platform_doc)

@@ -4,8 +4,8 @@
 // calculator is a free function of the chart (read only, through its public queries) and of the options
 // it reads, which fills a tree the dispatcher has reset and titled; codes without a calculator compute
 // Vimsottari.
+#include "chart/chart.h"
 #include "core/calc_status.h"
-#include "core/chart.h"
 #include "document/dasa_tree.h"
 
 inline constexpr int kVimsottariCode = 0;

@@ -3,8 +3,8 @@
 // tree. It remembers the choice per family, keeps every code's own cycle offset, resets and titles the
 // tree, runs the code's calculator (dasa_codes.h), applies the Tribhagi variation and compresses the
 // dasa into a mode chart's span (g_bDasaCompression).
+#include "chart/chart.h"
 #include "core/calc_status.h"
-#include "core/chart.h"
 #include "document/dasa_codes.h"
 #include "document/dasa_tree.h"
 

@@ -2,7 +2,7 @@
 // dasa, which moves three signs on a year. Day parts in ghatis of the chart's sunrise frame.
 #include <algorithm>
 
-#include "analysis/dignity_tables.h"
+#include "core/dignity_tables.h"
 #include "core/sign_arithmetic.h"
 #include "document/dasa_other.h"
 #include "document/dasa_rasi_rules.h"

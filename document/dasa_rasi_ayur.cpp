@@ -1,7 +1,7 @@
 // Sudasa and the rasi dasas of longevity and troubles: Shoola, Niryana Shoola, Brahma, Sthira, the two
 // Mandooka dasas, Navamsa and Varnada dasa.
-#include "analysis/dignity_tables.h"
 #include "core/computed_bodies.h"
+#include "core/dignity_tables.h"
 #include "core/sign_arithmetic.h"
 #include "core/vocabulary_names.h"
 #include "document/dasa_rasi.h"

@@ -1,7 +1,7 @@
 // Chara dasa and its kin: Drigdasa, Trikona dasa, the Chara dasas of K.N.Rao and of Iranganti
 // Rangacharya.
-#include "analysis/dignity_tables.h"
 #include "core/angle_math.h"
+#include "core/dignity_tables.h"
 #include "core/sign_arithmetic.h"
 #include "core/sign_rules.h"
 #include "document/dasa_rasi.h"

@@ -1,6 +1,6 @@
 #include "document/dasa_rasi_rules.h"
 
-#include "analysis/dignity_tables.h"
+#include "core/dignity_tables.h"
 #include "core/sign_arithmetic.h"
 #include "core/zodiac_names.h"
 

@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "document/dasa_tree.h"
 
 using SignOrder = std::array<int, 12>;

@@ -8,7 +8,7 @@
 #include "core/calc_options.h"
 #include "core/return_charts.h"
 #include "core/zodiac_names.h"
-#include "shell/display_options.h"
+#include "document/document_options.h"
 
 int g_nDasaCycleOffset = 0;
 std::array<bool, 75> g_bDasaShift{};

@@ -15,7 +15,7 @@
 #include "core/calc_status.h"
 #include "core/chart_core.h"
 #include "document/dasa_rows.h"
-#include "shell/display_options.h" // g_bPrinting
+#include "platform/draw_state.h" // g_bPrinting
 
 inline constexpr int kDasaLevels = 6;      // MD, AD, PD, SD, PAD, DAD
 inline constexpr int kDasaMaxPeriods = 36; // periods of one level under one parent

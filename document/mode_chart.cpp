@@ -1,8 +1,8 @@
 // The ending every mode chart shares: the work chart cast for the found moment and calculated.
 #include "document/mode_chart.h"
 
+#include "chart/chart.h"
 #include "core/body_names.h"
-#include "core/chart.h"
 #include "document/dasa_options.h"
 #include "document/document_state.h"
 #include "document/mode_tajaka.h"

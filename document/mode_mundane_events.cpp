@@ -8,12 +8,12 @@
 #include "core/planet_tables.h"
 #include "core/return_charts.h"
 #include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/eclipse_search.h"
 #include "document/mode_chart.h"
 #include "document/mode_mundane.h"
 #include "document/tavro_doc.h"
-#include "shell/display_options.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The Tajaka mode: the span of the selection, its return moments, the Muntha and the chart.
 #include "document/mode_tajaka.h"
 
+#include "chart/chart.h"
 #include "core/angle_math.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/planet_tables.h"
 #include "core/return_charts.h"
 #include "core/varga_columns.h"

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "chart/chart.h"
 #include "core/angle_math.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/return_charts.h"
 #include "document/mode_chart.h"
 #include "document/tavro_doc.h"

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/drishti.h"
 #include "document/dasa_options.h"
 #include "document/document_state.h"

@@ -61,3 +61,19 @@ void RefreshViewData(bool flag) {
     RebuildText(kShadbalaReport, flag);
     RebuildText(kStrengthsReport, flag);
 }
+
+std::string GatherReportText(bool complete) {
+    RefreshViewData(complete);
+    const int basicOrder[] = {kCoreInfoReport, kBasicInfoReport, kChartReport, kDasaReport};
+    const int completeOrder[] = {kCoreInfoReport, kBasicInfoReport, kAshtakavargaReport, kShadbalaReport,
+                                 kStrengthsReport, kChartReport,    kDasaReport};
+    std::string text;
+    auto add = [&text](int kind) {
+        if (const CReportView* view = ReportView(kind)) text += view->ReportText();
+    };
+    if (complete)
+        for (int kind : completeOrder) add(kind);
+    else
+        for (int kind : basicOrder) add(kind);
+    return text;
+}

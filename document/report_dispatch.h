@@ -3,7 +3,9 @@
 // views whether or not they are on screen. Each of those views registers itself under its kind when
 // it is created and leaves when it is destroyed, so a dispatch never reaches a destroyed view; while
 // several views of one kind live, the newest one answers.
-#include "shell/display_options.h" // g_dDrawScaleX, g_dDrawScaleY
+#include <string>
+
+#include "platform/draw_state.h" // g_dDrawScaleX, g_dDrawScaleY
 
 class DrawSurface;
 
@@ -34,6 +36,8 @@ public:
     virtual void PrintReport(DrawSurface& surface, int a, int b) = 0;
     // Rebuilds the view's text forms, which the copy commands read; `flag` as the caller passes it.
     virtual void RebuildReportText(bool flag) = 0;
+    // The text form made by the last RebuildReportText; empty for a view that has none.
+    virtual std::string ReportText() const { return {}; }
 
     int Kind() const { return m_kind; }
 
@@ -52,3 +56,7 @@ void DrawViewKindScaled(DrawSurface& surface, int kind, int a, int b, double fac
 // Rebuilds the text forms in this order: key data, basic information, dasa, chart; with `flag` also
 // ashtakavarga, shadbala and strengths.
 void RefreshViewData(bool flag);
+// The calculations as plain text for the clipboard: the text forms rebuilt (RefreshViewData(complete)),
+// then joined: key data, basic information, chart and dasa; `complete` puts ashtakavarga, shadbala and
+// strengths between the basic information and the chart. Kinds with no living view add nothing.
+std::string GatherReportText(bool complete);

@@ -11,7 +11,6 @@
 #include "document/document_state.h"
 #include "document/mode_chart.h"
 #include "document/varga_labels.h"
-#include "shell/preferences.h"
 
 namespace {
 
@@ -40,7 +39,6 @@ void SetDasaNavigation(CDasaTree& tree, const DasaNavState& state) {
 } // namespace
 
 CTavroDoc::CTavroDoc() : m_pCurrentChart(&m_natalChart) {
-    if (!g_bPreferencesInitialised) InitPreferences();
     SetToClockTime(g_clockMoment);
     g_dBirthZone = g_clockMoment.m_zone.m_dHours;
     g_transitMoment = g_clockMoment;
@@ -154,7 +152,25 @@ CalcStatus CTavroDoc::Calculate(int subMode) {
     if (status.ok()) status = CalculateDasa();
     if (atNatalMoment) chart.m_dateTime = ownMoment;
     m_bCalculated = true;
+    ++m_nCalculations;
     return status;
+}
+
+void CTavroDoc::TakeEntryCharts(const CChart& natal, const CChart& entry, double spanDays, int varga) {
+    m_natalChart = natal;
+    m_workChart = entry;
+    m_thirdChart = entry;
+    for (CChart* chart : {&m_natalChart, &m_workChart, &m_thirdChart}) {
+        chart->m_pNatalChart = &m_natalChart;
+        chart->m_pAnalysisChart = chart;
+        // Child charts are made again on first use, bound to these charts.
+        chart->m_pVargaChart = CVargaChildren();
+    }
+    m_pCurrentChart = &m_thirdChart;
+    m_nMode = kModeNatal;
+    m_nLastCalculatedMode = kModeNatal;
+    m_nEntryVarga = varga;
+    m_dEntrySpanDays = spanDays;
 }
 
 CalcStatus CTavroDoc::CalculateDasa() {

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "chart/chart.h"
 #include "core/calc_status.h"
-#include "core/chart.h"
 #include "document/dasa_dispatcher.h"
 #include "document/dasa_tree.h"
 #include "platform/document_base.h"
@@ -60,6 +60,13 @@ public:
     void ResetToNatalMode();
     // Modes > Reset to Natal Mode: ResetToNatalMode, calculated, every view updated.
     CalcStatus OnResetToNatalMode();
+
+    // --- The period-entry document ---------------------------------------------------------------
+    // This document becomes the one of a period-entry window: `natal` and the entry chart `entry` (cast
+    // for a period's start, `spanDays` days long, shown in varga column `varga`) copied in, the entry
+    // chart current, natal mode. The copies are bound to this document's charts alone, so they outlive
+    // the document they came from.
+    void TakeEntryCharts(const CChart& natal, const CChart& entry, double spanDays, int varga);
 
     // --- Birth-time changes and their undo --------------------------------------------------------
     // The natal birth data were changed (by a command that moves the birth time or by the birth-data
@@ -186,12 +193,13 @@ public:
     // --- Data ------------------------------------------------------------------------------------
     CChart m_natalChart;      // "Natal Chart"
     CChart m_workChart;       // the chart of modes 1-6
-    CChart m_thirdChart;      // kept for later use; the document reads nothing of it
+    CChart m_thirdChart;      // the entry chart of a period (the dasa page's command casts it)
     CChart* m_pCurrentChart;  // the chart the views show and Calculate computes
     int m_nMode = kModeNatal; // DocumentMode
     int m_nLastCalculatedMode = kModeNatal;
     std::uint8_t m_nSubMode = 0; // the argument of the last calculation in mode 6, else 0
     bool m_bCalculated = true;
+    long m_nCalculations = 0;   // calculations of the current chart so far: views tell a new one by it
     int m_nTajakaYearIndex = 0; // Tajaka year minus birth year
     CDasaTree m_dasaTree;       // the dasa of the current chart
     int m_nEntryVarga = 0;      // the entry views' varga (hidden entry document only)

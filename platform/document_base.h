@@ -2,6 +2,7 @@
 // The document side of the document/view framework, without any window: a document knows its file,
 // its title, whether it holds unsaved changes, and the views that show it, which it tells to update.
 // Views register themselves and leave when destroyed, so the document never calls a dead view.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,9 @@ private:
     CDocument* m_pDocument = nullptr;
 };
 
-class CDocument {
+// A document made shared (the period-entry documents that their windows keep alive) hands its further
+// windows a share through weak_from_this; any other document's is empty.
+class CDocument : public std::enable_shared_from_this<CDocument> {
 public:
     CDocument() = default;
     CDocument(const CDocument&) = delete;

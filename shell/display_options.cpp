@@ -18,9 +18,5 @@ void UpdateMoreChartsOnWideDisplay() {
     g_bMoreChartsOnWideDisplay = g_bWideDisplay && g_bMoreChartsOnBigDisplay;
 }
 
-bool g_bPrinting = false;
-double g_dDrawScaleX = 1.0;
-double g_dDrawScaleY = 1.0;
-
 int g_nMinYear = -12900;
 int g_nMaxYear = 16600;

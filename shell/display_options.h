@@ -6,6 +6,8 @@
 
 #include "core/bodies_to_show.h"
 #include "core/calc_options.h"
+#include "document/document_options.h"
+#include "platform/draw_state.h" // the printing flag and draw scales live below the document
 
 // The display options of the option table (core/option_table.h): [DisplayPreferences], the display
 // preferences kept in [CalculationPreferences] (MoreChartsOnBigDisplay, the aspect table's window in
@@ -30,15 +32,6 @@ extern std::array<bool, kShowInChartsCount> g_bShowInCharts;
 extern bool g_bWideDisplay;
 extern bool g_bMoreChartsOnWideDisplay;
 void UpdateMoreChartsOnWideDisplay(); // g_bMoreChartsOnWideDisplay from the two above
-
-// Set while a print job draws: texts and figures are scaled, second dasa labels left out.
-extern bool g_bPrinting;
-
-// The drawing scales of the chart view and the report pages. Horizontal factor (font widths,
-// rectangle left and right) and vertical factor (font heights, rectangle top and bottom): device units
-// of the target per unit the views lay themselves out in.
-extern double g_dDrawScaleX;
-extern double g_dDrawScaleY;
 
 // Years accepted by date fields; they follow the ephemeris files present (ephemeris_range.h).
 extern int g_nMinYear; // -12900 until the files are checked

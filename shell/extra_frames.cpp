@@ -1,6 +1,12 @@
 #include "shell/extra_frames.h"
 
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+
 #include "platform/frame_wnd.h"
+#include "platform/message_box.h"
+#include "shell/display_options.h"
 #include "shell/app_icon.h"
 #include "shell/frame_geometry.h"
 
@@ -9,12 +15,21 @@ std::function<void()> g_updateAllViewsOfMainDoc;
 
 namespace {
 
-CFrameWnd* LoadFrame(const std::string& className) {
-    auto* frame = new CFrameWnd;
+// A frame that keeps its views' document alive; its view goes before the document does.
+class CDocumentFrame : public CFrameWnd {
+public:
+    explicit CDocumentFrame(std::shared_ptr<CDocument> document) : m_document(std::move(document)) {}
+    ~CDocumentFrame() override { delete takeCentralWidget(); }
+
+private:
+    std::shared_ptr<CDocument> m_document;
+};
+
+CFrameWnd* LoadFrame(CFrameWnd* frame, const std::string& className, const CCreateContext& context) {
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowTitle("Kalomithra Hora");
     frame->setWindowIcon(ApplicationIcon());
-    QWidget* view = CreatePaneOfClass(className, frame, &g_frameCreateContext);
+    QWidget* view = CreatePaneOfClass(className, frame, &context);
     if (!view) {
         delete frame;
         return nullptr;
@@ -25,23 +40,71 @@ CFrameWnd* LoadFrame(const std::string& className) {
     return frame;
 }
 
+Rect ToRect(const QRect& r) {
+    return Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+// The frame placed with its client area at `rect`, title bar and borders kept on the screen.
+void PlaceInsideScreen(CFrameWnd* frame, const Rect& rect) {
+    frame->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(rect.left, rect.top));
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const Rect client = ToRect(frame->geometry());
+    Rect decoration;
+    const QRect outer = frame->frameGeometry();
+    if (outer != frame->geometry()) {
+        decoration = Rect{client.left - outer.left(), client.top - outer.top(),
+                          outer.left() + outer.width() - client.right, outer.top() + outer.height() - client.bottom};
+    } else {
+        // Before the window manager has framed the window: its title bar at least.
+        decoration.top = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    }
+    const Rect placed = FrameRectInside(client, decoration, ToRect(screen->availableGeometry()));
+    frame->setGeometry(placed.left + decoration.left, placed.top + decoration.top,
+                       placed.Width() - decoration.left - decoration.right,
+                       placed.Height() - decoration.top - decoration.bottom);
+}
+
 int ShowFrame(CFrameWnd* frame, const Rect& rect, CFrameWnd** outFrame) {
     if (outFrame) *outFrame = frame;
     if (!frame) return 0;
-    frame->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    PlaceInsideScreen(frame, rect);
     frame->show();
     if (g_updateAllViewsOfMainDoc) g_updateAllViewsOfMainDoc();
     return 1;
 }
 
+Rect NextCascadeRect() {
+    const Rect rect = g_rcCascade[static_cast<size_t>(g_nCascadeSlot)];
+    g_nCascadeSlot = (g_nCascadeSlot + 1) % static_cast<int>(g_rcCascade.size());
+    return rect;
+}
+
 } // namespace
 
 int OpenChildWindow(int, const std::string& className, CFrameWnd** outFrame) {
-    const Rect rect = g_rcCascade[static_cast<size_t>(g_nCascadeSlot)];
-    g_nCascadeSlot = (g_nCascadeSlot + 1) % static_cast<int>(g_rcCascade.size());
-    return ShowFrame(LoadFrame(className), rect, outFrame);
+    const Rect rect = NextCascadeRect();
+    return ShowFrame(LoadFrame(new CFrameWnd, className, g_frameCreateContext), rect, outFrame);
 }
 
 int OpenChildWindowInRect(int, const std::string& className, const Rect& rect, CFrameWnd** outFrame) {
-    return ShowFrame(LoadFrame(className), rect, outFrame);
+    return ShowFrame(LoadFrame(new CFrameWnd, className, g_frameCreateContext), rect, outFrame);
+}
+
+int OpenDocumentFrame(int, const std::string& className, std::shared_ptr<CDocument> document,
+                      CFrameWnd** outFrame) {
+    const Rect rect = NextCascadeRect();
+    const CCreateContext context{document.get()};
+    return ShowFrame(LoadFrame(new CDocumentFrame(std::move(document)), className, context), rect, outFrame);
+}
+
+bool OpenAspectTableWindow(QWidget* parent) {
+    constexpr int kAspectTableResource = 164;
+    const Rect rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom};
+    const int opened = rect.Width() > 0 && rect.Height() > 0
+                           ? OpenChildWindowInRect(kAspectTableResource, "CAspectTableView", rect)
+                           : OpenChildWindow(kAspectTableResource, "CAspectTableView");
+    if (!opened) MessageBox(parent, "Unable to create window.", "Oops");
+    return opened != 0;
 }

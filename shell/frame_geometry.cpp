@@ -131,3 +131,15 @@ std::array<Rect, 4> ComputeCascadeRects(int x, int y, int cx, int cy) {
         {x + cx / 2 + m, y + cy / 2 + m, x + cx - m, y + cy - m},
     }};
 }
+
+Rect FrameRectInside(const Rect& client, const Rect& decoration, const Rect& available) {
+    Rect frame{client.left - decoration.left, client.top - decoration.top, client.right + decoration.right,
+               client.bottom + decoration.bottom};
+    const int width = std::min(frame.Width(), available.Width());
+    const int height = std::min(frame.Height(), available.Height());
+    frame.left = std::clamp(frame.left, available.left, available.right - width);
+    frame.top = std::clamp(frame.top, available.top, available.bottom - height);
+    frame.right = frame.left + width;
+    frame.bottom = frame.top + height;
+    return frame;
+}

@@ -21,3 +21,9 @@ std::array<Rect, 4> ComputeCascadeRects(int x, int y, int cx, int cy);
 
 extern std::array<Rect, 4> g_rcCascade; // screen pixels
 extern int g_nCascadeSlot;              // the rectangle the next extra frame takes: 0, 1, 2, 3, 0 ...
+
+// Where an extra frame whose client area should be `client` goes so that the whole frame, with its
+// decorations (`decoration`: the frame's extra pixels on the left, top, right and bottom), lies inside
+// `available` (the screen's area without panels): the frame rectangle moved inside, shrunk where it is
+// larger. Returns the frame rectangle, decorations included (screen pixels).
+Rect FrameRectInside(const Rect& client, const Rect& decoration, const Rect& available);

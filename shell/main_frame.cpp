@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QKeySequence>
 #include <QStatusBar>
 
 #include "core/calc_options.h"
@@ -13,6 +17,8 @@
 #include "shell/frame_geometry.h"
 #include "shell/layout_table.h"
 #include "shell/preferences.h"
+#include "shell/restart_exit.h"
+#include "shell/update_check.h"
 #include "shell/window_sizes.h"
 
 namespace {
@@ -50,10 +56,13 @@ CMainFrame::CMainFrame(const Rect& desktop) {
     else
         ComputeDefaultWindowSizes(g_windowSizes, desktop);
     setWindowTitle("Kalomithra Hora");
+    m_updateCheck = std::make_unique<CUpdateCheck>(this);
+    setAcceptDrops(true); // chart files dropped on the window open as File > Open opens them
     m_recentFiles.ReadList();
 }
 
 CMainFrame::~CMainFrame() {
+    g_endForRestart = nullptr;
     if (g_pVisualFramework == &m_framework) g_pVisualFramework = nullptr;
     m_framework.Destroy();
 }
@@ -72,6 +81,7 @@ void CMainFrame::Create(const CCreateContext& context) {
     BuildLayout(context);
     BindCommands();
     qApp->installEventFilter(this);
+    g_endForRestart = [this] { close(); };
 }
 
 void CMainFrame::BuildLayout(const CCreateContext& context) {
@@ -146,7 +156,10 @@ void CMainFrame::SetCommandHandler(CommandId id, std::function<void()> handler) 
 }
 
 QAction* CMainFrame::MakeAction(CommandId id, const QString& text) {
-    auto* action = new QAction(text, this);
+    // "Text\tCtrl+D": the key after the tab is the item's shortcut, shown beside it by the menu.
+    const qsizetype tab = text.indexOf('\t');
+    auto* action = new QAction(tab < 0 ? text : text.left(tab), this);
+    if (tab >= 0) action->setShortcut(QKeySequence(text.mid(tab + 1)));
     action->setEnabled(false); // until the command has a handler
     connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
     m_actions.emplace(id, action);
@@ -164,6 +177,29 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!saved.ok) MessageBox(this, saved.message, "Error", MessageIcon::kError);
     m_recentFiles.WriteList();
     event->accept();
+}
+
+namespace {
+
+std::vector<std::string> DroppedFiles(const QMimeData* data) {
+    std::vector<std::string> paths;
+    if (!data) return paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+    return paths;
+}
+
+} // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (m_fileDrop && !DroppedFiles(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const std::vector<std::string> paths = DroppedFiles(event->mimeData());
+    if (!m_fileDrop || paths.empty()) return;
+    event->acceptProposedAction();
+    m_fileDrop(paths);
 }
 
 // Ctrl+Tab and Ctrl+Shift+Tab in a pane switch the tabs of the pane's nearest tab window.

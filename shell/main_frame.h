@@ -7,6 +7,9 @@
 #include <QToolBar>
 #include <functional>
 #include <map>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/frame_wnd.h"
 #include "platform/recent_file_list.h"
@@ -14,6 +17,7 @@
 #include "shell/visual_framework.h"
 
 class QAction;
+class CUpdateCheck;
 
 class CMainFrame : public CFrameWnd {
 public:
@@ -44,13 +48,22 @@ public:
 
     // Saves the frame's and every live pane's size into the saved-size records (Save current window sizes).
     void StoreWindowSizes();
+    // The one update check of the program (one check at a time).
+    CUpdateCheck& UpdateCheck() { return *m_updateCheck; }
+
     // Redraws every pane (after a font or colour change).
     void UpdateAllPanes();
     // Asked before the frame closes; returning false keeps the program open (unsaved chart kept).
     void SetCloseQuery(std::function<bool()> canClose) { m_canClose = std::move(canClose); }
+    // Receives the local files dropped on the window, in the order they were dropped.
+    void SetFileDropHandler(std::function<void(const std::vector<std::string>&)> handler) {
+        m_fileDrop = std::move(handler);
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -72,7 +85,9 @@ private:
     QMenu* m_recentFileMenu = nullptr;
     std::multimap<unsigned, QAction*> m_actions;
     std::map<unsigned, std::function<void()>> m_handlers;
+    std::unique_ptr<CUpdateCheck> m_updateCheck;
     std::function<bool()> m_canClose;
+    std::function<void(const std::vector<std::string>&)> m_fileDrop;
 };
 
 // The time-step units of the stepper combo boxes, in index order.

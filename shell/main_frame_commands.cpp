@@ -1,7 +1,6 @@
 // The frame commands that stand without the document: pane navigation, font sizes, window sizes,
 // preference files, printing the active pane, the About box and the menu hint.
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QStatusBar>
 #include <QUrl>
@@ -10,6 +9,7 @@
 #include "platform/print_job.h"
 #include "platform/view.h"
 #include "shell/about_box.h"
+#include "shell/desktop_opener.h"
 #include "shell/display_fonts.h"
 #include "shell/layout_table.h"
 #include "shell/main_frame.h"
@@ -60,7 +60,7 @@ void CMainFrame::BindCommands() {
             "Kalomithra Hora will now close. Please restart Kalomithra Hora.",
             "Switching back to default window sizes");
         g_bWindowSizesSaved = false;
-        g_endForRestart();
+        EndForRestart();
     });
 
     SetCommandHandler(kCmdSavePreferences, [this] {
@@ -76,9 +76,11 @@ void CMainFrame::BindCommands() {
         if (written && !written->ok) MessageBox(this, written->message, "Error", MessageIcon::kError);
     });
     // The preference file opens in the desktop's text editor, as it stands on disk (not saved first).
-    SetCommandHandler(kCmdViewPreferenceFile, [] {
+    SetCommandHandler(kCmdViewPreferenceFile, [this] {
         const std::string path = PreferencesPathForWriting(g_strDataDirectory, UserPreferencesFolder());
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+        if (!OpenOnDesktop(QUrl::fromLocalFile(QString::fromStdString(path))))
+            MessageBox(this, "The preference file could not be opened: no text editor took it.\n\nIt is " + path,
+                       "Sorry", MessageIcon::kWarning);
     });
 
     SetCommandHandler(kCmdMoreMenus, [this] {

@@ -3,10 +3,11 @@
 #include <QMenuBar>
 
 #include "shell/main_frame.h"
+#include "shell/web_links.h"
 
 namespace {
 
-enum class Entry { kPopup, kItem, kSeparator, kEnd, kRecentFiles };
+enum class Entry { kPopup, kItem, kSeparator, kEnd, kRecentFiles, kWebLinks };
 
 struct MenuEntry {
     Entry kind;
@@ -43,6 +44,12 @@ constexpr MenuEntry kMenus[] = {
     Item("E&xit", kCmdAppExit),
     kEnd,
     Popup("&Edit"),
+    Item("&Birthdata\tCtrl+D", kCmdEditBirthData),
+    Item("Change timezone", kCmdChangeTimeZone),
+    kSep,
+    Item("User defined special point", kCmdSpecialPoint),
+    Item("Planetary Special Lagnas (research)", kCmdPlanetarySpecialLagnas),
+    kSep,
     Item("Copy basic calculations", kCmdCopyBasic),
     Item("Copy complete calculations", kCmdCopyComplete),
     kSep,
@@ -54,6 +61,7 @@ constexpr MenuEntry kMenus[] = {
     Item("Kalachakra", kCmdKalachakra),
     Item("Sarvatobhadra Chakra", kCmdSarvatobhadra),
     Item("Kota Chakra", kCmdKotaChakra),
+    Item("Yogas", kCmdViewYogas),
     kSep,
     Item("Navigate Backward", kCmdNavigateBackward),
     Item("Navigate Forward", kCmdNavigateForward),
@@ -66,6 +74,15 @@ constexpr MenuEntry kMenus[] = {
     Item("&Status Bar", kCmdViewStatusBar),
     kEnd,
     Popup("&Modes"),
+    Item("Reset to Natal Mode", kCmdGoBackToNatal),
+    kSep,
+    Item("Go to Tajaka Mode Screen", kCmdGoToTajakaScreen),
+    Item("Go to Tithi Pravesha Mode Screen", kCmdGoToTithiPraveshaScreen),
+    Item("Go to Transit Mode Screen", kCmdGoToTransitScreen),
+    Item("Go to Progressions Mode Screen", kCmdGoToProgressionsScreen),
+    Item("Go to Prasna/Horary Mode Screen", kCmdGoToPrasnaScreen),
+    Item("Go to Mundane Mode Screen", kCmdGoToMundaneScreen),
+    kSep,
     Item("Go to the previous lifecycle", kCmdPreviousLifecycle),
     Item("Go to the next lifecycle", kCmdNextLifecycle),
     Item("Go to Nisheka/Aadhana Chakra", kCmdNishekaChart),
@@ -80,6 +97,9 @@ constexpr MenuEntry kMenus[] = {
     kSep,
     Item("Siddhanta (Planetary Model) - Drik vs SSS (Sri Surya Siddhanta)", kCmdSiddhanta),
     Item("Ayanamsa", kCmdAyanamsa),
+    Item("Divisional Chart Calculation Options", kCmdDivisionalChartOptions),
+    Item("Upagraha Calculation Options", kCmdUpagrahaOptions),
+    Item("Planet Calculation Options", kCmdPlanetOptions),
     Item("Life cycle length for casting a new chart (countries etc)", kCmdLifeCycleLength),
     Item("Sunrise, sunset && special lagna definitions", kCmdSunriseDefinition),
     Item("Hora, Kaala && Weekday Start Options", kCmdWeekdayOptions),
@@ -96,6 +116,9 @@ constexpr MenuEntry kMenus[] = {
     Item("Arudha Pada Calculation Options", kCmdArudhaOptions),
     kEnd,
     Popup("Related to Display"),
+    Item("Chart Style and Language", kCmdChartStyleAndLanguage),
+    Item("Use of 2 chart styles", kCmdUseTwoChartStyles),
+    kSep,
     Item("Pages to include in printouts", kCmdPrintPages),
     Item("Colors to be used", kCmdColors),
     Item("Astrologer's name and address (for printouts)", kCmdAstrologerAddress),
@@ -108,14 +131,10 @@ constexpr MenuEntry kMenus[] = {
     Item("Switch back to default window sizes", kCmdDefaultWindowSizes),
     kEnd,
     kEnd,
-    Popup("&Websites"),
-    Item("Free audio and text of mantras and stotras", kCmdMantras),
-    Item("Free do-it-yourself fire-ritual manuals", kCmdRitualManuals),
-    kEnd,
+    {Entry::kWebLinks, "&Websites", kNone},
     Popup("&Help"),
     Item("&Contents", kCmdHelpContents),
     Item("Getting started with this software", kCmdHelpGettingStarted),
-    Item("Show free Vedic astrology textbook", kCmdTextbook),
     kSep,
     Item("&About Kalomithra Hora...", kCmdAppAbout),
     kEnd,
@@ -139,6 +158,11 @@ void CMainFrame::CreateMenus() {
         case Entry::kItem:
             open.back()->addAction(MakeAction(entry.id, entry.text));
             break;
+        case Entry::kWebLinks: {
+            QMenu* links = menuBar()->addMenu(entry.text);
+            for (const WebLink& link : WebLinks()) links->addAction(MakeAction(link.command, link.menuText));
+            break;
+        }
         case Entry::kRecentFiles:
             m_recentFileMenu = open.back()->addMenu(entry.text);
             RebuildRecentFileMenu();

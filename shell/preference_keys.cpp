@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "chart/chart.h"
 #include "core/ayanamsa.h"
 #include "core/bodies_to_show.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/chart_labels.h"
 #include "core/region_table.h"
 #include "core/varga_options.h"

@@ -1,12 +1,7 @@
 #include "shell/restart_exit.h"
 
-#include <cstdlib>
+std::function<void()> g_endForRestart;
 
-#include "core/data_folder.h"
-#include "shell/preferences.h"
-
-std::function<void()> g_endForRestart = [] {
-    CloseEphemeris();
-    SavePreferences();
-    std::exit(0);
-};
+void EndForRestart() {
+    if (g_endForRestart) g_endForRestart();
+}

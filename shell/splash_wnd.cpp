@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include "platform/painter_surface.h"
 #include "shell/app_icon.h"
@@ -46,10 +47,20 @@ CSplashWnd::CSplashWnd(QWidget* parent)
     resize(m_bitmap.size());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
-    if (!m_timer.SetTimer(kTimerId, kShowMilliseconds, [] { HideSplashScreen(); })) {
-        // Without its timer the splash could stay for good.
-        c_pSplashWnd = nullptr;
-    }
+}
+
+bool CSplashWnd::MainFrameReady() const {
+    const QWidget* main = parentWidget();
+    if (!main) return true;
+    const QWindow* window = main->windowHandle();
+    return main->isVisible() && window && window->isExposed();
+}
+
+void CSplashWnd::OnShowTimeOver() {
+    constexpr int kFrameCheckMilliseconds = 100;
+    if (MainFrameReady() ||
+        !m_timer.SetTimer(kTimerId, kFrameCheckMilliseconds, [this] { OnShowTimeOver(); }))
+        HideSplashScreen();
 }
 
 CSplashWnd::~CSplashWnd() {
@@ -58,12 +69,7 @@ CSplashWnd::~CSplashWnd() {
 
 void CSplashWnd::ShowSplashScreen(QWidget* parent) {
     if (!c_bShowSplashWnd || c_pSplashWnd) return;
-    auto* splash = new CSplashWnd(parent);
-    if (!c_pSplashWnd) {
-        delete splash;
-        return;
-    }
-    splash->show();
+    (new CSplashWnd(parent))->show();
 }
 
 void CSplashWnd::HideSplashScreen() {
@@ -91,4 +97,10 @@ bool CSplashWnd::PreTranslateAppMessage(const QEvent* event) {
 void CSplashWnd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, m_bitmap);
+    // The program is busy making its window until the splash is first drawn: its time starts now.
+    if (m_bTimerStarted) return;
+    m_bTimerStarted = true;
+    if (!m_timer.SetTimer(kTimerId, kShowMilliseconds, [this] { OnShowTimeOver(); }))
+        QMetaObject::invokeMethod(
+            this, [] { HideSplashScreen(); }, Qt::QueuedConnection); // no timer: no wait
 }

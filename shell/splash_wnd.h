@@ -1,6 +1,7 @@
 #pragma once
-// The splash window shown while the main frame is created: it closes after 1500 ms or at the first key
-// or mouse press, which it swallows.
+// The splash window shown while the main frame is created: it stays 1500 ms from the moment it is first
+// drawn, and longer while the main frame is not yet on the screen; a key or mouse press closes it at
+// once and is swallowed.
 #include <QImage>
 #include <QWidget>
 
@@ -29,9 +30,13 @@ protected:
 
 private:
     explicit CSplashWnd(QWidget* parent);
+    // The splash's time is over: it closes once the main frame shows, looking again every little while.
+    void OnShowTimeOver();
+    bool MainFrameReady() const;
 
     QImage m_bitmap;
     CTimer m_timer;
+    bool m_bTimerStarted = false; // the 1500 ms run from the first drawing, not from the making
     static bool c_bShowSplashWnd;
     static CSplashWnd* c_pSplashWnd;
 };

@@ -10,7 +10,8 @@ TabChangeHooks g_tabChangeHooks;
 
 namespace {
 
-// Chart panes of the chart view: unpacked on the chakra tabs, packed elsewhere; more on a wide display.
+// Chart panes of the chart view: unpacked on the chakra tabs, packed elsewhere; more when packed chart
+// mode is on for a wide display (the preference the chart view's command sets, not the width alone).
 constexpr int kUnpackedPanesWide = 6;
 constexpr int kUnpackedPanes = 2;
 constexpr int kPackedPanesWide = 12;
@@ -32,9 +33,9 @@ void RunTopStripEffects(const std::string& title) {
     const bool unpacked = title == "Chakras" || title == "Many Vargas";
     g_bPackedChartMode = !unpacked;
     if (unpacked)
-        g_nChartPaneCount = g_bWideDisplay ? kUnpackedPanesWide : kUnpackedPanes;
+        g_nChartPaneCount = g_bMoreChartsOnWideDisplay ? kUnpackedPanesWide : kUnpackedPanes;
     else
-        g_nChartPaneCount = g_bWideDisplay ? kPackedPanesWide : kPackedPanes;
+        g_nChartPaneCount = g_bMoreChartsOnWideDisplay ? kPackedPanesWide : kPackedPanes;
 }
 
 void RunBottomStripEffects(const std::string& title) {

@@ -17,6 +17,10 @@ void RegisterPaneClass(const std::string& className, PaneFactory factory) {
     Factories()[className] = std::move(factory);
 }
 
+bool IsPaneClassRegistered(const std::string& className) {
+    return Factories().count(className) > 0;
+}
+
 void UnregisterPaneClass(const std::string& className) {
     Factories().erase(className);
 }

@@ -17,6 +17,8 @@ using PaneFactory = std::function<QWidget*(QWidget* parent)>;
 
 // Registers (or replaces) the factory of `className`.
 void RegisterPaneClass(const std::string& className, PaneFactory factory);
+// True when `className` has a factory (its panes are more than empty pages).
+bool IsPaneClassRegistered(const std::string& className);
 // Removes a registration, so the class appears as an empty pane again.
 void UnregisterPaneClass(const std::string& className);
 

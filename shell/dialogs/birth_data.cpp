@@ -1,9 +1,10 @@
 #include "shell/dialogs/birth_data.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "chart/chart.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/dst_rules.h"
 #include "core/region_table.h"
 #include "shell/dialogs/field_checks.h"
@@ -25,6 +26,33 @@ std::optional<FieldProblem> CheckAngle(std::string_view name, int degrees, int m
         return FieldProblem{degreeField, label + ": enter at most " + std::to_string(limit) + " degrees."};
     return std::nullopt;
 }
+
+// Whole units (hours or degrees), minutes and seconds with the seconds at the fields' precision.
+struct RoundedSixtieths {
+    int whole;
+    int minutes;
+    double seconds;
+};
+
+// Hundredths of a second: what the seconds fields show. Split values carry float noise (11.99999707 s
+// for 12 s after a file's packed time is read); shown as typed, it would come back as typed.
+constexpr double kSecondSteps = 100.0;
+
+// `whole`:`minutes`:`seconds` rounded to the fields' precision, a rounding to 60 carried upwards; the
+// result stays below `limit` whole units (a time of day never rounds into the next day).
+RoundedSixtieths RoundSixtieths(int whole, int minutes, double seconds, int limit) {
+    const long long steps = std::llround(((whole * 60.0 + minutes) * 60.0 + seconds) * kSecondSteps);
+    const long long last = static_cast<long long>(limit) * 3600 * static_cast<long long>(kSecondSteps) - 1;
+    const long long kept = whole < limit ? std::min(steps, last) : steps;
+    const long long perMinute = 60 * static_cast<long long>(kSecondSteps);
+    return RoundedSixtieths{static_cast<int>(kept / (60 * perMinute)),
+                            static_cast<int>(kept / perMinute % 60),
+                            static_cast<double>(kept % perMinute) / kSecondSteps};
+}
+
+constexpr int kHoursInDay = 24;
+constexpr int kLongitudeLimit = 180;
+constexpr int kLatitudeLimit = 90;
 
 } // namespace
 
@@ -99,7 +127,9 @@ BirthDataMembers BirthDataFromChart(const CChart& chart, bool withAmPm) {
     m.m_nDay = when.m_nDay;
     m.m_nYear = when.m_nYear;
     m.m_nCalendar = g_nCalendarFlag;
-    const int hours = when.m_time.m_nHours;
+    const RoundedSixtieths time =
+        RoundSixtieths(when.m_time.m_nHours, when.m_time.m_nMinutes, when.m_time.m_dSeconds, kHoursInDay);
+    const int hours = time.whole;
     if (withAmPm) {
         m.m_nHour = (hours + 11) % 12 + 1;
         m.m_nTimeFormat = hours >= 12 ? kPm : kAm;
@@ -107,19 +137,25 @@ BirthDataMembers BirthDataFromChart(const CChart& chart, bool withAmPm) {
         m.m_nHour = hours;
         m.m_nTimeFormat = kTwentyFourHours;
     }
-    m.m_dMinute = when.m_time.m_nMinutes;
-    m.m_dSecond = when.m_time.m_dSeconds;
+    m.m_dMinute = time.minutes;
+    m.m_dSecond = time.seconds;
     m.m_nGender = chart.m_nGender;
     m.m_nZoneHours = when.m_zone.m_nHours;
     m.m_dZoneMinutes = when.m_zone.m_nMinutes;
     m.m_nZoneSide = when.m_zone.m_bPositive ? 1 : 0; // the chart's zone is positive west
-    m.m_nLonDeg = chart.m_longitude.m_nDegrees;
-    m.m_nLonMin = chart.m_longitude.m_nMinutes;
-    m.m_dLonSec = chart.m_longitude.m_dSeconds;
+    const CDmsAngle& lon = chart.m_longitude;
+    const RoundedSixtieths longitude =
+        RoundSixtieths(lon.m_nDegrees, lon.m_nMinutes, lon.m_dSeconds, kLongitudeLimit);
+    m.m_nLonDeg = longitude.whole;
+    m.m_nLonMin = longitude.minutes;
+    m.m_dLonSec = longitude.seconds;
     m.m_nLonSide = chart.m_longitude.m_bPositive ? 1 : 0; // positive west
-    m.m_nLatDeg = chart.m_latitude.m_nDegrees;
-    m.m_nLatMin = chart.m_latitude.m_nMinutes;
-    m.m_dLatSec = chart.m_latitude.m_dSeconds;
+    const CDmsAngle& lat = chart.m_latitude;
+    const RoundedSixtieths latitude =
+        RoundSixtieths(lat.m_nDegrees, lat.m_nMinutes, lat.m_dSeconds, kLatitudeLimit);
+    m.m_nLatDeg = latitude.whole;
+    m.m_nLatMin = latitude.minutes;
+    m.m_dLatSec = latitude.seconds;
     m.m_nLatSide = chart.m_latitude.m_bPositive ? 0 : 1; // positive north
     m.m_dAltitude = chart.m_dAltitude;
     m.m_dPressure = chart.m_dPressure;

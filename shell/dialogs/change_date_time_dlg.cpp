@@ -9,6 +9,31 @@
 CChangeDateTimeDlg::CChangeDateTimeDlg(QWidget* parent)
     : CChangeDateTimeDlg(parent, "Change Date and Time") {}
 
+void CChangeDateTimeDlg::SetMoment(const CLocalDateTime& moment) {
+    m_nDay = moment.m_nDay;
+    m_nMonth = moment.m_nMonth - 1;
+    m_nYear = moment.m_nYear;
+    m_nHour = moment.m_time.m_nHours;
+    m_nMinute = moment.m_time.m_nMinutes;
+    m_dSecond = moment.m_time.m_dSeconds;
+    m_nZoneHours = moment.m_zone.m_nHours;
+    m_dZoneMinutes = moment.m_zone.m_nMinutes + moment.m_zone.m_dSeconds / 60.0;
+    m_nZoneSide = moment.m_zone.m_dHours > 0 ? 1 : 0;
+}
+
+CLocalDateTime CChangeDateTimeDlg::Moment(const CLocalDateTime& base) const {
+    CLocalDateTime when = base;
+    when.m_nDay = m_nDay;
+    when.m_nMonth = m_nMonth + 1;
+    when.m_nYear = m_nYear;
+    when.m_time.m_dHours = m_nHour + (m_nMinute + m_dSecond / 60.0) / 60.0;
+    when.m_time.SplitHours();
+    const double zone = m_nZoneHours + m_dZoneMinutes / 60.0;
+    when.m_zone.m_dHours = m_nZoneSide == 1 ? zone : -zone;
+    when.m_zone.SplitHours();
+    return when;
+}
+
 CChangeDateTimeDlg::CChangeDateTimeDlg(QWidget* parent, const char* title) : CMemberDialog(parent, title) {
     for (auto& edit : m_edits) edit = MakeNumberEdit(this, 5);
     m_month = MakeMonthCombo(this);

@@ -3,6 +3,8 @@
 // of Greenwich, for the chakra and transit views.
 #include <array>
 
+#include "core/angle_time.h"
+
 #include "shell/dialogs/member_dialog.h"
 
 class CChangeDateTimeDlg : public CMemberDialog {
@@ -17,6 +19,11 @@ public:
     int m_nZoneHours = 0;                          // 0-24
     double m_dZoneMinutes = 0;                     // below 60
     int m_nZoneSide = -1;                          // 0 "East of GMT", 1 "West of GMT"
+
+    // The fields from a moment (its zone positive west, shown east or west of Greenwich).
+    void SetMoment(const CLocalDateTime& moment);
+    // `base` with the entered date, time of day and zone (positive west).
+    CLocalDateTime Moment(const CLocalDateTime& base) const;
 
     enum Field { kDay, kYear, kHour, kMinute, kSecond, kZoneHours, kZoneMinutes, kFieldCount };
     QLineEdit* Edit(Field field) const { return m_edits[field]; }

@@ -1,11 +1,10 @@
 #include "shell/dialogs/document_commands.h"
 
-#include <iterator>
 #include <string>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/name_selection.h"
 #include "document/document_state.h"
 #include "document/tavro_doc.h"
@@ -14,6 +13,7 @@
 #include "shell/dialogs/matching_dlg.h"
 #include "shell/dialogs/option_commands.h"
 #include "shell/dialogs/option_dialogs.h"
+#include "shell/dialogs/special_lagna_dlg.h"
 #include "shell/dialogs/special_point_dlg.h"
 #include "shell/dialogs/time_zone_dlg.h"
 #include "shell/display_fonts.h"
@@ -130,22 +130,16 @@ CalcStatus OnUserDefinedSpecialPoint(CTavroDoc& document, QWidget* parent) {
 }
 
 CalcStatus OnPlanetarySpecialLagnas(CTavroDoc& document, QWidget* parent) {
-    static const char* const kSignsPerUnit[] = {"1", "2", "3", "4",  "5",  "6",
-                                                "7", "8", "9", "10", "11", "12"};
-    const char* const* names = ChosenPlanetNames();
-    int planet = g_nSpecialLagnaPlanet - 1, factor = g_nSpecialLagnaSpeedFactor - 1;
-    bool reverseNodes = g_bSpecialLagnaNodesReverse, remove = false;
-    COptionFormDlg dialog(parent, "Special Lagna Research",
-                          {IntOption("Planet", {names + kSun, names + kKetu + 1}, planet),
-                           IntOption("Signs per unit of its motion",
-                                     {std::begin(kSignsPerUnit), std::end(kSignsPerUnit)}, factor),
-                           CheckOption("Go in reverse for Rahu and Ketu!", reverseNodes),
-                           CheckOption("Remove this special lagna", remove)});
-    if (!dialog.RunAndStore()) return {};
-    g_bSpecialLagnaOn = !remove;
-    g_nSpecialLagnaPlanet = planet + 1;
-    g_nSpecialLagnaSpeedFactor = factor + 1;
-    g_bSpecialLagnaNodesReverse = reverseNodes;
+    CSpecialLagnaDlg dialog(parent);
+    dialog.m_nPlanet = g_nSpecialLagnaPlanet - 1;
+    dialog.m_nSignsPerUnit = g_nSpecialLagnaSpeedFactor - 1;
+    dialog.m_bReverseNodes = g_bSpecialLagnaNodesReverse;
+    dialog.m_bRemove = false;
+    if (!dialog.RunAndStore()) return {}; // the members into the form, and back on OK
+    g_bSpecialLagnaOn = !dialog.m_bRemove;
+    g_nSpecialLagnaPlanet = dialog.m_nPlanet + 1;
+    g_nSpecialLagnaSpeedFactor = dialog.m_nSignsPerUnit + 1;
+    g_bSpecialLagnaNodesReverse = dialog.m_bReverseNodes;
     const char* const* abbreviations = ChosenPlanetAbbrevs();
     g_strSpecialLagnaName = abbreviations[g_nSpecialLagnaPlanet] + std::to_string(g_nSpecialLagnaSpeedFactor);
     CalcStatus status = document.SyncAndCalculate();

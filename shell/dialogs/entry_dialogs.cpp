@@ -176,20 +176,18 @@ bool CLifecycleDlg::StoreControls() {
     return true;
 }
 
-CBaseNakshatraDlg::CBaseNakshatraDlg(QWidget* parent, const std::string& defaultBase,
-                                     const std::string& placement)
+CBaseNakshatraDlg::CBaseNakshatraDlg(QWidget* parent, const std::vector<std::string>& texts)
     : COptionFormDlg(
           parent, "Choose the base nakshatra",
           {IntOption("Base star",
                      {"Stick to the default base star mentioned above",
                       "No, use the following star as the base instead"},
                      m_nChoice),
-           IntOption("Star", {std::begin(g_nakshatraNames), std::end(g_nakshatraNames)}, m_nStar)}) {
+           IntOption("Star", {std::begin(g_nakshatraNames28), std::end(g_nakshatraNames28)}, m_nStar)}) {
     // The caller's texts above the choices.
-    auto* texts = new QVBoxLayout;
-    for (const std::string& text : {defaultBase, placement})
-        texts->addWidget(new QLabel(QString::fromStdString(text), this));
-    static_cast<QVBoxLayout*>(layout())->insertLayout(0, texts);
+    auto* lines = new QVBoxLayout;
+    for (const std::string& text : texts) lines->addWidget(new QLabel(QString::fromStdString(text), this));
+    static_cast<QVBoxLayout*>(layout())->insertLayout(0, lines);
 }
 
 void CBaseNakshatraDlg::OnRowChanged() {

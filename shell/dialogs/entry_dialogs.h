@@ -4,6 +4,7 @@
 // exchange them; -1 = unset.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "shell/dialogs/option_form_dlg.h"
 
@@ -92,13 +93,13 @@ private:
 };
 
 // "Choose the base nakshatra": the default base star of a chakra, or another star chosen from the
-// list (enabled only for that choice). The caller gives the texts naming the default base and where
-// it is placed.
+// list of 28 (enabled only for that choice). The caller gives the texts, one a line, naming the default
+// base and where it is placed.
 class CBaseNakshatraDlg : public COptionFormDlg {
 public:
-    CBaseNakshatraDlg(QWidget* parent, const std::string& defaultBase, const std::string& placement);
+    CBaseNakshatraDlg(QWidget* parent, const std::vector<std::string>& texts);
     int m_nChoice = -1; // 0 the default base, 1 the star below
-    int m_nStar = -1;   // 0 Aswini .. 26 Revati
+    int m_nStar = -1;   // 0 Aswini .. 20 Uttarashadha, 21 Abhijit, 22 Sravana .. 27 Revati
 
 protected:
     void OnRowChanged() override;

@@ -22,13 +22,6 @@ std::string NumberText(double value) {
 
 } // namespace
 
-int DaysInMonth(int month, int year) {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 31;
-    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-    return month == 2 && leap ? 29 : kDays[month - 1];
-}
-
 std::optional<int> ParseInteger(std::string_view text) {
     text = Trimmed(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);

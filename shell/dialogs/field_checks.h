@@ -5,9 +5,7 @@
 #include <string>
 #include <string_view>
 
-// Days in `month` (1-12) of `year`: February has 29 when the year is divisible by 4 and either not
-// by 100 or by 400 (both calendars of the date fields are judged by this one rule).
-int DaysInMonth(int month, int year);
+#include "core/angle_math.h" // DaysInMonth
 
 // The text of an edit box read as a whole number or a decimal number (blanks around it allowed);
 // nothing when it does not scan in full.

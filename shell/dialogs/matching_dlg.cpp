@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "analysis/koota_matching.h"
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/vocabulary_names.h"
 #include "core/zodiac_names.h"
 #include "document/tavro_doc.h"

@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -15,12 +16,28 @@ CMemberDialog::CMemberDialog(QWidget* parent, const char* title) : QDialog(paren
 
 bool CMemberDialog::DoModal() {
     LoadControls();
+    FitCaption();
     return exec() == QDialog::Accepted;
 }
 
 void CMemberDialog::ShowModeless() {
     LoadControls();
+    FitCaption();
     show();
+}
+
+void CMemberDialog::FitCaption() {
+    const int needed = CaptionWidth(*this, windowTitle());
+    if (minimumWidth() < needed) setMinimumWidth(needed);
+}
+
+int CaptionWidth(const QWidget& window, const QString& caption) {
+    QFont bold = window.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    // The icon, the minimise, maximise and close buttons and the bar's margins: about six lines high.
+    constexpr int kTitleBarDecorationLines = 6;
+    return metrics.horizontalAdvance(caption) + kTitleBarDecorationLines * metrics.height();
 }
 
 void CMemberDialog::accept() {

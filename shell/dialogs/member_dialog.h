@@ -71,7 +71,15 @@ protected:
     std::optional<DateValue> ReadDateFields(const DateEdits& edits, int minYear, int maxYear);
     // OK and Cancel at the end of `layout`.
     void AddOkCancel(QBoxLayout* layout);
+
+private:
+    // Widens the dialog so that its title bar shows the caption whole.
+    void FitCaption();
 };
+
+// The width, in pixels, a window's title bar needs for `caption` whole: the caption in the bold face
+// title bars use, with room for the window's icon and its three buttons.
+int CaptionWidth(const QWidget& window, const QString& caption);
 
 // Controls the dialogs make alike.
 QComboBox* MakeCombo(QWidget* parent, std::initializer_list<const char*> items);

@@ -4,7 +4,7 @@
 // opposite signs, and the Saturn or Ketu exception of a sign. The dialogs' members hold combo indices.
 #include <array>
 
-#include "analysis/sign_lord_tables.h"
+#include "core/sign_lord_tables.h"
 
 inline constexpr int kUseDefaultStartSign = 12; // start-sign item "Use the default"
 inline constexpr int kLastSettingException = 3; // exception item "Last setting": leaves it as it is

@@ -4,7 +4,9 @@
 #include "core/calendar_names.h"
 #include "core/vocabulary_names.h"
 
+#include <algorithm>
 #include <cctype>
+#include <numeric>
 #include <string>
 
 namespace {
@@ -81,6 +83,29 @@ CSelectHouseDlg::CSelectHouseDlg(QWidget* parent)
 CSelectPlanetDlg::CSelectPlanetDlg(QWidget* parent)
     : CVargaChooserDlg(parent, "Select a planet", {IntOption("Planet", PlanetFirstItems(), m_nChoice)}) {}
 
-CBasePlanetDlg::CBasePlanetDlg(QWidget* parent)
-    : CVargaChooserDlg(parent, "Select a planet as base",
-                       {IntOption("Planet", BodyNameItems(0, kBodyCount), m_nBody)}) {}
+namespace {
+ItemList BodyItems(const std::vector<int>& bodies) {
+    ItemList items;
+    for (int body : bodies) items.push_back(ChosenPlanetNames()[body]);
+    return items;
+}
+} // namespace
+
+CBasePlanetDlg::CBasePlanetDlg(QWidget* parent, std::vector<int> bodies)
+    : CVargaChooserDlg(parent, "Select a planet as base", {IntOption("Planet", BodyItems(bodies), m_nBody)}),
+      m_bodies(std::move(bodies)) {}
+
+std::vector<int> CBasePlanetDlg::DefaultBodies() {
+    std::vector<int> bodies(kBodyCount);
+    std::iota(bodies.begin(), bodies.end(), 0);
+    return bodies;
+}
+
+int CBasePlanetDlg::ChosenBody() const {
+    return m_nBody >= 0 && m_nBody < static_cast<int>(m_bodies.size()) ? m_bodies[m_nBody] : -1;
+}
+
+void CBasePlanetDlg::PresetBody(int body) {
+    const auto found = std::find(m_bodies.begin(), m_bodies.end(), body);
+    m_nBody = found == m_bodies.end() ? -1 : static_cast<int>(found - m_bodies.begin());
+}

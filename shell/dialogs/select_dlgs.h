@@ -4,6 +4,7 @@
 // a house from a reference, a body, and the base planet. Members are list indices, -1 = unset; each
 // has the varga too (m_nVarga, CVargaChooserDlg).
 #include <array>
+#include <vector>
 
 #include "shell/dialogs/chooser_dlg.h"
 
@@ -53,11 +54,23 @@ public:
     int m_nChoice = -1;
 };
 
-// "Select a planet as base": a body of the chart, Lagna (0) .. PanchaSphuta (44), whose list index is
-// its body number, and the division.
+// "Select a planet as base": one of `bodies` (body numbers in list order; by default Lagna (0) ..
+// PanchaSphuta (44) in body order) and the division. m_nBody is the list position; the caller reads the
+// body through ChosenBody, since a list need not run in body order.
 class CBasePlanetDlg : public CVargaChooserDlg {
 public:
     static constexpr int kBodyCount = 45;
-    explicit CBasePlanetDlg(QWidget* parent);
+    explicit CBasePlanetDlg(QWidget* parent, std::vector<int> bodies = DefaultBodies());
     int m_nBody = -1;
+
+    // The body number of the chosen entry; -1 when none is chosen.
+    int ChosenBody() const;
+    // Chooses the entry of `body`; none when the list does not hold it.
+    void PresetBody(int body);
+    const std::vector<int>& Bodies() const { return m_bodies; }
+    // Lagna (0) .. PanchaSphuta (44).
+    static std::vector<int> DefaultBodies();
+
+private:
+    std::vector<int> m_bodies;
 };

@@ -1,9 +1,9 @@
 #pragma once
 // Charts for the analysis tests, filled by hand: no ephemeris and no pipeline. A body placed at a
 // longitude gets that sign in every varga column; a test then changes single columns as it needs.
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/option_snapshot.h"
-#include "tests/core/chart_test_support.h"
+#include "tests/chart/chart_test_support.h"
 
 // Puts a body at a sidereal longitude (degrees) and gives it that sign in every column.
 inline void PlaceBody(CChart& chart, int body, double longitude) {

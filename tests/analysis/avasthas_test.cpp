@@ -2,11 +2,11 @@
 // Harsha bala.
 #include <gtest/gtest.h>
 
-#include "analysis/dignity_tables.h"
 #include "analysis_test_support.h"
 #include "core/calc_options.h"
 #include "core/computed_bodies.h"
-#include "tests/core/chart_test_support.h"
+#include "core/dignity_tables.h"
+#include "tests/chart/chart_test_support.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Years of the rasi and graha dasas, and the chart's Brahma, Rudra and Maheswara.
 #include <gtest/gtest.h>
 
-#include "analysis/dignity_tables.h"
 #include "analysis_test_support.h"
 #include "core/calc_options.h"
+#include "core/dignity_tables.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/dignity_tables.h"
 #include "analysis_test_support.h"
-#include "tests/core/chart_test_support.h"
+#include "core/dignity_tables.h"
+#include "tests/chart/chart_test_support.h"
 
 namespace {
 

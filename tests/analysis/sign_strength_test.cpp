@@ -1,8 +1,8 @@
 // Stronger sign, stronger planet, the co-lord choosers and the chart's co-lord tables.
 #include <gtest/gtest.h>
 
-#include "analysis/dignity_tables.h"
 #include "analysis_test_support.h"
+#include "core/dignity_tables.h"
 
 namespace {
 

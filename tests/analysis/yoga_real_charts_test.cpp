@@ -2,7 +2,7 @@
 // column, and two birth charts whose yogas are checked by hand against the rules.
 #include <gtest/gtest.h>
 
-#include "tests/core/chart_test_support.h"
+#include "tests/chart/chart_test_support.h"
 #include "yoga_test_support.h"
 
 namespace {

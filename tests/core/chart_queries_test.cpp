@@ -2,8 +2,8 @@
 // influence, combustion, planetary war and the Pachakadi relations.
 #include <gtest/gtest.h>
 
-#include "chart_test_support.h"
-#include "core/chart.h"
+#include "chart/chart.h"
+#include "tests/chart/chart_test_support.h"
 
 namespace {
 

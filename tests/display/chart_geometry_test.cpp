@@ -43,6 +43,21 @@ TEST(MixedChartLayout, SouthAreaOfA380By500Window) {
     EXPECT_EQ(layout.inner, (Rect{55, 55, 325, 325}));
 }
 
+// The scroll size is the chart with its margins, which the window holds: no scroll bar while it fits.
+TEST(MixedChartLayout, TheChartFitsItsWindowWithoutScrolling) {
+    const Size windows[] = {{380, 500}, {500, 380}, {900, 700}, {700, 900}, {1200, 1000}, {240, 600}};
+    for (const Size window : windows) {
+        for (int style = 0; style <= 4; ++style) {
+            SCOPED_TRACE(testing::Message() << window.cx << " x " << window.cy << ", style " << style);
+            const MixedChartLayout layout = LayOutMixedChart(window.cx, window.cy, style, 20);
+            EXPECT_LE(layout.total.cx, window.cx);
+            EXPECT_LE(layout.total.cy, window.cy);
+            EXPECT_GE(layout.total.cx, layout.area.right);
+            EXPECT_GE(layout.total.cy, layout.area.bottom);
+        }
+    }
+}
+
 TEST(PolygonRegion, TriangleContainsItsBoundaryOnly) {
     CPolygonRegion triangle;
     triangle.SetPoints({{0, 0}, {100, 0}, {50, 50}});

@@ -10,7 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/chart.h"
+#include "app/chart_document_link.h"
+#include "chart/chart.h"
 #include "core/option_snapshot.h"
 #include "core/varga_columns.h"
 #include "core/varga_options.h"
@@ -24,7 +25,6 @@
 #include "document/tavro_doc.h"
 #include "platform/frame_wnd.h"
 #include "platform/recording_surface.h"
-#include "shell/chart_document_link.h"
 #include "shell/dialogs/custom_varga_dlg.h"
 #include "shell/dialogs/sub_varga_dlg.h"
 #include "shell/display_options.h"
@@ -158,19 +158,24 @@ TEST_F(ChartViewChartCommandsTest, AshtakavargaIsHandedThePanesChartAndVarga) {
     int updates = 0;
     const auto previous = g_updateAllViewsOfMainDoc;
     g_updateAllViewsOfMainDoc = [&] { ++updates; };
-    g_ashtakavargaChoice = {nullptr, 0, 0, 3, 4};
+    g_ashtakavargaChoice = {};
+    g_ashtakavargaChoice.displayMode = 3;
+    g_ashtakavargaChoice.sodhita = true;
+    g_ashtakavargaChoice.calculation = 7;
     g_nPaneVarga[0] = 9;
     g_nPaneDisplayMode[0] = kNatalChartOnly;
     ClickPane0();
     ASSERT_TRUE(m_view.RunCommand(kCmdShowAshtakavarga));
-    EXPECT_EQ(g_ashtakavargaChoice.chart, &Natal());
+    EXPECT_EQ(g_ashtakavargaChoice.source, AshtakavargaSource::kNatal);
     EXPECT_EQ(g_ashtakavargaChoice.varga, 9);
-    EXPECT_EQ(g_ashtakavargaChoice.tableVarga, 9);
-    EXPECT_EQ(g_ashtakavargaChoice.reference, 0);
-    EXPECT_EQ(g_ashtakavargaChoice.page, 0);
+    EXPECT_EQ(g_ashtakavargaChoice.highlightVarga, 9);
+    EXPECT_EQ(g_ashtakavargaChoice.displayMode, 0);
+    EXPECT_FALSE(g_ashtakavargaChoice.sodhita);
+    EXPECT_EQ(g_ashtakavargaChoice.calculation, -1);
     EXPECT_EQ(updates, 1);
     g_updateAllViewsOfMainDoc = previous;
     g_nPaneDisplayMode[0] = kAutomaticChart;
+    g_ashtakavargaChoice = {};
 }
 
 TEST_F(ChartViewChartCommandsTest, AspectTableOpensAtItsKeptPlaceWithThePanesVarga) {

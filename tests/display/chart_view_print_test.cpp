@@ -3,15 +3,21 @@
 // picture for a look.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <sstream>
 
 #include "display/chart_view.h"
+#include "display/mixed_chart_view.h"
 #include "display/print_pages.h"
 #include "display_test_support.h"
 #include "document/document_state.h"
 #include "platform/painter_surface.h"
+#include "platform/print_job.h"
 #include "platform/recording_surface.h"
 
 namespace {
@@ -54,11 +60,13 @@ Rect LinesBounds(const RecordingSurface& surface) {
 
 TEST_F(ChartViewPrintTest, EachSlotIsDrawnInItsPlaceAtThePrintScale) {
     g_nChartStyle = 2; // North Indian: the square's frame and diagonals are lines
-    // The figure of pane 0 on the screen, unscaled.
+    // Printed panes are squares of 360 units, whatever the view's window: the figure of such a pane
+    // unscaled.
+    const int w = 360, h = 360;
+    SetChartScale(1.0);
     RecordingSurface screen;
-    m_view.DrawChart(screen, m_view.PaneRect(0), kD9Column, FixedBirthChart(), 0, false);
+    m_view.DrawChart(screen, Rect{0, 0, w, h}, kD9Column, FixedBirthChart(), 0, false);
     const Rect onScreen = LinesBounds(screen);
-    const int w = m_view.PaneRect(0).Width(), h = m_view.PaneRect(0).Height();
     const double sx = 4500 * 0.5 / (w + 15), sy = 6270 / 3.0 / (h + 15);
     g_dDrawScaleX = 2.0;
     g_dDrawScaleY = 3.0;
@@ -142,6 +150,111 @@ TEST_F(ChartViewPrintTest, ReportPagesRenderToPictures) {
             }
         EXPECT_GT(dark, 200);
         EXPECT_EQ(footer > 0, page > 1);
+    }
+    g_nMaskedPrintPageMap = savedMask;
+}
+
+// Page `page` of a report job of `view`, drawn through the print steps on a white image of `area` pixels.
+QImage PrintedPage(CChartView& view, int page, Size area) {
+    ImageSurface image(area);
+    CPrintInfo info;
+    info.pageArea = area;
+    view.PrintClient().OnBeginPrinting(image.Surface(), info);
+    info.currentPage = page;
+    view.PrintClient().OnPrint(image.Surface(), info);
+    view.PrintClient().OnEndPrinting(image.Surface(), info);
+    return image.Image();
+}
+
+// How dark each cell of a grid over the picture is: the mean of 255 - grey over its pixels.
+std::vector<double> InkGrid(const QImage& picture, int columns, int rows) {
+    std::vector<double> ink(columns * rows, 0.0);
+    const int w = picture.width(), h = picture.height();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            ink[(y * rows / h) * columns + x * columns / w] += 255 - qGray(picture.pixel(x, y));
+    for (double& cell : ink) cell /= static_cast<double>(w / columns) * (h / rows);
+    return ink;
+}
+
+// The six-chart page of the report is the same drawn by any chart view, whatever its window: a view
+// in a small window, a hidden one, and the mixed view print what a chart view in a roomy window prints.
+TEST_F(ChartViewPrintTest, AChartPageDoesNotDependOnTheViewOrItsWindow) {
+    const int savedMask = g_nMaskedPrintPageMap;
+    g_nMaskedPrintPageMap = 0x100;
+    g_nChartStyle = 2;
+    m_view.show();
+    const QImage roomy = PrintedPage(m_view, 1, Size{850, 1100});
+    m_view.resize(150, 100);
+    EXPECT_EQ(PrintedPage(m_view, 1, Size{850, 1100}), roomy);
+    CChartView hidden;
+    hidden.OnInitialUpdate();
+    EXPECT_EQ(PrintedPage(hidden, 1, Size{850, 1100}), roomy);
+    CMixedChartView mixed; // constructed last: the report's chart panes are drawn by it
+    mixed.resize(500, 500);
+    mixed.OnInitialUpdate();
+    EXPECT_EQ(PrintedPage(mixed, 1, Size{850, 1100}), roomy);
+    g_nMaskedPrintPageMap = savedMask;
+}
+
+// The print preview shows a page as it is printed, even when the window of the view changed between the
+// preview and the print: the preview's page (drawn on the printer, shown scaled) and the printed page
+// (drawn on an image of the preview page's size) carry the same ink in every part of the page.
+TEST_F(ChartViewPrintTest, ThePreviewShowsThePageAsPrinted) {
+    const int savedMask = g_nMaskedPrintPageMap;
+    g_nMaskedPrintPageMap = 0x100;
+    g_nChartStyle = 2;
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(300); // the printed page's image is then small enough to draw whole
+    printer.setOutputFileName(dir.filePath("job.pdf"));
+    printer.setFullPage(true);
+    m_view.show();
+    m_view.resize(150, 100); // the window while the preview is drawn
+    QPrintPreviewWidget preview(&printer);
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [&](QPrinter* device) {
+        CPrintInfo info;
+        PrintPages(*device, m_view.PrintClient(), info);
+    });
+    preview.setViewMode(QPrintPreviewWidget::SinglePageView);
+    preview.resize(900, 1100);
+    preview.show();
+    preview.updatePreview();
+    preview.fitInView();
+    QApplication::processEvents();
+    const QImage shown = preview.grab().toImage();
+    // The page is the white area around the middle of the preview.
+    const int midX = shown.width() / 2, midY = shown.height() / 2;
+    const auto white = [&](int x, int y) { return qGray(shown.pixel(x, y)) >= 250; };
+    int left = 0, right = 0, top = 0, bottom = 0;
+    for (left = 0; left < midX && !white(left, midY); ++left) {
+    }
+    for (right = shown.width() - 1; right > midX && !white(right, midY); --right) {
+    }
+    for (top = 0; top < midY && !white(midX, top); ++top) {
+    }
+    for (bottom = shown.height() - 1; bottom > midY && !white(midX, bottom); --bottom) {
+    }
+    const QImage previewPage = shown.copy(left, top, right - left + 1, bottom - top + 1);
+    previewPage.save(QString(KH_TEST_OUTPUT_DIR) + "/preview_chart_page.png");
+
+    m_view.resize(600, 900); // the window when the page is printed
+    CPrintInfo info;
+    ASSERT_EQ(PrintPages(printer, m_view.PrintClient(), info).status, PrintStatus::kPrinted);
+    EXPECT_TRUE(QFile::exists(dir.filePath("job.pdf")));
+    // The printed page in the printer's dots, shown at the preview page's size.
+    const QImage printedPage =
+        PrintedPage(m_view, 1, Size{printer.width(), printer.height()})
+            .scaled(previewPage.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    printedPage.save(QString(KH_TEST_OUTPUT_DIR) + "/printed_chart_page_beside_preview.png");
+
+    constexpr int kColumns = 4, kRows = 6;
+    const std::vector<double> previewInk = InkGrid(previewPage, kColumns, kRows);
+    const std::vector<double> printedInk = InkGrid(printedPage, kColumns, kRows);
+    for (int cell = 0; cell < kColumns * kRows; ++cell) {
+        SCOPED_TRACE(cell);
+        EXPECT_NEAR(previewInk[cell], printedInk[cell], 0.1 * printedInk[cell] + 0.5);
     }
     g_nMaskedPrintPageMap = savedMask;
 }

@@ -2,13 +2,21 @@
 // style, and the context-menu commands change what the panes show.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontMetricsF>
 #include <QMenu>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <regex>
 
 #include "core/body_names.h"
 #include "core/computed_bodies.h"
+#include "core/varga_columns.h"
 #include "core/varga_options.h"
+#include "core/zodiac_names.h"
 #include "display/chart_commands.h"
 #include "display/chart_renderers.h"
 #include "display/chart_view.h"
@@ -16,9 +24,26 @@
 #include "display_test_support.h"
 #include "platform/message_box.h"
 #include "platform/painter_surface.h"
+#include "platform/qt_fonts.h"
 #include "platform/recording_surface.h"
 
 namespace {
+
+// Every command of a menu and its submenus with its text and whether it is checked and enabled.
+struct MenuEntry {
+    std::string text;
+    bool checked;
+    bool enabled;
+};
+void CollectEntries(const QMenu& menu, std::map<int, MenuEntry>& entries) {
+    for (const QAction* action : menu.actions()) {
+        if (action->menu())
+            CollectEntries(*action->menu(), entries);
+        else if (!action->isSeparator())
+            entries[action->data().toInt()] = {action->text().remove('&').toStdString(), action->isChecked(),
+                                               action->isEnabled()};
+    }
+}
 
 class ChartViewTest : public DisplayTest {
 protected:
@@ -400,6 +425,198 @@ TEST_F(ChartViewTest, MixedViewPanesByTheClickedRing) {
     ASSERT_TRUE(mixed.HitTestForMenu(Point{inner.left - 5, inner.top + 5}));
     EXPECT_EQ(mixed.CurrentPane(), kOuterPane);
     EXPECT_FALSE(mixed.HitTestForMenu(Point{2, 2}));
+}
+
+// The mixed view's menu is its own: the ring clicked, its varga, body views and display mode, without
+// the chart view's birth-time, research-varga, aspect-table and packed-mode entries.
+TEST_F(ChartViewTest, MixedViewMenuActsOnTheClickedRing) {
+    CMixedChartView mixed;
+    mixed.resize(600, 700);
+    mixed.OnInitialUpdate();
+    g_nChartStyle = 2;
+    RecordingSurface surface;
+    mixed.OnDraw(surface);
+    const Rect inner = mixed.InnerRect();
+    ASSERT_TRUE(mixed.HitTestForMenu(Point{inner.left + 5, (inner.top + inner.bottom) / 2}));
+    ASSERT_EQ(mixed.CurrentPane(), kInnerPane);
+    QMenu menu;
+    mixed.BuildContextMenu(menu);
+    std::map<int, MenuEntry> entries;
+    CollectEntries(menu, entries);
+    for (const int absent : std::initializer_list<int>{
+             kCmdBirthTimePreviousSign, kCmdUndoAllBirthTimeChanges, kCmdCustomVarga, kCmdSubVarga,
+             kCmdAspectTableOfPane, kCmdPackedChartMode, kCmdStandardWithArudhas, kCmdPachakadiPlanet,
+             kCmdPlanetSignChange, kOptionalBodyCommands[7], kOptionalBodyCommands[8]})
+        EXPECT_FALSE(entries.contains(absent)) << entries[absent].text;
+    const struct {
+        int command;
+        const char* text;
+    } present[] = {
+        {kCmdRasiChakra, "Rasi chakra"},
+        {kCmdBhavaChakra, "Bhava chakra or Chalit chakra"},
+        {kCmdVargaD9, "Navamsa chakra"},
+        {kCmdFirstVarga, "Hora (D-2)"},
+        {kCmdFirstVarga + 14, "Trimsamsa (D-30)"},
+        {kCmdVargaD60, "Shashtyamsa (D-60)"},
+        {kCmdShowAshtakavarga, "Show ashtakavarga of this chart"},
+        {kCmdMaranaKarakaSthana, "Planets in marana karaka sthana"},
+        {kCmdSpecialLagnaView, "Special lagna view"},
+        {kOptionalBodyCommands[9], "Maandi"},
+        {kOptionalBodyCommands[10], "Gulika"},
+    };
+    for (const auto& p : present) {
+        ASSERT_TRUE(entries.contains(p.command)) << p.text;
+        EXPECT_EQ(entries[p.command].text, p.text);
+    }
+    EXPECT_TRUE(entries[kCmdStandardView].checked);
+    EXPECT_TRUE(entries[kCmdNatalOnly].checked); // the inner ring shows the natal chart
+    EXPECT_FALSE(entries[kCmdAutomatic].checked);
+
+    // Its commands change the ring clicked; the optional bodies reach both rings.
+    EXPECT_TRUE(mixed.RunCommand(kCmdFirstVarga + 14));
+    EXPECT_EQ(g_nPaneVarga[kInnerPane], 16);
+    EXPECT_EQ(g_nPaneVarga[kOuterPane], 1);
+    const bool nodes = g_bShowInCharts[0];
+    EXPECT_TRUE(mixed.RunCommand(kOptionalBodyCommands[0]));
+    EXPECT_EQ(g_bPaneShowBody[kInnerPane][kRahu] != 0, !nodes);
+    EXPECT_EQ(g_bPaneShowBody[kOuterPane][kKetu] != 0, !nodes);
+    EXPECT_TRUE(mixed.RunCommand(kOptionalBodyCommands[0]));
+}
+
+// The wheel scrolls a chart view; with Shift or Ctrl held it does nothing, in either direction.
+TEST_F(ChartViewTest, ShiftOrCtrlWheelLeavesTheViewWhereItIs) {
+    m_view.show();
+    m_view.SetScrollSizes(Size{3000, 3000});
+    const auto turn = [&](Qt::KeyboardModifiers modifiers) {
+        QWheelEvent wheel(QPointF(50, 50), m_view.mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(m_view.viewport(), &wheel);
+        return Point{m_view.horizontalScrollBar()->value(), m_view.verticalScrollBar()->value()};
+    };
+    for (const Qt::KeyboardModifiers held :
+         {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
+          Qt::ShiftModifier | Qt::ControlModifier}) {
+        SCOPED_TRACE(static_cast<int>(held));
+        EXPECT_EQ(turn(held), (Point{0, 0}));
+    }
+    EXPECT_GT(turn(Qt::NoModifier).y, 0);
+}
+
+// The texts a drawing puts on the page, each with the box its glyphs' ink takes.
+class TextInkSurface : public RecordingSurface {
+public:
+    struct Drawn {
+        std::string text;
+        QRectF ink;
+        QRectF letters;
+    };
+    void SelectFont(const LogicalFont& font) override {
+        m_font = font;
+        RecordingSurface::SelectFont(font);
+    }
+    Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
+        const Rect extent = RecordingSurface::DrawText(text, rect, format);
+        if (format & kTextCalcRect) return extent;
+        const QFontMetricsF metrics(QFontFromLogicalFont(m_font, m_device), &m_device);
+        const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        double left = rect.left;
+        const double width = metrics.horizontalAdvance(qtext);
+        if (format & kTextCenter)
+            left = rect.left + (rect.Width() - width) / 2;
+        else if (format & kTextRight)
+            left = rect.right - width;
+        const QRectF ink = metrics.tightBoundingRect(qtext).translated(left, rect.top + metrics.ascent());
+        // The letters' band: from the capitals' top to the baseline.
+        const double capitalTop = rect.top + metrics.ascent() - metrics.capHeight();
+        const double baseline = rect.top + metrics.ascent();
+        drawn.push_back(
+            {std::string(text), ink, QRectF(ink.left(), capitalTop, ink.width(), baseline - capitalTop)});
+        return extent;
+    }
+    std::vector<Drawn> drawn;
+
+private:
+    LogicalFont m_font;
+    QImage m_device{1, 1, QImage::Format_RGB32};
+};
+
+// Every pair of texts drawn whose letters meet, as "A over B": their ink boxes overlap in both
+// directions by more than a quarter of the smaller, the room a descender or the top of a capital may
+// touch left out.
+std::vector<std::string> OverlappingTexts(const std::vector<TextInkSurface::Drawn>& drawn) {
+    std::vector<std::string> found;
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        for (std::size_t j = i + 1; j < drawn.size(); ++j) {
+            const QRectF& a = drawn[i].letters;
+            const QRectF& b = drawn[j].letters;
+            const QRectF common = a & b;
+            if (common.width() > 0.25 * std::min(a.width(), b.width()) &&
+                common.height() > 0.25 * std::min(a.height(), b.height()))
+                found.push_back(drawn[i].text + " over " + drawn[j].text);
+        }
+    return found;
+}
+
+// Beside the planets, no label's letters cover another text's: the small labels (arudhas, upagrahas) and
+// the sign numbers keep clear of each other in the North Indian charts of several vargas and sizes and
+// in both rings of the mixed North Indian chart. The births are the fixed one and three others, 37.13
+// days apart, whose D-30 put an arudha or a lagna on a sign number. (The sign numbers of neighbouring
+// cells are placed by their own table and are not compared with each other here.)
+TEST_F(ChartViewTest, NoLabelCoversAnotherTextInNorthIndianCharts) {
+    g_nChartStyle = 2;
+    for (const int birth : {0, 10, 12, 14}) {
+        CChart chart = [&] {
+            CScopedOptions saved;
+            ChooseAyanamsa(kAyanamsaTrueLahiri);
+            return ChartAt<CChart>(2447906.770833 + birth * 37.13, 77.21, 28.61);
+        }();
+        ASSERT_TRUE(chart.ComputeAll(false).ok());
+        chart.m_strTitle = "Natal Chart";
+        g_chartSource.natal = [&] { return &chart; };
+        g_chartSource.current = g_chartSource.natal;
+        const auto labelsOnly = [](const std::vector<std::string>& overlaps) {
+            std::vector<std::string> kept;
+            for (const std::string& o : overlaps)
+                if (!std::regex_match(o, std::regex("[0-9]+ over [0-9]+"))) kept.push_back(o);
+            return kept;
+        };
+        for (const int varga : {kD1Column, kD9Column, kD30Column}) {
+            for (const int width : {300, 500, 700}) {
+                SCOPED_TRACE(testing::Message() << "birth " << birth << ", " << g_strVargaLabels[varga]
+                                                << ", " << width << " wide");
+                m_view.RecalcLayout(Size{width, 2 * width});
+                TextInkSurface surface;
+                m_view.DrawChart(surface, m_view.PaneRect(0), varga, chart, 0, true);
+                EXPECT_EQ(labelsOnly(OverlappingTexts(surface.drawn)), std::vector<std::string>{});
+                if (varga == kD30Column && width == 500) { // for a look
+                    ImageSurface image(Size{m_view.PaneRect(0).right + 10, m_view.PaneRect(0).bottom + 10});
+                    m_view.DrawChart(image.Surface(), m_view.PaneRect(0), varga, chart, 0, true);
+                    image.Image().save(QString(KH_TEST_OUTPUT_DIR) + "/north_d30_birth" +
+                                       QString::number(birth) + ".png");
+                }
+            }
+        }
+        for (const int side : {400, 600, 800}) {
+            SCOPED_TRACE(testing::Message() << "birth " << birth << ", mixed " << side);
+            CMixedChartView mixed;
+            mixed.show();
+            mixed.resize(side, side);
+            QApplication::processEvents();
+            mixed.OnInitialUpdate();
+            TextInkSurface surface;
+            mixed.OnDraw(surface);
+            EXPECT_EQ(labelsOnly(OverlappingTexts(surface.drawn)), std::vector<std::string>{});
+            if (side == 600) {
+                ImageSurface image(Size{side, side});
+                mixed.OnDraw(image.Surface());
+                image.Image().save(QString(KH_TEST_OUTPUT_DIR) + "/mixed_north_birth" +
+                                   QString::number(birth) + ".png");
+            }
+            // The chart fits the window: no scroll bar shows.
+            EXPECT_FALSE(mixed.horizontalScrollBar()->isVisible());
+            EXPECT_FALSE(mixed.verticalScrollBar()->isVisible());
+        }
+    }
 }
 
 } // namespace

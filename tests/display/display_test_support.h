@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "../core/core_test_helpers.h"
+#include "chart/chart.h"
 #include "core/bodies_to_show.h"
-#include "core/chart.h"
-#include "core/option_snapshot.h"
 #include "core/name_selection.h"
+#include "core/option_snapshot.h"
 #include "display/chart_source.h"
 #include "display/pane_settings.h"
 #include "shell/display_fonts.h"

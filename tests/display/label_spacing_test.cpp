@@ -72,4 +72,21 @@ TEST(LabelSpacing, TheSlantedEdgeOfATriangleLimitsItsRow) {
     EXPECT_DOUBLE_EQ(fits[0].scale, 1.0);
 }
 
+// A fixed text (a sign number) parts its row: a label over it moves to the side its middle lies on, a
+// label of another row stays; labels a line apart stay stacked.
+TEST(LabelSpacing, LabelsKeepClearOfAFixedText) {
+    CPolygonRegion square;
+    square.SetPoints({{0, 0}, {100, 0}, {100, 100}, {0, 100}});
+    const std::vector<Rect> fixed = {{30, 10, 50, 30}};
+    const std::vector<Rect> boxes = {{40, 10, 70, 30}, {10, 12, 32, 32}, {35, 40, 60, 60}};
+    const std::vector<LabelFit> fits = FitLabels(boxes, &square, fixed);
+    EXPECT_EQ(fits[0].shift, -12); // right of the number: from x 52
+    EXPECT_EQ(fits[1].shift, 4);   // left of it: ending at x 28
+    EXPECT_EQ(fits[2].shift, 0);   // the next line
+    for (const LabelFit& fit : fits) EXPECT_DOUBLE_EQ(fit.scale, 1.0);
+    // Stacked a line apart, their bands overlap by less than a quarter: no row, no move.
+    const std::vector<Rect> stacked = {{10, 10, 40, 40}, {10, 32, 40, 62}};
+    for (const LabelFit& fit : FitLabels(stacked, &square)) EXPECT_EQ(fit.shift, 0);
+}
+
 } // namespace

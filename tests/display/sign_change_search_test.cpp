@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/varga_columns.h"
 #include "display/sign_change_search.h"
 #include "display_test_support.h"

@@ -3,8 +3,8 @@
 // and charts whose seeds are set by hand.
 #include <gtest/gtest.h>
 
+#include "chart/chart.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/name_selection.h"
 #include "core/return_charts.h"
 #include "document/dasa_options.h"

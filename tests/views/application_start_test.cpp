@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/application.h"
 #include "core/data_folder.h"
 #include "display/chart_commands.h"
 #include "display/chart_source.h"
@@ -17,7 +18,6 @@
 #include "document/tavro_doc.h"
 #include "platform/message_box.h"
 #include "platform/recording_surface.h"
-#include "shell/application.h"
 #include "shell/layout_table.h"
 #include "shell/main_frame.h"
 #include "shell/splash_wnd.h"

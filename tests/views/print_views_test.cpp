@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include "display/chart_source.h"
 #include "display/drawing_factors.h"
 #include "display/print_pages.h"
 #include "document/dasa_options.h"
@@ -17,6 +18,8 @@
 #include "views/info/basic_info_tables.h"
 #include "views/info/basic_info_view.h"
 #include "views/info/core_info_view.h"
+#include "views/info/shadbala_view.h"
+#include "views/info/strengths_view.h"
 #include "views/periods/dasa_view.h"
 #include "views_test_support.h"
 
@@ -216,6 +219,75 @@ TEST_F(PrintViewsTest, PrintedPagesRenderToPictures) {
     const QImage dasa = RenderPage(m_dasa, 1, "printed_dasa_page");
     EXPECT_FALSE(g_bPrintViewContent);
     EXPECT_GT(DarkPixels(dasa, Rect{40, 41, 1275 - 40, 800}), 100);
+}
+
+// The printed name is the chart file's name without its folders, or the title typed for the print: it
+// heads the key data on the first page and stands in the footer of the later ones; the path never shows.
+TEST_F(PrintViewsTest, TheTypedTitleHeadsTheFirstPageAndNamesTheFooter) {
+    const ChartSource savedSource = g_chartSource;
+    g_chartSource.baseName = [] { return std::string("/root/charts/ravi/Ravi"); };
+    g_nMaskedPrintPageMap = 0x101;
+    const struct {
+        bool typed;
+        const char* printedName;
+    } cases[] = {{false, "Ravi"}, {true, "Ravi Kumar"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.printedName);
+        std::string askedWith;
+        g_askPrintedChartName = [&](std::string& name) {
+            askedWith = name;
+            if (c.typed) name = "Ravi Kumar";
+            return c.typed;
+        };
+        ProbeSurface first, second;
+        CPrintInfo info;
+        info.pageArea = Size{4800, 6600};
+        InitPrintJob(first, info);
+        EXPECT_EQ(askedWith, "Ravi");
+        PrintChartPage(first, info);
+        info.currentPage = 2;
+        PrintChartPage(second, info);
+        EndPrintJob(nullptr);
+        EXPECT_NE(first.FindText(c.printedName), nullptr);  // the key data's heading
+        EXPECT_NE(second.FindText(c.printedName), nullptr); // the footer
+        EXPECT_NE(second.FindText("2"), nullptr);
+        for (const ProbeSurface* page : {&first, &second})
+            for (const DrawnRecord::Text& text : page->texts)
+                EXPECT_EQ(text.text.find("/root"), std::string::npos) << text.text;
+    }
+    g_chartSource = savedSource;
+}
+
+TEST_F(PrintViewsTest, TheStrengthsPagePrintsTheShadbalaAndOtherStrengthTables) {
+    CShadbalasView shadbala;
+    shadbala.SetDocument(&m_document);
+    shadbala.OnInitialUpdate();
+    CStrengthsView strengths;
+    strengths.SetDocument(&m_document);
+    strengths.OnInitialUpdate();
+    g_nMaskedPrintPageMap = 0x2; // the Strengths page alone
+
+    // Its pieces: the shadbala summary and bhava balas (kind 4), the basic and sayanadi avasthas, the
+    // vaiseshikamsas and the vimsopaka balas (kind 6).
+    ProbeSurface surface;
+    CPrintInfo info;
+    info.pageArea = Size{4800, 6600};
+    InitPrintJob(surface, info);
+    info.currentPage = 1;
+    PrintChartPage(surface, info);
+    EndPrintJob(&m_document);
+    for (const char* header : {"% Strength", "Lord's bala", "Mood (D-1)", "Activity", "Dasa Varga (10)",
+                               "Shad Varga (6)", "Vimsopaka"})
+        EXPECT_NE(surface.FindText(header), nullptr) << header;
+
+    AnswerPrintDialog(true);
+    shadbala.OnFilePrint();
+    EXPECT_EQ(PdfPages(), 1);
+    QFile::copy(m_dir.filePath("job.pdf"), QString(KH_TEST_OUTPUT_DIR) + "/printed_strengths_page.pdf");
+    const QImage page = RenderPage(shadbala, 1, "printed_strengths_page");
+    // Shadbala from 41 % of the page down, the avasthas from 56 %, each on the left.
+    EXPECT_GT(DarkPixels(page, Rect{40, 1650 * 41 / 100, 1275 / 2, 1650 * 55 / 100}), 100);
+    EXPECT_GT(DarkPixels(page, Rect{40, 1650 * 56 / 100, 1275 / 2, 1650 - 41}), 100);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The "Basics" and "Dasas" tabs of the main window on a real chart, rendered offscreen into pictures
-// (basics_tab.png, dasas_tab.png in the build folder) for a look.
+// The "Basics", "Dasas" and "Chakras" tabs of the main window on a real chart, rendered offscreen into
+// pictures (basics_tab.png, dasas_tab.png, chakras_tab.png in the build folder) for a look.
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include "display/chart_view.h"
 #include "shell/main_frame.h"
 #include "shell/preferences.h"
+#include "views/chakras/chakra_view_registration.h"
 #include "views/info/info_view_registration.h"
 #include "views/periods/dasa_view.h"
 #include "views/periods/period_view_registration.h"
@@ -16,6 +17,7 @@
 namespace {
 constexpr unsigned kNodeBasics = 20;
 constexpr unsigned kNodeNakshatraDasas = 63;
+constexpr unsigned kNodeKalachakra = 8;
 
 class TabPicturesTest : public PaneTest {
 protected:
@@ -23,6 +25,7 @@ protected:
         RegisterChartViews();
         RegisterInfoViews();
         RegisterPeriodViews();
+        RegisterChakraViews();
         g_chartSource.natal = [this] { return &m_document.m_natalChart; };
         g_chartSource.current = [this] { return m_document.m_pCurrentChart; };
         g_chartSource.mode = [this] { return m_document.m_nMode; };
@@ -40,9 +43,12 @@ TEST_F(TabPicturesTest, BasicsAndDasasTabsShowTheChartsTablesAndPeriods) {
     frame.Framework().ActivateNode(frame.Framework().GetNode(kNodeNakshatraDasas));
     ASSERT_TRUE(m_document.CalculateDasa().ok());
     const QImage dasas = frame.grab().toImage();
+    frame.Framework().ActivateNode(frame.Framework().GetNode(kNodeKalachakra));
+    const QImage chakras = frame.grab().toImage();
     const QDir output(KH_TEST_OUTPUT_DIR);
     EXPECT_TRUE(basics.save(output.filePath("basics_tab.png")));
     EXPECT_TRUE(dasas.save(output.filePath("dasas_tab.png")));
+    EXPECT_TRUE(chakras.save(output.filePath("chakras_tab.png")));
     EXPECT_NE(g_pDasaView, nullptr);
 }
 } // namespace

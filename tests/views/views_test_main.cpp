@@ -5,6 +5,9 @@
 
 #include "built_in_preferences.h"
 #include "core/data_folder.h"
+#include "display/chart_view.h"
+#include "views/info/info_view_registration.h"
+#include "views/periods/period_view_registration.h"
 
 int main(int argc, char** argv) {
     // Test discovery runs the binary at build time, where no display may exist.
@@ -12,6 +15,10 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     UseBuiltInPreferences("kh-views-tests");
+    // The panes the program registers, so windows the commands open hold them.
+    RegisterChartViews();
+    RegisterInfoViews();
+    RegisterPeriodViews();
     const int rc = RUN_ALL_TESTS();
     CloseEphemeris();
     return rc;

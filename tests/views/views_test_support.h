@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/ayanamsa.h"
+#include "core/option_snapshot.h"
 #include "document/tavro_doc.h"
 #include "platform/recording_surface.h"
 #include "shell/display_fonts.h"
@@ -75,4 +77,19 @@ protected:
 
 private:
     int m_zoom = g_nFontSizeSelection;
+};
+
+// The Chennai document in the ayanamsa of swetest's Lahiri (mode 1), the program's Traditional Lahiri,
+// for tests against swetest's numbers; every option comes back afterwards.
+class SwetestLahiriPaneTest : public PaneTest {
+protected:
+    SwetestLahiriPaneTest() {
+        g_ayanamsaSettings.m_nAyanamsaId = kAyanamsaTraditionalLahiri;
+        ApplyAyanamsaSettings(g_ayanamsaSettings);
+        const DocumentStatus status = m_document.ReadChartText(kChennaiChartText, "chennai.tvd");
+        EXPECT_TRUE(status.ok()) << status.error;
+    }
+
+private:
+    CScopedOptions m_options;
 };

@@ -4,11 +4,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "chart/chart.h"
 #include "core/bodies_to_show.h"
 #include "core/body_names.h"
 #include "core/calc_options.h"
 #include "core/calendar_names.h"
-#include "core/chart.h"
 #include "core/drishti.h"
 #include "core/varga_options.h"
 #include "core/vocabulary_names.h"
@@ -16,6 +16,7 @@
 #include "display/chart_info_values.h"
 #include "shell/display_options.h"
 #include "views/info/bhaga_tables.h"
+#include "views/info/cell_format.h"
 #include "views/info/custom_list_view.h"
 #include "views/info/drekkana_classes.h"
 #include "views/info/nakshatra_tables.h"
@@ -36,12 +37,6 @@ const char* const kCharaKarakaNames[] = {"Atma karaka",  "Amatya karaka", "Bhrat
 // D-16, D-20, D-24, D-27, D-30, D-40, D-45, D-60, D-m, D-n, D-5, D-6, D-8, D-11, D-81, D-108, D-144.
 constexpr std::array<int, 25> kAllDivisionalColumns = {0,  1,  9,  2,  3,  4, 7, 11, 12, 13, 14, 15, 16,
                                                        17, 18, 19, 24, 23, 5, 6, 8,  10, 20, 21, 22};
-
-std::string Format(const char* format, auto... values) {
-    char buffer[256];
-    std::snprintf(buffer, sizeof buffer, format, values...);
-    return buffer;
-}
 
 struct ListedPoint {
     std::string label;
@@ -84,7 +79,7 @@ void FillLongitudes(CCustomListView& list, CChart& chart, int varga, bool natal)
     if (!shown) return;
     for (const ListedPoint& point : ListedPoints(*shown, true))
         list.AddRow({point.label, FormatSignLongitude(point.position.m_dLongitude),
-                     g_nakshatraNames[point.nakshatra], Format("%d", point.pada + 1),
+                     g_nakshatraNames[point.nakshatra], FormatCell("%d", point.pada + 1),
                      g_pszSignNames[point.rasi], g_pszSignNames[point.navamsa]});
 }
 
@@ -112,12 +107,12 @@ void FillCoordinates(CCustomListView& list, const CChart& chart) {
     list.InsertColumn("Distance", 90);
     list.InsertColumn("Dist Speed", 110);
     for (int p = 1; p <= kPlanetCount; ++p)
-        list.AddRow({g_pszPlanetNames[p], Format("%.3f deg", chart.m_bodies[p].m_dLongitude),
-                     Format("%.3f deg/day", chart.m_dBodySpeed[p]),
-                     Format("%.3f deg", chart.m_dBodyLatitude[p]),
-                     Format("%.3f deg/day", chart.m_dBodyLatitudeSpeed[p]),
-                     Format("%.4f AU", chart.m_dBodyDistance[p]),
-                     Format("%.6f AU/day", chart.m_dBodyDistanceSpeed[p])});
+        list.AddRow({g_pszPlanetNames[p], FormatCell("%.3f deg", chart.m_bodies[p].m_dLongitude),
+                     FormatCell("%.3f deg/day", chart.m_dBodySpeed[p]),
+                     FormatCell("%.3f deg", chart.m_dBodyLatitude[p]),
+                     FormatCell("%.3f deg/day", chart.m_dBodyLatitudeSpeed[p]),
+                     FormatCell("%.4f AU", chart.m_dBodyDistance[p]),
+                     FormatCell("%.6f AU/day", chart.m_dBodyDistanceSpeed[p])});
 }
 
 void FillRasisInVargas(CCustomListView& list, const CChart& chart) {
@@ -210,7 +205,7 @@ void AddAspectRow(CCustomListView& list, std::string label, double aspected, con
     std::vector<std::string> cells{std::move(label), FormatSignLongitude(aspected)};
     for (int p = 1; p <= kPlanetCount; ++p) {
         const double strength = DrishtiStrength(aspected, aspecting.m_bodies[p].m_dLongitude, p);
-        cells.push_back(strength == 0 ? "-" : Format("%5.2f%%", strength));
+        cells.push_back(strength == 0 ? "-" : FormatCell("%5.2f%%", strength));
     }
     list.AddRow(std::move(cells));
 }
@@ -225,7 +220,7 @@ void FillAspects(CCustomListView& list, const CChart& aspected, int aspectedVarg
     for (int body : ListedBodies(true)) {
         const CRasiLongitude& position = aspected.m_bodies[body];
         const bool retrograde = body >= 1 && body <= 7 && position.m_bRetrograde;
-        AddAspectRow(list, Format("%s%s", g_pszPlanetNames[body], retrograde ? " (R) " : ""),
+        AddAspectRow(list, FormatCell("%s%s", g_pszPlanetNames[body], retrograde ? " (R) " : ""),
                      position.m_dLongitude, aspecting);
         if (!isHouseReference(body)) continue;
         const bool backwards = g_bHousesFromNodesReversed && (body == 8 || body == 9);
@@ -235,7 +230,7 @@ void FillAspects(CCustomListView& list, const CChart& aspected, int aspectedVarg
                 longitude =
                     (g_bHouseCuspsInMiddle ? aspected.m_bhava[k].m_middle : aspected.m_bhava[k].m_start)
                         .m_dLongitude;
-            AddAspectRow(list, Format("%s from %s", g_houseOrdinals[k], g_pszPlanetNames[body]),
+            AddAspectRow(list, FormatCell("%s from %s", g_houseOrdinals[k], g_pszPlanetNames[body]),
                          std::fmod(longitude + 720.0, 360.0), aspecting);
         }
     }
@@ -260,10 +255,10 @@ void FillSpecialTithis(CCustomListView& list, const CChart& chart) {
     const CPanchanga& panchanga = chart.m_panchanga;
     for (int h = 0; h < kSpecialTithiCount; ++h) {
         const int t = panchanga.m_nTithi[h];
-        list.AddRow({g_specialTithiNames[h], Format("%d", h + 1), g_tithiNames[t],
-                     Format("%d%%", static_cast<int>(std::lround(panchanga.m_dTithiFraction[h] * 100))),
-                     g_pszPlanetNames[TithiLord(t)], g_tithiDeityNames[t], Format("%dth", t + 1),
-                     Format("%dth in %s half", t % 15 + 1, t < 15 ? "Brighter" : "Darker")});
+        list.AddRow({g_specialTithiNames[h], FormatCell("%d", h + 1), g_tithiNames[t],
+                     FormatCell("%d%%", static_cast<int>(std::lround(panchanga.m_dTithiFraction[h] * 100))),
+                     g_pszPlanetNames[TithiLord(t)], g_tithiDeityNames[t], FormatCell("%dth", t + 1),
+                     FormatCell("%dth in %s half", t % 15 + 1, t < 15 ? "Brighter" : "Darker")});
     }
 }
 
@@ -302,7 +297,7 @@ std::vector<SensitivePoint> SensitivePoints(const CChart& chart) {
     points.push_back({g_pszPlanetNames[kMaandi], chart.m_bodies[kMaandi].m_dLongitude, kMaandi});
     points.push_back({g_pszPlanetNames[0], chart.m_bodies[0].m_dLongitude, 0});
     for (int house = 1; house < 12; ++house)
-        points.push_back({Format("%s house", g_houseOrdinals[house]), chart.m_dHouseCusps[house], 0});
+        points.push_back({FormatCell("%s house", g_houseOrdinals[house]), chart.m_dHouseCusps[house], 0});
     return points;
 }
 
@@ -310,8 +305,8 @@ std::string FormatSignLongitude(double longitude) {
     CRasiLongitude split;
     split.m_dLongitude = longitude;
     split.SplitLongitude();
-    return Format("%2d %s %02d' %05.2f\"", split.m_nDegrees, g_pszSignNames[split.m_nSign], split.m_nMinutes,
-                  split.m_dSeconds);
+    return FormatCell("%2d %s %02d' %05.2f\"", split.m_nDegrees, g_pszSignNames[split.m_nSign],
+                      split.m_nMinutes, split.m_dSeconds);
 }
 
 std::string FormatShortSignLongitude(double longitude) {
@@ -324,7 +319,7 @@ std::string FormatShortSignLongitude(double longitude) {
         minutes = 0;
         ++degrees;
     }
-    return Format("%2d%s%02d", degrees, g_pszSignNames[split.m_nSign], minutes);
+    return FormatCell("%2d%s%02d", degrees, g_pszSignNames[split.m_nSign], minutes);
 }
 
 std::string BodyLabel(const CChart& chart, int body) {

@@ -1,33 +1,28 @@
 #include "views/info/basic_info_view.h"
 
 #include <QMenu>
-#include <array>
 
-#include "core/bodies_to_show.h"
 #include "document/tavro_doc.h"
 #include "shell/dialogs/aspect_options_dlg.h"
-#include "shell/dialogs/entry_dialogs.h"
 #include "shell/dialogs/select_varga_dlg.h"
 #include "shell/display_options.h"
 #include "views/info/basic_info_tables.h"
+#include "views/info/list_menu.h"
 #include "views/info/list_print.h"
+#include "views/info/select_bodies.h"
 
 CBasicInfoView* g_pBasicInfoView = nullptr;
 
 int g_nAspectOptionsAskedMode = -1;
 
 namespace {
-// The context menu, in order: a table number, or one of the commands below, or a separator.
-constexpr int kSeparator = -1;
+// The context menu's commands.
 constexpr int kCopy = -2;
 constexpr int kSelectBodies = -3;
 constexpr int kChooseVarga = -4;
 constexpr int kAspectOptions = -5;
-struct MenuItem {
-    const char* text;
-    int table;
-};
-constexpr MenuItem kMenu[] = {
+constexpr int kSeparator = kListMenuSeparator;
+constexpr ListMenuItem kMenu[] = {
     {"Select &bodies to be shown", kSelectBodies},
     {"", kSeparator},
     {"&Longitudes && Basic Info", kTableLongitudes},
@@ -61,21 +56,19 @@ constexpr MenuItem kMenu[] = {
     {"", kSeparator},
     {"&Copy to clipboard", kCopy},
 };
-
-// The row of "Select the bodies to show" that shows or hides each body group of the tables: the
-// dialog lists the groups in an order of its own, so the flags are matched by their check boxes.
-constexpr std::array<int, kBodyTypeCount> kDialogRowOfGroup = {0,  1,  8,  9,  2,  3,  4,  5,  6, 7,
-                                                               17, 10, 16, 11, 12, 13, 14, 15, 18};
 } // namespace
 
-CBasicInfoView::CBasicInfoView(QWidget* parent) : CCustomListView(parent) {}
+CBasicInfoView::CBasicInfoView(QWidget* parent) : CBasicInfoView(parent, true) {}
+
+CBasicInfoView::CBasicInfoView(QWidget* parent, bool forReports) : CCustomListView(parent) {
+    if (!forReports) return;
+    m_reportPointer.emplace(g_pBasicInfoView, this);
+    m_report.emplace(kBasicInfoReport, [this](DrawSurface& surface, int, int) { PrintInto(surface); },
+                     CPrintedPiece::RebuildRoutine{}, [this] { return CopiedText(); });
+}
 
 CTavroDoc* CBasicInfoView::ListedDocument() const {
     return TavroDocOf(*this);
-}
-
-CTavroDoc* CEntryBasicInfoView::ListedDocument() const {
-    return g_entryDoc;
 }
 
 void CBasicInfoView::SetMode(int mode) {
@@ -109,22 +102,12 @@ void CBasicInfoView::OnContextMenu(QPoint screenPos) {
 }
 
 void CBasicInfoView::FillContextMenu(QMenu& menu) {
-    for (const MenuItem& item : kMenu) {
-        if (item.table == kSeparator) {
-            menu.addSeparator();
-            continue;
-        }
-        QAction* action =
-            menu.addAction(QString::fromUtf8(item.text)); // Qt reads "&" and "&&" as the menu resource did
-        const int table = item.table;
-        if (table < 0) {
-            connect(action, &QAction::triggered, this, [this, table] { RunCommand(table); });
-            continue;
-        }
-        action->setCheckable(true);
-        action->setChecked(table == m_nMode);
-        connect(action, &QAction::triggered, this, [this, table] { SetMode(table); });
-    }
+    AddTableMenuItems(menu, kMenu, m_nMode, [this](int item) {
+        if (item >= 0)
+            SetMode(item);
+        else
+            RunCommand(item);
+    });
 }
 
 void CBasicInfoView::RunCommand(int command) {
@@ -147,13 +130,7 @@ void CBasicInfoView::RunCommand(int command) {
 }
 
 void CBasicInfoView::OnSelectBodies() {
-    CSelectBodiesDlg dialog(this);
-    for (int group = 0; group < kBodyTypeCount; ++group)
-        dialog.m_bShow[kDialogRowOfGroup[group]] = g_bodyTypeShown[group];
-    if (!dialog.RunAndStore()) return;
-    for (int group = 0; group < kBodyTypeCount; ++group)
-        g_bodyTypeShown[group] = dialog.m_bShow[kDialogRowOfGroup[group]];
-    RefreshList();
+    if (RunSelectBodiesDialog(this)) RefreshList();
 }
 
 void CBasicInfoView::OnChooseVarga() {
@@ -182,6 +159,12 @@ void CBasicInfoView::PrintInto(DrawSurface& surface) {
     RefreshList();
     DrawListCtrl(*this, surface, ColumnCount(), kPrintedRows);
     m_nMode = kept;
+}
+
+std::string CBasicInfoView::CopiedText() {
+    std::string longitudes, longitudesAgain, charaKarakas;
+    GetInfoText(longitudes, longitudesAgain, charaKarakas);
+    return longitudes + "\n" + charaKarakas + "\n";
 }
 
 void CBasicInfoView::GetInfoText(std::string& longitudes, std::string& longitudesAgain,

@@ -3,6 +3,7 @@
 // a time (basic_info_tables.h), chosen from its context menu; the document's reports reach the last
 // constructed pane through g_pBasicInfoView. CEntryBasicInfoView lists the hidden period-entry
 // document's chart the same way.
+#include <optional>
 #include <string>
 
 #include "views/info/custom_list_view.h"
@@ -44,22 +45,25 @@ public:
     void PrintInto(DrawSurface& surface);
 
 protected:
-    // The document whose charts are listed; the entry pane lists the period-entry document.
-    virtual CTavroDoc* ListedDocument() const;
+    // A pane the reports do not reach: the period-entry pane.
+    CBasicInfoView(QWidget* parent, bool forReports);
+    // The document whose charts are listed: the pane's own.
+    CTavroDoc* ListedDocument() const;
 
 private:
     void RunCommand(int command);
     std::string TableText(int mode);
 
     int m_nMode = 0;
-    CReportPointer<CBasicInfoView> m_reportPointer{g_pBasicInfoView, this};
-    CPrintedPiece m_report{kBasicInfoReport, [this](DrawSurface& surface, int, int) { PrintInto(surface); }};
+    std::optional<CReportPointer<CBasicInfoView>> m_reportPointer;
+    std::optional<CPrintedPiece> m_report;
+    // The longitude table and the chara karakas, for the copy commands.
+    std::string CopiedText();
 };
 
+// The planet longitudes of the period-entry chart: the same pane on the period-entry window's
+// document, which the reports do not reach.
 class CEntryBasicInfoView : public CBasicInfoView {
 public:
-    using CBasicInfoView::CBasicInfoView;
-
-protected:
-    CTavroDoc* ListedDocument() const override;
+    explicit CEntryBasicInfoView(QWidget* parent = nullptr) : CBasicInfoView(parent, false) {}
 };

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
+#include "chart/chart.h"
 #include "core/angle_math.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/chart_core.h"
 #include "core/option_appliers.h"
 #include "core/sign_rules.h"

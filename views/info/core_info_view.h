@@ -40,6 +40,7 @@ private:
     CPaneUpdateLink m_updateLink{*this};
     Rect m_drawingRect;
     CReportPointer<CCoreInfoView> m_reportPointer{g_pCoreInfoView, this};
-    CPrintedPiece m_report{kCoreInfoReport, [this](DrawSurface& surface, int, int) { PrintInfo(surface); }};
+    CPrintedPiece m_report{kCoreInfoReport, [this](DrawSurface& surface, int, int) { PrintInfo(surface); },
+                           {}, [this] { return GetInfoText(true); }};
     CViewPrint m_print{*this, CViewPrint::Form::kReport};
 };

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/chart_core.h"
 #include "core/vocabulary_names.h"
 #include "core/zodiac_names.h"

@@ -1,15 +1,13 @@
 #include "views/info/pane_support.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <algorithm>
 
 #include "document/dasa_tree.h"
 #include "document/tavro_doc.h"
+#include "platform/clipboard.h"
 #include "platform/frame_wnd.h"
 #include "shell/display_fonts.h"
 
-CTavroDoc* g_entryDoc = nullptr;
 QPointer<CFrameWnd> g_pSeedHelpFrame;
 
 CTavroDoc* TavroDocOf(const CView& pane) {
@@ -51,5 +49,5 @@ int ScaledWidth(int pixels) {
 }
 
 void CopyTextToClipboard(const std::string& text) {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    PutTextOnClipboard(text);
 }

@@ -15,9 +15,6 @@ class CTavroDoc;
 // The frame of the Vimsottari seed comparison that the nakshatra-dasa page opened; null once closed.
 extern QPointer<CFrameWnd> g_pSeedHelpFrame;
 
-// The hidden document of the period-entry chart that the entry panes show; null until there is one.
-extern CTavroDoc* g_entryDoc;
-
 // The pane's document as the chart document; null while the pane has none.
 CTavroDoc* TavroDocOf(const CView& pane);
 

@@ -1,7 +1,7 @@
 #include "views/periods/dasa_transit_input.h"
 
+#include "chart/chart.h"
 #include "core/body_names.h"
-#include "core/chart.h"
 #include "core/zodiac_names.h"
 
 CDasaTransitInput g_dasaTransitInput;

@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "chart/chart.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/vocabulary_names.h"
 #include "display/styled_text.h"
 #include "document/dasa_tree.h"
@@ -81,7 +81,14 @@ int RectExtra() {
 }
 } // namespace
 
-CDasaView::CDasaView(QWidget* parent) : CView(parent) {
+CDasaView::CDasaView(QWidget* parent) : CDasaView(parent, true) {}
+
+CDasaView::CDasaView(QWidget* parent, bool mainPage) : CView(parent), m_bMainPage(mainPage) {
+    if (mainPage) {
+        m_report.emplace(kDasaReport, [this](DrawSurface& surface, int code, int) { PrintDasa(surface, code); },
+                         CPrintedPiece::RebuildRoutine{}, [this] { return PageText(true); });
+        m_reportPointer.emplace(g_pDasaView, this);
+    }
     viewport()->setMouseTracking(true);
     for (int command = 1; command <= 5; ++command) {
         const ButtonPlace& place = kButtons[command - 1];
@@ -102,10 +109,6 @@ CTavroDoc* CDasaView::GetDasaDocument() const {
     return TavroDocOf(*this);
 }
 
-CTavroDoc* CEntryDasaView::GetDasaDocument() const {
-    return g_entryDoc;
-}
-
 CDasaTree* CDasaView::Tree() const {
     CTavroDoc* document = GetDasaDocument();
     return document ? &document->m_dasaTree : nullptr;
@@ -117,7 +120,7 @@ void CDasaView::OnInitialUpdate() {
     m_levelRects = {};
     m_periodRects = {};
     m_hoverRect = {};
-    g_pMainDoc = GetDasaDocument();
+    if (m_bMainPage) g_pMainDoc = GetDasaDocument();
 }
 
 void CDasaView::OnUpdate(CView*, long) {
@@ -161,11 +164,12 @@ void CDasaView::LayOut() {
 }
 
 void CDasaView::ShowButtons() {
+    // The cycle moves and the options act on the main pages' dasa.
     for (int command : {kQuickInfoButton, kPreviousButton, kBirthButton, kNextButton}) {
         Button(command)->setEnabled(true);
-        Button(command)->setVisible(!UpdateHeldForPrinting());
+        Button(command)->setVisible(!UpdateHeldForPrinting() && (m_bMainPage || command == kQuickInfoButton));
     }
-    m_bHasOptions = !UpdateHeldForPrinting() && DasaHasOptions(g_nSelectedDasa);
+    m_bHasOptions = m_bMainPage && !UpdateHeldForPrinting() && DasaHasOptions(g_nSelectedDasa);
     Button(kOptionsButton)->setVisible(m_bHasOptions);
 }
 
@@ -221,9 +225,11 @@ void CDasaView::DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaP
 void CDasaView::OnDraw(DrawSurface& surface) {
     CDasaTree* tree = Tree();
     if (!tree) return;
-    auto& state = g_dasaPageState[std::clamp(g_nCurrentDasaViewType, 0, kDasaPageKinds - 1)];
-    std::copy(tree->nSelected.begin(), tree->nSelected.end(), state.begin());
-    state[kDasaLevels] = tree->nLevel;
+    if (m_bMainPage) {
+        auto& state = g_dasaPageState[std::clamp(g_nCurrentDasaViewType, 0, kDasaPageKinds - 1)];
+        std::copy(tree->nSelected.begin(), tree->nSelected.end(), state.begin());
+        state[kDasaLevels] = tree->nLevel;
+    }
     LayOut();
     const bool printing = UpdateHeldForPrinting();
     if (!printing) surface.FillRect(m_windowRect, g_colors[kColorBackground]);
@@ -232,8 +238,7 @@ void CDasaView::OnDraw(DrawSurface& surface) {
     ShowButtons();
     const bool bothLines = DrawStatusLines(surface, m_bHasOptions ? 310 : 190);
     const int y0 = bothLines ? 53 : 35;
-    // A listing that stops at the ephemeris' end shows the periods found before it.
-    if (!tree->bRunningValid) (void)tree->ExpandPeriod();
+    PrepareTreeForDrawing(*tree);
 
     std::string title = tree->strName;
     if (!tree->strNote.empty()) title += " (" + tree->strNote + ")";
@@ -289,6 +294,11 @@ void CDasaView::OnDraw(DrawSurface& surface) {
     }
 }
 
+void CDasaView::PrepareTreeForDrawing(CDasaTree& tree) {
+    // A listing that stops at the ephemeris' end shows the periods found before it.
+    if (!tree.bRunningValid) (void)tree.ExpandPeriod();
+}
+
 Point CDasaView::ContentPoint(QPoint viewportPoint) const {
     const Point scrolled = GetScrollPosition();
     return Point{viewportPoint.x() + scrolled.x, viewportPoint.y() + scrolled.y};
@@ -315,6 +325,7 @@ bool CDasaView::OnLButtonUp(Point page) {
     tree->nLevel = newLevel;
     tree->nListedLevel = newLevel;
     m_hoverRect = {};
+    OnTreeNavigated();
     ScrollToPosition(Point{0, 0});
     Invalidate();
     return true;

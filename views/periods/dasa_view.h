@@ -7,9 +7,11 @@
 // Coordinates are pixels of the page; row cells and hit rectangles scale with the zoom factor.
 #include <QPushButton>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "core/angle_time.h"
+#include "core/calc_status.h"
 #include "display/view_print.h"
 #include "platform/view.h"
 #include "views/info/pane_support.h"
@@ -44,8 +46,8 @@ public:
     // shown, its level and the Narayana dasa chart are put back afterwards.
     void PrintDasa(DrawSurface& surface, int code);
 
-    // The document whose dasa is shown; the entry page shows the period-entry document's.
-    virtual CTavroDoc* GetDasaDocument() const;
+    // The document whose dasa is shown: the view's own.
+    CTavroDoc* GetDasaDocument() const;
 
     // --- Navigation, in page pixels (scroll position included) -------------------------------------
     // A left click: back to a level, or the period's sub-periods. False when nothing changed.
@@ -106,8 +108,16 @@ public:
     const CLocalDateTime& PickedEnd() const { return m_pickedEnd; }
 
 protected:
+    // A page that takes no part in the reports and leaves the main pages' shared state alone: the
+    // period-entry page.
+    CDasaView(QWidget* parent, bool mainPage);
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Before drawing: the periods of the shown level listed, unless they are.
+    virtual void PrepareTreeForDrawing(CDasaTree& tree);
+    // A click opened another level or period.
+    virtual void OnTreeNavigated() {}
+    bool IsMainPage() const { return m_bMainPage; }
 
 private:
     CDasaTree* Tree() const;
@@ -139,19 +149,38 @@ private:
     bool m_bPickedIsPlanet = false; // the picked period's label kind: its lord is a body, not a sign
     std::string m_strPickedName;    // the picked period's own name
     double m_dPickedSpanDays = 0.0; // from its start to its end
+    bool m_bMainPage = true;
     CPaneUpdateLink m_updateLink{*this};
     CViewPrint m_print{*this, CViewPrint::Form::kContent};
-    CPrintedPiece m_report{kDasaReport,
-                           [this](DrawSurface& surface, int code, int) { PrintDasa(surface, code); }};
-    CReportPointer<CDasaView> m_reportPointer{g_pDasaView, this};
+    std::optional<CPrintedPiece> m_report;
+    std::optional<CReportPointer<CDasaView>> m_reportPointer;
 };
 
-// The period-entry page: the same page over the hidden period-entry document.
+// The period-entry page: Patyayini dasa compressed into the period whose entry chart its document
+// holds (the document's m_dEntrySpanDays), computed when the page opens or its document changes and
+// only drawn when painted. It has no menu, no cycle or options buttons, and leaves the user's choice of
+// dasa and every main page as they were.
 class CEntryDasaView : public CDasaView {
 public:
-    using CDasaView::CDasaView;
-    CTavroDoc* GetDasaDocument() const override;
+    explicit CEntryDasaView(QWidget* parent = nullptr);
+    void OnInitialUpdate() override;
+    void OnUpdate(CView* sender, long hint) override;
+    void OnContextMenu(QPoint) override {}
+
+protected:
+    void PrepareTreeForDrawing(CDasaTree&) override {}
+    void OnTreeNavigated() override;
+
+private:
+    // The compressed dasa into the document's tree, its shown level listed.
+    void ComputeEntryDasa();
 };
+
+// Patyayini dasa of `document`'s current chart compressed into its m_dEntrySpanDays, with the year of
+// kind 0, into its tree, the shown level listed from the birth cycle. Every dasa setting it borrows
+// (the selected dasa, compression, the year kind, the family choice, the cycle offsets, the seed name)
+// holds its previous value afterwards.
+CalcStatus ComputeEntryDasa(CTavroDoc& document);
 
 // Whether dasa `code` has an options dialog.
 bool DasaHasOptions(int code);

@@ -2,9 +2,10 @@
 // event, shifting the dasa dates, the entry chart of a period, the dasa-transit correlation and the
 // Vimsottari seed help.
 #include <algorithm>
+#include <memory>
 
+#include "chart/chart.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "document/dasa_tree.h"
 #include "document/document_state.h"
 #include "document/tavro_doc.h"
@@ -13,6 +14,7 @@
 #include "shell/dialogs/dasa_seed_year_dlgs.h"
 #include "shell/dialogs/dasa_shift_dlg.h"
 #include "shell/dialogs/locate_event_dlg.h"
+#include "shell/display_options.h"
 #include "shell/extra_frames.h"
 #include "views/info/pane_support.h"
 #include "views/periods/dasa_transit_input.h"
@@ -21,6 +23,7 @@
 namespace {
 constexpr int kChildFrameResource = 128; // the program's document template
 constexpr int kSudarsanaChakraDasaCode = 66;
+constexpr int kEntryWindowResource = 137;
 
 int CurrentCode() {
     return std::clamp(g_nSelectedDasa, 0, kDasaCodeCount - 1);
@@ -28,11 +31,6 @@ int CurrentCode() {
 
 void ReportNoWindow(QWidget* owner) {
     MessageBox(owner, "Unable to create window.", "Oops", MessageIcon::kWarning);
-}
-
-// Decimal hours from whole hours, whole minutes and seconds.
-double Hours(int hours, double minutes) {
-    return hours + minutes / 60.0;
 }
 } // namespace
 
@@ -53,28 +51,10 @@ void CDasaView::OnTajakaSeedSettings() {
 
 void CDasaView::OnLocateEvent() {
     CLocateEventDlg dialog(this);
-    const CLocalDateTime& moment = g_transitMoment;
-    dialog.m_nDay = moment.m_nDay;
-    dialog.m_nMonth = moment.m_nMonth - 1;
-    dialog.m_nYear = moment.m_nYear;
-    dialog.m_nHour = moment.m_time.m_nHours;
-    dialog.m_nMinute = moment.m_time.m_nMinutes;
-    dialog.m_dSecond = moment.m_time.m_dSeconds;
-    // The moment keeps its zone positive west; the dialog shows it east or west of Greenwich.
-    dialog.m_nZoneHours = moment.m_zone.m_nHours;
-    dialog.m_dZoneMinutes = moment.m_zone.m_nMinutes + moment.m_zone.m_dSeconds / 60.0;
-    dialog.m_nZoneSide = moment.m_zone.m_dHours > 0 ? 1 : 0;
+    dialog.SetMoment(g_transitMoment);
     dialog.m_nLevel = std::clamp(g_nDasaSearchLevel, 0, kDasaLevels - 1);
     if (!dialog.DoModal()) return;
-    CLocalDateTime when = moment;
-    when.m_nDay = dialog.m_nDay;
-    when.m_nMonth = dialog.m_nMonth + 1;
-    when.m_nYear = dialog.m_nYear;
-    when.m_time.m_dHours = Hours(dialog.m_nHour, dialog.m_nMinute + dialog.m_dSecond / 60.0);
-    when.m_time.SplitHours();
-    const double zone = Hours(dialog.m_nZoneHours, dialog.m_dZoneMinutes);
-    when.m_zone.m_dHours = dialog.m_nZoneSide == 1 ? zone : -zone;
-    when.m_zone.SplitHours();
+    const CLocalDateTime when = dialog.Moment(g_transitMoment);
     g_transitMoment = when;
     g_nDasaSearchLevel = std::max(dialog.m_nLevel, 0);
     LocateEvent(when, g_nDasaSearchLevel);
@@ -116,16 +96,12 @@ void CDasaView::OnEntryChart() {
     }
     document->m_nEntryVarga = g_nSelectedDasa == kSudarsanaChakraDasaCode ? g_nSCDasaVarga : 0;
     document->m_dEntrySpanDays = m_dPickedSpanDays;
-    // The hidden period-entry document shows the entry chart in the entry panes.
-    if (g_entryDoc && g_entryDoc != document) {
-        g_entryDoc->m_natalChart = entry;
-        g_entryDoc->m_pCurrentChart = &g_entryDoc->m_natalChart;
-        g_entryDoc->m_nEntryVarga = document->m_nEntryVarga;
-        g_entryDoc->m_dEntrySpanDays = m_dPickedSpanDays;
-        (void)g_entryDoc->CalculateDasa();
-        g_entryDoc->UpdateAllViews(nullptr);
-    }
-    if (!OpenChildWindow(kChildFrameResource, "CEntryChartView")) ReportNoWindow(this);
+    // The period-entry window shows a document of its own, which goes with the last of its windows.
+    auto entryDocument = std::make_shared<CTavroDoc>();
+    entryDocument->TakeEntryCharts(document->m_natalChart, entry, m_dPickedSpanDays, document->m_nEntryVarga);
+    entryDocument->SetTitle(entry.m_strTitle);
+    if (!OpenDocumentFrame(kEntryWindowResource, "CEntryChartView", std::move(entryDocument)))
+        ReportNoWindow(this);
 }
 
 void CDasaView::OnDasaTransitCorrelation() {

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "chart/chart.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/zodiac_names.h"
 #include "document/dasa_options.h"
 #include "document/dasa_tree.h"

@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/chart.h"
 #include "core/region_table.h"
 #include "dialog_test_support.h"
+#include "document/chart_file.h"
 #include "shell/display_options.h"
 
 namespace {
@@ -179,6 +181,44 @@ TEST_F(BirthDataDlgTest, CancelLeavesTheMembersAsTheyWere) {
     EXPECT_EQ(m_dialog.result(), QDialog::Rejected);
     EXPECT_EQ(m_dialog.m_nDay, 15);
     EXPECT_EQ(m_dialog.m_nLatDeg, 0);
+}
+
+// A birth time typed as 8:05:12, moved and moved back (through a Julian day, whose last bit is 40
+// microseconds), kept in a chart file and read back, shows 8:05:12 in the dialog.
+TEST_F(BirthDataDlgTest, ATimeTypedSavedAndReopenedReadsAsTyped) {
+    Type(BirthField::kHour, "8");
+    Type(BirthField::kMinute, "5");
+    Type(BirthField::kSecond, "12");
+    Type(BirthField::kLonSec, "36");
+    m_dialog.accept();
+    ASSERT_EQ(m_dialog.result(), QDialog::Accepted);
+    CChart chart;
+    ApplyBirthData(m_dialog, chart);
+    constexpr double kJulianDayStepHours = 4.66e-10 * 24; // one step of a double near JD 2.45 million
+    chart.m_dateTime.m_time.m_dHours -= kJulianDayStepHours;
+    chart.m_dateTime.m_time.SplitHours();
+
+    ChartFileValues values;
+    values.month = chart.m_dateTime.m_nMonth;
+    values.day = chart.m_dateTime.m_nDay;
+    values.year = chart.m_dateTime.m_nYear;
+    values.packedTime = PackHms(chart.m_dateTime.m_time);
+    values.packedZone = PackHms(chart.m_dateTime.m_zone);
+    values.packedLongitude = PackDms(chart.m_longitude);
+    values.packedLatitude = PackDms(chart.m_latitude);
+    const ChartFileParse read = ParseChartText(FormatChartText(values), "birth.tvd");
+    ASSERT_TRUE(read.ok()) << read.error;
+    CChart reopened;
+    UnpackHms(read.values.packedTime, reopened.m_dateTime.m_time);
+    UnpackDms(read.values.packedLongitude, reopened.m_longitude);
+
+    CBirthDataDlg dialog(nullptr);
+    static_cast<BirthDataMembers&>(dialog) = BirthDataFromChart(reopened, true);
+    dialog.ShowModeless();
+    EXPECT_EQ(dialog.Edit(BirthField::kHour)->text(), "8");
+    EXPECT_EQ(dialog.Edit(BirthField::kMinute)->text(), "5");
+    EXPECT_EQ(dialog.Edit(BirthField::kSecond)->text(), "12");
+    EXPECT_EQ(dialog.Edit(BirthField::kLonSec)->text(), "36");
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 // a chart.
 #include <gtest/gtest.h>
 
+#include "chart/chart.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/region_table.h"
 #include "shell/dialogs/birth_data.h"
 #include "shell/dialogs/field_checks.h"
@@ -244,6 +244,46 @@ TEST(BirthDataTransfer, LocalMeanTimeTakesTheZoneFromTheLongitude) {
     m.m_nLonSide = 1;
     ApplyBirthData(m, chart);
     EXPECT_NEAR(chart.m_dateTime.m_zone.m_dHours, (80 + 16 / 60.0) / 15, 1e-12);
+}
+
+// The chart's split time and coordinates carry float noise; the fields show them at their precision
+// (hundredths of a second), a rounding to 60 carried into the minutes and beyond, but a time of day never
+// into the next day.
+TEST(BirthDataTransfer, SecondsAreShownAtTheFieldsPrecision) {
+    struct Sixtieths {
+        int whole, minutes;
+        double seconds;
+    };
+    struct Case {
+        Sixtieths stored, shownTime, shownLongitude;
+    };
+    const Case cases[] = {
+        {{8, 5, 11.99999707}, {8, 5, 12}, {8, 5, 12}},   {{7, 0, 23.9999861}, {7, 0, 24}, {7, 0, 24}},
+        {{10, 29, 59.999999}, {10, 30, 0}, {10, 30, 0}}, {{9, 59, 59.996}, {10, 0, 0}, {10, 0, 0}},
+        {{8, 5, 12.344}, {8, 5, 12.34}, {8, 5, 12.34}},  {{0, 0, 0.004}, {0, 0, 0}, {0, 0, 0}},
+        {{23, 59, 59.999}, {23, 59, 59.99}, {24, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.stored.whole << ":" << c.stored.minutes << ":" << c.stored.seconds);
+        CChart chart;
+        chart.m_dateTime.m_time.m_nHours = c.stored.whole;
+        chart.m_dateTime.m_time.m_nMinutes = c.stored.minutes;
+        chart.m_dateTime.m_time.m_dSeconds = c.stored.seconds;
+        chart.m_longitude.m_nDegrees = c.stored.whole;
+        chart.m_longitude.m_nMinutes = c.stored.minutes;
+        chart.m_longitude.m_dSeconds = c.stored.seconds;
+        chart.m_latitude = chart.m_longitude;
+        const BirthDataMembers m = BirthDataFromChart(chart, false);
+        EXPECT_EQ(m.m_nHour, c.shownTime.whole);
+        EXPECT_EQ(m.m_dMinute, c.shownTime.minutes);
+        EXPECT_DOUBLE_EQ(m.m_dSecond, c.shownTime.seconds);
+        EXPECT_EQ(m.m_nLonDeg, c.shownLongitude.whole);
+        EXPECT_EQ(m.m_nLonMin, c.shownLongitude.minutes);
+        EXPECT_DOUBLE_EQ(m.m_dLonSec, c.shownLongitude.seconds);
+        EXPECT_EQ(m.m_nLatDeg, c.shownLongitude.whole);
+        EXPECT_DOUBLE_EQ(m.m_dLatSec, c.shownLongitude.seconds);
+    }
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "core/option_snapshot.h"
 #include "core/region_table.h"
 #include "dialog_test_support.h"

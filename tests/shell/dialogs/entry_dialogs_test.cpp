@@ -1,15 +1,23 @@
 // The small choosers and entry dialogs: members in, OK copies back, ranges and lengths refused.
 #include "shell/dialogs/entry_dialogs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <memory>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "dialog_test_support.h"
 #include "shell/dialogs/change_date_time_dlg.h"
+#include "shell/dialogs/dasa_shift_dlg.h"
+#include "shell/dialogs/sub_varga_dlg.h"
+#include "shell/dialogs/time_zone_dlg.h"
 
 namespace {
 
@@ -143,7 +151,8 @@ TEST(ChangeDateTimeDlg, RefusesWhatIsOutOfRange) {
 namespace {
 
 TEST(BaseNakshatraDlg, TheStarListIsEnabledOnlyForAnotherStar) {
-    CBaseNakshatraDlg dialog(nullptr, "Default base: Krittika", "Placed at the top");
+    CBaseNakshatraDlg dialog(nullptr, {"Default base: Krittika", "and the star of lagna in Tajaka charts.",
+                                       "Placed at the top"});
     dialog.m_nChoice = 0, dialog.m_nStar = 2;
     WhenModal<CBaseNakshatraDlg>([](CBaseNakshatraDlg& d) {
         SavePicture(d, "base_nakshatra_dialog");
@@ -151,12 +160,41 @@ TEST(BaseNakshatraDlg, TheStarListIsEnabledOnlyForAnotherStar) {
         EXPECT_FALSE(d.Control(1)->isEnabled());
         choice->setCurrentIndex(1);
         EXPECT_TRUE(d.Control(1)->isEnabled());
-        static_cast<QComboBox*>(d.Control(1))->setCurrentIndex(26);
+        auto* stars = static_cast<QComboBox*>(d.Control(1));
+        ASSERT_EQ(stars->count(), 28);
+        EXPECT_EQ(stars->itemText(21), "Abhijit");
+        stars->setCurrentIndex(27);
         d.accept();
     });
     ASSERT_TRUE(dialog.RunAndStore());
     EXPECT_EQ(dialog.m_nChoice, 1);
-    EXPECT_EQ(dialog.m_nStar, 26);
+    EXPECT_EQ(dialog.m_nStar, 27); // Revati, after Abhijit
+}
+
+// A dialog is wide enough for its caption in the title bar: the caption in bold with room for the
+// three buttons of the bar (each about as wide as the bar is high, about one and a half lines).
+TEST(MemberDialogs, CaptionsFitTheirDialogs) {
+    std::vector<std::unique_ptr<CMemberDialog>> dialogs;
+    dialogs.push_back(std::make_unique<CTimeZoneDlg>(nullptr));
+    dialogs.push_back(std::make_unique<CUserAddressDlg>(nullptr));
+    dialogs.push_back(std::make_unique<CChartTitleDlg>(nullptr));
+    dialogs.push_back(std::make_unique<CDasaShiftDlg>(nullptr));
+    dialogs.push_back(std::make_unique<CUserYearDlg>(nullptr));
+    dialogs.push_back(std::make_unique<CSubVargaDlg>(nullptr));
+    dialogs.push_back(std::make_unique<CChangeDateTimeDlg>(nullptr));
+    for (const auto& dialog : dialogs) {
+        SCOPED_TRACE(dialog->windowTitle().toStdString());
+        dialog->ShowModeless();
+        QApplication::processEvents();
+        QFont bold = dialog->font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        EXPECT_GE(dialog->width(),
+                  metrics.horizontalAdvance(dialog->windowTitle()) + 3 * 3 * metrics.height() / 2);
+        QString name = dialog->windowTitle().toLower();
+        name.replace(QRegularExpression("[^a-z0-9]+"), "_");
+        dialog->grab().save(QString(KH_TEST_OUTPUT_DIR) + "/dialog_" + name + ".png");
+    }
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/chart.h"
+#include "chart/chart.h"
 #include "dialog_test_support.h"
 #include "document/tavro_doc.h"
 

@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/chart.h"
 #include "core/body_names.h"
 #include "core/calc_options.h"
-#include "core/chart.h"
 #include "core/option_snapshot.h"
 #include "dialog_test_support.h"
 #include "document/tavro_doc.h"

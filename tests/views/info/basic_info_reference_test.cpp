@@ -7,9 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "../views_test_support.h"
-#include "core/ayanamsa.h"
 #include "core/calc_options.h"
-#include "core/option_snapshot.h"
 #include "core/sign_rules.h"
 #include "core/varga_options.h"
 #include "core/zodiac_names.h"
@@ -26,13 +24,9 @@ int PointRow(int body) {
     return body == 0 ? kLagnaRow : body - 1;
 }
 
-class BasicInfoReferenceTest : public PaneTest {
+class BasicInfoReferenceTest : public SwetestLahiriPaneTest {
 protected:
-    // swetest's Lahiri (mode 1) is the program's Traditional Lahiri.
     BasicInfoReferenceTest() {
-        g_ayanamsaSettings.m_nAyanamsaId = kAyanamsaTraditionalLahiri;
-        ApplyAyanamsaSettings(g_ayanamsaSettings);
-        EXPECT_TRUE(m_document.ReadChartText(kChennaiChartText, "chennai.tvd").ok());
         m_view.SetDocument(&m_document);
         g_nAspectOptionsAskedMode = kTableAspects;
     }
@@ -40,9 +34,6 @@ protected:
     double Distance(int row, int column) const { return std::stod(m_view.CellText(row, column)); }
 
     CBasicInfoView m_view;
-
-private:
-    CScopedOptions m_options; // the ayanamsa and the table options come back after each test
 };
 
 TEST_F(BasicInfoReferenceTest, TheChartStandsWhereSwetestPutsIt) {

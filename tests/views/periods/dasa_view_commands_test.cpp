@@ -12,6 +12,7 @@
 #include "core/zodiac_names.h"
 #include "dasa_view_fixture.h"
 #include "document/dasa_options.h"
+#include "display/entry_chart_view.h"
 #include "document/document_state.h"
 #include "platform/frame_wnd.h"
 #include "shell/dialogs/dasa_option_dlgs.h"
@@ -324,20 +325,23 @@ TEST_F(DasaCommandTest, TheEntryChartIsTheChartAtThePickedPeriodsStart) {
     PickRow(2);
     ASSERT_TRUE(m_view.HasPickedPeriod());
     const CDasaPeriod picked = Tree().period[2];
-    CTavroDoc entryDocument;
-    g_entryDoc = &entryDocument;
     m_view.OnEntryChart();
-    g_entryDoc = nullptr;
     const CChart& entry = m_document.m_thirdChart;
     EXPECT_EQ(entry.m_strTitle, m_view.PickedLabel());
     EXPECT_EQ(entry.m_strTitle, Tree().running[0].strName + "-" + picked.strName + " AD");
     EXPECT_NEAR(entry.GetJulianDay(), picked.dStartJd, 1e-6);
     EXPECT_NEAR(m_document.m_dEntrySpanDays, picked.dEndJd - picked.dStartJd, 1e-9);
-    // The period-entry document shows the same chart, with its own dasa.
-    EXPECT_EQ(entryDocument.m_pCurrentChart->m_strTitle, entry.m_strTitle);
-    EXPECT_NEAR(entryDocument.m_pCurrentChart->GetJulianDay(), picked.dStartJd, 1e-6);
-    EXPECT_DOUBLE_EQ(entryDocument.m_dEntrySpanDays, m_document.m_dEntrySpanDays);
-    EXPECT_NEAR(entryDocument.m_dasaTree.birth.GetJulianDay(), entry.GetJulianDay(), 1e-9);
+    // The period-entry window shows the same chart in a document of its own.
+    const CEntryChartView* entryView = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* frame = dynamic_cast<CFrameWnd*>(widget))
+            if (auto* view = dynamic_cast<CEntryChartView*>(frame->centralWidget())) entryView = view;
+    ASSERT_NE(entryView, nullptr);
+    const auto* entryDocument = static_cast<const CTavroDoc*>(entryView->GetDocument());
+    ASSERT_NE(entryDocument, &m_document);
+    EXPECT_EQ(entryDocument->m_pCurrentChart->m_strTitle, entry.m_strTitle);
+    EXPECT_NEAR(entryDocument->m_pCurrentChart->GetJulianDay(), picked.dStartJd, 1e-6);
+    EXPECT_DOUBLE_EQ(entryDocument->m_dEntrySpanDays, m_document.m_dEntrySpanDays);
     // Recomputed for its own moment: the Moon has moved on from birth.
     EXPECT_GT(std::abs(entry.m_bodies[kMoon].m_dLongitude -
                        m_document.m_pCurrentChart->m_bodies[kMoon].m_dLongitude),

@@ -1,0 +1,110 @@
+#include "app/file_commands.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "app/chart_document_link.h"
+#include "document/tavro_doc.h"
+#include "platform/message_box.h"
+#include "shell/main_frame.h"
+
+namespace {
+
+const QString kChartFileFilter = "Chart data files (*.tvd)";
+
+bool SaveChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& path) {
+    const DocumentStatus status = document.OnSaveDocument(path);
+    if (!status.ok()) {
+        MessageBox(&frame, status.error, "Error", MessageIcon::kError);
+        return false;
+    }
+    document.UpdateChartBaseName();
+    RememberChartFile(frame, path);
+    frame.setWindowTitle(QString::fromStdString(FrameTitle(document.GetTitle())));
+    return true;
+}
+
+bool SaveChartFileAs(CMainFrame& frame, CTavroDoc& document) {
+    const QString path = QFileDialog::getSaveFileName(
+        &frame, "Save As", QString::fromStdString(document.GetPathName()), kChartFileFilter);
+    return !path.isEmpty() && SaveChartFile(frame, document, path.toStdString());
+}
+
+bool SaveChart(CMainFrame& frame, CTavroDoc& document) {
+    if (document.GetPathName().empty()) return SaveChartFileAs(frame, document);
+    return SaveChartFile(frame, document, document.GetPathName());
+}
+
+} // namespace
+
+bool SaveModifiedChart(CMainFrame& frame, CTavroDoc& document) {
+    if (!document.IsModified()) return true;
+    const MessageResult answer =
+        MessageBox(&frame, "Save changes to " + document.GetTitle() + "?", "Kalomithra Hora",
+                   MessageIcon::kQuestion, MessageButtons::kYesNoCancel);
+    if (answer == MessageResult::kNo) return true;
+    if (answer != MessageResult::kYes) return false;
+    return SaveChart(frame, document);
+}
+
+void RememberChartFile(CMainFrame& frame, const std::string& path) {
+    frame.RecentFiles().Add(QString::fromStdString(path));
+    frame.RecentFiles().WriteList();
+    frame.RebuildRecentFileMenu();
+}
+
+bool OpenChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& path) {
+    const DocumentStatus status = document.OnOpenDocument(path);
+    if (!status.ok()) {
+        MessageBox(&frame, status.error, "Error", MessageIcon::kError);
+        return false;
+    }
+    document.UpdateChartBaseName();
+    RememberChartFile(frame, path);
+    return true;
+}
+
+void OpenDroppedFiles(CMainFrame& frame, CTavroDoc& document, const std::vector<std::string>& paths) {
+    const auto isChartFile = [](const std::string& path) {
+        return QFileInfo(QString::fromStdString(path)).suffix().compare("tvd", Qt::CaseInsensitive) == 0;
+    };
+    const auto chart = std::find_if(paths.begin(), paths.end(), isChartFile);
+    if (chart == paths.end()) {
+        if (!paths.empty())
+            MessageBox(&frame,
+                       paths.front() + " is not opened: Kalomithra Hora opens chart data files (*.tvd) only.",
+                       "Error", MessageIcon::kError);
+        return;
+    }
+    if (SaveModifiedChart(frame, document)) OpenChartFile(frame, document, *chart);
+}
+
+void BindFileCommands(CMainFrame& frame, CTavroDoc& document) {
+    frame.SetCommandHandler(kCmdFileNew, [&frame, &document] {
+        if (!SaveModifiedChart(frame, document)) return;
+        document.NewDocument();
+        document.UpdateChartBaseName();
+    });
+    frame.SetCommandHandler(kCmdFileOpen, [&frame, &document] {
+        if (!SaveModifiedChart(frame, document)) return;
+        const QString path = QFileDialog::getOpenFileName(&frame, "Open", {}, kChartFileFilter);
+        if (!path.isEmpty()) OpenChartFile(frame, document, path.toStdString());
+    });
+    frame.SetCommandHandler(kCmdFileSave, [&frame, &document] { SaveChart(frame, document); });
+    frame.SetCommandHandler(kCmdFileSaveAs, [&frame, &document] { SaveChartFileAs(frame, document); });
+    for (int i = 0; i < frame.RecentFiles().GetSize(); ++i)
+        frame.SetCommandHandler(CommandId(kCmdRecentFile1 + i), [&frame, &document, i] {
+            if (i >= frame.RecentFiles().Paths().size() || !SaveModifiedChart(frame, document)) return;
+            if (OpenChartFile(frame, document, frame.RecentFiles().Paths()[i].toStdString())) return;
+            // A file that can no longer be read leaves the list.
+            frame.RecentFiles().Remove(i);
+            frame.RecentFiles().WriteList();
+            frame.RebuildRecentFileMenu();
+        });
+    frame.RebuildRecentFileMenu();
+    frame.SetCloseQuery([&frame, &document] { return SaveModifiedChart(frame, document); });
+    frame.SetFileDropHandler([&frame, &document](const std::vector<std::string>& paths) {
+        OpenDroppedFiles(frame, document, paths);
+    });
+}

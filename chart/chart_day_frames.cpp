@@ -1,0 +1,185 @@
+// The birth day's three frames: the sunrise day (sunrise, noon, sunset, midnight, next sunrise) and the
+// 6:00-to-6:00 days of local mean time and of zone time, each measured against the birth in ghatis.
+#include <cmath>
+
+#include <swephexp.h>
+
+#include "chart/chart.h"
+#include "core/chart_searches.h"
+#include "core/ephemeris_calls.h"
+#include "core/ephemeris_flags.h"
+#include "core/julian_day.h"
+#include "core/remembered_searches.h"
+
+namespace {
+
+constexpr double kGhatisPerDay = 60.0;
+
+// The five moments of a sunrise day, UT Julian days.
+struct SunDay {
+    double rise = 0.0;
+    double noon = 0.0;
+    double set = 0.0;
+    double midnight = 0.0;
+    double nextRise = 0.0;
+};
+
+// The birth against a day's three moments (UT Julian days).
+CDayFrameTimes MeasureDay(double birth, double start, double nightStart, double nextStart) {
+    CDayFrameTimes frame;
+    frame.m_dStartJd = start;
+    frame.m_dNightStartJd = nightStart;
+    frame.m_dNextStartJd = nextStart;
+    frame.m_dGhatisSinceStart = (birth - start) * kGhatisPerDay;
+    frame.m_dGhatisSinceNightStart = (birth - nightStart) * kGhatisPerDay;
+    frame.m_dDayLength = (nightStart - start) * kGhatisPerDay;
+    frame.m_dNightLength = (nextStart - nightStart) * kGhatisPerDay;
+    frame.m_dWholeDay = (nextStart - start) * kGhatisPerDay;
+    frame.m_bDayBirth = birth < nightStart ? 1 : 0;
+    return frame;
+}
+
+// A sunrise day the frame can be measured on: the birth lies in it (at most on the next sunrise, which
+// the hora rule allows for) and day and night both have a length.
+bool IsSoundSunDay(const SunDay& day, double birth) {
+    return day.rise <= birth && birth <= day.nextRise && day.rise < day.set && day.set < day.nextRise;
+}
+
+// Library bits of swe_rise_trans by SunriseDefinition: 0 centre of the disc without refraction, 1 upper
+// edge without refraction, 3 centre with refraction; 2 and any other value the standard sunrise, the
+// upper edge with refraction.
+int RiseDefinitionBits(int definition) {
+    switch (definition) {
+    case 0:
+        return SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION;
+    case 1:
+        return SE_BIT_NO_REFRACTION;
+    case 3:
+        return SE_BIT_DISC_CENTER;
+    default:
+        return 0;
+    }
+}
+
+// The Sun's next event (SE_CALC_RISE, SE_CALC_SET, SE_CALC_MTRANSIT, SE_CALC_ITRANSIT) after a moment,
+// seen from the chart's place: the instant, nothing when the Sun does not rise or set there that day,
+// or the library's failure.
+struct SunEvent {
+    bool found = false;
+    double jdUt = 0.0;
+    CalcStatus status;
+};
+
+SunEvent NextSunEvent(const CChartCore& chart, double jdUt, int event) {
+    const double longitudeEast = -chart.m_longitude.m_dValue;
+    double place[3] = {longitudeEast, chart.m_latitude.m_dValue, chart.m_dAltitude};
+    const std::int32_t flags = SetTopocentric(longitudeEast, chart.m_latitude.m_dValue, chart.m_dAltitude);
+    char error[AS_MAXCH] = "";
+    double found = 0.0;
+    CountEphemerisCall(EphemerisCall::kRiseTransit);
+    const std::int32_t result = swe_rise_trans(jdUt, SE_SUN, nullptr, flags & ~kFlagSpeed,
+                                               event | RiseDefinitionBits(g_nSunriseDefinition), place,
+                                               chart.m_dPressure, chart.m_dTemperature, &found, error);
+    if (result == -2) return {}; // circumpolar: no rise or set
+    if (result < 0) {
+        return {
+            false, 0.0,
+            CalcStatus::Failure(std::string("The sunrise cannot be calculated for this moment: ") + error)};
+    }
+    return {true, found, {}};
+}
+
+// The ephemeris' sunrise day of the birth. `found` is false when the Sun does not rise or set.
+struct SunDaySearch {
+    bool found = false;
+    SunDay day;
+    CalcStatus status;
+};
+
+SunDaySearch FindEphemerisSunDay(const CChartCore& chart, double birth) {
+    // While the birth time steps within one day, the day found before stands.
+    const MomentKey place = KeyOfMoment(chart, 0.0);
+    if (const auto day = RememberedSunDay(g_nSunriseDefinition, place, birth)) {
+        const SunDayMoments& m = *day;
+        return {true, {m[0], m[1], m[2], m[3], m[4]}, {}};
+    }
+    const SunEvent next = NextSunEvent(chart, birth, SE_CALC_RISE);
+    if (!next.found) return {false, {}, next.status};
+    // The birth day's own sunrise is the one before the next, searched from well before it.
+    const SunEvent rise = NextSunEvent(chart, next.jdUt - 1.5, SE_CALC_RISE);
+    if (!rise.found) return {false, {}, rise.status};
+    const SunEvent noon = NextSunEvent(chart, rise.jdUt, SE_CALC_MTRANSIT);
+    const SunEvent set = NextSunEvent(chart, rise.jdUt, SE_CALC_SET);
+    const SunEvent midnight = NextSunEvent(chart, rise.jdUt, SE_CALC_ITRANSIT);
+    for (const SunEvent* event : {&noon, &set, &midnight}) {
+        if (!event->found) return {false, {}, event->status};
+    }
+    RememberSunDay(g_nSunriseDefinition, place, {rise.jdUt, noon.jdUt, set.jdUt, midnight.jdUt, next.jdUt});
+    return {true, {rise.jdUt, noon.jdUt, set.jdUt, midnight.jdUt, next.jdUt}, {}};
+}
+
+// The sunrise day of the traditional model: the Sun rises when the lagna stands d degrees behind it and
+// sets when the lagna is 180 + d past it; d the rise offset of the Sun's mean radius. The sunrise is
+// searched back from the birth, the sunset forward from it, the next sunrise forward from the sunset.
+SunDaySearch FindSunDayByLagna(const CChartCore& chart) {
+    constexpr double kSunMeanRadius = 0.2680986783777464; // degrees, about 16.09'
+    const double d = RiseOffsetForRadius(kSunMeanRadius);
+    CChartCore rise, set, next;
+    const SearchResult foundRise = FindLagnaMeeting(chart, kSun, -d, true, rise);
+    if (!foundRise.found()) return {false, {}, FailureOf(foundRise)};
+    const SearchResult foundSet = FindLagnaMeeting(rise, kSun, 180.0 + d, false, set);
+    if (!foundSet.found()) return {false, {}, FailureOf(foundSet)};
+    const SearchResult foundNext = FindLagnaMeeting(set, kSun, -d, false, next);
+    if (!foundNext.found()) return {false, {}, FailureOf(foundNext)};
+    return {true, {foundRise.jdUt, 0.0, foundSet.jdUt, 0.0, foundNext.jdUt}, {}};
+}
+
+// The 6:00-to-6:00 day containing the birth, with 6:00 at the given hours of the zone clock: its frame
+// and the probes of its 6:00, 18:00 and next 6:00.
+CalcStatus ComputeSixOClockFrame(const CChartCore& chart, double zoneClockHours,
+                                 std::array<CChartCore, 3>& probes, CDayFrameTimes& frame) {
+    const double birth = chart.GetJulianDay();
+    // 6:00 of the birth's civil date, then the one at or before the birth.
+    const CLocalDateTime& moment = chart.m_dateTime;
+    const double sameDate =
+        JulianDay(moment.m_nYear, moment.m_nMonth, moment.m_nDay, zoneClockHours + moment.m_zone.m_dHours);
+    const double start = sameDate + std::floor(birth - sameDate);
+    frame = MeasureDay(birth, start, start + 0.5, start + 1.0);
+    for (int i = 0; i < 3; ++i) {
+        if (CalcStatus status = chart.SetFromJulianDay(start + 0.5 * i, probes[i]); !status.ok())
+            return status;
+    }
+    return {};
+}
+
+} // namespace
+
+CalcStatus CChart::ComputeSunriseSunset() {
+    // 6:00 local mean time on the zone clock (zone and longitude positive west).
+    const double meanSixOClock = 6.0 - m_dateTime.m_zone.m_dHours + m_longitude.m_dValue / 15.0;
+    if (CalcStatus status = ComputeSixOClockFrame(*this, meanSixOClock, m_meanTimeProbe, m_meanTimeFrame);
+        !status.ok())
+        return status;
+    if (CalcStatus status = ComputeSixOClockFrame(*this, 6.0, m_zoneTimeProbe, m_zoneTimeFrame); !status.ok())
+        return status;
+
+    const double birth = GetJulianDay();
+    SunDaySearch search = g_nSiddhanta == 1 ? FindSunDayByLagna(*this) : FindEphemerisSunDay(*this, birth);
+    if (!search.status.ok()) return search.status;
+    m_bSunriseFromMeanTime = !search.found || !IsSoundSunDay(search.day, birth);
+    if (m_bSunriseFromMeanTime) {
+        // Polar day or night: the day of local mean time stands in, every snapshot cast.
+        const double start = m_meanTimeFrame.m_dStartJd;
+        search.day = {start, start + 0.25, start + 0.5, start + 0.75, start + 1.0};
+    }
+    const SunDay& day = search.day;
+    m_sunriseFrame = MeasureDay(birth, day.rise, day.set, day.nextRise);
+    // The lagna-defined day has no transits: only sunrise, sunset and the next sunrise are cast.
+    const bool castTransits = g_nSiddhanta != 1 || m_bSunriseFromMeanTime;
+    const double moments[5] = {day.rise, day.noon, day.set, day.midnight, day.nextRise};
+    for (int i = 0; i < 5; ++i) {
+        if (!castTransits && (i == 1 || i == 3)) continue;
+        if (CalcStatus status = SetFromJulianDay(moments[i], m_sunSnapshot[i]); !status.ok()) return status;
+    }
+    return {};
+}

@@ -1,0 +1,353 @@
+// The main frame's menus and the commands that reach beyond the program: every command the menus
+// place is there, web links and help pages go through the one opener (no test starts a browser),
+// failures to open are told, dropped files, and the settings that need a restart close the program
+// through the normal close.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/option_snapshot.h"
+#include "display/chart_commands.h"
+#include "display/chart_view.h"
+#include "document/tavro_doc.h"
+#include "shell/desktop_opener.h"
+#include "shell/dialogs/document_commands.h"
+#include "shell/dialogs/option_dialogs.h"
+#include "shell/dialogs/special_lagna_dlg.h"
+#include "shell/display_options.h"
+#include "app/file_commands.h"
+#include "shell/frame_document_commands.h"
+#include "shell/layout_table.h"
+#include "shell/pane_state.h"
+#include "shell/tab_wnd.h"
+#include "shell/update_commands.h"
+#include "shell/web_links.h"
+#include "shell/window_sizes.h"
+#include "tests/shell/dialogs/dialog_test_support.h"
+#include "tests/shell/main_frame_fixture.h"
+
+namespace {
+
+// The titles from the menu bar down to the action, e.g. "Preferences/Related to Display/Chart Style and
+// Language"; mnemonics dropped.
+std::string MenuPath(const QAction* action) {
+    std::string path;
+    const QObject* owner = nullptr;
+    for (QObject* object : action->associatedObjects())
+        if (qobject_cast<QMenu*>(object)) owner = object;
+    path = action->text().remove('&').toStdString();
+    for (auto* menu = qobject_cast<const QMenu*>(owner); menu;) {
+        path = menu->title().remove('&').toStdString() + "/" + path;
+        const QAction* own = menu->menuAction();
+        const QMenu* parent = nullptr;
+        for (QObject* object : own->associatedObjects())
+            if (auto* candidate = qobject_cast<QMenu*>(object); candidate && !candidate->title().isEmpty())
+                parent = candidate; // not the menu bar's overflow menu
+
+        menu = parent;
+    }
+    return path;
+}
+
+// The frame with the document's, the frame's, the link and the update commands bound, as the program
+// binds them; desktop openings recorded.
+class FrameCommandsTest : public MainFrameTest {
+protected:
+    void SetUp() override {
+        MainFrameTest::SetUp();
+        ASSERT_TRUE(m_dataFolder.isValid());
+        m_keptDataFolder = g_strDataDirectory;
+        g_strDataDirectory = m_dataFolder.path().toStdString();
+        // The user's own preference folder is one of the test's, so that saves land in the data folder.
+        m_keptConfigHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", m_dataFolder.filePath("config").toUtf8());
+        m_keptOpener = g_desktopOpener;
+        g_desktopOpener = [this](const QUrl& url) {
+            m_opened.push_back(url.toString().toStdString());
+            return m_openerWorks;
+        };
+        m_keptSite = g_strWebSite;
+        g_strWebSite = "https://kalomithra-hora.example.org/";
+        ASSERT_TRUE(m_document.OnNewDocument());
+    }
+    void TearDown() override {
+        MainFrameTest::TearDown();
+        g_strDataDirectory = m_keptDataFolder;
+        if (m_keptConfigHome.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", m_keptConfigHome);
+        g_desktopOpener = m_keptOpener;
+        g_strWebSite = m_keptSite;
+    }
+    CMainFrame& BuildBound() {
+        CMainFrame& frame = Build();
+        BindDocumentCommands(frame, m_document);
+        BindFileCommands(frame, m_document);
+        BindFrameDocumentCommands(frame, m_document);
+        BindWebLinkCommands(frame);
+        BindUpdateCommands(frame);
+        return frame;
+    }
+    std::string PreferenceFileText() {
+        std::ifstream file(m_dataFolder.filePath("tavro.ini").toStdString());
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
+    CScopedOptions m_options;
+    QTemporaryDir m_dataFolder;
+    std::string m_keptDataFolder, m_keptSite;
+    QByteArray m_keptConfigHome;
+    DesktopOpener m_keptOpener;
+    std::vector<std::string> m_opened;
+    bool m_openerWorks = true;
+    CTavroDoc m_document;
+};
+
+TEST_F(FrameCommandsTest, EveryCommandThePartsPlaceIsInItsMenuAndEnabled) {
+    BuildBound();
+    const std::pair<CommandId, const char*> items[] = {
+        {kCmdEditBirthData, "Edit/Birthdata"},
+        {kCmdChangeTimeZone, "Edit/Change timezone"},
+        {kCmdSpecialPoint, "Edit/User defined special point"},
+        {kCmdPlanetarySpecialLagnas, "Edit/Planetary Special Lagnas (research)"},
+        {kCmdCopyBasic, "Edit/Copy basic calculations"},
+        {kCmdCopyComplete, "Edit/Copy complete calculations"},
+        {kCmdChartNotes, "Edit/Chart notes (in notepad)"},
+        {kCmdViewYogas, "View/Yogas"},
+        {kCmdGoBackToNatal, "Modes/Reset to Natal Mode"},
+        {kCmdGoToTajakaScreen, "Modes/Go to Tajaka Mode Screen"},
+        {kCmdGoToPrasnaScreen, "Modes/Go to Prasna/Horary Mode Screen"},
+        {kCmdGoToMundaneScreen, "Modes/Go to Mundane Mode Screen"},
+        {kCmdPreviousLifecycle, "Modes/Go to the previous lifecycle"},
+        {kCmdNishekaChart, "Modes/Go to Nisheka/Aadhana Chakra"},
+        {kCmdPreferencesUpdates, "Preferences/Updates"},
+        {kCmdSetLocationAsDefault, "Preferences/Set Current Location as Default"},
+        {kCmdRestoreDefaultCalcOptions, "Preferences/Related to Calculations/Restore Default Calculation Options"},
+        {kCmdRecommendedCalcOptions,
+         "Preferences/Related to Calculations/Set Calculation Options as recommended by author"},
+        {kCmdDivisionalChartOptions, "Preferences/Related to Calculations/Divisional Chart Calculation Options"},
+        {kCmdUpagrahaOptions, "Preferences/Related to Calculations/Upagraha Calculation Options"},
+        {kCmdPlanetOptions, "Preferences/Related to Calculations/Planet Calculation Options"},
+        {kCmdChartStyleAndLanguage, "Preferences/Related to Display/Chart Style and Language"},
+        {kCmdUseTwoChartStyles, "Preferences/Related to Display/Use of 2 chart styles"},
+        {kCmdColors, "Preferences/Related to Display/Colors to be used"},
+        {kCmdWebSite, "Websites/Kalomithra Hora web site"},
+        {kCmdHelpContents, "Help/Contents"},
+        {kCmdHelpGettingStarted, "Help/Getting started with this software"},
+    };
+    for (const auto& [command, path] : items) {
+        SCOPED_TRACE(path);
+        const QAction* action = m_frame->FindAction(command);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(MenuPath(action), path);
+        EXPECT_TRUE(action->isEnabled());
+    }
+    EXPECT_EQ(m_frame->FindAction(kCmdEditBirthData)->shortcut(), QKeySequence("Ctrl+D"));
+    // The step boxes have numbers of their own, apart from the links'.
+    EXPECT_NE(kCmdBirthTimeCombo, kCmdDiscussionGroup);
+}
+
+TEST_F(FrameCommandsTest, LinksAndHelpPagesOpenThroughTheOneOpener) {
+    CMainFrame& frame = BuildBound();
+    const std::pair<CommandId, std::string> cases[] = {
+        {kCmdWebSite, "https://kalomithra-hora.example.org/"},
+        {kCmdDiscussionGroup, "https://kalomithra-hora.example.org/discussion/"},
+        {kCmdHelpContents, HelpPageAddress(kHelpContentsPage).toString().toStdString()},
+        {kCmdHelpGettingStarted, HelpPageAddress(kHelpGettingStartedPage).toString().toStdString()},
+    };
+    for (const auto& [command, address] : cases) {
+        SCOPED_TRACE(address);
+        m_opened.clear();
+        ASSERT_TRUE(frame.RunCommand(command));
+        EXPECT_EQ(m_opened, std::vector<std::string>{address});
+    }
+    EXPECT_NE(cases[2].second.find("/help/index.html"), std::string::npos);
+    EXPECT_TRUE(m_messages.empty());
+
+    // Nothing took the page: its address is told.
+    m_openerWorks = false;
+    ASSERT_TRUE(frame.RunCommand(kCmdWebSite));
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_NE(m_messages[0].find("https://kalomithra-hora.example.org/"), std::string::npos);
+}
+
+TEST_F(FrameCommandsTest, WithoutASiteTheLinksStayDisabled) {
+    g_strWebSite.clear();
+    BuildBound();
+    for (const WebLink& link : WebLinks()) {
+        EXPECT_FALSE(m_frame->FindAction(link.command)->isEnabled()) << link.menuText;
+        EXPECT_FALSE(m_frame->RunCommand(link.command));
+    }
+    EXPECT_TRUE(m_opened.empty());
+}
+
+TEST_F(FrameCommandsTest, APreferenceFileOrNotesNoOpenerTakesAreToldWithTheirPlace) {
+    CMainFrame& frame = BuildBound();
+    m_openerWorks = false;
+    ASSERT_TRUE(frame.RunCommand(kCmdViewPreferenceFile));
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_NE(m_messages[0].find("could not be opened"), std::string::npos);
+    EXPECT_NE(m_messages[0].find("tavro.ini"), std::string::npos);
+
+    // Notes of a chart never saved: the save-first message, and nothing started.
+    m_messages.clear();
+    m_opened.clear();
+    ASSERT_TRUE(frame.RunCommand(kCmdChartNotes));
+    EXPECT_EQ(m_messages, std::vector<std::string>{
+                              "First save it: You can enter notes only after saving the file. First save it."});
+    EXPECT_TRUE(m_opened.empty());
+
+    // A saved chart: its notes file is made beside it and opened.
+    m_openerWorks = true;
+    const std::string chart = m_dataFolder.filePath("natal.tvd").toStdString();
+    ASSERT_TRUE(m_document.OnSaveDocument(chart).ok());
+    m_messages.clear();
+    ASSERT_TRUE(frame.RunCommand(kCmdChartNotes));
+    EXPECT_TRUE(m_messages.empty());
+    EXPECT_TRUE(QFile::exists(m_dataFolder.filePath("natal.txt")));
+    EXPECT_EQ(m_opened, std::vector<std::string>{QUrl::fromLocalFile(m_dataFolder.filePath("natal.txt")).toString().toStdString()});
+}
+
+// A drop of local files on the main window, as the desktop delivers it.
+void DropFiles(CMainFrame& frame, const QStringList& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths) urls.push_back(QUrl::fromLocalFile(path));
+    data.setUrls(urls);
+    const QPoint inside(frame.width() / 2, frame.height() / 2);
+    QDragEnterEvent enter(inside, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(inside), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &drop);
+}
+
+TEST_F(FrameCommandsTest, ADroppedChartFileOpensAndAnotherFileIsNamed) {
+    CMainFrame& frame = BuildBound();
+    const QString chart = m_dataFolder.filePath("dropped.tvd");
+    ASSERT_TRUE(m_document.OnSaveDocument(chart.toStdString()).ok());
+    ASSERT_TRUE(m_document.OnNewDocument());
+    const QString notes = m_dataFolder.filePath("notes.txt");
+    QFile(notes).open(QIODevice::WriteOnly);
+
+    DropFiles(frame, {notes, chart});
+    EXPECT_EQ(m_document.GetPathName(), chart.toStdString());
+    EXPECT_TRUE(m_messages.empty());
+
+    DropFiles(frame, {notes});
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_NE(m_messages[0].find(notes.toStdString() + " is not opened"), std::string::npos);
+    EXPECT_EQ(m_document.GetPathName(), chart.toStdString());
+}
+
+TEST_F(FrameCommandsTest, TheChartStyleChosenFromTheMenuReachesThePreferenceFile) {
+    CMainFrame& frame = BuildBound();
+    g_nChartStyle = 0;
+    WhenModal<CChartStyleDlg>([](CChartStyleDlg& dialog) {
+        static_cast<QComboBox*>(dialog.Control(1))->setCurrentIndex(2);
+        dialog.accept();
+    });
+    ASSERT_TRUE(frame.RunCommand(kCmdChartStyleAndLanguage));
+    EXPECT_EQ(g_nChartStyle, 2);
+    frame.close();
+    EXPECT_NE(PreferenceFileText().find("\nChartStyle=2"), std::string::npos);
+}
+
+TEST_F(FrameCommandsTest, ThePlanetarySpecialLagnaIsDefinedInItsDialog) {
+    CMainFrame& frame = BuildBound();
+    g_nSpecialLagnaPlanet = 1;
+    g_nSpecialLagnaSpeedFactor = 1;
+    WhenModal<CSpecialLagnaDlg>([](CSpecialLagnaDlg& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Special Lagna Research");
+        static_cast<QComboBox*>(dialog.Control(0))->setCurrentIndex(1); // Moon
+        static_cast<QComboBox*>(dialog.Control(1))->setCurrentIndex(2); // three signs
+        dialog.accept();
+    });
+    ASSERT_TRUE(frame.RunCommand(kCmdPlanetarySpecialLagnas));
+    EXPECT_TRUE(g_bSpecialLagnaOn);
+    EXPECT_EQ(g_nSpecialLagnaPlanet, 2);
+    EXPECT_EQ(g_nSpecialLagnaSpeedFactor, 3);
+    EXPECT_EQ(g_strSpecialLagnaName.back(), '3');
+}
+
+// Packed chart mode off and on again from the chart's menu: each time the program closes as File >
+// Exit closes it, and the next start counts its chart panes by the preference.
+TEST_F(FrameCommandsTest, PackedChartModeRoundTripFollowsThePreference) {
+    g_bMoreChartsOnBigDisplay = true;
+    CChartView chartView;
+    for (bool turnOn : {false, true}) {
+        SCOPED_TRACE(turnOn ? "on" : "off");
+        CMainFrame& frame = BuildBound();
+        ASSERT_TRUE(g_bWideDisplay); // 1366 pixels
+        frame.Framework().ActivateNode(&Node(kNodeBasicInfo));
+        EXPECT_EQ(g_nChartPaneCount, turnOn ? 6 : 12);
+        ASSERT_TRUE(chartView.RunCommand(kCmdPackedChartMode));
+        EXPECT_EQ(g_bMoreChartsOnBigDisplay, turnOn);
+        EXPECT_FALSE(frame.isVisible()) << "closed through the normal close";
+        EXPECT_NE(PreferenceFileText().find(std::string("MoreChartsOnBigDisplay=") + (turnOn ? "1" : "0")),
+                  std::string::npos);
+        m_frame.reset();
+    }
+    Build();
+    m_frame->Framework().ActivateNode(&Node(kNodeBasicInfo));
+    EXPECT_EQ(g_nChartPaneCount, 12);
+}
+
+TEST_F(FrameCommandsTest, RestartCommandsAskAboutAChangedChartAndTellAFailedSave) {
+    CMainFrame& frame = BuildBound();
+    m_document.SetModifiedFlag(true);
+    // "Save changes ...?" answered Cancel: the program stays, the choice is kept for the next close.
+    SetMessageBoxHandler([this](const MessageBoxRequest& request) {
+        m_messages.push_back(request.caption + ": " + request.text);
+        return request.buttons == MessageButtons::kYesNoCancel ? MessageResult::kCancel : MessageResult::kOk;
+    });
+    g_bWindowSizesSaved = true;
+    ASSERT_TRUE(frame.RunCommand(kCmdDefaultWindowSizes));
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_FALSE(g_bWindowSizesSaved);
+    ASSERT_EQ(m_messages.size(), 2u);
+    EXPECT_EQ(m_messages[1].rfind("Kalomithra Hora: Save changes to", 0), 0u);
+
+    // Folders under a plain file cannot be made: the failed save is told, the program closes.
+    m_document.SetModifiedFlag(false);
+    QFile(m_dataFolder.filePath("plain")).open(QIODevice::WriteOnly);
+    g_strDataDirectory = m_dataFolder.filePath("plain/folder").toStdString();
+    qputenv("XDG_CONFIG_HOME", m_dataFolder.filePath("plain/config").toUtf8());
+    m_messages.clear();
+    ASSERT_TRUE(frame.RunCommand(kCmdDefaultWindowSizes));
+    EXPECT_FALSE(frame.isVisible());
+    bool toldFailure = false;
+    for (const std::string& message : m_messages) toldFailure |= message.rfind("Error:", 0) == 0;
+    EXPECT_TRUE(toldFailure);
+}
+
+TEST_F(FrameCommandsTest, MenusArePicturedForALook) {
+    CMainFrame& frame = BuildBound();
+    for (const char* title : {"&Preferences", "&Websites"}) {
+        for (QAction* top : frame.menuBar()->actions()) {
+            if (top->text() != title || !top->menu()) continue;
+            QMenu* menu = top->menu();
+            menu->popup(QPoint(0, 0));
+            // The submenus each in a picture of their own.
+            for (QAction* entry : menu->actions()) {
+                if (!entry->menu()) continue;
+                const std::string name = "menu_" + entry->text().replace(' ', '_').toLower().toStdString();
+                SavePicture(*entry->menu(), name.c_str());
+            }
+            SavePicture(*menu, std::string(title) == "&Preferences" ? "menu_preferences" : "menu_websites");
+            EXPECT_GT(menu->actions().size(), 1);
+            menu->hide();
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,284 @@
+// The update check against a server on 127.0.0.1 that answers each case as a real one might: a newer
+// release, the same release, malformed, empty, huge and binary files, errors, redirects, a refused
+// connection and a server that never answers. Nothing here reaches beyond the loopback address.
+#include <QCheckBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+
+#include "platform/message_box.h"
+#include "shell/desktop_opener.h"
+#include "shell/dialogs/update_pref_dlg.h"
+#include "shell/update_check.h"
+#include "tests/shell/dialogs/dialog_test_support.h"
+
+namespace {
+
+// Answers GET requests on 127.0.0.1 with the response kept for the path; a path without one stays
+// silent (the connection is held open, nothing is sent).
+class LocalServer {
+public:
+    LocalServer() {
+        EXPECT_TRUE(m_server.listen(QHostAddress::LocalHost, 0));
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection())
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Answer(socket); });
+        });
+    }
+    std::string Address() const { return "http://127.0.0.1:" + std::to_string(m_server.serverPort()) + "/"; }
+    // The raw response to a request of `path` ("/tv/auto/update.txt").
+    void Serve(const std::string& path, QByteArray response) { m_responses[path] = std::move(response); }
+    void ServeFile(const std::string& path, const QByteArray& body) {
+        Serve(path, "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " +
+                        QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+    }
+    void ServeStatus(const std::string& path, int status, const QByteArray& extraHeaders = {}) {
+        Serve(path, "HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Length: 0\r\n" + extraHeaders +
+                        "Connection: close\r\n\r\n");
+    }
+    int Requests() const { return m_requests; }
+
+private:
+    void Answer(QTcpSocket* socket) {
+        const QByteArray request = socket->readAll();
+        const QList<QByteArray> words = request.split(' ');
+        if (words.size() < 2) return;
+        ++m_requests;
+        const auto found = m_responses.find(words[1].toStdString());
+        if (found == m_responses.end()) return; // silent
+        socket->write(found->second);
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer m_server;
+    std::map<std::string, QByteArray> m_responses;
+    int m_requests = 0;
+};
+
+constexpr const char* kRelease = "/tv/auto/update.txt";
+constexpr const char* kTest = "/tv/test/auto/update.txt";
+constexpr int kShortTimeoutMs = 1500;
+
+// One channel checked; the event loop turns until the check ends.
+UpdateCheckResult CheckChannel(const std::string& server, bool testChannel = false, int timeoutMs = kShortTimeoutMs) {
+    CUpdateAgent agent(timeoutMs);
+    std::optional<UpdateCheckResult> result;
+    QEventLoop loop;
+    EXPECT_TRUE(agent.CheckForUpdate(UpdateChannelUrl(server, testChannel), "8.0.0.0",
+                                     [&](const UpdateCheckResult& r) {
+                                         result = r;
+                                         loop.quit();
+                                     }));
+    EXPECT_FALSE(agent.CheckForUpdate(UpdateChannelUrl(server, testChannel), "8.0.0.0", {})) << "one at a time";
+    if (!result) loop.exec();
+    return result.value_or(UpdateCheckResult{-1, {}, {}});
+}
+
+TEST(UpdateCheck, EachAnswerOfTheServerGivesItsCode) {
+    LocalServer server;
+    struct Case {
+        const char* name;
+        std::function<void(LocalServer&)> serve;
+        int code;
+    };
+    const Case cases[] = {
+        {"newer fourth field", [](LocalServer& s) { s.ServeFile(kRelease, "R-2024\n8.0.0.1\n"); }, kUpdateNewer},
+        {"newer short version", [](LocalServer& s) { s.ServeFile(kRelease, "R-2024\n8.1\n"); }, kUpdateNewer},
+        {"same version", [](LocalServer& s) { s.ServeFile(kRelease, "R-2023\n8.0.0.0\n"); }, kUpdateNotNewer},
+        {"five fields", [](LocalServer& s) { s.ServeFile(kRelease, "R\n8.0.0.0.1\n"); }, kUpdateNotNewer},
+        {"letter in a field", [](LocalServer& s) { s.ServeFile(kRelease, "R\n8.0a\n"); }, kUpdateNotNewer},
+        {"only a label", [](LocalServer& s) { s.ServeFile(kRelease, "R-2024\n"); }, kUpdateNotNewer},
+        {"binary", [](LocalServer& s) { s.ServeFile(kRelease, QByteArray("\x00\xff\x01\n\x02", 5)); },
+         kUpdateNotNewer},
+        {"ten megabytes", [](LocalServer& s) { s.ServeFile(kRelease, "R 9.0\n" + QByteArray(10 << 20, 'x')); },
+         kUpdateNotNewer},
+        {"empty", [](LocalServer& s) { s.ServeFile(kRelease, ""); }, kUpdateEmpty},
+        {"404", [](LocalServer& s) { s.ServeStatus(kRelease, 404); }, kUpdateOpenFailed},
+        {"500", [](LocalServer& s) { s.ServeStatus(kRelease, 500); }, kUpdateOpenFailed},
+        {"redirect to a local page",
+         [](LocalServer& s) {
+             s.ServeStatus(kRelease, 302, "Location: /elsewhere.txt\r\n");
+             s.ServeFile("/elsewhere.txt", "R\n9\n");
+         },
+         kUpdateNewer},
+        {"redirect to plain http elsewhere",
+         [](LocalServer& s) { s.ServeStatus(kRelease, 301, "Location: http://example.com/update.txt\r\n"); },
+         kUpdateOpenFailed},
+        {"redirect loop", [](LocalServer& s) { s.ServeStatus(kRelease, 302, "Location: /tv/auto/update.txt\r\n"); },
+         kUpdateOpenFailed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.serve(server);
+        const UpdateCheckResult result = CheckChannel(server.Address());
+        EXPECT_EQ(result.code, c.code);
+        if (c.code == kUpdateNewer) {
+            EXPECT_FALSE(result.label.empty());
+        }
+    }
+    // Nothing is downloaded or written.
+    EXPECT_FALSE(QDir::temp().exists("tv_update_auto.exe"));
+}
+
+TEST(UpdateCheck, ARefusedConnectionAndASilentServerEndWithoutHoldingTheWindow) {
+    // A port that was free a moment ago refuses.
+    quint16 closedPort = 0;
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        closedPort = probe.serverPort();
+    }
+    EXPECT_EQ(CheckChannel("http://127.0.0.1:" + std::to_string(closedPort) + "/").code, kUpdateOpenFailed);
+
+    LocalServer silent; // holds the connection and answers nothing
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+    timer.start(10);
+    EXPECT_EQ(CheckChannel(silent.Address()).code, kUpdateOpenFailed); // ended by the time limit
+    EXPECT_GT(ticks, 0) << "the event loop turned while the server stayed silent";
+    EXPECT_EQ(silent.Requests(), 1);
+}
+
+TEST(UpdateCheck, OnlyHttpsOrTheLoopbackAddressIsUsed) {
+    struct Case {
+        const char* address;
+        bool usable;
+    };
+    const Case cases[] = {{"https://updates.example.org/", true}, {"http://127.0.0.1:8080/", true},
+                          {"http://localhost/", true},            {"http://updates.example.org/", false},
+                          {"ftp://127.0.0.1/", false},            {"", false},
+                          {"not an address", false}};
+    for (const Case& c : cases) EXPECT_EQ(IsUsableUpdateServer(c.address), c.usable) << c.address;
+    EXPECT_EQ(UpdateChannelUrl("https://u.example.org", true).toString().toStdString(),
+              "https://u.example.org/tv/test/auto/");
+}
+
+// The check as Preferences > Updates runs it: messages, the release page offered, the test channel.
+class UpdateCheckRunTest : public testing::Test {
+protected:
+    UpdateCheckRunTest() {
+        m_keptServer = g_strUpdateServer;
+        g_strUpdateServer = m_server.Address();
+        m_keptOpener = g_desktopOpener;
+        g_desktopOpener = [this](const QUrl& url) {
+            m_opened.push_back(url.toString().toStdString());
+            return true;
+        };
+        m_keptHandler = SetMessageBoxHandler([this](const MessageBoxRequest& request) {
+            m_messages.push_back(request.caption + ": " + request.text);
+            return m_answer;
+        });
+    }
+    ~UpdateCheckRunTest() override {
+        g_strUpdateServer = m_keptServer;
+        g_desktopOpener = m_keptOpener;
+        SetMessageBoxHandler(m_keptHandler);
+    }
+    // Runs a whole check; the codes of the channels checked, in order.
+    std::vector<int> Run(bool interactive, bool alsoTest) {
+        CUpdateCheck check(nullptr, kShortTimeoutMs);
+        std::vector<int> codes;
+        QEventLoop loop;
+        check.onChannelChecked = [&](bool, int code) {
+            codes.push_back(code);
+            QTimer::singleShot(0, &loop, [&] {
+                if (!check.Running()) loop.quit();
+            });
+        };
+        EXPECT_TRUE(check.Start(interactive, alsoTest));
+        EXPECT_FALSE(check.Start(interactive, alsoTest)) << "one check at a time";
+        loop.exec();
+        return codes;
+    }
+
+    LocalServer m_server;
+    std::string m_keptServer;
+    DesktopOpener m_keptOpener;
+    MessageBoxHandler m_keptHandler;
+    std::vector<std::string> m_opened, m_messages;
+    MessageResult m_answer = MessageResult::kYes;
+};
+
+TEST_F(UpdateCheckRunTest, ANewerReleaseOffersItsPageAndOpensItOnYes) {
+    m_server.ServeFile(kRelease, "R-2024\n8.1\n");
+    EXPECT_EQ(Run(false, false), std::vector<int>{kUpdateNewer});
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_NE(m_messages[0].find("Update available: Kalomithra Hora R-2024 (version 8.1) is available"),
+              std::string::npos);
+    EXPECT_EQ(m_opened, std::vector<std::string>{m_server.Address() + "tv/auto/"});
+
+    m_answer = MessageResult::kNo;
+    m_opened.clear();
+    EXPECT_EQ(Run(false, false), std::vector<int>{kUpdateNewer});
+    EXPECT_TRUE(m_opened.empty());
+}
+
+TEST_F(UpdateCheckRunTest, InteractiveChecksTellEveryOutcomeSilentOnesOnlyANewerRelease) {
+    struct Case {
+        std::function<void(LocalServer&)> serve;
+        std::string message;
+    };
+    const Case cases[] = {
+        {[](LocalServer& s) { s.ServeFile(kRelease, "R\n8.0.0.0\n"); },
+         "No Update: There is no update available. You have the latest software."},
+        {[](LocalServer& s) { s.ServeStatus(kRelease, 404); },
+         "Update Error: Unable to connect to the Kalomithra Hora website. Please try later."},
+        {[](LocalServer& s) { s.ServeFile(kRelease, ""); },
+         "Update Error: Unable to get update information from the Kalomithra Hora website. Please try later."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        c.serve(m_server);
+        m_messages.clear();
+        Run(true, false);
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_EQ(m_messages[0].rfind(c.message, 0), 0u) << m_messages[0];
+        m_messages.clear();
+        Run(false, false);
+        EXPECT_TRUE(m_messages.empty());
+    }
+}
+
+TEST_F(UpdateCheckRunTest, TestReleasesAreCheckedAfterAnUpToDateReleaseChannel) {
+    m_server.ServeFile(kRelease, "R\n8.0.0.0\n");
+    m_server.ServeFile(kTest, "beta-3\n8.0.0.7\n");
+    EXPECT_EQ(Run(false, true), (std::vector<int>{kUpdateNotNewer, kUpdateNewer}));
+    EXPECT_EQ(m_opened, std::vector<std::string>{m_server.Address() + "tv/test/auto/"});
+    // A failing release channel leaves the test channel alone.
+    m_server.ServeStatus(kRelease, 500);
+    EXPECT_EQ(Run(false, true), std::vector<int>{kUpdateOpenFailed});
+}
+
+TEST(UpdateCheck, NoServerNoCheckAndTheDialogSaysSo) {
+    const std::string kept = g_strUpdateServer;
+    g_strUpdateServer.clear();
+    CUpdateCheck check(nullptr);
+    EXPECT_FALSE(check.Start(true, true));
+    EXPECT_FALSE(check.Running());
+    g_strUpdateServer = kept;
+
+    CUpdatePrefDlg unconfigured(nullptr, false), configured(nullptr, true);
+    for (CUpdatePrefDlg* dialog : {&unconfigured, &configured}) {
+        dialog->m_bAutoUpdate = 1;
+        dialog->m_bTestReleases = 0;
+        dialog->m_bCheckNow = 1;
+        dialog->ShowModeless();
+    }
+    EXPECT_FALSE(unconfigured.CheckBox(2)->isEnabled());
+    EXPECT_FALSE(unconfigured.CheckBox(2)->isChecked());
+    EXPECT_TRUE(configured.CheckBox(2)->isChecked());
+    EXPECT_TRUE(configured.CheckBox(0)->isChecked());
+    EXPECT_FALSE(configured.CheckBox(1)->isChecked());
+    SavePicture(unconfigured, "update_dialog_unconfigured");
+    SavePicture(configured, "update_dialog");
+}
+
+} // namespace

@@ -1,0 +1,234 @@
+// The chakra panes on the Chennai chart: where the base star and the stars after it are written, the
+// base choices and how long they last, the Kota fort lord and guard, and the base planet dialog.
+#include <QComboBox>
+
+#include "../../shell/dialogs/dialog_test_support.h"
+#include "chakra_test_support.h"
+#include "core/body_names.h"
+#include "chart/chart.h"
+#include "core/zodiac_names.h"
+#include "document/document_state.h"
+#include "shell/dialogs/entry_dialogs.h"
+#include "views/chakras/chakra_groups.h"
+#include "views/chakras/kota_chakra_view.h"
+#include "views/chakras/star_chakras.h"
+
+namespace {
+constexpr Size kPane{1000, 720};
+constexpr int kShowSahamas = 33093;
+
+// The star label written in a place's cell.
+std::string StarAt(const DrawnRecord& drawn, const Rect& cell) {
+    const DrawnRecord::Text* text = TextInCell(drawn, cell);
+    return text ? text->text : "(none)";
+}
+
+class StarChakraTest : public ChakraPaneTest {};
+
+// Base 5 (Ardra) at place 0 (the top), and Aswini five places before it, at place 23, in both
+// chakras of the Chandra Kalanala Part; the same places hold the stars whatever the base.
+TEST_F(StarChakraTest, TheBaseStarStandsAtPlaceZero) {
+    CCKChakraView chandra;
+    CKalaChakraView kala;
+    for (CStarChakraView* pane : {static_cast<CStarChakraView*>(&chandra), static_cast<CStarChakraView*>(&kala)}) {
+        Place(*pane, kPane);
+        pane->Settings().customBaseOn = true;
+        pane->Settings().customBase = 5;
+        const DrawnRecord drawn = Draw(*pane);
+        EXPECT_EQ(pane->BaseStar(), 5);
+        EXPECT_EQ(StarAt(drawn, pane->PlaceCell(0)), "Ardr");
+        EXPECT_EQ(StarAt(drawn, pane->PlaceCell(23)), "Aswi");
+        EXPECT_EQ(StarAt(drawn, pane->PlaceCell(16)), "Abhi"); // Abhijit is star 21, the 28th counted in
+        EXPECT_EQ(StarAt(drawn, pane->PlaceCell(27)), "Mrig");
+    }
+}
+
+// Base Krittika: Krittika at the foot of the Shoola's shaft (position 0), Bharani at position 27.
+TEST_F(StarChakraTest, ShoolaFromKrittika) {
+    CShoolaChakraView pane;
+    Place(pane, kPane);
+    g_shoolaBase.customBaseOn = true;
+    g_shoolaBase.customBase = 2;
+    const DrawnRecord drawn = Draw(pane);
+    EXPECT_EQ(StarAt(drawn, pane.PlaceCell(0)), "Krit");
+    EXPECT_EQ(StarAt(drawn, pane.PlaceCell(1)), "Rohi");
+    EXPECT_EQ(StarAt(drawn, pane.PlaceCell(27)), "Bhar");
+}
+
+// A body is written beside the star it stands in, counted from the base: the Sun, alone in its star,
+// takes the first slot of that star's place in every star chakra.
+TEST_F(StarChakraTest, APlanetIsWrittenAtItsStarsPlace) {
+    const CChart& chart = *m_document.m_pCurrentChart;
+    const int sunStar = chart.m_nakshatra28[kSun];
+    for (int body = kLagna; body <= kKetu; ++body) {
+        if (body == kSun) continue;
+        ASSERT_NE(chart.m_nakshatra28[body], sunStar) << "the Sun shares its star with " << body;
+    }
+    CCKChakraView chandra;
+    CKalaChakraView kala;
+    CShoolaChakraView shoola;
+    CSKChakraView surya;
+    struct Case {
+        CStarChakraView* pane;
+        LabelSlot firstSlot; // sixteenths of the cell, with the planets' shift
+    };
+    for (const Case& c : {Case{&chandra, {8, 7}}, Case{&kala, {2, 5}}, Case{&shoola, {8, 7}}, Case{&surya, {8, 7}}}) {
+        Place(*c.pane, kPane);
+        c.pane->Settings().customBaseOn = true;
+        c.pane->Settings().customBase = (sunStar + 28 - 23) % 28; // the Sun's star at place 23
+        const DrawnRecord drawn = Draw(*c.pane);
+        const DrawnRecord::Text* sun = drawn.FindText(ChakraPlanetLabel(chart, kSun));
+        ASSERT_NE(sun, nullptr);
+        const Rect cell = c.pane->PlaceCell(23);
+        EXPECT_EQ(sun->rect.left, cell.left + c.firstSlot.dx * cell.Width() / 16);
+        EXPECT_EQ(sun->rect.top, cell.top + c.firstSlot.dy * cell.Height() / 16);
+    }
+}
+
+TEST_F(StarChakraTest, TheKalaPlanetsLeaveOutTheLagnaAndTheChandraKalanalaPlanetsHaveIt) {
+    const std::string lagna = ChakraPlanetLabel(*m_document.m_pCurrentChart, kLagna);
+    CCKChakraView chandra;
+    CKalaChakraView kala;
+    Place(chandra, kPane);
+    Place(kala, kPane);
+    EXPECT_NE(Draw(chandra).FindText(lagna), nullptr);
+    EXPECT_EQ(Draw(kala).FindText(lagna), nullptr);
+}
+
+// The default base is the Sun's star in natal mode; a planet base replaces it, and a custom base the
+// planet base; choosing the default again in the base nakshatra dialog goes back to the planet base.
+TEST_F(StarChakraTest, BaseChoicesTakePrecedenceInTurn) {
+    CShoolaChakraView pane;
+    Place(pane, kPane);
+    const CChart& natal = m_document.m_natalChart;
+    EXPECT_EQ(ChakraBaseStar(g_shoolaBase, m_document), natal.m_nakshatra28[kSun]);
+    g_shoolaBase.basePlanetOn = true;
+    g_shoolaBase.basePlanet = kMoon;
+    g_shoolaBase.baseDivision = 0;
+    EXPECT_EQ(ChakraBaseStar(g_shoolaBase, m_document), natal.m_nakshatra28[kMoon]);
+    WhenModal<CBaseNakshatraDlg>([](CBaseNakshatraDlg& d) {
+        static_cast<QComboBox*>(d.Control(1))->setCurrentIndex(9);
+        static_cast<QComboBox*>(d.Control(0))->setCurrentIndex(1);
+        d.accept();
+    });
+    ASSERT_TRUE(pane.RunCommand(CStarChakraView::kCmdCustomBase));
+    EXPECT_EQ(ChakraBaseStar(g_shoolaBase, m_document), 9);
+    WhenModal<CBaseNakshatraDlg>([](CBaseNakshatraDlg& d) {
+        static_cast<QComboBox*>(d.Control(0))->setCurrentIndex(0); // "Stick to the default base star ..."
+        d.accept();
+    });
+    ASSERT_TRUE(pane.RunCommand(CStarChakraView::kCmdCustomBase));
+    EXPECT_EQ(ChakraBaseStar(g_shoolaBase, m_document), natal.m_nakshatra28[kMoon]);
+}
+
+// A new pane switches its class's custom and planet bases off; a recalculation switches the Kala
+// chakra's custom base off, not the Chandra Kalanala chakra's.
+TEST_F(StarChakraTest, HowLongTheBaseChoicesLast) {
+    g_ckBase.customBaseOn = g_kalaBase.customBaseOn = true;
+    g_ckBase.basePlanetOn = true;
+    {
+        CCKChakraView fresh;
+        EXPECT_FALSE(g_ckBase.customBaseOn);
+        EXPECT_FALSE(g_ckBase.basePlanetOn);
+    }
+    g_ckBase.customBaseOn = g_kalaBase.customBaseOn = true;
+    ASSERT_TRUE(m_document.Calculate(0).ok());
+    EXPECT_TRUE(g_ckBase.customBaseOn);
+    EXPECT_FALSE(g_kalaBase.customBaseOn);
+    g_ckBase.customBaseOn = false;
+}
+
+// The base planet stored is the body chosen, not its position in the dialog's list: with a list in
+// reverse body order, the first entry is PanchaSphuta (44), and a preset body shows at its own entry.
+TEST_F(StarChakraTest, TheBasePlanetStoredIsTheBodyChosen) {
+    ChakraBaseSettings settings{g_shoolaBase.customBaseOn};
+    settings.basePlanet = kMoon;
+    settings.baseDivision = 1;
+    std::vector<int> reversed = CBasePlanetDlg::DefaultBodies();
+    std::reverse(reversed.begin(), reversed.end());
+    WhenModal<CBasePlanetDlg>([](CBasePlanetDlg& d) {
+        auto* planets = static_cast<QComboBox*>(d.Control(0));
+        EXPECT_EQ(planets->currentIndex(), 42); // the Moon, body 2, is the 43rd entry
+        planets->setCurrentIndex(0);
+        d.accept();
+    });
+    ASSERT_TRUE(ChooseBasePlanet(nullptr, settings, reversed));
+    EXPECT_EQ(settings.basePlanet, 44);
+    EXPECT_EQ(settings.baseDivision, 1);
+    EXPECT_TRUE(settings.basePlanetOn);
+}
+
+// The sahamas go to the star of their longitude; the Yogini and Mrityu group lists nothing while the
+// chart keeps no places for them.
+TEST_F(StarChakraTest, GroupLabels) {
+    const CChart& chart = *m_document.m_pCurrentChart;
+    const std::vector<ChakraLabel> sahamas = ChakraGroupLabels(kGroupSahamas, chart, true);
+    ASSERT_EQ(sahamas.size(), 36u);
+    EXPECT_EQ(sahamas[0].text, "Puny");
+    EXPECT_EQ(sahamas[0].star, Star28OfLongitude(chart.m_specialPoint[0].m_dLongitude));
+    EXPECT_TRUE(ChakraGroupLabels(kGroupYoginiMrityu, chart, true).empty());
+    EXPECT_EQ(ChakraGroupLabels(kGroupUpagrahas, chart, true).size(), 11u);
+    EXPECT_EQ(ChakraGroupLabels(kGroupSpecialLagnas, chart, false).size(), 6u);
+
+    CShoolaChakraView pane;
+    Place(pane, kPane);
+    ASSERT_TRUE(pane.RunCommand(kShowSahamas));
+    EXPECT_EQ(pane.Group(), kGroupSahamas);
+    const DrawnRecord drawn = Draw(pane);
+    EXPECT_NE(drawn.FindText("Sahamas (sahams):"), nullptr);
+    EXPECT_NE(drawn.FindText("Puny"), nullptr);
+}
+
+// Stars of longitudes (degrees) in the 28-star scheme: the fourth pada of Uttarashadha is Abhijit.
+TEST(Star28OfLongitude, AbhijitIsTheLastPadaOfUttarashadha) {
+    const struct {
+        double longitude;
+        int star;
+    } cases[] = {{0.0, 0}, {13.34, 1}, {266.67, 20}, {276.6, 20}, {276.7, 21}, {279.99, 21}, {280.0, 22}, {359.9, 27}};
+    for (const auto& c : cases) EXPECT_EQ(Star28OfLongitude(c.longitude), c.star) << c.longitude;
+}
+
+// The fort guard by the Moon's nakshatra and pada, and the fort lord by its sign.
+TEST(KotaChakra, FortLordAndGuard) {
+    const struct {
+        int nakshatra, pada, guard;
+    } guards[] = {{0, 0, 6}, {0, 3, 2}, {3, 0, 1}, {12, 1, 8}, {19, 1, 5}, {21, 2, 3}, {26, 3, 6}};
+    for (const auto& g : guards) EXPECT_EQ(KotaPala(g.nakshatra, g.pada), g.guard) << g.nakshatra << " " << g.pada;
+    const int lords[12] = {3, 6, 4, 2, 1, 4, 6, 3, 5, 7, 7, 5};
+    for (int sign = 0; sign < 12; ++sign) EXPECT_EQ(KotaSwami(sign), lords[sign]) << sign;
+    // A Moon in Aswini, first pada (in Aries): Venus guards, Mars rules the fort.
+    EXPECT_EQ(KotaPala(0, 0), kVenus);
+    EXPECT_EQ(KotaSwami(0), kMars);
+}
+
+class KotaChakraTest : public ChakraPaneTest {};
+
+// The natal Moon's star in the north-eastern corner; a base of the user's own lasts over redraws but
+// not over a recalculation.
+TEST_F(KotaChakraTest, TheBaseIsTheNatalMoonsStarUntilTheUserChoosesAnother) {
+    CKotaChakraView pane;
+    Place(pane, kPane);
+    const int moonStar = m_document.m_natalChart.m_nakshatra28[kMoon];
+    DrawnRecord drawn = Draw(pane);
+    EXPECT_EQ(pane.BaseStar(), moonStar);
+    EXPECT_EQ(StarAt(drawn, pane.PlaceCell(0)), g_nakshatraShortNames28[moonStar]);
+    EXPECT_NE(drawn.FindText(std::string("Kota Swami (fort lord): ") +
+                             ChosenPlanetNames()[KotaSwami(m_document.m_natalChart.m_bodies[kMoon].m_nSign)]),
+              nullptr);
+
+    WhenModal<CBaseNakshatraDlg>([](CBaseNakshatraDlg& d) {
+        static_cast<QComboBox*>(d.Control(0))->setCurrentIndex(1);
+        static_cast<QComboBox*>(d.Control(1))->setCurrentIndex(7);
+        d.accept();
+    });
+    ASSERT_TRUE(pane.RunCommand(CKotaChakraView::kCmdBase));
+    Draw(pane);
+    drawn = Draw(pane);
+    EXPECT_EQ(StarAt(drawn, pane.PlaceCell(0)), "Push");
+    EXPECT_EQ(StarAt(drawn, pane.PlaceCell(14)), g_nakshatraShortNames28[(7 + 14) % 28]);
+
+    ASSERT_TRUE(m_document.Calculate(0).ok());
+    drawn = Draw(pane);
+    EXPECT_EQ(StarAt(drawn, pane.PlaceCell(0)), g_nakshatraShortNames28[moonStar]);
+}
+} // namespace

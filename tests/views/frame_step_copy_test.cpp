@@ -1,0 +1,138 @@
+// The frame's time steps and copy commands in the whole program, offscreen: the steps move the birth
+// or transit time and the panes follow; the copies put the panes' text on the clipboard or say that the
+// clipboard refused it.
+#include <QComboBox>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "core/data_folder.h"
+#include "display/chart_view.h"
+#include "document/birth_time_undo.h"
+#include "document/document_state.h"
+#include "document/report_dispatch.h"
+#include "document/tavro_doc.h"
+#include "platform/clipboard.h"
+#include "platform/message_box.h"
+#include "app/application.h"
+#include "shell/main_frame.h"
+#include "shell/splash_wnd.h"
+#include "views/info/info_view_registration.h"
+#include "views/periods/period_view_registration.h"
+#include "views_test_support.h"
+
+namespace {
+
+class FrameStepCopyTest : public testing::Test {
+protected:
+    FrameStepCopyTest() {
+        QStandardPaths::setTestModeEnabled(true);
+        RegisterChartViews();
+        RegisterInfoViews();
+        RegisterPeriodViews();
+        m_keptHandler = SetMessageBoxHandler([this](const MessageBoxRequest& request) {
+            m_messages.push_back(request.caption + ": " + request.text);
+            return MessageResult::kOk;
+        });
+        const QString path = m_folder.filePath("chennai.tvd");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(kChennaiChartText.data(), static_cast<qint64>(kChennaiChartText.size()));
+        file.close();
+        EXPECT_TRUE(m_application.InitInstance({path}));
+        m_messages.clear();
+    }
+    ~FrameStepCopyTest() override {
+        CSplashWnd::HideSplashScreen();
+        m_application.ExitInstance();
+        InitialiseEphemeris(); // closed by the program's shut-down; the next tests still calculate
+        SetMessageBoxHandler(std::move(m_keptHandler));
+        QStandardPaths::setTestModeEnabled(false);
+    }
+    CTavroDoc& Document() { return *m_application.Document(); }
+    CMainFrame& Frame() { return *m_application.MainFrame(); }
+
+    QTemporaryDir m_folder;
+    CTavroApp m_application;
+    std::vector<std::string> m_messages;
+    MessageBoxHandler m_keptHandler;
+};
+
+TEST_F(FrameStepCopyTest, BirthTimeStepsMoveTheChartAndThePanesFollow) {
+    CTavroDoc& document = Document();
+    const double birth = document.m_natalChart.GetJulianDay();
+    const int undoEntries = g_birthTimeUndo.Count();
+    const std::string before = GatherReportText(false);
+    struct Case {
+        int unit;
+        double days;
+    };
+    const Case cases[] = {{0, 1 / 86400.0}, {1, 15 / 86400.0}, {2, 1 / 1440.0}, {3, 1 / 24.0}, {4, 1.0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.unit);
+        Frame().BirthTimeCombo()->setCurrentIndex(c.unit);
+        ASSERT_TRUE(Frame().RunCommand(kCmdBirthTimeForward));
+        EXPECT_NEAR(document.m_natalChart.GetJulianDay() - birth, c.days, 1e-7);
+        ASSERT_TRUE(Frame().RunCommand(kCmdBirthTimeBackward));
+        EXPECT_NEAR(document.m_natalChart.GetJulianDay(), birth, 1e-7);
+    }
+    // Every step is one entry of the birth-time history, and the chart is changed.
+    EXPECT_EQ(g_birthTimeUndo.Count(), undoEntries + 10);
+    EXPECT_TRUE(document.IsModified());
+
+    // A month on: the key data, the chart and the dasa text show the new moment.
+    Frame().BirthTimeCombo()->setCurrentIndex(5);
+    ASSERT_TRUE(Frame().RunCommand(kCmdBirthTimeForward));
+    EXPECT_EQ(document.m_natalChart.m_dateTime.m_nMonth, 6);
+    EXPECT_NE(GatherReportText(false), before);
+    EXPECT_TRUE(Frame().RunCommand(kCmdUndoLatestBirthTime));
+    EXPECT_EQ(document.m_natalChart.m_dateTime.m_nMonth, 5);
+    EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(FrameStepCopyTest, TransitStepsMoveTheSharedTransitMoment) {
+    const CLocalDateTime start = g_transitMoment;
+    Frame().TransitTimeCombo()->setCurrentIndex(6); // a year
+    ASSERT_TRUE(Frame().RunCommand(kCmdTransitTimeForward));
+    EXPECT_EQ(g_transitMoment.m_nYear, start.m_nYear + 1);
+    ASSERT_TRUE(Frame().RunCommand(kCmdTransitTimeBackward));
+    EXPECT_EQ(g_transitMoment.m_nYear, start.m_nYear);
+}
+
+TEST_F(FrameStepCopyTest, CopiesPutThePanesTextOnTheClipboardOrSayItWasRefused) {
+    std::string copied;
+    const ClipboardWriter kept = SetClipboardWriter([&copied](const std::string& text) {
+        copied = text;
+        return true;
+    });
+    ASSERT_TRUE(Frame().RunCommand(kCmdCopyBasic));
+    EXPECT_EQ(m_messages, std::vector<std::string>{"Successfully Copied!: Copied basic chart calculations into the "
+                                                   "clipboard as text. You can paste it into other programs that "
+                                                   "accept text."});
+    // The key data first, then the basic information and the dasa of the panes.
+    ASSERT_NE(ReportView(kCoreInfoReport), nullptr);
+    const std::string keyData = ReportView(kCoreInfoReport)->ReportText();
+    ASSERT_FALSE(keyData.empty());
+    EXPECT_EQ(copied.rfind(keyData, 0), 0u);
+    EXPECT_NE(copied.find(ReportView(kBasicInfoReport)->ReportText()), std::string::npos);
+    EXPECT_NE(copied.find(ReportView(kDasaReport)->ReportText()), std::string::npos);
+
+    m_messages.clear();
+    ASSERT_TRUE(Frame().RunCommand(kCmdCopyComplete));
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].rfind("Successfully Copied!: Copied chart calculations", 0), 0u);
+
+    // A clipboard that does not take the text: no success is claimed.
+    SetClipboardWriter([](const std::string&) { return false; });
+    m_messages.clear();
+    ASSERT_TRUE(Frame().RunCommand(kCmdCopyBasic));
+    EXPECT_EQ(m_messages, std::vector<std::string>{"Error: Unable to set Clipboard data"});
+    SetClipboardWriter(kept);
+
+    // The real clipboard reads back what it got.
+    EXPECT_TRUE(PutTextOnClipboard("Lagna 12 Le 34"));
+}
+
+} // namespace

@@ -1,0 +1,204 @@
+// The aspect table: cells of a chart filled by hand against the aspect strengths worked by hand, the
+// houses counted backwards from the nodes, the table drawn and compared with its picture, and the
+// window reopening where it was closed.
+#include "views/info/aspect_table_view.h"
+
+#include <QApplication>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+#include "../views_test_support.h"
+#include "core/calc_options.h"
+#include "core/option_snapshot.h"
+#include "core/planet_tables.h"
+#include "display/view_handoffs.h"
+#include "platform/frame_wnd.h"
+#include "platform/painter_surface.h"
+#include "shell/extra_frames.h"
+#include "tests/analysis/analysis_test_support.h"
+#include "tests/golden_image.h"
+#include "views/info/aspect_table_cells.h"
+#include "views/info/info_view_registration.h"
+
+namespace {
+
+// The Sun at 10 Aries, the Moon at 15 Taurus, Mars at 10 Cancer, the others with the lagna at 10 Aries.
+CChart FixedChart() {
+    CChart chart = EveryBodyIn(kAries, 10.0);
+    PlaceBody(chart, kMoon, 45.0);
+    PlaceBody(chart, kMars, 100.0);
+    RelationTable& relation = chart.m_compoundRelation[0];
+    relation[kSun - 1][kMars - 1] = 1; // adhimitra
+    relation[kSun - 1][kMoon - 1] = 4; // satru
+    return chart;
+}
+
+// Aspect strengths worked by hand from the angle d the aspected point lies ahead of the Sun, in virupas
+// (60 a full aspect): 30-60 (d - 30) / 2, 90-120 (120 - d) / 2 + 30, 300-360 none. The value shown is
+// virupas / 60 x the full value, rounded half up.
+TEST(AspectTableCells, ValuesOfTheSunsRowAtBothFullValues) {
+    struct Case {
+        double fullValue;
+        int moon;  // d = 35: 2.5 virupas, exactly halfway at 60
+        int mars;  // d = 90: 45 virupas
+        int venus; // d = 0: conjunct, no aspect
+    };
+    constexpr Case kCases[] = {{60.0, 3, 45, 0}, {100.0, 4, 75, 0}};
+    CChart chart = FixedChart();
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.fullValue);
+        AspectTable table;
+        ASSERT_TRUE(ComputeAspectTable(chart, 0, kLagna, c.fullValue, table));
+        const AspectTableRow& sun = table.rows[kSun - 1];
+        EXPECT_EQ(sun.planetValue[kSun - 1], kBlankCell);
+        EXPECT_EQ(sun.planetValue[kMoon - 1], c.moon);
+        EXPECT_EQ(sun.planetValue[kMars - 1], c.mars);
+        EXPECT_EQ(sun.planetValue[kVenus - 1], c.venus);
+        EXPECT_EQ(sun.planetRelation[kMars - 1], 1);
+        EXPECT_EQ(sun.planetRelation[kMoon - 1], 4);
+        // The Moon sees the Sun 325 degrees ahead: no aspect.
+        EXPECT_EQ(table.rows[kMoon - 1].planetValue[kSun - 1], 0);
+        for (int p = kSun; p <= kKetu; ++p) EXPECT_EQ(table.rows[p - 1].planetValue[p - 1], kBlankCell) << p;
+    }
+    // The Sun exalted in Aries; in a friend's sign (Mars's) it sits as its relation to Mars says.
+    AspectTable table;
+    ASSERT_TRUE(ComputeAspectTable(chart, 0, kLagna, 60.0, table));
+    EXPECT_TRUE(table.rows[kSun - 1].exalted);
+    EXPECT_FALSE(table.rows[kSun - 1].debilitated);
+    EXPECT_EQ(table.rows[kSun - 1].ownSignRelation, 1);
+    EXPECT_TRUE(table.rows[kSaturn - 1].debilitated);
+}
+
+TEST(AspectTableCells, HousesRunBackwardsFromTheNodesWhenAsked) {
+    const CScopedOption<bool> reversed(g_bHousesFromNodesReversed, true);
+    const CScopedOption<bool> cusps(g_bHouseCuspsInMiddle, true);
+    CChart chart = FixedChart();
+    PlaceBody(chart, kRahu, 200.0);
+    PlaceBody(chart, kKetu, 20.0);
+    chart.m_bhava[2].m_start.m_dLongitude = 70.0;
+    chart.m_bhava[2].m_middle.m_dLongitude = 85.0;
+    struct Case {
+        int reference;
+        bool reversed;
+        bool cuspsInMiddle;
+        int house;
+        double point;
+    };
+    constexpr Case kCases[] = {
+        {kRahu, true, true, 2, 170.0}, {kRahu, true, true, 4, 110.0},   {kRahu, false, true, 2, 230.0},
+        {kKetu, true, true, 12, 50.0}, {kKetu, false, true, 12, 350.0}, {kMars, true, true, 2, 130.0},
+        {kLagna, true, true, 3, 85.0}, {kLagna, true, false, 3, 70.0},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.reference << " house " << c.house);
+        g_bHousesFromNodesReversed = c.reversed;
+        g_bHouseCuspsInMiddle = c.cuspsInMiddle;
+        EXPECT_DOUBLE_EQ(AspectTableHousePoint(chart, 0, c.reference, c.house), c.point);
+    }
+    // From Rahu backwards the 4th house point is 110: 100 degrees ahead of the Sun, 40 virupas; its sign
+    // Cancer's lord is the Moon, the Sun's enemy here.
+    g_bHousesFromNodesReversed = true;
+    AspectTable table;
+    ASSERT_TRUE(ComputeAspectTable(chart, 0, kRahu, 60.0, table));
+    EXPECT_EQ(table.rows[kSun - 1].houseValue[3], 40);
+    EXPECT_EQ(table.rows[kSun - 1].houseRelation[3], 4);
+    // A reference or varga from nowhere counts from the lagna in D-1.
+    AspectTable fallback;
+    ASSERT_TRUE(ComputeAspectTable(chart, 77, 55, 60.0, fallback));
+    AspectTable lagna;
+    ASSERT_TRUE(ComputeAspectTable(chart, 0, kLagna, 60.0, lagna));
+    EXPECT_EQ(fallback.rows[kSun - 1].houseValue, lagna.rows[kSun - 1].houseValue);
+}
+
+class AspectTableViewTest : public PaneTest {
+protected:
+    AspectTableViewTest() {
+        RegisterInfoViews();
+        g_frameCreateContext.m_pCurrentDoc = &m_document;
+        g_nAspectTableVarga = 0;
+        g_nAspTblHouseRef = 0;
+    }
+    ~AspectTableViewTest() override {
+        g_frameCreateContext = CCreateContext{};
+        g_nAspTblPosLeft = m_kept.left, g_nAspTblPosTop = m_kept.top;
+        g_nAspTblPosRight = m_kept.right, g_nAspTblPosBottom = m_kept.bottom;
+    }
+    // Opens the table as the chart view does: at the kept rectangle.
+    CFrameWnd* Open() {
+        CFrameWnd* frame = nullptr;
+        EXPECT_TRUE(OpenChildWindowInRect(
+            0, "CAspectTableView",
+            Rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom}, &frame));
+        QApplication::processEvents();
+        return frame;
+    }
+
+private:
+    Rect m_kept{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom};
+};
+
+TEST_F(AspectTableViewTest, TheWindowReopensWhereItWasClosedEveryTime) {
+    g_nAspTblPosLeft = 40, g_nAspTblPosTop = 50, g_nAspTblPosRight = 440, g_nAspTblPosBottom = 350;
+    CFrameWnd* frame = Open();
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->geometry(), QRect(40, 50, 400, 300));
+    frame->setGeometry(60, 70, 500, 420); // the user moves and widens it
+    QApplication::processEvents();
+    frame->close();
+    QApplication::processEvents();
+    for (int reopened = 1; reopened <= 3; ++reopened) {
+        SCOPED_TRACE(reopened);
+        EXPECT_EQ((Rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom}),
+                  (Rect{60, 70, 560, 490}));
+        frame = Open();
+        ASSERT_TRUE(frame);
+        EXPECT_EQ(frame->geometry(), QRect(60, 70, 500, 420));
+        frame->close();
+        QApplication::processEvents();
+    }
+}
+
+TEST_F(AspectTableViewTest, TheTableLooksAsItsPicture) {
+    CAspectTableView view;
+    view.SetDocument(&m_document);
+    view.resize(760, 700);
+    view.OnInitialUpdate();
+    ProbeSurface probe;
+    view.OnDraw(probe);
+    for (const char* text : {"Su", "Ke", "1st", "12th", "Chart used: D-1", "Full aspect value: 60",
+                             "Aspect Legend (color code):", "Bold Italic Red", "Asta (combust)"})
+        EXPECT_NE(probe.FindText(text), nullptr) << text;
+    // The Sun's own cell (first row, first column) holds nothing.
+    for (const DrawnRecord::Text& text : probe.texts)
+        EXPECT_FALSE(text.rect.left == 74 && text.rect.top == 30);
+    // The scroll range follows the height drawn.
+    EXPECT_GT(view.GetTotalSize().cy, 500);
+    EXPECT_LT(view.GetTotalSize().cy, 900);
+
+    ImageSurface image(Size{760, 700});
+    view.OnDraw(image.Surface());
+    CompareWithGolden(image.Image(), "aspect_table");
+}
+
+TEST_F(AspectTableViewTest, TheMenuChecksTheFullValueAndTheAspectRule) {
+    const CScopedOption<double> full(g_dAspectValueMax, 60.0);
+    CAspectTableView view;
+    view.SetDocument(&m_document);
+    QMenu menu;
+    view.FillContextMenu(menu);
+    std::vector<std::string> checked;
+    for (QAction* action : menu.actions())
+        if (QMenu* submenu = action->menu())
+            for (QAction* choice : submenu->actions())
+                if (choice->isChecked()) checked.push_back(choice->text().toStdString());
+    EXPECT_EQ(checked[0], "&60");
+    EXPECT_EQ(checked[1],
+              g_bAspectEvalAsPerParasara ? "As per Parasara's teachings" : "As per Dr Raman's teachings");
+    view.SetFullAspectValue(100.0);
+    ProbeSurface probe;
+    view.OnDraw(probe);
+    EXPECT_NE(probe.FindText("Full aspect value: 100"), nullptr);
+}
+
+} // namespace

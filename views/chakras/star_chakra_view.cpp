@@ -1,0 +1,193 @@
+#include "views/chakras/star_chakra_view.h"
+
+#include <QMenu>
+#include <algorithm>
+#include <cstdlib>
+#include <span>
+
+#include "chart/chart.h"
+#include "core/zodiac_names.h"
+#include "display/menu_commands.h"
+#include "display/styled_text.h"
+#include "document/tavro_doc.h"
+#include "views/chakras/chakra_colors.h"
+#include "views/chakras/chakra_text.h"
+
+namespace {
+constexpr std::uint32_t kCentred = kTextCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix;
+constexpr std::uint32_t kLeft = kTextLeft | kTextSingleLine | kTextNoClip | kTextNoPrefix;
+
+// Font factors of the star labels and of the group title.
+constexpr double kStarFont[] = {1.3, 1.2, 1.0};
+constexpr double kTitleFont[] = {1.3, 1.6, 1.5};
+constexpr double kSahamaCellWidening = 1.5;
+constexpr int kLabelGap = 2; // pixels kept between neighbouring labels
+
+// The nearest two slots of one column lie `rows` sixteenths apart, those of one row `columns` apart.
+struct SlotSteps {
+    int rows = 16;
+    int columns = 16;
+    int firstRow = 16; // the highest slot's distance below the star cell's top
+};
+SlotSteps StepsOf(const std::array<LabelSlot, 8>& labelSlots) {
+    SlotSteps steps;
+    for (const LabelSlot& a : labelSlots) {
+        steps.firstRow = std::min(steps.firstRow, a.dy);
+        for (const LabelSlot& b : labelSlots) {
+            if (a.dx == b.dx && b.dy > a.dy) steps.rows = std::min(steps.rows, b.dy - a.dy);
+            if (a.dy == b.dy && b.dx > a.dx) steps.columns = std::min(steps.columns, b.dx - a.dx);
+        }
+    }
+    return steps;
+}
+
+// The least distance across between two star places whose names, `height` pixels high, would share a
+// line; a cell's width at most.
+int StarSpacing(const FigureArea& area, const std::array<FigurePoint, 28>& places, int height) {
+    int spacing = area.CellWidth();
+    for (const FigurePoint& a : places)
+        for (const FigurePoint& b : places) {
+            const Point p = area.At(a), q = area.At(b);
+            if (p.x < q.x && std::abs(p.y - q.y) < height) spacing = std::min(spacing, q.x - p.x);
+        }
+    return spacing;
+}
+
+// `font` made narrow enough for the widest of `texts` in `width`.
+template <class Texts>
+LogicalFont FitWidest(DrawSurface& surface, LogicalFont font, const Texts& texts, int width) {
+    for (const auto& text : texts) font = FontNoWiderThan(surface, font, text, width);
+    return font;
+}
+} // namespace
+
+FigureArea::FigureArea(const Rect& drawing, int units)
+    : m_area{drawing.left, drawing.top + kFigureBand, drawing.right, drawing.bottom - kFigureBand},
+      m_units(units) {}
+
+Point FigureArea::At(FigurePoint p) const {
+    return Point{m_area.left + static_cast<int>(p.x * m_area.Width() / m_units),
+                 m_area.top + static_cast<int>(p.y * m_area.Height() / m_units)};
+}
+
+CStarChakraView::CStarChakraView(QWidget* parent, const StarChakraFigure& figure, ChakraBaseSettings& settings)
+    : CChakraView(parent, kColorKalachakraFrame), m_figure(figure), m_settings(settings) {
+    ResetBaseChoices(m_settings);
+}
+
+Rect CStarChakraView::PlaceCell(int place) const {
+    const FigureArea area(Layout().square, m_figure.units);
+    const Point corner = area.At(m_figure.places[place]);
+    return Rect{corner.x, corner.y, corner.x + area.CellWidth(), corner.y + area.CellHeight()};
+}
+
+void CStarChakraView::BuildMenu(QMenu& menu) {
+    for (int group = 0; group < kChakraGroupCount; ++group)
+        Check(AddCommand(menu, g_chakraGroups[group].menu, g_chakraGroups[group].command), group == m_nGroup);
+    menu.addSeparator();
+    AddCommand(menu, "Base planet and division", kCmdBasePlanet);
+    AddCommand(menu, "Divisional chart to be used for planets", kCmdBodyVarga);
+    menu.addSeparator();
+    AddCommand(menu, "Fully customize base nakshatra", kCmdCustomBase);
+}
+
+bool CStarChakraView::RunCommand(int command) {
+    for (int group = 0; group < kChakraGroupCount; ++group) {
+        if (g_chakraGroups[group].command != command) continue;
+        m_nGroup = group;
+        return true;
+    }
+    switch (command) {
+    case kCmdBasePlanet:
+        return ChooseBasePlanet(this, m_settings);
+    case kCmdBodyVarga:
+        return ChooseBodyVarga(this, m_settings);
+    case kCmdCustomBase:
+        return ChooseCustomBase(this, m_settings, SunOrLagnaBaseTexts());
+    default:
+        return false;
+    }
+}
+
+void CStarChakraView::DrawChakra(DrawSurface& surface, CTavroDoc& document) {
+    m_nBaseStar = ChakraBaseStar(m_settings, document);
+    const CChart* bodies = ChakraVargaChart(*document.m_pCurrentChart, m_settings.vargaForBodies);
+    const FigureArea area(Layout().square, m_figure.units);
+
+    surface.SelectPen(LogicalPen{g_colors[kColorKalachakraLine], m_figure.penWidth});
+    surface.SelectBrush(LogicalBrush{g_colors[kColorKalachakraFrame]});
+    m_figure.drawFigure(surface, area, Layout());
+    if (m_nBaseStar < 0) return;
+    DrawStars(surface, area);
+
+    TextStyle title;
+    title.SetBox(Rect{Layout().square.left, Layout().square.top, Layout().square.left + Layout().square.Width() / 3,
+                      Layout().square.top + kFigureBand});
+    title.color = g_colors[kColorKalachakraBodyTypeTitle];
+    title.format = kLeft;
+    title.font = ScaledFont(Layout().label, kTitleFont[0], kTitleFont[1], kTitleFont[2]);
+    DrawStyledText(surface, g_chakraGroups[m_nGroup].title, title);
+    if (bodies) DrawBodies(surface, area, *bodies);
+}
+
+void CStarChakraView::DrawStars(DrawSurface& surface, const FigureArea& area) const {
+    TextStyle style;
+    style.color = g_colors[kColorKalachakraStarName];
+    style.format = kCentred;
+    // A star's name stays above its first body label and clear of the neighbouring star's.
+    const LogicalFont font = ScaledFont(Layout().label, kStarFont[0], kStarFont[1], kStarFont[2]);
+    const int above = (StepsOf(m_figure.labelSlots).firstRow + 1) * area.CellHeight() / 16;
+    const LogicalFont low = FontNoTallerThan(font, above);
+    style.font = FitWidest(surface, low, std::span(g_nakshatraShortNames28, kChakraStars),
+                           StarSpacing(area, m_figure.places, low.height) - kLabelGap);
+    for (int place = 0; place < kChakraStars; ++place) {
+        const Point corner = area.At(m_figure.places[place]);
+        style.SetBox(Rect{corner.x, corner.y, corner.x + area.CellWidth(), corner.y + area.CellHeight()});
+        DrawStyledText(surface, g_nakshatraShortNames28[(m_nBaseStar + place) % kChakraStars], style);
+    }
+}
+
+void CStarChakraView::DrawBodies(DrawSurface& surface, const FigureArea& area, const CChart& chart) const {
+    const ChakraGroupInfo& group = g_chakraGroups[m_nGroup];
+    const bool labelFont = m_nGroup != kGroupPlanets && m_figure.otherGroupsInLabelFont;
+    const int ch = area.CellHeight();
+    // Sahama names are longer: their cells are taken half as wide again.
+    const int cw = m_nGroup == kGroupSahamas ? static_cast<int>(area.CellWidth() * kSahamaCellWidening)
+                                             : area.CellWidth();
+    const std::vector<ChakraLabel> labels = ChakraGroupLabels(m_nGroup, chart, m_figure.withLagna);
+    const auto placeOf = [&](const ChakraLabel& label) {
+        return label.isPlace ? label.star % kChakraStars : (label.star - m_nBaseStar + kChakraStars) % kChakraStars;
+    };
+    // Labels of one star stay within their slots: no taller than a row, and no wider than a column
+    // when some star fills more than one column.
+    std::array<int, kChakraStars> count{};
+    for (const ChakraLabel& label : labels) ++count[placeOf(label)];
+    const int most = std::min<int>(*std::max_element(count.begin(), count.end()), m_figure.labelSlots.size());
+    const bool columnsMeet = std::any_of(m_figure.labelSlots.begin(), m_figure.labelSlots.begin() + most,
+                                         [&](const LabelSlot& s) { return s.dx != m_figure.labelSlots[0].dx; });
+    const SlotSteps steps = StepsOf(m_figure.labelSlots);
+    TextStyle style;
+    style.color = g_colors[kColorKalachakraBodyName];
+    style.format = kLeft;
+    style.font = FontNoTallerThan(
+        ScaledFont(labelFont ? Layout().label : Layout().body, group.height, group.width, group.weight),
+        steps.rows * ch / 16);
+    if (columnsMeet)
+        for (const ChakraLabel& label : labels)
+            style.font = FontNoWiderThan(surface, style.font, label.text, steps.columns * cw / 16 - kLabelGap);
+    std::array<int, kChakraStars> written{};
+    for (const ChakraLabel& label : labels) {
+        const int place = placeOf(label);
+        const LabelSlot slot = m_figure.labelSlots[written[place]++ % m_figure.labelSlots.size()];
+        // Planets, sphutas, upagrahas and special lagnas sit two sixteenths right and one down of their
+        // slot; Yogini and Mrityu two down; sahamas on it.
+        const LabelSlot shift = m_nGroup == kGroupSahamas ? LabelSlot{0, 0}
+                                 : m_nGroup == kGroupYoginiMrityu ? LabelSlot{0, 2}
+                                                                  : LabelSlot{2, 1};
+        const Point corner = area.At(m_figure.places[place]);
+        const int left = corner.x + (slot.dx + shift.dx) * cw / 16;
+        const int top = corner.y + (slot.dy + shift.dy) * ch / 16;
+        style.SetBox(Rect{left, top, left + cw, top + ch});
+        DrawStyledText(surface, label.text, style);
+    }
+}

@@ -1,0 +1,88 @@
+#pragma once
+// CStarChakraView: a chakra of the 28 stars (Abhijit included) set around a figure, counted from a base
+// star at place 0, with one group of bodies written beside the stars they stand in. The Chandra
+// Kalanala, Kala, Shoola and Surya Kalanala chakras are this view with their own figure: the places of
+// the stars, the label slots, the lines, and which bodies the planets group holds. Its context menu
+// chooses the group, the base planet and division, the division of the bodies and a base star of the
+// user's own (ChakraBaseSettings, one per chakra class).
+#include <array>
+
+#include "views/chakras/chakra_base.h"
+#include "views/chakras/chakra_groups.h"
+#include "views/chakras/chakra_view.h"
+
+class DrawSurface;
+
+// A point of a figure in figure units (1/units of the figure area's width and height).
+struct FigurePoint {
+    double x;
+    double y;
+};
+// The corner of a body label's slot from its star cell's corner, sixteenths of the cell.
+struct LabelSlot {
+    int dx;
+    int dy;
+};
+
+// Where a star figure goes: the drawing area less a 24-pixel band at the top and at the bottom; figure
+// units map onto it and its star cells are a twelfth of it each way.
+class FigureArea {
+public:
+    FigureArea(const Rect& drawing, int units);
+    // The pixel of a figure point: each coordinate times the area's size over the units, truncated.
+    Point At(FigurePoint p) const;
+    int CellWidth() const { return m_area.Width() / 12; }
+    int CellHeight() const { return m_area.Height() / 12; }
+    const Rect& Area() const { return m_area; }
+
+private:
+    Rect m_area;
+    int m_units;
+};
+
+// The 24-pixel band above and below a star figure that holds the group title and the direction texts.
+inline constexpr int kFigureBand = 24;
+
+struct StarChakraFigure {
+    int units; // 144 or 72
+    std::array<FigurePoint, 28> places;
+    std::array<LabelSlot, 8> labelSlots;
+    int penWidth;                // pixels
+    bool withLagna;              // the planets and special lagnas start at the lagna
+    bool otherGroupsInLabelFont; // groups other than the planets are written in the label font
+    // The lines of the figure and its fixed texts, with the chakra's line pen and frame brush selected.
+    void (*drawFigure)(DrawSurface& surface, const FigureArea& area, const ChakraLayout& layout);
+};
+
+class CStarChakraView : public CChakraView {
+public:
+    // `settings` outlive the pane (the class's); the custom base and planet base are switched off.
+    CStarChakraView(QWidget* parent, const StarChakraFigure& figure, ChakraBaseSettings& settings);
+
+    bool RunCommand(int command) override;
+    void BuildMenu(QMenu& menu) override;
+
+    int Group() const { return m_nGroup; }
+    ChakraBaseSettings& Settings() const { return m_settings; }
+    // The base star of the last drawing, 0-27 (-1 before one).
+    int BaseStar() const { return m_nBaseStar; }
+    // The star cell of place 0-27 in the last drawing's layout, pixels.
+    Rect PlaceCell(int place) const;
+
+    // The command ids of the base entries of the menu.
+    static constexpr int kCmdBasePlanet = 33255;
+    static constexpr int kCmdBodyVarga = 33254;
+    static constexpr int kCmdCustomBase = 33126;
+
+protected:
+    void DrawChakra(DrawSurface& surface, CTavroDoc& document) override;
+
+private:
+    void DrawStars(DrawSurface& surface, const FigureArea& area) const;
+    void DrawBodies(DrawSurface& surface, const FigureArea& area, const CChart& chart) const;
+
+    const StarChakraFigure& m_figure;
+    ChakraBaseSettings& m_settings;
+    int m_nGroup = kGroupPlanets;
+    int m_nBaseStar = -1;
+};

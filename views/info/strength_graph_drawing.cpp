@@ -1,0 +1,142 @@
+#include "views/info/strength_graph_drawing.h"
+
+#include <algorithm>
+
+#include "display/styled_text.h"
+#include "shell/color_settings.h"
+#include "views/info/cell_format.h"
+
+namespace {
+// Setting numbers of the graph colours (shell/color_settings_table.cpp).
+constexpr int kColorTitle = 100;
+constexpr int kColorItemName = 101;
+constexpr int kColorBar = 102;
+constexpr int kColorValue = 103;
+constexpr int kColorGraphBackground = 104;
+constexpr int kColorOutline = 105;
+
+constexpr int kMinimumWindow = 600; // pixels: a smaller window lays out as this and scrolls
+constexpr int kGap = 10;            // pixels between graphs and around them
+constexpr double kBandFactor = 1.1; // a band is this many font heights
+
+int Band(const LogicalFont& font) {
+    return static_cast<int>(kBandFactor * font.height);
+}
+LogicalFont TitleFont(const LogicalFont& font) {
+    return ScaledFont(font, 1.4, 1.6, 1.0);
+}
+LogicalFont LabelFont(const LogicalFont& font) {
+    return ScaledFont(font, 1.2, 1.2, 1.0);
+}
+
+// The text centred on one line in the band; a text wider than the band is drawn in a font narrowed
+// and lowered in proportion, so that titles and labels of narrow graphs stay inside their graph.
+void DrawCentred(DrawSurface& surface, const std::string& text, const Rect& band, const LogicalFont& font,
+                 ColorRef color) {
+    TextStyle style;
+    style.SetBox(band);
+    style.color = color;
+    style.format = kTextCenter | kTextVCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix;
+    style.font = font;
+    TextStyle measured = style;
+    const int width = MeasureStyledText(surface, text, measured) - measured.left;
+    if (width > band.Width() && width > 0) {
+        const double narrowing = static_cast<double>(band.Width()) / width;
+        ScaleFontFields(style.font, narrowing, narrowing, 1.0);
+    }
+    DrawStyledText(surface, text, style);
+}
+} // namespace
+
+GraphLayout LayoutGraphs(int page, Size window) {
+    const GraphPageShape shape = GraphPageShapeOf(page);
+    const int width = std::max(window.cx, kMinimumWindow);
+    const int height = std::max(window.cy, kMinimumWindow);
+    const int w = (width - kGap * shape.columns - 3 * kGap) / shape.columns;
+    const int h = (height - kGap * shape.rows - 3 * kGap) / shape.rows;
+    GraphLayout layout;
+    for (int i = 0; i < shape.groups; ++i) {
+        const int left = (i % shape.columns) * (w + kGap) + kGap;
+        const int top = (i / shape.columns) * (h + kGap) + kGap;
+        layout.groups.push_back(Rect{left, top, left + w, top + h});
+    }
+    layout.fontScale = std::min(w / 300.0, h / 200.0);
+    const int shownPage = ValidGraphPage(page);
+    if (shownPage != kGrahaBalaPage && shownPage != kShadbalaBreakUpPage) layout.fontScale *= 0.8;
+    layout.total = Size{width + 100, height + 100};
+    return layout;
+}
+
+BarGraphGeometry BarGraphGeometryOf(const CStrengthGraphRecord& record, const Rect& rect, int titleHeight,
+                                    int labelHeight) {
+    BarGraphGeometry geometry;
+    const int n = std::clamp(record.count, 1, kMaxBars);
+    const int slot = (rect.right - rect.left) / n;
+    const int gap = slot / 8;
+    const int right = rect.left + n * slot + gap;
+    const int plotTop = rect.top + titleHeight;
+    const int plotBottom = rect.bottom - labelHeight;
+    geometry.titleBand = Rect{rect.left, rect.top, right, plotTop};
+    geometry.graphArea = Rect{rect.left, rect.top, right, plotBottom};
+    geometry.zeroLine = (plotTop + plotBottom) / 2;
+    const double plotHeight = rect.bottom - rect.top - titleHeight - labelHeight;
+    const double top = record.topOfScale != 0.0 ? record.topOfScale : 1.0;
+    for (int i = 0; i < record.count && i < kMaxBars; ++i) {
+        const int left = rect.left + i * slot;
+        const double v = record.values[i];
+        Rect bar{left + gap, 0, left + slot, 0};
+        Rect value{bar.left, 0, bar.right, 0};
+        if (!record.isSigned) {
+            const int height = static_cast<int>(v / top * plotHeight);
+            bar.bottom = plotBottom - 1;
+            bar.top = std::min(std::max(plotBottom - height, plotTop), bar.bottom);
+            value.top = bar.top - labelHeight;
+            value.bottom = bar.top;
+        } else {
+            const int height = static_cast<int>(v / top * plotHeight * 0.5);
+            if (v >= 0) {
+                bar.top = std::max(geometry.zeroLine - height, plotTop);
+                bar.bottom = geometry.zeroLine;
+                value.top = bar.top - labelHeight;
+                value.bottom = bar.top;
+            } else {
+                // Downward from the zero line, clipped at the plot's foot; the value below the bar.
+                bar.top = geometry.zeroLine;
+                bar.bottom = std::min(geometry.zeroLine - height, plotBottom);
+                value.top = bar.bottom;
+                value.bottom = bar.bottom + labelHeight;
+            }
+        }
+        geometry.bars.push_back(bar);
+        geometry.valueBands.push_back(value);
+        geometry.labelBands.push_back(Rect{left, plotBottom, left + slot, rect.bottom});
+    }
+    return geometry;
+}
+
+std::string BarValueText(const CStrengthGraphRecord& record, int i) {
+    const double v = record.values[i];
+    if (record.wholeNumbers || record.topOfScale >= 100.0) return FormatCell("%d", static_cast<int>(v + 0.5));
+    return FormatCell("%.1f", v);
+}
+
+void DrawBarGraph(DrawSurface& surface, const CStrengthGraphRecord& record, const Rect& rect,
+                  const LogicalFont& font) {
+    const LogicalFont titleFont = TitleFont(font);
+    const LogicalFont labelFont = LabelFont(font);
+    const BarGraphGeometry geometry = BarGraphGeometryOf(record, rect, Band(titleFont), Band(labelFont));
+    surface.SetTextBackground(g_colors[kColorGraphBackground], false);
+    surface.SelectPen(LogicalPen{g_colors[kColorOutline], 1});
+    surface.SelectBrush(LogicalBrush{g_colors[kColorGraphBackground]});
+    surface.Rectangle(geometry.graphArea);
+    if (record.isSigned)
+        surface.Line(Point{geometry.graphArea.left, geometry.zeroLine},
+                     Point{geometry.graphArea.right, geometry.zeroLine});
+    DrawCentred(surface, record.title, geometry.titleBand, titleFont, g_colors[kColorTitle]);
+    for (size_t i = 0; i < geometry.bars.size(); ++i) {
+        DrawCentred(surface, record.labels[i], geometry.labelBands[i], labelFont, g_colors[kColorItemName]);
+        surface.FillRect(geometry.bars[i], g_colors[kColorBar]);
+        DrawCentred(surface, BarValueText(record, static_cast<int>(i)), geometry.valueBands[i], labelFont,
+                    g_colors[kColorValue]);
+    }
+}
