@@ -77,10 +77,11 @@ void CYogaList::TestKendraTrikonaLords(const YogaColumn& col) {
 void CYogaList::TestKarakaRajaYogas(const YogaColumn& col) {
     const auto& karaka = col.Chart().m_charaKaraka;
     const int atma = karaka[kAtmaKarakaSlot];
-    if (atma == 0) return; // the chart's karakas are not computed
+    if (atma == kNoCharaKaraka) return; // the chart's karakas are not computed
     const int a = col.House0(atma);
     for (int slot : {kPutraKarakaSlot, kPitriKarakaSlot}) {
         const int other = karaka[slot];
+        if (other == kNoCharaKaraka) continue; // seven karakas leave a slot empty: no karaka, no yoga
         const int h = col.House0(other);
         if ((InLagnaOrFifth(a) && InLagnaOrFifth(h)) || a == h)
             AddYoga(kYogaRaja, slot == kPutraKarakaSlot ? 4 : 5, {atma, other});

@@ -6,6 +6,7 @@
 #include "app/chart_document_link.h"
 #include "app/file_commands.h"
 #include "core/data_folder.h"
+#include "display/chart_view.h"
 #include "document/tavro_doc.h"
 #include "platform/message_box.h"
 #include "shell/app_icon.h"
@@ -71,6 +72,7 @@ bool CTavroApp::InitInstance(const QStringList& arguments) {
     BindDocumentCommands(*m_frame, *m_document);
     BindFileCommands(*m_frame, *m_document);
     BindFrameDocumentCommands(*m_frame, *m_document);
+    BindChartCopyCommands(*m_frame);
     BindWebLinkCommands(*m_frame);
     BindUpdateCommands(*m_frame);
     if (!info.fileToOpen.empty() && opened.ok()) RememberChartFile(*m_frame, info.fileToOpen);

@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "display/chart_view.h"
 #include "views/chakras/chakra_view_registration.h"
+#include "views/forms/form_view_registration.h"
 #include "views/info/info_view_registration.h"
 #include "views/periods/period_view_registration.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     RegisterInfoViews();
     RegisterPeriodViews();
     RegisterChakraViews();
+    RegisterFormViews();
     CTavroApp application;
     if (!application.InitInstance(qtApplication.arguments().mid(1))) return 1;
     const int rc = qtApplication.exec();

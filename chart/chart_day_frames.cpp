@@ -2,14 +2,11 @@
 // 6:00-to-6:00 days of local mean time and of zone time, each measured against the birth in ghatis.
 #include <cmath>
 
-#include <swephexp.h>
-
 #include "chart/chart.h"
 #include "core/chart_searches.h"
-#include "core/ephemeris_calls.h"
-#include "core/ephemeris_flags.h"
 #include "core/julian_day.h"
 #include "core/remembered_searches.h"
+#include "core/rise_set.h"
 
 namespace {
 
@@ -45,48 +42,9 @@ bool IsSoundSunDay(const SunDay& day, double birth) {
     return day.rise <= birth && birth <= day.nextRise && day.rise < day.set && day.set < day.nextRise;
 }
 
-// Library bits of swe_rise_trans by SunriseDefinition: 0 centre of the disc without refraction, 1 upper
-// edge without refraction, 3 centre with refraction; 2 and any other value the standard sunrise, the
-// upper edge with refraction.
-int RiseDefinitionBits(int definition) {
-    switch (definition) {
-    case 0:
-        return SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION;
-    case 1:
-        return SE_BIT_NO_REFRACTION;
-    case 3:
-        return SE_BIT_DISC_CENTER;
-    default:
-        return 0;
-    }
-}
-
-// The Sun's next event (SE_CALC_RISE, SE_CALC_SET, SE_CALC_MTRANSIT, SE_CALC_ITRANSIT) after a moment,
-// seen from the chart's place: the instant, nothing when the Sun does not rise or set there that day,
-// or the library's failure.
-struct SunEvent {
-    bool found = false;
-    double jdUt = 0.0;
-    CalcStatus status;
-};
-
-SunEvent NextSunEvent(const CChartCore& chart, double jdUt, int event) {
-    const double longitudeEast = -chart.m_longitude.m_dValue;
-    double place[3] = {longitudeEast, chart.m_latitude.m_dValue, chart.m_dAltitude};
-    const std::int32_t flags = SetTopocentric(longitudeEast, chart.m_latitude.m_dValue, chart.m_dAltitude);
-    char error[AS_MAXCH] = "";
-    double found = 0.0;
-    CountEphemerisCall(EphemerisCall::kRiseTransit);
-    const std::int32_t result = swe_rise_trans(jdUt, SE_SUN, nullptr, flags & ~kFlagSpeed,
-                                               event | RiseDefinitionBits(g_nSunriseDefinition), place,
-                                               chart.m_dPressure, chart.m_dTemperature, &found, error);
-    if (result == -2) return {}; // circumpolar: no rise or set
-    if (result < 0) {
-        return {
-            false, 0.0,
-            CalcStatus::Failure(std::string("The sunrise cannot be calculated for this moment: ") + error)};
-    }
-    return {true, found, {}};
+// The Sun's next event after a moment, seen from the chart's place.
+HorizonEventResult NextSunEvent(const CChartCore& chart, double jdUt, HorizonEvent event) {
+    return NextHorizonEvent(chart, jdUt, kSun, event);
 }
 
 // The ephemeris' sunrise day of the birth. `found` is false when the Sun does not rise or set.
@@ -103,15 +61,15 @@ SunDaySearch FindEphemerisSunDay(const CChartCore& chart, double birth) {
         const SunDayMoments& m = *day;
         return {true, {m[0], m[1], m[2], m[3], m[4]}, {}};
     }
-    const SunEvent next = NextSunEvent(chart, birth, SE_CALC_RISE);
+    const HorizonEventResult next = NextSunEvent(chart, birth, HorizonEvent::kRise);
     if (!next.found) return {false, {}, next.status};
     // The birth day's own sunrise is the one before the next, searched from well before it.
-    const SunEvent rise = NextSunEvent(chart, next.jdUt - 1.5, SE_CALC_RISE);
+    const HorizonEventResult rise = NextSunEvent(chart, next.jdUt - 1.5, HorizonEvent::kRise);
     if (!rise.found) return {false, {}, rise.status};
-    const SunEvent noon = NextSunEvent(chart, rise.jdUt, SE_CALC_MTRANSIT);
-    const SunEvent set = NextSunEvent(chart, rise.jdUt, SE_CALC_SET);
-    const SunEvent midnight = NextSunEvent(chart, rise.jdUt, SE_CALC_ITRANSIT);
-    for (const SunEvent* event : {&noon, &set, &midnight}) {
+    const HorizonEventResult noon = NextSunEvent(chart, rise.jdUt, HorizonEvent::kUpperTransit);
+    const HorizonEventResult set = NextSunEvent(chart, rise.jdUt, HorizonEvent::kSet);
+    const HorizonEventResult midnight = NextSunEvent(chart, rise.jdUt, HorizonEvent::kLowerTransit);
+    for (const HorizonEventResult* event : {&noon, &set, &midnight}) {
         if (!event->found) return {false, {}, event->status};
     }
     RememberSunDay(g_nSunriseDefinition, place, {rise.jdUt, noon.jdUt, set.jdUt, midnight.jdUt, next.jdUt});

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kNoKaraka = 0;
-
 // Ranks in the order that fill the eight slots when only seven planets take part: without a pitri
 // karaka (-1), or with the matri karaka as putra karaka too.
 constexpr int kSevenWithoutPitri[kCharaKarakaSlots] = {0, 1, 2, 3, -1, 4, 5, 6};
@@ -37,7 +35,7 @@ int WholeDegree(const Candidate& c) {
 } // namespace
 
 void CChart::ComputeCharaKarakas() {
-    m_charaKaraka.fill(kNoKaraka);
+    m_charaKaraka.fill(kNoCharaKaraka);
     const int definition = g_nCharaKarakaDefinition;
     if (definition >= 0 && definition <= 2) {
         const std::vector<Candidate> order = OrderByDegrees(*this, definition == 0);
@@ -45,7 +43,7 @@ void CChart::ComputeCharaKarakas() {
         for (int slot = 0; slot < kCharaKarakaSlots; ++slot) {
             const int rank =
                 definition == 0 ? slot : (definition == 1 ? kSevenWithoutPitri : kSevenMatriAsPutra)[slot];
-            m_charaKaraka[slot] = rank < 0 ? kNoKaraka : order[rank].body;
+            m_charaKaraka[slot] = rank < 0 ? kNoCharaKaraka : order[rank].body;
         }
         return;
     }
@@ -69,7 +67,7 @@ void CChart::ComputeCharaKarakas() {
     order.insert(before, rahu);
     // Natural karakas of the slots amatya .. gnati.
     const int natural[kCharaKarakaSlots - 1] = {
-        kNoKaraka,
+        kNoCharaKaraka,
         kMercury,
         kMars,
         StrongerPlanet(kMoon, kMars, kD1Column),

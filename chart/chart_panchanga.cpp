@@ -35,14 +35,6 @@ Unit YogaOf(double sum) {
     return {yoga, 1.0 - (x - yoga)};
 }
 
-// Karana 0-10 of the half-tithi n = 0..59: Kimstughna first, then Bava .. Vishti eight times over, then
-// Shakuni, Chatushpada and Naga; stored one less than the karana number.
-int KaranaOfHalfTithi(int n) {
-    if (n == 0) return 10;
-    if (n <= 56) return (n - 1) % 7;
-    return n - 50; // 57, 58, 59 -> 7, 8, 9
-}
-
 // The karana of an angle Moon - Sun and the part of it left, from its tithi's fraction left.
 Unit KaranaOf(double angle, double tithiFractionLeft) {
     const int n = std::min(59, static_cast<int>(Reduce360(angle) / kKaranaSpan));

@@ -1,6 +1,8 @@
 // The calculation pipeline of a full chart: positions, houses and the birth day, computed bodies, varga
 // signs and their tables, then the analysis of the chart. The only place the chart runs the analysis
 // objects, so that the analysis library builds on the chart's queries and the pipeline on both.
+#include <atomic>
+
 #include "analysis/ashtakavarga.h"
 #include "chart/chart.h"
 
@@ -9,6 +11,8 @@ CalcStatus CChart::Compute() {
 }
 
 CalcStatus CChart::ComputeAll(bool bLagnaFromExtraPoint) {
+    static std::atomic<std::uint64_t> computations{0};
+    m_nComputeStamp = ++computations;
     m_lastCalculation = RunPipeline(bLagnaFromExtraPoint);
     return *m_lastCalculation;
 }

@@ -6,6 +6,9 @@ const char* const g_weekdayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesda
 const char* const g_weekdayShortNames[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 const char* const g_weekdayAbbrevs[] = {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
 
+const char* const g_monthNames[] = {"January", "February", "March",     "April",   "May",      "June",
+                                    "July",    "August",   "September", "October", "November", "December"};
+
 const char* const g_tithiNames[] = {
     "Sukla Pratipat",   "Sukla Dwitiya",    "Sukla Tritiya",     "Sukla Chaturthi",    "Sukla Panchami",
     "Sukla Shashthi",   "Sukla Sapthami",   "Sukla Ashtami",     "Sukla Navami",       "Sukla Dasami",

@@ -4,6 +4,7 @@
 // the new moon.
 
 inline constexpr int kWeekdayCount = 7;
+inline constexpr int kMonthCount = 12;
 inline constexpr int kTithiCount = 30;
 inline constexpr int kSpecialTithiCount = 36; // twelve names in three cycles
 inline constexpr int kPanchangaYogaCount = 27;
@@ -16,6 +17,8 @@ inline constexpr int kSamvatsaraCount = 60;
 extern const char* const g_weekdayNames[kWeekdayCount];      // "Sunday"
 extern const char* const g_weekdayShortNames[kWeekdayCount]; // "Sun"
 extern const char* const g_weekdayAbbrevs[kWeekdayCount];    // "Su"
+
+extern const char* const g_monthNames[kMonthCount]; // Gregorian months, 0 "January"
 
 extern const char* const g_tithiNames[kTithiCount];      // with the paksha: "Sukla Pratipat"
 extern const char* const g_tithiDayNames[kTithiCount];   // without it: "Pratipat"

@@ -1,5 +1,6 @@
 // CChartCore: the record, its moment services and the calculation of its 13 bodies.
 #include "core/chart_core.h"
+#include "core/chart_helpers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -90,18 +91,8 @@ double CChartCore::GetJulianDay() const {
 }
 
 void CChartCore::JulianDayToDate(double jdUt, CChartCore& target) const {
-    target.m_dateTime = LocalDateTimeAt(jdUt);
+    target.m_dateTime = LocalMomentOf(jdUt, m_dateTime.m_zone);
     target.CopyPlace(*this);
-}
-
-CLocalDateTime CChartCore::LocalDateTimeAt(double jdUt) const {
-    CLocalDateTime moment;
-    moment.m_zone = m_dateTime.m_zone;
-    CivilDateOf(jdUt - moment.m_zone.m_dHours / 24.0, moment.m_nYear, moment.m_nMonth, moment.m_nDay,
-                moment.m_time.m_dHours);
-    moment.m_time.SplitHours();
-    moment.m_zone.SplitHours();
-    return moment;
 }
 
 CalcStatus CChartCore::SetFromJulianDay(double jdUt, CChartCore& target) const {

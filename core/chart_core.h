@@ -86,7 +86,6 @@ public:
     // time of the UT Julian day; then its bodies 0-12 are calculated. The target may be this record.
     CalcStatus SetFromJulianDay(double jdUt, CChartCore& target) const;
     void JulianDayToDate(double jdUt, CChartCore& target) const; // as SetFromJulianDay, no positions
-    CLocalDateTime LocalDateTimeAt(double jdUt) const; // the UT Julian day on this record's zone's clock
     // Copy date, time, zone, place, altitude, pressure and temperature (gender is not copied), then
     // calculate bodies 0-12 of the receiving record.
     CalcStatus CopyDataAndCalc(const CChartCore& source);
@@ -124,6 +123,11 @@ public:
     // out of it, both UT Julian days within one second of the boundary, in search order (backward,
     // `start` is the later). The result carries `start`.
     SearchResult FindBodyEntersDivision(int body, int sign, bool backward, double& start, double& end) const;
+    // The first instant, from this record's own (forward, or back with `backward`), at which body 0-12
+    // leaves the division of `width` degrees it stands in now (30: its sign; 13 deg 20': its
+    // nakshatra) by either edge: forward past its end or back past its start, whichever comes first.
+    // Narrowed to a tenth of a second; the instant is the first at or past the crossing (UT Julian day).
+    SearchResult FindDivisionExit(int body, double width, bool backward) const;
     // Replaces this record's 12 house cusps with those of the instant, searched backward from 0.0035
     // days after this record's instant, at which the lagna had the given longitude (degrees).
     SearchResult CalcAtTimeOffset(double lagnaLongitude);

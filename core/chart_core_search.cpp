@@ -11,6 +11,7 @@
 #include "core/calc_options.h"
 #include "core/chart_core.h"
 #include "core/remembered_searches.h"
+#include "core/search_progress.h"
 
 namespace {
 
@@ -127,6 +128,7 @@ double SpanDays(int bodyA, int bodyB) {
 // A body's sidereal longitude as the searches read it: without speeds, and Ketu opposite Rahu (read
 // without speeds, the library's node stands for both).
 CalcValue SearchPosition(CChartCore& probe, int body, double jdUt) {
+    if (CalcStatus go = SearchStep(); !go.ok()) return {0.0, go};
     std::uint8_t retrograde = 0;
     if (body != kKetu) return probe.CalcBody(body, jdUt, retrograde, false);
     CalcValue rahu = probe.CalcBody(kRahu, jdUt, retrograde, false);
@@ -249,33 +251,39 @@ private:
     CalcStatus m_failure;
 };
 
-// The stay of a body in one sign. The probe strides while the body is too far from the sign's edges to
-// cross one (the speed tables bound how far it can go), walks steps of at most kSignStepDegrees of its
-// motion near them, and narrows each crossing to a second against the edge it crossed.
-class SignStaySearch {
+// The stay of a body in one division of the zodiac (a sign, or a nakshatra). The probe strides while the
+// body is too far from the division's edges to cross one (the speed tables bound how far it can go),
+// walks steps of at most kSignStepDegrees of its motion (scaled to the division) near them, and
+// narrows each crossing to the tolerance against the edge it crossed.
+class DivisionStaySearch {
 public:
-    SignStaySearch(const CChartCore& origin, int body, int sign, bool backward)
-        : m_search(origin, EdgePlan(body, sign)), m_topSpeed(TopSpeed(body)),
-          m_strides(SpeedTablesHold() && body != kLagna), m_spanDays(kRecurrenceDays[body]) {
+    // Division `index` of `width` degrees: from index x width to (index + 1) x width.
+    DivisionStaySearch(const CChartCore& origin, int body, double width, int index, bool backward,
+                       double tolerance)
+        : m_search(origin, EdgePlan(body, width * index, tolerance)), m_width(width),
+          m_topSpeed(TopSpeed(body)), m_strides(SpeedTablesHold() && body != kLagna),
+          m_spanDays(kRecurrenceDays[body]) {
         const double baseStep = body == kLagna ? 1.0 / 12.0 : body == kMoon ? 3.0 : 10.0;
-        m_step = std::min(baseStep, kSignStepDegrees / m_topSpeed);
+        m_step = std::min(baseStep, kSignStepDegrees * width / 30.0 / m_topSpeed);
         if (backward) m_step = -m_step;
     }
 
-    // The body at a moment: f is its distance past the sign's start, in [0, 360); in the sign below 30.
+    // The body at a moment: f is its distance past the division's start, in [0, 360); inside below the
+    // width.
     bool Evaluate(double jdUt, Sample& sample) { return m_search.Evaluate(jdUt, sample); }
     SearchResult Failure() const { return m_search.Failure(); }
-    // Days either way from a sample during which the body cannot reach an edge of the sign (0 when the
-    // speed tables do not bound it).
+    // Days either way from a sample during which the body cannot reach an edge of the division (0 when
+    // the speed tables do not bound it).
     double SafeDays(const Sample& sample) const {
         if (!m_strides) return 0.0;
         const double f = sample.f;
-        const double distance = IsInside(sample) ? std::min(f, 30.0 - f) : std::min(360.0 - f, f - 30.0);
+        const double distance =
+            IsInside(sample) ? std::min(f, m_width - f) : std::min(360.0 - f, f - m_width);
         return 0.95 * distance / m_topSpeed;
     }
 
-    // From `from`, the first instant in the search direction where the body is in the sign (`inside`)
-    // or out of it: `from` itself when it already is.
+    // From `from`, the first instant in the search direction where the body is in the division
+    // (`inside`) or out of it: `from` itself when it already is.
     SearchResult Reach(const Sample& from, bool inside, Sample& reached) {
         Sample before, after = from;
         const int maxSteps = static_cast<int>(std::ceil(m_spanDays / std::fabs(m_step)));
@@ -286,15 +294,15 @@ public:
             double step = StepFrom(before);
             if (step == m_step && i > 0) {
                 const double f = before.f;
-                step = inside ? AimStep(step, older, before, 360.0 - f, f - 30.0, kAimMargin)
-                              : AimStep(step, older, before, 30.0 - f, f, kAimMargin);
+                step = inside ? AimStep(step, older, before, 360.0 - f, f - m_width, kAimMargin)
+                              : AimStep(step, older, before, m_width - f, f, kAimMargin);
             }
             if (!Evaluate(before.t + step, after)) return Failure();
         }
         if (after.t != from.t) {
             // The edge crossed is the one the outside sample lies beyond: the start when it is below it.
             const double outside = inside ? before.f : after.f;
-            const double edge = outside > 180.0 ? 0.0 : 30.0;
+            const double edge = outside > 180.0 ? 0.0 : m_width;
             const auto toEdge = [edge](Sample& sample, double sign) {
                 sample.f = Reduce360(sample.f - sign * edge);
             };
@@ -312,14 +320,14 @@ public:
     }
 
 private:
-    static SearchPlan EdgePlan(int body, int sign) {
+    static SearchPlan EdgePlan(int body, double start, double tolerance) {
         SearchPlan plan;
         plan.bodyA = body;
-        plan.fixedY = 30.0 * sign;
-        plan.tolerance = kSecond;
+        plan.fixedY = start;
+        plan.tolerance = tolerance;
         return plan;
     }
-    static bool IsInside(const Sample& sample) { return sample.f < 30.0; }
+    bool IsInside(const Sample& sample) const { return sample.f < m_width; }
     // A step from a sample: a stride while the body cannot reach an edge within it, else the walking step.
     double StepFrom(const Sample& sample) const {
         const double stride = SafeDays(sample);
@@ -327,6 +335,7 @@ private:
     }
 
     CrossingSearch m_search;
+    double m_width;
     double m_topSpeed;
     bool m_strides;
     double m_spanDays;
@@ -482,6 +491,7 @@ SearchResult CChartCore::FindStation(CChartCore& target, int body, bool forward,
     if (!IsSearchable(body)) return InvalidBody(body);
     CChartCore probe = *this;
     const auto stateAt = [&](double jdUt, std::uint8_t& s) -> CalcStatus {
+        if (CalcStatus go = SearchStep(); !go.ok()) return go;
         std::uint8_t retrograde = 0;
         const CalcValue longitude = probe.CalcBody(body, jdUt, retrograde, true);
         if (!longitude.ok()) return longitude.status;
@@ -523,7 +533,7 @@ SearchResult CChartCore::FindBodyEntersDivision(int body, int sign, bool backwar
         end = *stayEnd;
         return SearchResult::Found(start);
     }
-    SignStaySearch search(*this, body, sign, backward);
+    DivisionStaySearch search(*this, body, 30.0, sign, backward, kSecond);
     Sample now, inside, outside;
     if (!search.Evaluate(jd, now)) return search.Failure();
     SearchResult result = search.Reach(now, true, inside);
@@ -543,6 +553,23 @@ SearchResult CChartCore::FindBodyEntersDivision(int body, int sign, bool backwar
         }
     }
     return SearchResult::Found(start);
+}
+
+SearchResult CChartCore::FindDivisionExit(int body, double width, bool backward) const {
+    if (!IsSearchable(body)) return InvalidBody(body);
+    if (!(width > 0.0 && width <= 180.0))
+        return SearchResult::Invalid("A division of " + std::to_string(width) +
+                                     " degrees cannot be searched.");
+    const double jd = GetJulianDay();
+    // The division the body stands in now, read the way the search reads it.
+    CChartCore probe = *this;
+    const CalcValue longitude = SearchPosition(probe, body, jd);
+    if (!longitude.ok()) return SearchResult::Failed(longitude.status);
+    const int index = static_cast<int>(std::floor(Reduce360(longitude.value) / width));
+    DivisionStaySearch search(*this, body, width, index, backward, kTolerance);
+    Sample now, outside;
+    if (!search.Evaluate(jd, now)) return search.Failure();
+    return search.Reach(now, false, outside);
 }
 
 SearchResult CChartCore::CalcAtTimeOffset(double lagnaLongitude) {

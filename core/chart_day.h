@@ -40,6 +40,15 @@ struct CDasaSeed {
 inline constexpr int kDasaSeedCount = 21;
 inline constexpr int kHarmonicTithiCount = 36;
 
+// Karana 0-10 of the half-tithi n = 0..59 (Moon - Sun in 6-degree steps): Kimstughna first, then
+// Bava .. Vishti eight times over, then Shakuni, Chatushpada and Naga; stored one less than the karana
+// number, so Kimstughna is 10.
+inline int KaranaOfHalfTithi(int n) {
+    if (n == 0) return 10;
+    if (n <= 56) return (n - 1) % 7;
+    return n - 50; // 57, 58, 59 -> 7, 8, 9
+}
+
 // The panchanga of the chart's moment. Indices are 0-based; a fraction left is the part of the current
 // unit still to run, 0 to 1.
 struct CPanchanga {

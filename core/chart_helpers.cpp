@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/calendar_names.h"
 #include "core/chart_core.h"
-
-namespace {
+#include "core/julian_day.h"
 
 double JulianDayOf(const CLocalDateTime& moment) {
     CChartCore probe;
@@ -12,11 +12,15 @@ double JulianDayOf(const CLocalDateTime& moment) {
     return probe.GetJulianDay();
 }
 
-constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "April",
-                                         "May",       "June",     "July",     "August",
-                                         "September", "October",  "November", "December"};
-
-} // namespace
+CLocalDateTime LocalMomentOf(double jdUt, const CHmsTime& zone) {
+    CLocalDateTime moment;
+    CivilDateOf(jdUt - zone.m_dHours / 24.0, moment.m_nYear, moment.m_nMonth, moment.m_nDay,
+                moment.m_time.m_dHours);
+    moment.m_time.SplitHours();
+    moment.m_zone = zone;
+    moment.m_zone.SplitHours();
+    return moment;
+}
 
 bool IsSameBirthMoment(const CLocalDateTime& a, const CLocalDateTime& b) {
     return JulianDayOf(a) <= JulianDayOf(b);
@@ -30,7 +34,7 @@ std::string FormatDateWithMonth(const CLocalDateTime& moment, bool amPm) {
     const std::string time = amPm ? moment.m_time.FormatAmPm() : moment.m_time.FormatHms();
     const int month = std::clamp(moment.m_nMonth, 1, 12);
     char text[128];
-    std::snprintf(text, sizeof text, "%s (%s %d, %d)", time.c_str(), kMonthNames[month - 1], moment.m_nDay,
+    std::snprintf(text, sizeof text, "%s (%s %d, %d)", time.c_str(), g_monthNames[month - 1], moment.m_nDay,
                   moment.m_nYear);
     return text;
 }

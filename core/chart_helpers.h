@@ -6,6 +6,12 @@
 
 #include "core/angle_time.h"
 
+// The UT Julian day of a local moment (its date, time and zone).
+double JulianDayOf(const CLocalDateTime& moment);
+
+// The local date and time of a UT Julian day in a zone (hours, positive west).
+CLocalDateTime LocalMomentOf(double jdUt, const CHmsTime& zone);
+
 // True when moment a is not later than moment b (their UT Julian days compared).
 bool IsSameBirthMoment(const CLocalDateTime& a, const CLocalDateTime& b);
 // True when a is not later than b and b not later than c.

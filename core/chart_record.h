@@ -26,6 +26,7 @@ inline constexpr int kFirstExtraPointBody = 102; // body number of extra point 0
 inline constexpr int kSahamCount = 36;
 inline constexpr int kStarLordLevels = 6; // the nakshatra lord and five nested sub-lords
 inline constexpr int kCharaKarakaSlots = 8;
+inline constexpr int kNoCharaKaraka = 0; // a slot no planet holds (seven karakas without a pitri karaka)
 inline constexpr int kSignMarkerNone = 12;
 inline constexpr char kNoExtraPoint[] = "NULL"; // name of an extra-point slot that holds no point
 
@@ -111,6 +112,9 @@ struct CChartData {
     // The outcome of the last ComputeAll, for views to tell a current chart from a failed one; empty
     // until the chart is first calculated.
     std::optional<CalcStatus> m_lastCalculation;
+    // Set by every ComputeAll to a number no earlier computation of any chart had (0 until the first):
+    // whoever keeps results derived from a chart tells a recomputed chart by it.
+    std::uint64_t m_nComputeStamp = 0;
 };
 
 class CChartRecord : public CChartCore, public CChartData {

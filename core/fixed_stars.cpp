@@ -80,7 +80,8 @@ private:
 std::optional<std::string> FixedStarCataloguePath() {
     for (const char* fileName : {"sefstars.txt", "fixstars.cat"}) {
         const std::filesystem::path path = std::filesystem::path(EphemerisFolder()) / fileName;
-        if (std::filesystem::is_regular_file(path)) return path.string();
+        std::error_code unreadable; // a folder that cannot be entered holds no catalogue
+        if (std::filesystem::is_regular_file(path, unreadable)) return path.string();
     }
     return std::nullopt;
 }

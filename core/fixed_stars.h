@@ -26,7 +26,7 @@ extern FixedStarList g_fixedStarList;
 extern int g_nCustomStarIndex;
 
 // The star catalogue in the ephemeris folder: "sefstars.txt" (what the Swiss Ephemeris ships), else
-// the older "fixstars.cat"; nullopt when neither exists.
+// the older "fixstars.cat"; nullopt when neither exists or the folder cannot be entered.
 std::optional<std::string> FixedStarCataloguePath();
 
 // Reads a catalogue ("#" comment lines, else comma-separated fields: traditional name, nomenclature,

@@ -39,14 +39,17 @@ private:
     CustomDivisionSettings m_customDivision;
 };
 
-// Every core option as it was when the object was made, put back when it goes.
-class CScopedOptions {
+// Every option of a snapshot's kind as it was when the object was made, put back when it goes.
+template <class Snapshot> class CScopedSnapshot {
 public:
-    CScopedOptions() = default;
-    ~CScopedOptions() { m_saved.Restore(); }
-    CScopedOptions(const CScopedOptions&) = delete;
-    CScopedOptions& operator=(const CScopedOptions&) = delete;
+    CScopedSnapshot() = default;
+    ~CScopedSnapshot() { m_saved.Restore(); }
+    CScopedSnapshot(const CScopedSnapshot&) = delete;
+    CScopedSnapshot& operator=(const CScopedSnapshot&) = delete;
 
 private:
-    COptionSnapshot m_saved;
+    Snapshot m_saved;
 };
+
+// Every core option as it was when the object was made, put back when it goes.
+using CScopedOptions = CScopedSnapshot<COptionSnapshot>;

@@ -225,7 +225,8 @@
     ROW(Core, Unsaved, Int, int, g_nDefaultGender, 0, nullptr) \
     ROW(Core, Unsaved, Int, int, g_nD81Variant, 0, nullptr) /* set for the session by the chart view */ \
     ROW(Core, Unsaved, Int, int, g_nBhavaReferenceBody, 0, nullptr) /* body the houses count from, 0 lagna */ \
-    ROW(Core, Unsaved, Int, int, g_nTransitRefVarga, 0, nullptr) /* column of the Moon the murtis count from */ \
+    ROW(Core, Unsaved, Int, int, g_nTransitRefVarga, 0, nullptr) /* column of the Moon the murtis count from, and of the transit tables' natal reference */ \
+    ROW(Core, Unsaved, Int, int, g_nTransitRefBody, 2, nullptr) /* natal body the transit tables count houses from: 2 Moon, 0 lagna, 59 arudha lagna */ \
     ROW(Core, Unsaved, Flag, bool, g_bZoneOverride, false, nullptr) /* the chart is shown in another zone than its birth zone */ \
     ROW(Core, Unsaved, Double, double, g_dBirthZone, 0.0, nullptr) /* hours, positive west */ \
     ROW(Core, Unsaved, Double, double, g_dOverrideZone, 0.0, nullptr) /* the zone shown while g_bZoneOverride, hours, positive west */ \
@@ -237,5 +238,34 @@
     ROW(Core, Unsaved, Flag, bool, g_bAspectedForceNatal, true, nullptr) /* aspect evaluation: aspected positions from the natal chart in any mode */ \
     ROW(Core, Unsaved, Flag, bool, g_bAspectingForceNatal, false, nullptr) /* aspect evaluation: aspecting planets from the natal chart in any mode */ \
     ROW(Core, Unsaved, Int, int, g_nAspectedVarga, 0, nullptr) /* aspect evaluation: varga column 0-22 of the aspected positions */ \
-    ROW(Core, Unsaved, Int, int, g_nAspectingVarga, 0, nullptr) /* aspect evaluation: varga column 0-22 of the aspecting planets */
+    ROW(Core, Unsaved, Int, int, g_nAspectingVarga, 0, nullptr) /* aspect evaluation: varga column 0-22 of the aspecting planets */ \
+    ROW(Document, Unsaved, Int, int, g_nDasaCycleOffset, 0, nullptr) /* whole cycles by which the dasa is moved; negative for earlier cycles */ \
+    ROW(Document, Unsaved, Int, int, g_nDasaCycleOffsetCode, kNoDasaCode, nullptr) /* the code whose offset g_nDasaCycleOffset holds */ \
+    ROW(Document, Unsaved, IntList, DasaCycleOffsets, g_nDasaCycleOffsetByCode, DasaCycleOffsets{}, nullptr) /* saved offset of every code; [75] the start's */ \
+    ROW(Document, Unsaved, FlagList, DasaFlags, g_bDasaShift, DasaFlags{}, nullptr) /* per dasa code: move the dasa by g_dDasaShiftDays */ \
+    ROW(Document, Unsaved, DoubleList, DasaDoubles, g_dDasaShiftDays, DasaDoubles{}, nullptr) /* per dasa code, days */ \
+    ROW(Document, Unsaved, Double, double, g_dDasaProgressPosition, 0.0, nullptr) /* the progressed seed the running-period search found, degrees */ \
+    ROW(Document, Unsaved, Flag, bool, g_bTribhagiVariation, false, nullptr) /* nakshatra dasas in thirds */ \
+    ROW(Document, Unsaved, Flag, bool, g_bDasaCompression, false, nullptr) /* a mode chart's period: one cycle spans g_dCompressionDays */ \
+    ROW(Document, Unsaved, Double, double, g_dCompressionDays, kMeanTropicalYearDays, nullptr) /* days */ \
+    ROW(Document, Unsaved, Flag, bool, g_bMundaneBackToNatal, false, nullptr) /* the mundane form's "Back to Natal Chart" state */ \
+    ROW(Document, Unsaved, Int, int, g_nNakshatraDasaVarga, 0, nullptr) /* varga column whose chart gives the nakshatra-dasa seed, 0 rasi */ \
+    ROW(Document, Unsaved, Int, int, g_nRasiBhuktaVarga, 0, nullptr) /* varga column of the signs of Rasi-Bhukta Vimsottari */ \
+    ROW(Document, Unsaved, Int, int, g_nRasiBhuktaStartPoint, 0, nullptr) /* dasa seed 0-20 of Rasi-Bhukta Vimsottari, 0 the Moon's */ \
+    ROW(Document, Unsaved, Int, int, g_nTithiAshtottariBodyA, 1, nullptr) /* Tithi Ashtottari: the two bodies whose angle gives the tithi (the Sun) */ \
+    ROW(Document, Unsaved, Int, int, g_nTithiAshtottariBodyB, 2, nullptr) /* (the Moon) */ \
+    ROW(Document, Unsaved, Int, int, g_nTithiAshtottariHarmonic, 0, nullptr) /* harmonic 0-35 of that angle */ \
+    ROW(Document, Unsaved, Int, int, g_nTithiAshtottariVarga, 0, nullptr) /* varga column of the bodies */ \
+    ROW(Document, Unsaved, Int, int, g_nTithiYoginiHarmonic, 0, nullptr) /* Tithi Yogini: harmonic 0-35 of the Moon-Sun tithi */ \
+    ROW(Document, Unsaved, Int, int, g_nTithiYoginiVarga, 0, nullptr) /* varga column of the Moon and the Sun */ \
+    ROW(Document, Unsaved, Flag, bool, g_bPakaNarayana, false, nullptr) /* Narayana dasa: the Paka variant */ \
+    ROW(Document, Unsaved, Flag, bool, g_bSamaNarayana, false, nullptr) /* Narayana dasa: the Sama variant (ten years a sign) */ \
+    ROW(Document, Unsaved, Int, int, g_nRasiDasaVarga, 0, nullptr) /* varga column of Chara, Drig, Trikona and Yogardha dasas */ \
+    ROW(Document, Unsaved, Int, int, g_nCharaDasaSeed, 0, nullptr) /* body Chara dasa starts from, 0 lagna */ \
+    ROW(Document, Unsaved, Flag, bool, g_bCharaDasaVirgoRule, false, nullptr) /* Chara dasa years as fractions from the seed's degrees */ \
+    ROW(Document, Unsaved, Int, int, g_nCharaDasaProgressBody, 0, nullptr) /* body whose sign Chara dasa's progression starts from */ \
+    ROW(Document, Unsaved, Int, int, g_nShoolaDasaStartHouse, 0, nullptr) /* Shoola dasa from this house after the lagna, 0 the lagna */ \
+    ROW(Document, Unsaved, Int, int, g_nLagnaKendradiVarga, 0, nullptr) /* varga column of Lagna Kendradi Rasi Dasa */ \
+    ROW(Document, Unsaved, Int, int, g_nAKKendradiVarga, 0, nullptr) /* varga column of Atma Karaka Kendradi Rasi Dasa */ \
+    ROW(Document, Unsaved, Int, int, g_nAKKendradiGrahaVarga, 0, nullptr) /* varga column of AK Kendradi Graha Dasa */
 // clang-format on

@@ -51,6 +51,15 @@ enum ChartCommand {
     kCmdCustomVarga = 33375,
     kCmdSubVarga = 33368,
     kCmdPackedChartMode = 33287,
+    // "Copy chart": the pane's chart as text, and as pictures saved to a file
+    kCmdCopyChartText = 32985,
+    kCmdCopyChartTextAllStyles = 32992,
+    kCmdPictureAsOnScreen = 32986,
+    kCmdPicture300DpiAsOnScreen = 33041,
+    kCmdPictureSouthNorth = 32987,
+    kCmdPicture300DpiSouthNorth = 33042,
+    kCmdPictureRasiNavamsa = 33284,
+    kCmdPicture300DpiRasiNavamsa = 33283,
 };
 
 // The bases of the bhava/chalit chakra, varga columns 0-22 in order.

@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "April",
-                                         "May",       "June",     "July",     "August",
-                                         "September", "October",  "November", "December"};
 // Lords of the tithis (full moon Saturn, new moon Rahu), of the nakshatras and yogas by index mod 9.
 constexpr int kTithiLords[30] = {1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 3, 4, 5, 6, 7,
                                  1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 3, 4, 5, 6, 8};
@@ -54,7 +51,7 @@ int YogaLord(int yoga) {
 }
 
 std::string MonthName(int month) {
-    return kMonthNames[(month + 11) % 12];
+    return g_monthNames[(month + 11) % 12];
 }
 
 std::string LunarMonthText(const CChart& chart) {

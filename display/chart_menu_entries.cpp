@@ -54,7 +54,32 @@ constexpr ViewCommand kRelations[] = {
     {kCmdCompoundRelations, "&Compound relationships of this planet"},
 };
 
+constexpr PictureCommand kPictures[] = {
+    {kCmdPictureAsOnScreen, "as bitmap (as it is on the screen now)", ChartPicture::kAsOnScreen, kScreenPicture},
+    {kCmdPicture300DpiAsOnScreen, "as a 300 dpi bitmap (as it is on the screen now)", ChartPicture::kAsOnScreen,
+     kScreenPicture300Dpi},
+    {kCmdPictureSouthNorth, "as bitmap (south-north styles)", ChartPicture::kSouthNorth, kScreenPicture},
+    {kCmdPicture300DpiSouthNorth, "as a 300 dpi bitmap for books (south-north styles)", ChartPicture::kSouthNorth,
+     kBookPicture300Dpi},
+    {kCmdPictureRasiNavamsa, "as bitmap (Rasi-Navamsa)", ChartPicture::kRasiNavamsa, kScreenPicture},
+    {kCmdPicture300DpiRasiNavamsa, "as a 300 dpi bitmap for books (Rasi-Navamsa)", ChartPicture::kRasiNavamsa,
+     kBookPicture300Dpi},
+};
+
 } // namespace
+
+std::span<const PictureCommand> PictureCommands() {
+    return kPictures;
+}
+
+void AddCopyChartEntries(QMenu& menu, bool rasiNavamsa) {
+    QMenu* copy = menu.addMenu("&Copy chart");
+    AddCommand(*copy, "as &text to clipboard (current chart style)", kCmdCopyChartText);
+    AddCommand(*copy, "as text to clipboard (south-north-east styles)", kCmdCopyChartTextAllStyles);
+    copy->addSeparator();
+    for (const PictureCommand& entry : kPictures)
+        if (rasiNavamsa || entry.picture != ChartPicture::kRasiNavamsa) AddCommand(*copy, entry.text, entry.command);
+}
 
 std::span<const VargaCommand> HigherVargaCommands() {
     return kHigherVargas;

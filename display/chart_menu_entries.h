@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "display/chart_pictures.h"
 #include "display/pane_settings.h"
 
 class QMenu;
@@ -45,3 +46,15 @@ void AddHighlightEntries(QMenu& menu, bool planetHit, bool signHit);
 void AddBodyViewEntries(QMenu& menu, int pane, std::span<const int> presets, std::span<const int> groups);
 // "Chart display mode": automatic or natal chart only, the pane's checked.
 void AddDisplayModeEntries(QMenu& menu, int pane);
+
+// The picture commands of "Copy chart": the picture and its resolution factor, in menu order.
+struct PictureCommand {
+    int command;
+    const char* text;
+    ChartPicture picture;
+    int k;
+};
+std::span<const PictureCommand> PictureCommands();
+// "&Copy chart": the chart as text in the chart style or in all three, then the pictures; the
+// rasi-navamsa book pictures only when `rasiNavamsa`.
+void AddCopyChartEntries(QMenu& menu, bool rasiNavamsa);

@@ -13,6 +13,7 @@
 #include "display/chart_renderers.h"
 #include "display/chart_source.h"
 #include "display/styled_text.h"
+#include "display/text_charts.h"
 #include "shell/display_fonts.h"
 #include "shell/pane_state.h"
 
@@ -34,8 +35,10 @@ CChartView::CChartView(QWidget* parent) : CChartView(parent, true) {}
 CChartView::CChartView(QWidget* parent, bool forReports) : CView(parent) {
     if (!forReports) return;
     g_pChartView = this;
-    m_report.emplace(kChartReport,
-                     [this](DrawSurface& surface, int varga, int slot) { PrintChartInto(surface, varga, slot); });
+    m_report.emplace(
+        kChartReport, [this](DrawSurface& surface, int varga, int slot) { PrintChartInto(surface, varga, slot); },
+        [this](bool allVargas) { GetChartText(allVargas); },
+        [this] { return m_bAllVargasText ? g_strChartTextAll : g_strChartTextRasi; });
 }
 
 CChart* CChartView::PaneChart(int pane) const {

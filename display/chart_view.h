@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "display/chart_draw_state.h"
+#include "display/chart_pictures.h"
 #include "display/view_print.h"
 #include "platform/view.h"
 
@@ -49,6 +50,24 @@ public:
     // The menu of the last hit, with its check marks and enable states.
     virtual void BuildContextMenu(QMenu& menu);
 
+    // The text chart of the current pane's chart in `varga` (column 0-28), in the chart style.
+    std::string FormatChartText(int varga) const;
+    // The texts of the current pane's chart for the copied calculations, into g_strChartTextRasi and
+    // g_strChartTextAll (text_charts.h); the report text is the second after a rebuild for all vargas.
+    void GetChartText(bool allVargas);
+    // The current pane's chart on the clipboard as text in the chart style, or in all three styles;
+    // false (after saying so) when the clipboard refused it.
+    bool CopyChartAsText(bool allStyles);
+    // The current pane's chart as a picture at resolution factor `k`; every setting the drawing changes
+    // is put back. A white picture while the pane has no chart.
+    QImage RenderChartPicture(ChartPicture picture, int k);
+    // Renders the picture (asking for the title of a book picture), then saves it to the file the user
+    // chooses. True when saved or cancelled; false (after saying why) when it could not be saved.
+    bool SaveChartPicture(ChartPicture picture, int k);
+    // The current pane as on the screen put on the clipboard as a picture; false (after saying so)
+    // when the clipboard refused it.
+    bool CopyChartPicture();
+
     // Clears highlights and relationship marks (a left click); redraws when any were shown.
     void ClearHighlightsOnClick();
 
@@ -69,6 +88,8 @@ protected:
     void AddVargaEntries(QMenu& menu);
     void AddAnalysisEntries(QMenu& menu);
     void AddViewEntries(QMenu& menu);
+    // The "Copy chart" commands; false for any other command.
+    bool RunCopyCommand(int command);
     Size WindowSize() const;
     // The body label and the sign cell of `geometryPane` under `point`; none found clears the hit, so no
     // earlier click's body or sign lingers.
@@ -86,6 +107,10 @@ private:
     // The printed report's chart panes.
     std::optional<CPrintedPiece> m_report;
     CViewPrint m_print{*this, CViewPrint::Form::kReport};
+    bool m_bAllVargasText = false; // the last text rebuild was for all vargas
+
+    // A book picture's chart of `varga` in the user's chart style, without background.
+    void DrawChartInStyle(DrawSurface& surface, const Rect& rect, int varga, const CChart& chart, int pane);
 
     void RunHighlight(int command, const CChart& chart, int varga);
     void RunRelationships(int command, const CChart& chart, int varga);
@@ -123,6 +148,11 @@ void SetChartScale(double scale);
 
 // The chart view last constructed, which report printing and text refresh reach; null when none lives.
 extern CChartView* g_pChartView;
+
+class CMainFrame;
+// Binds the main menu's chart commands (copy as text, copy as picture, save the picture) to the chart
+// view last constructed, acting on the pane of its last right click (pane 0 at first).
+void BindChartCopyCommands(CMainFrame& frame);
 
 // Registers the chart views with the shell's pane registry, so the pane tree's chart nodes show them.
 void RegisterChartViews();

@@ -104,6 +104,7 @@ void CChartView::BuildContextMenu(QMenu& menu) {
                kCmdPlanetSignChange, planet);
     AddAnalysisEntries(menu);
     AddViewEntries(menu);
+    AddCopyChartEntries(menu, true);
     AddChartEntries(menu);
 }
 
@@ -205,7 +206,8 @@ bool CChartView::ToggleOptionalBody(int command) {
 
 bool CChartView::RunCommand(int command) {
     if (SelectVarga(command) || SelectBhavaChakra(command) || SelectVariant(command) ||
-        SelectBodyView(command) || ToggleOptionalBody(command) || RunChartCommand(command))
+        SelectBodyView(command) || ToggleOptionalBody(command) || RunChartCommand(command) ||
+        RunCopyCommand(command))
         return true;
     const int pane = m_nCurPane;
     if (command == kCmdAutomatic || command == kCmdNatalOnly) {

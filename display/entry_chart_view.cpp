@@ -7,6 +7,7 @@
 #include "display/chart_colors.h"
 #include "display/chart_commands.h"
 #include "display/chart_info.h"
+#include "display/chart_menu_entries.h"
 #include "display/menu_commands.h"
 #include "display/styled_text.h"
 #include "display/view_handoffs.h"
@@ -113,6 +114,7 @@ void CEntryChartView::BuildContextMenu(QMenu& menu) {
     menu.addSeparator();
     AddAnalysisEntries(menu);
     AddCommand(menu, "&Aspect table with relationships", kCmdAspectTableOfPane);
+    AddCopyChartEntries(menu, false);
     menu.addSeparator();
     AddViewEntries(menu);
 }

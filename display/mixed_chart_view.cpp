@@ -137,6 +137,7 @@ void CMixedChartView::BuildContextMenu(QMenu& menu) {
     AddCommand(menu, "Planets in marana karaka sthana", kCmdMaranaKarakaSthana);
     AddRelationEntries(menu, planet);
     AddHighlightEntries(menu, planet, sign);
+    AddCopyChartEntries(menu, false);
     AddBodyViewEntries(menu, pane, kMixedBodyViews, kMixedOptionalGroups);
     AddDisplayModeEntries(menu, pane);
 }

@@ -8,7 +8,7 @@
 #include "display/drawing_factors.h"
 #include "display/styled_text.h"
 #include "document/dasa_codes.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/report_dispatch.h"
 #include "platform/document_base.h"

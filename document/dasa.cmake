@@ -5,7 +5,6 @@ add_library(dasa STATIC
   ${CMAKE_CURRENT_LIST_DIR}/dasa_dispatcher.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_kalachakra.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_nakshatra.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/dasa_options.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_other.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_other_graha.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_other_time.cpp

@@ -7,8 +7,8 @@
 #include "core/calc_options.h"
 #include "core/vocabulary_names.h"
 #include "document/dasa_codes.h"
-#include "document/dasa_options.h"
 #include "document/dasa_years.h"
+#include "document/document_options.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "core/body_names.h"
 #include "core/calc_options.h"
 #include "core/zodiac_names.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "core/vocabulary_names.h"
 #include "core/zodiac_names.h"
 #include "document/dasa_cycle.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 
 namespace {
 
@@ -274,8 +274,8 @@ CalcStatus CalcSaptarshiDasa(const CChart& seedChart, const NakshatraDasaOptions
     return {};
 }
 
-CalcStatus CalcRasiBhuktaVimsottariDasa(const CChart& seedChart, const NakshatraDasaOptions& options,
-                                        int signVarga, CDasaTree& tree) {
+CalcStatus CalcRasiBhuktaVimsottariDasa(const CChart& seedChart, const CChart& chart,
+                                        const NakshatraDasaOptions& options, int signVarga, CDasaTree& tree) {
     NakshatraDasaOptions plain = options;
     plain.shift = 0;
     plain.reverse = false;
@@ -287,7 +287,7 @@ CalcStatus CalcRasiBhuktaVimsottariDasa(const CChart& seedChart, const Nakshatra
     tree.bEqualSubPeriods = true;
     tree.nSubPeriods = kSignCount;
     for (int lord : kVimsottariLords) {
-        const int sign = seedChart.m_vargaSign.Sign(lord, signVarga);
+        const int sign = chart.m_vargaSign.Sign(lord, signVarga);
         for (int j = 0; j < kSignCount; ++j) tree.nLord[1 + lord][j] = SignFrom(sign, j);
     }
     return {};
@@ -355,7 +355,7 @@ CalcStatus RunNakshatraDasa(const DasaInput& input, CDasaTree& tree) {
     case 12:
         return CalcSaptarshiDasa(*seed, options, tree);
     case 68:
-        return CalcRasiBhuktaVimsottariDasa(*seed, options, g_nRasiBhuktaVarga, tree);
+        return CalcRasiBhuktaVimsottariDasa(*seed, base, options, g_nRasiBhuktaVarga, tree);
     case 69:
         return CalcTithiAshtottariDasa(*seed, g_nTithiAshtottariBodyA, g_nTithiAshtottariBodyB,
                                        g_nTithiAshtottariHarmonic, options.tajakaYear, tree, column);

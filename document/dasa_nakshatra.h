@@ -6,7 +6,7 @@
 
 #include "document/dasa_codes.h"
 
-// The options one nakshatra dasa reads, by code (core/calc_options.h, dasa_options.h).
+// The options one nakshatra dasa reads, by code (core/calc_options.h, document_options.h).
 struct NakshatraDasaOptions {
     int startPoint = 0;     // dasa seed 0-20 (chart_day.h); 0 the Moon
     int subPeriodMode = 0;  // order of the sub-period lords, CountSigns mode 0-5
@@ -38,9 +38,11 @@ CalcStatus CalcAshtottariDasa(const CChart& seedChart, const NakshatraDasaOption
 CalcStatus CalcShashtiHayaniDasa(const CChart& seedChart, const NakshatraDasaOptions& options,
                                  CDasaTree& tree);
 CalcStatus CalcSaptarshiDasa(const CChart& seedChart, const NakshatraDasaOptions& options, CDasaTree& tree);
-// Rasi-Bhukta Vimsottari: sub-periods are the signs from the lord's sign in varga column `signVarga`.
-CalcStatus CalcRasiBhuktaVimsottariDasa(const CChart& seedChart, const NakshatraDasaOptions& options,
-                                        int signVarga, CDasaTree& tree);
+// Rasi-Bhukta Vimsottari: the periods from the seed of `seedChart` (the seed's varga chart); the
+// sub-periods are the signs from the sign each lord occupies in varga column `signVarga` of `chart`
+// (the chart the seed's varga was cast from).
+CalcStatus CalcRasiBhuktaVimsottariDasa(const CChart& seedChart, const CChart& chart,
+                                        const NakshatraDasaOptions& options, int signVarga, CDasaTree& tree);
 // Tithi Ashtottari: the tithi of the angle from body a to body b taken (harmonic + 1) times, in the
 // chart of varga column `varga` (named in the title).
 CalcStatus CalcTithiAshtottariDasa(const CChart& tithiChart, int a, int b, int harmonic, int tajakaYear,

@@ -1,7 +1,7 @@
 // The other dasas' entry in the table of dasa systems: each code's options from the globals.
 #include "document/dasa_other.h"
 
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 
 CalcStatus RunOtherDasa(const DasaInput& input, CDasaTree& tree) {
     const CChart& chart = input.chart;

@@ -1,9 +1,11 @@
 // Kaala and Chakra dasa, which start by the part of the day or night of the birth, and Sudarsana Chakra
 // dasa, which moves three signs on a year. Day parts in ghatis of the chart's sunrise frame.
 #include <algorithm>
+#include <string>
 
 #include "core/dignity_tables.h"
 #include "core/sign_arithmetic.h"
+#include "document/dasa_cycle.h"
 #include "document/dasa_other.h"
 #include "document/dasa_rasi_rules.h"
 
@@ -12,6 +14,7 @@ namespace {
 constexpr int kKaalaPeriods = 18;
 constexpr double kKaalaCycleFactor = 2.6666666666666665; // the two cycles' factors add up to 8/3
 constexpr double kKaalaCycleYears = 120.0;
+constexpr double kKaalaScale = 1.0 / 225.0; // ghatis x ghatis -> the Kaala factor
 
 // Where the birth falls: the first sixth of the day, the sixths about sunset or the last sixth of the
 // night (twilight); the rest of the day; the rest of the night.
@@ -25,33 +28,35 @@ DayPart DayPartOf(const CDayFrameTimes& f) {
     return t < 5.0 * day / 6.0 ? DayPart::kDay : DayPart::kNight;
 }
 
-// The Kaala factor: the part of its sixth of the day (about sunrise and sunset), of the day between, or
-// of the night between, that has passed at birth, times 8/3. With a day and a night of 30 ghatis each
-// this is the traditional ghatis x 2/15 (4/15 in the sixths); measured by the part's own length it
-// stays within 0 to 8/3 on long days and nights too, so that no second-cycle period turns negative.
-double KaalaFactor(const CDayFrameTimes& f) {
+// The Kaala factor P from the part of the day or night in which the birth falls, ghatis x ghatis / 225:
+// with a day and a night of 30 ghatis each it runs 0 .. 8/3 through every part. A long day or night
+// takes it past 8/3, where the second cycle's 8/3 - P would turn negative, so it is held in
+// 0 .. 8/3 there; `held` says when that happened.
+double KaalaFactor(const CDayFrameTimes& f, bool& held) {
     const double t = f.m_dGhatisSinceStart, u = f.m_dGhatisSinceNightStart;
     const double day = f.m_dDayLength, night = f.m_dNightLength;
-    const double twilight = (day + night) / 6.0;
-    double passed, length;
-    if (t < day / 6.0) {
-        passed = t + night / 6.0, length = twilight;
-    } else if (t < 5.0 * day / 6.0) {
-        passed = t - day / 6.0, length = 4.0 * day / 6.0;
-    } else if (t < day + night / 6.0) {
-        passed = t - 5.0 * day / 6.0, length = twilight;
-    } else if (u < 5.0 * night / 6.0) {
-        passed = u - night / 6.0, length = 4.0 * night / 6.0;
-    } else {
-        passed = u - 5.0 * night / 6.0, length = twilight;
-    }
-    return length > 0.0 ? std::clamp(kKaalaCycleFactor * passed / length, 0.0, kKaalaCycleFactor) : 0.0;
+    double p;
+    if (t < day / 6.0)
+        p = (t + night / 6.0) * (day + night) * kKaalaScale;
+    else if (t < 5.0 * day / 6.0)
+        p = (t - day / 6.0) * day * kKaalaScale;
+    else if (t < day + night / 6.0)
+        p = (t - 5.0 * day / 6.0) * (day + night) * kKaalaScale;
+    else if (u < 5.0 * night / 6.0)
+        p = (u - night / 6.0) * night * kKaalaScale;
+    else
+        p = (u - 5.0 * night / 6.0) * (day + night) * kKaalaScale;
+    const double clamped = std::clamp(p, 0.0, kKaalaCycleFactor);
+    held = clamped != p;
+    return clamped;
 }
 
 } // namespace
 
 CalcStatus CalcKaalaDasa(const CChart& chart, CDasaTree& tree) {
-    const double factor = KaalaFactor(chart.m_sunriseFrame);
+    bool held = false;
+    const double factor = KaalaFactor(chart.m_sunriseFrame, held);
+    if (held) AppendNote(tree, "factor held at " + std::string(factor > 0.0 ? "8/3" : "0"));
     tree.bPlanetLords = true;
     tree.bEqualSubPeriods = false;
     tree.bExplicitSubPeriods = true;

@@ -2,8 +2,8 @@
 #include "document/dasa_rasi.h"
 
 #include "core/sign_arithmetic.h"
-#include "document/dasa_options.h"
 #include "document/dasa_rasi_rules.h"
+#include "document/document_options.h"
 
 CalcStatus RunRasiDasa(const DasaInput& input, CDasaTree& tree) {
     const CChart& chart = input.chart;

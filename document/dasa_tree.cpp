@@ -2,18 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "core/body_names.h"
 #include "core/calc_options.h"
+#include "core/chart_helpers.h"
 #include "core/return_charts.h"
 #include "core/zodiac_names.h"
 #include "document/document_options.h"
-
-int g_nDasaCycleOffset = 0;
-std::array<bool, 75> g_bDasaShift{};
-std::array<double, 75> g_dDasaShiftDays{};
-double g_dDasaProgressPosition = 0.0;
 
 namespace {
 
@@ -50,12 +45,6 @@ CDasaMoment EndOf(const CDasaPeriod& period) {
     return {period.strEndDate, period.strEndTime, period.end, period.dEndJd};
 }
 
-double JulianDayOf(const CLocalDateTime& moment) {
-    CChartCore probe;
-    probe.m_dateTime = moment;
-    return probe.GetJulianDay();
-}
-
 } // namespace
 
 CDasaTree::CDasaTree() = default;
@@ -71,7 +60,7 @@ CalcStatus CDasaTree::FormatPeriodStart(const CChartCore& ref, double years, CDa
     // Only the moment is listed: its positions are not computed.
     const SearchResult result = ref.LocateReturn(years, nYearKind, dUserYearDays);
     if (CalcStatus status = FromSearch(result); !status.ok()) return status;
-    moment.local = ref.LocalDateTimeAt(result.jdUt);
+    moment.local = LocalMomentOf(result.jdUt, ref.m_dateTime.m_zone);
     moment.dJd = result.jdUt;
     moment.strDate = moment.local.FormatDate();
     moment.strTime =

@@ -15,6 +15,7 @@
 #include "core/calc_status.h"
 #include "core/chart_core.h"
 #include "document/dasa_rows.h"
+#include "document/document_options.h" // the dasa state: cycle offset, shifts, progressed seed
 #include "platform/draw_state.h" // g_bPrinting
 
 inline constexpr int kDasaLevels = 6;      // MD, AD, PD, SD, PAD, DAD
@@ -26,12 +27,6 @@ inline constexpr int kRasiBhuktaLevels = 3;
 inline constexpr double kNakshatraDegrees = 40.0 / 3.0; // 13 deg 20'
 
 using DasaLordRows = CDasaRows<int, kDasaLordRows, kDasaMaxPeriods>;
-
-// Process-wide dasa state the tree reads and writes (the document and the dasa pages set it).
-extern int g_nDasaCycleOffset; // whole cycles by which the dasa is moved; negative for earlier cycles
-extern std::array<bool, 75> g_bDasaShift;       // per dasa code: move the dasa by g_dDasaShiftDays
-extern std::array<double, 75> g_dDasaShiftDays; // per dasa code, days
-extern double g_dDasaProgressPosition;          // output of FindRunningPeriods: the progressed seed, degrees
 
 // One listed period.
 struct CDasaPeriod {

@@ -3,7 +3,7 @@
 
 #include "chart/chart.h"
 #include "core/body_names.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/mode_tajaka.h"
 #include "document/mode_tithi_pravesha.h"

@@ -19,9 +19,10 @@ namespace {
 
 constexpr double kDivisionEndStepDays = 0.01; // past a division change before its end is searched
 constexpr double kArdraStart = 400.0 / 6.0;   // 66 deg 40': the start of Ardra
-// Divisions of varga columns 0-22 (D-1, D-9, D-2 ... D-144).
-constexpr std::array<int, 23> kColumnDivisions = {1,  9,  2,  3,  4,  5,  6,  7,  8,  10,  11, 12,
-                                                  16, 20, 24, 27, 30, 40, 45, 60, 81, 108, 144};
+// Divisions of varga columns 0-22 (D-1, D-9, D-2 ... D-144): codes up to kDivisionLastColumnCode.
+constexpr std::array<int, kDivisionLastColumnCode> kColumnDivisions = {
+    1, 9, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 16, 20, 24, 27, 30, 40, 45, 60, 81, 108, 144};
+static_assert(kColumnDivisions.back() == 144, "every division code up to the last has its column");
 
 CLongitudeSearchRequest OneBody(int body, double target, bool backward) {
     CLongitudeSearchRequest request;

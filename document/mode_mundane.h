@@ -6,9 +6,10 @@
 // Division codes of CTavroDoc::CalcDivisionChangeChart.
 inline constexpr int kDivisionRasi = 0;
 inline constexpr int kDivisionNakshatra = 1;
-// 2..24: the divisional chart of column code - 1 (2 = D-1's navamsa column 1 ... 24 = D-144).
+// 2..23: the divisional chart of varga column code - 1 (2 = the navamsa, column 1 ... 23 = D-144,
+// column 22, the last column of a fixed division).
 inline constexpr int kDivisionFirstColumnCode = 2;
-inline constexpr int kDivisionLastColumnCode = 24;
+inline constexpr int kDivisionLastColumnCode = 23;
 inline constexpr int kDivisionSignEntry = 1000; // 1000-1011: entry into sign code - 1000
 inline constexpr int kDivisionArdraEntry = 2000;
 

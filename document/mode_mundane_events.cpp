@@ -7,7 +7,6 @@
 #include "core/calc_options.h"
 #include "core/planet_tables.h"
 #include "core/return_charts.h"
-#include "document/dasa_options.h"
 #include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/eclipse_search.h"

@@ -5,7 +5,7 @@
 
 #include "core/planet_tables.h"
 #include "core/varga_options.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/tavro_doc.h"
 

@@ -10,7 +10,7 @@
 #include "core/option_snapshot.h"
 #include "core/return_charts.h"
 #include "document/dasa_dispatcher.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/mode_chart.h"
 #include "document/tavro_doc.h"

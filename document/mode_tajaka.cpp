@@ -7,7 +7,7 @@
 #include "core/planet_tables.h"
 #include "core/return_charts.h"
 #include "core/varga_columns.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/mode_chart.h"
 #include "document/tavro_doc.h"

@@ -2,10 +2,12 @@
 #include "document/mode_transit.h"
 
 #include <cmath>
+#include <memory>
 
 #include "chart/chart.h"
 #include "core/drishti.h"
-#include "document/dasa_options.h"
+#include "core/search_progress.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/mode_chart.h"
 #include "document/tavro_doc.h"
@@ -49,9 +51,10 @@ bool Qualifies(double natal, double transit, int body, CTransitResearchEntry& en
 
 } // namespace
 
-void FillTransitResearchTables(CChart& natal, const CChart& transit,
-                               std::array<CTransitResearchTable, kTransitResearchBodies>& tables) {
+CalcStatus FillTransitResearchTables(CChart& natal, const CChart& transit,
+                                     std::array<CTransitResearchTable, kTransitResearchBodies>& tables) {
     for (int t = 0; t < kTransitResearchBodies; ++t) {
+        if (CalcStatus go = SearchStep(); !go.ok()) return go;
         const int body = kTransitResearchBodyOrder[t];
         CTransitResearchTable& table = tables[t];
         table.nCount = 0;
@@ -74,6 +77,7 @@ void FillTransitResearchTables(CChart& natal, const CChart& transit,
             }
         }
     }
+    return {};
 }
 
 CalcStatus CTavroDoc::ShowTransitChart(const CLocalDateTime& moment) {
@@ -119,6 +123,10 @@ CalcStatus CTavroDoc::CalcTransitResearch() {
     transit.m_dateTime = moment.m_dateTime;
     transit.m_strTitle = "Transit";
     if (CalcStatus status = transit.Compute(); !status.ok()) return status;
-    FillTransitResearchTables(m_natalChart, transit, g_transitResearchTables);
+    // Filled apart, so that a research stopped half-way leaves the tables of the last one whole.
+    auto tables = std::make_unique<std::array<CTransitResearchTable, kTransitResearchBodies>>();
+    if (CalcStatus status = FillTransitResearchTables(m_natalChart, transit, *tables); !status.ok())
+        return status;
+    g_transitResearchTables = *tables;
     return {};
 }

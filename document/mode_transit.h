@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/angle_time.h"
+#include "core/calc_status.h"
 
 class CChart;
 
@@ -48,6 +49,7 @@ extern double g_dTransitResearchOrbMarsSaturn; // orb of the Mars and Saturn asp
 extern double g_dTransitResearchOrbJupiter;    // orb of the Jupiter aspects, degrees
 
 // Fills the nine tables from the natal chart and the transit chart (the natal chart at the transit
-// moment, computed); the natal chart's divisional charts are built as they are needed.
-void FillTransitResearchTables(CChart& natal, const CChart& transit,
-                               std::array<CTransitResearchTable, kTransitResearchBodies>& tables);
+// moment, computed); the natal chart's divisional charts are built as they are needed. Fails only when
+// the user stops it (core/search_progress.h), the tables then part filled.
+CalcStatus FillTransitResearchTables(CChart& natal, const CChart& transit,
+                                     std::array<CTransitResearchTable, kTransitResearchBodies>& tables);

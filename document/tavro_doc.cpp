@@ -7,7 +7,7 @@
 #include "core/dst_rules.h"
 #include "document/birth_time_undo.h"
 #include "document/clock_time.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/mode_chart.h"
 #include "document/varga_labels.h"
@@ -208,6 +208,7 @@ CalcStatus CTavroDoc::RefreshMode() {
 }
 
 CalcStatus CTavroDoc::RecalculateAll() {
+    ++m_nCalculations;
     // In natal and event modes the refresh recomputes the natal chart, the one it then shows.
     if (!RefreshRecomputesNatal()) {
         if (CalcStatus status = m_natalChart.ComputeAll(m_nSubMode != 0); !status.ok()) return status;

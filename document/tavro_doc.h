@@ -126,7 +126,8 @@ public:
     // its dasa spans the time to the following such moment.
     CalcStatus CalcTransitSearch(const CLocalDateTime& from, int body, double target, double separation,
                                  bool forward);
-    // g_transitResearchTables (mode_transit.h) for the moment in g_transitMoment.
+    // g_transitResearchTables (mode_transit.h) for the moment in g_transitMoment; a research the user
+    // stops (core/search_progress.h) leaves the tables of the last one.
     CalcStatus CalcTransitResearch();
 
     // Mundane and event charts (mode_mundane.cpp, mode_mundane_events.cpp), mode 5. `forward` (or
@@ -200,6 +201,9 @@ public:
     std::uint8_t m_nSubMode = 0; // the argument of the last calculation in mode 6, else 0
     bool m_bCalculated = true;
     long m_nCalculations = 0;   // calculations of the current chart so far: views tell a new one by it
+    // Moves whenever the natal chart is computed (a new chart or file, a birth-time step, a change of
+    // options or ayanamsa), in every mode: results derived from the natal chart alone are keyed on it.
+    std::uint64_t NatalChangeCount() const { return m_natalChart.m_nComputeStamp; }
     int m_nTajakaYearIndex = 0; // Tajaka year minus birth year
     CDasaTree m_dasaTree;       // the dasa of the current chart
     int m_nEntryVarga = 0;      // the entry views' varga (hidden entry document only)

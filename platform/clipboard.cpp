@@ -2,11 +2,17 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 
 namespace {
 
 ClipboardWriter& Writer() {
     static ClipboardWriter writer;
+    return writer;
+}
+
+ClipboardImageWriter& ImageWriter() {
+    static ClipboardImageWriter writer;
     return writer;
 }
 
@@ -24,5 +30,20 @@ bool PutTextOnClipboard(const std::string& text) {
 ClipboardWriter SetClipboardWriter(ClipboardWriter writer) {
     ClipboardWriter previous = std::move(Writer());
     Writer() = std::move(writer);
+    return previous;
+}
+
+bool PutImageOnClipboard(const QImage& image) {
+    if (ImageWriter()) return ImageWriter()(image);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard || image.isNull()) return false;
+    clipboard->setImage(image);
+    const QImage held = clipboard->image();
+    return !held.isNull() && held.size() == image.size();
+}
+
+ClipboardImageWriter SetClipboardImageWriter(ClipboardImageWriter writer) {
+    ClipboardImageWriter previous = std::move(ImageWriter());
+    ImageWriter() = std::move(writer);
     return previous;
 }

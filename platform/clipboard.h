@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+class QImage;
+
 // True when the clipboard holds exactly `text` afterwards.
 bool PutTextOnClipboard(const std::string& text);
 
@@ -11,3 +13,9 @@ bool PutTextOnClipboard(const std::string& text);
 // returns the writer it replaces. An empty writer restores the system clipboard.
 using ClipboardWriter = std::function<bool(const std::string& text)>;
 ClipboardWriter SetClipboardWriter(ClipboardWriter writer);
+
+// True when the clipboard holds a picture of `image`'s size afterwards.
+bool PutImageOnClipboard(const QImage& image);
+// As SetClipboardWriter, for pictures.
+using ClipboardImageWriter = std::function<bool(const QImage& image)>;
+ClipboardImageWriter SetClipboardImageWriter(ClipboardImageWriter writer);

@@ -101,5 +101,9 @@ enum CommandId : unsigned {
     kCmdPushkaraBhaga = 33392,
     kCmdPreferencesUpdates = 33394,
     kCmdLunarCalendarOptions = 33421,
+    // the chart of the chart view's current pane copied as text or as a picture, or saved as a picture
+    kCmdCopyChartAsText = 33440,
+    kCmdCopyChartAsPicture = 33441,
+    kCmdSaveChartPicture = 33442,
     kCmdSolarCalendarOptions = 33422,
 };

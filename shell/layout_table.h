@@ -40,6 +40,7 @@ enum LayoutNodeId : unsigned {
     kNodeNakshatraDasas = 63,
     kNodeRasiDasas = 64,
     kNodeOtherDasas = 65,
+    kNodeOtherStrengths = 47,
     kNodeYogas = 48,
     kNodeTransitForm = 84,
     kNodeTajakaForm = 104,

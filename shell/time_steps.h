@@ -19,3 +19,9 @@ enum TimeStepUnit : int {
 // clamped to the new month's length (31 January + 1 month is 28 or 29 February). A unit outside 0-6
 // moves nothing.
 void StepLocalDateTime(CLocalDateTime& moment, int unit, bool forward);
+
+// The local date and time (its zone kept) moved by `days` (negative: back) through the calendar.
+void ShiftLocalDateTimeByDays(CLocalDateTime& moment, double days);
+// The month moved by `months` (negative: back), carrying into the year; the day clamped to the new
+// month's length; the time of day kept.
+void ShiftLocalDateTimeByMonths(CLocalDateTime& moment, int months);

@@ -12,7 +12,7 @@
 #include "core/zodiac_names.h"
 #include "document/dasa_codes.h"
 #include "document/dasa_kalachakra.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 
 namespace {
 

@@ -45,37 +45,16 @@ void CMemberDialog::accept() {
 }
 
 void CMemberDialog::RefuseField(QWidget* control, const std::string& message) {
-    MessageBox(this, message, "Error", MessageIcon::kWarning);
-    control->setFocus();
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
+    RefuseControl(control, message);
 }
 
 std::optional<double> CMemberDialog::ReadNumberField(QLineEdit* edit, const char* name, double min,
                                                      double max, bool maxExcluded) {
-    const auto value = ParseNumber(edit->text().toStdString());
-    std::optional<std::string> problem;
-    if (!value)
-        problem = std::string(name) + ": enter a number.";
-    else if (maxExcluded)
-        problem = CheckNumberBelow(name, *value, min, max);
-    else
-        problem = CheckNumberRange(name, *value, min, max);
-    if (problem) {
-        RefuseField(edit, *problem);
-        return std::nullopt;
-    }
-    return value;
+    return TakeNumberField(edit, name, min, max, maxExcluded);
 }
 
 std::optional<int> CMemberDialog::ReadIntegerField(QLineEdit* edit, const char* name, int min, int max) {
-    const auto value = ParseInteger(edit->text().toStdString());
-    const auto problem = value ? CheckIntegerRange(name, *value, min, max)
-                               : std::optional<std::string>(std::string(name) + ": enter a whole number.");
-    if (problem) {
-        RefuseField(edit, *problem);
-        return std::nullopt;
-    }
-    return value;
+    return TakeIntegerField(edit, name, min, max);
 }
 
 std::optional<DmsValue> CMemberDialog::ReadDmsFields(const DmsEdits& edits, int maxDegrees) {
@@ -89,10 +68,48 @@ std::optional<DmsValue> CMemberDialog::ReadDmsFields(const DmsEdits& edits, int 
 }
 
 std::optional<DateValue> CMemberDialog::ReadDateFields(const DateEdits& edits, int minYear, int maxYear) {
-    const auto year = ReadIntegerField(edits.year, "Year", minYear, maxYear);
+    return TakeDateFields(edits, minYear, maxYear);
+}
+
+void RefuseControl(QWidget* control, const std::string& message) {
+    MessageBox(control->window(), message, "Error", MessageIcon::kWarning);
+    control->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
+}
+
+std::optional<double> TakeNumberField(QLineEdit* edit, const char* name, double min, double max,
+                                      bool maxExcluded) {
+    const auto value = ParseNumber(edit->text().toStdString());
+    std::optional<std::string> problem;
+    if (!value)
+        problem = std::string(name) + ": enter a number.";
+    else if (maxExcluded)
+        problem = CheckNumberBelow(name, *value, min, max);
+    else
+        problem = CheckNumberRange(name, *value, min, max);
+    if (problem) {
+        RefuseControl(edit, *problem);
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> TakeIntegerField(QLineEdit* edit, const char* name, int min, int max) {
+    const auto value = ParseInteger(edit->text().toStdString());
+    const auto problem = value ? CheckIntegerRange(name, *value, min, max)
+                               : std::optional<std::string>(std::string(name) + ": enter a whole number.");
+    if (problem) {
+        RefuseControl(edit, *problem);
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<DateValue> TakeDateFields(const DateEdits& edits, int minYear, int maxYear) {
+    const auto year = TakeIntegerField(edits.year, "Year", minYear, maxYear);
     if (!year) return std::nullopt;
     const int month = edits.month->currentIndex();
-    const auto day = ReadIntegerField(edits.day, "Day", 1, DaysInMonth(month < 0 ? 1 : month + 1, *year));
+    const auto day = TakeIntegerField(edits.day, "Day", 1, DaysInMonth(month < 0 ? 1 : month + 1, *year));
     if (!day) return std::nullopt;
     return DateValue{*day, month, *year};
 }

@@ -81,6 +81,15 @@ private:
 // title bars use, with room for the window's icon and its three buttons.
 int CaptionWidth(const QWidget& window, const QString& caption);
 
+// The same checks for edit boxes outside a dialog (the form panes). RefuseControl tells the user what
+// `control` allows, captioned "Error", over its window, and puts the focus there; the Take functions
+// return the value when it scans and lies in range, and otherwise refuse the field, naming it.
+void RefuseControl(QWidget* control, const std::string& message);
+std::optional<double> TakeNumberField(QLineEdit* edit, const char* name, double min, double max,
+                                      bool maxExcluded = false);
+std::optional<int> TakeIntegerField(QLineEdit* edit, const char* name, int min, int max);
+std::optional<DateValue> TakeDateFields(const DateEdits& edits, int minYear, int maxYear);
+
 // Controls the dialogs make alike.
 QComboBox* MakeCombo(QWidget* parent, std::initializer_list<const char*> items);
 QLineEdit* MakeNumberEdit(QWidget* parent, int widthInCharacters = 6);

@@ -66,6 +66,17 @@ TEST(RajaYogas, KarakaRajaYogas) {
     EXPECT_EQ(GiversOf(list, kYogaRaja, 5), (Bodies{kSun, kMoon}));  // AK in the 5th, PiK in the 1st
 }
 
+// Seven karakas without a pitri karaka leave its slot empty: whatever house the atma karaka is in, no
+// "Raja (AK-PiK)" names the lagna as the pitri karaka.
+TEST(RajaYogas, AnEmptyPitriKarakaSlotGivesNoYoga) {
+    for (const int atmaSign : {kAries, kLeo, kLibra}) { // the 1st, 5th and 7th houses from an Aries lagna
+        SCOPED_TRACE(atmaSign);
+        CChart chart = ChartWithRest(kAries, kGemini, {{kSun, atmaSign}});
+        SetKarakas(chart, {kSun, kMars, kJupiter, kMercury, kNoCharaKaraka, kVenus, kSaturn, kMoon});
+        EXPECT_EQ(CountEntry(FindYogas(chart, kYogaRaja), kYogaRaja, 5), 0);
+    }
+}
+
 TEST(RajaYogas, YogadaCountsTheNodesAsOwners) {
     // Aquarius lagna, hora and ghati lagnas; Rahu, its co-owner, in Pisces aspects none of them.
     CChart chart = ChartWithRest(kAquarius, kGemini, {{kRahu, kPisces}, {kKetu, kVirgo}});

@@ -51,7 +51,7 @@ Chart ChartAt(double jdUt, double longitudeEast, double latitude, double altitud
 }
 
 // Keeps copies of some globals outside the option table and puts them back when it goes (the options of
-// the table come back through CScopedOptions).
+// the table come back through CScopedOptions, the document's rows through CScopedDocumentOptions).
 template <class... T> class SavedGlobals {
 public:
     explicit SavedGlobals(T&... globals) : m_globals(globals...), m_values(globals...) {}

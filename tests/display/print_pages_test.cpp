@@ -12,7 +12,7 @@
 #include "display/print_pages.h"
 #include "display/view_print.h"
 #include "display_test_support.h"
-#include "document/dasa_options.h"
+#include "document/document_option_snapshot.h"
 #include "document/document_state.h"
 #include "document/report_dispatch.h"
 #include "platform/archive.h"
@@ -61,7 +61,6 @@ protected:
     ~PrintPagesTest() override {
         g_askPrintedChartName = m_savedAsk;
         g_nMaskedPrintPageMap = m_savedMask;
-        g_bTribhagiVariation = m_savedTribhagi;
         g_bPrintViewContent = false;
         g_dDrawScaleX = g_dDrawScaleY = 1.0;
     }
@@ -87,7 +86,7 @@ protected:
 private:
     std::function<bool(std::string&)> m_savedAsk = g_askPrintedChartName;
     int m_savedMask = g_nMaskedPrintPageMap;
-    bool m_savedTribhagi = g_bTribhagiVariation;
+    CScopedDocumentOptions m_options; // the Tribhagi variation the pages switch, among them
 };
 
 TEST_F(PrintPagesTest, TheMaskAndTheModeGiveThePages) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "dasa_test_support.h"
+#include "document/dasa_dispatcher.h"
 #include "document/dasa_nakshatra.h"
 
 namespace {
@@ -120,15 +121,41 @@ TEST_F(NakshatraDasaTest, SaptarshiCountsNakshatrasBackwards) {
 }
 
 TEST_F(NakshatraDasaTest, RasiBhuktaSubPeriodsAreSignsFromTheLordsSign) {
-    CChart chart = ChartWithMoonSeed(0.0);
-    PlaceInSign(chart, kKetu, 4); // Ketu in Leo
+    // The seed's own chart puts Ketu in Leo; the chart whose signs the sub-periods follow, in Scorpio.
+    CChart seedChart = ChartWithMoonSeed(0.0);
+    PlaceInSign(seedChart, kKetu, 4);
+    CChart signChart = seedChart;
+    PlaceInSign(signChart, kKetu, 7);
     CDasaTree tree;
-    ASSERT_TRUE(CalcRasiBhuktaVimsottariDasa(chart, {}, 0, tree).ok());
+    ASSERT_TRUE(CalcRasiBhuktaVimsottariDasa(seedChart, signChart, {}, 0, tree).ok());
+    EXPECT_EQ(tree.nLord[0][0], kKetu);
     EXPECT_EQ(tree.nSubPeriods, 12);
     EXPECT_TRUE(tree.bEqualSubPeriods);
-    EXPECT_EQ(tree.nLord[1 + kKetu][0], 4);
-    EXPECT_EQ(tree.nLord[1 + kKetu][11], 3);
+    EXPECT_EQ(tree.nLord[1 + kKetu][0], 7);
+    EXPECT_EQ(tree.nLord[1 + kKetu][11], 6);
     EXPECT_EQ(tree.strNote, "of Rasi chart, ");
+}
+
+// With the seed taken from the navamsa, the sub-periods still start from the lords' signs in the varga
+// the dasa's own option names: the rasi chart, then the navamsa.
+TEST_F(NakshatraDasaTest, RasiBhuktaOfANavamsaSeedTakesItsSignsFromItsOwnVarga) {
+    ChooseAyanamsa(kAyanamsaTraditionalLahiri);
+    CChart chart = ChartAt<CChart>(2451545.0, 80.27, 13.08);
+    ASSERT_TRUE(chart.Compute().ok());
+    const CChart* navamsa = chart.GetVargaChart(1);
+    ASSERT_NE(navamsa, nullptr);
+    g_nNakshatraDasaVarga = 1;
+    g_nSelectedDasa = kRasiBhuktaVimsottariCode;
+    for (int signVarga : {0, 1}) {
+        SCOPED_TRACE(signVarga);
+        g_nRasiBhuktaVarga = signVarga;
+        CDasaTree tree;
+        ASSERT_TRUE(CalculateDasa({chart, chart, kModeNatal, 0}, tree).ok());
+        EXPECT_EQ(tree.strNote.rfind("of " + g_vargaNames[signVarga] + " chart, ", 0), 0u) << tree.strNote;
+        const CChart& signs = signVarga == 0 ? chart : *navamsa;
+        for (int lord = kSun; lord <= kKetu; ++lord)
+            EXPECT_EQ(tree.nLord[1 + lord][0], signs.m_bodies[lord].m_nSign) << lord;
+    }
 }
 
 TEST_F(NakshatraDasaTest, TithiYogaAndKaranaSeeds) {
@@ -199,14 +226,12 @@ TEST_F(NakshatraDasaTest, RasiBhuktaVimsottariTakesItsOwnSeed) {
     lagna.m_nNakshatra = 1; // Bharani: Venus
     lagna.m_dLongitude = kBharaniMiddle;
     lagna.m_dFractionLeft = 0.5;
-    const int saved = g_nRasiBhuktaStartPoint;
     for (auto [point, lord] : {std::pair{0, kKetu}, std::pair{kLagnaSeed, kVenus}}) {
         g_nRasiBhuktaStartPoint = point;
         CDasaTree tree;
         ASSERT_TRUE(RunNakshatraDasa(DasaInput{chart, chart, kRasiBhuktaVimsottariCode}, tree).ok());
         EXPECT_EQ(tree.nLord[0][0], lord) << "seed " << point;
     }
-    g_nRasiBhuktaStartPoint = saved;
 }
 
 } // namespace

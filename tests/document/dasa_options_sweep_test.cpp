@@ -16,13 +16,6 @@ protected:
     void ExpectComputesAndTiles(int code) {
         ExpectDasaTiles(chart, code, 3, [](int, int count) { return count - 1; });
     }
-
-private:
-    // The options of the table come back through DasaTest; these are the document's own.
-    SavedGlobals<int, int, int, int, int, int, bool, bool, bool> m_dasaOptions{
-        g_nRasiDasaVarga,        g_nLagnaKendradiVarga,   g_nAKKendradiVarga,
-        g_nAKKendradiGrahaVarga, g_nShoolaDasaStartHouse, g_nTithiAshtottariVarga,
-        g_bPakaNarayana,         g_bSamaNarayana,         g_bCharaDasaVirgoRule};
 };
 
 TEST_F(DasaOptionsSweepTest, NakshatraDasaSeedsShiftsAndOrders) {

@@ -63,14 +63,15 @@ TEST_F(OtherDasaTest, SudarsanaNamesThreeSignsAYear) {
     EXPECT_DOUBLE_EQ(tree.dYears[0], 1.0);
 }
 
-// A chart with a day and a night of 30 ghatis each, born `ghatis` after sunrise.
-CChart BornAfterSunrise(double ghatis) {
+// A chart born `ghatis` after sunrise on a day and a night of the given lengths (ghatis).
+CChart BornAfterSunrise(double ghatis, double day = 30.0, double night = 30.0) {
     CChart chart = EveryBodyIn(Ar);
     PlaceInSign(chart, kMars, Le);
     CDayFrameTimes& f = chart.m_sunriseFrame;
-    f.m_dDayLength = f.m_dNightLength = 30.0;
+    f.m_dDayLength = day;
+    f.m_dNightLength = night;
     f.m_dGhatisSinceStart = ghatis;
-    f.m_dGhatisSinceNightStart = ghatis - 30.0;
+    f.m_dGhatisSinceNightStart = ghatis - day;
     return chart;
 }
 
@@ -97,25 +98,46 @@ TEST_F(OtherDasaTest, ChakraStartsByThePartOfTheDay) {
     }
 }
 
+// The factor P worked by hand from the ghatis of each part of the day: the Sun (planet 1) has P years in
+// the first cycle and 8/3 - P in the second, Ketu (planet 9) nine times as much.
 TEST_F(OtherDasaTest, KaalaFactorByThePartOfTheDay) {
+    struct Case {
+        double day, night, sinceSunrise;
+        double factor;
+        const char* why;
+    };
+    const Case cases[] = {
+        {30, 30, 5, 0.0, "a sixth of the day after sunrise: P = 0"},
+        {30, 30, 15, 4.0 / 3.0, "(15 - 5) x 30 / 225"},
+        {36, 24, 18, 1.92, "midday of a 36-ghati day: (18 - 6) x 36 / 225"},
+        {36, 24, 2, 1.6, "first sixth of the day: (2 + 4) x 60 / 225"},
+        {36, 24, 33, 0.8, "about sunset: (33 - 30) x 60 / 225"},
+        {36, 24, 48, 192.0 / 225.0, "night: (12 - 4) x 24 / 225"},
+        {36, 24, 58, 120.0 / 225.0, "last sixth of the night: (22 - 20) x 60 / 225"},
+        {20, 40, 40, 64.0 / 27.0, "night of 40 ghatis: (20 - 40/6) x 40 / 225"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        CDasaTree tree;
+        ASSERT_TRUE(CalcKaalaDasa(BornAfterSunrise(c.sinceSunrise, c.day, c.night), tree).ok());
+        EXPECT_NEAR(tree.dYears[0], c.factor, 1e-12);
+        EXPECT_NEAR(tree.dYears[8], 9.0 * c.factor, 1e-12);
+        EXPECT_NEAR(tree.dYears[9], 8.0 / 3.0 - c.factor, 1e-12);
+        EXPECT_NEAR(tree.dYears[17], 9.0 * (8.0 / 3.0 - c.factor), 1e-12);
+        EXPECT_NEAR(SumOfYears(tree, 0, 18), 120.0, 1e-9);
+        EXPECT_EQ(tree.strNote, "");
+    }
+}
+
+// Late on a day of 40 ghatis the factor would pass 8/3, (33 - 40/6) x 40 / 225 = 4.68: it is held at
+// 8/3, no second-cycle period turns negative, and the note says so.
+TEST_F(OtherDasaTest, KaalaFactorIsHeldAtEightThirdsOnALongDay) {
     CDasaTree tree;
-    ASSERT_TRUE(CalcKaalaDasa(BornAfterSunrise(5.0), tree).ok()); // a sixth of the day: P = 0
-    EXPECT_EQ(SumOfYears(tree, 0, 9), 0.0);
-    EXPECT_NEAR(tree.dYears[9], 2.6666666666666665, 1e-12);
-    EXPECT_NEAR(tree.dYears[17], 24.0, 1e-12);
+    ASSERT_TRUE(CalcKaalaDasa(BornAfterSunrise(33.0, 40.0, 20.0), tree).ok());
+    EXPECT_NEAR(tree.dYears[0], 8.0 / 3.0, 1e-12);
+    for (int i = 9; i < 18; ++i) EXPECT_EQ(tree.dYears[i], 0.0) << i;
     EXPECT_NEAR(SumOfYears(tree, 0, 18), 120.0, 1e-9);
-
-    ASSERT_TRUE(CalcKaalaDasa(BornAfterSunrise(15.0), tree).ok()); // half the day's middle: (15 - 5) x 2/15
-    EXPECT_NEAR(tree.dYears[0], 10.0 * 2.0 / 15.0, 1e-12);
-
-    // A day of 40 ghatis: near its middle part's end the factor nears 8/3 and no period is negative.
-    CChart longDay = BornAfterSunrise(33.0);
-    longDay.m_sunriseFrame.m_dDayLength = 40.0;
-    longDay.m_sunriseFrame.m_dNightLength = 20.0;
-    longDay.m_sunriseFrame.m_dGhatisSinceNightStart = -7.0;
-    ASSERT_TRUE(CalcKaalaDasa(longDay, tree).ok());
-    EXPECT_NEAR(tree.dYears[0], (33.0 - 40.0 / 6.0) / (4.0 * 40.0 / 6.0) * 8.0 / 3.0, 1e-12);
-    for (int i = 0; i < 18; ++i) EXPECT_GE(tree.dYears[i], 0.0);
+    EXPECT_EQ(tree.strNote, "factor held at 8/3");
 }
 
 TEST_F(OtherDasaTest, NaisargikaBeginsWithTheMoonAndSpans132Years) {

@@ -7,8 +7,8 @@
 #include "core/calc_options.h"
 #include "core/name_selection.h"
 #include "core/return_charts.h"
-#include "document/dasa_options.h"
 #include "document/dasa_tree.h"
+#include "document/document_option_snapshot.h"
 #include "tests/analysis/analysis_test_support.h"
 #include "tests/core/core_test_helpers.h"
 
@@ -22,15 +22,9 @@ protected:
     }
 
 private:
-    CScopedOptions m_options; // the ayanamsa and every option of the table
-    // The dasa state the document holds outside the option table.
-    SavedGlobals<int, int, bool, bool, double, bool, std::array<int, kDasaCodeCount + 1>,
-                 std::array<bool, 75>, std::array<double, 75>, int, int, int, bool>
-        m_dasaState{g_nDasaCycleOffset,       g_nDasaCycleOffsetCode, g_bTribhagiVariation,
-                    g_bDasaCompression,       g_dCompressionDays,     g_bPrinting,
-                    g_nDasaCycleOffsetByCode, g_bDasaShift,           g_dDasaShiftDays,
-                    g_nNakshatraDasaVarga,    g_nRasiBhuktaVarga,     g_nTithiYoginiHarmonic,
-                    g_bMundaneBackToNatal};
+    // The ayanamsa and every option of the table, the dasa state among them, and the printing flag.
+    CScopedDocumentOptions m_options;
+    SavedGlobals<bool> m_printing{g_bPrinting};
 };
 
 // A chart at 2000-01-01 12:00 UT whose seed 0 (the Moon's) stands at `longitude` (degrees): nakshatra,

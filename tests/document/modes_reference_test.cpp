@@ -7,7 +7,7 @@
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/option_snapshot.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/eclipse_search.h"
 #include "document/mode_tajaka.h"

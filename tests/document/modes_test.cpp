@@ -1,6 +1,7 @@
 // The modes of the document: their titles and rules, the faults mended in them, and the natal chart
 // left exactly as it was by every trip through the modes.
 #include <cmath>
+#include <cstdio>
 #include <sstream>
 #include <string>
 
@@ -11,7 +12,8 @@
 #include "core/option_snapshot.h"
 #include "core/return_charts.h"
 #include "core/varga_options.h"
-#include "document/dasa_options.h"
+#include "core/zodiac_names.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/eclipse_search.h"
 #include "document/mode_mundane.h"
@@ -242,6 +244,30 @@ TEST_F(ModesTest, DivisionChangeAndStation) {
     EXPECT_EQ(m_document.m_workChart.GetJulianDay(), rahu);
     ASSERT_TRUE(m_document.CalcRetroChangeChart(kMars, true).ok());
     EXPECT_NE(m_document.m_workChart.m_strTitle.find("Retro change"), std::string::npos);
+}
+
+// The codes after the navamsa's follow the varga columns of a fixed division, read here from their
+// labels ("D-144"): the highest valid code is that of the last such column, and one past it is refused.
+TEST_F(ModesTest, DivisionCodesEndWithTheLastColumnOfAFixedDivision) {
+    int highest = kDivisionFirstColumnCode - 1;
+    for (int column = 1; column < kUserVargaColumn; ++column) {
+        int parts = 0;
+        if (std::sscanf(g_strVargaLabels[column].c_str(), "D-%d", &parts) != 1) break;
+        SCOPED_TRACE(g_strVargaLabels[column]);
+        highest = column + 1;
+        EXPECT_DOUBLE_EQ(DivisionSpan(highest), 30.0 / parts);
+    }
+    EXPECT_EQ(highest, kDivisionLastColumnCode);
+    EXPECT_EQ(DivisionSpan(highest + 1), 0.0);
+
+    const CalcStatus past = m_document.CalcDivisionChangeChart(kMoon, highest + 1, true);
+    EXPECT_FALSE(past.ok());
+    EXPECT_NE(past.error.find("is not known"), std::string::npos) << past.error;
+    ASSERT_TRUE(m_document.CalcDivisionChangeChart(kMoon, highest, true).ok());
+    const std::string& title = m_document.m_workChart.m_strTitle;
+    EXPECT_EQ(title.rfind("D-144 change (", 0), 0u) << title;
+    const double moon = m_document.m_workChart.m_bodies[kMoon].m_dLongitude;
+    EXPECT_NEAR(std::remainder(moon, 30.0 / 144), 0.0, 1e-3);
 }
 
 TEST_F(ModesTest, NishekaChartLeavesNoExtraPointOfAnEarlierMode) {

@@ -1,5 +1,6 @@
 // The preference file as the start finds it: unreadable, damaged or absent, it never costs the user
 // the file.
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -7,7 +8,9 @@
 #include <random>
 
 #include <gtest/gtest.h>
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,16 +23,38 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr uid_t kNobody = 65534;
+// Gives up the capabilities by which root passes over permission bits, and keeps the user: the process
+// still enters every folder it could (a checkout in root's home, the ephemeris files) but is refused
+// what the bits of its own files refuse.
+bool DropPermissionOverride() {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct caps[_LINUX_CAPABILITY_U32S_3] = {};
+    if (::syscall(SYS_capget, &header, caps) != 0) return false;
+    for (const int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) {
+        const unsigned bit = 1u << (cap % 32);
+        caps[cap / 32].effective &= ~bit;
+        caps[cap / 32].permitted &= ~bit;
+        caps[cap / 32].inheritable &= ~bit;
+    }
+    return ::syscall(SYS_capset, &header, caps) == 0;
+}
 
-// Runs `scenario` in a child process as an ordinary user would: tests that run as root give up root
-// there (for the user nobody), so that permission bits hold. The child's own failures fail the test.
+// Runs `scenario` in a child process as an ordinary user would meet permission bits: a test run as root
+// gives up the override there. The child's own failures, and anything it throws, fail the test; the
+// child never returns into the test runner.
 void AsOrdinaryUser(const std::function<void()>& scenario) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) std::_Exit(2);
-        scenario();
+        if (::geteuid() == 0 && !DropPermissionOverride()) std::_Exit(2);
+        try {
+            scenario();
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "the scenario threw: %s\n", e.what());
+            std::_Exit(3);
+        } catch (...) {
+            std::_Exit(3);
+        }
         std::_Exit(testing::Test::HasFailure() ? 1 : 0);
     }
     int status = 0;

@@ -3,6 +3,7 @@
 // clipboard refused it.
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -118,6 +119,11 @@ TEST_F(FrameStepCopyTest, CopiesPutThePanesTextOnTheClipboardOrSayItWasRefused) 
     EXPECT_EQ(copied.rfind(keyData, 0), 0u);
     EXPECT_NE(copied.find(ReportView(kBasicInfoReport)->ReportText()), std::string::npos);
     EXPECT_NE(copied.find(ReportView(kDasaReport)->ReportText()), std::string::npos);
+    // The chart view's rasi chart as text, in the chart style.
+    ASSERT_NE(g_pChartView, nullptr);
+    const std::string chartText = ReportView(kChartReport)->ReportText();
+    EXPECT_EQ(chartText, g_pChartView->FormatChartText(0));
+    EXPECT_NE(copied.find(chartText), std::string::npos);
 
     m_messages.clear();
     ASSERT_TRUE(Frame().RunCommand(kCmdCopyComplete));
@@ -129,6 +135,25 @@ TEST_F(FrameStepCopyTest, CopiesPutThePanesTextOnTheClipboardOrSayItWasRefused) 
     m_messages.clear();
     ASSERT_TRUE(Frame().RunCommand(kCmdCopyBasic));
     EXPECT_EQ(m_messages, std::vector<std::string>{"Error: Unable to set Clipboard data"});
+    SetClipboardWriter(kept);
+
+    // The main menu's chart copies: the chart view's current pane as text, or as a picture.
+    SetClipboardWriter([&copied](const std::string& text) {
+        copied = text;
+        return true;
+    });
+    m_messages.clear();
+    ASSERT_TRUE(Frame().RunCommand(kCmdCopyChartAsText));
+    EXPECT_EQ(copied, g_pChartView->FormatChartText(g_nPaneVarga[g_pChartView->CurrentPane()]));
+    QImage picture;
+    const ClipboardImageWriter keptImages = SetClipboardImageWriter([&picture](const QImage& image) {
+        picture = image;
+        return false;
+    });
+    ASSERT_TRUE(Frame().RunCommand(kCmdCopyChartAsPicture));
+    EXPECT_EQ(picture.size(), QSize(382, 382));
+    EXPECT_EQ(m_messages, std::vector<std::string>{"Error: Unable to set Clipboard data"});
+    SetClipboardImageWriter(keptImages);
     SetClipboardWriter(kept);
 
     // The real clipboard reads back what it got.

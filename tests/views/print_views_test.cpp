@@ -11,7 +11,7 @@
 #include "display/chart_source.h"
 #include "display/drawing_factors.h"
 #include "display/print_pages.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "platform/painter_surface.h"
 #include "platform/print_job.h"

@@ -6,6 +6,7 @@
 #include "built_in_preferences.h"
 #include "core/data_folder.h"
 #include "display/chart_view.h"
+#include "views/forms/form_view_registration.h"
 #include "views/info/info_view_registration.h"
 #include "views/periods/period_view_registration.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     RegisterChartViews();
     RegisterInfoViews();
     RegisterPeriodViews();
+    RegisterFormViews();
     const int rc = RUN_ALL_TESTS();
     CloseEphemeris();
     return rc;

@@ -1,6 +1,8 @@
 #pragma once
-// Helpers of the pane tests: a surface that keeps what was filled and written, and a chart document
-// opened on a fixed birth.
+// Helpers of the pane tests: a surface that keeps what was filled and written, a measure of what a
+// picture of a pane shows, and a chart document opened on a fixed birth.
+#include <QImage>
+#include <QRect>
 #include <string>
 #include <vector>
 
@@ -53,6 +55,18 @@ public:
 private:
     ColorRef m_color = 0;
 };
+
+// How much is drawn in `area` of `image`: the share (0 to 1) of its pixels that differ from their
+// right-hand neighbour. Text and lines make many such edges, plain grounds and fills almost none.
+inline double DrawnShare(const QImage& image, const QRect& area) {
+    const QRect inside = area.intersected(image.rect());
+    if (inside.width() < 2 || inside.height() < 1) return 0.0;
+    int edges = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x < inside.right(); ++x)
+            edges += image.pixel(x, y) != image.pixel(x + 1, y);
+    return static_cast<double>(edges) / ((inside.width() - 1) * inside.height());
+}
 
 // 10:25 am on 15 May 1990 at Chennai (80 deg 16' E, 13 deg 05' N, zone 5 h 30 m east): a chart file's text.
 inline const std::string kChennaiChartText =

@@ -12,10 +12,9 @@
 #include "core/julian_day.h"
 #include "core/name_selection.h"
 #include "core/option_appliers.h"
-#include "core/option_snapshot.h"
 #include "document/dasa_dispatcher.h"
-#include "document/dasa_options.h"
 #include "document/dasa_tree.h"
+#include "document/document_option_snapshot.h"
 #include "shell/display_options.h"
 #include "shell/preference_keys.h"
 #include "shell/preferences.h"
@@ -162,15 +161,7 @@ int main() {
 
     for (const Birth& birth : kBirths) {
         for (const Setting& setting : settings) {
-            const COptionSnapshot saved;
-            const bool tribhagi = g_bTribhagiVariation;
-            const int nakshatraVarga = g_nNakshatraDasaVarga, rasiVarga = g_nRasiDasaVarga;
-            const bool paka = g_bPakaNarayana, virgo = g_bCharaDasaVirgoRule,
-                       compression = g_bDasaCompression;
-            const int shoola = g_nShoolaDasaStartHouse, charaSeed = g_nCharaDasaSeed;
-            const int lagnaKendradi = g_nLagnaKendradiVarga, tithiAshtottari = g_nTithiAshtottariHarmonic;
-            const int tithiYogini = g_nTithiYoginiHarmonic, rbvStart = g_nRasiBhuktaStartPoint;
-            const double compressionDays = g_dCompressionDays;
+            const CDocumentOptionSnapshot saved;
             setting.apply();
 
             std::printf("== %s / %s\n", birth.name, setting.name);
@@ -190,19 +181,6 @@ int main() {
             }
 
             saved.Restore();
-            g_bTribhagiVariation = tribhagi;
-            g_nNakshatraDasaVarga = nakshatraVarga;
-            g_nRasiDasaVarga = rasiVarga;
-            g_bPakaNarayana = paka;
-            g_bCharaDasaVirgoRule = virgo;
-            g_bDasaCompression = compression;
-            g_nShoolaDasaStartHouse = shoola;
-            g_nCharaDasaSeed = charaSeed;
-            g_nLagnaKendradiVarga = lagnaKendradi;
-            g_nTithiAshtottariHarmonic = tithiAshtottari;
-            g_nTithiYoginiHarmonic = tithiYogini;
-            g_nRasiBhuktaStartPoint = rbvStart;
-            g_dCompressionDays = compressionDays;
         }
     }
     std::fprintf(stderr, "%ld values\n", g_valueCount);

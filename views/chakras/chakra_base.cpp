@@ -3,6 +3,7 @@
 #include "chart/chart.h"
 #include "core/sign_rules.h"
 #include "document/dasa_codes.h"
+#include "document/document_state.h"
 #include "document/tavro_doc.h"
 #include "shell/dialogs/entry_dialogs.h"
 #include "shell/dialogs/select_varga_dlg.h"
@@ -63,10 +64,14 @@ bool ChooseBasePlanet(QWidget* parent, ChakraBaseSettings& settings, std::vector
 }
 
 bool ChooseBodyVarga(QWidget* parent, ChakraBaseSettings& settings) {
+    return ChooseVarga(parent, settings.vargaForBodies);
+}
+
+bool ChooseVarga(QWidget* parent, int& varga) {
     CSelectVargaDlg dialog(parent);
-    dialog.m_nVarga = settings.vargaForBodies;
+    dialog.m_nVarga = varga;
     if (!dialog.DoModal()) return false;
-    settings.vargaForBodies = dialog.m_nVarga;
+    varga = dialog.m_nVarga;
     return true;
 }
 

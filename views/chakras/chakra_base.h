@@ -48,6 +48,8 @@ bool ChooseBasePlanet(QWidget* parent, ChakraBaseSettings& settings,
                       std::vector<int> bodies = CBasePlanetDlg::DefaultBodies());
 // "Divisional chart to be used for planets": "Select a divisional chart", preset with vargaForBodies.
 bool ChooseBodyVarga(QWidget* parent, ChakraBaseSettings& settings);
+// "Select a divisional chart" preset with `varga` (code 0-22), which takes the choice on OK.
+bool ChooseVarga(QWidget* parent, int& varga);
 // "Fully customize base nakshatra": "Choose the base nakshatra" with `texts` above its choices; the
 // custom base is on when the second choice was taken, with the star chosen.
 bool ChooseCustomBase(QWidget* parent, ChakraBaseSettings& settings, const std::vector<std::string>& texts);

@@ -3,10 +3,12 @@
 // the upagrahas, the special lagnas and the sahamas; each with its title, its menu text, its label
 // texts and the size factors of its font. Stars are 0-27 of the 28-star scheme.
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
 class CChart;
+class QMenu;
 
 enum ChakraGroup {
     kGroupPlanets,
@@ -26,12 +28,26 @@ struct ChakraGroupInfo {
 };
 extern const std::array<ChakraGroupInfo, kChakraGroupCount> g_chakraGroups;
 
+// The commands of the chakra menu after its group entries.
+inline constexpr int kCmdChakraBasePlanet = 33255; // "Base planet and division"
+inline constexpr int kCmdChakraBodyVarga = 33254;  // "Divisional chart to be used for planets"
+inline constexpr int kCmdChakraCustomBase = 33126; // "Fully customize base nakshatra"
+
+// The chakra menu: an entry per group (the one shown checked), the base planet and division, the
+// divisional chart of the bodies, the custom base star. Entries whose command is in `greyed` are
+// shown greyed (a chakra that does not run them).
+void BuildChakraMenu(QMenu& menu, int shownGroup, std::span<const int> greyed = {});
+// The group a "Show ..." command of that menu shows; -1 for any other command.
+int GroupOfCommand(int command);
+
 // One body label of a group: its text and where it goes. `star` is the body's star, counted from the
-// base when drawn; for the Yogini and Mrityu group it is the chakra place itself.
+// base when drawn; for the Yogini and Mrityu group it is the chakra place itself. `sign` (0-11) is the
+// body's sign, for the chakras of the twelve signs.
 struct ChakraLabel {
     std::string text;
     int star = 0;
     bool isPlace = false;
+    int sign = 0;
 };
 
 // A planet's label in the chart language, in parentheses when it is retrograde in `chart`.
@@ -40,5 +56,7 @@ std::string ChakraPlanetLabel(const CChart& chart, int body);
 // The labels of `group` for the bodies of `chart`, in the group's order. `withLagna`: the planets and
 // special lagnas start at the lagna (not so in the Kala chakra). The planets are written with the chart
 // language's labels, in parentheses when retrograde; sphutas, upagrahas and special lagnas with the
-// body abbreviations; sahamas with their short names, at the star of their longitude.
-std::vector<ChakraLabel> ChakraGroupLabels(int group, const CChart& chart, bool withLagna);
+// body abbreviations; sahamas with their short names, at the star of their longitude. The sign of a
+// body is the one it holds in varga column `signColumn` (0-22) of the chart's sign table; a sahama's,
+// which the table does not hold, that of its longitude.
+std::vector<ChakraLabel> ChakraGroupLabels(int group, const CChart& chart, bool withLagna, int signColumn = 0);

@@ -11,13 +11,12 @@
 #include "display/styled_text.h"
 #include "document/document_state.h"
 #include "document/tavro_doc.h"
-#include "platform/message_box.h"
-#include "shell/dialogs/change_date_time_dlg.h"
 #include "shell/dialogs/entry_dialogs.h"
 #include "views/chakras/chakra_base.h"
 #include "views/chakras/chakra_colors.h"
 #include "views/chakras/chakra_groups.h"
 #include "views/chakras/chakra_text.h"
+#include "views/info/pane_support.h"
 
 int g_nKotaCustomBase = 0;
 
@@ -118,25 +117,13 @@ bool CKotaChakraView::RunCommand(int command) {
     switch (command) {
     case kCmdTransits:
         // The document recalculates and redraws every view itself.
-        ShowTransits();
+        ChangeTransitMoment(*this);
         return false;
     case kCmdBase:
         return ChooseBase();
     default:
         return false;
     }
-}
-
-bool CKotaChakraView::ShowTransits() {
-    CTavroDoc* document = Document();
-    if (!document) return false;
-    CChangeDateTimeDlg dialog(this);
-    dialog.SetMoment(g_transitMoment);
-    if (!dialog.DoModal()) return false;
-    g_transitMoment = dialog.Moment(g_transitMoment);
-    const CalcStatus status = document->ShowTransitChart(g_transitMoment);
-    if (!status.ok()) MessageBox(this, status.error, "Error", MessageIcon::kWarning);
-    return true;
 }
 
 bool CKotaChakraView::ChooseBase() {

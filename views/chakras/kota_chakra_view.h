@@ -39,8 +39,6 @@ protected:
     ChakraLayout ComputeLayout(Size window) const override;
 
 private:
-    // "View transits on this date": the transit chart of the moment entered; false when cancelled.
-    bool ShowTransits();
     // "Change the base nakshatra"; false when cancelled.
     bool ChooseBase();
     void DrawAreas(DrawSurface& surface) const;

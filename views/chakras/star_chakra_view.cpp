@@ -1,13 +1,11 @@
 #include "views/chakras/star_chakra_view.h"
 
-#include <QMenu>
 #include <algorithm>
 #include <cstdlib>
 #include <span>
 
 #include "chart/chart.h"
 #include "core/zodiac_names.h"
-#include "display/menu_commands.h"
 #include "display/styled_text.h"
 #include "document/tavro_doc.h"
 #include "views/chakras/chakra_colors.h"
@@ -61,15 +59,6 @@ LogicalFont FitWidest(DrawSurface& surface, LogicalFont font, const Texts& texts
 }
 } // namespace
 
-FigureArea::FigureArea(const Rect& drawing, int units)
-    : m_area{drawing.left, drawing.top + kFigureBand, drawing.right, drawing.bottom - kFigureBand},
-      m_units(units) {}
-
-Point FigureArea::At(FigurePoint p) const {
-    return Point{m_area.left + static_cast<int>(p.x * m_area.Width() / m_units),
-                 m_area.top + static_cast<int>(p.y * m_area.Height() / m_units)};
-}
-
 CStarChakraView::CStarChakraView(QWidget* parent, const StarChakraFigure& figure, ChakraBaseSettings& settings)
     : CChakraView(parent, kColorKalachakraFrame), m_figure(figure), m_settings(settings) {
     ResetBaseChoices(m_settings);
@@ -82,18 +71,11 @@ Rect CStarChakraView::PlaceCell(int place) const {
 }
 
 void CStarChakraView::BuildMenu(QMenu& menu) {
-    for (int group = 0; group < kChakraGroupCount; ++group)
-        Check(AddCommand(menu, g_chakraGroups[group].menu, g_chakraGroups[group].command), group == m_nGroup);
-    menu.addSeparator();
-    AddCommand(menu, "Base planet and division", kCmdBasePlanet);
-    AddCommand(menu, "Divisional chart to be used for planets", kCmdBodyVarga);
-    menu.addSeparator();
-    AddCommand(menu, "Fully customize base nakshatra", kCmdCustomBase);
+    BuildChakraMenu(menu, m_nGroup);
 }
 
 bool CStarChakraView::RunCommand(int command) {
-    for (int group = 0; group < kChakraGroupCount; ++group) {
-        if (g_chakraGroups[group].command != command) continue;
+    if (const int group = GroupOfCommand(command); group >= 0) {
         m_nGroup = group;
         return true;
     }

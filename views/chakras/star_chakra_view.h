@@ -8,40 +8,11 @@
 #include <array>
 
 #include "views/chakras/chakra_base.h"
+#include "views/chakras/chakra_figure.h"
 #include "views/chakras/chakra_groups.h"
 #include "views/chakras/chakra_view.h"
 
 class DrawSurface;
-
-// A point of a figure in figure units (1/units of the figure area's width and height).
-struct FigurePoint {
-    double x;
-    double y;
-};
-// The corner of a body label's slot from its star cell's corner, sixteenths of the cell.
-struct LabelSlot {
-    int dx;
-    int dy;
-};
-
-// Where a star figure goes: the drawing area less a 24-pixel band at the top and at the bottom; figure
-// units map onto it and its star cells are a twelfth of it each way.
-class FigureArea {
-public:
-    FigureArea(const Rect& drawing, int units);
-    // The pixel of a figure point: each coordinate times the area's size over the units, truncated.
-    Point At(FigurePoint p) const;
-    int CellWidth() const { return m_area.Width() / 12; }
-    int CellHeight() const { return m_area.Height() / 12; }
-    const Rect& Area() const { return m_area; }
-
-private:
-    Rect m_area;
-    int m_units;
-};
-
-// The 24-pixel band above and below a star figure that holds the group title and the direction texts.
-inline constexpr int kFigureBand = 24;
 
 struct StarChakraFigure {
     int units; // 144 or 72
@@ -70,9 +41,9 @@ public:
     Rect PlaceCell(int place) const;
 
     // The command ids of the base entries of the menu.
-    static constexpr int kCmdBasePlanet = 33255;
-    static constexpr int kCmdBodyVarga = 33254;
-    static constexpr int kCmdCustomBase = 33126;
+    static constexpr int kCmdBasePlanet = kCmdChakraBasePlanet;
+    static constexpr int kCmdBodyVarga = kCmdChakraBodyVarga;
+    static constexpr int kCmdCustomBase = kCmdChakraCustomBase;
 
 protected:
     void DrawChakra(DrawSurface& surface, CTavroDoc& document) override;

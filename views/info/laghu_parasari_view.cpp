@@ -3,7 +3,7 @@
 #include <QMenu>
 
 #include "core/zodiac_names.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/tavro_doc.h"
 #include "platform/message_box.h"
 #include "shell/dialogs/chooser_dlg.h"

@@ -3,9 +3,12 @@
 #include <algorithm>
 
 #include "document/dasa_tree.h"
+#include "document/document_state.h"
 #include "document/tavro_doc.h"
 #include "platform/clipboard.h"
 #include "platform/frame_wnd.h"
+#include "platform/message_box.h"
+#include "shell/dialogs/change_date_time_dlg.h"
 #include "shell/display_fonts.h"
 
 QPointer<CFrameWnd> g_pSeedHelpFrame;
@@ -50,4 +53,17 @@ int ScaledWidth(int pixels) {
 
 void CopyTextToClipboard(const std::string& text) {
     PutTextOnClipboard(text);
+}
+
+bool ChangeTransitMoment(CView& pane) {
+    CTavroDoc* document = TavroDocOf(pane);
+    if (!document) return false;
+    CChangeDateTimeDlg dialog(&pane);
+    dialog.SetMoment(g_transitMoment);
+    if (!dialog.DoModal()) return false;
+    g_transitMoment = dialog.Moment(g_transitMoment);
+    // The document recalculates and updates every view itself.
+    const CalcStatus status = document->ShowTransitChart(g_transitMoment);
+    if (!status.ok()) MessageBox(&pane, status.error, "Error", MessageIcon::kWarning);
+    return true;
 }

@@ -61,5 +61,10 @@ Rect ScaledByFontSize(const Rect& rect);
 // `pixels` times the zoom factor, truncated: a column width or distance.
 int ScaledWidth(int pixels);
 
+// "Change Date and Time" preset from g_transitMoment; on OK the moment entered is stored there and the
+// document shows the transit chart of it (a chart that cannot be cast is told in a message box).
+// False when cancelled or the pane has no document.
+bool ChangeTransitMoment(CView& pane);
+
 // Puts `text` on the clipboard as plain text.
 void CopyTextToClipboard(const std::string& text);

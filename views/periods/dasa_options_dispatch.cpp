@@ -4,7 +4,7 @@
 #include "core/calc_options.h"
 #include "core/zodiac_names.h"
 #include "document/dasa_nakshatra.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 #include "document/tavro_doc.h"
 #include "shell/dialogs/dasa_option_dlgs.h"
 #include "shell/dialogs/dasa_seed_year_dlgs.h"

@@ -3,8 +3,8 @@
 
 #include "core/calc_options.h"
 #include "core/vocabulary_names.h"
-#include "document/dasa_options.h"
 #include "document/dasa_tree.h"
+#include "document/document_options.h"
 #include "document/tavro_doc.h"
 #include "platform/message_box.h"
 #include "views/periods/dasa_view.h"

@@ -9,7 +9,7 @@
 
 #include "core/calc_options.h"
 #include "dialog_test_support.h"
-#include "document/dasa_options.h"
+#include "document/document_options.h"
 
 namespace {
 

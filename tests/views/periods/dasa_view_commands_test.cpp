@@ -8,11 +8,10 @@
 #include <QLineEdit>
 
 #include "../../shell/dialogs/dialog_test_support.h"
-#include "core/option_snapshot.h"
 #include "core/zodiac_names.h"
 #include "dasa_view_fixture.h"
-#include "document/dasa_options.h"
 #include "display/entry_chart_view.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "platform/frame_wnd.h"
 #include "shell/dialogs/dasa_option_dlgs.h"
@@ -42,11 +41,8 @@ protected:
     void PickRow(int index) { m_view.PickPeriod(Centre(m_view.PeriodRects()[index])); }
 
 private:
-    CScopedOptions m_options;
-    // The dasa options kept outside the option table.
-    SavedGlobals<CLocalDateTime, int, int, int, int, int, int, int> m_state{
-        g_transitMoment,     g_nCharaDasaSeed,        g_nRasiDasaVarga,           g_nTithiYoginiHarmonic,
-        g_nTithiYoginiVarga, g_nTithiAshtottariBodyA, g_nTithiAshtottariHarmonic, g_nRasiBhuktaStartPoint};
+    // The options come back through DasaViewTest; the transit moment is no option.
+    SavedGlobals<CLocalDateTime> m_transitMoment{g_transitMoment};
 };
 
 TEST_F(DasaCommandTest, TheNakshatraDasaOptionsMoveTheFirstLordsStar) {

@@ -1,12 +1,13 @@
 #pragma once
-// The dasa page on the Vimsottari dasa of a fixed birth, drawn once; the dasa state it changes is put
-// back afterwards.
+// The dasa page on the Vimsottari dasa of a fixed birth, drawn once; the options and the dasa state it
+// changes are put back afterwards.
 #include <gtest/gtest.h>
 
 #include "../views_test_support.h"
 #include "core/calc_options.h"
 #include "core/vocabulary_names.h"
 #include "document/dasa_tree.h"
+#include "document/document_option_snapshot.h"
 #include "views/periods/dasa_view.h"
 
 inline constexpr int kVimsottari = 0;
@@ -25,13 +26,7 @@ protected:
         m_view.OnInitialUpdate();
         Draw();
     }
-    ~DasaViewTest() override {
-        g_bTimeDisplayWithAmPm = m_amPm;
-        g_bDasaShift = m_shift;
-        g_dDasaShiftDays = m_shiftDays;
-        g_bDasaSeedNameValid = false;
-        g_nDasaCycleOffset = 0;
-    }
+    ~DasaViewTest() override { g_bDasaSeedNameValid = false; }
     DrawnRecord Draw() {
         ProbeSurface surface;
         m_view.OnDraw(surface);
@@ -51,7 +46,5 @@ protected:
     CDasaView m_view;
 
 private:
-    bool m_amPm = g_bTimeDisplayWithAmPm;
-    std::array<bool, 75> m_shift = g_bDasaShift;
-    std::array<double, 75> m_shiftDays = g_dDasaShiftDays;
+    CScopedDocumentOptions m_options; // every option of the table, the dasa state among them
 };

@@ -7,12 +7,11 @@
 #include <QEvent>
 #include <QMenu>
 
-#include "core/option_snapshot.h"
 #include "dasa_view_fixture.h"
 #include "display/chart_commands.h"
 #include "display/entry_chart_view.h"
-#include "document/dasa_options.h"
 #include "display/view_handoffs.h"
+#include "document/document_options.h"
 #include "platform/frame_wnd.h"
 #include "platform/painter_surface.h"
 #include "shell/frame_geometry.h"
@@ -61,9 +60,6 @@ protected:
     CDasaPeriod m_picked;
     CDasaTree m_mainTree;
     CEntryChartView* m_entry = nullptr;
-
-private:
-    CScopedOptions m_options;
 };
 
 TEST_F(EntryViewsTest, AllFourViewsShowTheChartAtThePeriodsStart) {

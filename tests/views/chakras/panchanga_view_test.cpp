@@ -1,0 +1,116 @@
+// The panchanga page on the Chennai document: its picture, the two days it shows, the days kept until
+// the chart, its zone or an option changes, and the monthly copies.
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+
+#include "../../golden_image.h"
+#include "../views_test_support.h"
+#include "document/panchanga_text.h"
+#include "platform/message_box.h"
+#include "platform/painter_surface.h"
+#include "views/chakras/panchanga_view.h"
+
+namespace {
+
+class PanchangaViewTest : public SwetestLahiriPaneTest {
+protected:
+    PanchangaViewTest() {
+        m_pane.resize(1000, 700);
+        m_pane.show();
+        m_pane.SetDocument(&m_document);
+        m_pane.OnInitialUpdate();
+        m_previousHandler = SetMessageBoxHandler([this](const MessageBoxRequest& request) {
+            m_boxes.push_back(request.caption);
+            return MessageResult::kOk;
+        });
+    }
+    ~PanchangaViewTest() override { SetMessageBoxHandler(m_previousHandler); }
+
+    std::string FirstDayLine(int line) {
+        ProbeSurface surface;
+        m_pane.OnDraw(surface);
+        return surface.texts.at(line).text;
+    }
+    // The document calculated anew, as every option command does, and the views told.
+    void Recalculate() {
+        const CalcStatus status = m_document.Calculate(m_document.m_nSubMode);
+        ASSERT_TRUE(status.ok()) << status.error;
+        m_document.UpdateAllViews(nullptr);
+    }
+
+    CPanchangaView m_pane;
+    std::vector<std::string> m_boxes;
+    MessageBoxHandler m_previousHandler;
+};
+
+TEST_F(PanchangaViewTest, ShowsTheChartsDateAndTheNextWithTheirHorasAndChoghadiyas) {
+    ProbeSurface surface;
+    m_pane.OnDraw(surface);
+    EXPECT_NE(surface.FindText("May 15, 1990:"), nullptr);
+    EXPECT_NE(surface.FindText("May 16, 1990:"), nullptr);
+    EXPECT_NE(surface.FindText("Gouri Panchanga/"), nullptr);
+    // Two days of 6 lines, 3 + 24 hora texts and 3 + 16 choghadiya texts each.
+    EXPECT_EQ(surface.texts.size(), 2u * (6 + 27 + 19));
+    const std::string riseLine = surface.texts.at(5).text;
+    EXPECT_EQ(riseLine.rfind("Sunrise at 5:", 0), 0u) << riseLine;
+}
+
+TEST_F(PanchangaViewTest, PictureOfThePage) {
+    ImageSurface image(m_pane.GetTotalSize());
+    m_pane.OnDraw(image.Surface());
+    CompareWithGolden(image.Image(), "panchanga_view");
+}
+
+// The page keeps its days while nothing they depend on changed; a new calculation (an option such as
+// the ayanamsa) or another zone gives new times.
+TEST_F(PanchangaViewTest, DaysFollowAnOptionChangeAndAZoneChange) {
+    const std::string limbs = FirstDayLine(1);
+    m_pane.OnUpdate(nullptr, 0);
+    EXPECT_EQ(FirstDayLine(1), limbs);
+
+    g_ayanamsaSettings.m_nAyanamsaId = kAyanamsaTraditionalLahiri + 1;
+    ApplyAyanamsaSettings(g_ayanamsaSettings);
+    Recalculate();
+    EXPECT_NE(FirstDayLine(1), limbs);
+
+    const std::string rise = FirstDayLine(5);
+    ASSERT_TRUE(m_document.m_pCurrentChart->ChangeTimeZone(-6.5).ok());
+    Recalculate();
+    EXPECT_NE(FirstDayLine(5), rise);
+    EXPECT_EQ(FirstDayLine(5).rfind("Sunrise at 6:", 0), 0u) << FirstDayLine(5);
+}
+
+TEST_F(PanchangaViewTest, MonthFollowsANewCalculationToo) {
+    const std::string before = FormatMonthlyPanchanga(m_pane.ComputeMonth(31).days);
+    g_ayanamsaSettings.m_nAyanamsaId = kAyanamsaTraditionalLahiri + 1;
+    ApplyAyanamsaSettings(g_ayanamsaSettings);
+    Recalculate();
+    EXPECT_NE(FormatMonthlyPanchanga(m_pane.ComputeMonth(31).days), before);
+}
+
+TEST_F(PanchangaViewTest, MonthlyCopyHoldsThirtyOneDaysFromTheFirst) {
+    m_pane.OnCopyMonthlyPanchanga();
+    const std::string text = QApplication::clipboard()->text().toStdString();
+    EXPECT_EQ(text.rfind("\nMay 1, 1990:\n    Tuesday, ", 0), 0u) << text.substr(0, 80);
+    EXPECT_NE(text.find("\nMay 31, 1990:\n"), std::string::npos);
+    EXPECT_EQ(text.find("\nJune 1, 1990:\n"), std::string::npos);
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0], "Copied in plain text format!");
+}
+
+// The table for spreadsheets computes into a record of its own: the month the page keeps is unchanged.
+TEST_F(PanchangaViewTest, TableLeavesTheMonthAlone) {
+    const std::string month = FormatMonthlyPanchanga(m_pane.ComputeMonth(31).days);
+    std::string table;
+    ASSERT_TRUE(FormatPanchangaTableDP(*m_document.m_pCurrentChart, 1990, 6, 10, 3, table).ok());
+    EXPECT_EQ(FormatMonthlyPanchanga(m_pane.ComputeMonth(31).days), month);
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 3);
+    EXPECT_EQ(table.rfind("Gregorian Date\tYear\tMonth\t", 0), 0u);
+    EXPECT_NE(table.find("\n10-06-1990\t1990\tJune\t10\t"), std::string::npos);
+    std::string none;
+    ASSERT_TRUE(FormatPanchangaTableDP(*m_document.m_pCurrentChart, 1990, 6, 10, 0, none).ok());
+    EXPECT_EQ(none.find('\n'), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,220 @@
+// The Sudarsana and Tripataki chakras on the Chennai chart, with the signs of some bodies set by hand
+// where a test needs a chart of its own: which sign stands at which place, where a body is written,
+// what a crowded place does, the divisional chart and base choices, the titles and the menus.
+#include <QMenu>
+#include <cmath>
+#include <map>
+
+#include "chakra_test_support.h"
+#include "chart/chart.h"
+#include "core/body_names.h"
+#include "core/vocabulary_names.h"
+#include "core/zodiac_names.h"
+#include "views/chakras/chakra_groups.h"
+#include "views/chakras/sudarsana_chakra_view.h"
+#include "views/chakras/tripataki_chakra_view.h"
+
+namespace {
+constexpr Size kPane{1000, 720};
+
+class SignChakraTest : public ChakraPaneTest {
+protected:
+    // The D-1 signs of bodies, body -> sign; every other planet of the lagna .. Ketu goes to `rest`.
+    void SetSigns(const std::map<int, int>& signs, int rest) {
+        for (int body = kLagna; body <= kKetu; ++body) {
+            const auto it = signs.find(body);
+            m_document.m_natalChart.m_vargaSign.SetSign(body, 0, it == signs.end() ? rest : it->second);
+        }
+    }
+    const CChart& Chart() const { return m_document.m_natalChart; }
+    // The rectangles of every text drawn that equals `text`.
+    static std::vector<Rect> RectsOf(const DrawnRecord& drawn, const std::string& text) {
+        std::vector<Rect> rects;
+        for (const DrawnRecord::Text& t : drawn.texts)
+            if (t.text == text) rects.push_back(t.rect);
+        return rects;
+    }
+    static const char* Sign(int sign) { return g_pszSignNames ? g_pszSignNames[sign] : g_signAbbrevs[sign]; }
+    // The top-left corner of a body label, `slot` sixteenths of a body cell (a twelfth of the figure
+    // area: the square less 44 pixels above and 24 below) from its sign name's corner, with the labels'
+    // shift of two across and one down.
+    static Point LabelAt(const CChakraView& pane, const Rect& nameBox, LabelSlot slot) {
+        const Rect& square = pane.Layout().square;
+        const int cw = square.Width() / 12, ch = (square.Height() - 68) / 12;
+        return Point{nameBox.left + (slot.dx + 2) * cw / 16, nameBox.top + (slot.dy + 1) * ch / 16};
+    }
+    static bool Has(const std::vector<Rect>& rects, Point corner) {
+        for (const Rect& r : rects)
+            if (r.left == corner.x && r.top == corner.y) return true;
+        return false;
+    }
+    // The sign of the navamsa of a longitude (degrees): nine parts of a sign, counted on from Aries.
+    static int Navamsa(double longitude) { return static_cast<int>(std::floor(longitude * 9 / 30)) % 12; }
+};
+
+// Lagna Aries, Moon Cancer, Sun Libra: each ring starts with its reference sign, and Mars in Leo is
+// written in sector 4 of the inner ring, 1 of the middle and 10 of the outer, at each sector's first slot.
+TEST_F(SignChakraTest, SudarsanaRingsCountFromTheLagnaMoonAndSun) {
+    SetSigns({{kLagna, 0}, {kMoon, 3}, {kSun, 6}, {kMars, 4}}, 11);
+    CSudarsanaChakraView pane;
+    Place(pane, kPane);
+    const DrawnRecord drawn = Draw(pane);
+    EXPECT_EQ(pane.References(), (SudarsanaReferences{0, 3, 6}));
+    const struct {
+        int ring;
+        int firstSign; // at sector 0
+        int marsSector;
+        LabelSlot firstSlot; // of that sector
+    } rings[] = {{0, 0, 4, {-2, -4}}, {1, 3, 1, {10, -8}}, {2, 6, 10, {10, 6}}};
+    const std::vector<Rect> mars = RectsOf(drawn, ChakraPlanetLabel(Chart(), kMars));
+    ASSERT_EQ(mars.size(), 3u);
+    for (const auto& r : rings) {
+        SCOPED_TRACE(r.ring);
+        for (int sector = 0; sector < 12; ++sector) {
+            const DrawnRecord::Text* name = TextInCell(drawn, pane.SectorNameBox(r.ring, sector));
+            ASSERT_NE(name, nullptr);
+            EXPECT_EQ(name->text, Sign((r.firstSign + sector) % 12)) << sector;
+        }
+        EXPECT_TRUE(Has(mars, LabelAt(pane, pane.SectorNameBox(r.ring, r.marsSector), r.firstSlot)));
+    }
+    EXPECT_NE(drawn.FindText("Planets in " + g_strVargaLabels[0]), nullptr);
+}
+
+TEST(SudarsanaSector, CountsFromTheReference) {
+    const struct {
+        int sign, reference, sector;
+    } cases[] = {{4, 0, 4}, {4, 3, 1}, {4, 6, 10}, {0, 11, 1}, {11, 0, 11}, {5, 5, 0}};
+    for (const auto& c : cases) EXPECT_EQ(SudarsanaSector(c.sign, c.reference), c.sector) << c.sign << " " << c.reference;
+}
+
+// In D-9 the reference signs and the bodies are the navamsa signs.
+TEST_F(SignChakraTest, SudarsanaInADivisionalChart) {
+    CSudarsanaChakraView pane;
+    Place(pane, kPane);
+    g_sudarsanaSettings.vargaForBodies = 1;
+    const DrawnRecord drawn = Draw(pane);
+    g_sudarsanaSettings.vargaForBodies = 0;
+    const CChart& chart = Chart();
+    EXPECT_EQ(pane.References(),
+              (SudarsanaReferences{Navamsa(chart.m_bodies[kLagna].m_dLongitude), Navamsa(chart.m_bodies[kMoon].m_dLongitude),
+                                   Navamsa(chart.m_bodies[kSun].m_dLongitude)}));
+    // Jupiter in the inner ring: at the sector of its navamsa from the lagna's navamsa.
+    const int sector = SudarsanaSector(Navamsa(chart.m_bodies[kJupiter].m_dLongitude), pane.References()[0]);
+    const Rect box = pane.SectorNameBox(0, sector);
+    bool found = false;
+    for (const Rect& r : RectsOf(drawn, ChakraPlanetLabel(chart, kJupiter)))
+        found = found || (std::abs(r.left - box.left) < box.Width() * 3 && std::abs(r.top - box.top) < box.Height() * 3);
+    EXPECT_TRUE(found);
+    EXPECT_NE(drawn.FindText("Planets in " + g_strVargaLabels[1]), nullptr);
+}
+
+// Lagna Gemini: Gemini at place 0 (the top of the middle vertical), Taurus at 11, Aries at 10, where a
+// planet in Aries is written at the first slot.
+TEST_F(SignChakraTest, TripatakiCountsFromTheLagnasSign) {
+    SetSigns({{kLagna, 2}, {kSaturn, 0}}, 7);
+    CTripatakiChakraView pane;
+    Place(pane, kPane);
+    const DrawnRecord drawn = Draw(pane);
+    EXPECT_EQ(pane.BaseSign(), 2);
+    const struct {
+        int place;
+        int sign;
+    } places[] = {{0, 2}, {1, 3}, {6, 8}, {10, 0}, {11, 1}};
+    for (const auto& p : places) {
+        const DrawnRecord::Text* name = TextInCell(drawn, pane.PlaceNameBox(p.place));
+        ASSERT_NE(name, nullptr) << p.place;
+        EXPECT_EQ(name->text, Sign(p.sign)) << p.place;
+    }
+    EXPECT_TRUE(Has(RectsOf(drawn, ChakraPlanetLabel(Chart(), kSaturn)), LabelAt(pane, pane.PlaceNameBox(10), {6, 6})));
+    EXPECT_NE(drawn.FindText("Planets in " + g_strVargaLabels[0] + "(from " + ChosenPlanetNames()[kLagna] + " in " +
+                             g_strVargaLabels[0] + ")"),
+              nullptr);
+}
+
+// A planet base: the Moon's navamsa sign in the current chart is the base, and the title names it.
+TEST_F(SignChakraTest, TripatakiFromABasePlanet) {
+    CTripatakiChakraView pane;
+    Place(pane, kPane);
+    g_tripatakiSettings.basePlanetOn = true;
+    g_tripatakiSettings.basePlanet = kMoon;
+    g_tripatakiSettings.baseDivision = 1;
+    const DrawnRecord drawn = Draw(pane);
+    EXPECT_EQ(pane.BaseSign(), Navamsa(Chart().m_bodies[kMoon].m_dLongitude));
+    EXPECT_NE(drawn.FindText("Planets in " + g_strVargaLabels[0] + "(from " + ChosenPlanetNames()[kMoon] + " in " +
+                             g_strVargaLabels[1] + ")"),
+              nullptr);
+    g_tripatakiSettings.baseDivision = 0;
+    CTripatakiChakraView fresh; // a new pane switches the planet base off
+    EXPECT_FALSE(g_tripatakiSettings.basePlanetOn);
+}
+
+// When the slots of a place run out, the next label goes where the first went: the seventh of a
+// Sudarsana sector, the thirteenth of a Tripataki place (36 sahamas in one sign).
+TEST_F(SignChakraTest, ACrowdedPlaceWritesOverItsFirstSlot) {
+    SetSigns({}, 5);
+    for (auto& sahama : m_document.m_natalChart.m_specialPoint) sahama.m_dLongitude = 100.0; // Cancer
+    CSudarsanaChakraView sudarsana;
+    Place(sudarsana, kPane);
+    const DrawnRecord drawn = Draw(sudarsana);
+    // The lagna first, then Sun .. Ketu: Venus is the seventh label in Virgo.
+    const std::vector<Rect> lagna = RectsOf(drawn, ChakraPlanetLabel(Chart(), kLagna));
+    const std::vector<Rect> venus = RectsOf(drawn, ChakraPlanetLabel(Chart(), kVenus));
+    ASSERT_EQ(lagna.size(), 3u);
+    ASSERT_EQ(venus.size(), 3u);
+    for (int ring = 0; ring < 3; ++ring) {
+        EXPECT_EQ(lagna[ring].left, venus[ring].left) << ring;
+        EXPECT_EQ(lagna[ring].top, venus[ring].top) << ring;
+    }
+
+    CTripatakiChakraView tripataki;
+    Place(tripataki, kPane);
+    ASSERT_TRUE(tripataki.RunCommand(g_chakraGroups[kGroupSahamas].command));
+    DrawnRecord sahamas = Draw(tripataki);
+    std::vector<const DrawnRecord::Text*> labels;
+    for (const DrawnRecord::Text& t : sahamas.texts)
+        for (int s = 0; s < 36; ++s)
+            if (t.text == g_sahamaShortNames[s]) labels.push_back(&t);
+    ASSERT_EQ(labels.size(), 36u);
+    EXPECT_EQ(labels[12]->rect.left, labels[0]->rect.left);
+    EXPECT_EQ(labels[12]->rect.top, labels[0]->rect.top);
+    EXPECT_NE(labels[1]->rect.top, labels[0]->rect.top);
+    EXPECT_NE(sahamas.FindText("Sahamas (sahams) in " + g_strVargaLabels[0] + "(from " + ChosenPlanetNames()[kLagna] +
+                               " in " + g_strVargaLabels[0] + ")"),
+              nullptr);
+}
+
+// The chakra menu's entries that a sign chakra does not run are greyed, and running them does nothing.
+TEST_F(SignChakraTest, MenusGreyWhatTheChakraDoesNotRun) {
+    CSudarsanaChakraView sudarsana;
+    CTripatakiChakraView tripataki;
+    const struct {
+        CSignChakraView* pane;
+        std::vector<std::string> greyed;
+    } cases[] = {
+        {&sudarsana,
+         {"Show Yogini and Mrityu", "Show Trisphuta etc", "Show Sahamas", "Base planet and division",
+          "Fully customize base nakshatra"}},
+        {&tripataki, {"Show Yogini and Mrityu", "Fully customize base nakshatra"}},
+    };
+    for (const auto& c : cases) {
+        QMenu menu;
+        c.pane->BuildMenu(menu);
+        std::vector<std::string> greyed;
+        for (QAction* action : menu.actions()) {
+            if (action->isSeparator()) continue;
+            const int command = action->data().toInt();
+            if (!action->isEnabled()) {
+                greyed.push_back(action->text().toStdString());
+            } else if (command != kCmdChakraBasePlanet && command != kCmdChakraBodyVarga) {
+                EXPECT_TRUE(c.pane->RunCommand(command)) << action->text().toStdString();
+            }
+        }
+        EXPECT_EQ(greyed, c.greyed);
+        EXPECT_FALSE(c.pane->RunCommand(g_chakraGroups[kGroupYoginiMrityu].command));
+        EXPECT_NE(c.pane->Group(), kGroupYoginiMrityu);
+    }
+    EXPECT_FALSE(sudarsana.RunCommand(g_chakraGroups[kGroupSahamas].command));
+    EXPECT_TRUE(tripataki.RunCommand(g_chakraGroups[kGroupSahamas].command));
+    EXPECT_EQ(tripataki.Group(), kGroupSahamas);
+}
+} // namespace

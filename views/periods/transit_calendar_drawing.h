@@ -1,0 +1,34 @@
+#pragma once
+// What the transit calendar pane draws, as plain functions over the drawing surface: the calendar
+// (title, planet heads, one row per step with up to six symbols a planet), the legend of the symbols,
+// and the notice shown while the rows are computed. Coordinates are pixels of the pane before print
+// scaling; fonts follow the zoom through the display fonts.
+#include <array>
+
+#include "document/transit_calendar.h"
+#include "platform/draw_surface.h"
+
+using CalendarItems = std::array<bool, kCalendarItems>; // shown flag by CalendarItem
+
+inline constexpr int kCalendarDateWidth = 140;
+inline constexpr int kCalendarTop = 48;
+inline constexpr int kCalendarRowHeight = 20;
+inline constexpr int kCalendarLegendRows = 17;
+
+// Width of one planet's column: 10 and each shown item's width plus a gap of 2, widened by 36 when
+// the items take less than 36.
+int CalendarColumnWidth(const CalendarItems& shown);
+// The scrolled extent: the calendar of `rows` rows, or the legend (`legend`), at zoom factor `zoom`.
+Size CalendarExtent(bool legend, const CalendarItems& shown, int rows, double zoom);
+// Left edge of planet 1-9's column.
+int CalendarColumnLeft(const CalendarItems& shown, int planet);
+
+// " W A I T " in the wait colour.
+void DrawCalendarWait(DrawSurface& surface);
+// Title, heads and the rows of `calendar`, computed for `request`.
+void DrawTransitCalendar(DrawSurface& surface, const TransitCalendar& calendar,
+                         const TransitCalendarRequest& request, const CalendarItems& shown);
+// The seventeen sample symbols with what they mean.
+void DrawCalendarLegend(DrawSurface& surface);
+// Item `item` of planet 1-9's cell with its box's top-left at (x, y); returns the x of the next item.
+int DrawCalendarItem(DrawSurface& surface, int item, int planet, const CalendarCell& cell, int x, int y);

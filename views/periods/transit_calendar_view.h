@@ -1,0 +1,74 @@
+#pragma once
+// CTransitCalenView: the transit calendar pane, opened in a window of its own by the transit-calendar
+// form, and its legend of the symbols (context menu). The rows are computed when their input changes
+// (the form's settings, g_transitMoment, the murthi varga, the natal chart), never while painting: a
+// long computation shows a progress window with a Cancel button; a cancelled or failed one shows the
+// rows it made. Painting only draws the rows kept.
+//
+// For the form pane: store the settings (document/transit_calendar.h: g_dTranCalenStepDays,
+// g_nTranCalenStepCount, the chooser entries g_nTranCalenNatalVarga and g_nTranCalenTransitVarga,
+// g_bTranCalenShowItem) and g_transitMoment, then open a frame of the registered class
+// "CTransitCalenView" (OpenChildWindow). Every update of the document's views reaches open calendars,
+// which then compute again if their input changed.
+#include "display/view_print.h"
+#include "document/transit_calendar.h"
+#include "platform/view.h"
+#include "views/info/pane_support.h"
+
+class QMenu;
+class CTavroDoc;
+
+class CTransitCalenView : public CView {
+public:
+    enum DisplayMode { kCalendar = 0, kLegend = 1 };
+
+    explicit CTransitCalenView(QWidget* parent = nullptr);
+
+    void OnInitialUpdate() override;
+    // Computes again when the input changed (unless a print job is drawing), then redraws.
+    void OnUpdate(CView* sender, long hint) override;
+    // Draws the rows kept; while they are out of date, the wait notice, and asks for the computation
+    // after the paint.
+    void OnDraw(DrawSurface& surface) override;
+    void OnContextMenu(QPoint screenPos) override;
+    // "Show Transit Calendar" and "Show Legend (explanation of symbols)", the one shown checked.
+    void FillContextMenu(QMenu& menu);
+    CPrintClient& PrintClient() override { return m_print; }
+
+    void SetDisplayMode(DisplayMode mode);
+    DisplayMode Mode() const { return m_mode; }
+
+    // Computes the rows now when their input differs from the last computation's; true when it did.
+    bool RefreshCalendar();
+    // The rows kept and the request they were computed for.
+    const TransitCalendar& Calendar() const { return m_calendar; }
+    const TransitCalendarRequest& ComputedRequest() const { return m_key.request; }
+
+protected:
+    // Shift or Ctrl with the wheel does not scroll.
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    // What the rows were computed from.
+    struct Key {
+        const CTavroDoc* document = nullptr;
+        std::uint64_t natalChanges = 0; // CTavroDoc::NatalChangeCount
+        TransitCalendarRequest request;
+        bool operator==(const Key& other) const {
+            return document == other.document && natalChanges == other.natalChanges &&
+                   request == other.request;
+        }
+    };
+    Key CurrentKey() const;
+    bool IsCurrent() const;
+    void Layout();
+
+    CPaneUpdateLink m_updateLink{*this};
+    CViewPrint m_print{*this, CViewPrint::Form::kContent};
+    DisplayMode m_mode = kCalendar;
+    TransitCalendar m_calendar;
+    Key m_key;
+    bool m_bComputed = false; // m_key holds the input of the rows kept
+    bool m_bComputing = false;
+    bool m_bRefreshAsked = false; // a computation waits for the event loop
+};
