@@ -49,6 +49,9 @@ bool CTavroApp::InitInstance(const QStringList& arguments) {
     // A preference file that could not be used must not pass silently.
     if (!g_strPreferenceFileNotice.empty())
         MessageBox(nullptr, g_strPreferenceFileNotice, "Error", MessageIcon::kWarning);
+    // So must an atlas or ephemeris file that is missing or damaged, with what still works.
+    if (const std::string notice = DataFolderNotice(AtlasFilePath(), EphemerisFolder()); !notice.empty())
+        MessageBox(nullptr, notice, "Error", MessageIcon::kWarning);
     QApplication::setWindowIcon(ApplicationIcon());
     qApp->installEventFilter(this);
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/chart_document_link.h"
+#include "core/whole_file.h"
 #include "document/tavro_doc.h"
 #include "platform/message_box.h"
 #include "shell/main_frame.h"
@@ -14,6 +15,11 @@ namespace {
 const QString kChartFileFilter = "Chart data files (*.tvd)";
 
 bool SaveChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& path) {
+    // The folder may let a read-only file be replaced; its owner marked it so for a reason.
+    if (IsReadOnlyFile(path) &&
+        MessageBox(&frame, "\"" + path + "\" is read-only.\nReplace it all the same?", "Kalomithra Hora",
+                   MessageIcon::kQuestion, MessageButtons::kYesNo) != MessageResult::kYes)
+        return false;
     const DocumentStatus status = document.OnSaveDocument(path);
     if (!status.ok()) {
         MessageBox(&frame, status.error, "Error", MessageIcon::kError);

@@ -1,10 +1,15 @@
 #include "core/atlas.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdio>
 #include <memory>
 #include <optional>
+
+#include <unistd.h>
+
+#include "core/whole_file.h"
 
 namespace {
 
@@ -221,9 +226,24 @@ AtlasResult SearchOpenAtlas(std::string_view searchText, std::string_view region
 AtlasResult FindPlaceInAtlas(std::string_view searchText, std::string_view regionSelector, int& matchCount,
                              std::span<AtlasMatch> matches, const std::string& atlasPath) {
     matchCount = 0;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(atlasPath.c_str(), "rb"),
-                                                               &std::fclose);
-    if (!file) return AtlasResult::Missing;
+    // Only a regular file is read: a fifo in the atlas's place would hold the search for ever.
+    FileReadResult failure;
+    const int fd = OpenRegularFile(atlasPath, failure);
+    if (fd < 0) return AtlasResult::Missing;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(::fdopen(fd, "rb"), &std::fclose);
+    if (!file) {
+        ::close(fd);
+        return AtlasResult::Missing;
+    }
     AtlasFile atlas(file.get());
     return SearchOpenAtlas(searchText, regionSelector, matchCount, matches, atlas);
+}
+
+AtlasResult CheckAtlasFile(const std::string& atlasPath) {
+    // A search that no place name matches walks the header and every region's chain.
+    std::array<AtlasMatch, 1> none;
+    int count = 0;
+    const AtlasResult result = FindPlaceInAtlas("\x7f", "ALL", count, none, atlasPath);
+    return result == AtlasResult::Missing || result == AtlasResult::Corrupted ? result
+                                                                              : AtlasResult::Finished;
 }

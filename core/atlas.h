@@ -51,6 +51,10 @@ enum class AtlasResult {
 AtlasResult FindPlaceInAtlas(std::string_view searchText, std::string_view regionSelector, int& matchCount,
                              std::span<AtlasMatch> matches, const std::string& atlasPath);
 
+// Whether the atlas file at `atlasPath` can serve searches: Missing when it cannot be opened (or is
+// no regular file), Corrupted when its header or a region's chain is damaged, else Finished.
+AtlasResult CheckAtlasFile(const std::string& atlasPath);
+
 // The search of FindPlaceInAtlas on an atlas that is already open (header check included).
 AtlasResult SearchOpenAtlas(std::string_view searchText, std::string_view regionSelector, int& matchCount,
                             std::span<AtlasMatch> matches, AtlasFile& atlas);

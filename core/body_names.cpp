@@ -14,6 +14,13 @@ const char* const* ChosenPlanetAbbrevs() {
     return g_pszPlanetNamesAlt ? g_pszPlanetNamesAlt : g_planetAbbrevs;
 }
 
+const char* const g_extraPointSlotNames[] = {"Mode's own point", "User's special point",
+                                             "User's special lagna"};
+
+const char* FullBodyName(int body) {
+    return body < kNamedBodyCount ? g_planetNames[body] : g_extraPointSlotNames[body - kNamedBodyCount];
+}
+
 const char* const g_planetNames[] = {
     "Lagna", "Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn", "Rahu", "Ketu", "Uranus",
     "Neptune", "Pluto",

@@ -16,6 +16,14 @@ extern const char* const g_planetAbbrevsSanskrit[kNamedBodyCount];
 extern const char* const g_planetShortNames[kNamedBodyCount];
 extern const char* const g_planetShortNamesSanskrit[kNamedBodyCount];
 
+// What the chart's extra-point slots (bodies 102-104) hold, for lists that offer a slot before a chart
+// fills it (a chart names its own points): the mode's point (Muntha, Prasna Lagna), the user's special
+// point and the user's special lagna.
+inline constexpr int kExtraPointSlotCount = 3;
+extern const char* const g_extraPointSlotNames[kExtraPointSlotCount];
+// The full English name of body 0-104: a named body's, then an extra point's slot.
+const char* FullBodyName(int body);
+
 // The tables of the language the user chose; null until SelectNameTables first runs.
 extern const char* const* g_pszPlanetNames;     // full names
 extern const char* const* g_pszPlanetNamesAlt;  // abbreviations

@@ -134,11 +134,13 @@ public:
 
     // --- Return charts and Pravesha moments (chart_core_returns.cpp) -----------------------------
     // The instant `years` years (fractional, may be negative) of a year kind (return_charts.h) after
-    // this record's instant, into `target`; natal values are this record's body longitudes, so it must
-    // be calculated. Day-count kinds (0, 1, 2, 6) set only the target's date and time, the searched
-    // kinds also its positions. `userDays` is the length of a year of kind 2.
+    // this record's instant, into `target`. The searched kinds count the Sun's, the Moon's or the
+    // Moon - Sun angle's own run from this record's instant and place (its positions need not be
+    // calculated), seen without refraction so that the instant grows with the years. Day-count kinds
+    // (0, 1, 2, 6) set only the target's date and time, the searched kinds also its positions.
+    // `userDays` is the length of a year of kind 2.
     SearchResult FindReturnChart(double years, CChartCore& target, int yearKind, double userDays) const;
-    // The same instant as a UT Julian day alone, no positions computed (natal values as above).
+    // The same instant as a UT Julian day alone, no positions computed.
     SearchResult LocateReturn(double years, int yearKind, double userDays) const;
     SearchResult CastAnnualChart(double years, CChartCore& target, int yearKind) const;
     SearchResult FindSiderealSolarReturn(double years, CChartCore& target) const; // kind 3

@@ -1,19 +1,48 @@
 // Return charts of every year kind and the Pravesha moments with their lunar month.
+#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "core/angle_time.h"
 #include "core/ayanamsa.h"
+#include "core/calc_options.h"
 #include "core/chart_core.h"
+#include "core/option_snapshot.h"
 #include "core/return_charts.h"
 
 namespace {
 
-// The true returns are searched backward from a little past the mean estimate (forward from a little
-// before it for Moon returns at or before the start), so the estimate's drift never lets the search
-// reach a neighbouring return.
-constexpr double kSolarReturnMarginDays = 30.0;
-constexpr double kLunarReturnMarginDays = 15.0;
-constexpr double kDegreesPerTithiYear = 4320.0; // twelve turns of the Moon - Sun angle
+constexpr double kSecondDays = 1.0 / 86400.0;
+// A year's moment is narrowed to a tenth of a second, as the other searches' crossings are.
+constexpr double kYearMomentTolerance = 0.1 * kSecondDays;
+constexpr int kMaxYearMomentPasses = 100;            // each pass at least halves the bracket: 40 would do
+constexpr double kMeanSiderealMonthDays = 27.321661; // Meeus, Astronomical Algorithms, ch. 49
+
+// What a searched year kind counts: the quantity (a body's longitude, or the Moon - Sun angle), how
+// far it runs in one year, how long the mean year lasts, and how far the true moment may lie from the
+// mean one: the equation of centre (the Sun's up to 2.2 degrees at the eccentricity of 5400 BC, the
+// Moon's 6.3), turned into days at the quantity's mean rate, with room to spare.
+struct YearQuantity {
+    int body = kSun;
+    bool moonMinusSun = false;
+    double degreesPerYear = 360.0;
+    double meanYearDays = kMeanSiderealYearDays;
+    double firstBracketDays = 4.0;  // the true moment lies this close to the mean one, or a few times so
+    double lastBracketDays = 150.0; // less than half a turn of the quantity
+};
+
+YearQuantity QuantityOf(int kind) {
+    switch (kind) {
+    case kYearTithi: // twelve turns of the Moon - Sun angle
+        return {kMoon, true, 4320.0, kLunarYearDays, 1.0, 12.0};
+    case kYearMoonReturn: // twelve turns of the Moon
+        return {kMoon, false, 4320.0, 12.0 * kMeanSiderealMonthDays, 1.0, 12.0};
+    case kYearTrueTropicalSolar:
+        return {kSun, false, 360.0, kMeanTropicalYearDays};
+    default:
+        return {};
+    }
+}
 
 CLongitudeSearch OneBodySearch(int body, double longitude, bool backward) {
     CLongitudeSearch search;
@@ -68,6 +97,83 @@ SearchResult SetLunarMonth(const CChartCore& pravesha, const SearchResult& found
     }
 }
 
+// Finds the moment a searched year kind's quantity has run a given number of degrees past its value at
+// an origin. The quantity is read as the chart reads its bodies but without refraction, which lifts a
+// body near the horizon and would make it stand still or turn back for a while: so it only grows, and
+// the moment grows with the years. The moment is the mean one plus a correction found within a bounded
+// bracket, where the quantity passes its target once.
+class YearMomentSearch {
+public:
+    YearMomentSearch(const CChartCore& origin, int kind)
+        : m_probe(origin), m_quantity(QuantityOf(kind)), m_origin(origin.GetJulianDay()),
+          m_tropical(kind == kYearTrueTropicalSolar ? std::make_optional<TropicalZodiacScope>()
+                                                    : std::nullopt) {}
+
+    SearchResult Find(double years) {
+        if (years == 0.0) return SearchResult::Found(m_origin);
+        const CScopedOption<bool> unrefracted(g_bApparentRefraction, false);
+        const CalcValue start = Quantity(m_origin);
+        if (!start.ok()) return SearchResult::Failed(start.status);
+        m_target = start.value + years * m_quantity.degreesPerYear;
+        const double mean = m_origin + years * m_quantity.meanYearDays;
+        // A bracket around the mean moment, widened until the quantity passes its target within it.
+        for (double half = m_quantity.firstBracketDays; half <= m_quantity.lastBracketDays; half *= 2.0) {
+            Sample low{mean - half}, high{mean + half};
+            if (!Evaluate(low) || !Evaluate(high)) return SearchResult::Failed(m_failure);
+            if (low.offset < 0.0 && high.offset > 0.0) return Narrow(low, high);
+        }
+        return SearchResult::NotFound();
+    }
+
+private:
+    struct Sample {
+        double t = 0.0;      // UT Julian day
+        double offset = 0.0; // degrees from the target, in (-180, 180]
+    };
+
+    CalcValue Quantity(double jdUt) {
+        std::uint8_t retrograde = 0;
+        const CalcValue a = m_probe.CalcBody(m_quantity.body, jdUt, retrograde, false);
+        if (!a.ok() || !m_quantity.moonMinusSun) return a;
+        const CalcValue sun = m_probe.CalcBody(kSun, jdUt, retrograde, false);
+        if (!sun.ok()) return sun;
+        return {a.value - sun.value, {}};
+    }
+    bool Evaluate(Sample& sample) {
+        const CalcValue q = Quantity(sample.t);
+        if (!q.ok()) {
+            m_failure = q.status;
+            return false;
+        }
+        sample.offset = 180.0 - Reduce360(180.0 - (q.value - m_target));
+        return true;
+    }
+    // False position, halving the bracket instead when the same end has moved twice in a row.
+    SearchResult Narrow(Sample low, Sample high) {
+        int sameEnd = 0; // moves in a row of the same end
+        bool lowMoved = false;
+        for (int pass = 0; high.t - low.t > kYearMomentTolerance; ++pass) {
+            if (pass == kMaxYearMomentPasses) return SearchResult::NotFound();
+            const double width = high.t - low.t;
+            const double weight = sameEnd >= 2 ? 0.5 : -low.offset / (high.offset - low.offset);
+            Sample middle{low.t + std::clamp(weight, 0.01, 0.99) * width};
+            if (!Evaluate(middle)) return SearchResult::Failed(m_failure);
+            const bool movesLow = middle.offset < 0.0;
+            (movesLow ? low : high) = middle;
+            sameEnd = movesLow == lowMoved ? sameEnd + 1 : 0;
+            lowMoved = movesLow;
+        }
+        return SearchResult::Found(high.t);
+    }
+
+    CChartCore m_probe;
+    YearQuantity m_quantity;
+    double m_origin;
+    std::optional<TropicalZodiacScope> m_tropical;
+    double m_target = 0.0;
+    CalcStatus m_failure;
+};
+
 } // namespace
 
 SearchResult CChartCore::FindReturnChart(double years, CChartCore& target, int yearKind,
@@ -88,12 +194,6 @@ SearchResult CChartCore::LocateReturn(double years, int yearKind, double userDay
     const auto dayCount = [&](double yearDays) {
         return SearchResult::Found(GetJulianDay() + years * yearDays);
     };
-    // Searches start from a record at the estimate, at this record's place and zone.
-    const auto probeAt = [&](double jdUt) {
-        CChartCore probe;
-        JulianDayToDate(jdUt, probe);
-        return probe;
-    };
     switch (yearKind) {
     case kYearMeanTropical:
         return dayCount(kMeanTropicalYearDays);
@@ -104,29 +204,10 @@ SearchResult CChartCore::LocateReturn(double years, int yearKind, double userDay
     case kYearMeanSidereal:
         return dayCount(kMeanSiderealYearDays);
     case kYearTrueSiderealSolar:
-        return probeAt(GetJulianDay() + years * kMeanTropicalYearDays + kSolarReturnMarginDays)
-            .LocateLongitude(OneBodySearch(kSun, m_bodies[kSun].m_dLongitude + years * 360.0, true));
-    case kYearTithi: {
-        const double natalAngle = m_bodies[kMoon].m_dLongitude - m_bodies[kSun].m_dLongitude;
-        return probeAt(GetJulianDay() + years * kLunarYearDays + kLunarReturnMarginDays)
-            .LocateLongitude(
-                MoonSunSearch(natalAngle + Reduce360(years * kDegreesPerTithiYear), false, true));
-    }
-    case kYearMoonReturn: {
-        const bool backward = years > 0.0;
-        const double margin = backward ? kLunarReturnMarginDays : -kLunarReturnMarginDays;
-        return probeAt(GetJulianDay() + years * kMoonReturnYearDays + margin)
-            .LocateLongitude(OneBodySearch(kMoon, m_bodies[kMoon].m_dLongitude + years * 360.0, backward));
-    }
-    case kYearTrueTropicalSolar: {
-        const TropicalZodiacScope tropical;
-        CChartCore natal = *this;
-        std::uint8_t retrograde = 0;
-        const CalcValue sun = natal.CalcBody(kSun, GetJulianDay(), retrograde, false);
-        if (!sun.ok()) return SearchResult::Failed(sun.status);
-        return probeAt(GetJulianDay() + years * kMeanSiderealYearDays + kSolarReturnMarginDays)
-            .LocateLongitude(OneBodySearch(kSun, sun.value + years * 360.0, true));
-    }
+    case kYearTithi:
+    case kYearMoonReturn:
+    case kYearTrueTropicalSolar:
+        return YearMomentSearch(*this, yearKind).Find(years);
     default:
         return SearchResult::Invalid("Year kind " + std::to_string(yearKind) +
                                      " is not known: year kinds run from 0 to 7.");

@@ -1,5 +1,6 @@
 #include "core/data_folder.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <vector>
 
@@ -13,6 +14,14 @@ std::filesystem::path ExecutablePath() {
     std::error_code ec;
     auto path = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::filesystem::current_path() / "bin" / "unknown" : path;
+}
+
+void SetEphemerisPath(const std::string& folder) {
+    // swe_set_ephe_path keeps its own copy but takes a non-const pointer.
+    std::vector<char> buffer(folder.begin(), folder.end());
+    buffer.push_back('\0');
+    swe_set_ephe_path(buffer.data());
+    ForgetCachedAyanamsas();
 }
 
 } // namespace
@@ -34,12 +43,18 @@ std::string AtlasFilePath() {
 }
 
 void InitialiseEphemeris() {
-    // swe_set_ephe_path keeps its own copy but takes a non-const pointer.
-    std::string path = EphemerisFolder();
-    std::vector<char> buffer(path.begin(), path.end());
-    buffer.push_back('\0');
-    swe_set_ephe_path(buffer.data());
-    ForgetCachedAyanamsas();
+    SetEphemerisPath(EphemerisFolder());
+}
+
+bool EphemerisFilesServe(const std::string& folder, bool moon, double jdUt) {
+    SetEphemerisPath(folder);
+    double x[6];
+    char error[AS_MAXCH] = "";
+    // Jupiter seen from the Sun needs the planet file alone; the Moon needs both files.
+    const std::int32_t flags = moon ? swe_calc_ut(jdUt, SE_MOON, SEFLG_SWIEPH, x, error)
+                                    : swe_calc_ut(jdUt, SE_JUPITER, SEFLG_SWIEPH | SEFLG_HELCTR, x, error);
+    InitialiseEphemeris();
+    return flags >= 0 && (flags & SEFLG_SWIEPH) != 0;
 }
 
 void CloseEphemeris() {

@@ -13,3 +13,9 @@ std::string AtlasFilePath();      // DataFolder() + "/atlas/tvworld.adb"
 void InitialiseEphemeris();
 // Releases the library's files and caches at shut-down.
 void CloseEphemeris();
+
+// True when the library, working from the files in `folder`, reads the planet file (or with `moon`
+// the moon file, which it reads with the planet file) of the UT Julian day's years without an error
+// and without falling back on its built-in ephemeris: the file is there and sound. The library works
+// from the program's ephemeris folder again afterwards.
+bool EphemerisFilesServe(const std::string& folder, bool moon, double jdUt);

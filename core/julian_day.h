@@ -14,6 +14,11 @@ double JulianDay(int year, int month, int day, double hours, int calendar = g_nC
 // The civil date and time of day (decimal hours in [0, 24)) of a Julian day, in its time scale.
 void CivilDateOf(double jd, int& year, int& month, int& day, double& hours, int calendar = g_nCalendarFlag);
 
+// Days in `month` (1-12) of `year` (astronomical numbering: 1 BC is 0) in a calendar: February has 29
+// in every fourth year in the Julian calendar, and in the Gregorian one unless the year is a century
+// not divisible by 400.
+int MonthLength(int year, int month, int calendar);
+
 // Day of the week of a Julian day's civil date, counted from Monday (0) to Sunday (6).
 int WeekdayFromMonday(double jd);
 

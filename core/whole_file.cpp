@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -29,6 +30,8 @@ public:
         if (m_fd >= 0) ::close(m_fd);
     }
     int get() const { return m_fd; }
+    // Hands the descriptor over; it is no longer closed here.
+    int Release() { return std::exchange(m_fd, -1); }
     // Closes now; false (errno set) when the close reports a failed write.
     bool Close() {
         const int fd = m_fd;
@@ -39,6 +42,14 @@ public:
 private:
     int m_fd;
 };
+
+// What a file that is not a regular one is, for messages.
+std::string KindOfFile(mode_t mode) {
+    if (S_ISFIFO(mode)) return "a fifo";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "a special file";
+}
 
 bool WriteAll(int fd, const std::string& text) {
     for (size_t done = 0; done < text.size();) {
@@ -80,6 +91,25 @@ int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
     return -1;
 }
 
+// Removes the temporaries of `target` that interrupted writes left in `folder`; ours is renamed by now.
+void RemoveStaleTemporaries(const std::string& folder, const std::string& target) {
+    const std::string prefix = fs::path(target).filename().string() + ".tmp-";
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(prefix) || name.size() == prefix.size()) continue;
+        if (name.find_first_not_of("0123456789", prefix.size()) != std::string::npos) continue;
+        ::unlink(entry.path().c_str());
+    }
+}
+
+// The replaced file's owner and group go to its successor where the process may give them (root
+// saving a user's file); else its group alone, where the process belongs to it.
+void KeepOwnerAndGroup(int fd, const struct stat& existing) {
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0)
+        (void)::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+}
+
 int SyncFolder(const std::string& folder) {
     Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0 || ::fsync(fd.get()) != 0) return errno;
@@ -103,15 +133,26 @@ FileWriteResult WriteFileWhole(const std::string& path, const std::string& text)
     };
 
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && ::fchmod(fd.get(), existing.st_mode & 07777) != 0)
-        return fail("Cannot keep the permissions of", errno);
+    if (::stat(target.c_str(), &existing) == 0) {
+        KeepOwnerAndGroup(fd.get(), existing);
+        // After the owner: a change of owner clears the set-id bits.
+        if (::fchmod(fd.get(), existing.st_mode & 07777) != 0)
+            return fail("Cannot keep the permissions of", errno);
+    }
     if (!WriteAll(fd.get(), text) || ::fsync(fd.get()) != 0) return fail("Cannot write", errno);
     if (!fd.Close()) return fail("Cannot write", errno);
     if (::rename(temporary.c_str(), target.c_str()) != 0) return fail("Cannot replace", errno);
     // The rename itself lasts only once the folder's entry is on the disk.
     if (const int error = SyncFolder(folder); error != 0)
         return {false, Failure("Cannot sync", folder, error)};
+    RemoveStaleTemporaries(folder, target);
     return {};
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return false;
+    return (status.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
 FileWriteResult CreateFolder(const std::string& folder) {
@@ -121,16 +162,43 @@ FileWriteResult CreateFolder(const std::string& folder) {
     return {};
 }
 
-FileReadResult ReadFileWhole(const std::string& path) {
+int OpenRegularFile(const std::string& path, FileReadResult& failure) {
     using Outcome = FileReadResult::Outcome;
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking, so that opening a fifo returns at once; the descriptor blocks again once checked.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
         const int error = errno;
-        return {error == ENOENT ? Outcome::kMissing : Outcome::kUnreadable,
-                {},
-                Failure("Cannot read", path, error)};
+        failure = {error == ENOENT ? Outcome::kMissing : Outcome::kUnreadable,
+                   {},
+                   Failure("Cannot read", path, error)};
+        return -1;
     }
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0) {
+        failure = {Outcome::kUnreadable, {}, Failure("Cannot read", path, errno)};
+        return -1;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        failure = {Outcome::kUnreadable,
+                   {},
+                   S_ISDIR(status.st_mode) ? Failure("Cannot read", path, EISDIR)
+                                           : "Cannot read \"" + path + "\": it is not a regular file (" +
+                                                 KindOfFile(status.st_mode) + ")"};
+        return -1;
+    }
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        failure = {Outcome::kUnreadable, {}, Failure("Cannot read", path, errno)};
+        return -1;
+    }
+    return fd.Release();
+}
+
+FileReadResult ReadFileWhole(const std::string& path) {
+    using Outcome = FileReadResult::Outcome;
     FileReadResult result;
+    Descriptor fd(OpenRegularFile(path, result));
+    if (fd.get() < 0) return result;
     char buffer[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);

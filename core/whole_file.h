@@ -9,11 +9,18 @@ struct FileWriteResult {
     std::string message; // empty when ok, else what failed and why
 };
 
-// Writes `text` to a temporary file beside the target and renames it over the target, then syncs
-// the folder, so a failed or interrupted write leaves the previous file as it was. A symbolic link
-// is followed: its target is replaced and the link stays. An existing file keeps its permission
-// bits; a new one gets the usual ones (0666 less the umask).
+// Writes `text` to a temporary file beside the target (<name>.tmp-<number>) and renames it over the
+// target, then syncs the folder, so a failed or interrupted write leaves the previous file as it was.
+// A symbolic link is followed: its target is replaced and the link stays. An existing file keeps its
+// permission bits, and its owner and group where the process may give them; a new one gets the usual
+// bits (0666 less the umask). A write that succeeds removes the temporaries that interrupted writes of
+// the same file left behind.
 FileWriteResult WriteFileWhole(const std::string& path, const std::string& text);
+
+// True when a file exists at `path` (a link to one included) that is marked read-only (no one may
+// write it) or that this process may not write: replacing it should be asked first, as the folder may
+// still let it be replaced.
+bool IsReadOnlyFile(const std::string& path);
 
 // Creates `folder` and its missing parents; the message names the folder and the cause.
 FileWriteResult CreateFolder(const std::string& folder);
@@ -27,5 +34,11 @@ struct FileReadResult {
 };
 
 // Reads the whole file at `path`. A file that does not exist is kMissing; one that exists but cannot
-// be opened or read (no permission, a folder, an I/O error) is kUnreadable.
+// be opened or read (no permission, a folder, a fifo or a device, an I/O error) is kUnreadable.
 FileReadResult ReadFileWhole(const std::string& path);
+
+// Opens the file at `path` for reading when it is a regular file (a link to one included) and returns
+// its descriptor, which the caller closes. Anything else is refused without waiting on it: a fifo
+// would hold the reader until someone writes, a device may never end. On refusal -1 is returned and
+// `failure` holds the outcome (kMissing or kUnreadable) and a message naming the file.
+int OpenRegularFile(const std::string& path, FileReadResult& failure);

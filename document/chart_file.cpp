@@ -1,10 +1,14 @@
 #include "document/chart_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <optional>
+#include <type_traits>
 
+#include "core/julian_day.h"
 #include "core/region_table.h"
 
 namespace {
@@ -21,49 +25,73 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// Reads values one after another the way the file's scan format does: white space is skipped before
-// each value; a number ends where its digits end, and the next value starts right there.
+// Reads the values one after another: each is a run of characters up to the next white space.
 class ValueScanner {
 public:
     explicit ValueScanner(std::string_view text) : m_text(text) {}
 
-    // An int or a double; nothing when the text here is no number of that kind.
-    template <class Number> std::optional<Number> Read() {
-        SkipSpace();
-        const char* const first = m_text.data() + m_pos;
-        const char* const last = m_text.data() + m_text.size();
-        const char* digits = first;
-        if (digits < last && *digits == '+') ++digits; // from_chars takes no plus sign
-        Number value{};
-        const auto [end, error] = std::from_chars(digits, last, value);
-        if (error != std::errc()) return std::nullopt;
-        m_token = std::string_view(first, end - first);
-        m_pos = end - m_text.data();
-        return value;
-    }
-
-    // A run of characters up to the next white space; nothing at the end of the text.
-    std::optional<std::string> Word() {
-        SkipSpace();
+    // The next value's text; nothing at the end of the text.
+    std::optional<std::string_view> Next() {
+        while (m_pos < m_text.size() && IsSpace(m_text[m_pos])) ++m_pos;
         const std::size_t start = m_pos;
         while (m_pos < m_text.size() && !IsSpace(m_text[m_pos])) ++m_pos;
         if (m_pos == start) return std::nullopt;
-        m_token = m_text.substr(start, m_pos - start);
-        return std::string(m_token);
+        m_last = m_text.substr(start, m_pos - start);
+        return m_last;
     }
-
     // The text of the value read last.
-    std::string_view Token() const { return m_token; }
+    std::string_view Last() const { return m_last; }
 
 private:
-    void SkipSpace() {
-        while (m_pos < m_text.size() && IsSpace(m_text[m_pos])) ++m_pos;
-    }
-
     std::string_view m_text;
     std::size_t m_pos = 0;
-    std::string_view m_token;
+    std::string_view m_last;
 };
+
+// A plain decimal number: an optional sign, then digits, with one decimal point among or after them
+// when `fraction` allows it (".5" and "5." included); no exponent, no hexadecimal, no "inf" or "nan".
+bool IsPlainDecimal(std::string_view text, bool fraction) {
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+    bool anyDigit = false, point = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            anyDigit = true;
+        } else if (c == '.' && fraction && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return anyDigit;
+}
+
+// The value of a plain decimal text (IsPlainDecimal); nothing when it lies beyond the kind's range.
+template <class Number> std::optional<Number> PlainValue(std::string_view text) {
+    if (text.front() == '+') text.remove_prefix(1); // from_chars takes no plus sign
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// The minutes of a packed H.MMSS or D.MMSS text: the two digits after the point (missing ones are 0).
+int PackedMinutes(std::string_view text) {
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos) return 0;
+    int minutes = 0;
+    for (std::size_t i = point + 1; i < point + 3; ++i)
+        minutes = 10 * minutes + (i < text.size() ? text[i] - '0' : 0);
+    return minutes;
+}
+
+// A value's text as a message may show it: printable ASCII, at most 24 characters.
+std::string Shown(std::string_view text) {
+    constexpr std::size_t kLongest = 24;
+    std::string shown;
+    for (const char c : text.substr(0, kLongest)) shown += c >= ' ' && c <= '~' ? c : '?';
+    if (text.size() > kLongest) shown += "...";
+    return shown;
+}
 
 // Blanks and other white space become "^"; an empty name becomes "^" too, so that it still takes its
 // line and the values after it keep their places.
@@ -85,7 +113,7 @@ std::string ReadName(std::string stored) {
 }
 
 std::string Fixed(double value, int decimals) {
-    char buffer[400]; // the longest double in fixed notation with 15 decimals fits
+    char buffer[400]; // the longest double in fixed notation with six decimals fits
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     return std::string(buffer, result.ptr);
@@ -104,28 +132,98 @@ double Pack(std::uint8_t positive, int whole, int minutes, double seconds) {
     return positive ? packed : -packed;
 }
 
+// Steps of the last decimal in one minute of the packed forms as written: the six decimals of a zone or
+// an angle step 0.006 seconds (of time or arc) at a time; the time of day keeps whole milliseconds in
+// its fifteen decimals.
+constexpr long long kAngleStepsPerMinute = 10000;
+constexpr long long kTimeStepsPerMinute = 60000;
+constexpr int kAngleDecimals = 6;
+constexpr int kTimeDecimals = 15;
+
+// The decimal value (hours or degrees) of a packed one.
+double Unpacked(double packed) {
+    std::uint8_t positive = 1;
+    int whole = 0, minutes = 0;
+    double seconds = 0.0;
+    Unpack(packed, positive, whole, minutes, seconds);
+    const double value = whole + minutes / 60.0 + seconds / 3600.0;
+    return positive ? value : -value;
+}
+
+// Whole steps (kAngleStepsPerMinute, kTimeStepsPerMinute) in the magnitude of a decimal value.
+long long StepsOf(double value, long long stepsPerMinute) {
+    return std::llround(std::fabs(value) * 60.0 * static_cast<double>(stepsPerMinute));
+}
+
+// The packed text of a value counted in steps, with `decimals` decimals, written from whole numbers so
+// that it carries no trace of binary fractions and reads back to the same steps.
+std::string PackedText(long long steps, bool negative, long long stepsPerMinute, int decimals) {
+    long long scale = 1; // one minute in units of the last decimal
+    for (int d = 2; d < decimals; ++d) scale *= 10;
+    const long long fraction = (steps % stepsPerMinute * scale + stepsPerMinute / 2) / stepsPerMinute;
+    char text[64];
+    std::snprintf(text, sizeof text, "%s%lld.%02lld%0*lld", negative && steps > 0 ? "-" : "",
+                  steps / (60 * stepsPerMinute), steps / stepsPerMinute % 60, decimals - 2, fraction);
+    return text;
+}
+
+// A packed zone, longitude or latitude as written.
+std::string PackedAngleText(double packed) {
+    return PackedText(StepsOf(Unpacked(packed), kAngleStepsPerMinute), packed < 0.0, kAngleStepsPerMinute,
+                      kAngleDecimals);
+}
+
+// A packed time of day as written; a time that rounds up to midnight stays on its day, a millisecond
+// before it.
+std::string PackedTimeText(double packed) {
+    const long long lastStep = 24 * 60 * kTimeStepsPerMinute - 1;
+    return PackedText(std::min(StepsOf(Unpacked(packed), kTimeStepsPerMinute), lastStep), false,
+                      kTimeStepsPerMinute, kTimeDecimals);
+}
+
 // Checks the values read so far, in file order; the first fault found is the message.
 class ValueChecker {
 public:
-    ValueChecker(const std::string& fileName, const ValueScanner& scanner)
-        : m_fileName(fileName), m_scanner(scanner) {}
+    explicit ValueChecker(const std::string& fileName) : m_fileName(fileName) {}
 
-    void Range(int index, double value, double low, double high) {
-        if (!m_error.empty()) return;
-        if (!std::isfinite(value)) {
-            m_error = Fault(index) + " is not a finite number.";
-        } else if (value < low || value > high) {
-            m_error = Fault(index) + " is " + std::string(m_scanner.Token()) + ", outside " + Plain(low) +
-                      " to " + Plain(high) + ".";
-        }
+    void NotPlain(int index, std::string_view text) {
+        Fail(index, "is \"" + Shown(text) + "\", which is not a plain decimal number.");
+    }
+    void TooLarge(int index, std::string_view text) {
+        Fail(index, "is " + Shown(text) + ", too large a number.");
+    }
+    void Range(int index, std::string_view text, double value, double low, double high) {
+        if (value < low || value > high)
+            Fail(index, "is " + Shown(text) + ", outside " + Plain(low) + " to " + Plain(high) + ".");
+    }
+    // A time of day lies within its day.
+    void WithinDay(int index, std::string_view text, double packed) {
+        if (packed >= 24.0)
+            Fail(index, "is " + Shown(text) + ", not a time within the day (below 24 hours).");
+    }
+    // The minutes of a packed value run 0-59 (its seconds, a fraction of a minute, always do).
+    void Sixtieths(int index, std::string_view text) {
+        if (PackedMinutes(text) >= 60)
+            Fail(index, "is " + Shown(text) + ", whose minutes (" + std::to_string(PackedMinutes(text)) +
+                            ") are not below 60.");
+    }
+    // The day exists in its month, year and calendar.
+    void Date(const ChartFileValues& v) {
+        const int calendar = v.count >= 15 ? v.calendarFlag : kGregorianCalendar;
+        const int days = MonthLength(v.year, v.month, calendar);
+        if (v.day > days)
+            Fail(1, "is " + std::to_string(v.day) + ", but month " + std::to_string(v.month) + " of " +
+                        std::to_string(v.year) + " has " + std::to_string(days) + " days in the " +
+                        (calendar == kJulianCalendar ? "Julian" : "Gregorian") + " calendar.");
     }
 
     const std::string& Error() const { return m_error; }
 
 private:
-    std::string Fault(int index) const {
-        return "The chart file \"" + m_fileName + "\" is damaged: its " + kValueNames[index] + " (value " +
-               std::to_string(index + 1) + ")";
+    void Fail(int index, const std::string& what) {
+        if (m_error.empty())
+            m_error = "The chart file \"" + m_fileName + "\" is damaged: its " + kValueNames[index] +
+                      " (value " + std::to_string(index + 1) + ") " + what;
     }
     static std::string Plain(double value) {
         std::string text = Fixed(value, 6);
@@ -135,7 +233,6 @@ private:
     }
 
     const std::string& m_fileName;
-    const ValueScanner& m_scanner;
     std::string m_error;
 };
 
@@ -167,21 +264,34 @@ ChartFileParse ParseChartText(std::string_view text, const std::string& fileName
     ChartFileParse parse;
     ChartFileValues& v = parse.values;
     ValueScanner scanner(text);
-    ValueChecker check(fileName, scanner);
+    ValueChecker check(fileName);
 
-    // Each step reads one value into its place and checks it; the first that cannot be read ends the
-    // scan, and the values after it keep their defaults.
+    // Each step reads one value into its place and checks it. The end of the text ends the scan, and
+    // the values after it keep their defaults (a file of an earlier version); a value that is no plain
+    // number of its kind is refused.
     const auto read = [&]<class Number>(Number& into, double low, double high) {
-        const std::optional<Number> value = scanner.Read<Number>();
-        if (!value) return false;
-        into = *value;
-        check.Range(v.count, *value, low, high);
+        const std::optional<std::string_view> token = scanner.Next();
+        if (!token) return false;
+        if (!IsPlainDecimal(*token, std::is_floating_point_v<Number>)) {
+            check.NotPlain(v.count, *token);
+        } else if (const std::optional<Number> value = PlainValue<Number>(*token)) {
+            into = *value;
+            check.Range(v.count, *token, *value, low, high);
+        } else {
+            check.TooLarge(v.count, *token);
+        }
+        return true;
+    };
+    // A packed value: minutes below 60 as well.
+    const auto readPacked = [&](double& into, double low, double high) {
+        if (!read(into, low, high)) return false;
+        check.Sixtieths(v.count, scanner.Last());
         return true;
     };
     const auto readName = [&](std::string& into) {
-        const std::optional<std::string> value = scanner.Word();
-        if (!value) return false;
-        into = ReadName(*value);
+        const std::optional<std::string_view> token = scanner.Next();
+        if (!token) return false;
+        into = ReadName(std::string(*token));
         return true;
     };
     const auto any = [&](auto& into) { return read(into, -HUGE_VAL, HUGE_VAL); };
@@ -190,10 +300,14 @@ ChartFileParse ParseChartText(std::string_view text, const std::string& fileName
         [&] { return read(v.month, 1, 12); },
         [&] { return read(v.day, 1, 31); },
         [&] { return any(v.year); },
-        [&] { return read(v.packedTime, 0.0, 24.0); },
-        [&] { return read(v.packedZone, -kMaxZoneHours, kMaxZoneHours); },
-        [&] { return read(v.packedLongitude, -180.0, 180.0); },
-        [&] { return read(v.packedLatitude, -90.0, 90.0); },
+        [&] {
+            if (!readPacked(v.packedTime, 0.0, 24.0)) return false;
+            check.WithinDay(v.count, scanner.Last(), v.packedTime);
+            return true;
+        },
+        [&] { return readPacked(v.packedZone, -kMaxZoneHours, kMaxZoneHours); },
+        [&] { return readPacked(v.packedLongitude, -180.0, 180.0); },
+        [&] { return readPacked(v.packedLatitude, -90.0, 90.0); },
         [&] { return any(v.altitude); },
         [&] { return read(v.standardZone, -kMaxZoneHours, kMaxZoneHours); },
         [&] { return read(v.daylightZone, -kMaxZoneHours, kMaxZoneHours); },
@@ -220,9 +334,12 @@ ChartFileParse ParseChartText(std::string_view text, const std::string& fileName
                       (text.find_first_not_of(" \t\n\v\f\r") == std::string_view::npos
                            ? std::string("is empty.")
                            : "is damaged: its " + std::string(kValueNames[v.count]) + " (value " +
-                                 std::to_string(v.count + 1) + ") is missing or not a number.") +
+                                 std::to_string(v.count + 1) + ") is missing.") +
                       " A chart needs at least its date, time, time zone, longitude and latitude.";
+        return parse;
     }
+    check.Date(v);
+    parse.error = check.Error();
     return parse;
 }
 
@@ -232,10 +349,10 @@ std::string FormatChartText(const ChartFileValues& v) {
     line(std::to_string(v.month));
     line(std::to_string(v.day));
     line(std::to_string(v.year));
-    line(Fixed(v.packedTime, 15));
-    line(Fixed(v.packedZone, 6));
-    line(Fixed(v.packedLongitude, 6));
-    line(Fixed(v.packedLatitude, 6));
+    line(PackedTimeText(v.packedTime));
+    line(PackedAngleText(v.packedZone));
+    line(PackedAngleText(v.packedLongitude));
+    line(PackedAngleText(v.packedLatitude));
     line(Fixed(v.altitude, 6));
     line(Fixed(v.standardZone, 6));
     line(Fixed(v.daylightZone, 6));

@@ -48,14 +48,17 @@ struct ChartFileParse {
 };
 
 // Reads the values from the text of `fileName` (named in the message). Values are separated by any
-// white space; the scan stops at the first value that is not a number of its kind. Refused: fewer than
-// the seven required values, a value outside its range (month 1-12, day 1-31, time 0-24 h, zones up
-// to 24 h, longitude up to 180 and latitude up to 90 degrees, place code a row of the region table,
-// calendar flag 0 or 1, gender 0-2) and numbers that are not finite.
+// white space; the end of the text ends the scan. Refused, with the value named: fewer than the seven
+// required values, a number that is not a plain decimal of its kind (no exponent, hexadecimal, "inf"
+// or "nan"), a value outside its range (month 1-12, a day of the month in the file's calendar, time of
+// day below 24 h, zones up to 24 h, longitude up to 180 and latitude up to 90 degrees, place code a
+// row of the region table, calendar flag 0 or 1, gender 0-2) and packed minutes of 60 or more.
 ChartFileParse ParseChartText(std::string_view text, const std::string& fileName);
 
-// The text of all 18 values, CR LF after each. An empty name is stored as "^", and white space inside
-// a name as "^" (it reads back as a blank).
+// The text of all 18 values, CR LF after each. The time of day is written with 15 decimals from whole
+// milliseconds, zones and angles with six from steps of 0.006 seconds, the other numbers with six, so
+// that text read back is written again byte for byte. An empty name is stored as "^", and white space
+// inside a name as "^" (it reads back as a blank).
 std::string FormatChartText(const ChartFileValues& values);
 
 // Packs a time or zone (hours) or an angle (degrees) as the file stores it.

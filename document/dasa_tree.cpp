@@ -41,6 +41,10 @@ void SetEnd(CDasaPeriod& period, const CDasaMoment& moment) {
     period.dEndJd = moment.dJd;
 }
 
+CDasaMoment StartOf(const CDasaPeriod& period) {
+    return {period.strStartDate, period.strStartTime, period.start, period.dStartJd};
+}
+
 CDasaMoment EndOf(const CDasaPeriod& period) {
     return {period.strEndDate, period.strEndTime, period.end, period.dEndJd};
 }
@@ -194,13 +198,30 @@ CalcStatus CDasaTree::MomentAt(double years, CDasaMoment& moment) {
     return {};
 }
 
-CalcStatus CDasaTree::FillPeriod(int level, const PeriodShape& shape, double from, CDasaPeriod& out) {
-    NamePeriod(level, shape, out);
-    CDasaMoment moment;
-    if (CalcStatus status = MomentAt(from, moment); !status.ok()) return status;
-    SetStart(out, moment);
-    if (CalcStatus status = MomentAt(from + shape.years, moment); !status.ok()) return status;
-    SetEnd(out, moment);
+CalcStatus CDasaTree::ListPeriods(int level, const Children& children, double offset,
+                                  const CDasaPeriod* parent, std::array<CDasaPeriod, kDasaMaxPeriods>& out) {
+    for (int j = 0; j < children.count; ++j) {
+        CDasaPeriod& p = out[j];
+        NamePeriod(level, children.shapes[j], p);
+        CDasaMoment moment;
+        if (j > 0) {
+            SetStart(p, EndOf(out[j - 1]));
+        } else if (parent) {
+            SetStart(p, StartOf(*parent));
+        } else {
+            if (CalcStatus status = MomentAt(offset, moment); !status.ok()) return status;
+            SetStart(p, moment);
+        }
+        offset += children.shapes[j].years;
+        if (parent && j == children.count - 1) {
+            SetEnd(p, EndOf(*parent));
+            continue;
+        }
+        if (CalcStatus status = MomentAt(offset, moment); !status.ok()) return status;
+        if (moment.dJd < p.dStartJd) moment = StartOf(p);
+        if (parent && moment.dJd > parent->dEndJd) moment = EndOf(*parent);
+        SetEnd(p, moment);
+    }
     return {};
 }
 
@@ -212,35 +233,27 @@ CalcStatus CDasaTree::ExpandPeriod() {
     if (nLevel > deepest) nLevel = deepest;
     if (nLevel < 0) nLevel = 0;
 
+    // Each level above the listed one is listed whole, so that the chosen period is the one its own
+    // level shows, and becomes the parent of the next.
     double offset = 0.0; // dasa years from the cycle start to the listed parent's start
     PeriodShape parent;
+    std::array<CDasaPeriod, kDasaMaxPeriods> siblings;
     for (int level = 0; level < nLevel; ++level) {
         const Children children = PeriodsUnder(level, level == 0 ? nullptr : &parent, share);
         const int selected = std::clamp(nSelected[level], 0, std::max(0, children.count - 1));
         nSelected[level] = selected;
+        const CDasaPeriod* const above = level == 0 ? nullptr : &running[level - 1];
+        if (CalcStatus status = ListPeriods(level, children, offset, above, siblings); !status.ok())
+            return status;
         for (int j = 0; j < selected; ++j) offset += children.shapes[j].years;
         parent = children.shapes[selected];
-        if (CalcStatus status = FillPeriod(level, parent, offset, running[level]); !status.ok())
-            return status;
+        running[level] = siblings[selected];
     }
 
     const Children listed = PeriodsUnder(nLevel, nLevel == 0 ? nullptr : &parent, share);
     nCount = listed.count;
-    for (int j = 0; j < nCount; ++j) {
-        CDasaPeriod& p = period[j];
-        const PeriodShape& shape = listed.shapes[j];
-        NamePeriod(nLevel, shape, p);
-        CDasaMoment moment;
-        if (j == 0) {
-            if (CalcStatus status = MomentAt(offset, moment); !status.ok()) return status;
-            SetStart(p, moment);
-        } else {
-            SetStart(p, EndOf(period[j - 1])); // periods meet exactly
-        }
-        offset += shape.years;
-        if (CalcStatus status = MomentAt(offset, moment); !status.ok()) return status;
-        SetEnd(p, moment);
-    }
+    const CDasaPeriod* const above = nLevel == 0 ? nullptr : &running[nLevel - 1];
+    if (CalcStatus status = ListPeriods(nLevel, listed, offset, above, period); !status.ok()) return status;
     for (int level = 0; level < nLevel; ++level) running[level].strName += kLevelSuffix[level];
     nListedLevel = nLevel;
     return {};

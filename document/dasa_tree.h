@@ -138,7 +138,12 @@ private:
     Children PeriodsUnder(int level, const PeriodShape* parent, const Shares& share) const;
     CalcStatus PrepareCycleStart();
     CalcStatus MomentAt(double years, CDasaMoment& moment);
-    CalcStatus FillPeriod(int level, const PeriodShape& shape, double from, CDasaPeriod& out);
+    // Names the periods under `parent` (null at the first level) and gives them their moments, the
+    // first `offset` dasa years after the cycle start: each starts where the one before ends, the first
+    // with the parent and the last ends with it, and none ends before it starts; a moment found outside
+    // these bounds is held at the bound. So the periods tile their parent whatever the year searches do.
+    CalcStatus ListPeriods(int level, const Children& children, double offset, const CDasaPeriod* parent,
+                           std::array<CDasaPeriod, kDasaMaxPeriods>& out);
     void NamePeriod(int level, const PeriodShape& shape, CDasaPeriod& out) const;
     // The first listed level-0 period index containing the UT Julian day, or -1.
     int PeriodAt(double jd) const;

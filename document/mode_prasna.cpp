@@ -84,8 +84,10 @@ namespace {
 
 // The form's number out of range is refused before anything changes.
 CalcStatus NumberOutOfRange(const char* numbering, int n, int count) {
-    return CalcStatus::Failure(std::string(numbering) + " number " + std::to_string(n + 1) +
-                               " is not between 1 and " + std::to_string(count) + ".");
+    // Shown 1-based as typed; counted wide, so that the largest int does not overflow.
+    return CalcStatus::Failure(std::string(numbering) + " number " +
+                               std::to_string(static_cast<long long>(n) + 1) + " is not between 1 and " +
+                               std::to_string(count) + ".");
 }
 
 } // namespace

@@ -2,11 +2,15 @@
 // chart, which is then calculated.
 #include <cmath>
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
 #include "core/calc_options.h"
+#include "core/option_snapshot.h"
+#include "core/vocabulary_names.h"
 #include "document/birth_time_undo.h"
 #include "document/chart_file.h"
+#include "document/document_options.h"
 #include "document/document_state.h"
 #include "document/tavro_doc.h"
 
@@ -83,6 +87,25 @@ void SetBirthData(const ChartFileValues& v, CChart& natal) {
     natal.m_nGender = v.count >= 18 ? v.gender : g_nDefaultGender;
 }
 
+// The chart a file brings, calculated with its dasa apart from the document, in natal mode as the
+// document will calculate it. Open is all or nothing: a chart that fails here never reaches the
+// document. The calendar flag and the dasa's seed name, which the calculation reads or writes, are
+// put back.
+CalcStatus TryIncomingChart(const ChartFileValues& values, const CChart& natal) {
+    const CScopedOption<int> calendar(g_nCalendarFlag, g_nCalendarFlag);
+    const CScopedOption<bool> compression(g_bDasaCompression, false);
+    const CScopedOption<std::string> seedName(g_strDasaSeedName, g_strDasaSeedName);
+    const CScopedOption<bool> seedNameValid(g_bDasaSeedNameValid, g_bDasaSeedNameValid);
+    // A copy keeps the chart's own points and settings; it is its own natal and analysis chart.
+    CChart incoming = natal;
+    incoming.m_pNatalChart = nullptr;
+    incoming.m_pAnalysisChart = nullptr;
+    SetBirthData(values, incoming);
+    if (CalcStatus status = incoming.ComputeAll(false); !status.ok()) return status;
+    const auto tree = std::make_unique<CDasaTree>();
+    return CalculateDasa({incoming, incoming, kModeNatal, 0}, *tree);
+}
+
 } // namespace
 
 DocumentStatus CTavroDoc::Serialize(CArchive& archive) {
@@ -107,20 +130,18 @@ DocumentStatus CTavroDoc::ReadChartText(std::string_view text, const std::string
     const ChartFileParse parse = ParseChartText(text, fileName);
     if (!parse.ok()) return DocumentStatus::Failure(parse.error);
 
-    // A moment outside the ephemeris files is refused before the open chart is touched.
-    CChartCore probe;
-    SetMomentAndPlace(parse.values, probe);
-    if (CalcStatus status = probe.CalcPlanets(); !status.ok())
+    const auto refused = [&fileName](const CalcStatus& status) {
         return DocumentStatus::Failure("The chart in \"" + fileName +
                                        "\" cannot be calculated: " + status.error);
+    };
+    if (CalcStatus status = TryIncomingChart(parse.values, m_natalChart); !status.ok())
+        return refused(status);
 
     SetBirthData(parse.values, m_natalChart);
     ResetForIncomingChart();
     SyncChartPlace();
     m_nSubMode = 0;
-    if (CalcStatus status = Calculate(0); !status.ok())
-        return DocumentStatus::Failure("The chart in \"" + fileName +
-                                       "\" cannot be calculated: " + status.error);
+    if (CalcStatus status = Calculate(0); !status.ok()) return refused(status);
     return {};
 }
 

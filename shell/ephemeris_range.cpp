@@ -4,6 +4,12 @@
 #include <cstdio>
 #include <filesystem>
 
+#include <unistd.h>
+
+#include "core/data_folder.h"
+#include "core/julian_day.h"
+#include "core/whole_file.h"
+
 namespace {
 
 constexpr YearRange kLongRange = {-12900, 16600};
@@ -12,20 +18,28 @@ constexpr int kYearsPerFile = 600; // each Swiss Ephemeris file covers six centu
 constexpr int kFirstFileYear = -13200;
 constexpr int kLastFileYear = 16800; // start of the last file of the long range (sepl_168)
 
+// A regular file that opens: a fifo in the folder is never waited on.
 bool Readable(const std::filesystem::path& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file) std::fclose(file);
-    return file != nullptr;
+    FileReadResult failure;
+    const int fd = OpenRegularFile(path.string(), failure);
+    if (fd >= 0) ::close(fd);
+    return fd >= 0;
 }
 
-// Planet and moon files of the six centuries that start at `year` (a multiple of 600).
-bool HasFilePair(const std::string& folder, int year) {
-    char planets[32], moon[32];
+// Names of the planet or moon file of the six centuries that start at `year` (a multiple of 600).
+std::string FileName(int year, bool moon) {
+    char name[32];
     const bool bc = year < 0;
-    std::snprintf(planets, sizeof planets, bc ? "seplm%02d.se1" : "sepl_%02d.se1", (bc ? -year : year) / 100);
-    std::snprintf(moon, sizeof moon, bc ? "semom%02d.se1" : "semo_%02d.se1", (bc ? -year : year) / 100);
+    std::snprintf(name, sizeof name,
+                  moon ? (bc ? "semom%02d.se1" : "semo_%02d.se1") : (bc ? "seplm%02d.se1" : "sepl_%02d.se1"),
+                  (bc ? -year : year) / 100);
+    return name;
+}
+
+// Planet and moon files of the six centuries that start at `year`.
+bool HasFilePair(const std::string& folder, int year) {
     const std::filesystem::path dir(folder);
-    return Readable(dir / planets) && Readable(dir / moon);
+    return Readable(dir / FileName(year, false)) && Readable(dir / FileName(year, true));
 }
 
 } // namespace
@@ -45,4 +59,50 @@ YearRange EphemerisYearRange(const std::string& folder) {
         last += kYearsPerFile;
     return {std::clamp(first + 100, kLongRange.min, kWithoutFiles.min),
             std::clamp(last + kYearsPerFile - 200, kWithoutFiles.max, kLongRange.max)};
+}
+
+std::string EphemerisFolderNotice(const std::string& folder) {
+    std::string faults;
+    bool anyFile = false;
+    for (int year = kFirstFileYear; year <= kLastFileYear; year += kYearsPerFile) {
+        const std::string years =
+            " (years " + std::to_string(year) + " to " + std::to_string(year + kYearsPerFile - 1) + ")";
+        // Planet file first, moon file second: present, and a regular file that opens.
+        bool present[2] = {false, false}, regular[2] = {false, false};
+        for (const bool moon : {false, true}) {
+            const std::string path = (std::filesystem::path(folder) / FileName(year, moon)).string();
+            std::error_code ec;
+            present[moon] = std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+            if (!present[moon]) continue;
+            anyFile = true;
+            FileReadResult failure;
+            const int fd = OpenRegularFile(path, failure);
+            regular[moon] = fd >= 0;
+            if (regular[moon])
+                ::close(fd);
+            else
+                faults += "\n" + failure.message + years;
+        }
+        if (present[0] != present[1]) {
+            faults += "\n\"" + FileName(year, !present[1]) + "\" is missing beside \"" +
+                      FileName(year, present[1]) + "\"" + years;
+        }
+        if (!regular[0] || !regular[1]) continue; // the library is not let near a special file
+        // The moon file is read with the planet file, so it is asked about only when that one is sound.
+        const double middle = JulianDay(year + kYearsPerFile / 2, 1, 1, 12.0, kGregorianCalendar);
+        for (const bool moon : {false, true}) {
+            if (EphemerisFilesServe(folder, moon, middle)) continue;
+            faults += "\n\"" + (std::filesystem::path(folder) / FileName(year, moon)).string() +
+                      "\" is damaged" + years;
+            break;
+        }
+    }
+    if (!anyFile)
+        return "The ephemeris folder \"" + folder +
+               "\" holds no Swiss Ephemeris files. Positions come from the library's built-in ephemeris, "
+               "which is less precise, and dates run from 2900 BC to AD 2800 only.";
+    if (faults.empty()) return {};
+    return "Some Swiss Ephemeris files in \"" + folder + "\" cannot be used:" + faults +
+           "\nCharts of those years cannot be calculated, or take the Moon or the planets from the library's "
+           "built-in ephemeris, which is less precise; charts of all other years are calculated as usual.";
 }

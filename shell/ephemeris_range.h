@@ -14,3 +14,9 @@ struct YearRange {
 // and 200 at its end, but never narrower than -2900 to 2800, which the library's built-in analytical
 // ephemeris covers without files.
 YearRange EphemerisYearRange(const std::string& folder);
+
+// What is wrong with the Swiss Ephemeris files in `folder`, for a message at start-up: each planet or
+// moon file that is there but cannot be read or is damaged, and each one missing beside its partner,
+// named with its centuries, then what still works; or that there are no files at all. Empty when all
+// is well.
+std::string EphemerisFolderNotice(const std::string& folder);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "core/atlas.h"
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/data_folder.h"
@@ -68,6 +69,20 @@ PreferenceFileRead ReadPreferencesFile(const std::string& path) {
     ApplyEphemerisFolderFacts();
     if (keyLines == 0 && !file.text.empty()) return {PreferenceFileState::kHoldsNoKey, {}};
     return {};
+}
+
+std::string DataFolderNotice(const std::string& atlasPath, const std::string& ephemerisFolder) {
+    std::string notice;
+    const AtlasResult atlas = CheckAtlasFile(atlasPath);
+    if (atlas != AtlasResult::Finished) {
+        notice = "The atlas of places \"" + atlasPath + "\" is " +
+                 (atlas == AtlasResult::Missing ? "missing or cannot be read" : "damaged") +
+                 ": places cannot be looked up in the birth data dialog. Their longitude, latitude and "
+                 "time zone can still be typed in.";
+    }
+    const std::string ephemeris = EphemerisFolderNotice(ephemerisFolder);
+    if (!ephemeris.empty()) notice += (notice.empty() ? "" : "\n\n") + ephemeris;
+    return notice;
 }
 
 FileWriteResult WritePreferencesFile(const std::string& path) {

@@ -42,6 +42,10 @@ std::string LoadPreferences();
 // The notice of the start-up's LoadPreferences; the frame shows it when it is not empty.
 extern std::string g_strPreferenceFileNotice;
 
+// What is wrong with the atlas file and the ephemeris folder given, for a message at start-up: each
+// file missing or damaged, and what still works without it. Empty when all is well.
+std::string DataFolderNotice(const std::string& atlasPath, const std::string& ephemerisFolder);
+
 // Writes every key to `path`, whole or not at all; [WindowSizes] only once sizes were saved.
 FileWriteResult WritePreferencesFile(const std::string& path);
 

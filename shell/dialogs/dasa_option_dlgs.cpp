@@ -23,11 +23,12 @@ std::vector<const char*> VargaItems() {
     return items;
 }
 
-// The starting points of Kalachakra dasa by the body each one names: the Moon's star first.
+// The starting points of Kalachakra dasa by the body each one names: the Moon's star first, the
+// chart's own points last.
 std::vector<const char*> KalachakraSeedItems() {
     std::vector<const char*> items{"Janma tara (Moon)"};
     for (int choice = 1; choice < kKalachakraSeedChoices; ++choice)
-        items.push_back(g_planetNames[KalachakraSeedBody(choice)]);
+        items.push_back(FullBodyName(KalachakraSeedBody(choice)));
     return items;
 }
 

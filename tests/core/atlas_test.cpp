@@ -11,6 +11,7 @@
 
 #include "core/atlas.h"
 #include "tests/core/atlas_builder.h"
+#include "tests/core/fifo_file.h"
 
 namespace {
 
@@ -195,6 +196,14 @@ TEST(AtlasSearch, CutsLongNamesToTheMatchField) {
 
 TEST(AtlasFileCheck, MissingFileGivesFour) {
     const SearchOutcome found = SearchFile("/nonexistent/tvcore/atlas/tvworld.adb", "new", "ALL");
+    EXPECT_EQ(found.result, AtlasResult::Missing);
+    EXPECT_TRUE(found.matches.empty());
+}
+
+TEST(AtlasFileCheck, AFifoInTheAtlasPlaceGivesFourWithoutWaiting) {
+    FifoFile fifo(testing::TempDir() + "tvworld-fifo-" + std::to_string(::getpid()) + ".adb");
+    ASSERT_TRUE(fifo.made());
+    const SearchOutcome found = fifo.ReadAside([&] { return SearchFile(fifo.path(), "new", "ALL"); });
     EXPECT_EQ(found.result, AtlasResult::Missing);
     EXPECT_TRUE(found.matches.empty());
 }

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <map>
 #include <string>
 #include <vector>
@@ -98,6 +99,55 @@ TEST_F(ReturnChartTest, TrueReturnsAtTheirEdges) {
         result = chart.FindReturnChart(0.0, target, kind, 0.0);
         ASSERT_TRUE(result.found());
         EXPECT_NEAR(result.jdUt, jd, 0.1 * kSecond);
+    }
+}
+
+// The moment of a number of true years grows with the number, and stays near the mean moment, under
+// options that make a body's seen longitude stand still or turn back (refraction near the horizon), at
+// the start of the ephemeris files, and for the fractions of a year of Moon returns (twelve turns).
+TEST_F(ReturnChartTest, TrueYearsGrowWithTheYearsAndStayNearTheMeanOnes) {
+    struct Case {
+        const char* label;
+        double jdUt;
+        double longitudeEast, latitude;
+        bool refraction;
+        int siddhanta;
+    };
+    const Case kCases[] = {
+        {"2050, refraction", 2469784.5, -52.8, 17.83, true, 0},
+        {"5250 BC", -196312.0, 10.0, 45.0, false, 0},
+        {"1990, traditional", 2447892.1, kUjjainEast, kUjjainLatitude, false, 1},
+    };
+    struct Kind {
+        int kind;
+        double meanDays; // days of a mean year of the kind
+        // The true moment lies within this of the mean one: the equations of centre at both ends (the
+        // Sun's up to 2 degrees, the Moon's 6.3) at the quantity's mean rate, and a little more.
+        double nearDays;
+    };
+    const Kind kKinds[] = {
+        {kYearTrueSiderealSolar, kMeanSiderealYearDays, 4.5},
+        {kYearTrueTropicalSolar, kMeanTropicalYearDays, 4.5},
+        {kYearTithi, kLunarYearDays, 1.6},
+        {kYearMoonReturn, 12 * 27.321661, 1.2},
+    };
+    for (const Case& c : kCases) {
+        g_bApparentRefraction = c.refraction;
+        g_bTruePositions = !c.refraction;
+        g_nSiddhanta = c.siddhanta;
+        CChartCore chart = ChartAt(c.jdUt, c.longitudeEast, c.latitude);
+        ASSERT_TRUE(chart.CalcPlanets().ok());
+        for (const Kind& k : kKinds) {
+            double previous = -HUGE_VAL;
+            for (double years = -1.0; years <= 2.0; years += 1.0 / 97.0) {
+                SCOPED_TRACE(testing::Message() << c.label << ", kind " << k.kind << ", years " << years);
+                const SearchResult found = chart.LocateReturn(years, k.kind, 0.0);
+                ASSERT_TRUE(found.found()) << found.status.error;
+                EXPECT_GE(found.jdUt, previous);
+                EXPECT_NEAR(found.jdUt, c.jdUt + years * k.meanDays, k.nearDays);
+                previous = found.jdUt;
+            }
+        }
     }
 }
 

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "tests/core/fifo_file.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -62,6 +64,59 @@ TEST_F(WholeFile, KeepsThePermissionsOfTheFileItReplaces) {
         struct stat written {};
         ASSERT_EQ(::stat(Path("tavro.ini").c_str(), &written), 0);
         EXPECT_EQ(written.st_mode & 07777, mode);
+    }
+}
+
+// Root saving a user's file gives it back to the user; anyone else keeps what the system lets keep.
+TEST_F(WholeFile, KeepsTheOwnerAndGroupOfTheFileItReplaces) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+    constexpr uid_t kUser = 54321;
+    constexpr gid_t kGroup = 54322;
+    std::ofstream(Path("chart.tvd")) << "old";
+    ASSERT_EQ(::chown(Path("chart.tvd").c_str(), kUser, kGroup), 0);
+    ASSERT_EQ(::chmod(Path("chart.tvd").c_str(), 02640), 0); // set-group-id survives the change of owner
+    ASSERT_TRUE(WriteFileWhole(Path("chart.tvd"), "new").ok);
+    struct stat written {};
+    ASSERT_EQ(::stat(Path("chart.tvd").c_str(), &written), 0);
+    EXPECT_EQ(written.st_uid, kUser);
+    EXPECT_EQ(written.st_gid, kGroup);
+    EXPECT_EQ(written.st_mode & 07777, 02640u);
+    EXPECT_EQ(Slurp("chart.tvd"), "new");
+}
+
+// Saves killed midway leave their temporaries; the next save of the same file clears them, and only
+// them.
+TEST_F(WholeFile, ASaveRemovesTheTemporariesOfInterruptedSavesOfTheSameFile) {
+    const char* const kStale[] = {"chart.tvd.tmp-1", "chart.tvd.tmp-3158906401"};
+    const char* const kOthers[] = {"other.tvd.tmp-17", "chart.tvd.tmp-", "chart.tvd.tmp-12x",
+                                   "chart.tvd.bak"};
+    for (const char* name : kStale) std::ofstream(Path(name)) << "half";
+    for (const char* name : kOthers) std::ofstream(Path(name)) << "kept";
+    ASSERT_TRUE(WriteFileWhole(Path("chart.tvd"), "whole").ok);
+    for (const char* name : kStale) EXPECT_FALSE(fs::exists(folder / name)) << name;
+    for (const char* name : kOthers) EXPECT_EQ(Slurp(name), "kept") << name;
+    EXPECT_EQ(Slurp("chart.tvd"), "whole");
+}
+
+TEST_F(WholeFile, TellsAReadOnlyFile) {
+    struct Case {
+        const char* name;
+        int mode; // -1: no such file
+        bool readOnly;
+    };
+    const Case kCases[] = {
+        {"marked.tvd", 0444, true},
+        {"owner.tvd", 0644, false},
+        {"mine.tvd", 0200, false},
+        {"none.tvd", -1, false},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        if (c.mode >= 0) {
+            std::ofstream(Path(c.name)) << "x";
+            ::chmod(Path(c.name).c_str(), static_cast<mode_t>(c.mode));
+        }
+        EXPECT_EQ(IsReadOnlyFile(Path(c.name)), c.readOnly);
     }
 }
 
@@ -122,6 +177,26 @@ TEST_F(WholeFile, ReadsWholeFilesAndTellsMissingFromUnreadable) {
     EXPECT_EQ(folderRead.outcome, FileReadResult::Outcome::kUnreadable);
     EXPECT_NE(folderRead.message.find("folder.ini\": Is a directory"), std::string::npos)
         << folderRead.message;
+}
+
+TEST_F(WholeFile, AFifoOrADeviceIsRefusedWithoutWaitingOnIt) {
+    FifoFile fifo(Path("chart.tvd"));
+    ASSERT_TRUE(fifo.made());
+    const FileReadResult fromFifo = fifo.ReadAside([&] { return ReadFileWhole(fifo.path()); });
+    EXPECT_EQ(fromFifo.outcome, FileReadResult::Outcome::kUnreadable);
+    EXPECT_NE(fromFifo.message.find("chart.tvd\": it is not a regular file (a fifo)"), std::string::npos)
+        << fromFifo.message;
+
+    const FileReadResult fromDevice = ReadFileWhole("/dev/null");
+    EXPECT_EQ(fromDevice.outcome, FileReadResult::Outcome::kUnreadable);
+    EXPECT_NE(fromDevice.message.find("\"/dev/null\": it is not a regular file (a device)"),
+              std::string::npos)
+        << fromDevice.message;
+
+    // A link to a regular file is read as the file.
+    std::ofstream(Path("real.ini")) << "x";
+    fs::create_symlink(Path("real.ini"), Path("link.ini"));
+    EXPECT_EQ(ReadFileWhole(Path("link.ini")).text, "x");
 }
 
 } // namespace

@@ -84,6 +84,64 @@ TEST(ChartFileText, ReadsWhatItWrites) {
     EXPECT_EQ(FormatChartText(v), kChennaiChartText);
 }
 
+// Times and places are written from whole milliseconds (of the time) and 0.006 seconds (of zones and
+// angles), carried up through the minutes, so that a value read back is written again to the same text.
+TEST(ChartFileText, PackedValuesAreWrittenWithoutBinaryNoise) {
+    struct Case {
+        double hours;      // time of day, decimal
+        double degrees;    // longitude, decimal (positive west)
+        const char* time;  // as written
+        const char* angle; // as written
+    };
+    const Case kCases[] = {
+        {10.5, 80.5, "10.300000000000000", "80.300000"},
+        {8 + 5 / 60.0 + 12 / 3600.0, -(77 + 35 / 60.0 + 12.3 / 3600.0), "8.052000000000000", "-77.352050"},
+        // 8:05:12 less 30 microseconds, as a moment moved through a Julian day comes back.
+        {8 + 5 / 60.0 + 11.99997 / 3600.0, 77 + 59 / 60.0 + 59.9999 / 3600.0, "8.052000000000000",
+         "78.000000"},
+        {10 + 25 / 60.0 + 37.5 / 3600.0, 0.0, "10.256250000000000", "0.000000"},
+        {12 + 0.5 / 3600.0, -(0.001 / 3600.0), "12.000083333333333", "0.000000"},
+        // A time that rounds up to midnight stays on its day.
+        {24.0 - 0.0004 / 3600.0, 180.0, "23.599999833333333", "180.000000"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.time);
+        CHmsTime time;
+        time.m_dHours = c.hours;
+        time.SplitHours();
+        CDmsAngle angle;
+        angle.m_dValue = c.degrees;
+        angle.SplitDegrees();
+        ChartFileValues v;
+        v.packedTime = PackHms(time);
+        v.packedLongitude = PackDms(angle);
+        const std::string text = FormatChartText(v);
+        EXPECT_THAT(text, HasSubstr("\r\n" + std::string(c.time) + "\r\n"));
+        EXPECT_THAT(text, HasSubstr("\r\n" + std::string(c.angle) + "\r\n"));
+        const ChartFileParse parse = ParseChartText(text, "again.tvd");
+        ASSERT_TRUE(parse.ok()) << parse.error;
+        EXPECT_EQ(FormatChartText(parse.values), text);
+    }
+}
+
+TEST(ChartFileText, LeapDaysFollowTheChartsCalendar) {
+    struct Case {
+        const char* date; // month, day, year
+        int calendarFlag; // 1 Gregorian, 0 Julian
+        bool exists;
+    };
+    const Case kCases[] = {
+        {"2 29 2000", 1, true},  {"2 29 2000", 0, true}, {"2 29 1900", 1, false}, {"2 29 1900", 0, true},
+        {"2 29 1999", 0, false}, {"2 29 -4", 1, true},   {"2 29 -100", 0, true},  {"12 31 1999", 1, true},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(std::string(c.date) + " calendar " + std::to_string(c.calendarFlag));
+        const std::string text = std::string(c.date) + " 10.25 -5.3 -80.16 13.05 0 -5.5 -5.5 0 0 X Y " +
+                                 std::to_string(c.calendarFlag);
+        EXPECT_EQ(ParseChartText(text, "leap.tvd").ok(), c.exists);
+    }
+}
+
 // Names keep any length and any UTF-8 text; white space in them reads back as blanks.
 TEST(ChartFileText, NamesSurviveWhateverTheyHold) {
     struct Case {
@@ -119,8 +177,8 @@ TEST(ChartFileText, AShortFileCountsWhatItHolds) {
         int count;
     };
     const Case kCases[] = {
-        {"5 15 1990 10.25 -5.3 -80.16 13.05", 7},             // any white space separates
-        {"5\n15\n1990\n10.25\n-5.3\n-80.16\n13.05\nhigh", 7}, // a value that is no number ends the scan
+        {"5 15 1990 10.25 -5.3 -80.16 13.05", 7}, // any white space separates
+        {"5\t15\v1990\f10.25\r\n-5.3\n-80.16\n13.05\n   ", 7},
         {"5\n15\n1990\n10.25\n-5.3\n-80.16\n13.05\n920\n-5.5\n-5.5\n0", 11},
         {"5\n15\n1990\n10.25\n-5.3\n-80.16\n13.05\n920\n-5.5\n-5.5\n0\n105\nChennai", 13},
     };
@@ -141,18 +199,47 @@ TEST(ChartFileText, RefusesWhatIsNoChartAndSaysWhy) {
         {"", "is empty"},
         {" \r\n\t ", "is empty"},
         {"5\r\n15\r\n1990\r\n10.25\r\n-5.3\r\n-80.16\r\n", "its latitude (value 7) is missing"},
-        {"5\n15\nnineteen ninety", "its year (value 3) is missing or not a number"},
+        {"5\n15\nnineteen ninety", "its year (value 3) is \"nineteen\", which is not a plain decimal number"},
         {"13 15 1990 10.25 -5.3 -80.16 13.05", "its month (value 1) is 13, outside 1 to 12"},
         {"5 0 1990 10.25 -5.3 -80.16 13.05", "its day (value 2) is 0, outside 1 to 31"},
-        {"5 15 1990 nan -5.3 -80.16 13.05", "its time of day (value 4) is not a finite number"},
+        {"5 15 1990 nan -5.3 -80.16 13.05", "its time of day (value 4) is \"nan\", which is not a plain"},
+        // Minutes of 60 or more, and a time past the day's end, which the clock would carry elsewhere.
+        {"5 15 1990 23.9999 -5.3 -80.16 13.05",
+         "its time of day (value 4) is 23.9999, whose minutes (99) are"},
+        {"5 15 1990 24.0 -5.3 -80.16 13.05", "its time of day (value 4) is 24.0, not a time within the day"},
+        {"5 15 1990 10.25 5.75 -80.16 13.05", "its time zone (value 5) is 5.75, whose minutes (75) are"},
+        {"5 15 1990 10.25 -5.3 -80.6 13.05", "its longitude (value 6) is -80.6, whose minutes (60) are"},
+        {"5 15 1990 10.25 -5.3 -80.16 13.6001", "its latitude (value 7) is 13.6001, whose minutes (60)"},
+        // Dates that do not exist in the chart's calendar.
+        {"2 31 1990 10.25 -5.3 -80.16 13.05",
+         "its day (value 2) is 31, but month 2 of 1990 has 28 days in the "
+         "Gregorian calendar"},
+        {"4 31 1990 10.25 -5.3 -80.16 13.05", "its day (value 2) is 31, but month 4 of 1990 has 30 days"},
+        {"2 29 1900 10.25 -5.3 -80.16 13.05 0 -5.5 -5.5 0 0 X Y 1", "month 2 of 1900 has 28 days"},
+        {"2 30 1900 10.25 -5.3 -80.16 13.05 0 -5.5 -5.5 0 0 X Y 0",
+         "month 2 of 1900 has 29 days in the Julian"},
+        // Numbers that are not plain decimals, wherever they stand.
+        {"5 15 1990 10.25 -5.3 -80.16 13.05 0x1p3",
+         "its altitude (value 8) is \"0x1p3\", which is not a plain"},
+        {"5 15 1990 10.25 -5.3 -80.16 13.05 1e309",
+         "its altitude (value 8) is \"1e309\", which is not a plain"},
+        {"5 15 1990 10.25 -5.3 -80.16 13.05 high",
+         "its altitude (value 8) is \"high\", which is not a plain"},
+        {"5 15 1990 10.25 -5.3 -80.16 13.05 0 -5.5 -5.5 1.0",
+         "its DST flag (value 11) is \"1.0\", which is not"},
+        {"5 15 1990 10.25-5.3 -80.16 13.05", "its time of day (value 4) is \"10.25-5.3\", which is not"},
+        {"5 15 1990 10.25 -5.3 -80.16 13.05 " + std::string(400, '9'),
+         "is 999999999999999999999999..., too large"},
+        {"5 15 1990 10.25 -5.3 -80.16 13.05 0 -5.5 -5.5 0 0 X Y 1 1013 20 99999999999",
+         "gender (value 18) is 9999"},
         {"5 15 1990 10.25 -5.3 -80.16 91", "its latitude (value 7) is 91, outside -90 to 90"},
         {"5 15 1990 10.25 -5.3 -181 13.05", "its longitude (value 6) is -181, outside -180 to 180"},
         {"5 15 1990 10.25 99 -80.16 13.05", "its time zone (value 5) is 99, outside -24 to 24"},
         {"5 15 1990 10.25 -5.3 -80.16 13.05 0 -5.5 -5.5 0 308 X Y", "its place code (value 12) is 308"},
         {"5 15 1990 10.25 -5.3 -80.16 13.05 0 -5.5 -5.5 0 0 X Y 2", "its calendar flag (value 15) is 2"},
         {"5 15 1990 10.25 -5.3 -80.16 13.05 0 -5.5 -5.5 0 0 X Y 1 1013 20 7", "its gender (value 18) is 7"},
-        {"5 15 1990 10.25 -5.3 -80.16 13.05 inf", "its altitude (value 8) is not a finite number"},
-        {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "its month (value 1) is missing"},
+        {"5 15 1990 10.25 -5.3 -80.16 13.05 inf", "its altitude (value 8) is \"inf\", which is not a plain"},
+        {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "its month (value 1) is \"?PNG\""},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.text);
@@ -174,13 +261,14 @@ void ExpectChartOrMessage(const std::string& text) {
 }
 
 TEST(ChartFileText, EveryCutOfAGoodFileIsAChartOrAMessage) {
-    // Every cut before the latitude's first digit lacks a required value; every later cut is a chart.
+    // Every cut before the latitude's first digit lacks a required value; every later cut is a chart,
+    // but for one that leaves a lone minus sign, which is no number.
     const std::size_t latitude = kChennaiChartText.find("13.05");
     for (std::size_t length = 0; length <= kChennaiChartText.size(); ++length) {
         SCOPED_TRACE(length);
         const std::string cut = kChennaiChartText.substr(0, length);
         ExpectChartOrMessage(cut);
-        EXPECT_EQ(ParseChartText(cut, "cut.tvd").ok(), length > latitude);
+        EXPECT_EQ(ParseChartText(cut, "cut.tvd").ok(), length > latitude && !cut.ends_with("-"));
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The check that a dasa's levels tile their parents: the first period starts with the parent, each
-// ends where the next starts, the last ends with the parent (to the second), none runs backwards.
+// ends where the next starts, the last ends with the parent (all exactly), none runs backwards.
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -14,8 +14,8 @@ inline void ExpectChildrenTileTheParent(const CDasaTree& tree) {
     ASSERT_LE(tree.nCount, kDasaMaxPeriods);
     if (tree.nListedLevel > 0) {
         const CDasaPeriod& parent = tree.running[tree.nListedLevel - 1];
-        EXPECT_NEAR(tree.period[0].dStartJd, parent.dStartJd, kDasaSecond);
-        EXPECT_NEAR(tree.period[tree.nCount - 1].dEndJd, parent.dEndJd, kDasaSecond);
+        EXPECT_EQ(tree.period[0].dStartJd, parent.dStartJd);
+        EXPECT_EQ(tree.period[tree.nCount - 1].dEndJd, parent.dEndJd);
     }
     for (int j = 1; j < tree.nCount; ++j) EXPECT_EQ(tree.period[j].dStartJd, tree.period[j - 1].dEndJd);
     for (int j = 0; j < tree.nCount; ++j) EXPECT_LE(tree.period[j].dStartJd, tree.period[j].dEndJd);

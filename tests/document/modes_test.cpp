@@ -1,5 +1,6 @@
 // The modes of the document: their titles and rules, the faults mended in them, and the natal chart
 // left exactly as it was by every trip through the modes.
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -375,6 +376,26 @@ TEST_F(ModesTest, PrasnaChartTakesItsLagnaFromTheNumber) {
     EXPECT_EQ(g_dCompressionDays, 30.0);
     EXPECT_FALSE(m_document.CalcPrasna249(249, 0, false, 0.0).ok()); // numbers run 1-249
     EXPECT_EQ(m_document.m_workChart.m_strTitle, "Prasna-108 (1)");
+}
+
+TEST_F(ModesTest, APrasnaNumberOutOfRangeIsRefusedAsTyped) {
+    using Cast = CalcStatus (CTavroDoc::*)(int, int, bool, double);
+    struct Case {
+        Cast cast;
+        int n; // 0-based, as the form passes it
+        const char* message;
+    };
+    const Case kCases[] = {
+        {&CTavroDoc::CalcPrasna108, 108, "Prasna-108 number 109 is not between 1 and 108."},
+        {&CTavroDoc::CalcPrasna108, INT_MAX, "Prasna-108 number 2147483648 is not between 1 and 108."},
+        {&CTavroDoc::CalcPrasna249, -1, "Prasna-249 number 0 is not between 1 and 249."},
+        {&CTavroDoc::CalcNadiPrasna, INT_MIN, "Nadi Prasna number -2147483647 is not between 1 and 1800."},
+    };
+    for (const Case& c : kCases) {
+        const CalcStatus status = (m_document.*c.cast)(c.n, 0, false, 0.0);
+        EXPECT_EQ(status.error, c.message);
+        EXPECT_EQ(m_document.m_nMode, kModeNatal);
+    }
 }
 
 TEST_F(ModesTest, ProgressionsShiftOrFixTheChart) {

@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "core/calc_options.h"
+#include "core/data_folder.h"
 #include "core/option_snapshot.h"
 #include "document/birth_time_undo.h"
 #include "document/tavro_doc.h"
 #include "document_test_support.h"
 #include "tests/core/core_test_helpers.h"
+#include "tests/core/fifo_file.h"
 
 namespace {
 
@@ -94,6 +96,14 @@ void ExpectBirth(const Birth& b, const CChart& chart) {
     EXPECT_EQ(chart.m_nGender, b.gender);
 }
 
+// The Chennai chart text with its value `index` (1-18) replaced by `value`.
+std::string WithValue(int index, const std::string& value) {
+    std::string text = kChennaiChartText;
+    std::size_t start = 0;
+    for (int i = 1; i < index; ++i) start = text.find("\r\n", start) + 2;
+    return text.replace(start, text.find("\r\n", start) - start, value);
+}
+
 class ChartFileDocument : public testing::Test {
 protected:
     CScopedOptions m_options;
@@ -123,6 +133,34 @@ TEST_F(ChartFileDocument, EveryFieldSurvivesASaveAndALoad) {
         EXPECT_FALSE(loaded.IsModified());
         EXPECT_EQ(loaded.WriteChartText(), saved.WriteChartText());
     }
+}
+
+// Save, open and save again give the same bytes, also for a birth time that came back through a Julian
+// day (a time step and its undo).
+TEST_F(ChartFileDocument, ASavedChartSavesAgainToTheSameBytes) {
+    for (const Birth& b : kBirths) {
+        SCOPED_TRACE(b.label);
+        CTavroDoc saved;
+        SetBirth(b, saved.m_natalChart);
+        g_nCalendarFlag = b.calendarFlag;
+        const std::string first = m_folder / "first.tvd", second = m_folder / "second.tvd";
+        ASSERT_TRUE(saved.OnSaveDocument(first).ok());
+        CTavroDoc loaded;
+        ASSERT_TRUE(loaded.OnOpenDocument(first).ok());
+        ASSERT_TRUE(loaded.OnSaveDocument(second).ok());
+        EXPECT_EQ(Slurp(second), Slurp(first));
+    }
+
+    CTavroDoc document;
+    ASSERT_TRUE(document.ReadChartText(kChennaiChartText, "chennai.tvd").ok());
+    const double jd = document.m_natalChart.GetJulianDay();
+    ASSERT_TRUE(document.OnBirthTimeMoved(jd - (2 * 3600 + 19 * 60 + 48) / 86400.0).ok()); // to 8:05:12
+    ASSERT_TRUE(document.OnBirthTimeMoved(jd + 1.0).ok());
+    ASSERT_TRUE(document.OnUndoBirthTimeChange().ok());
+    const std::string text = document.WriteChartText();
+    EXPECT_THAT(text, HasSubstr("\r\n1990\r\n8.052000000000000\r\n"));
+    ASSERT_TRUE(document.ReadChartText(text, "again.tvd").ok());
+    EXPECT_EQ(document.WriteChartText(), text);
 }
 
 TEST_F(ChartFileDocument, ZonesEastAndWestAndBlanksAreStoredAsTheFileHasThem) {
@@ -174,6 +212,14 @@ TEST_F(ChartFileDocument, ADamagedFileLeavesTheOpenChartAsItWas) {
                                                   10)),
          "value 1"},
         {m_folder.Write("far.tvd", "5 15 99999 10.25 -5.3 -80.16 13.05"), "cannot be calculated"},
+        {m_folder.Write("feb31.tvd", WithValue(1, "2").replace(3, 2, "31")),
+         "its day (value 2) is 31, but month 2"},
+        {m_folder.Write("late.tvd", WithValue(4, "23.9999")),
+         "its time of day (value 4) is 23.9999, whose minutes"},
+        // Values the reader takes but the calculation refuses: the open chart must not take them either.
+        {m_folder.Write("high.tvd", WithValue(8, "25000")), "cannot be calculated"},
+        {m_folder.Write("huge.tvd", WithValue(8, "1" + std::string(308, '0'))), "cannot be calculated"},
+        {m_folder.Write("deep.tvd", WithValue(8, "-1" + std::string(308, '0'))), "cannot be calculated"},
         {m_folder / "missing.tvd", "No such file or directory"},
         {m_folder / "", "Is a directory"},
     };
@@ -186,6 +232,24 @@ TEST_F(ChartFileDocument, ADamagedFileLeavesTheOpenChartAsItWas) {
         EXPECT_EQ(document.WriteChartText(), before);
         EXPECT_EQ(document.m_natalChart.m_bodies[kSun].m_dLongitude, sun);
         EXPECT_EQ(document.GetPathName(), good);
+    }
+}
+
+TEST_F(ChartFileDocument, AFifoInThePlaceOfAChartIsRefusedAndNamed) {
+    CTavroDoc document;
+    const std::string good = m_folder.Write("good.tvd", kChennaiChartText);
+    ASSERT_TRUE(document.OnOpenDocument(good).ok());
+    FifoFile fifo(m_folder / "pipe.tvd");
+    ASSERT_TRUE(fifo.made());
+    for (const bool commandLine : {false, true}) {
+        const DocumentStatus status = fifo.ReadAside([&] {
+            DocumentStatus opened = commandLine ? OpenCommandLineChart(document, fifo.path())
+                                                : document.OnOpenDocument(fifo.path());
+            CloseEphemeris();
+            return opened;
+        });
+        EXPECT_FALSE(status.ok());
+        EXPECT_THAT(status.error, HasSubstr("\"" + fifo.path() + "\": it is not a regular file"));
     }
 }
 

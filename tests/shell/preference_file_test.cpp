@@ -22,6 +22,7 @@
 #include "shell/preferences.h"
 #include "shell/window_sizes.h"
 #include "shell_test_helpers.h"
+#include "tests/core/fifo_file.h"
 
 namespace fs = std::filesystem;
 
@@ -267,6 +268,14 @@ TEST_F(PreferenceFile, AMissingFileChangesNothing) {
     g_nHoraPreference = 2;
     EXPECT_EQ(ReadPreferencesFile(Path("missing.ini")).state, PreferenceFileState::kMissing);
     EXPECT_EQ(g_nHoraPreference, 2);
+}
+
+TEST_F(PreferenceFile, AFifoInThePlaceOfTheFileIsUnreadableAndNamed) {
+    FifoFile fifo(Path("pipe.ini"));
+    ASSERT_TRUE(fifo.made());
+    const PreferenceFileRead read = fifo.ReadAside([&] { return ReadPreferencesFile(fifo.path()); });
+    EXPECT_EQ(read.state, PreferenceFileState::kUnreadable);
+    EXPECT_NE(read.message.find("pipe.ini\": it is not a regular file"), std::string::npos) << read.message;
 }
 
 TEST_F(PreferenceFile, DamagedFilesNeverCrashAndAFailedSaveKeepsTheGoodFile) {

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include "core/data_folder.h"
 #include "shell/ephemeris_range.h"
+#include "shell/preferences.h"
 #include "shell_test_helpers.h"
+#include "tests/core/fifo_file.h"
 
 namespace fs = std::filesystem;
 
@@ -90,6 +93,73 @@ TEST(EphemerisRange, FollowsTheFilesPresent) {
         EXPECT_EQ(range.min, c.expected.min);
         EXPECT_EQ(range.max, c.expected.max);
     }
+}
+
+TEST(EphemerisRange, AFifoAmongTheFilesIsNotWaitedOn) {
+    TempFolder folder;
+    folder.Touch("sepl_18.se1");
+    FifoFile moon(folder / "semo_18.se1");
+    ASSERT_TRUE(moon.made());
+    const YearRange range = moon.ReadAside([&] { return EphemerisYearRange(folder.str()); });
+    EXPECT_FALSE(moon.readerWaited());
+    EXPECT_EQ(range.min, -2900); // as without the moon's file
+    EXPECT_EQ(range.max, 2800);
+}
+
+// At start-up the program names each atlas or ephemeris file that is missing or damaged, and says
+// what still works; with its own files it says nothing.
+TEST(DataFolderNotice, NamesMissingAndDamagedFilesAndWhatStillWorks) {
+    const std::string debian = "/usr/share/libswe/ephe";
+    if (!fs::exists(debian + "/seplm06.se1")) GTEST_SKIP() << "Debian ephemeris files not installed";
+    EXPECT_EQ(DataFolderNotice(AtlasFilePath(), EphemerisFolder()), "");
+
+    TempFolder folder;
+    const std::string atlas = folder / "tvworld.adb", ephe = folder / "ephe";
+    fs::create_directory(ephe);
+    const auto link = [&](const std::string& name) {
+        fs::create_symlink(debian + "/" + name, ephe + "/" + name);
+    };
+    link("sepl_18.se1");
+    link("semo_18.se1");
+    link("semom06.se1");
+    link("sepl_24.se1"); // without its moon
+    {
+        std::ifstream whole(debian + "/seplm06.se1", std::ios::binary);
+        std::string head(20000, '\0');
+        whole.read(head.data(), static_cast<std::streamsize>(head.size()));
+        std::ofstream(ephe + "/seplm06.se1", std::ios::binary) << head; // cut short
+    }
+    FifoFile special(ephe + "/semo_30.se1");
+    link("sepl_30.se1");
+    ASSERT_TRUE(special.made());
+    std::ofstream(atlas) << "no atlas at all";
+
+    const std::string notice = special.ReadAside([&] {
+        std::string found = DataFolderNotice(atlas, ephe);
+        CloseEphemeris();
+        return found;
+    });
+    EXPECT_FALSE(special.readerWaited());
+    const std::string kParts[] = {
+        "The atlas of places \"" + atlas + "\" is damaged: places cannot be looked up",
+        "longitude, latitude and time zone can still be typed in",
+        "\"" + ephe + "/seplm06.se1\" is damaged (years -600 to -1)",
+        "\"semo_24.se1\" is missing beside \"sepl_24.se1\" (years 2400 to 2999)",
+        "\"" + ephe + "/semo_30.se1\": it is not a regular file (a fifo) (years 3000 to 3599)",
+        "charts of all other years are calculated as usual",
+    };
+    for (const std::string& part : kParts)
+        EXPECT_NE(notice.find(part), std::string::npos) << part << "\n" << notice;
+    for (const char* sound : {"sepl_18", "semo_18", "semom06"})
+        EXPECT_EQ(notice.find(sound), std::string::npos) << sound << "\n" << notice;
+
+    fs::remove_all(ephe);
+    fs::create_directory(ephe);
+    const std::string empty = DataFolderNotice(folder / "none.adb", ephe);
+    EXPECT_NE(empty.find("\"" + folder / "none.adb" + "\" is missing or cannot be read"), std::string::npos)
+        << empty;
+    EXPECT_NE(empty.find("\"" + ephe + "\" holds no Swiss Ephemeris files"), std::string::npos) << empty;
+    EXPECT_NE(empty.find("dates run from 2900 BC to AD 2800 only"), std::string::npos) << empty;
 }
 
 // Debian's swe-basic-data and swe-standard-data: 600-year files from 5400 BC to AD 5400.

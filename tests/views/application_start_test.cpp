@@ -38,7 +38,7 @@ protected:
         RegisterPeriodViews();
         m_previousHandler = SetMessageBoxHandler([this](const MessageBoxRequest& request) {
             m_messages.push_back(request.caption + ": " + request.text);
-            return request.buttons == MessageButtons::kYesNoCancel ? m_answer : MessageResult::kOk;
+            return request.buttons == MessageButtons::kOk ? MessageResult::kOk : m_answer;
         });
     }
     ~ApplicationStartTest() override {
@@ -55,6 +55,11 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text.data(), static_cast<qint64>(text.size()));
         return path.toStdString();
+    }
+
+    static std::string ReadWhole(const std::string& path) {
+        QFile file(QString::fromStdString(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
     }
 
     CView* PaneOf(unsigned node) {
@@ -76,7 +81,7 @@ protected:
     QTemporaryDir m_folder;
     CTavroApp m_application;
     std::vector<std::string> m_messages;
-    MessageResult m_answer = MessageResult::kCancel; // to "Save changes to ...?"
+    MessageResult m_answer = MessageResult::kCancel; // to "Save changes to ...?" and other questions
     MessageBoxHandler m_previousHandler;
 };
 
@@ -198,6 +203,31 @@ TEST_F(ApplicationStartTest, FileNewAndTheRecentFileListActOnTheDocument) {
     EXPECT_EQ(m_messages.size(), 1u);
     EXPECT_FALSE(frame.RecentFiles().Paths().contains(QString::fromStdString(path)));
     EXPECT_EQ(document.m_natalChart.m_dateTime.m_nYear, 1990);
+}
+
+// A chart file marked read-only is replaced only when the user says so, and stays read-only.
+TEST_F(ApplicationStartTest, SavingOverAReadOnlyChartFileAsksFirst) {
+    const std::string path = WriteChartFile("chennai.tvd", kChennaiChartText);
+    ASSERT_TRUE(QFile::setPermissions(QString::fromStdString(path), QFile::ReadOwner | QFile::ReadGroup));
+    ASSERT_TRUE(m_application.InitInstance({QString::fromStdString(path)}));
+    CMainFrame& frame = *m_application.MainFrame();
+    CTavroDoc& document = *m_application.Document();
+    document.m_natalChart.m_dateTime.m_nDay = 16;
+    ASSERT_TRUE(document.OnBirthDataChanged().ok());
+
+    m_answer = MessageResult::kNo;
+    EXPECT_TRUE(frame.RunCommand(kCmdFileSave));
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0], "Kalomithra Hora: \"" + path + "\" is read-only.\nReplace it all the same?");
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(ReadWhole(path), kChennaiChartText);
+
+    m_answer = MessageResult::kYes;
+    EXPECT_TRUE(frame.RunCommand(kCmdFileSave));
+    EXPECT_EQ(m_messages.size(), 2u);
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(ReadWhole(path).substr(0, 7), "5\r\n16\r\n");
+    EXPECT_EQ(QFile::permissions(QString::fromStdString(path)) & (QFile::WriteOwner | QFile::WriteGroup), 0);
 }
 
 // Nothing typed into a chart is lost by File > New, a recent file or closing the window: each asks

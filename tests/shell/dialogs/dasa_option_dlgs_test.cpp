@@ -88,6 +88,13 @@ TEST(DasaOptionDlgs, KalachakraExplainsTheChosenMethod) {
     WhenModal<CKalachakraDasaDlg>([](CKalachakraDasaDlg& dialog) {
         SavePicture(dialog, "kalachakra_dasa_dialog");
         EXPECT_TRUE(dialog.Explanation()->text().startsWith("The nine Kalachakra navamsas"));
+        // Every starting point is named, the chart's own two points last.
+        auto* seeds = static_cast<QComboBox*>(dialog.Control(0));
+        ASSERT_EQ(seeds->count(), 18);
+        EXPECT_EQ(seeds->itemText(0), "Janma tara (Moon)");
+        EXPECT_EQ(seeds->itemText(15), "Pranapada Lagna");
+        EXPECT_EQ(seeds->itemText(16), "User's special point");
+        EXPECT_EQ(seeds->itemText(17), "User's special lagna");
         auto* methods = static_cast<QComboBox*>(dialog.Control(2));
         EXPECT_EQ(methods->count(), 7);
         methods->setCurrentIndex(-1);
