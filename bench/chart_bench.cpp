@@ -3,6 +3,8 @@
 // repetitions and compare medians; the counters give the library calls per chart by kind.
 #include <benchmark/benchmark.h>
 
+#include <vector>
+
 #include <swephexp.h>
 
 #include "bench_charts.h"
@@ -70,6 +72,42 @@ void BM_ChartComputeAllFromScratch(benchmark::State& state) {
     ComputeCharts(state, kStep, true);
 }
 BENCHMARK(BM_ChartComputeAllFromScratch)->Unit(benchmark::kMicrosecond);
+
+// Twelve births, each stepped by 20 minutes in turn, as a document steps its natal and current charts
+// and the transit and mode views cast theirs between steps: what one chart reuses must survive the
+// others. Places: longitude (degrees, east positive), latitude (north positive), zone (hours east).
+void BM_TwelveChartsInTurn(benchmark::State& state) {
+    struct Place {
+        double longitudeEast, latitude, zoneEast, jdUt;
+    };
+    static constexpr Place kPlaces[] = {
+        {77.2, 28.6, 5.5, 2451545.0},    {-0.13, 51.5, 0.0, 2440000.3},  {-74.0, 40.7, -5.0, 2445000.7},
+        {151.2, -33.9, 10.0, 2448000.1}, {139.7, 35.7, 9.0, 2430000.5},  {18.9, 69.6, 1.0, 2455000.2},
+        {-46.6, -23.5, -3.0, 2460000.9}, {37.6, 55.8, 3.0, 2420000.4},   {80.3, 13.1, 5.5, 2447000.6},
+        {-149.9, 61.2, -9.0, 2452000.8}, {28.0, -26.2, 2.0, 2438000.05}, {-21.9, 64.1, 0.0, 2458000.35}};
+    std::vector<CChart> charts;
+    for (const Place& place : kPlaces) {
+        CChart chart = DelhiChart();
+        chart.m_longitude.m_dValue = -place.longitudeEast;
+        chart.m_longitude.SplitDegrees();
+        chart.m_latitude.m_dValue = place.latitude;
+        chart.m_latitude.SplitDegrees();
+        chart.m_dateTime.m_zone.m_dHours = -place.zoneEast;
+        chart.m_dateTime.m_zone.SplitHours();
+        chart.JulianDayToDate(place.jdUt, chart);
+        charts.push_back(chart);
+    }
+    const CallCounters calls;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        CChart& chart = charts[next];
+        chart.JulianDayToDate(chart.GetJulianDay() + kStep, chart);
+        benchmark::DoNotOptimize(chart.ComputeAll(false));
+        next = (next + 1) % charts.size();
+    }
+    calls.Report(state);
+}
+BENCHMARK(BM_TwelveChartsInTurn)->Unit(benchmark::kMicrosecond);
 
 // The floor under BM_ChartComputeAll: the library work of one chart moment at the same place, with the
 // chart's flags and nothing around it: the 12 bodies, Spica (the default ayanamsa's anchor) and the houses.

@@ -42,4 +42,31 @@ BENCHMARK(BM_DasaSixLevels)
     ->Args({25, kYearTrueSiderealSolar})
     ->Unit(benchmark::kMillisecond);
 
+// Vimsottari as a chart listing shows it: the nine periods and the sub-periods of each, in the year kind
+// of the argument.
+void BM_VimsottariTwoLevels(benchmark::State& state) {
+    SelectNameTables(false, false);
+    CChart chart = DelhiChart();
+    chart.JulianDayToDate(kJ2000, chart);
+    if (!chart.Compute().ok()) {
+        state.SkipWithError("the chart cannot be computed");
+        return;
+    }
+    g_nSelectedDasa = 0;
+    g_nDasaYearDefinition[0] = static_cast<int>(state.range(0));
+    CDasaTree tree;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CalculateDasa({chart, chart, kModeNatal, 0}, tree));
+        tree.nLevel = 1;
+        for (int period = 0; period < 9; ++period) {
+            tree.nSelected[0] = period;
+            benchmark::DoNotOptimize(tree.ExpandPeriod());
+        }
+    }
+}
+BENCHMARK(BM_VimsottariTwoLevels)
+    ->Arg(kYearMeanTropical)
+    ->Arg(kYearTrueSiderealSolar)
+    ->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/angle_time.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -13,6 +14,26 @@ template <typename... Args> std::string Printf(const char* format, Args... args)
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, format, args...);
     return buffer;
+}
+
+// Writes `value` at `out` as "%d" would, padded on the left to `width` with `pad` ("%4d" pads with
+// spaces, "%02d" with zeros); returns the end. The period lists format thousands of moments: this is
+// many times faster than snprintf.
+char* WriteInt(char* out, int value, int width = 0, char pad = ' ') {
+    if (value >= 0 && value < 100 && width <= 2) { // minutes, seconds, months, days, hours
+        if (value >= 10) {
+            *out++ = static_cast<char>('0' + value / 10);
+        } else if (width == 2) {
+            *out++ = pad;
+        }
+        *out++ = static_cast<char>('0' + value % 10);
+        return out;
+    }
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    for (int length = static_cast<int>(end - digits); length < width; ++length) *out++ = pad;
+    for (const char* d = digits; d != end; ++d) *out++ = *d;
+    return out;
 }
 
 double Join(std::uint8_t positive, int whole, int minutes, double seconds) {
@@ -143,7 +164,13 @@ std::string CHmsTime::FormatHmsAmPm() const {
 std::string CHmsTime::FormatHms() const {
     int h, m, s;
     RoundToSecond(*this, h, m, s);
-    return Printf("%d:%02d:%02d", h, m, s);
+    char text[48];
+    char* end = WriteInt(text, h);
+    *end++ = ':';
+    end = WriteInt(end, m, 2, '0');
+    *end++ = ':';
+    end = WriteInt(end, s, 2, '0');
+    return std::string(text, end);
 }
 
 std::string CHmsTime::FormatDuration() const {
@@ -188,6 +215,16 @@ std::string CLocalDateTime::FormatTime(int roundingMode, int dayNumber) const {
     std::string text = m_time.FormatHmMode(roundingMode);
     if (dayNumber != m_nDay) text += "*";
     return text;
+}
+
+std::string CLocalDateTime::FormatDate() const {
+    char text[48];
+    char* end = WriteInt(text, m_nYear, 4, ' ');
+    *end++ = '-';
+    end = WriteInt(end, m_nMonth, 2, '0');
+    *end++ = '-';
+    end = WriteInt(end, m_nDay, 2, '0');
+    return std::string(text, end);
 }
 
 void CLocalDateTime::ChangeZone(double newZone) {

@@ -77,6 +77,8 @@ class CLocalDateTime {
 public:
     // The time of day (CHmsTime::FormatHmMode), followed by "*" when dayNumber is not this record's day.
     std::string FormatTime(int roundingMode, int dayNumber) const;
+    // The date as "%4d-%02d-%02d" (a year below 1000 padded with spaces).
+    std::string FormatDate() const;
     // Keeps the universal instant and moves the local date and time to newZone (hours, positive west).
     void ChangeZone(double newZone);
 

@@ -7,9 +7,10 @@
 
 namespace {
 
-// Enough for the moments of two charts that are recalculated in turn (natal and working chart), each
-// with its five sunrise snapshots and six 6:00 probes.
-constexpr int kRememberedMoments = 32;
+// Enough for the moments of twelve charts recalculated in turn (a document's natal and working charts
+// and those the transit and mode views cast), each with its five sunrise snapshots and six 6:00
+// probes: at most 192 moments, about a megabyte.
+constexpr int kRememberedMoments = 192;
 
 thread_local RememberedRing<MomentKey, CChartCore, kRememberedMoments> t_moments;
 

@@ -1,7 +1,8 @@
 #pragma once
 // A small store of the last N values found, each with the key it was found under; the oldest goes
-// first when a new one comes. For results a thread keeps so as not to compute them again.
-#include <array>
+// first when a new one comes. For results a thread keeps so as not to compute them again. The entries
+// live on the heap: a thread's own stores stay small where threads have small stacks.
+#include <vector>
 
 template <class Key, class Value, int N> class RememberedRing {
 public:
@@ -26,7 +27,7 @@ private:
         Key key;
         Value value;
     };
-    std::array<Entry, N> m_entries{};
-    std::array<bool, N> m_used{};
+    std::vector<Entry> m_entries = std::vector<Entry>(N);
+    std::vector<bool> m_used = std::vector<bool>(N, false);
     int m_next = 0; // the oldest entry, replaced next
 };

@@ -35,12 +35,12 @@ struct PositionKey {
     bool operator==(const PositionKey&) const = default;
 };
 
-// Nine bodies of two charts recalculated in turn.
-thread_local RememberedRing<SignStayKey, Stay, 32> t_stays;
-thread_local RememberedRing<LunationKey, LunationFacts, 8> t_lunations;
-thread_local RememberedRing<SunDayKey, SunDayMoments, 8> t_sunDays;
-// Six upagrahas and eight sign entries of two charts.
-thread_local RememberedRing<PositionKey, double, 32> t_positions;
+// Nine bodies of twelve charts recalculated in turn (see calculated_moments.cpp).
+thread_local RememberedRing<SignStayKey, Stay, 128> t_stays;
+thread_local RememberedRing<LunationKey, LunationFacts, 32> t_lunations;
+thread_local RememberedRing<SunDayKey, SunDayMoments, 32> t_sunDays;
+// Six upagrahas and eight sign entries of twelve charts.
+thread_local RememberedRing<PositionKey, double, 192> t_positions;
 
 } // namespace
 

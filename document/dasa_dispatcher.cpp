@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 #include "core/calc_options.h"
 #include "core/vocabulary_names.h"
@@ -37,7 +38,9 @@ void SwitchCycleOffset(int code) {
 void ResetTree(CDasaTree& tree) {
     const std::array<int, kDasaLevels> selected = tree.nSelected;
     const int level = tree.nLevel;
-    tree = CDasaTree();
+    // Made again in place: the tree is large, and a temporary would be filled and then copied.
+    std::destroy_at(&tree);
+    std::construct_at(&tree);
     tree.nSelected = selected;
     tree.nLevel = level;
 }

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "core/body_names.h"
 #include "core/calc_options.h"
+#include "core/chart_helpers.h"
 #include "core/return_charts.h"
 #include "core/zodiac_names.h"
 #include "document/document_options.h"
@@ -49,12 +49,6 @@ CDasaMoment EndOf(const CDasaPeriod& period) {
     return {period.strEndDate, period.strEndTime, period.end, period.dEndJd};
 }
 
-double JulianDayOf(const CLocalDateTime& moment) {
-    CChartCore probe;
-    probe.m_dateTime = moment;
-    return probe.GetJulianDay();
-}
-
 } // namespace
 
 CDasaTree::CDasaTree() = default;
@@ -70,16 +64,11 @@ CalcStatus CDasaTree::FormatPeriodStart(const CChartCore& ref, double years, CDa
     // Only the moment is listed: its positions are not computed.
     const SearchResult result = ref.LocateReturn(years, nYearKind, dUserYearDays);
     if (CalcStatus status = FromSearch(result); !status.ok()) return status;
-    CChartCore target;
-    ref.JulianDayToDate(result.jdUt, target);
-    moment.local = target.m_dateTime;
+    moment.local = LocalMomentOf(result.jdUt, ref.m_dateTime.m_zone);
     moment.dJd = result.jdUt;
-    char date[32];
-    std::snprintf(date, sizeof date, "%4d-%02d-%02d", target.m_dateTime.m_nYear, target.m_dateTime.m_nMonth,
-                  target.m_dateTime.m_nDay);
-    moment.strDate = date;
-    moment.strTime = g_bTimeDisplayWithAmPm ? target.m_dateTime.m_time.FormatHmsAmPm()
-                                            : target.m_dateTime.m_time.FormatHms();
+    moment.strDate = moment.local.FormatDate();
+    moment.strTime =
+        g_bTimeDisplayWithAmPm ? moment.local.m_time.FormatHmsAmPm() : moment.local.m_time.FormatHms();
     return {};
 }
 
@@ -198,6 +187,8 @@ CalcStatus CDasaTree::PrepareCycleStart() {
 }
 
 CalcStatus CDasaTree::MomentAt(double years, CDasaMoment& moment) {
+    // A moment counted in days is quicker made again than looked up; only searched ones are kept.
+    if (!IsSearchedYearKind(nYearKind)) return FormatPeriodStart(m_cache.start, years, moment);
     if (const auto found = m_cache.moments.find(years); found != m_cache.moments.end()) {
         moment = found->second;
         return {};

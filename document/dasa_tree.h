@@ -14,6 +14,7 @@
 
 #include "core/calc_status.h"
 #include "core/chart_core.h"
+#include "document/dasa_rows.h"
 #include "document/document_options.h" // the dasa state: cycle offset, shifts, progressed seed
 #include "platform/draw_state.h" // g_bPrinting
 
@@ -25,7 +26,7 @@ inline constexpr int kRasiBhuktaVimsottariCode = 68; // listed by a rule of its 
 inline constexpr int kRasiBhuktaLevels = 3;
 inline constexpr double kNakshatraDegrees = 40.0 / 3.0; // 13 deg 20'
 
-using DasaLordRows = std::array<std::array<int, kDasaMaxPeriods>, kDasaLordRows>;
+using DasaLordRows = CDasaRows<int, kDasaLordRows, kDasaMaxPeriods>;
 
 // One listed period.
 struct CDasaPeriod {
@@ -89,11 +90,11 @@ public:
     CChartCore birth;     // moment and place of the chart; the reference of every period date
     int nPeriods = 0;     // first-level periods, at most 36
     int nSubPeriods = 0;  // sub-periods of every period without explicit tables, at most 36
-    DasaLordRows nLord{}; // row 0: first-level lords; row 1 + p: the sub-lords under lord p
+    DasaLordRows nLord; // row 0: first-level lords; row 1 + p: the sub-lords under lord p
     bool bLord2 = false;
-    DasaLordRows nLord2{};
+    DasaLordRows nLord2;
     bool bLord3 = false;
-    DasaLordRows nLord3{};
+    DasaLordRows nLord3;
     std::array<double, kDasaMaxPeriods> dYears{}; // first-level lengths, dasa years
     bool bBalance = false;                        // the first period began before birth
     double dBalance = 1.0;                        // fraction of the first period left at birth
@@ -101,7 +102,7 @@ public:
     double dCycleYears = 0.0; // nominal length of a cycle, dasa years (compression)
     bool bExplicitSubPeriods = false;
     std::array<int, kDasaLordCount> nSubCount{};
-    std::array<std::array<double, kDasaMaxPeriods>, kDasaLordCount> dSubFraction{};
+    CDasaRows<double, kDasaLordCount, kDasaMaxPeriods> dSubFraction;
     double dProgressBase = 0.0; // degrees
     double dProgressStep = kNakshatraDegrees;
     std::array<int, kDasaLevels> nSelected{};

@@ -30,7 +30,7 @@ void CPanchangaView::CopyResult(const CalcStatus& status, const std::string& tex
         MessageBox(this, status.error, "Error", MessageIcon::kError);
         return;
     }
-    CopyTextToClipboard(text);
+    if (!CopyTextToClipboard(*this, text)) return;
     MessageBox(this,
                "Successfully copied the required text to the clipboard\nin plain text format.\n\nYou can "
                "\"paste\" it to any program that accepts plain text.",

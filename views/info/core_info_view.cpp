@@ -68,7 +68,7 @@ std::string CCoreInfoView::GetInfoText(bool withNatal) const {
 }
 
 void CCoreInfoView::CopyToClipboard() const {
-    CopyTextToClipboard(GetInfoText(true));
+    CopyTextToClipboard(*this, GetInfoText(true));
 }
 
 void CCoreInfoView::PrintInfo(DrawSurface& surface) {

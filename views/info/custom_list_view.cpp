@@ -137,7 +137,7 @@ std::string CCustomListView::ToText() const {
 }
 
 void CCustomListView::CopyToClipboard() const {
-    CopyTextToClipboard(ToText());
+    CopyTextToClipboard(*this, ToText());
 }
 
 void CCustomListView::DrawHeader(DrawSurface& surface) {

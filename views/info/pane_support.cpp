@@ -51,8 +51,11 @@ int ScaledWidth(int pixels) {
     return static_cast<int>(pixels * FontSizeFactor());
 }
 
-void CopyTextToClipboard(const std::string& text) {
-    PutTextOnClipboard(text);
+bool CopyTextToClipboard(const QWidget& pane, const std::string& text) {
+    if (PutTextOnClipboard(text)) return true;
+    // The message box only takes the pane as its owner window.
+    MessageBox(const_cast<QWidget*>(&pane), "Unable to set Clipboard data", "Error", MessageIcon::kError);
+    return false;
 }
 
 bool ChangeTransitMoment(CView& pane) {

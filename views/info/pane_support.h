@@ -66,5 +66,6 @@ int ScaledWidth(int pixels);
 // False when cancelled or the pane has no document.
 bool ChangeTransitMoment(CView& pane);
 
-// Puts `text` on the clipboard as plain text.
-void CopyTextToClipboard(const std::string& text);
+// Puts `text` on the clipboard as plain text; a clipboard that refuses it is told over `pane`
+// ("Unable to set Clipboard data"). True when the text arrived.
+bool CopyTextToClipboard(const QWidget& pane, const std::string& text);

@@ -177,5 +177,5 @@ void CDasaSignTransitView::FillContextMenu(QMenu& menu) {
 }
 
 void CDasaSignTransitView::CopyListing() const {
-    CopyTextToClipboard(DasaTransitText(g_dasaTransitListing, g_dasaTransitInput));
+    CopyTextToClipboard(*this, DasaTransitText(g_dasaTransitListing, g_dasaTransitInput));
 }

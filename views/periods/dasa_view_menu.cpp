@@ -241,8 +241,8 @@ void CDasaView::OnContextMenu(QPoint screenPos) {
     menu.addSeparator();
     if (page == 0)
         command(menu, "Vimsottari seed strength comparison &help", [this] { OnSeedStrengthHelp(); });
-    command(menu, "Copy to clipboard", [this] { CopyTextToClipboard(PageText(true)); });
-    command(menu, "&Copy to clipboard (only dates)", [this] { CopyTextToClipboard(PageText(false)); });
+    command(menu, "Copy to clipboard", [this] { CopyTextToClipboard(*this, PageText(true)); });
+    command(menu, "&Copy to clipboard (only dates)", [this] { CopyTextToClipboard(*this, PageText(false)); });
     command(menu, "Print this &window", [this] { PrintViewContent(*this); });
     if (page == 0)
         command(menu, "Sum of &longitudes of planets upto this level", [this] {

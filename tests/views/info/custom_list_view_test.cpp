@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "../views_test_support.h"
+#include "platform/clipboard.h"
+#include "platform/message_box.h"
 #include "shell/color_settings.h"
 #include "views/info/list_text.h"
 
@@ -99,6 +101,30 @@ TEST_F(ListTest, TheTableAsTextPadsEachColumnToItsWidestText) {
     EXPECT_EQ(list.ToText(), "Body Value\n\n"); // an empty table still gives its header
     list.AddRow({"Jupiter", "12"});
     EXPECT_EQ(list.ToText(), "Body    Value\n\nJupiter 12\n");
+}
+
+TEST_F(ListTest, ACopyTheClipboardRefusesIsToldAndNotTakenForDone) {
+    CCustomListView list;
+    Fill(list, 2);
+    std::vector<std::string> messages;
+    const MessageBoxHandler keptBoxes = SetMessageBoxHandler([&messages](const MessageBoxRequest& request) {
+        messages.push_back(request.caption + ": " + request.text);
+        return MessageResult::kOk;
+    });
+    std::string copied;
+    const ClipboardWriter kept = SetClipboardWriter([&copied](const std::string& text) {
+        copied = text;
+        return true;
+    });
+    list.CopyToClipboard();
+    EXPECT_EQ(copied, list.ToText());
+    EXPECT_TRUE(messages.empty());
+
+    SetClipboardWriter([](const std::string&) { return false; });
+    list.CopyToClipboard();
+    EXPECT_EQ(messages, std::vector<std::string>{"Error: Unable to set Clipboard data"});
+    SetClipboardWriter(kept);
+    SetMessageBoxHandler(keptBoxes);
 }
 
 TEST_F(ListTest, LongLinesContinueIndentedOnTheNextLine) {

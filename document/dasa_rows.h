@@ -1,0 +1,28 @@
+#pragma once
+// The rows of a dasa tree's lord and sub-period tables: up to `Rows` rows of `Columns` values, every
+// value zero until written. Only the rows written hold memory, so a fresh tree costs nothing to make:
+// Vimsottari writes ten rows of the 217 Kalachakra may need, and a tree is made anew for every dasa.
+#include <array>
+#include <cstddef>
+#include <stdexcept>
+#include <vector>
+
+template <class T, std::size_t Rows, std::size_t Columns> class CDasaRows {
+public:
+    using Row = std::array<T, Columns>;
+
+    // The row to write; a row past the table's end is refused (std::out_of_range).
+    Row& operator[](std::size_t row) {
+        if (row >= Rows) throw std::out_of_range("dasa table row out of range");
+        if (row >= m_rows.size()) m_rows.resize(row + 1); // new rows are zeros
+        return m_rows[row];
+    }
+    // The row to read: zeros when it was never written.
+    const Row& operator[](std::size_t row) const {
+        static const Row kZeros{};
+        return row < m_rows.size() ? m_rows[row] : kZeros;
+    }
+
+private:
+    std::vector<Row> m_rows;
+};
