@@ -14,6 +14,9 @@ public:
     // The row to write; a row past the table's end is refused (std::out_of_range).
     Row& operator[](std::size_t row) {
         if (row >= Rows) throw std::out_of_range("dasa table row out of range");
+        // Room for every row before the first is handed out: a row taken earlier stays where it is
+        // when a later one is added (callers hold two rows at once).
+        if (m_rows.capacity() < Rows) m_rows.reserve(Rows);
         if (row >= m_rows.size()) m_rows.resize(row + 1); // new rows are zeros
         return m_rows[row];
     }

@@ -1,6 +1,8 @@
 // The period tree on trees filled by hand: the balance, the listing and naming of levels, the search for
 // the running periods and its cycle steps.
+#include <array>
 #include <cmath>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +36,23 @@ CLocalDateTime MomentAt(double jd) {
 }
 
 class DasaTreeTest : public DasaTest {};
+
+// The lord tables hold only the rows written; a row taken stays in place while later ones are added
+// (the Kalachakra rows are filled from two at once), unwritten rows read as zeros, and a row past the
+// table is refused.
+TEST(DasaRows, RowsStayInPlaceReadZeroUntilWrittenAndEndAtTheTable) {
+    DasaLordRows rows;
+    const DasaLordRows& read = rows;
+    std::array<int, kDasaMaxPeriods>& first = rows[1];
+    first[3] = 7;
+    rows[kDasaLordRows - 1][0] = 5; // the last row, added after the first was taken
+    EXPECT_EQ(&first, &rows[1]);
+    EXPECT_EQ(read[1][3], 7);
+    EXPECT_EQ(read[kDasaLordRows - 1][0], 5);
+    EXPECT_EQ(read[100][0], 0);
+    EXPECT_EQ(read[kDasaLordRows + 5][0], 0);
+    EXPECT_THROW(rows[kDasaLordRows], std::out_of_range);
+}
 
 TEST_F(DasaTreeTest, BalanceMovesTheFirstPeriodBeforeBirth) {
     CDasaTree tree = TwoLordTree();
