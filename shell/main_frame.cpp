@@ -177,6 +177,11 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!saved.ok) MessageBox(this, saved.message, "Error", MessageIcon::kError);
     m_recentFiles.WriteList();
     event->accept();
+    // The entry charts, calendars and tables in windows of their own go with the main window: left
+    // open, they would keep the program running with no main window.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible() && dynamic_cast<CFrameWnd*>(window)) window->close();
+    }
 }
 
 namespace {

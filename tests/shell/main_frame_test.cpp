@@ -1,4 +1,5 @@
 // Frame commands that stand without the document, and what closing the frame saves.
+#include <QPointer>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -7,6 +8,7 @@
 #include "platform/view.h"
 #include "shell/command_ids.h"
 #include "shell/display_fonts.h"
+#include "shell/extra_frames.h"
 #include "shell/layout_table.h"
 #include "shell/preferences.h"
 #include "shell/window_sizes.h"
@@ -34,6 +36,21 @@ TEST_F(MainFrameTest, ClosingSavesTheCurrentTimeStepsWithThePreferences) {
     g_strDataDirectory = savedFolder;
     g_nTimeAdjBase = birthStep;
     g_nTranTimeAdjBase = transitStep;
+}
+
+TEST_F(MainFrameTest, ClosingTheMainWindowClosesTheWindowsOpenedFromIt) {
+    QTemporaryDir folder; // the preferences the close saves
+    const std::string savedFolder = g_strDataDirectory;
+    g_strDataDirectory = folder.path().toStdString();
+    CMainFrame& frame = Build();
+    CFrameWnd* extra = nullptr;
+    ASSERT_NE(OpenChildWindow(137, "CEntryBasicInfoView", &extra), 0);
+    const QPointer<CFrameWnd> opened(extra);
+    ASSERT_TRUE(opened->isVisible());
+    EXPECT_TRUE(frame.close());
+    EXPECT_TRUE(opened.isNull() || !opened->isVisible());
+    delete opened.data();
+    g_strDataDirectory = savedFolder;
 }
 
 TEST_F(MainFrameTest, FontSizeCommandsStopAtTheEndsOfTheZoomTable) {
