@@ -11,17 +11,22 @@ namespace {
 
 constexpr double kJ2000 = 2451545.0;
 
+// The chart moved to J2000 and computed, with the English name tables; false (the benchmark skipped)
+// when it cannot be computed.
+bool ComputeAtJ2000(benchmark::State& state, CChart& chart) {
+    SelectNameTables(false, false);
+    chart.JulianDayToDate(kJ2000, chart);
+    if (chart.Compute().ok()) return true;
+    state.SkipWithError("the chart cannot be computed");
+    return false;
+}
+
 // The dasa of the first argument (0 Vimsottari, 2 Kalachakra, 25 Narayana) in the year kind of the
 // second (0 mean tropical, 3 true sidereal solar, the default), computed and listed at all six levels
 // along the chain of the fourth period at each level.
 void BM_DasaSixLevels(benchmark::State& state) {
-    SelectNameTables(false, false);
     CChart chart = DelhiChart();
-    chart.JulianDayToDate(kJ2000, chart);
-    if (!chart.Compute().ok()) {
-        state.SkipWithError("the chart cannot be computed");
-        return;
-    }
+    if (!ComputeAtJ2000(state, chart)) return;
     const int code = static_cast<int>(state.range(0));
     g_nSelectedDasa = code;
     g_nDasaYearDefinition[code] = static_cast<int>(state.range(1));
@@ -45,13 +50,8 @@ BENCHMARK(BM_DasaSixLevels)
 // Vimsottari as a chart listing shows it: the nine periods and the sub-periods of each, in the year kind
 // of the argument.
 void BM_VimsottariTwoLevels(benchmark::State& state) {
-    SelectNameTables(false, false);
     CChart chart = DelhiChart();
-    chart.JulianDayToDate(kJ2000, chart);
-    if (!chart.Compute().ok()) {
-        state.SkipWithError("the chart cannot be computed");
-        return;
-    }
+    if (!ComputeAtJ2000(state, chart)) return;
     g_nSelectedDasa = 0;
     g_nDasaYearDefinition[0] = static_cast<int>(state.range(0));
     CDasaTree tree;

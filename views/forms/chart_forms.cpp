@@ -145,12 +145,8 @@ void CProgFormView::LoadFields() {
 }
 
 void CProgFormView::OnProgress(Method method) {
-    CTavroDoc* document = Document();
+    CTavroDoc* document = StartCastingAtTypedMoment(m_moment);
     if (!document) return;
-    ResetBirthTimeHistory();
-    const auto moment = m_moment.Take(g_transitMoment);
-    if (!moment) return;
-    g_transitMoment = *moment;
     const int column = ProgressionVargaColumn(m_varga->currentIndex());
     CalcStatus status;
     switch (method) {

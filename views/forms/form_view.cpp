@@ -13,10 +13,12 @@
 #include "core/calc_options.h"
 #include "document/birth_time_undo.h"
 #include "document/dasa_codes.h"
+#include "document/document_state.h"
 #include "document/tavro_doc.h"
 #include "platform/message_box.h"
 #include "shell/color_settings.h"
 #include "shell/visual_framework.h"
+#include "views/forms/moment_fields.h"
 
 namespace {
 
@@ -170,6 +172,16 @@ void CFormView::ResetBirthTimeHistory() {
         g_birthTimeUndo.Clear();
         g_birthTimeUndo.Push(document->m_natalChart.GetJulianDay());
     }
+}
+
+CTavroDoc* CFormView::StartCastingAtTypedMoment(const CMomentFields& fields) {
+    CTavroDoc* document = Document();
+    if (!document) return nullptr;
+    ResetBirthTimeHistory();
+    const auto moment = fields.Take(g_transitMoment);
+    if (!moment) return nullptr;
+    g_transitMoment = *moment;
+    return document;
 }
 
 void CFormView::Report(const CalcStatus& status) {

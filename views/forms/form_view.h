@@ -23,6 +23,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class CMomentFields;
 class CTavroDoc;
 
 // Setting numbers of the form colours (shell/color_settings_table.cpp).
@@ -89,6 +90,10 @@ protected:
     // A chart-casting button's first step: the birth-time history starts again from the natal moment,
     // as for a new chart.
     void ResetBirthTimeHistory();
+    // The start of a button that casts at the moment typed in `fields`: the history started again and
+    // the moment stored in g_transitMoment. The document; null when the pane has none or a field is
+    // refused (the refusal is told, g_transitMoment left as it was).
+    CTavroDoc* StartCastingAtTypedMoment(const CMomentFields& fields);
     // Tells the user of a calculation that failed (caption "Error"); a cancelled search says nothing.
     void Report(const CalcStatus& status);
     // Runs `search` with the progress window; reports its failure.

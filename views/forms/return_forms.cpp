@@ -73,6 +73,14 @@ void CDerivedChartForm::OnShowMixedChart() {
     ActivateNode(kNodeMixedChart);
 }
 
+void CDerivedChartForm::AddPraveshaLinks(QBoxLayout& layout) {
+    layout.addLayout(Row({MakeButton("Vimsottari dasa", [this] { OnShowDefaultDasa(); }),
+                          MakeButton("Narayana dasa", [this] { OnShowNarayanaDasa(); })}));
+    layout.addLayout(Row({MakeOtherDasaButton("Tithi Ashtottari dasa", kTithiAshtottariDasa),
+                          MakeOtherDasaButton("Yoga Vimsottari dasa", kYogaVimsottariDasa)}));
+    layout.addLayout(Row({MakeButton("Mixed TP-Natal Chart", [this] { OnShowMixedChart(); })}));
+}
+
 QPushButton* CDerivedChartForm::MakeOtherDasaButton(const QString& caption, int code) {
     return MakeButton(caption, [this, code] { ShowDasa(kNodeOtherDasas, g_nOtherDasaToBeDisplayed, code); });
 }
@@ -172,11 +180,7 @@ CTPFormView::CTPFormView(QWidget* parent) : CDerivedChartForm(parent), m_moment(
     layout->addLayout(Row({m_findByMoment}));
     layout->addLayout(Row({MakeBackToNatalButton()}));
     layout->addWidget(LinkHint(Page(), ""));
-    layout->addLayout(Row({MakeButton("Vimsottari dasa", [this] { OnShowDefaultDasa(); }),
-                           MakeButton("Narayana dasa", [this] { OnShowNarayanaDasa(); })}));
-    layout->addLayout(Row({MakeOtherDasaButton("Tithi Ashtottari dasa", kTithiAshtottariDasa),
-                           MakeOtherDasaButton("Yoga Vimsottari dasa", kYogaVimsottariDasa)}));
-    layout->addLayout(Row({MakeButton("Mixed TP-Natal Chart", [this] { OnShowMixedChart(); })}));
+    AddPraveshaLinks(*layout);
     layout->addStretch(1);
 }
 
@@ -218,12 +222,8 @@ void CTPFormView::OnFindByYear() {
 }
 
 void CTPFormView::OnFindByMoment() {
-    CTavroDoc* document = Document();
+    CTavroDoc* document = StartCastingAtTypedMoment(m_moment);
     if (!document) return;
-    ResetBirthTimeHistory();
-    const auto moment = m_moment.Take(g_transitMoment);
-    if (!moment) return;
-    g_transitMoment = *moment;
     const int period = m_period->currentIndex();
     const bool before = m_beforeOrAfter->currentIndex() == 0;
     RunSearch("Searching for the Pravesha chart ...", [document, period, before] {
@@ -250,11 +250,7 @@ CAngRetFormView::CAngRetFormView(QWidget* parent) : CDerivedChartForm(parent), m
     layout->addLayout(Row({MakeBackToNatalButton()}));
     layout->addWidget(MakeLabel("Links"));
     layout->addWidget(LinkHint(Page(), ""));
-    layout->addLayout(Row({MakeButton("Vimsottari dasa", [this] { OnShowDefaultDasa(); }),
-                           MakeButton("Narayana dasa", [this] { OnShowNarayanaDasa(); })}));
-    layout->addLayout(Row({MakeOtherDasaButton("Tithi Ashtottari dasa", kTithiAshtottariDasa),
-                           MakeOtherDasaButton("Yoga Vimsottari dasa", kYogaVimsottariDasa)}));
-    layout->addLayout(Row({MakeButton("Mixed TP-Natal Chart", [this] { OnShowMixedChart(); })}));
+    AddPraveshaLinks(*layout);
     layout->addStretch(1);
 }
 
@@ -263,12 +259,8 @@ void CAngRetFormView::LoadFields() {
 }
 
 void CAngRetFormView::OnFindReturn() {
-    CTavroDoc* document = Document();
+    CTavroDoc* document = StartCastingAtTypedMoment(m_moment);
     if (!document) return;
-    ResetBirthTimeHistory();
-    const auto moment = m_moment.Take(g_transitMoment);
-    if (!moment) return;
-    g_transitMoment = *moment;
     const int a = m_bodyA->currentIndex();
     const int b = m_bodyB->currentIndex();
     if (a == b) {

@@ -21,6 +21,9 @@ public:
 protected:
     // A button that shows dasa `code` on the "Other dasas" page.
     QPushButton* MakeOtherDasaButton(const QString& caption, int code);
+    // The links of the Tithi Pravesha and angular-return forms: Vimsottari and Narayana, Tithi
+    // Ashtottari and Yoga Vimsottari dasas, and the mixed chart.
+    void AddPraveshaLinks(QBoxLayout& layout);
 };
 
 class CTajakaFormView : public CDerivedChartForm {

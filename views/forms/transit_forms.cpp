@@ -61,12 +61,8 @@ void CTransitFormView::LoadFields() {
 }
 
 void CTransitFormView::OnShowTransit() {
-    CTavroDoc* document = Document();
+    CTavroDoc* document = StartCastingAtTypedMoment(m_moment);
     if (!document) return;
-    ResetBirthTimeHistory();
-    const auto moment = m_moment.Take(g_transitMoment);
-    if (!moment) return;
-    g_transitMoment = *moment;
     ActivatePaneOfClass("CTransitView");
     Report(document->ShowTransitChart(g_transitMoment));
 }
