@@ -1,7 +1,8 @@
 #pragma once
 // The rows of a dasa tree's lord and sub-period tables: up to `Rows` rows of `Columns` values, every
-// value zero until written. Only the rows written hold memory, so a fresh tree costs nothing to make:
-// Vimsottari writes ten rows of the 217 Kalachakra may need, and a tree is made anew for every dasa.
+// value zero until written. A fresh table holds nothing, and the first write takes room for every row
+// but fills only the rows asked for, so a fresh tree costs little to make: Vimsottari writes ten rows
+// of the 217 Kalachakra may need, and a tree is made anew for every dasa.
 #include <array>
 #include <cstddef>
 #include <stdexcept>
