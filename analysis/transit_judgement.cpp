@@ -50,6 +50,11 @@ bool IsPlanet(int body) {
     return body >= kSun && body <= kKetu;
 }
 
+// The body whose sign entry a planet's is: Ketu enters its sign when Rahu enters the opposite one.
+int SearchedBody(int planet) {
+    return planet == kKetu ? kRahu : planet;
+}
+
 bool HasAshtakavarga(int body, int column, int sign) {
     return body >= kLagna && body <= kSaturn && column >= 0 && column < kVargaColumnCount && sign >= 0 &&
            sign < 12;
@@ -125,8 +130,7 @@ int MurthiOfMoonHouse(int house) {
 SignEntryMurthi FindSignEntryMurthi(const CChartCore& at, int body, int natalMoonSign) {
     SignEntryMurthi result;
     if (!IsPlanet(body)) return result;
-    // Ketu enters its sign when Rahu enters the opposite one.
-    const int searched = body == kKetu ? kRahu : body;
+    const int searched = SearchedBody(body);
     double stayStart = 0.0, entry = 0.0;
     const SearchResult found =
         at.FindBodyEntersDivision(searched, at.m_bodies[searched].m_nSign, true, stayStart, entry);
@@ -145,4 +149,17 @@ SignEntryMurthi FindSignEntryMurthi(const CChartCore& at, int body, int natalMoo
     result.jdUt = entry;
     result.murthi = MurthiOfMoonHouse(HouseFrom(SignOfLongitude(moon.value), natalMoonSign));
     return result;
+}
+
+SignEntryMurthi FindSignEntryMurthiOnly(const CChartCore& at, int body, int natalMoonSign) {
+    if (IsPlanet(body)) {
+        const int searched = SearchedBody(body);
+        if (const auto moonSign = at.CertainMoonSignAtLatestEntry(searched, at.m_bodies[searched].m_nSign)) {
+            SignEntryMurthi result;
+            result.found = true;
+            result.murthi = MurthiOfMoonHouse(HouseFrom(*moonSign, natalMoonSign));
+            return result;
+        }
+    }
+    return FindSignEntryMurthi(at, body, natalMoonSign);
 }

@@ -80,3 +80,7 @@ struct SignEntryMurthi {
 // enters when Rahu enters the opposite sign), with the murthi of the Moon's D-1 sign then, counted from
 // `natalMoonSign`. `at` holds the moment, the place and the sidereal positions of bodies 0-12.
 SignEntryMurthi FindSignEntryMurthi(const CChartCore& at, int body, int natalMoonSign);
+// The same murthi without the entry's time, for a chart that keeps only the murthi: decided from
+// tropical positions when their error bound makes it certain (jdUt then stays 0), else as
+// FindSignEntryMurthi finds it.
+SignEntryMurthi FindSignEntryMurthiOnly(const CChartCore& at, int body, int natalMoonSign);

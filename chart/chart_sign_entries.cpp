@@ -8,7 +8,7 @@ CalcStatus CChart::FindSignEntryTimesFor(int body) {
     const int column =
         g_nTransitRefVarga >= 0 && g_nTransitRefVarga < kVargaColumnCount ? g_nTransitRefVarga : kD1Column;
     const SignEntryMurthi entry =
-        FindSignEntryMurthi(*this, body, NatalChart().m_vargaSign.Sign(kMoon, column));
+        FindSignEntryMurthiOnly(*this, body, NatalChart().m_vargaSign.Sign(kMoon, column));
     // No entry within the span searched: the murti stays.
     if (entry.found) m_nMurti[body] = entry.murthi;
     return entry.status;

@@ -11,6 +11,7 @@
 // [0, 360); Julian days are UT; the place's longitude is positive WEST and the zone positive WEST
 // (universal time = local time + zone), as everywhere in the program.
 #include <cstdint>
+#include <optional>
 
 #include "core/angle_time.h"
 #include "core/ayanamsa_cache.h"
@@ -76,6 +77,13 @@ public:
     // Ecliptic and equatorial coordinates of body 1-8 (no star anchoring, no traditional model, Ketu
     // not turned); writes m_dAyanamsa.
     CalcStatus CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coordinates);
+    // Tropical longitude [0, 360) of body 1-12 at a UT Julian day on the ecliptic and MEAN equinox of
+    // date (no nutation), degrees, read with this record's place flags otherwise (no ayanamsa, no
+    // refraction; Ketu (9) as the node itself); with `speed`, also its motion in longitude, degrees a
+    // day. The library's sidereal positions leave nutation out as well, so a search step's sidereal
+    // longitude is this less an offset that moves with the precession alone. Some three times cheaper
+    // than a sidereal step: for guesses that a proven bound or exact positions then settle.
+    CalcValue CalcTropicalSearchPosition(int body, double jdUt, double* speed = nullptr) const;
     // The nakshatra shift of a tropical chart, degrees: with SiderealNaksharasInTropical on and the
     // tropical ayanamsa (id 16), 180 - Spica's tropical longitude; otherwise 0.
     CalcValue GetAyanamsa();
@@ -128,6 +136,13 @@ public:
     // nakshatra) by either edge: forward past its end or back past its start, whichever comes first.
     // Narrowed to a tenth of a second; the instant is the first at or past the crossing (UT Julian day).
     SearchResult FindDivisionExit(int body, double width, bool backward) const;
+    // The sign 0-11 of the Moon (read as a search step reads it) at the `end` that
+    // FindBodyEntersDivision(body, sign, true, ...) finds for planet 1-9 (not the Moon), decided from
+    // tropical positions and a proven bound on their error, and only when that bound makes it certain;
+    // nullopt otherwise (the caller then searches exactly). Certain means: the exact search's path
+    // is pinned down to one crossing of the sign's edge, and the Moon keeps one sign over all the
+    // moments that crossing may lie at.
+    std::optional<int> CertainMoonSignAtLatestEntry(int body, int sign) const;
     // Replaces this record's 12 house cusps with those of the instant, searched backward from 0.0035
     // days after this record's instant, at which the lagna had the given longitude (degrees).
     SearchResult CalcAtTimeOffset(double lagnaLongitude);

@@ -14,6 +14,12 @@ struct Stay {
     double end = 0.0;
 };
 
+struct EntryMoon {
+    double from = 0.0;
+    double to = 0.0;
+    int moonSign = 0;
+};
+
 struct LunationKey {
     double elongation = 0.0;
     MomentKey place;
@@ -37,6 +43,7 @@ struct PositionKey {
 
 // Nine bodies of twelve charts recalculated in turn (see calculated_moments.cpp).
 thread_local RememberedRing<SignStayKey, Stay, 128> t_stays;
+thread_local RememberedRing<SignStayKey, EntryMoon, 128> t_entryMoons;
 thread_local RememberedRing<LunationKey, LunationFacts, 32> t_lunations;
 thread_local RememberedRing<SunDayKey, SunDayMoments, 32> t_sunDays;
 // Six upagrahas and eight sign entries of twelve charts.
@@ -52,6 +59,17 @@ std::optional<double> RememberedStayEnd(const SignStayKey& key, double jdUt) {
 
 void RememberStay(const SignStayKey& key, double from, double to, double end) {
     if (from <= to) t_stays.Add(key, {from, to, end});
+}
+
+std::optional<int> RememberedEntryMoonSign(const SignStayKey& key, double jdUt) {
+    const EntryMoon* entry =
+        t_entryMoons.Find(key, [jdUt](const EntryMoon& e) { return e.from <= jdUt && jdUt <= e.to; });
+    if (entry == nullptr) return std::nullopt;
+    return entry->moonSign;
+}
+
+void RememberEntryMoonSign(const SignStayKey& key, double from, double to, int moonSign) {
+    if (from <= to) t_entryMoons.Add(key, {from, to, moonSign});
 }
 
 std::optional<LunationFacts> RememberedLunations(double elongation, const MomentKey& place, double jdUt) {

@@ -24,6 +24,12 @@ std::optional<double> RememberedStayEnd(const SignStayKey& key, double jdUt);
 // Searches from any start in [from, to] end at `end`.
 void RememberStay(const SignStayKey& key, double from, double to, double end);
 
+// The Moon's sign 0-11 at the end of such a backward stay (CChartCore::CertainMoonSignAtLatestEntry),
+// for a search from `jdUt`, when a search proved it for every start in a span around it.
+std::optional<int> RememberedEntryMoonSign(const SignStayKey& key, double jdUt);
+// Searches from any start in [from, to] meet the Moon in `moonSign`.
+void RememberEntryMoonSign(const SignStayKey& key, double from, double to, int moonSign);
+
 // What the lunar month of a moment rests on: the last lunation before it and its neighbours.
 struct LunationFacts {
     double last = 0.0;             // the last lunation before the moment
