@@ -137,7 +137,7 @@ public:
     // Narrowed to a tenth of a second; the instant is the first at or past the crossing (UT Julian day).
     SearchResult FindDivisionExit(int body, double width, bool backward) const;
     // The sign 0-11 of the Moon (read as a search step reads it) at the `end` that
-    // FindBodyEntersDivision(body, sign, true, ...) finds for planet 1-9 (not the Moon), decided from
+    // FindBodyEntersDivision(body, sign, true, ...) finds for planet 1-9, decided from
     // tropical positions and a proven bound on their error, and only when that bound makes it certain;
     // nullopt otherwise (the caller then searches exactly). Certain means: the exact search's path
     // is pinned down to one crossing of the sign's edge, and the Moon keeps one sign over all the

@@ -174,13 +174,15 @@ CalcValue CChartCore::CalcEphemerisBody(int body, double jdUt, std::int32_t flag
 }
 
 CalcValue CChartCore::CalcTropicalSearchPosition(int body, double jdUt, double* speed) const {
-    if (body < kSun || body >= kEphemerisBodyCount) return CalcValue::Failure("Body " + std::to_string(body) + " has no tropical place.");
+    if (body < kSun || body >= kEphemerisBodyCount)
+        return CalcValue::Failure("Body " + std::to_string(body) + " has no tropical place.");
     std::int32_t flags = (PlaceFlags() & ~(kFlagSidereal | kFlagSpeed)) | kFlagNoNutation;
     if (speed != nullptr) flags |= kFlagSpeed;
     double x[6] = {};
     char error[AS_MAXCH] = "";
     CountEphemerisCall(EphemerisCall::kBody);
-    if (swe_calc(EphemerisJulianDay(jdUt), EphemerisBody(body), flags, x, error) < 0) return {0.0, CalcFailure(error)};
+    if (swe_calc(EphemerisJulianDay(jdUt), EphemerisBody(body), flags, x, error) < 0)
+        return {0.0, CalcFailure(error)};
     if (!AllFinite(x, 4)) {
         return {0.0, NotANumberFailure("position", jdUt, LongitudeEast(), m_latitude.m_dValue, m_dAltitude)};
     }

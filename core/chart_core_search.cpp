@@ -12,7 +12,7 @@
 #include "core/chart_core.h"
 #include "core/remembered_searches.h"
 #include "core/search_progress.h"
-#include "core/zodiac_offset.h"
+#include "core/search_speeds.h"
 
 namespace {
 
@@ -26,59 +26,10 @@ constexpr double kAimMargin = 2.0 * kSecond;
 constexpr int kMaxNarrowingPasses = 200; // each pass at least halves the bracket: 60 would do
 // Mars, the body with the longest direct spell, runs direct for up to 746 days (1900-2100).
 constexpr double kStationSpanDays = 1000.0;
-// The most a body may move in one step of a sign search, degrees: less than a sign, so no stay is skipped.
-constexpr double kSignStepDegrees = 25.0;
-
-// Greatest daily motion in longitude of bodies 0-12, degrees per day, rounded up: the library's
-// geocentric extremes over 1900-2100 (for Rahu and Ketu the true node's; TopSpeed takes the mean node's
-// own); for the lagna, the fastest rising at latitude 60 degrees. Steps are kept short enough for no crossing
-// to slip between two steps.
-constexpr double kTopSpeed[kEphemerisBodyCount] = {1350.0, 1.02, 15.4, 0.8,   2.21,  0.25, 1.26,
-                                                   0.14,   0.26, 0.26, 0.065, 0.043, 0.041};
-
-// The mean node's daily motion, degrees per day, rounded up: it runs back at a steady 0.0529 to 0.0530
-// degrees a day (the library, 1800-2400).
-constexpr double kMeanNodeSpeed = 0.054;
-
-// Greatest daily motion of a body (degrees per day) under the nodes chosen by TrueNodes.
-double TopSpeed(int body) {
-    if ((body == kRahu || body == kKetu) && !g_bTrueNodes) return kMeanNodeSpeed;
-    return kTopSpeed[body];
-}
-
-// Least daily motion in longitude of the bodies that never turn retrograde, degrees per day, rounded
-// down (the library's geocentric extremes over 1900-2100): the Sun and the Moon. Every other body may
-// stand still or go back; its entry is minus its top speed.
-constexpr double kLeastSpeed[kEphemerisBodyCount] = {0.0,   0.95,  11.7,  -0.8,   -2.21,  -0.25, -1.26,
-                                                     -0.14, -0.26, -0.26, -0.065, -0.043, -0.041};
-
-// Longest time a body can take to come back to a longitude, days, with a margin: its period lengthened
-// by retrograde loops (the lagna: a sidereal day). A search gives up after this span.
-constexpr double kRecurrenceDays[kEphemerisBodyCount] = {
-    3.0, 400.0, 35.0, 1000.0, 500.0, 5000.0, 600.0, 12000.0, 8000.0, 8000.0, 33000.0, 64000.0, 100000.0};
-
 // Speed rank (0 fastest): the faster body of a two-body relation goes first, so the relation grows.
 constexpr int kSpeedRank[kEphemerisBodyCount] = {0, 4, 1, 5, 2, 6, 3, 9, 7, 8, 10, 11, 12};
 
 using ValueFunction = double (*)(double, double, double);
-
-// True when the speed tables bound the positions: geocentric positions of the library. The topocentric
-// Moon swings with the observer's turn, refraction lifts a body near the horizon, and the traditional
-// model moves by its own rules.
-bool SpeedTablesHold() {
-    return !g_bTopocentricPositions && !(g_bApparentRefraction && !g_bTruePositions) && g_nSiddhanta != 1;
-}
-
-// A body's sidereal longitude as the searches read it: without speeds, and Ketu opposite Rahu (read
-// without speeds, the library's node stands for both).
-CalcValue SearchPosition(CChartCore& probe, int body, double jdUt) {
-    if (CalcStatus go = SearchStep(); !go.ok()) return {0.0, go};
-    std::uint8_t retrograde = 0;
-    if (body != kKetu) return probe.CalcBody(body, jdUt, retrograde, false);
-    CalcValue rahu = probe.CalcBody(kRahu, jdUt, retrograde, false);
-    rahu.value = Reduce360(rahu.value + 180.0);
-    return rahu;
-}
 
 // One crossing search: the quantity, where it counts as crossing 0, how it is stepped and narrowed.
 struct SearchPlan {
@@ -135,6 +86,17 @@ double SpanDays(int bodyA, int bodyB) {
     if (bodyB == kNoBody) return kRecurrenceDays[bodyA];
     if (bodyA == kLagna || bodyB == kLagna) return kRecurrenceDays[kLagna]; // the lagna's turn dominates
     return kRecurrenceDays[bodyA] + kRecurrenceDays[bodyB];
+}
+
+// A body's sidereal longitude as the searches read it: without speeds, and Ketu opposite Rahu (read
+// without speeds, the library's node stands for both).
+CalcValue SearchPosition(CChartCore& probe, int body, double jdUt) {
+    if (CalcStatus go = SearchStep(); !go.ok()) return {0.0, go};
+    std::uint8_t retrograde = 0;
+    if (body != kKetu) return probe.CalcBody(body, jdUt, retrograde, false);
+    CalcValue rahu = probe.CalcBody(kRahu, jdUt, retrograde, false);
+    rahu.value = Reduce360(rahu.value + 180.0);
+    return rahu;
 }
 
 struct Sample {
@@ -251,13 +213,6 @@ private:
     SearchPlan m_plan;
     CalcStatus m_failure;
 };
-
-// The walking step of a division search, days: at most kSignStepDegrees of the body's motion, scaled to
-// the division of `width` degrees.
-double WalkingStepDays(int body, double width) {
-    const double baseStep = body == kLagna ? 1.0 / 12.0 : body == kMoon ? 3.0 : 10.0;
-    return std::min(baseStep, kSignStepDegrees * width / 30.0 / TopSpeed(body));
-}
 
 // The stay of a body in one division of the zodiac (a sign, or a nakshatra). The probe strides while the
 // body is too far from the division's edges to cross one (the speed tables bound how far it can go),
@@ -421,114 +376,6 @@ double StationStepDays(int body) {
     if (body == kMercury) return 5.0; // its retrograde spells last as little as 19.75 days
     if (body == kRahu) return 1.0;    // the true node turns every few days
     return 20.0;
-}
-
-// --- The latest sign entry read from tropical places (zodiac_offset.h) ------------------------------
-
-// No planet turns twice within 19.75 days, the shortest retrograde spell of Mercury (every other spell of
-// every planet is longer): with one direction at both ends of a shorter span, a planet moves one way
-// through it.
-constexpr double kShortestSpellDays = 19.75;
-// Readings a murti may take before the exact search would be as cheap.
-constexpr int kCheapReadingBudget = 24;
-
-// The Sun and the mean node never turn; the planets Mars to Saturn do, but seldom; the true node every
-// few days.
-bool NeverTurns(int body) {
-    return kLeastSpeed[body] > 0.0 || ((body == kRahu || body == kKetu) && !g_bTrueNodes);
-}
-bool TurnsSeldom(int body) {
-    return body >= kMars && body <= kSaturn;
-}
-
-// A body's place against a sign at a moment, read cheaply.
-struct CheapReading {
-    double t = 0.0;     // UT Julian day
-    double f = 0.0;     // degrees past the sign's start, [0, 360): inside below 30
-    double speed = 0.0; // degrees a day, sidereal
-
-    // Degrees inside the sign to its nearer edge; negative outside, the distance to the nearer edge.
-    double Depth() const { return f < 30.0 ? std::min(f, 30.0 - f) : -std::min(f - 30.0, 360.0 - f); }
-};
-
-// Cheap readings of one body against one sign, with the bound on how far the exact places may lie from
-// them, and what the bound proves about the spans between readings. Counts its readings against a budget.
-class CheapSignReader {
-public:
-    CheapSignReader(const CChartCore& origin, int body, int sign, const ZodiacOffsetLine& zodiac)
-        : m_probe(origin), m_body(body), m_sign(sign), m_zodiac(zodiac) {}
-
-    std::optional<CheapReading> Read(double jdUt) {
-        double speed = 0.0;
-        const std::optional<double> longitude = Longitude(m_body, jdUt, &speed);
-        if (!longitude) return std::nullopt;
-        return CheapReading{jdUt, Reduce360(*longitude - 30.0 * m_sign), speed - m_zodiac.Rate()};
-    }
-    // The sign 0-11 of `body` at a moment when its exact place surely lies in it; nullopt near an edge.
-    std::optional<int> CertainSign(int body, double jdUt) {
-        const std::optional<double> longitude = Longitude(body, jdUt, nullptr);
-        if (!longitude) return std::nullopt;
-        const int sign = static_cast<int>(*longitude / 30.0) % 12;
-        if (CheapReading{jdUt, Reduce360(*longitude - 30.0 * sign), 0.0}.Depth() <= Error(jdUt))
-            return std::nullopt;
-        return sign;
-    }
-    // How far the exact place may lie from a reading at a moment, degrees.
-    double Error(double jdUt) const { return m_zodiac.Error(jdUt); }
-    // How far the exact place surely lies inside the sign (`inside`) or out of it; 0 or less: unknown.
-    double Margin(const CheapReading& r, bool inside) const {
-        return (inside ? r.Depth() : -r.Depth()) - Error(r.t);
-    }
-    // +1 or -1 when the exact place surely moves forward or back, 0 when too slow to tell.
-    int Direction(const CheapReading& r) const {
-        const double error = m_zodiac.SpeedError();
-        return r.speed > error ? 1 : r.speed < -error ? -1 : 0;
-    }
-    // Days a reading alone keeps the body on its side: its margin at the top speed, with the tables' slack.
-    double Reach(const CheapReading& r, bool inside) const {
-        return std::max(0.0, 0.95 * Margin(r, inside) / TopSpeed(m_body));
-    }
-    // True when the body surely stays on one side (`inside` the sign or out of it) between two readings
-    // on that side: neither margin can be used up in the time between them, or the body moves one way
-    // through the span, which it cannot then leave the sign and come back in without going round the other
-    // 330 degrees, nor cross from one side of it to the other without going its 30.
-    bool Stays(const CheapReading& a, const CheapReading& b, bool inside) const {
-        const double days = std::fabs(a.t - b.t);
-        if (Margin(a, inside) <= 0.0 || Margin(b, inside) <= 0.0) return false;
-        if (Reach(a, inside) + Reach(b, inside) >= days) return true;
-        return OneWay(a, b) && days * TopSpeed(m_body) < (inside ? 330.0 : 30.0);
-    }
-    // True when the body surely moves one way from one reading to the other (less than a turn apart).
-    bool OneWay(const CheapReading& a, const CheapReading& b) const {
-        const int direction = Direction(a);
-        const double days = std::fabs(a.t - b.t);
-        return direction != 0 && direction == Direction(b) && days * TopSpeed(m_body) < 330.0 &&
-               (NeverTurns(m_body) || (TurnsSeldom(m_body) && days < kShortestSpellDays));
-    }
-
-private:
-    std::optional<double> Longitude(int body, double jdUt, double* speed) {
-        if (--m_budget < 0 || !SearchStep().ok()) return std::nullopt;
-        const CalcValue tropical = m_probe.CalcTropicalSearchPosition(body, jdUt, speed);
-        if (!tropical.ok()) return std::nullopt;
-        const double turn = body == kKetu ? 180.0 : 0.0;
-        return m_zodiac.Sidereal(tropical.value + turn, jdUt);
-    }
-
-    CChartCore m_probe;
-    int m_body;
-    int m_sign;
-    ZodiacOffsetLine m_zodiac;
-    int m_budget = kCheapReadingBudget;
-};
-
-// Days back from an inside reading to just past where the body, going on at its speed, leaves the sign:
-// a little past, so that the reading there lies out of the sign by more than the bound.
-double DaysToExit(const CheapSignReader& reader, const CheapReading& r) {
-    if (reader.Direction(r) == 0) return 0.0;
-    const double distance = r.speed > 0.0 ? r.f : 30.0 - r.f; // going back, a forward body falls back
-    const double days = distance / std::fabs(r.speed);
-    return days + std::max(0.02 * days, 4.0 * reader.Error(r.t - days) / std::fabs(r.speed)) + 2.0 * kSecond;
 }
 
 } // namespace
@@ -699,82 +546,4 @@ SearchResult CChartCore::CalcAtTimeOffset(double lagnaLongitude) {
     if (!result.found()) return result;
     std::copy(std::begin(found.m_dHouseCusps), std::end(found.m_dHouseCusps), std::begin(m_dHouseCusps));
     return result;
-}
-
-std::optional<int> CChartCore::CertainMoonSignAtLatestEntry(int body, int sign) const {
-    const bool cheapBody = body == kSun || TurnsSeldom(body) || ((body == kRahu || body == kKetu) && NeverTurns(body));
-    if (!cheapBody || sign < 0 || sign > 11 || !ZodiacOffsetHolds() || !SpeedTablesHold()) return std::nullopt;
-    const double jd = GetJulianDay();
-    const SignStayKey key{body, sign, true, KeyOfMoment(*this, 0.0)};
-    if (const auto remembered = RememberedEntryMoonSign(key, jd)) return remembered;
-
-    // The offset at this moment, from the Sun's tropical and exact sidereal places.
-    CChartCore probe = *this;
-    const CalcValue sunTropical = probe.CalcTropicalSearchPosition(kSun, jd);
-    const CalcValue sunSidereal = RememberedSearchPosition(probe, kSun, jd);
-    if (!sunTropical.ok() || !sunSidereal.ok()) return std::nullopt;
-    CheapSignReader reader(*this, body, sign, ZodiacOffsetLine(jd, sunTropical.value - sunSidereal.value));
-    const double topSpeed = TopSpeed(body);
-
-    // Back from this moment, each reading in the sign with the span to the one before proven in it, to the
-    // first reading out of it: Newton steps on the body's own speed, no longer than a span the speed's
-    // direction can prove, or than the reach of the reading's margin.
-    const std::optional<CheapReading> now = reader.Read(jd);
-    if (!now || reader.Margin(*now, true) <= 0.0) return std::nullopt;
-    CheapReading in = *now;
-    std::optional<CheapReading> out;
-    while (!out) {
-        const double reach = reader.Reach(in, true);
-        const double longest = NeverTurns(body) ? 300.0 / topSpeed : std::max(reach, kShortestSpellDays - 0.25);
-        const double days = std::min(DaysToExit(reader, in), longest);
-        std::optional<CheapReading> next = reader.Read(in.t - std::max(days, reach));
-        if (!next) return std::nullopt;
-        if (reader.Margin(*next, false) > 0.0 && reader.OneWay(*next, in)) {
-            out = next;
-        } else if (!reader.Stays(*next, in, true)) {
-            // Neither proven out nor proven in: step back only as far as this reading's margin reaches.
-            if (reach <= 0.0 || !(next = reader.Read(in.t - reach)) || reader.Margin(*next, true) <= 0.0)
-                return std::nullopt;
-            in = *next;
-        } else {
-            in = *next;
-        }
-    }
-
-    // Between `out` and `in` the body moves one way: it crosses the edge once. Newton steps on the
-    // depth place that crossing to within the bound.
-    CheapReading near = *out;
-    for (int i = 0; i < 3 && std::fabs(near.Depth()) > 2.0 * reader.Error(near.t); ++i) {
-        const double t = std::clamp(near.t - near.Depth() / std::fabs(near.speed), out->t, in.t);
-        const std::optional<CheapReading> next = reader.Read(t);
-        if (!next || reader.Direction(*next) == 0) return std::nullopt;
-        near = *next;
-    }
-    const double crossing = near.t - near.Depth() / std::fabs(near.speed);
-    const double halfWidth = std::max(2.0 * kSecond, 3.0 * reader.Error(crossing) / std::fabs(near.speed));
-    const double ta = std::max(crossing - halfWidth, out->t);
-    const double tb = std::min(crossing + halfWidth, in.t);
-    const std::optional<CheapReading> atA = ta == out->t ? out : reader.Read(ta);
-    const std::optional<CheapReading> atB = tb == in.t ? std::optional<CheapReading>(in) : reader.Read(tb);
-    if (!atA || !atB || reader.Margin(*atA, false) <= 0.0 || reader.Margin(*atB, true) <= 0.0) return std::nullopt;
-
-    // The exact search steps back from its start while the body is in the sign, walking at most
-    // WalkingStepDays at a time near an edge. Proven now: the body is in the sign from t_b to any start
-    // in [t_b, rememberTo], out of it from `out` to t_a; prove it out for a walking step before t_a too.
-    // The search's first reading out of the sign then lies between that and t_b, and its narrowing ends
-    // a second or less past a crossing inside (t_a, t_b).
-    const double earliest = ta - WalkingStepDays(body, 30.0);
-    if (out->t > earliest) {
-        const std::optional<CheapReading> before = reader.Read(earliest);
-        if (!before || !reader.Stays(*before, *out, false)) return std::nullopt;
-    }
-    const double rememberTo = jd + reader.Reach(*now, true);
-    if (rememberTo - earliest > std::min(kRecurrenceDays[body], ZodiacOffsetLine::kSpanDays)) return std::nullopt;
-
-    // The Moon never turns: in one sign at both ends of the span, it is in that sign throughout.
-    const auto moonFirst = reader.CertainSign(kMoon, ta - kSecond);
-    const auto moonLast = reader.CertainSign(kMoon, tb);
-    if (!moonFirst || moonFirst != moonLast || (tb - ta) * TopSpeed(kMoon) >= 330.0) return std::nullopt;
-    RememberEntryMoonSign(key, tb, rememberTo, *moonFirst);
-    return moonFirst;
 }

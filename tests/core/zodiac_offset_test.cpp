@@ -89,7 +89,8 @@ TEST_F(ZodiacOffsetTest, BoundHoldsWithoutNutationAndWithTrueNodes) {
 // not the Earth centre's, have no such offset.
 TEST_F(ZodiacOffsetTest, HoldsOnlyForTheLibrarysSiderealZodiac) {
     EXPECT_TRUE(ZodiacOffsetHolds());
-    for (const int id : {1, kAyanamsaChandraHari, kAyanamsaTropical, kAyanamsaSuryaSiddhanta, kAyanamsaCustomStar}) {
+    for (const int id :
+         {1, kAyanamsaChandraHari, kAyanamsaTropical, kAyanamsaSuryaSiddhanta, kAyanamsaCustomStar}) {
         ChooseAyanamsa(id);
         EXPECT_FALSE(ZodiacOffsetHolds()) << "ayanamsa " << id;
     }

@@ -1,0 +1,254 @@
+// The Moon's sign at a planet's latest sign entry, decided from tropical places (zodiac_offset.h) when
+// their bound makes it certain, so that a chart needs no exact search for its murti. What the exact
+// search (FindBodyEntersDivision, chart_core_search.cpp) would find is pinned down by proving where the
+// body surely stays in its sign and where surely out of it, with the speed tables (search_speeds.h).
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <utility>
+
+#include "core/calc_options.h"
+#include "core/chart_core.h"
+#include "core/remembered_searches.h"
+#include "core/search_progress.h"
+#include "core/search_speeds.h"
+#include "core/zodiac_offset.h"
+
+namespace {
+
+constexpr double kSecond = 1.0 / 86400.0; // days
+// No planet turns twice within 19.75 days, the shortest retrograde spell of Mercury (every other spell of
+// every planet is longer): with one direction at both ends of a shorter span, a planet moves one way
+// through it.
+constexpr double kShortestSpellDays = 19.75;
+// Readings a murti may take before the exact search would be as cheap.
+constexpr int kCheapReadingBudget = 24;
+
+// The Sun and the mean node never turn; the planets Mars to Saturn do, but seldom; the true node every
+// few days.
+bool NeverTurns(int body) {
+    return kLeastSpeed[body] > 0.0 || ((body == kRahu || body == kKetu) && !g_bTrueNodes);
+}
+bool TurnsSeldom(int body) {
+    return body >= kMars && body <= kSaturn;
+}
+
+// A body's place against a sign at a moment, read cheaply.
+struct CheapReading {
+    double t = 0.0;     // UT Julian day
+    double f = 0.0;     // degrees past the sign's start, [0, 360): inside below 30
+    double speed = 0.0; // degrees a day, sidereal
+
+    // Degrees inside the sign to its nearer edge; negative outside, the distance to the nearer edge.
+    double Depth() const { return f < 30.0 ? std::min(f, 30.0 - f) : -std::min(f - 30.0, 360.0 - f); }
+};
+
+// Cheap readings of one body against one sign, with the bound on how far the exact places may lie from
+// them, and what the bound proves about the spans between readings. Counts its readings against a budget.
+class CheapSignReader {
+public:
+    CheapSignReader(const CChartCore& origin, int body, int sign, const ZodiacOffsetLine& zodiac)
+        : m_probe(origin), m_body(body), m_sign(sign), m_zodiac(zodiac) {}
+
+    std::optional<CheapReading> Read(double jdUt) {
+        double speed = 0.0;
+        const std::optional<double> longitude = Longitude(m_body, jdUt, &speed);
+        if (!longitude) return std::nullopt;
+        return CheapReading{jdUt, Reduce360(*longitude - 30.0 * m_sign), speed - m_zodiac.Rate()};
+    }
+    // The sign 0-11 of `body` at a moment when its exact place surely lies in it; nullopt near an edge.
+    std::optional<int> CertainSign(int body, double jdUt) {
+        const std::optional<double> longitude = Longitude(body, jdUt, nullptr);
+        if (!longitude) return std::nullopt;
+        const int sign = static_cast<int>(*longitude / 30.0) % 12;
+        if (CheapReading{jdUt, Reduce360(*longitude - 30.0 * sign), 0.0}.Depth() <= Error(jdUt))
+            return std::nullopt;
+        return sign;
+    }
+    int Body() const { return m_body; }
+    // How far the exact place may lie from a reading at a moment, degrees.
+    double Error(double jdUt) const { return m_zodiac.Error(jdUt); }
+    // How far the exact place surely lies inside the sign (`inside`) or out of it; 0 or less: unknown.
+    double Margin(const CheapReading& r, bool inside) const {
+        return (inside ? r.Depth() : -r.Depth()) - Error(r.t);
+    }
+    // +1 or -1 when the exact place surely moves forward or back, 0 when too slow to tell.
+    int Direction(const CheapReading& r) const {
+        const double error = m_zodiac.SpeedError();
+        return r.speed > error ? 1 : r.speed < -error ? -1 : 0;
+    }
+    // Days a reading alone keeps the body on its side: its margin at the top speed, with the tables' slack.
+    double Reach(const CheapReading& r, bool inside) const {
+        return std::max(0.0, 0.95 * Margin(r, inside) / TopSpeed(m_body));
+    }
+    // True when the body surely stays on one side (`inside` the sign or out of it) between two readings
+    // on that side: neither margin can be used up in the time between them, or the body moves one way
+    // through the span, which it cannot then leave the sign and come back in without going round the other
+    // 330 degrees, nor cross from one side of it to the other without going its 30.
+    bool Stays(const CheapReading& a, const CheapReading& b, bool inside) const {
+        const double days = std::fabs(a.t - b.t);
+        if (Margin(a, inside) <= 0.0 || Margin(b, inside) <= 0.0) return false;
+        if (Reach(a, inside) + Reach(b, inside) >= days) return true;
+        return OneWay(a, b) && days * TopSpeed(m_body) < (inside ? 330.0 : 30.0);
+    }
+    // True when the body surely moves one way from one reading to the other (less than a turn apart).
+    bool OneWay(const CheapReading& a, const CheapReading& b) const {
+        const int direction = Direction(a);
+        const double days = std::fabs(a.t - b.t);
+        return direction != 0 && direction == Direction(b) && days * TopSpeed(m_body) < 330.0 &&
+               (NeverTurns(m_body) || (TurnsSeldom(m_body) && days < kShortestSpellDays));
+    }
+
+private:
+    std::optional<double> Longitude(int body, double jdUt, double* speed) {
+        if (--m_budget < 0 || !SearchStep().ok()) return std::nullopt;
+        const CalcValue tropical = m_probe.CalcTropicalSearchPosition(body, jdUt, speed);
+        if (!tropical.ok()) return std::nullopt;
+        const double turn = body == kKetu ? 180.0 : 0.0;
+        return m_zodiac.Sidereal(tropical.value + turn, jdUt);
+    }
+
+    CChartCore m_probe;
+    int m_body;
+    int m_sign;
+    ZodiacOffsetLine m_zodiac;
+    int m_budget = kCheapReadingBudget;
+};
+
+// Days back from an inside reading to just past where the body, going on at its speed, leaves the sign:
+// a little past, so that the reading there lies out of the sign by more than the bound.
+double DaysToExit(const CheapSignReader& reader, const CheapReading& r) {
+    if (reader.Direction(r) == 0) return 0.0;
+    const double distance = r.speed > 0.0 ? r.f : 30.0 - r.f; // going back, a forward body falls back
+    const double days = distance / std::fabs(r.speed);
+    return days + std::max(0.02 * days, 4.0 * reader.Error(r.t - days) / std::fabs(r.speed)) + 2.0 * kSecond;
+}
+
+// The zodiac offset (tropical less sidereal, degrees) at a record's moment, from the Sun's tropical and
+// exact sidereal places; the planets of one chart share the last one found.
+std::optional<double> ZodiacOffsetAt(const CChartCore& record, double jdUt) {
+    thread_local std::optional<std::pair<MomentKey, double>> t_last;
+    const MomentKey key = KeyOfMoment(record, jdUt);
+    if (t_last && t_last->first == key) return t_last->second;
+    CChartCore probe = record;
+    const CalcValue tropical = probe.CalcTropicalSearchPosition(kSun, jdUt);
+    const CalcValue sidereal = RememberedSearchPosition(probe, kSun, jdUt);
+    if (!tropical.ok() || !sidereal.ok()) return std::nullopt;
+    t_last.emplace(key, tropical.value - sidereal.value);
+    return t_last->second;
+}
+
+// How far back from an inside reading `in` to read next (`later`: the reading before it, later in time):
+// to just past the exit its speed points to, but no further than the two readings can prove the span
+// between them in the sign: by their margins (this one's, and the next one's, which the body at a
+// quarter above its present pace may wear down), or, for a body that turns seldom, by one direction over
+// less than its shortest spell, cut short where the speed's trend since `later` would bring it to rest.
+double StepBack(const CheapSignReader& reader, const CheapReading& in,
+                const std::optional<CheapReading>& later) {
+    const int body = reader.Body();
+    const double topSpeed = TopSpeed(body);
+    const double paired = 1.9 * reader.Margin(in, true) / (topSpeed + 0.95 * 1.25 * std::fabs(in.speed));
+    double longest = paired;
+    if (NeverTurns(body)) {
+        longest = 300.0 / topSpeed;
+    } else if (reader.Direction(in) != 0) {
+        double oneWay = kShortestSpellDays - 0.25;
+        const double trend =
+            later ? (later->speed - in.speed) / (later->t - in.t) : 0.0; // degrees a day a day
+        if (trend != 0.0 && in.speed / trend > 0.0) oneWay = std::min(oneWay, 0.8 * in.speed / trend);
+        longest = std::max(longest, oneWay);
+    }
+    return std::max(std::min(DaysToExit(reader, in), longest), reader.Reach(in, true));
+}
+
+} // namespace
+
+std::optional<int> CChartCore::CertainMoonSignAtLatestEntry(int body, int sign) const {
+    const bool cheapBody = body == kSun || body == kMoon || TurnsSeldom(body) ||
+                           ((body == kRahu || body == kKetu) && NeverTurns(body));
+    if (!cheapBody || sign < 0 || sign > 11 || !ZodiacOffsetHolds() || !SpeedTablesHold())
+        return std::nullopt;
+    const double jd = GetJulianDay();
+    const SignStayKey key{body, sign, true, KeyOfMoment(*this, 0.0)};
+    if (const auto remembered = RememberedEntryMoonSign(key, jd)) return remembered;
+
+    const std::optional<double> offset = ZodiacOffsetAt(*this, jd);
+    if (!offset) return std::nullopt;
+    CheapSignReader reader(*this, body, sign, ZodiacOffsetLine(jd, *offset));
+
+    // The Moon never turns and crosses a sign in 2.6 days at its least speed: the search steps back less
+    // than five days to the first instant out of its sign, a second past its edge, in the sign before.
+    if (body == kMoon) {
+        const std::optional<CheapReading> now = reader.Read(jd);
+        if (!now || reader.Margin(*now, true) <= 0.0 || !reader.Read(jd - 5.0)) return std::nullopt;
+        const int signBefore = (sign + 11) % 12;
+        RememberEntryMoonSign(key, jd, jd + reader.Reach(*now, true), signBefore);
+        return signBefore;
+    }
+
+    // Back from this moment, each reading in the sign with the span to the one before proven in it, to the
+    // first reading out of it: Newton steps on the body's own speed, no longer than a span the speed's
+    // direction can prove, or than the reach of the reading's margin.
+    const std::optional<CheapReading> now = reader.Read(jd);
+    if (!now || reader.Margin(*now, true) <= 0.0) return std::nullopt;
+    CheapReading in = *now;
+    std::optional<CheapReading> later, out;
+    while (!out) {
+        std::optional<CheapReading> next = reader.Read(in.t - StepBack(reader, in, later));
+        if (!next) return std::nullopt;
+        later = in;
+        if (reader.Margin(*next, false) > 0.0 && reader.OneWay(*next, in)) {
+            out = next;
+        } else if (!reader.Stays(*next, in, true)) {
+            // Neither proven out nor proven in: step back only as far as this reading's margin reaches.
+            const double reach = reader.Reach(in, true);
+            if (reach <= 0.0 || !(next = reader.Read(in.t - reach)) || reader.Margin(*next, true) <= 0.0)
+                return std::nullopt;
+            in = *next;
+        } else {
+            in = *next;
+        }
+    }
+
+    // Between `out` and `in` the body moves one way: it crosses the edge once. Newton steps on the
+    // depth place that crossing within a quarter of an hour; t_a and t_b, which the readings there must
+    // prove out and in, lie three bounds' worth of motion and the last step's length either side of it.
+    constexpr double kSettledDays = 0.01;
+    CheapReading near = *out;
+    const auto correction = [&near] { return near.Depth() / std::fabs(near.speed); };
+    for (int i = 0; i < 3 && std::fabs(correction()) > kSettledDays; ++i) {
+        const std::optional<CheapReading> next = reader.Read(std::clamp(near.t - correction(), out->t, in.t));
+        if (!next || reader.Direction(*next) == 0) return std::nullopt;
+        near = *next;
+    }
+    const double crossing = near.t - correction();
+    const double halfWidth =
+        2.0 * kSecond + 3.0 * reader.Error(crossing) / std::fabs(near.speed) + std::fabs(correction());
+    const double ta = std::max(crossing - halfWidth, out->t);
+    const double tb = std::min(crossing + halfWidth, in.t);
+    const std::optional<CheapReading> atA = ta == out->t ? out : reader.Read(ta);
+    const std::optional<CheapReading> atB = tb == in.t ? std::optional<CheapReading>(in) : reader.Read(tb);
+    if (!atA || !atB || reader.Margin(*atA, false) <= 0.0 || reader.Margin(*atB, true) <= 0.0)
+        return std::nullopt;
+
+    // The exact search steps back from its start while the body is in the sign, walking at most
+    // WalkingStepDays at a time near an edge. Proven now: the body is in the sign from t_b to any start
+    // in [t_b, rememberTo], out of it from `out` to t_a; prove it out for a walking step before t_a too.
+    // The search's first reading out of the sign then lies between that and t_b, and its narrowing ends
+    // a second or less past a crossing inside (t_a, t_b).
+    const double earliest = ta - WalkingStepDays(body, 30.0);
+    if (out->t > earliest) {
+        const std::optional<CheapReading> before = reader.Read(earliest);
+        if (!before || !reader.Stays(*before, *out, false)) return std::nullopt;
+    }
+    const double rememberTo = jd + reader.Reach(*now, true);
+    if (rememberTo - earliest > std::min(kRecurrenceDays[body], ZodiacOffsetLine::kSpanDays))
+        return std::nullopt;
+
+    // The Moon never turns: in one sign at both ends of the span, it is in that sign throughout.
+    const auto moonFirst = reader.CertainSign(kMoon, ta - kSecond);
+    const auto moonLast = reader.CertainSign(kMoon, tb);
+    if (!moonFirst || moonFirst != moonLast || (tb - ta) * TopSpeed(kMoon) >= 330.0) return std::nullopt;
+    RememberEntryMoonSign(key, tb, rememberTo, *moonFirst);
+    return moonFirst;
+}
