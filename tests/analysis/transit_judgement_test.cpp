@@ -9,7 +9,9 @@
 #include "analysis/ashtakavarga.h"
 #include "analysis/transit_judgement.h"
 #include "analysis/transit_nakshatras.h"
+#include "core/ayanamsa.h"
 #include "core/chart_core.h"
+#include "core/option_snapshot.h"
 #include "core/vocabulary_names.h"
 
 namespace {
@@ -143,6 +145,29 @@ TEST(TransitJudgement, TheNodesHaveNoAshtakavarga) {
 TEST(TransitJudgement, MurthiOfTheMoonsHouse) {
     const int expected[13] = {0, 0, 1, 2, 3, 1, 0, 2, 3, 1, 2, 0, 3}; // houses 1-12: 1 6 11 Swarna ...
     for (int house = 1; house <= 12; ++house) EXPECT_EQ(MurthiOfMoonHouse(house), expected[house]) << house;
+}
+
+// The chart's murthi alone, decided cheaply where it can be, is the one the exact entry search gives, for
+// every planet, and so where the cheap reading must leave it to that search (the tropical zodiac).
+TEST(TransitJudgement, MurthiAloneIsTheExactSearchsMurthi) {
+    const CScopedOptions options;
+    for (const int ayanamsa : {kAyanamsaTrueLahiri, kAyanamsaTropical}) {
+        ChooseAyanamsa(ayanamsa, CDmsAngle{});
+        for (double jd = 2446000.3; jd < 2452000.0; jd += 401.7) {
+            CChartCore chart;
+            chart.JulianDayToDate(jd, chart);
+            ASSERT_TRUE(chart.CalcPlanets().ok());
+            for (int body = kSun; body <= kKetu; ++body) {
+                SCOPED_TRACE(testing::Message()
+                             << "ayanamsa " << ayanamsa << " moment " << jd << " body " << body);
+                const SignEntryMurthi exact = FindSignEntryMurthi(chart, body, 4);
+                const SignEntryMurthi alone = FindSignEntryMurthiOnly(chart, body, 4);
+                ASSERT_TRUE(exact.found);
+                EXPECT_TRUE(alone.found);
+                EXPECT_EQ(alone.murthi, exact.murthi);
+            }
+        }
+    }
 }
 
 TEST(TransitNakshatras, SpecialNakshatrasFromTheReference) {
