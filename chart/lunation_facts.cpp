@@ -12,8 +12,8 @@ namespace {
 // The neighbouring lunations are searched from a little past the last one so as not to find it again.
 constexpr double kPastLunation = 0.0035; // days
 
-// What carrying an instant through the local date and time may move it, days: a few units of the
-// Julian day's last place.
+// What carrying an instant through the local date and time may move it, days: 2.3e-10 at most (200,000
+// moments 3000 BC - AD 3000, zones to 13 hours either way), kept forty times over.
 constexpr double kRoundTripDays = 1e-8;
 
 // `lunation` set to the instant `jdUt` with the given bodies calculated, all the month needs of it.
