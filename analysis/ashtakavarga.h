@@ -42,6 +42,11 @@ extern const std::array<std::array<std::uint16_t, kAshtakavargaPoints>, kAshtaka
 extern const SignBindus g_rasiMultipliers;                             // Aries .. Pisces
 extern const std::array<int, kAshtakavargaPoints> g_planetMultipliers; // [1..7] Sun .. Saturn; [0] unused
 
+// Houses (bit h - 1 for house h) in which contributor c gives owner r a bindu under the current
+// options: g_binduHouses with the disputed places switched by AshtakaVargaCalculation.
+std::uint16_t BinduHouses(int owner, int contributor);
+using BinduHouseTable = std::array<std::array<std::uint16_t, kAshtakavargaPoints>, kAshtakavargaPoints>; // [r][c]
+
 // True when contributor c gives owner r a bindu in house h (1-12) under the current options.
 bool GivesBindu(int owner, int contributor, int house);
 
@@ -72,5 +77,5 @@ public:
     std::array<int, kVargaColumnCount> m_referenceShift{};
 
 private:
-    void ComputeColumn(const CChartRecord& chart, int v);
+    void ComputeColumn(const CChartRecord& chart, int v, const BinduHouseTable& binduHouses);
 };

@@ -77,10 +77,6 @@ VargaBodies ChildOrSelf(int column, VargaBodies bodies, const VargaChildBodies& 
 
 } // namespace
 
-int CVargaSignTable::Sign(int body, int column) const {
-    return m_sign[body][VargaColumnHoldsSign(column) ? column : kD1Column];
-}
-
 void CVargaSignTable::SetSign(int body, int column, int sign) {
     assert(VargaColumnHoldsSign(column));
     if (VargaColumnHoldsSign(column)) m_sign[body][column] = static_cast<std::uint8_t>(Mod12(sign));

@@ -13,7 +13,10 @@ class CVargaSignTable {
 public:
     // Sign 0-11 of a body in a column. The D-150 and Hadda columns hold no sign (see D150Part and
     // HaddaLord): for them this is the body's D-1 sign, so a child chart of those columns is a rasi chart.
-    int Sign(int body, int column) const;
+    // Inline: the sign-strength comparisons and the ashtakavarga read it thousands of times per chart.
+    int Sign(int body, int column) const {
+        return m_sign[body][VargaColumnHoldsSign(column) ? column : kD1Column];
+    }
     // Stores a sign, reduced into 0-11, in a column that holds signs (VargaColumnHoldsSign).
     void SetSign(int body, int column, int sign);
 
