@@ -45,7 +45,8 @@ extern const std::array<int, kAshtakavargaPoints> g_planetMultipliers; // [1..7]
 // Houses (bit h - 1 for house h) in which contributor c gives owner r a bindu under the current
 // options: g_binduHouses with the disputed places switched by AshtakaVargaCalculation.
 std::uint16_t BinduHouses(int owner, int contributor);
-using BinduHouseTable = std::array<std::array<std::uint16_t, kAshtakavargaPoints>, kAshtakavargaPoints>; // [r][c]
+using BinduHouseTable =
+    std::array<std::array<std::uint16_t, kAshtakavargaPoints>, kAshtakavargaPoints>; // [r][c]
 
 // True when contributor c gives owner r a bindu in house h (1-12) under the current options.
 bool GivesBindu(int owner, int contributor, int house);

@@ -32,21 +32,23 @@ double ComparedDegrees(const CChartRecord& chart, int body) {
 class PlanetSigns {
 public:
     PlanetSigns(const CChartRecord& chart, int v) {
-        for (int p = kSun; p <= kKetu; ++p) m_sign[p] = chart.m_vargaSign.Sign(p, v);
+        for (int p = kSun; p <= kKetu; ++p) {
+            m_sign[p] = chart.m_vargaSign.Sign(p, v);
+            ++m_count[m_sign[p]];
+        }
     }
 
     int operator[](int planet) const { return m_sign[planet]; }
 
+    int CountIn(int sign) const { return m_count[sign]; }
     // Planets in `sign` for which dignity(planet, sign) holds.
-    template <typename Dignity> int CountIn(int sign, Dignity dignity) const {
+    int CountIn(int sign, bool (*dignity)(int, int)) const {
+        if (m_count[sign] == 0) return 0;
         int count = 0;
         for (int p = kSun; p <= kKetu; ++p) {
             if (m_sign[p] == sign && dignity(p, sign)) ++count;
         }
         return count;
-    }
-    int CountIn(int sign) const {
-        return CountIn(sign, [](int, int) { return true; });
     }
 
     // Rasi drishti on `sign` from Mercury, Jupiter and the sign's lord; for Scorpio and Aquarius Ketu or
@@ -66,6 +68,7 @@ public:
 
 private:
     std::array<int, kKetu + 1> m_sign{}; // [0] unused
+    std::array<int, 12> m_count{};       // planets in each sign
 };
 
 enum class SignTest {

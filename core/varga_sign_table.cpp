@@ -77,11 +77,6 @@ VargaBodies ChildOrSelf(int column, VargaBodies bodies, const VargaChildBodies& 
 
 } // namespace
 
-void CVargaSignTable::SetSign(int body, int column, int sign) {
-    assert(VargaColumnHoldsSign(column));
-    if (VargaColumnHoldsSign(column)) m_sign[body][column] = static_cast<std::uint8_t>(Mod12(sign));
-}
-
 void CVargaSignTable::SetD150(int body, const D150Place& place, int ruler) {
     m_d150Part[body] = static_cast<std::uint8_t>(place.part);
     m_nadiHalf[body] = static_cast<std::int16_t>(place.half);
