@@ -51,6 +51,12 @@ void ReduceEkadhipatya(SignBindus& row, const std::array<bool, 12>& occupied) {
     }
 }
 
+// The signs (bit s for sign s) of a set of houses (bit h - 1 for house h) counted from `sign` (house 1):
+// the twelve bits turned by `sign` places.
+unsigned SignsOfHouses(std::uint16_t houses, int sign) {
+    return ((houses << sign) | (houses >> (12 - sign))) & 0xFFFu;
+}
+
 } // namespace
 
 std::uint16_t BinduHouses(int owner, int contributor) {
@@ -101,10 +107,8 @@ void CAshtakavarga::ComputeColumn(const CChartRecord& chart, int v, const BinduH
             // contributor's own ashtakavarga and is credited to the owner.
             const int owner = byOwner ? a : c;
             const int giver = byOwner ? c : a;
-            // House h + 1 (bit h) counted from the contributor's sign.
-            for (unsigned houses = binduHouses[a][c]; houses != 0; houses &= houses - 1) {
-                const int h = std::countr_zero(houses);
-                const int s = place[c] + h < 12 ? place[c] + h : place[c] + h - 12;
+            for (unsigned signs = SignsOfHouses(binduHouses[a][c], place[c]); signs != 0; signs &= signs - 1) {
+                const int s = std::countr_zero(signs);
                 ++bhinna[owner][s];
                 prastara[owner].m_given[s][giver] = 1;
             }

@@ -17,9 +17,10 @@ void CChart::ComputeRelationships() {
         for (int i = 0; i < kPlanetCount; ++i) {
             for (int j = 0; j < kPlanetCount; ++j) {
                 const int natural = g_nNaturalRelation[i][j];
-                temporal[i][j] = natural;
-                compound[i][j] = natural;
-                if (i == j) continue;
+                if (i == j) {
+                    temporal[i][j] = compound[i][j] = natural;
+                    continue;
+                }
                 // j in the 2nd, 3rd, 4th, 10th, 11th or 12th sign from i is a temporal friend.
                 const int d = PositiveMod(sign[j] - sign[i], 12);
                 const bool friendly = (d >= 1 && d <= 3) || d >= 9;
