@@ -57,8 +57,8 @@ unsigned SignsOfHouses(std::uint16_t houses, int sign) {
     return ((houses << sign) | (houses >> (12 - sign))) & 0xFFFu;
 }
 
-} // namespace
-
+// The bindu houses of one owner and contributor under the current options: the default houses with the
+// disputed places switched by AshtakaVargaCalculation.
 std::uint16_t BinduHouses(int owner, int contributor) {
     std::uint16_t houses = g_binduHouses[owner][contributor];
     for (std::size_t flag = 0; flag < g_disputedBinduPlaces.size(); ++flag) {
@@ -72,6 +72,8 @@ std::uint16_t BinduHouses(int owner, int contributor) {
     }
     return houses;
 }
+
+} // namespace
 
 bool GivesBindu(int owner, int contributor, int house) {
     return (BinduHouses(owner, contributor) >> (house - 1)) & 1u;
@@ -107,7 +109,8 @@ void CAshtakavarga::ComputeColumn(const CChartRecord& chart, int v, const BinduH
             // contributor's own ashtakavarga and is credited to the owner.
             const int owner = byOwner ? a : c;
             const int giver = byOwner ? c : a;
-            for (unsigned signs = SignsOfHouses(binduHouses[a][c], place[c]); signs != 0; signs &= signs - 1) {
+            for (unsigned signs = SignsOfHouses(binduHouses[a][c], place[c]); signs != 0;
+                 signs &= signs - 1) {
                 const int s = std::countr_zero(signs);
                 ++bhinna[owner][s];
                 prastara[owner].m_given[s][giver] = 1;

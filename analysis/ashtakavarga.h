@@ -36,17 +36,14 @@ struct DisputedBinduPlace {
 };
 extern const std::array<DisputedBinduPlace, 6> g_disputedBinduPlaces;
 
-// Houses (bit h - 1 for house h) in which contributor c gives owner r a bindu, [r][c], as they stand
-// with every AshtakaVargaCalculation flag at 1 (the default); g_disputedBinduPlaces overrides six of them.
-extern const std::array<std::array<std::uint16_t, kAshtakavargaPoints>, kAshtakavargaPoints> g_binduHouses;
+// Houses (bit h - 1 for house h) in which contributor c gives owner r a bindu, [r][c].
+using BinduHouseTable = std::array<std::array<std::uint16_t, kAshtakavargaPoints>, kAshtakavargaPoints>;
+
+// The bindu houses as they stand with every AshtakaVargaCalculation flag at 1 (the default);
+// g_disputedBinduPlaces overrides six of them.
+extern const BinduHouseTable g_binduHouses;
 extern const SignBindus g_rasiMultipliers;                             // Aries .. Pisces
 extern const std::array<int, kAshtakavargaPoints> g_planetMultipliers; // [1..7] Sun .. Saturn; [0] unused
-
-// Houses (bit h - 1 for house h) in which contributor c gives owner r a bindu under the current
-// options: g_binduHouses with the disputed places switched by AshtakaVargaCalculation.
-std::uint16_t BinduHouses(int owner, int contributor);
-using BinduHouseTable =
-    std::array<std::array<std::uint16_t, kAshtakavargaPoints>, kAshtakavargaPoints>; // [r][c]
 
 // True when contributor c gives owner r a bindu in house h (1-12) under the current options.
 bool GivesBindu(int owner, int contributor, int house);
@@ -78,5 +75,6 @@ public:
     std::array<int, kVargaColumnCount> m_referenceShift{};
 
 private:
+    // `binduHouses`: the bindu houses under the current options.
     void ComputeColumn(const CChartRecord& chart, int v, const BinduHouseTable& binduHouses);
 };
