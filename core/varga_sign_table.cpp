@@ -1,7 +1,5 @@
 #include "core/varga_sign_table.h"
 
-#include <cassert>
-
 #include "core/varga_math.h"
 #include "core/varga_options.h"
 #include "core/varga_rules.h"
