@@ -74,16 +74,22 @@ public:
     // an altitude outside kMinAltitude..kMaxAltitude. A moment calculated lately at the same place under
     // the same options is taken back (calculated_moments.h).
     CalcStatus CalcPlanets();
+    // Body 0-12 alone at the record's own moment, exactly as CalcPlanets computes it (full, the exact
+    // ayanamsa): its longitude stored and split and its retrograde flag, in m_bodies[body]; nothing else
+    // of the record is promised. Taken back from a moment or a body calculated lately at the same place
+    // under the same options. Refuses an altitude as CalcPlanets does.
+    CalcStatus CalcPlanet(int body);
     // Ecliptic and equatorial coordinates of body 1-8 (no star anchoring, no traditional model, Ketu
     // not turned); writes m_dAyanamsa.
     CalcStatus CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coordinates);
-    // Tropical longitude [0, 360) of body 1-12 at a UT Julian day on the ecliptic and MEAN equinox of
-    // date (no nutation), degrees, read with this record's place flags otherwise (no ayanamsa, no
-    // refraction; Ketu (9) as the node itself); with `speed`, also its motion in longitude, degrees a
-    // day. The library's sidereal positions leave nutation out as well, so a search step's sidereal
-    // longitude is this less an offset that moves with the precession alone. Some three times cheaper
-    // than a sidereal step: for guesses that a proven bound or exact positions then settle.
-    CalcValue CalcTropicalSearchPosition(int body, double jdUt, double* speed = nullptr) const;
+    // Tropical longitude [0, 360) of body 1-12 at a UT Julian day as the library gives it at this
+    // record's place and options, on the ecliptic and MEAN equinox of date (no nutation), without
+    // ayanamsa, correction or refraction (Ketu reads as the node); with `speed`, also its motion in
+    // longitude, degrees a day. A third of the cost of a sidereal position, for searches whose quantity
+    // the ayanamsa cannot move (Moon - Sun), or that read the sidereal place from it: the library's
+    // sidereal positions leave nutation out as well, so a search step's sidereal longitude is this less
+    // an offset that moves with the precession alone (zodiac_offset.h).
+    CalcValue CalcTropicalLongitude(int body, double jdUt, double* speed = nullptr) const;
     // The nakshatra shift of a tropical chart, degrees: with SiderealNaksharasInTropical on and the
     // tropical ayanamsa (id 16), 180 - Spica's tropical longitude; otherwise 0.
     CalcValue GetAyanamsa();
@@ -143,6 +149,15 @@ public:
     // is pinned down to one crossing of the sign's edge, and the Moon keeps one sign over all the
     // moments that crossing may lie at.
     std::optional<int> CertainMoonSignAtLatestEntry(int body, int sign) const;
+    // Where LocateLongitudeTime(SeparationRequest(kMoon, kSun, elongation, backward)) puts the lunation
+    // next before (or after) this record's instant, found from tropical positions alone (the library's
+    // Moon - Sun does not depend on the ayanamsa): a span of a fraction of a second the instant that
+    // search gives certainly lies in. Nothing when the tropical elongation may differ from the chart's
+    // (topocentric or refracted positions, the traditional model, a sidereal zodiac projected on
+    // another plane), when the lunation lies too close to this instant to tell which it is, when a
+    // position cannot be calculated here or anywhere the search would look, or when the quick steps do
+    // not close in: the caller then searches in the chart's zodiac.
+    std::optional<InstantSpan> LocateLunationSpan(double elongation, bool backward) const;
     // Replaces this record's 12 house cusps with those of the instant, searched backward from 0.0035
     // days after this record's instant, at which the lagna had the given longitude (degrees).
     SearchResult CalcAtTimeOffset(double lagnaLongitude);
@@ -205,6 +220,8 @@ private:
                                 bool full, const MomentAyanamsa& moment);
     double CalcTraditionalLagna(double jdUt, const MomentAyanamsa& moment);
     double CalcTraditionalBody(int body, std::uint8_t& retrograde, bool full, const MomentAyanamsa& moment);
+    // Body 0-12 at a UT Julian day, full, into m_bodies[body] (the step CalcPlanets repeats for each body).
+    CalcStatus StoreBody(int body, double jdUt);
     void CopyPlaceAndMoment(const CChartCore& source);
     // What CalcPlanets writes, from a record calculated for the same moment, place and options.
     void TakePositions(const CChartCore& source);

@@ -173,7 +173,7 @@ CalcValue CChartCore::CalcEphemerisBody(int body, double jdUt, std::int32_t flag
     return {Reduce360(longitude), {}};
 }
 
-CalcValue CChartCore::CalcTropicalSearchPosition(int body, double jdUt, double* speed) const {
+CalcValue CChartCore::CalcTropicalLongitude(int body, double jdUt, double* speed) const {
     if (body < kSun || body >= kEphemerisBodyCount)
         return CalcValue::Failure("Body " + std::to_string(body) + " has no tropical place.");
     std::int32_t flags = (PlaceFlags() & ~(kFlagSidereal | kFlagSpeed)) | kFlagNoNutation;
