@@ -102,7 +102,7 @@ public:
 private:
     std::optional<double> Longitude(int body, double jdUt, double* speed) {
         if (--m_budget < 0 || !SearchStep().ok()) return std::nullopt;
-        const CalcValue tropical = m_probe.CalcTropicalSearchPosition(body, jdUt, speed);
+        const CalcValue tropical = m_probe.CalcTropicalLongitude(body, jdUt, speed);
         if (!tropical.ok()) return std::nullopt;
         const double turn = body == kKetu ? 180.0 : 0.0;
         return m_zodiac.Sidereal(tropical.value + turn, jdUt);
@@ -131,7 +131,7 @@ std::optional<double> ZodiacOffsetAt(const CChartCore& record, double jdUt) {
     const MomentKey key = KeyOfMoment(record, jdUt);
     if (t_last && t_last->first == key) return t_last->second;
     CChartCore probe = record;
-    const CalcValue tropical = probe.CalcTropicalSearchPosition(kSun, jdUt);
+    const CalcValue tropical = probe.CalcTropicalLongitude(kSun, jdUt);
     const CalcValue sidereal = RememberedSearchPosition(probe, kSun, jdUt);
     if (!tropical.ok() || !sidereal.ok()) return std::nullopt;
     t_last.emplace(key, tropical.value - sidereal.value);

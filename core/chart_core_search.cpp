@@ -16,6 +16,7 @@
 #include "core/return_charts.h"
 #include "core/search_progress.h"
 #include "core/search_speeds.h"
+#include "core/zodiac_offset.h"
 
 namespace {
 
@@ -37,18 +38,13 @@ constexpr int kSpeedRank[kEphemerisBodyCount] = {0, 4, 1, 5, 2, 6, 3, 9, 7, 8, 1
 
 using ValueFunction = double (*)(double, double, double);
 
-// The library's plain sidereal modes are 0-255; the option bits above (SE_SIDBIT_ECL_T0,
-// SE_SIDBIT_SSY_PLANE ...) project the zodiac on another plane, which turns Moon - Sun by up to 0.16 degree.
-constexpr int kSiderealModeOptionBits = ~0xFF;
-
 // True when Moon - Sun in the chart's zodiac is the tropical difference and the speed tables bound it.
 // The library's sidereal positions are its tropical ones less one ayanamsa, and the program's star
 // anchoring and correction move every body alike: the two differences agree to 2e-13 degree (the
 // library, 20,000 moments 3000 BC - AD 3000, every plain mode and option flag).
 bool TropicalElongationHolds() {
     const CAyanamsaSettings& settings = g_ayanamsaSettings;
-    return SpeedTablesHold() &&
-           (settings.m_bOwnValue || (settings.m_nSiderealMode & kSiderealModeOptionBits) == 0);
+    return SpeedTablesHold() && (settings.m_bOwnValue || IsPlainSiderealMode(settings.m_nSiderealMode));
 }
 
 // Degrees a longitude may differ from itself by rounding when calculated by another route (the tropical

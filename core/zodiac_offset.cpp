@@ -26,9 +26,6 @@ constexpr double kAberrationSwing = 41.7 * kArcsecond;
 constexpr double kAberrationRate = 0.6 * kArcsecond; // degrees a day
 // The library's speeds against its positions.
 constexpr double kSpeedRounding = 1e-6; // degrees a day
-// Sidereal-mode bits that project positions on another plane than the ecliptic of date (the ecliptic of
-// t0, the solar-system plane): the offset then differs from body to body.
-constexpr int kProjectedSiderealModes = 256 | 512;
 
 // General precession in longitude, degrees a day, at a UT Julian day: the derivative of
 // 5028.796195" T + 1.1054348" T^2 (IAU 2006, T Julian centuries from J2000).
@@ -39,12 +36,15 @@ double PrecessionRate(double jdUt) {
 
 } // namespace
 
+bool IsPlainSiderealMode(int siderealMode) {
+    return (siderealMode & ~0xFF) == 0;
+}
+
 bool ZodiacOffsetHolds() {
     const CAyanamsaSettings& settings = g_ayanamsaSettings;
     return g_nSiddhanta != 1 && !g_bTopocentricPositions && !(g_bApparentRefraction && !g_bTruePositions) &&
            !settings.m_bOwnValue && settings.m_nAyanamsaId != kAyanamsaSuryaSiddhanta &&
-           settings.m_nAyanamsaId != kAyanamsaCustomStar &&
-           (settings.m_nSiderealMode & kProjectedSiderealModes) == 0;
+           settings.m_nAyanamsaId != kAyanamsaCustomStar && IsPlainSiderealMode(settings.m_nSiderealMode);
 }
 
 ZodiacOffsetLine::ZodiacOffsetLine(double anchorJdUt, double offset)

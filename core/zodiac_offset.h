@@ -1,10 +1,15 @@
 #pragma once
 // A search step's sidereal longitude read from the library's tropical one on the mean equinox of date
-// (CChartCore::CalcTropicalSearchPosition), at a third of the cost: the library's sidereal positions
+// (CChartCore::CalcTropicalLongitude), at a third of the cost: the library's sidereal positions
 // leave nutation out too, so sidereal = tropical - offset, where the offset is the same for every body at
 // a moment and moves with the precession (plus an anchor star's own motion). Measured exactly at an
 // anchor moment and carried on at the precession rate, it strays from the true offset by at most Error.
 // Degrees; Julian days UT.
+
+// True for the library's plain sidereal modes (0-255). The option bits above (SE_SIDBIT_ECL_T0,
+// SE_SIDBIT_SSY_PLANE ...) project the zodiac on another plane: the offset then differs from body to
+// body, and Moon - Sun turns by up to 0.16 degree.
+bool IsPlainSiderealMode(int siderealMode);
 
 // True when the calculation options make the reading hold within its bound: the library's sidereal
 // zodiac on the ecliptic of date, less a star correction, seen from the Earth's centre. Not for the
