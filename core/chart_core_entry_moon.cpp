@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/calc_options.h"
+#include "core/calculated_moments.h"
 #include "core/chart_core.h"
 #include "core/remembered_searches.h"
 #include "core/search_progress.h"
@@ -125,14 +126,17 @@ double DaysToExit(const CheapSignReader& reader, const CheapReading& r) {
 }
 
 // The zodiac offset (tropical less sidereal, degrees) at a record's moment, from the Sun's tropical and
-// exact sidereal places; the planets of one chart share the last one found.
+// exact sidereal places: the sidereal one as the moment's calculation left it (calculated_moments.h),
+// else as a search step reads it. The planets of one chart share the last one found.
 std::optional<double> ZodiacOffsetAt(const CChartCore& record, double jdUt) {
     thread_local std::optional<std::pair<MomentKey, double>> t_last;
     const MomentKey key = KeyOfMoment(record, jdUt);
     if (t_last && t_last->first == key) return t_last->second;
     CChartCore probe = record;
     const CalcValue tropical = probe.CalcTropicalLongitude(kSun, jdUt);
-    const CalcValue sidereal = RememberedSearchPosition(probe, kSun, jdUt);
+    const CChartCore* calculated = RememberedMoment(key);
+    const CalcValue sidereal = calculated != nullptr ? CalcValue{calculated->m_bodies[kSun].m_dLongitude, {}}
+                                                     : RememberedSearchPosition(probe, kSun, jdUt);
     if (!tropical.ok() || !sidereal.ok()) return std::nullopt;
     t_last.emplace(key, tropical.value - sidereal.value);
     return t_last->second;
