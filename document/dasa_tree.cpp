@@ -155,6 +155,8 @@ CalcStatus CDasaTree::PrepareCycleStart() {
     m_cache.valid = false;
     m_cache.moments.clear();
     if (CalcStatus status = CycleStart(m_cache.start); !status.ok()) return status;
+    m_cache.startJd = m_cache.start.GetJulianDay();
+    m_cache.countedYearDays = CountedYearDays(nYearKind, dUserYearDays);
     m_cache.zone = m_cache.start.m_dateTime.m_zone;
     m_cache.zone.SplitHours();
     m_cache.key = key;
@@ -163,18 +165,18 @@ CalcStatus CDasaTree::PrepareCycleStart() {
 }
 
 CalcStatus CDasaTree::MomentAt(double years, double& jd) {
-    const auto locate = [&] {
-        const SearchResult result = m_cache.start.LocateReturn(years, nYearKind, dUserYearDays);
-        jd = result.jdUt;
-        return FromSearch(result);
-    };
     // A moment counted in days is quicker made again than looked up; only searched ones are kept.
-    if (!IsSearchedYearKind(nYearKind)) return locate();
+    if (m_cache.countedYearDays) {
+        jd = m_cache.startJd + years * *m_cache.countedYearDays; // as LocateReturn counts them
+        return {};
+    }
     if (const auto found = m_cache.moments.find(years); found != m_cache.moments.end()) {
         jd = found->second;
         return {};
     }
-    if (CalcStatus status = locate(); !status.ok()) return status;
+    const SearchResult result = m_cache.start.LocateReturn(years, nYearKind, dUserYearDays);
+    if (CalcStatus status = FromSearch(result); !status.ok()) return status;
+    jd = result.jdUt;
     m_cache.moments.emplace(years, jd);
     return {};
 }
@@ -209,7 +211,7 @@ CalcStatus CDasaTree::SpanPeriods(const Children& children, double offset, const
 
 void CDasaTree::WriteMoment(double jd, bool atStart, CDasaPeriod& out) const {
     CLocalDateTime& local = atStart ? out.start : out.end;
-    local = LocalMomentOf(jd, m_cache.zone);
+    local = LocalMomentInSplitZone(jd, m_cache.zone);
     (atStart ? out.strStartDate : out.strEndDate) = local.FormatDate();
     (atStart ? out.strStartTime : out.strEndTime) =
         g_bTimeDisplayWithAmPm ? local.m_time.FormatHmsAmPm() : local.m_time.FormatHms();

@@ -10,6 +10,7 @@
 // UT Julian days.
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "core/calc_status.h"
@@ -128,8 +129,10 @@ private:
         std::array<double, 9> key{};
         bool valid = false;
         CChartCore start;
+        double startJd = 0.0;                // UT
+        std::optional<double> countedYearDays; // CountedYearDays of the tree's kind; none when searched
         CHmsTime zone; // the start's time zone, split once: every listed moment is shown in it
-        std::map<double, double> moments;
+        std::map<double, double> moments; // searched kinds only
     };
 
     Shares SubPeriodShares() const;
