@@ -1,9 +1,7 @@
 #include "core/angle_time.h"
 
-#include <array>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 
 #include "core/calc_options.h"
@@ -17,33 +15,42 @@ template <typename... Args> std::string Printf(const char* format, Args... args)
     return buffer;
 }
 
-// "00", "01", ... "99": digits written two at a time.
-constexpr std::array<char, 200> kDigitPairs = [] {
-    std::array<char, 200> pairs{};
-    for (int i = 0; i < 100; ++i) {
-        pairs[2 * i] = static_cast<char>('0' + i / 10);
-        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pairs;
-}();
-
 // Writes `value` at `out` as "%d" would, padded on the left to `width` with `pad` ("%4d" pads with
-// spaces, "%02d" with zeros); returns the end. `out` has room for 16 characters, whatever is written.
+// spaces, "%02d" with zeros); returns the end. `out` has room for the text.
 // The period lists format thousands of moments: this is many times faster than snprintf.
 inline char* WriteInt(char* out, int value, int width = 0, char pad = ' ') {
-    if (value >= 0 && value < 10000 && width <= 4) { // times and dates, in fixed-size copies only
+    if (value >= 0 && value < 10000 && width <= 4) {
+        // Times and dates, one character at a time: text stored in pieces and read back whole stalls
+        // the processor longer than the arithmetic takes.
         const int length = value < 10 ? 1 : value < 100 ? 2 : value < 1000 ? 3 : 4;
-        const int shown = length > width ? length : width;
-        // Four digits with leading zeros at [4, 8), the padding before them.
-        char field[12];
-        std::memset(field, pad, sizeof field);
-        std::memcpy(field + 4, &kDigitPairs[2 * (value / 100)], 2);
-        std::memcpy(field + 6, &kDigitPairs[2 * (value % 100)], 2);
-        if (pad != '0') {
-            for (int i = 4; i < 8 - length; ++i) field[i] = pad;
+        switch (width - length) {
+        case 3:
+            *out++ = pad;
+            [[fallthrough]];
+        case 2:
+            *out++ = pad;
+            [[fallthrough]];
+        case 1:
+            *out++ = pad;
+            break;
+        default:
+            break;
         }
-        std::memcpy(out, field + 8 - shown, 4);
-        return out + shown;
+        const unsigned digits = static_cast<unsigned>(value);
+        switch (length) {
+        case 4:
+            *out++ = static_cast<char>('0' + digits / 1000);
+            [[fallthrough]];
+        case 3:
+            *out++ = static_cast<char>('0' + digits / 100 % 10);
+            [[fallthrough]];
+        case 2:
+            *out++ = static_cast<char>('0' + digits / 10 % 10);
+            [[fallthrough]];
+        default:
+            *out++ = static_cast<char>('0' + digits % 10);
+        }
+        return out;
     }
     char digits[16];
     char* const end = digits + sizeof digits;
