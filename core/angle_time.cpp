@@ -67,6 +67,14 @@ inline char* WriteInt(char* out, int value, int width = 0, char pad = ' ') {
     return out;
 }
 
+// The number of characters WriteInt writes for `value` padded to `width`.
+int IntLength(int value, int width) {
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    int length = value < 0 ? 2 : 1;
+    for (; magnitude >= 10; magnitude /= 10) ++length;
+    return length > width ? length : width;
+}
+
 double Join(std::uint8_t positive, int whole, int minutes, double seconds) {
     const double value = whole + minutes / 60.0 + seconds / 3600.0;
     return positive ? value : -value;
@@ -193,15 +201,20 @@ std::string CHmsTime::FormatHmsAmPm() const {
 }
 
 std::string CHmsTime::FormatHms() const {
+    std::string text;
+    FormatHms(text);
+    return text;
+}
+
+void CHmsTime::FormatHms(std::string& text) const {
     int h, m, s;
     RoundToSecond(*this, h, m, s);
-    char text[48];
-    char* end = WriteInt(text, h);
+    text.resize(static_cast<std::size_t>(IntLength(h, 0) + IntLength(m, 2) + IntLength(s, 2) + 2));
+    char* end = WriteInt(text.data(), h);
     *end++ = ':';
     end = WriteInt(end, m, 2, '0');
-    *end++ = ':';
-    end = WriteInt(end, s, 2, '0');
-    return std::string(text, end);
+    *end = ':';
+    WriteInt(end + 1, s, 2, '0');
 }
 
 std::string CHmsTime::FormatDuration() const {
@@ -249,13 +262,19 @@ std::string CLocalDateTime::FormatTime(int roundingMode, int dayNumber) const {
 }
 
 std::string CLocalDateTime::FormatDate() const {
-    char text[48];
-    char* end = WriteInt(text, m_nYear, 4, ' ');
+    std::string text;
+    FormatDate(text);
+    return text;
+}
+
+void CLocalDateTime::FormatDate(std::string& text) const {
+    text.resize(
+        static_cast<std::size_t>(IntLength(m_nYear, 4) + IntLength(m_nMonth, 2) + IntLength(m_nDay, 2) + 2));
+    char* end = WriteInt(text.data(), m_nYear, 4, ' ');
     *end++ = '-';
     end = WriteInt(end, m_nMonth, 2, '0');
-    *end++ = '-';
-    end = WriteInt(end, m_nDay, 2, '0');
-    return std::string(text, end);
+    *end = '-';
+    WriteInt(end + 1, m_nDay, 2, '0');
 }
 
 void CLocalDateTime::ChangeZone(double newZone) {

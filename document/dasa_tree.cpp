@@ -212,9 +212,12 @@ CalcStatus CDasaTree::SpanPeriods(const Children& children, double offset, const
 void CDasaTree::WriteMoment(double jd, bool atStart, CDasaPeriod& out) const {
     CLocalDateTime& local = atStart ? out.start : out.end;
     local = LocalMomentInSplitZone(jd, m_cache.zone);
-    (atStart ? out.strStartDate : out.strEndDate) = local.FormatDate();
-    (atStart ? out.strStartTime : out.strEndTime) =
-        g_bTimeDisplayWithAmPm ? local.m_time.FormatHmsAmPm() : local.m_time.FormatHms();
+    local.FormatDate(atStart ? out.strStartDate : out.strEndDate);
+    std::string& time = atStart ? out.strStartTime : out.strEndTime;
+    if (g_bTimeDisplayWithAmPm)
+        time = local.m_time.FormatHmsAmPm();
+    else
+        local.m_time.FormatHms(time);
     (atStart ? out.dStartJd : out.dEndJd) = jd;
 }
 
@@ -258,7 +261,8 @@ CalcStatus CDasaTree::ExpandPeriod() {
         const int selected = std::clamp(nSelected[level], 0, std::max(0, children.count - 1));
         nSelected[level] = selected;
         const Span* const above = level == 0 ? nullptr : &parentSpan;
-        if (CalcStatus status = SpanPeriods(children, offset, above, spans, found); !status.ok()) return status;
+        if (CalcStatus status = SpanPeriods(children, offset, above, spans, found); !status.ok())
+            return status;
         for (int j = 0; j < selected; ++j) offset += children.shapes[j].years;
         parent = children.shapes[selected];
         parentSpan = spans[selected];

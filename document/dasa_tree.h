@@ -17,7 +17,7 @@
 #include "core/chart_core.h"
 #include "document/dasa_rows.h"
 #include "document/document_options.h" // the dasa state: cycle offset, shifts, progressed seed
-#include "platform/draw_state.h" // g_bPrinting
+#include "platform/draw_state.h"       // g_bPrinting
 
 inline constexpr int kDasaLevels = 6;      // MD, AD, PD, SD, PAD, DAD
 inline constexpr int kDasaMaxPeriods = 36; // periods of one level under one parent
@@ -79,10 +79,10 @@ public:
     bool bLabel2AtFirstLevelOnly = false;
     std::array<std::string, kDasaLordCount> strLabel;
     std::array<std::string, kDasaLordCount> strLabel2;
-    CChartCore birth;     // moment and place of the chart; the reference of every period date
-    int nPeriods = 0;     // first-level periods, at most 36
-    int nSubPeriods = 0;  // sub-periods of every period without explicit tables, at most 36
-    DasaLordRows nLord; // row 0: first-level lords; row 1 + p: the sub-lords under lord p
+    CChartCore birth;    // moment and place of the chart; the reference of every period date
+    int nPeriods = 0;    // first-level periods, at most 36
+    int nSubPeriods = 0; // sub-periods of every period without explicit tables, at most 36
+    DasaLordRows nLord;  // row 0: first-level lords; row 1 + p: the sub-lords under lord p
     bool bLord2 = false;
     DasaLordRows nLord2;
     bool bLord3 = false;
@@ -129,7 +129,7 @@ private:
         std::array<double, 9> key{};
         bool valid = false;
         CChartCore start;
-        double startJd = 0.0;                // UT
+        double startJd = 0.0;                  // UT
         std::optional<double> countedYearDays; // CountedYearDays of the tree's kind; none when searched
         CHmsTime zone; // the start's time zone, split once: every listed moment is shown in it
         std::map<double, double> moments; // searched kinds only
