@@ -77,8 +77,8 @@ public:
     bool bPlanetLords = true; // without label tables: lords are bodies (else signs)
     bool bShowLabel2 = false;
     bool bLabel2AtFirstLevelOnly = false;
-    std::array<std::string, kDasaLordCount> strLabel;
-    std::array<std::string, kDasaLordCount> strLabel2;
+    CDasaTable<std::string, kDasaLordCount> strLabel; // by lord index
+    CDasaTable<std::string, kDasaLordCount> strLabel2;
     CChartCore birth;    // moment and place of the chart; the reference of every period date
     int nPeriods = 0;    // first-level periods, at most 36
     int nSubPeriods = 0; // sub-periods of every period without explicit tables, at most 36
