@@ -2,6 +2,7 @@
 #include "analysis/ashtakavarga.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "core/angle_math.h"
 #include "core/calc_options.h"
@@ -50,15 +51,32 @@ void ReduceEkadhipatya(SignBindus& row, const std::array<bool, 12>& occupied) {
     }
 }
 
+// The signs (bit s for sign s) of a set of houses (bit h - 1 for house h) counted from `sign` (house 1):
+// the twelve bits turned by `sign` places.
+unsigned SignsOfHouses(std::uint16_t houses, int sign) {
+    return ((houses << sign) | (houses >> (12 - sign))) & 0xFFFu;
+}
+
+// The bindu houses of one owner and contributor under the current options: the default houses with the
+// disputed places switched by AshtakaVargaCalculation.
+std::uint16_t BinduHouses(int owner, int contributor) {
+    std::uint16_t houses = g_binduHouses[owner][contributor];
+    for (std::size_t flag = 0; flag < g_disputedBinduPlaces.size(); ++flag) {
+        const DisputedBinduPlace& place = g_disputedBinduPlaces[flag];
+        if (place.owner != owner || place.contributor != contributor) continue;
+        const auto bit = static_cast<std::uint16_t>(1u << (place.house - 1));
+        if (g_abAshtakaVargaCalculation[flag] == place.presentWhen)
+            houses |= bit;
+        else
+            houses &= static_cast<std::uint16_t>(~bit);
+    }
+    return houses;
+}
+
 } // namespace
 
 bool GivesBindu(int owner, int contributor, int house) {
-    for (std::size_t flag = 0; flag < g_disputedBinduPlaces.size(); ++flag) {
-        const DisputedBinduPlace& place = g_disputedBinduPlaces[flag];
-        if (place.owner == owner && place.contributor == contributor && place.house == house)
-            return g_abAshtakaVargaCalculation[flag] == place.presentWhen;
-    }
-    return (g_binduHouses[owner][contributor] >> (house - 1)) & 1u;
+    return (BinduHouses(owner, contributor) >> (house - 1)) & 1u;
 }
 
 void ReduceAshtakavargaRow(SignBindus& row, const std::array<bool, 12>& occupied) {
@@ -67,10 +85,14 @@ void ReduceAshtakavargaRow(SignBindus& row, const std::array<bool, 12>& occupied
 }
 
 void CAshtakavarga::Compute(const CChartRecord& chart) {
-    for (int v = 0; v < kVargaColumnCount; ++v) ComputeColumn(chart, v);
+    // The options hold for every column: the bindu places are read once per chart.
+    BinduHouseTable binduHouses{};
+    for (int r = 0; r < kAshtakavargaPoints; ++r)
+        for (int c = 0; c < kAshtakavargaPoints; ++c) binduHouses[r][c] = BinduHouses(r, c);
+    for (int v = 0; v < kVargaColumnCount; ++v) ComputeColumn(chart, v, binduHouses);
 }
 
-void CAshtakavarga::ComputeColumn(const CChartRecord& chart, int v) {
+void CAshtakavarga::ComputeColumn(const CChartRecord& chart, int v, const BinduHouseTable& binduHouses) {
     // Reference signs: the lagna's (moved by the reference shift), then the planets'.
     std::array<int, kAshtakavargaPoints> place{};
     place[0] = (chart.m_vargaSign.Sign(kLagna, v) + m_referenceShift[v]) % 12;
@@ -80,15 +102,16 @@ void CAshtakavarga::ComputeColumn(const CChartRecord& chart, int v) {
     bhinna = {};
     std::array<CPrastara, kAshtakavargaPoints>& prastara = m_prastara[v];
     prastara = {};
+    const bool byOwner = g_bAshtakaVargaDefinition;
     for (int a = 0; a < kAshtakavargaPoints; ++a) {
         for (int c = 0; c < kAshtakavargaPoints; ++c) {
-            for (int h = 1; h <= 12; ++h) {
-                if (!GivesBindu(a, c, h)) continue;
-                const int s = (place[c] + h - 1) % 12;
-                // With the other definition the table is read the other way round: the bindu goes to the
-                // contributor's own ashtakavarga and is credited to the owner.
-                const int owner = g_bAshtakaVargaDefinition ? a : c;
-                const int giver = g_bAshtakaVargaDefinition ? c : a;
+            // With the other definition the table is read the other way round: the bindu goes to the
+            // contributor's own ashtakavarga and is credited to the owner.
+            const int owner = byOwner ? a : c;
+            const int giver = byOwner ? c : a;
+            for (unsigned signs = SignsOfHouses(binduHouses[a][c], place[c]); signs != 0;
+                 signs &= signs - 1) {
+                const int s = std::countr_zero(signs);
                 ++bhinna[owner][s];
                 prastara[owner].m_given[s][giver] = 1;
             }
@@ -98,11 +121,12 @@ void CAshtakavarga::ComputeColumn(const CChartRecord& chart, int v) {
 
     SignBindus& sarva = m_sarva[v];
     const int firstOwner = g_bEightAVInSAV ? 0 : 1;
+    const bool bhavaDriven = g_bBhavaDrivenSarvaAshtakaVarga;
     for (int s = 0; s < 12; ++s) {
         int sum = 0;
         for (int r = firstOwner; r < kAshtakavargaPoints; ++r) {
             // Bhava-driven: each owner's row read by houses from its own sign, laid out from the reference.
-            const int t = g_bBhavaDrivenSarvaAshtakaVarga ? (s - place[0] + place[r] + 12) % 12 : s;
+            const int t = bhavaDriven ? (s - place[0] + place[r] + 12) % 12 : s;
             sum += bhinna[r][t];
         }
         sarva[s] = static_cast<std::uint8_t>(sum);

@@ -36,9 +36,12 @@ struct DisputedBinduPlace {
 };
 extern const std::array<DisputedBinduPlace, 6> g_disputedBinduPlaces;
 
-// Houses (bit h - 1 for house h) in which contributor c gives owner r a bindu, [r][c], as they stand
-// with every AshtakaVargaCalculation flag at 1 (the default); g_disputedBinduPlaces overrides six of them.
-extern const std::array<std::array<std::uint16_t, kAshtakavargaPoints>, kAshtakavargaPoints> g_binduHouses;
+// Houses (bit h - 1 for house h) in which contributor c gives owner r a bindu, [r][c].
+using BinduHouseTable = std::array<std::array<std::uint16_t, kAshtakavargaPoints>, kAshtakavargaPoints>;
+
+// The bindu houses as they stand with every AshtakaVargaCalculation flag at 1 (the default);
+// g_disputedBinduPlaces overrides six of them.
+extern const BinduHouseTable g_binduHouses;
 extern const SignBindus g_rasiMultipliers;                             // Aries .. Pisces
 extern const std::array<int, kAshtakavargaPoints> g_planetMultipliers; // [1..7] Sun .. Saturn; [0] unused
 
@@ -72,5 +75,6 @@ public:
     std::array<int, kVargaColumnCount> m_referenceShift{};
 
 private:
-    void ComputeColumn(const CChartRecord& chart, int v);
+    // `binduHouses`: the bindu houses under the current options.
+    void ComputeColumn(const CChartRecord& chart, int v, const BinduHouseTable& binduHouses);
 };

@@ -14,7 +14,7 @@ constexpr std::uint16_t Houses(std::initializer_list<int> houses) {
 
 // Rows: owner Lagna, Sun .. Saturn; columns: contributor Lagna, Sun .. Saturn. Totals per owner: 49, 48,
 // 49, 39, 54, 56, 52, 39.
-const std::array<std::array<std::uint16_t, kAshtakavargaPoints>, kAshtakavargaPoints> g_binduHouses = {{
+const BinduHouseTable g_binduHouses = {{
     {Houses({3, 6, 10, 11}), Houses({3, 4, 6, 10, 11, 12}), Houses({3, 6, 10, 11, 12}),
      Houses({1, 3, 6, 10, 11}), Houses({1, 2, 4, 6, 8, 10, 11}), Houses({1, 2, 4, 5, 6, 7, 9, 10, 11}),
      Houses({1, 2, 3, 4, 5, 8, 9}), Houses({1, 3, 4, 6, 10, 11})}, // Lagna

@@ -93,9 +93,9 @@ SunDaySearch FindSunDayByLagna(const CChartCore& chart) {
 }
 
 // The 6:00-to-6:00 day containing the birth, with 6:00 at the given hours of the zone clock: its frame
-// and the probes of its 6:00, 18:00 and next 6:00.
-CalcStatus ComputeSixOClockFrame(const CChartCore& chart, double zoneClockHours,
-                                 std::array<CChartCore, 3>& probes, CDayFrameTimes& frame) {
+// and the moments of its 6:00, 18:00 and next 6:00.
+void ComputeSixOClockFrame(const CChartCore& chart, double zoneClockHours,
+                           std::array<CDayFrameMoment, 3>& probes, CDayFrameTimes& frame) {
     const double birth = chart.GetJulianDay();
     // 6:00 of the birth's civil date, then the one at or before the birth.
     const CLocalDateTime& moment = chart.m_dateTime;
@@ -103,11 +103,7 @@ CalcStatus ComputeSixOClockFrame(const CChartCore& chart, double zoneClockHours,
         JulianDay(moment.m_nYear, moment.m_nMonth, moment.m_nDay, zoneClockHours + moment.m_zone.m_dHours);
     const double start = sameDate + std::floor(birth - sameDate);
     frame = MeasureDay(birth, start, start + 0.5, start + 1.0);
-    for (int i = 0; i < 3; ++i) {
-        if (CalcStatus status = chart.SetFromJulianDay(start + 0.5 * i, probes[i]); !status.ok())
-            return status;
-    }
-    return {};
+    for (int i = 0; i < 3; ++i) probes[i].Set(chart, start + 0.5 * i);
 }
 
 } // namespace
@@ -115,29 +111,26 @@ CalcStatus ComputeSixOClockFrame(const CChartCore& chart, double zoneClockHours,
 CalcStatus CChart::ComputeSunriseSunset() {
     // 6:00 local mean time on the zone clock (zone and longitude positive west).
     const double meanSixOClock = 6.0 - m_dateTime.m_zone.m_dHours + m_longitude.m_dValue / 15.0;
-    if (CalcStatus status = ComputeSixOClockFrame(*this, meanSixOClock, m_meanTimeProbe, m_meanTimeFrame);
-        !status.ok())
-        return status;
-    if (CalcStatus status = ComputeSixOClockFrame(*this, 6.0, m_zoneTimeProbe, m_zoneTimeFrame); !status.ok())
-        return status;
+    ComputeSixOClockFrame(*this, meanSixOClock, m_meanTimeProbe, m_meanTimeFrame);
+    ComputeSixOClockFrame(*this, 6.0, m_zoneTimeProbe, m_zoneTimeFrame);
 
     const double birth = GetJulianDay();
     SunDaySearch search = g_nSiddhanta == 1 ? FindSunDayByLagna(*this) : FindEphemerisSunDay(*this, birth);
     if (!search.status.ok()) return search.status;
     m_bSunriseFromMeanTime = !search.found || !IsSoundSunDay(search.day, birth);
     if (m_bSunriseFromMeanTime) {
-        // Polar day or night: the day of local mean time stands in, every snapshot cast.
+        // Polar day or night: the day of local mean time stands in, every moment set.
         const double start = m_meanTimeFrame.m_dStartJd;
         search.day = {start, start + 0.25, start + 0.5, start + 0.75, start + 1.0};
     }
     const SunDay& day = search.day;
     m_sunriseFrame = MeasureDay(birth, day.rise, day.set, day.nextRise);
-    // The lagna-defined day has no transits: only sunrise, sunset and the next sunrise are cast.
-    const bool castTransits = g_nSiddhanta != 1 || m_bSunriseFromMeanTime;
+    // The lagna-defined day has no transits: only sunrise, sunset and the next sunrise are set.
+    const bool setTransits = g_nSiddhanta != 1 || m_bSunriseFromMeanTime;
     const double moments[5] = {day.rise, day.noon, day.set, day.midnight, day.nextRise};
     for (int i = 0; i < 5; ++i) {
-        if (!castTransits && (i == 1 || i == 3)) continue;
-        if (CalcStatus status = SetFromJulianDay(moments[i], m_sunSnapshot[i]); !status.ok()) return status;
+        if (setTransits || (i != 1 && i != 3)) m_sunSnapshot[i].Set(*this, moments[i]);
     }
-    return {};
+    // The special lagnas count from the Sun at sunrise; nothing else is read at these moments.
+    return m_sunSnapshot[0].CalcPlanetAt(kSun, m_sunAtSunrise);
 }

@@ -1,4 +1,5 @@
 // Planetary relationships in every varga column, and the varnada lagnas.
+#include <array>
 #include <cstdlib>
 
 #include "chart/chart.h"
@@ -11,14 +12,17 @@ void CChart::ComputeRelationships() {
         if (!VargaColumnHoldsSign(c)) continue;
         RelationTable& temporal = m_temporalRelation[c];
         RelationTable& compound = m_compoundRelation[c];
+        std::array<int, kPlanetCount> sign{}; // of planet i + 1
+        for (int i = 0; i < kPlanetCount; ++i) sign[i] = m_vargaSign.Sign(i + 1, c);
         for (int i = 0; i < kPlanetCount; ++i) {
             for (int j = 0; j < kPlanetCount; ++j) {
                 const int natural = g_nNaturalRelation[i][j];
-                temporal[i][j] = natural;
-                compound[i][j] = natural;
-                if (i == j) continue;
+                if (i == j) {
+                    temporal[i][j] = compound[i][j] = natural;
+                    continue;
+                }
                 // j in the 2nd, 3rd, 4th, 10th, 11th or 12th sign from i is a temporal friend.
-                const int d = PositiveMod(m_vargaSign.Sign(j + 1, c) - m_vargaSign.Sign(i + 1, c), 12);
+                const int d = PositiveMod(sign[j] - sign[i], 12);
                 const bool friendly = (d >= 1 && d <= 3) || d >= 9;
                 temporal[i][j] = friendly ? 2 : 4;
                 compound[i][j] = friendly ? natural - 1 : natural + 1;

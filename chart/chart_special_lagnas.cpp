@@ -21,8 +21,7 @@ void CChart::ComputeSpecialLagnas() {
     const CRasiLongitude& sun = m_bodies[kSun];
     const double moon = m_bodies[kMoon].m_dLongitude;
     const double lagna = m_bodies[kLagna].m_dLongitude;
-    const double base =
-        g_bContinuousSpecialLagnas ? sun.m_dLongitude : m_sunSnapshot[0].m_bodies[kSun].m_dLongitude;
+    const double base = g_bContinuousSpecialLagnas ? sun.m_dLongitude : m_sunAtSunrise.m_dLongitude;
 
     auto set = [this](int body, double longitude) {
         m_bodies[body].m_dLongitude = longitude;

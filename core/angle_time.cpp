@@ -229,6 +229,7 @@ std::string CHmsTime::FormatDuration() const {
 }
 
 double Reduce360(double degrees) {
+    if (degrees >= 0.0 && degrees < 360.0) return degrees; // most angles are in range: no division
     double x = std::fmod(degrees, 360.0);
     if (x < 0.0) x += 360.0;
     return x >= 360.0 ? x - 360.0 : x; // a tiny negative remainder rounds up to 360

@@ -8,11 +8,20 @@
 namespace {
 
 // Enough for the moments of twelve charts recalculated in turn (a document's natal and working charts
-// and those the transit and mode views cast), each with its five sunrise snapshots and six 6:00
-// probes: at most 192 moments, about a megabyte.
-constexpr int kRememberedMoments = 192;
+// and those the transit and mode views cast), each with the three records the traditional model's
+// sunrise search casts: 48 moments, with room to spare; about 320 kilobytes.
+constexpr int kRememberedMoments = 64;
 
 thread_local RememberedRing<MomentKey, CChartCore, kRememberedMoments> t_moments;
+
+struct BodyKey {
+    int body = 0;
+    MomentKey moment;
+
+    bool operator==(const BodyKey&) const = default;
+};
+// The Sun at the sunrise of twelve charts recalculated in turn, with room to spare.
+thread_local RememberedRing<BodyKey, CRasiLongitude, 32> t_bodies;
 
 } // namespace
 
@@ -50,4 +59,13 @@ const CChartCore* RememberedMoment(const MomentKey& key) {
 
 void RememberMoment(const MomentKey& key, const CChartCore& calculated) {
     t_moments.Add(key, calculated);
+}
+
+const CRasiLongitude* RememberedBody(const MomentKey& key, int body) {
+    if (const CChartCore* moment = t_moments.Find(key)) return &moment->m_bodies[body];
+    return t_bodies.Find({body, key});
+}
+
+void RememberBody(const MomentKey& key, int body, const CRasiLongitude& calculated) {
+    t_bodies.Add({body, key}, calculated);
 }

@@ -1,9 +1,9 @@
 #pragma once
-// The last few chart moments whose 13 bodies CChartCore::CalcPlanets calculated. A record cast again for
-// a moment and place already calculated under the same position options (the birth day's sunrise
-// snapshots and 6:00 probes while the birth time steps within one day, a varga child at its parent's
-// moment) takes the positions back instead of asking the library again. Each thread keeps its own, as
-// the library keeps its own state per thread.
+// The last few chart moments whose 13 bodies CChartCore::CalcPlanets calculated, and the last few single
+// bodies CChartCore::CalcPlanet calculated alone. A record cast again for a moment and place already
+// calculated under the same position options (a varga child at its parent's moment, the Sun at the
+// birth day's sunrise while the birth time steps within one day) takes the positions back instead of
+// asking the library again. Each thread keeps its own, as the library keeps its own state per thread.
 #include <optional>
 #include <string>
 
@@ -50,3 +50,7 @@ MomentKey KeyOfMoment(const CChartCore& record, double jdUt);
 // A record calculated for the key, or nullptr.
 const CChartCore* RememberedMoment(const MomentKey& key);
 void RememberMoment(const MomentKey& key, const CChartCore& calculated);
+// Body 0-12 of a record calculated for the key, whole (RememberMoment) or that body alone
+// (RememberBody), or nullptr.
+const CRasiLongitude* RememberedBody(const MomentKey& key, int body);
+void RememberBody(const MomentKey& key, int body, const CRasiLongitude& calculated);

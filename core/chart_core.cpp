@@ -44,13 +44,20 @@ bool IsInPushkaraNavamsa(double longitude) {
     return navamsa == pair[0] || navamsa == pair[1];
 }
 
+namespace {
+
+CalcStatus AltitudeStatus(double altitude) {
+    if (altitude >= kMinAltitude && altitude <= kMaxAltitude) return {};
+    char text[160];
+    std::snprintf(text, sizeof text, "The altitude %g m lies outside %g to %g m.", altitude, kMinAltitude,
+                  kMaxAltitude);
+    return CalcStatus::Failure(text);
+}
+
+} // namespace
+
 CalcStatus CChartCore::CalcPlanets() {
-    if (!(m_dAltitude >= kMinAltitude && m_dAltitude <= kMaxAltitude)) {
-        char text[160];
-        std::snprintf(text, sizeof text, "The altitude %g m lies outside %g to %g m.", m_dAltitude,
-                      kMinAltitude, kMaxAltitude);
-        return CalcStatus::Failure(text);
-    }
+    if (CalcStatus status = AltitudeStatus(m_dAltitude); !status.ok()) return status;
     const double jd = GetJulianDay();
     const MomentKey key = KeyOfMoment(*this, jd);
     if (const CChartCore* remembered = RememberedMoment(key)) {
@@ -58,14 +65,32 @@ CalcStatus CChartCore::CalcPlanets() {
     } else {
         // Body 0 first: it fills the house cusps before the planets.
         for (int body = 0; body < kEphemerisBodyCount; ++body) {
-            CRasiLongitude& record = m_bodies[body];
-            const CalcValue longitude = CalcBody(body, jd, record.m_bRetrograde, true);
-            if (!longitude.ok()) return longitude.status;
-            record.m_dLongitude = longitude.value;
-            record.SplitLongitude();
+            if (CalcStatus status = StoreBody(body, jd); !status.ok()) return status;
         }
         RememberMoment(key, *this);
     }
+    return {};
+}
+
+CalcStatus CChartCore::CalcPlanet(int body) {
+    if (CalcStatus status = AltitudeStatus(m_dAltitude); !status.ok()) return status;
+    const double jd = GetJulianDay();
+    const MomentKey key = KeyOfMoment(*this, jd);
+    if (const CRasiLongitude* remembered = RememberedBody(key, body)) {
+        m_bodies[body] = *remembered;
+        return {};
+    }
+    if (CalcStatus status = StoreBody(body, jd); !status.ok()) return status;
+    RememberBody(key, body, m_bodies[body]);
+    return {};
+}
+
+CalcStatus CChartCore::StoreBody(int body, double jdUt) {
+    CRasiLongitude& record = m_bodies[body];
+    const CalcValue longitude = CalcBody(body, jdUt, record.m_bRetrograde, true);
+    if (!longitude.ok()) return longitude.status;
+    record.m_dLongitude = longitude.value;
+    record.SplitLongitude();
     return {};
 }
 

@@ -17,6 +17,7 @@
 #include "core/calc_options.h"
 #include "core/chart_core.h"
 #include "core/chart_day.h"
+#include "core/day_frame_moment.h"
 #include "core/sign_lord_tables.h"
 #include "core/varga_sign_table.h"
 
@@ -51,18 +52,22 @@ struct CChartData {
     double m_dDstZone = 0.0;      // hours, positive west
     std::uint8_t m_bDst = 0;
 
-    // Birth-day frames: sunrise, noon, sunset, midnight, next sunrise; then the frame's ghati values.
-    std::array<CChartCore, 5> m_sunSnapshot;
+    // Birth-day frames: sunrise, noon, sunset, midnight, next sunrise, as moments without positions
+    // (the lagna-defined day of the traditional model leaves noon and midnight alone); then the Sun at
+    // sunrise, the one body computed at them; then the frame's ghati values.
+    std::array<CDayFrameMoment, 5> m_sunSnapshot;
+    CRasiLongitude m_sunAtSunrise; // at m_sunSnapshot[0], exactly as a chart cast then holds it
     CDayFrameTimes m_sunriseFrame;
     // 1 when the Sun did not rise or set that day (polar day or night): the sunrise frame and its
     // snapshots are then those of local mean time, 6:00, 12:00, 18:00, 24:00 and the next 6:00.
     std::uint8_t m_bSunriseFromMeanTime = 0;
     CDmsAngle m_ayanamsa;    // the chart's ayanamsa, degrees
     CHmsTime m_siderealTime; // local sidereal time, hours (ARMC / 15)
-    // The 6:00-to-6:00 frames of local mean time and of zone time: 6:00, 18:00, next 6:00.
-    std::array<CChartCore, 3> m_meanTimeProbe;
+    // The 6:00-to-6:00 frames of local mean time and of zone time: 6:00, 18:00, next 6:00 (moments
+    // without positions).
+    std::array<CDayFrameMoment, 3> m_meanTimeProbe;
     CDayFrameTimes m_meanTimeFrame;
-    std::array<CChartCore, 3> m_zoneTimeProbe;
+    std::array<CDayFrameMoment, 3> m_zoneTimeProbe;
     CDayFrameTimes m_zoneTimeFrame;
     // Day results: "current" follows WeekdayDefinition, "second" WeekdayDefinitionKaala; then frames
     // 0 (sunrise), 1 (mean time), 2 (zone time).

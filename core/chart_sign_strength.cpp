@@ -21,10 +21,6 @@ int FirstDifferingTest(int a, int b, const std::array<Test, N>& tests, Score sco
     return a;
 }
 
-int SignOf(const CChartRecord& chart, int body, int v) {
-    return chart.m_vargaSign.Sign(body, v);
-}
-
 // Degrees of a body within its sign in the chart's own positions; the nodes move backwards, so the
 // comparisons count their degrees from the end of the sign.
 double ComparedDegrees(const CChartRecord& chart, int body) {
@@ -32,13 +28,48 @@ double ComparedDegrees(const CChartRecord& chart, int body) {
     return body == kRahu || body == kKetu ? 30.0 - degrees : degrees;
 }
 
-int CountOccupants(const CChartRecord& chart, int sign, int v, bool (*dignity)(int, int)) {
-    int count = 0;
-    for (int p = kSun; p <= kKetu; ++p) {
-        if (SignOf(chart, p, v) == sign && dignity(p, sign)) ++count;
+// The signs of the planets Sun .. Ketu in one column, read once for every test of a comparison.
+class PlanetSigns {
+public:
+    PlanetSigns(const CChartRecord& chart, int v) {
+        for (int p = kSun; p <= kKetu; ++p) {
+            m_sign[p] = chart.m_vargaSign.Sign(p, v);
+            ++m_count[m_sign[p]];
+        }
     }
-    return count;
-}
+
+    int operator[](int planet) const { return m_sign[planet]; }
+
+    int CountIn(int sign) const { return m_count[sign]; }
+    // Planets in `sign` for which dignity(planet, sign) holds.
+    int CountIn(int sign, bool (*dignity)(int, int)) const {
+        if (m_count[sign] == 0) return 0;
+        int count = 0;
+        for (int p = kSun; p <= kKetu; ++p) {
+            if (m_sign[p] == sign && dignity(p, sign)) ++count;
+        }
+        return count;
+    }
+
+    // Rasi drishti on `sign` from Mercury, Jupiter and the sign's lord; for Scorpio and Aquarius Ketu or
+    // Rahu counts when the plain lord does not aspect.
+    int AspectsOn(int sign) const {
+        int count = 0;
+        if (SignsAspect(m_sign[kMercury], sign)) ++count;
+        if (SignsAspect(m_sign[kJupiter], sign)) ++count;
+        if (SignsAspect(m_sign[SignLordPlain(sign)], sign)) {
+            ++count;
+        } else if ((sign == kScorpio && SignsAspect(m_sign[kKetu], sign)) ||
+                   (sign == kAquarius && SignsAspect(m_sign[kRahu], sign))) {
+            ++count;
+        }
+        return count;
+    }
+
+private:
+    std::array<int, kKetu + 1> m_sign{}; // [0] unused
+    std::array<int, 12> m_count{};       // planets in each sign
+};
 
 enum class SignTest {
     kCompany,
@@ -60,26 +91,27 @@ constexpr std::array kSignTestsDignityFirst = {
 
 template <std::size_t N>
 int CompareSigns(const CChartRecord& chart, int a, int b, int v, const std::array<SignTest, N>& tests) {
-    // Scorpio and Aquarius are ruled here by the co-lords the rasi dasas use.
-    const int aquariusLord = chart.StrongerCoLordByYears(kSaturn, kRahu, v);
-    const int scorpioLord = chart.StrongerCoLordByYears(kMars, kKetu, v);
+    if (a == b) return a; // the Sun and the Moon own one sign: nothing to compare
+    const PlanetSigns signs(chart, v);
+    // Scorpio and Aquarius are ruled here by the co-lords the rasi dasas use. Chosen only when a
+    // lord test is reached: most comparisons are decided before.
     auto lordOf = [&](int sign) {
-        if (sign == kAquarius) return aquariusLord;
-        if (sign == kScorpio) return scorpioLord;
+        if (sign == kAquarius) return chart.StrongerCoLordByYears(kSaturn, kRahu, v);
+        if (sign == kScorpio) return chart.StrongerCoLordByYears(kMars, kKetu, v);
         return SignLordPlain(sign);
     };
     return FirstDifferingTest(a, b, tests, [&](SignTest test, int sign) -> double {
         switch (test) {
         case SignTest::kCompany:
-            return chart.CountPlanetsInSign(sign, v);
+            return signs.CountIn(sign);
         case SignTest::kAspects:
-            return chart.CountAspectsOnSign(sign, v);
+            return signs.AspectsOn(sign);
         case SignTest::kExaltedOccupants:
-            return CountOccupants(chart, sign, v, IsExaltedIn);
+            return signs.CountIn(sign, IsExaltedIn);
         case SignTest::kDebilitatedOccupants:
-            return -CountOccupants(chart, sign, v, IsDebilitatedIn);
+            return -signs.CountIn(sign, IsDebilitatedIn);
         case SignTest::kLordPlacement:
-            return IsOddSign(SignOf(chart, lordOf(sign), v)) != IsOddSign(sign) ? 1 : 0;
+            return IsOddSign(signs[lordOf(sign)]) != IsOddSign(sign) ? 1 : 0;
         case SignTest::kNature:
             return SignNature(sign); // dual over fixed over movable
         case SignTest::kLordDegrees:
@@ -99,11 +131,12 @@ constexpr std::array kPlanetTestsByDignity = {PlanetTest::kExalted, PlanetTest::
 
 template <std::size_t N>
 int ComparePlanets(const CChartRecord& chart, int p, int q, int v, const std::array<PlanetTest, N>& tests) {
+    const PlanetSigns signs(chart, v);
     return FirstDifferingTest(p, q, tests, [&](PlanetTest test, int planet) -> double {
-        const int sign = SignOf(chart, planet, v);
+        const int sign = signs[planet];
         switch (test) {
         case PlanetTest::kCompany:
-            return chart.CountPlanetsInSign(sign, v);
+            return signs.CountIn(sign);
         case PlanetTest::kExalted:
             return IsExaltedIn(planet, sign);
         case PlanetTest::kNotDebilitated:
@@ -141,15 +174,16 @@ int HomeSign(int p) {
 template <std::size_t N>
 int ChooseCoLord(const CChartRecord& chart, int p, int q, int v, const std::array<CoLordTest, N>& tests) {
     const int home = HomeSign(p);
+    const PlanetSigns signs(chart, v);
     return FirstDifferingTest(p, q, tests, [&](CoLordTest test, int planet) -> double {
-        const int sign = SignOf(chart, planet, v);
+        const int sign = signs[planet];
         switch (test) {
         case CoLordTest::kOutsideHome:
             return sign != home;
         case CoLordTest::kCompany:
-            return chart.CountPlanetsInSign(sign, v);
+            return signs.CountIn(sign);
         case CoLordTest::kAspects:
-            return chart.CountAspectsOnSign(sign, v);
+            return signs.AspectsOn(sign);
         case CoLordTest::kExalted:
             return IsExaltedIn(planet, sign);
         case CoLordTest::kNotDebilitated:
@@ -185,20 +219,11 @@ template <typename Stronger> void InsertionSortByStrength(int* items, int n, Str
 } // namespace
 
 int CChartRecord::CountAspectsOnSign(int sign, int v) const {
-    int count = 0;
-    if (SignsAspect(SignOf(*this, kMercury, v), sign)) ++count;
-    if (SignsAspect(SignOf(*this, kJupiter, v), sign)) ++count;
-    if (SignsAspect(SignOf(*this, SignLordPlain(sign), v), sign)) {
-        ++count;
-    } else if ((sign == kScorpio && SignsAspect(SignOf(*this, kKetu, v), sign)) ||
-               (sign == kAquarius && SignsAspect(SignOf(*this, kRahu, v), sign))) {
-        ++count;
-    }
-    return count;
+    return PlanetSigns(*this, v).AspectsOn(sign);
 }
 
 int CChartRecord::CountPlanetsInSign(int sign, int v) const {
-    return CountOccupants(*this, sign, v, [](int, int) { return true; });
+    return PlanetSigns(*this, v).CountIn(sign);
 }
 
 int CChartRecord::StrongerSign(int a, int b, int v) const {
@@ -220,7 +245,7 @@ void CChartRecord::SortByStrength(int n, int* signs, int v, int method) const {
 int CChartRecord::ListPlanetsInSign(int sign, std::array<int, kPlanetCount>& out, int v) const {
     int count = 0;
     for (int p = kSun; p <= kKetu; ++p) {
-        if (SignOf(*this, p, v) == sign) out[count++] = p;
+        if (m_vargaSign.Sign(p, v) == sign) out[count++] = p;
     }
     InsertionSortByStrength(out.data(), count,
                             [&](int e, int x) { return StrongerPlanetByDignity(e, x, v); });

@@ -10,15 +10,6 @@ constexpr int kUttaraAshadha = 20;
 constexpr int kAbhijit = 21;
 } // namespace
 
-bool SignsAspect(int a, int b) {
-    if (a == b) return true;
-    const int natureA = a % 3;
-    const int natureB = b % 3;
-    if (natureA == 0 && natureB == 1) return b != SignFrom(a, 1);
-    if (natureA == 1 && natureB == 0) return b != SignFrom(a, -1);
-    return natureA == 2 && natureB == 2;
-}
-
 bool PlanetAspectsHouse(int p, int a, int b) {
     if (p == kKetu) return false;
     const int d = PositiveMod(b - a, 12); // 6 = the 7th sign

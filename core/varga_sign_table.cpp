@@ -1,7 +1,5 @@
 #include "core/varga_sign_table.h"
 
-#include <cassert>
-
 #include "core/varga_math.h"
 #include "core/varga_options.h"
 #include "core/varga_rules.h"
@@ -76,15 +74,6 @@ VargaBodies ChildOrSelf(int column, VargaBodies bodies, const VargaChildBodies& 
 }
 
 } // namespace
-
-int CVargaSignTable::Sign(int body, int column) const {
-    return m_sign[body][VargaColumnHoldsSign(column) ? column : kD1Column];
-}
-
-void CVargaSignTable::SetSign(int body, int column, int sign) {
-    assert(VargaColumnHoldsSign(column));
-    if (VargaColumnHoldsSign(column)) m_sign[body][column] = static_cast<std::uint8_t>(Mod12(sign));
-}
 
 void CVargaSignTable::SetD150(int body, const D150Place& place, int ruler) {
     m_d150Part[body] = static_cast<std::uint8_t>(place.part);

@@ -2,10 +2,12 @@
 // The varga sign table of a chart: the sign of each of its 105 bodies in the 29 varga columns, with
 // the D-150 part and the term lord that two columns hold instead of a sign, and the step that fills it.
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <functional>
 #include <span>
 
+#include "core/sign_arithmetic.h"
 #include "core/varga_columns.h"
 #include "core/varga_special.h"
 
@@ -13,9 +15,16 @@ class CVargaSignTable {
 public:
     // Sign 0-11 of a body in a column. The D-150 and Hadda columns hold no sign (see D150Part and
     // HaddaLord): for them this is the body's D-1 sign, so a child chart of those columns is a rasi chart.
-    int Sign(int body, int column) const;
+    // Inline: the sign-strength comparisons and the ashtakavarga read it thousands of times per chart.
+    int Sign(int body, int column) const {
+        return m_sign[body][VargaColumnHoldsSign(column) ? column : kD1Column];
+    }
     // Stores a sign, reduced into 0-11, in a column that holds signs (VargaColumnHoldsSign).
-    void SetSign(int body, int column, int sign);
+    void SetSign(int body, int column, int sign) {
+        assert(VargaColumnHoldsSign(column));
+        if (VargaColumnHoldsSign(column))
+            m_sign[body][column] = static_cast<std::uint8_t>(PositiveMod(sign, 12));
+    }
 
     int D150Part(int body) const { return m_d150Part[body]; }   // 0-149 within the body's sign
     int NadiHalf(int body) const { return m_nadiHalf[body]; }   // 0-299

@@ -162,6 +162,44 @@ TEST_F(DayChartTest, SixOClockFramesStartAtTheLastSixBeforeTheBirth) {
     EXPECT_NEAR(chart.m_zoneTimeProbe[0].m_dateTime.m_time.m_dHours, 6.0, 1e-6);
 }
 
+// The day's moments hold no positions: a reader cannot take a body nobody computed there.
+template <class T>
+concept HoldsPositions = requires(const T& record) {
+    record.m_bodies;
+};
+static_assert(HoldsPositions<CChartCore> && !HoldsPositions<CDayFrameMoment>);
+
+// The special lagnas count from the Sun at sunrise, computed alone: it must be, to the bit, the Sun a
+// chart cast at that sunrise holds, on the ephemeris' day, the traditional model's lagna-defined day
+// and the mean-time day of a polar birth, and when taken back for a second birth on the same day.
+TEST_F(DayChartTest, TheSunAtSunriseIsTheSunOfAChartCastThen) {
+    const std::vector<SunriseCase> cases = SunriseCases();
+    const auto polar = std::find_if(cases.begin(), cases.end(),
+                                    [](const SunriseCase& c) { return Events("rise", c.n).empty(); });
+    ASSERT_NE(polar, cases.end());
+    const CChart chennai = LocalChart(2024, 1, 15, 10.0, -5.5, 80.27, 13.08);
+    for (int siddhanta : {0, 1}) {
+        g_nSiddhanta = siddhanta;
+        for (const CChart& birth : {chennai, polar->chart}) {
+            CChart first = birth;
+            CChart later = birth; // half an hour later: the day's searches and the Sun are taken back
+            later.ShiftByDays(0.5 / 24.0);
+            ASSERT_TRUE(first.ComputeSunriseSunset().ok());
+            ASSERT_TRUE(later.ComputeSunriseSunset().ok());
+            ForgetCachedAyanamsas(); // the charts cast below compute afresh
+            for (const CChart* chart : {&first, &later}) {
+                SCOPED_TRACE(testing::Message()
+                             << "siddhanta " << siddhanta << " JD " << chart->GetJulianDay());
+                CChartCore cast;
+                ASSERT_TRUE(chart->m_sunSnapshot[0].CalcInto(cast).ok());
+                EXPECT_EQ(chart->m_sunAtSunrise.m_dLongitude, cast.m_bodies[kSun].m_dLongitude);
+                EXPECT_EQ(chart->m_sunAtSunrise.m_nSign, cast.m_bodies[kSun].m_nSign);
+                EXPECT_EQ(chart->m_sunAtSunrise.m_bRetrograde, cast.m_bodies[kSun].m_bRetrograde);
+            }
+        }
+    }
+}
+
 TEST_F(DayChartTest, WithoutSunriseOrSunsetTheDayOfLocalMeanTimeStandsIn) {
     for (SunriseCase& c : SunriseCases()) {
         if (!Events("rise", c.n).empty()) continue;

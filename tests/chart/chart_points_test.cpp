@@ -16,7 +16,8 @@ TEST_F(DayChartTest, SpecialLagnasMoveWithTheGhatisSinceSunrise) {
     Place(chart, kSun, 280.0); // Capricorn, a movable sign
     Place(chart, kMoon, 20.0);
     Place(chart, kRahu, 350.0);
-    Place(chart.m_sunSnapshot[0], kSun, 279.5);
+    chart.m_sunAtSunrise.m_dLongitude = 279.5;
+    chart.m_sunAtSunrise.SplitLongitude();
     chart.m_sunriseFrame.m_dGhatisSinceStart = 10.0;
     struct Case {
         int body;
