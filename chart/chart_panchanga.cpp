@@ -4,11 +4,10 @@
 #include <algorithm>
 
 #include "chart/chart.h"
+#include "chart/lunation_facts.h"
 #include "core/angle_math.h"
-#include "core/chart_searches.h"
 #include "core/computed_bodies.h"
 #include "core/planet_tables.h"
-#include "core/remembered_searches.h"
 #include "core/sign_arithmetic.h"
 
 namespace {
@@ -67,66 +66,6 @@ constexpr int kDasaSeedBodies[kDasaSeedCount] = {kMoon,
                                                  kFirstExtraPointBody + 2};
 // Seeds 1-3 are the 5th, 4th and 8th nakshatras from the Moon.
 constexpr int kMoonSeedNakshatraShift[3] = {4, 3, 7};
-
-// The last lunation (Moon - Sun = `elongation`) before the moment of `from`, or the next one after it:
-// `lunation` set to its instant with only the Sun and the Moon calculated, all the month needs.
-SearchResult FindLunation(const CChartCore& from, double elongation, bool backward, CChartCore& lunation) {
-    const SearchResult found = from.LocateLongitudeTime(SeparationRequest(kMoon, kSun, elongation, backward));
-    if (!found.found()) return found;
-    from.JulianDayToDate(found.jdUt, lunation);
-    const double jd = lunation.GetJulianDay();
-    for (const int body : {kSun, kMoon}) {
-        CRasiLongitude& record = lunation.m_bodies[body];
-        const CalcValue longitude = lunation.CalcBody(body, jd, record.m_bRetrograde, true);
-        if (!longitude.ok()) return SearchResult::Failed(longitude.status);
-        record.m_dLongitude = longitude.value;
-        record.SplitLongitude();
-    }
-    return found;
-}
-
-// The sign one back from the tropical Sun's (longitudes sidereal, the ayanamsa in degrees).
-int TropicalSunSignBefore(const CChartCore& chart) {
-    return SignOfLongitude(Reduce360(chart.m_bodies[kSun].m_dLongitude + chart.m_dAyanamsa - 30.0));
-}
-
-// The last lunation (Moon - Sun = `elongation`) before the chart's moment, the signs then, and whether
-// the month between it and the next is intercalary: the Moon stands in the same sign at its two
-// lunations (this month, 2) or at the last one and the one before (the month before, 1). While the time
-// steps between the same two lunations they are taken back (remembered_searches.h).
-CalcStatus FindLunationFacts(const CChart& chart, double elongation, LunationFacts& facts) {
-    const double jd = chart.GetJulianDay();
-    const MomentKey place = KeyOfMoment(chart, 0.0);
-    if (const auto remembered = RememberedLunations(elongation, place, jd)) {
-        facts = *remembered;
-        return {};
-    }
-    CChartCore last;
-    const SearchResult found = FindLunation(chart, elongation, true, last);
-    if (!found.found()) return FailureOf(found);
-    facts.last = found.jdUt;
-    facts.sunSign = last.m_bodies[kSun].m_nSign;
-    facts.tropicalSunSignBefore = TropicalSunSignBefore(last);
-
-    // The neighbouring lunations, searched from a little past the found one so as not to find it again.
-    constexpr double kPastLunation = 0.0035; // days
-    const int moonSign = last.m_bodies[kMoon].m_nSign;
-    CChartCore from, other;
-    chart.JulianDayToDate(found.jdUt + kPastLunation, from);
-    const SearchResult next = FindLunation(from, elongation, false, other);
-    if (!next.found()) return FailureOf(next);
-    facts.next = next.jdUt;
-    if (other.m_bodies[kMoon].m_nSign == moonSign) {
-        facts.intercalaryState = 2;
-    } else {
-        chart.JulianDayToDate(found.jdUt - kPastLunation, from);
-        const SearchResult previous = FindLunation(from, elongation, true, other);
-        if (!previous.found()) return FailureOf(previous);
-        facts.intercalaryState = other.m_bodies[kMoon].m_nSign == moonSign ? 1 : 0;
-    }
-    RememberLunations(elongation, place, facts);
-    return {};
-}
 
 // The lunar month by LunarYrDef, named at the last full moon (0, 1) or new moon (2-5) before the chart's
 // moment: by the Sun's sign then (0, 2) or one back from the tropical Sun then (1, 3), or at birth one

@@ -11,6 +11,7 @@
 // [0, 360); Julian days are UT; the place's longitude is positive WEST and the zone positive WEST
 // (universal time = local time + zone), as everywhere in the program.
 #include <cstdint>
+#include <optional>
 
 #include "core/angle_time.h"
 #include "core/ayanamsa_cache.h"
@@ -78,6 +79,10 @@ public:
     // of the record is promised. Taken back from a moment or a body calculated lately at the same place
     // under the same options. Refuses an altitude as CalcPlanets does.
     CalcStatus CalcPlanet(int body);
+    // Tropical longitude [0, 360) of body 1-12 at a UT Julian day as the library gives it at this
+    // record's place and options, without speed, ayanamsa or correction (Ketu reads as the node): a
+    // third of the cost of a sidereal position, for searches whose quantity the ayanamsa cannot move.
+    CalcValue CalcTropicalLongitude(int body, double jdUt) const;
     // Ecliptic and equatorial coordinates of body 1-8 (no star anchoring, no traditional model, Ketu
     // not turned); writes m_dAyanamsa.
     CalcStatus CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coordinates);
@@ -133,6 +138,15 @@ public:
     // nakshatra) by either edge: forward past its end or back past its start, whichever comes first.
     // Narrowed to a tenth of a second; the instant is the first at or past the crossing (UT Julian day).
     SearchResult FindDivisionExit(int body, double width, bool backward) const;
+    // Where LocateLongitudeTime(SeparationRequest(kMoon, kSun, elongation, backward)) puts the lunation
+    // next before (or after) this record's instant, found from tropical positions alone (the library's
+    // Moon - Sun does not depend on the ayanamsa): a span of a fraction of a second the instant that
+    // search gives certainly lies in. Nothing when the tropical elongation may differ from the chart's
+    // (topocentric or refracted positions, the traditional model, a sidereal zodiac projected on
+    // another plane), when the lunation lies too close to this instant to tell which it is, when a
+    // position cannot be calculated here or anywhere the search would look, or when the quick steps do
+    // not close in: the caller then searches in the chart's zodiac.
+    std::optional<InstantSpan> LocateLunationSpan(double elongation, bool backward) const;
     // Replaces this record's 12 house cusps with those of the instant, searched backward from 0.0035
     // days after this record's instant, at which the lagna had the given longitude (degrees).
     SearchResult CalcAtTimeOffset(double lagnaLongitude);

@@ -172,6 +172,20 @@ CalcValue CChartCore::CalcEphemerisBody(int body, double jdUt, std::int32_t flag
     return {Reduce360(longitude), {}};
 }
 
+CalcValue CChartCore::CalcTropicalLongitude(int body, double jdUt) const {
+    const std::int32_t flags = PlaceFlags() & ~(kFlagSidereal | kFlagSpeed);
+    double x[6];
+    char error[AS_MAXCH] = "";
+    CountEphemerisCall(EphemerisCall::kBody);
+    if (swe_calc(EphemerisJulianDay(jdUt), EphemerisBody(body), flags, x, error) < 0) {
+        return {0.0, CalcFailure(error)};
+    }
+    if (!std::isfinite(x[0])) {
+        return {0.0, NotANumberFailure("position", jdUt, LongitudeEast(), m_latitude.m_dValue, m_dAltitude)};
+    }
+    return {Reduce360(x[0]), {}};
+}
+
 CalcStatus CChartCore::CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coordinates) {
     const std::int32_t flags = PlaceFlags();
     const CalcValue ayanamsa = GetAyanamsaValue(jdUt, g_ayanamsaSettings);

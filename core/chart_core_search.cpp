@@ -8,9 +8,12 @@
 #include <utility>
 
 #include "core/angle_time.h"
+#include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/chart_core.h"
+#include "core/chart_searches.h"
 #include "core/remembered_searches.h"
+#include "core/return_charts.h"
 #include "core/search_progress.h"
 
 namespace {
@@ -23,6 +26,9 @@ constexpr double kLagnaTolerance = kSecond / 15.0;
 // A walking step aimed at a crossing lands past it by 5% of the way plus this margin, days.
 constexpr double kAimMargin = 2.0 * kSecond;
 constexpr int kMaxNarrowingPasses = 200; // each pass at least halves the bracket: 60 would do
+// The walking step of a longitude search with the Moon (LocateLongitude), days: the farthest it looks
+// past its crossing.
+constexpr double kMoonStepDays = 3.0;
 // Mars, the body with the longest direct spell, runs direct for up to 746 days (1900-2100).
 constexpr double kStationSpanDays = 1000.0;
 // The most a body may move in one step of a sign search, degrees: less than a sign, so no stay is skipped.
@@ -68,6 +74,31 @@ bool SpeedTablesHold() {
     return !g_bTopocentricPositions && !(g_bApparentRefraction && !g_bTruePositions) && g_nSiddhanta != 1;
 }
 
+// The library's plain sidereal modes are 0-255; the option bits above (SE_SIDBIT_ECL_T0,
+// SE_SIDBIT_SSY_PLANE ...) project the zodiac on another plane, which turns Moon - Sun by up to 0.16 degree.
+constexpr int kSiderealModeOptionBits = ~0xFF;
+
+// True when Moon - Sun in the chart's zodiac is the tropical difference and the speed tables bound it.
+// The library's sidereal positions are its tropical ones less one ayanamsa, and the program's star
+// anchoring and correction move every body alike: the two differences agree to 2e-13 degree (the
+// library, 20,000 moments 3000 BC - AD 3000, every plain mode and option flag).
+bool TropicalElongationHolds() {
+    const CAyanamsaSettings& settings = g_ayanamsaSettings;
+    return SpeedTablesHold() &&
+           (settings.m_bOwnValue || (settings.m_nSiderealMode & kSiderealModeOptionBits) == 0);
+}
+
+// Degrees a longitude may differ from itself by rounding when calculated by another route (the tropical
+// elongation against the sidereal one) or at a moment carried through the local date and time:
+// thousands of times the 2e-13 seen.
+constexpr double kRoundingDegrees = 1e-9;
+
+// What a body's longitude in the chart's zodiac may run beyond its top speed, degrees a day: the
+// ayanamsa's drift (precession 0.00014, nutation and a star's aberration under 0.0002 more, the
+// trepidation of the Surya Siddhanta 0.00005) and the Sun's faster run in the millennia before the
+// tables (1.0243 in 5000 BC), with room to spare.
+constexpr double kSignSpeedMargin = 0.01;
+
 // One crossing search: the quantity, where it counts as crossing 0, how it is stepped and narrowed.
 struct SearchPlan {
     int bodyA = kSun;
@@ -81,8 +112,9 @@ struct SearchPlan {
     double tolerance = kTolerance;
     double spanDays = 0.0;
 
-    bool strides = false; // the speed tables bound the quantity (SetStrides)
-    bool growing = false; // the quantity can only grow with time
+    bool tropical = false; // positions read tropical (CalcTropicalLongitude): the ayanamsa cannot move it
+    bool strides = false;  // the speed tables bound the quantity (SetStrides)
+    bool growing = false;  // the quantity can only grow with time
 
     bool Involves(int body) const { return bodyA == body || bodyB == body; }
     // The longest step from a sample of value f on which the quantity, moving at most
@@ -134,6 +166,12 @@ CalcValue SearchPosition(CChartCore& probe, int body, double jdUt) {
     CalcValue rahu = probe.CalcBody(kRahu, jdUt, retrograde, false);
     rahu.value = Reduce360(rahu.value + 180.0);
     return rahu;
+}
+
+// A body's tropical longitude as a search reads it (the node for Ketu).
+CalcValue TropicalSearchPosition(const CChartCore& probe, int body, double jdUt) {
+    if (CalcStatus go = SearchStep(); !go.ok()) return {0.0, go};
+    return probe.CalcTropicalLongitude(body, jdUt);
 }
 
 struct Sample {
@@ -219,11 +257,11 @@ public:
     // The plan's quantity at a moment.
     bool Evaluate(double jdUt, Sample& sample) {
         sample.t = jdUt;
-        const CalcValue x = SearchPosition(m_probe, m_plan.bodyA, jdUt);
+        const CalcValue x = Position(m_plan.bodyA, jdUt);
         if (!x.ok()) return Fail(x.status);
         double y = m_plan.fixedY;
         if (m_plan.bodyB != kNoBody) {
-            const CalcValue b = SearchPosition(m_probe, m_plan.bodyB, jdUt);
+            const CalcValue b = Position(m_plan.bodyB, jdUt);
             if (!b.ok()) return Fail(b.status);
             y = b.value;
         }
@@ -234,6 +272,10 @@ public:
 
 private:
     static bool IsStrictlyBetween(double t, double a, double b) { return (t - a) * (t - b) < 0.0; }
+    CalcValue Position(int body, double jdUt) {
+        return m_plan.tropical ? TropicalSearchPosition(m_probe, body, jdUt)
+                               : SearchPosition(m_probe, body, jdUt);
+    }
     // The quantity at `t`, inside the bracket, which then becomes its near or its far end.
     bool Look(double t, Sample& before, Sample& after) {
         Sample sample;
@@ -417,7 +459,82 @@ double StationStepDays(int body) {
     return 20.0;
 }
 
+// Bounds of the daily growth of Moon - Sun, degrees per day, from the speed tables, kept 0.05 wider for
+// the millennia outside them (in 5000 BC the Sun runs between 0.9487 and 1.0243 degrees a day).
+constexpr double kLunationGrowthMargin = 0.05;
+double LeastLunationGrowth() {
+    return kLeastSpeed[kMoon] - TopSpeed(kSun) - kLunationGrowthMargin;
+}
+double TopLunationGrowth() {
+    return TopSpeed(kMoon) - kLeastSpeed[kSun] + kLunationGrowthMargin;
+}
+
+// How closely a quick lunation search places the crossing, days: a second, which keeps a sign in doubt
+// only when the Moon is within 0.0002 degree of its edge.
+constexpr double kLunationWindow = kSecond;
+// Looks a quick lunation search may take to close its window; it takes three or four.
+constexpr int kMaxQuickLunationLooks = 8;
+
 } // namespace
+
+bool StaysInSign(int body, double longitude, double days) {
+    const double inSign = std::fmod(Reduce360(longitude), 30.0);
+    const double room = std::min(inSign, 30.0 - inSign);
+    return room > (TopSpeed(body) + kSignSpeedMargin) * days + kRoundingDegrees;
+}
+
+std::optional<InstantSpan> CChartCore::LocateLunationSpan(double elongation, bool backward) const {
+    if (!TropicalElongationHolds()) return std::nullopt;
+    SearchPlan plan;
+    plan.bodyA = kMoon;
+    plan.bodyB = kSun;
+    plan.c = elongation;
+    plan.tropical = true;
+    CrossingSearch search(*this, plan);
+    const double direction = backward ? -1.0 : 1.0;
+    // Every look narrows the window the crossing lies in: the elongation runs the degrees from the look
+    // to the crossing (`along`, negative past it) at between the least and the top growth.
+    double early = -HUGE_VAL, late = HUGE_VAL;
+    const auto narrowWindow = [&](double t, double along) {
+        const double slow = t + direction * along / LeastLunationGrowth();
+        const double fast = t + direction * along / TopLunationGrowth();
+        early = std::max(early, std::min(slow, fast));
+        late = std::min(late, std::max(slow, fast));
+    };
+    Sample latest;
+    if (!search.Evaluate(GetJulianDay(), latest)) return std::nullopt;
+    double latestAlong = backward ? latest.f : 360.0 - latest.f;
+    // A lunation at this very instant might be taken for either side of it.
+    if (latestAlong < kRoundingDegrees || latestAlong > 360.0 - kRoundingDegrees) return std::nullopt;
+    narrowWindow(latest.t, latestAlong);
+    // The window is now under 10 days wide, in which the elongation grows less than 150 degrees: a look
+    // in it less than 180 degrees short of the crossing is short of it. The first look goes at the mean
+    // lunation's pace, the next ones at the pace between the last two, until the window is closed.
+    double pace = 360.0 / (kLunarYearDays / 12.0); // degrees a day along the search
+    for (int look = 0; late - early > kLunationWindow; ++look) {
+        if (look == kMaxQuickLunationLooks || !(early < late)) return std::nullopt;
+        const double t = std::clamp(latest.t + direction * latestAlong / pace, early, late);
+        Sample sample;
+        if (!search.Evaluate(t, sample)) return std::nullopt;
+        const double toGo = backward ? sample.f : 360.0 - sample.f;
+        const double along = toGo < 180.0 ? toGo : toGo - 360.0;
+        narrowWindow(sample.t, along);
+        // The degrees to go fall as the search goes.
+        const double newPace = (latestAlong - along) / (direction * (sample.t - latest.t));
+        if (newPace > 0.0 && std::isfinite(newPace)) pace = newPace;
+        latest = sample;
+        latestAlong = along;
+    }
+    // The crossing in the chart's zodiac may stand the rounding away; LocateLongitudeTime gives the
+    // first moment at or past it, within its tolerance.
+    const double rounding = kRoundingDegrees / LeastLunationGrowth();
+    const InstantSpan span{early - rounding, late + kTolerance + rounding};
+    // That search walks up to a step past the crossing: the library must answer there too.
+    Sample farthest;
+    if (!search.Evaluate((backward ? span.early : span.late) + direction * kMoonStepDays, farthest))
+        return std::nullopt;
+    return span;
+}
 
 SearchResult CChartCore::FindLongitudeTime(CChartCore& target, const CLongitudeSearchRequest& request) const {
     return Deliver(*this, LocateLongitudeTime(request), target);
@@ -462,7 +579,7 @@ SearchResult CChartCore::LocateLongitude(const CLongitudeSearch& search) const {
         plan.c = PutFasterFirst(plan) ? -search.m_dSeparation : search.m_dSeparation; // B - A = -separation
         plan.SetStrides(false);
     }
-    plan.step = lagna ? 1.0 / 12.0 : plan.Involves(kMoon) ? 3.0 : 10.0;
+    plan.step = lagna ? 1.0 / 12.0 : plan.Involves(kMoon) ? kMoonStepDays : 10.0;
     if (search.m_bMidpoint) {
         plan.step /= 2.0;
         plan.BoundStep(plan.RelationTopSpeed() / 2.0);

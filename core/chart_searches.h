@@ -18,3 +18,8 @@ double RiseOffsetForRadius(double radius);
 inline CalcStatus FailureOf(const SearchResult& result) {
     return result.outcome == SearchOutcome::kFailed ? result.status : CalcStatus{};
 }
+
+// True when body 1-12, at `longitude` (degrees, in the chart's zodiac or the tropical) at one moment,
+// cannot have left its sign within `days` either way of it: the speed tables bound its motion, the
+// ayanamsa's drift with it. Only where the speed tables hold (geocentric positions of the library).
+bool StaysInSign(int body, double longitude, double days);

@@ -66,3 +66,9 @@ struct [[nodiscard]] SearchResult {
     static SearchResult Failed(CalcStatus status);
     static SearchResult Invalid(const std::string& message); // a request no search can answer
 };
+
+// The UT Julian days an instant certainly lies between, `early` <= `late`.
+struct InstantSpan {
+    double early = 0.0;
+    double late = 0.0;
+};

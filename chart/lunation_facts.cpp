@@ -1,0 +1,131 @@
+#include "chart/lunation_facts.h"
+
+#include <initializer_list>
+
+#include "core/angle_math.h"
+#include "core/calculated_moments.h"
+#include "core/chart_searches.h"
+#include "core/sign_arithmetic.h"
+
+namespace {
+
+// The neighbouring lunations are searched from a little past the last one so as not to find it again.
+constexpr double kPastLunation = 0.0035; // days
+
+// What carrying an instant through the local date and time may move it, days: 2.3e-10 at most (200,000
+// moments 3000 BC - AD 3000, zones to 13 hours either way), kept forty times over.
+constexpr double kRoundTripDays = 1e-8;
+
+// `lunation` set to the instant `jdUt` with the given bodies calculated, all the month needs of it.
+CalcStatus CalcAtLunation(const CChartCore& from, double jdUt, std::initializer_list<int> bodies,
+                          CChartCore& lunation) {
+    from.JulianDayToDate(jdUt, lunation);
+    const double jd = lunation.GetJulianDay();
+    for (const int body : bodies) {
+        CRasiLongitude& record = lunation.m_bodies[body];
+        const CalcValue longitude = lunation.CalcBody(body, jd, record.m_bRetrograde, true);
+        if (!longitude.ok()) return longitude.status;
+        record.m_dLongitude = longitude.value;
+        record.SplitLongitude();
+    }
+    return {};
+}
+
+// The last lunation (Moon - Sun = `elongation`) before the moment of `from`, or the next one after it:
+// `lunation` set to its instant with only the Sun and the Moon calculated.
+SearchResult FindLunation(const CChartCore& from, double elongation, bool backward, CChartCore& lunation) {
+    const SearchResult found = from.LocateLongitudeTime(SeparationRequest(kMoon, kSun, elongation, backward));
+    if (!found.found()) return found;
+    if (const CalcStatus status = CalcAtLunation(from, found.jdUt, {kSun, kMoon}, lunation); !status.ok())
+        return SearchResult::Failed(status);
+    return found;
+}
+
+// The tropical Sun less a sign, degrees, for a record with the Sun calculated (its ayanamsa with it).
+double TropicalSunBefore(const CChartCore& chart) {
+    return Reduce360(chart.m_bodies[kSun].m_dLongitude + chart.m_dAyanamsa - 30.0);
+}
+
+} // namespace
+
+int TropicalSunSignBefore(const CChartCore& chart) {
+    return SignOfLongitude(TropicalSunBefore(chart));
+}
+
+bool FindLunationFactsQuickly(const CChartCore& chart, double elongation, LunationFacts& facts) {
+    // A sign is read at the middle of the lunation's span and must hold over the half span either way.
+    CChartCore lunation;
+    const auto halfSpan = [](const InstantSpan& span) {
+        return (span.late - span.early) / 2.0 + kRoundTripDays;
+    };
+    const auto signAt = [&](const InstantSpan& span, int body, int& sign) {
+        if (!CalcAtLunation(chart, (span.early + span.late) / 2.0, {body}, lunation).ok()) return false;
+        sign = lunation.m_bodies[body].m_nSign;
+        return StaysInSign(body, lunation.m_bodies[body].m_dLongitude, halfSpan(span));
+    };
+    const auto last = chart.LocateLunationSpan(elongation, true);
+    if (!last) return false;
+    int moonSign = 0, otherMoonSign = 0;
+    if (!signAt(*last, kMoon, moonSign) || !signAt(*last, kSun, facts.sunSign)) return false;
+    // The tropical Sun moves as the Sun does.
+    if (!StaysInSign(kSun, TropicalSunBefore(lunation), halfSpan(*last))) return false;
+    facts.tropicalSunSignBefore = TropicalSunSignBefore(lunation);
+    facts.last = last->late;
+
+    CChartCore from;
+    chart.JulianDayToDate(last->late + kPastLunation, from);
+    const auto next = from.LocateLunationSpan(elongation, false);
+    if (!next || !signAt(*next, kMoon, otherMoonSign)) return false;
+    facts.next = next->early;
+    if (otherMoonSign == moonSign) {
+        facts.intercalaryState = 2;
+        return true;
+    }
+    chart.JulianDayToDate(last->early - kPastLunation, from);
+    const auto previous = from.LocateLunationSpan(elongation, true);
+    if (!previous || !signAt(*previous, kMoon, otherMoonSign)) return false;
+    facts.intercalaryState = otherMoonSign == moonSign ? 1 : 0;
+    return true;
+}
+
+SearchResult SearchLunationFacts(const CChartCore& chart, double elongation, LunationFacts& facts) {
+    CChartCore last;
+    const SearchResult found = FindLunation(chart, elongation, true, last);
+    if (!found.found()) return found;
+    facts.last = found.jdUt;
+    facts.sunSign = last.m_bodies[kSun].m_nSign;
+    facts.tropicalSunSignBefore = TropicalSunSignBefore(last);
+
+    const int moonSign = last.m_bodies[kMoon].m_nSign;
+    CChartCore from, other;
+    chart.JulianDayToDate(found.jdUt + kPastLunation, from);
+    const SearchResult next = FindLunation(from, elongation, false, other);
+    if (!next.found()) return next;
+    facts.next = next.jdUt;
+    if (other.m_bodies[kMoon].m_nSign == moonSign) {
+        facts.intercalaryState = 2;
+        return found;
+    }
+    chart.JulianDayToDate(found.jdUt - kPastLunation, from);
+    const SearchResult previous = FindLunation(from, elongation, true, other);
+    if (!previous.found()) return previous;
+    facts.intercalaryState = other.m_bodies[kMoon].m_nSign == moonSign ? 1 : 0;
+    return found;
+}
+
+CalcStatus FindLunationFacts(const CChartCore& chart, double elongation, LunationFacts& facts) {
+    const double jd = chart.GetJulianDay();
+    const MomentKey place = KeyOfMoment(chart, 0.0);
+    if (const auto remembered = RememberedLunations(elongation, place, jd)) {
+        facts = *remembered;
+        return {};
+    }
+    if (LunationFacts quick; FindLunationFactsQuickly(chart, elongation, quick)) {
+        facts = quick;
+    } else if (const SearchResult searched = SearchLunationFacts(chart, elongation, facts);
+               !searched.found()) {
+        return FailureOf(searched);
+    }
+    RememberLunations(elongation, place, facts);
+    return {};
+}
