@@ -44,7 +44,8 @@ public:
     std::string FormatHmMode(int roundingMode) const;   // "%d:%02d", 24-hour clock
     std::string FormatHmsAmPm() const;                  // "%d:%02d:%02d %s", 12-hour clock
     std::string FormatHms() const;                      // "%d:%02d:%02d"
-    std::string FormatDuration() const;                 // "2 day 1 hr 30 min 00 sec", ... "45 sec"
+    void FormatHms(std::string& text) const; // the same written into `text`, in place: quicker in bulk
+    std::string FormatDuration() const;      // "2 day 1 hr 30 min 00 sec", ... "45 sec"
 
     std::uint8_t m_bPositive = 1; // 1 when the value is zero or positive, 0 when negative
     int m_nHours = 0;             // whole hours of the magnitude
@@ -79,6 +80,7 @@ public:
     std::string FormatTime(int roundingMode, int dayNumber) const;
     // The date as "%4d-%02d-%02d" (a year below 1000 padded with spaces).
     std::string FormatDate() const;
+    void FormatDate(std::string& text) const; // the same written into `text`, in place: quicker in bulk
     // Keeps the universal instant and moves the local date and time to newZone (hours, positive west).
     void ChangeZone(double newZone);
 

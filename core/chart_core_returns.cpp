@@ -191,18 +191,9 @@ SearchResult CChartCore::FindReturnChart(double years, CChartCore& target, int y
 }
 
 SearchResult CChartCore::LocateReturn(double years, int yearKind, double userDays) const {
-    const auto dayCount = [&](double yearDays) {
-        return SearchResult::Found(GetJulianDay() + years * yearDays);
-    };
+    if (const std::optional<double> yearDays = CountedYearDays(yearKind, userDays))
+        return SearchResult::Found(GetJulianDay() + years * *yearDays);
     switch (yearKind) {
-    case kYearMeanTropical:
-        return dayCount(kMeanTropicalYearDays);
-    case kYearSavana:
-        return dayCount(kSavanaYearDays);
-    case kYearUserDefined:
-        return dayCount(userDays);
-    case kYearMeanSidereal:
-        return dayCount(kMeanSiderealYearDays);
     case kYearTrueSiderealSolar:
     case kYearTithi:
     case kYearMoonReturn:

@@ -13,12 +13,17 @@ double JulianDayOf(const CLocalDateTime& moment) {
 }
 
 CLocalDateTime LocalMomentOf(double jdUt, const CHmsTime& zone) {
+    CHmsTime split = zone;
+    split.SplitHours();
+    return LocalMomentInSplitZone(jdUt, split);
+}
+
+CLocalDateTime LocalMomentInSplitZone(double jdUt, const CHmsTime& splitZone) {
     CLocalDateTime moment;
-    CivilDateOf(jdUt - zone.m_dHours / 24.0, moment.m_nYear, moment.m_nMonth, moment.m_nDay,
+    CivilDateOf(jdUt - splitZone.m_dHours / 24.0, moment.m_nYear, moment.m_nMonth, moment.m_nDay,
                 moment.m_time.m_dHours);
     moment.m_time.SplitHours();
-    moment.m_zone = zone;
-    moment.m_zone.SplitHours();
+    moment.m_zone = splitZone;
     return moment;
 }
 

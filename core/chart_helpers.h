@@ -11,6 +11,9 @@ double JulianDayOf(const CLocalDateTime& moment);
 
 // The local date and time of a UT Julian day in a zone (hours, positive west).
 CLocalDateTime LocalMomentOf(double jdUt, const CHmsTime& zone);
+// The same in a zone whose fields are split already (CHmsTime::SplitHours), which the moment takes as
+// they are: quicker for the many moments of one zone.
+CLocalDateTime LocalMomentInSplitZone(double jdUt, const CHmsTime& splitZone);
 
 // True when moment a is not later than moment b (their UT Julian days compared).
 bool IsSameBirthMoment(const CLocalDateTime& a, const CLocalDateTime& b);

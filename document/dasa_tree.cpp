@@ -27,26 +27,12 @@ CalcStatus FromSearch(const SearchResult& result) {
     return CalcStatus::Failure("A dasa period's moment could not be found.");
 }
 
-void SetStart(CDasaPeriod& period, const CDasaMoment& moment) {
-    period.strStartDate = moment.strDate;
-    period.strStartTime = moment.strTime;
-    period.start = moment.local;
-    period.dStartJd = moment.dJd;
-}
-
-void SetEnd(CDasaPeriod& period, const CDasaMoment& moment) {
-    period.strEndDate = moment.strDate;
-    period.strEndTime = moment.strTime;
-    period.end = moment.local;
-    period.dEndJd = moment.dJd;
-}
-
-CDasaMoment StartOf(const CDasaPeriod& period) {
-    return {period.strStartDate, period.strStartTime, period.start, period.dStartJd};
-}
-
-CDasaMoment EndOf(const CDasaPeriod& period) {
-    return {period.strEndDate, period.strEndTime, period.end, period.dEndJd};
+// Copies a period's start (fromStart) or end into another's start (toStart) or end.
+void CopyMoment(const CDasaPeriod& from, bool fromStart, CDasaPeriod& to, bool toStart) {
+    (toStart ? to.start : to.end) = fromStart ? from.start : from.end;
+    (toStart ? to.strStartDate : to.strEndDate) = fromStart ? from.strStartDate : from.strEndDate;
+    (toStart ? to.strStartTime : to.strEndTime) = fromStart ? from.strStartTime : from.strEndTime;
+    (toStart ? to.dStartJd : to.dEndJd) = fromStart ? from.dStartJd : from.dEndJd;
 }
 
 } // namespace
@@ -58,18 +44,6 @@ double CDasaTree::CycleLengthYears() const {
     double sum = 0.0;
     for (int i = 0; i < nPeriods; ++i) sum += dYears[i];
     return sum;
-}
-
-CalcStatus CDasaTree::FormatPeriodStart(const CChartCore& ref, double years, CDasaMoment& moment) const {
-    // Only the moment is listed: its positions are not computed.
-    const SearchResult result = ref.LocateReturn(years, nYearKind, dUserYearDays);
-    if (CalcStatus status = FromSearch(result); !status.ok()) return status;
-    moment.local = LocalMomentOf(result.jdUt, ref.m_dateTime.m_zone);
-    moment.dJd = result.jdUt;
-    moment.strDate = moment.local.FormatDate();
-    moment.strTime =
-        g_bTimeDisplayWithAmPm ? moment.local.m_time.FormatHmsAmPm() : moment.local.m_time.FormatHms();
-    return {};
 }
 
 CalcStatus CDasaTree::CycleStart(CChartCore& start) const {
@@ -181,48 +155,90 @@ CalcStatus CDasaTree::PrepareCycleStart() {
     m_cache.valid = false;
     m_cache.moments.clear();
     if (CalcStatus status = CycleStart(m_cache.start); !status.ok()) return status;
+    m_cache.startJd = m_cache.start.GetJulianDay();
+    m_cache.countedYearDays = CountedYearDays(nYearKind, dUserYearDays);
+    m_cache.zone = m_cache.start.m_dateTime.m_zone;
+    m_cache.zone.SplitHours();
     m_cache.key = key;
     m_cache.valid = true;
     return {};
 }
 
-CalcStatus CDasaTree::MomentAt(double years, CDasaMoment& moment) {
+CalcStatus CDasaTree::MomentAt(double years, double& jd) {
     // A moment counted in days is quicker made again than looked up; only searched ones are kept.
-    if (!IsSearchedYearKind(nYearKind)) return FormatPeriodStart(m_cache.start, years, moment);
-    if (const auto found = m_cache.moments.find(years); found != m_cache.moments.end()) {
-        moment = found->second;
+    if (m_cache.countedYearDays) {
+        jd = m_cache.startJd + years * *m_cache.countedYearDays; // as LocateReturn counts them
         return {};
     }
-    if (CalcStatus status = FormatPeriodStart(m_cache.start, years, moment); !status.ok()) return status;
-    m_cache.moments.emplace(years, moment);
+    if (const auto found = m_cache.moments.find(years); found != m_cache.moments.end()) {
+        jd = found->second;
+        return {};
+    }
+    const SearchResult result = m_cache.start.LocateReturn(years, nYearKind, dUserYearDays);
+    if (CalcStatus status = FromSearch(result); !status.ok()) return status;
+    jd = result.jdUt;
+    m_cache.moments.emplace(years, jd);
     return {};
 }
 
-CalcStatus CDasaTree::ListPeriods(int level, const Children& children, double offset,
-                                  const CDasaPeriod* parent, std::array<CDasaPeriod, kDasaMaxPeriods>& out) {
+CalcStatus CDasaTree::SpanPeriods(const Children& children, double offset, const Span* parent, Spans& out,
+                                  int& found) {
+    found = 0;
     for (int j = 0; j < children.count; ++j) {
-        CDasaPeriod& p = out[j];
-        NamePeriod(level, children.shapes[j], p);
-        CDasaMoment moment;
+        Span& span = out[j];
         if (j > 0) {
-            SetStart(p, EndOf(out[j - 1]));
+            span.start = out[j - 1].end;
         } else if (parent) {
-            SetStart(p, StartOf(*parent));
+            span.start = parent->start;
         } else {
-            if (CalcStatus status = MomentAt(offset, moment); !status.ok()) return status;
-            SetStart(p, moment);
+            if (CalcStatus status = MomentAt(offset, span.start); !status.ok()) return status;
         }
+        found = j + 1;
         offset += children.shapes[j].years;
         if (parent && j == children.count - 1) {
-            SetEnd(p, EndOf(*parent));
-            continue;
+            span.end = parent->end;
+        } else {
+            double end = 0.0;
+            if (CalcStatus status = MomentAt(offset, end); !status.ok()) return status;
+            if (end < span.start) end = span.start;
+            if (parent && end > parent->end) end = parent->end;
+            span.end = end;
         }
-        if (CalcStatus status = MomentAt(offset, moment); !status.ok()) return status;
-        if (moment.dJd < p.dStartJd) moment = StartOf(p);
-        if (parent && moment.dJd > parent->dEndJd) moment = EndOf(*parent);
-        SetEnd(p, moment);
+        found = j + 2;
     }
     return {};
+}
+
+void CDasaTree::WriteMoment(double jd, bool atStart, CDasaPeriod& out) const {
+    CLocalDateTime& local = atStart ? out.start : out.end;
+    local = LocalMomentInSplitZone(jd, m_cache.zone);
+    local.FormatDate(atStart ? out.strStartDate : out.strEndDate);
+    std::string& time = atStart ? out.strStartTime : out.strEndTime;
+    if (g_bTimeDisplayWithAmPm)
+        time = local.m_time.FormatHmsAmPm();
+    else
+        local.m_time.FormatHms(time);
+    (atStart ? out.dStartJd : out.dEndJd) = jd;
+}
+
+void CDasaTree::StartPeriod(double start, const CDasaPeriod* before, const CDasaPeriod* parent,
+                            CDasaPeriod& out) const {
+    // A moment's texts follow from its Julian day alone, so equal days share them.
+    if (before && before->dEndJd == start)
+        CopyMoment(*before, false, out, true);
+    else if (parent && parent->dStartJd == start)
+        CopyMoment(*parent, true, out, true);
+    else
+        WriteMoment(start, true, out);
+}
+
+void CDasaTree::EndPeriod(double end, const CDasaPeriod* parent, CDasaPeriod& out) const {
+    if (parent && parent->dEndJd == end)
+        CopyMoment(*parent, false, out, false);
+    else if (out.dStartJd == end)
+        CopyMoment(out, true, out, false);
+    else
+        WriteMoment(end, false, out);
 }
 
 CalcStatus CDasaTree::ExpandPeriod() {
@@ -233,27 +249,43 @@ CalcStatus CDasaTree::ExpandPeriod() {
     if (nLevel > deepest) nLevel = deepest;
     if (nLevel < 0) nLevel = 0;
 
-    // Each level above the listed one is listed whole, so that the chosen period is the one its own
-    // level shows, and becomes the parent of the next.
+    // Each level above the listed one is spanned whole, so that the chosen period has the bounds its
+    // own level shows, and becomes the parent of the next.
     double offset = 0.0; // dasa years from the cycle start to the listed parent's start
     PeriodShape parent;
-    std::array<CDasaPeriod, kDasaMaxPeriods> siblings;
+    Span parentSpan;
+    Spans spans;
+    int found = 0;
     for (int level = 0; level < nLevel; ++level) {
         const Children children = PeriodsUnder(level, level == 0 ? nullptr : &parent, share);
         const int selected = std::clamp(nSelected[level], 0, std::max(0, children.count - 1));
         nSelected[level] = selected;
-        const CDasaPeriod* const above = level == 0 ? nullptr : &running[level - 1];
-        if (CalcStatus status = ListPeriods(level, children, offset, above, siblings); !status.ok())
+        const Span* const above = level == 0 ? nullptr : &parentSpan;
+        if (CalcStatus status = SpanPeriods(children, offset, above, spans, found); !status.ok())
             return status;
         for (int j = 0; j < selected; ++j) offset += children.shapes[j].years;
         parent = children.shapes[selected];
-        running[level] = siblings[selected];
+        parentSpan = spans[selected];
+        const CDasaPeriod* const grandparent = level == 0 ? nullptr : &running[level - 1];
+        CDasaPeriod& chosen = running[level];
+        chosen.bPlanet = false; // as a fresh row has it: label tables leave it alone
+        NamePeriod(level, parent, chosen);
+        StartPeriod(parentSpan.start, nullptr, grandparent, chosen);
+        EndPeriod(parentSpan.end, grandparent, chosen);
     }
 
     const Children listed = PeriodsUnder(nLevel, nLevel == 0 ? nullptr : &parent, share);
     nCount = listed.count;
     const CDasaPeriod* const above = nLevel == 0 ? nullptr : &running[nLevel - 1];
-    if (CalcStatus status = ListPeriods(nLevel, listed, offset, above, period); !status.ok()) return status;
+    const CalcStatus status = SpanPeriods(listed, offset, nLevel == 0 ? nullptr : &parentSpan, spans, found);
+    // When a moment cannot be found, the periods before it are listed, and the one it belongs to is
+    // named with its start if that was found.
+    for (int j = 0; j < nCount && j < std::max(found, 1); ++j) {
+        NamePeriod(nLevel, listed.shapes[j], period[j]);
+        if (j < found) StartPeriod(spans[j].start, j > 0 ? &period[j - 1] : nullptr, above, period[j]);
+        if (j + 1 < found) EndPeriod(spans[j].end, above, period[j]);
+    }
+    if (!status.ok()) return status;
     for (int level = 0; level < nLevel; ++level) running[level].strName += kLevelSuffix[level];
     nListedLevel = nLevel;
     return {};

@@ -10,13 +10,14 @@
 // UT Julian days.
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "core/calc_status.h"
 #include "core/chart_core.h"
 #include "document/dasa_rows.h"
 #include "document/document_options.h" // the dasa state: cycle offset, shifts, progressed seed
-#include "platform/draw_state.h" // g_bPrinting
+#include "platform/draw_state.h"       // g_bPrinting
 
 inline constexpr int kDasaLevels = 6;      // MD, AD, PD, SD, PAD, DAD
 inline constexpr int kDasaMaxPeriods = 36; // periods of one level under one parent
@@ -33,18 +34,11 @@ struct CDasaPeriod {
     bool bPlanet = false; // the lord is a body (else a sign); left alone when label tables name it
     int nLord = 0;        // lord index of the first sequence
     std::string strName;  // one lord, two or three joined by ":", or a label with a second in brackets
+    // Dates "%4d-%02d-%02d"; times "%d:%02d:%02d", or with am/pm by TimeDisplayWithAmPm.
     std::string strStartDate, strStartTime, strEndDate, strEndTime;
     CLocalDateTime start, end; // in the birth place's local time
     double dStartJd = 0.0;     // UT Julian days of start and end
     double dEndJd = 0.0;
-};
-
-// A moment some dasa years after the reference, with its texts.
-struct CDasaMoment {
-    std::string strDate; // "%4d-%02d-%02d"
-    std::string strTime; // "%d:%02d:%02d", or with am/pm by TimeDisplayWithAmPm
-    CLocalDateTime local;
-    double dJd = 0.0; // UT
 };
 
 class CDasaTree {
@@ -65,8 +59,6 @@ public:
     // Name of one period at a level from its lords; `isPlanet` and `lord` as a CDasaPeriod keeps them.
     void FormatPeriodLabel(int level, int lord, int lord2, int lord3, std::string& name, bool& isPlanet,
                            int& outLord) const;
-    // The moment `years` dasa years after `ref` (which must have its positions for the searched kinds).
-    CalcStatus FormatPeriodStart(const CChartCore& ref, double years, CDasaMoment& moment) const;
     // The birth moment of the dasa's first cycle with the balance, the code's shift and the cycle
     // offset applied; dasa years are counted from it.
     CalcStatus CycleStart(CChartCore& start) const;
@@ -85,12 +77,12 @@ public:
     bool bPlanetLords = true; // without label tables: lords are bodies (else signs)
     bool bShowLabel2 = false;
     bool bLabel2AtFirstLevelOnly = false;
-    std::array<std::string, kDasaLordCount> strLabel;
-    std::array<std::string, kDasaLordCount> strLabel2;
-    CChartCore birth;     // moment and place of the chart; the reference of every period date
-    int nPeriods = 0;     // first-level periods, at most 36
-    int nSubPeriods = 0;  // sub-periods of every period without explicit tables, at most 36
-    DasaLordRows nLord; // row 0: first-level lords; row 1 + p: the sub-lords under lord p
+    CDasaTable<std::string, kDasaLordCount> strLabel; // by lord index
+    CDasaTable<std::string, kDasaLordCount> strLabel2;
+    CChartCore birth;    // moment and place of the chart; the reference of every period date
+    int nPeriods = 0;    // first-level periods, at most 36
+    int nSubPeriods = 0; // sub-periods of every period without explicit tables, at most 36
+    DasaLordRows nLord;  // row 0: first-level lords; row 1 + p: the sub-lords under lord p
     bool bLord2 = false;
     DasaLordRows nLord2;
     bool bLord3 = false;
@@ -123,27 +115,46 @@ private:
         std::array<PeriodShape, kDasaMaxPeriods> shapes;
     };
     using Shares = std::array<double, kDasaLordCount>;
+    // A period's bounds as UT Julian days. The bounds are found for every period of a level (each
+    // starts where the one before ends), but texts are made only for the periods shown.
+    struct Span {
+        double start = 0.0, end = 0.0;
+    };
+    using Spans = std::array<Span, kDasaMaxPeriods>;
 
-    // The cycle start of the last listing and the moments found from it, by dasa years: the levels of
-    // one chain, and the searches for a running period, share their parents' moments. Valid while the
-    // inputs of the cycle start (the key) stay the same.
+    // The cycle start of the last listing and the moments found from it (UT Julian days by dasa years):
+    // the levels of one chain, and the searches for a running period, share their parents' moments.
+    // Valid while the inputs of the cycle start (the key) stay the same.
     struct MomentCache {
         std::array<double, 9> key{};
         bool valid = false;
         CChartCore start;
-        std::map<double, CDasaMoment> moments;
+        double startJd = 0.0;                  // UT
+        std::optional<double> countedYearDays; // CountedYearDays of the tree's kind; none when searched
+        CHmsTime zone; // the start's time zone, split once: every listed moment is shown in it
+        std::map<double, double> moments; // searched kinds only
     };
 
     Shares SubPeriodShares() const;
     Children PeriodsUnder(int level, const PeriodShape* parent, const Shares& share) const;
     CalcStatus PrepareCycleStart();
-    CalcStatus MomentAt(double years, CDasaMoment& moment);
-    // Names the periods under `parent` (null at the first level) and gives them their moments, the
-    // first `offset` dasa years after the cycle start: each starts where the one before ends, the first
-    // with the parent and the last ends with it, and none ends before it starts; a moment found outside
-    // these bounds is held at the bound. So the periods tile their parent whatever the year searches do.
-    CalcStatus ListPeriods(int level, const Children& children, double offset, const CDasaPeriod* parent,
-                           std::array<CDasaPeriod, kDasaMaxPeriods>& out);
+    // The UT Julian day `years` dasa years after the cycle start.
+    CalcStatus MomentAt(double years, double& jd);
+    // The bounds of the periods under `parent` (null at the first level), the first `offset` dasa years
+    // after the cycle start: each starts where the one before ends, the first with the parent and the
+    // last ends with it, and none ends before it starts; a moment found outside these bounds is held
+    // at the bound. So the periods tile their parent whatever the year searches do. `found` counts the
+    // bounds found in order (the first start, then each end) when a moment cannot be found.
+    CalcStatus SpanPeriods(const Children& children, double offset, const Span* parent, Spans& out,
+                           int& found);
+    // Writes a period's start; a moment the row before or the parent already shows is copied from it,
+    // others are converted to the birth place's local time.
+    void StartPeriod(double start, const CDasaPeriod* before, const CDasaPeriod* parent,
+                     CDasaPeriod& out) const;
+    // Writes a period's end after its start, copied where the parent or the start already shows it.
+    void EndPeriod(double end, const CDasaPeriod* parent, CDasaPeriod& out) const;
+    // The local moment and texts of a UT Julian day, into a period's start (atStart) or end.
+    void WriteMoment(double jd, bool atStart, CDasaPeriod& out) const;
     void NamePeriod(int level, const PeriodShape& shape, CDasaPeriod& out) const;
     // The first listed level-0 period index containing the UT Julian day, or -1.
     int PeriodAt(double jd) const;

@@ -101,6 +101,30 @@ TEST(HmsTime, FormatCases) {
     }
 }
 
+TEST(HmsTime, FormatHmsKeepsLongHoursWhole) {
+    EXPECT_EQ(Hours(123.5).FormatHms(), "123:30:00");
+    EXPECT_EQ(Hours(10000.0 + 1 / 60.0).FormatHms(), "10000:01:00");
+}
+
+TEST(LocalDateTime, FormatDatePadsTheYearToFourPlaces) {
+    struct Case {
+        int year, month, day;
+        const char* text;
+    };
+    const Case kCases[] = {
+        {2024, 3, 9, "2024-03-09"},   {987, 12, 31, " 987-12-31"},     {5, 1, 1, "   5-01-01"},
+        {0, 10, 10, "   0-10-10"},    {-44, 3, 15, " -44-03-15"},      {-1234, 7, 4, "-1234-07-04"},
+        {12345, 6, 7, "12345-06-07"}, {-13000, 2, 28, "-13000-02-28"},
+    };
+    for (const Case& c : kCases) {
+        CLocalDateTime moment;
+        moment.m_nYear = c.year;
+        moment.m_nMonth = c.month;
+        moment.m_nDay = c.day;
+        EXPECT_EQ(moment.FormatDate(), c.text);
+    }
+}
+
 TEST(HmsTime, FormatDurationPicksTheLargestUnit) {
     EXPECT_EQ(Hours(49.5).FormatDuration(), "2 day 1 hr 30 min 00 sec");
     EXPECT_EQ(Hours(0.0125).FormatDuration(), "45 sec");

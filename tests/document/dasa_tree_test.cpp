@@ -169,4 +169,24 @@ TEST_F(DasaTreeTest, ShiftMovesTheDasaByDays) {
     EXPECT_NEAR(tree.period[0].dStartJd, kBirthJd + 10.0, kDasaSecond);
 }
 
+// A listing cut by a moment that cannot be found (a Moon period of a million true years ends beyond
+// any ephemeris) keeps the periods found before it, and the cut one its name and start: the dasa page
+// shows such a listing up to the ephemeris' end.
+TEST_F(DasaTreeTest, AListingCutByAMomentNotFoundKeepsWhatWasFound) {
+    CDasaTree tree = TwoLordTree();
+    tree.nYearKind = kYearTrueSiderealSolar;
+    tree.dYears[1] = 1.0e6;
+    EXPECT_FALSE(tree.ExpandPeriod().ok());
+    ASSERT_EQ(tree.nCount, 2);
+    EXPECT_EQ(tree.period[0].strName, "Sun");
+    EXPECT_NEAR(tree.period[0].dStartJd, kBirthJd, kDasaSecond);
+    EXPECT_NEAR(tree.period[0].dEndJd - kBirthJd, 20.0 * kMeanSiderealYearDays, 1.0); // 20 true years
+    EXPECT_EQ(tree.period[0].strStartDate, "2000-01-01");
+    EXPECT_EQ(tree.period[0].strEndDate, "2020-01-01");
+    EXPECT_EQ(tree.period[1].strName, "Moon");
+    EXPECT_EQ(tree.period[1].dStartJd, tree.period[0].dEndJd);
+    EXPECT_EQ(tree.period[1].strStartTime, tree.period[0].strEndTime);
+    EXPECT_EQ(tree.period[1].strEndDate, "");
+}
+
 } // namespace
