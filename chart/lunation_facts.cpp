@@ -1,11 +1,14 @@
 #include "chart/lunation_facts.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <optional>
 
 #include "core/angle_math.h"
 #include "core/calculated_moments.h"
 #include "core/chart_searches.h"
 #include "core/sign_arithmetic.h"
+#include "core/zodiac_offset.h"
 
 namespace {
 
@@ -72,10 +75,29 @@ bool FindLunationFactsQuickly(const CChartCore& chart, double elongation, Lunati
     facts.tropicalSunSignBefore = TropicalSunSignBefore(lunation);
     facts.last = last->late;
 
+    // The Moon at the lunations either side is read from its tropical place at the span's last look,
+    // carried into the chart's zodiac by the offset measured at the last lunation: exactly only where
+    // the offset's bound leaves its sign in doubt.
+    std::optional<ZodiacOffsetLine> zodiac;
+    if (ZodiacOffsetHolds()) {
+        const double jd = lunation.GetJulianDay();
+        if (const CalcValue sun = lunation.CalcTropicalLongitude(kSun, jd); sun.ok())
+            zodiac.emplace(jd, sun.value - lunation.m_bodies[kSun].m_dLongitude);
+    }
+    const auto moonSignAt = [&](const LunationSpan& span, int& sign) {
+        if (zodiac) {
+            const double moon = zodiac->Sidereal(span.tropicalMoon, span.lookJdUt);
+            const double days = std::max(span.lookJdUt - span.early, span.late - span.lookJdUt) + kRoundTripDays;
+            sign = SignOfLongitude(moon);
+            if (StaysInSign(kMoon, moon, days, zodiac->Error(span.lookJdUt))) return true;
+        }
+        return signAt(span, kMoon, sign);
+    };
+
     CChartCore from;
     chart.JulianDayToDate(last->late + kPastLunation, from);
     const auto next = from.LocateLunationSpan(elongation, false);
-    if (!next || !signAt(*next, kMoon, otherMoonSign)) return false;
+    if (!next || !moonSignAt(*next, otherMoonSign)) return false;
     facts.next = next->early;
     if (otherMoonSign == moonSign) {
         facts.intercalaryState = 2;
@@ -83,7 +105,7 @@ bool FindLunationFactsQuickly(const CChartCore& chart, double elongation, Lunati
     }
     chart.JulianDayToDate(last->early - kPastLunation, from);
     const auto previous = from.LocateLunationSpan(elongation, true);
-    if (!previous || !signAt(*previous, kMoon, otherMoonSign)) return false;
+    if (!previous || !moonSignAt(*previous, otherMoonSign)) return false;
     facts.intercalaryState = otherMoonSign == moonSign ? 1 : 0;
     return true;
 }

@@ -156,8 +156,9 @@ public:
     // (topocentric or refracted positions, the traditional model, a sidereal zodiac projected on
     // another plane), when the lunation lies too close to this instant to tell which it is, when a
     // position cannot be calculated here or anywhere the search would look, or when the quick steps do
-    // not close in: the caller then searches in the chart's zodiac.
-    std::optional<InstantSpan> LocateLunationSpan(double elongation, bool backward) const;
+    // not close in: the caller then searches in the chart's zodiac. With the span, the tropical Moon at
+    // the last look.
+    std::optional<LunationSpan> LocateLunationSpan(double elongation, bool backward) const;
     // Replaces this record's 12 house cusps with those of the instant, searched backward from 0.0035
     // days after this record's instant, at which the lagna had the given longitude (degrees).
     SearchResult CalcAtTimeOffset(double lagnaLongitude);

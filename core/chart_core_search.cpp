@@ -136,6 +136,7 @@ CalcValue TropicalSearchPosition(const CChartCore& probe, int body, double jdUt)
 struct Sample {
     double t = 0.0; // UT Julian day
     double f = 0.0; // the plan's quantity, degrees
+    double a = 0.0; // body A's longitude, degrees
 };
 
 // Shortens a walking step to land a little past where the quantity, going on at the rate it had between
@@ -218,6 +219,7 @@ public:
         sample.t = jdUt;
         const CalcValue x = Position(m_plan.bodyA, jdUt);
         if (!x.ok()) return Fail(x.status);
+        sample.a = x.value;
         double y = m_plan.fixedY;
         if (m_plan.bodyB != kNoBody) {
             const CalcValue b = Position(m_plan.bodyB, jdUt);
@@ -434,13 +436,13 @@ constexpr int kMaxQuickLunationLooks = 8;
 
 } // namespace
 
-bool StaysInSign(int body, double longitude, double days) {
+bool StaysInSign(int body, double longitude, double days, double error) {
     const double inSign = std::fmod(Reduce360(longitude), 30.0);
     const double room = std::min(inSign, 30.0 - inSign);
-    return room > (TopSpeed(body) + kSignSpeedMargin) * days + kRoundingDegrees;
+    return room > (TopSpeed(body) + kSignSpeedMargin) * days + kRoundingDegrees + error;
 }
 
-std::optional<InstantSpan> CChartCore::LocateLunationSpan(double elongation, bool backward) const {
+std::optional<LunationSpan> CChartCore::LocateLunationSpan(double elongation, bool backward) const {
     if (!TropicalElongationHolds()) return std::nullopt;
     SearchPlan plan;
     plan.bodyA = kMoon;
@@ -485,7 +487,11 @@ std::optional<InstantSpan> CChartCore::LocateLunationSpan(double elongation, boo
     // The crossing in the chart's zodiac may stand the rounding away; LocateLongitudeTime gives the
     // first moment at or past it, within its tolerance.
     const double rounding = kRoundingDegrees / LeastLunationGrowth();
-    const InstantSpan span{early - rounding, late + kTolerance + rounding};
+    LunationSpan span;
+    span.early = early - rounding;
+    span.late = late + kTolerance + rounding;
+    span.lookJdUt = latest.t;
+    span.tropicalMoon = latest.a;
     // That search walks up to a step past the crossing: the library must answer there too.
     Sample farthest;
     if (!search.Evaluate((backward ? span.early : span.late) + direction * kMoonStepDays, farthest))

@@ -21,5 +21,6 @@ inline CalcStatus FailureOf(const SearchResult& result) {
 
 // True when body 1-12, at `longitude` (degrees, in the chart's zodiac or the tropical) at one moment,
 // cannot have left its sign within `days` either way of it: the speed tables bound its motion, the
-// ayanamsa's drift with it. Only where the speed tables hold (geocentric positions of the library).
-bool StaysInSign(int body, double longitude, double days);
+// ayanamsa's drift with it. `error`: how far its place may lie from `longitude` then, degrees. Only
+// where the speed tables hold (geocentric positions of the library).
+bool StaysInSign(int body, double longitude, double days, double error = 0.0);

@@ -72,3 +72,10 @@ struct InstantSpan {
     double early = 0.0;
     double late = 0.0;
 };
+
+// A lunation's span (CChartCore::LocateLunationSpan) with the tropical Moon (mean equinox of date,
+// degrees) at the last moment looked at, a UT Julian day near the span.
+struct LunationSpan : InstantSpan {
+    double lookJdUt = 0.0;
+    double tropicalMoon = 0.0;
+};
