@@ -94,18 +94,20 @@ bool FindLunationFactsQuickly(const CChartCore& chart, double elongation, Lunati
         return signAt(span, kMoon, sign);
     };
 
-    CChartCore from;
-    chart.JulianDayToDate(last->late + kPastLunation, from);
-    const auto next = from.LocateLunationSpan(elongation, false);
+    // The searches look a step past the outermost lunations at most, and the library answers over one
+    // stretch of time: it answers wherever they look when it answers at those two ends.
+    const auto next = chart.LocateNeighbouringLunationSpan(*last, elongation, false);
     if (!next || !moonSignAt(*next, otherMoonSign)) return false;
+    const auto answersBetween = [&](const LunationSpan& first) {
+        return chart.LunationPlacesAnswer(first.beyondJdUt) && chart.LunationPlacesAnswer(next->beyondJdUt);
+    };
     facts.next = next->early;
     if (otherMoonSign == moonSign) {
         facts.intercalaryState = 2;
-        return true;
+        return answersBetween(*last);
     }
-    chart.JulianDayToDate(last->early - kPastLunation, from);
-    const auto previous = from.LocateLunationSpan(elongation, true);
-    if (!previous || !moonSignAt(*previous, otherMoonSign)) return false;
+    const auto previous = chart.LocateNeighbouringLunationSpan(*last, elongation, true);
+    if (!previous || !moonSignAt(*previous, otherMoonSign) || !answersBetween(*previous)) return false;
     facts.intercalaryState = otherMoonSign == moonSign ? 1 : 0;
     return true;
 }

@@ -152,13 +152,20 @@ public:
     // Where LocateLongitudeTime(SeparationRequest(kMoon, kSun, elongation, backward)) puts the lunation
     // next before (or after) this record's instant, found from tropical positions alone (the library's
     // Moon - Sun does not depend on the ayanamsa): a span of a fraction of a second the instant that
-    // search gives certainly lies in. Nothing when the tropical elongation may differ from the chart's
-    // (topocentric or refracted positions, the traditional model, a sidereal zodiac projected on
+    // search gives certainly lies in, provided the library answers at the span's `beyondJdUt` too
+    // (LunationPlacesAnswer: the caller asks). Nothing when the tropical elongation may differ from the
+    // chart's (topocentric or refracted positions, the traditional model, a sidereal zodiac projected on
     // another plane), when the lunation lies too close to this instant to tell which it is, when a
-    // position cannot be calculated here or anywhere the search would look, or when the quick steps do
-    // not close in: the caller then searches in the chart's zodiac. With the span, the tropical Moon at
-    // the last look.
+    // position cannot be calculated here or where the quick steps look, or when they do not close in:
+    // the caller then searches in the chart's zodiac. With the span, the tropical Moon at the last look.
     std::optional<LunationSpan> LocateLunationSpan(double elongation, bool backward) const;
+    // The same for the lunation after (or before) the one whose instant lies in `known`: what
+    // LocateLunationSpan gives for a record between the two lunations, farther from either than the
+    // rounding of the elongation (1e-9 degree). No look at this record's own instant.
+    std::optional<LunationSpan> LocateNeighbouringLunationSpan(const InstantSpan& known, double elongation,
+                                                               bool backward) const;
+    // True when the library gives the tropical Moon and Sun at a UT Julian day.
+    bool LunationPlacesAnswer(double jdUt) const;
     // Replaces this record's 12 house cusps with those of the instant, searched backward from 0.0035
     // days after this record's instant, at which the lagna had the given longitude (degrees).
     SearchResult CalcAtTimeOffset(double lagnaLongitude);

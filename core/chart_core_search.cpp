@@ -434,6 +434,70 @@ constexpr double kLunationWindow = kSecond;
 // Looks a quick lunation search may take to close its window; it takes three or four.
 constexpr int kMaxQuickLunationLooks = 8;
 
+// The tropical Moon - Sun search for a lunation: the library's difference, the ayanamsa left out.
+CrossingSearch LunationSearch(const CChartCore& origin, double elongation) {
+    SearchPlan plan;
+    plan.bodyA = kMoon;
+    plan.bodyB = kSun;
+    plan.c = elongation;
+    plan.tropical = true;
+    return CrossingSearch(origin, plan);
+}
+
+// The UT Julian days a lunation's tropical crossing lies between, narrowed by every look at the
+// elongation: it runs the degrees from the look to the crossing (`along`, negative past it) at between
+// the least and the top growth.
+struct LunationWindow {
+    double direction; // +1 forward, -1 backward
+    double early = -HUGE_VAL;
+    double late = HUGE_VAL;
+
+    void Narrow(double t, double along) {
+        const double slow = t + direction * along / LeastLunationGrowth();
+        const double fast = t + direction * along / TopLunationGrowth();
+        early = std::max(early, std::min(slow, fast));
+        late = std::min(late, std::max(slow, fast));
+    }
+};
+
+// Closes a window under 10 days wide (in which the elongation grows less than 150 degrees: a look in
+// it less than 180 degrees short of the crossing is short of it), from a look `latestAlong` degrees short
+// of the crossing at `latest`: the first look goes at the mean lunation's pace, the next ones at the
+// pace between the last two, until the window is closed. Then the span LocateLongitudeTime's instant
+// lies in.
+std::optional<LunationSpan> CloseLunationWindow(CrossingSearch& search, LunationWindow window, Sample latest,
+                                                double latestAlong) {
+    const double direction = window.direction;
+    double pace = 360.0 / (kLunarYearDays / 12.0); // degrees a day along the search
+    bool looked = false;
+    for (int look = 0; window.late - window.early > kLunationWindow; ++look) {
+        if (look == kMaxQuickLunationLooks || !(window.early < window.late)) return std::nullopt;
+        const double t = std::clamp(latest.t + direction * latestAlong / pace, window.early, window.late);
+        Sample sample;
+        if (!search.Evaluate(t, sample)) return std::nullopt;
+        const double toGo = direction < 0.0 ? sample.f : 360.0 - sample.f;
+        const double along = toGo < 180.0 ? toGo : toGo - 360.0;
+        window.Narrow(sample.t, along);
+        // The degrees to go fall as the search goes.
+        const double newPace = (latestAlong - along) / (direction * (sample.t - latest.t));
+        if (newPace > 0.0 && std::isfinite(newPace)) pace = newPace;
+        latest = sample;
+        latestAlong = along;
+        looked = true;
+    }
+    if (!looked) return std::nullopt; // no look of the Moon near the crossing
+    // The crossing in the chart's zodiac may stand the rounding away; LocateLongitudeTime gives the
+    // first moment at or past it, within its tolerance, and walks up to a step past the crossing.
+    const double rounding = kRoundingDegrees / LeastLunationGrowth();
+    LunationSpan span;
+    span.early = window.early - rounding;
+    span.late = window.late + kTolerance + rounding;
+    span.beyondJdUt = (direction < 0.0 ? span.early : span.late) + direction * kMoonStepDays;
+    span.lookJdUt = latest.t;
+    span.tropicalMoon = latest.a;
+    return span;
+}
+
 } // namespace
 
 bool StaysInSign(int body, double longitude, double days, double error) {
@@ -444,59 +508,34 @@ bool StaysInSign(int body, double longitude, double days, double error) {
 
 std::optional<LunationSpan> CChartCore::LocateLunationSpan(double elongation, bool backward) const {
     if (!TropicalElongationHolds()) return std::nullopt;
-    SearchPlan plan;
-    plan.bodyA = kMoon;
-    plan.bodyB = kSun;
-    plan.c = elongation;
-    plan.tropical = true;
-    CrossingSearch search(*this, plan);
-    const double direction = backward ? -1.0 : 1.0;
-    // Every look narrows the window the crossing lies in: the elongation runs the degrees from the look
-    // to the crossing (`along`, negative past it) at between the least and the top growth.
-    double early = -HUGE_VAL, late = HUGE_VAL;
-    const auto narrowWindow = [&](double t, double along) {
-        const double slow = t + direction * along / LeastLunationGrowth();
-        const double fast = t + direction * along / TopLunationGrowth();
-        early = std::max(early, std::min(slow, fast));
-        late = std::min(late, std::max(slow, fast));
-    };
+    CrossingSearch search = LunationSearch(*this, elongation);
+    LunationWindow window{backward ? -1.0 : 1.0};
     Sample latest;
     if (!search.Evaluate(GetJulianDay(), latest)) return std::nullopt;
-    double latestAlong = backward ? latest.f : 360.0 - latest.f;
+    const double latestAlong = backward ? latest.f : 360.0 - latest.f;
     // A lunation at this very instant might be taken for either side of it.
     if (latestAlong < kRoundingDegrees || latestAlong > 360.0 - kRoundingDegrees) return std::nullopt;
-    narrowWindow(latest.t, latestAlong);
-    // The window is now under 10 days wide, in which the elongation grows less than 150 degrees: a look
-    // in it less than 180 degrees short of the crossing is short of it. The first look goes at the mean
-    // lunation's pace, the next ones at the pace between the last two, until the window is closed.
-    double pace = 360.0 / (kLunarYearDays / 12.0); // degrees a day along the search
-    for (int look = 0; late - early > kLunationWindow; ++look) {
-        if (look == kMaxQuickLunationLooks || !(early < late)) return std::nullopt;
-        const double t = std::clamp(latest.t + direction * latestAlong / pace, early, late);
-        Sample sample;
-        if (!search.Evaluate(t, sample)) return std::nullopt;
-        const double toGo = backward ? sample.f : 360.0 - sample.f;
-        const double along = toGo < 180.0 ? toGo : toGo - 360.0;
-        narrowWindow(sample.t, along);
-        // The degrees to go fall as the search goes.
-        const double newPace = (latestAlong - along) / (direction * (sample.t - latest.t));
-        if (newPace > 0.0 && std::isfinite(newPace)) pace = newPace;
-        latest = sample;
-        latestAlong = along;
-    }
-    // The crossing in the chart's zodiac may stand the rounding away; LocateLongitudeTime gives the
-    // first moment at or past it, within its tolerance.
-    const double rounding = kRoundingDegrees / LeastLunationGrowth();
-    LunationSpan span;
-    span.early = early - rounding;
-    span.late = late + kTolerance + rounding;
-    span.lookJdUt = latest.t;
-    span.tropicalMoon = latest.a;
-    // That search walks up to a step past the crossing: the library must answer there too.
-    Sample farthest;
-    if (!search.Evaluate((backward ? span.early : span.late) + direction * kMoonStepDays, farthest))
-        return std::nullopt;
-    return span;
+    window.Narrow(latest.t, latestAlong);
+    return CloseLunationWindow(search, window, latest, latestAlong);
+}
+
+std::optional<LunationSpan> CChartCore::LocateNeighbouringLunationSpan(const InstantSpan& known,
+                                                                       double elongation, bool backward) const {
+    if (!TropicalElongationHolds()) return std::nullopt;
+    CrossingSearch search = LunationSearch(*this, elongation);
+    // The elongation runs a whole turn from the known crossing, wherever in its span that lies.
+    LunationWindow window{backward ? -1.0 : 1.0};
+    const double soonest = 360.0 / TopLunationGrowth(), latest = 360.0 / LeastLunationGrowth();
+    window.early = backward ? known.early - latest : known.early + soonest;
+    window.late = backward ? known.late - soonest : known.late + latest;
+    // The first look goes a mean lunation on from the middle of the known span.
+    Sample middle;
+    middle.t = (known.early + known.late) / 2.0;
+    return CloseLunationWindow(search, window, middle, 360.0);
+}
+
+bool CChartCore::LunationPlacesAnswer(double jdUt) const {
+    return CalcTropicalLongitude(kMoon, jdUt).ok() && CalcTropicalLongitude(kSun, jdUt).ok();
 }
 
 SearchResult CChartCore::FindLongitudeTime(CChartCore& target, const CLongitudeSearchRequest& request) const {

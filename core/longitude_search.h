@@ -74,8 +74,10 @@ struct InstantSpan {
 };
 
 // A lunation's span (CChartCore::LocateLunationSpan) with the tropical Moon (mean equinox of date,
-// degrees) at the last moment looked at, a UT Julian day near the span.
+// degrees) at the last moment looked at, a UT Julian day near the span, and the farthest moment the
+// search in the chart's zodiac looks at past the lunation (UT Julian day).
 struct LunationSpan : InstantSpan {
     double lookJdUt = 0.0;
     double tropicalMoon = 0.0;
+    double beyondJdUt = 0.0;
 };

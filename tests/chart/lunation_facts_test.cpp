@@ -1,5 +1,6 @@
 // The lunations the lunar month rests on: found quickly from tropical positions they give the same
 // facts as the searches in the chart's zodiac, and where the quick way cannot be sure it steps aside.
+#include <cmath>
 #include <cstdint>
 
 #include <gtest/gtest.h>
@@ -31,6 +32,29 @@ void ExpectSameFacts(const CChartCore& chart, double elongation) {
     EXPECT_LT(quick.last - searched.last, kSecond);
     EXPECT_LE(quick.next, searched.next);
     EXPECT_LT(searched.next - quick.next, kSecond);
+}
+
+// The searches from `from` find the lunation inside the quick span, which is about a second wide, and the
+// library answers as far as they look.
+void ExpectSpanHolds(const LunationSpan& span, const CChartCore& from, double elongation, bool backward) {
+    const SearchResult found = from.LocateLongitudeTime(SeparationRequest(kMoon, kSun, elongation, backward));
+    ASSERT_TRUE(found.found());
+    EXPECT_LE(span.early, found.jdUt);
+    EXPECT_GE(span.late, found.jdUt);
+    EXPECT_LT(span.late - span.early, 1.5 * kSecond);
+    EXPECT_TRUE(from.LunationPlacesAnswer(span.beyondJdUt));
+}
+
+// The Moon (degrees, in the chart's zodiac) at the first new moon after a moment at Ujjain.
+double MoonAtLunationAfter(double jdUt) {
+    CChartCore lunation = UjjainAt(jdUt);
+    const SearchResult found = lunation.LocateLongitudeTime(SeparationRequest(kMoon, kSun, 0.0, false));
+    EXPECT_TRUE(found.found());
+    lunation.JulianDayToDate(found.jdUt, lunation);
+    std::uint8_t retrograde = 0;
+    const CalcValue moon = lunation.CalcBody(kMoon, lunation.GetJulianDay(), retrograde, true);
+    EXPECT_TRUE(moon.ok());
+    return moon.value;
 }
 
 // The quick way is not taken; the facts are the searches'.
@@ -99,12 +123,61 @@ TEST_F(ChartTest, QuickLunationsGiveTheSearchedFactsAndTheSwetestSigns) {
         for (const bool backward : {true, false}) {
             const auto span = chart.LocateLunationSpan(c.elongation, backward);
             ASSERT_TRUE(span);
-            const SearchResult found =
-                chart.LocateLongitudeTime(SeparationRequest(kMoon, kSun, c.elongation, backward));
-            ASSERT_TRUE(found.found());
-            EXPECT_LE(span->early, found.jdUt);
-            EXPECT_GE(span->late, found.jdUt);
-            EXPECT_LT(span->late - span->early, 1.5 * kSecond);
+            ExpectSpanHolds(*span, chart, c.elongation, backward);
+        }
+        // The lunations either side of the last, placed from its span, lie where the searches from just
+        // past it find them.
+        const auto last = chart.LocateLunationSpan(c.elongation, true);
+        const SearchResult lastFound =
+            chart.LocateLongitudeTime(SeparationRequest(kMoon, kSun, c.elongation, true));
+        ASSERT_TRUE(last && lastFound.found());
+        for (const bool backward : {true, false}) {
+            SCOPED_TRACE(backward ? "the lunation before the last" : "the next lunation");
+            const auto neighbour = chart.LocateNeighbouringLunationSpan(*last, c.elongation, backward);
+            ASSERT_TRUE(neighbour);
+            CChartCore from;
+            chart.JulianDayToDate(lastFound.jdUt + (backward ? -0.0035 : 0.0035), from);
+            ExpectSpanHolds(*neighbour, from, c.elongation, backward);
+        }
+    }
+}
+
+// The Moon at the next lunation (or the one before the last) is set just inside or outside the edge of
+// its sign by the correction: read from its tropical place or exactly, or left to the searches, its sign
+// is the searched one.
+TEST_F(ChartTest, AMoonNearItsSignEdgeAtALunationEitherSideGetsTheSearchedSign) {
+    ChooseAyanamsa(kAyanamsaTraditionalLahiri);
+    // The new moons of 14.11.1803 (the last one of the chart's moment), 14.12.1803 and 15.10.1803.
+    const double chartMoment = 2379908.966863 + 3.0;
+    const struct {
+        const char* what;
+        double jdUt;
+    } neighbours[] = {{"the next new moon", 2379938.703496}, {"the new moon before the last", 2379879.215739}};
+    const SavedGlobals saved(g_bTruePositions);
+    // True positions keep the offset's bound some 0.00002 degree a month on, apparent ones some 0.005.
+    for (const bool truePositions : {true, false}) {
+        g_bTruePositions = truePositions;
+        for (const auto& neighbour : neighbours) {
+            g_ayanamsaSettings.m_correction.m_dValue = 0.0;
+            const double moon = MoonAtLunationAfter(neighbour.jdUt - 0.5);
+            const double edge = 30.0 * std::round(moon / 30.0);
+            // Inside and outside, from well clear of the offset's bound to within the exact reading's
+            // (about 0.0001 degree).
+            for (const double depth : {0.02, 0.006, 0.003, 0.001, 0.0003, 0.0002, 0.00003}) {
+                for (const double side : {1.0, -1.0}) {
+                    SCOPED_TRACE(testing::Message() << (truePositions ? "true" : "apparent") << " positions, "
+                                                    << neighbour.what << ", the Moon " << side * depth
+                                                    << " degree from the edge");
+                    g_ayanamsaSettings.m_correction.m_dValue = moon - edge - side * depth;
+                    const CChartCore chart = UjjainAt(chartMoment);
+                    LunationFacts quick;
+                    if (FindLunationFactsQuickly(chart, 0.0, quick)) {
+                        ExpectSameFacts(chart, 0.0);
+                    } else {
+                        ExpectSearchedFacts(chart, 0.0);
+                    }
+                }
+            }
         }
     }
 }
