@@ -69,7 +69,9 @@ bool FindLunationFactsQuickly(const CChartCore& chart, double elongation, Lunati
     const auto last = chart.LocateLunationSpan(elongation, true);
     if (!last) return false;
     int moonSign = 0, otherMoonSign = 0;
-    if (!signAt(*last, kMoon, moonSign) || !signAt(*last, kSun, facts.sunSign)) return false;
+    if (!signAt(*last, kMoon, moonSign)) return false;
+    const double moonAtLast = lunation.m_bodies[kMoon].m_dLongitude;
+    if (!signAt(*last, kSun, facts.sunSign)) return false;
     // The tropical Sun moves as the Sun does.
     if (!StaysInSign(kSun, TropicalSunBefore(lunation), halfSpan(*last))) return false;
     facts.tropicalSunSignBefore = TropicalSunSignBefore(lunation);
@@ -98,16 +100,23 @@ bool FindLunationFactsQuickly(const CChartCore& chart, double elongation, Lunati
     // stretch of time: it answers wherever they look when it answers at those two ends.
     const auto next = chart.LocateNeighbouringLunationSpan(*last, elongation, false);
     if (!next || !moonSignAt(*next, otherMoonSign)) return false;
-    const auto answersBetween = [&](const LunationSpan& first) {
-        return chart.LunationPlacesAnswer(first.beyondJdUt) && chart.LunationPlacesAnswer(next->beyondJdUt);
+    const auto answersBetween = [&](double earliestLook) {
+        return chart.LunationPlacesAnswer(earliestLook) && chart.LunationPlacesAnswer(next->beyondJdUt);
     };
     facts.next = next->early;
     if (otherMoonSign == moonSign) {
         facts.intercalaryState = 2;
-        return answersBetween(*last);
+        return answersBetween(last->beyondJdUt);
+    }
+    // Mostly the Moon stands too little into its sign at the last lunation to have stood in it at the
+    // one before: that one need not be placed.
+    if (MoonLeftSignSinceLunationBefore(moonAtLast, halfSpan(*last))) {
+        facts.intercalaryState = 0;
+        return answersBetween(FarthestLookForLunation(*last, true));
     }
     const auto previous = chart.LocateNeighbouringLunationSpan(*last, elongation, true);
-    if (!previous || !moonSignAt(*previous, otherMoonSign) || !answersBetween(*previous)) return false;
+    if (!previous || !moonSignAt(*previous, otherMoonSign) || !answersBetween(previous->beyondJdUt))
+        return false;
     facts.intercalaryState = otherMoonSign == moonSign ? 1 : 0;
     return true;
 }

@@ -506,6 +506,19 @@ bool StaysInSign(int body, double longitude, double days, double error) {
     return room > (TopSpeed(body) + kSignSpeedMargin) * days + kRoundingDegrees + error;
 }
 
+bool MoonLeftSignSinceLunationBefore(double moonLongitude, double days) {
+    // The Sun runs at least its least speed in the chart's zodiac (0.9487 in 5000 BC, the ayanamsa's
+    // drift under 0.0004) for at least the days the elongation takes to grow a turn at its top growth.
+    const double sunRun = (kLeastSpeed[kSun] - kSignSpeedMargin) * 360.0 / TopLunationGrowth();
+    const double inSign = std::fmod(Reduce360(moonLongitude), 30.0);
+    return inSign + (TopSpeed(kMoon) + kSignSpeedMargin) * days + kRoundingDegrees < sunRun;
+}
+
+double FarthestLookForLunation(const InstantSpan& known, bool backward) {
+    const double longest = 360.0 / LeastLunationGrowth() + kMoonStepDays;
+    return backward ? known.early - longest : known.late + longest;
+}
+
 std::optional<LunationSpan> CChartCore::LocateLunationSpan(double elongation, bool backward) const {
     if (!TropicalElongationHolds()) return std::nullopt;
     CrossingSearch search = LunationSearch(*this, elongation);

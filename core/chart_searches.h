@@ -24,3 +24,14 @@ inline CalcStatus FailureOf(const SearchResult& result) {
 // ayanamsa's drift with it. `error`: how far its place may lie from `longitude` then, degrees. Only
 // where the speed tables hold (geocentric positions of the library).
 bool StaysInSign(int body, double longitude, double days, double error = 0.0);
+
+// True when the Moon, at `moonLongitude` (degrees, in the chart's zodiac) within `days` of a lunation
+// (Moon - Sun at some elongation), surely stood in an earlier sign at the lunation of that elongation
+// before it: the Moon has since run the Sun's run plus a whole turn, and stands less far into its sign
+// than the Sun runs in the shortest month. Only where the speed tables hold.
+bool MoonLeftSignSinceLunationBefore(double moonLongitude, double days);
+
+// The farthest the search for the lunation before (`backward`) or after the one whose instant lies in
+// `known` may look (CChartCore::LocateLongitudeTime with the Moon and the Sun): a step past the farthest
+// that lunation may lie, UT Julian day.
+double FarthestLookForLunation(const InstantSpan& known, bool backward);

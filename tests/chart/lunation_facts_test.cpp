@@ -182,6 +182,28 @@ TEST_F(ChartTest, AMoonNearItsSignEdgeAtALunationEitherSideGetsTheSearchedSign) 
     }
 }
 
+TEST_F(ChartTest, TheMoonsSignAtTheLunationBeforeTheLastIsTheSearchedOne) {
+    // The new moon of 14.11.1803 comes 29.774 degrees of the Moon after the one of 15.10.1803: the
+    // correction puts the Moon at the later one some degrees into its sign, from where the shortest month
+    // (23.3 degrees of the Sun's run) cannot have brought it round from another sign, to where this
+    // month did (29.774) and did not.
+    ChooseAyanamsa(kAyanamsaTraditionalLahiri);
+    const double lastMoon = MoonAtLunationAfter(2379908.966863 - 0.5);
+    const struct {
+        double degreesIntoSign;
+        int intercalaryState;
+    } cases[] = {{5.0, 0}, {23.0, 0}, {23.5, 0}, {29.7, 0}, {29.8, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "the Moon " << c.degreesIntoSign << " degrees into its sign");
+        g_ayanamsaSettings.m_correction.m_dValue = lastMoon - 210.0 - c.degreesIntoSign;
+        const CChartCore chart = UjjainAt(2379908.966863 + 3.0);
+        ExpectSameFacts(chart, 0.0);
+        LunationFacts facts;
+        ASSERT_TRUE(FindLunationFactsQuickly(chart, 0.0, facts));
+        EXPECT_EQ(facts.intercalaryState, c.intercalaryState);
+    }
+}
+
 TEST_F(ChartTest, QuickLunationsAgreeUnderEveryKindOfAyanamsa) {
     // The library's own, one anchored on a star, the program's own values (tropical, a star-anchored
     // own value, the Surya Siddhanta's) and a correction: a moment every 15 years from 1800 to 2400.
