@@ -180,7 +180,36 @@ double StepBack(const CheapSignReader& reader, const CheapReading& in,
         if (trend != 0.0 && in.speed / trend > 0.0) oneWay = std::min(oneWay, 0.8 * in.speed / trend);
         longest = std::max(longest, oneWay);
     }
-    return std::max(std::min(DaysToExit(reader, in), longest), reader.Reach(in, true));
+    // Where one direction carries the step a walking step and the Moon's widest bracket (a day) past the
+    // exit, the reading there also proves the body out where the exact search first looks outside.
+    const double exit = DaysToExit(reader, in);
+    const double beyond = exit + WalkingStepDays(body, 30.0) + 1.0;
+    const double step = !NeverTurns(body) && beyond <= longest ? beyond : std::min(exit, longest);
+    return std::max(step, reader.Reach(in, true));
+}
+
+// Where a body moving one way from `out` to `in` most likely crosses the edge: the root of the cubic
+// through both readings' places and speeds (UT Julian day). Only a first guess: nothing rests on it.
+double CrossingGuess(const CheapSignReader& reader, const CheapReading& out, const CheapReading& in) {
+    // Degrees past the edge of entry, along the motion.
+    const bool forward = reader.Direction(in) > 0;
+    const auto past = [forward](const CheapReading& r) {
+        const double x = forward ? r.f : 30.0 - r.f;
+        return x - 360.0 * std::floor((x + 180.0) / 360.0);
+    };
+    const double h = in.t - out.t;
+    const double p0 = past(out), p1 = past(in);
+    const double m0 = std::fabs(out.speed) * h, m1 = std::fabs(in.speed) * h;
+    const auto cubic = [&](double u) {
+        const double u2 = u * u, u3 = u2 * u;
+        return (2 * u3 - 3 * u2 + 1) * p0 + (u3 - 2 * u2 + u) * m0 + (-2 * u3 + 3 * u2) * p1 + (u3 - u2) * m1;
+    };
+    double lo = 0.0, hi = 1.0;
+    for (int i = 0; i < 40; ++i) {
+        const double mid = 0.5 * (lo + hi);
+        (cubic(mid) < 0.0 ? lo : hi) = mid;
+    }
+    return out.t + 0.5 * (lo + hi) * h;
 }
 
 // A bracket (t_a, t_b) around a body's crossing into a sign, proven out of the sign at t_a and in it at
@@ -202,13 +231,13 @@ std::optional<int> CertainMoonSignThrough(CheapSignReader& reader, double first,
     return atFirst;
 }
 
-// The bracket from the Moon first: where `out`'s speed puts the crossing, the Moon's margin tells how
+// The bracket from the Moon first: where the readings put the crossing, the Moon's margin tells how
 // wide a span it surely keeps its sign through; readings at that span's ends, or at `out` and `in` where
 // they lie inside it, that prove the body out and in make the bracket. Nullopt when they do not.
 std::optional<EntryBracket> BracketByTheMoon(CheapSignReader& reader, const CheapReading& out,
                                              const CheapReading& in) {
     constexpr double kNarrowestDays = 0.01; // a narrower span would need the crossing found first
-    const double guess = std::clamp(out.t - out.Depth() / std::fabs(out.speed), out.t, in.t);
+    const double guess = CrossingGuess(reader, out, in);
     const std::optional<SignStay> moon = reader.SignAround(kMoon, guess);
     if (!moon) return std::nullopt;
     const double half = 0.95 * moon->days - kSecond;
@@ -249,6 +278,16 @@ std::optional<EntryBracket> BracketByNewton(CheapSignReader& reader, const Cheap
     return EntryBracket{ta, tb, *moonSign};
 }
 
+// True when the body surely stays out of the sign between two readings proven out: by the readings
+// themselves, else (the body turning between them, or near the edge) by halving the span, a few times.
+bool StaysOutBetween(CheapSignReader& reader, const CheapReading& a, const CheapReading& b, int halvings) {
+    if (reader.Stays(a, b, false)) return true;
+    if (halvings == 0 || reader.Margin(a, false) <= 0.0 || reader.Margin(b, false) <= 0.0) return false;
+    const std::optional<CheapReading> middle = reader.Read(0.5 * (a.t + b.t));
+    return middle && StaysOutBetween(reader, a, *middle, halvings - 1) &&
+           StaysOutBetween(reader, *middle, b, halvings - 1);
+}
+
 } // namespace
 
 std::optional<int> CChartCore::CertainMoonSignAtLatestEntry(int body, int sign) const {
@@ -266,9 +305,14 @@ std::optional<int> CChartCore::CertainMoonSignAtLatestEntry(int body, int sign) 
 
     // The Moon never turns and crosses a sign in 2.6 days at its least speed: the search steps back less
     // than five days to the first instant out of its sign, a second past its edge, in the sign before.
+    // Its place at this moment is the one the moment's calculation left, where that is remembered.
     if (body == kMoon) {
-        const std::optional<CheapReading> now = reader.Read(jd);
-        if (!now || reader.Margin(*now, true) <= 0.0 || !reader.Read(jd - 5.0)) return std::nullopt;
+        const CChartCore* calculated = RememberedMoment(KeyOfMoment(*this, jd));
+        const std::optional<CheapReading> now =
+            calculated != nullptr
+                ? CheapReading{jd, Reduce360(calculated->m_bodies[kMoon].m_dLongitude - 30.0 * sign), 0.0}
+                : reader.Read(jd, false);
+        if (!now || reader.Margin(*now, true) <= 0.0 || !reader.Read(jd - 5.0, false)) return std::nullopt;
         const int signBefore = (sign + 11) % 12;
         RememberEntryMoonSign(key, jd, jd + reader.Reach(*now, true), signBefore);
         return signBefore;
@@ -315,7 +359,7 @@ std::optional<int> CChartCore::CertainMoonSignAtLatestEntry(int body, int sign) 
     const double earliest = ta - WalkingStepDays(body, 30.0);
     if (out->t > earliest && !(NeverTurns(body) && (tb - earliest) * TopSpeed(body) < 330.0)) {
         const std::optional<CheapReading> before = reader.Read(earliest);
-        if (!before || !reader.Stays(*before, *out, false)) return std::nullopt;
+        if (!before || !StaysOutBetween(reader, *before, *out, 3)) return std::nullopt;
     }
     const double rememberTo = jd + reader.Reach(*now, true);
     if (rememberTo - earliest > std::min(kRecurrenceDays[body], ZodiacOffsetLine::kSpanDays))
