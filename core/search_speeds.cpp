@@ -20,7 +20,21 @@ constexpr double kTopSpeed[kEphemerisBodyCount] = {1350.0, 1.02, 15.4, 0.8,   2.
 // degrees a day (the library, 1800-2400).
 constexpr double kMeanNodeSpeed = 0.054;
 
+// Shortest direct and retrograde spells of Mars, Mercury, Jupiter, Venus and Saturn (bodies 3-7), days:
+// the library's geocentric sidereal (Lahiri) speeds over 1900-2100 (swe_calc_ut with SEFLG_SPEED |
+// SEFLG_SIDEREAL every 0.05 day, each station placed between two readings by linear interpolation) give
+// direct 684.13, 87.85, 272.38, 537.97, 235.50 and retrograde 59.93, 19.76, 117.50, 40.89, 133.68;
+// rounded down to a quarter day at least half a day below, for other zodiacs and the speeds' rounding.
+// Mercury's retrograde spell keeps the 19.75 the searches have always used.
+constexpr double kShortestDirectDays[5] = {683.5, 87.25, 271.75, 537.25, 235.0};
+constexpr double kShortestRetrogradeDays[5] = {59.25, 19.75, 117.0, 40.25, 133.0};
+
 } // namespace
+
+double ShortestTurnDays(int body, bool forward) {
+    if (body < kMars || body > kSaturn) return 0.0;
+    return forward ? kShortestRetrogradeDays[body - kMars] : kShortestDirectDays[body - kMars];
+}
 
 double TopSpeed(int body) {
     if ((body == kRahu || body == kKetu) && !g_bTrueNodes) return kMeanNodeSpeed;

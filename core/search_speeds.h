@@ -14,6 +14,10 @@ inline constexpr double kLeastSpeed[kEphemerisBodyCount] = {0.0,   0.95,  11.7, 
 inline constexpr double kRecurrenceDays[kEphemerisBodyCount] = {
     3.0, 400.0, 35.0, 1000.0, 500.0, 5000.0, 600.0, 12000.0, 8000.0, 8000.0, 33000.0, 64000.0, 100000.0};
 
+// Shortest spell of a planet Mercury to Saturn going the other way than `forward` (true: direct), days:
+// a planet moving one way at both ends of a shorter span moves that way through it. 0 for other bodies.
+double ShortestTurnDays(int body, bool forward);
+
 // Greatest daily motion of a body (degrees per day) under the nodes chosen by TrueNodes.
 double TopSpeed(int body);
 
