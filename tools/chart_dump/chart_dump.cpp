@@ -1,7 +1,9 @@
 // Writes every value a set of real births gives under a set of option settings, as text, so that two
 // builds can be compared byte for byte (diff) after a change that must not change a result: the 105
 // body longitudes, the varga signs of every body in every column, the ashtakavarga tables, the shadbala
-// rows and every dasa listed to six levels. Counts the values it wrote on stderr.
+// rows, the day facts (murti, lunar month, the birth day's frames) and every dasa listed to six levels;
+// then the day facts of charts cast a little over a month apart after each birth, where the month's
+// searches meet other lunations and sign entries. Counts the values it wrote on stderr.
 // Usage: chart-dump > out.txt
 #include <cstdio>
 #include <functional>
@@ -90,6 +92,22 @@ void DumpChart(const CChart& chart) {
     std::printf("\n");
 }
 
+// What the chart keeps of its searches: the murti, the lunar month and the birth day's frames.
+void DumpDayFacts(const CChart& chart) {
+    std::printf("day");
+    for (int murti : chart.m_nMurti) Value(murti);
+    Value(chart.m_panchanga.m_nLunarMonth);
+    Value(chart.m_panchanga.m_nIntercalaryState);
+    Value(chart.m_panchanga.m_nCycleYear);
+    for (const CDayFrameTimes* frame : {&chart.m_sunriseFrame, &chart.m_meanTimeFrame, &chart.m_zoneTimeFrame}) {
+        Value(frame->m_dStartJd);
+        Value(frame->m_dNightStartJd);
+        Value(frame->m_dNextStartJd);
+    }
+    for (const auto& snapshot : chart.m_sunSnapshot) Value(snapshot.GetJulianDay());
+    std::printf("\n");
+}
+
 // Every dasa code, its periods listed level by level down the chain of middle periods, six levels.
 void DumpDasas(CChart& chart) {
     for (int code = 0; code < kDasaCodeCount; ++code) {
@@ -136,6 +154,7 @@ int main() {
              g_bDivLongFromEndToo = false;
              g_nHouseTypeWanted = 3;
          }},
+        {"full-moon months", [] { g_nLunarYrDef = 1; }},
         {"ayanamsa",
          [] {
              CDmsAngle none;
@@ -177,7 +196,14 @@ int main() {
                 std::printf("failed: %s\n", status.error.c_str());
             } else {
                 DumpChart(chart);
+                DumpDayFacts(chart);
                 DumpDasas(chart);
+            }
+            constexpr int kLaterCharts = 24;
+            constexpr double kLaterStep = 37.3; // days
+            for (int i = 1; i <= kLaterCharts; ++i) {
+                chart.JulianDayToDate(jd + i * kLaterStep, chart);
+                if (chart.ComputeAll(false).ok()) DumpDayFacts(chart);
             }
 
             saved.Restore();
