@@ -47,26 +47,35 @@ BENCHMARK(BM_DasaSixLevels)
     ->Args({25, kYearTrueSiderealSolar})
     ->Unit(benchmark::kMillisecond);
 
-// Vimsottari as a chart listing shows it: the nine periods and the sub-periods of each, in the year kind
-// of the argument.
-void BM_VimsottariTwoLevels(benchmark::State& state) {
+// A nakshatra dasa as a chart listing shows it: the first-level periods and the sub-periods of each.
+// Arguments: the dasa code (0 Vimsottari, 1 Ashtottari, 3 Yogini, 4-12 the conditional ones) and the year
+// kind (0 mean tropical, 3 true sidereal solar, the default).
+void BM_NakshatraDasaTwoLevels(benchmark::State& state) {
     CChart chart = DelhiChart();
     if (!ComputeAtJ2000(state, chart)) return;
-    g_nSelectedDasa = 0;
-    g_nDasaYearDefinition[0] = static_cast<int>(state.range(0));
+    const int code = static_cast<int>(state.range(0));
+    g_nSelectedDasa = code;
+    g_nDasaYearDefinition[code] = static_cast<int>(state.range(1));
     CDasaTree tree;
+    tree.nLevel = 0;
+    if (!CalculateDasa({chart, chart, kModeNatal, 0}, tree).ok() || !tree.ExpandPeriod().ok()) {
+        state.SkipWithError("the dasa cannot be computed");
+        return;
+    }
+    const int periods = tree.nCount; // of the first level
     for (auto _ : state) {
         benchmark::DoNotOptimize(CalculateDasa({chart, chart, kModeNatal, 0}, tree));
         tree.nLevel = 1;
-        for (int period = 0; period < 9; ++period) {
+        for (int period = 0; period < periods; ++period) {
             tree.nSelected[0] = period;
             benchmark::DoNotOptimize(tree.ExpandPeriod());
         }
     }
 }
-BENCHMARK(BM_VimsottariTwoLevels)
-    ->Arg(kYearMeanTropical)
-    ->Arg(kYearTrueSiderealSolar)
+BENCHMARK(BM_NakshatraDasaTwoLevels)
+    ->Args({0, kYearMeanTropical})
+    ->Args({0, kYearTrueSiderealSolar})
+    ->ArgsProduct({{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, {kYearMeanTropical}})
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace
