@@ -1,7 +1,9 @@
 #include "core/angle_time.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 #include "core/calc_options.h"
@@ -65,6 +67,26 @@ inline char* WriteInt(char* out, int value, int width = 0, char pad = ' ') {
     for (auto length = end - first; length < width; ++length) *out++ = pad;
     for (const char* d = first; d != end; ++d) *out++ = *d;
     return out;
+}
+
+// "00" to "99" one after another: a two-digit field is copied whole instead of divided out digit by digit.
+constexpr std::array<char, 200> kTwoDigits = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Writes `value` (0-99) at `out` as "%02d" would; returns the end.
+inline char* WriteTwoDigits(char* out, int value) {
+    std::memcpy(out, &kTwoDigits[2 * static_cast<std::size_t>(value)], 2);
+    return out + 2;
+}
+
+bool IsTwoDigit(int value) {
+    return value >= 0 && value < 100;
 }
 
 // The number of characters WriteInt writes for `value` padded to `width`.
@@ -209,6 +231,20 @@ std::string CHmsTime::FormatHms() const {
 void CHmsTime::FormatHms(std::string& text) const {
     int h, m, s;
     RoundToSecond(*this, h, m, s);
+    if (IsTwoDigit(h) && IsTwoDigit(m) && IsTwoDigit(s)) { // every clock time: built in place, assigned once
+        char buffer[8];
+        char* end = buffer;
+        if (h < 10)
+            *end++ = static_cast<char>('0' + h); // "%d": no leading zero
+        else
+            end = WriteTwoDigits(end, h);
+        *end = ':';
+        end = WriteTwoDigits(end + 1, m);
+        *end = ':';
+        end = WriteTwoDigits(end + 1, s);
+        text.assign(buffer, static_cast<std::size_t>(end - buffer));
+        return;
+    }
     text.resize(static_cast<std::size_t>(IntLength(h, 0) + IntLength(m, 2) + IntLength(s, 2) + 2));
     char* end = WriteInt(text.data(), h);
     *end++ = ':';
@@ -269,6 +305,18 @@ std::string CLocalDateTime::FormatDate() const {
 }
 
 void CLocalDateTime::FormatDate(std::string& text) const {
+    if (m_nYear >= 1000 && m_nYear <= 9999 && IsTwoDigit(m_nMonth) && IsTwoDigit(m_nDay)) {
+        // Four-digit years, every date a listing shows: built in place, assigned once.
+        char buffer[10];
+        char* end = WriteTwoDigits(buffer, m_nYear / 100);
+        end = WriteTwoDigits(end, m_nYear % 100);
+        *end = '-';
+        end = WriteTwoDigits(end + 1, m_nMonth);
+        *end = '-';
+        WriteTwoDigits(end + 1, m_nDay);
+        text.assign(buffer, sizeof buffer);
+        return;
+    }
     text.resize(
         static_cast<std::size_t>(IntLength(m_nYear, 4) + IntLength(m_nMonth, 2) + IntLength(m_nDay, 2) + 2));
     char* end = WriteInt(text.data(), m_nYear, 4, ' ');

@@ -20,11 +20,16 @@ CLocalDateTime LocalMomentOf(double jdUt, const CHmsTime& zone) {
 
 CLocalDateTime LocalMomentInSplitZone(double jdUt, const CHmsTime& splitZone) {
     CLocalDateTime moment;
+    LocalMomentInSplitZone(jdUt, splitZone, moment);
+    return moment;
+}
+
+void LocalMomentInSplitZone(double jdUt, const CHmsTime& splitZone, CLocalDateTime& moment) {
+    moment.m_time = {}; // a time that cannot be split keeps a fresh moment's fields, not the last ones
     CivilDateOf(jdUt - splitZone.m_dHours / 24.0, moment.m_nYear, moment.m_nMonth, moment.m_nDay,
                 moment.m_time.m_dHours);
     moment.m_time.SplitHours();
     moment.m_zone = splitZone;
-    return moment;
 }
 
 bool IsSameBirthMoment(const CLocalDateTime& a, const CLocalDateTime& b) {

@@ -14,6 +14,8 @@ CLocalDateTime LocalMomentOf(double jdUt, const CHmsTime& zone);
 // The same in a zone whose fields are split already (CHmsTime::SplitHours), which the moment takes as
 // they are: quicker for the many moments of one zone.
 CLocalDateTime LocalMomentInSplitZone(double jdUt, const CHmsTime& splitZone);
+// The same written into `moment`: no moment made and copied, for bulk listings.
+void LocalMomentInSplitZone(double jdUt, const CHmsTime& splitZone, CLocalDateTime& moment);
 
 // True when moment a is not later than moment b (their UT Julian days compared).
 bool IsSameBirthMoment(const CLocalDateTime& a, const CLocalDateTime& b);

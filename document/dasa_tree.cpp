@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "core/body_names.h"
 #include "core/calc_options.h"
@@ -116,18 +117,28 @@ CDasaTree::Children CDasaTree::PeriodsUnder(int level, const PeriodShape* parent
 
 void CDasaTree::FormatPeriodLabel(int level, int lord, int lord2, int lord3, std::string& name,
                                   bool& isPlanet, int& outLord) const {
+    // Each name is sized once and written straight into `name`: a listing names hundreds of rows.
     outLord = lord;
     if (bUseLabelTables) {
-        name = strLabel[lord];
-        if (!g_bPrinting && bShowLabel2 && !(bLabel2AtFirstLevelOnly && level > 0))
-            name += " (" + strLabel2[lord] + ")";
+        const std::string& label = strLabel[lord];
+        if (!g_bPrinting && bShowLabel2 && !(bLabel2AtFirstLevelOnly && level > 0)) {
+            const std::string& second = strLabel2[lord];
+            name.reserve(label.size() + second.size() + 3);
+            name.assign(label).append(" (").append(second).append(")");
+        } else {
+            name = label;
+        }
         return;
     }
     isPlanet = bPlanetLords;
     const char* const* table = bPlanetLords ? g_pszPlanetNamesAlt2 : g_pszSignNames;
-    name = table[lord];
-    if (bLord2) name += std::string(":") + table[lord2];
-    if (bLord3) name += std::string(":") + table[lord3];
+    const std::string_view first = table[lord];
+    const std::string_view second = bLord2 ? table[lord2] : "";
+    const std::string_view third = bLord3 ? table[lord3] : "";
+    name.reserve(first.size() + second.size() + third.size() + 2);
+    name.assign(first);
+    if (bLord2) name.append(":").append(second);
+    if (bLord3) name.append(":").append(third);
 }
 
 void CDasaTree::NamePeriod(int level, const PeriodShape& shape, CDasaPeriod& out) const {
@@ -164,10 +175,14 @@ CalcStatus CDasaTree::PrepareCycleStart() {
     return {};
 }
 
+double CDasaTree::CountedMoment(double years) const {
+    return m_cache.startJd + years * *m_cache.countedYearDays; // as LocateReturn counts them
+}
+
 CalcStatus CDasaTree::MomentAt(double years, double& jd) {
     // A moment counted in days is quicker made again than looked up; only searched ones are kept.
     if (m_cache.countedYearDays) {
-        jd = m_cache.startJd + years * *m_cache.countedYearDays; // as LocateReturn counts them
+        jd = CountedMoment(years);
         return {};
     }
     if (const auto found = m_cache.moments.find(years); found != m_cache.moments.end()) {
@@ -183,6 +198,16 @@ CalcStatus CDasaTree::MomentAt(double years, double& jd) {
 
 CalcStatus CDasaTree::SpanPeriods(const Children& children, double offset, const Span* parent, Spans& out,
                                   int& found) {
+    // Counted moments, most of them, are made in place: no status to pass back for each.
+    CalcStatus status;
+    const auto momentAt = [&](double years, double& jd) {
+        if (m_cache.countedYearDays) {
+            jd = CountedMoment(years);
+            return true;
+        }
+        status = MomentAt(years, jd);
+        return status.ok();
+    };
     found = 0;
     for (int j = 0; j < children.count; ++j) {
         Span& span = out[j];
@@ -191,7 +216,7 @@ CalcStatus CDasaTree::SpanPeriods(const Children& children, double offset, const
         } else if (parent) {
             span.start = parent->start;
         } else {
-            if (CalcStatus status = MomentAt(offset, span.start); !status.ok()) return status;
+            if (!momentAt(offset, span.start)) return status;
         }
         found = j + 1;
         offset += children.shapes[j].years;
@@ -199,7 +224,7 @@ CalcStatus CDasaTree::SpanPeriods(const Children& children, double offset, const
             span.end = parent->end;
         } else {
             double end = 0.0;
-            if (CalcStatus status = MomentAt(offset, end); !status.ok()) return status;
+            if (!momentAt(offset, end)) return status;
             if (end < span.start) end = span.start;
             if (parent && end > parent->end) end = parent->end;
             span.end = end;
@@ -211,7 +236,7 @@ CalcStatus CDasaTree::SpanPeriods(const Children& children, double offset, const
 
 void CDasaTree::WriteMoment(double jd, bool atStart, CDasaPeriod& out) const {
     CLocalDateTime& local = atStart ? out.start : out.end;
-    local = LocalMomentInSplitZone(jd, m_cache.zone);
+    LocalMomentInSplitZone(jd, m_cache.zone, local);
     local.FormatDate(atStart ? out.strStartDate : out.strEndDate);
     std::string& time = atStart ? out.strStartTime : out.strEndTime;
     if (g_bTimeDisplayWithAmPm)

@@ -140,6 +140,8 @@ private:
     CalcStatus PrepareCycleStart();
     // The UT Julian day `years` dasa years after the cycle start.
     CalcStatus MomentAt(double years, double& jd);
+    // The same for a year counted in days (m_cache.countedYearDays set), which cannot fail.
+    double CountedMoment(double years) const;
     // The bounds of the periods under `parent` (null at the first level), the first `offset` dasa years
     // after the cycle start: each starts where the one before ends, the first with the parent and the
     // last ends with it, and none ends before it starts; a moment found outside these bounds is held
