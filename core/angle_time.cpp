@@ -242,7 +242,14 @@ void CHmsTime::FormatHms(std::string& text) const {
         end = WriteTwoDigits(end + 1, m);
         *end = ':';
         end = WriteTwoDigits(end + 1, s);
-        text.assign(buffer, static_cast<std::size_t>(end - buffer));
+        // Lengths fixed here let the copies be made inline.
+        if (end - buffer == 8) {
+            text.resize(8);
+            std::memcpy(text.data(), buffer, 8);
+        } else {
+            text.resize(7);
+            std::memcpy(text.data(), buffer, 7);
+        }
         return;
     }
     text.resize(static_cast<std::size_t>(IntLength(h, 0) + IntLength(m, 2) + IntLength(s, 2) + 2));
@@ -314,7 +321,8 @@ void CLocalDateTime::FormatDate(std::string& text) const {
         end = WriteTwoDigits(end + 1, m_nMonth);
         *end = '-';
         WriteTwoDigits(end + 1, m_nDay);
-        text.assign(buffer, sizeof buffer);
+        text.resize(sizeof buffer);
+        std::memcpy(text.data(), buffer, sizeof buffer);
         return;
     }
     text.resize(

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string_view>
 
 #include "core/body_names.h"
 #include "core/calc_options.h"
 #include "core/chart_helpers.h"
 #include "core/return_charts.h"
+#include "core/text_format.h"
 #include "core/zodiac_names.h"
 #include "document/document_options.h"
 
@@ -31,8 +31,8 @@ CalcStatus FromSearch(const SearchResult& result) {
 // Copies a period's start (fromStart) or end into another's start (toStart) or end.
 void CopyMoment(const CDasaPeriod& from, bool fromStart, CDasaPeriod& to, bool toStart) {
     (toStart ? to.start : to.end) = fromStart ? from.start : from.end;
-    (toStart ? to.strStartDate : to.strEndDate) = fromStart ? from.strStartDate : from.strEndDate;
-    (toStart ? to.strStartTime : to.strEndTime) = fromStart ? from.strStartTime : from.strEndTime;
+    OverwriteText(toStart ? to.strStartDate : to.strEndDate, fromStart ? from.strStartDate : from.strEndDate);
+    OverwriteText(toStart ? to.strStartTime : to.strEndTime, fromStart ? from.strStartTime : from.strEndTime);
     (toStart ? to.dStartJd : to.dEndJd) = fromStart ? from.dStartJd : from.dEndJd;
 }
 
@@ -117,28 +117,23 @@ CDasaTree::Children CDasaTree::PeriodsUnder(int level, const PeriodShape* parent
 
 void CDasaTree::FormatPeriodLabel(int level, int lord, int lord2, int lord3, std::string& name,
                                   bool& isPlanet, int& outLord) const {
-    // Each name is sized once and written straight into `name`: a listing names hundreds of rows.
+    // Each name is sized once and copied straight into `name`: a listing names hundreds of rows.
     outLord = lord;
     if (bUseLabelTables) {
-        const std::string& label = strLabel[lord];
-        if (!g_bPrinting && bShowLabel2 && !(bLabel2AtFirstLevelOnly && level > 0)) {
-            const std::string& second = strLabel2[lord];
-            name.reserve(label.size() + second.size() + 3);
-            name.assign(label).append(" (").append(second).append(")");
-        } else {
-            name = label;
-        }
+        if (!g_bPrinting && bShowLabel2 && !(bLabel2AtFirstLevelOnly && level > 0))
+            OverwriteText(name, {strLabel[lord], " (", strLabel2[lord], ")"});
+        else
+            OverwriteText(name, strLabel[lord]);
         return;
     }
     isPlanet = bPlanetLords;
     const char* const* table = bPlanetLords ? g_pszPlanetNamesAlt2 : g_pszSignNames;
-    const std::string_view first = table[lord];
-    const std::string_view second = bLord2 ? table[lord2] : "";
-    const std::string_view third = bLord3 ? table[lord3] : "";
-    name.reserve(first.size() + second.size() + third.size() + 2);
-    name.assign(first);
-    if (bLord2) name.append(":").append(second);
-    if (bLord3) name.append(":").append(third);
+    if (bLord2 && bLord3)
+        OverwriteText(name, {table[lord], ":", table[lord2], ":", table[lord3]});
+    else if (bLord2 || bLord3)
+        OverwriteText(name, {table[lord], ":", table[bLord2 ? lord2 : lord3]});
+    else
+        OverwriteText(name, table[lord]);
 }
 
 void CDasaTree::NamePeriod(int level, const PeriodShape& shape, CDasaPeriod& out) const {
@@ -148,7 +143,7 @@ void CDasaTree::NamePeriod(int level, const PeriodShape& shape, CDasaPeriod& out
     }
     out.nLord = shape.lord;
     out.bPlanet = shape.table == kNameAsBody;
-    out.strName = (out.bPlanet ? g_pszPlanetNamesAlt2 : g_pszSignNames)[shape.lord];
+    OverwriteText(out.strName, (out.bPlanet ? g_pszPlanetNamesAlt2 : g_pszSignNames)[shape.lord]);
 }
 
 CalcStatus CDasaTree::PrepareCycleStart() {
@@ -165,6 +160,7 @@ CalcStatus CDasaTree::PrepareCycleStart() {
     if (m_cache.valid && m_cache.key == key) return {};
     m_cache.valid = false;
     m_cache.moments.clear();
+    m_cache.firstCount = -1;
     if (CalcStatus status = CycleStart(m_cache.start); !status.ok()) return status;
     m_cache.startJd = m_cache.start.GetJulianDay();
     m_cache.countedYearDays = CountedYearDays(nYearKind, dUserYearDays);
@@ -234,6 +230,26 @@ CalcStatus CDasaTree::SpanPeriods(const Children& children, double offset, const
     return {};
 }
 
+CalcStatus CDasaTree::SpanFirstLevel(const Children& children, Spans& out, int& found) {
+    const auto sameYears = [&] {
+        for (int j = 0; j < children.count; ++j) {
+            if (children.shapes[j].years != m_cache.firstYears[j]) return false;
+        }
+        return true;
+    };
+    if (m_cache.firstCount == children.count && sameYears()) {
+        out = m_cache.firstSpans;
+        found = children.count + 1;
+        return {};
+    }
+    m_cache.firstCount = -1;
+    if (CalcStatus status = SpanPeriods(children, 0.0, nullptr, out, found); !status.ok()) return status;
+    for (int j = 0; j < children.count; ++j) m_cache.firstYears[j] = children.shapes[j].years;
+    m_cache.firstSpans = out;
+    m_cache.firstCount = children.count;
+    return {};
+}
+
 void CDasaTree::WriteMoment(double jd, bool atStart, CDasaPeriod& out) const {
     CLocalDateTime& local = atStart ? out.start : out.end;
     LocalMomentInSplitZone(jd, m_cache.zone, local);
@@ -285,9 +301,9 @@ CalcStatus CDasaTree::ExpandPeriod() {
         const Children children = PeriodsUnder(level, level == 0 ? nullptr : &parent, share);
         const int selected = std::clamp(nSelected[level], 0, std::max(0, children.count - 1));
         nSelected[level] = selected;
-        const Span* const above = level == 0 ? nullptr : &parentSpan;
-        if (CalcStatus status = SpanPeriods(children, offset, above, spans, found); !status.ok())
-            return status;
+        const CalcStatus status = level == 0 ? SpanFirstLevel(children, spans, found)
+                                             : SpanPeriods(children, offset, &parentSpan, spans, found);
+        if (!status.ok()) return status;
         for (int j = 0; j < selected; ++j) offset += children.shapes[j].years;
         parent = children.shapes[selected];
         parentSpan = spans[selected];
@@ -302,7 +318,8 @@ CalcStatus CDasaTree::ExpandPeriod() {
     const Children listed = PeriodsUnder(nLevel, nLevel == 0 ? nullptr : &parent, share);
     nCount = listed.count;
     const CDasaPeriod* const above = nLevel == 0 ? nullptr : &running[nLevel - 1];
-    const CalcStatus status = SpanPeriods(listed, offset, nLevel == 0 ? nullptr : &parentSpan, spans, found);
+    const CalcStatus status = nLevel == 0 ? SpanFirstLevel(listed, spans, found)
+                                          : SpanPeriods(listed, offset, &parentSpan, spans, found);
     // When a moment cannot be found, the periods before it are listed, and the one it belongs to is
     // named with its start if that was found.
     for (int j = 0; j < nCount && j < std::max(found, 1); ++j) {

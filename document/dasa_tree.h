@@ -133,6 +133,11 @@ private:
         std::optional<double> countedYearDays; // CountedYearDays of the tree's kind; none when searched
         CHmsTime zone; // the start's time zone, split once: every listed moment is shown in it
         std::map<double, double> moments; // searched kinds only
+        // The first level's bounds and the lengths they were spanned from (no count: none yet); every
+        // listing of a chain starts with them.
+        int firstCount = -1;
+        std::array<double, kDasaMaxPeriods> firstYears{};
+        Spans firstSpans{};
     };
 
     Shares SubPeriodShares() const;
@@ -149,6 +154,9 @@ private:
     // bounds found in order (the first start, then each end) when a moment cannot be found.
     CalcStatus SpanPeriods(const Children& children, double offset, const Span* parent, Spans& out,
                            int& found);
+    // SpanPeriods for the first level (no parent, from the cycle start), kept while its lengths and the
+    // cycle start stay the same.
+    CalcStatus SpanFirstLevel(const Children& children, Spans& out, int& found);
     // Writes a period's start; a moment the row before or the parent already shows is copied from it,
     // others are converted to the birth place's local time.
     void StartPeriod(double start, const CDasaPeriod* before, const CDasaPeriod* parent,
