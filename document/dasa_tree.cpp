@@ -110,7 +110,7 @@ CDasaTree::Children CDasaTree::PeriodsUnder(int level, const PeriodShape* parent
         s.lord2 = nLord2[1 + b][j];
         s.lord3 = nLord3[1 + c][j];
         s.years = parent->years * (bExplicitSubPeriods ? dSubFraction[a][j] : share[s.lord]);
-        if (nDasaCode == kRasiBhuktaVimsottariCode) s.table = kNameAsSign;
+        s.table = nDasaCode == kRasiBhuktaVimsottariCode ? kNameAsSign : -1;
     }
     return out;
 }
@@ -293,7 +293,7 @@ CalcStatus CDasaTree::ExpandPeriod() {
     // Each level above the listed one is spanned whole, so that the chosen period has the bounds its
     // own level shows, and becomes the parent of the next.
     double offset = 0.0; // dasa years from the cycle start to the listed parent's start
-    PeriodShape parent;
+    PeriodShape parent{};
     Span parentSpan;
     Spans spans;
     int found = 0;

@@ -105,14 +105,16 @@ public:
     std::array<CDasaPeriod, kDasaLevels> running;
 
 private:
+    // Without default values, so that a Children's unused slots are not cleared on every listing;
+    // a shape is always written whole.
     struct PeriodShape {
-        int lord = 0, lord2 = 0, lord3 = 0;
-        double years = 0.0;
-        int table = -1; // -1: named as the tree says; else 1 bodies, 0 signs (Rasi-Bhukta's levels)
+        int lord, lord2, lord3;
+        double years;
+        int table; // -1: named as the tree says; else 1 bodies, 0 signs (Rasi-Bhukta's levels)
     };
     struct Children {
         int count = 0;
-        std::array<PeriodShape, kDasaMaxPeriods> shapes;
+        std::array<PeriodShape, kDasaMaxPeriods> shapes; // the first `count` written
     };
     using Shares = std::array<double, kDasaLordCount>;
     // A period's bounds as UT Julian days. The bounds are found for every period of a level (each
