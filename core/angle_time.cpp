@@ -231,9 +231,9 @@ std::string CHmsTime::FormatHms() const {
 void CHmsTime::FormatHms(std::string& text) const {
     int h, m, s;
     RoundToSecond(*this, h, m, s);
-    if (IsTwoDigit(h) && IsTwoDigit(m) && IsTwoDigit(s)) { // every clock time: built in place, assigned once
-        char buffer[8];
-        char* end = buffer;
+    if (IsTwoDigit(h) && IsTwoDigit(m) && IsTwoDigit(s)) { // every clock time: sized once, written in place
+        text.resize(h < 10 ? 7 : 8);
+        char* end = text.data();
         if (h < 10)
             *end++ = static_cast<char>('0' + h); // "%d": no leading zero
         else
@@ -241,15 +241,7 @@ void CHmsTime::FormatHms(std::string& text) const {
         *end = ':';
         end = WriteTwoDigits(end + 1, m);
         *end = ':';
-        end = WriteTwoDigits(end + 1, s);
-        // Lengths fixed here let the copies be made inline.
-        if (end - buffer == 8) {
-            text.resize(8);
-            std::memcpy(text.data(), buffer, 8);
-        } else {
-            text.resize(7);
-            std::memcpy(text.data(), buffer, 7);
-        }
+        WriteTwoDigits(end + 1, s);
         return;
     }
     text.resize(static_cast<std::size_t>(IntLength(h, 0) + IntLength(m, 2) + IntLength(s, 2) + 2));
@@ -313,16 +305,14 @@ std::string CLocalDateTime::FormatDate() const {
 
 void CLocalDateTime::FormatDate(std::string& text) const {
     if (m_nYear >= 1000 && m_nYear <= 9999 && IsTwoDigit(m_nMonth) && IsTwoDigit(m_nDay)) {
-        // Four-digit years, every date a listing shows: built in place, assigned once.
-        char buffer[10];
-        char* end = WriteTwoDigits(buffer, m_nYear / 100);
+        // Four-digit years, every date a listing shows: sized once, written in place.
+        text.resize(10);
+        char* end = WriteTwoDigits(text.data(), m_nYear / 100);
         end = WriteTwoDigits(end, m_nYear % 100);
         *end = '-';
         end = WriteTwoDigits(end + 1, m_nMonth);
         *end = '-';
         WriteTwoDigits(end + 1, m_nDay);
-        text.resize(sizeof buffer);
-        std::memcpy(text.data(), buffer, sizeof buffer);
         return;
     }
     text.resize(
