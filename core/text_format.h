@@ -29,6 +29,7 @@ inline void OverwriteText(std::string& text, std::initializer_list<std::string_v
         out += piece.size();
     }
 }
+// The same for one piece.
 inline void OverwriteText(std::string& text, std::string_view value) {
     text.resize(value.size());
     if (!value.empty()) std::memcpy(text.data(), value.data(), value.size());
