@@ -70,17 +70,15 @@ CalcStatus CDasaTree::CycleStart(CChartCore& start) const {
     return {};
 }
 
-CDasaTree::Shares CDasaTree::SubPeriodShares() const {
-    Shares share{};
-    if (bEqualSubPeriods) {
-        share.fill(nSubPeriods > 0 ? 1.0 / nSubPeriods : 0.0);
-    } else if (!bExplicitSubPeriods) {
-        // A lord's share of any parent is its share of the first cycle, as in Vimsottari.
-        double sum = 0.0;
-        for (int i = 0; i < nSubPeriods; ++i) sum += dYears[i];
-        for (int i = 0; i < nSubPeriods; ++i) share[nLord[0][i]] = sum > 0.0 ? dYears[i] / sum : 0.0;
-    }
-    return share;
+void CDasaTree::SubPeriodShares(Shares& share) const {
+    // Only the lords' shares of the first cycle make a table; equal and explicit shares are read
+    // where they are used, so the table is not cleared on every listing.
+    if (bEqualSubPeriods || bExplicitSubPeriods) return;
+    // A lord's share of any parent is its share of the first cycle, as in Vimsottari.
+    share.fill(0.0);
+    double sum = 0.0;
+    for (int i = 0; i < nSubPeriods; ++i) sum += dYears[i];
+    for (int i = 0; i < nSubPeriods; ++i) share[nLord[0][i]] = sum > 0.0 ? dYears[i] / sum : 0.0;
 }
 
 CDasaTree::Children CDasaTree::PeriodsUnder(int level, const PeriodShape* parent, const Shares& share) const {
@@ -104,12 +102,15 @@ CDasaTree::Children CDasaTree::PeriodsUnder(int level, const PeriodShape* parent
     out.count = bExplicitSubPeriods ? nSubCount[a] : nSubPeriods;
     const int b = bLord2 ? parent->lord2 : a;
     const int c = bLord3 ? parent->lord3 : a;
+    const double equalShare = 1.0 / out.count; // read only when the sub-periods are equal, so count > 0
     for (int j = 0; j < out.count; ++j) {
         PeriodShape& s = out.shapes[j];
         s.lord = nLord[1 + a][j];
         s.lord2 = nLord2[1 + b][j];
         s.lord3 = nLord3[1 + c][j];
-        s.years = parent->years * (bExplicitSubPeriods ? dSubFraction[a][j] : share[s.lord]);
+        s.years = parent->years * (bExplicitSubPeriods ? dSubFraction[a][j]
+                                   : bEqualSubPeriods  ? equalShare
+                                                       : share[s.lord]);
         s.table = nDasaCode == kRasiBhuktaVimsottariCode ? kNameAsSign : -1;
     }
     return out;
@@ -161,6 +162,7 @@ CalcStatus CDasaTree::PrepareCycleStart() {
     m_cache.valid = false;
     m_cache.moments.clear();
     m_cache.firstCount = -1;
+    m_cache.firstChosenShown = false;
     if (CalcStatus status = CycleStart(m_cache.start); !status.ok()) return status;
     m_cache.startJd = m_cache.start.GetJulianDay();
     m_cache.countedYearDays = CountedYearDays(nYearKind, dUserYearDays);
@@ -238,14 +240,14 @@ CalcStatus CDasaTree::SpanFirstLevel(const Children& children, Spans& out, int& 
         return true;
     };
     if (m_cache.firstCount == children.count && sameYears()) {
-        out = m_cache.firstSpans;
+        std::copy_n(m_cache.firstSpans.begin(), children.count, out.begin());
         found = children.count + 1;
         return {};
     }
     m_cache.firstCount = -1;
     if (CalcStatus status = SpanPeriods(children, 0.0, nullptr, out, found); !status.ok()) return status;
     for (int j = 0; j < children.count; ++j) m_cache.firstYears[j] = children.shapes[j].years;
-    m_cache.firstSpans = out;
+    std::copy_n(out.begin(), children.count, m_cache.firstSpans.begin());
     m_cache.firstCount = children.count;
     return {};
 }
@@ -285,7 +287,8 @@ void CDasaTree::EndPeriod(double end, const CDasaPeriod* parent, CDasaPeriod& ou
 CalcStatus CDasaTree::ExpandPeriod() {
     bRunningValid = false;
     if (CalcStatus status = PrepareCycleStart(); !status.ok()) return status;
-    const Shares share = SubPeriodShares();
+    Shares share; // written by SubPeriodShares where it is read
+    if (nLevel > 0) SubPeriodShares(share);
     const int deepest = nDasaCode == kRasiBhuktaVimsottariCode ? kRasiBhuktaLevels - 1 : kDasaLevels - 1;
     if (nLevel > deepest) nLevel = deepest;
     if (nLevel < 0) nLevel = 0;
@@ -311,8 +314,17 @@ CalcStatus CDasaTree::ExpandPeriod() {
         CDasaPeriod& chosen = running[level];
         chosen.bPlanet = false; // as a fresh row has it: label tables leave it alone
         NamePeriod(level, parent, chosen);
-        StartPeriod(parentSpan.start, nullptr, grandparent, chosen);
-        EndPeriod(parentSpan.end, grandparent, chosen);
+        // The first level's chosen period is often the one chosen last time, or the one after it:
+        // its texts stand while they were written from this cycle start in this clock style.
+        const bool shown = level == 0 && m_cache.firstChosenShown && m_cache.firstChosenAmPm == g_bTimeDisplayWithAmPm;
+        if (!(shown && chosen.dStartJd == parentSpan.start && chosen.dEndJd == parentSpan.end)) {
+            StartPeriod(parentSpan.start, shown ? &chosen : nullptr, grandparent, chosen);
+            EndPeriod(parentSpan.end, grandparent, chosen);
+        }
+        if (level == 0) {
+            m_cache.firstChosenShown = true;
+            m_cache.firstChosenAmPm = g_bTimeDisplayWithAmPm;
+        }
     }
 
     const Children listed = PeriodsUnder(nLevel, nLevel == 0 ? nullptr : &parent, share);

@@ -140,9 +140,15 @@ private:
         int firstCount = -1;
         std::array<double, kDasaMaxPeriods> firstYears{};
         Spans firstSpans{};
+        // Whether the running first-level period's bounds were written from this cycle start, and
+        // in which clock style (am/pm or not).
+        bool firstChosenShown = false;
+        bool firstChosenAmPm = false;
     };
 
-    Shares SubPeriodShares() const;
+    // The lords' shares of a parent where they follow the first cycle's lengths (neither equal nor
+    // explicit sub-periods); `share` is left alone otherwise.
+    void SubPeriodShares(Shares& share) const;
     Children PeriodsUnder(int level, const PeriodShape* parent, const Shares& share) const;
     CalcStatus PrepareCycleStart();
     // The UT Julian day `years` dasa years after the cycle start.
