@@ -81,15 +81,16 @@ void CDasaTree::SubPeriodShares(Shares& share) const {
     for (int i = 0; i < nSubPeriods; ++i) share[nLord[0][i]] = sum > 0.0 ? dYears[i] / sum : 0.0;
 }
 
+CDasaTree::PeriodShape CDasaTree::FirstLevelShape(int j) const {
+    return {nLord[0][j], nLord2[0][j], nLord3[0][j], dYears[j],
+            nDasaCode == kRasiBhuktaVimsottariCode ? kNameAsBody : -1};
+}
+
 CDasaTree::Children CDasaTree::PeriodsUnder(int level, const PeriodShape* parent, const Shares& share) const {
     Children out;
     if (level == 0) {
         out.count = nPeriods;
-        for (int j = 0; j < nPeriods; ++j) {
-            PeriodShape& s = out.shapes[j];
-            s = {nLord[0][j], nLord2[0][j], nLord3[0][j], dYears[j], -1};
-            if (nDasaCode == kRasiBhuktaVimsottariCode) s.table = kNameAsBody;
-        }
+        for (int j = 0; j < nPeriods; ++j) out.shapes[j] = FirstLevelShape(j);
         return out;
     }
     const int a = parent->lord;
@@ -232,23 +233,23 @@ CalcStatus CDasaTree::SpanPeriods(const Children& children, double offset, const
     return {};
 }
 
-CalcStatus CDasaTree::SpanFirstLevel(const Children& children, Spans& out, int& found) {
+CalcStatus CDasaTree::SpanFirstLevel(int& found) {
     const auto sameYears = [&] {
-        for (int j = 0; j < children.count; ++j) {
-            if (children.shapes[j].years != m_cache.firstYears[j]) return false;
+        for (int j = 0; j < nPeriods; ++j) {
+            if (dYears[j] != m_cache.firstYears[j]) return false;
         }
         return true;
     };
-    if (m_cache.firstCount == children.count && sameYears()) {
-        std::copy_n(m_cache.firstSpans.begin(), children.count, out.begin());
-        found = children.count + 1;
+    if (m_cache.firstCount == nPeriods && sameYears()) {
+        found = nPeriods + 1;
         return {};
     }
     m_cache.firstCount = -1;
-    if (CalcStatus status = SpanPeriods(children, 0.0, nullptr, out, found); !status.ok()) return status;
-    for (int j = 0; j < children.count; ++j) m_cache.firstYears[j] = children.shapes[j].years;
-    std::copy_n(out.begin(), children.count, m_cache.firstSpans.begin());
-    m_cache.firstCount = children.count;
+    const Children children = PeriodsUnder(0, nullptr, {});
+    if (CalcStatus status = SpanPeriods(children, 0.0, nullptr, m_cache.firstSpans, found); !status.ok())
+        return status;
+    std::copy_n(dYears.begin(), nPeriods, m_cache.firstYears.begin());
+    m_cache.firstCount = nPeriods;
     return {};
 }
 
@@ -301,15 +302,24 @@ CalcStatus CDasaTree::ExpandPeriod() {
     Spans spans;
     int found = 0;
     for (int level = 0; level < nLevel; ++level) {
-        const Children children = PeriodsUnder(level, level == 0 ? nullptr : &parent, share);
-        const int selected = std::clamp(nSelected[level], 0, std::max(0, children.count - 1));
-        nSelected[level] = selected;
-        const CalcStatus status = level == 0 ? SpanFirstLevel(children, spans, found)
-                                             : SpanPeriods(children, offset, &parentSpan, spans, found);
-        if (!status.ok()) return status;
-        for (int j = 0; j < selected; ++j) offset += children.shapes[j].years;
-        parent = children.shapes[selected];
-        parentSpan = spans[selected];
+        // The first level is kept whole in the cache: only the chosen period's shape is made here.
+        if (level == 0) {
+            const int selected = std::clamp(nSelected[0], 0, std::max(0, nPeriods - 1));
+            nSelected[0] = selected;
+            if (CalcStatus status = SpanFirstLevel(found); !status.ok()) return status;
+            for (int j = 0; j < selected; ++j) offset += dYears[j];
+            parent = FirstLevelShape(selected);
+            parentSpan = m_cache.firstSpans[selected];
+        } else {
+            const Children children = PeriodsUnder(level, &parent, share);
+            const int selected = std::clamp(nSelected[level], 0, std::max(0, children.count - 1));
+            nSelected[level] = selected;
+            if (CalcStatus status = SpanPeriods(children, offset, &parentSpan, spans, found); !status.ok())
+                return status;
+            for (int j = 0; j < selected; ++j) offset += children.shapes[j].years;
+            parent = children.shapes[selected];
+            parentSpan = spans[selected];
+        }
         const CDasaPeriod* const grandparent = level == 0 ? nullptr : &running[level - 1];
         CDasaPeriod& chosen = running[level];
         chosen.bPlanet = false; // as a fresh row has it: label tables leave it alone
@@ -330,14 +340,15 @@ CalcStatus CDasaTree::ExpandPeriod() {
     const Children listed = PeriodsUnder(nLevel, nLevel == 0 ? nullptr : &parent, share);
     nCount = listed.count;
     const CDasaPeriod* const above = nLevel == 0 ? nullptr : &running[nLevel - 1];
-    const CalcStatus status = nLevel == 0 ? SpanFirstLevel(listed, spans, found)
-                                          : SpanPeriods(listed, offset, &parentSpan, spans, found);
+    const CalcStatus status =
+        nLevel == 0 ? SpanFirstLevel(found) : SpanPeriods(listed, offset, &parentSpan, spans, found);
+    const Spans& listedSpans = nLevel == 0 ? m_cache.firstSpans : spans;
     // When a moment cannot be found, the periods before it are listed, and the one it belongs to is
     // named with its start if that was found.
     for (int j = 0; j < nCount && j < std::max(found, 1); ++j) {
         NamePeriod(nLevel, listed.shapes[j], period[j]);
-        if (j < found) StartPeriod(spans[j].start, j > 0 ? &period[j - 1] : nullptr, above, period[j]);
-        if (j + 1 < found) EndPeriod(spans[j].end, above, period[j]);
+        if (j < found) StartPeriod(listedSpans[j].start, j > 0 ? &period[j - 1] : nullptr, above, period[j]);
+        if (j + 1 < found) EndPeriod(listedSpans[j].end, above, period[j]);
     }
     if (!status.ok()) return status;
     for (int level = 0; level < nLevel; ++level) running[level].strName += kLevelSuffix[level];

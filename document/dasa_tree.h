@@ -149,6 +149,8 @@ private:
     // The lords' shares of a parent where they follow the first cycle's lengths (neither equal nor
     // explicit sub-periods); `share` is left alone otherwise.
     void SubPeriodShares(Shares& share) const;
+    // The first level's period j.
+    PeriodShape FirstLevelShape(int j) const;
     Children PeriodsUnder(int level, const PeriodShape* parent, const Shares& share) const;
     CalcStatus PrepareCycleStart();
     // The UT Julian day `years` dasa years after the cycle start.
@@ -162,9 +164,9 @@ private:
     // bounds found in order (the first start, then each end) when a moment cannot be found.
     CalcStatus SpanPeriods(const Children& children, double offset, const Span* parent, Spans& out,
                            int& found);
-    // SpanPeriods for the first level (no parent, from the cycle start), kept while its lengths and the
-    // cycle start stay the same.
-    CalcStatus SpanFirstLevel(const Children& children, Spans& out, int& found);
+    // SpanPeriods for the first level (no parent, from the cycle start) into m_cache.firstSpans, kept
+    // while its lengths and the cycle start stay the same.
+    CalcStatus SpanFirstLevel(int& found);
     // Writes a period's start; a moment the row before or the parent already shows is copied from it,
     // others are converted to the birth place's local time.
     void StartPeriod(double start, const CDasaPeriod* before, const CDasaPeriod* parent,
