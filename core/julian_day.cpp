@@ -3,6 +3,7 @@
 #include <swephexp.h>
 
 #include <cmath>
+#include <cstdint>
 
 #include "core/angle_math.h"
 
@@ -29,16 +30,21 @@ bool GregorianDateOf(double jd, int& year, int& month, int& day, double& hours) 
     if (!(dayStart >= kFirstCountedDay && dayStart <= kLastCountedDay)) return false;
     const unsigned count = static_cast<unsigned>(static_cast<int>(dayStart) - kMarchOfYear0Day +
                                                  kErasBeforeYear0 * static_cast<int>(kEraDays));
-    const unsigned era = count / kEraDays;
-    const unsigned dayOfEra = count - era * kEraDays; // 0-146096
-    const unsigned yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;             // 0-399
-    const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100); // from 1 March
-    const unsigned monthFromMarch = (5 * dayOfYear + 2) / 153;                                 // 0-11
-    day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
-    month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
-    year =
-        static_cast<int>(yearOfEra) + (static_cast<int>(era) - kErasBeforeYear0) * 400 + (month <= 2 ? 1 : 0);
+    // Centuries, then years and days within them, then months, each by one multiplication and shift
+    // (C. Neri and L. Schneider, "Euclidean affine functions and their application to calendar
+    // algorithms", Software: Practice and Experience 53 (2023)): a short chain of dependent steps.
+    const std::uint32_t quarterDays = 4 * count + 3;
+    const std::uint32_t century = quarterDays / kEraDays; // an era's days are a century's quarter-days
+    const std::uint32_t quarterDaysOfCentury = quarterDays % kEraDays / 4 * 4 + 3;
+    const std::uint64_t yearProduct = std::uint64_t{2939745} * quarterDaysOfCentury;
+    const std::uint32_t yearOfCentury = static_cast<std::uint32_t>(yearProduct >> 32);
+    const std::uint32_t dayOfYear = static_cast<std::uint32_t>(yearProduct) / 2939745 / 4; // from 1 March
+    const std::uint32_t monthProduct = 2141 * dayOfYear + 197913;
+    const std::uint32_t monthFromMarch = monthProduct >> 16; // 3-14
+    const bool inNextYear = dayOfYear >= 306;                // January and February
+    day = static_cast<int>((monthProduct & 0xFFFF) / 2141 + 1);
+    month = static_cast<int>(inNextYear ? monthFromMarch - 12 : monthFromMarch);
+    year = static_cast<int>(100 * century + yearOfCentury) - kErasBeforeYear0 * 400 + (inNextYear ? 1 : 0);
     hours = (jd - dayStart + 0.5) * 24.0;
     return true;
 }
