@@ -70,15 +70,27 @@ CalcStatus CDasaTree::CycleStart(CChartCore& start) const {
     return {};
 }
 
-void CDasaTree::SubPeriodShares(Shares& share) const {
+const CDasaTree::Shares& CDasaTree::SubPeriodShares() {
     // Only the lords' shares of the first cycle make a table; equal and explicit shares are read
-    // where they are used, so the table is not cleared on every listing.
-    if (bEqualSubPeriods || bExplicitSubPeriods) return;
+    // where they are used. The table is kept while the first cycle's lords and lengths stay the same.
+    SharesCache& kept = m_cache.shares;
+    if (bEqualSubPeriods || bExplicitSubPeriods) return kept.share;
+    const auto sameCycle = [&] {
+        for (int i = 0; i < nSubPeriods; ++i) {
+            if (kept.lords[i] != nLord[0][i] || kept.years[i] != dYears[i]) return false;
+        }
+        return true;
+    };
+    if (kept.count == nSubPeriods && sameCycle()) return kept.share;
     // A lord's share of any parent is its share of the first cycle, as in Vimsottari.
-    share.fill(0.0);
+    kept.share.fill(0.0);
     double sum = 0.0;
     for (int i = 0; i < nSubPeriods; ++i) sum += dYears[i];
-    for (int i = 0; i < nSubPeriods; ++i) share[nLord[0][i]] = sum > 0.0 ? dYears[i] / sum : 0.0;
+    for (int i = 0; i < nSubPeriods; ++i) kept.share[nLord[0][i]] = sum > 0.0 ? dYears[i] / sum : 0.0;
+    std::copy_n(nLord[0].begin(), nSubPeriods, kept.lords.begin());
+    std::copy_n(dYears.begin(), nSubPeriods, kept.years.begin());
+    kept.count = nSubPeriods;
+    return kept.share;
 }
 
 CDasaTree::PeriodShape CDasaTree::FirstLevelShape(int j) const {
@@ -245,7 +257,7 @@ CalcStatus CDasaTree::SpanFirstLevel(int& found) {
         return {};
     }
     m_cache.firstCount = -1;
-    const Children children = PeriodsUnder(0, nullptr, {});
+    const Children children = PeriodsUnder(0, nullptr, m_cache.shares.share); // shares unread here
     if (CalcStatus status = SpanPeriods(children, 0.0, nullptr, m_cache.firstSpans, found); !status.ok())
         return status;
     std::copy_n(dYears.begin(), nPeriods, m_cache.firstYears.begin());
@@ -288,8 +300,7 @@ void CDasaTree::EndPeriod(double end, const CDasaPeriod* parent, CDasaPeriod& ou
 CalcStatus CDasaTree::ExpandPeriod() {
     bRunningValid = false;
     if (CalcStatus status = PrepareCycleStart(); !status.ok()) return status;
-    Shares share; // written by SubPeriodShares where it is read
-    if (nLevel > 0) SubPeriodShares(share);
+    const Shares& share = SubPeriodShares();
     const int deepest = nDasaCode == kRasiBhuktaVimsottariCode ? kRasiBhuktaLevels - 1 : kDasaLevels - 1;
     if (nLevel > deepest) nLevel = deepest;
     if (nLevel < 0) nLevel = 0;

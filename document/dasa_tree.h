@@ -124,6 +124,15 @@ private:
     };
     using Spans = std::array<Span, kDasaMaxPeriods>;
 
+    // The lords' shares (SubPeriodShares) and the first cycle's lords and lengths they were made from
+    // (no count: none yet).
+    struct SharesCache {
+        int count = -1;
+        std::array<int, kDasaMaxPeriods> lords{};
+        std::array<double, kDasaMaxPeriods> years{};
+        Shares share{};
+    };
+
     // The cycle start of the last listing and the moments found from it (UT Julian days by dasa years):
     // the levels of one chain, and the searches for a running period, share their parents' moments.
     // Valid while the inputs of the cycle start (the key) stay the same.
@@ -144,11 +153,12 @@ private:
         // in which clock style (am/pm or not).
         bool firstChosenShown = false;
         bool firstChosenAmPm = false;
+        SharesCache shares;
     };
 
     // The lords' shares of a parent where they follow the first cycle's lengths (neither equal nor
-    // explicit sub-periods); `share` is left alone otherwise.
-    void SubPeriodShares(Shares& share) const;
+    // explicit sub-periods; not to be read otherwise).
+    const Shares& SubPeriodShares();
     // The first level's period j.
     PeriodShape FirstLevelShape(int j) const;
     Children PeriodsUnder(int level, const PeriodShape* parent, const Shares& share) const;
