@@ -162,15 +162,21 @@ void CDasaTree::NamePeriod(int level, const PeriodShape& shape, CDasaPeriod& out
 
 CalcStatus CDasaTree::PrepareCycleStart() {
     const int code = nDasaCode >= 0 && nDasaCode < static_cast<int>(g_bDasaShift.size()) ? nDasaCode : 0;
-    const std::array<double, 9> key = {birth.GetJulianDay(),
-                                       bBalance ? 1.0 : 0.0,
-                                       dBalance,
-                                       dYears[0],
-                                       g_bDasaShift[code] ? g_dDasaShiftDays[code] : 0.0,
-                                       static_cast<double>(g_nDasaCycleOffset),
-                                       CycleLengthYears(),
-                                       static_cast<double>(nYearKind),
-                                       dUserYearDays};
+    // The birth moment by the fields its Julian day is read from (reading it is a library call).
+    const CLocalDateTime& born = birth.m_dateTime;
+    const std::array<double, 13> key = {static_cast<double>(born.m_nYear),
+                                        static_cast<double>(born.m_nMonth),
+                                        static_cast<double>(born.m_nDay),
+                                        born.m_time.m_dHours + born.m_zone.m_dHours,
+                                        static_cast<double>(g_nCalendarFlag),
+                                        bBalance ? 1.0 : 0.0,
+                                        dBalance,
+                                        dYears[0],
+                                        g_bDasaShift[code] ? g_dDasaShiftDays[code] : 0.0,
+                                        static_cast<double>(g_nDasaCycleOffset),
+                                        CycleLengthYears(),
+                                        static_cast<double>(nYearKind),
+                                        dUserYearDays};
     if (m_cache.valid && m_cache.key == key) return {};
     m_cache.valid = false;
     m_cache.moments.clear();
@@ -337,7 +343,8 @@ CalcStatus CDasaTree::ExpandPeriod() {
         NamePeriod(level, parent, chosen);
         // The first level's chosen period is often the one chosen last time, or the one after it:
         // its texts stand while they were written from this cycle start in this clock style.
-        const bool shown = level == 0 && m_cache.firstChosenShown && m_cache.firstChosenAmPm == g_bTimeDisplayWithAmPm;
+        const bool shown =
+            level == 0 && m_cache.firstChosenShown && m_cache.firstChosenAmPm == g_bTimeDisplayWithAmPm;
         if (!(shown && chosen.dStartJd == parentSpan.start && chosen.dEndJd == parentSpan.end)) {
             StartPeriod(parentSpan.start, shown ? &chosen : nullptr, grandparent, chosen);
             EndPeriod(parentSpan.end, grandparent, chosen);

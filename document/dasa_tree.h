@@ -137,7 +137,7 @@ private:
     // the levels of one chain, and the searches for a running period, share their parents' moments.
     // Valid while the inputs of the cycle start (the key) stay the same.
     struct MomentCache {
-        std::array<double, 9> key{};
+        std::array<double, 13> key{};
         bool valid = false;
         CChartCore start;
         double startJd = 0.0;                  // UT
