@@ -25,11 +25,7 @@ CalcStatus CalcAtLunation(const CChartCore& from, double jdUt, std::initializer_
     from.JulianDayToDate(jdUt, lunation);
     const double jd = lunation.GetJulianDay();
     for (const int body : bodies) {
-        CRasiLongitude& record = lunation.m_bodies[body];
-        const CalcValue longitude = lunation.CalcBody(body, jd, record.m_bRetrograde, true);
-        if (!longitude.ok()) return longitude.status;
-        record.m_dLongitude = longitude.value;
-        record.SplitLongitude();
+        if (CalcStatus status = lunation.StoreBody(body, jd); !status.ok()) return status;
     }
     return {};
 }

@@ -79,6 +79,10 @@ public:
     // of the record is promised. Taken back from a moment or a body calculated lately at the same place
     // under the same options. Refuses an altitude as CalcPlanets does.
     CalcStatus CalcPlanet(int body);
+    // Body 0-12 at a UT Julian day, full (the exact ayanamsa), into m_bodies[body]: its longitude stored
+    // and split and its retrograde flag; nothing taken back or remembered (the step CalcPlanets repeats
+    // for each body).
+    CalcStatus StoreBody(int body, double jdUt);
     // Ecliptic and equatorial coordinates of body 1-8 (no star anchoring, no traditional model, Ketu
     // not turned); writes m_dAyanamsa.
     CalcStatus CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coordinates);
@@ -228,8 +232,6 @@ private:
                                 bool full, const MomentAyanamsa& moment);
     double CalcTraditionalLagna(double jdUt, const MomentAyanamsa& moment);
     double CalcTraditionalBody(int body, std::uint8_t& retrograde, bool full, const MomentAyanamsa& moment);
-    // Body 0-12 at a UT Julian day, full, into m_bodies[body] (the step CalcPlanets repeats for each body).
-    CalcStatus StoreBody(int body, double jdUt);
     void CopyPlaceAndMoment(const CChartCore& source);
     // What CalcPlanets writes, from a record calculated for the same moment, place and options.
     void TakePositions(const CChartCore& source);
