@@ -11,14 +11,20 @@ namespace {
 
 constexpr double kJ2000 = 2451545.0;
 
-// The chart moved to J2000 and computed, with the English name tables; false (the benchmark skipped)
-// when it cannot be computed.
-bool ComputeAtJ2000(benchmark::State& state, CChart& chart) {
+// The chart moved to J2000 and computed, with the English name tables, and the dasa of the first
+// argument selected in the year kind of the second; false (the benchmark skipped) when the chart cannot
+// be computed.
+bool SelectDasaAtJ2000(benchmark::State& state, CChart& chart) {
     SelectNameTables(false, false);
     chart.JulianDayToDate(kJ2000, chart);
-    if (chart.Compute().ok()) return true;
-    state.SkipWithError("the chart cannot be computed");
-    return false;
+    if (!chart.Compute().ok()) {
+        state.SkipWithError("the chart cannot be computed");
+        return false;
+    }
+    const int code = static_cast<int>(state.range(0));
+    g_nSelectedDasa = code;
+    g_nDasaYearDefinition[code] = static_cast<int>(state.range(1));
+    return true;
 }
 
 // The dasa of the first argument (0 Vimsottari, 2 Kalachakra, 25 Narayana) in the year kind of the
@@ -26,10 +32,7 @@ bool ComputeAtJ2000(benchmark::State& state, CChart& chart) {
 // along the chain of the fourth period at each level.
 void BM_DasaSixLevels(benchmark::State& state) {
     CChart chart = DelhiChart();
-    if (!ComputeAtJ2000(state, chart)) return;
-    const int code = static_cast<int>(state.range(0));
-    g_nSelectedDasa = code;
-    g_nDasaYearDefinition[code] = static_cast<int>(state.range(1));
+    if (!SelectDasaAtJ2000(state, chart)) return;
     CDasaTree tree;
     for (auto _ : state) {
         benchmark::DoNotOptimize(CalculateDasa({chart, chart, kModeNatal, 0}, tree));
@@ -52,10 +55,7 @@ BENCHMARK(BM_DasaSixLevels)
 // kind (0 mean tropical, 3 true sidereal solar, the default).
 void BM_NakshatraDasaTwoLevels(benchmark::State& state) {
     CChart chart = DelhiChart();
-    if (!ComputeAtJ2000(state, chart)) return;
-    const int code = static_cast<int>(state.range(0));
-    g_nSelectedDasa = code;
-    g_nDasaYearDefinition[code] = static_cast<int>(state.range(1));
+    if (!SelectDasaAtJ2000(state, chart)) return;
     CDasaTree tree;
     tree.nLevel = 0;
     if (!CalculateDasa({chart, chart, kModeNatal, 0}, tree).ok() || !tree.ExpandPeriod().ok()) {
