@@ -5,20 +5,9 @@
 #include <tuple>
 
 #include "shell/time_steps.h"
+#include "tests/indian_moment.h"
 
 namespace {
-
-CLocalDateTime Moment(int year, int month, int day, double hours = 10.5) {
-    CLocalDateTime moment;
-    moment.m_nYear = year;
-    moment.m_nMonth = month;
-    moment.m_nDay = day;
-    moment.m_time.m_dHours = hours;
-    moment.m_time.SplitHours();
-    moment.m_zone.m_dHours = -5.5;
-    moment.m_zone.SplitHours();
-    return moment;
-}
 
 TEST(TimeSteps, MonthsAndYearsKeepTheDayInsideTheNewMonth) {
     struct Case {
@@ -37,7 +26,7 @@ TEST(TimeSteps, MonthsAndYearsKeepTheDayInsideTheNewMonth) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day << " unit " << c.unit
                                         << (c.forward ? " forward" : " backward"));
-        CLocalDateTime moment = Moment(c.year, c.month, c.day);
+        CLocalDateTime moment = IndianMoment(c.year, c.month, c.day, 10.5);
         StepLocalDateTime(moment, c.unit, c.forward);
         EXPECT_EQ(std::tuple(moment.m_nYear, moment.m_nMonth, moment.m_nDay),
                   std::tuple(c.toYear, c.toMonth, c.toDay));
@@ -65,7 +54,7 @@ TEST(TimeSteps, ClockUnitsCrossDaysMonthsAndYears) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "unit " << c.unit << (c.forward ? " forward" : " backward"));
-        CLocalDateTime moment = Moment(2023, 12, 31, c.hours);
+        CLocalDateTime moment = IndianMoment(2023, 12, 31, c.hours);
         StepLocalDateTime(moment, c.unit, c.forward);
         EXPECT_EQ(std::tuple(moment.m_nYear, moment.m_nMonth, moment.m_nDay),
                   std::tuple(c.toYear, c.toMonth, c.toDay));
@@ -74,7 +63,7 @@ TEST(TimeSteps, ClockUnitsCrossDaysMonthsAndYears) {
 }
 
 TEST(TimeSteps, AnUnknownUnitMovesNothing) {
-    CLocalDateTime moment = Moment(2024, 2, 29);
+    CLocalDateTime moment = IndianMoment(2024, 2, 29, 10.5);
     StepLocalDateTime(moment, 7, true);
     StepLocalDateTime(moment, -1, false);
     EXPECT_EQ(std::tuple(moment.m_nYear, moment.m_nMonth, moment.m_nDay), std::tuple(2024, 2, 29));

@@ -8,6 +8,7 @@
 #include "document/dasa_codes.h"
 #include "document/document_state.h"
 #include "platform/message_box.h"
+#include "tests/indian_moment.h"
 #include "tests/views/views_test_support.h"
 
 class FormTest : public PaneTest {
@@ -65,15 +66,3 @@ private:
     CLocalDateTime m_savedMoment;
 };
 
-// A moment in the Chennai zone (5 h 30 m east, positive west in the record).
-inline CLocalDateTime ChennaiMoment(int year, int month, int day, double hours) {
-    CLocalDateTime moment;
-    moment.m_nYear = year;
-    moment.m_nMonth = month;
-    moment.m_nDay = day;
-    moment.m_time.m_dHours = hours;
-    moment.m_time.SplitHours();
-    moment.m_zone.m_dHours = -5.5;
-    moment.m_zone.SplitHours();
-    return moment;
-}

@@ -54,7 +54,7 @@ public:
 };
 
 TEST_F(FormCastTest, EveryFormCastsWhatTheDocumentsOwnCallCasts) {
-    const CLocalDateTime moment = ChennaiMoment(2010, 3, 15, 12.0);
+    const CLocalDateTime moment = IndianMoment(2010, 3, 15, 12.0);
     const CastCase cases[] = {
         {"Tajaka year 2000",
          [](FormTest& t, CTavroDoc&) {
@@ -248,14 +248,14 @@ TEST_F(FormTest, OutOfRangeFieldsAreRefusedNamingTheRangeAndNothingIsCast) {
          "Year: enter a whole number from " + years + "."},
         {"31 April",
          [&] {
-             transit->Moment().Load(ChennaiMoment(2011, 4, 30, 9.0));
+             transit->Moment().Load(IndianMoment(2011, 4, 30, 9.0));
              transit->Moment().Edit(CMomentFields::kDay)->setText("31");
              transit->Button("Show Transit Calculations")->click();
          },
          "Day: enter a whole number from 1 to 30."},
         {"zone minutes of 60",
          [&] {
-             transit->Moment().Load(ChennaiMoment(2011, 4, 30, 9.0));
+             transit->Moment().Load(IndianMoment(2011, 4, 30, 9.0));
              transit->Moment().Edit(CMomentFields::kZoneMinutes)->setText("60");
              transit->Button("Show Transit Calculations")->click();
          },
@@ -289,7 +289,7 @@ TEST_F(FormTest, OutOfRangeFieldsAreRefusedNamingTheRangeAndNothingIsCast) {
 
 TEST_F(FormTest, ZoneOfNothingWestOfGreenwichIsZero) {
     auto transit = MakeForm<CTransitFormView>();
-    transit->Moment().Load(ChennaiMoment(2011, 4, 30, 9.0));
+    transit->Moment().Load(IndianMoment(2011, 4, 30, 9.0));
     transit->Moment().Edit(CMomentFields::kZoneHours)->setText("0");
     transit->Moment().Edit(CMomentFields::kZoneMinutes)->setText("0");
     transit->Moment().ZoneSide()->setCurrentIndex(1);
@@ -307,9 +307,9 @@ TEST_F(FormTest, ZoneOfNothingWestOfGreenwichIsZero) {
 }
 
 TEST_F(FormTest, TransitSearchKeepsTheSharedZoneWhileTheTransitFormWritesIt) {
-    g_transitMoment = ChennaiMoment(2012, 6, 1, 10.0);
+    g_transitMoment = IndianMoment(2012, 6, 1, 10.0);
     auto search = MakeForm<CTransitConjFormView>();
-    search->Moment().Load(ChennaiMoment(2012, 6, 2, 10.0));
+    search->Moment().Load(IndianMoment(2012, 6, 2, 10.0));
     search->Button("Search for Transit")->click();
     EXPECT_DOUBLE_EQ(g_transitMoment.m_zone.m_dHours, -5.5);
     EXPECT_EQ(g_transitMoment.m_nDay, 2);
@@ -407,28 +407,28 @@ TEST(ResearchSteps, MoveTheMomentByTheStepChosen) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day << " step " << c.step);
-        const CLocalDateTime to = StepResearchMoment(ChennaiMoment(c.year, c.month, c.day, 10.0), c.step, c.forward);
+        const CLocalDateTime to = StepResearchMoment(IndianMoment(c.year, c.month, c.day, 10.0), c.step, c.forward);
         EXPECT_EQ(to.m_nYear, c.toYear);
         EXPECT_EQ(to.m_nMonth, c.toMonth);
         EXPECT_EQ(to.m_nDay, c.toDay);
         EXPECT_NEAR(to.m_time.m_dHours, 10.0, 1e-6);
     }
-    const CLocalDateTime hour = StepResearchMoment(ChennaiMoment(2020, 12, 31, 23.5), kResearchHour, true);
+    const CLocalDateTime hour = StepResearchMoment(IndianMoment(2020, 12, 31, 23.5), kResearchHour, true);
     EXPECT_EQ(hour.m_nDay, 1);
     EXPECT_NEAR(hour.m_time.m_dHours, 0.5, 1e-6);
 }
 
 TEST_F(FormTest, ResearchStepsStartFromTheTypedMoment) {
-    g_transitMoment = ChennaiMoment(2000, 1, 1, 0.0);
+    g_transitMoment = IndianMoment(2000, 1, 1, 0.0);
     auto form = MakeForm<CTranResearchFormView>();
     form->m_step->setCurrentIndex(kResearchDay);
-    form->Moment().Load(ChennaiMoment(2015, 7, 10, 8.0));
+    form->Moment().Load(IndianMoment(2015, 7, 10, 8.0));
     form->Button(">>")->click();
     EXPECT_EQ(g_transitMoment.m_nYear, 2015);
     EXPECT_EQ(g_transitMoment.m_nMonth, 7);
     EXPECT_EQ(g_transitMoment.m_nDay, 11);
     form->m_step->setCurrentIndex(kResearchMonth);
-    form->Moment().Load(ChennaiMoment(2015, 1, 31, 8.0));
+    form->Moment().Load(IndianMoment(2015, 1, 31, 8.0));
     form->Button(">>")->click();
     EXPECT_EQ(g_transitMoment.m_nMonth, 2);
     EXPECT_EQ(g_transitMoment.m_nDay, 28);
@@ -440,7 +440,7 @@ TEST_F(FormTest, ResearchListShowsEachPlanetsNatalPointsWhileItsTabIsShown) {
     CTranResearchView list;
     list.SetDocument(&m_document);
     list.OnInitialUpdate();
-    form->Moment().Load(ChennaiMoment(2015, 7, 10, 8.0));
+    form->Moment().Load(IndianMoment(2015, 7, 10, 8.0));
     form->m_method[2]->click();
     form->m_value[2]->setText("3");
     form->Button("Show Natal Points\nAspected in Transit")->click();
@@ -518,7 +518,7 @@ public:
 };
 
 TEST_F(FormTest, AStoppedSearchLeavesTheChartAsItWas) {
-    ASSERT_TRUE(m_document.ShowTransitChart(ChennaiMoment(2011, 1, 1, 12.0)).ok());
+    ASSERT_TRUE(m_document.ShowTransitChart(IndianMoment(2011, 1, 1, 12.0)).ok());
     const double shownJd = m_document.m_pCurrentChart->GetJulianDay();
     const std::string title = m_document.m_pCurrentChart->m_strTitle;
     StopAtOnce stop;
@@ -527,8 +527,8 @@ TEST_F(FormTest, AStoppedSearchLeavesTheChartAsItWas) {
         const char* name;
         std::function<CalcStatus()> search;
     } searches[] = {
-        {"transit search", [&] { return m_document.CalcTransitSearch(ChennaiMoment(2011, 1, 1, 12.0), 5, 0, 0, true); }},
-        {"angular return", [&] { return m_document.CalcAngularReturnChart(1, 2, false, ChennaiMoment(2011, 1, 1, 12.0)); }},
+        {"transit search", [&] { return m_document.CalcTransitSearch(IndianMoment(2011, 1, 1, 12.0), 5, 0, 0, true); }},
+        {"angular return", [&] { return m_document.CalcAngularReturnChart(1, 2, false, IndianMoment(2011, 1, 1, 12.0)); }},
         {"station", [&] { return m_document.CalcRetroChangeChart(5, true); }},
         {"research", [&] { return m_document.CalcTransitResearch(); }},
     };
