@@ -18,42 +18,9 @@ template <typename... Args> std::string Printf(const char* format, Args... args)
 }
 
 // Writes `value` at `out` as "%d" would, padded on the left to `width` with `pad` ("%4d" pads with
-// spaces, "%02d" with zeros); returns the end. `out` has room for the text.
-// The period lists format thousands of moments: this is many times faster than snprintf.
-inline char* WriteInt(char* out, int value, int width = 0, char pad = ' ') {
-    if (value >= 0 && value < 10000 && width <= 4) {
-        // Times and dates, one character at a time: text stored in pieces and read back whole stalls
-        // the processor longer than the arithmetic takes.
-        const int length = value < 10 ? 1 : value < 100 ? 2 : value < 1000 ? 3 : 4;
-        switch (width - length) {
-        case 3:
-            *out++ = pad;
-            [[fallthrough]];
-        case 2:
-            *out++ = pad;
-            [[fallthrough]];
-        case 1:
-            *out++ = pad;
-            break;
-        default:
-            break;
-        }
-        const unsigned digits = static_cast<unsigned>(value);
-        switch (length) {
-        case 4:
-            *out++ = static_cast<char>('0' + digits / 1000);
-            [[fallthrough]];
-        case 3:
-            *out++ = static_cast<char>('0' + digits / 100 % 10);
-            [[fallthrough]];
-        case 2:
-            *out++ = static_cast<char>('0' + digits / 10 % 10);
-            [[fallthrough]];
-        default:
-            *out++ = static_cast<char>('0' + digits % 10);
-        }
-        return out;
-    }
+// spaces, "%02d" with zeros); returns the end. `out` has room for the text. For the fields outside the
+// clock and four-digit years, which FormatHms and FormatDate write from a two-digit table.
+char* WriteInt(char* out, int value, int width = 0, char pad = ' ') {
     char digits[16];
     char* const end = digits + sizeof digits;
     char* first = end;
