@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "chart/chart.h"
+#include "core/printed_angle.h"
 #include "display/chart_colors.h"
 #include "display/chart_info_values.h"
 #include "display/drawing_factors.h"

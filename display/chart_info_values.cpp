@@ -6,6 +6,7 @@
 #include "core/body_names.h"
 #include "core/calendar_names.h"
 #include "core/chart_labels.h"
+#include "core/printed_angle.h"
 #include "shell/display_options.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include "chart/chart.h"
 #include "core/chart_labels.h"
 #include "core/computed_bodies.h"
+#include "core/printed_angle.h"
 #include "display/chart_commands.h"
 #include "display/chart_label_text.h"
 #include "display/chart_menu_entries.h"

@@ -12,6 +12,7 @@
 #include "chart/chart.h"
 #include "core/julian_day.h"
 #include "core/planet_tables.h"
+#include "core/printed_angle.h"
 #include "core/text_format.h"
 #include "core/zodiac_names.h"
 

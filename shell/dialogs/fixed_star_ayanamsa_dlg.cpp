@@ -9,6 +9,7 @@
 
 #include "core/angle_time.h"
 #include "core/fixed_stars.h"
+#include "core/printed_angle.h"
 #include "core/zodiac_names.h"
 
 CFixedStarAyanamsaDlg::CFixedStarAyanamsaDlg(QWidget* parent)

@@ -10,6 +10,7 @@
 #include "core/calc_options.h"
 #include "core/calendar_names.h"
 #include "core/drishti.h"
+#include "core/printed_angle.h"
 #include "core/varga_options.h"
 #include "core/vocabulary_names.h"
 #include "core/zodiac_names.h"

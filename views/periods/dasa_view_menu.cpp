@@ -6,6 +6,7 @@
 
 #include "chart/chart.h"
 #include "core/calc_options.h"
+#include "core/printed_angle.h"
 #include "core/zodiac_names.h"
 #include "document/dasa_tree.h"
 #include "document/document_options.h"
