@@ -116,7 +116,8 @@ void DrawPictureLegend(DrawSurface& surface, const CChart& chart, const CChart& 
         DrawStyledText(surface, chart.m_bodies[body].m_bRetrograde ? name + " (R): " : name + ": ", label);
 
         // Rounded to the minute as a whole: 29 59' 45" is the next sign's 0 00', never 29 60.
-        const PrintedDms place = SplitPrintedLongitude(positions.m_bodies[body].m_dLongitude, DmsField::kMinutes);
+        const PrintedDms place =
+            SplitPrintedLongitude(positions.m_bodies[body].m_dLongitude, DmsField::kMinutes);
         const std::string karaka = body >= 1 && body <= 8 ? FormatChartCaption(chart, body, true) : "";
         char value[96];
         std::snprintf(value, sizeof value, "%2d %s %02d%s", place.degrees, g_pszSignNames[place.sign],

@@ -100,7 +100,8 @@ bool IsInnerPair(int a, int b) {
 
 std::string LongitudeDms(double longitude) {
     // The circle's last half second stays at 359:59:59 rather than turning to 360 or 0.
-    const PrintedDms v = SplitPrintedAngle(std::min(Reduce360(longitude), kLastSecondOfCircle), DmsField::kSeconds);
+    const PrintedDms v =
+        SplitPrintedAngle(std::min(Reduce360(longitude), kLastSecondOfCircle), DmsField::kSeconds);
     return FormatText("%03d:%02d:%02d", v.degrees, v.minutes, static_cast<int>(v.seconds));
 }
 

@@ -34,7 +34,8 @@ TEST(PrintedDms, TheWholeAngleIsRoundedBeforeItIsSplit) {
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(testing::Message() << c.value << " field " << static_cast<int>(c.field));
-        const PrintedDms v = c.longitude ? SplitPrintedLongitude(c.value, c.field) : SplitPrintedAngle(c.value, c.field);
+        const PrintedDms v =
+            c.longitude ? SplitPrintedLongitude(c.value, c.field) : SplitPrintedAngle(c.value, c.field);
         EXPECT_EQ(v.negative, c.negative);
         EXPECT_EQ(v.sign, c.sign);
         EXPECT_EQ(v.degrees, c.degrees);

@@ -147,12 +147,8 @@ TEST_F(FrameStepCopyTest, CopiesPutThePanesTextOnTheClipboardOrSayItWasRefused) 
         int kind;
         const char* opening; // how the piece's text begins
     } pieces[] = {
-        {kCoreInfoReport, ""},
-        {kBasicInfoReport, ""},
-        {kAshtakavargaReport, "Ashtakavarga of Rasi Chart:"},
-        {kShadbalaReport, ""},
-        {kStrengthsReport, ""},
-        {kChartReport, ""},
+        {kCoreInfoReport, ""}, {kBasicInfoReport, ""}, {kAshtakavargaReport, "Ashtakavarga of Rasi Chart:"},
+        {kShadbalaReport, ""}, {kStrengthsReport, ""}, {kChartReport, ""},
         {kDasaReport, ""},
     };
     std::size_t from = 0;
@@ -168,7 +164,8 @@ TEST_F(FrameStepCopyTest, CopiesPutThePanesTextOnTheClipboardOrSayItWasRefused) 
     }
     EXPECT_EQ(from, copied.size());
     // Both ashtakavarga tables: the bindus, then the pindas.
-    EXPECT_LT(copied.find("Ashtakavarga of Rasi Chart:"), copied.find("Sodhya Pinda  Rasi Pinda  Graha Pinda"));
+    EXPECT_LT(copied.find("Ashtakavarga of Rasi Chart:"),
+              copied.find("Sodhya Pinda  Rasi Pinda  Graha Pinda"));
 
     // A clipboard that does not take the text: no success is claimed.
     SetClipboardWriter([](const std::string&) { return false; });

@@ -233,10 +233,10 @@ TEST_F(EntryViewsTest, CopyChartOffersEveryPicture) {
         if (action->menu() && action->text() == "&Copy chart")
             for (QAction* entry : action->menu()->actions())
                 if (!entry->isSeparator()) commands.push_back(entry->data().toInt());
-    EXPECT_EQ(commands, (std::vector<int>{kCmdCopyChartText, kCmdCopyChartTextAllStyles, kCmdPictureAsOnScreen,
-                                          kCmdPicture300DpiAsOnScreen, kCmdPictureSouthNorth,
-                                          kCmdPicture300DpiSouthNorth, kCmdPictureRasiNavamsa,
-                                          kCmdPicture300DpiRasiNavamsa}));
+    EXPECT_EQ(commands, (std::vector<int>{kCmdCopyChartText, kCmdCopyChartTextAllStyles,
+                                          kCmdPictureAsOnScreen, kCmdPicture300DpiAsOnScreen,
+                                          kCmdPictureSouthNorth, kCmdPicture300DpiSouthNorth,
+                                          kCmdPictureRasiNavamsa, kCmdPicture300DpiRasiNavamsa}));
 }
 
 TEST(ExtraFramePlacement, FramesStayInsideTheAvailableArea) {

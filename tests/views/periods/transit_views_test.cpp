@@ -384,9 +384,10 @@ TEST_F(TransitPanesTest, ACancelledCorrelationSaysWhereItStopped) {
     const std::string note = "Search cancelled: not searched from Saturn in the 2nd house (Aquarius) on.";
     const std::string text = DasaTransitText(g_dasaTransitListing, g_dasaTransitInput);
     EXPECT_EQ(text.rfind("\n" + note + "\n", 0), 0u) << text.substr(0, 120);
-    EXPECT_NE(text.find("Transits in 2nd house from Aquarius during Venus-Saturn AD:\n\n  Jupiter\n    None\n\n"
-                        "  Saturn\n    Not searched\n"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find("Transits in 2nd house from Aquarius during Venus-Saturn AD:\n\n  Jupiter\n    None\n\n"
+                  "  Saturn\n    Not searched\n"),
+        std::string::npos);
     const auto count = [](const std::string& in, const std::string& what) {
         int n = 0;
         for (std::size_t at = in.find(what); at != std::string::npos; at = in.find(what, at + 1)) ++n;
@@ -405,7 +406,8 @@ TEST_F(TransitPanesTest, ACancelledCorrelationSaysWhereItStopped) {
     // A complete listing has no note.
     g_dasaTransitInput.bNew = true;
     ASSERT_TRUE(window.RefreshListingWith([](int, int) { return true; }));
-    EXPECT_EQ(DasaTransitText(g_dasaTransitListing, g_dasaTransitInput).find("Search cancelled"), std::string::npos);
+    EXPECT_EQ(DasaTransitText(g_dasaTransitListing, g_dasaTransitInput).find("Search cancelled"),
+              std::string::npos);
 }
 
 // A transit calendar cancelled part way shows the rows it made with a line saying so; painting asks for
@@ -416,7 +418,8 @@ TEST_F(TransitPanesTest, ACancelledCalendarMarksItsRowsAndIsMadeAgainWhenReopene
     g_nTranCalenStepCount = 12;
     ASSERT_TRUE(calendar.RefreshCalendarWith([](int done, int) { return done < 5; }));
     ASSERT_EQ(calendar.Calendar().rows.size(), 5u);
-    const std::string note = "Cancelled after 5 of 12 rows: the rest is calculated when the calendar is opened again.";
+    const std::string note =
+        "Cancelled after 5 of 12 rows: the rest is calculated when the calendar is opened again.";
     ProbeSurface partial;
     calendar.OnDraw(partial);
     ASSERT_NE(partial.FindText(note), nullptr);
