@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "chart/chart.h"
+#include "core/printed_angle.h"
 #include "display/chart_colors.h"
 #include "display/chart_info_values.h"
 #include "display/drawing_factors.h"
@@ -19,24 +20,16 @@ constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "A
 constexpr const char* kUnknownCity = "Unknown";
 constexpr int kLineStep = 20; // pixels between lines at zoom 1 (and always while printing)
 
-// Degrees, minutes and seconds to the nearest whole second, halves upward.
-struct WholeSeconds {
-    int degrees;
-    int minutes;
-    int seconds;
-};
-WholeSeconds RoundedToSecond(int degrees, int minutes, double seconds) {
-    int whole = static_cast<int>(std::floor(seconds + 0.5));
-    if (whole == 60) whole = 0, ++minutes;
-    if (minutes == 60) minutes = 0, ++degrees;
-    return {degrees, minutes, whole};
+// The magnitude of split degrees (or hours), minutes and seconds, rounded as a whole to the second.
+PrintedDms ToWholeSeconds(int whole, int minutes, double seconds) {
+    return SplitPrintedAngle(whole + minutes / 60.0 + seconds / 3600.0, DmsField::kSeconds);
 }
 
 std::string Coordinate(const CDmsAngle& angle, char positive, char negative) {
-    const WholeSeconds v = RoundedToSecond(angle.m_nDegrees, angle.m_nMinutes, angle.m_dSeconds);
+    const PrintedDms v = ToWholeSeconds(angle.m_nDegrees, angle.m_nMinutes, angle.m_dSeconds);
     char text[64];
     std::snprintf(text, sizeof text, "%d %c %02d' %02d\"", v.degrees, angle.m_bPositive ? positive : negative,
-                  v.minutes, v.seconds);
+                  v.minutes, static_cast<int>(v.seconds));
     return text;
 }
 
@@ -56,9 +49,9 @@ std::string FormatInfoTime(const CChart& chart) {
 
 std::string FormatInfoZone(const CChart& chart) {
     const CHmsTime& zone = chart.m_dateTime.m_zone;
-    const WholeSeconds v = RoundedToSecond(zone.m_nHours, zone.m_nMinutes, zone.m_dSeconds);
+    const PrintedDms v = ToWholeSeconds(zone.m_nHours, zone.m_nMinutes, zone.m_dSeconds);
     char text[64];
-    std::snprintf(text, sizeof text, "%d:%02d:%02d (%s)", v.degrees, v.minutes, v.seconds,
+    std::snprintf(text, sizeof text, "%d:%02d:%02d (%s)", v.degrees, v.minutes, static_cast<int>(v.seconds),
                   zone.m_bPositive ? "West of GMT" : "East of GMT");
     return text;
 }

@@ -6,6 +6,7 @@
 #include "core/body_names.h"
 #include "core/calendar_names.h"
 #include "core/chart_labels.h"
+#include "core/printed_angle.h"
 #include "shell/display_options.h"
 
 namespace {
@@ -119,7 +120,9 @@ std::string JanmaGhatisText(const CChart& chart) {
 
 std::string AyanamsaText(const CChart& chart) {
     const CDmsAngle& a = chart.m_ayanamsa;
-    return Format("%d-%02d-%05.2f", a.m_nDegrees, a.m_nMinutes, a.m_dSeconds);
+    const PrintedDms v =
+        SplitPrintedAngle(a.m_nDegrees + a.m_nMinutes / 60.0 + a.m_dSeconds / 3600.0, DmsField::kHundredths);
+    return Format("%d-%02d-%05.2f", v.degrees, v.minutes, v.seconds);
 }
 
 std::string SiderealTimeText(const CChart& chart) {

@@ -8,6 +8,7 @@
 #include "chart/chart.h"
 #include "core/chart_labels.h"
 #include "core/computed_bodies.h"
+#include "core/printed_angle.h"
 #include "display/chart_commands.h"
 #include "display/chart_label_text.h"
 #include "display/chart_menu_entries.h"
@@ -114,12 +115,13 @@ void DrawPictureLegend(DrawSurface& surface, const CChart& chart, const CChart& 
         const std::string name = kLegendLabels[i];
         DrawStyledText(surface, chart.m_bodies[body].m_bRetrograde ? name + " (R): " : name + ": ", label);
 
-        const CRasiLongitude& place = positions.m_bodies[body];
-        const int minutes = static_cast<int>(place.m_nMinutes + place.m_dSeconds / 60.0 + 0.5);
+        // Rounded to the minute as a whole: 29 59' 45" is the next sign's 0 00', never 29 60.
+        const PrintedDms place =
+            SplitPrintedLongitude(positions.m_bodies[body].m_dLongitude, DmsField::kMinutes);
         const std::string karaka = body >= 1 && body <= 8 ? FormatChartCaption(chart, body, true) : "";
         char value[96];
-        std::snprintf(value, sizeof value, "%2d %s %02d%s", place.m_nDegrees, g_pszSignNames[place.m_nSign],
-                      minutes, karaka.c_str());
+        std::snprintf(value, sizeof value, "%2d %s %02d%s", place.degrees, g_pszSignNames[place.sign],
+                      place.minutes, karaka.c_str());
         TextStyle text = label;
         const int valueLeft = left + 2 * columnWidth / 5;
         text.SetBox(Rect{valueLeft, top, valueLeft + columnWidth, top + rowHeight});

@@ -114,7 +114,7 @@ void CEntryChartView::BuildContextMenu(QMenu& menu) {
     menu.addSeparator();
     AddAnalysisEntries(menu);
     AddCommand(menu, "&Aspect table with relationships", kCmdAspectTableOfPane);
-    AddCopyChartEntries(menu, false);
+    AddCopyChartEntries(menu, true);
     menu.addSeparator();
     AddViewEntries(menu);
 }

@@ -48,21 +48,20 @@ bool ListStays(const CChartCore& birth, int body, int sign, double startJd, doub
 DasaTransitListing ListDasaTransits(const CChartCore& birth, const CLocalDateTime& start,
                                     const CLocalDateTime& end, int sign, const ListingProgress& progress) {
     DasaTransitListing listing;
-    const int total = 12 * kListedTransitBodies;
-    if (progress && !progress(0, total)) {
+    if (progress && !progress(0, kTransitSearches)) {
         listing.cancelled = true;
         return listing;
     }
     const double startJd = JulianDayOf(birth, start);
     const double endJd = JulianDayOf(birth, end);
-    int done = 0;
+    int& done = listing.searched;
     for (int house = 0; house < 12; ++house) {
         for (int b = 0; b < kListedTransitBodies; ++b) {
             if (!ListStays(birth, kListedTransitBodyOrder[b], SignFrom(sign, house), startJd, endJd,
                            listing.stays[house][b], listing.status))
                 return listing;
-            if (progress && !progress(++done, total)) {
-                listing.cancelled = true;
+            if (progress && !progress(++done, kTransitSearches)) {
+                listing.cancelled = done < kTransitSearches; // after the last search it stops nothing
                 return listing;
             }
         }

@@ -27,11 +27,17 @@ struct TransitStay {
     CLocalDateTime exit;  // the earlier of the exit and the period's end
 };
 
+inline constexpr int kTransitSearches = 12 * kListedTransitBodies; // house and body pairs
+
 struct DasaTransitListing {
     // [house 0-11][body in kListedTransitBodyOrder]: the stays in time order.
     std::array<std::array<std::vector<TransitStay>, kListedTransitBodies>, 12> stays;
     CalcStatus status; // a moment that could not be calculated
     bool cancelled = false;
+    // House and body pairs searched to the end, counted in listing order (house by house, the bodies
+    // of each in kListedTransitBodyOrder): all of them unless the search was cancelled or failed.
+    int searched = 0;
+    bool Stopped() const { return searched < kTransitSearches; }
 };
 
 // Told after each house and body searched (done, 48 in all) and before the first; false cancels.

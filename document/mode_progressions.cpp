@@ -8,6 +8,7 @@
 #include "core/angle_math.h"
 #include "core/calc_options.h"
 #include "core/option_snapshot.h"
+#include "core/printed_angle.h"
 #include "core/return_charts.h"
 #include "document/dasa_dispatcher.h"
 #include "document/document_options.h"
@@ -53,13 +54,12 @@ double ProgressionRate(int column) {
 }
 
 std::string ProgressionByDegreesTitle(double rate) {
-    const int degrees = static_cast<int>(rate);
-    const int minutes = static_cast<int>(std::lround((rate - degrees) * 60.0));
+    const PrintedDms v = SplitPrintedAngle(rate, DmsField::kMinutes);
     char title[48];
-    if (minutes == 0) {
-        std::snprintf(title, sizeof title, "Progressed (%d deg)", degrees);
+    if (v.minutes == 0) {
+        std::snprintf(title, sizeof title, "Progressed (%d deg)", v.degrees);
     } else {
-        std::snprintf(title, sizeof title, "Progressed (%d:%02d deg)", degrees, minutes);
+        std::snprintf(title, sizeof title, "Progressed (%d:%02d deg)", v.degrees, v.minutes);
     }
     return title;
 }

@@ -12,6 +12,7 @@
 #include "chart/chart.h"
 #include "core/julian_day.h"
 #include "core/planet_tables.h"
+#include "core/printed_angle.h"
 #include "core/text_format.h"
 #include "core/zodiac_names.h"
 
@@ -20,7 +21,7 @@ namespace {
 constexpr double kMorningHours = 5.5;            // the ephemeris' daily moment, 5:30 of the chart's zone
 constexpr double kMorningToNoonDays = 0.2708333; // 6.5 hours: 5:30 to 12:00
 constexpr double kSecondDays = 1.0 / 86400.0;
-constexpr int kCircleSeconds = 360 * 3600;
+constexpr double kLastSecondOfCircle = 360.0 - 1.0 / 3600.0; // degrees
 
 // Local clock time "%d:%02d:%02d" of a UT Julian day in the chart's zone.
 std::string ClockTime(const CChartCore& chart, double jdUt, int& dayOfMonth) {
@@ -98,9 +99,10 @@ bool IsInnerPair(int a, int b) {
 } // namespace
 
 std::string LongitudeDms(double longitude) {
-    int seconds = static_cast<int>(std::lround(Reduce360(longitude) * 3600.0));
-    seconds = std::min(seconds, kCircleSeconds - 1);
-    return FormatText("%03d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    // The circle's last half second stays at 359:59:59 rather than turning to 360 or 0.
+    const PrintedDms v =
+        SplitPrintedAngle(std::min(Reduce360(longitude), kLastSecondOfCircle), DmsField::kSeconds);
+    return FormatText("%03d:%02d:%02d", v.degrees, v.minutes, static_cast<int>(v.seconds));
 }
 
 CalcStatus FormatMonthlyEphemeris(const CChartCore& chart, const std::vector<CPanchangaDay>& month,

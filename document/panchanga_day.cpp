@@ -7,6 +7,7 @@
 #include "core/julian_day.h"
 #include "core/planet_tables.h"
 #include "core/rise_set.h"
+#include "core/search_progress.h"
 #include "document/panchanga_moments.h"
 
 namespace {
@@ -200,7 +201,7 @@ CalcStatus ComputePanchangaDays(const CChartCore& chart, int count, bool fromFir
         if (CalcStatus status = CastPanchangaDayChart(chart, firstNoon + i, work); !status.ok())
             return status;
         if (CalcStatus status = ComputePanchangaDay(work, days[i], true); !status.ok()) return status;
-        if (progress) progress(i + 1, count);
+        if (progress && !progress(i + 1, count)) return CalcStatus{kSearchCancelledMessage};
     }
     return {};
 }

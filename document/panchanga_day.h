@@ -96,8 +96,9 @@ CalcStatus ComputePanchangaDay(const CChart& chart, CPanchangaDay& day, bool wit
 // The Varjya and Durmuhurta of `day` (ComputePanchangaDay calls it).
 CalcStatus ComputeVarjya(const CChart& chart, CPanchangaDay& day);
 
-// Told after each day of a run: days done, days asked for.
-using PanchangaProgress = std::function<void(int done, int total)>;
+// Told after each day of a run: days done, days asked for; false stops the run, which then fails with
+// kSearchCancelledMessage.
+using PanchangaProgress = std::function<bool(int done, int total)>;
 
 // `count` consecutive days from `chart`'s civil date, or from the 1st of its month when
 // `fromFirstOfMonth`, at its place and zone.

@@ -7,6 +7,7 @@
 #include "core/calendar_names.h"
 #include "chart/chart.h"
 #include "core/julian_day.h"
+#include "core/search_progress.h"
 #include "core/text_format.h"
 #include "core/zodiac_names.h"
 
@@ -231,7 +232,7 @@ CalcStatus FormatPanchangaTableDP(const CChartCore& chart, int year, int month, 
             return status;
         if (CalcStatus status = ComputePanchangaDay(work, record, false); !status.ok()) return status;
         if (CalcStatus status = TableRow(work, record, table); !status.ok()) return status;
-        if (progress) progress(i + 1, count);
+        if (progress && !progress(i + 1, count)) return CalcStatus{kSearchCancelledMessage};
     }
     text = std::move(table);
     return {};

@@ -177,7 +177,7 @@ TransitCalendar ComputeTransitCalendar(const CChart& natal, const TransitCalenda
         }
         calendar.rows.push_back(row);
         if (progress && !progress(s + 1, count)) {
-            calendar.cancelled = true;
+            calendar.cancelled = s + 1 < count; // a cancel after the last row comes too late to stop it
             return calendar;
         }
     }

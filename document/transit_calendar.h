@@ -81,7 +81,9 @@ struct CalendarRow {
 struct TransitCalendar {
     std::vector<CalendarRow> rows; // complete only when status is ok and not cancelled
     CalcStatus status;             // a step that could not be calculated
-    bool cancelled = false;
+    bool cancelled = false;        // stopped by the progress before the last row
+    // Fewer rows than asked for: cancelled, or stopped at a step that could not be calculated.
+    bool Partial() const { return cancelled || !status.ok(); }
 };
 
 // Told after each row (rows done, rows in all) and before the first; returning false cancels.

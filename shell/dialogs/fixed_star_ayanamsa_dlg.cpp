@@ -9,6 +9,7 @@
 
 #include "core/angle_time.h"
 #include "core/fixed_stars.h"
+#include "core/printed_angle.h"
 #include "core/zodiac_names.h"
 
 CFixedStarAyanamsaDlg::CFixedStarAyanamsaDlg(QWidget* parent)
@@ -54,12 +55,10 @@ void CFixedStarAyanamsaDlg::OnStarChanged() {
         return;
     }
     const FixedStarEntry& star = g_fixedStarList.entries[index];
-    CRasiLongitude position;
-    position.m_dLongitude = star.longitude;
-    position.SplitLongitude();
-    m_position->setText(QString::asprintf("Longitude %d %s %d' %.2f\", Latitude %.2f deg",
-                                          position.m_nDegrees, g_signNames[position.m_nSign],
-                                          position.m_nMinutes, position.m_dSeconds, star.latitude));
+    const PrintedDms position = SplitPrintedLongitude(star.longitude, DmsField::kHundredths);
+    m_position->setText(QString::asprintf("Longitude %d %s %d' %.2f\", Latitude %.2f deg", position.degrees,
+                                          g_signNames[position.sign], position.minutes, position.seconds,
+                                          star.latitude));
 }
 
 bool CFixedStarAyanamsaDlg::StoreControls() {

@@ -234,7 +234,8 @@ TEST_F(CopyChartTextTest, CommandsCopyThePanesChartOrSayTheClipboardRefused) {
     EXPECT_EQ(m_messages, std::vector<std::string>{"Error: Unable to set Clipboard data"});
 }
 
-// The "Copy chart" popup of each chart view: the rasi-navamsa pictures only in the chart view's own.
+// The "Copy chart" popup of each chart view: the rasi-navamsa pictures in the chart view's own (and the
+// entry chart's), not in the mixed chart's.
 TEST_F(CopyChartTextTest, EveryChartViewOffersCopyChart) {
     auto copyEntries = [](CChartView& view) {
         QMenu menu;

@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -54,6 +56,15 @@ protected:
     }
     CTavroDoc& Document() { return *m_application.Document(); }
     CMainFrame& Frame() { return *m_application.MainFrame(); }
+    // The item of the frame's menus with that text; null when there is none.
+    QAction* MenuItem(const QString& text) {
+        for (QAction* top : Frame().menuBar()->actions()) {
+            if (!top->menu()) continue;
+            for (QAction* item : top->menu()->actions())
+                if (item->text() == text) return item;
+        }
+        return nullptr;
+    }
 
     QTemporaryDir m_folder;
     CTavroApp m_application;
@@ -126,9 +137,35 @@ TEST_F(FrameStepCopyTest, CopiesPutThePanesTextOnTheClipboardOrSayItWasRefused) 
     EXPECT_NE(copied.find(chartText), std::string::npos);
 
     m_messages.clear();
-    ASSERT_TRUE(Frame().RunCommand(kCmdCopyComplete));
+    QAction* copyComplete = MenuItem("Copy complete calculations");
+    ASSERT_NE(copyComplete, nullptr);
+    copyComplete->trigger();
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_EQ(m_messages[0].rfind("Successfully Copied!: Copied chart calculations", 0), 0u);
+    // Every piece the report lists, each in full and in the report's order.
+    const struct {
+        int kind;
+        const char* opening; // how the piece's text begins
+    } pieces[] = {
+        {kCoreInfoReport, ""}, {kBasicInfoReport, ""}, {kAshtakavargaReport, "Ashtakavarga of Rasi Chart:"},
+        {kShadbalaReport, ""}, {kStrengthsReport, ""}, {kChartReport, ""},
+        {kDasaReport, ""},
+    };
+    std::size_t from = 0;
+    for (const auto& piece : pieces) {
+        SCOPED_TRACE(piece.kind);
+        ASSERT_NE(ReportView(piece.kind), nullptr);
+        const std::string text = ReportView(piece.kind)->ReportText();
+        ASSERT_FALSE(text.empty());
+        EXPECT_EQ(text.rfind(piece.opening, 0), 0u);
+        const std::size_t at = copied.find(text, from);
+        ASSERT_NE(at, std::string::npos);
+        from = at + text.size();
+    }
+    EXPECT_EQ(from, copied.size());
+    // Both ashtakavarga tables: the bindus, then the pindas.
+    EXPECT_LT(copied.find("Ashtakavarga of Rasi Chart:"),
+              copied.find("Sodhya Pinda  Rasi Pinda  Graha Pinda"));
 
     // A clipboard that does not take the text: no success is claimed.
     SetClipboardWriter([](const std::string&) { return false; });

@@ -44,8 +44,17 @@ void BuildChakraMenu(QMenu& menu, int shownGroup, std::span<const int> greyed) {
     const auto add = [&](const char* text, int command) {
         return AddCommand(menu, text, command, std::find(greyed.begin(), greyed.end(), command) == greyed.end());
     };
-    for (int group = 0; group < kChakraGroupCount; ++group)
-        Check(add(g_chakraGroups[group].menu, g_chakraGroups[group].command), group == shownGroup);
+    for (int group = 0; group < kChakraGroupCount; ++group) {
+        QAction* entry = add(g_chakraGroups[group].menu, g_chakraGroups[group].command);
+        Check(entry, group == shownGroup);
+        if (group == kGroupYoginiMrityu) {
+            entry->setEnabled(false);
+            // A greyed entry cannot be hovered in every style: the reason also shows as its tip.
+            entry->setStatusTip(kYoginiMrityuUnavailable);
+            entry->setToolTip(kYoginiMrityuUnavailable);
+            menu.setToolTipsVisible(true);
+        }
+    }
     menu.addSeparator();
     add("Base planet and division", kCmdChakraBasePlanet);
     add("Divisional chart to be used for planets", kCmdChakraBodyVarga);
@@ -55,7 +64,7 @@ void BuildChakraMenu(QMenu& menu, int shownGroup, std::span<const int> greyed) {
 
 int GroupOfCommand(int command) {
     for (int group = 0; group < kChakraGroupCount; ++group)
-        if (g_chakraGroups[group].command == command) return group;
+        if (g_chakraGroups[group].command == command && group != kGroupYoginiMrityu) return group;
     return -1;
 }
 

@@ -33,11 +33,17 @@ inline constexpr int kCmdChakraBasePlanet = 33255; // "Base planet and division"
 inline constexpr int kCmdChakraBodyVarga = 33254;  // "Divisional chart to be used for planets"
 inline constexpr int kCmdChakraCustomBase = 33126; // "Fully customize base nakshatra"
 
-// The chakra menu: an entry per group (the one shown checked), the base planet and division, the
-// divisional chart of the bodies, the custom base star. Entries whose command is in `greyed` are
-// shown greyed (a chakra that does not run them).
+// Why "Show Yogini and Mrityu" is greyed in every chakra: no rule for the two places is known to the
+// program, so the group would draw its title alone. Its status text.
+inline constexpr const char* kYoginiMrityuUnavailable =
+    "Not available: the program does not work out the Yogini and Mrityu places.";
+
+// The chakra menu: an entry per group (the one shown checked; Yogini and Mrityu always greyed), the
+// base planet and division, the divisional chart of the bodies, the custom base star. Entries whose
+// command is in `greyed` are shown greyed (a chakra that does not run them).
 void BuildChakraMenu(QMenu& menu, int shownGroup, std::span<const int> greyed = {});
-// The group a "Show ..." command of that menu shows; -1 for any other command.
+// The group a "Show ..." command of that menu shows; -1 for any other command and for the Yogini and
+// Mrityu group, which no chakra shows.
 int GroupOfCommand(int command);
 
 // One body label of a group: its text and where it goes. `star` is the body's star, counted from the

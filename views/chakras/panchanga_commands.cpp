@@ -1,6 +1,7 @@
 // The panchanga page's context menu: the monthly copies, the monthly ephemeris and movements, and
 // printing the page.
 #include <QMenu>
+#include <algorithm>
 
 #include "document/monthly_ephemeris.h"
 #include "document/panchanga_text.h"
@@ -8,6 +9,7 @@
 #include "platform/message_box.h"
 #include "shell/dialogs/panchanga_period_dlg.h"
 #include "views/chakras/panchanga_view.h"
+#include "views/info/work_progress.h"
 
 void CPanchangaView::OnContextMenu(QPoint screenPos) {
     QMenu menu(this);
@@ -53,10 +55,20 @@ void CPanchangaView::OnCopyMonthlyPanchangaDP() {
     if (!dialog.DoModal()) return;
     ShowWaitNotice(true);
     std::string text;
-    const CalcStatus status = FormatPanchangaTableDP(*chart, dialog.m_nYear, dialog.m_nMonth + 1,
-                                                     dialog.m_nDay, dialog.m_nDays, text);
+    bool cancelled = false;
+    CalcStatus status;
+    {
+        CWorkProgress progress(this, "Panchanga", "Making the panchanga table...",
+                               std::clamp(dialog.m_nDays, 0, kMaxTableDays));
+        status = FormatPanchangaTableDP(*chart, dialog.m_nYear, dialog.m_nMonth + 1, dialog.m_nDay,
+                                        dialog.m_nDays, text, [&progress, &cancelled](int done, int) {
+                                            cancelled = !progress.Step(done);
+                                            return !cancelled;
+                                        });
+    }
     ShowWaitNotice(false);
-    CopyResult(status, text);
+    // Cancelled: nothing is copied, and nothing needs saying.
+    if (!cancelled) CopyResult(status, text);
 }
 
 void CPanchangaView::OnCopyMonthlyEphemerisJD() {

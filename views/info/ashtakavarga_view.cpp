@@ -48,7 +48,7 @@ CAshtakaVargaView::CAshtakaVargaView(QWidget* parent, bool forReports) : CView(p
         m_reportPointer.emplace(g_pAshtakaVargaView, this);
         m_report.emplace(
             kAshtakavargaReport, [this](DrawSurface& surface, int form, int) { PrintInto(surface, form); },
-            [this](bool) { GetAVText(); });
+            [this](bool) { GetAVText(); }, [] { return g_strAVTableText + g_strAVPindaText; });
     }
     g_strAVTableText.clear();
     g_strAVPindaText.clear();

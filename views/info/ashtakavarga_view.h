@@ -75,7 +75,8 @@ public:
     // Form 0 (the BAV and SAV charts) or 1 (the pinda table) of D-1 without highlights, for the printed
     // report; the display choices are put back afterwards.
     void PrintInto(DrawSurface& surface, int form);
-    // g_strAVTableText and g_strAVPindaText from the document's current chart.
+    // g_strAVTableText and g_strAVPindaText from the document's current chart; the copies of the
+    // calculations take the two, table first.
     void GetAVText();
 
 protected:

@@ -10,6 +10,7 @@
 #include "core/calc_options.h"
 #include "core/calendar_names.h"
 #include "core/drishti.h"
+#include "core/printed_angle.h"
 #include "core/varga_options.h"
 #include "core/vocabulary_names.h"
 #include "core/zodiac_names.h"
@@ -302,24 +303,14 @@ std::vector<SensitivePoint> SensitivePoints(const CChart& chart) {
 }
 
 std::string FormatSignLongitude(double longitude) {
-    CRasiLongitude split;
-    split.m_dLongitude = longitude;
-    split.SplitLongitude();
-    return FormatCell("%2d %s %02d' %05.2f\"", split.m_nDegrees, g_pszSignNames[split.m_nSign],
-                      split.m_nMinutes, split.m_dSeconds);
+    const PrintedDms split = SplitPrintedLongitude(longitude, DmsField::kHundredths);
+    return FormatCell("%2d %s %02d' %05.2f\"", split.degrees, g_pszSignNames[split.sign], split.minutes,
+                      split.seconds);
 }
 
 std::string FormatShortSignLongitude(double longitude) {
-    CRasiLongitude split;
-    split.m_dLongitude = longitude;
-    split.SplitLongitude();
-    int degrees = split.m_nDegrees;
-    int minutes = split.m_nMinutes + (split.m_dSeconds >= 30 ? 1 : 0);
-    if (minutes == 60) { // 59' 30" and more is the next degree, not 60 minutes
-        minutes = 0;
-        ++degrees;
-    }
-    return FormatCell("%2d%s%02d", degrees, g_pszSignNames[split.m_nSign], minutes);
+    const PrintedDms split = SplitPrintedLongitude(longitude, DmsField::kMinutes);
+    return FormatCell("%2d%s%02d", split.degrees, g_pszSignNames[split.sign], split.minutes);
 }
 
 std::string BodyLabel(const CChart& chart, int body) {

@@ -42,10 +42,11 @@ extern int g_nBasicInfoVarga;
 // Bodies of the shown body groups in group order. `limited`: bodies from 59 on are left out unless
 // longitude-based bhava arudhas are on, and then only up to 82. The named extra points are not included.
 std::vector<int> ListedBodies(bool limited);
-// "%2d %s %02d' %05.2f\"" with the sign's name: a longitude within its sign, degrees.
+// "%2d %s %02d' %05.2f\"" with the sign's name: a longitude within its sign, degrees, rounded as a
+// whole to the hundredth of a second.
 std::string FormatSignLongitude(double longitude);
-// "%2d%s%02d": degrees, sign name, minutes rounded up from 30 seconds on (59' 30" makes the next
-// degree; 30 just below the sign's end).
+// "%2d%s%02d": degrees, sign name, minutes, the longitude rounded as a whole to the minute (from 30
+// seconds on up: 29 59' 30" makes 0 00' of the next sign).
 std::string FormatShortSignLongitude(double longitude);
 // The body's name, " (R) " when retrograde (else " "), and for planets 1-8 "- " with its chara
 // karaka abbreviations joined by "/".

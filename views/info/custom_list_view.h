@@ -49,7 +49,7 @@ public:
     // Draws row `row`; rows from `firstSpecialRow` on are special rows.
     void DrawListItem(DrawSurface& surface, int row, int firstSpecialRow);
 
-    // The table as text: header line, blank line, one line per row (see ListCtrlToText).
+    // The table as text: header line, blank line, one line per row, blank line (see ListCtrlToText).
     std::string ToText() const;
     // Copy to clipboard: the table as text.
     void CopyToClipboard() const;

@@ -46,4 +46,6 @@ void ListCtrlToText(const CCustomListView& list, std::string& text, int columns)
         for (int c = 0; c < count; ++c) cells[c] = list.CellText(r, c);
         AppendLine(cells, widths, extraBlank, text);
     }
+    // A blank line closes the table, so tables joined into one text stay apart.
+    text += "\n";
 }

@@ -2,7 +2,6 @@
 
 #include <QMenu>
 #include <QPointer>
-#include <QProgressDialog>
 #include <QTimer>
 
 #include "core/body_names.h"
@@ -14,6 +13,7 @@
 #include "platform/message_box.h"
 #include "shell/display_fonts.h"
 #include "views/info/cell_format.h"
+#include "views/info/work_progress.h"
 #include "views/periods/dasa_transit_input.h"
 #include "views/periods/transit_colors.h"
 
@@ -27,7 +27,6 @@ constexpr int kLeft = 10;
 constexpr int kDatesLeft = 100;
 constexpr int kLine = 20;
 constexpr int kBelowListing = 40;
-constexpr int kProgressDelayMs = 400;
 
 // The height the listing took at its last drawing; the scroll extent follows it.
 int g_nDasaTransitHeight = 2000;
@@ -36,6 +35,21 @@ bool g_bDasaTransitComputing = false;
 std::string Heading(int house, const CDasaTransitInput& input) {
     return FormatCell("Transits in %s house from %s during %s", g_houseOrdinals[house],
                       g_signNames[(input.sign + house) % 12], input.label.c_str());
+}
+
+// Where a stopped search stopped: the note above the listing, "" for a complete one.
+std::string StoppedNote(const DasaTransitListing& listing, const CDasaTransitInput& input) {
+    if (!listing.Stopped()) return "";
+    const int house = listing.searched / kListedTransitBodies;
+    const int body = kListedTransitBodyOrder[listing.searched % kListedTransitBodies];
+    return FormatCell("Search %s: not searched from %s in the %s house (%s) on.",
+                      listing.cancelled ? "cancelled" : "stopped by an error", ChosenPlanetNames()[body],
+                      g_houseOrdinals[house], g_signNames[(input.sign + house) % 12]);
+}
+
+// What stands for a body that has no stay in the house: "None" once searched.
+const char* NoStayText(const DasaTransitListing& listing, int house, int body) {
+    return house * kListedTransitBodies + body < listing.searched ? "None" : "Not searched";
 }
 
 std::string StayText(const TransitStay& stay) {
@@ -56,12 +70,13 @@ TextStyle Style(int top, int left, int right, ColorRef color, double scale = 1.0
 
 std::string DasaTransitText(const DasaTransitListing& listing, const CDasaTransitInput& input) {
     std::string text;
+    if (listing.Stopped()) text += "\n" + StoppedNote(listing, input) + "\n";
     for (int house = 0; house < 12; ++house) {
         text += "\n" + Heading(house, input) + ":\n";
         for (int b = 0; b < kListedTransitBodies; ++b) {
             text += "\n  " + std::string(ChosenPlanetNames()[kListedTransitBodyOrder[b]]) + "\n";
             const std::vector<TransitStay>& stays = listing.stays[house][b];
-            if (stays.empty()) text += "    None\n";
+            if (stays.empty()) text += "    " + std::string(NoStayText(listing, house, b)) + "\n";
             for (const TransitStay& stay : stays) text += "    " + StayText(stay) + "\n";
         }
     }
@@ -83,34 +98,38 @@ void CDasaSignTransitView::OnUpdate(CView* sender, long hint) {
 }
 
 bool CDasaSignTransitView::RefreshListing() {
+    if (!g_dasaTransitInput.bNew || g_bDasaTransitComputing || !TavroDocOf(*this)) {
+        m_bRefreshAsked = false;
+        return false;
+    }
+    QPointer<CDasaSignTransitView> alive(this);
+    bool computed = false;
+    {
+        CWorkProgress progress(this, "Dasa-Transit Correlation", "Searching the transits of the period...",
+                               kTransitSearches);
+        computed = RefreshListingWith([&progress](int done, int) { return progress.Step(done); });
+    }
+    // Told once the progress window has gone.
+    if (computed && alive && !g_dasaTransitListing.status.ok())
+        MessageBox(this, g_dasaTransitListing.status.error, "Error", MessageIcon::kWarning);
+    return computed;
+}
+
+bool CDasaSignTransitView::RefreshListingWith(const ListingProgress& progress) {
     m_bRefreshAsked = false;
     const CTavroDoc* document = TavroDocOf(*this);
     if (!g_dasaTransitInput.bNew || g_bDasaTransitComputing || !document) return false;
     g_bDasaTransitComputing = true;
     const CDasaTransitInput input = g_dasaTransitInput;
-    // Application-modal: the windows repaint and Cancel works, nothing else changes meanwhile.
-    QPointer<QProgressDialog> progress = new QProgressDialog("Searching the transits of the period...",
-                                                             "Cancel", 0, 12 * kListedTransitBodies, this);
-    progress->setWindowTitle("Dasa-Transit Correlation");
-    progress->setWindowModality(Qt::ApplicationModal);
-    progress->setMinimumDuration(kProgressDelayMs);
-    progress->setAutoReset(false);
     QPointer<CDasaSignTransitView> alive(this);
-    DasaTransitListing listing = ListDasaTransits(document->m_natalChart, input.start, input.end, input.sign,
-                                                  [&progress](int done, int) {
-                                                      if (!progress) return false;
-                                                      progress->setValue(done);
-                                                      return !progress->wasCanceled();
-                                                  });
-    delete progress;
+    DasaTransitListing listing =
+        ListDasaTransits(document->m_natalChart, input.start, input.end, input.sign, progress);
     g_bDasaTransitComputing = false;
-    // A cancelled or failed search keeps what it found; the same input is not searched again.
+    // A cancelled or failed search keeps what it found, marked as stopped; the same input is not
+    // searched again (the dasa page's command hands it over anew).
     g_dasaTransitListing = std::move(listing);
     g_dasaTransitInput.bNew = false;
-    if (!alive) return true;
-    Invalidate();
-    if (!g_dasaTransitListing.status.ok())
-        MessageBox(this, g_dasaTransitListing.status.error, "Error", MessageIcon::kWarning);
+    if (alive) Invalidate();
     return true;
 }
 
@@ -141,6 +160,11 @@ void CDasaSignTransitView::OnDraw(DrawSurface& surface) {
         return;
     }
     int y = kLeft;
+    if (g_dasaTransitListing.Stopped()) {
+        DrawStyledText(surface, StoppedNote(g_dasaTransitListing, g_dasaTransitInput),
+                       Style(y, kLeft, right, g_colors[kColorTransitWait], 1.2));
+        y += 2 * kLine;
+    }
     for (int house = 0; house < 12; ++house) {
         DrawStyledText(surface, Heading(house, g_dasaTransitInput),
                        Style(y, kLeft, right, g_colors[kColorDasaHeader], 1.2));
@@ -151,7 +175,8 @@ void CDasaSignTransitView::OnDraw(DrawSurface& surface) {
                            Style(y, kLeft, kDatesLeft, g_colors[kColorDasaOwner]));
             const std::vector<TransitStay>& stays = g_dasaTransitListing.stays[house][b];
             if (stays.empty()) {
-                DrawStyledText(surface, "None", Style(y, kDatesLeft, right, g_colors[kColorDasaDate]));
+                DrawStyledText(surface, NoStayText(g_dasaTransitListing, house, b),
+                               Style(y, kDatesLeft, right, g_colors[kColorDasaDate]));
                 y += kLine;
             }
             for (const TransitStay& stay : stays) {

@@ -19,6 +19,8 @@ extern DasaTransitListing g_dasaTransitListing;
 
 // The listing as clipboard text: per house a heading line "Transits in 1st house from Aries during
 // <label>:", then per body its name and one "From yyyy-mm-dd to yyyy-mm-dd" line per stay, or "None".
+// A stopped search begins with a line saying where it stopped, and its bodies never searched read
+// "Not searched".
 std::string DasaTransitText(const DasaTransitListing& listing, const CDasaTransitInput& input);
 
 class CDasaSignTransitView : public CView {
@@ -34,8 +36,12 @@ public:
     void FillContextMenu(QMenu& menu);
     CPrintClient& PrintClient() override { return m_print; }
 
-    // Computes the listing now when the input is new; true when it did.
+    // Computes the listing now when the input is new, with a progress window, and tells a failure;
+    // true when it computed.
     bool RefreshListing();
+    // The same with `progress` told after each house and body searched (false from it cancels); a
+    // failure stays in the listing's status, untold.
+    bool RefreshListingWith(const ListingProgress& progress);
     void CopyListing() const;
 
 private:

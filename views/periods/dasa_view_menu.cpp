@@ -6,6 +6,7 @@
 
 #include "chart/chart.h"
 #include "core/calc_options.h"
+#include "core/printed_angle.h"
 #include "core/zodiac_names.h"
 #include "document/dasa_tree.h"
 #include "document/document_options.h"
@@ -255,14 +256,11 @@ void CDasaView::OnContextMenu(QPoint screenPos) {
                     "Sum of Longitudes");
                 return;
             }
-            CRasiLongitude split;
-            split.m_dLongitude = sum;
-            split.SplitLongitude();
+            const PrintedDms split = SplitPrintedLongitude(sum, DmsField::kHundredths);
             char text[160];
             std::snprintf(text, sizeof text,
                           "Sum of longitudes of planets upto selected level is %2d %s %02d' %05.2f\".",
-                          split.m_nDegrees, g_pszSignNames[split.m_nSign], split.m_nMinutes,
-                          split.m_dSeconds);
+                          split.degrees, g_pszSignNames[split.sign], split.minutes, split.seconds);
             MessageBox(this, text, "Sum of Longitudes");
         });
     menu.exec(screenPos);

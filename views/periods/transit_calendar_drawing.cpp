@@ -268,6 +268,22 @@ void DrawTransitCalendar(DrawSurface& surface, const TransitCalendar& calendar,
                 if (shown[item]) x = DrawCalendarItem(surface, item, p, row.planets[p - 1], x, itemTop);
         }
     }
+    if (calendar.Partial()) {
+        const int top = kCalendarTop + kCalendarRowHeight * static_cast<int>(calendar.rows.size());
+        Text(surface, PartialCalendarNote(calendar, request), Box(4, top, right, top + kCalendarRowHeight),
+             g_colors[kColorTransitWait], 1.1, 1.0, 1.5, kItemHeight, kLeftCentred);
+    }
+}
+
+std::string PartialCalendarNote(const TransitCalendar& calendar, const TransitCalendarRequest& request) {
+    if (!calendar.Partial()) return "";
+    const int asked = std::clamp(request.count, 0, kCalendarMaxRows);
+    const int made = static_cast<int>(calendar.rows.size());
+    if (calendar.cancelled)
+        return FormatCell("Cancelled after %d of %d rows: the rest is calculated when the calendar is opened "
+                          "again.",
+                          made, asked);
+    return FormatCell("Stopped after %d of %d rows: %s", made, asked, calendar.status.error.c_str());
 }
 
 void DrawCalendarLegend(DrawSurface& surface) {

@@ -4,6 +4,7 @@
 // and the notice shown while the rows are computed. Coordinates are pixels of the pane before print
 // scaling; fonts follow the zoom through the display fonts.
 #include <array>
+#include <string>
 
 #include "document/transit_calendar.h"
 #include "platform/draw_surface.h"
@@ -25,9 +26,13 @@ int CalendarColumnLeft(const CalendarItems& shown, int planet);
 
 // " W A I T " in the wait colour.
 void DrawCalendarWait(DrawSurface& surface);
-// Title, heads and the rows of `calendar`, computed for `request`.
+// Title, heads and the rows of `calendar`, computed for `request`; below partial rows, the note
+// saying so.
 void DrawTransitCalendar(DrawSurface& surface, const TransitCalendar& calendar,
                          const TransitCalendarRequest& request, const CalendarItems& shown);
+// What the line below partial rows says: how many rows of how many were made, and why no more; ""
+// for complete rows.
+std::string PartialCalendarNote(const TransitCalendar& calendar, const TransitCalendarRequest& request);
 // The seventeen sample symbols with what they mean.
 void DrawCalendarLegend(DrawSurface& surface);
 // Item `item` of planet 1-9's cell with its box's top-left at (x, y); returns the x of the next item.

@@ -2,19 +2,15 @@
 
 #include <QMenu>
 #include <QPointer>
-#include <QProgressDialog>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include "document/tavro_doc.h"
 #include "platform/draw_state.h"
 #include "platform/message_box.h"
+#include "views/info/work_progress.h"
 #include "views/periods/transit_calendar_drawing.h"
 #include "views/periods/transit_colors.h"
-
-namespace {
-constexpr int kProgressDelayMs = 400; // a computation quicker than this shows no progress window
-} // namespace
 
 CTransitCalenView::CTransitCalenView(QWidget* parent) : CView(parent) {}
 
@@ -41,44 +37,53 @@ bool CTransitCalenView::IsCurrent() const {
     return m_bComputed && m_key == CurrentKey();
 }
 
+bool CTransitCalenView::NeedsComputing() const {
+    return !m_bComputing && TavroDocOf(*this) && (!IsCurrent() || m_calendar.cancelled);
+}
+
 bool CTransitCalenView::RefreshCalendar() {
+    if (!NeedsComputing()) {
+        m_bRefreshAsked = false;
+        return false;
+    }
+    QPointer<CTransitCalenView> alive(this);
+    bool computed = false;
+    {
+        // The progress window is application-modal: the natal chart cannot change while its rows are made.
+        CWorkProgress progress(this, "Transit Calendar", "Calculating the transit calendar...",
+                               CurrentKey().request.count);
+        computed = RefreshCalendarWith([&progress](int done, int) { return progress.Step(done); });
+    }
+    // Told once the progress window has gone.
+    if (computed && alive && !m_calendar.status.ok())
+        MessageBox(this, m_calendar.status.error, "Error", MessageIcon::kWarning);
+    return computed;
+}
+
+bool CTransitCalenView::RefreshCalendarWith(const CalendarProgress& progress) {
     m_bRefreshAsked = false;
+    if (!NeedsComputing()) return false;
     const CTavroDoc* document = TavroDocOf(*this);
-    if (m_bComputing || !document || IsCurrent()) return false;
     m_bComputing = true;
     const Key key = CurrentKey();
-    // Application-modal: the natal chart cannot change while its rows are made, yet the windows repaint
-    // and Cancel works.
-    QPointer<QProgressDialog> progress = new QProgressDialog("Calculating the transit calendar...", "Cancel",
-                                                             0, std::max(1, key.request.count), this);
-    progress->setWindowTitle("Transit Calendar");
-    progress->setWindowModality(Qt::ApplicationModal);
-    progress->setMinimumDuration(kProgressDelayMs);
-    progress->setAutoReset(false);
     QPointer<CTransitCalenView> alive(this);
-    TransitCalendar calendar =
-        ComputeTransitCalendar(document->m_natalChart, key.request, [&progress](int done, int) {
-            if (!progress) return false;
-            progress->setValue(done);
-            return !progress->wasCanceled();
-        });
+    TransitCalendar calendar = ComputeTransitCalendar(document->m_natalChart, key.request, progress);
     if (!alive) return false;
-    delete progress;
-    // Rows of a cancelled or failed computation are kept for what they are; the same input is not
-    // computed again until it changes.
+    // The rows of a cancelled or failed computation are kept, marked as partial. A cancelled one is
+    // made again at the next update of the views (the calendar opened again), a failed one only once
+    // its input changes.
     m_calendar = std::move(calendar);
     m_key = key;
     m_bComputed = true;
     m_bComputing = false;
     Layout();
     Invalidate();
-    if (!m_calendar.status.ok()) MessageBox(this, m_calendar.status.error, "Error", MessageIcon::kWarning);
     return true;
 }
 
 void CTransitCalenView::Layout() {
-    const Size extent = CalendarExtent(m_mode == kLegend, g_bTranCalenShowItem,
-                                       static_cast<int>(m_calendar.rows.size()), FontSizeFactor());
+    const int rows = static_cast<int>(m_calendar.rows.size()) + (m_calendar.Partial() ? 1 : 0);
+    const Size extent = CalendarExtent(m_mode == kLegend, g_bTranCalenShowItem, rows, FontSizeFactor());
     if (!(GetTotalSize() == extent)) SetScrollSizes(extent);
 }
 

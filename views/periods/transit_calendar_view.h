@@ -3,7 +3,8 @@
 // form, and its legend of the symbols (context menu). The rows are computed when their input changes
 // (the form's settings, g_transitMoment, the murthi varga, the natal chart), never while painting: a
 // long computation shows a progress window with a Cancel button; a cancelled or failed one shows the
-// rows it made. Painting only draws the rows kept.
+// rows it made, marked as partial, and a cancelled one is computed again at the next update of the
+// views (opening the calendar again updates them). Painting only draws the rows kept.
 //
 // For the form pane: store the settings (document/transit_calendar.h: g_dTranCalenStepDays,
 // g_nTranCalenStepCount, the chooser entries g_nTranCalenNatalVarga and g_nTranCalenTransitVarga,
@@ -38,8 +39,12 @@ public:
     void SetDisplayMode(DisplayMode mode);
     DisplayMode Mode() const { return m_mode; }
 
-    // Computes the rows now when their input differs from the last computation's; true when it did.
+    // Computes the rows now, with a progress window, when their input differs from the last
+    // computation's or that one was cancelled, and tells a failure; true when it computed.
     bool RefreshCalendar();
+    // The same with `progress` told after each row (false from it cancels); a failure stays in the
+    // calendar's status, untold.
+    bool RefreshCalendarWith(const CalendarProgress& progress);
     // The rows kept and the request they were computed for.
     const TransitCalendar& Calendar() const { return m_calendar; }
     const TransitCalendarRequest& ComputedRequest() const { return m_key.request; }
@@ -60,7 +65,9 @@ private:
         }
     };
     Key CurrentKey() const;
+    // The rows kept were computed from the current input (cancelled or not).
     bool IsCurrent() const;
+    bool NeedsComputing() const;
     void Layout();
 
     CPaneUpdateLink m_updateLink{*this};

@@ -1,6 +1,7 @@
 // The chakra panes on the Chennai chart: where the base star and the stars after it are written, the
 // base choices and how long they last, the Kota fort lord and guard, and the base planet dialog.
 #include <QComboBox>
+#include <QMenu>
 
 #include "../../shell/dialogs/dialog_test_support.h"
 #include "chakra_test_support.h"
@@ -177,6 +178,30 @@ TEST_F(StarChakraTest, GroupLabels) {
     const DrawnRecord drawn = Draw(pane);
     EXPECT_NE(drawn.FindText("Sahamas (sahams):"), nullptr);
     EXPECT_NE(drawn.FindText("Puny"), nullptr);
+}
+
+// No rule for the Yogini and Mrityu places is known: every star chakra greys the entry, says why in its
+// status text, and does not take the command.
+TEST_F(StarChakraTest, YoginiAndMrityuAreGreyedWithTheReason) {
+    CCKChakraView chandra;
+    CKalaChakraView kala;
+    CShoolaChakraView shoola;
+    CSKChakraView surya;
+    const int command = g_chakraGroups[kGroupYoginiMrityu].command;
+    for (CStarChakraView* pane : std::initializer_list<CStarChakraView*>{&chandra, &kala, &shoola, &surya}) {
+        QMenu menu;
+        pane->BuildMenu(menu);
+        const QAction* entry = nullptr;
+        for (const QAction* action : menu.actions())
+            if (action->data().toInt() == command) entry = action;
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->text(), "Show Yogini and Mrityu");
+        EXPECT_FALSE(entry->isEnabled());
+        EXPECT_EQ(entry->statusTip().toStdString(),
+                  "Not available: the program does not work out the Yogini and Mrityu places.");
+        EXPECT_FALSE(pane->RunCommand(command));
+        EXPECT_EQ(pane->Group(), kGroupPlanets);
+    }
 }
 
 // Stars of longitudes (degrees) in the 28-star scheme: the fourth pada of Uttarashadha is Abhijit.

@@ -3,12 +3,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressDialog>
+#include <QTimer>
 
 #include "../../golden_image.h"
 #include "../views_test_support.h"
 #include "document/panchanga_text.h"
 #include "platform/message_box.h"
 #include "platform/painter_surface.h"
+#include "shell/dialogs/panchanga_period_dlg.h"
 #include "views/chakras/panchanga_view.h"
 
 namespace {
@@ -111,6 +116,38 @@ TEST_F(PanchangaViewTest, TableLeavesTheMonthAlone) {
     std::string none;
     ASSERT_TRUE(FormatPanchangaTableDP(*m_document.m_pCurrentChart, 1990, 6, 10, 0, none).ok());
     EXPECT_EQ(none.find('\n'), std::string::npos);
+}
+
+// The 400-day table for spreadsheets takes a while, like the other long work: its progress shows, and
+// Cancel stops it with nothing copied and nothing to say. Reached through the pane's menu.
+TEST_F(PanchangaViewTest, TheLongTableShowsProgressAndCanBeCancelled) {
+    QApplication::clipboard()->setText("kept");
+    // The period dialog: 400 days from the chart's date.
+    QTimer::singleShot(0, [] {
+        auto* dialog = dynamic_cast<CPanchangaPeriodDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->DaysEdit()->setText("400");
+        dialog->accept();
+    });
+    // Cancel is pressed once the progress window shows.
+    bool progressShown = false;
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [&progressShown] {
+        if (auto* progress = dynamic_cast<QProgressDialog*>(QApplication::activeModalWidget())) {
+            progressShown = true;
+            progress->cancel();
+        }
+    });
+    cancel.start(20);
+    QMenu menu;
+    m_pane.FillContextMenu(menu);
+    for (QAction* action : menu.actions())
+        if (action->text() == "Copy monthly panchanga (DP format)") action->trigger();
+    cancel.stop();
+    EXPECT_TRUE(progressShown);
+    EXPECT_TRUE(m_boxes.empty());
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "kept");
+    EXPECT_FALSE(m_pane.IsWaiting());
 }
 
 } // namespace

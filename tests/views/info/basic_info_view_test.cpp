@@ -94,19 +94,39 @@ TEST_F(BasicInfoTest, AnotherVargaTitlesTheLongitudeColumnAndListsThatVargaChart
     EXPECT_EQ(m_view.CellText(1, 1), FormatSignLongitude(navamsa.m_bodies[1].m_dLongitude));
 }
 
-TEST_F(BasicInfoTest, ShortLongitudesRoundTheMinutesUpFromThirtySeconds) {
+// The whole longitude is rounded to the printed field before it is split: no field shows 60, and the
+// last half minute (or hundredth of a second) of a sign prints as 0 of the next.
+TEST_F(BasicInfoTest, LongitudesAreRoundedAsAWholeToThePrintedField) {
     struct Case {
-        int degrees, minutes, seconds;
-        const char* expected; // degrees and minutes around the sign's name
+        int degrees, minutes;
+        double seconds;
+        const char* shortForm; // degrees and minutes around the sign's name, "|" for it
+        int shortSign;
+        const char* longForm; // "|" for the sign's name
+        int longSign;
     };
     const double leo = 30 * 4;
-    for (const Case c : {Case{12, 29, 31, "12|30"}, Case{12, 29, 29, "12|29"}, Case{3, 0, 0, " 3|00"},
-                         Case{12, 59, 45, "13|00"}, Case{29, 59, 40, "30|00"}}) {
-        const std::string expected(c.expected);
-        EXPECT_EQ(FormatShortSignLongitude(leo + c.degrees + c.minutes / 60.0 + c.seconds / 3600.0),
-                  expected.substr(0, 2) + g_pszSignNames[4] + expected.substr(3))
-            << c.degrees << " " << c.minutes << " " << c.seconds;
+    const Case cases[] = {
+        {12, 29, 31, "12|30", 4, "12 | 29' 31.00\"", 4},
+        {12, 29, 29, "12|29", 4, "12 | 29' 29.00\"", 4},
+        {3, 0, 0, " 3|00", 4, " 3 | 00' 00.00\"", 4},
+        {12, 59, 45, "13|00", 4, "12 | 59' 45.00\"", 4},
+        {29, 59, 40, " 0|00", 5, "29 | 59' 40.00\"", 4},
+        {29, 59, 59.996, " 0|00", 5, " 0 | 00' 00.00\"", 5},
+        {29, 59, 59.994, " 0|00", 5, "29 | 59' 59.99\"", 4},
+        {7, 14, 59.9951, " 7|15", 4, " 7 | 15' 00.00\"", 4},
+    };
+    const auto withSign = [](const std::string& form, int sign) {
+        return form.substr(0, form.find('|')) + g_pszSignNames[sign] + form.substr(form.find('|') + 1);
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.degrees << " " << c.minutes << " " << c.seconds);
+        const double longitude = leo + c.degrees + c.minutes / 60.0 + c.seconds / 3600.0;
+        EXPECT_EQ(FormatShortSignLongitude(longitude), withSign(c.shortForm, c.shortSign));
+        EXPECT_EQ(FormatSignLongitude(longitude), withSign(c.longForm, c.longSign));
     }
+    // The last hundredth of Pisces is 0 of Aries.
+    EXPECT_EQ(FormatSignLongitude(360.0 - 0.001 / 3600.0), withSign(" 0 | 00' 00.00\"", 0));
 }
 
 // The planets' rows against the chart: longitude to the hundredth of a second, nakshatra and pada

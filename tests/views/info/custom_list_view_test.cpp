@@ -98,9 +98,14 @@ TEST_F(ListTest, ColumnWidthsFollowTheZoomAndRowsTheListFont) {
 TEST_F(ListTest, TheTableAsTextPadsEachColumnToItsWidestText) {
     CCustomListView list;
     Fill(list, 0);
-    EXPECT_EQ(list.ToText(), "Body Value\n\n"); // an empty table still gives its header
+    EXPECT_EQ(list.ToText(), "Body Value\n\n\n"); // an empty table still gives its header, and ends
     list.AddRow({"Jupiter", "12"});
-    EXPECT_EQ(list.ToText(), "Body    Value\n\nJupiter 12\n");
+    EXPECT_EQ(list.ToText(), "Body    Value\n\nJupiter 12\n\n");
+    // Two tables joined stay apart: a blank line ends each.
+    std::string joined;
+    ListCtrlToText(list, joined, 2);
+    ListCtrlToText(list, joined, 2);
+    EXPECT_EQ(joined, "Body    Value\n\nJupiter 12\n\nBody    Value\n\nJupiter 12\n\n");
 }
 
 TEST_F(ListTest, ACopyTheClipboardRefusesIsToldAndNotTakenForDone) {
@@ -134,7 +139,7 @@ TEST_F(ListTest, LongLinesContinueIndentedOnTheNextLine) {
         {std::string(100, 'a'), std::string(100, 'b'), std::string(100, 'c'), std::string(100, 'd'), "e"});
     std::string text;
     ListCtrlToText(list, text, 5);
-    const std::string row = text.substr(text.rfind("\n\n") + 2);
+    const std::string row = text.substr(text.find("\n\n") + 2);
     EXPECT_EQ(row.substr(0, 101), std::string(100, 'a') + " ");
     EXPECT_EQ(row.find("\n"), 403u); // 403 characters run past 385: "e" moves below, indented
     EXPECT_NE(row.find("\n    e"), std::string::npos);

@@ -220,6 +220,25 @@ TEST_F(EntryViewsTest, ARightClickOutsideTheChartOpensNoMenu) {
         EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end()) << text;
 }
 
+// The entry chart's "Copy chart" holds the two texts and all six pictures, the rasi-navamsa ones too.
+TEST_F(EntryViewsTest, CopyChartOffersEveryPicture) {
+    m_entry->resize(700, 560);
+    m_entry->RecalcLayout(Size{700, 560});
+    const Rect area = m_entry->ChartArea();
+    ASSERT_TRUE(m_entry->HitTestForMenu(Point{area.left + 5, area.top + 5}));
+    QMenu menu;
+    m_entry->BuildContextMenu(menu);
+    std::vector<int> commands;
+    for (QAction* action : menu.actions())
+        if (action->menu() && action->text() == "&Copy chart")
+            for (QAction* entry : action->menu()->actions())
+                if (!entry->isSeparator()) commands.push_back(entry->data().toInt());
+    EXPECT_EQ(commands, (std::vector<int>{kCmdCopyChartText, kCmdCopyChartTextAllStyles,
+                                          kCmdPictureAsOnScreen, kCmdPicture300DpiAsOnScreen,
+                                          kCmdPictureSouthNorth, kCmdPicture300DpiSouthNorth,
+                                          kCmdPictureRasiNavamsa, kCmdPicture300DpiRasiNavamsa}));
+}
+
 TEST(ExtraFramePlacement, FramesStayInsideTheAvailableArea) {
     const Rect available{0, 30, 1920, 1050}; // a panel at the top and one at the bottom
     const Rect decoration{4, 28, 4, 4};      // borders and a title bar

@@ -19,6 +19,7 @@
 #include "views/periods/dasa_transit_view.h"
 #include "views/periods/transit_calendar_drawing.h"
 #include "views/periods/transit_calendar_view.h"
+#include "views/periods/transit_colors.h"
 #include "views/periods/transit_view.h"
 
 namespace {
@@ -363,6 +364,78 @@ TEST_F(TransitPanesTest, CorrelationListingTextAndPicture) {
             "    From 2024-03-15 to 2025-"),
         std::string::npos);
     EXPECT_NE(text.find("\n    None\n"), std::string::npos);
+}
+
+// A correlation cancelled after 5 of its 48 house and body searches says where it stopped, in the
+// window and in its copy, and the bodies never searched do not pass for "None".
+TEST_F(TransitPanesTest, ACancelledCorrelationSaysWhereItStopped) {
+    g_dasaTransitInput.start = m_moment;
+    g_dasaTransitInput.end = m_moment;
+    g_dasaTransitInput.end.m_nYear = 2027;
+    g_dasaTransitInput.label = "Venus-Saturn AD";
+    g_dasaTransitInput.sign = 9; // Capricorn
+    g_dasaTransitInput.bNew = true;
+    CDasaSignTransitView window;
+    window.resize(700, 600);
+    window.SetDocument(&m_document);
+    ASSERT_TRUE(window.RefreshListingWith([](int done, int) { return done < 5; }));
+    EXPECT_FALSE(g_dasaTransitInput.bNew);
+    // The four bodies of the 1st house and Jupiter of the 2nd were searched; Saturn of the 2nd is next.
+    const std::string note = "Search cancelled: not searched from Saturn in the 2nd house (Aquarius) on.";
+    const std::string text = DasaTransitText(g_dasaTransitListing, g_dasaTransitInput);
+    EXPECT_EQ(text.rfind("\n" + note + "\n", 0), 0u) << text.substr(0, 120);
+    EXPECT_NE(
+        text.find("Transits in 2nd house from Aquarius during Venus-Saturn AD:\n\n  Jupiter\n    None\n\n"
+                  "  Saturn\n    Not searched\n"),
+        std::string::npos);
+    const auto count = [](const std::string& in, const std::string& what) {
+        int n = 0;
+        for (std::size_t at = in.find(what); at != std::string::npos; at = in.find(what, at + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(count(text, "    Not searched\n"), 48 - 5);
+
+    ProbeSurface drawn;
+    window.OnDraw(drawn);
+    ASSERT_NE(drawn.FindText(note), nullptr);
+    EXPECT_EQ(drawn.FindText(note)->color, g_colors[kColorTransitWait]);
+    int notSearched = 0;
+    for (const auto& t : drawn.texts) notSearched += t.text == "Not searched";
+    EXPECT_EQ(notSearched, 48 - 5);
+
+    // A complete listing has no note.
+    g_dasaTransitInput.bNew = true;
+    ASSERT_TRUE(window.RefreshListingWith([](int, int) { return true; }));
+    EXPECT_EQ(DasaTransitText(g_dasaTransitListing, g_dasaTransitInput).find("Search cancelled"),
+              std::string::npos);
+}
+
+// A transit calendar cancelled part way shows the rows it made with a line saying so; painting asks for
+// nothing more, and the next update of the views (what opening the calendar again sends) makes every row.
+TEST_F(TransitPanesTest, ACancelledCalendarMarksItsRowsAndIsMadeAgainWhenReopened) {
+    CTransitCalenView calendar;
+    Render(calendar, Size{1120, 400});
+    g_nTranCalenStepCount = 12;
+    ASSERT_TRUE(calendar.RefreshCalendarWith([](int done, int) { return done < 5; }));
+    ASSERT_EQ(calendar.Calendar().rows.size(), 5u);
+    const std::string note =
+        "Cancelled after 5 of 12 rows: the rest is calculated when the calendar is opened again.";
+    ProbeSurface partial;
+    calendar.OnDraw(partial);
+    ASSERT_NE(partial.FindText(note), nullptr);
+    EXPECT_EQ(partial.FindText(note)->rect.top, kCalendarTop + 5 * kCalendarRowHeight);
+    EXPECT_EQ(partial.FindText(note)->color, g_colors[kColorTransitWait]);
+    EXPECT_EQ(partial.FindText(" W A I T "), nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(calendar.Calendar().rows.size(), 5u); // painting computed nothing
+
+    m_document.UpdateAllViews(nullptr);
+    EXPECT_EQ(calendar.Calendar().rows.size(), 12u);
+    ProbeSurface full;
+    calendar.OnDraw(full);
+    EXPECT_EQ(full.FindText(note), nullptr);
+    // Complete rows are not made again.
+    EXPECT_FALSE(calendar.RefreshCalendar());
 }
 
 } // namespace
