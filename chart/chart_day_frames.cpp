@@ -38,11 +38,11 @@ CDayFrameTimes MeasureDay(double birth, double start, double nightStart, double 
 }
 
 // A searched sunrise day that is the day of the rule in chart/sunrise_days.h: day and night both have
-// a length and its sunrises start consecutive dates. Near polar day or night the searches may find
+// a length and its sunrises start consecutive days. Near polar day or night the searches may find
 // something else (a sunrise weeks later, or a date between without one), and the rule decides.
 bool FollowsSunDayRule(const CChartCore& chart, const SunDay& day) {
     return day.rise < day.set && day.set < day.nextRise &&
-           AreMorningSunrisesOfConsecutiveDates(chart, day.rise, day.nextRise);
+           AreSunrisesOfConsecutiveDays(chart, day.rise, day.nextRise);
 }
 
 // A sunrise day the frame can be measured on: the birth lies in it (at most on the next sunrise, which

@@ -1,5 +1,5 @@
-// Sunrise days that always meet: the first sunrise of each civil date, or 6:00 local mean time on a
-// date without one.
+// Sunrise days that always meet: the sunrise of each date (18:00 to 18:00 local mean time), or 6:00
+// local mean time on a date without one.
 #include "chart/sunrise_days.h"
 
 #include <cmath>
@@ -13,14 +13,9 @@ namespace {
 
 constexpr double kHoursPerDay = 24.0;
 
-// The zone clock's Julian day of a UT moment (zone positive west: clock = UT - zone).
-double ClockJd(const CChartCore& place, double jdUt) {
-    return jdUt - place.m_dateTime.m_zone.m_dHours / kHoursPerDay;
-}
-
-// 0:00 of a civil date on the zone clock, UT Julian day.
-double DateStart(const CChartCore& place, int civilDate) {
-    return civilDate - 0.5 + place.m_dateTime.m_zone.m_dHours / kHoursPerDay;
+// 0:00 local mean time of a date, UT Julian day (mean time is UT less the longitude west / 15 hours).
+double MeanMidnightOf(const CChartCore& place, int date) {
+    return date - 0.5 + place.m_longitude.m_dValue / 360.0;
 }
 
 // The Sun's next rise (or set) after a moment, by Siddhanta; nothing when the search finds none (the Sun
@@ -43,32 +38,33 @@ CalcStatus NextSunCrossing(const CChartCore& place, double jdUt, bool set, std::
 
 } // namespace
 
-double MeanSixOClockOn(const CChartCore& place, int civilDate) {
-    // Mean time is UT less the longitude west / 15 hours.
-    const double start = DateStart(place, civilDate);
-    double six = civilDate - 0.5 + (6.0 + place.m_longitude.m_dValue / 15.0) / kHoursPerDay;
-    while (six < start) six += 1.0;
-    while (six >= start + 1.0) six -= 1.0;
-    return six;
+double MeanSixOClockOn(const CChartCore& place, int date) {
+    return MeanMidnightOf(place, date) + 0.25;
 }
 
 int CivilDateOf(const CChartCore& place, double jdUt) {
-    return static_cast<int>(std::floor(ClockJd(place, jdUt) + 0.5));
+    // The zone clock is UT less the zone west.
+    return static_cast<int>(std::floor(jdUt - place.m_dateTime.m_zone.m_dHours / kHoursPerDay + 0.5));
 }
 
-CalcStatus FindSunDayStart(const CChartCore& place, int civilDate, SunDayStart& start) {
-    const double dateStart = DateStart(place, civilDate);
+int SunDayOf(const CChartCore& place, double jdUt) {
+    // Days since 18:00 local mean time of the day before the epoch's date.
+    return static_cast<int>(std::floor(jdUt - place.m_longitude.m_dValue / 360.0 + 0.75));
+}
+
+CalcStatus FindSunDayStart(const CChartCore& place, int date, SunDayStart& start) {
+    const double spanStart = MeanMidnightOf(place, date) - 0.25; // 18:00 of the date before
     std::optional<double> rise;
-    if (CalcStatus status = NextSunCrossing(place, dateStart, false, rise); !status.ok()) return status;
-    if (rise && *rise < dateStart + 1.0)
+    if (CalcStatus status = NextSunCrossing(place, spanStart, false, rise); !status.ok()) return status;
+    if (rise && *rise < spanStart + 1.0)
         start = {*rise, false};
     else
-        start = {MeanSixOClockOn(place, civilDate), true};
+        start = {MeanSixOClockOn(place, date), true};
     return {};
 }
 
 CalcStatus FindSunriseDayAt(const CChartCore& place, double jdUt, SunriseDay& day) {
-    int date = CivilDateOf(place, jdUt);
+    int date = SunDayOf(place, jdUt);
     SunDayStart start, next;
     if (CalcStatus status = FindSunDayStart(place, date, start); !status.ok()) return status;
     if (jdUt < start.jdUt) {
@@ -86,8 +82,7 @@ CalcStatus FindSunriseDayAt(const CChartCore& place, double jdUt, SunriseDay& da
     day.standInNextRise = next.standIn;
     day.standInSet = !(set && *set < next.jdUt);
     if (day.standInSet) {
-        // 18:00 of the 6:00-to-6:00 day; the middle of the day where a zone far off mean time puts it
-        // outside.
+        // 18:00 of the 6:00-to-6:00 day; the middle of the day should a sunrise fall at that very moment.
         const double evening = MeanSixOClockOn(place, date) + 0.5;
         day.set = start.jdUt < evening && evening < next.jdUt ? evening : 0.5 * (start.jdUt + next.jdUt);
     } else {
@@ -96,12 +91,8 @@ CalcStatus FindSunriseDayAt(const CChartCore& place, double jdUt, SunriseDay& da
     return {};
 }
 
-bool AreMorningSunrisesOfConsecutiveDates(const CChartCore& place, double rise, double nextRise) {
-    const double riseClock = ClockJd(place, rise) + 0.5; // days since the epoch's 0:00
-    const double nextClock = ClockJd(place, nextRise) + 0.5;
-    const double riseDate = std::floor(riseClock);
-    const double nextDate = std::floor(nextClock);
-    return nextDate == riseDate + 1.0 && riseClock - riseDate < 0.5 && nextClock - nextDate < 0.5;
+bool AreSunrisesOfConsecutiveDays(const CChartCore& place, double rise, double nextRise) {
+    return SunDayOf(place, nextRise) == SunDayOf(place, rise) + 1;
 }
 
 double LagnaSunriseOffset() {

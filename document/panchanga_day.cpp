@@ -159,7 +159,7 @@ CalcStatus PanchangaDayStart(const CChartCore& place, int civilDate, double& jdU
 
 PanchangaWindow PanchangaWindowOf(const CChart& chart) {
     const double moment = chart.GetJulianDay();
-    const int date = CivilDateOf(chart, moment - kPanchangaMomentOffsetDays);
+    const int date = SunDayOf(chart, moment - kPanchangaMomentOffsetDays);
     double next = 0.0;
     // A failing search on the next date is reported when that day is cast; until then the chart's own
     // frame bounds this one.

@@ -21,9 +21,9 @@ inline const CDayFrameTimes& PanchangaDayFrame(const CChart& chart) {
 // How long after the day's start its chart is cast: 0.01 hour (36 seconds), days.
 inline constexpr double kPanchangaMomentOffsetDays = 0.01 / 24.0;
 
-// The start of the panchanga day of a civil date (CivilDateOf of chart/sunrise_days.h) at `place` by
-// WeekdayDefinition, UT Julian day: 0 the start of its sunrise day (6:00 local mean time where the Sun
-// does not rise), 1 6:00 local mean time, 2 6:00 zone time. Consecutive dates' days meet.
+// The start of the panchanga day of a date (chart/sunrise_days.h) at `place` by WeekdayDefinition, UT
+// Julian day: 0 the start of its sunrise day (6:00 local mean time where the Sun does not rise), 1 6:00
+// local mean time, 2 6:00 zone time. Consecutive dates' days meet.
 CalcStatus PanchangaDayStart(const CChartCore& place, int civilDate, double& jdUt);
 
 // The moments that belong to the day of a panchanga chart, UT Julian days: from the chart's own moment
