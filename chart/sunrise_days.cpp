@@ -2,10 +2,12 @@
 // local mean time on a date without one.
 #include "chart/sunrise_days.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 
 #include "core/calc_options.h"
+#include "core/calculated_moments.h"
 #include "core/chart_searches.h"
 #include "core/rise_set.h"
 
@@ -36,6 +38,16 @@ CalcStatus NextSunCrossing(const CChartCore& place, double jdUt, bool set, std::
     return result.status;
 }
 
+// The last starts found: a run of panchanga days asks for each date's start to begin its day and to end
+// the day before. Keyed by the place and options, the date in the key's moment.
+struct RememberedStart {
+    MomentKey key;
+    int sunriseDefinition = 0;
+    SunDayStart start;
+};
+thread_local std::array<std::optional<RememberedStart>, 4> t_starts;
+thread_local std::size_t t_nextStart = 0;
+
 } // namespace
 
 double MeanSixOClockOn(const CChartCore& place, int date) {
@@ -53,6 +65,13 @@ int SunDayOf(const CChartCore& place, double jdUt) {
 }
 
 CalcStatus FindSunDayStart(const CChartCore& place, int date, SunDayStart& start) {
+    const MomentKey key = KeyOfMoment(place, date);
+    for (const std::optional<RememberedStart>& remembered : t_starts) {
+        if (remembered && remembered->key == key && remembered->sunriseDefinition == g_nSunriseDefinition) {
+            start = remembered->start;
+            return {};
+        }
+    }
     const double spanStart = MeanMidnightOf(place, date) - 0.25; // 18:00 of the date before
     std::optional<double> rise;
     if (CalcStatus status = NextSunCrossing(place, spanStart, false, rise); !status.ok()) return status;
@@ -60,6 +79,8 @@ CalcStatus FindSunDayStart(const CChartCore& place, int date, SunDayStart& start
         start = {*rise, false};
     else
         start = {MeanSixOClockOn(place, date), true};
+    t_starts[t_nextStart] = RememberedStart{key, g_nSunriseDefinition, start};
+    t_nextStart = (t_nextStart + 1) % t_starts.size();
     return {};
 }
 
