@@ -95,7 +95,7 @@ public:
     // The three day frames of the birth: sunrise (snapshots of sunrise, noon, sunset, midnight and the
     // next sunrise, by SunriseDefinition; with Siddhanta 1 from the lagna meeting the Sun), and the
     // 6:00-to-6:00 days of local mean time and of zone time. Where the Sun does not rise or set, the
-    // sunrise frame is the mean-time day (m_bSunriseFromMeanTime).
+    // sunrise day follows the rule of chart/sunrise_days.h and its frame marks the stand-ins.
     CalcStatus ComputeSunriseSunset();
     // The day results of the three frames: day numbers, weekdays, hora and kaala lords, part planet,
     // five-minute signs; then the current and second values by WeekdayDefinition(Kaala).

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "chart/chart.h"
+#include "chart/sunrise_days.h"
 #include "core/chart_searches.h"
 #include "core/julian_day.h"
 #include "core/remembered_searches.h"
@@ -36,10 +37,18 @@ CDayFrameTimes MeasureDay(double birth, double start, double nightStart, double 
     return frame;
 }
 
+// A searched sunrise day that is the day of the rule in chart/sunrise_days.h: day and night both have
+// a length and its sunrises start consecutive days. Near polar day or night the searches may find
+// something else (a sunrise weeks later, or a date between without one), and the rule decides.
+bool FollowsSunDayRule(const CChartCore& chart, const SunDay& day) {
+    return day.rise < day.set && day.set < day.nextRise &&
+           AreSunrisesOfConsecutiveDays(chart, day.rise, day.nextRise);
+}
+
 // A sunrise day the frame can be measured on: the birth lies in it (at most on the next sunrise, which
-// the hora rule allows for) and day and night both have a length.
-bool IsSoundSunDay(const SunDay& day, double birth) {
-    return day.rise <= birth && birth <= day.nextRise && day.rise < day.set && day.set < day.nextRise;
+// the hora rule allows for) and it follows the rule.
+bool IsSoundSunDay(const CChartCore& chart, const SunDay& day, double birth) {
+    return day.rise <= birth && birth <= day.nextRise && FollowsSunDayRule(chart, day);
 }
 
 // The Sun's next event after a moment, seen from the chart's place.
@@ -72,16 +81,17 @@ SunDaySearch FindEphemerisSunDay(const CChartCore& chart, double birth) {
     for (const HorizonEventResult* event : {&noon, &set, &midnight}) {
         if (!event->found) return {false, {}, event->status};
     }
-    RememberSunDay(g_nSunriseDefinition, place, {rise.jdUt, noon.jdUt, set.jdUt, midnight.jdUt, next.jdUt});
-    return {true, {rise.jdUt, noon.jdUt, set.jdUt, midnight.jdUt, next.jdUt}, {}};
+    const SunDay day{rise.jdUt, noon.jdUt, set.jdUt, midnight.jdUt, next.jdUt};
+    if (!FollowsSunDayRule(chart, day)) return {false, {}, {}};
+    RememberSunDay(g_nSunriseDefinition, place, {day.rise, day.noon, day.set, day.midnight, day.nextRise});
+    return {true, day, {}};
 }
 
 // The sunrise day of the traditional model: the Sun rises when the lagna stands d degrees behind it and
 // sets when the lagna is 180 + d past it; d the rise offset of the Sun's mean radius. The sunrise is
 // searched back from the birth, the sunset forward from it, the next sunrise forward from the sunset.
 SunDaySearch FindSunDayByLagna(const CChartCore& chart) {
-    constexpr double kSunMeanRadius = 0.2680986783777464; // degrees, about 16.09'
-    const double d = RiseOffsetForRadius(kSunMeanRadius);
+    const double d = LagnaSunriseOffset();
     CChartCore rise, set, next;
     const SearchResult foundRise = FindLagnaMeeting(chart, kSun, -d, true, rise);
     if (!foundRise.found()) return {false, {}, FailureOf(foundRise)};
@@ -106,6 +116,27 @@ void ComputeSixOClockFrame(const CChartCore& chart, double zoneClockHours,
     for (int i = 0; i < 3; ++i) probes[i].Set(chart, start + 0.5 * i);
 }
 
+// The Sun's meridian transit after `from` when it comes before `before`, else the middle of the two.
+double TransitWithin(const CChartCore& chart, double from, double before, HorizonEvent transit) {
+    const HorizonEventResult found = NextSunEvent(chart, from, transit);
+    return found.found && found.jdUt < before ? found.jdUt : 0.5 * (from + before);
+}
+
+// The sunrise day of the rule around the birth, where the searches did not give it.
+CalcStatus RuleSunDay(const CChartCore& chart, double birth, SunDay& day, CDayFrameTimes& standIns) {
+    SunriseDay rule;
+    if (CalcStatus status = FindSunriseDayAt(chart, birth, rule); !status.ok()) return status;
+    day.rise = rule.rise;
+    day.set = rule.set;
+    day.nextRise = rule.nextRise;
+    day.noon = TransitWithin(chart, rule.rise, rule.set, HorizonEvent::kUpperTransit);
+    day.midnight = TransitWithin(chart, rule.set, rule.nextRise, HorizonEvent::kLowerTransit);
+    standIns.m_bStandInStart = rule.standInRise ? 1 : 0;
+    standIns.m_bStandInNightStart = rule.standInSet ? 1 : 0;
+    standIns.m_bStandInNextStart = rule.standInNextRise ? 1 : 0;
+    return {};
+}
+
 } // namespace
 
 CalcStatus CChart::ComputeSunriseSunset() {
@@ -117,16 +148,18 @@ CalcStatus CChart::ComputeSunriseSunset() {
     const double birth = GetJulianDay();
     SunDaySearch search = g_nSiddhanta == 1 ? FindSunDayByLagna(*this) : FindEphemerisSunDay(*this, birth);
     if (!search.status.ok()) return search.status;
-    m_bSunriseFromMeanTime = !search.found || !IsSoundSunDay(search.day, birth);
-    if (m_bSunriseFromMeanTime) {
-        // Polar day or night: the day of local mean time stands in, every moment set.
-        const double start = m_meanTimeFrame.m_dStartJd;
-        search.day = {start, start + 0.25, start + 0.5, start + 0.75, start + 1.0};
+    CDayFrameTimes standIns;
+    const bool byRule = !search.found || !IsSoundSunDay(*this, search.day, birth);
+    if (byRule) {
+        if (CalcStatus status = RuleSunDay(*this, birth, search.day, standIns); !status.ok()) return status;
     }
     const SunDay& day = search.day;
     m_sunriseFrame = MeasureDay(birth, day.rise, day.set, day.nextRise);
+    m_sunriseFrame.m_bStandInStart = standIns.m_bStandInStart;
+    m_sunriseFrame.m_bStandInNightStart = standIns.m_bStandInNightStart;
+    m_sunriseFrame.m_bStandInNextStart = standIns.m_bStandInNextStart;
     // The lagna-defined day has no transits: only sunrise, sunset and the next sunrise are set.
-    const bool setTransits = g_nSiddhanta != 1 || m_bSunriseFromMeanTime;
+    const bool setTransits = g_nSiddhanta != 1 || byRule;
     const double moments[5] = {day.rise, day.noon, day.set, day.midnight, day.nextRise};
     for (int i = 0; i < 5; ++i) {
         if (setTransits || (i != 1 && i != 3)) m_sunSnapshot[i].Set(*this, moments[i]);

@@ -18,6 +18,12 @@ struct CDayFrameTimes {
     double m_dNightLength = 0.0;           // next day's start - start of the night
     double m_dWholeDay = 0.0;              // next day's start - start of the day
     std::uint8_t m_bDayBirth = 0;          // 1 when the birth lies before the start of the night
+    // 1 where the sunrise frame has no sunrise (sunset, next sunrise) to start at because the Sun stays
+    // down or up (polar night, midnight sun): the moment is then 6:00 (18:00) of local mean time. The
+    // clock frames never set them.
+    std::uint8_t m_bStandInStart = 0;
+    std::uint8_t m_bStandInNightStart = 0;
+    std::uint8_t m_bStandInNextStart = 0;
 };
 
 // What one day frame gives: the civil day number, weekday 0 Sunday .. 6 Saturday, hora lord (body

@@ -57,10 +57,9 @@ struct CChartData {
     // sunrise, the one body computed at them; then the frame's ghati values.
     std::array<CDayFrameMoment, 5> m_sunSnapshot;
     CRasiLongitude m_sunAtSunrise; // at m_sunSnapshot[0], exactly as a chart cast then holds it
+    // Where the Sun does not rise or set that day (polar day or night) the frame marks the moments that
+    // stand in for them (chart/sunrise_days.h).
     CDayFrameTimes m_sunriseFrame;
-    // 1 when the Sun did not rise or set that day (polar day or night): the sunrise frame and its
-    // snapshots are then those of local mean time, 6:00, 12:00, 18:00, 24:00 and the next 6:00.
-    std::uint8_t m_bSunriseFromMeanTime = 0;
     CDmsAngle m_ayanamsa;    // the chart's ayanamsa, degrees
     CHmsTime m_siderealTime; // local sidereal time, hours (ARMC / 15)
     // The 6:00-to-6:00 frames of local mean time and of zone time: 6:00, 18:00, next 6:00 (moments

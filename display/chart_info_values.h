@@ -17,6 +17,8 @@ std::string HoraLordText(const CChart& chart, bool mahakala); // "Jupiter (5 min
 std::string KaalaLordText(const CChart& chart);               // "Mars (Mahakala: Venus)"
 std::string ChoghadiyaText(const CChart& chart);              // "Amrita (Choghadiya)"
 // The snapshot's time; with its month and day when it falls on another day of the month than the birth.
+// Where the Sun does not rise or set that day, "Sun does not rise (day from 6:00 LMT)" or "Sun does not
+// set (night from 18:00 LMT)"; a sunset before a day without sunrise adds " (next day from 6:00 LMT)".
 std::string SunTimeText(const CChart& chart, bool sunset);
 std::string JanmaGhatisText(const CChart& chart);
 std::string AyanamsaText(const CChart& chart);     // "23-43-07.12"

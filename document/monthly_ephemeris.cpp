@@ -129,7 +129,8 @@ CalcStatus FormatMonthlyEphemeris(const CChartCore& chart, const std::vector<CPa
         siderealTime.m_dHours = noon.m_dSiderealTime;
         siderealTime.SplitHours();
         table += FormatText("\n%d\t%s\t", morning.m_dateTime.m_nDay, g_weekdayAbbrevs[day.m_nWeekday]);
-        table += day.m_sunrise.m_time.FormatHms() + "\t" + day.m_sunset.m_time.FormatHms() + "\t" +
+        table += (day.m_bSunrise ? day.m_sunrise.m_time.FormatHms() : "Sun does not rise") + "\t" +
+                 (day.m_bSunset ? day.m_sunset.m_time.FormatHms() : "Sun does not set") + "\t" +
                  siderealTime.FormatHms() + "\t";
         for (int body = kSun; body <= kRahu; ++body)
             table += LongitudeDms(morning.m_bodies[body].m_dLongitude) + "\t";

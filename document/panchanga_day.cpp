@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "chart/sunrise_days.h"
 #include "core/julian_day.h"
 #include "core/planet_tables.h"
 #include "core/rise_set.h"
@@ -131,18 +132,52 @@ CalcStatus FillMoonRiseSet(const CChart& chart, CPanchangaDay& day) {
     return {};
 }
 
+// The moment a day's chart is cast at, for a day starting at `start` (UT Julian days): as the local
+// date and time of the place's zone hold it, so that the day before ends on exactly this moment.
+double CastMomentOf(const CChartCore& place, double start, CChartCore& probe) {
+    place.JulianDayToDate(start + kPanchangaMomentOffsetDays, probe);
+    return probe.GetJulianDay();
+}
+
 } // namespace
+
+CalcStatus PanchangaDayStart(const CChartCore& place, int civilDate, double& jdUt) {
+    switch (g_nWeekdayDefinition) {
+    case 0: {
+        SunDayStart start;
+        if (CalcStatus status = FindSunDayStart(place, civilDate, start); !status.ok()) return status;
+        jdUt = start.jdUt;
+        return {};
+    }
+    case 2:
+        jdUt = civilDate - 0.5 + (6.0 + place.m_dateTime.m_zone.m_dHours) / 24.0;
+        return {};
+    default:
+        jdUt = MeanSixOClockOn(place, civilDate);
+        return {};
+    }
+}
+
+PanchangaWindow PanchangaWindowOf(const CChart& chart) {
+    const double moment = chart.GetJulianDay();
+    const int date = SunDayOf(chart, moment - kPanchangaMomentOffsetDays);
+    double next = 0.0;
+    // A failing search on the next date is reported when that day is cast; until then the chart's own
+    // frame bounds this one.
+    if (!PanchangaDayStart(chart, date + 1, next).ok()) next = PanchangaDayFrame(chart).m_dNextStartJd;
+    CChartCore probe;
+    return {moment, CastMomentOf(chart, next, probe)};
+}
 
 CalcStatus CastPanchangaDayChart(const CChartCore& place, double jdUtNoon, CChart& work) {
     CChartCore probe;
     place.JulianDayToDate(jdUtNoon, probe);
-    if (CalcStatus status = work.CopyDataAndCalc(probe); !status.ok()) return status;
-    if (CalcStatus status = work.ComputeSunriseSunset(); !status.ok()) return status;
-    work.ComputeTimeUpagrahas();
-    // The civil day's weekday is that of its noon, whatever the hour of its sunrise.
-    const int weekday = work.m_currentDay.m_nWeekday;
-
-    place.JulianDayToDate(PanchangaDayFrame(work).m_dStartJd + kPanchangaMomentOffsetDays, probe);
+    // The civil day's weekday, whatever the hour at which its day starts.
+    const int weekday = probe.GetWeekday();
+    double start = 0.0;
+    if (CalcStatus status = PanchangaDayStart(place, CivilDateOf(place, jdUtNoon), start); !status.ok())
+        return status;
+    CastMomentOf(place, start, probe);
     if (CalcStatus status = work.CopyDataAndCalc(probe); !status.ok()) return status;
     if (CalcStatus status = work.ComputeSunriseSunset(); !status.ok()) return status;
     work.ComputeTimeUpagrahas();
@@ -155,8 +190,12 @@ CalcStatus CastPanchangaDayChart(const CChartCore& place, double jdUtNoon, CChar
 CalcStatus ComputePanchangaDay(const CChart& chart, CPanchangaDay& day, bool withPeriods) {
     const PanchangaWindow window = PanchangaWindowOf(chart);
     day.m_moment = chart.m_dateTime;
+    day.m_dStartJd = window.start;
+    day.m_dEndJd = window.end;
     day.m_sunrise = chart.m_sunSnapshot[0].m_dateTime;
     day.m_sunset = chart.m_sunSnapshot[2].m_dateTime;
+    day.m_bSunrise = chart.m_sunriseFrame.m_bStandInStart ? 0 : 1;
+    day.m_bSunset = chart.m_sunriseFrame.m_bStandInNightStart ? 0 : 1;
     if (CalcStatus status = FillMoonRiseSet(chart, day); !status.ok()) return status;
 
     day.m_nWeekday = chart.m_currentDay.m_nWeekday;
@@ -182,6 +221,8 @@ CalcStatus ComputePanchangaDay(const CChart& chart, CPanchangaDay& day, bool wit
 
     FillKalas(chart, day);
     if (CalcStatus status = ComputeVarjya(chart, day); !status.ok()) return status;
+    // Durmuhurtas are fifteenths of the daylight: none to count where the Sun does not rise or set.
+    for (CPanchangaSpan& span : day.m_durmuhurta) span.m_bKnown = day.m_bSunrise && day.m_bSunset;
     if (withPeriods) FillHorasAndChoghadiyas(chart, day);
     return {};
 }

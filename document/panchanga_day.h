@@ -5,9 +5,11 @@
 // the 16 choghadiyas (Gouri panchanga).
 //
 // A day runs from its sunrise (by WeekdayDefinition: the sunrise, or 6:00 of local mean or zone time)
-// to the next one. Its chart is cast 0.01 hour (36 seconds) after that sunrise; an end belongs to the
-// day when it falls at or after that moment and before the same moment of the next day, so that every
-// end is listed on exactly one day. Every moment is a local date and time in the zone of the chart the
+// to the next one; where the Sun does not rise on a date, 6:00 local mean time stands in for its
+// sunrise, and 18:00 for a sunset that does not come (chart/sunrise_days.h). Its chart is cast 0.01 hour
+// (36 seconds) after the day's start; an end belongs to the day when it falls at or after that moment
+// and before the same moment of the next day, so that every end is listed on exactly one day. Periods
+// counted from a sunrise or sunset that does not happen are not known (shown "-"). Every moment is a local date and time in the zone of the chart the
 // day was cast for (hours, positive west). Indices are 0-based as in the name tables of
 // core/calendar_names.h and core/zodiac_names.h.
 #include <array>
@@ -27,12 +29,14 @@ struct CPanchangaPeriod {
     int m_nLord = 0;
     CLocalDateTime m_start;
     CLocalDateTime m_end;
+    std::uint8_t m_bKnown = 1; // 0: counted from a sunrise or sunset that does not happen
 };
 
 // A span of the day: start and end.
 struct CPanchangaSpan {
     CLocalDateTime m_start;
     CLocalDateTime m_end;
+    std::uint8_t m_bKnown = 1; // 0: counted from a sunrise or sunset that does not happen
 };
 
 // A limb that changes at most twice in a day (tithi 0-29, nakshatra 0-26, yoga 0-26).
@@ -45,12 +49,16 @@ struct CLimbEnds {
     CLocalDateTime m_firstEnd;
 };
 
-inline constexpr int kMaxKaranaEnds = 3;
+// A karana lasts 10 hours at the least: three end in a day of 24 hours, four can in the day of up to 30
+// hours that begins at a 6:00 stand-in and ends at a sunrise near noon, as the polar night ends.
+inline constexpr int kMaxKaranaEnds = 4;
 inline constexpr int kHoraCount = 24;
 inline constexpr int kChoghadiyaSlots = 16; // 8 of the day, then 8 of the night
 
 struct CPanchangaDay {
     CLocalDateTime m_moment; // the day's sunrise + 0.01 hour; its date is the civil date of the day
+    double m_dStartJd = 0.0; // the moments that belong to the day, UT Julian days: from m_moment ...
+    double m_dEndJd = 0.0;   // ... up to (not including) the next day's moment
     int m_nWeekday = 0;      // 0 Sunday .. 6 Saturday, by WeekdayDefinition
     int m_nSamvatsara = 0;   // 0-59
     int m_nLunarMonth = 0;   // 0 Vaisakha .. 11 Chaitra
@@ -58,7 +66,7 @@ struct CPanchangaDay {
     CLimbEnds m_tithi;
     CLimbEnds m_nakshatra;
     CLimbEnds m_yoga;
-    int m_nKaranaCount = 0;                     // ends within the day, 0-3
+    int m_nKaranaCount = 0;                     // ends within the day, 0-4
     std::array<int, kMaxKaranaEnds> m_karana{}; // 0-10: the karana at the moment, then the following ones
     std::array<CLocalDateTime, kMaxKaranaEnds> m_karanaEnd;
     CPanchangaSpan m_rahuKala;
@@ -68,8 +76,10 @@ struct CPanchangaDay {
     std::array<CPanchangaSpan, 2> m_varjya;
     int m_nDurmuhurtaCount = 0; // 1-2
     std::array<CPanchangaSpan, 2> m_durmuhurta;
-    CLocalDateTime m_sunrise;
-    CLocalDateTime m_sunset;
+    CLocalDateTime m_sunrise; // or its 6:00 stand-in
+    CLocalDateTime m_sunset;  // or its 18:00 stand-in
+    std::uint8_t m_bSunrise = 1; // 0: the Sun does not rise that day (polar night or midnight sun)
+    std::uint8_t m_bSunset = 1;  // 0: the Sun does not set within the day
     CLocalDateTime m_moonrise; // the next after the day's moment
     CLocalDateTime m_moonset;
     std::uint8_t m_bMoonrise = 0; // 0: the Moon neither rises nor sets there for a while (polar sky)

@@ -2,6 +2,7 @@
 // What the parts of the panchanga day computation share: the day frame WeekdayDefinition chooses, the
 // window of moments that belong to the day, and the conversion of a found instant to the day's zone.
 #include "chart/chart.h"
+#include "core/calc_status.h"
 #include "core/chart_helpers.h"
 
 // The day frame of a panchanga chart by WeekdayDefinition: 0 the sunrise day (sunrise, sunset, next
@@ -17,19 +18,23 @@ inline const CDayFrameTimes& PanchangaDayFrame(const CChart& chart) {
     }
 }
 
-// How long after the day's sunrise its chart is cast: 0.01 hour (36 seconds), days.
+// How long after the day's start its chart is cast: 0.01 hour (36 seconds), days.
 inline constexpr double kPanchangaMomentOffsetDays = 0.01 / 24.0;
 
+// The start of the panchanga day of a date (chart/sunrise_days.h) at `place` by WeekdayDefinition, UT
+// Julian day: 0 the start of its sunrise day (6:00 local mean time where the Sun does not rise), 1 6:00
+// local mean time, 2 6:00 zone time. Consecutive dates' days meet.
+CalcStatus PanchangaDayStart(const CChartCore& place, int civilDate, double& jdUt);
+
 // The moments that belong to the day of a panchanga chart, UT Julian days: from the chart's own moment
-// up to (not including) the same moment of the next day, the next sunrise + 0.01 hour.
+// up to (not including) the moment the next date's chart is cast at, so that consecutive days meet
+// exactly and every moment belongs to one day.
 struct PanchangaWindow {
     double start = 0.0;
     double end = 0.0;
     bool Contains(double jdUt) const { return start <= jdUt && jdUt < end; }
 };
-inline PanchangaWindow PanchangaWindowOf(const CChart& chart) {
-    return {chart.GetJulianDay(), PanchangaDayFrame(chart).m_dNextStartJd + kPanchangaMomentOffsetDays};
-}
+PanchangaWindow PanchangaWindowOf(const CChart& chart);
 
 struct CPanchangaDay;
 

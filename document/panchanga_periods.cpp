@@ -56,13 +56,19 @@ void FillKalas(const CChart& chart, CPanchangaDay& day) {
     const CDayFrameTimes& frame = PanchangaDayFrame(chart);
     double start = frame.m_dStartJd;
     double part = (frame.m_dNextStartJd - frame.m_dStartJd) / 16.0;
+    bool known = !frame.m_bStandInStart && !frame.m_bStandInNextStart;
     if (g_bKaalaInDayNightSeparate) {
         const bool byDay = chart.GetJulianDay() < frame.m_dNightStartJd;
         start = byDay ? frame.m_dStartJd : frame.m_dNightStartJd;
         part = ((byDay ? frame.m_dNightStartJd : frame.m_dNextStartJd) - start) / 8.0;
+        known = !frame.m_bStandInNightStart && !(byDay ? frame.m_bStandInStart : frame.m_bStandInNextStart);
     }
     const int w = day.m_nWeekday;
-    const auto span = [&](int p) { return SpanIn(chart, start + p * part, start + (p + 1) * part); };
+    const auto span = [&](int p) {
+        CPanchangaSpan s = SpanIn(chart, start + p * part, start + (p + 1) * part);
+        s.m_bKnown = known;
+        return s;
+    };
     day.m_rahuKala = span(kRahuKalaPart[w]);
     day.m_gulikaKala = span(kGulikaKalaPart[w] + (g_bGulikaInSaturnPortion ? 0 : 1));
     day.m_yamaGanda = span(kYamaGandaPart[w]);
@@ -114,6 +120,7 @@ void FillHorasAndChoghadiyas(const CChart& chart, CPanchangaDay& day) {
         period.m_nLord = (day.m_nWeekday - 2 * i + 49) % 7 + 1;
         period.m_start = LocalMomentIn(chart, sunrise + i * hora);
         period.m_end = LocalMomentIn(chart, sunrise + (i + 1) * hora);
+        period.m_bKnown = !frame.m_bStandInStart && !frame.m_bStandInNextStart;
     }
 
     // Choghadiyas: eighths of the day and of the night of the sunrise day, named from the weekday of
@@ -129,5 +136,8 @@ void FillHorasAndChoghadiyas(const CChart& chart, CPanchangaDay& day) {
         period.m_nLord = k < 8 ? (w + 5 * k) % 7 : (w + 4 + 4 * (k - 8)) % 7;
         period.m_start = LocalMomentIn(chart, sunrise + offset(k));
         period.m_end = LocalMomentIn(chart, sunrise + offset(k + 1));
+        // Eighths of the daylight, then of the night, of the sunrise day.
+        const CDayFrameTimes& sun = chart.m_sunriseFrame;
+        period.m_bKnown = !sun.m_bStandInNightStart && !(k < 8 ? sun.m_bStandInStart : sun.m_bStandInNextStart);
     }
 }

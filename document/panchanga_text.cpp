@@ -23,8 +23,19 @@ std::string EndTime(const CPanchangaDay& day, const CLocalDateTime& moment) {
 std::string PeriodTime(const CPanchangaDay& day, const CLocalDateTime& moment) {
     return moment.FormatTime(kNearestMinute, day.m_moment.m_nDay);
 }
+// A period counted from a sunrise or sunset that does not happen is "-", as a moonrise that does not.
+constexpr char kUnknown[] = "-";
+constexpr char kNoSunrise[] = "Sun does not rise";
+constexpr char kNoSunset[] = "Sun does not set";
+
 std::string SpanText(const CPanchangaDay& day, const CPanchangaSpan& span) {
+    if (!span.m_bKnown) return kUnknown;
     return FormatText("%s - %s", PeriodTime(day, span.m_start).c_str(), PeriodTime(day, span.m_end).c_str());
+}
+
+// The end of a hora or choghadiya, seconds cut.
+std::string PeriodEnd(const CPanchangaDay& day, const CPanchangaPeriod& period) {
+    return period.m_bKnown ? EndTime(day, period.m_end) : std::string(kUnknown);
 }
 
 // The entries of a limb: the whole day, or each limb with its end. `label` follows the name (" yoga").
@@ -43,7 +54,7 @@ const char* const* SignNames() {
 }
 
 std::string RiseTime(const CPanchangaDay& day, const CLocalDateTime& moment, bool found) {
-    return found ? PeriodTime(day, moment) : std::string("-");
+    return found ? PeriodTime(day, moment) : std::string(kUnknown);
 }
 
 // Whole-minute time of a UT Julian day in the chart's zone, without a day mark.
@@ -54,6 +65,10 @@ std::string TableTime(const CChartCore& chart, double jdUt) {
 }
 std::string TableTime(const CLocalDateTime& moment) {
     return moment.m_time.FormatHmMode(kNearestMinute);
+}
+std::string TableSpan(const CPanchangaSpan& span) {
+    if (!span.m_bKnown) return kUnknown;
+    return TableTime(span.m_start) + " - " + TableTime(span.m_end);
 }
 
 constexpr const char kTableHeader[] =
@@ -78,10 +93,11 @@ CalcStatus LagnaEnds(const CChart& chart, std::string& text) {
         request.m_nBodyA = kLagna;
         request.m_dTarget = Reduce360((sign + 1) * 30.0);
         const SearchResult found = from.LocateLongitudeTime(request);
+        if (found.outcome == SearchOutcome::kFailed) return found.status;
+        // Beyond the polar circles the lagna leaps over some signs: such a sign has no end to give.
         if (!found.found()) {
-            return found.outcome == SearchOutcome::kFailed
-                       ? found.status
-                       : CalcStatus::Failure("The end of a lagna cannot be found.");
+            text += FormatText("%s\t%s\t", kUnknown, g_signNames[sign]);
+            continue;
         }
         text += FormatText("%s\t%s\t", TableTime(chart, found.jdUt).c_str(), g_signNames[sign]);
         chart.JulianDayToDate(found.jdUt + 0.1 / 24.0, from);
@@ -100,12 +116,13 @@ CalcStatus TableRow(const CChart& chart, const CPanchangaDay& day, std::string& 
                        sunSign < 3 || sunSign >= 9 ? "Uttarayana" : "Dakshinayana",
                        g_rituNames[(day.m_nLunarMonth + 1) % 12 / 2], g_signNamesSanskrit[sunSign],
                        g_lunarMonthNames[day.m_nLunarMonth]);
-    text += FormatText("%s\t%s\t%s\t%s - %s\t", g_pakshaNames[tithi / 15], g_tithiDayNames[tithi],
-                       TableTime(day.m_tithi.m_firstEnd).c_str(), TableTime(day.m_rahuKala.m_start).c_str(),
-                       TableTime(day.m_rahuKala.m_end).c_str());
+    text += FormatText("%s\t%s\t%s\t%s\t", g_pakshaNames[tithi / 15], g_tithiDayNames[tithi],
+                       TableTime(day.m_tithi.m_firstEnd).c_str(), TableSpan(day.m_rahuKala).c_str());
     text += std::string(g_weekdayNames[day.m_nWeekday]) + "\t";
     const auto span = [&](int count, int i, const std::array<CPanchangaSpan, 2>& spans, bool start) {
-        return i < count ? TableTime(start ? spans[i].m_start : spans[i].m_end) : std::string();
+        if (i >= count) return std::string();
+        if (!spans[i].m_bKnown) return std::string(kUnknown);
+        return TableTime(start ? spans[i].m_start : spans[i].m_end);
     };
     const std::string cells[14] = {g_nakshatraShortNames[day.m_nakshatra.m_nIndex],
                                    TableTime(day.m_nakshatra.m_firstEnd),
@@ -119,8 +136,8 @@ CalcStatus TableRow(const CChart& chart, const CPanchangaDay& day, std::string& 
                                    span(day.m_nDurmuhurtaCount, 0, day.m_durmuhurta, false),
                                    span(day.m_nDurmuhurtaCount, 1, day.m_durmuhurta, true),
                                    span(day.m_nDurmuhurtaCount, 1, day.m_durmuhurta, false),
-                                   TableTime(day.m_sunrise),
-                                   TableTime(day.m_sunset)};
+                                   day.m_bSunrise ? TableTime(day.m_sunrise) : kNoSunrise,
+                                   day.m_bSunset ? TableTime(day.m_sunset) : kNoSunset};
     for (const std::string& cell : cells) text += cell + "\t";
     if (CalcStatus status = LagnaEnds(chart, text); !status.ok()) return status;
     for (int sign = 0; sign < kSignCount; ++sign) {
@@ -178,15 +195,18 @@ std::string VarjyaEntries(const CPanchangaDay& day) {
     std::string text;
     for (int i = 0; i < day.m_nVarjyaCount; ++i)
         text += (i == 0 ? "Varjya: " : "") + SpanText(day, day.m_varjya[i]) + ", ";
-    for (int i = 0; i < day.m_nDurmuhurtaCount; ++i)
+    // Durmuhurtas without a daylight to count in: one "-".
+    const int durmuhurtas = day.m_durmuhurta[0].m_bKnown ? day.m_nDurmuhurtaCount : 1;
+    for (int i = 0; i < durmuhurtas; ++i)
         text += (i == 0 ? "Durmuhurta: " : "") + SpanText(day, day.m_durmuhurta[i]) + ", ";
     return text;
 }
 
 std::string RiseSetEntries(const CPanchangaDay& day, const char* separator) {
-    return FormatText("Sunrise at %s, Sunset at %s,%sMoonrise at %s, Moonset at %s, ",
-                      PeriodTime(day, day.m_sunrise).c_str(), PeriodTime(day, day.m_sunset).c_str(),
-                      separator, RiseTime(day, day.m_moonrise, day.m_bMoonrise).c_str(),
+    const std::string sunrise = day.m_bSunrise ? "Sunrise at " + PeriodTime(day, day.m_sunrise) : kNoSunrise;
+    const std::string sunset = day.m_bSunset ? "Sunset at " + PeriodTime(day, day.m_sunset) : kNoSunset;
+    return FormatText("%s, %s,%sMoonrise at %s, Moonset at %s, ", sunrise.c_str(), sunset.c_str(), separator,
+                      RiseTime(day, day.m_moonrise, day.m_bMoonrise).c_str(),
                       RiseTime(day, day.m_moonset, day.m_bMoonset).c_str());
 }
 
@@ -198,12 +218,12 @@ std::string MoonSignEntry(const CPanchangaDay& day) {
 
 std::string HoraEntry(const CPanchangaDay& day, int hora) {
     const CPanchangaPeriod& period = day.m_hora[hora];
-    return FormatText("%s: %s", ChosenPlanetAbbrevs()[period.m_nLord], EndTime(day, period.m_end).c_str());
+    return FormatText("%s: %s", ChosenPlanetAbbrevs()[period.m_nLord], PeriodEnd(day, period).c_str());
 }
 
 std::string ChoghadiyaEntry(const CPanchangaDay& day, int choghadiya) {
     const CPanchangaPeriod& period = day.m_choghadiya[choghadiya];
-    return FormatText("%s: %s", g_choghadiyaNames[period.m_nLord], EndTime(day, period.m_end).c_str());
+    return FormatText("%s: %s", g_choghadiyaNames[period.m_nLord], PeriodEnd(day, period).c_str());
 }
 
 std::string FormatMonthlyPanchanga(const std::vector<CPanchangaDay>& days) {

@@ -4,7 +4,8 @@
 //
 // Times are local times of the day's zone on a 24-hour clock, "%d:%02d": the ends of the limbs and of
 // the Moon's sign with the seconds cut, the periods and the rise and set times to the nearest minute,
-// each followed by "*" when its date is not the day's own.
+// each followed by "*" when its date is not the day's own. Where the Sun does not rise or set, "Sun does
+// not rise" or "Sun does not set" stands for the time, and a period counted from it is "-".
 #include <string>
 #include <vector>
 

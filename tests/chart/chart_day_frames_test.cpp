@@ -64,6 +64,10 @@ double FirstAfter(const std::vector<double>& events, double jd) {
     return 0.0;
 }
 
+bool HasStandIn(const CDayFrameTimes& frame) {
+    return frame.m_bStandInStart || frame.m_bStandInNightStart || frame.m_bStandInNextStart;
+}
+
 TEST_F(DayChartTest, SunriseFrameAgreesWithSwetestForEveryDefinition) {
     for (SunriseCase& c : SunriseCases()) {
         for (int definition = 0; definition <= 3; ++definition) {
@@ -78,7 +82,7 @@ TEST_F(DayChartTest, SunriseFrameAgreesWithSwetestForEveryDefinition) {
             const double nextRise = FirstAfter(rises, birth);
             const double noon = FirstAfter(Events("mtransit", c.n), rise);
             const double midnight = FirstAfter(Events("itransit", c.n), rise);
-            EXPECT_EQ(c.chart.m_bSunriseFromMeanTime, 0);
+            EXPECT_FALSE(HasStandIn(c.chart.m_sunriseFrame));
             EXPECT_NEAR(c.chart.m_sunriseFrame.m_dStartJd, rise, 2 * kSecond);
             EXPECT_NEAR(c.chart.m_sunriseFrame.m_dNightStartJd, set, 2 * kSecond);
             EXPECT_NEAR(c.chart.m_sunriseFrame.m_dNextStartJd, nextRise, 2 * kSecond);
@@ -211,12 +215,19 @@ TEST_F(DayChartTest, WithoutSunriseOrSunsetTheDayOfLocalMeanTimeStandsIn) {
             const CDayFrameTimes& f = chart.m_sunriseFrame;
             const double birth = chart.GetJulianDay();
             if (siddhanta == 0) {
-                EXPECT_EQ(chart.m_bSunriseFromMeanTime, 1);
-                EXPECT_DOUBLE_EQ(f.m_dStartJd, chart.m_meanTimeFrame.m_dStartJd);
+                // 6:00, 18:00 and the next 6:00 of local mean time, each marked; noon and midnight are the
+                // Sun's transits within them.
+                EXPECT_TRUE(f.m_bStandInStart && f.m_bStandInNightStart && f.m_bStandInNextStart);
+                EXPECT_NEAR(f.m_dStartJd, chart.m_meanTimeFrame.m_dStartJd, 1e-9);
                 EXPECT_NEAR(f.m_dDayLength, 30.0, 1e-6);
                 EXPECT_NEAR(f.m_dNightLength, 30.0, 1e-6);
-                for (int i = 0; i < 5; ++i)
+                for (int i : {0, 2, 4})
                     EXPECT_NEAR(chart.m_sunSnapshot[i].GetJulianDay(), f.m_dStartJd + 0.25 * i, kSecond) << i;
+                for (int i : {1, 3}) {
+                    const double moment = chart.m_sunSnapshot[i].GetJulianDay();
+                    EXPECT_GT(moment, chart.m_sunSnapshot[i - 1].GetJulianDay()) << i;
+                    EXPECT_LT(moment, chart.m_sunSnapshot[i + 1].GetJulianDay()) << i;
+                }
             }
             // The traditional model's lagna may still meet the Sun there: its own day then stands. Either
             // way the birth lies in a day of some length, and everything measured on it is defined.

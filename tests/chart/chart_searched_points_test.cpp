@@ -27,7 +27,7 @@ TEST_F(DayChartTest, TraditionalSunriseIsTheLagnaMeetingTheSun) {
         g_nSunriseDefinition = definition;
         CChart chart = Chennai();
         ASSERT_TRUE(chart.ComputeSunriseSunset().ok());
-        EXPECT_EQ(chart.m_bSunriseFromMeanTime, 0);
+        EXPECT_FALSE(chart.m_sunriseFrame.m_bStandInStart || chart.m_sunriseFrame.m_bStandInNightStart);
         // The lagna and the Sun at the day's moments, as a chart cast there holds them.
         CChartCore rise, set, next;
         ASSERT_TRUE(chart.m_sunSnapshot[0].CalcInto(rise).ok());

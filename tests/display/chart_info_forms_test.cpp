@@ -60,6 +60,16 @@ TEST_F(ChartInfoFormsTest, SunriseOnAnotherDayNamesItsDate) {
     EXPECT_NE(SunTimeText(chart, false).find("(January 14)"), std::string::npos);
 }
 
+// Inside the polar night no time is shown as a sunrise: the block says so and which moments of local
+// mean time the day and the night are counted from.
+TEST_F(ChartInfoFormsTest, APolarNightSaysTheSunDoesNotRiseAndWhatStandsIn) {
+    CChart chart = ChartAt<CChart>(2460666.0, 18.96, 69.65); // Tromso, 21 December 2024, 12:00 UT
+    ASSERT_TRUE(chart.ComputeAll(false).ok());
+    const Calls calls = DrawFull(chart);
+    EXPECT_GT(TopOf(calls, "Sun does not rise (day from 6:00 LMT)"), 0);
+    EXPECT_GT(TopOf(calls, "Sun does not set (night from 18:00 LMT)"), 0);
+}
+
 TEST_F(ChartInfoFormsTest, PrintingLeavesOutTheSunriseLinesAndHeadsWithTheFileName) {
     CChart chart = FixedBirthChart();
     EXPECT_GT(TopOf(DrawFull(chart), "Sunrise:"), 0);

@@ -15,58 +15,6 @@
 
 namespace {
 
-const std::string kTable = "panchanga_days_swetest.txt";
-
-struct ReferenceCase {
-    int n = 0;
-    double lonEast = 0.0, lat = 0.0, zone = 0.0;
-    int year = 0, month = 0, day = 0, days = 0;
-    std::vector<double> sunrises, sunsets, moonrises, moonsets;
-    std::map<std::string, std::vector<std::pair<int, double>>> ends; // quantity -> (unit entered, JD)
-};
-
-std::vector<ReferenceCase> ReadCases() {
-    std::vector<ReferenceCase> cases;
-    for (const auto& r : ReadReferenceTable(kTable, "case")) {
-        ReferenceCase c;
-        c.n = std::stoi(r[1]);
-        c.lonEast = std::stod(r[2]);
-        c.lat = std::stod(r[3]);
-        c.zone = std::stod(r[4]);
-        c.year = std::stoi(r[5]);
-        c.month = std::stoi(r[6]);
-        c.day = std::stoi(r[7]);
-        c.days = std::stoi(r[8]);
-        cases.push_back(c);
-    }
-    for (const char* kind : {"rise", "set"}) {
-        for (const auto& r : ReadReferenceTable(kTable, kind)) {
-            ReferenceCase& c = cases.at(std::stoi(r[1]));
-            const bool moon = r[2] == "1";
-            auto& list = std::string(kind) == "rise" ? (moon ? c.moonrises : c.sunrises)
-                                                     : (moon ? c.moonsets : c.sunsets);
-            list.push_back(std::stod(r[3]));
-        }
-    }
-    for (const auto& r : ReadReferenceTable(kTable, "end"))
-        cases.at(std::stoi(r[1])).ends[r[2]].push_back({std::stoi(r[3]), std::stod(r[4])});
-    return cases;
-}
-
-double Jd(const CLocalDateTime& moment) {
-    return JulianDayOf(moment);
-}
-
-double FirstAfter(const std::vector<double>& list, double jd) {
-    const auto it = std::upper_bound(list.begin(), list.end(), jd);
-    return it == list.end() ? 0.0 : *it;
-}
-
-double LastAtOrBefore(const std::vector<double>& list, double jd) {
-    const auto it = std::upper_bound(list.begin(), list.end(), jd);
-    return it == list.begin() ? 0.0 : *(it - 1);
-}
-
 #define EXPECT_SAME_SECOND(moment, jd) EXPECT_NEAR(Jd(moment), (jd), kSecondDays) << #moment
 
 // A reference day: its sunrise, sunset and next sunrise, and the window of moments it owns.
@@ -115,7 +63,7 @@ protected:
         EXPECT_TRUE(status.ok()) << status.error;
         return days;
     }
-    std::vector<ReferenceCase> m_cases = ReadCases();
+    std::vector<ReferenceCase> m_cases = ReadPanchangaCases("panchanga_days_swetest.txt");
 };
 
 TEST_F(PanchangaDayTest, ReferenceTableHoldsItsFourPlaces) {

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the panchanga tests: a place record for a run of days, the swetest reference tables of
 // tests/document/data, and the options swetest's numbers stand for.
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/chart_core.h"
+#include "core/chart_helpers.h"
 #include "core/option_snapshot.h"
 #include "tests/core/reference_table.h"
 
@@ -50,3 +52,55 @@ protected:
 private:
     CScopedOptions m_options;
 };
+
+// A run of days of a reference table (make_panchanga_days_swetest.py) with what swetest found over it,
+// sorted: rises and sets of the Sun and the Moon, and the ends of the limbs.
+struct ReferenceCase {
+    int n = 0;
+    double lonEast = 0.0, lat = 0.0, zone = 0.0;
+    int year = 0, month = 0, day = 0, days = 0;
+    std::vector<double> sunrises, sunsets, moonrises, moonsets;
+    std::map<std::string, std::vector<std::pair<int, double>>> ends; // quantity -> (unit entered, JD)
+};
+
+inline std::vector<ReferenceCase> ReadPanchangaCases(const std::string& table) {
+    std::vector<ReferenceCase> cases;
+    for (const auto& r : ReadReferenceTable(table, "case")) {
+        ReferenceCase c;
+        c.n = std::stoi(r[1]);
+        c.lonEast = std::stod(r[2]);
+        c.lat = std::stod(r[3]);
+        c.zone = std::stod(r[4]);
+        c.year = std::stoi(r[5]);
+        c.month = std::stoi(r[6]);
+        c.day = std::stoi(r[7]);
+        c.days = std::stoi(r[8]);
+        cases.push_back(c);
+    }
+    for (const char* kind : {"rise", "set"}) {
+        for (const auto& r : ReadReferenceTable(table, kind)) {
+            ReferenceCase& c = cases.at(std::stoi(r[1]));
+            const bool moon = r[2] == "1";
+            auto& list = std::string(kind) == "rise" ? (moon ? c.moonrises : c.sunrises)
+                                                     : (moon ? c.moonsets : c.sunsets);
+            list.push_back(std::stod(r[3]));
+        }
+    }
+    for (const auto& r : ReadReferenceTable(table, "end"))
+        cases.at(std::stoi(r[1])).ends[r[2]].push_back({std::stoi(r[3]), std::stod(r[4])});
+    return cases;
+}
+
+inline double Jd(const CLocalDateTime& moment) {
+    return JulianDayOf(moment);
+}
+
+inline double FirstAfter(const std::vector<double>& list, double jd) {
+    const auto it = std::upper_bound(list.begin(), list.end(), jd);
+    return it == list.end() ? 0.0 : *it;
+}
+
+inline double LastAtOrBefore(const std::vector<double>& list, double jd) {
+    const auto it = std::upper_bound(list.begin(), list.end(), jd);
+    return it == list.begin() ? 0.0 : *(it - 1);
+}

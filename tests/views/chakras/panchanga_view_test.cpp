@@ -86,6 +86,31 @@ TEST_F(PanchangaViewTest, DaysFollowAnOptionChangeAndAZoneChange) {
     EXPECT_EQ(FirstDayLine(5).rfind("Sunrise at 6:", 0), 0u) << FirstDayLine(5);
 }
 
+// Tromso, 69 deg 39' N, in the polar night (21 December 2024, noon, zone UT+1).
+const std::string kTromsoChartText =
+    "12\r\n21\r\n2024\r\n12.000000000000000\r\n-1.000000\r\n-18.570000\r\n69.390000\r\n6.000000\r\n"
+    "-1.000000\r\n-1.000000\r\n0\r\n105\r\nTromso\r\nNorway\r\n1\r\n1013.250000\r\n0.000000\r\n1\r\n";
+
+// Where the Sun stays down the page says so in place of the times, and the periods counted from
+// sunrise and sunset are "-", as a moonrise that does not come.
+TEST_F(PanchangaViewTest, InThePolarNightThePageSaysTheSunDoesNotRise) {
+    const DocumentStatus read = m_document.ReadChartText(kTromsoChartText, "tromso.tvd");
+    ASSERT_TRUE(read.ok()) << read.error;
+    m_document.UpdateAllViews(nullptr);
+    ProbeSurface surface;
+    m_pane.OnDraw(surface);
+    ASSERT_EQ(surface.texts.size(), 2u * (6 + 27 + 19));
+    for (int day = 0; day < 2; ++day) {
+        const int first = day * (6 + 27 + 19);
+        const std::string riseLine = surface.texts.at(first + 5).text;
+        EXPECT_EQ(riseLine.rfind("Sun does not rise, Sun does not set, Moonrise at ", 0), 0u) << riseLine;
+        EXPECT_EQ(surface.texts.at(first + 3).text, "RahuK: -, GulikaK: -, YamaG: -, ");
+        EXPECT_NE(surface.texts.at(first + 4).text.find("Durmuhurta: -, "), std::string::npos);
+    }
+    EXPECT_NE(surface.FindText("December 21, 2024:"), nullptr);
+    EXPECT_NE(surface.FindText("December 22, 2024:"), nullptr);
+}
+
 TEST_F(PanchangaViewTest, MonthFollowsANewCalculationToo) {
     const std::string before = FormatMonthlyPanchanga(m_pane.ComputeMonth(31).days);
     g_ayanamsaSettings.m_nAyanamsaId = kAyanamsaTraditionalLahiri + 1;
