@@ -1,4 +1,5 @@
-# add_fuzz_test(NAME SOURCES <file>... RUNS <count> [LIBRARIES <target>...] [LINK_FLAGS <flag>...])
+# add_fuzz_test(NAME SOURCES <file>... RUNS <count> [LIBRARIES <target>...] [LINK_FLAGS <flag>...]
+#               [SEEDS <folder>])
 # Builds the libFuzzer program NAME from SOURCES (paths relative to the calling folder; one of them
 # defines LLVMFuzzerTestOneInput) with clang++ and -fsanitize=fuzzer,address,undefined plus
 # float-cast-overflow, apart from the project's g++ build, with the project root as include folder.
@@ -7,7 +8,8 @@
 # reaches is caught, not only in SOURCES. LINK_FLAGS are raw linker flags (for outside libraries).
 # Registers the ctest test NAME, which runs it on RUNS generated inputs from a fixed seed, so every
 # run tries the same inputs; crash inputs are kept in <build>/fuzz/. Without clang++ the test is left
-# out with a notice.
+# out with a notice. SEEDS is a folder of inputs (former crash inputs among them) that every run
+# tries first, before the generated ones; the folder is only read.
 find_program(FUZZ_CLANGXX clang++)
 
 # Appends to `out` the absolute paths of the sources of `target` and of the project static
@@ -36,7 +38,7 @@ function(fuzz_library_sources target out)
 endfunction()
 
 function(add_fuzz_test name)
-  cmake_parse_arguments(PARSE_ARGV 1 FUZZ "" "RUNS" "SOURCES;LIBRARIES;LINK_FLAGS")
+  cmake_parse_arguments(PARSE_ARGV 1 FUZZ "" "RUNS;SEEDS" "SOURCES;LIBRARIES;LINK_FLAGS")
   if(NOT FUZZ_CLANGXX)
     message(STATUS "clang++ not found: fuzz test ${name} left out")
     return()
@@ -82,6 +84,13 @@ function(add_fuzz_test name)
     COMMENT "Linking fuzz program ${name}"
     VERBATIM)
   add_custom_target(${name} ALL DEPENDS ${program})
-  add_test(NAME ${name} COMMAND ${program} -runs=${FUZZ_RUNS} -seed=1 -artifact_prefix=${work_dir}/
+  set(seed_option)
+  if(FUZZ_SEEDS)
+    # Named one by one: a corpus folder given to libFuzzer would be written into.
+    file(GLOB seeds CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${FUZZ_SEEDS}/*)
+    list(JOIN seeds "," seed_list)
+    set(seed_option -seed_inputs=${seed_list})
+  endif()
+  add_test(NAME ${name} COMMAND ${program} -runs=${FUZZ_RUNS} -seed=1 -artifact_prefix=${work_dir}/ ${seed_option}
            WORKING_DIRECTORY ${work_dir})
 endfunction()

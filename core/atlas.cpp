@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include "core/chart_core.h"
 #include "core/whole_file.h"
 
 namespace {
@@ -221,6 +222,11 @@ AtlasResult SearchOpenAtlas(std::string_view searchText, std::string_view region
         shortened = true;
         if (text.empty()) return AtlasResult::Shortened;
     }
+}
+
+double AtlasAltitude(const AtlasMatch& match) {
+    const double altitude = match.nSecondValue;
+    return altitude >= kMinAltitude && altitude <= kMaxAltitude ? altitude : 0.0;
 }
 
 AtlasResult FindPlaceInAtlas(std::string_view searchText, std::string_view regionSelector, int& matchCount,

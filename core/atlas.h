@@ -36,6 +36,11 @@ struct AtlasMatch {
     double dStandardZone = 0, dDaylightZone = 0; // hours, positive east of Greenwich
 };
 
+// The place's altitude in metres as a chart takes it: the atlas's second value when it lies within
+// kMinAltitude to kMaxAltitude, else 0 (sea level, what our atlas holds for a place without one): a
+// damaged or foreign atlas never gives an altitude the charts refuse.
+double AtlasAltitude(const AtlasMatch& match);
+
 enum class AtlasResult {
     Finished = 0,       // the search ran through; the count says how many places matched
     MaximumReached = 1, // the matches are full: more places may match

@@ -38,9 +38,12 @@ constexpr int kBodyCount = 105;         // slots of a chart; 105 also means "no 
 constexpr int kNoBody = 105;
 constexpr int kPerBodyValueCount = 10; // the per-body arrays hold bodies 1-9
 
-// The altitudes a chart accepts, metres above sea level: from below the shore of the Dead Sea (about
-// -430 m) to above an airliner's cruising height. Outside them the topocentric ephemeris fails.
-constexpr double kMinAltitude = -1000.0;
+// The altitudes the whole program accepts, metres above sea level: the birth data dialog, chart files,
+// the altitude preference and places from the atlas. The lowest is the ephemeris library's own limit for
+// its rise, set and eclipse searches (-500 m, below the shore of the Dead Sea at about -430 m; their
+// highest is 25000 m); the highest lies above an airliner's cruising height. Beyond them the
+// topocentric ephemeris fails.
+constexpr double kMinAltitude = -500.0;
 constexpr double kMaxAltitude = 20000.0;
 
 // Ecliptic and equatorial coordinates of one body (CChartCore::CalcBodyTopo).

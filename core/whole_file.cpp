@@ -1,7 +1,9 @@
 #include "core/whole_file.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <filesystem>
 #include <random>
 #include <utility>
@@ -194,11 +196,32 @@ int OpenRegularFile(const std::string& path, FileReadResult& failure) {
     return fd.Release();
 }
 
-FileReadResult ReadFileWhole(const std::string& path) {
+std::string SizeText(std::uint64_t bytes) {
+    if (bytes < 1024) return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+    constexpr const char* kUnits[] = {"KB", "MB", "GB", "TB", "PB", "EB"};
+    double size = static_cast<double>(bytes) / 1024.0;
+    std::size_t unit = 0;
+    for (; size >= 1024.0 && unit + 1 < std::size(kUnits); ++unit) size /= 1024.0;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3g %s", size, kUnits[unit]);
+    return text;
+}
+
+FileReadResult ReadFileWhole(const std::string& path, FileSizeLimit limit) {
     using Outcome = FileReadResult::Outcome;
     FileReadResult result;
     Descriptor fd(OpenRegularFile(path, result));
     if (fd.get() < 0) return result;
+    const auto tooLarge = [&](std::uint64_t size) {
+        return FileReadResult{Outcome::kUnreadable, {},
+                              "Cannot read \"" + path + "\": it holds " + SizeText(size) + ", and " + limit.kind +
+                                  " holds at most " + SizeText(limit.bytes) + "."};
+    };
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0) return {Outcome::kUnreadable, {}, Failure("Cannot read", path, errno)};
+    const auto size = static_cast<std::uint64_t>(status.st_size);
+    if (size > limit.bytes) return tooLarge(size);
+    result.text.reserve(size);
     char buffer[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
@@ -206,5 +229,6 @@ FileReadResult ReadFileWhole(const std::string& path) {
         if (n < 0) return {Outcome::kUnreadable, {}, Failure("Cannot read", path, errno)};
         if (n == 0) return result;
         result.text.append(buffer, static_cast<size_t>(n));
+        if (result.text.size() > limit.bytes) return tooLarge(result.text.size()); // it grew meanwhile
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Reading and writing a file whole, for the program's own text files (the preference file, chart
 // files). Failures come back with a message that names the file and the cause.
+#include <cstdint>
 #include <string>
 
 // What became of a write; the caller shows the message when it fails.
@@ -33,9 +34,21 @@ struct FileReadResult {
     std::string message; // kMissing and kUnreadable: the file and the cause
 };
 
+// The most a file of one kind may hold, far above any real one, and what the kind is called in
+// messages ("a chart file").
+struct FileSizeLimit {
+    std::uint64_t bytes = 0;
+    const char* kind = "";
+};
+
 // Reads the whole file at `path`. A file that does not exist is kMissing; one that exists but cannot
-// be opened or read (no permission, a folder, a fifo or a device, an I/O error) is kUnreadable.
-FileReadResult ReadFileWhole(const std::string& path);
+// be opened or read (no permission, a folder, a fifo or a device, an I/O error) is kUnreadable, and so
+// is one larger than `limit`: its size is looked at before a byte is read, so a huge file is refused
+// at once, and a file that grows while it is read is refused once it passes the limit.
+FileReadResult ReadFileWhole(const std::string& path, FileSizeLimit limit);
+
+// A size as a message shows it: "512 bytes", "64 KB", "1 MB", "2.5 GB" (units of 1024).
+std::string SizeText(std::uint64_t bytes);
 
 // Opens the file at `path` for reading when it is a regular file (a link to one included) and returns
 // its descriptor, which the caller closes. Anything else is refused without waiting on it: a fifo

@@ -8,6 +8,7 @@
 #include <optional>
 #include <type_traits>
 
+#include "core/chart_core.h"
 #include "core/julian_day.h"
 #include "core/region_table.h"
 
@@ -308,7 +309,7 @@ ChartFileParse ParseChartText(std::string_view text, const std::string& fileName
         [&] { return readPacked(v.packedZone, -kMaxZoneHours, kMaxZoneHours); },
         [&] { return readPacked(v.packedLongitude, -180.0, 180.0); },
         [&] { return readPacked(v.packedLatitude, -90.0, 90.0); },
-        [&] { return any(v.altitude); },
+        [&] { return read(v.altitude, kMinAltitude, kMaxAltitude); },
         [&] { return read(v.standardZone, -kMaxZoneHours, kMaxZoneHours); },
         [&] { return read(v.daylightZone, -kMaxZoneHours, kMaxZoneHours); },
         [&] { return any(v.dstFlag); },

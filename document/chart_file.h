@@ -11,8 +11,11 @@
 #include <string_view>
 
 #include "core/angle_time.h"
+#include "core/whole_file.h"
 
 inline constexpr int kChartFileValueCount = 18;
+// Chart files hold a few hundred bytes: a file past a megabyte is no chart and is not read.
+inline constexpr FileSizeLimit kChartFileLimit = {1 << 20, "a chart file"};
 inline constexpr int kChartFileRequiredValues = 7; // month, day, year, time, zone, longitude, latitude
 
 // The values of a chart file as stored; `count` says how many the file held (the rest are left as
@@ -51,8 +54,9 @@ struct ChartFileParse {
 // white space; the end of the text ends the scan. Refused, with the value named: fewer than the seven
 // required values, a number that is not a plain decimal of its kind (no exponent, hexadecimal, "inf"
 // or "nan"), a value outside its range (month 1-12, a day of the month in the file's calendar, time of
-// day below 24 h, zones up to 24 h, longitude up to 180 and latitude up to 90 degrees, place code a
-// row of the region table, calendar flag 0 or 1, gender 0-2) and packed minutes of 60 or more.
+// day below 24 h, zones up to 24 h, longitude up to 180 and latitude up to 90 degrees, the altitude
+// within kMinAltitude to kMaxAltitude metres, place code a row of the region table, calendar flag 0 or
+// 1, gender 0-2) and packed minutes of 60 or more.
 ChartFileParse ParseChartText(std::string_view text, const std::string& fileName);
 
 // The text of all 18 values, CR LF after each. The time of day is written with 15 decimals from whole

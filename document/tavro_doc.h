@@ -35,6 +35,7 @@ public:
     // A file that is not a chart is refused with a message naming the file and the fault, and the
     // chart that was open stays as it was.
     DocumentStatus Serialize(CArchive& archive) override;
+    FileSizeLimit FileLimit() const override;
 
     // --- The calculation road --------------------------------------------------------------------
     // Calculates the current chart and its dasa. `subMode` reaches the chart pipeline as its

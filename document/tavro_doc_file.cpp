@@ -119,6 +119,10 @@ DocumentStatus CTavroDoc::Serialize(CArchive& archive) {
     return {};
 }
 
+FileSizeLimit CTavroDoc::FileLimit() const {
+    return kChartFileLimit;
+}
+
 std::string CTavroDoc::WriteChartText() {
     // The file keeps the birth zone; a zone shown for the moment stays with the chart.
     CLocalDateTime birth = m_natalChart.m_dateTime;

@@ -58,7 +58,7 @@ bool CDocument::NewDocument() {
 }
 
 DocumentStatus CDocument::OnOpenDocument(const std::string& path) {
-    FileReadResult read = ReadFileWhole(path);
+    FileReadResult read = ReadFileWhole(path, FileLimit());
     if (read.outcome != FileReadResult::Outcome::kRead) return DocumentStatus::Failure(read.message);
     CArchive archive = CArchive::ForLoading(std::move(read.text), path);
     if (DocumentStatus status = Serialize(archive); !status.ok()) return status;

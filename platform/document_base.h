@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/whole_file.h"
 #include "platform/archive.h"
 
 class CDocument;
@@ -66,6 +67,7 @@ public:
     // File > Open: reads the file whole, hands it to Serialize, and on success takes the path, clears
     // the modified flag and updates every view once. On failure the document is as Serialize left it
     // (Serialize keeps its contents when it refuses a file) and the status names the file and the fault.
+    // A file larger than FileLimit is refused before it is read.
     DocumentStatus OnOpenDocument(const std::string& path);
     // File > Save: Serialize into an archive, then the file written whole (a temporary file renamed
     // over it), so a failed save leaves the previous file as it was. On success takes the path and
@@ -74,6 +76,8 @@ public:
 
     // Reads the document from a loading archive or writes it into a storing one.
     virtual DocumentStatus Serialize(CArchive& archive) = 0;
+    // The most the document's file may hold, far above any real one.
+    virtual FileSizeLimit FileLimit() const = 0;
 
 private:
     std::vector<CDocumentView*> m_views;

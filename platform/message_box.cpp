@@ -45,6 +45,8 @@ MessageResult MessageBox(QWidget* parent, const std::string& text, const std::st
     if (Handler()) return Handler()(request);
     QMessageBox box(ToQtIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     ToQtButtons(buttons), parent);
+    // The texts are the program's own and may carry file names or a server's words: never rich text.
+    box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
     case QMessageBox::Cancel:
         return MessageResult::kCancel;

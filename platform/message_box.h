@@ -17,7 +17,8 @@ struct MessageBoxRequest {
     MessageButtons buttons;
 };
 
-// Shows the box modally over `parent` (null: no owner) and returns the button the user chose.
+// Shows the box modally over `parent` (null: no owner) and returns the button the user chose. The text
+// is shown as plain text, as it is: "<b>" in it is no markup.
 MessageResult MessageBox(QWidget* parent, const std::string& text, const std::string& caption,
                          MessageIcon icon = MessageIcon::kInformation,
                          MessageButtons buttons = MessageButtons::kOk);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <istream>
 #include <unordered_map>
 
@@ -43,14 +44,35 @@ bool InRange(double value, DoubleRange range) {
     return std::isfinite(value) && value >= range.min && value <= range.max;
 }
 
-int ReadInt(std::string_view text, int defaultValue, IntRange range) {
-    int value = 0;
-    return ParsePreferenceInt(text, value) && InRange(value, range) ? value : defaultValue;
+// The accepted values as a note shows them.
+std::string RangeText(IntRange range) {
+    return std::to_string(range.min) + " to " + std::to_string(range.max);
+}
+std::string RangeText(DoubleRange range) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%g to %g", range.min, range.max);
+    return text;
 }
 
-double ReadDouble(std::string_view text, double defaultValue, DoubleRange range) {
+// A line as a note shows it: long lines are cut.
+std::string ShownLine(const std::string& line) {
+    constexpr std::size_t kLongest = 80;
+    return line.size() <= kLongest ? line : line.substr(0, kLongest) + "...";
+}
+
+// A value that is refused gives the default, and `refusal` says what it accepts.
+int ReadInt(std::string_view text, int defaultValue, IntRange range, std::string& refusal) {
+    int value = 0;
+    if (ParsePreferenceInt(text, value) && InRange(value, range)) return value;
+    refusal = RangeText(range);
+    return defaultValue;
+}
+
+double ReadDouble(std::string_view text, double defaultValue, DoubleRange range, std::string& refusal) {
     double value = 0;
-    return ParsePreferenceDouble(text, value) && InRange(value, range) ? value : defaultValue;
+    if (ParsePreferenceDouble(text, value) && InRange(value, range)) return value;
+    refusal = RangeText(range);
+    return defaultValue;
 }
 
 bool ReadFlag(std::string_view text) {
@@ -109,24 +131,27 @@ bool ReadListEntry(std::string_view text, std::span<Entry> values, Read read) {
 template <class... F> struct Overload : F... { using F::operator()...; };
 template <class... F> Overload(F...) -> Overload<F...>;
 
-// Stores the value of one line; false when the line was ignored.
-bool ApplyValue(const PreferenceKey& key, std::string_view text) {
+// Stores the value of one line; false when the line was ignored. A number refused for its range gives
+// the key's default, and `refusal` the values the key accepts.
+bool ApplyValue(const PreferenceKey& key, std::string_view text, std::string& refusal) {
     return std::visit(
         Overload{
-            [&](const IntBinding& b) { return *b.value = ReadInt(text, b.defaultValue, b.valid), true; },
+            [&](const IntBinding& b) {
+                return *b.value = ReadInt(text, b.defaultValue, b.valid, refusal), true;
+            },
             [&](const FlagBinding& b) { return *b.value = ReadFlag(text), true; },
             [&](const IntFlagBinding& b) { return *b.value = ReadFlag(text) ? 1 : 0, true; },
             [&](const DoubleBinding& b) {
-                return *b.value = ReadDouble(text, b.defaultValue, b.valid), true;
+                return *b.value = ReadDouble(text, b.defaultValue, b.valid, refusal), true;
             },
             [&](const DoubleAccessorBinding& b) {
-                return b.set(ReadDouble(text, b.defaultValue, b.valid)), true;
+                return b.set(ReadDouble(text, b.defaultValue, b.valid, refusal)), true;
             },
             [&](const TextBinding& b) { return *b.value = DecodeText(text, b.form), true; },
             [&](const WriteOnlyTextBinding&) { return false; },
             [&](const IntListBinding& b) {
                 return ReadListEntry(text, b.values, [&](std::string_view e, int i) {
-                    return ReadInt(e, b.defaults[i], b.valid);
+                    return ReadInt(e, b.defaults[i], b.valid, refusal);
                 });
             },
             [&](const FlagListBinding& b) {
@@ -134,11 +159,11 @@ bool ApplyValue(const PreferenceKey& key, std::string_view text) {
             },
             [&](const DoubleListBinding& b) {
                 return ReadListEntry(text, b.values, [&](std::string_view e, int i) {
-                    return ReadDouble(e, b.defaults[i], b.valid);
+                    return ReadDouble(e, b.defaults[i], b.valid, refusal);
                 });
             },
             [&](const ColorBinding& b) {
-                const int color = ReadInt(text, static_cast<int>(b.defaultValue), {0, kLargestColorRef});
+                const int color = ReadInt(text, static_cast<int>(b.defaultValue), {0, kLargestColorRef}, refusal);
                 *b.saved = *b.current = static_cast<ColorRef>(color);
                 return true;
             },
@@ -248,7 +273,8 @@ std::string FormatPreferenceDouble(double value) {
     return ec == std::errc() ? std::string(buffer, end) : std::string("0.000000");
 }
 
-int ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys) {
+int ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys,
+                        std::vector<std::string>* refused) {
     std::unordered_map<std::string_view, const PreferenceKey*> byName;
     for (const auto& key : keys) byName.emplace(key.key, &key);
 
@@ -263,7 +289,9 @@ int ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys) {
         if (found == byName.end()) continue;
         ++known;
         const PreferenceKey& key = *found->second;
-        if (ApplyValue(key, std::string_view(line).substr(equals + 1)) && key.afterRead) key.afterRead();
+        std::string refusal;
+        if (ApplyValue(key, std::string_view(line).substr(equals + 1), refusal) && key.afterRead) key.afterRead();
+        if (!refusal.empty() && refused) refused->push_back(ShownLine(line) + " (accepted: " + refusal + ")");
     }
     return known;
 }

@@ -128,8 +128,11 @@ struct PreferenceKey {
 // Reads key=value lines from `in` into the globals the keys bind. Section headers, lines without "=",
 // unknown keys and rejected values change nothing; keys may come in any section and any order, and
 // a key given twice keeps its last value. Lines may be of any length and end in "\n" or "\r\n".
-// Returns the number of lines that name a key, whether their value was taken or not.
-int ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys);
+// Returns the number of lines that name a key, whether their value was taken or not. Each line whose
+// number lies outside what its key accepts (the key took its default) is added to `refused`, when
+// given, with the accepted values: "DefaultAltitude=-600 (accepted: -500 to 20000)".
+int ReadPreferenceLines(std::istream& in, std::span<const PreferenceKey> keys,
+                        std::vector<std::string>* refused = nullptr);
 
 // The whole file text: the sections of `keys` in enum order, each key in table order. The
 // first header is followed by one empty line, every later one is preceded and followed by one.

@@ -5,6 +5,8 @@
 #include "core/whole_file.h"
 
 constexpr const char* kPreferenceFileName = "tavro.ini";
+// Preference files hold some tens of kilobytes: a file past four megabytes is none and is not read.
+inline constexpr FileSizeLimit kPreferenceFileLimit = {4 << 20, "a preference file"};
 
 // The user's own copy: $XDG_CONFIG_HOME (else ~/.config) followed by "/kalomithra-hora".
 std::string UserPreferencesFolder();

@@ -1,7 +1,9 @@
 #include "shell/preferences.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
+#include <vector>
 
 #include "core/atlas.h"
 #include "core/ayanamsa.h"
@@ -50,10 +52,21 @@ void ApplyEphemerisFolderFacts() {
     ApplyAyanamsaSettings(g_ayanamsaSettings);
 }
 
+// The note on values the file held outside their ranges; empty when there were none.
+std::string RefusedValuesNote(const std::string& path, const std::vector<std::string>& refused) {
+    if (refused.empty()) return {};
+    constexpr std::size_t kShown = 10;
+    std::string note = "Some values in the preference file \"" + path +
+                       "\" lie outside what they accept; their built-in values are used instead:";
+    for (std::size_t i = 0; i < std::min(refused.size(), kShown); ++i) note += "\n" + refused[i];
+    if (refused.size() > kShown) note += "\n... and " + std::to_string(refused.size() - kShown) + " more.";
+    return note;
+}
+
 } // namespace
 
 PreferenceFileRead ReadPreferencesFile(const std::string& path) {
-    const FileReadResult file = ReadFileWhole(path);
+    const FileReadResult file = ReadFileWhole(path, kPreferenceFileLimit);
     if (file.outcome == FileReadResult::Outcome::kMissing) return {PreferenceFileState::kMissing, {}};
     if (file.outcome == FileReadResult::Outcome::kUnreadable)
         return {PreferenceFileState::kUnreadable, file.message};
@@ -64,11 +77,12 @@ PreferenceFileRead ReadPreferencesFile(const std::string& path) {
     CopyAyanamsaPrefs(g_ayanamsaSettings, entered);
     g_ayanamsaSettings.m_correction = entered;
     std::istringstream lines(file.text);
-    const int keyLines = ReadPreferenceLines(lines, PreferenceKeys());
+    std::vector<std::string> refused;
+    const int keyLines = ReadPreferenceLines(lines, PreferenceKeys(), &refused);
     ChooseAyanamsa(g_ayanamsaSettings.m_nAyanamsaId, g_ayanamsaSettings.m_correction);
     ApplyEphemerisFolderFacts();
     if (keyLines == 0 && !file.text.empty()) return {PreferenceFileState::kHoldsNoKey, {}};
-    return {};
+    return {PreferenceFileState::kRead, RefusedValuesNote(path, refused)};
 }
 
 std::string DataFolderNotice(const std::string& atlasPath, const std::string& ephemerisFolder) {
@@ -108,6 +122,7 @@ std::string LoadPreferences() {
                "\" holds no preferences; the built-in ones are used. The file is kept as \"" +
                BackupPath(g_loadedFile.path) + "\" when the preferences are saved.";
     case PreferenceFileState::kRead:
+        return read.message;
     case PreferenceFileState::kMissing:
         break;
     }
@@ -124,7 +139,7 @@ FileWriteResult SavePreferences() {
                            "\" could not be read at start-up and is left as it is."};
     }
     if (loadedHere && g_loadedFile.state == PreferenceFileState::kHoldsNoKey) {
-        const FileReadResult old = ReadFileWhole(path);
+        const FileReadResult old = ReadFileWhole(path, kPreferenceFileLimit);
         if (old.outcome == FileReadResult::Outcome::kUnreadable) return {false, old.message};
         if (old.outcome == FileReadResult::Outcome::kRead) {
             if (const FileWriteResult kept = WriteFileWhole(BackupPath(path), old.text); !kept.ok)

@@ -25,7 +25,7 @@ enum class PreferenceFileState {
 };
 struct PreferenceFileRead {
     PreferenceFileState state = PreferenceFileState::kRead;
-    std::string message; // kUnreadable: the file and the cause
+    std::string message; // kUnreadable: the file and the cause; kRead: the values refused, if any
 };
 
 // Reads a preference file over the current options; nothing changes when it is missing or cannot be
@@ -36,7 +36,8 @@ PreferenceFileRead ReadPreferencesFile(const std::string& path);
 // Reads tavro.ini from its place (the user's folder first, then the data folder) and remembers what
 // it found for the saves that follow: a file that could not be read is never replaced, and a file that
 // held no preference is first kept beside the new one as "tavro.ini.bak". Returns the notice for the
-// user: which file could not be used and why; empty when it was read or there was none.
+// user: which file could not be used and why, or which of its values lay outside their ranges and
+// took their defaults; empty when it was read whole or there was none.
 std::string LoadPreferences();
 
 // The notice of the start-up's LoadPreferences; the frame shows it when it is not empty.

@@ -42,6 +42,19 @@ int CodeOfNetworkError(QNetworkReply::NetworkError error) {
     }
 }
 
+// The label as the user sees it: control characters (and bytes that are no UTF-8) become "?", and a
+// label past kUpdateLabelMaxCharacters is cut, with "..." after it.
+std::string ShownLabel(const std::string& label) {
+    QList<uint> characters = QString::fromUtf8(label).toUcs4();
+    const bool cut = characters.size() > kUpdateLabelMaxCharacters;
+    if (cut) characters.resize(kUpdateLabelMaxCharacters);
+    for (uint& c : characters)
+        if (!QChar::isPrint(char32_t(c)) || c == QChar::ReplacementCharacter) c = '?';
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), characters.size())
+               .toStdString() +
+           (cut ? "..." : "");
+}
+
 } // namespace
 
 bool IsUsableUpdateServer(const std::string& address) {
@@ -54,8 +67,10 @@ QUrl UpdateChannelUrl(const std::string& server, bool testChannel) {
     return QUrl(QString::fromStdString(base + (testChannel ? "tv/test/auto/" : "tv/auto/")));
 }
 
-CUpdateAgent::CUpdateAgent(int timeoutMs) : m_timeoutMs(timeoutMs) {
+CUpdateAgent::CUpdateAgent(UpdateTimeLimits limits) : m_limits(limits) {
     m_network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy); // each hop is judged here
+    m_deadline.setSingleShot(true);
+    QObject::connect(&m_deadline, &QTimer::timeout, &m_deadline, [this] { Stop(kUpdateTimedOut); });
 }
 
 CUpdateAgent::~CUpdateAgent() {
@@ -69,39 +84,65 @@ bool CUpdateAgent::CheckForUpdate(const QUrl& channel, const std::string& curren
     m_currentVersion = currentVersion;
     m_done = std::move(done);
     m_redirectsLeft = kMaxRedirects;
+    m_deadline.start(m_limits.deadlineMs);
     Fetch(channel.resolved(QUrl("update.txt")));
     return true;
 }
 
 void CUpdateAgent::Fetch(const QUrl& url) {
     m_body.clear();
-    m_tooLong = false;
+    m_stoppedWith = -1;
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, kAgentName);
+    // The file is read as it is stored: a body's length is then the file's, and a short one shows.
+    request.setRawHeader("Accept-Encoding", "identity");
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setTransferTimeout(m_timeoutMs);
+    request.setTransferTimeout(m_limits.idleMs);
     m_reply = m_network.get(request);
+    // The network layer stops taking bytes from the server while this much waits unread, so an
+    // endless reply holds no more than this while the window is busy elsewhere.
+    m_reply->setReadBufferSize(kUpdateInfoMaxBytes + 1);
+    QObject::connect(m_reply, &QNetworkReply::metaDataChanged, m_reply, [this] { OnMetaData(); });
     QObject::connect(m_reply, &QNetworkReply::readyRead, m_reply, [this] { OnReadyRead(); });
     QObject::connect(m_reply, &QNetworkReply::finished, m_reply, [this] { OnFinished(); });
 }
 
+void CUpdateAgent::Stop(int code) {
+    if (!m_reply || m_stoppedWith >= 0) return;
+    m_stoppedWith = code;
+    m_reply->abort(); // finished follows, and reports the code
+}
+
+void CUpdateAgent::OnMetaData() {
+    // An announced length past the limit is no information file: not a byte of it is waited for.
+    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() > kUpdateInfoMaxBytes &&
+        m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200)
+        Stop(kUpdateNotUnderstood);
+}
+
 void CUpdateAgent::OnReadyRead() {
     m_body += m_reply->read(kUpdateInfoMaxBytes + 1 - m_body.size());
-    if (m_body.size() > kUpdateInfoMaxBytes) {
-        m_tooLong = true; // no information file is this long: stop reading it
-        m_reply->abort();
-    }
+    if (m_body.size() > kUpdateInfoMaxBytes) Stop(kUpdateNotUnderstood); // no information file is this long
 }
 
 void CUpdateAgent::OnFinished() {
     QNetworkReply* reply = m_reply;
     reply->deleteLater();
     m_reply = nullptr;
-    if (m_tooLong) return Finish({kUpdateNotNewer, {}, {}});
-    if (reply->error() != QNetworkReply::NoError &&
-        reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 0)
-        return Finish({CodeOfNetworkError(reply->error()), {}, {}});
+    if (m_stoppedWith >= 0) return Finish({m_stoppedWith, {}, {}});
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    switch (reply->error()) {
+    case QNetworkReply::NoError:
+        break;
+    case QNetworkReply::OperationCanceledError: // the idle limit (nothing else aborts unasked)
+    case QNetworkReply::TimeoutError:
+        return Finish({kUpdateTimedOut, {}, {}});
+    default:
+        // A status says the server answered; an error beside 200 is a transfer that broke off.
+        if (status == 0 || status == 200) return Finish({CodeOfNetworkError(reply->error()), {}, {}});
+        break;
+    }
     if (status >= 300 && status < 400) {
         const QUrl target =
             reply->url().resolved(reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
@@ -111,21 +152,36 @@ void CUpdateAgent::OnFinished() {
         return Fetch(target);
     }
     if (status != 200) return Finish({kUpdateOpenFailed, {}, {}});
-    m_body += reply->readAll().left(kUpdateInfoMaxBytes + 1 - m_body.size());
-    if (m_body.size() > kUpdateInfoMaxBytes) return Finish({kUpdateNotNewer, {}, {}});
-    if (m_body.isEmpty()) return Finish({kUpdateEmpty, {}, {}});
+    m_body += reply->read(kUpdateInfoMaxBytes + 1 - m_body.size());
+    if (m_body.size() > kUpdateInfoMaxBytes) return Finish({kUpdateNotUnderstood, {}, {}});
+    // A body shorter than announced was cut short, even when the network layer let it pass.
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() != m_body.size()) return Finish({kUpdateOpenFailed, {}, {}});
+    Finish(Judge());
+}
+
+UpdateCheckResult CUpdateAgent::Judge() const {
+    if (m_body.isEmpty()) return {kUpdateEmpty, {}, {}};
     const std::optional<UpdateInfo> info = ParseUpdateInfo(m_body.toStdString());
-    if (!info || CompareVersions(info->version, m_currentVersion) != 1) return Finish({kUpdateNotNewer, {}, {}});
-    Finish({kUpdateNewer, info->label, info->version});
+    if (!info) return {kUpdateNotUnderstood, {}, {}};
+    switch (CompareVersions(info->version, m_currentVersion)) {
+    case 1:
+        return {kUpdateNewer, ShownLabel(info->label), info->version};
+    case -21:
+        return {kUpdateNotUnderstood, {}, {}};
+    default:
+        return {kUpdateNotNewer, {}, {}};
+    }
 }
 
 void CUpdateAgent::Finish(UpdateCheckResult result) {
+    m_deadline.stop();
     auto done = std::move(m_done);
     m_done = nullptr;
     if (done) done(result);
 }
 
-CUpdateCheck::CUpdateCheck(QWidget* parent, int timeoutMs) : m_parent(parent), m_agent(timeoutMs) {}
+CUpdateCheck::CUpdateCheck(QWidget* parent, UpdateTimeLimits limits) : m_parent(parent), m_agent(limits) {}
 
 bool CUpdateCheck::Start(bool interactive, bool alsoTest) {
     if (Running() || !IsUsableUpdateServer(g_strUpdateServer)) return false;
@@ -151,6 +207,13 @@ void CUpdateCheck::OnReleaseChecked(const UpdateCheckResult& result) {
             break;
         case kUpdateEmpty:
             text = "Unable to get update information from the Kalomithra Hora website. Please try later.";
+            break;
+        case kUpdateTimedOut:
+            text = "The Kalomithra Hora website took too long to answer. Please try later.";
+            break;
+        case kUpdateNotUnderstood:
+            text = "The update information from the Kalomithra Hora website was not understood. Please try "
+                   "later.";
             break;
         case kUpdateNotNewer:
             text = "There is no update available. You have the latest software. Please try later or just turn on "

@@ -2,12 +2,16 @@
 // The check for a newer release. The release channel's server is a build setting (KH_UPDATE_SERVER,
 // empty by default: no check at all); the information file "update.txt" is read from the channel's
 // folder on it ("tv/auto/", the test channel "tv/test/auto/") without ever blocking the window: the
-// transfer runs in the event loop with a time limit, and its end is reported by a callback. The check
-// downloads no installer, writes no file and runs nothing: on a newer release the user is told its
-// label and version and may open the release page (the channel's folder) in the browser.
+// transfer runs in the event loop with an idle time limit and an overall deadline, and its end is
+// reported by a callback. What is kept of the reply is bounded (the information file is a few dozen
+// bytes; a reply past kUpdateInfoMaxBytes is not one), and so is what the network layer buffers. The
+// check downloads no installer, writes no file and runs nothing: on a newer release the user is told
+// its label (plain text, cut to kUpdateLabelMaxCharacters) and version and may open the release page
+// (the channel's folder) in the browser.
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <functional>
@@ -16,13 +20,20 @@
 
 // The result codes of one channel's check.
 enum UpdateCode : int {
-    kUpdateNewer = 0,        // a newer release is published; label and version say which
-    kUpdateNoConnection = 1, // the network or the server's name cannot be reached
-    kUpdateOpenFailed = 2,   // the server refused, answered with an error, redirected to a less safe
-                             // address or stayed silent past the time limit
-    kUpdateEmpty = 3,        // the information file was empty
-    kUpdateNotNewer = 6,     // the published version is not newer, or the file is malformed
+    kUpdateNewer = 0,         // a newer release is published; label and version say which
+    kUpdateNoConnection = 1,  // the network or the server's name cannot be reached
+    kUpdateOpenFailed = 2,    // the server refused, answered with an error, redirected to a less safe
+                              // address, or the transfer failed or was cut short
+    kUpdateEmpty = 3,         // the information file was empty
+    kUpdateNotNewer = 6,      // the published version is not newer
+    kUpdateTimedOut = 7,      // the server stayed silent past the idle limit, or the whole check
+                              // passed its deadline
+    kUpdateNotUnderstood = 8, // the reply is no information file: too long, fewer than two tokens or
+                              // a malformed version
 };
+
+// The longest release label shown, in characters; a longer one is cut.
+inline constexpr int kUpdateLabelMaxCharacters = 64;
 
 struct UpdateCheckResult {
     int code = kUpdateOpenFailed;
@@ -37,11 +48,17 @@ bool IsUsableUpdateServer(const std::string& address);
 // The folder of the release or the test channel on the server.
 QUrl UpdateChannelUrl(const std::string& server, bool testChannel);
 
+// The time limits of one channel's check, milliseconds: `idleMs` without a byte from the server,
+// `deadlineMs` for the whole check, redirects included.
+struct UpdateTimeLimits {
+    int idleMs = 20000;
+    int deadlineMs = 60000;
+};
+
 // One channel's check at a time, asynchronous.
 class CUpdateAgent {
 public:
-    static constexpr int kDefaultTimeoutMs = 20000;
-    explicit CUpdateAgent(int timeoutMs = kDefaultTimeoutMs);
+    explicit CUpdateAgent(UpdateTimeLimits limits = {});
     ~CUpdateAgent();
 
     // Reads channel + "update.txt" and compares its version with `currentVersion`; `done` runs once,
@@ -52,15 +69,20 @@ public:
 
 private:
     void Fetch(const QUrl& url);
+    void OnMetaData();
     void OnReadyRead();
     void OnFinished();
+    // The end of a reply that came whole with status 200: what its body says.
+    UpdateCheckResult Judge() const;
     void Finish(UpdateCheckResult result);
+    void Stop(int code); // ends the transfer; its end is then reported with `code`
 
     QNetworkAccessManager m_network;
-    int m_timeoutMs;
+    UpdateTimeLimits m_limits;
+    QTimer m_deadline;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_body;
-    bool m_tooLong = false;
+    int m_stoppedWith = -1; // the code of a transfer stopped here, -1 while none was
     int m_redirectsLeft = 0;
     std::string m_currentVersion;
     std::function<void(const UpdateCheckResult&)> m_done;
@@ -71,7 +93,7 @@ private:
 // an interactive check tells every other outcome of the release channel.
 class CUpdateCheck {
 public:
-    explicit CUpdateCheck(QWidget* parent, int timeoutMs = CUpdateAgent::kDefaultTimeoutMs);
+    explicit CUpdateCheck(QWidget* parent, UpdateTimeLimits limits = {});
     // False, with nothing started, when no usable server is set or a check runs already.
     bool Start(bool interactive, bool alsoTest);
     bool Running() const { return m_agent.Busy() || m_running; }

@@ -5,6 +5,7 @@
 
 #include "chart/chart.h"
 #include "core/calc_options.h"
+#include "core/chart_core.h"
 #include "core/dst_rules.h"
 #include "core/region_table.h"
 #include "shell/dialogs/field_checks.h"
@@ -74,7 +75,7 @@ std::optional<FieldProblem> CheckBirthData(const BirthDataMembers& m) {
         return FieldProblem{F::kZoneMinutes, *e};
     if (auto p = CheckAngle("Longitude", m.m_nLonDeg, m.m_nLonMin, m.m_dLonSec, 180, F::kLonDeg)) return p;
     if (auto p = CheckAngle("Latitude", m.m_nLatDeg, m.m_nLatMin, m.m_dLatSec, 90, F::kLatDeg)) return p;
-    if (auto e = CheckNumberRange("Altitude", m.m_dAltitude, kMinAltitudeMetres, kMaxAltitudeMetres))
+    if (auto e = CheckNumberRange("Altitude", m.m_dAltitude, kMinAltitude, kMaxAltitude))
         return FieldProblem{F::kAltitude, *e};
     if (auto e = CheckNumberRange("Air pressure", m.m_dPressure, kMinPressureMbar, kMaxPressureMbar))
         return FieldProblem{F::kPressure, *e};

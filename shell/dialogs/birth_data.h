@@ -9,11 +9,9 @@
 
 class CChart;
 
-// Limits of the place fields. Altitude: from the shore of the Dead Sea down to well above any
-// mountain (the same limits as the altitude preference). Air: the lowest and highest pressures and
-// temperatures measured at the surface, rounded outward (WMO world weather records).
-inline constexpr double kMinAltitudeMetres = -1000.0;
-inline constexpr double kMaxAltitudeMetres = 20000.0;
+// Limits of the place fields. Altitude: the program's own range (kMinAltitude, kMaxAltitude). Air: the
+// lowest and highest pressures and temperatures measured at the surface, rounded outward (WMO world
+// weather records).
 inline constexpr double kMinPressureMbar = 0.0;
 inline constexpr double kMaxPressureMbar = 1100.0;
 inline constexpr double kMinTemperatureCelsius = -90.0;

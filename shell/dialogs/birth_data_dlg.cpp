@@ -304,7 +304,7 @@ void CBirthDataDlg::OnSelectPlace() {
         m_nLatMin = hit.nLatitudeMinutes;
         m_dLatSec = hit.nLatitudeSeconds;
         m_nLatSide = hit.bNorth ? 0 : 1;
-        m_dAltitude = hit.nSecondValue;
+        m_dAltitude = AtlasAltitude(hit);
         Edit(BirthField::kAltitude)->setText(NumberText(m_dAltitude));
     }
     DecideDaylightSaving(*this);

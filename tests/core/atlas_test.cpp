@@ -120,6 +120,20 @@ TEST(AtlasSearch, FindsPlacesByCaseInsensitivePrefixAndDecodesThem) {
     EXPECT_EQ(delhi.dDaylightZone, 5.5);
 }
 
+// The second value is unsigned: a damaged or foreign atlas may hold any altitude up to 65535 m, which
+// the charts would refuse; such a place is taken at sea level.
+TEST(AtlasSearch, APlacesAltitudeIsTakenOnlyWithinTheProgramsRange) {
+    const struct {
+        int stored;
+        double taken;
+    } cases[] = {{0, 0.0}, {216, 216.0}, {20000, 20000.0}, {20001, 0.0}, {65535, 0.0}};
+    for (const auto& c : cases) {
+        AtlasMatch match;
+        match.nSecondValue = c.stored;
+        EXPECT_EQ(AtlasAltitude(match), c.taken) << c.stored;
+    }
+}
+
 TEST(AtlasSearch, DecodesWestSouthAndNegativeQuarterHourZones) {
     const std::string path = WriteTestFile("atlas_signs.adb", SmallWorld().Build());
     const SearchOutcome stJohns = SearchFile(path, "st. j", "CA");

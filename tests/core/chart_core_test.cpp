@@ -7,6 +7,7 @@
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/chart_core.h"
+#include "core/rise_set.h"
 #include "core/surya_siddhanta.h"
 #include "core_test_helpers.h"
 #include "reference_table.h"
@@ -240,6 +241,41 @@ TEST_F(ChartCoreTest, AnAltitudeOutOfRangeIsRefusedAndNamed) {
     EXPECT_NE(sun.status.error.find("altitude 1e+300 m"), std::string::npos) << sun.status.error;
     CBodyCoordinates coordinates;
     EXPECT_FALSE(chart.CalcBodyTopo(kMoon, 2451545.0, coordinates).ok());
+}
+
+// The program's altitudes lie within those the library's rise, set and transit search takes (-500 to
+// 25000 m, its own limits, pinned here on both sides), so that no chart the program takes fails there.
+// The library checks the place on its exact road only: transits, and rise and set beyond 60 degrees of
+// latitude (65 for the Sun); nearer the equator its quick road takes any altitude.
+TEST_F(ChartCoreTest, TheAltitudeRangeLiesWithinTheLibrarysRiseAndSetLimits) {
+    const auto libraryTakes = [](double altitude) {
+        double place[3] = {77.2, 28.6, altitude};
+        double event = 0.0;
+        char error[AS_MAXCH] = "";
+        return swe_rise_trans(2451545.0, SE_SUN, nullptr, SEFLG_SWIEPH, SE_CALC_MTRANSIT, place, 1013.25, 20.0,
+                              &event, error) >= 0;
+    };
+    EXPECT_TRUE(libraryTakes(-500.0));
+    EXPECT_FALSE(libraryTakes(-500.5));
+    EXPECT_TRUE(libraryTakes(25000.0));
+    EXPECT_FALSE(libraryTakes(25000.5));
+
+    struct Case {
+        double latitude;
+        HorizonEvent event;
+    };
+    const double equinox = 2451624.5; // 20 March 2000, 0 h UT
+    for (const Case c : {Case{28.6, HorizonEvent::kUpperTransit}, Case{68.0, HorizonEvent::kRise}}) {
+        for (const double altitude : {kMinAltitude, kMaxAltitude}) {
+            SCOPED_TRACE(testing::Message() << "latitude " << c.latitude << ", altitude " << altitude);
+            const CChartCore place = ChartAt(equinox, 77.2, c.latitude, altitude);
+            const HorizonEventResult found = NextHorizonEvent(place, equinox, kSun, c.event);
+            EXPECT_TRUE(found.status.ok()) << found.status.error;
+            EXPECT_TRUE(found.found);
+        }
+        const CChartCore below = ChartAt(equinox, 77.2, c.latitude, kMinAltitude - 1);
+        EXPECT_FALSE(NextHorizonEvent(below, equinox, kSun, c.event).status.ok()) << "the library's limit moved";
+    }
 }
 
 TEST_F(ChartCoreTest, JulianDayRoundTripKeepsTheZone) {

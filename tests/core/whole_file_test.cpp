@@ -8,10 +8,13 @@
 #include <sys/stat.h>
 
 #include "tests/core/fifo_file.h"
+#include "tests/core/sparse_file.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr FileSizeLimit kTestLimit = {1 << 20, "a test file"};
 
 class WholeFile : public testing::Test {
 protected:
@@ -166,14 +169,14 @@ TEST_F(WholeFile, CreatingAFolderReportsTheRealCause) {
 
 TEST_F(WholeFile, ReadsWholeFilesAndTellsMissingFromUnreadable) {
     std::ofstream(Path("some.ini"), std::ios::binary) << std::string("a\0b\nc", 5);
-    const FileReadResult read = ReadFileWhole(Path("some.ini"));
+    const FileReadResult read = ReadFileWhole(Path("some.ini"), kTestLimit);
     EXPECT_EQ(read.outcome, FileReadResult::Outcome::kRead);
     EXPECT_EQ(read.text, std::string("a\0b\nc", 5));
 
-    EXPECT_EQ(ReadFileWhole(Path("none.ini")).outcome, FileReadResult::Outcome::kMissing);
+    EXPECT_EQ(ReadFileWhole(Path("none.ini"), kTestLimit).outcome, FileReadResult::Outcome::kMissing);
 
     fs::create_directory(Path("folder.ini"));
-    const FileReadResult folderRead = ReadFileWhole(Path("folder.ini"));
+    const FileReadResult folderRead = ReadFileWhole(Path("folder.ini"), kTestLimit);
     EXPECT_EQ(folderRead.outcome, FileReadResult::Outcome::kUnreadable);
     EXPECT_NE(folderRead.message.find("folder.ini\": Is a directory"), std::string::npos)
         << folderRead.message;
@@ -182,12 +185,12 @@ TEST_F(WholeFile, ReadsWholeFilesAndTellsMissingFromUnreadable) {
 TEST_F(WholeFile, AFifoOrADeviceIsRefusedWithoutWaitingOnIt) {
     FifoFile fifo(Path("chart.tvd"));
     ASSERT_TRUE(fifo.made());
-    const FileReadResult fromFifo = fifo.ReadAside([&] { return ReadFileWhole(fifo.path()); });
+    const FileReadResult fromFifo = fifo.ReadAside([&] { return ReadFileWhole(fifo.path(), kTestLimit); });
     EXPECT_EQ(fromFifo.outcome, FileReadResult::Outcome::kUnreadable);
     EXPECT_NE(fromFifo.message.find("chart.tvd\": it is not a regular file (a fifo)"), std::string::npos)
         << fromFifo.message;
 
-    const FileReadResult fromDevice = ReadFileWhole("/dev/null");
+    const FileReadResult fromDevice = ReadFileWhole("/dev/null", kTestLimit);
     EXPECT_EQ(fromDevice.outcome, FileReadResult::Outcome::kUnreadable);
     EXPECT_NE(fromDevice.message.find("\"/dev/null\": it is not a regular file (a device)"),
               std::string::npos)
@@ -196,7 +199,33 @@ TEST_F(WholeFile, AFifoOrADeviceIsRefusedWithoutWaitingOnIt) {
     // A link to a regular file is read as the file.
     std::ofstream(Path("real.ini")) << "x";
     fs::create_symlink(Path("real.ini"), Path("link.ini"));
-    EXPECT_EQ(ReadFileWhole(Path("link.ini")).text, "x");
+    EXPECT_EQ(ReadFileWhole(Path("link.ini"), kTestLimit).text, "x");
+}
+
+TEST_F(WholeFile, AFileLargerThanItsKindMayBeIsRefusedUnread) {
+    // Eight gigabytes that take no room: read whole they would take the memory with them.
+    const SparseFile huge(Path("huge.tvd"), std::uint64_t{8} << 30);
+    ASSERT_TRUE(huge.made());
+    const std::uint64_t readBefore = BytesReadByThisProcess();
+    const FileReadResult read = ReadFileWhole(huge.path(), kTestLimit);
+    EXPECT_LT(BytesReadByThisProcess() - readBefore, std::uint64_t{64} << 10) << "the file was read";
+    EXPECT_EQ(read.outcome, FileReadResult::Outcome::kUnreadable);
+    EXPECT_EQ(read.text.capacity(), std::string().capacity());
+    EXPECT_EQ(read.message, "Cannot read \"" + huge.path() + "\": it holds 8 GB, and a test file holds at most 1 MB.");
+
+    // The limit itself is still read.
+    const SparseFile full(Path("full.tvd"), kTestLimit.bytes);
+    EXPECT_EQ(ReadFileWhole(full.path(), kTestLimit).text.size(), kTestLimit.bytes);
+    const SparseFile past(Path("past.tvd"), kTestLimit.bytes + 1);
+    EXPECT_EQ(ReadFileWhole(past.path(), kTestLimit).outcome, FileReadResult::Outcome::kUnreadable);
+}
+
+TEST(WholeFileSize, SizesAreShownInTheirUnits) {
+    EXPECT_EQ(SizeText(1), "1 byte");
+    EXPECT_EQ(SizeText(1023), "1023 bytes");
+    EXPECT_EQ(SizeText(1024), "1 KB");
+    EXPECT_EQ(SizeText(4 << 20), "4 MB");
+    EXPECT_EQ(SizeText((std::uint64_t{5} << 30) / 2), "2.5 GB");
 }
 
 } // namespace

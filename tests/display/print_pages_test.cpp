@@ -216,6 +216,7 @@ TEST_F(PrintPagesTest, APieceThatFailsLeavesNothingInThePrintingState) {
 TEST_F(PrintPagesTest, AViewsOwnDrawingStandsBelowTheHeadingAndTheJobEndClearsIt) {
     struct Doc : CDocument {
         DocumentStatus Serialize(CArchive&) override { return {}; }
+        FileSizeLimit FileLimit() const override { return {}; }
     } document;
     struct Listener : CDocumentView {
         void OnUpdate(CDocumentView*, long) override { ++updates; }

@@ -239,6 +239,10 @@ TEST(ChartFileText, RefusesWhatIsNoChartAndSaysWhy) {
         {"5 15 1990 10.25 -5.3 -80.16 13.05 0 -5.5 -5.5 0 0 X Y 2", "its calendar flag (value 15) is 2"},
         {"5 15 1990 10.25 -5.3 -80.16 13.05 0 -5.5 -5.5 0 0 X Y 1 1013 20 7", "its gender (value 18) is 7"},
         {"5 15 1990 10.25 -5.3 -80.16 13.05 inf", "its altitude (value 8) is \"inf\", which is not a plain"},
+        // Below the lowest altitude the ephemeris library's rise and set searches take, and above the
+        // highest the program takes.
+        {"5 15 1990 10.25 -5.3 -80.16 13.05 -501", "its altitude (value 8) is -501, outside -500 to 20000."},
+        {"5 15 1990 10.25 -5.3 -80.16 13.05 20000.5", "its altitude (value 8) is 20000.5, outside -500 to 20000."},
         {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "its month (value 1) is \"?PNG\""},
     };
     for (const Case& c : kCases) {

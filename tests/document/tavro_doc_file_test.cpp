@@ -14,6 +14,7 @@
 #include "document_test_support.h"
 #include "tests/core/core_test_helpers.h"
 #include "tests/core/fifo_file.h"
+#include "tests/core/sparse_file.h"
 
 namespace {
 
@@ -216,10 +217,11 @@ TEST_F(ChartFileDocument, ADamagedFileLeavesTheOpenChartAsItWas) {
          "its day (value 2) is 31, but month 2"},
         {m_folder.Write("late.tvd", WithValue(4, "23.9999")),
          "its time of day (value 4) is 23.9999, whose minutes"},
-        // Values the reader takes but the calculation refuses: the open chart must not take them either.
-        {m_folder.Write("high.tvd", WithValue(8, "25000")), "cannot be calculated"},
-        {m_folder.Write("huge.tvd", WithValue(8, "1" + std::string(308, '0'))), "cannot be calculated"},
-        {m_folder.Write("deep.tvd", WithValue(8, "-1" + std::string(308, '0'))), "cannot be calculated"},
+        // Altitudes the calculation would refuse are refused by the reader, by name.
+        {m_folder.Write("high.tvd", WithValue(8, "25000")), "its altitude (value 8) is 25000, outside -500 to 20000."},
+        {m_folder.Write("low.tvd", WithValue(8, "-501")), "its altitude (value 8) is -501, outside -500 to 20000."},
+        {m_folder.Write("huge.tvd", WithValue(8, "1" + std::string(308, '0'))), "its altitude (value 8) is 1000"},
+        {m_folder.Write("deep.tvd", WithValue(8, "-1" + std::string(308, '0'))), "its altitude (value 8) is -100"},
         {m_folder / "missing.tvd", "No such file or directory"},
         {m_folder / "", "Is a directory"},
     };
@@ -232,6 +234,40 @@ TEST_F(ChartFileDocument, ADamagedFileLeavesTheOpenChartAsItWas) {
         EXPECT_EQ(document.WriteChartText(), before);
         EXPECT_EQ(document.m_natalChart.m_bodies[kSun].m_dLongitude, sun);
         EXPECT_EQ(document.GetPathName(), good);
+    }
+}
+
+TEST_F(ChartFileDocument, AnAltitudeAtTheEdgesOfTheRangeCastsAChart) {
+    for (const char* altitude : {"-500", "20000"}) {
+        SCOPED_TRACE(altitude);
+        CTavroDoc document;
+        const DocumentStatus status = document.ReadChartText(WithValue(8, altitude), "edge.tvd");
+        ASSERT_TRUE(status.ok()) << status.error;
+        EXPECT_DOUBLE_EQ(document.m_natalChart.m_dAltitude, std::stod(altitude));
+        EXPECT_GT(document.m_natalChart.m_bodies[kSun].m_dLongitude, 0.0);
+    }
+}
+
+TEST_F(ChartFileDocument, AHugeFileIsRefusedUnreadAndNamedWithTheLimit) {
+    CTavroDoc document;
+    const std::string good = m_folder.Write("good.tvd", kChennaiChartText);
+    ASSERT_TRUE(document.OnOpenDocument(good).ok());
+    // Four gigabytes that take no room on the disk.
+    const SparseFile huge(m_folder / "huge.tvd", std::uint64_t{4} << 30);
+    ASSERT_TRUE(huge.made());
+    for (const bool commandLine : {false, true}) {
+        SCOPED_TRACE(commandLine ? "from the command line" : "opened");
+        const std::uint64_t readBefore = BytesReadByThisProcess();
+        const DocumentStatus status =
+            commandLine ? OpenCommandLineChart(document, huge.path()) : document.OnOpenDocument(huge.path());
+        // A new chart after a refused command line reads the ephemeris; the file would be gigabytes.
+        EXPECT_LT(BytesReadByThisProcess() - readBefore, std::uint64_t{64} << 20) << "the file was read";
+        EXPECT_FALSE(status.ok());
+        EXPECT_THAT(status.error,
+                    HasSubstr("\"" + huge.path() + "\": it holds 4 GB, and a chart file holds at most 1 MB."));
+        if (!commandLine) {
+            EXPECT_EQ(document.GetPathName(), good);
+        }
     }
 }
 

@@ -23,6 +23,7 @@ public:
         text = read;
         return {};
     }
+    FileSizeLimit FileLimit() const override { return {16, "a text document"}; }
     std::string text;
 };
 
@@ -108,6 +109,7 @@ TEST(DocumentBase, AFileThatCannotBeReadOrIsRefusedChangesNothing) {
         {folder.Write("bad.txt", "bad bytes"), "is bad"},
         {folder / "absent.txt", "No such file or directory"},
         {folder / "", "Is a directory"},
+        {folder.Write("long.txt", std::string(17, 'x')), "holds 17 bytes, and a text document holds at most 16 bytes"},
     };
     for (const Case& c : kCases) {
         const DocumentStatus status = document.OnOpenDocument(c.path);

@@ -31,6 +31,7 @@
 #include "shell/window_sizes.h"
 #include "tests/shell/dialogs/dialog_test_support.h"
 #include "tests/shell/main_frame_fixture.h"
+#include "tests/core/sparse_file.h"
 
 namespace {
 
@@ -246,6 +247,25 @@ TEST_F(FrameCommandsTest, ADroppedChartFileOpensAndAnotherFileIsNamed) {
     DropFiles(frame, {notes});
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_NE(m_messages[0].find(notes.toStdString() + " is not opened"), std::string::npos);
+    EXPECT_EQ(m_document.GetPathName(), chart.toStdString());
+}
+
+TEST_F(FrameCommandsTest, ADroppedHugeChartFileIsRefusedUnreadWithTheLimit) {
+    CMainFrame& frame = BuildBound();
+    const QString chart = m_dataFolder.filePath("open.tvd");
+    ASSERT_TRUE(m_document.OnSaveDocument(chart.toStdString()).ok());
+    // Six gigabytes that take no room on the disk.
+    const SparseFile huge(m_dataFolder.filePath("huge.tvd").toStdString(), std::uint64_t{6} << 30);
+    ASSERT_TRUE(huge.made());
+
+    const std::uint64_t readBefore = BytesReadByThisProcess();
+    DropFiles(frame, {QString::fromStdString(huge.path())});
+    // Threads of the toolkit may read a font meanwhile; the file would be gigabytes.
+    EXPECT_LT(BytesReadByThisProcess() - readBefore, std::uint64_t{64} << 20) << "the file was read";
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_NE(m_messages[0].find("\"" + huge.path() + "\": it holds 6 GB, and a chart file holds at most 1 MB."),
+              std::string::npos)
+        << m_messages[0];
     EXPECT_EQ(m_document.GetPathName(), chart.toStdString());
 }
 

@@ -18,6 +18,7 @@
 #include "shell/preference_keys.h"
 #include "shell/preferences.h"
 #include "shell_test_helpers.h"
+#include "tests/core/sparse_file.h"
 
 namespace fs = std::filesystem;
 
@@ -148,7 +149,7 @@ TEST(PreferenceStart, AFileWithoutAnyPreferenceIsKeptBesideTheNewOne) {
     };
     const Case kCases[] = {
         {"random bytes", Garbage(4096, true)},
-        {"10 MB of garbage on one line", Garbage(10 << 20, false)},
+        {"3 MB of garbage on one line", Garbage(3 << 20, false)},
         {"a text of another program", "[Settings]\nColour=blue\n"},
     };
     for (const auto& c : kCases) {
@@ -169,6 +170,36 @@ TEST(PreferenceStart, AFileWithoutAnyPreferenceIsKeptBesideTheNewOne) {
         ASSERT_TRUE(SavePreferences().ok);
         EXPECT_EQ(Slurp(folders.DataFile() + ".bak"), "kept");
     }
+}
+
+TEST(PreferenceStart, AFileLargerThanAnyPreferenceFileIsNamedUnreadAndNeverReplaced) {
+    Folders folders;
+    const SparseFile huge(folders.DataFile(), std::uint64_t{5} << 30);
+    ASSERT_TRUE(huge.made());
+    const std::uint64_t readBefore = BytesReadByThisProcess();
+    const std::string notice = LoadPreferences();
+    EXPECT_LT(BytesReadByThisProcess() - readBefore, std::uint64_t{1} << 20) << "the file was read";
+    EXPECT_NE(notice.find("\"" + huge.path() + "\": it holds 5 GB, and a preference file holds at most 4 MB."),
+              std::string::npos)
+        << notice;
+    EXPECT_FALSE(SavePreferences().ok);
+    EXPECT_EQ(fs::file_size(huge.path()), std::uint64_t{5} << 30);
+}
+
+TEST(PreferenceStart, AValueOutsideItsRangeTakesItsDefaultWithANote) {
+    Folders folders;
+    std::ofstream(folders.DataFile()) << "DefaultAltitude=-501\nTrueNodes=1\n";
+    ApplyPreferenceDefaults(PreferenceKeys());
+    const std::string notice = LoadPreferences();
+    EXPECT_NE(notice.find("\"" + folders.DataFile() + "\""), std::string::npos) << notice;
+    EXPECT_NE(notice.find("\nDefaultAltitude=-501 (accepted: -500 to 20000)"), std::string::npos) << notice;
+    EXPECT_DOUBLE_EQ(g_dDefaultAltitude, 491.0);
+    EXPECT_TRUE(g_bTrueNodes);
+
+    std::ofstream(folders.DataFile()) << "DefaultAltitude=-500\n";
+    EXPECT_EQ(LoadPreferences(), "");
+    EXPECT_DOUBLE_EQ(g_dDefaultAltitude, -500.0);
+    ApplyPreferenceDefaults(PreferenceKeys());
 }
 
 TEST(PreferenceStart, AnEmptyOrMissingFileIsAFirstStart) {

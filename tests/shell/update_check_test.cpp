@@ -1,16 +1,25 @@
 // The update check against a server on 127.0.0.1 that answers each case as a real one might: a newer
 // release, the same release, malformed, empty, huge and binary files, errors, redirects, a refused
-// connection and a server that never answers. Nothing here reaches beyond the loopback address.
+// connection, a server that never answers, one that drips, one that cuts its reply short and one that
+// never ends it. Nothing here reaches beyond the loopback address.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QEventLoop>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSemaphore>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <map>
+#include <set>
 #include <optional>
 
 #include "platform/message_box.h"
@@ -43,7 +52,18 @@ public:
         Serve(path, "HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Length: 0\r\n" + extraHeaders +
                         "Connection: close\r\n\r\n");
     }
+    // The response is sent and the connection then held open, silent.
+    void ServeAndHold(const std::string& path, QByteArray response) {
+        Serve(path, std::move(response));
+        m_held.insert(path);
+    }
+    // The head is sent at once and then the body a byte every `everyMs`, the connection held open.
+    void Drip(const std::string& path, const QByteArray& head, QByteArray body, int everyMs) {
+        ServeAndHold(path, head);
+        m_dripped[path] = {std::move(body), everyMs};
+    }
     int Requests() const { return m_requests; }
+    qint64 Dripped() const { return m_bytesDripped; }
 
 private:
     void Answer(QTcpSocket* socket) {
@@ -51,24 +71,99 @@ private:
         const QList<QByteArray> words = request.split(' ');
         if (words.size() < 2) return;
         ++m_requests;
-        const auto found = m_responses.find(words[1].toStdString());
+        const std::string path = words[1].toStdString();
+        const auto found = m_responses.find(path);
         if (found == m_responses.end()) return; // silent
         socket->write(found->second);
-        socket->disconnectFromHost();
+        if (const auto drip = m_dripped.find(path); drip != m_dripped.end()) DripTo(socket, drip->second);
+        if (!m_held.contains(path)) socket->disconnectFromHost();
+    }
+    struct DrippedBody {
+        QByteArray body;
+        int everyMs = 0;
+    };
+    void DripTo(QTcpSocket* socket, const DrippedBody& dripped) {
+        auto* timer = new QTimer(socket);
+        QObject::connect(timer, &QTimer::timeout, socket, [this, socket, body = dripped.body] {
+            if (m_bytesDripped < body.size()) socket->write(body.mid(m_bytesDripped++, 1));
+        });
+        timer->start(dripped.everyMs);
     }
 
     QTcpServer m_server;
     std::map<std::string, QByteArray> m_responses;
+    std::set<std::string> m_held;
+    std::map<std::string, DrippedBody> m_dripped;
     int m_requests = 0;
+    qint64 m_bytesDripped = 0;
+};
+
+// Answers every request on 127.0.0.1 with a chunked reply that never ends: chunks for as long as the
+// reader takes them, up to kEnough. It runs on a thread of its own, so it goes on while the test's
+// thread is busy, and counts the bytes the reader's side took off it.
+class EndlessServer : public QThread {
+public:
+    static constexpr qint64 kEnough = qint64{256} << 20;
+
+    EndlessServer() {
+        start();
+        m_ready.acquire();
+    }
+    ~EndlessServer() override {
+        quit();
+        wait();
+    }
+    std::string Address() const { return "http://127.0.0.1:" + std::to_string(m_port) + "/"; }
+    bool Answering() const { return m_answering; }
+    qint64 Taken() const { return m_taken; }
+
+protected:
+    void run() override {
+        QTcpServer server;
+        if (server.listen(QHostAddress::LocalHost, 0)) m_port = server.serverPort();
+        QObject::connect(&server, &QTcpServer::newConnection, [&server, this] {
+            while (QTcpSocket* socket = server.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    socket->readAll();
+                    if (m_answering.exchange(true)) return;
+                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nTransfer-Encoding: chunked\r\n\r\n");
+                    Pump(socket);
+                });
+                QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket](qint64 written) {
+                    m_taken += written;
+                    Pump(socket);
+                });
+            }
+        });
+        m_ready.release();
+        exec();
+    }
+
+private:
+    void Pump(QTcpSocket* socket) {
+        static const QByteArray chunk = "10000\r\n" + QByteArray(0x10000, 'x') + "\r\n";
+        while (socket->bytesToWrite() < (qint64{1} << 20) && m_queued < kEnough) {
+            socket->write(chunk);
+            m_queued += chunk.size();
+        }
+    }
+
+    QSemaphore m_ready;
+    quint16 m_port = 0;
+    std::atomic<bool> m_answering = false;
+    std::atomic<qint64> m_taken = 0;
+    qint64 m_queued = 0;
 };
 
 constexpr const char* kRelease = "/tv/auto/update.txt";
 constexpr const char* kTest = "/tv/test/auto/update.txt";
-constexpr int kShortTimeoutMs = 1500;
+// Short limits, so that a silent or dripping server ends its test soon.
+constexpr UpdateTimeLimits kShortLimits = {1500, 10000};
 
 // One channel checked; the event loop turns until the check ends.
-UpdateCheckResult CheckChannel(const std::string& server, bool testChannel = false, int timeoutMs = kShortTimeoutMs) {
-    CUpdateAgent agent(timeoutMs);
+UpdateCheckResult CheckChannel(const std::string& server, bool testChannel = false,
+                               UpdateTimeLimits limits = kShortLimits) {
+    CUpdateAgent agent(limits);
     std::optional<UpdateCheckResult> result;
     QEventLoop loop;
     EXPECT_TRUE(agent.CheckForUpdate(UpdateChannelUrl(server, testChannel), "8.0.0.0",
@@ -92,13 +187,18 @@ TEST(UpdateCheck, EachAnswerOfTheServerGivesItsCode) {
         {"newer fourth field", [](LocalServer& s) { s.ServeFile(kRelease, "R-2024\n8.0.0.1\n"); }, kUpdateNewer},
         {"newer short version", [](LocalServer& s) { s.ServeFile(kRelease, "R-2024\n8.1\n"); }, kUpdateNewer},
         {"same version", [](LocalServer& s) { s.ServeFile(kRelease, "R-2023\n8.0.0.0\n"); }, kUpdateNotNewer},
-        {"five fields", [](LocalServer& s) { s.ServeFile(kRelease, "R\n8.0.0.0.1\n"); }, kUpdateNotNewer},
-        {"letter in a field", [](LocalServer& s) { s.ServeFile(kRelease, "R\n8.0a\n"); }, kUpdateNotNewer},
-        {"only a label", [](LocalServer& s) { s.ServeFile(kRelease, "R-2024\n"); }, kUpdateNotNewer},
+        {"five fields", [](LocalServer& s) { s.ServeFile(kRelease, "R\n8.0.0.0.1\n"); }, kUpdateNotUnderstood},
+        {"letter in a field", [](LocalServer& s) { s.ServeFile(kRelease, "R\n8.0a\n"); }, kUpdateNotUnderstood},
+        {"only a label", [](LocalServer& s) { s.ServeFile(kRelease, "R-2024\n"); }, kUpdateNotUnderstood},
         {"binary", [](LocalServer& s) { s.ServeFile(kRelease, QByteArray("\x00\xff\x01\n\x02", 5)); },
-         kUpdateNotNewer},
+         kUpdateNotUnderstood},
         {"ten megabytes", [](LocalServer& s) { s.ServeFile(kRelease, "R 9.0\n" + QByteArray(10 << 20, 'x')); },
-         kUpdateNotNewer},
+         kUpdateNotUnderstood},
+        {"a hundred megabytes announced",
+         [](LocalServer& s) {
+             s.ServeAndHold(kRelease, "HTTP/1.1 200 OK\r\nContent-Length: 104857600\r\n\r\nR 9.0\n");
+         },
+         kUpdateNotUnderstood},
         {"empty", [](LocalServer& s) { s.ServeFile(kRelease, ""); }, kUpdateEmpty},
         {"404", [](LocalServer& s) { s.ServeStatus(kRelease, 404); }, kUpdateOpenFailed},
         {"500", [](LocalServer& s) { s.ServeStatus(kRelease, 500); }, kUpdateOpenFailed},
@@ -127,6 +227,69 @@ TEST(UpdateCheck, EachAnswerOfTheServerGivesItsCode) {
     EXPECT_FALSE(QDir::temp().exists("tv_update_auto.exe"));
 }
 
+TEST(UpdateCheck, AReplyCutShortFailsTheCheck) {
+    LocalServer server;
+    struct Case {
+        const char* name;
+        QByteArray response;
+        bool held; // the connection stays open after the response
+        int code;
+    };
+    const QByteArray fewerThanAnnounced = "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nNew\n9.1\n";
+    const QByteArray chunkBrokenOff = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n40\r\nNew\n9.1\n";
+    const Case cases[] = {
+        {"fewer bytes than announced, then closed", fewerThanAnnounced, false, kUpdateOpenFailed},
+        {"fewer bytes than announced, then silent", fewerThanAnnounced, true, kUpdateTimedOut},
+        // The network layer keeps waiting on a chunked reply whose connection closed: the idle limit ends it.
+        {"a chunk broken off, then closed", chunkBrokenOff, false, kUpdateTimedOut},
+        {"a chunk broken off, then silent", chunkBrokenOff, true, kUpdateTimedOut},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.held)
+            server.ServeAndHold(kRelease, c.response);
+        else
+            server.Serve(kRelease, c.response);
+        EXPECT_EQ(CheckChannel(server.Address()).code, c.code);
+    }
+}
+
+TEST(UpdateCheck, ADrippingServerFailsAtTheDeadline) {
+    LocalServer server;
+    // A byte every 50 ms keeps the idle limit (1 s) from ever striking, and the whole body would take
+    // fifty seconds: the deadline (3 s) ends the check.
+    server.Drip(kRelease, "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n", QByteArray(1000, 'x'), 50);
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+    timer.start(10);
+    EXPECT_EQ(CheckChannel(server.Address(), false, {1000, 3000}).code, kUpdateTimedOut);
+    EXPECT_GT(ticks, 0) << "the event loop turned while the server dripped";
+    EXPECT_GT(server.Dripped(), 1000 / 50) << "the check outlived the idle limit";
+    EXPECT_LT(server.Dripped(), 1000) << "the reply had not ended";
+}
+
+TEST(UpdateCheck, AnEndlessReplyIsNotTakenInWhileTheWindowIsBusy) {
+    EndlessServer server;
+    CUpdateAgent agent(kShortLimits);
+    std::optional<UpdateCheckResult> result;
+    ASSERT_TRUE(agent.CheckForUpdate(UpdateChannelUrl(server.Address(), false), "8.0.0.0",
+                                     [&](const UpdateCheckResult& r) { result = r; }));
+    // The window turns until the server answers, then is busy elsewhere while the reply streams in.
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (server.Answering() || result) loop.quit();
+    });
+    poll.start(5);
+    loop.exec();
+    QThread::msleep(500);
+    while (!result) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(result->code, kUpdateNotUnderstood);
+    // Beyond the read buffer only what the system's socket buffers hold was taken.
+    EXPECT_LT(server.Taken(), qint64{32} << 20) << "the reply was taken in without a bound";
+}
+
 TEST(UpdateCheck, ARefusedConnectionAndASilentServerEndWithoutHoldingTheWindow) {
     // A port that was free a moment ago refuses.
     quint16 closedPort = 0;
@@ -142,7 +305,7 @@ TEST(UpdateCheck, ARefusedConnectionAndASilentServerEndWithoutHoldingTheWindow) 
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
     timer.start(10);
-    EXPECT_EQ(CheckChannel(silent.Address()).code, kUpdateOpenFailed); // ended by the time limit
+    EXPECT_EQ(CheckChannel(silent.Address()).code, kUpdateTimedOut); // ended by the idle limit
     EXPECT_GT(ticks, 0) << "the event loop turned while the server stayed silent";
     EXPECT_EQ(silent.Requests(), 1);
 }
@@ -184,14 +347,17 @@ protected:
     }
     // Runs a whole check; the codes of the channels checked, in order.
     std::vector<int> Run(bool interactive, bool alsoTest) {
-        CUpdateCheck check(nullptr, kShortTimeoutMs);
+        CUpdateCheck check(nullptr, kShortLimits);
         std::vector<int> codes;
         QEventLoop loop;
+        // Looks until the check has ended: a box it shows turns the events meanwhile.
+        QTimer ended;
+        QObject::connect(&ended, &QTimer::timeout, &loop, [&] {
+            if (!check.Running()) loop.quit();
+        });
         check.onChannelChecked = [&](bool, int code) {
             codes.push_back(code);
-            QTimer::singleShot(0, &loop, [&] {
-                if (!check.Running()) loop.quit();
-            });
+            ended.start(5);
         };
         EXPECT_TRUE(check.Start(interactive, alsoTest));
         EXPECT_FALSE(check.Start(interactive, alsoTest)) << "one check at a time";
@@ -233,6 +399,11 @@ TEST_F(UpdateCheckRunTest, InteractiveChecksTellEveryOutcomeSilentOnesOnlyANewer
          "Update Error: Unable to connect to the Kalomithra Hora website. Please try later."},
         {[](LocalServer& s) { s.ServeFile(kRelease, ""); },
          "Update Error: Unable to get update information from the Kalomithra Hora website. Please try later."},
+        {[](LocalServer& s) { s.ServeAndHold(kRelease, "HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nR"); },
+         "Update Error: The Kalomithra Hora website took too long to answer. Please try later."},
+        {[](LocalServer& s) { s.ServeFile(kRelease, "<html><body>Not here</body></html>"); },
+         "Update Error: The update information from the Kalomithra Hora website was not understood. Please try "
+         "later."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -245,6 +416,41 @@ TEST_F(UpdateCheckRunTest, InteractiveChecksTellEveryOutcomeSilentOnesOnlyANewer
         Run(false, false);
         EXPECT_TRUE(m_messages.empty());
     }
+}
+
+TEST_F(UpdateCheckRunTest, TheServersLabelIsCutAndShownAsPlainText) {
+    m_server.ServeFile(kRelease, QByteArray(4000, 'L') + "\n8.1\n");
+    EXPECT_EQ(Run(false, false), std::vector<int>{kUpdateNewer});
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_NE(m_messages[0].find("Kalomithra Hora " + std::string(kUpdateLabelMaxCharacters, 'L') +
+                                 "... (version 8.1) is available"),
+              std::string::npos)
+        << m_messages[0];
+    EXPECT_LT(m_messages[0].size(), 600u);
+
+    // The real box: markup in the label is shown as written, control characters as "?".
+    m_server.ServeFile(kRelease, "<b>R\x07</b>\n8.1\n");
+    m_opened.clear();
+    SetMessageBoxHandler({});
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer answer; // answers the box once it shows
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        answer.stop();
+        if (auto* label = box->findChild<QLabel*>("qt_msgbox_label")) {
+            shown = label->text();
+            format = label->textFormat();
+        }
+        SavePicture(*box, "update_offer_plain_label");
+        box->button(QMessageBox::No)->click();
+    });
+    answer.start(10);
+    EXPECT_EQ(Run(false, false), std::vector<int>{kUpdateNewer});
+    EXPECT_TRUE(shown.startsWith("Kalomithra Hora <b>R?</b> (version 8.1) is available")) << shown.toStdString();
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_TRUE(m_opened.empty());
 }
 
 TEST_F(UpdateCheckRunTest, TestReleasesAreCheckedAfterAnUpToDateReleaseChannel) {

@@ -158,6 +158,8 @@ TEST_F(BirthDataDlgTest, OutOfRangeEntriesAreRefusedWithWhatIsAllowed) {
         {BirthField::kSecond, "abc", "Seconds: enter a number."},
         {BirthField::kLatDeg, "91", "Latitude degrees: enter a whole number from 0 to 90."},
         {BirthField::kLonDeg, "200", "Longitude degrees: enter a whole number from 0 to 180."},
+        // Below the lowest altitude the ephemeris library's rise and set searches take.
+        {BirthField::kAltitude, "-501", "Altitude: enter a number from -500 to 20000."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

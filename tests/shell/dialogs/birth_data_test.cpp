@@ -97,8 +97,10 @@ TEST_F(BirthDataChecks, RefusesEveryFieldOutOfRangeSayingWhatIsAllowed) {
          "Latitude: enter at most 90 degrees."},
         {"latitude minutes 60", [](BirthDataMembers& m) { m.m_nLatMin = 60; }, BirthField::kLatMin,
          "Latitude minutes: enter a whole number from 0 to 59."},
-        {"altitude", [](BirthDataMembers& m) { m.m_dAltitude = 30000; }, BirthField::kAltitude,
-         "Altitude: enter a number from -1000 to 20000."},
+        {"altitude 30000", [](BirthDataMembers& m) { m.m_dAltitude = 30000; }, BirthField::kAltitude,
+         "Altitude: enter a number from -500 to 20000."},
+        {"altitude -501", [](BirthDataMembers& m) { m.m_dAltitude = -501; }, BirthField::kAltitude,
+         "Altitude: enter a number from -500 to 20000."},
         {"temperature", [](BirthDataMembers& m) { m.m_dTemperature = 200; }, BirthField::kTemperature,
          "Temperature: enter a number from -90 to 60."},
     };
@@ -124,6 +126,7 @@ TEST_F(BirthDataChecks, AcceptsTheLeapDayOfLeapYearsAndTheEdgesOfTheRanges) {
         m.m_nLatDeg = 90, m.m_nLatMin = 0, m.m_dLatSec = 0;
         m.m_nLonDeg = 180, m.m_nLonMin = 0;
         m.m_dSecond = 59.99;
+        m.m_dAltitude = year < 0 ? -500 : 20000;
         EXPECT_FALSE(CheckBirthData(m));
     }
 }
