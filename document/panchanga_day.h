@@ -46,6 +46,7 @@ struct CLimbEnds {
 };
 
 inline constexpr int kMaxKaranaEnds = 3;
+inline constexpr int kMaxVarjyas = 2; // a day holds the Varjyas of two stars at most
 inline constexpr int kHoraCount = 24;
 inline constexpr int kChoghadiyaSlots = 16; // 8 of the day, then 8 of the night
 
@@ -64,8 +65,8 @@ struct CPanchangaDay {
     CPanchangaSpan m_rahuKala;
     CPanchangaSpan m_gulikaKala;
     CPanchangaSpan m_yamaGanda;
-    int m_nVarjyaCount = 0; // 0-2
-    std::array<CPanchangaSpan, 2> m_varjya;
+    int m_nVarjyaCount = 0; // 0-kMaxVarjyas
+    std::array<CPanchangaSpan, kMaxVarjyas> m_varjya;
     int m_nDurmuhurtaCount = 0; // 1-2
     std::array<CPanchangaSpan, 2> m_durmuhurta;
     CLocalDateTime m_sunrise;
