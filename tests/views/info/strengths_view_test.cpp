@@ -184,4 +184,30 @@ TEST_F(StrengthsViewTest, TheMenuChecksTheShownTableAndTheRelationshipChoices) {
     g_bCompoundRelationshipsFromRasi = fromRasi;
 }
 
+// The three Tajaka tables are drawn centred, headings and cells alike; the other tables left-aligned.
+TEST_F(StrengthsViewTest, TheTajakaTablesAreCentred) {
+    const struct {
+        const char* item;
+        bool centred;
+    } cases[] = {{"Harsha Bala (Tajaka)", true},
+                 {"Pancha-vargeeya Bala (Tajaka)", true},
+                 {"Dwadasa-vargeeya Bala (Tajaka)", true},
+                 {"Amsa Balas or Vaiseshikamsas (6, 7, 10, 16 groups)", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        QMenu menu;
+        m_view.FillContextMenu(menu);
+        for (QAction* action : menu.actions())
+            if (action->text() == c.item) action->trigger();
+        ProbeSurface surface;
+        m_view.OnDraw(surface);
+        for (const std::string& text : {m_view.ColumnHeader(0), m_view.ColumnHeader(1), m_view.CellText(0, 0),
+                                        m_view.CellText(0, 1)}) {
+            const DrawnRecord::Text* drawn = surface.FindText(text);
+            ASSERT_NE(drawn, nullptr) << text;
+            EXPECT_EQ((drawn->format & kTextCenter) != 0, c.centred) << text;
+        }
+    }
+}
+
 } // namespace
