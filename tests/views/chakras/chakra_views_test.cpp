@@ -215,6 +215,7 @@ TEST_F(StarChakraTest, SahamasStandAtTheStarsOfTheirOwnNavamsas) {
     const Rect cell = pane.PlaceCell(0);
     EXPECT_EQ(punya->rect.left, cell.left + 6 * static_cast<int>(cell.Width() * 1.5) / 16);
     EXPECT_EQ(punya->rect.top, cell.top + 6 * cell.Height() / 16);
+    Render(pane).save(KH_TEST_OUTPUT_DIR "/shoola_sahamas_d9.png"); // for a look
 }
 
 // Stars of longitudes (degrees) in the 28-star scheme: the fourth pada of Uttarashadha is Abhijit.

@@ -12,6 +12,7 @@
 #include "core/zodiac_names.h"
 #include "document/dasa_codes.h"
 #include "tests/analysis/analysis_test_support.h"
+#include "platform/painter_surface.h"
 #include "views/info/strengths_tables.h"
 
 namespace {
@@ -208,6 +209,15 @@ TEST_F(StrengthsViewTest, TheTajakaTablesAreCentred) {
             EXPECT_EQ((drawn->format & kTextCenter) != 0, c.centred) << text;
         }
     }
+    // The last Tajaka table drawn for a look.
+    QMenu menu;
+    m_view.FillContextMenu(menu);
+    for (QAction* action : menu.actions())
+        if (action->text() == "Harsha Bala (Tajaka)") action->trigger();
+    ImageSurface image(Size{500, 200});
+    m_view.resize(500, 200);
+    m_view.OnDraw(image.Surface());
+    image.Image().save(KH_TEST_OUTPUT_DIR "/harsha_bala_table.png");
 }
 
 } // namespace
