@@ -68,7 +68,8 @@ static CRasiLongitude DivisionalRecord(const CRasiLongitude& source, int column,
 CRasiLongitude DivisionalLongitudeOf(VargaBodies bodies, const CVargaSignTable& signs, int body, int column) {
     const int sign = signs.Sign(body, column);
     if (column == kCompositeColumn && IsValidCompositeVarga(g_nDmDnChartDm, g_nDmDnChartDn))
-        return DivisionalRecord(DivisionalLongitudeOf(bodies, signs, body, g_nDmDnChartDm), g_nDmDnChartDn, sign);
+        return DivisionalRecord(DivisionalLongitudeOf(bodies, signs, body, g_nDmDnChartDm), g_nDmDnChartDn,
+                                sign);
     return DivisionalRecord(bodies[body], column, sign);
 }
 

@@ -60,8 +60,8 @@ CalcStatus FillTransitResearchTables(CChart& natal, const CChart& transit, int t
         const int body = kTransitResearchBodyOrder[t];
         CTransitResearchTable& table = tables[t];
         table.nCount = 0;
-        table.transit =
-            transitColumn == kD1Column ? transit.m_bodies[body] : transit.DivisionalLongitude(body, transitColumn);
+        table.transit = transitColumn == kD1Column ? transit.m_bodies[body]
+                                                   : transit.DivisionalLongitude(body, transitColumn);
         table.transit.SplitLongitude();
         table.dSpeedRatio = transit.m_dBodySpeed[body] / kMeanDailyMotion[body];
         for (int point : kResearchPoints) {
@@ -129,7 +129,8 @@ CalcStatus CTavroDoc::CalcTransitResearch() {
     // Filled apart, so that a research stopped half-way leaves the tables of the last one whole.
     auto tables = std::make_unique<std::array<CTransitResearchTable, kTransitResearchBodies>>();
     const int transitColumn = CalendarChooserColumn(g_nTranResearchVarga);
-    if (CalcStatus status = FillTransitResearchTables(m_natalChart, transit, transitColumn, *tables); !status.ok())
+    if (CalcStatus status = FillTransitResearchTables(m_natalChart, transit, transitColumn, *tables);
+        !status.ok())
         return status;
     g_transitResearchTables = *tables;
     return {};

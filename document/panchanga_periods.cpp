@@ -69,7 +69,8 @@ void FillKalas(const CChart& chart, CPanchangaDay& day) {
     day.m_yamaGanda = span(kYamaGandaPart[w]);
 }
 
-CalcStatus FindVarjyaSpans(const CChartCore& from, const PanchangaWindow& window, std::vector<JdSpan>& spans) {
+CalcStatus FindVarjyaSpans(const CChartCore& from, const PanchangaWindow& window,
+                           std::vector<JdSpan>& spans) {
     // The Moon's star at the moment from its start, then every one that begins within the window: a
     // window longer than a star and the next star's offset (24 h 45 min at the least) holds the Varjya
     // of a third star. Two Varjyas at most fit in a day.

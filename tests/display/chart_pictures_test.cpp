@@ -255,7 +255,8 @@ std::vector<Point> TextCorners(const RecordingSurface& surface, const std::strin
     std::vector<Point> corners;
     for (const std::string& line : surface.Calls()) {
         Point corner;
-        if (line.rfind(call, 0) == 0 && std::sscanf(line.c_str() + call.size(), "%d,%d", &corner.x, &corner.y) == 2)
+        if (line.rfind(call, 0) == 0 &&
+            std::sscanf(line.c_str() + call.size(), "%d,%d", &corner.x, &corner.y) == 2)
             corners.push_back(corner);
     }
     return corners;
@@ -303,7 +304,8 @@ TEST_F(ChartPicturesTest, EveryPictureOfEveryStyleIsDrawn) {
                 const std::vector<Point> suns = TextCorners(recorded, "Su");
                 for (const auto& [square, chartStyle] : charts) {
                     const Rect cell = SignCellOfStyle(chartStyle, square, kCapricorn);
-                    EXPECT_TRUE(std::any_of(suns.begin(), suns.end(), [&](Point p) { return cell.Contains(p); }))
+                    EXPECT_TRUE(
+                        std::any_of(suns.begin(), suns.end(), [&](Point p) { return cell.Contains(p); }))
                         << "no Sun in the cell at " << cell.left << "," << cell.top;
                 }
                 image.save(QString(KH_TEST_OUTPUT_DIR) + "/picture_" + kind.name + "_style" +

@@ -376,7 +376,8 @@ TEST_F(ModesTest, TransitResearchTakesTheTransitingPlanetsInTheChosenDivisionalC
     for (int t = 0; t < kTransitResearchBodies; ++t) {
         SCOPED_TRACE(kTransitResearchBodyOrder[t]);
         const CTransitResearchTable& navamsa = g_transitResearchTables[t];
-        EXPECT_NEAR(navamsa.transit.m_dLongitude, std::fmod(9.0 * inRasi[t].transit.m_dLongitude, 360.0), 1e-9);
+        EXPECT_NEAR(navamsa.transit.m_dLongitude, std::fmod(9.0 * inRasi[t].transit.m_dLongitude, 360.0),
+                    1e-9);
         EXPECT_EQ(navamsa.transit.m_nSign, static_cast<int>(navamsa.transit.m_dLongitude / 30.0));
         pointsDiffer |= navamsa.nCount != inRasi[t].nCount;
         for (int i = 0; i < std::min(navamsa.nCount, inRasi[t].nCount); ++i)

@@ -272,7 +272,8 @@ TEST_F(PanchangaDayTest, VarjyaFollowsFromSwetestsNakshatraStarts) {
             std::size_t k = 0;
             while (k + 1 < starts.size() && starts[k + 1].second <= d.start) ++k;
             std::vector<std::pair<double, double>> expected;
-            for (std::size_t s = k; s + 1 < starts.size() && starts[s].second < d.end && expected.size() < 2; ++s) {
+            for (std::size_t s = k; s + 1 < starts.size() && starts[s].second < d.end && expected.size() < 2;
+                 ++s) {
                 const double ghati = (starts[s + 1].second - starts[s].second) / 60.0;
                 const double start = starts[s].second + kTyajyaGhatis[starts[s].first] * ghati;
                 const double end = start + 4.0 * ghati;

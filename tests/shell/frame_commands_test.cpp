@@ -13,6 +13,7 @@
 #include <map>
 #include <sstream>
 
+#include "app/file_commands.h"
 #include "core/option_snapshot.h"
 #include "display/chart_commands.h"
 #include "display/chart_view.h"
@@ -23,7 +24,6 @@
 #include "shell/dialogs/option_dialogs.h"
 #include "shell/dialogs/special_lagna_dlg.h"
 #include "shell/display_options.h"
-#include "app/file_commands.h"
 #include "shell/frame_document_commands.h"
 #include "shell/layout_table.h"
 #include "shell/pane_state.h"
@@ -346,12 +346,15 @@ TEST_F(FrameCommandsTest, LifecycleCommandsKeepTheirLimitsAndSaySo) {
         int yearsOn; // the natal chart's year from the birth's afterwards
     } cases[] = {
         {true, 0, kCmdNextLifecycle,
-         "Sorry, cannot do now: Previous/next lifecycle chart is cast only when we are in the natal chart mode. "
+         "Sorry, cannot do now: Previous/next lifecycle chart is cast only when we are in the natal chart "
+         "mode. "
          "Return to the natal chart mode and try again.",
          0, 0},
         {false, 0, kCmdPreviousLifecycle,
-         "Sorry, we are at the beginning: We cannot compute lifecycles before birth. After birth, we can cast a "
-         "new lifecycle chart once in every 144 years (or a user programmed lifecycle length). We are right now "
+         "Sorry, we are at the beginning: We cannot compute lifecycles before birth. After birth, we can "
+         "cast a "
+         "new lifecycle chart once in every 144 years (or a user programmed lifecycle length). We are right "
+         "now "
          "showing the birthchart itself, i.e. the first lifecycle chart. We cannot go before that.",
          0, 0},
         {false, 10, kCmdNextLifecycle, "Sorry: This software cannot compute more than 10 lifecycles.", 10, 0},
@@ -366,7 +369,8 @@ TEST_F(FrameCommandsTest, LifecycleCommandsKeepTheirLimitsAndSaySo) {
         g_nLifecycle = c.lifecycle;
         m_messages.clear();
         ASSERT_TRUE(frame.RunCommand(c.command));
-        EXPECT_EQ(m_messages, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+        EXPECT_EQ(m_messages,
+                  c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
         EXPECT_EQ(g_nLifecycle, c.lifecycleAfter);
         EXPECT_NEAR(m_document.m_natalChart.m_dateTime.m_nYear - birthYear, c.yearsOn, 1);
         if (c.tajaka) {
@@ -394,15 +398,26 @@ TEST_F(FrameCommandsTest, MenusArePicturedForALook) {
          {"Save Preferences", "Updates", "Set Current Location as Default", "Related to Calculations",
           "Related to Display"}},
         {"Related to Calculations",
-         {"Restore Default Calculation Options", "Set Calculation Options as recommended by author",
-          "Siddhanta (Planetary Model) - Drik vs SSS (Sri Surya Siddhanta)", "Ayanamsa",
-          "Divisional Chart Calculation Options", "Upagraha Calculation Options", "Planet Calculation Options",
+         {"Restore Default Calculation Options",
+          "Set Calculation Options as recommended by author",
+          "Siddhanta (Planetary Model) - Drik vs SSS (Sri Surya Siddhanta)",
+          "Ayanamsa",
+          "Divisional Chart Calculation Options",
+          "Upagraha Calculation Options",
+          "Planet Calculation Options",
           "Life cycle length for casting a new chart (countries etc)",
-          "Sunrise, sunset & special lagna definitions", "Hora, Kaala & Weekday Start Options",
-          "Mrityu Bhaga Options", "Tajaka Calculation Options", "Tithi Pravesha Calculation Options",
-          "Lunar calendar options", "Solar calendar options", "Ashtakavarga Calculation Options",
-          "Chara karaka scheme (7 or 8)", "Nodal Exaltation & Debilitation Sign Options",
-          "Pushkara Bhaga Definition Options", "Vaiseshikamsa Calculation Options",
+          "Sunrise, sunset & special lagna definitions",
+          "Hora, Kaala & Weekday Start Options",
+          "Mrityu Bhaga Options",
+          "Tajaka Calculation Options",
+          "Tithi Pravesha Calculation Options",
+          "Lunar calendar options",
+          "Solar calendar options",
+          "Ashtakavarga Calculation Options",
+          "Chara karaka scheme (7 or 8)",
+          "Nodal Exaltation & Debilitation Sign Options",
+          "Pushkara Bhaga Definition Options",
+          "Vaiseshikamsa Calculation Options",
           "Arudha Pada Calculation Options"}},
         {"Related to Display",
          {"Chart Style and Language", "Use of 2 chart styles", "Pages to include in printouts",
@@ -433,7 +448,8 @@ TEST_F(FrameCommandsTest, MenusArePicturedForALook) {
             }
             SavePicture(*menu, std::string(title) == "&Preferences" ? "menu_preferences" : "menu_websites");
             ++pictured;
-            for (const QAction* action : menu->actions()) EXPECT_TRUE(action->isEnabled()) << ShownText(action);
+            for (const QAction* action : menu->actions())
+                EXPECT_TRUE(action->isEnabled()) << ShownText(action);
             menu->hide();
         }
     }

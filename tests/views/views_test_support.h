@@ -76,8 +76,8 @@ inline double DrawnShare(const QImage& image, const QRect& area) {
 // One notch of the wheel (down) over a shown scroll pane with `modifiers` held: where the pane is
 // scrolled to afterwards, pixels.
 inline Point TurnWheel(QAbstractScrollArea& pane, Qt::KeyboardModifiers modifiers) {
-    QWheelEvent wheel(QPointF(50, 50), pane.mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      modifiers, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(QPointF(50, 50), pane.mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
     QApplication::sendEvent(pane.viewport(), &wheel);
     return Point{pane.horizontalScrollBar()->value(), pane.verticalScrollBar()->value()};
 }

@@ -119,7 +119,6 @@ void CFormView::scrollContentsBy(int, int) {
     m_page->move(-scrolled.x, -scrolled.y);
 }
 
-
 QPushButton* CFormView::MakeButton(const QString& caption, std::function<void()> action) {
     auto* button = new QPushButton(caption, m_page);
     QObject::connect(button, &QPushButton::clicked, button, [action = std::move(action)] { action(); });

@@ -121,8 +121,9 @@ void CCustomListView::DrawListItem(DrawSurface& surface, int row, int firstSpeci
     Rect column{bounds.left, bounds.top, bounds.left + m_columns[0].width, bounds.bottom};
     surface.SetClipRect(column);
     const Rect label{column.left + offset / 2, column.top, column.right - offset, column.bottom};
-    DrawStyledText(surface, CellText(row, 0),
-                   CellStyle(label, g_colors[special ? kColorTitleDescription : kColorTitle], m_columns[0].centred));
+    DrawStyledText(
+        surface, CellText(row, 0),
+        CellStyle(label, g_colors[special ? kColorTitleDescription : kColorTitle], m_columns[0].centred));
 
     for (int c = 1; c < ColumnCount(); ++c) {
         column = Rect{column.right, bounds.top, column.right + m_columns[c].width, bounds.bottom};

@@ -6,10 +6,10 @@
 
 #include "../../shell/dialogs/dialog_test_support.h"
 #include "chakra_test_support.h"
+#include "chart/chart.h"
 #include "core/body_names.h"
 #include "core/calc_options.h"
 #include "core/vocabulary_names.h"
-#include "chart/chart.h"
 #include "core/zodiac_names.h"
 #include "document/document_state.h"
 #include "shell/dialogs/entry_dialogs.h"
@@ -192,7 +192,8 @@ TEST_F(StarChakraTest, SahamasStandAtTheStarsOfTheirOwnNavamsas) {
     const CChart& chart = *m_document.m_pCurrentChart;
     const std::array<CRasiLongitude, kSahamCount> navamsas = chart.SahamsInVarga(kD9Column);
     for (int s = 0; s < kSahamCount; ++s)
-        EXPECT_NEAR(navamsas[s].m_dLongitude, std::fmod(9.0 * chart.m_specialPoint[s].m_dLongitude, 360.0), 1e-9)
+        EXPECT_NEAR(navamsas[s].m_dLongitude, std::fmod(9.0 * chart.m_specialPoint[s].m_dLongitude, 360.0),
+                    1e-9)
             << g_sahamaShortNames[s];
 
     CShoolaChakraView pane;

@@ -11,8 +11,8 @@
 #include "core/planet_tables.h"
 #include "core/zodiac_names.h"
 #include "document/dasa_codes.h"
-#include "tests/analysis/analysis_test_support.h"
 #include "platform/painter_surface.h"
+#include "tests/analysis/analysis_test_support.h"
 #include "views/info/strengths_tables.h"
 
 namespace {
@@ -202,8 +202,8 @@ TEST_F(StrengthsViewTest, TheTajakaTablesAreCentred) {
             if (action->text() == c.item) action->trigger();
         ProbeSurface surface;
         m_view.OnDraw(surface);
-        for (const std::string& text : {m_view.ColumnHeader(0), m_view.ColumnHeader(1), m_view.CellText(0, 0),
-                                        m_view.CellText(0, 1)}) {
+        for (const std::string& text :
+             {m_view.ColumnHeader(0), m_view.ColumnHeader(1), m_view.CellText(0, 0), m_view.CellText(0, 1)}) {
             const DrawnRecord::Text* drawn = surface.FindText(text);
             ASSERT_NE(drawn, nullptr) << text;
             EXPECT_EQ((drawn->format & kTextCenter) != 0, c.centred) << text;
