@@ -2,8 +2,7 @@
 // The transit mode and the transit research. A transit chart is the natal chart recomputed at another
 // moment and read against the natal chart. The research lists, for the moment in g_transitMoment,
 // which natal points each transiting body, taken in the divisional chart the research form chooses,
-// aspects in eleven divisional charts. Longitudes are sidereal
-// degrees; speeds degrees per day.
+// aspects in eleven divisional charts. Longitudes are sidereal degrees; speeds degrees per day.
 #include <array>
 #include <string>
 
@@ -29,7 +28,7 @@ struct CTransitResearchEntry {
 struct CTransitResearchTable {
     int nCount = 0;
     std::array<CTransitResearchEntry, kTransitResearchMaxEntries> entries;
-    CRasiLongitude transit;   // the body's longitude at the transit moment
+    CRasiLongitude transit;   // the body's longitude at the transit moment, in the chosen divisional chart
     double dSpeedRatio = 0.0; // its speed / its mean daily motion
 };
 
