@@ -124,6 +124,10 @@ public:
     // Saham `index` from its three points (degrees): A - B + C, plus 30 unless the lagna lies from B
     // forward to A; A and B change places by night for all but the sahams that keep them.
     void ComputeSaham(int index, double a, double b, double c);
+    // The 36 sahams at their divisional longitudes in varga column `column` (0-28), by the rules that
+    // place the bodies in the child chart of that column (which holds no sahams of its own); column 0
+    // gives m_specialPoint. Works the varga signs out on each call (a sign table's worth of work).
+    std::array<CRasiLongitude, kSahamCount> SahamsInVarga(int column) const;
     // Extra points 1 (the user's special point) and 2 (the planetary special lagna).
     CalcStatus ComputeExtraPoints();
     // The planetary special lagna of planet 1-9 at this chart's moment: the planet's longitude at its

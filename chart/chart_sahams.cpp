@@ -5,6 +5,7 @@
 #include "core/angle_math.h"
 #include "core/planet_tables.h"
 #include "core/sign_arithmetic.h"
+#include "core/varga_options.h"
 
 namespace {
 
@@ -103,4 +104,30 @@ void CChart::ComputeSpecialPoints() {
         const SahamPoints& p = fromSastra[i - kSastraSaham - 1];
         ComputeSaham(i, p.a, p.b, p.c);
     }
+}
+
+std::array<CRasiLongitude, kSahamCount> CChart::SahamsInVarga(int column) const {
+    if (column <= kD1Column || column >= kVargaColumnCount) return m_specialPoint;
+    // The sahams stand in for bodies in a copy of the chart's records, in the last slots that are
+    // neither the lagna nor the chalit chakra's reference body: the rules that read those two read the
+    // chart's own.
+    std::array<CRasiLongitude, kBodyCount> points;
+    std::copy(std::begin(m_bodies), std::end(m_bodies), points.begin());
+    std::array<int, kSahamCount> slot{};
+    int next = kBodyCount - 1;
+    for (int i = kSahamCount - 1; i >= 0; --i) {
+        while (next == kLagna || next == g_nBhavaChartRef) --next;
+        slot[i] = next--;
+        points[slot[i]] = m_specialPoint[i];
+    }
+    CVargaSignTable signs;
+    std::array<CRasiLongitude, kBodyCount> divisional;
+    const VargaChildBodies childBodies = [&](int c) {
+        for (int b = 0; b < kBodyCount; ++b) divisional[b] = DivisionalLongitudeOf(points, signs, b, c);
+        return VargaBodies(divisional);
+    };
+    ::ComputeVargaSigns(points, m_bhava, childBodies, signs);
+    std::array<CRasiLongitude, kSahamCount> sahams;
+    for (int i = 0; i < kSahamCount; ++i) sahams[i] = DivisionalLongitudeOf(points, signs, slot[i], column);
+    return sahams;
 }

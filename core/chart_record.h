@@ -121,6 +121,11 @@ struct CChartData {
     std::uint64_t m_nComputeStamp = 0;
 };
 
+// Body `body` of `bodies` at its divisional longitude in a column (1-28), in the sign `signs` (the
+// sign table of those bodies) gives it. Points that are not bodies (the sahams) are placed by it with
+// a table of their own.
+CRasiLongitude DivisionalLongitudeOf(VargaBodies bodies, const CVargaSignTable& signs, int body, int column);
+
 class CChartRecord : public CChartCore, public CChartData {
 public:
     // Body `body` as the child chart of a column (1-28) holds it: divisional longitude, varga sign.

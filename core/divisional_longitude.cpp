@@ -65,9 +65,14 @@ static CRasiLongitude DivisionalRecord(const CRasiLongitude& source, int column,
 // A body of the parent at its divisional longitude in a column (1-28), in the sign the parent's varga
 // table gives it. The composite "D-n of D-m" divides the body's record in the D-m chart by the rule
 // of D-n. Columns that hold no sign (D-150, Hadda) give the D-1 sign, so such a child stays a rasi chart.
-CRasiLongitude CChartRecord::DivisionalLongitude(int body, int column) const {
-    const int sign = m_vargaSign.Sign(body, column);
+CRasiLongitude DivisionalLongitudeOf(VargaBodies bodies, const CVargaSignTable& signs, int body, int column) {
+    const int sign = signs.Sign(body, column);
     if (column == kCompositeColumn && IsValidCompositeVarga(g_nDmDnChartDm, g_nDmDnChartDn))
-        return DivisionalRecord(DivisionalLongitude(body, g_nDmDnChartDm), g_nDmDnChartDn, sign);
-    return DivisionalRecord(m_bodies[body], column, sign);
+        return DivisionalRecord(DivisionalLongitudeOf(bodies, signs, body, g_nDmDnChartDm), g_nDmDnChartDn,
+                                sign);
+    return DivisionalRecord(bodies[body], column, sign);
+}
+
+CRasiLongitude CChartRecord::DivisionalLongitude(int body, int column) const {
+    return DivisionalLongitudeOf(m_bodies, m_vargaSign, body, column);
 }

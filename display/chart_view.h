@@ -61,6 +61,8 @@ public:
     // The current pane's chart as a picture at resolution factor `k`; every setting the drawing changes
     // is put back. A white picture while the pane has no chart.
     QImage RenderChartPicture(ChartPicture picture, int k);
+    // The same picture drawn onto `surface`, LayOutChartPicture(picture, k).size large, over white.
+    void DrawChartPicture(DrawSurface& surface, ChartPicture picture, int k);
     // Renders the picture (asking for the title of a book picture), then saves it to the file the user
     // chooses. True when saved or cancelled; false (after saying why) when it could not be saved.
     bool SaveChartPicture(ChartPicture picture, int k);

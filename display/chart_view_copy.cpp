@@ -162,14 +162,18 @@ bool CChartView::CopyChartAsText(bool allStyles) {
 }
 
 QImage CChartView::RenderChartPicture(ChartPicture picture, int k) {
+    ImageSurface image(LayOutChartPicture(picture, k).size);
+    DrawChartPicture(image.Surface(), picture, k);
+    return image.Image();
+}
+
+void CChartView::DrawChartPicture(DrawSurface& surface, ChartPicture picture, int k) {
     const int pane = m_nCurPane;
     const ChartPictureLayout layout = LayOutChartPicture(picture, k);
-    ImageSurface image(layout.size);
-    DrawSurface& surface = image.Surface();
     // Every pixel of the picture is white before anything is drawn.
     surface.FillRect(Rect{0, 0, layout.size.cx, layout.size.cy}, Rgb(255, 255, 255));
     CChart* chart = PaneChart(pane);
-    if (!chart) return image.Image();
+    if (!chart) return;
     const PictureDrawingState saved(m_state, pane);
     // The picture is laid out at its own scale, so fonts and rectangles need no further scaling.
     g_bScaledCapture = true;
@@ -179,7 +183,7 @@ QImage CChartView::RenderChartPicture(ChartPicture picture, int k) {
     if (picture == ChartPicture::kAsOnScreen) {
         SetChartScale(k);
         DrawChart(surface, layout.first, varga, *chart, pane, true);
-        return image.Image();
+        return;
     }
 
     m_state.centreBirthData = true;
@@ -207,7 +211,6 @@ QImage CChartView::RenderChartPicture(ChartPicture picture, int k) {
         DrawChartInStyle(surface, layout.second, 1, *chart, pane);
         DrawPictureLegend(surface, *chart, *chart, k);
     }
-    return image.Image();
 }
 
 void CChartView::DrawChartInStyle(DrawSurface& surface, const Rect& rect, int varga, const CChart& chart,

@@ -11,6 +11,7 @@
 #include "document/document_state.h"
 #include "document/mode_chart.h"
 #include "document/tavro_doc.h"
+#include "document/transit_calendar.h"
 
 std::array<CTransitResearchTable, kTransitResearchBodies> g_transitResearchTables;
 int g_nTransitResearchMethod = kResearchDrishti;
@@ -18,6 +19,7 @@ double g_dTransitResearchMinStrength = 80.0;
 double g_dTransitResearchOrbFraction = 4.0;
 double g_dTransitResearchOrbMarsSaturn = 4.0;
 double g_dTransitResearchOrbJupiter = 4.0;
+int g_nTranResearchVarga = 0;
 
 namespace {
 
@@ -51,14 +53,15 @@ bool Qualifies(double natal, double transit, int body, CTransitResearchEntry& en
 
 } // namespace
 
-CalcStatus FillTransitResearchTables(CChart& natal, const CChart& transit,
+CalcStatus FillTransitResearchTables(CChart& natal, const CChart& transit, int transitColumn,
                                      std::array<CTransitResearchTable, kTransitResearchBodies>& tables) {
     for (int t = 0; t < kTransitResearchBodies; ++t) {
         if (CalcStatus go = SearchStep(); !go.ok()) return go;
         const int body = kTransitResearchBodyOrder[t];
         CTransitResearchTable& table = tables[t];
         table.nCount = 0;
-        table.transit = transit.m_bodies[body];
+        table.transit = transitColumn == kD1Column ? transit.m_bodies[body]
+                                                   : transit.DivisionalLongitude(body, transitColumn);
         table.transit.SplitLongitude();
         table.dSpeedRatio = transit.m_dBodySpeed[body] / kMeanDailyMotion[body];
         for (int point : kResearchPoints) {
@@ -125,7 +128,9 @@ CalcStatus CTavroDoc::CalcTransitResearch() {
     if (CalcStatus status = transit.Compute(); !status.ok()) return status;
     // Filled apart, so that a research stopped half-way leaves the tables of the last one whole.
     auto tables = std::make_unique<std::array<CTransitResearchTable, kTransitResearchBodies>>();
-    if (CalcStatus status = FillTransitResearchTables(m_natalChart, transit, *tables); !status.ok())
+    const int transitColumn = CalendarChooserColumn(g_nTranResearchVarga);
+    if (CalcStatus status = FillTransitResearchTables(m_natalChart, transit, transitColumn, *tables);
+        !status.ok())
         return status;
     g_transitResearchTables = *tables;
     return {};

@@ -1,8 +1,8 @@
 #pragma once
 // The transit mode and the transit research. A transit chart is the natal chart recomputed at another
 // moment and read against the natal chart. The research lists, for the moment in g_transitMoment,
-// which natal points each transiting body aspects in eleven divisional charts. Longitudes are sidereal
-// degrees; speeds degrees per day.
+// which natal points each transiting body, taken in the divisional chart the research form chooses,
+// aspects in eleven divisional charts. Longitudes are sidereal degrees; speeds degrees per day.
 #include <array>
 #include <string>
 
@@ -28,7 +28,7 @@ struct CTransitResearchEntry {
 struct CTransitResearchTable {
     int nCount = 0;
     std::array<CTransitResearchEntry, kTransitResearchMaxEntries> entries;
-    CRasiLongitude transit;   // the body's longitude at the transit moment
+    CRasiLongitude transit;   // the body's longitude at the transit moment, in the chosen divisional chart
     double dSpeedRatio = 0.0; // its speed / its mean daily motion
 };
 
@@ -47,9 +47,14 @@ extern double g_dTransitResearchMinStrength;   // drishti strength (0-100) a pai
 extern double g_dTransitResearchOrbFraction;   // orb of the fraction method, degrees
 extern double g_dTransitResearchOrbMarsSaturn; // orb of the Mars and Saturn aspects, degrees
 extern double g_dTransitResearchOrbJupiter;    // orb of the Jupiter aspects, degrees
+// The divisional chart the transiting bodies are taken in: entry 0-21 of the form's chooser, the
+// entries of the transit calendar's (CalendarChooserColumn), initially 0 (Rasi).
+extern int g_nTranResearchVarga;
 
 // Fills the nine tables from the natal chart and the transit chart (the natal chart at the transit
-// moment, computed); the natal chart's divisional charts are built as they are needed. Fails only when
-// the user stops it (core/search_progress.h), the tables then part filled.
-CalcStatus FillTransitResearchTables(CChart& natal, const CChart& transit,
+// moment, computed): each transiting body at its longitude in varga column `transitColumn` (0-22) of
+// the transit chart, against the natal points in the natal chart's divisional charts, which are built
+// as they are needed. Fails only when the user stops it (core/search_progress.h), the tables then part
+// filled.
+CalcStatus FillTransitResearchTables(CChart& natal, const CChart& transit, int transitColumn,
                                      std::array<CTransitResearchTable, kTransitResearchBodies>& tables);

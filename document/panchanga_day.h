@@ -52,6 +52,7 @@ struct CLimbEnds {
 // A karana lasts 10 hours at the least: three end in a day of 24 hours, four can in the day of up to 30
 // hours that begins at a 6:00 stand-in and ends at a sunrise near noon, as the polar night ends.
 inline constexpr int kMaxKaranaEnds = 4;
+inline constexpr int kMaxVarjyas = 2; // a day holds the Varjyas of two stars at most
 inline constexpr int kHoraCount = 24;
 inline constexpr int kChoghadiyaSlots = 16; // 8 of the day, then 8 of the night
 
@@ -72,8 +73,8 @@ struct CPanchangaDay {
     CPanchangaSpan m_rahuKala;
     CPanchangaSpan m_gulikaKala;
     CPanchangaSpan m_yamaGanda;
-    int m_nVarjyaCount = 0; // 0-2
-    std::array<CPanchangaSpan, 2> m_varjya;
+    int m_nVarjyaCount = 0; // 0-kMaxVarjyas
+    std::array<CPanchangaSpan, kMaxVarjyas> m_varjya;
     int m_nDurmuhurtaCount = 0; // 1-2
     std::array<CPanchangaSpan, 2> m_durmuhurta;
     CLocalDateTime m_sunrise; // or its 6:00 stand-in

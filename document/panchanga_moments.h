@@ -1,6 +1,8 @@
 #pragma once
 // What the parts of the panchanga day computation share: the day frame WeekdayDefinition chooses, the
 // window of moments that belong to the day, and the conversion of a found instant to the day's zone.
+#include <vector>
+
 #include "chart/chart.h"
 #include "core/calc_status.h"
 #include "core/chart_helpers.h"
@@ -35,6 +37,17 @@ struct PanchangaWindow {
     bool Contains(double jdUt) const { return start <= jdUt && jdUt < end; }
 };
 PanchangaWindow PanchangaWindowOf(const CChart& chart);
+
+// A period of the day, UT Julian days.
+struct JdSpan {
+    double start = 0.0;
+    double end = 0.0;
+};
+// The Varjyas (four ghatis of each star from its own tyajya offset) that touch `window`, in time: of
+// the Moon's star at `from`'s moment and of every star that begins within the window, at most
+// kMaxVarjyas (panchanga_day.h).
+// `from` holds the moment, the place and the Moon's position. Fails with the search's failure.
+CalcStatus FindVarjyaSpans(const CChartCore& from, const PanchangaWindow& window, std::vector<JdSpan>& spans);
 
 struct CPanchangaDay;
 

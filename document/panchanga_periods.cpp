@@ -4,13 +4,14 @@
 // the 16 choghadiyas.
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "core/planet_tables.h"
 #include "document/panchanga_day.h"
 #include "document/panchanga_moments.h"
 
 // The tyajya ghatis of the classical tables. Bharani 24 and Uttara Phalguni 18 are the classical values
-// (tables that give 4 and 1 have lost a digit); Mula 20, Purva Ashadha 20 and Uttara Bhadrapada 16 are
+// (tables that give 4 and 1 have lost a digit); Mula 20, Purva Ashadha 20 and Purva Bhadrapada 16 are
 // kept where regional tables differ (some give 56, 24 and 24).
 const std::array<int, 27> g_nVarjyaGhatis = {50, 24, 30, 40, 14, 21, 30, 20, 32, 30, 20, 18, 21, 20,
                                              14, 14, 10, 14, 20, 20, 20, 10, 10, 18, 16, 30, 30};
@@ -74,28 +75,39 @@ void FillKalas(const CChart& chart, CPanchangaDay& day) {
     day.m_yamaGanda = span(kYamaGandaPart[w]);
 }
 
-CalcStatus ComputeVarjya(const CChart& chart, CPanchangaDay& day) {
-    const PanchangaWindow window = PanchangaWindowOf(chart);
-    // The Moon's present nakshatra from its start, then the next one.
-    int star = NakshatraOfLongitude(chart.m_bodies[kMoon].m_dLongitude);
+CalcStatus FindVarjyaSpans(const CChartCore& from, const PanchangaWindow& window,
+                           std::vector<JdSpan>& spans) {
+    // The Moon's star at the moment from its start, then every one that begins within the window: a
+    // window longer than a star and the next star's offset (24 h 45 min at the least) holds the Varjya
+    // of a third star. Two Varjyas at most fit in a day.
+    spans.clear();
+    int star = NakshatraOfLongitude(from.m_bodies[kMoon].m_dLongitude);
     double starStart = 0.0, starEnd = 0.0;
-    if (CalcStatus status = FindMoonAt(chart, star * kNakshatraSpan, true, starStart); !status.ok())
+    if (CalcStatus status = FindMoonAt(from, star * kNakshatraSpan, true, starStart); !status.ok())
         return status;
-    day.m_nVarjyaCount = 0;
-    CChartCore from = chart;
-    for (int i = 0; i < 2; ++i) {
-        if (CalcStatus status = FindMoonAt(from, ((star + 1) % 27) * kNakshatraSpan, false, starEnd);
+    CChartCore probe = from;
+    while (starStart < window.end && static_cast<int>(spans.size()) < kMaxVarjyas) {
+        if (CalcStatus status = FindMoonAt(probe, ((star + 1) % 27) * kNakshatraSpan, false, starEnd);
             !status.ok())
             return status;
         const double ghati = (starEnd - starStart) / kGhatisPerNakshatra;
         const double start = starStart + g_nVarjyaGhatis[star] * ghati;
         const double end = start + kVarjyaGhatis * ghati;
-        if (end >= window.start && start < window.end)
-            day.m_varjya[day.m_nVarjyaCount++] = SpanIn(chart, start, end);
+        if (end >= window.start && start < window.end) spans.push_back({start, end});
         star = (star + 1) % 27;
         starStart = starEnd;
-        chart.JulianDayToDate(starEnd, from);
+        from.JulianDayToDate(starEnd, probe);
     }
+    return {};
+}
+
+CalcStatus ComputeVarjya(const CChart& chart, CPanchangaDay& day) {
+    std::vector<JdSpan> varjyas;
+    if (CalcStatus status = FindVarjyaSpans(chart, PanchangaWindowOf(chart), varjyas); !status.ok())
+        return status;
+    day.m_nVarjyaCount = static_cast<int>(varjyas.size());
+    for (std::size_t i = 0; i < varjyas.size(); ++i)
+        day.m_varjya[i] = SpanIn(chart, varjyas[i].start, varjyas[i].end);
 
     // Durmuhurtas: fifteenths of the daylight, whatever day frame the options choose.
     const double sunrise = chart.m_sunriseFrame.m_dStartJd;

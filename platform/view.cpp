@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "platform/message_box.h"
 #include "platform/painter_surface.h"
@@ -54,7 +55,13 @@ void CView::Invalidate() {
 }
 
 void CView::SetScrollSizes(Size total) {
+    SetScrollSizes(total, Size{}, Size{});
+}
+
+void CView::SetScrollSizes(Size total, Size page, Size line) {
     m_total = total;
+    m_page = page;
+    m_line = line;
     UpdateScrollBars();
 }
 
@@ -74,9 +81,19 @@ Rect CView::GetClientRect() const {
 void CView::UpdateScrollBars() {
     const QSize visible = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, m_total.cx - visible.width()));
-    horizontalScrollBar()->setPageStep(visible.width());
+    horizontalScrollBar()->setPageStep(m_page.cx > 0 ? m_page.cx : visible.width());
+    horizontalScrollBar()->setSingleStep(std::max(1, m_line.cx));
     verticalScrollBar()->setRange(0, std::max(0, m_total.cy - visible.height()));
-    verticalScrollBar()->setPageStep(visible.height());
+    verticalScrollBar()->setPageStep(m_page.cy > 0 ? m_page.cy : visible.height());
+    verticalScrollBar()->setSingleStep(std::max(1, m_line.cy));
+}
+
+void CView::wheelEvent(QWheelEvent* event) {
+    if (m_bShiftCtrlWheelIgnored && (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
+        event->ignore();
+        return;
+    }
+    QAbstractScrollArea::wheelEvent(event);
 }
 
 void CView::paintEvent(QPaintEvent*) {

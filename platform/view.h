@@ -36,8 +36,10 @@ public:
 
     // Redraws the pane at the next paint.
     void Invalidate();
-    // Total size of the content in pixels; scroll bars appear where the pane is smaller.
+    // Total size of the content in pixels; scroll bars appear where the pane is smaller. A page step
+    // is the visible size, a line step one pixel, unless `page` and `line` (pixels) say otherwise.
     void SetScrollSizes(Size total);
+    void SetScrollSizes(Size total, Size page, Size line);
     Size GetTotalSize() const { return m_total; }
     // Offset of the content's top-left from the pane's top-left, in pixels (0, 0 when not scrolled).
     Point GetScrollPosition() const;
@@ -46,6 +48,10 @@ public:
     Rect GetClientRect() const;
 
 protected:
+    // Panes that leave Shift and Ctrl with the wheel to other uses (zoom, paging) set this: such a
+    // wheel turn then goes on to the parent instead of scrolling the pane.
+    void IgnoreShiftCtrlWheel() { m_bShiftCtrlWheelIgnored = true; }
+    void wheelEvent(QWheelEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -55,5 +61,8 @@ private:
 
     CDocument* m_document = nullptr;
     Size m_total;
+    Size m_page; // 0: the visible size
+    Size m_line; // 0: one pixel
+    bool m_bShiftCtrlWheelIgnored = false;
     std::unique_ptr<CPrintClient> m_drawingPrint; // made on first use
 };

@@ -1,12 +1,20 @@
 // Chart pictures: the sizes and resolution of the saved files read back with Qt, the picture of a pane
 // against the pane as the screen draws it, the file name's ending, failures said and leaving no file,
 // and every setting a picture changes put back. Every picture of every style is saved for a look.
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <utility>
+#include <vector>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include "../golden_image.h"
+#include "core/planet_tables.h"
+#include "display/chart_cells.h"
 #include "display/chart_colors.h"
 #include "display/chart_commands.h"
 #include "display/chart_pictures.h"
@@ -16,6 +24,7 @@
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
 #include "platform/painter_surface.h"
+#include "platform/recording_surface.h"
 
 namespace {
 
@@ -240,7 +249,29 @@ TEST_F(ChartPicturesTest, PictureOnTheClipboardOrTheRefusalSaid) {
     SetClipboardImageWriter(kept);
 }
 
-// Every picture of every style at both resolutions, saved beside the build for a look.
+// Where the texts `text` of a recorded drawing start ("DrawText \"Su\" 34,180,53,199 0x000100").
+std::vector<Point> TextCorners(const RecordingSurface& surface, const std::string& text) {
+    const std::string call = "DrawText \"" + text + "\" ";
+    std::vector<Point> corners;
+    for (const std::string& line : surface.Calls()) {
+        Point corner;
+        if (line.rfind(call, 0) == 0 &&
+            std::sscanf(line.c_str() + call.size(), "%d,%d", &corner.x, &corner.y) == 2)
+            corners.push_back(corner);
+    }
+    return corners;
+}
+
+// The cell of `sign` in a chart of style `style` drawn in `square` (the lagna in Aries, not turned).
+Rect SignCellOfStyle(int style, const Rect& square, int sign) {
+    if (style <= 1) return SouthSignCell(square, sign, style == 0);
+    if (style == 2) return NorthCellRect(square, NorthHousePosition(sign, kAries, 0));
+    return EastGridSquare(square, sign);
+}
+
+// Every picture of every style at both resolutions, saved beside the build for a look. The Sun's label
+// is written in its sign's cell, Capricorn (swetest -bj2447906.770833 -ut -p0 -sid27: 271.14; the
+// ascendant in Aries, -house77.21,28.61,P: 3.10), in the first chart and in the North Indian second one.
 TEST_F(ChartPicturesTest, EveryPictureOfEveryStyleIsDrawn) {
     struct Kind {
         ChartPicture picture;
@@ -261,13 +292,22 @@ TEST_F(ChartPicturesTest, EveryPictureOfEveryStyleIsDrawn) {
                 const QImage image = view.RenderChartPicture(kind.picture, k);
                 ASSERT_EQ(image.size(), QSize(LayOutChartPicture(kind.picture, k).size.cx,
                                               LayOutChartPicture(kind.picture, k).size.cy));
-                // Something is drawn in the chart's square.
-                const Rect first = LayOutChartPicture(kind.picture, k).first;
-                int inked = 0;
-                for (int y = first.top; y < first.bottom; y += 2)
-                    for (int x = first.left; x < first.right; x += 2)
-                        if (qGray(image.pixel(x, y)) < 128) ++inked;
-                EXPECT_GT(inked, 100);
+                // The charts of the picture and their styles: a South and a North Indian chart, or two (one)
+                // in the user's style; the Sun is in Capricorn in the rasi and in the navamsa.
+                const ChartPictureLayout layout = LayOutChartPicture(kind.picture, k);
+                std::vector<std::pair<Rect, int>> charts = {
+                    {layout.first, kind.picture == ChartPicture::kSouthNorth ? 0 : style}};
+                if (kind.picture != ChartPicture::kAsOnScreen)
+                    charts.push_back({layout.second, kind.picture == ChartPicture::kSouthNorth ? 2 : style});
+                RecordingSurface recorded;
+                view.DrawChartPicture(recorded, kind.picture, k);
+                const std::vector<Point> suns = TextCorners(recorded, "Su");
+                for (const auto& [square, chartStyle] : charts) {
+                    const Rect cell = SignCellOfStyle(chartStyle, square, kCapricorn);
+                    EXPECT_TRUE(
+                        std::any_of(suns.begin(), suns.end(), [&](Point p) { return cell.Contains(p); }))
+                        << "no Sun in the cell at " << cell.left << "," << cell.top;
+                }
                 image.save(QString(KH_TEST_OUTPUT_DIR) + "/picture_" + kind.name + "_style" +
                            QString::number(style) + "_k" + QString::number(k) + ".png");
             }

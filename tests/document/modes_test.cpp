@@ -1,5 +1,6 @@
 // The modes of the document: their titles and rules, the faults mended in them, and the natal chart
 // left exactly as it was by every trip through the modes.
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -359,6 +360,31 @@ TEST_F(ModesTest, TransitResearchStopsAtAHundredPairsInPointThenColumnOrder) {
     EXPECT_EQ(jupiter.entries[99].nPoint, 9); // the tenth point, Ketu, in its first column
     EXPECT_EQ(jupiter.entries[99].nColumn, 0);
     EXPECT_EQ(jupiter.entries[12].nColumn, 1); // second point, second column: D-9
+}
+
+// The research form's divisional chart moves the transiting planets into it: in the Parasara D-9 each
+// stands at nine times its longitude, and the natal points it aspects change with it.
+TEST_F(ModesTest, TransitResearchTakesTheTransitingPlanetsInTheChosenDivisionalChart) {
+    const CScopedOption<int> method(g_nTransitResearchMethod, kResearchDrishti);
+    const CScopedOption<int> parasara(g_nD9Preference, 0);
+    const CScopedOption<int> rasi(g_nTranResearchVarga, 0);
+    ASSERT_TRUE(m_document.CalcTransitResearch().ok());
+    const auto inRasi = g_transitResearchTables;
+    g_nTranResearchVarga = 1; // "Navamsa (D-9)"
+    ASSERT_TRUE(m_document.CalcTransitResearch().ok());
+    bool pointsDiffer = false;
+    for (int t = 0; t < kTransitResearchBodies; ++t) {
+        SCOPED_TRACE(kTransitResearchBodyOrder[t]);
+        const CTransitResearchTable& navamsa = g_transitResearchTables[t];
+        EXPECT_NEAR(navamsa.transit.m_dLongitude, std::fmod(9.0 * inRasi[t].transit.m_dLongitude, 360.0),
+                    1e-9);
+        EXPECT_EQ(navamsa.transit.m_nSign, static_cast<int>(navamsa.transit.m_dLongitude / 30.0));
+        pointsDiffer |= navamsa.nCount != inRasi[t].nCount;
+        for (int i = 0; i < std::min(navamsa.nCount, inRasi[t].nCount); ++i)
+            pointsDiffer |= navamsa.entries[i].nPoint != inRasi[t].entries[i].nPoint ||
+                            navamsa.entries[i].nColumn != inRasi[t].entries[i].nColumn;
+    }
+    EXPECT_TRUE(pointsDiffer);
 }
 
 TEST_F(ModesTest, PrasnaChartTakesItsLagnaFromTheNumber) {

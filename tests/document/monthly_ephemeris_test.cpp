@@ -1,12 +1,14 @@
 // The monthly movements against swetest (tests/document/data/make_movements_swetest.py): November 2025,
 // when Mercury stations retrograde, moves back into Libra and stations direct, and the node changes
-// nakshatra. Every ingress is listed once, at swetest's moment; each sign-distance event once.
+// nakshatra. Every ingress is listed once, at swetest's moment; each aspect and sign-distance event once,
+// the conjunctions, oppositions and the Moon's fourth-house distances at swetest's moments.
 #include <cmath>
 #include <set>
 #include <string>
 #include <tuple>
 
 #include "chart/chart.h"
+#include "core/body_names.h"
 #include "document/monthly_ephemeris.h"
 #include "panchanga_test_support.h"
 
@@ -72,6 +74,39 @@ TEST_F(MonthlyMovementsTest, EachAspectEventIsListedOnceInOrderOfTime) {
     for (const CMovementEvent& e : events)
         moonFourth |= e.text.find("\tMo\t[4]\t") != std::string::npos || e.text.rfind("\nMo\t[4]\t", 0) == 0;
     EXPECT_TRUE(moonFourth);
+}
+
+// Every conjunction and opposition of two of the Sun to Saturn, and every moment the Moon stands 270
+// degrees on from a body (written from both sides, [4] and [10]), once each at swetest's moment; the
+// month has no other conjunction or opposition.
+TEST_F(MonthlyMovementsTest, AspectTimesAgreeWithSwetest) {
+    const char* const* names = ChosenPlanetAbbrevs();
+    const auto count = [this](const std::string& a, const char* label, const std::string& b, double jd) {
+        const std::string line = "\n" + a + "\t" + label + "\t" + b + "\t";
+        int found = 0;
+        for (const CMovementEvent& e : m_movements.aspects)
+            found += e.text.rfind(line, 0) == 0 && std::fabs(e.jdUt - jd) < kSecondDays;
+        return found;
+    };
+    const std::vector<ReferenceRecord> expected = ReadReferenceTable(kTable, "aspect");
+    ASSERT_FALSE(expected.empty());
+    int conjunctionsAndOppositions = 0;
+    for (const ReferenceRecord& r : expected) {
+        const std::string a = names[std::stoi(r[1])], b = names[std::stoi(r[2])];
+        const double jd = std::stod(r[4]);
+        SCOPED_TRACE(a + " - " + b + " = " + r[3] + " at " + r[4]);
+        if (r[3] == "270") {
+            EXPECT_EQ(count(a, "[4]", b, jd), 1);
+            EXPECT_EQ(count(b, "[10]", a, jd), 1);
+        } else {
+            EXPECT_EQ(count(a, r[3] == "0" ? "[C]" : "[S]", b, jd), 1);
+            ++conjunctionsAndOppositions;
+        }
+    }
+    int listed = 0;
+    for (const CMovementEvent& e : m_movements.aspects)
+        listed += e.text.find("\t[C]\t") != std::string::npos || e.text.find("\t[S]\t") != std::string::npos;
+    EXPECT_EQ(listed, conjunctionsAndOppositions);
 }
 
 TEST(LongitudeDms, RoundsToTheSecondWithoutReachingTheNextCircle) {

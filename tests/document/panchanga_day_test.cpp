@@ -11,6 +11,7 @@
 #include "chart/chart.h"
 #include "core/chart_helpers.h"
 #include "document/panchanga_day.h"
+#include "document/panchanga_moments.h"
 #include "panchanga_test_support.h"
 
 namespace {
@@ -203,11 +204,13 @@ TEST_F(PanchangaDayTest, PeriodsFollowFromSwetestsSunrisesAndSunsets) {
     }
 }
 
-// Varjya: four ghatis of the star from its own offset (classical tyajya ghatis), for the Moon's star
-// at the day's moment and the next, listed when they touch the day.
+// Start offsets of Varjya in ghatis of a star of 60, Aswini .. Revati (the classical tyajya ghatis).
+constexpr int kTyajyaGhatis[27] = {50, 24, 30, 40, 14, 21, 30, 20, 32, 30, 20, 18, 21, 20,
+                                   14, 14, 10, 14, 20, 20, 20, 10, 10, 18, 16, 30, 30};
+
+// Varjya: four ghatis of the star from its own offset, for the Moon's star at the day's moment and
+// every star that begins within the day, listed when they touch the day.
 TEST_F(PanchangaDayTest, VarjyaFollowsFromSwetestsNakshatraStarts) {
-    constexpr int kTyajyaGhatis[27] = {50, 24, 30, 40, 14, 21, 30, 20, 32, 30, 20, 18, 21, 20,
-                                       14, 14, 10, 14, 20, 20, 20, 10, 10, 18, 16, 30, 30};
     for (const ReferenceCase& c : m_cases) {
         const std::vector<CPanchangaDay> days = Run(c);
         const auto& starts = c.ends.at("nakshatra");
@@ -217,7 +220,8 @@ TEST_F(PanchangaDayTest, VarjyaFollowsFromSwetestsNakshatraStarts) {
             std::size_t k = 0;
             while (k + 1 < starts.size() && starts[k + 1].second <= d.start) ++k;
             std::vector<std::pair<double, double>> expected;
-            for (std::size_t s = k; s < k + 2; ++s) {
+            for (std::size_t s = k; s + 1 < starts.size() && starts[s].second < d.end && expected.size() < 2;
+                 ++s) {
                 const double ghati = (starts[s + 1].second - starts[s].second) / 60.0;
                 const double start = starts[s].second + kTyajyaGhatis[starts[s].first] * ghati;
                 const double end = start + 4.0 * ghati;
@@ -230,6 +234,32 @@ TEST_F(PanchangaDayTest, VarjyaFollowsFromSwetestsNakshatraStarts) {
             }
         }
     }
+}
+
+// A window that the Moon's star, the whole of a fast Sravana and the first 10 ghatis of Dhanishta
+// fit in (25 hours and more; no sunrise-to-sunrise day at Chennai is that long) holds the Varjyas of
+// the second and the third star, not the second's alone. Star starts from swetest (Newton's method on
+// swetest -bjJD -ut -p1 -sid1 -true -fls -head): Sravana 2460349.364120137, Dhanishta 2460350.249526694,
+// Satabhishak 2460351.127670561.
+TEST_F(PanchangaDayTest, AWindowThatHoldsAThirdStarHoldsItsVarjya) {
+    constexpr int kSravana = 21, kDhanishta = 22;
+    constexpr double kStarts[] = {2460349.364120137, 2460350.249526694, 2460351.127670561};
+    const double ghati[] = {(kStarts[1] - kStarts[0]) / 60.0, (kStarts[2] - kStarts[1]) / 60.0};
+    const JdSpan sravana{kStarts[0] + kTyajyaGhatis[kSravana] * ghati[0],
+                         kStarts[0] + (kTyajyaGhatis[kSravana] + 4) * ghati[0]};
+    const JdSpan dhanishta{kStarts[1] + kTyajyaGhatis[kDhanishta] * ghati[1],
+                           kStarts[1] + (kTyajyaGhatis[kDhanishta] + 4) * ghati[1]};
+    const CChartCore place = PlaceAtNoon(80.27, 13.08, -5.5, 2024, 2, 5);
+    const PanchangaWindow window{kStarts[0] - 0.01, dhanishta.start + 0.01}; // from Uttarashadha's end
+    CChartCore from;
+    ASSERT_TRUE(place.SetFromJulianDay(window.start, from).ok());
+    std::vector<JdSpan> spans;
+    ASSERT_TRUE(FindVarjyaSpans(from, window, spans).ok());
+    ASSERT_EQ(spans.size(), 2u);
+    EXPECT_NEAR(spans[0].start, sravana.start, kSecondDays);
+    EXPECT_NEAR(spans[0].end, sravana.end, kSecondDays);
+    EXPECT_NEAR(spans[1].start, dhanishta.start, kSecondDays);
+    EXPECT_NEAR(spans[1].end, dhanishta.end, kSecondDays);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 // the document left alone.
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -94,6 +96,70 @@ TEST_F(TransitCalendarTest, RowsJudgeAsAFullyCastTransitChart) {
             if (p != kMoon) {
                 EXPECT_EQ(cell.murthi, transit.m_nMurti[p]);
             }
+        }
+    }
+}
+
+// Houses, good houses and vedhas of the Sun to Saturn from the natal Moon (Sagittarius) and lagna (Cancer)
+// on four days of March 2024, worked out by hand from swetest's signs and the classical gochara and vedha
+// tables. Natal: swetest -b15.5.1990 -ut4:45 -p1 -sid1 -true -fl (Moon 269.71) and -house80.16,13.05,P
+// (ascendant 93.33). Transits: swetest -bjJD -ut -p0123456m -sid1 -true -fl -head for each row's JD; e.g.
+// on 2460370.5 the Sun, Mercury and Saturn in Aquarius, Venus and Mars in Capricorn, Jupiter in Aries,
+// Rahu in Pisces: Jupiter's 5th from the Moon is obstructed from the 4th by Rahu.
+TEST_F(TransitCalendarTest, GoodHousesAndVedhasOfTheSunToSaturn) {
+    struct Cell {
+        int fromMoon;
+        bool good, vedha;
+        int fromLagna;
+        bool goodFromLagna, vedhaFromLagna;
+    };
+    // Rows 10 days apart from 2460370.5 (1 March 2024, 0:00 UT); Sun, Moon, Mars, Mercury, Jupiter,
+    // Venus, Saturn.
+    const Cell kRows[4][7] = {
+        {{3, 1, 0, 8, 0, 0},
+         {11, 1, 0, 4, 0, 0},
+         {2, 0, 0, 7, 0, 0},
+         {3, 0, 0, 8, 1, 0},
+         {5, 1, 1, 10, 0, 0},
+         {2, 1, 0, 7, 0, 0},
+         {3, 1, 0, 8, 0, 0}},
+        {{3, 1, 0, 8, 0, 0},
+         {4, 0, 0, 9, 0, 0},
+         {2, 0, 0, 7, 0, 0},
+         {4, 1, 1, 9, 0, 0},
+         {5, 1, 1, 10, 0, 0},
+         {3, 1, 0, 8, 1, 0},
+         {3, 1, 0, 8, 0, 0}},
+        {{4, 0, 0, 9, 0, 0},
+         {8, 0, 0, 1, 1, 0},
+         {3, 1, 0, 8, 0, 0},
+         {4, 1, 1, 9, 0, 0},
+         {5, 1, 1, 10, 0, 0},
+         {3, 1, 0, 8, 1, 0},
+         {3, 1, 0, 8, 0, 0}},
+        {{4, 0, 0, 9, 0, 0},
+         {12, 0, 0, 5, 0, 0},
+         {3, 1, 1, 8, 0, 0},
+         {5, 0, 0, 10, 1, 0},
+         {5, 1, 1, 10, 0, 0},
+         {3, 1, 0, 8, 1, 1},
+         {3, 1, 1, 8, 0, 0}},
+    };
+    const TransitCalendar calendar =
+        ComputeTransitCalendar(m_document.m_natalChart, Request(kMarch2024, 10.0, 4));
+    ASSERT_TRUE(calendar.status.ok()) << calendar.status.error;
+    ASSERT_EQ(calendar.rows.size(), 4u);
+    for (int r = 0; r < 4; ++r) {
+        for (int p = kSun; p <= kSaturn; ++p) {
+            SCOPED_TRACE("row " + std::to_string(r) + " planet " + std::to_string(p));
+            const CalendarCell& cell = calendar.rows[r].planets[p - 1];
+            const Cell& expected = kRows[r][p - 1];
+            EXPECT_EQ(cell.houseFromMoon, expected.fromMoon);
+            EXPECT_EQ(cell.goodFromMoon, expected.good);
+            EXPECT_EQ(cell.vedhaFromMoon, expected.vedha);
+            EXPECT_EQ(cell.houseFromLagna, expected.fromLagna);
+            EXPECT_EQ(cell.goodFromLagna, expected.goodFromLagna);
+            EXPECT_EQ(cell.vedhaFromLagna, expected.vedhaFromLagna);
         }
     }
 }
@@ -201,6 +267,39 @@ TEST_F(TransitCalendarTest, DasaTransitListingCutsStaysToThePeriod) {
     ASSERT_EQ(listing.stays[5][3].size(), 1u);
     EXPECT_NEAR(listing.stays[11][2][0].entryJdUt, entryOf(kRahu, 11), kSecond);
     EXPECT_NEAR(listing.stays[5][3][0].entryJdUt, entryOf(kRahu, 11), kSecond);
+}
+
+// A retrograde return splits a stay in two: Jupiter went from Capricorn into Aquarius in April 2021,
+// back in September and on again in November; Saturn did the same from April 2022 to January 2023.
+// Crossings from swetest -bjJD -ut -p5 (Jupiter) or -p6 (Saturn) -true -sid1 -fl -head, a daily scan from
+// 2021-01-01 (Jupiter) or 2022-01-01 (Saturn) bisected below 1e-9 day; the period 2021-01-01 to
+// 2024-01-01 0:00 UT, houses from Aries.
+TEST_F(TransitCalendarTest, RetrogradeReturnsGiveTheListingSeveralStaysInAHouse) {
+    constexpr double kStart = 2459215.5, kEnd = 2460310.5;
+    constexpr int kJupiterIndex = 0, kSaturnIndex = 1, kCapricorn = 9, kAquarius = 10;
+    const struct {
+        int house, body;
+        std::vector<std::pair<double, double>> stays; // entry, exit (UT)
+    } cases[] = {
+        {kCapricorn, kJupiterIndex, {{kStart, 2459310.255397022}, {2459471.844752362, 2459539.221964807}}},
+        {kAquarius,
+         kJupiterIndex,
+         {{2459310.255397022, 2459471.844752362}, {2459539.221964807, 2459682.896994692}}},
+        {kCapricorn, kSaturnIndex, {{kStart, 2459698.541398734}, {2459772.835389731, 2459961.962014252}}},
+        {kAquarius, kSaturnIndex, {{2459698.541398734, 2459772.835389731}, {2459961.962014252, kEnd}}},
+    };
+    const DasaTransitListing listing = ListDasaTransits(
+        m_document.m_natalChart, NatalZoneMoment(m_document, kStart), NatalZoneMoment(m_document, kEnd), 0);
+    ASSERT_TRUE(listing.status.ok()) << listing.status.error;
+    for (const auto& c : cases) {
+        SCOPED_TRACE("house " + std::to_string(c.house + 1) + " body " + std::to_string(c.body));
+        const std::vector<TransitStay>& stays = listing.stays[c.house][c.body];
+        ASSERT_EQ(stays.size(), c.stays.size());
+        for (std::size_t i = 0; i < stays.size(); ++i) {
+            EXPECT_NEAR(stays[i].entryJdUt, c.stays[i].first, kSecond);
+            EXPECT_NEAR(stays[i].exitJdUt, c.stays[i].second, kSecond);
+        }
+    }
 }
 
 } // namespace

@@ -10,18 +10,20 @@
 #include <QTemporaryDir>
 
 #include <fstream>
+#include <map>
 #include <sstream>
 
+#include "app/file_commands.h"
 #include "core/option_snapshot.h"
 #include "display/chart_commands.h"
 #include "display/chart_view.h"
+#include "document/document_state.h"
 #include "document/tavro_doc.h"
 #include "shell/desktop_opener.h"
 #include "shell/dialogs/document_commands.h"
 #include "shell/dialogs/option_dialogs.h"
 #include "shell/dialogs/special_lagna_dlg.h"
 #include "shell/display_options.h"
-#include "app/file_commands.h"
 #include "shell/frame_document_commands.h"
 #include "shell/layout_table.h"
 #include "shell/pane_state.h"
@@ -350,24 +352,128 @@ TEST_F(FrameCommandsTest, RestartCommandsAskAboutAChangedChartAndTellAFailedSave
     EXPECT_TRUE(toldFailure);
 }
 
+// The lifecycle commands: natal mode only, never before the birth chart, never past the tenth
+// lifecycle; each step casts the chart a lifecycle (144 years at start) on and counts it.
+TEST_F(FrameCommandsTest, LifecycleCommandsKeepTheirLimitsAndSaySo) {
+    CMainFrame& frame = BuildBound();
+    const int birthYear = m_document.m_natalChart.m_dateTime.m_nYear;
+    const struct {
+        bool tajaka; // a Tajaka chart cast first
+        int lifecycle;
+        CommandId command;
+        std::string message; // caption: text; empty for none
+        int lifecycleAfter;
+        int yearsOn; // the natal chart's year from the birth's afterwards
+    } cases[] = {
+        {true, 0, kCmdNextLifecycle,
+         "Sorry, cannot do now: Previous/next lifecycle chart is cast only when we are in the natal chart "
+         "mode. "
+         "Return to the natal chart mode and try again.",
+         0, 0},
+        {false, 0, kCmdPreviousLifecycle,
+         "Sorry, we are at the beginning: We cannot compute lifecycles before birth. After birth, we can "
+         "cast a "
+         "new lifecycle chart once in every 144 years (or a user programmed lifecycle length). We are right "
+         "now "
+         "showing the birthchart itself, i.e. the first lifecycle chart. We cannot go before that.",
+         0, 0},
+        {false, 10, kCmdNextLifecycle, "Sorry: This software cannot compute more than 10 lifecycles.", 10, 0},
+        {false, 0, kCmdNextLifecycle, "", 1, 144},
+        {false, 1, kCmdPreviousLifecycle, "", 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.command) + " from lifecycle " + std::to_string(c.lifecycle));
+        if (c.tajaka) {
+            ASSERT_TRUE(m_document.CalculateTajaka().ok());
+        }
+        g_nLifecycle = c.lifecycle;
+        m_messages.clear();
+        ASSERT_TRUE(frame.RunCommand(c.command));
+        EXPECT_EQ(m_messages,
+                  c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+        EXPECT_EQ(g_nLifecycle, c.lifecycleAfter);
+        EXPECT_NEAR(m_document.m_natalChart.m_dateTime.m_nYear - birthYear, c.yearsOn, 1);
+        if (c.tajaka) {
+            ASSERT_TRUE(m_document.OnResetToNatalMode().ok());
+        }
+    }
+    g_nLifecycle = 0;
+}
+
+// The text a menu shows for an action: the mnemonic marks dropped, "&&" shown as "&".
+std::string ShownText(const QAction* action) {
+    QString text = action->text();
+    text.replace("&&", QChar(1));
+    text.remove('&');
+    text.replace(QChar(1), '&');
+    return text.toStdString();
+}
+
+// Each pictured menu holds the items the Parts place in it, in the menu's order, and the site's links;
+// every submenu is pictured too.
 TEST_F(FrameCommandsTest, MenusArePicturedForALook) {
     CMainFrame& frame = BuildBound();
+    const std::map<std::string, std::vector<std::string>> expected = {
+        {"Preferences",
+         {"Save Preferences", "Updates", "Set Current Location as Default", "Related to Calculations",
+          "Related to Display"}},
+        {"Related to Calculations",
+         {"Restore Default Calculation Options",
+          "Set Calculation Options as recommended by author",
+          "Siddhanta (Planetary Model) - Drik vs SSS (Sri Surya Siddhanta)",
+          "Ayanamsa",
+          "Divisional Chart Calculation Options",
+          "Upagraha Calculation Options",
+          "Planet Calculation Options",
+          "Life cycle length for casting a new chart (countries etc)",
+          "Sunrise, sunset & special lagna definitions",
+          "Hora, Kaala & Weekday Start Options",
+          "Mrityu Bhaga Options",
+          "Tajaka Calculation Options",
+          "Tithi Pravesha Calculation Options",
+          "Lunar calendar options",
+          "Solar calendar options",
+          "Ashtakavarga Calculation Options",
+          "Chara karaka scheme (7 or 8)",
+          "Nodal Exaltation & Debilitation Sign Options",
+          "Pushkara Bhaga Definition Options",
+          "Vaiseshikamsa Calculation Options",
+          "Arudha Pada Calculation Options"}},
+        {"Related to Display",
+         {"Chart Style and Language", "Use of 2 chart styles", "Pages to include in printouts",
+          "Colors to be used", "Astrologer's name and address (for printouts)", "Font size adjustment",
+          "Save current window sizes for future use", "Switch back to default window sizes"}},
+        {"Websites", {"Kalomithra Hora web site", "Kalomithra Hora discussion group (message archive)"}},
+    };
+    const auto itemsOf = [](const QMenu& menu) {
+        std::vector<std::string> items;
+        for (const QAction* action : menu.actions())
+            if (!action->isSeparator()) items.push_back(ShownText(action));
+        return items;
+    };
+    int pictured = 0;
     for (const char* title : {"&Preferences", "&Websites"}) {
         for (QAction* top : frame.menuBar()->actions()) {
             if (top->text() != title || !top->menu()) continue;
             QMenu* menu = top->menu();
             menu->popup(QPoint(0, 0));
+            EXPECT_EQ(itemsOf(*menu), expected.at(ShownText(top)));
             // The submenus each in a picture of their own.
             for (QAction* entry : menu->actions()) {
                 if (!entry->menu()) continue;
+                EXPECT_EQ(itemsOf(*entry->menu()), expected.at(ShownText(entry)));
                 const std::string name = "menu_" + entry->text().replace(' ', '_').toLower().toStdString();
                 SavePicture(*entry->menu(), name.c_str());
+                ++pictured;
             }
             SavePicture(*menu, std::string(title) == "&Preferences" ? "menu_preferences" : "menu_websites");
-            EXPECT_GT(menu->actions().size(), 1);
+            ++pictured;
+            for (const QAction* action : menu->actions())
+                EXPECT_TRUE(action->isEnabled()) << ShownText(action);
             menu->hide();
         }
     }
+    EXPECT_EQ(pictured, 4);
 }
 
 } // namespace

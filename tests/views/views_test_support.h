@@ -1,8 +1,12 @@
 #pragma once
 // Helpers of the pane tests: a surface that keeps what was filled and written, a measure of what a
 // picture of a pane shows, and a chart document opened on a fixed birth.
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QImage>
 #include <QRect>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <string>
 #include <vector>
 
@@ -25,6 +29,7 @@ struct DrawnRecord {
         std::string text;
         Rect rect;
         ColorRef color;
+        std::uint32_t format = 0;
     };
     // The first text drawn that equals `text`; null when none.
     const Text* FindText(const std::string& text) const {
@@ -48,7 +53,7 @@ public:
         RecordingSurface::SetTextColor(color);
     }
     Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
-        if (!(format & kTextCalcRect)) texts.push_back({std::string(text), rect, m_color});
+        if (!(format & kTextCalcRect)) texts.push_back({std::string(text), rect, m_color, format});
         return RecordingSurface::DrawText(text, rect, format);
     }
 
@@ -66,6 +71,15 @@ inline double DrawnShare(const QImage& image, const QRect& area) {
         for (int x = inside.left(); x < inside.right(); ++x)
             edges += image.pixel(x, y) != image.pixel(x + 1, y);
     return static_cast<double>(edges) / ((inside.width() - 1) * inside.height());
+}
+
+// One notch of the wheel (down) over a shown scroll pane with `modifiers` held: where the pane is
+// scrolled to afterwards, pixels.
+inline Point TurnWheel(QAbstractScrollArea& pane, Qt::KeyboardModifiers modifiers) {
+    QWheelEvent wheel(QPointF(50, 50), pane.mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(pane.viewport(), &wheel);
+    return Point{pane.horizontalScrollBar()->value(), pane.verticalScrollBar()->value()};
 }
 
 // 10:25 am on 15 May 1990 at Chennai (80 deg 16' E, 13 deg 05' N, zone 5 h 30 m east): a chart file's text.

@@ -93,14 +93,20 @@ std::vector<ChakraLabel> ChakraGroupLabels(int group, const CChart& chart, bool 
         AddAbbreviated(labels, chart, kSpecialLagnas, withLagna, signColumn);
         break;
     case kGroupSahamas:
-        for (int i = 0; i < kSahamCount; ++i) {
-            const double longitude = chart.m_specialPoint[i].m_dLongitude;
-            labels.push_back({g_sahamaShortNames[i], Star28OfLongitude(longitude), false,
-                              static_cast<int>(longitude / kDegreesPerSign)});
-        }
+        labels = SahamaLabels(chart.m_specialPoint);
         break;
     default:
         break;
+    }
+    return labels;
+}
+
+std::vector<ChakraLabel> SahamaLabels(std::span<const CRasiLongitude, kSahamCount> sahams) {
+    std::vector<ChakraLabel> labels;
+    for (int i = 0; i < kSahamCount; ++i) {
+        const double longitude = sahams[i].m_dLongitude;
+        labels.push_back({g_sahamaShortNames[i], Star28OfLongitude(longitude), false,
+                          static_cast<int>(longitude / kDegreesPerSign)});
     }
     return labels;
 }

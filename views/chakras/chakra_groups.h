@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/chart_record.h"
+
 class CChart;
 class QMenu;
 
@@ -66,3 +68,5 @@ std::string ChakraPlanetLabel(const CChart& chart, int body);
 // body is the one it holds in varga column `signColumn` (0-22) of the chart's sign table; a sahama's,
 // which the table does not hold, that of its longitude.
 std::vector<ChakraLabel> ChakraGroupLabels(int group, const CChart& chart, bool withLagna, int signColumn = 0);
+// The sahama labels: short names at the 28-scheme stars and signs of `sahams` (longitudes, degrees).
+std::vector<ChakraLabel> SahamaLabels(std::span<const CRasiLongitude, kSahamCount> sahams);

@@ -109,7 +109,7 @@ void CStarChakraView::DrawChakra(DrawSurface& surface, CTavroDoc& document) {
     title.format = kLeft;
     title.font = ScaledFont(Layout().label, kTitleFont[0], kTitleFont[1], kTitleFont[2]);
     DrawStyledText(surface, g_chakraGroups[m_nGroup].title, title);
-    if (bodies) DrawBodies(surface, area, *bodies);
+    if (bodies) DrawBodies(surface, area, GroupLabels(*document.m_pCurrentChart, *bodies));
 }
 
 void CStarChakraView::DrawStars(DrawSurface& surface, const FigureArea& area) const {
@@ -129,14 +129,19 @@ void CStarChakraView::DrawStars(DrawSurface& surface, const FigureArea& area) co
     }
 }
 
-void CStarChakraView::DrawBodies(DrawSurface& surface, const FigureArea& area, const CChart& chart) const {
+std::vector<ChakraLabel> CStarChakraView::GroupLabels(const CChart& chart, const CChart& varga) const {
+    if (m_nGroup == kGroupSahamas) return SahamaLabels(chart.SahamsInVarga(m_settings.vargaForBodies));
+    return ChakraGroupLabels(m_nGroup, varga, m_figure.withLagna);
+}
+
+void CStarChakraView::DrawBodies(DrawSurface& surface, const FigureArea& area,
+                                 const std::vector<ChakraLabel>& labels) const {
     const ChakraGroupInfo& group = g_chakraGroups[m_nGroup];
     const bool labelFont = m_nGroup != kGroupPlanets && m_figure.otherGroupsInLabelFont;
     const int ch = area.CellHeight();
     // Sahama names are longer: their cells are taken half as wide again.
     const int cw = m_nGroup == kGroupSahamas ? static_cast<int>(area.CellWidth() * kSahamaCellWidening)
                                              : area.CellWidth();
-    const std::vector<ChakraLabel> labels = ChakraGroupLabels(m_nGroup, chart, m_figure.withLagna);
     const auto placeOf = [&](const ChakraLabel& label) {
         return label.isPlace ? label.star % kChakraStars : (label.star - m_nBaseStar + kChakraStars) % kChakraStars;
     };

@@ -50,7 +50,11 @@ protected:
 
 private:
     void DrawStars(DrawSurface& surface, const FigureArea& area) const;
-    void DrawBodies(DrawSurface& surface, const FigureArea& area, const CChart& chart) const;
+    // The labels of the shown group: bodies as the child chart `varga` of the chosen division holds
+    // them, sahamas (which no child chart holds) at their own places in that division of `chart`.
+    std::vector<ChakraLabel> GroupLabels(const CChart& chart, const CChart& varga) const;
+    void DrawBodies(DrawSurface& surface, const FigureArea& area,
+                    const std::vector<ChakraLabel>& labels) const;
 
     const StarChakraFigure& m_figure;
     ChakraBaseSettings& m_settings;

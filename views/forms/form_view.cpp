@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QWheelEvent>
 
 #include "core/calc_options.h"
 #include "document/birth_time_undo.h"
@@ -55,6 +54,7 @@ bool CSearchProgressDialog::Continue() {
 CFormView::CFormView(QWidget* parent) : CView(parent), m_page(new QWidget(viewport())) {
     m_page->setAutoFillBackground(true);
     ApplyColors();
+    IgnoreShiftCtrlWheel(); // Shift and Ctrl with the wheel belong to other panes: a form lets them pass
 }
 
 CTavroDoc* CFormView::Document() const {
@@ -117,15 +117,6 @@ void CFormView::resizeEvent(QResizeEvent* event) {
 void CFormView::scrollContentsBy(int, int) {
     const Point scrolled = GetScrollPosition();
     m_page->move(-scrolled.x, -scrolled.y);
-}
-
-void CFormView::wheelEvent(QWheelEvent* event) {
-    // Shift and Ctrl with the wheel belong to other panes' zoom and paging; a form lets them pass.
-    if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
-        event->ignore();
-        return;
-    }
-    CView::wheelEvent(event);
 }
 
 QPushButton* CFormView::MakeButton(const QString& caption, std::function<void()> action) {

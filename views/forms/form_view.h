@@ -106,7 +106,6 @@ protected:
     // its top level, calculated; every view updated.
     void ShowDasa(unsigned pageNode, int& familyChoice, int code);
 
-    void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 

@@ -18,8 +18,6 @@
 #include "shell/web_links.h"
 #include "views/forms/form_lists.h"
 
-int g_nTranResearchVarga = 0;
-
 namespace {
 
 constexpr double kHourDays = 1.0 / 24.0;

@@ -15,9 +15,6 @@
 class QCheckBox;
 class QRadioButton;
 
-// The research form's divisional chart: entry 0-21 of the transit divisional charts (form_lists.h).
-extern int g_nTranResearchVarga;
-
 // Steps of the form's step list, in its order ("Year" ... "Hour"); "Month" at start.
 enum ResearchStep { kResearchYear, kResearchThreeMonths, kResearchMonth, kResearchTenDays, kResearchFiveDays,
                     kResearchDay, kResearchHour, kResearchStepCount };

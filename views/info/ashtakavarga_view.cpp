@@ -1,6 +1,5 @@
 #include "views/info/ashtakavarga_view.h"
 
-#include <QWheelEvent>
 #include <algorithm>
 
 #include "chart/chart.h"
@@ -21,6 +20,8 @@ std::string g_strAVPindaText;
 namespace {
 
 constexpr Size kExtent{900, 800}; // scroll extent and least drawing size, pixels
+constexpr Size kScrollPage{400, 400};
+constexpr Size kScrollLine{100, 100};
 constexpr int kChooserVargas = 23; // the varga choosers list D-1 .. D-144
 
 enum AvForm { kChartsForm = 0, kPavForm = 1, kPindaForm = 2, kNakshatraForm = 3 };
@@ -44,6 +45,7 @@ QAction* AddItem(QMenu& menu, const char* text, bool checked = false, bool enabl
 CAshtakaVargaView::CAshtakaVargaView(QWidget* parent) : CAshtakaVargaView(parent, true) {}
 
 CAshtakaVargaView::CAshtakaVargaView(QWidget* parent, bool forReports) : CView(parent) {
+    IgnoreShiftCtrlWheel();
     if (forReports) {
         m_reportPointer.emplace(g_pAshtakaVargaView, this);
         m_report.emplace(
@@ -86,7 +88,7 @@ CChart* CAshtakaVargaView::ShownChart() const {
 }
 
 void CAshtakaVargaView::LayOutGrid(int pitch, int size, int screenTop, int printTop, const Rect& pav) {
-    SetScrollSizes(kExtent);
+    SetScrollSizes(kExtent, kScrollPage, kScrollLine);
     const Rect window = GetClientRect();
     m_windowRect = Rect{0, 0, std::max(window.right, kExtent.cx), std::max(window.bottom, kExtent.cy)};
     const int top = UpdateHeldForPrinting() ? printTop : screenTop;
@@ -128,14 +130,6 @@ void CAshtakaVargaView::OnDraw(DrawSurface& surface) {
         DrawAvChartsPage(surface, page);
         break;
     }
-}
-
-void CAshtakaVargaView::wheelEvent(QWheelEvent* event) {
-    if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
-        event->ignore();
-        return;
-    }
-    CView::wheelEvent(event);
 }
 
 void CAshtakaVargaView::Redraw() {

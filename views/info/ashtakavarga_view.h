@@ -82,7 +82,6 @@ public:
 protected:
     // The entry page: no report registration.
     CAshtakaVargaView(QWidget* parent, bool forReports);
-    void wheelEvent(QWheelEvent* event) override;
     // The 3 x 3 grid: cell k at (pitch col + 10, pitch row + top), `size` square; the PAV rectangle.
     void LayOutGrid(int pitch, int size, int screenTop, int printTop, const Rect& pav);
 

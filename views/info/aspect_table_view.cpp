@@ -263,7 +263,9 @@ int DrawAspectGlyph(DrawSurface& surface, int kind, int x, int y, ColorRef color
     }
 }
 
-CAspectTableView::CAspectTableView(QWidget* parent) : CView(parent) {}
+CAspectTableView::CAspectTableView(QWidget* parent) : CView(parent) {
+    IgnoreShiftCtrlWheel();
+}
 
 CAspectTableView::~CAspectTableView() {
     if (m_watchedWindow) m_watchedWindow->removeEventFilter(this);

@@ -20,7 +20,8 @@ constexpr int kColorTitleDescription = 6;
 constexpr int kColorItemDescription = 7;
 
 constexpr int kListFont = 2; // the list font of the display fonts
-// Vertically centred, single line, not clipped, "&" as it is, long texts end in an ellipsis; left-aligned.
+// Vertically centred, single line, not clipped, "&" as it is, long texts end in an ellipsis; the column
+// adds its alignment.
 constexpr std::uint32_t kCellFormat =
     kTextVCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix | kTextEndEllipsis;
 constexpr ColorRef kHeaderFill = Rgb(236, 236, 236);
@@ -29,11 +30,11 @@ constexpr ColorRef kHeaderLine = Rgb(200, 200, 200);
 
 const std::string kEmpty;
 
-TextStyle CellStyle(const Rect& rect, ColorRef color) {
+TextStyle CellStyle(const Rect& rect, ColorRef color, bool centred) {
     TextStyle style;
     style.SetBox(rect);
     style.color = color;
-    style.format = kCellFormat;
+    style.format = kCellFormat | (centred ? kTextCenter : kTextLeft);
     style.font = g_displayFonts[kListFont];
     return style;
 }
@@ -53,6 +54,11 @@ void CCustomListView::DeleteAllColumnsAndRows() {
 
 void CCustomListView::InsertColumn(const std::string& header, int baseWidth, bool scaled) {
     m_columns.push_back(Column{header, scaled ? ScaledWidth(baseWidth) : baseWidth});
+    UpdateScrollSize();
+}
+
+void CCustomListView::InsertCentredColumn(const std::string& header, int baseWidth) {
+    m_columns.push_back(Column{header, ScaledWidth(baseWidth), true});
     UpdateScrollSize();
 }
 
@@ -115,8 +121,9 @@ void CCustomListView::DrawListItem(DrawSurface& surface, int row, int firstSpeci
     Rect column{bounds.left, bounds.top, bounds.left + m_columns[0].width, bounds.bottom};
     surface.SetClipRect(column);
     const Rect label{column.left + offset / 2, column.top, column.right - offset, column.bottom};
-    DrawStyledText(surface, CellText(row, 0),
-                   CellStyle(label, g_colors[special ? kColorTitleDescription : kColorTitle]));
+    DrawStyledText(
+        surface, CellText(row, 0),
+        CellStyle(label, g_colors[special ? kColorTitleDescription : kColorTitle], m_columns[0].centred));
 
     for (int c = 1; c < ColumnCount(); ++c) {
         column = Rect{column.right, bounds.top, column.right + m_columns[c].width, bounds.bottom};
@@ -125,7 +132,8 @@ void CCustomListView::DrawListItem(DrawSurface& surface, int row, int firstSpeci
         const std::string& text = CellText(row, c);
         if (!text.empty())
             DrawStyledText(surface, text,
-                           CellStyle(column, g_colors[special ? kColorItemDescription : kColorItem]));
+                           CellStyle(column, g_colors[special ? kColorItemDescription : kColorItem],
+                                     m_columns[c].centred));
     }
     surface.ClearClip();
 }
@@ -149,7 +157,8 @@ void CCustomListView::DrawHeader(DrawSurface& surface) {
         surface.Line(Point{cell.right - 1, cell.top}, Point{cell.right - 1, cell.bottom});
         surface.SetClipRect(cell);
         DrawStyledText(surface, column.header,
-                       CellStyle(Rect{cell.left + 4, cell.top, cell.right - 4, cell.bottom}, kHeaderText));
+                       CellStyle(Rect{cell.left + 4, cell.top, cell.right - 4, cell.bottom}, kHeaderText,
+                                 column.centred));
         surface.ClearClip();
         left = cell.right;
     }

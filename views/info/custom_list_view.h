@@ -21,6 +21,9 @@ public:
     // A column at the right, left-aligned: `baseWidth` pixels times the zoom factor (truncated), or
     // `baseWidth` itself when `scaled` is false.
     void InsertColumn(const std::string& header, int baseWidth, bool scaled = true);
+    // A column at the right whose header and cells are centred, `baseWidth` pixels times the zoom factor.
+    void InsertCentredColumn(const std::string& header, int baseWidth);
+    bool IsColumnCentred(int column) const { return m_columns[column].centred; }
     // A row at the bottom with `cells` from column 0 on (missing cells are empty); returns its index.
     int AddRow(std::vector<std::string> cells);
 
@@ -75,6 +78,7 @@ private:
     struct Column {
         std::string header;
         int width = 0;
+        bool centred = false;
     };
     void DrawHeader(DrawSurface& surface);
     void UpdateScrollSize();

@@ -64,10 +64,9 @@ SeedHouses ComputeSeedHouses(double seed, int mode) {
 }
 
 int SeedHouses::FindSeedHouse(double longitude) const {
-    int found = 12;
     for (int i = 0; i < 12; ++i) {
         const double span = Reduce360(end[i].m_dLongitude - start[i].m_dLongitude);
-        if (Reduce360(longitude - start[i].m_dLongitude) <= span) found = i;
+        if (Reduce360(longitude - start[i].m_dLongitude) < span) return i;
     }
-    return found;
+    return 12;
 }

@@ -33,9 +33,8 @@ double SeedLongitude(const CChart& chart, int seed);
 struct SeedHouses {
     std::array<CRasiLongitude, 12> start, middle, end;
 
-    // The last house 0-11 whose span from its start to its end, both included, holds `longitude`; 12
-    // for none. The end belongs to the house: a longitude on a boundary goes to the later house, and
-    // one exactly at the start of the first house to the twelfth, where the last house ends.
+    // The house 0-11 whose span from its start (included) to its end (excluded) holds `longitude`; 12
+    // for none. A longitude on a boundary begins the later house: the start of the first house is in it.
     int FindSeedHouse(double longitude) const;
 };
 

@@ -93,9 +93,9 @@ void FillSayanadiAvasthas(CCustomListView& list, const CChart& chart) {
 }
 
 void FillHarshaBala(CCustomListView& list, const CChart& chart) {
-    list.InsertColumn("Planet", 80);
-    list.InsertColumn("Harsha Bala", 100);
-    list.InsertColumn("Strength", 120);
+    list.InsertCentredColumn("Planet", 80);
+    list.InsertCentredColumn("Harsha Bala", 100);
+    list.InsertCentredColumn("Strength", 120);
     for (int p = 1; p <= kLastTajakaPlanet; ++p) {
         const int bala = chart.m_avasthas.m_harsha.m_nBala[p - 1];
         list.AddRow({PlanetName(p), FormatCell("%d", bala), HarshaStrengthWord(bala)});
@@ -103,9 +103,9 @@ void FillHarshaBala(CCustomListView& list, const CChart& chart) {
 }
 
 void FillPanchaVargeeya(CCustomListView& list, const CChart& chart) {
-    list.InsertColumn("Planet", 80);
-    list.InsertColumn("Pancha-vargeeya", 160);
-    list.InsertColumn("Classification", 120);
+    list.InsertCentredColumn("Planet", 80);
+    list.InsertCentredColumn("Pancha-vargeeya", 160);
+    list.InsertCentredColumn("Classification", 120);
     for (int p = 1; p <= kLastTajakaPlanet; ++p) {
         const CShadbala::PlanetRow& row = chart.m_shadbala.m_planet[p - 1];
         list.AddRow({PlanetName(p), FormatCell("%.2f", row.m_value[CShadbala::kPanchaVargeeyaBala]),
@@ -114,8 +114,8 @@ void FillPanchaVargeeya(CCustomListView& list, const CChart& chart) {
 }
 
 void FillDwadasaVargeeya(CCustomListView& list, const CChart& chart) {
-    list.InsertColumn("Planet", 80);
-    list.InsertColumn("Dwadasa-vargeeya", 160);
+    list.InsertCentredColumn("Planet", 80);
+    list.InsertCentredColumn("Dwadasa-vargeeya", 160);
     for (int p = 1; p <= kLastTajakaPlanet; ++p)
         list.AddRow({PlanetName(p),
                      FormatCell("%d (out of 12)", chart.m_shadbala.m_planet[p - 1].m_nDwadasaVargeeyaBala)});

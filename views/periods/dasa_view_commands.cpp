@@ -118,5 +118,6 @@ void CDasaView::OnDasaTransitCorrelation() {
 void CDasaView::OnSeedStrengthHelp() {
     CFrameWnd* frame = nullptr;
     if (!OpenChildWindow(kChildFrameResource, "CVimsoStrengthHelpView", &frame)) ReportNoWindow(this);
+    if (frame) frame->setWindowTitle("Vimsottari Seed Strength Comparison Help");
     g_pSeedHelpFrame = frame;
 }

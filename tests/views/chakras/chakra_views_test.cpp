@@ -2,14 +2,19 @@
 // base choices and how long they last, the Kota fort lord and guard, and the base planet dialog.
 #include <QComboBox>
 #include <QMenu>
+#include <array>
+#include <cmath>
 
 #include "../../shell/dialogs/dialog_test_support.h"
 #include "chakra_test_support.h"
-#include "core/body_names.h"
 #include "chart/chart.h"
+#include "core/body_names.h"
+#include "core/calc_options.h"
+#include "core/vocabulary_names.h"
 #include "core/zodiac_names.h"
 #include "document/document_state.h"
 #include "shell/dialogs/entry_dialogs.h"
+#include "shell/dialogs/select_varga_dlg.h"
 #include "views/chakras/chakra_groups.h"
 #include "views/chakras/kota_chakra_view.h"
 #include "views/chakras/star_chakras.h"
@@ -202,6 +207,41 @@ TEST_F(StarChakraTest, YoginiAndMrityuAreGreyedWithTheReason) {
         EXPECT_FALSE(pane->RunCommand(command));
         EXPECT_EQ(pane->Group(), kGroupPlanets);
     }
+}
+
+// With the bodies taken in D-9 each sahama stands, like the bodies, at the star of its own navamsa (nine
+// times its longitude, the Parasara navamsa), not at Aswini where a navamsa chart without sahamas put all.
+TEST_F(StarChakraTest, SahamasStandAtTheStarsOfTheirOwnNavamsas) {
+    g_nD9Preference = 0;
+    const CScopedOption<int> varga(g_shoolaBase.vargaForBodies, kD1Column);
+    const CChart& chart = *m_document.m_pCurrentChart;
+    const std::array<CRasiLongitude, kSahamCount> navamsas = chart.SahamsInVarga(kD9Column);
+    for (int s = 0; s < kSahamCount; ++s)
+        EXPECT_NEAR(navamsas[s].m_dLongitude, std::fmod(9.0 * chart.m_specialPoint[s].m_dLongitude, 360.0),
+                    1e-9)
+            << g_sahamaShortNames[s];
+
+    CShoolaChakraView pane;
+    Place(pane, kPane);
+    WhenModal<CSelectVargaDlg>([](CSelectVargaDlg& varga) {
+        varga.Combo(0)->setCurrentIndex(1); // Navamsa
+        varga.accept();
+    });
+    ASSERT_TRUE(pane.RunCommand(CStarChakraView::kCmdBodyVarga));
+    ASSERT_TRUE(pane.RunCommand(kShowSahamas));
+    // Punya Sahama's navamsa star at place 0: its label, the first of that star, in the first slot (6, 6)
+    // of a cell half as wide again.
+    const int punyaStar = Star28OfLongitude(std::fmod(9.0 * chart.m_specialPoint[0].m_dLongitude, 360.0));
+    ASSERT_NE(punyaStar, 0);
+    g_shoolaBase.customBaseOn = true;
+    g_shoolaBase.customBase = punyaStar;
+    const DrawnRecord drawn = Draw(pane);
+    const DrawnRecord::Text* punya = drawn.FindText("Puny");
+    ASSERT_NE(punya, nullptr);
+    const Rect cell = pane.PlaceCell(0);
+    EXPECT_EQ(punya->rect.left, cell.left + 6 * static_cast<int>(cell.Width() * 1.5) / 16);
+    EXPECT_EQ(punya->rect.top, cell.top + 6 * cell.Height() / 16);
+    Render(pane).save(KH_TEST_OUTPUT_DIR "/shoola_sahamas_d9.png"); // for a look
 }
 
 // Stars of longitudes (degrees) in the 28-star scheme: the fourth pada of Uttarashadha is Abhijit.

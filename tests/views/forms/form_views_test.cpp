@@ -1,5 +1,7 @@
 // The form panes cast, through their fields and buttons, the very chart the document's own call casts;
 // they refuse what is out of range with the range named, and show the notices of impossible requests.
+#include <cmath>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <cmath>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -436,6 +439,7 @@ TEST_F(FormTest, ResearchStepsStartFromTheTypedMoment) {
 
 TEST_F(FormTest, ResearchListShowsEachPlanetsNatalPointsWhileItsTabIsShown) {
     CScopedOption<bool> shown(g_bLongitudeCorrelationShown, true);
+    CScopedOption<int> varga(g_nTranResearchVarga, 0);
     auto form = MakeForm<CTranResearchFormView>();
     CTranResearchView list;
     list.SetDocument(&m_document);
@@ -459,6 +463,12 @@ TEST_F(FormTest, ResearchListShowsEachPlanetsNatalPointsWhileItsTabIsShown) {
     }
     EXPECT_GT(rows, 0);
     EXPECT_EQ(list.RowCount(), rows);
+    // "Navamsa (D-9)" takes the transiting planets into the navamsa: nine times their longitudes.
+    const double rasiJupiter = g_transitResearchTables[0].transit.m_dLongitude;
+    form->m_varga->setCurrentIndex(1);
+    form->Button("Show Natal Points\nAspected in Transit")->click();
+    EXPECT_NEAR(g_transitResearchTables[0].transit.m_dLongitude, std::fmod(9.0 * rasiJupiter, 360.0), 1e-9);
+    rows = list.RowCount();
     // Away from the tab, the list does not compute again.
     g_bLongitudeCorrelationShown = false;
     g_transitResearchTables = {};

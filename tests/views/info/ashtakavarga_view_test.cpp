@@ -144,6 +144,22 @@ TEST_F(AshtakavargaViewTest, HighlightOffGreysItsVargaItemAndShortensTheHeader) 
               "D-1 of the Natal Chart\nBhinna ashtakavarga (BAV) - with reference to Cancer.");
 }
 
+// The page scrolls a line of 100 and a page of 400 pixels; a notch of the wheel scrolls the desktop's
+// lines per notch, and nothing with Shift or Ctrl held.
+TEST_F(AshtakavargaViewTest, ScrollStepsAndTheWheel) {
+    m_view.resize(300, 200);
+    m_view.show();
+    m_view.OnInitialUpdate();
+    EXPECT_EQ(m_view.verticalScrollBar()->singleStep(), 100);
+    EXPECT_EQ(m_view.verticalScrollBar()->pageStep(), 400);
+    EXPECT_EQ(m_view.horizontalScrollBar()->singleStep(), 100);
+    EXPECT_EQ(m_view.horizontalScrollBar()->pageStep(), 400);
+    for (const Qt::KeyboardModifiers held :
+         {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier)})
+        EXPECT_EQ(TurnWheel(m_view, held), (Point{0, 0})) << static_cast<int>(held);
+    EXPECT_EQ(TurnWheel(m_view, Qt::NoModifier).y, QApplication::wheelScrollLines() * 100);
+}
+
 TEST_F(AshtakavargaViewTest, MenuChecksTheFormShown) {
     const auto checked = [this] {
         QMenu menu;

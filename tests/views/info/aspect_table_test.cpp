@@ -181,6 +181,22 @@ TEST_F(AspectTableViewTest, TheTableLooksAsItsPicture) {
     CompareWithGolden(image.Image(), "aspect_table");
 }
 
+// The wheel scrolls the table; with Shift or Ctrl held it leaves the table where it is.
+TEST_F(AspectTableViewTest, ShiftOrCtrlWheelLeavesTheTableWhereItIs) {
+    CAspectTableView view;
+    view.SetDocument(&m_document);
+    view.resize(300, 200);
+    view.show();
+    view.OnInitialUpdate();
+    for (const Qt::KeyboardModifiers held :
+         {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
+          Qt::ShiftModifier | Qt::ControlModifier}) {
+        SCOPED_TRACE(static_cast<int>(held));
+        EXPECT_EQ(TurnWheel(view, held), (Point{0, 0}));
+    }
+    EXPECT_GT(TurnWheel(view, Qt::NoModifier).y, 0);
+}
+
 TEST_F(AspectTableViewTest, TheMenuChecksTheFullValueAndTheAspectRule) {
     const CScopedOption<double> full(g_dAspectValueMax, 60.0);
     CAspectTableView view;

@@ -32,9 +32,9 @@ TEST(SeedHouses, SignHousesFromTheMoonAtTheStartOfAries) {
         double longitude;
         int house;
     };
-    // The end of a house belongs to it, and a later house holding the same point wins: a body on a
-    // boundary is in the later house, one exactly on the start of the first house in the twelfth.
-    for (const Case& c : {Case{30.0, 1}, Case{0.0, 11}, Case{15.0, 0}, Case{29.999, 0}, Case{359.999, 11},
+    // A house runs from its start up to, not including, its end: a body on a boundary begins the later
+    // house, and one at 0 degrees of the seed's sign is in the first.
+    for (const Case& c : {Case{30.0, 1}, Case{0.0, 0}, Case{15.0, 0}, Case{29.999, 0}, Case{359.999, 11},
                           Case{330.0, 11}, Case{300.0, 10}}) {
         EXPECT_EQ(houses.FindSeedHouse(c.longitude), c.house) << c.longitude;
     }
@@ -48,7 +48,8 @@ TEST(SeedHouses, PadaHousesCentreOnTheMiddleOfTheSeedsPada) {
     EXPECT_NEAR(houses.end[0].m_dLongitude, Degrees(26, 40), 1e-9);
     EXPECT_NEAR(houses.start[1].m_dLongitude, Degrees(26, 40), 1e-9);
     EXPECT_EQ(houses.FindSeedHouse(Degrees(358, 0)), 0);
-    EXPECT_EQ(houses.FindSeedHouse(Degrees(356, 40)), 11); // the start of the first house ends the twelfth
+    EXPECT_EQ(houses.FindSeedHouse(Degrees(356, 40)), 0); // the start of the first house begins it
+    EXPECT_EQ(houses.FindSeedHouse(Degrees(26, 40)), 1);
 }
 
 class SeedStrengthViewTest : public PaneTest {
@@ -73,7 +74,8 @@ TEST_F(SeedStrengthViewTest, TwelveHousesFromTheSeedThenTheKendraCount) {
     ASSERT_EQ(m_view.RowCount(), 14);
     EXPECT_EQ(m_view.FirstSpecialRow(), 12);
     EXPECT_EQ(m_view.CellText(0, 0), "1st");
-    EXPECT_EQ(m_view.CellText(11, 3), std::string(g_pszPlanetNamesAlt[kMoon])); // on the first house's start
+    EXPECT_EQ(m_view.CellText(0, 3), std::string(g_pszPlanetNamesAlt[kMoon])); // on the first house's start
+    EXPECT_EQ(m_view.CellText(11, 3), "");
     EXPECT_EQ(m_view.CellText(3, 3), std::string(g_pszPlanetNamesAlt[5]));
     EXPECT_NE(m_view.CellText(1, 3).find(g_pszPlanetNamesAlt[3]), std::string::npos);
     EXPECT_EQ(m_view.CellText(12, 0), "  ");

@@ -11,6 +11,7 @@
 #include "core/planet_tables.h"
 #include "core/zodiac_names.h"
 #include "document/dasa_codes.h"
+#include "platform/painter_surface.h"
 #include "tests/analysis/analysis_test_support.h"
 #include "views/info/strengths_tables.h"
 
@@ -182,6 +183,41 @@ TEST_F(StrengthsViewTest, TheMenuChecksTheShownTableAndTheRelationshipChoices) {
     EXPECT_EQ(submenuChecks, (std::vector<std::string>{"Compound", "Rasi chart always"}));
     g_bUseCompundRelationshipInAvasthas = compound;
     g_bCompoundRelationshipsFromRasi = fromRasi;
+}
+
+// The three Tajaka tables are drawn centred, headings and cells alike; the other tables left-aligned.
+TEST_F(StrengthsViewTest, TheTajakaTablesAreCentred) {
+    const struct {
+        const char* item;
+        bool centred;
+    } cases[] = {{"Harsha Bala (Tajaka)", true},
+                 {"Pancha-vargeeya Bala (Tajaka)", true},
+                 {"Dwadasa-vargeeya Bala (Tajaka)", true},
+                 {"Amsa Balas or Vaiseshikamsas (6, 7, 10, 16 groups)", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        QMenu menu;
+        m_view.FillContextMenu(menu);
+        for (QAction* action : menu.actions())
+            if (action->text() == c.item) action->trigger();
+        ProbeSurface surface;
+        m_view.OnDraw(surface);
+        for (const std::string& text :
+             {m_view.ColumnHeader(0), m_view.ColumnHeader(1), m_view.CellText(0, 0), m_view.CellText(0, 1)}) {
+            const DrawnRecord::Text* drawn = surface.FindText(text);
+            ASSERT_NE(drawn, nullptr) << text;
+            EXPECT_EQ((drawn->format & kTextCenter) != 0, c.centred) << text;
+        }
+    }
+    // The last Tajaka table drawn for a look.
+    QMenu menu;
+    m_view.FillContextMenu(menu);
+    for (QAction* action : menu.actions())
+        if (action->text() == "Harsha Bala (Tajaka)") action->trigger();
+    ImageSurface image(Size{500, 200});
+    m_view.resize(500, 200);
+    m_view.OnDraw(image.Surface());
+    image.Image().save(KH_TEST_OUTPUT_DIR "/harsha_bala_table.png");
 }
 
 } // namespace

@@ -403,6 +403,7 @@ TEST_F(DasaCommandTest, TheSeedHelpFrameIsRecordedAndForgottenWhenItCloses) {
     m_view.OnSeedStrengthHelp();
     ASSERT_FALSE(g_pSeedHelpFrame.isNull());
     EXPECT_TRUE(g_pSeedHelpFrame->isVisible());
+    EXPECT_EQ(g_pSeedHelpFrame->windowTitle().toStdString(), "Vimsottari Seed Strength Comparison Help");
     delete g_pSeedHelpFrame.data();
     EXPECT_TRUE(g_pSeedHelpFrame.isNull());
 }

@@ -16,6 +16,7 @@
 #include "platform/painter_surface.h"
 #include "shell/frame_geometry.h"
 #include "views/info/ashtakavarga_view.h"
+#include "views/info/basic_info_tables.h"
 #include "views/info/basic_info_view.h"
 
 namespace {
@@ -78,6 +79,11 @@ TEST_F(EntryViewsTest, AllFourViewsShowTheChartAtThePeriodsStart) {
     EXPECT_NEAR(ashtakavarga->ShownChart()->GetJulianDay(), m_picked.dStartJd, 1e-6);
     EXPECT_NEAR(document->m_dasaTree.birth.GetJulianDay(), m_picked.dStartJd, 1e-6);
     // The longitudes list the entry chart's lagna, not the birth's.
+    ASSERT_GT(longitudes->RowCount(), 0);
+    const std::string lagna = longitudes->CellText(0, 1);
+    EXPECT_NEAR(document->m_pCurrentChart->GetJulianDay(), m_picked.dStartJd, 1e-6);
+    EXPECT_EQ(lagna, FormatSignLongitude(document->m_pCurrentChart->m_bodies[kLagna].m_dLongitude));
+    EXPECT_NE(lagna, FormatSignLongitude(m_document.m_natalChart.m_bodies[kLagna].m_dLongitude));
     ProbeSurface surface;
     m_entry->resize(700, 560);
     m_entry->OnDraw(surface);
