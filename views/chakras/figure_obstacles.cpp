@@ -1,0 +1,102 @@
+#include "views/chakras/figure_obstacles.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr int kCircleChords = 72; // a circle is kept as this many chords: within a pixel at these sizes
+
+bool Overlap(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Whether the segment from p to q meets `box` (Liang-Barsky clipping).
+bool Crosses(Point p, Point q, const Rect& box) {
+    double t0 = 0, t1 = 1;
+    const double dx = q.x - p.x, dy = q.y - p.y;
+    const double tests[4][2] = {{-dx, static_cast<double>(p.x - box.left)},
+                                {dx, static_cast<double>(box.right - p.x)},
+                                {-dy, static_cast<double>(p.y - box.top)},
+                                {dy, static_cast<double>(box.bottom - p.y)}};
+    for (const auto& [a, b] : tests) {
+        if (a == 0) {
+            if (b < 0) return false;
+            continue;
+        }
+        const double t = b / a;
+        if (a < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
+Rect Moved(const Rect& box, int dx, int dy) {
+    return Rect{box.left + dx, box.top + dy, box.right + dx, box.bottom + dy};
+}
+
+} // namespace
+
+void FigureObstacles::Line(Point from, Point to) {
+    m_strokes.push_back({from, to});
+    RecordingSurface::Line(from, to);
+}
+
+void FigureObstacles::Ellipse(const Rect& bounds) {
+    const double cx = (bounds.left + bounds.right) / 2.0, cy = (bounds.top + bounds.bottom) / 2.0;
+    const double rx = bounds.Width() / 2.0, ry = (bounds.bottom - bounds.top) / 2.0;
+    const auto at = [&](int k) {
+        const double a = 2 * std::numbers::pi * k / kCircleChords;
+        return Point{static_cast<int>(std::lround(cx + rx * std::cos(a))),
+                     static_cast<int>(std::lround(cy + ry * std::sin(a)))};
+    };
+    for (int k = 0; k < kCircleChords; ++k) m_strokes.push_back({at(k), at(k + 1)});
+    RecordingSurface::Ellipse(bounds);
+}
+
+Rect FigureObstacles::DrawText(std::string_view text, const Rect& rect, std::uint32_t format) {
+    const Rect taken = RecordingSurface::DrawText(text, rect, format);
+    if (format & kTextCalcRect) return taken;
+    // The extent as the text is aligned in its rectangle.
+    const int width = taken.Width(), height = taken.bottom - taken.top;
+    int left = rect.left;
+    if (format & kTextCenter)
+        left = (rect.left + rect.right - width) / 2;
+    else if (format & kTextRight)
+        left = rect.right - width;
+    int top = rect.top;
+    if ((format & kTextSingleLine) && (format & kTextVCenter))
+        top = (rect.top + rect.bottom - height) / 2;
+    else if ((format & kTextSingleLine) && (format & kTextBottom))
+        top = rect.bottom - height;
+    m_boxes.push_back(Rect{left, top, left + width, top + height});
+    return taken;
+}
+
+bool FigureObstacles::IsClear(const Rect& box, int gap) const {
+    const Rect grown{box.left - gap, box.top - gap, box.right + gap, box.bottom + gap};
+    for (const Stroke& s : m_strokes)
+        if (Crosses(s.from, s.to, grown)) return false;
+    // A text's box already holds its line's leading: boxes may touch.
+    return std::none_of(m_boxes.begin(), m_boxes.end(), [&](const Rect& b) { return Overlap(b, box); });
+}
+
+Rect FigureObstacles::ClearPlace(const Rect& box, int gap, int reach) const {
+    if (IsClear(box, gap)) return box;
+    // Every shift within `reach`, in steps of kShiftStep, nearest first.
+    constexpr int kShiftStep = 2; // pixels
+    std::vector<Point> shifts;
+    for (int dy = -reach; dy <= reach; dy += kShiftStep)
+        for (int dx = -reach; dx <= reach; dx += kShiftStep)
+            if ((dx != 0 || dy != 0) && dx * dx + dy * dy <= reach * reach) shifts.push_back(Point{dx, dy});
+    std::stable_sort(shifts.begin(), shifts.end(), [](Point a, Point b) {
+        return a.x * a.x + a.y * a.y < b.x * b.x + b.y * b.y;
+    });
+    for (const Point shift : shifts)
+        if (const Rect tried = Moved(box, shift.x, shift.y); IsClear(tried, gap)) return tried;
+    return box;
+}
