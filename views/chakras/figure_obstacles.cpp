@@ -77,10 +77,12 @@ Rect FigureObstacles::DrawText(std::string_view text, const Rect& rect, std::uin
     return taken;
 }
 
+bool FigureObstacles::IsCrossed(const Rect& box) const {
+    return std::any_of(m_strokes.begin(), m_strokes.end(), [&](const Stroke& s) { return Crosses(s.from, s.to, box); });
+}
+
 bool FigureObstacles::IsClear(const Rect& box, int gap) const {
-    const Rect grown{box.left - gap, box.top - gap, box.right + gap, box.bottom + gap};
-    for (const Stroke& s : m_strokes)
-        if (Crosses(s.from, s.to, grown)) return false;
+    if (IsCrossed(Rect{box.left - gap, box.top - gap, box.right + gap, box.bottom + gap})) return false;
     // A text's box already holds its line's leading: boxes may touch.
     return std::none_of(m_boxes.begin(), m_boxes.end(), [&](const Rect& b) { return Overlap(b, box); });
 }

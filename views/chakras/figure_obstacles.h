@@ -15,6 +15,8 @@ public:
 
     // A text's extent is taken as well (a star's name, a label placed).
     void AddBox(const Rect& box) { m_boxes.push_back(box); }
+    // Whether a stroke of the figure runs through `box`.
+    bool IsCrossed(const Rect& box) const;
     // Whether `box` meets no box, and grown by `gap` pixels on every side, no stroke.
     bool IsClear(const Rect& box, int gap) const;
     // `box` moved as little as it takes to be clear, in any direction by up to `reach` pixels; `box`

@@ -140,15 +140,18 @@ void CStarChakraView::DrawStars(DrawSurface& surface, const FigureArea& area, Fi
     const LogicalFont low = FontNoTallerThan(font, above);
     style.font = FitWidest(surface, low, std::span(g_nakshatraShortNames28, kChakraStars),
                            StarSpacing(area, m_figure.places, low.height) - kLabelGap);
-    // Names standing on a line of the figure (the Kalachakra's spokes run through its stars) are
-    // written over it on the frame's colour.
-    surface.SetTextBackground(g_colors[kColorKalachakraFrame], true);
     for (int place = 0; place < kChakraStars; ++place) {
         const Point corner = area.At(m_figure.places[place]);
         style.SetBox(Rect{corner.x, corner.y, corner.x + area.CellWidth(), corner.y + area.CellHeight()});
         const char* name = g_nakshatraShortNames28[(m_nBaseStar + place) % kChakraStars];
+        const Rect extent = TextExtent(surface, name, style);
+        // A name a line runs through (the Kalachakra's spokes pass its stars) is written over the line
+        // on the frame's colour; a line that only touches its box's edge is left whole.
+        const int third = (extent.bottom - extent.top) / 3;
+        const bool crossed = obstacles.IsCrossed(Rect{extent.left, extent.top + third, extent.right, extent.bottom - third});
+        surface.SetTextBackground(g_colors[kColorKalachakraFrame], crossed);
         DrawStyledText(surface, name, style);
-        obstacles.AddBox(TextExtent(surface, name, style));
+        obstacles.AddBox(extent);
     }
     surface.SetTextBackground(g_colors[kColorKalachakraFrame], false);
 }
