@@ -41,9 +41,18 @@ Rect Moved(const Rect& box, int dx, int dy) {
 
 } // namespace
 
-void FigureObstacles::Line(Point from, Point to) {
-    m_strokes.push_back({from, to});
-    RecordingSurface::Line(from, to);
+void FigureObstacles::Polyline(std::span<const Point> points) {
+    for (size_t i = 1; i < points.size(); ++i) Line(points[i - 1], points[i]);
+}
+
+void FigureObstacles::Polygon(std::span<const Point> points) {
+    Polyline(points);
+    if (points.size() > 2) Line(points.back(), points.front());
+}
+
+void FigureObstacles::Rectangle(const Rect& rect) {
+    const Point corners[] = {{rect.left, rect.top}, {rect.right, rect.top}, {rect.right, rect.bottom}, {rect.left, rect.bottom}};
+    Polygon(corners);
 }
 
 void FigureObstacles::Ellipse(const Rect& bounds) {
@@ -54,12 +63,11 @@ void FigureObstacles::Ellipse(const Rect& bounds) {
         return Point{static_cast<int>(std::lround(cx + rx * std::cos(a))),
                      static_cast<int>(std::lround(cy + ry * std::sin(a)))};
     };
-    for (int k = 0; k < kCircleChords; ++k) m_strokes.push_back({at(k), at(k + 1)});
-    RecordingSurface::Ellipse(bounds);
+    for (int k = 0; k < kCircleChords; ++k) Line(at(k), at(k + 1));
 }
 
 Rect FigureObstacles::DrawText(std::string_view text, const Rect& rect, std::uint32_t format) {
-    const Rect taken = RecordingSurface::DrawText(text, rect, format);
+    const Rect taken = m_measure.DrawText(text, rect, format | kTextCalcRect);
     if (format & kTextCalcRect) return taken;
     // The extent as the text is aligned in its rectangle.
     const int width = taken.Width(), height = taken.bottom - taken.top;
@@ -83,22 +91,19 @@ bool FigureObstacles::IsCrossed(const Rect& box) const {
 
 bool FigureObstacles::IsClear(const Rect& box, int gap) const {
     if (IsCrossed(Rect{box.left - gap, box.top - gap, box.right + gap, box.bottom + gap})) return false;
-    // A text's box already holds its line's leading: boxes may touch.
-    return std::none_of(m_boxes.begin(), m_boxes.end(), [&](const Rect& b) { return Overlap(b, box); });
+    // A text's box already holds its line's leading: boxes may touch above and below, but keep `gap`
+    // between them side by side, so that a label does not read as part of its neighbour.
+    const Rect wider{box.left - gap, box.top, box.right + gap, box.bottom};
+    return std::none_of(m_boxes.begin(), m_boxes.end(), [&](const Rect& b) { return Overlap(b, wider); });
 }
 
 Rect FigureObstacles::ClearPlace(const Rect& box, int gap, int reach) const {
     if (IsClear(box, gap)) return box;
-    // Every shift within `reach`, in steps of kShiftStep, nearest first.
+    // Rings of shifts ever further out, kShiftStep apart: the first clear place on the nearest ring.
     constexpr int kShiftStep = 2; // pixels
-    std::vector<Point> shifts;
-    for (int dy = -reach; dy <= reach; dy += kShiftStep)
-        for (int dx = -reach; dx <= reach; dx += kShiftStep)
-            if ((dx != 0 || dy != 0) && dx * dx + dy * dy <= reach * reach) shifts.push_back(Point{dx, dy});
-    std::stable_sort(shifts.begin(), shifts.end(), [](Point a, Point b) {
-        return a.x * a.x + a.y * a.y < b.x * b.x + b.y * b.y;
-    });
-    for (const Point shift : shifts)
-        if (const Rect tried = Moved(box, shift.x, shift.y); IsClear(tried, gap)) return tried;
+    for (int r = kShiftStep; r <= reach; r += kShiftStep)
+        for (int dy = -r; dy <= r; dy += kShiftStep)
+            for (int dx = -r; dx <= r; dx += (dy == -r || dy == r) ? kShiftStep : 2 * r)
+                if (const Rect tried = Moved(box, dx, dy); IsClear(tried, gap)) return tried;
     return box;
 }

@@ -115,7 +115,7 @@ void CStarChakraView::DrawChakra(DrawSurface& surface, CTavroDoc& document) {
     surface.SelectBrush(LogicalBrush{g_colors[kColorKalachakraFrame]});
     m_figure.drawFigure(surface, area, Layout());
     if (m_nBaseStar < 0) return;
-    FigureObstacles obstacles; // what the body labels keep clear of
+    FigureObstacles obstacles(surface); // what the body labels keep clear of
     m_figure.drawFigure(obstacles, area, Layout());
     DrawStars(surface, area, obstacles);
 

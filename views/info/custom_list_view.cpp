@@ -70,14 +70,11 @@ int CCustomListView::AddRow(std::vector<std::string> cells) {
 
 void CCustomListView::FitText(int column, const std::string& text, bool header) {
     if (text.empty()) return;
-    DrawSurface& surface = m_measure.Surface();
-    surface.SelectFont(g_displayFonts[kListFont]);
-    const int space = surface.TextExtent(" ").cx;
     // The room DrawHeader and DrawListItem leave around a text: 4 pixels each side of a header; a
     // space before the first column's text and two after it; two spaces after any other cell's.
-    const int room = header ? 2 * kHeaderPadding + 1 : column == 0 ? 3 * space : 2 * space;
+    const int room = header ? 2 * kHeaderPadding + 1 : column == 0 ? 3 * m_space : 2 * m_space;
     Column& c = m_columns[column];
-    c.width = std::max(c.width, surface.TextExtent(text).cx + room);
+    c.width = std::max(c.width, m_measure.Surface().TextExtent(text).cx + room);
 }
 
 void CCustomListView::FitRow(const std::vector<std::string>& cells) {
@@ -93,6 +90,9 @@ const std::string& CCustomListView::CellText(int row, int column) const {
 
 void CCustomListView::RefreshLayout() {
     m_rowHeight = std::max(1, g_displayFonts[kListFont].height);
+    // The measuring surface keeps the list font: fills refresh the layout before they add rows.
+    m_measure.Surface().SelectFont(g_displayFonts[kListFont]);
+    m_space = m_measure.Surface().TextExtent(" ").cx;
     for (int c = 0; c < ColumnCount(); ++c) {
         m_columns[c].width = m_columns[c].leastWidth;
         FitText(c, m_columns[c].header, true);

@@ -89,7 +89,8 @@ private:
     void FitText(int column, const std::string& text, bool header);
     void FitRow(const std::vector<std::string>& cells);
 
-    ImageSurface m_measure{Size{1, 1}}; // measures texts as the screen draws them
+    ImageSurface m_measure{Size{1, 1}}; // measures texts as the screen draws them, in the list font
+    int m_space = 0;                     // a blank's width in the list font, pixels
     std::vector<Column> m_columns;
     std::vector<std::vector<std::string>> m_rows;
     int m_rowHeight = 18;
