@@ -28,6 +28,8 @@ void DrawChartInfoShort(DrawSurface& surface, const CChart& chart, const Rect& r
 // the chart file's name and the sunrise lines are left out.
 void DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, Rect linesRect,
                    int labelWidth);
+// The height of the full block's label and value columns as DrawChartInfo draws them, pixels.
+int ChartInfoLinesHeight(const CChart& chart);
 // The key-data block of a printed report: the astrologer's address in a frame, the heading and six
 // condensed lines, each rectangle given by its top-left corner and the page's right and bottom.
 void DrawChartInfoPrint(DrawSurface& surface, const CChart& chart, Rect addressRect, Rect headingRect,

@@ -23,6 +23,14 @@ constexpr int kLineStep = 20; // pixels between lines at zoom 1, and always whil
 constexpr const char* kNatalTitle = "Natal Chart";
 constexpr const char* kUntitled = "Untitled Chart";
 
+// The step from one line of the full form to the next, and the gap of one and a half lines, pixels.
+int LineStep(double zoom) {
+    return static_cast<int>(zoom * kLineStep);
+}
+int GapStep(double zoom) {
+    return 150 * LineStep(zoom) / 100;
+}
+
 struct InfoLine {
     const char* label; // empty: a value's second line
     std::string value;
@@ -116,6 +124,13 @@ std::string ScreenHeading(const CChart& chart) {
 
 } // namespace
 
+int ChartInfoLinesHeight(const CChart& chart) {
+    const double zoom = g_bPrinting ? 1.0 : ZoomFactor();
+    int height = 0;
+    for (const InfoLine& line : FullFormLines(chart)) height += line.label ? LineStep(zoom) : GapStep(zoom);
+    return height;
+}
+
 void DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, Rect linesRect,
                    int labelWidth) {
     const LogicalFont& base = g_displayFonts[3];
@@ -125,8 +140,8 @@ void DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, 
         DrawText(surface, ScreenHeading(chart), headingRect, ScaledFont(base, 1.2, 1.4, 1.4),
                  kColorCoreViewHeader);
     const double zoom = g_bPrinting ? 1.0 : ZoomFactor();
-    const int step = static_cast<int>(zoom * kLineStep);
-    const int gap = 150 * step / 100;
+    const int step = LineStep(zoom);
+    const int gap = GapStep(zoom);
     constexpr int kWideLabels = 120;
     const LogicalFont font =
         g_bPrinting ? base : ScaledFont(base, 0.85, labelWidth >= kWideLabels ? 1.2 : 1.1, 1.0);

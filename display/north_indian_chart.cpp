@@ -96,6 +96,10 @@ void DrawNorthCells(DrawSurface& surface, ChartDrawState& state, const Rect& squ
     }
 }
 
+// The outermost rectangle of a chart's double frame lies 3 pixels outside the chart (DrawFigureFrame):
+// a caption below it keeps one more pixel away.
+constexpr int kFrameClearance = 4;
+
 int CaptionHeight() {
     return static_cast<int>(g_chartFontA.height * 1.2 + 2.0);
 }
@@ -105,7 +109,8 @@ int CaptionHeight() {
 void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect, int varga,
                           const CChart& chart, int pane, bool caption, bool screen) {
     Rect r = rect;
-    const int h = caption ? CaptionHeight() : 0;
+    // The caption starts below the double frame of a pane right above (the twelve panes touch).
+    const int h = caption ? CaptionHeight() + kFrameClearance : 0;
     r.top += h;
     r.left += h / 2;
     r.right -= h / 2;
@@ -127,10 +132,10 @@ void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
         return slots;
     });
     if (caption) {
-        const Rect band{r.left, r.top - h, r.right, r.top};
+        const Rect band{r.left, r.top - h + kFrameClearance, r.right, r.top};
         DrawChartText(surface, chart.m_strTitle, band, kTextNoClip, FontA(1.2, 1.2, 1.0));
-        DrawVargaCaption(surface, band, Rect{r.left + halfW / 2, r.top - h, r.right, r.top}, varga, pane, 0,
-                         h);
+        DrawVargaCaption(surface, band, Rect{r.left + halfW / 2, band.top, r.right, r.top}, varga, pane, 0,
+                         band.bottom - band.top);
     }
     DrawChartFigure(kNorthFigure, surface, r.left, r.top, r.right, r.bottom, halfW, halfH, true,
                     ColorOf(kColorChartViewChartLine));

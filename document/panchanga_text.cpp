@@ -57,7 +57,12 @@ std::string RiseTime(const CPanchangaDay& day, const CLocalDateTime& moment, boo
     return found ? PeriodTime(day, moment) : std::string(kUnknown);
 }
 
-// Whole-minute time of a UT Julian day in the chart's zone, without a day mark.
+// The table's times, without a day mark: a limb's end with the seconds cut as the page writes it (so
+// that both agree), every other time to the nearest minute.
+std::string TableEndTime(const CLocalDateTime& moment) {
+    return moment.m_time.FormatHmMode(kCutSeconds);
+}
+// Whole-minute time of a UT Julian day in the chart's zone.
 std::string TableTime(const CChartCore& chart, double jdUt) {
     CChartCore probe;
     chart.JulianDayToDate(jdUt, probe);
@@ -117,7 +122,7 @@ CalcStatus TableRow(const CChart& chart, const CPanchangaDay& day, std::string& 
                        g_rituNames[(day.m_nLunarMonth + 1) % 12 / 2], g_signNamesSanskrit[sunSign],
                        g_lunarMonthNames[day.m_nLunarMonth]);
     text += FormatText("%s\t%s\t%s\t%s\t", g_pakshaNames[tithi / 15], g_tithiDayNames[tithi],
-                       TableTime(day.m_tithi.m_firstEnd).c_str(), TableSpan(day.m_rahuKala).c_str());
+                       TableEndTime(day.m_tithi.m_firstEnd).c_str(), TableSpan(day.m_rahuKala).c_str());
     text += std::string(g_weekdayNames[day.m_nWeekday]) + "\t";
     const auto span = [&](int count, int i, const std::array<CPanchangaSpan, 2>& spans, bool start) {
         if (i >= count) return std::string();
@@ -125,7 +130,7 @@ CalcStatus TableRow(const CChart& chart, const CPanchangaDay& day, std::string& 
         return TableTime(start ? spans[i].m_start : spans[i].m_end);
     };
     const std::string cells[14] = {g_nakshatraShortNames[day.m_nakshatra.m_nIndex],
-                                   TableTime(day.m_nakshatra.m_firstEnd),
+                                   TableEndTime(day.m_nakshatra.m_firstEnd),
                                    g_yogaNames[day.m_yoga.m_nIndex],
                                    g_karanaNames[day.m_karana[0]],
                                    span(day.m_nVarjyaCount, 0, day.m_varjya, true),

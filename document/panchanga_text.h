@@ -45,9 +45,10 @@ std::string FormatMonthlyPanchanga(const std::vector<CPanchangaDay>& days);
 // The tab-separated table: a header, then one row per day for `count` days (at most 400) from
 // year-month-day (month 1-12) at `chart`'s place and zone: the calendar names, the limbs, Rahu kala,
 // Varjya, Durmuhurta, sunrise and sunset, the ends of the twelve lagnas from the Sun's sign on, and the
-// bodies Sun to Ketu in each sign. Each day is computed in a record of the table's own. `text` is
-// written only when every day could be computed; `progress` is told after each day and can stop the
-// table (kSearchCancelledMessage).
+// bodies Sun to Ketu in each sign. Its times have no "*": the tithi and nakshatra ends are written as
+// the page writes them (seconds cut), the others to the nearest minute. Each day is computed in a record
+// of the table's own. `text` is written only when every day could be computed; `progress` is told after
+// each day and can stop the table (kSearchCancelledMessage).
 CalcStatus FormatPanchangaTableDP(const CChartCore& chart, int year, int month, int day, int count,
                                   std::string& text, const PanchangaProgress& progress = {});
 inline constexpr int kMaxTableDays = 400;

@@ -35,9 +35,11 @@ int CaptionWidth(const QWidget& window, const QString& caption) {
     QFont bold = window.font();
     bold.setBold(true);
     const QFontMetrics metrics(bold);
-    // The icon, the minimise, maximise and close buttons and the bar's margins: about six lines high.
-    constexpr int kTitleBarDecorationLines = 6;
-    return metrics.horizontalAdvance(caption) + kTitleBarDecorationLines * metrics.height();
+    // The window manager writes the caption in a face of its own, often a size larger (a quarter wider
+    // is allowed), beside the icon, the minimise, maximise and close buttons, their spacing and the
+    // bar's margins: together about nine lines high. With less, Openbox cuts "Enter the chart title".
+    constexpr int kTitleBarDecorationLines = 9;
+    return metrics.horizontalAdvance(caption) * 5 / 4 + kTitleBarDecorationLines * metrics.height();
 }
 
 void CMemberDialog::accept() {

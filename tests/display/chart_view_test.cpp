@@ -300,6 +300,52 @@ TEST_F(ChartViewTest, SignChangeQueriesNameTheBodyAndVarga) {
     SetMessageBoxHandler(previous);
 }
 
+// A recording surface that keeps the lines drawn and the rectangle each text takes.
+class LinesAndTexts : public RecordingSurface {
+public:
+    struct Text {
+        std::string text;
+        Rect taken;
+    };
+    void Line(Point from, Point to) override {
+        lines.push_back({from, to});
+        RecordingSurface::Line(from, to);
+    }
+    Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
+        const Rect taken = RecordingSurface::DrawText(text, rect, format);
+        if (!(format & kTextCalcRect)) texts.push_back({std::string(text), taken});
+        return taken;
+    }
+    std::vector<std::pair<Point, Point>> lines;
+    std::vector<Text> texts;
+};
+
+// The twelve North Indian panes touch: the caption of a pane in the second or third row stays clear of
+// the double frame of the pane above it.
+TEST_F(ChartViewTest, NorthIndianCaptionsStayClearOfTheFrameAbove) {
+    g_nChartStyle = 2;
+    g_nChartPaneCount = 12;
+    m_view.resize(560, 430);
+    m_view.OnInitialUpdate();
+    LinesAndTexts surface;
+    m_view.OnDraw(surface);
+    const std::string& title = FixedBirthChart().m_strTitle;
+    int captions = 0;
+    for (const auto& text : surface.texts) {
+        if (text.text != title) continue;
+        ++captions;
+        SCOPED_TRACE(std::to_string(text.taken.left) + "," + std::to_string(text.taken.top));
+        for (const auto& [from, to] : surface.lines) {
+            const bool across = from.y == to.y && std::min(from.x, to.x) < text.taken.right &&
+                                std::max(from.x, to.x) > text.taken.left;
+            // The upper half of the caption's line, where a frame above would strike the letters.
+            const int middle = (text.taken.top + text.taken.bottom) / 2;
+            if (across) EXPECT_FALSE(from.y >= text.taken.top && from.y < middle) << from.y;
+        }
+    }
+    EXPECT_EQ(captions, 12);
+}
+
 TEST_F(ChartViewTest, TwoChartStylesPairThePanes) {
     g_bUseTwoChartStyles = true;
     g_nChartStyle = 0;

@@ -28,6 +28,11 @@ public:
     int CellHeight() const { return m_area.Height() / 12; }
     const Rect& Area() const { return m_area; }
 
+    // The largest square of `drawing` less the bands, centred in it: a figure drawn there keeps its
+    // circles round whatever the drawing's shape.
+    static FigureArea Square(const Rect& drawing, int units, int topBand = kFigureBand,
+                             int bottomBand = kFigureBand);
+
 private:
     Rect m_area;
     int m_units;

@@ -46,7 +46,7 @@ struct Direction {
     const char* text;
     double left, right; // x, figure units
     double y;           // the edge of the 24-pixel box, figure units
-    bool above;         // the box ends at y (else it starts there)
+    bool above;         // the text stands above y, its box's foot (else it hangs below y)
     std::uint32_t align;
 };
 constexpr Direction kDirections[] = {
@@ -70,11 +70,14 @@ void DrawKala(DrawSurface& surface, const FigureArea& area, const ChakraLayout& 
     TextStyle style;
     style.color = g_colors[kColorKalachakraDikpalaName];
     style.font = ScaledFont(layout.label, 1.4, 1.2, 1.0);
+    // A text stands on (or hangs from) its edge a little away from it: the edges of "N" and "S" are
+    // spokes, which the text's own line height would otherwise cross.
+    constexpr int kLineGap = 3; // pixels
     for (const Direction& d : kDirections) {
         const Point from = area.At({d.left, d.y}), to = area.At({d.right, d.y});
-        const int top = d.above ? from.y - kFigureBand : from.y;
+        const int top = d.above ? from.y - kLineGap - kFigureBand : from.y + kLineGap;
         style.SetBox(Rect{from.x, top, to.x, top + kFigureBand});
-        style.format = d.align | kTextSingleLine | kTextNoClip | kTextNoPrefix;
+        style.format = d.align | (d.above ? kTextBottom : kTextTop) | kTextSingleLine | kTextNoClip | kTextNoPrefix;
         // The longer texts are wider than their boxes: kept within the figure, not cut at the pane's edge.
         DrawTextWithin(surface, d.text, style, area.Area().left, area.Area().right);
     }
@@ -124,6 +127,7 @@ const StarChakraFigure g_chandraKalanalaFigure = {
     2,
     true,
     false,
+    true,
     DrawChandraKalanala,
 };
 
@@ -139,6 +143,7 @@ const StarChakraFigure g_kalaFigure = {
     1,
     false,
     false,
+    true,
     DrawKala,
 };
 
@@ -154,6 +159,7 @@ const StarChakraFigure g_shoolaFigure = {
     2,
     true,
     true,
+    false,
     DrawShoola,
 };
 
@@ -169,5 +175,6 @@ const StarChakraFigure g_suryaKalanalaFigure = {
     2,
     true,
     true,
+    false,
     DrawSuryaKalanala,
 };

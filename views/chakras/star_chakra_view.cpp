@@ -10,6 +10,7 @@
 #include "document/tavro_doc.h"
 #include "views/chakras/chakra_colors.h"
 #include "views/chakras/chakra_text.h"
+#include "views/chakras/figure_obstacles.h"
 
 namespace {
 constexpr std::uint32_t kCentred = kTextCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix;
@@ -51,6 +52,15 @@ int StarSpacing(const FigureArea& area, const std::array<FigurePoint, 28>& place
     return spacing;
 }
 
+// The extent `text` takes drawn in `style` (left-aligned or centred in its box, from its top).
+Rect TextExtent(DrawSurface& surface, std::string_view text, const TextStyle& style) {
+    TextStyle measured = style;
+    MeasureStyledText(surface, text, measured);
+    const int width = measured.right - measured.left;
+    const int left = (style.format & kTextCenter) ? (style.left + style.right - width) / 2 : style.left;
+    return Rect{left, style.top, left + width, measured.bottom};
+}
+
 // `font` made narrow enough for the widest of `texts` in `width`.
 template <class Texts>
 LogicalFont FitWidest(DrawSurface& surface, LogicalFont font, const Texts& texts, int width) {
@@ -64,8 +74,13 @@ CStarChakraView::CStarChakraView(QWidget* parent, const StarChakraFigure& figure
     ResetBaseChoices(m_settings);
 }
 
+FigureArea CStarChakraView::Area() const {
+    return m_figure.round ? FigureArea::Square(Layout().square, m_figure.units)
+                          : FigureArea(Layout().square, m_figure.units);
+}
+
 Rect CStarChakraView::PlaceCell(int place) const {
-    const FigureArea area(Layout().square, m_figure.units);
+    const FigureArea area = Area();
     const Point corner = area.At(m_figure.places[place]);
     return Rect{corner.x, corner.y, corner.x + area.CellWidth(), corner.y + area.CellHeight()};
 }
@@ -94,13 +109,15 @@ bool CStarChakraView::RunCommand(int command) {
 void CStarChakraView::DrawChakra(DrawSurface& surface, CTavroDoc& document) {
     m_nBaseStar = ChakraBaseStar(m_settings, document);
     const CChart* bodies = ChakraVargaChart(*document.m_pCurrentChart, m_settings.vargaForBodies);
-    const FigureArea area(Layout().square, m_figure.units);
+    const FigureArea area = Area();
 
     surface.SelectPen(LogicalPen{g_colors[kColorKalachakraLine], m_figure.penWidth});
     surface.SelectBrush(LogicalBrush{g_colors[kColorKalachakraFrame]});
     m_figure.drawFigure(surface, area, Layout());
     if (m_nBaseStar < 0) return;
-    DrawStars(surface, area);
+    FigureObstacles obstacles(surface); // what the body labels keep clear of
+    m_figure.drawFigure(obstacles, area, Layout());
+    DrawStars(surface, area, obstacles);
 
     TextStyle title;
     title.SetBox(Rect{Layout().square.left, Layout().square.top, Layout().square.left + Layout().square.Width() / 3,
@@ -109,10 +126,11 @@ void CStarChakraView::DrawChakra(DrawSurface& surface, CTavroDoc& document) {
     title.format = kLeft;
     title.font = ScaledFont(Layout().label, kTitleFont[0], kTitleFont[1], kTitleFont[2]);
     DrawStyledText(surface, g_chakraGroups[m_nGroup].title, title);
-    if (bodies) DrawBodies(surface, area, GroupLabels(*document.m_pCurrentChart, *bodies));
+    obstacles.AddBox(TextExtent(surface, g_chakraGroups[m_nGroup].title, title));
+    if (bodies) DrawBodies(surface, area, GroupLabels(*document.m_pCurrentChart, *bodies), obstacles);
 }
 
-void CStarChakraView::DrawStars(DrawSurface& surface, const FigureArea& area) const {
+void CStarChakraView::DrawStars(DrawSurface& surface, const FigureArea& area, FigureObstacles& obstacles) const {
     TextStyle style;
     style.color = g_colors[kColorKalachakraStarName];
     style.format = kCentred;
@@ -125,8 +143,17 @@ void CStarChakraView::DrawStars(DrawSurface& surface, const FigureArea& area) co
     for (int place = 0; place < kChakraStars; ++place) {
         const Point corner = area.At(m_figure.places[place]);
         style.SetBox(Rect{corner.x, corner.y, corner.x + area.CellWidth(), corner.y + area.CellHeight()});
-        DrawStyledText(surface, g_nakshatraShortNames28[(m_nBaseStar + place) % kChakraStars], style);
+        const char* name = g_nakshatraShortNames28[(m_nBaseStar + place) % kChakraStars];
+        const Rect extent = TextExtent(surface, name, style);
+        // A name a line runs through (the Kalachakra's spokes pass its stars) is written over the line
+        // on the frame's colour; a line that only touches its box's edge is left whole.
+        const int third = (extent.bottom - extent.top) / 3;
+        const bool crossed = obstacles.IsCrossed(Rect{extent.left, extent.top + third, extent.right, extent.bottom - third});
+        surface.SetTextBackground(g_colors[kColorKalachakraFrame], crossed);
+        DrawStyledText(surface, name, style);
+        obstacles.AddBox(extent);
     }
+    surface.SetTextBackground(g_colors[kColorKalachakraFrame], false);
 }
 
 std::vector<ChakraLabel> CStarChakraView::GroupLabels(const CChart& chart, const CChart& varga) const {
@@ -135,7 +162,7 @@ std::vector<ChakraLabel> CStarChakraView::GroupLabels(const CChart& chart, const
 }
 
 void CStarChakraView::DrawBodies(DrawSurface& surface, const FigureArea& area,
-                                 const std::vector<ChakraLabel>& labels) const {
+                                 const std::vector<ChakraLabel>& labels, FigureObstacles& obstacles) const {
     const ChakraGroupInfo& group = g_chakraGroups[m_nGroup];
     const bool labelFont = m_nGroup != kGroupPlanets && m_figure.otherGroupsInLabelFont;
     const int ch = area.CellHeight();
@@ -175,6 +202,10 @@ void CStarChakraView::DrawBodies(DrawSurface& surface, const FigureArea& area,
         const int left = corner.x + (slot.dx + shift.dx) * cw / 16;
         const int top = corner.y + (slot.dy + shift.dy) * ch / 16;
         style.SetBox(Rect{left, top, left + cw, top + ch});
+        // Moved off a line of the figure or a text it would cross, by up to a cell.
+        const Rect placed = obstacles.ClearPlace(TextExtent(surface, label.text, style), kLabelGap, cw);
+        obstacles.AddBox(placed);
+        style.SetBox(Rect{placed.left, placed.top, placed.left + cw, placed.top + ch});
         DrawStyledText(surface, label.text, style);
     }
 }

@@ -13,6 +13,7 @@
 #include "views/chakras/chakra_view.h"
 
 class DrawSurface;
+class FigureObstacles;
 
 struct StarChakraFigure {
     int units; // 144 or 72
@@ -21,6 +22,7 @@ struct StarChakraFigure {
     int penWidth;                // pixels
     bool withLagna;              // the planets and special lagnas start at the lagna
     bool otherGroupsInLabelFont; // groups other than the planets are written in the label font
+    bool round;                  // the figure holds circles: it is drawn in a square (FigureArea::Square)
     // The lines of the figure and its fixed texts, with the chakra's line pen and frame brush selected.
     void (*drawFigure)(DrawSurface& surface, const FigureArea& area, const ChakraLayout& layout);
 };
@@ -49,12 +51,16 @@ protected:
     void DrawChakra(DrawSurface& surface, CTavroDoc& document) override;
 
 private:
-    void DrawStars(DrawSurface& surface, const FigureArea& area) const;
+    // Where the figure is drawn in the last layout.
+    FigureArea Area() const;
+    // The star names, each then kept in `obstacles`.
+    void DrawStars(DrawSurface& surface, const FigureArea& area, FigureObstacles& obstacles) const;
     // The labels of the shown group: bodies as the child chart `varga` of the chosen division holds
     // them, sahamas (which no child chart holds) at their own places in that division of `chart`.
     std::vector<ChakraLabel> GroupLabels(const CChart& chart, const CChart& varga) const;
-    void DrawBodies(DrawSurface& surface, const FigureArea& area,
-                    const std::vector<ChakraLabel>& labels) const;
+    // The group's labels at their slots, each moved clear of `obstacles` and then kept there too.
+    void DrawBodies(DrawSurface& surface, const FigureArea& area, const std::vector<ChakraLabel>& labels,
+                    FigureObstacles& obstacles) const;
 
     const StarChakraFigure& m_figure;
     ChakraBaseSettings& m_settings;

@@ -107,16 +107,20 @@ CSudarsanaChakraView::CSudarsanaChakraView(QWidget* parent)
 
 ChakraLayout CSudarsanaChakraView::ComputeLayout(Size window) const {
     const ChakraLayout layout = CalcChakraLayout(window);
-    const FigureArea area(layout.square, kPlaceUnits, kSignChakraTopBand);
+    const FigureArea area = FigureArea::Square(layout.square, kPlaceUnits, kSignChakraTopBand);
     return ReachingEveryLabel(layout, area, Places(area, m_references));
 }
 
+FigureArea CSudarsanaChakraView::RoundFigure(int units) const {
+    return FigureArea::Square(Layout().square, units, kSignChakraTopBand);
+}
+
 Rect CSudarsanaChakraView::SectorNameBox(int ring, int sector) const {
-    return Places(Figure(kPlaceUnits), m_references)[ring * kSignCount + sector].nameBox;
+    return Places(RoundFigure(kPlaceUnits), m_references)[ring * kSignCount + sector].nameBox;
 }
 
 void CSudarsanaChakraView::DrawRings(DrawSurface& surface) const {
-    const FigureArea area = Figure(kFigureUnits);
+    const FigureArea area = RoundFigure(kFigureUnits);
     surface.SelectPen(LogicalPen{g_colors[kColorKalachakraLine], kPenWidth});
     const auto circle = [&](double from, double to, ColorRef fill) {
         surface.SelectBrush(LogicalBrush{fill});
@@ -140,7 +144,7 @@ void CSudarsanaChakraView::DrawChakra(DrawSurface& surface, CTavroDoc& document)
     m_references = {reference.m_vargaSign.Sign(kLagna, varga), reference.m_vargaSign.Sign(kMoon, varga),
                     reference.m_vargaSign.Sign(kSun, varga)};
     DrawRings(surface);
-    const FigureArea area = Figure(kPlaceUnits);
+    const FigureArea area = RoundFigure(kPlaceUnits);
     const auto places = Places(area, m_references);
     DrawTitle(surface, " in " + g_strVargaLabels[varga], places);
 

@@ -32,6 +32,8 @@ protected:
     ChakraLayout ComputeLayout(Size window) const override;
 
 private:
+    // The figure area made square, so that the rings stay circles.
+    FigureArea RoundFigure(int units) const;
     void DrawRings(DrawSurface& surface) const;
 
     SudarsanaReferences m_references{};

@@ -132,7 +132,14 @@ CProgFormView::CProgFormView(QWidget* parent) : CDerivedChartForm(parent), m_mom
     layout->addLayout(Row({MakeButton("Solar Progression (1sign per\nyear in chosen varga)", [this] { OnProgress(kSolar); }),
                            MakeButton("Bhrigu Pada Progression\n(based on chosen varga)", [this] { OnProgress(kBhrigu); })}));
     layout->addLayout(Row({MakeButton("Sudarsana Chakra Dasa Progression", [this] { OnProgress(kSudarsana); })}));
-    layout->addLayout(Row({MakeLabel("Nakshatra dasa seed"), m_seed, MakeLabel("Choose nakshatra dasa"), m_dasa}));
+    // The seed and the dasa on rows of their own: side by side they are wider than the form's pane.
+    auto* dasaGrid = new QGridLayout;
+    dasaGrid->addWidget(MakeLabel("Nakshatra dasa seed"), 0, 0);
+    dasaGrid->addWidget(m_seed, 0, 1);
+    dasaGrid->addWidget(MakeLabel("Choose nakshatra dasa"), 1, 0);
+    dasaGrid->addWidget(m_dasa, 1, 1);
+    dasaGrid->setColumnStretch(2, 1);
+    layout->addLayout(dasaGrid);
     layout->addLayout(Row({MakeButton("Nakshatra Dasa Progression\n(based on chosen varga)",
                                       [this] { OnProgress(kNakshatraDasa); })}));
     layout->addLayout(Row({MakeButton("Show a BIG Mixed Progressed-Natal Chart!", [this] { OnShowMixedChart(); }),

@@ -112,9 +112,10 @@ CTajakaFormView::CTajakaFormView(QWidget* parent) : CDerivedChartForm(parent) {
     grid->setColumnStretch(2, 1);
     layout->addLayout(grid);
     layout->addWidget(MakeLabel("Must click this at the end"));
+    // "Back to Natal Chart" shares the row of the find buttons, so that the form fits its pane.
     layout->addLayout(Row({MakeButton("Find Tajaka Chart", [this] { OnFindTajaka(false); }),
-                           MakeButton("Find Tajaka Sunrise Chart", [this] { OnFindTajaka(true); })}));
-    layout->addLayout(Row({MakeBackToNatalButton()}));
+                           MakeButton("Find Tajaka Sunrise Chart", [this] { OnFindTajaka(true); }),
+                           MakeBackToNatalButton()}));
     layout->addWidget(LinkHint(Page(), "Tajaka "));
     layout->addLayout(Row({MakeOtherDasaButton("Patyayini dasa", kPatyayiniDasa),
                            MakeButton("Mudda dasa", [this] { OnShowDefaultDasa(); }),

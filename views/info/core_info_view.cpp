@@ -15,9 +15,14 @@ constexpr int kLogicalSize = 900;            // scroll area and least drawing si
 constexpr int kNatalBlockShift = 270;        // the natal block's distance to the right, unzoomed pixels
 constexpr int kTwoBlockLabelWidth = 100;     // label column of the blocks side by side, unzoomed pixels
 constexpr int kOneBlockLabelWidth = 150;     // label column of the one block, unzoomed pixels
+// Two blocks side by side: the first's margin, the shift and a block as wide as the shift; unzoomed pixels.
+constexpr int kTwoBlocksWidth = 10 + 2 * kNatalBlockShift;
+constexpr int kStackedBlockGap = 30; // between blocks one above the other, unzoomed pixels
+constexpr int kUpperTop = 10;        // the heading's top, unzoomed pixels
+constexpr int kLowerTop = 50;        // the lines' top, unzoomed pixels
 
-Rect Shifted(const Rect& rect, int dx) {
-    return Rect{rect.left + dx, rect.top, rect.right + dx, rect.bottom};
+Rect Shifted(const Rect& rect, int dx, int dy = 0) {
+    return Rect{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
 }
 } // namespace
 
@@ -33,9 +38,26 @@ void CCoreInfoView::OnUpdate(CView*, long) {
 }
 
 void CCoreInfoView::RecalcLayout() {
-    SetScrollSizes(Size{kLogicalSize, kLogicalSize});
     const Rect window = GetClientRect();
-    m_drawingRect = Rect{0, 0, std::max(window.right, kLogicalSize), std::max(window.bottom, kLogicalSize)};
+    // Blocks one above the other reach further down than the scroll area's least height.
+    int height = kLogicalSize;
+    const CTavroDoc* document = TavroDocOf(*this);
+    if (document && document->m_pCurrentChart && document->m_pCurrentChart != &document->m_natalChart &&
+        !BlocksSideBySide())
+        height = std::max(height, StackedNatalDrop(*document->m_pCurrentChart) +
+                                      ScaledByFontSize(Rect{0, kLowerTop, 0, kLowerTop}).top +
+                                      ChartInfoLinesHeight(document->m_natalChart) + kUpperTop);
+    SetScrollSizes(Size{kLogicalSize, height});
+    m_drawingRect = Rect{0, 0, std::max(window.right, kLogicalSize), std::max(window.bottom, height)};
+}
+
+bool CCoreInfoView::BlocksSideBySide() const {
+    return GetClientRect().right >= ScaledWidth(kTwoBlocksWidth);
+}
+
+int CCoreInfoView::StackedNatalDrop(const CChart& current) const {
+    return ScaledByFontSize(Rect{0, kLowerTop, 0, kLowerTop}).top + ChartInfoLinesHeight(current) +
+           ScaledWidth(kStackedBlockGap) - ScaledByFontSize(Rect{0, kUpperTop, 0, kUpperTop}).top;
 }
 
 void CCoreInfoView::OnDraw(DrawSurface& surface) {
@@ -43,14 +65,21 @@ void CCoreInfoView::OnDraw(DrawSurface& surface) {
     const CTavroDoc* document = TavroDocOf(*this);
     if (!UpdateHeldForPrinting()) surface.FillRect(m_drawingRect, g_colors[kColorCoreViewBackground]);
     if (!document || !document->m_pCurrentChart) return;
-    const Rect upper{10, 10, m_drawingRect.right, m_drawingRect.bottom};
-    const Rect lower{10, 50, m_drawingRect.right, m_drawingRect.bottom};
+    const Rect upper{10, kUpperTop, m_drawingRect.right, m_drawingRect.bottom};
+    const Rect lower{10, kLowerTop, m_drawingRect.right, m_drawingRect.bottom};
     const CChart& current = *document->m_pCurrentChart;
     if (!UpdateHeldForPrinting() && &current != &document->m_natalChart) {
         DrawChartInfo(surface, current, ScaledByFontSize(upper), ScaledByFontSize(lower),
                       kTwoBlockLabelWidth);
-        DrawChartInfo(surface, document->m_natalChart, ScaledByFontSize(Shifted(upper, kNatalBlockShift)),
-                      ScaledByFontSize(Shifted(lower, kNatalBlockShift)), kTwoBlockLabelWidth);
+        // The natal block beside the current one when the pane shows both, else below it.
+        Rect natalUpper = ScaledByFontSize(Shifted(upper, kNatalBlockShift));
+        Rect natalLower = ScaledByFontSize(Shifted(lower, kNatalBlockShift));
+        if (!BlocksSideBySide()) {
+            const int drop = StackedNatalDrop(current);
+            natalUpper = Shifted(ScaledByFontSize(upper), 0, drop);
+            natalLower = Shifted(ScaledByFontSize(lower), 0, drop);
+        }
+        DrawChartInfo(surface, document->m_natalChart, natalUpper, natalLower, kTwoBlockLabelWidth);
         return;
     }
     DrawChartInfo(surface, current, upper, lower, kOneBlockLabelWidth);

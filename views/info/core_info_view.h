@@ -1,6 +1,7 @@
 #pragma once
 // CCoreInfoView: the key data of the current chart beside the charts — one block in natal mode, and
-// in the other modes the current chart's block with the natal chart's beside it, 270 units to the right.
+// in the other modes the current chart's block with the natal chart's beside it, 270 units to the right,
+// or below it when the pane is too narrow to show both side by side.
 // The blocks are drawn by the chart information routines; the document's reports reach the last
 // constructed pane through g_pCoreInfoView. Units are pixels.
 #include <string>
@@ -9,6 +10,7 @@
 #include "platform/view.h"
 #include "views/info/pane_support.h"
 
+class CChart;
 class CCoreInfoView;
 // The last key data pane constructed, for the document's reports; null once it is destroyed.
 extern CCoreInfoView* g_pCoreInfoView;
@@ -23,7 +25,8 @@ public:
     void OnDraw(DrawSurface& surface) override;
     void OnContextMenu(QPoint screenPos) override;
 
-    // The scroll area (900 x 900) and the drawing rectangle: the window, at least 900 x 900.
+    // The scroll area (900 x 900, taller for blocks one above the other) and the drawing rectangle: the
+    // window, at least as large as the scroll area.
     void RecalcLayout();
     const Rect& DrawingRect() const { return m_drawingRect; }
     // The key data as text: the current chart's block and, with `withNatal` outside natal mode, the natal's.
@@ -37,6 +40,11 @@ public:
     CPrintClient& PrintClient() override { return m_print; }
 
 private:
+    // Whether the pane is wide enough for the current and the natal block side by side.
+    bool BlocksSideBySide() const;
+    // How far below the current block's heading the natal block's heading goes when they are stacked.
+    int StackedNatalDrop(const CChart& current) const;
+
     CPaneUpdateLink m_updateLink{*this};
     Rect m_drawingRect;
     CReportPointer<CCoreInfoView> m_reportPointer{g_pCoreInfoView, this};

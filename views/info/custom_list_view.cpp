@@ -27,6 +27,7 @@ constexpr std::uint32_t kCellFormat =
 constexpr ColorRef kHeaderFill = Rgb(236, 236, 236);
 constexpr ColorRef kHeaderText = Rgb(0, 0, 0);
 constexpr ColorRef kHeaderLine = Rgb(200, 200, 200);
+constexpr int kHeaderPadding = 4; // pixels left and right of a header's text
 
 const std::string kEmpty;
 
@@ -53,19 +54,38 @@ void CCustomListView::DeleteAllColumnsAndRows() {
 }
 
 void CCustomListView::InsertColumn(const std::string& header, int baseWidth, bool scaled) {
-    m_columns.push_back(Column{header, scaled ? ScaledWidth(baseWidth) : baseWidth});
+    const int least = scaled ? ScaledWidth(baseWidth) : baseWidth;
+    m_columns.push_back(Column{header, least, least});
+    const int column = ColumnCount() - 1;
+    FitText(column, header, true);
+    for (int row = 0; row < RowCount(); ++row) FitText(column, CellText(row, column), false);
     UpdateScrollSize();
 }
 
 void CCustomListView::InsertCentredColumn(const std::string& header, int baseWidth) {
-    m_columns.push_back(Column{header, ScaledWidth(baseWidth), true});
-    UpdateScrollSize();
+    InsertColumn(header, baseWidth);
+    m_columns.back().centred = true;
 }
 
 int CCustomListView::AddRow(std::vector<std::string> cells) {
+    FitRow(cells);
     m_rows.push_back(std::move(cells));
     UpdateScrollSize();
     return RowCount() - 1;
+}
+
+void CCustomListView::FitText(int column, const std::string& text, bool header) {
+    if (text.empty()) return;
+    // The room DrawHeader and DrawListItem leave around a text: 4 pixels each side of a header; a
+    // space before the first column's text and two after it; two spaces after any other cell's.
+    const int room = header ? 2 * kHeaderPadding + 1 : column == 0 ? 3 * m_space : 2 * m_space;
+    Column& c = m_columns[column];
+    c.width = std::max(c.width, m_measure.Surface().TextExtent(text).cx + room);
+}
+
+void CCustomListView::FitRow(const std::vector<std::string>& cells) {
+    const int count = std::min(ColumnCount(), static_cast<int>(cells.size()));
+    for (int c = 0; c < count; ++c) FitText(c, cells[c], false);
 }
 
 const std::string& CCustomListView::CellText(int row, int column) const {
@@ -76,6 +96,14 @@ const std::string& CCustomListView::CellText(int row, int column) const {
 
 void CCustomListView::RefreshLayout() {
     m_rowHeight = std::max(1, g_displayFonts[kListFont].height);
+    // The measuring surface keeps the list font: fills refresh the layout before they add rows.
+    m_measure.Surface().SelectFont(g_displayFonts[kListFont]);
+    m_space = m_measure.Surface().TextExtent(" ").cx;
+    for (int c = 0; c < ColumnCount(); ++c) {
+        m_columns[c].width = m_columns[c].leastWidth;
+        FitText(c, m_columns[c].header, true);
+    }
+    for (const auto& cells : m_rows) FitRow(cells);
     UpdateScrollSize();
 }
 
@@ -157,8 +185,8 @@ void CCustomListView::DrawHeader(DrawSurface& surface) {
         surface.Line(Point{cell.right - 1, cell.top}, Point{cell.right - 1, cell.bottom});
         surface.SetClipRect(cell);
         DrawStyledText(surface, column.header,
-                       CellStyle(Rect{cell.left + 4, cell.top, cell.right - 4, cell.bottom}, kHeaderText,
-                                 column.centred));
+                       CellStyle(Rect{cell.left + kHeaderPadding, cell.top, cell.right - kHeaderPadding, cell.bottom},
+                                 kHeaderText, column.centred));
         surface.ClearClip();
         left = cell.right;
     }

@@ -2,11 +2,14 @@
 // CCustomListView: the report list of every tabular pane. Derived panes declare columns and fill rows;
 // the list paints every row itself in the list colours and list font (display font 2), alternating
 // even and odd backgrounds, the selected row (while the list has the focus) in the highlight colour
-// and rows from the first special row on in the description colours. Widths and heights are pixels.
+// and rows from the first special row on in the description colours. Each column is as wide as its
+// widest text (header included) needs, its declared width the least it takes, so no text is cut while
+// the pane has room; a wider table scrolls. Widths and heights are pixels.
 #include <string>
 #include <vector>
 
 #include "display/view_print.h"
+#include "platform/painter_surface.h"
 #include "platform/draw_surface.h"
 #include "platform/view.h"
 #include "views/info/pane_support.h"
@@ -18,10 +21,10 @@ public:
     // --- Table: the convention every fill follows -------------------------------------------------
     // Columns and rows removed (the fill then declares its columns again).
     void DeleteAllColumnsAndRows();
-    // A column at the right, left-aligned: `baseWidth` pixels times the zoom factor (truncated), or
-    // `baseWidth` itself when `scaled` is false.
+    // A column at the right, left-aligned, at least `baseWidth` pixels times the zoom factor (truncated),
+    // or `baseWidth` itself when `scaled` is false, and wider when its texts need it.
     void InsertColumn(const std::string& header, int baseWidth, bool scaled = true);
-    // A column at the right whose header and cells are centred, `baseWidth` pixels times the zoom factor.
+    // As InsertColumn, with its header and cells centred.
     void InsertCentredColumn(const std::string& header, int baseWidth);
     bool IsColumnCentred(int column) const { return m_columns[column].centred; }
     // A row at the bottom with `cells` from column 0 on (missing cells are empty); returns its index.
@@ -30,12 +33,15 @@ public:
     int ColumnCount() const { return static_cast<int>(m_columns.size()); }
     int RowCount() const { return static_cast<int>(m_rows.size()); }
     const std::string& ColumnHeader(int column) const { return m_columns[column].header; }
+    // The column's width as drawn, and the least width its fill declared.
     int ColumnWidth(int column) const { return m_columns[column].width; }
+    int DeclaredColumnWidth(int column) const { return m_columns[column].leastWidth; }
     // The cell's text; empty outside the row's cells.
     const std::string& CellText(int row, int column) const;
 
     // --- Rows ------------------------------------------------------------------------------------
-    // Re-reads the row height from the list font; fills call it first so a new font size shows.
+    // Re-reads the row height from the list font and measures the columns again; fills call it first so
+    // a new font size shows.
     void RefreshLayout();
     int RowHeight() const { return m_rowHeight; }
     // The row's rectangle in content pixels (below the header line), as wide as all columns.
@@ -77,12 +83,18 @@ private:
     CViewPrint m_print{*this, CViewPrint::Form::kReport};
     struct Column {
         std::string header;
-        int width = 0;
+        int leastWidth = 0; // the declared width
+        int width = 0;      // as drawn: the least width, or what the widest text needs
         bool centred = false;
     };
     void DrawHeader(DrawSurface& surface);
     void UpdateScrollSize();
+    // Widens column `column` to hold `text` in the list font (a cell, or the header with `header`).
+    void FitText(int column, const std::string& text, bool header);
+    void FitRow(const std::vector<std::string>& cells);
 
+    ImageSurface m_measure{Size{1, 1}}; // measures texts as the screen draws them, in the list font
+    int m_space = 0;                     // a blank's width in the list font, pixels
     std::vector<Column> m_columns;
     std::vector<std::vector<std::string>> m_rows;
     int m_rowHeight = 18;

@@ -175,4 +175,41 @@ TEST_F(PanchangaViewTest, TheLongTableShowsProgressAndCanBeCancelled) {
     EXPECT_FALSE(m_pane.IsWaiting());
 }
 
+// A limb's end reads the same on the page and in the table: 2:17:42 is "till 2:17" on the page, so the
+// table gives 2:17 too, not 2:18. A month of days has ends with seconds on both sides of 30.
+TEST_F(PanchangaViewTest, TableEndsAgreeWithThePage) {
+    const std::vector<CPanchangaDay>& days = m_pane.ComputeMonth(31).days;
+    std::string table;
+    ASSERT_TRUE(FormatPanchangaTableDP(*m_document.m_pCurrentChart, 1990, 5, 1, 31, table).ok());
+    std::vector<std::vector<std::string>> rows;
+    for (const QString& line : QString::fromStdString(table).split('\n').mid(1)) {
+        std::vector<std::string> cells;
+        for (const QString& cell : line.split('\t')) cells.push_back(cell.toStdString());
+        rows.push_back(cells);
+    }
+    ASSERT_EQ(rows.size(), days.size());
+    constexpr int kTithiEnd = 11;     // "TithiEndTime"
+    constexpr int kNakshatraEnd = 15; // "NakshatraEndTime"
+    // The first " till H:MM" of a page entry, without the day mark.
+    const auto pageEnd = [](const std::string& entries) {
+        const std::size_t at = entries.find(" till ");
+        if (at == std::string::npos) return std::string();
+        const std::size_t end = entries.find_first_of("*,", at + 6);
+        return entries.substr(at + 6, end - at - 6);
+    };
+    int compared = 0;
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        SCOPED_TRACE(i + 1);
+        if (const std::string end = pageEnd(TithiEntries(days[i])); !end.empty()) {
+            EXPECT_EQ(rows[i].at(kTithiEnd), end);
+            ++compared;
+        }
+        if (const std::string end = pageEnd(NakshatraEntries(days[i])); !end.empty()) {
+            EXPECT_EQ(rows[i].at(kNakshatraEnd), end);
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 40);
+}
+
 } // namespace

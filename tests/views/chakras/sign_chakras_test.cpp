@@ -2,6 +2,7 @@
 // where a test needs a chart of its own: which sign stands at which place, where a body is written,
 // what a crowded place does, the divisional chart and base choices, the titles and the menus.
 #include <QMenu>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -36,11 +37,14 @@ protected:
     }
     static const char* Sign(int sign) { return g_pszSignNames ? g_pszSignNames[sign] : g_signAbbrevs[sign]; }
     // The top-left corner of a body label, `slot` sixteenths of a body cell (a twelfth of the figure
-    // area: the square less 44 pixels above and 24 below) from its sign name's corner, with the labels'
-    // shift of two across and one down.
-    static Point LabelAt(const CChakraView& pane, const Rect& nameBox, LabelSlot slot) {
+    // area: the square less 44 pixels above and 24 below, made square itself in a `round` figure so
+    // that its rings stay circles) from its sign name's corner, with the labels' shift of two across
+    // and one down.
+    static Point LabelAt(const CChakraView& pane, const Rect& nameBox, LabelSlot slot, bool round = false) {
         const Rect& square = pane.Layout().square;
-        const int cw = square.Width() / 12, ch = (square.Height() - 68) / 12;
+        const int width = square.Width(), height = square.Height() - 68;
+        const int cw = (round ? std::min(width, height) : width) / 12;
+        const int ch = (round ? std::min(width, height) : height) / 12;
         return Point{nameBox.left + (slot.dx + 2) * cw / 16, nameBox.top + (slot.dy + 1) * ch / 16};
     }
     static bool Has(const std::vector<Rect>& rects, Point corner) {
@@ -75,7 +79,7 @@ TEST_F(SignChakraTest, SudarsanaRingsCountFromTheLagnaMoonAndSun) {
             ASSERT_NE(name, nullptr);
             EXPECT_EQ(name->text, Sign((r.firstSign + sector) % 12)) << sector;
         }
-        EXPECT_TRUE(Has(mars, LabelAt(pane, pane.SectorNameBox(r.ring, r.marsSector), r.firstSlot)));
+        EXPECT_TRUE(Has(mars, LabelAt(pane, pane.SectorNameBox(r.ring, r.marsSector), r.firstSlot, true)));
     }
     EXPECT_NE(drawn.FindText("Planets in " + g_strVargaLabels[0]), nullptr);
 }

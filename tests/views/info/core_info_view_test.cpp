@@ -16,6 +16,7 @@ protected:
     CoreInfoTest() {
         m_view.SetDocument(&m_document);
         m_view.resize(900, 600);
+        m_view.show(); // offscreen: the pane takes its size
     }
     ~CoreInfoTest() override { m_document.m_pCurrentChart = &m_document.m_natalChart; }
     // A transit chart one day after birth becomes the current chart.
@@ -50,6 +51,25 @@ TEST_F(CoreInfoTest, NatalModeShowsOneBlockAndOtherModesTwoWithTheNatalOneFurthe
     EXPECT_EQ(SecondBlockLeft(), 280);
     SetZoom(7);
     EXPECT_EQ(SecondBlockLeft(), 420);
+}
+
+// A pane narrower than the two blocks side by side shows the natal block below the current one, and
+// scrolls down to its last line.
+TEST_F(CoreInfoTest, ANarrowPaneStacksTheBlocks) {
+    m_view.resize(380, 600);
+    const size_t oneBlock = TextLefts().size();
+    UseWorkChart();
+    ProbeSurface surface;
+    m_view.OnDraw(surface);
+    ASSERT_EQ(surface.texts.size(), 2 * oneBlock);
+    int lowest = 0;
+    for (size_t i = 0; i < surface.texts.size(); ++i) {
+        SCOPED_TRACE(surface.texts[i].text);
+        EXPECT_LT(surface.texts[i].rect.left, 200);
+        if (i >= oneBlock) EXPECT_GT(surface.texts[i].rect.top, surface.texts[oneBlock - 1].rect.top);
+        lowest = std::max(lowest, surface.texts[i].rect.top);
+    }
+    EXPECT_GT(m_view.GetTotalSize().cy, lowest + g_displayFonts[3].height);
 }
 
 TEST_F(CoreInfoTest, CopyingGivesTheNatalBlockOnlyOutsideNatalMode) {

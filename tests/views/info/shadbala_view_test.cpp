@@ -115,8 +115,8 @@ TEST(ShadbalaTables, HeadingsOfEveryTable) {
         for (int column = 0; column < list.ColumnCount(); ++column)
             headers.push_back(list.ColumnHeader(column));
         EXPECT_EQ(headers, c.headers);
-        EXPECT_EQ(list.ColumnWidth(0), ScaledWidth(c.firstWidths[0]));
-        EXPECT_EQ(list.ColumnWidth(1), ScaledWidth(c.firstWidths[1]));
+        EXPECT_EQ(list.DeclaredColumnWidth(0), ScaledWidth(c.firstWidths[0]));
+        EXPECT_EQ(list.DeclaredColumnWidth(1), ScaledWidth(c.firstWidths[1]));
     }
     FillShadbalaTable(list, kBhavaBalaTable, chart);
     ASSERT_EQ(list.RowCount(), 12);
@@ -181,10 +181,10 @@ TEST_F(ShadbalaViewTest, TheReportOfKindFourReachesThePane) {
 TEST_F(ShadbalaViewTest, ColumnsFollowTheZoom) {
     SetZoom(7); // 1.5
     m_view.SelectTable(kShadbalaBreakUp);
-    EXPECT_EQ(m_view.ColumnWidth(1), 225);
+    EXPECT_EQ(m_view.DeclaredColumnWidth(1), 225);
     SetZoom(0); // 0.7
     m_view.OnUpdate(nullptr, 0);
-    EXPECT_EQ(m_view.ColumnWidth(1), 105);
+    EXPECT_EQ(m_view.DeclaredColumnWidth(1), 105);
 }
 
 TEST_F(ShadbalaViewTest, TheMenuChecksTheShownTableAndChoosesAnother) {

@@ -79,7 +79,7 @@ TEST_F(YogasViewTest, ColumnsKeepTheirPixelWidthsAtEveryZoom) {
     SetZoom(7); // 1.5
     m_view.SetCategory(kYogaAll);
     const int widths[] = {140, 50, 120, 340, 560};
-    for (int c = 0; c < 5; ++c) EXPECT_EQ(m_view.ColumnWidth(c), widths[c]) << c;
+    for (int c = 0; c < 5; ++c) EXPECT_EQ(m_view.DeclaredColumnWidth(c), widths[c]) << c;
 }
 
 TEST_F(YogasViewTest, AVargaOfThePanesOwnIsSearchedAndTheMenuChecksTheCategory) {

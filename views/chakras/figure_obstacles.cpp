@@ -1,0 +1,109 @@
+#include "views/chakras/figure_obstacles.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr int kCircleChords = 72; // a circle is kept as this many chords: within a pixel at these sizes
+
+bool Overlap(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Whether the segment from p to q meets `box` (Liang-Barsky clipping).
+bool Crosses(Point p, Point q, const Rect& box) {
+    double t0 = 0, t1 = 1;
+    const double dx = q.x - p.x, dy = q.y - p.y;
+    const double tests[4][2] = {{-dx, static_cast<double>(p.x - box.left)},
+                                {dx, static_cast<double>(box.right - p.x)},
+                                {-dy, static_cast<double>(p.y - box.top)},
+                                {dy, static_cast<double>(box.bottom - p.y)}};
+    for (const auto& [a, b] : tests) {
+        if (a == 0) {
+            if (b < 0) return false;
+            continue;
+        }
+        const double t = b / a;
+        if (a < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
+Rect Moved(const Rect& box, int dx, int dy) {
+    return Rect{box.left + dx, box.top + dy, box.right + dx, box.bottom + dy};
+}
+
+} // namespace
+
+void FigureObstacles::Polyline(std::span<const Point> points) {
+    for (size_t i = 1; i < points.size(); ++i) Line(points[i - 1], points[i]);
+}
+
+void FigureObstacles::Polygon(std::span<const Point> points) {
+    Polyline(points);
+    if (points.size() > 2) Line(points.back(), points.front());
+}
+
+void FigureObstacles::Rectangle(const Rect& rect) {
+    const Point corners[] = {{rect.left, rect.top}, {rect.right, rect.top}, {rect.right, rect.bottom}, {rect.left, rect.bottom}};
+    Polygon(corners);
+}
+
+void FigureObstacles::Ellipse(const Rect& bounds) {
+    const double cx = (bounds.left + bounds.right) / 2.0, cy = (bounds.top + bounds.bottom) / 2.0;
+    const double rx = bounds.Width() / 2.0, ry = (bounds.bottom - bounds.top) / 2.0;
+    const auto at = [&](int k) {
+        const double a = 2 * std::numbers::pi * k / kCircleChords;
+        return Point{static_cast<int>(std::lround(cx + rx * std::cos(a))),
+                     static_cast<int>(std::lround(cy + ry * std::sin(a)))};
+    };
+    for (int k = 0; k < kCircleChords; ++k) Line(at(k), at(k + 1));
+}
+
+Rect FigureObstacles::DrawText(std::string_view text, const Rect& rect, std::uint32_t format) {
+    const Rect taken = m_measure.DrawText(text, rect, format | kTextCalcRect);
+    if (format & kTextCalcRect) return taken;
+    // The extent as the text is aligned in its rectangle.
+    const int width = taken.Width(), height = taken.bottom - taken.top;
+    int left = rect.left;
+    if (format & kTextCenter)
+        left = (rect.left + rect.right - width) / 2;
+    else if (format & kTextRight)
+        left = rect.right - width;
+    int top = rect.top;
+    if ((format & kTextSingleLine) && (format & kTextVCenter))
+        top = (rect.top + rect.bottom - height) / 2;
+    else if ((format & kTextSingleLine) && (format & kTextBottom))
+        top = rect.bottom - height;
+    m_boxes.push_back(Rect{left, top, left + width, top + height});
+    return taken;
+}
+
+bool FigureObstacles::IsCrossed(const Rect& box) const {
+    return std::any_of(m_strokes.begin(), m_strokes.end(), [&](const Stroke& s) { return Crosses(s.from, s.to, box); });
+}
+
+bool FigureObstacles::IsClear(const Rect& box, int gap) const {
+    if (IsCrossed(Rect{box.left - gap, box.top - gap, box.right + gap, box.bottom + gap})) return false;
+    // A text's box already holds its line's leading: boxes may touch above and below, but keep `gap`
+    // between them side by side, so that a label does not read as part of its neighbour.
+    const Rect wider{box.left - gap, box.top, box.right + gap, box.bottom};
+    return std::none_of(m_boxes.begin(), m_boxes.end(), [&](const Rect& b) { return Overlap(b, wider); });
+}
+
+Rect FigureObstacles::ClearPlace(const Rect& box, int gap, int reach) const {
+    if (IsClear(box, gap)) return box;
+    // Rings of shifts ever further out, kShiftStep apart: the first clear place on the nearest ring.
+    constexpr int kShiftStep = 2; // pixels
+    for (int r = kShiftStep; r <= reach; r += kShiftStep)
+        for (int dy = -r; dy <= r; dy += kShiftStep)
+            for (int dx = -r; dx <= r; dx += (dy == -r || dy == r) ? kShiftStep : 2 * r)
+                if (const Rect tried = Moved(box, dx, dy); IsClear(tried, gap)) return tried;
+    return box;
+}
