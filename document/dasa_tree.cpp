@@ -179,12 +179,13 @@ CalcStatus CDasaTree::PrepareCycleStart() {
                                         dUserYearDays};
     if (m_cache.valid && m_cache.key == key) return {};
     m_cache.valid = false;
-    m_cache.moments.clear();
+    m_cache.returns.reset();
     m_cache.firstCount = -1;
     m_cache.firstChosenShown = false;
     if (CalcStatus status = CycleStart(m_cache.start); !status.ok()) return status;
     m_cache.startJd = m_cache.start.GetJulianDay();
     m_cache.countedYearDays = CountedYearDays(nYearKind, dUserYearDays);
+    if (!m_cache.countedYearDays) m_cache.returns.emplace(m_cache.start, nYearKind, dUserYearDays);
     m_cache.zone = m_cache.start.m_dateTime.m_zone;
     m_cache.zone.SplitHours();
     m_cache.key = key;
@@ -197,19 +198,13 @@ double CDasaTree::CountedMoment(double years) const {
 }
 
 CalcStatus CDasaTree::MomentAt(double years, double& jd) {
-    // A moment counted in days is quicker made again than looked up; only searched ones are kept.
     if (m_cache.countedYearDays) {
         jd = CountedMoment(years);
         return {};
     }
-    if (const auto found = m_cache.moments.find(years); found != m_cache.moments.end()) {
-        jd = found->second;
-        return {};
-    }
-    const SearchResult result = m_cache.start.LocateReturn(years, nYearKind, dUserYearDays);
+    const SearchResult result = m_cache.returns->Locate(years);
     if (CalcStatus status = FromSearch(result); !status.ok()) return status;
     jd = result.jdUt;
-    m_cache.moments.emplace(years, jd);
     return {};
 }
 

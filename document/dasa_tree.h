@@ -9,12 +9,12 @@
 // Sun's or the Moon-Sun angle's motion. Moments are the birth place's local civil time beside their
 // UT Julian days.
 #include <array>
-#include <map>
 #include <optional>
 #include <string>
 
 #include "core/calc_status.h"
 #include "core/chart_core.h"
+#include "core/return_moments.h"
 #include "document/dasa_rows.h"
 #include "document/document_options.h" // the dasa state: cycle offset, shifts, progressed seed
 #include "platform/draw_state.h"       // g_bPrinting
@@ -143,7 +143,7 @@ private:
         double startJd = 0.0;                  // UT
         std::optional<double> countedYearDays; // CountedYearDays of the tree's kind; none when searched
         CHmsTime zone; // the start's time zone, split once: every listed moment is shown in it
-        std::map<double, double> moments; // searched kinds only
+        std::optional<CReturnMoments> returns; // searched kinds only
         // The first level's bounds and the lengths they were spanned from (no count: none yet); every
         // listing of a chain starts with them.
         int firstCount = -1;
