@@ -8,36 +8,15 @@
 #include <swephexp.h>
 
 #include "bench_charts.h"
+#include "call_counters.h"
 #include "core/ayanamsa_cache.h"
 #include "core/calc_options.h"
-#include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
 
 namespace {
 
 constexpr double kJ2000 = 2451545.0;
 constexpr double kStep = 0.0137; // days between runs, so the library's caches do not answer
-
-// The library calls made while the benchmark ran, per iteration, by kind.
-class CallCounters {
-public:
-    CallCounters() : m_start(EphemerisCallsSoFar()) {}
-    void Report(benchmark::State& state) const {
-        const EphemerisCallCounts end = EphemerisCallsSoFar();
-        const auto perChart = [](std::int64_t calls) {
-            return benchmark::Counter(static_cast<double>(calls), benchmark::Counter::kAvgIterations);
-        };
-        state.counters["calls"] = perChart(end.Total() - m_start.Total());
-        state.counters["bodies"] = perChart(end.bodies - m_start.bodies);
-        state.counters["houses"] = perChart(end.houses - m_start.houses);
-        state.counters["stars"] = perChart(end.stars - m_start.stars);
-        state.counters["ayanamsas"] = perChart(end.ayanamsas - m_start.ayanamsas);
-        state.counters["riseTransits"] = perChart(end.riseTransits - m_start.riseTransits);
-    }
-
-private:
-    EphemerisCallCounts m_start;
-};
 
 // Delhi, zone -5.5, with the default ayanamsa (true Lahiri) and the default options, recalculated
 // `step` days later each time; `forget`: with nothing remembered from the calculation before.

@@ -1,8 +1,10 @@
 // A dasa as the document computes it after every chart calculation, and the dasa pages' descent: the
-// first-level periods, then every level below one period down to the sixth.
+// first-level periods, then every level below one period down to the sixth. The counters give the
+// library calls per listing (none under the years counted in days).
 #include <benchmark/benchmark.h>
 
 #include "bench_charts.h"
+#include "call_counters.h"
 #include "core/name_selection.h"
 #include "core/return_charts.h"
 #include "document/dasa_dispatcher.h"
@@ -34,6 +36,7 @@ void BM_DasaSixLevels(benchmark::State& state) {
     CChart chart = DelhiChart();
     if (!SelectDasaAtJ2000(state, chart)) return;
     CDasaTree tree;
+    const CallCounters calls;
     for (auto _ : state) {
         benchmark::DoNotOptimize(CalculateDasa({chart, chart, kModeNatal, 0}, tree));
         for (int level = 0; level < kDasaLevels; ++level) {
@@ -42,6 +45,7 @@ void BM_DasaSixLevels(benchmark::State& state) {
             tree.nSelected[level] = 3;
         }
     }
+    calls.Report(state);
 }
 BENCHMARK(BM_DasaSixLevels)
     ->Args({0, kYearMeanTropical})
@@ -63,6 +67,7 @@ void BM_NakshatraDasaTwoLevels(benchmark::State& state) {
         return;
     }
     const int periods = tree.nCount; // of the first level
+    const CallCounters calls;
     for (auto _ : state) {
         benchmark::DoNotOptimize(CalculateDasa({chart, chart, kModeNatal, 0}, tree));
         tree.nLevel = 1;
@@ -71,6 +76,7 @@ void BM_NakshatraDasaTwoLevels(benchmark::State& state) {
             benchmark::DoNotOptimize(tree.ExpandPeriod());
         }
     }
+    calls.Report(state);
 }
 BENCHMARK(BM_NakshatraDasaTwoLevels)
     ->Args({0, kYearMeanTropical})

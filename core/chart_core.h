@@ -72,6 +72,12 @@ public:
     // search step may take the ayanamsa interpolated between two exact ones of moments at most 45
     // minutes apart around it (within 1e-5 arcsecond, ayanamsa_cache.h).
     CalcValue CalcBody(int body, double jdUt, std::uint8_t& retrograde, bool full);
+    // The search step CalcBody(body, jdUt, retrograde, false) of body 1-12 on the ephemeris model, with
+    // the body's motion in longitude as the library gives it beside the position, degrees a day (an
+    // anchor star's motion left out: at most 0.6" a day). Writes m_dAyanamsa only where the position
+    // reads it (refraction, the Surya Siddhanta ayanamsa). Fails under the traditional model, which
+    // gives no motion; refraction, when on, moves the place only.
+    CalcValue CalcBodyAndSpeed(int body, double jdUt, double& speed);
     // Bodies 0-12 at the record's own moment, full: longitudes stored and split, retrograde flags,
     // house cusps. Stops at the first body that cannot be computed; refuses
     // an altitude outside kMinAltitude..kMaxAltitude. A moment calculated lately at the same place under
@@ -231,8 +237,9 @@ private:
     std::int32_t PlaceFlags() const;
     CalcStatus CalcMomentAyanamsa(double jdUt, std::int32_t flags, AyanamsaUse use, MomentAyanamsa& moment);
     CalcValue CalcEphemerisLagna(double jdUt, bool full);
+    // With `speed`, also the motion in longitude (the flags then carry the speed bit).
     CalcValue CalcEphemerisBody(int body, double jdUt, std::int32_t flags, std::uint8_t& retrograde,
-                                bool full, const MomentAyanamsa& moment);
+                                bool full, const MomentAyanamsa& moment, double* speed = nullptr);
     double CalcTraditionalLagna(double jdUt, const MomentAyanamsa& moment);
     double CalcTraditionalBody(int body, std::uint8_t& retrograde, bool full, const MomentAyanamsa& moment);
     void CopyPlaceAndMoment(const CChartCore& source);

@@ -108,6 +108,28 @@ CalcValue CChartCore::CalcBody(int body, double jdUt, std::uint8_t& retrograde, 
     return CalcEphemerisBody(body, jdUt, flags, retrograde, full, moment);
 }
 
+CalcValue CChartCore::CalcBodyAndSpeed(int body, double jdUt, double& speed) {
+    if (g_nSiddhanta == 1 || body <= kLagna || body >= kEphemerisBodyCount)
+        return CalcValue::Failure("Body " + std::to_string(body) + " has no motion on this model.");
+    const std::int32_t flags = PlaceFlags() | kFlagSpeed;
+    MomentAyanamsa moment;
+    // The sidereal bit places the body; the ayanamsa's value is read only by refraction and the Surya
+    // Siddhanta ayanamsa, which then take the whole step. Otherwise a star anchor's correction is all.
+    const int ayanamsaId = g_ayanamsaSettings.m_nAyanamsaId;
+    if ((g_bApparentRefraction && !g_bTruePositions) || ayanamsaId == kAyanamsaSuryaSiddhanta) {
+        if (const CalcStatus status = CalcMomentAyanamsa(jdUt, flags, AyanamsaUse::kSearchStep, moment);
+            !status.ok()) {
+            return {0.0, status};
+        }
+    } else if (const auto anchor = StarAnchorOf(ayanamsaId)) {
+        const CalcValue k = CalcStarCorrection(*anchor, jdUt, flags, AyanamsaUse::kSearchStep);
+        if (!k.ok()) return k;
+        moment.starCorrection = k.value;
+    }
+    std::uint8_t retrograde = 0;
+    return CalcEphemerisBody(body, jdUt, flags, retrograde, false, moment, &speed);
+}
+
 CalcValue CChartCore::CalcEphemerisLagna(double jdUt, bool full) {
     double cusps[13], angles[10];
     char error[AS_MAXCH] = "";
@@ -127,7 +149,7 @@ CalcValue CChartCore::CalcEphemerisLagna(double jdUt, bool full) {
 }
 
 CalcValue CChartCore::CalcEphemerisBody(int body, double jdUt, std::int32_t flags, std::uint8_t& retrograde,
-                                        bool full, const MomentAyanamsa& moment) {
+                                        bool full, const MomentAyanamsa& moment, double* speed) {
     double x[6];
     char error[AS_MAXCH] = "";
     CountEphemerisCall(EphemerisCall::kBody);
@@ -154,6 +176,7 @@ CalcValue CChartCore::CalcEphemerisBody(int body, double jdUt, std::int32_t flag
         x[1] = ecliptic[1];
     }
     double longitude = x[0];
+    if (speed) *speed = x[3];
     if (full) {
         if (body <= kKetu) {
             m_dBodyLatitude[body] = x[1];

@@ -9,40 +9,14 @@
 #include "core/chart_core.h"
 #include "core/option_snapshot.h"
 #include "core/return_charts.h"
+#include "core/year_quantity.h"
 
 namespace {
 
 constexpr double kSecondDays = 1.0 / 86400.0;
 // A year's moment is narrowed to a tenth of a second, as the other searches' crossings are.
 constexpr double kYearMomentTolerance = 0.1 * kSecondDays;
-constexpr int kMaxYearMomentPasses = 100;            // each pass at least halves the bracket: 40 would do
-constexpr double kMeanSiderealMonthDays = 27.321661; // Meeus, Astronomical Algorithms, ch. 49
-
-// What a searched year kind counts: the quantity (a body's longitude, or the Moon - Sun angle), how
-// far it runs in one year, how long the mean year lasts, and how far the true moment may lie from the
-// mean one: the equation of centre (the Sun's up to 2.2 degrees at the eccentricity of 5400 BC, the
-// Moon's 6.3), turned into days at the quantity's mean rate, with room to spare.
-struct YearQuantity {
-    int body = kSun;
-    bool moonMinusSun = false;
-    double degreesPerYear = 360.0;
-    double meanYearDays = kMeanSiderealYearDays;
-    double firstBracketDays = 4.0;  // the true moment lies this close to the mean one, or a few times so
-    double lastBracketDays = 150.0; // less than half a turn of the quantity
-};
-
-YearQuantity QuantityOf(int kind) {
-    switch (kind) {
-    case kYearTithi: // twelve turns of the Moon - Sun angle
-        return {kMoon, true, 4320.0, kLunarYearDays, 1.0, 12.0};
-    case kYearMoonReturn: // twelve turns of the Moon
-        return {kMoon, false, 4320.0, 12.0 * kMeanSiderealMonthDays, 1.0, 12.0};
-    case kYearTrueTropicalSolar:
-        return {kSun, false, 360.0, kMeanTropicalYearDays};
-    default:
-        return {};
-    }
-}
+constexpr int kMaxYearMomentPasses = 100; // each pass at least halves the bracket: 40 would do
 
 CLongitudeSearch OneBodySearch(int body, double longitude, bool backward) {
     CLongitudeSearch search;

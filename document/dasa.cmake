@@ -8,6 +8,7 @@ add_library(dasa STATIC
   ${CMAKE_CURRENT_LIST_DIR}/dasa_other.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_other_graha.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_other_time.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dasa_period.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_rasi.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_rasi_ayur.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dasa_rasi_chara.cpp

@@ -28,14 +28,6 @@ CalcStatus FromSearch(const SearchResult& result) {
     return CalcStatus::Failure("A dasa period's moment could not be found.");
 }
 
-// Copies a period's start (fromStart) or end into another's start (toStart) or end.
-void CopyMoment(const CDasaPeriod& from, bool fromStart, CDasaPeriod& to, bool toStart) {
-    (toStart ? to.start : to.end) = fromStart ? from.start : from.end;
-    OverwriteText(toStart ? to.strStartDate : to.strEndDate, fromStart ? from.strStartDate : from.strEndDate);
-    OverwriteText(toStart ? to.strStartTime : to.strEndTime, fromStart ? from.strStartTime : from.strEndTime);
-    (toStart ? to.dStartJd : to.dEndJd) = fromStart ? from.dStartJd : from.dEndJd;
-}
-
 } // namespace
 
 CDasaTree::CDasaTree() = default;
@@ -179,12 +171,12 @@ CalcStatus CDasaTree::PrepareCycleStart() {
                                         dUserYearDays};
     if (m_cache.valid && m_cache.key == key) return {};
     m_cache.valid = false;
-    m_cache.moments.clear();
+    m_cache.returns.reset();
     m_cache.firstCount = -1;
-    m_cache.firstChosenShown = false;
     if (CalcStatus status = CycleStart(m_cache.start); !status.ok()) return status;
     m_cache.startJd = m_cache.start.GetJulianDay();
     m_cache.countedYearDays = CountedYearDays(nYearKind, dUserYearDays);
+    if (!m_cache.countedYearDays) m_cache.returns.emplace(m_cache.start, nYearKind, dUserYearDays);
     m_cache.zone = m_cache.start.m_dateTime.m_zone;
     m_cache.zone.SplitHours();
     m_cache.key = key;
@@ -197,19 +189,13 @@ double CDasaTree::CountedMoment(double years) const {
 }
 
 CalcStatus CDasaTree::MomentAt(double years, double& jd) {
-    // A moment counted in days is quicker made again than looked up; only searched ones are kept.
     if (m_cache.countedYearDays) {
         jd = CountedMoment(years);
         return {};
     }
-    if (const auto found = m_cache.moments.find(years); found != m_cache.moments.end()) {
-        jd = found->second;
-        return {};
-    }
-    const SearchResult result = m_cache.start.LocateReturn(years, nYearKind, dUserYearDays);
+    const SearchResult result = m_cache.returns->Locate(years);
     if (CalcStatus status = FromSearch(result); !status.ok()) return status;
     jd = result.jdUt;
-    m_cache.moments.emplace(years, jd);
     return {};
 }
 
@@ -271,36 +257,11 @@ CalcStatus CDasaTree::SpanFirstLevel(int& found) {
     return {};
 }
 
-void CDasaTree::WriteMoment(double jd, bool atStart, CDasaPeriod& out) const {
-    CLocalDateTime& local = atStart ? out.start : out.end;
-    LocalMomentInSplitZone(jd, m_cache.zone, local);
-    local.FormatDate(atStart ? out.strStartDate : out.strEndDate);
-    std::string& time = atStart ? out.strStartTime : out.strEndTime;
-    if (g_bTimeDisplayWithAmPm)
-        time = local.m_time.FormatHmsAmPm();
-    else
-        local.m_time.FormatHms(time);
-    (atStart ? out.dStartJd : out.dEndJd) = jd;
-}
-
-void CDasaTree::StartPeriod(double start, const CDasaPeriod* before, const CDasaPeriod* parent,
-                            CDasaPeriod& out) const {
-    // A moment's texts follow from its Julian day alone, so equal days share them.
-    if (before && before->dEndJd == start)
-        CopyMoment(*before, false, out, true);
-    else if (parent && parent->dStartJd == start)
-        CopyMoment(*parent, true, out, true);
-    else
-        WriteMoment(start, true, out);
-}
-
-void CDasaTree::EndPeriod(double end, const CDasaPeriod* parent, CDasaPeriod& out) const {
-    if (parent && parent->dEndJd == end)
-        CopyMoment(*parent, false, out, false);
-    else if (out.dStartJd == end)
-        CopyMoment(out, true, out, false);
-    else
-        WriteMoment(end, false, out);
+void CDasaTree::SetBounds(double start, double end, CDasaPeriod& out) const {
+    out.dStartJd = start;
+    out.dEndJd = end;
+    out.zone = m_cache.zone;
+    out.bAmPm = g_bTimeDisplayWithAmPm;
 }
 
 CalcStatus CDasaTree::ExpandPeriod() {
@@ -337,36 +298,26 @@ CalcStatus CDasaTree::ExpandPeriod() {
             parent = children.shapes[selected];
             parentSpan = spans[selected];
         }
-        const CDasaPeriod* const grandparent = level == 0 ? nullptr : &running[level - 1];
         CDasaPeriod& chosen = running[level];
         chosen.bPlanet = false; // as a fresh row has it: label tables leave it alone
         NamePeriod(level, parent, chosen);
-        // The first level's chosen period is often the one chosen last time, or the one after it:
-        // its texts stand while they were written from this cycle start in this clock style.
-        const bool shown =
-            level == 0 && m_cache.firstChosenShown && m_cache.firstChosenAmPm == g_bTimeDisplayWithAmPm;
-        if (!(shown && chosen.dStartJd == parentSpan.start && chosen.dEndJd == parentSpan.end)) {
-            StartPeriod(parentSpan.start, shown ? &chosen : nullptr, grandparent, chosen);
-            EndPeriod(parentSpan.end, grandparent, chosen);
-        }
-        if (level == 0) {
-            m_cache.firstChosenShown = true;
-            m_cache.firstChosenAmPm = g_bTimeDisplayWithAmPm;
-        }
+        SetBounds(parentSpan.start, parentSpan.end, chosen);
     }
 
     const Children listed = PeriodsUnder(nLevel, nLevel == 0 ? nullptr : &parent, share);
     nCount = listed.count;
-    const CDasaPeriod* const above = nLevel == 0 ? nullptr : &running[nLevel - 1];
     const CalcStatus status =
         nLevel == 0 ? SpanFirstLevel(found) : SpanPeriods(listed, offset, &parentSpan, spans, found);
     const Spans& listedSpans = nLevel == 0 ? m_cache.firstSpans : spans;
     // When a moment cannot be found, the periods before it are listed, and the one it belongs to is
     // named with its start if that was found.
     for (int j = 0; j < nCount && j < std::max(found, 1); ++j) {
-        NamePeriod(nLevel, listed.shapes[j], period[j]);
-        if (j < found) StartPeriod(listedSpans[j].start, j > 0 ? &period[j - 1] : nullptr, above, period[j]);
-        if (j + 1 < found) EndPeriod(listedSpans[j].end, above, period[j]);
+        CDasaPeriod& row = period[j];
+        NamePeriod(nLevel, listed.shapes[j], row);
+        if (j + 1 < found)
+            SetBounds(listedSpans[j].start, listedSpans[j].end, row);
+        else if (j < found)
+            SetBounds(listedSpans[j].start, kNoBound, row);
     }
     if (!status.ok()) return status;
     for (int level = 0; level < nLevel; ++level) running[level].strName += kLevelSuffix[level];

@@ -9,12 +9,13 @@
 // Sun's or the Moon-Sun angle's motion. Moments are the birth place's local civil time beside their
 // UT Julian days.
 #include <array>
-#include <map>
 #include <optional>
 #include <string>
 
 #include "core/calc_status.h"
 #include "core/chart_core.h"
+#include "core/return_moments.h"
+#include "document/dasa_period.h"
 #include "document/dasa_rows.h"
 #include "document/document_options.h" // the dasa state: cycle offset, shifts, progressed seed
 #include "platform/draw_state.h"       // g_bPrinting
@@ -28,18 +29,6 @@ inline constexpr int kRasiBhuktaLevels = 3;
 inline constexpr double kNakshatraDegrees = 40.0 / 3.0; // 13 deg 20'
 
 using DasaLordRows = CDasaRows<int, kDasaLordRows, kDasaMaxPeriods>;
-
-// One listed period.
-struct CDasaPeriod {
-    bool bPlanet = false; // the lord is a body (else a sign); left alone when label tables name it
-    int nLord = 0;        // lord index of the first sequence
-    std::string strName;  // one lord, two or three joined by ":", or a label with a second in brackets
-    // Dates "%4d-%02d-%02d"; times "%d:%02d:%02d", or with am/pm by TimeDisplayWithAmPm.
-    std::string strStartDate, strStartTime, strEndDate, strEndTime;
-    CLocalDateTime start, end; // in the birth place's local time
-    double dStartJd = 0.0;     // UT Julian days of start and end
-    double dEndJd = 0.0;
-};
 
 class CDasaTree {
 public:
@@ -117,8 +106,8 @@ private:
         std::array<PeriodShape, kDasaMaxPeriods> shapes; // the first `count` written
     };
     using Shares = std::array<double, kDasaLordCount>;
-    // A period's bounds as UT Julian days. The bounds are found for every period of a level (each
-    // starts where the one before ends), but texts are made only for the periods shown.
+    // A period's bounds as UT Julian days, found for every period of a level: each starts where the one
+    // before ends.
     struct Span {
         double start = 0.0, end = 0.0;
     };
@@ -143,16 +132,12 @@ private:
         double startJd = 0.0;                  // UT
         std::optional<double> countedYearDays; // CountedYearDays of the tree's kind; none when searched
         CHmsTime zone; // the start's time zone, split once: every listed moment is shown in it
-        std::map<double, double> moments; // searched kinds only
+        std::optional<CReturnMoments> returns; // searched kinds only
         // The first level's bounds and the lengths they were spanned from (no count: none yet); every
         // listing of a chain starts with them.
         int firstCount = -1;
         std::array<double, kDasaMaxPeriods> firstYears{};
         Spans firstSpans{};
-        // Whether the running first-level period's bounds were written from this cycle start, and
-        // in which clock style (am/pm or not).
-        bool firstChosenShown = false;
-        bool firstChosenAmPm = false;
         SharesCache shares;
     };
 
@@ -177,14 +162,8 @@ private:
     // SpanPeriods for the first level (no parent, from the cycle start) into m_cache.firstSpans, kept
     // while its lengths and the cycle start stay the same.
     CalcStatus SpanFirstLevel(int& found);
-    // Writes a period's start; a moment the row before or the parent already shows is copied from it,
-    // others are converted to the birth place's local time.
-    void StartPeriod(double start, const CDasaPeriod* before, const CDasaPeriod* parent,
-                     CDasaPeriod& out) const;
-    // Writes a period's end after its start, copied where the parent or the start already shows it.
-    void EndPeriod(double end, const CDasaPeriod* parent, CDasaPeriod& out) const;
-    // The local moment and texts of a UT Julian day, into a period's start (atStart) or end.
-    void WriteMoment(double jd, bool atStart, CDasaPeriod& out) const;
+    // Sets a period's bounds, shown in the birth place's zone in the present clock style.
+    void SetBounds(double start, double end, CDasaPeriod& out) const;
     void NamePeriod(int level, const PeriodShape& shape, CDasaPeriod& out) const;
     // The first listed level-0 period index containing the UT Julian day, or -1.
     int PeriodAt(double jd) const;

@@ -62,7 +62,7 @@ TEST_F(DasaTreeTest, BalanceMovesTheFirstPeriodBeforeBirth) {
     EXPECT_NEAR(tree.period[0].dStartJd, kBirthJd - 15.0 * kMeanTropicalYearDays, kDasaSecond);
     EXPECT_NEAR(tree.period[0].dEndJd, kBirthJd + 5.0 * kMeanTropicalYearDays, kDasaSecond);
     EXPECT_EQ(tree.period[0].strName, "Sun");
-    EXPECT_EQ(tree.period[0].strStartDate, "1984-12-31"); // 5478.63 days before noon of 2000-01-01
+    EXPECT_EQ(tree.period[0].StartDate(), "1984-12-31"); // 5478.63 days before noon of 2000-01-01
 }
 
 TEST_F(DasaTreeTest, LowerLevelsNameTheirChain) {
@@ -79,7 +79,7 @@ TEST_F(DasaTreeTest, LowerLevelsNameTheirChain) {
     EXPECT_NEAR(tree.period[0].dEndJd - tree.period[0].dStartJd, 10.0 * 4.0 / 9.0 * kMeanTropicalYearDays,
                 kDasaSecond);
     EXPECT_EQ(tree.period[1].dStartJd, tree.period[0].dEndJd);
-    EXPECT_EQ(tree.period[1].strStartDate, tree.period[0].strEndDate);
+    EXPECT_EQ(tree.period[1].StartDate(), tree.period[0].EndDate());
 }
 
 TEST_F(DasaTreeTest, TwoAndThreeLordNames) {
@@ -181,12 +181,12 @@ TEST_F(DasaTreeTest, AListingCutByAMomentNotFoundKeepsWhatWasFound) {
     EXPECT_EQ(tree.period[0].strName, "Sun");
     EXPECT_NEAR(tree.period[0].dStartJd, kBirthJd, kDasaSecond);
     EXPECT_NEAR(tree.period[0].dEndJd - kBirthJd, 20.0 * kMeanSiderealYearDays, 1.0); // 20 true years
-    EXPECT_EQ(tree.period[0].strStartDate, "2000-01-01");
-    EXPECT_EQ(tree.period[0].strEndDate, "2020-01-01");
+    EXPECT_EQ(tree.period[0].StartDate(), "2000-01-01");
+    EXPECT_EQ(tree.period[0].EndDate(), "2020-01-01");
     EXPECT_EQ(tree.period[1].strName, "Moon");
     EXPECT_EQ(tree.period[1].dStartJd, tree.period[0].dEndJd);
-    EXPECT_EQ(tree.period[1].strStartTime, tree.period[0].strEndTime);
-    EXPECT_EQ(tree.period[1].strEndDate, "");
+    EXPECT_EQ(tree.period[1].StartTime(), tree.period[0].EndTime());
+    EXPECT_EQ(tree.period[1].EndDate(), "");
 }
 
 } // namespace

@@ -85,8 +85,9 @@ CDasaView::CDasaView(QWidget* parent) : CDasaView(parent, true) {}
 
 CDasaView::CDasaView(QWidget* parent, bool mainPage) : CView(parent), m_bMainPage(mainPage) {
     if (mainPage) {
-        m_report.emplace(kDasaReport, [this](DrawSurface& surface, int code, int) { PrintDasa(surface, code); },
-                         CPrintedPiece::RebuildRoutine{}, [this] { return PageText(true); });
+        m_report.emplace(
+            kDasaReport, [this](DrawSurface& surface, int code, int) { PrintDasa(surface, code); },
+            CPrintedPiece::RebuildRoutine{}, [this] { return PageText(true); });
         m_reportPointer.emplace(g_pDasaView, this);
     }
     viewport()->setMouseTracking(true);
@@ -210,16 +211,16 @@ void CDasaView::DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaP
     const int width = CellWidth();
     auto cell = [&](int left, int right) { return ScaledByFontSize(Rect{left, top, right, bottom}); };
     DrawPageText(surface, period.strName + ":", cell(x, x + 60), nameColor, kLeft);
-    DrawPageText(surface, period.strStartDate, cell(x + 60, x + 150), kColorDate, kRight);
+    DrawPageText(surface, period.StartDate(), cell(x + 60, x + 150), kColorDate, kRight);
     const int startTime = x + 160;
-    DrawPageText(surface, " (" + period.strStartTime + ")", cell(startTime, startTime + width), kColorTime,
+    DrawPageText(surface, " (" + period.StartTime() + ")", cell(startTime, startTime + width), kColorTime,
                  kLeft);
     const int hyphen = startTime + width;
     DrawPageText(surface, "-", cell(hyphen, hyphen + 10), kColorHyphen, kCentre);
     const int endDate = hyphen + 10;
-    DrawPageText(surface, period.strEndDate, cell(endDate, endDate + width), kColorDate, kRight);
+    DrawPageText(surface, period.EndDate(), cell(endDate, endDate + width), kColorDate, kRight);
     const int endTime = endDate + width + 10;
-    DrawPageText(surface, " (" + period.strEndTime + ")", cell(endTime, endTime + width), kColorTime, kLeft);
+    DrawPageText(surface, " (" + period.EndTime() + ")", cell(endTime, endTime + width), kColorTime, kLeft);
 }
 
 void CDasaView::OnDraw(DrawSurface& surface) {
@@ -354,7 +355,7 @@ void CDasaView::OnMouseMove(Point page) {
 void CDasaView::OnPreviousCycle() {
     const CDasaTree* tree = Tree();
     if (!tree || tree->nCount == 0) return;
-    if (tree->period[0].start.m_nYear > -kYearLimit) --g_nDasaCycleOffset;
+    if (tree->period[0].Start().m_nYear > -kYearLimit) --g_nDasaCycleOffset;
     Invalidate();
 }
 
@@ -366,7 +367,7 @@ void CDasaView::OnBirthCycle() {
 void CDasaView::OnNextCycle() {
     const CDasaTree* tree = Tree();
     if (!tree || tree->nCount == 0) return;
-    if (tree->period[tree->nCount - 1].end.m_nYear < kYearLimit) ++g_nDasaCycleOffset;
+    if (tree->period[tree->nCount - 1].End().m_nYear < kYearLimit) ++g_nDasaCycleOffset;
     Invalidate();
 }
 

@@ -48,9 +48,9 @@ double YearDaysOfKind(int kind, double current) {
 }
 
 std::string PeriodRow(const CDasaPeriod& period, bool withTimes) {
-    if (!withTimes) return period.strName + ": " + period.strStartDate + " - " + period.strEndDate;
-    return period.strName + ": " + period.strStartDate + " (" + period.strStartTime + ")" + " - " +
-           period.strEndDate + " (" + period.strEndTime + ")";
+    if (!withTimes) return period.strName + ": " + period.StartDate() + " - " + period.EndDate();
+    return period.strName + ": " + period.StartDate() + " (" + period.StartTime() + ")" + " - " +
+           period.EndDate() + " (" + period.EndTime() + ")";
 }
 
 // The menu item of a year kind (4 and 5 share "Year with 360 tithis").
@@ -159,8 +159,8 @@ void CDasaView::PickPeriod(Point page) {
 
 void CDasaView::Pick(const CDasaPeriod& period) {
     m_bPicked = true;
-    m_pickedStart = period.start;
-    m_pickedEnd = period.end;
+    m_pickedStart = period.Start();
+    m_pickedEnd = period.End();
     m_nPickedLord = period.nLord;
     m_bPickedIsPlanet = period.bPlanet;
     m_strPickedName = period.strName;

@@ -260,7 +260,7 @@ TEST_F(DasaCommandTest, TajakaSeedSettingsGoToTheCurrentDasaOrToEvery) {
 }
 
 TEST_F(DasaCommandTest, LocatingAnEventOpensTheRunningPeriodsAndMarksTheRowOnce) {
-    const CLocalDateTime start = Tree().period[4].start;
+    const CLocalDateTime start = Tree().period[4].Start();
     WhenModal<CLocateEventDlg>([start](CLocateEventDlg& d) {
         // A year into the fifth maha dasa, at the birth place's zone (5:30 east).
         d.Edit(CChangeDateTimeDlg::kDay)->setText(QString::number(std::min(start.m_nDay, 28)));
@@ -351,8 +351,8 @@ TEST_F(DasaCommandTest, TheCorrelationGetsThePeriodsSpanAndTheSignOfItsLord) {
     m_view.OnDasaTransitCorrelation();
     EXPECT_TRUE(g_dasaTransitInput.bNew);
     EXPECT_EQ(g_dasaTransitInput.label, m_view.PickedLabel());
-    EXPECT_NEAR(g_dasaTransitInput.start.m_time.m_dHours, picked.start.m_time.m_dHours, 1e-9);
-    EXPECT_EQ(g_dasaTransitInput.end.m_nYear, picked.end.m_nYear);
+    EXPECT_NEAR(g_dasaTransitInput.start.m_time.m_dHours, picked.Start().m_time.m_dHours, 1e-9);
+    EXPECT_EQ(g_dasaTransitInput.end.m_nYear, picked.End().m_nYear);
     EXPECT_EQ(g_dasaTransitInput.sign, m_document.m_pCurrentChart->m_bodies[picked.nLord].m_nSign);
 }
 

@@ -62,7 +62,7 @@ TEST_F(DasaViewTest, TheLargestZoomScalesRowsAndHitRectanglesButNotTheStatusLine
               (Rect{period.left * 3 / 2, period.top * 3 / 2, period.right * 3 / 2, period.bottom * 3 / 2}));
     EXPECT_EQ(m_view.LevelRects()[1],
               (Rect{opened.left * 3 / 2, opened.top * 3 / 2, opened.right * 3 / 2, opened.bottom * 3 / 2}));
-    const std::string& start = Tree().period[2].strStartDate;
+    const std::string start = Tree().period[2].StartDate();
     const auto findLast = [&](const DrawnRecord& s) {
         const DrawnRecord::Text* last = nullptr;
         for (const auto& t : s.texts)
@@ -109,10 +109,10 @@ TEST_F(DasaViewTest, RowsShowTheTreesDatesAndTimes) {
     for (int i = 0; i < Tree().nCount; ++i) {
         const CDasaPeriod& period = Tree().period[i];
         EXPECT_NE(page.FindText(period.strName + ":"), nullptr) << i;
-        EXPECT_NE(page.FindText(period.strStartDate), nullptr) << i;
-        EXPECT_NE(page.FindText(" (" + period.strEndTime + ")"), nullptr) << i;
+        EXPECT_NE(page.FindText(period.StartDate()), nullptr) << i;
+        EXPECT_NE(page.FindText(" (" + period.EndTime() + ")"), nullptr) << i;
     }
-    EXPECT_EQ(Tree().period[0].strStartDate.size(), 10u); // "%04d-%02d-%02d"
+    EXPECT_EQ(Tree().period[0].StartDate().size(), 10u); // "%04d-%02d-%02d"
 }
 
 TEST_F(DasaViewTest, HoverOutlinesTheRectangleUnderThePointer) {
@@ -123,14 +123,14 @@ TEST_F(DasaViewTest, HoverOutlinesTheRectangleUnderThePointer) {
 }
 
 TEST_F(DasaViewTest, TheCycleButtonsMoveTheDasaByWholeCycles) {
-    const std::string first = Tree().period[0].strStartDate;
+    const std::string first = Tree().period[0].StartDate();
     m_view.OnNextCycle();
     Draw();
     EXPECT_EQ(g_nDasaCycleOffset, 1);
-    EXPECT_GT(Tree().period[0].strStartDate, first);
+    EXPECT_GT(Tree().period[0].StartDate(), first);
     m_view.OnBirthCycle();
     Draw();
-    EXPECT_EQ(Tree().period[0].strStartDate, first);
+    EXPECT_EQ(Tree().period[0].StartDate(), first);
 }
 
 TEST_F(DasaViewTest, ThePageAsTextListsTheChainAndTheShownLevel) {
@@ -139,13 +139,12 @@ TEST_F(DasaViewTest, ThePageAsTextListsTheChainAndTheShownLevel) {
     const CDasaPeriod& opened = Tree().running[0];
     const CDasaPeriod& first = Tree().period[0];
     EXPECT_EQ(text.rfind(Tree().strName, 0), 0u);
-    EXPECT_NE(
-        text.find("\n" + opened.strName + ": " + opened.strStartDate + " - " + opened.strEndDate + "\n"),
-        std::string::npos);
-    EXPECT_NE(text.find("\n\n  Antardasas in this MD:\n"), std::string::npos);
-    EXPECT_NE(text.find("\n  " + first.strName + ": " + first.strStartDate + " - " + first.strEndDate),
+    EXPECT_NE(text.find("\n" + opened.strName + ": " + opened.StartDate() + " - " + opened.EndDate() + "\n"),
               std::string::npos);
-    EXPECT_NE(m_view.PageText(true).find(" (" + first.strStartTime + ") - "), std::string::npos);
+    EXPECT_NE(text.find("\n\n  Antardasas in this MD:\n"), std::string::npos);
+    EXPECT_NE(text.find("\n  " + first.strName + ": " + first.StartDate() + " - " + first.EndDate()),
+              std::string::npos);
+    EXPECT_NE(m_view.PageText(true).find(" (" + first.StartTime() + ") - "), std::string::npos);
 }
 
 TEST_F(DasaViewTest, SelectingADasaRemembersItsFamilyAndStartsAtTheTop) {

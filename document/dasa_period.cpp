@@ -1,0 +1,53 @@
+#include "document/dasa_period.h"
+
+#include <cmath>
+
+#include "core/chart_helpers.h"
+
+namespace {
+
+// A bound not found reads as a fresh moment in the zone.
+CLocalDateTime LocalBound(double jdUt, const CHmsTime& zone) {
+    if (std::isnan(jdUt)) {
+        CLocalDateTime none;
+        none.m_zone = zone;
+        return none;
+    }
+    return LocalMomentInSplitZone(jdUt, zone);
+}
+
+std::string DateText(double jdUt, const CHmsTime& zone) {
+    return std::isnan(jdUt) ? std::string() : LocalBound(jdUt, zone).FormatDate();
+}
+
+std::string TimeText(double jdUt, const CHmsTime& zone, bool amPm) {
+    if (std::isnan(jdUt)) return {};
+    const CHmsTime time = LocalBound(jdUt, zone).m_time;
+    return amPm ? time.FormatHmsAmPm() : time.FormatHms();
+}
+
+} // namespace
+
+CLocalDateTime CDasaPeriod::Start() const {
+    return LocalBound(dStartJd, zone);
+}
+
+CLocalDateTime CDasaPeriod::End() const {
+    return LocalBound(dEndJd, zone);
+}
+
+std::string CDasaPeriod::StartDate() const {
+    return DateText(dStartJd, zone);
+}
+
+std::string CDasaPeriod::StartTime() const {
+    return TimeText(dStartJd, zone, bAmPm);
+}
+
+std::string CDasaPeriod::EndDate() const {
+    return DateText(dEndJd, zone);
+}
+
+std::string CDasaPeriod::EndTime() const {
+    return TimeText(dEndJd, zone, bAmPm);
+}
