@@ -1,0 +1,142 @@
+// The program as a user meets it, through its menus: the windows opened apart show the chart they were
+// opened on.
+#include <QApplication>
+#include <QEventLoop>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "application_fixture.h"
+#include "platform/frame_wnd.h"
+#include "views/info/aspect_table_view.h"
+#include "views/info/seed_strength_view.h"
+#include "views/periods/dasa_transit_view.h"
+#include "views/periods/dasa_view.h"
+#include "views/periods/transit_calendar_view.h"
+
+namespace {
+
+class ApplicationWindowsTest : public ApplicationStartTest {
+protected:
+    ~ApplicationWindowsTest() override {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = dynamic_cast<CFrameWnd*>(widget); window && window != m_application.MainFrame())
+                window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    CMainFrame& Start() {
+        EXPECT_TRUE(m_application.InitInstance({QString::fromStdString(WriteChartFile("chennai.tvd", kChennaiChartText))}));
+        return *m_application.MainFrame();
+    }
+
+    // The view of class View in a window of its own that is showing; null when there is none.
+    template <class View>
+    static View* OpenedView() {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = dynamic_cast<CFrameWnd*>(widget); window && window->isVisible())
+                if (auto* view = dynamic_cast<View*>(window->centralWidget())) return view;
+        return nullptr;
+    }
+
+    CView& ActivePane(unsigned node) {
+        CVisualFramework& framework = m_application.MainFrame()->Framework();
+        EXPECT_TRUE(framework.ActivateNode(framework.GetNode(node)));
+        auto* view = dynamic_cast<CView*>(framework.GetNode(node)->m_pWnd.data());
+        EXPECT_NE(view, nullptr);
+        return *view;
+    }
+
+    // Opens `pane`'s context menu at `content` (pixels of its content) and chooses the item `text`.
+    static void ChooseFromContextMenu(CView& pane, Point content, const std::string& text) {
+        auto chosen = std::make_shared<bool>(false);
+        QTimer::singleShot(20, [chosen, text] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            for (QAction* action : menu->actions())
+                if (action->text().toStdString() == text && action->isEnabled()) {
+                    menu->close();
+                    action->trigger();
+                    *chosen = true;
+                    return;
+                }
+            menu->close();
+        });
+        pane.OnContextMenu(pane.viewport()->mapToGlobal(QPoint(content.x, content.y)));
+        QEventLoop wait;
+        QTimer::singleShot(60, &wait, &QEventLoop::quit);
+        wait.exec();
+        EXPECT_TRUE(*chosen) << text;
+    }
+
+    static DrawnRecord Drawn(CView& view) {
+        ProbeSurface probe;
+        view.OnDraw(probe);
+        return probe;
+    }
+
+    // The item `text` of the menu-bar menu `menu`; null when there is none.
+    QAction* MenuItem(const char* menu, const char* text) {
+        for (QAction* top : m_application.MainFrame()->menuBar()->actions())
+            if (top->text() == menu && top->menu())
+                for (QAction* item : top->menu()->actions())
+                    if (item->text() == text) return item;
+        ADD_FAILURE() << menu << " > " << text << " not found";
+        return nullptr;
+    }
+};
+
+// Each window opened apart shows the application's chart, reached as the user reaches it.
+TEST_F(ApplicationWindowsTest, WindowsOpenedApartShowTheChartTheyWereOpenedOn) {
+    Start();
+    CTavroDoc& document = *m_application.Document();
+
+    // View > Aspect Table with Relationships.
+    MenuItem("&View", "Aspect Table with Relationships")->trigger();
+    auto* aspects = OpenedView<CAspectTableView>();
+    ASSERT_NE(aspects, nullptr);
+    EXPECT_EQ(aspects->GetDocument(), &document);
+    const DrawnRecord table = Drawn(*aspects);
+    for (const char* text : {"Su", "Ke", "1st", "Chart used: D-1"}) EXPECT_NE(table.FindText(text), nullptr) << text;
+
+    // The dasa page's "Vimsottari seed strength comparison help".
+    g_nCurrentDasaViewType = 0;
+    auto& dasa = dynamic_cast<CDasaView&>(ActivePane(kNodeNakshatraDasas));
+    Drawn(dasa);
+    ChooseFromContextMenu(dasa, Point{5, 5}, "Vimsottari seed strength comparison &help");
+    auto* seeds = OpenedView<CVimsoStrengthHelpView>();
+    ASSERT_NE(seeds, nullptr);
+    EXPECT_EQ(seeds->GetDocument(), &document);
+    EXPECT_GE(seeds->RowCount(), 12);
+    EXPECT_EQ(seeds->CellText(0, 0).empty(), false);
+
+    // "Dasa-Transit Correlation" on a period of the listing.
+    Drawn(dasa);
+    const Rect period = dasa.PeriodRects()[8];
+    ChooseFromContextMenu(dasa, Point{period.left + 5, (period.top + period.bottom) / 2}, "&Dasa-Transit Correlation");
+    auto* correlation = OpenedView<CDasaSignTransitView>();
+    ASSERT_NE(correlation, nullptr);
+    EXPECT_EQ(correlation->GetDocument(), &document);
+    QCoreApplication::processEvents();
+    const DrawnRecord listing = Drawn(*correlation);
+    EXPECT_EQ(listing.FindText(" W A I T "), nullptr);
+    EXPECT_GT(listing.texts.size(), 12u);
+
+    // The Transit Calendar tab's "Show Transit Calendar".
+    constexpr unsigned kTransitCalendarTab = 194;
+    QPushButton* show = nullptr;
+    for (QPushButton* button : ActivePane(kTransitCalendarTab).findChildren<QPushButton*>())
+        if (button->text() == "Show Transit Calendar") show = button;
+    ASSERT_NE(show, nullptr);
+    show->click();
+    auto* calendar = OpenedView<CTransitCalenView>();
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->GetDocument(), &document);
+    QCoreApplication::processEvents();
+    const DrawnRecord days = Drawn(*calendar);
+    EXPECT_EQ(days.FindText(" W A I T "), nullptr);
+    EXPECT_GT(days.texts.size(), 20u);
+}
+
+} // namespace
