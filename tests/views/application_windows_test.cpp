@@ -1,7 +1,9 @@
 // The program as a user meets it, through its menus: the windows opened apart show the chart they were
-// opened on.
+// opened on, and Save As.
 #include <QApplication>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -85,6 +87,21 @@ protected:
         ADD_FAILURE() << menu << " > " << text << " not found";
         return nullptr;
     }
+
+    // Answers each modal dialog of class Dialog that comes up while it lives with `answer`, as a user would.
+    template <class Dialog>
+    class ModalAnswer {
+    public:
+        explicit ModalAnswer(std::function<void(Dialog&)> answer) {
+            QObject::connect(&m_timer, &QTimer::timeout, [answer] {
+                if (auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget())) answer(*dialog);
+            });
+            m_timer.start(20);
+        }
+
+    private:
+        QTimer m_timer;
+    };
 };
 
 // Each window opened apart shows the application's chart, reached as the user reaches it.
@@ -137,6 +154,29 @@ TEST_F(ApplicationWindowsTest, WindowsOpenedApartShowTheChartTheyWereOpenedOn) {
     const DrawnRecord days = Drawn(*calendar);
     EXPECT_EQ(days.FindText(" W A I T "), nullptr);
     EXPECT_GT(days.texts.size(), 20u);
+}
+
+// File > Save As: a name typed without an extension is saved as a chart file, which File > Open lists.
+TEST_F(ApplicationWindowsTest, SaveAsGivesANameWithoutExtensionTheChartFilesOwn) {
+    Start();
+    const struct {
+        const char* typed;
+        const char* saved;
+    } cases[] = {{"ravi", "ravi.tvd"}, {"kumar.tvd", "kumar.tvd"}, {"sita.chart", "sita.chart"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const QString typed = m_folder.filePath(c.typed);
+        const ModalAnswer<QFileDialog> answer([typed](QFileDialog& dialog) {
+            dialog.selectFile(typed);
+            static_cast<QDialog&>(dialog).accept(); // the file dialog's own, as its Save button
+        });
+        MenuItem("&File", "Save &As...")->trigger();
+        const QString saved = m_folder.filePath(c.saved);
+        EXPECT_TRUE(QFileInfo::exists(saved));
+        EXPECT_EQ(m_application.Document()->GetPathName(), saved.toStdString());
+        EXPECT_EQ(m_application.MainFrame()->windowTitle().toStdString(), std::string(c.saved) + " - Kalomithra Hora");
+    }
+    EXPECT_FALSE(QFileInfo::exists(m_folder.filePath("ravi")));
 }
 
 } // namespace
