@@ -1,5 +1,5 @@
 // The program as a user meets it, through its menus: the windows opened apart show the chart they were
-// opened on, and Save As.
+// opened on, the View menu's bars and Save As.
 #include <QApplication>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -7,7 +7,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 
 #include "application_fixture.h"
 #include "platform/frame_wnd.h"
@@ -177,6 +179,44 @@ TEST_F(ApplicationWindowsTest, SaveAsGivesANameWithoutExtensionTheChartFilesOwn)
         EXPECT_EQ(m_application.MainFrame()->windowTitle().toStdString(), std::string(c.saved) + " - Kalomithra Hora");
     }
     EXPECT_FALSE(QFileInfo::exists(m_folder.filePath("ravi")));
+}
+
+// View > Toolbar and View > Status Bar carry a check mark while their bar shows and hide that bar alone.
+TEST_F(ApplicationWindowsTest, ToolbarAndStatusBarItemsAreCheckedAndHideTheirOwnBarOnly) {
+    CMainFrame& frame = Start();
+    QAction* toolbarItem = MenuItem("&View", "&Toolbar");
+    QAction* statusItem = MenuItem("&View", "&Status Bar");
+    ASSERT_TRUE(toolbarItem && statusItem);
+    const QList<QToolBar*> bars = frame.findChildren<QToolBar*>();
+    ASSERT_EQ(bars.size(), 3);
+    QToolBar* main = frame.findChild<QToolBar*>(kMainToolBarName);
+    ASSERT_NE(main, nullptr);
+    const auto shown = [&] {
+        std::vector<bool> state{!frame.statusBar()->isHidden()};
+        for (QToolBar* bar : bars) state.push_back(!bar->isHidden());
+        return state;
+    };
+    const auto expectBars = [&](bool toolbar, bool status) {
+        EXPECT_TRUE(toolbarItem->isCheckable());
+        EXPECT_TRUE(statusItem->isCheckable());
+        EXPECT_EQ(toolbarItem->isChecked(), toolbar);
+        EXPECT_EQ(statusItem->isChecked(), status);
+        std::vector<bool> expected{status};
+        for (QToolBar* bar : bars) expected.push_back(bar == main ? toolbar : true); // the time-step bars stay
+        EXPECT_EQ(shown(), expected);
+    };
+    expectBars(true, true);
+    toolbarItem->trigger();
+    expectBars(false, true);
+    statusItem->trigger();
+    expectBars(false, false);
+    toolbarItem->trigger();
+    expectBars(true, false);
+    statusItem->trigger();
+    expectBars(true, true);
+    // The tool bar area's own menu hides the main tool bar too: the item follows.
+    main->toggleViewAction()->trigger();
+    expectBars(false, true);
 }
 
 } // namespace
