@@ -186,6 +186,16 @@ CPrintingScope::~CPrintingScope() {
     g_bPrintInBlack = false;
 }
 
+CSavedPrintState::CSavedPrintState()
+    : m_printing(g_bPrinting), m_printInBlack(g_bPrintInBlack), m_scaleX(g_dDrawScaleX), m_scaleY(g_dDrawScaleY) {}
+
+CSavedPrintState::~CSavedPrintState() {
+    g_bPrinting = m_printing;
+    g_bPrintInBlack = m_printInBlack;
+    g_dDrawScaleX = m_scaleX;
+    g_dDrawScaleY = m_scaleY;
+}
+
 std::function<bool(std::string& name)> g_askPrintedChartName = AskWithChartTitleDialog;
 
 std::vector<PrintPiece> PiecesOfPage(int pageKind, int mode) {
@@ -258,12 +268,15 @@ void InitPrintJob(DrawSurface&, CPrintInfo& info) {
 
 void PrintChartPage(DrawSurface& surface, CPrintInfo& info) {
     const int pageKind = PageKindOf(static_cast<unsigned>(g_nPrintPageMask), info.currentPage);
-    SetPrintGeometry(info.pageArea);
-    CPrintingScope printing(g_bBlackPrintingWanted);
     if (g_bPrintViewContent) {
+        SetPrintGeometry(info.pageArea);
+        const CPrintingScope printing(g_bBlackPrintingWanted);
         PrintHeading(surface);
         return;
     }
+    const CSavedPrintState restored;
+    SetPrintGeometry(info.pageArea);
+    const CPrintingScope printing(g_bBlackPrintingWanted);
     PrintPieces(surface, pageKind);
     surface.SetViewportOrigin(Point{0, 0});
     if (info.currentPage > 1) PrintFooter(surface, info.currentPage);

@@ -149,6 +149,9 @@ TEST_F(PrintPagesTest, TheFirstPagePlacesItsPiecesAndPrintsVimsottariWithoutTrib
     EXPECT_TRUE(g_bTribhagiVariation);
     EXPECT_FALSE(g_bPrinting);
     EXPECT_FALSE(g_bPrintInBlack);
+    // The screen's scales are back: nothing drawn after the page is scaled to the printer.
+    EXPECT_EQ(g_dDrawScaleX, 1.0);
+    EXPECT_EQ(g_dDrawScaleY, 1.0);
     EXPECT_EQ(m_surface.Calls().back(), "SetViewportOrigin 0,0");
 }
 
@@ -211,6 +214,8 @@ TEST_F(PrintPagesTest, APieceThatFailsLeavesNothingInThePrintingState) {
     EXPECT_FALSE(g_bPrinting);
     EXPECT_FALSE(g_bPrintInBlack);
     EXPECT_TRUE(g_bTribhagiVariation);
+    EXPECT_EQ(g_dDrawScaleX, 1.0);
+    EXPECT_EQ(g_dDrawScaleY, 1.0);
 }
 
 TEST_F(PrintPagesTest, AViewsOwnDrawingStandsBelowTheHeadingAndTheJobEndClearsIt) {

@@ -1,19 +1,25 @@
 // The program as a user meets it, through its menus: the windows opened apart show the chart they were
-// opened on, the View menu's bars and Save As.
+// opened on, the View menu's bars, Save As, and the screen after a print drawn as before it.
 #include <QApplication>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 
 #include "application_fixture.h"
+#include "display/print_pages.h"
 #include "platform/frame_wnd.h"
+#include "platform/print_job.h"
 #include "views/info/aspect_table_view.h"
+#include "shell/color_settings.h"
+#include "views/info/ashtakavarga_colors.h"
 #include "views/info/seed_strength_view.h"
 #include "views/periods/dasa_transit_view.h"
 #include "views/periods/dasa_view.h"
@@ -78,6 +84,11 @@ protected:
         ProbeSurface probe;
         view.OnDraw(probe);
         return probe;
+    }
+    static std::vector<std::string> DrawnCalls(CView& view) {
+        RecordingSurface recorder;
+        view.OnDraw(recorder);
+        return recorder.Calls();
     }
 
     // The item `text` of the menu-bar menu `menu`; null when there is none.
@@ -168,8 +179,18 @@ TEST_F(ApplicationWindowsTest, SaveAsGivesANameWithoutExtensionTheChartFilesOwn)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         const QString typed = m_folder.filePath(c.typed);
-        const ModalAnswer<QFileDialog> answer([typed](QFileDialog& dialog) {
-            dialog.selectFile(typed);
+        // The name typed into the dialog's name field, and Save pressed once the dialog shows it as chosen
+        // (while its folder loads it may select the chart's present file again).
+        auto settled = std::make_shared<int>(0);
+        const ModalAnswer<QFileDialog> answer([typed, settled](QFileDialog& dialog) {
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            if (!name) return;
+            if (dialog.selectedFiles().value(0) != typed) {
+                name->setText(QFileInfo(typed).fileName());
+                *settled = 0;
+                return;
+            }
+            if (++*settled < 3) return;
             static_cast<QDialog&>(dialog).accept(); // the file dialog's own, as its Save button
         });
         MenuItem("&File", "Save &As...")->trigger();
@@ -217,6 +238,41 @@ TEST_F(ApplicationWindowsTest, ToolbarAndStatusBarItemsAreCheckedAndHideTheirOwn
     // The tool bar area's own menu hides the main tool bar too: the item follows.
     main->toggleViewAction()->trigger();
     expectBars(false, true);
+}
+
+// Printing and its preview leave nothing behind: the ashtakavarga page (with its highlighted signs) and
+// the chart draw after them exactly as before.
+TEST_F(ApplicationWindowsTest, TheScreenDrawsTheSameAfterAPrintAndAPreview) {
+    Start();
+    CView& ashtakavarga = ActivePane(kNodeAshtakavarga);
+    const std::vector<std::string> before = DrawnCalls(ashtakavarga);
+    ASSERT_NE(g_pChartView, nullptr);
+    const std::vector<std::string> chartBefore = DrawnCalls(*g_pChartView);
+    // The sign of each planet is highlighted in its chart (filled, or a region filled by the brush).
+    char highlight[16];
+    std::snprintf(highlight, sizeof highlight, " 0x%06x", g_colors[kAvColorHighlight]);
+    EXPECT_TRUE(std::any_of(before.begin(), before.end(), [&](const std::string& call) {
+        return call.find(highlight) != std::string::npos;
+    }));
+
+    const QString pdf = m_folder.filePath("report.pdf");
+    const PrintDialogHandler previous = SetPrintDialogHandler([pdf](const PrintDialogRequest& request) {
+        request.printer.setOutputFormat(QPrinter::PdfFormat);
+        request.printer.setOutputFileName(pdf);
+        request.paint(request.printer);
+        return true;
+    });
+    const ModalAnswer<QDialog> title([](QDialog& dialog) { dialog.accept(); }); // "Enter the chart title"
+    for (const char* item : {"&Print...", "Print Pre&view"}) {
+        SCOPED_TRACE(item);
+        ActivePane(kNodeAshtakavarga);
+        QFile::remove(pdf);
+        MenuItem("&File", item)->trigger();
+        EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+        EXPECT_EQ(DrawnCalls(ashtakavarga), before);
+        EXPECT_EQ(DrawnCalls(*g_pChartView), chartBefore);
+    }
+    SetPrintDialogHandler(previous);
 }
 
 } // namespace
