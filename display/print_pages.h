@@ -78,7 +78,9 @@ private:
 void SetPrintGeometry(Size area);
 
 // Begin printing: the printed name (refreshed from the document's path, then asked), the page mask of
-// the document's mode, the page count (1 for a view's own drawing), the unzoomed display fonts.
+// the document's mode, the unzoomed display fonts, and the page count: 1 for a view's own drawing, else
+// the pages the report takes once its pieces are measured on `surface` (report_flow.h: a page kind
+// takes more than one page where its pieces do not fit on one).
 void InitPrintJob(DrawSurface& surface, CPrintInfo& info);
 // One page: the report page of info.currentPage, or the heading of a view's own drawing with the
 // surface's origin and the drawing scales left for that drawing below it. g_bPrinting is set only while
