@@ -66,14 +66,12 @@ void PlaceInsideScreen(CFrameWnd* frame, const Rect& rect) {
                        placed.Height() - decoration.top - decoration.bottom);
 }
 
-// Shows the frame at `rect`; every view of its document, the new one among them, is then brought up
-// to date.
-int ShowFrame(CFrameWnd* frame, const Rect& rect, CDocument* document, CFrameWnd** outFrame) {
+int ShowFrame(CFrameWnd* frame, const Rect& rect, CFrameWnd** outFrame) {
     if (outFrame) *outFrame = frame;
     if (!frame) return 0;
     PlaceInsideScreen(frame, rect);
     frame->show();
-    if (document) document->UpdateAllViews(nullptr);
+    if (g_updateAllViewsOfMainDoc) g_updateAllViewsOfMainDoc();
     return 1;
 }
 
@@ -99,7 +97,7 @@ int OpenChildWindow(int resourceId, const std::string& className, CDocument* doc
 int OpenChildWindowInRect(int, const std::string& className, const Rect& rect, CDocument* document,
                           CFrameWnd** outFrame) {
     const CCreateContext context{document};
-    return ShowFrame(LoadFrame(NewFrameFor(document), className, context), rect, document, outFrame);
+    return ShowFrame(LoadFrame(NewFrameFor(document), className, context), rect, outFrame);
 }
 
 bool OpenAspectTableWindow(QWidget* parent, CDocument* document) {

@@ -10,7 +10,7 @@
 
 class CFrameWnd;
 
-// Refreshes every view of the application's document; empty (no application) does nothing.
+// Refreshes every view of the application's document once a new frame is open; empty does nothing.
 extern std::function<void()> g_updateAllViewsOfMainDoc;
 
 // Frames open inside the screen's available area: a cascade rectangle that would put the title bar or
