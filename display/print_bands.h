@@ -19,7 +19,9 @@ public:
     // Every box drawn, in order.
     const std::vector<Rect>& Boxes() const { return m_boxes; }
 
-    void SelectPen(const LogicalPen& pen) override { m_penWidth = pen.style == PenStyle::kNull ? 0 : pen.width; }
+    void SelectPen(const LogicalPen& pen) override {
+        m_penWidth = pen.style == PenStyle::kNull ? 0 : pen.width;
+    }
     void SelectBrush(const LogicalBrush&) override {}
     void SelectFont(const LogicalFont& font) override { m_measure.SelectFont(font); }
     void SetTextColor(ColorRef) override {}
@@ -66,7 +68,9 @@ public:
     void SelectBrush(const LogicalBrush& brush) override { m_target.SelectBrush(brush); }
     void SelectFont(const LogicalFont& font) override { m_target.SelectFont(font); }
     void SetTextColor(ColorRef color) override { m_target.SetTextColor(color); }
-    void SetTextBackground(ColorRef color, bool opaque) override { m_target.SetTextBackground(color, opaque); }
+    void SetTextBackground(ColorRef color, bool opaque) override {
+        m_target.SetTextBackground(color, opaque);
+    }
     void SetClipRect(const Rect& clip) override { m_target.SetClipRect(clip); }
     void ClearClip() override { m_target.ClearClip(); }
     void Line(Point from, Point to) override;

@@ -228,7 +228,8 @@ CPrintingScope::~CPrintingScope() {
 }
 
 CSavedPrintState::CSavedPrintState()
-    : m_printing(g_bPrinting), m_printInBlack(g_bPrintInBlack), m_scaleX(g_dDrawScaleX), m_scaleY(g_dDrawScaleY) {}
+    : m_printing(g_bPrinting), m_printInBlack(g_bPrintInBlack), m_scaleX(g_dDrawScaleX),
+      m_scaleY(g_dDrawScaleY) {}
 
 CSavedPrintState::~CSavedPrintState() {
     g_bPrinting = m_printing;

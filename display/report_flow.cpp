@@ -40,7 +40,8 @@ int FirstClearY(const Rect& extent, int x, int y, const std::vector<Rect>& taken
     std::sort(candidates.begin(), candidates.end());
     for (int candidate : candidates) {
         const Rect moved = Moved(extent, Point{x, candidate});
-        if (std::none_of(taken.begin(), taken.end(), [&](const Rect& box) { return Overlap(moved, box, gap); }))
+        if (std::none_of(taken.begin(), taken.end(),
+                         [&](const Rect& box) { return Overlap(moved, box, gap); }))
             return candidate;
     }
     return candidates.back();
@@ -50,7 +51,8 @@ int FirstClearY(const Rect& extent, int x, int y, const std::vector<Rect>& taken
 // when there is none.
 int RowBreak(const std::vector<Rect>& boxes, int from, int limit) {
     const auto cutsNone = [&boxes](int y) {
-        return std::none_of(boxes.begin(), boxes.end(), [y](const Rect& box) { return box.top < y && y < box.bottom; });
+        return std::none_of(boxes.begin(), boxes.end(),
+                            [y](const Rect& box) { return box.top < y && y < box.bottom; });
     };
     int best = from;
     if (limit > from && cutsNone(limit)) return limit;

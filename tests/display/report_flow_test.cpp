@@ -14,7 +14,8 @@ constexpr int kGap = 10;
 // A listing of `rows` rows of 30 dots from its origin, 400 dots wide, under a title of 40.
 MeasuredPiece Listing(int code, Point origin, int rows) {
     MeasuredPiece piece{PrintPiece{kDasaReport, code}, origin, {Rect{0, 0, 300, 40}}};
-    for (int row = 0; row < rows; ++row) piece.boxes.push_back(Rect{20, 50 + 30 * row, 420, 50 + 30 * row + 30});
+    for (int row = 0; row < rows; ++row)
+        piece.boxes.push_back(Rect{20, 50 + 30 * row, 420, 50 + 30 * row + 30});
     return piece;
 }
 
@@ -25,7 +26,8 @@ struct Landed {
     int page;
     Rect rect;
 };
-std::vector<Landed> LandedBoxes(const std::vector<ReportPage>& pages, const std::vector<MeasuredPiece>& pieces) {
+std::vector<Landed> LandedBoxes(const std::vector<ReportPage>& pages,
+                                const std::vector<MeasuredPiece>& pieces) {
     std::vector<Landed> landed;
     for (int page = 0; page < static_cast<int>(pages.size()); ++page)
         for (const PlacedPiece& placed : pages[page].pieces)
@@ -43,7 +45,8 @@ std::vector<Landed> LandedBoxes(const std::vector<ReportPage>& pages, const std:
 }
 
 // Every box of every piece on exactly one page, inside the area, overlapping no box of another piece.
-void ExpectEveryRowOnceInsideTheArea(const std::vector<ReportPage>& pages, const std::vector<MeasuredPiece>& pieces) {
+void ExpectEveryRowOnceInsideTheArea(const std::vector<ReportPage>& pages,
+                                     const std::vector<MeasuredPiece>& pieces) {
     const std::vector<Landed> landed = LandedBoxes(pages, pieces);
     size_t boxes = 0;
     for (const MeasuredPiece& piece : pieces) boxes += piece.boxes.size();
@@ -63,7 +66,8 @@ void ExpectEveryRowOnceInsideTheArea(const std::vector<ReportPage>& pages, const
 
 TEST(ReportFlow, PiecesThatFitStayAtTheirPlaces) {
     // Two listings side by side, and one below them: as the page table has them.
-    const std::vector<MeasuredPiece> pieces = {Listing(1, {0, 0}, 5), Listing(2, {500, 0}, 8), Listing(3, {0, 500}, 10)};
+    const std::vector<MeasuredPiece> pieces = {Listing(1, {0, 0}, 5), Listing(2, {500, 0}, 8),
+                                               Listing(3, {0, 500}, 10)};
     const std::vector<ReportPage> pages = FlowReportPages(4, pieces, kArea, kGap);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(pages[0].kind, 4);
@@ -91,7 +95,8 @@ TEST(ReportFlow, APieceIsMovedClearOfTheOneAboveAndToTheNextPageWhenItDoesNotFit
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.firstRows << " and " << c.secondRows << " rows");
-        const std::vector<MeasuredPiece> pieces = {Listing(1, {0, 0}, c.firstRows), Listing(2, {0, 500}, c.secondRows)};
+        const std::vector<MeasuredPiece> pieces = {Listing(1, {0, 0}, c.firstRows),
+                                                   Listing(2, {0, 500}, c.secondRows)};
         const std::vector<ReportPage> pages = FlowReportPages(4, pieces, kArea, kGap);
         ASSERT_EQ(pages.size(), static_cast<size_t>(c.pageOfPiece.back() + 1));
         for (int i = 0; i < 2; ++i) {
@@ -111,7 +116,8 @@ TEST(ReportFlow, AListingTallerThanAPageContinuesOnTheNextBetweenRows) {
     // 70 rows: 50 + 2100 dots. On the first page from 500 down the title and the 15 rows that end by
     // 1000 (to 500 + 500); on the second the 33 rows that end by 1000 (to 1490, the 34th would cut the
     // line); the rest on the third.
-    const std::vector<MeasuredPiece> pieces = {Listing(1, {0, 0}, 10), Listing(2, {0, 500}, 70), Listing(3, {0, 900}, 3)};
+    const std::vector<MeasuredPiece> pieces = {Listing(1, {0, 0}, 10), Listing(2, {0, 500}, 70),
+                                               Listing(3, {0, 900}, 3)};
     const std::vector<ReportPage> pages = FlowReportPages(5, pieces, kArea, kGap);
     ExpectEveryRowOnceInsideTheArea(pages, pieces);
     ASSERT_EQ(pages.size(), 3u);

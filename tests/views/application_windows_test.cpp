@@ -17,9 +17,9 @@
 #include "display/print_pages.h"
 #include "platform/frame_wnd.h"
 #include "platform/print_job.h"
-#include "views/info/aspect_table_view.h"
 #include "shell/color_settings.h"
 #include "views/info/ashtakavarga_colors.h"
+#include "views/info/aspect_table_view.h"
 #include "views/info/seed_strength_view.h"
 #include "views/periods/dasa_transit_view.h"
 #include "views/periods/dasa_view.h"
@@ -31,19 +31,20 @@ class ApplicationWindowsTest : public ApplicationStartTest {
 protected:
     ~ApplicationWindowsTest() override {
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* window = dynamic_cast<CFrameWnd*>(widget); window && window != m_application.MainFrame())
+            if (auto* window = dynamic_cast<CFrameWnd*>(widget);
+                window && window != m_application.MainFrame())
                 window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     CMainFrame& Start() {
-        EXPECT_TRUE(m_application.InitInstance({QString::fromStdString(WriteChartFile("chennai.tvd", kChennaiChartText))}));
+        EXPECT_TRUE(m_application.InitInstance(
+            {QString::fromStdString(WriteChartFile("chennai.tvd", kChennaiChartText))}));
         return *m_application.MainFrame();
     }
 
     // The view of class View in a window of its own that is showing; null when there is none.
-    template <class View>
-    static View* OpenedView() {
+    template <class View> static View* OpenedView() {
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (auto* window = dynamic_cast<CFrameWnd*>(widget); window && window->isVisible())
                 if (auto* view = dynamic_cast<View*>(window->centralWidget())) return view;
@@ -102,8 +103,7 @@ protected:
     }
 
     // Answers each modal dialog of class Dialog that comes up while it lives with `answer`, as a user would.
-    template <class Dialog>
-    class ModalAnswer {
+    template <class Dialog> class ModalAnswer {
     public:
         explicit ModalAnswer(std::function<void(Dialog&)> answer) {
             QObject::connect(&m_timer, &QTimer::timeout, [answer] {
@@ -128,7 +128,8 @@ TEST_F(ApplicationWindowsTest, WindowsOpenedApartShowTheChartTheyWereOpenedOn) {
     ASSERT_NE(aspects, nullptr);
     EXPECT_EQ(aspects->GetDocument(), &document);
     const DrawnRecord table = Drawn(*aspects);
-    for (const char* text : {"Su", "Ke", "1st", "Chart used: D-1"}) EXPECT_NE(table.FindText(text), nullptr) << text;
+    for (const char* text : {"Su", "Ke", "1st", "Chart used: D-1"})
+        EXPECT_NE(table.FindText(text), nullptr) << text;
 
     // The dasa page's "Vimsottari seed strength comparison help".
     g_nCurrentDasaViewType = 0;
@@ -144,7 +145,8 @@ TEST_F(ApplicationWindowsTest, WindowsOpenedApartShowTheChartTheyWereOpenedOn) {
     // "Dasa-Transit Correlation" on a period of the listing.
     Drawn(dasa);
     const Rect period = dasa.PeriodRects()[8];
-    ChooseFromContextMenu(dasa, Point{period.left + 5, (period.top + period.bottom) / 2}, "&Dasa-Transit Correlation");
+    ChooseFromContextMenu(dasa, Point{period.left + 5, (period.top + period.bottom) / 2},
+                          "&Dasa-Transit Correlation");
     auto* correlation = OpenedView<CDasaSignTransitView>();
     ASSERT_NE(correlation, nullptr);
     EXPECT_EQ(correlation->GetDocument(), &document);
@@ -197,7 +199,8 @@ TEST_F(ApplicationWindowsTest, SaveAsGivesANameWithoutExtensionTheChartFilesOwn)
         const QString saved = m_folder.filePath(c.saved);
         EXPECT_TRUE(QFileInfo::exists(saved));
         EXPECT_EQ(m_application.Document()->GetPathName(), saved.toStdString());
-        EXPECT_EQ(m_application.MainFrame()->windowTitle().toStdString(), std::string(c.saved) + " - Kalomithra Hora");
+        EXPECT_EQ(m_application.MainFrame()->windowTitle().toStdString(),
+                  std::string(c.saved) + " - Kalomithra Hora");
     }
     EXPECT_FALSE(QFileInfo::exists(m_folder.filePath("ravi")));
 }
@@ -223,7 +226,8 @@ TEST_F(ApplicationWindowsTest, ToolbarAndStatusBarItemsAreCheckedAndHideTheirOwn
         EXPECT_EQ(toolbarItem->isChecked(), toolbar);
         EXPECT_EQ(statusItem->isChecked(), status);
         std::vector<bool> expected{status};
-        for (QToolBar* bar : bars) expected.push_back(bar == main ? toolbar : true); // the time-step bars stay
+        for (QToolBar* bar : bars)
+            expected.push_back(bar == main ? toolbar : true); // the time-step bars stay
         EXPECT_EQ(shown(), expected);
     };
     expectBars(true, true);

@@ -249,7 +249,8 @@ TEST_F(PrintViewsTest, DasaListingsBreakBetweenPagesWithoutLosingOrOverlappingRo
     for (size_t page = 0; page < pages.size(); ++page) { // for a look
         ImageSurface picture(area);
         pages[page]->Replay(picture.Surface());
-        picture.Image().save(QString(KH_TEST_OUTPUT_DIR) + "/printed_dasa_report_page" + QString::number(page + 1) + ".png");
+        picture.Image().save(QString(KH_TEST_OUTPUT_DIR) + "/printed_dasa_report_page" +
+                             QString::number(page + 1) + ".png");
     }
 
     // What the pieces draw, each drawn whole as the report draws it.
@@ -259,7 +260,8 @@ TEST_F(PrintViewsTest, DasaListingsBreakBetweenPagesWithoutLosingOrOverlappingRo
         CPrintingScope printing(true);
         const bool tribhagi = g_bTribhagiVariation;
         for (int n = 1; PageKindOf(g_nPrintPageMask, n) != 0; ++n)
-            for (const PrintPiece& piece : PiecesOfPage(PageKindOf(g_nPrintPageMask, n), m_document.m_nMode)) {
+            for (const PrintPiece& piece :
+                 PiecesOfPage(PageKindOf(g_nPrintPageMask, n), m_document.m_nMode)) {
                 if (piece.tribhagi >= 0) g_bTribhagiVariation = piece.tribhagi == 1;
                 PrintedPage drawn;
                 if (piece.scaled)
