@@ -31,10 +31,15 @@ bool SaveChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& pa
     return true;
 }
 
+// A name typed without an extension gets the chart files' own, so that File > Open lists it.
+QString ChartFileName(const QString& chosen) {
+    return QFileInfo(chosen).suffix().isEmpty() ? chosen + ".tvd" : chosen;
+}
+
 bool SaveChartFileAs(CMainFrame& frame, CTavroDoc& document) {
     const QString path = QFileDialog::getSaveFileName(
         &frame, "Save As", QString::fromStdString(document.GetPathName()), kChartFileFilter);
-    return !path.isEmpty() && SaveChartFile(frame, document, path.toStdString());
+    return !path.isEmpty() && SaveChartFile(frame, document, ChartFileName(path).toStdString());
 }
 
 bool SaveChart(CMainFrame& frame, CTavroDoc& document) {

@@ -121,7 +121,7 @@ void CChartView::ShowAshtakavarga() {
 
 void CChartView::OpenAspectTable() {
     g_nAspectTableVarga = g_nPaneVarga[m_nCurPane];
-    OpenAspectTableWindow(this);
+    OpenAspectTableWindow(this, GetDocument());
 }
 
 void CChartView::ChooseCustomVarga() {

@@ -136,8 +136,7 @@ bool CEntryChartView::RunCommand(int command) {
 
 bool CEntryChartView::OpenEntryWindow(const char* className) {
     CTavroDoc* document = EntryDocument(*this);
-    std::shared_ptr<CDocument> share = document ? document->weak_from_this().lock() : nullptr;
-    if (share && OpenDocumentFrame(kEntryWindowResource, className, std::move(share))) return true;
+    if (document && OpenChildWindow(kEntryWindowResource, className, document)) return true;
     MessageBox(this, "Unable to create window.", "Oops");
     return false;
 }

@@ -1,11 +1,11 @@
 #include "display/print_pages.h"
 
-#include <bit>
 #include <cstdio>
 #include <filesystem>
 
 #include "display/chart_source.h"
 #include "display/drawing_factors.h"
+#include "display/report_flow.h"
 #include "display/styled_text.h"
 #include "document/dasa_codes.h"
 #include "document/document_options.h"
@@ -45,6 +45,11 @@ constexpr int kTithiAshtottariCode = 69;
 
 // The text font of the print heading and footer: display font 3.
 constexpr int kPrintTextFont = 3;
+// Room kept between a piece and one it was moved clear of, logical page units (about half a text line).
+constexpr int kPieceGap = 8;
+
+// The pages of the running report job, laid out when it begins.
+std::vector<ReportPage> g_reportPages;
 
 bool IsReturnChartMode(int mode) {
     return mode == kModeTajaka || mode == kModeTithiPravesha;
@@ -150,15 +155,51 @@ void PrintHeading(DrawSurface& surface) {
         Point{g_nPrintMarginX, g_nPrintMarginY + static_cast<int>(1.5 * style.font.height * g_dDrawScaleY)});
 }
 
-void PrintPieces(DrawSurface& surface, int pageKind) {
-    for (const PrintPiece& piece : PiecesOfPage(pageKind, CurrentMode())) {
-        surface.SetViewportOrigin(Point{g_nPrintMarginX + g_nPrintAreaWidth * piece.xNum / piece.xDen,
-                                        g_nPrintMarginY + g_nPrintAreaHeight * piece.yNum / piece.yDen});
-        TribhagiForPiece tribhagi(piece.tribhagi);
-        if (piece.scaled)
-            DrawViewKindScaled(surface, piece.kind, piece.a, piece.b, piece.scaleY, piece.scaleX);
-        else
-            DrawViewKind(surface, piece.kind, piece.a, piece.b);
+// Draws `piece` at the surface's origin, as the report prints it.
+void DrawPiece(DrawSurface& surface, const PrintPiece& piece) {
+    TribhagiForPiece tribhagi(piece.tribhagi);
+    if (piece.scaled)
+        DrawViewKindScaled(surface, piece.kind, piece.a, piece.b, piece.scaleY, piece.scaleX);
+    else
+        DrawViewKind(surface, piece.kind, piece.a, piece.b);
+}
+
+// Where the page table puts a piece: dots from the print area's top-left.
+Point TablePlace(const PrintPiece& piece) {
+    return Point{g_nPrintAreaWidth * piece.xNum / piece.xDen, g_nPrintAreaHeight * piece.yNum / piece.yDen};
+}
+
+// Every page of the report on a printer whose printable area is `area` dots: each piece drawn once onto
+// an extent surface measuring on `surface`, then the pieces of each page kind flowed onto their pages.
+std::vector<ReportPage> LayOutReport(DrawSurface& surface, Size area) {
+    const CSavedPrintState restored;
+    SetPrintGeometry(area);
+    const CPrintingScope printing(g_bBlackPrintingWanted);
+    const int gap = static_cast<int>(kPieceGap * g_dDrawScaleY);
+    std::vector<ReportPage> pages;
+    for (int n = 1, kind; (kind = PageKindOf(static_cast<unsigned>(g_nPrintPageMask), n)) != 0; ++n) {
+        std::vector<MeasuredPiece> measured;
+        for (const PrintPiece& piece : PiecesOfPage(kind, CurrentMode())) {
+            ExtentSurface extent(surface);
+            DrawPiece(extent, piece);
+            measured.push_back(MeasuredPiece{piece, TablePlace(piece), extent.Boxes()});
+        }
+        for (ReportPage& page : FlowReportPages(kind, measured, g_nPrintAreaHeight, gap))
+            pages.push_back(std::move(page));
+    }
+    return pages;
+}
+
+void PrintPieces(DrawSurface& surface, const ReportPage& page) {
+    for (const PlacedPiece& placed : page.pieces) {
+        surface.SetViewportOrigin(
+            Point{g_nPrintMarginX + placed.origin.x, g_nPrintMarginY + placed.origin.y});
+        if (placed.band == Band{}) {
+            DrawPiece(surface, placed.piece);
+            continue;
+        }
+        BandSurface band(surface, placed.band);
+        DrawPiece(band, placed.piece);
     }
 }
 
@@ -184,6 +225,17 @@ CPrintingScope::CPrintingScope(bool black) {
 CPrintingScope::~CPrintingScope() {
     g_bPrinting = false;
     g_bPrintInBlack = false;
+}
+
+CSavedPrintState::CSavedPrintState()
+    : m_printing(g_bPrinting), m_printInBlack(g_bPrintInBlack), m_scaleX(g_dDrawScaleX),
+      m_scaleY(g_dDrawScaleY) {}
+
+CSavedPrintState::~CSavedPrintState() {
+    g_bPrinting = m_printing;
+    g_bPrintInBlack = m_printInBlack;
+    g_dDrawScaleX = m_scaleX;
+    g_dDrawScaleY = m_scaleY;
 }
 
 std::function<bool(std::string& name)> g_askPrintedChartName = AskWithChartTitleDialog;
@@ -239,7 +291,7 @@ void SetPrintGeometry(Size area) {
     g_dDrawScaleY = static_cast<double>(g_nPrintAreaHeight) / kLogicalPageHeight;
 }
 
-void InitPrintJob(DrawSurface&, CPrintInfo& info) {
+void InitPrintJob(DrawSurface& surface, CPrintInfo& info) {
     // The name is asked once a job; a preview that draws its pages again keeps it.
     if (!info.repeated) {
         // The file's name without its folders: the heading and footer name the chart, not where it lies.
@@ -250,21 +302,29 @@ void InitPrintJob(DrawSurface&, CPrintInfo& info) {
     }
     g_nPrintPageMask = g_nMaskedPrintPageMap;
     if (IsReturnChartMode(CurrentMode())) g_nPrintPageMask &= kReturnChartPageMask;
-    const int pages = std::popcount(static_cast<unsigned>(g_nPrintPageMask));
-    info.maxPage = g_bPrintViewContent ? 1 : pages;
     info.currentPage = 1;
     CopyDisplayFontRecords();
+    g_reportPages.clear();
+    if (g_bPrintViewContent) {
+        info.maxPage = 1;
+        return;
+    }
+    g_reportPages = LayOutReport(surface, info.pageArea);
+    info.maxPage = static_cast<int>(g_reportPages.size());
 }
 
 void PrintChartPage(DrawSurface& surface, CPrintInfo& info) {
-    const int pageKind = PageKindOf(static_cast<unsigned>(g_nPrintPageMask), info.currentPage);
-    SetPrintGeometry(info.pageArea);
-    CPrintingScope printing(g_bBlackPrintingWanted);
     if (g_bPrintViewContent) {
+        SetPrintGeometry(info.pageArea);
+        const CPrintingScope printing(g_bBlackPrintingWanted);
         PrintHeading(surface);
         return;
     }
-    PrintPieces(surface, pageKind);
+    const CSavedPrintState restored;
+    SetPrintGeometry(info.pageArea);
+    const CPrintingScope printing(g_bBlackPrintingWanted);
+    const std::size_t page = static_cast<std::size_t>(info.currentPage - 1);
+    if (page < g_reportPages.size()) PrintPieces(surface, g_reportPages[page]);
     surface.SetViewportOrigin(Point{0, 0});
     if (info.currentPage > 1) PrintFooter(surface, info.currentPage);
 }

@@ -57,14 +57,34 @@ public:
     CPrintingScope& operator=(const CPrintingScope&) = delete;
 };
 
+// Every flag and scale a print sets for its drawing (g_bPrinting, g_bPrintInBlack and both drawing
+// scales) as they were when it was made, put back when it goes: the screen draws after a print as it
+// drew before.
+class CSavedPrintState {
+public:
+    CSavedPrintState();
+    ~CSavedPrintState();
+    CSavedPrintState(const CSavedPrintState&) = delete;
+    CSavedPrintState& operator=(const CSavedPrintState&) = delete;
+
+private:
+    bool m_printing;
+    bool m_printInBlack;
+    double m_scaleX;
+    double m_scaleY;
+};
+
 // The margins, print area and drawing scales of a printer whose printable area is `area` dots.
 void SetPrintGeometry(Size area);
 
 // Begin printing: the printed name (refreshed from the document's path, then asked), the page mask of
-// the document's mode, the page count (1 for a view's own drawing), the unzoomed display fonts.
+// the document's mode, the unzoomed display fonts, and the page count: 1 for a view's own drawing, else
+// the pages the report takes once its pieces are measured on `surface` (report_flow.h: a page kind
+// takes more than one page where its pieces do not fit on one).
 void InitPrintJob(DrawSurface& surface, CPrintInfo& info);
 // One page: the report page of info.currentPage, or the heading of a view's own drawing with the
-// surface's origin left below it. g_bPrinting is set only while the page draws.
+// surface's origin and the drawing scales left for that drawing below it. g_bPrinting is set only while
+// the page draws; a report page puts the drawing scales back.
 void PrintChartPage(DrawSurface& surface, CPrintInfo& info);
 // End printing: the view's-own-drawing flag cleared, the zoomed display fonts back, every view of
 // `document` updated (none when null).

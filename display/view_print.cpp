@@ -8,6 +8,7 @@ void CViewPrint::OnBeginPrinting(DrawSurface& surface, CPrintInfo& info) {
 }
 
 void CViewPrint::OnPrint(DrawSurface& surface, CPrintInfo& info) {
+    const CSavedPrintState restored; // the view's own drawing leaves the print scales behind
     PrintChartPage(surface, info);
     if (m_form != Form::kContent || !g_bPrintViewContent) return;
     CPrintingScope printing(true);

@@ -4,13 +4,13 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "platform/document_base.h"
 #include "platform/frame_wnd.h"
 #include "platform/message_box.h"
 #include "shell/display_options.h"
 #include "shell/app_icon.h"
 #include "shell/frame_geometry.h"
 
-CCreateContext g_frameCreateContext;
 std::function<void()> g_updateAllViewsOfMainDoc;
 
 namespace {
@@ -75,6 +75,13 @@ int ShowFrame(CFrameWnd* frame, const Rect& rect, CFrameWnd** outFrame) {
     return 1;
 }
 
+// A frame for a view of `document`: one that keeps it alive when it is shared.
+CFrameWnd* NewFrameFor(CDocument* document) {
+    std::shared_ptr<CDocument> shared = document ? document->weak_from_this().lock() : nullptr;
+    if (shared) return new CDocumentFrame(std::move(shared));
+    return new CFrameWnd;
+}
+
 Rect NextCascadeRect() {
     const Rect rect = g_rcCascade[static_cast<size_t>(g_nCascadeSlot)];
     g_nCascadeSlot = (g_nCascadeSlot + 1) % static_cast<int>(g_rcCascade.size());
@@ -83,28 +90,22 @@ Rect NextCascadeRect() {
 
 } // namespace
 
-int OpenChildWindow(int, const std::string& className, CFrameWnd** outFrame) {
-    const Rect rect = NextCascadeRect();
-    return ShowFrame(LoadFrame(new CFrameWnd, className, g_frameCreateContext), rect, outFrame);
+int OpenChildWindow(int resourceId, const std::string& className, CDocument* document, CFrameWnd** outFrame) {
+    return OpenChildWindowInRect(resourceId, className, NextCascadeRect(), document, outFrame);
 }
 
-int OpenChildWindowInRect(int, const std::string& className, const Rect& rect, CFrameWnd** outFrame) {
-    return ShowFrame(LoadFrame(new CFrameWnd, className, g_frameCreateContext), rect, outFrame);
+int OpenChildWindowInRect(int, const std::string& className, const Rect& rect, CDocument* document,
+                          CFrameWnd** outFrame) {
+    const CCreateContext context{document};
+    return ShowFrame(LoadFrame(NewFrameFor(document), className, context), rect, outFrame);
 }
 
-int OpenDocumentFrame(int, const std::string& className, std::shared_ptr<CDocument> document,
-                      CFrameWnd** outFrame) {
-    const Rect rect = NextCascadeRect();
-    const CCreateContext context{document.get()};
-    return ShowFrame(LoadFrame(new CDocumentFrame(std::move(document)), className, context), rect, outFrame);
-}
-
-bool OpenAspectTableWindow(QWidget* parent) {
+bool OpenAspectTableWindow(QWidget* parent, CDocument* document) {
     constexpr int kAspectTableResource = 164;
     const Rect rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom};
     const int opened = rect.Width() > 0 && rect.Height() > 0
-                           ? OpenChildWindowInRect(kAspectTableResource, "CAspectTableView", rect)
-                           : OpenChildWindow(kAspectTableResource, "CAspectTableView");
+                           ? OpenChildWindowInRect(kAspectTableResource, "CAspectTableView", rect, document)
+                           : OpenChildWindow(kAspectTableResource, "CAspectTableView", document);
     if (!opened) MessageBox(parent, "Unable to create window.", "Oops");
     return opened != 0;
 }

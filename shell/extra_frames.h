@@ -10,27 +10,25 @@
 
 class CFrameWnd;
 
-// The create context of extra frames: the document their views show.
-extern CCreateContext g_frameCreateContext;
-// Refreshes every view of the document once a new frame is open; empty does nothing.
+// Refreshes every view of the application's document once a new frame is open; empty does nothing.
 extern std::function<void()> g_updateAllViewsOfMainDoc;
 
 // Frames open inside the screen's available area: a cascade rectangle that would put the title bar or
 // a border off the screen moves the frame onto it.
 //
-// Opens a frame with a view of `className` at the next cascade rectangle (the slot advances even when
-// it fails). Returns nonzero when the frame was made; `outFrame` receives it (null on failure).
-// Callers report a failure with "Unable to create window." captioned "Oops".
-int OpenChildWindow(int resourceId, const std::string& className, CFrameWnd** outFrame = nullptr);
+// Opens a frame with a view of `className` showing `document` (the document of the view or frame that
+// opens it) at the next cascade rectangle (the slot advances even when it fails). A document owned
+// by shared pointers (a period-entry window's) is kept alive by the frame (frames opened on one such
+// document share it; it goes with the last of them); the application's own document outlives them.
+// Returns nonzero when the frame was made; `outFrame` receives it (null on failure). Callers report a
+// failure with "Unable to create window." captioned "Oops".
+int OpenChildWindow(int resourceId, const std::string& className, CDocument* document,
+                    CFrameWnd** outFrame = nullptr);
 // The same at `rect` (screen pixels), leaving the cascade slot alone.
-int OpenChildWindowInRect(int resourceId, const std::string& className, const Rect& rect,
+int OpenChildWindowInRect(int resourceId, const std::string& className, const Rect& rect, CDocument* document,
                           CFrameWnd** outFrame = nullptr);
-// The same for a view of `document`, which the frame keeps alive while it lives (frames opened on one
-// document share it; it goes with the last of them).
-int OpenDocumentFrame(int resourceId, const std::string& className, std::shared_ptr<CDocument> document,
-                      CFrameWnd** outFrame = nullptr);
 
 // The aspect table in its own frame, at the place it was last kept (shell/display_options.h), or at
-// the next cascade rectangle until one was kept; a failure is told ("Unable to create window.",
-// "Oops") over `parent`. True when it opened.
-bool OpenAspectTableWindow(QWidget* parent);
+// the next cascade rectangle until one was kept, showing `document`; a failure is told ("Unable to
+// create window.", "Oops") over `parent`. True when it opened.
+bool OpenAspectTableWindow(QWidget* parent, CDocument* document);

@@ -239,5 +239,5 @@ void BindFrameDocumentCommands(CMainFrame& frame, CTavroDoc& document) {
         ApplyPreset(frame, document, CalculationPreset::kRecommended);
     });
     if (IsPaneClassRegistered("CAspectTableView"))
-        frame.SetCommandHandler(kCmdAspectTable, [&frame] { OpenAspectTableWindow(&frame); });
+        frame.SetCommandHandler(kCmdAspectTable, [&frame, &document] { OpenAspectTableWindow(&frame, &document); });
 }

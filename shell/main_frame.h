@@ -75,6 +75,8 @@ private:
     void CreateStatusBar();
     void BuildLayout(const CCreateContext& context);
     void BindCommands();
+    // A View menu item that shows or hides `bar` alone, checked while the bar is shown.
+    void BindBarCommand(CommandId id, QWidget* bar);
 
     QAction* MakeAction(CommandId id, const QString& text);
 
@@ -90,5 +92,7 @@ private:
     std::function<void(const std::vector<std::string>&)> m_fileDrop;
 };
 
+// The object name of the main tool bar (the time-step bars are named after their times).
+inline constexpr char kMainToolBarName[] = "MainToolBar";
 // The time-step units of the stepper combo boxes, in index order.
 extern const char* const kTimeStepUnits[7];

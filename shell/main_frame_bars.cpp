@@ -78,7 +78,7 @@ QIcon LetterIcon(const char* mark, double devicePixelRatio) {
 
 void CMainFrame::CreateToolBars() {
     QToolBar* main = addToolBar("Standard");
-    main->setObjectName("MainToolBar");
+    main->setObjectName(kMainToolBarName);
     main->setIconSize(QSize(kIconSize, kIconSize));
     for (const ToolButton& button : kMainToolBar) {
         if (button.id == 0) {

@@ -102,8 +102,24 @@ void CMainFrame::BindCommands() {
         if (auto* pane = dynamic_cast<CView*>(GetActiveView())) pane->OnFilePrintPreview();
     });
     SetCommandHandler(kCmdFilePrintSetup, [this] { RunPrintSetup(this); });
-    SetCommandHandler(kCmdViewToolbar, [this] {
-        for (QToolBar* bar : findChildren<QToolBar*>()) bar->setVisible(!bar->isVisible());
+    BindBarCommand(kCmdViewToolbar, findChild<QToolBar*>(kMainToolBarName));
+    BindBarCommand(kCmdViewStatusBar, statusBar());
+}
+
+void CMainFrame::BindBarCommand(CommandId id, QWidget* bar) {
+    if (!bar) return;
+    // Hidden, not visible, is the bar's own state: a frame not yet shown or minimised hides no bar.
+    const auto showCheck = [this, id, bar] {
+        const auto [first, last] = m_actions.equal_range(id);
+        for (auto it = first; it != last; ++it) it->second->setChecked(!bar->isHidden());
+    };
+    const auto [first, last] = m_actions.equal_range(id);
+    for (auto it = first; it != last; ++it) it->second->setCheckable(true);
+    showCheck();
+    SetCommandHandler(id, [bar, showCheck] {
+        bar->setHidden(!bar->isHidden());
+        showCheck();
     });
-    SetCommandHandler(kCmdViewStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+    // The tool bar area's own menu hides and shows tool bars too.
+    if (auto* toolBar = qobject_cast<QToolBar*>(bar)) connect(toolBar, &QToolBar::visibilityChanged, this, showCheck);
 }

@@ -40,8 +40,11 @@ void CSplashWnd::EnableSplashScreen(bool enable) {
     c_bShowSplashWnd = enable;
 }
 
+// Kept above other windows: a window manager otherwise raises the main window over it as soon as that
+// is mapped, a moment after the splash.
 CSplashWnd::CSplashWnd(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_bitmap(DrawSplashBitmap()) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_bitmap(DrawSplashBitmap()) {
     c_pSplashWnd = this;
     setAttribute(Qt::WA_DeleteOnClose);
     resize(m_bitmap.size());

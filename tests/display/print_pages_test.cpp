@@ -21,13 +21,16 @@
 
 namespace {
 
-// One line per piece drawn: kind, arguments, drawing scales, the surface's origin and the print flags.
+// One line per piece printed: kind, arguments, drawing scales, the surface's origin and the print
+// flags. The pieces draw nothing, so the job measures them as empty and keeps the page table's places.
 class PieceLog : public CReportView {
 public:
     PieceLog(int kind, std::vector<std::string>& log) : CReportView(kind), m_log(log) {}
     void PrintReport(DrawSurface& surface, int a, int b) override {
         if (m_throws) throw std::runtime_error("piece failed");
-        const auto& calls = static_cast<RecordingSurface&>(surface).Calls();
+        auto* recorded = dynamic_cast<RecordingSurface*>(&surface);
+        if (!recorded) return; // measured when the job begins
+        const auto& calls = recorded->Calls();
         std::string origin = "none";
         for (const std::string& call : calls)
             if (call.starts_with("SetViewportOrigin ")) origin = call.substr(18);
@@ -149,6 +152,9 @@ TEST_F(PrintPagesTest, TheFirstPagePlacesItsPiecesAndPrintsVimsottariWithoutTrib
     EXPECT_TRUE(g_bTribhagiVariation);
     EXPECT_FALSE(g_bPrinting);
     EXPECT_FALSE(g_bPrintInBlack);
+    // The screen's scales are back: nothing drawn after the page is scaled to the printer.
+    EXPECT_EQ(g_dDrawScaleX, 1.0);
+    EXPECT_EQ(g_dDrawScaleY, 1.0);
     EXPECT_EQ(m_surface.Calls().back(), "SetViewportOrigin 0,0");
 }
 
@@ -204,13 +210,15 @@ TEST_F(PrintPagesTest, ThePrintedNameIsAskedStartingFromTheFileName) {
 
 TEST_F(PrintPagesTest, APieceThatFailsLeavesNothingInThePrintingState) {
     g_bTribhagiVariation = true;
-    m_views[kDasaReport]->m_throws = true;
     CPrintInfo info = Begin();
+    m_views[kDasaReport]->m_throws = true;
     info.currentPage = 1;
     EXPECT_THROW(PrintChartPage(m_surface, info), std::runtime_error);
     EXPECT_FALSE(g_bPrinting);
     EXPECT_FALSE(g_bPrintInBlack);
     EXPECT_TRUE(g_bTribhagiVariation);
+    EXPECT_EQ(g_dDrawScaleX, 1.0);
+    EXPECT_EQ(g_dDrawScaleY, 1.0);
 }
 
 TEST_F(PrintPagesTest, AViewsOwnDrawingStandsBelowTheHeadingAndTheJobEndClearsIt) {

@@ -44,7 +44,7 @@ TEST_F(MainFrameTest, ClosingTheMainWindowClosesTheWindowsOpenedFromIt) {
     g_strDataDirectory = folder.path().toStdString();
     CMainFrame& frame = Build();
     CFrameWnd* extra = nullptr;
-    ASSERT_NE(OpenChildWindow(137, "CEntryBasicInfoView", &extra), 0);
+    ASSERT_NE(OpenChildWindow(137, "CEntryBasicInfoView", nullptr, &extra), 0);
     const QPointer<CFrameWnd> opened(extra);
     ASSERT_TRUE(opened->isVisible());
     EXPECT_TRUE(frame.close());

@@ -101,7 +101,7 @@ TEST(ExtraFrames, FramesCascadeOverTheFourQuartersAndFailuresStillAdvance) {
     for (int i = 0; i < 5; ++i) {
         CFrameWnd* frame = nullptr;
         usedSlots.push_back(g_nCascadeSlot);
-        ASSERT_NE(OpenChildWindow(137, "CEntryBasicInfoView", &frame), 0);
+        ASSERT_NE(OpenChildWindow(137, "CEntryBasicInfoView", nullptr, &frame), 0);
         ASSERT_NE(frame, nullptr);
         const Rect& expected = g_rcCascade[static_cast<size_t>(usedSlots.back())];
         // The quarter's place, unless the title bar would stand above the screen's top edge: then the
@@ -117,7 +117,7 @@ TEST(ExtraFrames, FramesCascadeOverTheFourQuartersAndFailuresStillAdvance) {
 
     RegisterPaneClass("CBroken", [](QWidget*) { return nullptr; });
     CFrameWnd* frame = reinterpret_cast<CFrameWnd*>(1);
-    EXPECT_EQ(OpenChildWindow(137, "CBroken", &frame), 0);
+    EXPECT_EQ(OpenChildWindow(137, "CBroken", nullptr, &frame), 0);
     EXPECT_EQ(frame, nullptr);
     EXPECT_EQ(g_nCascadeSlot, 2);
     UnregisterPaneClass("CBroken");

@@ -7,9 +7,11 @@
 #include <QImage>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <set>
 
 #include "display/chart_source.h"
 #include "display/drawing_factors.h"
+#include "display/print_bands.h"
 #include "display/print_pages.h"
 #include "document/document_options.h"
 #include "document/document_state.h"
@@ -183,7 +185,8 @@ TEST_F(PrintViewsTest, TheDasaPageOfTheReportPrintsItsThreeDasasAndKeepsTheOneSh
     CPrintInfo info;
     info.pageArea = Size{4800, 6600};
     InitPrintJob(surface, info);
-    PrintChartPage(surface, info);
+    for (info.currentPage = 1; info.currentPage <= info.maxPage; ++info.currentPage) // two pages long
+        PrintChartPage(surface, info);
     for (const std::string& title : titles) {
         bool printed = false;
         for (const DrawnRecord::Text& text : surface.texts) printed |= text.text.starts_with(title);
@@ -192,6 +195,104 @@ TEST_F(PrintViewsTest, TheDasaPageOfTheReportPrintsItsThreeDasasAndKeepsTheOneSh
     EXPECT_EQ(g_nSelectedDasa, 0);
     EXPECT_EQ(m_document.m_dasaTree.strName, shown);
     EXPECT_EQ(m_document.m_dasaTree.nLevel, level);
+}
+
+// A printer's page on the recorder: every text with its box on the page (the surface's origin added)
+// and the piece it belongs to (each origin set starts a piece).
+class PrintedPage : public RecordingSurface {
+public:
+    struct Text {
+        std::string text;
+        Rect box;
+        int piece;
+    };
+    PrintedPage() { SetPrinter(true); }
+    void SetViewportOrigin(Point origin) override {
+        m_origin = origin;
+        ++m_piece;
+        RecordingSurface::SetViewportOrigin(origin);
+    }
+    Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
+        if (!(format & kTextCalcRect)) {
+            const Rect box = DrawnTextBox(*this, text, rect, format);
+            texts.push_back(Text{std::string(text),
+                                 Rect{box.left + m_origin.x, box.top + m_origin.y, box.right + m_origin.x,
+                                      box.bottom + m_origin.y},
+                                 m_piece});
+        }
+        return RecordingSurface::DrawText(text, rect, format);
+    }
+    int Pieces() const { return m_piece; }
+    std::vector<Text> texts;
+
+private:
+    Point m_origin;
+    int m_piece = 0;
+};
+
+// Every dasa of the report, each block whole: no row runs into the footer's strip or off the page, no
+// block prints over another, and every row printed is printed once.
+TEST_F(PrintViewsTest, DasaListingsBreakBetweenPagesWithoutLosingOrOverlappingRows) {
+    g_nMaskedPrintPageMap = 0xFD; // the first page and the six pages of dasas
+    const Size area{1275, 1650};  // letter paper at 150 dots per inch
+    CPrintInfo info;
+    info.pageArea = area;
+    PrintedPage begun;
+    m_dasa.PrintClient().OnBeginPrinting(begun, info);
+    std::vector<std::unique_ptr<PrintedPage>> pages;
+    for (int page = 1; page <= info.maxPage; ++page) {
+        info.currentPage = page;
+        pages.push_back(std::make_unique<PrintedPage>());
+        m_dasa.PrintClient().OnPrint(*pages.back(), info);
+    }
+    m_dasa.PrintClient().OnEndPrinting(begun, info);
+    for (size_t page = 0; page < pages.size(); ++page) { // for a look
+        ImageSurface picture(area);
+        pages[page]->Replay(picture.Surface());
+        picture.Image().save(QString(KH_TEST_OUTPUT_DIR) + "/printed_dasa_report_page" +
+                             QString::number(page + 1) + ".png");
+    }
+
+    // What the pieces draw, each drawn whole as the report draws it.
+    std::multiset<std::string> whole;
+    {
+        SetPrintGeometry(area);
+        CPrintingScope printing(true);
+        const bool tribhagi = g_bTribhagiVariation;
+        for (int n = 1; PageKindOf(g_nPrintPageMask, n) != 0; ++n)
+            for (const PrintPiece& piece :
+                 PiecesOfPage(PageKindOf(g_nPrintPageMask, n), m_document.m_nMode)) {
+                if (piece.tribhagi >= 0) g_bTribhagiVariation = piece.tribhagi == 1;
+                PrintedPage drawn;
+                if (piece.scaled)
+                    DrawViewKindScaled(drawn, piece.kind, piece.a, piece.b, piece.scaleY, piece.scaleX);
+                else
+                    DrawViewKind(drawn, piece.kind, piece.a, piece.b);
+                g_bTribhagiVariation = tribhagi;
+                for (const PrintedPage::Text& text : drawn.texts) whole.insert(text.text);
+            }
+        g_dDrawScaleX = g_dDrawScaleY = 1.0;
+    }
+
+    const int bottom = g_nPrintMarginY + g_nPrintAreaHeight;
+    std::multiset<std::string> printed;
+    for (size_t page = 0; page < pages.size(); ++page) {
+        SCOPED_TRACE(testing::Message() << "page " << page + 1);
+        const int footer = page > 0 ? pages[page]->Pieces() : -1; // the last origin set: the footer's
+        for (const PrintedPage::Text& text : pages[page]->texts) {
+            if (text.piece == footer) continue;
+            printed.insert(text.text);
+            EXPECT_LE(text.box.bottom, bottom) << text.text;
+            EXPECT_GE(text.box.top, g_nPrintMarginY) << text.text;
+            for (const PrintedPage::Text& other : pages[page]->texts) {
+                if (other.piece == text.piece || other.piece == footer) continue;
+                const bool overlap = text.box.left < other.box.right && other.box.left < text.box.right &&
+                                     text.box.top < other.box.bottom && other.box.top < text.box.bottom;
+                EXPECT_FALSE(overlap) << '"' << text.text << "\" over \"" << other.text << '"';
+            }
+        }
+    }
+    EXPECT_EQ(printed, whole);
 }
 
 TEST_F(PrintViewsTest, PrintThisWindowPrintsOnePageAndLeavesNothingSet) {

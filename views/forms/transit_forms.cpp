@@ -233,7 +233,7 @@ void CTranCalenFormView::OnShowCalendar() {
     g_nTranCalenStepCount = *count;
     for (int i = 0; i < kCalendarItems; ++i) g_bTranCalenShowItem[i] = m_items[i]->isChecked();
     CFrameWnd* frame = nullptr;
-    if (!OpenChildWindow(kTransitCalendarResource, "CTransitCalenView", &frame)) {
+    if (!OpenChildWindow(kTransitCalendarResource, "CTransitCalenView", GetDocument(), &frame)) {
         MessageBox(this, "Unable to create window.", "Oops");
         return;
     }

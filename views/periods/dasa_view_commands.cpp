@@ -100,7 +100,7 @@ void CDasaView::OnEntryChart() {
     auto entryDocument = std::make_shared<CTavroDoc>();
     entryDocument->TakeEntryCharts(document->m_natalChart, entry, m_dPickedSpanDays, document->m_nEntryVarga);
     entryDocument->SetTitle(entry.m_strTitle);
-    if (!OpenDocumentFrame(kEntryWindowResource, "CEntryChartView", std::move(entryDocument)))
+    if (!OpenChildWindow(kEntryWindowResource, "CEntryChartView", entryDocument.get()))
         ReportNoWindow(this);
 }
 
@@ -112,12 +112,13 @@ void CDasaView::OnDasaTransitCorrelation() {
                                     *document->m_pCurrentChart);
     if (sign < 0) return;
     g_dasaTransitInput = CDasaTransitInput{m_pickedStart, m_pickedEnd, m_strPickedLabel, sign, true};
-    if (!OpenChildWindow(kChildFrameResource, "CDasaSignTransitView")) ReportNoWindow(this);
+    if (!OpenChildWindow(kChildFrameResource, "CDasaSignTransitView", GetDocument())) ReportNoWindow(this);
 }
 
 void CDasaView::OnSeedStrengthHelp() {
     CFrameWnd* frame = nullptr;
-    if (!OpenChildWindow(kChildFrameResource, "CVimsoStrengthHelpView", &frame)) ReportNoWindow(this);
+    if (!OpenChildWindow(kChildFrameResource, "CVimsoStrengthHelpView", GetDocument(), &frame))
+        ReportNoWindow(this);
     if (frame) frame->setWindowTitle("Vimsottari Seed Strength Comparison Help");
     g_pSeedHelpFrame = frame;
 }

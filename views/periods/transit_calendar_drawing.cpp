@@ -206,7 +206,9 @@ int CalendarColumnLeft(const CalendarItems& shown, int planet) {
 }
 
 void DrawCalendarWait(DrawSurface& surface) {
-    Text(surface, " W A I T ", Box(10, 10, 300, 300), g_colors[kColorTransitWait], 2.0, 4.0, 1.0);
+    // From the left edge of its box: centred, the widened letters reached past the window's left side.
+    Text(surface, " W A I T ", Box(10, 10, 300, 300), g_colors[kColorTransitWait], 2.0, 4.0, 1.0, 0,
+         kLeftCentred);
 }
 
 int DrawCalendarItem(DrawSurface& surface, int item, int planet, const CalendarCell& cell, int x, int y) {

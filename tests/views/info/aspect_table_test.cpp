@@ -115,12 +115,10 @@ class AspectTableViewTest : public PaneTest {
 protected:
     AspectTableViewTest() {
         RegisterInfoViews();
-        g_frameCreateContext.m_pCurrentDoc = &m_document;
         g_nAspectTableVarga = 0;
         g_nAspTblHouseRef = 0;
     }
     ~AspectTableViewTest() override {
-        g_frameCreateContext = CCreateContext{};
         g_nAspTblPosLeft = m_kept.left, g_nAspTblPosTop = m_kept.top;
         g_nAspTblPosRight = m_kept.right, g_nAspTblPosBottom = m_kept.bottom;
     }
@@ -129,7 +127,7 @@ protected:
         CFrameWnd* frame = nullptr;
         EXPECT_TRUE(OpenChildWindowInRect(
             0, "CAspectTableView",
-            Rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom}, &frame));
+            Rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom}, &m_document, &frame));
         QApplication::processEvents();
         return frame;
     }

@@ -1,0 +1,282 @@
+// The program as a user meets it, through its menus: the windows opened apart show the chart they were
+// opened on, the View menu's bars, Save As, and the screen after a print drawn as before it.
+#include <QApplication>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include "application_fixture.h"
+#include "display/print_pages.h"
+#include "platform/frame_wnd.h"
+#include "platform/print_job.h"
+#include "shell/color_settings.h"
+#include "views/info/ashtakavarga_colors.h"
+#include "views/info/aspect_table_view.h"
+#include "views/info/seed_strength_view.h"
+#include "views/periods/dasa_transit_view.h"
+#include "views/periods/dasa_view.h"
+#include "views/periods/transit_calendar_view.h"
+
+namespace {
+
+class ApplicationWindowsTest : public ApplicationStartTest {
+protected:
+    ~ApplicationWindowsTest() override {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = dynamic_cast<CFrameWnd*>(widget);
+                window && window != m_application.MainFrame())
+                window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    CMainFrame& Start() {
+        EXPECT_TRUE(m_application.InitInstance(
+            {QString::fromStdString(WriteChartFile("chennai.tvd", kChennaiChartText))}));
+        return *m_application.MainFrame();
+    }
+
+    // The view of class View in a window of its own that is showing; null when there is none.
+    template <class View> static View* OpenedView() {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = dynamic_cast<CFrameWnd*>(widget); window && window->isVisible())
+                if (auto* view = dynamic_cast<View*>(window->centralWidget())) return view;
+        return nullptr;
+    }
+
+    CView& ActivePane(unsigned node) {
+        CVisualFramework& framework = m_application.MainFrame()->Framework();
+        EXPECT_TRUE(framework.ActivateNode(framework.GetNode(node)));
+        auto* view = dynamic_cast<CView*>(framework.GetNode(node)->m_pWnd.data());
+        EXPECT_NE(view, nullptr);
+        return *view;
+    }
+
+    // Opens `pane`'s context menu at `content` (pixels of its content) and chooses the item `text`.
+    static void ChooseFromContextMenu(CView& pane, Point content, const std::string& text) {
+        auto chosen = std::make_shared<bool>(false);
+        QTimer::singleShot(20, [chosen, text] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            for (QAction* action : menu->actions())
+                if (action->text().toStdString() == text && action->isEnabled()) {
+                    menu->close();
+                    action->trigger();
+                    *chosen = true;
+                    return;
+                }
+            menu->close();
+        });
+        pane.OnContextMenu(pane.viewport()->mapToGlobal(QPoint(content.x, content.y)));
+        QEventLoop wait;
+        QTimer::singleShot(60, &wait, &QEventLoop::quit);
+        wait.exec();
+        EXPECT_TRUE(*chosen) << text;
+    }
+
+    static DrawnRecord Drawn(CView& view) {
+        ProbeSurface probe;
+        view.OnDraw(probe);
+        return probe;
+    }
+    static std::vector<std::string> DrawnCalls(CView& view) {
+        RecordingSurface recorder;
+        view.OnDraw(recorder);
+        return recorder.Calls();
+    }
+
+    // The item `text` of the menu-bar menu `menu`; null when there is none.
+    QAction* MenuItem(const char* menu, const char* text) {
+        for (QAction* top : m_application.MainFrame()->menuBar()->actions())
+            if (top->text() == menu && top->menu())
+                for (QAction* item : top->menu()->actions())
+                    if (item->text() == text) return item;
+        ADD_FAILURE() << menu << " > " << text << " not found";
+        return nullptr;
+    }
+
+    // Answers each modal dialog of class Dialog that comes up while it lives with `answer`, as a user would.
+    template <class Dialog> class ModalAnswer {
+    public:
+        explicit ModalAnswer(std::function<void(Dialog&)> answer) {
+            QObject::connect(&m_timer, &QTimer::timeout, [answer] {
+                if (auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget())) answer(*dialog);
+            });
+            m_timer.start(20);
+        }
+
+    private:
+        QTimer m_timer;
+    };
+};
+
+// Each window opened apart shows the application's chart, reached as the user reaches it.
+TEST_F(ApplicationWindowsTest, WindowsOpenedApartShowTheChartTheyWereOpenedOn) {
+    Start();
+    CTavroDoc& document = *m_application.Document();
+
+    // View > Aspect Table with Relationships.
+    MenuItem("&View", "Aspect Table with Relationships")->trigger();
+    auto* aspects = OpenedView<CAspectTableView>();
+    ASSERT_NE(aspects, nullptr);
+    EXPECT_EQ(aspects->GetDocument(), &document);
+    const DrawnRecord table = Drawn(*aspects);
+    for (const char* text : {"Su", "Ke", "1st", "Chart used: D-1"})
+        EXPECT_NE(table.FindText(text), nullptr) << text;
+
+    // The dasa page's "Vimsottari seed strength comparison help".
+    g_nCurrentDasaViewType = 0;
+    auto& dasa = dynamic_cast<CDasaView&>(ActivePane(kNodeNakshatraDasas));
+    Drawn(dasa);
+    ChooseFromContextMenu(dasa, Point{5, 5}, "Vimsottari seed strength comparison &help");
+    auto* seeds = OpenedView<CVimsoStrengthHelpView>();
+    ASSERT_NE(seeds, nullptr);
+    EXPECT_EQ(seeds->GetDocument(), &document);
+    EXPECT_GE(seeds->RowCount(), 12);
+    EXPECT_EQ(seeds->CellText(0, 0).empty(), false);
+
+    // "Dasa-Transit Correlation" on a period of the listing.
+    Drawn(dasa);
+    const Rect period = dasa.PeriodRects()[8];
+    ChooseFromContextMenu(dasa, Point{period.left + 5, (period.top + period.bottom) / 2},
+                          "&Dasa-Transit Correlation");
+    auto* correlation = OpenedView<CDasaSignTransitView>();
+    ASSERT_NE(correlation, nullptr);
+    EXPECT_EQ(correlation->GetDocument(), &document);
+    QCoreApplication::processEvents();
+    const DrawnRecord listing = Drawn(*correlation);
+    EXPECT_EQ(listing.FindText(" W A I T "), nullptr);
+    EXPECT_GT(listing.texts.size(), 12u);
+
+    // The Transit Calendar tab's "Show Transit Calendar".
+    constexpr unsigned kTransitCalendarTab = 194;
+    QPushButton* show = nullptr;
+    for (QPushButton* button : ActivePane(kTransitCalendarTab).findChildren<QPushButton*>())
+        if (button->text() == "Show Transit Calendar") show = button;
+    ASSERT_NE(show, nullptr);
+    show->click();
+    auto* calendar = OpenedView<CTransitCalenView>();
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->GetDocument(), &document);
+    QCoreApplication::processEvents();
+    const DrawnRecord days = Drawn(*calendar);
+    EXPECT_EQ(days.FindText(" W A I T "), nullptr);
+    EXPECT_GT(days.texts.size(), 20u);
+}
+
+// File > Save As: a name typed without an extension is saved as a chart file, which File > Open lists.
+TEST_F(ApplicationWindowsTest, SaveAsGivesANameWithoutExtensionTheChartFilesOwn) {
+    Start();
+    const struct {
+        const char* typed;
+        const char* saved;
+    } cases[] = {{"ravi", "ravi.tvd"}, {"kumar.tvd", "kumar.tvd"}, {"sita.chart", "sita.chart"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const QString typed = m_folder.filePath(c.typed);
+        // The name typed into the dialog's name field, and Save pressed once the dialog shows it as chosen
+        // (while its folder loads it may select the chart's present file again).
+        auto settled = std::make_shared<int>(0);
+        const ModalAnswer<QFileDialog> answer([typed, settled](QFileDialog& dialog) {
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            if (!name) return;
+            if (dialog.selectedFiles().value(0) != typed) {
+                name->setText(QFileInfo(typed).fileName());
+                *settled = 0;
+                return;
+            }
+            if (++*settled < 3) return;
+            static_cast<QDialog&>(dialog).accept(); // the file dialog's own, as its Save button
+        });
+        MenuItem("&File", "Save &As...")->trigger();
+        const QString saved = m_folder.filePath(c.saved);
+        EXPECT_TRUE(QFileInfo::exists(saved));
+        EXPECT_EQ(m_application.Document()->GetPathName(), saved.toStdString());
+        EXPECT_EQ(m_application.MainFrame()->windowTitle().toStdString(),
+                  std::string(c.saved) + " - Kalomithra Hora");
+    }
+    EXPECT_FALSE(QFileInfo::exists(m_folder.filePath("ravi")));
+}
+
+// View > Toolbar and View > Status Bar carry a check mark while their bar shows and hide that bar alone.
+TEST_F(ApplicationWindowsTest, ToolbarAndStatusBarItemsAreCheckedAndHideTheirOwnBarOnly) {
+    CMainFrame& frame = Start();
+    QAction* toolbarItem = MenuItem("&View", "&Toolbar");
+    QAction* statusItem = MenuItem("&View", "&Status Bar");
+    ASSERT_TRUE(toolbarItem && statusItem);
+    const QList<QToolBar*> bars = frame.findChildren<QToolBar*>();
+    ASSERT_EQ(bars.size(), 3);
+    QToolBar* main = frame.findChild<QToolBar*>(kMainToolBarName);
+    ASSERT_NE(main, nullptr);
+    const auto shown = [&] {
+        std::vector<bool> state{!frame.statusBar()->isHidden()};
+        for (QToolBar* bar : bars) state.push_back(!bar->isHidden());
+        return state;
+    };
+    const auto expectBars = [&](bool toolbar, bool status) {
+        EXPECT_TRUE(toolbarItem->isCheckable());
+        EXPECT_TRUE(statusItem->isCheckable());
+        EXPECT_EQ(toolbarItem->isChecked(), toolbar);
+        EXPECT_EQ(statusItem->isChecked(), status);
+        std::vector<bool> expected{status};
+        for (QToolBar* bar : bars)
+            expected.push_back(bar == main ? toolbar : true); // the time-step bars stay
+        EXPECT_EQ(shown(), expected);
+    };
+    expectBars(true, true);
+    toolbarItem->trigger();
+    expectBars(false, true);
+    statusItem->trigger();
+    expectBars(false, false);
+    toolbarItem->trigger();
+    expectBars(true, false);
+    statusItem->trigger();
+    expectBars(true, true);
+    // The tool bar area's own menu hides the main tool bar too: the item follows.
+    main->toggleViewAction()->trigger();
+    expectBars(false, true);
+}
+
+// Printing and its preview leave nothing behind: the ashtakavarga page (with its highlighted signs) and
+// the chart draw after them exactly as before.
+TEST_F(ApplicationWindowsTest, TheScreenDrawsTheSameAfterAPrintAndAPreview) {
+    Start();
+    CView& ashtakavarga = ActivePane(kNodeAshtakavarga);
+    const std::vector<std::string> before = DrawnCalls(ashtakavarga);
+    ASSERT_NE(g_pChartView, nullptr);
+    const std::vector<std::string> chartBefore = DrawnCalls(*g_pChartView);
+    // The sign of each planet is highlighted in its chart (filled, or a region filled by the brush).
+    char highlight[16];
+    std::snprintf(highlight, sizeof highlight, " 0x%06x", g_colors[kAvColorHighlight]);
+    EXPECT_TRUE(std::any_of(before.begin(), before.end(), [&](const std::string& call) {
+        return call.find(highlight) != std::string::npos;
+    }));
+
+    const QString pdf = m_folder.filePath("report.pdf");
+    const PrintDialogHandler previous = SetPrintDialogHandler([pdf](const PrintDialogRequest& request) {
+        request.printer.setOutputFormat(QPrinter::PdfFormat);
+        request.printer.setOutputFileName(pdf);
+        request.paint(request.printer);
+        return true;
+    });
+    const ModalAnswer<QDialog> title([](QDialog& dialog) { dialog.accept(); }); // "Enter the chart title"
+    for (const char* item : {"&Print...", "Print Pre&view"}) {
+        SCOPED_TRACE(item);
+        ActivePane(kNodeAshtakavarga);
+        QFile::remove(pdf);
+        MenuItem("&File", item)->trigger();
+        EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+        EXPECT_EQ(DrawnCalls(ashtakavarga), before);
+        EXPECT_EQ(DrawnCalls(*g_pChartView), chartBefore);
+    }
+    SetPrintDialogHandler(previous);
+}
+
+} // namespace
