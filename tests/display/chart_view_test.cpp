@@ -340,7 +340,9 @@ TEST_F(ChartViewTest, NorthIndianCaptionsStayClearOfTheFrameAbove) {
                                 std::max(from.x, to.x) > text.taken.left;
             // The upper half of the caption's line, where a frame above would strike the letters.
             const int middle = (text.taken.top + text.taken.bottom) / 2;
-            if (across) EXPECT_FALSE(from.y >= text.taken.top && from.y < middle) << from.y;
+            if (across) {
+                EXPECT_FALSE(from.y >= text.taken.top && from.y < middle) << from.y;
+            }
         }
     }
     EXPECT_EQ(captions, 12);

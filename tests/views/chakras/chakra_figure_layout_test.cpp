@@ -128,8 +128,9 @@ TEST_F(ChakraFigureTest, LabelsKeepClearOfLinesAndOfEachOther) {
                     EXPECT_FALSE(Crosses(from, to, label->extent))
                         << from.x << "," << from.y << " " << to.x << "," << to.y;
                 for (const auto& other : drawn.texts)
-                    if (&other != label)
+                    if (&other != label) {
                         EXPECT_FALSE(Overlap(label->extent, other.extent)) << other.text;
+                    }
             }
         }
         base.customBaseOn = false;

@@ -66,7 +66,9 @@ TEST_F(CoreInfoTest, ANarrowPaneStacksTheBlocks) {
     for (size_t i = 0; i < surface.texts.size(); ++i) {
         SCOPED_TRACE(surface.texts[i].text);
         EXPECT_LT(surface.texts[i].rect.left, 200);
-        if (i >= oneBlock) EXPECT_GT(surface.texts[i].rect.top, surface.texts[oneBlock - 1].rect.top);
+        if (i >= oneBlock) {
+            EXPECT_GT(surface.texts[i].rect.top, surface.texts[oneBlock - 1].rect.top);
+        }
         lowest = std::max(lowest, surface.texts[i].rect.top);
     }
     EXPECT_GT(m_view.GetTotalSize().cy, lowest + g_displayFonts[3].height);
