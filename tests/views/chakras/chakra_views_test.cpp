@@ -231,7 +231,7 @@ TEST_F(StarChakraTest, SahamasStandAtTheStarsOfTheirOwnNavamsas) {
     ASSERT_TRUE(pane.RunCommand(CStarChakraView::kCmdBodyVarga));
     ASSERT_TRUE(pane.RunCommand(kShowSahamas));
     // Punya Sahama's navamsa star at place 0: its label, the first of that star, in the first slot (6, 6)
-    // of a cell half as wide again.
+    // of a cell half as wide again, give or take the few pixels that keep it clear of the figure's lines.
     const int punyaStar = Star28OfLongitude(std::fmod(9.0 * chart.m_specialPoint[0].m_dLongitude, 360.0));
     ASSERT_NE(punyaStar, 0);
     g_shoolaBase.customBaseOn = true;
@@ -240,8 +240,9 @@ TEST_F(StarChakraTest, SahamasStandAtTheStarsOfTheirOwnNavamsas) {
     const DrawnRecord::Text* punya = drawn.FindText("Puny");
     ASSERT_NE(punya, nullptr);
     const Rect cell = pane.PlaceCell(0);
-    EXPECT_EQ(punya->rect.left, cell.left + 6 * static_cast<int>(cell.Width() * 1.5) / 16);
-    EXPECT_EQ(punya->rect.top, cell.top + 6 * cell.Height() / 16);
+    const int nudge = cell.Height() / 8;
+    EXPECT_NEAR(punya->rect.left, cell.left + 6 * static_cast<int>(cell.Width() * 1.5) / 16, nudge);
+    EXPECT_NEAR(punya->rect.top, cell.top + 6 * cell.Height() / 16, nudge);
     Render(pane).save(KH_TEST_OUTPUT_DIR "/shoola_sahamas_d9.png"); // for a look
 }
 
