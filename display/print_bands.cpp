@@ -18,8 +18,7 @@ Rect BoundsOf(std::span<const Point> points) {
 
 } // namespace
 
-Rect DrawnTextBox(DrawSurface& measure, std::string_view text, const Rect& rect, std::uint32_t format) {
-    const Rect taken = measure.DrawText(text, rect, format | kTextCalcRect);
+Rect AlignedTextBox(const Rect& taken, const Rect& rect, std::uint32_t format) {
     const int width = taken.Width(), height = taken.Height();
     int left = rect.left;
     if (format & kTextCenter)
@@ -32,6 +31,10 @@ Rect DrawnTextBox(DrawSurface& measure, std::string_view text, const Rect& rect,
     else if ((format & kTextSingleLine) && (format & kTextBottom))
         top = rect.bottom - height;
     return Rect{left, top, left + width, top + height};
+}
+
+Rect DrawnTextBox(DrawSurface& measure, std::string_view text, const Rect& rect, std::uint32_t format) {
+    return AlignedTextBox(measure.DrawText(text, rect, format | kTextCalcRect), rect, format);
 }
 
 void ExtentSurface::Keep(const Rect& box) {

@@ -7,6 +7,8 @@
 
 #include "platform/draw_surface.h"
 
+// The box of a text whose measured extent is `taken` once aligned in `rect` by `format`.
+Rect AlignedTextBox(const Rect& taken, const Rect& rect, std::uint32_t format);
 // The box `text` takes when drawn in `rect` with `format` (alignment within the rectangle applied), as
 // `measure` lays it out in its current font.
 Rect DrawnTextBox(DrawSurface& measure, std::string_view text, const Rect& rect, std::uint32_t format);

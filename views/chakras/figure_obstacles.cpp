@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "display/print_bands.h"
+
 namespace {
 
 constexpr int kCircleChords = 72; // a circle is kept as this many chords: within a pixel at these sizes
@@ -68,20 +70,7 @@ void FigureObstacles::Ellipse(const Rect& bounds) {
 
 Rect FigureObstacles::DrawText(std::string_view text, const Rect& rect, std::uint32_t format) {
     const Rect taken = m_measure.DrawText(text, rect, format | kTextCalcRect);
-    if (format & kTextCalcRect) return taken;
-    // The extent as the text is aligned in its rectangle.
-    const int width = taken.Width(), height = taken.bottom - taken.top;
-    int left = rect.left;
-    if (format & kTextCenter)
-        left = (rect.left + rect.right - width) / 2;
-    else if (format & kTextRight)
-        left = rect.right - width;
-    int top = rect.top;
-    if ((format & kTextSingleLine) && (format & kTextVCenter))
-        top = (rect.top + rect.bottom - height) / 2;
-    else if ((format & kTextSingleLine) && (format & kTextBottom))
-        top = rect.bottom - height;
-    m_boxes.push_back(Rect{left, top, left + width, top + height});
+    if (!(format & kTextCalcRect)) m_boxes.push_back(AlignedTextBox(taken, rect, format));
     return taken;
 }
 
