@@ -52,13 +52,6 @@ bool EndsWithDash(const std::string& entry) {
 
 class PanchangaPolarTest : public SwetestFrameTest {
 protected:
-    static std::vector<CPanchangaDay> Run(const ReferenceCase& c) {
-        std::vector<CPanchangaDay> days;
-        const CChartCore place = PlaceAtNoon(c.lonEast, c.lat, c.zone, c.year, c.month, c.day);
-        const CalcStatus status = ComputePanchangaDays(place, c.days, false, days);
-        EXPECT_TRUE(status.ok()) << status.error;
-        return days;
-    }
     std::vector<ReferenceCase> m_cases = ReadPanchangaCases("panchanga_polar_swetest.txt");
 };
 
@@ -80,7 +73,7 @@ std::vector<double> ListedEnds(const CPanchangaDay& day, const std::string& quan
 TEST_F(PanchangaPolarTest, DaysMeetAndEveryEndSwetestFindsIsListedOnOneDay) {
     ASSERT_EQ(m_cases.size(), 7u);
     for (const ReferenceCase& c : m_cases) {
-        const std::vector<CPanchangaDay> days = Run(c);
+        const std::vector<CPanchangaDay> days = ComputeCaseDays(c);
         ASSERT_EQ(days.size(), static_cast<std::size_t>(c.days));
         for (std::size_t i = 0; i + 1 < days.size(); ++i) {
             EXPECT_EQ(days[i].m_dEndJd, days[i + 1].m_dStartJd) << "case " << c.n << " day " << i;
@@ -105,7 +98,7 @@ TEST_F(PanchangaPolarTest, DaysMeetAndEveryEndSwetestFindsIsListedOnOneDay) {
 TEST_F(PanchangaPolarTest, ADateStartsAtItsSunriseOrSaysTheSunDoesNotRise) {
     int riseWithoutSet = 0, setWithoutRise = 0, neither = 0;
     for (const ReferenceCase& c : m_cases) {
-        const std::vector<CPanchangaDay> days = Run(c);
+        const std::vector<CPanchangaDay> days = ComputeCaseDays(c);
         for (const CPanchangaDay& day : days) {
             SCOPED_TRACE(testing::Message() << "case " << c.n << " " << day.m_moment.m_nDay << "."
                                             << day.m_moment.m_nMonth);
@@ -152,7 +145,7 @@ TEST_F(PanchangaPolarTest, ADateStartsAtItsSunriseOrSaysTheSunDoesNotRise) {
 // The monthly copy and the spreadsheet table say the same as the page.
 TEST_F(PanchangaPolarTest, TheCopiesSayTheSunDoesNotRise) {
     const ReferenceCase& night = m_cases.at(1); // inside the polar night
-    const std::vector<CPanchangaDay> days = Run(night);
+    const std::vector<CPanchangaDay> days = ComputeCaseDays(night);
     const std::string monthly = FormatMonthlyPanchanga(days);
     EXPECT_EQ(monthly.find("Sunrise at"), std::string::npos) << monthly;
     EXPECT_NE(monthly.find("Sun does not rise, Sun does not set,"), std::string::npos) << monthly;

@@ -13,6 +13,7 @@
 #include "core/chart_core.h"
 #include "core/chart_helpers.h"
 #include "core/option_snapshot.h"
+#include "document/panchanga_day.h"
 #include "tests/core/reference_table.h"
 
 inline constexpr double kSecondDays = 1.0 / 86400.0;
@@ -89,6 +90,15 @@ inline std::vector<ReferenceCase> ReadPanchangaCases(const std::string& table) {
     for (const auto& r : ReadReferenceTable(table, "end"))
         cases.at(std::stoi(r[1])).ends[r[2]].push_back({std::stoi(r[3]), std::stod(r[4])});
     return cases;
+}
+
+// The case's days from its first date at its place, each a sunrise day.
+inline std::vector<CPanchangaDay> ComputeCaseDays(const ReferenceCase& c) {
+    std::vector<CPanchangaDay> days;
+    const CChartCore place = PlaceAtNoon(c.lonEast, c.lat, c.zone, c.year, c.month, c.day);
+    const CalcStatus status = ComputePanchangaDays(place, c.days, false, days);
+    EXPECT_TRUE(status.ok()) << status.error;
+    return days;
 }
 
 inline double Jd(const CLocalDateTime& moment) {
