@@ -20,18 +20,6 @@
 
 namespace {
 
-// A recording surface that keeps every text drawn narrower than it is: the surface ends such a text
-// in an ellipsis.
-class ElisionProbe : public RecordingSurface {
-public:
-    Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
-        if ((format & kTextEndEllipsis) && (format & kTextSingleLine) && TextExtent(text).cx > rect.Width())
-            cut.push_back(std::string(text));
-        return RecordingSurface::DrawText(text, rect, format);
-    }
-    std::vector<std::string> cut;
-};
-
 class PaneLayoutTest : public PaneTest {
 protected:
     PaneLayoutTest() {

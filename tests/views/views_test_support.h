@@ -61,6 +61,18 @@ private:
     ColorRef m_color = 0;
 };
 
+// A recording surface that keeps every text drawn narrower than it is: the surface ends such a text
+// in an ellipsis.
+class ElisionProbe : public RecordingSurface {
+public:
+    Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
+        if ((format & kTextEndEllipsis) && (format & kTextSingleLine) && TextExtent(text).cx > rect.Width())
+            cut.push_back(std::string(text));
+        return RecordingSurface::DrawText(text, rect, format);
+    }
+    std::vector<std::string> cut;
+};
+
 // How much is drawn in `area` of `image`: the share (0 to 1) of its pixels that differ from their
 // right-hand neighbour. Text and lines make many such edges, plain grounds and fills almost none.
 inline double DrawnShare(const QImage& image, const QRect& area) {

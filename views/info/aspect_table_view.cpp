@@ -13,6 +13,7 @@
 #include "display/styled_text.h"
 #include "display/view_handoffs.h"
 #include "document/tavro_doc.h"
+#include "platform/painter_surface.h"
 #include "shell/color_settings.h"
 #include "shell/dialogs/reference_dlgs.h"
 #include "shell/dialogs/select_varga_dlg.h"
@@ -38,7 +39,9 @@ constexpr int kMinimumWidth = 720;
 constexpr int kHeaderTop = 10;
 constexpr int kRowTop = 30;
 constexpr int kRowHeight = 20;
-constexpr int kColumnWidth = 32;
+constexpr int kColumnWidth = 32; // the least; a column is wider when its header needs it
+constexpr int kHeaderGap = 6;    // between a header's text and the next column's
+constexpr int kColumns = kAspectPlanets + 12;
 constexpr int kHeaderLeft = 72;
 constexpr int kCellLeft = 74;
 constexpr int kLabelLeft = 10;
@@ -49,6 +52,8 @@ constexpr int kColorNameLeft = 260; // the colour names of the colour legend, fr
 
 // The height the table took at its last drawing; the scroll extent follows it.
 int g_nAspectTableHeight = 2000;
+// The width the table took at its last drawing, at least kMinimumWidth; the scroll extent follows it.
+int g_nAspectTableWidth = kMinimumWidth;
 
 // How each relationship code draws: colour, weight factor, italic; and its legend texts.
 struct RelationStyle {
@@ -94,8 +99,34 @@ TextStyle RelationText(const Rect& box, int relation) {
     return style;
 }
 
-Rect Cell(int left, int top) {
-    return Rect{left, top, left + kColumnWidth, top + kRowHeight};
+// The left edges of the nine planet columns, then the twelve house columns, and the table's right edge
+// last: each column is kColumnWidth wide, or as wide as its header text and a gap need (the house
+// ordinals "10th" to "12th" of the list font do not fit), so no two headers run together.
+using ColumnEdges = std::array<int, kColumns + 1>;
+
+const char* Abbrev(int body) {
+    return ChosenPlanetAbbrevs()[body];
+}
+
+const char* ColumnHeader(int column) {
+    return column < kAspectPlanets ? Abbrev(kSun + column) : g_houseOrdinals[column - kAspectPlanets];
+}
+
+ColumnEdges MeasureColumns() {
+    ImageSurface measure{Size{1, 1}}; // unscaled, as the screen draws; print scaling comes later
+    measure.Surface().SelectFont(Style(Rect{}, kBlack).font);
+    ColumnEdges edges{};
+    edges[0] = kHeaderLeft;
+    for (int c = 0; c < kColumns; ++c)
+        edges[c + 1] =
+            edges[c] + std::max(kColumnWidth, measure.Surface().TextExtent(ColumnHeader(c)).cx + kHeaderGap);
+    return edges;
+}
+
+// Values stand a little right of their header.
+Rect Cell(const ColumnEdges& edges, int column, int top) {
+    constexpr int kCellIndent = kCellLeft - kHeaderLeft;
+    return Rect{edges[column] + kCellIndent, top, edges[column + 1] + kCellIndent, top + kRowHeight};
 }
 
 // A text line of the legends at (x, y), as wide as the table.
@@ -103,24 +134,13 @@ Rect LegendBox(int x, int y) {
     return Rect{x, y, kMinimumWidth, y + kLegendLine};
 }
 
-const char* Abbrev(int body) {
-    return ChosenPlanetAbbrevs()[body];
+void DrawHeader(DrawSurface& surface, const ColumnEdges& edges) {
+    for (int c = 0; c < kColumns; ++c)
+        DrawStyledText(surface, ColumnHeader(c),
+                       Style(Rect{edges[c], kHeaderTop, edges[c + 1], kRowTop}, kBlack));
 }
 
-void DrawHeader(DrawSurface& surface) {
-    for (int q = kSun; q <= kKetu; ++q)
-        DrawStyledText(surface, Abbrev(q),
-                       Style(Rect{kHeaderLeft + kColumnWidth * (q - 1), kHeaderTop,
-                                  kHeaderLeft + kColumnWidth * q, kRowTop},
-                             kBlack));
-    for (int h = 1; h <= 12; ++h) {
-        const int left = kHeaderLeft + kColumnWidth * (kAspectPlanets + h - 1);
-        DrawStyledText(surface, g_houseOrdinals[h - 1],
-                       Style(Rect{left, kHeaderTop, left + kColumnWidth, kRowTop}, kBlack));
-    }
-}
-
-void DrawRow(DrawSurface& surface, int p, const AspectTableRow& row) {
+void DrawRow(DrawSurface& surface, const ColumnEdges& edges, int p, const AspectTableRow& row) {
     const int top = kRowTop + kRowHeight * (p - 1);
     DrawStyledText(surface, Abbrev(p), Style(Rect{kLabelLeft, top, kGlyphLeft, top + kRowHeight}, kBlack));
     int x = kGlyphLeft;
@@ -133,12 +153,12 @@ void DrawRow(DrawSurface& surface, int p, const AspectTableRow& row) {
     for (int q = 0; q < kAspectPlanets; ++q) {
         if (row.planetValue[q] == kBlankCell) continue;
         DrawStyledText(surface, FormatCell("%d", row.planetValue[q]),
-                       RelationText(Cell(kCellLeft + kColumnWidth * q, top), row.planetRelation[q]));
+                       RelationText(Cell(edges, q, top), row.planetRelation[q]));
     }
     for (int h = 0; h < 12; ++h)
         DrawStyledText(
             surface, FormatCell("%d", row.houseValue[h]),
-            RelationText(Cell(kCellLeft + kColumnWidth * (kAspectPlanets + h), top), row.houseRelation[h]));
+            RelationText(Cell(edges, kAspectPlanets + h, top), row.houseRelation[h]));
 }
 
 // The key lines and both legends from `y` down; returns the y below the last line.
@@ -311,7 +331,7 @@ void CAspectTableView::KeepWindowRect() {
 }
 
 void CAspectTableView::Layout() {
-    const Size total{kMinimumWidth, g_nAspectTableHeight};
+    const Size total{g_nAspectTableWidth, g_nAspectTableHeight};
     if (!(GetTotalSize() == total)) SetScrollSizes(total);
     if (isVisible()) KeepWindowRect();
 }
@@ -319,7 +339,7 @@ void CAspectTableView::Layout() {
 void CAspectTableView::OnDraw(DrawSurface& surface) {
     Layout();
     if (!g_bPrinting)
-        surface.FillRect(Rect{0, 0, std::max(kMinimumWidth, width()), g_nAspectTableHeight + height()},
+        surface.FillRect(Rect{0, 0, std::max(g_nAspectTableWidth, width()), g_nAspectTableHeight + height()},
                          g_colors[kColorFrame]);
     CTavroDoc* document = TavroDocOf(*this);
     if (!document || !document->m_pCurrentChart) return;
@@ -330,8 +350,10 @@ void CAspectTableView::OnDraw(DrawSurface& surface) {
     AspectTable table;
     if (!ComputeAspectTable(*document->m_pCurrentChart, varga, reference, g_dAspectValueMax, table)) return;
     surface.SetTextBackground(g_colors[kColorFrame], false);
-    DrawHeader(surface);
-    for (int p = kSun; p <= kKetu; ++p) DrawRow(surface, p, table.rows[p - 1]);
+    const ColumnEdges edges = MeasureColumns();
+    DrawHeader(surface, edges);
+    for (int p = kSun; p <= kKetu; ++p) DrawRow(surface, edges, p, table.rows[p - 1]);
+    g_nAspectTableWidth = std::max(kMinimumWidth, edges.back() + kLabelLeft);
     const int bottom = DrawLegends(surface, kRowTop + kRowHeight * kAspectPlanets + 10, varga, reference);
     g_nAspectTableHeight = bottom + kBelowLegend;
     Layout();

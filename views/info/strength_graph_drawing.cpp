@@ -46,6 +46,13 @@ void DrawCentred(DrawSurface& surface, const std::string& text, const Rect& band
     }
     DrawStyledText(surface, text, style);
 }
+
+// The value's band directly above the bar, but never up into the title band: the value of a bar that
+// reaches the top of the scale is written over the bar's top instead of across the title.
+Rect ValueAbove(const Rect& bar, int labelHeight, int plotTop) {
+    const int top = std::max(bar.top - labelHeight, plotTop);
+    return Rect{bar.left, top, bar.right, top + labelHeight};
+}
 } // namespace
 
 GraphLayout LayoutGraphs(int page, Size window) {
@@ -85,26 +92,25 @@ BarGraphGeometry BarGraphGeometryOf(const CStrengthGraphRecord& record, const Re
         const int left = rect.left + i * slot;
         const double v = record.values[i];
         Rect bar{left + gap, 0, left + slot, 0};
-        Rect value{bar.left, 0, bar.right, 0};
+        Rect value;
         if (!record.isSigned) {
             const int height = static_cast<int>(v / top * plotHeight);
             bar.bottom = plotBottom - 1;
             bar.top = std::min(std::max(plotBottom - height, plotTop), bar.bottom);
-            value.top = bar.top - labelHeight;
-            value.bottom = bar.top;
+            value = ValueAbove(bar, labelHeight, plotTop);
         } else {
             const int height = static_cast<int>(v / top * plotHeight * 0.5);
             if (v >= 0) {
                 bar.top = std::max(geometry.zeroLine - height, plotTop);
                 bar.bottom = geometry.zeroLine;
-                value.top = bar.top - labelHeight;
-                value.bottom = bar.top;
+                value = ValueAbove(bar, labelHeight, plotTop);
             } else {
                 // Downward from the zero line, clipped at the plot's foot; the value below the bar.
                 bar.top = geometry.zeroLine;
                 bar.bottom = std::min(geometry.zeroLine - height, plotBottom);
-                value.top = bar.bottom;
-                value.bottom = bar.bottom + labelHeight;
+                // Likewise never down into the labels under the plot.
+                const int valueBottom = std::min(bar.bottom + labelHeight, plotBottom);
+                value = Rect{bar.left, valueBottom - labelHeight, bar.right, valueBottom};
             }
         }
         geometry.bars.push_back(bar);

@@ -179,6 +179,43 @@ TEST_F(AspectTableViewTest, TheTableLooksAsItsPicture) {
     CompareWithGolden(image.Image(), "aspect_table");
 }
 
+// The header row's texts, each with the extent it takes, left to right.
+class HeaderProbe : public RecordingSurface {
+public:
+    Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
+        const Rect taken = RecordingSurface::DrawText(text, rect, format);
+        constexpr int kHeaderTop = 10;
+        if (!(format & kTextCalcRect) && rect.top == kHeaderTop) headers.push_back({std::string(text), taken});
+        return taken;
+    }
+    std::vector<std::pair<std::string, Rect>> headers;
+};
+
+// Each column header has its own room ("10th", "11th" and "12th" ran together as "10th11th12th"), at the
+// default list font and at a larger one; the scroll range reaches the last column.
+TEST_F(AspectTableViewTest, NoTwoColumnHeadersOverlap) {
+    constexpr int kListFont = 2; // the small table font the table draws in
+    const LogicalFont kept = g_displayFonts[kListFont];
+    for (const int height : {kept.height, kept.height * 3 / 2}) {
+        SCOPED_TRACE(height);
+        g_displayFonts[kListFont].height = height;
+        CAspectTableView view;
+        view.SetDocument(&m_document);
+        view.resize(760, 700);
+        view.OnInitialUpdate();
+        HeaderProbe probe;
+        view.OnDraw(probe);
+        ASSERT_EQ(probe.headers.size(), 21u);
+        EXPECT_EQ(probe.headers[9].first, "1st");
+        EXPECT_EQ(probe.headers[20].first, "12th");
+        for (size_t i = 1; i < probe.headers.size(); ++i)
+            EXPECT_LT(probe.headers[i - 1].second.right, probe.headers[i].second.left)
+                << probe.headers[i - 1].first << " runs into " << probe.headers[i].first;
+        EXPECT_GE(view.GetTotalSize().cx, probe.headers.back().second.right);
+    }
+    g_displayFonts[kListFont] = kept;
+}
+
 // The wheel scrolls the table; with Shift or Ctrl held it leaves the table where it is.
 TEST_F(AspectTableViewTest, ShiftOrCtrlWheelLeavesTheTableWhereItIs) {
     CAspectTableView view;

@@ -90,6 +90,17 @@ TEST_F(SeedStrengthViewTest, TwelveHousesFromTheSeedThenTheKendraCount) {
     EXPECT_EQ(m_view.CellText(13, 0), "Zero");
 }
 
+// The window opened apart is a list like the panes': its columns hold their texts, none ends in "...".
+TEST_F(SeedStrengthViewTest, NoTextIsCutShort) {
+    m_view.resize(600, 500);
+    m_view.OnUpdate(nullptr, 0);
+    ASSERT_EQ(m_view.RowCount(), 14);
+    ElisionProbe surface;
+    m_view.OnDraw(surface);
+    for (int row = 0; row < m_view.RowCount(); ++row) m_view.DrawItem(surface, row);
+    EXPECT_TRUE(surface.cut.empty()) << surface.cut.front();
+}
+
 TEST_F(SeedStrengthViewTest, SeedAndHouseChoicesChangeOnlyThePane) {
     const int seed = g_nNakshatraDasaStartPoint[kVimsottariCode];
     QMenu menu;

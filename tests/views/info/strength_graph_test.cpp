@@ -84,6 +84,32 @@ TEST(StrengthGraphBars, AValueBeyondTheScaleIsClippedAndShowsItsTrueValue) {
     EXPECT_EQ(BarValueText(record, 0), "87");
 }
 
+// A value is written above its bar, but a bar at the top of the scale (Ashtakavarga Bala's 8 of 8) keeps
+// its value out of the title band and a deep negative bar keeps its value out of the labels.
+TEST(StrengthGraphBars, ValuesStayClearOfTheTitleAndTheLabels) {
+    CStrengthGraphRecord record;
+    record.count = 3;
+    record.topOfScale = 8;
+    record.values = {8.0, 4.0, 9.0};
+    record.wholeNumbers = true;
+    // Graph 0-300 wide, 0-300 high; title band 30, label band 20: plot 30-280.
+    const BarGraphGeometry full = BarGraphGeometryOf(record, Rect{0, 0, 300, 300}, 30, 20);
+    for (size_t i = 0; i < full.valueBands.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_GE(full.valueBands[i].top, full.titleBand.bottom);
+        EXPECT_EQ(full.valueBands[i].Height(), 20);
+        EXPECT_EQ(full.valueBands[i].left, full.bars[i].left);
+    }
+    EXPECT_EQ(full.valueBands[1], (Rect{112, 135, 200, 155})); // half the scale: directly above its bar
+    record.isSigned = true;
+    record.values = {8.0, -8.0, -4.0};
+    const BarGraphGeometry sign = BarGraphGeometryOf(record, Rect{0, 0, 300, 300}, 30, 20);
+    EXPECT_GE(sign.valueBands[0].top, sign.titleBand.bottom);
+    EXPECT_LE(sign.valueBands[1].bottom, 280);
+    EXPECT_EQ(sign.valueBands[1].left, sign.bars[1].left);
+    EXPECT_EQ(sign.valueBands[2], (Rect{212, sign.bars[2].bottom, 300, sign.bars[2].bottom + 20}));
+}
+
 class StrengthGraphViewTest : public PaneTest {
 protected:
     StrengthGraphViewTest() {
