@@ -15,13 +15,17 @@ void FillLordCycle(CDasaTree& tree, const DasaLordCycle& cycle, int first, int p
     tree.nSubPeriods = n;
     tree.dCycleYears = 0.0;
     for (double years : cycle.years) tree.dCycleYears += years;
+    auto& firstLords = tree.nLord[0];
     for (int i = 0; i < periods; ++i) {
         const int p = PositiveMod(reverse ? first - i : first + i, n);
-        tree.nLord[0][i] = cycle.lords[p];
+        firstLords[i] = cycle.lords[p];
         tree.dYears[i] = cycle.years[p];
     }
-    for (int p = 0; p < n; ++p)
-        for (int j = 0; j < n; ++j) tree.nLord[1 + cycle.lords[p]][j] = cycle.lords[order.Position(p, j, n)];
+    for (int p = 0; p < n; ++p) {
+        // The row is looked up once: the table checks its room on every lookup.
+        auto& row = tree.nLord[1 + cycle.lords[p]];
+        for (int j = 0; j < n; ++j) row[j] = cycle.lords[order.Position(p, j, n)];
+    }
 }
 
 void AppendNote(CDasaTree& tree, const std::string& piece) {
