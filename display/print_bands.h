@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/draw_surface.h"
+#include "platform/measuring_surface.h"
 
 // The box of a text whose measured extent is `taken` once aligned in `rect` by `format`.
 Rect AlignedTextBox(const Rect& taken, const Rect& rect, std::uint32_t format);
@@ -15,21 +16,15 @@ Rect DrawnTextBox(DrawSurface& measure, std::string_view text, const Rect& rect,
 
 // Draws nothing: keeps the box of every text, line and figure drawn, in the drawing's own device
 // units. Measuring, the font and whether it stands for a printer are those of `measure`.
-class ExtentSurface : public DrawSurface {
+class ExtentSurface : public MeasuringSurface {
 public:
-    explicit ExtentSurface(DrawSurface& measure) : m_measure(measure) {}
+    explicit ExtentSurface(DrawSurface& measure) : MeasuringSurface(measure) {}
     // Every box drawn, in order.
     const std::vector<Rect>& Boxes() const { return m_boxes; }
 
     void SelectPen(const LogicalPen& pen) override {
         m_penWidth = pen.style == PenStyle::kNull ? 0 : pen.width;
     }
-    void SelectBrush(const LogicalBrush&) override {}
-    void SelectFont(const LogicalFont& font) override { m_measure.SelectFont(font); }
-    void SetTextColor(ColorRef) override {}
-    void SetTextBackground(ColorRef, bool) override {}
-    void SetClipRect(const Rect&) override {}
-    void ClearClip() override {}
     void Line(Point from, Point to) override;
     void Polyline(std::span<const Point> points) override;
     void Polygon(std::span<const Point> points) override { Polyline(points); }
@@ -38,15 +33,10 @@ public:
     void Ellipse(const Rect& bounds) override { Keep(bounds); }
     void Arc(const Rect& bounds, double, double) override { Keep(bounds); }
     Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override;
-    Size TextExtent(std::string_view text) override { return m_measure.TextExtent(text); }
-    double DevicePixelRatio() const override { return m_measure.DevicePixelRatio(); }
-    void SetViewportOrigin(Point) override {}
-    bool IsPrinter() const override { return m_measure.IsPrinter(); }
 
 private:
     void Keep(const Rect& box);
 
-    DrawSurface& m_measure;
     std::vector<Rect> m_boxes;
     int m_penWidth = 1;
 };

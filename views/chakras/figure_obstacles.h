@@ -6,20 +6,12 @@
 // are pixels of the pane.
 #include <vector>
 
-#include "platform/draw_surface.h"
+#include "platform/measuring_surface.h"
 
-class FigureObstacles : public DrawSurface {
+class FigureObstacles : public MeasuringSurface {
 public:
-    // Texts are measured on `measure` (its font is selected as the figure selects one).
-    explicit FigureObstacles(DrawSurface& measure) : m_measure(measure) {}
+    explicit FigureObstacles(DrawSurface& measure) : MeasuringSurface(measure) {}
 
-    void SelectPen(const LogicalPen&) override {}
-    void SelectBrush(const LogicalBrush&) override {}
-    void SelectFont(const LogicalFont& font) override { m_measure.SelectFont(font); }
-    void SetTextColor(ColorRef) override {}
-    void SetTextBackground(ColorRef, bool) override {}
-    void SetClipRect(const Rect&) override {}
-    void ClearClip() override {}
     void Line(Point from, Point to) override { m_strokes.push_back({from, to}); }
     void Polyline(std::span<const Point> points) override;
     void Polygon(std::span<const Point> points) override;
@@ -28,10 +20,6 @@ public:
     void Ellipse(const Rect& bounds) override;
     void Arc(const Rect&, double, double) override {}
     Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override;
-    Size TextExtent(std::string_view text) override { return m_measure.TextExtent(text); }
-    double DevicePixelRatio() const override { return m_measure.DevicePixelRatio(); }
-    void SetViewportOrigin(Point) override {}
-    bool IsPrinter() const override { return m_measure.IsPrinter(); }
 
     // A text's extent is taken as well (a star's name, a label placed).
     void AddBox(const Rect& box) { m_boxes.push_back(box); }
@@ -49,7 +37,6 @@ private:
         Point from;
         Point to;
     };
-    DrawSurface& m_measure;
     std::vector<Stroke> m_strokes;
     std::vector<Rect> m_boxes;
 };
