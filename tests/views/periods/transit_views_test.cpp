@@ -181,6 +181,15 @@ protected:
         g_nTranCalenTransitVarga = 0;
         g_bTranCalenShowItem.fill(true);
     }
+    // A new correlation from Capricorn over the Venus-Saturn sub-period, from the transit moment to 2027.
+    void AskForVenusSaturnCorrelation() {
+        g_dasaTransitInput.start = m_moment;
+        g_dasaTransitInput.end = m_moment;
+        g_dasaTransitInput.end.m_nYear = 2027;
+        g_dasaTransitInput.label = "Venus-Saturn AD";
+        g_dasaTransitInput.sign = 9; // Capricorn
+        g_dasaTransitInput.bNew = true;
+    }
     template <class Pane> QImage Render(Pane& pane, Size size) {
         pane.resize(size.cx, size.cy);
         pane.show();
@@ -343,12 +352,7 @@ TEST_F(TransitPanesTest, PaintingOnlyDrawsAndShownItemsNeedNoComputation) {
 }
 
 TEST_F(TransitPanesTest, CorrelationListingTextAndPicture) {
-    g_dasaTransitInput.start = m_moment;
-    g_dasaTransitInput.end = m_moment;
-    g_dasaTransitInput.end.m_nYear = 2027;
-    g_dasaTransitInput.label = "Venus-Saturn AD";
-    g_dasaTransitInput.sign = 9; // Capricorn
-    g_dasaTransitInput.bNew = true;
+    AskForVenusSaturnCorrelation();
     CDasaSignTransitView window;
     const QImage picture = Render(window, Size{700, 600});
     EXPECT_FALSE(g_dasaTransitInput.bNew);
@@ -369,12 +373,7 @@ TEST_F(TransitPanesTest, CorrelationListingTextAndPicture) {
 // A correlation cancelled after 5 of its 48 house and body searches says where it stopped, in the
 // window and in its copy, and the bodies never searched do not pass for "None".
 TEST_F(TransitPanesTest, ACancelledCorrelationSaysWhereItStopped) {
-    g_dasaTransitInput.start = m_moment;
-    g_dasaTransitInput.end = m_moment;
-    g_dasaTransitInput.end.m_nYear = 2027;
-    g_dasaTransitInput.label = "Venus-Saturn AD";
-    g_dasaTransitInput.sign = 9; // Capricorn
-    g_dasaTransitInput.bNew = true;
+    AskForVenusSaturnCorrelation();
     CDasaSignTransitView window;
     window.resize(700, 600);
     window.SetDocument(&m_document);
