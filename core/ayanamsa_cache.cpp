@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <swephexp.h>
@@ -94,23 +95,29 @@ CalcValue LibraryAyanamsa(double jdUt, std::int32_t flags, int siderealMode, Aya
                            });
 }
 
-CalcValue LibraryStarLongitude(const std::string& star, double jdUt, std::int32_t flags, AyanamsaUse use) {
-    const bool remember = (flags & kFlagTopocentric) == 0;
+CalcStatus LibraryStarPlace(const std::string& star, double jdUt, std::int32_t flags, StarPlace& place) {
     // The library computes a star three times over for its speed, which changes no bit of the position
     // (checked over 20,000 moments, 1585-2317): the speed is never asked for.
     const std::int32_t positionFlags = flags & ~kFlagSpeed;
-    const Key key{CachedAyanamsaGeneration(), positionFlags, 0, star};
+    // The library writes the star's full name back into the buffer it is given.
+    std::vector<char> name(star.begin(), star.end());
+    name.resize(std::max<std::size_t>(name.size() + 1, 2 * SE_MAX_STNAME + 1), '\0');
+    double position[6] = {};
+    char error[AS_MAXCH] = "";
+    CountEphemerisCall(EphemerisCall::kStar);
+    if (swe_fixstar2(name.data(), EphemerisJulianDay(jdUt), positionFlags, position, error) < 0)
+        return CalcStatus::Failure(error);
+    place = {position[0], position[1]};
+    return {};
+}
+
+CalcValue LibraryStarLongitude(const std::string& star, double jdUt, std::int32_t flags, AyanamsaUse use) {
+    const bool remember = (flags & kFlagTopocentric) == 0;
+    const Key key{CachedAyanamsaGeneration(), flags & ~kFlagSpeed, 0, star};
     return t_stars.Get(key, jdUt, use, remember, [&]() -> CalcValue {
-        // The library writes the star's full name back into the buffer it is given.
-        std::vector<char> name(star.begin(), star.end());
-        name.resize(std::max<std::size_t>(name.size() + 1, 2 * SE_MAX_STNAME + 1), '\0');
-        double position[6] = {};
-        char error[AS_MAXCH] = "";
-        CountEphemerisCall(EphemerisCall::kStar);
-        if (swe_fixstar2(name.data(), EphemerisJulianDay(jdUt), positionFlags, position, error) < 0) {
-            return CalcValue::Failure(error);
-        }
-        return {position[0], {}};
+        StarPlace place;
+        CalcStatus status = LibraryStarPlace(star, jdUt, flags, place);
+        return {place.longitude, std::move(status)};
     });
 }
 

@@ -32,6 +32,14 @@ CalcValue LibraryAyanamsa(double jdUt, std::int32_t flags, int siderealMode, Aya
 // not remembered: they also depend on the place last handed to the library.
 CalcValue LibraryStarLongitude(const std::string& star, double jdUt, std::int32_t flags, AyanamsaUse use);
 
+// A fixed star's ecliptic longitude and latitude at a UT Julian day with the given flags (the speed bit
+// ignored), degrees, asked of the library every time. Fails with the library's message.
+struct StarPlace {
+    double longitude = 0.0;
+    double latitude = 0.0;
+};
+CalcStatus LibraryStarPlace(const std::string& star, double jdUt, std::int32_t flags, StarPlace& place);
+
 // Drops every remembered value, in every thread: after the ayanamsa settings, the sidereal mode or
 // the ephemeris files change.
 void ForgetCachedAyanamsas();

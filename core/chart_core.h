@@ -103,6 +103,10 @@ public:
     // sidereal positions leave nutation out as well, so a search step's sidereal longitude is this less
     // an offset that moves with the precession alone (zodiac_offset.h).
     CalcValue CalcTropicalLongitude(int body, double jdUt, double* speed = nullptr) const;
+    // An ayanamsa's anchor star (the library's name; with the true-position bit when `truePosition`) at a
+    // UT Julian day, in the frame and options of CalcTropicalLongitude: tropical longitude and latitude,
+    // degrees. Read at the same moment as a body, it shares the library's work on the Earth.
+    CalcStatus CalcTropicalStar(const std::string& star, bool truePosition, double jdUt, StarPlace& place) const;
     // The nakshatra shift of a tropical chart, degrees: with SiderealNaksharasInTropical on and the
     // tropical ayanamsa (id 16), 180 - Spica's tropical longitude; otherwise 0.
     CalcValue GetAyanamsa();
@@ -235,6 +239,8 @@ private:
     // Flags for a position seen from this record's place (SetTopocentric, which hands the place to the
     // library when topocentric positions are on), with the sidereal bit unless the ayanamsa is an own value.
     std::int32_t PlaceFlags() const;
+    // PlaceFlags without the sidereal and speed bits, on the mean equinox of date.
+    std::int32_t TropicalFlags() const;
     CalcStatus CalcMomentAyanamsa(double jdUt, std::int32_t flags, AyanamsaUse use, MomentAyanamsa& moment);
     CalcValue CalcEphemerisLagna(double jdUt, bool full);
     // With `speed`, also the motion in longitude (the flags then carry the speed bit).

@@ -196,10 +196,14 @@ CalcValue CChartCore::CalcEphemerisBody(int body, double jdUt, std::int32_t flag
     return {Reduce360(longitude), {}};
 }
 
+std::int32_t CChartCore::TropicalFlags() const {
+    return (PlaceFlags() & ~(kFlagSidereal | kFlagSpeed)) | kFlagNoNutation;
+}
+
 CalcValue CChartCore::CalcTropicalLongitude(int body, double jdUt, double* speed) const {
     if (body < kSun || body >= kEphemerisBodyCount)
         return CalcValue::Failure("Body " + std::to_string(body) + " has no tropical place.");
-    std::int32_t flags = (PlaceFlags() & ~(kFlagSidereal | kFlagSpeed)) | kFlagNoNutation;
+    std::int32_t flags = TropicalFlags();
     if (speed != nullptr) flags |= kFlagSpeed;
     double x[6] = {};
     char error[AS_MAXCH] = "";
@@ -211,6 +215,11 @@ CalcValue CChartCore::CalcTropicalLongitude(int body, double jdUt, double* speed
     }
     if (speed != nullptr) *speed = x[3];
     return {Reduce360(x[0]), {}};
+}
+
+CalcStatus CChartCore::CalcTropicalStar(const std::string& star, bool truePosition, double jdUt,
+                                        StarPlace& place) const {
+    return LibraryStarPlace(star, jdUt, TropicalFlags() | (truePosition ? kFlagTruePositions : 0), place);
 }
 
 CalcStatus CChartCore::CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coordinates) {

@@ -1,7 +1,6 @@
 #include "core/return_moments.h"
 
 #include <cmath>
-#include <limits>
 #include <optional>
 
 #include "core/angle_time.h"
@@ -9,15 +8,11 @@
 #include "core/calc_options.h"
 #include "core/option_snapshot.h"
 #include "core/search_speeds.h"
-#include "core/zodiac_offset.h"
 
 namespace {
 
 constexpr int kMaxNewtonSteps = 8;
 constexpr double kToleranceDays = 0.01 / 86400.0;
-// The share of the quantity's speed the library's value may leave out: an anchor star's motion (its
-// annual aberration and the Sun's deflection, 0.6" a day, zodiac_offset.cpp) over the Sun's least speed.
-constexpr double kSpeedShareLeftOut = 0.6 / 3600.0 / 0.95;
 
 // What a first guess from a known moment may stray by: per whole turn between them (the Sun comes back to
 // a sidereal longitude some seconds early or late: its perigee moves against the stars, 2e x 11.6" a
@@ -29,19 +24,11 @@ constexpr double kTurnDriftSeconds = 9.5;
 constexpr double kCurveStraySeconds = 170.0;
 constexpr double kCurvePhaseDegrees = 22.5;
 
-// A cheap step this short hands on to the exact readings: the tropical place less the offset at a
-// known moment of the same phase strays from the quantity by about an arcsecond (the anchor star's
-// aberration moves 0.36" a degree of the Sun's phase), a second of the Sun's time, well inside what
-// one exact step closes.
-constexpr double kCheapStepDays = 1e-4;
-
 // A known moment seen from a target: moved by whole turns of the quantity to the target's turn.
 struct PhaseNeighbour {
-    double t = 0.0;            // UT Julian day, moved by the whole turns
-    double rest = 0.0;         // degrees the target lies ahead of it (behind: negative)
-    double perDegree = 0.0;    // days a degree there, at the known moment's speed
-    double knownJd = 0.0;      // the known moment itself, UT
-    double zodiacOffset = 0.0; // Known::zodiacOffset
+    double t = 0.0;         // UT Julian day, moved by the whole turns
+    double rest = 0.0;      // degrees the target lies ahead of it (behind: negative)
+    double perDegree = 0.0; // days a degree there, at the known moment's speed
 };
 
 // The offset in (-180, 180] of a value from a target, degrees.
@@ -75,35 +62,12 @@ SearchResult CReturnMoments::Locate(double years) {
     return found;
 }
 
-bool CReturnMoments::ReadTropical(double jdUt, double& value, double& speed) const {
-    const CalcValue body = m_probe.CalcTropicalLongitude(m_quantity.body, jdUt, &speed);
-    value = body.value;
-    return body.ok();
-}
-
-bool CReturnMoments::Read(double jdUt, double& value, double& speed) {
-    const CalcValue body = m_probe.CalcBodyAndSpeed(m_quantity.body, jdUt, speed);
-    if (!body.ok()) return false;
-    value = body.value;
-    if (!m_quantity.moonMinusSun) return true;
-    double sunSpeed = 0.0;
-    const CalcValue sun = m_probe.CalcBodyAndSpeed(kSun, jdUt, sunSpeed);
-    if (!sun.ok()) return false;
-    value -= sun.value;
-    speed -= sunSpeed;
-    return true;
-}
-
 std::optional<double> CReturnMoments::Step(double years) {
-    // Cheap steps read the body's tropical place, a third of the cost of the quantity, where it differs
-    // from the quantity by an offset that moves with the precession and the anchor star alone.
-    const bool cheap = !m_quantity.moonMinusSun && ZodiacOffsetHolds();
     if (!m_originRead) {
-        double speed = 0.0, tropical = 0.0, tropicalSpeed = 0.0;
-        if (!Read(m_originJd, m_originValue, speed)) return std::nullopt;
-        m_known[0.0] = {m_originJd, speed};
-        if (cheap && ReadTropical(m_originJd, tropical, tropicalSpeed))
-            m_known[0.0].zodiacOffset = Reduce360(tropical - m_originValue);
+        const std::optional<QuantityReading> origin = ReadYearQuantity(m_probe, m_quantity, m_originJd);
+        if (!origin) return std::nullopt;
+        m_originValue = origin->value;
+        m_known[0.0] = {m_originJd, origin->speed};
         m_originRead = true;
     }
     const double target = m_originValue + years * m_quantity.degreesPerYear;
@@ -116,7 +80,7 @@ std::optional<double> CReturnMoments::Step(double years) {
         const double run = (years - knownYears) * m_quantity.degreesPerYear;
         const double turns = std::round(run / 360.0);
         const PhaseNeighbour n{known.jdUt + turns * m_quantity.TurnDays(), run - 360.0 * turns,
-                               1.0 / known.speed, known.jdUt, known.zodiacOffset};
+                               1.0 / known.speed};
         const double phases = n.rest / kCurvePhaseDegrees;
         const double cost =
             kTurnDriftSeconds * std::fabs(turns) + kCurveStraySeconds * phases * phases * phases * phases;
@@ -135,44 +99,22 @@ std::optional<double> CReturnMoments::Step(double years) {
         const PhaseNeighbour& n = behind ? *behind : *ahead;
         t = n.t + n.rest * n.perDegree;
     }
-    // Cheap steps from the offset at the known moment of the nearest phase, when it was read.
-    const PhaseNeighbour* nearest = nullptr;
-    for (const std::optional<PhaseNeighbour>* side : {&behind, &ahead}) {
-        if (*side && !std::isnan((*side)->zodiacOffset) &&
-            (!nearest || std::fabs((*side)->rest) < std::fabs(nearest->rest)))
-            nearest = &**side;
-    }
-    double tropicalAt = HUGE_VAL, tropical = 0.0, tropicalSpeed = 0.0; // the last tropical reading
-    if (cheap && nearest) {
-        const ZodiacOffsetLine line(nearest->knownJd, nearest->zodiacOffset);
-        for (int step = 0; step < kMaxNewtonSteps; ++step) {
-            if (!ReadTropical(t, tropical, tropicalSpeed) || !(tropicalSpeed - line.Rate() > 0.0)) break;
-            tropicalAt = t;
-            const double correction =
-                -OffsetFrom(line.Sidereal(tropical, t), target) / (tropicalSpeed - line.Rate());
-            t += correction;
-            if (std::fabs(correction) <= kCheapStepDays) break;
-        }
-    }
     double lastStep = HUGE_VAL;
     for (int step = 0; step < kMaxNewtonSteps; ++step) {
-        double value = 0.0, speed = 0.0;
-        if (!Read(t, value, speed) || !(speed > 0.0)) return std::nullopt;
-        const double correction = -OffsetFrom(value, target) / speed;
+        const std::optional<QuantityReading> reading = ReadYearQuantity(m_probe, m_quantity, t);
+        if (!reading || !(reading->speed > 0.0)) return std::nullopt;
+        const double correction = -OffsetFrom(reading->value, target) / reading->speed;
         if (!(std::fabs(correction) < lastStep)) return std::nullopt; // not closing in
         lastStep = std::fabs(correction);
-        // The offset here, from the last tropical reading carried on at its speed (a few seconds).
-        const double zodiacOffset = std::fabs(t - tropicalAt) <= kCheapStepDays
-                                        ? Reduce360(tropical + tropicalSpeed * (t - tropicalAt) - value)
-                                        : std::numeric_limits<double>::quiet_NaN();
         t += correction;
         // Where the step lands: within bend * step^2 of the moment, and the share of the step the speed
-        // left out.
-        if (m_quantity.bend * lastStep * lastStep + kSpeedShareLeftOut * lastStep > kToleranceDays) continue;
+        // may have left out.
+        const double speedShare = reading->speedError / reading->speed;
+        if (m_quantity.bend * lastStep * lastStep + speedShare * lastStep > kToleranceDays) continue;
         // A moment a whole turn away from the mean one is the wrong turn's.
         if (std::fabs(t - (m_originJd + years * m_quantity.meanYearDays)) > m_quantity.lastBracketDays)
             return std::nullopt;
-        m_known[years] = {t, speed, zodiacOffset};
+        m_known[years] = {t, reading->speed};
         return t;
     }
     return std::nullopt;

@@ -2,19 +2,17 @@
 // CReturnMoments: the moments of many numbers of years of one year kind after one origin, such as a
 // dasa's period bounds, each as CChartCore::LocateReturn finds it but in a few readings. A searched
 // kind's moment starts from the moments already found whose quantity stood nearest the target's phase,
-// carried on at the mean rate for whole turns and along their speeds for the rest; a body's own
-// quantity (the Sun's or the Moon's) then closes in on its tropical place, which needs no ayanamsa or
-// anchor star, less the offset read at the nearest known phase; Newton steps on the speeds the library
-// gives with its positions finish it, mostly one. Where the speeds do not bound the quantity
-// (topocentric places, the traditional model) or the steps do not close in, the moment is
+// carried on at the mean rate for whole turns and along their speeds for the rest; Newton steps on the
+// quantity's speed (year_quantity_reading.h) finish it, mostly one or two. Where the speeds do not bound
+// the quantity (topocentric places, the traditional model) or the steps do not close in, the moment is
 // LocateReturn's own.
-#include <limits>
 #include <map>
 #include <optional>
 
 #include "core/chart_core.h"
 #include "core/longitude_search.h"
 #include "core/year_quantity.h"
+#include "core/year_quantity_reading.h"
 
 class CReturnMoments {
 public:
@@ -29,21 +27,15 @@ public:
     SearchResult Locate(double years);
 
 private:
-    // A moment found: UT Julian day, the quantity's speed there, degrees a day, and where the body's
-    // tropical place (mean equinox of date) stood ahead of the quantity, degrees (not a number: not read).
+    // A moment found: UT Julian day, and the quantity's speed there, degrees a day.
     struct Known {
         double jdUt = 0.0;
         double speed = 0.0;
-        double zodiacOffset = std::numeric_limits<double>::quiet_NaN();
     };
 
-    // The quantity at a UT Julian day, degrees, and its speed; nothing when it cannot be read.
-    bool Read(double jdUt, double& value, double& speed);
     // The moment by Newton steps from the nearest known phase; nothing when a reading fails or the
     // steps do not close in.
     std::optional<double> Step(double years);
-    // The body's tropical place and speed at a UT Julian day; false when it cannot be read.
-    bool ReadTropical(double jdUt, double& value, double& speed) const;
 
     CChartCore m_probe; // the origin, read at other moments
     int m_kind;

@@ -27,14 +27,13 @@ constexpr double kAberrationRate = 0.6 * kArcsecond; // degrees a day
 // The library's speeds against its positions.
 constexpr double kSpeedRounding = 1e-6; // degrees a day
 
-// General precession in longitude, degrees a day, at a UT Julian day: the derivative of
-// 5028.796195" T + 1.1054348" T^2 (IAU 2006, T Julian centuries from J2000).
-double PrecessionRate(double jdUt) {
+} // namespace
+
+// The derivative of 5028.796195" T + 1.1054348" T^2 (IAU 2006, T Julian centuries from J2000).
+double GeneralPrecessionRate(double jdUt) {
     const double centuries = (jdUt - 2451545.0) / 36525.0;
     return (5028.796195 + 2.0 * 1.1054348 * centuries) * kArcsecond / 36525.0;
 }
-
-} // namespace
 
 bool IsPlainSiderealMode(int siderealMode) {
     return (siderealMode & ~0xFF) == 0;
@@ -48,7 +47,7 @@ bool ZodiacOffsetHolds() {
 }
 
 ZodiacOffsetLine::ZodiacOffsetLine(double anchorJdUt, double offset)
-    : m_anchor(anchorJdUt), m_offset(offset), m_rate(PrecessionRate(anchorJdUt)),
+    : m_anchor(anchorJdUt), m_offset(offset), m_rate(GeneralPrecessionRate(anchorJdUt)),
       m_apparent(!g_bTruePositions && !g_bNoAberration) {}
 
 double ZodiacOffsetLine::Sidereal(double tropical, double jdUt) const {

@@ -17,6 +17,9 @@ bool IsPlainSiderealMode(int siderealMode);
 // from the ecliptic), the projected sidereal modes, the traditional model, topocentric or refracted places.
 bool ZodiacOffsetHolds();
 
+// General precession in longitude at a UT Julian day, degrees a day (IAU 2006).
+double GeneralPrecessionRate(double jdUt);
+
 class ZodiacOffsetLine {
 public:
     // Within this span of the anchor the bound holds, days.

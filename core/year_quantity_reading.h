@@ -1,0 +1,23 @@
+#pragma once
+// A searched year kind's quantity (year_quantity.h) read at a moment for a Newton step: its value as the
+// chart reads it, its speed, and how far that speed may stray from the value's true rate, which decides
+// how long a step may be and still land on the moment. Degrees, degrees a day; Julian days UT.
+//
+// Where the zodiac is the library's plain sidereal one less an anchor star's correction, the value is
+// the body's tropical place less the star's, both on the mean equinox of date at the same moment (the
+// library's sidereal positions differ from them by one shared offset): the two readings share the
+// library's work on the Earth, and the star's own motion, the precession and its annual aberration, is
+// added to the speed the library gives.
+#include <optional>
+
+#include "core/chart_core.h"
+#include "core/year_quantity.h"
+
+struct QuantityReading {
+    double value = 0.0;      // [0, 360)
+    double speed = 0.0;      // degrees a day
+    double speedError = 0.0; // |speed - the value's true rate| is at most this, degrees a day
+};
+
+// Nothing when the library cannot read the moment. `probe` gives the place and options.
+std::optional<QuantityReading> ReadYearQuantity(CChartCore& probe, const YearQuantity& quantity, double jdUt);
