@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/chart_helpers.h"
+#include "core/text_format.h"
 
 namespace {
 
@@ -50,4 +51,41 @@ std::string CDasaPeriod::EndDate() const {
 
 std::string CDasaPeriod::EndTime() const {
     return TimeText(dEndJd, zone, bAmPm);
+}
+
+std::string CDasaPeriod::Name() const {
+    std::string name;
+    if (m_lordNames[0] == nullptr) {
+        name = m_text;
+    } else {
+        name = m_lordNames[0];
+        for (const char* lord : {m_lordNames[1], m_lordNames[2]}) {
+            if (lord == nullptr) continue;
+            name += ':';
+            name += lord;
+        }
+    }
+    if (m_levelMark != nullptr) name += m_levelMark;
+    return name;
+}
+
+void CDasaPeriod::NameByLords(const char* first, const char* second, const char* third) {
+    m_lordNames = {first, second, third};
+    m_levelMark = nullptr;
+}
+
+void CDasaPeriod::NameByText(std::string_view text) {
+    OverwriteText(m_text, text);
+    m_lordNames[0] = nullptr;
+    m_levelMark = nullptr;
+}
+
+void CDasaPeriod::NameByText(std::initializer_list<std::string_view> pieces) {
+    OverwriteText(m_text, pieces);
+    m_lordNames[0] = nullptr;
+    m_levelMark = nullptr;
+}
+
+void CDasaPeriod::MarkLevel(const char* suffix) {
+    m_levelMark = suffix;
 }

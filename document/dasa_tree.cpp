@@ -121,35 +121,28 @@ CDasaTree::Children CDasaTree::PeriodsUnder(int level, const PeriodShape* parent
     return out;
 }
 
-void CDasaTree::FormatPeriodLabel(int level, int lord, int lord2, int lord3, std::string& name,
-                                  bool& isPlanet, int& outLord) const {
-    // Each name is sized once and copied straight into `name`: a listing names hundreds of rows.
-    outLord = lord;
+void CDasaTree::FormatPeriodLabel(int level, int lord, int lord2, int lord3, CDasaPeriod& out) const {
+    out.nLord = lord;
     if (bUseLabelTables) {
         if (!g_bPrinting && bShowLabel2 && !(bLabel2AtFirstLevelOnly && level > 0))
-            OverwriteText(name, {strLabel[lord], " (", strLabel2[lord], ")"});
+            out.NameByText({strLabel[lord], " (", strLabel2[lord], ")"});
         else
-            OverwriteText(name, strLabel[lord]);
+            out.NameByText(strLabel[lord]);
         return;
     }
-    isPlanet = bPlanetLords;
+    out.bPlanet = bPlanetLords;
     const char* const* table = bPlanetLords ? g_pszPlanetNamesAlt2 : g_pszSignNames;
-    if (bLord2 && bLord3)
-        OverwriteText(name, {table[lord], ":", table[lord2], ":", table[lord3]});
-    else if (bLord2 || bLord3)
-        OverwriteText(name, {table[lord], ":", table[bLord2 ? lord2 : lord3]});
-    else
-        OverwriteText(name, table[lord]);
+    out.NameByLords(table[lord], bLord2 ? table[lord2] : nullptr, bLord3 ? table[lord3] : nullptr);
 }
 
 void CDasaTree::NamePeriod(int level, const PeriodShape& shape, CDasaPeriod& out) const {
     if (shape.table < 0) {
-        FormatPeriodLabel(level, shape.lord, shape.lord2, shape.lord3, out.strName, out.bPlanet, out.nLord);
+        FormatPeriodLabel(level, shape.lord, shape.lord2, shape.lord3, out);
         return;
     }
     out.nLord = shape.lord;
     out.bPlanet = shape.table == kNameAsBody;
-    OverwriteText(out.strName, (out.bPlanet ? g_pszPlanetNamesAlt2 : g_pszSignNames)[shape.lord]);
+    out.NameByLords((out.bPlanet ? g_pszPlanetNamesAlt2 : g_pszSignNames)[shape.lord], nullptr, nullptr);
 }
 
 CalcStatus CDasaTree::PrepareCycleStart() {
@@ -320,7 +313,7 @@ CalcStatus CDasaTree::ExpandPeriod() {
             SetBounds(listedSpans[j].start, kNoBound, row);
     }
     if (!status.ok()) return status;
-    for (int level = 0; level < nLevel; ++level) running[level].strName += kLevelSuffix[level];
+    for (int level = 0; level < nLevel; ++level) running[level].MarkLevel(kLevelSuffix[level]);
     nListedLevel = nLevel;
     return {};
 }

@@ -45,9 +45,9 @@ public:
     // it; leaves the tree listed at maxLevel and writes g_dDasaProgressPosition. Fails when the cycle
     // has no length or no moment can be found; bRunningValid stays clear then.
     CalcStatus FindRunningPeriods(const CLocalDateTime& when, int maxLevel);
-    // Name of one period at a level from its lords; `isPlanet` and `lord` as a CDasaPeriod keeps them.
-    void FormatPeriodLabel(int level, int lord, int lord2, int lord3, std::string& name, bool& isPlanet,
-                           int& outLord) const;
+    // Names one period at a level from its lords, and sets its bPlanet (unless label tables name it) and
+    // nLord.
+    void FormatPeriodLabel(int level, int lord, int lord2, int lord3, CDasaPeriod& out) const;
     // The birth moment of the dasa's first cycle with the balance, the code's shift and the cycle
     // offset applied; dasa years are counted from it.
     CalcStatus CycleStart(CChartCore& start) const;

@@ -149,11 +149,11 @@ TEST_F(KalachakraTest, EveryPeriodNameCarriesItsPada) {
     tree.nDasaCode = 2;
     tree.nLevel = 1;
     ASSERT_TRUE(tree.ExpandPeriod().ok());
-    EXPECT_EQ(tree.running[0].strName, "Ar (Aswi1) MD");
-    EXPECT_EQ(tree.period[1].strName, "Ta (Aswi2)");
+    EXPECT_EQ(tree.running[0].Name(), "Ar (Aswi1) MD");
+    EXPECT_EQ(tree.period[1].Name(), "Ta (Aswi2)");
     g_bPrinting = true;
     ASSERT_TRUE(tree.ExpandPeriod().ok());
-    EXPECT_EQ(tree.period[1].strName, "Ta");
+    EXPECT_EQ(tree.period[1].Name(), "Ta");
 }
 
 } // namespace

@@ -58,8 +58,8 @@ TEST_F(OtherDasaTest, SudarsanaNamesThreeSignsAYear) {
     ASSERT_TRUE(CalcSudarsanaChakraDasa(chart, 0, false, tree).ok());
     tree.birth = chart;
     ASSERT_TRUE(tree.ExpandPeriod().ok());
-    EXPECT_EQ(tree.period[0].strName, "Ar:Cn:Le");
-    EXPECT_EQ(tree.period[1].strName, "Ta:Le:Vi");
+    EXPECT_EQ(tree.period[0].Name(), "Ar:Cn:Le");
+    EXPECT_EQ(tree.period[1].Name(), "Ta:Le:Vi");
     EXPECT_DOUBLE_EQ(tree.dYears[0], 1.0);
 }
 

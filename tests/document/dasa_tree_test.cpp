@@ -61,7 +61,7 @@ TEST_F(DasaTreeTest, BalanceMovesTheFirstPeriodBeforeBirth) {
     ASSERT_TRUE(tree.ExpandPeriod().ok());
     EXPECT_NEAR(tree.period[0].dStartJd, kBirthJd - 15.0 * kMeanTropicalYearDays, kDasaSecond);
     EXPECT_NEAR(tree.period[0].dEndJd, kBirthJd + 5.0 * kMeanTropicalYearDays, kDasaSecond);
-    EXPECT_EQ(tree.period[0].strName, "Sun");
+    EXPECT_EQ(tree.period[0].Name(), "Sun");
     EXPECT_EQ(tree.period[0].StartDate(), "1984-12-31"); // 5478.63 days before noon of 2000-01-01
 }
 
@@ -71,8 +71,8 @@ TEST_F(DasaTreeTest, LowerLevelsNameTheirChain) {
     tree.nSelected = {1, 1, 0, 0, 0, 0};
     ASSERT_TRUE(tree.ExpandPeriod().ok());
     EXPECT_EQ(tree.nListedLevel, 2);
-    EXPECT_EQ(tree.running[0].strName, "Moon MD");
-    EXPECT_EQ(tree.running[1].strName, "Sun AD");
+    EXPECT_EQ(tree.running[0].Name(), "Moon MD");
+    EXPECT_EQ(tree.running[1].Name(), "Sun AD");
     ASSERT_EQ(tree.nCount, 2);
     // Moon MD (10 years) > Sun AD (2/3 of it) > Sun PD (2/3 of that), starting 20 + 10/3 years on.
     EXPECT_NEAR(tree.period[0].dStartJd, kBirthJd + (20.0 + 10.0 / 3.0) * kMeanTropicalYearDays, kDasaSecond);
@@ -88,12 +88,14 @@ TEST_F(DasaTreeTest, TwoAndThreeLordNames) {
     tree.bLord2 = tree.bLord3 = true;
     tree.nLord2[0][0] = 3;
     tree.nLord3[0][0] = 4;
-    std::string name;
-    bool planet = true;
-    int lord = 0;
-    tree.FormatPeriodLabel(0, 0, 3, 4, name, planet, lord);
-    EXPECT_EQ(name, "Ar:Cn:Le");
-    EXPECT_FALSE(planet);
+    CDasaPeriod period;
+    period.bPlanet = true;
+    tree.FormatPeriodLabel(0, 0, 3, 4, period);
+    EXPECT_EQ(period.Name(), "Ar:Cn:Le");
+    EXPECT_FALSE(period.bPlanet);
+    tree.bLord2 = false; // the third lord alone joins the first
+    tree.FormatPeriodLabel(0, 0, 3, 4, period);
+    EXPECT_EQ(period.Name(), "Ar:Le");
 }
 
 TEST_F(DasaTreeTest, AtABoundaryTheEarlierPeriodRuns) {
@@ -155,9 +157,9 @@ TEST_F(DasaTreeTest, RasiBhuktaListsThreeLevels) {
     ASSERT_TRUE(tree.FindRunningPeriods(MomentAt(kBirthJd + 1.0), 5).ok());
     EXPECT_EQ(tree.nListedLevel, 2);
     ASSERT_EQ(tree.nCount, 8);
-    EXPECT_EQ(tree.period[0].strName, "Sat"); // the kakshya order from Saturn, as bodies
-    EXPECT_EQ(tree.running[0].strName, "Sun MD");
-    EXPECT_EQ(tree.running[1].strName, "Ta AD"); // signs from the Sun's row
+    EXPECT_EQ(tree.period[0].Name(), "Sat"); // the kakshya order from Saturn, as bodies
+    EXPECT_EQ(tree.running[0].Name(), "Sun MD");
+    EXPECT_EQ(tree.running[1].Name(), "Ta AD"); // signs from the Sun's row
 }
 
 TEST_F(DasaTreeTest, ShiftMovesTheDasaByDays) {
@@ -178,12 +180,12 @@ TEST_F(DasaTreeTest, AListingCutByAMomentNotFoundKeepsWhatWasFound) {
     tree.dYears[1] = 1.0e6;
     EXPECT_FALSE(tree.ExpandPeriod().ok());
     ASSERT_EQ(tree.nCount, 2);
-    EXPECT_EQ(tree.period[0].strName, "Sun");
+    EXPECT_EQ(tree.period[0].Name(), "Sun");
     EXPECT_NEAR(tree.period[0].dStartJd, kBirthJd, kDasaSecond);
     EXPECT_NEAR(tree.period[0].dEndJd - kBirthJd, 20.0 * kMeanSiderealYearDays, 1.0); // 20 true years
     EXPECT_EQ(tree.period[0].StartDate(), "2000-01-01");
     EXPECT_EQ(tree.period[0].EndDate(), "2020-01-01");
-    EXPECT_EQ(tree.period[1].strName, "Moon");
+    EXPECT_EQ(tree.period[1].Name(), "Moon");
     EXPECT_EQ(tree.period[1].dStartJd, tree.period[0].dEndJd);
     EXPECT_EQ(tree.period[1].StartTime(), tree.period[0].EndTime());
     EXPECT_EQ(tree.period[1].EndDate(), "");

@@ -121,7 +121,7 @@ void DumpDasas(CChart& chart) {
             if (!listed.ok() || tree.nListedLevel < level) break;
             std::printf("\n level %d:", level);
             for (int j = 0; j < tree.nCount; ++j) {
-                std::printf(" %s", tree.period[j].strName.c_str());
+                std::printf(" %s", tree.period[j].Name().c_str());
                 Value(tree.period[j].nLord);
                 Value(tree.period[j].dStartJd);
                 Value(tree.period[j].dEndJd);

@@ -210,7 +210,7 @@ void CDasaView::DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaP
     const int bottom = top + kRowHeight;
     const int width = CellWidth();
     auto cell = [&](int left, int right) { return ScaledByFontSize(Rect{left, top, right, bottom}); };
-    DrawPageText(surface, period.strName + ":", cell(x, x + 60), nameColor, kLeft);
+    DrawPageText(surface, period.Name() + ":", cell(x, x + 60), nameColor, kLeft);
     DrawPageText(surface, period.StartDate(), cell(x + 60, x + 150), kColorDate, kRight);
     const int startTime = x + 160;
     DrawPageText(surface, " (" + period.StartTime() + ")", cell(startTime, startTime + width), kColorTime,

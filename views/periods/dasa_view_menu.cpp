@@ -48,8 +48,8 @@ double YearDaysOfKind(int kind, double current) {
 }
 
 std::string PeriodRow(const CDasaPeriod& period, bool withTimes) {
-    if (!withTimes) return period.strName + ": " + period.StartDate() + " - " + period.EndDate();
-    return period.strName + ": " + period.StartDate() + " (" + period.StartTime() + ")" + " - " +
+    if (!withTimes) return period.Name() + ": " + period.StartDate() + " - " + period.EndDate();
+    return period.Name() + ": " + period.StartDate() + " (" + period.StartTime() + ")" + " - " +
            period.EndDate() + " (" + period.EndTime() + ")";
 }
 
@@ -137,7 +137,7 @@ void CDasaView::PickPeriod(Point page) {
     const int level = std::clamp(tree->nLevel, 0, kDasaLevels - 1);
     auto chainLabel = [&](int levels) {
         std::string label;
-        for (int m = 0; m < levels; ++m) label += (m ? "-" : "") + tree->running[m].strName;
+        for (int m = 0; m < levels; ++m) label += (m ? "-" : "") + tree->running[m].Name();
         return label;
     };
     for (int k = 1; k <= level; ++k) {
@@ -152,7 +152,7 @@ void CDasaView::PickPeriod(Point page) {
         Pick(period);
         m_bPickedRow = true;
         m_strPickedLabel = chainLabel(level);
-        m_strPickedLabel += (level ? "-" : "") + period.strName + kLevelSuffixes[level];
+        m_strPickedLabel += (level ? "-" : "") + period.Name() + kLevelSuffixes[level];
         return;
     }
 }
@@ -163,9 +163,9 @@ void CDasaView::Pick(const CDasaPeriod& period) {
     m_pickedEnd = period.End();
     m_nPickedLord = period.nLord;
     m_bPickedIsPlanet = period.bPlanet;
-    m_strPickedName = period.strName;
+    m_strPickedName = period.Name();
     m_dPickedSpanDays = period.dEndJd - period.dStartJd;
-    g_strPickedPeriodName = period.strName;
+    g_strPickedPeriodName = period.Name();
 }
 
 bool CDasaView::SumOfLongitudes(double& sum) const {

@@ -325,7 +325,7 @@ TEST_F(DasaCommandTest, TheEntryChartIsTheChartAtThePickedPeriodsStart) {
     m_view.OnEntryChart();
     const CChart& entry = m_document.m_thirdChart;
     EXPECT_EQ(entry.m_strTitle, m_view.PickedLabel());
-    EXPECT_EQ(entry.m_strTitle, Tree().running[0].strName + "-" + picked.strName + " AD");
+    EXPECT_EQ(entry.m_strTitle, Tree().running[0].Name() + "-" + picked.Name() + " AD");
     EXPECT_NEAR(entry.GetJulianDay(), picked.dStartJd, 1e-6);
     EXPECT_NEAR(m_document.m_dEntrySpanDays, picked.dEndJd - picked.dStartJd, 1e-9);
     // The period-entry window shows the same chart in a document of its own.

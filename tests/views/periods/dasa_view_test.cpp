@@ -108,7 +108,7 @@ TEST_F(DasaViewTest, RowsShowTheTreesDatesAndTimes) {
     const DrawnRecord page = Draw();
     for (int i = 0; i < Tree().nCount; ++i) {
         const CDasaPeriod& period = Tree().period[i];
-        EXPECT_NE(page.FindText(period.strName + ":"), nullptr) << i;
+        EXPECT_NE(page.FindText(period.Name() + ":"), nullptr) << i;
         EXPECT_NE(page.FindText(period.StartDate()), nullptr) << i;
         EXPECT_NE(page.FindText(" (" + period.EndTime() + ")"), nullptr) << i;
     }
@@ -139,10 +139,10 @@ TEST_F(DasaViewTest, ThePageAsTextListsTheChainAndTheShownLevel) {
     const CDasaPeriod& opened = Tree().running[0];
     const CDasaPeriod& first = Tree().period[0];
     EXPECT_EQ(text.rfind(Tree().strName, 0), 0u);
-    EXPECT_NE(text.find("\n" + opened.strName + ": " + opened.StartDate() + " - " + opened.EndDate() + "\n"),
+    EXPECT_NE(text.find("\n" + opened.Name() + ": " + opened.StartDate() + " - " + opened.EndDate() + "\n"),
               std::string::npos);
     EXPECT_NE(text.find("\n\n  Antardasas in this MD:\n"), std::string::npos);
-    EXPECT_NE(text.find("\n  " + first.strName + ": " + first.StartDate() + " - " + first.EndDate()),
+    EXPECT_NE(text.find("\n  " + first.Name() + ": " + first.StartDate() + " - " + first.EndDate()),
               std::string::npos);
     EXPECT_NE(m_view.PageText(true).find(" (" + first.StartTime() + ") - "), std::string::npos);
 }
