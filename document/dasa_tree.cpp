@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "core/body_names.h"
 #include "core/calc_options.h"
@@ -21,6 +22,13 @@ constexpr int kNameAsSign = 0;
 constexpr int kNameAsBody = 1;
 // A search that steps whole cycles looks at most this many cycles past its estimate.
 constexpr int kCycleSearchTries = 4;
+
+// The first `count` values of two tables the same bit for bit (a guard of a cache: a value that only
+// compares equal, as -0 and 0, makes the cached work again).
+template <class T, std::size_t N>
+bool SameBits(const std::array<T, N>& a, const std::array<T, N>& b, int count) {
+    return std::memcmp(a.data(), b.data(), sizeof(T) * static_cast<std::size_t>(count)) == 0;
+}
 
 CalcStatus FromSearch(const SearchResult& result) {
     if (result.found()) return {};
@@ -67,13 +75,10 @@ const CDasaTree::Shares& CDasaTree::SubPeriodShares() {
     // where they are used. The table is kept while the first cycle's lords and lengths stay the same.
     SharesCache& kept = m_cache.shares;
     if (bEqualSubPeriods || bExplicitSubPeriods) return kept.share;
-    const auto sameCycle = [&] {
-        for (int i = 0; i < nSubPeriods; ++i) {
-            if (kept.lords[i] != nLord[0][i] || kept.years[i] != dYears[i]) return false;
-        }
-        return true;
-    };
-    if (kept.count == nSubPeriods && sameCycle()) return kept.share;
+    const DasaLordRows& lords = nLord;
+    if (kept.count == nSubPeriods && SameBits(kept.lords, lords[0], nSubPeriods) &&
+        SameBits(kept.years, dYears, nSubPeriods))
+        return kept.share;
     // A lord's share of any parent is its share of the first cycle, as in Vimsottari.
     kept.share.fill(0.0);
     double sum = 0.0;
@@ -149,20 +154,21 @@ CalcStatus CDasaTree::PrepareCycleStart() {
     const int code = nDasaCode >= 0 && nDasaCode < static_cast<int>(g_bDasaShift.size()) ? nDasaCode : 0;
     // The birth moment by the fields its Julian day is read from (reading it is a library call).
     const CLocalDateTime& born = birth.m_dateTime;
-    const std::array<double, 13> key = {static_cast<double>(born.m_nYear),
+    // The first-level lengths (the balance's period, the cycle's length) are compared whole.
+    const std::array<double, 12> key = {static_cast<double>(born.m_nYear),
                                         static_cast<double>(born.m_nMonth),
                                         static_cast<double>(born.m_nDay),
                                         born.m_time.m_dHours + born.m_zone.m_dHours,
                                         static_cast<double>(g_nCalendarFlag),
                                         bBalance ? 1.0 : 0.0,
                                         dBalance,
-                                        dYears[0],
                                         g_bDasaShift[code] ? g_dDasaShiftDays[code] : 0.0,
                                         static_cast<double>(g_nDasaCycleOffset),
-                                        CycleLengthYears(),
                                         static_cast<double>(nYearKind),
-                                        dUserYearDays};
-    if (m_cache.valid && m_cache.key == key) return {};
+                                        dUserYearDays,
+                                        static_cast<double>(nPeriods)};
+    const int periods = std::clamp(nPeriods, 0, kDasaMaxPeriods);
+    if (m_cache.valid && m_cache.key == key && SameBits(m_cache.firstYears, dYears, periods)) return {};
     m_cache.valid = false;
     m_cache.returns.reset();
     m_cache.firstCount = -1;
@@ -173,6 +179,7 @@ CalcStatus CDasaTree::PrepareCycleStart() {
     m_cache.zone = m_cache.start.m_dateTime.m_zone;
     m_cache.zone.SplitHours();
     m_cache.key = key;
+    std::copy_n(dYears.begin(), periods, m_cache.firstYears.begin());
     m_cache.valid = true;
     return {};
 }
@@ -231,21 +238,13 @@ CalcStatus CDasaTree::SpanPeriods(const Children& children, double offset, const
 }
 
 CalcStatus CDasaTree::SpanFirstLevel(int& found) {
-    const auto sameYears = [&] {
-        for (int j = 0; j < nPeriods; ++j) {
-            if (dYears[j] != m_cache.firstYears[j]) return false;
-        }
-        return true;
-    };
-    if (m_cache.firstCount == nPeriods && sameYears()) {
+    if (m_cache.firstCount == nPeriods) {
         found = nPeriods + 1;
         return {};
     }
-    m_cache.firstCount = -1;
     const Children children = PeriodsUnder(0, nullptr, m_cache.shares.share); // shares unread here
     if (CalcStatus status = SpanPeriods(children, 0.0, nullptr, m_cache.firstSpans, found); !status.ok())
         return status;
-    std::copy_n(dYears.begin(), nPeriods, m_cache.firstYears.begin());
     m_cache.firstCount = nPeriods;
     return {};
 }

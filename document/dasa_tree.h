@@ -107,9 +107,10 @@ private:
     };
     using Shares = std::array<double, kDasaLordCount>;
     // A period's bounds as UT Julian days, found for every period of a level: each starts where the one
-    // before ends.
+    // before ends. Without default values, so that a listing's spans are not cleared before they are
+    // written.
     struct Span {
-        double start = 0.0, end = 0.0;
+        double start, end;
     };
     using Spans = std::array<Span, kDasaMaxPeriods>;
 
@@ -124,19 +125,18 @@ private:
 
     // The cycle start of the last listing and the moments found from it (UT Julian days by dasa years):
     // the levels of one chain, and the searches for a running period, share their parents' moments.
-    // Valid while the inputs of the cycle start (the key) stay the same.
+    // Valid while the inputs of the cycle start (the key and the first-level lengths) stay the same.
     struct MomentCache {
-        std::array<double, 13> key{};
+        std::array<double, 12> key{};
         bool valid = false;
         CChartCore start;
         double startJd = 0.0;                  // UT
         std::optional<double> countedYearDays; // CountedYearDays of the tree's kind; none when searched
         CHmsTime zone; // the start's time zone, split once: every listed moment is shown in it
         std::optional<CReturnMoments> returns; // searched kinds only
-        // The first level's bounds and the lengths they were spanned from (no count: none yet); every
-        // listing of a chain starts with them.
+        std::array<double, kDasaMaxPeriods> firstYears{}; // the first-level lengths of the key
+        // The first level's bounds (no count: none yet); every listing of a chain starts with them.
         int firstCount = -1;
-        std::array<double, kDasaMaxPeriods> firstYears{};
         Spans firstSpans{};
         SharesCache shares;
     };
@@ -160,7 +160,7 @@ private:
     CalcStatus SpanPeriods(const Children& children, double offset, const Span* parent, Spans& out,
                            int& found);
     // SpanPeriods for the first level (no parent, from the cycle start) into m_cache.firstSpans, kept
-    // while its lengths and the cycle start stay the same.
+    // while the cycle start's inputs, its lengths among them, stay the same (PrepareCycleStart).
     CalcStatus SpanFirstLevel(int& found);
     // Sets a period's bounds, shown in the birth place's zone in the present clock style.
     void SetBounds(double start, double end, CDasaPeriod& out) const;
