@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -169,6 +170,29 @@ TEST_F(DasaTreeTest, ShiftMovesTheDasaByDays) {
     g_dDasaShiftDays[7] = 10.0;
     ASSERT_TRUE(tree.ExpandPeriod().ok());
     EXPECT_NEAR(tree.period[0].dStartJd, kBirthJd + 10.0, kDasaSecond);
+}
+
+// A caller may change the tree's lengths and lords between two listings: the next listing follows them,
+// though only a later period's length changes (the cycle start does not move) or the cycle's lords
+// change places.
+TEST_F(DasaTreeTest, EditsBetweenListingsAreFollowed) {
+    CDasaTree tree = TwoLordTree();
+    ASSERT_TRUE(tree.ExpandPeriod().ok());
+    tree.dYears[1] = 40.0;
+    ASSERT_TRUE(tree.ExpandPeriod().ok());
+    EXPECT_NEAR(tree.period[1].dEndJd, kBirthJd + 60.0 * kMeanTropicalYearDays, kDasaSecond);
+    tree.nLevel = 1;
+    tree.nSelected = {0, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(tree.ExpandPeriod().ok());
+    // Shares by the new years: the Sun a third of its own 20 years.
+    EXPECT_NEAR(tree.period[0].dEndJd, kBirthJd + 20.0 / 3.0 * kMeanTropicalYearDays, kDasaSecond);
+    // The Moon's 20 years first, then the Sun's 40: the Sun's AD is now two thirds of its MD.
+    std::swap(tree.nLord[0][0], tree.nLord[0][1]);
+    tree.nSelected[0] = 1;
+    ASSERT_TRUE(tree.ExpandPeriod().ok());
+    EXPECT_EQ(tree.period[0].Name(), "Sun");
+    EXPECT_NEAR(tree.period[0].dEndJd, kBirthJd + (20.0 + 40.0 * 2.0 / 3.0) * kMeanTropicalYearDays,
+                kDasaSecond);
 }
 
 // A listing cut by a moment that cannot be found (a Moon period of a million true years ends beyond
