@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr double kArcsecond = 1.0 / 3600.0;    // degrees
+constexpr double kArcsecond = 1.0 / 3600.0;                // degrees
 constexpr double kRadian = 180.0 / 3.14159265358979323846; // degrees
 
 // Where nothing closer is known, the speed may leave out this share of itself: an anchor star's motion
@@ -71,8 +71,8 @@ std::optional<QuantityReading> ReadAnchored(const CChartCore& probe, const YearQ
     StarPlace star;
     if (!probe.CalcTropicalStar(anchor.star, anchor.withTruePosition, jdUt, star).ok()) return std::nullopt;
     QuantityReading reading;
-    reading.value = Reduce360(body.value - star.longitude + anchor.longitude -
-                              g_ayanamsaSettings.m_correction.m_dValue);
+    reading.value =
+        Reduce360(body.value - star.longitude + anchor.longitude - g_ayanamsaSettings.m_correction.m_dValue);
     // The star moves with the precession; its proper motion (0.3" a year at most) and the ecliptic's
     // turn lie inside the error.
     reading.speed = speed - GeneralPrecessionRate(jdUt);
@@ -98,7 +98,8 @@ std::optional<QuantityReading> ReadAnchored(const CChartCore& probe, const YearQ
 
 } // namespace
 
-std::optional<QuantityReading> ReadYearQuantity(CChartCore& probe, const YearQuantity& quantity, double jdUt) {
+std::optional<QuantityReading> ReadYearQuantity(CChartCore& probe, const YearQuantity& quantity,
+                                                double jdUt) {
     if (!ZodiacOffsetHolds()) return ReadSidereal(probe, quantity, jdUt, false);
     if (quantity.moonMinusSun) return ReadTropicalAngle(probe, jdUt);
     if (const auto anchor = StarAnchorOf(g_ayanamsaSettings.m_nAyanamsaId))

@@ -14,8 +14,8 @@
 inline constexpr double kNoBound = std::numeric_limits<double>::quiet_NaN();
 
 struct CDasaPeriod {
-    bool bPlanet = false; // the lord is a body (else a sign); left alone when label tables name it
-    int nLord = 0;        // lord index of the first sequence
+    bool bPlanet = false;       // the lord is a body (else a sign); left alone when label tables name it
+    int nLord = 0;              // lord index of the first sequence
     double dStartJd = kNoBound; // UT Julian days of start and end
     double dEndJd = kNoBound;
     CHmsTime zone;      // the birth place's zone, split: the bounds are shown in its local time

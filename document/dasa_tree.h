@@ -133,7 +133,7 @@ private:
         double startJd = 0.0;                  // UT
         std::optional<double> countedYearDays; // CountedYearDays of the tree's kind; none when searched
         CHmsTime zone; // the start's time zone, split once: every listed moment is shown in it
-        std::optional<CReturnMoments> returns; // searched kinds only
+        std::optional<CReturnMoments> returns;            // searched kinds only
         std::array<double, kDasaMaxPeriods> firstYears{}; // the first-level lengths of the key
         // The first level's bounds (no count: none yet); every listing of a chain starts with them.
         int firstCount = -1;

@@ -103,7 +103,8 @@ TEST_F(YearQuantityReadingTest, SpeedStaysWithinItsError) {
                 EXPECT_GT(reading->speedError, 0.0);
             };
             for (double jd = 2460310.5; jd < 2460676.5; jd += 3.7) check(jd);
-            // The Sun passes Spica about 16 October, Aldebaran about 31 May, delta Cancri about 28 July (2024).
+            // The Sun passes Spica about 16 October, Aldebaran about 31 May, delta Cancri about 28 July
+            // (2024).
             for (const double passing : {2460599.5, 2460462.5, 2460520.5}) {
                 for (double jd = passing - 12.0; jd < passing + 12.0; jd += 0.213) check(jd);
             }
