@@ -48,11 +48,16 @@ double CDasaTree::CycleLengthYears() const {
 }
 
 CalcStatus CDasaTree::CycleStart(CChartCore& start) const {
+    // Moves the start by dasa years. Only its moment is set: every year search reads the quantity at
+    // its own origin, so the start's positions are never read.
+    const auto move = [&](const CChartCore& from, double years) {
+        const SearchResult moved = from.LocateReturn(years, nYearKind, dUserYearDays);
+        if (moved.found()) from.JulianDayToDate(moved.jdUt, start);
+        return FromSearch(moved);
+    };
     start = birth;
     if (bBalance) {
-        const SearchResult moved =
-            birth.FindReturnChart(-(1.0 - dBalance) * dYears[0], start, nYearKind, dUserYearDays);
-        if (CalcStatus status = FromSearch(moved); !status.ok()) return status;
+        if (CalcStatus status = move(birth, -(1.0 - dBalance) * dYears[0]); !status.ok()) return status;
     }
     if (nDasaCode >= 0 && nDasaCode < static_cast<int>(g_bDasaShift.size()) && g_bDasaShift[nDasaCode]) {
         start.ShiftByPeriod(g_dDasaShiftDays[nDasaCode], start, 1.0);
@@ -63,9 +68,8 @@ CalcStatus CDasaTree::CycleStart(CChartCore& start) const {
     }
     if (g_nDasaCycleOffset != 0) {
         const CChartCore from = start;
-        const SearchResult moved =
-            from.FindReturnChart(g_nDasaCycleOffset * CycleLengthYears(), start, nYearKind, dUserYearDays);
-        if (CalcStatus status = FromSearch(moved); !status.ok()) return status;
+        if (CalcStatus status = move(from, g_nDasaCycleOffset * CycleLengthYears()); !status.ok())
+            return status;
     }
     return {};
 }

@@ -49,7 +49,8 @@ public:
     // nLord.
     void FormatPeriodLabel(int level, int lord, int lord2, int lord3, CDasaPeriod& out) const;
     // The birth moment of the dasa's first cycle with the balance, the code's shift and the cycle
-    // offset applied; dasa years are counted from it.
+    // offset applied (its moment and place; its positions are left as they were); dasa years are counted
+    // from it.
     CalcStatus CycleStart(CChartCore& start) const;
     // Sum of the first-level periods, dasa years.
     double CycleLengthYears() const;
