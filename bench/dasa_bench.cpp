@@ -3,9 +3,14 @@
 // library calls per listing (none under the years counted in days).
 #include <benchmark/benchmark.h>
 
+#include <set>
+
+#include <swephexp.h>
+
 #include "bench_charts.h"
 #include "call_counters.h"
 #include "core/name_selection.h"
+#include "core/ephemeris_flags.h"
 #include "core/return_charts.h"
 #include "document/dasa_dispatcher.h"
 
@@ -83,5 +88,47 @@ BENCHMARK(BM_NakshatraDasaTwoLevels)
     ->Args({0, kYearTrueSiderealSolar})
     ->ArgsProduct({{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, {kYearMeanTropical}})
     ->Unit(benchmark::kMicrosecond);
+
+// The floor of BM_NakshatraDasaTwoLevels/0/3: at each bound of its listing, the one Sun reading and the
+// one Spica reading (tropical, on the mean equinox of date) that a bound under the true sidereal year
+// cannot do without, asked of the library directly. Each bound lies months from the last, so each
+// reading loads the library's file segments anew.
+void BM_DasaBoundReadingsFloor(benchmark::State& state) {
+    CChart chart = DelhiChart();
+    if (!SelectDasaAtJ2000(state, chart)) return;
+    CDasaTree tree;
+    std::set<double> bounds;
+    const auto collect = [&] {
+        for (int j = 0; j < tree.nCount; ++j) bounds.insert({tree.period[j].dStartJd, tree.period[j].dEndJd});
+    };
+    tree.nLevel = 0;
+    if (!CalculateDasa({chart, chart, kModeNatal, 0}, tree).ok() || !tree.ExpandPeriod().ok()) {
+        state.SkipWithError("the dasa cannot be computed");
+        return;
+    }
+    collect();
+    const int periods = tree.nCount;
+    tree.nLevel = 1;
+    for (int period = 0; period < periods; ++period) {
+        tree.nSelected[0] = period;
+        if (!tree.ExpandPeriod().ok()) {
+            state.SkipWithError("the dasa cannot be listed");
+            return;
+        }
+        collect();
+    }
+    const std::int32_t flags = CalculationOptionFlags() | kFlagNoNutation;
+    for (auto _ : state) {
+        for (const double jd : bounds) {
+            double x[6];
+            char error[AS_MAXCH];
+            char star[2 * SE_MAX_STNAME + 1] = "Spica";
+            benchmark::DoNotOptimize(swe_calc_ut(jd, SE_SUN, flags, x, error));
+            benchmark::DoNotOptimize(swe_fixstar2_ut(star, jd, flags & ~kFlagSpeed, x, error));
+        }
+    }
+    state.counters["bounds"] = static_cast<double>(bounds.size());
+}
+BENCHMARK(BM_DasaBoundReadingsFloor)->Args({0, kYearTrueSiderealSolar})->Unit(benchmark::kMicrosecond);
 
 } // namespace
