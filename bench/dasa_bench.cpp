@@ -9,8 +9,8 @@
 
 #include "bench_charts.h"
 #include "call_counters.h"
-#include "core/name_selection.h"
 #include "core/ephemeris_flags.h"
+#include "core/name_selection.h"
 #include "core/return_charts.h"
 #include "document/dasa_dispatcher.h"
 
