@@ -61,10 +61,6 @@ CalcStatus CDasaTree::CycleStart(CChartCore& start) const {
     }
     if (nDasaCode >= 0 && nDasaCode < static_cast<int>(g_bDasaShift.size()) && g_bDasaShift[nDasaCode]) {
         start.ShiftByPeriod(g_dDasaShiftDays[nDasaCode], start, 1.0);
-        // A true year is measured from the positions of the moment it starts at.
-        if (IsSearchedYearKind(nYearKind)) {
-            if (CalcStatus status = start.CalcPlanets(); !status.ok()) return status;
-        }
     }
     if (g_nDasaCycleOffset != 0) {
         const CChartCore from = start;
