@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr const char* kLevelSuffix[kDasaLevels] = {" MD", " AD", " PD", " SD", " PAD", " DAD"};
 // Rasi-Bhukta Vimsottari's third level: the kakshya order Saturn, Jupiter, Mars, Sun, Venus, Mercury,
 // Moon, lagna, an eighth of the parent each.
 constexpr int kKakshyaOrder[8] = {kSaturn, kJupiter, kMars, kSun, kVenus, kMercury, kMoon, kLagna};
@@ -312,7 +311,7 @@ CalcStatus CDasaTree::ExpandPeriod() {
             SetBounds(listedSpans[j].start, kNoBound, row);
     }
     if (!status.ok()) return status;
-    for (int level = 0; level < nLevel; ++level) running[level].MarkLevel(kLevelSuffix[level]);
+    for (int level = 0; level < nLevel; ++level) running[level].MarkLevel(kDasaLevelMarks[level]);
     nListedLevel = nLevel;
     return {};
 }

@@ -27,6 +27,8 @@ inline constexpr int kDasaLordRows = kDasaLordCount + 1;
 inline constexpr int kRasiBhuktaVimsottariCode = 68; // listed by a rule of its own, three levels deep
 inline constexpr int kRasiBhuktaLevels = 3;
 inline constexpr double kNakshatraDegrees = 40.0 / 3.0; // 13 deg 20'
+// What a period's name ends with to say its level.
+inline constexpr const char* kDasaLevelMarks[kDasaLevels] = {" MD", " AD", " PD", " SD", " PAD", " DAD"};
 
 using DasaLordRows = CDasaRows<int, kDasaLordRows, kDasaMaxPeriods>;
 

@@ -20,7 +20,6 @@
 #include "views/periods/dasa_view.h"
 
 namespace {
-const char* const kLevelSuffixes[kDasaLevels] = {" MD", " AD", " PD", " SD", " PAD", " DAD"};
 constexpr int kFirstRasiDasa = 25;
 constexpr int kFirstOtherDasa = 60;
 constexpr int kNodeLordFrom = 8; // lords from Rahu on count backwards
@@ -152,7 +151,7 @@ void CDasaView::PickPeriod(Point page) {
         Pick(period);
         m_bPickedRow = true;
         m_strPickedLabel = chainLabel(level);
-        m_strPickedLabel += (level ? "-" : "") + period.Name() + kLevelSuffixes[level];
+        m_strPickedLabel += (level ? "-" : "") + period.Name() + kDasaLevelMarks[level];
         return;
     }
 }
@@ -165,7 +164,7 @@ void CDasaView::Pick(const CDasaPeriod& period) {
     m_bPickedIsPlanet = period.bPlanet;
     m_strPickedName = period.Name();
     m_dPickedSpanDays = period.dEndJd - period.dStartJd;
-    g_strPickedPeriodName = period.Name();
+    g_strPickedPeriodName = m_strPickedName;
 }
 
 bool CDasaView::SumOfLongitudes(double& sum) const {
