@@ -83,6 +83,7 @@ bool CTavroDoc::OnNewDocument() {
     m_nSubMode = 0;
     // A chart of the present moment that cannot be calculated shows its failure in the views.
     (void)Calculate(0);
+    SetModifiedFlag(false);
     return true;
 }
 
@@ -246,13 +247,13 @@ CalcStatus CTavroDoc::MoveNatalMomentTo(double jdUt) {
 CalcStatus CTavroDoc::OnUndoBirthTimeChange() {
     if (g_birthTimeUndo.Count() <= 1) return {};
     g_birthTimeUndo.DropLatest();
-    SetModifiedFlag(g_birthTimeUndo.Count() != 1);
+    ForgetChangeMarks();
     return MoveNatalMomentTo(g_birthTimeUndo.Latest());
 }
 
 CalcStatus CTavroDoc::OnUndoAllBirthTimeChanges() {
     if (g_birthTimeUndo.Count() == 0) return {};
     g_birthTimeUndo.KeepFirst();
-    SetModifiedFlag(false);
+    ForgetChangeMarks();
     return MoveNatalMomentTo(g_birthTimeUndo.First());
 }

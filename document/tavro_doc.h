@@ -36,6 +36,12 @@ public:
     // chart that was open stays as it was.
     DocumentStatus Serialize(CArchive& archive) override;
     FileSizeLimit FileLimit() const override;
+    // Changed while what would be written to the chart file differs from what was last opened, saved
+    // or made new, or while a command has marked it changed since. Undoing birth-time changes back to
+    // the chart as it was therefore leaves it unchanged, and anything else it left changed keeps it so.
+    bool IsModified() const override;
+    // False: the chart as it now stands is the one last opened or saved.
+    void SetModifiedFlag(bool modified = true) override;
 
     // --- The calculation road --------------------------------------------------------------------
     // Calculates the current chart and its dasa. `subMode` reaches the chart pipeline as its
@@ -83,7 +89,7 @@ public:
 
     // --- The chart file --------------------------------------------------------------------------
     // The chart-file text of the natal chart, with its birth zone even while another zone is shown.
-    std::string WriteChartText();
+    std::string WriteChartText() const;
     // Takes the birth data from chart-file text read from `fileName` (named in messages), resets to
     // natal mode and calculates. The daylight-saving rules are not asked: the file's zone stands.
     DocumentStatus ReadChartText(std::string_view text, const std::string& fileName);
@@ -212,6 +218,12 @@ public:
     double m_dEntrySpanDays = 0.0;
 
 private:
+    // The chart-file text of the chart last opened, saved or made new.
+    std::string m_strSavedChartText;
+    // After an undo of birth-time changes: the marks of earlier changes go, and the content alone says
+    // whether the chart is still changed.
+    void ForgetChangeMarks() { CDocument::SetModifiedFlag(false); }
+
     // Natal mode, the lifecycle, the zone override and the views' selections start again for a chart
     // that comes in (a new chart or a file); the birth zone is the natal chart's zone.
     void ResetForIncomingChart();

@@ -123,7 +123,16 @@ FileSizeLimit CTavroDoc::FileLimit() const {
     return kChartFileLimit;
 }
 
-std::string CTavroDoc::WriteChartText() {
+bool CTavroDoc::IsModified() const {
+    return CDocument::IsModified() || WriteChartText() != m_strSavedChartText;
+}
+
+void CTavroDoc::SetModifiedFlag(bool modified) {
+    if (!modified) m_strSavedChartText = WriteChartText();
+    CDocument::SetModifiedFlag(modified);
+}
+
+std::string CTavroDoc::WriteChartText() const {
     // The file keeps the birth zone; a zone shown for the moment stays with the chart.
     CLocalDateTime birth = m_natalChart.m_dateTime;
     if (g_bZoneOverride) birth.ChangeZone(g_dBirthZone);

@@ -207,6 +207,48 @@ TEST_F(ApplicationStartTest, UnsavedChangesAreOfferedForSavingBeforeTheChartIsRe
     EXPECT_EQ(document.m_natalChart.m_dateTime.m_nDay, 19);
 }
 
+// Undoing birth-time changes takes back the moment only: a place changed with it keeps the chart changed,
+// so File > New still asks; once the chart is again the one opened, nothing is asked.
+TEST_F(ApplicationStartTest, UndoingBirthTimeChangesKeepsOtherChangesOfferedForSaving) {
+    const std::string path = WriteChartFile("chennai.tvd", kChennaiChartText);
+    ASSERT_TRUE(m_application.InitInstance({QString::fromStdString(path)}));
+    CMainFrame& frame = *m_application.MainFrame();
+    CTavroDoc& document = *m_application.Document();
+    CChart& natal = document.m_natalChart;
+    const CDmsAngle openedLatitude = natal.m_latitude;
+
+    for (const CommandId undo : {kCmdUndoAllBirthTime, kCmdUndoLatestBirthTime}) {
+        SCOPED_TRACE(undo);
+        // The place and the hour changed together, as the birth-data dialog changes them, then a step.
+        natal.m_latitude.m_nDegrees += 2;
+        natal.m_latitude.JoinDegrees();
+        natal.m_dateTime.m_time.m_nHours += 1;
+        natal.m_dateTime.m_time.JoinHours();
+        ASSERT_TRUE(document.OnBirthDataChanged().ok());
+        frame.BirthTimeCombo()->setCurrentIndex(3); // an hour
+        ASSERT_TRUE(frame.RunCommand(kCmdBirthTimeForward));
+        ASSERT_TRUE(frame.RunCommand(undo));
+        if (undo == kCmdUndoLatestBirthTime) {
+            ASSERT_TRUE(frame.RunCommand(undo));
+        }
+        EXPECT_EQ(natal.m_dateTime.m_time.m_nHours, 10);
+        EXPECT_TRUE(document.IsModified());
+
+        m_messages.clear();
+        m_answer = MessageResult::kCancel;
+        EXPECT_TRUE(frame.RunCommand(kCmdFileNew));
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_EQ(m_messages[0], "Kalomithra Hora: Save changes to chennai.tvd?");
+        EXPECT_EQ(natal.m_latitude.m_nDegrees, openedLatitude.m_nDegrees + 2);
+
+        // The place put back by hand: the chart is the one opened again.
+        natal.m_latitude = openedLatitude;
+        ASSERT_TRUE(document.OnBirthDataChanged().ok());
+        ASSERT_TRUE(frame.RunCommand(kCmdUndoAllBirthTime));
+        EXPECT_FALSE(document.IsModified());
+    }
+}
+
 // The period-entry windows show a document of their own: File > New and File > Open replace the main
 // chart under them, and they go on drawing, updating and running their commands on their own charts.
 TEST_F(ApplicationStartTest, EntryWindowsOutliveTheMainChartBeingReplaced) {
