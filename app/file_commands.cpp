@@ -36,10 +36,19 @@ QString ChartFileName(const QString& chosen) {
     return QFileInfo(chosen).suffix().isEmpty() ? chosen + ".tvd" : chosen;
 }
 
+// The dialog checks the name typed, which may still lack the ".tvd" it is saved under: the question
+// whether to replace a file is asked here, of the name really written.
 bool SaveChartFileAs(CMainFrame& frame, CTavroDoc& document) {
-    const QString path = QFileDialog::getSaveFileName(
-        &frame, "Save As", QString::fromStdString(document.GetPathName()), kChartFileFilter);
-    return !path.isEmpty() && SaveChartFile(frame, document, ChartFileName(path).toStdString());
+    const QString chosen =
+        QFileDialog::getSaveFileName(&frame, "Save As", QString::fromStdString(document.GetPathName()),
+                                     kChartFileFilter, nullptr, QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty()) return false;
+    const QString path = ChartFileName(chosen);
+    if (QFileInfo::exists(path) &&
+        MessageBox(&frame, path.toStdString() + " already exists.\nDo you want to replace it?", "Save As",
+                   MessageIcon::kWarning, MessageButtons::kYesNo) != MessageResult::kYes)
+        return false;
+    return SaveChartFile(frame, document, path.toStdString());
 }
 
 bool SaveChart(CMainFrame& frame, CTavroDoc& document) {

@@ -115,6 +115,24 @@ protected:
     private:
         QTimer m_timer;
     };
+
+    // File > Save As with the path `typed` entered into the dialog's name field, and Save pressed once the
+    // dialog shows it as chosen (while its folder loads it may select the chart's present file again).
+    void SaveAsTyping(const QString& typed) {
+        auto settled = std::make_shared<int>(0);
+        const ModalAnswer<QFileDialog> answer([typed, settled](QFileDialog& dialog) {
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            if (!name) return;
+            if (dialog.selectedFiles().value(0) != typed) {
+                name->setText(QFileInfo(typed).fileName());
+                *settled = 0;
+                return;
+            }
+            if (++*settled < 3) return;
+            static_cast<QDialog&>(dialog).accept(); // the file dialog's own, as its Save button
+        });
+        MenuItem("&File", "Save &As...")->trigger();
+    }
 };
 
 // Each window opened apart shows the application's chart, reached as the user reaches it.
@@ -180,22 +198,7 @@ TEST_F(ApplicationWindowsTest, SaveAsGivesANameWithoutExtensionTheChartFilesOwn)
     } cases[] = {{"ravi", "ravi.tvd"}, {"kumar.tvd", "kumar.tvd"}, {"sita.chart", "sita.chart"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        const QString typed = m_folder.filePath(c.typed);
-        // The name typed into the dialog's name field, and Save pressed once the dialog shows it as chosen
-        // (while its folder loads it may select the chart's present file again).
-        auto settled = std::make_shared<int>(0);
-        const ModalAnswer<QFileDialog> answer([typed, settled](QFileDialog& dialog) {
-            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-            if (!name) return;
-            if (dialog.selectedFiles().value(0) != typed) {
-                name->setText(QFileInfo(typed).fileName());
-                *settled = 0;
-                return;
-            }
-            if (++*settled < 3) return;
-            static_cast<QDialog&>(dialog).accept(); // the file dialog's own, as its Save button
-        });
-        MenuItem("&File", "Save &As...")->trigger();
+        SaveAsTyping(m_folder.filePath(c.typed));
         const QString saved = m_folder.filePath(c.saved);
         EXPECT_TRUE(QFileInfo::exists(saved));
         EXPECT_EQ(m_application.Document()->GetPathName(), saved.toStdString());
@@ -203,6 +206,31 @@ TEST_F(ApplicationWindowsTest, SaveAsGivesANameWithoutExtensionTheChartFilesOwn)
                   std::string(c.saved) + " - Kalomithra Hora");
     }
     EXPECT_FALSE(QFileInfo::exists(m_folder.filePath("ravi")));
+}
+
+// File > Save As over an existing chart asks first, under the name it writes: "kumar" typed while
+// kumar.tvd exists asks about kumar.tvd, and "No" leaves that file as it was.
+TEST_F(ApplicationWindowsTest, SaveAsAsksBeforeReplacingTheChartFileItWrites) {
+    Start();
+    const std::string existing = WriteChartFile("kumar.tvd", "an earlier chart");
+    const std::string chennai = m_application.Document()->GetPathName();
+    const QString typed = m_folder.filePath("kumar");
+    for (const MessageResult answer : {MessageResult::kNo, MessageResult::kYes}) {
+        SCOPED_TRACE(answer == MessageResult::kYes ? "yes" : "no");
+        m_messages.clear();
+        m_answer = answer;
+        SaveAsTyping(typed);
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_EQ(m_messages[0], "Save As: " + existing + " already exists.\nDo you want to replace it?");
+        if (answer == MessageResult::kNo) {
+            EXPECT_EQ(ReadWhole(existing), "an earlier chart");
+            EXPECT_EQ(m_application.Document()->GetPathName(), chennai);
+        } else {
+            EXPECT_EQ(ReadWhole(existing).substr(0, 7), "5\r\n15\r\n");
+            EXPECT_EQ(m_application.Document()->GetPathName(), existing);
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists(typed));
 }
 
 // View > Toolbar and View > Status Bar carry a check mark while their bar shows and hide that bar alone.
