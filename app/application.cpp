@@ -68,6 +68,9 @@ bool CTavroApp::InitInstance(const QStringList& arguments) {
     const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
     m_frame = std::make_unique<CMainFrame>(
         Rect{desktop.left(), desktop.top(), desktop.right() + 1, desktop.bottom() + 1});
+    if (const std::string& refused = m_frame->RecentFiles().ReadFailure(); !refused.empty())
+        MessageBox(nullptr, refused + "\nThe recent-file list starts empty, and this file is left as it is.",
+                   "Error", MessageIcon::kWarning);
     CCreateContext context;
     context.m_pCurrentDoc = m_document.get();
     m_frame->Create(context);

@@ -207,15 +207,25 @@ std::string SizeText(std::uint64_t bytes) {
     return text;
 }
 
+std::string FileTooLargeMessage(const std::string& path, std::uint64_t size, FileSizeLimit limit) {
+    std::string held = SizeText(size);
+    std::string most = SizeText(limit.bytes);
+    // Just past the limit both round alike, and the message would not show why the file is refused.
+    if (held == most) {
+        held = std::to_string(size) + " bytes";
+        most = std::to_string(limit.bytes) + " bytes";
+    }
+    return "Cannot read \"" + path + "\": it holds " + held + ", and " + limit.kind + " holds at most " +
+           most + ".";
+}
+
 FileReadResult ReadFileWhole(const std::string& path, FileSizeLimit limit) {
     using Outcome = FileReadResult::Outcome;
     FileReadResult result;
     Descriptor fd(OpenRegularFile(path, result));
     if (fd.get() < 0) return result;
     const auto tooLarge = [&](std::uint64_t size) {
-        return FileReadResult{Outcome::kUnreadable, {},
-                              "Cannot read \"" + path + "\": it holds " + SizeText(size) + ", and " + limit.kind +
-                                  " holds at most " + SizeText(limit.bytes) + "."};
+        return FileReadResult{Outcome::kUnreadable, {}, FileTooLargeMessage(path, size, limit)};
     };
     struct stat status {};
     if (::fstat(fd.get(), &status) != 0) return {Outcome::kUnreadable, {}, Failure("Cannot read", path, errno)};

@@ -50,6 +50,10 @@ FileReadResult ReadFileWhole(const std::string& path, FileSizeLimit limit);
 // A size as a message shows it: "512 bytes", "64 KB", "1 MB", "2.5 GB" (units of 1024).
 std::string SizeText(std::uint64_t bytes);
 
+// "Cannot read "<path>": it holds <size>, and <kind> holds at most <limit>.", the two sizes in bytes
+// when their rounded texts would read alike.
+std::string FileTooLargeMessage(const std::string& path, std::uint64_t size, FileSizeLimit limit);
+
 // Opens the file at `path` for reading when it is a regular file (a link to one included) and returns
 // its descriptor, which the caller closes. Anything else is refused without waiting on it: a fifo
 // would hold the reader until someone writes, a device may never end. On refusal -1 is returned and

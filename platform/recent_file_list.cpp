@@ -2,18 +2,40 @@
 
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+#include <unistd.h>
 
 namespace {
-constexpr const char* kOrganisation = "Kalomithra Hora";
 constexpr const char* kGroup = "Recent File List";
+
+// Where QSettings keeps the organisation's and application's settings ("Kalomithra Hora" both), named
+// here so that its size can be looked at before QSettings reads it whole.
+QString SettingsFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           "/Kalomithra Hora/Kalomithra Hora.conf";
+}
+
+// Why the settings file at `path` must not be read: not a regular file, or too large. Empty when it
+// may be read (or does not exist).
+std::string RefusalOf(const std::string& path) {
+    FileReadResult failure;
+    const int fd = OpenRegularFile(path, failure);
+    if (fd < 0) return failure.outcome == FileReadResult::Outcome::kMissing ? std::string() : failure.message;
+    ::close(fd);
+    const auto size = static_cast<std::uint64_t>(QFileInfo(QString::fromStdString(path)).size());
+    return size > kRecentFileListLimit.bytes ? FileTooLargeMessage(path, size, kRecentFileListLimit)
+                                             : std::string();
+}
 } // namespace
 
 CRecentFileList::CRecentFileList(int size) : m_size(size) {}
 
 void CRecentFileList::ReadList() {
-    QSettings settings(kOrganisation, kOrganisation);
-    settings.beginGroup(kGroup);
     m_paths.clear();
+    m_readFailure = RefusalOf(SettingsFile().toStdString());
+    if (!m_readFailure.empty()) return;
+    QSettings settings(SettingsFile(), QSettings::IniFormat);
+    settings.beginGroup(kGroup);
     for (int i = 1; i <= m_size; ++i) {
         const QString path = settings.value(QString("File%1").arg(i)).toString();
         if (!path.isEmpty()) m_paths.append(path);
@@ -21,7 +43,8 @@ void CRecentFileList::ReadList() {
 }
 
 void CRecentFileList::WriteList() const {
-    QSettings settings(kOrganisation, kOrganisation);
+    if (!m_readFailure.empty()) return; // the user's file stays as it was
+    QSettings settings(SettingsFile(), QSettings::IniFormat);
     settings.remove(kGroup);
     settings.beginGroup(kGroup);
     for (int i = 0; i < m_paths.size(); ++i) settings.setValue(QString("File%1").arg(i + 1), m_paths[i]);

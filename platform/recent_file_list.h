@@ -1,8 +1,15 @@
 #pragma once
 // The list of recently opened chart files, newest first, kept in the user's settings of the program
-// (organisation and application "Kalomithra Hora", group "Recent File List", keys File1 ... FileN).
+// (the file "Kalomithra Hora/Kalomithra Hora.conf" in the user's configuration folder, group
+// "Recent File List", keys File1 ... FileN).
 #include <QString>
 #include <QStringList>
+#include <string>
+
+#include "core/whole_file.h"
+
+// The most the settings file may hold: the list takes well under a kilobyte.
+inline constexpr FileSizeLimit kRecentFileListLimit = {1 << 20, "the settings file of the recent-file list"};
 
 class CRecentFileList {
 public:
@@ -10,8 +17,12 @@ public:
 
     explicit CRecentFileList(int size = kDefaultSize);
 
-    void ReadList();        // from the settings
-    void WriteList() const; // into the settings
+    // From the settings file. One that is no regular file or larger than kRecentFileListLimit is not
+    // read (its size is looked at first), nor written over later: ReadFailure then says why.
+    void ReadList();
+    void WriteList() const; // into the settings file, unless it was refused
+    // Empty unless the last ReadList refused the settings file: the file and the cause.
+    const std::string& ReadFailure() const { return m_readFailure; }
     // Puts `path` first (moving it up when it is already listed) and drops the oldest past the size.
     void Add(const QString& path);
     void Remove(int index);
@@ -23,4 +34,5 @@ public:
 private:
     int m_size;
     QStringList m_paths;
+    std::string m_readFailure;
 };

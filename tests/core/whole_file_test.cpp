@@ -216,8 +216,13 @@ TEST_F(WholeFile, AFileLargerThanItsKindMayBeIsRefusedUnread) {
     // The limit itself is still read.
     const SparseFile full(Path("full.tvd"), kTestLimit.bytes);
     EXPECT_EQ(ReadFileWhole(full.path(), kTestLimit).text.size(), kTestLimit.bytes);
+    // One byte past it: the sizes are written out, so that the message shows the file to be larger.
     const SparseFile past(Path("past.tvd"), kTestLimit.bytes + 1);
-    EXPECT_EQ(ReadFileWhole(past.path(), kTestLimit).outcome, FileReadResult::Outcome::kUnreadable);
+    const FileReadResult pastRead = ReadFileWhole(past.path(), kTestLimit);
+    EXPECT_EQ(pastRead.outcome, FileReadResult::Outcome::kUnreadable);
+    EXPECT_EQ(pastRead.message,
+              "Cannot read \"" + past.path() +
+                  "\": it holds 1048577 bytes, and a test file holds at most 1048576 bytes.");
 }
 
 TEST(WholeFileSize, SizesAreShownInTheirUnits) {

@@ -1,8 +1,12 @@
 // The recent-file list: newest first, no duplicates, at most its size, kept across runs in the settings.
+#include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+#include <chrono>
 
 #include <gtest/gtest.h>
 
+#include "../core/fifo_file.h"
 #include "platform/recent_file_list.h"
 
 namespace {
@@ -24,6 +28,47 @@ TEST(RecentFileList, NewestFirstWithoutDuplicatesAndKeptAcrossRuns) {
     reread.WriteList();
     list.ReadList();
     EXPECT_EQ(list.Paths(), reread.Paths());
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+// A settings file far too large to be the list's, or a fifo in its place, is not read (at once, without
+// taking its size in memory or waiting on the fifo), leaves the list empty with a message naming the file
+// and the cause, and is not written over.
+TEST(RecentFileList, RefusesASettingsFileItCannotReadAndLeavesIt) {
+    QStandardPaths::setTestModeEnabled(true);
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Kalomithra Hora";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString settings = folder + "/Kalomithra Hora.conf";
+    QFile::remove(settings);
+    {
+        QFile file(settings);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(qint64(3) << 30)); // 3 GB, sparse
+    }
+    CRecentFileList list;
+    const auto start = std::chrono::steady_clock::now();
+    list.ReadList();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_TRUE(list.Paths().isEmpty());
+    EXPECT_EQ(list.ReadFailure(),
+              "Cannot read \"" + settings.toStdString() +
+                  "\": it holds 3 GB, and the settings file of the recent-file list holds at "
+                  "most 1 MB.");
+    list.Add("/c/a.tvd");
+    list.WriteList();
+    EXPECT_EQ(QFileInfo(settings).size(), qint64(3) << 30);
+    ASSERT_TRUE(QFile::remove(settings));
+
+    FifoFile fifo(settings.toStdString());
+    ASSERT_TRUE(fifo.made());
+    const bool refused = fifo.ReadAside([] {
+        CRecentFileList aside;
+        aside.ReadList();
+        return !aside.ReadFailure().empty();
+    });
+    EXPECT_TRUE(refused);
+    EXPECT_FALSE(fifo.readerWaited());
     QStandardPaths::setTestModeEnabled(false);
 }
 
