@@ -68,7 +68,12 @@ void CMainFrame::BindCommands() {
         if (!saved.ok) MessageBox(this, saved.message, "Error", MessageIcon::kError);
     });
     SetCommandHandler(kCmdImportPreferences, [this] {
-        ImportPreferences([this](bool forImport) { return ChoosePreferenceFile(this, forImport); });
+        const auto read =
+            ImportPreferences([this](bool forImport) { return ChoosePreferenceFile(this, forImport); });
+        if (read && !read->message.empty())
+            MessageBox(this, read->message, "Error",
+                       read->state == PreferenceFileState::kRead ? MessageIcon::kWarning
+                                                                 : MessageIcon::kError);
     });
     SetCommandHandler(kCmdExportPreferences, [this] {
         const auto written =

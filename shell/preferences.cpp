@@ -170,11 +170,25 @@ void InitPreferences() {
     g_bPreferencesInitialised = true;
 }
 
-bool ImportPreferences(const PreferenceFileChooser& choose) {
-    const auto path = choose(true);
-    if (!path) return false;
-    const PreferenceFileState state = ReadPreferencesFile(WithIniExtension(*path)).state;
-    return state == PreferenceFileState::kRead || state == PreferenceFileState::kHoldsNoKey;
+std::optional<PreferenceFileRead> ImportPreferences(const PreferenceFileChooser& choose) {
+    const auto chosen = choose(true);
+    if (!chosen) return std::nullopt;
+    const std::string path = WithIniExtension(*chosen);
+    PreferenceFileRead read = ReadPreferencesFile(path);
+    switch (read.state) {
+    case PreferenceFileState::kMissing:
+        read.message = "Cannot read \"" + path + "\": there is no such file. No preference was imported.";
+        break;
+    case PreferenceFileState::kUnreadable:
+        read.message += "\nNo preference was imported.";
+        break;
+    case PreferenceFileState::kHoldsNoKey:
+        read.message = "\"" + path + "\" holds no preferences; none was imported.";
+        break;
+    case PreferenceFileState::kRead:
+        break;
+    }
+    return read;
 }
 
 std::optional<FileWriteResult> ExportPreferences(const PreferenceFileChooser& choose) {

@@ -59,7 +59,9 @@ FileWriteResult SavePreferences();
 using PreferenceFileChooser = std::function<std::optional<std::string>(bool forImport)>;
 
 // File > Import preferences: reads the chosen file. The new values take effect where each part next
-// reads them; nothing is recalculated. False when cancelled or the file cannot be opened.
-bool ImportPreferences(const PreferenceFileChooser& choose);
+// reads them; nothing is recalculated. nullopt when cancelled; else what the read found, its message
+// saying for the user what was not imported and why (the file missing, unreadable or holding no
+// preference, or the values refused); the message is empty when every value was taken.
+std::optional<PreferenceFileRead> ImportPreferences(const PreferenceFileChooser& choose);
 // File > Export preferences: nullopt when cancelled, else what became of the write.
 std::optional<FileWriteResult> ExportPreferences(const PreferenceFileChooser& choose);

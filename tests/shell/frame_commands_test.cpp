@@ -4,6 +4,8 @@
 // through the normal close.
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -33,6 +35,7 @@
 #include "shell/window_sizes.h"
 #include "tests/shell/dialogs/dialog_test_support.h"
 #include "tests/shell/main_frame_fixture.h"
+#include "tests/core/fifo_file.h"
 #include "tests/core/sparse_file.h"
 
 namespace {
@@ -474,6 +477,44 @@ TEST_F(FrameCommandsTest, MenusArePicturedForALook) {
         }
     }
     EXPECT_EQ(pictured, 4);
+}
+
+// Preferences > Import says what it did not take and why: a file too large to be a preference file, a
+// fifo, a file with a value out of range (whose built-in value is then used, as at start-up). The
+// values stand as they were for the first two.
+TEST_F(FrameCommandsTest, ImportingPreferencesSaysWhatWasRefusedAndWhy) {
+    CMainFrame& frame = BuildBound();
+    const CScopedOption<double> altitude(g_dDefaultAltitude, 250.0);
+    const SparseFile huge(m_dataFolder.filePath("huge.ini").toStdString(), std::uint64_t{3} << 30);
+    ASSERT_TRUE(huge.made());
+    const FifoFile fifo(m_dataFolder.filePath("fifo.ini").toStdString());
+    ASSERT_TRUE(fifo.made());
+    const QString low = m_dataFolder.filePath("low.ini");
+    std::ofstream(low.toStdString()) << "DefaultAltitude=-501\n";
+    const struct {
+        std::string path;
+        std::string said;
+        double altitudeAfter;
+    } cases[] = {
+        {huge.path(), "it holds 3 GB, and a preference file holds at most 4 MB.\nNo preference was imported.",
+         250},
+        {fifo.path(), "it is not a regular file", 250},
+        {low.toStdString(), "\nDefaultAltitude=-501 (accepted: -500 to 20000)", 491}, // the built-in value
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        m_messages.clear();
+        const QString path = QString::fromStdString(c.path);
+        WhenModal<QFileDialog>([path](QFileDialog& dialog) {
+            dialog.findChild<QLineEdit*>("fileNameEdit")->setText(path); // typed in whole
+            static_cast<QDialog&>(dialog).accept(); // the file dialog's own, as its Open button
+        });
+        ASSERT_TRUE(frame.RunCommand(kCmdImportPreferences));
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_NE(m_messages[0].find(c.path), std::string::npos) << m_messages[0];
+        EXPECT_NE(m_messages[0].find(c.said), std::string::npos) << m_messages[0];
+        EXPECT_EQ(g_dDefaultAltitude, c.altitudeAfter);
+    }
 }
 
 } // namespace

@@ -302,7 +302,11 @@ TEST_F(PreferenceFile, ImportAndExportThroughTheChosenFile) {
     ASSERT_TRUE(exported && exported->ok);
     EXPECT_TRUE(fs::exists(Path("mine.ini")));
     g_nChartStyle = 0;
-    EXPECT_TRUE(ImportPreferences([&](bool) { return std::optional<std::string>(Path("mine.ini")); }));
+    const auto imported =
+        ImportPreferences([&](bool) { return std::optional<std::string>(Path("mine.ini")); });
+    ASSERT_TRUE(imported);
+    EXPECT_EQ(imported->state, PreferenceFileState::kRead);
+    EXPECT_EQ(imported->message, "");
     EXPECT_EQ(g_nChartStyle, 4);
     EXPECT_FALSE(ImportPreferences([](bool) { return std::optional<std::string>(); }));
     EXPECT_FALSE(ExportPreferences([](bool) { return std::optional<std::string>(); }));
