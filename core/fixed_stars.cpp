@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
 #include <swephexp.h>
 
@@ -14,6 +14,7 @@
 #include "core/ephemeris_calls.h"
 #include "core/fixed_star_names.h"
 #include "core/julian_day.h"
+#include "core/whole_file.h"
 #include "core/zodiac_names.h"
 
 FixedStarList g_fixedStarList;
@@ -128,14 +129,21 @@ void FindCustomStarIndex() {
     g_nCustomStarIndex = FindFixedStarByCode(g_fixedStarList, g_strCustomStarCode).value_or(-1);
 }
 
+bool ReadFixedStarCatalogue(const std::string& path, FixedStarList& list) {
+    // The shipped catalogue holds about 140 KB.
+    constexpr FileSizeLimit kCatalogueLimit = {16 << 20, "a star catalogue"};
+    const FileReadResult file = ReadFileWhole(path, kCatalogueLimit);
+    if (file.outcome != FileReadResult::Outcome::kRead) return false;
+    std::istringstream catalogue(file.text);
+    ListFixedStars(catalogue, list);
+    return true;
+}
+
 bool LoadFixedStarList() {
     g_fixedStarList.entries.clear();
     g_nCustomStarIndex = -1;
     const auto path = FixedStarCataloguePath();
-    if (!path) return false;
-    std::ifstream catalogue(*path);
-    if (!catalogue) return false;
-    ListFixedStars(catalogue, g_fixedStarList);
+    if (!path || !ReadFixedStarCatalogue(*path, g_fixedStarList)) return false;
     FindCustomStarIndex();
     return true;
 }

@@ -42,6 +42,10 @@ std::optional<int> FindFixedStarByCode(const FixedStarList& list, const std::str
 // g_nCustomStarIndex for the preference CustomStarCode in g_fixedStarList; -1 when the list lacks it.
 void FindCustomStarIndex();
 
+// The star catalogue at `path` into `list` (as ListFixedStars). False, leaving `list` as it was, when
+// the file cannot be read or holds more than a catalogue ever does (its size is looked at first).
+bool ReadFixedStarCatalogue(const std::string& path, FixedStarList& list);
+
 // Start-up: reads the ephemeris folder's catalogue into g_fixedStarList and finds the custom star.
-// False, with an empty list and no custom star, when there is no catalogue.
+// False, with an empty list and no custom star, when there is no catalogue it can read.
 bool LoadFixedStarList();
