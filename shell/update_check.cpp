@@ -41,14 +41,17 @@ int CodeOfTransferEnd(HttpGetResult::End end) {
     }
 }
 
-// The label as the user sees it: control characters (and bytes that are no UTF-8) become "?", and a
-// label past kUpdateLabelMaxCharacters is cut, with "..." after it.
+// The label as the user sees it, on its one line: control characters, line and paragraph separators
+// (and bytes that are no UTF-8) become "?", and a label past kUpdateLabelMaxCharacters is cut, with
+// "..." after it.
 std::string ShownLabel(const std::string& label) {
     QList<uint> characters = QString::fromUtf8(label).toUcs4();
     const bool cut = characters.size() > kUpdateLabelMaxCharacters;
     if (cut) characters.resize(kUpdateLabelMaxCharacters);
     for (uint& c : characters)
-        if (!QChar::isPrint(char32_t(c)) || c == QChar::ReplacementCharacter) c = '?';
+        if (!QChar::isPrint(char32_t(c)) || c == QChar::ReplacementCharacter || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = '?';
     return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), characters.size())
                .toStdString() +
            (cut ? "..." : "");

@@ -552,7 +552,7 @@ TEST_F(UpdateCheckRunTest, InteractiveChecksTellEveryOutcomeSilentOnesOnlyANewer
     }
 }
 
-TEST_F(UpdateCheckRunTest, TheServersLabelIsCutAndShownAsPlainText) {
+TEST_F(UpdateCheckRunTest, TheServersLabelAndVersionAreBoundedAndShownAsPlainText) {
     m_server.ServeFile(kRelease, QByteArray(4000, 'L') + "\n8.1\n");
     EXPECT_EQ(Run(false, false), std::vector<int>{kUpdateNewer});
     ASSERT_EQ(m_messages.size(), 1u);
@@ -561,9 +561,15 @@ TEST_F(UpdateCheckRunTest, TheServersLabelIsCutAndShownAsPlainText) {
               std::string::npos)
         << m_messages[0];
     EXPECT_LT(m_messages[0].size(), 600u);
+    // So is a version padded with empty fields: no such text is a version.
+    m_messages.clear();
+    m_server.ServeFile(kRelease, "R 9" + QByteArray(4000, '.'));
+    EXPECT_EQ(Run(false, false), std::vector<int>{kUpdateNotUnderstood});
+    EXPECT_TRUE(m_messages.empty());
 
-    // The real box: markup in the label is shown as written, control characters as "?".
-    m_server.ServeFile(kRelease, "<b>R\x07</b>\n8.1\n");
+    // The real box: markup in the label is shown as written, control characters and line and paragraph
+    // separators (U+2028, U+2029) as "?".
+    m_server.ServeFile(kRelease, "<b>R\x07\xe2\x80\xa8\xe2\x80\xa9</b>\n8.1\n");
     m_opened.clear();
     SetMessageBoxHandler({});
     QString shown;
@@ -582,7 +588,8 @@ TEST_F(UpdateCheckRunTest, TheServersLabelIsCutAndShownAsPlainText) {
     });
     answer.start(10);
     EXPECT_EQ(Run(false, false), std::vector<int>{kUpdateNewer});
-    EXPECT_TRUE(shown.startsWith("Kalomithra Hora <b>R?</b> (version 8.1) is available"))
+    EXPECT_TRUE(shown.startsWith("Kalomithra Hora <b>R???"
+                                 "</b> (version 8.1) is available"))
         << shown.toStdString();
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_TRUE(m_opened.empty());
