@@ -394,6 +394,8 @@ TEST(UpdateCheck, AnEndlessReplyHeadEndsTheCheckAndItsConnection) {
     }
 }
 
+// As when the program quits during a check: the agent goes without waiting on its transfer, whether the
+// reply streams in or has stopped halfway through its head.
 TEST(UpdateCheck, AnAgentEndedMidTransferClosesItsConnectionAtOnce) {
     struct Case {
         const char* name;
