@@ -5,10 +5,10 @@
 // transfer runs in the event loop with an idle time limit and an overall deadline, and its end is
 // reported by a callback. Every part of the reply is bounded, its head as well as its body (the
 // information file is a few dozen bytes; a reply past kUpdateInfoMaxBytes is not one), and a check
-// that ends, for whatever reason, closes its connection at once. The
-// check downloads no installer, writes no file and runs nothing: on a newer release the user is told
-// its label (plain text, cut to kUpdateLabelMaxCharacters) and version and may open the release page
-// (the channel's folder) in the browser.
+// that ends, for whatever reason, closes its connection at once. The check downloads no installer,
+// writes no file and runs nothing: on a newer release the user is told its label (plain text, cut to
+// kUpdateLabelMaxCharacters) and version and may open the release page (the channel's folder) in the
+// browser.
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
