@@ -1,8 +1,6 @@
 #include "shell/update_check.h"
 
 #include <QHostAddress>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 
 #include "platform/message_box.h"
 #include "shell/desktop_opener.h"
@@ -30,26 +28,30 @@ bool IsSafeAddress(const QUrl& url) {
            (url.scheme() == "https" || (url.scheme() == "http" && IsLoopback(url)));
 }
 
-int CodeOfNetworkError(QNetworkReply::NetworkError error) {
-    switch (error) {
-    case QNetworkReply::HostNotFoundError:
-    case QNetworkReply::TemporaryNetworkFailureError:
-    case QNetworkReply::NetworkSessionFailedError:
-    case QNetworkReply::UnknownNetworkError:
+int CodeOfTransferEnd(HttpGetResult::End end) {
+    switch (end) {
+    case HttpGetResult::kNoConnection:
         return kUpdateNoConnection;
+    case HttpGetResult::kTimedOut:
+        return kUpdateTimedOut;
+    case HttpGetResult::kTooLong:
+        return kUpdateNotUnderstood; // no information file is this long
     default:
         return kUpdateOpenFailed;
     }
 }
 
-// The label as the user sees it: control characters (and bytes that are no UTF-8) become "?", and a
-// label past kUpdateLabelMaxCharacters is cut, with "..." after it.
+// The label as the user sees it, on its one line: control characters, line and paragraph separators
+// (and bytes that are no UTF-8) become "?", and a label past kUpdateLabelMaxCharacters is cut, with
+// "..." after it.
 std::string ShownLabel(const std::string& label) {
     QList<uint> characters = QString::fromUtf8(label).toUcs4();
     const bool cut = characters.size() > kUpdateLabelMaxCharacters;
     if (cut) characters.resize(kUpdateLabelMaxCharacters);
     for (uint& c : characters)
-        if (!QChar::isPrint(char32_t(c)) || c == QChar::ReplacementCharacter) c = '?';
+        if (!QChar::isPrint(char32_t(c)) || c == QChar::ReplacementCharacter || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = '?';
     return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), characters.size())
                .toStdString() +
            (cut ? "..." : "");
@@ -67,15 +69,13 @@ QUrl UpdateChannelUrl(const std::string& server, bool testChannel) {
     return QUrl(QString::fromStdString(base + (testChannel ? "tv/test/auto/" : "tv/auto/")));
 }
 
-CUpdateAgent::CUpdateAgent(UpdateTimeLimits limits) : m_limits(limits) {
-    m_network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy); // each hop is judged here
+CUpdateAgent::CUpdateAgent(UpdateTimeLimits limits) : m_get(limits.idleMs, kUpdateInfoMaxBytes) {
+    m_deadline.setInterval(limits.deadlineMs);
     m_deadline.setSingleShot(true);
-    QObject::connect(&m_deadline, &QTimer::timeout, &m_deadline, [this] { Stop(kUpdateTimedOut); });
-}
-
-CUpdateAgent::~CUpdateAgent() {
-    m_done = nullptr;
-    if (m_reply) m_reply->abort();
+    QObject::connect(&m_deadline, &QTimer::timeout, &m_deadline, [this] {
+        m_get.Cancel();
+        Finish({kUpdateTimedOut, {}, {}});
+    });
 }
 
 bool CUpdateAgent::CheckForUpdate(const QUrl& channel, const std::string& currentVersion,
@@ -84,85 +84,32 @@ bool CUpdateAgent::CheckForUpdate(const QUrl& channel, const std::string& curren
     m_currentVersion = currentVersion;
     m_done = std::move(done);
     m_redirectsLeft = kMaxRedirects;
-    m_deadline.start(m_limits.deadlineMs);
+    m_deadline.start();
     Fetch(channel.resolved(QUrl("update.txt")));
     return true;
 }
 
 void CUpdateAgent::Fetch(const QUrl& url) {
-    m_body.clear();
-    m_stoppedWith = -1;
-    QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::UserAgentHeader, kAgentName);
-    // The file is read as it is stored: a body's length is then the file's, and a short one shows.
-    request.setRawHeader("Accept-Encoding", "identity");
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setTransferTimeout(m_limits.idleMs);
-    m_reply = m_network.get(request);
-    // The network layer stops taking bytes from the server while this much waits unread, so an
-    // endless reply holds no more than this while the window is busy elsewhere.
-    m_reply->setReadBufferSize(kUpdateInfoMaxBytes + 1);
-    QObject::connect(m_reply, &QNetworkReply::metaDataChanged, m_reply, [this] { OnMetaData(); });
-    QObject::connect(m_reply, &QNetworkReply::readyRead, m_reply, [this] { OnReadyRead(); });
-    QObject::connect(m_reply, &QNetworkReply::finished, m_reply, [this] { OnFinished(); });
+    m_get.Start(url, kAgentName, [this, url](const HttpGetResult& fetched) { OnFetched(url, fetched); });
 }
 
-void CUpdateAgent::Stop(int code) {
-    if (!m_reply || m_stoppedWith >= 0) return;
-    m_stoppedWith = code;
-    m_reply->abort(); // finished follows, and reports the code
-}
-
-void CUpdateAgent::OnMetaData() {
-    // An announced length past the limit is no information file: not a byte of it is waited for.
-    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && length.toLongLong() > kUpdateInfoMaxBytes &&
-        m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200)
-        Stop(kUpdateNotUnderstood);
-}
-
-void CUpdateAgent::OnReadyRead() {
-    m_body += m_reply->read(kUpdateInfoMaxBytes + 1 - m_body.size());
-    if (m_body.size() > kUpdateInfoMaxBytes) Stop(kUpdateNotUnderstood); // no information file is this long
-}
-
-void CUpdateAgent::OnFinished() {
-    QNetworkReply* reply = m_reply;
-    reply->deleteLater();
-    m_reply = nullptr;
-    if (m_stoppedWith >= 0) return Finish({m_stoppedWith, {}, {}});
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    switch (reply->error()) {
-    case QNetworkReply::NoError:
-        break;
-    case QNetworkReply::OperationCanceledError: // the idle limit (nothing else aborts unasked)
-    case QNetworkReply::TimeoutError:
-        return Finish({kUpdateTimedOut, {}, {}});
-    default:
-        // A status says the server answered; an error beside 200 is a transfer that broke off.
-        if (status == 0 || status == 200) return Finish({CodeOfNetworkError(reply->error()), {}, {}});
-        break;
-    }
-    if (status >= 300 && status < 400) {
-        const QUrl target =
-            reply->url().resolved(reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
+void CUpdateAgent::OnFetched(const QUrl& url, const HttpGetResult& fetched) {
+    if (fetched.end != HttpGetResult::kComplete) return Finish({CodeOfTransferEnd(fetched.end), {}, {}});
+    if (fetched.status >= 300 && fetched.status < 400) {
+        const QUrl target = url.resolved(QUrl::fromEncoded(fetched.location));
         // Never on to a less safe address (https to http) or round and round.
-        const bool lessSafe = reply->url().scheme() == "https" && target.scheme() != "https";
-        if (lessSafe || !IsSafeAddress(target) || m_redirectsLeft-- <= 0) return Finish({kUpdateOpenFailed, {}, {}});
+        const bool lessSafe = url.scheme() == "https" && target.scheme() != "https";
+        if (fetched.location.isEmpty() || lessSafe || !IsSafeAddress(target) || m_redirectsLeft-- <= 0)
+            return Finish({kUpdateOpenFailed, {}, {}});
         return Fetch(target);
     }
-    if (status != 200) return Finish({kUpdateOpenFailed, {}, {}});
-    m_body += reply->read(kUpdateInfoMaxBytes + 1 - m_body.size());
-    if (m_body.size() > kUpdateInfoMaxBytes) return Finish({kUpdateNotUnderstood, {}, {}});
-    // A body shorter than announced was cut short, even when the network layer let it pass.
-    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && length.toLongLong() != m_body.size()) return Finish({kUpdateOpenFailed, {}, {}});
-    Finish(Judge());
+    if (fetched.status != 200) return Finish({kUpdateOpenFailed, {}, {}});
+    Finish(Judge(fetched.body));
 }
 
-UpdateCheckResult CUpdateAgent::Judge() const {
-    if (m_body.isEmpty()) return {kUpdateEmpty, {}, {}};
-    const std::optional<UpdateInfo> info = ParseUpdateInfo(m_body.toStdString());
+UpdateCheckResult CUpdateAgent::Judge(const QByteArray& body) const {
+    if (body.isEmpty()) return {kUpdateEmpty, {}, {}};
+    const std::optional<UpdateInfo> info = ParseUpdateInfo(body.toStdString());
     if (!info) return {kUpdateNotUnderstood, {}, {}};
     switch (CompareVersions(info->version, m_currentVersion)) {
     case 1:
@@ -216,7 +163,8 @@ void CUpdateCheck::OnReleaseChecked(const UpdateCheckResult& result) {
                    "later.";
             break;
         case kUpdateNotNewer:
-            text = "There is no update available. You have the latest software. Please try later or just turn on "
+            text = "There is no update available. You have the latest software. Please try later or just "
+                   "turn on "
                    "automatic updates (click \"Preferences\" and \"Updates\" in main menu).";
             break;
         }
@@ -239,9 +187,11 @@ void CUpdateCheck::OnTestChecked(const UpdateCheckResult& result) {
 
 void CUpdateCheck::OfferRelease(const UpdateCheckResult& result, bool testChannel) {
     const std::string text =
-        "Kalomithra Hora " + result.label + " (version " + result.version + ") is available; you have version " +
-        kProgramVersion + ".\n\nOpen its release page in your browser?\n\nYou can turn off automatic updates by "
-        "clicking \"Preferences\" and \"Updates\" in main menu. Please note that no private data is collected "
+        "Kalomithra Hora " + result.label + " (version " + result.version +
+        ") is available; you have version " + kProgramVersion +
+        ".\n\nOpen its release page in your browser?\n\nYou can turn off automatic updates by "
+        "clicking \"Preferences\" and \"Updates\" in main menu. Please note that no private data is "
+        "collected "
         "from your computer during an update check.";
     if (MessageBox(m_parent, text, "Update available", MessageIcon::kQuestion, MessageButtons::kYesNo) ==
         MessageResult::kYes)

@@ -3,13 +3,12 @@
 // empty by default: no check at all); the information file "update.txt" is read from the channel's
 // folder on it ("tv/auto/", the test channel "tv/test/auto/") without ever blocking the window: the
 // transfer runs in the event loop with an idle time limit and an overall deadline, and its end is
-// reported by a callback. What is kept of the reply is bounded (the information file is a few dozen
-// bytes; a reply past kUpdateInfoMaxBytes is not one), and so is what the network layer buffers. The
-// check downloads no installer, writes no file and runs nothing: on a newer release the user is told
-// its label (plain text, cut to kUpdateLabelMaxCharacters) and version and may open the release page
-// (the channel's folder) in the browser.
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
+// reported by a callback. Every part of the reply is bounded, its head as well as its body (the
+// information file is a few dozen bytes; a reply past kUpdateInfoMaxBytes is not one), and a check
+// that ends, for whatever reason, closes its connection at once. The check downloads no installer,
+// writes no file and runs nothing: on a newer release the user is told its label (plain text, cut to
+// kUpdateLabelMaxCharacters) and version and may open the release page (the channel's folder) in the
+// browser.
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
@@ -17,6 +16,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+
+#include "shell/bounded_http_get.h"
 
 // The result codes of one channel's check.
 enum UpdateCode : int {
@@ -59,30 +60,22 @@ struct UpdateTimeLimits {
 class CUpdateAgent {
 public:
     explicit CUpdateAgent(UpdateTimeLimits limits = {});
-    ~CUpdateAgent();
 
     // Reads channel + "update.txt" and compares its version with `currentVersion`; `done` runs once,
     // from the event loop, when the check ends. False (and nothing started) while a check runs.
     bool CheckForUpdate(const QUrl& channel, const std::string& currentVersion,
                         std::function<void(const UpdateCheckResult&)> done);
-    bool Busy() const { return m_reply != nullptr; }
+    bool Busy() const { return m_get.Running(); }
 
 private:
     void Fetch(const QUrl& url);
-    void OnMetaData();
-    void OnReadyRead();
-    void OnFinished();
-    // The end of a reply that came whole with status 200: what its body says.
-    UpdateCheckResult Judge() const;
+    void OnFetched(const QUrl& url, const HttpGetResult& fetched);
+    // What the information file says.
+    UpdateCheckResult Judge(const QByteArray& body) const;
     void Finish(UpdateCheckResult result);
-    void Stop(int code); // ends the transfer; its end is then reported with `code`
 
-    QNetworkAccessManager m_network;
-    UpdateTimeLimits m_limits;
     QTimer m_deadline;
-    QPointer<QNetworkReply> m_reply;
-    QByteArray m_body;
-    int m_stoppedWith = -1; // the code of a transfer stopped here, -1 while none was
+    CBoundedHttpGet m_get;
     int m_redirectsLeft = 0;
     std::string m_currentVersion;
     std::function<void(const UpdateCheckResult&)> m_done;

@@ -9,9 +9,12 @@ namespace {
 constexpr int kVersionFields = 4;
 // A field this long would not fit an int; no real version has one.
 constexpr std::size_t kMaxFieldDigits = 9;
+// Four such fields and their dots: a longer text is no version, however many of its fields are empty.
+constexpr std::size_t kMaxVersionCharacters = kVersionFields * (kMaxFieldDigits + 1) - 1;
 
 // The fields of a dotted version, most significant first; nothing when malformed.
 std::optional<std::array<int, kVersionFields>> SplitVersion(std::string_view text) {
+    if (text.size() > kMaxVersionCharacters) return std::nullopt;
     std::array<int, kVersionFields> fields{};
     int count = 0;
     std::size_t start = 0;
@@ -20,7 +23,8 @@ std::optional<std::array<int, kVersionFields>> SplitVersion(std::string_view tex
         const std::string_view field = text.substr(start, dot - start);
         start = dot + 1;
         if (field.empty()) continue;
-        if (count == kVersionFields || !IsAllDigits(field) || field.size() > kMaxFieldDigits) return std::nullopt;
+        if (count == kVersionFields || !IsAllDigits(field) || field.size() > kMaxFieldDigits)
+            return std::nullopt;
         fields[count++] = std::stoi(std::string(field));
     }
     if (count == 0) return std::nullopt;

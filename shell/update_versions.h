@@ -15,8 +15,8 @@ inline constexpr int kUpdateInfoMaxBytes = 4096;
 bool IsAllDigits(std::string_view text);
 
 // 1 when `a` is newer than `b`, -1 when older, 0 when equal; -21 when `a` is malformed and -22 when `b`
-// is (no field, more than four fields, or a field with anything but digits). Empty fields between dots
-// are skipped.
+// is (no field, more than four fields, a field with anything but digits or more than nine of them, or a
+// text longer than four such fields and their dots). Empty fields between dots are skipped.
 int CompareVersions(std::string_view a, std::string_view b);
 
 // The release's label and version: the first two whitespace-separated tokens of the file.

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
 #include <QMessageBox>
@@ -19,8 +20,8 @@
 
 #include <atomic>
 #include <map>
-#include <set>
 #include <optional>
+#include <set>
 
 #include "platform/message_box.h"
 #include "shell/desktop_opener.h"
@@ -43,7 +44,10 @@ public:
     }
     std::string Address() const { return "http://127.0.0.1:" + std::to_string(m_server.serverPort()) + "/"; }
     // The raw response to a request of `path` ("/tv/auto/update.txt").
-    void Serve(const std::string& path, QByteArray response) { m_responses[path] = std::move(response); }
+    void Serve(const std::string& path, QByteArray response) {
+        m_responses[path] = std::move(response);
+        m_held.erase(path);
+    }
     void ServeFile(const std::string& path, const QByteArray& body) {
         Serve(path, "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " +
                         QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
@@ -98,14 +102,14 @@ private:
     qint64 m_bytesDripped = 0;
 };
 
-// Answers every request on 127.0.0.1 with a chunked reply that never ends: chunks for as long as the
-// reader takes them, up to kEnough. It runs on a thread of its own, so it goes on while the test's
-// thread is busy, and counts the bytes the reader's side took off it.
+// Answers every request on 127.0.0.1 with `head` and then `unit` over and over, for as long as the reader
+// takes them, up to kEnough. It runs on a thread of its own, so it goes on while the test's thread is
+// busy, counts the bytes the reader's side took off it and notes when the reader closed the connection.
 class EndlessServer : public QThread {
 public:
     static constexpr qint64 kEnough = qint64{256} << 20;
 
-    EndlessServer() {
+    EndlessServer(QByteArray head, QByteArray unit) : m_head(std::move(head)), m_unit(std::move(unit)) {
         start();
         m_ready.acquire();
     }
@@ -115,6 +119,7 @@ public:
     }
     std::string Address() const { return "http://127.0.0.1:" + std::to_string(m_port) + "/"; }
     bool Answering() const { return m_answering; }
+    bool Closed() const { return m_closed; }
     qint64 Taken() const { return m_taken; }
 
 protected:
@@ -126,13 +131,15 @@ protected:
                 QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
                     socket->readAll();
                     if (m_answering.exchange(true)) return;
-                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nTransfer-Encoding: chunked\r\n\r\n");
+                    socket->write(m_head);
                     Pump(socket);
                 });
                 QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket](qint64 written) {
                     m_taken += written;
                     Pump(socket);
                 });
+                QObject::connect(socket, &QTcpSocket::disconnected, socket, [this] { m_closed = true; });
+                QObject::connect(socket, &QTcpSocket::errorOccurred, socket, [this] { m_closed = true; });
             }
         });
         m_ready.release();
@@ -141,29 +148,36 @@ protected:
 
 private:
     void Pump(QTcpSocket* socket) {
-        static const QByteArray chunk = "10000\r\n" + QByteArray(0x10000, 'x') + "\r\n";
-        while (socket->bytesToWrite() < (qint64{1} << 20) && m_queued < kEnough) {
-            socket->write(chunk);
-            m_queued += chunk.size();
+        while (!m_unit.isEmpty() && socket->state() == QAbstractSocket::ConnectedState &&
+               socket->bytesToWrite() < (qint64{1} << 20) && m_queued < kEnough) {
+            socket->write(m_unit);
+            m_queued += m_unit.size();
         }
     }
 
+    const QByteArray m_head, m_unit;
     QSemaphore m_ready;
     quint16 m_port = 0;
-    std::atomic<bool> m_answering = false;
+    std::atomic<bool> m_answering = false, m_closed = false;
     std::atomic<qint64> m_taken = 0;
     qint64 m_queued = 0;
 };
+
+// Turns the event loop until `done` holds, at most `ms` milliseconds; whether it held.
+bool TurnUntil(const std::function<bool()>& done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
 
 constexpr const char* kRelease = "/tv/auto/update.txt";
 constexpr const char* kTest = "/tv/test/auto/update.txt";
 // Short limits, so that a silent or dripping server ends its test soon.
 constexpr UpdateTimeLimits kShortLimits = {1500, 10000};
 
-// One channel checked; the event loop turns until the check ends.
-UpdateCheckResult CheckChannel(const std::string& server, bool testChannel = false,
-                               UpdateTimeLimits limits = kShortLimits) {
-    CUpdateAgent agent(limits);
+// One channel checked by `agent`; the event loop turns until the check ends.
+UpdateCheckResult CheckWith(CUpdateAgent& agent, const std::string& server, bool testChannel = false) {
     std::optional<UpdateCheckResult> result;
     QEventLoop loop;
     EXPECT_TRUE(agent.CheckForUpdate(UpdateChannelUrl(server, testChannel), "8.0.0.0",
@@ -171,9 +185,16 @@ UpdateCheckResult CheckChannel(const std::string& server, bool testChannel = fal
                                          result = r;
                                          loop.quit();
                                      }));
-    EXPECT_FALSE(agent.CheckForUpdate(UpdateChannelUrl(server, testChannel), "8.0.0.0", {})) << "one at a time";
+    EXPECT_FALSE(agent.CheckForUpdate(UpdateChannelUrl(server, testChannel), "8.0.0.0", {}))
+        << "one at a time";
     if (!result) loop.exec();
     return result.value_or(UpdateCheckResult{-1, {}, {}});
+}
+
+UpdateCheckResult CheckChannel(const std::string& server, bool testChannel = false,
+                               UpdateTimeLimits limits = kShortLimits) {
+    CUpdateAgent agent(limits);
+    return CheckWith(agent, server, testChannel);
 }
 
 TEST(UpdateCheck, EachAnswerOfTheServerGivesItsCode) {
@@ -184,21 +205,62 @@ TEST(UpdateCheck, EachAnswerOfTheServerGivesItsCode) {
         int code;
     };
     const Case cases[] = {
-        {"newer fourth field", [](LocalServer& s) { s.ServeFile(kRelease, "R-2024\n8.0.0.1\n"); }, kUpdateNewer},
+        {"newer fourth field", [](LocalServer& s) { s.ServeFile(kRelease, "R-2024\n8.0.0.1\n"); },
+         kUpdateNewer},
         {"newer short version", [](LocalServer& s) { s.ServeFile(kRelease, "R-2024\n8.1\n"); }, kUpdateNewer},
         {"same version", [](LocalServer& s) { s.ServeFile(kRelease, "R-2023\n8.0.0.0\n"); }, kUpdateNotNewer},
-        {"five fields", [](LocalServer& s) { s.ServeFile(kRelease, "R\n8.0.0.0.1\n"); }, kUpdateNotUnderstood},
-        {"letter in a field", [](LocalServer& s) { s.ServeFile(kRelease, "R\n8.0a\n"); }, kUpdateNotUnderstood},
+        {"five fields", [](LocalServer& s) { s.ServeFile(kRelease, "R\n8.0.0.0.1\n"); },
+         kUpdateNotUnderstood},
+        {"letter in a field", [](LocalServer& s) { s.ServeFile(kRelease, "R\n8.0a\n"); },
+         kUpdateNotUnderstood},
         {"only a label", [](LocalServer& s) { s.ServeFile(kRelease, "R-2024\n"); }, kUpdateNotUnderstood},
         {"binary", [](LocalServer& s) { s.ServeFile(kRelease, QByteArray("\x00\xff\x01\n\x02", 5)); },
          kUpdateNotUnderstood},
-        {"ten megabytes", [](LocalServer& s) { s.ServeFile(kRelease, "R 9.0\n" + QByteArray(10 << 20, 'x')); },
+        {"ten megabytes",
+         [](LocalServer& s) { s.ServeFile(kRelease, "R 9.0\n" + QByteArray(10 << 20, 'x')); },
          kUpdateNotUnderstood},
         {"a hundred megabytes announced",
          [](LocalServer& s) {
              s.ServeAndHold(kRelease, "HTTP/1.1 200 OK\r\nContent-Length: 104857600\r\n\r\nR 9.0\n");
          },
          kUpdateNotUnderstood},
+        {"ten megabytes without a length",
+         [](LocalServer& s) {
+             s.Serve(kRelease, "HTTP/1.1 200 OK\r\n\r\nR 9.0\n" + QByteArray(10 << 20, 'x'));
+         },
+         kUpdateNotUnderstood},
+        {"a chunk announced past the limit",
+         [](LocalServer& s) {
+             s.ServeAndHold(kRelease, "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n1001\r\nR 9\n");
+         },
+         kUpdateNotUnderstood},
+        {"in chunks, with an extension and a trailer",
+         [](LocalServer& s) {
+             s.ServeAndHold(kRelease, "HTTP/1.1 200 OK\r\nTransfer-Encoding: Chunked\r\n\r\n2;x=y\r\nR \r\n"
+                                      "2\r\n9\n\r\n0\r\nX-Sum: 1\r\n\r\n");
+         },
+         kUpdateNewer},
+        {"no length, ended by the close",
+         [](LocalServer& s) { s.Serve(kRelease, "HTTP/1.0 200 OK\nContent-Type: text/plain\n\nR 9\n"); },
+         kUpdateNewer},
+        {"after two interim replies and a long header",
+         [](LocalServer& s) {
+             s.Serve(kRelease, "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 102 Processing\r\nX: 1\r\n\r\n"
+                               "HTTP/1.1 200 OK\r\nSet-Cookie: " +
+                                   QByteArray(3000, 'c') + "\r\nContent-Length: 4\r\n\r\nR 9\n");
+         },
+         kUpdateNewer},
+        {"a compressed body",
+         [](LocalServer& s) { s.Serve(kRelease, "HTTP/1.1 200 OK\r\nTransfer-Encoding: gzip\r\n\r\nR 9\n"); },
+         kUpdateOpenFailed},
+        {"two lengths",
+         [](LocalServer& s) {
+             s.Serve(kRelease, "HTTP/1.1 200 OK\r\nContent-Length: 4\r\nContent-Length: 5\r\n\r\nR 9\n");
+         },
+         kUpdateOpenFailed},
+        {"no HTTP", [](LocalServer& s) { s.Serve(kRelease, "R 9\n"); }, kUpdateOpenFailed},
+        {"switching protocols",
+         [](LocalServer& s) { s.Serve(kRelease, "HTTP/1.1 101 Upgrade\r\n\r\nR 9\n"); }, kUpdateOpenFailed},
         {"empty", [](LocalServer& s) { s.ServeFile(kRelease, ""); }, kUpdateEmpty},
         {"404", [](LocalServer& s) { s.ServeStatus(kRelease, 404); }, kUpdateOpenFailed},
         {"500", [](LocalServer& s) { s.ServeStatus(kRelease, 500); }, kUpdateOpenFailed},
@@ -211,7 +273,8 @@ TEST(UpdateCheck, EachAnswerOfTheServerGivesItsCode) {
         {"redirect to plain http elsewhere",
          [](LocalServer& s) { s.ServeStatus(kRelease, 301, "Location: http://example.com/update.txt\r\n"); },
          kUpdateOpenFailed},
-        {"redirect loop", [](LocalServer& s) { s.ServeStatus(kRelease, 302, "Location: /tv/auto/update.txt\r\n"); },
+        {"redirect loop",
+         [](LocalServer& s) { s.ServeStatus(kRelease, 302, "Location: /tv/auto/update.txt\r\n"); },
          kUpdateOpenFailed},
     };
     for (const Case& c : cases) {
@@ -240,8 +303,7 @@ TEST(UpdateCheck, AReplyCutShortFailsTheCheck) {
     const Case cases[] = {
         {"fewer bytes than announced, then closed", fewerThanAnnounced, false, kUpdateOpenFailed},
         {"fewer bytes than announced, then silent", fewerThanAnnounced, true, kUpdateTimedOut},
-        // The network layer keeps waiting on a chunked reply whose connection closed: the idle limit ends it.
-        {"a chunk broken off, then closed", chunkBrokenOff, false, kUpdateTimedOut},
+        {"a chunk broken off, then closed", chunkBrokenOff, false, kUpdateOpenFailed},
         {"a chunk broken off, then silent", chunkBrokenOff, true, kUpdateTimedOut},
     };
     for (const Case& c : cases) {
@@ -255,22 +317,34 @@ TEST(UpdateCheck, AReplyCutShortFailsTheCheck) {
 }
 
 TEST(UpdateCheck, ADrippingServerFailsAtTheDeadline) {
-    LocalServer server;
-    // A byte every 50 ms keeps the idle limit (1 s) from ever striking, and the whole body would take
-    // fifty seconds: the deadline (3 s) ends the check.
-    server.Drip(kRelease, "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n", QByteArray(1000, 'x'), 50);
-    int ticks = 0;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
-    timer.start(10);
-    EXPECT_EQ(CheckChannel(server.Address(), false, {1000, 3000}).code, kUpdateTimedOut);
-    EXPECT_GT(ticks, 0) << "the event loop turned while the server dripped";
-    EXPECT_GT(server.Dripped(), 1000 / 50) << "the check outlived the idle limit";
-    EXPECT_LT(server.Dripped(), 1000) << "the reply had not ended";
+    // A byte every 20 ms keeps the idle limit (0.4 s) from ever striking, and the whole reply would take
+    // twenty seconds: the deadline (1.2 s) ends the check, in the body as in the head.
+    struct Case {
+        const char* name;
+        QByteArray head, dripped;
+    };
+    const Case cases[] = {
+        {"the body", "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n", QByteArray(1000, 'x')},
+        {"a header", "HTTP/1.1 200 OK\r\n", "X-Pad: " + QByteArray(993, 'p')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LocalServer server;
+        server.Drip(kRelease, c.head, c.dripped, 20);
+        int ticks = 0;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+        timer.start(10);
+        EXPECT_EQ(CheckChannel(server.Address(), false, {400, 1200}).code, kUpdateTimedOut);
+        EXPECT_GT(ticks, 0) << "the event loop turned while the server dripped";
+        EXPECT_GT(server.Dripped(), 400 / 20) << "the check outlived the idle limit";
+        EXPECT_LT(server.Dripped(), 1000) << "the reply had not ended";
+    }
 }
 
 TEST(UpdateCheck, AnEndlessReplyIsNotTakenInWhileTheWindowIsBusy) {
-    EndlessServer server;
+    EndlessServer server("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nTransfer-Encoding: chunked\r\n\r\n",
+                         "10000\r\n" + QByteArray(0x10000, 'x') + "\r\n");
     CUpdateAgent agent(kShortLimits);
     std::optional<UpdateCheckResult> result;
     ASSERT_TRUE(agent.CheckForUpdate(UpdateChannelUrl(server.Address(), false), "8.0.0.0",
@@ -288,6 +362,63 @@ TEST(UpdateCheck, AnEndlessReplyIsNotTakenInWhileTheWindowIsBusy) {
     EXPECT_EQ(result->code, kUpdateNotUnderstood);
     // Beyond the read buffer only what the system's socket buffers hold was taken.
     EXPECT_LT(server.Taken(), qint64{32} << 20) << "the reply was taken in without a bound";
+}
+
+TEST(UpdateCheck, AnEndlessReplyHeadEndsTheCheckAndItsConnection) {
+    struct Case {
+        const char* name;
+        QByteArray head, unit;
+    };
+    const Case cases[] = {
+        {"endless header lines", "HTTP/1.1 200 OK\r\n", "X-Pad: " + QByteArray(100, 'p') + "\r\n"},
+        {"one endless header line", "HTTP/1.1 200 OK\r\nX-Pad: ", QByteArray(1024, 'p')},
+        {"an endless status line", "HTTP/1.1 200 ", QByteArray(1024, 'O')},
+        {"endless 100 Continue", "", "HTTP/1.1 100 Continue\r\n\r\n"},
+        {"an endless chunk-size line", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n",
+         QByteArray(1024, '0')},
+    };
+    LocalServer next;
+    next.ServeFile(kRelease, "R\n8.0.0.0\n");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EndlessServer server(c.head, c.unit);
+        CUpdateAgent agent(kShortLimits);
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(CheckWith(agent, server.Address()).code, kUpdateOpenFailed);
+        EXPECT_LT(clock.elapsed(), kShortLimits.idleMs) << "the head's bound ends it, not a time limit";
+        EXPECT_TRUE(TurnUntil([&] { return server.Closed(); }, 1000)) << "the connection was left open";
+        EXPECT_LT(server.Taken(), qint64{32} << 20) << "the head was taken in without a bound";
+        EXPECT_EQ(CheckWith(agent, next.Address()).code, kUpdateNotNewer)
+            << "a later check reaches its server";
+    }
+}
+
+// As when the program quits during a check: the agent goes without waiting on its transfer, whether the
+// reply streams in or has stopped halfway through its head.
+TEST(UpdateCheck, AnAgentEndedMidTransferClosesItsConnectionAtOnce) {
+    struct Case {
+        const char* name;
+        QByteArray head, unit;
+    };
+    const Case cases[] = {
+        {"endless header lines", "HTTP/1.1 200 OK\r\n", "X-Pad: " + QByteArray(100, 'p') + "\r\n"},
+        {"a head begun, then silence", "HTTP/1.1 200 OK\r\n", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EndlessServer server(c.head, c.unit);
+        QElapsedTimer clock;
+        {
+            CUpdateAgent agent(kShortLimits);
+            ASSERT_TRUE(agent.CheckForUpdate(UpdateChannelUrl(server.Address(), false), "8.0.0.0", {}));
+            EXPECT_TRUE(TurnUntil([&] { return server.Answering(); }, 1000));
+            TurnUntil([] { return false; }, 100);
+            clock.start();
+        }
+        EXPECT_LT(clock.elapsed(), 1000) << "quitting waited on the transfer";
+        EXPECT_TRUE(TurnUntil([&] { return server.Closed(); }, 1000)) << "the connection was left open";
+    }
 }
 
 TEST(UpdateCheck, ARefusedConnectionAndASilentServerEndWithoutHoldingTheWindow) {
@@ -315,9 +446,12 @@ TEST(UpdateCheck, OnlyHttpsOrTheLoopbackAddressIsUsed) {
         const char* address;
         bool usable;
     };
-    const Case cases[] = {{"https://updates.example.org/", true}, {"http://127.0.0.1:8080/", true},
-                          {"http://localhost/", true},            {"http://updates.example.org/", false},
-                          {"ftp://127.0.0.1/", false},            {"", false},
+    const Case cases[] = {{"https://updates.example.org/", true},
+                          {"http://127.0.0.1:8080/", true},
+                          {"http://localhost/", true},
+                          {"http://updates.example.org/", false},
+                          {"ftp://127.0.0.1/", false},
+                          {"", false},
                           {"not an address", false}};
     for (const Case& c : cases) EXPECT_EQ(IsUsableUpdateServer(c.address), c.usable) << c.address;
     EXPECT_EQ(UpdateChannelUrl("https://u.example.org", true).toString().toStdString(),
@@ -398,11 +532,13 @@ TEST_F(UpdateCheckRunTest, InteractiveChecksTellEveryOutcomeSilentOnesOnlyANewer
         {[](LocalServer& s) { s.ServeStatus(kRelease, 404); },
          "Update Error: Unable to connect to the Kalomithra Hora website. Please try later."},
         {[](LocalServer& s) { s.ServeFile(kRelease, ""); },
-         "Update Error: Unable to get update information from the Kalomithra Hora website. Please try later."},
+         "Update Error: Unable to get update information from the Kalomithra Hora website. Please try "
+         "later."},
         {[](LocalServer& s) { s.ServeAndHold(kRelease, "HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nR"); },
          "Update Error: The Kalomithra Hora website took too long to answer. Please try later."},
         {[](LocalServer& s) { s.ServeFile(kRelease, "<html><body>Not here</body></html>"); },
-         "Update Error: The update information from the Kalomithra Hora website was not understood. Please try "
+         "Update Error: The update information from the Kalomithra Hora website was not understood. Please "
+         "try "
          "later."},
     };
     for (const Case& c : cases) {
@@ -418,7 +554,7 @@ TEST_F(UpdateCheckRunTest, InteractiveChecksTellEveryOutcomeSilentOnesOnlyANewer
     }
 }
 
-TEST_F(UpdateCheckRunTest, TheServersLabelIsCutAndShownAsPlainText) {
+TEST_F(UpdateCheckRunTest, TheServersLabelAndVersionAreBoundedAndShownAsPlainText) {
     m_server.ServeFile(kRelease, QByteArray(4000, 'L') + "\n8.1\n");
     EXPECT_EQ(Run(false, false), std::vector<int>{kUpdateNewer});
     ASSERT_EQ(m_messages.size(), 1u);
@@ -427,9 +563,15 @@ TEST_F(UpdateCheckRunTest, TheServersLabelIsCutAndShownAsPlainText) {
               std::string::npos)
         << m_messages[0];
     EXPECT_LT(m_messages[0].size(), 600u);
+    // So is a version padded with empty fields: no such text is a version.
+    m_messages.clear();
+    m_server.ServeFile(kRelease, "R 9" + QByteArray(4000, '.'));
+    EXPECT_EQ(Run(false, false), std::vector<int>{kUpdateNotUnderstood});
+    EXPECT_TRUE(m_messages.empty());
 
-    // The real box: markup in the label is shown as written, control characters as "?".
-    m_server.ServeFile(kRelease, "<b>R\x07</b>\n8.1\n");
+    // The real box: markup in the label is shown as written, control characters and line and paragraph
+    // separators (U+2028, U+2029) as "?".
+    m_server.ServeFile(kRelease, "<b>R\x07\xe2\x80\xa8\xe2\x80\xa9</b>\n8.1\n");
     m_opened.clear();
     SetMessageBoxHandler({});
     QString shown;
@@ -448,7 +590,9 @@ TEST_F(UpdateCheckRunTest, TheServersLabelIsCutAndShownAsPlainText) {
     });
     answer.start(10);
     EXPECT_EQ(Run(false, false), std::vector<int>{kUpdateNewer});
-    EXPECT_TRUE(shown.startsWith("Kalomithra Hora <b>R?</b> (version 8.1) is available")) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith("Kalomithra Hora <b>R???"
+                                 "</b> (version 8.1) is available"))
+        << shown.toStdString();
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_TRUE(m_opened.empty());
 }
