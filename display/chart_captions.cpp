@@ -21,6 +21,7 @@ void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& re
             ScaleFontFields(style.font, factor, factor, 1.0);
         }
     }
+    style.font = LegibleFont(style.font);
     style.SetBox(rect);
     DrawStyledText(surface, text, style);
 }
@@ -28,6 +29,10 @@ void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& re
 void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& rect, std::uint32_t format,
                    const LogicalFont& font) {
     DrawChartText(surface, text, rect, format, font, ColorOf(kColorChartViewChartLine));
+}
+
+int CaptionLineHeight() {
+    return LegibleFont(FontA(1.2, 1.2, 1.0)).height + 2;
 }
 
 LogicalFont VargaNameFont(double height, double width, double weight) {
