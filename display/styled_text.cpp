@@ -36,7 +36,8 @@ LogicalFont FontNoTallerThan(LogicalFont font, int height) {
 
 LogicalFont FontNoLowerThan(LogicalFont font, int height) {
     if (font.height >= height || font.height <= 0) return font;
-    font.width = font.width * height / font.height;
+    // A font shrunk this far has a width of a pixel or two left: the face's own width reads better.
+    font.width = 0;
     font.height = height;
     return font;
 }

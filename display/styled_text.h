@@ -48,7 +48,7 @@ LogicalFont FontNoTallerThan(LogicalFont font, int height);
 // Texts on screen are drawn no lower than this, pixels (a font's cell height): below it a chart leaves a
 // label to a larger view rather than shrink it out of reading.
 inline constexpr int kLegibleTextHeight = 8;
-// `font` made at least `height` tall, its width grown in proportion; unchanged when it is.
+// `font` made at least `height` tall at its face's own width; unchanged when it is.
 LogicalFont FontNoLowerThan(LogicalFont font, int height);
 // On screen `font` raised to kLegibleTextHeight; unchanged while printing, whose units are not pixels.
 LogicalFont LegibleFont(const LogicalFont& font);
