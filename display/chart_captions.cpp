@@ -3,6 +3,7 @@
 #include "core/chart_labels.h"
 #include "display/chart_colors.h"
 #include "display/chart_label_text.h"
+#include "display/drawing_factors.h"
 #include "display/pane_settings.h"
 #include "display/styled_text.h"
 
@@ -21,6 +22,11 @@ void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& re
             ScaleFontFields(style.font, factor, factor, 1.0);
         }
     }
+    // Legible, at the width its fitting left it (a long name stays condensed within its rectangle).
+    if (!g_bPrinting && style.font.height > 0 && style.font.height < kLegibleTextHeight) {
+        style.font.width = style.font.width * kLegibleTextHeight / style.font.height;
+        style.font.height = kLegibleTextHeight;
+    }
     style.SetBox(rect);
     DrawStyledText(surface, text, style);
 }
@@ -28,6 +34,10 @@ void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& re
 void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& rect, std::uint32_t format,
                    const LogicalFont& font) {
     DrawChartText(surface, text, rect, format, font, ColorOf(kColorChartViewChartLine));
+}
+
+int CaptionLineHeight() {
+    return LegibleFont(FontA(1.2, 1.2, 1.0)).height + 2;
 }
 
 LogicalFont VargaNameFont(double height, double width, double weight) {

@@ -16,6 +16,8 @@ void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& re
 LogicalFont VargaNameFont(double height, double width, double weight);
 // Chart font A scaled.
 LogicalFont FontA(double height, double width, double weight);
+// The height of a caption line above a chart: chart font A at 1.2 times (legible on screen) and 2 units.
+int CaptionLineHeight();
 
 // Varga names and labels by column 0-28.
 const std::string& ChartVargaName(int varga); // in the chart language ("Rasi", "Navamsa" ...)

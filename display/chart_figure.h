@@ -14,6 +14,14 @@ enum ChartFigureKind {
     kEastFramedFigure = 4
 };
 
+// Units the outer rectangles of a double frame reach outside the chart square on screen: into a
+// touching neighbour pane, whose labels keep inside its square less this much.
+inline constexpr int kOuterFrameReach = 3;
+inline Rect InsideFrame(const Rect& chart) {
+    return Rect{chart.left + kOuterFrameReach, chart.top + kOuterFrameReach, chart.right - kOuterFrameReach,
+                chart.bottom - kOuterFrameReach};
+}
+
 // Draws the figure lines and the outer frame of one chart square (x0, y0)-(x1, y1); a double frame adds
 // a rectangle 2 units out, and a third 3 units out when dx >= 90 or a bitmap capture runs.
 void DrawChartFigure(int kind, DrawSurface& surface, int x0, int y0, int x1, int y1, int dx, int dy,

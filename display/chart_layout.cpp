@@ -70,6 +70,34 @@ double MixedChartScale(int width, int height) {
     return static_cast<double>(side) / kChartUnits;
 }
 
+Rect MixedInnerSquare(const Rect& area, int style) {
+    // The inner chart takes the middle of the area: inset by an eighth (South, North) or a sixth (East).
+    constexpr int kNorthStyle = 2;
+    const int divisor = style > kNorthStyle ? 6 : 8;
+    const int insetX = area.Width() / divisor;
+    const int insetY = area.Height() / divisor;
+    return Rect{area.left + insetX, area.top + insetY, area.right - insetX, area.bottom - insetY};
+}
+
+Rect KeptToRing(const Rect& a, const Rect& inner, bool innerRing) {
+    if (innerRing)
+        return Rect{std::max(a.left, inner.left), std::max(a.top, inner.top), std::min(a.right, inner.right),
+                    std::min(a.bottom, inner.bottom)};
+    const bool meets =
+        a.left < inner.right && inner.left < a.right && a.top < inner.bottom && inner.top < a.bottom;
+    if (!meets) return a;
+    // Of the four parts of the area beside the inner square, the largest.
+    const Rect parts[] = {Rect{a.left, a.top, a.right, std::min(a.bottom, inner.top)},
+                          Rect{a.left, std::max(a.top, inner.bottom), a.right, a.bottom},
+                          Rect{a.left, a.top, std::min(a.right, inner.left), a.bottom},
+                          Rect{std::max(a.left, inner.right), a.top, a.right, a.bottom}};
+    const auto size = [](const Rect& r) {
+        return r.Width() > 0 && r.Height() > 0 ? static_cast<long long>(r.Width()) * r.Height() : 0LL;
+    };
+    return *std::max_element(std::begin(parts), std::end(parts),
+                             [&](const Rect& x, const Rect& y) { return size(x) < size(y); });
+}
+
 MixedChartLayout LayOutMixedChart(int width, int height, int style, int captionHeight) {
     MixedChartLayout layout;
     layout.scale = MixedChartScale(width, height);
@@ -81,12 +109,7 @@ MixedChartLayout LayOutMixedChart(int width, int height, int style, int captionH
         const int t = captionHeight;
         layout.area = Rect{m + t, m + 2 * t, s + m - t, s + m};
     }
-    // The inner chart takes the middle of the area: inset by an eighth (South, North) or a sixth (East).
-    const int divisor = style > kNorthStyle ? 6 : 8;
-    const int insetX = layout.area.Width() / divisor;
-    const int insetY = layout.area.Height() / divisor;
-    layout.inner = Rect{layout.area.left + insetX, layout.area.top + insetY, layout.area.right - insetX,
-                        layout.area.bottom - insetY};
+    layout.inner = MixedInnerSquare(layout.area, style);
     // The chart square with its margins: the side came from the window, so no scroll bar shows while
     // the chart fits.
     layout.total = Size{s + 2 * m, s + 2 * m};

@@ -31,6 +31,11 @@ struct MixedChartLayout {
     Rect inner; // the boundary between the inner and the outer chart
     Size total;
 };
+// The boundary between the inner and the outer chart of a mixed chart area in chart style 0-4.
+Rect MixedInnerSquare(const Rect& area, int style);
+// The part of a label area (a half cell) of the inner ring (inside `inner`) or of the outer ring (on the
+// side of `inner` the area's middle lies), so that no label crosses the rings' border.
+Rect KeptToRing(const Rect& labelArea, const Rect& inner, bool innerRing);
 // The scale alone, which fixes the fonts the area then depends on.
 double MixedChartScale(int width, int height);
 MixedChartLayout LayOutMixedChart(int width, int height, int style, int captionHeight);

@@ -5,6 +5,7 @@
 #include "display/chart_cells.h"
 #include "display/chart_colors.h"
 #include "display/chart_figure.h"
+#include "display/chart_layout.h"
 #include "display/chart_renderers.h"
 #include "display/drawing_factors.h"
 #include "display/sign_labels.h"
@@ -65,10 +66,6 @@ void DrawEastCells(DrawSurface& surface, ChartDrawState& state, const Rect& area
     }
 }
 
-int CaptionStrip() {
-    return static_cast<int>(1.2 * g_chartFontA.height - 2.0);
-}
-
 bool ShowsGrahaArudhas(int pane) {
     return g_nPaneBodyView[pane] == kGrahaArudhaView || g_nPaneBodyView[pane] == kDualGrahaArudhaView;
 }
@@ -77,18 +74,21 @@ bool ShowsGrahaArudhas(int pane) {
 
 void DrawEastChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect, int varga,
                    const CChart& chart, int pane, bool frame, bool screen) {
-    const int c = CaptionStrip();
+    const int c = CaptionLineHeight();
     const int m = (c + 4) / 2;
     const Rect area{rect.left + m, rect.top + c, rect.right - m, rect.bottom - 4};
     const bool fill = screen && !g_bPrinting;
     if (fill) surface.FillRect(frame ? area : rect, ColorOf(kColorChartViewCartBackground));
     if (area.Width() <= 0 || area.Height() <= 0) return;
-    DrawEastCells(surface, state, area, varga, chart, pane, [](int sign, const Rect& square, int w, int h) {
-        return EastSlots(square.left, square.top, w / 6, h / 8, EastCellShape(sign));
+    DrawEastCells(surface, state, area, varga, chart, pane, [&](int sign, const Rect& square, int w, int h) {
+        CellSlots slots = EastSlots(square.left, square.top, w / 6, h / 8, EastCellShape(sign));
+        slots.area = InsideFrame(area);
+        return slots;
     });
     const int w = area.Width() / 3;
     const int h = area.Height() / 3;
-    DrawChartText(surface, chart.m_strTitle, Rect{rect.left, rect.top - 4, rect.right, area.top},
+    // The title keeps below the frame of a pane right above (the twelve panes touch).
+    DrawChartText(surface, chart.m_strTitle, Rect{rect.left, rect.top, rect.right, area.top},
                   kTextCenter | kTextNoClip, FontA(1.2, 1.2, 1.0));
     const int x0 = area.left + w;
     const int x1 = area.left + 2 * w;
@@ -112,21 +112,26 @@ void DrawEastChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect
 void DrawMixedEastChart(DrawSurface& surface, ChartDrawState& state, const Rect& area, int varga,
                         const CChart& chart, int pane, bool frame) {
     const bool inner = pane == kInnerPane;
-    const int c = CaptionStrip() * (inner ? 1 : 2);
+    const int c = CaptionLineHeight() * (inner ? 1 : 2);
     if (area.Width() <= 0 || area.Height() <= 0) return;
-    DrawEastCells(surface, state, area, varga, chart, pane,
-                  [inner](int sign, const Rect& square, int w, int h) {
-                      const Point text = inner ? kInnerTextArea[sign] : kOuterTextArea[sign];
-                      return EastSlots(square.left + text.x * w / 4, square.top + text.y * h / 4, w / 12,
-                                       h / 16, EastCellShape(sign));
-                  });
+    const Rect ringBorder = MixedInnerSquare(area, frame ? 4 : 3);
+    DrawEastCells(surface, state, area, varga, chart, pane, [&](int sign, const Rect& square, int w, int h) {
+        const Point text = inner ? kInnerTextArea[sign] : kOuterTextArea[sign];
+        const int x = square.left + text.x * w / 4;
+        const int y = square.top + text.y * h / 4;
+        CellSlots slots = EastSlots(x, y, w / 12, h / 16, EastCellShape(sign));
+        slots.area = KeptToRing(Rect{x, y, x + w / 2, y + h / 2}, ringBorder, inner);
+        return slots;
+    });
     const int w = area.Width() / 3;
     const int h = area.Height() / 3;
-    const Rect band{area.left, area.top - c, area.right, area.top};
+    // The captions stand above the chart's double frame.
+    const int bottom = area.top - kOuterFrameReach;
+    const Rect band{area.left, bottom - c, area.right, bottom};
     DrawChartText(surface, (inner ? "Inner: " : "Outer: ") + chart.m_strTitle, band, kTextNoClip,
                   FontA(1.2, 1.2, 1.0));
-    DrawVargaCaption(surface, band, Rect{area.left + w / 2, area.top - c, area.right, area.top}, varga, pane,
-                     1, CaptionStrip());
+    DrawVargaCaption(surface, band, Rect{area.left + w / 2, band.top, area.right, bottom}, varga, pane, 1,
+                     CaptionLineHeight());
     if (!inner) {
         DrawChartFigure(frame ? kEastFramedFigure : kEastFigure, surface, area.left, area.top, area.right,
                         area.bottom, w, h, true, ColorOf(kColorChartViewChartLine));

@@ -6,6 +6,7 @@
 #include "display/chart_captions.h"
 #include "display/chart_colors.h"
 #include "display/chart_commands.h"
+#include "display/chart_figure.h"
 #include "display/chart_layout.h"
 #include "display/chart_menu_entries.h"
 #include "display/chart_renderers.h"
@@ -38,8 +39,8 @@ void CMixedChartView::RecalcLayout(Size window) {
         g_dChartScale * (side < kSmallAreaLimit ? kSmallAreaFontFactor : kLargeAreaFontFactor);
     g_chartFontA = ScaledFont(g_displayFonts[0], factor, factor, factor);
     g_chartFontB = ScaledFont(g_displayFonts[1], factor, factor, factor);
-    const MixedChartLayout layout = LayOutMixedChart(window.cx, window.cy, g_nChartStyle,
-                                                     static_cast<int>(1.2 * g_chartFontA.height + 2));
+    const MixedChartLayout layout =
+        LayOutMixedChart(window.cx, window.cy, g_nChartStyle, CaptionLineHeight() + kOuterFrameReach);
     m_background = Rect{0, 0, window.cx, window.cy};
     m_paneRect[0] = layout.area;
     m_paneRect[1] = layout.area;

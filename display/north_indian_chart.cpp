@@ -7,8 +7,10 @@
 #include "display/chart_cells.h"
 #include "display/chart_colors.h"
 #include "display/chart_figure.h"
+#include "display/chart_layout.h"
 #include "display/chart_renderers.h"
 #include "display/drawing_factors.h"
+#include "display/label_placement.h"
 #include "display/sign_labels.h"
 #include "display/styled_text.h"
 
@@ -60,15 +62,25 @@ CellSlots NorthSlots(int x, int y, int u, int v, int shape, bool twoChart) {
     return slots;
 }
 
-// Draws the sign's number centred in `box`; gives the extent of the number, which the cell's labels keep
-// clear of.
-Rect DrawSignNumber(DrawSurface& surface, int sign, const Rect& box, const LogicalFont& font) {
+// Draws the sign's number centred in `box`, or at the nearest place clear of the cell's lines, legible;
+// gives the extent of the number, which the cell's labels keep clear of.
+Rect DrawSignNumber(DrawSurface& surface, int sign, const Rect& box, const LogicalFont& font,
+                    const CPolygonRegion& cell) {
     const std::string number = std::to_string(sign + 1);
-    DrawChartText(surface, number, box, kTextCenter | kTextNoClip, font, ColorOf(kColorChartViewStartRasi));
-    surface.SelectFont(font);
+    const LogicalFont legible = LegibleFont(font);
+    surface.SelectFont(legible);
     const Rect extent = surface.DrawText(number, box, kTextCalcRect);
     const int left = box.left + (box.Width() - extent.Width()) / 2;
-    return Rect{left, extent.top, left + extent.Width(), extent.bottom};
+    Rect drawn{left, extent.top, left + extent.Width(), extent.bottom};
+    const int h = drawn.Height();
+    const Rect letters[] = {Rect{drawn.left, drawn.top + h / 6, drawn.right, drawn.bottom - h / 5}};
+    const std::vector<Point> room = LabelRoom(cell, std::nullopt);
+    // A number with no clear place in its cell stays where the table puts it.
+    const Point move = PlaceLabels(letters, room, {})[0].value_or(Point{0, 0});
+    drawn = Rect{drawn.left + move.x, drawn.top + move.y, drawn.right + move.x, drawn.bottom + move.y};
+    DrawChartText(surface, number, drawn, kTextCenter | kTextNoClip, legible,
+                  ColorOf(kColorChartViewStartRasi));
+    return drawn;
 }
 
 // The twelve cells of a square whose houses count from `lagnaSign`: polygons, highlight fills and
@@ -100,17 +112,13 @@ void DrawNorthCells(DrawSurface& surface, ChartDrawState& state, const Rect& squ
 // a caption below it keeps one more pixel away.
 constexpr int kFrameClearance = 4;
 
-int CaptionHeight() {
-    return static_cast<int>(g_chartFontA.height * 1.2 + 2.0);
-}
-
 } // namespace
 
 void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect, int varga,
                           const CChart& chart, int pane, bool caption, bool screen) {
     Rect r = rect;
     // The caption starts below the double frame of a pane right above (the twelve panes touch).
-    const int h = caption ? CaptionHeight() + kFrameClearance : 0;
+    const int h = caption ? CaptionLineHeight() + kFrameClearance : 0;
     r.top += h;
     r.left += h / 2;
     r.right -= h / 2;
@@ -126,8 +134,10 @@ void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
         const int nx = cell.left + number.x * u / 4;
         const int ny = cell.top + number.y * v / 4;
         const Rect drawn = DrawSignNumber(surface, sign, Rect{nx, ny, nx + u, ny + v},
-                                          k == 0 ? FontA(1.15, 1.15, 1.25) : FontA(0.85, 0.85, 1.0));
+                                          k == 0 ? FontA(1.15, 1.15, 1.25) : FontA(0.85, 0.85, 1.0),
+                                          state.Region(pane, sign));
         CellSlots slots = NorthSlots(cell.left, cell.top, u, v, NorthCellShape(k), false);
+        slots.area = InsideFrame(r);
         slots.fixed.push_back(drawn);
         return slots;
     });
@@ -144,7 +154,8 @@ void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
 void DrawMixedNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rect& r, int varga,
                                const CChart& chart, int pane, int referenceLagna) {
     const bool inner = pane == kInnerPane;
-    const int h = CaptionHeight() * (inner ? 1 : 2);
+    const int h = CaptionLineHeight() * (inner ? 1 : 2);
+    const Rect ringBorder = MixedInnerSquare(r, 2);
     const int halfW = r.Width() / 2;
     const int halfH = r.Height() / 2;
     if (halfW <= 0 || halfH <= 0) return;
@@ -159,7 +170,8 @@ void DrawMixedNorthIndianChart(DrawSurface& surface, ChartDrawState& state, cons
                            const int nx = cell.left + at.x * u / 8;
                            const int ny = cell.top + at.y * v / 8;
                            number = DrawSignNumber(surface, sign, Rect{nx, ny, nx + u, ny + v},
-                                                   k == 0 ? FontA(1.1, 1.1, 1.1) : FontA(0.9, 0.9, 1.0));
+                                                   k == 0 ? FontA(1.1, 1.1, 1.1) : FontA(0.9, 0.9, 1.0),
+                                                   state.Region(pane, sign));
                        } else if (slotShape == 0) {
                            // The outer chart's labels stand in the band along the edge: the diamonds take the
                            // slots of the triangle on their outer side.
@@ -167,16 +179,20 @@ void DrawMixedNorthIndianChart(DrawSurface& surface, ChartDrawState& state, cons
                            slotShape = kOuterDiamondSlots[k / 3];
                        }
                        const Point area = inner ? kInnerLabelArea[k] : kOuterLabelArea[k];
-                       CellSlots slots = NorthSlots(cell.left + area.x * halfW / 4,
-                                                    cell.top + area.y * halfH / 4, u, v, slotShape, true);
+                       const int x = cell.left + area.x * halfW / 4;
+                       const int y = cell.top + area.y * halfH / 4;
+                       CellSlots slots = NorthSlots(x, y, u, v, slotShape, true);
+                       slots.area = KeptToRing(Rect{x, y, x + halfW / 2, y + halfH / 2}, ringBorder, inner);
                        if (inner) slots.fixed.push_back(number);
                        return slots;
                    });
-    const Rect band{r.left, r.top - h, r.right, r.top};
+    // The captions stand above the chart's double frame.
+    const int bottom = r.top - kOuterFrameReach;
+    const Rect band{r.left, bottom - h, r.right, bottom};
     DrawChartText(surface, (inner ? "Inner: " : "Outer: ") + chart.m_strTitle, band, kTextNoClip,
                   FontA(1.2, 1.2, 1.0));
-    DrawVargaCaption(surface, band, Rect{r.left + halfW / 2, r.top - h, r.right, r.top}, varga, pane, 1,
-                     CaptionHeight());
+    DrawVargaCaption(surface, band, Rect{r.left + halfW / 2, band.top, r.right, bottom}, varga, pane, 1,
+                     CaptionLineHeight());
     if (!inner) {
         DrawChartFigure(kNorthFigure, surface, r.left, r.top, r.right, r.bottom, halfW, halfH, true,
                         ColorOf(kColorChartViewChartLine));

@@ -1,5 +1,6 @@
 #include "display/sign_labels.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "display/chart_colors.h"
 #include "display/chart_label_text.h"
 #include "display/drawing_factors.h"
+#include "display/label_placement.h"
 #include "display/label_spacing.h"
 #include "display/styled_text.h"
 
@@ -33,9 +35,9 @@ bool UsesChartFontB(int body) {
     return body < kLabelledBodies || (body >= 83 && body < kNamedBodyCount);
 }
 
-// The font, made smaller when it is taller than its slot allows.
+// The font, made smaller when it is taller than its slot allows, yet legible.
 LogicalFont FittedToSlot(const LogicalFont& font, const LabelSlot& slot) {
-    return FontNoTallerThan(font, static_cast<int>(slot.height * kLargestFontPerSlot));
+    return LegibleFont(FontNoTallerThan(font, static_cast<int>(slot.height * kLargestFontPerSlot)));
 }
 
 Rect SlotBox(const LabelSlot& slot) {
@@ -63,7 +65,8 @@ Rect RelationBox(const Rect& label) {
 struct PendingLabel {
     std::string text;
     TextStyle style;
-    int planet; // the planet whose hit rectangle the label gives; -1 for none
+    int planet;         // the planet whose hit rectangle the label gives; -1 for none
+    bool small = false; // a label of the small slots
 };
 
 void DrawLabel(const SignLabelTarget& target, const PendingLabel& label) {
@@ -99,11 +102,49 @@ void FitToCell(const SignLabelTarget& target, std::vector<PendingLabel>& labels,
         if (fits[i].shift == 0 && fits[i].scale == 1.0) continue;
         style.left -= fits[i].shift;
         style.right -= fits[i].shift;
-        if (fits[i].scale < 1.0) {
-            ScaleFontFields(style.font, fits[i].scale, fits[i].scale, 1.0);
+        // Drawn smaller, but not below the legible size: a row that still overflows is sorted out by
+        // PlaceInRoom.
+        const double least = g_bPrinting || style.font.height <= 0
+                                 ? 0.0
+                                 : static_cast<double>(kLegibleTextHeight) / style.font.height;
+        const double scale = std::max(fits[i].scale, least);
+        if (scale < 1.0) {
+            ScaleFontFields(style.font, scale, scale, 1.0);
+            style.font = LegibleFont(style.font);
             MeasureStyledText(target.surface, labels[i].text, style);
         }
     }
+}
+
+// The box a text's letters take within its extent: below the room over the capitals, above the room
+// under the baseline that only descenders use.
+Rect LettersOf(const Rect& extent) {
+    const int h = extent.Height();
+    return Rect{extent.left, extent.top + h / 6, extent.right, extent.bottom - h / 5};
+}
+
+// The labels that find a clear place in the cell's room, moved there, in order of importance.
+std::vector<PendingLabel> PlaceInRoom(std::vector<PendingLabel> labels, const CPolygonRegion& cell,
+                                      const CellSlots& slots) {
+    const auto rank = [](const PendingLabel& label) { return label.planet >= 0 ? 0 : label.small ? 2 : 1; };
+    std::stable_sort(labels.begin(), labels.end(),
+                     [&](const PendingLabel& a, const PendingLabel& b) { return rank(a) < rank(b); });
+    std::vector<Rect> letters;
+    for (const PendingLabel& label : labels) letters.push_back(LettersOf(label.style.Box()));
+    std::vector<Rect> fixed;
+    for (const Rect& text : slots.fixed) fixed.push_back(LettersOf(text));
+    const std::vector<Point> room = LabelRoom(cell, slots.area);
+    const std::vector<std::optional<Point>> moves = PlaceLabels(letters, room, fixed);
+    std::vector<PendingLabel> placed;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (!moves[i]) continue;
+        PendingLabel label = labels[i];
+        const Rect box = label.style.Box();
+        label.style.SetBox(Rect{box.left + moves[i]->x, box.top + moves[i]->y, box.right + moves[i]->x,
+                                box.bottom + moves[i]->y});
+        placed.push_back(std::move(label));
+    }
+    return placed;
 }
 
 } // namespace
@@ -159,8 +200,9 @@ void DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& sl
             style.color = ColorOf(kColorChartViewSelectedPlanet);
             ScaleFontFields(style.font, kSelectedFactor, kSelectedFactor, kSelectedFactor);
         }
-        labels.push_back({std::move(text), style, planet});
+        labels.push_back({std::move(text), style, planet, small});
     }
-    FitToCell(target, labels, target.state.Region(pane, sign), slots.fixed);
-    for (const PendingLabel& label : labels) DrawLabel(target, label);
+    const CPolygonRegion& cell = target.state.Region(pane, sign);
+    FitToCell(target, labels, cell, slots.fixed);
+    for (const PendingLabel& label : PlaceInRoom(std::move(labels), cell, slots)) DrawLabel(target, label);
 }

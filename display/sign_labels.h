@@ -3,7 +3,14 @@
 // bodies a pane shows, each in the next free slot of the cell. Renderers differ only in where their
 // slots lie; colours, fonts, karaka labels, highlights, relationship marks and the recorded label
 // rectangles of the lagna and the nine grahas are the same for all.
+//
+// On screen no label is drawn lower than kLegibleTextHeight, and none over another text, a line of the
+// figure or a ring's border: a label that finds no clear place in its room at that size is left out,
+// to be read in a larger view of the chart (the Many Vargas tab). The labels claim their places in
+// order: the lagna, the grahas and their arudhas first, then the other points, the small labels
+// (arudhas of the houses, varnadas, house lords) last.
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "display/chart_draw_state.h"
@@ -27,6 +34,8 @@ struct CellSlots {
     bool twoChart = false;
     // Texts already drawn in the cell that labels keep clear of (its sign number), device units.
     std::vector<Rect> fixed;
+    // The part of the cell the labels stay in, when it is not all of it: a ring of a two-chart view.
+    std::optional<Rect> area;
 };
 
 struct SignLabelTarget {

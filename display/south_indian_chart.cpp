@@ -1,5 +1,6 @@
 // South Indian charts: the signs at fixed places of a 4 x 4 frame, the caption in the middle 2 x 2 block.
 #include <cstdio>
+#include <optional>
 
 #include "chart/chart.h"
 #include "core/body_names.h"
@@ -9,6 +10,7 @@
 #include "display/chart_figure.h"
 #include "display/chart_info.h"
 #include "display/chart_label_text.h"
+#include "display/chart_layout.h"
 #include "display/chart_renderers.h"
 #include "display/drawing_factors.h"
 #include "display/sign_labels.h"
@@ -34,6 +36,7 @@ struct SouthLabelArea {
     int gridSlotW;
     int bandSlotW;
     int bandH;
+    std::optional<Rect> ring; // the half cell of a two-chart form's ring, which its labels stay in
 };
 
 CellSlots SouthSlots(const SouthLabelArea& a, bool twoChart) {
@@ -48,6 +51,7 @@ CellSlots SouthSlots(const SouthLabelArea& a, bool twoChart) {
         return LabelSlot{a.x + p.x * a.bandSlotW, a.y + a.gridH + p.y * a.bandH, a.bandSlotW, a.bandH};
     };
     slots.twoChart = twoChart;
+    slots.area = a.ring;
     return slots;
 }
 
@@ -160,9 +164,10 @@ void DrawSouthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
     if (screen && !g_bPrinting) surface.FillRect(rect, ColorOf(kColorChartViewCartBackground));
     const int cellW = rect.Width() / 4;
     const int cellH = rect.Height() / 4;
+    const Rect inside = InsideFrame(rect);
     DrawSouthCells(surface, state, rect, varga, chart, pane, regular, false, [&](int, const Rect& cell) {
         const int gridH = 5 * cellH / 9;
-        return SouthLabelArea{cell.left, cell.top, gridH, cellW / 3, cellW / 4, (cellH - gridH) / 2};
+        return SouthLabelArea{cell.left, cell.top, gridH, cellW / 3, cellW / 4, (cellH - gridH) / 2, inside};
     });
     if (state.centreBirthData)
         DrawSouthBirthDataCentre(surface, rect, varga, chart);
@@ -177,15 +182,22 @@ void DrawMixedSouthIndianChart(DrawSurface& surface, ChartDrawState& state, cons
     const int cellW = rect.Width() / 4;
     const int cellH = rect.Height() / 4;
     const bool inner = pane == kInnerPane;
+    const Rect ringBorder = MixedInnerSquare(rect, regular ? 0 : 1);
     DrawSouthCells(surface, state, rect, varga, chart, pane, regular, true, [&](int sign, const Rect& cell) {
         // The outer chart's half cell lies opposite the inner one's: 2 - the inner offsets.
         const int innerA = regular ? kInnerA[sign] : 2 - kInnerA[sign];
         const int a = inner ? innerA : 2 - innerA;
         const int c = inner ? kInnerC[sign] : 2 - kInnerC[sign];
         const int gridH = 5 * cellH / 18;
-        return SouthLabelArea{
-            cell.left + a * cellW / 4, cell.top + c * cellH / 4, gridH, cellW / 6, cellW / 8,
-            (cellH / 2 - gridH) / 2};
+        const int x = cell.left + a * cellW / 4;
+        const int y = cell.top + c * cellH / 4;
+        return SouthLabelArea{x,
+                              y,
+                              gridH,
+                              cellW / 6,
+                              cellW / 8,
+                              (cellH / 2 - gridH) / 2,
+                              KeptToRing(Rect{x, y, x + cellW / 2, y + cellH / 2}, ringBorder, inner)};
     });
     DrawMixedSouthCentre(surface, rect, varga, chart, pane);
     if (!inner) {

@@ -34,6 +34,18 @@ LogicalFont FontNoTallerThan(LogicalFont font, int height) {
     return font;
 }
 
+LogicalFont FontNoLowerThan(LogicalFont font, int height) {
+    if (font.height >= height || font.height <= 0) return font;
+    // A font shrunk this far has a width of a pixel or two left: the face's own width reads better.
+    font.width = 0;
+    font.height = height;
+    return font;
+}
+
+LogicalFont LegibleFont(const LogicalFont& font) {
+    return g_bPrinting ? font : FontNoLowerThan(font, kLegibleTextHeight);
+}
+
 LogicalFont ScaledStyleFont(const LogicalFont& font) {
     if (!g_bPrinting && !g_bScaledCapture) return font;
     return ScaledFont(font, g_dDrawScaleY, g_dDrawScaleX, 1.0);

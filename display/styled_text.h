@@ -45,5 +45,12 @@ void DrawTextFrame(DrawSurface& surface, std::string_view text, const TextStyle&
 void ScaleFontFields(LogicalFont& font, double a, double b, double c);
 // `font` made no taller than `height`, its width shrunk in proportion; unchanged when it fits.
 LogicalFont FontNoTallerThan(LogicalFont font, int height);
+// Texts on screen are drawn no lower than this, pixels (a font's cell height): below it a chart leaves a
+// label to a larger view rather than shrink it out of reading.
+inline constexpr int kLegibleTextHeight = 8;
+// `font` made at least `height` tall at its face's own width; unchanged when it is.
+LogicalFont FontNoLowerThan(LogicalFont font, int height);
+// On screen `font` raised to kLegibleTextHeight; unchanged while printing, whose units are not pixels.
+LogicalFont LegibleFont(const LogicalFont& font);
 // A copy of `font` scaled by ScaleFontFields.
 LogicalFont ScaledFont(LogicalFont font, double a, double b, double c);

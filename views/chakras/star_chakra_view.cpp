@@ -69,7 +69,8 @@ LogicalFont FitWidest(DrawSurface& surface, LogicalFont font, const Texts& texts
 }
 } // namespace
 
-CStarChakraView::CStarChakraView(QWidget* parent, const StarChakraFigure& figure, ChakraBaseSettings& settings)
+CStarChakraView::CStarChakraView(QWidget* parent, const StarChakraFigure& figure,
+                                 ChakraBaseSettings& settings)
     : CChakraView(parent, kColorKalachakraFrame), m_figure(figure), m_settings(settings) {
     ResetBaseChoices(m_settings);
 }
@@ -120,17 +121,19 @@ void CStarChakraView::DrawChakra(DrawSurface& surface, CTavroDoc& document) {
     DrawStars(surface, area, obstacles);
 
     TextStyle title;
-    title.SetBox(Rect{Layout().square.left, Layout().square.top, Layout().square.left + Layout().square.Width() / 3,
-                      Layout().square.top + kFigureBand});
+    title.SetBox(Rect{Layout().square.left, Layout().square.top,
+                      Layout().square.left + Layout().square.Width() / 3, Layout().square.top + kFigureBand});
     title.color = g_colors[kColorKalachakraBodyTypeTitle];
     title.format = kLeft;
     title.font = ScaledFont(Layout().label, kTitleFont[0], kTitleFont[1], kTitleFont[2]);
     DrawStyledText(surface, g_chakraGroups[m_nGroup].title, title);
     obstacles.AddBox(TextExtent(surface, g_chakraGroups[m_nGroup].title, title));
+    if (m_figure.placeTexts) m_figure.placeTexts(surface, area, Layout(), obstacles);
     if (bodies) DrawBodies(surface, area, GroupLabels(*document.m_pCurrentChart, *bodies), obstacles);
 }
 
-void CStarChakraView::DrawStars(DrawSurface& surface, const FigureArea& area, FigureObstacles& obstacles) const {
+void CStarChakraView::DrawStars(DrawSurface& surface, const FigureArea& area,
+                                FigureObstacles& obstacles) const {
     TextStyle style;
     style.color = g_colors[kColorKalachakraStarName];
     style.format = kCentred;
@@ -148,7 +151,8 @@ void CStarChakraView::DrawStars(DrawSurface& surface, const FigureArea& area, Fi
         // A name a line runs through (the Kalachakra's spokes pass its stars) is written over the line
         // on the frame's colour; a line that only touches its box's edge is left whole.
         const int third = (extent.bottom - extent.top) / 3;
-        const bool crossed = obstacles.IsCrossed(Rect{extent.left, extent.top + third, extent.right, extent.bottom - third});
+        const bool crossed =
+            obstacles.IsCrossed(Rect{extent.left, extent.top + third, extent.right, extent.bottom - third});
         surface.SetTextBackground(g_colors[kColorKalachakraFrame], crossed);
         DrawStyledText(surface, name, style);
         obstacles.AddBox(extent);
@@ -170,15 +174,17 @@ void CStarChakraView::DrawBodies(DrawSurface& surface, const FigureArea& area,
     const int cw = m_nGroup == kGroupSahamas ? static_cast<int>(area.CellWidth() * kSahamaCellWidening)
                                              : area.CellWidth();
     const auto placeOf = [&](const ChakraLabel& label) {
-        return label.isPlace ? label.star % kChakraStars : (label.star - m_nBaseStar + kChakraStars) % kChakraStars;
+        return label.isPlace ? label.star % kChakraStars
+                             : (label.star - m_nBaseStar + kChakraStars) % kChakraStars;
     };
     // Labels of one star stay within their slots: no taller than a row, and no wider than a column
     // when some star fills more than one column.
     std::array<int, kChakraStars> count{};
     for (const ChakraLabel& label : labels) ++count[placeOf(label)];
     const int most = std::min<int>(*std::max_element(count.begin(), count.end()), m_figure.labelSlots.size());
-    const bool columnsMeet = std::any_of(m_figure.labelSlots.begin(), m_figure.labelSlots.begin() + most,
-                                         [&](const LabelSlot& s) { return s.dx != m_figure.labelSlots[0].dx; });
+    const bool columnsMeet =
+        std::any_of(m_figure.labelSlots.begin(), m_figure.labelSlots.begin() + most,
+                    [&](const LabelSlot& s) { return s.dx != m_figure.labelSlots[0].dx; });
     const SlotSteps steps = StepsOf(m_figure.labelSlots);
     TextStyle style;
     style.color = g_colors[kColorKalachakraBodyName];
@@ -188,16 +194,17 @@ void CStarChakraView::DrawBodies(DrawSurface& surface, const FigureArea& area,
         steps.rows * ch / 16);
     if (columnsMeet)
         for (const ChakraLabel& label : labels)
-            style.font = FontNoWiderThan(surface, style.font, label.text, steps.columns * cw / 16 - kLabelGap);
+            style.font =
+                FontNoWiderThan(surface, style.font, label.text, steps.columns * cw / 16 - kLabelGap);
     std::array<int, kChakraStars> written{};
     for (const ChakraLabel& label : labels) {
         const int place = placeOf(label);
         const LabelSlot slot = m_figure.labelSlots[written[place]++ % m_figure.labelSlots.size()];
         // Planets, sphutas, upagrahas and special lagnas sit two sixteenths right and one down of their
         // slot; Yogini and Mrityu two down; sahamas on it.
-        const LabelSlot shift = m_nGroup == kGroupSahamas ? LabelSlot{0, 0}
-                                 : m_nGroup == kGroupYoginiMrityu ? LabelSlot{0, 2}
-                                                                  : LabelSlot{2, 1};
+        const LabelSlot shift = m_nGroup == kGroupSahamas        ? LabelSlot{0, 0}
+                                : m_nGroup == kGroupYoginiMrityu ? LabelSlot{0, 2}
+                                                                 : LabelSlot{2, 1};
         const Point corner = area.At(m_figure.places[place]);
         const int left = corner.x + (slot.dx + shift.dx) * cw / 16;
         const int top = corner.y + (slot.dy + shift.dy) * ch / 16;

@@ -25,6 +25,10 @@ struct StarChakraFigure {
     bool round;                  // the figure holds circles: it is drawn in a square (FigureArea::Square)
     // The lines of the figure and its fixed texts, with the chakra's line pen and frame brush selected.
     void (*drawFigure)(DrawSurface& surface, const FigureArea& area, const ChakraLayout& layout);
+    // Texts of the figure placed once the star names and the title stand, clear of them and of the
+    // lines, each then kept in `obstacles`; null for a figure without such texts.
+    void (*placeTexts)(DrawSurface& surface, const FigureArea& area, const ChakraLayout& layout,
+                       FigureObstacles& obstacles);
 };
 
 class CStarChakraView : public CChakraView {

@@ -1,6 +1,7 @@
 // The chakras' figures as the recording surface sees them: their circles stay round whatever the pane's
 // shape, and the body labels and the Kalachakra's guardians are crossed by no line of the figure and
 // cover no other text, with the bodies at every star (each base star in turn).
+#include <cmath>
 #include <memory>
 
 #include "chakra_test_support.h"
@@ -134,6 +135,42 @@ TEST_F(ChakraFigureTest, LabelsKeepClearOfLinesAndOfEachOther) {
             }
         }
         base.customBaseOn = false;
+    }
+}
+
+// Whether the circle drawn in `bounds` runs through the box (sampled every degree).
+bool CircleCrosses(const Rect& bounds, const Rect& box) {
+    const double cx = (bounds.left + bounds.right) / 2.0, cy = (bounds.top + bounds.bottom) / 2.0;
+    for (int degree = 0; degree < 360; ++degree) {
+        const double a = degree * 3.14159265358979 / 180;
+        const double x = cx + bounds.Width() / 2.0 * std::cos(a),
+                     y = cy + (bounds.bottom - bounds.top) / 2.0 * std::sin(a);
+        if (x >= box.left && x < box.right && y >= box.top && y < box.bottom) return true;
+    }
+    return false;
+}
+
+// The guardians of the directions in the Kalachakra pane of a 1366 x 768 screen and in a narrow pane:
+// no spoke or circle runs through them and none runs into a star's name.
+TEST_F(ChakraFigureTest, KalachakraGuardiansKeepClearAtSmallerScreens) {
+    CKalaChakraView pane;
+    for (const Size size : {Size{1350, 605}, Size{330, 605}}) {
+        SCOPED_TRACE(std::to_string(size.cx) + "x" + std::to_string(size.cy));
+        Place(pane, size);
+        const DrawnFigure drawn = Draw(pane);
+        int guardians = 0;
+        for (const auto& text : drawn.texts) {
+            if (text.color != g_colors[kColorKalachakraDikpalaName]) continue;
+            ++guardians;
+            SCOPED_TRACE(text.text);
+            for (const auto& [from, to] : drawn.lines) EXPECT_FALSE(Crosses(from, to, text.extent));
+            for (const Rect& circle : drawn.ellipses) EXPECT_FALSE(CircleCrosses(circle, text.extent));
+            for (const auto& other : drawn.texts) {
+                if (&other == &text) continue;
+                EXPECT_FALSE(Overlap(text.extent, other.extent)) << other.text;
+            }
+        }
+        EXPECT_EQ(guardians, 8);
     }
 }
 
