@@ -126,7 +126,8 @@ public:
     void ComputeSaham(int index, double a, double b, double c);
     // The 36 sahams at their divisional longitudes in varga column `column` (0-28), by the rules that
     // place the bodies in the child chart of that column (which holds no sahams of its own); column 0
-    // gives m_specialPoint. Works the varga signs out on each call (a sign table's worth of work).
+    // gives m_specialPoint. The varga signs are a sign table's worth of work: the last column's answer
+    // is kept until the chart or the chalit chakra's reference body changes.
     std::array<CRasiLongitude, kSahamCount> SahamsInVarga(int column) const;
     // Extra points 1 (the user's special point) and 2 (the planetary special lagna).
     CalcStatus ComputeExtraPoints();
@@ -172,6 +173,15 @@ public:
     CYogaList m_yogaList;
 
 private:
+    // SahamsInVarga's last answer and what it was worked out for.
+    struct SahamVargaCache {
+        std::uint64_t computeStamp = 0;
+        int column = -1; // none yet
+        int bhavaReference = 0;
+        std::array<CRasiLongitude, kSahamCount> sahams;
+    };
+    mutable SahamVargaCache m_sahamVargaCache;
+
     CalcStatus RunPipeline(bool bLagnaFromExtraPoint); // ComputeAll's steps
     void ComputeD1Column();
     void ApplyShift(); // every longitude + m_dShift, and the new D-1 signs

@@ -38,6 +38,7 @@ void CChart::ComputeSaham(int index, double a, double b, double c) {
 }
 
 void CChart::ComputeSpecialPoints() {
+    m_sahamVargaCache.column = -1; // the sahams move
     auto at = [this](int body) { return m_bodies[body].m_dLongitude; };
     const int lagnaSign = m_bodies[kLagna].m_nSign;
     // Longitude of the lord of the n-th sign from the lagna, and the n-th cusp counted by whole signs.
@@ -108,6 +109,10 @@ void CChart::ComputeSpecialPoints() {
 
 std::array<CRasiLongitude, kSahamCount> CChart::SahamsInVarga(int column) const {
     if (column <= kD1Column || column >= kVargaColumnCount) return m_specialPoint;
+    SahamVargaCache& cache = m_sahamVargaCache;
+    if (cache.column == column && cache.computeStamp == m_nComputeStamp &&
+        cache.bhavaReference == g_nBhavaChartRef)
+        return cache.sahams;
     // The sahams stand in for bodies in a copy of the chart's records, in the last slots that are
     // neither the lagna nor the chalit chakra's reference body: the rules that read those two read the
     // chart's own.
@@ -127,7 +132,10 @@ std::array<CRasiLongitude, kSahamCount> CChart::SahamsInVarga(int column) const 
         return VargaBodies(divisional);
     };
     ::ComputeVargaSigns(points, m_bhava, childBodies, signs);
-    std::array<CRasiLongitude, kSahamCount> sahams;
-    for (int i = 0; i < kSahamCount; ++i) sahams[i] = DivisionalLongitudeOf(points, signs, slot[i], column);
-    return sahams;
+    for (int i = 0; i < kSahamCount; ++i)
+        cache.sahams[i] = DivisionalLongitudeOf(points, signs, slot[i], column);
+    cache.column = column;
+    cache.computeStamp = m_nComputeStamp;
+    cache.bhavaReference = g_nBhavaChartRef;
+    return cache.sahams;
 }

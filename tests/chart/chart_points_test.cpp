@@ -2,8 +2,12 @@
 // upagrahas, sphutas, Yogi points and sahams.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "chart/chart.h"
 #include "core/computed_bodies.h"
+#include "core/option_snapshot.h"
+#include "core/varga_options.h"
 #include "day_chart_support.h"
 
 namespace {
@@ -243,6 +247,29 @@ TEST_F(DayChartTest, SahamsWithTheirOwnNightAndLordRules) {
     EXPECT_NEAR(chart.m_specialPoint[24].m_dLongitude, 150.0 - 100.0 + 100.0 + 30.0, kTolerance);
     // 32 by night: Saturn - 105 + lagna; the lagna is not from 105 on to Saturn.
     EXPECT_NEAR(chart.m_specialPoint[32].m_dLongitude, 150.0 - 105.0 + 5.0 + 30.0, kTolerance);
+}
+
+// The sahams in a varga follow the chart: asked again after the sahams moved, or for the other reference
+// body of the chalit chakra, they are worked out anew, not the answer kept from before.
+TEST_F(DayChartTest, SahamsInAVargaFollowTheChartTheyAreAskedOf) {
+    const CScopedOption<int> parasaraNavamsa(g_nD9Preference, 0);
+    const CScopedOption<int> reference(g_nBhavaChartRef, 0);
+    CChart chart;
+    Place(chart, kLagna, 5.0);
+    chart.m_sunriseFrame.m_bDayBirth = 1;
+    for (const double sun : {40.0, 41.0, 77.5}) {
+        SCOPED_TRACE(sun);
+        Place(chart, kSun, sun);
+        chart.ComputeSpecialPoints();
+        for (const int bhavaReference : {0, 2}) {
+            g_nBhavaChartRef = bhavaReference;
+            const std::array<CRasiLongitude, kSahamCount> navamsas = chart.SahamsInVarga(kD9Column);
+            for (int s = 0; s < kSahamCount; ++s)
+                EXPECT_NEAR(navamsas[s].m_dLongitude,
+                            std::fmod(9.0 * chart.m_specialPoint[s].m_dLongitude, 360.0), 1e-9)
+                    << s;
+        }
+    }
 }
 
 } // namespace
