@@ -3,7 +3,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
-#include <QWheelEvent>
 
 #include "document/tavro_doc.h"
 #include "platform/draw_state.h"
@@ -12,7 +11,9 @@
 #include "views/periods/transit_calendar_drawing.h"
 #include "views/periods/transit_colors.h"
 
-CTransitCalenView::CTransitCalenView(QWidget* parent) : CView(parent) {}
+CTransitCalenView::CTransitCalenView(QWidget* parent) : CView(parent) {
+    IgnoreShiftCtrlWheel(); // Shift or Ctrl with the wheel does not scroll
+}
 
 void CTransitCalenView::OnInitialUpdate() {
     m_updateLink.Attach(GetDocument());
@@ -131,12 +132,4 @@ void CTransitCalenView::FillContextMenu(QMenu& menu) {
     };
     add("Show Transit Calendar", kCalendar);
     add("Show Legend (explanation of symbols)", kLegend);
-}
-
-void CTransitCalenView::wheelEvent(QWheelEvent* event) {
-    if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
-        event->ignore();
-        return;
-    }
-    CView::wheelEvent(event);
 }

@@ -49,10 +49,6 @@ public:
     const TransitCalendar& Calendar() const { return m_calendar; }
     const TransitCalendarRequest& ComputedRequest() const { return m_key.request; }
 
-protected:
-    // Shift or Ctrl with the wheel does not scroll.
-    void wheelEvent(QWheelEvent* event) override;
-
 private:
     // What the rows were computed from.
     struct Key {
