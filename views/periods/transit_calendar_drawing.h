@@ -19,8 +19,10 @@ inline constexpr int kCalendarLegendRows = 17;
 // Width of one planet's column: 10 and each shown item's width plus a gap of 2, widened by 36 when
 // the items take less than 36.
 int CalendarColumnWidth(const CalendarItems& shown);
-// The scrolled extent: the calendar of `rows` rows, or the legend (`legend`), at zoom factor `zoom`.
-Size CalendarExtent(bool legend, const CalendarItems& shown, int rows, double zoom);
+// The scrolled extent of the calendar of `rows` rows at zoom factor `zoom`.
+Size CalendarExtent(const CalendarItems& shown, int rows, double zoom);
+// The scrolled extent of the legend: across to the end of its longest line as `measure` sets it.
+Size CalendarLegendExtent(DrawSurface& measure, double zoom);
 // Left edge of planet 1-9's column.
 int CalendarColumnLeft(const CalendarItems& shown, int planet);
 

@@ -84,7 +84,8 @@ bool CTransitCalenView::RefreshCalendarWith(const CalendarProgress& progress) {
 
 void CTransitCalenView::Layout() {
     const int rows = static_cast<int>(m_calendar.rows.size()) + (m_calendar.Partial() ? 1 : 0);
-    const Size extent = CalendarExtent(m_mode == kLegend, g_bTranCalenShowItem, rows, FontSizeFactor());
+    const Size extent = m_mode == kLegend ? CalendarLegendExtent(m_measure.Surface(), FontSizeFactor())
+                                          : CalendarExtent(g_bTranCalenShowItem, rows, FontSizeFactor());
     if (!(GetTotalSize() == extent)) SetScrollSizes(extent);
 }
 

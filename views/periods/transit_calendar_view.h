@@ -13,6 +13,7 @@
 // which then compute again if their input changed.
 #include "display/view_print.h"
 #include "document/transit_calendar.h"
+#include "platform/painter_surface.h"
 #include "platform/view.h"
 #include "views/info/pane_support.h"
 
@@ -73,5 +74,6 @@ private:
     Key m_key;
     bool m_bComputed = false; // m_key holds the input of the rows kept
     bool m_bComputing = false;
-    bool m_bRefreshAsked = false; // a computation waits for the event loop
+    bool m_bRefreshAsked = false;       // a computation waits for the event loop
+    ImageSurface m_measure{Size{1, 1}}; // measures the legend's lines as the screen draws them
 };
