@@ -247,20 +247,25 @@ int DrawCalendarItem(DrawSurface& surface, int item, int planet, const CalendarC
     return x1 + kItemGap;
 }
 
-void DrawTransitCalendar(DrawSurface& surface, const TransitCalendar& calendar,
-                         const TransitCalendarRequest& request, const CalendarItems& shown) {
+void DrawCalendarHeads(DrawSurface& surface, const TransitCalendarRequest& request,
+                       const CalendarItems& shown, int top) {
     const int columnWidth = CalendarColumnWidth(shown);
     const int right = CalendarColumnLeft(shown, kCalendarPlanets + 1);
     Text(surface,
          FormatCell("%s chart transits of planets with respect to natal %s chart",
                     g_vargaNames[request.transitColumn].c_str(), g_vargaNames[request.natalColumn].c_str()),
-         Box(4, 2, right, 24), g_colors[kColorTransitTitle], 1.0, 1.5, 1.0, 0, kLeftCentred);
+         Box(4, top + 2, right, top + 24), g_colors[kColorTransitTitle], 1.0, 1.5, 1.0, 0, kLeftCentred);
     for (int p = kSun; p <= kKetu; ++p) {
         const int left = CalendarColumnLeft(shown, p);
         Text(surface, FormatCell("%s", ShortName(p)),
-             Box(left, 24, left + columnWidth - kColumnMargin, kCalendarTop), g_colors[kColorTransitPlanet],
-             1.0, 1.4, 1.0);
+             Box(left, top + 24, left + columnWidth - kColumnMargin, top + kCalendarTop),
+             g_colors[kColorTransitPlanet], 1.0, 1.4, 1.0);
     }
+}
+
+void DrawCalendarRows(DrawSurface& surface, const TransitCalendar& calendar,
+                      const TransitCalendarRequest& request, const CalendarItems& shown) {
+    const int right = CalendarColumnLeft(shown, kCalendarPlanets + 1);
     for (size_t r = 0; r < calendar.rows.size(); ++r) {
         const CalendarRow& row = calendar.rows[r];
         const int top = kCalendarTop + kCalendarRowHeight * static_cast<int>(r);

@@ -28,10 +28,13 @@ int CalendarColumnLeft(const CalendarItems& shown, int planet);
 
 // " W A I T " in the wait colour.
 void DrawCalendarWait(DrawSurface& surface);
-// Title, heads and the rows of `calendar`, computed for `request`; below partial rows, the note
-// saying so.
-void DrawTransitCalendar(DrawSurface& surface, const TransitCalendar& calendar,
-                         const TransitCalendarRequest& request, const CalendarItems& shown);
+// The title and the planets' heads, kCalendarTop high from `top` (content pixels).
+void DrawCalendarHeads(DrawSurface& surface, const TransitCalendarRequest& request,
+                       const CalendarItems& shown, int top);
+// The rows of `calendar`, computed for `request`, from kCalendarTop down; below partial rows, the
+// note saying so.
+void DrawCalendarRows(DrawSurface& surface, const TransitCalendar& calendar,
+                      const TransitCalendarRequest& request, const CalendarItems& shown);
 // What the line below partial rows says: how many rows of how many were made, and why no more; ""
 // for complete rows.
 std::string PartialCalendarNote(const TransitCalendar& calendar, const TransitCalendarRequest& request);

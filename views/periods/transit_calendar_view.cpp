@@ -109,7 +109,17 @@ void CTransitCalenView::OnDraw(DrawSurface& surface) {
         }
         return;
     }
-    DrawTransitCalendar(surface, m_calendar, m_key.request, g_bTranCalenShowItem);
+    DrawCalendarRows(surface, m_calendar, m_key.request, g_bTranCalenShowItem);
+    // The title and heads stay at the top of the pane while the rows scroll under them.
+    const int headTop = g_bPrinting ? 0 : GetScrollPosition().y;
+    if (headTop > 0)
+        surface.FillRect(Rect{0, headTop, std::max(extent.cx, width()), headTop + kCalendarTop},
+                         g_colors[kColorTransitFrame]);
+    DrawCalendarHeads(surface, m_key.request, g_bTranCalenShowItem, headTop);
+}
+
+int CTransitCalenView::FixedHeaderHeight() const {
+    return m_mode == kCalendar ? kCalendarTop : 0;
 }
 
 void CTransitCalenView::SetDisplayMode(DisplayMode mode) {

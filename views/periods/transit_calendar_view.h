@@ -4,7 +4,8 @@
 // (the form's settings, g_transitMoment, the murthi varga, the natal chart), never while painting: a
 // long computation shows a progress window with a Cancel button; a cancelled or failed one shows the
 // rows it made, marked as partial, and a cancelled one is computed again at the next update of the
-// views (opening the calendar again updates them). Painting only draws the rows kept.
+// views (opening the calendar again updates them). Painting only draws the rows kept, under the title
+// and heads, which stay at the top while the rows scroll.
 //
 // For the form pane: store the settings (document/transit_calendar.h: g_dTranCalenStepDays,
 // g_nTranCalenStepCount, the chooser entries g_nTranCalenNatalVarga and g_nTranCalenTransitVarga,
@@ -49,6 +50,10 @@ public:
     // The rows kept and the request they were computed for.
     const TransitCalendar& Calendar() const { return m_calendar; }
     const TransitCalendarRequest& ComputedRequest() const { return m_key.request; }
+
+protected:
+    // The title and the heads stay over the rows.
+    int FixedHeaderHeight() const override;
 
 private:
     // What the rows were computed from.

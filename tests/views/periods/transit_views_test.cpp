@@ -277,6 +277,24 @@ TEST_F(TransitPanesTest, TheLegendScrollsToTheEndOfItsLines) {
     }
 }
 
+// Scrolled down, the calendar keeps its title and heads at the top of the pane, drawn over the rows.
+TEST_F(TransitPanesTest, TheTitleAndHeadsStayWhileTheRowsScroll) {
+    CTransitCalenView calendar;
+    Render(calendar, Size{1120, 200});
+    calendar.verticalScrollBar()->setValue(3 * kCalendarRowHeight);
+    const int scrolled = calendar.GetScrollPosition().y;
+    ASSERT_GT(scrolled, 0);
+    ProbeSurface surface;
+    calendar.OnDraw(surface);
+    ASSERT_GE(surface.texts.size(), 10u);
+    const auto& heads = surface.texts;
+    EXPECT_EQ(heads[heads.size() - 10].text,
+              "Rasi chart transits of planets with respect to natal Rasi chart");
+    EXPECT_EQ(heads[heads.size() - 10].rect.top, scrolled + 2);
+    EXPECT_EQ(heads.back().text, "Ket");
+    EXPECT_EQ(heads.back().rect.bottom, scrolled + kCalendarTop);
+}
+
 TEST_F(TransitPanesTest, ACountOfNoneDrawsOnlyTheTitleAndHeads) {
     g_nTranCalenStepCount = 0;
     CTransitCalenView calendar;
