@@ -30,6 +30,8 @@ void DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, 
                    int labelWidth);
 // The height of the full block's label and value columns as DrawChartInfo draws them, pixels.
 int ChartInfoLinesHeight(const CChart& chart);
+// The step from one line of the full block to the next as the screen shows it, pixels.
+int ChartInfoLineStep();
 // The key-data block of a printed report: the astrologer's address in a frame, the heading and six
 // condensed lines, each rectangle given by its top-left corner and the page's right and bottom.
 void DrawChartInfoPrint(DrawSurface& surface, const CChart& chart, Rect addressRect, Rect headingRect,

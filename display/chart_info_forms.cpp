@@ -131,6 +131,10 @@ int ChartInfoLinesHeight(const CChart& chart) {
     return height;
 }
 
+int ChartInfoLineStep() {
+    return LineStep(ZoomFactor());
+}
+
 void DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, Rect linesRect,
                    int labelWidth) {
     const LogicalFont& base = g_displayFonts[3];

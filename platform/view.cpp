@@ -1,6 +1,7 @@
 #include "platform/view.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -78,14 +79,20 @@ Rect CView::GetClientRect() const {
     return Rect{0, 0, viewport()->width(), viewport()->height()};
 }
 
+int CView::TextLineHeight() const {
+    return fontMetrics().lineSpacing();
+}
+
 void CView::UpdateScrollBars() {
     const QSize visible = viewport()->size();
+    const int line = std::max(1, TextLineHeight());
+    const int pageHeight = std::max(line, visible.height() - FixedHeaderHeight());
     horizontalScrollBar()->setRange(0, std::max(0, m_total.cx - visible.width()));
-    horizontalScrollBar()->setPageStep(m_page.cx > 0 ? m_page.cx : visible.width());
-    horizontalScrollBar()->setSingleStep(std::max(1, m_line.cx));
+    horizontalScrollBar()->setPageStep(m_page.cx > 0 ? m_page.cx : std::max(1, visible.width()));
+    horizontalScrollBar()->setSingleStep(m_line.cx > 0 ? m_line.cx : line);
     verticalScrollBar()->setRange(0, std::max(0, m_total.cy - visible.height()));
-    verticalScrollBar()->setPageStep(m_page.cy > 0 ? m_page.cy : visible.height());
-    verticalScrollBar()->setSingleStep(std::max(1, m_line.cy));
+    verticalScrollBar()->setPageStep(m_page.cy > 0 ? m_page.cy : pageHeight);
+    verticalScrollBar()->setSingleStep(m_line.cy > 0 ? m_line.cy : line);
 }
 
 void CView::wheelEvent(QWheelEvent* event) {
@@ -94,6 +101,22 @@ void CView::wheelEvent(QWheelEvent* event) {
         return;
     }
     QAbstractScrollArea::wheelEvent(event);
+}
+
+void CView::keyPressEvent(QKeyEvent* event) {
+    QScrollBar* vertical = verticalScrollBar();
+    switch (event->key()) {
+    case Qt::Key_Home:
+        vertical->triggerAction(QAbstractSlider::SliderToMinimum);
+        break;
+    case Qt::Key_End:
+        vertical->triggerAction(QAbstractSlider::SliderToMaximum);
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event); // arrows by lines, Page Up and Down by pages
+        return;
+    }
+    event->accept();
 }
 
 void CView::paintEvent(QPaintEvent*) {

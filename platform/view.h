@@ -37,7 +37,9 @@ public:
     // Redraws the pane at the next paint.
     void Invalidate();
     // Total size of the content in pixels; scroll bars appear where the pane is smaller. A page step
-    // is the visible size, a line step one pixel, unless `page` and `line` (pixels) say otherwise.
+    // is the visible size (less a fixed header's height), a line step one line of the pane's text
+    // (TextLineHeight), unless `page` and `line` (pixels) say otherwise. A notch of the wheel scrolls
+    // the desktop's number of lines (QApplication::wheelScrollLines), at most a page.
     void SetScrollSizes(Size total);
     void SetScrollSizes(Size total, Size page, Size line);
     Size GetTotalSize() const { return m_total; }
@@ -48,10 +50,18 @@ public:
     Rect GetClientRect() const;
 
 protected:
+    // The height of one line of the pane's text, pixels: the step of the arrow keys and the wheel.
+    // By default a line of the pane's font; panes that draw their own text in other fonts say theirs.
+    virtual int TextLineHeight() const;
+    // The height of a header at the pane's top that stays in place while the content scrolls under it,
+    // pixels (0: none). A page is the visible height below it.
+    virtual int FixedHeaderHeight() const { return 0; }
     // Panes that leave Shift and Ctrl with the wheel to other uses (zoom, paging) set this: such a
     // wheel turn then goes on to the parent instead of scrolling the pane.
     void IgnoreShiftCtrlWheel() { m_bShiftCtrlWheelIgnored = true; }
     void wheelEvent(QWheelEvent* event) override;
+    // The arrow keys scroll by lines, Page Up and Page Down by pages, Home and End to the top and bottom.
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -62,7 +72,7 @@ private:
     CDocument* m_document = nullptr;
     Size m_total;
     Size m_page; // 0: the visible size
-    Size m_line; // 0: one pixel
+    Size m_line; // 0: a line of text
     bool m_bShiftCtrlWheelIgnored = false;
     std::unique_ptr<CPrintClient> m_drawingPrint; // made on first use
 };

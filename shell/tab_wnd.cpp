@@ -4,7 +4,9 @@
 #include <QFontInfo>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolButton>
 #include <algorithm>
+#include <numeric>
 
 #include "platform/frame_wnd.h"
 #include "platform/painter_surface.h"
@@ -58,11 +60,26 @@ void Draw3dRect(DrawSurface& s, int x, int y, int cx, int cy, ColorRef topLeft, 
 constexpr int kTabGap = 6;       // a tab is its label width plus this
 constexpr int kLabelPadding = 4; // label width beyond the title's text
 constexpr int kBottomTabOffset = 26;
+constexpr int kArrowHeight = 20;
+
+QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType arrow) {
+    auto* button = new QToolButton(parent);
+    button->setArrowType(arrow);
+    button->setAutoRepeat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->hide();
+    return button;
+}
 
 } // namespace
 
-CTabWnd::CTabWnd(QWidget* parent) : QWidget(parent), m_font(TitleFont()) {
+CTabWnd::CTabWnd(QWidget* parent)
+    : QWidget(parent), m_font(TitleFont()), m_scrollBack(MakeArrow(this, Qt::LeftArrow)),
+      m_scrollOn(MakeArrow(this, Qt::RightArrow)) {
     setAutoFillBackground(false);
+    m_measure.Surface().SelectFont(m_font);
+    connect(m_scrollBack, &QToolButton::clicked, this, [this] { ScrollTabs(-1); });
+    connect(m_scrollOn, &QToolButton::clicked, this, [this] { ScrollTabs(1); });
 }
 
 CTabWnd::~CTabWnd() = default;
@@ -70,7 +87,7 @@ CTabWnd::~CTabWnd() = default;
 void CTabWnd::SetStyle(int style) {
     m_nStyle = style;
     RecalcLayout();
-    update();
+    LayoutStrip();
 }
 
 CTabItem* CTabWnd::AddTab(QWidget* page, const std::string& title) {
@@ -83,7 +100,7 @@ CTabItem* CTabWnd::AddTab(QWidget* page, const std::string& title) {
         page->show();
     }
     RecalcLayout();
-    update();
+    LayoutStrip();
     return m_tabs.back().get();
 }
 
@@ -116,6 +133,77 @@ void CTabWnd::RecalcLayout() {
 
 void CTabWnd::resizeEvent(QResizeEvent*) {
     RecalcLayout();
+    EnsureTabShown(m_nActive);
+}
+
+bool CTabWnd::TabsOverflow() const {
+    int right = 0;
+    for (const auto& item : m_tabs)
+        if (item->m_bVisible) right += TabWidth(m_measure.Surface(), *item) + kTabGap;
+    return right > width();
+}
+
+int CTabWnd::StripRight() const {
+    return TabsOverflow() ? std::max(0, width() - 2 * kArrowWidth) : width();
+}
+
+void CTabWnd::LayoutStrip() {
+    const int count = GetTabCount();
+    std::vector<int> widths(static_cast<size_t>(count), 0);
+    for (int i = 0; i < count; ++i) {
+        const CTabItem& item = *m_tabs[static_cast<size_t>(i)];
+        if (item.m_bVisible) widths[static_cast<size_t>(i)] = TabWidth(m_measure.Surface(), item) + kTabGap;
+    }
+    const auto widthFrom = [&widths](int first) {
+        return std::accumulate(widths.begin() + first, widths.end(), 0);
+    };
+    const int right = StripRight();
+    // No room is left empty at the right while tabs are scrolled away at the left.
+    m_nFirstShown = std::clamp(m_nFirstShown, 0, std::max(0, count - 1));
+    while (m_nFirstShown > 0 && widthFrom(m_nFirstShown - 1) <= right) --m_nFirstShown;
+
+    int x = 0;
+    for (int i = 0; i < count; ++i) {
+        CTabItem& item = *m_tabs[static_cast<size_t>(i)];
+        if (i < m_nFirstShown) {
+            item.m_nLeft = item.m_nRight = -1;
+            continue;
+        }
+        if (item.m_bVisible) item.m_nLeft = x;
+        x += widths[static_cast<size_t>(i)];
+        item.m_nRight = x;
+    }
+
+    const bool arrows = TabsOverflow();
+    const int top = m_nStyle == kTabStripTop ? kHitBandTop : height() - kHitBandBottom;
+    m_scrollBack->setGeometry(right, top, kArrowWidth, kArrowHeight);
+    m_scrollOn->setGeometry(right + kArrowWidth, top, kArrowWidth, kArrowHeight);
+    m_scrollBack->setEnabled(m_nFirstShown > 0);
+    m_scrollOn->setEnabled(x > right);
+    m_scrollBack->setVisible(arrows);
+    m_scrollOn->setVisible(arrows);
+    update();
+}
+
+void CTabWnd::ScrollTabs(int tabs) {
+    for (; tabs < 0 && m_nFirstShown > 0; ++tabs) {
+        do --m_nFirstShown;
+        while (m_nFirstShown > 0 && !m_tabs[static_cast<size_t>(m_nFirstShown)]->m_bVisible);
+        LayoutStrip();
+    }
+    for (; tabs > 0 && m_scrollOn->isEnabled(); --tabs) {
+        do ++m_nFirstShown;
+        while (m_nFirstShown < GetTabCount() - 1 && !m_tabs[static_cast<size_t>(m_nFirstShown)]->m_bVisible);
+        LayoutStrip();
+    }
+}
+
+void CTabWnd::EnsureTabShown(int index) {
+    const CTabItem* item = GetTab(index);
+    if (item && index < m_nFirstShown) m_nFirstShown = index;
+    LayoutStrip();
+    while (item && item->m_nRight > StripRight() && m_nFirstShown < index && m_scrollOn->isEnabled())
+        ScrollTabs(1);
 }
 
 int CTabWnd::HitTest(int x, int y) const {
@@ -152,8 +240,7 @@ bool CTabWnd::SetActiveTab(int index, bool activate) {
     newPage->show();
     newPage->setFocus(Qt::OtherFocusReason);
     m_nActive = index;
-    update(m_nStyle == kTabStripTop ? QRect(0, 0, width(), kStripHeight)
-                                    : QRect(0, height() - kStripHeight, width(), kStripHeight));
+    EnsureTabShown(index);
     OnTabChanged(oldPage, newPage);
     // Each tab window acts on its own change of tab, once per change.
     RunTabChangeEffects(m_nStyle, item->GetTitle());
@@ -211,14 +298,32 @@ void CTabWnd::DrawStrip(DrawSurface& s) {
         s.FillRect(Rect{0, h - kStripHeight - 3, w, h}, colors.face);
     DrawFrame(s);
     s.SelectFont(m_font);
-    int x = 0;
-    for (int i = 0; i < GetTabCount(); ++i) {
-        CTabItem& item = *m_tabs[static_cast<size_t>(i)];
-        if (item.m_bVisible) {
-            item.m_nLeft = x;
-            x += DrawTab(s, x, item, i == m_nActive);
-        }
-        item.m_nRight = x;
+    // The tabs end where the arrows begin.
+    s.SetClipRect(Rect{0, 0, StripRight(), h});
+    bool activeShown = false;
+    for (int i = std::max(0, m_nFirstShown); i < GetTabCount(); ++i) {
+        const CTabItem& item = *m_tabs[static_cast<size_t>(i)];
+        if (!item.m_bVisible) continue;
+        DrawTab(s, item.m_nLeft, item, i == m_nActive);
+        activeShown = activeShown || i == m_nActive;
+    }
+    s.ClearClip();
+    if (!activeShown) DrawBaseLine(s);
+}
+
+void CTabWnd::DrawBaseLine(DrawSurface& s) {
+    const StripColors c = ColorsOf(*this);
+    if (m_nStyle == kTabStripTop) {
+        Pen(s, c.black, 1);
+        HLine(s, 25, 0, width());
+        Pen(s, c.hilite, 2);
+        HLine(s, 27, 0, width());
+    } else {
+        const int t = height() - kBottomTabOffset;
+        Pen(s, c.black, 1);
+        HLine(s, t, 0, width());
+        Pen(s, c.shadow, 1);
+        HLine(s, t - 1, 0, width());
     }
 }
 
@@ -256,7 +361,7 @@ void CTabWnd::DrawTitle(DrawSurface& s, int x, int w, int bandTop, const CTabIte
 }
 
 // Tabs as raised buttons: the active one opens into the page, the others stand behind the page's edge.
-int CTabWnd::DrawTab(DrawSurface& s, int x, const CTabItem& item, bool active) {
+void CTabWnd::DrawTab(DrawSurface& s, int x, const CTabItem& item, bool active) {
     const StripColors c = ColorsOf(*this);
     const int w = TabWidth(s, item);
     const int right = width();
@@ -315,5 +420,4 @@ int CTabWnd::DrawTab(DrawSurface& s, int x, const CTabItem& item, bool active) {
         }
         DrawTitle(s, x, w, t + 1, item);
     }
-    return w + kTabGap;
 }

@@ -1,16 +1,20 @@
 #pragma once
 // The tab window out of which the pane tree is built: a strip of tabs it draws itself, at the top or
-// the bottom, over one shown page (a view, a splitter or another tab window). Pixels throughout.
+// the bottom, over one shown page (a view, a splitter or another tab window). A strip too narrow for
+// its tabs shows two arrows at its right end that scroll the tabs, so every tab can be reached.
+// Pixels throughout.
 #include <QWidget>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/draw_surface.h"
+#include "platform/painter_surface.h"
 #include "shell/tab_change_effects.h"
 
 class CFrameWnd;
 class CSplitterWnd;
+class QToolButton;
 
 // One tab: its page (not owned) and title, whether it may be chosen and shown, and its extent in the
 // strip as last drawn.
@@ -24,8 +28,8 @@ public:
     bool m_bEnabled = true;    // the page is enabled when shown
     bool m_bSelectable = true; // false: cannot be selected or hit
     bool m_bVisible = true;    // false: not drawn, cannot be selected or hit
-    int m_nLeft = 0;           // x extent in the strip, written by each paint, read by HitTest
-    int m_nRight = 0;
+    int m_nLeft = 0;           // x extent in the strip as laid out, read by HitTest; -1 and -1 while
+    int m_nRight = 0;          // the tab is scrolled out of the strip at the left
 
 private:
     std::string m_title;
@@ -37,7 +41,7 @@ public:
     static constexpr int kMaxLabelWidth = 200; // a longer title is clipped
     static constexpr int kHitBandTop = 6;      // the band of the strip where clicks hit tabs (top style)
     static constexpr int kHitBandBottom = 26;
-
+    static constexpr int kArrowWidth = 18; // each of the two scroll arrows
     explicit CTabWnd(QWidget* parent = nullptr);
     ~CTabWnd() override;
 
@@ -56,6 +60,19 @@ public:
 
     // The tab at (x, y), client pixels, or -1.
     int HitTest(int x, int y) const;
+
+    // --- Scrolling the strip --------------------------------------------------------------------
+    // The first tab shown at the strip's left (0 unless the strip is scrolled).
+    int GetFirstShownTab() const { return m_nFirstShown; }
+    // Whether the tabs are wider than the strip, which then shows its two arrows.
+    bool TabsOverflow() const;
+    // The arrows: one tab back (towards the first) and one tab on; each is enabled while it can move.
+    QToolButton* ScrollBackButton() const { return m_scrollBack; }
+    QToolButton* ScrollOnButton() const { return m_scrollOn; }
+    // Scrolls the strip by `tabs` tabs (negative: back), as far as it goes.
+    void ScrollTabs(int tabs);
+    // Scrolls the strip so that tab `index` is shown whole, when it fits at all.
+    void EnsureTabShown(int index);
     // Shows tab `index`; with `activate` its view becomes the frame's active view. False for -1, an
     // index past the end, a tab that cannot be selected, or a veto of CanChangeTab.
     bool SetActiveTab(int index, bool activate);
@@ -77,12 +94,22 @@ private:
     void RecalcLayout();
     Rect PageRect() const;
     int TabWidth(DrawSurface& surface, const CTabItem& item) const; // the label width w
+    // The right edge of the room for tabs: the window's width, less the arrows when they show.
+    int StripRight() const;
+    // Each tab's extent from the first shown one, the arrows placed and enabled; repaints the strip.
+    void LayoutStrip();
+    // The line along the strip that the active tab's painter draws, for an active tab scrolled away.
+    void DrawBaseLine(DrawSurface& surface);
     void DrawFrame(DrawSurface& surface);
-    int DrawTab(DrawSurface& surface, int x, const CTabItem& item, bool active);
+    void DrawTab(DrawSurface& surface, int x, const CTabItem& item, bool active);
     void DrawTitle(DrawSurface& surface, int x, int w, int bandTop, const CTabItem& item);
 
     std::vector<std::unique_ptr<CTabItem>> m_tabs;
     int m_nActive = 0; // -1: none
     int m_nStyle = kTabStripBottom;
+    int m_nFirstShown = 0;
     LogicalFont m_font;
+    mutable ImageSurface m_measure{Size{1, 1}}; // measures the titles in m_font, as the strip draws them
+    QToolButton* m_scrollBack;
+    QToolButton* m_scrollOn;
 };

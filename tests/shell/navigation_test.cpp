@@ -2,6 +2,7 @@
 // changing certain tabs does.
 #include <QApplication>
 #include <QMouseEvent>
+#include <QToolButton>
 
 #include "core/calc_options.h"
 #include "shell/display_options.h"
@@ -32,6 +33,22 @@ QPoint MiddleOfTab(CTabWnd* tabs, int index) {
     const CTabItem* item = tabs->GetTab(index);
     const int y = tabs->GetStyle() == kTabStripTop ? 16 : tabs->height() - 16;
     return QPoint((item->m_nLeft + item->m_nRight) / 2, y);
+}
+
+// Scrolls `tabs` back to its start with its arrows, then on until tab `index` shows whole, and clicks
+// it; false when the arrows cannot bring it into view.
+bool ReachTab(CTabWnd* tabs, int index) {
+    QToolButton* back = tabs->ScrollBackButton();
+    QToolButton* on = tabs->ScrollOnButton();
+    while (back->isVisible() && back->isEnabled()) back->click();
+    const CTabItem* item = tabs->GetTab(index);
+    const auto room = [&] { return on->isVisible() ? back->x() : tabs->width(); };
+    while (item->m_nLeft < 0 || item->m_nRight > room()) {
+        if (!on->isVisible() || !on->isEnabled()) return false;
+        on->click();
+    }
+    Click(tabs, MiddleOfTab(tabs, index));
+    return tabs->GetActiveIndex() == index;
 }
 
 TEST_F(MainFrameTest, HistoryKeepsTheNewest101Activations) {
@@ -124,6 +141,31 @@ TEST_F(MainFrameTest, TabsWidenWithTheirTitleUpTo200Pixels) {
     m_frame->grab();
     const CTabItem* wide = basics->GetTab(4);
     EXPECT_EQ(wide->m_nRight - wide->m_nLeft, CTabWnd::kMaxLabelWidth + 6);
+}
+
+// However narrow or tall the window, every tab of every strip can be scrolled into view and clicked,
+// strip by strip from the window's top-level tabs down.
+TEST_F(MainFrameTest, EveryTabCanBeReachedInANarrowOrTallWindow) {
+    Build();
+    for (const QSize size : {QSize(1366, 768), QSize(800, 600), QSize(640, 1000)}) {
+        SCOPED_TRACE(size.width());
+        m_frame->resize(size);
+        m_frame->grab();
+        int reached = 0;
+        for (const auto& [id, node] : m_frame->Framework().Nodes()) {
+            if (!dynamic_cast<CTabWnd*>(node->m_pOwner.data())) continue;
+            std::vector<const CVisualNode*> chain; // the tab pages from the top-level one down to the node
+            for (const CVisualNode* page = node.get(); page; page = page->m_pParent)
+                if (dynamic_cast<CTabWnd*>(page->m_pOwner.data())) chain.insert(chain.begin(), page);
+            for (const CVisualNode* page : chain) {
+                auto* tabs = dynamic_cast<CTabWnd*>(page->m_pOwner.data());
+                ASSERT_TRUE(ReachTab(tabs, tabs->FindPage(page->m_pWnd))) << node->DisplayName();
+            }
+            EXPECT_TRUE(node->m_pWnd->isVisible()) << node->DisplayName();
+            ++reached;
+        }
+        EXPECT_GE(reached, 30);
+    }
 }
 
 TEST_F(MainFrameTest, CtrlTabWrapsAndSkipsTabsThatRefuse) {

@@ -1,18 +1,22 @@
 // Every pane of the main window at its default size on a real chart: no table cuts a text short while
-// its pane has room, and every form shows all of its controls, or scrolls to them.
+// its pane has room, every form shows all of its controls, or scrolls to them, and the tables, the key
+// data and the forms scroll by lines of their text under a header that stays.
 #include <QApplication>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
 
+#include "display/chart_info.h"
 #include "display/chart_source.h"
 #include "display/chart_view.h"
+#include "document/dasa_codes.h"
 #include "shell/main_frame.h"
 #include "views/chakras/chakra_view_registration.h"
 #include "views/forms/chart_forms.h"
 #include "views/forms/form_view.h"
-#include "views/forms/return_forms.h"
 #include "views/forms/form_view_registration.h"
+#include "views/forms/return_forms.h"
+#include "views/info/core_info_view.h"
 #include "views/info/custom_list_view.h"
 #include "views/info/info_view_registration.h"
 #include "views/periods/period_view_registration.h"
@@ -42,8 +46,7 @@ protected:
     ~PaneLayoutTest() override { g_chartSource = ChartSource{}; }
 
     // Every pane of the window of class T, each shown in turn, with its layout node.
-    template <class T, class Check>
-    int ForEachPane(Check check) {
+    template <class T, class Check> int ForEachPane(Check check) {
         int count = 0;
         CVisualFramework& layout = m_frame.Framework();
         for (const auto& [id, node] : layout.Nodes()) {
@@ -100,6 +103,74 @@ TEST_F(PaneLayoutTest, TheProgressionAndTajakaFormsFitTheirPanes) {
     };
     EXPECT_EQ(ForEachPane<CProgFormView>(expectFits), 1);
     EXPECT_EQ(ForEachPane<CTajakaFormView>(expectFits), 1);
+}
+
+// One notch of the wheel scrolls the desktop's number of lines of the pane's text (at most a page);
+// the arrow keys step one line, Page Down the visible height below a fixed header.
+TEST_F(PaneLayoutTest, TheWheelAndTheKeysScrollByLinesOfText) {
+    // The smaller window of a 1366 x 768 screen: more panes scroll.
+    m_frame.resize(1366, 743);
+    QApplication::processEvents();
+    int checked = 0; // panes that scroll at least a page
+    const auto expectSteps = [&checked](QAbstractScrollArea& pane, int line, int header) {
+        QScrollBar& bar = *pane.verticalScrollBar();
+        if (bar.maximum() < pane.viewport()->height()) return;
+        ++checked;
+        SCOPED_TRACE(line);
+        bar.setValue(0);
+        EXPECT_EQ(TurnWheel(pane, Qt::NoModifier).y,
+                  std::min(QApplication::wheelScrollLines() * line, pane.viewport()->height() - header));
+        const auto press = [&pane, &bar](Qt::Key key) {
+            bar.setValue(0);
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(&pane, &event);
+            return bar.value();
+        };
+        EXPECT_EQ(press(Qt::Key_Down), line);
+        EXPECT_EQ(press(Qt::Key_PageDown), pane.viewport()->height() - header);
+        EXPECT_EQ(press(Qt::Key_End), bar.maximum());
+    };
+    ForEachPane<CCustomListView>(
+        [&](CCustomListView& table) { expectSteps(table, table.RowHeight(), table.RowHeight()); });
+    EXPECT_GT(checked, 5);
+
+    // Transit mode: the natal block of key data below or beside the transit block.
+    m_document.m_workChart = m_document.m_natalChart;
+    m_document.m_workChart.m_strTitle = "Transit";
+    m_document.m_pCurrentChart = &m_document.m_workChart;
+    m_document.m_nMode = kModeTransit;
+    checked = 0;
+    ForEachPane<CCoreInfoView>([&](CCoreInfoView& keyInfo) {
+        keyInfo.RecalcLayout();
+        expectSteps(keyInfo, ChartInfoLineStep(), 0);
+    });
+    EXPECT_GT(checked, 0);
+    m_document.m_pCurrentChart = &m_document.m_natalChart;
+    m_document.m_nMode = kModeNatal;
+
+    checked = 0;
+    ForEachPane<CFormView>([&](CFormView& form) { expectSteps(form, form.fontMetrics().lineSpacing(), 0); });
+    EXPECT_GT(checked, 0);
+}
+
+// A table scrolled down keeps its header line at the top of the pane, over the rows, and a click on
+// the header selects no row.
+TEST_F(PaneLayoutTest, TableHeadersStayInPlaceWhileTheRowsScroll) {
+    int checked = 0;
+    ForEachPane<CCustomListView>([&checked](CCustomListView& table) {
+        if (table.verticalScrollBar()->maximum() < 3 * table.RowHeight()) return;
+        ++checked;
+        table.verticalScrollBar()->setValue(3 * table.RowHeight());
+        ProbeSurface surface;
+        table.OnDraw(surface);
+        const DrawnRecord::Text* header = surface.FindText(table.ColumnHeader(0));
+        ASSERT_NE(header, nullptr);
+        EXPECT_EQ(header->rect.top, table.GetScrollPosition().y);
+        EXPECT_EQ(table.RowAt(Point{10, table.RowHeight() / 2}), -1);
+        EXPECT_EQ(table.RowAt(Point{10, table.RowHeight() + 1}), 3);
+        table.verticalScrollBar()->setValue(0);
+    });
+    EXPECT_GT(checked, 5);
 }
 
 } // namespace

@@ -45,15 +45,14 @@ constexpr int kColumns = kAspectPlanets + 12;
 constexpr int kHeaderLeft = 72;
 constexpr int kCellLeft = 74;
 constexpr int kLabelLeft = 10;
-constexpr int kGlyphLeft = 34;
+constexpr int kGlyphLeft = 34; // the least; further right when a row label needs it
+constexpr int kGlyphGap = 2;   // between a row label and its glyphs, and between the glyphs and the values
+constexpr int kGlyphsWidth =
+    38; // every glyph of a row side by side (up and down arrow, triangle, house, disc)
 constexpr int kLegendLine = 22;
+constexpr int kKeyLines = 4; // "Aspecting planet", the chart, the full value, the houses' reference
 constexpr int kBelowLegend = 40;
 constexpr int kColorNameLeft = 260; // the colour names of the colour legend, from the meanings' left
-
-// The height the table took at its last drawing; the scroll extent follows it.
-int g_nAspectTableHeight = 2000;
-// The width the table took at its last drawing, at least kMinimumWidth; the scroll extent follows it.
-int g_nAspectTableWidth = kMinimumWidth;
 
 // How each relationship code draws: colour, weight factor, italic; and its legend texts.
 struct RelationStyle {
@@ -75,6 +74,26 @@ constexpr std::array<RelationStyle, kRelationCodes> kRelationStyles = {{
 const RelationStyle& StyleOf(int relation) {
     return kRelationStyles[static_cast<size_t>(relation >= 0 && relation < kRelationCodes ? relation : 3)];
 }
+
+// The glyph legend: each glyph with what it means.
+struct GlyphLegend {
+    int kind;
+    ColorRef color;
+    bool door;
+    const char* text;
+};
+constexpr GlyphLegend kGlyphLegends[] = {
+    {kGlyphUpArrow, kGreen, false, "Uchcha (exalted)"},
+    {kGlyphDownArrow, kRed, false, "Neecha (debilitated)"},
+    {kGlyphTriangle, kGreen, false, "Moolatrikona"},
+    {kGlyphHouse, Rgb(0, 0, 255), false, "Swagriha (own house)"},
+    {kGlyphHouse, Rgb(0, 200, 0), true, "Adhimitra griha (good friend's house)"},
+    {kGlyphHouse, Rgb(40, 140, 40), false, "Mitra griha (friend's house)"},
+    {kGlyphHouse, Rgb(110, 110, 110), false, "Sama griha (neutral house)"},
+    {kGlyphHouse, Rgb(200, 40, 40), false, "Satru griha (enemy's house)"},
+    {kGlyphDisc, kRed, false, "Asta (combust)"},
+    {kGlyphHouse, kRed, true, "Adhisatru griha (bad enemy's house)"},
+};
 
 // A point of a figure, scaled to the printer while printing as the texts are.
 Point At(int x, int y) {
@@ -104,6 +123,18 @@ TextStyle RelationText(const Rect& box, int relation) {
 // ordinals "10th" to "12th" of the list font do not fit), so no two headers run together.
 using ColumnEdges = std::array<int, kColumns + 1>;
 
+} // namespace
+
+// Where the table goes, measured in the table's font: the glyphs start right of the widest row label
+// and the columns right of the glyphs, so that neither covers a planet's name. Pixels.
+struct AspectTableLayout {
+    int glyphLeft = kGlyphLeft;
+    ColumnEdges edges{};
+    Size total; // the scroll extent: the table and the legends below it
+};
+
+namespace {
+
 const char* Abbrev(int body) {
     return ChosenPlanetAbbrevs()[body];
 }
@@ -112,15 +143,28 @@ const char* ColumnHeader(int column) {
     return column < kAspectPlanets ? Abbrev(kSun + column) : g_houseOrdinals[column - kAspectPlanets];
 }
 
-ColumnEdges MeasureColumns() {
-    ImageSurface measure{Size{1, 1}}; // unscaled, as the screen draws; print scaling comes later
-    measure.Surface().SelectFont(Style(Rect{}, kBlack).font);
-    ColumnEdges edges{};
-    edges[0] = kHeaderLeft;
+// The height of the key lines and legends that DrawLegends draws.
+constexpr int LegendsHeight() {
+    constexpr int lines = kKeyLines + static_cast<int>(std::size(kGlyphLegends)) + 1 + kRelationCodes;
+    return lines * kLegendLine + 2 * (kRowHeight / 2);
+}
+constexpr int kLegendsTop = kRowTop + kRowHeight * kAspectPlanets + 10;
+
+AspectTableLayout MeasureTable() {
+    ImageSurface image{Size{1, 1}}; // unscaled, as the screen draws; print scaling comes later
+    DrawSurface& measure = image.Surface();
+    measure.SelectFont(Style(Rect{}, kBlack).font);
+    AspectTableLayout layout;
+    for (int p = kSun; p <= kKetu; ++p)
+        layout.glyphLeft =
+            std::max(layout.glyphLeft, kLabelLeft + measure.TextExtent(Abbrev(p)).cx + kGlyphGap);
+    ColumnEdges& edges = layout.edges;
+    edges[0] = std::max(kHeaderLeft, layout.glyphLeft + kGlyphsWidth + kGlyphGap);
     for (int c = 0; c < kColumns; ++c)
-        edges[c + 1] =
-            edges[c] + std::max(kColumnWidth, measure.Surface().TextExtent(ColumnHeader(c)).cx + kHeaderGap);
-    return edges;
+        edges[c + 1] = edges[c] + std::max(kColumnWidth, measure.TextExtent(ColumnHeader(c)).cx + kHeaderGap);
+    layout.total = Size{std::max(kMinimumWidth, edges.back() + kLabelLeft),
+                        kLegendsTop + LegendsHeight() + kBelowLegend};
+    return layout;
 }
 
 // Values stand a little right of their header.
@@ -140,10 +184,12 @@ void DrawHeader(DrawSurface& surface, const ColumnEdges& edges) {
                        Style(Rect{edges[c], kHeaderTop, edges[c + 1], kRowTop}, kBlack));
 }
 
-void DrawRow(DrawSurface& surface, const ColumnEdges& edges, int p, const AspectTableRow& row) {
+void DrawRow(DrawSurface& surface, const AspectTableLayout& layout, int p, const AspectTableRow& row) {
+    const ColumnEdges& edges = layout.edges;
     const int top = kRowTop + kRowHeight * (p - 1);
-    DrawStyledText(surface, Abbrev(p), Style(Rect{kLabelLeft, top, kGlyphLeft, top + kRowHeight}, kBlack));
-    int x = kGlyphLeft;
+    DrawStyledText(surface, Abbrev(p),
+                   Style(Rect{kLabelLeft, top, layout.glyphLeft, top + kRowHeight}, kBlack));
+    int x = layout.glyphLeft;
     if (row.exalted) x += DrawAspectGlyph(surface, kGlyphUpArrow, x, top, kGreen);
     if (row.debilitated) x += DrawAspectGlyph(surface, kGlyphDownArrow, x, top, kEnemyRed);
     if (row.moolatrikona) x += DrawAspectGlyph(surface, kGlyphTriangle, x, top, kGreen);
@@ -156,13 +202,12 @@ void DrawRow(DrawSurface& surface, const ColumnEdges& edges, int p, const Aspect
                        RelationText(Cell(edges, q, top), row.planetRelation[q]));
     }
     for (int h = 0; h < 12; ++h)
-        DrawStyledText(
-            surface, FormatCell("%d", row.houseValue[h]),
-            RelationText(Cell(edges, kAspectPlanets + h, top), row.houseRelation[h]));
+        DrawStyledText(surface, FormatCell("%d", row.houseValue[h]),
+                       RelationText(Cell(edges, kAspectPlanets + h, top), row.houseRelation[h]));
 }
 
-// The key lines and both legends from `y` down; returns the y below the last line.
-int DrawLegends(DrawSurface& surface, int y, int varga, int houseReference) {
+// The key lines and both legends from `y` down, LegendsHeight() high.
+void DrawLegends(DrawSurface& surface, int y, int varga, int houseReference) {
     // The aspecting planets are the rows: an arrow from a row into the table.
     surface.SelectPen(LogicalPen{kNearBlack, 1});
     surface.Line(At(kLabelLeft, y + 11), At(kLabelLeft + 16, y + 11));
@@ -179,25 +224,6 @@ int DrawLegends(DrawSurface& surface, int y, int varga, int houseReference) {
     DrawStyledText(surface, FormatCell("Houses from: %s", Abbrev(houseReference)),
                    Style(LegendBox(kLabelLeft, y), kBlack));
     y += kLegendLine + kRowHeight / 2;
-
-    struct GlyphLegend {
-        int kind;
-        ColorRef color;
-        bool door;
-        const char* text;
-    };
-    constexpr GlyphLegend kGlyphLegends[] = {
-        {kGlyphUpArrow, kGreen, false, "Uchcha (exalted)"},
-        {kGlyphDownArrow, kRed, false, "Neecha (debilitated)"},
-        {kGlyphTriangle, kGreen, false, "Moolatrikona"},
-        {kGlyphHouse, Rgb(0, 0, 255), false, "Swagriha (own house)"},
-        {kGlyphHouse, Rgb(0, 200, 0), true, "Adhimitra griha (good friend's house)"},
-        {kGlyphHouse, Rgb(40, 140, 40), false, "Mitra griha (friend's house)"},
-        {kGlyphHouse, Rgb(110, 110, 110), false, "Sama griha (neutral house)"},
-        {kGlyphHouse, Rgb(200, 40, 40), false, "Satru griha (enemy's house)"},
-        {kGlyphDisc, kRed, false, "Asta (combust)"},
-        {kGlyphHouse, kRed, true, "Adhisatru griha (bad enemy's house)"},
-    };
     for (const GlyphLegend& legend : kGlyphLegends) {
         DrawAspectGlyph(surface, legend.kind, kLabelLeft, y, legend.color, legend.door);
         DrawStyledText(surface, legend.text, Style(LegendBox(kLabelLeft + 20, y), kBlack));
@@ -214,7 +240,6 @@ int DrawLegends(DrawSurface& surface, int y, int varga, int houseReference) {
                        RelationText(LegendBox(kLabelLeft + kColorNameLeft, y), relation));
         y += kLegendLine;
     }
-    return y;
 }
 
 void AddValueChoice(QMenu& menu, CAspectTableView& view) {
@@ -299,7 +324,13 @@ void CAspectTableView::OnInitialUpdate() {
 
 void CAspectTableView::OnUpdate(CView* sender, long hint) {
     if (UpdateHeldForPrinting()) return;
+    Layout(); // the fonts or the planets' names may have changed
     CView::OnUpdate(sender, hint);
+}
+
+void CAspectTableView::showEvent(QShowEvent* event) {
+    CView::showEvent(event);
+    KeepWindowRect();
 }
 
 void CAspectTableView::resizeEvent(QResizeEvent* event) {
@@ -331,15 +362,16 @@ void CAspectTableView::KeepWindowRect() {
 }
 
 void CAspectTableView::Layout() {
-    const Size total{g_nAspectTableWidth, g_nAspectTableHeight};
-    if (!(GetTotalSize() == total)) SetScrollSizes(total);
+    m_layout = std::make_unique<AspectTableLayout>(MeasureTable());
+    if (!(GetTotalSize() == m_layout->total)) SetScrollSizes(m_layout->total);
     if (isVisible()) KeepWindowRect();
 }
 
 void CAspectTableView::OnDraw(DrawSurface& surface) {
-    Layout();
+    if (!m_layout) return; // laid out at the initial update
+    const AspectTableLayout& layout = *m_layout;
     if (!g_bPrinting)
-        surface.FillRect(Rect{0, 0, std::max(g_nAspectTableWidth, width()), g_nAspectTableHeight + height()},
+        surface.FillRect(Rect{0, 0, std::max(layout.total.cx, width()), layout.total.cy + height()},
                          g_colors[kColorFrame]);
     CTavroDoc* document = TavroDocOf(*this);
     if (!document || !document->m_pCurrentChart) return;
@@ -350,13 +382,9 @@ void CAspectTableView::OnDraw(DrawSurface& surface) {
     AspectTable table;
     if (!ComputeAspectTable(*document->m_pCurrentChart, varga, reference, g_dAspectValueMax, table)) return;
     surface.SetTextBackground(g_colors[kColorFrame], false);
-    const ColumnEdges edges = MeasureColumns();
-    DrawHeader(surface, edges);
-    for (int p = kSun; p <= kKetu; ++p) DrawRow(surface, edges, p, table.rows[p - 1]);
-    g_nAspectTableWidth = std::max(kMinimumWidth, edges.back() + kLabelLeft);
-    const int bottom = DrawLegends(surface, kRowTop + kRowHeight * kAspectPlanets + 10, varga, reference);
-    g_nAspectTableHeight = bottom + kBelowLegend;
-    Layout();
+    DrawHeader(surface, layout.edges);
+    for (int p = kSun; p <= kKetu; ++p) DrawRow(surface, layout, p, table.rows[p - 1]);
+    DrawLegends(surface, kLegendsTop, varga, reference);
 }
 
 void CAspectTableView::OnContextMenu(QPoint screenPos) {
@@ -369,7 +397,7 @@ void CAspectTableView::FillContextMenu(QMenu& menu) {
     constexpr int kSelectVarga = -2;
     constexpr int kSelectReference = -3;
     constexpr ListMenuItem kChoosers[] = {{"Select varga (divisional chart)", kSelectVarga},
-                                           {"Select reference for houses", kSelectReference}};
+                                          {"Select reference for houses", kSelectReference}};
     AddTableMenuItems(menu, kChoosers, kListMenuSeparator, [this](int item) {
         if (item == kSelectVarga)
             OnSelectVarga();

@@ -5,12 +5,14 @@
 // window of its own, whose place and size it keeps in AspTblPos... so the table reopens where it was.
 // Units are pixels of the pane.
 #include <QPointer>
+#include <memory>
 
 #include "display/view_print.h"
 #include "platform/view.h"
 #include "views/info/pane_support.h"
 
 class QMenu;
+struct AspectTableLayout;
 
 // The house reference of the table: body 0 lagna .. 9 Ketu; set by the chart view's popup and the menu.
 extern int g_nAspTblHouseRef;
@@ -49,10 +51,12 @@ public:
     // the same aspects, so the whole document is recalculated.
     void SetAspectsAsPerParasara(bool parasara);
 
-    // The scroll extent from the drawn height, and the window's place kept in AspTblPos....
+    // Measures the table in its font (where the glyphs and the columns go, the scroll extent), and keeps
+    // the window's place in AspTblPos.... Painting only draws what this laid out.
     void Layout();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -63,4 +67,5 @@ private:
     CPaneUpdateLink m_updateLink{*this};
     CViewPrint m_print{*this, CViewPrint::Form::kContent};
     QPointer<QWidget> m_watchedWindow;
+    std::unique_ptr<AspectTableLayout> m_layout; // made by Layout
 };

@@ -51,6 +51,10 @@ void CCoreInfoView::RecalcLayout() {
     m_drawingRect = Rect{0, 0, std::max(window.right, kLogicalSize), std::max(window.bottom, height)};
 }
 
+int CCoreInfoView::TextLineHeight() const {
+    return ChartInfoLineStep();
+}
+
 bool CCoreInfoView::BlocksSideBySide() const {
     return GetClientRect().right >= ScaledWidth(kTwoBlocksWidth);
 }

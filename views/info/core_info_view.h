@@ -39,6 +39,10 @@ public:
     // File > Print and Print Preview print the report.
     CPrintClient& PrintClient() override { return m_print; }
 
+protected:
+    // The wheel and the arrow keys step by the block's lines.
+    int TextLineHeight() const override;
+
 private:
     // Whether the pane is wide enough for the current and the natal block side by side.
     bool BlocksSideBySide() const;
@@ -48,7 +52,9 @@ private:
     CPaneUpdateLink m_updateLink{*this};
     Rect m_drawingRect;
     CReportPointer<CCoreInfoView> m_reportPointer{g_pCoreInfoView, this};
-    CPrintedPiece m_report{kCoreInfoReport, [this](DrawSurface& surface, int, int) { PrintInfo(surface); },
-                           {}, [this] { return GetInfoText(true); }};
+    CPrintedPiece m_report{kCoreInfoReport,
+                           [this](DrawSurface& surface, int, int) { PrintInfo(surface); },
+                           {},
+                           [this] { return GetInfoText(true); }};
     CViewPrint m_print{*this, CViewPrint::Form::kReport};
 };

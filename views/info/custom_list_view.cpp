@@ -114,9 +114,9 @@ Rect CCustomListView::RowBounds(int row) const {
     return Rect{0, top, width, top + m_rowHeight};
 }
 
-int CCustomListView::RowAt(Point content) const {
-    if (content.y < m_rowHeight) return -1;
-    const int row = content.y / m_rowHeight - 1;
+int CCustomListView::RowAt(Point client) const {
+    if (client.y < m_rowHeight) return -1; // the header line stays over the rows
+    const int row = (client.y + GetScrollPosition().y) / m_rowHeight - 1;
     return row < RowCount() ? row : -1;
 }
 
@@ -176,17 +176,18 @@ void CCustomListView::CopyToClipboard() const {
     CopyTextToClipboard(*this, ToText());
 }
 
-void CCustomListView::DrawHeader(DrawSurface& surface) {
+void CCustomListView::DrawHeader(DrawSurface& surface, int top) {
     int left = 0;
     surface.SelectPen(LogicalPen{kHeaderLine, 1});
     for (const Column& column : m_columns) {
-        const Rect cell{left, 0, left + column.width, m_rowHeight};
+        const Rect cell{left, top, left + column.width, top + m_rowHeight};
         surface.FillRect(cell, kHeaderFill);
         surface.Line(Point{cell.right - 1, cell.top}, Point{cell.right - 1, cell.bottom});
         surface.SetClipRect(cell);
-        DrawStyledText(surface, column.header,
-                       CellStyle(Rect{cell.left + kHeaderPadding, cell.top, cell.right - kHeaderPadding, cell.bottom},
-                                 kHeaderText, column.centred));
+        DrawStyledText(
+            surface, column.header,
+            CellStyle(Rect{cell.left + kHeaderPadding, cell.top, cell.right - kHeaderPadding, cell.bottom},
+                      kHeaderText, column.centred));
         surface.ClearClip();
         left = cell.right;
     }
@@ -200,7 +201,7 @@ void CCustomListView::OnDraw(DrawSurface& surface) {
     const int first = std::max(0, scrolled.y / m_rowHeight - 1);
     const int last = std::min(RowCount() - 1, (scrolled.y + client.bottom) / m_rowHeight);
     for (int row = first; row <= last; ++row) DrawItem(surface, row);
-    DrawHeader(surface);
+    DrawHeader(surface, scrolled.y); // over the rows scrolled under it
 }
 
 void CCustomListView::OnUpdate(CView*, long) {}
@@ -218,8 +219,7 @@ void CCustomListView::UpdateScrollSize() {
 }
 
 void CCustomListView::mousePressEvent(QMouseEvent* event) {
-    const Point scrolled = GetScrollPosition();
-    const int row = RowAt(Point{event->pos().x() + scrolled.x, event->pos().y() + scrolled.y});
+    const int row = RowAt(Point{event->pos().x(), event->pos().y()});
     if (row >= 0) SelectRow(row);
     CView::mousePressEvent(event);
 }

@@ -4,13 +4,14 @@
 // even and odd backgrounds, the selected row (while the list has the focus) in the highlight colour
 // and rows from the first special row on in the description colours. Each column is as wide as its
 // widest text (header included) needs, its declared width the least it takes, so no text is cut while
-// the pane has room; a wider table scrolls. Widths and heights are pixels.
+// the pane has room; a wider table scrolls. The header line stays at the top while the rows scroll
+// under it, a row at a time. Widths and heights are pixels.
 #include <string>
 #include <vector>
 
 #include "display/view_print.h"
-#include "platform/painter_surface.h"
 #include "platform/draw_surface.h"
+#include "platform/painter_surface.h"
 #include "platform/view.h"
 #include "views/info/pane_support.h"
 
@@ -46,8 +47,8 @@ public:
     int RowHeight() const { return m_rowHeight; }
     // The row's rectangle in content pixels (below the header line), as wide as all columns.
     Rect RowBounds(int row) const;
-    // The row under a content point, or -1.
-    int RowAt(Point content) const;
+    // The row under a point of the pane (pixels from its visible top-left), or -1 (the header line).
+    int RowAt(Point client) const;
     int SelectedRow() const { return m_selectedRow; }
     void SelectRow(int row);
     // Whether rows are drawn as selected: the list has the keyboard focus (tests set it).
@@ -73,6 +74,8 @@ public:
     CPrintClient& PrintClient() override { return m_print; }
 
 protected:
+    int TextLineHeight() const override { return m_rowHeight; }
+    int FixedHeaderHeight() const override { return m_rowHeight; }
     void mousePressEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -87,14 +90,15 @@ private:
         int width = 0;      // as drawn: the least width, or what the widest text needs
         bool centred = false;
     };
-    void DrawHeader(DrawSurface& surface);
+    // The header line with its top at `top`, content pixels.
+    void DrawHeader(DrawSurface& surface, int top);
     void UpdateScrollSize();
     // Widens column `column` to hold `text` in the list font (a cell, or the header with `header`).
     void FitText(int column, const std::string& text, bool header);
     void FitRow(const std::vector<std::string>& cells);
 
     ImageSurface m_measure{Size{1, 1}}; // measures texts as the screen draws them, in the list font
-    int m_space = 0;                     // a blank's width in the list font, pixels
+    int m_space = 0;                    // a blank's width in the list font, pixels
     std::vector<Column> m_columns;
     std::vector<std::vector<std::string>> m_rows;
     int m_rowHeight = 18;

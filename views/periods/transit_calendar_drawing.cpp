@@ -26,6 +26,7 @@ constexpr int kLegendTextLeft = 80;
 constexpr int kLegendTop = 40;
 constexpr int kLegendWidthColumns = 7;
 constexpr int kLegendHeightRows = 22;
+constexpr int kLegendRightMargin = 20; // right of the longest legend line
 constexpr std::uint32_t kCentred = kTextCenter | kTextVCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix;
 constexpr std::uint32_t kLeftCentred =
     kTextLeft | kTextVCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix;
@@ -44,15 +45,20 @@ Rect Box(int x0, int y0, int x1, int y1) {
 
 // The first display font scaled by a, b, c (height, width, weight), made no taller than `fitHeight`
 // (0: any height) so that it stays inside the small boxes of the rows.
-void Text(DrawSurface& surface, const std::string& text, const Rect& box, ColorRef color, double a, double b,
-          double c, int fitHeight = 0, std::uint32_t format = kCentred) {
+TextStyle StyleOf(const Rect& box, ColorRef color, double a, double b, double c, int fitHeight,
+                  std::uint32_t format) {
     TextStyle style;
     style.SetBox(box);
     style.color = color;
     style.format = format;
     style.font = ScaledFont(g_displayFonts[kTableFont], a, b, c);
     if (fitHeight > 0) style.font = FontNoTallerThan(style.font, fitHeight);
-    DrawStyledText(surface, text, style);
+    return style;
+}
+
+void Text(DrawSurface& surface, const std::string& text, const Rect& box, ColorRef color, double a, double b,
+          double c, int fitHeight = 0, std::uint32_t format = kCentred) {
+    DrawStyledText(surface, text, StyleOf(box, color, a, b, c, fitHeight, format));
 }
 
 const char* ShortName(int body) {
@@ -192,11 +198,8 @@ int CalendarColumnWidth(const CalendarItems& shown) {
     return kColumnMargin + items + (items < kNarrowItems ? kNarrowItems : 0);
 }
 
-Size CalendarExtent(bool legend, const CalendarItems& shown, int rows, double zoom) {
+Size CalendarExtent(const CalendarItems& shown, int rows, double zoom) {
     const int column = CalendarColumnWidth(shown);
-    if (legend)
-        return Size{static_cast<int>(column * zoom * kLegendWidthColumns),
-                    static_cast<int>(kCalendarRowHeight * zoom * kLegendHeightRows)};
     return Size{static_cast<int>(2 * kCalendarDateWidth * zoom) + kCalendarPlanets * column,
                 static_cast<int>(2 * kCalendarTop * zoom) + kCalendarRowHeight * rows};
 }
@@ -244,20 +247,25 @@ int DrawCalendarItem(DrawSurface& surface, int item, int planet, const CalendarC
     return x1 + kItemGap;
 }
 
-void DrawTransitCalendar(DrawSurface& surface, const TransitCalendar& calendar,
-                         const TransitCalendarRequest& request, const CalendarItems& shown) {
+void DrawCalendarHeads(DrawSurface& surface, const TransitCalendarRequest& request,
+                       const CalendarItems& shown, int top) {
     const int columnWidth = CalendarColumnWidth(shown);
     const int right = CalendarColumnLeft(shown, kCalendarPlanets + 1);
     Text(surface,
          FormatCell("%s chart transits of planets with respect to natal %s chart",
                     g_vargaNames[request.transitColumn].c_str(), g_vargaNames[request.natalColumn].c_str()),
-         Box(4, 2, right, 24), g_colors[kColorTransitTitle], 1.0, 1.5, 1.0, 0, kLeftCentred);
+         Box(4, top + 2, right, top + 24), g_colors[kColorTransitTitle], 1.0, 1.5, 1.0, 0, kLeftCentred);
     for (int p = kSun; p <= kKetu; ++p) {
         const int left = CalendarColumnLeft(shown, p);
         Text(surface, FormatCell("%s", ShortName(p)),
-             Box(left, 24, left + columnWidth - kColumnMargin, kCalendarTop), g_colors[kColorTransitPlanet],
-             1.0, 1.4, 1.0);
+             Box(left, top + 24, left + columnWidth - kColumnMargin, top + kCalendarTop),
+             g_colors[kColorTransitPlanet], 1.0, 1.4, 1.0);
     }
+}
+
+void DrawCalendarRows(DrawSurface& surface, const TransitCalendar& calendar,
+                      const TransitCalendarRequest& request, const CalendarItems& shown) {
+    const int right = CalendarColumnLeft(shown, kCalendarPlanets + 1);
     for (size_t r = 0; r < calendar.rows.size(); ++r) {
         const CalendarRow& row = calendar.rows[r];
         const int top = kCalendarTop + kCalendarRowHeight * static_cast<int>(r);
@@ -288,15 +296,30 @@ std::string PartialCalendarNote(const TransitCalendar& calendar, const TransitCa
     return FormatCell("Stopped after %d of %d rows: %s", made, asked, calendar.status.error.c_str());
 }
 
-void DrawCalendarLegend(DrawSurface& surface) {
+// The style of legend line `row`.
+TextStyle LegendTextStyle(int row) {
     const int right =
         kLegendTextLeft +
         CalendarColumnWidth(CalendarItems{true, true, true, true, true, true}) * kLegendWidthColumns;
+    const int top = kLegendTop + kCalendarRowHeight * row;
+    return StyleOf(Box(kLegendTextLeft, top, right, top + kItemHeight), g_colors[kColorTransitLegendText],
+                   1.0, 1.0, 1.0, kItemHeight, kLeftCentred);
+}
+
+Size CalendarLegendExtent(DrawSurface& measure, double zoom) {
+    int right = 0;
+    for (int i = 0; i < kCalendarLegendRows; ++i) {
+        TextStyle style = LegendTextStyle(i);
+        right = std::max(right, MeasureStyledText(measure, kLegend[i].text, style));
+    }
+    return Size{right + kLegendRightMargin, static_cast<int>(kCalendarRowHeight * zoom * kLegendHeightRows)};
+}
+
+void DrawCalendarLegend(DrawSurface& surface) {
     for (int i = 0; i < kCalendarLegendRows; ++i) {
         const LegendRow& row = kLegend[i];
-        const int top = kLegendTop + kCalendarRowHeight * i;
-        DrawCalendarItem(surface, row.item, kSun, row.cell, kLegendSampleLeft, top);
-        Text(surface, row.text, Box(kLegendTextLeft, top, right, top + kItemHeight),
-             g_colors[kColorTransitLegendText], 1.0, 1.0, 1.0, kItemHeight, kLeftCentred);
+        DrawCalendarItem(surface, row.item, kSun, row.cell, kLegendSampleLeft,
+                         kLegendTop + kCalendarRowHeight * i);
+        DrawStyledText(surface, row.text, LegendTextStyle(i));
     }
 }

@@ -19,17 +19,22 @@ inline constexpr int kCalendarLegendRows = 17;
 // Width of one planet's column: 10 and each shown item's width plus a gap of 2, widened by 36 when
 // the items take less than 36.
 int CalendarColumnWidth(const CalendarItems& shown);
-// The scrolled extent: the calendar of `rows` rows, or the legend (`legend`), at zoom factor `zoom`.
-Size CalendarExtent(bool legend, const CalendarItems& shown, int rows, double zoom);
+// The scrolled extent of the calendar of `rows` rows at zoom factor `zoom`.
+Size CalendarExtent(const CalendarItems& shown, int rows, double zoom);
+// The scrolled extent of the legend: across to the end of its longest line as `measure` sets it.
+Size CalendarLegendExtent(DrawSurface& measure, double zoom);
 // Left edge of planet 1-9's column.
 int CalendarColumnLeft(const CalendarItems& shown, int planet);
 
 // " W A I T " in the wait colour.
 void DrawCalendarWait(DrawSurface& surface);
-// Title, heads and the rows of `calendar`, computed for `request`; below partial rows, the note
-// saying so.
-void DrawTransitCalendar(DrawSurface& surface, const TransitCalendar& calendar,
-                         const TransitCalendarRequest& request, const CalendarItems& shown);
+// The title and the planets' heads, kCalendarTop high from `top` (content pixels).
+void DrawCalendarHeads(DrawSurface& surface, const TransitCalendarRequest& request,
+                       const CalendarItems& shown, int top);
+// The rows of `calendar`, computed for `request`, from kCalendarTop down; below partial rows, the
+// note saying so.
+void DrawCalendarRows(DrawSurface& surface, const TransitCalendar& calendar,
+                      const TransitCalendarRequest& request, const CalendarItems& shown);
 // What the line below partial rows says: how many rows of how many were made, and why no more; ""
 // for complete rows.
 std::string PartialCalendarNote(const TransitCalendar& calendar, const TransitCalendarRequest& request);

@@ -3,7 +3,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
-#include <QWheelEvent>
 
 #include "document/tavro_doc.h"
 #include "platform/draw_state.h"
@@ -12,7 +11,9 @@
 #include "views/periods/transit_calendar_drawing.h"
 #include "views/periods/transit_colors.h"
 
-CTransitCalenView::CTransitCalenView(QWidget* parent) : CView(parent) {}
+CTransitCalenView::CTransitCalenView(QWidget* parent) : CView(parent) {
+    IgnoreShiftCtrlWheel(); // Shift or Ctrl with the wheel does not scroll
+}
 
 void CTransitCalenView::OnInitialUpdate() {
     m_updateLink.Attach(GetDocument());
@@ -83,7 +84,8 @@ bool CTransitCalenView::RefreshCalendarWith(const CalendarProgress& progress) {
 
 void CTransitCalenView::Layout() {
     const int rows = static_cast<int>(m_calendar.rows.size()) + (m_calendar.Partial() ? 1 : 0);
-    const Size extent = CalendarExtent(m_mode == kLegend, g_bTranCalenShowItem, rows, FontSizeFactor());
+    const Size extent = m_mode == kLegend ? CalendarLegendExtent(m_measure.Surface(), FontSizeFactor())
+                                          : CalendarExtent(g_bTranCalenShowItem, rows, FontSizeFactor());
     if (!(GetTotalSize() == extent)) SetScrollSizes(extent);
 }
 
@@ -107,7 +109,17 @@ void CTransitCalenView::OnDraw(DrawSurface& surface) {
         }
         return;
     }
-    DrawTransitCalendar(surface, m_calendar, m_key.request, g_bTranCalenShowItem);
+    DrawCalendarRows(surface, m_calendar, m_key.request, g_bTranCalenShowItem);
+    // The title and heads stay at the top of the pane while the rows scroll under them.
+    const int headTop = g_bPrinting ? 0 : GetScrollPosition().y;
+    if (headTop > 0)
+        surface.FillRect(Rect{0, headTop, std::max(extent.cx, width()), headTop + kCalendarTop},
+                         g_colors[kColorTransitFrame]);
+    DrawCalendarHeads(surface, m_key.request, g_bTranCalenShowItem, headTop);
+}
+
+int CTransitCalenView::FixedHeaderHeight() const {
+    return m_mode == kCalendar ? kCalendarTop : 0;
 }
 
 void CTransitCalenView::SetDisplayMode(DisplayMode mode) {
@@ -131,12 +143,4 @@ void CTransitCalenView::FillContextMenu(QMenu& menu) {
     };
     add("Show Transit Calendar", kCalendar);
     add("Show Legend (explanation of symbols)", kLegend);
-}
-
-void CTransitCalenView::wheelEvent(QWheelEvent* event) {
-    if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
-        event->ignore();
-        return;
-    }
-    CView::wheelEvent(event);
 }

@@ -4,7 +4,8 @@
 // (the form's settings, g_transitMoment, the murthi varga, the natal chart), never while painting: a
 // long computation shows a progress window with a Cancel button; a cancelled or failed one shows the
 // rows it made, marked as partial, and a cancelled one is computed again at the next update of the
-// views (opening the calendar again updates them). Painting only draws the rows kept.
+// views (opening the calendar again updates them). Painting only draws the rows kept, under the title
+// and heads, which stay at the top while the rows scroll.
 //
 // For the form pane: store the settings (document/transit_calendar.h: g_dTranCalenStepDays,
 // g_nTranCalenStepCount, the chooser entries g_nTranCalenNatalVarga and g_nTranCalenTransitVarga,
@@ -13,6 +14,7 @@
 // which then compute again if their input changed.
 #include "display/view_print.h"
 #include "document/transit_calendar.h"
+#include "platform/painter_surface.h"
 #include "platform/view.h"
 #include "views/info/pane_support.h"
 
@@ -50,8 +52,8 @@ public:
     const TransitCalendarRequest& ComputedRequest() const { return m_key.request; }
 
 protected:
-    // Shift or Ctrl with the wheel does not scroll.
-    void wheelEvent(QWheelEvent* event) override;
+    // The title and the heads stay over the rows.
+    int FixedHeaderHeight() const override;
 
 private:
     // What the rows were computed from.
@@ -77,5 +79,6 @@ private:
     Key m_key;
     bool m_bComputed = false; // m_key holds the input of the rows kept
     bool m_bComputing = false;
-    bool m_bRefreshAsked = false; // a computation waits for the event loop
+    bool m_bRefreshAsked = false;       // a computation waits for the event loop
+    ImageSurface m_measure{Size{1, 1}}; // measures the legend's lines as the screen draws them
 };

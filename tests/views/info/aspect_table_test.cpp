@@ -127,7 +127,8 @@ protected:
         CFrameWnd* frame = nullptr;
         EXPECT_TRUE(OpenChildWindowInRect(
             0, "CAspectTableView",
-            Rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom}, &m_document, &frame));
+            Rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom}, &m_document,
+            &frame));
         QApplication::processEvents();
         return frame;
     }
@@ -167,9 +168,10 @@ TEST_F(AspectTableViewTest, TheTableLooksAsItsPicture) {
     for (const char* text : {"Su", "Ke", "1st", "12th", "Chart used: D-1", "Full aspect value: 60",
                              "Aspect Legend (color code):", "Bold Italic Red", "Asta (combust)"})
         EXPECT_NE(probe.FindText(text), nullptr) << text;
-    // The Sun's own cell (first row, first column) holds nothing.
+    // The Sun's own cell (first row, first column, a little right of the column's header) holds nothing.
+    const int sunColumn = probe.FindText("Su")->rect.left + 2;
     for (const DrawnRecord::Text& text : probe.texts)
-        EXPECT_FALSE(text.rect.left == 74 && text.rect.top == 30);
+        EXPECT_FALSE(text.rect.left == sunColumn && text.rect.top == 30);
     // The scroll range follows the height drawn.
     EXPECT_GT(view.GetTotalSize().cy, 500);
     EXPECT_LT(view.GetTotalSize().cy, 900);
@@ -179,13 +181,28 @@ TEST_F(AspectTableViewTest, TheTableLooksAsItsPicture) {
     CompareWithGolden(image.Image(), "aspect_table");
 }
 
+// Painting the open table only draws: the kept window rectangle is written when the window moves or
+// is resized, never by a paint.
+TEST_F(AspectTableViewTest, PaintingWritesNoGlobalState) {
+    g_nAspTblPosLeft = 40, g_nAspTblPosTop = 50, g_nAspTblPosRight = 440, g_nAspTblPosBottom = 350;
+    CFrameWnd* frame = Open();
+    ASSERT_TRUE(frame);
+    g_nAspTblPosLeft = -1, g_nAspTblPosTop = -1, g_nAspTblPosRight = -1, g_nAspTblPosBottom = -1;
+    frame->grab(); // paints the table
+    EXPECT_EQ((Rect{g_nAspTblPosLeft, g_nAspTblPosTop, g_nAspTblPosRight, g_nAspTblPosBottom}),
+              (Rect{-1, -1, -1, -1}));
+    frame->close();
+    QApplication::processEvents();
+}
+
 // The header row's texts, each with the extent it takes, left to right.
 class HeaderProbe : public RecordingSurface {
 public:
     Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
         const Rect taken = RecordingSurface::DrawText(text, rect, format);
         constexpr int kHeaderTop = 10;
-        if (!(format & kTextCalcRect) && rect.top == kHeaderTop) headers.push_back({std::string(text), taken});
+        if (!(format & kTextCalcRect) && rect.top == kHeaderTop)
+            headers.push_back({std::string(text), taken});
         return taken;
     }
     std::vector<std::pair<std::string, Rect>> headers;
@@ -212,6 +229,67 @@ TEST_F(AspectTableViewTest, NoTwoColumnHeadersOverlap) {
             EXPECT_LT(probe.headers[i - 1].second.right, probe.headers[i].second.left)
                 << probe.headers[i - 1].first << " runs into " << probe.headers[i].first;
         EXPECT_GE(view.GetTotalSize().cx, probe.headers.back().second.right);
+    }
+    g_displayFonts[kListFont] = kept;
+}
+
+// The row labels, each with the box its text takes, and the boxes of the small figures (the dignity
+// glyphs) drawn beside them.
+class RowLabelProbe : public RecordingSurface {
+public:
+    Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
+        constexpr int kLabelLeft = 10, kFirstRowTop = 30, kRowsBottom = 30 + 9 * 20;
+        if (!(format & kTextCalcRect) && rect.left == kLabelLeft && rect.top >= kFirstRowTop &&
+            rect.top < kRowsBottom)
+            labels.push_back(Rect{rect.left, rect.top, rect.left + TextExtent(text).cx, rect.bottom});
+        return RecordingSurface::DrawText(text, rect, format);
+    }
+    void Line(Point from, Point to) override {
+        Figure(Rect{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x),
+                    std::max(from.y, to.y)});
+        RecordingSurface::Line(from, to);
+    }
+    void Polygon(std::span<const Point> points) override {
+        for (const Point& p : points) Figure(Rect{p.x, p.y, p.x, p.y});
+        RecordingSurface::Polygon(points);
+    }
+    void Ellipse(const Rect& bounds) override {
+        Figure(bounds);
+        RecordingSurface::Ellipse(bounds);
+    }
+    void FillRect(const Rect& rect, ColorRef color) override {
+        if (rect.Width() < 20) Figure(rect); // not a background
+        RecordingSurface::FillRect(rect, color);
+    }
+    std::vector<Rect> labels;
+    std::vector<Rect> figures;
+
+private:
+    void Figure(const Rect& box) { figures.push_back(box); }
+};
+
+// No dignity glyph covers a row's planet name, at the default list font and at a larger one.
+TEST_F(AspectTableViewTest, NoGlyphCoversARowLabel) {
+    constexpr int kListFont = 2;
+    const LogicalFont kept = g_displayFonts[kListFont];
+    for (const int height : {kept.height, kept.height * 3 / 2}) {
+        SCOPED_TRACE(height);
+        g_displayFonts[kListFont].height = height;
+        CAspectTableView view;
+        view.SetDocument(&m_document);
+        view.resize(760, 700);
+        view.OnInitialUpdate();
+        RowLabelProbe probe;
+        view.OnDraw(probe);
+        ASSERT_EQ(probe.labels.size(), 9u);
+        for (const Rect& label : probe.labels)
+            for (const Rect& figure : probe.figures) {
+                const bool apart = figure.left > label.right || figure.right < label.left ||
+                                   figure.top >= label.bottom || figure.bottom < label.top;
+                EXPECT_TRUE(apart) << "a glyph at x " << figure.left << " covers the label ending at x "
+                                   << label.right << ", y " << label.top;
+            }
+        EXPECT_GT(probe.figures.size(), 9u);
     }
     g_displayFonts[kListFont] = kept;
 }

@@ -252,6 +252,49 @@ TEST_F(TransitPanesTest, CalendarPictures) {
     CompareWithGolden(legend.Image(), "transit_calendar_legend");
 }
 
+// The right edge of the widest text drawn, in the font it is drawn in.
+class TextReachProbe : public RecordingSurface {
+public:
+    Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
+        if (!(format & kTextCalcRect)) right = std::max(right, rect.left + TextExtent(text).cx);
+        return RecordingSurface::DrawText(text, rect, format);
+    }
+    int right = 0;
+};
+
+// The legend scrolls across to the end of its longest line, whichever items the calendar shows.
+TEST_F(TransitPanesTest, TheLegendScrollsToTheEndOfItsLines) {
+    for (const bool all : {true, false}) {
+        SCOPED_TRACE(all);
+        g_bTranCalenShowItem.fill(all);
+        g_bTranCalenShowItem[0] = true;
+        CTransitCalenView calendar;
+        calendar.SetDisplayMode(CTransitCalenView::kLegend);
+        Render(calendar, Size{500, 300});
+        TextReachProbe surface;
+        calendar.OnDraw(surface);
+        EXPECT_GE(calendar.horizontalScrollBar()->maximum() + calendar.viewport()->width(), surface.right);
+    }
+}
+
+// Scrolled down, the calendar keeps its title and heads at the top of the pane, drawn over the rows.
+TEST_F(TransitPanesTest, TheTitleAndHeadsStayWhileTheRowsScroll) {
+    CTransitCalenView calendar;
+    Render(calendar, Size{1120, 200});
+    calendar.verticalScrollBar()->setValue(3 * kCalendarRowHeight);
+    const int scrolled = calendar.GetScrollPosition().y;
+    ASSERT_GT(scrolled, 0);
+    ProbeSurface surface;
+    calendar.OnDraw(surface);
+    ASSERT_GE(surface.texts.size(), 10u);
+    const auto& heads = surface.texts;
+    EXPECT_EQ(heads[heads.size() - 10].text,
+              "Rasi chart transits of planets with respect to natal Rasi chart");
+    EXPECT_EQ(heads[heads.size() - 10].rect.top, scrolled + 2);
+    EXPECT_EQ(heads.back().text, "Ket");
+    EXPECT_EQ(heads.back().rect.bottom, scrolled + kCalendarTop);
+}
+
 TEST_F(TransitPanesTest, ACountOfNoneDrawsOnlyTheTitleAndHeads) {
     g_nTranCalenStepCount = 0;
     CTransitCalenView calendar;
