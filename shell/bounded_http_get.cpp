@@ -226,7 +226,8 @@ void CBoundedHttpGet::OnChunkSize(const QByteArray& line) {
         m_reply.phase = Phase::kTrailers;
         return;
     }
-    if (m_reply.result.body.size() + *size > m_bodyMaxBytes) return End(HttpGetResult::kTooLong);
+    // Compared as what is left, so that a size near the largest number cannot overflow the sum.
+    if (*size > m_bodyMaxBytes - m_reply.result.body.size()) return End(HttpGetResult::kTooLong);
     m_reply.remaining = *size;
     m_reply.phase = Phase::kChunkData;
 }

@@ -234,6 +234,12 @@ TEST(UpdateCheck, EachAnswerOfTheServerGivesItsCode) {
              s.ServeAndHold(kRelease, "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n1001\r\nR 9\n");
          },
          kUpdateNotUnderstood},
+        {"a chunk after the first announced at the largest length",
+         [](LocalServer& s) {
+             s.ServeAndHold(kRelease, "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n2\r\nR \r\n"
+                                      "7fffffffffffffff\r\n9\n");
+         },
+         kUpdateNotUnderstood},
         {"in chunks, with an extension and a trailer",
          [](LocalServer& s) {
              s.ServeAndHold(kRelease, "HTTP/1.1 200 OK\r\nTransfer-Encoding: Chunked\r\n\r\n2;x=y\r\nR \r\n"
