@@ -8,13 +8,6 @@
 namespace {
 constexpr const char* kGroup = "Recent File List";
 
-// Where QSettings keeps the organisation's and application's settings ("Kalomithra Hora" both), named
-// here so that its size can be looked at before QSettings reads it whole.
-QString SettingsFile() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           "/Kalomithra Hora/Kalomithra Hora.conf";
-}
-
 // Why the settings file at `path` must not be read: not a regular file, or too large. Empty when it
 // may be read (or does not exist).
 std::string RefusalOf(const std::string& path) {
@@ -28,13 +21,19 @@ std::string RefusalOf(const std::string& path) {
 }
 } // namespace
 
-CRecentFileList::CRecentFileList(int size) : m_size(size) {}
+QString CRecentFileList::UserSettingsFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           "/Kalomithra Hora/Kalomithra Hora.conf";
+}
+
+CRecentFileList::CRecentFileList(int size, QString settingsFile)
+    : m_size(size), m_settingsFile(std::move(settingsFile)) {}
 
 void CRecentFileList::ReadList() {
     m_paths.clear();
-    m_readFailure = RefusalOf(SettingsFile().toStdString());
+    m_readFailure = RefusalOf(m_settingsFile.toStdString());
     if (!m_readFailure.empty()) return;
-    QSettings settings(SettingsFile(), QSettings::IniFormat);
+    QSettings settings(m_settingsFile, QSettings::IniFormat);
     settings.beginGroup(kGroup);
     for (int i = 1; i <= m_size; ++i) {
         const QString path = settings.value(QString("File%1").arg(i)).toString();
@@ -44,7 +43,7 @@ void CRecentFileList::ReadList() {
 
 void CRecentFileList::WriteList() const {
     if (!m_readFailure.empty()) return; // the user's file stays as it was
-    QSettings settings(SettingsFile(), QSettings::IniFormat);
+    QSettings settings(m_settingsFile, QSettings::IniFormat);
     settings.remove(kGroup);
     settings.beginGroup(kGroup);
     for (int i = 0; i < m_paths.size(); ++i) settings.setValue(QString("File%1").arg(i + 1), m_paths[i]);

@@ -1,7 +1,7 @@
 #pragma once
-// The list of recently opened chart files, newest first, kept in the user's settings of the program
-// (the file "Kalomithra Hora/Kalomithra Hora.conf" in the user's configuration folder, group
-// "Recent File List", keys File1 ... FileN).
+// The list of recently opened chart files, newest first, kept in a settings file: the user's settings
+// of the program ("Kalomithra Hora/Kalomithra Hora.conf" in the user's configuration folder) unless
+// another is given; group "Recent File List", keys File1 ... FileN.
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -15,7 +15,11 @@ class CRecentFileList {
 public:
     static constexpr int kDefaultSize = 16; // entries the program keeps
 
-    explicit CRecentFileList(int size = kDefaultSize);
+    // Where QSettings keeps the program's settings (organisation and application "Kalomithra Hora"),
+    // named so that its size can be looked at before QSettings reads it whole.
+    static QString UserSettingsFile();
+
+    explicit CRecentFileList(int size = kDefaultSize, QString settingsFile = UserSettingsFile());
 
     // From the settings file. One that is no regular file or larger than kRecentFileListLimit is not
     // read (its size is looked at first), nor written over later: ReadFailure then says why.
@@ -33,6 +37,7 @@ public:
 
 private:
     int m_size;
+    QString m_settingsFile;
     QStringList m_paths;
     std::string m_readFailure;
 };

@@ -1,25 +1,27 @@
 // The recent-file list: newest first, no duplicates, at most its size, kept across runs in the settings.
-#include <QDir>
 #include <QFile>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <chrono>
 
 #include <gtest/gtest.h>
 
-#include "../core/fifo_file.h"
+#include "tests/core/fifo_file.h"
 #include "platform/recent_file_list.h"
 
 namespace {
 
+// The settings file is one of the test's own: other test processes keep their lists meanwhile.
 TEST(RecentFileList, NewestFirstWithoutDuplicatesAndKeptAcrossRuns) {
-    QStandardPaths::setTestModeEnabled(true); // settings go to a test folder, not the user's
-    CRecentFileList list(3);
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString settings = folder.filePath("Kalomithra Hora.conf");
+    CRecentFileList list(3, settings);
     for (const char* path : {"/c/a.tvd", "/c/b.tvd", "/c/c.tvd", "/c/a.tvd", "/c/d.tvd"}) list.Add(path);
     EXPECT_EQ(list.Paths(), (QStringList{"/c/d.tvd", "/c/a.tvd", "/c/c.tvd"}));
     EXPECT_EQ(list.MenuText(1), "&2 a.tvd");
     list.WriteList();
 
-    CRecentFileList reread(3);
+    CRecentFileList reread(3, settings);
     reread.ReadList();
     EXPECT_EQ(reread.Paths(), list.Paths());
     reread.Remove(0);
@@ -28,25 +30,22 @@ TEST(RecentFileList, NewestFirstWithoutDuplicatesAndKeptAcrossRuns) {
     reread.WriteList();
     list.ReadList();
     EXPECT_EQ(list.Paths(), reread.Paths());
-    QStandardPaths::setTestModeEnabled(false);
 }
 
 // A settings file far too large to be the list's, or a fifo in its place, is not read (at once, without
 // taking its size in memory or waiting on the fifo), leaves the list empty with a message naming the file
-// and the cause, and is not written over.
+// and the cause, and is not written over. A folder of the test's own holds it: other test processes
+// keep their lists in the shared test settings meanwhile.
 TEST(RecentFileList, RefusesASettingsFileItCannotReadAndLeavesIt) {
-    QStandardPaths::setTestModeEnabled(true);
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Kalomithra Hora";
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString settings = folder + "/Kalomithra Hora.conf";
-    QFile::remove(settings);
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString settings = folder.filePath("Kalomithra Hora.conf");
     {
         QFile file(settings);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_TRUE(file.resize(qint64(3) << 30)); // 3 GB, sparse
     }
-    CRecentFileList list;
+    CRecentFileList list(CRecentFileList::kDefaultSize, settings);
     const auto start = std::chrono::steady_clock::now();
     list.ReadList();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
@@ -62,14 +61,13 @@ TEST(RecentFileList, RefusesASettingsFileItCannotReadAndLeavesIt) {
 
     FifoFile fifo(settings.toStdString());
     ASSERT_TRUE(fifo.made());
-    const bool refused = fifo.ReadAside([] {
-        CRecentFileList aside;
+    const bool refused = fifo.ReadAside([&settings] {
+        CRecentFileList aside(CRecentFileList::kDefaultSize, settings);
         aside.ReadList();
         return !aside.ReadFailure().empty();
     });
     EXPECT_TRUE(refused);
     EXPECT_FALSE(fifo.readerWaited());
-    QStandardPaths::setTestModeEnabled(false);
 }
 
 } // namespace
