@@ -8,6 +8,7 @@
 
 #include "core/calc_options.h"
 #include "core/julian_day.h"
+#include "core/printed_angle.h"
 
 namespace {
 
@@ -18,8 +19,8 @@ template <typename... Args> std::string Printf(const char* format, Args... args)
 }
 
 // Writes `value` at `out` as "%d" would, padded on the left to `width` with `pad` ("%4d" pads with
-// spaces, "%02d" with zeros); returns the end. `out` has room for the text. For the fields outside the
-// clock and four-digit years, which FormatHms and FormatDate write from a two-digit table.
+// spaces, "%02d" with zeros); returns the end. `out` has room for the text. For the dates outside
+// four-digit years, which FormatDate writes from a two-digit table.
 char* WriteInt(char* out, int value, int width = 0, char pad = ' ') {
     char digits[16];
     char* const end = digits + sizeof digits;
@@ -69,30 +70,23 @@ double Join(std::uint8_t positive, int whole, int minutes, double seconds) {
     return positive ? value : -value;
 }
 
-// Hours and minutes of a time, the minute rounded by the seconds per rounding mode; carries into the hour.
-void RoundToMinute(const CHmsTime& t, int roundingMode, int& hours, int& minutes) {
-    hours = t.m_nHours;
-    minutes = t.m_nMinutes;
-    if ((roundingMode == 1 && t.m_dSeconds > 0.0) || (roundingMode == 2 && t.m_dSeconds >= 30.0)) ++minutes;
-    if (minutes >= 60) {
-        minutes -= 60;
-        ++hours;
-    }
+// The rounding of a minute-only form: 1 = up when the seconds are above 0, 2 = to the nearest minute
+// (30 seconds and more count as the next), any other value cuts the seconds off.
+FieldRounding MinuteRounding(int roundingMode) {
+    if (roundingMode == 1) return FieldRounding::kUp;
+    return roundingMode == 2 ? FieldRounding::kNearest : FieldRounding::kCut;
 }
 
-// Hours, minutes and seconds, the seconds rounded to whole; carries into minutes and hours.
-void RoundToSecond(const CHmsTime& t, int& hours, int& minutes, int& seconds) {
-    hours = t.m_nHours;
-    minutes = t.m_nMinutes;
-    seconds = static_cast<int>(t.m_dSeconds + 0.5);
-    if (seconds >= 60) {
-        seconds -= 60;
-        ++minutes;
-    }
-    if (minutes >= 60) {
-        minutes -= 60;
-        ++hours;
-    }
+// A time's magnitude rounded as a whole to `field`, then split.
+PrintedDms Rounded(const CHmsTime& t, DmsField field, FieldRounding rounding) {
+    return SplitPrintedFields(t.m_nHours, t.m_nMinutes, t.m_dSeconds, field, rounding);
+}
+
+// The same as a clock reads it: the hour within the day, so that midnight reads 0:00, never 24:00.
+PrintedDms Clock(const CHmsTime& t, DmsField field, FieldRounding rounding) {
+    PrintedDms clock = Rounded(t, field, rounding);
+    clock.degrees %= 24;
+    return clock;
 }
 
 // Seconds within `tolerance` of 60 become 0 and carry into the minutes, and on into the whole units.
@@ -109,6 +103,23 @@ void CarryNearlyFullMinute(double& seconds, int& minutes, int& whole, double tol
 // Whether a value can be split: finite, with its whole units (and a carry of one) inside an int.
 bool FitsIntFields(double value) {
     return std::isfinite(value) && std::fabs(value) < static_cast<double>(std::numeric_limits<int>::max());
+}
+
+// The moment with its time of day rounded as a whole to `field`; a time that reaches midnight moves the
+// date on (by the process-wide calendar, as every date of the program).
+CLocalDateTime RoundedMoment(const CLocalDateTime& moment, DmsField field, FieldRounding rounding) {
+    const PrintedDms rounded = Rounded(moment.m_time, field, rounding);
+    CLocalDateTime shown = moment;
+    if (const int days = rounded.degrees / 24; days > 0) {
+        double hours = 0.0;
+        CivilDateOf(JulianDay(moment.m_nYear, moment.m_nMonth, moment.m_nDay, 12.0) + days, shown.m_nYear,
+                    shown.m_nMonth, shown.m_nDay, hours);
+    }
+    shown.m_time.m_nHours = rounded.degrees % 24;
+    shown.m_time.m_nMinutes = rounded.minutes;
+    shown.m_time.m_dSeconds = rounded.seconds;
+    shown.m_time.JoinHours();
+    return shown;
 }
 
 int TwelveHour(int hours) {
@@ -168,9 +179,8 @@ std::string CHmsTime::FormatAmPm() const {
 }
 
 std::string CHmsTime::FormatAmPmMode(int roundingMode) const {
-    int h, m;
-    RoundToMinute(*this, roundingMode, h, m);
-    return Printf("%d:%02d %s", TwelveHour(h), m, AmPm(h));
+    const PrintedDms c = Clock(*this, DmsField::kMinutes, MinuteRounding(roundingMode));
+    return Printf("%d:%02d %s", TwelveHour(c.degrees), c.minutes, AmPm(c.degrees));
 }
 
 std::string CHmsTime::FormatHm() const {
@@ -178,15 +188,14 @@ std::string CHmsTime::FormatHm() const {
 }
 
 std::string CHmsTime::FormatHmMode(int roundingMode) const {
-    int h, m;
-    RoundToMinute(*this, roundingMode, h, m);
-    return Printf("%d:%02d", h, m);
+    const PrintedDms c = Clock(*this, DmsField::kMinutes, MinuteRounding(roundingMode));
+    return Printf("%d:%02d", c.degrees, c.minutes);
 }
 
 std::string CHmsTime::FormatHmsAmPm() const {
-    int h, m, s;
-    RoundToSecond(*this, h, m, s);
-    return Printf("%d:%02d:%02d %s", TwelveHour(h), m, s, AmPm(h));
+    const PrintedDms c = Clock(*this, DmsField::kSeconds, FieldRounding::kNearest);
+    return Printf("%d:%02d:%02d %s", TwelveHour(c.degrees), c.minutes, static_cast<int>(c.seconds),
+                  AmPm(c.degrees));
 }
 
 std::string CHmsTime::FormatHms() const {
@@ -196,34 +205,26 @@ std::string CHmsTime::FormatHms() const {
 }
 
 void CHmsTime::FormatHms(std::string& text) const {
-    int h, m, s;
-    RoundToSecond(*this, h, m, s);
-    if (IsTwoDigit(h) && IsTwoDigit(m) && IsTwoDigit(s)) { // every clock time: sized once, written in place
-        text.resize(h < 10 ? 7 : 8);
-        char* end = text.data();
-        if (h < 10)
-            *end++ = static_cast<char>('0' + h); // "%d": no leading zero
-        else
-            end = WriteTwoDigits(end, h);
-        *end = ':';
-        end = WriteTwoDigits(end + 1, m);
-        *end = ':';
-        WriteTwoDigits(end + 1, s);
-        return;
-    }
-    text.resize(static_cast<std::size_t>(IntLength(h, 0) + IntLength(m, 2) + IntLength(s, 2) + 2));
-    char* end = WriteInt(text.data(), h);
-    *end++ = ':';
-    end = WriteInt(end, m, 2, '0');
+    // A clock's fields are all below 100: the text is sized once and written in place.
+    const PrintedDms c = Clock(*this, DmsField::kSeconds, FieldRounding::kNearest);
+    text.resize(c.degrees < 10 ? 7 : 8);
+    char* end = text.data();
+    if (c.degrees < 10)
+        *end++ = static_cast<char>('0' + c.degrees); // "%d": no leading zero
+    else
+        end = WriteTwoDigits(end, c.degrees);
     *end = ':';
-    WriteInt(end + 1, s, 2, '0');
+    end = WriteTwoDigits(end + 1, c.minutes);
+    *end = ':';
+    WriteTwoDigits(end + 1, static_cast<int>(c.seconds));
 }
 
 std::string CHmsTime::FormatDuration() const {
-    int h, m, s;
-    RoundToSecond(*this, h, m, s);
-    const int days = h / 24;
-    const int hours = h % 24;
+    const PrintedDms d = Rounded(*this, DmsField::kSeconds, FieldRounding::kNearest);
+    const int days = d.degrees / 24;
+    const int hours = d.degrees % 24;
+    const int m = d.minutes;
+    const int s = static_cast<int>(d.seconds);
     if (days != 0) return Printf("%d day %d hr %02d min %02d sec", days, hours, m, s);
     if (hours != 0) return Printf("%d hr %02d min %02d sec", hours, m, s);
     if (m != 0) return Printf("%d min %02d sec", m, s);
@@ -258,9 +259,18 @@ double CRasiLongitude::DegreesInSign() const {
     return m_nDegrees + m_nMinutes / 60.0 + m_dSeconds / 3600.0;
 }
 
+CLocalDateTime CLocalDateTime::RoundedToMinute(int roundingMode) const {
+    return RoundedMoment(*this, DmsField::kMinutes, MinuteRounding(roundingMode));
+}
+
+CLocalDateTime CLocalDateTime::RoundedToSecond() const {
+    return RoundedMoment(*this, DmsField::kSeconds, FieldRounding::kNearest);
+}
+
 std::string CLocalDateTime::FormatTime(int roundingMode, int dayNumber) const {
-    std::string text = m_time.FormatHmMode(roundingMode);
-    if (dayNumber != m_nDay) text += "*";
+    const CLocalDateTime shown = RoundedToMinute(roundingMode);
+    std::string text = shown.m_time.FormatHmMode(roundingMode);
+    if (dayNumber != shown.m_nDay) text += "*";
     return text;
 }
 

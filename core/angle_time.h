@@ -35,9 +35,11 @@ public:
     bool SplitHours();
     void JoinHours(); // hours, minutes, seconds, sign flag -> value
 
-    // Text forms; they print the magnitude fields only. Rounding mode of the minute-only forms:
-    // 1 = add a minute when the seconds are above 0, 2 = when they are 30 or more, else truncate.
-    // A minute that reaches 60 carries into the hour; the hour is never wrapped at 24.
+    // Text forms; they print the magnitude fields only, rounded as a whole to their last field
+    // (core/printed_angle.h). Rounding mode of the minute-only forms: 1 = up to the next minute when
+    // the seconds are above 0, 2 = to the nearest minute (30 seconds and more count as the next), else
+    // the seconds are cut. The clock forms print a time of day: midnight reads 0:00, never 24:00; the
+    // date a rounded moment falls on is CLocalDateTime's to tell.
     std::string FormatAmPm() const;                     // "%d:%02d %s", 12-hour clock, mode 2
     std::string FormatAmPmMode(int roundingMode) const; // "%d:%02d %s" with "am"/"pm"
     std::string FormatHm() const;                       // "%d:%02d", 24-hour clock, mode 2
@@ -45,7 +47,7 @@ public:
     std::string FormatHmsAmPm() const;                  // "%d:%02d:%02d %s", 12-hour clock
     std::string FormatHms() const;                      // "%d:%02d:%02d"
     void FormatHms(std::string& text) const; // the same written into `text`, in place: quicker in bulk
-    std::string FormatDuration() const;      // "2 day 1 hr 30 min 00 sec", ... "45 sec"
+    std::string FormatDuration() const;      // "2 day 1 hr 30 min 00 sec", ... "45 sec": not a clock
 
     std::uint8_t m_bPositive = 1; // 1 when the value is zero or positive, 0 when negative
     int m_nHours = 0;             // whole hours of the magnitude
@@ -76,7 +78,14 @@ public:
 // A local civil moment with its time zone.
 class CLocalDateTime {
 public:
-    // The time of day (CHmsTime::FormatHmMode), followed by "*" when dayNumber is not this record's day.
+    // The moment as a text to the minute (rounding mode of CHmsTime::FormatHmMode) or to the second
+    // shows it: the time of day rounded as a whole first, and the date moved on where that reaches
+    // midnight (23:59:45 of the 5th to the nearest minute is 0:00 of the 6th). Every text that writes
+    // a moment's time with its date or day mark takes them from one of these.
+    CLocalDateTime RoundedToMinute(int roundingMode) const;
+    CLocalDateTime RoundedToSecond() const;
+    // The rounded moment's time of day (CHmsTime::FormatHmMode), followed by "*" when dayNumber is not
+    // its day.
     std::string FormatTime(int roundingMode, int dayNumber) const;
     // The date as "%4d-%02d-%02d" (a year below 1000 padded with spaces).
     std::string FormatDate() const;

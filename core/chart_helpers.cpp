@@ -41,11 +41,12 @@ bool IsSameBirthMoment3(const CLocalDateTime& a, const CLocalDateTime& b, const 
 }
 
 std::string FormatDateWithMonth(const CLocalDateTime& moment, bool amPm) {
-    const std::string time = amPm ? moment.m_time.FormatAmPm() : moment.m_time.FormatHms();
-    const int month = std::clamp(moment.m_nMonth, 1, 12);
+    const CLocalDateTime shown = amPm ? moment.RoundedToMinute(2) : moment.RoundedToSecond();
+    const std::string time = amPm ? shown.m_time.FormatAmPm() : shown.m_time.FormatHms();
+    const int month = std::clamp(shown.m_nMonth, 1, 12);
     char text[128];
-    std::snprintf(text, sizeof text, "%s (%s %d, %d)", time.c_str(), g_monthNames[month - 1], moment.m_nDay,
-                  moment.m_nYear);
+    std::snprintf(text, sizeof text, "%s (%s %d, %d)", time.c_str(), g_monthNames[month - 1], shown.m_nDay,
+                  shown.m_nYear);
     return text;
 }
 

@@ -49,3 +49,24 @@ PrintedDms SplitPrintedLongitude(double longitude, DmsField field) {
     dms.degrees %= 30;
     return dms;
 }
+
+PrintedDms SplitPrintedFields(int whole, int minutes, double seconds, DmsField field,
+                              FieldRounding rounding) {
+    const long long perDegree = UnitsPerDegree(field);
+    const long long perMinute = perDegree / 60;
+    // The seconds in the field's steps, each by one exact operation: 30 seconds are half a minute exactly.
+    const double below =
+        field == DmsField::kMinutes ? seconds / 60.0 : seconds * static_cast<double>(perMinute / 60);
+    if (!std::isfinite(below) || std::fabs(below) >= static_cast<double>(std::numeric_limits<int>::max()))
+        return {};
+    const double steps = rounding == FieldRounding::kNearest ? std::round(below)
+                         : rounding == FieldRounding::kCut   ? std::trunc(below)
+                                                             : std::ceil(below);
+    const long long units =
+        (static_cast<long long>(whole) * 60 + minutes) * perMinute + static_cast<long long>(steps);
+    const long long magnitude = units < 0 ? -units : units;
+    if (magnitude / perDegree > std::numeric_limits<int>::max()) return {};
+    PrintedDms dms = SplitUnits(magnitude, perDegree);
+    dms.negative = units < 0;
+    return dms;
+}

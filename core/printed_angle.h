@@ -6,6 +6,10 @@
 // The last field an angle is printed to: whole minutes, whole seconds or hundredths of a second.
 enum class DmsField { kMinutes, kSeconds, kHundredths };
 
+// How the last field takes what lies below it: to the nearest step (halves away from zero), cut off,
+// or raised to the next step when anything at all lies below it.
+enum class FieldRounding { kNearest, kCut, kUp };
+
 struct PrintedDms {
     bool negative = false; // the value was below zero
     int sign = 0;          // 0 Aries .. 11 Pisces; SplitPrintedLongitude only
@@ -20,3 +24,8 @@ PrintedDms SplitPrintedAngle(double value, DmsField field);
 // A longitude in degrees (any turn) as sign and degrees in the sign: rounded, then reduced into
 // [0, 360), so 29 deg 59' 45" of Pisces printed to the minute is 0 deg 00' of Aries.
 PrintedDms SplitPrintedLongitude(double longitude, DmsField field);
+// An angle or time already split into whole units, minutes and seconds (as the value classes keep
+// them), joined exactly, rounded as a whole to the field and split again. Seconds that are not finite,
+// or a whole that does not fit an int, print as zero.
+PrintedDms SplitPrintedFields(int whole, int minutes, double seconds, DmsField field,
+                              FieldRounding rounding = FieldRounding::kNearest);

@@ -35,16 +35,20 @@ std::string Coordinate(const CDmsAngle& angle, char positive, char negative) {
 
 } // namespace
 
-std::string FormatInfoDate(const CChart& chart) {
-    const CLocalDateTime& d = chart.m_dateTime;
+std::string FormatMonthDate(const CLocalDateTime& moment) {
     char text[64];
-    std::snprintf(text, sizeof text, "%s %d, %d", MonthName(d.m_nMonth).c_str(), d.m_nDay, d.m_nYear);
+    std::snprintf(text, sizeof text, "%s %d, %d", MonthName(moment.m_nMonth).c_str(), moment.m_nDay,
+                  moment.m_nYear);
     return text;
 }
 
+std::string FormatInfoDate(const CChart& chart) {
+    return FormatMonthDate(chart.m_dateTime.RoundedToSecond());
+}
+
 std::string FormatInfoTime(const CChart& chart) {
-    return g_bTimeDisplayWithAmPm ? chart.m_dateTime.m_time.FormatHmsAmPm()
-                                  : chart.m_dateTime.m_time.FormatHms();
+    const CHmsTime time = chart.m_dateTime.RoundedToSecond().m_time;
+    return g_bTimeDisplayWithAmPm ? time.FormatHmsAmPm() : time.FormatHms();
 }
 
 std::string FormatInfoZone(const CChart& chart) {

@@ -7,10 +7,14 @@
 #include "platform/draw_surface.h"
 
 class CChart;
+class CLocalDateTime;
 
-// "January 15, 1990".
+// "January 15, 1990": the moment's own date.
+std::string FormatMonthDate(const CLocalDateTime& moment);
+// The date and local time of the chart as the block shows them: rounded to the second as a whole, so
+// that a time which rounds to midnight reads 0:00:00 of the next date. "January 15, 1990".
 std::string FormatInfoDate(const CChart& chart);
-// The local time, "6:30:00" or with TimeDisplayWithAmPm "6:30:00 am".
+// "6:30:00", or with TimeDisplayWithAmPm "6:30:00 am".
 std::string FormatInfoTime(const CChart& chart);
 // "5:30:00 (East of GMT)": the zone to the nearest second, west when the zone is zero or positive.
 std::string FormatInfoZone(const CChart& chart);

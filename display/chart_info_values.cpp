@@ -112,9 +112,11 @@ std::string SunTimeText(const CChart& chart, bool sunset) {
     // Where the Sun stays down or up, say so and which moment of local mean time the day is counted from.
     if (!sunset && frame.m_bStandInStart) return "Sun does not rise (day from 6:00 LMT)";
     if (sunset && frame.m_bStandInNightStart) return "Sun does not set (night from 18:00 LMT)";
-    const CLocalDateTime& moment = chart.m_sunSnapshot[sunset ? kSunset : kSunrise].m_dateTime;
+    // Dated where it falls on another day than the one the chart's date shows (both to the second).
+    const CLocalDateTime moment =
+        chart.m_sunSnapshot[sunset ? kSunset : kSunrise].m_dateTime.RoundedToSecond();
     std::string time = TimeOfDay(moment.m_time);
-    if (moment.m_nDay != chart.m_dateTime.m_nDay)
+    if (moment.m_nDay != chart.m_dateTime.RoundedToSecond().m_nDay)
         time = Format("%s (%s %d)", time.c_str(), MonthName(moment.m_nMonth).c_str(), moment.m_nDay);
     if (sunset && frame.m_bStandInNextStart) time += " (next day from 6:00 LMT)";
     return time;

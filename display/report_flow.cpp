@@ -86,14 +86,17 @@ public:
             // Taller than the room left: the rows that fit here, the rest on the next page.
             const int bandTop = band.top == INT_MIN ? extent.top : band.top;
             int cut = RowBreak(measured.boxes, bandTop, m_height - origin.y);
+            const int areaBottom = m_height - origin.y; // where the print area ends, the drawing's units
             if (cut <= bandTop) {
-                if (!m_taken.empty()) { // not even a row fits below the others: a page of its own
-                    NextPage();
+                // Not even a row fits below the others, or the piece starts at the area's bottom: a
+                // page of its own.
+                if (!m_taken.empty() || areaBottom <= bandTop) {
+                    if (!m_taken.empty()) NextPage();
                     origin.y = -bandTop;
                     m_lift = measured.origin.y - origin.y;
                     continue;
                 }
-                cut = bandTop + m_height; // one box taller than a page: cut through it
+                cut = areaBottom; // one box taller than the room left: cut through it where the area ends
             }
             Keep(measured, origin, Band{band.top, cut});
             NextPage();

@@ -32,7 +32,8 @@ struct ReportPage {
 // between a piece and one it was moved clear of. Each piece goes, in order, to its place or, where that
 // overlaps a piece already on the page, to the first place below clear of it; a piece that then reaches
 // below the area starts the next page at its top (the later pieces' places move up with it), and a piece
-// taller than what is left of an emptied page continues on the next one, broken where no box is cut. A
-// kind whose pieces draw nothing still takes its one page.
+// taller than what is left of an emptied page continues on the next one, broken where no box is cut (a
+// box taller than that is cut where the area ends). A kind whose pieces draw nothing still takes its one
+// page.
 std::vector<ReportPage> FlowReportPages(int kind, const std::vector<MeasuredPiece>& pieces, int areaHeight,
                                         int gap);

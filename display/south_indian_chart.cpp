@@ -91,7 +91,8 @@ void DrawSouthBirthDataCentre(DrawSurface& surface, const Rect& r, int varga, co
     const CLocalDateTime& d = chart.m_dateTime;
     const CHmsTime& zone = d.m_zone;
     char lines[3][96];
-    std::snprintf(lines[0], sizeof lines[0], "%s", FormatInfoDate(chart).c_str());
+    // The time's seconds are cut, never rounded up: the date is the moment's own.
+    std::snprintf(lines[0], sizeof lines[0], "%s", FormatMonthDate(d).c_str());
     std::snprintf(lines[1], sizeof lines[1], "%d:%02d:%02d (%d:%02d %s)", d.m_time.m_nHours,
                   d.m_time.m_nMinutes, static_cast<int>(d.m_time.m_dSeconds), zone.m_nHours, zone.m_nMinutes,
                   zone.m_bPositive ? "west" : "east");

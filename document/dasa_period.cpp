@@ -17,13 +17,14 @@ CLocalDateTime LocalBound(double jdUt, const CHmsTime& zone) {
     return LocalMomentInSplitZone(jdUt, zone);
 }
 
+// A bound's date and time as its texts show them: to the second, the date of the rounded moment.
 std::string DateText(double jdUt, const CHmsTime& zone) {
-    return std::isnan(jdUt) ? std::string() : LocalBound(jdUt, zone).FormatDate();
+    return std::isnan(jdUt) ? std::string() : LocalBound(jdUt, zone).RoundedToSecond().FormatDate();
 }
 
 std::string TimeText(double jdUt, const CHmsTime& zone, bool amPm) {
     if (std::isnan(jdUt)) return {};
-    const CHmsTime time = LocalBound(jdUt, zone).m_time;
+    const CHmsTime time = LocalBound(jdUt, zone).RoundedToSecond().m_time;
     return amPm ? time.FormatHmsAmPm() : time.FormatHms();
 }
 

@@ -6,10 +6,10 @@
 #include <initializer_list>
 #include <utility>
 
+#include "chart/chart.h"
 #include "core/angle_math.h"
 #include "core/body_names.h"
 #include "core/calendar_names.h"
-#include "chart/chart.h"
 #include "core/julian_day.h"
 #include "core/planet_tables.h"
 #include "core/printed_angle.h"
@@ -23,12 +23,14 @@ constexpr double kMorningToNoonDays = 0.2708333; // 6.5 hours: 5:30 to 12:00
 constexpr double kSecondDays = 1.0 / 86400.0;
 constexpr double kLastSecondOfCircle = 360.0 - 1.0 / 3600.0; // degrees
 
-// Local clock time "%d:%02d:%02d" of a UT Julian day in the chart's zone.
+// Local clock time "%d:%02d:%02d" of a UT Julian day in the chart's zone, and the day of the month
+// that time falls on.
 std::string ClockTime(const CChartCore& chart, double jdUt, int& dayOfMonth) {
     CChartCore probe;
     chart.JulianDayToDate(jdUt, probe);
-    dayOfMonth = probe.m_dateTime.m_nDay;
-    return probe.m_dateTime.m_time.FormatHms();
+    const CLocalDateTime shown = probe.m_dateTime.RoundedToSecond();
+    dayOfMonth = shown.m_nDay;
+    return shown.m_time.FormatHms();
 }
 
 // The body's ingresses into divisions of `width` degrees within [start, end], each searched from the

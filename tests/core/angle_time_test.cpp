@@ -81,8 +81,8 @@ TEST(HmsTime, FormatCases) {
     };
     const double lateSeconds = 23 + 59 / 60.0 + 59.6 / 3600;
     const Case kCases[] = {
-        // The hour is not wrapped: 24 counts as after noon.
-        {lateSeconds, "23:59", "24:00", "24:00", "12:00 pm", "24:00:00", "12:00:00 pm"},
+        // Rounded up to midnight: a clock reads 0:00 then, never 24:00.
+        {lateSeconds, "23:59", "0:00", "0:00", "12:00 am", "0:00:00", "12:00:00 am"},
         {5 / 60.0, "0:05", "0:05", "0:05", "12:05 am", "0:05:00", "12:05:00 am"},
         {12.0, "12:00", "12:00", "12:00", "12:00 pm", "12:00:00", "12:00:00 pm"},
         {13 + 29.5 / 60, "13:29", "13:30", "13:30", "1:30 pm", "13:29:30", "1:29:30 pm"},
@@ -101,9 +101,13 @@ TEST(HmsTime, FormatCases) {
     }
 }
 
-TEST(HmsTime, FormatHmsKeepsLongHoursWhole) {
-    EXPECT_EQ(Hours(123.5).FormatHms(), "123:30:00");
-    EXPECT_EQ(Hours(10000.0 + 1 / 60.0).FormatHms(), "10000:01:00");
+// A clock text shows the hour within the day; a duration keeps its days.
+TEST(HmsTime, ClockTextsReadTheHourOfTheDay) {
+    EXPECT_EQ(Hours(123.5).FormatHms(), "3:30:00");
+    EXPECT_EQ(Hours(123.5).FormatHm(), "3:30");
+    EXPECT_EQ(Hours(10000.0 + 1 / 60.0).FormatHms(), "16:01:00");
+    EXPECT_EQ(Hours(123.5).FormatDuration(), "5 day 3 hr 30 min 00 sec");
+    EXPECT_EQ(Hours(23 + 59 / 60.0 + 59.6 / 3600).FormatDuration(), "1 day 0 hr 00 min 00 sec");
 }
 
 TEST(LocalDateTime, FormatDatePadsTheYearToFourPlaces) {
@@ -254,6 +258,38 @@ TEST(LocalDateTime, FormatTimeMarksAnotherDay) {
     t.m_time = Hours(6 + 59.5 / 60);
     EXPECT_EQ(t.FormatTime(2, 14), "7:00");
     EXPECT_EQ(t.FormatTime(0, 15), "6:59*");
+}
+
+// The last seconds of 31 December listed under that day: the whole moment is rounded first, so a time
+// that reaches midnight is the next day's 0:00 with its mark, and its date is the next year's.
+TEST(LocalDateTime, AMomentRoundedToMidnightFallsOnTheNextDay) {
+    struct Case {
+        int day;                        // of the month: 31 December 2025 or 1 January 2026
+        double seconds;                 // after 23:59 on the 31st, or after 0:00 on the 1st
+        const char *cut, *up, *nearest; // FormatTime with rounding modes 0, 1 and 2
+        const char *toSecond, *dateToSecond;
+    };
+    const Case kCases[] = {
+        {31, 29.9, "23:59", "0:00*", "23:59", "23:59:30", "2025-12-31"},
+        {31, 30.0, "23:59", "0:00*", "0:00*", "23:59:30", "2025-12-31"},
+        {31, 59.9, "23:59", "0:00*", "0:00*", "0:00:00", "2026-01-01"},
+        {1, 0.0, "0:00*", "0:00*", "0:00*", "0:00:00", "2026-01-01"}, // midnight itself
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.day << " " << c.seconds);
+        CLocalDateTime t;
+        t.m_nYear = c.day == 31 ? 2025 : 2026;
+        t.m_nMonth = c.day == 31 ? 12 : 1;
+        t.m_nDay = c.day;
+        t.m_time = Hours((c.day == 31 ? 23 + 59 / 60.0 : 0.0) + c.seconds / 3600);
+        EXPECT_EQ(t.FormatTime(0, 31), c.cut);
+        EXPECT_EQ(t.FormatTime(1, 31), c.up);
+        EXPECT_EQ(t.FormatTime(2, 31), c.nearest);
+        const CLocalDateTime shown = t.RoundedToSecond();
+        EXPECT_EQ(shown.m_time.FormatHms(), c.toSecond);
+        EXPECT_EQ(shown.FormatDate(), c.dateToSecond);
+        EXPECT_EQ(t.m_time.FormatHms(), c.toSecond); // the clock alone reads the same, without the date
+    }
 }
 
 TEST(Bhava, ContainsLongitudeAcrossAries) {

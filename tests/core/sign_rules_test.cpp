@@ -218,6 +218,11 @@ TEST(ChartHelpers, DateWithMonthAndGridCopies) {
     moment.m_time.SplitHours();
     EXPECT_EQ(FormatDateWithMonth(moment, true), "2:30 pm (July 4, 1987)");
     EXPECT_EQ(FormatDateWithMonth(moment, false), "14:30:00 (July 4, 1987)");
+    // A moment that rounds to midnight is dated the next day: to the second, and to the am/pm minute.
+    moment.m_time.m_dHours = 23 + 59 / 60.0 + 59.7 / 3600;
+    moment.m_time.SplitHours();
+    EXPECT_EQ(FormatDateWithMonth(moment, false), "0:00:00 (July 5, 1987)");
+    EXPECT_EQ(FormatDateWithMonth(moment, true), "12:00 am (July 5, 1987)");
 
     std::string grid(8, '.');
     CopyToGrid(grid, 1, "ab");

@@ -29,6 +29,16 @@ TEST_F(ChartInfoTest, BirthDataTexts) {
     EXPECT_EQ(FormatInfoCity(chart), "New Delhi, India");
 }
 
+// A chart cast half a second before midnight of 31 January shows, to the second, 0:00:00 of 1 February.
+TEST_F(ChartInfoTest, ATimeRoundedToMidnightIsShownOnTheNextDate) {
+    CChart chart = FixedBirthChart();
+    chart.m_dateTime.m_nDay = 31;
+    chart.m_dateTime.m_time.m_dHours = 23 + 59 / 60.0 + 59.6 / 3600;
+    chart.m_dateTime.m_time.SplitHours();
+    EXPECT_EQ(FormatInfoDate(chart), "February 1, 1990");
+    EXPECT_EQ(FormatInfoTime(chart), "0:00:00");
+}
+
 TEST_F(ChartInfoTest, ShortFormAddsTheCityLineOnlyWhenKnown) {
     CChart chart = FixedBirthChart();
     const auto drawnTexts = [&] {

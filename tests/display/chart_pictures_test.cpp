@@ -14,6 +14,7 @@
 
 #include "../golden_image.h"
 #include "core/planet_tables.h"
+#include "core/zodiac_names.h"
 #include "display/chart_cells.h"
 #include "display/chart_colors.h"
 #include "display/chart_commands.h"
@@ -312,6 +313,25 @@ TEST_F(ChartPicturesTest, EveryPictureOfEveryStyleIsDrawn) {
                            QString::number(style) + "_k" + QString::number(k) + ".png");
             }
         }
+    }
+}
+
+// The legend of a book picture gives each place rounded to the minute as a whole (swetest
+// -bj2447906.770833 -ut -sid27 -fPlZ -p56): Venus at 7 Cp 06' 56" reads 7 Cp 07, Saturn at 23 Sg 34' 54"
+// reads 23 Sg 35; cutting the seconds would read 06 and 34.
+TEST_F(ChartPicturesTest, TheLegendRoundsEachPlaceToTheMinute) {
+    CChartView view;
+    view.OnInitialUpdate();
+    RecordingSurface recorded;
+    view.DrawChartPicture(recorded, ChartPicture::kRasiNavamsa, 1);
+    const struct { int degrees, sign, minutes; } kPlaces[] = {{7, kCapricorn, 7}, {23, kSagittarius, 35}};
+    for (const auto& place : kPlaces) {
+        char text[64];
+        std::snprintf(text, sizeof text, "DrawText \"%2d %s %02d", place.degrees, g_pszSignNames[place.sign],
+                      place.minutes);
+        SCOPED_TRACE(text);
+        EXPECT_TRUE(std::any_of(recorded.Calls().begin(), recorded.Calls().end(),
+                                [&](const std::string& call) { return call.rfind(text, 0) == 0; }));
     }
 }
 

@@ -134,6 +134,21 @@ TEST(ReportFlow, AListingTallerThanAPageContinuesOnTheNextBetweenRows) {
     EXPECT_EQ(pages[2].pieces[1].origin.y, lastRowBottom + kGap);
 }
 
+// One box taller than a page, alone at its place 400 dots down the first page: cut where the print area
+// ends (600 dots into the box), the rest at the top of the next page; no band is drawn past the area.
+TEST(ReportFlow, ABoxTallerThanAPageBelowThePagesTopIsCutAtTheAreasBottom) {
+    const std::vector<MeasuredPiece> pieces = {
+        MeasuredPiece{PrintPiece{kDasaReport, 1}, {0, 400}, {Rect{0, 0, 400, 1500}}}};
+    const std::vector<ReportPage> pages = FlowReportPages(5, pieces, kArea, kGap);
+    ASSERT_EQ(pages.size(), 2u);
+    ASSERT_EQ(pages[0].pieces.size(), 1u);
+    ASSERT_EQ(pages[1].pieces.size(), 1u);
+    EXPECT_EQ(pages[0].pieces[0].origin.y, 400);
+    EXPECT_EQ(pages[0].pieces[0].band, (Band{INT_MIN, 600}));
+    EXPECT_EQ(pages[1].pieces[0].origin.y, -600);
+    EXPECT_EQ(pages[1].pieces[0].band, (Band{600, INT_MAX}));
+}
+
 TEST(ReportFlow, PiecesThatDrawNothingKeepTheirPlaceAndTheirPage) {
     const std::vector<MeasuredPiece> pieces = {MeasuredPiece{PrintPiece{kDasaReport, 1}, {0, 300}, {}},
                                                MeasuredPiece{PrintPiece{kDasaReport, 2}, {0, 600}, {}}};

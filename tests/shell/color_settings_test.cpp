@@ -38,7 +38,7 @@ TEST(ColorSettings, KeysAreUniqueAndStartWithColor) {
     EXPECT_EQ(keys.size(), static_cast<size_t>(kColorCount));
 }
 
-// Rows taken from the colour table of the description, red in the low byte.
+// Sample rows of the colour table: key, default colour (red in the low byte) and description.
 TEST(ColorSettings, SampleRows) {
     struct Case {
         int n;

@@ -118,7 +118,7 @@ protected:
     CTavroDoc m_document;
 };
 
-TEST_F(FrameCommandsTest, EveryCommandThePartsPlaceIsInItsMenuAndEnabled) {
+TEST_F(FrameCommandsTest, EveryFrameCommandIsInItsMenuAndEnabled) {
     BuildBound();
     const std::pair<CommandId, const char*> items[] = {
         {kCmdEditBirthData, "Edit/Birthdata"},
@@ -412,8 +412,8 @@ std::string ShownText(const QAction* action) {
     return text.toStdString();
 }
 
-// Each pictured menu holds the items the Parts place in it, in the menu's order, and the site's links;
-// every submenu is pictured too.
+// Each pictured menu holds the program's commands that belong in it, in the menu's order, and the site's
+// links; every submenu is pictured too.
 TEST_F(FrameCommandsTest, MenusArePicturedForALook) {
     CMainFrame& frame = BuildBound();
     const std::map<std::string, std::vector<std::string>> expected = {

@@ -95,7 +95,7 @@ TEST_F(PreferenceFile, DefaultFileHoldsEverySectionInOrderWithEveryKey) {
     EXPECT_TRUE(file.starts_with("[Directory]\n\nTavroDirectory="));
     EXPECT_NE(file.find("\n\n[CalculationPreferences]\n\nDefaultLongitude="), std::string::npos);
 
-    // Defaults as the preference file of the description lists them.
+    // Defaults the program writes into a new preference file.
     for (const char* line : {"TavroVersion=8.0.0.0",
                              "DefaultLongitude=-75.768333",
                              "DefaultLatitude=23.180000",

@@ -298,6 +298,8 @@ TEST_F(PrintViewsTest, DasaListingsBreakBetweenPagesWithoutLosingOrOverlappingRo
 TEST_F(PrintViewsTest, PrintThisWindowPrintsOnePageAndLeavesNothingSet) {
     for (const bool accept : {true, false}) {
         SCOPED_TRACE(accept);
+        g_dDrawScaleX = 1.25; // the screen's drawing scales, which the printer's replace while it prints
+        g_dDrawScaleY = 0.75;
         QFile::remove(m_dir.filePath("job.pdf"));
         AnswerPrintDialog(accept);
         PrintViewContent(m_dasa);
@@ -306,6 +308,8 @@ TEST_F(PrintViewsTest, PrintThisWindowPrintsOnePageAndLeavesNothingSet) {
         EXPECT_FALSE(g_bPrintViewContent);
         EXPECT_FALSE(g_bPrinting);
         EXPECT_FALSE(g_bPrintInBlack);
+        EXPECT_EQ(g_dDrawScaleX, 1.25);
+        EXPECT_EQ(g_dDrawScaleY, 0.75);
     }
 }
 

@@ -122,8 +122,9 @@ ColorRef KakshyaColor(int good) {
 }
 
 std::string RowLabel(const CLocalDateTime& moment) {
-    const std::string time = g_bTimeDisplayWithAmPm ? moment.m_time.FormatAmPm() : moment.m_time.FormatHm();
-    return FormatCell("%d-%02d-%02d (%s)", moment.m_nYear, moment.m_nMonth, moment.m_nDay, time.c_str());
+    const CLocalDateTime shown = moment.RoundedToMinute(2);
+    const std::string time = g_bTimeDisplayWithAmPm ? shown.m_time.FormatAmPm() : shown.m_time.FormatHm();
+    return FormatCell("%d-%02d-%02d (%s)", shown.m_nYear, shown.m_nMonth, shown.m_nDay, time.c_str());
 }
 
 // One legend row: the item, the sample cell and its text.

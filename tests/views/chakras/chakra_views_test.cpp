@@ -29,10 +29,34 @@ std::string StarAt(const DrawnRecord& drawn, const Rect& cell) {
     return text ? text->text : "(none)";
 }
 
-class StarChakraTest : public ChakraPaneTest {};
+// One star chakra's base choices, process-wide, as they were when made; put back when it goes.
+class KeptBaseChoices {
+public:
+    explicit KeptBaseChoices(ChakraBaseSettings& settings)
+        : m_settings(settings), m_on(settings.customBaseOn), m_kept(settings) {}
+    ~KeptBaseChoices() {
+        m_settings.customBaseOn = m_on;
+        m_settings.customBase = m_kept.customBase;
+        m_settings.basePlanetOn = m_kept.basePlanetOn;
+        m_settings.baseDivision = m_kept.baseDivision;
+        m_settings.basePlanet = m_kept.basePlanet;
+        m_settings.vargaForBodies = m_kept.vargaForBodies;
+    }
+    KeptBaseChoices(const KeptBaseChoices&) = delete;
+    KeptBaseChoices& operator=(const KeptBaseChoices&) = delete;
 
-// Base 5 (Ardra) at place 0 (the top), and Aswini five places before it, at place 23, in both
-// chakras of the Chandra Kalanala Part; the same places hold the stars whatever the base.
+private:
+    ChakraBaseSettings& m_settings;
+    bool m_on;                 // the flag the settings refer to
+    ChakraBaseSettings m_kept; // the other choices
+};
+
+class StarChakraTest : public ChakraPaneTest {
+    KeptBaseChoices m_ck{g_ckBase}, m_kala{g_kalaBase}, m_shoola{g_shoolaBase}, m_sk{g_skBase};
+};
+
+// Base 5 (Ardra) at place 0 (the top), and Aswini five places before it, at place 23, in both the
+// Chandra Kalanala chakra and the Kalachakra; the same places hold the stars whatever the base.
 TEST_F(StarChakraTest, TheBaseStarStandsAtPlaceZero) {
     CCKChakraView chandra;
     CKalaChakraView kala;
@@ -213,7 +237,7 @@ TEST_F(StarChakraTest, YoginiAndMrityuAreGreyedWithTheReason) {
 // With the bodies taken in D-9 each sahama stands, like the bodies, at the star of its own navamsa (nine
 // times its longitude, the Parasara navamsa), not at Aswini where a navamsa chart without sahamas put all.
 TEST_F(StarChakraTest, SahamasStandAtTheStarsOfTheirOwnNavamsas) {
-    g_nD9Preference = 0;
+    const CScopedOption<int> parasara(g_nD9Preference, 0);
     const CScopedOption<int> varga(g_shoolaBase.vargaForBodies, kD1Column);
     const CChart& chart = *m_document.m_pCurrentChart;
     const std::array<CRasiLongitude, kSahamCount> navamsas = chart.SahamsInVarga(kD9Column);
