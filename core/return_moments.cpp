@@ -106,11 +106,16 @@ std::optional<double> CReturnMoments::Step(double years) {
         const double correction = -OffsetFrom(reading->value, target) / reading->speed;
         if (!(std::fabs(correction) < lastStep)) return std::nullopt; // not closing in
         lastStep = std::fabs(correction);
-        t += correction;
-        // Where the step lands: within bend * step^2 of the moment, and the share of the step the speed
-        // may have left out.
+        // The moment lies a step away, within bend * step^2 and the share of the step the speed may have
+        // left out. But the ephemeris jumps by up to 2 mas where two of its file segments meet (the Sun's
+        // once a year), which no speed foresees and which alone moves the Sun's moment by 0.05 s: a step
+        // that passes one lands that far off. So the moment is taken only where a reading finds it within
+        // the tolerance; a jump could then lie only that close to it.
         const double speedShare = reading->speedError / reading->speed;
-        if (m_quantity.bend * lastStep * lastStep + speedShare * lastStep > kToleranceDays) continue;
+        if (lastStep + m_quantity.bend * lastStep * lastStep + speedShare * lastStep > kToleranceDays) {
+            t += correction;
+            continue;
+        }
         // A moment a whole turn away from the mean one is the wrong turn's.
         if (std::fabs(t - (m_originJd + years * m_quantity.meanYearDays)) > m_quantity.lastBracketDays)
             return std::nullopt;
