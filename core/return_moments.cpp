@@ -79,17 +79,19 @@ std::optional<double> CReturnMoments::Step(double years) {
     // Each side takes the moment that promises the nearest guess.
     std::optional<PhaseNeighbour> behind, ahead;
     double behindCost = HUGE_VAL, aheadCost = HUGE_VAL;
+    const double turnDays = m_quantity.TurnDays();
     for (const auto& [knownYears, known] : m_known) {
         const double run = (years - knownYears) * m_quantity.degreesPerYear;
         const double turns = std::round(run / 360.0);
-        const PhaseNeighbour n{known.jdUt + turns * m_quantity.TurnDays(), run - 360.0 * turns,
-                               1.0 / known.speed};
-        const double phases = n.rest / kCurvePhaseDegrees;
+        const double rest = run - 360.0 * turns;
+        const double phases = rest / kCurvePhaseDegrees;
         const double cost =
             kTurnDriftSeconds * std::fabs(turns) + kCurveStraySeconds * phases * phases * phases * phases;
-        std::optional<PhaseNeighbour>& side = n.rest >= 0.0 ? behind : ahead;
-        double& sideCost = n.rest >= 0.0 ? behindCost : aheadCost;
-        if (cost < sideCost) side = n, sideCost = cost;
+        double& sideCost = rest >= 0.0 ? behindCost : aheadCost;
+        if (!(cost < sideCost)) continue;
+        sideCost = cost;
+        (rest >= 0.0 ? behind : ahead) =
+            PhaseNeighbour{known.jdUt + turns * turnDays, rest, 1.0 / known.speed};
     }
     double t = 0.0;
     if (behind && ahead && behind->rest - ahead->rest > 0.0) {
