@@ -13,6 +13,9 @@ namespace {
 
 constexpr int kMaxNewtonSteps = 8;
 constexpr double kToleranceDays = 0.01 / 86400.0;
+// A reading carries the star's part from the last full one while that strays by less than this share of
+// the tolerance.
+constexpr double kCarriedShare = 0.25;
 
 // What a first guess from a known moment may stray by: per whole turn between them (the Sun comes back to
 // a sidereal longitude some seconds early or late: its perigee moves against the stars, 2e x 11.6" a
@@ -76,17 +79,19 @@ std::optional<double> CReturnMoments::Step(double years) {
     // Each side takes the moment that promises the nearest guess.
     std::optional<PhaseNeighbour> behind, ahead;
     double behindCost = HUGE_VAL, aheadCost = HUGE_VAL;
+    const double turnDays = m_quantity.TurnDays();
     for (const auto& [knownYears, known] : m_known) {
         const double run = (years - knownYears) * m_quantity.degreesPerYear;
         const double turns = std::round(run / 360.0);
-        const PhaseNeighbour n{known.jdUt + turns * m_quantity.TurnDays(), run - 360.0 * turns,
-                               1.0 / known.speed};
-        const double phases = n.rest / kCurvePhaseDegrees;
+        const double rest = run - 360.0 * turns;
+        const double phases = rest / kCurvePhaseDegrees;
         const double cost =
             kTurnDriftSeconds * std::fabs(turns) + kCurveStraySeconds * phases * phases * phases * phases;
-        std::optional<PhaseNeighbour>& side = n.rest >= 0.0 ? behind : ahead;
-        double& sideCost = n.rest >= 0.0 ? behindCost : aheadCost;
-        if (cost < sideCost) side = n, sideCost = cost;
+        double& sideCost = rest >= 0.0 ? behindCost : aheadCost;
+        if (!(cost < sideCost)) continue;
+        sideCost = cost;
+        (rest >= 0.0 ? behind : ahead) =
+            PhaseNeighbour{known.jdUt + turns * turnDays, rest, 1.0 / known.speed};
     }
     double t = 0.0;
     if (behind && ahead && behind->rest - ahead->rest > 0.0) {
@@ -99,18 +104,33 @@ std::optional<double> CReturnMoments::Step(double years) {
         const PhaseNeighbour& n = behind ? *behind : *ahead;
         t = n.t + n.rest * n.perDegree;
     }
+    // The last reading of the star too, whose part readings close by carry (year_quantity_reading.h).
+    std::optional<QuantityReading> full;
+    double fullJd = 0.0;
     double lastStep = HUGE_VAL;
     for (int step = 0; step < kMaxNewtonSteps; ++step) {
-        const std::optional<QuantityReading> reading = ReadYearQuantity(m_probe, m_quantity, t);
+        const bool carry = full && full->carriable &&
+                           CarriedStarError(*full, t - fullJd) < kCarriedShare * kToleranceDays * full->speed;
+        const std::optional<QuantityReading> reading =
+            carry ? ReadYearQuantityNear(m_probe, m_quantity, *full, fullJd, t)
+                  : ReadYearQuantity(m_probe, m_quantity, t);
         if (!reading || !(reading->speed > 0.0)) return std::nullopt;
-        const double correction = -OffsetFrom(reading->value, target) / reading->speed;
+        if (!carry) full = reading, fullJd = t;
+        const double offset = OffsetFrom(reading->value, target);
+        const double correction = -offset / reading->speed;
         if (!(std::fabs(correction) < lastStep)) return std::nullopt; // not closing in
         lastStep = std::fabs(correction);
-        t += correction;
-        // Where the step lands: within bend * step^2 of the moment, and the share of the step the speed
-        // may have left out.
+        // The moment lies as far as the value's error allows from a step away, within bend * step^2 and
+        // the share of the step the speed may have left out. But the ephemeris jumps by up to 2 mas where
+        // two of its file segments meet (the Sun's once a year), which no speed foresees and which alone
+        // moves the Sun's moment by 0.05 s: a step that passes one lands that far off. So the moment is
+        // taken only where a reading finds it within the tolerance; a jump could then lie only that close.
+        const double reach = (std::fabs(offset) + reading->valueError) / reading->speed;
         const double speedShare = reading->speedError / reading->speed;
-        if (m_quantity.bend * lastStep * lastStep + speedShare * lastStep > kToleranceDays) continue;
+        if (reach + m_quantity.bend * reach * reach + speedShare * reach > kToleranceDays) {
+            t += correction;
+            continue;
+        }
         // A moment a whole turn away from the mean one is the wrong turn's.
         if (std::fabs(t - (m_originJd + years * m_quantity.meanYearDays)) > m_quantity.lastBracketDays)
             return std::nullopt;

@@ -3,7 +3,8 @@
 // dasa's period bounds, each as CChartCore::LocateReturn finds it but in a few readings. A searched
 // kind's moment starts from the moments already found whose quantity stood nearest the target's phase,
 // carried on at the mean rate for whole turns and along their speeds for the rest; Newton steps on the
-// quantity's speed (year_quantity_reading.h) finish it, mostly one or two. Where the speeds do not bound
+// quantity's speed (year_quantity_reading.h) finish it where a reading finds it within the tolerance:
+// mostly two readings, the second close to the moment and carrying the star. Where the speeds do not bound
 // the quantity (topocentric places, the traditional model) or the steps do not close in, the moment is
 // LocateReturn's own.
 #include <map>

@@ -25,6 +25,13 @@ constexpr double kSpeedShareLeftOut = 0.6 / 3600.0 / 0.95;
 constexpr double kSunSpeedError = 0.02 * kArcsecond;
 // The constant of aberration (IAU 1976).
 constexpr double kAberrationConstant = 20.49552 * kArcsecond;
+// A star's true place leaves the precession by its proper motion (0.3" a year at most, 0.0008" a day),
+// its parallax's swing (Spica's 0.013" in half a year) and the ecliptic's turn (0.47" a century).
+constexpr double kStarTrueRateError = 0.001 * kArcsecond;
+// The annual aberration of a star's longitude changes its rate by at most k x (the Sun's top speed,
+// radians a day)^2 a day, over the cosine of the star's latitude (the anchors lie within 6 degrees of the
+// ecliptic); the precession's own change is a millionth of that.
+constexpr double kStarAcceleration = 0.0066 * kArcsecond;
 // The Sun bends a star's light at elongation E by 0.00407" (1 + cos E) / sin E (2GM/c^2 over an
 // astronomical unit); that changes by 0.00407" / (1 - cos E) a radian of elongation, at most 0.0178
 // radian a day (the Sun's top speed). Twice that, degrees a day, over 1 - cos E.
@@ -71,28 +78,34 @@ std::optional<QuantityReading> ReadAnchored(const CChartCore& probe, const YearQ
     StarPlace star;
     if (!probe.CalcTropicalStar(anchor.star, anchor.withTruePosition, jdUt, star).ok()) return std::nullopt;
     QuantityReading reading;
-    reading.value =
-        Reduce360(body.value - star.longitude + anchor.longitude - g_ayanamsaSettings.m_correction.m_dValue);
-    // The star moves with the precession; its proper motion (0.3" a year at most) and the ecliptic's
-    // turn lie inside the error.
-    reading.speed = speed - GeneralPrecessionRate(jdUt);
-    if (quantity.body != kSun) {
-        reading.speedError = kSpeedShareLeftOut * std::fabs(reading.speed);
-        return reading;
-    }
+    reading.carriable = true;
+    reading.starPart = anchor.longitude - star.longitude - g_ayanamsaSettings.m_correction.m_dValue;
+    reading.value = Reduce360(body.value + reading.starPart);
+    // The star moves with the precession.
+    reading.starRate = -GeneralPrecessionRate(jdUt);
+    reading.starRateError = kStarTrueRateError;
     reading.speedError = kSunSpeedError;
     const bool apparent = !anchor.withTruePosition && !g_bTruePositions;
-    if (!apparent) return reading;
-    // The annual aberration: -k cos(Sun - star) / cos(star's latitude) in longitude, exact on the
-    // Keplerian orbit, whose velocities run on a circle; it moves with the Sun.
-    const double elongation = (body.value - star.longitude) / kRadian;
-    const double latitude = star.latitude / kRadian;
-    if (!g_bNoAberration)
-        reading.speed -= kAberrationConstant * std::sin(elongation) * speed / kRadian / std::cos(latitude);
-    if (!g_bNoGravDeflection) {
-        const double apart = 1.0 - std::cos(latitude) * std::cos(elongation); // 1 - cos E
-        reading.speedError += apart > 0.0 ? kDeflectionRateScale / apart : HUGE_VAL;
+    if (apparent && quantity.body != kSun) {
+        reading.starRateError = kSpeedShareLeftOut * 0.95; // its aberration and deflection, unmodelled
+        reading.starAcceleration = kStarAcceleration;
+    } else if (apparent) {
+        // The annual aberration: -k cos(Sun - star) / cos(star's latitude) in longitude, exact on the
+        // Keplerian orbit, whose velocities run on a circle; it moves with the Sun.
+        const double elongation = (body.value - star.longitude) / kRadian;
+        const double latitude = star.latitude / kRadian;
+        if (!g_bNoAberration)
+            reading.starRate -=
+                kAberrationConstant * std::sin(elongation) * speed / kRadian / std::cos(latitude);
+        if (!g_bNoGravDeflection) {
+            const double apart = 1.0 - std::cos(latitude) * std::cos(elongation); // 1 - cos E
+            reading.speedError += apart > 0.0 ? kDeflectionRateScale / apart : HUGE_VAL;
+        }
+        reading.starRateError = reading.speedError;
+        reading.starAcceleration = kStarAcceleration;
     }
+    reading.speed = speed + reading.starRate;
+    if (quantity.body != kSun) reading.speedError = kSpeedShareLeftOut * std::fabs(reading.speed);
     return reading;
 }
 
@@ -105,4 +118,24 @@ std::optional<QuantityReading> ReadYearQuantity(CChartCore& probe, const YearQua
     if (const auto anchor = StarAnchorOf(g_ayanamsaSettings.m_nAyanamsaId))
         return ReadAnchored(probe, quantity, *anchor, jdUt);
     return ReadSidereal(probe, quantity, jdUt, true);
+}
+
+double CarriedStarError(const QuantityReading& earlier, double days) {
+    const double span = std::fabs(days);
+    return span * (earlier.starRateError + 0.5 * earlier.starAcceleration * span);
+}
+
+std::optional<QuantityReading> ReadYearQuantityNear(const CChartCore& probe, const YearQuantity& quantity,
+                                                    const QuantityReading& earlier, double earlierJdUt,
+                                                    double jdUt) {
+    const CalcValue body = probe.CalcTropicalLongitude(quantity.body, jdUt, nullptr);
+    if (!body.ok()) return std::nullopt;
+    QuantityReading reading = earlier;
+    const double days = jdUt - earlierJdUt;
+    reading.starPart += earlier.starRate * days;
+    reading.value = Reduce360(body.value + reading.starPart);
+    reading.valueError = CarriedStarError(earlier, days);
+    // The speed changes by at most twice the bend times itself a day.
+    reading.speedError += 2.0 * quantity.bend * earlier.speed * std::fabs(days);
+    return reading;
 }

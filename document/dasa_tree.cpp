@@ -47,10 +47,10 @@ double CDasaTree::CycleLengthYears() const {
 }
 
 CalcStatus CDasaTree::CycleStart(CChartCore& start) const {
-    // Moves the start by dasa years. Only its moment is set: every year search reads the quantity at
-    // its own origin, so the start's positions are never read.
+    // Moves the start by dasa years, as closely as the bounds counted from it. Only its moment is set:
+    // every year search reads the quantity at its own origin, so the start's positions are never read.
     const auto move = [&](const CChartCore& from, double years) {
-        const SearchResult moved = from.LocateReturn(years, nYearKind, dUserYearDays);
+        const SearchResult moved = CReturnMoments(from, nYearKind, dUserYearDays).Locate(years);
         if (moved.found()) from.JulianDayToDate(moved.jdUt, start);
         return FromSearch(moved);
     };

@@ -112,6 +112,35 @@ TEST_F(YearQuantityReadingTest, SpeedStaysWithinItsError) {
     }
 }
 
+// A reading near another carries the star's part along: its value lies within its stated error of the
+// value read in full, minutes to hours away, in every zodiac where the star is read; the default zodiac's
+// readings are carriable.
+TEST_F(YearQuantityReadingTest, CarriedValueStaysWithinItsError) {
+    for (const Setting& setting : kSettings) {
+        Choose(setting);
+        CChartCore probe = CalculatedChartAt(2451545.0);
+        for (const int kind : kKinds) {
+            const YearQuantity quantity = QuantityOf(kind);
+            for (double jd = 2415020.3; jd < 2488070.0; jd += 1013.7) {
+                const std::optional<QuantityReading> earlier = ReadYearQuantity(probe, quantity, jd);
+                ASSERT_TRUE(earlier);
+                if (&setting == &kSettings[0] && kind != kYearTithi) {
+                    EXPECT_TRUE(earlier->carriable);
+                }
+                if (!earlier->carriable) continue;
+                for (const double days : {-0.3, -0.01, 0.0007, 0.04, 0.3}) {
+                    SCOPED_TRACE(testing::Message() << setting.label << ", kind " << kind << ", JD " << jd
+                                                    << " carried " << days << " days");
+                    const auto near = ReadYearQuantityNear(probe, quantity, *earlier, jd, jd + days);
+                    const auto full = ReadYearQuantity(probe, quantity, jd + days);
+                    ASSERT_TRUE(near && full);
+                    EXPECT_LE(DegreesApart(near->value, full->value), near->valueError + 1e-9 / 3600.0);
+                }
+            }
+        }
+    }
+}
+
 // For the default zodiac (Spica's true place), the Sun's speed is known to 0.02" a day: a Newton step of
 // a quarter of an hour lands within a hundredth of a second.
 TEST_F(YearQuantityReadingTest, DefaultSunSpeedIsTight) {
