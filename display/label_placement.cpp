@@ -69,6 +69,11 @@ bool IsClear(const Rect& box, std::span<const Point> room, const std::vector<Rec
 
 } // namespace
 
+Rect LetterBox(const Rect& extent) {
+    const int h = extent.Height();
+    return Rect{extent.left, extent.top + h / 6, extent.right, extent.bottom - h / 5};
+}
+
 std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rect>& area) {
     std::vector<Point> room(cell.points.begin(), cell.points.begin() + cell.Count());
     if (!area || room.size() < 3) return room;

@@ -14,6 +14,10 @@ class CPolygonRegion;
 // Pixels a label's letters keep from the room's edges (the lines of the figure) and from other texts.
 inline constexpr int kLabelClearance = 1;
 
+// The box a text's letters take within its extent: below the room over the capitals, above the room
+// under the baseline that only descenders use.
+Rect LetterBox(const Rect& extent);
+
 // The room labels stay in: the convex `cell` cut to `area` when one is given.
 std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rect>& area);
 

@@ -116,13 +116,6 @@ void FitToCell(const SignLabelTarget& target, std::vector<PendingLabel>& labels,
     }
 }
 
-// The box a text's letters take within its extent: below the room over the capitals, above the room
-// under the baseline that only descenders use.
-Rect LettersOf(const Rect& extent) {
-    const int h = extent.Height();
-    return Rect{extent.left, extent.top + h / 6, extent.right, extent.bottom - h / 5};
-}
-
 // The labels that find a clear place in the cell's room, moved there, in order of importance.
 std::vector<PendingLabel> PlaceInRoom(std::vector<PendingLabel> labels, const CPolygonRegion& cell,
                                       const CellSlots& slots) {
@@ -130,9 +123,9 @@ std::vector<PendingLabel> PlaceInRoom(std::vector<PendingLabel> labels, const CP
     std::stable_sort(labels.begin(), labels.end(),
                      [&](const PendingLabel& a, const PendingLabel& b) { return rank(a) < rank(b); });
     std::vector<Rect> letters;
-    for (const PendingLabel& label : labels) letters.push_back(LettersOf(label.style.Box()));
+    for (const PendingLabel& label : labels) letters.push_back(LetterBox(label.style.Box()));
     std::vector<Rect> fixed;
-    for (const Rect& text : slots.fixed) fixed.push_back(LettersOf(text));
+    for (const Rect& text : slots.fixed) fixed.push_back(LetterBox(text));
     const std::vector<Point> room = LabelRoom(cell, slots.area);
     const std::vector<std::optional<Point>> moves = PlaceLabels(letters, room, fixed);
     std::vector<PendingLabel> placed;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <sstream>
 
 #include "display/chart_view.h"
 #include "display/mixed_chart_view.h"
@@ -12,33 +11,6 @@
 #include "label_layout_surface.h"
 
 namespace {
-
-constexpr int kLegibleHeight = 7; // pixels, the cell height of a font
-
-// Every fault of the layout, one line each.
-std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface) {
-    std::vector<std::string> faults;
-    const auto& texts = surface.texts;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const LabelLayoutSurface::Text& t = texts[i];
-        std::ostringstream at;
-        at << '"' << t.text << "\" at " << t.letters.left() << "," << t.letters.top();
-        if (t.fontHeight < kLegibleHeight)
-            faults.push_back(at.str() + " is " + std::to_string(t.fontHeight) + " px");
-        for (const LabelLayoutSurface::Stroke& s : surface.strokes)
-            if (StrokeCrosses(s, t.letters)) {
-                std::ostringstream line;
-                line << at.str() << " crossed by the line " << s.from.x << "," << s.from.y << "-" << s.to.x
-                     << "," << s.to.y;
-                faults.push_back(line.str());
-                break;
-            }
-        for (std::size_t j = i + 1; j < texts.size(); ++j)
-            if (t.letters.adjusted(1, 1, -1, -1).intersects(texts[j].letters.adjusted(1, 1, -1, -1)))
-                faults.push_back(at.str() + " over \"" + texts[j].text + "\"");
-    }
-    return faults;
-}
 
 // The view shown with its viewport at `size`, as the tab lays it out, and initialised.
 void ShowAtSize(CChartView& view, Size size) {

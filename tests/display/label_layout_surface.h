@@ -1,9 +1,14 @@
 #pragma once
 // A recording surface that keeps what a label layout is judged by: every text drawn with the box its
-// letters take (from the capitals' top to the baseline, across its ink) and the pixel height of its font,
-// and every straight stroke drawn. Circles are not kept: the chart figures draw none.
+// letters take (from the capitals' top to the baseline, across its ink), line by line, and the pixel
+// height of its font, and every stroke drawn, a circle as short chords; and the faults a layout shows.
 #include <QFontMetricsF>
 #include <QImage>
+#include <QRegularExpression>
+#include <QStringList>
+#include <cmath>
+#include <numbers>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,6 +21,8 @@ public:
         std::string text;
         QRectF letters;
         int fontHeight; // pixels: the cell height of the font asked for
+        // A text drawn on its own ground hides the strokes drawn before it: the first this many.
+        std::size_t hidesStrokes = 0;
     };
     struct Stroke {
         Point from;
@@ -26,6 +33,10 @@ public:
         m_font = font;
         RecordingSurface::SelectFont(font);
     }
+    void SetTextBackground(ColorRef color, bool opaque) override {
+        m_opaque = opaque;
+        RecordingSurface::SetTextBackground(color, opaque);
+    }
     void Line(Point from, Point to) override {
         strokes.push_back({from, to});
         RecordingSurface::Line(from, to);
@@ -34,32 +45,59 @@ public:
         for (std::size_t i = 1; i < points.size(); ++i) strokes.push_back({points[i - 1], points[i]});
         RecordingSurface::Polyline(points);
     }
+    void Polygon(std::span<const Point> points) override {
+        for (std::size_t i = 0; i < points.size(); ++i)
+            strokes.push_back({points[i], points[(i + 1) % points.size()]});
+        RecordingSurface::Polygon(points);
+    }
     void Rectangle(const Rect& r) override {
         const Point corners[] = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
         for (int i = 0; i < 4; ++i) strokes.push_back({corners[i], corners[(i + 1) % 4]});
         RecordingSurface::Rectangle(r);
     }
+    void Ellipse(const Rect& bounds) override {
+        constexpr int kChords = 180; // within a tenth of a pixel of the circle at these sizes
+        const double cx = (bounds.left + bounds.right) / 2.0, cy = (bounds.top + bounds.bottom) / 2.0;
+        const double rx = bounds.Width() / 2.0, ry = (bounds.bottom - bounds.top) / 2.0;
+        const auto at = [&](int k) {
+            const double a = 2 * std::numbers::pi * k / kChords;
+            return Point{static_cast<int>(std::lround(cx + rx * std::cos(a))),
+                         static_cast<int>(std::lround(cy + ry * std::sin(a)))};
+        };
+        for (int k = 0; k < kChords; ++k) strokes.push_back({at(k), at(k + 1)});
+        RecordingSurface::Ellipse(bounds);
+    }
     Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
         const Rect extent = RecordingSurface::DrawText(text, rect, format);
         if ((format & kTextCalcRect) || text.empty()) return extent;
         const QFontMetricsF metrics(QFontFromLogicalFont(m_font, m_device), &m_device);
-        const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-        const double width = metrics.horizontalAdvance(qtext);
-        double left = rect.left;
-        if (format & kTextCenter)
-            left = rect.left + (rect.Width() - width) / 2;
-        else if (format & kTextRight)
-            left = rect.right - width;
+        const QString whole = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        const QStringList lines =
+            (format & kTextSingleLine) ? QStringList{whole} : whole.split(QRegularExpression("\r?\n"));
+        const double height = metrics.height() * lines.size();
         double top = rect.top;
         if ((format & kTextVCenter) && (format & kTextSingleLine))
-            top = rect.top + (rect.Height() - metrics.height()) / 2;
+            top = rect.top + (rect.Height() - height) / 2;
         else if ((format & kTextBottom) && (format & kTextSingleLine))
-            top = rect.bottom - metrics.height();
-        const QRectF ink = metrics.tightBoundingRect(qtext).translated(left, top + metrics.ascent());
-        const double capitalTop = top + metrics.ascent() - metrics.capHeight();
-        texts.push_back({std::string(text),
-                         QRectF(ink.left(), capitalTop, ink.width(), top + metrics.ascent() - capitalTop),
-                         m_font.height});
+            top = rect.bottom - height;
+        const int fontHeight = m_font.height > 0 ? m_font.height : static_cast<int>(metrics.height());
+        for (const QString& line : lines) {
+            const double width = metrics.horizontalAdvance(line);
+            double left = rect.left;
+            if (format & kTextCenter)
+                left = rect.left + (rect.Width() - width) / 2;
+            else if (format & kTextRight)
+                left = rect.right - width;
+            if (!line.isEmpty()) {
+                const QRectF ink = metrics.tightBoundingRect(line).translated(left, top + metrics.ascent());
+                const double capitalTop = top + metrics.ascent() - metrics.capHeight();
+                texts.push_back(
+                    {line.toStdString(),
+                     QRectF(ink.left(), capitalTop, ink.width(), top + metrics.ascent() - capitalTop),
+                     fontHeight, m_opaque ? strokes.size() : 0});
+            }
+            top += metrics.height();
+        }
         return extent;
     }
 
@@ -68,6 +106,7 @@ public:
 
 private:
     LogicalFont m_font;
+    bool m_opaque = false;
     QImage m_device{1, 1, QImage::Format_RGB32};
 };
 
@@ -95,4 +134,34 @@ inline bool StrokeCrosses(const LabelLayoutSurface::Stroke& s, const QRectF& box
         if (t0 > t1) return false;
     }
     return true;
+}
+
+// The least cell height of a font a reader can make out, pixels.
+inline constexpr int kLegibleHeight = 7;
+
+// Every fault of the layout, one line each: a text below the legible height, a text a stroke runs
+// through, two texts whose letters meet.
+inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface) {
+    std::vector<std::string> faults;
+    const auto& texts = surface.texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const LabelLayoutSurface::Text& t = texts[i];
+        std::ostringstream at;
+        at << '"' << t.text << "\" at " << t.letters.left() << "," << t.letters.top();
+        if (t.fontHeight < kLegibleHeight)
+            faults.push_back(at.str() + " is " + std::to_string(t.fontHeight) + " px");
+        for (std::size_t k = t.hidesStrokes; k < surface.strokes.size(); ++k) {
+            const LabelLayoutSurface::Stroke& s = surface.strokes[k];
+            if (!StrokeCrosses(s, t.letters)) continue;
+            std::ostringstream line;
+            line << at.str() << " crossed by the line " << s.from.x << "," << s.from.y << "-" << s.to.x << ","
+                 << s.to.y;
+            faults.push_back(line.str());
+            break;
+        }
+        for (std::size_t j = i + 1; j < texts.size(); ++j)
+            if (t.letters.adjusted(1, 1, -1, -1).intersects(texts[j].letters.adjusted(1, 1, -1, -1)))
+                faults.push_back(at.str() + " over \"" + texts[j].text + "\"");
+    }
+    return faults;
 }

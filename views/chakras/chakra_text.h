@@ -12,10 +12,8 @@
 LogicalFont FontNoWiderThan(DrawSurface& surface, LogicalFont font, std::string_view text, int maxWidth);
 // The width `text` takes in `font` on `surface`, pixels.
 int TextWidth(DrawSurface& surface, const LogicalFont& font, std::string_view text);
-// Draws `text` single-line in `style`'s font, `format` aligning it within `box` as DrawText would, but
-// moved sideways as far as needed to stay between `left` and `right`.
-void DrawTextWithin(DrawSurface& surface, std::string_view text, TextStyle style, int left, int right);
-
+// The extent `text` takes drawn in `style` (left-aligned or centred in its box, from its top).
+Rect TextExtent(DrawSurface& surface, std::string_view text, const TextStyle& style);
 // A text written on one line from the point `at`: its top-left corner, or with `centred` the middle
 // of its top edge; pixels.
 struct PlacedText {
@@ -26,11 +24,5 @@ struct PlacedText {
 // or all centred) run into each other with `gap` pixels kept between them: two texts on overlapping
 // lines are either condensed to fit side by side or made lower to fit one above the other, whichever
 // keeps more of the font. Texts written at the same point (a slot taken again) are left to overlap.
-LogicalFont FontKeepingTextsApart(DrawSurface& surface, LogicalFont font, std::span<const PlacedText> texts, int gap,
-                                  bool centred = false);
-// `font` made narrower or lower, as little as it takes, so that none of the left-aligned `texts`
-// runs into one of `obstacles` (pixels) with `gap` pixels kept: a text that reaches an obstacle on its
-// right is condensed to end before it, or made lower to end above it, whichever keeps more of the font;
-// one that starts within an obstacle's width can only be made lower, when it stands above it.
-LogicalFont FontClearOf(DrawSurface& surface, LogicalFont font, std::span<const PlacedText> texts,
-                        std::span<const Rect> obstacles, int gap);
+LogicalFont FontKeepingTextsApart(DrawSurface& surface, LogicalFont font, std::span<const PlacedText> texts,
+                                  int gap, bool centred = false);

@@ -37,6 +37,28 @@ bool Crosses(Point p, Point q, const Rect& box) {
     return true;
 }
 
+// Whether the segments p-q and a-b have a point in common.
+bool SegmentsMeet(Point p, Point q, Point a, Point b) {
+    const auto side = [](Point from, Point to, Point at) {
+        const long long s = static_cast<long long>(to.x - from.x) * (at.y - from.y) -
+                            static_cast<long long>(to.y - from.y) * (at.x - from.x);
+        return (s > 0) - (s < 0);
+    };
+    const int d1 = side(a, b, p), d2 = side(a, b, q), d3 = side(p, q, a), d4 = side(p, q, b);
+    if (d1 != d2 && d3 != d4) return true;
+    // Collinear touching points: a path along a stroke meets it.
+    const auto within = [](Point from, Point to, Point at) {
+        return std::min(from.x, to.x) <= at.x && at.x <= std::max(from.x, to.x) &&
+               std::min(from.y, to.y) <= at.y && at.y <= std::max(from.y, to.y);
+    };
+    return (d1 == 0 && within(a, b, p)) || (d2 == 0 && within(a, b, q)) || (d3 == 0 && within(p, q, a)) ||
+           (d4 == 0 && within(p, q, b));
+}
+
+Point Centre(const Rect& box) {
+    return Point{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+}
+
 Rect Moved(const Rect& box, int dx, int dy) {
     return Rect{box.left + dx, box.top + dy, box.right + dx, box.bottom + dy};
 }
@@ -53,7 +75,8 @@ void FigureObstacles::Polygon(std::span<const Point> points) {
 }
 
 void FigureObstacles::Rectangle(const Rect& rect) {
-    const Point corners[] = {{rect.left, rect.top}, {rect.right, rect.top}, {rect.right, rect.bottom}, {rect.left, rect.bottom}};
+    const Point corners[] = {
+        {rect.left, rect.top}, {rect.right, rect.top}, {rect.right, rect.bottom}, {rect.left, rect.bottom}};
     Polygon(corners);
 }
 
@@ -75,7 +98,8 @@ Rect FigureObstacles::DrawText(std::string_view text, const Rect& rect, std::uin
 }
 
 bool FigureObstacles::IsCrossed(const Rect& box) const {
-    return std::any_of(m_strokes.begin(), m_strokes.end(), [&](const Stroke& s) { return Crosses(s.from, s.to, box); });
+    return std::any_of(m_strokes.begin(), m_strokes.end(),
+                       [&](const Stroke& s) { return Crosses(s.from, s.to, box); });
 }
 
 bool FigureObstacles::IsClear(const Rect& box, int gap) const {
@@ -86,13 +110,21 @@ bool FigureObstacles::IsClear(const Rect& box, int gap) const {
     return std::none_of(m_boxes.begin(), m_boxes.end(), [&](const Rect& b) { return Overlap(b, wider); });
 }
 
-Rect FigureObstacles::ClearPlace(const Rect& box, int gap, int reach) const {
-    if (IsClear(box, gap)) return box;
-    // Rings of shifts ever further out, kShiftStep apart: the first clear place on the nearest ring.
+bool FigureObstacles::Reaches(Point from, const Rect& to) const {
+    const Point b = Centre(to);
+    return std::none_of(m_strokes.begin(), m_strokes.end(),
+                        [&](const Stroke& s) { return SegmentsMeet(from, b, s.from, s.to); });
+}
+
+Rect FigureObstacles::ClearPlace(const Rect& box, int gap, int reach,
+                                 const std::function<bool(const Rect&)>& allowed) const {
+    const auto fits = [&](const Rect& tried) { return IsClear(tried, gap) && (!allowed || allowed(tried)); };
+    if (fits(box)) return box;
+    // Rings of shifts ever further out, kShiftStep apart: the first fitting place on the nearest ring.
     constexpr int kShiftStep = 2; // pixels
     for (int r = kShiftStep; r <= reach; r += kShiftStep)
         for (int dy = -r; dy <= r; dy += kShiftStep)
             for (int dx = -r; dx <= r; dx += (dy == -r || dy == r) ? kShiftStep : 2 * r)
-                if (const Rect tried = Moved(box, dx, dy); IsClear(tried, gap)) return tried;
+                if (const Rect tried = Moved(box, dx, dy); fits(tried)) return tried;
     return box;
 }

@@ -4,6 +4,7 @@
 // texts' extents, measuring texts on the surface the chakra is drawn on. Labels then take the first
 // place near their slot that no stroke crosses and no text or earlier label covers. All coordinates
 // are pixels of the pane.
+#include <functional>
 #include <vector>
 
 #include "platform/measuring_surface.h"
@@ -29,8 +30,12 @@ public:
     // side by side (boxes may touch above and below).
     bool IsClear(const Rect& box, int gap) const;
     // `box` moved as little as it takes to be clear (the nearest ring of shifts first), by up to
-    // `reach` pixels each way; `box` itself when no such place is found.
-    Rect ClearPlace(const Rect& box, int gap, int reach) const;
+    // `reach` pixels each way, to a place `allowed` takes when one is given; `box` itself when no such
+    // place is found.
+    Rect ClearPlace(const Rect& box, int gap, int reach,
+                    const std::function<bool(const Rect&)>& allowed = {}) const;
+    // Whether no stroke runs between `from` and the middle of `to`.
+    bool Reaches(Point from, const Rect& to) const;
 
 private:
     struct Stroke {

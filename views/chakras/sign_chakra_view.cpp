@@ -4,9 +4,11 @@
 
 #include "chart/chart.h"
 #include "core/zodiac_names.h"
+#include "display/label_placement.h"
 #include "display/styled_text.h"
 #include "views/chakras/chakra_colors.h"
 #include "views/chakras/chakra_text.h"
+#include "views/chakras/figure_obstacles.h"
 
 namespace {
 constexpr std::uint32_t kCentred = kTextCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix;
@@ -15,9 +17,12 @@ constexpr std::uint32_t kLeft = kTextLeft | kTextSingleLine | kTextNoClip | kTex
 constexpr double kNameFont[] = {1.3, 1.2, 1.0};
 constexpr double kTitleFont[] = {1.3, 1.6, 1.5};
 constexpr double kSahamaCellWidening = 1.5;
-constexpr int kLabelGap = 2;    // pixels kept between neighbouring texts
-constexpr int kTitleBand = 24;  // pixels at the square's top that hold the title
+constexpr int kLabelGap = 2;   // pixels kept between neighbouring texts
+constexpr int kTitleBand = 24; // pixels at the square's top that hold the title
 constexpr int kExtentPadding = 20;
+// How far a label may move from its slot to find a clear place, body cells: it stays where its sign
+// is seen, as no line of the figure may part it from the sign's name.
+constexpr int kLabelReach = 2;
 
 // The titles of the groups a sign chakra shows; it has no Yogini and Mrityu group.
 const char* SignChakraTitle(int group) {
@@ -39,6 +44,33 @@ const char* SignChakraTitle(int group) {
 
 const char* const* SignNames() {
     return g_pszSignNames ? g_pszSignNames : g_signAbbrevs;
+}
+
+Rect Moved(const Rect& box, int dx, int dy) {
+    return Rect{box.left + dx, box.top + dy, box.right + dx, box.bottom + dy};
+}
+
+Point Middle(const Rect& box) {
+    return Point{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+}
+
+long long SquaredDistance(Point a, Point b) {
+    const long long dx = a.x - b.x, dy = a.y - b.y;
+    return dx * dx + dy * dy;
+}
+
+// Whether a label at `box` is read as one of place `place`: no line of the figure parts it from the
+// place's name (the middle of each place's name is in `names`), and every other name of its ring stands
+// clearly further, half as far again.
+bool StandsByItsName(const Rect& box, std::size_t place, std::span<const SignPlace> places,
+                     std::span<const Point> names, const FigureObstacles& obstacles) {
+    if (!obstacles.Reaches(names[place], box)) return false;
+    const long long own = SquaredDistance(Middle(box), names[place]);
+    for (std::size_t other = 0; other < places.size(); ++other)
+        if (places[other].ring == places[place].ring && other != place &&
+            4 * SquaredDistance(Middle(box), names[other]) < 9 * own)
+            return false;
+    return true;
 }
 } // namespace
 
@@ -72,7 +104,7 @@ std::vector<ChakraLabel> CSignChakraView::GroupLabels(const CChart& chart, int v
 }
 
 void CSignChakraView::DrawTitle(DrawSurface& surface, const std::string& rest,
-                                std::span<const SignPlace> places) const {
+                                std::span<const SignPlace> places, FigureObstacles& obstacles) const {
     const Rect& square = Layout().square;
     // The highest sign names (the Tripataki chakra's top row) reach up into the band.
     int room = kTitleBand;
@@ -84,19 +116,23 @@ void CSignChakraView::DrawTitle(DrawSurface& surface, const std::string& rest,
     const std::string text = SignChakraTitle(m_nGroup) + rest;
     // The title may run past the third of the width it starts in, not past the square.
     title.font = FontNoWiderThan(
-        surface, FontNoTallerThan(ScaledFont(Layout().label, kTitleFont[0], kTitleFont[1], kTitleFont[2]), room),
-        text, square.Width());
+        surface,
+        FontNoTallerThan(ScaledFont(Layout().label, kTitleFont[0], kTitleFont[1], kTitleFont[2]), room), text,
+        square.Width());
     DrawStyledText(surface, text, title);
+    obstacles.AddBox(TextExtent(surface, text, title));
 }
 
 namespace {
 // The width of a body label's box: a body cell, or one and a half for the sahamas' longer names.
 int LabelBoxWidth(const FigureArea& area, int group) {
-    return group == kGroupSahamas ? static_cast<int>(area.CellWidth() * kSahamaCellWidening) : area.CellWidth();
+    return group == kGroupSahamas ? static_cast<int>(area.CellWidth() * kSahamaCellWidening)
+                                  : area.CellWidth();
 }
 } // namespace
 
-Point CSignChakraView::LabelCorner(const FigureArea& area, const SignPlace& place, int written, int boxWidth) {
+Point CSignChakraView::LabelCorner(const FigureArea& area, const SignPlace& place, int written,
+                                   int boxWidth) {
     const LabelSlot slot = place.labelSlots[written % place.labelSlots.size()];
     return Point{place.nameBox.left + (slot.dx + 2) * boxWidth / 16,
                  place.nameBox.top + (slot.dy + 1) * area.CellHeight() / 16};
@@ -114,15 +150,18 @@ ChakraLayout CSignChakraView::ReachingEveryLabel(ChakraLayout layout, const Figu
     return layout;
 }
 
-void CSignChakraView::DrawPlaces(DrawSurface& surface, const FigureArea& area, std::span<const SignPlace> places,
-                                 std::span<const PlacedLabel> labels) const {
+void CSignChakraView::DrawPlaces(DrawSurface& surface, const FigureArea& area,
+                                 std::span<const SignPlace> places, std::span<const PlacedLabel> labels,
+                                 FigureObstacles& obstacles) const {
     const int rings = places.empty() ? 0 : places.back().ring + 1;
-    // Each ring's texts get the fonts that keep them apart: an inner ring's crowd does not make the
-    // outer rings' texts small.
+    // Each ring's names get the font that keeps them apart: an inner ring's crowd does not make the
+    // outer rings' names small. A name a line of the figure runs through moves off it, within its box.
     TextStyle name;
     name.color = g_colors[kColorKalachakraStarName];
     name.format = kCentred;
-    std::vector<Rect> nameExtents;
+    // Texts stay within what the pane scrolls over.
+    obstacles.Rectangle(Rect{0, 0, Layout().extent.cx, Layout().extent.cy});
+    std::vector<Point> anchors(places.size()); // the middles of the names as drawn
     for (int ring = 0; ring < rings; ++ring) {
         name.font = ScaledFont(Layout().label, kNameFont[0], kNameFont[1], kNameFont[2]);
         std::vector<PlacedText> names;
@@ -132,39 +171,57 @@ void CSignChakraView::DrawPlaces(DrawSurface& surface, const FigureArea& area, s
             name.font = FontNoWiderThan(surface, name.font, text, place.nameBox.Width() - kLabelGap);
             names.push_back({text, Point{(place.nameBox.left + place.nameBox.right) / 2, place.nameBox.top}});
         }
-        name.font = FontKeepingTextsApart(surface, name.font, names, kLabelGap, true);
-        for (const SignPlace& place : places) {
+        name.font = LegibleFont(FontKeepingTextsApart(surface, name.font, names, kLabelGap, true));
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            const SignPlace& place = places[i];
             if (place.ring != ring) continue;
             name.SetBox(place.nameBox);
-            const Rect drawn = DrawStyledText(surface, SignNames()[place.sign], name);
-            const int width = drawn.Width(), middle = (place.nameBox.left + place.nameBox.right) / 2;
-            nameExtents.push_back(Rect{middle - width / 2, drawn.top, middle + width - width / 2, drawn.bottom});
+            const char* text = SignNames()[place.sign];
+            const Rect own = LetterBox(TextExtent(surface, text, name));
+            const Rect placed = obstacles.ClearPlace(own, kLabelGap, place.nameBox.Width() / 2);
+            name.SetBox(Moved(place.nameBox, placed.left - own.left, placed.top - own.top));
+            DrawStyledText(surface, text, name);
+            obstacles.AddBox(placed);
+            anchors[i] = Middle(placed);
         }
     }
 
+    // The labels: each ring's in the group's font no wider than their boxes, made as low as keeps them
+    // apart at their slots but not condensed to do so (a label still in another's way moves, see
+    // sign_chakra_view.h), and legible.
     const int boxWidth = LabelBoxWidth(area, m_nGroup);
+    const ChakraGroupInfo& group = g_chakraGroups[m_nGroup];
     std::vector<int> written(places.size(), 0);
     std::vector<Point> corners;
     for (const PlacedLabel& label : labels)
         corners.push_back(LabelCorner(area, places[label.place], written[label.place]++, boxWidth));
-    const ChakraGroupInfo& group = g_chakraGroups[m_nGroup];
+    std::vector<LogicalFont> fonts(rings, ScaledFont(Layout().body, group.height, group.width, group.weight));
+    for (int ring = 0; ring < rings; ++ring) {
+        std::vector<PlacedText> bodies;
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            if (places[labels[i].place].ring != ring) continue;
+            fonts[ring] = FontNoWiderThan(surface, fonts[ring], labels[i].text, boxWidth - kLabelGap);
+            bodies.push_back({labels[i].text, corners[i]});
+        }
+        const int apart = FontKeepingTextsApart(surface, fonts[ring], bodies, kLabelGap).height;
+        fonts[ring] = LegibleFont(FontNoTallerThan(fonts[ring], apart));
+    }
     TextStyle body;
     body.color = g_colors[kColorKalachakraBodyName];
     body.format = kLeft;
-    for (int ring = 0; ring < rings; ++ring) {
-        body.font = ScaledFont(Layout().body, group.height, group.width, group.weight);
-        std::vector<PlacedText> bodies;
-        for (size_t i = 0; i < labels.size(); ++i) {
-            if (places[labels[i].place].ring != ring) continue;
-            body.font = FontNoWiderThan(surface, body.font, labels[i].text, boxWidth - kLabelGap);
-            bodies.push_back({labels[i].text, corners[i]});
-        }
-        const LogicalFont font = FontKeepingTextsApart(surface, body.font, bodies, kLabelGap);
-        for (const PlacedText& text : bodies) {
-            // Only a label that reaches a sign's name is made smaller, not the ring's others.
-            body.font = FontClearOf(surface, font, std::span(&text, 1), nameExtents, kLabelGap);
-            body.SetBox(Rect{text.at.x, text.at.y, text.at.x + boxWidth, text.at.y + area.CellHeight()});
-            DrawStyledText(surface, text.text, body);
-        }
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const PlacedLabel& label = labels[i];
+        const Point corner = corners[i];
+        body.font = fonts[places[label.place].ring];
+        body.SetBox(Rect{corner.x, corner.y, corner.x + boxWidth, corner.y + area.CellHeight()});
+        const auto byItsName = [&](const Rect& box) {
+            return StandsByItsName(box, label.place, places, anchors, obstacles);
+        };
+        const Rect own = LetterBox(TextExtent(surface, label.text, body));
+        const Rect placed = obstacles.ClearPlace(own, kLabelGap, kLabelReach * area.CellHeight(), byItsName);
+        if (!obstacles.IsClear(placed, kLabelGap) || !byItsName(placed)) continue;
+        body.SetBox(Moved(body.Box(), placed.left - own.left, placed.top - own.top));
+        DrawStyledText(surface, label.text, body);
+        obstacles.AddBox(placed);
     }
 }

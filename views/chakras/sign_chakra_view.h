@@ -15,6 +15,7 @@
 #include "views/chakras/chakra_view.h"
 
 class CChart;
+class FigureObstacles;
 
 inline constexpr int kSignChakraTopBand = 44;
 
@@ -49,16 +50,24 @@ public:
 protected:
     // The area the figure is laid out in (units across and down).
     FigureArea Figure(int units) const { return FigureArea(Layout().square, units, kSignChakraTopBand); }
-    // The group's title followed by `rest`, in the band at the top of the square, ending above `places`.
-    void DrawTitle(DrawSurface& surface, const std::string& rest, std::span<const SignPlace> places) const;
+    // The group's title followed by `rest`, in the band at the top of the square, ending above `places`;
+    // kept in `obstacles`.
+    void DrawTitle(DrawSurface& surface, const std::string& rest, std::span<const SignPlace> places,
+                   FigureObstacles& obstacles) const;
     // The labels of the group shown for the bodies of `chart`, each with its sign in varga column `varga`.
     std::vector<ChakraLabel> GroupLabels(const CChart& chart, int varga) const;
     // The sign names centred in their boxes and the body labels at their places' slots: a label's box,
     // a body cell of the figure area (half as wide again for sahamas), has its corner (dx + 2, dy + 1)
-    // sixteenths of a cell from the place's name box. The fonts are kept low and narrow enough that
-    // no text runs into another.
+    // sixteenths of a cell from the place's name box. `obstacles` holds the figure's lines and the
+    // title; each text drawn is kept there too.
+    //
+    // On screen no text is drawn lower than kLegibleTextHeight, and none over another text or a line
+    // of the figure: a name a line runs through is moved off it, within its box; a label takes its slot
+    // or the nearest place within a cell's height of it that is clear, and a label that finds none is
+    // left out. The names and the labels of the inner rings come first, the labels in the order of
+    // the group (the lagna and the grahas before the other points).
     void DrawPlaces(DrawSurface& surface, const FigureArea& area, std::span<const SignPlace> places,
-                    std::span<const PlacedLabel> labels) const;
+                    std::span<const PlacedLabel> labels, FigureObstacles& obstacles) const;
     // The top-left corner of the label box of the `written`-th label at `place`, boxes `boxWidth` wide.
     static Point LabelCorner(const FigureArea& area, const SignPlace& place, int written, int boxWidth);
     // `layout` with its scroll extent widened to the right edge of every label box of `places` (taken

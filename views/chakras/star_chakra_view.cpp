@@ -52,15 +52,6 @@ int StarSpacing(const FigureArea& area, const std::array<FigurePoint, 28>& place
     return spacing;
 }
 
-// The extent `text` takes drawn in `style` (left-aligned or centred in its box, from its top).
-Rect TextExtent(DrawSurface& surface, std::string_view text, const TextStyle& style) {
-    TextStyle measured = style;
-    MeasureStyledText(surface, text, measured);
-    const int width = measured.right - measured.left;
-    const int left = (style.format & kTextCenter) ? (style.left + style.right - width) / 2 : style.left;
-    return Rect{left, style.top, left + width, measured.bottom};
-}
-
 // `font` made narrow enough for the widest of `texts` in `width`.
 template <class Texts>
 LogicalFont FitWidest(DrawSurface& surface, LogicalFont font, const Texts& texts, int width) {

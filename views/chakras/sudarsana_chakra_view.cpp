@@ -6,6 +6,7 @@
 #include "display/styled_text.h"
 #include "document/tavro_doc.h"
 #include "views/chakras/chakra_colors.h"
+#include "views/chakras/figure_obstacles.h"
 
 namespace {
 constexpr int kFigureUnits = 144; // the rings and lines
@@ -16,9 +17,42 @@ constexpr int kSlotsPerPlace = 6;
 // The corners of the sign-name boxes, units of 1/120, by ring (inner, middle, outer) and sector.
 // Sector 0 lies on the right just above the horizontal line; the sectors run anticlockwise.
 constexpr FigurePoint kNameCorners[kSudarsanaRings][kSignCount] = {
-    {{64, 55}, {62, 50}, {57, 47}, {52, 47}, {47, 50}, {45, 55}, {45, 60}, {47, 65}, {52, 68}, {57, 68}, {62, 65}, {64, 60}},
-    {{87, 49}, {79, 34}, {64, 24}, {46, 24}, {30, 34}, {21, 49}, {21, 67}, {30, 81}, {46, 91}, {64, 91}, {79, 81}, {87, 67}},
-    {{100, 45}, {89, 24}, {65, 10}, {42, 10}, {20, 24}, {8, 45}, {8, 71}, {20, 91}, {42, 105}, {65, 105}, {89, 91}, {100, 71}},
+    {{64, 55},
+     {62, 50},
+     {57, 47},
+     {52, 47},
+     {47, 50},
+     {45, 55},
+     {45, 60},
+     {47, 65},
+     {52, 68},
+     {57, 68},
+     {62, 65},
+     {64, 60}},
+    {{87, 49},
+     {79, 34},
+     {64, 24},
+     {46, 24},
+     {30, 34},
+     {21, 49},
+     {21, 67},
+     {30, 81},
+     {46, 91},
+     {64, 91},
+     {79, 81},
+     {87, 67}},
+    {{100, 45},
+     {89, 24},
+     {65, 10},
+     {42, 10},
+     {20, 24},
+     {8, 45},
+     {8, 71},
+     {20, 91},
+     {42, 105},
+     {65, 105},
+     {89, 91},
+     {100, 71}},
 };
 
 using Slots = std::array<LabelSlot, kSlotsPerPlace>;
@@ -85,9 +119,11 @@ std::array<SignPlace, kSudarsanaRings * kSignCount> Places(const FigureArea& are
     for (int ring = 0; ring < kSudarsanaRings; ++ring) {
         for (int sector = 0; sector < kSignCount; ++sector) {
             const FigurePoint corner = kNameCorners[ring][sector];
-            const Point from = area.At(corner), to = area.At({corner.x + kNameBoxUnits, corner.y + kNameBoxUnits});
+            const Point from = area.At(corner),
+                        to = area.At({corner.x + kNameBoxUnits, corner.y + kNameBoxUnits});
             places[ring * kSignCount + sector] = {Rect{from.x, from.y, to.x, to.y},
-                                                  (references[ring] + sector) % kSignCount, kSlots[ring][sector], ring};
+                                                  (references[ring] + sector) % kSignCount,
+                                                  kSlots[ring][sector], ring};
         }
     }
     return places;
@@ -144,14 +180,19 @@ void CSudarsanaChakraView::DrawChakra(DrawSurface& surface, CTavroDoc& document)
     m_references = {reference.m_vargaSign.Sign(kLagna, varga), reference.m_vargaSign.Sign(kMoon, varga),
                     reference.m_vargaSign.Sign(kSun, varga)};
     DrawRings(surface);
+    FigureObstacles obstacles(surface); // what the names and labels keep clear of
+    DrawRings(obstacles);
     const FigureArea area = RoundFigure(kPlaceUnits);
     const auto places = Places(area, m_references);
-    DrawTitle(surface, " in " + g_strVargaLabels[varga], places);
+    DrawTitle(surface, " in " + g_strVargaLabels[varga], places, obstacles);
 
+    // Every body is written in each ring, in the sector of its sign. A label a crowded sector has no
+    // clear place for is left out of that ring (the narrow inner ring's first): the body stands in the
+    // same sign in the rings where it is written.
     std::vector<PlacedLabel> labels;
     const std::vector<ChakraLabel> bodies = GroupLabels(*document.m_pCurrentChart, varga);
     for (int ring = 0; ring < kSudarsanaRings; ++ring)
         for (const ChakraLabel& body : bodies)
             labels.push_back({body.text, ring * kSignCount + SudarsanaSector(body.sign, m_references[ring])});
-    DrawPlaces(surface, area, places, labels);
+    DrawPlaces(surface, area, places, labels, obstacles);
 }

@@ -5,6 +5,7 @@
 #include "core/zodiac_names.h"
 #include "document/tavro_doc.h"
 #include "views/chakras/chakra_colors.h"
+#include "views/chakras/figure_obstacles.h"
 
 namespace {
 constexpr int kUnits = 144;
@@ -13,10 +14,11 @@ constexpr int kPenWidth = 2;
 
 // The corners of the sign-name boxes, units of 1/144: place 0 at the top of the middle vertical, the
 // places running anticlockwise round the twelve line ends.
-constexpr FigurePoint kNameCorners[kSignCount] = {{66, -6}, {36, -6},  {0, 39},    {0, 69},   {0, 99},    {36, 132},
-                                                  {66, 132}, {96, 132}, {132, 99}, {132, 69}, {132, 39}, {96, -6}};
+constexpr FigurePoint kNameCorners[kSignCount] = {{66, -6},  {36, -6},  {0, 39},   {0, 69},
+                                                  {0, 99},   {36, 132}, {66, 132}, {96, 132},
+                                                  {132, 99}, {132, 69}, {132, 39}, {96, -6}};
 // Twelve body slots of a place, sixteenths of a body cell: three columns of four rows below the name.
-constexpr LabelSlot kSlots[] = {{6, 6},  {6, 12},  {15, 6},  {15, 12}, {6, 18},  {6, 24},
+constexpr LabelSlot kSlots[] = {{6, 6},   {6, 12},  {15, 6}, {15, 12}, {6, 18},  {6, 24},
                                 {15, 18}, {15, 24}, {24, 6}, {24, 12}, {24, 18}, {24, 24}};
 
 bool g_bTripatakiCustomBase = false; // no command sets it
@@ -25,7 +27,8 @@ std::array<SignPlace, kSignCount> Places(const FigureArea& area, int base) {
     std::array<SignPlace, kSignCount> places;
     for (int place = 0; place < kSignCount; ++place) {
         const FigurePoint corner = kNameCorners[place];
-        const Point from = area.At(corner), to = area.At({corner.x + kNameBoxUnits, corner.y + kNameBoxUnits});
+        const Point from = area.At(corner),
+                    to = area.At({corner.x + kNameBoxUnits, corner.y + kNameBoxUnits});
         places[place] = {Rect{from.x, from.y, to.x, to.y}, (base + place) % kSignCount, kSlots};
     }
     return places;
@@ -39,7 +42,8 @@ int TripatakiPlace(int sign, int base) {
 }
 
 CTripatakiChakraView::CTripatakiChakraView(QWidget* parent)
-    : CSignChakraView(parent, g_tripatakiSettings, {g_chakraGroups[kGroupYoginiMrityu].command, kCmdChakraCustomBase}) {}
+    : CSignChakraView(parent, g_tripatakiSettings,
+                      {g_chakraGroups[kGroupYoginiMrityu].command, kCmdChakraCustomBase}) {}
 
 ChakraLayout CTripatakiChakraView::ComputeLayout(Size window) const {
     const ChakraLayout layout = CalcChakraLayout(window);
@@ -60,14 +64,26 @@ void CTripatakiChakraView::DrawLines(DrawSurface& surface) const {
     surface.SelectPen(LogicalPen{g_colors[kColorKalachakraLine], kPenWidth});
     static constexpr FigurePoint kLines[][2] = {
         // the grid
-        {{42, 12}, {42, 132}}, {{72, 12}, {72, 132}}, {{102, 12}, {102, 132}},
-        {{12, 42}, {132, 42}}, {{12, 72}, {132, 72}}, {{12, 102}, {132, 102}},
+        {{42, 12}, {42, 132}},
+        {{72, 12}, {72, 132}},
+        {{102, 12}, {102, 132}},
+        {{12, 42}, {132, 42}},
+        {{12, 72}, {132, 72}},
+        {{12, 102}, {132, 102}},
         // diagonals from the left ends
-        {{12, 42}, {42, 12}}, {{12, 42}, {102, 132}}, {{12, 72}, {72, 12}},
-        {{12, 72}, {72, 132}}, {{12, 102}, {102, 12}}, {{12, 102}, {42, 132}},
+        {{12, 42}, {42, 12}},
+        {{12, 42}, {102, 132}},
+        {{12, 72}, {72, 12}},
+        {{12, 72}, {72, 132}},
+        {{12, 102}, {102, 12}},
+        {{12, 102}, {42, 132}},
         // diagonals from the right ends
-        {{132, 42}, {102, 12}}, {{132, 42}, {42, 132}}, {{132, 72}, {72, 12}},
-        {{132, 72}, {72, 132}}, {{132, 102}, {42, 12}}, {{132, 102}, {102, 132}},
+        {{132, 42}, {102, 12}},
+        {{132, 42}, {42, 132}},
+        {{132, 72}, {72, 12}},
+        {{132, 72}, {72, 132}},
+        {{132, 102}, {42, 12}},
+        {{132, 102}, {102, 132}},
     };
     for (const auto& line : kLines) surface.Line(area.At(line[0]), area.At(line[1]));
     // A flag on top of each vertical.
@@ -81,17 +97,22 @@ void CTripatakiChakraView::DrawLines(DrawSurface& surface) const {
 
 void CTripatakiChakraView::DrawChakra(DrawSurface& surface, CTavroDoc& document) {
     const ChakraBaseSettings& settings = Settings();
-    const CChart& baseChart = settings.basePlanetOn ? *document.m_pCurrentChart : ChakraReferenceChart(document);
+    const CChart& baseChart =
+        settings.basePlanetOn ? *document.m_pCurrentChart : ChakraReferenceChart(document);
     m_nBaseSign = baseChart.m_vargaSign.Sign(BaseBody(), settings.baseDivision);
     DrawLines(surface);
+    FigureObstacles obstacles(surface); // what the names and labels keep clear of
+    DrawLines(obstacles);
     const FigureArea area = Figure(kUnits);
     const auto places = Places(area, m_nBaseSign);
     DrawTitle(surface,
-              " in " + g_strVargaLabels[settings.vargaForBodies] + "(from " + ChosenPlanetNames()[BaseBody()] + " in " +
-                  g_strVargaLabels[settings.baseDivision] + ")",
-              places);
+              " in " + g_strVargaLabels[settings.vargaForBodies] + "(from " +
+                  ChosenPlanetNames()[BaseBody()] + " in " + g_strVargaLabels[settings.baseDivision] + ")",
+              places, obstacles);
+    // A label its sign's place has no clear room for is left out (a crowd of sahamas in one sign): it is
+    // read in the basic information table of its group.
     std::vector<PlacedLabel> labels;
     for (const ChakraLabel& body : GroupLabels(*document.m_pCurrentChart, settings.vargaForBodies))
         labels.push_back({body.text, TripatakiPlace(body.sign, m_nBaseSign)});
-    DrawPlaces(surface, area, places, labels);
+    DrawPlaces(surface, area, places, labels, obstacles);
 }
