@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QMenu>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "../views_test_support.h"
@@ -122,6 +124,25 @@ protected:
         g_nAspTblPosLeft = m_kept.left, g_nAspTblPosTop = m_kept.top;
         g_nAspTblPosRight = m_kept.right, g_nAspTblPosBottom = m_kept.bottom;
     }
+    // The table drawn into a fresh `Probe` at the default list font and at one half as large again, each
+    // probe then handed to `check` with the view it was drawn from; the font is put back.
+    template <class Probe>
+    void DrawAtTwoListFontSizes(const std::function<void(Probe&, CAspectTableView&)>& check) {
+        constexpr int kListFont = 2; // the small table font the table draws in
+        const LogicalFont kept = g_displayFonts[kListFont];
+        for (const int height : {kept.height, kept.height * 3 / 2}) {
+            SCOPED_TRACE(height);
+            g_displayFonts[kListFont].height = height;
+            CAspectTableView view;
+            view.SetDocument(&m_document);
+            view.resize(760, 700);
+            view.OnInitialUpdate();
+            Probe probe;
+            view.OnDraw(probe);
+            check(probe, view);
+        }
+        g_displayFonts[kListFont] = kept;
+    }
     // Opens the table as the chart view does: at the kept rectangle.
     CFrameWnd* Open() {
         CFrameWnd* frame = nullptr;
@@ -211,17 +232,7 @@ public:
 // Each column header has its own room ("10th", "11th" and "12th" ran together as "10th11th12th"), at the
 // default list font and at a larger one; the scroll range reaches the last column.
 TEST_F(AspectTableViewTest, NoTwoColumnHeadersOverlap) {
-    constexpr int kListFont = 2; // the small table font the table draws in
-    const LogicalFont kept = g_displayFonts[kListFont];
-    for (const int height : {kept.height, kept.height * 3 / 2}) {
-        SCOPED_TRACE(height);
-        g_displayFonts[kListFont].height = height;
-        CAspectTableView view;
-        view.SetDocument(&m_document);
-        view.resize(760, 700);
-        view.OnInitialUpdate();
-        HeaderProbe probe;
-        view.OnDraw(probe);
+    DrawAtTwoListFontSizes<HeaderProbe>([](HeaderProbe& probe, CAspectTableView& view) {
         ASSERT_EQ(probe.headers.size(), 21u);
         EXPECT_EQ(probe.headers[9].first, "1st");
         EXPECT_EQ(probe.headers[20].first, "12th");
@@ -229,8 +240,7 @@ TEST_F(AspectTableViewTest, NoTwoColumnHeadersOverlap) {
             EXPECT_LT(probe.headers[i - 1].second.right, probe.headers[i].second.left)
                 << probe.headers[i - 1].first << " runs into " << probe.headers[i].first;
         EXPECT_GE(view.GetTotalSize().cx, probe.headers.back().second.right);
-    }
-    g_displayFonts[kListFont] = kept;
+    });
 }
 
 // The row labels, each with the box its text takes, and the boxes of the small figures (the dignity
@@ -270,17 +280,7 @@ private:
 
 // No dignity glyph covers a row's planet name, at the default list font and at a larger one.
 TEST_F(AspectTableViewTest, NoGlyphCoversARowLabel) {
-    constexpr int kListFont = 2;
-    const LogicalFont kept = g_displayFonts[kListFont];
-    for (const int height : {kept.height, kept.height * 3 / 2}) {
-        SCOPED_TRACE(height);
-        g_displayFonts[kListFont].height = height;
-        CAspectTableView view;
-        view.SetDocument(&m_document);
-        view.resize(760, 700);
-        view.OnInitialUpdate();
-        RowLabelProbe probe;
-        view.OnDraw(probe);
+    DrawAtTwoListFontSizes<RowLabelProbe>([](RowLabelProbe& probe, CAspectTableView&) {
         ASSERT_EQ(probe.labels.size(), 9u);
         for (const Rect& label : probe.labels)
             for (const Rect& figure : probe.figures) {
@@ -290,8 +290,7 @@ TEST_F(AspectTableViewTest, NoGlyphCoversARowLabel) {
                                    << label.right << ", y " << label.top;
             }
         EXPECT_GT(probe.figures.size(), 9u);
-    }
-    g_displayFonts[kListFont] = kept;
+    });
 }
 
 // The wheel scrolls the table; with Shift or Ctrl held it leaves the table where it is.
