@@ -9,6 +9,7 @@
 // LocateReturn's own.
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "core/chart_core.h"
 #include "core/longitude_search.h"
@@ -33,9 +34,19 @@ private:
         double jdUt = 0.0;
         double speed = 0.0;
     };
+    // A known moment with its years and its phase: the quantity's run from the origin to it, reduced to
+    // [0, 360) degrees.
+    struct KnownPhase {
+        double degrees = 0.0;
+        double years = 0.0;
+        Known known;
+    };
 
-    // The moment by Newton steps from the nearest known phase; nothing when a reading fails or the
-    // steps do not close in.
+    void Remember(double years, const Known& known);
+    // The first guess at the moment from the known moments (at least one).
+    double FirstGuess(double years) const;
+    // The moment by Newton steps from the first guess; nothing when a reading fails or the steps do not
+    // close in.
     std::optional<double> Step(double years);
 
     CChartCore m_probe; // the origin, read at other moments
@@ -44,6 +55,7 @@ private:
     YearQuantity m_quantity;
     double m_originJd; // UT
     bool m_originRead = false;
-    double m_originValue = 0.0;      // the quantity at the origin, degrees
-    std::map<double, Known> m_known; // by years
+    double m_originValue = 0.0;        // the quantity at the origin, degrees
+    std::map<double, Known> m_known;   // by years
+    std::vector<KnownPhase> m_byPhase; // the same moments, by phase
 };
