@@ -114,19 +114,23 @@ double CReturnMoments::FirstGuess(double years) const {
                (eitherSide ? std::max(behind.cost, ahead.cost) : side.cost);
     };
     const std::size_t count = m_byPhase.size();
-    const std::size_t first = static_cast<std::size_t>(
-        std::lower_bound(m_byPhase.begin(), m_byPhase.end(), targetPhase,
-                         [](const KnownPhase& a, double degrees) { return a.degrees < degrees; }) -
-        m_byPhase.begin());
-    for (std::size_t i = 0; i < count; ++i) {
-        const KnownPhase& phase = m_byPhase[(first + i) % count];
-        if (!promising(Reduce360(phase.degrees - targetPhase), ahead)) break;
-        weigh(phase);
+    // The first phase at or past the target's, wrapping past 360.
+    const std::size_t first =
+        static_cast<std::size_t>(
+            std::lower_bound(m_byPhase.begin(), m_byPhase.end(), targetPhase,
+                             [](const KnownPhase& a, double degrees) { return a.degrees < degrees; }) -
+            m_byPhase.begin()) %
+        count;
+    // Phases lie in [0, 360): how far one lies ahead of another, in [0, 360].
+    const auto aheadOf = [](double a, double b) { return a >= b ? a - b : a - b + 360.0; };
+    for (std::size_t i = 0, at = first; i < count; ++i, at = at + 1 == count ? 0 : at + 1) {
+        if (!promising(aheadOf(m_byPhase[at].degrees, targetPhase), ahead)) break;
+        weigh(m_byPhase[at]);
     }
-    for (std::size_t i = 1; i <= count; ++i) {
-        const KnownPhase& phase = m_byPhase[(first + count - i) % count];
-        if (!promising(Reduce360(targetPhase - phase.degrees), behind)) break;
-        weigh(phase);
+    for (std::size_t i = 0, at = first; i < count; ++i) {
+        at = at == 0 ? count - 1 : at - 1;
+        if (!promising(aheadOf(targetPhase, m_byPhase[at].degrees), behind)) break;
+        weigh(m_byPhase[at]);
     }
     if (behind.neighbour && ahead.neighbour && behind.neighbour->rest - ahead.neighbour->rest > 0.0) {
         const PhaseNeighbour& b = *behind.neighbour;
