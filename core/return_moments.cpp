@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 
 #include "core/angle_time.h"
@@ -9,6 +10,7 @@
 #include "core/calc_options.h"
 #include "core/option_snapshot.h"
 #include "core/search_speeds.h"
+#include "core/sun_centre.h"
 
 namespace {
 
@@ -27,6 +29,10 @@ constexpr double kCarriedShare = 0.25;
 constexpr double kTurnDriftSeconds = 9.5;
 constexpr double kCurveStraySeconds = 170.0;
 constexpr double kCurvePhaseDegrees = 22.5;
+// What a guess along the Sun's Keplerian orbit (sun_centre.h) strays by: the pull of the Moon and the
+// planets and the orbit's own terms left out, up to 1100 s between moments a year to 120 years apart
+// over 1700-2250 (rms 320 s).
+constexpr double kOrbitStraySeconds = 1200.0;
 // How far a phase kept reduced may lie from the rest worked out from the years, degrees: rounding over
 // millions of degrees of run.
 constexpr double kPhaseSlackDegrees = 1e-6;
@@ -84,6 +90,7 @@ double CReturnMoments::FirstGuess(double years) const {
     // the moment that promises the nearest guess, the earlier of two that promise the same.
     struct Side {
         double cost = HUGE_VAL;
+        double turnCost = 0.0; // the share of the cost its whole turns make
         double years = 0.0;
         std::optional<PhaseNeighbour> neighbour;
     };
@@ -94,11 +101,11 @@ double CReturnMoments::FirstGuess(double years) const {
         const double turns = std::round(run / 360.0);
         const double rest = run - 360.0 * turns;
         const double phases = rest / kCurvePhaseDegrees;
-        const double cost =
-            kTurnDriftSeconds * std::fabs(turns) + kCurveStraySeconds * phases * phases * phases * phases;
+        const double turnCost = kTurnDriftSeconds * std::fabs(turns);
+        const double cost = turnCost + kCurveStraySeconds * phases * phases * phases * phases;
         Side& side = rest >= 0.0 ? behind : ahead;
         if (cost < side.cost || (cost == side.cost && k.years < side.years))
-            side = {cost, k.years,
+            side = {cost, turnCost, k.years,
                     PhaseNeighbour{k.known.jdUt + turns * turnDays, rest, 1.0 / k.known.speed}};
     };
     // The moments are weighed outward from the target's phase, half a turn each way: those ahead of it
@@ -132,7 +139,19 @@ double CReturnMoments::FirstGuess(double years) const {
         if (!promising(aheadOf(targetPhase, m_byPhase[at].degrees), behind)) break;
         weigh(m_byPhase[at]);
     }
-    if (behind.neighbour && ahead.neighbour && behind.neighbour->rest - ahead.neighbour->rest > 0.0) {
+    const bool between =
+        behind.neighbour && ahead.neighbour && behind.neighbour->rest - ahead.neighbour->rest > 0.0;
+    // The curve strays by the fourth derivative's share of the product of the squared phases to either
+    // side, and by the turns of both.
+    const auto curveStray = [&] {
+        const double b = behind.neighbour->rest / kCurvePhaseDegrees,
+                     a = ahead.neighbour->rest / kCurvePhaseDegrees;
+        return behind.turnCost + ahead.turnCost + kCurveStraySeconds * b * b * a * a;
+    };
+    // The line from one side strays by days, a curve between far phases by hours: the Sun's run is guessed
+    // along its orbit instead.
+    if (m_quantity.IsSunsRun() && !(between && curveStray() < kOrbitStraySeconds)) return OrbitGuess(years);
+    if (between) {
         const PhaseNeighbour& b = *behind.neighbour;
         const PhaseNeighbour& a = *ahead.neighbour;
         const double h = b.rest - a.rest; // degrees between them
@@ -143,6 +162,15 @@ double CReturnMoments::FirstGuess(double years) const {
     }
     const PhaseNeighbour& n = behind.neighbour ? *behind.neighbour : *ahead.neighbour;
     return n.t + n.rest * n.perDegree;
+}
+
+double CReturnMoments::OrbitGuess(double years) const {
+    const auto next = m_known.lower_bound(years);
+    const bool earlierNearer =
+        next == m_known.end() ||
+        (next != m_known.begin() && years - std::prev(next)->first < next->first - years);
+    const auto& [knownYears, known] = earlierNearer ? *std::prev(next) : *next;
+    return SunHasRun(known.jdUt, (years - knownYears) * m_quantity.degreesPerYear, m_quantity.meanYearDays);
 }
 
 std::optional<double> CReturnMoments::Step(double years) {

@@ -2,7 +2,8 @@
 // CReturnMoments: the moments of many numbers of years of one year kind after one origin, such as a
 // dasa's period bounds, each as CChartCore::LocateReturn finds it but in a few readings. A searched
 // kind's moment starts from the moments already found whose quantity stood nearest the target's phase,
-// carried on at the mean rate for whole turns and along their speeds for the rest; Newton steps on the
+// carried on at the mean rate for whole turns and along their speeds for the rest (the Sun's, where those
+// lie far or on one side only, along its orbit from the moment nearest in time); Newton steps on the
 // quantity's speed (year_quantity_reading.h) finish it where a reading finds it within the tolerance:
 // mostly two readings, the second close to the moment and carrying the star. Where the speeds do not bound
 // the quantity (topocentric places, the traditional model) or the steps do not close in, the moment is
@@ -45,6 +46,8 @@ private:
     void Remember(double years, const Known& known);
     // The first guess at the moment from the known moments (at least one).
     double FirstGuess(double years) const;
+    // The Sun's moment guessed along its orbit from the known moment nearest in years.
+    double OrbitGuess(double years) const;
     // The moment by Newton steps from the first guess; nothing when a reading fails or the steps do not
     // close in.
     std::optional<double> Step(double years);
