@@ -96,6 +96,11 @@ CalcValue LibraryAyanamsa(double jdUt, std::int32_t flags, int siderealMode, Aya
 }
 
 CalcStatus LibraryStarPlace(const std::string& star, double jdUt, std::int32_t flags, StarPlace& place) {
+    return LibraryStarPlace(star, EphemerisMoment(jdUt), flags, place);
+}
+
+CalcStatus LibraryStarPlace(const std::string& star, const EphemerisMoment& moment, std::int32_t flags,
+                            StarPlace& place) {
     // The library computes a star three times over for its speed, which changes no bit of the position
     // (checked over 20,000 moments, 1585-2317): the speed is never asked for.
     const std::int32_t positionFlags = flags & ~kFlagSpeed;
@@ -105,7 +110,7 @@ CalcStatus LibraryStarPlace(const std::string& star, double jdUt, std::int32_t f
     double position[6] = {};
     char error[AS_MAXCH] = "";
     CountEphemerisCall(EphemerisCall::kStar);
-    if (swe_fixstar2(name.data(), EphemerisJulianDay(jdUt), positionFlags, position, error) < 0)
+    if (swe_fixstar2(name.data(), moment.jdEt, positionFlags, position, error) < 0)
         return CalcStatus::Failure(error);
     place = {position[0], position[1]};
     return {};
