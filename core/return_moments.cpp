@@ -44,9 +44,10 @@ struct PhaseNeighbour {
     double perDegree = 0.0; // days a degree there, at the known moment's speed
 };
 
-// The offset in (-180, 180] of a value from a target, degrees.
+// The offset in (-180, 180] of a value from a target, both in [0, 360), degrees.
 double OffsetFrom(double value, double target) {
-    return 180.0 - Reduce360(180.0 - (value - target));
+    const double offset = value - target;
+    return offset > 180.0 ? offset - 360.0 : offset <= -180.0 ? offset + 360.0 : offset;
 }
 
 } // namespace
@@ -181,7 +182,7 @@ std::optional<double> CReturnMoments::Step(double years) {
         Remember(0.0, {m_originJd, origin->speed});
         m_originRead = true;
     }
-    const double target = m_originValue + years * m_quantity.degreesPerYear;
+    const double target = Reduce360(m_originValue + years * m_quantity.degreesPerYear);
     double t = FirstGuess(years);
     // The last reading of the star too, whose part readings close by carry (year_quantity_reading.h).
     std::optional<QuantityReading> full;
