@@ -1,6 +1,7 @@
 #include "core/ayanamsa_cache.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 #include <optional>
@@ -96,16 +97,29 @@ CalcValue LibraryAyanamsa(double jdUt, std::int32_t flags, int siderealMode, Aya
 }
 
 CalcStatus LibraryStarPlace(const std::string& star, double jdUt, std::int32_t flags, StarPlace& place) {
+    return LibraryStarPlace(star, EphemerisMoment(jdUt), flags, place);
+}
+
+CalcStatus LibraryStarPlace(const std::string& star, const EphemerisMoment& moment, std::int32_t flags,
+                            StarPlace& place) {
     // The library computes a star three times over for its speed, which changes no bit of the position
     // (checked over 20,000 moments, 1585-2317): the speed is never asked for.
     const std::int32_t positionFlags = flags & ~kFlagSpeed;
-    // The library writes the star's full name back into the buffer it is given.
-    std::vector<char> name(star.begin(), star.end());
-    name.resize(std::max<std::size_t>(name.size() + 1, 2 * SE_MAX_STNAME + 1), '\0');
+    // The library writes the star's full name back into the buffer it is given: one of the size it asks
+    // for on the stack (a star is read at every step of a search), a longer star code's on the heap.
+    std::array<char, 2 * SE_MAX_STNAME + 1> nameOnStack;
+    std::vector<char> longName;
+    char* name = nameOnStack.data();
+    if (star.size() >= nameOnStack.size()) {
+        longName.resize(star.size() + 1);
+        name = longName.data();
+    }
+    std::copy(star.begin(), star.end(), name);
+    name[star.size()] = '\0';
     double position[6] = {};
     char error[AS_MAXCH] = "";
     CountEphemerisCall(EphemerisCall::kStar);
-    if (swe_fixstar2(name.data(), EphemerisJulianDay(jdUt), positionFlags, position, error) < 0)
+    if (swe_fixstar2(name, moment.jdEt, positionFlags, position, error) < 0)
         return CalcStatus::Failure(error);
     place = {position[0], position[1]};
     return {};

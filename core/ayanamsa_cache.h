@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/calc_status.h"
+#include "core/julian_day.h"
 
 // How a value is used. A search step, narrowing a crossing, may take the value interpolated linearly
 // between the two remembered exact ones when it lies between them and they are at most
@@ -39,6 +40,8 @@ struct StarPlace {
     double latitude = 0.0;
 };
 CalcStatus LibraryStarPlace(const std::string& star, double jdUt, std::int32_t flags, StarPlace& place);
+CalcStatus LibraryStarPlace(const std::string& star, const EphemerisMoment& moment, std::int32_t flags,
+                            StarPlace& place);
 
 // Drops every remembered value, in every thread: after the ayanamsa settings, the sidereal mode or
 // the ephemeris files change.

@@ -103,10 +103,13 @@ public:
     // sidereal positions leave nutation out as well, so a search step's sidereal longitude is this less
     // an offset that moves with the precession alone (zodiac_offset.h).
     CalcValue CalcTropicalLongitude(int body, double jdUt, double* speed = nullptr) const;
+    CalcValue CalcTropicalLongitude(int body, const EphemerisMoment& moment, double* speed = nullptr) const;
     // An ayanamsa's anchor star (the library's name; with the true-position bit when `truePosition`) at a
     // UT Julian day, in the frame and options of CalcTropicalLongitude: tropical longitude and latitude,
     // degrees. Read at the same moment as a body, it shares the library's work on the Earth.
     CalcStatus CalcTropicalStar(const std::string& star, bool truePosition, double jdUt,
+                                StarPlace& place) const;
+    CalcStatus CalcTropicalStar(const std::string& star, bool truePosition, const EphemerisMoment& moment,
                                 StarPlace& place) const;
     // The nakshatra shift of a tropical chart, degrees: with SiderealNaksharasInTropical on and the
     // tropical ayanamsa (id 16), 180 - Spica's tropical longitude; otherwise 0.

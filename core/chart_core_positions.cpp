@@ -201,6 +201,10 @@ std::int32_t CChartCore::TropicalFlags() const {
 }
 
 CalcValue CChartCore::CalcTropicalLongitude(int body, double jdUt, double* speed) const {
+    return CalcTropicalLongitude(body, EphemerisMoment(jdUt), speed);
+}
+
+CalcValue CChartCore::CalcTropicalLongitude(int body, const EphemerisMoment& moment, double* speed) const {
     if (body < kSun || body >= kEphemerisBodyCount)
         return CalcValue::Failure("Body " + std::to_string(body) + " has no tropical place.");
     std::int32_t flags = TropicalFlags();
@@ -208,10 +212,10 @@ CalcValue CChartCore::CalcTropicalLongitude(int body, double jdUt, double* speed
     double x[6] = {};
     char error[AS_MAXCH] = "";
     CountEphemerisCall(EphemerisCall::kBody);
-    if (swe_calc(EphemerisJulianDay(jdUt), EphemerisBody(body), flags, x, error) < 0)
-        return {0.0, CalcFailure(error)};
+    if (swe_calc(moment.jdEt, EphemerisBody(body), flags, x, error) < 0) return {0.0, CalcFailure(error)};
     if (!AllFinite(x, 4)) {
-        return {0.0, NotANumberFailure("position", jdUt, LongitudeEast(), m_latitude.m_dValue, m_dAltitude)};
+        return {0.0, NotANumberFailure("position", moment.jdUt, LongitudeEast(), m_latitude.m_dValue,
+                                       m_dAltitude)};
     }
     if (speed != nullptr) *speed = x[3];
     return {Reduce360(x[0]), {}};
@@ -219,7 +223,12 @@ CalcValue CChartCore::CalcTropicalLongitude(int body, double jdUt, double* speed
 
 CalcStatus CChartCore::CalcTropicalStar(const std::string& star, bool truePosition, double jdUt,
                                         StarPlace& place) const {
-    return LibraryStarPlace(star, jdUt, TropicalFlags() | (truePosition ? kFlagTruePositions : 0), place);
+    return CalcTropicalStar(star, truePosition, EphemerisMoment(jdUt), place);
+}
+
+CalcStatus CChartCore::CalcTropicalStar(const std::string& star, bool truePosition,
+                                        const EphemerisMoment& moment, StarPlace& place) const {
+    return LibraryStarPlace(star, moment, TropicalFlags() | (truePosition ? kFlagTruePositions : 0), place);
 }
 
 CalcStatus CChartCore::CalcBodyTopo(int body, double jdUt, CBodyCoordinates& coordinates) {

@@ -24,3 +24,10 @@ int WeekdayFromMonday(double jd);
 
 // The Julian day in ephemeris time (TT) of a UT Julian day: UT + Delta T, as the library models it.
 double EphemerisJulianDay(double jdUt);
+
+// A UT Julian day with its ephemeris-time one, worked out once for the readings that share the moment.
+struct EphemerisMoment {
+    explicit EphemerisMoment(double ut) : jdUt(ut), jdEt(EphemerisJulianDay(ut)) {}
+    double jdUt;
+    double jdEt;
+};

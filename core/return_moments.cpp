@@ -1,6 +1,8 @@
 #include "core/return_moments.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 
 #include "core/angle_time.h"
@@ -8,6 +10,7 @@
 #include "core/calc_options.h"
 #include "core/option_snapshot.h"
 #include "core/search_speeds.h"
+#include "core/sun_centre.h"
 
 namespace {
 
@@ -26,6 +29,13 @@ constexpr double kCarriedShare = 0.25;
 constexpr double kTurnDriftSeconds = 9.5;
 constexpr double kCurveStraySeconds = 170.0;
 constexpr double kCurvePhaseDegrees = 22.5;
+// What a guess along the Sun's Keplerian orbit (sun_centre.h) strays by: the pull of the Moon and the
+// planets and the orbit's own terms left out, up to 1100 s between moments a year to 120 years apart
+// over 1700-2250 (rms 320 s).
+constexpr double kOrbitStraySeconds = 1200.0;
+// How far a phase kept reduced may lie from the rest worked out from the years, degrees: rounding over
+// millions of degrees of run.
+constexpr double kPhaseSlackDegrees = 1e-6;
 
 // A known moment seen from a target: moved by whole turns of the quantity to the target's turn.
 struct PhaseNeighbour {
@@ -34,9 +44,10 @@ struct PhaseNeighbour {
     double perDegree = 0.0; // days a degree there, at the known moment's speed
 };
 
-// The offset in (-180, 180] of a value from a target, degrees.
+// The offset in (-180, 180] of a value from a target, both in [0, 360), degrees.
 double OffsetFrom(double value, double target) {
-    return 180.0 - Reduce360(180.0 - (value - target));
+    const double offset = value - target;
+    return offset > 180.0 ? offset - 360.0 : offset <= -180.0 ? offset + 360.0 : offset;
 }
 
 } // namespace
@@ -61,8 +72,106 @@ SearchResult CReturnMoments::Locate(double years) {
     }
     if (stepped) return SearchResult::Found(*stepped);
     const SearchResult found = m_probe.LocateReturn(years, m_kind, m_userDays);
-    if (found.found()) m_known[years] = {found.jdUt, m_quantity.degreesPerYear / m_quantity.meanYearDays};
+    if (found.found()) Remember(years, {found.jdUt, m_quantity.degreesPerYear / m_quantity.meanYearDays});
     return found;
+}
+
+void CReturnMoments::Remember(double years, const Known& known) {
+    if (!m_known.emplace(years, known).second) return;
+    const KnownPhase phase{Reduce360(years * m_quantity.degreesPerYear), years, known};
+    m_byPhase.insert(
+        std::upper_bound(m_byPhase.begin(), m_byPhase.end(), phase,
+                         [](const KnownPhase& a, const KnownPhase& b) { return a.degrees < b.degrees; }),
+        phase);
+}
+
+double CReturnMoments::FirstGuess(double years) const {
+    // From a known moment on either side of the target's phase, moved by whole turns at the mean rate,
+    // then the curve through both at their speeds (cubic Hermite), or the line from one. Each side takes
+    // the moment that promises the nearest guess, the earlier of two that promise the same.
+    struct Side {
+        double cost = HUGE_VAL;
+        double turnCost = 0.0; // the share of the cost its whole turns make
+        double years = 0.0;
+        std::optional<PhaseNeighbour> neighbour;
+    };
+    Side behind, ahead;
+    const double turnDays = m_quantity.TurnDays();
+    const auto weigh = [&](const KnownPhase& k) {
+        const double run = (years - k.years) * m_quantity.degreesPerYear;
+        const double turns = std::round(run / 360.0);
+        const double rest = run - 360.0 * turns;
+        const double phases = rest / kCurvePhaseDegrees;
+        const double turnCost = kTurnDriftSeconds * std::fabs(turns);
+        const double cost = turnCost + kCurveStraySeconds * phases * phases * phases * phases;
+        Side& side = rest >= 0.0 ? behind : ahead;
+        if (cost < side.cost || (cost == side.cost && k.years < side.years))
+            side = {cost, turnCost, k.years,
+                    PhaseNeighbour{k.known.jdUt + turns * turnDays, rest, 1.0 / k.known.speed}};
+    };
+    // The moments are weighed outward from the target's phase, half a turn each way: those ahead of it
+    // make the side ahead, those behind the side behind, and a side's walk stops where the phase alone
+    // promises no nearer guess. A phase about as far as the target's or half a turn away may fall on
+    // either side, so it is weighed while it promises a nearer guess than the worse side's.
+    const double targetPhase = Reduce360(years * m_quantity.degreesPerYear);
+    const auto promising = [&](double apart, const Side& side) {
+        if (apart > 180.0 + kPhaseSlackDegrees) return false;
+        const bool eitherSide = apart <= kPhaseSlackDegrees || apart >= 180.0 - kPhaseSlackDegrees;
+        const double phases = std::max(0.0, apart - kPhaseSlackDegrees) / kCurvePhaseDegrees;
+        return kCurveStraySeconds * phases * phases * phases * phases <
+               (eitherSide ? std::max(behind.cost, ahead.cost) : side.cost);
+    };
+    const std::size_t count = m_byPhase.size();
+    // The first phase at or past the target's, wrapping past 360.
+    const std::size_t first =
+        static_cast<std::size_t>(
+            std::lower_bound(m_byPhase.begin(), m_byPhase.end(), targetPhase,
+                             [](const KnownPhase& a, double degrees) { return a.degrees < degrees; }) -
+            m_byPhase.begin()) %
+        count;
+    // Phases lie in [0, 360): how far one lies ahead of another, in [0, 360].
+    const auto aheadOf = [](double a, double b) { return a >= b ? a - b : a - b + 360.0; };
+    for (std::size_t i = 0, at = first; i < count; ++i, at = at + 1 == count ? 0 : at + 1) {
+        if (!promising(aheadOf(m_byPhase[at].degrees, targetPhase), ahead)) break;
+        weigh(m_byPhase[at]);
+    }
+    for (std::size_t i = 0, at = first; i < count; ++i) {
+        at = at == 0 ? count - 1 : at - 1;
+        if (!promising(aheadOf(targetPhase, m_byPhase[at].degrees), behind)) break;
+        weigh(m_byPhase[at]);
+    }
+    const bool between =
+        behind.neighbour && ahead.neighbour && behind.neighbour->rest - ahead.neighbour->rest > 0.0;
+    // The curve strays by the fourth derivative's share of the product of the squared phases to either
+    // side, and by the turns of both.
+    const auto curveStray = [&] {
+        const double b = behind.neighbour->rest / kCurvePhaseDegrees,
+                     a = ahead.neighbour->rest / kCurvePhaseDegrees;
+        return behind.turnCost + ahead.turnCost + kCurveStraySeconds * b * b * a * a;
+    };
+    // The line from one side strays by days, a curve between far phases by hours: the Sun's run is guessed
+    // along its orbit instead.
+    if (m_quantity.IsSunsRun() && !(between && curveStray() < kOrbitStraySeconds)) return OrbitGuess(years);
+    if (between) {
+        const PhaseNeighbour& b = *behind.neighbour;
+        const PhaseNeighbour& a = *ahead.neighbour;
+        const double h = b.rest - a.rest; // degrees between them
+        const double s = b.rest / h;
+        const double s2 = s * s, s3 = s2 * s;
+        return (2 * s3 - 3 * s2 + 1) * b.t + (s3 - 2 * s2 + s) * h * b.perDegree + (-2 * s3 + 3 * s2) * a.t +
+               (s3 - s2) * h * a.perDegree;
+    }
+    const PhaseNeighbour& n = behind.neighbour ? *behind.neighbour : *ahead.neighbour;
+    return n.t + n.rest * n.perDegree;
+}
+
+double CReturnMoments::OrbitGuess(double years) const {
+    const auto next = m_known.lower_bound(years);
+    const bool earlierNearer =
+        next == m_known.end() ||
+        (next != m_known.begin() && years - std::prev(next)->first < next->first - years);
+    const auto& [knownYears, known] = earlierNearer ? *std::prev(next) : *next;
+    return SunHasRun(known.jdUt, (years - knownYears) * m_quantity.degreesPerYear, m_quantity.meanYearDays);
 }
 
 std::optional<double> CReturnMoments::Step(double years) {
@@ -70,40 +179,11 @@ std::optional<double> CReturnMoments::Step(double years) {
         const std::optional<QuantityReading> origin = ReadYearQuantity(m_probe, m_quantity, m_originJd);
         if (!origin) return std::nullopt;
         m_originValue = origin->value;
-        m_known[0.0] = {m_originJd, origin->speed};
+        Remember(0.0, {m_originJd, origin->speed});
         m_originRead = true;
     }
-    const double target = m_originValue + years * m_quantity.degreesPerYear;
-    // The first guess: from a known moment on either side of the target's phase, moved by whole turns at
-    // the mean rate, then the curve through both at their speeds (cubic Hermite), or the line from one.
-    // Each side takes the moment that promises the nearest guess.
-    std::optional<PhaseNeighbour> behind, ahead;
-    double behindCost = HUGE_VAL, aheadCost = HUGE_VAL;
-    const double turnDays = m_quantity.TurnDays();
-    for (const auto& [knownYears, known] : m_known) {
-        const double run = (years - knownYears) * m_quantity.degreesPerYear;
-        const double turns = std::round(run / 360.0);
-        const double rest = run - 360.0 * turns;
-        const double phases = rest / kCurvePhaseDegrees;
-        const double cost =
-            kTurnDriftSeconds * std::fabs(turns) + kCurveStraySeconds * phases * phases * phases * phases;
-        double& sideCost = rest >= 0.0 ? behindCost : aheadCost;
-        if (!(cost < sideCost)) continue;
-        sideCost = cost;
-        (rest >= 0.0 ? behind : ahead) =
-            PhaseNeighbour{known.jdUt + turns * turnDays, rest, 1.0 / known.speed};
-    }
-    double t = 0.0;
-    if (behind && ahead && behind->rest - ahead->rest > 0.0) {
-        const double h = behind->rest - ahead->rest; // degrees between them
-        const double s = behind->rest / h;
-        const double s2 = s * s, s3 = s2 * s;
-        t = (2 * s3 - 3 * s2 + 1) * behind->t + (s3 - 2 * s2 + s) * h * behind->perDegree +
-            (-2 * s3 + 3 * s2) * ahead->t + (s3 - s2) * h * ahead->perDegree;
-    } else {
-        const PhaseNeighbour& n = behind ? *behind : *ahead;
-        t = n.t + n.rest * n.perDegree;
-    }
+    const double target = Reduce360(m_originValue + years * m_quantity.degreesPerYear);
+    double t = FirstGuess(years);
     // The last reading of the star too, whose part readings close by carry (year_quantity_reading.h).
     std::optional<QuantityReading> full;
     double fullJd = 0.0;
@@ -134,7 +214,7 @@ std::optional<double> CReturnMoments::Step(double years) {
         // A moment a whole turn away from the mean one is the wrong turn's.
         if (std::fabs(t - (m_originJd + years * m_quantity.meanYearDays)) > m_quantity.lastBracketDays)
             return std::nullopt;
-        m_known[years] = {t, reading->speed};
+        Remember(years, {t, reading->speed});
         return t;
     }
     return std::nullopt;

@@ -2,13 +2,15 @@
 // CReturnMoments: the moments of many numbers of years of one year kind after one origin, such as a
 // dasa's period bounds, each as CChartCore::LocateReturn finds it but in a few readings. A searched
 // kind's moment starts from the moments already found whose quantity stood nearest the target's phase,
-// carried on at the mean rate for whole turns and along their speeds for the rest; Newton steps on the
+// carried on at the mean rate for whole turns and along their speeds for the rest (the Sun's, where those
+// lie far or on one side only, along its orbit from the moment nearest in time); Newton steps on the
 // quantity's speed (year_quantity_reading.h) finish it where a reading finds it within the tolerance:
 // mostly two readings, the second close to the moment and carrying the star. Where the speeds do not bound
 // the quantity (topocentric places, the traditional model) or the steps do not close in, the moment is
 // LocateReturn's own.
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "core/chart_core.h"
 #include "core/longitude_search.h"
@@ -33,9 +35,21 @@ private:
         double jdUt = 0.0;
         double speed = 0.0;
     };
+    // A known moment with its years and its phase: the quantity's run from the origin to it, reduced to
+    // [0, 360) degrees.
+    struct KnownPhase {
+        double degrees = 0.0;
+        double years = 0.0;
+        Known known;
+    };
 
-    // The moment by Newton steps from the nearest known phase; nothing when a reading fails or the
-    // steps do not close in.
+    void Remember(double years, const Known& known);
+    // The first guess at the moment from the known moments (at least one).
+    double FirstGuess(double years) const;
+    // The Sun's moment guessed along its orbit from the known moment nearest in years.
+    double OrbitGuess(double years) const;
+    // The moment by Newton steps from the first guess; nothing when a reading fails or the steps do not
+    // close in.
     std::optional<double> Step(double years);
 
     CChartCore m_probe; // the origin, read at other moments
@@ -44,6 +58,7 @@ private:
     YearQuantity m_quantity;
     double m_originJd; // UT
     bool m_originRead = false;
-    double m_originValue = 0.0;      // the quantity at the origin, degrees
-    std::map<double, Known> m_known; // by years
+    double m_originValue = 0.0;        // the quantity at the origin, degrees
+    std::map<double, Known> m_known;   // by years
+    std::vector<KnownPhase> m_byPhase; // the same moments, by phase
 };

@@ -21,6 +21,8 @@ struct YearQuantity {
     // Earth) / (2 x 0.95), rounded up; the Moon and Moon - Sun: 0.7 / (2 x 10.6), rounded up.
     double bend = 5e-4;
 
+    // Whether the quantity is the Sun's longitude.
+    bool IsSunsRun() const { return body == kSun && !moonMinusSun; }
     // Days of one mean turn (360 degrees) of the quantity.
     double TurnDays() const { return meanYearDays * 360.0 / degreesPerYear; }
 };

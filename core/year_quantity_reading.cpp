@@ -72,11 +72,13 @@ std::optional<QuantityReading> ReadTropicalAngle(const CChartCore& probe, double
 // The body's tropical place less the anchor star's, at the star's sidereal longitude.
 std::optional<QuantityReading> ReadAnchored(const CChartCore& probe, const YearQuantity& quantity,
                                             const StarAnchor& anchor, double jdUt) {
+    // The body and the star at the same moment: Delta T worked out once.
+    const EphemerisMoment moment(jdUt);
     double speed = 0.0;
-    const CalcValue body = probe.CalcTropicalLongitude(quantity.body, jdUt, &speed);
+    const CalcValue body = probe.CalcTropicalLongitude(quantity.body, moment, &speed);
     if (!body.ok()) return std::nullopt;
     StarPlace star;
-    if (!probe.CalcTropicalStar(anchor.star, anchor.withTruePosition, jdUt, star).ok()) return std::nullopt;
+    if (!probe.CalcTropicalStar(anchor.star, anchor.withTruePosition, moment, star).ok()) return std::nullopt;
     QuantityReading reading;
     reading.carriable = true;
     reading.starPart = anchor.longitude - star.longitude - g_ayanamsaSettings.m_correction.m_dValue;

@@ -46,11 +46,20 @@ double CDasaTree::CycleLengthYears() const {
     return sum;
 }
 
-CalcStatus CDasaTree::CycleStart(CChartCore& start) const {
-    // Moves the start by dasa years, as closely as the bounds counted from it. Only its moment is set:
-    // every year search reads the quantity at its own origin, so the start's positions are never read.
+CalcStatus CDasaTree::CycleStart() {
+    // Moves the start by dasa years. Only its moment is set: every year search reads the quantity at
+    // its own origin, so the start's positions are never read. A searched kind's start is moved by the
+    // moments the bounds are found with, from birth: the start and the bounds are counted alike, and read
+    // birth once. A shift by days makes the shifted start their origin.
+    CChartCore& start = m_cache.start;
+    std::optional<CReturnMoments>& returns = m_cache.returns;
+    const bool searched = !CountedYearDays(nYearKind, dUserYearDays);
+    if (searched) returns.emplace(birth, nYearKind, dUserYearDays);
+    m_cache.startYears = 0.0;
     const auto move = [&](const CChartCore& from, double years) {
-        const SearchResult moved = CReturnMoments(from, nYearKind, dUserYearDays).Locate(years);
+        m_cache.startYears += years;
+        const SearchResult moved = searched ? returns->Locate(m_cache.startYears)
+                                            : from.LocateReturn(years, nYearKind, dUserYearDays);
         if (moved.found()) from.JulianDayToDate(moved.jdUt, start);
         return FromSearch(moved);
     };
@@ -60,6 +69,8 @@ CalcStatus CDasaTree::CycleStart(CChartCore& start) const {
     }
     if (nDasaCode >= 0 && nDasaCode < static_cast<int>(g_bDasaShift.size()) && g_bDasaShift[nDasaCode]) {
         start.ShiftByPeriod(g_dDasaShiftDays[nDasaCode], start, 1.0);
+        if (searched) returns.emplace(start, nYearKind, dUserYearDays);
+        m_cache.startYears = 0.0;
     }
     if (g_nDasaCycleOffset != 0) {
         const CChartCore from = start;
@@ -171,10 +182,9 @@ CalcStatus CDasaTree::PrepareCycleStart() {
     m_cache.valid = false;
     m_cache.returns.reset();
     m_cache.firstCount = -1;
-    if (CalcStatus status = CycleStart(m_cache.start); !status.ok()) return status;
+    if (CalcStatus status = CycleStart(); !status.ok()) return status;
     m_cache.startJd = m_cache.start.GetJulianDay();
     m_cache.countedYearDays = CountedYearDays(nYearKind, dUserYearDays);
-    if (!m_cache.countedYearDays) m_cache.returns.emplace(m_cache.start, nYearKind, dUserYearDays);
     m_cache.zone = m_cache.start.m_dateTime.m_zone;
     m_cache.zone.SplitHours();
     m_cache.key = key;
@@ -192,7 +202,7 @@ CalcStatus CDasaTree::MomentAt(double years, double& jd) {
         jd = CountedMoment(years);
         return {};
     }
-    const SearchResult result = m_cache.returns->Locate(years);
+    const SearchResult result = m_cache.returns->Locate(m_cache.startYears + years);
     if (CalcStatus status = FromSearch(result); !status.ok()) return status;
     jd = result.jdUt;
     return {};

@@ -50,10 +50,6 @@ public:
     // Names one period at a level from its lords, and sets its bPlanet (unless label tables name it) and
     // nLord.
     void FormatPeriodLabel(int level, int lord, int lord2, int lord3, CDasaPeriod& out) const;
-    // The birth moment of the dasa's first cycle with the balance, the code's shift and the cycle
-    // offset applied (its moment and place; its positions are left as they were); dasa years are counted
-    // from it.
-    CalcStatus CycleStart(CChartCore& start) const;
     // Sum of the first-level periods, dasa years.
     double CycleLengthYears() const;
 
@@ -136,7 +132,10 @@ private:
         double startJd = 0.0;                  // UT
         std::optional<double> countedYearDays; // CountedYearDays of the tree's kind; none when searched
         CHmsTime zone; // the start's time zone, split once: every listed moment is shown in it
-        std::optional<CReturnMoments> returns;            // searched kinds only
+        // Searched kinds only: the moments from birth, or from the start where a shift by days moved it,
+        // which lies `startYears` after that origin.
+        std::optional<CReturnMoments> returns;
+        double startYears = 0.0;
         std::array<double, kDasaMaxPeriods> firstYears{}; // the first-level lengths of the key
         // The first level's bounds (no count: none yet); every listing of a chain starts with them.
         int firstCount = -1;
@@ -151,6 +150,10 @@ private:
     PeriodShape FirstLevelShape(int j) const;
     Children PeriodsUnder(int level, const PeriodShape* parent, const Shares& share) const;
     CalcStatus PrepareCycleStart();
+    // The birth moment of the dasa's first cycle with the balance, the code's shift and the cycle
+    // offset applied (its moment and place; its positions are left as they were) into m_cache.start; dasa
+    // years are counted from it. Sets up m_cache.returns for a searched kind.
+    CalcStatus CycleStart();
     // The UT Julian day `years` dasa years after the cycle start.
     CalcStatus MomentAt(double years, double& jd);
     // The same for a year counted in days (m_cache.countedYearDays set), which cannot fail.

@@ -1,8 +1,9 @@
 // Vimsottari's bounds under the true sidereal year and the other defaults (True Lahiri, true places)
 // against the instants the Sun reaches their targets, found here by bisection on the library's sidereal
 // Sun and Spica read directly. Births spread over 1700-2250, among them one whose cycle start the
-// bracketed search left 0.08 s late, and one whose Mars-Ketu bound lies five minutes after a step of
-// 0.86 mas between two segments of the ephemeris file.
+// bracketed search left 0.08 s late, one whose Mars-Ketu bound lies five minutes after a step of
+// 0.86 mas between two segments of the ephemeris file, and one whose bounds strayed by the cycle start's
+// error and their own.
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -31,6 +32,8 @@ struct Birth {
 const Birth kBirths[] = {
     {1712, 2, 8, 15 + 1 / 60.0 + 3.81 / 3600.0, -169.307, 19.2, "1712: its cycle start was 0.08 s late"},
     {2092, 10, 13, 13 + 42 / 60.0 + 25.57 / 3600.0, 20.346, -6.459, "2092: a segment step before Mars-Ketu"},
+    {2122, 5, 8, 14 + 33 / 60.0 + 31.49 / 3600.0, -179.4125, 3.1255,
+     "2122: its bounds, counted from the cycle start, carried its error to 0.012 s"},
     {1768, 6, 21, 4.25, 2.35, 48.86, "1768"},
     {1893, 11, 2, 21.9, 72.88, 19.08, "1893"},
     {1984, 3, 17, 0.4, -43.2, -22.9, "1984"},
