@@ -1,4 +1,5 @@
 #include <cmath>
+#include <functional>
 #include <optional>
 
 #include <gtest/gtest.h>
@@ -47,6 +48,21 @@ protected:
         ChooseAyanamsa(setting.ayanamsa, setting.correction);
     }
 
+    // `check` at moments (JD UT) 1013.7 days apart from 1900 to 2100, in every zodiac setting and for
+    // every year kind, each setting chosen and its probe chart calculated.
+    void ForEachSettingKindAndMoment(
+        const std::function<void(const Setting&, CChartCore&, int, const YearQuantity&, double)>& check) {
+        for (const Setting& setting : kSettings) {
+            Choose(setting);
+            CChartCore probe = CalculatedChartAt(2451545.0);
+            for (const int kind : kKinds) {
+                const YearQuantity quantity = QuantityOf(kind);
+                for (double jd = 2415020.3; jd < 2488070.0; jd += 1013.7)
+                    check(setting, probe, kind, quantity, jd);
+            }
+        }
+    }
+
     // The quantity as the chart reads it: the library's sidereal positions with the chart's star
     // correction.
     static double ChartValue(CChartCore& probe, const YearQuantity& quantity, double jdUt) {
@@ -68,19 +84,13 @@ double DegreesApart(double a, double b) {
 
 // The value is the chart's own, to a millionth of an arcsecond, however the reading is made.
 TEST_F(YearQuantityReadingTest, ValueIsTheChartsReading) {
-    for (const Setting& setting : kSettings) {
-        Choose(setting);
-        CChartCore probe = CalculatedChartAt(2451545.0);
-        for (const int kind : kKinds) {
-            const YearQuantity quantity = QuantityOf(kind);
-            for (double jd = 2415020.3; jd < 2488070.0; jd += 1013.7) {
-                SCOPED_TRACE(testing::Message() << setting.label << ", kind " << kind << ", JD " << jd);
-                const std::optional<QuantityReading> reading = ReadYearQuantity(probe, quantity, jd);
-                ASSERT_TRUE(reading);
-                EXPECT_LT(DegreesApart(reading->value, ChartValue(probe, quantity, jd)) * 3600.0, 1e-6);
-            }
-        }
-    }
+    ForEachSettingKindAndMoment(
+        [](const Setting& setting, CChartCore& probe, int kind, const YearQuantity& quantity, double jd) {
+            SCOPED_TRACE(testing::Message() << setting.label << ", kind " << kind << ", JD " << jd);
+            const std::optional<QuantityReading> reading = ReadYearQuantity(probe, quantity, jd);
+            ASSERT_TRUE(reading);
+            EXPECT_LT(DegreesApart(reading->value, ChartValue(probe, quantity, jd)) * 3600.0, 1e-6);
+        });
 }
 
 // The speed lies within its stated error of the value's rate (central differences over 0.0002 days),
@@ -116,29 +126,23 @@ TEST_F(YearQuantityReadingTest, SpeedStaysWithinItsError) {
 // value read in full, minutes to hours away, in every zodiac where the star is read; the default zodiac's
 // readings are carriable.
 TEST_F(YearQuantityReadingTest, CarriedValueStaysWithinItsError) {
-    for (const Setting& setting : kSettings) {
-        Choose(setting);
-        CChartCore probe = CalculatedChartAt(2451545.0);
-        for (const int kind : kKinds) {
-            const YearQuantity quantity = QuantityOf(kind);
-            for (double jd = 2415020.3; jd < 2488070.0; jd += 1013.7) {
-                const std::optional<QuantityReading> earlier = ReadYearQuantity(probe, quantity, jd);
-                ASSERT_TRUE(earlier);
-                if (&setting == &kSettings[0] && kind != kYearTithi) {
-                    EXPECT_TRUE(earlier->carriable);
-                }
-                if (!earlier->carriable) continue;
-                for (const double days : {-0.3, -0.01, 0.0007, 0.04, 0.3}) {
-                    SCOPED_TRACE(testing::Message() << setting.label << ", kind " << kind << ", JD " << jd
-                                                    << " carried " << days << " days");
-                    const auto near = ReadYearQuantityNear(probe, quantity, *earlier, jd, jd + days);
-                    const auto full = ReadYearQuantity(probe, quantity, jd + days);
-                    ASSERT_TRUE(near && full);
-                    EXPECT_LE(DegreesApart(near->value, full->value), near->valueError + 1e-9 / 3600.0);
-                }
+    ForEachSettingKindAndMoment(
+        [](const Setting& setting, CChartCore& probe, int kind, const YearQuantity& quantity, double jd) {
+            const std::optional<QuantityReading> earlier = ReadYearQuantity(probe, quantity, jd);
+            ASSERT_TRUE(earlier);
+            if (&setting == &kSettings[0] && kind != kYearTithi) {
+                EXPECT_TRUE(earlier->carriable);
             }
-        }
-    }
+            if (!earlier->carriable) return;
+            for (const double days : {-0.3, -0.01, 0.0007, 0.04, 0.3}) {
+                SCOPED_TRACE(testing::Message() << setting.label << ", kind " << kind << ", JD " << jd
+                                                << " carried " << days << " days");
+                const auto near = ReadYearQuantityNear(probe, quantity, *earlier, jd, jd + days);
+                const auto full = ReadYearQuantity(probe, quantity, jd + days);
+                ASSERT_TRUE(near && full);
+                EXPECT_LE(DegreesApart(near->value, full->value), near->valueError + 1e-9 / 3600.0);
+            }
+        });
 }
 
 // For the default zodiac (Spica's true place), the Sun's speed is known to 0.02" a day: a Newton step of
