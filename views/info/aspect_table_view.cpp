@@ -47,8 +47,8 @@ constexpr int kCellLeft = 74;
 constexpr int kLabelLeft = 10;
 constexpr int kGlyphLeft = 34; // the least; further right when a row label needs it
 constexpr int kGlyphGap = 2;   // between a row label and its glyphs, and between the glyphs and the values
-constexpr int kGlyphsWidth =
-    38; // every glyph of a row side by side (up and down arrow, triangle, house, disc)
+// Every glyph of a row side by side: up and down arrow, triangle, house, disc.
+constexpr int kGlyphsWidth = 38;
 constexpr int kLegendLine = 22;
 constexpr int kKeyLines = 4; // "Aspecting planet", the chart, the full value, the houses' reference
 constexpr int kBelowLegend = 40;
