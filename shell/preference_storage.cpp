@@ -13,9 +13,11 @@ std::string FileIn(const std::string& folder) {
     return (fs::path(folder) / kPreferenceFileName).string();
 }
 
+// Whatever is there counts, not only a regular file: a fifo, folder or device in the place of the user's
+// file is then read and reported, never passed over for the data folder's file and later replaced.
 bool Exists(const std::string& path) {
     std::error_code ec;
-    return fs::is_regular_file(path, ec);
+    return fs::exists(path, ec);
 }
 
 } // namespace

@@ -131,6 +131,51 @@ TEST(PreferenceStart, AFileThatCannotBeReadIsNamedAndNeverReplaced) {
     }
 }
 
+// A fifo, a folder or a device where the user's or the data folder's tavro.ini belongs is named at
+// start-up, in place of any other file, and never replaced: not even by a user who cannot write the data
+// folder, whose saves go to the user's folder.
+TEST(PreferenceStart, AnythingButAFileAtEitherPlaceIsNamedAndNeverReplaced) {
+    const struct {
+        const char* what;
+        std::function<void(const std::string&)> make;
+        std::function<bool(const std::string&)> still;
+        const char* said;
+    } kinds[] = {
+        {"a fifo", [](const std::string& path) { ::mkfifo(path.c_str(), 0600); },
+         [](const std::string& path) { return fs::is_fifo(path); }, "it is not a regular file (a fifo)"},
+        {"a folder", [](const std::string& path) { fs::create_directory(path); },
+         [](const std::string& path) { return fs::is_directory(path); }, "Is a directory"},
+        {"a device", [](const std::string& path) { fs::create_symlink("/dev/null", path); },
+         [](const std::string& path) { return fs::read_symlink(path) == "/dev/null"; },
+         "it is not a regular file (a device)"},
+    };
+    for (const auto& kind : kinds) {
+        for (const bool inUsersFolder : {true, false}) {
+            SCOPED_TRACE(std::string(kind.what) +
+                         (inUsersFolder ? " in the user's folder" : " in the data folder"));
+            AsOrdinaryUser([&] {
+                Folders folders;
+                const std::string path = inUsersFolder ? folders.UserFile() : folders.DataFile();
+                if (inUsersFolder) {
+                    std::ofstream(folders.DataFile()) << "TrueNodes=1\n";
+                    ::chmod((folders.root / "data").c_str(), 0555);
+                }
+                kind.make(path);
+                ApplyPreferenceDefaults(PreferenceKeys());
+
+                const std::string notice = LoadPreferences();
+                EXPECT_NE(notice.find("\"" + path + "\": " + kind.said), std::string::npos) << notice;
+                EXPECT_FALSE(g_bTrueNodes) << "another file was read in its place";
+
+                const FileWriteResult saved = SavePreferences();
+                EXPECT_FALSE(saved.ok);
+                EXPECT_NE(saved.message.find(path), std::string::npos) << saved.message;
+                EXPECT_TRUE(kind.still(path));
+            });
+        }
+    }
+}
+
 // Bytes of every value but the line break, from a fixed seed: no line of them names a key.
 std::string Garbage(size_t size, bool withLineBreaks) {
     std::mt19937 random(15);
