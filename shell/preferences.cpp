@@ -81,7 +81,8 @@ PreferenceFileRead ReadPreferencesFile(const std::string& path) {
     const int keyLines = ReadPreferenceLines(lines, PreferenceKeys(), &refused);
     ChooseAyanamsa(g_ayanamsaSettings.m_nAyanamsaId, g_ayanamsaSettings.m_correction);
     ApplyEphemerisFolderFacts();
-    if (keyLines == 0 && !file.text.empty()) return {PreferenceFileState::kHoldsNoKey, {}};
+    if (file.text.empty()) return {PreferenceFileState::kEmpty, {}};
+    if (keyLines == 0) return {PreferenceFileState::kHoldsNoKey, {}};
     return {PreferenceFileState::kRead, RefusedValuesNote(path, refused)};
 }
 
@@ -123,6 +124,7 @@ std::string LoadPreferences() {
                BackupPath(g_loadedFile.path) + "\" when the preferences are saved.";
     case PreferenceFileState::kRead:
         return read.message;
+    case PreferenceFileState::kEmpty:
     case PreferenceFileState::kMissing:
         break;
     }
@@ -181,6 +183,9 @@ std::optional<PreferenceFileRead> ImportPreferences(const PreferenceFileChooser&
         break;
     case PreferenceFileState::kUnreadable:
         read.message += "\nNo preference was imported.";
+        break;
+    case PreferenceFileState::kEmpty:
+        read.message = "\"" + path + "\" is empty; no preference was imported.";
         break;
     case PreferenceFileState::kHoldsNoKey:
         read.message = "\"" + path + "\" holds no preferences; none was imported.";

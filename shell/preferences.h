@@ -18,7 +18,8 @@ void InitPreferences();
 
 // What reading a preference file found.
 enum class PreferenceFileState {
-    kRead,       // read; an empty file counts as read
+    kRead,       // read
+    kEmpty,      // the file is there but empty: at start-up a first start, for an import nothing to take
     kMissing,    // there is no file
     kUnreadable, // the file exists but cannot be read: it may still hold the user's settings
     kHoldsNoKey, // the file has text but not one preference in it (damaged, or not a preference file)

@@ -480,8 +480,9 @@ TEST_F(FrameCommandsTest, MenusArePicturedForALook) {
 }
 
 // Preferences > Import says what it did not take and why: a file too large to be a preference file, a
-// fifo, a file with a value out of range (whose built-in value is then used, as at start-up). The
-// values stand as they were for the first two.
+// fifo, an empty file, a file with no preference in it, a name that reads a missing file once ".ini" is
+// added, a file with a value out of range (whose built-in value is then used, as at start-up). The
+// values stand as they were for all but the last.
 TEST_F(FrameCommandsTest, ImportingPreferencesSaysWhatWasRefusedAndWhy) {
     CMainFrame& frame = BuildBound();
     const CScopedOption<double> altitude(g_dDefaultAltitude, 250.0);
@@ -489,6 +490,12 @@ TEST_F(FrameCommandsTest, ImportingPreferencesSaysWhatWasRefusedAndWhy) {
     ASSERT_TRUE(huge.made());
     const FifoFile fifo(m_dataFolder.filePath("fifo.ini").toStdString());
     ASSERT_TRUE(fifo.made());
+    const QString empty = m_dataFolder.filePath("empty.ini");
+    std::ofstream(empty.toStdString()) << "";
+    const QString binary = m_dataFolder.filePath("binary.ini");
+    std::ofstream(binary.toStdString(), std::ios::binary) << std::string("\0\xff\x01 binary\n\x02", 12);
+    const QString withoutExtension = m_dataFolder.filePath("altitude"); // "altitude.ini" is read
+    std::ofstream(withoutExtension.toStdString()) << "DefaultAltitude=100\n";
     const QString low = m_dataFolder.filePath("low.ini");
     std::ofstream(low.toStdString()) << "DefaultAltitude=-501\n";
     const struct {
@@ -499,6 +506,9 @@ TEST_F(FrameCommandsTest, ImportingPreferencesSaysWhatWasRefusedAndWhy) {
         {huge.path(), "it holds 3 GB, and a preference file holds at most 4 MB.\nNo preference was imported.",
          250},
         {fifo.path(), "it is not a regular file", 250},
+        {empty.toStdString(), "\" is empty; no preference was imported.", 250},
+        {binary.toStdString(), "\" holds no preferences; none was imported.", 250},
+        {withoutExtension.toStdString(), ".ini\": there is no such file. No preference was imported.", 250},
         {low.toStdString(), "\nDefaultAltitude=-501 (accepted: -500 to 20000)", 491}, // the built-in value
     };
     for (const auto& c : cases) {
