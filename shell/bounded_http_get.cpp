@@ -94,12 +94,14 @@ void CBoundedHttpGet::Start(const QUrl& url, const QByteArray& userAgent,
 }
 
 void CBoundedHttpGet::Cancel() {
+    ++m_transfer;
     m_done = nullptr;
+    m_reportDue = false;
     CloseSocket();
 }
 
 void CBoundedHttpGet::OnReadyRead() {
-    while (Running() && m_socket->bytesAvailable() > 0) {
+    while (Connected() && m_socket->bytesAvailable() > 0) {
         m_idle.start(m_idleMs);
         Feed(m_socket->read(kReadAheadBytes));
     }
@@ -107,14 +109,14 @@ void CBoundedHttpGet::OnReadyRead() {
 
 void CBoundedHttpGet::OnClosed() {
     OnReadyRead(); // what came before the end
-    if (!Running()) return;
+    if (!Connected()) return;
     // Only a body without a length ends with the connection; anything else was cut short.
     End(m_reply.phase == Phase::kBodyToClose ? HttpGetResult::kComplete : HttpGetResult::kFailed);
 }
 
 void CBoundedHttpGet::Feed(const QByteArray& data) {
     qsizetype at = 0;
-    while (at < data.size() && Running()) {
+    while (at < data.size() && Connected()) {
         if (m_reply.phase == Phase::kLengthBody || m_reply.phase == Phase::kChunkData ||
             m_reply.phase == Phase::kBodyToClose) {
             TakeBody(data, at);
@@ -235,9 +237,19 @@ void CBoundedHttpGet::OnChunkSize(const QByteArray& line) {
 void CBoundedHttpGet::End(HttpGetResult::End end) {
     HttpGetResult result = std::exchange(m_reply.result, {});
     result.end = end;
-    auto done = std::exchange(m_done, nullptr);
     CloseSocket();
-    if (done) done(result);
+    // Reported from the event loop, once this transfer is wholly over: a next one that `done` starts
+    // is never fed the rest of this reply.
+    m_reportDue = true;
+    QMetaObject::invokeMethod(
+        &m_receiver, [this, transfer = m_transfer, result] { Report(transfer, result); },
+        Qt::QueuedConnection);
+}
+
+void CBoundedHttpGet::Report(quint64 transfer, const HttpGetResult& result) {
+    if (transfer != m_transfer) return; // cancelled, or another transfer started meanwhile
+    m_reportDue = false;
+    if (auto done = std::exchange(m_done, nullptr)) done(result);
 }
 
 void CBoundedHttpGet::CloseSocket() {

@@ -43,7 +43,8 @@ public:
     void Start(const QUrl& url, const QByteArray& userAgent, std::function<void(const HttpGetResult&)> done);
     // Ends the transfer and closes its connection, without a report.
     void Cancel();
-    bool Running() const { return m_socket != nullptr; }
+    // From Start until `done` has run or Cancel() came.
+    bool Running() const { return Connected() || m_reportDue; }
 
 private:
     enum class Phase {
@@ -67,7 +68,9 @@ private:
     void OnHeadEnd();
     void OnChunkSize(const QByteArray& line);
     void End(HttpGetResult::End end);
+    void Report(quint64 transfer, const HttpGetResult& result);
     void CloseSocket();
+    bool Connected() const { return m_socket != nullptr; }
 
     const int m_idleMs;
     const int m_bodyMaxBytes;
@@ -75,6 +78,9 @@ private:
     QTimer m_idle;
     QTcpSocket* m_socket = nullptr;
     std::function<void(const HttpGetResult&)> m_done;
+    // Counts the transfers started and cancelled: the report of an earlier one is dropped.
+    quint64 m_transfer = 0;
+    bool m_reportDue = false; // the transfer has ended and its report waits in the event loop
 
     // What is known of the reply so far.
     struct Reply {

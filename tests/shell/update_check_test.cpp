@@ -296,6 +296,83 @@ TEST(UpdateCheck, EachAnswerOfTheServerGivesItsCode) {
     EXPECT_FALSE(QDir::temp().exists("tv_update_auto.exe"));
 }
 
+// Real servers send a short page with a redirect (nginx: a few lines of HTML). The check follows the
+// redirect to its target all the same, whatever the page and however it comes.
+TEST(UpdateCheck, ARedirectThatCarriesAPageReachesItsTarget) {
+    LocalServer server;
+    server.ServeFile("/moved/update.txt", "R-moved\n8.2\n");
+    const QByteArray page =
+        "<html>\r\n<head><title>301 Moved Permanently</title></head>\r\n<body>\r\n"
+        "<center><h1>301 Moved Permanently</h1></center>\r\n<hr><center>nginx</center>\r\n"
+        "</body>\r\n</html>\r\n";
+    const struct {
+        const char* name;
+        QByteArray response;
+    } cases[] = {
+        {"a 301 with an HTML page",
+         "HTTP/1.1 301 Moved Permanently\r\nServer: nginx\r\nContent-Type: text/html\r\nContent-Length: " +
+             QByteArray::number(page.size()) +
+             "\r\nLocation: /moved/update.txt\r\nConnection: close\r\n\r\n" + page},
+        {"a 302 with a short page, to a full address",
+         "HTTP/1.1 302 Found\r\nLocation: " + QByteArray::fromStdString(server.Address()) +
+             "moved/update.txt\r\nContent-Length: 5\r\n\r\nmoved"},
+        {"a chunked 307", "HTTP/1.1 307 Temporary Redirect\r\nLocation: "
+                          "/moved/update.txt\r\nTransfer-Encoding: chunked\r\n\r\n"
+                          "5\r\nmoved\r\n0\r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        server.Serve(kRelease, c.response);
+        const UpdateCheckResult result = CheckChannel(server.Address());
+        EXPECT_EQ(result.code, kUpdateNewer);
+        EXPECT_EQ(result.label, "R-moved");
+        EXPECT_EQ(result.version, "8.2");
+    }
+}
+
+// Each line of the head, chunk-size lines and trailers among them, has its bound, and so have all of
+// them together, whatever the body holds: past either bound the check fails, below both it goes on.
+TEST(UpdateCheck, EveryLineThatIsNotBodyCountsTowardsTheHeadsBounds) {
+    const QByteArray chunked = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
+    // "R 9\n" a byte a chunk, each chunk-size line padded with an extension to `lineBytes`.
+    const auto paddedChunks = [](int lineBytes) {
+        QByteArray chunks;
+        for (const char byte : QByteArray("R 9\n")) {
+            const QByteArray size = "1;x=";
+            chunks += size + QByteArray(lineBytes - size.size() - 2, 'e') + "\r\n" + byte + "\r\n";
+        }
+        return chunks + "0\r\n\r\n";
+    };
+    // "R 9\n" in one chunk, then `count` trailer lines of `lineBytes`.
+    const auto paddedTrailers = [](int count, int lineBytes) {
+        QByteArray trailers = "4\r\nR 9\n\r\n0\r\n";
+        for (int i = 0; i < count; ++i) trailers += "X-T: " + QByteArray(lineBytes - 7, 't') + "\r\n";
+        return trailers + "\r\n";
+    };
+    const auto headerLine = [](int lineBytes) { return "X-Pad: " + QByteArray(lineBytes - 9, 'p') + "\r\n"; };
+    constexpr int kLine = kHttpLineMaxBytes;
+    const struct {
+        const char* name;
+        QByteArray response;
+        int code;
+    } cases[] = {
+        {"a header line at the line bound",
+         "HTTP/1.1 200 OK\r\n" + headerLine(kLine) + "Content-Length: 4\r\n\r\nR 9\n", kUpdateNewer},
+        {"a header line past the line bound",
+         "HTTP/1.1 200 OK\r\n" + headerLine(kLine + 1) + "Content-Length: 4\r\n\r\nR 9\n", kUpdateOpenFailed},
+        {"chunk-size lines below the head bound", chunked + paddedChunks(3000), kUpdateNewer},
+        {"chunk-size lines past the head bound", chunked + paddedChunks(kLine), kUpdateOpenFailed},
+        {"trailers below the head bound", chunked + paddedTrailers(3, kLine), kUpdateNewer},
+        {"trailers past the head bound", chunked + paddedTrailers(4, kLine), kUpdateOpenFailed},
+    };
+    LocalServer server;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        server.Serve(kRelease, c.response);
+        EXPECT_EQ(CheckChannel(server.Address()).code, c.code);
+    }
+}
+
 TEST(UpdateCheck, AReplyCutShortFailsTheCheck) {
     LocalServer server;
     struct Case {
@@ -382,6 +459,8 @@ TEST(UpdateCheck, AnEndlessReplyHeadEndsTheCheckAndItsConnection) {
         {"endless 100 Continue", "", "HTTP/1.1 100 Continue\r\n\r\n"},
         {"an endless chunk-size line", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n",
          QByteArray(1024, '0')},
+        {"endless trailers", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n4\r\nR 9\n\r\n0\r\n",
+         "X-Trailer: " + QByteArray(100, 't') + "\r\n"},
     };
     LocalServer next;
     next.ServeFile(kRelease, "R\n8.0.0.0\n");
