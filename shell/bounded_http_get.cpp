@@ -67,24 +67,28 @@ void CBoundedHttpGet::Start(const QUrl& url, const QByteArray& userAgent,
     m_socket->setReadBufferSize(kReadAheadBytes);
     QObject::connect(m_socket, &QTcpSocket::readyRead, &m_receiver, [this] { OnReadyRead(); });
     QObject::connect(m_socket, &QTcpSocket::disconnected, &m_receiver, [this] { OnClosed(); });
-    QObject::connect(m_socket, &QTcpSocket::errorOccurred, &m_receiver,
-                     [this](QAbstractSocket::SocketError error) {
-                         switch (error) {
-                         case QAbstractSocket::RemoteHostClosedError:
-                             return OnClosed();
-                         case QAbstractSocket::HostNotFoundError:
-                         case QAbstractSocket::NetworkError:
-                             return End(HttpGetResult::kNoConnection);
-                         case QAbstractSocket::SocketTimeoutError:
-                             return End(HttpGetResult::kTimedOut);
-                         default:
-                             return End(HttpGetResult::kFailed);
-                         }
-                     });
+    QObject::connect(
+        m_socket, &QTcpSocket::errorOccurred, &m_receiver, [this](QAbstractSocket::SocketError error) {
+            switch (error) {
+            case QAbstractSocket::RemoteHostClosedError:
+                return OnClosed();
+            case QAbstractSocket::HostNotFoundError:
+            case QAbstractSocket::NetworkError:
+                return End(HttpGetResult::kNoConnection);
+            case QAbstractSocket::SocketTimeoutError:
+                return End(HttpGetResult::kTimedOut);
+            case QAbstractSocket::SslHandshakeFailedError:
+                return End(m_reply.untrusted ? HttpGetResult::kUntrusted : HttpGetResult::kFailed);
+            default:
+                return End(HttpGetResult::kFailed);
+            }
+        });
     const auto send = [this, request = RequestFor(url, userAgent)] { m_socket->write(request); };
     if (secure) {
         auto* socket = static_cast<QSslSocket*>(m_socket);
         QObject::connect(socket, &QSslSocket::encrypted, &m_receiver, send);
+        // The handshake then fails, and its error ends the transfer.
+        QObject::connect(socket, &QSslSocket::sslErrors, &m_receiver, [this] { m_reply.untrusted = true; });
         socket->connectToHostEncrypted(url.host(), url.port(443));
     } else {
         QObject::connect(m_socket, &QTcpSocket::connected, &m_receiver, send);

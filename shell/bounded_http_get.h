@@ -24,6 +24,8 @@ struct HttpGetResult {
         kFailed,       // refused, broken off, not HTTP, or a head past its bounds
         kTimedOut,     // nothing came for the idle limit
         kTooLong,      // the body is or was announced longer than the limit
+        kUntrusted,    // https: the server's certificate failed verification (not signed by a trusted
+                       // authority, issued for another name, expired)
     };
     End end = kFailed;
     int status = 0;      // the final status (kComplete)
@@ -88,6 +90,7 @@ private:
         QByteArray line;         // the line read so far
         qsizetype headBytes = 0; // all read that is not body
         bool interim = false;    // the head read is that of a "1xx" reply
+        bool untrusted = false;  // https: the server's certificate failed verification
         QByteArray contentLength, transferEncoding;
         qint64 remaining = 0; // bytes left of the body or of the chunk
         HttpGetResult result;

@@ -36,6 +36,8 @@ int CodeOfTransferEnd(HttpGetResult::End end) {
         return kUpdateTimedOut;
     case HttpGetResult::kTooLong:
         return kUpdateNotUnderstood; // no information file is this long
+    case HttpGetResult::kUntrusted:
+        return kUpdateUntrusted;
     default:
         return kUpdateOpenFailed;
     }
@@ -161,6 +163,11 @@ void CUpdateCheck::OnReleaseChecked(const UpdateCheckResult& result) {
         case kUpdateNotUnderstood:
             text = "The update information from the Kalomithra Hora website was not understood. Please try "
                    "later.";
+            break;
+        case kUpdateUntrusted:
+            text = "The certificate of the Kalomithra Hora website could not be verified, so its update "
+                   "information was not read. Please check that the date and time of this computer are "
+                   "right, and try later.";
             break;
         case kUpdateNotNewer:
             text = "There is no update available. You have the latest software. Please try later or just "

@@ -31,6 +31,7 @@ enum UpdateCode : int {
                               // passed its deadline
     kUpdateNotUnderstood = 8, // the reply is no information file: too long, fewer than two tokens or
                               // a malformed version
+    kUpdateUntrusted = 9,     // the https server's certificate failed verification
 };
 
 // The longest release label shown, in characters; a longer one is cut.

@@ -1,7 +1,8 @@
 // The update check against a server on 127.0.0.1 that answers each case as a real one might: a newer
 // release, the same release, malformed, empty, huge and binary files, errors, redirects, a refused
 // connection, a server that never answers, one that drips, one that cuts its reply short and one that
-// never ends it. Nothing here reaches beyond the loopback address.
+// never ends it, and over https with certificates trusted or not. Nothing here reaches beyond the
+// loopback address.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -11,6 +12,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QSemaphore>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -28,6 +32,7 @@
 #include "shell/dialogs/update_pref_dlg.h"
 #include "shell/update_check.h"
 #include "tests/shell/dialogs/dialog_test_support.h"
+#include "tests/shell/test_certificates.h"
 
 namespace {
 
@@ -100,6 +105,53 @@ private:
     std::map<std::string, DrippedBody> m_dripped;
     int m_requests = 0;
     qint64 m_bytesDripped = 0;
+};
+
+// Answers every request on 127.0.0.1 over TLS with `response`, presenting `certificate`.
+class LocalTlsServer : public QTcpServer {
+public:
+    LocalTlsServer(const TestCertificate& certificate, QByteArray response)
+        : m_certificate(QByteArray(certificate.certificate)),
+          m_key(QByteArray(certificate.privateKey), QSsl::Ec), m_response(std::move(response)) {
+        EXPECT_TRUE(listen(QHostAddress::LocalHost, 0));
+    }
+    std::string Address() const { return "https://127.0.0.1:" + std::to_string(serverPort()) + "/"; }
+
+protected:
+    void incomingConnection(qintptr descriptor) override {
+        auto* socket = new QSslSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) return;
+        socket->setLocalCertificate(m_certificate);
+        socket->setPrivateKey(m_key);
+        QObject::connect(socket, &QSslSocket::readyRead, socket, [this, socket] {
+            socket->readAll();
+            socket->write(m_response);
+            socket->disconnectFromHost();
+        });
+        socket->startServerEncryption();
+    }
+
+private:
+    QSslCertificate m_certificate;
+    QSslKey m_key;
+    QByteArray m_response;
+};
+
+// The certificate authorities the process trusts, with `certificate` among them while this lives.
+class TrustedWhileAlive {
+public:
+    explicit TrustedWhileAlive(const TestCertificate& certificate)
+        : m_kept(QSslConfiguration::defaultConfiguration()) {
+        QSslConfiguration trusting = m_kept;
+        trusting.addCaCertificate(QSslCertificate(QByteArray(certificate.certificate)));
+        QSslConfiguration::setDefaultConfiguration(trusting);
+    }
+    ~TrustedWhileAlive() { QSslConfiguration::setDefaultConfiguration(m_kept); }
+    TrustedWhileAlive(const TrustedWhileAlive&) = delete;
+    TrustedWhileAlive& operator=(const TrustedWhileAlive&) = delete;
+
+private:
+    QSslConfiguration m_kept;
 };
 
 // Answers every request on 127.0.0.1 with `head` and then `unit` over and over, for as long as the reader
@@ -369,6 +421,29 @@ TEST(UpdateCheck, EveryLineThatIsNotBodyCountsTowardsTheHeadsBounds) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         server.Serve(kRelease, c.response);
+        EXPECT_EQ(CheckChannel(server.Address()).code, c.code);
+    }
+}
+
+// https: the server's certificate must be one the system trusts, issued for the host asked. One that
+// is not ends the check with its own code, not as a network fault.
+TEST(UpdateCheck, AnHttpsServersCertificateIsVerifiedAgainstTheHostsName) {
+    const struct {
+        const char* name;
+        const TestCertificate& presented;
+        const TestCertificate* trusted;
+        int code;
+    } cases[] = {
+        {"trusted, for 127.0.0.1", kCertificateFor127001, &kCertificateFor127001, kUpdateNewer},
+        {"trusted, for another name", kCertificateForAnotherName, &kCertificateForAnotherName,
+         kUpdateUntrusted},
+        {"trusted by no one", kCertificateFor127001, nullptr, kUpdateUntrusted},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LocalTlsServer server(c.presented, "HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nR-tls\n8.3\n");
+        std::optional<TrustedWhileAlive> trust;
+        if (c.trusted) trust.emplace(*c.trusted);
         EXPECT_EQ(CheckChannel(server.Address()).code, c.code);
     }
 }
@@ -680,6 +755,18 @@ TEST_F(UpdateCheckRunTest, TheServersLabelAndVersionAreBoundedAndShownAsPlainTex
         << shown.toStdString();
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_TRUE(m_opened.empty());
+}
+
+TEST_F(UpdateCheckRunTest, AnUntrustedCertificateIsToldAsSuch) {
+    const LocalTlsServer tls(kCertificateFor127001, "HTTP/1.1 200 OK\r\nContent-Length: 6\r\n\r\nR 8.3\n");
+    g_strUpdateServer = tls.Address();
+    Run(true, false);
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].rfind("Update Error: The certificate of the Kalomithra Hora website could not be "
+                                  "verified",
+                                  0),
+              0u)
+        << m_messages[0];
 }
 
 TEST_F(UpdateCheckRunTest, TestReleasesAreCheckedAfterAnUpToDateReleaseChannel) {
