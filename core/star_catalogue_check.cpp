@@ -80,7 +80,8 @@ std::string FaultList(const std::vector<LineFault>& faults) {
     std::string list;
     for (std::size_t i = 0; i < std::min(faults.size(), kFaultsShown); ++i)
         list += "\nline " + std::to_string(faults[i].lineNumber) + ": " + faults[i].why;
-    if (faults.size() > kFaultsShown) list += "\n... and " + std::to_string(faults.size() - kFaultsShown) + " more.";
+    if (faults.size() > kFaultsShown)
+        list += "\n... and " + std::to_string(faults.size() - kFaultsShown) + " more.";
     return list;
 }
 
@@ -103,13 +104,15 @@ std::optional<std::string> CataloguePath(const std::string& ephemerisFolder) {
 std::optional<std::string> StarCatalogueLineFault(std::string_view line) {
     if (line.empty() || line.back() != '\n') return std::string("it does not end in a line end");
     if (line.size() > kLongestLine) {
-        return "it is longer than " + std::to_string(kLongestLine) + " bytes, the most the ephemeris reads as a line";
+        return "it is longer than " + std::to_string(kLongestLine) +
+               " bytes, the most the ephemeris reads as a line";
     }
     std::string_view body = line.substr(0, line.size() - 1);
     if (!body.empty() && body.back() == '\r') body.remove_suffix(1);
     if (body.empty() || body.front() == '#') return std::nullopt;
     if (body.find('\0') != std::string_view::npos) return std::string("it holds a zero byte");
-    if (body.find('\r') != std::string_view::npos) return std::string("it holds a carriage return inside the line");
+    if (body.find('\r') != std::string_view::npos)
+        return std::string("it holds a carriage return inside the line");
     return StarFieldsFault(body);
 }
 

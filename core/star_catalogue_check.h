@@ -21,11 +21,11 @@ std::optional<std::string> StarCatalogueLineFault(std::string_view line);
 
 // What the check of a folder's catalogue found, and what the library may read instead of it.
 struct StarCatalogueCheck {
-    std::string path;   // the catalogue the library would open; empty when the folder holds none
-    bool read = false;  // the catalogue was read: a regular file within kStarCatalogueLimitBytes
-    std::string text;   // what the library may read: the catalogue's sound lines, or the anchor stars
-    std::string fault;  // for the user: which file and which lines are wrong, and what is used instead;
-                        // empty when the catalogue is sound or there is none
+    std::string path;  // the catalogue the library would open; empty when the folder holds none
+    bool read = false; // the catalogue was read: a regular file within kStarCatalogueLimitBytes
+    std::string text;  // what the library may read: the catalogue's sound lines, or the anchor stars
+    std::string fault; // for the user: which file and which lines are wrong, and what is used instead;
+                       // empty when the catalogue is sound or there is none
 };
 
 // Checks the catalogue the library would read from `ephemerisFolder`: "sefstars.txt", else the older

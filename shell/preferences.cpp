@@ -95,7 +95,8 @@ std::string DataFolderNotice(const std::string& atlasPath, const std::string& ep
                  ": places cannot be looked up in the birth data dialog. Their longitude, latitude and "
                  "time zone can still be typed in.";
     }
-    for (const std::string& part : {EphemerisFolderNotice(ephemerisFolder), CheckStarCatalogue(ephemerisFolder).fault})
+    for (const std::string& part :
+         {EphemerisFolderNotice(ephemerisFolder), CheckStarCatalogue(ephemerisFolder).fault})
         if (!part.empty()) notice += (notice.empty() ? "" : "\n\n") + part;
     return notice;
 }

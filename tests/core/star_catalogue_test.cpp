@@ -104,7 +104,8 @@ std::vector<AnchoredAyanamsa> AnchoredCorrections() {
     for (int id = 0; id < kAyanamsaCount; ++id) {
         if (id == kAyanamsaCustomStar || !StarAnchorOf(id)) continue;
         ChooseAyanamsa(id);
-        const std::int32_t flags = SetTopocentric(0, 0, 0) | (g_ayanamsaSettings.m_bOwnValue ? 0 : kFlagSidereal);
+        const std::int32_t flags =
+            SetTopocentric(0, 0, 0) | (g_ayanamsaSettings.m_bOwnValue ? 0 : kFlagSidereal);
         const CalcValue k = CalcStarCorrection(*StarAnchorOf(id), 2451545.0, flags);
         EXPECT_TRUE(k.ok()) << "id " << id << ": " << k.status.error;
         corrections.push_back({id, k.value});
@@ -167,7 +168,8 @@ TEST_F(StarCatalogueTest, ALineOfTooFewFieldsIsLeftOutAndTheCatalogueReadOnce) {
         const char* end;
         const char* fault;
     };
-    for (const auto& [end, why] : {Ending{"\n", "it has 5 fields"}, Ending{"", "it does not end in a line end"}}) {
+    for (const auto& [end, why] :
+         {Ending{"\n", "it has 5 fields"}, Ending{"", "it does not end in a line end"}}) {
         SCOPED_TRACE(testing::PrintToString(end));
         const std::string shipped = ShippedCatalogue();
         WriteCatalogue(shipped + "Foo ,bar,ICRS,04,35" + end);
@@ -183,7 +185,8 @@ TEST_F(StarCatalogueTest, ALineOfTooFewFieldsIsLeftOutAndTheCatalogueReadOnce) {
         EXPECT_EQ(g_fixedStarList.Count(), kShippedStars);
         EXPECT_EQ(FindFixedStarByCode(g_fixedStarList, ",bar"), std::nullopt);
         const std::string fault = CheckStarCatalogue(Folder()).fault;
-        EXPECT_NE(fault.find("line " + std::to_string(kShippedLines + 1) + ": " + why), std::string::npos) << fault;
+        EXPECT_NE(fault.find("line " + std::to_string(kShippedLines + 1) + ": " + why), std::string::npos)
+            << fault;
     }
 }
 
