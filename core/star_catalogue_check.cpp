@@ -70,20 +70,22 @@ std::optional<std::string> StarFieldsFault(std::string_view body) {
     return std::nullopt;
 }
 
-struct LineFault {
-    std::size_t lineNumber;
-    std::string why;
-};
+// The wrong lines of a catalogue: the first kFaultsShown with the reason, then how many more.
+class LineFaults {
+public:
+    void Add(std::size_t lineNumber, const std::string& why) {
+        if (++m_count <= kFaultsShown) m_shown += "\nline " + std::to_string(lineNumber) + ": " + why;
+    }
+    bool Empty() const { return m_count == 0; }
+    std::string List() const {
+        if (m_count <= kFaultsShown) return m_shown;
+        return m_shown + "\n... and " + std::to_string(m_count - kFaultsShown) + " more.";
+    }
 
-// "line 7: it has 5 fields, ...", the first kFaultsShown of them, then how many more.
-std::string FaultList(const std::vector<LineFault>& faults) {
-    std::string list;
-    for (std::size_t i = 0; i < std::min(faults.size(), kFaultsShown); ++i)
-        list += "\nline " + std::to_string(faults[i].lineNumber) + ": " + faults[i].why;
-    if (faults.size() > kFaultsShown)
-        list += "\n... and " + std::to_string(faults.size() - kFaultsShown) + " more.";
-    return list;
-}
+private:
+    std::size_t m_count = 0;
+    std::string m_shown;
+};
 
 constexpr const char* kAnchorStarsUsed =
     "\nThe ayanamsas held on a star use Spica, Aldebaran, Shaula and Delta Cancri from the program's own "
@@ -105,7 +107,7 @@ std::optional<std::string> StarCatalogueLineFault(std::string_view line) {
     if (line.empty() || line.back() != '\n') return std::string("it does not end in a line end");
     if (line.size() > kLongestLine) {
         return "it is longer than " + std::to_string(kLongestLine) +
-               " bytes, the most the ephemeris reads as a line";
+               " bytes, the most the Swiss Ephemeris reads as a line";
     }
     std::string_view body = line.substr(0, line.size() - 1);
     if (!body.empty() && body.back() == '\r') body.remove_suffix(1);
@@ -128,7 +130,7 @@ StarCatalogueCheck CheckStarCatalogue(const std::string& ephemerisFolder) {
         return check;
     }
     check.read = true;
-    std::vector<LineFault> faults;
+    LineFaults faults;
     bool anyStar = false;
     std::size_t lineNumber = 0;
     for (std::size_t start = 0; start < file.text.size();) {
@@ -137,20 +139,22 @@ StarCatalogueCheck CheckStarCatalogue(const std::string& ephemerisFolder) {
         const std::string_view line = std::string_view(file.text).substr(start, next - start);
         start = next;
         ++lineNumber;
-        if (auto why = StarCatalogueLineFault(line)) {
-            faults.push_back({lineNumber, std::move(*why)});
+        if (const auto why = StarCatalogueLineFault(line)) {
+            faults.Add(lineNumber, *why);
             continue;
         }
         check.text += line;
         anyStar = anyStar || (line.front() != '#' && line.front() != '\n' && line.front() != '\r');
     }
-    if (faults.empty()) return check;
-    const std::string head = "The star catalogue \"" + check.path + "\" has lines the ephemeris cannot read:";
+    if (faults.Empty()) return check;
+    const std::string head =
+        "The star catalogue \"" + check.path + "\" has lines that the Swiss Ephemeris cannot read:";
     if (anyStar) {
-        check.fault = head + FaultList(faults) + "\nThose lines are left out; its other stars are used.";
+        check.fault = head + faults.List() +
+                      "\nThose lines are left out and its other stars are used; the file is left as it is.";
     } else {
         check.text = kAnchorStarLines;
-        check.fault = head + FaultList(faults) + "\nNot one of its stars can be used." + kAnchorStarsUsed;
+        check.fault = head + faults.List() + "\nNot one of its stars can be used." + kAnchorStarsUsed;
     }
     return check;
 }

@@ -9,8 +9,9 @@
 #include <string>
 #include <string_view>
 
-// The shipped catalogue holds 133 KB; twice the lines any real one holds would still be read in a blink.
-constexpr std::uint64_t kStarCatalogueLimitBytes = 1 << 20;
+// Four times the shipped catalogue (133 KB, 1357 stars). Each star of the list costs the library about
+// 30 microseconds at start-up: a catalogue this size adds 0.15 s, one of 1 MB would add 0.3 s.
+constexpr std::uint64_t kStarCatalogueLimitBytes = 512 << 10;
 
 // Why the library would not read `line` as a catalogue line whole: nullopt when it would (a star line,
 // a "#" comment or a blank line). `line` is one line with its line end ("\n" or "\r\n"); the last line

@@ -29,10 +29,10 @@ TEST(DataFolderNotice, NamesTheStarCatalogueLinesLeftOut) {
     fs::remove_all(ephe);
 
     const std::string kParts[] = {
-        "The star catalogue \"" + catalogue + "\" has lines the ephemeris cannot read:",
+        "The star catalogue \"" + catalogue + "\" has lines that the Swiss Ephemeris cannot read:",
         "\nline 3: it has 5 fields, and a star line has at least 14",
         "\nline 4: it does not end in a line end",
-        "Those lines are left out; its other stars are used.",
+        "Those lines are left out and its other stars are used; the file is left as it is.",
     };
     for (const std::string& part : kParts)
         EXPECT_NE(notice.find(part), std::string::npos) << part << "\n" << notice;
