@@ -5,7 +5,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
+#include <signal.h>
 #include <swephexp.h>
 #include <unistd.h>
 
@@ -16,6 +18,21 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kCatalogueNames[] = {"sefstars.txt", "fixstars.cat"};
+
+constexpr std::string_view kFolderPrefix = "kalomithra-stars-";
+
+// Removes the folders that processes gone without their exit (killed, crashed) left behind: their
+// names carry the process id after kFolderPrefix.
+void RemoveFoldersOfGoneProcesses(const fs::path& temporary) {
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(temporary, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(kFolderPrefix)) continue;
+        const long pid = std::strtol(name.c_str() + kFolderPrefix.size(), nullptr, 10);
+        if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            fs::remove_all(entry.path(), ec);
+    }
+}
 
 // A folder of this process under the temporary folder, made when first needed and removed at exit by
 // the process that made it (never by a child that inherited it).
@@ -30,8 +47,11 @@ public:
     const std::string& Get(std::string& failure) {
         if (!m_path.empty()) return m_path;
         std::error_code ec;
-        std::string pattern = (fs::temp_directory_path(ec) / "kalomithra-stars-XXXXXX").string();
-        if (ec) pattern = "/tmp/kalomithra-stars-XXXXXX";
+        fs::path temporary = fs::temp_directory_path(ec);
+        if (ec) temporary = "/tmp";
+        RemoveFoldersOfGoneProcesses(temporary);
+        std::string pattern =
+            (temporary / (std::string(kFolderPrefix) + std::to_string(::getpid()) + "-XXXXXX")).string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             failure = "Cannot make the folder \"" + pattern + "\": " + std::strerror(errno) + ".";
         } else if (pattern.find_first_of(":;") != std::string::npos) {
