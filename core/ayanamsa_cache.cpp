@@ -14,6 +14,7 @@
 #include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
 #include "core/julian_day.h"
+#include "core/star_catalogue_copy.h"
 
 namespace {
 
@@ -102,6 +103,8 @@ CalcStatus LibraryStarPlace(const std::string& star, double jdUt, std::int32_t f
 
 CalcStatus LibraryStarPlace(const std::string& star, const EphemerisMoment& moment, std::int32_t flags,
                             StarPlace& place) {
+    if (const std::string& refusal = StarCatalogueRefusal(); !refusal.empty())
+        return CalcStatus::Failure(refusal);
     // The library computes a star three times over for its speed, which changes no bit of the position
     // (checked over 20,000 moments, 1585-2317): the speed is never asked for.
     const std::int32_t positionFlags = flags & ~kFlagSpeed;

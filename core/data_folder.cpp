@@ -7,6 +7,7 @@
 #include <swephexp.h>
 
 #include "core/ayanamsa_cache.h"
+#include "core/star_catalogue_copy.h"
 
 namespace {
 
@@ -17,8 +18,12 @@ std::filesystem::path ExecutablePath() {
 }
 
 void SetEphemerisPath(const std::string& folder) {
+    // The library opens each file from the first folder of its path that holds it: the checked star
+    // catalogue stands before the folder's own.
+    const std::string stars = CheckedStarFolder();
+    const std::string path = stars.empty() ? folder : stars + ":" + folder;
     // swe_set_ephe_path keeps its own copy but takes a non-const pointer.
-    std::vector<char> buffer(folder.begin(), folder.end());
+    std::vector<char> buffer(path.begin(), path.end());
     buffer.push_back('\0');
     swe_set_ephe_path(buffer.data());
     ForgetCachedAyanamsas();
@@ -43,6 +48,7 @@ std::string AtlasFilePath() {
 }
 
 void InitialiseEphemeris() {
+    if (!StarCatalogueChecked()) UseCheckedStarCatalogue(EphemerisFolder());
     SetEphemerisPath(EphemerisFolder());
 }
 

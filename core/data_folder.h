@@ -9,7 +9,8 @@ std::string DataFolder();         // InstallationFolder() + "/tvcore"
 std::string EphemerisFolder();    // DataFolder() + "/ephe"
 std::string AtlasFilePath();      // DataFolder() + "/atlas/tvworld.adb"
 
-// Hands the ephemeris folder to the Swiss Ephemeris; call once before the first calculation.
+// Hands the ephemeris folder to the Swiss Ephemeris, behind the checked copy of its star catalogue
+// (the folder's catalogue is checked at the first call); call once before the first calculation.
 void InitialiseEphemeris();
 // Releases the library's files and caches at shut-down.
 void CloseEphemeris();

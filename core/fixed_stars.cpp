@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <sstream>
 
 #include <swephexp.h>
@@ -14,7 +13,7 @@
 #include "core/ephemeris_calls.h"
 #include "core/fixed_star_names.h"
 #include "core/julian_day.h"
-#include "core/whole_file.h"
+#include "core/star_catalogue_copy.h"
 #include "core/zodiac_names.h"
 
 FixedStarList g_fixedStarList;
@@ -78,15 +77,6 @@ private:
 
 } // namespace
 
-std::optional<std::string> FixedStarCataloguePath() {
-    for (const char* fileName : {"sefstars.txt", "fixstars.cat"}) {
-        const std::filesystem::path path = std::filesystem::path(EphemerisFolder()) / fileName;
-        std::error_code unreadable; // a folder that cannot be entered holds no catalogue
-        if (std::filesystem::is_regular_file(path, unreadable)) return path.string();
-    }
-    return std::nullopt;
-}
-
 void ListFixedStars(std::istream& catalogue, FixedStarList& list) {
     const double epochEt = EphemerisJulianDay(kJ2000Ut);
     std::vector<FixedStarEntry> entries;
@@ -129,21 +119,14 @@ void FindCustomStarIndex() {
     g_nCustomStarIndex = FindFixedStarByCode(g_fixedStarList, g_strCustomStarCode).value_or(-1);
 }
 
-bool ReadFixedStarCatalogue(const std::string& path, FixedStarList& list) {
-    // The shipped catalogue holds about 140 KB.
-    constexpr FileSizeLimit kCatalogueLimit = {16 << 20, "a star catalogue"};
-    const FileReadResult file = ReadFileWhole(path, kCatalogueLimit);
-    if (file.outcome != FileReadResult::Outcome::kRead) return false;
-    std::istringstream catalogue(file.text);
-    ListFixedStars(catalogue, list);
-    return true;
-}
-
-bool LoadFixedStarList() {
+bool LoadFixedStarList(const std::string& ephemerisFolder) {
     g_fixedStarList.entries.clear();
     g_nCustomStarIndex = -1;
-    const auto path = FixedStarCataloguePath();
-    if (!path || !ReadFixedStarCatalogue(*path, g_fixedStarList)) return false;
+    const StarCatalogueCheck check = UseCheckedStarCatalogue(ephemerisFolder);
+    InitialiseEphemeris();
+    if (!StarCatalogueRefusal().empty()) return false;
+    std::istringstream catalogue(check.text);
+    ListFixedStars(catalogue, g_fixedStarList);
     FindCustomStarIndex();
-    return true;
+    return check.read;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/data_folder.h"
+
 struct FixedStarEntry {
     std::string displayName; // "Alpha Tauri (Aldebaran)  <Long 15 Ta 47, Lat -5 deg>"
     std::string searchKey;   // "," + nomenclature: how the ephemeris looks the star up (",alTau")
@@ -25,10 +27,6 @@ extern FixedStarList g_fixedStarList;
 // Index into g_fixedStarList of the star named by the preference CustomStarCode; -1 names none.
 extern int g_nCustomStarIndex;
 
-// The star catalogue in the ephemeris folder: "sefstars.txt" (what the Swiss Ephemeris ships), else
-// the older "fixstars.cat"; nullopt when neither exists or the folder cannot be entered.
-std::optional<std::string> FixedStarCataloguePath();
-
 // Reads a catalogue ("#" comment lines, else comma-separated fields: traditional name, nomenclature,
 // ...) and replaces the list with its stars. Positions are computed in the Lahiri sidereal mode; the
 // ephemeris' sidereal mode of the chosen ayanamsa is put back afterwards. A star the ephemeris cannot
@@ -42,10 +40,8 @@ std::optional<int> FindFixedStarByCode(const FixedStarList& list, const std::str
 // g_nCustomStarIndex for the preference CustomStarCode in g_fixedStarList; -1 when the list lacks it.
 void FindCustomStarIndex();
 
-// The star catalogue at `path` into `list` (as ListFixedStars). False, leaving `list` as it was, when
-// the file cannot be read or holds more than a catalogue ever does (its size is looked at first).
-bool ReadFixedStarCatalogue(const std::string& path, FixedStarList& list);
-
-// Start-up: reads the ephemeris folder's catalogue into g_fixedStarList and finds the custom star.
-// False, with an empty list and no custom star, when there is no catalogue it can read.
-bool LoadFixedStarList();
+// Start-up: checks the star catalogue of the ephemeris folder, hands the library its sound lines
+// (UseCheckedStarCatalogue), lists them into g_fixedStarList and finds the custom star. False when the
+// folder's catalogue could not be read (there is none, or it was refused whole: the list then holds
+// the anchor stars, or nothing when no copy of them could be written).
+bool LoadFixedStarList(const std::string& ephemerisFolder = EphemerisFolder());

@@ -13,6 +13,7 @@
 #include "core/fixed_stars.h"
 #include "core/name_selection.h"
 #include "core/option_appliers.h"
+#include "core/star_catalogue_check.h"
 #include "shell/display_options.h"
 #include "shell/ephemeris_range.h"
 #include "shell/preference_keys.h"
@@ -95,8 +96,9 @@ std::string DataFolderNotice(const std::string& atlasPath, const std::string& ep
                  ": places cannot be looked up in the birth data dialog. Their longitude, latitude and "
                  "time zone can still be typed in.";
     }
-    const std::string ephemeris = EphemerisFolderNotice(ephemerisFolder);
-    if (!ephemeris.empty()) notice += (notice.empty() ? "" : "\n\n") + ephemeris;
+    for (const std::string& part :
+         {EphemerisFolderNotice(ephemerisFolder), CheckStarCatalogue(ephemerisFolder).fault})
+        if (!part.empty()) notice += (notice.empty() ? "" : "\n\n") + part;
     return notice;
 }
 

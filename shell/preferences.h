@@ -45,7 +45,8 @@ std::string LoadPreferences();
 extern std::string g_strPreferenceFileNotice;
 
 // What is wrong with the atlas file and the ephemeris folder given, for a message at start-up: each
-// file missing or damaged, and what still works without it. Empty when all is well.
+// file missing or damaged (the star catalogue's faulty lines among them), and what still works
+// without it. Empty when all is well.
 std::string DataFolderNotice(const std::string& atlasPath, const std::string& ephemerisFolder);
 
 // Writes every key to `path`, whole or not at all; [WindowSizes] only once sizes were saved.

@@ -1,0 +1,24 @@
+#pragma once
+// The star catalogue the Swiss Ephemeris reads: a checked copy of the ephemeris folder's catalogue
+// (CheckStarCatalogue) in a folder of this process, which the library's path lists before the
+// ephemeris folder, so that the user's file is never read by the library and is left as it is.
+#include <string>
+
+#include "core/star_catalogue_check.h"
+
+// Checks the catalogue of `ephemerisFolder`, writes what the library may read of it to the private
+// folder and makes the library forget the stars it has read (swe_close; the sidereal mode of the
+// chosen ayanamsa is put back). The library reads the copy once its path is set again
+// (InitialiseEphemeris). Returns the check.
+StarCatalogueCheck UseCheckedStarCatalogue(const std::string& ephemerisFolder);
+
+// True once UseCheckedStarCatalogue has run in this process.
+bool StarCatalogueChecked();
+
+// The folder that holds the copy, for the front of the library's path; empty when there is no copy
+// (the ephemeris folder holds no catalogue, or the copy could not be written).
+std::string CheckedStarFolder();
+
+// Empty while the library may be asked for stars; else why not: the catalogue is faulty and no copy
+// of its sound lines could be written, so the library would read the faulty file itself.
+const std::string& StarCatalogueRefusal();
