@@ -116,22 +116,37 @@ protected:
         QTimer m_timer;
     };
 
-    // File > Save As with the path `typed` entered into the dialog's name field, and Save pressed once the
-    // dialog shows it as chosen (while its folder loads it may select the chart's present file again).
-    void SaveAsTyping(const QString& typed) {
-        auto settled = std::make_shared<int>(0);
-        const ModalAnswer<QFileDialog> answer([typed, settled](QFileDialog& dialog) {
-            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-            if (!name) return;
-            if (dialog.selectedFiles().value(0) != typed) {
-                name->setText(QFileInfo(typed).fileName());
-                *settled = 0;
+    // File > Save As with the paths `typed` entered into the dialog's name field, one each time the
+    // dialog shows, and Save pressed once the dialog shows it as chosen (while its folder loads it may
+    // select the chart's present file again); a showing past the last path is cancelled. Returns how
+    // often the dialog showed.
+    int SaveAsTyping(const QStringList& typed) {
+        struct Progress {
+            int showing = 0; // the dialog's showings answered
+            int settled = 0;
+        };
+        auto progress = std::make_shared<Progress>();
+        const ModalAnswer<QFileDialog> answer([typed, progress](QFileDialog& dialog) {
+            if (progress->showing >= typed.size()) {
+                ++progress->showing;
+                dialog.reject();
                 return;
             }
-            if (++*settled < 3) return;
+            const QString& path = typed[progress->showing];
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            if (!name) return;
+            if (dialog.selectedFiles().value(0) != path) {
+                name->setText(QFileInfo(path).fileName());
+                progress->settled = 0;
+                return;
+            }
+            if (++progress->settled < 3) return;
+            progress->settled = 0;
+            ++progress->showing;
             static_cast<QDialog&>(dialog).accept(); // the file dialog's own, as its Save button
         });
         MenuItem("&File", "Save &As...")->trigger();
+        return progress->showing;
     }
 };
 
@@ -198,7 +213,7 @@ TEST_F(ApplicationWindowsTest, SaveAsGivesANameWithoutExtensionTheChartFilesOwn)
     } cases[] = {{"ravi", "ravi.tvd"}, {"kumar.tvd", "kumar.tvd"}, {"sita.chart", "sita.chart"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        SaveAsTyping(m_folder.filePath(c.typed));
+        EXPECT_EQ(SaveAsTyping({m_folder.filePath(c.typed)}), 1);
         const QString saved = m_folder.filePath(c.saved);
         EXPECT_TRUE(QFileInfo::exists(saved));
         EXPECT_EQ(m_application.Document()->GetPathName(), saved.toStdString());
@@ -219,7 +234,7 @@ TEST_F(ApplicationWindowsTest, SaveAsAsksBeforeReplacingTheChartFileItWrites) {
         SCOPED_TRACE(answer == MessageResult::kYes ? "yes" : "no");
         m_messages.clear();
         m_answer = answer;
-        SaveAsTyping(typed);
+        SaveAsTyping({typed});
         ASSERT_EQ(m_messages.size(), 1u);
         EXPECT_EQ(m_messages[0], "Save As: " + existing + " already exists.\nDo you want to replace it?");
         if (answer == MessageResult::kNo) {
@@ -231,6 +246,23 @@ TEST_F(ApplicationWindowsTest, SaveAsAsksBeforeReplacingTheChartFileItWrites) {
         }
     }
     EXPECT_FALSE(QFileInfo::exists(typed));
+}
+
+// File > Save As onto an existing chart answered "No" is back in the file chooser, where another name
+// is typed and saved; the chart that exists stays as it was.
+TEST_F(ApplicationWindowsTest, SaveAsAnsweredNoReturnsToTheChooserForAnotherName) {
+    Start();
+    const std::string existing = WriteChartFile("kumar.tvd", "an earlier chart");
+    const QString other = m_folder.filePath("ravi.tvd");
+    m_messages.clear();
+    m_answer = MessageResult::kNo;
+    EXPECT_EQ(SaveAsTyping({m_folder.filePath("kumar.tvd"), other}), 2);
+    EXPECT_EQ(m_messages, std::vector<std::string>{"Save As: " + existing +
+                                                   " already exists.\nDo you want to replace it?"});
+    EXPECT_EQ(ReadWhole(existing), "an earlier chart");
+    EXPECT_EQ(ReadWhole(other.toStdString()).substr(0, 7), "5\r\n15\r\n");
+    EXPECT_EQ(m_application.Document()->GetPathName(), other.toStdString());
+    EXPECT_EQ(m_application.MainFrame()->windowTitle().toStdString(), "ravi.tvd - Kalomithra Hora");
 }
 
 // View > Toolbar and View > Status Bar carry a check mark while their bar shows and hide that bar alone.
