@@ -14,6 +14,7 @@
 #include <QToolBar>
 
 #include "application_fixture.h"
+#include "core/option_snapshot.h"
 #include "display/print_pages.h"
 #include "platform/frame_wnd.h"
 #include "platform/print_job.h"
@@ -263,6 +264,51 @@ TEST_F(ApplicationWindowsTest, SaveAsAnsweredNoReturnsToTheChooserForAnotherName
     EXPECT_EQ(ReadWhole(other.toStdString()).substr(0, 7), "5\r\n15\r\n");
     EXPECT_EQ(m_application.Document()->GetPathName(), other.toStdString());
     EXPECT_EQ(m_application.MainFrame()->windowTitle().toStdString(), "ravi.tvd - Kalomithra Hora");
+}
+
+// The transit calendar and the aspect table open in windows titled with what they show and the chart
+// they show, cascaded over the main window's client area wherever that window stands, never over its
+// menu bar; their titles follow the chart the window shows.
+TEST_F(ApplicationWindowsTest, WindowsOpenedApartAreTitledAndCascadedOverTheMainWindowBelowItsMenuBar) {
+    // No place kept for the aspect table yet, as on the program's first run.
+    const CScopedOption<int> left(g_nAspTblPosLeft, 0), top(g_nAspTblPosTop, 0), right(g_nAspTblPosRight, 0),
+        bottom(g_nAspTblPosBottom, 0);
+    CMainFrame& frame = Start();
+    // The user has moved the main window away from the screen's corner.
+    frame.showNormal();
+    frame.setGeometry(160, 120, 600, 440);
+    QCoreApplication::processEvents();
+    const int menuBottom = frame.menuBar()->mapToGlobal(QPoint(0, frame.menuBar()->height())).y();
+    const QRect belowMenu(QPoint(frame.geometry().left(), menuBottom), frame.geometry().bottomRight());
+
+    MenuItem("&View", "Aspect Table with Relationships")->trigger();
+    constexpr unsigned kTransitCalendarTab = 194;
+    for (QPushButton* button : ActivePane(kTransitCalendarTab).findChildren<QPushButton*>())
+        if (button->text() == "Show Transit Calendar") button->click();
+    QCoreApplication::processEvents();
+    const struct {
+        CView* view;
+        const char* title;
+    } windows[] = {{OpenedView<CAspectTableView>(), "Aspect Table with Relationships"},
+                   {OpenedView<CTransitCalenView>(), "Transit Calendar"}};
+    std::vector<QRect> places;
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.title);
+        ASSERT_NE(w.view, nullptr);
+        QWidget* window = w.view->window();
+        EXPECT_EQ(window->windowTitle().toStdString(), std::string(w.title) + " - chennai.tvd");
+        const QRect place = window->frameGeometry();
+        EXPECT_TRUE(belowMenu.contains(place)) << place.x() << "," << place.y() << " " << place.width() << "x"
+                                               << place.height() << " menu bottom " << menuBottom;
+        places.push_back(place);
+    }
+    EXPECT_FALSE(places[0].intersects(places[1]));
+
+    // File > New: the windows now show the new, untitled chart.
+    MenuItem("&File", "&New")->trigger();
+    QCoreApplication::processEvents();
+    for (const auto& w : windows)
+        EXPECT_EQ(w.view->window()->windowTitle().toStdString(), std::string(w.title) + " - Untitled");
 }
 
 // View > Toolbar and View > Status Bar carry a check mark while their bar shows and hide that bar alone.
