@@ -18,9 +18,9 @@ extern std::function<void()> g_updateAllViewsOfMainDoc;
 //
 // Opens a frame with a view of `className` showing `document` (the document of the view or frame that
 // opens it) in the next cascade rectangle, title bar and borders included (the slot advances even when
-// it fails). A document owned
-// by shared pointers (a period-entry window's) is kept alive by the frame (frames opened on one such
-// document share it; it goes with the last of them); the application's own document outlives them.
+// it fails). A document owned by shared pointers (a period-entry window's) is kept alive by the frame
+// (frames opened on one such document share it; it goes with the last of them); the application's own
+// document outlives them.
 // Returns nonzero when the frame was made; `outFrame` receives it (null on failure). Callers report a
 // failure with "Unable to create window." captioned "Oops".
 int OpenChildWindow(int resourceId, const std::string& className, CDocument* document,
