@@ -37,18 +37,21 @@ QString ChartFileName(const QString& chosen) {
 }
 
 // The dialog checks the name typed, which may still lack the ".tvd" it is saved under: the question
-// whether to replace a file is asked here, of the name really written.
+// whether to replace a file is asked here, of the name really written. "No" leads back to the
+// dialog at the name refused, as the dialog's own question would, so that another can be typed.
 bool SaveChartFileAs(CMainFrame& frame, CTavroDoc& document) {
-    const QString chosen =
-        QFileDialog::getSaveFileName(&frame, "Save As", QString::fromStdString(document.GetPathName()),
-                                     kChartFileFilter, nullptr, QFileDialog::DontConfirmOverwrite);
-    if (chosen.isEmpty()) return false;
-    const QString path = ChartFileName(chosen);
-    if (QFileInfo::exists(path) &&
-        MessageBox(&frame, path.toStdString() + " already exists.\nDo you want to replace it?", "Save As",
-                   MessageIcon::kWarning, MessageButtons::kYesNo) != MessageResult::kYes)
-        return false;
-    return SaveChartFile(frame, document, path.toStdString());
+    QString proposed = QString::fromStdString(document.GetPathName());
+    for (;;) {
+        const QString chosen = QFileDialog::getSaveFileName(&frame, "Save As", proposed, kChartFileFilter,
+                                                            nullptr, QFileDialog::DontConfirmOverwrite);
+        if (chosen.isEmpty()) return false;
+        const QString path = ChartFileName(chosen);
+        if (!QFileInfo::exists(path) ||
+            MessageBox(&frame, path.toStdString() + " already exists.\nDo you want to replace it?", "Save As",
+                       MessageIcon::kWarning, MessageButtons::kYesNo) == MessageResult::kYes)
+            return SaveChartFile(frame, document, path.toStdString());
+        proposed = chosen;
+    }
 }
 
 bool SaveChart(CMainFrame& frame, CTavroDoc& document) {

@@ -2,6 +2,7 @@
 #include "display/entry_chart_view.h"
 #include "display/mixed_chart_view.h"
 #include "platform/message_box.h"
+#include "shell/copy_notice.h"
 #include "shell/main_frame.h"
 #include "shell/view_registry.h"
 
@@ -27,11 +28,17 @@ void RegisterChartViews() {
 }
 
 void BindChartCopyCommands(CMainFrame& frame) {
+    // Like the calculation copies, each says what it put on the clipboard; a refusal tells its own.
     frame.SetCommandHandler(kCmdCopyChartAsText, [&frame] {
-        WithChartView(frame, [](CChartView& view) { view.CopyChartAsText(false); });
+        WithChartView(frame, [&frame](CChartView& view) {
+            if (view.CopyChartAsText(false)) TellCopied(&frame, "the chart", CopiedForm::kText);
+        });
     });
-    frame.SetCommandHandler(kCmdCopyChartAsPicture,
-                            [&frame] { WithChartView(frame, [](CChartView& view) { view.CopyChartPicture(); }); });
+    frame.SetCommandHandler(kCmdCopyChartAsPicture, [&frame] {
+        WithChartView(frame, [&frame](CChartView& view) {
+            if (view.CopyChartPicture()) TellCopied(&frame, "the chart", CopiedForm::kPicture);
+        });
+    });
     frame.SetCommandHandler(kCmdSaveChartPicture, [&frame] {
         WithChartView(frame,
                       [](CChartView& view) { view.SaveChartPicture(ChartPicture::kAsOnScreen, kScreenPicture); });

@@ -44,32 +44,53 @@ Rect ToRect(const QRect& r) {
     return Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
+const QScreen* ScreenAt(const Rect& rect) {
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(rect.left, rect.top));
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+// How far the frame's title bar and borders reach beyond its client area, pixels on each side; before
+// the window manager has framed the window, its title bar at least.
+Rect DecorationOf(const CFrameWnd& frame) {
+    const Rect client = ToRect(frame.geometry());
+    const QRect outer = frame.frameGeometry();
+    if (outer == frame.geometry())
+        return Rect{0, QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0};
+    return Rect{client.left - outer.left(), client.top - outer.top(),
+                outer.left() + outer.width() - client.right, outer.top() + outer.height() - client.bottom};
+}
+
 // The frame placed with its client area at `rect`, title bar and borders kept on the screen.
 void PlaceInsideScreen(CFrameWnd* frame, const Rect& rect) {
     frame->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
-    const QScreen* screen = QGuiApplication::screenAt(QPoint(rect.left, rect.top));
-    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = ScreenAt(rect);
     if (!screen) return;
-    const Rect client = ToRect(frame->geometry());
-    Rect decoration;
-    const QRect outer = frame->frameGeometry();
-    if (outer != frame->geometry()) {
-        decoration = Rect{client.left - outer.left(), client.top - outer.top(),
-                          outer.left() + outer.width() - client.right, outer.top() + outer.height() - client.bottom};
-    } else {
-        // Before the window manager has framed the window: its title bar at least.
-        decoration.top = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    }
-    const Rect placed = FrameRectInside(client, decoration, ToRect(screen->availableGeometry()));
+    const Rect decoration = DecorationOf(*frame);
+    const Rect placed =
+        FrameRectInside(ToRect(frame->geometry()), decoration, ToRect(screen->availableGeometry()));
     frame->setGeometry(placed.left + decoration.left, placed.top + decoration.top,
                        placed.Width() - decoration.left - decoration.right,
                        placed.Height() - decoration.top - decoration.bottom);
 }
 
-int ShowFrame(CFrameWnd* frame, const Rect& rect, CFrameWnd** outFrame) {
+// The whole frame, title bar and borders, inside the cascade rectangle `outer` (moved onto the screen
+// when it is not). The frame is placed by its outer corner, which the window manager keeps however
+// high its title bar is, so the frame never reaches above the rectangle's top.
+void PlaceInCascadeRect(CFrameWnd* frame, const Rect& outer) {
+    Rect placed = outer;
+    if (const QScreen* screen = ScreenAt(outer))
+        placed = FrameRectInside(outer, Rect{}, ToRect(screen->availableGeometry()));
+    const Rect decoration = DecorationOf(*frame);
+    frame->resize(placed.Width() - decoration.left - decoration.right,
+                  placed.Height() - decoration.top - decoration.bottom);
+    frame->move(placed.left, placed.top);
+}
+
+// Shows the frame after `place` has put it where it goes.
+int ShowFrame(CFrameWnd* frame, const std::function<void(CFrameWnd*)>& place, CFrameWnd** outFrame) {
     if (outFrame) *outFrame = frame;
     if (!frame) return 0;
-    PlaceInsideScreen(frame, rect);
+    place(frame);
     frame->show();
     if (g_updateAllViewsOfMainDoc) g_updateAllViewsOfMainDoc();
     return 1;
@@ -90,14 +111,20 @@ Rect NextCascadeRect() {
 
 } // namespace
 
-int OpenChildWindow(int resourceId, const std::string& className, CDocument* document, CFrameWnd** outFrame) {
-    return OpenChildWindowInRect(resourceId, className, NextCascadeRect(), document, outFrame);
+int OpenChildWindow(int, const std::string& className, CDocument* document, CFrameWnd** outFrame) {
+    const Rect rect = NextCascadeRect();
+    const CCreateContext context{document};
+    return ShowFrame(
+        LoadFrame(NewFrameFor(document), className, context),
+        [&rect](CFrameWnd* frame) { PlaceInCascadeRect(frame, rect); }, outFrame);
 }
 
 int OpenChildWindowInRect(int, const std::string& className, const Rect& rect, CDocument* document,
                           CFrameWnd** outFrame) {
     const CCreateContext context{document};
-    return ShowFrame(LoadFrame(NewFrameFor(document), className, context), rect, outFrame);
+    return ShowFrame(
+        LoadFrame(NewFrameFor(document), className, context),
+        [&rect](CFrameWnd* frame) { PlaceInsideScreen(frame, rect); }, outFrame);
 }
 
 bool OpenAspectTableWindow(QWidget* parent, CDocument* document) {

@@ -13,18 +13,19 @@ class CFrameWnd;
 // Refreshes every view of the application's document once a new frame is open; empty does nothing.
 extern std::function<void()> g_updateAllViewsOfMainDoc;
 
-// Frames open inside the screen's available area: a cascade rectangle that would put the title bar or
-// a border off the screen moves the frame onto it.
+// Frames open inside the screen's available area: a rectangle that would put the title bar or a border
+// off the screen moves the frame onto it.
 //
 // Opens a frame with a view of `className` showing `document` (the document of the view or frame that
-// opens it) at the next cascade rectangle (the slot advances even when it fails). A document owned
-// by shared pointers (a period-entry window's) is kept alive by the frame (frames opened on one such
-// document share it; it goes with the last of them); the application's own document outlives them.
+// opens it) in the next cascade rectangle, title bar and borders included (the slot advances even when
+// it fails). A document owned by shared pointers (a period-entry window's) is kept alive by the frame
+// (frames opened on one such document share it; it goes with the last of them); the application's own
+// document outlives them.
 // Returns nonzero when the frame was made; `outFrame` receives it (null on failure). Callers report a
 // failure with "Unable to create window." captioned "Oops".
 int OpenChildWindow(int resourceId, const std::string& className, CDocument* document,
                     CFrameWnd** outFrame = nullptr);
-// The same at `rect` (screen pixels), leaving the cascade slot alone.
+// The same with its client area at `rect` (screen pixels), leaving the cascade slot alone.
 int OpenChildWindowInRect(int resourceId, const std::string& className, const Rect& rect, CDocument* document,
                           CFrameWnd** outFrame = nullptr);
 

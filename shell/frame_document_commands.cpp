@@ -16,6 +16,7 @@
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
 #include "shell/calculation_presets.h"
+#include "shell/copy_notice.h"
 #include "shell/desktop_opener.h"
 #include "shell/dialogs/choose_colors_dlg.h"
 #include "shell/display_fonts.h"
@@ -58,12 +59,7 @@ void CopyCalculations(CMainFrame& frame, bool complete) {
         MessageBox(&frame, "Unable to set Clipboard data", "Error", MessageIcon::kError);
         return;
     }
-    MessageBox(&frame,
-               complete ? "Copied chart calculations into the clipboard as text. You can paste it into "
-                          "other programs that accept text."
-                        : "Copied basic chart calculations into the clipboard as text. You can paste it "
-                          "into other programs that accept text.",
-               "Successfully Copied!");
+    TellCopied(&frame, complete ? "chart calculations" : "basic chart calculations", CopiedForm::kText);
 }
 
 void OpenChartNotes(CMainFrame& frame, CTavroDoc& document) {

@@ -19,7 +19,9 @@ void SetDisplayFlagsFromSavedSizes();
 // margins, in the order top-left, bottom-left, top-right, bottom-right.
 std::array<Rect, 4> ComputeCascadeRects(int x, int y, int cx, int cy);
 
-extern std::array<Rect, 4> g_rcCascade; // screen pixels
+// Screen pixels; the main frame keeps them over its client area below the menu bar, and each holds
+// a whole extra frame, title bar included.
+extern std::array<Rect, 4> g_rcCascade;
 extern int g_nCascadeSlot;              // the rectangle the next extra frame takes: 0, 1, 2, 3, 0 ...
 
 // Where an extra frame whose client area should be `client` goes so that the whole frame, with its

@@ -207,6 +207,24 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     m_fileDrop(paths);
 }
 
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    CFrameWnd::moveEvent(event);
+    UpdateCascadeRects();
+}
+
+// The layout has placed the menu bar for the new size by the time the frame hears of it.
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    CFrameWnd::resizeEvent(event);
+    UpdateCascadeRects();
+}
+
+void CMainFrame::UpdateCascadeRects() {
+    const int menuBottom = menuWidget() ? menuWidget()->geometry().bottom() + 1 : 0;
+    const QRect client = geometry(); // screen pixels, as the frame is a window
+    g_rcCascade = ComputeCascadeRects(client.x(), client.y() + menuBottom, client.width(),
+                                      client.height() - menuBottom);
+}
+
 // Ctrl+Tab and Ctrl+Shift+Tab in a pane switch the tabs of the pane's nearest tab window.
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {

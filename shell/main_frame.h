@@ -27,7 +27,8 @@ public:
     ~CMainFrame() override;
 
     // Places the frame at the saved or default rectangle, computes the cascade rectangles, makes the
-    // bars, the display fonts and the pane tree. Nodes that could not be created are reported.
+    // bars, the display fonts and the pane tree. Nodes that could not be created are reported. The
+    // cascade rectangles then follow the frame wherever it moves and however it is sized.
     void Create(const CCreateContext& context);
 
     CVisualFramework& Framework() { return m_framework; }
@@ -65,6 +66,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // OnCreate: the bars; OnCreateClient: the fonts and the layout.
@@ -74,6 +77,8 @@ private:
                                 int selection, QComboBox** combo);
     void CreateStatusBar();
     void BuildLayout(const CCreateContext& context);
+    // The quarters of the client area below the menu bar: extra frames never cover the menus.
+    void UpdateCascadeRects();
     void BindCommands();
     // A View menu item that shows or hides `bar` alone, checked while the bar is shown.
     void BindBarCommand(CommandId id, QWidget* bar);

@@ -14,6 +14,7 @@
 #include <QToolBar>
 
 #include "application_fixture.h"
+#include "core/option_snapshot.h"
 #include "display/print_pages.h"
 #include "platform/frame_wnd.h"
 #include "platform/print_job.h"
@@ -116,22 +117,37 @@ protected:
         QTimer m_timer;
     };
 
-    // File > Save As with the path `typed` entered into the dialog's name field, and Save pressed once the
-    // dialog shows it as chosen (while its folder loads it may select the chart's present file again).
-    void SaveAsTyping(const QString& typed) {
-        auto settled = std::make_shared<int>(0);
-        const ModalAnswer<QFileDialog> answer([typed, settled](QFileDialog& dialog) {
-            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-            if (!name) return;
-            if (dialog.selectedFiles().value(0) != typed) {
-                name->setText(QFileInfo(typed).fileName());
-                *settled = 0;
+    // File > Save As with the paths `typed` entered into the dialog's name field, one each time the
+    // dialog shows, and Save pressed once the dialog shows it as chosen (while its folder loads it may
+    // select the chart's present file again); a showing past the last path is cancelled. Returns how
+    // often the dialog showed.
+    int SaveAsTyping(const QStringList& typed) {
+        struct Progress {
+            int showing = 0; // the dialog's showings answered
+            int settled = 0;
+        };
+        auto progress = std::make_shared<Progress>();
+        const ModalAnswer<QFileDialog> answer([typed, progress](QFileDialog& dialog) {
+            if (progress->showing >= typed.size()) {
+                ++progress->showing;
+                dialog.reject();
                 return;
             }
-            if (++*settled < 3) return;
+            const QString& path = typed[progress->showing];
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            if (!name) return;
+            if (dialog.selectedFiles().value(0) != path) {
+                name->setText(QFileInfo(path).fileName());
+                progress->settled = 0;
+                return;
+            }
+            if (++progress->settled < 3) return;
+            progress->settled = 0;
+            ++progress->showing;
             static_cast<QDialog&>(dialog).accept(); // the file dialog's own, as its Save button
         });
         MenuItem("&File", "Save &As...")->trigger();
+        return progress->showing;
     }
 };
 
@@ -198,7 +214,7 @@ TEST_F(ApplicationWindowsTest, SaveAsGivesANameWithoutExtensionTheChartFilesOwn)
     } cases[] = {{"ravi", "ravi.tvd"}, {"kumar.tvd", "kumar.tvd"}, {"sita.chart", "sita.chart"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        SaveAsTyping(m_folder.filePath(c.typed));
+        EXPECT_EQ(SaveAsTyping({m_folder.filePath(c.typed)}), 1);
         const QString saved = m_folder.filePath(c.saved);
         EXPECT_TRUE(QFileInfo::exists(saved));
         EXPECT_EQ(m_application.Document()->GetPathName(), saved.toStdString());
@@ -219,7 +235,7 @@ TEST_F(ApplicationWindowsTest, SaveAsAsksBeforeReplacingTheChartFileItWrites) {
         SCOPED_TRACE(answer == MessageResult::kYes ? "yes" : "no");
         m_messages.clear();
         m_answer = answer;
-        SaveAsTyping(typed);
+        SaveAsTyping({typed});
         ASSERT_EQ(m_messages.size(), 1u);
         EXPECT_EQ(m_messages[0], "Save As: " + existing + " already exists.\nDo you want to replace it?");
         if (answer == MessageResult::kNo) {
@@ -231,6 +247,68 @@ TEST_F(ApplicationWindowsTest, SaveAsAsksBeforeReplacingTheChartFileItWrites) {
         }
     }
     EXPECT_FALSE(QFileInfo::exists(typed));
+}
+
+// File > Save As onto an existing chart answered "No" is back in the file chooser, where another name
+// is typed and saved; the chart that exists stays as it was.
+TEST_F(ApplicationWindowsTest, SaveAsAnsweredNoReturnsToTheChooserForAnotherName) {
+    Start();
+    const std::string existing = WriteChartFile("kumar.tvd", "an earlier chart");
+    const QString other = m_folder.filePath("ravi.tvd");
+    m_messages.clear();
+    m_answer = MessageResult::kNo;
+    EXPECT_EQ(SaveAsTyping({m_folder.filePath("kumar.tvd"), other}), 2);
+    EXPECT_EQ(m_messages, std::vector<std::string>{"Save As: " + existing +
+                                                   " already exists.\nDo you want to replace it?"});
+    EXPECT_EQ(ReadWhole(existing), "an earlier chart");
+    EXPECT_EQ(ReadWhole(other.toStdString()).substr(0, 7), "5\r\n15\r\n");
+    EXPECT_EQ(m_application.Document()->GetPathName(), other.toStdString());
+    EXPECT_EQ(m_application.MainFrame()->windowTitle().toStdString(), "ravi.tvd - Kalomithra Hora");
+}
+
+// The transit calendar and the aspect table open in windows titled with what they show and the chart
+// they show, cascaded over the main window's client area wherever that window stands, never over its
+// menu bar; their titles follow the chart the window shows.
+TEST_F(ApplicationWindowsTest, WindowsOpenedApartAreTitledAndCascadedOverTheMainWindowBelowItsMenuBar) {
+    // No place kept for the aspect table yet, as on the program's first run.
+    const CScopedOption<int> left(g_nAspTblPosLeft, 0), top(g_nAspTblPosTop, 0), right(g_nAspTblPosRight, 0),
+        bottom(g_nAspTblPosBottom, 0);
+    CMainFrame& frame = Start();
+    // The user has moved the main window away from the screen's corner.
+    frame.showNormal();
+    frame.setGeometry(160, 120, 600, 440);
+    QCoreApplication::processEvents();
+    const int menuBottom = frame.menuBar()->mapToGlobal(QPoint(0, frame.menuBar()->height())).y();
+    const QRect belowMenu(QPoint(frame.geometry().left(), menuBottom), frame.geometry().bottomRight());
+
+    MenuItem("&View", "Aspect Table with Relationships")->trigger();
+    constexpr unsigned kTransitCalendarTab = 194;
+    for (QPushButton* button : ActivePane(kTransitCalendarTab).findChildren<QPushButton*>())
+        if (button->text() == "Show Transit Calendar") button->click();
+    QCoreApplication::processEvents();
+    const struct {
+        CView* view;
+        const char* title;
+    } windows[] = {{OpenedView<CAspectTableView>(), "Aspect Table with Relationships"},
+                   {OpenedView<CTransitCalenView>(), "Transit Calendar"}};
+    std::vector<QRect> places;
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.title);
+        ASSERT_NE(w.view, nullptr);
+        QWidget* window = w.view->window();
+        EXPECT_EQ(window->windowTitle().toStdString(), std::string(w.title) + " - chennai.tvd");
+        const QRect place = window->frameGeometry();
+        EXPECT_TRUE(belowMenu.contains(place)) << place.x() << "," << place.y() << " " << place.width() << "x"
+                                               << place.height() << " menu bottom " << menuBottom;
+        places.push_back(place);
+    }
+    EXPECT_FALSE(places[0].intersects(places[1]));
+
+    // File > New: the windows now show the new, untitled chart.
+    MenuItem("&File", "&New")->trigger();
+    QCoreApplication::processEvents();
+    for (const auto& w : windows)
+        EXPECT_EQ(w.view->window()->windowTitle().toStdString(), std::string(w.title) + " - Untitled");
 }
 
 // View > Toolbar and View > Status Bar carry a check mark while their bar shows and hide that bar alone.

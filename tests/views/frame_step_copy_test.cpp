@@ -189,12 +189,43 @@ TEST_F(FrameStepCopyTest, CopiesPutThePanesTextOnTheClipboardOrSayItWasRefused) 
     });
     ASSERT_TRUE(Frame().RunCommand(kCmdCopyChartAsPicture));
     EXPECT_EQ(picture.size(), QSize(382, 382));
-    EXPECT_EQ(m_messages, std::vector<std::string>{"Error: Unable to set Clipboard data"});
+    ASSERT_EQ(m_messages.size(), 2u); // the text's confirmation, then the picture's refusal
+    EXPECT_EQ(m_messages[1], "Error: Unable to set Clipboard data");
     SetClipboardImageWriter(keptImages);
     SetClipboardWriter(kept);
 
     // The real clipboard reads back what it got.
     EXPECT_TRUE(PutTextOnClipboard("Lagna 12 Le 34"));
+}
+
+// Every copy command of the Edit menu says what it put on the clipboard and in which form, the chart's
+// as the calculations' do.
+TEST_F(FrameStepCopyTest, EditMenuCopiesConfirmWhatTheyCopied) {
+    const ClipboardWriter keptText = SetClipboardWriter([](const std::string&) { return true; });
+    const ClipboardImageWriter keptImages = SetClipboardImageWriter([](const QImage&) { return true; });
+    const std::string kText =
+        " into the clipboard as text. You can paste it into other programs that accept text.";
+    const struct {
+        const char* item;
+        std::string message;
+    } cases[] = {
+        {"Copy basic calculations", "Copied basic chart calculations" + kText},
+        {"Copy complete calculations", "Copied chart calculations" + kText},
+        {"Copy chart as text", "Copied the chart" + kText},
+        {"Copy chart as picture",
+         "Copied the chart into the clipboard as a picture. You can paste it into other "
+         "programs that accept pictures."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        QAction* item = MenuItem(c.item);
+        ASSERT_NE(item, nullptr);
+        m_messages.clear();
+        item->trigger();
+        EXPECT_EQ(m_messages, std::vector<std::string>{"Successfully Copied!: " + c.message});
+    }
+    SetClipboardImageWriter(keptImages);
+    SetClipboardWriter(keptText);
 }
 
 } // namespace

@@ -323,6 +323,7 @@ void CAspectTableView::OnInitialUpdate() {
 }
 
 void CAspectTableView::OnUpdate(CView* sender, long hint) {
+    TitleOwnWindow(*this, "Aspect Table with Relationships");
     if (UpdateHeldForPrinting()) return;
     Layout(); // the fonts or the planets' names may have changed
     CView::OnUpdate(sender, hint);

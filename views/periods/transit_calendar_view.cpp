@@ -21,6 +21,7 @@ void CTransitCalenView::OnInitialUpdate() {
 }
 
 void CTransitCalenView::OnUpdate(CView* sender, long hint) {
+    TitleOwnWindow(*this, "Transit Calendar");
     if (UpdateHeldForPrinting()) return;
     RefreshCalendar();
     CView::OnUpdate(sender, hint);
