@@ -15,10 +15,9 @@ void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& re
     style.format = format;
     style.font = font;
     style.color = color;
-    // A centred text stays within its rectangle, clear of the lines at its sides (a chart's lines lie up
-    // to 3 pixels inside the rectangle of its centre): a long varga name is drawn smaller, not across the
-    // cells.
-    constexpr int kSideClearance = 5; // pixels
+    // A centred text stays within its rectangle, clear of the lines at its sides: a long varga name is
+    // drawn smaller, not across the cells.
+    constexpr int kSideClearance = 2; // pixels
     const int room = rect.Width() - 2 * kSideClearance;
     const bool fitted = (format & kTextCenter) && !(format & kTextNoClip) && room > 0;
     const auto width = [&] {
