@@ -146,8 +146,8 @@ void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
     if (caption) {
         const Rect band{r.left, r.top - h + kFrameClearance, r.right, r.top - kFrameClearance};
         DrawChartText(surface, chart.m_strTitle, band, kTextNoClip, FontA(1.2, 1.2, 1.0));
-        DrawVargaCaption(surface, band, Rect{r.left + halfW / 2, band.top, r.right, r.top}, varga, pane, 0,
-                         band.bottom - band.top);
+        DrawVargaCaption(surface, band, Rect{r.left + halfW / 2, band.top, r.right, band.bottom}, varga, pane,
+                         0, band.bottom - band.top);
     }
     DrawChartFigure(kNorthFigure, surface, r.left, r.top, r.right, r.bottom, halfW, halfH, true,
                     ColorOf(kColorChartViewChartLine));
