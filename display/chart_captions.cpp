@@ -1,5 +1,7 @@
 #include "display/chart_captions.h"
 
+#include <algorithm>
+
 #include "core/chart_labels.h"
 #include "display/chart_colors.h"
 #include "display/chart_label_text.h"
@@ -13,19 +15,27 @@ void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& re
     style.format = format;
     style.font = font;
     style.color = color;
-    // A centred text stays within its rectangle: a long varga name is drawn smaller, not across the cells.
-    if ((format & kTextCenter) && !(format & kTextNoClip) && rect.Width() > 0) {
+    // A centred text stays within its rectangle, clear of the lines at its sides: a long varga name is
+    // drawn smaller, not across the cells.
+    constexpr int kSideClearance = 2; // pixels
+    const int room = rect.Width() - 2 * kSideClearance;
+    const bool fitted = (format & kTextCenter) && !(format & kTextNoClip) && room > 0;
+    const auto width = [&] {
         style.SetBox(rect);
-        const int width = MeasureStyledText(surface, text, style) - rect.left;
-        if (width > rect.Width()) {
-            const double factor = static_cast<double>(rect.Width()) / width;
+        return MeasureStyledText(surface, text, style) - rect.left;
+    };
+    if (fitted) {
+        if (const int w = width(); w > room) {
+            const double factor = static_cast<double>(room) / w;
             ScaleFontFields(style.font, factor, factor, 1.0);
         }
     }
-    // Legible, at the width its fitting left it (a long name stays condensed within its rectangle).
+    // Legible; a long name raised to the legible height is condensed back within its rectangle.
     if (!g_bPrinting && style.font.height > 0 && style.font.height < kLegibleTextHeight) {
         style.font.width = style.font.width * kLegibleTextHeight / style.font.height;
         style.font.height = kLegibleTextHeight;
+        if (const int w = fitted && style.font.width > 0 ? width() : 0; w > room)
+            style.font.width = std::max(1, style.font.width * room / w);
     }
     style.SetBox(rect);
     DrawStyledText(surface, text, style);

@@ -74,6 +74,10 @@ Rect LetterBox(const Rect& extent) {
     return Rect{extent.left, extent.top + h / 6, extent.right, extent.bottom - h / 5};
 }
 
+Rect InkBox(const Rect& extent) {
+    return Rect{extent.left, extent.top + extent.Height() / 8, extent.right, extent.bottom + 1};
+}
+
 std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rect>& area) {
     std::vector<Point> room(cell.points.begin(), cell.points.begin() + cell.Count());
     if (!area || room.size() < 3) return room;

@@ -17,6 +17,9 @@ inline constexpr int kLabelClearance = 1;
 // The box a text's letters take within its extent: below the room over the capitals, above the room
 // under the baseline that only descenders use.
 Rect LetterBox(const Rect& extent);
+// The box a text's ink takes: from a little above its capitals (brackets and accents reach there) down
+// to a pixel below the extent (descenders included), so that boxes that touch keep their inks apart.
+Rect InkBox(const Rect& extent);
 
 // The room labels stay in: the convex `cell` cut to `area` when one is given.
 std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rect>& area);

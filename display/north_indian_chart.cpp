@@ -109,7 +109,8 @@ void DrawNorthCells(DrawSurface& surface, ChartDrawState& state, const Rect& squ
 }
 
 // The outermost rectangle of a chart's double frame lies 3 pixels outside the chart (DrawFigureFrame):
-// a caption below it keeps one more pixel away.
+// a caption keeps one more pixel away from it, both from the frame of a pane right above and from its
+// own chart's below.
 constexpr int kFrameClearance = 4;
 
 } // namespace
@@ -117,8 +118,9 @@ constexpr int kFrameClearance = 4;
 void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect, int varga,
                           const CChart& chart, int pane, bool caption, bool screen) {
     Rect r = rect;
-    // The caption starts below the double frame of a pane right above (the twelve panes touch).
-    const int h = caption ? CaptionLineHeight() + kFrameClearance : 0;
+    // The caption starts below the double frame of a pane right above (the twelve panes touch) and ends
+    // above its own chart's.
+    const int h = caption ? CaptionLineHeight() + 2 * kFrameClearance : 0;
     r.top += h;
     r.left += h / 2;
     r.right -= h / 2;
@@ -142,10 +144,10 @@ void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
         return slots;
     });
     if (caption) {
-        const Rect band{r.left, r.top - h + kFrameClearance, r.right, r.top};
+        const Rect band{r.left, r.top - h + kFrameClearance, r.right, r.top - kFrameClearance};
         DrawChartText(surface, chart.m_strTitle, band, kTextNoClip, FontA(1.2, 1.2, 1.0));
-        DrawVargaCaption(surface, band, Rect{r.left + halfW / 2, band.top, r.right, r.top}, varga, pane, 0,
-                         band.bottom - band.top);
+        DrawVargaCaption(surface, band, Rect{r.left + halfW / 2, band.top, r.right, band.bottom}, varga, pane,
+                         0, band.bottom - band.top);
     }
     DrawChartFigure(kNorthFigure, surface, r.left, r.top, r.right, r.bottom, halfW, halfH, true,
                     ColorOf(kColorChartViewChartLine));

@@ -109,8 +109,7 @@ void FitToCell(const SignLabelTarget& target, std::vector<PendingLabel>& labels,
                                  : static_cast<double>(kLegibleTextHeight) / style.font.height;
         const double scale = std::max(fits[i].scale, least);
         if (scale < 1.0) {
-            ScaleFontFields(style.font, scale, scale, 1.0);
-            style.font = LegibleFont(style.font);
+            style.font = LegibleFont(FontScaledInProportion(style.font, scale));
             MeasureStyledText(target.surface, labels[i].text, style);
         }
     }

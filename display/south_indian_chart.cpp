@@ -115,17 +115,18 @@ void DrawSouthCentre(DrawSurface& surface, const Rect& r, int varga, const CChar
                   Rect{r.left + cW, r.top + cH, r.left + 3 * cW, r.top + 3 * cH / 2}, kCentredLine,
                   FontA(1.1, 1.1, 1.0));
     if (varga == 0) {
-        DrawChartText(surface, ChartVargaName(0), Rect{r.left + cW, r.top + cH, r.right - cW, r.bottom - cH},
-                      kCentredLine, VargaNameFont(1.4, 1.4, 1.4));
+        DrawChartText(surface, ChartVargaName(0),
+                      Rect{r.left + cW, r.top + cH, r.left + 3 * cW, r.top + 3 * cH}, kCentredLine,
+                      VargaNameFont(1.4, 1.4, 1.4));
     } else {
         DrawChartText(surface, ChartVargaName(varga),
-                      Rect{r.left + cW, r.top + 3 * cH / 2, r.right - cW, r.top + 2 * cH}, kCentredLine,
+                      Rect{r.left + cW, r.top + 3 * cH / 2, r.left + 3 * cW, r.top + 2 * cH}, kCentredLine,
                       VargaNameFont(1.3, 1.3, 1.3));
         DrawChartText(surface, VargaLabel(varga),
-                      Rect{r.left + cW, r.top + 2 * cH, r.right - cW, r.bottom - cH}, kTextCenter,
+                      Rect{r.left + cW, r.top + 2 * cH, r.left + 3 * cW, r.top + 3 * cH}, kTextCenter,
                       FontA(1.2, 1.2, 1.2));
     }
-    const Rect lower{r.left + cW, r.top + 2 * cH, r.right - cW, r.bottom - cH};
+    const Rect lower{r.left + cW, r.top + 2 * cH, r.left + 3 * cW, r.top + 3 * cH};
     const ColorRef noteColor = ColorOf(kColorChartViewGrahaArudhaTitle);
     if (g_bPaneBhavaFromBody[pane]) {
         DrawChartText(surface, std::string("Bhava from ") + g_pszPlanetNamesAlt[g_nPaneBhavaBody[pane]],

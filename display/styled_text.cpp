@@ -1,5 +1,8 @@
 #include "display/styled_text.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "display/drawing_factors.h"
 
 namespace {
@@ -24,6 +27,15 @@ void ScaleFontFields(LogicalFont& font, double a, double b, double c) {
 
 LogicalFont ScaledFont(LogicalFont font, double a, double b, double c) {
     ScaleFontFields(font, a, b, c);
+    return font;
+}
+
+LogicalFont FontScaledInProportion(LogicalFont font, double factor) {
+    const int height = Truncated(font.height * factor);
+    if (font.height > 0 && font.width > 0)
+        font.width = std::max(
+            1, static_cast<int>(std::lround(static_cast<double>(font.width) * height / font.height)));
+    font.height = height;
     return font;
 }
 

@@ -43,6 +43,9 @@ void DrawTextFrame(DrawSurface& surface, std::string_view text, const TextStyle&
 
 // Multiplies height, width and weight by a, b and c, each truncated toward zero.
 void ScaleFontFields(LogicalFont& font, double a, double b, double c);
+// `font` with its height times `factor` (truncated) and its width kept in proportion to it (rounded): a
+// width truncated alike would lose a whole pixel of a small font's two or three, condensing it.
+LogicalFont FontScaledInProportion(LogicalFont font, double factor);
 // `font` made no taller than `height`, its width shrunk in proportion; unchanged when it fits.
 LogicalFont FontNoTallerThan(LogicalFont font, int height);
 // Texts on screen are drawn no lower than this, pixels (a font's cell height): below it a chart leaves a

@@ -20,7 +20,9 @@ public:
     struct Text {
         std::string text;
         QRectF letters;
+        QRectF ink;     // all its letters take, descenders too
         int fontHeight; // pixels: the cell height of the font asked for
+        double stretch; // its width over the width the face gives it at that height
         // A text drawn on its own ground hides the strokes drawn before it: the first this many.
         std::size_t hidesStrokes = 0;
     };
@@ -70,7 +72,11 @@ public:
     Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
         const Rect extent = RecordingSurface::DrawText(text, rect, format);
         if ((format & kTextCalcRect) || text.empty()) return extent;
-        const QFontMetricsF metrics(QFontFromLogicalFont(m_font, m_device), &m_device);
+        const QFont font = QFontFromLogicalFont(m_font, m_device);
+        const QFontMetricsF metrics(font, &m_device);
+        QFont unstretched = font;
+        unstretched.setStretch(QFont::Unstretched);
+        const QFontMetricsF natural(unstretched, &m_device);
         const QString whole = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
         const QStringList lines =
             (format & kTextSingleLine) ? QStringList{whole} : whole.split(QRegularExpression("\r?\n"));
@@ -93,8 +99,8 @@ public:
                 const double capitalTop = top + metrics.ascent() - metrics.capHeight();
                 texts.push_back(
                     {line.toStdString(),
-                     QRectF(ink.left(), capitalTop, ink.width(), top + metrics.ascent() - capitalTop),
-                     fontHeight, m_opaque ? strokes.size() : 0});
+                     QRectF(ink.left(), capitalTop, ink.width(), top + metrics.ascent() - capitalTop), ink,
+                     fontHeight, width / natural.horizontalAdvance(line), m_opaque ? strokes.size() : 0});
             }
             top += metrics.height();
         }
@@ -110,40 +116,41 @@ private:
     QImage m_device{1, 1, QImage::Format_RGB32};
 };
 
-// Whether the stroke runs through the inside of `box` (a stroke along its edge does not).
+// Whether the stroke runs through the inside of `box` (a stroke along its edge does not): points taken
+// along the stroke a quarter of a pixel apart, any of them inside. Sampling rather than clipping keeps
+// this check apart from the clipping the views place their labels with.
 inline bool StrokeCrosses(const LabelLayoutSurface::Stroke& s, const QRectF& box) {
     const QRectF inside = box.adjusted(1, 1, -1, -1);
     if (inside.width() <= 0 || inside.height() <= 0) return false;
-    // Liang-Barsky clipping of the segment against the box.
-    double t0 = 0, t1 = 1;
     const double dx = s.to.x - s.from.x, dy = s.to.y - s.from.y;
-    const double tests[4][2] = {{-dx, s.from.x - inside.left()},
-                                {dx, inside.right() - s.from.x},
-                                {-dy, s.from.y - inside.top()},
-                                {dy, inside.bottom() - s.from.y}};
-    for (const auto& [a, b] : tests) {
-        if (a == 0) {
-            if (b < 0) return false;
-            continue;
-        }
-        const double t = b / a;
-        if (a < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1) return false;
+    const int samples = static_cast<int>(std::ceil(4 * std::hypot(dx, dy))) + 1;
+    for (int k = 0; k <= samples; ++k) {
+        const double x = s.from.x + dx * k / samples, y = s.from.y + dy * k / samples;
+        if (x >= inside.left() && x <= inside.right() && y >= inside.top() && y <= inside.bottom())
+            return true;
     }
-    return true;
+    return false;
 }
 
 // The least cell height of a font a reader can make out, pixels.
 inline constexpr int kLegibleHeight = 7;
 
+// How close two texts may come. A chakra's texts keep a pixel clear of each other's letters, descenders
+// too; the labels in a chart's cells (rows of two-letter labels a line apart) may let their letter boxes
+// (capitals to baseline) reach a pixel into each other.
+enum class TextSpacing { kApart, kLettersMayTouch };
+
 // Every fault of the layout, one line each: a text below the legible height, a text a stroke runs
-// through, two texts whose letters meet.
-inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface) {
+// through or touches (its descenders too), two texts closer than `spacing` allows.
+inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface,
+                                             TextSpacing spacing = TextSpacing::kApart) {
     std::vector<std::string> faults;
     const auto& texts = surface.texts;
+    const auto meet = [&](const LabelLayoutSurface::Text& a, const LabelLayoutSurface::Text& b) {
+        if (spacing == TextSpacing::kLettersMayTouch)
+            return a.letters.adjusted(1, 1, -1, -1).intersects(b.letters.adjusted(1, 1, -1, -1));
+        return a.ink.adjusted(-0.5, -0.5, 0.5, 0.5).intersects(b.ink.adjusted(-0.5, -0.5, 0.5, 0.5));
+    };
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const LabelLayoutSurface::Text& t = texts[i];
         std::ostringstream at;
@@ -152,7 +159,8 @@ inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface) 
             faults.push_back(at.str() + " is " + std::to_string(t.fontHeight) + " px");
         for (std::size_t k = t.hidesStrokes; k < surface.strokes.size(); ++k) {
             const LabelLayoutSurface::Stroke& s = surface.strokes[k];
-            if (!StrokeCrosses(s, t.letters)) continue;
+            // A stroke on the pixels next to the letters touches them.
+            if (!StrokeCrosses(s, t.ink.adjusted(-1, -1, 1, 1))) continue;
             std::ostringstream line;
             line << at.str() << " crossed by the line " << s.from.x << "," << s.from.y << "-" << s.to.x << ","
                  << s.to.y;
@@ -160,8 +168,22 @@ inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface) 
             break;
         }
         for (std::size_t j = i + 1; j < texts.size(); ++j)
-            if (t.letters.adjusted(1, 1, -1, -1).intersects(texts[j].letters.adjusted(1, 1, -1, -1)))
-                faults.push_back(at.str() + " over \"" + texts[j].text + "\"");
+            if (meet(t, texts[j])) faults.push_back(at.str() + " over \"" + texts[j].text + "\"");
     }
+    return faults;
+}
+
+// The narrowest a label may be set, against its face's own width: "Me" condensed further reads "Ik".
+inline constexpr double kLeastStretch = 0.5;
+// The longest text counted as a body label ("Me", "(Me)", "A10"): captions are fitted on their own terms.
+inline constexpr std::size_t kLongestLabel = 4;
+
+// Every body label condensed past reading, one line each.
+inline std::vector<std::string> CondensedLabels(const LabelLayoutSurface& surface) {
+    std::vector<std::string> faults;
+    for (const LabelLayoutSurface::Text& t : surface.texts)
+        if (t.text.size() <= kLongestLabel && t.stretch < kLeastStretch)
+            faults.push_back('"' + t.text + "\" is condensed to " +
+                             std::to_string(std::lround(100 * t.stretch)) + "%");
     return faults;
 }

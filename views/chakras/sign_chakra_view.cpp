@@ -17,8 +17,8 @@ constexpr std::uint32_t kLeft = kTextLeft | kTextSingleLine | kTextNoClip | kTex
 constexpr double kNameFont[] = {1.3, 1.2, 1.0};
 constexpr double kTitleFont[] = {1.3, 1.6, 1.5};
 constexpr double kSahamaCellWidening = 1.5;
-constexpr int kLabelGap = 2;   // pixels kept between neighbouring texts
-constexpr int kTitleBand = 24; // pixels at the square's top that hold the title
+constexpr int kLabelGap = kSignChakraTextGap; // pixels kept between neighbouring texts
+constexpr int kTitleBand = kSignChakraTitleBand;
 constexpr int kExtentPadding = 20;
 // How far a label may move from its slot to find a clear place, body cells: it stays where its sign
 // is seen, as no line of the figure may part it from the sign's name.
@@ -177,7 +177,7 @@ void CSignChakraView::DrawPlaces(DrawSurface& surface, const FigureArea& area,
             if (place.ring != ring) continue;
             name.SetBox(place.nameBox);
             const char* text = SignNames()[place.sign];
-            const Rect own = LetterBox(TextExtent(surface, text, name));
+            const Rect own = InkBox(TextExtent(surface, text, name));
             const Rect placed = obstacles.ClearPlace(own, kLabelGap, place.nameBox.Width() / 2);
             name.SetBox(Moved(place.nameBox, placed.left - own.left, placed.top - own.top));
             DrawStyledText(surface, text, name);
@@ -217,7 +217,7 @@ void CSignChakraView::DrawPlaces(DrawSurface& surface, const FigureArea& area,
         const auto byItsName = [&](const Rect& box) {
             return StandsByItsName(box, label.place, places, anchors, obstacles);
         };
-        const Rect own = LetterBox(TextExtent(surface, label.text, body));
+        const Rect own = InkBox(TextExtent(surface, label.text, body));
         const Rect placed = obstacles.ClearPlace(own, kLabelGap, kLabelReach * area.CellHeight(), byItsName);
         if (!obstacles.IsClear(placed, kLabelGap) || !byItsName(placed)) continue;
         body.SetBox(Moved(body.Box(), placed.left - own.left, placed.top - own.top));

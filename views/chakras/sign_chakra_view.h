@@ -18,6 +18,9 @@ class CChart;
 class FigureObstacles;
 
 inline constexpr int kSignChakraTopBand = 44;
+// The pixels at the square's top the group's title takes, and the least it keeps from the texts below.
+inline constexpr int kSignChakraTitleBand = 24;
+inline constexpr int kSignChakraTextGap = 2;
 
 // One place of a sign chakra: the box its sign's name is centred in (pixels), the sign, the slots of
 // the bodies written there, taken in turn and again from the first when all are used, and the ring

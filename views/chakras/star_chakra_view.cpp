@@ -6,6 +6,7 @@
 
 #include "chart/chart.h"
 #include "core/zodiac_names.h"
+#include "display/label_placement.h"
 #include "display/styled_text.h"
 #include "document/tavro_doc.h"
 #include "views/chakras/chakra_colors.h"
@@ -139,11 +140,11 @@ void CStarChakraView::DrawStars(DrawSurface& surface, const FigureArea& area,
         style.SetBox(Rect{corner.x, corner.y, corner.x + area.CellWidth(), corner.y + area.CellHeight()});
         const char* name = g_nakshatraShortNames28[(m_nBaseStar + place) % kChakraStars];
         const Rect extent = TextExtent(surface, name, style);
-        // A name a line runs through (the Kalachakra's spokes pass its stars) is written over the line
-        // on the frame's colour; a line that only touches its box's edge is left whole.
-        const int third = (extent.bottom - extent.top) / 3;
+        // A name a line runs through or touches (the Kalachakra's spokes pass its stars) is written over
+        // the line on the frame's colour; a line that passes a pixel clear of its letters is left whole.
+        const Rect ink = InkBox(extent);
         const bool crossed =
-            obstacles.IsCrossed(Rect{extent.left, extent.top + third, extent.right, extent.bottom - third});
+            obstacles.IsCrossed(Rect{ink.left - 1, ink.top - 1, ink.right + 1, ink.bottom + 1});
         surface.SetTextBackground(g_colors[kColorKalachakraFrame], crossed);
         DrawStyledText(surface, name, style);
         obstacles.AddBox(extent);

@@ -1,5 +1,7 @@
 #include "views/chakras/tripataki_chakra_view.h"
 
+#include <algorithm>
+
 #include "chart/chart.h"
 #include "core/body_names.h"
 #include "core/zodiac_names.h"
@@ -22,6 +24,18 @@ constexpr LabelSlot kSlots[] = {{6, 6},   {6, 12},  {15, 6}, {15, 12}, {6, 18}, 
                                 {15, 18}, {15, 24}, {24, 6}, {24, 12}, {24, 18}, {24, 24}};
 
 bool g_bTripatakiCustomBase = false; // no command sets it
+
+// The figure area of the drawing square. The top row of names stands kNameReach units above the area,
+// in the band over it: the band grows with the figure, so that those names leave the title its whole
+// band however large the pane (a band of fixed height would squeeze the title as the figure grew).
+constexpr int kNameReach = 6;
+FigureArea TripatakiArea(const Rect& square) {
+    // The least band b with b - kNameReach (D - b - kFigureBand) / kUnits >= the title's band and gap.
+    constexpr int kTitleRoom = kSignChakraTitleBand + kSignChakraTextGap;
+    const int reach = kNameReach * (square.Height() - kFigureBand);
+    const int band = (kTitleRoom * kUnits + reach + kUnits + kNameReach - 1) / (kUnits + kNameReach);
+    return FigureArea(square, kUnits, std::max(band, kSignChakraTopBand));
+}
 
 std::array<SignPlace, kSignCount> Places(const FigureArea& area, int base) {
     std::array<SignPlace, kSignCount> places;
@@ -47,7 +61,7 @@ CTripatakiChakraView::CTripatakiChakraView(QWidget* parent)
 
 ChakraLayout CTripatakiChakraView::ComputeLayout(Size window) const {
     const ChakraLayout layout = CalcChakraLayout(window);
-    const FigureArea area(layout.square, kUnits, kSignChakraTopBand);
+    const FigureArea area = TripatakiArea(layout.square);
     return ReachingEveryLabel(layout, area, Places(area, m_nBaseSign));
 }
 
@@ -56,11 +70,11 @@ int CTripatakiChakraView::BaseBody() const {
 }
 
 Rect CTripatakiChakraView::PlaceNameBox(int place) const {
-    return Places(Figure(kUnits), m_nBaseSign)[place].nameBox;
+    return Places(TripatakiArea(Layout().square), m_nBaseSign)[place].nameBox;
 }
 
 void CTripatakiChakraView::DrawLines(DrawSurface& surface) const {
-    const FigureArea area = Figure(kUnits);
+    const FigureArea area = TripatakiArea(Layout().square);
     surface.SelectPen(LogicalPen{g_colors[kColorKalachakraLine], kPenWidth});
     static constexpr FigurePoint kLines[][2] = {
         // the grid
@@ -103,7 +117,7 @@ void CTripatakiChakraView::DrawChakra(DrawSurface& surface, CTavroDoc& document)
     DrawLines(surface);
     FigureObstacles obstacles(surface); // what the names and labels keep clear of
     DrawLines(obstacles);
-    const FigureArea area = Figure(kUnits);
+    const FigureArea area = TripatakiArea(Layout().square);
     const auto places = Places(area, m_nBaseSign);
     DrawTitle(surface,
               " in " + g_strVargaLabels[settings.vargaForBodies] + "(from " +

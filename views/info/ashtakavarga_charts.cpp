@@ -9,6 +9,7 @@
 #include "display/chart_captions.h"
 #include "display/chart_cells.h"
 #include "display/chart_figure.h"
+#include "display/label_placement.h"
 #include "display/polygon_region.h"
 #include "display/styled_text.h"
 #include "shell/color_settings.h"
@@ -97,12 +98,13 @@ int NorthLagna(const AvChartFrame& frame) {
 
 // --- South Indian ----------------------------------------------------------------------------------
 
-void SouthNumberChart(DrawSurface& surface, const AvChartFrame& frame, const Rect& rect, const SignBindus& bindus,
-                      const std::string& label, int body) {
+void SouthNumberChart(DrawSurface& surface, const AvChartFrame& frame, const Rect& rect,
+                      const SignBindus& bindus, const std::string& label, int body) {
     const bool regular = frame.style != kAvSouthMirrored;
     const int w = rect.Width() / 4, h = rect.Height() / 4;
     const int lit = AvHighlightedSign(frame, body);
-    if (lit >= 0) surface.FillRect(ScaledPrintRect(SouthSignCell(rect, lit, regular)), g_colors[kAvColorHighlight]);
+    if (lit >= 0)
+        surface.FillRect(ScaledPrintRect(SouthSignCell(rect, lit, regular)), g_colors[kAvColorHighlight]);
     const LogicalFont font = NumberFont(1.2);
     for (int s = 0; s < 12; ++s)
         DrawAvText(surface, Count(bindus[s]), SouthSignCell(rect, s, regular), kAvColorChartText, font);
@@ -116,7 +118,8 @@ void SouthPavChart(DrawSurface& surface, const AvChartFrame& frame, const Rect& 
     const bool regular = frame.style != kAvSouthMirrored;
     const int w = rect.Width() / 4, h = rect.Height() / 4;
     const int lit = AvHighlightedSign(frame, planet);
-    if (lit >= 0) surface.FillRect(ScaledPrintRect(SouthSignCell(rect, lit, regular)), g_colors[kAvColorHighlight]);
+    if (lit >= 0)
+        surface.FillRect(ScaledPrintRect(SouthSignCell(rect, lit, regular)), g_colors[kAvColorHighlight]);
     const LogicalFont symbolFont = SymbolFont(h / 4);
     for (int s = 0; s < 12; ++s) {
         const Rect cell = SouthSignCell(rect, s, regular);
@@ -126,7 +129,8 @@ void SouthPavChart(DrawSurface& surface, const AvChartFrame& frame, const Rect& 
             if (!pav.m_given[s][c]) continue;
             const int left = cell.left + kSymbolInset + (place % 2) * subW;
             const int top = cell.top + kSymbolInset + (place / 2) * subH;
-            DrawAvText(surface, Symbol(c), Rect{left, top, left + subW, top + subH}, kAvColorChartText, symbolFont);
+            DrawAvText(surface, Symbol(c), Rect{left, top, left + subW, top + subH}, kAvColorChartText,
+                       symbolFont);
             ++place;
         }
     }
@@ -149,6 +153,13 @@ Rect NorthTextRect(const Rect& cell, int shape, int hw, int hh) {
     return r;
 }
 
+// The band the letters of `text` take (capitals to baseline) when centred on the line at `middle`.
+Rect CentredLetters(DrawSurface& surface, const std::string& text, const LogicalFont& font, int middle) {
+    surface.SelectFont(ScaledStyleFont(font));
+    const int height = surface.TextExtent(text).cy;
+    return LetterBox(Rect{0, middle - height / 2, 0, middle - height / 2 + height});
+}
+
 void HighlightNorthHouse(DrawSurface& surface, const Rect& rect, int position) {
     const Rect cell = NorthCellRect(rect, position);
     CPolygonRegion region;
@@ -156,8 +167,8 @@ void HighlightNorthHouse(DrawSurface& surface, const Rect& rect, int position) {
     HighlightRegion(surface, region);
 }
 
-void NorthNumberChart(DrawSurface& surface, const AvChartFrame& frame, const Rect& rect, const SignBindus& bindus,
-                      const std::string& label, int body) {
+void NorthNumberChart(DrawSurface& surface, const AvChartFrame& frame, const Rect& rect,
+                      const SignBindus& bindus, const std::string& label, int body) {
     const int hw = rect.Width() / 2, hh = rect.Height() / 2;
     const int lagna = NorthLagna(frame);
     const int lit = AvHighlightedSign(frame, body);
@@ -168,17 +179,28 @@ void NorthNumberChart(DrawSurface& surface, const AvChartFrame& frame, const Rec
         const Rect text = NorthTextRect(NorthCellRect(rect, p), NorthCellShape(p), hw, hh);
         DrawAvText(surface, Count(bindus[sign]), text, kAvColorChartText, font);
     }
+    DrawFigure(surface, kAvNorth, rect, hw, hh);
+    // The label stands where the diagonals cross: it is written on the chart's ground over them (the
+    // paper's, printed).
     const Point centre{rect.left + hw, rect.top + hh};
     const int labelHalfW = hw / 2, labelHalfH = hh / 4;
-    DrawAvText(surface, label,
-               Rect{centre.x - labelHalfW, centre.y - labelHalfH, centre.x + labelHalfW, centre.y + labelHalfH},
-               kAvColorChartTitle, NumberFont(1.2));
-    // The SAV chart also names the lagna's sign, between the label and the lagna house's count.
-    if (body == kAvNoBody)
+    const Rect labelRect{centre.x - labelHalfW, centre.y - labelHalfH, centre.x + labelHalfW,
+                         centre.y + labelHalfH};
+    const ColorRef ground = g_bPrinting ? Rgb(255, 255, 255) : g_colors[kAvColorCartBackground];
+    surface.SetTextBackground(ground, true);
+    DrawAvText(surface, label, labelRect, kAvColorChartTitle, NumberFont(1.2));
+    surface.SetTextBackground(ground, false);
+    // The SAV chart also names the lagna's sign, legible, in the lagna house between its count and the
+    // label.
+    if (body == kAvNoBody) {
+        const Rect lagnaHouse = NorthCellRect(rect, 0);
+        const Rect count = CentredLetters(surface, Count(bindus[lagna]), NumberFont(1.0),
+                                          (lagnaHouse.top + lagnaHouse.bottom) / 2);
+        const Rect name = CentredLetters(surface, label, NumberFont(1.2), centre.y);
         DrawAvText(surface, Count(lagna + 1),
-                   Rect{centre.x - labelHalfW, centre.y - 2 * labelHalfH, centre.x + labelHalfW, centre.y},
-                   kAvColorStarRasiNorth, NumberFont(0.8), kAvCentred | kTextNoClip);
-    DrawFigure(surface, kAvNorth, rect, hw, hh);
+                   Rect{centre.x - labelHalfW, count.bottom, centre.x + labelHalfW, name.top},
+                   kAvColorStarRasiNorth, LegibleFont(NumberFont(0.8)), kAvCentred | kTextNoClip);
+    }
 }
 
 // The PAV charts of the North and East styles keep a band at the top for "PAV" and the planet's name.
@@ -252,8 +274,8 @@ void HighlightEastSign(DrawSurface& surface, const Rect& rect, int sign) {
     HighlightRegion(surface, region);
 }
 
-void EastNumberChart(DrawSurface& surface, const AvChartFrame& frame, const Rect& rect, const SignBindus& bindus,
-                     const std::string& label, int body) {
+void EastNumberChart(DrawSurface& surface, const AvChartFrame& frame, const Rect& rect,
+                     const SignBindus& bindus, const std::string& label, int body) {
     const int w = rect.Width() / 3, h = rect.Height() / 3;
     const int lit = AvHighlightedSign(frame, body);
     if (lit >= 0) HighlightEastSign(surface, rect, lit);
@@ -282,8 +304,8 @@ void EastPavChart(DrawSurface& surface, const AvChartFrame& frame, const Rect& w
 // The unframed East chart's background reaches 3 units past its lines.
 void FillChartBackground(DrawSurface& surface, const AvChartFrame& frame, const Rect& rect) {
     const int grow = frame.style == kAvEast ? 3 : 0;
-    FillBackground(surface, ScaledPrintRect(
-                                Rect{rect.left - grow, rect.top - grow, rect.right + grow, rect.bottom + grow}));
+    FillBackground(surface, ScaledPrintRect(Rect{rect.left - grow, rect.top - grow, rect.right + grow,
+                                                 rect.bottom + grow}));
 }
 
 } // namespace

@@ -33,7 +33,19 @@ std::vector<int> GroupCommands(std::initializer_list<int> groups) {
     return commands;
 }
 
-class ChakraLabelLayoutTest : public ChakraPaneTest {};
+class ChakraLabelLayoutTest : public ChakraPaneTest {
+protected:
+    // The capital height of a sign chakra's heading (its group's title, "Planets in ..."), pixels.
+    double HeadingHeight(CChakraView& pane, Size size) {
+        Place(pane, size);
+        LabelLayoutSurface surface;
+        pane.OnDraw(surface);
+        for (const LabelLayoutSurface::Text& text : surface.texts)
+            if (text.text.starts_with("Planets in")) return text.letters.height();
+        ADD_FAILURE() << "no heading at " << size.cx << " x " << size.cy;
+        return 0;
+    }
+};
 
 TEST_F(ChakraLabelLayoutTest, EveryChakraStaysLegibleAndClearAtTheScreensPaneSizes) {
     const std::vector<int> starGroups =
@@ -66,6 +78,18 @@ TEST_F(ChakraLabelLayoutTest, EveryChakraStaysLegibleAndClearAtTheScreensPaneSiz
                 EXPECT_EQ(LayoutFaults(surface), std::vector<std::string>{});
             }
         }
+    }
+}
+
+// A heading keeps its size or grows as the pane grows, from a 1366 x 768 screen's to a 1600 x 1000 one's.
+TEST_F(ChakraLabelLayoutTest, SignChakraHeadingsNeverShrinkAsThePaneGrows) {
+    const ChakraCase cases[] = {{"Sudarsana", Make<CSudarsanaChakraView>(), {}},
+                                {"Tripataki", Make<CTripatakiChakraView>(), {}}};
+    for (const ChakraCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::unique_ptr<CChakraView> pane = c.make();
+        const double small = HeadingHeight(*pane, kPanesOfScreens[0]);
+        EXPECT_GE(HeadingHeight(*pane, kPanesOfScreens[1]), small);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../../display/label_layout_surface.h"
 #include "../../golden_image.h"
 #include "../views_test_support.h"
 #include "core/ayanamsa.h"
@@ -267,6 +268,30 @@ TEST_F(AshtakavargaViewTest, ReportKindFiveReachesTheNewestPageButNotTheEntryPag
     ProbeSurface surface;
     DrawViewKind(surface, kAshtakavargaReport, 1, 0);
     EXPECT_NE(surface.FindText("Sodhya Pinda"), nullptr);
+}
+
+// The Basics tab's small pane and the Strengths tab's page at the sizes a 1366 x 768 and a 1600 x 1000
+// screen give them, in every style: the numbers, the charts' names and the lagna's sign are legible, and
+// none stands on a line of a chart or on another text.
+TEST_F(AshtakavargaViewTest, ChartTextsStayLegibleAndClearAtTheScreensPaneSizes) {
+    for (const int style : {0, 2, 4}) {
+        g_nChartStyle = style;
+        CAVSmalView small;
+        CAshtakaVargaView page;
+        const struct {
+            CAshtakaVargaView* view;
+            Size size;
+        } cases[] = {{&small, {490, 330}}, {&small, {540, 460}}, {&page, {930, 600}}, {&page, {1080, 790}}};
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << "style " << style << ", " << c.size.cx << " x " << c.size.cy);
+            c.view->SetDocument(&m_document);
+            c.view->resize(c.size.cx, c.size.cy);
+            c.view->OnInitialUpdate();
+            LabelLayoutSurface surface;
+            c.view->OnDraw(surface);
+            EXPECT_EQ(LayoutFaults(surface), std::vector<std::string>{});
+        }
+    }
 }
 
 // The page and the small pane in each style, with the PAV of the Moon on the page.
