@@ -14,7 +14,8 @@ void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& re
     style.font = font;
     style.color = color;
     // A centred text stays within its rectangle: a long varga name is drawn smaller, not across the cells.
-    if ((format & kTextCenter) && !(format & kTextNoClip) && rect.Width() > 0) {
+    const bool fitted = (format & kTextCenter) && !(format & kTextNoClip) && rect.Width() > 0;
+    if (fitted) {
         style.SetBox(rect);
         const int width = MeasureStyledText(surface, text, style) - rect.left;
         if (width > rect.Width()) {
@@ -26,6 +27,14 @@ void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& re
     if (!g_bPrinting && style.font.height > 0 && style.font.height < kLegibleTextHeight) {
         style.font.width = style.font.width * kLegibleTextHeight / style.font.height;
         style.font.height = kLegibleTextHeight;
+    }
+    // Still too long at the legible size, it keeps its start and ends in an ellipsis rather than lose
+    // letters at both ends.
+    if (fitted) {
+        TextStyle measured = style;
+        measured.SetBox(rect);
+        if (MeasureStyledText(surface, text, measured) - rect.left > rect.Width())
+            style.format |= kTextSingleLine | kTextEndEllipsis;
     }
     style.SetBox(rect);
     DrawStyledText(surface, text, style);
