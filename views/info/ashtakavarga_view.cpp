@@ -100,7 +100,7 @@ void CAshtakaVargaView::LayOutGrid(int pitch, int size, int screenTop, int print
         content = ScaledByFontSize(AvTableBounds(form, printing));
     const int margin = ScaledByFontSize(Rect{0, 0, kMargin, kMargin}).right;
     const Size extent{content.right + margin, content.bottom + margin};
-    if (!(GetTotalSize() == extent)) SetScrollSizes(extent);
+    if (!printing && !(GetTotalSize() == extent)) SetScrollSizes(extent);
     const Rect window = GetClientRect();
     m_windowRect = Rect{0, 0, std::max(window.right, extent.cx), std::max(window.bottom, extent.cy)};
 }
