@@ -175,14 +175,6 @@ TEST_F(PaneLayoutTest, TableHeadersStayInPlaceWhileTheRowsScroll) {
     EXPECT_GT(checked, 5);
 }
 
-// The last row of a picture with anything drawn on it (a pixel unlike its right-hand neighbour), or -1.
-int LastDrawnRow(const QImage& image) {
-    for (int y = image.height() - 1; y >= 0; --y)
-        for (int x = 0; x + 1 < image.width(); ++x)
-            if (image.pixel(x, y) != image.pixel(x + 1, y)) return y;
-    return -1;
-}
-
 // Every pane scrolled to the end of its range shows the end of its content, not a screen of its ground:
 // the range ends where the content does, at the sizes of the window on a 1366 x 768 and a 1600 x 1000
 // screen, and for every form of the ashtakavarga pages.
