@@ -1,7 +1,5 @@
 #include "display/chart_captions.h"
 
-#include <algorithm>
-
 #include "core/chart_labels.h"
 #include "display/chart_colors.h"
 #include "display/chart_label_text.h"
@@ -30,14 +28,19 @@ void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& re
             ScaleFontFields(style.font, factor, factor, 1.0);
         }
     }
-    // Legible; a long name raised to the legible height is condensed back within its rectangle.
+    // Legible, even if that makes it too long again.
     if (!g_bPrinting && style.font.height > 0 && style.font.height < kLegibleTextHeight) {
         style.font.width = style.font.width * kLegibleTextHeight / style.font.height;
         style.font.height = kLegibleTextHeight;
-        if (const int w = fitted && style.font.width > 0 ? width() : 0; w > room)
-            style.font.width = std::max(1, style.font.width * room / w);
     }
-    style.SetBox(rect);
+    // Still too long at the legible size, it keeps its start and ends in an ellipsis between its side
+    // lines, rather than lose letters at both ends or be squeezed past reading.
+    Rect box = rect;
+    if (fitted && width() > room) {
+        style.format |= kTextSingleLine | kTextEndEllipsis;
+        box = Rect{rect.left + kSideClearance, rect.top, rect.right - kSideClearance, rect.bottom};
+    }
+    style.SetBox(box);
     DrawStyledText(surface, text, style);
 }
 

@@ -22,7 +22,7 @@ namespace {
 constexpr int kEntryWindowResource = 137;
 constexpr int kCaptionBand = 40;   // pixels above the chart for its caption
 constexpr int kInfoWidth = 240;    // pixels right of the chart for the key data
-constexpr int kLeastScroll = 900;  // least scroll size, pixels
+constexpr int kHintTop = 20, kHintBottom = 40; // the hint below the chart, pixels from its bottom
 constexpr int kLargestSide = 480;  // pixels
 constexpr int kInfoLabelWidth = 90;
 constexpr int kHintFont = 3;
@@ -41,9 +41,15 @@ void CEntryChartView::RecalcLayout(Size window) {
     const int m = static_cast<int>(g_dChartScale * 10);
     int s = static_cast<int>(g_dChartScale * 360);
     s -= s % 4;
-    m_background = Rect{0, 0, window.cx, window.cy};
     m_paneRect[kEntryPane] = Rect{m, m + kCaptionBand, s + m, s + m + kCaptionBand};
-    SetScrollSizes(Size{std::max(s + 2 * m + kInfoWidth, kLeastScroll), std::max(s + 2 * m + kCaptionBand, kLeastScroll)});
+    // The chart with the hint below it and the key data beside it: the window scrolls that far.
+    const Rect& area = m_paneRect[kEntryPane];
+    int bottom = area.bottom + kHintBottom;
+    if (const CChart* chart = PaneChart(kEntryPane))
+        bottom = std::max(bottom, area.top + ChartInfoLinesHeight(*chart));
+    const Size extent{s + 2 * m + kInfoWidth, bottom + m};
+    SetScrollSizes(extent);
+    m_background = Rect{0, 0, std::max(window.cx, extent.cx), std::max(window.cy, extent.cy)};
     g_chartFontA = ScaledFont(g_displayFonts[0], g_dChartScale, g_dChartScale, g_dChartScale);
     g_chartFontB = ScaledFont(g_displayFonts[1], g_dChartScale, g_dChartScale, g_dChartScale);
 }
@@ -83,7 +89,7 @@ void CEntryChartView::OnDraw(DrawSurface& surface) {
     DrawChartInfo(surface, *chart, Rect{10, 10, m_background.right, m_background.bottom},
                   Rect{area.right + 10, area.top, m_background.right, m_background.bottom}, kInfoLabelWidth);
     TextStyle hint;
-    hint.SetBox(Rect{area.left, area.bottom + 20, area.right, area.bottom + 40});
+    hint.SetBox(Rect{area.left, area.bottom + kHintTop, area.right, area.bottom + kHintBottom});
     hint.color = ColorOf(kColorChartViewHint);
     hint.format = kTextCenter | kTextNoClip;
     hint.font = g_displayFonts[kHintFont];

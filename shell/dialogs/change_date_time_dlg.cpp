@@ -60,9 +60,9 @@ void CChangeDateTimeDlg::LoadControls() {
     LoadDateFields(DateFields(), {m_nDay, m_nMonth, m_nYear});
     m_edits[kHour]->setText(NumberText(m_nHour));
     m_edits[kMinute]->setText(NumberText(m_nMinute));
-    m_edits[kSecond]->setText(NumberText(m_dSecond));
+    m_edits[kSecond]->setText(SixtiethsText(m_dSecond));
     m_edits[kZoneHours]->setText(NumberText(m_nZoneHours));
-    m_edits[kZoneMinutes]->setText(NumberText(m_dZoneMinutes));
+    m_edits[kZoneMinutes]->setText(SixtiethsText(m_dZoneMinutes));
     SelectIndex(m_zoneSide, m_nZoneSide);
 }
 

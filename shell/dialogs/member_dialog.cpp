@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/message_box.h"
 #include "shell/dialogs/field_checks.h"
@@ -141,6 +143,13 @@ QString NumberText(int value) {
 
 QString NumberText(double value) {
     return QString::number(value, 'g', 10);
+}
+
+QString SixtiethsText(double value) {
+    constexpr double kLastHundredth = 5999.0;
+    const double hundredths = std::clamp(std::round(value * 100.0), 0.0, kLastHundredth);
+    if (std::fmod(hundredths, 100.0) == 0.0) return NumberText(static_cast<int>(hundredths / 100.0));
+    return QString::number(hundredths / 100.0, 'f', 2);
 }
 
 QComboBox* MakeMonthCombo(QWidget* parent) {

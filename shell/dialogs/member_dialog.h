@@ -96,6 +96,9 @@ QLineEdit* MakeNumberEdit(QWidget* parent, int widthInCharacters = 6);
 // Text of numbers written into edit boxes: integers plainly, decimals without needless zeros.
 QString NumberText(int value);
 QString NumberText(double value);
+// Seconds (or minutes) below 60 as their box keeps them: whole, or to two decimals; a value that would
+// round to 60 reads 59.99.
+QString SixtiethsText(double value);
 DmsEdits MakeDmsEdits(QWidget* parent);
 // The three boxes into `row`, each followed by its unit ("deg", "min", "sec").
 void AddDmsEdits(QBoxLayout* row, const DmsEdits& edits);

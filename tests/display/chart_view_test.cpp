@@ -668,3 +668,48 @@ TEST_F(ChartViewTest, NoLabelCoversAnotherTextInNorthIndianCharts) {
 }
 
 } // namespace
+
+// A recording surface that keeps each drawing of one text: whether it fits the rectangle it is given
+// whole, or is shortened at its end (the surface then draws its start and an ellipsis).
+class TitleProbe : public RecordingSurface {
+public:
+    explicit TitleProbe(std::string title) : m_title(std::move(title)) {}
+    struct Drawn {
+        bool fits;
+        bool endShortened;
+    };
+    Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
+        if (text == m_title && !(format & kTextCalcRect))
+            drawn.push_back({TextExtent(text).cx <= rect.Width(),
+                             (format & kTextEndEllipsis) && (format & kTextSingleLine)});
+        return RecordingSurface::DrawText(text, rect, format);
+    }
+    std::vector<Drawn> drawn;
+
+private:
+    std::string m_title;
+};
+
+// In twelve narrow panes a chart's title that does not fit its place keeps its first letters: it is
+// shortened at its end, never cut at both ends, in every chart style.
+TEST_F(ChartViewTest, ACutTitleKeepsItsFirstLetters) {
+    g_nChartPaneCount = 12;
+    g_bPackedChartMode = false;
+    m_view.resize(415, 640); // the chart pane of the split tabs at 1366 x 768
+    m_view.show();
+    m_view.OnInitialUpdate();
+    CChart chart = FixedBirthChart();
+    g_chartSource.current = [&chart] { return &chart; };
+    for (const char* title : {"Transit Search", "Tajaka annual", "Nisheka/Adhana"}) {
+        chart.m_strTitle = title;
+        for (int style = 0; style <= 4; ++style) {
+            SCOPED_TRACE(std::string(title) + ", style " + std::to_string(style));
+            g_nChartStyle = style;
+            TitleProbe surface(title);
+            m_view.OnDraw(surface);
+            ASSERT_FALSE(surface.drawn.empty());
+            for (const TitleProbe::Drawn& drawn : surface.drawn)
+                EXPECT_TRUE(drawn.fits || drawn.endShortened);
+        }
+    }
+}

@@ -16,6 +16,8 @@
 #include "views/forms/form_view.h"
 #include "views/forms/form_view_registration.h"
 #include "views/forms/return_forms.h"
+#include "views/info/ashtakavarga_page.h"
+#include "views/info/ashtakavarga_view.h"
 #include "views/info/core_info_view.h"
 #include "views/info/custom_list_view.h"
 #include "views/info/info_view_registration.h"
@@ -171,6 +173,36 @@ TEST_F(PaneLayoutTest, TableHeadersStayInPlaceWhileTheRowsScroll) {
         table.verticalScrollBar()->setValue(0);
     });
     EXPECT_GT(checked, 5);
+}
+
+// Every pane scrolled to the end of its range shows the end of its content, not a screen of its ground:
+// the range ends where the content does, at the sizes of the window on a 1366 x 768 and a 1600 x 1000
+// screen, and for every form of the ashtakavarga pages.
+TEST_F(PaneLayoutTest, EveryPaneScrollsToTheEndOfItsContentAndNoFurther) {
+    constexpr int kMostGroundBelow = 24; // pixels: the margin below a pane's content
+    const auto expectContentAtTheEnd = [](CView& pane) {
+        QScrollBar& bar = *pane.verticalScrollBar();
+        if (bar.maximum() == 0) return;
+        bar.setValue(bar.maximum());
+        const QImage shown = pane.viewport()->grab().toImage();
+        bar.setValue(0);
+        EXPECT_GE(LastDrawnRow(shown), shown.height() - 1 - kMostGroundBelow) << "range " << bar.maximum();
+    };
+    const AshtakavargaChoice choice = g_ashtakavargaChoice;
+    for (const QSize size : {QSize(1366, 743), QSize(1600, 975)}) {
+        SCOPED_TRACE(size.width());
+        m_frame.resize(size);
+        QApplication::processEvents();
+        EXPECT_GT(ForEachPane<CView>(expectContentAtTheEnd), 50);
+        for (const int form : {kPavForm, kPindaForm, kNakshatraForm}) {
+            SCOPED_TRACE(form);
+            ForEachPane<CAshtakaVargaView>([form, &expectContentAtTheEnd](CAshtakaVargaView& page) {
+                page.ShowForm(form);
+                expectContentAtTheEnd(page);
+            });
+        }
+        g_ashtakavargaChoice = choice;
+    }
 }
 
 } // namespace

@@ -85,6 +85,14 @@ inline double DrawnShare(const QImage& image, const QRect& area) {
     return static_cast<double>(edges) / ((inside.width() - 1) * inside.height());
 }
 
+// The last row of a picture with anything drawn on it (a pixel unlike its right-hand neighbour), or -1.
+inline int LastDrawnRow(const QImage& image) {
+    for (int y = image.height() - 1; y >= 0; --y)
+        for (int x = 0; x + 1 < image.width(); ++x)
+            if (image.pixel(x, y) != image.pixel(x + 1, y)) return y;
+    return -1;
+}
+
 // One notch of the wheel (down) over a shown scroll pane with `modifiers` held: where the pane is
 // scrolled to afterwards, pixels.
 inline Point TurnWheel(QAbstractScrollArea& pane, Qt::KeyboardModifiers modifiers) {

@@ -8,8 +8,6 @@
 namespace {
 constexpr int kScaleSpan = 360;       // the side is measured in 360 figure units
 constexpr int kMarginUnits = 10;      // the margin around the figure, figure units
-constexpr int kExtentPadding = 20;    // extra scroll room right of and below the figure, pixels
-constexpr int kLeastExtentHeight = 600;
 constexpr double kFontScale = 0.5;    // the fonts grow half as fast as the figure
 
 // Width / height of the figure: 1 for the square chakras, 7/6 for the Surya Kalanala chakra.
@@ -26,8 +24,8 @@ ChakraLayout LayOut(Size window, int side, Aspect aspect, int band = 0) {
     const int d = static_cast<int>(layout.scale * kScaleSpan) / 4 * 4;
     const int width = d * aspect.across / aspect.down;
     layout.square = Rect{margin, band + margin, margin + width, band + margin + d};
-    layout.extent.cx = width + 2 * margin + kExtentPadding;
-    layout.extent.cy = std::max(band + d + 2 * margin + kExtentPadding, kLeastExtentHeight);
+    // The figure with its margins: the pane scrolls as far as the figure reaches and no further.
+    layout.extent = Size{width + 2 * margin, band + d + 2 * margin};
     layout.background = Rect{0, 0, std::max(window.cx, layout.extent.cx), std::max(window.cy, layout.extent.cy)};
     const double fontScale = layout.scale * kFontScale;
     layout.label = ScaledFont(g_displayFonts[0], fontScale, fontScale, fontScale);

@@ -9,7 +9,7 @@
 inline constexpr int kChakraMaxSide = 800;
 
 struct ChakraLayout {
-    Size extent;       // the scroll extent: the figure with its margins, at least 600 pixels high
+    Size extent;       // the scroll extent: the figure with its margins
     Rect background;   // from (0, 0) to the window, widened to the extent where the window is smaller
     Rect square;       // the figure's drawing area
     double scale = 0;  // the side before rounding, divided by 360

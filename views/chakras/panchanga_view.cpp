@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/text_format.h"
+#include "display/print_bands.h"
 #include "display/styled_text.h"
 #include "document/panchanga_text.h"
 #include "document/tavro_doc.h"
@@ -16,6 +17,8 @@ namespace {
 
 constexpr int kTextFont = 3;  // the serif text font of the display fonts
 constexpr int kDayStep = 336; // units between the tops of two days, scaled
+constexpr int kMargin = 10;   // units around the page's text, scaled
+constexpr int kShownDays = 2;
 
 // A length of the page at zoom z, truncated.
 int Scaled(double units, double z) {
@@ -34,13 +37,26 @@ void CPanchangaView::OnInitialUpdate() {
 
 void CPanchangaView::OnUpdate(CView* sender, long hint) {
     if (UpdateHeldForPrinting()) return;
-    ComputeDays(2);
+    ComputeDays(kShownDays);
+    MeasurePage();
     CView::OnUpdate(sender, hint);
 }
 
+void CPanchangaView::MeasurePage() {
+    CalcLayout(); // the drawing rectangle the text wraps in
+    ExtentSurface extent(m_measure.Surface());
+    DrawContent(extent);
+    Size reach{0, 0};
+    for (const Rect& box : extent.Boxes()) {
+        reach.cx = std::max(reach.cx, box.right);
+        reach.cy = std::max(reach.cy, box.bottom);
+    }
+    const int margin = Scaled(kMargin, FontSizeFactor());
+    m_page = Size{reach.cx + margin, reach.cy + margin};
+    CalcLayout();
+}
+
 void CPanchangaView::CalcLayout() {
-    const double z = FontSizeFactor();
-    m_page = Size{Scaled(1000, z), 1296 + Scaled(16, z)};
     if (!(GetTotalSize() == m_page)) SetScrollSizes(m_page);
     const Rect client = GetClientRect();
     int right = client.Width(), bottom = client.Height();
@@ -122,7 +138,12 @@ void CPanchangaView::DrawWaitNotice(DrawSurface& surface) {
 void CPanchangaView::OnDraw(DrawSurface& surface) {
     CalcLayout();
     if (!g_bPrinting) surface.FillRect(m_drawingRect, g_colors[kColorPanchangaFrame]);
-    const int margin = Scaled(10, FontSizeFactor());
+    DrawContent(surface);
+    if (m_bWaiting) DrawWaitNotice(surface);
+}
+
+void CPanchangaView::DrawContent(DrawSurface& surface) {
+    const int margin = Scaled(kMargin, FontSizeFactor());
     if (!m_screen.error.empty()) {
         TextStyle style;
         style.SetBox(Rect{margin, margin, m_drawingRect.right, m_drawingRect.bottom});
@@ -131,9 +152,8 @@ void CPanchangaView::OnDraw(DrawSurface& surface) {
         style.font = ScaledFont(g_displayFonts[kTextFont], 1.2, 1.15, 0.8);
         DrawStyledText(surface, m_screen.error, style);
     } else {
-        DrawDays(surface, margin, margin, 2);
+        DrawDays(surface, margin, margin, kShownDays);
     }
-    if (m_bWaiting) DrawWaitNotice(surface);
 }
 
 void CPanchangaView::DrawDays(DrawSurface& surface, int x, int y, int count) {

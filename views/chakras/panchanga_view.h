@@ -13,6 +13,7 @@
 
 #include "display/view_print.h"
 #include "document/panchanga_day.h"
+#include "platform/painter_surface.h"
 #include "platform/view.h"
 #include "views/info/pane_support.h"
 
@@ -54,7 +55,7 @@ public:
     void OnContextMenu(QPoint screenPos) override;
     CPrintClient& PrintClient() override { return m_print; }
 
-    // The scroll extent (1000 z by 1296 + 16 z) and the drawing rectangle.
+    // The scroll extent (the page's text with its margin, as last measured) and the drawing rectangle.
     void CalcLayout();
     // Days from the current chart's date (`count` cut to 15); the month's days from its 1st (cut to 31).
     // Each computes only when its key changed, with the waiting notice while it does.
@@ -78,14 +79,19 @@ private:
     const CChart* CurrentChart() const;
     PanchangaRunKey KeyFor(const CChart& chart, int count, bool fromFirstOfMonth) const;
     const PanchangaRun& Compute(PanchangaRun& run, int count, bool fromFirstOfMonth);
+    // The days shown (or the failure that stands for them), from the margin.
+    void DrawContent(DrawSurface& surface);
+    // The scroll extent from what DrawContent draws: the pane scrolls as far as its text reaches.
+    void MeasurePage();
     // The "W  A  I  T  !" notice drawn at once over the page, and taken away.
     void ShowWaitNotice(bool shown);
     void DrawWaitNotice(DrawSurface& surface);
     // Puts a text on the clipboard and says so; reports a failed computation instead.
     void CopyResult(const CalcStatus& status, const std::string& text);
 
-    Size m_page;
+    Size m_page; // the scroll extent
     Rect m_drawingRect;
+    ImageSurface m_measure{Size{1, 1}}; // measures the text as the screen draws it
     PanchangaRun m_screen;
     PanchangaRun m_month;
     bool m_bWaiting = false;

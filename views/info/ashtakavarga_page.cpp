@@ -19,6 +19,14 @@ namespace {
 constexpr std::uint32_t kFree = kTextLeft | kTextNoClip | kTextNoPrefix; // headers: no clipping, lines kept
 constexpr int kHeaderLeft = 10, kHeaderTop = 10;
 
+// The pinda table (unzoomed units): its header row's top on screen and on paper, its rows and columns.
+constexpr int kPindaScreenTop = 80, kPindaPrintTop = 20;
+constexpr int kPindaRowHeight = 24, kPindaHeaderGap = 10;
+constexpr int kPindaColumnLeft = 130, kPindaColumnStep = 100, kPindaColumnWidth = 60;
+// The nakshatra table: the first sign's top and the step between signs, each sign two lines.
+constexpr int kSignRowsTop = 140, kSignRowStep = 50, kSignLineHeight = 22;
+constexpr int kBodyColumnLeft = 65, kBodyColumnStep = 100, kBodyColumnWidth = 60;
+
 std::string Format(const char* format, const std::string& a, const std::string& b = {},
                    const std::string& c = {}) {
     char text[512];
@@ -87,6 +95,17 @@ int AvProductRasi(int product) {
     return n == 0 ? 12 : n;
 }
 
+Rect AvTableBounds(int form, bool printing) {
+    if (form == kNakshatraForm) {
+        const int lastRight =
+            kBodyColumnLeft + kBodyColumnStep * (kAshtakavargaPoints - 1) + kBodyColumnWidth;
+        return Rect{0, 0, lastRight, kSignRowsTop + kSignRowStep * 11 + 2 * kSignLineHeight};
+    }
+    const int top = printing ? kPindaPrintTop : kPindaScreenTop;
+    return Rect{0, 0, kPindaColumnLeft + kPindaColumnStep * 2 + kPindaColumnWidth,
+                top + kPindaRowHeight + kPindaHeaderGap + kPindaRowHeight * kAshtakavargaPoints};
+}
+
 std::string AvChartsHeader(const CChart& chart, const AshtakavargaChoice& choice) {
     const int v = std::clamp(choice.varga, 0, kVargaColumnCount - 1);
     std::string text = Format("%s of the %s", VargaLabel(v), chart.m_strTitle) + "\n";
@@ -145,29 +164,33 @@ void DrawAvPavPage(DrawSurface& surface, const AvPage& page) {
 
 void DrawAvPindaTable(DrawSurface& surface, const AvPage& page) {
     const int v = Varga(page);
-    int top = 20;
+    int top = kPindaPrintTop;
     if (!page.printing) {
         DrawCell(surface, Format("Based on %s of the %s:", VargaLabel(v), page.chart.m_strTitle),
                  Rect{30, 20, 90, 44}, kAvColorChartTitle, AvFont(1.5, 1.5, 1.5), kFree);
-        top = 80;
+        top = kPindaScreenTop;
     }
     const LogicalFont headerFont = AvFont(1.0, 1.0, 3.0);
     constexpr std::uint32_t kLeftLine = kTextLeft | kTextVCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix;
     constexpr std::uint32_t kCentreLine = kAvCentred | kTextNoClip;
-    DrawCell(surface, "Planet", Rect{30, top, 90, top + 24}, kAvColorChartTitle, headerFont, kLeftLine);
+    const auto column = [](int k, int top) {
+        const int left = kPindaColumnLeft + kPindaColumnStep * k;
+        return Rect{left, top, left + kPindaColumnWidth, top + kPindaRowHeight};
+    };
+    DrawCell(surface, "Planet", Rect{30, top, 90, top + kPindaRowHeight}, kAvColorChartTitle, headerFont,
+             kLeftLine);
     const char* const headers[3] = {"Sodhya Pinda", "Rasi Pinda", "Graha Pinda"};
     for (int k = 0; k < 3; ++k)
-        DrawCell(surface, headers[k], Rect{130 + 100 * k, top, 190 + 100 * k, top + 24}, kAvColorChartTitle,
-                 headerFont, kCentreLine);
+        DrawCell(surface, headers[k], column(k, top), kAvColorChartTitle, headerFont, kCentreLine);
     const LogicalFont font = AvFont(1.0, 1.0, 1.0);
     const CAshtakavarga& av = Record(page);
     for (int b = 0; b < kAshtakavargaPoints; ++b) {
-        const int rowTop = top + 24 + 10 + 24 * b;
-        DrawCell(surface, BodyName(b), Rect{30, rowTop, 90, rowTop + 24}, kAvColorChartText, font, kLeftLine);
+        const int rowTop = top + kPindaRowHeight + kPindaHeaderGap + kPindaRowHeight * b;
+        DrawCell(surface, BodyName(b), Rect{30, rowTop, 90, rowTop + kPindaRowHeight}, kAvColorChartText,
+                 font, kLeftLine);
         const int values[3] = {av.m_sodhyaPinda[v][b], av.m_rasiPinda[v][b], av.m_grahaPinda[v][b]};
         for (int k = 0; k < 3; ++k)
-            DrawCell(surface, Number(values[k]), Rect{130 + 100 * k, rowTop, 190 + 100 * k, rowTop + 24},
-                     kAvColorChartText, font, kCentreLine);
+            DrawCell(surface, Number(values[k]), column(k, rowTop), kAvColorChartText, font, kCentreLine);
     }
 }
 
@@ -184,23 +207,27 @@ void DrawAvNakshatraTable(DrawSurface& surface, const AvPage& page) {
              "it is good/bad for the matters signified by\r\nthe relevant house from the planet. For example, use "
              "Sun's sodhya pinda and the 9th from Sun for father.",
              Rect{5, 40, 65, 112}, kAvColorHelp, font, kFree);
+    const auto column = [](int b, int top, int height) {
+        const int left = kBodyColumnLeft + kBodyColumnStep * b;
+        return Rect{left, top, left + kBodyColumnWidth, top + height};
+    };
     DrawCell(surface, "Rasi", Rect{5, 110, 65, 134}, kAvColorChartTitle, font, kLeftLine);
     for (int b = 0; b < kAshtakavargaPoints; ++b)
-        DrawCell(surface, BodyName(b), Rect{65 + 100 * b, 110, 125 + 100 * b, 134}, kAvColorChartTitle, font,
-                 kCentreLine);
+        DrawCell(surface, BodyName(b), column(b, 110, 24), kAvColorChartTitle, font, kCentreLine);
     const CAshtakavarga& av = Record(page);
     const char* const* nakshatras = g_pszChartNakshatraNames ? g_pszChartNakshatraNames : g_nakshatraShortNames;
     const char* const* signs = g_pszSignNames ? g_pszSignNames : g_signAbbrevs;
     for (int s = 0; s < 12; ++s) {
-        const int top = 140 + 50 * s;
-        DrawCell(surface, signs[s], Rect{5, top, 65, top + 22}, kAvColorChartText, font, kLeftLine);
+        const int top = kSignRowsTop + kSignRowStep * s;
+        DrawCell(surface, signs[s], Rect{5, top, 65, top + kSignLineHeight}, kAvColorChartText, font,
+                 kLeftLine);
         for (int b = 0; b < kAshtakavargaPoints; ++b) {
             const int product = av.m_bhinna[v][b][s] * av.m_sodhyaPinda[v][b];
-            const Rect cell{65 + 100 * b, top, 125 + 100 * b, top + 22};
+            const Rect cell = column(b, top, kSignLineHeight);
             DrawCell(surface, nakshatras[AvProductNakshatra(product) - 1], cell, kAvColorChartText, font, kCentreLine);
             DrawCell(surface, g_signNames[AvProductRasi(product) - 1],
-                     Rect{cell.left, cell.top + 22, cell.right, cell.bottom + 22}, kAvColorChartText, font,
-                     kCentreLine);
+                     Rect{cell.left, cell.bottom, cell.right, cell.bottom + kSignLineHeight},
+                     kAvColorChartText, font, kCentreLine);
         }
     }
 }

@@ -11,6 +11,9 @@
 
 class CChart;
 
+// The page's forms, by the display choice's displayMode.
+enum AvForm { kChartsForm = 0, kPavForm = 1, kPindaForm = 2, kNakshatraForm = 3 };
+
 // What a page form draws from: the chart, the display choices, the layout.
 struct AvPage {
     const CChart& chart;
@@ -31,6 +34,10 @@ void DrawAvPavPage(DrawSurface& surface, const AvPage& page);
 void DrawAvPindaTable(DrawSurface& surface, const AvPage& page);
 // Form 3, for each sign and body the nakshatra and rasi of (bindus x sodhya pinda).
 void DrawAvNakshatraTable(DrawSurface& surface, const AvPage& page);
+
+// The bounds of the pinda table (form 2, its top as drawn on screen or on paper) or of the nakshatra
+// table (form 3), from the page's origin, in unzoomed units.
+Rect AvTableBounds(int form, bool printing);
 
 // The nakshatra (1-27) and rasi (1-12) numbers of a product: its remainders by 27 and 12, a remainder
 // of 0 counting as the last.

@@ -19,12 +19,8 @@ std::string g_strAVPindaText;
 
 namespace {
 
-constexpr Size kExtent{900, 800}; // scroll extent and least drawing size, pixels
-constexpr Size kScrollPage{400, 400};
-constexpr Size kScrollLine{100, 100};
+constexpr int kMargin = 10;        // around the grid, the PAV chart and the tables, unzoomed pixels
 constexpr int kChooserVargas = 23; // the varga choosers list D-1 .. D-144
-
-enum AvForm { kChartsForm = 0, kPavForm = 1, kPindaForm = 2, kNakshatraForm = 3 };
 
 // Menu order of the PAV items: Sun .. Saturn, then Lagna.
 constexpr int kPavMenuPlanets[kAshtakavargaPoints] = {1, 2, 3, 4, 5, 6, 7, 0};
@@ -88,16 +84,25 @@ CChart* CAshtakaVargaView::ShownChart() const {
 }
 
 void CAshtakaVargaView::LayOutGrid(int pitch, int size, int screenTop, int printTop, const Rect& pav) {
-    SetScrollSizes(kExtent, kScrollPage, kScrollLine);
-    const Rect window = GetClientRect();
-    m_windowRect = Rect{0, 0, std::max(window.right, kExtent.cx), std::max(window.bottom, kExtent.cy)};
-    const int top = UpdateHeldForPrinting() ? printTop : screenTop;
+    const bool printing = UpdateHeldForPrinting();
+    const int top = printing ? printTop : screenTop;
     for (int k = 0; k < 9; ++k) {
         const int col = k % 3, row = k / 3;
-        const Rect cell{pitch * col + 10, pitch * row + top, pitch * col + 10 + size, pitch * row + top + size};
-        m_cells[k] = ScaledByFontSize(cell);
+        const int left = pitch * col + kMargin;
+        m_cells[k] = ScaledByFontSize(Rect{left, pitch * row + top, left + size, pitch * row + top + size});
     }
     m_pavRect = ScaledByFontSize(pav);
+    // The pane scrolls as far as the form shown reaches, and no further.
+    Rect content{0, 0, m_cells[8].right, m_cells[8].bottom};
+    const int form = Choice().displayMode;
+    if (form == kPavForm) content = m_pavRect;
+    if (form == kPindaForm || form == kNakshatraForm)
+        content = ScaledByFontSize(AvTableBounds(form, printing));
+    const int margin = ScaledByFontSize(Rect{0, 0, kMargin, kMargin}).right;
+    const Size extent{content.right + margin, content.bottom + margin};
+    if (!printing && !(GetTotalSize() == extent)) SetScrollSizes(extent);
+    const Rect window = GetClientRect();
+    m_windowRect = Rect{0, 0, std::max(window.right, extent.cx), std::max(window.bottom, extent.cy)};
 }
 
 void CAshtakaVargaView::LayOut() {
@@ -133,6 +138,7 @@ void CAshtakaVargaView::OnDraw(DrawSurface& surface) {
 }
 
 void CAshtakaVargaView::Redraw() {
+    LayOut(); // another form reaches elsewhere
     Invalidate();
 }
 

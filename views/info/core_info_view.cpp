@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "display/chart_info.h"
+#include "display/print_bands.h"
 #include "document/tavro_doc.h"
 #include "shell/color_settings.h"
 
@@ -11,7 +12,7 @@ CCoreInfoView* g_pCoreInfoView = nullptr;
 
 namespace {
 constexpr int kColorCoreViewBackground = 62; // setting number (shell/color_settings_table.cpp)
-constexpr int kLogicalSize = 900;            // scroll area and least drawing size, pixels
+constexpr int kMargin = 10;                  // right of and below the blocks, pixels
 constexpr int kNatalBlockShift = 270;        // the natal block's distance to the right, unzoomed pixels
 constexpr int kTwoBlockLabelWidth = 100;     // label column of the blocks side by side, unzoomed pixels
 constexpr int kOneBlockLabelWidth = 150;     // label column of the one block, unzoomed pixels
@@ -39,16 +40,20 @@ void CCoreInfoView::OnUpdate(CView*, long) {
 
 void CCoreInfoView::RecalcLayout() {
     const Rect window = GetClientRect();
-    // Blocks one above the other reach further down than the scroll area's least height.
-    int height = kLogicalSize;
+    Size reach{0, 0};
     const CTavroDoc* document = TavroDocOf(*this);
-    if (document && document->m_pCurrentChart && document->m_pCurrentChart != &document->m_natalChart &&
-        !BlocksSideBySide())
-        height = std::max(height, StackedNatalDrop(*document->m_pCurrentChart) +
-                                      ScaledByFontSize(Rect{0, kLowerTop, 0, kLowerTop}).top +
-                                      ChartInfoLinesHeight(document->m_natalChart) + kUpperTop);
-    SetScrollSizes(Size{kLogicalSize, height});
-    m_drawingRect = Rect{0, 0, std::max(window.right, kLogicalSize), std::max(window.bottom, height)};
+    if (document && document->m_pCurrentChart && !UpdateHeldForPrinting()) {
+        // The blocks measured where the window puts them: the pane scrolls as far as they reach.
+        m_drawingRect = window;
+        ExtentSurface extent(m_measure.Surface());
+        DrawBlocks(extent, *document);
+        for (const Rect& box : extent.Boxes())
+            reach = Size{std::max(reach.cx, box.right), std::max(reach.cy, box.bottom)};
+        reach = Size{reach.cx + kMargin, reach.cy + kMargin};
+        if (!(GetTotalSize() == reach)) SetScrollSizes(reach);
+    }
+    const Size total = GetTotalSize();
+    m_drawingRect = Rect{0, 0, std::max(window.right, total.cx), std::max(window.bottom, total.cy)};
 }
 
 int CCoreInfoView::TextLineHeight() const {
@@ -68,11 +73,14 @@ void CCoreInfoView::OnDraw(DrawSurface& surface) {
     RecalcLayout();
     const CTavroDoc* document = TavroDocOf(*this);
     if (!UpdateHeldForPrinting()) surface.FillRect(m_drawingRect, g_colors[kColorCoreViewBackground]);
-    if (!document || !document->m_pCurrentChart) return;
+    if (document && document->m_pCurrentChart) DrawBlocks(surface, *document);
+}
+
+void CCoreInfoView::DrawBlocks(DrawSurface& surface, const CTavroDoc& document) {
     const Rect upper{10, kUpperTop, m_drawingRect.right, m_drawingRect.bottom};
     const Rect lower{10, kLowerTop, m_drawingRect.right, m_drawingRect.bottom};
-    const CChart& current = *document->m_pCurrentChart;
-    if (!UpdateHeldForPrinting() && &current != &document->m_natalChart) {
+    const CChart& current = *document.m_pCurrentChart;
+    if (!UpdateHeldForPrinting() && &current != &document.m_natalChart) {
         DrawChartInfo(surface, current, ScaledByFontSize(upper), ScaledByFontSize(lower),
                       kTwoBlockLabelWidth);
         // The natal block beside the current one when the pane shows both, else below it.
@@ -83,7 +91,7 @@ void CCoreInfoView::OnDraw(DrawSurface& surface) {
             natalUpper = Shifted(ScaledByFontSize(upper), 0, drop);
             natalLower = Shifted(ScaledByFontSize(lower), 0, drop);
         }
-        DrawChartInfo(surface, document->m_natalChart, natalUpper, natalLower, kTwoBlockLabelWidth);
+        DrawChartInfo(surface, document.m_natalChart, natalUpper, natalLower, kTwoBlockLabelWidth);
         return;
     }
     DrawChartInfo(surface, current, upper, lower, kOneBlockLabelWidth);

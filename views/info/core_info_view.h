@@ -7,10 +7,12 @@
 #include <string>
 
 #include "display/view_print.h"
+#include "platform/painter_surface.h"
 #include "platform/view.h"
 #include "views/info/pane_support.h"
 
 class CChart;
+class CTavroDoc;
 class CCoreInfoView;
 // The last key data pane constructed, for the document's reports; null once it is destroyed.
 extern CCoreInfoView* g_pCoreInfoView;
@@ -25,8 +27,8 @@ public:
     void OnDraw(DrawSurface& surface) override;
     void OnContextMenu(QPoint screenPos) override;
 
-    // The scroll area (900 x 900, taller for blocks one above the other) and the drawing rectangle: the
-    // window, at least as large as the scroll area.
+    // The scroll area (as far as the blocks reach, with a margin) and the drawing rectangle: the window,
+    // at least as large as the scroll area.
     void RecalcLayout();
     const Rect& DrawingRect() const { return m_drawingRect; }
     // The key data as text: the current chart's block and, with `withNatal` outside natal mode, the natal's.
@@ -48,7 +50,10 @@ private:
     bool BlocksSideBySide() const;
     // How far below the current block's heading the natal block's heading goes when they are stacked.
     int StackedNatalDrop(const CChart& current) const;
+    // The blocks of key data, without the ground under them.
+    void DrawBlocks(DrawSurface& surface, const CTavroDoc& document);
 
+    ImageSurface m_measure{Size{1, 1}}; // measures the blocks as the screen draws them
     CPaneUpdateLink m_updateLink{*this};
     Rect m_drawingRect;
     CReportPointer<CCoreInfoView> m_reportPointer{g_pCoreInfoView, this};

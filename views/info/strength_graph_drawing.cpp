@@ -70,7 +70,10 @@ GraphLayout LayoutGraphs(int page, Size window) {
     layout.fontScale = std::min(w / 300.0, h / 200.0);
     const int shownPage = ValidGraphPage(page);
     if (shownPage != kGrahaBalaPage && shownPage != kShadbalaBreakUpPage) layout.fontScale *= 0.8;
-    layout.total = Size{width + 100, height + 100};
+    // The graphs with their gap around them: the pane scrolls that far and no further.
+    for (const Rect& group : layout.groups)
+        layout.total = Size{std::max(layout.total.cx, group.right + kGap),
+                            std::max(layout.total.cy, group.bottom + kGap)};
     return layout;
 }
 

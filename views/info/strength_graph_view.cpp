@@ -1,6 +1,7 @@
 #include "views/info/strength_graph_view.h"
 
 #include <QMenu>
+#include <algorithm>
 
 #include "display/styled_text.h"
 #include "display/view_handoffs.h"
@@ -43,7 +44,10 @@ const GraphLayout& CStrengthGraphView::Layout() {
 
 void CStrengthGraphView::OnDraw(DrawSurface& surface) {
     Layout();
-    surface.FillRect(Rect{0, 0, m_layout.total.cx, m_layout.total.cy}, g_colors[kColorBackground]);
+    const Rect client = GetClientRect();
+    surface.FillRect(
+        Rect{0, 0, std::max(m_layout.total.cx, client.right), std::max(m_layout.total.cy, client.bottom)},
+        g_colors[kColorBackground]);
     const CTavroDoc* document = TavroDocOf(*this);
     if (!document || !document->m_pCurrentChart) return;
     const std::vector<CStrengthGraphRecord> graphs =

@@ -48,9 +48,10 @@ constexpr ButtonPlace kButtons[] = {
 constexpr int kOptionsButton = 1, kQuickInfoButton = 2, kPreviousButton = 3, kBirthButton = 4,
               kNextButton = 5;
 
-constexpr int kLeastWidth = 800, kLeastHeight = 800; // pixels
+constexpr int kPageMargin = 10; // left of the title and below the help lines, unscaled pixels
 constexpr int kRowHeight = 20;                       // unscaled pixels
 constexpr int kStatusLineStep = 18;
+constexpr int kStatusLineWidth = 200;
 constexpr int kYearLimit = 5255; // the cycle buttons stop at the years the ephemeris covers
 
 const char* const kHelpText = "Want the entry chart of a period? Click the right mouse button on it.\n"
@@ -62,14 +63,15 @@ constexpr std::uint32_t kLeft = kTextLeft | kTextSingleLine | kTextNoClip | kTex
 constexpr std::uint32_t kRight = kTextRight | kTextSingleLine | kTextNoClip | kTextNoPrefix;
 constexpr std::uint32_t kCentre = kTextCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix;
 
-void DrawPageText(DrawSurface& surface, const std::string& text, const Rect& rect, int color,
+// Returns the rectangle the text takes.
+Rect DrawPageText(DrawSurface& surface, const std::string& text, const Rect& rect, int color,
                   std::uint32_t format) {
     TextStyle style;
     style.SetBox(rect);
     style.color = g_colors[color];
     style.format = format;
     style.font = g_displayFonts[kPageFont];
-    DrawStyledText(surface, text, style);
+    return DrawStyledText(surface, text, style);
 }
 
 int CellWidth() {
@@ -103,7 +105,7 @@ CDasaView::CDasaView(QWidget* parent, bool mainPage) : CView(parent), m_bMainPag
     connect(Button(kPreviousButton), &QPushButton::clicked, this, [this] { OnPreviousCycle(); });
     connect(Button(kBirthButton), &QPushButton::clicked, this, [this] { OnBirthCycle(); });
     connect(Button(kNextButton), &QPushButton::clicked, this, [this] { OnNextCycle(); });
-    SetScrollSizes(Size{kLeastWidth, 600});
+    SetScrollSizes(m_extent);
 }
 
 CTavroDoc* CDasaView::GetDasaDocument() const {
@@ -159,9 +161,9 @@ void CDasaView::PrintDasa(DrawSurface& surface, int code) {
 }
 
 void CDasaView::LayOut() {
-    SetScrollSizes(Size{kLeastWidth, kLeastHeight});
+    if (!(GetTotalSize() == m_extent)) SetScrollSizes(m_extent);
     Rect window = UpdateHeldForPrinting() ? ScaledPrintRect(GetClientRect()) : GetClientRect();
-    m_windowRect = Rect{0, 0, std::max(window.Width(), kLeastWidth), std::max(window.Height(), kLeastHeight)};
+    m_windowRect = Rect{0, 0, std::max(window.Width(), m_extent.cx), std::max(window.Height(), m_extent.cy)};
 }
 
 void CDasaView::ShowButtons() {
@@ -179,7 +181,7 @@ bool CDasaView::DrawStatusLines(DrawSurface& surface, int x) {
     const CDasaTree& tree = *Tree();
     const std::string title =
         document->m_pCurrentChart ? document->m_pCurrentChart->m_strTitle : std::string();
-    const Rect yearRect{x, 4, x + 200, 29};
+    const Rect yearRect{x, 4, x + kStatusLineWidth, 29};
     DrawPageText(surface, DasaYearText(tree, document->m_nMode, title), yearRect, kColorYear,
                  kLeft | kTextVCenter);
     if (g_bZoneOverride) {
@@ -193,13 +195,13 @@ bool CDasaView::DrawStatusLines(DrawSurface& surface, int x) {
     Rect line = yearRect;
     const bool seed = g_bDasaSeedNameValid;
     if (seed) {
-        line = Rect{x, line.top + kStatusLineStep, x + 200, line.bottom + kStatusLineStep};
+        line = Rect{x, line.top + kStatusLineStep, x + kStatusLineWidth, line.bottom + kStatusLineStep};
         DrawPageText(surface, "Started from " + g_strDasaSeedName, line, kColorYear, kLeft | kTextVCenter);
     }
     const int code = std::clamp(tree.nDasaCode, 0, kDasaCodeCount - 1);
     const bool shift = g_bDasaShift[code] && g_dDasaShiftDays[code] != 0.0;
     if (shift) {
-        line = Rect{x, line.top + kStatusLineStep, x + 200, line.bottom + kStatusLineStep};
+        line = Rect{x, line.top + kStatusLineStep, x + kStatusLineWidth, line.bottom + kStatusLineStep};
         DrawPageText(surface, DasaShiftText(g_dDasaShiftDays[code]), line, kColorYear, kLeft | kTextVCenter);
     }
     return seed && shift;
@@ -237,7 +239,9 @@ void CDasaView::OnDraw(DrawSurface& surface) {
     surface.SetTextBackground(g_colors[kColorBackground], false);
 
     ShowButtons();
-    const bool bothLines = DrawStatusLines(surface, m_bHasOptions ? 310 : 190);
+    const int statusLeft = m_bHasOptions ? 310 : 190;
+    const int statusRight = statusLeft + kStatusLineWidth;
+    const bool bothLines = DrawStatusLines(surface, statusLeft);
     const int y0 = bothLines ? 53 : 35;
     PrepareTreeForDrawing(*tree);
 
@@ -282,10 +286,12 @@ void CDasaView::OnDraw(DrawSurface& surface) {
         DrawPeriodRow(surface, x, y, tree->period[i], kColorOwner);
         m_periodRects[i] = ScaledByFontSize(Rect{x, y, x + 390 + RectExtra(), y + kRowHeight});
     }
-    if (!printing)
-        DrawPageText(surface, kHelpText,
-                     ScaledByFontSize(Rect{10, y + 50, m_windowRect.right, m_windowRect.bottom}), kColorHint,
-                     kTextLeft | kTextNoClip | kTextNoPrefix);
+    if (!printing) {
+        const Rect help = DrawPageText(
+            surface, kHelpText, ScaledByFontSize(Rect{10, y + 50, m_windowRect.right, m_windowRect.bottom}),
+            kColorHint, kTextLeft | kTextNoClip | kTextNoPrefix);
+        KeepExtent(help, statusRight);
+    }
     tree->bRunningValid = false;
 
     if (m_hoverRect != Rect{}) {
@@ -293,6 +299,17 @@ void CDasaView::OnDraw(DrawSurface& surface) {
         surface.SelectBrush(LogicalBrush{0, true});
         surface.Rectangle(m_hoverRect);
     }
+}
+
+void CDasaView::KeepExtent(const Rect& help, int statusRight) {
+    int right = std::max(help.right, statusRight);
+    for (const Rect& rect : m_levelRects) right = std::max(right, rect.right);
+    for (const Rect& rect : m_periodRects) right = std::max(right, rect.right);
+    const int margin = ScaledByFontSize(Rect{0, 0, kPageMargin, kPageMargin}).right;
+    const Size extent{right + margin, help.bottom + margin};
+    if (extent == m_extent) return;
+    m_extent = extent;
+    LayOut();
 }
 
 void CDasaView::PrepareTreeForDrawing(CDasaTree& tree) {

@@ -131,10 +131,14 @@ private:
     bool DrawStatusLines(DrawSurface& surface, int x);
     void DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaPeriod& period, int nameColor);
     void ShowButtons();
+    // The scroll extent from what the page drew last: the help lines' box, the rows and the status
+    // lines, which end at `statusRight`; the pane scrolls that far and no further.
+    void KeepExtent(const Rect& help, int statusRight);
     Point ContentPoint(QPoint viewportPoint) const;
 
     std::array<QPushButton*, 5> m_buttons{};
     Rect m_windowRect;
+    Size m_extent{800, 800}; // the scroll extent: as far as the page reached when last drawn
     std::array<Rect, 6> m_levelRects{};
     std::array<Rect, 36> m_periodRects{};
     Rect m_hoverRect;

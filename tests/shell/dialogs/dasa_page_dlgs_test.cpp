@@ -239,3 +239,18 @@ TEST(RbvDasaDlg, StrengthsAreThoseOfTheChosenVargaAndOkSavesThem) {
 }
 
 } // namespace
+
+// Seconds (and zone minutes) in their boxes: whole, or to hundredths, and never a full 60.
+TEST(LocateEventDlg, SecondsReadWholeOrToHundredths) {
+    const struct {
+        double seconds;
+        const char* text;
+    } cases[] = {{55.0000146, "55"}, {0.0, "0"}, {12.5, "12.50"}, {7.123, "7.12"}, {59.9999, "59.99"}};
+    for (const auto& c : cases) {
+        CLocateEventDlg dialog(nullptr);
+        dialog.m_dSecond = c.seconds;
+        dialog.ShowModeless();
+        EXPECT_EQ(dialog.Edit(CChangeDateTimeDlg::kSecond)->text().toStdString(), c.text) << c.seconds;
+        dialog.reject();
+    }
+}

@@ -13,14 +13,14 @@ struct LayoutCase {
 TEST(ChakraLayout, SquareAndExtentFollowTheWindow) {
     const LayoutCase cases[] = {
         // Width 400: side 378 from the width, scale 1.05, margin 10, D 376 (a multiple of 4).
-        {{400, 1000}, {10, 10, 386, 386}, {416, 600}},
+        {{400, 1000}, {10, 10, 386, 386}, {396, 396}},
         // Height 400: side 378 from the height.
-        {{1000, 400}, {10, 10, 386, 386}, {416, 600}},
+        {{1000, 400}, {10, 10, 386, 386}, {396, 396}},
         // 845 pixels each way: side 800; larger windows keep it.
-        {{845, 845}, {22, 22, 822, 822}, {864, 864}},
-        {{3000, 2000}, {22, 22, 822, 822}, {864, 864}},
-        // A very short pane still scrolls over 600 pixels.
-        {{800, 100}, {2, 2, 94, 94}, {116, 600}},
+        {{845, 845}, {22, 22, 822, 822}, {844, 844}},
+        {{3000, 2000}, {22, 22, 822, 822}, {844, 844}},
+        // A very short pane: the figure and its margins, nothing to scroll over below them.
+        {{800, 100}, {2, 2, 94, 94}, {96, 96}},
     };
     for (const LayoutCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.window.cx << " x " << c.window.cy);
@@ -59,12 +59,12 @@ TEST(ChakraLayout, TheWideFigureFitsTheWindowAndTheExtentCoversIt) {
     // which would make the figure 441 pixels wide in a window of 400.
     const ChakraLayout narrow = CalcWideChakraLayout({400, 1000});
     EXPECT_EQ(narrow.square, (Rect{9, 9, 387, 333}));
-    EXPECT_EQ(narrow.extent, (Size{416, 600}));
+    EXPECT_EQ(narrow.extent, (Size{396, 342}));
 }
 
 TEST(ChakraLayout, AHeadingBandMovesTheSquareDown) {
     const ChakraLayout layout = CalcChakraLayoutBelowBand({400, 1024}, 24);
     EXPECT_EQ(layout.square, (Rect{10, 34, 386, 410}));
-    EXPECT_EQ(layout.extent, (Size{416, 600}));
+    EXPECT_EQ(layout.extent, (Size{396, 420}));
 }
 } // namespace

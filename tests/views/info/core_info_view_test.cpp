@@ -83,10 +83,18 @@ TEST_F(CoreInfoTest, CopyingGivesTheNatalBlockOnlyOutsideNatalMode) {
     EXPECT_EQ(m_view.GetInfoText(true), current + natal);
 }
 
-TEST_F(CoreInfoTest, TheLayoutKeepsAtLeast900PixelsAndTheReportPointerLeavesWithThePane) {
+// The drawing covers the window and the blocks; the pane scrolls as far as the blocks reach.
+TEST_F(CoreInfoTest, TheLayoutCoversTheBlocksAndTheReportPointerLeavesWithThePane) {
     m_view.RecalcLayout();
-    EXPECT_EQ(m_view.DrawingRect().right, 900);
-    EXPECT_EQ(m_view.DrawingRect().bottom, 900);
+    ProbeSurface surface;
+    m_view.OnDraw(surface);
+    int lowest = 0;
+    for (const DrawnRecord::Text& text : surface.texts) lowest = std::max(lowest, text.rect.top);
+    const Size total = m_view.GetTotalSize();
+    EXPECT_GT(total.cy, lowest);
+    EXPECT_LT(total.cy, lowest + 3 * g_displayFonts[3].height);
+    EXPECT_GE(m_view.DrawingRect().right, std::max(total.cx, m_view.GetClientRect().right));
+    EXPECT_GE(m_view.DrawingRect().bottom, std::max(total.cy, m_view.GetClientRect().bottom));
     {
         CCoreInfoView other;
         EXPECT_EQ(g_pCoreInfoView, &other);

@@ -4,8 +4,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <functional>
 
 #include "../../shell/dialogs/dialog_test_support.h"
 #include "core/zodiac_names.h"
@@ -408,6 +412,56 @@ TEST_F(DasaCommandTest, TheSeedHelpFrameIsRecordedAndForgottenWhenItCloses) {
     EXPECT_EQ(g_pSeedHelpFrame->windowTitle().toStdString(), "Vimsottari Seed Strength Comparison Help");
     delete g_pSeedHelpFrame.data();
     EXPECT_TRUE(g_pSeedHelpFrame.isNull());
+}
+
+} // namespace
+
+namespace {
+
+// Chooses the item `text` of the context menu that `open` brings up, as the user clicks it.
+void ChooseFromContextMenu(const QString& text, const std::function<void()>& open) {
+    QTimer::singleShot(10, [text] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions()) {
+            if (action->text() != text) continue;
+            menu->setActiveAction(action);
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(menu, &enter);
+            return;
+        }
+        menu->close();
+        ADD_FAILURE() << "no item " << text.toStdString();
+    });
+    open();
+}
+
+// Dasas > right-click > "Locate an event" on a transit moment computed from a Julian day, whose seconds
+// carry a long fraction: every field shows its whole value, the seconds as their box keeps them.
+TEST_F(DasaCommandTest, LocateAnEventShowsEveryTimeFieldWhole) {
+    g_transitMoment.m_time.m_dHours = 10 + (20 + 55.0000146 / 60) / 60;
+    g_transitMoment.m_time.SplitHours();
+    g_transitMoment.m_zone.m_dHours = -(5 + 30.0000146 / 60);
+    g_transitMoment.m_zone.SplitHours();
+    m_view.show();
+    std::vector<std::string> shown;
+    WhenModal<CLocateEventDlg>([&shown](CLocateEventDlg& d) {
+        for (int field = 0; field < CChangeDateTimeDlg::kFieldCount; ++field) {
+            const QLineEdit* edit = d.Edit(static_cast<CChangeDateTimeDlg::Field>(field));
+            shown.push_back(edit->text().toStdString());
+            EXPECT_LE(edit->fontMetrics().horizontalAdvance(edit->text()), edit->contentsRect().width())
+                << edit->text().toStdString();
+        }
+        d.reject();
+    });
+    ChooseFromContextMenu("&Locate an event",
+                          [this] { m_view.OnContextMenu(m_view.viewport()->mapToGlobal(QPoint(5, 5))); });
+    ASSERT_EQ(shown.size(), static_cast<std::size_t>(CChangeDateTimeDlg::kFieldCount));
+    EXPECT_EQ(shown[CChangeDateTimeDlg::kHour], "10");
+    EXPECT_EQ(shown[CChangeDateTimeDlg::kMinute], "20");
+    EXPECT_EQ(shown[CChangeDateTimeDlg::kSecond], "55");
+    EXPECT_EQ(shown[CChangeDateTimeDlg::kZoneHours], "5");
+    EXPECT_EQ(shown[CChangeDateTimeDlg::kZoneMinutes], "30");
 }
 
 } // namespace

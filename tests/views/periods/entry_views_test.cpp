@@ -63,6 +63,19 @@ protected:
     CEntryChartView* m_entry = nullptr;
 };
 
+// The entry chart's window scrolled to its end shows the end of the chart's hint or key data, not a
+// screen of its ground.
+TEST_F(EntryViewsTest, TheEntryChartScrollsToTheEndOfItsContentAndNoFurther) {
+    ASSERT_NE(m_entry, nullptr);
+    GetParentFrame(m_entry)->resize(500, 300);
+    QApplication::processEvents();
+    QScrollBar& bar = *m_entry->verticalScrollBar();
+    ASSERT_GT(bar.maximum(), 0);
+    bar.setValue(bar.maximum());
+    const QImage shown = m_entry->viewport()->grab().toImage();
+    EXPECT_GE(LastDrawnRow(shown), shown.height() - 1 - 24) << "range " << bar.maximum();
+}
+
 TEST_F(EntryViewsTest, AllFourViewsShowTheChartAtThePeriodsStart) {
     ASSERT_NE(m_entry, nullptr);
     OpenAllEntryWindows();
