@@ -295,6 +295,20 @@ TEST_F(TransitPanesTest, TheTitleAndHeadsStayWhileTheRowsScroll) {
     EXPECT_EQ(heads.back().rect.bottom, scrolled + kCalendarTop);
 }
 
+// A row whose moment rounds to midnight is dated by the rounded moment: 23:59:40 reads 0:00 of the next
+// day.
+TEST_F(TransitPanesTest, ARowRoundedToMidnightIsDatedTheNextDay) {
+    g_transitMoment.m_time.m_dHours = 23.0 + 59.0 / 60.0 + 40.0 / 3600.0;
+    g_transitMoment.m_time.SplitHours();
+    CTransitCalenView calendar;
+    Render(calendar, Size{1120, 400});
+    ProbeSurface surface;
+    calendar.OnDraw(surface);
+    EXPECT_NE(surface.FindText("2024-03-16 (0:00)"), nullptr);
+    EXPECT_NE(surface.FindText("2024-03-30 (0:00)"), nullptr); // the 15th row
+    for (const auto& text : surface.texts) EXPECT_EQ(text.text.find("2024-03-15"), std::string::npos);
+}
+
 TEST_F(TransitPanesTest, ACountOfNoneDrawsOnlyTheTitleAndHeads) {
     g_nTranCalenStepCount = 0;
     CTransitCalenView calendar;
