@@ -10,7 +10,6 @@
 
 #include "../views_test_support.h"
 #include "core/ayanamsa.h"
-#include "core/option_snapshot.h"
 #include "document/document_state.h"
 #include "platform/painter_surface.h"
 #include "tests/analysis/analysis_test_support.h"
@@ -173,14 +172,6 @@ protected:
         g_nTranCalenTransitVarga = 0;
         g_bTranCalenShowItem.fill(true);
     }
-    ~TransitPanesTest() override {
-        g_transitMoment = m_savedMoment;
-        g_dTranCalenStepDays = 1.0;
-        g_nTranCalenStepCount = 15;
-        g_nTranCalenNatalVarga = 0;
-        g_nTranCalenTransitVarga = 0;
-        g_bTranCalenShowItem.fill(true);
-    }
     // A new correlation from Capricorn over the Venus-Saturn sub-period, from the transit moment to 2027.
     void AskForVenusSaturnCorrelation() {
         g_dasaTransitInput.start = m_moment;
@@ -200,11 +191,7 @@ protected:
         return image.Image();
     }
 
-    CScopedOptions m_options;
     CLocalDateTime m_moment;
-
-private:
-    CLocalDateTime m_savedMoment = g_transitMoment;
 };
 
 TEST_F(TransitPanesTest, StandardTablePicture) {
