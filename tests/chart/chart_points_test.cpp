@@ -249,11 +249,11 @@ TEST_F(DayChartTest, SahamsWithTheirOwnNightAndLordRules) {
     EXPECT_NEAR(chart.m_specialPoint[32].m_dLongitude, 150.0 - 105.0 + 5.0 + 30.0, kTolerance);
 }
 
-// The sahams in a varga follow the chart: asked again after the sahams moved, or for the other reference
-// body of the chalit chakra, they are worked out anew, not the answer kept from before.
-TEST_F(DayChartTest, SahamsInAVargaFollowTheChartTheyAreAskedOf) {
+// The sahams in a varga follow the chart: asked again in the same varga after the sahams moved, they are
+// worked out anew, not the answer kept from before.
+TEST_F(DayChartTest, SahamsInAVargaFollowTheSahamsWhenTheyMove) {
     const CScopedOption<int> parasaraNavamsa(g_nD9Preference, 0);
-    const CScopedOption<int> reference(g_nBhavaChartRef, 0);
+    const CScopedOption<int> reference(g_nBhavaChartRef, kSun);
     CChart chart;
     Place(chart, kLagna, 5.0);
     chart.m_sunriseFrame.m_bDayBirth = 1;
@@ -261,13 +261,37 @@ TEST_F(DayChartTest, SahamsInAVargaFollowTheChartTheyAreAskedOf) {
         SCOPED_TRACE(sun);
         Place(chart, kSun, sun);
         chart.ComputeSpecialPoints();
-        for (const int bhavaReference : {0, 2}) {
-            g_nBhavaChartRef = bhavaReference;
-            const std::array<CRasiLongitude, kSahamCount> navamsas = chart.SahamsInVarga(kD9Column);
-            for (int s = 0; s < kSahamCount; ++s)
-                EXPECT_NEAR(navamsas[s].m_dLongitude,
-                            std::fmod(9.0 * chart.m_specialPoint[s].m_dLongitude, 360.0), 1e-9)
-                    << s;
+        const std::array<CRasiLongitude, kSahamCount> navamsas = chart.SahamsInVarga(kD9Column);
+        for (int s = 0; s < kSahamCount; ++s)
+            EXPECT_NEAR(navamsas[s].m_dLongitude,
+                        std::fmod(9.0 * chart.m_specialPoint[s].m_dLongitude, 360.0), 1e-9)
+                << s;
+    }
+}
+
+// The sahams in the chalit chakra follow its reference body: with the houses' middles at the reference's
+// degree in its sign, a reference at 15 degrees leaves every saham in its own sign, and one at 0 degrees
+// moves the sahams of a sign's second half one sign on. Asked again after the reference changed, the
+// sahams are worked out for the new one.
+TEST_F(DayChartTest, SahamsInTheChalitChakraFollowItsReferenceBody) {
+    const CScopedOption<int> rasiBase(g_nBhavaChartVarga, kD1Column);
+    const CScopedOption<bool> cuspsInMiddle(g_bHouseCuspsInMiddle, true);
+    const CScopedOption<int> reference(g_nBhavaChartRef, kSun);
+    CChart chart;
+    Place(chart, kLagna, 5.0);
+    Place(chart, kSun, 45.0);   // 15 degrees of Taurus
+    Place(chart, kMoon, 120.0); // 0 degrees of Leo
+    chart.m_sunriseFrame.m_bDayBirth = 1;
+    chart.ComputeSpecialPoints();
+    for (const int body : {kSun, kMoon, kSun}) {
+        SCOPED_TRACE(body);
+        g_nBhavaChartRef = body;
+        const std::array<CRasiLongitude, kSahamCount> chalit = chart.SahamsInVarga(kBhavaColumn);
+        for (int s = 0; s < kSahamCount; ++s) {
+            const double longitude = chart.m_specialPoint[s].m_dLongitude;
+            const int sign = static_cast<int>(longitude / 30.0);
+            const bool movesOn = body == kMoon && std::fmod(longitude, 30.0) >= 15.0;
+            EXPECT_EQ(chalit[s].m_nSign, (sign + movesOn) % 12) << s << " at " << longitude;
         }
     }
 }

@@ -12,7 +12,6 @@
 
 #include "app/chart_document_link.h"
 #include "chart/chart.h"
-#include "core/option_snapshot.h"
 #include "core/varga_columns.h"
 #include "core/varga_options.h"
 #include "core/zodiac_names.h"
@@ -87,7 +86,6 @@ protected:
         return nullptr;
     }
 
-    CScopedOptions m_options;
     RecordedMessages m_messages;
     CTavroDoc m_document;
     CountingView m_counter;

@@ -1,5 +1,5 @@
 #pragma once
-// A fixed birth for the display tests and a fixture that puts back the display settings they change.
+// A fixed birth for the display tests and a fixture that puts back everything they change.
 #include <gtest/gtest.h>
 
 #include "../core/core_test_helpers.h"
@@ -11,6 +11,7 @@
 #include "display/pane_settings.h"
 #include "shell/display_fonts.h"
 #include "shell/pane_state.h"
+#include "tests/process_state.h"
 
 // 1990-01-15 06:30 UT at New Delhi (77.21 E, 28.61 N), true Lahiri ayanamsa: lagna in Pisces.
 inline CChart& FixedBirthChart() {
@@ -40,22 +41,7 @@ protected:
         g_chartSource.current = [] { return &FixedBirthChart(); };
         g_chartSource.mode = [] { return 0; };
     }
-    ~DisplayTest() override {
-        g_chartSource = ChartSource{};
-        g_nChartStyle = m_style;
-        g_nChartStyle2 = m_style2;
-        g_bUseTwoChartStyles = false;
-        g_nChartPaneCount = m_paneCount;
-        g_bPackedChartMode = m_packed;
-        g_nPaneVarga = m_vargas;
-        g_bShowInCharts = m_showInCharts;
-    }
 
 private:
-    int m_style = g_nChartStyle;
-    int m_style2 = g_nChartStyle2;
-    int m_paneCount = g_nChartPaneCount;
-    bool m_packed = g_bPackedChartMode;
-    std::array<int, kChartPaneCount> m_vargas = g_nPaneVarga;
-    std::array<bool, kShowInChartsCount> m_showInCharts = g_bShowInCharts;
+    CScopedProcessState m_state; // whatever a test changes comes back
 };

@@ -12,7 +12,6 @@
 #include "display/print_pages.h"
 #include "display/view_print.h"
 #include "display_test_support.h"
-#include "document/document_option_snapshot.h"
 #include "document/document_state.h"
 #include "document/report_dispatch.h"
 #include "platform/archive.h"
@@ -61,12 +60,6 @@ protected:
         g_chartSource.baseName = [] { return std::string("/charts/Ravi"); };
         g_chartSource.mode = [this] { return m_mode; };
     }
-    ~PrintPagesTest() override {
-        g_askPrintedChartName = m_savedAsk;
-        g_nMaskedPrintPageMap = m_savedMask;
-        g_bPrintViewContent = false;
-        g_dDrawScaleX = g_dDrawScaleY = 1.0;
-    }
     // Begins a job on a printer of 4800 x 6600 dots and prints page `page`.
     CPrintInfo Begin() {
         CPrintInfo info;
@@ -85,11 +78,6 @@ protected:
     int m_mode = 0;
     std::optional<std::string> m_typedName;
     std::string m_askedWith;
-
-private:
-    std::function<bool(std::string&)> m_savedAsk = g_askPrintedChartName;
-    int m_savedMask = g_nMaskedPrintPageMap;
-    CScopedDocumentOptions m_options; // the Tribhagi variation the pages switch, among them
 };
 
 TEST_F(PrintPagesTest, TheMaskAndTheModeGiveThePages) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -64,6 +65,38 @@ TEST_F(DasaTreeTest, BalanceMovesTheFirstPeriodBeforeBirth) {
     EXPECT_NEAR(tree.period[0].dEndJd, kBirthJd + 5.0 * kMeanTropicalYearDays, kDasaSecond);
     EXPECT_EQ(tree.period[0].Name(), "Sun");
     EXPECT_EQ(tree.period[0].StartDate(), "1984-12-31"); // 5478.63 days before noon of 2000-01-01
+}
+
+// A bound within half a second of local midnight reads as 0:00:00 of the next date, its date taken from
+// the rounded moment, never the day before's.
+TEST(DasaPeriodTexts, ABoundRoundedToMidnightReadsOnTheNextDate) {
+    struct Case {
+        double jdUt;
+        double zoneWest; // hours
+        bool amPm;
+        const char* date;
+        const char* time;
+    };
+    constexpr double kMidnightUt = 2451544.5; // 2000-01-01 0:00 UT
+    const Case cases[] = {
+        {kMidnightUt - 0.4 * kDasaSecond, 0.0, false, "2000-01-01", "0:00:00"},
+        {kMidnightUt - 0.4 * kDasaSecond, 0.0, true, "2000-01-01", "12:00:00 am"},
+        {kMidnightUt - 0.6 * kDasaSecond, 0.0, false, "1999-12-31", "23:59:59"},
+        // 5:30 east: local midnight is 18:30 UT of the day before.
+        {kMidnightUt - 5.5 / 24.0 - 0.4 * kDasaSecond, -5.5, false, "2000-01-01", "0:00:00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.zoneWest) + (c.amPm ? " am/pm " : " ") + c.time);
+        CDasaPeriod period;
+        period.dStartJd = period.dEndJd = c.jdUt;
+        period.zone.m_dHours = c.zoneWest;
+        period.zone.SplitHours();
+        period.bAmPm = c.amPm;
+        EXPECT_EQ(period.StartDate(), c.date);
+        EXPECT_EQ(period.StartTime(), c.time);
+        EXPECT_EQ(period.EndDate(), c.date);
+        EXPECT_EQ(period.EndTime(), c.time);
+    }
 }
 
 TEST_F(DasaTreeTest, LowerLevelsNameTheirChain) {

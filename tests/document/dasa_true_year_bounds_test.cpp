@@ -126,6 +126,38 @@ TEST_P(DasaTrueYearBoundsTest, BoundsLieWithinAHundredthOfASecondOfTheSunsReturn
     }
 }
 
+// With the dasa shifted by days, the years count from the shifted start: the moment the first period began
+// by the Sun's return counted from birth, moved on by the days. The maha dasas' bounds lie at the Sun's
+// returns counted from there.
+TEST_P(DasaTrueYearBoundsTest, ShiftedByDaysTheBoundsCountFromTheShiftedStart) {
+    constexpr double kShiftDays = 1000.25;
+    g_bDasaShift[kVimsottariCode] = true;
+    g_dDasaShiftDays[kVimsottariCode] = kShiftDays;
+    const Birth& b = GetParam();
+    const double birthJd = swe_julday(b.year, b.month, b.day, b.hoursUt, SE_GREG_CAL);
+    CChart chart = ChartAt<CChart>(birthJd, b.longitudeEast, b.latitude);
+    ASSERT_TRUE(chart.Compute().ok());
+    CDasaTree tree;
+    ASSERT_TRUE(CalculateDasa({chart, chart, kModeNatal, 0}, tree).ok());
+    ASSERT_EQ(tree.nPeriods, 9);
+    ASSERT_TRUE(tree.bBalance);
+
+    const double spent = -(1.0 - tree.dBalance) * tree.dYears[0];
+    const double startJd =
+        SunReaches(SiderealSun(birthJd) + 360.0 * spent, birthJd + spent * kSiderealYearDays) + kShiftDays;
+    const double startSun = SiderealSun(startJd);
+    tree.nLevel = 0;
+    ASSERT_TRUE(tree.ExpandPeriod().ok());
+    double years = 0.0;
+    for (int j = 0; j <= 9; ++j) {
+        const double listedJd = j < 9 ? tree.period[j].dStartJd : tree.period[8].dEndJd;
+        const double exact = SunReaches(startSun + 360.0 * years, startJd + years * kSiderealYearDays);
+        EXPECT_NEAR(listedJd, exact, kAllowedSeconds * kDasaSecond)
+            << "bound " << j << " off by " << (listedJd - exact) / kDasaSecond << " s";
+        if (j < 9) years += tree.dYears[j];
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Births, DasaTrueYearBoundsTest, testing::ValuesIn(kBirths));
 
 } // namespace

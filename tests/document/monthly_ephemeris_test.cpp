@@ -109,6 +109,27 @@ TEST_F(MonthlyMovementsTest, AspectTimesAgreeWithSwetest) {
     EXPECT_EQ(listed, conjunctionsAndOppositions);
 }
 
+// An ingress within half a second of local midnight is listed at 0:00:00 under the next day, the day
+// taken from the rounded moment: the Sun's entry into Scorpio seen from a zone that puts it at 23:59:59.6.
+TEST_F(MonthlyMovementsTest, AnIngressRoundedToMidnightIsListedUnderTheNextDay) {
+    const auto sunEntry = [](const CPlanetaryMovements& movements) -> const CMovementEvent* {
+        for (const CMovementEvent& e : movements.signEntries)
+            if (e.body == kSun && e.division == 7) return &e;
+        return nullptr;
+    };
+    const CMovementEvent* entry = sunEntry(m_movements);
+    ASSERT_NE(entry, nullptr);
+    const double utMidnight = std::floor(entry->jdUt + 0.5) - 0.5; // 2025-11-16 0:00 UT
+    const double zoneWest = 24.0 * (entry->jdUt - (utMidnight + 1.0)) + 0.4 / 3600.0;
+    CPlanetaryMovements movements;
+    const CalcStatus status =
+        ComputePlanetaryMovements(PlaceAtNoon(80.27, 13.08, zoneWest, 2025, 11, 15), movements);
+    ASSERT_TRUE(status.ok()) << status.error;
+    entry = sunEntry(movements);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text, "\nSun\tenters\tScorpio\t17\t0:00:00");
+}
+
 TEST(LongitudeDms, RoundsToTheSecondWithoutReachingTheNextCircle) {
     const struct {
         double longitude;

@@ -16,7 +16,6 @@
 #include <sstream>
 
 #include "app/file_commands.h"
-#include "core/option_snapshot.h"
 #include "display/chart_commands.h"
 #include "display/chart_view.h"
 #include "document/document_state.h"
@@ -33,10 +32,10 @@
 #include "shell/update_commands.h"
 #include "shell/web_links.h"
 #include "shell/window_sizes.h"
-#include "tests/shell/dialogs/dialog_test_support.h"
-#include "tests/shell/main_frame_fixture.h"
 #include "tests/core/fifo_file.h"
 #include "tests/core/sparse_file.h"
+#include "tests/shell/dialogs/dialog_test_support.h"
+#include "tests/shell/main_frame_fixture.h"
 
 namespace {
 
@@ -68,29 +67,23 @@ protected:
     void SetUp() override {
         MainFrameTest::SetUp();
         ASSERT_TRUE(m_dataFolder.isValid());
-        m_keptDataFolder = g_strDataDirectory;
         g_strDataDirectory = m_dataFolder.path().toStdString();
         // The user's own preference folder is one of the test's, so that saves land in the data folder.
         m_keptConfigHome = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", m_dataFolder.filePath("config").toUtf8());
-        m_keptOpener = g_desktopOpener;
         g_desktopOpener = [this](const QUrl& url) {
             m_opened.push_back(url.toString().toStdString());
             return m_openerWorks;
         };
-        m_keptSite = g_strWebSite;
         g_strWebSite = "https://kalomithra-hora.example.org/";
         ASSERT_TRUE(m_document.OnNewDocument());
     }
     void TearDown() override {
         MainFrameTest::TearDown();
-        g_strDataDirectory = m_keptDataFolder;
         if (m_keptConfigHome.isNull())
             qunsetenv("XDG_CONFIG_HOME");
         else
             qputenv("XDG_CONFIG_HOME", m_keptConfigHome);
-        g_desktopOpener = m_keptOpener;
-        g_strWebSite = m_keptSite;
     }
     CMainFrame& BuildBound() {
         CMainFrame& frame = Build();
@@ -108,11 +101,8 @@ protected:
         return text.str();
     }
 
-    CScopedOptions m_options;
     QTemporaryDir m_dataFolder;
-    std::string m_keptDataFolder, m_keptSite;
     QByteArray m_keptConfigHome;
-    DesktopOpener m_keptOpener;
     std::vector<std::string> m_opened;
     bool m_openerWorks = true;
     CTavroDoc m_document;

@@ -1,5 +1,6 @@
 #pragma once
-// A main frame built offscreen on a desktop of a given size, with message boxes answered and recorded.
+// A main frame built offscreen on a desktop of a given size, with message boxes answered and recorded;
+// whatever a test changes comes back afterwards.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,6 +11,7 @@
 #include "shell/main_frame.h"
 #include "shell/preferences.h"
 #include "shell/tab_wnd.h"
+#include "tests/process_state.h"
 
 class MainFrameTest : public testing::Test {
 protected:
@@ -49,6 +51,7 @@ protected:
                                                             : "";
     }
 
+    CScopedProcessState m_state; // taken before the preferences load: every test loads them alike
     std::unique_ptr<CMainFrame> m_frame;
     std::vector<std::string> m_messages;
     MessageBoxHandler m_previousHandler;

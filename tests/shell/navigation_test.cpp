@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "core/calc_options.h"
 #include "shell/display_options.h"
 #include "shell/layout_table.h"
@@ -166,6 +168,35 @@ TEST_F(MainFrameTest, EveryTabCanBeReachedInANarrowOrTallWindow) {
         }
         EXPECT_GE(reached, 30);
     }
+}
+
+// In a narrow window, a tab made active from elsewhere (the history, a command) is scrolled into view,
+// onwards and back, in every strip from the pane's own up to the top-level one.
+TEST_F(MainFrameTest, ATabMadeActiveFromElsewhereIsScrolledIntoView) {
+    Build();
+    m_frame->resize(640, 1000);
+    m_frame->grab();
+    std::vector<CVisualNode*> views = ViewNodes(m_frame->Framework());
+    int scrolledAway = 0; // activations that left tabs scrolled out at the left
+    for (const bool backwards : {false, true}) {
+        if (backwards) std::reverse(views.begin(), views.end());
+        for (CVisualNode* view : views) {
+            SCOPED_TRACE(view->DisplayName() + (backwards ? " (backwards)" : ""));
+            ASSERT_TRUE(m_frame->Framework().ActivateNode(view));
+            for (const CVisualNode* shown = view; shown; shown = shown->m_pParent) {
+                auto* tabs = dynamic_cast<CTabWnd*>(shown->m_pOwner.data());
+                if (!tabs) continue;
+                const CTabItem* item = tabs->GetTab(tabs->FindPage(shown->m_pWnd));
+                ASSERT_NE(item, nullptr);
+                const int room =
+                    tabs->ScrollOnButton()->isVisible() ? tabs->ScrollBackButton()->x() : tabs->width();
+                EXPECT_GE(item->m_nLeft, 0) << shown->DisplayName();
+                EXPECT_LE(item->m_nRight, room) << shown->DisplayName();
+                scrolledAway += tabs->GetTab(0)->m_nLeft < 0;
+            }
+        }
+    }
+    EXPECT_GT(scrolledAway, 0);
 }
 
 TEST_F(MainFrameTest, CtrlTabWrapsAndSkipsTabsThatRefuse) {

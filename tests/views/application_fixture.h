@@ -1,6 +1,7 @@
 #pragma once
 // The whole program as main() assembles it, started offscreen on a test folder: message boxes answered
-// and kept, the recent-file list in Qt's test settings, the program closed after each test.
+// and kept, the recent-file list in Qt's test settings, the program closed after each test and the
+// process state put back.
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -71,6 +72,7 @@ protected:
         EXPECT_EQ(TavroDocOf(*basicInfo), &document);
     }
 
+    CScopedProcessState m_state; // whatever the program and the test changed comes back last
     QTemporaryDir m_folder;
     CTavroApp m_application;
     std::vector<std::string> m_messages;

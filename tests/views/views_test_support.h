@@ -13,11 +13,11 @@
 #include <gtest/gtest.h>
 
 #include "core/ayanamsa.h"
-#include "core/option_snapshot.h"
 #include "document/tavro_doc.h"
 #include "platform/recording_surface.h"
 #include "shell/display_fonts.h"
 #include "shell/display_options.h"
+#include "tests/process_state.h"
 
 // What a surface was given to fill and to write, with the text colour of each text.
 struct DrawnRecord {
@@ -107,7 +107,8 @@ inline const std::string kChennaiChartText =
     "5\r\n15\r\n1990\r\n10.250000000000000\r\n-5.300000\r\n-80.160000\r\n13.050000\r\n6.000000\r\n"
     "-5.500000\r\n-5.500000\r\n0\r\n105\r\nChennai\r\nTamil^Nadu\r\n1\r\n1013.250000\r\n30.000000\r\n1\r\n";
 
-// A document on the Chennai birth, calculated, with the zoom at 1.0; the zoom is put back afterwards.
+// A document on the Chennai birth, calculated, with the zoom at 1.0; whatever a test changes, the zoom
+// among it, comes back afterwards.
 class PaneTest : public testing::Test {
 protected:
     PaneTest() {
@@ -115,20 +116,20 @@ protected:
         EXPECT_TRUE(status.ok()) << status.error;
         SetZoom(3);
     }
-    ~PaneTest() override { SetZoom(m_zoom); }
     static void SetZoom(int selection) {
         g_nFontSizeSelection = selection;
         AdjustDisplayFontSizes();
     }
 
-    CTavroDoc m_document;
-
 private:
-    int m_zoom = g_nFontSizeSelection;
+    CScopedProcessState m_state; // put back after the document has gone
+
+protected:
+    CTavroDoc m_document;
 };
 
 // The Chennai document in the ayanamsa of swetest's Lahiri (mode 1), the program's Traditional Lahiri,
-// for tests against swetest's numbers; every option comes back afterwards.
+// for tests against swetest's numbers.
 class SwetestLahiriPaneTest : public PaneTest {
 protected:
     SwetestLahiriPaneTest() {
@@ -137,7 +138,4 @@ protected:
         const DocumentStatus status = m_document.ReadChartText(kChennaiChartText, "chennai.tvd");
         EXPECT_TRUE(status.ok()) << status.error;
     }
-
-private:
-    CScopedOptions m_options;
 };

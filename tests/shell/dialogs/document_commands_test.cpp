@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include "chart/chart.h"
-#include "core/option_snapshot.h"
 #include "core/region_table.h"
 #include "dialog_test_support.h"
 #include "document/birth_time_undo.h"
@@ -19,6 +18,7 @@
 #include "shell/dialogs/birth_data_dlg.h"
 #include "shell/dialogs/time_zone_dlg.h"
 #include "shell/display_options.h"
+#include "tests/process_state.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ protected:
         m_view.updates = 0;
     }
 
-    CScopedOptions m_options; // the zones in use come back after each test
+    CScopedProcessState m_state; // the zones and the clock style in use, among all, come back
     RecordedMessages m_messages;
     CTavroDoc m_document;
     CountingView m_view;

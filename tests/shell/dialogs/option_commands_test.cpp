@@ -10,7 +10,6 @@
 
 #include <cmath>
 #include <fstream>
-#include <optional>
 #include <sstream>
 
 #include "core/angle_math.h"
@@ -39,18 +38,10 @@ class OptionCommandsTest : public MainFrameTest {
 protected:
     void SetUp() override {
         MainFrameTest::SetUp();
-        m_options.emplace(); // after the preferences are loaded
         ASSERT_TRUE(m_folder.isValid());
         g_strDataDirectory = m_folder.path().toStdString();
         ASSERT_TRUE(m_document.OnNewDocument());
         BindDocumentCommands(Build(), m_document);
-    }
-    void TearDown() override {
-        MainFrameTest::TearDown();
-        g_strDataDirectory = m_savedFolder;
-        m_options.reset();
-        ApplyAyanamsaSettings(g_ayanamsaSettings);
-        ApplyRahuKetuExaltationOption(g_bNodalExaltationParasara);
     }
 
     // The preference file written in the test's data folder; empty when none was written.
@@ -62,9 +53,7 @@ protected:
     }
     double SunriseJd() const { return m_document.m_natalChart.m_sunSnapshot[0].GetJulianDay(); }
 
-    std::optional<CScopedOptions> m_options; // every calculation option, the ayanamsa among them
     QTemporaryDir m_folder;
-    std::string m_savedFolder = g_strDataDirectory;
     CTavroDoc m_document;
 };
 

@@ -12,11 +12,11 @@
 #include "chart/chart.h"
 #include "core/body_names.h"
 #include "core/calc_options.h"
-#include "core/option_snapshot.h"
 #include "dialog_test_support.h"
 #include "document/tavro_doc.h"
 #include "shell/dialogs/document_commands.h"
 #include "shell/dialogs/option_form_dlg.h"
+#include "tests/process_state.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ TEST(SpecialPointDlg, TheOffsetIsCheckedAndTheNameLimited) {
 class SpecialPointCommands : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_document.OnNewDocument()); }
-    CScopedOptions m_options; // the point's and the lagna's definitions come back after each test
+    CScopedProcessState m_state; // the point's and the lagna's definitions, among all, come back
     RecordedMessages m_messages;
     CTavroDoc m_document;
 };

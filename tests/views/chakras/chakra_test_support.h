@@ -30,8 +30,6 @@ protected:
         return image.Image();
     }
 
-    CScopedOptions m_options;
-
 private:
     ImageSurface m_discard{Size{1, 1}};
 };

@@ -20,12 +20,8 @@ protected:
             m_boxes.push_back(request);
             return MessageResult::kOk;
         });
-        m_savedMoment = g_transitMoment;
     }
-    ~FormTest() override {
-        SetMessageBoxHandler(m_savedBoxes);
-        g_transitMoment = m_savedMoment;
-    }
+    ~FormTest() override { SetMessageBoxHandler(m_savedBoxes); }
 
     // A form of class Form on the driven document, as the layout makes it.
     template <class Form> std::unique_ptr<Form> MakeForm() {
@@ -59,10 +55,8 @@ protected:
 
     CTavroDoc m_reference;
     std::vector<MessageBoxRequest> m_boxes;
-    CScopedOptions m_options;
 
 private:
     MessageBoxHandler m_savedBoxes;
-    CLocalDateTime m_savedMoment;
 };
 

@@ -11,9 +11,8 @@
 #include "../views_test_support.h"
 #include "core/ayanamsa.h"
 #include "core/body_names.h"
-#include "core/option_snapshot.h"
-#include "document/dasa_codes.h"
 #include "display/chart_cells.h"
+#include "document/dasa_codes.h"
 #include "platform/painter_surface.h"
 #include "tests/core/reference_table.h"
 #include "views/info/ashtakavarga_charts.h"
@@ -38,10 +37,6 @@ protected:
         m_view.resize(900, 800);
         m_view.OnInitialUpdate();
     }
-    ~AshtakavargaViewTest() override {
-        g_ashtakavargaChoice = {};
-        g_nChartStyle = m_style;
-    }
     DrawnRecord Draw() {
         ProbeSurface surface;
         m_view.OnDraw(surface);
@@ -65,10 +60,6 @@ protected:
     }
 
     CAshtakaVargaView m_view;
-
-private:
-    CScopedOptions m_options;
-    int m_style = g_nChartStyle;
 };
 
 TEST_F(AshtakavargaViewTest, ChartsShowTheReferenceBindusOfEveryBodyAndTheSarva) {

@@ -11,7 +11,6 @@
 #include "../views_test_support.h"
 #include "core/body_names.h"
 #include "core/calc_options.h"
-#include "core/option_snapshot.h"
 #include "core/vocabulary_names.h"
 #include "document/dasa_codes.h"
 #include "platform/frame_wnd.h"
@@ -59,7 +58,6 @@ protected:
         m_view.SetDocument(&m_document);
     }
 
-    CScopedOptions m_options;
     CVimsoStrengthHelpView m_view;
 };
 

@@ -6,7 +6,6 @@
 
 #include "../../golden_image.h"
 #include "../views_test_support.h"
-#include "core/option_snapshot.h"
 #include "platform/painter_surface.h"
 #include "views/info/house_view.h"
 #include "views/info/kp_view.h"
@@ -31,8 +30,6 @@ protected:
         pane.OnDraw(image.Surface());
         return image.Image();
     }
-
-    CScopedOptions m_options;
 };
 
 TEST_F(TablePicturesTest, Houses) {

@@ -44,10 +44,6 @@ protected:
     }
     // The row of period `index` picked by the right button.
     void PickRow(int index) { m_view.PickPeriod(Centre(m_view.PeriodRects()[index])); }
-
-private:
-    // The options come back through DasaViewTest; the transit moment is no option.
-    SavedGlobals<CLocalDateTime> m_transitMoment{g_transitMoment};
 };
 
 TEST_F(DasaCommandTest, TheNakshatraDasaOptionsMoveTheFirstLordsStar) {

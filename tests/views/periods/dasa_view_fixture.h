@@ -7,7 +7,6 @@
 #include "core/calc_options.h"
 #include "core/vocabulary_names.h"
 #include "document/dasa_tree.h"
-#include "document/document_option_snapshot.h"
 #include "views/periods/dasa_view.h"
 
 inline constexpr int kVimsottari = 0;
@@ -26,7 +25,6 @@ protected:
         m_view.OnInitialUpdate();
         Draw();
     }
-    ~DasaViewTest() override { g_bDasaSeedNameValid = false; }
     DrawnRecord Draw() {
         ProbeSurface surface;
         m_view.OnDraw(surface);
@@ -44,7 +42,4 @@ protected:
     }
 
     CDasaView m_view;
-
-private:
-    CScopedDocumentOptions m_options; // every option of the table, the dasa state among them
 };

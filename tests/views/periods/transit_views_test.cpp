@@ -10,7 +10,6 @@
 
 #include "../views_test_support.h"
 #include "core/ayanamsa.h"
-#include "core/option_snapshot.h"
 #include "document/document_state.h"
 #include "platform/painter_surface.h"
 #include "tests/analysis/analysis_test_support.h"
@@ -173,14 +172,6 @@ protected:
         g_nTranCalenTransitVarga = 0;
         g_bTranCalenShowItem.fill(true);
     }
-    ~TransitPanesTest() override {
-        g_transitMoment = m_savedMoment;
-        g_dTranCalenStepDays = 1.0;
-        g_nTranCalenStepCount = 15;
-        g_nTranCalenNatalVarga = 0;
-        g_nTranCalenTransitVarga = 0;
-        g_bTranCalenShowItem.fill(true);
-    }
     // A new correlation from Capricorn over the Venus-Saturn sub-period, from the transit moment to 2027.
     void AskForVenusSaturnCorrelation() {
         g_dasaTransitInput.start = m_moment;
@@ -200,11 +191,7 @@ protected:
         return image.Image();
     }
 
-    CScopedOptions m_options;
     CLocalDateTime m_moment;
-
-private:
-    CLocalDateTime m_savedMoment = g_transitMoment;
 };
 
 TEST_F(TransitPanesTest, StandardTablePicture) {
@@ -293,6 +280,20 @@ TEST_F(TransitPanesTest, TheTitleAndHeadsStayWhileTheRowsScroll) {
     EXPECT_EQ(heads[heads.size() - 10].rect.top, scrolled + 2);
     EXPECT_EQ(heads.back().text, "Ket");
     EXPECT_EQ(heads.back().rect.bottom, scrolled + kCalendarTop);
+}
+
+// A row whose moment rounds to midnight is dated by the rounded moment: 23:59:40 reads 0:00 of the next
+// day.
+TEST_F(TransitPanesTest, ARowRoundedToMidnightIsDatedTheNextDay) {
+    g_transitMoment.m_time.m_dHours = 23.0 + 59.0 / 60.0 + 40.0 / 3600.0;
+    g_transitMoment.m_time.SplitHours();
+    CTransitCalenView calendar;
+    Render(calendar, Size{1120, 400});
+    ProbeSurface surface;
+    calendar.OnDraw(surface);
+    EXPECT_NE(surface.FindText("2024-03-16 (0:00)"), nullptr);
+    EXPECT_NE(surface.FindText("2024-03-30 (0:00)"), nullptr); // the 15th row
+    for (const auto& text : surface.texts) EXPECT_EQ(text.text.find("2024-03-15"), std::string::npos);
 }
 
 TEST_F(TransitPanesTest, ACountOfNoneDrawsOnlyTheTitleAndHeads) {
