@@ -184,6 +184,8 @@ TEST_F(ApplicationWindowsTest, WindowsOpenedApartShowTheChartTheyWereOpenedOn) {
     auto* correlation = OpenedView<CDasaSignTransitView>();
     ASSERT_NE(correlation, nullptr);
     EXPECT_EQ(correlation->GetDocument(), &document);
+    EXPECT_EQ(correlation->window()->windowTitle().toStdString(),
+              "Dasa-Transit Correlation - " + document.GetTitle());
     QCoreApplication::processEvents();
     const DrawnRecord listing = Drawn(*correlation);
     EXPECT_EQ(listing.FindText(" W A I T "), nullptr);

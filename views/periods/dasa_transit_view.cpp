@@ -92,6 +92,7 @@ void CDasaSignTransitView::OnInitialUpdate() {
 }
 
 void CDasaSignTransitView::OnUpdate(CView* sender, long hint) {
+    TitleOwnWindow(*this, "Dasa-Transit Correlation");
     if (UpdateHeldForPrinting()) return;
     RefreshListing();
     CView::OnUpdate(sender, hint);
