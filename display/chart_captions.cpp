@@ -29,14 +29,15 @@ void DrawChartText(DrawSurface& surface, const std::string& text, const Rect& re
         }
     }
     // Legible, even if that makes it too long again.
-    if (!g_bPrinting && style.font.height > 0 && style.font.height < kLegibleTextHeight) {
+    const bool raised = !g_bPrinting && style.font.height > 0 && style.font.height < kLegibleTextHeight;
+    if (raised) {
         style.font.width = style.font.width * kLegibleTextHeight / style.font.height;
         style.font.height = kLegibleTextHeight;
     }
     // Still too long at the legible size, it keeps its start and ends in an ellipsis between its side
     // lines, rather than lose letters at both ends or be squeezed past reading.
     Rect box = rect;
-    if (fitted && width() > room) {
+    if (fitted && raised && width() > room) {
         style.format |= kTextSingleLine | kTextEndEllipsis;
         box = Rect{rect.left + kSideClearance, rect.top, rect.right - kSideClearance, rect.bottom};
     }
