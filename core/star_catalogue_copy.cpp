@@ -72,6 +72,8 @@ private:
 
 PrivateFolder g_privateFolder;
 bool g_checked = false;
+std::string g_checkedFolder; // the ephemeris folder of the check in force, and what it found wrong
+std::string g_checkedFault;
 bool g_copyWritten = false;
 std::string g_refusal;
 
@@ -108,11 +110,18 @@ StarCatalogueCheck UseCheckedStarCatalogue(const std::string& ephemerisFolder) {
         g_refusal = check.fault + "\n" + failure + " No star can be computed.";
     }
     g_checked = true;
+    g_checkedFolder = ephemerisFolder;
+    g_checkedFault = check.fault;
     return check;
 }
 
 bool StarCatalogueChecked() {
     return g_checked;
+}
+
+std::string StarCatalogueFault(const std::string& ephemerisFolder) {
+    if (g_checked && ephemerisFolder == g_checkedFolder) return g_checkedFault;
+    return CheckStarCatalogue(ephemerisFolder).fault;
 }
 
 std::string CheckedStarFolder() {

@@ -15,6 +15,10 @@ StarCatalogueCheck UseCheckedStarCatalogue(const std::string& ephemerisFolder);
 // True once UseCheckedStarCatalogue has run in this process.
 bool StarCatalogueChecked();
 
+// What is wrong with the catalogue of `ephemerisFolder` (StarCatalogueCheck::fault): that of the check
+// in force when it was of this folder, so that the catalogue is not read again; else a check made now.
+std::string StarCatalogueFault(const std::string& ephemerisFolder);
+
 // The folder that holds the copy, for the front of the library's path; empty when there is no copy
 // (the ephemeris folder holds no catalogue, or the copy could not be written).
 std::string CheckedStarFolder();

@@ -13,7 +13,7 @@
 #include "core/fixed_stars.h"
 #include "core/name_selection.h"
 #include "core/option_appliers.h"
-#include "core/star_catalogue_check.h"
+#include "core/star_catalogue_copy.h"
 #include "shell/display_options.h"
 #include "shell/ephemeris_range.h"
 #include "shell/preference_keys.h"
@@ -97,7 +97,7 @@ std::string DataFolderNotice(const std::string& atlasPath, const std::string& ep
                  "time zone can still be typed in.";
     }
     for (const std::string& part :
-         {EphemerisFolderNotice(ephemerisFolder), CheckStarCatalogue(ephemerisFolder).fault})
+         {EphemerisFolderNotice(ephemerisFolder), StarCatalogueFault(ephemerisFolder)})
         if (!part.empty()) notice += (notice.empty() ? "" : "\n\n") + part;
     return notice;
 }
