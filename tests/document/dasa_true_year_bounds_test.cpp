@@ -72,6 +72,17 @@ protected:
         g_nSelectedDasa = kVimsottariCode;
         g_nDasaYearDefinition[kVimsottariCode] = kYearTrueSiderealSolar;
     }
+
+    // The birth's chart and its Vimsottari tree: nine maha dasas, the first with its balance.
+    void CastVimsottari(double& birthJd, CDasaTree& tree) {
+        const Birth& b = GetParam();
+        birthJd = swe_julday(b.year, b.month, b.day, b.hoursUt, SE_GREG_CAL);
+        CChart chart = ChartAt<CChart>(birthJd, b.longitudeEast, b.latitude);
+        ASSERT_TRUE(chart.Compute().ok());
+        ASSERT_TRUE(CalculateDasa({chart, chart, kModeNatal, 0}, tree).ok());
+        ASSERT_EQ(tree.nPeriods, 9);
+        ASSERT_TRUE(tree.bBalance);
+    }
 };
 
 // Named by its label in test lists.
@@ -82,14 +93,9 @@ void PrintTo(const Birth& birth, std::ostream* out) {
 // Every maha dasa's bounds and every antardasa's start, each counted in years from birth: the first
 // period began the spent part of its years before it.
 TEST_P(DasaTrueYearBoundsTest, BoundsLieWithinAHundredthOfASecondOfTheSunsReturn) {
-    const Birth& b = GetParam();
-    const double birthJd = swe_julday(b.year, b.month, b.day, b.hoursUt, SE_GREG_CAL);
-    CChart chart = ChartAt<CChart>(birthJd, b.longitudeEast, b.latitude);
-    ASSERT_TRUE(chart.Compute().ok());
+    double birthJd = 0;
     CDasaTree tree;
-    ASSERT_TRUE(CalculateDasa({chart, chart, kModeNatal, 0}, tree).ok());
-    ASSERT_EQ(tree.nPeriods, 9);
-    ASSERT_TRUE(tree.bBalance);
+    ASSERT_NO_FATAL_FAILURE(CastVimsottari(birthJd, tree));
 
     const double natalSun = SiderealSun(birthJd);
     const auto expectBound = [&](double listedJd, double yearsFromBirth, const char* what, int period) {
@@ -133,14 +139,9 @@ TEST_P(DasaTrueYearBoundsTest, ShiftedByDaysTheBoundsCountFromTheShiftedStart) {
     constexpr double kShiftDays = 1000.25;
     g_bDasaShift[kVimsottariCode] = true;
     g_dDasaShiftDays[kVimsottariCode] = kShiftDays;
-    const Birth& b = GetParam();
-    const double birthJd = swe_julday(b.year, b.month, b.day, b.hoursUt, SE_GREG_CAL);
-    CChart chart = ChartAt<CChart>(birthJd, b.longitudeEast, b.latitude);
-    ASSERT_TRUE(chart.Compute().ok());
+    double birthJd = 0;
     CDasaTree tree;
-    ASSERT_TRUE(CalculateDasa({chart, chart, kModeNatal, 0}, tree).ok());
-    ASSERT_EQ(tree.nPeriods, 9);
-    ASSERT_TRUE(tree.bBalance);
+    ASSERT_NO_FATAL_FAILURE(CastVimsottari(birthJd, tree));
 
     const double spent = -(1.0 - tree.dBalance) * tree.dYears[0];
     const double startJd =
