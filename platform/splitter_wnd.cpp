@@ -12,12 +12,15 @@ CSplitterWnd::CSplitterWnd(int rows, int cols, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_rowSplitter);
     m_rowSplitter->setChildrenCollapsible(false);
+    QObject::connect(m_rowSplitter, &QSplitter::splitterMoved, this, [this] { m_heightsMoved = true; });
     for (int row = 0; row < m_rows; ++row) {
         auto* columns = new QSplitter(Qt::Horizontal, m_rowSplitter);
         columns->setChildrenCollapsible(false);
         m_columnSplitters.push_back(columns);
-        QObject::connect(columns, &QSplitter::splitterMoved, this,
-                         [this, columns] { FollowColumns(columns); });
+        QObject::connect(columns, &QSplitter::splitterMoved, this, [this, columns] {
+            m_widthsMoved = true;
+            FollowColumns(columns);
+        });
     }
 }
 
@@ -34,7 +37,7 @@ bool CSplitterWnd::SetPane(int row, int col, QWidget* pane, QSize ideal) {
     columns->insertWidget(index, pane);
     if (ideal.width() > 0) m_idealWidths[static_cast<size_t>(col)] = ideal.width();
     if (ideal.height() > 0) m_idealHeights[static_cast<size_t>(row)] = ideal.height();
-    m_sizesApplied = false;
+    m_laidOut = QSize();
     return true;
 }
 
@@ -54,7 +57,9 @@ bool CSplitterWnd::FindPane(const QWidget* pane, int* row, int* col) const {
 
 void CSplitterWnd::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!m_sizesApplied && width() > 0 && height() > 0) ApplyIdealSizes();
+    if (width() <= 0 || height() <= 0) return;
+    if (height() > m_laidOut.height() && !m_heightsMoved) LayOutHeights();
+    if (width() > m_laidOut.width() && !m_widthsMoved) LayOutWidths();
 }
 
 // Every row and column takes its ideal size and the last one the rest, as far as the window allows; a
@@ -74,11 +79,16 @@ QList<int> CSplitterWnd::FitIdealSizes(const std::vector<int>& ideal, int total)
     return sizes;
 }
 
-void CSplitterWnd::ApplyIdealSizes() {
-    m_sizesApplied = true;
+void CSplitterWnd::LayOutHeights() {
+    m_laidOut.setHeight(height());
     const int handle = m_rowSplitter->handleWidth();
     m_rowSplitter->setSizes(FitIdealSizes(m_idealHeights, height() - handle * (m_rows - 1)));
-    const QList<int> widths = FitIdealSizes(m_idealWidths, width() - handle * (m_cols - 1));
+}
+
+void CSplitterWnd::LayOutWidths() {
+    m_laidOut.setWidth(width());
+    const QList<int> widths =
+        FitIdealSizes(m_idealWidths, width() - m_rowSplitter->handleWidth() * (m_cols - 1));
     for (QSplitter* columns : m_columnSplitters)
         if (columns->count() == m_cols) columns->setSizes(widths);
 }

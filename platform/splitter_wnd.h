@@ -23,11 +23,15 @@ public:
     bool FindPane(const QWidget* pane, int* row, int* col) const;
 
 protected:
+    // A splitter grows its panes in proportion to their sizes, which would keep the squeeze of sizes
+    // laid out in a smaller window: a window larger than any the ideal sizes were laid out in lays
+    // them out again, in each direction where the user has not moved a bar.
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     static QList<int> FitIdealSizes(const std::vector<int>& ideal, int total);
-    void ApplyIdealSizes();
+    void LayOutHeights();
+    void LayOutWidths();
     void FollowColumns(QSplitter* moved);
 
     int m_rows;
@@ -37,5 +41,7 @@ private:
     std::vector<QWidget*> m_panes;             // row-major
     std::vector<int> m_idealWidths;
     std::vector<int> m_idealHeights;
-    bool m_sizesApplied = false;
+    QSize m_laidOut;             // the largest size the ideal sizes were laid out in; none yet
+    bool m_heightsMoved = false; // the user moved a bar between rows
+    bool m_widthsMoved = false;  // ... between columns
 };

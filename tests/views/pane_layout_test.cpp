@@ -1,8 +1,12 @@
 // Every pane of the main window at its default size on a real chart: no table cuts a text short while
 // its pane has room, every form shows all of its controls, or scrolls to them, and the tables, the key
-// data and the forms scroll by lines of their text under a header that stays.
+// data and the forms scroll by lines of their text under a header that stays. A tab first shown in a
+// smaller window grows with the window to the panes it shows when first shown at the larger size, and
+// a bar the user moved keeps its division as the window grows.
 #include <QApplication>
 #include <QScrollBar>
+#include <QSplitter>
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -26,9 +30,10 @@
 
 namespace {
 
-class PaneLayoutTest : public PaneTest {
+// The main window's panes on the fixture's chart, as the program registers and feeds them.
+class MainWindowPaneTest : public PaneTest {
 protected:
-    PaneLayoutTest() {
+    MainWindowPaneTest() {
         RegisterChartViews();
         RegisterInfoViews();
         RegisterPeriodViews();
@@ -37,30 +42,43 @@ protected:
         g_chartSource.natal = [this] { return &m_document.m_natalChart; };
         g_chartSource.current = [this] { return m_document.m_pCurrentChart; };
         g_chartSource.mode = [this] { return m_document.m_nMode; };
-        // The default window, maximised on a 1600 x 1000 screen below a title bar (the offscreen
-        // screen is smaller: the window is given the size itself).
-        m_frame.Create(CCreateContext{&m_document});
-        m_frame.setWindowState(Qt::WindowNoState);
-        m_frame.resize(1600, 975);
-        m_frame.show();
+    }
+    ~MainWindowPaneTest() override { g_chartSource = ChartSource{}; }
+
+    // Builds `frame` on the document and shows it `size` large (the offscreen screen is smaller than
+    // the screens it stands for: the window is given the size itself).
+    void Open(CMainFrame& frame, QSize size) {
+        frame.Create(CCreateContext{&m_document});
+        frame.setWindowState(Qt::WindowNoState);
+        frame.resize(size);
+        frame.show();
         QApplication::processEvents();
     }
-    ~PaneLayoutTest() override { g_chartSource = ChartSource{}; }
 
-    // Every pane of the window of class T, each shown in turn, with its layout node.
-    template <class T, class Check> int ForEachPane(Check check) {
+    // Every pane of `frame`'s window of class T, each shown in turn, with its layout node.
+    template <class T, class Check> static int ForEachPaneOf(CMainFrame& frame, Check check) {
         int count = 0;
-        CVisualFramework& layout = m_frame.Framework();
+        CVisualFramework& layout = frame.Framework();
         for (const auto& [id, node] : layout.Nodes()) {
             auto* pane = dynamic_cast<T*>(node->m_pWnd.data());
             if (!pane) continue;
             SCOPED_TRACE(node->DisplayName());
             EXPECT_TRUE(layout.ActivateNode(node.get()));
             QApplication::processEvents();
-            check(*pane);
+            check(*node, *pane);
             ++count;
         }
         return count;
+    }
+};
+
+class PaneLayoutTest : public MainWindowPaneTest {
+protected:
+    // The default window, maximised on a 1600 x 1000 screen below a title bar.
+    PaneLayoutTest() { Open(m_frame, QSize(1600, 975)); }
+
+    template <class T, class Check> int ForEachPane(Check check) {
+        return ForEachPaneOf<T>(m_frame, [&check](const CVisualNode&, T& pane) { check(pane); });
     }
 
     CMainFrame m_frame{Rect{0, 0, 1600, 1000}};
@@ -202,6 +220,94 @@ TEST_F(PaneLayoutTest, EveryPaneScrollsToTheEndOfItsContentAndNoFurther) {
             });
         }
         g_ashtakavargaChoice = choice;
+    }
+}
+
+// A tab first shown in a window narrower or lower than now lays its panes out again as the window grows:
+// each pane of every tab at least as large as when its tab is first shown at the larger size, so that
+// no pane stays squeezed beside another that holds blank ground.
+TEST_F(MainWindowPaneTest, PanesFirstShownInASmallerWindowGrowWithIt) {
+    constexpr int kFewPixels = 3;
+    const Rect screen{0, 0, 1366, 768};
+    const QSize maximised(1366, 743); // below a title bar
+    struct ShownPane {
+        std::string name;
+        QSize size;
+    };
+    // Every view of a window opened `first` large, each shown in turn, then shown again at the
+    // maximised size.
+    const auto sizesAfterGrowing = [&](QSize first) {
+        CMainFrame frame(screen);
+        Open(frame, first);
+        ForEachPaneOf<CView>(frame, [](const CVisualNode&, CView&) {});
+        frame.resize(maximised);
+        QApplication::processEvents();
+        EXPECT_EQ(frame.size(), maximised);
+        std::map<unsigned, ShownPane> shown;
+        ForEachPaneOf<CView>(frame, [&shown](const CVisualNode& node, CView& pane) {
+            shown[node.m_nId] = {node.DisplayName(), pane.size()};
+        });
+        return shown;
+    };
+    const std::map<unsigned, ShownPane> firstShownMaximised = sizesAfterGrowing(maximised);
+    ASSERT_GT(firstShownMaximised.size(), 60u);
+    for (const QSize first : {QSize(450, 743), QSize(1366, 420)}) {
+        SCOPED_TRACE(std::to_string(first.width()) + " x " + std::to_string(first.height()));
+        const std::map<unsigned, ShownPane> grown = sizesAfterGrowing(first);
+        for (const auto& [id, expected] : firstShownMaximised) {
+            SCOPED_TRACE(expected.name + " " + std::to_string(id));
+            ASSERT_EQ(grown.count(id), 1u);
+            EXPECT_GE(grown.at(id).size.width(), expected.size.width() - kFewPixels);
+            EXPECT_GE(grown.at(id).size.height(), expected.size.height() - kFewPixels);
+        }
+    }
+}
+
+// A bar the user moved keeps the user's division as the window grows: the pane before it keeps its share
+// of the splitter, across (the Dasas tab's chart beside the dasa pages) and down (the shadbala table
+// over the other strengths).
+TEST_F(MainWindowPaneTest, ABarTheUserMovedKeepsItsDivisionAsTheWindowGrows) {
+    struct Case {
+        unsigned splitter, pane;
+        Qt::Orientation bars; // side by side (horizontal) or one over the other
+        QSize first;
+        int moveBy; // pixels, right or down
+    };
+    const Case cases[] = {{60, 61, Qt::Horizontal, QSize(1000, 743), -150},
+                          {44, 46, Qt::Vertical, QSize(1366, 500), 40}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.splitter);
+        CMainFrame frame(Rect{0, 0, 1366, 768});
+        Open(frame, c.first);
+        CVisualFramework& layout = frame.Framework();
+        ASSERT_TRUE(layout.ActivateNode(layout.GetNode(c.pane)));
+        QApplication::processEvents();
+        QSplitter* panes = nullptr;
+        for (QSplitter* splitter : layout.GetNode(c.splitter)->m_pWnd->findChildren<QSplitter*>())
+            if (splitter->orientation() == c.bars && splitter->count() > 1) panes = splitter;
+        ASSERT_NE(panes, nullptr);
+        const QWidget& pane = *layout.GetNode(c.pane)->m_pWnd;
+        const bool across = c.bars == Qt::Horizontal;
+        const auto extent = [&] { return across ? pane.width() : pane.height(); };
+        const auto share = [&] { return double(extent()) / (across ? panes->width() : panes->height()); };
+
+        const int before = extent();
+        QSplitterHandle& bar = *panes->handle(1);
+        const QPoint from = bar.rect().center();
+        const QPoint to = from + (across ? QPoint(c.moveBy, 0) : QPoint(0, c.moveBy));
+        const auto mouse = [&bar](QEvent::Type type, QPoint at, Qt::MouseButton button) {
+            QMouseEvent event(type, at, bar.mapToGlobal(at), button, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&bar, &event);
+        };
+        mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+        mouse(QEvent::MouseMove, to, Qt::NoButton);
+        mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton);
+        ASSERT_EQ(extent(), before + c.moveBy);
+
+        const double moved = share();
+        frame.resize(1366, 743);
+        QApplication::processEvents();
+        EXPECT_NEAR(share(), moved, 0.01);
     }
 }
 
