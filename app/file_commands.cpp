@@ -8,6 +8,7 @@
 #include "core/whole_file.h"
 #include "document/tavro_doc.h"
 #include "platform/message_box.h"
+#include "shell/extra_frames.h"
 #include "shell/main_frame.h"
 
 namespace {
@@ -28,6 +29,7 @@ bool SaveChartFile(CMainFrame& frame, CTavroDoc& document, const std::string& pa
     document.UpdateChartBaseName();
     RememberChartFile(frame, path);
     frame.setWindowTitle(QString::fromStdString(FrameTitle(document.GetTitle())));
+    RetitleWindowsApart(document);
     return true;
 }
 

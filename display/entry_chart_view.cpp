@@ -68,6 +68,7 @@ void CEntryChartView::OnInitialUpdate() {
     m_nCurRasi = kNoSign;
     m_nCurBody = kNoBody;
     CView::OnInitialUpdate();
+    TitleOwnWindow(*this, "Period Entry Chart");
 }
 
 CChart* CEntryChartView::PaneChart(int) const {

@@ -7,8 +7,9 @@
 #include "platform/document_base.h"
 #include "platform/frame_wnd.h"
 #include "platform/message_box.h"
-#include "shell/display_options.h"
+#include "platform/view.h"
 #include "shell/app_icon.h"
+#include "shell/display_options.h"
 #include "shell/frame_geometry.h"
 
 std::function<void()> g_updateAllViewsOfMainDoc;
@@ -103,6 +104,14 @@ CFrameWnd* NewFrameFor(CDocument* document) {
     return new CFrameWnd;
 }
 
+// What a window titled by TitleOwnWindow shows, kept on the window.
+constexpr char kShownProperty[] = "shownInWindow";
+
+void TitleWindowApart(CFrameWnd& window, const CDocument& document) {
+    window.setWindowTitle(window.property(kShownProperty).toString() + " - " +
+                          QString::fromStdString(document.GetTitle()));
+}
+
 Rect NextCascadeRect() {
     const Rect rect = g_rcCascade[static_cast<size_t>(g_nCascadeSlot)];
     g_nCascadeSlot = (g_nCascadeSlot + 1) % static_cast<int>(g_rcCascade.size());
@@ -135,4 +144,21 @@ bool OpenAspectTableWindow(QWidget* parent, CDocument* document) {
                            : OpenChildWindow(kAspectTableResource, "CAspectTableView", document);
     if (!opened) MessageBox(parent, "Unable to create window.", "Oops");
     return opened != 0;
+}
+
+void TitleOwnWindow(CView& pane, const std::string& what) {
+    const CDocument* document = pane.GetDocument();
+    auto* window = dynamic_cast<CFrameWnd*>(pane.window());
+    if (!document || !window || window->centralWidget() != &pane) return;
+    window->setProperty(kShownProperty, QString::fromStdString(what));
+    TitleWindowApart(*window, *document);
+}
+
+void RetitleWindowsApart(const CDocument& document) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = dynamic_cast<CFrameWnd*>(widget);
+        const auto* pane = window ? dynamic_cast<CView*>(window->centralWidget()) : nullptr;
+        if (pane && pane->GetDocument() == &document && window->property(kShownProperty).isValid())
+            TitleWindowApart(*window, document);
+    }
 }

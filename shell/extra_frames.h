@@ -8,7 +8,9 @@
 #include "platform/geometry.h"
 #include "shell/view_registry.h"
 
+class CDocument;
 class CFrameWnd;
+class CView;
 
 // Refreshes every view of the application's document once a new frame is open; empty does nothing.
 extern std::function<void()> g_updateAllViewsOfMainDoc;
@@ -33,3 +35,11 @@ int OpenChildWindowInRect(int resourceId, const std::string& className, const Re
 // the next cascade rectangle until one was kept, showing `document`; a failure is told ("Unable to
 // create window.", "Oops") over `parent`. True when it opened.
 bool OpenAspectTableWindow(QWidget* parent, CDocument* document);
+
+// Titles the window of its own that holds `pane` (as its only content) "<what> - <document title>",
+// so that the window says what it shows and of which chart; nothing while the pane is not alone in a
+// window. The window keeps `what`, so that RetitleWindowsApart can name the document anew.
+void TitleOwnWindow(CView& pane, const std::string& what);
+// Every window titled by TitleOwnWindow whose pane shows `document`, titled again with the document's
+// present title: a chart saved under a new name is named so in them at once.
+void RetitleWindowsApart(const CDocument& document);

@@ -85,9 +85,9 @@ bool CChangeDateTimeDlg::StoreControls() {
         if (!value) return false;
         values[w.field] = *value;
     }
-    const auto second = ReadNumberField(m_edits[kSecond], "Seconds", 0, 60, true);
+    const auto second = ReadSixtiethsField(m_edits[kSecond], m_dSecond, "Seconds");
     if (!second) return false;
-    const auto zoneMinutes = ReadNumberField(m_edits[kZoneMinutes], "Time zone minutes", 0, 60, true);
+    const auto zoneMinutes = ReadSixtiethsField(m_edits[kZoneMinutes], m_dZoneMinutes, "Time zone minutes");
     if (!zoneMinutes) return false;
     m_nDay = date->day, m_nMonth = date->month, m_nYear = date->year;
     m_nHour = values[kHour], m_nMinute = values[kMinute], m_nZoneHours = values[kZoneHours];

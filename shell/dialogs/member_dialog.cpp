@@ -61,6 +61,12 @@ std::optional<int> CMemberDialog::ReadIntegerField(QLineEdit* edit, const char* 
     return TakeIntegerField(edit, name, min, max);
 }
 
+std::optional<double> CMemberDialog::ReadSixtiethsField(QLineEdit* edit, double loaded, const char* name) {
+    constexpr double kSixty = 60;
+    if (loaded >= 0 && loaded < kSixty && edit->text() == SixtiethsText(loaded)) return loaded;
+    return ReadNumberField(edit, name, 0, kSixty, true);
+}
+
 std::optional<DmsValue> CMemberDialog::ReadDmsFields(const DmsEdits& edits, int maxDegrees) {
     const auto degrees = ReadIntegerField(edits.degrees, "Degrees", 0, maxDegrees);
     if (!degrees) return std::nullopt;

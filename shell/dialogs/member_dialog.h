@@ -63,6 +63,10 @@ protected:
                                           bool maxExcluded = false);
     // The whole number in `edit` when it scans and lies in [min, max]; otherwise the field is refused.
     std::optional<int> ReadIntegerField(QLineEdit* edit, const char* name, int min, int max);
+    // Seconds or minutes below 60 from a box loaded with SixtiethsText(loaded): `loaded` itself while
+    // the box still shows that text, so that OK without an edit keeps what the box shows rounded;
+    // otherwise the number typed, read as ReadNumberField reads it.
+    std::optional<double> ReadSixtiethsField(QLineEdit* edit, double loaded, const char* name);
     // Whole degrees 0..maxDegrees, whole minutes 0-59 and seconds below 60; the first field out of
     // range is refused.
     std::optional<DmsValue> ReadDmsFields(const DmsEdits& edits, int maxDegrees);

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,15 +13,21 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <array>
 
 #include "application_fixture.h"
+#include "chart/chart.h"
 #include "core/option_snapshot.h"
+#include "display/entry_chart_view.h"
 #include "display/print_pages.h"
 #include "platform/frame_wnd.h"
 #include "platform/print_job.h"
 #include "shell/color_settings.h"
+#include "shell/dialogs/change_date_time_dlg.h"
 #include "views/info/ashtakavarga_colors.h"
+#include "views/info/ashtakavarga_view.h"
 #include "views/info/aspect_table_view.h"
+#include "views/info/basic_info_view.h"
 #include "views/info/seed_strength_view.h"
 #include "views/periods/dasa_transit_view.h"
 #include "views/periods/dasa_view.h"
@@ -60,7 +67,8 @@ protected:
         return *view;
     }
 
-    // Opens `pane`'s context menu at `content` (pixels of its content) and chooses the item `text`.
+    // Opens `pane`'s context menu at `content` (pixels of its content) and chooses the item `text` with
+    // the keyboard, as the menu's own choice.
     static void ChooseFromContextMenu(CView& pane, Point content, const std::string& text) {
         auto chosen = std::make_shared<bool>(false);
         QTimer::singleShot(20, [chosen, text] {
@@ -68,9 +76,16 @@ protected:
             if (!menu) return;
             for (QAction* action : menu->actions())
                 if (action->text().toStdString() == text && action->isEnabled()) {
-                    menu->close();
-                    action->trigger();
                     *chosen = true;
+                    menu->setActiveAction(action);
+                    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                    QApplication::sendEvent(menu, &enter);
+                    // A menu taller than the screen scrolls, and Return passes over an item out of view:
+                    // that one is triggered on its own (menus that act through their items' signals).
+                    if (menu->isVisible()) {
+                        menu->close();
+                        action->trigger();
+                    }
                     return;
                 }
             menu->close();
@@ -80,6 +95,24 @@ protected:
         QTimer::singleShot(60, &wait, &QEventLoop::quit);
         wait.exec();
         EXPECT_TRUE(*chosen) << text;
+    }
+
+    // Dasas > right-click on maha dasa `index` > "Entry chart of this period": the entry chart's view, laid
+    // out; null when none opened.
+    CEntryChartView* OpenEntryChartOf(int index) {
+        g_nCurrentDasaViewType = 0;
+        auto& dasa = dynamic_cast<CDasaView&>(ActivePane(kNodeNakshatraDasas));
+        Drawn(dasa);
+        const Rect row = dasa.PeriodRects()[index];
+        ChooseFromContextMenu(dasa, Point{row.left + 5, (row.top + row.bottom) / 2},
+                              "&Entry chart of this period");
+        QCoreApplication::processEvents();
+        return OpenedView<CEntryChartView>();
+    }
+    // The entry chart's menu item `text`, chosen with the pointer inside the chart.
+    static void ChooseFromEntryChart(CEntryChartView& entry, const std::string& text) {
+        const Rect area = entry.ChartArea();
+        ChooseFromContextMenu(entry, Point{area.left + 5, area.top + 5}, text);
     }
 
     static DrawnRecord Drawn(CView& view) {
@@ -270,7 +303,7 @@ TEST_F(ApplicationWindowsTest, SaveAsAnsweredNoReturnsToTheChooserForAnotherName
 
 // The transit calendar and the aspect table open in windows titled with what they show and the chart
 // they show, cascaded over the main window's client area wherever that window stands, never over its
-// menu bar; their titles follow the chart the window shows.
+// menu bar; their titles follow the chart the window shows, and the name it is saved under.
 TEST_F(ApplicationWindowsTest, WindowsOpenedApartAreTitledAndCascadedOverTheMainWindowBelowItsMenuBar) {
     // No place kept for the aspect table yet, as on the program's first run.
     const CScopedOption<int> left(g_nAspTblPosLeft, 0), top(g_nAspTblPosTop, 0), right(g_nAspTblPosRight, 0),
@@ -306,11 +339,118 @@ TEST_F(ApplicationWindowsTest, WindowsOpenedApartAreTitledAndCascadedOverTheMain
     }
     EXPECT_FALSE(places[0].intersects(places[1]));
 
+    // File > Save As under another name: the windows name it at once.
+    ASSERT_EQ(SaveAsTyping({m_folder.filePath("ravi.tvd")}), 1);
+    for (const auto& w : windows)
+        EXPECT_EQ(w.view->window()->windowTitle().toStdString(), std::string(w.title) + " - ravi.tvd");
+
     // File > New: the windows now show the new, untitled chart.
     MenuItem("&File", "&New")->trigger();
     QCoreApplication::processEvents();
     for (const auto& w : windows)
         EXPECT_EQ(w.view->window()->windowTitle().toStdString(), std::string(w.title) + " - Untitled");
+}
+
+// Dasas > a maha dasa > "Entry chart of this period" > "Show ashtakavarga of this chart": the tables are
+// those of a chart cast for the period's start, not the birth chart's.
+TEST_F(ApplicationWindowsTest, TheEntryChartsAshtakavargaIsTheEntryChartsOwn) {
+    Start();
+    const CTavroDoc& document = *m_application.Document();
+    constexpr int kMaha = 4;
+    CEntryChartView* entry = OpenEntryChartOf(kMaha);
+    ASSERT_NE(entry, nullptr);
+    const CDasaPeriod maha = document.m_dasaTree.period[kMaha];
+    ChooseFromEntryChart(*entry, "Show ashtakavarga of this chart");
+    auto* ashtakavarga = OpenedView<CEntryAshtakaVargaView>();
+    ASSERT_NE(ashtakavarga, nullptr);
+    const CChart* shown = ashtakavarga->ShownChart();
+    ASSERT_NE(shown, nullptr);
+
+    // The chart cast for the period's start directly, at the birth place.
+    CChart cast = document.m_natalChart;
+    cast.m_pNatalChart = nullptr;
+    cast.m_pAnalysisChart = nullptr;
+    cast.m_dateTime = maha.Start();
+    ASSERT_TRUE(cast.ComputeAll(false).ok());
+    ASSERT_NEAR(shown->GetJulianDay(), cast.GetJulianDay(), 1e-9);
+    const CAshtakavarga& own = cast.m_ashtakavarga;
+    const CAshtakavarga& shownTables = shown->m_ashtakavarga;
+    for (int v = 0; v < kVargaColumnCount; ++v) {
+        if (v == 25 || v == 27) continue; // columns the ashtakavarga leaves alone
+        SCOPED_TRACE(v);
+        EXPECT_EQ(shownTables.m_bhinna[v], own.m_bhinna[v]);
+        EXPECT_EQ(shownTables.m_sarva[v], own.m_sarva[v]);
+        EXPECT_EQ(shownTables.m_sodhyaPinda[v], own.m_sodhyaPinda[v]);
+    }
+    EXPECT_NE(shownTables.m_bhinna[0], document.m_natalChart.m_ashtakavarga.m_bhinna[0]);
+
+    // By hand. The signs at JD 2462486.73008667 UT, Chennai: swetest -bj2462486.73008667 -ut -p0123456
+    // -sid1 -house80.16,13.05,P gives the lagna 309.6 (Aquarius), Sun 240.3, Moon 8.5, Mars 278.1,
+    // Mercury 260.6, Jupiter 203.4, Venus 269.7, Saturn 24.8.
+    const std::array<int, 8> signs = {10, 8, 0, 9, 8, 6, 8, 0}; // Lagna, Sun .. Saturn
+    for (int r = 0; r < 8; ++r) ASSERT_EQ(shown->m_vargaSign.Sign(r, 0), signs[r]) << r;
+    // The Sun's bindus, counted from each contributor's sign with the Sun's places of the classical table
+    // (from the lagna 3 4 6 10 11 12; the Sun, Mars and Saturn 1 2 4 7 8 9 10 11; the Moon 3 6 10 11;
+    // Mercury 3 5 6 9 10 11 12; Jupiter 5 6 9 11; Venus 6 7 12): 48 in all.
+    const SignBindus sun = {4, 4, 4, 4, 4, 4, 4, 5, 3, 5, 5, 2};
+    EXPECT_EQ(shownTables.m_bhinna[0][1], sun);
+}
+
+// The four period-entry windows are titled with what they show and the period whose entry chart it is.
+TEST_F(ApplicationWindowsTest, PeriodEntryWindowsAreTitledByWhatTheyShow) {
+    Start();
+    CEntryChartView* entry = OpenEntryChartOf(2);
+    ASSERT_NE(entry, nullptr);
+    for (const char* item :
+         {"Planet longitudes", "Show ashtakavarga of this chart", "Compressed Patyayini dasa"})
+        ChooseFromEntryChart(*entry, item);
+    const std::string period = dynamic_cast<CDasaView&>(*PaneOf(kNodeNakshatraDasas)).PickedLabel();
+    ASSERT_FALSE(period.empty());
+    const struct {
+        CView* view;
+        const char* what;
+    } windows[] = {{entry, "Period Entry Chart"},
+                   {OpenedView<CEntryBasicInfoView>(), "Planet Longitudes"},
+                   {OpenedView<CEntryAshtakaVargaView>(), "Ashtakavarga"},
+                   {OpenedView<CEntryDasaView>(), "Compressed Patyayini Dasa"}};
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.what);
+        ASSERT_NE(w.view, nullptr);
+        EXPECT_EQ(w.view->window()->windowTitle().toStdString(), std::string(w.what) + " - " + period);
+    }
+}
+
+// The transit pane's "Change the transit date & time" and the dasa page's "Locate an event" answered OK
+// without an edit: the moment keeps the seconds and zone minutes that the boxes show rounded.
+TEST_F(ApplicationWindowsTest, OkWithoutAnEditKeepsTheMomentTheTimeDialogsShowRounded) {
+    Start();
+    constexpr unsigned kTransitPane = 85;
+    const struct {
+        unsigned node;
+        const char* item;
+    } cases[] = {{kTransitPane, "&Change the transit date && time"},
+                 {kNodeNakshatraDasas, "&Locate an event"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        // 10:20:07.123 in the zone 5 h 21.1833333 min east of Greenwich.
+        g_transitMoment.m_time.m_dHours = 10 + (20 + 7.123 / 60) / 60;
+        g_transitMoment.m_time.SplitHours();
+        g_transitMoment.m_zone.m_dHours = -(5 + 21.1833333 / 60);
+        g_transitMoment.m_zone.SplitHours();
+        std::vector<std::string> shown;
+        const ModalAnswer<CChangeDateTimeDlg> ok([&shown](CChangeDateTimeDlg& dialog) {
+            for (const auto field : {CChangeDateTimeDlg::kSecond, CChangeDateTimeDlg::kZoneMinutes})
+                shown.push_back(dialog.Edit(field)->text().toStdString());
+            dialog.accept();
+        });
+        CView& pane = ActivePane(c.node);
+        Drawn(pane);
+        ChooseFromContextMenu(pane, Point{5, 5}, c.item);
+        EXPECT_EQ(shown, (std::vector<std::string>{"7.12", "21.18"}));
+        EXPECT_NEAR(g_transitMoment.m_time.m_dSeconds, 7.123, 1e-6);
+        EXPECT_EQ(g_transitMoment.m_zone.m_nMinutes, 21);
+        EXPECT_NEAR(g_transitMoment.m_zone.m_dSeconds, 0.1833333 * 60, 1e-6);
+    }
 }
 
 // View > Toolbar and View > Status Bar carry a check mark while their bar shows and hide that bar alone.

@@ -9,6 +9,7 @@
 #include "shell/dialogs/reference_dlgs.h"
 #include "shell/dialogs/select_varga_dlg.h"
 #include "shell/display_options.h"
+#include "shell/extra_frames.h"
 #include "views/info/ashtakavarga_colors.h"
 #include "views/info/ashtakavarga_page.h"
 #include "views/info/ashtakavarga_text.h"
@@ -58,6 +59,11 @@ CEntryAshtakaVargaView::CEntryAshtakaVargaView(QWidget* parent)
 void CAshtakaVargaView::OnInitialUpdate() {
     m_updateLink.Attach(GetDocument());
     LayOut();
+}
+
+void CEntryAshtakaVargaView::OnInitialUpdate() {
+    CAshtakaVargaView::OnInitialUpdate();
+    TitleOwnWindow(*this, "Ashtakavarga");
 }
 
 void CAshtakaVargaView::OnUpdate(CView*, long) {

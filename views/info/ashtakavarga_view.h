@@ -111,6 +111,7 @@ public:
 class CEntryAshtakaVargaView : public CAshtakaVargaView {
 public:
     explicit CEntryAshtakaVargaView(QWidget* parent = nullptr);
+    void OnInitialUpdate() override;
     AshtakavargaChoice& Choice() const override { return m_choice; }
 
 private:

@@ -18,6 +18,7 @@
 #include "shell/dialogs/reference_dlgs.h"
 #include "shell/dialogs/select_varga_dlg.h"
 #include "shell/display_fonts.h"
+#include "shell/extra_frames.h"
 #include "views/info/aspect_table_cells.h"
 #include "views/info/cell_format.h"
 #include "views/info/list_menu.h"

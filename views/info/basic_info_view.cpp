@@ -6,6 +6,7 @@
 #include "shell/dialogs/aspect_options_dlg.h"
 #include "shell/dialogs/select_varga_dlg.h"
 #include "shell/display_options.h"
+#include "shell/extra_frames.h"
 #include "views/info/basic_info_tables.h"
 #include "views/info/list_menu.h"
 #include "views/info/list_print.h"
@@ -65,6 +66,11 @@ CBasicInfoView::CBasicInfoView(QWidget* parent, bool forReports) : CCustomListVi
     m_reportPointer.emplace(g_pBasicInfoView, this);
     m_report.emplace(kBasicInfoReport, [this](DrawSurface& surface, int, int) { PrintInto(surface); },
                      CPrintedPiece::RebuildRoutine{}, [this] { return CopiedText(); });
+}
+
+void CEntryBasicInfoView::OnInitialUpdate() {
+    CBasicInfoView::OnInitialUpdate();
+    TitleOwnWindow(*this, "Planet Longitudes");
 }
 
 CTavroDoc* CBasicInfoView::ListedDocument() const {

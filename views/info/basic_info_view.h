@@ -66,4 +66,5 @@ private:
 class CEntryBasicInfoView : public CBasicInfoView {
 public:
     explicit CEntryBasicInfoView(QWidget* parent = nullptr) : CBasicInfoView(parent, false) {}
+    void OnInitialUpdate() override;
 };

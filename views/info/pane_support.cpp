@@ -25,13 +25,6 @@ void CPaneUpdateLink::OnUpdate(CDocumentView*, long hint) {
     m_pane.OnUpdate(nullptr, hint);
 }
 
-void TitleOwnWindow(CView& pane, const std::string& what) {
-    const CDocument* document = pane.GetDocument();
-    auto* window = dynamic_cast<CFrameWnd*>(pane.window());
-    if (!document || !window || window->centralWidget() != &pane) return;
-    window->setWindowTitle(QString::fromStdString(what + " - " + document->GetTitle()));
-}
-
 bool UpdateHeldForPrinting() {
     return g_bPrinting;
 }

@@ -47,11 +47,6 @@ private:
     Pane* m_pane;
 };
 
-// Titles the window of its own that holds `pane` (as its only content) "<what> - <document title>",
-// so that the window says what it shows and of which chart; nothing while the pane is not alone in a
-// window. Called at every update: the document's title follows the chart file opened.
-void TitleOwnWindow(CView& pane, const std::string& what);
-
 // The print-aware update: true while a print job draws a view, when updates are dropped.
 bool UpdateHeldForPrinting();
 // Every pane of the pane's document updated, after a command changed what they show.

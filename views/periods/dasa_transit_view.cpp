@@ -12,6 +12,7 @@
 #include "platform/draw_state.h"
 #include "platform/message_box.h"
 #include "shell/display_fonts.h"
+#include "shell/extra_frames.h"
 #include "views/info/cell_format.h"
 #include "views/info/work_progress.h"
 #include "views/periods/dasa_transit_input.h"

@@ -50,6 +50,7 @@ constexpr int kOptionsButton = 1, kQuickInfoButton = 2, kPreviousButton = 3, kBi
 
 constexpr int kPageMargin = 10; // left of the title and below the help lines, unscaled pixels
 constexpr int kRowHeight = 20;                       // unscaled pixels
+constexpr int kFramePadding = 4;                     // pixels between a row's last text and its frame
 constexpr int kStatusLineStep = 18;
 constexpr int kStatusLineWidth = 200;
 constexpr int kYearLimit = 5255; // the cycle buttons stop at the years the ephemeris covers
@@ -207,22 +208,28 @@ bool CDasaView::DrawStatusLines(DrawSurface& surface, int x) {
     return seed && shift;
 }
 
-void CDasaView::DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaPeriod& period,
-                              int nameColor) {
+Rect CDasaView::DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaPeriod& period, int nameColor,
+                              int frameWidth) {
     const int bottom = top + kRowHeight;
     const int width = CellWidth();
     auto cell = [&](int left, int right) { return ScaledByFontSize(Rect{left, top, right, bottom}); };
-    DrawPageText(surface, period.Name() + ":", cell(x, x + 60), nameColor, kLeft);
-    DrawPageText(surface, period.StartDate(), cell(x + 60, x + 150), kColorDate, kRight);
+    // The times are drawn unclipped and may reach past their cells: the frame goes round them too.
+    Rect frame = cell(x, x + frameWidth);
+    const auto draw = [&](const std::string& text, const Rect& rect, int color, std::uint32_t format) {
+        const Rect drawn = DrawPageText(surface, text, rect, color, format);
+        frame.right = std::max(frame.right, drawn.right + kFramePadding);
+    };
+    draw(period.Name() + ":", cell(x, x + 60), nameColor, kLeft);
+    draw(period.StartDate(), cell(x + 60, x + 150), kColorDate, kRight);
     const int startTime = x + 160;
-    DrawPageText(surface, " (" + period.StartTime() + ")", cell(startTime, startTime + width), kColorTime,
-                 kLeft);
+    draw(" (" + period.StartTime() + ")", cell(startTime, startTime + width), kColorTime, kLeft);
     const int hyphen = startTime + width;
-    DrawPageText(surface, "-", cell(hyphen, hyphen + 10), kColorHyphen, kCentre);
+    draw("-", cell(hyphen, hyphen + 10), kColorHyphen, kCentre);
     const int endDate = hyphen + 10;
-    DrawPageText(surface, period.EndDate(), cell(endDate, endDate + width), kColorDate, kRight);
+    draw(period.EndDate(), cell(endDate, endDate + width), kColorDate, kRight);
     const int endTime = endDate + width + 10;
-    DrawPageText(surface, " (" + period.EndTime() + ")", cell(endTime, endTime + width), kColorTime, kLeft);
+    draw(" (" + period.EndTime() + ")", cell(endTime, endTime + width), kColorTime, kLeft);
+    return frame;
 }
 
 void CDasaView::OnDraw(DrawSurface& surface) {
@@ -266,8 +273,7 @@ void CDasaView::OnDraw(DrawSurface& surface) {
         if (m == 0) y += kRowHeight;
         y += kRowHeight;
         const int x = 30 + 20 * m;
-        DrawPeriodRow(surface, x, y, tree->running[m], kColorHeader);
-        m_levelRects[m + 1] = ScaledByFontSize(Rect{x, y, x + 470 + RectExtra(), y + kRowHeight});
+        m_levelRects[m + 1] = DrawPeriodRow(surface, x, y, tree->running[m], kColorHeader, 470 + RectExtra());
     }
     y += 2 * kRowHeight;
     const int x = 30 + 20 * level;
@@ -283,8 +289,7 @@ void CDasaView::OnDraw(DrawSurface& surface) {
             const int left = name.left - static_cast<int>(40 * FontSizeFactor());
             DrawPageText(surface, "==>", Rect{left, name.top, name.left, name.bottom}, kColorFocus, kLeft);
         }
-        DrawPeriodRow(surface, x, y, tree->period[i], kColorOwner);
-        m_periodRects[i] = ScaledByFontSize(Rect{x, y, x + 390 + RectExtra(), y + kRowHeight});
+        m_periodRects[i] = DrawPeriodRow(surface, x, y, tree->period[i], kColorOwner, 390 + RectExtra());
     }
     if (!printing) {
         const Rect help = DrawPageText(

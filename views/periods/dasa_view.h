@@ -129,7 +129,10 @@ private:
     // Draws the year, zone, seed and shift lines from x; returns whether the seed and shift lines were both
     // drawn.
     bool DrawStatusLines(DrawSurface& surface, int x);
-    void DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaPeriod& period, int nameColor);
+    // One period's row from (x, top), unscaled units. Returns its frame: `frameWidth` units from x, widened
+    // to enclose every text of the row (scaled, as the page's rectangles are).
+    Rect DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaPeriod& period, int nameColor,
+                       int frameWidth);
     void ShowButtons();
     // The scroll extent from what the page drew last: the help lines' box, the rows and the status
     // lines, which end at `statusRight`; the pane scrolls that far and no further.

@@ -89,6 +89,8 @@ void CDasaView::OnEntryChart() {
     entry = *document->m_pCurrentChart;
     entry.m_dateTime = m_pickedStart;
     entry.m_strTitle = m_strPickedLabel;
+    // Its ashtakavarga, strengths and yogas are its own, whatever chart the copied one was read against.
+    entry.m_pAnalysisChart = nullptr;
     const CalcStatus status = entry.ComputeAll(false);
     if (!status.ok()) {
         MessageBox(this, status.error, "Error", MessageIcon::kWarning);

@@ -7,6 +7,7 @@
 #include "document/document_options.h"
 #include "document/tavro_doc.h"
 #include "platform/message_box.h"
+#include "shell/extra_frames.h"
 #include "views/periods/dasa_view.h"
 
 namespace {
@@ -78,6 +79,7 @@ CEntryDasaView::CEntryDasaView(QWidget* parent) : CDasaView(parent, false) {}
 
 void CEntryDasaView::OnInitialUpdate() {
     CDasaView::OnInitialUpdate();
+    TitleOwnWindow(*this, "Compressed Patyayini Dasa");
     ComputeEntryDasa();
 }
 

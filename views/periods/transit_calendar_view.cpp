@@ -7,6 +7,7 @@
 #include "document/tavro_doc.h"
 #include "platform/draw_state.h"
 #include "platform/message_box.h"
+#include "shell/extra_frames.h"
 #include "views/info/work_progress.h"
 #include "views/periods/transit_calendar_drawing.h"
 #include "views/periods/transit_colors.h"
