@@ -203,9 +203,11 @@ StarCatalogueCheck CheckStarCatalogue(const std::string& ephemerisFolder) {
         lacking.push_back(kAnchorStars[a].called);
     }
     if (!lacking.empty()) {
+        const bool one = lacking.size() == 1;
         check.fault += (check.fault.empty() ? "" : "\n") +
                        ("The star catalogue \"" + check.path + "\" holds no line for " + Names(lacking) +
-                        ", on which ayanamsas are held; the program's own lines are used for them.");
+                        (one ? ", on which an ayanamsa is held; the program's own line is used for it."
+                             : ", on which ayanamsas are held; the program's own lines are used for them."));
     }
     check.asFound = check.text == file.text;
     return check;

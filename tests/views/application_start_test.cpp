@@ -66,8 +66,8 @@ TEST_F(DataFolderStartTest, AnAyanamsasStarMissingFromTheCatalogueIsTheProgramsO
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_EQ(m_messages[0],
               "Error: The star catalogue \"" + m_ephemeris.Catalogue() +
-                  "\" holds no line for Aldebaran, on which ayanamsas are held; the program's own "
-                  "lines are used for them.");
+                  "\" holds no line for Aldebaran, on which an ayanamsa is held; the program's own "
+                  "line is used for it.");
     const CChart& started = m_application.Document()->m_natalChart;
     ASSERT_TRUE(started.m_lastCalculation && started.m_lastCalculation->ok());
     // The same moment cast on the program's own folder, whose Aldebaran line the program's own is.
