@@ -75,38 +75,45 @@ public:
     AnchorRepeats() {
         for (const AnchorStar& anchor : kAnchorStars) {
             const std::vector<std::string_view> fields = StarLineFields(StarLineBody(anchor.line));
-            m_keys.push_back({"name", NameKey(fields[kStarName]), std::nullopt});
-            m_keys.push_back(
-                {"nomenclature", std::string(WithoutBlanks(fields[kStarNomenclature])), std::nullopt});
+            for (const StarField field : {kStarName, kStarNomenclature})
+                m_keys.push_back({field, KeyOf(field, fields)});
         }
     }
 
+    // Why the star line must be left out; else nullopt, and the line gives the place of the keys it is
+    // the first to give.
     std::optional<std::string> Fault(std::size_t lineNumber, const std::vector<std::string_view>& fields) {
         const CataloguePlace place(fields);
+        std::vector<Key*> firstGiven;
         for (Key& key : m_keys) {
-            const bool isName = key.what == std::string_view("name");
-            const std::string_view given = isName ? fields[kStarName] : fields[kStarNomenclature];
-            if ((isName ? NameKey(given) : std::string(WithoutBlanks(given))) != key.text) continue;
+            if (KeyOf(key.field, fields) != key.text) continue;
             if (!key.first) {
-                key.first = First{lineNumber, place};
+                firstGiven.push_back(&key);
             } else if (!(key.first->place == place)) {
-                return "it repeats the " + std::string(key.what) + " \"" + std::string(WithoutBlanks(given)) +
-                       "\" of line " + std::to_string(key.first->lineNumber) +
-                       " with another place; the first is used";
+                return "it repeats the " + std::string(key.field == kStarName ? "name" : "nomenclature") +
+                       " \"" + std::string(WithoutBlanks(fields[key.field])) + "\" of line " +
+                       std::to_string(key.first->lineNumber) + " with another place; the first is used";
             }
         }
+        for (Key* key : firstGiven) key->first = First{lineNumber, place};
         return std::nullopt;
     }
 
 private:
+    // A name as the library compares names (NameKey); a nomenclature as it stands.
+    static std::string KeyOf(StarField field, const std::vector<std::string_view>& fields) {
+        return field == kStarName ? NameKey(fields[kStarName])
+                                  : std::string(WithoutBlanks(fields[kStarNomenclature]));
+    }
+
     struct First {
         std::size_t lineNumber;
         CataloguePlace place;
     };
     struct Key {
-        const char* what;
-        std::string text; // a NameKey, or the nomenclature
-        std::optional<First> first;
+        StarField field;
+        std::string text;
+        std::optional<First> first = std::nullopt;
     };
     std::vector<Key> m_keys;
 };
