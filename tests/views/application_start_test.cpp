@@ -82,7 +82,8 @@ TEST_F(DataFolderStartTest, AnAyanamsasStarMissingFromTheCatalogueIsTheProgramsO
 }
 
 // A custom star that the catalogue does not hold: the start says why the chart of the present moment
-// cannot be calculated, in the words opening a chart file uses, and so does File > New.
+// cannot be calculated, in the words opening a chart file uses, and so does File > New; the chart panes
+// draw no chart of it.
 TEST_F(DataFolderStartTest, ACustomStarNoCatalogueHoldsIsToldAtTheStart) {
     Start("UserSelectedAyanamsa=19\nCustomStarCode=,xxNone\n", ShippedCatalogue());
     const std::string told =
@@ -90,7 +91,9 @@ TEST_F(DataFolderStartTest, ACustomStarNoCatalogueHoldsIsToldAtTheStart) {
         "the ayanamsa cannot be computed: ";
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_EQ(m_messages[0].rfind(told, 0), 0u) << m_messages[0];
+    // The chart panes show no chart rather than one of no moment.
     EXPECT_FALSE(m_application.Document()->m_natalChart.m_lastCalculation->ok());
+    EXPECT_EQ(ChartOfPane(0), nullptr);
 
     m_messages.clear();
     EXPECT_TRUE(m_application.MainFrame()->RunCommand(kCmdFileNew));
