@@ -18,6 +18,7 @@
 #include "platform/recording_surface.h"
 #include "shell/preferences.h"
 #include "tests/core/ephemeris_folder_copy.h"
+#include "views/info/custom_list_view.h"
 #include "views/periods/dasa_view.h"
 
 namespace {
@@ -83,7 +84,7 @@ TEST_F(DataFolderStartTest, AnAyanamsasStarMissingFromTheCatalogueIsTheProgramsO
 
 // A custom star that the catalogue does not hold: the start says why the chart of the present moment
 // cannot be calculated, in the words opening a chart file uses, and so does File > New; the chart panes
-// draw no chart of it.
+// and the list of longitudes show no chart of it.
 TEST_F(DataFolderStartTest, ACustomStarNoCatalogueHoldsIsToldAtTheStart) {
     Start("UserSelectedAyanamsa=19\nCustomStarCode=,xxNone\n", ShippedCatalogue());
     const std::string told =
@@ -91,9 +92,12 @@ TEST_F(DataFolderStartTest, ACustomStarNoCatalogueHoldsIsToldAtTheStart) {
         "the ayanamsa cannot be computed: ";
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_EQ(m_messages[0].rfind(told, 0), 0u) << m_messages[0];
-    // The chart panes show no chart rather than one of no moment.
+    // The chart panes and the list of longitudes show no chart rather than one of no moment.
     EXPECT_FALSE(m_application.Document()->m_natalChart.m_lastCalculation->ok());
     EXPECT_EQ(ChartOfPane(0), nullptr);
+    auto* longitudes = dynamic_cast<CCustomListView*>(PaneOf(kNodeBasicInfo));
+    ASSERT_NE(longitudes, nullptr);
+    EXPECT_EQ(longitudes->RowCount(), 0);
 
     m_messages.clear();
     EXPECT_TRUE(m_application.MainFrame()->RunCommand(kCmdFileNew));
