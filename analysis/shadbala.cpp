@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/angle_math.h"
 #include "core/chart_record.h"
@@ -69,6 +70,8 @@ double Packed(const CHmsTime& time) {
 } // namespace
 
 double AyanaDeclination(double longitude) {
+    // No place gives no declination, and must never pick a step of the table.
+    if (!std::isfinite(longitude)) return std::numeric_limits<double>::quiet_NaN();
     const double tropical = Reduce360(longitude + kAyanaAyanamsa);
     double x = tropical > 180.0 ? 360.0 - tropical : tropical;
     if (x > 90.0) x = 180.0 - x;

@@ -16,7 +16,7 @@ inline constexpr int kShadbalaPlanets = 7;
 
 // Declination (degrees, positive north) that the ayana bala gives a sidereal longitude: the tropical
 // longitude taken as the sidereal one + 23 degrees, and the declination interpolated in 15-degree steps
-// up to 24 degrees at the solstices.
+// up to 24 degrees at the solstices. Not a number for a longitude that is not one.
 double AyanaDeclination(double longitude);
 // Tajaka relation of planet p to planet q (bodies 1-7): 2 the planet itself, 1 within one group (Sun,
 // Moon, Mars, Jupiter or Mercury, Venus, Saturn), 0 across the groups or for any other body.

@@ -50,18 +50,16 @@ bool CTavroApp::InitInstance(const QStringList& arguments) {
     if (!g_strPreferenceFileNotice.empty())
         MessageBox(nullptr, g_strPreferenceFileNotice, "Error", MessageIcon::kWarning);
     // So must an atlas or ephemeris file that is missing or damaged, with what still works.
-    if (const std::string notice = DataFolderNotice(AtlasFilePath(), EphemerisFolder()); !notice.empty())
+    if (const std::string notice = DataFolderNotice(AtlasFilePath(), EphemerisFolderInUse()); !notice.empty())
         MessageBox(nullptr, notice, "Error", MessageIcon::kWarning);
     QApplication::setWindowIcon(ApplicationIcon());
     qApp->installEventFilter(this);
 
     // The chart is in place before the panes are made, so that their first drawing shows it.
     m_document = std::make_unique<CTavroDoc>();
-    DocumentStatus opened;
-    if (info.fileToOpen.empty())
-        m_document->NewDocument();
-    else
-        opened = OpenCommandLineChart(*m_document, info.fileToOpen);
+    // A chart that cannot be opened or calculated is told once the window stands.
+    const DocumentStatus opened =
+        info.fileToOpen.empty() ? NewChart(*m_document) : OpenCommandLineChart(*m_document, info.fileToOpen);
     m_document->UpdateChartBaseName();
     ConnectDocument(*m_document);
 

@@ -108,8 +108,9 @@ void OpenDroppedFiles(CMainFrame& frame, CTavroDoc& document, const std::vector<
 void BindFileCommands(CMainFrame& frame, CTavroDoc& document) {
     frame.SetCommandHandler(kCmdFileNew, [&frame, &document] {
         if (!SaveModifiedChart(frame, document)) return;
-        document.NewDocument();
+        const DocumentStatus status = NewChart(document);
         document.UpdateChartBaseName();
+        if (!status.ok()) MessageBox(&frame, status.error, "Error", MessageIcon::kError);
     });
     frame.SetCommandHandler(kCmdFileOpen, [&frame, &document] {
         if (!SaveModifiedChart(frame, document)) return;

@@ -124,6 +124,10 @@ CalcStatus LibraryStarPlace(const std::string& star, const EphemerisMoment& mome
     CountEphemerisCall(EphemerisCall::kStar);
     if (swe_fixstar2(name, moment.jdEt, positionFlags, position, error) < 0)
         return CalcStatus::Failure(error);
+    // A catalogue line with a number out of all measure gives a position that is not a number, with
+    // success flags: no place at all.
+    if (!std::isfinite(position[0]) || !std::isfinite(position[1]))
+        return CalcStatus::Failure("The Swiss Ephemeris gives no place for the star \"" + star + "\".");
     place = {position[0], position[1]};
     return {};
 }

@@ -34,7 +34,8 @@ CalcValue LibraryAyanamsa(double jdUt, std::int32_t flags, int siderealMode, Aya
 CalcValue LibraryStarLongitude(const std::string& star, double jdUt, std::int32_t flags, AyanamsaUse use);
 
 // A fixed star's ecliptic longitude and latitude at a UT Julian day with the given flags (the speed bit
-// ignored), degrees, asked of the library every time. Fails with the library's message.
+// ignored), degrees, asked of the library every time. Fails with the library's message, and when the
+// library gives a position that is not a number.
 struct StarPlace {
     double longitude = 0.0;
     double latitude = 0.0;

@@ -44,8 +44,6 @@ bool IsInPushkaraNavamsa(double longitude) {
     return navamsa == pair[0] || navamsa == pair[1];
 }
 
-namespace {
-
 CalcStatus AltitudeStatus(double altitude) {
     if (altitude >= kMinAltitude && altitude <= kMaxAltitude) return {};
     char text[160];
@@ -53,8 +51,6 @@ CalcStatus AltitudeStatus(double altitude) {
                   kMaxAltitude);
     return CalcStatus::Failure(text);
 }
-
-} // namespace
 
 CalcStatus CChartCore::CalcPlanets() {
     if (CalcStatus status = AltitudeStatus(m_dAltitude); !status.ok()) return status;

@@ -45,6 +45,8 @@ constexpr int kPerBodyValueCount = 10; // the per-body arrays hold bodies 1-9
 // topocentric ephemeris fails.
 constexpr double kMinAltitude = -500.0;
 constexpr double kMaxAltitude = 20000.0;
+// Fails naming the altitude (metres) when it lies outside kMinAltitude..kMaxAltitude.
+CalcStatus AltitudeStatus(double altitude);
 
 // Ecliptic and equatorial coordinates of one body (CChartCore::CalcBodyTopo).
 struct CBodyCoordinates {
@@ -70,7 +72,8 @@ public:
     // (the traditional model writes them in any case); body 0 always writes m_dSiderealTime. Without
     // `full` nothing else is stored and Ketu (9) reads as the node itself, not the node + 180; such a
     // search step may take the ayanamsa interpolated between two exact ones of moments at most 45
-    // minutes apart around it (within 1e-5 arcsecond, ayanamsa_cache.h).
+    // minutes apart around it (within 1e-5 arcsecond, ayanamsa_cache.h). With topocentric positions on
+    // it refuses an altitude as CalcPlanets does.
     CalcValue CalcBody(int body, double jdUt, std::uint8_t& retrograde, bool full);
     // The search step CalcBody(body, jdUt, retrograde, false) of body 1-12 on the ephemeris model, with
     // the body's motion in longitude as the library gives it beside the position, degrees a day (an

@@ -91,6 +91,10 @@ CalcStatus CChartCore::CalcMomentAyanamsa(double jdUt, std::int32_t flags, Ayana
 }
 
 CalcValue CChartCore::CalcBody(int body, double jdUt, std::uint8_t& retrograde, bool full) {
+    // Seen from an absurd height the library gives no place, the anchor star's first.
+    if (g_bTopocentricPositions) {
+        if (CalcStatus status = AltitudeStatus(m_dAltitude); !status.ok()) return {0.0, status};
+    }
     std::int32_t flags = PlaceFlags();
     flags = full ? flags | kFlagSpeed : flags & ~kFlagSpeed;
     MomentAyanamsa moment;

@@ -8,9 +8,9 @@
 
 #include "core/angle_time.h"
 #include "core/ayanamsa.h"
+#include "core/ayanamsa_cache.h"
 #include "core/calc_options.h"
 #include "core/data_folder.h"
-#include "core/ephemeris_calls.h"
 #include "core/fixed_star_names.h"
 #include "core/julian_day.h"
 #include "core/star_catalogue_copy.h"
@@ -78,7 +78,7 @@ private:
 } // namespace
 
 void ListFixedStars(std::istream& catalogue, FixedStarList& list) {
-    const double epochEt = EphemerisJulianDay(kJ2000Ut);
+    const EphemerisMoment epoch(kJ2000Ut);
     std::vector<FixedStarEntry> entries;
     const LahiriModeScope lahiri;
     std::string line;
@@ -87,16 +87,13 @@ void ListFixedStars(std::istream& catalogue, FixedStarList& list) {
         if (!star) continue;
         FixedStarEntry entry;
         entry.searchKey = "," + star->nomenclature;
-        char starName[SE_MAX_STNAME * 2 + 1] = {};
-        entry.searchKey.copy(starName, sizeof starName - 1);
-        double position[6] = {};
-        char error[AS_MAXCH];
-        // swe_fixstar2 reads the catalogue once and keeps it; swe_fixstar would reread it for every star.
-        // A star the library cannot find keeps the zeroed position, as the list always showed it.
-        CountEphemerisCall(EphemerisCall::kStar);
-        swe_fixstar2(starName, epochEt, kStarFlags, position, error);
-        entry.longitude = position[0];
-        entry.latitude = position[1];
+        // The library reads the catalogue once and keeps it. A star it cannot find or place keeps the
+        // position zero, as the list always showed it.
+        StarPlace place;
+        if (LibraryStarPlace(entry.searchKey, epoch, kStarFlags, place).ok()) {
+            entry.longitude = place.longitude;
+            entry.latitude = place.latitude;
+        }
         entry.displayName = FormatFixedStarName(star->name, star->nomenclature) +
                             PositionText(entry.longitude, entry.latitude);
         entry.number = static_cast<int>(entries.size()) + 1;
@@ -122,8 +119,7 @@ void FindCustomStarIndex() {
 bool LoadFixedStarList(const std::string& ephemerisFolder) {
     g_fixedStarList.entries.clear();
     g_nCustomStarIndex = -1;
-    const StarCatalogueCheck check = UseCheckedStarCatalogue(ephemerisFolder);
-    InitialiseEphemeris();
+    const StarCatalogueCheck check = UseEphemerisFolder(ephemerisFolder);
     if (!StarCatalogueRefusal().empty()) return false;
     std::istringstream catalogue(check.text);
     ListFixedStars(catalogue, g_fixedStarList);

@@ -30,7 +30,7 @@ extern int g_nCustomStarIndex;
 // Reads a catalogue ("#" comment lines, else comma-separated fields: traditional name, nomenclature,
 // ...) and replaces the list with its stars. Positions are computed in the Lahiri sidereal mode; the
 // ephemeris' sidereal mode of the chosen ayanamsa is put back afterwards. A star the ephemeris cannot
-// find keeps the position the library returned (zero).
+// find or place (LibraryStarPlace) keeps the position zero.
 void ListFixedStars(std::istream& catalogue, FixedStarList& list);
 
 // Index of the first entry whose search key equals the code exactly (case-sensitive); nullopt when
@@ -40,8 +40,9 @@ std::optional<int> FindFixedStarByCode(const FixedStarList& list, const std::str
 // g_nCustomStarIndex for the preference CustomStarCode in g_fixedStarList; -1 when the list lacks it.
 void FindCustomStarIndex();
 
-// Start-up: checks the star catalogue of the ephemeris folder, hands the library its sound lines
-// (UseCheckedStarCatalogue), lists them into g_fixedStarList and finds the custom star. False when the
-// folder's catalogue could not be read (there is none, or it was refused whole: the list then holds
-// the anchor stars, or nothing when no copy of them could be written).
+// Start-up: makes `ephemerisFolder` the one the library works from (UseEphemerisFolder: its star
+// catalogue checked, its sound lines handed to the library), lists them into g_fixedStarList and finds
+// the custom star. False when the folder's catalogue could not be read (there is none, or it was
+// refused whole: the list then holds the anchor stars, or nothing when no copy of them could be
+// written).
 bool LoadFixedStarList(const std::string& ephemerisFolder = EphemerisFolder());

@@ -1,74 +1,17 @@
 #include "core/star_catalogue_check.h"
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "core/whole_file.h"
 
 namespace {
 
-// The library reads a line with fgets into a buffer of 256 bytes: the line and its end must fit.
-constexpr std::size_t kLongestLine = 255;
-// Name, nomenclature, equinox and eleven numbers are what the library computes a star from.
-constexpr std::size_t kStarFields = 14;
-constexpr std::size_t kFirstNumberField = 3;
 constexpr std::size_t kFaultsShown = 10;
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view WithoutBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A decimal number as atof reads it whole: an optional sign, digits with an optional point.
-bool IsPlainNumber(std::string_view field) {
-    field = WithoutBlanks(field);
-    if (!field.empty() && (field.front() == '+' || field.front() == '-')) field.remove_prefix(1);
-    bool digits = false, point = false;
-    for (const char c : field) {
-        if (IsDigit(c)) {
-            digits = true;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    return digits;
-}
-
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    for (std::size_t start = 0;;) {
-        const std::size_t comma = line.find(',', start);
-        fields.push_back(line.substr(start, comma == std::string_view::npos ? comma : comma - start));
-        if (comma == std::string_view::npos) return fields;
-        start = comma + 1;
-    }
-}
-
-std::optional<std::string> StarFieldsFault(std::string_view body) {
-    // The library joins adjacent commas, so an empty field would shift every field after it.
-    const std::vector<std::string_view> fields = Fields(body);
-    if (fields.size() < kStarFields) {
-        return "it has " + std::to_string(fields.size()) + (fields.size() == 1 ? " field" : " fields") +
-               ", and a star line has at least " + std::to_string(kStarFields);
-    }
-    if (WithoutBlanks(fields[1]).empty()) return std::string("its nomenclature (field 2) is empty");
-    if (WithoutBlanks(fields[2]).empty()) return std::string("its equinox (field 3) is empty");
-    for (std::size_t i = kFirstNumberField; i < kStarFields; ++i) {
-        if (!IsPlainNumber(fields[i])) return "field " + std::to_string(i + 1) + " is not a number";
-    }
-    return std::nullopt;
-}
 
 // The wrong lines of a catalogue: the first kFaultsShown with the reason, then how many more.
 class LineFaults {
@@ -101,36 +44,130 @@ std::optional<std::string> CataloguePath(const std::string& ephemerisFolder) {
     return std::nullopt;
 }
 
+// A traditional name as the library compares names: its blanks left out, in lower case.
+std::string NameKey(std::string_view name) {
+    std::string key;
+    for (const char c : name) {
+        if (c != ' ' && c != '\t') key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return key;
+}
+
+// What places a star: its equinox, and its numbers up to the parallax (taken as 0 when negative, as
+// the copy carries it).
+struct CataloguePlace {
+    std::string equinox;
+    std::array<double, kStarMagnitude - kStarRaHours> numbers{};
+
+    explicit CataloguePlace(const std::vector<std::string_view>& fields)
+        : equinox(WithoutBlanks(fields[kStarEquinox])) {
+        for (std::size_t i = kStarRaHours; i < kStarMagnitude; ++i)
+            numbers[i - kStarRaHours] = StarFieldValue(fields[i]);
+        numbers.back() = std::max(numbers.back(), 0.0);
+    }
+    bool operator==(const CataloguePlace&) const = default;
+};
+
+// The anchor stars' names and nomenclatures as the catalogue first gives them: a later line that gives
+// one of them another place is refused, so that the library finds one place for each.
+class AnchorRepeats {
+public:
+    AnchorRepeats() {
+        for (const AnchorStar& anchor : kAnchorStars) {
+            const std::vector<std::string_view> fields = StarLineFields(StarLineBody(anchor.line));
+            for (const StarField field : {kStarName, kStarNomenclature})
+                m_keys.push_back({field, KeyOf(field, fields)});
+        }
+    }
+
+    // Why the star line must be left out; else nullopt, and the line gives the place of the keys it is
+    // the first to give.
+    std::optional<std::string> Fault(std::size_t lineNumber, const std::vector<std::string_view>& fields) {
+        const CataloguePlace place(fields);
+        std::vector<Key*> firstGiven;
+        for (Key& key : m_keys) {
+            if (KeyOf(key.field, fields) != key.text) continue;
+            if (!key.first) {
+                firstGiven.push_back(&key);
+            } else if (!(key.first->place == place)) {
+                return "it repeats the " + std::string(key.field == kStarName ? "name" : "nomenclature") +
+                       " \"" + std::string(WithoutBlanks(fields[key.field])) + "\" of line " +
+                       std::to_string(key.first->lineNumber) + " with another place; the first is used";
+            }
+        }
+        for (Key* key : firstGiven) key->first = First{lineNumber, place};
+        return std::nullopt;
+    }
+
+private:
+    // A name as the library compares names (NameKey); a nomenclature as it stands.
+    static std::string KeyOf(StarField field, const std::vector<std::string_view>& fields) {
+        return field == kStarName ? NameKey(fields[kStarName])
+                                  : std::string(WithoutBlanks(fields[kStarNomenclature]));
+    }
+
+    struct First {
+        std::size_t lineNumber;
+        CataloguePlace place;
+    };
+    struct Key {
+        StarField field;
+        std::string text;
+        std::optional<First> first = std::nullopt;
+    };
+    std::vector<Key> m_keys;
+};
+
+// True when the star line is the one the library finds for an anchor star's name ("Spica", or ","
+// and the nomenclature).
+bool GivesAnchor(const std::vector<std::string_view>& fields, std::string_view star) {
+    if (star.starts_with(',')) return WithoutBlanks(fields[kStarNomenclature]) == star.substr(1);
+    return NameKey(fields[kStarName]) == NameKey(star);
+}
+
+// The line as the library may read it: a negative parallax carried as 0.
+std::string LineToCopy(std::string_view line, const std::vector<std::string_view>& fields) {
+    const std::string_view parallax = fields[kStarParallax];
+    if (StarFieldValue(parallax) >= 0.0) return std::string(line);
+    const std::size_t start = static_cast<std::size_t>(parallax.data() - line.data());
+    return std::string(line.substr(0, start)) + "0" + std::string(line.substr(start + parallax.size()));
+}
+
+std::string Names(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    return text;
+}
+
 } // namespace
 
-std::optional<std::string> StarCatalogueLineFault(std::string_view line) {
-    if (line.empty() || line.back() != '\n') return std::string("it does not end in a line end");
-    if (line.size() > kLongestLine) {
-        return "it is longer than " + std::to_string(kLongestLine) +
-               " bytes, the most the Swiss Ephemeris reads as a line";
-    }
-    std::string_view body = line.substr(0, line.size() - 1);
-    if (!body.empty() && body.back() == '\r') body.remove_suffix(1);
-    if (body.empty() || body.front() == '#') return std::nullopt;
-    if (body.find('\0') != std::string_view::npos) return std::string("it holds a zero byte");
-    if (body.find('\r') != std::string_view::npos)
-        return std::string("it holds a carriage return inside the line");
-    return StarFieldsFault(body);
+std::string AnchorStarLines() {
+    std::string lines;
+    for (const AnchorStar& anchor : kAnchorStars) lines += anchor.line;
+    return lines;
 }
 
 StarCatalogueCheck CheckStarCatalogue(const std::string& ephemerisFolder) {
     StarCatalogueCheck check;
     const auto path = CataloguePath(ephemerisFolder);
-    if (!path) return check;
+    if (!path) {
+        check.text = AnchorStarLines();
+        check.fault = "The ephemeris folder \"" + ephemerisFolder +
+                      "\" holds no star catalogue (\"sefstars.txt\")." + kAnchorStarsUsed;
+        return check;
+    }
     check.path = *path;
     const FileReadResult file = ReadFileWhole(check.path, {kStarCatalogueLimitBytes, "a star catalogue"});
     if (file.outcome != FileReadResult::Outcome::kRead) {
-        check.text = kAnchorStarLines;
+        check.text = AnchorStarLines();
         check.fault = file.message + kAnchorStarsUsed;
         return check;
     }
     check.read = true;
     LineFaults faults;
+    AnchorRepeats repeats;
+    std::array<bool, kAnchorStarCount> anchorGiven{};
     bool anyStar = false;
     std::size_t lineNumber = 0;
     for (std::size_t start = 0; start < file.text.size();) {
@@ -139,22 +176,46 @@ StarCatalogueCheck CheckStarCatalogue(const std::string& ephemerisFolder) {
         const std::string_view line = std::string_view(file.text).substr(start, next - start);
         start = next;
         ++lineNumber;
-        if (const auto why = StarCatalogueLineFault(line)) {
+        std::optional<std::string> why = StarCatalogueLineFault(line);
+        const std::vector<std::string_view> fields = StarLineFields(StarLineBody(line));
+        if (!why && IsStarLine(line)) why = repeats.Fault(lineNumber, fields);
+        if (why) {
             faults.Add(lineNumber, *why);
             continue;
         }
-        check.text += line;
-        anyStar = anyStar || (line.front() != '#' && line.front() != '\n' && line.front() != '\r');
+        if (!IsStarLine(line)) {
+            check.text += line;
+            continue;
+        }
+        check.text += LineToCopy(line, fields);
+        anyStar = true;
+        for (std::size_t a = 0; a < kAnchorStarCount; ++a)
+            anchorGiven[a] = anchorGiven[a] || GivesAnchor(fields, kAnchorStars[a].star);
     }
-    if (faults.Empty()) return check;
     const std::string head =
         "The star catalogue \"" + check.path + "\" has lines that the Swiss Ephemeris cannot read:";
-    if (anyStar) {
+    if (!anyStar && !faults.Empty()) {
+        check.text = AnchorStarLines();
+        check.fault = head + faults.List() + "\nNot one of its stars can be used." + kAnchorStarsUsed;
+        return check;
+    }
+    if (!faults.Empty()) {
         check.fault = head + faults.List() +
                       "\nThose lines are left out and its other stars are used; the file is left as it is.";
-    } else {
-        check.text = kAnchorStarLines;
-        check.fault = head + faults.List() + "\nNot one of its stars can be used." + kAnchorStarsUsed;
     }
+    std::vector<std::string> lacking;
+    for (std::size_t a = 0; a < kAnchorStarCount; ++a) {
+        if (anchorGiven[a]) continue;
+        check.text += kAnchorStars[a].line;
+        lacking.push_back(kAnchorStars[a].called);
+    }
+    if (!lacking.empty()) {
+        const bool one = lacking.size() == 1;
+        check.fault += (check.fault.empty() ? "" : "\n") +
+                       ("The star catalogue \"" + check.path + "\" holds no line for " + Names(lacking) +
+                        (one ? ", on which an ayanamsa is held; the program's own line is used for it."
+                             : ", on which ayanamsas are held; the program's own lines are used for them."));
+    }
+    check.asFound = check.text == file.text;
     return check;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The star catalogue the Swiss Ephemeris reads: a checked copy of the ephemeris folder's catalogue
-// (CheckStarCatalogue) in a folder of this process, which the library's path lists before the
-// ephemeris folder, so that the user's file is never read by the library and is left as it is.
+// (CheckStarCatalogue) in the private folder of this process (private_folder.h), which the library's
+// path lists before the ephemeris folder, so that the user's file is never read by the library and is
+// left as it is.
 #include <string>
 
 #include "core/star_catalogue_check.h"
@@ -19,10 +20,13 @@ bool StarCatalogueChecked();
 // in force when it was of this folder, so that the catalogue is not read again; else a check made now.
 std::string StarCatalogueFault(const std::string& ephemerisFolder);
 
-// The folder that holds the copy, for the front of the library's path; empty when there is no copy
-// (the ephemeris folder holds no catalogue, or the copy could not be written).
+// The folder that holds the copy (PrivateFolder), for the front of the library's path; empty when the
+// copy could not be written.
 std::string CheckedStarFolder();
 
-// Empty while the library may be asked for stars; else why not: the catalogue is faulty and no copy
-// of its sound lines could be written, so the library would read the faulty file itself.
+// The ephemeris folder of the check in force; empty before the first check.
+const std::string& CheckedEphemerisFolder();
+
+// Empty while the library may be asked for stars; else why not: no copy could be written of what the
+// library may read, which is not the catalogue as it stands, so the library would read something else.
 const std::string& StarCatalogueRefusal();

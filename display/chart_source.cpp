@@ -1,5 +1,6 @@
 #include "display/chart_source.h"
 
+#include "chart/chart.h"
 #include "display/pane_settings.h"
 
 ChartSource g_chartSource;
@@ -7,7 +8,10 @@ ChartSource g_chartSource;
 CChart* ChartOfPane(int pane) {
     const auto& pick =
         g_nPaneDisplayMode[pane] == kNatalChartOnly ? g_chartSource.natal : g_chartSource.current;
-    return pick ? pick() : nullptr;
+    CChart* chart = pick ? pick() : nullptr;
+    // A chart whose calculation failed holds no positions of its moment (a new one none at all).
+    if (chart && chart->m_lastCalculation && !chart->m_lastCalculation->ok()) return nullptr;
+    return chart;
 }
 
 int CurrentMode() {

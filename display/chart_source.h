@@ -24,7 +24,7 @@ struct ChartSource {
 extern ChartSource g_chartSource;
 
 // The chart a pane shows: the natal chart when the pane's display mode is "natal chart only", else the
-// current chart; null while there is none.
+// current chart; null while there is none, or while its last calculation failed.
 CChart* ChartOfPane(int pane);
 int CurrentMode();
 // The document's full recalculation; nothing while no document is in place.

@@ -81,8 +81,7 @@ bool CTavroDoc::OnNewDocument() {
     ResetForIncomingChart();
     SyncChartPlace();
     m_nSubMode = 0;
-    // A chart of the present moment that cannot be calculated shows its failure in the views.
-    (void)Calculate(0);
+    m_newChartStatus = Calculate(0);
     SetModifiedFlag(false);
     return true;
 }

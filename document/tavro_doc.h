@@ -28,8 +28,11 @@ public:
 
     // --- Framework -------------------------------------------------------------------------------
     // A new chart: the present moment at the default place, daylight saving as the place's rules say,
-    // natal mode; calculated. False only when the base refuses.
+    // natal mode; calculated (NewChartStatus). False only when the base refuses.
     bool OnNewDocument() override;
+    // What the calculation of the last new chart came to: a chart of the present moment that cannot be
+    // calculated (a moment outside the ephemeris, an ayanamsa whose star cannot be computed) says why.
+    const CalcStatus& NewChartStatus() const { return m_newChartStatus; }
     // Storing: the natal chart's birth data as chart-file text. Loading: the text read back into the
     // natal chart, which is then calculated. Either way the undo stack then holds the one natal moment.
     // A file that is not a chart is refused with a message naming the file and the fault, and the
@@ -220,6 +223,7 @@ public:
 private:
     // The chart-file text of the chart last opened, saved or made new.
     std::string m_strSavedChartText;
+    CalcStatus m_newChartStatus;
     // After an undo of birth-time changes: the marks of earlier changes go, and the content alone says
     // whether the chart is still changed.
     void ForgetChangeMarks() { CDocument::SetModifiedFlag(false); }
@@ -255,6 +259,11 @@ private:
 // extension; the whole path when it has neither (or the file name is nothing but the extension).
 std::string ChartBaseName(const std::string& path);
 
+// File > New, and the start without a chart file: the document gets a new chart (the present moment
+// at the default place), every view updated. A chart that cannot be calculated fails with why, as a
+// chart file that cannot be opened does.
+DocumentStatus NewChart(CTavroDoc& document);
 // Opens the chart file named on the command line. When it cannot be opened the document gets a new
-// chart (the present moment at the default place) and the status names the file and what is wrong.
+// chart (NewChart) and the status names the file and what is wrong (and why the new chart cannot be
+// calculated, when it cannot).
 DocumentStatus OpenCommandLineChart(CTavroDoc& document, const std::string& path);

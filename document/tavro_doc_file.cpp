@@ -171,8 +171,17 @@ std::string ChartBaseName(const std::string& path) {
     return path;
 }
 
+DocumentStatus NewChart(CTavroDoc& document) {
+    document.NewDocument();
+    if (document.NewChartStatus().ok()) return {};
+    return DocumentStatus::Failure("The chart of the present moment cannot be calculated: " +
+                                   document.NewChartStatus().error);
+}
+
 DocumentStatus OpenCommandLineChart(CTavroDoc& document, const std::string& path) {
     DocumentStatus status = document.OnOpenDocument(path);
-    if (!status.ok()) document.NewDocument();
+    if (status.ok()) return status;
+    if (const DocumentStatus instead = NewChart(document); !instead.ok())
+        status.error += "\n\n" + instead.error;
     return status;
 }

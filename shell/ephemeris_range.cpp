@@ -42,6 +42,30 @@ bool HasFilePair(const std::string& folder, int year) {
     return Readable(dir / FileName(year, false)) && Readable(dir / FileName(year, true));
 }
 
+// "\n" and the file of the six centuries from `year` that the library cannot read; empty when it reads
+// both. The
+// moon file is read with the planet file, so it is asked about only when that one is sound, read alone
+// at a moment the built-in Moon covers. Where it covers none, the two are read together, and a failure
+// names both.
+std::string DamagedFileFault(const std::string& folder, int year) {
+    const std::filesystem::path dir(folder);
+    const double start = JulianDay(year, 1, 1, 0.0, kGregorianCalendar);
+    const double end = JulianDay(year + kYearsPerFile, 1, 1, 0.0, kGregorianCalendar);
+    const double from = std::max(start, kBuiltInMoonFirstJd), to = std::min(end, kBuiltInMoonLastJd);
+    const auto quoted = [&dir, year](bool moon) {
+        return "\"" + (dir / FileName(year, moon)).string() + "\"";
+    };
+    if (from < to) {
+        const double probe = (from + to) / 2.0;
+        if (!PlanetFileServes((dir / FileName(year, false)).string(), probe))
+            return "\n" + quoted(false) + " is damaged";
+        if (!MoonFileServes(folder, probe)) return "\n" + quoted(true) + " is damaged";
+        return {};
+    }
+    if (MoonFileServes(folder, (start + end) / 2.0)) return {};
+    return "\n" + quoted(false) + " or " + quoted(true) + " is damaged";
+}
+
 } // namespace
 
 YearRange EphemerisYearRange(const std::string& folder) {
@@ -88,14 +112,8 @@ std::string EphemerisFolderNotice(const std::string& folder) {
                       FileName(year, present[1]) + "\"" + years;
         }
         if (!regular[0] || !regular[1]) continue; // the library is not let near a special file
-        // The moon file is read with the planet file, so it is asked about only when that one is sound.
-        const double middle = JulianDay(year + kYearsPerFile / 2, 1, 1, 12.0, kGregorianCalendar);
-        for (const bool moon : {false, true}) {
-            if (EphemerisFilesServe(folder, moon, middle)) continue;
-            faults += "\n\"" + (std::filesystem::path(folder) / FileName(year, moon)).string() +
-                      "\" is damaged" + years;
-            break;
-        }
+        if (const std::string damaged = DamagedFileFault(folder, year); !damaged.empty())
+            faults += damaged + years;
     }
     if (!anyFile)
         return "The ephemeris folder \"" + folder +

@@ -43,13 +43,15 @@ std::string BackupPath(const std::string& path) {
     return path + ".bak";
 }
 
-// The date range and the custom-star list follow the installed ephemeris files; the ayanamsa is
-// applied whatever the file held, so that the one read from it is in force.
+// The date range and the custom-star list follow the ephemeris files of the data folder, which the
+// library then works from; the ayanamsa is applied whatever the file held, so that the one read from
+// it is in force.
 void ApplyEphemerisFolderFacts() {
-    const YearRange years = EphemerisYearRange(EphemerisFolder());
+    const std::string ephemeris = EphemerisFolderInUse();
+    const YearRange years = EphemerisYearRange(ephemeris);
     g_nMinYear = years.min;
     g_nMaxYear = years.max;
-    LoadFixedStarList();
+    LoadFixedStarList(ephemeris);
     ApplyAyanamsaSettings(g_ayanamsaSettings);
 }
 
@@ -65,6 +67,10 @@ std::string RefusedValuesNote(const std::string& path, const std::vector<std::st
 }
 
 } // namespace
+
+std::string EphemerisFolderInUse() {
+    return DataFolderInUse() + "/ephe";
+}
 
 PreferenceFileRead ReadPreferencesFile(const std::string& path) {
     const FileReadResult file = ReadFileWhole(path, kPreferenceFileLimit);

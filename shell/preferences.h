@@ -11,6 +11,10 @@ extern std::string g_strTavroDirectory; // the installation folder: the parent o
 extern std::string g_strDataDirectory;  // its "tvcore" folder: ephemeris, atlas and preference file
 extern bool g_bPreferencesInitialised;
 
+// The "ephe" folder of the data folder in use (g_strDataDirectory, DataFolder() before it is set): the
+// Swiss Ephemeris files the preferences' start and import point the library at.
+std::string EphemerisFolderInUse();
+
 // Puts every option in place once, before any chart is cast: folders, the ephemeris path, built-in
 // defaults, the preference file over them, the options with side effects and the name tables.
 // Callers test g_bPreferencesInitialised first.

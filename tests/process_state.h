@@ -3,14 +3,16 @@
 // starts and put back when it ends, whatever the test changed: every option of the table (core,
 // document and shell rows), the names, labels and tables built from them, the chart document's state
 // (the moments, the panes' selections, the chart file's base name, the forms' settings), the printing
-// state, the preferences' start-up state and the frame's and the panes' remembered state. A fixture
-// holds one before anything it sets up, so that every test of it, and of the fixtures made from it,
+// state, the preferences' start-up state and the frame's and the panes' remembered state, and the
+// ephemeris folder the library works from (a start-up or an import moves it to the data folder in use). A
+// fixture holds one before anything it sets up, so that every test of it, and of the fixtures made from it,
 // leaves the process as it found it.
 #include <functional>
 #include <vector>
 
 #include "core/body_names.h"
 #include "core/chart_labels.h"
+#include "core/data_folder.h"
 #include "core/fixed_stars.h"
 #include "core/option_appliers.h"
 #include "core/varga_columns.h"
@@ -69,6 +71,10 @@
 class CScopedProcessState {
 public:
     CScopedProcessState() {
+        // The library's ephemeris folder goes back once everything else has.
+        m_putBack.push_back([folder = LibraryEphemerisFolder()] {
+            if (LibraryEphemerisFolder() != folder) UseEphemerisFolder(folder);
+        });
         // The shell's options; the core's and the document's come back through m_options.
 #define KEEP_SHELL_OPTION(layer, section, form, type, name, ...) OPTION_OF_LAYER(layer, Shell, Keep(name);)
         OPTION_TABLE(KEEP_SHELL_OPTION)

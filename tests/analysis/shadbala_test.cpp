@@ -1,6 +1,7 @@
 // Shadbala: the constants and steps of the six strengths, their edge cases, and the ranges of every
 // component in full natal charts.
 #include <cmath>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,11 @@ TEST(Shadbala, AyanaBalaOfAFullDeclination) {
     EXPECT_DOUBLE_EQ(AyanaDeclination(-8.0), 362.0 / 60.0);  // tropical 15
     EXPECT_DOUBLE_EQ(AyanaDeclination(14.5), 852.5 / 60.0);  // tropical 37.5: 703 + 299 / 2
     EXPECT_DOUBLE_EQ(AyanaDeclination(97.0), 1238.0 / 60.0); // tropical 120, as far from 180 as 60
+    // A place that is not a number (a star out of all measure under a custom ayanamsa) has no declination;
+    // it picked a step far outside the table and crashed the strengths.
+    for (const double none :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})
+        EXPECT_TRUE(std::isnan(AyanaDeclination(none))) << none;
     struct Case {
         int planet;
         double longitude;

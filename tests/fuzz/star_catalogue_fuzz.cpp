@@ -1,12 +1,15 @@
 // libFuzzer entry for the star catalogue check: whatever a catalogue holds, the Swiss Ephemeris reads
 // the lines the check lets through whole, once: it neither crashes on them nor rereads the file at
-// every star it is asked for.
+// every star it is asked for; and it places them rightly: it finds every one of their stars by its
+// nomenclature, at a place that is a number.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 #include <swephexp.h>
 #include <unistd.h>
@@ -31,12 +34,15 @@ struct Folders {
     ~Folders() { fs::remove_all(base); }
 };
 
-void AskForStar(const char* star) {
+// True when the library finds the star and gives it a place that is a number, away from the epoch of
+// the catalogue (where a number out of all measure may still leave the place whole).
+bool AskForStar(const std::string& star) {
     char name[2 * SE_MAX_STNAME + 1] = {};
-    std::string(star).copy(name, sizeof name - 1);
+    star.copy(name, sizeof name - 1);
     double position[6];
     char error[AS_MAXCH];
-    swe_fixstar2(name, 2451545.0, SEFLG_SWIEPH, position, error);
+    return swe_fixstar2(name, 2460000.5, SEFLG_SWIEPH, position, error) >= 0 && std::isfinite(position[0]) &&
+           std::isfinite(position[1]);
 }
 
 } // namespace
@@ -57,5 +63,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AskForStar("NoSuchStar");
     // Each look at /proc/self/io reads some hundred bytes; a second reading of the catalogue, more.
     if (BytesReadByThisProcess() - before > 400 + check.text.size()) std::abort();
+    for (std::size_t start = 0; start < check.text.size();) {
+        const std::size_t end = check.text.find('\n', start);
+        if (end == std::string::npos) std::abort(); // every line the library is given ends
+        const std::string_view line = std::string_view(check.text).substr(start, end - start + 1);
+        start = end + 1;
+        if (!IsStarLine(line)) continue;
+        const std::string_view nomenclature =
+            WithoutBlanks(StarLineFields(StarLineBody(line))[kStarNomenclature]);
+        if (!AskForStar("," + std::string(nomenclature))) std::abort();
+    }
     return 0;
 }

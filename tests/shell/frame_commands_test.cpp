@@ -11,11 +11,13 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 
 #include "app/file_commands.h"
+#include "core/data_folder.h"
 #include "display/chart_commands.h"
 #include "display/chart_view.h"
 #include "document/document_state.h"
@@ -68,6 +70,8 @@ protected:
         MainFrameTest::SetUp();
         ASSERT_TRUE(m_dataFolder.isValid());
         g_strDataDirectory = m_dataFolder.path().toStdString();
+        // Its ephemeris files are the program's, which an import of preferences checks again.
+        std::filesystem::create_directory_symlink(EphemerisFolder(), g_strDataDirectory + "/ephe");
         // The user's own preference folder is one of the test's, so that saves land in the data folder.
         m_keptConfigHome = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", m_dataFolder.filePath("config").toUtf8());

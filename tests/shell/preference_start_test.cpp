@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "core/calc_options.h"
+#include "core/data_folder.h"
 #include "shell/preference_keys.h"
 #include "shell/preferences.h"
 #include "shell_test_helpers.h"
@@ -68,7 +69,8 @@ std::optional<std::string> OptionalText(const char* text) {
     return text ? std::optional<std::string>(text) : std::nullopt;
 }
 
-// A data folder and a user's folder of the test's own, with the program pointed at them.
+// A data folder and a user's folder of the test's own, with the program pointed at them; the data
+// folder's ephemeris files are the program's.
 class Folders {
 public:
     Folders()
@@ -76,6 +78,7 @@ public:
           savedDataFolder(g_strDataDirectory), savedConfig(OptionalText(std::getenv("XDG_CONFIG_HOME"))) {
         fs::remove_all(root);
         fs::create_directories(root / "data");
+        fs::create_directory_symlink(EphemerisFolder(), root / "data/ephe");
         fs::create_directories(root / "config/kalomithra-hora");
         g_strDataDirectory = (root / "data").string();
         ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
@@ -87,6 +90,7 @@ public:
             fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
         fs::remove_all(root, ec);
         g_strDataDirectory = savedDataFolder;
+        UseEphemerisFolder(savedEphemerisFolder);
         if (savedConfig)
             ::setenv("XDG_CONFIG_HOME", savedConfig->c_str(), 1);
         else
@@ -99,6 +103,7 @@ public:
 
 private:
     std::string savedDataFolder;
+    std::string savedEphemerisFolder = LibraryEphemerisFolder();
     std::optional<std::string> savedConfig;
 };
 

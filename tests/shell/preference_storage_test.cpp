@@ -123,12 +123,19 @@ TEST(DataFolderNotice, NamesMissingAndDamagedFilesAndWhatStillWorks) {
     link("semo_18.se1");
     link("semom06.se1");
     link("sepl_24.se1"); // without its moon
-    {
-        std::ifstream whole(debian + "/seplm06.se1", std::ios::binary);
-        std::string head(20000, '\0');
+    const auto cutShort = [&](const std::string& name, std::size_t bytes) {
+        std::ifstream whole(debian + "/" + name, std::ios::binary);
+        std::string head(bytes, '\0');
         whole.read(head.data(), static_cast<std::streamsize>(head.size()));
-        std::ofstream(ephe + "/seplm06.se1", std::ios::binary) << head; // cut short
-    }
+        std::ofstream(ephe + "/" + name, std::ios::binary) << head;
+    };
+    cutShort("seplm06.se1", 20000);
+    // A damaged moon file beside a sound planet file: the library names the planet file for both.
+    link("sepl_12.se1");
+    cutShort("semo_12.se1", 652385);
+    // Where the built-in Moon cannot stand in for the moon file, the two cannot be told apart.
+    link("seplm48.se1");
+    cutShort("semom48.se1", 652385);
     FifoFile special(ephe + "/semo_30.se1");
     link("sepl_30.se1");
     ASSERT_TRUE(special.made());
@@ -144,13 +151,15 @@ TEST(DataFolderNotice, NamesMissingAndDamagedFilesAndWhatStillWorks) {
         "The atlas of places \"" + atlas + "\" is damaged: places cannot be looked up",
         "longitude, latitude and time zone can still be typed in",
         "\"" + ephe + "/seplm06.se1\" is damaged (years -600 to -1)",
+        "\n\"" + ephe + "/semo_12.se1\" is damaged (years 1200 to 1799)",
+        "\"" + ephe + "/seplm48.se1\" or \"" + ephe + "/semom48.se1\" is damaged (years -4800 to -4201)",
         "\"semo_24.se1\" is missing beside \"sepl_24.se1\" (years 2400 to 2999)",
         "\"" + ephe + "/semo_30.se1\": it is not a regular file (a fifo) (years 3000 to 3599)",
         "charts of all other years are calculated as usual",
     };
     for (const std::string& part : kParts)
         EXPECT_NE(notice.find(part), std::string::npos) << part << "\n" << notice;
-    for (const char* sound : {"sepl_18", "semo_18", "semom06"})
+    for (const char* sound : {"sepl_18", "semo_18", "semom06", "sepl_12"})
         EXPECT_EQ(notice.find(sound), std::string::npos) << sound << "\n" << notice;
 
     fs::remove_all(ephe);

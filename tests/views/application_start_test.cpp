@@ -5,15 +5,105 @@
 #include <QApplication>
 #include <QDir>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
 #include "application_fixture.h"
 #include "display/chart_commands.h"
 #include "display/entry_chart_view.h"
 #include "display/mixed_chart_view.h"
 #include "platform/frame_wnd.h"
 #include "platform/recording_surface.h"
+#include "shell/preferences.h"
+#include "tests/core/ephemeris_folder_copy.h"
+#include "views/info/custom_list_view.h"
 #include "views/periods/dasa_view.h"
 
 namespace {
+
+std::string ShippedCatalogue() {
+    std::ifstream file(std::filesystem::path(EphemerisFolder()) / "sefstars.txt", std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The program started on a data folder of the test's own, as start-up finds it: the preference file in
+// it (the user's preference folder an empty one), its "ephe" folder holding the program's ephemeris
+// files and the star catalogue `catalogue`.
+class DataFolderStartTest : public ApplicationStartTest {
+protected:
+    void Start(const std::string& preferences, const std::string& catalogue) {
+        ASSERT_TRUE(m_folder.isValid());
+        std::ofstream(m_ephemeris.Catalogue(), std::ios::binary) << catalogue;
+        std::ofstream(m_data / "tavro.ini") << preferences;
+        std::filesystem::create_directories(m_config);
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_config.string()));
+        g_strDataDirectory = m_data.string();
+        g_strPreferenceFileNotice = LoadPreferences();
+        ASSERT_EQ(g_strPreferenceFileNotice, "");
+        ASSERT_TRUE(m_application.InitInstance({}));
+    }
+    ~DataFolderStartTest() override { qputenv("XDG_CONFIG_HOME", m_keptConfigHome); }
+
+    std::filesystem::path m_data = std::filesystem::path(m_folder.path().toStdString()) / "data";
+    EphemerisFolderCopy m_ephemeris{m_data / "ephe"};
+
+private:
+    std::filesystem::path m_config = std::filesystem::path(m_folder.path().toStdString()) / "config";
+    QByteArray m_keptConfigHome = qgetenv("XDG_CONFIG_HOME");
+};
+
+// A catalogue without Aldebaran, and the Rohini-paksha ayanamsa (held on Aldebaran) chosen: every body
+// of the start-up chart stood at 0 Aries, and nothing was said. The program's own Aldebaran stands in,
+// and the start says so.
+TEST_F(DataFolderStartTest, AnAyanamsasStarMissingFromTheCatalogueIsTheProgramsOwn) {
+    std::istringstream shipped(ShippedCatalogue());
+    std::string withoutAldebaran;
+    for (std::string line; std::getline(shipped, line);)
+        if (!line.starts_with("Aldebaran")) withoutAldebaran += line + "\n";
+    Start("UserSelectedAyanamsa=20\n", withoutAldebaran);
+
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0],
+              "Error: The star catalogue \"" + m_ephemeris.Catalogue() +
+                  "\" holds no line for Aldebaran, on which an ayanamsa is held; the program's own "
+                  "line is used for it.");
+    const CChart& started = m_application.Document()->m_natalChart;
+    ASSERT_TRUE(started.m_lastCalculation && started.m_lastCalculation->ok());
+    // The same moment cast on the program's own folder, whose Aldebaran line the program's own is.
+    UseEphemerisFolder(EphemerisFolder());
+    CChart reference = started;
+    reference.m_pNatalChart = nullptr;
+    reference.m_pAnalysisChart = nullptr;
+    ASSERT_TRUE(reference.ComputeAll(false).ok());
+    for (int body = 0; body < kEphemerisBodyCount; ++body)
+        EXPECT_DOUBLE_EQ(started.m_bodies[body].m_dLongitude, reference.m_bodies[body].m_dLongitude) << body;
+    EXPECT_NE(started.m_bodies[kSun].m_dLongitude, 0.0);
+}
+
+// A custom star that the catalogue does not hold: the start says why the chart of the present moment
+// cannot be calculated, in the words opening a chart file uses, and so does File > New; the chart panes
+// and the list of longitudes show no chart of it.
+TEST_F(DataFolderStartTest, ACustomStarNoCatalogueHoldsIsToldAtTheStart) {
+    Start("UserSelectedAyanamsa=19\nCustomStarCode=,xxNone\n", ShippedCatalogue());
+    const std::string told =
+        "Error: The chart of the present moment cannot be calculated: The star \",xxNone\" of "
+        "the ayanamsa cannot be computed: ";
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].rfind(told, 0), 0u) << m_messages[0];
+    // The chart panes and the list of longitudes show no chart rather than one of no moment.
+    EXPECT_FALSE(m_application.Document()->m_natalChart.m_lastCalculation->ok());
+    EXPECT_EQ(ChartOfPane(0), nullptr);
+    auto* longitudes = dynamic_cast<CCustomListView*>(PaneOf(kNodeBasicInfo));
+    ASSERT_NE(longitudes, nullptr);
+    EXPECT_EQ(longitudes->RowCount(), 0);
+
+    m_messages.clear();
+    EXPECT_TRUE(m_application.MainFrame()->RunCommand(kCmdFileNew));
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].rfind(told, 0), 0u) << m_messages[0];
+}
 
 TEST_F(ApplicationStartTest, ChartFileOnTheCommandLineIsShownInTheTitleAndThePanes) {
     ASSERT_TRUE(m_folder.isValid());

@@ -1,0 +1,21 @@
+#pragma once
+// A folder of this process under the temporary folder, for what the Swiss Ephemeris is pointed at in
+// place of the user's files: the checked star catalogue and links to ephemeris files. It is made when
+// first needed and removed at exit by the process that made it (never by a child that inherited it).
+// A lock on a file in it, held for the process's life, tells every other copy of the program that it
+// is in use: a copy removes only the folders whose lock it can take, those of copies gone without
+// their exit (killed, crashed), whatever process namespace they ran in.
+#include <cstddef>
+#include <string>
+
+// The longest path the Swiss Ephemeris 2.10 takes: with a longer one it falls back on its built-in
+// path without a word (found by handing it paths of every length up to 260).
+constexpr std::size_t kLongestEphemerisPath = 242;
+// Short enough that the folder twice, with a separator and a short name in it, stays within
+// kLongestEphemerisPath.
+constexpr std::size_t kLongestPrivateFolder = 110;
+
+// The folder, or empty with `failure` saying why it cannot be made. It lies in the temporary folder,
+// or in /tmp when that one's path is too long or refuses it, and its path holds no ':' or ';' (the
+// library splits its path at these).
+const std::string& PrivateFolder(std::string& failure);
