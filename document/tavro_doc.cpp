@@ -55,6 +55,12 @@ CTavroDoc::~CTavroDoc() {
     if (g_pReferenceChart == &m_natalChart || g_pReferenceChart == &m_workChart) g_pReferenceChart = nullptr;
 }
 
+CChart* CTavroDoc::CalculatedChart() const {
+    if (!m_pCurrentChart || (m_pCurrentChart->m_lastCalculation && !m_pCurrentChart->m_lastCalculation->ok()))
+        return nullptr;
+    return m_pCurrentChart;
+}
+
 bool CTavroDoc::OnNewDocument() {
     if (!CDocument::OnNewDocument()) return false;
     g_nCalendarFlag = 1;

@@ -33,6 +33,9 @@ public:
     // What the calculation of the last new chart came to: a chart of the present moment that cannot be
     // calculated (a moment outside the ephemeris, an ayanamsa whose star cannot be computed) says why.
     const CalcStatus& NewChartStatus() const { return m_newChartStatus; }
+    // The chart the views show, once its last calculation has succeeded; null while it has not: a chart
+    // of the present moment whose ayanamsa cannot be computed holds no positions of its moment.
+    CChart* CalculatedChart() const;
     // Storing: the natal chart's birth data as chart-file text. Loading: the text read back into the
     // natal chart, which is then calculated. Either way the undo stack then holds the one natal moment.
     // A file that is not a chart is refused with a message naming the file and the fault, and the
@@ -210,7 +213,7 @@ public:
     int m_nLastCalculatedMode = kModeNatal;
     std::uint8_t m_nSubMode = 0; // the argument of the last calculation in mode 6, else 0
     bool m_bCalculated = true;
-    long m_nCalculations = 0;   // calculations of the current chart so far: views tell a new one by it
+    long m_nCalculations = 0; // calculations of the current chart so far: views tell a new one by it
     // Moves whenever the natal chart is computed (a new chart or file, a birth-time step, a change of
     // options or ayanamsa), in every mode: results derived from the natal chart alone are keyed on it.
     std::uint64_t NatalChangeCount() const { return m_natalChart.m_nComputeStamp; }

@@ -98,6 +98,23 @@ TEST_F(DataFolderStartTest, ACustomStarNoCatalogueHoldsIsToldAtTheStart) {
     auto* longitudes = dynamic_cast<CCustomListView*>(PaneOf(kNodeBasicInfo));
     ASSERT_NE(longitudes, nullptr);
     EXPECT_EQ(longitudes->RowCount(), 0);
+    // Nor does any pane that shows what is worked out from the chart: key data, ashtakavarga, bar
+    // graphs, yogas, the dasa page.
+    CMainFrame& frame = *m_application.MainFrame();
+    for (const unsigned node :
+         {kNodeKeyData, kNodeAshtakavarga, kNodeBarGraphs, kNodeYogas, kNodeNakshatraDasas}) {
+        SCOPED_TRACE(node);
+        frame.Framework().ActivateNode(frame.Framework().GetNode(node));
+        CView* pane = PaneOf(node);
+        ASSERT_NE(pane, nullptr);
+        if (auto* list = dynamic_cast<CCustomListView*>(pane)) {
+            EXPECT_EQ(list->RowCount(), 0);
+            continue;
+        }
+        RecordingSurface drawn;
+        pane->OnDraw(drawn);
+        for (const std::string& call : drawn.Calls()) EXPECT_FALSE(call.starts_with("DrawText")) << call;
+    }
 
     m_messages.clear();
     EXPECT_TRUE(m_application.MainFrame()->RunCommand(kCmdFileNew));
@@ -367,7 +384,8 @@ TEST_F(ApplicationStartTest, EntryWindowsOutliveTheMainChartBeingReplaced) {
     };
     findEntryWindows();
     ASSERT_NE(entry, nullptr);
-    for (const int command : {int(kCmdEntryPlanetLongitudes), int(kCmdShowAshtakavarga), int(kCmdEntryPatyayiniDasa)})
+    for (const int command :
+         {int(kCmdEntryPlanetLongitudes), int(kCmdShowAshtakavarga), int(kCmdEntryPatyayiniDasa)})
         ASSERT_TRUE(entry->RunCommand(command));
     findEntryWindows();
     ASSERT_EQ(entryFrames.size(), 4u);

@@ -69,7 +69,7 @@ void CPanchangaView::CalcLayout() {
 
 const CChart* CPanchangaView::CurrentChart() const {
     const CTavroDoc* document = TavroDocOf(*this);
-    return document ? document->m_pCurrentChart : nullptr;
+    return document ? document->CalculatedChart() : nullptr;
 }
 
 PanchangaRunKey CPanchangaView::KeyFor(const CChart& chart, int count, bool fromFirstOfMonth) const {

@@ -76,7 +76,7 @@ AshtakavargaChoice& CAshtakaVargaView::Choice() const {
 
 CChart* CAshtakaVargaView::ShownChart() const {
     CTavroDoc* document = TavroDocOf(*this);
-    if (!document || !document->m_pCurrentChart) return nullptr;
+    if (!document || !document->CalculatedChart()) return nullptr;
     AshtakavargaChoice& choice = Choice();
     if (choice.source != AshtakavargaSource::kAutomatic) {
         if (choice.calculation < 0)
@@ -157,7 +157,8 @@ void CAshtakaVargaView::BuildContextMenu(QMenu& menu) {
     QAction* highlight = AddItem(menu, "&Highlight the rasi containing planet", choice.highlightPlanetRasi);
     highlight->setCheckable(true);
     connect(highlight, &QAction::triggered, this, [this] { OnToggleHighlight(); });
-    connect(AddItem(menu, "H&ighlight rasis occupied in this divisional chart", false, choice.highlightPlanetRasi),
+    connect(AddItem(menu, "H&ighlight rasis occupied in this divisional chart", false,
+                    choice.highlightPlanetRasi),
             &QAction::triggered, this, [this] { OnHighlightVarga(); });
     menu.addSeparator();
     connect(AddItem(menu, "Recompute taking another sign as &lagna"), &QAction::triggered, this,
@@ -173,11 +174,12 @@ void CAshtakaVargaView::BuildContextMenu(QMenu& menu) {
     menu.addSeparator();
     for (int k = 0; k < kAshtakavargaPoints; ++k) {
         const int planet = kPavMenuPlanets[k];
-        connect(AddItem(menu, kPavMenuTexts[k], !charts && choice.pavPlanet == planet), &QAction::triggered, this,
-                [this, planet] { ShowPav(planet); });
+        connect(AddItem(menu, kPavMenuTexts[k], !charts && choice.pavPlanet == planet), &QAction::triggered,
+                this, [this, planet] { ShowPav(planet); });
     }
     menu.addSeparator();
-    connect(AddItem(menu, "Show s&odhya pindas"), &QAction::triggered, this, [this] { ShowForm(kPindaForm); });
+    connect(AddItem(menu, "Show s&odhya pindas"), &QAction::triggered, this,
+            [this] { ShowForm(kPindaForm); });
     connect(AddItem(menu, "Show &nakshatras && rasis from sodhya pindas"), &QAction::triggered, this,
             [this] { ShowForm(kNakshatraForm); });
 }
@@ -286,7 +288,7 @@ void CAshtakaVargaView::PrintInto(DrawSurface& surface, int form) {
 
 void CAshtakaVargaView::GetAVText() {
     const CTavroDoc* document = TavroDocOf(*this);
-    if (!document || !document->m_pCurrentChart) return;
+    if (!document || !document->CalculatedChart()) return;
     g_strAVTableText = AshtakavargaTableText(*document->m_pCurrentChart);
     g_strAVPindaText = AshtakavargaPindaText(*document->m_pCurrentChart);
 }

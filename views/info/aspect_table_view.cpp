@@ -376,7 +376,7 @@ void CAspectTableView::OnDraw(DrawSurface& surface) {
         surface.FillRect(Rect{0, 0, std::max(layout.total.cx, width()), layout.total.cy + height()},
                          g_colors[kColorFrame]);
     CTavroDoc* document = TavroDocOf(*this);
-    if (!document || !document->m_pCurrentChart) return;
+    if (!document || !document->CalculatedChart()) return;
     const int varga =
         g_nAspectTableVarga >= 0 && g_nAspectTableVarga < kVargaColumnCount ? g_nAspectTableVarga : 0;
     const int reference =

@@ -64,8 +64,9 @@ CBasicInfoView::CBasicInfoView(QWidget* parent) : CBasicInfoView(parent, true) {
 CBasicInfoView::CBasicInfoView(QWidget* parent, bool forReports) : CCustomListView(parent) {
     if (!forReports) return;
     m_reportPointer.emplace(g_pBasicInfoView, this);
-    m_report.emplace(kBasicInfoReport, [this](DrawSurface& surface, int, int) { PrintInto(surface); },
-                     CPrintedPiece::RebuildRoutine{}, [this] { return CopiedText(); });
+    m_report.emplace(
+        kBasicInfoReport, [this](DrawSurface& surface, int, int) { PrintInto(surface); },
+        CPrintedPiece::RebuildRoutine{}, [this] { return CopiedText(); });
 }
 
 void CEntryBasicInfoView::OnInitialUpdate() {
@@ -89,7 +90,7 @@ void CBasicInfoView::RefreshList() {
     }
     CTavroDoc* document = ListedDocument();
     RefreshLayout();
-    if (!document || !document->m_pCurrentChart) {
+    if (!document || !document->CalculatedChart()) {
         DeleteAllColumnsAndRows();
         return;
     }

@@ -42,7 +42,7 @@ void CCoreInfoView::RecalcLayout() {
     const Rect window = GetClientRect();
     Size reach{0, 0};
     const CTavroDoc* document = TavroDocOf(*this);
-    if (document && document->m_pCurrentChart && !UpdateHeldForPrinting()) {
+    if (document && document->CalculatedChart() && !UpdateHeldForPrinting()) {
         // The blocks measured where the window puts them: the pane scrolls as far as they reach.
         m_drawingRect = window;
         ExtentSurface extent(m_measure.Surface());
@@ -73,7 +73,7 @@ void CCoreInfoView::OnDraw(DrawSurface& surface) {
     RecalcLayout();
     const CTavroDoc* document = TavroDocOf(*this);
     if (!UpdateHeldForPrinting()) surface.FillRect(m_drawingRect, g_colors[kColorCoreViewBackground]);
-    if (document && document->m_pCurrentChart) DrawBlocks(surface, *document);
+    if (document && document->CalculatedChart()) DrawBlocks(surface, *document);
 }
 
 void CCoreInfoView::DrawBlocks(DrawSurface& surface, const CTavroDoc& document) {
@@ -100,7 +100,7 @@ void CCoreInfoView::DrawBlocks(DrawSurface& surface, const CTavroDoc& document) 
 std::string CCoreInfoView::GetInfoText(bool withNatal) const {
     std::string text;
     CTavroDoc* document = TavroDocOf(*this);
-    if (!document || !document->m_pCurrentChart) return text;
+    if (!document || !document->CalculatedChart()) return text;
     document->UpdateChartBaseName();
     FormatChartInfoText(text, *document->m_pCurrentChart);
     if (withNatal && document->m_pCurrentChart != &document->m_natalChart)
@@ -116,7 +116,7 @@ void CCoreInfoView::PrintInfo(DrawSurface& surface) {
     RecalcLayout();
     const CTavroDoc* document = TavroDocOf(*this);
     if (!UpdateHeldForPrinting()) surface.FillRect(m_drawingRect, g_colors[kColorCoreViewBackground]);
-    if (!document || !document->m_pCurrentChart) return;
+    if (!document || !document->CalculatedChart()) return;
     const auto from = [this](int left, int top) {
         return Rect{left, top, m_drawingRect.right, m_drawingRect.bottom};
     };

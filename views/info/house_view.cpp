@@ -59,7 +59,7 @@ void CHouseView::FillTable() {
     InsertColumn("End", 160);
     InsertColumn("Planets in it", 250);
     const CTavroDoc* document = TavroDocOf(*this);
-    if (!document || !document->m_pCurrentChart) return;
+    if (!document || !document->CalculatedChart()) return;
     const CChart& chart = *document->m_pCurrentChart;
     for (int house = 0; house < 12; ++house) {
         const CBhava& bhava = chart.m_bhava[house];

@@ -59,7 +59,7 @@ void CKPView::SetMode(int mode) {
 void CKPView::FillTable() {
     DeleteAllColumnsAndRows();
     const CTavroDoc* document = TavroDocOf(*this);
-    const CChart* chart = document ? document->m_pCurrentChart : nullptr;
+    const CChart* chart = document ? document->CalculatedChart() : nullptr;
     const int mode = g_nKPTableMode >= 0 && g_nKPTableMode < kKPTableCount ? g_nKPTableMode : kKPLordsTable;
     if (!chart) return;
     if (mode == kKPLordsTable)

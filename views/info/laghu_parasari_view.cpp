@@ -88,7 +88,7 @@ void CLaghuParasariView::OnUpdate(CView*, long) {
 void CLaghuParasariView::FillTable() {
     DeleteAllColumnsAndRows();
     const CTavroDoc* document = TavroDocOf(*this);
-    if (!document || !document->m_pCurrentChart) return;
+    if (!document || !document->CalculatedChart()) return;
     double cycle = 0;
     const std::vector<LaghuParasariRow> rows =
         LaghuParasariRows(*document->m_pCurrentChart, g_bDasaCompression, cycle);

@@ -65,7 +65,7 @@ void CVimsoStrengthHelpView::FillList() {
     InsertColumn("End", 140);
     InsertColumn("Planets in it", 250);
     const CTavroDoc* document = TavroDocOf(*this);
-    if (!document || !document->m_pCurrentChart) return;
+    if (!document || !document->CalculatedChart()) return;
     const CChart& chart = *document->m_pCurrentChart;
     const int seed = g_nSeedHelpSeed >= 0 && g_nSeedHelpSeed < kSeedChoiceCount ? g_nSeedHelpSeed : kSeedMoon;
     const SeedHouses houses = ComputeSeedHouses(SeedLongitude(chart, seed), g_nVimsottariStrenfthHelpHouses);

@@ -3,10 +3,10 @@
 #include <QMenu>
 
 #include "document/tavro_doc.h"
+#include "views/info/list_menu.h"
 #include "views/info/list_print.h"
 #include "views/info/list_text.h"
 #include "views/info/shadbala_tables.h"
-#include "views/info/list_menu.h"
 
 CShadbalasView* g_pShadbalasView = nullptr;
 int g_nShadbalaTable = kShadbalaSummary;
@@ -46,7 +46,7 @@ void CShadbalasView::SelectTable(int table) {
 void CShadbalasView::RefreshList() {
     RefreshLayout();
     const CTavroDoc* document = TavroDocOf(*this);
-    if (!document || !document->m_pCurrentChart) {
+    if (!document || !document->CalculatedChart()) {
         DeleteAllColumnsAndRows();
         return;
     }

@@ -49,7 +49,7 @@ void CStrengthGraphView::OnDraw(DrawSurface& surface) {
         Rect{0, 0, std::max(m_layout.total.cx, client.right), std::max(m_layout.total.cy, client.bottom)},
         g_colors[kColorBackground]);
     const CTavroDoc* document = TavroDocOf(*this);
-    if (!document || !document->m_pCurrentChart) return;
+    if (!document || !document->CalculatedChart()) return;
     const std::vector<CStrengthGraphRecord> graphs =
         CollectGraphData(m_nPage, *document->m_pCurrentChart, g_ashtakavargaChoice.varga);
     const LogicalFont font =

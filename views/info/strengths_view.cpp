@@ -6,10 +6,10 @@
 #include "document/dasa_codes.h"
 #include "document/tavro_doc.h"
 #include "shell/dialogs/select_varga_dlg.h"
+#include "views/info/list_menu.h"
 #include "views/info/list_print.h"
 #include "views/info/list_text.h"
 #include "views/info/strengths_tables.h"
-#include "views/info/list_menu.h"
 
 CStrengthsView* g_pStrengthsView = nullptr;
 int g_nStrengthsTable = kVaiseshikamsaTable;
@@ -64,7 +64,7 @@ CStrengthsView::CStrengthsView(QWidget* parent) : CCustomListView(parent) {}
 
 CChart* CStrengthsView::ShownChart() const {
     CTavroDoc* document = TavroDocOf(*this);
-    return document ? document->m_pCurrentChart : nullptr;
+    return document ? document->CalculatedChart() : nullptr;
 }
 
 void CStrengthsView::SelectTable(int table) {

@@ -69,7 +69,7 @@ void CVargaDeityView::FillList() {
     InsertColumn("Index", 70);
     InsertColumn(FormatCell("In whose amsa in %s", g_strVargaLabels[varga].c_str()), 160);
     const CTavroDoc* document = TavroDocOf(*this);
-    if (!document || !document->m_pCurrentChart) return;
+    if (!document || !document->CalculatedChart()) return;
     const CChart& chart = *document->m_pCurrentChart;
     for (int body = 0; body <= kLastBodyListed; ++body) {
         if (const int hidden = HiddenGroupStartingAt(body); hidden >= 0) {

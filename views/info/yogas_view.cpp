@@ -55,7 +55,7 @@ void CYogasView::OnUpdate(CView*, long) {
 
 void CYogasView::FindYogas() {
     const CTavroDoc* document = TavroDocOf(*this);
-    if (!document || !document->m_pCurrentChart) {
+    if (!document || !document->CalculatedChart()) {
         m_yogas.m_records.clear();
         return;
     }

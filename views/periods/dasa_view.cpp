@@ -48,9 +48,9 @@ constexpr ButtonPlace kButtons[] = {
 constexpr int kOptionsButton = 1, kQuickInfoButton = 2, kPreviousButton = 3, kBirthButton = 4,
               kNextButton = 5;
 
-constexpr int kPageMargin = 10; // left of the title and below the help lines, unscaled pixels
-constexpr int kRowHeight = 20;                       // unscaled pixels
-constexpr int kFramePadding = 4;                     // pixels between a row's last text and its frame
+constexpr int kPageMargin = 10;  // left of the title and below the help lines, unscaled pixels
+constexpr int kRowHeight = 20;   // unscaled pixels
+constexpr int kFramePadding = 4; // pixels between a row's last text and its frame
 constexpr int kStatusLineStep = 18;
 constexpr int kStatusLineWidth = 200;
 constexpr int kYearLimit = 5255; // the cycle buttons stop at the years the ephemeris covers
@@ -244,6 +244,8 @@ void CDasaView::OnDraw(DrawSurface& surface) {
     const bool printing = UpdateHeldForPrinting();
     if (!printing) surface.FillRect(m_windowRect, g_colors[kColorBackground]);
     surface.SetTextBackground(g_colors[kColorBackground], false);
+    // A chart that could not be calculated has no periods to list.
+    if (!GetDasaDocument()->CalculatedChart()) return;
 
     ShowButtons();
     const int statusLeft = m_bHasOptions ? 310 : 190;

@@ -98,7 +98,7 @@ void CTransitView::FillTable() {
     DeleteAllColumnsAndRows();
     m_nFirstSpecialRow = kNoSpecialRows;
     const CTavroDoc* document = TavroDocOf(*this);
-    if (!document || !document->m_pCurrentChart) return;
+    if (!document || !document->CalculatedChart()) return;
     TransitTableChoice choice;
     choice.table = m_nTable;
     choice.natalAvVarga = m_nNatalAvVarga;
