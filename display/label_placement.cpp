@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
+#include <utility>
 
 #include "display/polygon_region.h"
 
@@ -10,17 +12,6 @@ namespace {
 // Which side of the directed line from a to b the point p lies on (positive: left in device units).
 long long Side(Point a, Point b, Point p) {
     return static_cast<long long>(b.x - a.x) * (p.y - a.y) - static_cast<long long>(b.y - a.y) * (p.x - a.x);
-}
-
-// Whether p lies inside the convex polygon or on its boundary, whichever way round it runs.
-bool Inside(std::span<const Point> polygon, Point p) {
-    bool left = false, right = false;
-    for (std::size_t i = 0; i < polygon.size(); ++i) {
-        const long long s = Side(polygon[i], polygon[(i + 1) % polygon.size()], p);
-        left = left || s > 0;
-        right = right || s < 0;
-    }
-    return !(left && right);
 }
 
 // The part of the convex polygon on the inner side of one edge of a rectangle (Sutherland-Hodgman).
@@ -44,28 +35,107 @@ Point AtY(Point a, Point b, int v) {
     return Point{a.x + static_cast<int>(static_cast<long long>(b.x - a.x) * (v - a.y) / (b.y - a.y)), v};
 }
 
-bool Overlap(const Rect& a, const Rect& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 Rect Grown(const Rect& box, int by) {
     return Rect{box.left - by, box.top - by, box.right + by, box.bottom + by};
 }
 
-Rect Moved(const Rect& box, Point by) {
-    return Rect{box.left + by.x, box.top + by.y, box.right + by.x, box.bottom + by.y};
+// The box the ink of `text`, taking `extent`, may take: from a little above its capitals (InkBox) down to
+// its baseline, or to a pixel below its extent when a bracket or a letter reaches under the baseline; a
+// pixel wider on either side, for the glyphs that reach past their advance (a closing bracket).
+Rect EdgeBox(const Rect& extent, std::string_view text) {
+    const Rect ink = InkBox(extent);
+    const bool descends = text.find_first_of("()[]{}gjpqy,;") != std::string_view::npos;
+    return Rect{ink.left - 1, ink.top, ink.right + 1, descends ? ink.bottom : LetterBox(extent).bottom};
 }
 
-bool IsClear(const Rect& box, std::span<const Point> room, const std::vector<Rect>& taken) {
-    const Rect outer = Grown(box, kLabelClearance);
-    const Point corners[] = {{outer.left, outer.top},
-                             {outer.right, outer.top},
-                             {outer.right, outer.bottom},
-                             {outer.left, outer.bottom}};
-    if (!std::all_of(std::begin(corners), std::end(corners), [&](Point p) { return Inside(room, p); }))
-        return false;
-    return std::none_of(taken.begin(), taken.end(), [&](const Rect& t) { return Overlap(outer, t); });
-}
+// The moves (dx, dy) a label may take, row by row (a row: the moves dy down), each row made when the
+// search first reaches it: the range of dx at which the box of its ink lies inside the room and within the
+// room's bounds, less the ranges at which its letters would meet a taken box. Ranges are inclusive.
+class MoveRows {
+public:
+    // `ink`: the box its ink may take; `letters`: its letters' box; `reach`: the largest move either way.
+    MoveRows(const Rect& ink, const Rect& letters, std::span<const Point> room, const Rect& bounds, int reach,
+             std::span<const Rect> taken)
+        : m_ink(ink), m_edges(Grown(ink, kLabelClearance)), m_kept(Grown(letters, kLabelClearance)),
+          m_room(room), m_bounds(bounds), m_reach(reach), m_taken(taken), m_rows(2 * std::size_t(reach) + 1) {
+        long long area = 0; // twice the room's signed area
+        for (std::size_t i = 0; i < room.size(); ++i)
+            area += Side(Point{}, room[i], room[(i + 1) % room.size()]);
+        m_orientation = area > 0 ? 1 : -1;
+    }
+
+    // The least move dx from `from` to `to` in row `dy` at which the label is clear; nothing when none.
+    std::optional<int> FirstFree(int dy, long long from, long long to) {
+        const Row& row = RowAt(dy);
+        if (row.low > row.high) return std::nullopt;
+        long long x = std::max(from, row.low);
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (std::size_t k = row.firstBlocked; k < row.endBlocked; ++k)
+                if (m_blocked[k].first <= x && x <= m_blocked[k].second)
+                    x = m_blocked[k].second + 1, moved = true;
+        }
+        if (x > std::min(to, row.high)) return std::nullopt;
+        return static_cast<int>(x);
+    }
+    // Whether row `dy` has a clear move anywhere.
+    bool AnyFree(int dy) {
+        const Row& row = RowAt(dy);
+        return FirstFree(dy, row.low, row.high).has_value();
+    }
+
+private:
+    struct Row {
+        bool made = false;
+        long long low = 1, high = 0;
+        std::size_t firstBlocked = 0, endBlocked = 0;
+    };
+
+    const Row& RowAt(int dy) {
+        Row& row = m_rows[dy + m_reach];
+        if (row.made) return row;
+        row.made = true;
+        // The ink within the room's bounds.
+        if (m_ink.top + dy < m_bounds.top || m_ink.bottom + dy > m_bounds.bottom) return row;
+        row.low = m_bounds.left - m_ink.left;
+        row.high = m_bounds.right - m_ink.right;
+        // Each corner of the grown ink box on the inner side of each edge of the convex room (on it counts):
+        // orientation x Side(a, b, (x, y)) >= 0, a bound on x at each of the box's two heights.
+        for (const int y : {m_edges.top + dy, m_edges.bottom + dy}) {
+            for (std::size_t i = 0; i < m_room.size(); ++i) {
+                const Point a = m_room[i];
+                const Point b = m_room[(i + 1) % m_room.size()];
+                const long long across = static_cast<long long>(m_orientation) * (b.y - a.y);
+                const long long along = static_cast<long long>(m_orientation) * (b.x - a.x) * (y - a.y);
+                if (across > 0)
+                    row.high = std::min(row.high, a.x + FloorDiv(along, across) - m_edges.right);
+                else if (across < 0)
+                    row.low = std::max(row.low, a.x - FloorDiv(along, -across) - m_edges.left);
+                else if (along < 0)
+                    row.high = row.low - 1;
+            }
+        }
+        row.firstBlocked = m_blocked.size();
+        for (const Rect& t : m_taken)
+            if (m_kept.top + dy < t.bottom && t.top < m_kept.bottom + dy)
+                m_blocked.emplace_back(t.left - m_kept.right + 1, t.right - m_kept.left - 1);
+        row.endBlocked = m_blocked.size();
+        return row;
+    }
+
+    static long long FloorDiv(long long a, long long b) {
+        return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+    }
+
+    Rect m_ink, m_edges, m_kept;
+    std::span<const Point> m_room;
+    Rect m_bounds;
+    int m_reach;
+    std::span<const Rect> m_taken;
+    int m_orientation = 1;
+    std::vector<Row> m_rows;
+    std::vector<std::pair<long long, long long>> m_blocked; // of every row made
+};
 
 } // namespace
 
@@ -94,36 +164,57 @@ std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rec
     return room;
 }
 
-std::vector<std::optional<Point>> PlaceLabels(std::span<const Rect> letters, std::span<const Point> room,
-                                              std::span<const Rect> fixed) {
-    std::vector<std::optional<Point>> moves(letters.size());
-    if (room.size() < 3) return moves;
-    int minX = room[0].x, maxX = room[0].x, minY = room[0].y, maxY = room[0].y;
-    for (const Point& p : room) {
-        minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
-        minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
+std::optional<Point> FindClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
+                                    std::span<const Rect> taken) {
+    if (room.size() < 3) return std::nullopt;
+    Rect bounds{room[0].x, room[0].y, room[0].x, room[0].y};
+    long long area = 0; // twice the room's signed area
+    for (std::size_t i = 0; i < room.size(); ++i) {
+        const Point& p = room[i];
+        bounds = Rect{std::min(bounds.left, p.x), std::min(bounds.top, p.y), std::max(bounds.right, p.x),
+                      std::max(bounds.bottom, p.y)};
+        area += Side(Point{}, p, room[(i + 1) % room.size()]);
     }
-    std::vector<Rect> taken(fixed.begin(), fixed.end());
-    for (std::size_t i = 0; i < letters.size(); ++i) {
-        const Rect& box = letters[i];
-        // Rings of moves ever further out, a step apart: the first clear place on the nearest ring.
-        constexpr int kStep = 1; // pixels
-        const int reach = std::max(maxX - minX, maxY - minY);
-        for (int r = 0; r <= reach && !moves[i]; r += kStep) {
-            for (int dy = -r; dy <= r && !moves[i]; dy += kStep) {
-                const int across = (dy == -r || dy == r) ? kStep : 2 * r;
-                for (int dx = -r; dx <= r; dx += std::max(across, 1)) {
-                    const Rect tried = Moved(box, Point{dx, dy});
-                    if (tried.left < minX || tried.right > maxX || tried.top < minY || tried.bottom > maxY)
-                        continue;
-                    if (IsClear(tried, room, taken)) {
-                        moves[i] = Point{dx, dy};
-                        taken.push_back(Grown(tried, kLabelClearance));
-                        break;
-                    }
-                }
+    const Rect ink = EdgeBox(extent, text);
+    // Ink larger than the room's bounds has no place in it, nor has a room without area.
+    if (ink.Width() > bounds.Width() || ink.Height() > bounds.Height() || area == 0) return std::nullopt;
+    const int reach = std::max(bounds.Width(), bounds.Height());
+    MoveRows rows(ink, LetterBox(extent), room, bounds, reach, taken);
+    if (rows.FirstFree(0, 0, 0)) return Point{0, 0};
+    // Before the rings are searched, whether any row has a clear move, the rows nearest the label first.
+    bool anywhere = false;
+    for (int d = 1; d <= 2 * reach + 1 && !anywhere; ++d) {
+        const int dy = d % 2 ? d / 2 : -(d / 2);
+        anywhere = rows.AnyFree(dy);
+    }
+    if (!anywhere) return std::nullopt;
+    // Rings of moves ever further out, a pixel apart: the first clear place on the nearest ring, row by row
+    // from the top, each row from the left.
+    for (int r = 1; r <= reach; ++r) {
+        for (int dy = -r; dy <= r; ++dy) {
+            if (dy == -r || dy == r) {
+                if (const std::optional<int> dx = rows.FirstFree(dy, -r, r)) return Point{*dx, dy};
+            } else {
+                for (const int dx : {-r, r})
+                    if (rows.FirstFree(dy, dx, dx)) return Point{dx, dy};
             }
         }
     }
-    return moves;
+    return std::nullopt;
+}
+
+void TakePlace(const Rect& extent, std::vector<Rect>& taken) {
+    taken.push_back(Grown(LetterBox(extent), kLabelClearance));
+}
+
+std::optional<int> GreatestFittingHeight(int own, int least, const std::function<bool(int)>& fits) {
+    if (fits(own)) return own;
+    if (least >= own || !fits(least)) return std::nullopt;
+    // `least` fits and `high` does not: halve the heights between them.
+    int high = own;
+    while (high - least > 1) {
+        const int middle = (least + high) / 2;
+        (fits(middle) ? least : high) = middle;
+    }
+    return least;
 }

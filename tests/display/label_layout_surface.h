@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "display/styled_text.h"
 #include "platform/qt_fonts.h"
 #include "platform/recording_surface.h"
 
@@ -141,9 +142,12 @@ inline constexpr int kLegibleHeight = 7;
 enum class TextSpacing { kApart, kLettersMayTouch };
 
 // Every fault of the layout, one line each: a text below the legible height, a text a stroke runs
-// through or touches (its descenders too), two texts closer than `spacing` allows.
+// through or touches (its descenders too), two texts closer than `spacing` allows. A label with no clear
+// place is drawn over what is there only once lowered to the crowded height: a text of that height or
+// lower that meets a stroke or another text is no fault (the text it meets may be of any height).
 inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface,
                                              TextSpacing spacing = TextSpacing::kApart) {
+    const auto crowded = [](const LabelLayoutSurface::Text& t) { return t.fontHeight <= kCrowdedTextHeight; };
     std::vector<std::string> faults;
     const auto& texts = surface.texts;
     const auto meet = [&](const LabelLayoutSurface::Text& a, const LabelLayoutSurface::Text& b) {
@@ -157,7 +161,7 @@ inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface,
         at << '"' << t.text << "\" at " << t.letters.left() << "," << t.letters.top();
         if (t.fontHeight < kLegibleHeight)
             faults.push_back(at.str() + " is " + std::to_string(t.fontHeight) + " px");
-        for (std::size_t k = t.hidesStrokes; k < surface.strokes.size(); ++k) {
+        for (std::size_t k = t.hidesStrokes; k < surface.strokes.size() && !crowded(t); ++k) {
             const LabelLayoutSurface::Stroke& s = surface.strokes[k];
             // A stroke on the pixels next to the letters touches them.
             if (!StrokeCrosses(s, t.ink.adjusted(-1, -1, 1, 1))) continue;
@@ -168,7 +172,8 @@ inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface,
             break;
         }
         for (std::size_t j = i + 1; j < texts.size(); ++j)
-            if (meet(t, texts[j])) faults.push_back(at.str() + " over \"" + texts[j].text + "\"");
+            if (meet(t, texts[j]) && !crowded(t) && !crowded(texts[j]))
+                faults.push_back(at.str() + " over \"" + texts[j].text + "\"");
     }
     return faults;
 }

@@ -1,6 +1,7 @@
 #include "views/chakras/sign_chakra_view.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "chart/chart.h"
 #include "core/zodiac_names.h"
@@ -212,14 +213,26 @@ void CSignChakraView::DrawPlaces(DrawSurface& surface, const FigureArea& area,
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const PlacedLabel& label = labels[i];
         const Point corner = corners[i];
-        body.font = fonts[places[label.place].ring];
         body.SetBox(Rect{corner.x, corner.y, corner.x + boxWidth, corner.y + area.CellHeight()});
         const auto byItsName = [&](const Rect& box) {
             return StandsByItsName(box, label.place, places, anchors, obstacles);
         };
-        const Rect own = InkBox(TextExtent(surface, label.text, body));
-        const Rect placed = obstacles.ClearPlace(own, kLabelGap, kLabelReach * area.CellHeight(), byItsName);
-        if (!obstacles.IsClear(placed, kLabelGap) || !byItsName(placed)) continue;
+        // Its clear place in the ring's font, else in the highest lower one that finds one, down to the
+        // crowded height; with none, its slot in the crowded font, over what is there.
+        const LogicalFont& font = fonts[places[label.place].ring];
+        Rect own, placed;
+        int tried = 0;
+        const auto fits = [&](int height) {
+            tried = height;
+            body.font = height == font.height ? font : FontOfHeight(font, height);
+            own = InkBox(TextExtent(surface, label.text, body));
+            placed = obstacles.ClearPlace(own, kLabelGap, kLabelReach * area.CellHeight(), byItsName);
+            return obstacles.IsClear(placed, kLabelGap) && byItsName(placed);
+        };
+        const int least = CrowdedTextHeight(font.height);
+        const std::optional<int> chosen = GreatestFittingHeight(font.height, least, fits);
+        if (chosen.value_or(least) != tried) fits(chosen.value_or(least));
+        if (!chosen) placed = own;
         body.SetBox(Moved(body.Box(), placed.left - own.left, placed.top - own.top));
         DrawStyledText(surface, label.text, body);
         obstacles.AddBox(placed);
