@@ -26,6 +26,7 @@ public:
         double stretch; // its width over the width the face gives it at that height
         // A text drawn on its own ground hides the strokes drawn before it: the first this many.
         std::size_t hidesStrokes = 0;
+        LogicalFont font; // as asked for
     };
     struct Stroke {
         Point from;
@@ -101,7 +102,8 @@ public:
                 texts.push_back(
                     {line.toStdString(),
                      QRectF(ink.left(), capitalTop, ink.width(), top + metrics.ascent() - capitalTop), ink,
-                     fontHeight, width / natural.horizontalAdvance(line), m_opaque ? strokes.size() : 0});
+                     fontHeight, width / natural.horizontalAdvance(line), m_opaque ? strokes.size() : 0,
+                     m_font});
             }
             top += metrics.height();
         }

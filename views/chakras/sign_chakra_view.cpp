@@ -1,7 +1,6 @@
 #include "views/chakras/sign_chakra_view.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "chart/chart.h"
 #include "core/zodiac_names.h"
@@ -217,24 +216,16 @@ void CSignChakraView::DrawPlaces(DrawSurface& surface, const FigureArea& area,
         const auto byItsName = [&](const Rect& box) {
             return StandsByItsName(box, label.place, places, anchors, obstacles);
         };
-        // Its clear place in the ring's font, else in the highest lower one that finds one, down to the
-        // crowded height; with none, its slot in the crowded font, over what is there.
-        const LogicalFont& font = fonts[places[label.place].ring];
-        Rect own, placed;
-        int tried = 0;
-        const auto fits = [&](int height) {
-            tried = height;
-            body.font = height == font.height ? font : FontOfHeight(font, height);
-            own = InkBox(TextExtent(surface, label.text, body));
-            placed = obstacles.ClearPlace(own, kLabelGap, kLabelReach * area.CellHeight(), byItsName);
-            return obstacles.IsClear(placed, kLabelGap) && byItsName(placed);
-        };
-        const int least = CrowdedTextHeight(font.height);
-        const std::optional<int> chosen = GreatestFittingHeight(font.height, least, fits);
-        if (chosen.value_or(least) != tried) fits(chosen.value_or(least));
-        if (!chosen) placed = own;
-        body.SetBox(Moved(body.Box(), placed.left - own.left, placed.top - own.top));
+        const FigureObstacles::LabelPlace place = obstacles.PlaceLabel(
+            fonts[places[label.place].ring],
+            [&](const LogicalFont& font) {
+                body.font = font;
+                return InkBox(TextExtent(surface, label.text, body));
+            },
+            kLabelGap, kLabelReach * area.CellHeight(), byItsName);
+        body.font = place.font;
+        body.SetBox(Moved(body.Box(), place.placed.left - place.own.left, place.placed.top - place.own.top));
         DrawStyledText(surface, label.text, body);
-        obstacles.AddBox(placed);
+        obstacles.AddBox(place.placed);
     }
 }
