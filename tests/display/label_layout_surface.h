@@ -143,12 +143,17 @@ inline constexpr int kLegibleHeight = 7;
 // (capitals to baseline) reach a pixel into each other.
 enum class TextSpacing { kApart, kLettersMayTouch };
 
+// A label with no clear place is drawn over what is there only once lowered to the crowded height: what
+// such a text may meet without a fault (the text it meets may be of any height). A label meets a line
+// only in a cell too small for it.
+enum class Crowded { kMayMeetTextsAndLines, kMayMeetTextsOnly };
+
 // Every fault of the layout, one line each: a text below the legible height, a text a stroke runs
-// through or touches (its descenders too), two texts closer than `spacing` allows. A label with no clear
-// place is drawn over what is there only once lowered to the crowded height: a text of that height or
-// lower that meets a stroke or another text is no fault (the text it meets may be of any height).
+// through or touches (its descenders too), two texts closer than `spacing` allows, but for what
+// `crowded` texts may meet.
 inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface,
-                                             TextSpacing spacing = TextSpacing::kApart) {
+                                             TextSpacing spacing = TextSpacing::kApart,
+                                             Crowded crowding = Crowded::kMayMeetTextsAndLines) {
     const auto crowded = [](const LabelLayoutSurface::Text& t) { return t.fontHeight <= kCrowdedTextHeight; };
     std::vector<std::string> faults;
     const auto& texts = surface.texts;
@@ -163,7 +168,8 @@ inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface,
         at << '"' << t.text << "\" at " << t.letters.left() << "," << t.letters.top();
         if (t.fontHeight < kLegibleHeight)
             faults.push_back(at.str() + " is " + std::to_string(t.fontHeight) + " px");
-        for (std::size_t k = t.hidesStrokes; k < surface.strokes.size() && !crowded(t); ++k) {
+        const bool mayMeetLines = crowded(t) && crowding == Crowded::kMayMeetTextsAndLines;
+        for (std::size_t k = t.hidesStrokes; k < surface.strokes.size() && !mayMeetLines; ++k) {
             const LabelLayoutSurface::Stroke& s = surface.strokes[k];
             // A stroke on the pixels next to the letters touches them.
             if (!StrokeCrosses(s, t.ink.adjusted(-1, -1, 1, 1))) continue;
