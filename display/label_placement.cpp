@@ -78,6 +78,12 @@ public:
         if (x > std::min(to, row.high)) return std::nullopt;
         return static_cast<int>(x);
     }
+    // The moves dx of row `dy` at which the label's ink lies inside the room, whatever it covers (none
+    // when the first is past the last).
+    std::pair<long long, long long> InRoom(int dy) {
+        const Row& row = RowAt(dy);
+        return {row.low, row.high};
+    }
     // Whether row `dy` has a clear move anywhere.
     bool AnyFree(int dy) {
         const Row& row = RowAt(dy);
@@ -137,6 +143,25 @@ private:
     std::vector<std::pair<long long, long long>> m_blocked; // of every row made
 };
 
+// The moves a label, `text` taking `extent`, may take in `room` clear of `taken` (MoveRows); nothing when
+// its ink is larger than the room's bounds or the room has no area. `reach` becomes the largest move.
+std::optional<MoveRows> MovesIn(const Rect& extent, std::string_view text, std::span<const Point> room,
+                                std::span<const Rect> taken, int& reach) {
+    if (room.size() < 3) return std::nullopt;
+    Rect bounds{room[0].x, room[0].y, room[0].x, room[0].y};
+    long long area = 0; // twice the room's signed area
+    for (std::size_t i = 0; i < room.size(); ++i) {
+        const Point& p = room[i];
+        bounds = Rect{std::min(bounds.left, p.x), std::min(bounds.top, p.y), std::max(bounds.right, p.x),
+                      std::max(bounds.bottom, p.y)};
+        area += Side(Point{}, p, room[(i + 1) % room.size()]);
+    }
+    const Rect ink = EdgeBox(extent, text);
+    if (ink.Width() > bounds.Width() || ink.Height() > bounds.Height() || area == 0) return std::nullopt;
+    reach = std::max(bounds.Width(), bounds.Height());
+    return std::make_optional<MoveRows>(ink, LetterBox(extent), room, bounds, reach, taken);
+}
+
 } // namespace
 
 Rect LetterBox(const Rect& extent) {
@@ -166,41 +191,58 @@ std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rec
 
 std::optional<Point> FindClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
                                     std::span<const Rect> taken) {
-    if (room.size() < 3) return std::nullopt;
-    Rect bounds{room[0].x, room[0].y, room[0].x, room[0].y};
-    long long area = 0; // twice the room's signed area
-    for (std::size_t i = 0; i < room.size(); ++i) {
-        const Point& p = room[i];
-        bounds = Rect{std::min(bounds.left, p.x), std::min(bounds.top, p.y), std::max(bounds.right, p.x),
-                      std::max(bounds.bottom, p.y)};
-        area += Side(Point{}, p, room[(i + 1) % room.size()]);
-    }
-    const Rect ink = EdgeBox(extent, text);
-    // Ink larger than the room's bounds has no place in it, nor has a room without area.
-    if (ink.Width() > bounds.Width() || ink.Height() > bounds.Height() || area == 0) return std::nullopt;
-    const int reach = std::max(bounds.Width(), bounds.Height());
-    MoveRows rows(ink, LetterBox(extent), room, bounds, reach, taken);
-    if (rows.FirstFree(0, 0, 0)) return Point{0, 0};
+    int reach = 0;
+    std::optional<MoveRows> rows = MovesIn(extent, text, room, taken, reach);
+    if (!rows) return std::nullopt;
+    if (rows->FirstFree(0, 0, 0)) return Point{0, 0};
     // Before the rings are searched, whether any row has a clear move, the rows nearest the label first.
     bool anywhere = false;
-    for (int d = 1; d <= 2 * reach + 1 && !anywhere; ++d) {
-        const int dy = d % 2 ? d / 2 : -(d / 2);
-        anywhere = rows.AnyFree(dy);
-    }
+    for (int d = 1; d <= 2 * reach + 1 && !anywhere; ++d) anywhere = rows->AnyFree(d % 2 ? d / 2 : -(d / 2));
     if (!anywhere) return std::nullopt;
     // Rings of moves ever further out, a pixel apart: the first clear place on the nearest ring, row by row
     // from the top, each row from the left.
     for (int r = 1; r <= reach; ++r) {
         for (int dy = -r; dy <= r; ++dy) {
             if (dy == -r || dy == r) {
-                if (const std::optional<int> dx = rows.FirstFree(dy, -r, r)) return Point{*dx, dy};
+                if (const std::optional<int> dx = rows->FirstFree(dy, -r, r)) return Point{*dx, dy};
             } else {
                 for (const int dx : {-r, r})
-                    if (rows.FirstFree(dy, dx, dx)) return Point{dx, dy};
+                    if (rows->FirstFree(dy, dx, dx)) return Point{dx, dy};
             }
         }
     }
     return std::nullopt;
+}
+
+std::optional<Point> FindLeastCoveredPlace(const Rect& extent, std::string_view text,
+                                           std::span<const Point> room, std::span<const Rect> taken) {
+    int reach = 0;
+    std::optional<MoveRows> rows = MovesIn(extent, text, room, {}, reach);
+    if (!rows) return std::nullopt;
+    const Rect kept = Grown(LetterBox(extent), kLabelClearance);
+    std::optional<Point> best;
+    long long bestCover = 0;
+    int bestDistance = 0;
+    for (int dy = -reach; dy <= reach; ++dy) {
+        const auto [low, high] = rows->InRoom(dy);
+        for (long long x = std::max<long long>(low, -reach); x <= std::min<long long>(high, reach); ++x) {
+            const int dx = static_cast<int>(x);
+            long long cover = 0;
+            for (const Rect& t : taken) {
+                const long long across =
+                    std::min(kept.right + dx, t.right) - std::max(kept.left + dx, t.left);
+                const long long down = std::min(kept.bottom + dy, t.bottom) - std::max(kept.top + dy, t.top);
+                if (across > 0 && down > 0) cover += across * down;
+            }
+            const int distance = std::max(std::abs(dx), std::abs(dy));
+            if (!best || cover < bestCover || (cover == bestCover && distance < bestDistance)) {
+                best = Point{dx, dy};
+                bestCover = cover;
+                bestDistance = distance;
+            }
+        }
+    }
+    return best;
 }
 
 void TakePlace(const Rect& extent, std::vector<Rect>& taken) {

@@ -33,6 +33,11 @@ std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rec
 // room has no such place.
 std::optional<Point> FindClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
                                     std::span<const Rect> taken);
+// The move to the place inside `room` (its ink clear of the room's edges, as FindClearPlace has it) where
+// the label's letters cover the least of `taken`, the nearest of such places; nothing when its ink fits
+// nowhere in the room. For a label with no clear place.
+std::optional<Point> FindLeastCoveredPlace(const Rect& extent, std::string_view text,
+                                           std::span<const Point> room, std::span<const Rect> taken);
 // Adds the letters of a label whose text takes `extent` to `taken`, grown by the clearance.
 void TakePlace(const Rect& extent, std::vector<Rect>& taken);
 

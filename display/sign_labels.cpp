@@ -140,8 +140,8 @@ Point MoveToMiddle(const Rect& box, const std::vector<Point>& room) {
 
 // Every label moved to a clear place in the cell's room, the most important first: in its own font,
 // else in the highest lower one that finds a place, down to the crowded height. A label that finds none
-// even so is drawn in the crowded font at its slot, over what is there, moved only as far as it takes to
-// stand inside the room, off its lines; centred on a room too small for it. Labels come back in the
+// even so is drawn in the crowded font over what is there, at the place of the room (off its lines)
+// where it covers least, the nearest to its slot; centred on a room too small for it. Labels come back in the
 // order they claimed their places.
 std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingLabel> labels,
                                       const CPolygonRegion& cell, const CellSlots& slots) {
@@ -170,8 +170,9 @@ std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingL
         const int least = CrowdedTextHeight(height);
         if (const int chosen = GreatestFittingHeight(height, least, fits).value_or(least); chosen != tried)
             fits(chosen);
-        // Over other texts, though inside the room and off its lines where it fits there.
-        if (!move) move = FindClearPlace(label.style.Box(), label.text, room, {});
+        // Over other texts, covering as little of them as it can, though inside the room and off its lines
+        // where it fits there.
+        if (!move) move = FindLeastCoveredPlace(label.style.Box(), label.text, room, taken);
         // A room too small for it even so: the label centred on it.
         if (!move) move = MoveToMiddle(label.style.Box(), room);
         label.style.SetBox(Moved(label.style.Box(), *move));
