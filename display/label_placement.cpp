@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
+#include <utility>
 
 #include "display/polygon_region.h"
 
@@ -10,17 +12,6 @@ namespace {
 // Which side of the directed line from a to b the point p lies on (positive: left in device units).
 long long Side(Point a, Point b, Point p) {
     return static_cast<long long>(b.x - a.x) * (p.y - a.y) - static_cast<long long>(b.y - a.y) * (p.x - a.x);
-}
-
-// Whether p lies inside the convex polygon or on its boundary, whichever way round it runs.
-bool Inside(std::span<const Point> polygon, Point p) {
-    bool left = false, right = false;
-    for (std::size_t i = 0; i < polygon.size(); ++i) {
-        const long long s = Side(polygon[i], polygon[(i + 1) % polygon.size()], p);
-        left = left || s > 0;
-        right = right || s < 0;
-    }
-    return !(left && right);
 }
 
 // The part of the convex polygon on the inner side of one edge of a rectangle (Sutherland-Hodgman).
@@ -44,27 +35,131 @@ Point AtY(Point a, Point b, int v) {
     return Point{a.x + static_cast<int>(static_cast<long long>(b.x - a.x) * (v - a.y) / (b.y - a.y)), v};
 }
 
-bool Overlap(const Rect& a, const Rect& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 Rect Grown(const Rect& box, int by) {
     return Rect{box.left - by, box.top - by, box.right + by, box.bottom + by};
 }
 
-Rect Moved(const Rect& box, Point by) {
-    return Rect{box.left + by.x, box.top + by.y, box.right + by.x, box.bottom + by.y};
+// The box the ink of `text`, taking `extent`, may take: from a little above its capitals (InkBox) down to
+// its baseline, or to a pixel below its extent when a bracket or a letter reaches under the baseline; a
+// pixel wider on either side, for the glyphs that reach past their advance (a closing bracket).
+Rect EdgeBox(const Rect& extent, std::string_view text) {
+    const Rect ink = InkBox(extent);
+    const bool descends = text.find_first_of("()[]{}gjpqy,;") != std::string_view::npos;
+    return Rect{ink.left - 1, ink.top, ink.right + 1, descends ? ink.bottom : LetterBox(extent).bottom};
 }
 
-bool IsClear(const Rect& box, std::span<const Point> room, const std::vector<Rect>& taken) {
-    const Rect outer = Grown(box, kLabelClearance);
-    const Point corners[] = {{outer.left, outer.top},
-                             {outer.right, outer.top},
-                             {outer.right, outer.bottom},
-                             {outer.left, outer.bottom}};
-    if (!std::all_of(std::begin(corners), std::end(corners), [&](Point p) { return Inside(room, p); }))
-        return false;
-    return std::none_of(taken.begin(), taken.end(), [&](const Rect& t) { return Overlap(outer, t); });
+// The moves (dx, dy) a label may take, row by row (a row: the moves dy down), each row made when the
+// search first reaches it: the range of dx at which the box of its ink lies inside the room and within the
+// room's bounds, less the ranges at which its letters would meet a taken box. Ranges are inclusive.
+class MoveRows {
+public:
+    // `ink`: the box its ink may take; `letters`: its letters' box; `reach`: the largest move either way.
+    MoveRows(const Rect& ink, const Rect& letters, std::span<const Point> room, const Rect& bounds, int reach,
+             std::span<const Rect> taken)
+        : m_ink(ink), m_edges(Grown(ink, kLabelClearance)), m_kept(Grown(letters, kLabelClearance)),
+          m_room(room), m_bounds(bounds), m_reach(reach), m_taken(taken), m_rows(2 * std::size_t(reach) + 1) {
+        long long area = 0; // twice the room's signed area
+        for (std::size_t i = 0; i < room.size(); ++i)
+            area += Side(Point{}, room[i], room[(i + 1) % room.size()]);
+        m_orientation = area > 0 ? 1 : -1;
+    }
+
+    // The least move dx from `from` to `to` in row `dy` at which the label is clear; nothing when none.
+    std::optional<int> FirstFree(int dy, long long from, long long to) {
+        const Row& row = RowAt(dy);
+        if (row.low > row.high) return std::nullopt;
+        long long x = std::max(from, row.low);
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (std::size_t k = row.firstBlocked; k < row.endBlocked; ++k)
+                if (m_blocked[k].first <= x && x <= m_blocked[k].second)
+                    x = m_blocked[k].second + 1, moved = true;
+        }
+        if (x > std::min(to, row.high)) return std::nullopt;
+        return static_cast<int>(x);
+    }
+    // The moves dx of row `dy` at which the label's ink lies inside the room, whatever it covers (none
+    // when the first is past the last).
+    std::pair<long long, long long> InRoom(int dy) {
+        const Row& row = RowAt(dy);
+        return {row.low, row.high};
+    }
+    // Whether row `dy` has a clear move anywhere.
+    bool AnyFree(int dy) {
+        const Row& row = RowAt(dy);
+        return FirstFree(dy, row.low, row.high).has_value();
+    }
+
+private:
+    struct Row {
+        bool made = false;
+        long long low = 1, high = 0;
+        std::size_t firstBlocked = 0, endBlocked = 0;
+    };
+
+    const Row& RowAt(int dy) {
+        Row& row = m_rows[dy + m_reach];
+        if (row.made) return row;
+        row.made = true;
+        // The ink within the room's bounds.
+        if (m_ink.top + dy < m_bounds.top || m_ink.bottom + dy > m_bounds.bottom) return row;
+        row.low = m_bounds.left - m_ink.left;
+        row.high = m_bounds.right - m_ink.right;
+        // Each corner of the grown ink box on the inner side of each edge of the convex room (on it counts):
+        // orientation x Side(a, b, (x, y)) >= 0, a bound on x at each of the box's two heights.
+        for (const int y : {m_edges.top + dy, m_edges.bottom + dy}) {
+            for (std::size_t i = 0; i < m_room.size(); ++i) {
+                const Point a = m_room[i];
+                const Point b = m_room[(i + 1) % m_room.size()];
+                const long long across = static_cast<long long>(m_orientation) * (b.y - a.y);
+                const long long along = static_cast<long long>(m_orientation) * (b.x - a.x) * (y - a.y);
+                if (across > 0)
+                    row.high = std::min(row.high, a.x + FloorDiv(along, across) - m_edges.right);
+                else if (across < 0)
+                    row.low = std::max(row.low, a.x - FloorDiv(along, -across) - m_edges.left);
+                else if (along < 0)
+                    row.high = row.low - 1;
+            }
+        }
+        row.firstBlocked = m_blocked.size();
+        for (const Rect& t : m_taken)
+            if (m_kept.top + dy < t.bottom && t.top < m_kept.bottom + dy)
+                m_blocked.emplace_back(t.left - m_kept.right + 1, t.right - m_kept.left - 1);
+        row.endBlocked = m_blocked.size();
+        return row;
+    }
+
+    static long long FloorDiv(long long a, long long b) {
+        return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+    }
+
+    Rect m_ink, m_edges, m_kept;
+    std::span<const Point> m_room;
+    Rect m_bounds;
+    int m_reach;
+    std::span<const Rect> m_taken;
+    int m_orientation = 1;
+    std::vector<Row> m_rows;
+    std::vector<std::pair<long long, long long>> m_blocked; // of every row made
+};
+
+// The moves a label, `text` taking `extent`, may take in `room` clear of `taken` (MoveRows); nothing when
+// its ink is larger than the room's bounds or the room has no area. `reach` becomes the largest move.
+std::optional<MoveRows> MovesIn(const Rect& extent, std::string_view text, std::span<const Point> room,
+                                std::span<const Rect> taken, int& reach) {
+    if (room.size() < 3) return std::nullopt;
+    Rect bounds{room[0].x, room[0].y, room[0].x, room[0].y};
+    long long area = 0; // twice the room's signed area
+    for (std::size_t i = 0; i < room.size(); ++i) {
+        const Point& p = room[i];
+        bounds = Rect{std::min(bounds.left, p.x), std::min(bounds.top, p.y), std::max(bounds.right, p.x),
+                      std::max(bounds.bottom, p.y)};
+        area += Side(Point{}, p, room[(i + 1) % room.size()]);
+    }
+    const Rect ink = EdgeBox(extent, text);
+    if (ink.Width() > bounds.Width() || ink.Height() > bounds.Height() || area == 0) return std::nullopt;
+    reach = std::max(bounds.Width(), bounds.Height());
+    return std::make_optional<MoveRows>(ink, LetterBox(extent), room, bounds, reach, taken);
 }
 
 } // namespace
@@ -94,36 +189,74 @@ std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rec
     return room;
 }
 
-std::vector<std::optional<Point>> PlaceLabels(std::span<const Rect> letters, std::span<const Point> room,
-                                              std::span<const Rect> fixed) {
-    std::vector<std::optional<Point>> moves(letters.size());
-    if (room.size() < 3) return moves;
-    int minX = room[0].x, maxX = room[0].x, minY = room[0].y, maxY = room[0].y;
-    for (const Point& p : room) {
-        minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
-        minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
-    }
-    std::vector<Rect> taken(fixed.begin(), fixed.end());
-    for (std::size_t i = 0; i < letters.size(); ++i) {
-        const Rect& box = letters[i];
-        // Rings of moves ever further out, a step apart: the first clear place on the nearest ring.
-        constexpr int kStep = 1; // pixels
-        const int reach = std::max(maxX - minX, maxY - minY);
-        for (int r = 0; r <= reach && !moves[i]; r += kStep) {
-            for (int dy = -r; dy <= r && !moves[i]; dy += kStep) {
-                const int across = (dy == -r || dy == r) ? kStep : 2 * r;
-                for (int dx = -r; dx <= r; dx += std::max(across, 1)) {
-                    const Rect tried = Moved(box, Point{dx, dy});
-                    if (tried.left < minX || tried.right > maxX || tried.top < minY || tried.bottom > maxY)
-                        continue;
-                    if (IsClear(tried, room, taken)) {
-                        moves[i] = Point{dx, dy};
-                        taken.push_back(Grown(tried, kLabelClearance));
-                        break;
-                    }
-                }
+std::optional<Point> FindClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
+                                    std::span<const Rect> taken) {
+    int reach = 0;
+    std::optional<MoveRows> rows = MovesIn(extent, text, room, taken, reach);
+    if (!rows) return std::nullopt;
+    if (rows->FirstFree(0, 0, 0)) return Point{0, 0};
+    // Before the rings are searched, whether any row has a clear move, the rows nearest the label first.
+    bool anywhere = false;
+    for (int d = 1; d <= 2 * reach + 1 && !anywhere; ++d) anywhere = rows->AnyFree(d % 2 ? d / 2 : -(d / 2));
+    if (!anywhere) return std::nullopt;
+    // Rings of moves ever further out, a pixel apart: the first clear place on the nearest ring, row by row
+    // from the top, each row from the left.
+    for (int r = 1; r <= reach; ++r) {
+        for (int dy = -r; dy <= r; ++dy) {
+            if (dy == -r || dy == r) {
+                if (const std::optional<int> dx = rows->FirstFree(dy, -r, r)) return Point{*dx, dy};
+            } else {
+                for (const int dx : {-r, r})
+                    if (rows->FirstFree(dy, dx, dx)) return Point{dx, dy};
             }
         }
     }
-    return moves;
+    return std::nullopt;
+}
+
+std::optional<Point> FindLeastCoveredPlace(const Rect& extent, std::string_view text,
+                                           std::span<const Point> room, std::span<const Rect> taken) {
+    int reach = 0;
+    std::optional<MoveRows> rows = MovesIn(extent, text, room, {}, reach);
+    if (!rows) return std::nullopt;
+    const Rect kept = Grown(LetterBox(extent), kLabelClearance);
+    std::optional<Point> best;
+    long long bestCover = 0;
+    int bestDistance = 0;
+    for (int dy = -reach; dy <= reach; ++dy) {
+        const auto [low, high] = rows->InRoom(dy);
+        for (long long x = std::max<long long>(low, -reach); x <= std::min<long long>(high, reach); ++x) {
+            const int dx = static_cast<int>(x);
+            long long cover = 0;
+            for (const Rect& t : taken) {
+                const long long across =
+                    std::min(kept.right + dx, t.right) - std::max(kept.left + dx, t.left);
+                const long long down = std::min(kept.bottom + dy, t.bottom) - std::max(kept.top + dy, t.top);
+                if (across > 0 && down > 0) cover += across * down;
+            }
+            const int distance = std::max(std::abs(dx), std::abs(dy));
+            if (!best || cover < bestCover || (cover == bestCover && distance < bestDistance)) {
+                best = Point{dx, dy};
+                bestCover = cover;
+                bestDistance = distance;
+            }
+        }
+    }
+    return best;
+}
+
+void TakePlace(const Rect& extent, std::vector<Rect>& taken) {
+    taken.push_back(Grown(LetterBox(extent), kLabelClearance));
+}
+
+std::optional<int> GreatestFittingHeight(int own, int least, const std::function<bool(int)>& fits) {
+    if (fits(own)) return own;
+    if (least >= own || !fits(least)) return std::nullopt;
+    // `least` fits and `high` does not: halve the heights between them.
+    int high = own;
+    while (high - least > 1) {
+        const int middle = (least + high) / 2;
+        (fits(middle) ? least : high) = middle;
+    }
+    return least;
 }

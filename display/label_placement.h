@@ -1,10 +1,12 @@
 #pragma once
-// The last word on where a chart's labels go: each label, in order of importance, keeps the place it
-// was given when its letters lie inside its room (the cell, or the part of it a ring of a two-chart
-// view takes) clear of the texts placed before it; otherwise it takes the nearest place in the room that
-// is clear, and when there is none it is left out. Device units throughout.
+// Where a chart's labels go: a label keeps the place it was given when its letters lie inside its room
+// (the cell, or the part of it a ring of a two-chart view takes) clear of the texts placed before it;
+// otherwise it takes the nearest place in the room that is clear. Callers place their labels in order of
+// importance and decide what a label with no clear place does. Device units throughout.
+#include <functional>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "platform/geometry.h"
@@ -24,7 +26,22 @@ Rect InkBox(const Rect& extent);
 // The room labels stay in: the convex `cell` cut to `area` when one is given.
 std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rect>& area);
 
-// `letters` are the boxes of the labels' letters in order of importance; `fixed` are texts already
-// drawn that labels keep clear of. Gives each label's move (x, y), or nothing for one left out.
-std::vector<std::optional<Point>> PlaceLabels(std::span<const Rect> letters, std::span<const Point> room,
-                                              std::span<const Rect> fixed);
+// The move (x, y) that takes a label, `text` taking `extent`, to the nearest place inside `room` where its
+// ink (down to the baseline, or below it for a bracket or a descending letter; a pixel wider either side)
+// keeps kLabelClearance from the room's edges and its letters (LetterBox) stay clear of every box of
+// `taken` (the letters of texts placed, as TakePlace keeps them), kLabelClearance apart; nothing when the
+// room has no such place.
+std::optional<Point> FindClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
+                                    std::span<const Rect> taken);
+// The move to the place inside `room` (its ink clear of the room's edges, as FindClearPlace has it) where
+// the label's letters cover the least of `taken`, the nearest of such places; nothing when its ink fits
+// nowhere in the room. For a label with no clear place.
+std::optional<Point> FindLeastCoveredPlace(const Rect& extent, std::string_view text,
+                                           std::span<const Point> room, std::span<const Rect> taken);
+// Adds the letters of a label whose text takes `extent` to `taken`, grown by the clearance.
+void TakePlace(const Rect& extent, std::vector<Rect>& taken);
+
+// The greatest height (pixels) from a label's own height `own` down to `least` at which `fits`(height)
+// finds the label a place: `own` first, then `least`, then between them by halves (a lower label fits
+// where a higher one does, near enough). Nothing when not even `least` fits.
+std::optional<int> GreatestFittingHeight(int own, int least, const std::function<bool(int)>& fits);

@@ -72,11 +72,9 @@ Rect DrawSignNumber(DrawSurface& surface, int sign, const Rect& box, const Logic
     const Rect extent = surface.DrawText(number, box, kTextCalcRect);
     const int left = box.left + (box.Width() - extent.Width()) / 2;
     Rect drawn{left, extent.top, left + extent.Width(), extent.bottom};
-    const int h = drawn.Height();
-    const Rect letters[] = {Rect{drawn.left, drawn.top + h / 6, drawn.right, drawn.bottom - h / 5}};
     const std::vector<Point> room = LabelRoom(cell, std::nullopt);
     // A number with no clear place in its cell stays where the table puts it.
-    const Point move = PlaceLabels(letters, room, {})[0].value_or(Point{0, 0});
+    const Point move = FindClearPlace(drawn, number, room, {}).value_or(Point{0, 0});
     drawn = Rect{drawn.left + move.x, drawn.top + move.y, drawn.right + move.x, drawn.bottom + move.y};
     DrawChartText(surface, number, drawn, kTextCenter | kTextNoClip, legible,
                   ColorOf(kColorChartViewStartRasi));

@@ -65,9 +65,18 @@ Rect RelationBox(const Rect& label) {
 struct PendingLabel {
     std::string text;
     TextStyle style;
+    int body;           // -1 for a user's extra point
     int planet;         // the planet whose hit rectangle the label gives; -1 for none
     bool small = false; // a label of the small slots
 };
+
+// The order in which labels claim the clear places of a cell: the lagna and the nine grahas, their
+// arudhas, the other points, the small labels.
+int ClaimOrder(const PendingLabel& label) {
+    if (label.body >= 0 && label.body < kLabelledBodies) return 0;
+    if (label.body >= 83 && label.body <= 91) return 1;
+    return label.small ? 3 : 2;
+}
 
 void DrawLabel(const SignLabelTarget& target, const PendingLabel& label) {
     ChartDrawState& state = target.state;
@@ -102,8 +111,8 @@ void FitToCell(const SignLabelTarget& target, std::vector<PendingLabel>& labels,
         if (fits[i].shift == 0 && fits[i].scale == 1.0) continue;
         style.left -= fits[i].shift;
         style.right -= fits[i].shift;
-        // Drawn smaller, but not below the legible size: a row that still overflows is sorted out by
-        // PlaceInRoom.
+        // Drawn smaller, but not below the legible size: a label of a row that still overflows is moved
+        // or made smaller still by PlaceInRoom.
         const double least = g_bPrinting || style.font.height <= 0
                                  ? 0.0
                                  : static_cast<double>(kLegibleTextHeight) / style.font.height;
@@ -115,28 +124,61 @@ void FitToCell(const SignLabelTarget& target, std::vector<PendingLabel>& labels,
     }
 }
 
-// The labels that find a clear place in the cell's room, moved there, in order of importance.
-std::vector<PendingLabel> PlaceInRoom(std::vector<PendingLabel> labels, const CPolygonRegion& cell,
-                                      const CellSlots& slots) {
-    const auto rank = [](const PendingLabel& label) { return label.planet >= 0 ? 0 : label.small ? 2 : 1; };
-    std::stable_sort(labels.begin(), labels.end(),
-                     [&](const PendingLabel& a, const PendingLabel& b) { return rank(a) < rank(b); });
-    std::vector<Rect> letters;
-    for (const PendingLabel& label : labels) letters.push_back(LetterBox(label.style.Box()));
-    std::vector<Rect> fixed;
-    for (const Rect& text : slots.fixed) fixed.push_back(LetterBox(text));
+Rect Moved(const Rect& box, Point by) {
+    return Rect{box.left + by.x, box.top + by.y, box.right + by.x, box.bottom + by.y};
+}
+
+// The move that centres `box` on the middle of the convex `room` (the mean of its corners).
+Point MoveToMiddle(const Rect& box, const std::vector<Point>& room) {
+    if (room.empty()) return Point{};
+    long long x = 0, y = 0;
+    for (const Point& p : room) x += p.x, y += p.y;
+    const int count = static_cast<int>(room.size());
+    return Point{static_cast<int>(x / count) - (box.left + box.right) / 2,
+                 static_cast<int>(y / count) - (box.top + box.bottom) / 2};
+}
+
+// Every label moved to a clear place in the cell's room, the most important first: in its own font,
+// else in the highest lower one that finds a place, down to the crowded height. A label that finds none
+// even so is drawn in the crowded font over what is there, at the place of the room (off its lines)
+// where it covers least, the nearest to its slot; centred on a room too small for it. Labels come back in the
+// order they claimed their places.
+std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingLabel> labels,
+                                      const CPolygonRegion& cell, const CellSlots& slots) {
+    std::stable_sort(labels.begin(), labels.end(), [](const PendingLabel& a, const PendingLabel& b) {
+        return ClaimOrder(a) < ClaimOrder(b);
+    });
+    std::vector<Rect> taken;
+    for (const Rect& text : slots.fixed) taken.push_back(LetterBox(text));
     const std::vector<Point> room = LabelRoom(cell, slots.area);
-    const std::vector<std::optional<Point>> moves = PlaceLabels(letters, room, fixed);
-    std::vector<PendingLabel> placed;
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        if (!moves[i]) continue;
-        PendingLabel label = labels[i];
-        const Rect box = label.style.Box();
-        label.style.SetBox(Rect{box.left + moves[i]->x, box.top + moves[i]->y, box.right + moves[i]->x,
-                                box.bottom + moves[i]->y});
-        placed.push_back(std::move(label));
+    for (PendingLabel& label : labels) {
+        const TextStyle own = label.style;
+        std::optional<Point> move;
+        int tried = 0;
+        // The label `height` pixels high, measured where its slot puts it, and its place if it finds one.
+        const auto fits = [&](int height) {
+            tried = height;
+            label.style = own;
+            if (height != own.font.height) {
+                label.style.font = FontOfHeight(own.font, height);
+                MeasureStyledText(surface, label.text, label.style);
+            }
+            move = FindClearPlace(label.style.Box(), label.text, room, taken);
+            return move.has_value();
+        };
+        const int height = own.font.height;
+        const int least = CrowdedTextHeight(height);
+        if (const int chosen = GreatestFittingHeight(height, least, fits).value_or(least); chosen != tried)
+            fits(chosen);
+        // Over other texts, covering as little of them as it can, though inside the room and off its lines
+        // where it fits there.
+        if (!move) move = FindLeastCoveredPlace(label.style.Box(), label.text, room, taken);
+        // A room too small for it even so: the label centred on it.
+        if (!move) move = MoveToMiddle(label.style.Box(), room);
+        label.style.SetBox(Moved(label.style.Box(), *move));
+        TakePlace(label.style.Box(), taken);
     }
-    return placed;
+    return labels;
 }
 
 } // namespace
@@ -159,7 +201,7 @@ void DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& sl
         style.color = ColorOf(kColorChartViewSpecialPoint);
         style.format = kTextNoClip;
         style.font = FittedToSlot(g_chartFontA, slots.main(mainCount - 1));
-        labels.push_back({chart.m_extraShortName[k], style, -1});
+        labels.push_back({chart.m_extraShortName[k], style, -1, -1});
     }
     // The label tables end at body 101; the extra points 102-104 were taken above.
     for (int body = 0; body < kNamedBodyCount; ++body) {
@@ -192,9 +234,10 @@ void DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& sl
             style.color = ColorOf(kColorChartViewSelectedPlanet);
             ScaleFontFields(style.font, kSelectedFactor, kSelectedFactor, kSelectedFactor);
         }
-        labels.push_back({std::move(text), style, planet, small});
+        labels.push_back({std::move(text), style, body, planet, small});
     }
     const CPolygonRegion& cell = target.state.Region(pane, sign);
     FitToCell(target, labels, cell, slots.fixed);
-    for (const PendingLabel& label : PlaceInRoom(std::move(labels), cell, slots)) DrawLabel(target, label);
+    for (const PendingLabel& label : PlaceInRoom(target.surface, std::move(labels), cell, slots))
+        DrawLabel(target, label);
 }

@@ -4,11 +4,12 @@
 // slots lie; colours, fonts, karaka labels, highlights, relationship marks and the recorded label
 // rectangles of the lagna and the nine grahas are the same for all.
 //
-// On screen no label is drawn lower than kLegibleTextHeight, and none over another text, a line of the
-// figure or a ring's border: a label that finds no clear place in its room at that size is left out,
-// to be read in a larger view of the chart (the Many Vargas tab). The labels claim their places in
-// order: the lagna, the grahas and their arudhas first, then the other points, the small labels
-// (arudhas of the houses, varnadas, house lords) last.
+// Every label the cell holds is drawn. On screen a label takes a place clear of other texts, the lines of
+// the figure and a ring's border at kLegibleTextHeight or more where it finds one; else it is drawn
+// smaller, down to kCrowdedTextHeight; else it is drawn at its own slot in that size, over what is
+// there, as a label whose slot is taken again is (moved inside its cell where the slot reaches out). The
+// labels claim the clear places in order: the lagna and the grahas first, then the graha arudhas, the other
+// points, and the small labels (arudhas of the houses, varnadas, house lords) last.
 #include <functional>
 #include <optional>
 #include <vector>

@@ -58,6 +58,18 @@ LogicalFont LegibleFont(const LogicalFont& font) {
     return g_bPrinting ? font : FontNoLowerThan(font, kLegibleTextHeight);
 }
 
+LogicalFont FontOfHeight(LogicalFont font, int height) {
+    if (font.height > 0 && font.width > 0)
+        font.width = std::max(
+            1, static_cast<int>(std::lround(static_cast<double>(font.width) * height / font.height)));
+    font.height = height;
+    return font;
+}
+
+int CrowdedTextHeight(int height) {
+    return g_bPrinting ? height : std::min(height, kCrowdedTextHeight);
+}
+
 LogicalFont ScaledStyleFont(const LogicalFont& font) {
     if (!g_bPrinting && !g_bScaledCapture) return font;
     return ScaledFont(font, g_dDrawScaleY, g_dDrawScaleX, 1.0);

@@ -48,12 +48,22 @@ void ScaleFontFields(LogicalFont& font, double a, double b, double c);
 LogicalFont FontScaledInProportion(LogicalFont font, double factor);
 // `font` made no taller than `height`, its width shrunk in proportion; unchanged when it fits.
 LogicalFont FontNoTallerThan(LogicalFont font, int height);
-// Texts on screen are drawn no lower than this, pixels (a font's cell height): below it a chart leaves a
-// label to a larger view rather than shrink it out of reading.
+// Texts on screen are drawn no lower than this, pixels (a font's cell height), wherever they find room.
 inline constexpr int kLegibleTextHeight = 8;
+// A label that finds no clear place in its own font is tried lower, down to this, before it is drawn
+// over another text: at 7 pixels the capitals of a two-letter label ("Su", "Me") are 5 pixels high and keep
+// their strokes apart; at 6 they run into one grey block.
+inline constexpr int kCrowdedTextHeight = 7;
 // `font` made at least `height` tall at its face's own width; unchanged when it is.
 LogicalFont FontNoLowerThan(LogicalFont font, int height);
 // On screen `font` raised to kLegibleTextHeight; unchanged while printing, whose units are not pixels.
 LogicalFont LegibleFont(const LogicalFont& font);
+// `font` made `height` high, its width in proportion, rounded (a small font has but two or three pixels
+// of it).
+LogicalFont FontOfHeight(LogicalFont font, int height);
+// The least height, pixels, a crowded label may be lowered to from `height` on screen (kCrowdedTextHeight,
+// or `height` itself when that is lower already); `height` itself while printing, whose units are not
+// pixels.
+int CrowdedTextHeight(int height);
 // A copy of `font` scaled by ScaleFontFields.
 LogicalFont ScaledFont(LogicalFont font, double a, double b, double c);

@@ -21,6 +21,7 @@
 #include "display/chart_renderers.h"
 #include "display/chart_view.h"
 #include "display/mixed_chart_view.h"
+#include "display/styled_text.h"
 #include "display_test_support.h"
 #include "platform/message_box.h"
 #include "platform/painter_surface.h"
@@ -557,6 +558,7 @@ public:
         std::string text;
         QRectF ink;
         QRectF letters;
+        int fontHeight; // pixels: the cell height of the font asked for
     };
     void SelectFont(const LogicalFont& font) override {
         m_font = font;
@@ -577,8 +579,8 @@ public:
         // The letters' band: from the capitals' top to the baseline.
         const double capitalTop = rect.top + metrics.ascent() - metrics.capHeight();
         const double baseline = rect.top + metrics.ascent();
-        drawn.push_back(
-            {std::string(text), ink, QRectF(ink.left(), capitalTop, ink.width(), baseline - capitalTop)});
+        drawn.push_back({std::string(text), ink,
+                         QRectF(ink.left(), capitalTop, ink.width(), baseline - capitalTop), m_font.height});
         return extent;
     }
     std::vector<Drawn> drawn;
@@ -590,11 +592,14 @@ private:
 
 // Every pair of texts drawn whose letters meet, as "A over B": their ink boxes overlap in both
 // directions by more than a quarter of the smaller, the room a descender or the top of a capital may
-// touch left out.
+// touch left out. A label with no clear place is drawn over another text once lowered to the crowded
+// height: a pair with such a label is not counted.
 std::vector<std::string> OverlappingTexts(const std::vector<TextInkSurface::Drawn>& drawn) {
     std::vector<std::string> found;
+    const auto crowded = [](const TextInkSurface::Drawn& d) { return d.fontHeight <= kCrowdedTextHeight; };
     for (std::size_t i = 0; i < drawn.size(); ++i)
         for (std::size_t j = i + 1; j < drawn.size(); ++j) {
+            if (crowded(drawn[i]) || crowded(drawn[j])) continue;
             const QRectF& a = drawn[i].letters;
             const QRectF& b = drawn[j].letters;
             const QRectF common = a & b;

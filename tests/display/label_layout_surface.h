@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "display/styled_text.h"
 #include "platform/qt_fonts.h"
 #include "platform/recording_surface.h"
 
@@ -25,6 +26,7 @@ public:
         double stretch; // its width over the width the face gives it at that height
         // A text drawn on its own ground hides the strokes drawn before it: the first this many.
         std::size_t hidesStrokes = 0;
+        LogicalFont font; // as asked for
     };
     struct Stroke {
         Point from;
@@ -100,7 +102,8 @@ public:
                 texts.push_back(
                     {line.toStdString(),
                      QRectF(ink.left(), capitalTop, ink.width(), top + metrics.ascent() - capitalTop), ink,
-                     fontHeight, width / natural.horizontalAdvance(line), m_opaque ? strokes.size() : 0});
+                     fontHeight, width / natural.horizontalAdvance(line), m_opaque ? strokes.size() : 0,
+                     m_font});
             }
             top += metrics.height();
         }
@@ -140,10 +143,18 @@ inline constexpr int kLegibleHeight = 7;
 // (capitals to baseline) reach a pixel into each other.
 enum class TextSpacing { kApart, kLettersMayTouch };
 
+// A label with no clear place is drawn over what is there only once lowered to the crowded height: what
+// such a text may meet without a fault (the text it meets may be of any height). A label meets a line
+// only in a cell too small for it.
+enum class Crowded { kMayMeetTextsAndLines, kMayMeetTextsOnly };
+
 // Every fault of the layout, one line each: a text below the legible height, a text a stroke runs
-// through or touches (its descenders too), two texts closer than `spacing` allows.
+// through or touches (its descenders too), two texts closer than `spacing` allows, but for what
+// `crowded` texts may meet.
 inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface,
-                                             TextSpacing spacing = TextSpacing::kApart) {
+                                             TextSpacing spacing = TextSpacing::kApart,
+                                             Crowded crowding = Crowded::kMayMeetTextsAndLines) {
+    const auto crowded = [](const LabelLayoutSurface::Text& t) { return t.fontHeight <= kCrowdedTextHeight; };
     std::vector<std::string> faults;
     const auto& texts = surface.texts;
     const auto meet = [&](const LabelLayoutSurface::Text& a, const LabelLayoutSurface::Text& b) {
@@ -157,7 +168,8 @@ inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface,
         at << '"' << t.text << "\" at " << t.letters.left() << "," << t.letters.top();
         if (t.fontHeight < kLegibleHeight)
             faults.push_back(at.str() + " is " + std::to_string(t.fontHeight) + " px");
-        for (std::size_t k = t.hidesStrokes; k < surface.strokes.size(); ++k) {
+        const bool mayMeetLines = crowded(t) && crowding == Crowded::kMayMeetTextsAndLines;
+        for (std::size_t k = t.hidesStrokes; k < surface.strokes.size() && !mayMeetLines; ++k) {
             const LabelLayoutSurface::Stroke& s = surface.strokes[k];
             // A stroke on the pixels next to the letters touches them.
             if (!StrokeCrosses(s, t.ink.adjusted(-1, -1, 1, 1))) continue;
@@ -168,7 +180,8 @@ inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface,
             break;
         }
         for (std::size_t j = i + 1; j < texts.size(); ++j)
-            if (meet(t, texts[j])) faults.push_back(at.str() + " over \"" + texts[j].text + "\"");
+            if (meet(t, texts[j]) && !crowded(t) && !crowded(texts[j]))
+                faults.push_back(at.str() + " over \"" + texts[j].text + "\"");
     }
     return faults;
 }

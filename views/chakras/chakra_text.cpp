@@ -20,6 +20,21 @@ LogicalFont FontNoWiderThan(DrawSurface& surface, LogicalFont font, std::string_
     return font;
 }
 
+LogicalFont FontLoweredToWidth(DrawSurface& surface, LogicalFont font, std::string_view text, int maxWidth) {
+    // Condensed further than this, thin letters run into one block ("ill" of "Pillar").
+    constexpr double kMostCondensing = 0.8;
+    if (TextWidth(surface, font, text) * kMostCondensing > maxWidth && maxWidth > 0 && font.height > 0) {
+        // At the face's own width, which narrows with the height (a set width of a few pixels would not).
+        font.width = 0;
+        while (TextWidth(surface, font, text) * kMostCondensing > maxWidth) {
+            const LogicalFont lower = LegibleFont(FontOfHeight(font, font.height - 1));
+            if (lower.height >= font.height) break;
+            font = lower;
+        }
+    }
+    return FontNoWiderThan(surface, font, text, maxWidth);
+}
+
 Rect TextExtent(DrawSurface& surface, std::string_view text, const TextStyle& style) {
     TextStyle measured = style;
     MeasureStyledText(surface, text, measured);

@@ -10,6 +10,10 @@
 // `font` condensed (its width alone made smaller) so that `text` is at most `maxWidth` wide on
 // `surface`; unchanged when it fits.
 LogicalFont FontNoWiderThan(DrawSurface& surface, LogicalFont font, std::string_view text, int maxWidth);
+// `font` condensed (FontNoWiderThan) so that `text` is at most `maxWidth` wide on `surface`; where that
+// would take more than a fifth of its width, first made lower at its face's own width, no lower than
+// kLegibleTextHeight on screen.
+LogicalFont FontLoweredToWidth(DrawSurface& surface, LogicalFont font, std::string_view text, int maxWidth);
 // The width `text` takes in `font` on `surface`, pixels.
 int TextWidth(DrawSurface& surface, const LogicalFont& font, std::string_view text);
 // The extent `text` takes drawn in `style` (left-aligned or centred in its box, from its top).

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "display/label_placement.h"
 #include "display/print_bands.h"
+#include "display/styled_text.h"
 
 namespace {
 
@@ -127,4 +129,23 @@ Rect FigureObstacles::ClearPlace(const Rect& box, int gap, int reach,
             for (int dx = -r; dx <= r; dx += (dy == -r || dy == r) ? kShiftStep : 2 * r)
                 if (const Rect tried = Moved(box, dx, dy); fits(tried)) return tried;
     return box;
+}
+
+FigureObstacles::LabelPlace
+FigureObstacles::PlaceLabel(const LogicalFont& font, const std::function<Rect(const LogicalFont&)>& boxIn,
+                            int gap, int reach, const std::function<bool(const Rect&)>& allowed) const {
+    LabelPlace place;
+    int tried = 0;
+    const auto fits = [&](int height) {
+        tried = height;
+        place.font = height == font.height ? font : FontOfHeight(font, height);
+        place.own = boxIn(place.font);
+        place.placed = ClearPlace(place.own, gap, reach, allowed);
+        return IsClear(place.placed, gap) && (!allowed || allowed(place.placed));
+    };
+    const int least = CrowdedTextHeight(font.height);
+    const std::optional<int> chosen = GreatestFittingHeight(font.height, least, fits);
+    if (chosen.value_or(least) != tried) fits(chosen.value_or(least));
+    if (!chosen) place.placed = place.own;
+    return place;
 }

@@ -2,11 +2,13 @@
 // What a chakra's figure takes on the page, for the body labels to keep clear of: the figure is drawn
 // onto this surface, which draws nothing but keeps the strokes, the circles (as short chords) and the
 // texts' extents, measuring texts on the surface the chakra is drawn on. Labels then take the first
-// place near their slot that no stroke crosses and no text or earlier label covers. All coordinates
-// are pixels of the pane.
+// place near their slot that no stroke crosses and no text or earlier label covers, made lower where
+// there is none, and written over what is there where there is none even so. All coordinates are pixels
+// of the pane.
 #include <functional>
 #include <vector>
 
+#include "platform/logical_font.h"
 #include "platform/measuring_surface.h"
 
 class FigureObstacles : public MeasuringSurface {
@@ -36,6 +38,18 @@ public:
                     const std::function<bool(const Rect&)>& allowed = {}) const;
     // Whether no stroke runs between `from` and the middle of `to`.
     bool Reaches(Point from, const Rect& to) const;
+
+    // Where a label goes as crowded places have it: in `font` at the nearest clear place (ClearPlace),
+    // else in the highest lower font that finds one, down to the crowded height; else, in that font, at
+    // its own place, over what is there. `boxIn`(font) gives the box the label takes at its own place in a
+    // font (its extent or its ink). Gives the font, the box at its own place and the box at the place.
+    struct LabelPlace {
+        LogicalFont font;
+        Rect own;
+        Rect placed;
+    };
+    LabelPlace PlaceLabel(const LogicalFont& font, const std::function<Rect(const LogicalFont&)>& boxIn,
+                          int gap, int reach, const std::function<bool(const Rect&)>& allowed = {}) const;
 
 private:
     struct Stroke {

@@ -162,12 +162,13 @@ void CKotaChakraView::DrawAreas(DrawSurface& surface) const {
     }
     TextStyle style = LabelStyle(Layout().label, 1.1, 1.1, 1.0, kColorKotaAreaName,
                                  kTextCenter | kTextNoClip | kTextNoPrefix);
-    // The names stay within a cell, clear of the stars and grahas beside them.
+    // The names stay within a cell, clear of the stars and grahas beside them: made lower for the widest
+    // line, and condensed only when legible letters are still too wide (condensed far, "Pillar" blurs).
     for (const AreaName& name : kAreaNames) {
         const std::string_view text = name.text;
         const size_t split = text.find("\r\n");
         for (std::string_view line : {text.substr(0, split), text.substr(split + 2)})
-            style.font = FontNoWiderThan(surface, style.font, line, CellAt(0, 0).Width() - kLabelGap);
+            style.font = FontLoweredToWidth(surface, style.font, line, CellAt(0, 0).Width() - kLabelGap);
     }
     for (const AreaName& name : kAreaNames) {
         style.SetBox(CellAt(name.column, name.row));

@@ -212,16 +212,20 @@ void CSignChakraView::DrawPlaces(DrawSurface& surface, const FigureArea& area,
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const PlacedLabel& label = labels[i];
         const Point corner = corners[i];
-        body.font = fonts[places[label.place].ring];
         body.SetBox(Rect{corner.x, corner.y, corner.x + boxWidth, corner.y + area.CellHeight()});
         const auto byItsName = [&](const Rect& box) {
             return StandsByItsName(box, label.place, places, anchors, obstacles);
         };
-        const Rect own = InkBox(TextExtent(surface, label.text, body));
-        const Rect placed = obstacles.ClearPlace(own, kLabelGap, kLabelReach * area.CellHeight(), byItsName);
-        if (!obstacles.IsClear(placed, kLabelGap) || !byItsName(placed)) continue;
-        body.SetBox(Moved(body.Box(), placed.left - own.left, placed.top - own.top));
+        const FigureObstacles::LabelPlace place = obstacles.PlaceLabel(
+            fonts[places[label.place].ring],
+            [&](const LogicalFont& font) {
+                body.font = font;
+                return InkBox(TextExtent(surface, label.text, body));
+            },
+            kLabelGap, kLabelReach * area.CellHeight(), byItsName);
+        body.font = place.font;
+        body.SetBox(Moved(body.Box(), place.placed.left - place.own.left, place.placed.top - place.own.top));
         DrawStyledText(surface, label.text, body);
-        obstacles.AddBox(placed);
+        obstacles.AddBox(place.placed);
     }
 }

@@ -64,11 +64,13 @@ protected:
     // sixteenths of a cell from the place's name box. `obstacles` holds the figure's lines and the
     // title; each text drawn is kept there too.
     //
-    // On screen no text is drawn lower than kLegibleTextHeight, and none over another text or a line
-    // of the figure: a name a line runs through is moved off it, within its box; a label takes its slot
-    // or the nearest place within a cell's height of it that is clear, and a label that finds none is
-    // left out. The names and the labels of the inner rings come first, the labels in the order of
-    // the group (the lagna and the grahas before the other points).
+    // On screen no name is drawn lower than kLegibleTextHeight, and none over another text or a line of
+    // the figure: a name a line runs through is moved off it, within its box. Every label is drawn: at
+    // its slot or the nearest place within two cells' heights of it that is clear, no lower than
+    // kLegibleTextHeight; else so in the crowded font (kCrowdedTextHeight); else at its slot in that
+    // font, over what is there, as a label whose slot is taken again is. The names and the labels of the
+    // inner rings come first, the labels in the order of the group (the lagna and the grahas before the
+    // other points).
     void DrawPlaces(DrawSurface& surface, const FigureArea& area, std::span<const SignPlace> places,
                     std::span<const PlacedLabel> labels, FigureObstacles& obstacles) const;
     // The top-left corner of the label box of the `written`-th label at `place`, boxes `boxWidth` wide.

@@ -22,6 +22,8 @@ constexpr double kStarFont[] = {1.3, 1.2, 1.0};
 constexpr double kTitleFont[] = {1.3, 1.6, 1.5};
 constexpr double kSahamaCellWidening = 1.5;
 constexpr int kLabelGap = 2; // pixels kept between neighbouring labels
+// A body label's font is at most this many slot rows tall.
+constexpr double kLargestFontPerRow = 1.3;
 
 // The nearest two slots of one column lie `rows` sixteenths apart, those of one row `columns` apart.
 struct SlotSteps {
@@ -110,7 +112,7 @@ void CStarChakraView::DrawChakra(DrawSurface& surface, CTavroDoc& document) {
     if (m_nBaseStar < 0) return;
     FigureObstacles obstacles(surface); // what the body labels keep clear of
     m_figure.drawFigure(obstacles, area, Layout());
-    DrawStars(surface, area, obstacles);
+    const int namesHeight = DrawStars(surface, area, obstacles);
 
     TextStyle title;
     title.SetBox(Rect{Layout().square.left, Layout().square.top,
@@ -121,11 +123,12 @@ void CStarChakraView::DrawChakra(DrawSurface& surface, CTavroDoc& document) {
     DrawStyledText(surface, g_chakraGroups[m_nGroup].title, title);
     obstacles.AddBox(TextExtent(surface, g_chakraGroups[m_nGroup].title, title));
     if (m_figure.placeTexts) m_figure.placeTexts(surface, area, Layout(), obstacles);
-    if (bodies) DrawBodies(surface, area, GroupLabels(*document.m_pCurrentChart, *bodies), obstacles);
+    if (bodies)
+        DrawBodies(surface, area, GroupLabels(*document.m_pCurrentChart, *bodies), namesHeight, obstacles);
 }
 
-void CStarChakraView::DrawStars(DrawSurface& surface, const FigureArea& area,
-                                FigureObstacles& obstacles) const {
+int CStarChakraView::DrawStars(DrawSurface& surface, const FigureArea& area,
+                               FigureObstacles& obstacles) const {
     TextStyle style;
     style.color = g_colors[kColorKalachakraStarName];
     style.format = kCentred;
@@ -150,6 +153,7 @@ void CStarChakraView::DrawStars(DrawSurface& surface, const FigureArea& area,
         obstacles.AddBox(extent);
     }
     surface.SetTextBackground(g_colors[kColorKalachakraFrame], false);
+    return style.font.height;
 }
 
 std::vector<ChakraLabel> CStarChakraView::GroupLabels(const CChart& chart, const CChart& varga) const {
@@ -158,7 +162,8 @@ std::vector<ChakraLabel> CStarChakraView::GroupLabels(const CChart& chart, const
 }
 
 void CStarChakraView::DrawBodies(DrawSurface& surface, const FigureArea& area,
-                                 const std::vector<ChakraLabel>& labels, FigureObstacles& obstacles) const {
+                                 const std::vector<ChakraLabel>& labels, int namesHeight,
+                                 FigureObstacles& obstacles) const {
     const ChakraGroupInfo& group = g_chakraGroups[m_nGroup];
     const bool labelFont = m_nGroup != kGroupPlanets && m_figure.otherGroupsInLabelFont;
     const int ch = area.CellHeight();
@@ -169,8 +174,9 @@ void CStarChakraView::DrawBodies(DrawSurface& surface, const FigureArea& area,
         return label.isPlace ? label.star % kChakraStars
                              : (label.star - m_nBaseStar + kChakraStars) % kChakraStars;
     };
-    // Labels of one star stay within their slots: no taller than a row, and no wider than a column
-    // when some star fills more than one column.
+    // Labels of one star stay within their slots: no taller than a row allows (as in a chart's cells, up
+    // to a third more than a row: the capitals of labels a row apart keep apart) nor than the star names,
+    // legible, and no wider than a column when some star fills more than one column.
     std::array<int, kChakraStars> count{};
     for (const ChakraLabel& label : labels) ++count[placeOf(label)];
     const int most = std::min<int>(*std::max_element(count.begin(), count.end()), m_figure.labelSlots.size());
@@ -181,13 +187,14 @@ void CStarChakraView::DrawBodies(DrawSurface& surface, const FigureArea& area,
     TextStyle style;
     style.color = g_colors[kColorKalachakraBodyName];
     style.format = kLeft;
-    style.font = FontNoTallerThan(
+    style.font = LegibleFont(FontNoTallerThan(
         ScaledFont(labelFont ? Layout().label : Layout().body, group.height, group.width, group.weight),
-        steps.rows * ch / 16);
+        std::min(static_cast<int>(steps.rows * ch * kLargestFontPerRow / 16), namesHeight)));
     if (columnsMeet)
         for (const ChakraLabel& label : labels)
             style.font =
                 FontNoWiderThan(surface, style.font, label.text, steps.columns * cw / 16 - kLabelGap);
+    const LogicalFont font = style.font;
     std::array<int, kChakraStars> written{};
     for (const ChakraLabel& label : labels) {
         const int place = placeOf(label);
@@ -202,9 +209,17 @@ void CStarChakraView::DrawBodies(DrawSurface& surface, const FigureArea& area,
         const int top = corner.y + (slot.dy + shift.dy) * ch / 16;
         style.SetBox(Rect{left, top, left + cw, top + ch});
         // Moved off a line of the figure or a text it would cross, by up to a cell.
-        const Rect placed = obstacles.ClearPlace(TextExtent(surface, label.text, style), kLabelGap, cw);
-        obstacles.AddBox(placed);
-        style.SetBox(Rect{placed.left, placed.top, placed.left + cw, placed.top + ch});
+        const FigureObstacles::LabelPlace at = obstacles.PlaceLabel(
+            font,
+            [&](const LogicalFont& tried) {
+                style.font = tried;
+                return TextExtent(surface, label.text, style);
+            },
+            kLabelGap, cw);
+        obstacles.AddBox(at.placed);
+        style.font = at.font;
+        const int x = left + at.placed.left - at.own.left, y = top + at.placed.top - at.own.top;
+        style.SetBox(Rect{x, y, x + cw, y + ch});
         DrawStyledText(surface, label.text, style);
     }
 }

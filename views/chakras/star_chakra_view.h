@@ -57,14 +57,15 @@ protected:
 private:
     // Where the figure is drawn in the last layout.
     FigureArea Area() const;
-    // The star names, each then kept in `obstacles`.
-    void DrawStars(DrawSurface& surface, const FigureArea& area, FigureObstacles& obstacles) const;
+    // The star names, each then kept in `obstacles`; gives the height of their font, pixels.
+    int DrawStars(DrawSurface& surface, const FigureArea& area, FigureObstacles& obstacles) const;
     // The labels of the shown group: bodies as the child chart `varga` of the chosen division holds
     // them, sahamas (which no child chart holds) at their own places in that division of `chart`.
     std::vector<ChakraLabel> GroupLabels(const CChart& chart, const CChart& varga) const;
-    // The group's labels at their slots, each moved clear of `obstacles` and then kept there too.
+    // The group's labels at their slots, no taller than the star names (`namesHeight` pixels), each moved
+    // clear of `obstacles` and then kept there too.
     void DrawBodies(DrawSurface& surface, const FigureArea& area, const std::vector<ChakraLabel>& labels,
-                    FigureObstacles& obstacles) const;
+                    int namesHeight, FigureObstacles& obstacles) const;
 
     const StarChakraFigure& m_figure;
     ChakraBaseSettings& m_settings;

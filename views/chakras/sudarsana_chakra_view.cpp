@@ -186,9 +186,8 @@ void CSudarsanaChakraView::DrawChakra(DrawSurface& surface, CTavroDoc& document)
     const auto places = Places(area, m_references);
     DrawTitle(surface, " in " + g_strVargaLabels[varga], places, obstacles);
 
-    // Every body is written in each ring, in the sector of its sign. A label a crowded sector has no
-    // clear place for is left out of that ring (the narrow inner ring's first): the body stands in the
-    // same sign in the rings where it is written.
+    // Every body is written in each ring, in the sector of its sign; in a crowded sector a label with no
+    // clear place is written smaller, or over another (see DrawPlaces).
     std::vector<PlacedLabel> labels;
     const std::vector<ChakraLabel> bodies = GroupLabels(*document.m_pCurrentChart, varga);
     for (int ring = 0; ring < kSudarsanaRings; ++ring)

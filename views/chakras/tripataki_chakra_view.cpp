@@ -123,8 +123,8 @@ void CTripatakiChakraView::DrawChakra(DrawSurface& surface, CTavroDoc& document)
               " in " + g_strVargaLabels[settings.vargaForBodies] + "(from " +
                   ChosenPlanetNames()[BaseBody()] + " in " + g_strVargaLabels[settings.baseDivision] + ")",
               places, obstacles);
-    // A label its sign's place has no clear room for is left out (a crowd of sahamas in one sign): it is
-    // read in the basic information table of its group.
+    // Every body of the group is written at its sign's place; a crowd (of sahamas in one sign) is written
+    // smaller, and at last over one another (see DrawPlaces).
     std::vector<PlacedLabel> labels;
     for (const ChakraLabel& body : GroupLabels(*document.m_pCurrentChart, settings.vargaForBodies))
         labels.push_back({body.text, TripatakiPlace(body.sign, m_nBaseSign)});

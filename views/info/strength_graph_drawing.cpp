@@ -18,6 +18,8 @@ constexpr int kColorOutline = 105;
 constexpr int kMinimumWindow = 600; // pixels: a smaller window lays out as this and scrolls
 constexpr int kGap = 10;            // pixels between graphs and around them
 constexpr double kBandFactor = 1.1; // a band is this many font heights
+constexpr int kLabelGap = 4;        // pixels kept between the names under neighbouring bars
+constexpr int kValueInset = 3;      // pixels a value written on its bar keeps from the bar's end
 
 int Band(const LogicalFont& font) {
     return static_cast<int>(kBandFactor * font.height);
@@ -29,6 +31,18 @@ LogicalFont LabelFont(const LogicalFont& font) {
     return ScaledFont(font, 1.2, 1.2, 1.0);
 }
 
+// `font` narrowed and lowered in proportion so that `text` is at most `width` wide on `surface`.
+LogicalFont FontFittingWidth(DrawSurface& surface, const std::string& text, int width, LogicalFont font) {
+    TextStyle measured;
+    measured.font = font;
+    const int taken = MeasureStyledText(surface, text, measured) - measured.left;
+    if (taken > width && taken > 0) {
+        const double narrowing = static_cast<double>(width) / taken;
+        ScaleFontFields(font, narrowing, narrowing, 1.0);
+    }
+    return font;
+}
+
 // The text centred on one line in the band; a text wider than the band is drawn in a font narrowed
 // and lowered in proportion, so that titles and labels of narrow graphs stay inside their graph.
 void DrawCentred(DrawSurface& surface, const std::string& text, const Rect& band, const LogicalFont& font,
@@ -37,20 +51,14 @@ void DrawCentred(DrawSurface& surface, const std::string& text, const Rect& band
     style.SetBox(band);
     style.color = color;
     style.format = kTextCenter | kTextVCenter | kTextSingleLine | kTextNoClip | kTextNoPrefix;
-    style.font = font;
-    TextStyle measured = style;
-    const int width = MeasureStyledText(surface, text, measured) - measured.left;
-    if (width > band.Width() && width > 0) {
-        const double narrowing = static_cast<double>(band.Width()) / width;
-        ScaleFontFields(style.font, narrowing, narrowing, 1.0);
-    }
+    style.font = FontFittingWidth(surface, text, band.Width(), font);
     DrawStyledText(surface, text, style);
 }
 
-// The value's band directly above the bar, but never up into the title band: the value of a bar that
-// reaches the top of the scale is written over the bar's top instead of across the title.
+// The value's band directly above the bar, below the title band; where there is no room for it there
+// (a bar at or near the top of the scale), on the bar, clear of its top edge.
 Rect ValueAbove(const Rect& bar, int labelHeight, int plotTop) {
-    const int top = std::max(bar.top - labelHeight, plotTop);
+    const int top = bar.top - labelHeight >= plotTop ? bar.top - labelHeight : bar.top + kValueInset;
     return Rect{bar.left, top, bar.right, top + labelHeight};
 }
 } // namespace
@@ -111,8 +119,9 @@ BarGraphGeometry BarGraphGeometryOf(const CStrengthGraphRecord& record, const Re
                 // Downward from the zero line, clipped at the plot's foot; the value below the bar.
                 bar.top = geometry.zeroLine;
                 bar.bottom = std::min(geometry.zeroLine - height, plotBottom);
-                // Likewise never down into the labels under the plot.
-                const int valueBottom = std::min(bar.bottom + labelHeight, plotBottom);
+                // Likewise never down into the labels under the plot: on the bar, clear of its lower end.
+                const int valueBottom = bar.bottom + labelHeight <= plotBottom ? bar.bottom + labelHeight
+                                                                               : bar.bottom - kValueInset;
                 value = Rect{bar.left, valueBottom - labelHeight, bar.right, valueBottom};
             }
         }
@@ -142,10 +151,20 @@ void DrawBarGraph(DrawSurface& surface, const CStrengthGraphRecord& record, cons
         surface.Line(Point{geometry.graphArea.left, geometry.zeroLine},
                      Point{geometry.graphArea.right, geometry.zeroLine});
     DrawCentred(surface, record.title, geometry.titleBand, titleFont, g_colors[kColorTitle]);
+    // The names under the bars share one font, narrow enough for the widest to keep clear of its
+    // neighbours.
+    LogicalFont namesFont = labelFont;
+    for (size_t i = 0; i < geometry.bars.size(); ++i)
+        namesFont = FontFittingWidth(surface, record.labels[i], geometry.labelBands[i].Width() - kLabelGap,
+                                     namesFont);
     for (size_t i = 0; i < geometry.bars.size(); ++i) {
-        DrawCentred(surface, record.labels[i], geometry.labelBands[i], labelFont, g_colors[kColorItemName]);
+        DrawCentred(surface, record.labels[i], geometry.labelBands[i], namesFont, g_colors[kColorItemName]);
         surface.FillRect(geometry.bars[i], g_colors[kColorBar]);
-        DrawCentred(surface, BarValueText(record, static_cast<int>(i)), geometry.valueBands[i], labelFont,
-                    g_colors[kColorValue]);
+        // A value written on its bar takes the graph's ground colour, which stands out of the bar.
+        const Rect& bar = geometry.bars[i];
+        const Rect& value = geometry.valueBands[i];
+        const bool onBar = value.top < bar.bottom && bar.top < value.bottom;
+        DrawCentred(surface, BarValueText(record, static_cast<int>(i)), value, labelFont,
+                    g_colors[onBar ? kColorGraphBackground : kColorValue]);
     }
 }

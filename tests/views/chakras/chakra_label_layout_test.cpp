@@ -1,12 +1,20 @@
 // The texts of every chakra at the pane sizes of a 1366 x 768 and a 1600 x 1000 screen, with each group
 // of bodies the chakra shows: every text is drawn at a legible size, no two texts' letters meet, and no
 // line or circle of the figure runs through a text (a star's name written on its own ground over the
-// spoke it sits on hides that spoke).
+// spoke it sits on hides that spoke) unless a label with no clear place was lowered to the crowded
+// height first; planets as large as the star names and area names of their face's width.
+#include <QFontMetricsF>
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "../../display/label_layout_surface.h"
 #include "chakra_test_support.h"
+#include "chart/chart.h"
+#include "core/body_names.h"
+#include "core/zodiac_names.h"
+#include "views/chakras/chakra_groups.h"
 #include "views/chakras/kota_chakra_view.h"
 #include "views/chakras/sarvatobhadra_chakra_view.h"
 #include "views/chakras/star_chakras.h"
@@ -78,6 +86,71 @@ TEST_F(ChakraLabelLayoutTest, EveryChakraStaysLegibleAndClearAtTheScreensPaneSiz
                 EXPECT_EQ(LayoutFaults(surface), std::vector<std::string>{});
             }
         }
+    }
+}
+
+// A star chakra writes its planets as large as its stars' names, at the pane sizes of both screens (the
+// Kalachakra's rows of slots once held them to a smaller font than its names).
+TEST_F(ChakraLabelLayoutTest, StarChakrasWritePlanetsAsLargeAsTheStarNames) {
+    const ChakraCase cases[] = {{"Kalachakra", Make<CKalaChakraView>(), {}},
+                                {"Surya Kalanala", Make<CSKChakraView>(), {}},
+                                {"Chandra Kalanala", Make<CCKChakraView>(), {}},
+                                {"Shoola", Make<CShoolaChakraView>(), {}}};
+    for (const ChakraCase& c : cases) {
+        const std::unique_ptr<CChakraView> pane = c.make();
+        for (const Size size : kPanesOfScreens) {
+            SCOPED_TRACE(testing::Message() << c.name << " " << size.cx << " x " << size.cy);
+            Place(*pane, size);
+            LabelLayoutSurface surface;
+            pane->OnDraw(surface);
+            const std::set<std::string> stars(g_nakshatraShortNames28,
+                                              g_nakshatraShortNames28 + kChakraStars);
+            double names = 0;
+            for (const LabelLayoutSurface::Text& t : surface.texts)
+                if (stars.count(t.text)) names = std::max(names, t.letters.height());
+            const CChart& chart = *m_document.m_pCurrentChart;
+            for (int planet = kSun; planet <= kKetu; ++planet) {
+                int written = 0;
+                for (const LabelLayoutSurface::Text& t : surface.texts) {
+                    if (t.text != ChakraPlanetLabel(chart, planet)) continue;
+                    ++written;
+                    EXPECT_GE(t.letters.height(), names) << t.text;
+                }
+                EXPECT_EQ(written, 1) << planet;
+            }
+        }
+    }
+}
+
+// The Kota chakra's area names are made lower rather than much narrower to fit their cells, at the pane
+// sizes of both screens: condensed to less than four fifths of its face's own width, a thin-lettered
+// name blurs ("ill" of "Pillar" one grey block).
+TEST_F(ChakraLabelLayoutTest, KotaAreaNamesKeepTheirFacesWidth) {
+    constexpr double kLeastWidth = 0.8;
+    CKotaChakraView pane;
+    const QImage device(1, 1, QImage::Format_RGB32);
+    for (const Size size : kPanesOfScreens) {
+        SCOPED_TRACE(testing::Message() << size.cx << " x " << size.cy);
+        Place(pane, size);
+        LabelLayoutSurface surface;
+        pane.OnDraw(surface);
+        int areaNames = 0;
+        for (const LabelLayoutSurface::Text& t : surface.texts) {
+            if (!std::set<std::string>{"Stambha", "Pillar", "Durgantara", "Interior", "Praakaara", "Wall",
+                                       "Bahya", "Exterior"}
+                     .count(t.text))
+                continue;
+            ++areaNames;
+            LogicalFont own = t.font;
+            own.width = 0; // the face's own width at that height
+            const QString text = QString::fromStdString(t.text);
+            const double ownWidth =
+                QFontMetricsF(QFontFromLogicalFont(own, device), &device).horizontalAdvance(text);
+            const double drawn =
+                QFontMetricsF(QFontFromLogicalFont(t.font, device), &device).horizontalAdvance(text);
+            EXPECT_GE(drawn, kLeastWidth * ownWidth) << t.text;
+        }
+        EXPECT_EQ(areaNames, 8);
     }
 }
 

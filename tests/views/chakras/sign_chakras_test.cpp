@@ -1,6 +1,6 @@
 // The Sudarsana and Tripataki chakras on the Chennai chart, with the signs of some bodies set by hand
 // where a test needs a chart of its own: which sign stands at which place, where a body is written,
-// what a crowded place leaves out, the divisional chart and base choices, the titles and the menus.
+// how a crowded place writes them all, the divisional chart and base choices, the titles and the menus.
 #include <QMenu>
 #include <algorithm>
 #include <cmath>
@@ -172,10 +172,10 @@ TEST_F(SignChakraTest, TripatakiFromABasePlanet) {
     EXPECT_FALSE(g_tripatakiSettings.basePlanetOn);
 }
 
-// A crowded place keeps its labels apart: with every planet in Virgo, the Sudarsana writes the lagna
-// first in every ring and the grahas in the clear places near their slots; of 36 sahamas in one sign of
-// the Tripataki those that find no clear place near the sign are left out. No text runs into another
-// and none is below the legible size.
+// A crowded place keeps its labels apart where it can: with every planet in Virgo, the Sudarsana writes
+// the lagna and every graha in every ring, in the clear places near their slots; all 36 sahamas in one
+// sign of the Tripataki are written, those that find no clear place near the sign lowered to the crowded
+// height. No text runs into another unless so lowered, and none is below the legible size.
 TEST_F(SignChakraTest, ACrowdedPlaceKeepsItsLabelsApart) {
     SetSigns({}, 5);
     for (auto& sahama : m_document.m_natalChart.m_specialPoint) sahama.m_dLongitude = 100.0; // Cancer
@@ -188,7 +188,8 @@ TEST_F(SignChakraTest, ACrowdedPlaceKeepsItsLabelsApart) {
     Place(sudarsana, kPane);
     LabelLayoutSurface planets;
     sudarsana.OnDraw(planets);
-    EXPECT_EQ(count(planets, ChakraPlanetLabel(Chart(), kLagna)), 3);
+    for (int body = kLagna; body <= kKetu; ++body)
+        EXPECT_EQ(count(planets, ChakraPlanetLabel(Chart(), body)), 3) << body;
     EXPECT_EQ(LayoutFaults(planets), std::vector<std::string>{});
 
     CTripatakiChakraView tripataki;
@@ -196,11 +197,7 @@ TEST_F(SignChakraTest, ACrowdedPlaceKeepsItsLabelsApart) {
     ASSERT_TRUE(tripataki.RunCommand(g_chakraGroups[kGroupSahamas].command));
     LabelLayoutSurface sahamas;
     tripataki.OnDraw(sahamas);
-    int written = 0;
-    for (int s = 0; s < 36; ++s) written += static_cast<int>(count(sahamas, g_sahamaShortNames[s]));
-    EXPECT_GT(written, 12);
-    EXPECT_LT(written, 36);
-    EXPECT_EQ(count(sahamas, g_sahamaShortNames[0]), 1);
+    for (int s = 0; s < 36; ++s) EXPECT_EQ(count(sahamas, g_sahamaShortNames[s]), 1) << g_sahamaShortNames[s];
     EXPECT_EQ(LayoutFaults(sahamas), std::vector<std::string>{});
     EXPECT_EQ(count(sahamas, "Sahamas (sahams) in " + g_strVargaLabels[0] + "(from " +
                                  ChosenPlanetNames()[kLagna] + " in " + g_strVargaLabels[0] + ")"),

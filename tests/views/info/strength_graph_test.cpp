@@ -4,9 +4,12 @@
 #include "views/info/strength_graph_view.h"
 
 #include <QMenu>
+#include <algorithm>
+#include <set>
 
 #include <gtest/gtest.h>
 
+#include "../../display/label_layout_surface.h"
 #include "../views_test_support.h"
 #include "core/planet_tables.h"
 #include "display/view_handoffs.h"
@@ -85,7 +88,8 @@ TEST(StrengthGraphBars, AValueBeyondTheScaleIsClippedAndShowsItsTrueValue) {
 }
 
 // A value is written above its bar, but a bar at the top of the scale (Ashtakavarga Bala's 8 of 8) keeps
-// its value out of the title band and a deep negative bar keeps its value out of the labels.
+// its value out of the title band and a deep negative bar keeps its value out of the labels: they are
+// written on their bars, clear of the bars' ends.
 TEST(StrengthGraphBars, ValuesStayClearOfTheTitleAndTheLabels) {
     CStrengthGraphRecord record;
     record.count = 3;
@@ -100,12 +104,14 @@ TEST(StrengthGraphBars, ValuesStayClearOfTheTitleAndTheLabels) {
         EXPECT_EQ(full.valueBands[i].Height(), 20);
         EXPECT_EQ(full.valueBands[i].left, full.bars[i].left);
     }
+    EXPECT_GT(full.valueBands[0].top, full.bars[0].top); // 8 of 8: on the bar, below its top
+    EXPECT_GT(full.valueBands[2].top, full.bars[2].top);
     EXPECT_EQ(full.valueBands[1], (Rect{112, 135, 200, 155})); // half the scale: directly above its bar
     record.isSigned = true;
     record.values = {8.0, -8.0, -4.0};
     const BarGraphGeometry sign = BarGraphGeometryOf(record, Rect{0, 0, 300, 300}, 30, 20);
     EXPECT_GE(sign.valueBands[0].top, sign.titleBand.bottom);
-    EXPECT_LE(sign.valueBands[1].bottom, 280);
+    EXPECT_LT(sign.valueBands[1].bottom, sign.bars[1].bottom); // -8 of 8: on the bar, above its foot
     EXPECT_EQ(sign.valueBands[1].left, sign.bars[1].left);
     EXPECT_EQ(sign.valueBands[2], (Rect{212, sign.bars[2].bottom, 300, sign.bars[2].bottom + 20}));
 }
@@ -158,6 +164,32 @@ TEST_F(StrengthGraphViewTest, EveryPageDrawsItsGraphs) {
     ProbeSurface surface;
     m_view.OnDraw(surface);
     EXPECT_NE(surface.FindText("Bhava Bala - SAV (D-1)"), nullptr);
+}
+
+// The names under the bars read apart: in the pane a 1366 x 768 screen gives (945 x 604), the planets
+// under the narrow graphs of the graha balas keep a few pixels between one name's ink and the next's, and
+// the names of one graph share their size.
+TEST_F(StrengthGraphViewTest, NamesUnderTheBarsKeepApart) {
+    m_view.resize(945, 604);
+    m_view.SelectPage(kGrahaBalaPage);
+    LabelLayoutSurface surface;
+    m_view.OnDraw(surface);
+    const std::set<std::string> names = {"As", "Su", "Mo", "Ma", "Me", "Ju", "Ve", "Sa", "Ra", "Ke"};
+    constexpr double kLeastGap = 2.0; // pixels of ground between two names' ink
+    for (const Rect& graph : m_view.Layout().groups) {
+        std::vector<const LabelLayoutSurface::Text*> under;
+        for (const LabelLayoutSurface::Text& t : surface.texts)
+            if (names.count(t.text) && graph.Contains(Point{static_cast<int>(t.ink.center().x()),
+                                                            static_cast<int>(t.ink.center().y())}))
+                under.push_back(&t);
+        ASSERT_GE(under.size(), 7u);
+        std::sort(under.begin(), under.end(), [](auto* a, auto* b) { return a->ink.left() < b->ink.left(); });
+        for (std::size_t k = 0; k + 1 < under.size(); ++k) {
+            SCOPED_TRACE(under[k]->text + " " + under[k + 1]->text);
+            EXPECT_GE(under[k + 1]->ink.left() - under[k]->ink.right(), kLeastGap);
+            EXPECT_EQ(under[k + 1]->fontHeight, under[k]->fontHeight);
+        }
+    }
 }
 
 TEST_F(StrengthGraphViewTest, TheMenuChecksTheShownPage) {
