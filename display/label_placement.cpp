@@ -254,9 +254,12 @@ std::optional<int> GreatestFittingHeight(int own, int least, const std::function
     if (least >= own || !fits(least)) return std::nullopt;
     // `least` fits and `high` does not: halve the heights between them.
     int high = own;
+    int last = least;
     while (high - least > 1) {
-        const int middle = (least + high) / 2;
-        (fits(middle) ? least : high) = middle;
+        last = (least + high) / 2;
+        (fits(last) ? least : high) = last;
     }
+    // The caller's state is that of the last height tried: the one chosen.
+    if (last != least) fits(least);
     return least;
 }

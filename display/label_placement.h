@@ -43,5 +43,6 @@ void TakePlace(const Rect& extent, std::vector<Rect>& taken);
 
 // The greatest height (pixels) from a label's own height `own` down to `least` at which `fits`(height)
 // finds the label a place: `own` first, then `least`, then between them by halves (a lower label fits
-// where a higher one does, near enough). Nothing when not even `least` fits.
+// where a higher one does, near enough). Nothing when not even `least` fits. `fits` is called last with
+// the height given (with `least` when nothing fits), so that what it found there is what the caller keeps.
 std::optional<int> GreatestFittingHeight(int own, int least, const std::function<bool(int)>& fits);

@@ -154,10 +154,8 @@ std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingL
     for (PendingLabel& label : labels) {
         const TextStyle own = label.style;
         std::optional<Point> move;
-        int tried = 0;
         // The label `height` pixels high, measured where its slot puts it, and its place if it finds one.
         const auto fits = [&](int height) {
-            tried = height;
             label.style = own;
             if (height != own.font.height) {
                 label.style.font = FontOfHeight(own.font, height);
@@ -166,10 +164,7 @@ std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingL
             move = FindClearPlace(label.style.Box(), label.text, room, taken);
             return move.has_value();
         };
-        const int height = own.font.height;
-        const int least = CrowdedTextHeight(height);
-        if (const int chosen = GreatestFittingHeight(height, least, fits).value_or(least); chosen != tried)
-            fits(chosen);
+        GreatestFittingHeight(own.font.height, CrowdedTextHeight(own.font.height), fits);
         // Over other texts, covering as little of them as it can, though inside the room and off its lines
         // where it fits there.
         if (!move) move = FindLeastCoveredPlace(label.style.Box(), label.text, room, taken);

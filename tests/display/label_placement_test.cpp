@@ -24,13 +24,17 @@ TEST(LabelPlacement, TheGreatestFittingHeightIsFoundBetweenTheOwnAndTheLeast) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::set<int> tried;
+        int last = 0;
         const auto fits = [&](int height) {
             EXPECT_TRUE(height >= c.least && height <= c.own) << height;
             tried.insert(height);
+            last = height;
             return height <= c.fitsUpTo;
         };
         EXPECT_EQ(GreatestFittingHeight(c.own, c.least, fits), c.height);
         EXPECT_LE(tried.size(), 6u); // by halves, not height by height
+        // Callers keep what the last call found: it was at the height given.
+        EXPECT_EQ(last, c.height.value_or(c.least));
     }
 }
 

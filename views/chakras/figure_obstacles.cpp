@@ -135,17 +135,13 @@ FigureObstacles::LabelPlace
 FigureObstacles::PlaceLabel(const LogicalFont& font, const std::function<Rect(const LogicalFont&)>& boxIn,
                             int gap, int reach, const std::function<bool(const Rect&)>& allowed) const {
     LabelPlace place;
-    int tried = 0;
     const auto fits = [&](int height) {
-        tried = height;
         place.font = height == font.height ? font : FontOfHeight(font, height);
         place.own = boxIn(place.font);
         place.placed = ClearPlace(place.own, gap, reach, allowed);
         return IsClear(place.placed, gap) && (!allowed || allowed(place.placed));
     };
-    const int least = CrowdedTextHeight(font.height);
-    const std::optional<int> chosen = GreatestFittingHeight(font.height, least, fits);
-    if (chosen.value_or(least) != tried) fits(chosen.value_or(least));
-    if (!chosen) place.placed = place.own;
+    if (!GreatestFittingHeight(font.height, CrowdedTextHeight(font.height), fits))
+        place.placed = place.own;
     return place;
 }
