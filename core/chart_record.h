@@ -116,6 +116,9 @@ struct CChartData {
     // The outcome of the last ComputeAll, for views to tell a current chart from a failed one; empty
     // until the chart is first calculated.
     std::optional<CalcStatus> m_lastCalculation;
+    // Whether the last ComputeAll failed, so that the chart holds no positions of its moment (one never
+    // calculated has not failed).
+    bool LastCalculationFailed() const { return m_lastCalculation && !m_lastCalculation->ok(); }
     // Set by every ComputeAll to a number no earlier computation of any chart had (0 until the first):
     // whoever keeps results derived from a chart tells a recomputed chart by it.
     std::uint64_t m_nComputeStamp = 0;

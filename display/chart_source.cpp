@@ -9,9 +9,7 @@ CChart* ChartOfPane(int pane) {
     const auto& pick =
         g_nPaneDisplayMode[pane] == kNatalChartOnly ? g_chartSource.natal : g_chartSource.current;
     CChart* chart = pick ? pick() : nullptr;
-    // A chart whose calculation failed holds no positions of its moment (a new one none at all).
-    if (chart && chart->m_lastCalculation && !chart->m_lastCalculation->ok()) return nullptr;
-    return chart;
+    return chart && !chart->LastCalculationFailed() ? chart : nullptr;
 }
 
 int CurrentMode() {

@@ -73,8 +73,7 @@ struct PendingLabel {
 // The order in which labels claim the clear places of a cell: the lagna and the nine grahas, their
 // arudhas, the other points, the small labels.
 int ClaimOrder(const PendingLabel& label) {
-    if (label.body >= 0 && label.body < kLabelledBodies) return 0;
-    if (label.body >= 83 && label.body <= 91) return 1;
+    if (label.planet >= 0) return label.planet == label.body ? 0 : 1; // a graha arudha stands for its planet
     return label.small ? 3 : 2;
 }
 

@@ -56,9 +56,7 @@ CTavroDoc::~CTavroDoc() {
 }
 
 CChart* CTavroDoc::CalculatedChart() const {
-    if (!m_pCurrentChart || (m_pCurrentChart->m_lastCalculation && !m_pCurrentChart->m_lastCalculation->ok()))
-        return nullptr;
-    return m_pCurrentChart;
+    return m_pCurrentChart && !m_pCurrentChart->LastCalculationFailed() ? m_pCurrentChart : nullptr;
 }
 
 bool CTavroDoc::OnNewDocument() {

@@ -67,8 +67,7 @@ std::vector<ListedPoint> ListedPoints(const CChart& chart, bool limited) {
 
 void FillLongitudes(CCustomListView& list, CChart& chart, int varga, bool natal) {
     // A chart, or a divisional chart, that could not be calculated lists no rows under the headings.
-    const bool failed = chart.m_lastCalculation && !chart.m_lastCalculation->ok();
-    CChart* shown = failed ? nullptr : chart.GetVargaChart(varga);
+    CChart* shown = chart.LastCalculationFailed() ? nullptr : chart.GetVargaChart(varga);
     std::string heading =
         varga == 0 ? std::string("Longitude") : "Longitude (in " + g_vargaNames[varga] + ")";
     if (natal) heading = "NATAL Longitude";
