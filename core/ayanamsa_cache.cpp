@@ -15,6 +15,7 @@
 #include "core/ephemeris_flags.h"
 #include "core/julian_day.h"
 #include "core/star_catalogue_copy.h"
+#include "core/star_catalogue_line.h"
 
 namespace {
 
@@ -124,6 +125,10 @@ CalcStatus LibraryStarPlace(const std::string& star, const EphemerisMoment& mome
     CountEphemerisCall(EphemerisCall::kStar);
     if (swe_fixstar2(name, moment.jdEt, positionFlags, position, error) < 0)
         return CalcStatus::Failure(error);
+    if (!IsTheStarAsked(star, name)) {
+        return CalcStatus::Failure("The Swiss Ephemeris finds no star \"" + star + "\": it would take \"" +
+                                   std::string(name) + "\" for it.");
+    }
     // A catalogue line with a number out of all measure gives a position that is not a number, with
     // success flags: no place at all.
     if (!std::isfinite(position[0]) || !std::isfinite(position[1]))
