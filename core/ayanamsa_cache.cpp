@@ -11,6 +11,7 @@
 #include <swephexp.h>
 
 #include "core/angle_time.h"
+#include "core/damaged_ephemeris_files.h"
 #include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
 #include "core/julian_day.h"
@@ -124,7 +125,7 @@ CalcStatus LibraryStarPlace(const std::string& star, const EphemerisMoment& mome
     char error[AS_MAXCH] = "";
     CountEphemerisCall(EphemerisCall::kStar);
     if (swe_fixstar2(name, moment.jdEt, positionFlags, position, error) < 0)
-        return CalcStatus::Failure(error);
+        return CalcStatus::Failure(NamingTheDamagedFile(error));
     if (!IsTheStarAsked(star, name)) {
         return CalcStatus::Failure("The Swiss Ephemeris finds no star \"" + star + "\": it would take \"" +
                                    std::string(name) + "\" for it.");
