@@ -28,9 +28,10 @@ struct StarCatalogueCheck {
 //   the library would take for a star beyond the Sun and place at the opposite point of the sky) is
 //   carried as 0, a star too far to measure;
 // - of the lines that give a star's nomenclature, or the name by which an ayanamsa asks for its star,
-//   the first, and the later ones only where they give it the same place: the library would answer a
-//   name with any of them, as the lines fall, and the star list would show each at the first one's
-//   place. The later lines are named in `fault` where they repeat an anchor star's name or
+//   one, and the others only where they give it the same place: the library would answer with any of
+//   them, as its index falls, and the star list would show each at that place. The one is the first,
+//   but that the line an anchor star's ayanamsa finds it by (else the program's own line) gives the
+//   anchor's nomenclature. The others are named in `fault` where they give an anchor star's name or
 //   nomenclature;
 // - the line of each anchor star (kAnchorStars) that it lacks and that the library does not hold itself;
 // - the anchor stars alone when the folder holds no catalogue, or one that cannot be read or holds not
