@@ -11,10 +11,12 @@
 #include <swephexp.h>
 
 #include "core/angle_time.h"
+#include "core/damaged_ephemeris_files.h"
 #include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
 #include "core/julian_day.h"
 #include "core/star_catalogue_copy.h"
+#include "core/star_catalogue_line.h"
 
 namespace {
 
@@ -123,7 +125,11 @@ CalcStatus LibraryStarPlace(const std::string& star, const EphemerisMoment& mome
     char error[AS_MAXCH] = "";
     CountEphemerisCall(EphemerisCall::kStar);
     if (swe_fixstar2(name, moment.jdEt, positionFlags, position, error) < 0)
-        return CalcStatus::Failure(error);
+        return CalcStatus::Failure(NamingTheDamagedFile(error));
+    if (!IsTheStarAsked(star, name)) {
+        return CalcStatus::Failure("The Swiss Ephemeris finds no star \"" + star + "\": it would take \"" +
+                                   std::string(name) + "\" for it.");
+    }
     // A catalogue line with a number out of all measure gives a position that is not a number, with
     // success flags: no place at all.
     if (!std::isfinite(position[0]) || !std::isfinite(position[1]))

@@ -9,6 +9,7 @@
 #include "core/ayanamsa.h"
 #include "core/calc_options.h"
 #include "core/chart_core.h"
+#include "core/damaged_ephemeris_files.h"
 #include "core/ephemeris_calls.h"
 #include "core/ephemeris_flags.h"
 #include "core/julian_day.h"
@@ -29,8 +30,8 @@ int EphemerisBody(int body) {
 }
 
 CalcStatus CalcFailure(const char* libraryMessage) {
-    return CalcStatus::Failure(std::string("The position cannot be calculated for this moment: ") +
-                               libraryMessage);
+    return CalcStatus::Failure("The position cannot be calculated for this moment: " +
+                               NamingTheDamagedFile(libraryMessage));
 }
 
 bool AllFinite(const double* values, int count) {

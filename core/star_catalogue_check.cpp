@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -44,15 +45,6 @@ std::optional<std::string> CataloguePath(const std::string& ephemerisFolder) {
     return std::nullopt;
 }
 
-// A traditional name as the library compares names: its blanks left out, in lower case.
-std::string NameKey(std::string_view name) {
-    std::string key;
-    for (const char c : name) {
-        if (c != ' ' && c != '\t') key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return key;
-}
-
 // What places a star: its equinox, and its numbers up to the parallax (taken as 0 when negative, as
 // the copy carries it).
 struct CataloguePlace {
@@ -68,61 +60,106 @@ struct CataloguePlace {
     bool operator==(const CataloguePlace&) const = default;
 };
 
-// The anchor stars' names and nomenclatures as the catalogue first gives them: a later line that gives
-// one of them another place is refused, so that the library finds one place for each.
-class AnchorRepeats {
+// Nomenclatures the Swiss Ephemeris 2.10 answers from records of its own, whatever the catalogue holds
+// (",deCnc" of the Pushya-paksha ayanamsa among them): tried with the library on an empty catalogue.
+constexpr std::string_view kLibraryNomenclatures[] = {"deCnc", "laSco", "zePsc", "SgrA*", "GP1958", "GPol"};
+
+// The line that gives each star its place: by nomenclature, as the star list and a custom ayanamsa ask
+// for a star, and by the name by which an ayanamsa asks the catalogue for its star. Of lines that give
+// one nomenclature two places the library answers with any, as its sorted index falls (",alVir" gave
+// a later line's place in a catalogue of 1357 stars, the first line's in one of two), and the star list
+// showed every such line at that place: one line gives each its place, and the others are refused.
+// That is the first line, but for an anchor star's nomenclature and name, which are given by the line
+// the anchor's ayanamsa finds it by, or by the program's own line when the catalogue holds none.
+class StarOwners {
 public:
-    AnchorRepeats() {
-        for (const AnchorStar& anchor : kAnchorStars) {
-            const std::vector<std::string_view> fields = StarLineFields(StarLineBody(anchor.line));
-            for (const StarField field : {kStarName, kStarNomenclature})
-                m_keys.push_back({field, KeyOf(field, fields)});
-        }
+    // The line (its number, 0 for the program's own line) that gives `anchor` its place.
+    void OwnAnchor(const AnchorStar& anchor, std::size_t lineNumber,
+                   const std::vector<std::string_view>& fields) {
+        const Owner owner{lineNumber, CataloguePlace(fields), anchor.called};
+        m_nomenclatures.insert_or_assign(std::string(WithoutBlanks(fields[kStarNomenclature])), owner);
+        m_names.insert_or_assign(StarNameKey(anchor.star), owner);
     }
 
-    // Why the star line must be left out; else nullopt, and the line gives the place of the keys it is
-    // the first to give.
-    std::optional<std::string> Fault(std::size_t lineNumber, const std::vector<std::string_view>& fields) {
+    // Why the star line must be left out, and whether what it gives is an anchor star's name or
+    // nomenclature; else nullopt, and the line gives the place of what no line gave before.
+    struct Refusal {
+        std::string why;
+        bool ofAnchor;
+    };
+    std::optional<Refusal> Fault(std::size_t lineNumber, const std::vector<std::string_view>& fields) {
         const CataloguePlace place(fields);
-        std::vector<Key*> firstGiven;
-        for (Key& key : m_keys) {
-            if (KeyOf(key.field, fields) != key.text) continue;
-            if (!key.first) {
-                firstGiven.push_back(&key);
-            } else if (!(key.first->place == place)) {
-                return "it repeats the " + std::string(key.field == kStarName ? "name" : "nomenclature") +
-                       " \"" + std::string(WithoutBlanks(fields[key.field])) + "\" of line " +
-                       std::to_string(key.first->lineNumber) + " with another place; the first is used";
-            }
+        if (const auto named = m_names.find(StarNameKey(fields[kStarName])); named != m_names.end()) {
+            if (const auto why =
+                    Moves(named->second, lineNumber, place, "name", WithoutBlanks(fields[kStarName])))
+                return Refusal{*why + "; " + Used(named->second, lineNumber), true};
         }
-        for (Key* key : firstGiven) key->first = First{lineNumber, place};
-        return std::nullopt;
+        const std::string nomenclature(WithoutBlanks(fields[kStarNomenclature]));
+        const auto [owner, isFirst] =
+            m_nomenclatures.try_emplace(nomenclature, Owner{lineNumber, place, nullptr});
+        if (isFirst) return std::nullopt;
+        const auto why = Moves(owner->second, lineNumber, place, "nomenclature", nomenclature);
+        if (!why) return std::nullopt;
+        const bool ofAnchor =
+            owner->second.anchor != nullptr ||
+            std::any_of(std::begin(kAnchorStars), std::end(kAnchorStars), [&](const AnchorStar& a) {
+                return WithoutBlanks(StarLineFields(StarLineBody(a.line))[kStarNomenclature]) == nomenclature;
+            });
+        // The library answers some nomenclatures from records of its own, whatever the catalogue holds.
+        if (std::find(std::begin(kLibraryNomenclatures), std::end(kLibraryNomenclatures), nomenclature) !=
+            std::end(kLibraryNomenclatures))
+            return Refusal{*why + "; the Swiss Ephemeris gives that nomenclature a place of its own",
+                           ofAnchor};
+        return Refusal{*why + "; " + Used(owner->second, lineNumber), ofAnchor};
     }
 
 private:
-    // A name as the library compares names (NameKey); a nomenclature as it stands.
-    static std::string KeyOf(StarField field, const std::vector<std::string_view>& fields) {
-        return field == kStarName ? NameKey(fields[kStarName])
-                                  : std::string(WithoutBlanks(fields[kStarNomenclature]));
+    struct Owner {
+        std::size_t lineNumber; // 0: the program's own line for an anchor star
+        CataloguePlace place;
+        const char* anchor; // what messages call the anchor star it gives; nullptr for another star
+    };
+
+    // How the line would move the star `owner` gives by `what` ("name" or "nomenclature") `key`;
+    // nullopt when it is that line or gives the same place.
+    static std::optional<std::string> Moves(const Owner& owner, std::size_t lineNumber,
+                                            const CataloguePlace& place, const char* what,
+                                            std::string_view key) {
+        if (owner.lineNumber == lineNumber || owner.place == place) return std::nullopt;
+        const std::string given = std::string(what) + " \"" + std::string(key) + "\"";
+        if (owner.lineNumber == 0) return "it gives the " + given + " of " + owner.anchor + " another place";
+        if (owner.lineNumber > lineNumber)
+            return "it gives the " + given + " of " + owner.anchor + " (line " +
+                   std::to_string(owner.lineNumber) + ") another place";
+        return "it repeats the " + given + " of line " + std::to_string(owner.lineNumber) +
+               " with another place";
+    }
+    static std::string Used(const Owner& owner, std::size_t lineNumber) {
+        if (owner.lineNumber == 0) return "the program's own line is used";
+        return owner.lineNumber > lineNumber ? "that line is used" : "the first is used";
     }
 
-    struct First {
-        std::size_t lineNumber;
-        CataloguePlace place;
-    };
-    struct Key {
-        StarField field;
-        std::string text;
-        std::optional<First> first = std::nullopt;
-    };
-    std::vector<Key> m_keys;
+    std::map<std::string, Owner, std::less<>> m_nomenclatures;
+    std::map<std::string, Owner, std::less<>> m_names; // StarNameKey of an anchor's name
 };
 
-// True when the star line is the one the library finds for an anchor star's name ("Spica", or ","
+// True when the star line is the one the library finds for an anchor star's name ("Aldebaran", or ","
 // and the nomenclature).
 bool GivesAnchor(const std::vector<std::string_view>& fields, std::string_view star) {
     if (star.starts_with(',')) return WithoutBlanks(fields[kStarNomenclature]) == star.substr(1);
-    return NameKey(fields[kStarName]) == NameKey(star);
+    return StarNameKey(fields[kStarName]) == StarNameKey(star);
+}
+
+// Calls `visit`(line number from 1, line with its line end) for each line of `text`; the last line may
+// lack its line end.
+template <class Visit> void ForEachLine(const std::string& text, Visit visit) {
+    std::size_t lineNumber = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find('\n', start);
+        const std::size_t next = end == std::string::npos ? text.size() : end + 1;
+        visit(++lineNumber, std::string_view(text).substr(start, next - start));
+        start = next;
+    }
 }
 
 // The line as the library may read it: a negative parallax carried as 0.
@@ -165,33 +202,47 @@ StarCatalogueCheck CheckStarCatalogue(const std::string& ephemerisFolder) {
         return check;
     }
     check.read = true;
+    // The anchor stars the library finds in the catalogue: the first sound line it would find each by
+    // gives its place, else the program's own line, which is added.
+    StarOwners owners;
+    std::array<bool, kAnchorStarCount> anchorFound{}, anchorLeftOut{};
+    ForEachLine(file.text, [&](std::size_t lineNumber, std::string_view line) {
+        const bool sound = !StarCatalogueLineFault(line) && IsStarLine(line);
+        const std::vector<std::string_view> fields = StarLineFields(StarLineBody(line));
+        if (fields.size() <= kStarNomenclature) return;
+        for (std::size_t a = 0; a < kAnchorStarCount; ++a) {
+            if (anchorFound[a] || kAnchorStars[a].libraryHeld || !GivesAnchor(fields, kAnchorStars[a].star))
+                continue;
+            (sound ? anchorFound : anchorLeftOut)[a] = true;
+            if (sound) owners.OwnAnchor(kAnchorStars[a], lineNumber, fields);
+        }
+    });
+    for (std::size_t a = 0; a < kAnchorStarCount; ++a) {
+        if (!anchorFound[a] && !kAnchorStars[a].libraryHeld)
+            owners.OwnAnchor(kAnchorStars[a], 0, StarLineFields(StarLineBody(kAnchorStars[a].line)));
+    }
     LineFaults faults;
-    AnchorRepeats repeats;
-    std::array<bool, kAnchorStarCount> anchorGiven{};
     bool anyStar = false;
-    std::size_t lineNumber = 0;
-    for (std::size_t start = 0; start < file.text.size();) {
-        const std::size_t end = file.text.find('\n', start);
-        const std::size_t next = end == std::string::npos ? file.text.size() : end + 1;
-        const std::string_view line = std::string_view(file.text).substr(start, next - start);
-        start = next;
-        ++lineNumber;
+    ForEachLine(file.text, [&](std::size_t lineNumber, std::string_view line) {
         std::optional<std::string> why = StarCatalogueLineFault(line);
         const std::vector<std::string_view> fields = StarLineFields(StarLineBody(line));
-        if (!why && IsStarLine(line)) why = repeats.Fault(lineNumber, fields);
+        if (!why && IsStarLine(line)) {
+            if (auto refusal = owners.Fault(lineNumber, fields)) {
+                // Another star's later line gives way to its first without a word: the catalogue the
+                // Swiss Ephemeris ships gives the Virgo Cluster and Zeta Ursae Majoris twice each.
+                if (!refusal->ofAnchor) return;
+                why = refusal->why;
+            }
+        }
         if (why) {
             faults.Add(lineNumber, *why);
-            continue;
-        }
-        if (!IsStarLine(line)) {
+        } else if (!IsStarLine(line)) {
             check.text += line;
-            continue;
+        } else {
+            check.text += LineToCopy(line, fields);
+            anyStar = true;
         }
-        check.text += LineToCopy(line, fields);
-        anyStar = true;
-        for (std::size_t a = 0; a < kAnchorStarCount; ++a)
-            anchorGiven[a] = anchorGiven[a] || GivesAnchor(fields, kAnchorStars[a].star);
-    }
+    });
     const std::string head =
         "The star catalogue \"" + check.path + "\" has lines that the Swiss Ephemeris cannot read:";
     if (!anyStar && !faults.Empty()) {
@@ -203,19 +254,26 @@ StarCatalogueCheck CheckStarCatalogue(const std::string& ephemerisFolder) {
         check.fault = head + faults.List() +
                       "\nThose lines are left out and its other stars are used; the file is left as it is.";
     }
-    std::vector<std::string> lacking;
+    // The library answers some anchor stars from records of its own: they need no line.
+    std::vector<std::string> lacking, leftOut;
     for (std::size_t a = 0; a < kAnchorStarCount; ++a) {
-        if (anchorGiven[a]) continue;
+        if (anchorFound[a] || kAnchorStars[a].libraryHeld) continue;
         check.text += kAnchorStars[a].line;
-        lacking.push_back(kAnchorStars[a].called);
+        (anchorLeftOut[a] ? leftOut : lacking).push_back(kAnchorStars[a].called);
     }
-    if (!lacking.empty()) {
-        const bool one = lacking.size() == 1;
-        check.fault += (check.fault.empty() ? "" : "\n") +
-                       ("The star catalogue \"" + check.path + "\" holds no line for " + Names(lacking) +
-                        (one ? ", on which an ayanamsa is held; the program's own line is used for it."
-                             : ", on which ayanamsas are held; the program's own lines are used for them."));
-    }
+    const auto tell = [&check](const std::vector<std::string>& stars, const std::string& says,
+                               const std::string& where) {
+        if (stars.empty()) return;
+        const bool one = stars.size() == 1;
+        check.fault +=
+            (check.fault.empty() ? "" : "\n") +
+            ("The star catalogue \"" + check.path + "\" " + says + Names(stars) +
+             (one ? ", on which an ayanamsa is held" + where + "; the program's own line is used for it."
+                  : ", on which ayanamsas are held" + where +
+                        "; the program's own lines are used for them."));
+    };
+    tell(lacking, "holds no line for ", "");
+    tell(leftOut, "gives ", ", only on lines left out");
     check.asFound = check.text == file.text;
     return check;
 }

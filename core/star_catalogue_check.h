@@ -27,20 +27,26 @@ struct StarCatalogueCheck {
 // - its sound lines as they stand, but that a negative parallax (a measurement below its error, which
 //   the library would take for a star beyond the Sun and place at the opposite point of the sky) is
 //   carried as 0, a star too far to measure;
-// - of the lines that give an anchor star's name or nomenclature, the first, and the later ones only
-//   where they give it the same place: the library would find any of them, as the lines fall;
-// - the line of each anchor star (kAnchorStars) that it lacks;
+// - of the lines that give a star's nomenclature, or the name by which an ayanamsa asks for its star,
+//   one, and the others only where they give it the same place: the library would answer with any of
+//   them, as its index falls, and the star list would show each at that place. The one is the first,
+//   but that the line an anchor star's ayanamsa finds it by (else the program's own line) gives the
+//   anchor's nomenclature. The others are named in `fault` where they give an anchor star's name or
+//   nomenclature;
+// - the line of each anchor star (kAnchorStars) that it lacks and that the library does not hold itself;
 // - the anchor stars alone when the folder holds no catalogue, or one that cannot be read or holds not
 //   one sound star line.
 StarCatalogueCheck CheckStarCatalogue(const std::string& ephemerisFolder);
 
 // A star an ayanamsa of the table is held on: the name by which the ayanamsa asks the library for it
-// ("Spica", or "," and the nomenclature), what messages call it, and its line from the catalogue the
-// Swiss Ephemeris ships.
+// ("Spica", or "," and the nomenclature), what messages call it, its line from the catalogue the Swiss
+// Ephemeris ships, and whether the library answers that name from a record of its own, whatever the
+// catalogue holds.
 struct AnchorStar {
     const char* star;
     const char* called;
     const char* line;
+    bool libraryHeld;
 };
 constexpr std::size_t kAnchorStarCount = 4;
 extern const AnchorStar kAnchorStars[kAnchorStarCount]; // Aldebaran, Spica, Delta Cancri, Shaula

@@ -1,8 +1,11 @@
 #include "core/star_catalogue_line.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -62,6 +65,28 @@ bool IsPlainNumber(std::string_view field) {
     return digits;
 }
 
+bool IsIcrs(std::string_view equinox) {
+    constexpr std::string_view kIcrs = "icrs";
+    return std::equal(equinox.begin(), equinox.end(), kIcrs.begin(), kIcrs.end(), [](char c, char lower) {
+        return std::tolower(static_cast<unsigned char>(c)) == lower;
+    });
+}
+
+// The library reads the equinox as a number (atof): 1950 gives B1950, 0 (and so any text, "J2000" and
+// "B1950" among them) ICRS, and any other number J2000; the blanks around it change nothing (tried
+// with the library on 25 spellings). Only the equinoxes it reads as written are taken.
+std::optional<std::string> EquinoxFault(std::string_view field) {
+    const std::string_view equinox = WithoutBlanks(field);
+    if (equinox.empty()) return std::string("its equinox (field 3) is empty");
+    const double value = std::strtod(std::string(equinox).c_str(), nullptr);
+    if (IsIcrs(equinox) || (IsPlainNumber(equinox) && (value == 1950.0 || value == 2000.0)))
+        return std::nullopt;
+    const char* readAs = value == 1950.0 ? "1950" : value == 0.0 ? "ICRS" : "2000";
+    return "its equinox (field 3) is \"" + std::string(equinox) +
+           "\", which the Swiss Ephemeris would read as " + readAs +
+           ": it reads only ICRS, 2000 and 1950 as written";
+}
+
 std::string FieldName(std::size_t index) {
     return "field " + std::to_string(index + 1);
 }
@@ -119,7 +144,7 @@ std::optional<std::string> StarFieldsFault(std::string_view body) {
     }
     if (WithoutBlanks(fields[kStarNomenclature]).empty())
         return std::string("its nomenclature (field 2) is empty");
-    if (WithoutBlanks(fields[kStarEquinox]).empty()) return std::string("its equinox (field 3) is empty");
+    if (auto fault = EquinoxFault(fields[kStarEquinox])) return fault;
     if (auto fault = NameFault(fields[kStarName])) return fault;
     for (std::size_t i = kStarRaHours; i < kStarFieldCount; ++i) {
         if (auto fault = NumberFault(i, fields[i])) return fault;
@@ -182,4 +207,22 @@ std::optional<std::string> StarCatalogueLineFault(std::string_view line) {
     if (body.find('\r') != std::string_view::npos)
         return std::string("it holds a carriage return inside the line");
     return StarFieldsFault(body);
+}
+
+std::string StarNameKey(std::string_view name) {
+    std::string key;
+    for (const char c : name) {
+        if (!IsBlank(c)) key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return key;
+}
+
+bool IsTheStarAsked(std::string_view asked, std::string_view given) {
+    const std::size_t askedComma = asked.find(','), givenComma = given.find(',');
+    const std::string_view askedName = asked.substr(0, askedComma), givenName = given.substr(0, givenComma);
+    if (!StarNameKey(askedName).empty() && StarNameKey(askedName) != StarNameKey(givenName)) return false;
+    if (askedComma == std::string_view::npos) return !StarNameKey(askedName).empty();
+    const std::string_view givenNomenclature =
+        givenComma == std::string_view::npos ? std::string_view() : given.substr(givenComma + 1);
+    return WithoutBlanks(asked.substr(askedComma + 1)) == WithoutBlanks(givenNomenclature);
 }

@@ -4,7 +4,8 @@
 // comment or blank: a line without a comma, a zero byte or a tail cut off by that buffer makes it
 // crash; a line with too few fields makes it reread the whole file at every star asked for; a number
 // out of all measure gives a position that is not a number, with success flags; a right ascension or
-// declination out of its range puts the star elsewhere; a name that sorts before the comma breaks the
+// declination out of its range, or an equinox other than ICRS, 2000 and 1950 (which it reads as one of
+// those), puts the star elsewhere; a name that sorts before the comma breaks the
 // sorted index by which it finds every other star. So it is only ever given lines that pass the check.
 #include <cstddef>
 #include <optional>
@@ -47,3 +48,10 @@ std::vector<std::string_view> StarLineFields(std::string_view body);
 std::string_view WithoutBlanks(std::string_view field);
 // A number field that passed StarCatalogueLineFault, as a value.
 double StarFieldValue(std::string_view field);
+// A traditional name as the library compares names: its blanks left out, in lower case.
+std::string StarNameKey(std::string_view name);
+// True when `given`, the name the library wrote back for a star it was asked for as `asked` ("Spica",
+// ",alVir" or "Spica,alVir"; it writes "name,nomenclature"), is the star asked for. The library takes
+// a star whose name begins like the one asked for ("Spicatest" gives Spica), and a line number for a
+// star: the name asked for must be the star's name, and the nomenclature asked for its nomenclature.
+bool IsTheStarAsked(std::string_view asked, std::string_view given);

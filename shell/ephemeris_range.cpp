@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <vector>
 
 #include <unistd.h>
 
+#include "core/damaged_ephemeris_files.h"
 #include "core/data_folder.h"
 #include "core/julian_day.h"
 #include "core/whole_file.h"
@@ -42,12 +44,11 @@ bool HasFilePair(const std::string& folder, int year) {
     return Readable(dir / FileName(year, false)) && Readable(dir / FileName(year, true));
 }
 
-// "\n" and the file of the six centuries from `year` that the library cannot read; empty when it reads
-// both. The
-// moon file is read with the planet file, so it is asked about only when that one is sound, read alone
-// at a moment the built-in Moon covers. Where it covers none, the two are read together, and a failure
-// names both.
-std::string DamagedFileFault(const std::string& folder, int year) {
+// "\n" and the file of the six centuries from `year` that the library cannot read, which is added to
+// `damaged`; empty when it reads both. The moon file is read with the planet file, so it is asked about
+// only when that one is sound, read alone at a moment the built-in Moon covers. Where it covers none,
+// the two are read together, and a failure names both.
+std::string DamagedFileFault(const std::string& folder, int year, std::vector<std::string>& damaged) {
     const std::filesystem::path dir(folder);
     const double start = JulianDay(year, 1, 1, 0.0, kGregorianCalendar);
     const double end = JulianDay(year + kYearsPerFile, 1, 1, 0.0, kGregorianCalendar);
@@ -57,10 +58,11 @@ std::string DamagedFileFault(const std::string& folder, int year) {
     };
     if (from < to) {
         const double probe = (from + to) / 2.0;
-        if (!PlanetFileServes((dir / FileName(year, false)).string(), probe))
-            return "\n" + quoted(false) + " is damaged";
-        if (!MoonFileServes(folder, probe)) return "\n" + quoted(true) + " is damaged";
-        return {};
+        const bool planetServes = PlanetFileServes((dir / FileName(year, false)).string(), probe);
+        if (planetServes && MoonFileServes(folder, probe)) return {};
+        const bool moon = planetServes;
+        damaged.push_back(FileName(year, moon));
+        return "\n" + quoted(moon) + " is damaged";
     }
     if (MoonFileServes(folder, (start + end) / 2.0)) return {};
     return "\n" + quoted(false) + " or " + quoted(true) + " is damaged";
@@ -87,6 +89,7 @@ YearRange EphemerisYearRange(const std::string& folder) {
 
 std::string EphemerisFolderNotice(const std::string& folder) {
     std::string faults;
+    std::vector<std::string> damaged;
     bool anyFile = false;
     for (int year = kFirstFileYear; year <= kLastFileYear; year += kYearsPerFile) {
         const std::string years =
@@ -112,9 +115,10 @@ std::string EphemerisFolderNotice(const std::string& folder) {
                       FileName(year, present[1]) + "\"" + years;
         }
         if (!regular[0] || !regular[1]) continue; // the library is not let near a special file
-        if (const std::string damaged = DamagedFileFault(folder, year); !damaged.empty())
-            faults += damaged + years;
+        if (const std::string fault = DamagedFileFault(folder, year, damaged); !fault.empty())
+            faults += fault + years;
     }
+    RememberDamagedEphemerisFiles(folder, std::move(damaged));
     if (!anyFile)
         return "The ephemeris folder \"" + folder +
                "\" holds no Swiss Ephemeris files. Positions come from the library's built-in ephemeris, "

@@ -18,5 +18,5 @@ YearRange EphemerisYearRange(const std::string& folder);
 // What is wrong with the Swiss Ephemeris files in `folder`, for a message at start-up: each planet or
 // moon file that is there but cannot be read or is damaged, and each one missing beside its partner,
 // named with its centuries, then what still works; or that there are no files at all. Empty when all
-// is well.
+// is well. The damaged files are remembered for the library's messages (RememberDamagedEphemerisFiles).
 std::string EphemerisFolderNotice(const std::string& folder);

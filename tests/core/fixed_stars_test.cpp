@@ -75,12 +75,13 @@ TEST(FixedStars, EqualLongitudesKeepCatalogueOrder) {
     EXPECT_EQ(list.entries[1].displayName.substr(0, 20), "Alpha Tauri (Rohini)");
 }
 
-// The shipped catalogue has more than 1200 stars; every one of them must be listed.
+// The shipped catalogue has more than 1200 stars; every one of them must be listed, but the later lines
+// of the two it gives twice with two places (Virgo Cluster, Zeta Ursae Majoris as "Miz0").
 // Count: grep -v '^#' sefstars.txt | grep -c ','   (Debian swe-basic-data 2.10.03: 1357)
 TEST(FixedStars, HoldsTheWholeShippedCatalogue) {
     ASSERT_TRUE(LoadFixedStarList());
     const FixedStarList& list = g_fixedStarList;
-    EXPECT_EQ(list.Count(), 1357);
+    EXPECT_EQ(list.Count(), 1357 - 2);
     std::set<int> numbers;
     for (int i = 0; i < list.Count(); ++i) {
         numbers.insert(list.entries[i].number);
@@ -88,9 +89,9 @@ TEST(FixedStars, HoldsTheWholeShippedCatalogue) {
             EXPECT_LE(list.entries[i - 1].longitude, list.entries[i].longitude);
         }
     }
-    EXPECT_EQ(numbers.size(), 1357u);
+    EXPECT_EQ(numbers.size(), 1357u - 2);
     EXPECT_EQ(*numbers.begin(), 1);
-    EXPECT_EQ(*numbers.rbegin(), 1357);
+    EXPECT_EQ(*numbers.rbegin(), 1357 - 2);
 }
 
 // The star list is computed in the Lahiri mode; the ayanamsa chosen before must still be in force.
