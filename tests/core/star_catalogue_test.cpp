@@ -410,15 +410,15 @@ TEST_F(StarCatalogueTest, ARepeatedAnchorStarWithAnotherPlaceIsLeftOutAndTheFirs
     ExpectTheShippedAnchorCorrections();
     EXPECT_EQ(g_fixedStarList.Count(), kShippedStars + 1);
     const std::string fault = CheckStarCatalogue(Folder()).fault;
-    const std::string kParts[] = {
+    const std::string kRepeatNotices[] = {
         "line " + std::to_string(kShippedLines + 1) +
             ": it repeats the name \"Shaula\" of line 1272 with another "
             "place; the first is used",
         "line " + std::to_string(kShippedLines + 3) + ": it repeats the nomenclature \"alTau\" of line 3",
         "line " + std::to_string(kShippedLines + 4) + ": it repeats the name \"s p i c a\" of line 10",
     };
-    for (const std::string& part : kParts)
-        EXPECT_NE(fault.find(part), std::string::npos) << part << "\n" << fault;
+    for (const std::string& notice : kRepeatNotices)
+        EXPECT_NE(fault.find(notice), std::string::npos) << notice << "\n" << fault;
     EXPECT_EQ(fault.find("line " + std::to_string(kShippedLines + 2) + ":"), std::string::npos) << fault;
 }
 
