@@ -75,7 +75,7 @@ void RemoveEntry(int parent, const char* name, int depth) {
 void RemoveFolderAndEnd(int signal) {
     const int savedErrno = errno;
     // The folder holds links and a folder of links: two levels below it.
-    if (g_endedFolderSet && g_endedFolderOwner == ::getpid()) RemoveEntry(AT_FDCWD, g_endedFolder, 3);
+    if (g_endedFolderSet && g_endedFolderOwner == ::getpid()) RemoveEntry(AT_FDCWD, g_endedFolder, 2);
     ::raise(signal);
     errno = savedErrno;
 }
