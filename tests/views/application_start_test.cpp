@@ -220,7 +220,7 @@ TEST_F(ApplicationStartTest, AStartUpMessageIsNotHiddenBehindTheSplash) {
     // A box of later (an update offered while the program starts) takes the splash away as well.
     CSplashWnd::ShowSplashScreen(m_application.MainFrame());
     ASSERT_TRUE(CSplashWnd::IsShown());
-    MessageBox(m_application.MainFrame(), "Update available", "Kalomithra Hora");
+    MessageBox(m_application.MainFrame(), "A newer Kalomithra Hora is available.", "Update available");
     EXPECT_FALSE(m_bSplashOverAMessage);
     EXPECT_FALSE(CSplashWnd::IsShown());
 }
