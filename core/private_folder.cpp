@@ -1,10 +1,14 @@
 #include "core/private_folder.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -34,19 +38,94 @@ void RemoveFoldersOfGoneProcesses(const fs::path& temporary) {
     }
 }
 
+// The places the folder may lie in, the first tried first: the temporary folder, then /tmp.
+std::vector<fs::path> Places() {
+    std::error_code ec;
+    const fs::path temporary = fs::temp_directory_path(ec);
+    if (ec || temporary == "/tmp") return {"/tmp"};
+    return {temporary, "/tmp"};
+}
+
+// What the handlers of SIGTERM and SIGHUP remove, kept where they may read it without allocating.
+char g_endedFolder[kLongestPrivateFolder + 1] = "";
+volatile std::sig_atomic_t g_endedFolderSet = 0;
+volatile pid_t g_endedFolderOwner = 0;
+
+// Removes `name` in the folder `parent`, and what it holds `depth` levels down, with calls a signal
+// handler may make: a link is removed, never followed.
+void RemoveEntry(int parent, const char* name, int depth) {
+    if (::unlinkat(parent, name, 0) == 0 || errno != EISDIR || depth == 0) return;
+    const int folder = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (folder < 0) return;
+    alignas(dirent64) char entries[4096];
+    for (ssize_t size; (size = ::getdents64(folder, entries, sizeof entries)) > 0;) {
+        for (ssize_t at = 0; at < size;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(entries + at);
+            at += entry->d_reclen;
+            if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+                RemoveEntry(folder, entry->d_name, depth - 1);
+        }
+    }
+    ::close(folder);
+    ::unlinkat(parent, name, AT_REMOVEDIR);
+}
+
+// A copy ended by SIGTERM or SIGHUP leaves no folder behind, as at a normal end; the signal then ends
+// it as it would have (the handler was reset on entry, and the signal waits until the handler returns).
+void RemoveFolderAndEnd(int signal) {
+    const int savedErrno = errno;
+    // The folder holds links and a folder of links: two levels below it.
+    if (g_endedFolderSet && g_endedFolderOwner == ::getpid()) RemoveEntry(AT_FDCWD, g_endedFolder, 2);
+    ::raise(signal);
+    errno = savedErrno;
+}
+
+// Hands `folder` to the signal handlers, which are put in place at the first call; a signal the
+// process ignores stays ignored.
+void RemoveAtSignal(const std::string& folder) {
+    g_endedFolderSet = 0;
+    folder.copy(g_endedFolder, kLongestPrivateFolder);
+    g_endedFolder[std::min(folder.size(), kLongestPrivateFolder)] = '\0';
+    g_endedFolderOwner = ::getpid();
+    g_endedFolderSet = !folder.empty();
+    [[maybe_unused]] static const bool installed = [] {
+        struct sigaction action = {};
+        action.sa_handler = RemoveFolderAndEnd;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        for (const int signal : {SIGTERM, SIGHUP}) sigaddset(&action.sa_mask, signal);
+        for (const int signal : {SIGTERM, SIGHUP}) {
+            struct sigaction previous = {};
+            if (::sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_DFL)
+                ::sigaction(signal, &action, nullptr);
+        }
+        return true;
+    }();
+}
+
 class Folder {
 public:
-    ~Folder() {
-        std::error_code ignored;
-        if (!m_path.empty() && m_owner == ::getpid()) fs::remove_all(m_path, ignored);
-        if (m_lock >= 0) ::close(m_lock);
-    }
+    ~Folder() { Remove(); }
 
     const std::string& Get(std::string& failure) {
-        if (!m_path.empty()) return m_path;
-        std::error_code ec;
-        const fs::path temporary = fs::temp_directory_path(ec);
-        for (const fs::path& base : {ec ? fs::path("/tmp") : temporary, fs::path("/tmp")}) {
+        if (m_path.empty()) Make(0, failure);
+        return m_path;
+    }
+
+    const std::string& Elsewhere(std::string& failure) {
+        const std::size_t next = m_place + 1;
+        if (m_path.empty() || next >= Places().size()) return m_nowhere;
+        Remove();
+        Make(next, failure);
+        return m_path;
+    }
+
+private:
+    // Makes the folder in the first of the places from `first` on that takes it.
+    void Make(std::size_t first, std::string& failure) {
+        const std::vector<fs::path> places = Places();
+        for (std::size_t place = first; place < places.size(); ++place) {
+            const fs::path& base = places[place];
             std::string pattern = (base / (std::string(kFolderPrefix) + "XXXXXX")).string();
             if (pattern.size() > kLongestPrivateFolder) {
                 failure = "The temporary folder \"" + base.string() + "\" has too long a path.";
@@ -65,14 +144,15 @@ public:
             if (Lock(pattern, failure)) {
                 m_path = pattern;
                 m_owner = ::getpid();
-                break;
+                m_place = place;
+                RemoveAtSignal(m_path);
+                return;
             }
-            fs::remove_all(pattern, ec);
+            std::error_code ignored;
+            fs::remove_all(pattern, ignored);
         }
-        return m_path;
     }
 
-private:
     bool Lock(const std::string& folder, std::string& failure) {
         const fs::path making = fs::path(folder) / kLockInTheMaking;
         const int lock = ::open(making.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -86,7 +166,20 @@ private:
         return true;
     }
 
+    // Removes the folder when this process made it (never in a child that inherited it).
+    void Remove() {
+        if (m_path.empty() || m_owner != ::getpid()) return;
+        RemoveAtSignal({});
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+        m_path.clear();
+        if (m_lock >= 0) ::close(m_lock);
+        m_lock = -1;
+    }
+
     std::string m_path;
+    const std::string m_nowhere;
+    std::size_t m_place = 0; // in Places()
     pid_t m_owner = 0;
     int m_lock = -1;
 };
@@ -97,4 +190,8 @@ Folder g_folder;
 
 const std::string& PrivateFolder(std::string& failure) {
     return g_folder.Get(failure);
+}
+
+const std::string& PrivateFolderElsewhere(std::string& failure) {
+    return g_folder.Elsewhere(failure);
 }

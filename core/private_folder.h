@@ -1,7 +1,8 @@
 #pragma once
 // A folder of this process under the temporary folder, for what the Swiss Ephemeris is pointed at in
 // place of the user's files: the checked star catalogue and links to ephemeris files. It is made when
-// first needed and removed at exit by the process that made it (never by a child that inherited it).
+// first needed and removed at exit by the process that made it (never by a child that inherited it),
+// and when SIGTERM or SIGHUP ends that process.
 // A lock on a file in it, held for the process's life, tells every other copy of the program that it
 // is in use: a copy removes only the folders whose lock it can take, those of copies gone without
 // their exit (killed, crashed), whatever process namespace they ran in.
@@ -19,3 +20,9 @@ constexpr std::size_t kLongestPrivateFolder = 110;
 // or in /tmp when that one's path is too long or refuses it, and its path holds no ':' or ';' (the
 // library splits its path at these).
 const std::string& PrivateFolder(std::string& failure);
+
+// Gives up the folder for one in the next place (/tmp) when what the library needs cannot be written in
+// it (a temporary folder that is full): the new folder; empty when there is no next place (the folder
+// in force then stays and `failure` is left as it is) or when the folder cannot be made there (`failure`
+// says why).
+const std::string& PrivateFolderElsewhere(std::string& failure);

@@ -22,11 +22,9 @@ std::string g_checkedFault;
 bool g_copyWritten = false;
 std::string g_refusal;
 
-// Writes the check's text under the name the library looks for; false with `failure` set when it
-// cannot. A copy of an earlier check goes first, so the library never reads a stale one.
-bool WriteCopy(const StarCatalogueCheck& check, std::string& failure) {
-    const std::string& folder = PrivateFolder(failure);
-    if (folder.empty()) return false;
+// Writes the check's text under the name the library looks for in `folder`; false with `failure` set
+// when it cannot. A copy of an earlier check goes first, so the library never reads a stale one.
+bool WriteCopyIn(const std::string& folder, const StarCatalogueCheck& check, std::string& failure) {
     std::error_code ignored;
     for (const char* name : kCatalogueNames) fs::remove(fs::path(folder) / name, ignored);
     // The anchor stars stand under the library's first name, before whatever the folder holds.
@@ -38,6 +36,15 @@ bool WriteCopy(const StarCatalogueCheck& check, std::string& failure) {
     if (out) return true;
     failure = "Cannot write \"" + copy.string() + "\": " + std::strerror(errno) + ".";
     fs::remove(copy, ignored);
+    return false;
+}
+
+// Writes the copy to the private folder, which moves to the next place while the copy cannot be written
+// where it stands (a full temporary folder).
+bool WriteCopy(const StarCatalogueCheck& check, std::string& failure) {
+    for (std::string folder = PrivateFolder(failure); !folder.empty();
+         folder = PrivateFolderElsewhere(failure))
+        if (WriteCopyIn(folder, check, failure)) return true;
     return false;
 }
 

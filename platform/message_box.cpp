@@ -9,6 +9,11 @@ MessageBoxHandler& Handler() {
     return handler;
 }
 
+std::function<void()>& Before() {
+    static std::function<void()> before;
+    return before;
+}
+
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     switch (icon) {
     case MessageIcon::kWarning:
@@ -41,6 +46,8 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
 
 MessageResult MessageBox(QWidget* parent, const std::string& text, const std::string& caption,
                          MessageIcon icon, MessageButtons buttons) {
+    // A copy: what it runs may put another in its place.
+    if (const std::function<void()> before = Before()) before();
     const MessageBoxRequest request{text, caption, icon, buttons};
     if (Handler()) return Handler()(request);
     QMessageBox box(ToQtIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
@@ -62,5 +69,11 @@ MessageResult MessageBox(QWidget* parent, const std::string& text, const std::st
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
     MessageBoxHandler previous = std::move(Handler());
     Handler() = std::move(handler);
+    return previous;
+}
+
+std::function<void()> SetBeforeMessageBox(std::function<void()> before) {
+    std::function<void()> previous = std::move(Before());
+    Before() = std::move(before);
     return previous;
 }

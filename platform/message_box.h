@@ -27,3 +27,8 @@ using MessageBoxHandler = std::function<MessageResult(const MessageBoxRequest&)>
 // Answers every later box through `handler` (an empty one restores the real boxes); returns the
 // handler it replaces.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
+
+// Runs `before` ahead of every later box, shown or answered by the handler (an empty one runs nothing);
+// returns the one it replaces. The splash window takes itself away through it, so that no box stands
+// behind it.
+std::function<void()> SetBeforeMessageBox(std::function<void()> before);

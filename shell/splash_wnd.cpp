@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "platform/message_box.h"
 #include "platform/painter_surface.h"
 #include "shell/app_icon.h"
 
@@ -46,6 +47,7 @@ CSplashWnd::CSplashWnd(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_bitmap(DrawSplashBitmap()) {
     c_pSplashWnd = this;
+    m_previousBeforeMessageBox = SetBeforeMessageBox([] { HideSplashScreen(); });
     setAttribute(Qt::WA_DeleteOnClose);
     resize(m_bitmap.size());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -67,7 +69,13 @@ void CSplashWnd::OnShowTimeOver() {
 }
 
 CSplashWnd::~CSplashWnd() {
-    if (c_pSplashWnd == this) c_pSplashWnd = nullptr;
+    if (c_pSplashWnd != this) return;
+    c_pSplashWnd = nullptr;
+    PutBackBeforeMessageBox();
+}
+
+void CSplashWnd::PutBackBeforeMessageBox() {
+    SetBeforeMessageBox(std::move(m_previousBeforeMessageBox));
 }
 
 void CSplashWnd::ShowSplashScreen(QWidget* parent) {
@@ -79,6 +87,7 @@ void CSplashWnd::HideSplashScreen() {
     if (!c_pSplashWnd) return;
     CSplashWnd* splash = c_pSplashWnd;
     c_pSplashWnd = nullptr;
+    splash->PutBackBeforeMessageBox();
     QWidget* main = splash->parentWidget();
     splash->close();
     if (main) main->update();

@@ -1,9 +1,10 @@
 #pragma once
 // The splash window shown while the main frame is created: it stays 1500 ms from the moment it is first
 // drawn, and longer while the main frame is not yet on the screen; a key or mouse press closes it at
-// once and is swallowed.
+// once and is swallowed. It goes before any message box is shown, which it would otherwise stand over.
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 #include "platform/timer.h"
 
@@ -34,7 +35,11 @@ private:
     void OnShowTimeOver();
     bool MainFrameReady() const;
 
+    // Puts back what ran before a message box when the splash came.
+    void PutBackBeforeMessageBox();
+
     QImage m_bitmap;
+    std::function<void()> m_previousBeforeMessageBox;
     CTimer m_timer;
     bool m_bTimerStarted = false; // the 1500 ms run from the first drawing, not from the making
     static bool c_bShowSplashWnd;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "core/data_folder.h"
+#include "tests/qt_runtime_folder.h"
 
 int main(int argc, char** argv) {
     // Test discovery runs the binary at build time, where no display may exist.
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     const QTemporaryDir qtSettings(QDir::tempPath() + "/kh-gui-tests-XXXXXX");
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, qtSettings.path());
+    const QtRuntimeFolder runtimeFolder;
     testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     InitialiseEphemeris();

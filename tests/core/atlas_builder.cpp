@@ -107,9 +107,14 @@ void WriteBigEndian32(std::string& bytes, std::size_t at, std::uint32_t value) {
     for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (24 - 8 * i)) & 0xFF);
 }
 
-std::string WriteTestFile(const std::string& fileName, const std::string& bytes) {
+TestFile::TestFile(const std::string& fileName, const std::string& bytes)
     // The process id keeps tests that ctest runs side by side apart.
-    const auto path = std::filesystem::temp_directory_path() / (fileName + "." + std::to_string(::getpid()));
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-    return path.string();
+    : m_path(
+          (std::filesystem::temp_directory_path() / (fileName + "." + std::to_string(::getpid()))).string()) {
+    std::ofstream(m_path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+TestFile::~TestFile() {
+    std::error_code ignored;
+    std::filesystem::remove(m_path, ignored);
 }

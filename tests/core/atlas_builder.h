@@ -33,5 +33,16 @@ inline constexpr std::size_t kAtlasOffsetTable = 100;
 std::uint32_t ReadBigEndian32(const std::string& bytes, std::size_t at);
 void WriteBigEndian32(std::string& bytes, std::size_t at, std::uint32_t value);
 
-// A file in the test's temporary folder holding `bytes`; its path.
-std::string WriteTestFile(const std::string& fileName, const std::string& bytes);
+// A file in the test's temporary folder holding `bytes`, removed when the object goes.
+class TestFile {
+public:
+    TestFile(const std::string& fileName, const std::string& bytes);
+    ~TestFile();
+    TestFile(const TestFile&) = delete;
+    TestFile& operator=(const TestFile&) = delete;
+
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};

@@ -101,7 +101,8 @@ SearchOutcome SearchBytes(std::string bytes, std::string_view text, std::string_
 }
 
 TEST(AtlasSearch, FindsPlacesByCaseInsensitivePrefixAndDecodesThem) {
-    const std::string path = WriteTestFile("atlas_prefix.adb", SmallWorld().Build());
+    const TestFile atlasFile("atlas_prefix.adb", SmallWorld().Build());
+    const std::string& path = atlasFile.Path();
     const SearchOutcome found = SearchFile(path, "new", "ALL");
     EXPECT_EQ(found.result, AtlasResult::Finished);
     ASSERT_THAT(found.Names(), ElementsAreArray({"New Delhi", "Newark"})); // table order: IN before USNJ
@@ -135,7 +136,8 @@ TEST(AtlasSearch, APlacesAltitudeIsTakenOnlyWithinTheProgramsRange) {
 }
 
 TEST(AtlasSearch, DecodesWestSouthAndNegativeQuarterHourZones) {
-    const std::string path = WriteTestFile("atlas_signs.adb", SmallWorld().Build());
+    const TestFile atlasFile("atlas_signs.adb", SmallWorld().Build());
+    const std::string& path = atlasFile.Path();
     const SearchOutcome stJohns = SearchFile(path, "st. j", "CA");
     ASSERT_EQ(stJohns.matches.size(), 1u);
     EXPECT_EQ(stJohns.matches[0].bEast, 0);
@@ -169,7 +171,8 @@ TEST(AtlasSearch, RegionSelectorsAndShortenedTexts) {
         {"FR", "Paris", AtlasResult::Shortened, {}}, // a region without places in the file
         {"XX", "new", AtlasResult::Shortened, {}},   // a code that is not in the table
     };
-    const std::string path = WriteTestFile("atlas_selectors.adb", SmallWorld().Build());
+    const TestFile atlasFile("atlas_selectors.adb", SmallWorld().Build());
+    const std::string& path = atlasFile.Path();
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.selector) + " / " + c.text);
         const SearchOutcome found = SearchFile(path, c.text, c.selector);
@@ -189,7 +192,8 @@ TEST(AtlasSearch, StopsAtTheMaximumCount) {
         SCOPED_TRACE(c.places);
         AtlasBuilder atlas;
         for (int i = 0; i < c.places; ++i) atlas.Add("GM", {.name = "Dorf " + std::to_string(i)});
-        const std::string path = WriteTestFile("atlas_maximum.adb", atlas.Build());
+        const TestFile atlasFile("atlas_maximum.adb", atlas.Build());
+        const std::string& path = atlasFile.Path();
         const SearchOutcome found = SearchFile(path, "dorf", "WORLD");
         EXPECT_EQ(found.result, c.result);
         EXPECT_EQ(found.matches.size(), c.count);
@@ -232,7 +236,7 @@ TEST(AtlasFileCheck, WrongMagicVersionOrEmptyFileGivesThree) {
          {std::pair{"magic", wrongMagic}, std::pair{"version 2", version2}, std::pair{"empty", std::string()},
           std::pair{"magic only", good.substr(0, 15)}}) {
         SCOPED_TRACE(label);
-        EXPECT_EQ(SearchFile(WriteTestFile("atlas_header.adb", bytes), "new", "ALL").result,
+        EXPECT_EQ(SearchFile(TestFile("atlas_header.adb", bytes).Path(), "new", "ALL").result,
                   AtlasResult::Corrupted);
     }
 }
@@ -308,9 +312,9 @@ std::string TinyNode(std::string_view key) {
 TEST(AtlasFileCheck, AChainLongerThanTheRegionsIsDamaged) {
     std::string tiny;
     for (int i = 0; i < 780'000; ++i) tiny += TinyNode("");
-    const std::string path = WriteTestFile("tiny_nodes.adb", OneChainFor(AtlasBuilder().Build(), tiny));
+    const TestFile atlasFile("tiny_nodes.adb", OneChainFor(AtlasBuilder().Build(), tiny));
+    const std::string& path = atlasFile.Path();
     EXPECT_EQ(SearchFile(path, "London", "ALL").result, AtlasResult::Corrupted);
-    std::remove(path.c_str());
 
     // The longest sound chain: the nodes of all other regions before the one searched.
     std::string others;

@@ -2,9 +2,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -12,7 +9,6 @@
 #include "core/ayanamsa_cache.h"
 #include "core/data_folder.h"
 #include "core/ephemeris_flags.h"
-#include "core/private_folder.h"
 #include "tests/core/ephemeris_folder_copy.h"
 
 namespace fs = std::filesystem;
@@ -74,51 +70,17 @@ TEST(EphemerisPath, AnEphemerisFolderOfAnyLengthIsTheOneRead) {
     fs::remove_all(base);
 }
 
-// Each copy of the program holds a lock on its private folder for as long as it runs. A copy that starts
-// removes the folders whose lock it can take, those of copies gone without their exit, and no other:
-// asking whether a process of the folder's number still lived removed the folders of copies running in
-// another process namespace.
-TEST(PrivateFolder, AStartRemovesTheFoldersOfCopiesGoneAndNoOther) {
-    std::string failure;
-    const std::string own = PrivateFolder(failure);
-    ASSERT_FALSE(own.empty()) << failure;
-    const int ownLock = ::open((own + "/lock").c_str(), O_RDONLY | O_CLOEXEC);
-    ASSERT_GE(ownLock, 0);
-    EXPECT_NE(::flock(ownLock, LOCK_EX | LOCK_NB), 0); // this copy holds it
-    ::close(ownLock);
-
-    const fs::path temporary = fs::temp_directory_path() / ("kh-copies-" + std::to_string(::getpid()));
-    fs::remove_all(temporary);
-    for (const char* folder : {"kh-stars-gone01", "kh-stars-runs01", "kh-stars-made01"})
-        fs::create_directories(temporary / folder);
-    std::ofstream(temporary / "kh-stars-gone01/lock");
-    std::ofstream(temporary / "kh-stars-runs01/lock");
-    const int running = ::open((temporary / "kh-stars-runs01/lock").c_str(), O_RDONLY | O_CLOEXEC);
-    ASSERT_EQ(::flock(running, LOCK_EX | LOCK_NB), 0); // a copy elsewhere, running
-
-    // Another copy starts with its temporary folder there, and ends.
-    const pid_t copy = ::fork();
-    ASSERT_GE(copy, 0);
-    if (copy == 0) {
-        ::setenv("TMPDIR", temporary.c_str(), 1);
-        const int quiet = ::open("/dev/null", O_WRONLY);
-        ::dup2(quiet, STDOUT_FILENO);
-        ::execl("/proc/self/exe", "core_tests", "--gtest_filter=DataFolder.BuildTreeHasTheInstalledShape",
-                static_cast<char*>(nullptr));
-        std::_Exit(127);
+// The library splits its path at ':' and ';': an installation under such a folder lost its ephemeris
+// files (every planet and moon file was named damaged, and the chart came from the library's built-in
+// ephemeris).
+TEST(EphemerisPath, AnEphemerisFolderWhosePathHoldsASeparatorIsTheOneRead) {
+    const fs::path base = fs::temp_directory_path() / ("kh-separator-" + std::to_string(::getpid()));
+    for (const char* installation : {"co:lon/inst", "se;mi/inst", "a:b;c/inst"}) {
+        SCOPED_TRACE(installation);
+        const EphemerisFolderCopy folder(base / installation / "tvcore/ephe");
+        EXPECT_TRUE(MoonFileServes(folder.Path(), 2451545.0));
     }
-    int status = 0;
-    ASSERT_EQ(::waitpid(copy, &status, 0), copy);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    ::close(running);
-
-    EXPECT_FALSE(fs::exists(temporary / "kh-stars-gone01"));
-    EXPECT_TRUE(fs::exists(temporary / "kh-stars-runs01"));
-    EXPECT_TRUE(fs::exists(temporary / "kh-stars-made01")); // no lock yet: being made
-    EXPECT_EQ(std::distance(fs::directory_iterator(temporary), fs::directory_iterator()),
-              2) // the copy's own went
-        << temporary;
-    fs::remove_all(temporary);
+    fs::remove_all(base);
 }
 
 } // namespace

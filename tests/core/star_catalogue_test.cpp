@@ -414,14 +414,14 @@ TEST_F(StarCatalogueTest, ARepeatedAnchorStarWithAnotherPlaceIsLeftOutAndTheFirs
     ExpectTheShippedAnchorCorrections();
     EXPECT_EQ(g_fixedStarList.Count(), kShippedStarsListed + 2);
     const std::string fault = CheckStarCatalogue(Folder()).fault;
-    const std::string kParts[] = {
+    const std::string kRepeatNotices[] = {
         "line " + std::to_string(kShippedLines + 1) +
             ": it repeats the name \"Shaula\" of line 1272 with another "
             "place; the first is used",
         "line " + std::to_string(kShippedLines + 3) + ": it repeats the nomenclature \"alTau\" of line 3",
     };
-    for (const std::string& part : kParts)
-        EXPECT_NE(fault.find(part), std::string::npos) << part << "\n" << fault;
+    for (const std::string& notice : kRepeatNotices)
+        EXPECT_NE(fault.find(notice), std::string::npos) << notice << "\n" << fault;
     for (const int kept : {2, 4})
         EXPECT_EQ(fault.find("line " + std::to_string(kShippedLines + kept) + ":"), std::string::npos)
             << fault;

@@ -32,6 +32,7 @@ protected:
         RegisterPeriodViews();
         m_previousHandler = SetMessageBoxHandler([this](const MessageBoxRequest& request) {
             m_messages.push_back(request.caption + ": " + request.text);
+            m_bSplashOverAMessage = m_bSplashOverAMessage || CSplashWnd::IsShown();
             return request.buttons == MessageButtons::kOk ? MessageResult::kOk : m_answer;
         });
     }
@@ -76,6 +77,7 @@ protected:
     QTemporaryDir m_folder;
     CTavroApp m_application;
     std::vector<std::string> m_messages;
+    bool m_bSplashOverAMessage = false;              // a box was shown while the splash stood over it
     MessageResult m_answer = MessageResult::kCancel; // to "Save changes to ...?" and other questions
     MessageBoxHandler m_previousHandler;
 };

@@ -208,6 +208,23 @@ TEST_F(ApplicationStartTest, UnreadableChartFileLeavesTheDefaultChartAndSaysWhy)
     ExpectViewsShow(document);
 }
 
+// The splash stands above every other window: an error box shown at start-up stood behind it, and a
+// key or click meant for the box closed only the splash. The splash goes first.
+TEST_F(ApplicationStartTest, AStartUpMessageIsNotHiddenBehindTheSplash) {
+    const std::string path = m_folder.filePath("absent.tvd").toStdString();
+    ASSERT_TRUE(m_application.InitInstance({QString::fromStdString(path)}));
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_FALSE(m_bSplashOverAMessage);
+    EXPECT_FALSE(CSplashWnd::IsShown());
+
+    // A box of later (an update offered while the program starts) takes the splash away as well.
+    CSplashWnd::ShowSplashScreen(m_application.MainFrame());
+    ASSERT_TRUE(CSplashWnd::IsShown());
+    MessageBox(m_application.MainFrame(), "A newer Kalomithra Hora is available.", "Update available");
+    EXPECT_FALSE(m_bSplashOverAMessage);
+    EXPECT_FALSE(CSplashWnd::IsShown());
+}
+
 TEST_F(ApplicationStartTest, FileNewAndTheRecentFileListActOnTheDocument) {
     const std::string path = WriteChartFile("chennai.tvd", kChennaiChartText);
     ASSERT_TRUE(m_application.InitInstance({QString::fromStdString(path)}));

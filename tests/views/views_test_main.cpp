@@ -6,6 +6,7 @@
 #include "built_in_preferences.h"
 #include "core/data_folder.h"
 #include "display/chart_view.h"
+#include "tests/qt_runtime_folder.h"
 #include "views/forms/form_view_registration.h"
 #include "views/info/info_view_registration.h"
 #include "views/periods/period_view_registration.h"
@@ -13,6 +14,7 @@
 int main(int argc, char** argv) {
     // Test discovery runs the binary at build time, where no display may exist.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QtRuntimeFolder runtimeFolder;
     testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     UseBuiltInPreferences("kh-views-tests");

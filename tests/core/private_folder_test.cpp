@@ -1,0 +1,208 @@
+// The private folder seen from other copies of this test program, each with a temporary folder of its
+// own: what a start leaves of other copies' folders, which temporary folders are passed over for /tmp,
+// and what a copy ended by a signal leaves.
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <thread>
+
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/file.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "core/private_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The exit status of a copy that could not be set up as asked.
+constexpr int kCannotRun = 77;
+
+// Another copy of this test program running the tests of `filter` with `temporary` as its temporary
+// folder, its output thrown away; `prepare` runs in it first, and a copy it fails ends with kCannotRun.
+// Run `forever`, it repeats them until it is ended.
+class ProgramCopy {
+public:
+    ProgramCopy(const fs::path& temporary, const std::string& filter, bool forever = false,
+                const std::function<bool()>& prepare = {}) {
+        const std::string filterArgument = "--gtest_filter=" + filter;
+        m_pid = ::fork();
+        if (m_pid != 0) return;
+        if (prepare && !prepare()) std::_Exit(kCannotRun);
+        ::setenv("TMPDIR", temporary.c_str(), 1);
+        const int quiet = ::open("/dev/null", O_WRONLY);
+        ::dup2(quiet, STDOUT_FILENO);
+        ::execl("/proc/self/exe", "core_tests", filterArgument.c_str(),
+                forever ? "--gtest_repeat=-1" : "--gtest_repeat=1", static_cast<char*>(nullptr));
+        std::_Exit(127);
+    }
+    ProgramCopy(const ProgramCopy&) = delete;
+    ProgramCopy& operator=(const ProgramCopy&) = delete;
+    ~ProgramCopy() {
+        if (m_pid <= 0) return;
+        ::kill(m_pid, SIGKILL);
+        Wait();
+    }
+
+    pid_t Pid() const { return m_pid; }
+    // The copy's wait status once it has ended.
+    int Wait() {
+        int status = 0;
+        if (m_pid > 0 && ::waitpid(m_pid, &status, 0) == m_pid) m_pid = 0;
+        return status;
+    }
+
+private:
+    pid_t m_pid = -1;
+};
+
+// A folder of this test under the temporary folder, empty at the start and removed at the end.
+class TestFolder {
+public:
+    explicit TestFolder(const std::string& name)
+        : m_path(fs::temp_directory_path() / (name + "-" + std::to_string(::getpid()))) {
+        fs::remove_all(m_path);
+        fs::create_directories(m_path);
+    }
+    ~TestFolder() {
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+    }
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    const fs::path& Path() const { return m_path; }
+    std::ptrdiff_t Count() const {
+        return std::distance(fs::directory_iterator(m_path), fs::directory_iterator());
+    }
+
+private:
+    fs::path m_path;
+};
+
+bool WriteWhole(const char* path, const std::string& text) {
+    std::ofstream file(path);
+    file << text;
+    return static_cast<bool>(file.flush());
+}
+
+// Makes `folder` a file system of 64 KB in a mount namespace of this process's own (and a user namespace,
+// where the process may not make a mount namespace alone): a temporary folder too full for the star
+// catalogue. False where the system allows neither.
+bool MountFullFolder(const fs::path& folder) {
+    const std::string uid = std::to_string(::getuid()), gid = std::to_string(::getgid());
+    if (::unshare(CLONE_NEWNS) != 0 &&
+        (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0 || !WriteWhole("/proc/self/setgroups", "deny") ||
+         !WriteWhole("/proc/self/uid_map", "0 " + uid + " 1") ||
+         !WriteWhole("/proc/self/gid_map", "0 " + gid + " 1")))
+        return false;
+    // Private first: the new file system must not show outside.
+    return ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") == 0;
+}
+
+// Each copy of the program holds a lock on its private folder for as long as it runs. A copy that starts
+// removes the folders whose lock it can take, those of copies gone without their exit, and no other:
+// asking whether a process of the folder's number still lived removed the folders of copies running in
+// another process namespace.
+TEST(PrivateFolder, AStartRemovesTheFoldersOfCopiesGoneAndNoOther) {
+    std::string failure;
+    const std::string own = PrivateFolder(failure);
+    ASSERT_FALSE(own.empty()) << failure;
+    const int ownLock = ::open((own + "/lock").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(ownLock, 0);
+    EXPECT_NE(::flock(ownLock, LOCK_EX | LOCK_NB), 0); // this copy holds it
+    ::close(ownLock);
+
+    const TestFolder temporary("kh-copies");
+    for (const char* folder : {"kh-stars-gone01", "kh-stars-runs01", "kh-stars-made01"})
+        fs::create_directories(temporary.Path() / folder);
+    std::ofstream(temporary.Path() / "kh-stars-gone01/lock");
+    std::ofstream(temporary.Path() / "kh-stars-runs01/lock");
+    const int running = ::open((temporary.Path() / "kh-stars-runs01/lock").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(running, LOCK_EX | LOCK_NB), 0); // a copy elsewhere, running
+
+    // Another copy starts with its temporary folder there, and ends.
+    const int status = ProgramCopy(temporary.Path(), "DataFolder.BuildTreeHasTheInstalledShape").Wait();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    ::close(running);
+
+    EXPECT_FALSE(fs::exists(temporary.Path() / "kh-stars-gone01"));
+    EXPECT_TRUE(fs::exists(temporary.Path() / "kh-stars-runs01"));
+    EXPECT_TRUE(fs::exists(temporary.Path() / "kh-stars-made01")); // no lock yet: being made
+    EXPECT_EQ(temporary.Count(), 2) << temporary.Path();           // the copy's own went
+}
+
+// The tests of a copy that read the user's stars from ephemeris folders of every length and path, and
+// the catalogue's own stars.
+constexpr const char* kStarTests = "EphemerisPath.*";
+
+// The library takes the checked star catalogue from a path of at most 242 characters that it does not
+// split at ':' or ';': a temporary folder whose private folder it could not reach so is passed over for
+// /tmp. Without that, a temporary folder of 129 characters with an ephemeris folder of 209 or more lost
+// the user's stars. So does one that cannot hold the copy: on a full temporary folder every chart was
+// refused.
+TEST(PrivateFolder, ATemporaryFolderThatCannotServeIsPassedOverForTmp) {
+    const TestFolder base("kh-places");
+    std::string longName = "long";
+    while ((base.Path() / longName).string().size() < 129) longName += "g";
+    struct Case {
+        std::string name;
+        bool full;
+    };
+    for (const Case& c :
+         {Case{longName, false}, Case{"co:lon", false}, Case{"se;mi", false}, Case{"full", true}}) {
+        SCOPED_TRACE(c.name);
+        const fs::path temporary = base.Path() / c.name;
+        fs::create_directory(temporary);
+        const int status = ProgramCopy(temporary, kStarTests, false, [&] {
+                               return !c.full || MountFullFolder(temporary);
+                           }).Wait();
+        ASSERT_TRUE(WIFEXITED(status)) << status;
+        if (WEXITSTATUS(status) == kCannotRun) {
+            std::cout
+                << "No file system of its own can be made here: the full temporary folder is left out.\n";
+            continue;
+        }
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "the copy's tests of the stars failed";
+        EXPECT_TRUE(fs::is_empty(temporary)) << "the copy's folders stayed";
+    }
+}
+
+// A copy ended by SIGTERM (a shut-down, `kill`) or SIGHUP (its terminal closed) removes its private
+// folder as at a normal end, and still ends by that signal.
+TEST(PrivateFolder, ACopyEndedBySignalRemovesItsFolder) {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        const TestFolder temporary("kh-signal");
+        ProgramCopy copy(temporary.Path(), "DataFolder.BuildTreeHasTheInstalledShape", true);
+        // Its folder is ready once the star catalogue stands beside the lock.
+        const auto ready = [&] {
+            std::error_code ec;
+            for (const fs::directory_entry& folder : fs::directory_iterator(temporary.Path(), ec))
+                if (std::distance(fs::directory_iterator(folder.path(), ec), fs::directory_iterator()) >= 2)
+                    return true;
+            return false;
+        };
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (!ready() && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        ASSERT_TRUE(ready());
+        ASSERT_EQ(::kill(copy.Pid(), signal), 0);
+        const int status = copy.Wait();
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(temporary.Count(), 0) << temporary.Path();
+    }
+}
+
+} // namespace
