@@ -23,6 +23,7 @@
 #include "platform/frame_wnd.h"
 #include "platform/print_job.h"
 #include "shell/color_settings.h"
+#include "shell/dialogs/birth_data_dlg.h"
 #include "shell/dialogs/change_date_time_dlg.h"
 #include "views/info/ashtakavarga_colors.h"
 #include "views/info/ashtakavarga_view.h"
@@ -451,6 +452,34 @@ TEST_F(ApplicationWindowsTest, OkWithoutAnEditKeepsTheMomentTheTimeDialogsShowRo
         EXPECT_EQ(g_transitMoment.m_zone.m_nMinutes, 21);
         EXPECT_NEAR(g_transitMoment.m_zone.m_dSeconds, 0.1833333 * 60, 1e-6);
     }
+}
+
+// Edit > Birthdata (Ctrl+D) answered OK without an edit, then File > Save: the chart file comes back
+// byte for byte, though its boxes show the birth time's 7.123 s, the zone's 21.1833 minutes and the
+// coordinates' seconds rounded to hundredths.
+TEST_F(ApplicationWindowsTest, BirthDataLeftUneditedIsSavedAsItWasRead) {
+    // 4 February 1962, 5:00:07.123, 5 h 21 min 10.998 s east of Greenwich, New Delhi at 77 12 31.014 E,
+    // 28 36 50.436 N.
+    const std::string text = "2\r\n4\r\n1962\r\n5.001187166666667\r\n-5.211833\r\n-77.125169\r\n28.368406\r\n"
+                             "216.000000\r\n-5.353055\r\n-5.353055\r\n0\r\n105\r\nNew^Delhi\r\nDelhi\r\n1\r\n"
+                             "1013.250000\r\n25.000000\r\n1\r\n";
+    const std::string path = WriteChartFile("delhi.tvd", text);
+    ASSERT_TRUE(m_application.InitInstance({QString::fromStdString(path)}));
+    QAction* birthData = MenuItem("&Edit", "&Birthdata");
+    ASSERT_NE(birthData, nullptr);
+    EXPECT_EQ(birthData->shortcut(), QKeySequence("Ctrl+D"));
+    std::vector<std::string> shown;
+    {
+        const ModalAnswer<CBirthDataDlg> ok([&shown](CBirthDataDlg& dialog) {
+            for (const BirthField field : {BirthField::kSecond, BirthField::kZoneMinutes, BirthField::kLatSec})
+                shown.push_back(dialog.Edit(field)->text().toStdString());
+            dialog.accept();
+        });
+        birthData->trigger();
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"7.12", "21.18", "50.44"}));
+    MenuItem("&File", "&Save")->trigger();
+    EXPECT_EQ(ReadWhole(path), text);
 }
 
 // View > Toolbar and View > Status Bar carry a check mark while their bar shows and hide that bar alone.
