@@ -4,15 +4,18 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeView>
 #include <array>
 
 #include "application_fixture.h"
@@ -169,7 +172,7 @@ protected:
             }
             const QString& path = typed[progress->showing];
             auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-            if (!name) return;
+            if (!name || !dialog.isActiveWindow()) return; // a user types once the dialog has the focus
             if (dialog.selectedFiles().value(0) != path) {
                 name->setText(QFileInfo(path).fileName());
                 progress->settled = 0;
@@ -258,6 +261,51 @@ TEST_F(ApplicationWindowsTest, SaveAsGivesANameWithoutExtensionTheChartFilesOwn)
                   std::string(c.saved) + " - Kalomithra Hora");
     }
     EXPECT_FALSE(QFileInfo::exists(m_folder.filePath("ravi")));
+}
+
+// File > Save As over a 1366x768 main window, as a new user first opens it, shows the size, type and
+// date of the chart file whole beside its name, inside the view.
+TEST_F(ApplicationWindowsTest, SaveAsShowsTheColumnsBesideTheNameWhole) {
+    // Qt's file dialog remembers the widths its columns were left at (in the test settings here): a new
+    // user has none. They come back after the test.
+    QSettings qtSettings(QSettings::UserScope, "QtProject");
+    const QString kHeaderKey = "FileDialog/treeViewHeader";
+    const QVariant remembered = qtSettings.value(kHeaderKey);
+    qtSettings.remove(kHeaderKey);
+    qtSettings.sync();
+    Start().resize(1366, 768);
+    struct Seen {
+        int polls = 0, listed = 0; // the dialog's polls, and those with the folder's rows laid out
+        std::vector<std::string> cut;
+    };
+    auto seen = std::make_shared<Seen>();
+    {
+        const ModalAnswer<QFileDialog> look([seen](QFileDialog& dialog) {
+            auto* tree = dialog.findChild<QTreeView*>("treeView");
+            const QAbstractItemView* items = tree; // the detail view's widths as its items ask them
+            const int rows = tree ? tree->model()->rowCount(tree->rootIndex()) : 0;
+            ++seen->polls;
+            if (rows > 0) ++seen->listed;
+            if (seen->listed < 3 && seen->polls < 200) return; // the folder is read in the background
+            if (rows > 0) {
+                const QHeaderView* header = tree->header();
+                for (int column = 1; column < header->count(); ++column) {
+                    const bool whole = header->sectionSize(column) >= items->sizeHintForColumn(column) &&
+                                       header->sectionViewportPosition(column) + header->sectionSize(column) <=
+                                           tree->viewport()->width();
+                    if (!whole)
+                        seen->cut.push_back(
+                            tree->model()->headerData(column, Qt::Horizontal).toString().toStdString());
+                }
+            }
+            dialog.reject();
+        });
+        MenuItem("&File", "Save &As...")->trigger();
+    }
+    EXPECT_GE(seen->listed, 3);
+    EXPECT_EQ(seen->cut, std::vector<std::string>{});
+    if (remembered.isValid()) qtSettings.setValue(kHeaderKey, remembered);
+    else qtSettings.remove(kHeaderKey);
 }
 
 // File > Save As over an existing chart asks first, under the name it writes: "kumar" typed while
