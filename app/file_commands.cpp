@@ -44,8 +44,8 @@ QString ChartFileName(const QString& chosen) {
 bool SaveChartFileAs(CMainFrame& frame, CTavroDoc& document) {
     QString proposed = QString::fromStdString(document.GetPathName());
     for (;;) {
-        const QString chosen =
-            ChooseFileToSave(&frame, "Save As", proposed, kChartFileFilter, QFileDialog::DontConfirmOverwrite);
+        const QString chosen = ChooseFileToSave(&frame, "Save As", proposed, kChartFileFilter,
+                                                QFileDialog::DontConfirmOverwrite);
         if (chosen.isEmpty()) return false;
         const QString path = ChartFileName(chosen);
         if (!QFileInfo::exists(path) ||

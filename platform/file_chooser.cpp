@@ -41,8 +41,8 @@ QString Chosen(QFileDialog& dialog) {
 
 } // namespace
 
-QString ChooseFileToSave(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
-                         QFileDialog::Options options) {
+QString ChooseFileToSave(QWidget* parent, const QString& caption, const QString& proposed,
+                         const QString& filter, QFileDialog::Options options) {
     QFileDialog dialog(parent, caption, {}, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOptions(options);

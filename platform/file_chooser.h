@@ -6,7 +6,7 @@
 #include <QString>
 
 // The path chosen to save under, or empty on Cancel; `proposed` is the name or path offered first.
-QString ChooseFileToSave(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
-                         QFileDialog::Options options = {});
+QString ChooseFileToSave(QWidget* parent, const QString& caption, const QString& proposed,
+                         const QString& filter, QFileDialog::Options options = {});
 // The path chosen to open, or empty on Cancel.
 QString ChooseFileToOpen(QWidget* parent, const QString& caption, const QString& filter);

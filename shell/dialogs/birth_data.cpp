@@ -64,10 +64,20 @@ int ClockHour(const BirthDataMembers& m) {
     return twelveHours ? m.m_nHour % 12 + (m.m_nTimeFormat == kPm ? 12 : 0) : m.m_nHour;
 }
 
+// An angle from its fields.
+void SetAngle(CDmsAngle& angle, int degrees, int minutes, double seconds, bool positive) {
+    angle.m_nDegrees = degrees;
+    angle.m_nMinutes = minutes;
+    angle.m_dSeconds = seconds;
+    angle.m_bPositive = positive ? 1 : 0;
+    angle.JoinDegrees();
+}
+
 // Whether the fields of the time, the zone, the longitude or the latitude in `m` still hold what they
 // were loaded with from the chart (`loaded`, on the 24-hour clock).
 bool SameTime(const BirthDataMembers& m, const BirthDataMembers& loaded) {
-    return ClockHour(m) == loaded.m_nHour && m.m_dMinute == loaded.m_dMinute && m.m_dSecond == loaded.m_dSecond;
+    return ClockHour(m) == loaded.m_nHour && m.m_dMinute == loaded.m_dMinute &&
+           m.m_dSecond == loaded.m_dSecond;
 }
 bool SameZone(const BirthDataMembers& m, const BirthDataMembers& loaded) {
     return !m.m_bUseLmt && m.m_nZoneSide == loaded.m_nZoneSide && m.m_nZoneHours == loaded.m_nZoneHours &&
@@ -136,7 +146,7 @@ void DecideDaylightSaving(BirthDataMembers& m) {
         moment.m_dateTime.m_nYear = m.m_nYear;
         moment.m_dateTime.m_nMonth = m.m_nMonth + 1;
         moment.m_dateTime.m_nDay = m.m_nDay;
-            moment.m_dateTime.m_time.m_dHours = ClockHour(m) + m.m_dMinute / 60.0 + m.m_dSecond / 3600.0;
+        moment.m_dateTime.m_time.m_dHours = ClockHour(m) + m.m_dMinute / 60.0 + m.m_dSecond / 3600.0;
         moment.m_dateTime.m_time.SplitHours();
         moment.m_dateTime.m_zone.m_dHours = -m.m_dStdZone;
         moment.m_dateTime.m_zone.SplitHours();
@@ -166,8 +176,9 @@ BirthDataMembers BirthDataFromChart(const CChart& chart, bool withAmPm) {
     m.m_dMinute = time.minutes;
     m.m_dSecond = time.seconds;
     m.m_nGender = chart.m_nGender;
-    const long long zoneSteps = std::llround(
-        (when.m_zone.m_nHours * 60.0 + when.m_zone.m_nMinutes + when.m_zone.m_dSeconds / 60.0) * kZoneMinuteSteps);
+    const long long zoneSteps =
+        std::llround((when.m_zone.m_nHours * 60.0 + when.m_zone.m_nMinutes + when.m_zone.m_dSeconds / 60.0) *
+                     kZoneMinuteSteps);
     const long long stepsPerHour = 60 * static_cast<long long>(kZoneMinuteSteps);
     m.m_nZoneHours = static_cast<int>(zoneSteps / stepsPerHour);
     m.m_dZoneMinutes = static_cast<double>(zoneSteps % stepsPerHour) / kZoneMinuteSteps;
@@ -218,20 +229,11 @@ bool ApplyBirthData(const BirthDataMembers& m, CChart& chart) {
     }
     chart.m_nGender = m.m_nGender;
 
-    if (!SameLongitude(m, loaded)) {
-        chart.m_longitude.m_nDegrees = m.m_nLonDeg;
-        chart.m_longitude.m_nMinutes = m.m_nLonMin;
-        chart.m_longitude.m_dSeconds = m.m_dLonSec;
-        chart.m_longitude.m_bPositive = m.m_nLonSide == 1 ? 1 : 0;
-        chart.m_longitude.JoinDegrees();
-    }
-    if (!SameLatitude(m, loaded)) {
-        chart.m_latitude.m_nDegrees = m.m_nLatDeg;
-        chart.m_latitude.m_nMinutes = m.m_nLatMin;
-        chart.m_latitude.m_dSeconds = m.m_dLatSec;
-        chart.m_latitude.m_bPositive = m.m_nLatSide == 1 ? 0 : 1;
-        chart.m_latitude.JoinDegrees();
-    }
+    // Longitudes are positive west, latitudes positive north.
+    if (!SameLongitude(m, loaded))
+        SetAngle(chart.m_longitude, m.m_nLonDeg, m.m_nLonMin, m.m_dLonSec, m.m_nLonSide == 1);
+    if (!SameLatitude(m, loaded))
+        SetAngle(chart.m_latitude, m.m_nLatDeg, m.m_nLatMin, m.m_dLatSec, m.m_nLatSide == 0);
 
     if (m.m_bUseLmt) {
         const double zone = (m.m_nLonDeg + m.m_nLonMin / 60.0) / 15.0;

@@ -53,7 +53,8 @@ TEST_F(MainFrameTest, TheSteppersToolTipsNameTheMomentTheyStep) {
     for (const auto& s : steppers) {
         SCOPED_TRACE(s.moment);
         const std::string moment = s.moment;
-        EXPECT_EQ(m_frame->FindAction(s.back)->toolTip().toStdString(), "Step the " + moment + " back by the unit");
+        EXPECT_EQ(m_frame->FindAction(s.back)->toolTip().toStdString(),
+                  "Step the " + moment + " back by the unit");
         EXPECT_EQ(m_frame->FindAction(s.forward)->toolTip().toStdString(),
                   "Step the " + moment + " forward by the unit");
         EXPECT_EQ(s.units->toolTip().toStdString(), "The unit the " + moment + " steps by");

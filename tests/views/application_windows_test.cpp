@@ -290,9 +290,10 @@ TEST_F(ApplicationWindowsTest, SaveAsShowsTheColumnsBesideTheNameWhole) {
             if (rows > 0) {
                 const QHeaderView* header = tree->header();
                 for (int column = 1; column < header->count(); ++column) {
-                    const bool whole = header->sectionSize(column) >= items->sizeHintForColumn(column) &&
-                                       header->sectionViewportPosition(column) + header->sectionSize(column) <=
-                                           tree->viewport()->width();
+                    const bool whole =
+                        header->sectionSize(column) >= items->sizeHintForColumn(column) &&
+                        header->sectionViewportPosition(column) + header->sectionSize(column) <=
+                            tree->viewport()->width();
                     if (!whole)
                         seen->cut.push_back(
                             tree->model()->headerData(column, Qt::Horizontal).toString().toStdString());
@@ -304,8 +305,10 @@ TEST_F(ApplicationWindowsTest, SaveAsShowsTheColumnsBesideTheNameWhole) {
     }
     EXPECT_GE(seen->listed, 3);
     EXPECT_EQ(seen->cut, std::vector<std::string>{});
-    if (remembered.isValid()) qtSettings.setValue(kHeaderKey, remembered);
-    else qtSettings.remove(kHeaderKey);
+    if (remembered.isValid())
+        qtSettings.setValue(kHeaderKey, remembered);
+    else
+        qtSettings.remove(kHeaderKey);
 }
 
 // File > Save As over an existing chart asks first, under the name it writes: "kumar" typed while
@@ -519,7 +522,8 @@ TEST_F(ApplicationWindowsTest, BirthDataLeftUneditedIsSavedAsItWasRead) {
     std::vector<std::string> shown;
     {
         const ModalAnswer<CBirthDataDlg> ok([&shown](CBirthDataDlg& dialog) {
-            for (const BirthField field : {BirthField::kSecond, BirthField::kZoneMinutes, BirthField::kLatSec})
+            for (const BirthField field :
+                 {BirthField::kSecond, BirthField::kZoneMinutes, BirthField::kLatSec})
                 shown.push_back(dialog.Edit(field)->text().toStdString());
             dialog.accept();
         });

@@ -294,7 +294,7 @@ TEST(BirthDataTransfer, SecondsAreShownAtTheFieldsPrecision) {
 // at what they show.
 TEST(BirthDataTransfer, FieldsLeftAsLoadedKeepTheChartsExactValues) {
     CChart loaded;
-    loaded.m_dateTime.m_time.m_dHours = 5 + 7.123 / 3600; // 5:00:07.123
+    loaded.m_dateTime.m_time.m_dHours = 5 + 7.123 / 3600;                 // 5:00:07.123
     loaded.m_dateTime.m_zone.m_dHours = -(5 + 21 / 60.0 + 10.998 / 3600); // east
     loaded.m_latitude.m_dValue = 28 + 36 / 60.0 + 50.436 / 3600;
     loaded.m_longitude.m_dValue = -(77 + 12 / 60.0 + 31.014 / 3600); // east
@@ -320,9 +320,11 @@ TEST(BirthDataTransfer, FieldsLeftAsLoadedKeepTheChartsExactValues) {
         {"nothing", [](BirthDataMembers&) {}, {time, zone, latitude}},
         {"the hour", [](BirthDataMembers& m) { m.m_nHour = 6; }, {6 + 7.12 / 3600, zone, latitude}},
         {"the clock", [](BirthDataMembers& m) { m.m_nTimeFormat = kAm; }, {time, zone, latitude}},
-        {"the zone hours", [](BirthDataMembers& m) { m.m_nZoneHours = 6; },
+        {"the zone hours",
+         [](BirthDataMembers& m) { m.m_nZoneHours = 6; },
          {time, -(6 + 21.18 / 60), latitude}},
-        {"the latitude minutes", [](BirthDataMembers& m) { m.m_nLatMin = 37; },
+        {"the latitude minutes",
+         [](BirthDataMembers& m) { m.m_nLatMin = 37; },
          {time, zone, 28 + 37 / 60.0 + 50.44 / 3600}},
     };
     for (const auto& c : cases) {

@@ -22,7 +22,8 @@ constexpr double kZoneMinutes = 21.183333333333334;
 
 std::vector<std::string> BoxTexts(const QWidget& dialog) {
     std::vector<std::string> texts;
-    for (const QLineEdit* edit : dialog.findChildren<QLineEdit*>()) texts.push_back(edit->text().toStdString());
+    for (const QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+        texts.push_back(edit->text().toStdString());
     return texts;
 }
 
