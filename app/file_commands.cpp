@@ -1,12 +1,12 @@
 #include "app/file_commands.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <algorithm>
 
 #include "app/chart_document_link.h"
 #include "core/whole_file.h"
 #include "document/tavro_doc.h"
+#include "platform/file_chooser.h"
 #include "platform/message_box.h"
 #include "shell/extra_frames.h"
 #include "shell/main_frame.h"
@@ -44,8 +44,8 @@ QString ChartFileName(const QString& chosen) {
 bool SaveChartFileAs(CMainFrame& frame, CTavroDoc& document) {
     QString proposed = QString::fromStdString(document.GetPathName());
     for (;;) {
-        const QString chosen = QFileDialog::getSaveFileName(&frame, "Save As", proposed, kChartFileFilter,
-                                                            nullptr, QFileDialog::DontConfirmOverwrite);
+        const QString chosen = ChooseFileToSave(&frame, "Save As", proposed, kChartFileFilter,
+                                                QFileDialog::DontConfirmOverwrite);
         if (chosen.isEmpty()) return false;
         const QString path = ChartFileName(chosen);
         if (!QFileInfo::exists(path) ||
@@ -114,7 +114,7 @@ void BindFileCommands(CMainFrame& frame, CTavroDoc& document) {
     });
     frame.SetCommandHandler(kCmdFileOpen, [&frame, &document] {
         if (!SaveModifiedChart(frame, document)) return;
-        const QString path = QFileDialog::getOpenFileName(&frame, "Open", {}, kChartFileFilter);
+        const QString path = ChooseFileToOpen(&frame, "Open", kChartFileFilter);
         if (!path.isEmpty()) OpenChartFile(frame, document, path.toStdString());
     });
     frame.SetCommandHandler(kCmdFileSave, [&frame, &document] { SaveChart(frame, document); });

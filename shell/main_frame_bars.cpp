@@ -102,8 +102,11 @@ QToolBar* CMainFrame::CreateTimeStepBar(const char* name, CommandId back, Comman
     bar->setObjectName(name);
     bar->setIconSize(QSize(kIconSize, kIconSize));
     const bool birth = back == kCmdBirthTimeBackward;
+    // The transit stepper seems idle on the natal tabs: every part of a stepper names the moment it moves.
+    const QString moment = birth ? "birth time" : "transit time";
     QAction* backward = MakeAction(back, birth ? "Move birthtime backward" : "Move transit time backward");
     backward->setIcon(style()->standardIcon(QStyle::SP_MediaSeekBackward));
+    backward->setToolTip("Step the " + moment + " back by the unit");
     bar->addAction(backward);
 
     *combo = new QComboBox(bar);
@@ -115,10 +118,12 @@ QToolBar* CMainFrame::CreateTimeStepBar(const char* name, CommandId back, Comman
     (*combo)->setFont(font);
     constexpr int kComboWidth = 60; // pixels, the room the combo box takes between the two buttons
     (*combo)->setFixedWidth(kComboWidth);
+    (*combo)->setToolTip("The unit the " + moment + " steps by");
     bar->addWidget(*combo);
 
     QAction* onward = MakeAction(forward, birth ? "Move birthtime forward" : "Move transit time forward");
     onward->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
+    onward->setToolTip("Step the " + moment + " forward by the unit");
     bar->addAction(onward);
     return bar;
 }

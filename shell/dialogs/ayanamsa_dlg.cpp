@@ -40,7 +40,7 @@ void CAyanamsaDlg::LoadControls() {
     m_correction->setChecked(m_bCorrection != 0);
     m_correctionEdits.degrees->setText(NumberText(m_nDegrees));
     m_correctionEdits.minutes->setText(NumberText(m_nMinutes));
-    m_correctionEdits.seconds->setText(NumberText(m_dSeconds));
+    m_correctionEdits.seconds->setText(SixtiethsText(m_dSeconds));
     SelectIndex(m_addSubtract, m_nAddSubtract);
     m_siderealNakshatras->setChecked(m_bSiderealNakshatras != 0);
     EnableSiderealNakshatras();
@@ -60,7 +60,7 @@ void CAyanamsaDlg::OnAyanamsaChanged() {
 }
 
 bool CAyanamsaDlg::StoreControls() {
-    const auto correction = ReadDmsFields(m_correctionEdits, 359);
+    const auto correction = ReadDmsFields(m_correctionEdits, 359, m_dSeconds);
     if (!correction) return false;
     m_nAyanamsa = m_ayanamsa->currentIndex();
     m_bCorrection = m_correction->isChecked() ? 1 : 0;

@@ -55,6 +55,43 @@ constexpr int kHoursInDay = 24;
 constexpr int kLongitudeLimit = 180;
 constexpr int kLatitudeLimit = 90;
 
+// Hundredths of a minute: what the zone minutes field shows.
+constexpr double kZoneMinuteSteps = 100.0;
+
+// The hour of the 24-hour clock that the hour field and the clock choice give.
+int ClockHour(const BirthDataMembers& m) {
+    const bool twelveHours = m.m_nTimeFormat != kTwentyFourHours;
+    return twelveHours ? m.m_nHour % 12 + (m.m_nTimeFormat == kPm ? 12 : 0) : m.m_nHour;
+}
+
+// An angle from its fields.
+void SetAngle(CDmsAngle& angle, int degrees, int minutes, double seconds, bool positive) {
+    angle.m_nDegrees = degrees;
+    angle.m_nMinutes = minutes;
+    angle.m_dSeconds = seconds;
+    angle.m_bPositive = positive ? 1 : 0;
+    angle.JoinDegrees();
+}
+
+// Whether the fields of the time, the zone, the longitude or the latitude in `m` still hold what they
+// were loaded with from the chart (`loaded`, on the 24-hour clock).
+bool SameTime(const BirthDataMembers& m, const BirthDataMembers& loaded) {
+    return ClockHour(m) == loaded.m_nHour && m.m_dMinute == loaded.m_dMinute &&
+           m.m_dSecond == loaded.m_dSecond;
+}
+bool SameZone(const BirthDataMembers& m, const BirthDataMembers& loaded) {
+    return !m.m_bUseLmt && m.m_nZoneSide == loaded.m_nZoneSide && m.m_nZoneHours == loaded.m_nZoneHours &&
+           m.m_dZoneMinutes == loaded.m_dZoneMinutes;
+}
+bool SameLongitude(const BirthDataMembers& m, const BirthDataMembers& loaded) {
+    return m.m_nLonSide == loaded.m_nLonSide && m.m_nLonDeg == loaded.m_nLonDeg &&
+           m.m_nLonMin == loaded.m_nLonMin && m.m_dLonSec == loaded.m_dLonSec;
+}
+bool SameLatitude(const BirthDataMembers& m, const BirthDataMembers& loaded) {
+    return m.m_nLatSide == loaded.m_nLatSide && m.m_nLatDeg == loaded.m_nLatDeg &&
+           m.m_nLatMin == loaded.m_nLatMin && m.m_dLatSec == loaded.m_dLatSec;
+}
+
 } // namespace
 
 std::optional<FieldProblem> CheckBirthData(const BirthDataMembers& m) {
@@ -109,9 +146,7 @@ void DecideDaylightSaving(BirthDataMembers& m) {
         moment.m_dateTime.m_nYear = m.m_nYear;
         moment.m_dateTime.m_nMonth = m.m_nMonth + 1;
         moment.m_dateTime.m_nDay = m.m_nDay;
-        const bool twelveHours = m.m_nTimeFormat != kTwentyFourHours;
-        const int hour = twelveHours ? m.m_nHour % 12 + (m.m_nTimeFormat == kPm ? 12 : 0) : m.m_nHour;
-        moment.m_dateTime.m_time.m_dHours = hour + m.m_dMinute / 60.0 + m.m_dSecond / 3600.0;
+        moment.m_dateTime.m_time.m_dHours = ClockHour(m) + m.m_dMinute / 60.0 + m.m_dSecond / 3600.0;
         moment.m_dateTime.m_time.SplitHours();
         moment.m_dateTime.m_zone.m_dHours = -m.m_dStdZone;
         moment.m_dateTime.m_zone.SplitHours();
@@ -141,8 +176,12 @@ BirthDataMembers BirthDataFromChart(const CChart& chart, bool withAmPm) {
     m.m_dMinute = time.minutes;
     m.m_dSecond = time.seconds;
     m.m_nGender = chart.m_nGender;
-    m.m_nZoneHours = when.m_zone.m_nHours;
-    m.m_dZoneMinutes = when.m_zone.m_nMinutes;
+    const long long zoneSteps =
+        std::llround((when.m_zone.m_nHours * 60.0 + when.m_zone.m_nMinutes + when.m_zone.m_dSeconds / 60.0) *
+                     kZoneMinuteSteps);
+    const long long stepsPerHour = 60 * static_cast<long long>(kZoneMinuteSteps);
+    m.m_nZoneHours = static_cast<int>(zoneSteps / stepsPerHour);
+    m.m_dZoneMinutes = static_cast<double>(zoneSteps % stepsPerHour) / kZoneMinuteSteps;
     m.m_nZoneSide = when.m_zone.m_bPositive ? 1 : 0; // the chart's zone is positive west
     const CDmsAngle& lon = chart.m_longitude;
     const RoundedSixtieths longitude =
@@ -172,40 +211,39 @@ BirthDataMembers BirthDataFromChart(const CChart& chart, bool withAmPm) {
 }
 
 bool ApplyBirthData(const BirthDataMembers& m, CChart& chart) {
+    // The fields show the chart's time, zone and coordinates rounded: each one whose fields still hold
+    // what they were loaded with was not edited and keeps its exact value.
+    const BirthDataMembers loaded = BirthDataFromChart(chart, false);
     chart.m_strCity = m.m_strChartCity;
     chart.m_strState = m.m_strChartRegion;
     CLocalDateTime& when = chart.m_dateTime;
     when.m_nYear = m.m_nYear;
     when.m_nMonth = m.m_nMonth + 1;
     when.m_nDay = m.m_nDay;
-    const bool twelveHours = m.m_nTimeFormat != kTwentyFourHours;
-    when.m_time.m_bPositive = 1;
-    when.m_time.m_nHours = twelveHours ? m.m_nHour % 12 + (m.m_nTimeFormat == kPm ? 12 : 0) : m.m_nHour;
-    when.m_time.m_nMinutes = static_cast<int>(m.m_dMinute);
-    when.m_time.m_dSeconds = m.m_dSecond;
-    when.m_time.JoinHours();
+    if (!SameTime(m, loaded)) {
+        when.m_time.m_bPositive = 1;
+        when.m_time.m_nHours = ClockHour(m);
+        when.m_time.m_nMinutes = static_cast<int>(m.m_dMinute);
+        when.m_time.m_dSeconds = m.m_dSecond;
+        when.m_time.JoinHours();
+    }
     chart.m_nGender = m.m_nGender;
 
-    chart.m_longitude.m_nDegrees = m.m_nLonDeg;
-    chart.m_longitude.m_nMinutes = m.m_nLonMin;
-    chart.m_longitude.m_dSeconds = m.m_dLonSec;
-    chart.m_longitude.m_bPositive = m.m_nLonSide == 1 ? 1 : 0;
-    chart.m_longitude.JoinDegrees();
-    chart.m_latitude.m_nDegrees = m.m_nLatDeg;
-    chart.m_latitude.m_nMinutes = m.m_nLatMin;
-    chart.m_latitude.m_dSeconds = m.m_dLatSec;
-    chart.m_latitude.m_bPositive = m.m_nLatSide == 1 ? 0 : 1;
-    chart.m_latitude.JoinDegrees();
+    // Longitudes are positive west, latitudes positive north.
+    if (!SameLongitude(m, loaded))
+        SetAngle(chart.m_longitude, m.m_nLonDeg, m.m_nLonMin, m.m_dLonSec, m.m_nLonSide == 1);
+    if (!SameLatitude(m, loaded))
+        SetAngle(chart.m_latitude, m.m_nLatDeg, m.m_nLatMin, m.m_dLatSec, m.m_nLatSide == 0);
 
     if (m.m_bUseLmt) {
         const double zone = (m.m_nLonDeg + m.m_nLonMin / 60.0) / 15.0;
         when.m_zone.m_dHours = m.m_nLonSide == 0 ? -zone : zone;
         when.m_zone.SplitHours();
-    } else {
+    } else if (!SameZone(m, loaded)) {
         when.m_zone.m_bPositive = m.m_nZoneSide == 1 ? 1 : 0;
         when.m_zone.m_nHours = m.m_nZoneHours;
         when.m_zone.m_nMinutes = static_cast<int>(m.m_dZoneMinutes);
-        when.m_zone.m_dSeconds = 0;
+        when.m_zone.m_dSeconds = (m.m_dZoneMinutes - when.m_zone.m_nMinutes) * 60.0;
         when.m_zone.JoinHours();
     }
     chart.m_dAltitude = m.m_dAltitude;
@@ -215,5 +253,5 @@ bool ApplyBirthData(const BirthDataMembers& m, CChart& chart) {
     chart.m_bDst = m.m_bDaylight ? 1 : 0;
     chart.m_dStandardZone = -m.m_dStdZone;
     chart.m_dDstZone = -m.m_dDstZone;
-    return twelveHours;
+    return m.m_nTimeFormat != kTwentyFourHours;
 }

@@ -96,7 +96,10 @@ void SetZoneFields(BirthDataMembers& m, double zoneEast);
 // and daylight zones mean standard time. In Russia a daylight zone one hour ahead becomes two.
 void DecideDaylightSaving(BirthDataMembers& m);
 
-// Edit > Birthdata: the members from a chart (the clock as `withAmPm` says), and back. Applying
-// returns whether the hours were typed on the 12-hour clock. The chart is not recomputed.
+// Edit > Birthdata: the members from a chart (the clock as `withAmPm` says), and back. The fields show
+// the time to hundredths of a second, the zone to hundredths of a minute and the coordinates to
+// hundredths of a second of arc; applying keeps the chart's exact time, zone, longitude and latitude
+// where the members still hold them as they were loaded. Applying returns whether the hours were typed
+// on the 12-hour clock. The chart is not recomputed.
 BirthDataMembers BirthDataFromChart(const CChart& chart, bool withAmPm);
 bool ApplyBirthData(const BirthDataMembers& m, CChart& chart);

@@ -42,7 +42,7 @@ void CFixedStarAyanamsaDlg::LoadControls() {
     m_star->setCurrentIndex(inList ? m_nStar : 0);
     m_heldAt.degrees->setText(NumberText(m_nDegrees));
     m_heldAt.minutes->setText(NumberText(m_nMinutes));
-    m_heldAt.seconds->setText(NumberText(m_dSeconds));
+    m_heldAt.seconds->setText(SixtiethsText(m_dSeconds));
     SelectIndex(m_sign, m_nSign);
     m_fixedPlane->setChecked(m_bFixedPlane != 0);
     OnStarChanged();
@@ -62,7 +62,7 @@ void CFixedStarAyanamsaDlg::OnStarChanged() {
 }
 
 bool CFixedStarAyanamsaDlg::StoreControls() {
-    const auto heldAt = ReadDmsFields(m_heldAt, 29);
+    const auto heldAt = ReadDmsFields(m_heldAt, 29, m_dSeconds);
     if (!heldAt) return false;
     m_nStar = m_star->currentIndex();
     m_nDegrees = heldAt->degrees, m_nMinutes = heldAt->minutes, m_dSeconds = heldAt->seconds;

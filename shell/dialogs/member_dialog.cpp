@@ -67,12 +67,13 @@ std::optional<double> CMemberDialog::ReadSixtiethsField(QLineEdit* edit, double 
     return ReadNumberField(edit, name, 0, kSixty, true);
 }
 
-std::optional<DmsValue> CMemberDialog::ReadDmsFields(const DmsEdits& edits, int maxDegrees) {
+std::optional<DmsValue> CMemberDialog::ReadDmsFields(const DmsEdits& edits, int maxDegrees,
+                                                     double loadedSeconds) {
     const auto degrees = ReadIntegerField(edits.degrees, "Degrees", 0, maxDegrees);
     if (!degrees) return std::nullopt;
     const auto minutes = ReadIntegerField(edits.minutes, "Minutes", 0, 59);
     if (!minutes) return std::nullopt;
-    const auto seconds = ReadNumberField(edits.seconds, "Seconds", 0, 60, true);
+    const auto seconds = ReadSixtiethsField(edits.seconds, loadedSeconds, "Seconds");
     if (!seconds) return std::nullopt;
     return DmsValue{*degrees, *minutes, *seconds};
 }

@@ -67,9 +67,10 @@ protected:
     // the box still shows that text, so that OK without an edit keeps what the box shows rounded;
     // otherwise the number typed, read as ReadNumberField reads it.
     std::optional<double> ReadSixtiethsField(QLineEdit* edit, double loaded, const char* name);
-    // Whole degrees 0..maxDegrees, whole minutes 0-59 and seconds below 60; the first field out of
-    // range is refused.
-    std::optional<DmsValue> ReadDmsFields(const DmsEdits& edits, int maxDegrees);
+    // Whole degrees 0..maxDegrees, whole minutes 0-59 and seconds below 60, the seconds box loaded with
+    // SixtiethsText(loadedSeconds) and read as ReadSixtiethsField reads it; the first field out of range
+    // is refused.
+    std::optional<DmsValue> ReadDmsFields(const DmsEdits& edits, int maxDegrees, double loadedSeconds);
     // The year minYear..maxYear, then the day within the month of that year (January when no month is
     // chosen); the first field out of range is refused.
     std::optional<DateValue> ReadDateFields(const DateEdits& edits, int minYear, int maxYear);

@@ -88,8 +88,8 @@ void CSpecialPointDlg::LoadControls() {
     m_name->setText(QString::fromStdString(m_strName));
     m_symbol->setText(QString::fromStdString(m_strSymbol));
     m_degrees->setText(NumberText(m_dDeg));
-    m_minutes->setText(NumberText(m_dMin));
-    m_seconds->setText(NumberText(m_dSec));
+    m_minutes->setText(SixtiethsText(m_dMin));
+    m_seconds->setText(SixtiethsText(m_dSec));
     SelectIndex(m_behindAfter, m_nBehindAfter);
     const int flags[] = {m_bUsePlanet, m_bUseSaham, m_bUseRasi, m_bUseMidPoint};
     for (int r = 0; r < 4; ++r) m_buttons[r]->setChecked(flags[r] != 0);
@@ -101,9 +101,9 @@ void CSpecialPointDlg::LoadControls() {
 bool CSpecialPointDlg::StoreControls() {
     const auto degrees = ReadNumberField(m_degrees, "Degrees", 0, 360);
     if (!degrees) return false;
-    const auto minutes = ReadNumberField(m_minutes, "Minutes", 0, 60, true);
+    const auto minutes = ReadSixtiethsField(m_minutes, m_dMin, "Minutes");
     if (!minutes) return false;
-    const auto seconds = ReadNumberField(m_seconds, "Seconds", 0, 60, true);
+    const auto seconds = ReadSixtiethsField(m_seconds, m_dSec, "Seconds");
     if (!seconds) return false;
     m_strName = m_name->text().toStdString();
     m_strSymbol = m_symbol->text().toStdString();

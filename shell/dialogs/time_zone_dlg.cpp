@@ -28,7 +28,7 @@ void CTimeZoneDlg::LoadControls() {
     SelectIndex(m_choice, m_nChoice);
     SelectIndex(m_side, m_nSide);
     m_hours->setText(NumberText(m_dHours));
-    m_minutes->setText(NumberText(m_dMinutes));
+    m_minutes->setText(SixtiethsText(m_dMinutes));
     OnChoiceChanged();
 }
 
@@ -42,7 +42,7 @@ void CTimeZoneDlg::OnChoiceChanged() {
 bool CTimeZoneDlg::StoreControls() {
     const auto hours = ReadNumberField(m_hours, "Hours", 0, 24);
     if (!hours) return false;
-    const auto minutes = ReadNumberField(m_minutes, "Minutes", 0, 60, true);
+    const auto minutes = ReadSixtiethsField(m_minutes, m_dMinutes, "Minutes");
     if (!minutes) return false;
     m_nChoice = m_choice->currentIndex();
     m_nSide = m_side->currentIndex();

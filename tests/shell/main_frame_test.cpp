@@ -38,6 +38,29 @@ TEST_F(MainFrameTest, ClosingSavesTheCurrentTimeStepsWithThePreferences) {
     g_nTranTimeAdjBase = transitStep;
 }
 
+// Each stepper's buttons and unit box say in their tool tips which moment they step: the transit
+// stepper changes nothing on the natal tabs, and would otherwise seem idle.
+TEST_F(MainFrameTest, TheSteppersToolTipsNameTheMomentTheyStep) {
+    Build();
+    const struct {
+        CommandId back, forward;
+        QComboBox* units;
+        const char* moment;
+    } steppers[] = {
+        {kCmdBirthTimeBackward, kCmdBirthTimeForward, m_frame->BirthTimeCombo(), "birth time"},
+        {kCmdTransitTimeBackward, kCmdTransitTimeForward, m_frame->TransitTimeCombo(), "transit time"},
+    };
+    for (const auto& s : steppers) {
+        SCOPED_TRACE(s.moment);
+        const std::string moment = s.moment;
+        EXPECT_EQ(m_frame->FindAction(s.back)->toolTip().toStdString(),
+                  "Step the " + moment + " back by the unit");
+        EXPECT_EQ(m_frame->FindAction(s.forward)->toolTip().toStdString(),
+                  "Step the " + moment + " forward by the unit");
+        EXPECT_EQ(s.units->toolTip().toStdString(), "The unit the " + moment + " steps by");
+    }
+}
+
 TEST_F(MainFrameTest, ClosingTheMainWindowClosesTheWindowsOpenedFromIt) {
     QTemporaryDir folder; // the preferences the close saves
     const std::string savedFolder = g_strDataDirectory;

@@ -4,15 +4,18 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeView>
 #include <array>
 
 #include "application_fixture.h"
@@ -23,6 +26,7 @@
 #include "platform/frame_wnd.h"
 #include "platform/print_job.h"
 #include "shell/color_settings.h"
+#include "shell/dialogs/birth_data_dlg.h"
 #include "shell/dialogs/change_date_time_dlg.h"
 #include "views/info/ashtakavarga_colors.h"
 #include "views/info/ashtakavarga_view.h"
@@ -168,7 +172,7 @@ protected:
             }
             const QString& path = typed[progress->showing];
             auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-            if (!name) return;
+            if (!name || !dialog.isActiveWindow()) return; // a user types once the dialog has the focus
             if (dialog.selectedFiles().value(0) != path) {
                 name->setText(QFileInfo(path).fileName());
                 progress->settled = 0;
@@ -257,6 +261,54 @@ TEST_F(ApplicationWindowsTest, SaveAsGivesANameWithoutExtensionTheChartFilesOwn)
                   std::string(c.saved) + " - Kalomithra Hora");
     }
     EXPECT_FALSE(QFileInfo::exists(m_folder.filePath("ravi")));
+}
+
+// File > Save As over a 1366x768 main window, as a new user first opens it, shows the size, type and
+// date of the chart file whole beside its name, inside the view.
+TEST_F(ApplicationWindowsTest, SaveAsShowsTheColumnsBesideTheNameWhole) {
+    // Qt's file dialog remembers the widths its columns were left at (in the test settings here): a new
+    // user has none. They come back after the test.
+    QSettings qtSettings(QSettings::UserScope, "QtProject");
+    const QString kHeaderKey = "FileDialog/treeViewHeader";
+    const QVariant remembered = qtSettings.value(kHeaderKey);
+    qtSettings.remove(kHeaderKey);
+    qtSettings.sync();
+    Start().resize(1366, 768);
+    struct Seen {
+        int polls = 0, listed = 0; // the dialog's polls, and those with the folder's rows laid out
+        std::vector<std::string> cut;
+    };
+    auto seen = std::make_shared<Seen>();
+    {
+        const ModalAnswer<QFileDialog> look([seen](QFileDialog& dialog) {
+            auto* tree = dialog.findChild<QTreeView*>("treeView");
+            const QAbstractItemView* items = tree; // the detail view's widths as its items ask them
+            const int rows = tree ? tree->model()->rowCount(tree->rootIndex()) : 0;
+            ++seen->polls;
+            if (rows > 0) ++seen->listed;
+            if (seen->listed < 3 && seen->polls < 200) return; // the folder is read in the background
+            if (rows > 0) {
+                const QHeaderView* header = tree->header();
+                for (int column = 1; column < header->count(); ++column) {
+                    const bool whole =
+                        header->sectionSize(column) >= items->sizeHintForColumn(column) &&
+                        header->sectionViewportPosition(column) + header->sectionSize(column) <=
+                            tree->viewport()->width();
+                    if (!whole)
+                        seen->cut.push_back(
+                            tree->model()->headerData(column, Qt::Horizontal).toString().toStdString());
+                }
+            }
+            dialog.reject();
+        });
+        MenuItem("&File", "Save &As...")->trigger();
+    }
+    EXPECT_GE(seen->listed, 3);
+    EXPECT_EQ(seen->cut, std::vector<std::string>{});
+    if (remembered.isValid())
+        qtSettings.setValue(kHeaderKey, remembered);
+    else
+        qtSettings.remove(kHeaderKey);
 }
 
 // File > Save As over an existing chart asks first, under the name it writes: "kumar" typed while
@@ -451,6 +503,35 @@ TEST_F(ApplicationWindowsTest, OkWithoutAnEditKeepsTheMomentTheTimeDialogsShowRo
         EXPECT_EQ(g_transitMoment.m_zone.m_nMinutes, 21);
         EXPECT_NEAR(g_transitMoment.m_zone.m_dSeconds, 0.1833333 * 60, 1e-6);
     }
+}
+
+// Edit > Birthdata (Ctrl+D) answered OK without an edit, then File > Save: the chart file comes back
+// byte for byte, though its boxes show the birth time's 7.123 s, the zone's 21.1833 minutes and the
+// coordinates' seconds rounded to hundredths.
+TEST_F(ApplicationWindowsTest, BirthDataLeftUneditedIsSavedAsItWasRead) {
+    // 4 February 1962, 5:00:07.123, 5 h 21 min 10.998 s east of Greenwich, New Delhi at 77 12 31.014 E,
+    // 28 36 50.436 N.
+    const std::string text = "2\r\n4\r\n1962\r\n5.001187166666667\r\n-5.211833\r\n-77.125169\r\n28.368406\r\n"
+                             "216.000000\r\n-5.353055\r\n-5.353055\r\n0\r\n105\r\nNew^Delhi\r\nDelhi\r\n1\r\n"
+                             "1013.250000\r\n25.000000\r\n1\r\n";
+    const std::string path = WriteChartFile("delhi.tvd", text);
+    ASSERT_TRUE(m_application.InitInstance({QString::fromStdString(path)}));
+    QAction* birthData = MenuItem("&Edit", "&Birthdata");
+    ASSERT_NE(birthData, nullptr);
+    EXPECT_EQ(birthData->shortcut(), QKeySequence("Ctrl+D"));
+    std::vector<std::string> shown;
+    {
+        const ModalAnswer<CBirthDataDlg> ok([&shown](CBirthDataDlg& dialog) {
+            for (const BirthField field :
+                 {BirthField::kSecond, BirthField::kZoneMinutes, BirthField::kLatSec})
+                shown.push_back(dialog.Edit(field)->text().toStdString());
+            dialog.accept();
+        });
+        birthData->trigger();
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"7.12", "21.18", "50.44"}));
+    MenuItem("&File", "&Save")->trigger();
+    EXPECT_EQ(ReadWhole(path), text);
 }
 
 // View > Toolbar and View > Status Bar carry a check mark while their bar shows and hide that bar alone.

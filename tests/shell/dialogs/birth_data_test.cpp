@@ -289,4 +289,55 @@ TEST(BirthDataTransfer, SecondsAreShownAtTheFieldsPrecision) {
     }
 }
 
+// A time, zone, longitude or latitude whose fields still hold what they were loaded with keeps the
+// chart's exact value; one whose fields were edited takes the fields as they read, the boxes left alone
+// at what they show.
+TEST(BirthDataTransfer, FieldsLeftAsLoadedKeepTheChartsExactValues) {
+    CChart loaded;
+    loaded.m_dateTime.m_time.m_dHours = 5 + 7.123 / 3600;                 // 5:00:07.123
+    loaded.m_dateTime.m_zone.m_dHours = -(5 + 21 / 60.0 + 10.998 / 3600); // east
+    loaded.m_latitude.m_dValue = 28 + 36 / 60.0 + 50.436 / 3600;
+    loaded.m_longitude.m_dValue = -(77 + 12 / 60.0 + 31.014 / 3600); // east
+    for (CHmsTime* t : {&loaded.m_dateTime.m_time, &loaded.m_dateTime.m_zone}) t->SplitHours();
+    for (CDmsAngle* a : {&loaded.m_latitude, &loaded.m_longitude}) a->SplitDegrees();
+
+    const BirthDataMembers shown = BirthDataFromChart(loaded, false);
+    EXPECT_DOUBLE_EQ(shown.m_dSecond, 7.12);
+    EXPECT_EQ(shown.m_nZoneHours, 5);
+    EXPECT_DOUBLE_EQ(shown.m_dZoneMinutes, 21.18);
+    EXPECT_DOUBLE_EQ(shown.m_dLatSec, 50.44);
+
+    struct Expected {
+        double hours, zone, latitude; // the chart's time and zone (hours, west) and latitude after OK
+    };
+    const double time = loaded.m_dateTime.m_time.m_dHours, zone = loaded.m_dateTime.m_zone.m_dHours,
+                 latitude = loaded.m_latitude.m_dValue;
+    const struct {
+        const char* edit;
+        void (*apply)(BirthDataMembers&);
+        Expected expected;
+    } cases[] = {
+        {"nothing", [](BirthDataMembers&) {}, {time, zone, latitude}},
+        {"the hour", [](BirthDataMembers& m) { m.m_nHour = 6; }, {6 + 7.12 / 3600, zone, latitude}},
+        {"the clock", [](BirthDataMembers& m) { m.m_nTimeFormat = kAm; }, {time, zone, latitude}},
+        {"the zone hours",
+         [](BirthDataMembers& m) { m.m_nZoneHours = 6; },
+         {time, -(6 + 21.18 / 60), latitude}},
+        {"the latitude minutes",
+         [](BirthDataMembers& m) { m.m_nLatMin = 37; },
+         {time, zone, 28 + 37 / 60.0 + 50.44 / 3600}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.edit);
+        CChart chart = loaded;
+        BirthDataMembers m = shown;
+        c.apply(m);
+        ApplyBirthData(m, chart);
+        EXPECT_NEAR(chart.m_dateTime.m_time.m_dHours, c.expected.hours, 1e-12);
+        EXPECT_NEAR(chart.m_dateTime.m_zone.m_dHours, c.expected.zone, 1e-12);
+        EXPECT_NEAR(chart.m_latitude.m_dValue, c.expected.latitude, 1e-12);
+        EXPECT_EQ(chart.m_longitude.m_dValue, loaded.m_longitude.m_dValue);
+    }
+}
+
 } // namespace
