@@ -191,7 +191,7 @@ int CDasaView::RowsTop() const {
     return g_bDasaSeedNameValid && DasaShifted(*Tree()) ? 53 : 35;
 }
 
-void CDasaView::DrawStatusLines(DrawSurface& surface, int x, int top) {
+int CDasaView::DrawStatusLines(DrawSurface& surface, int x, int top) {
     const CTavroDoc* document = GetDasaDocument();
     const CDasaTree& tree = *Tree();
     const std::string title =
@@ -218,6 +218,7 @@ void CDasaView::DrawStatusLines(DrawSurface& surface, int x, int top) {
         line = Rect{x, line.top + kStatusLineStep, x + kStatusLineWidth, line.bottom + kStatusLineStep};
         DrawPageText(surface, DasaShiftText(g_dDasaShiftDays[code]), line, kColorYear, kLeft | kTextVCenter);
     }
+    return line.bottom;
 }
 
 Rect CDasaView::DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaPeriod& period, int nameColor,
@@ -268,13 +269,13 @@ void CDasaView::OnDraw(DrawSurface& surface) {
         DrawStatusLines(surface, statusLeft, 0);
     } else {
         // The status lines stay beside the buttons, and the rows scroll under both, hidden there.
-        const int headerHeight = std::min(y0 + kHeaderGap, titleBox.top);
+        const Point scrolled = GetScrollPosition();
+        const int statusBottom = DrawStatusLines(surface, scrolled.x + statusLeft, scrolled.y) - scrolled.y;
+        const int headerHeight = std::min(std::max(y0, statusBottom) + kHeaderGap, titleBox.top);
         if (headerHeight != m_headerHeight) {
             m_headerHeight = headerHeight;
             SetScrollSizes(m_extent); // a page is the height below the header
         }
-        const Point scrolled = GetScrollPosition();
-        DrawStatusLines(surface, scrolled.x + statusLeft, scrolled.y);
         const Rect client = GetClientRect();
         surface.SetClipRect(Rect{scrolled.x, scrolled.y + m_headerHeight, scrolled.x + client.right,
                                  scrolled.y + client.bottom});

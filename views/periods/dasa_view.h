@@ -130,8 +130,8 @@ private:
     void LayOut();
     // The top of the title: lower by a status line when both the seed and the shift line are shown.
     int RowsTop() const;
-    // Draws the year, zone, seed and shift lines from (x, top).
-    void DrawStatusLines(DrawSurface& surface, int x, int top);
+    // Draws the year, zone, seed and shift lines from (x, top); returns the bottom of the last.
+    int DrawStatusLines(DrawSurface& surface, int x, int top);
     // One period's row from (x, top), unscaled units. Returns its frame: `frameWidth` units from x, widened
     // to enclose every text of the row (scaled, as the page's rectangles are).
     Rect DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaPeriod& period, int nameColor,
