@@ -28,11 +28,13 @@ std::string FormatInfoCity(const CChart& chart);
 void DrawChartInfoShort(DrawSurface& surface, const CChart& chart, const Rect& rect, int valueOffset);
 
 // The full block: the heading in `headingRect`, then the label and value columns from the top of
-// `linesRect`, the values `labelWidth` unzoomed pixels right of the labels. When printing the heading is
-// the chart file's name and the sunrise lines are left out.
-void DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, Rect linesRect,
-                   int labelWidth);
-// The height of the full block's label and value columns as DrawChartInfo draws them, pixels.
+// `linesRect`, the values `labelWidth` unzoomed pixels right of the labels. On screen a value wider than
+// the room left of `linesRect`'s right edge breaks between words onto the lines below. When printing the
+// heading is the chart file's name and the sunrise lines are left out. Returns the y below the last line.
+int DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, Rect linesRect,
+                  int labelWidth);
+// The height of the full block's label and value columns as DrawChartInfo draws them with no value
+// broken over lines, pixels.
 int ChartInfoLinesHeight(const CChart& chart);
 // The step from one line of the full block to the next as the screen shows it, pixels.
 int ChartInfoLineStep();

@@ -87,14 +87,22 @@ std::string CycleSuffix(const char* format, const std::string& name) {
     return text;
 }
 
-void DrawText(DrawSurface& surface, const std::string& text, const Rect& rect, const LogicalFont& font,
-              ChartColor color) {
+// Returns the rectangle the text takes.
+Rect DrawText(DrawSurface& surface, const std::string& text, const Rect& rect, const LogicalFont& font,
+              ChartColor color, std::uint32_t format = kTextNoClip) {
     TextStyle style;
     style.SetBox(rect);
-    style.format = kTextNoClip;
+    style.format = format;
     style.font = font;
     style.color = ColorOf(color);
-    DrawStyledText(surface, text, style);
+    return DrawStyledText(surface, text, style);
+}
+
+// Whether `text` in `font` is wider than `width` pixels on `surface`.
+bool WiderThan(DrawSurface& surface, const std::string& text, const LogicalFont& font, int width) {
+    TextStyle measured;
+    measured.font = font;
+    return MeasureStyledText(surface, text, measured) - measured.left > width;
 }
 
 // The heading of a printed block: the printed name the job began with (the chart file's name or the
@@ -135,8 +143,10 @@ int ChartInfoLineStep() {
     return LineStep(ZoomFactor());
 }
 
-void DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, Rect linesRect,
-                   int labelWidth) {
+int DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, Rect linesRect,
+                  int labelWidth) {
+    // A value column narrower than this lets a long value run on rather than break it word by word.
+    constexpr int kLeastWrapWidth = 80;
     const LogicalFont& base = g_displayFonts[3];
     if (g_bPrinting)
         DrawPrintHeading(surface, chart, headingRect, linesRect);
@@ -150,6 +160,7 @@ void DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, 
     const LogicalFont font =
         g_bPrinting ? base : ScaledFont(base, 0.85, labelWidth >= kWideLabels ? 1.2 : 1.1, 1.0);
     const int valueLeft = linesRect.left + static_cast<int>(labelWidth * zoom);
+    const int valueWidth = linesRect.right - valueLeft;
     int y = linesRect.top;
     for (const InfoLine& line : FullFormLines(chart)) {
         if (!line.label) {
@@ -159,10 +170,23 @@ void DrawChartInfo(DrawSurface& surface, const CChart& chart, Rect headingRect, 
         if (*line.label)
             DrawText(surface, line.label, Rect{linesRect.left, y, linesRect.right, linesRect.bottom}, font,
                      kColorCoreViewItemDescription);
-        DrawText(surface, line.value, Rect{valueLeft, y, linesRect.right, linesRect.bottom}, font,
-                 kColorCoreViewItemValue);
-        y += step;
+        // A value too long for the block's width goes on over the next lines, which move down by as much.
+        const bool wraps =
+            !g_bPrinting && valueWidth >= kLeastWrapWidth && WiderThan(surface, line.value, font, valueWidth);
+        const Rect value{valueLeft, y, linesRect.right, linesRect.bottom};
+        if (!wraps) {
+            DrawText(surface, line.value, value, font, kColorCoreViewItemValue);
+            y += step;
+            continue;
+        }
+        const Rect taken =
+            DrawText(surface, line.value, value, font, kColorCoreViewItemValue, kTextNoClip | kTextWordBreak);
+        TextStyle oneLine;
+        oneLine.font = font;
+        MeasureStyledText(surface, line.value, oneLine);
+        y += step + std::max(0, taken.Height() - oneLine.Box().Height());
     }
+    return y;
 }
 
 void DrawChartInfoPrint(DrawSurface& surface, const CChart& chart, Rect addressRect, Rect headingRect,

@@ -3,6 +3,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/view.h"
+
 CSplitterWnd::CSplitterWnd(int rows, int cols, QWidget* parent)
     : QWidget(parent), m_rows(std::max(1, rows)), m_cols(std::max(1, cols)),
       m_rowSplitter(new QSplitter(Qt::Vertical, this)),
@@ -58,8 +60,20 @@ bool CSplitterWnd::FindPane(const QWidget* pane, int* row, int* col) const {
 void CSplitterWnd::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (width() <= 0 || height() <= 0) return;
-    if (height() > m_laidOut.height() && !m_heightsMoved) LayOutHeights();
-    if (width() > m_laidOut.width() && !m_widthsMoved) LayOutWidths();
+    if (!m_heightsMoved) {
+        if (height() > m_laidOut.height())
+            LayOutHeights();
+        else
+            KeepWholeContentRoom(*m_rowSplitter, WholeContentSizes(false));
+    }
+    if (!m_widthsMoved) {
+        if (width() > m_laidOut.width()) {
+            LayOutWidths();
+        } else {
+            const std::vector<int> wanted = WholeContentSizes(true);
+            for (QSplitter* columns : m_columnSplitters) KeepWholeContentRoom(*columns, wanted);
+        }
+    }
 }
 
 // Every row and column takes its ideal size and the last one the rest, as far as the window allows; a
@@ -79,16 +93,59 @@ QList<int> CSplitterWnd::FitIdealSizes(const std::vector<int>& ideal, int total)
     return sizes;
 }
 
+// A row or column that asks for more room to show its panes whole takes it from the others, the last
+// first, as long as each keeps kLeastSpared pixels.
+void CSplitterWnd::GiveWholeContentRoom(QList<int>& sizes, const std::vector<int>& wanted) {
+    constexpr int kLeastSpared = 150; // pixels: a few lines of a table, the better part of a small chart
+    const int count = std::min(static_cast<int>(sizes.size()), static_cast<int>(wanted.size()));
+    for (int i = 0; i < count; ++i) {
+        int missing = wanted[static_cast<size_t>(i)] - sizes[i];
+        for (int j = count - 1; j >= 0 && missing > 0; --j) {
+            if (j == i) continue;
+            const int spared = std::min(missing, sizes[j] - kLeastSpared);
+            if (spared <= 0) continue;
+            sizes[j] -= spared;
+            sizes[i] += spared;
+            missing -= spared;
+        }
+    }
+}
+
+// A splitter shrinks its panes in proportion: a form that had the room to show itself whole would lose
+// some of it.
+void CSplitterWnd::KeepWholeContentRoom(QSplitter& splitter, const std::vector<int>& wanted) {
+    QList<int> sizes = splitter.sizes();
+    if (sizes.size() != static_cast<qsizetype>(wanted.size())) return;
+    const QList<int> shrunk = sizes;
+    GiveWholeContentRoom(sizes, wanted);
+    if (sizes != shrunk) splitter.setSizes(sizes);
+}
+
+std::vector<int> CSplitterWnd::WholeContentSizes(bool across) const {
+    std::vector<int> wanted(static_cast<size_t>(across ? m_cols : m_rows), 0);
+    for (int row = 0; row < m_rows; ++row)
+        for (int col = 0; col < m_cols; ++col) {
+            const auto* view = dynamic_cast<const CView*>(GetPane(row, col));
+            if (!view) continue;
+            const QSize whole = view->WholeContentSize();
+            int& slot = wanted[static_cast<size_t>(across ? col : row)];
+            slot = std::max(slot, across ? whole.width() : whole.height());
+        }
+    return wanted;
+}
+
 void CSplitterWnd::LayOutHeights() {
     m_laidOut.setHeight(height());
     const int handle = m_rowSplitter->handleWidth();
-    m_rowSplitter->setSizes(FitIdealSizes(m_idealHeights, height() - handle * (m_rows - 1)));
+    QList<int> heights = FitIdealSizes(m_idealHeights, height() - handle * (m_rows - 1));
+    GiveWholeContentRoom(heights, WholeContentSizes(false));
+    m_rowSplitter->setSizes(heights);
 }
 
 void CSplitterWnd::LayOutWidths() {
     m_laidOut.setWidth(width());
-    const QList<int> widths =
-        FitIdealSizes(m_idealWidths, width() - m_rowSplitter->handleWidth() * (m_cols - 1));
+    QList<int> widths = FitIdealSizes(m_idealWidths, width() - m_rowSplitter->handleWidth() * (m_cols - 1));
+    GiveWholeContentRoom(widths, WholeContentSizes(true));
     for (QSplitter* columns : m_columnSplitters)
         if (columns->count() == m_cols) columns->setSizes(widths);
 }

@@ -25,11 +25,17 @@ public:
 protected:
     // A splitter grows its panes in proportion to their sizes, which would keep the squeeze of sizes
     // laid out in a smaller window: a window larger than any the ideal sizes were laid out in lays
-    // them out again, in each direction where the user has not moved a bar.
+    // them out again, in each direction where the user has not moved a bar. A pane that asks for the
+    // room to show its content whole (CView::WholeContentSize) gets it from its neighbours there, and
+    // keeps it as the window shrinks.
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     static QList<int> FitIdealSizes(const std::vector<int>& ideal, int total);
+    static void GiveWholeContentRoom(QList<int>& sizes, const std::vector<int>& wanted);
+    static void KeepWholeContentRoom(QSplitter& splitter, const std::vector<int>& wanted);
+    // Per column (`across`) or row, the room its panes ask to show their content whole; 0 where none asks.
+    std::vector<int> WholeContentSizes(bool across) const;
     void LayOutHeights();
     void LayOutWidths();
     void FollowColumns(QSplitter* moved);

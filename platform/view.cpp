@@ -84,7 +84,9 @@ int CView::TextLineHeight() const {
 }
 
 void CView::UpdateScrollBars() {
-    const QSize visible = viewport()->size();
+    // Content that fits the pane without scroll bars needs none, though bars shown now take some room.
+    const QSize whole = maximumViewportSize();
+    const QSize visible = m_total.cx <= whole.width() && m_total.cy <= whole.height() ? whole : viewport()->size();
     const int line = std::max(1, TextLineHeight());
     const int pageHeight = std::max(line, visible.height() - FixedHeaderHeight());
     horizontalScrollBar()->setRange(0, std::max(0, m_total.cx - visible.width()));

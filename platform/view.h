@@ -20,6 +20,9 @@ public:
 
     // Draws the pane's content; the surface is clipped to the visible part.
     virtual void OnDraw(DrawSurface& surface) = 0;
+    // The size at which the pane shows its content whole, without scrolling, pixels; empty when the pane
+    // asks for no particular room. A splitter gives a pane that asks what its neighbours can spare.
+    virtual QSize WholeContentSize() const { return {}; }
     // Called once the pane is in place and has its document, before it is first shown.
     virtual void OnInitialUpdate() { OnUpdate(nullptr, 0); }
     // The document changed (`hint` says how, 0 for everything); by default the pane is redrawn.

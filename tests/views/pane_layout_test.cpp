@@ -4,6 +4,7 @@
 // smaller window grows with the window to the panes it shows when first shown at the larger size, and
 // a bar the user moved keeps its division as the window grows.
 #include <QApplication>
+#include <QLabel>
 #include <QScrollBar>
 #include <QSplitter>
 #include <map>
@@ -14,6 +15,7 @@
 #include "display/chart_source.h"
 #include "display/chart_view.h"
 #include "document/dasa_codes.h"
+#include "shell/layout_table.h"
 #include "shell/main_frame.h"
 #include "views/chakras/chakra_view_registration.h"
 #include "views/forms/chart_forms.h"
@@ -168,6 +170,9 @@ TEST_F(PaneLayoutTest, TheWheelAndTheKeysScrollByLinesOfText) {
     m_document.m_pCurrentChart = &m_document.m_natalChart;
     m_document.m_nMode = kModeNatal;
 
+    // At that size the forms have the room to show themselves whole: a smaller window makes them scroll.
+    m_frame.resize(800, 420);
+    QApplication::processEvents();
     checked = 0;
     ForEachPane<CFormView>([&](CFormView& form) { expectSteps(form, form.fontMetrics().lineSpacing(), 0); });
     EXPECT_GT(checked, 0);
@@ -220,6 +225,45 @@ TEST_F(PaneLayoutTest, EveryPaneScrollsToTheEndOfItsContentAndNoFurther) {
             });
         }
         g_ashtakavargaChoice = choice;
+    }
+}
+
+// In the window maximised on a 1366 x 768 screen, the Longitude Correlation, Tithi Pravesha and Mundane
+// forms show every label and control whole inside the pane, unscrolled: the table below or beside the
+// form gives it the room.
+TEST_F(MainWindowPaneTest, FormsShowAllTheirControlsWholeOnALaptopScreen) {
+    CMainFrame frame(Rect{0, 0, 1366, 768});
+    Open(frame, QSize(1366, 743));
+    const unsigned forms[] = {196, kNodeTithiPraveshaForm, kNodeMundaneForm};
+    for (const unsigned id : forms) {
+        CVisualNode* node = frame.Framework().GetNode(id);
+        ASSERT_NE(node, nullptr);
+        SCOPED_TRACE(node->DisplayName());
+        ASSERT_TRUE(frame.Framework().ActivateNode(node));
+        QApplication::processEvents();
+        auto* form = dynamic_cast<CFormView*>(node->m_pWnd.data());
+        ASSERT_NE(form, nullptr);
+        EXPECT_FALSE(form->horizontalScrollBar()->isVisible());
+        EXPECT_FALSE(form->verticalScrollBar()->isVisible());
+        const QRect viewport = form->viewport()->rect();
+        int labels = 0;
+        for (const QWidget* item : form->Page()->findChildren<QWidget*>()) {
+            if (!item->isVisible()) continue;
+            labels += dynamic_cast<const QLabel*>(item) != nullptr;
+            const QRect shown(item->mapTo(form->viewport(), QPoint(0, 0)), item->size());
+            const auto* label = dynamic_cast<const QLabel*>(item);
+            SCOPED_TRACE(label ? label->text().toStdString() : item->metaObject()->className());
+            EXPECT_TRUE(viewport.contains(shown)) << shown.x() << "," << shown.y() << " " << shown.width() << "x"
+                                                  << shown.height() << " in " << viewport.width() << "x"
+                                                  << viewport.height();
+            // A label's text takes no more room than the label has.
+            if (label && !label->wordWrap()) {
+                const QSize text = label->fontMetrics().size(0, label->text());
+                EXPECT_LE(text.width(), label->width());
+                EXPECT_LE(text.height(), label->height());
+            }
+        }
+        EXPECT_GE(labels, 3); // the Mundane form's are few: its buttons say what they do
     }
 }
 

@@ -100,8 +100,12 @@ void CFormView::ApplyColors() {
     if (back != viewport()->palette()) viewport()->setPalette(back);
 }
 
+QSize CFormView::WholeContentSize() const {
+    return m_page->sizeHint().expandedTo(m_page->minimumSizeHint());
+}
+
 void CFormView::PlacePage() {
-    const QSize wanted = m_page->sizeHint().expandedTo(m_page->minimumSizeHint());
+    const QSize wanted = WholeContentSize();
     SetScrollSizes(Size{wanted.width(), wanted.height()});
     const QSize visible = viewport()->size();
     m_page->resize(std::max(wanted.width(), visible.width()), std::max(wanted.height(), visible.height()));

@@ -69,6 +69,8 @@ public:
 
     // The page the form's controls stand on.
     QWidget* Page() const { return m_page; }
+    // The page's size: where its tab has the room, a form shows all its controls without scrolling.
+    QSize WholeContentSize() const override;
     // The form's button of that caption; null when it has none. Tests press buttons by their caption.
     QPushButton* Button(const QString& caption) const;
 

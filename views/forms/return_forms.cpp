@@ -166,7 +166,10 @@ CTPFormView::CTPFormView(QWidget* parent) : CDerivedChartForm(parent), m_moment(
     m_day->setText(NumberText(std::max(g_nTithiPraveshaDay, 1)));
     QObject::connect(m_kind, &QComboBox::currentIndexChanged, Page(), [this](int kind) { OnKindChanged(kind); });
 
-    auto* layout = new QVBoxLayout(Page());
+    // The two ways to ask on the left, the links beside them: one above the other they are taller than
+    // the pane a laptop screen gives the form.
+    auto* columns = new QHBoxLayout(Page());
+    auto* layout = new QVBoxLayout;
     layout->addWidget(MakeLabel("Select which Pravesha chart you want."));
     layout->addLayout(Row({m_kind}));
     layout->addWidget(MakeLabel("(1) Edit data and click"));
@@ -179,10 +182,16 @@ CTPFormView::CTPFormView(QWidget* parent) : CDerivedChartForm(parent), m_moment(
     m_moment.AddTo(grid, 0);
     layout->addLayout(grid);
     layout->addLayout(Row({m_findByMoment}));
-    layout->addLayout(Row({MakeBackToNatalButton()}));
-    layout->addWidget(LinkHint(Page(), ""));
-    AddPraveshaLinks(*layout);
     layout->addStretch(1);
+    auto* links = new QVBoxLayout;
+    links->addLayout(Row({MakeBackToNatalButton()}));
+    links->addWidget(LinkHint(Page(), ""));
+    AddPraveshaLinks(*links);
+    links->addStretch(1);
+    columns->addLayout(layout);
+    columns->addSpacing(Page()->fontMetrics().averageCharWidth() * 2);
+    columns->addLayout(links);
+    columns->addStretch(1);
 }
 
 void CTPFormView::LoadFields() {

@@ -22,9 +22,6 @@ constexpr int kStackedBlockGap = 30; // between blocks one above the other, unzo
 constexpr int kUpperTop = 10;        // the heading's top, unzoomed pixels
 constexpr int kLowerTop = 50;        // the lines' top, unzoomed pixels
 
-Rect Shifted(const Rect& rect, int dx, int dy = 0) {
-    return Rect{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
-}
 } // namespace
 
 CCoreInfoView::CCoreInfoView(QWidget* parent) : CView(parent) {}
@@ -64,11 +61,6 @@ bool CCoreInfoView::BlocksSideBySide() const {
     return GetClientRect().right >= ScaledWidth(kTwoBlocksWidth);
 }
 
-int CCoreInfoView::StackedNatalDrop(const CChart& current) const {
-    return ScaledByFontSize(Rect{0, kLowerTop, 0, kLowerTop}).top + ChartInfoLinesHeight(current) +
-           ScaledWidth(kStackedBlockGap) - ScaledByFontSize(Rect{0, kUpperTop, 0, kUpperTop}).top;
-}
-
 void CCoreInfoView::OnDraw(DrawSurface& surface) {
     RecalcLayout();
     const CTavroDoc* document = TavroDocOf(*this);
@@ -77,24 +69,29 @@ void CCoreInfoView::OnDraw(DrawSurface& surface) {
 }
 
 void CCoreInfoView::DrawBlocks(DrawSurface& surface, const CTavroDoc& document) {
-    const Rect upper{10, kUpperTop, m_drawingRect.right, m_drawingRect.bottom};
-    const Rect lower{10, kLowerTop, m_drawingRect.right, m_drawingRect.bottom};
+    // A value too long for the pane breaks onto the next lines within the margin at the pane's right.
+    const int right = GetClientRect().right - kMargin;
+    const auto block = [&](int left, int top) {
+        return Rect{left, top, std::max(right, left), std::max(m_drawingRect.bottom, top)};
+    };
     const CChart& current = *document.m_pCurrentChart;
     if (!UpdateHeldForPrinting() && &current != &document.m_natalChart) {
-        DrawChartInfo(surface, current, ScaledByFontSize(upper), ScaledByFontSize(lower),
-                      kTwoBlockLabelWidth);
+        const Rect upper = ScaledByFontSize(Rect{10, kUpperTop, 10, kUpperTop});
+        const Rect lower = ScaledByFontSize(Rect{10, kLowerTop, 10, kLowerTop});
+        const int shiftedLeft = ScaledByFontSize(Rect{10 + kNatalBlockShift, 0, 10 + kNatalBlockShift, 0}).left;
         // The natal block beside the current one when the pane shows both, else below it.
-        Rect natalUpper = ScaledByFontSize(Shifted(upper, kNatalBlockShift));
-        Rect natalLower = ScaledByFontSize(Shifted(lower, kNatalBlockShift));
-        if (!BlocksSideBySide()) {
-            const int drop = StackedNatalDrop(current);
-            natalUpper = Shifted(ScaledByFontSize(upper), 0, drop);
-            natalLower = Shifted(ScaledByFontSize(lower), 0, drop);
-        }
-        DrawChartInfo(surface, document.m_natalChart, natalUpper, natalLower, kTwoBlockLabelWidth);
+        const bool sideBySide = BlocksSideBySide();
+        Rect currentUpper = block(upper.left, upper.top);
+        Rect currentLower = block(lower.left, lower.top);
+        if (sideBySide) currentUpper.right = currentLower.right = shiftedLeft - kMargin;
+        const int currentBottom = DrawChartInfo(surface, current, currentUpper, currentLower, kTwoBlockLabelWidth);
+        const int drop = sideBySide ? 0 : currentBottom + ScaledWidth(kStackedBlockGap) - upper.top;
+        const int natalLeft = sideBySide ? shiftedLeft : upper.left;
+        DrawChartInfo(surface, document.m_natalChart, block(natalLeft, upper.top + drop),
+                      block(natalLeft, lower.top + drop), kTwoBlockLabelWidth);
         return;
     }
-    DrawChartInfo(surface, current, upper, lower, kOneBlockLabelWidth);
+    DrawChartInfo(surface, current, block(10, kUpperTop), block(10, kLowerTop), kOneBlockLabelWidth);
 }
 
 std::string CCoreInfoView::GetInfoText(bool withNatal) const {

@@ -48,8 +48,6 @@ protected:
 private:
     // Whether the pane is wide enough for the current and the natal block side by side.
     bool BlocksSideBySide() const;
-    // How far below the current block's heading the natal block's heading goes when they are stacked.
-    int StackedNatalDrop(const CChart& current) const;
     // The blocks of key data, without the ground under them.
     void DrawBlocks(DrawSurface& surface, const CTavroDoc& document);
 

@@ -19,6 +19,7 @@ constexpr int kMinimumWindow = 600; // pixels: a smaller window lays out as this
 constexpr int kGap = 10;            // pixels between graphs and around them
 constexpr double kBandFactor = 1.1; // a band is this many font heights
 constexpr int kLabelGap = 4;        // pixels kept between the names under neighbouring bars
+constexpr int kTitleMargin = 4;     // pixels kept between the title and the graph's border on either side
 constexpr int kValueInset = 3;      // pixels a value written on its bar keeps from the bar's end
 
 int Band(const LogicalFont& font) {
@@ -31,15 +32,32 @@ LogicalFont LabelFont(const LogicalFont& font) {
     return ScaledFont(font, 1.2, 1.2, 1.0);
 }
 
-// `font` narrowed and lowered in proportion so that `text` is at most `width` wide on `surface`.
-LogicalFont FontFittingWidth(DrawSurface& surface, const std::string& text, int width, LogicalFont font) {
+int TextWidth(DrawSurface& surface, const std::string& text, const LogicalFont& font) {
     TextStyle measured;
     measured.font = font;
-    const int taken = MeasureStyledText(surface, text, measured) - measured.left;
-    if (taken > width && taken > 0) {
-        const double narrowing = static_cast<double>(width) / taken;
+    return MeasureStyledText(surface, text, measured) - measured.left;
+}
+
+// `font` narrowed and lowered in proportion so that `text` is at most `width` wide on `surface`. A font
+// scaled in proportion may still come out a pixel wider (its sizes are whole pixels): it is lowered again
+// until the text fits.
+LogicalFont FontFittingWidth(DrawSurface& surface, const std::string& text, int width, LogicalFont font) {
+    constexpr int kTries = 4;
+    for (int tried = 0; tried < kTries; ++tried) {
+        const int taken = TextWidth(surface, text, font);
+        if (taken <= width || taken <= 0 || font.height <= 1) break;
+        const double narrowing = std::min(static_cast<double>(width) / taken, (font.height - 1.0) / font.height);
         ScaleFontFields(font, narrowing, narrowing, 1.0);
     }
+    return font;
+}
+
+// The font of `texts`, one under or over each band: narrowed for the widest to keep `gap` from its band's
+// edges, so that they all read in one size.
+LogicalFont SharedFont(DrawSurface& surface, const std::vector<std::string>& texts,
+                       const std::vector<Rect>& bands, int gap, LogicalFont font) {
+    for (size_t i = 0; i < texts.size() && i < bands.size(); ++i)
+        font = FontFittingWidth(surface, texts[i], bands[i].Width() - gap, font);
     return font;
 }
 
@@ -150,13 +168,20 @@ void DrawBarGraph(DrawSurface& surface, const CStrengthGraphRecord& record, cons
     if (record.isSigned)
         surface.Line(Point{geometry.graphArea.left, geometry.zeroLine},
                      Point{geometry.graphArea.right, geometry.zeroLine});
-    DrawCentred(surface, record.title, geometry.titleBand, titleFont, g_colors[kColorTitle]);
-    // The names under the bars share one font, narrow enough for the widest to keep clear of its
-    // neighbours.
-    LogicalFont namesFont = labelFont;
-    for (size_t i = 0; i < geometry.bars.size(); ++i)
-        namesFont = FontFittingWidth(surface, record.labels[i], geometry.labelBands[i].Width() - kLabelGap,
-                                     namesFont);
+    const Rect& band = geometry.titleBand;
+    DrawCentred(surface, record.title, band,
+                FontFittingWidth(surface, record.title, band.Width() - 2 * kTitleMargin, titleFont),
+                g_colors[kColorTitle]);
+    // The names under the bars share one font, and the values over them another, each narrow enough for
+    // the widest to keep clear of its neighbours.
+    std::vector<std::string> names;
+    std::vector<std::string> values;
+    for (size_t i = 0; i < geometry.bars.size(); ++i) {
+        names.push_back(record.labels[i]);
+        values.push_back(BarValueText(record, static_cast<int>(i)));
+    }
+    const LogicalFont namesFont = SharedFont(surface, names, geometry.labelBands, kLabelGap, labelFont);
+    const LogicalFont valuesFont = SharedFont(surface, values, geometry.valueBands, kLabelGap, labelFont);
     for (size_t i = 0; i < geometry.bars.size(); ++i) {
         DrawCentred(surface, record.labels[i], geometry.labelBands[i], namesFont, g_colors[kColorItemName]);
         surface.FillRect(geometry.bars[i], g_colors[kColorBar]);
@@ -164,7 +189,6 @@ void DrawBarGraph(DrawSurface& surface, const CStrengthGraphRecord& record, cons
         const Rect& bar = geometry.bars[i];
         const Rect& value = geometry.valueBands[i];
         const bool onBar = value.top < bar.bottom && bar.top < value.bottom;
-        DrawCentred(surface, BarValueText(record, static_cast<int>(i)), value, labelFont,
-                    g_colors[onBar ? kColorGraphBackground : kColorValue]);
+        DrawCentred(surface, values[i], value, valuesFont, g_colors[onBar ? kColorGraphBackground : kColorValue]);
     }
 }

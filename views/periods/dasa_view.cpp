@@ -53,6 +53,7 @@ constexpr int kRowHeight = 20;   // unscaled pixels
 constexpr int kFramePadding = 4; // pixels between a row's last text and its frame
 constexpr int kStatusLineStep = 18;
 constexpr int kStatusLineWidth = 200;
+constexpr int kHeaderGap = 5; // pixels between the status lines (or the buttons) and the rows below
 constexpr int kYearLimit = 5255; // the cycle buttons stop at the years the ephemeris covers
 
 const char* const kHelpText = "Want the entry chart of a period? Click the right mouse button on it.\n"
@@ -177,12 +178,25 @@ void CDasaView::ShowButtons() {
     Button(kOptionsButton)->setVisible(m_bHasOptions);
 }
 
-bool CDasaView::DrawStatusLines(DrawSurface& surface, int x) {
+namespace {
+// Whether the current dasa's dates carry a shift, which the status lines tell.
+bool DasaShifted(const CDasaTree& tree) {
+    const int code = std::clamp(tree.nDasaCode, 0, kDasaCodeCount - 1);
+    return g_bDasaShift[code] && g_dDasaShiftDays[code] != 0.0;
+}
+} // namespace
+
+int CDasaView::RowsTop() const {
+    // Both the seed and the shift line push the rows down by one status line.
+    return g_bDasaSeedNameValid && DasaShifted(*Tree()) ? 53 : 35;
+}
+
+int CDasaView::DrawStatusLines(DrawSurface& surface, int x, int top) {
     const CTavroDoc* document = GetDasaDocument();
     const CDasaTree& tree = *Tree();
     const std::string title =
         document->m_pCurrentChart ? document->m_pCurrentChart->m_strTitle : std::string();
-    const Rect yearRect{x, 4, x + kStatusLineWidth, 29};
+    const Rect yearRect{x, top + 4, x + kStatusLineWidth, top + 29};
     DrawPageText(surface, DasaYearText(tree, document->m_nMode, title), yearRect, kColorYear,
                  kLeft | kTextVCenter);
     if (g_bZoneOverride) {
@@ -191,21 +205,20 @@ bool CDasaView::DrawStatusLines(DrawSurface& surface, int x) {
             std::snprintf(zone, sizeof zone, "TZ: %.1f E", -g_dOverrideZone);
         else
             std::snprintf(zone, sizeof zone, "TZ: %.1f W", g_dOverrideZone);
-        DrawPageText(surface, zone, Rect{x + 180, 4, x + 380, 29}, kColorYear, kLeft | kTextVCenter);
+        DrawPageText(surface, zone, Rect{x + 180, yearRect.top, x + 380, yearRect.bottom}, kColorYear,
+                     kLeft | kTextVCenter);
     }
     Rect line = yearRect;
-    const bool seed = g_bDasaSeedNameValid;
-    if (seed) {
+    if (g_bDasaSeedNameValid) {
         line = Rect{x, line.top + kStatusLineStep, x + kStatusLineWidth, line.bottom + kStatusLineStep};
         DrawPageText(surface, "Started from " + g_strDasaSeedName, line, kColorYear, kLeft | kTextVCenter);
     }
-    const int code = std::clamp(tree.nDasaCode, 0, kDasaCodeCount - 1);
-    const bool shift = g_bDasaShift[code] && g_dDasaShiftDays[code] != 0.0;
-    if (shift) {
+    if (DasaShifted(tree)) {
+        const int code = std::clamp(tree.nDasaCode, 0, kDasaCodeCount - 1);
         line = Rect{x, line.top + kStatusLineStep, x + kStatusLineWidth, line.bottom + kStatusLineStep};
         DrawPageText(surface, DasaShiftText(g_dDasaShiftDays[code]), line, kColorYear, kLeft | kTextVCenter);
     }
-    return seed && shift;
+    return line.bottom;
 }
 
 Rect CDasaView::DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaPeriod& period, int nameColor,
@@ -250,14 +263,29 @@ void CDasaView::OnDraw(DrawSurface& surface) {
     ShowButtons();
     const int statusLeft = m_bHasOptions ? 310 : 190;
     const int statusRight = statusLeft + kStatusLineWidth;
-    const bool bothLines = DrawStatusLines(surface, statusLeft);
-    const int y0 = bothLines ? 53 : 35;
+    const int y0 = RowsTop();
+    const Rect titleBox = ScaledByFontSize(Rect{10, y0 + 10, 460, y0 + 40});
+    if (printing) {
+        DrawStatusLines(surface, statusLeft, 0);
+    } else {
+        // The status lines stay beside the buttons, and the rows scroll under both, hidden there.
+        const Point scrolled = GetScrollPosition();
+        const int statusBottom = DrawStatusLines(surface, scrolled.x + statusLeft, scrolled.y) - scrolled.y;
+        const int headerHeight = std::min(std::max(y0, statusBottom) + kHeaderGap, titleBox.top);
+        if (headerHeight != m_headerHeight) {
+            m_headerHeight = headerHeight;
+            SetScrollSizes(m_extent); // a page is the height below the header
+        }
+        const Rect client = GetClientRect();
+        surface.SetClipRect(Rect{scrolled.x, scrolled.y + m_headerHeight, scrolled.x + client.right,
+                                 scrolled.y + client.bottom});
+    }
     PrepareTreeForDrawing(*tree);
 
     std::string title = tree->strName;
     if (!tree->strNote.empty()) title += " (" + tree->strNote + ")";
     TextStyle titleStyle;
-    titleStyle.SetBox(ScaledByFontSize(Rect{10, y0 + 10, 460, y0 + 40}));
+    titleStyle.SetBox(titleBox);
     titleStyle.color = g_colors[kColorHeader];
     titleStyle.format = kLeft;
     titleStyle.font = g_displayFonts[kPageFont];
@@ -306,6 +334,11 @@ void CDasaView::OnDraw(DrawSurface& surface) {
         surface.SelectBrush(LogicalBrush{0, true});
         surface.Rectangle(m_hoverRect);
     }
+    if (!printing) surface.ClearClip();
+}
+
+int CDasaView::FixedHeaderHeight() const {
+    return m_headerHeight;
 }
 
 void CDasaView::KeepExtent(const Rect& help, int statusRight) {
@@ -325,6 +358,9 @@ void CDasaView::PrepareTreeForDrawing(CDasaTree& tree) {
 }
 
 Point CDasaView::ContentPoint(QPoint viewportPoint) const {
+    // The rows that pass under the button row are out of reach there.
+    constexpr Point kNowhere{-1, -1}; // left of every title and period rectangle
+    if (viewportPoint.y() < m_headerHeight) return kNowhere;
     const Point scrolled = GetScrollPosition();
     return Point{viewportPoint.x() + scrolled.x, viewportPoint.y() + scrolled.y};
 }

@@ -113,6 +113,8 @@ protected:
     CDasaView(QWidget* parent, bool mainPage);
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // The button row with the status lines beside it stays at the top while the rows scroll under it.
+    int FixedHeaderHeight() const override;
     // Before drawing: the periods of the shown level listed, unless they are.
     virtual void PrepareTreeForDrawing(CDasaTree& tree);
     // A click opened another level or period.
@@ -126,9 +128,10 @@ private:
     // Recomputes the dasa and updates every view.
     void Recompute();
     void LayOut();
-    // Draws the year, zone, seed and shift lines from x; returns whether the seed and shift lines were both
-    // drawn.
-    bool DrawStatusLines(DrawSurface& surface, int x);
+    // The top of the title: lower by a status line when both the seed and the shift line are shown.
+    int RowsTop() const;
+    // Draws the year, zone, seed and shift lines from (x, top); returns the bottom of the last.
+    int DrawStatusLines(DrawSurface& surface, int x, int top);
     // One period's row from (x, top), unscaled units. Returns its frame: `frameWidth` units from x, widened
     // to enclose every text of the row (scaled, as the page's rectangles are).
     Rect DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaPeriod& period, int nameColor,
@@ -142,6 +145,7 @@ private:
     std::array<QPushButton*, 5> m_buttons{};
     Rect m_windowRect;
     Size m_extent{800, 800}; // the scroll extent: as far as the page reached when last drawn
+    int m_headerHeight = 0;  // of the button row and the status lines, as last drawn on screen
     std::array<Rect, 6> m_levelRects{};
     std::array<Rect, 36> m_periodRects{};
     Rect m_hoverRect;

@@ -74,6 +74,65 @@ TEST_F(CoreInfoTest, ANarrowPaneStacksTheBlocks) {
     EXPECT_GT(m_view.GetTotalSize().cy, lowest + g_displayFonts[3].height);
 }
 
+// The texts drawn with the rectangle each takes.
+class TakenTexts : public RecordingSurface {
+public:
+    struct Taken {
+        std::string text;
+        Rect box;
+    };
+    Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
+        const Rect taken = RecordingSurface::DrawText(text, rect, format);
+        if (!(format & kTextCalcRect)) texts.push_back({std::string(text), taken});
+        return taken;
+    }
+    std::vector<Taken> texts;
+};
+
+// A value too long for the pane (the tithi with its deity) breaks onto the next line instead of running
+// off the pane's edge: every text ends inside the pane, none across another, and the pane does not
+// scroll sideways; in natal mode and with both blocks, side by side or stacked.
+TEST_F(CoreInfoTest, AValueTooLongForThePaneWrapsOntoTheNextLine) {
+    const auto draw = [this] {
+        TakenTexts surface;
+        m_view.OnDraw(surface);
+        return surface.texts;
+    };
+    int widest = 0; // the right end of the widest line in a wide pane
+    for (const auto& t : draw()) widest = std::max(widest, t.box.right);
+    const struct {
+        const char* name;
+        bool twoBlocks;
+        int width;
+        bool wraps; // the pane is too narrow for the tithi line (the side by side blocks have room)
+    } cases[] = {{"natal", false, widest - 40, true}, {"side by side", true, 560, false}, {"stacked", true, 300, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.twoBlocks) UseWorkChart();
+        m_view.resize(c.width, 500);
+        QApplication::processEvents();
+        const std::vector<TakenTexts::Taken> texts = draw();
+        const int right = m_view.viewport()->width();
+        ASSERT_GT(texts.size(), 40u);
+        int lineHeight = 1 << 30; // of a text on one line
+        for (const auto& t : texts) lineHeight = std::min(lineHeight, t.box.Height());
+        bool wrapped = false;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            SCOPED_TRACE(texts[i].text);
+            EXPECT_LE(texts[i].box.right, right);
+            wrapped = wrapped || texts[i].box.Height() >= 2 * lineHeight;
+            for (std::size_t k = 0; k < i; ++k) {
+                const Rect& a = texts[i].box;
+                const Rect& b = texts[k].box;
+                EXPECT_FALSE(a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom)
+                    << "over " << texts[k].text;
+            }
+        }
+        EXPECT_EQ(wrapped, c.wraps);
+        EXPECT_EQ(m_view.horizontalScrollBar()->maximum(), 0);
+    }
+}
+
 TEST_F(CoreInfoTest, CopyingGivesTheNatalBlockOnlyOutsideNatalMode) {
     const std::string natal = m_view.GetInfoText(true);
     ASSERT_FALSE(natal.empty());

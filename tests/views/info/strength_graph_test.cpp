@@ -192,6 +192,51 @@ TEST_F(StrengthGraphViewTest, NamesUnderTheBarsKeepApart) {
     }
 }
 
+// In the same pane, on every page: the values over the bars of one graph are written in one size, and
+// each graph's title keeps a few pixels of ground from the graph's border on either side.
+TEST_F(StrengthGraphViewTest, ValuesShareTheirSizeAndTitlesKeepClearOfTheBorder) {
+    m_view.resize(945, 604);
+    constexpr double kLeastGap = 2.0; // pixels of ground between the title's ink and the border
+    const auto isValue = [](const std::string& text) {
+        return !text.empty() && text.find_first_not_of("-0123456789.") == std::string::npos;
+    };
+    for (int page = 0; page < kGraphPageCount; ++page) {
+        SCOPED_TRACE(page);
+        m_view.SelectPage(page);
+        LabelLayoutSurface surface;
+        m_view.OnDraw(surface);
+        const std::vector<Rect>& groups = m_view.Layout().groups;
+        for (std::size_t g = 0; g < groups.size(); ++g) {
+            SCOPED_TRACE(g);
+            const Rect& graph = groups[g];
+            // The border's top edge runs from the graph's top-left corner.
+            int borderRight = 0;
+            for (const LabelLayoutSurface::Stroke& s : surface.strokes)
+                if (s.from == Point{graph.left, graph.top} && s.to.y == graph.top) borderRight = s.to.x;
+            ASSERT_GT(borderRight, graph.left);
+            std::set<int> valueSizes;
+            int values = 0;
+            const LabelLayoutSurface::Text* title = nullptr;
+            for (const LabelLayoutSurface::Text& t : surface.texts) {
+                const QPointF centre = t.ink.center();
+                if (!graph.Contains(Point{static_cast<int>(centre.x()), static_cast<int>(centre.y())})) continue;
+                if (isValue(t.text)) {
+                    valueSizes.insert(t.fontHeight);
+                    ++values;
+                } else if (!title) {
+                    title = &t; // the title is the graph's first text
+                }
+            }
+            EXPECT_GE(values, 7);
+            EXPECT_EQ(valueSizes.size(), 1u);
+            ASSERT_NE(title, nullptr);
+            SCOPED_TRACE(title->text);
+            EXPECT_GE(title->ink.left() - graph.left, kLeastGap);
+            EXPECT_GE(borderRight - title->ink.right(), kLeastGap);
+        }
+    }
+}
+
 TEST_F(StrengthGraphViewTest, TheMenuChecksTheShownPage) {
     m_view.SelectPage(kVimsopakaPage);
     QMenu menu;

@@ -253,3 +253,37 @@ TEST_F(DasaViewTest, AStepOfTheBirthMomentDrawsAsAPageOpenedOnTheSteppedChart) {
     EXPECT_EQ(stepped, freshPage.PageText(true));
     EXPECT_NE(stepped, before);
 }
+
+// Rows scrolled up pass under the button row: the row of "<", "|", ">", "Quick Info", "Options" and the
+// status lines beside them looks as it does unscrolled, with nothing of a row between the buttons, and
+// a click between two buttons opens no period that lies under them.
+TEST_F(DasaViewTest, ScrolledRowsStayBelowTheButtonRow) {
+    constexpr int kButtonRowBottom = 35; // pixels: the buttons' lower edge
+    m_view.resize(640, 240);
+    m_view.show();
+    QApplication::processEvents();
+    QScrollBar& bar = *m_view.verticalScrollBar();
+    const QRect buttonRow(0, 0, m_view.viewport()->width(), kButtonRowBottom);
+    const QImage top = m_view.viewport()->grab().toImage();
+    const Rect under = m_view.PeriodRects()[2];
+    ASSERT_GT(bar.maximum(), under.top);
+    for (const int passing : {-15, -8, 0, 8, 15}) {
+        SCOPED_TRACE(passing);
+        bar.setValue(under.top - kButtonRowBottom / 2 + passing);
+        const QImage scrolled = m_view.viewport()->grab().toImage();
+        EXPECT_EQ(scrolled.copy(buttonRow), top.copy(buttonRow));
+        // The rows did move up below the button row.
+        const QRect rows(0, kButtonRowBottom + 5, scrolled.width(), scrolled.height() - kButtonRowBottom - 5);
+        EXPECT_NE(scrolled.copy(rows), top.copy(rows));
+        EXPECT_GT(DrawnShare(scrolled, rows), 0.01);
+    }
+
+    // Period 2 lies under the gap between "|" and ">".
+    bar.setValue(under.top - 12);
+    const QPoint gap(40, 22);
+    ASSERT_EQ(m_view.viewport()->childAt(gap), nullptr);
+    QMouseEvent release(QEvent::MouseButtonRelease, gap, m_view.viewport()->mapToGlobal(gap), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(m_view.viewport(), &release);
+    EXPECT_EQ(Tree().nLevel, 0);
+}
