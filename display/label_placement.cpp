@@ -78,12 +78,6 @@ public:
         if (x > std::min(to, row.high)) return std::nullopt;
         return static_cast<int>(x);
     }
-    // The moves dx of row `dy` at which the label's ink lies inside the room, whatever it covers (none
-    // when the first is past the last).
-    std::pair<long long, long long> InRoom(int dy) {
-        const Row& row = RowAt(dy);
-        return {row.low, row.high};
-    }
     // Whether row `dy` has a clear move anywhere.
     bool AnyFree(int dy) {
         const Row& row = RowAt(dy);
@@ -214,29 +208,40 @@ std::optional<Point> FindClearPlace(const Rect& extent, std::string_view text, s
     return std::nullopt;
 }
 
-std::optional<Point> FindLeastCoveredPlace(const Rect& extent, std::string_view text,
-                                           std::span<const Point> room, std::span<const Rect> taken) {
+std::optional<Point> FindFirstClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
+                                         std::span<const Rect> taken) {
     int reach = 0;
-    std::optional<MoveRows> rows = MovesIn(extent, text, room, {}, reach);
+    std::optional<MoveRows> rows = MovesIn(extent, text, room, taken, reach);
     if (!rows) return std::nullopt;
-    const Rect kept = Grown(LetterBox(extent), kLabelClearance);
+    for (int dy = -reach; dy <= reach; ++dy)
+        if (const std::optional<int> dx = rows->FirstFree(dy, -reach, reach)) return Point{*dx, dy};
+    return std::nullopt;
+}
+
+std::optional<Point> FindLeastCoveredPlace(const Rect& extent, std::string_view text,
+                                           std::span<const Point> room, std::span<const Rect> taken,
+                                           std::span<const Rect> kept) {
+    int reach = 0;
+    std::optional<MoveRows> rows = MovesIn(extent, text, room, kept, reach);
+    if (!rows) return std::nullopt;
+    const Rect letters = Grown(LetterBox(extent), kLabelClearance);
     std::optional<Point> best;
     long long bestCover = 0;
     int bestDistance = 0;
     for (int dy = -reach; dy <= reach; ++dy) {
-        const auto [low, high] = rows->InRoom(dy);
-        for (long long x = std::max<long long>(low, -reach); x <= std::min<long long>(high, reach); ++x) {
-            const int dx = static_cast<int>(x);
+        for (std::optional<int> dx = rows->FirstFree(dy, -reach, reach); dx;
+             dx = *dx < reach ? rows->FirstFree(dy, *dx + 1, reach) : std::nullopt) {
             long long cover = 0;
             for (const Rect& t : taken) {
                 const long long across =
-                    std::min(kept.right + dx, t.right) - std::max(kept.left + dx, t.left);
-                const long long down = std::min(kept.bottom + dy, t.bottom) - std::max(kept.top + dy, t.top);
+                    std::min(letters.right + *dx, t.right) - std::max(letters.left + *dx, t.left);
+                const long long down =
+                    std::min(letters.bottom + dy, t.bottom) - std::max(letters.top + dy, t.top);
                 if (across > 0 && down > 0) cover += across * down;
             }
-            const int distance = std::max(std::abs(dx), std::abs(dy));
+            const int distance = std::max(std::abs(*dx), std::abs(dy));
             if (!best || cover < bestCover || (cover == bestCover && distance < bestDistance)) {
-                best = Point{dx, dy};
+                best = Point{*dx, dy};
                 bestCover = cover;
                 bestDistance = distance;
             }

@@ -33,11 +33,17 @@ std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rec
 // room has no such place.
 std::optional<Point> FindClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
                                     std::span<const Rect> taken);
+// The move to the top place inside `room` that is clear as FindClearPlace has it, the leftmost of that
+// row: labels placed one after another this way pack the room in rows. Nothing when none is clear.
+std::optional<Point> FindFirstClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
+                                         std::span<const Rect> taken);
 // The move to the place inside `room` (its ink clear of the room's edges, as FindClearPlace has it) where
-// the label's letters cover the least of `taken`, the nearest of such places; nothing when its ink fits
-// nowhere in the room. For a label with no clear place.
+// the label's letters cover the least of `taken`, the nearest of such places, its letters kept off every
+// box of `kept` (texts it may not stand on); nothing when its ink fits nowhere in the room off them. For a
+// label with no clear place.
 std::optional<Point> FindLeastCoveredPlace(const Rect& extent, std::string_view text,
-                                           std::span<const Point> room, std::span<const Rect> taken);
+                                           std::span<const Point> room, std::span<const Rect> taken,
+                                           std::span<const Rect> kept = {});
 // Adds the letters of a label whose text takes `extent` to `taken`, grown by the clearance.
 void TakePlace(const Rect& extent, std::vector<Rect>& taken);
 

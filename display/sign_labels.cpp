@@ -1,6 +1,7 @@
 #include "display/sign_labels.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -70,10 +71,15 @@ struct PendingLabel {
     bool small = false; // a label of the small slots
 };
 
+// The lagna and the nine grahas themselves; their arudhas and every other point are lesser labels.
+bool IsGraha(const PendingLabel& label) {
+    return label.planet >= 0 && label.planet == label.body;
+}
+
 // The order in which labels claim the clear places of a cell: the lagna and the nine grahas, their
 // arudhas, the other points, the small labels.
 int ClaimOrder(const PendingLabel& label) {
-    if (label.planet >= 0) return label.planet == label.body ? 0 : 1; // a graha arudha stands for its planet
+    if (label.planet >= 0) return IsGraha(label) ? 0 : 1; // a graha arudha stands for its planet
     return label.small ? 3 : 2;
 }
 
@@ -137,11 +143,97 @@ Point MoveToMiddle(const Rect& box, const std::vector<Point>& room) {
                  static_cast<int>(y / count) - (box.top + box.bottom) / 2};
 }
 
-// Every label moved to a clear place in the cell's room, the most important first: in its own font,
-// else in the highest lower one that finds a place, down to the crowded height. A label that finds none
-// even so is drawn in the crowded font over what is there, at the place of the room (off its lines)
-// where it covers least, the nearest to its slot; centred on a room too small for it. Labels come back in the
-// order they claimed their places.
+// The label `height` pixels high, measured where its slot puts it (`own` is its style there).
+void SetHeight(DrawSurface& surface, PendingLabel& label, const TextStyle& own, int height) {
+    label.style = own;
+    if (height == own.font.height) return;
+    label.style.font = FontOfHeight(own.font, height);
+    MeasureStyledText(surface, label.text, label.style);
+}
+
+void MoveBy(PendingLabel& label, Point move) {
+    label.style.SetBox(Moved(label.style.Box(), move));
+}
+
+// Where the room is too crowded for a label to stand clear: where it covers least of `taken`, off the
+// letters of `kept`; where it covers least of `taken` and `kept` when the room has no such place; centred
+// on a room too small for it. Nothing is dropped.
+Point CrowdedPlace(const PendingLabel& label, const std::vector<Point>& room, const std::vector<Rect>& taken,
+                   const std::vector<Rect>& kept) {
+    const Rect box = label.style.Box();
+    if (auto move = FindLeastCoveredPlace(box, label.text, room, taken, kept)) return *move;
+    if (!kept.empty()) {
+        std::vector<Rect> all = taken;
+        all.insert(all.end(), kept.begin(), kept.end());
+        if (auto move = FindLeastCoveredPlace(box, label.text, room, all)) return *move;
+    }
+    return MoveToMiddle(box, room);
+}
+
+// Each label at the clear place nearest its slot, in its own font or else the highest lower one that finds
+// one, down to the crowded height; its letters added to `taken`. False when one finds none, the labels
+// and `taken` then as they were.
+bool PlaceEachNearItsSlot(DrawSurface& surface, std::span<PendingLabel> labels, const std::vector<Point>& room,
+                          std::vector<Rect>& taken) {
+    const std::vector<PendingLabel> own(labels.begin(), labels.end());
+    const std::size_t before = taken.size();
+    for (PendingLabel& label : labels) {
+        const TextStyle style = label.style;
+        std::optional<Point> move;
+        const auto fits = [&](int height) {
+            SetHeight(surface, label, style, height);
+            move = FindClearPlace(label.style.Box(), label.text, room, taken);
+            return move.has_value();
+        };
+        if (!GreatestFittingHeight(style.font.height, CrowdedTextHeight(style.font.height), fits)) {
+            std::copy(own.begin(), own.end(), labels.begin());
+            taken.resize(before);
+            return false;
+        }
+        MoveBy(label, *move);
+        TakePlace(label.style.Box(), taken);
+    }
+    return true;
+}
+
+// The labels packed in rows from the top of the room, each at the first clear place of its row, all in one
+// height: the highest at which every one finds a place, down to the crowded height. A label that finds
+// none even at that height stands where it covers least of the others and of `taken`. The letters of all
+// are added to `taken`.
+void PackInRows(DrawSurface& surface, std::span<PendingLabel> labels, const std::vector<Point>& room,
+                std::vector<Rect>& taken) {
+    const std::vector<PendingLabel> own(labels.begin(), labels.end());
+    const std::size_t before = taken.size();
+    int highest = 0;
+    for (const PendingLabel& label : own) highest = std::max(highest, label.style.font.height);
+    const auto packs = [&](int height) {
+        taken.resize(before);
+        std::vector<std::size_t> crowded;
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            SetHeight(surface, labels[i], own[i].style, std::min(height, own[i].style.font.height));
+            const std::optional<Point> move = FindFirstClearPlace(labels[i].style.Box(), labels[i].text, room, taken);
+            if (!move) {
+                crowded.push_back(i);
+                continue;
+            }
+            MoveBy(labels[i], *move);
+            TakePlace(labels[i].style.Box(), taken);
+        }
+        for (const std::size_t i : crowded) {
+            MoveBy(labels[i], CrowdedPlace(labels[i], room, taken, {}));
+            TakePlace(labels[i].style.Box(), taken);
+        }
+        return crowded.empty();
+    };
+    GreatestFittingHeight(highest, CrowdedTextHeight(highest), packs);
+}
+
+// Every label moved to a place in the cell's room. The lagna and the grahas claim the clear places first,
+// each near its slot, or, where that leaves one without, all packed in rows; they stand over one another
+// only where the room cannot hold them apart even at the crowded height. The lesser labels follow in
+// order of importance: each at a clear place in its own font or the highest lower one that finds one,
+// else where it covers least of the other lesser texts but never on a graha's letters. Labels come back
+// in the order they are drawn: the grahas last, over anything else.
 std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingLabel> labels,
                                       const CPolygonRegion& cell, const CellSlots& slots) {
     std::stable_sort(labels.begin(), labels.end(), [](const PendingLabel& a, const PendingLabel& b) {
@@ -150,28 +242,23 @@ std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingL
     std::vector<Rect> taken;
     for (const Rect& text : slots.fixed) taken.push_back(LetterBox(text));
     const std::vector<Point> room = LabelRoom(cell, slots.area);
-    for (PendingLabel& label : labels) {
-        const TextStyle own = label.style;
-        std::optional<Point> move;
-        // The label `height` pixels high, measured where its slot puts it, and its place if it finds one.
-        const auto fits = [&](int height) {
-            label.style = own;
-            if (height != own.font.height) {
-                label.style.font = FontOfHeight(own.font, height);
-                MeasureStyledText(surface, label.text, label.style);
-            }
-            move = FindClearPlace(label.style.Box(), label.text, room, taken);
-            return move.has_value();
-        };
-        GreatestFittingHeight(own.font.height, CrowdedTextHeight(own.font.height), fits);
-        // Over other texts, covering as little of them as it can, though inside the room and off its lines
-        // where it fits there.
-        if (!move) move = FindLeastCoveredPlace(label.style.Box(), label.text, room, taken);
-        // A room too small for it even so: the label centred on it.
-        if (!move) move = MoveToMiddle(label.style.Box(), room);
-        label.style.SetBox(Moved(label.style.Box(), *move));
-        TakePlace(label.style.Box(), taken);
+    const auto lesser = std::find_if(labels.begin(), labels.end(), [](const PendingLabel& l) { return !IsGraha(l); });
+    const std::span<PendingLabel> grahas(labels.begin(), lesser);
+    if (!PlaceEachNearItsSlot(surface, grahas, room, taken)) PackInRows(surface, grahas, room, taken);
+
+    std::vector<Rect> grahaLetters;
+    for (const PendingLabel& graha : grahas) grahaLetters.push_back(LetterBox(graha.style.Box()));
+    std::vector<Rect> lesserTaken(taken.begin(), taken.begin() + static_cast<std::ptrdiff_t>(slots.fixed.size()));
+    for (auto label = lesser; label != labels.end(); ++label) {
+        if (!PlaceEachNearItsSlot(surface, std::span(label, 1), room, taken)) {
+            const TextStyle own = label->style;
+            SetHeight(surface, *label, own, CrowdedTextHeight(own.font.height));
+            MoveBy(*label, CrowdedPlace(*label, room, lesserTaken, grahaLetters));
+            TakePlace(label->style.Box(), taken);
+        }
+        TakePlace(label->style.Box(), lesserTaken);
     }
+    std::reverse(labels.begin(), labels.end());
     return labels;
 }
 
