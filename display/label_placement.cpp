@@ -1,6 +1,7 @@
 #include "display/label_placement.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <utility>
@@ -181,6 +182,41 @@ std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rec
         room, [&](Point p) { return p.y <= r.bottom; },
         [&](Point a, Point b) { return AtY(a, b, r.bottom); });
     return room;
+}
+
+std::vector<Point> WidenedRoom(const std::vector<Point>& room, int by) {
+    std::vector<Point> corners; // without repeated corners
+    for (const Point& p : room)
+        if (corners.empty() || p.x != corners.back().x || p.y != corners.back().y) corners.push_back(p);
+    while (corners.size() > 1 && corners.front().x == corners.back().x && corners.front().y == corners.back().y)
+        corners.pop_back();
+    const std::size_t n = corners.size();
+    long long area = 0; // twice the signed area
+    for (std::size_t i = 0; i < n; ++i) area += Side(Point{}, corners[i], corners[(i + 1) % n]);
+    if (n < 3 || area == 0) return room;
+    const double turn = area > 0 ? 1.0 : -1.0;
+    // Each edge's line moved outward, then each corner where the moved lines of its two edges meet.
+    struct Line {
+        double x, y, dx, dy;
+    };
+    std::vector<Line> lines;
+    for (std::size_t i = 0; i < n; ++i) {
+        const Point a = corners[i], b = corners[(i + 1) % n];
+        const double dx = b.x - a.x, dy = b.y - a.y, length = std::hypot(dx, dy);
+        // The outward normal: to the right of the edge for a room whose corners run with positive area.
+        const double nx = turn * dy / length, ny = -turn * dx / length;
+        lines.push_back({a.x + nx * by, a.y + ny * by, dx, dy});
+    }
+    std::vector<Point> widened;
+    for (std::size_t i = 0; i < n; ++i) {
+        const Line& p = lines[(i + n - 1) % n];
+        const Line& q = lines[i];
+        const double across = p.dx * q.dy - p.dy * q.dx;
+        const double t = across == 0 ? 1.0 : ((q.x - p.x) * q.dy - (q.y - p.y) * q.dx) / across;
+        widened.push_back(Point{static_cast<int>(std::lround(p.x + t * p.dx)),
+                                static_cast<int>(std::lround(p.y + t * p.dy))});
+    }
+    return widened;
 }
 
 std::optional<Point> FindClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,

@@ -25,6 +25,8 @@ Rect InkBox(const Rect& extent);
 
 // The room labels stay in: the convex `cell` cut to `area` when one is given.
 std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rect>& area);
+// The convex `room` with every edge moved `by` pixels outward; `room` itself when it has no area.
+std::vector<Point> WidenedRoom(const std::vector<Point>& room, int by);
 
 // The move (x, y) that takes a label, `text` taking `extent`, to the nearest place inside `room` where its
 // ink (down to the baseline, or below it for a bracket or a descending letter; a pixel wider either side)

@@ -23,6 +23,12 @@ constexpr double kSelectedFactor = 1.33;      // a selected planet is drawn larg
 constexpr int kLabelInset = 2;
 // A label's font is at most this many slot heights tall, so that neighbouring slots stay readable.
 constexpr double kLargestFontPerSlot = 1.3;
+// Charts drawn at less than this scale are the smallest on screen (the twelve charts of a split tab on a
+// 1366 x 768 screen, at about 0.28): their cells, 17 to 25 pixels across, hold one or two labels apart.
+constexpr double kSmallestChartScale = 0.3;
+// Pixels a label of such a chart's crowded cell may reach over the cell's lines: less than half the height
+// of its letters at the crowded height, so that its middle stays in its cell.
+constexpr int kReachOverLines = 3;
 
 // The planet whose hit rectangle and highlight a body stands for: 0-9 themselves, the graha arudhas
 // 83-91 their planet 1-9; -1 for every other body.
@@ -155,6 +161,15 @@ void MoveBy(PendingLabel& label, Point move) {
     label.style.SetBox(Moved(label.style.Box(), move));
 }
 
+// The labels lowered to the crowded height, each measured where its slot puts it: only a crowded label
+// reaches over a cell's lines.
+void LowerToCrowdedHeight(DrawSurface& surface, std::span<PendingLabel> labels) {
+    for (PendingLabel& label : labels) {
+        const TextStyle own = label.style;
+        SetHeight(surface, label, own, CrowdedTextHeight(own.font.height));
+    }
+}
+
 // Where the room is too crowded for a label to stand clear: where it covers least of `taken`, off the
 // letters of `kept`; where it covers least of `taken` and `kept` when the room has no such place; centred
 // on a room too small for it. Nothing is dropped.
@@ -199,8 +214,8 @@ bool PlaceEachNearItsSlot(DrawSurface& surface, std::span<PendingLabel> labels, 
 // The labels packed in rows from the top of the room, each at the first clear place of its row, all in one
 // height: the highest at which every one finds a place, down to the crowded height. A label that finds
 // none even at that height stands where it covers least of the others and of `taken`. The letters of all
-// are added to `taken`.
-void PackInRows(DrawSurface& surface, std::span<PendingLabel> labels, const std::vector<Point>& room,
+// are added to `taken`. False when one stands so.
+bool PackInRows(DrawSurface& surface, std::span<PendingLabel> labels, const std::vector<Point>& room,
                 std::vector<Rect>& taken) {
     const std::vector<PendingLabel> own(labels.begin(), labels.end());
     const std::size_t before = taken.size();
@@ -225,35 +240,49 @@ void PackInRows(DrawSurface& surface, std::span<PendingLabel> labels, const std:
         }
         return crowded.empty();
     };
-    GreatestFittingHeight(highest, CrowdedTextHeight(highest), packs);
+    return GreatestFittingHeight(highest, CrowdedTextHeight(highest), packs).has_value();
 }
 
 // Every label moved to a place in the cell's room. The lagna and the grahas claim the clear places first,
 // each near its slot, or, where that leaves one without, all packed in rows; they stand over one another
 // only where the room cannot hold them apart even at the crowded height. The lesser labels follow in
 // order of importance: each at a clear place in its own font or the highest lower one that finds one,
-// else where it covers least of the other lesser texts but never on a graha's letters. Labels come back
-// in the order they are drawn: the grahas last, over anything else.
+// else where it covers least of the other lesser texts but never on a graha's letters. Where the room is
+// too small, `wider` (the room reaching over the cell's lines, or the room itself) is tried before texts
+// are covered. Labels come back in the order they are drawn: the grahas last, over anything else.
 std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingLabel> labels,
-                                      const CPolygonRegion& cell, const CellSlots& slots) {
+                                      const std::vector<Point>& room, const std::vector<Point>& wider,
+                                      const std::vector<Rect>& fixed) {
     std::stable_sort(labels.begin(), labels.end(), [](const PendingLabel& a, const PendingLabel& b) {
         return ClaimOrder(a) < ClaimOrder(b);
     });
     std::vector<Rect> taken;
-    for (const Rect& text : slots.fixed) taken.push_back(LetterBox(text));
-    const std::vector<Point> room = LabelRoom(cell, slots.area);
-    const auto lesser = std::find_if(labels.begin(), labels.end(), [](const PendingLabel& l) { return !IsGraha(l); });
+    for (const Rect& text : fixed) taken.push_back(LetterBox(text));
+    const auto lesser =
+        std::find_if(labels.begin(), labels.end(), [](const PendingLabel& l) { return !IsGraha(l); });
     const std::span<PendingLabel> grahas(labels.begin(), lesser);
-    if (!PlaceEachNearItsSlot(surface, grahas, room, taken)) PackInRows(surface, grahas, room, taken);
+    if (!PlaceEachNearItsSlot(surface, grahas, room, taken)) {
+        const std::vector<PendingLabel> own(grahas.begin(), grahas.end());
+        if (!PackInRows(surface, grahas, room, taken) && wider != room) {
+            taken.resize(fixed.size());
+            std::copy(own.begin(), own.end(), grahas.begin());
+            LowerToCrowdedHeight(surface, grahas);
+            PackInRows(surface, grahas, wider, taken);
+        }
+    }
 
     std::vector<Rect> grahaLetters;
     for (const PendingLabel& graha : grahas) grahaLetters.push_back(LetterBox(graha.style.Box()));
-    std::vector<Rect> lesserTaken(taken.begin(), taken.begin() + static_cast<std::ptrdiff_t>(slots.fixed.size()));
+    std::vector<Rect> lesserTaken(taken.begin(), taken.begin() + static_cast<std::ptrdiff_t>(fixed.size()));
     for (auto label = lesser; label != labels.end(); ++label) {
-        if (!PlaceEachNearItsSlot(surface, std::span(label, 1), room, taken)) {
-            const TextStyle own = label->style;
-            SetHeight(surface, *label, own, CrowdedTextHeight(own.font.height));
-            MoveBy(*label, CrowdedPlace(*label, room, lesserTaken, grahaLetters));
+        const std::span<PendingLabel> one(label, 1);
+        if (PlaceEachNearItsSlot(surface, one, room, taken)) {
+            TakePlace(label->style.Box(), lesserTaken);
+            continue;
+        }
+        LowerToCrowdedHeight(surface, one);
+        if (wider == room || !PlaceEachNearItsSlot(surface, one, wider, taken)) {
+            MoveBy(*label, CrowdedPlace(*label, wider, lesserTaken, grahaLetters));
             TakePlace(label->style.Box(), taken);
         }
         TakePlace(label->style.Box(), lesserTaken);
@@ -268,7 +297,7 @@ bool TakesSmallSlot(int body) {
     return (body >= 48 && body <= 58) || (body >= 60 && body <= 82);
 }
 
-void DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& slots) {
+std::vector<Rect> DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& slots) {
     const CChart& chart = target.chart;
     const int pane = target.pane;
     int mainCount = 0;
@@ -319,6 +348,14 @@ void DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& sl
     }
     const CPolygonRegion& cell = target.state.Region(pane, sign);
     FitToCell(target, labels, cell, slots.fixed);
-    for (const PendingLabel& label : PlaceInRoom(target.surface, std::move(labels), cell, slots))
+    const std::vector<Point> room = LabelRoom(cell, slots.area);
+    const bool smallest = !g_bPrinting && !slots.twoChart && g_dChartScale < kSmallestChartScale;
+    std::vector<Rect> drawn;
+    for (const PendingLabel& label : PlaceInRoom(target.surface, std::move(labels), room,
+                                                 smallest ? WidenedRoom(room, kReachOverLines) : room,
+                                                 slots.fixed)) {
         DrawLabel(target, label);
+        drawn.push_back(label.style.Box());
+    }
+    return drawn;
 }

@@ -120,16 +120,15 @@ protected:
 
 // The most grahas (and lagnas) of a pane that lesser texts cover, and that other grahas cover: 6 and 8 at the
 // smaller window, 1 and 2 at the larger, where only a cell too small for eight grahas apart (the crowded
-// birth's Capricorn) lets grahas meet. The triangles and squares of the North and East Indian charts of
-// the smaller window, 17 to 25 pixels across, hold one or two labels at the crowded height: there the
-// limits are what the placement reaches, lesser labels standing on grahas only in cells with no place
-// off them.
+// birth's Capricorn) lets grahas meet. The North Indian Capricorn of the crowded birth, a triangle, holds
+// the eight grahas of the rasi chart and some of other vargas with the sign number and the lesser labels
+// besides: there the limits are what the placement reaches.
 struct CoverLimits {
     int style;
     unsigned byLesser[2]; // smaller window, larger window
     unsigned byGrahas[2];
 };
-constexpr CoverLimits kCoverLimits[] = {{0, {6, 1}, {8, 2}}, {2, {54, 4}, {33, 3}}, {3, {45, 1}, {30, 2}}};
+constexpr CoverLimits kCoverLimits[] = {{0, {6, 1}, {8, 2}}, {2, {8, 4}, {9, 3}}, {3, {6, 1}, {8, 2}}};
 
 TEST_F(GrahasFirstTest, NoLesserLabelStandsOnTheGrahasOfTheBasicsCharts) {
     ForEachBasicsDrawing([](const MainWindowScreen& screen, const LabelLayoutSurface& drawn, CChartView& view) {
