@@ -1,6 +1,7 @@
 #include "display/sign_labels.h"
 
 #include <algorithm>
+#include <limits>
 #include <span>
 #include <string>
 #include <vector>
@@ -291,6 +292,25 @@ std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingL
     return labels;
 }
 
+// The texts of `texts` that reach into the bounds of `cell` or `room`, a pixel round them: no other
+// text stands in a label's way.
+std::vector<Rect> TextsNear(const std::vector<Rect>& texts, const CPolygonRegion& cell,
+                            const std::vector<Point>& room) {
+    Rect bounds{std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
+                std::numeric_limits<int>::min(), std::numeric_limits<int>::min()};
+    const auto take = [&](Point p) {
+        bounds = Rect{std::min(bounds.left, p.x - 1), std::min(bounds.top, p.y - 1),
+                      std::max(bounds.right, p.x + 1), std::max(bounds.bottom, p.y + 1)};
+    };
+    for (int i = 0; i < cell.Count(); ++i) take(cell[i]);
+    for (const Point& p : room) take(p);
+    std::vector<Rect> near;
+    for (const Rect& t : texts)
+        if (t.left < bounds.right && bounds.left < t.right && t.top < bounds.bottom && bounds.top < t.bottom)
+            near.push_back(t);
+    return near;
+}
+
 } // namespace
 
 bool TakesSmallSlot(int body) {
@@ -347,13 +367,13 @@ std::vector<Rect> DrawSignLabels(const SignLabelTarget& target, int sign, const 
         labels.push_back({std::move(text), style, body, planet, small});
     }
     const CPolygonRegion& cell = target.state.Region(pane, sign);
-    FitToCell(target, labels, cell, slots.fixed);
     const std::vector<Point> room = LabelRoom(cell, slots.area);
     const bool smallest = !g_bPrinting && !slots.twoChart && g_dChartScale < kSmallestChartScale;
+    const std::vector<Point> wider = smallest ? WidenedRoom(room, kReachOverLines) : room;
+    const std::vector<Rect> near = TextsNear(slots.fixed, cell, wider);
+    FitToCell(target, labels, cell, near);
     std::vector<Rect> drawn;
-    for (const PendingLabel& label : PlaceInRoom(target.surface, std::move(labels), room,
-                                                 smallest ? WidenedRoom(room, kReachOverLines) : room,
-                                                 slots.fixed)) {
+    for (const PendingLabel& label : PlaceInRoom(target.surface, std::move(labels), room, wider, near)) {
         DrawLabel(target, label);
         drawn.push_back(label.style.Box());
     }
