@@ -245,13 +245,21 @@ std::optional<Point> FindClearPlace(const Rect& extent, std::string_view text, s
 }
 
 std::optional<Point> FindFirstClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
-                                         std::span<const Rect> taken) {
+                                         std::span<const Rect> taken, PackOrder order) {
     int reach = 0;
     std::optional<MoveRows> rows = MovesIn(extent, text, room, taken, reach);
     if (!rows) return std::nullopt;
+    if (order == PackOrder::kRows) {
+        for (int dy = -reach; dy <= reach; ++dy)
+            if (const std::optional<int> dx = rows->FirstFree(dy, -reach, reach)) return Point{*dx, dy};
+        return std::nullopt;
+    }
+    // The least dx clear in any row, the top row of those.
+    std::optional<Point> first;
     for (int dy = -reach; dy <= reach; ++dy)
-        if (const std::optional<int> dx = rows->FirstFree(dy, -reach, reach)) return Point{*dx, dy};
-    return std::nullopt;
+        if (const std::optional<int> dx = rows->FirstFree(dy, -reach, first ? first->x - 1 : reach))
+            first = Point{*dx, dy};
+    return first;
 }
 
 std::optional<Point> FindLeastCoveredPlace(const Rect& extent, std::string_view text,

@@ -35,10 +35,14 @@ std::vector<Point> WidenedRoom(const std::vector<Point>& room, int by);
 // room has no such place.
 std::optional<Point> FindClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
                                     std::span<const Rect> taken);
+// How labels placed one after another fill a room: row by row from the top, or column by column from the
+// left.
+enum class PackOrder { kRows, kColumns };
 // The move to the top place inside `room` that is clear as FindClearPlace has it, the leftmost of that
-// row: labels placed one after another this way pack the room in rows. Nothing when none is clear.
+// row (by rows), or to the leftmost such place, the top one of that column (by columns): labels placed one
+// after another this way pack the room in that order. Nothing when none is clear.
 std::optional<Point> FindFirstClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
-                                         std::span<const Rect> taken);
+                                         std::span<const Rect> taken, PackOrder order = PackOrder::kRows);
 // The move to the place inside `room` (its ink clear of the room's edges, as FindClearPlace has it) where
 // the label's letters cover the least of `taken`, the nearest of such places, its letters kept off every
 // box of `kept` (texts it may not stand on); nothing when its ink fits nowhere in the room off them. For a

@@ -27,8 +27,13 @@ constexpr double kLargestFontPerSlot = 1.3;
 // Charts drawn at less than this scale are the smallest on screen (the twelve charts of a split tab on a
 // 1366 x 768 screen, at about 0.28): their cells, 17 to 25 pixels across, hold one or two labels apart.
 constexpr double kSmallestChartScale = 0.3;
-// Pixels a label of such a chart's crowded cell may reach over the cell's lines: less than half the height
-// of its letters at the crowded height, so that its middle stays in its cell.
+// Charts drawn at less than this scale are the twelve charts of a split tab on a screen up to 1600 x 1000:
+// a small cell of theirs (a North Indian triangle 30 pixels high) holds no more than five or six grahas
+// apart at the crowded height.
+constexpr double kSplitTabChartScale = 0.4;
+// Pixels a label of a crowded cell may reach over the cell's lines (the grahas in the twelve charts of a
+// split tab, every label in the smallest charts): less than half the height of its letters at the crowded
+// height, so that its middle stays in its cell.
 constexpr int kReachOverLines = 3;
 
 // The planet whose hit rectangle and highlight a body stands for: 0-9 themselves, the graha arudhas
@@ -81,6 +86,12 @@ struct PendingLabel {
 // The lagna and the nine grahas themselves; their arudhas and every other point are lesser labels.
 bool IsGraha(const PendingLabel& label) {
     return label.planet >= 0 && label.planet == label.body;
+}
+
+// The least height a crowded label is lowered to from `height`: a lesser label goes lower than a graha
+// rather than stand on one.
+int CrowdedHeightOf(const PendingLabel& label, int height) {
+    return CrowdedTextHeight(height, IsGraha(label) ? kCrowdedTextHeight : kLesserCrowdedTextHeight);
 }
 
 // The order in which labels claim the clear places of a cell: the lagna and the nine grahas, their
@@ -167,7 +178,7 @@ void MoveBy(PendingLabel& label, Point move) {
 void LowerToCrowdedHeight(DrawSurface& surface, std::span<PendingLabel> labels) {
     for (PendingLabel& label : labels) {
         const TextStyle own = label.style;
-        SetHeight(surface, label, own, CrowdedTextHeight(own.font.height));
+        SetHeight(surface, label, own, CrowdedHeightOf(label, own.font.height));
     }
 }
 
@@ -201,7 +212,7 @@ bool PlaceEachNearItsSlot(DrawSurface& surface, std::span<PendingLabel> labels, 
             move = FindClearPlace(label.style.Box(), label.text, room, taken);
             return move.has_value();
         };
-        if (!GreatestFittingHeight(style.font.height, CrowdedTextHeight(style.font.height), fits)) {
+        if (!GreatestFittingHeight(style.font.height, CrowdedHeightOf(label, style.font.height), fits)) {
             std::copy(own.begin(), own.end(), labels.begin());
             taken.resize(before);
             return false;
@@ -212,22 +223,25 @@ bool PlaceEachNearItsSlot(DrawSurface& surface, std::span<PendingLabel> labels, 
     return true;
 }
 
-// The labels packed in rows from the top of the room, each at the first clear place of its row, all in one
-// height: the highest at which every one finds a place, down to the crowded height. A label that finds
-// none even at that height stands where it covers least of the others and of `taken`. The letters of all
-// are added to `taken`. False when one stands so.
-bool PackInRows(DrawSurface& surface, std::span<PendingLabel> labels, const std::vector<Point>& room,
-                std::vector<Rect>& taken) {
+// The labels packed from the top left of the room, each at the first clear place in rows or, where rows
+// leave one without, in columns, all in one height: the highest at which every one finds a place, down to
+// the crowded height. Labels that find none even at that height (in the order that leaves fewer so) stand
+// where they cover least of the others and of `taken`. The letters of all are added to `taken`. False when
+// one stands so.
+bool PackInRowsOrColumns(DrawSurface& surface, std::span<PendingLabel> labels, const std::vector<Point>& room,
+                         std::vector<Rect>& taken) {
     const std::vector<PendingLabel> own(labels.begin(), labels.end());
     const std::size_t before = taken.size();
     int highest = 0;
     for (const PendingLabel& label : own) highest = std::max(highest, label.style.font.height);
-    const auto packs = [&](int height) {
+    // The labels packed `height` high in `order`: how many find no clear place.
+    const auto packIn = [&](int height, PackOrder order) {
         taken.resize(before);
         std::vector<std::size_t> crowded;
         for (std::size_t i = 0; i < labels.size(); ++i) {
             SetHeight(surface, labels[i], own[i].style, std::min(height, own[i].style.font.height));
-            const std::optional<Point> move = FindFirstClearPlace(labels[i].style.Box(), labels[i].text, room, taken);
+            const std::optional<Point> move =
+                FindFirstClearPlace(labels[i].style.Box(), labels[i].text, room, taken, order);
             if (!move) {
                 crowded.push_back(i);
                 continue;
@@ -235,25 +249,37 @@ bool PackInRows(DrawSurface& surface, std::span<PendingLabel> labels, const std:
             MoveBy(labels[i], *move);
             TakePlace(labels[i].style.Box(), taken);
         }
+        // A graha with no clear place stands on another text rather than on a graha, where it can.
+        std::vector<Rect> texts(taken.begin(), taken.begin() + static_cast<std::ptrdiff_t>(before));
+        std::vector<Rect> grahas(taken.begin() + static_cast<std::ptrdiff_t>(before), taken.end());
         for (const std::size_t i : crowded) {
-            MoveBy(labels[i], CrowdedPlace(labels[i], room, taken, {}));
+            MoveBy(labels[i], CrowdedPlace(labels[i], room, texts, grahas));
             TakePlace(labels[i].style.Box(), taken);
+            grahas.push_back(taken.back());
         }
-        return crowded.empty();
+        return crowded.size();
+    };
+    const auto packs = [&](int height) {
+        const std::size_t inRows = packIn(height, PackOrder::kRows);
+        if (inRows == 0) return true;
+        const std::size_t inColumns = packIn(height, PackOrder::kColumns);
+        if (inColumns > inRows) packIn(height, PackOrder::kRows);
+        return inColumns == 0;
     };
     return GreatestFittingHeight(highest, CrowdedTextHeight(highest), packs).has_value();
 }
 
 // Every label moved to a place in the cell's room. The lagna and the grahas claim the clear places first,
-// each near its slot, or, where that leaves one without, all packed in rows; they stand over one another
+// each near its slot, or, where that leaves one without, all packed in rows or columns; they stand over one another
 // only where the room cannot hold them apart even at the crowded height. The lesser labels follow in
 // order of importance: each at a clear place in its own font or the highest lower one that finds one,
 // else where it covers least of the other lesser texts but never on a graha's letters. Where the room is
 // too small, `wider` (the room reaching over the cell's lines, or the room itself) is tried before texts
-// are covered. Labels come back in the order they are drawn: the grahas last, over anything else.
+// are covered: for the grahas, and for the lesser labels too where `lesserReachOver`. Labels come back in
+// the order they are drawn: the grahas last, over anything else.
 std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingLabel> labels,
                                       const std::vector<Point>& room, const std::vector<Point>& wider,
-                                      const std::vector<Rect>& fixed) {
+                                      bool lesserReachOver, const std::vector<Rect>& fixed) {
     std::stable_sort(labels.begin(), labels.end(), [](const PendingLabel& a, const PendingLabel& b) {
         return ClaimOrder(a) < ClaimOrder(b);
     });
@@ -264,17 +290,18 @@ std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingL
     const std::span<PendingLabel> grahas(labels.begin(), lesser);
     if (!PlaceEachNearItsSlot(surface, grahas, room, taken)) {
         const std::vector<PendingLabel> own(grahas.begin(), grahas.end());
-        if (!PackInRows(surface, grahas, room, taken) && wider != room) {
+        if (!PackInRowsOrColumns(surface, grahas, room, taken) && wider != room) {
             taken.resize(fixed.size());
             std::copy(own.begin(), own.end(), grahas.begin());
             LowerToCrowdedHeight(surface, grahas);
-            PackInRows(surface, grahas, wider, taken);
+            PackInRowsOrColumns(surface, grahas, wider, taken);
         }
     }
 
     std::vector<Rect> grahaLetters;
     for (const PendingLabel& graha : grahas) grahaLetters.push_back(LetterBox(graha.style.Box()));
     std::vector<Rect> lesserTaken(taken.begin(), taken.begin() + static_cast<std::ptrdiff_t>(fixed.size()));
+    const std::vector<Point>& lesserWider = lesserReachOver ? wider : room;
     for (auto label = lesser; label != labels.end(); ++label) {
         const std::span<PendingLabel> one(label, 1);
         if (PlaceEachNearItsSlot(surface, one, room, taken)) {
@@ -282,8 +309,8 @@ std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingL
             continue;
         }
         LowerToCrowdedHeight(surface, one);
-        if (wider == room || !PlaceEachNearItsSlot(surface, one, wider, taken)) {
-            MoveBy(*label, CrowdedPlace(*label, wider, lesserTaken, grahaLetters));
+        if (lesserWider == room || !PlaceEachNearItsSlot(surface, one, lesserWider, taken)) {
+            MoveBy(*label, CrowdedPlace(*label, lesserWider, lesserTaken, grahaLetters));
             TakePlace(label->style.Box(), taken);
         }
         TakePlace(label->style.Box(), lesserTaken);
@@ -368,12 +395,13 @@ std::vector<Rect> DrawSignLabels(const SignLabelTarget& target, int sign, const 
     }
     const CPolygonRegion& cell = target.state.Region(pane, sign);
     const std::vector<Point> room = LabelRoom(cell, slots.area);
-    const bool smallest = !g_bPrinting && !slots.twoChart && g_dChartScale < kSmallestChartScale;
-    const std::vector<Point> wider = smallest ? WidenedRoom(room, kReachOverLines) : room;
+    const bool splitTab = !g_bPrinting && !slots.twoChart && g_dChartScale < kSplitTabChartScale;
+    const std::vector<Point> wider = splitTab ? WidenedRoom(room, kReachOverLines) : room;
     const std::vector<Rect> near = TextsNear(slots.fixed, cell, wider);
     FitToCell(target, labels, cell, near);
     std::vector<Rect> drawn;
-    for (const PendingLabel& label : PlaceInRoom(target.surface, std::move(labels), room, wider, near)) {
+    for (const PendingLabel& label : PlaceInRoom(target.surface, std::move(labels), room, wider,
+                                                            splitTab && g_dChartScale < kSmallestChartScale, near)) {
         DrawLabel(target, label);
         drawn.push_back(label.style.Box());
     }
