@@ -131,6 +131,29 @@ TEST_F(GrahasFirstTest, NoLesserLabelStandsOnTheGrahasOfTheBasicsCharts) {
     });
 }
 
+// A lesser label with no clear place stands where it covers least of the other lesser labels: in the
+// Basics charts of the crowded birth, whose small cells hold many such labels, no lesser label has half
+// its letters under another's, as when labels with no place are heaped on one spot.
+TEST_F(GrahasFirstTest, LesserLabelsWithNoClearPlaceSpreadOverTheirCell) {
+    ForEachBasicsDrawing([](const MainWindowScreen&, const LabelLayoutSurface& drawn, CChartView& view) {
+        const std::vector<bool> graha = GrahaTexts(view, DrawnPanes(view), drawn);
+        const auto& texts = drawn.texts;
+        const auto lesser = [&](std::size_t i) {
+            return !graha[i] && texts[i].text.size() <= kLongestLabel && IsLesserChartLabel(texts[i].text);
+        };
+        std::vector<std::string> heaped;
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            for (std::size_t j = 0; j < texts.size(); ++j)
+                if (j != i && lesser(i) && lesser(j) && CoveredShare(texts[i].letters, texts[j].letters) >= 0.5) {
+                    std::ostringstream what;
+                    what << texts[i].text << " at " << texts[i].letters.left() << "," << texts[i].letters.top()
+                         << " under " << texts[j].text;
+                    heaped.push_back(what.str());
+                }
+        EXPECT_EQ(heaped, std::vector<std::string>{});
+    });
+}
+
 // In each ring of the Sudarsana, on the crowded birth, the lagna and every graha written with capitals 5
 // pixels high or more, no line of the figure through its letters and no other text's letters on them.
 TEST_F(GrahasFirstTest, TheSudarsanaWritesACrowdedSectorsGrahasLegibleAndClear) {
