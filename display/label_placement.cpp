@@ -188,7 +188,8 @@ std::vector<Point> WidenedRoom(const std::vector<Point>& room, int by) {
     std::vector<Point> corners; // without repeated corners
     for (const Point& p : room)
         if (corners.empty() || p.x != corners.back().x || p.y != corners.back().y) corners.push_back(p);
-    while (corners.size() > 1 && corners.front().x == corners.back().x && corners.front().y == corners.back().y)
+    while (corners.size() > 1 && corners.front().x == corners.back().x &&
+           corners.front().y == corners.back().y)
         corners.pop_back();
     const std::size_t n = corners.size();
     long long area = 0; // twice the signed area
@@ -244,8 +245,9 @@ std::optional<Point> FindClearPlace(const Rect& extent, std::string_view text, s
     return std::nullopt;
 }
 
-std::optional<Point> FindFirstClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
-                                         std::span<const Rect> taken, PackOrder order) {
+std::optional<Point> FindFirstClearPlace(const Rect& extent, std::string_view text,
+                                         std::span<const Point> room, std::span<const Rect> taken,
+                                         PackOrder order) {
     int reach = 0;
     std::optional<MoveRows> rows = MovesIn(extent, text, room, taken, reach);
     if (!rows) return std::nullopt;

@@ -41,8 +41,9 @@ enum class PackOrder { kRows, kColumns };
 // The move to the top place inside `room` that is clear as FindClearPlace has it, the leftmost of that
 // row (by rows), or to the leftmost such place, the top one of that column (by columns): labels placed one
 // after another this way pack the room in that order. Nothing when none is clear.
-std::optional<Point> FindFirstClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
-                                         std::span<const Rect> taken, PackOrder order = PackOrder::kRows);
+std::optional<Point> FindFirstClearPlace(const Rect& extent, std::string_view text,
+                                         std::span<const Point> room, std::span<const Rect> taken,
+                                         PackOrder order = PackOrder::kRows);
 // The move to the place inside `room` (its ink clear of the room's edges, as FindClearPlace has it) where
 // the label's letters cover the least of `taken`, the nearest of such places, its letters kept off every
 // box of `kept` (texts it may not stand on); nothing when its ink fits nowhere in the room off them. For a

@@ -200,8 +200,8 @@ Point CrowdedPlace(const PendingLabel& label, const std::vector<Point>& room, co
 // Each label at the clear place nearest its slot, in its own font or else the highest lower one that finds
 // one, down to the crowded height; its letters added to `taken`. False when one finds none, the labels
 // and `taken` then as they were.
-bool PlaceEachNearItsSlot(DrawSurface& surface, std::span<PendingLabel> labels, const std::vector<Point>& room,
-                          std::vector<Rect>& taken) {
+bool PlaceEachNearItsSlot(DrawSurface& surface, std::span<PendingLabel> labels,
+                          const std::vector<Point>& room, std::vector<Rect>& taken) {
     const std::vector<PendingLabel> own(labels.begin(), labels.end());
     const std::size_t before = taken.size();
     for (PendingLabel& label : labels) {
@@ -270,8 +270,8 @@ bool PackInRowsOrColumns(DrawSurface& surface, std::span<PendingLabel> labels, c
 }
 
 // Every label moved to a place in the cell's room. The lagna and the grahas claim the clear places first,
-// each near its slot, or, where that leaves one without, all packed in rows or columns; they stand over one another
-// only where the room cannot hold them apart even at the crowded height. The lesser labels follow in
+// each near its slot, or, where that leaves one without, all packed in rows or columns; they stand over one
+// another only where the room cannot hold them apart even at the crowded height. The lesser labels follow in
 // order of importance: each at a clear place in its own font or the highest lower one that finds one,
 // else where it covers least of the other lesser texts but never on a graha's letters. Where the room is
 // too small, `wider` (the room reaching over the cell's lines, or the room itself) is tried before texts
@@ -401,7 +401,7 @@ std::vector<Rect> DrawSignLabels(const SignLabelTarget& target, int sign, const 
     FitToCell(target, labels, cell, near);
     std::vector<Rect> drawn;
     for (const PendingLabel& label : PlaceInRoom(target.surface, std::move(labels), room, wider,
-                                                            splitTab && g_dChartScale < kSmallestChartScale, near)) {
+                                                 splitTab && g_dChartScale < kSmallestChartScale, near)) {
         DrawLabel(target, label);
         drawn.push_back(label.style.Box());
     }

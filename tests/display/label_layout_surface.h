@@ -159,7 +159,8 @@ enum class LesserLabels { kKeepLegibleHeight, kMayGoLower };
 // ("As", "Su", "(Sa)"), nor a sign number.
 inline bool IsLesserChartLabel(const std::string& text) {
     if (text.empty() || text.find_first_not_of("0123456789") == std::string::npos) return false;
-    const std::string bare = text.front() == '(' && text.back() == ')' ? text.substr(1, text.size() - 2) : text;
+    const std::string bare =
+        text.front() == '(' && text.back() == ')' ? text.substr(1, text.size() - 2) : text;
     for (int body = 0; body < kLabelledBodies; ++body)
         if (bare == g_pszPlanetNamesAlt[body]) return false;
     return true;

@@ -39,8 +39,9 @@ TEST_F(EveryBodyDrawnTest, EveryChartPaneDrawsEveryBodyInItsSignsCell) {
                 LabelLayoutSurface drawn;
                 view->OnDraw(drawn);
                 EXPECT_EQ(MissingLabels(*view, DrawnPanes(*view), drawn), std::vector<std::string>{});
-                EXPECT_EQ(LayoutFaults(drawn, TextSpacing::kLettersMayTouch, crowding, LesserLabels::kMayGoLower),
-                          std::vector<std::string>{});
+                EXPECT_EQ(
+                    LayoutFaults(drawn, TextSpacing::kLettersMayTouch, crowding, LesserLabels::kMayGoLower),
+                    std::vector<std::string>{});
             }
         }
     }

@@ -30,7 +30,8 @@ double CoveredShare(const QRectF& own, const QRectF& other) {
 
 // The drawn texts of the lagna and the grahas of `panes`, by their index in `drawn`: the text of each
 // graha's label in the cell of its sign.
-std::vector<bool> GrahaTexts(CChartView& view, const std::vector<int>& panes, const LabelLayoutSurface& drawn) {
+std::vector<bool> GrahaTexts(CChartView& view, const std::vector<int>& panes,
+                             const LabelLayoutSurface& drawn) {
     std::vector<bool> graha(drawn.texts.size(), false);
     for (const int pane : panes) {
         const CChart* chart = view.PaneChart(pane);
@@ -89,8 +90,8 @@ class GrahasFirstTest : public MainWindowTest {
 protected:
     // Each birth's Basics charts drawn in each style on each screen: `check`(screen, drawing, view).
     template <class Check> void ForEachBasicsDrawing(Check check) {
-        for (const auto& [name, text] : {std::pair{"crowded", &kCrowdedBirthText},
-                                         std::pair{"spread", &kChennaiChartText}}) {
+        for (const auto& [name, text] :
+             {std::pair{"crowded", &kCrowdedBirthText}, std::pair{"spread", &kChennaiChartText}}) {
             const DocumentStatus status = m_document.ReadChartText(*text, std::string(name) + ".tvd");
             ASSERT_TRUE(status.ok()) << status.error;
             for (const MainWindowScreen& screen : {kSmallScreen, kLargeScreen}) {
@@ -102,8 +103,9 @@ protected:
                     auto* view = dynamic_cast<CChartView*>(node->m_pWnd.data());
                     ASSERT_NE(view, nullptr);
                     Show(node);
-                    SCOPED_TRACE(testing::Message() << name << " birth, style " << style << ", window "
-                                                    << screen.window.width() << " x " << screen.window.height());
+                    SCOPED_TRACE(testing::Message()
+                                 << name << " birth, style " << style << ", window " << screen.window.width()
+                                 << " x " << screen.window.height());
                     LabelLayoutSurface drawn;
                     view->OnDraw(drawn);
                     ASSERT_EQ(DrawnPanes(*view).size(), 12u);
@@ -123,12 +125,15 @@ constexpr unsigned kMostCoveredByLesser[2] = {6, 1}; // smaller window, larger w
 constexpr unsigned kMostCoveredByGrahas[2] = {8, 2};
 
 TEST_F(GrahasFirstTest, NoLesserLabelStandsOnTheGrahasOfTheBasicsCharts) {
-    ForEachBasicsDrawing([](const MainWindowScreen& screen, const LabelLayoutSurface& drawn, CChartView& view) {
-        const int large = screen.window.width() == kLargeScreen.window.width() ? 1 : 0;
-        const Covers covers = GrahasCovered(drawn, GrahaTexts(view, DrawnPanes(view), drawn));
-        EXPECT_LE(covers.byLesser.size(), kMostCoveredByLesser[large]) << testing::PrintToString(covers.byLesser);
-        EXPECT_LE(covers.byGrahas.size(), kMostCoveredByGrahas[large]) << testing::PrintToString(covers.byGrahas);
-    });
+    ForEachBasicsDrawing(
+        [](const MainWindowScreen& screen, const LabelLayoutSurface& drawn, CChartView& view) {
+            const int large = screen.window.width() == kLargeScreen.window.width() ? 1 : 0;
+            const Covers covers = GrahasCovered(drawn, GrahaTexts(view, DrawnPanes(view), drawn));
+            EXPECT_LE(covers.byLesser.size(), kMostCoveredByLesser[large])
+                << testing::PrintToString(covers.byLesser);
+            EXPECT_LE(covers.byGrahas.size(), kMostCoveredByGrahas[large])
+                << testing::PrintToString(covers.byGrahas);
+        });
 }
 
 // A lesser label with no clear place stands where it covers least of the other lesser labels: in the
@@ -144,10 +149,11 @@ TEST_F(GrahasFirstTest, LesserLabelsWithNoClearPlaceSpreadOverTheirCell) {
         std::vector<std::string> heaped;
         for (std::size_t i = 0; i < texts.size(); ++i)
             for (std::size_t j = 0; j < texts.size(); ++j)
-                if (j != i && lesser(i) && lesser(j) && CoveredShare(texts[i].letters, texts[j].letters) >= 0.5) {
+                if (j != i && lesser(i) && lesser(j) &&
+                    CoveredShare(texts[i].letters, texts[j].letters) >= 0.5) {
                     std::ostringstream what;
-                    what << texts[i].text << " at " << texts[i].letters.left() << "," << texts[i].letters.top()
-                         << " under " << texts[j].text;
+                    what << texts[i].text << " at " << texts[i].letters.left() << ","
+                         << texts[i].letters.top() << " under " << texts[j].text;
                     heaped.push_back(what.str());
                 }
         EXPECT_EQ(heaped, std::vector<std::string>{});
@@ -168,19 +174,21 @@ TEST_F(GrahasFirstTest, TheSudarsanaWritesACrowdedSectorsGrahasLegibleAndClear) 
         ASSERT_TRUE(pane->RunCommand(g_chakraGroups[kGroupPlanets].command));
         LabelLayoutSurface drawn;
         pane->OnDraw(drawn);
-        const std::vector<ChakraLabel> grahas = ChakraGroupLabels(
-            kGroupPlanets, *m_document.m_pCurrentChart, true, g_sudarsanaSettings.vargaForBodies);
+        const std::vector<ChakraLabel> grahas = ChakraGroupLabels(kGroupPlanets, *m_document.m_pCurrentChart,
+                                                                  true, g_sudarsanaSettings.vargaForBodies);
         for (const ChakraLabel& graha : grahas) {
             int written = 0;
             for (std::size_t i = 0; i < drawn.texts.size(); ++i) {
                 const LabelLayoutSurface::Text& t = drawn.texts[i];
                 if (t.text != graha.text) continue;
                 ++written;
-                EXPECT_GE(t.letters.height(), 5.0) << t.text << " at " << t.letters.left() << "," << t.letters.top();
+                EXPECT_GE(t.letters.height(), 5.0)
+                    << t.text << " at " << t.letters.left() << "," << t.letters.top();
                 for (const LabelLayoutSurface::Stroke& s : drawn.strokes)
                     EXPECT_FALSE(StrokeCrosses(s, t.letters))
-                        << t.text << " at " << t.letters.left() << "," << t.letters.top() << " crossed by the line "
-                        << s.from.x << "," << s.from.y << "-" << s.to.x << "," << s.to.y;
+                        << t.text << " at " << t.letters.left() << "," << t.letters.top()
+                        << " crossed by the line " << s.from.x << "," << s.from.y << "-" << s.to.x << ","
+                        << s.to.y;
                 for (std::size_t j = 0; j < drawn.texts.size(); ++j)
                     EXPECT_TRUE(j == i || !t.letters.intersects(drawn.texts[j].letters))
                         << t.text << " at " << t.letters.left() << "," << t.letters.top() << " under "
