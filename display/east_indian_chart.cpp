@@ -62,7 +62,14 @@ void DrawEastCells(DrawSurface& surface, ChartDrawState& state, const Rect& area
         CPolygonRegion& region = state.Region(pane, sign);
         SetCellPolygon(region, EastCellShape(sign), square.left, square.top, square.right, square.bottom);
         FillRasiHighlight(surface, state, region, pane, sign);
-        DrawSignLabels(target, sign, slotsOf(sign, square, w, h));
+    }
+    // The labels once every cell is filled: a label may reach over a small cell's lines.
+    std::vector<Rect> drawn;
+    for (int sign = 0; sign < 12; ++sign) {
+        CellSlots slots = slotsOf(sign, EastGridSquare(area, sign), w, h);
+        slots.fixed.insert(slots.fixed.end(), drawn.begin(), drawn.end());
+        const std::vector<Rect> labels = DrawSignLabels(target, sign, slots);
+        drawn.insert(drawn.end(), labels.begin(), labels.end());
     }
 }
 

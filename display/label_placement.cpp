@@ -1,6 +1,7 @@
 #include "display/label_placement.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <utility>
@@ -77,12 +78,6 @@ public:
         }
         if (x > std::min(to, row.high)) return std::nullopt;
         return static_cast<int>(x);
-    }
-    // The moves dx of row `dy` at which the label's ink lies inside the room, whatever it covers (none
-    // when the first is past the last).
-    std::pair<long long, long long> InRoom(int dy) {
-        const Row& row = RowAt(dy);
-        return {row.low, row.high};
     }
     // Whether row `dy` has a clear move anywhere.
     bool AnyFree(int dy) {
@@ -189,6 +184,42 @@ std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rec
     return room;
 }
 
+std::vector<Point> WidenedRoom(const std::vector<Point>& room, int by) {
+    std::vector<Point> corners; // without repeated corners
+    for (const Point& p : room)
+        if (corners.empty() || p.x != corners.back().x || p.y != corners.back().y) corners.push_back(p);
+    while (corners.size() > 1 && corners.front().x == corners.back().x &&
+           corners.front().y == corners.back().y)
+        corners.pop_back();
+    const std::size_t n = corners.size();
+    long long area = 0; // twice the signed area
+    for (std::size_t i = 0; i < n; ++i) area += Side(Point{}, corners[i], corners[(i + 1) % n]);
+    if (n < 3 || area == 0) return room;
+    const double turn = area > 0 ? 1.0 : -1.0;
+    // Each edge's line moved outward, then each corner where the moved lines of its two edges meet.
+    struct Line {
+        double x, y, dx, dy;
+    };
+    std::vector<Line> lines;
+    for (std::size_t i = 0; i < n; ++i) {
+        const Point a = corners[i], b = corners[(i + 1) % n];
+        const double dx = b.x - a.x, dy = b.y - a.y, length = std::hypot(dx, dy);
+        // The outward normal: to the right of the edge for a room whose corners run with positive area.
+        const double nx = turn * dy / length, ny = -turn * dx / length;
+        lines.push_back({a.x + nx * by, a.y + ny * by, dx, dy});
+    }
+    std::vector<Point> widened;
+    for (std::size_t i = 0; i < n; ++i) {
+        const Line& p = lines[(i + n - 1) % n];
+        const Line& q = lines[i];
+        const double across = p.dx * q.dy - p.dy * q.dx;
+        const double t = across == 0 ? 1.0 : ((q.x - p.x) * q.dy - (q.y - p.y) * q.dx) / across;
+        widened.push_back(Point{static_cast<int>(std::lround(p.x + t * p.dx)),
+                                static_cast<int>(std::lround(p.y + t * p.dy))});
+    }
+    return widened;
+}
+
 std::optional<Point> FindClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
                                     std::span<const Rect> taken) {
     int reach = 0;
@@ -214,29 +245,49 @@ std::optional<Point> FindClearPlace(const Rect& extent, std::string_view text, s
     return std::nullopt;
 }
 
-std::optional<Point> FindLeastCoveredPlace(const Rect& extent, std::string_view text,
-                                           std::span<const Point> room, std::span<const Rect> taken) {
+std::optional<Point> FindFirstClearPlace(const Rect& extent, std::string_view text,
+                                         std::span<const Point> room, std::span<const Rect> taken,
+                                         PackOrder order) {
     int reach = 0;
-    std::optional<MoveRows> rows = MovesIn(extent, text, room, {}, reach);
+    std::optional<MoveRows> rows = MovesIn(extent, text, room, taken, reach);
     if (!rows) return std::nullopt;
-    const Rect kept = Grown(LetterBox(extent), kLabelClearance);
+    if (order == PackOrder::kRows) {
+        for (int dy = -reach; dy <= reach; ++dy)
+            if (const std::optional<int> dx = rows->FirstFree(dy, -reach, reach)) return Point{*dx, dy};
+        return std::nullopt;
+    }
+    // The least dx clear in any row, the top row of those.
+    std::optional<Point> first;
+    for (int dy = -reach; dy <= reach; ++dy)
+        if (const std::optional<int> dx = rows->FirstFree(dy, -reach, first ? first->x - 1 : reach))
+            first = Point{*dx, dy};
+    return first;
+}
+
+std::optional<Point> FindLeastCoveredPlace(const Rect& extent, std::string_view text,
+                                           std::span<const Point> room, std::span<const Rect> taken,
+                                           std::span<const Rect> kept) {
+    int reach = 0;
+    std::optional<MoveRows> rows = MovesIn(extent, text, room, kept, reach);
+    if (!rows) return std::nullopt;
+    const Rect letters = Grown(LetterBox(extent), kLabelClearance);
     std::optional<Point> best;
     long long bestCover = 0;
     int bestDistance = 0;
     for (int dy = -reach; dy <= reach; ++dy) {
-        const auto [low, high] = rows->InRoom(dy);
-        for (long long x = std::max<long long>(low, -reach); x <= std::min<long long>(high, reach); ++x) {
-            const int dx = static_cast<int>(x);
+        for (std::optional<int> dx = rows->FirstFree(dy, -reach, reach); dx;
+             dx = *dx < reach ? rows->FirstFree(dy, *dx + 1, reach) : std::nullopt) {
             long long cover = 0;
             for (const Rect& t : taken) {
                 const long long across =
-                    std::min(kept.right + dx, t.right) - std::max(kept.left + dx, t.left);
-                const long long down = std::min(kept.bottom + dy, t.bottom) - std::max(kept.top + dy, t.top);
+                    std::min(letters.right + *dx, t.right) - std::max(letters.left + *dx, t.left);
+                const long long down =
+                    std::min(letters.bottom + dy, t.bottom) - std::max(letters.top + dy, t.top);
                 if (across > 0 && down > 0) cover += across * down;
             }
-            const int distance = std::max(std::abs(dx), std::abs(dy));
+            const int distance = std::max(std::abs(*dx), std::abs(dy));
             if (!best || cover < bestCover || (cover == bestCover && distance < bestDistance)) {
-                best = Point{dx, dy};
+                best = Point{*dx, dy};
                 bestCover = cover;
                 bestDistance = distance;
             }

@@ -25,6 +25,8 @@ Rect InkBox(const Rect& extent);
 
 // The room labels stay in: the convex `cell` cut to `area` when one is given.
 std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rect>& area);
+// The convex `room` with every edge moved `by` pixels outward; `room` itself when it has no area.
+std::vector<Point> WidenedRoom(const std::vector<Point>& room, int by);
 
 // The move (x, y) that takes a label, `text` taking `extent`, to the nearest place inside `room` where its
 // ink (down to the baseline, or below it for a bracket or a descending letter; a pixel wider either side)
@@ -33,11 +35,22 @@ std::vector<Point> LabelRoom(const CPolygonRegion& cell, const std::optional<Rec
 // room has no such place.
 std::optional<Point> FindClearPlace(const Rect& extent, std::string_view text, std::span<const Point> room,
                                     std::span<const Rect> taken);
+// How labels placed one after another fill a room: row by row from the top, or column by column from the
+// left.
+enum class PackOrder { kRows, kColumns };
+// The move to the top place inside `room` that is clear as FindClearPlace has it, the leftmost of that
+// row (by rows), or to the leftmost such place, the top one of that column (by columns): labels placed one
+// after another this way pack the room in that order. Nothing when none is clear.
+std::optional<Point> FindFirstClearPlace(const Rect& extent, std::string_view text,
+                                         std::span<const Point> room, std::span<const Rect> taken,
+                                         PackOrder order = PackOrder::kRows);
 // The move to the place inside `room` (its ink clear of the room's edges, as FindClearPlace has it) where
-// the label's letters cover the least of `taken`, the nearest of such places; nothing when its ink fits
-// nowhere in the room. For a label with no clear place.
+// the label's letters cover the least of `taken`, the nearest of such places, its letters kept off every
+// box of `kept` (texts it may not stand on); nothing when its ink fits nowhere in the room off them. For a
+// label with no clear place.
 std::optional<Point> FindLeastCoveredPlace(const Rect& extent, std::string_view text,
-                                           std::span<const Point> room, std::span<const Rect> taken);
+                                           std::span<const Point> room, std::span<const Rect> taken,
+                                           std::span<const Rect> kept = {});
 // Adds the letters of a label whose text takes `extent` to `taken`, grown by the clearance.
 void TakePlace(const Rect& extent, std::vector<Rect>& taken);
 

@@ -100,9 +100,11 @@ void DrawNorthCells(DrawSurface& surface, ChartDrawState& state, const Rect& squ
         slots.push_back(eachCell(sign, k, cell));
         numbers.insert(numbers.end(), slots.back().fixed.begin(), slots.back().fixed.end());
     }
+    std::vector<Rect>& drawn = numbers; // and the labels of the cells drawn
     for (int sign = 0; sign < 12; ++sign) {
-        slots[sign].fixed = numbers;
-        DrawSignLabels(target, sign, slots[sign]);
+        slots[sign].fixed = drawn;
+        const std::vector<Rect> labels = DrawSignLabels(target, sign, slots[sign]);
+        drawn.insert(drawn.end(), labels.begin(), labels.end());
     }
 }
 

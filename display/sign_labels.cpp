@@ -1,6 +1,8 @@
 #include "display/sign_labels.h"
 
 #include <algorithm>
+#include <limits>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,17 @@ constexpr double kSelectedFactor = 1.33;      // a selected planet is drawn larg
 constexpr int kLabelInset = 2;
 // A label's font is at most this many slot heights tall, so that neighbouring slots stay readable.
 constexpr double kLargestFontPerSlot = 1.3;
+// Charts drawn at less than this scale are the smallest on screen (the twelve charts of a split tab on a
+// 1366 x 768 screen, at about 0.28): their cells, 17 to 25 pixels across, hold one or two labels apart.
+constexpr double kSmallestChartScale = 0.3;
+// Charts drawn at less than this scale are the twelve charts of a split tab on a screen up to 1600 x 1000:
+// a small cell of theirs (a North Indian triangle 30 pixels high) holds no more than five or six grahas
+// apart at the crowded height.
+constexpr double kSplitTabChartScale = 0.4;
+// Pixels a label of a crowded cell may reach over the cell's lines (the grahas in the twelve charts of a
+// split tab, every label in the smallest charts): less than half the height of its letters at the crowded
+// height, so that its middle stays in its cell.
+constexpr int kReachOverLines = 3;
 
 // The planet whose hit rectangle and highlight a body stands for: 0-9 themselves, the graha arudhas
 // 83-91 their planet 1-9; -1 for every other body.
@@ -70,10 +83,21 @@ struct PendingLabel {
     bool small = false; // a label of the small slots
 };
 
+// The lagna and the nine grahas themselves; their arudhas and every other point are lesser labels.
+bool IsGraha(const PendingLabel& label) {
+    return label.planet >= 0 && label.planet == label.body;
+}
+
+// The least height a crowded label is lowered to from `height`: a lesser label goes lower than a graha
+// rather than stand on one.
+int CrowdedHeightOf(const PendingLabel& label, int height) {
+    return CrowdedTextHeight(height, IsGraha(label) ? kCrowdedTextHeight : kLesserCrowdedTextHeight);
+}
+
 // The order in which labels claim the clear places of a cell: the lagna and the nine grahas, their
 // arudhas, the other points, the small labels.
 int ClaimOrder(const PendingLabel& label) {
-    if (label.planet >= 0) return label.planet == label.body ? 0 : 1; // a graha arudha stands for its planet
+    if (label.planet >= 0) return IsGraha(label) ? 0 : 1; // a graha arudha stands for its planet
     return label.small ? 3 : 2;
 }
 
@@ -137,42 +161,181 @@ Point MoveToMiddle(const Rect& box, const std::vector<Point>& room) {
                  static_cast<int>(y / count) - (box.top + box.bottom) / 2};
 }
 
-// Every label moved to a clear place in the cell's room, the most important first: in its own font,
-// else in the highest lower one that finds a place, down to the crowded height. A label that finds none
-// even so is drawn in the crowded font over what is there, at the place of the room (off its lines)
-// where it covers least, the nearest to its slot; centred on a room too small for it. Labels come back in the
-// order they claimed their places.
+// The label `height` pixels high, measured where its slot puts it (`own` is its style there).
+void SetHeight(DrawSurface& surface, PendingLabel& label, const TextStyle& own, int height) {
+    label.style = own;
+    if (height == own.font.height) return;
+    label.style.font = FontOfHeight(own.font, height);
+    MeasureStyledText(surface, label.text, label.style);
+}
+
+void MoveBy(PendingLabel& label, Point move) {
+    label.style.SetBox(Moved(label.style.Box(), move));
+}
+
+// The labels lowered to the crowded height, each measured where its slot puts it: only a crowded label
+// reaches over a cell's lines.
+void LowerToCrowdedHeight(DrawSurface& surface, std::span<PendingLabel> labels) {
+    for (PendingLabel& label : labels) {
+        const TextStyle own = label.style;
+        SetHeight(surface, label, own, CrowdedHeightOf(label, own.font.height));
+    }
+}
+
+// Where the room is too crowded for a label to stand clear: where it covers least of `taken`, off the
+// letters of `kept`; where it covers least of `taken` and `kept` when the room has no such place; centred
+// on a room too small for it. Nothing is dropped.
+Point CrowdedPlace(const PendingLabel& label, const std::vector<Point>& room, const std::vector<Rect>& taken,
+                   const std::vector<Rect>& kept) {
+    const Rect box = label.style.Box();
+    if (auto move = FindLeastCoveredPlace(box, label.text, room, taken, kept)) return *move;
+    if (!kept.empty()) {
+        std::vector<Rect> all = taken;
+        all.insert(all.end(), kept.begin(), kept.end());
+        if (auto move = FindLeastCoveredPlace(box, label.text, room, all)) return *move;
+    }
+    return MoveToMiddle(box, room);
+}
+
+// Each label at the clear place nearest its slot, in its own font or else the highest lower one that finds
+// one, down to the crowded height; its letters added to `taken`. False when one finds none, the labels
+// and `taken` then as they were.
+bool PlaceEachNearItsSlot(DrawSurface& surface, std::span<PendingLabel> labels,
+                          const std::vector<Point>& room, std::vector<Rect>& taken) {
+    const std::vector<PendingLabel> own(labels.begin(), labels.end());
+    const std::size_t before = taken.size();
+    for (PendingLabel& label : labels) {
+        const TextStyle style = label.style;
+        std::optional<Point> move;
+        const auto fits = [&](int height) {
+            SetHeight(surface, label, style, height);
+            move = FindClearPlace(label.style.Box(), label.text, room, taken);
+            return move.has_value();
+        };
+        if (!GreatestFittingHeight(style.font.height, CrowdedHeightOf(label, style.font.height), fits)) {
+            std::copy(own.begin(), own.end(), labels.begin());
+            taken.resize(before);
+            return false;
+        }
+        MoveBy(label, *move);
+        TakePlace(label.style.Box(), taken);
+    }
+    return true;
+}
+
+// The labels packed from the top left of the room, each at the first clear place in rows or, where rows
+// leave one without, in columns, all in one height: the highest at which every one finds a place, down to
+// the crowded height. Labels that find none even at that height (in the order that leaves fewer so) stand
+// where they cover least of the others and of `taken`. The letters of all are added to `taken`. False when
+// one stands so.
+bool PackInRowsOrColumns(DrawSurface& surface, std::span<PendingLabel> labels, const std::vector<Point>& room,
+                         std::vector<Rect>& taken) {
+    const std::vector<PendingLabel> own(labels.begin(), labels.end());
+    const std::size_t before = taken.size();
+    int highest = 0;
+    for (const PendingLabel& label : own) highest = std::max(highest, label.style.font.height);
+    // The labels packed `height` high in `order`: how many find no clear place.
+    const auto packIn = [&](int height, PackOrder order) {
+        taken.resize(before);
+        std::vector<std::size_t> crowded;
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            SetHeight(surface, labels[i], own[i].style, std::min(height, own[i].style.font.height));
+            const std::optional<Point> move =
+                FindFirstClearPlace(labels[i].style.Box(), labels[i].text, room, taken, order);
+            if (!move) {
+                crowded.push_back(i);
+                continue;
+            }
+            MoveBy(labels[i], *move);
+            TakePlace(labels[i].style.Box(), taken);
+        }
+        // A graha with no clear place stands on another text rather than on a graha, where it can.
+        std::vector<Rect> texts(taken.begin(), taken.begin() + static_cast<std::ptrdiff_t>(before));
+        std::vector<Rect> grahas(taken.begin() + static_cast<std::ptrdiff_t>(before), taken.end());
+        for (const std::size_t i : crowded) {
+            MoveBy(labels[i], CrowdedPlace(labels[i], room, texts, grahas));
+            TakePlace(labels[i].style.Box(), taken);
+            grahas.push_back(taken.back());
+        }
+        return crowded.size();
+    };
+    const auto packs = [&](int height) {
+        const std::size_t inRows = packIn(height, PackOrder::kRows);
+        if (inRows == 0) return true;
+        const std::size_t inColumns = packIn(height, PackOrder::kColumns);
+        if (inColumns > inRows) packIn(height, PackOrder::kRows);
+        return inColumns == 0;
+    };
+    return GreatestFittingHeight(highest, CrowdedTextHeight(highest), packs).has_value();
+}
+
+// Every label moved to a place in the cell's room. The lagna and the grahas claim the clear places first,
+// each near its slot, or, where that leaves one without, all packed in rows or columns; they stand over one
+// another only where the room cannot hold them apart even at the crowded height. The lesser labels follow in
+// order of importance: each at a clear place in its own font or the highest lower one that finds one,
+// else where it covers least of the other lesser texts but never on a graha's letters. Where the room is
+// too small, `wider` (the room reaching over the cell's lines, or the room itself) is tried before texts
+// are covered: for the grahas, and for the lesser labels too where `lesserReachOver`. Labels come back in
+// the order they are drawn: the grahas last, over anything else.
 std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingLabel> labels,
-                                      const CPolygonRegion& cell, const CellSlots& slots) {
+                                      const std::vector<Point>& room, const std::vector<Point>& wider,
+                                      bool lesserReachOver, const std::vector<Rect>& fixed) {
     std::stable_sort(labels.begin(), labels.end(), [](const PendingLabel& a, const PendingLabel& b) {
         return ClaimOrder(a) < ClaimOrder(b);
     });
     std::vector<Rect> taken;
-    for (const Rect& text : slots.fixed) taken.push_back(LetterBox(text));
-    const std::vector<Point> room = LabelRoom(cell, slots.area);
-    for (PendingLabel& label : labels) {
-        const TextStyle own = label.style;
-        std::optional<Point> move;
-        // The label `height` pixels high, measured where its slot puts it, and its place if it finds one.
-        const auto fits = [&](int height) {
-            label.style = own;
-            if (height != own.font.height) {
-                label.style.font = FontOfHeight(own.font, height);
-                MeasureStyledText(surface, label.text, label.style);
-            }
-            move = FindClearPlace(label.style.Box(), label.text, room, taken);
-            return move.has_value();
-        };
-        GreatestFittingHeight(own.font.height, CrowdedTextHeight(own.font.height), fits);
-        // Over other texts, covering as little of them as it can, though inside the room and off its lines
-        // where it fits there.
-        if (!move) move = FindLeastCoveredPlace(label.style.Box(), label.text, room, taken);
-        // A room too small for it even so: the label centred on it.
-        if (!move) move = MoveToMiddle(label.style.Box(), room);
-        label.style.SetBox(Moved(label.style.Box(), *move));
-        TakePlace(label.style.Box(), taken);
+    for (const Rect& text : fixed) taken.push_back(LetterBox(text));
+    const auto lesser =
+        std::find_if(labels.begin(), labels.end(), [](const PendingLabel& l) { return !IsGraha(l); });
+    const std::span<PendingLabel> grahas(labels.begin(), lesser);
+    if (!PlaceEachNearItsSlot(surface, grahas, room, taken)) {
+        const std::vector<PendingLabel> own(grahas.begin(), grahas.end());
+        if (!PackInRowsOrColumns(surface, grahas, room, taken) && wider != room) {
+            taken.resize(fixed.size());
+            std::copy(own.begin(), own.end(), grahas.begin());
+            LowerToCrowdedHeight(surface, grahas);
+            PackInRowsOrColumns(surface, grahas, wider, taken);
+        }
     }
+
+    std::vector<Rect> grahaLetters;
+    for (const PendingLabel& graha : grahas) grahaLetters.push_back(LetterBox(graha.style.Box()));
+    std::vector<Rect> lesserTaken(taken.begin(), taken.begin() + static_cast<std::ptrdiff_t>(fixed.size()));
+    const std::vector<Point>& lesserWider = lesserReachOver ? wider : room;
+    for (auto label = lesser; label != labels.end(); ++label) {
+        const std::span<PendingLabel> one(label, 1);
+        if (PlaceEachNearItsSlot(surface, one, room, taken)) {
+            TakePlace(label->style.Box(), lesserTaken);
+            continue;
+        }
+        LowerToCrowdedHeight(surface, one);
+        if (lesserWider == room || !PlaceEachNearItsSlot(surface, one, lesserWider, taken)) {
+            MoveBy(*label, CrowdedPlace(*label, lesserWider, lesserTaken, grahaLetters));
+            TakePlace(label->style.Box(), taken);
+        }
+        TakePlace(label->style.Box(), lesserTaken);
+    }
+    std::reverse(labels.begin(), labels.end());
     return labels;
+}
+
+// The texts of `texts` that reach into the bounds of `cell` or `room`, a pixel round them: no other
+// text stands in a label's way.
+std::vector<Rect> TextsNear(const std::vector<Rect>& texts, const CPolygonRegion& cell,
+                            const std::vector<Point>& room) {
+    Rect bounds{std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
+                std::numeric_limits<int>::min(), std::numeric_limits<int>::min()};
+    const auto take = [&](Point p) {
+        bounds = Rect{std::min(bounds.left, p.x - 1), std::min(bounds.top, p.y - 1),
+                      std::max(bounds.right, p.x + 1), std::max(bounds.bottom, p.y + 1)};
+    };
+    for (int i = 0; i < cell.Count(); ++i) take(cell[i]);
+    for (const Point& p : room) take(p);
+    std::vector<Rect> near;
+    for (const Rect& t : texts)
+        if (t.left < bounds.right && bounds.left < t.right && t.top < bounds.bottom && bounds.top < t.bottom)
+            near.push_back(t);
+    return near;
 }
 
 } // namespace
@@ -181,7 +344,7 @@ bool TakesSmallSlot(int body) {
     return (body >= 48 && body <= 58) || (body >= 60 && body <= 82);
 }
 
-void DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& slots) {
+std::vector<Rect> DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& slots) {
     const CChart& chart = target.chart;
     const int pane = target.pane;
     int mainCount = 0;
@@ -231,7 +394,16 @@ void DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& sl
         labels.push_back({std::move(text), style, body, planet, small});
     }
     const CPolygonRegion& cell = target.state.Region(pane, sign);
-    FitToCell(target, labels, cell, slots.fixed);
-    for (const PendingLabel& label : PlaceInRoom(target.surface, std::move(labels), cell, slots))
+    const std::vector<Point> room = LabelRoom(cell, slots.area);
+    const bool splitTab = !g_bPrinting && !slots.twoChart && g_dChartScale < kSplitTabChartScale;
+    const std::vector<Point> wider = splitTab ? WidenedRoom(room, kReachOverLines) : room;
+    const std::vector<Rect> near = TextsNear(slots.fixed, cell, wider);
+    FitToCell(target, labels, cell, near);
+    std::vector<Rect> drawn;
+    for (const PendingLabel& label : PlaceInRoom(target.surface, std::move(labels), room, wider,
+                                                 splitTab && g_dChartScale < kSmallestChartScale, near)) {
         DrawLabel(target, label);
+        drawn.push_back(label.style.Box());
+    }
+    return drawn;
 }

@@ -9,7 +9,9 @@
 // smaller, down to kCrowdedTextHeight; else it is drawn at its own slot in that size, over what is
 // there, as a label whose slot is taken again is (moved inside its cell where the slot reaches out). The
 // labels claim the clear places in order: the lagna and the grahas first, then the graha arudhas, the other
-// points, and the small labels (arudhas of the houses, varnadas, house lords) last.
+// points, and the small labels (arudhas of the houses, varnadas, house lords) last. In the smallest single
+// charts on screen a cell too small to hold its labels apart lets them reach a few pixels over its lines,
+// their middles inside it, rather than stand on one another.
 #include <functional>
 #include <optional>
 #include <vector>
@@ -33,7 +35,8 @@ struct CellSlots {
     // The two-chart views draw small labels with 0.95 of the height and one unit higher; single charts
     // use 0.85 of the font, or the full font one unit higher when a small screen chart would blur it.
     bool twoChart = false;
-    // Texts already drawn in the cell that labels keep clear of (its sign number), device units.
+    // Texts already drawn that labels keep clear of, device units: the sign numbers, and the labels of the
+    // cells drawn before, which in the smallest charts may reach over a cell's lines.
     std::vector<Rect> fixed;
     // The part of the cell the labels stay in, when it is not all of it: a ring of a two-chart view.
     std::optional<Rect> area;
@@ -48,8 +51,9 @@ struct SignLabelTarget {
 };
 
 // Draws every label of sign `sign` (0-11) into the cell's slots and records the label rectangles (in the
-// drawn font) of the lagna and grahas, a graha arudha (83-91) counting as its planet.
-void DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& slots);
+// drawn font) of the lagna and grahas, a graha arudha (83-91) counting as its planet. Gives the extents of
+// the labels drawn, which the cells drawn after keep clear of.
+std::vector<Rect> DrawSignLabels(const SignLabelTarget& target, int sign, const CellSlots& slots);
 
 // Varnadas (48-58), arudhas A2-UL (60-70) and house lords (71-82) take the small slots.
 bool TakesSmallSlot(int body);

@@ -68,11 +68,17 @@ void DrawSouthCells(DrawSurface& surface, ChartDrawState& state, const Rect& rec
     state.bodyLabelRect[pane].fill(Rect{});
     const SignLabelTarget target{surface, state, chart, varga, pane};
     for (int sign = 0; sign < 12; ++sign) {
-        const Rect cell = SouthSignCell(rect, sign, regular);
         CPolygonRegion& region = state.Region(pane, sign);
-        SetCellRegion(region, cell);
+        SetCellRegion(region, SouthSignCell(rect, sign, regular));
         FillRasiHighlight(surface, state, region, pane, sign);
-        DrawSignLabels(target, sign, SouthSlots(areaOf(sign, cell), twoChart));
+    }
+    // The labels once every cell is filled: a label may reach over a small cell's lines.
+    std::vector<Rect> drawn;
+    for (int sign = 0; sign < 12; ++sign) {
+        CellSlots slots = SouthSlots(areaOf(sign, SouthSignCell(rect, sign, regular)), twoChart);
+        slots.fixed = drawn;
+        const std::vector<Rect> labels = DrawSignLabels(target, sign, slots);
+        drawn.insert(drawn.end(), labels.begin(), labels.end());
     }
 }
 

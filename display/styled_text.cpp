@@ -66,8 +66,8 @@ LogicalFont FontOfHeight(LogicalFont font, int height) {
     return font;
 }
 
-int CrowdedTextHeight(int height) {
-    return g_bPrinting ? height : std::min(height, kCrowdedTextHeight);
+int CrowdedTextHeight(int height, int floor) {
+    return g_bPrinting ? height : std::min(height, floor);
 }
 
 LogicalFont ScaledStyleFont(const LogicalFont& font) {

@@ -54,6 +54,10 @@ inline constexpr int kLegibleTextHeight = 8;
 // over another text: at 7 pixels the capitals of a two-letter label ("Su", "Me") are 5 pixels high and keep
 // their strokes apart; at 6 they run into one grey block.
 inline constexpr int kCrowdedTextHeight = 7;
+// A lesser label of a chart's cell (an arudha, a special lagna, an upagraha) goes lower still rather than
+// stand on a graha: at 5 pixels its capitals are 4 high, enough to tell "A7" from "AL" beside the grahas'
+// larger letters.
+inline constexpr int kLesserCrowdedTextHeight = 5;
 // `font` made at least `height` tall at its face's own width; unchanged when it is.
 LogicalFont FontNoLowerThan(LogicalFont font, int height);
 // On screen `font` raised to kLegibleTextHeight; unchanged while printing, whose units are not pixels.
@@ -61,9 +65,8 @@ LogicalFont LegibleFont(const LogicalFont& font);
 // `font` made `height` high, its width in proportion, rounded (a small font has but two or three pixels
 // of it).
 LogicalFont FontOfHeight(LogicalFont font, int height);
-// The least height, pixels, a crowded label may be lowered to from `height` on screen (kCrowdedTextHeight,
-// or `height` itself when that is lower already); `height` itself while printing, whose units are not
-// pixels.
-int CrowdedTextHeight(int height);
+// The least height, pixels, a crowded label may be lowered to from `height` on screen (`floor`, or
+// `height` itself when that is lower already); `height` itself while printing, whose units are not pixels.
+int CrowdedTextHeight(int height, int floor = kCrowdedTextHeight);
 // A copy of `font` scaled by ScaleFontFields.
 LogicalFont ScaledFont(LogicalFont font, double a, double b, double c);

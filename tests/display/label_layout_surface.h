@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "core/body_names.h"
+#include "display/chart_draw_state.h"
 #include "display/styled_text.h"
 #include "platform/qt_fonts.h"
 #include "platform/recording_surface.h"
@@ -148,12 +150,29 @@ enum class TextSpacing { kApart, kLettersMayTouch };
 // only in a cell too small for it.
 enum class Crowded { kMayMeetTextsAndLines, kMayMeetTextsOnly };
 
-// Every fault of the layout, one line each: a text below the legible height, a text a stroke runs
-// through or touches (its descenders too), two texts closer than `spacing` allows, but for what
-// `crowded` texts may meet.
+// The lesser labels of a chart's cells (arudhas, special lagnas, upagrahas) may go below the legible
+// height, down to kLesserCrowdedTextHeight, rather than stand on a graha: there the grahas and the lagna
+// are what must read, and a crowded cell holds them first. Every other text keeps the legible height.
+enum class LesserLabels { kKeepLegibleHeight, kMayGoLower };
+
+// Whether `text` is a lesser label of a chart's cell: neither the lagna nor a graha as the charts write them
+// ("As", "Su", "(Sa)"), nor a sign number.
+inline bool IsLesserChartLabel(const std::string& text) {
+    if (text.empty() || text.find_first_not_of("0123456789") == std::string::npos) return false;
+    const std::string bare =
+        text.front() == '(' && text.back() == ')' ? text.substr(1, text.size() - 2) : text;
+    for (int body = 0; body < kLabelledBodies; ++body)
+        if (bare == g_pszPlanetNamesAlt[body]) return false;
+    return true;
+}
+
+// Every fault of the layout, one line each: a text below the legible height (a lesser label below its own
+// floor, where `lesser` lets it go lower), a text a stroke runs through or touches (its descenders too),
+// two texts closer than `spacing` allows, but for what `crowded` texts may meet.
 inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface,
                                              TextSpacing spacing = TextSpacing::kApart,
-                                             Crowded crowding = Crowded::kMayMeetTextsAndLines) {
+                                             Crowded crowding = Crowded::kMayMeetTextsAndLines,
+                                             LesserLabels lesser = LesserLabels::kKeepLegibleHeight) {
     const auto crowded = [](const LabelLayoutSurface::Text& t) { return t.fontHeight <= kCrowdedTextHeight; };
     std::vector<std::string> faults;
     const auto& texts = surface.texts;
@@ -166,7 +185,8 @@ inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface,
         const LabelLayoutSurface::Text& t = texts[i];
         std::ostringstream at;
         at << '"' << t.text << "\" at " << t.letters.left() << "," << t.letters.top();
-        if (t.fontHeight < kLegibleHeight)
+        const bool mayGoLower = lesser == LesserLabels::kMayGoLower && IsLesserChartLabel(t.text);
+        if (t.fontHeight < (mayGoLower ? kLesserCrowdedTextHeight : kLegibleHeight))
             faults.push_back(at.str() + " is " + std::to_string(t.fontHeight) + " px");
         const bool mayMeetLines = crowded(t) && crowding == Crowded::kMayMeetTextsAndLines;
         for (std::size_t k = t.hidesStrokes; k < surface.strokes.size() && !mayMeetLines; ++k) {

@@ -65,7 +65,20 @@ Rect Moved(const Rect& box, int dx, int dy) {
     return Rect{box.left + dx, box.top + dy, box.right + dx, box.bottom + dy};
 }
 
+// Whether two boxes whose edges belong to them have a point in common.
+bool BoundsMeet(const Rect& a, const Rect& b) {
+    return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+}
+
+Rect BoundsOf(Point a, Point b) {
+    return Rect{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
+
 } // namespace
+
+void FigureObstacles::Line(Point from, Point to) {
+    m_strokes.push_back({from, to, BoundsOf(from, to)});
+}
 
 void FigureObstacles::Polyline(std::span<const Point> points) {
     for (size_t i = 1; i < points.size(); ++i) Line(points[i - 1], points[i]);
@@ -100,8 +113,9 @@ Rect FigureObstacles::DrawText(std::string_view text, const Rect& rect, std::uin
 }
 
 bool FigureObstacles::IsCrossed(const Rect& box) const {
-    return std::any_of(m_strokes.begin(), m_strokes.end(),
-                       [&](const Stroke& s) { return Crosses(s.from, s.to, box); });
+    return std::any_of(m_strokes.begin(), m_strokes.end(), [&](const Stroke& s) {
+        return BoundsMeet(s.bounds, box) && Crosses(s.from, s.to, box);
+    });
 }
 
 bool FigureObstacles::IsClear(const Rect& box, int gap) const {
@@ -114,8 +128,10 @@ bool FigureObstacles::IsClear(const Rect& box, int gap) const {
 
 bool FigureObstacles::Reaches(Point from, const Rect& to) const {
     const Point b = Centre(to);
-    return std::none_of(m_strokes.begin(), m_strokes.end(),
-                        [&](const Stroke& s) { return SegmentsMeet(from, b, s.from, s.to); });
+    const Rect path = BoundsOf(from, b);
+    return std::none_of(m_strokes.begin(), m_strokes.end(), [&](const Stroke& s) {
+        return BoundsMeet(s.bounds, path) && SegmentsMeet(from, b, s.from, s.to);
+    });
 }
 
 Rect FigureObstacles::ClearPlace(const Rect& box, int gap, int reach,
@@ -133,7 +149,8 @@ Rect FigureObstacles::ClearPlace(const Rect& box, int gap, int reach,
 
 FigureObstacles::LabelPlace
 FigureObstacles::PlaceLabel(const LogicalFont& font, const std::function<Rect(const LogicalFont&)>& boxIn,
-                            int gap, int reach, const std::function<bool(const Rect&)>& allowed) const {
+                            int gap, int reach, const std::function<bool(const Rect&)>& allowed,
+                            std::optional<int> least) const {
     LabelPlace place;
     const auto fits = [&](int height) {
         place.font = height == font.height ? font : FontOfHeight(font, height);
@@ -141,7 +158,8 @@ FigureObstacles::PlaceLabel(const LogicalFont& font, const std::function<Rect(co
         place.placed = ClearPlace(place.own, gap, reach, allowed);
         return IsClear(place.placed, gap) && (!allowed || allowed(place.placed));
     };
-    if (!GreatestFittingHeight(font.height, CrowdedTextHeight(font.height), fits))
-        place.placed = place.own;
+    const int lowest = std::min(font.height, least.value_or(CrowdedTextHeight(font.height)));
+    place.clear = GreatestFittingHeight(font.height, lowest, fits).has_value();
+    if (!place.clear) place.placed = place.own;
     return place;
 }

@@ -6,6 +6,7 @@
 // there is none, and written over what is there where there is none even so. All coordinates are pixels
 // of the pane.
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform/logical_font.h"
@@ -15,7 +16,7 @@ class FigureObstacles : public MeasuringSurface {
 public:
     explicit FigureObstacles(DrawSurface& measure) : MeasuringSurface(measure) {}
 
-    void Line(Point from, Point to) override { m_strokes.push_back({from, to}); }
+    void Line(Point from, Point to) override;
     void Polyline(std::span<const Point> points) override;
     void Polygon(std::span<const Point> points) override;
     void Rectangle(const Rect& rect) override;
@@ -40,21 +41,25 @@ public:
     bool Reaches(Point from, const Rect& to) const;
 
     // Where a label goes as crowded places have it: in `font` at the nearest clear place (ClearPlace),
-    // else in the highest lower font that finds one, down to the crowded height; else, in that font, at
-    // its own place, over what is there. `boxIn`(font) gives the box the label takes at its own place in a
-    // font (its extent or its ink). Gives the font, the box at its own place and the box at the place.
+    // else in the highest lower font that finds one, down to `least` (the crowded height when not given);
+    // else, in that font, at its own place, over what is there. `boxIn`(font) gives the box the label takes
+    // at its own place in a font (its extent or its ink). Gives the font, the box at its own place, the box
+    // at the place and whether that place is clear.
     struct LabelPlace {
         LogicalFont font;
         Rect own;
         Rect placed;
+        bool clear = false;
     };
     LabelPlace PlaceLabel(const LogicalFont& font, const std::function<Rect(const LogicalFont&)>& boxIn,
-                          int gap, int reach, const std::function<bool(const Rect&)>& allowed = {}) const;
+                          int gap, int reach, const std::function<bool(const Rect&)>& allowed = {},
+                          std::optional<int> least = std::nullopt) const;
 
 private:
     struct Stroke {
         Point from;
         Point to;
+        Rect bounds; // the least box holding both ends, edges included: most strokes are far from a text
     };
     std::vector<Stroke> m_strokes;
     std::vector<Rect> m_boxes;

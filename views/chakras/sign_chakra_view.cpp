@@ -4,6 +4,7 @@
 
 #include "chart/chart.h"
 #include "core/zodiac_names.h"
+#include "display/drawing_factors.h"
 #include "display/label_placement.h"
 #include "display/styled_text.h"
 #include "views/chakras/chakra_colors.h"
@@ -59,19 +60,25 @@ long long SquaredDistance(Point a, Point b) {
     return dx * dx + dy * dy;
 }
 
+// How much further than its own name every other name of its ring stands from a label read as one of
+// its place: near its name, half as far again; across its sector, any further.
+enum class Nearness { kByItsName, kInItsSector };
+
 // Whether a label at `box` is read as one of place `place`: no line of the figure parts it from the
 // place's name (the middle of each place's name is in `names`), and every other name of its ring stands
-// clearly further, half as far again.
+// further, as `nearness` has it.
 bool StandsByItsName(const Rect& box, std::size_t place, std::span<const SignPlace> places,
-                     std::span<const Point> names, const FigureObstacles& obstacles) {
+                     std::span<const Point> names, const FigureObstacles& obstacles, Nearness nearness) {
     if (!obstacles.Reaches(names[place], box)) return false;
     const long long own = SquaredDistance(Middle(box), names[place]);
+    const int further = nearness == Nearness::kByItsName ? 9 : 4; // in quarters, squared
     for (std::size_t other = 0; other < places.size(); ++other)
         if (places[other].ring == places[place].ring && other != place &&
-            4 * SquaredDistance(Middle(box), names[other]) < 9 * own)
+            4 * SquaredDistance(Middle(box), names[other]) <= further * own)
             return false;
     return true;
 }
+
 } // namespace
 
 CSignChakraView::CSignChakraView(QWidget* parent, ChakraBaseSettings& settings, std::vector<int> greyed)
@@ -205,6 +212,11 @@ void CSignChakraView::DrawPlaces(DrawSurface& surface, const FigureArea& area,
         }
         const int apart = FontKeepingTextsApart(surface, fonts[ring], bodies, kLabelGap).height;
         fonts[ring] = LegibleFont(FontNoTallerThan(fonts[ring], apart));
+        // A ring with room across its sectors keeps its labels' capitals legible: a crowd moves apart.
+        if (!g_bPrinting && std::any_of(places.begin(), places.end(), [&](const SignPlace& p) {
+                return p.ring == ring && p.depth > 0;
+            }))
+            fonts[ring] = FontNoLowerThan(fonts[ring], kDeepPlaceTextHeight);
     }
     TextStyle body;
     body.color = g_colors[kColorKalachakraBodyName];
@@ -213,16 +225,23 @@ void CSignChakraView::DrawPlaces(DrawSurface& surface, const FigureArea& area,
         const PlacedLabel& label = labels[i];
         const Point corner = corners[i];
         body.SetBox(Rect{corner.x, corner.y, corner.x + boxWidth, corner.y + area.CellHeight()});
-        const auto byItsName = [&](const Rect& box) {
-            return StandsByItsName(box, label.place, places, anchors, obstacles);
+        const auto reads = [&](Nearness nearness) {
+            return [&, nearness](const Rect& box) {
+                return StandsByItsName(box, label.place, places, anchors, obstacles, nearness);
+            };
         };
-        const FigureObstacles::LabelPlace place = obstacles.PlaceLabel(
-            fonts[places[label.place].ring],
-            [&](const LogicalFont& font) {
-                body.font = font;
-                return InkBox(TextExtent(surface, label.text, body));
-            },
-            kLabelGap, kLabelReach * area.CellHeight(), byItsName);
+        const auto boxIn = [&](const LogicalFont& font) {
+            body.font = font;
+            return InkBox(TextExtent(surface, label.text, body));
+        };
+        const LogicalFont& font = fonts[places[label.place].ring];
+        const int depth = g_bPrinting ? 0 : places[label.place].depth;
+        FigureObstacles::LabelPlace place =
+            obstacles.PlaceLabel(font, boxIn, kLabelGap, kLabelReach * area.CellHeight(),
+                                 reads(Nearness::kByItsName), depth > 0 ? std::optional(font.height) : std::nullopt);
+        if (!place.clear && depth > 0)
+            place = obstacles.PlaceLabel(font, boxIn, kLabelGap, depth, reads(Nearness::kInItsSector),
+                                         kDeepPlaceTextHeight);
         body.font = place.font;
         body.SetBox(Moved(body.Box(), place.placed.left - place.own.left, place.placed.top - place.own.top));
         DrawStyledText(surface, label.text, body);

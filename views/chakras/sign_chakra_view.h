@@ -21,15 +21,20 @@ inline constexpr int kSignChakraTopBand = 44;
 // The pixels at the square's top the group's title takes, and the least it keeps from the texts below.
 inline constexpr int kSignChakraTitleBand = 24;
 inline constexpr int kSignChakraTextGap = 2;
+// The least font height, pixels, of a label in a place with a depth: its capitals are 5 pixels high in
+// the chakras' faces (at 7, 4 pixels, the strokes of a two-letter label run together).
+inline constexpr int kDeepPlaceTextHeight = 9;
 
 // One place of a sign chakra: the box its sign's name is centred in (pixels), the sign, the slots of
-// the bodies written there, taken in turn and again from the first when all are used, and the ring
-// it belongs to (0, 1 ...; places run ring by ring).
+// the bodies written there, taken in turn and again from the first when all are used, the ring it
+// belongs to (0, 1 ...; places run ring by ring), and how far (pixels) a label with no clear place near
+// its slot may go across the place's sector to find one, 0 where the place has no sector.
 struct SignPlace {
     Rect nameBox;
     int sign = 0;
     std::span<const LabelSlot> labelSlots;
     int ring = 0;
+    int depth = 0;
 };
 // A body label and the place it is written at.
 struct PlacedLabel {
@@ -68,9 +73,11 @@ protected:
     // the figure: a name a line runs through is moved off it, within its box. Every label is drawn: at
     // its slot or the nearest place within two cells' heights of it that is clear, no lower than
     // kLegibleTextHeight; else so in the crowded font (kCrowdedTextHeight); else at its slot in that
-    // font, over what is there, as a label whose slot is taken again is. The names and the labels of the
-    // inner rings come first, the labels in the order of the group (the lagna and the grahas before the
-    // other points).
+    // font, over what is there, as a label whose slot is taken again is. A place with a depth keeps its
+    // labels kDeepPlaceTextHeight high or more instead: a label with no clear place near its slot
+    // takes the nearest clear one across its sector (no line between it and its sign's name, no other
+    // name of the ring nearer). The names and the labels of the inner rings come first, the labels in the
+    // order of the group (the lagna and the grahas before the other points).
     void DrawPlaces(DrawSurface& surface, const FigureArea& area, std::span<const SignPlace> places,
                     std::span<const PlacedLabel> labels, FigureObstacles& obstacles) const;
     // The top-left corner of the label box of the `written`-th label at `place`, boxes `boxWidth` wide.

@@ -104,6 +104,10 @@ constexpr Slots kSlots[kSudarsanaRings][kSignCount] = {
     },
 };
 
+// The depth of each ring, units of 1/120: the inner disc's radius, then the middle and outer rings'
+// widths (38.4 and 16.8 of the rings' 144 units).
+constexpr double kRingDepths[kSudarsanaRings] = {32, 14, 14};
+
 // The ring colours, outer to inner.
 constexpr ColorRef kOuterRing = Rgb(255, 210, 210);
 constexpr ColorRef kMiddleRing = Rgb(255, 255, 255);
@@ -117,13 +121,14 @@ std::array<SignPlace, kSudarsanaRings * kSignCount> Places(const FigureArea& are
                                                            const SudarsanaReferences& references) {
     std::array<SignPlace, kSudarsanaRings * kSignCount> places;
     for (int ring = 0; ring < kSudarsanaRings; ++ring) {
+        const int depth = area.At({kRingDepths[ring], 0}).x - area.At({0, 0}).x;
         for (int sector = 0; sector < kSignCount; ++sector) {
             const FigurePoint corner = kNameCorners[ring][sector];
             const Point from = area.At(corner),
                         to = area.At({corner.x + kNameBoxUnits, corner.y + kNameBoxUnits});
             places[ring * kSignCount + sector] = {Rect{from.x, from.y, to.x, to.y},
                                                   (references[ring] + sector) % kSignCount,
-                                                  kSlots[ring][sector], ring};
+                                                  kSlots[ring][sector], ring, depth};
         }
     }
     return places;

@@ -1,0 +1,202 @@
+// The lagna and the grahas stand clear in the twelve charts of the Basics tab, in the South, North and East
+// Indian styles, with the window at its size on a 1366 x 768 and on a 1600 x 1000 screen, for a birth with
+// eight grahas in one sign and for a spread one: no lesser label (arudhas, special lagnas, upagrahas,
+// sphutas, sign numbers) stands on them, and they stand on one another only in a cell too small to hold
+// them apart; a lesser label with no clear place stands where it covers least. A text counts as covered
+// when another text's letters cover a fifth of its own letters or more. The Sudarsana chakra writes the
+// crowded birth's grahas with legible capitals, clear of its lines and of every other text.
+#include <sstream>
+
+#include "../display/chart_label_census.h"
+#include "main_window_test.h"
+#include "views/chakras/chakra_groups.h"
+#include "views/chakras/sudarsana_chakra_view.h"
+
+namespace {
+
+// 1962-02-04 05:00:07.123, zone +5:30, New Delhi 77 12'36" E 28 36'36" N: eight grahas in Capricorn.
+const std::string kCrowdedBirthText =
+    "2\r\n4\r\n1962\r\n5.001187166667\r\n-5.300000\r\n-77.123600\r\n28.363600\r\n";
+
+constexpr unsigned kBasicsChartNode = 21; // the chart view on the left of the Basics tab
+constexpr double kCoveredShare = 0.2;
+
+// The share of `own` that `other` covers.
+double CoveredShare(const QRectF& own, const QRectF& other) {
+    const QRectF common = own.intersected(other);
+    if (common.isEmpty() || own.isEmpty()) return 0;
+    return common.width() * common.height() / (own.width() * own.height());
+}
+
+// The drawn texts of the lagna and the grahas of `panes`, by their index in `drawn`: the text of each
+// graha's label in the cell of its sign.
+std::vector<bool> GrahaTexts(CChartView& view, const std::vector<int>& panes,
+                             const LabelLayoutSurface& drawn) {
+    std::vector<bool> graha(drawn.texts.size(), false);
+    for (const int pane : panes) {
+        const CChart* chart = view.PaneChart(pane);
+        if (!chart) continue;
+        const int varga = g_nPaneVarga[pane];
+        for (int body = 0; body < kLabelledBodies; ++body) {
+            if (!g_bPaneShowBody[pane][body]) continue;
+            const int sign = chart->m_vargaSign.Sign(ArudhaPositionSource(*chart, body, varga, pane), varga);
+            const std::string label = g_bPaneKarakaLabels[pane] && body >= 1 && body <= 8
+                                          ? FormatChartCaption(*chart, body, false)
+                                          : BodyLabelText(*chart, body, pane);
+            const CPolygonRegion& cell = view.DrawState().Region(pane, sign);
+            for (std::size_t i = 0; i < drawn.texts.size(); ++i) {
+                const QPointF middle = drawn.texts[i].ink.center();
+                if (!graha[i] && drawn.texts[i].text == label &&
+                    cell.ContainsPoint(static_cast<int>(std::lround(middle.x())),
+                                       static_cast<int>(std::lround(middle.y())))) {
+                    graha[i] = true;
+                    break;
+                }
+            }
+        }
+    }
+    return graha;
+}
+
+// The grahas (and the lagna) of a drawing covered by lesser texts and by other grahas, as "Sa at 10,20
+// under A7".
+struct Covers {
+    std::vector<std::string> byLesser;
+    std::vector<std::string> byGrahas;
+};
+Covers GrahasCovered(const LabelLayoutSurface& drawn, const std::vector<bool>& graha) {
+    Covers covers;
+    const auto& texts = drawn.texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (!graha[i]) continue;
+        for (const bool byGraha : {false, true}) {
+            for (std::size_t j = 0; j < texts.size(); ++j) {
+                if (j == i || graha[j] != byGraha ||
+                    CoveredShare(texts[i].letters, texts[j].letters) < kCoveredShare)
+                    continue;
+                std::ostringstream what;
+                what << texts[i].text << " at " << texts[i].letters.left() << "," << texts[i].letters.top()
+                     << " under " << texts[j].text;
+                (byGraha ? covers.byGrahas : covers.byLesser).push_back(what.str());
+                break;
+            }
+        }
+    }
+    return covers;
+}
+
+// The main window on a birth with its grahas crowded in one sign, and on the spread Chennai birth.
+class GrahasFirstTest : public MainWindowTest {
+protected:
+    // Each birth's Basics charts drawn in each style on each screen: `check`(screen, drawing, view).
+    template <class Check> void ForEachBasicsDrawing(Check check) {
+        for (const auto& [name, text] :
+             {std::pair{"crowded", &kCrowdedBirthText}, std::pair{"spread", &kChennaiChartText}}) {
+            const DocumentStatus status = m_document.ReadChartText(*text, std::string(name) + ".tvd");
+            ASSERT_TRUE(status.ok()) << status.error;
+            for (const MainWindowScreen& screen : {kSmallScreen, kLargeScreen}) {
+                Start(screen);
+                for (const int style : kChartStyles) {
+                    ChooseChartStyle(style);
+                    CVisualNode* node = m_frame->Framework().GetNode(kBasicsChartNode);
+                    ASSERT_NE(node, nullptr);
+                    auto* view = dynamic_cast<CChartView*>(node->m_pWnd.data());
+                    ASSERT_NE(view, nullptr);
+                    Show(node);
+                    SCOPED_TRACE(testing::Message()
+                                 << name << " birth, style " << style << ", window " << screen.window.width()
+                                 << " x " << screen.window.height());
+                    LabelLayoutSurface drawn;
+                    view->OnDraw(drawn);
+                    ASSERT_EQ(DrawnPanes(*view).size(), 12u);
+                    // All the charts hold is drawn: a buried or empty picture hides nothing.
+                    EXPECT_EQ(MissingLabels(*view, DrawnPanes(*view), drawn), std::vector<std::string>{});
+                    check(screen, drawn, *view);
+                }
+            }
+        }
+    }
+};
+
+// The most grahas (and lagnas) of a pane that lesser texts cover, and that other grahas cover, in every
+// style: 6 and 8 at the smaller window, 1 and 2 at the larger, where only a cell too small for eight
+// grahas apart (the crowded birth's Capricorn) lets grahas meet.
+constexpr unsigned kMostCoveredByLesser[2] = {6, 1}; // smaller window, larger window
+constexpr unsigned kMostCoveredByGrahas[2] = {8, 2};
+
+TEST_F(GrahasFirstTest, NoLesserLabelStandsOnTheGrahasOfTheBasicsCharts) {
+    ForEachBasicsDrawing(
+        [](const MainWindowScreen& screen, const LabelLayoutSurface& drawn, CChartView& view) {
+            const int large = screen.window.width() == kLargeScreen.window.width() ? 1 : 0;
+            const Covers covers = GrahasCovered(drawn, GrahaTexts(view, DrawnPanes(view), drawn));
+            EXPECT_LE(covers.byLesser.size(), kMostCoveredByLesser[large])
+                << testing::PrintToString(covers.byLesser);
+            EXPECT_LE(covers.byGrahas.size(), kMostCoveredByGrahas[large])
+                << testing::PrintToString(covers.byGrahas);
+        });
+}
+
+// A lesser label with no clear place stands where it covers least of the other lesser labels: in the
+// Basics charts of the crowded birth, whose small cells hold many such labels, no lesser label has half
+// its letters under another's, as when labels with no place are heaped on one spot.
+TEST_F(GrahasFirstTest, LesserLabelsWithNoClearPlaceSpreadOverTheirCell) {
+    ForEachBasicsDrawing([](const MainWindowScreen&, const LabelLayoutSurface& drawn, CChartView& view) {
+        const std::vector<bool> graha = GrahaTexts(view, DrawnPanes(view), drawn);
+        const auto& texts = drawn.texts;
+        const auto lesser = [&](std::size_t i) {
+            return !graha[i] && texts[i].text.size() <= kLongestLabel && IsLesserChartLabel(texts[i].text);
+        };
+        std::vector<std::string> heaped;
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            for (std::size_t j = 0; j < texts.size(); ++j)
+                if (j != i && lesser(i) && lesser(j) &&
+                    CoveredShare(texts[i].letters, texts[j].letters) >= 0.5) {
+                    std::ostringstream what;
+                    what << texts[i].text << " at " << texts[i].letters.left() << ","
+                         << texts[i].letters.top() << " under " << texts[j].text;
+                    heaped.push_back(what.str());
+                }
+        EXPECT_EQ(heaped, std::vector<std::string>{});
+    });
+}
+
+// In each ring of the Sudarsana, on the crowded birth, the lagna and every graha written with capitals 5
+// pixels high or more, no line of the figure through its letters and no other text's letters on them.
+TEST_F(GrahasFirstTest, TheSudarsanaWritesACrowdedSectorsGrahasLegibleAndClear) {
+    ASSERT_TRUE(m_document.ReadChartText(kCrowdedBirthText, "crowded.tvd").ok());
+    for (const MainWindowScreen& screen : {kSmallScreen, kLargeScreen}) {
+        SCOPED_TRACE(testing::Message() << screen.window.width() << " x " << screen.window.height());
+        Start(screen);
+        const auto panes = Panes<CSudarsanaChakraView>();
+        ASSERT_EQ(panes.size(), 1u);
+        const auto [node, pane] = panes.front();
+        Show(node);
+        ASSERT_TRUE(pane->RunCommand(g_chakraGroups[kGroupPlanets].command));
+        LabelLayoutSurface drawn;
+        pane->OnDraw(drawn);
+        const std::vector<ChakraLabel> grahas = ChakraGroupLabels(kGroupPlanets, *m_document.m_pCurrentChart,
+                                                                  true, g_sudarsanaSettings.vargaForBodies);
+        for (const ChakraLabel& graha : grahas) {
+            int written = 0;
+            for (std::size_t i = 0; i < drawn.texts.size(); ++i) {
+                const LabelLayoutSurface::Text& t = drawn.texts[i];
+                if (t.text != graha.text) continue;
+                ++written;
+                EXPECT_GE(t.letters.height(), 5.0)
+                    << t.text << " at " << t.letters.left() << "," << t.letters.top();
+                for (const LabelLayoutSurface::Stroke& s : drawn.strokes)
+                    EXPECT_FALSE(StrokeCrosses(s, t.letters))
+                        << t.text << " at " << t.letters.left() << "," << t.letters.top()
+                        << " crossed by the line " << s.from.x << "," << s.from.y << "-" << s.to.x << ","
+                        << s.to.y;
+                for (std::size_t j = 0; j < drawn.texts.size(); ++j)
+                    EXPECT_TRUE(j == i || !t.letters.intersects(drawn.texts[j].letters))
+                        << t.text << " at " << t.letters.left() << "," << t.letters.top() << " under "
+                        << drawn.texts[j].text;
+            }
+            EXPECT_EQ(written, kSudarsanaRings) << graha.text;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,88 @@
+#pragma once
+// The main window as the program assembles it on a screen: its panes, the document joined to them and
+// the document's commands in its menus; the chart style chosen through the preferences.
+#include <QApplication>
+#include <QComboBox>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "../shell/dialogs/dialog_test_support.h"
+#include "app/chart_document_link.h"
+#include "shell/command_ids.h"
+#include "shell/dialogs/document_commands.h"
+#include "shell/dialogs/option_dialogs.h"
+#include "shell/main_frame.h"
+#include "views/chakras/chakra_view_registration.h"
+#include "views/forms/form_view_registration.h"
+#include "views/info/info_view_registration.h"
+#include "views/periods/period_view_registration.h"
+#include "views_test_support.h"
+
+// A screen and the main window's size on it, below its title bar.
+struct MainWindowScreen {
+    Size desktop;
+    QSize window;
+};
+inline constexpr MainWindowScreen kSmallScreen{{1366, 768}, QSize(1366, 743)};
+inline constexpr MainWindowScreen kLargeScreen{{1600, 1000}, QSize(1600, 975)};
+// The chart styles' entries in the style list: South Indian Regular, North Indian, East Indian.
+inline constexpr int kChartStyles[] = {0, 2, 3};
+
+class MainWindowTest : public PaneTest {
+protected:
+    MainWindowTest() {
+        RegisterChartViews();
+        RegisterInfoViews();
+        RegisterPeriodViews();
+        RegisterChakraViews();
+        RegisterFormViews();
+        ConnectDocument(m_document);
+    }
+    ~MainWindowTest() override {
+        m_link.reset();
+        m_frame.reset();
+        DisconnectDocument();
+    }
+
+    CMainFrame& Start(const MainWindowScreen& screen) {
+        m_link.reset();
+        m_frame = std::make_unique<CMainFrame>(Rect{0, 0, screen.desktop.cx, screen.desktop.cy});
+        CCreateContext context;
+        context.m_pCurrentDoc = &m_document;
+        m_frame->Create(context);
+        m_link = std::make_unique<CFrameDocumentLink>(*m_frame, m_document);
+        BindDocumentCommands(*m_frame, m_document);
+        m_frame->setWindowState(Qt::WindowNoState);
+        m_frame->resize(screen.window);
+        m_frame->show();
+        QApplication::processEvents();
+        return *m_frame;
+    }
+
+    // Preferences > Related to Display > Chart Style and Language, the style chosen and OK pressed.
+    void ChooseChartStyle(int style) {
+        WhenModal<CChartStyleDlg>([style](CChartStyleDlg& dialog) {
+            static_cast<QComboBox*>(dialog.Control(1))->setCurrentIndex(style);
+            dialog.accept();
+        });
+        m_frame->FindAction(kCmdChartStyleAndLanguage)->trigger();
+        ASSERT_EQ(g_nChartStyle, style);
+    }
+
+    // The views of class View among the window's panes, each with its node.
+    template <class View> std::vector<std::pair<CVisualNode*, View*>> Panes() {
+        std::vector<std::pair<CVisualNode*, View*>> panes;
+        for (const auto& [id, node] : m_frame->Framework().Nodes())
+            if (auto* view = dynamic_cast<View*>(node->m_pWnd.data())) panes.emplace_back(node.get(), view);
+        return panes;
+    }
+
+    static void Show(CVisualNode* node) {
+        ASSERT_TRUE(node->m_pFramework->ActivateNode(node));
+        QApplication::processEvents();
+    }
+
+    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<CFrameDocumentLink> m_link;
+};
