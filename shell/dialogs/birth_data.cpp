@@ -35,9 +35,10 @@ struct RoundedSixtieths {
     double seconds;
 };
 
-// Hundredths of a second: what the seconds fields show. Split values carry float noise (11.99999707 s
-// for 12 s after a file's packed time is read); shown as typed, it would come back as typed.
-constexpr double kSecondSteps = 100.0;
+// Thousandths of a second: what the seconds fields show, as finely as a chart file keeps a birth time.
+// Split values carry float noise (11.99999707 s for 12 s after a file's packed time is read); shown as
+// typed, it would come back as typed.
+constexpr double kSecondSteps = 1000.0;
 
 // `whole`:`minutes`:`seconds` rounded to the fields' precision, a rounding to 60 carried upwards; the
 // result stays below `limit` whole units (a time of day never rounds into the next day).
@@ -64,32 +65,110 @@ int ClockHour(const BirthDataMembers& m) {
     return twelveHours ? m.m_nHour % 12 + (m.m_nTimeFormat == kPm ? 12 : 0) : m.m_nHour;
 }
 
-// An angle from its fields.
-void SetAngle(CDmsAngle& angle, int degrees, int minutes, double seconds, bool positive) {
-    angle.m_nDegrees = degrees;
-    angle.m_nMinutes = minutes;
-    angle.m_dSeconds = seconds;
-    angle.m_bPositive = positive ? 1 : 0;
-    angle.JoinDegrees();
+// One edit box: what it showed when loaded from the chart, and what it holds now.
+struct Box {
+    Box(double shownValue, double nowValue) : shown(shownValue), now(nowValue) {}
+    bool Edited() const { return now != shown; }
+
+    double shown;
+    double now;
+};
+
+// The split fields of a time, zone or angle: whole hours or degrees, whole minutes, seconds.
+struct SplitFields {
+    int whole;
+    int minutes;
+    double seconds;
+};
+
+SplitFields FieldsOf(const CHmsTime& time) {
+    return {time.m_nHours, time.m_nMinutes, time.m_dSeconds};
+}
+SplitFields FieldsOf(const CDmsAngle& angle) {
+    return {angle.m_nDegrees, angle.m_nMinutes, angle.m_dSeconds};
 }
 
-// Whether the fields of the time, the zone, the longitude or the latitude in `m` still hold what they
-// were loaded with from the chart (`loaded`, on the 24-hour clock).
-bool SameTime(const BirthDataMembers& m, const BirthDataMembers& loaded) {
-    return ClockHour(m) == loaded.m_nHour && m.m_dMinute == loaded.m_dMinute &&
-           m.m_dSecond == loaded.m_dSecond;
+// The boxes of a time or angle: whole units, minutes, seconds.
+struct SecondBoxes {
+    Box whole, minutes, seconds;
+
+    bool Edited() const { return whole.Edited() || minutes.Edited() || seconds.Edited(); }
+    // The fields they give a value loaded as `loaded`. A box the user left alone keeps its loaded value
+    // exactly: the seconds box stands for the loaded seconds, counted from the whole units and minutes
+    // the boxes showed (which differ from the loaded ones only where the seconds were shown rounded up
+    // into the next minute).
+    SplitFields Fields(const SplitFields& loaded) const {
+        const double kept =
+            loaded.seconds + ((loaded.whole - whole.shown) * 60 + (loaded.minutes - minutes.shown)) * 60;
+        return {static_cast<int>(whole.now), static_cast<int>(minutes.now),
+                seconds.Edited() ? seconds.now : kept};
+    }
+};
+
+// The boxes of a zone: hours, and minutes holding the seconds as a fraction.
+struct MinuteBoxes {
+    Box hours, minutes;
+
+    bool Edited() const { return hours.Edited() || minutes.Edited(); }
+    // As SecondBoxes::Fields: the minutes box left alone stands for the loaded minutes and seconds,
+    // counted from the hours it was shown with.
+    SplitFields Fields(const SplitFields& loaded) const {
+        const int hoursNow = static_cast<int>(hours.now);
+        if (!minutes.Edited())
+            return {hoursNow, loaded.minutes + (loaded.whole - static_cast<int>(hours.shown)) * 60,
+                    loaded.seconds};
+        const int wholeMinutes = static_cast<int>(minutes.now);
+        return {hoursNow, wholeMinutes, (minutes.now - wholeMinutes) * 60.0};
+    }
+};
+
+// Fields a kept remainder carried out of their ranges, brought back into them; a value a hair below
+// zero (seconds shown rounded up, the boxes before them edited down to zero) is zero.
+SplitFields InRange(const SplitFields& f) {
+    if (f.minutes >= 0 && f.minutes < 60 && f.seconds >= 0 && f.seconds < 60) return f;
+    const double total = std::max(0.0, (f.whole * 60.0 + f.minutes) * 60.0 + f.seconds);
+    const auto minutes = static_cast<long long>(total / 60);
+    return {static_cast<int>(minutes / 60), static_cast<int>(minutes % 60), total - minutes * 60.0};
 }
-bool SameZone(const BirthDataMembers& m, const BirthDataMembers& loaded) {
-    return !m.m_bUseLmt && m.m_nZoneSide == loaded.m_nZoneSide && m.m_nZoneHours == loaded.m_nZoneHours &&
-           m.m_dZoneMinutes == loaded.m_dZoneMinutes;
+
+// A time or zone (whole hours, JoinHours) or an angle (whole degrees, JoinDegrees) from its fields.
+template <class Value>
+void SetFields(Value& value, int Value::*whole, void (Value::*join)(), const SplitFields& fields,
+               bool positive) {
+    const SplitFields f = InRange(fields);
+    value.*whole = f.whole;
+    value.m_nMinutes = f.minutes;
+    value.m_dSeconds = f.seconds;
+    value.m_bPositive = positive ? 1 : 0;
+    (value.*join)();
 }
-bool SameLongitude(const BirthDataMembers& m, const BirthDataMembers& loaded) {
-    return m.m_nLonSide == loaded.m_nLonSide && m.m_nLonDeg == loaded.m_nLonDeg &&
-           m.m_nLonMin == loaded.m_nLonMin && m.m_dLonSec == loaded.m_dLonSec;
+void SetTime(CHmsTime& time, const SplitFields& fields, bool positive) {
+    SetFields(time, &CHmsTime::m_nHours, &CHmsTime::JoinHours, fields, positive);
 }
-bool SameLatitude(const BirthDataMembers& m, const BirthDataMembers& loaded) {
-    return m.m_nLatSide == loaded.m_nLatSide && m.m_nLatDeg == loaded.m_nLatDeg &&
-           m.m_nLatMin == loaded.m_nLatMin && m.m_dLatSec == loaded.m_dLatSec;
+void SetAngle(CDmsAngle& angle, const SplitFields& fields, bool positive) {
+    SetFields(angle, &CDmsAngle::m_nDegrees, &CDmsAngle::JoinDegrees, fields, positive);
+}
+
+// Whether daylight saving is in force for the chosen place at the entered moment (see
+// DecideDaylightSaving); in Russia a daylight zone one hour ahead first becomes two.
+bool DaylightSavingInForce(BirthDataMembers& m) {
+    g_nCalendarFlag = m.m_nCalendar;
+    if (m.m_dStdZone == m.m_dDstZone) return false;
+    if (m.m_strChartRegion == "Russia" && m.m_dDstZone == m.m_dStdZone + 1) m.m_dDstZone = m.m_dStdZone + 2;
+    CChartCore moment;
+    moment.m_dateTime.m_nYear = m.m_nYear;
+    moment.m_dateTime.m_nMonth = m.m_nMonth + 1;
+    moment.m_dateTime.m_nDay = m.m_nDay;
+    moment.m_dateTime.m_time.m_dHours = ClockHour(m) + m.m_dMinute / 60.0 + m.m_dSecond / 3600.0;
+    moment.m_dateTime.m_time.SplitHours();
+    moment.m_dateTime.m_zone.m_dHours = -m.m_dStdZone;
+    moment.m_dateTime.m_zone.SplitHours();
+    return GetDstCorrection(moment, m.m_nChartRegion, m.m_dStdZone, m.m_dDstZone);
+}
+
+void ShowZoneInEffect(BirthDataMembers& m, bool daylight) {
+    m.m_bDaylight = daylight;
+    SetZoneFields(m, daylight ? m.m_dDstZone : m.m_dStdZone);
 }
 
 } // namespace
@@ -137,23 +216,12 @@ void SetZoneFields(BirthDataMembers& m, double zoneEast) {
 }
 
 void DecideDaylightSaving(BirthDataMembers& m) {
-    g_nCalendarFlag = m.m_nCalendar;
-    bool daylight = false;
-    if (m.m_dStdZone != m.m_dDstZone) {
-        if (m.m_strChartRegion == "Russia" && m.m_dDstZone == m.m_dStdZone + 1)
-            m.m_dDstZone = m.m_dStdZone + 2;
-        CChartCore moment;
-        moment.m_dateTime.m_nYear = m.m_nYear;
-        moment.m_dateTime.m_nMonth = m.m_nMonth + 1;
-        moment.m_dateTime.m_nDay = m.m_nDay;
-        moment.m_dateTime.m_time.m_dHours = ClockHour(m) + m.m_dMinute / 60.0 + m.m_dSecond / 3600.0;
-        moment.m_dateTime.m_time.SplitHours();
-        moment.m_dateTime.m_zone.m_dHours = -m.m_dStdZone;
-        moment.m_dateTime.m_zone.SplitHours();
-        daylight = GetDstCorrection(moment, m.m_nChartRegion, m.m_dStdZone, m.m_dDstZone);
-    }
-    m.m_bDaylight = daylight;
-    SetZoneFields(m, daylight ? m.m_dDstZone : m.m_dStdZone);
+    ShowZoneInEffect(m, DaylightSavingInForce(m));
+}
+
+void DecideDaylightSavingAgain(BirthDataMembers& m) {
+    if (const bool daylight = DaylightSavingInForce(m); daylight != m.m_bDaylight)
+        ShowZoneInEffect(m, daylight);
 }
 
 BirthDataMembers BirthDataFromChart(const CChart& chart, bool withAmPm) {
@@ -211,8 +279,9 @@ BirthDataMembers BirthDataFromChart(const CChart& chart, bool withAmPm) {
 }
 
 bool ApplyBirthData(const BirthDataMembers& m, CChart& chart) {
-    // The fields show the chart's time, zone and coordinates rounded: each one whose fields still hold
-    // what they were loaded with was not edited and keeps its exact value.
+    // The boxes show the chart's time, zone and coordinates rounded: compared with what they were loaded
+    // with, each box the user left alone keeps its exact value, and a value none of whose boxes changed
+    // stays as it was, bit for bit.
     const BirthDataMembers loaded = BirthDataFromChart(chart, false);
     chart.m_strCity = m.m_strChartCity;
     chart.m_strState = m.m_strChartRegion;
@@ -220,31 +289,29 @@ bool ApplyBirthData(const BirthDataMembers& m, CChart& chart) {
     when.m_nYear = m.m_nYear;
     when.m_nMonth = m.m_nMonth + 1;
     when.m_nDay = m.m_nDay;
-    if (!SameTime(m, loaded)) {
-        when.m_time.m_bPositive = 1;
-        when.m_time.m_nHours = ClockHour(m);
-        when.m_time.m_nMinutes = static_cast<int>(m.m_dMinute);
-        when.m_time.m_dSeconds = m.m_dSecond;
-        when.m_time.JoinHours();
-    }
+    const SecondBoxes time{Box(loaded.m_nHour, ClockHour(m)), Box(loaded.m_dMinute, m.m_dMinute),
+                           Box(loaded.m_dSecond, m.m_dSecond)};
+    if (time.Edited()) SetTime(when.m_time, time.Fields(FieldsOf(when.m_time)), true);
     chart.m_nGender = m.m_nGender;
 
     // Longitudes are positive west, latitudes positive north.
-    if (!SameLongitude(m, loaded))
-        SetAngle(chart.m_longitude, m.m_nLonDeg, m.m_nLonMin, m.m_dLonSec, m.m_nLonSide == 1);
-    if (!SameLatitude(m, loaded))
-        SetAngle(chart.m_latitude, m.m_nLatDeg, m.m_nLatMin, m.m_dLatSec, m.m_nLatSide == 0);
+    const SecondBoxes longitude{Box(loaded.m_nLonDeg, m.m_nLonDeg), Box(loaded.m_nLonMin, m.m_nLonMin),
+                                Box(loaded.m_dLonSec, m.m_dLonSec)};
+    if (longitude.Edited() || m.m_nLonSide != loaded.m_nLonSide)
+        SetAngle(chart.m_longitude, longitude.Fields(FieldsOf(chart.m_longitude)), m.m_nLonSide == 1);
+    const SecondBoxes latitude{Box(loaded.m_nLatDeg, m.m_nLatDeg), Box(loaded.m_nLatMin, m.m_nLatMin),
+                               Box(loaded.m_dLatSec, m.m_dLatSec)};
+    if (latitude.Edited() || m.m_nLatSide != loaded.m_nLatSide)
+        SetAngle(chart.m_latitude, latitude.Fields(FieldsOf(chart.m_latitude)), m.m_nLatSide == 0);
 
+    const MinuteBoxes zoneBoxes{Box(loaded.m_nZoneHours, m.m_nZoneHours),
+                                Box(loaded.m_dZoneMinutes, m.m_dZoneMinutes)};
     if (m.m_bUseLmt) {
         const double zone = (m.m_nLonDeg + m.m_nLonMin / 60.0) / 15.0;
         when.m_zone.m_dHours = m.m_nLonSide == 0 ? -zone : zone;
         when.m_zone.SplitHours();
-    } else if (!SameZone(m, loaded)) {
-        when.m_zone.m_bPositive = m.m_nZoneSide == 1 ? 1 : 0;
-        when.m_zone.m_nHours = m.m_nZoneHours;
-        when.m_zone.m_nMinutes = static_cast<int>(m.m_dZoneMinutes);
-        when.m_zone.m_dSeconds = (m.m_dZoneMinutes - when.m_zone.m_nMinutes) * 60.0;
-        when.m_zone.JoinHours();
+    } else if (zoneBoxes.Edited() || m.m_nZoneSide != loaded.m_nZoneSide) {
+        SetTime(when.m_zone, zoneBoxes.Fields(FieldsOf(when.m_zone)), m.m_nZoneSide == 1);
     }
     chart.m_dAltitude = m.m_dAltitude;
     chart.m_dPressure = m.m_dPressure;

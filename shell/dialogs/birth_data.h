@@ -95,11 +95,16 @@ void SetZoneFields(BirthDataMembers& m, double zoneEast);
 // set from the calendar choice) and writes the zone in effect into the zone fields. Equal standard
 // and daylight zones mean standard time. In Russia a daylight zone one hour ahead becomes two.
 void DecideDaylightSaving(BirthDataMembers& m);
+// The same after the date or time was edited, the zone fields written only when the decision changes:
+// a zone the user did not touch keeps its fields, finer than the whole minutes the zone in effect
+// would write.
+void DecideDaylightSavingAgain(BirthDataMembers& m);
 
 // Edit > Birthdata: the members from a chart (the clock as `withAmPm` says), and back. The fields show
-// the time to hundredths of a second, the zone to hundredths of a minute and the coordinates to
-// hundredths of a second of arc; applying keeps the chart's exact time, zone, longitude and latitude
-// where the members still hold them as they were loaded. Applying returns whether the hours were typed
+// the time to thousandths of a second, the zone to hundredths of a minute and the coordinates to
+// thousandths of a second of arc; applying takes each field the user edited and keeps, field by field,
+// the chart's exact value of each one still holding what it was loaded with (a time, zone, longitude or
+// latitude none of whose fields changed stays as it was). Applying returns whether the hours were typed
 // on the 12-hour clock. The chart is not recomputed.
 BirthDataMembers BirthDataFromChart(const CChart& chart, bool withAmPm);
 bool ApplyBirthData(const BirthDataMembers& m, CChart& chart);

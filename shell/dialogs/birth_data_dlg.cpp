@@ -314,7 +314,7 @@ void CBirthDataDlg::OnSelectPlace() {
 
 void CBirthDataDlg::OnDateTimeChanged() {
     if (m_bWriting || !ReadForHandler()) return;
-    DecideDaylightSaving(*this);
+    DecideDaylightSavingAgain(*this);
     ShowZoneKind();
     WriteControls(true);
 }

@@ -1,6 +1,7 @@
 // The program as a user meets it, through its menus: the windows opened apart show the chart they were
 // opened on, the View menu's bars, Save As, and the screen after a print drawn as before it.
 #include <QApplication>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include <QToolBar>
 #include <QTreeView>
 #include <array>
+#include <functional>
 
 #include "application_fixture.h"
 #include "chart/chart.h"
@@ -505,16 +507,17 @@ TEST_F(ApplicationWindowsTest, OkWithoutAnEditKeepsTheMomentTheTimeDialogsShowRo
     }
 }
 
+// 4 February 1962, 5:00:07.123, 5 h 21 min 10.998 s east of Greenwich, New Delhi at 77 12 31.014 E,
+// 28 36 50.436 N.
+const std::string kDelhiChartText =
+    "2\r\n4\r\n1962\r\n5.001187166666667\r\n-5.211833\r\n-77.125169\r\n28.368406\r\n216.000000\r\n"
+    "-5.353055\r\n-5.353055\r\n0\r\n105\r\nNew^Delhi\r\nDelhi\r\n1\r\n1013.250000\r\n25.000000\r\n1\r\n";
+
 // Edit > Birthdata (Ctrl+D) answered OK without an edit, then File > Save: the chart file comes back
-// byte for byte, though its boxes show the birth time's 7.123 s, the zone's 21.1833 minutes and the
-// coordinates' seconds rounded to hundredths.
+// byte for byte; the boxes show the seconds to the thousandth, as the file holds them, and the zone's
+// 21.1833 minutes to the hundredth.
 TEST_F(ApplicationWindowsTest, BirthDataLeftUneditedIsSavedAsItWasRead) {
-    // 4 February 1962, 5:00:07.123, 5 h 21 min 10.998 s east of Greenwich, New Delhi at 77 12 31.014 E,
-    // 28 36 50.436 N.
-    const std::string text = "2\r\n4\r\n1962\r\n5.001187166666667\r\n-5.211833\r\n-77.125169\r\n28.368406\r\n"
-                             "216.000000\r\n-5.353055\r\n-5.353055\r\n0\r\n105\r\nNew^Delhi\r\nDelhi\r\n1\r\n"
-                             "1013.250000\r\n25.000000\r\n1\r\n";
-    const std::string path = WriteChartFile("delhi.tvd", text);
+    const std::string path = WriteChartFile("delhi.tvd", kDelhiChartText);
     ASSERT_TRUE(m_application.InitInstance({QString::fromStdString(path)}));
     QAction* birthData = MenuItem("&Edit", "&Birthdata");
     ASSERT_NE(birthData, nullptr);
@@ -523,15 +526,79 @@ TEST_F(ApplicationWindowsTest, BirthDataLeftUneditedIsSavedAsItWasRead) {
     {
         const ModalAnswer<CBirthDataDlg> ok([&shown](CBirthDataDlg& dialog) {
             for (const BirthField field :
-                 {BirthField::kSecond, BirthField::kZoneMinutes, BirthField::kLatSec})
+                 {BirthField::kSecond, BirthField::kZoneMinutes, BirthField::kLonSec, BirthField::kLatSec})
                 shown.push_back(dialog.Edit(field)->text().toStdString());
             dialog.accept();
         });
         birthData->trigger();
     }
-    EXPECT_EQ(shown, (std::vector<std::string>{"7.12", "21.18", "50.44"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"7.123", "21.18", "31.014", "50.436"}));
     MenuItem("&File", "&Save")->trigger();
-    EXPECT_EQ(ReadWhole(path), text);
+    EXPECT_EQ(ReadWhole(path), kDelhiChartText);
+}
+
+// Edit > Birthdata with one box edited as the user edits it, OK, then File > Save: the file changes
+// only where that box says, and every other box, of its own group too, keeps what the file held (the
+// birth time's 7.123 s, the zone's 10.998 s past its 21 minutes, the coordinates' seconds); a time
+// edited leaves the zone as it was. A zone edited becomes the standard and daylight zone as well.
+TEST_F(ApplicationWindowsTest, EachBirthDataBoxEditedChangesOnlyItsOwnPartOfTheFile) {
+    const std::string path = WriteChartFile("delhi.tvd", kDelhiChartText);
+    ASSERT_TRUE(m_application.InitInstance({QString::fromStdString(path)}));
+    const auto type = [](CBirthDataDlg& dialog, BirthField field, const char* text) {
+        dialog.Edit(field)->setText(text);
+        emit dialog.Edit(field)->textEdited(text);
+    };
+    const auto choose = [](QComboBox* box, int index) {
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    };
+    using F = BirthField;
+    struct Case {
+        const char* edit;
+        std::function<void(CBirthDataDlg&)> apply;
+        std::vector<std::pair<int, std::string>> lines; // file lines (0 the month) and what they become
+    };
+    const Case cases[] = {
+        {"time minutes 1", [&](CBirthDataDlg& d) { type(d, F::kMinute, "1"); }, {{3, "5.011187166666667"}}},
+        {"time hours 6", [&](CBirthDataDlg& d) { type(d, F::kHour, "6"); }, {{3, "6.001187166666667"}}},
+        {"time seconds 8", [&](CBirthDataDlg& d) { type(d, F::kSecond, "8"); }, {{3, "5.001333333333333"}}},
+        {"time pm", [&](CBirthDataDlg& d) { choose(d.TimeFormatCombo(), kPm); }, {{3, "17.001187166666667"}}},
+        {"zone hours 6",
+         [&](CBirthDataDlg& d) { type(d, F::kZoneHours, "6"); },
+         {{4, "-6.211833"}, {8, "-6.353055"}, {9, "-6.353055"}}},
+        {"zone minutes 30",
+         [&](CBirthDataDlg& d) { type(d, F::kZoneMinutes, "30"); },
+         {{4, "-5.300000"}, {8, "-5.500000"}, {9, "-5.500000"}}},
+        {"zone west",
+         [&](CBirthDataDlg& d) { choose(d.ZoneSideCombo(), 1); },
+         {{4, "5.211833"}, {8, "5.353055"}, {9, "5.353055"}}},
+        {"longitude degrees 78", [&](CBirthDataDlg& d) { type(d, F::kLonDeg, "78"); }, {{5, "-78.125169"}}},
+        {"longitude minutes 13", [&](CBirthDataDlg& d) { type(d, F::kLonMin, "13"); }, {{5, "-77.135169"}}},
+        {"longitude seconds 32", [&](CBirthDataDlg& d) { type(d, F::kLonSec, "32"); }, {{5, "-77.125333"}}},
+        {"longitude west", [&](CBirthDataDlg& d) { choose(d.LonSideCombo(), 1); }, {{5, "77.125169"}}},
+        {"latitude degrees 29", [&](CBirthDataDlg& d) { type(d, F::kLatDeg, "29"); }, {{6, "29.368406"}}},
+        {"latitude minutes 37", [&](CBirthDataDlg& d) { type(d, F::kLatMin, "37"); }, {{6, "28.378406"}}},
+        {"latitude seconds 51", [&](CBirthDataDlg& d) { type(d, F::kLatSec, "51"); }, {{6, "28.368500"}}},
+        {"latitude south", [&](CBirthDataDlg& d) { choose(d.LatSideCombo(), 1); }, {{6, "-28.368406"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.edit);
+        // The chart as the file holds it, opened again from the recent-file list.
+        WriteChartFile("delhi.tvd", kDelhiChartText);
+        MenuItem("&File", "&New")->trigger();
+        m_application.MainFrame()->FindAction(kCmdRecentFile1)->trigger();
+        {
+            const ModalAnswer<CBirthDataDlg> ok([&c](CBirthDataDlg& dialog) {
+                c.apply(dialog);
+                dialog.accept();
+            });
+            MenuItem("&Edit", "&Birthdata")->trigger();
+        }
+        MenuItem("&File", "&Save")->trigger();
+        QStringList expected = QString::fromStdString(kDelhiChartText).split("\r\n");
+        for (const auto& [line, text] : c.lines) expected[line] = QString::fromStdString(text);
+        EXPECT_EQ(ReadWhole(path), expected.join("\r\n").toStdString());
+    }
 }
 
 // View > Toolbar and View > Status Bar carry a check mark while their bar shows and hide that bar alone.

@@ -1,6 +1,7 @@
 // The birth data without widgets: range checks, zone fields, daylight saving and the copy to and from
 // a chart.
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "chart/chart.h"
 #include "core/calc_options.h"
@@ -192,6 +193,27 @@ TEST(DaylightSaving, RussiaMovesADaylightZoneOneHourAheadToTwo) {
     EXPECT_DOUBLE_EQ(m.m_dDstZone, 5);
 }
 
+// After the date or time was edited the zone fields follow the decision only when it changes: a zone
+// loaded finer than whole minutes keeps its fields while daylight saving stays as it was.
+TEST(DaylightSaving, DecidedAgainTheZoneFieldsChangeOnlyWithTheDecision) {
+    BirthDataMembers m = NewYorkAt(6, 4, 1990);
+    m.m_bDaylight = true;
+    m.m_nZoneSide = 1, m.m_nZoneHours = 4, m.m_dZoneMinutes = 0.18;
+    m.m_nDay = 5;
+    DecideDaylightSavingAgain(m);
+    EXPECT_TRUE(m.m_bDaylight);
+    EXPECT_EQ(m.m_nZoneSide, 1);
+    EXPECT_EQ(m.m_nZoneHours, 4);
+    EXPECT_DOUBLE_EQ(m.m_dZoneMinutes, 0.18);
+
+    m.m_nMonth = 0; // January: standard time
+    DecideDaylightSavingAgain(m);
+    EXPECT_FALSE(m.m_bDaylight);
+    EXPECT_EQ(m.m_nZoneSide, 1);
+    EXPECT_EQ(m.m_nZoneHours, 5);
+    EXPECT_DOUBLE_EQ(m.m_dZoneMinutes, 0);
+}
+
 TEST(BirthDataTransfer, ChartToMembersAndBackKeepsTheBirthData) {
     CChart chart;
     BirthDataMembers m = ChennaiMembers();
@@ -250,8 +272,8 @@ TEST(BirthDataTransfer, LocalMeanTimeTakesTheZoneFromTheLongitude) {
 }
 
 // The chart's split time and coordinates carry float noise; the fields show them at their precision
-// (hundredths of a second), a rounding to 60 carried into the minutes and beyond, but a time of day never
-// into the next day.
+// (thousandths of a second, as finely as a chart file keeps the time), a rounding to 60 carried into the
+// minutes and beyond, but a time of day never into the next day.
 TEST(BirthDataTransfer, SecondsAreShownAtTheFieldsPrecision) {
     struct Sixtieths {
         int whole, minutes;
@@ -261,10 +283,14 @@ TEST(BirthDataTransfer, SecondsAreShownAtTheFieldsPrecision) {
         Sixtieths stored, shownTime, shownLongitude;
     };
     const Case cases[] = {
-        {{8, 5, 11.99999707}, {8, 5, 12}, {8, 5, 12}},   {{7, 0, 23.9999861}, {7, 0, 24}, {7, 0, 24}},
-        {{10, 29, 59.999999}, {10, 30, 0}, {10, 30, 0}}, {{9, 59, 59.996}, {10, 0, 0}, {10, 0, 0}},
-        {{8, 5, 12.344}, {8, 5, 12.34}, {8, 5, 12.34}},  {{0, 0, 0.004}, {0, 0, 0}, {0, 0, 0}},
-        {{23, 59, 59.999}, {23, 59, 59.99}, {24, 0, 0}},
+        {{8, 5, 11.99999707}, {8, 5, 12}, {8, 5, 12}},
+        {{7, 0, 23.9999861}, {7, 0, 24}, {7, 0, 24}},
+        {{10, 29, 59.999999}, {10, 30, 0}, {10, 30, 0}},
+        {{9, 59, 59.9996}, {10, 0, 0}, {10, 0, 0}},
+        {{8, 5, 12.3444}, {8, 5, 12.344}, {8, 5, 12.344}},
+        {{5, 0, 7.123}, {5, 0, 7.123}, {5, 0, 7.123}},
+        {{0, 0, 0.0004}, {0, 0, 0}, {0, 0, 0}},
+        {{23, 59, 59.9996}, {23, 59, 59.999}, {24, 0, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message()
@@ -289,54 +315,153 @@ TEST(BirthDataTransfer, SecondsAreShownAtTheFieldsPrecision) {
     }
 }
 
-// A time, zone, longitude or latitude whose fields still hold what they were loaded with keeps the
-// chart's exact value; one whose fields were edited takes the fields as they read, the boxes left alone
-// at what they show.
-TEST(BirthDataTransfer, FieldsLeftAsLoadedKeepTheChartsExactValues) {
-    CChart loaded;
-    loaded.m_dateTime.m_time.m_dHours = 5 + 7.123 / 3600;                 // 5:00:07.123
-    loaded.m_dateTime.m_zone.m_dHours = -(5 + 21 / 60.0 + 10.998 / 3600); // east
-    loaded.m_latitude.m_dValue = 28 + 36 / 60.0 + 50.436 / 3600;
-    loaded.m_longitude.m_dValue = -(77 + 12 / 60.0 + 31.014 / 3600); // east
-    for (CHmsTime* t : {&loaded.m_dateTime.m_time, &loaded.m_dateTime.m_zone}) t->SplitHours();
-    for (CDmsAngle* a : {&loaded.m_latitude, &loaded.m_longitude}) a->SplitDegrees();
+// 5:00:07.123 at 5 h 21 min 10.998 s east, 77 12 31.014 E, 28 36 50.436 N, split as a chart file's
+// values are when read.
+CChart DelhiChart() {
+    CChart chart;
+    chart.m_dateTime.m_time.m_dHours = 5 + 7.123 / 3600;
+    chart.m_dateTime.m_zone.m_dHours = -(5 + 21 / 60.0 + 10.998 / 3600);
+    chart.m_longitude.m_dValue = -(77 + 12 / 60.0 + 31.014 / 3600);
+    chart.m_latitude.m_dValue = 28 + 36 / 60.0 + 50.436 / 3600;
+    for (CHmsTime* t : {&chart.m_dateTime.m_time, &chart.m_dateTime.m_zone}) t->SplitHours();
+    for (CDmsAngle* a : {&chart.m_longitude, &chart.m_latitude}) a->SplitDegrees();
+    return chart;
+}
 
+// The chart after OK on its birth data as loaded into the dialog, `edit` made to them.
+CChart AfterEdit(const CChart& loaded, void (*edit)(BirthDataMembers&)) {
+    CChart chart = loaded;
+    BirthDataMembers m = BirthDataFromChart(loaded, false);
+    edit(m);
+    ApplyBirthData(m, chart);
+    return chart;
+}
+
+// Each box edited alone takes effect; every other box, of its own group too, keeps the chart's exact
+// value, and a time, zone or coordinate none of whose boxes changed stays as it was, bit for bit.
+TEST(BirthDataTransfer, AnEditedBoxTakesEffectAndEveryOtherKeepsTheChartsExactValue) {
+    const CChart loaded = DelhiChart();
     const BirthDataMembers shown = BirthDataFromChart(loaded, false);
-    EXPECT_DOUBLE_EQ(shown.m_dSecond, 7.12);
+    EXPECT_DOUBLE_EQ(shown.m_dSecond, 7.123);
     EXPECT_EQ(shown.m_nZoneHours, 5);
     EXPECT_DOUBLE_EQ(shown.m_dZoneMinutes, 21.18);
-    EXPECT_DOUBLE_EQ(shown.m_dLatSec, 50.44);
+    EXPECT_DOUBLE_EQ(shown.m_dLonSec, 31.014);
+    EXPECT_DOUBLE_EQ(shown.m_dLatSec, 50.436);
 
     struct Expected {
-        double hours, zone, latitude; // the chart's time and zone (hours, west) and latitude after OK
+        double hours, zone, longitude, latitude; // after OK: time, zone (west), longitude (west), latitude
     };
     const double time = loaded.m_dateTime.m_time.m_dHours, zone = loaded.m_dateTime.m_zone.m_dHours,
-                 latitude = loaded.m_latitude.m_dValue;
+                 longitude = loaded.m_longitude.m_dValue, latitude = loaded.m_latitude.m_dValue;
     const struct {
         const char* edit;
         void (*apply)(BirthDataMembers&);
         Expected expected;
     } cases[] = {
-        {"nothing", [](BirthDataMembers&) {}, {time, zone, latitude}},
-        {"the hour", [](BirthDataMembers& m) { m.m_nHour = 6; }, {6 + 7.12 / 3600, zone, latitude}},
-        {"the clock", [](BirthDataMembers& m) { m.m_nTimeFormat = kAm; }, {time, zone, latitude}},
+        {"nothing", [](BirthDataMembers&) {}, {time, zone, longitude, latitude}},
+        {"the hour",
+         [](BirthDataMembers& m) { m.m_nHour = 6; },
+         {6 + 7.123 / 3600, zone, longitude, latitude}},
+        {"the minutes",
+         [](BirthDataMembers& m) { m.m_dMinute = 1; },
+         {5 + 1 / 60.0 + 7.123 / 3600, zone, longitude, latitude}},
+        {"the seconds",
+         [](BirthDataMembers& m) { m.m_dSecond = 8; },
+         {5 + 8 / 3600.0, zone, longitude, latitude}},
+        {"the clock", [](BirthDataMembers& m) { m.m_nTimeFormat = kAm; }, {time, zone, longitude, latitude}},
+        {"the clock and hour",
+         [](BirthDataMembers& m) { m.m_nTimeFormat = kPm; },
+         {17 + 7.123 / 3600, zone, longitude, latitude}},
         {"the zone hours",
          [](BirthDataMembers& m) { m.m_nZoneHours = 6; },
-         {time, -(6 + 21.18 / 60), latitude}},
+         {time, -(6 + 21 / 60.0 + 10.998 / 3600), longitude, latitude}},
+        {"the zone minutes",
+         [](BirthDataMembers& m) { m.m_dZoneMinutes = 30.5; },
+         {time, -(5 + 30.5 / 60), longitude, latitude}},
+        {"the zone's side",
+         [](BirthDataMembers& m) { m.m_nZoneSide = 1; },
+         {time, -zone, longitude, latitude}},
+        {"the longitude degrees",
+         [](BirthDataMembers& m) { m.m_nLonDeg = 78; },
+         {time, zone, -(78 + 12 / 60.0 + 31.014 / 3600), latitude}},
+        {"the longitude minutes",
+         [](BirthDataMembers& m) { m.m_nLonMin = 13; },
+         {time, zone, -(77 + 13 / 60.0 + 31.014 / 3600), latitude}},
+        {"the longitude seconds",
+         [](BirthDataMembers& m) { m.m_dLonSec = 32; },
+         {time, zone, -(77 + 12 / 60.0 + 32 / 3600.0), latitude}},
+        {"the longitude's side",
+         [](BirthDataMembers& m) { m.m_nLonSide = 1; },
+         {time, zone, -longitude, latitude}},
+        {"the latitude degrees",
+         [](BirthDataMembers& m) { m.m_nLatDeg = 29; },
+         {time, zone, longitude, 29 + 36 / 60.0 + 50.436 / 3600}},
         {"the latitude minutes",
          [](BirthDataMembers& m) { m.m_nLatMin = 37; },
-         {time, zone, 28 + 37 / 60.0 + 50.44 / 3600}},
+         {time, zone, longitude, 28 + 37 / 60.0 + 50.436 / 3600}},
+        {"the latitude seconds",
+         [](BirthDataMembers& m) { m.m_dLatSec = 51; },
+         {time, zone, longitude, 28 + 36 / 60.0 + 51 / 3600.0}},
+        {"the latitude's side",
+         [](BirthDataMembers& m) { m.m_nLatSide = 1; },
+         {time, zone, longitude, -latitude}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.edit);
-        CChart chart = loaded;
-        BirthDataMembers m = shown;
-        c.apply(m);
-        ApplyBirthData(m, chart);
-        EXPECT_NEAR(chart.m_dateTime.m_time.m_dHours, c.expected.hours, 1e-12);
-        EXPECT_NEAR(chart.m_dateTime.m_zone.m_dHours, c.expected.zone, 1e-12);
-        EXPECT_NEAR(chart.m_latitude.m_dValue, c.expected.latitude, 1e-12);
-        EXPECT_EQ(chart.m_longitude.m_dValue, loaded.m_longitude.m_dValue);
+        const CChart chart = AfterEdit(loaded, c.apply);
+        const Expected& e = c.expected;
+        const double values[] = {chart.m_dateTime.m_time.m_dHours, chart.m_dateTime.m_zone.m_dHours,
+                                 chart.m_longitude.m_dValue, chart.m_latitude.m_dValue};
+        const double expected[] = {e.hours, e.zone, e.longitude, e.latitude};
+        const double untouched[] = {time, zone, longitude, latitude};
+        for (int i = 0; i < 4; ++i) {
+            SCOPED_TRACE(i);
+            if (expected[i] == untouched[i])
+                EXPECT_EQ(values[i], untouched[i]);
+            else
+                EXPECT_NEAR(values[i], expected[i], 1e-12);
+        }
+    }
+}
+
+// Seconds shown rounded up into the next minute, and a zone's minutes into the next hour: a box left
+// alone keeps the loaded value counted from what the boxes before it showed, so the value moves by just
+// what was edited; boxes edited down to zero before such seconds give zero, never a value below it.
+TEST(BirthDataTransfer, SecondsShownRoundedUpAreKeptFromTheMinuteTheyWereShownIn) {
+    CChart loaded;
+    loaded.m_dateTime.m_time.m_dHours = 5 + 59.9996 / 3600;   // shown 5:01:00
+    loaded.m_dateTime.m_zone.m_dHours = -(5 + 59.99998 / 60); // shown 6 h 0 min east
+    for (CHmsTime* t : {&loaded.m_dateTime.m_time, &loaded.m_dateTime.m_zone}) t->SplitHours();
+    const BirthDataMembers shown = BirthDataFromChart(loaded, false);
+    ASSERT_EQ(
+        std::tuple(shown.m_nHour, shown.m_dMinute, shown.m_dSecond, shown.m_nZoneHours, shown.m_dZoneMinutes),
+        std::tuple(5, 1.0, 0.0, 6, 0.0));
+
+    const struct {
+        const char* edit;
+        void (*apply)(BirthDataMembers&);
+        double hours, zone; // after OK: time, zone (west)
+    } cases[] = {
+        {"the hour", [](BirthDataMembers& m) { m.m_nHour = 6; }, 6 + 59.9996 / 3600,
+         loaded.m_dateTime.m_zone.m_dHours},
+        {"the minutes", [](BirthDataMembers& m) { m.m_dMinute = 2; }, 5 + 1 / 60.0 + 59.9996 / 3600,
+         loaded.m_dateTime.m_zone.m_dHours},
+        {"the seconds", [](BirthDataMembers& m) { m.m_dSecond = 30; }, 5 + 1.5 / 60,
+         loaded.m_dateTime.m_zone.m_dHours},
+        {"the hour and minutes to 0:00", [](BirthDataMembers& m) { m.m_nHour = 0, m.m_dMinute = 0; }, 0,
+         loaded.m_dateTime.m_zone.m_dHours},
+        {"the zone hours", [](BirthDataMembers& m) { m.m_nZoneHours = 7; }, loaded.m_dateTime.m_time.m_dHours,
+         -(6 + 59.99998 / 60)},
+        {"the zone's side", [](BirthDataMembers& m) { m.m_nZoneSide = 1; }, loaded.m_dateTime.m_time.m_dHours,
+         5 + 59.99998 / 60},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.edit);
+        const CChart chart = AfterEdit(loaded, c.apply);
+        EXPECT_NEAR(chart.m_dateTime.m_time.m_dHours, c.hours, 1e-12);
+        EXPECT_NEAR(chart.m_dateTime.m_zone.m_dHours, c.zone, 1e-12);
+        EXPECT_GE(chart.m_dateTime.m_time.m_dSeconds, 0);
+        EXPECT_LT(chart.m_dateTime.m_time.m_dSeconds, 60);
     }
 }
 
