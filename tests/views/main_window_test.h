@@ -3,6 +3,7 @@
 // the document's commands in its menus; the chart style chosen through the preferences.
 #include <QApplication>
 #include <QComboBox>
+#include <cstdlib>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -68,6 +69,15 @@ protected:
         });
         m_frame->FindAction(kCmdChartStyleAndLanguage)->trigger();
         ASSERT_EQ(g_nChartStyle, style);
+    }
+
+    // The fonts made `steps` sizes bigger, or smaller where `steps` is negative, as the user's choices of
+    // Preferences > Related to Display > Font size adjustment > Use bigger (smaller) fonts make them.
+    void ChangeFontSize(int steps) {
+        QAction* command = m_frame->FindAction(steps > 0 ? kCmdBiggerFonts : kCmdSmallerFonts);
+        ASSERT_NE(command, nullptr);
+        for (int k = 0; k < std::abs(steps); ++k) command->trigger();
+        QApplication::processEvents();
     }
 
     // The views of class View among the window's panes, each with its node.
