@@ -1,8 +1,8 @@
 #pragma once
 // A recording surface that keeps what a label layout is judged by: every text drawn with the box its
-// letters take (from the capitals' top to the baseline, across its ink), line by line, and the pixel
-// height of its font, every stroke drawn, a circle as short chords, and every area filled, in the order of
-// the texts; and the faults a layout shows.
+// letters take (from the capitals' top to the baseline, across its ink), line by line, as drawn (a text
+// cut short with an ellipsis as it is cut), and the pixel height of its font, every stroke drawn, a
+// circle as short chords, and every area filled, in the order of the texts; and the faults a layout shows.
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPolygonF>
@@ -102,8 +102,13 @@ public:
         unstretched.setStretch(QFont::Unstretched);
         const QFontMetricsF natural(unstretched, &m_device);
         const QString whole = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        // A single line too long for its box ends in an ellipsis, as the painter cuts it.
         const QStringList lines =
-            (format & kTextSingleLine) ? QStringList{whole} : whole.split(QRegularExpression("\r?\n"));
+            (format & kTextSingleLine)
+                ? QStringList{(format & kTextEndEllipsis)
+                                  ? metrics.elidedText(whole, Qt::ElideRight, rect.Width())
+                                  : whole}
+                : whole.split(QRegularExpression("\r?\n"));
         const double height = metrics.height() * lines.size();
         double top = rect.top;
         if ((format & kTextVCenter) && (format & kTextSingleLine))

@@ -29,6 +29,8 @@ inline constexpr MainWindowScreen kSmallScreen{{1366, 768}, QSize(1366, 743)};
 inline constexpr MainWindowScreen kLargeScreen{{1600, 1000}, QSize(1600, 975)};
 // The chart styles' entries in the style list: South Indian Regular, North Indian, East Indian.
 inline constexpr int kChartStyles[] = {0, 2, 3};
+// The chart view on the left of the Basics tab.
+inline constexpr unsigned kBasicsChartNode = 21;
 
 class MainWindowTest : public PaneTest {
 protected:
