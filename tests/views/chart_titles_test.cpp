@@ -78,11 +78,8 @@ TEST_F(ChartTitlesTest, NoChartTitleRunsIntoAnotherAtAnyFontSize) {
                     SCOPED_TRACE(testing::Message() << "window " << screen.window.width() << " x "
                                                     << screen.window.height() << ", style " << style
                                                     << ", A+ pressed " << pressed << " times, node " << id);
-                    CVisualNode* node = m_frame->Framework().GetNode(id);
-                    ASSERT_NE(node, nullptr);
-                    auto* view = dynamic_cast<CChartView*>(node->m_pWnd.data());
+                    CChartView* view = ShowChartView(id);
                     ASSERT_NE(view, nullptr);
-                    Show(node);
                     LabelLayoutSurface drawn;
                     view->OnDraw(drawn);
                     const std::vector<DrawnTitle> titles = ChartTitles(*view, drawn);

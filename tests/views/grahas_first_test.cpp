@@ -154,11 +154,8 @@ protected:
                 Start(screen);
                 for (const int style : kChartStyles) {
                     ChooseChartStyle(style);
-                    CVisualNode* node = m_frame->Framework().GetNode(kBasicsChartNode);
-                    ASSERT_NE(node, nullptr);
-                    auto* view = dynamic_cast<CChartView*>(node->m_pWnd.data());
+                    CChartView* view = ShowChartView(kBasicsChartNode);
                     ASSERT_NE(view, nullptr);
-                    Show(node);
                     SCOPED_TRACE(testing::Message()
                                  << name << " birth, style " << style << ", window " << screen.window.width()
                                  << " x " << screen.window.height());
@@ -272,11 +269,8 @@ TEST_F(GrahasFirstTest, ACrowdReachingIntoHighlightedCellsIsDrawnOverThemAndUnde
     Start(kSmallScreen);
     for (const int style : kChartStyles) {
         ChooseChartStyle(style);
-        CVisualNode* node = m_frame->Framework().GetNode(kBasicsChartNode);
-        ASSERT_NE(node, nullptr);
-        auto* view = dynamic_cast<CChartView*>(node->m_pWnd.data());
+        CChartView* view = ShowChartView(kBasicsChartNode);
         ASSERT_NE(view, nullptr);
-        Show(node);
         CChart* chart = view->PaneChart(kRasiPane);
         ASSERT_NE(chart, nullptr);
         ASSERT_EQ(g_nPaneVarga[kRasiPane], 0);

@@ -10,6 +10,7 @@
 
 #include "../shell/dialogs/dialog_test_support.h"
 #include "app/chart_document_link.h"
+#include "display/chart_view.h"
 #include "shell/command_ids.h"
 #include "shell/dialogs/document_commands.h"
 #include "shell/dialogs/option_dialogs.h"
@@ -93,6 +94,16 @@ protected:
     static void Show(CVisualNode* node) {
         ASSERT_TRUE(node->m_pFramework->ActivateNode(node));
         QApplication::processEvents();
+    }
+
+    // The chart view of node `id`, shown; null when the node holds none.
+    CChartView* ShowChartView(unsigned id) {
+        CVisualNode* node = m_frame->Framework().GetNode(id);
+        EXPECT_NE(node, nullptr);
+        auto* view = node ? dynamic_cast<CChartView*>(node->m_pWnd.data()) : nullptr;
+        EXPECT_NE(view, nullptr) << id;
+        if (view) Show(node);
+        return view;
     }
 
     std::unique_ptr<CMainFrame> m_frame;
