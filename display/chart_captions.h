@@ -24,8 +24,11 @@ const std::string& ChartVargaName(int varga); // in the chart language ("Rasi", 
 const std::string& VargaLabel(int varga);     // "D-1", "D-9" ...
 const std::string& VargaTitle(int varga);     // "Rasi", "Navamsa", then "D-n"
 
-// The right-hand part of a caption band: the varga's chart-language name for columns up to
-// `namedUpTo`, else its label; in the graha arudha views "Arudhas of Planets" centred in `noteRect`
-// before the label. The texts are no taller than `lineHeight`, so they stay within their caption line.
-void DrawVargaCaption(DrawSurface& surface, const Rect& band, const Rect& noteRect, int varga, int pane,
-                      int namedUpTo, int lineHeight);
+// A caption band above a chart: its `title` on the left in chart font A, and on the right the varga's
+// chart-language name for columns up to `namedUpTo`, else its label; in the graha arudha views
+// "Arudhas of Planets" centred in `noteRect` before the label. The varga's texts are no taller than
+// `lineHeight`, so they stay within their caption line; every text stays within the band, and the title
+// within what the varga's texts leave of it, at any font size: drawn smaller, down to the legible size,
+// then cut short with an ellipsis.
+void DrawCaptionBand(DrawSurface& surface, const Rect& band, const Rect& noteRect, const std::string& title,
+                     int varga, int pane, int namedUpTo, int lineHeight);

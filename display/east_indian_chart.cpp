@@ -135,10 +135,8 @@ void DrawMixedEastChart(DrawSurface& surface, ChartDrawState& state, const Rect&
     // The captions stand above the chart's double frame.
     const int bottom = area.top - kOuterFrameReach;
     const Rect band{area.left, bottom - c, area.right, bottom};
-    DrawChartText(surface, (inner ? "Inner: " : "Outer: ") + chart.m_strTitle, band, kTextNoClip,
-                  FontA(1.2, 1.2, 1.0));
-    DrawVargaCaption(surface, band, Rect{area.left + w / 2, band.top, area.right, bottom}, varga, pane, 1,
-                     CaptionLineHeight());
+    DrawCaptionBand(surface, band, Rect{area.left + w / 2, band.top, area.right, bottom},
+                    (inner ? "Inner: " : "Outer: ") + chart.m_strTitle, varga, pane, 1, CaptionLineHeight());
     if (!inner) {
         DrawChartFigure(frame ? kEastFramedFigure : kEastFigure, surface, area.left, area.top, area.right,
                         area.bottom, w, h, true, ColorOf(kColorChartViewChartLine));

@@ -145,9 +145,8 @@ void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
     });
     if (caption) {
         const Rect band{r.left, r.top - h + kFrameClearance, r.right, r.top - kFrameClearance};
-        DrawChartText(surface, chart.m_strTitle, band, kTextNoClip, FontA(1.2, 1.2, 1.0));
-        DrawVargaCaption(surface, band, Rect{r.left + halfW / 2, band.top, r.right, band.bottom}, varga, pane,
-                         0, band.bottom - band.top);
+        DrawCaptionBand(surface, band, Rect{r.left + halfW / 2, band.top, r.right, band.bottom},
+                        chart.m_strTitle, varga, pane, 0, band.bottom - band.top);
     }
     DrawChartFigure(kNorthFigure, surface, r.left, r.top, r.right, r.bottom, halfW, halfH, true,
                     ColorOf(kColorChartViewChartLine));
@@ -191,10 +190,8 @@ void DrawMixedNorthIndianChart(DrawSurface& surface, ChartDrawState& state, cons
     // The captions stand above the chart's double frame.
     const int bottom = r.top - kOuterFrameReach;
     const Rect band{r.left, bottom - h, r.right, bottom};
-    DrawChartText(surface, (inner ? "Inner: " : "Outer: ") + chart.m_strTitle, band, kTextNoClip,
-                  FontA(1.2, 1.2, 1.0));
-    DrawVargaCaption(surface, band, Rect{r.left + halfW / 2, band.top, r.right, bottom}, varga, pane, 1,
-                     CaptionLineHeight());
+    DrawCaptionBand(surface, band, Rect{r.left + halfW / 2, band.top, r.right, bottom},
+                    (inner ? "Inner: " : "Outer: ") + chart.m_strTitle, varga, pane, 1, CaptionLineHeight());
     if (!inner) {
         DrawChartFigure(kNorthFigure, surface, r.left, r.top, r.right, r.bottom, halfW, halfH, true,
                         ColorOf(kColorChartViewChartLine));

@@ -1,9 +1,11 @@
 #pragma once
 // A recording surface that keeps what a label layout is judged by: every text drawn with the box its
-// letters take (from the capitals' top to the baseline, across its ink), line by line, and the pixel
-// height of its font, and every stroke drawn, a circle as short chords; and the faults a layout shows.
+// letters take (from the capitals' top to the baseline, across its ink), line by line, as drawn (a text
+// cut short with an ellipsis as it is cut), and the pixel height of its font, every stroke drawn, a
+// circle as short chords, and every area filled, in the order of the texts; and the faults a layout shows.
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPolygonF>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
@@ -34,6 +36,11 @@ public:
         Point from;
         Point to;
     };
+    // An area filled (a rectangle, or a polygon with a brush), drawn after the first `textsBefore` texts.
+    struct Fill {
+        QPolygonF area;
+        std::size_t textsBefore = 0;
+    };
 
     void SelectFont(const LogicalFont& font) override {
         m_font = font;
@@ -42,6 +49,14 @@ public:
     void SetTextBackground(ColorRef color, bool opaque) override {
         m_opaque = opaque;
         RecordingSurface::SetTextBackground(color, opaque);
+    }
+    void SelectBrush(const LogicalBrush& brush) override {
+        m_filling = !brush.hollow;
+        RecordingSurface::SelectBrush(brush);
+    }
+    void FillRect(const Rect& r, ColorRef color) override {
+        fills.push_back({QPolygonF(QRectF(r.left, r.top, r.Width(), r.Height())), texts.size()});
+        RecordingSurface::FillRect(r, color);
     }
     void Line(Point from, Point to) override {
         strokes.push_back({from, to});
@@ -52,6 +67,11 @@ public:
         RecordingSurface::Polyline(points);
     }
     void Polygon(std::span<const Point> points) override {
+        if (m_filling) {
+            QPolygonF area;
+            for (const Point& p : points) area << QPointF(p.x, p.y);
+            fills.push_back({area, texts.size()});
+        }
         for (std::size_t i = 0; i < points.size(); ++i)
             strokes.push_back({points[i], points[(i + 1) % points.size()]});
         RecordingSurface::Polygon(points);
@@ -82,8 +102,13 @@ public:
         unstretched.setStretch(QFont::Unstretched);
         const QFontMetricsF natural(unstretched, &m_device);
         const QString whole = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        // A single line too long for its box ends in an ellipsis, as the painter cuts it.
         const QStringList lines =
-            (format & kTextSingleLine) ? QStringList{whole} : whole.split(QRegularExpression("\r?\n"));
+            (format & kTextSingleLine)
+                ? QStringList{(format & kTextEndEllipsis)
+                                  ? metrics.elidedText(whole, Qt::ElideRight, rect.Width())
+                                  : whole}
+                : whole.split(QRegularExpression("\r?\n"));
         const double height = metrics.height() * lines.size();
         double top = rect.top;
         if ((format & kTextVCenter) && (format & kTextSingleLine))
@@ -114,10 +139,12 @@ public:
 
     std::vector<Text> texts;
     std::vector<Stroke> strokes;
+    std::vector<Fill> fills;
 
 private:
     LogicalFont m_font;
     bool m_opaque = false;
+    bool m_filling = true; // the brush fills what it draws
     QImage m_device{1, 1, QImage::Format_RGB32};
 };
 

@@ -4,7 +4,10 @@
 // sphutas, sign numbers) stands on them, and they stand on one another only in a cell too small to hold
 // them apart; a lesser label with no clear place stands where it covers least. A text counts as covered
 // when another text's letters cover a fifth of its own letters or more. The Sudarsana chakra writes the
-// crowded birth's grahas with legible capitals, clear of its lines and of every other text.
+// crowded birth's grahas with legible capitals, clear of its lines and of every other text. What is drawn
+// later covers what is drawn before: nothing but a graha is drawn over a graha's letters after it, and a
+// highlighted cell is filled before any text reaches into it.
+#include <QMenu>
 #include <sstream>
 
 #include "../display/chart_label_census.h"
@@ -18,7 +21,6 @@ namespace {
 const std::string kCrowdedBirthText =
     "2\r\n4\r\n1962\r\n5.001187166667\r\n-5.300000\r\n-77.123600\r\n28.363600\r\n";
 
-constexpr unsigned kBasicsChartNode = 21; // the chart view on the left of the Basics tab
 constexpr double kCoveredShare = 0.2;
 
 // The share of `own` that `other` covers.
@@ -85,6 +87,60 @@ Covers GrahasCovered(const LabelLayoutSurface& drawn, const std::vector<bool>& g
     return covers;
 }
 
+// Whether `area` and the letters of `text` share some of the plane, not a mere edge.
+bool Overlap(const QPolygonF& area, const LabelLayoutSurface::Text& text) {
+    const QRectF common = area.intersected(QPolygonF(text.letters)).boundingRect();
+    return common.width() > 0 && common.height() > 0;
+}
+
+// A text and where it stands, for a failure's message.
+std::string At(const LabelLayoutSurface::Text& text) {
+    std::ostringstream at;
+    at << '"' << text.text << "\" at " << text.letters.left() << "," << text.letters.top();
+    return at.str();
+}
+
+// Whether `text` is the lagna or a graha as the charts write them ("As", "Su", "(Sa)").
+bool IsGrahaLabel(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") != std::string::npos &&
+           !IsLesserChartLabel(text);
+}
+
+// The texts other than grahas drawn over a graha's letters after it, as "\"A7\" at 10,20 over \"Su\" at
+// 12,20".
+std::vector<std::string> TextsDrawnOverGrahas(const LabelLayoutSurface& drawn) {
+    std::vector<std::string> over;
+    const auto& texts = drawn.texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (!IsGrahaLabel(texts[i].text)) continue;
+        for (std::size_t j = i + 1; j < texts.size(); ++j)
+            if (!IsGrahaLabel(texts[j].text) && Overlap(QPolygonF(texts[j].ink), texts[i]))
+                over.push_back(At(texts[j]) + " over " + At(texts[i]));
+    }
+    return over;
+}
+
+// The fills of cells of `panes` drawn after a text whose letters they reach, as "pane 3, sign 9 over
+// \"Su\" at 10,20".
+std::vector<std::string> CellFillsOverTexts(CChartView& view, const std::vector<int>& panes,
+                                            const LabelLayoutSurface& drawn) {
+    std::vector<std::string> over;
+    for (const LabelLayoutSurface::Fill& fill : drawn.fills) {
+        for (const int pane : panes)
+            for (int sign = 0; sign < 12; ++sign) {
+                const CPolygonRegion& cell = view.DrawState().Region(pane, sign);
+                QPolygonF area;
+                for (int i = 0; i < cell.Count(); ++i) area << QPointF(cell[i].x, cell[i].y);
+                if (area != fill.area) continue;
+                for (std::size_t t = 0; t < fill.textsBefore; ++t)
+                    if (Overlap(fill.area, drawn.texts[t]))
+                        over.push_back("pane " + std::to_string(pane) + ", sign " + std::to_string(sign) +
+                                       " over " + At(drawn.texts[t]));
+            }
+    }
+    return over;
+}
+
 // The main window on a birth with its grahas crowded in one sign, and on the spread Chennai birth.
 class GrahasFirstTest : public MainWindowTest {
 protected:
@@ -98,11 +154,8 @@ protected:
                 Start(screen);
                 for (const int style : kChartStyles) {
                     ChooseChartStyle(style);
-                    CVisualNode* node = m_frame->Framework().GetNode(kBasicsChartNode);
-                    ASSERT_NE(node, nullptr);
-                    auto* view = dynamic_cast<CChartView*>(node->m_pWnd.data());
+                    CChartView* view = ShowChartView(kBasicsChartNode);
                     ASSERT_NE(view, nullptr);
-                    Show(node);
                     SCOPED_TRACE(testing::Message()
                                  << name << " birth, style " << style << ", window " << screen.window.width()
                                  << " x " << screen.window.height());
@@ -116,7 +169,44 @@ protected:
             }
         }
     }
+
+    // The Sudarsana of the crowded birth showing the planets, shown in the window started on `screen`; null
+    // when the window has none.
+    CSudarsanaChakraView* ShowCrowdedSudarsana(const MainWindowScreen& screen) {
+        EXPECT_TRUE(m_document.ReadChartText(kCrowdedBirthText, "crowded.tvd").ok());
+        Start(screen);
+        const auto panes = Panes<CSudarsanaChakraView>();
+        EXPECT_EQ(panes.size(), 1u);
+        if (panes.empty()) return nullptr;
+        const auto [node, pane] = panes.front();
+        Show(node);
+        EXPECT_TRUE(pane->RunCommand(g_chakraGroups[kGroupPlanets].command));
+        return pane;
+    }
+    // The labels of the planets the Sudarsana writes for the document's chart.
+    std::vector<ChakraLabel> SudarsanaGrahas() {
+        return ChakraGroupLabels(kGroupPlanets, *m_document.m_pCurrentChart, true,
+                                 g_sudarsanaSettings.vargaForBodies);
+    }
 };
+
+// A right click at `point` of `view` and the item `text` of the submenu `submenu` chosen, as the view's
+// context menu runs the item chosen.
+void ChooseFromChartMenu(CChartView& view, Point point, const std::string& submenu, const std::string& text) {
+    ASSERT_TRUE(view.HitTestForMenu(point));
+    QMenu menu;
+    view.BuildContextMenu(menu);
+    for (QAction* entry : menu.actions()) {
+        if (!entry->menu() || entry->text().toStdString() != submenu) continue;
+        for (QAction* item : entry->menu()->actions())
+            if (item->text().toStdString() == text) {
+                ASSERT_TRUE(item->isEnabled()) << text;
+                view.RunCommand(item->data().toInt());
+                return;
+            }
+    }
+    FAIL() << submenu << " > " << text;
+}
 
 // The most grahas (and lagnas) of a pane that lesser texts cover, and that other grahas cover, in every
 // style: 6 and 8 at the smaller window, 1 and 2 at the larger, where only a cell too small for eight
@@ -160,23 +250,59 @@ TEST_F(GrahasFirstTest, LesserLabelsWithNoClearPlaceSpreadOverTheirCell) {
     });
 }
 
+// The lagna and the grahas are drawn after every other text that reaches onto their letters (lesser
+// labels, sign numbers, captions), so that none of these hides them where a crowded cell lets them meet.
+TEST_F(GrahasFirstTest, NothingButAGrahaIsDrawnOverAGrahaAfterIt) {
+    ForEachBasicsDrawing([](const MainWindowScreen&, const LabelLayoutSurface& drawn, CChartView&) {
+        EXPECT_EQ(TextsDrawnOverGrahas(drawn), std::vector<std::string>{});
+    });
+}
+
+// A cell holding every body the Rasi chart shows (each set in Aries by hand), far more than it holds apart:
+// in the Basics charts of every style its labels reach over its lines into the cells around it, which are
+// all drawn after it. With each cell of the chart right-clicked in turn and its rasi drishti highlighted
+// through the chart's menu, no cell is filled over a text that reaches into it, and nothing but a graha is
+// drawn over a graha after it.
+TEST_F(GrahasFirstTest, ACrowdReachingIntoHighlightedCellsIsDrawnOverThemAndUnderItsGrahas) {
+    constexpr int kRasiPane = 0;
+    constexpr int kAries = 0;
+    Start(kSmallScreen);
+    for (const int style : kChartStyles) {
+        ChooseChartStyle(style);
+        CChartView* view = ShowChartView(kBasicsChartNode);
+        ASSERT_NE(view, nullptr);
+        CChart* chart = view->PaneChart(kRasiPane);
+        ASSERT_NE(chart, nullptr);
+        ASSERT_EQ(g_nPaneVarga[kRasiPane], 0);
+        for (int body = 0; body < kBodyCount; ++body) chart->m_vargaSign.SetSign(body, 0, kAries);
+        const std::vector<int> panes = DrawnPanes(*view);
+        LabelLayoutSurface laidOut; // the cells where the crowd's chart puts them
+        view->OnDraw(laidOut);
+        for (int sign = 0; sign < 12; ++sign) {
+            SCOPED_TRACE(testing::Message() << "style " << style << ", sign " << sign << " right-clicked");
+            const CPolygonRegion& cell = view->DrawState().Region(kRasiPane, sign);
+            Point sum{};
+            for (int i = 0; i < cell.Count(); ++i) sum = Point{sum.x + cell[i].x, sum.y + cell[i].y};
+            ChooseFromChartMenu(*view, Point{sum.x / cell.Count(), sum.y / cell.Count()},
+                                "&Highlight rasi(s)", "aspected by this rasi (&rasi drishti)");
+            LabelLayoutSurface drawn;
+            view->OnDraw(drawn);
+            EXPECT_EQ(CellFillsOverTexts(*view, panes, drawn), std::vector<std::string>{});
+            EXPECT_EQ(TextsDrawnOverGrahas(drawn), std::vector<std::string>{});
+        }
+    }
+}
+
 // In each ring of the Sudarsana, on the crowded birth, the lagna and every graha written with capitals 5
 // pixels high or more, no line of the figure through its letters and no other text's letters on them.
 TEST_F(GrahasFirstTest, TheSudarsanaWritesACrowdedSectorsGrahasLegibleAndClear) {
-    ASSERT_TRUE(m_document.ReadChartText(kCrowdedBirthText, "crowded.tvd").ok());
     for (const MainWindowScreen& screen : {kSmallScreen, kLargeScreen}) {
         SCOPED_TRACE(testing::Message() << screen.window.width() << " x " << screen.window.height());
-        Start(screen);
-        const auto panes = Panes<CSudarsanaChakraView>();
-        ASSERT_EQ(panes.size(), 1u);
-        const auto [node, pane] = panes.front();
-        Show(node);
-        ASSERT_TRUE(pane->RunCommand(g_chakraGroups[kGroupPlanets].command));
+        CSudarsanaChakraView* pane = ShowCrowdedSudarsana(screen);
+        ASSERT_NE(pane, nullptr);
         LabelLayoutSurface drawn;
         pane->OnDraw(drawn);
-        const std::vector<ChakraLabel> grahas = ChakraGroupLabels(kGroupPlanets, *m_document.m_pCurrentChart,
-                                                                  true, g_sudarsanaSettings.vargaForBodies);
-        for (const ChakraLabel& graha : grahas) {
+        for (const ChakraLabel& graha : SudarsanaGrahas()) {
             int written = 0;
             for (std::size_t i = 0; i < drawn.texts.size(); ++i) {
                 const LabelLayoutSurface::Text& t = drawn.texts[i];
@@ -193,6 +319,35 @@ TEST_F(GrahasFirstTest, TheSudarsanaWritesACrowdedSectorsGrahasLegibleAndClear) 
                     EXPECT_TRUE(j == i || !t.letters.intersects(drawn.texts[j].letters))
                         << t.text << " at " << t.letters.left() << "," << t.letters.top() << " under "
                         << drawn.texts[j].text;
+            }
+            EXPECT_EQ(written, kSudarsanaRings) << graha.text;
+        }
+    }
+}
+
+// The Sudarsana's rings have room across their sectors, so a crowd there moves apart rather than shrink
+// below 9 pixels, where the chakras' faces give two-letter labels capitals about 5 pixels high with their
+// strokes apart. At the window's size on a 1366 x 768 screen, at every font size from the smallest (where
+// the crowded birth's sectors press its labels down to that floor) to the largest, every graha written in
+// every ring stays on it or above.
+TEST_F(GrahasFirstTest, TheSudarsanasLabelsStayNinePixelsHighInACrowd) {
+    constexpr int kLeastLabelHeight = 9;
+    constexpr double kLeastCapitals = 4.5; // about 5
+    CSudarsanaChakraView* pane = ShowCrowdedSudarsana(kSmallScreen);
+    ASSERT_NE(pane, nullptr);
+    ChangeFontSize(-kFontSizeSteps);
+    for (int size = 0; size < kFontSizeSteps; ++size) {
+        if (size > 0) ChangeFontSize(1);
+        SCOPED_TRACE(testing::Message() << "font size " << size);
+        LabelLayoutSurface drawn;
+        pane->OnDraw(drawn);
+        for (const ChakraLabel& graha : SudarsanaGrahas()) {
+            int written = 0;
+            for (const LabelLayoutSurface::Text& t : drawn.texts) {
+                if (t.text != graha.text) continue;
+                ++written;
+                EXPECT_GE(t.fontHeight, kLeastLabelHeight) << At(t);
+                EXPECT_GE(t.letters.height(), kLeastCapitals) << At(t);
             }
             EXPECT_EQ(written, kSudarsanaRings) << graha.text;
         }

@@ -3,12 +3,14 @@
 // the document's commands in its menus; the chart style chosen through the preferences.
 #include <QApplication>
 #include <QComboBox>
+#include <cstdlib>
 #include <memory>
 #include <utility>
 #include <vector>
 
 #include "../shell/dialogs/dialog_test_support.h"
 #include "app/chart_document_link.h"
+#include "display/chart_view.h"
 #include "shell/command_ids.h"
 #include "shell/dialogs/document_commands.h"
 #include "shell/dialogs/option_dialogs.h"
@@ -28,6 +30,8 @@ inline constexpr MainWindowScreen kSmallScreen{{1366, 768}, QSize(1366, 743)};
 inline constexpr MainWindowScreen kLargeScreen{{1600, 1000}, QSize(1600, 975)};
 // The chart styles' entries in the style list: South Indian Regular, North Indian, East Indian.
 inline constexpr int kChartStyles[] = {0, 2, 3};
+// The chart view on the left of the Basics tab.
+inline constexpr unsigned kBasicsChartNode = 21;
 
 class MainWindowTest : public PaneTest {
 protected:
@@ -70,6 +74,15 @@ protected:
         ASSERT_EQ(g_nChartStyle, style);
     }
 
+    // The fonts made `steps` sizes bigger, or smaller where `steps` is negative, as the user's choices of
+    // Preferences > Related to Display > Font size adjustment > Use bigger (smaller) fonts make them.
+    void ChangeFontSize(int steps) {
+        QAction* command = m_frame->FindAction(steps > 0 ? kCmdBiggerFonts : kCmdSmallerFonts);
+        ASSERT_NE(command, nullptr);
+        for (int k = 0; k < std::abs(steps); ++k) command->trigger();
+        QApplication::processEvents();
+    }
+
     // The views of class View among the window's panes, each with its node.
     template <class View> std::vector<std::pair<CVisualNode*, View*>> Panes() {
         std::vector<std::pair<CVisualNode*, View*>> panes;
@@ -81,6 +94,16 @@ protected:
     static void Show(CVisualNode* node) {
         ASSERT_TRUE(node->m_pFramework->ActivateNode(node));
         QApplication::processEvents();
+    }
+
+    // The chart view of node `id`, shown; null when the node holds none.
+    CChartView* ShowChartView(unsigned id) {
+        CVisualNode* node = m_frame->Framework().GetNode(id);
+        EXPECT_NE(node, nullptr);
+        auto* view = node ? dynamic_cast<CChartView*>(node->m_pWnd.data()) : nullptr;
+        EXPECT_NE(view, nullptr) << id;
+        if (view) Show(node);
+        return view;
     }
 
     std::unique_ptr<CMainFrame> m_frame;
