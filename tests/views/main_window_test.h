@@ -3,7 +3,11 @@
 // the document's commands in its menus; the chart style chosen through the preferences.
 #include <QApplication>
 #include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -89,6 +93,24 @@ protected:
         for (const auto& [id, node] : m_frame->Framework().Nodes())
             if (auto* view = dynamic_cast<View*>(node->m_pWnd.data())) panes.emplace_back(node.get(), view);
         return panes;
+    }
+
+    // The item at the end of `path` in the window's menu bar, through its submenus, e.g. {"&File", "&New"};
+    // null, and a failure, when there is none.
+    QAction* MenuItem(std::initializer_list<const char*> path) {
+        QList<QAction*> items = m_frame->menuBar()->actions();
+        QAction* found = nullptr;
+        for (const char* text : path) {
+            const auto named =
+                std::find_if(items.begin(), items.end(), [&](QAction* a) { return a->text() == text; });
+            if (named == items.end()) {
+                ADD_FAILURE() << "no menu item " << text;
+                return nullptr;
+            }
+            found = *named;
+            items = found->menu() ? found->menu()->actions() : QList<QAction*>{};
+        }
+        return found;
     }
 
     static void Show(CVisualNode* node) {

@@ -173,8 +173,8 @@ TEST_F(PrintViewsTest, TheDasaPageOfTheReportPrintsItsThreeDasasAndKeepsTheOneSh
     g_nSelectedDasa = 0;
     ASSERT_TRUE(m_document.CalculateDasa().ok());
     const std::string shown = m_document.m_dasaTree.strName;
-    ProbeSurface screen;
-    m_dasa.OnDraw(screen); // lays out the periods to click
+    m_dasa.show();
+    m_document.UpdateAllViews(nullptr); // the page shown lays out the periods to click
     ASSERT_TRUE(
         m_dasa.OnLButtonUp(Point{(m_dasa.PeriodRects()[2].left + m_dasa.PeriodRects()[2].right) / 2,
                                  (m_dasa.PeriodRects()[2].top + m_dasa.PeriodRects()[2].bottom) / 2}));

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,36 @@ public:
 
 private:
     ColorRef m_color = 0;
+};
+
+// A recording surface that keeps every text drawn with the box it was given and the rectangle it takes,
+// measured in its font.
+class TakenTextSurface : public RecordingSurface {
+public:
+    struct Taken {
+        std::string text;
+        Rect box;
+        Rect taken;
+    };
+    Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
+        const Rect taken = RecordingSurface::DrawText(text, rect, format);
+        if (!(format & kTextCalcRect)) texts.push_back({std::string(text), rect, taken});
+        return taken;
+    }
+    // The first text drawn that equals `text`; null when none.
+    const Taken* Find(const std::string& text) const {
+        for (const Taken& t : texts)
+            if (t.text == text) return &t;
+        return nullptr;
+    }
+    // How far right and down the texts reach.
+    Point Reach() const {
+        Point reach;
+        for (const Taken& t : texts)
+            reach = Point{std::max(reach.x, t.taken.right), std::max(reach.y, t.taken.bottom)};
+        return reach;
+    }
+    std::vector<Taken> texts;
 };
 
 // A recording surface that keeps every text drawn narrower than it is: the surface ends such a text

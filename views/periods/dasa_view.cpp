@@ -47,13 +47,15 @@ constexpr ButtonPlace kButtons[] = {
 };
 constexpr int kOptionsButton = 1, kQuickInfoButton = 2, kPreviousButton = 3, kBirthButton = 4,
               kNextButton = 5;
+constexpr int kButtonRowBottom = kButtons[0].rect.bottom;
 
 constexpr int kPageMargin = 10;  // left of the title and below the help lines, unscaled pixels
 constexpr int kRowHeight = 20;   // unscaled pixels
 constexpr int kFramePadding = 4; // pixels between a row's last text and its frame
 constexpr int kStatusLineStep = 18;
 constexpr int kStatusLineWidth = 200;
-constexpr int kHeaderGap = 5; // pixels between the status lines (or the buttons) and the rows below
+constexpr int kYearLineTop = 4, kYearLineBottom = 29; // the first status line, from the pane's top
+constexpr int kHeaderGap = 5;    // pixels between the status lines (or the buttons) and the rows below
 constexpr int kYearLimit = 5255; // the cycle buttons stop at the years the ephemeris covers
 
 const char* const kHelpText = "Want the entry chart of a period? Click the right mouse button on it.\n"
@@ -121,15 +123,27 @@ CDasaTree* CDasaView::Tree() const {
 
 void CDasaView::OnInitialUpdate() {
     m_updateLink.Attach(GetDocument());
-    LayOut();
-    m_levelRects = {};
-    m_periodRects = {};
     m_hoverRect = {};
+    LayOutPage();
     if (m_bMainPage) g_pMainDoc = GetDasaDocument();
 }
 
 void CDasaView::OnUpdate(CView*, long) {
-    if (!UpdateHeldForPrinting()) Invalidate();
+    // A print job draws the page as it is; its end updates every view.
+    if (UpdateHeldForPrinting()) return;
+    // A page out of sight (another tab is current) is laid out when it is shown.
+    m_bLayoutDue = !isVisible();
+    if (m_bLayoutDue) return;
+    LayOutPage();
+    Invalidate();
+}
+
+void CDasaView::showEvent(QShowEvent* event) {
+    if (m_bLayoutDue) {
+        m_bLayoutDue = false;
+        LayOutPage();
+    }
+    CView::showEvent(event);
 }
 
 void CDasaView::Recompute() {
@@ -154,18 +168,13 @@ void CDasaView::PrintDasa(DrawSurface& surface, int code) {
     // A dasa that stops at the ephemeris' end prints the periods found before it.
     (void)document->CalculateDasa();
     tree.nLevel = 0;
+    PrepareTreeForLayout(tree);
     OnDraw(surface);
     g_nSelectedDasa = shown;
     g_nNarayanaDasaChart = narayanaChart;
     (void)document->CalculateDasa();
     tree.nLevel = level;
     tree.nSelected = picked;
-}
-
-void CDasaView::LayOut() {
-    if (!(GetTotalSize() == m_extent)) SetScrollSizes(m_extent);
-    Rect window = UpdateHeldForPrinting() ? ScaledPrintRect(GetClientRect()) : GetClientRect();
-    m_windowRect = Rect{0, 0, std::max(window.Width(), m_extent.cx), std::max(window.Height(), m_extent.cy)};
 }
 
 void CDasaView::ShowButtons() {
@@ -191,12 +200,17 @@ int CDasaView::RowsTop() const {
     return g_bDasaSeedNameValid && DasaShifted(*Tree()) ? 53 : 35;
 }
 
-int CDasaView::DrawStatusLines(DrawSurface& surface, int x, int top) {
+int CDasaView::StatusLinesBottom() const {
+    const int lines = (g_bDasaSeedNameValid ? 1 : 0) + (DasaShifted(*Tree()) ? 1 : 0);
+    return kYearLineBottom + lines * kStatusLineStep;
+}
+
+void CDasaView::DrawStatusLines(DrawSurface& surface, int x, int top) {
     const CTavroDoc* document = GetDasaDocument();
     const CDasaTree& tree = *Tree();
     const std::string title =
         document->m_pCurrentChart ? document->m_pCurrentChart->m_strTitle : std::string();
-    const Rect yearRect{x, top + 4, x + kStatusLineWidth, top + 29};
+    const Rect yearRect{x, top + kYearLineTop, x + kStatusLineWidth, top + kYearLineBottom};
     DrawPageText(surface, DasaYearText(tree, document->m_nMode, title), yearRect, kColorYear,
                  kLeft | kTextVCenter);
     if (g_bZoneOverride) {
@@ -218,34 +232,83 @@ int CDasaView::DrawStatusLines(DrawSurface& surface, int x, int top) {
         line = Rect{x, line.top + kStatusLineStep, x + kStatusLineWidth, line.bottom + kStatusLineStep};
         DrawPageText(surface, DasaShiftText(g_dDasaShiftDays[code]), line, kColorYear, kLeft | kTextVCenter);
     }
-    return line.bottom;
 }
 
-Rect CDasaView::DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaPeriod& period, int nameColor,
-                              int frameWidth) {
+namespace {
+// `rect` scaled by the zoom and moved `shift` pixels down.
+Rect ScaledCell(const Rect& rect, int shift) {
+    const Rect scaled = ScaledByFontSize(rect);
+    return Rect{scaled.left, scaled.top + shift, scaled.right, scaled.bottom + shift};
+}
+} // namespace
+
+void CDasaView::WalkPeriodRow(PagePiece::Part part, int index, int x, int top, int shift,
+                              const CDasaPeriod& period, int nameColor, int frameWidth,
+                              const PageVisitor& visit) const {
     const int bottom = top + kRowHeight;
     const int width = CellWidth();
-    auto cell = [&](int left, int right) { return ScaledByFontSize(Rect{left, top, right, bottom}); };
+    auto cell = [&](int left, int right) { return ScaledCell(Rect{left, top, right, bottom}, shift); };
     // The times are drawn unclipped and may reach past their cells: the frame goes round them too.
-    Rect frame = cell(x, x + frameWidth);
-    const auto draw = [&](const std::string& text, const Rect& rect, int color, std::uint32_t format) {
-        const Rect drawn = DrawPageText(surface, text, rect, color, format);
-        frame.right = std::max(frame.right, drawn.right + kFramePadding);
+    const Rect frame = cell(x, x + frameWidth);
+    const auto text = [&](std::string content, const Rect& rect, int color, std::uint32_t format) {
+        visit(PagePiece{part, index, frame, std::move(content), rect, color, format});
     };
-    draw(period.Name() + ":", cell(x, x + 60), nameColor, kLeft);
-    draw(period.StartDate(), cell(x + 60, x + 150), kColorDate, kRight);
+    text(period.Name() + ":", cell(x, x + 60), nameColor, kLeft);
+    text(period.StartDate(), cell(x + 60, x + 150), kColorDate, kRight);
     const int startTime = x + 160;
-    draw(" (" + period.StartTime() + ")", cell(startTime, startTime + width), kColorTime, kLeft);
+    text(" (" + period.StartTime() + ")", cell(startTime, startTime + width), kColorTime, kLeft);
     const int hyphen = startTime + width;
-    draw("-", cell(hyphen, hyphen + 10), kColorHyphen, kCentre);
+    text("-", cell(hyphen, hyphen + 10), kColorHyphen, kCentre);
     const int endDate = hyphen + 10;
-    draw(period.EndDate(), cell(endDate, endDate + width), kColorDate, kRight);
+    text(period.EndDate(), cell(endDate, endDate + width), kColorDate, kRight);
     const int endTime = endDate + width + 10;
-    draw(" (" + period.EndTime() + ")", cell(endTime, endTime + width), kColorTime, kLeft);
-    return frame;
+    text(" (" + period.EndTime() + ")", cell(endTime, endTime + width), kColorTime, kLeft);
 }
 
-void CDasaView::OnDraw(DrawSurface& surface) {
+void CDasaView::WalkPage(const CDasaTree& tree, bool onScreen, int shift, const PageVisitor& visit) const {
+    const auto text = [&](PagePiece::Part part, std::string content, const Rect& rect, int color,
+                          std::uint32_t format) {
+        visit(PagePiece{part, 0, {}, std::move(content), rect, color, format});
+    };
+    const int y0 = RowsTop();
+    std::string title = tree.strName;
+    if (!tree.strNote.empty()) title += " (" + tree.strNote + ")";
+    text(PagePiece::kTitle, title, ScaledCell(Rect{10, y0 + 10, 460, y0 + 40}, shift), kColorHeader, kLeft);
+
+    const int level = std::clamp(tree.nLevel, 0, kDasaLevels - 1);
+    int y = y0 + 10;
+    for (int m = 0; m < level; ++m) {
+        if (m == 0) y += kRowHeight;
+        y += kRowHeight;
+        WalkPeriodRow(PagePiece::kOpenedPeriod, m, 30 + 20 * m, y, shift, tree.running[m], kColorHeader,
+                      470 + RectExtra(), visit);
+    }
+    y += 2 * kRowHeight;
+    const int x = 30 + 20 * level;
+    text(PagePiece::kHeading, DasaLevelHeading(level), ScaledCell(Rect{x, y, x + 400, y + kRowHeight}, shift),
+         kColorHeader, kLeft);
+    y += kRowHeight;
+    const int count = std::clamp(tree.nCount, 0, kDasaMaxPeriods);
+    for (int i = 0; i < count; ++i) {
+        y += kRowHeight;
+        if (onScreen && i == m_markedRow) {
+            const Rect name = ScaledCell(Rect{x, y, x + 60, y + kRowHeight}, shift);
+            const int left = name.left - static_cast<int>(40 * FontSizeFactor());
+            text(PagePiece::kMarker, "==>", Rect{left, name.top, name.left, name.bottom}, kColorFocus, kLeft);
+        }
+        WalkPeriodRow(PagePiece::kPeriod, i, x, y, shift, tree.period[i], kColorOwner, 390 + RectExtra(),
+                      visit);
+    }
+    if (onScreen) {
+        const Rect window = WindowRect();
+        text(PagePiece::kHelp, kHelpText, ScaledCell(Rect{10, y + 50, window.right, window.bottom}, shift),
+             kColorHint, kTextLeft | kTextNoClip | kTextNoPrefix);
+    }
+}
+
+void CDasaView::LayOutPage() {
+    m_levelRects = {};
+    m_periodRects = {};
     CDasaTree* tree = Tree();
     if (!tree) return;
     if (m_bMainPage) {
@@ -253,82 +316,92 @@ void CDasaView::OnDraw(DrawSurface& surface) {
         std::copy(tree->nSelected.begin(), tree->nSelected.end(), state.begin());
         state[kDasaLevels] = tree->nLevel;
     }
-    LayOut();
-    const bool printing = UpdateHeldForPrinting();
-    if (!printing) surface.FillRect(m_windowRect, g_colors[kColorBackground]);
-    surface.SetTextBackground(g_colors[kColorBackground], false);
     // A chart that could not be calculated has no periods to list.
     if (!GetDasaDocument()->CalculatedChart()) return;
-
+    PrepareTreeForLayout(*tree);
+    m_markedRow = tree->bRunningValid ? tree->nRunningIndex : -1;
+    tree->bRunningValid = false;
     ShowButtons();
-    const int statusLeft = m_bHasOptions ? 310 : 190;
-    const int statusRight = statusLeft + kStatusLineWidth;
+
+    // The title, and the rows below it, stand below the button row whatever the zoom.
     const int y0 = RowsTop();
-    const Rect titleBox = ScaledByFontSize(Rect{10, y0 + 10, 460, y0 + 40});
+    const int titleTop = ScaledByFontSize(Rect{0, y0 + 10, 0, y0 + 10}).top;
+    m_rowsShift = std::max(0, kButtonRowBottom + kHeaderGap - titleTop);
+    m_headerHeight = std::min(std::max(y0, StatusLinesBottom()) + kHeaderGap, titleTop + m_rowsShift);
+
+    m_extents.Begin(g_displayFonts[kPageFont]);
+    const int statusLeft = m_bHasOptions ? 310 : 190;
+    int right = statusLeft + kStatusLineWidth;
+    int bottom = 0;
+    WalkPage(*tree, true, m_rowsShift, [&](const PagePiece& piece) {
+        // A text is measured from its cell's left, as drawing gives it.
+        const auto taken = [&] {
+            const Size extent = m_extents.Extent(piece.text);
+            return Rect{piece.rect.left, piece.rect.top, piece.rect.left + extent.cx,
+                        piece.rect.top + extent.cy};
+        };
+        switch (piece.part) {
+        case PagePiece::kTitle: {
+            Rect& title = m_levelRects[0];
+            title = taken();
+            title.right = title.left + static_cast<int>(title.Width() * FontSizeFactor());
+            break;
+        }
+        case PagePiece::kOpenedPeriod:
+        case PagePiece::kPeriod: {
+            Rect& frame =
+                piece.part == PagePiece::kPeriod ? m_periodRects[piece.index] : m_levelRects[piece.index + 1];
+            if (frame == Rect{}) frame = piece.rowFrame;
+            frame.right = std::max(frame.right, taken().right + kFramePadding);
+            break;
+        }
+        case PagePiece::kHelp: {
+            const Rect help = taken();
+            right = std::max(right, help.right);
+            bottom = help.bottom;
+            break;
+        }
+        case PagePiece::kHeading:
+        case PagePiece::kMarker:
+            break;
+        }
+    });
+    m_extents.End();
+    for (const Rect& rect : m_levelRects) right = std::max(right, rect.right);
+    for (const Rect& rect : m_periodRects) right = std::max(right, rect.right);
+    const int margin = ScaledByFontSize(Rect{0, 0, kPageMargin, kPageMargin}).right;
+    m_extent = Size{right + margin, bottom + margin};
+    // A page left scrolled past its new end comes back within it here, before it is drawn.
+    SetScrollSizes(m_extent);
+}
+
+Rect CDasaView::WindowRect() const {
+    const Rect client = GetClientRect();
+    return Rect{0, 0, std::max(client.Width(), m_extent.cx), std::max(client.Height(), m_extent.cy)};
+}
+
+void CDasaView::OnDraw(DrawSurface& surface) {
+    const CDasaTree* tree = Tree();
+    if (!tree) return;
+    const bool printing = UpdateHeldForPrinting();
+    if (!printing) surface.FillRect(WindowRect(), g_colors[kColorBackground]);
+    surface.SetTextBackground(g_colors[kColorBackground], false);
+    if (!GetDasaDocument()->CalculatedChart()) return;
+
+    const int statusLeft = m_bHasOptions && !printing ? 310 : 190;
     if (printing) {
         DrawStatusLines(surface, statusLeft, 0);
     } else {
         // The status lines stay beside the buttons, and the rows scroll under both, hidden there.
         const Point scrolled = GetScrollPosition();
-        const int statusBottom = DrawStatusLines(surface, scrolled.x + statusLeft, scrolled.y) - scrolled.y;
-        const int headerHeight = std::min(std::max(y0, statusBottom) + kHeaderGap, titleBox.top);
-        if (headerHeight != m_headerHeight) {
-            m_headerHeight = headerHeight;
-            SetScrollSizes(m_extent); // a page is the height below the header
-        }
+        DrawStatusLines(surface, scrolled.x + statusLeft, scrolled.y);
         const Rect client = GetClientRect();
         surface.SetClipRect(Rect{scrolled.x, scrolled.y + m_headerHeight, scrolled.x + client.right,
                                  scrolled.y + client.bottom});
     }
-    PrepareTreeForDrawing(*tree);
-
-    std::string title = tree->strName;
-    if (!tree->strNote.empty()) title += " (" + tree->strNote + ")";
-    TextStyle titleStyle;
-    titleStyle.SetBox(titleBox);
-    titleStyle.color = g_colors[kColorHeader];
-    titleStyle.format = kLeft;
-    titleStyle.font = g_displayFonts[kPageFont];
-    TextStyle measured = titleStyle;
-    MeasureStyledText(surface, title, measured);
-    DrawStyledText(surface, title, titleStyle);
-    Rect titleRect = measured.Box();
-    titleRect.right = titleRect.left + static_cast<int>(titleRect.Width() * FontSizeFactor());
-    m_levelRects = {};
-    m_levelRects[0] = titleRect;
-
-    const int level = std::clamp(tree->nLevel, 0, kDasaLevels - 1);
-    int y = y0 + 10;
-    for (int m = 0; m < level; ++m) {
-        if (m == 0) y += kRowHeight;
-        y += kRowHeight;
-        const int x = 30 + 20 * m;
-        m_levelRects[m + 1] = DrawPeriodRow(surface, x, y, tree->running[m], kColorHeader, 470 + RectExtra());
-    }
-    y += 2 * kRowHeight;
-    const int x = 30 + 20 * level;
-    DrawPageText(surface, DasaLevelHeading(level), ScaledByFontSize(Rect{x, y, x + 400, y + kRowHeight}),
-                 kColorHeader, kLeft);
-    y += kRowHeight;
-    m_periodRects = {};
-    const int count = std::clamp(tree->nCount, 0, kDasaMaxPeriods);
-    for (int i = 0; i < count; ++i) {
-        y += kRowHeight;
-        if (tree->bRunningValid && i == tree->nRunningIndex) {
-            const Rect name = ScaledByFontSize(Rect{x, y, x + 60, y + kRowHeight});
-            const int left = name.left - static_cast<int>(40 * FontSizeFactor());
-            DrawPageText(surface, "==>", Rect{left, name.top, name.left, name.bottom}, kColorFocus, kLeft);
-        }
-        m_periodRects[i] = DrawPeriodRow(surface, x, y, tree->period[i], kColorOwner, 390 + RectExtra());
-    }
-    if (!printing) {
-        const Rect help = DrawPageText(
-            surface, kHelpText, ScaledByFontSize(Rect{10, y + 50, m_windowRect.right, m_windowRect.bottom}),
-            kColorHint, kTextLeft | kTextNoClip | kTextNoPrefix);
-        KeepExtent(help, statusRight);
-    }
-    tree->bRunningValid = false;
-
+    WalkPage(*tree, !printing, printing ? 0 : m_rowsShift, [&](const PagePiece& piece) {
+        DrawPageText(surface, piece.text, piece.rect, piece.color, piece.format);
+    });
     if (m_hoverRect != Rect{}) {
         surface.SelectPen(LogicalPen{g_colors[kColorFocus], 1});
         surface.SelectBrush(LogicalBrush{0, true});
@@ -341,18 +414,7 @@ int CDasaView::FixedHeaderHeight() const {
     return m_headerHeight;
 }
 
-void CDasaView::KeepExtent(const Rect& help, int statusRight) {
-    int right = std::max(help.right, statusRight);
-    for (const Rect& rect : m_levelRects) right = std::max(right, rect.right);
-    for (const Rect& rect : m_periodRects) right = std::max(right, rect.right);
-    const int margin = ScaledByFontSize(Rect{0, 0, kPageMargin, kPageMargin}).right;
-    const Size extent{right + margin, help.bottom + margin};
-    if (extent == m_extent) return;
-    m_extent = extent;
-    LayOut();
-}
-
-void CDasaView::PrepareTreeForDrawing(CDasaTree& tree) {
+void CDasaView::PrepareTreeForLayout(CDasaTree& tree) {
     // A listing that stops at the ephemeris' end shows the periods found before it.
     if (!tree.bRunningValid) (void)tree.ExpandPeriod();
 }
@@ -387,6 +449,7 @@ bool CDasaView::OnLButtonUp(Point page) {
     tree->nListedLevel = newLevel;
     m_hoverRect = {};
     OnTreeNavigated();
+    LayOutPage();
     ScrollToPosition(Point{0, 0});
     Invalidate();
     return true;
@@ -416,11 +479,13 @@ void CDasaView::OnPreviousCycle() {
     const CDasaTree* tree = Tree();
     if (!tree || tree->nCount == 0) return;
     if (tree->period[0].Start().m_nYear > -kYearLimit) --g_nDasaCycleOffset;
+    LayOutPage();
     Invalidate();
 }
 
 void CDasaView::OnBirthCycle() {
     g_nDasaCycleOffset = 0;
+    LayOutPage();
     Invalidate();
 }
 
@@ -428,6 +493,7 @@ void CDasaView::OnNextCycle() {
     const CDasaTree* tree = Tree();
     if (!tree || tree->nCount == 0) return;
     if (tree->period[tree->nCount - 1].End().m_nYear < kYearLimit) ++g_nDasaCycleOffset;
+    LayOutPage();
     Invalidate();
 }
 

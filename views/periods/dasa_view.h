@@ -5,8 +5,12 @@
 // move the whole dasa by cycles with "<", "|" and ">", read the dasa's description and open its
 // options. One class serves the three pages of the Dasas tab; the page kind is g_nCurrentDasaViewType.
 // Coordinates are pixels of the page; row cells and hit rectangles scale with the zoom factor.
+// The page is laid out (its level listed, its rows measured, its scroll extent and header set) when it
+// opens, when its document or the options change and when the user moves in the tree; painting only
+// draws what the layout holds.
 #include <QPushButton>
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,6 +19,7 @@
 #include "display/view_print.h"
 #include "platform/view.h"
 #include "views/info/pane_support.h"
+#include "views/periods/text_extents.h"
 
 class CDasaTree;
 struct CDasaPeriod;
@@ -113,39 +118,63 @@ protected:
     CDasaView(QWidget* parent, bool mainPage);
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // The button row with the status lines beside it stays at the top while the rows scroll under it.
     int FixedHeaderHeight() const override;
-    // Before drawing: the periods of the shown level listed, unless they are.
-    virtual void PrepareTreeForDrawing(CDasaTree& tree);
+    // Before laying out: the periods of the shown level listed, unless they are.
+    virtual void PrepareTreeForLayout(CDasaTree& tree);
     // A click opened another level or period.
     virtual void OnTreeNavigated() {}
     bool IsMainPage() const { return m_bMainPage; }
 
 private:
+    // One text of the page where it goes; a text of a row carries the row's index and frame.
+    struct PagePiece {
+        enum Part { kTitle, kOpenedPeriod, kHeading, kMarker, kPeriod, kHelp };
+        Part part;
+        int index;     // of the opened level or of the period
+        Rect rowFrame; // the row's frame before it is widened to the row's texts
+        std::string text;
+        Rect rect;
+        int color; // a page colour's setting number
+        std::uint32_t format;
+    };
+    using PageVisitor = std::function<void(const PagePiece&)>;
+
     CDasaTree* Tree() const;
     // The period the right button picked: its moments, lord and name.
     void Pick(const CDasaPeriod& period);
     // Recomputes the dasa and updates every view.
     void Recompute();
-    void LayOut();
+    // Lists the shown level, shows the buttons that apply, measures the title and every row in the page
+    // font for the hit rectangles, and sets the header height and the scroll extent.
+    void LayOutPage();
     // The top of the title: lower by a status line when both the seed and the shift line are shown.
     int RowsTop() const;
-    // Draws the year, zone, seed and shift lines from (x, top); returns the bottom of the last.
-    int DrawStatusLines(DrawSurface& surface, int x, int top);
-    // One period's row from (x, top), unscaled units. Returns its frame: `frameWidth` units from x, widened
-    // to enclose every text of the row (scaled, as the page's rectangles are).
-    Rect DrawPeriodRow(DrawSurface& surface, int x, int top, const CDasaPeriod& period, int nameColor,
-                       int frameWidth);
+    // The bottom of the year, seed and shift lines, pixels from the top of the pane.
+    int StatusLinesBottom() const;
+    // Draws the year, zone, seed and shift lines from (x, top).
+    void DrawStatusLines(DrawSurface& surface, int x, int top);
+    // Every text of the page below the status lines where it goes, in order, to `visit`: the title, the
+    // opened periods, the level heading and the periods of the shown level, and on screen the located
+    // period's marker and the help lines. Rows are `shift` pixels lower than their scaled places.
+    void WalkPage(const CDasaTree& tree, bool onScreen, int shift, const PageVisitor& visit) const;
+    // One period's row from (x, top), unscaled units: its six texts, each with the row's `part` and
+    // `index` and its frame, which reaches `frameWidth` units from x before it is widened to its texts.
+    void WalkPeriodRow(PagePiece::Part part, int index, int x, int top, int shift, const CDasaPeriod& period,
+                       int nameColor, int frameWidth, const PageVisitor& visit) const;
     void ShowButtons();
-    // The scroll extent from what the page drew last: the help lines' box, the rows and the status
-    // lines, which end at `statusRight`; the pane scrolls that far and no further.
-    void KeepExtent(const Rect& help, int statusRight);
+    // The background: the visible part of the pane or the extent, whichever reaches further.
+    Rect WindowRect() const;
     Point ContentPoint(QPoint viewportPoint) const;
 
     std::array<QPushButton*, 5> m_buttons{};
-    Rect m_windowRect;
-    Size m_extent{800, 800}; // the scroll extent: as far as the page reached when last drawn
-    int m_headerHeight = 0;  // of the button row and the status lines, as last drawn on screen
+    CTextExtents m_extents;    // of the page's texts in the page font
+    Size m_extent{800, 800};   // the scroll extent: as far as the page reaches
+    int m_headerHeight = 0;    // of the button row and the status lines beside it
+    int m_rowsShift = 0;       // pixels the rows stand lower than their scaled places, clear of the buttons
+    int m_markedRow = -1;      // the located period's row, marked until the page is laid out again
+    bool m_bLayoutDue = false; // the page changed while out of sight
     std::array<Rect, 6> m_levelRects{};
     std::array<Rect, 36> m_periodRects{};
     Rect m_hoverRect;
@@ -179,7 +208,7 @@ public:
     void OnContextMenu(QPoint) override {}
 
 protected:
-    void PrepareTreeForDrawing(CDasaTree&) override {}
+    void PrepareTreeForLayout(CDasaTree&) override {}
     void OnTreeNavigated() override;
 
 private:

@@ -78,9 +78,10 @@ CalcStatus ComputeEntryDasa(CTavroDoc& document) {
 CEntryDasaView::CEntryDasaView(QWidget* parent) : CDasaView(parent, false) {}
 
 void CEntryDasaView::OnInitialUpdate() {
-    CDasaView::OnInitialUpdate();
     TitleOwnWindow(*this, "Compressed Patyayini Dasa");
+    const QPointer<CEntryDasaView> alive(this); // its window may be closed while an error is told
     ComputeEntryDasa();
+    if (alive) CDasaView::OnInitialUpdate(); // laid out on the dasa just computed
 }
 
 void CEntryDasaView::OnUpdate(CView* sender, long hint) {

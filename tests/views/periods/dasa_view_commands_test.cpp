@@ -260,7 +260,8 @@ TEST_F(DasaCommandTest, TajakaSeedSettingsGoToTheCurrentDasaOrToEvery) {
     }
 }
 
-TEST_F(DasaCommandTest, LocatingAnEventOpensTheRunningPeriodsAndMarksTheRowOnce) {
+// The running row stays marked however often the page is painted, until the page is laid out again.
+TEST_F(DasaCommandTest, LocatingAnEventOpensTheRunningPeriodsAndMarksTheRowUntilThePageChanges) {
     const CLocalDateTime start = Tree().period[4].Start();
     WhenModal<CLocateEventDlg>([start](CLocateEventDlg& d) {
         // A year into the fifth maha dasa, at the birth place's zone (5:30 east).
@@ -284,6 +285,8 @@ TEST_F(DasaCommandTest, LocatingAnEventOpensTheRunningPeriodsAndMarksTheRowOnce)
     const DrawnRecord::Text* marker = first.FindText("==>");
     ASSERT_NE(marker, nullptr);
     EXPECT_EQ(marker->rect.top, m_view.PeriodRects()[running].top);
+    EXPECT_NE(Draw().FindText("==>"), nullptr);
+    Update();
     EXPECT_EQ(Draw().FindText("==>"), nullptr);
     // The page as the user sees it once more located, for a look.
     m_view.LocateEvent(g_transitMoment, 1);

@@ -1,6 +1,7 @@
 #pragma once
-// The dasa page on the Vimsottari dasa of a fixed birth, drawn once; the options and the dasa state it
-// changes are put back afterwards.
+// The dasa page on the Vimsottari dasa of a fixed birth, shown and drawn once; the options and the dasa state
+// it changes are put back afterwards. A test that changes an option or the dasa updates the document's views,
+// as the program's commands do, before the page is drawn again.
 #include <gtest/gtest.h>
 
 #include "../views_test_support.h"
@@ -22,9 +23,12 @@ protected:
         EXPECT_TRUE(m_document.CalculateDasa().ok());
         m_view.SetDocument(&m_document);
         m_view.resize(900, 900);
+        m_view.show(); // a page out of sight is laid out only once it is shown
         m_view.OnInitialUpdate();
         Draw();
     }
+    // Every view of the document updated: the page is laid out again.
+    void Update() { m_document.UpdateAllViews(nullptr); }
     DrawnRecord Draw() {
         ProbeSurface surface;
         m_view.OnDraw(surface);

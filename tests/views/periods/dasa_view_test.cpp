@@ -2,6 +2,9 @@
 // status lines, the cycle buttons and the page as text, on the Vimsottari dasa of a fixed birth.
 #include "views/periods/dasa_view.h"
 
+#include <QScrollBar>
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "core/calc_options.h"
@@ -44,7 +47,7 @@ TEST_F(DasaViewTest, TheTitleReturnsToTheMahaDasasKeepingTheDeeperSelections) {
 TEST_F(DasaViewTest, RasiBhuktaVimsottariOpensThreeLevelsOnly) {
     g_nSelectedDasa = kRasiBhuktaVimsottariCode;
     ASSERT_TRUE(m_document.CalculateDasa().ok());
-    Draw();
+    Update();
     EXPECT_TRUE(ClickPeriod(0));
     EXPECT_TRUE(ClickPeriod(0));
     EXPECT_FALSE(ClickPeriod(1));
@@ -57,6 +60,7 @@ TEST_F(DasaViewTest, TheLargestZoomScalesRowsAndHitRectanglesButNotTheStatusLine
     const Rect period = m_view.PeriodRects()[2];
     const Rect opened = m_view.LevelRects()[1];
     SetZoom(7);
+    Update();
     const DrawnRecord large = Draw();
     // The period's frame reaches round its texts, which the larger font draws a few pixels off.
     const Rect large2 = m_view.PeriodRects()[2];
@@ -82,7 +86,7 @@ TEST_F(DasaViewTest, TheLargestZoomScalesRowsAndHitRectanglesButNotTheStatusLine
 TEST_F(DasaViewTest, AmPmTimesWidenTheHitRectangles) {
     const Rect plain = m_view.PeriodRects()[0];
     g_bTimeDisplayWithAmPm = true;
-    Draw();
+    Update();
     EXPECT_GE(m_view.PeriodRects()[0].right, plain.right + 20);
     EXPECT_EQ(m_view.PeriodRects()[0].left, plain.left);
 }
@@ -92,11 +96,13 @@ TEST_F(DasaViewTest, TheTreeMovesDownOnlyWhenBothTheSeedAndTheShiftLinesShow) {
     g_bDasaShift[kVimsottari] = true;
     g_dDasaShiftDays[kVimsottari] = -1.5;
     g_bDasaSeedNameValid = false;
+    Update();
     const DrawnRecord shifted = Draw();
     EXPECT_NE(shifted.FindText("Shift: 1 days 12 hrs (back)"), nullptr);
     EXPECT_EQ(m_view.LevelRects()[0].top, top);
     g_bDasaSeedNameValid = true;
     g_strDasaSeedName = "Moon";
+    Update();
     const DrawnRecord both = Draw();
     EXPECT_NE(both.FindText("Started from Moon"), nullptr);
     EXPECT_EQ(m_view.LevelRects()[0].top, top + 18);
@@ -126,20 +132,18 @@ TEST_F(DasaViewTest, HoverOutlinesTheRectangleUnderThePointer) {
     EXPECT_EQ(m_view.HoverRect(), Rect{});
 }
 
-// Every text drawn in the page and the rectangle it takes, measured in its font.
-class TakenTextSurface : public RecordingSurface {
-public:
-    struct Taken {
-        Rect box;
-        Rect taken;
-    };
-    Rect DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
-        const Rect taken = RecordingSurface::DrawText(text, rect, format);
-        if (!(format & kTextCalcRect)) texts.push_back({rect, taken});
-        return taken;
+// A row's six texts (name, start date and time, hyphen, end date and time) drawn, each inside the row's
+// frame (the "==>" of a located period stands left of it).
+void ExpectRowInFrame(const TakenTextSurface& drawn, const Rect& frame) {
+    int texts = 0;
+    for (const auto& text : drawn.texts) {
+        if (text.box.top != frame.top || text.box.bottom != frame.bottom || text.box.left < frame.left)
+            continue;
+        ++texts;
+        EXPECT_LT(text.taken.right, frame.right) << text.text;
     }
-    std::vector<Taken> texts;
-};
+    EXPECT_EQ(texts, 6) << "the row at " << frame.top;
+}
 
 // The frame round a period (the hover outline, where clicks and the menu pick it) holds the whole row:
 // its end time too, which is drawn past the time's cell, with and without am/pm times.
@@ -147,21 +151,108 @@ TEST_F(DasaViewTest, ThePeriodFrameHoldsItsWholeRow) {
     for (const bool amPm : {false, true}) {
         SCOPED_TRACE(amPm ? "am/pm" : "24 hours");
         g_bTimeDisplayWithAmPm = amPm;
+        Update();
         TakenTextSurface surface;
         m_view.OnDraw(surface);
-        for (int i = 0; i < Tree().nCount; ++i) {
-            const Rect& frame = m_view.PeriodRects()[i];
-            int rowTexts = 0;
-            for (const auto& text : surface.texts) {
-                // The row's texts (the "==>" of a located period stands left of it).
-                if (text.box.top != frame.top || text.box.bottom != frame.bottom ||
-                    text.box.left < frame.left)
-                    continue;
-                ++rowTexts;
-                EXPECT_LT(text.taken.right, frame.right) << i;
-            }
-            EXPECT_EQ(rowTexts, 6) << i; // name, start date and time, hyphen, end date and time
-        }
+        for (int i = 0; i < Tree().nCount; ++i) ExpectRowInFrame(surface, m_view.PeriodRects()[i]);
+    }
+}
+
+// What painting must leave as it found: the scroll sizes and position, the header (a page step is the
+// visible height below it), the hit rectangles, the buttons, the periods listed and the state kept for
+// the page's next opening.
+struct PageState {
+    Size total;
+    int verticalMaximum = 0, verticalValue = 0, verticalPage = 0, horizontalMaximum = 0;
+    std::array<Rect, 6> levels{};
+    std::array<Rect, 36> periods{};
+    bool optionsShown = false;
+    int periodsListed = 0;
+    double firstStart = 0.0;
+    std::array<int, kDasaPageStateSize> kept{};
+    bool operator==(const PageState&) const = default;
+    friend void PrintTo(const PageState& s, std::ostream* out) {
+        *out << "total " << s.total.cx << " x " << s.total.cy << ", scroll 0.." << s.verticalMaximum << " at "
+             << s.verticalValue << " by " << s.verticalPage << ", first period at " << s.periods[0].top
+             << ", " << s.periodsListed << " periods listed";
+    }
+};
+
+// The page is laid out when what it shows changes, and painting only draws: whatever changed, the
+// scroll extent, the header and the hit rectangles are in place before the page is painted, reach as
+// far as the drawing does, and painting (twice, into a recording and an image, then on screen) changes
+// none of them.
+TEST_F(DasaViewTest, ThePageIsLaidOutBeforeItIsPaintedAndPaintingChangesNothing) {
+    const auto state = [this] {
+        const QScrollBar& vertical = *m_view.verticalScrollBar();
+        return PageState{m_view.GetTotalSize(),
+                         vertical.maximum(),
+                         vertical.value(),
+                         vertical.pageStep(),
+                         m_view.horizontalScrollBar()->maximum(),
+                         m_view.LevelRects(),
+                         m_view.PeriodRects(),
+                         m_view.Button(1)->isVisible(),
+                         Tree().nCount,
+                         Tree().period[0].dStartJd,
+                         g_dasaPageState[0]};
+    };
+    const struct {
+        const char* change;
+        std::function<void()> make;
+    } changes[] = {
+        // An option changed, and every view updated as the program's commands do then.
+        {"larger fonts",
+         [this] {
+             SetZoom(7);
+             Update();
+         }},
+        {"smaller fonts",
+         [this] {
+             SetZoom(0);
+             Update();
+         }},
+        {"am/pm times",
+         [this] {
+             g_bTimeDisplayWithAmPm = true;
+             Update();
+         }},
+        {"the seed and the shift lines",
+         [this] {
+             g_bDasaShift[kVimsottari] = true;
+             g_dDasaShiftDays[kVimsottari] = -1.5;
+             g_bDasaSeedNameValid = true;
+             Update();
+         }},
+        // The page's own commands.
+        {"a dasa without options", [this] { m_view.SelectDasa(63); }},
+        {"a period opened", [this] { m_view.OnLButtonUp(Centre(m_view.PeriodRects()[2])); }},
+        {"the next cycle", [this] { m_view.OnNextCycle(); }},
+        {"a smaller pane", [this] { m_view.resize(500, 300); }},
+    };
+    SetZoom(3);
+    for (const auto& [change, make] : changes) {
+        SCOPED_TRACE(change);
+        make();
+        const PageState before = state();
+        TakenTextSurface drawn;
+        m_view.OnDraw(drawn);
+        ImageSurface image(Size{900, 900});
+        m_view.OnDraw(image.Surface());
+        m_view.viewport()->grab();
+        EXPECT_EQ(state(), before);
+
+        // The extent reaches past every text drawn, and no further than a margin beyond them.
+        const Point reach = drawn.Reach();
+        EXPECT_GE(before.total.cx, reach.x);
+        EXPECT_GE(before.total.cy, reach.y);
+        EXPECT_LE(before.total.cy, reach.y + 20);
+        for (int m = 0; m < Tree().nLevel; ++m) ExpectRowInFrame(drawn, m_view.LevelRects()[m + 1]);
+        for (int i = 0; i < Tree().nCount; ++i) ExpectRowInFrame(drawn, m_view.PeriodRects()[i]);
+        const std::string note = Tree().strNote.empty() ? "" : " (" + Tree().strNote + ")";
+        const auto* title = drawn.Find(Tree().strName + note);
+        ASSERT_NE(title, nullptr);
+        EXPECT_EQ(m_view.LevelRects()[0].top, title->taken.top);
     }
 }
 
@@ -207,8 +298,7 @@ TEST_F(DasaViewTest, QuickInfoCaptionsCutTheNameAfterDasa) {
 
 TEST_F(DasaViewTest, TheOptionsButtonShowsForDasasWithOptionsOnly) {
     EXPECT_TRUE(m_view.HasOptions());
-    g_nSelectedDasa = 63;
-    Draw();
+    m_view.SelectDasa(63);
     EXPECT_FALSE(m_view.HasOptions());
     g_nSelectedDasa = kVimsottari;
 }
@@ -236,7 +326,7 @@ TEST_F(DasaViewTest, AStepOfTheBirthMomentDrawsAsAPageOpenedOnTheSteppedChart) {
         ASSERT_TRUE(document.Calculate(0).ok());
     };
     step(m_document);
-    Draw();
+    Update();
     const std::string stepped = m_view.PageText(true);
 
     CTavroDoc fresh;
