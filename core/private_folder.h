@@ -2,7 +2,7 @@
 // A folder of this process under the temporary folder, for what the Swiss Ephemeris is pointed at in
 // place of the user's files: the checked star catalogue and links to ephemeris files. It is made when
 // first needed and removed at exit by the process that made it (never by a child that inherited it),
-// and when SIGTERM or SIGHUP ends that process.
+// and when SIGTERM, SIGHUP or SIGINT ends that process (a signal it was started with ignored stays so).
 // A lock on a file in it, held for the process's life, tells every other copy of the program that it
 // is in use: a copy removes only the folders whose lock it can take, those of copies gone without
 // their exit (killed, crashed), whatever process namespace they ran in.

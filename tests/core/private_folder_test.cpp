@@ -18,6 +18,7 @@
 #include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -103,11 +104,15 @@ public:
         return status;
     }
 
-    // What the copy wrote, for a failure message.
+    // What the copy wrote, for a failure message: its end, where a copy that repeats its tests wrote
+    // much.
     std::string Output() const {
-        std::string text = "the copy's output:\n";
+        constexpr off_t kShown = 64 * 1024;
+        struct stat written = {};
+        ::fstat(m_output, &written);
+        off_t at = std::max<off_t>(0, written.st_size - kShown);
+        std::string text = at == 0 ? "the copy's output:\n" : "the copy's output, its last 64 KB:\n";
         char block[4096];
-        off_t at = 0;
         for (ssize_t size; (size = ::pread(m_output, block, sizeof block, at)) > 0; at += size)
             text.append(block, static_cast<std::size_t>(size));
         return text;
@@ -231,13 +236,21 @@ TEST(PrivateFolder, ATemporaryFolderThatCannotServeIsPassedOverForTmp) {
     }
 }
 
-// A copy ended by SIGTERM (a shut-down, `kill`) or SIGHUP (its terminal closed) removes its private
-// folder as at a normal end, and still ends by that signal.
+// A copy ended by SIGTERM (a shut-down, `kill`), SIGHUP (its terminal closed) or SIGINT (Ctrl+C in its
+// terminal) removes its private folder as at a normal end, and still ends by that signal. A signal the
+// copy was started with ignored (SIGHUP under nohup, SIGINT in a job a shell started in the background)
+// stays ignored: the copy runs on, and still removes its folder when SIGTERM ends it.
 TEST(PrivateFolder, ACopyEndedBySignalRemovesItsFolder) {
-    for (const int signal : {SIGTERM, SIGHUP}) {
-        SCOPED_TRACE(signal);
+    struct Case {
+        int sent;
+        bool ignored; // by the copy from its start
+    };
+    for (const Case c : {Case{SIGTERM, false}, Case{SIGHUP, false}, Case{SIGINT, false}, Case{SIGHUP, true},
+                         Case{SIGINT, true}}) {
+        SCOPED_TRACE(testing::Message() << "signal " << c.sent << (c.ignored ? ", ignored" : ""));
         const TestFolder temporary("kh-signal");
-        ProgramCopy copy(temporary.Path(), "DataFolder.BuildTreeHasTheInstalledShape", true);
+        ProgramCopy copy(temporary.Path(), "DataFolder.BuildTreeHasTheInstalledShape", true, {},
+                         c.ignored ? std::vector<int>{c.sent} : std::vector<int>{});
         // Its folder is ready once the star catalogue stands beside the lock.
         const auto ready = [&] {
             std::error_code ec;
@@ -246,13 +259,19 @@ TEST(PrivateFolder, ACopyEndedBySignalRemovesItsFolder) {
                     return true;
             return false;
         };
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        const auto deadline = std::chrono::steady_clock::now() + kCopyDeadline;
         while (!ready() && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        ASSERT_TRUE(ready());
-        ASSERT_EQ(::kill(copy.Pid(), signal), 0);
+        ASSERT_TRUE(ready()) << copy.Output();
+        ASSERT_EQ(::kill(copy.Pid(), c.sent), 0);
+        // Were the ignored signal taken, it would end the copy first: it is the lower of the two and
+        // blocks SIGTERM while its handler runs.
+        const int ending = c.ignored ? SIGTERM : c.sent;
+        if (c.ignored) {
+            ASSERT_EQ(::kill(copy.Pid(), ending), 0);
+        }
         const int status = copy.Wait();
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status << "\n" << copy.Output();
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == ending) << status << "\n" << copy.Output();
         EXPECT_EQ(temporary.Count(), 0) << temporary.Path();
     }
 }
