@@ -135,7 +135,7 @@ private:
                 failure = "The temporary folder \"" + base.string() + "\" has too long a path.";
                 continue;
             }
-            if (pattern.find_first_of(":;") != std::string::npos) {
+            if (LibrarySplitsPath(pattern)) {
                 failure =
                     "The temporary folder \"" + base.string() + "\" cannot stand in the ephemeris path.";
                 continue;
@@ -191,6 +191,10 @@ private:
 Folder g_folder;
 
 } // namespace
+
+bool LibrarySplitsPath(std::string_view path) {
+    return path.find_first_of(":;\n\r") != std::string_view::npos;
+}
 
 const std::string& PrivateFolder(std::string& failure) {
     return g_folder.Get(failure);

@@ -8,17 +8,23 @@
 // their exit (killed, crashed), whatever process namespace they ran in.
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // The longest path the Swiss Ephemeris 2.10 takes: with a longer one it falls back on its built-in
 // path without a word (found by handing it paths of every length up to 260).
 constexpr std::size_t kLongestEphemerisPath = 242;
+// True when the Swiss Ephemeris 2.10 would not read `path` whole, as a folder of its path: it splits the
+// path at ':' and ';', and ends it at a line end ('\n' or '\r'); it takes every other byte (found by
+// handing it folders whose name holds each byte).
+bool LibrarySplitsPath(std::string_view path);
+
 // Short enough that the folder twice, with a separator and a short name in it, stays within
 // kLongestEphemerisPath.
 constexpr std::size_t kLongestPrivateFolder = 110;
 
 // The folder, or empty with `failure` saying why it cannot be made. It lies in the temporary folder,
-// or in /tmp when that one's path is too long or refuses it, and its path holds no ':' or ';' (the
-// library splits its path at these).
+// or in /tmp when that one's path is too long or refuses it, and its path is one the library reads
+// whole (LibrarySplitsPath).
 const std::string& PrivateFolder(std::string& failure);
 
 // Gives up the folder for one in the next place (/tmp) when what the library needs cannot be written in

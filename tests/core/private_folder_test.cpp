@@ -206,10 +206,10 @@ TEST(PrivateFolder, AStartRemovesTheFoldersOfCopiesGoneAndNoOther) {
 constexpr const char* kStarTests = "EphemerisPath.*";
 
 // The library takes the checked star catalogue from a path of at most 242 characters that it does not
-// split at ':' or ';': a temporary folder whose private folder it could not reach so is passed over for
-// /tmp. Without that, a temporary folder of 129 characters with an ephemeris folder of 209 or more lost
-// the user's stars. So does one that cannot hold the copy: on a full temporary folder every chart was
-// refused.
+// split (at ':', ';' or a line end): a temporary folder whose private folder it could not reach so is
+// passed over for /tmp. Without that, a temporary folder of 129 characters with an ephemeris folder of
+// 209 or more lost the user's stars, and one whose path held a line end lost every star. So is one that
+// cannot hold the copy: on a full temporary folder every chart was refused.
 TEST(PrivateFolder, ATemporaryFolderThatCannotServeIsPassedOverForTmp) {
     const TestFolder base("kh-places");
     std::string longName = "long";
@@ -218,8 +218,8 @@ TEST(PrivateFolder, ATemporaryFolderThatCannotServeIsPassedOverForTmp) {
         std::string name;
         bool full;
     };
-    for (const Case& c :
-         {Case{longName, false}, Case{"co:lon", false}, Case{"se;mi", false}, Case{"full", true}}) {
+    for (const Case& c : {Case{longName, false}, Case{"co:lon", false}, Case{"se;mi", false},
+                          Case{"new\nline", false}, Case{"full", true}}) {
         SCOPED_TRACE(c.name);
         const fs::path temporary = base.Path() / c.name;
         fs::create_directory(temporary);
