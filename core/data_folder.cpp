@@ -49,11 +49,10 @@ void SetEphemerisPath(const std::string& folder) {
     // The library opens each file from the first folder of its path that holds it: the checked star
     // catalogue stands before the folder's own.
     const std::string stars = CheckedStarFolder();
-    // The library splits its path at ':' and ';', and past its longest path it takes its built-in one
-    // instead: such a folder is named through a link of short name.
+    // The library splits its path at some characters, and past its longest path it takes its built-in
+    // one instead: such a folder is named through a link of short name.
     std::string reached = folder;
-    if (folder.find_first_of(":;") != std::string::npos ||
-        stars.size() + 1 + folder.size() > kLongestEphemerisPath) {
+    if (LibrarySplitsPath(folder) || stars.size() + 1 + folder.size() > kLongestEphemerisPath) {
         const fs::path link = FreshPrivatePath("e");
         std::error_code ec;
         fs::create_directory_symlink(folder, link, ec);

@@ -21,8 +21,8 @@ std::string LibraryEphemerisFolder();
 // Hands the ephemeris folder in force to the library, behind the checked copy of its star catalogue
 // (EphemerisFolder() is checked at the first call); call once before the first calculation.
 // The library's path is always the program's: the environment variable SE_EPHE_PATH, which the library
-// would take instead, is cleared first; a folder whose path holds ':' or ';' (where the library splits
-// its path) or is longer than the library takes is named through a link in the private folder.
+// would take instead, is cleared first; a folder whose path the library would split (LibrarySplitsPath)
+// or is longer than it takes is named through a link in the private folder.
 void InitialiseEphemeris();
 // Releases the library's files and caches at shut-down.
 void CloseEphemeris();

@@ -46,7 +46,11 @@ std::vector<fs::path> Places() {
     return {temporary, "/tmp"};
 }
 
-// What the handlers of SIGTERM and SIGHUP remove, kept where they may read it without allocating.
+// The signals that end the program at its user's or the system's word: SIGTERM (a shut-down, `kill`),
+// SIGHUP (its terminal closed) and SIGINT (Ctrl+C in its terminal).
+constexpr int kEndingSignals[] = {SIGTERM, SIGHUP, SIGINT};
+
+// What the handlers of kEndingSignals remove, kept where they may read it without allocating.
 char g_endedFolder[kLongestPrivateFolder + 1] = "";
 volatile std::sig_atomic_t g_endedFolderSet = 0;
 volatile pid_t g_endedFolderOwner = 0;
@@ -70,7 +74,7 @@ void RemoveEntry(int parent, const char* name, int depth) {
     ::unlinkat(parent, name, AT_REMOVEDIR);
 }
 
-// A copy ended by SIGTERM or SIGHUP leaves no folder behind, as at a normal end; the signal then ends
+// A copy ended by one of kEndingSignals leaves no folder behind, as at a normal end; the signal then ends
 // it as it would have (the handler was reset on entry, and the signal waits until the handler returns).
 void RemoveFolderAndEnd(int signal) {
     const int savedErrno = errno;
@@ -93,8 +97,8 @@ void RemoveAtSignal(const std::string& folder) {
         action.sa_handler = RemoveFolderAndEnd;
         action.sa_flags = SA_RESETHAND;
         sigemptyset(&action.sa_mask);
-        for (const int signal : {SIGTERM, SIGHUP}) sigaddset(&action.sa_mask, signal);
-        for (const int signal : {SIGTERM, SIGHUP}) {
+        for (const int signal : kEndingSignals) sigaddset(&action.sa_mask, signal);
+        for (const int signal : kEndingSignals) {
             struct sigaction previous = {};
             if (::sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_DFL)
                 ::sigaction(signal, &action, nullptr);
@@ -131,7 +135,7 @@ private:
                 failure = "The temporary folder \"" + base.string() + "\" has too long a path.";
                 continue;
             }
-            if (pattern.find_first_of(":;") != std::string::npos) {
+            if (LibrarySplitsPath(pattern)) {
                 failure =
                     "The temporary folder \"" + base.string() + "\" cannot stand in the ephemeris path.";
                 continue;
@@ -187,6 +191,10 @@ private:
 Folder g_folder;
 
 } // namespace
+
+bool LibrarySplitsPath(std::string_view path) {
+    return path.find_first_of(":;\n\r") != std::string_view::npos;
+}
 
 const std::string& PrivateFolder(std::string& failure) {
     return g_folder.Get(failure);

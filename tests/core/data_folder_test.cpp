@@ -70,12 +70,13 @@ TEST(EphemerisPath, AnEphemerisFolderOfAnyLengthIsTheOneRead) {
     fs::remove_all(base);
 }
 
-// The library splits its path at ':' and ';': an installation under such a folder lost its ephemeris
-// files (every planet and moon file was named damaged, and the chart came from the library's built-in
-// ephemeris).
+// The library splits its path at ':' and ';' and ends it at a line end: an installation under such a
+// folder lost its ephemeris files (every planet and moon file was named damaged, and the chart came from
+// the library's built-in ephemeris).
 TEST(EphemerisPath, AnEphemerisFolderWhosePathHoldsASeparatorIsTheOneRead) {
     const fs::path base = fs::temp_directory_path() / ("kh-separator-" + std::to_string(::getpid()));
-    for (const char* installation : {"co:lon/inst", "se;mi/inst", "a:b;c/inst"}) {
+    for (const char* installation :
+         {"co:lon/inst", "se;mi/inst", "a:b;c/inst", "new\nline/inst", "carriage\rreturn/inst"}) {
         SCOPED_TRACE(installation);
         const EphemerisFolderCopy folder(base / installation / "tvcore/ephe");
         EXPECT_TRUE(MoonFileServes(folder.Path(), 2451545.0));
