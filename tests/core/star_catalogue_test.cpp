@@ -556,7 +556,8 @@ TEST_F(StarCatalogueTest, AStarGivenTwiceHasOneRowAndTheFirstLinesPlace) {
                      std::back_inserter(dupes), [](const FixedStarEntry& row) {
                          return StarNameKey(row.displayName).find("(dupe)") != std::string::npos;
                      });
-        ASSERT_EQ(dupes.size(), 1u);
+        EXPECT_EQ(dupes.size(), 1u);
+        if (dupes.empty()) continue;
         EXPECT_EQ(dupes[0].searchKey, ",xxDu1");
         EXPECT_NEAR(tropical(dupes[0]), 17.661, 0.01);
         StarPlace first;
