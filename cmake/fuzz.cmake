@@ -2,7 +2,8 @@
 #               [SEEDS <folder>])
 # Builds the libFuzzer program NAME from SOURCES (paths relative to the calling folder; one of them
 # defines LLVMFuzzerTestOneInput) with clang++ and -fsanitize=fuzzer,address,undefined plus
-# float-cast-overflow, apart from the project's g++ build, with the project root as include folder.
+# float-cast-overflow, apart from the project's g++ build, with the project root as include folder and
+# the definitions a source's folder gives it.
 # LIBRARIES are project static libraries whose sources, and those of the project libraries they
 # link, are compiled into the program with the same instrumentation: a fault in any code the target
 # reaches is caught, not only in SOURCES. LINK_FLAGS are raw linker flags (for outside libraries).
@@ -66,9 +67,20 @@ function(add_fuzz_test name)
     file(RELATIVE_PATH object ${PROJECT_SOURCE_DIR} ${source_path})
     string(REPLACE "/" "_" object ${object})
     set(object ${work_dir}/${object}.o)
+    # The definitions the CMakeLists.txt of the source's folder gives it (set_source_files_properties).
+    set(definitions)
+    get_filename_component(source_dir ${source_path} DIRECTORY)
+    if(EXISTS ${source_dir}/CMakeLists.txt)
+      get_source_file_property(definitions ${source_path} DIRECTORY ${source_dir} COMPILE_DEFINITIONS)
+      if(definitions)
+        list(TRANSFORM definitions PREPEND -D)
+      else()
+        set(definitions)
+      endif()
+    endif()
     add_custom_command(
       OUTPUT ${object}
-      COMMAND ${FUZZ_CLANGXX} ${flags} -MD -MF ${object}.d -c ${source_path} -o ${object}
+      COMMAND ${FUZZ_CLANGXX} ${flags} ${definitions} -MD -MF ${object}.d -c ${source_path} -o ${object}
       DEPENDS ${source_path}
       DEPFILE ${object}.d
       COMMENT "Compiling ${object} for fuzzing"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 #include <sstream>
 
 #include <swephexp.h>
@@ -81,10 +82,13 @@ void ListFixedStars(std::istream& catalogue, FixedStarList& list) {
     const EphemerisMoment epoch(kJ2000Ut);
     std::vector<FixedStarEntry> entries;
     const LahiriModeScope lahiri;
+    // One row per star, the first line's: a later line of its nomenclature is the star again, repeated
+    // or under another name (the check gives a nomenclature one place, and a name one nomenclature).
+    std::set<std::string> listed;
     std::string line;
     while (std::getline(catalogue, line)) {
         const auto star = ParseStarLine(line);
-        if (!star) continue;
+        if (!star || !listed.insert(star->nomenclature).second) continue;
         FixedStarEntry entry;
         entry.searchKey = "," + star->nomenclature;
         // The library reads the catalogue once and keeps it. A star it cannot find or place keeps the

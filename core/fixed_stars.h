@@ -28,9 +28,10 @@ extern FixedStarList g_fixedStarList;
 extern int g_nCustomStarIndex;
 
 // Reads a catalogue ("#" comment lines, else comma-separated fields: traditional name, nomenclature,
-// ...) and replaces the list with its stars. Positions are computed in the Lahiri sidereal mode; the
-// ephemeris' sidereal mode of the chosen ayanamsa is put back afterwards. A star the ephemeris cannot
-// find or place (LibraryStarPlace) keeps the position zero.
+// ...) and replaces the list with its stars, one row for each nomenclature: its first line's.
+// Positions are computed in the Lahiri sidereal mode; the ephemeris' sidereal mode of the chosen
+// ayanamsa is put back afterwards. A star the ephemeris cannot find or place (LibraryStarPlace) keeps
+// the position zero.
 void ListFixedStars(std::istream& catalogue, FixedStarList& list);
 
 // Index of the first entry whose search key equals the code exactly (case-sensitive); nullopt when

@@ -31,6 +31,8 @@ private:
     std::string m_shown;
 };
 
+constexpr const char* kUnreadLines = "has lines that the Swiss Ephemeris cannot read:";
+
 constexpr const char* kAnchorStarsUsed =
     "\nThe ayanamsas held on a star use Spica, Aldebaran, Shaula and Delta Cancri from the program's own "
     "list; no other star can be chosen for a custom ayanamsa.";
@@ -65,52 +67,55 @@ struct CataloguePlace {
 constexpr std::string_view kLibraryNomenclatures[] = {"deCnc", "laSco", "zePsc", "SgrA*", "GP1958", "GPol"};
 
 // The line that gives each star its place: by nomenclature, as the star list and a custom ayanamsa ask
-// for a star, and by the name by which an ayanamsa asks the catalogue for its star. Of lines that give
-// one nomenclature two places the library answers with any, as its sorted index falls (",alVir" gave
-// a later line's place in a catalogue of 1357 stars, the first line's in one of two), and the star list
-// showed every such line at that place: one line gives each its place, and the others are refused.
-// That is the first line, but for an anchor star's nomenclature and name, which are given by the line
-// the anchor's ayanamsa finds it by, or by the program's own line when the catalogue holds none.
+// for a star, and by name, as the ayanamsas ask for theirs. Of lines that give one nomenclature or one
+// name two places the library answers with any, as its sorted index falls (",alVir" gave a later
+// line's place in a catalogue of 1357 stars, the first line's in one of two; it compares names without
+// their blanks and case, so "Dupe" and "dupe" are one name), and the star list showed each. One line
+// gives each nomenclature and each name its place: a later line that gives the nomenclature another
+// place is left out, and one that gives the name to another nomenclature is kept without its name. That
+// is the first line, but for an anchor star's nomenclature and name, which are given by the line the
+// anchor's ayanamsa finds it by, or by the program's own line when the catalogue holds none.
 class StarOwners {
 public:
     // The line (its number, 0 for the program's own line) that gives `anchor` its place.
     void OwnAnchor(const AnchorStar& anchor, std::size_t lineNumber,
                    const std::vector<std::string_view>& fields) {
-        const Owner owner{lineNumber, CataloguePlace(fields), anchor.called};
-        m_nomenclatures.insert_or_assign(std::string(WithoutBlanks(fields[kStarNomenclature])), owner);
+        const std::string nomenclature(WithoutBlanks(fields[kStarNomenclature]));
+        const Owner owner{lineNumber, CataloguePlace(fields), anchor.called, nomenclature};
+        m_nomenclatures.insert_or_assign(nomenclature, owner);
         m_names.insert_or_assign(StarNameKey(anchor.star), owner);
     }
 
-    // Why the star line must be left out, and whether what it gives is an anchor star's name or
-    // nomenclature; else nullopt, and the line gives the place of what no line gave before.
-    struct Refusal {
+    // What becomes of a sound star line that gives a nomenclature or a name otherwise than the line that
+    // owns it: it is left out (it gives the nomenclature another place), or kept without its name (it
+    // gives the name to another nomenclature); nullopt when it stays as it is. `why` tells how the line would move a star;
+    // it is empty for a name given to another nomenclature at the same place, which moves none.
+    struct Verdict {
+        bool leftOut;
         std::string why;
-        bool ofAnchor;
     };
-    std::optional<Refusal> Fault(std::size_t lineNumber, const std::vector<std::string_view>& fields) {
+    std::optional<Verdict> Judge(std::size_t lineNumber, const std::vector<std::string_view>& fields) {
         const CataloguePlace place(fields);
-        if (const auto named = m_names.find(StarNameKey(fields[kStarName])); named != m_names.end()) {
-            if (const auto why =
-                    Moves(named->second, lineNumber, place, "name", WithoutBlanks(fields[kStarName])))
-                return Refusal{*why + "; " + Used(named->second, lineNumber), true};
-        }
         const std::string nomenclature(WithoutBlanks(fields[kStarNomenclature]));
+        const std::string_view name = WithoutBlanks(fields[kStarName]);
+        const std::string nameKey = StarNameKey(name);
+        const auto named = m_names.find(nameKey);
+        const Owner* nameOwner = named == m_names.end() ? nullptr : &named->second;
+        const auto nameMoves = nameOwner ? Moves(*nameOwner, lineNumber, place, "name", name) : std::nullopt;
         const auto [owner, isFirst] =
-            m_nomenclatures.try_emplace(nomenclature, Owner{lineNumber, place, nullptr});
-        if (isFirst) return std::nullopt;
-        const auto why = Moves(owner->second, lineNumber, place, "nomenclature", nomenclature);
-        if (!why) return std::nullopt;
-        const bool ofAnchor =
-            owner->second.anchor != nullptr ||
-            std::any_of(std::begin(kAnchorStars), std::end(kAnchorStars), [&](const AnchorStar& a) {
-                return WithoutBlanks(StarLineFields(StarLineBody(a.line))[kStarNomenclature]) == nomenclature;
-            });
+            m_nomenclatures.try_emplace(nomenclature, Owner{lineNumber, place, nullptr, nomenclature});
+        const auto why =
+            isFirst ? std::nullopt : Moves(owner->second, lineNumber, place, "nomenclature", nomenclature);
+        if (why && nameMoves) return Verdict{true, *nameMoves + "; " + Used(*nameOwner, lineNumber)};
         // The library answers some nomenclatures from records of its own, whatever the catalogue holds.
-        if (std::find(std::begin(kLibraryNomenclatures), std::end(kLibraryNomenclatures), nomenclature) !=
-            std::end(kLibraryNomenclatures))
-            return Refusal{*why + "; the Swiss Ephemeris gives that nomenclature a place of its own",
-                           ofAnchor};
-        return Refusal{*why + "; " + Used(owner->second, lineNumber), ofAnchor};
+        if (why && std::find(std::begin(kLibraryNomenclatures), std::end(kLibraryNomenclatures),
+                             nomenclature) != std::end(kLibraryNomenclatures))
+            return Verdict{true, *why + "; the Swiss Ephemeris gives that nomenclature a place of its own"};
+        if (why) return Verdict{true, *why + "; " + Used(owner->second, lineNumber)};
+        if (nameOwner && nameOwner->nomenclature != nomenclature)
+            return Verdict{false, nameMoves.value_or("")};
+        if (!nameKey.empty()) m_names.try_emplace(nameKey, Owner{lineNumber, place, nullptr, nomenclature});
+        return std::nullopt;
     }
 
 private:
@@ -118,6 +123,7 @@ private:
         std::size_t lineNumber; // 0: the program's own line for an anchor star
         CataloguePlace place;
         const char* anchor; // what messages call the anchor star it gives; nullptr for another star
+        std::string nomenclature;
     };
 
     // How the line would move the star `owner` gives by `what` ("name" or "nomenclature") `key`;
@@ -140,7 +146,7 @@ private:
     }
 
     std::map<std::string, Owner, std::less<>> m_nomenclatures;
-    std::map<std::string, Owner, std::less<>> m_names; // StarNameKey of an anchor's name
+    std::map<std::string, Owner, std::less<>> m_names; // by StarNameKey
 };
 
 // True when the star line is the one the library finds for an anchor star's name ("Aldebaran", or ","
@@ -168,6 +174,13 @@ std::string LineToCopy(std::string_view line, const std::vector<std::string_view
     if (StarFieldValue(parallax) >= 0.0) return std::string(line);
     const std::size_t start = static_cast<std::size_t>(parallax.data() - line.data());
     return std::string(line.substr(0, start)) + "0" + std::string(line.substr(start + parallax.size()));
+}
+
+// True when `text` is the star catalogue the Swiss Ephemeris data package installs, byte for byte.
+bool IsShippedStarCatalogue(const std::string& text) {
+    const FileReadResult shipped = ReadFileWhole(std::string(KH_SHIPPED_EPHEMERIS_FOLDER) + "/sefstars.txt",
+                                                 {kStarCatalogueLimitBytes, "a star catalogue"});
+    return shipped.outcome == FileReadResult::Outcome::kRead && shipped.text == text;
 }
 
 std::string Names(const std::vector<std::string>& names) {
@@ -221,17 +234,23 @@ StarCatalogueCheck CheckStarCatalogue(const std::string& ephemerisFolder) {
         if (!anchorFound[a] && !kAnchorStars[a].libraryHeld)
             owners.OwnAnchor(kAnchorStars[a], 0, StarLineFields(StarLineBody(kAnchorStars[a].line)));
     }
-    LineFaults faults;
+    // The catalogue the Swiss Ephemeris ships gives the Virgo Cluster and Zeta Ursae Majoris two places
+    // each, and nine names to two stars each: what it repeats gives way to its first line without a word.
+    // The user's own catalogue, which is any other, is told of each.
+    const bool shipped = IsShippedStarCatalogue(file.text);
+    LineFaults faults, namesLeftOut;
     bool anyStar = false;
     ForEachLine(file.text, [&](std::size_t lineNumber, std::string_view line) {
         std::optional<std::string> why = StarCatalogueLineFault(line);
         const std::vector<std::string_view> fields = StarLineFields(StarLineBody(line));
+        std::size_t nameLeftOut = 0; // the length of the name the copy of the line goes without
         if (!why && IsStarLine(line)) {
-            if (auto refusal = owners.Fault(lineNumber, fields)) {
-                // Another star's later line gives way to its first without a word: the catalogue the
-                // Swiss Ephemeris ships gives the Virgo Cluster and Zeta Ursae Majoris twice each.
-                if (!refusal->ofAnchor) return;
-                why = refusal->why;
+            if (const auto verdict = owners.Judge(lineNumber, fields); verdict && verdict->leftOut) {
+                if (shipped) return;
+                why = verdict->why;
+            } else if (verdict) {
+                nameLeftOut = fields[kStarName].size();
+                if (!shipped && !verdict->why.empty()) namesLeftOut.Add(lineNumber, verdict->why);
             }
         }
         if (why) {
@@ -239,20 +258,26 @@ StarCatalogueCheck CheckStarCatalogue(const std::string& ephemerisFolder) {
         } else if (!IsStarLine(line)) {
             check.text += line;
         } else {
-            check.text += LineToCopy(line, fields);
+            check.text += LineToCopy(line, fields).substr(nameLeftOut);
             anyStar = true;
         }
     });
-    const std::string head =
-        "The star catalogue \"" + check.path + "\" has lines that the Swiss Ephemeris cannot read:";
+    const std::string head = "The star catalogue \"" + check.path + "\" ";
     if (!anyStar && !faults.Empty()) {
         check.text = AnchorStarLines();
-        check.fault = head + faults.List() + "\nNot one of its stars can be used." + kAnchorStarsUsed;
+        check.fault =
+            head + kUnreadLines + faults.List() + "\nNot one of its stars can be used." + kAnchorStarsUsed;
         return check;
     }
     if (!faults.Empty()) {
-        check.fault = head + faults.List() +
+        check.fault = head + kUnreadLines + faults.List() +
                       "\nThose lines are left out and its other stars are used; the file is left as it is.";
+    }
+    if (!namesLeftOut.Empty()) {
+        check.fault += (check.fault.empty() ? "" : "\n") + head +
+                       "gives the names of earlier lines to stars at other places:" + namesLeftOut.List() +
+                       "\nEach name stays with its first line; the stars of those lines are used without it, "
+                       "by their nomenclature; the file is left as it is.";
     }
     // The library answers some anchor stars from records of its own: they need no line.
     std::vector<std::string> lacking, leftOut;

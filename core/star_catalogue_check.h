@@ -27,12 +27,13 @@ struct StarCatalogueCheck {
 // - its sound lines as they stand, but that a negative parallax (a measurement below its error, which
 //   the library would take for a star beyond the Sun and place at the opposite point of the sky) is
 //   carried as 0, a star too far to measure;
-// - of the lines that give a star's nomenclature, or the name by which an ayanamsa asks for its star,
-//   one, and the others only where they give it the same place: the library would answer with any of
-//   them, as its index falls, and the star list would show each at that place. The one is the first,
-//   but that the line an anchor star's ayanamsa finds it by (else the program's own line) gives the
-//   anchor's nomenclature. The others are named in `fault` where they give an anchor star's name or
-//   nomenclature;
+// - of the lines that give a star's nomenclature, one, and the others only where they give it the same
+//   place; of the lines that give a name (compared as the library compares names, StarNameKey), those
+//   of one nomenclature, and the others without their name: the library would answer with any of them,
+//   as its index falls, and the star list would show each. The one is the first, but that the line an
+//   anchor star's ayanamsa finds it by (else the program's own line) gives the anchor's name and
+//   nomenclature. The lines left out, and those that would give a name another place, are named in
+//   `fault` unless the catalogue is the one the Swiss Ephemeris data package installs;
 // - the line of each anchor star (kAnchorStars) that it lacks and that the library does not hold itself;
 // - the anchor stars alone when the folder holds no catalogue, or one that cannot be read or holds not
 //   one sound star line.
