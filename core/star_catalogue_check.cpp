@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -77,44 +78,59 @@ constexpr std::string_view kLibraryNomenclatures[] = {"deCnc", "laSco", "zePsc",
 // anchor's ayanamsa finds it by, or by the program's own line when the catalogue holds none.
 class StarOwners {
 public:
-    // The line (its number, 0 for the program's own line) that gives `anchor` its place.
-    void OwnAnchor(const AnchorStar& anchor, std::size_t lineNumber,
-                   const std::vector<std::string_view>& fields) {
-        const std::string nomenclature(WithoutBlanks(fields[kStarNomenclature]));
-        const Owner owner{lineNumber, CataloguePlace(fields), anchor.called, nomenclature};
-        m_nomenclatures.insert_or_assign(nomenclature, owner);
+    // A star line: its number (0 for the program's own line of an anchor star), its fields, and whether
+    // the catalogue the Swiss Ephemeris data package installs holds it too.
+    struct Line {
+        std::size_t number;
+        const std::vector<std::string_view>& fields;
+        bool shipped;
+    };
+
+    // The line that gives `anchor` its place.
+    void OwnAnchor(const AnchorStar& anchor, const Line& line) {
+        const Owner owner = OwnerOf(line, anchor.called);
+        m_nomenclatures.insert_or_assign(owner.nomenclature, owner);
         m_names.insert_or_assign(StarNameKey(anchor.star), owner);
     }
 
     // What becomes of a sound star line that gives a nomenclature or a name otherwise than the line that
     // owns it: it is left out (it gives the nomenclature another place), or kept without its name (it
-    // gives the name to another nomenclature); nullopt when it stays as it is. `why` tells how the line would move a star;
-    // it is empty for a name given to another nomenclature at the same place, which moves none.
+    // gives the name to another nomenclature); nullopt when it stays as it is. `why` tells how the line
+    // would move a star; it is empty for a name given to another nomenclature at the same place, which
+    // moves none. `shipped`: the catalogue the data package installs gives both lines, as it gives the
+    // Virgo Cluster two places, Zeta Ursae Majoris a second as "Miz0", and nine names to two stars.
     struct Verdict {
         bool leftOut;
         std::string why;
+        bool shipped;
     };
-    std::optional<Verdict> Judge(std::size_t lineNumber, const std::vector<std::string_view>& fields) {
-        const CataloguePlace place(fields);
-        const std::string nomenclature(WithoutBlanks(fields[kStarNomenclature]));
-        const std::string_view name = WithoutBlanks(fields[kStarName]);
+    std::optional<Verdict> Judge(const Line& line) {
+        const Owner own = OwnerOf(line, nullptr);
+        const std::string_view name = WithoutBlanks(line.fields[kStarName]);
         const std::string nameKey = StarNameKey(name);
         const auto named = m_names.find(nameKey);
         const Owner* nameOwner = named == m_names.end() ? nullptr : &named->second;
-        const auto nameMoves = nameOwner ? Moves(*nameOwner, lineNumber, place, "name", name) : std::nullopt;
-        const auto [owner, isFirst] =
-            m_nomenclatures.try_emplace(nomenclature, Owner{lineNumber, place, nullptr, nomenclature});
+        const auto nameMoves =
+            nameOwner ? Moves(*nameOwner, line.number, own.place, "name", name) : std::nullopt;
+        const auto [owner, isFirst] = m_nomenclatures.try_emplace(own.nomenclature, own);
+        const Owner& nomenclatureOwner = owner->second;
         const auto why =
-            isFirst ? std::nullopt : Moves(owner->second, lineNumber, place, "nomenclature", nomenclature);
-        if (why && nameMoves) return Verdict{true, *nameMoves + "; " + Used(*nameOwner, lineNumber)};
+            isFirst ? std::nullopt
+                    : Moves(nomenclatureOwner, line.number, own.place, "nomenclature", own.nomenclature);
+        const auto verdict = [&line](bool leftOut, const std::string& why, const Owner& of) {
+            return Verdict{leftOut, why, line.shipped && of.shipped};
+        };
+        if (why && nameMoves)
+            return verdict(true, *nameMoves + "; " + Used(*nameOwner, line.number), *nameOwner);
         // The library answers some nomenclatures from records of its own, whatever the catalogue holds.
         if (why && std::find(std::begin(kLibraryNomenclatures), std::end(kLibraryNomenclatures),
-                             nomenclature) != std::end(kLibraryNomenclatures))
-            return Verdict{true, *why + "; the Swiss Ephemeris gives that nomenclature a place of its own"};
-        if (why) return Verdict{true, *why + "; " + Used(owner->second, lineNumber)};
-        if (nameOwner && nameOwner->nomenclature != nomenclature)
-            return Verdict{false, nameMoves.value_or("")};
-        if (!nameKey.empty()) m_names.try_emplace(nameKey, Owner{lineNumber, place, nullptr, nomenclature});
+                             own.nomenclature) != std::end(kLibraryNomenclatures))
+            return verdict(true, *why + "; the Swiss Ephemeris gives that nomenclature a place of its own",
+                           nomenclatureOwner);
+        if (why) return verdict(true, *why + "; " + Used(nomenclatureOwner, line.number), nomenclatureOwner);
+        if (nameOwner && nameOwner->nomenclature != own.nomenclature)
+            return verdict(false, nameMoves.value_or(""), *nameOwner);
+        if (!nameKey.empty()) m_names.try_emplace(nameKey, own);
         return std::nullopt;
     }
 
@@ -122,9 +138,14 @@ private:
     struct Owner {
         std::size_t lineNumber; // 0: the program's own line for an anchor star
         CataloguePlace place;
-        const char* anchor; // what messages call the anchor star it gives; nullptr for another star
         std::string nomenclature;
+        const char* anchor; // what messages call the anchor star it gives; nullptr for another star
+        bool shipped;       // the installed catalogue holds the line too
     };
+    static Owner OwnerOf(const Line& line, const char* anchor) {
+        return {line.number, CataloguePlace(line.fields),
+                std::string(WithoutBlanks(line.fields[kStarNomenclature])), anchor, line.shipped};
+    }
 
     // How the line would move the star `owner` gives by `what` ("name" or "nomenclature") `key`;
     // nullopt when it is that line or gives the same place.
@@ -176,11 +197,16 @@ std::string LineToCopy(std::string_view line, const std::vector<std::string_view
     return std::string(line.substr(0, start)) + "0" + std::string(line.substr(start + parallax.size()));
 }
 
-// True when `text` is the star catalogue the Swiss Ephemeris data package installs, byte for byte.
-bool IsShippedStarCatalogue(const std::string& text) {
+// The lines (without their line ends) of the star catalogue the Swiss Ephemeris data package installs;
+// none when it cannot be read.
+std::set<std::string, std::less<>> ShippedStarLines() {
     const FileReadResult shipped = ReadFileWhole(std::string(KH_SHIPPED_EPHEMERIS_FOLDER) + "/sefstars.txt",
                                                  {kStarCatalogueLimitBytes, "a star catalogue"});
-    return shipped.outcome == FileReadResult::Outcome::kRead && shipped.text == text;
+    std::set<std::string, std::less<>> lines;
+    if (shipped.outcome != FileReadResult::Outcome::kRead) return lines;
+    ForEachLine(shipped.text,
+                [&lines](std::size_t, std::string_view line) { lines.emplace(StarLineBody(line)); });
+    return lines;
 }
 
 std::string Names(const std::vector<std::string>& names) {
@@ -215,6 +241,11 @@ StarCatalogueCheck CheckStarCatalogue(const std::string& ephemerisFolder) {
         return check;
     }
     check.read = true;
+    // What the catalogue repeats as the installed one does is no fault of the user's, and is not told.
+    const std::set<std::string, std::less<>> shippedLines = ShippedStarLines();
+    const auto shipped = [&shippedLines](std::string_view line) {
+        return shippedLines.contains(StarLineBody(line));
+    };
     // The anchor stars the library finds in the catalogue: the first sound line it would find each by
     // gives its place, else the program's own line, which is added.
     StarOwners owners;
@@ -227,17 +258,13 @@ StarCatalogueCheck CheckStarCatalogue(const std::string& ephemerisFolder) {
             if (anchorFound[a] || kAnchorStars[a].libraryHeld || !GivesAnchor(fields, kAnchorStars[a].star))
                 continue;
             (sound ? anchorFound : anchorLeftOut)[a] = true;
-            if (sound) owners.OwnAnchor(kAnchorStars[a], lineNumber, fields);
+            if (sound) owners.OwnAnchor(kAnchorStars[a], {lineNumber, fields, shipped(line)});
         }
     });
     for (std::size_t a = 0; a < kAnchorStarCount; ++a) {
         if (!anchorFound[a] && !kAnchorStars[a].libraryHeld)
-            owners.OwnAnchor(kAnchorStars[a], 0, StarLineFields(StarLineBody(kAnchorStars[a].line)));
+            owners.OwnAnchor(kAnchorStars[a], {0, StarLineFields(StarLineBody(kAnchorStars[a].line)), false});
     }
-    // The catalogue the Swiss Ephemeris ships gives the Virgo Cluster and Zeta Ursae Majoris two places
-    // each, and nine names to two stars each: what it repeats gives way to its first line without a word.
-    // The user's own catalogue, which is any other, is told of each.
-    const bool shipped = IsShippedStarCatalogue(file.text);
     LineFaults faults, namesLeftOut;
     bool anyStar = false;
     ForEachLine(file.text, [&](std::size_t lineNumber, std::string_view line) {
@@ -245,12 +272,13 @@ StarCatalogueCheck CheckStarCatalogue(const std::string& ephemerisFolder) {
         const std::vector<std::string_view> fields = StarLineFields(StarLineBody(line));
         std::size_t nameLeftOut = 0; // the length of the name the copy of the line goes without
         if (!why && IsStarLine(line)) {
-            if (const auto verdict = owners.Judge(lineNumber, fields); verdict && verdict->leftOut) {
-                if (shipped) return;
+            const auto verdict = owners.Judge({lineNumber, fields, shipped(line)});
+            if (verdict && verdict->leftOut) {
+                if (verdict->shipped) return;
                 why = verdict->why;
             } else if (verdict) {
                 nameLeftOut = fields[kStarName].size();
-                if (!shipped && !verdict->why.empty()) namesLeftOut.Add(lineNumber, verdict->why);
+                if (!verdict->shipped && !verdict->why.empty()) namesLeftOut.Add(lineNumber, verdict->why);
             }
         }
         if (why) {

@@ -33,7 +33,7 @@ struct StarCatalogueCheck {
 //   as its index falls, and the star list would show each. The one is the first, but that the line an
 //   anchor star's ayanamsa finds it by (else the program's own line) gives the anchor's name and
 //   nomenclature. The lines left out, and those that would give a name another place, are named in
-//   `fault` unless the catalogue is the one the Swiss Ephemeris data package installs;
+//   `fault` but where the catalogue the Swiss Ephemeris data package installs holds both lines too;
 // - the line of each anchor star (kAnchorStars) that it lacks and that the library does not hold itself;
 // - the anchor stars alone when the folder holds no catalogue, or one that cannot be read or holds not
 //   one sound star line.

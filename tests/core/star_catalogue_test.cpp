@@ -584,22 +584,35 @@ TEST_F(StarCatalogueTest, AStarGivenTwiceHasOneRowAndTheFirstLinesPlace) {
 
 // The catalogue the library ships gives the Virgo Cluster two places, Zeta Ursae Majoris a second
 // place as "Miz0", and names such as Algedi to two stars: each has its first line's place, by name and
-// by nomenclature, and one row. That is said of the user's own catalogue, and never of the shipped one:
-// a default installation would show it at every start.
-TEST_F(StarCatalogueTest, TheShippedCataloguesRepeatsAreSaidOnlyOfTheUsersOwn) {
-    const std::string said[] = {
-        "\nline 1448: it repeats the nomenclature \"zeUMa\" of line 1447 with another place; the first is "
-        "used\n",
-        "\nline 1538: it repeats the name \"Virgo Cluster\" of line 26 with another place; the first is "
-        "used\n",
-        "\nline 301: it repeats the name \"Algedi\" of line 299 with another place\n",
+// by nomenclature, and one row. What it repeats so is never said, also where its lines stand in a
+// catalogue of the user's (a default installation would show it at every start); a repeat that involves
+// a line of the user's is.
+TEST_F(StarCatalogueTest, TheInstalledCataloguesOwnRepeatsAreNeverSaid) {
+    std::string withLineFeeds = ShippedCatalogue();
+    for (std::size_t at; (at = withLineFeeds.find("\r\n")) != std::string::npos;) withLineFeeds.erase(at, 1);
+    const std::string elsewhere = ",ICRS,05,00,00,+10,00,00,0,0,0,10,5\n";
+    struct Catalogue {
+        const char* what;
+        std::string text;
+        int shift;         // the lines of the user's before the installed ones
+        std::string said;  // of a line of the user's; empty: nothing is said
+        const char* named; // the star that keeps the installed lines' name and place of Zeta Ursae Majoris
     };
-    for (const bool own : {false, true}) {
-        SCOPED_TRACE(own ? "the user's own" : "as shipped");
-        WriteCatalogue(ShippedCatalogue() + (own ? "# my own\n" : ""));
+    const Catalogue kCatalogues[] = {
+        {"as installed", ShippedCatalogue(), 0, "", "Mizar"},
+        {"with line ends of the user's, and a star named as one of its own",
+         withLineFeeds + "# my own\nAlgedi,xxAlg" + elsewhere, 0,
+         "\nline 1592: it repeats the name \"Algedi\" of line 299 with another place\n", "Mizar"},
+        {"behind a star of the user's that takes a name of its own",
+         "Mizar,xxMiz" + elsewhere + ShippedCatalogue(), 1,
+         "\nline 1448: it repeats the name \"Mizar\" of line 1 with another place\n", "Vasishtha"},
+    };
+    for (const Catalogue& c : kCatalogues) {
+        SCOPED_TRACE(c.what);
+        WriteCatalogue(c.text);
         ASSERT_TRUE(LoadFixedStarList(Folder()));
         for (const auto& [name, nomenclature] :
-             {std::pair{"Virgo Cluster", ",VC"}, std::pair{"Mizar", ",zeUMa"},
+             {std::pair{"Virgo Cluster", ",VC"}, std::pair{c.named, ",zeUMa"},
               std::pair{"Algedi", ",al-1Cap"}}) {
             SCOPED_TRACE(name);
             StarPlace byName, byNomenclature;
@@ -612,14 +625,17 @@ TEST_F(StarCatalogueTest, TheShippedCataloguesRepeatsAreSaidOnlyOfTheUsersOwn) {
         const auto algedi2 = FindFixedStarByCode(g_fixedStarList, ",al-2Cap");
         ASSERT_TRUE(algedi2);
         EXPECT_EQ(g_fixedStarList.entries[*algedi2].displayName.substr(0, 19), "Alpha2 Capricorni  ");
-        EXPECT_EQ(g_fixedStarList.Count(), kShippedStarsListed);
+        EXPECT_EQ(g_fixedStarList.Count(), kShippedStarsListed + (c.said.empty() ? 0 : 1));
         const std::string fault = CheckStarCatalogue(Folder()).fault;
-        if (!own) {
+        if (c.said.empty()) {
             EXPECT_EQ(fault, "");
             continue;
         }
-        for (const std::string& part : said)
-            EXPECT_NE(fault.find(part), std::string::npos) << part << "\n" << fault;
+        EXPECT_NE(fault.find(c.said), std::string::npos) << c.said << "\n" << fault;
+        // Miz0, the later Virgo Cluster, the later Algedi.
+        for (const int installed : {1448, 1538, 301})
+            EXPECT_EQ(fault.find("\nline " + std::to_string(installed + c.shift) + ":"), std::string::npos)
+                << fault;
     }
 }
 
