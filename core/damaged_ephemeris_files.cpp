@@ -34,20 +34,27 @@ void RememberDamagedEphemerisFiles(const std::string& ephemerisFolder, std::vect
 }
 
 std::string NamingTheDamagedFile(const std::string& libraryMessage) {
-    if (g_damaged.empty() || g_checkedFolder != LibraryEphemerisFolder()) return libraryMessage;
     const std::size_t start = libraryMessage.find(kBefore);
     if (start == std::string::npos) return libraryMessage;
     const std::size_t pathStart = start + kBefore.size();
     const std::size_t pathEnd = libraryMessage.find(kAfter, pathStart);
     if (pathEnd == std::string::npos) return libraryMessage;
-    const std::string blamed =
-        std::filesystem::path(libraryMessage.substr(pathStart, pathEnd - pathStart)).filename().string();
+    const std::filesystem::path said = libraryMessage.substr(pathStart, pathEnd - pathStart);
+    // The library names the file in the folder of its path, which is a link in the private folder where
+    // the ephemeris folder's own path is one it cannot take: the user is told of the ephemeris folder.
+    const std::filesystem::path folder = LibraryEphemerisFolder();
+    const std::string blamed = said.filename().string();
     const std::string partner = Partner(blamed);
-    if (partner.empty() || Damaged(blamed) || !Damaged(partner)) return libraryMessage;
+    const bool partnerDamaged = !g_damaged.empty() && g_checkedFolder == folder.string() &&
+                                !partner.empty() && !Damaged(blamed) && Damaged(partner);
+    if (!partnerDamaged) {
+        if (said.parent_path() == folder) return libraryMessage;
+        return libraryMessage.substr(0, pathStart) + (folder / blamed).string() +
+               libraryMessage.substr(pathEnd);
+    }
     // The library's sentence runs to its full stop, with the code of its check in brackets.
     const std::size_t stop = libraryMessage.find('.', pathEnd + kAfter.size());
     const std::size_t end = stop == std::string::npos ? libraryMessage.size() : stop + 1;
-    return libraryMessage.substr(0, start) + std::string(kBefore) +
-           (std::filesystem::path(g_checkedFolder) / partner).string() + std::string(kAfter) + "." +
-           libraryMessage.substr(end);
+    return libraryMessage.substr(0, start) + std::string(kBefore) + (folder / partner).string() +
+           std::string(kAfter) + "." + libraryMessage.substr(end);
 }

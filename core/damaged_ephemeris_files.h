@@ -10,7 +10,8 @@
 // finding is forgotten.
 void RememberDamagedEphemerisFiles(const std::string& ephemerisFolder, std::vector<std::string> fileNames);
 
-// `libraryMessage` as the library wrote it, but that where it calls a file damaged whose partner of the
-// same centuries (planet or moon file) the check of the ephemeris folder in force found damaged and not
-// that one, it names the partner, in that folder.
+// `libraryMessage` as the library wrote it, but that a file it calls damaged is named in the ephemeris
+// folder in force (the library may have reached it through a link), and that where the partner of the
+// same centuries (planet or moon file) is the one the check of that folder found damaged, and not the
+// file named, it names the partner.
 std::string NamingTheDamagedFile(const std::string& libraryMessage);

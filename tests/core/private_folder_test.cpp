@@ -51,6 +51,10 @@ public:
                 const std::function<bool()>& prepare = {}, const std::vector<int>& ignored = {})
         : m_output(::memfd_create("program-copy-output", MFD_CLOEXEC)) {
         const std::string filterArgument = "--gtest_filter=" + filter;
+        // The copy starts from the program's path, not from /proc/self/exe: a copy in a mount namespace
+        // of its own started through that link is the file as this process's namespace holds it, and
+        // reads its own path from outside a chroot (its data folder then is nowhere).
+        const std::string program = fs::read_symlink("/proc/self/exe").string();
         m_pid = ::fork();
         if (m_pid != 0) return;
         for (const int signal : kSignalsSent) {
@@ -65,7 +69,7 @@ public:
         ::setenv("TMPDIR", temporary.c_str(), 1);
         ::dup2(m_output, STDOUT_FILENO);
         ::dup2(m_output, STDERR_FILENO);
-        ::execl("/proc/self/exe", "core_tests", filterArgument.c_str(),
+        ::execl(program.c_str(), "core_tests", filterArgument.c_str(),
                 forever ? "--gtest_repeat=-1" : "--gtest_repeat=1",
                 forever ? "--gtest_brief=1" : "--gtest_brief=0", static_cast<char*>(nullptr));
         std::_Exit(127);
@@ -81,6 +85,13 @@ public:
     }
 
     pid_t Pid() const { return m_pid; }
+    // True until the copy ends (it is not waited for).
+    bool Running() const {
+        siginfo_t ended = {};
+        return m_pid > 0 &&
+               ::waitid(P_PID, static_cast<id_t>(m_pid), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+               ended.si_pid == 0;
+    }
 
     // The copy's wait status once it has ended. A copy still running at kCopyDeadline is killed, and the
     // test fails saying so.
@@ -260,7 +271,7 @@ TEST(PrivateFolder, ACopyEndedBySignalRemovesItsFolder) {
             return false;
         };
         const auto deadline = std::chrono::steady_clock::now() + kCopyDeadline;
-        while (!ready() && std::chrono::steady_clock::now() < deadline)
+        while (!ready() && copy.Running() && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         ASSERT_TRUE(ready()) << copy.Output();
         ASSERT_EQ(::kill(copy.Pid(), c.sent), 0);
