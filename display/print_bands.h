@@ -63,6 +63,7 @@ public:
     void SetTextBackground(ColorRef color, bool opaque) override {
         m_target.SetTextBackground(color, opaque);
     }
+    void SetTextHalo(ColorRef color, int width) override { m_target.SetTextHalo(color, width); }
     void SetClipRect(const Rect& clip) override { m_target.SetClipRect(clip); }
     void ClearClip() override { m_target.ClearClip(); }
     void Line(Point from, Point to) override;

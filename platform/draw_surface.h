@@ -53,6 +53,9 @@ public:
     virtual void SelectFont(const LogicalFont& font) = 0;
     virtual void SetTextColor(ColorRef color) = 0;
     virtual void SetTextBackground(ColorRef color, bool opaque) = 0;
+    // While on, each text is first drawn `width` device units out around its letters in `color`, as maps
+    // write a name over roads: a line under the text stops short of its strokes. A width of 0 turns it off.
+    virtual void SetTextHalo(ColorRef color, int width) = 0;
 
     // Drawing is limited to `clip` until ClearClip.
     virtual void SetClipRect(const Rect& clip) = 0;

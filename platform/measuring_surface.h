@@ -13,6 +13,7 @@ public:
     void SelectFont(const LogicalFont& font) override { m_measure.SelectFont(font); }
     void SetTextColor(ColorRef) override {}
     void SetTextBackground(ColorRef, bool) override {}
+    void SetTextHalo(ColorRef, int) override {}
     void SetClipRect(const Rect&) override {}
     void ClearClip() override {}
     Size TextExtent(std::string_view text) override { return m_measure.TextExtent(text); }

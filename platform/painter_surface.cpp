@@ -92,6 +92,11 @@ void PainterSurface::SetTextBackground(ColorRef color, bool opaque) {
     m_textBackground = opaque ? std::optional<QColor>(ToQColor(color)) : std::nullopt;
 }
 
+void PainterSurface::SetTextHalo(ColorRef color, int width) {
+    m_haloColor = ToQColor(color);
+    m_haloWidth = std::max(width, 0);
+}
+
 void PainterSurface::SetClipRect(const Rect& clip) {
     m_painter.setClipRect(ToQRect(clip));
 }
@@ -148,6 +153,14 @@ Rect PainterSurface::DrawText(std::string_view text, const Rect& rect, std::uint
     if (!(format & kTextCalcRect)) {
         if (m_textBackground) m_painter.fillRect(bounds, *m_textBackground);
         const QPen pen = m_painter.pen();
+        if (m_haloWidth > 0) {
+            // The text drawn in the halo's colour shifted every way up to the halo's width: a ring of
+            // its colour round each stroke, which the text itself then covers.
+            m_painter.setPen(m_haloColor);
+            for (int dx = -m_haloWidth; dx <= m_haloWidth; ++dx)
+                for (int dy = -m_haloWidth; dy <= m_haloWidth; ++dy)
+                    if (dx != 0 || dy != 0) m_painter.drawText(box.translated(dx, dy), flags, qtext);
+        }
         m_painter.setPen(m_textColor);
         m_painter.drawText(box, flags, qtext, measureFirst ? nullptr : &bounds);
         m_painter.setPen(pen);

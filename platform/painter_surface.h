@@ -20,6 +20,7 @@ public:
     void SelectFont(const LogicalFont& font) override;
     void SetTextColor(ColorRef color) override;
     void SetTextBackground(ColorRef color, bool opaque) override;
+    void SetTextHalo(ColorRef color, int width) override;
     void SetClipRect(const Rect& clip) override;
     void ClearClip() override;
     void Line(Point from, Point to) override;
@@ -40,6 +41,8 @@ private:
     QTransform m_baseTransform; // the painter's transform when the surface was made
     QColor m_textColor = Qt::black;
     std::optional<QColor> m_textBackground; // set when text backgrounds are opaque
+    QColor m_haloColor;
+    int m_haloWidth = 0; // device units; 0: no halo
     // The Qt fonts made on this surface by their description: a drawing selects a few fonts many
     // times, and a font made afresh must look up its metrics and glyph engine again.
     std::vector<std::pair<LogicalFont, QFont>> m_fonts;

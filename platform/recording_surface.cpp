@@ -66,6 +66,11 @@ void RecordingSurface::SetTextBackground(ColorRef color, bool opaque) {
            [color, opaque](DrawSurface& s) { s.SetTextBackground(color, opaque); });
 }
 
+void RecordingSurface::SetTextHalo(ColorRef color, int width) {
+    Record("SetTextHalo " + Hex(color) + " " + std::to_string(width),
+           [color, width](DrawSurface& s) { s.SetTextHalo(color, width); });
+}
+
 void RecordingSurface::SetClipRect(const Rect& clip) {
     Record("SetClipRect " + Format(clip), [clip](DrawSurface& s) { s.SetClipRect(clip); });
 }

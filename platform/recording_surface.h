@@ -22,6 +22,7 @@ public:
     void SelectFont(const LogicalFont& font) override;
     void SetTextColor(ColorRef color) override;
     void SetTextBackground(ColorRef color, bool opaque) override;
+    void SetTextHalo(ColorRef color, int width) override;
     void SetClipRect(const Rect& clip) override;
     void ClearClip() override;
     void Line(Point from, Point to) override;

@@ -29,6 +29,9 @@ void DrawFigure(DrawSurface& s) {
         s.DrawText("Rasi", Rect{50, 40, 110, 60}, kTextCenter | kTextVCenter | kTextSingleLine);
     s.ClearClip();
     s.Line(Point{taken.left, taken.bottom}, Point{taken.right, taken.bottom});
+    s.SetTextHalo(Rgb(250, 250, 220), 1);
+    s.DrawText("Mo", Rect{2, 2, 40, 20}, kTextSingleLine);
+    s.SetTextHalo(0, 0);
 }
 
 TEST(DrawSurface, RecorderReplaysOntoAnImageAsTheImageDrawsItself) {
@@ -138,6 +141,32 @@ TEST(DrawSurface, AFontSelectedAgainDrawsAsOnAFreshSurface) {
     EXPECT_TRUE(drawn({regular, italic}) == drawn({italic}));
     EXPECT_FALSE(drawn({bold}) == drawn({regular}));
     EXPECT_FALSE(drawn({italic}) == drawn({regular}));
+}
+
+// A text drawn with a halo over a line cuts the line short of its letters: in the line's column, where the
+// letters stand, the halo's colour shows between line and letters; without the halo it never does.
+TEST(DrawSurface, AHaloKeepsALineUnderATextOffItsLetters) {
+    const QColor paper(255, 255, 255), line(255, 0, 0), halo(0, 255, 0);
+    const auto haloPixelsOnTheLine = [&](int haloWidth) {
+        ImageSurface image(Size{60, 30});
+        DrawSurface& s = image.Surface();
+        s.SelectPen(LogicalPen{Rgb(255, 0, 0), 1, PenStyle::kSolid});
+        s.Line(Point{14, 0}, Point{14, 30});
+        s.SelectFont(LogicalFont{"Arial", 16, 0, 700});
+        s.SetTextColor(Rgb(0, 0, 255));
+        s.SetTextHalo(Rgb(0, 255, 0), haloWidth);
+        s.DrawText("MoM", Rect{4, 6, 60, 30}, kTextSingleLine);
+        const QImage picture = image.Image();
+        int count = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            const QColor pixel = picture.pixelColor(14, y);
+            if (pixel == halo) ++count;
+            EXPECT_NE(pixel, paper) << y; // the line runs on where no letter stands
+        }
+        return count;
+    };
+    EXPECT_GT(haloPixelsOnTheLine(1), 0);
+    EXPECT_EQ(haloPixelsOnTheLine(0), 0);
 }
 
 } // namespace
