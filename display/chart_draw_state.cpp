@@ -20,6 +20,11 @@ constexpr BodyColorRange kBodyColors[] = {
     {71, 101, kColorChartViewGrahaArudha},
 };
 
+// Whether `marks` mark the sign in the pane: the mixed view's inner pass marks its outer chart's too.
+template <class Marks> bool Marked(const Marks& marks, int pane, int sign) {
+    return marks[pane][sign] || (pane == kInnerPane && marks[kOuterPane][sign]);
+}
+
 } // namespace
 
 void ChartDrawState::CopyColors() {
@@ -49,10 +54,14 @@ bool ChartDrawState::ShowsRelations() const {
 void FillRasiHighlight(DrawSurface& surface, const ChartDrawState& state, const CPolygonRegion& region,
                        int pane, int sign) {
     if (pane == kOuterPane) return;
-    const bool inner = pane == kInnerPane;
-    const auto marked = [&](const auto& marks) {
-        return marks[pane][sign] || (inner && marks[kOuterPane][sign]);
-    };
-    if (marked(state.rasiHighlightFrom)) region.Fill(surface, ColorOf(kColorChartViewSelectedRasi));
-    if (marked(state.rasiHighlightTo)) region.Fill(surface, ColorOf(kColorChartViewHighlightedRasi));
+    if (Marked(state.rasiHighlightFrom, pane, sign))
+        region.Fill(surface, ColorOf(kColorChartViewSelectedRasi));
+    if (Marked(state.rasiHighlightTo, pane, sign))
+        region.Fill(surface, ColorOf(kColorChartViewHighlightedRasi));
+}
+
+ColorRef CellColor(const ChartDrawState& state, int pane, int sign) {
+    if (Marked(state.rasiHighlightTo, pane, sign)) return ColorOf(kColorChartViewHighlightedRasi);
+    if (Marked(state.rasiHighlightFrom, pane, sign)) return ColorOf(kColorChartViewSelectedRasi);
+    return ColorOf(kColorChartViewCartBackground);
 }

@@ -42,3 +42,5 @@ struct ChartDrawState {
 // its outer pass fills nothing, so the fill lies under both charts' labels.
 void FillRasiHighlight(DrawSurface& surface, const ChartDrawState& state, const CPolygonRegion& region,
                        int pane, int sign);
+// The colour a sign's cell shows on screen: its highlight's, else the chart's background.
+ColorRef CellColor(const ChartDrawState& state, int pane, int sign);

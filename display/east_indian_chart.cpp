@@ -49,10 +49,11 @@ CellSlots EastSlots(int x, int y, int sw, int sh, int shape) {
 }
 
 // The twelve cells of a chart area: polygons, highlight fills and labels; `slotsOf`(sign, grid square,
-// w, h) gives each sign's label slots.
-template <class SlotsOf>
+// w, h) gives each sign's label slots, and `underLabels`() draws what lies under the labels but over the
+// fills.
+template <class SlotsOf, class UnderLabels>
 void DrawEastCells(DrawSurface& surface, ChartDrawState& state, const Rect& area, int varga,
-                   const CChart& chart, int pane, SlotsOf slotsOf) {
+                   const CChart& chart, int pane, SlotsOf slotsOf, UnderLabels underLabels) {
     state.bodyLabelRect[pane].fill(Rect{});
     const int w = area.Width() / 3;
     const int h = area.Height() / 3;
@@ -63,6 +64,7 @@ void DrawEastCells(DrawSurface& surface, ChartDrawState& state, const Rect& area
         SetCellPolygon(region, EastCellShape(sign), square.left, square.top, square.right, square.bottom);
         FillRasiHighlight(surface, state, region, pane, sign);
     }
+    underLabels();
     // The labels once every cell is filled: a label may reach over a small cell's lines.
     std::vector<Rect> drawn;
     for (int sign = 0; sign < 12; ++sign) {
@@ -87,13 +89,18 @@ void DrawEastChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect
     const bool fill = screen && !g_bPrinting;
     if (fill) surface.FillRect(frame ? area : rect, ColorOf(kColorChartViewCartBackground));
     if (area.Width() <= 0 || area.Height() <= 0) return;
-    DrawEastCells(surface, state, area, varga, chart, pane, [&](int sign, const Rect& square, int w, int h) {
-        CellSlots slots = EastSlots(square.left, square.top, w / 6, h / 8, EastCellShape(sign));
-        slots.area = InsideFrame(area);
-        return slots;
-    });
     const int w = area.Width() / 3;
     const int h = area.Height() / 3;
+    const auto slotsOf = [&](int sign, const Rect& square, int sw, int sh) {
+        CellSlots slots = EastSlots(square.left, square.top, sw / 6, sh / 8, EastCellShape(sign));
+        slots.area = InsideFrame(area);
+        return slots;
+    };
+    // The lines under the labels: a label that must reach over one is drawn over it, its letters whole.
+    DrawEastCells(surface, state, area, varga, chart, pane, slotsOf, [&] {
+        DrawChartFigure(frame ? kEastFramedFigure : kEastFigure, surface, area.left, area.top, area.right,
+                        area.bottom, w, h, true, ColorOf(kColorChartViewChartLine));
+    });
     // The title keeps below the frame of a pane right above (the twelve panes touch).
     DrawChartText(surface, chart.m_strTitle, Rect{rect.left, rect.top, rect.right, area.top},
                   kTextCenter | kTextNoClip, FontA(1.2, 1.2, 1.0));
@@ -112,8 +119,6 @@ void DrawEastChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect
         DrawChartText(surface, "Planet Arudhas", Rect{x0, area.top + 3 * h / 2, x1, area.top + 2 * h},
                       kCentredLine, FontA(1.1, 1.1, 1.1), ColorOf(kColorChartViewGrahaArudhaTitle));
     }
-    DrawChartFigure(frame ? kEastFramedFigure : kEastFigure, surface, area.left, area.top, area.right,
-                    area.bottom, w, h, true, ColorOf(kColorChartViewChartLine));
 }
 
 void DrawMixedEastChart(DrawSurface& surface, ChartDrawState& state, const Rect& area, int varga,
@@ -122,14 +127,17 @@ void DrawMixedEastChart(DrawSurface& surface, ChartDrawState& state, const Rect&
     const int c = CaptionLineHeight() * (inner ? 1 : 2);
     if (area.Width() <= 0 || area.Height() <= 0) return;
     const Rect ringBorder = MixedInnerSquare(area, frame ? 4 : 3);
-    DrawEastCells(surface, state, area, varga, chart, pane, [&](int sign, const Rect& square, int w, int h) {
-        const Point text = inner ? kInnerTextArea[sign] : kOuterTextArea[sign];
-        const int x = square.left + text.x * w / 4;
-        const int y = square.top + text.y * h / 4;
-        CellSlots slots = EastSlots(x, y, w / 12, h / 16, EastCellShape(sign));
-        slots.area = KeptToRing(Rect{x, y, x + w / 2, y + h / 2}, ringBorder, inner);
-        return slots;
-    });
+    DrawEastCells(
+        surface, state, area, varga, chart, pane,
+        [&](int sign, const Rect& square, int w, int h) {
+            const Point text = inner ? kInnerTextArea[sign] : kOuterTextArea[sign];
+            const int x = square.left + text.x * w / 4;
+            const int y = square.top + text.y * h / 4;
+            CellSlots slots = EastSlots(x, y, w / 12, h / 16, EastCellShape(sign));
+            slots.area = KeptToRing(Rect{x, y, x + w / 2, y + h / 2}, ringBorder, inner);
+            return slots;
+        },
+        [] {});
     const int w = area.Width() / 3;
     const int h = area.Height() / 3;
     // The captions stand above the chart's double frame.

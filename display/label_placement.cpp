@@ -272,28 +272,43 @@ std::optional<Point> FindLeastCoveredPlace(const Rect& extent, std::string_view 
     if (!rows) return std::nullopt;
     const Rect letters = Grown(LetterBox(extent), kLabelClearance);
     std::optional<Point> best;
+    bool bestHalfBuries = false; // it covers a box of `taken` by half or more
     long long bestCover = 0;
     int bestDistance = 0;
     for (int dy = -reach; dy <= reach; ++dy) {
         for (std::optional<int> dx = rows->FirstFree(dy, -reach, reach); dx;
              dx = *dx < reach ? rows->FirstFree(dy, *dx + 1, reach) : std::nullopt) {
             long long cover = 0;
+            bool halfBuries = false;
             for (const Rect& t : taken) {
                 const long long across =
                     std::min(letters.right + *dx, t.right) - std::max(letters.left + *dx, t.left);
                 const long long down =
                     std::min(letters.bottom + dy, t.bottom) - std::max(letters.top + dy, t.top);
-                if (across > 0 && down > 0) cover += across * down;
+                if (across <= 0 || down <= 0) continue;
+                cover += across * down;
+                halfBuries =
+                    halfBuries || 2 * across * down >= static_cast<long long>(t.Width()) * t.Height();
             }
+            // No text half buried where the cover can be shared; then the least cover, then the nearest.
             const int distance = std::max(std::abs(*dx), std::abs(dy));
-            if (!best || cover < bestCover || (cover == bestCover && distance < bestDistance)) {
+            if (!best || halfBuries < bestHalfBuries ||
+                (halfBuries == bestHalfBuries &&
+                 (cover < bestCover || (cover == bestCover && distance < bestDistance)))) {
                 best = Point{*dx, dy};
+                bestHalfBuries = halfBuries;
                 bestCover = cover;
                 bestDistance = distance;
             }
         }
     }
     return best;
+}
+
+bool InkInside(const Rect& extent, std::string_view text, std::span<const Point> room) {
+    int reach = 0;
+    std::optional<MoveRows> rows = MovesIn(extent, text, room, {}, reach);
+    return rows && rows->FirstFree(0, 0, 0).has_value();
 }
 
 void TakePlace(const Rect& extent, std::vector<Rect>& taken) {

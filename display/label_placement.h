@@ -46,11 +46,18 @@ std::optional<Point> FindFirstClearPlace(const Rect& extent, std::string_view te
                                          PackOrder order = PackOrder::kRows);
 // The move to the place inside `room` (its ink clear of the room's edges, as FindClearPlace has it) where
 // the label's letters cover the least of `taken`, the nearest of such places, its letters kept off every
-// box of `kept` (texts it may not stand on); nothing when its ink fits nowhere in the room off them. For a
-// label with no clear place.
+// box of `kept` (texts it may not stand on); where it can, a place that covers no box of `taken` by half
+// or more, so that no text is buried where the cover can be shared. Nothing when its ink fits nowhere in
+// the room off them. For a label with no clear place.
 std::optional<Point> FindLeastCoveredPlace(const Rect& extent, std::string_view text,
                                            std::span<const Point> room, std::span<const Rect> taken,
                                            std::span<const Rect> kept = {});
+// Whether the ink of a label, `text` taking `extent`, lies inside `room` where it stands, kLabelClearance
+// from the room's edges (as FindClearPlace has it).
+bool InkInside(const Rect& extent, std::string_view text, std::span<const Point> room);
+// Whether the ink of a label, `text` taking `extent`, lies inside `room` where it stands, kLabelClearance
+// from the room's edges (as FindClearPlace has it).
+bool InkInside(const Rect& extent, std::string_view text, std::span<const Point> room);
 // Adds the letters of a label whose text takes `extent` to `taken`, grown by the clearance.
 void TakePlace(const Rect& extent, std::vector<Rect>& taken);
 

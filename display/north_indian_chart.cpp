@@ -83,10 +83,11 @@ Rect DrawSignNumber(DrawSurface& surface, int sign, const Rect& box, const Logic
 
 // The twelve cells of a square whose houses count from `lagnaSign`: polygons, highlight fills and
 // labels; `eachCell`(sign, house position, cell rectangle) draws what else the cell holds and gives its
-// label slots.
-template <class EachCell>
+// label slots, and `underLabels`() draws what lies under the labels but over the fills.
+template <class EachCell, class UnderLabels>
 void DrawNorthCells(DrawSurface& surface, ChartDrawState& state, const Rect& square, int varga,
-                    const CChart& chart, int pane, int lagnaSign, EachCell eachCell) {
+                    const CChart& chart, int pane, int lagnaSign, EachCell eachCell,
+                    UnderLabels underLabels) {
     state.bodyLabelRect[pane].fill(Rect{});
     const SignLabelTarget target{surface, state, chart, varga, pane};
     std::vector<CellSlots> slots;
@@ -100,6 +101,7 @@ void DrawNorthCells(DrawSurface& surface, ChartDrawState& state, const Rect& squ
         slots.push_back(eachCell(sign, k, cell));
         numbers.insert(numbers.end(), slots.back().fixed.begin(), slots.back().fixed.end());
     }
+    underLabels();
     std::vector<Rect>& drawn = numbers; // and the labels of the cells drawn
     for (int sign = 0; sign < 12; ++sign) {
         slots[sign].fixed = drawn;
@@ -131,7 +133,7 @@ void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
     const int u = halfW / 6;
     const int v = halfH / 8;
     const int lagna = chart.m_vargaSign.Sign(kLagna, varga);
-    DrawNorthCells(surface, state, r, varga, chart, pane, lagna, [&](int sign, int k, const Rect& cell) {
+    const auto eachCell = [&](int sign, int k, const Rect& cell) {
         const Point number = kSignNumberQuarters[k];
         const int nx = cell.left + number.x * u / 4;
         const int ny = cell.top + number.y * v / 4;
@@ -142,14 +144,17 @@ void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
         slots.area = InsideFrame(r);
         slots.fixed.push_back(drawn);
         return slots;
+    };
+    // The lines under the labels: a label that must reach over one is drawn over it, its letters whole.
+    DrawNorthCells(surface, state, r, varga, chart, pane, lagna, eachCell, [&] {
+        DrawChartFigure(kNorthFigure, surface, r.left, r.top, r.right, r.bottom, halfW, halfH, true,
+                        ColorOf(kColorChartViewChartLine));
     });
     if (caption) {
         const Rect band{r.left, r.top - h + kFrameClearance, r.right, r.top - kFrameClearance};
         DrawCaptionBand(surface, band, Rect{r.left + halfW / 2, band.top, r.right, band.bottom},
                         chart.m_strTitle, varga, pane, 0, band.bottom - band.top);
     }
-    DrawChartFigure(kNorthFigure, surface, r.left, r.top, r.right, r.bottom, halfW, halfH, true,
-                    ColorOf(kColorChartViewChartLine));
 }
 
 void DrawMixedNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rect& r, int varga,
@@ -162,31 +167,33 @@ void DrawMixedNorthIndianChart(DrawSurface& surface, ChartDrawState& state, cons
     if (halfW <= 0 || halfH <= 0) return;
     const int u = halfW / 12;
     const int v = halfH / 16;
-    DrawNorthCells(surface, state, r, varga, chart, pane, referenceLagna,
-                   [&](int sign, int k, const Rect& cell) {
-                       int slotShape = NorthCellShape(k);
-                       Rect number;
-                       if (inner) {
-                           const Point at = kSignNumberEighths[k];
-                           const int nx = cell.left + at.x * u / 8;
-                           const int ny = cell.top + at.y * v / 8;
-                           number = DrawSignNumber(surface, sign, Rect{nx, ny, nx + u, ny + v},
-                                                   k == 0 ? FontA(1.1, 1.1, 1.1) : FontA(0.9, 0.9, 1.0),
-                                                   state.Region(pane, sign));
-                       } else if (slotShape == 0) {
-                           // The outer chart's labels stand in the band along the edge: the diamonds take the
-                           // slots of the triangle on their outer side.
-                           constexpr int kOuterDiamondSlots[4] = {3, 4, 1, 2};
-                           slotShape = kOuterDiamondSlots[k / 3];
-                       }
-                       const Point area = inner ? kInnerLabelArea[k] : kOuterLabelArea[k];
-                       const int x = cell.left + area.x * halfW / 4;
-                       const int y = cell.top + area.y * halfH / 4;
-                       CellSlots slots = NorthSlots(x, y, u, v, slotShape, true);
-                       slots.area = KeptToRing(Rect{x, y, x + halfW / 2, y + halfH / 2}, ringBorder, inner);
-                       if (inner) slots.fixed.push_back(number);
-                       return slots;
-                   });
+    DrawNorthCells(
+        surface, state, r, varga, chart, pane, referenceLagna,
+        [&](int sign, int k, const Rect& cell) {
+            int slotShape = NorthCellShape(k);
+            Rect number;
+            if (inner) {
+                const Point at = kSignNumberEighths[k];
+                const int nx = cell.left + at.x * u / 8;
+                const int ny = cell.top + at.y * v / 8;
+                number = DrawSignNumber(surface, sign, Rect{nx, ny, nx + u, ny + v},
+                                        k == 0 ? FontA(1.1, 1.1, 1.1) : FontA(0.9, 0.9, 1.0),
+                                        state.Region(pane, sign));
+            } else if (slotShape == 0) {
+                // The outer chart's labels stand in the band along the edge: the diamonds take the
+                // slots of the triangle on their outer side.
+                constexpr int kOuterDiamondSlots[4] = {3, 4, 1, 2};
+                slotShape = kOuterDiamondSlots[k / 3];
+            }
+            const Point area = inner ? kInnerLabelArea[k] : kOuterLabelArea[k];
+            const int x = cell.left + area.x * halfW / 4;
+            const int y = cell.top + area.y * halfH / 4;
+            CellSlots slots = NorthSlots(x, y, u, v, slotShape, true);
+            slots.area = KeptToRing(Rect{x, y, x + halfW / 2, y + halfH / 2}, ringBorder, inner);
+            if (inner) slots.fixed.push_back(number);
+            return slots;
+        },
+        [] {});
     // The captions stand above the chart's double frame.
     const int bottom = r.top - kOuterFrameReach;
     const Rect band{r.left, bottom - h, r.right, bottom};

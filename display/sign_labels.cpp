@@ -24,17 +24,18 @@ constexpr double kSelectedFactor = 1.33;      // a selected planet is drawn larg
 constexpr int kLabelInset = 2;
 // A label's font is at most this many slot heights tall, so that neighbouring slots stay readable.
 constexpr double kLargestFontPerSlot = 1.3;
-// Charts drawn at less than this scale are the smallest on screen (the twelve charts of a split tab on a
-// 1366 x 768 screen, at about 0.28): their cells, 17 to 25 pixels across, hold one or two labels apart.
-constexpr double kSmallestChartScale = 0.3;
 // Charts drawn at less than this scale are the twelve charts of a split tab on a screen up to 1600 x 1000:
 // a small cell of theirs (a North Indian triangle 30 pixels high) holds no more than five or six grahas
 // apart at the crowded height.
 constexpr double kSplitTabChartScale = 0.4;
-// Pixels a label of a crowded cell may reach over the cell's lines (the grahas in the twelve charts of a
-// split tab, every label in the smallest charts): less than half the height of its letters at the crowded
-// height, so that its middle stays in its cell.
+// Pixels a label of a crowded cell in the twelve charts of a split tab may reach over the cell's lines:
+// less than half the height of its letters at the crowded height, so that its middle stays in its cell.
 constexpr int kReachOverLines = 3;
+// Pixels the room of a crowded cell's grahas is widened by before any reaches over a line: the clearance
+// and the pixel a label's ink is taken to reach past its advance, so that its letters may touch a line.
+constexpr int kTouchingLines = kLabelClearance + 1;
+// Pixels of the cell's colour round the letters of a label drawn over a line or a text.
+constexpr int kHaloWidth = 1;
 
 // The planet whose hit rectangle and highlight a body stands for: 0-9 themselves, the graha arudhas
 // 83-91 their planet 1-9; -1 for every other body.
@@ -78,9 +79,10 @@ Rect RelationBox(const Rect& label) {
 struct PendingLabel {
     std::string text;
     TextStyle style;
-    int body;           // -1 for a user's extra point
-    int planet;         // the planet whose hit rectangle the label gives; -1 for none
-    bool small = false; // a label of the small slots
+    int body;            // -1 for a user's extra point
+    int planet;          // the planet whose hit rectangle the label gives; -1 for none
+    bool small = false;  // a label of the small slots
+    bool haloed = false; // its letters stand on a line or on another text
 };
 
 // The lagna and the nine grahas themselves; their arudhas and every other point are lesser labels.
@@ -88,10 +90,10 @@ bool IsGraha(const PendingLabel& label) {
     return label.planet >= 0 && label.planet == label.body;
 }
 
-// The least height a crowded label is lowered to from `height`: a lesser label goes lower than a graha
-// rather than stand on one.
+// The least height a crowded label is lowered to from `height`: a graha keeps the legible height, where
+// its capitals are 5 pixels high; a lesser label goes lower rather than stand on a graha.
 int CrowdedHeightOf(const PendingLabel& label, int height) {
-    return CrowdedTextHeight(height, IsGraha(label) ? kCrowdedTextHeight : kLesserCrowdedTextHeight);
+    return CrowdedTextHeight(height, IsGraha(label) ? kLegibleTextHeight : kLesserCrowdedTextHeight);
 }
 
 // The order in which labels claim the clear places of a cell: the lagna and the nine grahas, their
@@ -101,7 +103,7 @@ int ClaimOrder(const PendingLabel& label) {
     return label.small ? 3 : 2;
 }
 
-void DrawLabel(const SignLabelTarget& target, const PendingLabel& label) {
+void DrawLabel(const SignLabelTarget& target, int sign, const PendingLabel& label) {
     ChartDrawState& state = target.state;
     TextStyle style = label.style;
     const int planet = label.planet;
@@ -111,7 +113,10 @@ void DrawLabel(const SignLabelTarget& target, const PendingLabel& label) {
         target.surface.FillRect(RelationBox(style.Box()), state.relationBackColor[relation]);
         style.color = state.relationTextColor[relation];
     }
+    // A label over a line or a text keeps its letters whole: what is under it stops short of them.
+    if (label.haloed) target.surface.SetTextHalo(CellColor(state, target.pane, sign), kHaloWidth);
     DrawStyledText(target.surface, label.text, style);
+    if (label.haloed) target.surface.SetTextHalo(0, 0);
 }
 
 // Each label measured in its font, then moved or shrunk where the cell is crowded (FitLabels); the
@@ -225,16 +230,19 @@ bool PlaceEachNearItsSlot(DrawSurface& surface, std::span<PendingLabel> labels,
 
 // The labels packed from the top left of the room, each at the first clear place in rows or, where rows
 // leave one without, in columns, all in one height: the highest at which every one finds a place, down to
-// the crowded height. Labels that find none even at that height (in the order that leaves fewer so) stand
-// where they cover least of the others and of `taken`. The letters of all are added to `taken`. False when
-// one stands so.
+// the crowded height (CrowdedHeightOf). Labels that find none even at that height (in the order that leaves
+// fewer so) take the first clear place in `overflow` (the room reaching over the cell's lines) where one is
+// given, else stand where they cover least of the others and of `taken`. The letters of all are added to
+// `taken`. False when one finds no clear place in the room.
 bool PackInRowsOrColumns(DrawSurface& surface, std::span<PendingLabel> labels, const std::vector<Point>& room,
-                         std::vector<Rect>& taken) {
+                         std::vector<Rect>& taken, const std::vector<Point>* overflow = nullptr) {
     const std::vector<PendingLabel> own(labels.begin(), labels.end());
     const std::size_t before = taken.size();
     int highest = 0;
     for (const PendingLabel& label : own) highest = std::max(highest, label.style.font.height);
-    // The labels packed `height` high in `order`: how many find no clear place.
+    // The labels packed `height` high in `order`: how many find no clear place in the room, counted once,
+    // and those of them that find none in the overflow either, counted as more than all the labels.
+    const std::vector<Point>& outside = overflow ? *overflow : room;
     const auto packIn = [&](int height, PackOrder order) {
         taken.resize(before);
         std::vector<std::size_t> crowded;
@@ -249,15 +257,27 @@ bool PackInRowsOrColumns(DrawSurface& surface, std::span<PendingLabel> labels, c
             MoveBy(labels[i], *move);
             TakePlace(labels[i].style.Box(), taken);
         }
+        std::vector<std::size_t> covering;
+        for (const std::size_t i : crowded) {
+            const std::optional<Point> move =
+                overflow ? FindFirstClearPlace(labels[i].style.Box(), labels[i].text, *overflow, taken, order)
+                         : std::nullopt;
+            if (!move) {
+                covering.push_back(i);
+                continue;
+            }
+            MoveBy(labels[i], *move);
+            TakePlace(labels[i].style.Box(), taken);
+        }
         // A graha with no clear place stands on another text rather than on a graha, where it can.
         std::vector<Rect> texts(taken.begin(), taken.begin() + static_cast<std::ptrdiff_t>(before));
         std::vector<Rect> grahas(taken.begin() + static_cast<std::ptrdiff_t>(before), taken.end());
-        for (const std::size_t i : crowded) {
-            MoveBy(labels[i], CrowdedPlace(labels[i], room, texts, grahas));
+        for (const std::size_t i : covering) {
+            MoveBy(labels[i], CrowdedPlace(labels[i], outside, texts, grahas));
             TakePlace(labels[i].style.Box(), taken);
             grahas.push_back(taken.back());
         }
-        return crowded.size();
+        return crowded.size() + covering.size() * (labels.size() + 1);
     };
     const auto packs = [&](int height) {
         const std::size_t inRows = packIn(height, PackOrder::kRows);
@@ -266,20 +286,23 @@ bool PackInRowsOrColumns(DrawSurface& surface, std::span<PendingLabel> labels, c
         if (inColumns > inRows) packIn(height, PackOrder::kRows);
         return inColumns == 0;
     };
-    return GreatestFittingHeight(highest, CrowdedTextHeight(highest), packs).has_value();
+    int least = highest;
+    for (const PendingLabel& label : own) least = std::min(least, CrowdedHeightOf(label, highest));
+    return GreatestFittingHeight(highest, least, packs).has_value();
 }
 
 // Every label moved to a place in the cell's room. The lagna and the grahas claim the clear places first,
-// each near its slot, or, where that leaves one without, all packed in rows or columns; they stand over one
-// another only where the room cannot hold them apart even at the crowded height. The lesser labels follow in
-// order of importance: each at a clear place in its own font or the highest lower one that finds one,
-// else where it covers least of the other lesser texts but never on a graha's letters. Where the room is
-// too small, `wider` (the room reaching over the cell's lines, or the room itself) is tried before texts
-// are covered: for the grahas, and for the lesser labels too where `lesserReachOver`. Labels come back in
-// the order they are drawn: the grahas last, over anything else.
+// each near its slot, or, where that leaves one without, all packed in rows or columns, then so again with
+// their letters let touch the cell's lines: they use the whole room before any reaches over a line. Those
+// that still find no clear place take one in `wider` (the room reaching over the cell's lines) where it is
+// given, else stand over one another. The lesser labels follow in order of importance: each at a clear
+// place in its own font or the highest lower one that finds one, in the room, then in `wider`, else where
+// it covers least of the other lesser texts, never on a graha's letters nor on one of `grahasBefore` (of
+// the cells drawn before, which may reach in). A label that stands on a line or on another text comes back
+// marked for a halo. Labels come back in the order they are drawn: the grahas last, over anything else.
 std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingLabel> labels,
-                                      const std::vector<Point>& room, const std::vector<Point>& wider,
-                                      bool lesserReachOver, const std::vector<Rect>& fixed) {
+                                      const std::vector<Point>& room, const std::vector<Point>* wider,
+                                      const std::vector<Rect>& fixed, const std::vector<Rect>& grahasBefore) {
     std::stable_sort(labels.begin(), labels.end(), [](const PendingLabel& a, const PendingLabel& b) {
         return ClaimOrder(a) < ClaimOrder(b);
     });
@@ -288,20 +311,22 @@ std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingL
     const auto lesser =
         std::find_if(labels.begin(), labels.end(), [](const PendingLabel& l) { return !IsGraha(l); });
     const std::span<PendingLabel> grahas(labels.begin(), lesser);
+    const std::vector<Point> snug = WidenedRoom(room, kTouchingLines);
     if (!PlaceEachNearItsSlot(surface, grahas, room, taken)) {
         const std::vector<PendingLabel> own(grahas.begin(), grahas.end());
-        if (!PackInRowsOrColumns(surface, grahas, room, taken) && wider != room) {
+        if (!PackInRowsOrColumns(surface, grahas, room, taken)) {
             taken.resize(fixed.size());
             std::copy(own.begin(), own.end(), grahas.begin());
-            LowerToCrowdedHeight(surface, grahas);
-            PackInRowsOrColumns(surface, grahas, wider, taken);
+            PackInRowsOrColumns(surface, grahas, snug, taken, wider);
         }
     }
 
+    // A lesser label never stands on a graha: the cell's own, or one of a cell before that reaches in.
     std::vector<Rect> grahaLetters;
+    for (const Rect& graha : grahasBefore) grahaLetters.push_back(LetterBox(graha));
     for (const PendingLabel& graha : grahas) grahaLetters.push_back(LetterBox(graha.style.Box()));
     std::vector<Rect> lesserTaken(taken.begin(), taken.begin() + static_cast<std::ptrdiff_t>(fixed.size()));
-    const std::vector<Point>& lesserWider = lesserReachOver ? wider : room;
+    const std::vector<Point>& lesserRoom = wider ? *wider : room;
     for (auto label = lesser; label != labels.end(); ++label) {
         const std::span<PendingLabel> one(label, 1);
         if (PlaceEachNearItsSlot(surface, one, room, taken)) {
@@ -309,11 +334,25 @@ std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingL
             continue;
         }
         LowerToCrowdedHeight(surface, one);
-        if (lesserWider == room || !PlaceEachNearItsSlot(surface, one, lesserWider, taken)) {
-            MoveBy(*label, CrowdedPlace(*label, lesserWider, lesserTaken, grahaLetters));
+        if (!wider || !PlaceEachNearItsSlot(surface, one, lesserRoom, taken)) {
+            MoveBy(*label, CrowdedPlace(*label, lesserRoom, lesserTaken, grahaLetters));
             TakePlace(label->style.Box(), taken);
         }
         TakePlace(label->style.Box(), lesserTaken);
+    }
+    // A label on a line or on another text is drawn with a halo, its letters whole.
+    for (PendingLabel& label : labels) {
+        const Rect letters = LetterBox(label.style.Box());
+        const auto meets = [&](const Rect& other) {
+            return other.left < letters.right && letters.left < other.right && other.top < letters.bottom &&
+                   letters.top < other.bottom;
+        };
+        label.haloed =
+            !InkInside(label.style.Box(), label.text, room) ||
+            std::any_of(fixed.begin(), fixed.end(), [&](const Rect& t) { return meets(LetterBox(t)); }) ||
+            std::any_of(labels.begin(), labels.end(), [&](const PendingLabel& other) {
+                return &other != &label && meets(LetterBox(other.style.Box()));
+            });
     }
     std::reverse(labels.begin(), labels.end());
     return labels;
@@ -398,11 +437,14 @@ std::vector<Rect> DrawSignLabels(const SignLabelTarget& target, int sign, const 
     const bool splitTab = !g_bPrinting && !slots.twoChart && g_dChartScale < kSplitTabChartScale;
     const std::vector<Point> wider = splitTab ? WidenedRoom(room, kReachOverLines) : room;
     const std::vector<Rect> near = TextsNear(slots.fixed, cell, wider);
+    std::vector<Rect> grahasBefore;
+    for (const Rect& graha : target.state.bodyLabelRect[pane])
+        if (graha.Width() > 0) grahasBefore.push_back(graha);
     FitToCell(target, labels, cell, near);
     std::vector<Rect> drawn;
-    for (const PendingLabel& label : PlaceInRoom(target.surface, std::move(labels), room, wider,
-                                                 splitTab && g_dChartScale < kSmallestChartScale, near)) {
-        DrawLabel(target, label);
+    for (const PendingLabel& label : PlaceInRoom(target.surface, std::move(labels), room,
+                                                 splitTab ? &wider : nullptr, near, grahasBefore)) {
+        DrawLabel(target, sign, label);
         drawn.push_back(label.style.Box());
     }
     return drawn;

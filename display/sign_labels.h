@@ -5,13 +5,15 @@
 // rectangles of the lagna and the nine grahas are the same for all.
 //
 // Every label the cell holds is drawn. On screen a label takes a place clear of other texts, the lines of
-// the figure and a ring's border at kLegibleTextHeight or more where it finds one; else it is drawn
-// smaller, down to kCrowdedTextHeight; else it is drawn at its own slot in that size, over what is
-// there, as a label whose slot is taken again is (moved inside its cell where the slot reaches out). The
-// labels claim the clear places in order: the lagna and the grahas first, then the graha arudhas, the other
-// points, and the small labels (arudhas of the houses, varnadas, house lords) last. In the smallest single
-// charts on screen a cell too small to hold its labels apart lets them reach a few pixels over its lines,
-// their middles inside it, rather than stand on one another.
+// the figure and a ring's border at kLegibleTextHeight or more where it finds one; else a lesser label is
+// drawn smaller, down to kLesserCrowdedTextHeight, while the lagna and the grahas keep the legible height,
+// where their capitals are 5 pixels high; else it is drawn over what is there, with a halo of its cell's
+// colour round its letters. The labels claim the clear places in order: the lagna and the grahas first,
+// using the whole cell (their letters may touch its lines) before any reaches over a line, then the graha
+// arudhas, the other points, and the small labels (arudhas of the houses, varnadas, house lords) last. In
+// the twelve charts of a split tab a cell too small to hold its labels apart lets them reach a few pixels
+// over its lines, their middles inside it, rather than stand on one another. The figure's lines are drawn
+// before the labels, so that a label over one keeps its letters whole.
 #include <functional>
 #include <optional>
 #include <vector>

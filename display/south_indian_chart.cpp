@@ -61,10 +61,11 @@ void SetCellRegion(CPolygonRegion& region, const Rect& cell) {
 }
 
 // The twelve sign cells of a frame: polygons, highlight fills and labels; `areaOf`(sign, cell) gives the
-// part of each cell its labels take.
-template <class AreaOf>
+// part of each cell its labels take, and `underLabels`() draws what lies under the labels but over the fills.
+template <class AreaOf, class UnderLabels>
 void DrawSouthCells(DrawSurface& surface, ChartDrawState& state, const Rect& rect, int varga,
-                    const CChart& chart, int pane, bool regular, bool twoChart, AreaOf areaOf) {
+                    const CChart& chart, int pane, bool regular, bool twoChart, AreaOf areaOf,
+                    UnderLabels underLabels) {
     state.bodyLabelRect[pane].fill(Rect{});
     const SignLabelTarget target{surface, state, chart, varga, pane};
     for (int sign = 0; sign < 12; ++sign) {
@@ -72,6 +73,7 @@ void DrawSouthCells(DrawSurface& surface, ChartDrawState& state, const Rect& rec
         SetCellRegion(region, SouthSignCell(rect, sign, regular));
         FillRasiHighlight(surface, state, region, pane, sign);
     }
+    underLabels();
     // The labels once every cell is filled: a label may reach over a small cell's lines.
     std::vector<Rect> drawn;
     for (int sign = 0; sign < 12; ++sign) {
@@ -173,16 +175,20 @@ void DrawSouthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
     const int cellW = rect.Width() / 4;
     const int cellH = rect.Height() / 4;
     const Rect inside = InsideFrame(rect);
-    DrawSouthCells(surface, state, rect, varga, chart, pane, regular, false, [&](int, const Rect& cell) {
+    // The lines under the labels: a label that must reach over one is drawn over it, its letters whole.
+    const auto figure = [&] {
+        DrawChartFigure(regular ? kSouthFigure : kSouthMirrorFigure, surface, rect.left, rect.top, rect.right,
+                        rect.bottom, cellW, cellH, true, ColorOf(kColorChartViewChartLine));
+    };
+    const auto areaOf = [&](int, const Rect& cell) {
         const int gridH = 5 * cellH / 9;
         return SouthLabelArea{cell.left, cell.top, gridH, cellW / 3, cellW / 4, (cellH - gridH) / 2, inside};
-    });
+    };
+    DrawSouthCells(surface, state, rect, varga, chart, pane, regular, false, areaOf, figure);
     if (state.centreBirthData)
         DrawSouthBirthDataCentre(surface, rect, varga, chart);
     else
         DrawSouthCentre(surface, rect, varga, chart, pane);
-    DrawChartFigure(regular ? kSouthFigure : kSouthMirrorFigure, surface, rect.left, rect.top, rect.right,
-                    rect.bottom, cellW, cellH, true, ColorOf(kColorChartViewChartLine));
 }
 
 void DrawMixedSouthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect, int varga,
@@ -191,22 +197,25 @@ void DrawMixedSouthIndianChart(DrawSurface& surface, ChartDrawState& state, cons
     const int cellH = rect.Height() / 4;
     const bool inner = pane == kInnerPane;
     const Rect ringBorder = MixedInnerSquare(rect, regular ? 0 : 1);
-    DrawSouthCells(surface, state, rect, varga, chart, pane, regular, true, [&](int sign, const Rect& cell) {
-        // The outer chart's half cell lies opposite the inner one's: 2 - the inner offsets.
-        const int innerA = regular ? kInnerA[sign] : 2 - kInnerA[sign];
-        const int a = inner ? innerA : 2 - innerA;
-        const int c = inner ? kInnerC[sign] : 2 - kInnerC[sign];
-        const int gridH = 5 * cellH / 18;
-        const int x = cell.left + a * cellW / 4;
-        const int y = cell.top + c * cellH / 4;
-        return SouthLabelArea{x,
-                              y,
-                              gridH,
-                              cellW / 6,
-                              cellW / 8,
-                              (cellH / 2 - gridH) / 2,
-                              KeptToRing(Rect{x, y, x + cellW / 2, y + cellH / 2}, ringBorder, inner)};
-    });
+    DrawSouthCells(
+        surface, state, rect, varga, chart, pane, regular, true,
+        [&](int sign, const Rect& cell) {
+            // The outer chart's half cell lies opposite the inner one's: 2 - the inner offsets.
+            const int innerA = regular ? kInnerA[sign] : 2 - kInnerA[sign];
+            const int a = inner ? innerA : 2 - innerA;
+            const int c = inner ? kInnerC[sign] : 2 - kInnerC[sign];
+            const int gridH = 5 * cellH / 18;
+            const int x = cell.left + a * cellW / 4;
+            const int y = cell.top + c * cellH / 4;
+            return SouthLabelArea{x,
+                                  y,
+                                  gridH,
+                                  cellW / 6,
+                                  cellW / 8,
+                                  (cellH / 2 - gridH) / 2,
+                                  KeptToRing(Rect{x, y, x + cellW / 2, y + cellH / 2}, ringBorder, inner)};
+        },
+        [] {});
     DrawMixedSouthCentre(surface, rect, varga, chart, pane);
     if (!inner) {
         DrawChartFigure(regular ? kSouthFigure : kSouthMirrorFigure, surface, rect.left, rect.top, rect.right,

@@ -28,9 +28,11 @@ public:
         QRectF ink;     // all its letters take, descenders too
         int fontHeight; // pixels: the cell height of the font asked for
         double stretch; // its width over the width the face gives it at that height
-        // A text drawn on its own ground hides the strokes drawn before it: the first this many.
+        // A text drawn on its own ground, or with a halo round its letters, hides the strokes drawn before
+        // it: the first this many.
         std::size_t hidesStrokes = 0;
         LogicalFont font; // as asked for
+        int halo = 0;     // the width of the halo drawn round its letters, pixels
     };
     struct Stroke {
         Point from;
@@ -49,6 +51,10 @@ public:
     void SetTextBackground(ColorRef color, bool opaque) override {
         m_opaque = opaque;
         RecordingSurface::SetTextBackground(color, opaque);
+    }
+    void SetTextHalo(ColorRef color, int width) override {
+        m_halo = width;
+        RecordingSurface::SetTextHalo(color, width);
     }
     void SelectBrush(const LogicalBrush& brush) override {
         m_filling = !brush.hollow;
@@ -129,8 +135,8 @@ public:
                 texts.push_back(
                     {line.toStdString(),
                      QRectF(ink.left(), capitalTop, ink.width(), top + metrics.ascent() - capitalTop), ink,
-                     fontHeight, width / natural.horizontalAdvance(line), m_opaque ? strokes.size() : 0,
-                     m_font});
+                     fontHeight, width / natural.horizontalAdvance(line),
+                     m_opaque || m_halo > 0 ? strokes.size() : 0, m_font, m_halo});
             }
             top += metrics.height();
         }
@@ -144,6 +150,7 @@ public:
 private:
     LogicalFont m_font;
     bool m_opaque = false;
+    int m_halo = 0;
     bool m_filling = true; // the brush fills what it draws
     QImage m_device{1, 1, QImage::Format_RGB32};
 };
@@ -200,7 +207,10 @@ inline std::vector<std::string> LayoutFaults(const LabelLayoutSurface& surface,
                                              TextSpacing spacing = TextSpacing::kApart,
                                              Crowded crowding = Crowded::kMayMeetTextsAndLines,
                                              LesserLabels lesser = LesserLabels::kKeepLegibleHeight) {
-    const auto crowded = [](const LabelLayoutSurface::Text& t) { return t.fontHeight <= kCrowdedTextHeight; };
+    // A label drawn with a halo keeps its letters whole over what it meets.
+    const auto crowded = [](const LabelLayoutSurface::Text& t) {
+        return t.fontHeight <= kCrowdedTextHeight || t.halo > 0;
+    };
     std::vector<std::string> faults;
     const auto& texts = surface.texts;
     const auto meet = [&](const LabelLayoutSurface::Text& a, const LabelLayoutSurface::Text& b) {

@@ -150,10 +150,12 @@ protected:
              {std::pair{"crowded", &kCrowdedBirthText}, std::pair{"spread", &kChennaiChartText}}) {
             const DocumentStatus status = m_document.ReadChartText(*text, std::string(name) + ".tvd");
             ASSERT_TRUE(status.ok()) << status.error;
+            m_birth = name;
             for (const MainWindowScreen& screen : {kSmallScreen, kLargeScreen}) {
                 Start(screen);
                 for (const int style : kChartStyles) {
                     ChooseChartStyle(style);
+                    m_style = style;
                     CChartView* view = ShowChartView(kBasicsChartNode);
                     ASSERT_NE(view, nullptr);
                     SCOPED_TRACE(testing::Message()
@@ -169,6 +171,9 @@ protected:
             }
         }
     }
+
+    std::string m_birth; // the birth ForEachBasicsDrawing draws: "crowded" or "spread"
+    int m_style = 0;     // and the style it draws it in
 
     // The Sudarsana of the crowded birth showing the planets, shown in the window started on `screen`; null
     // when the window has none.
@@ -210,19 +215,25 @@ void ChooseFromChartMenu(CChartView& view, Point point, const std::string& subme
 
 // The most grahas (and lagnas) of a pane that lesser texts cover, and that other grahas cover, in every
 // style: 6 and 8 at the smaller window, 1 and 2 at the larger, where only a cell too small for eight
-// grahas apart (the crowded birth's Capricorn) lets grahas meet.
+// grahas apart (the crowded birth's Capricorn) lets grahas meet. The North Indian corner triangles at the
+// smaller window are 34 x 17 pixels: the crowded birth puts four or five grahas in several of them, which at
+// the 5-pixel capitals the grahas keep cannot stand apart even reaching over the lines; there 15.
 constexpr unsigned kMostCoveredByLesser[2] = {6, 1}; // smaller window, larger window
 constexpr unsigned kMostCoveredByGrahas[2] = {8, 2};
+constexpr int kNorthStyle = 2;
+constexpr unsigned kMostCoveredByGrahasInNorthAtTheSmallerWindow = 15;
 
 TEST_F(GrahasFirstTest, NoLesserLabelStandsOnTheGrahasOfTheBasicsCharts) {
     ForEachBasicsDrawing(
-        [](const MainWindowScreen& screen, const LabelLayoutSurface& drawn, CChartView& view) {
+        [this](const MainWindowScreen& screen, const LabelLayoutSurface& drawn, CChartView& view) {
             const int large = screen.window.width() == kLargeScreen.window.width() ? 1 : 0;
             const Covers covers = GrahasCovered(drawn, GrahaTexts(view, DrawnPanes(view), drawn));
             EXPECT_LE(covers.byLesser.size(), kMostCoveredByLesser[large])
                 << testing::PrintToString(covers.byLesser);
-            EXPECT_LE(covers.byGrahas.size(), kMostCoveredByGrahas[large])
-                << testing::PrintToString(covers.byGrahas);
+            const unsigned mostByGrahas = m_style == kNorthStyle && !large
+                                              ? kMostCoveredByGrahasInNorthAtTheSmallerWindow
+                                              : kMostCoveredByGrahas[large];
+            EXPECT_LE(covers.byGrahas.size(), mostByGrahas) << testing::PrintToString(covers.byGrahas);
         });
 }
 
@@ -255,6 +266,49 @@ TEST_F(GrahasFirstTest, LesserLabelsWithNoClearPlaceSpreadOverTheirCell) {
 TEST_F(GrahasFirstTest, NothingButAGrahaIsDrawnOverAGrahaAfterIt) {
     ForEachBasicsDrawing([](const MainWindowScreen&, const LabelLayoutSurface& drawn, CChartView&) {
         EXPECT_EQ(TextsDrawnOverGrahas(drawn), std::vector<std::string>{});
+    });
+}
+
+// The grahas use the room of their cell before they reach over its lines: no line crosses the letters of
+// the lagna or of a graha (their box less a pixel each side) in the Basics charts of the spread birth, and
+// of the crowded birth at most 8 at the smaller window and 2 at the larger, where its Capricorn cannot hold
+// its grahas apart. A graha a line crosses is drawn after the line, with a halo round its letters.
+TEST_F(GrahasFirstTest, TheLinesOfACellRunThroughNoGrahaItCanHoldClear) {
+    ForEachBasicsDrawing(
+        [this](const MainWindowScreen& screen, const LabelLayoutSurface& drawn, CChartView& view) {
+            const bool large = screen.window.width() == kLargeScreen.window.width();
+            const std::size_t most = m_birth == "spread" ? 0 : large ? 2 : 8;
+            const std::vector<bool> graha = GrahaTexts(view, DrawnPanes(view), drawn);
+            std::vector<std::string> crossed, unguarded;
+            for (std::size_t i = 0; i < drawn.texts.size(); ++i) {
+                const LabelLayoutSurface::Text& t = drawn.texts[i];
+                if (!graha[i]) continue;
+                for (std::size_t k = 0; k < drawn.strokes.size(); ++k) {
+                    const LabelLayoutSurface::Stroke& s = drawn.strokes[k];
+                    if (!StrokeCrosses(s, t.letters)) continue;
+                    std::ostringstream what;
+                    what << At(t) << " by " << s.from.x << "," << s.from.y << "-" << s.to.x << "," << s.to.y;
+                    crossed.push_back(what.str());
+                    if (t.halo == 0 || k >= t.hidesStrokes) unguarded.push_back(what.str());
+                    break;
+                }
+            }
+            EXPECT_LE(crossed.size(), most) << testing::PrintToString(crossed);
+            EXPECT_EQ(unguarded, std::vector<std::string>{});
+        });
+}
+
+// However crowded their cell, the lagna and the grahas of the Basics charts keep capitals about 5 pixels
+// high, where two-letter labels keep their strokes apart.
+TEST_F(GrahasFirstTest, TheGrahasKeepCapitalsFivePixelsHigh) {
+    constexpr double kLeastCapitals = 4.5; // about 5
+    ForEachBasicsDrawing([](const MainWindowScreen&, const LabelLayoutSurface& drawn, CChartView& view) {
+        const std::vector<bool> graha = GrahaTexts(view, DrawnPanes(view), drawn);
+        std::vector<std::string> small;
+        for (std::size_t i = 0; i < drawn.texts.size(); ++i)
+            if (graha[i] && drawn.texts[i].letters.height() < kLeastCapitals)
+                small.push_back(At(drawn.texts[i]) + " " + std::to_string(drawn.texts[i].letters.height()));
+        EXPECT_EQ(small, std::vector<std::string>{});
     });
 }
 
