@@ -74,14 +74,16 @@ protected:
             static_cast<QComboBox*>(dialog.Control(1))->setCurrentIndex(style);
             dialog.accept();
         });
-        m_frame->FindAction(kCmdChartStyleAndLanguage)->trigger();
+        QAction* command = MenuItem({"&Preferences", "Related to Display", "Chart Style and Language"});
+        ASSERT_NE(command, nullptr);
+        command->trigger();
         ASSERT_EQ(g_nChartStyle, style);
     }
 
     // The fonts made `steps` sizes bigger, or smaller where `steps` is negative, as the user's choices of
     // Preferences > Related to Display > Font size adjustment > Use bigger (smaller) fonts make them.
     void ChangeFontSize(int steps) {
-        QAction* command = m_frame->FindAction(steps > 0 ? kCmdBiggerFonts : kCmdSmallerFonts);
+        QAction* command = FontSizeCommand(steps);
         ASSERT_NE(command, nullptr);
         for (int k = 0; k < std::abs(steps); ++k) command->trigger();
         QApplication::processEvents();
@@ -111,6 +113,12 @@ protected:
             items = found->menu() ? found->menu()->actions() : QList<QAction*>{};
         }
         return found;
+    }
+
+    // The menu's "Use bigger fonts" (for `direction` > 0) or "Use smaller fonts" command.
+    QAction* FontSizeCommand(int direction) {
+        return MenuItem({"&Preferences", "Related to Display", "Font size adjustment",
+                         direction > 0 ? "Use bigger fonts" : "Use smaller fonts"});
     }
 
     static void Show(CVisualNode* node) {

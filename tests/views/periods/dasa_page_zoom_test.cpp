@@ -33,10 +33,8 @@ TEST_F(DasaPageZoomTest, APageScrolledDownStaysInItsExtentAndItsTitleInReachAsTh
     auto* page = dynamic_cast<CDasaView*>(node->m_pWnd.data());
     ASSERT_NE(page, nullptr);
     Show(node);
-    QAction* bigger =
-        MenuItem({"&Preferences", "Related to Display", "Font size adjustment", "Use bigger fonts"});
-    QAction* smaller =
-        MenuItem({"&Preferences", "Related to Display", "Font size adjustment", "Use smaller fonts"});
+    QAction* bigger = FontSizeCommand(1);
+    QAction* smaller = FontSizeCommand(-1);
     ASSERT_TRUE(bigger && smaller);
     while (g_nFontSizeSelection < kFontSizeSteps - 1) bigger->trigger();
     QApplication::processEvents();
