@@ -306,9 +306,18 @@ std::optional<Point> FindLeastCoveredPlace(const Rect& extent, std::string_view 
 }
 
 bool InkInside(const Rect& extent, std::string_view text, std::span<const Point> room) {
-    int reach = 0;
-    std::optional<MoveRows> rows = MovesIn(extent, text, room, {}, reach);
-    return rows && rows->FirstFree(0, 0, 0).has_value();
+    if (room.size() < 3) return false;
+    long long area = 0; // twice the room's signed area
+    for (std::size_t i = 0; i < room.size(); ++i) area += Side(Point{}, room[i], room[(i + 1) % room.size()]);
+    if (area == 0) return false;
+    // Each corner of the grown ink box on the inner side of each edge of the convex room (on it counts).
+    const Rect ink = Grown(EdgeBox(extent, text), kLabelClearance);
+    const Point corners[] = {
+        {ink.left, ink.top}, {ink.right, ink.top}, {ink.right, ink.bottom}, {ink.left, ink.bottom}};
+    for (std::size_t i = 0; i < room.size(); ++i)
+        for (const Point& corner : corners)
+            if ((area > 0 ? 1 : -1) * Side(room[i], room[(i + 1) % room.size()], corner) < 0) return false;
+    return true;
 }
 
 void TakePlace(const Rect& extent, std::vector<Rect>& taken) {

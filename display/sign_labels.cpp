@@ -82,6 +82,7 @@ struct PendingLabel {
     int body;            // -1 for a user's extra point
     int planet;          // the planet whose hit rectangle the label gives; -1 for none
     bool small = false;  // a label of the small slots
+    bool clear = false;  // placed clear of the lines and of every text placed before it
     bool haloed = false; // its letters stand on a line or on another text
 };
 
@@ -311,15 +312,17 @@ std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingL
     const auto lesser =
         std::find_if(labels.begin(), labels.end(), [](const PendingLabel& l) { return !IsGraha(l); });
     const std::span<PendingLabel> grahas(labels.begin(), lesser);
-    const std::vector<Point> snug = WidenedRoom(room, kTouchingLines);
-    if (!PlaceEachNearItsSlot(surface, grahas, room, taken)) {
+    bool grahasClear = PlaceEachNearItsSlot(surface, grahas, room, taken);
+    if (!grahasClear) {
         const std::vector<PendingLabel> own(grahas.begin(), grahas.end());
-        if (!PackInRowsOrColumns(surface, grahas, room, taken)) {
+        grahasClear = PackInRowsOrColumns(surface, grahas, room, taken);
+        if (!grahasClear) {
             taken.resize(fixed.size());
             std::copy(own.begin(), own.end(), grahas.begin());
-            PackInRowsOrColumns(surface, grahas, snug, taken, wider);
+            PackInRowsOrColumns(surface, grahas, WidenedRoom(room, kTouchingLines), taken, wider);
         }
     }
+    for (PendingLabel& graha : grahas) graha.clear = grahasClear;
 
     // A lesser label never stands on a graha: the cell's own, or one of a cell before that reaches in.
     std::vector<Rect> grahaLetters;
@@ -331,6 +334,7 @@ std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingL
         const std::span<PendingLabel> one(label, 1);
         if (PlaceEachNearItsSlot(surface, one, room, taken)) {
             TakePlace(label->style.Box(), lesserTaken);
+            label->clear = true;
             continue;
         }
         LowerToCrowdedHeight(surface, one);
@@ -342,6 +346,7 @@ std::vector<PendingLabel> PlaceInRoom(DrawSurface& surface, std::vector<PendingL
     }
     // A label on a line or on another text is drawn with a halo, its letters whole.
     for (PendingLabel& label : labels) {
+        if (label.clear) continue;
         const Rect letters = LetterBox(label.style.Box());
         const auto meets = [&](const Rect& other) {
             return other.left < letters.right && letters.left < other.right && other.top < letters.bottom &&
