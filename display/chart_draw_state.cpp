@@ -63,5 +63,13 @@ void FillRasiHighlight(DrawSurface& surface, const ChartDrawState& state, const 
 ColorRef CellColor(const ChartDrawState& state, int pane, int sign) {
     if (Marked(state.rasiHighlightTo, pane, sign)) return ColorOf(kColorChartViewHighlightedRasi);
     if (Marked(state.rasiHighlightFrom, pane, sign)) return ColorOf(kColorChartViewSelectedRasi);
-    return ColorOf(kColorChartViewCartBackground);
+    return state.paneGround[pane];
+}
+
+ColorRef ChartGround(bool filled) {
+    return filled ? ColorOf(kColorChartViewCartBackground) : Rgb(255, 255, 255);
+}
+
+ColorRef TwoChartGround(int pane) {
+    return ColorOf(pane == kInnerPane ? kColorChartViewCartBackground : kColorChartViewOuter);
 }

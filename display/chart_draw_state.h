@@ -26,6 +26,8 @@ struct ChartDrawState {
     std::array<ColorRef, kRelationClasses> relationTextColor{};
     std::array<ColorRef, kBodyCount> bodyColor{};
     bool centreBirthData = false; // a chart bitmap: the centre shows the birth data
+    // The colour each pane's cells are drawn on where no highlight fills them (ChartGround, TwoChartGround).
+    std::array<ColorRef, kChartPaneCount> paneGround{};
 
     CPolygonRegion& Region(int pane, int sign) { return rasiRegion[pane * 12 + sign]; }
     const CPolygonRegion& Region(int pane, int sign) const { return rasiRegion[pane * 12 + sign]; }
@@ -42,5 +44,9 @@ struct ChartDrawState {
 // its outer pass fills nothing, so the fill lies under both charts' labels.
 void FillRasiHighlight(DrawSurface& surface, const ChartDrawState& state, const CPolygonRegion& region,
                        int pane, int sign);
-// The colour a sign's cell shows on screen: its highlight's, else the chart's background.
+// The colour a sign's cell shows: its highlight's, else its pane's ground.
 ColorRef CellColor(const ChartDrawState& state, int pane, int sign);
+// The ground of a single chart: its background where that is filled (on screen), else the paper's white.
+ColorRef ChartGround(bool filled);
+// The ground of a chart of the two-chart view: the inner square's background, or the outer ring's colour.
+ColorRef TwoChartGround(int pane);

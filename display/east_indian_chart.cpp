@@ -88,6 +88,7 @@ void DrawEastChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect
     const Rect area{rect.left + m, rect.top + c, rect.right - m, rect.bottom - 4};
     const bool fill = screen && !g_bPrinting;
     if (fill) surface.FillRect(frame ? area : rect, ColorOf(kColorChartViewCartBackground));
+    state.paneGround[pane] = ChartGround(fill);
     if (area.Width() <= 0 || area.Height() <= 0) return;
     const int w = area.Width() / 3;
     const int h = area.Height() / 3;
@@ -127,6 +128,7 @@ void DrawMixedEastChart(DrawSurface& surface, ChartDrawState& state, const Rect&
     const int c = CaptionLineHeight() * (inner ? 1 : 2);
     if (area.Width() <= 0 || area.Height() <= 0) return;
     const Rect ringBorder = MixedInnerSquare(area, frame ? 4 : 3);
+    state.paneGround[pane] = TwoChartGround(pane);
     DrawEastCells(
         surface, state, area, varga, chart, pane,
         [&](int sign, const Rect& square, int w, int h) {

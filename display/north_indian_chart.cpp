@@ -126,7 +126,9 @@ void DrawNorthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rec
     r.top += h;
     r.left += h / 2;
     r.right -= h / 2;
-    if (screen && !g_bPrinting) surface.FillRect(r, ColorOf(kColorChartViewCartBackground));
+    const bool filled = screen && !g_bPrinting;
+    if (filled) surface.FillRect(r, ColorOf(kColorChartViewCartBackground));
+    state.paneGround[pane] = ChartGround(filled);
     if (r.Width() <= 0 || r.Height() <= 0) return;
     const int halfW = r.Width() / 2;
     const int halfH = r.Height() / 2;
@@ -162,6 +164,7 @@ void DrawMixedNorthIndianChart(DrawSurface& surface, ChartDrawState& state, cons
     const bool inner = pane == kInnerPane;
     const int h = CaptionLineHeight() * (inner ? 1 : 2);
     const Rect ringBorder = MixedInnerSquare(r, 2);
+    state.paneGround[pane] = TwoChartGround(pane);
     const int halfW = r.Width() / 2;
     const int halfH = r.Height() / 2;
     if (halfW <= 0 || halfH <= 0) return;

@@ -171,7 +171,9 @@ void DrawMixedSouthCentre(DrawSurface& surface, const Rect& r, int varga, const 
 
 void DrawSouthIndianChart(DrawSurface& surface, ChartDrawState& state, const Rect& rect, int varga,
                           const CChart& chart, int pane, bool regular, bool screen) {
-    if (screen && !g_bPrinting) surface.FillRect(rect, ColorOf(kColorChartViewCartBackground));
+    const bool filled = screen && !g_bPrinting;
+    if (filled) surface.FillRect(rect, ColorOf(kColorChartViewCartBackground));
+    state.paneGround[pane] = ChartGround(filled);
     const int cellW = rect.Width() / 4;
     const int cellH = rect.Height() / 4;
     const Rect inside = InsideFrame(rect);
@@ -197,6 +199,7 @@ void DrawMixedSouthIndianChart(DrawSurface& surface, ChartDrawState& state, cons
     const int cellH = rect.Height() / 4;
     const bool inner = pane == kInnerPane;
     const Rect ringBorder = MixedInnerSquare(rect, regular ? 0 : 1);
+    state.paneGround[pane] = TwoChartGround(pane);
     DrawSouthCells(
         surface, state, rect, varga, chart, pane, regular, true,
         [&](int sign, const Rect& cell) {

@@ -33,6 +33,7 @@ public:
         std::size_t hidesStrokes = 0;
         LogicalFont font; // as asked for
         int halo = 0;     // the width of the halo drawn round its letters, pixels
+        ColorRef haloColor = 0;
     };
     struct Stroke {
         Point from;
@@ -54,6 +55,7 @@ public:
     }
     void SetTextHalo(ColorRef color, int width) override {
         m_halo = width;
+        m_haloColor = color;
         RecordingSurface::SetTextHalo(color, width);
     }
     void SelectBrush(const LogicalBrush& brush) override {
@@ -136,7 +138,7 @@ public:
                     {line.toStdString(),
                      QRectF(ink.left(), capitalTop, ink.width(), top + metrics.ascent() - capitalTop), ink,
                      fontHeight, width / natural.horizontalAdvance(line),
-                     m_opaque || m_halo > 0 ? strokes.size() : 0, m_font, m_halo});
+                     m_opaque || m_halo > 0 ? strokes.size() : 0, m_font, m_halo, m_haloColor});
             }
             top += metrics.height();
         }
@@ -151,6 +153,7 @@ private:
     LogicalFont m_font;
     bool m_opaque = false;
     int m_halo = 0;
+    ColorRef m_haloColor = 0;
     bool m_filling = true; // the brush fills what it draws
     QImage m_device{1, 1, QImage::Format_RGB32};
 };
